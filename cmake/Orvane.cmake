@@ -1,0 +1,47 @@
+# Build conventions shared by every folder.
+#
+# Each area keeps its portable sources at its root and its Win32 sources in a
+# "win32" subfolder; the native tree never sees the latter.
+
+set(ORVANE_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
+
+add_compile_options(-Wall -Wextra -Wno-missing-field-initializers)
+
+if(WIN32)
+    add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
+    add_link_options(-static -static-libgcc -static-libstdc++)
+    set(ORVANE_WINE_PREFIX ${CMAKE_BINARY_DIR}/../wineprefix CACHE PATH "Wine prefix of the tests")
+else()
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# orvane_library(<name> <dir> [DEPS <targets>...])
+# A static library of every .cpp directly in <dir>.
+function(orvane_library name dir)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${ORVANE_ROOT})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# orvane_test(<name> <dir>... [LIBS <targets>...])
+# One test executable (one ctest entry) from every .cpp directly in the dirs.
+# In the Windows tree ctest runs it under Wine in the test prefix; the display
+# comes from the caller (scripts/test starts one).
+function(orvane_test name)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    set(sources)
+    foreach(dir IN LISTS ARG_UNPARSED_ARGUMENTS)
+        file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp)
+        list(APPEND sources ${found})
+    endforeach()
+    add_executable(${name} ${sources})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} orvane_test_support GTest::gtest GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    if(WIN32)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT
+            "WINEPREFIX=${ORVANE_WINE_PREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
+    endif()
+endfunction()

@@ -1,0 +1,45 @@
+#include "common/clock.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace orv {
+namespace {
+
+std::tm LocalTime(std::time_t t) {
+    std::tm parts{};
+#ifdef _WIN32
+    localtime_s(&parts, &t);
+#else
+    localtime_r(&t, &parts);
+#endif
+    return parts;
+}
+
+Clock* installedClock = nullptr;
+
+}  // namespace
+
+DateTime SystemClock::Now() const {
+    auto now = std::chrono::system_clock::now();
+    auto seconds = std::chrono::system_clock::to_time_t(now);
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
+    std::tm t = LocalTime(seconds);
+    return EncodeDateTime(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min,
+                          t.tm_sec, static_cast<int>(ms.count()));
+}
+
+std::uint32_t SystemClock::TickCount() const {
+    auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+Clock& CurrentClock() {
+    static SystemClock system;
+    return installedClock ? *installedClock : system;
+}
+
+void SetCurrentClock(Clock* clock) { installedClock = clock; }
+
+}  // namespace orv

@@ -1,0 +1,27 @@
+// Small Win32 routines both programs share.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace orv {
+
+// The folder of the running program, without a trailing backslash.
+std::string ProgramDir();
+
+// True when path names a folder that can be entered.
+bool DirExists(const std::string& path);
+
+// The WM_SYSCOMMAND answer of a main window: when the command is the screen
+// saver's and it is to be refused, sets result to -1 and returns true (the
+// default handling is skipped); otherwise returns false.
+bool RefuseScreenSaverCommand(WPARAM command, bool refuse, LRESULT& result);
+
+// True when the installed web browser is version 4 or later.
+bool IsBrowser4OrLater();
+
+// Starts the mouse locator beside the program; a missing one is not reported.
+void LaunchMouseLocator(HWND owner);
+
+}  // namespace orv
