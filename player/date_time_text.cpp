@@ -1,0 +1,160 @@
+#include "player/date_time_text.h"
+
+#include <span>
+#include <utility>
+
+#include "common/string_routines.h"
+
+namespace orv {
+
+namespace {
+
+// English names, whatever the system's locale.
+constexpr std::array<std::string_view, 7> ShortDayNames = {"Sun", "Mon", "Tue", "Wed",
+                                                           "Thu", "Fri", "Sat"};
+constexpr std::array<std::string_view, 7> LongDayNames = {
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr std::array<std::string_view, 12> ShortMonthNames = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr std::array<std::string_view, 12> LongMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+std::string Digits(int value, bool twoDigits) {
+    std::string text = std::to_string(value);
+    if (twoDigits && text.size() < 2)
+        text.insert(0, "0");
+    return text;
+}
+
+using Piece = std::pair<std::string_view, std::string>;
+
+// Spells a format name out: every piece name it holds is replaced by the
+// piece's value, everything else (separators, blanks) is kept.
+std::string Compose(std::string_view name, std::span<const Piece> pieces) {
+    std::string text;
+    for (std::size_t at = 0; at < name.size();) {
+        const Piece* found = nullptr;
+        for (const Piece& piece : pieces) {
+            if (name.substr(at, piece.first.size()) == piece.first) {
+                found = &piece;
+                break;
+            }
+        }
+        if (found) {
+            text += found->second;
+            at += found->first.size();
+        } else {
+            text += name[at++];
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+const std::array<std::string_view, DateFormatCount>& DateFormatNames() {
+    static constexpr std::array<std::string_view, DateFormatCount> names = {"MM/DD/YY",
+                                                                            "MM-DD-YY",
+                                                                            "MM.DD.YY",
+                                                                            "MM/DD/YYYY",
+                                                                            "MM-DD-YYYY",
+                                                                            "MM.DD.YYYY",
+                                                                            "DD/MM/YY",
+                                                                            "DD-MM-YY",
+                                                                            "DD.MM.YY",
+                                                                            "DD/MM/YYYY",
+                                                                            "DD-MM-YYYY",
+                                                                            "DD.MM.YYYY",
+                                                                            "YY/MM/DD",
+                                                                            "YY-MM-DD",
+                                                                            "YY.MM.DD",
+                                                                            "YYYY/MM/DD",
+                                                                            "YYYY-MM-DD",
+                                                                            "YYYY.MM.DD",
+                                                                            "MMM YYYY",
+                                                                            "Mmm YYYY",
+                                                                            "DD MMM YY",
+                                                                            "DD Mmm YY",
+                                                                            "DD MMM YYYY",
+                                                                            "DD Mmm YYYY",
+                                                                            "DD Mmmmm YY",
+                                                                            "DD Mmmmm YYYY",
+                                                                            "Mmm DD YY",
+                                                                            "Mmm DD, YY",
+                                                                            "Mmm DD YYYY",
+                                                                            "Mmm DD, YYYY",
+                                                                            "Mmmmm DD YY",
+                                                                            "Mmmmm DD, YY",
+                                                                            "Mmmmm DD YYYY",
+                                                                            "Mmmmm DD, YYYY",
+                                                                            "MMDDYY",
+                                                                            "MMDDYYYY",
+                                                                            "DDMMYY",
+                                                                            "DDMMYYYY",
+                                                                            "YYMMDD",
+                                                                            "YYYYMMDD",
+                                                                            "DD",
+                                                                            "MM",
+                                                                            "Mmm",
+                                                                            "MMM",
+                                                                            "Mmmmm",
+                                                                            "YY",
+                                                                            "YYYY",
+                                                                            "Day of Week 1",
+                                                                            "Day of Week 2",
+                                                                            "Day of Week 3",
+                                                                            "Day of Week 4"};
+    return names;
+}
+
+const std::array<std::string_view, TimeFormatCount>& TimeFormatNames() {
+    static constexpr std::array<std::string_view, TimeFormatCount> names = {
+        "hh:mm",    "hh.mm",    "hh,mm",       "hhmm",        "hh:mm:ss",    "hh.mm.ss",
+        "hh,mm,ss", "hhmmss",   "hh",          "mm",          "ss",          "hh:mm am",
+        "hh.mm am", "hh,mm am", "hh:mm:ss am", "hh.mm.ss am", "hh,mm,ss am", "hh:mm AM",
+        "hh.mm AM", "hh,mm AM", "hh:mm:ss AM", "hh.mm.ss AM", "hh,mm,ss AM", "hh:mma",
+        "hh.mma",   "hh,mma"};
+    return names;
+}
+
+std::string DateText(int format, bool zeros, const DateTimeParts& date) {
+    if (format < 1 || format > DateFormatCount)
+        return {};
+    if (format >= 48) {
+        std::string_view name = format < 50 ? ShortDayNames[(date.dayOfWeek - 1) % 7]
+                                            : LongDayNames[(date.dayOfWeek - 1) % 7];
+        return format % 2 == 0 ? std::string(name) : UpperAscii(name);
+    }
+    const std::string_view shortMonth = ShortMonthNames[(date.month - 1) % 12];
+    // The pieces in the order they are tried, longer names first, so that
+    // "YYYY" is not read as two "YY" and "Mmmmm" not as "Mmm".
+    const Piece pieces[] = {
+        {"YYYY", Digits(date.year, true)},
+        {"YY", Digits(date.year % 100, true)},
+        {"Mmmmm", std::string(LongMonthNames[(date.month - 1) % 12])},
+        {"MMM", UpperAscii(shortMonth)},
+        {"Mmm", std::string(shortMonth)},
+        {"MM", Digits(date.month, zeros)},
+        {"DD", Digits(date.day, zeros)},
+    };
+    return Compose(DateFormatNames()[format - 1], pieces);
+}
+
+std::string TimeText(int format, bool zeros, const DateTimeParts& time) {
+    if (format < 1 || format > TimeFormatCount)
+        return {};
+    const bool twelveHour = format >= 12;
+    int hour = time.hour;
+    if (twelveHour)
+        hour = hour % 12 == 0 ? 12 : hour % 12;
+    const bool pm = time.hour >= 12;
+    const Piece pieces[] = {
+        {"hh", Digits(hour, zeros)},       {"mm", Digits(time.minute, true)},
+        {"ss", Digits(time.second, true)}, {"am", pm ? "pm" : "am"},
+        {"AM", pm ? "PM" : "AM"},          {"a", pm ? "p" : "a"},
+    };
+    return Compose(TimeFormatNames()[format - 1], pieces);
+}
+
+}  // namespace orv
