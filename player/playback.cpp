@@ -33,12 +33,16 @@ void Playback::PostVKey(std::uint8_t virtualKey, bool up) {
 void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     if (state_.KeystrokeDelayOn)
         KeyDelay(state_.KeystrokeDelay);
-    const std::optional<std::uint16_t> key = c < 128 ? host_.KeyForChar(c) : std::nullopt;
-    if (!key) {
-        // Outside the layout (and everything from 128 on): Alt plus the
-        // keypad digits of the character's code in the system code page.
+    if (c >= 128) {
+        // Alt plus the keypad digits of the character's code in the system
+        // code page: "0" and three digits.
         std::string digits = std::to_string(c);
-        TypeAltNumber(std::string(4 - digits.size(), '0') + digits);
+        TypeAltNumber("0" + digits);
+        return;
+    }
+    const std::optional<std::uint16_t> key = host_.KeyForChar(c);
+    if (!key) {
+        host_.CharEvent(c);
         return;
     }
     const std::uint8_t shiftState = *key >> 8;

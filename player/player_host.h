@@ -40,6 +40,9 @@ class PlayerHost {
     // The key of a character in the current keyboard layout: virtual key in
     // the low byte, shift state (1 Shift, 2 Ctrl, 4 Alt) in the high byte.
     virtual std::optional<std::uint16_t> KeyForChar(unsigned char c) = 0;
+    // Types a character that the layout has no key for as the character
+    // itself, not as a key.
+    virtual void CharEvent(unsigned char c) = 0;
 
     // Screen and pointer.
     virtual ScreenPoint ScreenSize() = 0;

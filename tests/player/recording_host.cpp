@@ -112,6 +112,8 @@ std::string RecordingHost::Typed() const {
     bool shift = false, ctrl = false, alt = false;
     int altCode = -1;
     for (const std::string& line : Trace) {
+        if (line.starts_with("char "))
+            text += line[5];
         if (line[0] != 'd' && line[0] != 'u')
             continue;
         const bool up = line[0] == 'u';

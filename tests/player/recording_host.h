@@ -18,6 +18,7 @@ class RecordingHost final : public PlayerHost {
     void MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
                     std::int32_t data) override;
     std::optional<std::uint16_t> KeyForChar(unsigned char c) override;
+    void CharEvent(unsigned char c) override { Trace.push_back(std::string("char ") + char(c)); }
     ScreenPoint ScreenSize() override { return Screen; }
     ScreenPoint CursorPos() override { return Cursor; }
     ScreenPoint ForegroundOrigin() override { return Foreground; }
