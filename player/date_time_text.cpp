@@ -21,10 +21,7 @@ constexpr std::array<std::string_view, 12> LongMonthNames = {
     "July",    "August",   "September", "October", "November", "December"};
 
 std::string Digits(int value, bool twoDigits) {
-    std::string text = std::to_string(value);
-    if (twoDigits && text.size() < 2)
-        text.insert(0, "0");
-    return text;
+    return ZeroPadded(static_cast<std::uint64_t>(value), twoDigits ? 2 : 1);
 }
 
 using Piece = std::pair<std::string_view, std::string>;
@@ -52,6 +49,13 @@ std::string Compose(std::string_view name, std::span<const Piece> pieces) {
 }
 
 }  // namespace
+
+std::string ZeroPadded(std::uint64_t value, std::size_t width) {
+    const std::string digits = std::to_string(value);
+    if (digits.size() >= width)
+        return digits;
+    return std::string(width - digits.size(), '0').append(digits);
+}
 
 const std::array<std::string_view, DateFormatCount>& DateFormatNames() {
     static constexpr std::array<std::string_view, DateFormatCount> names = {"MM/DD/YY",

@@ -17,6 +17,9 @@ constexpr int TimeFormatCount = 26;
 const std::array<std::string_view, DateFormatCount>& DateFormatNames();
 const std::array<std::string_view, TimeFormatCount>& TimeFormatNames();
 
+// value in decimal, with zeros in front up to width digits.
+std::string ZeroPadded(std::uint64_t value, std::size_t width);
+
 // The text of date format f (1..51) for the given day; zeros asks for leading
 // zeros on one-digit days and months.
 std::string DateText(int format, bool zeros, const DateTimeParts& date);

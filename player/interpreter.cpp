@@ -646,16 +646,12 @@ Interpreter::Flow Interpreter::Perform(Call& call, std::size_t row) {
             playback_.TypeAltNumber(call.Field(r.Prefix.size(), r.Prefix.size() + r.Arg - 1));
             break;
         case Op::Counter: {
-            const std::int64_t value =
-                static_cast<std::int64_t>(call.Start) +
-                static_cast<std::int64_t>(call.Pass - 1) * static_cast<std::int64_t>(call.Step);
-            std::string digits = std::to_string(value < 0 ? -value : value);
-            if (digits.size() < r.Arg)
-                digits.insert(0, r.Arg - digits.size(), '0');
-            if (value < 0)
-                digits.insert(0, "-");
+            // Start and step come from 16-bit fields; the pass is at least 1.
+            const std::uint64_t value =
+                static_cast<std::uint64_t>(call.Start) +
+                static_cast<std::uint64_t>(call.Pass - 1) * static_cast<std::uint64_t>(call.Step);
             call.Advance(r.Prefix.size());
-            Nested(call, digits);
+            Nested(call, ZeroPadded(value, r.Arg));
             return Flow::Next;
         }
         case Op::PromptRepeat:
