@@ -49,13 +49,16 @@ constexpr std::span<const HookField> Sections[HookSectionCount] = {
     NumKeys, Prog,      Progs, Init,    Idle,      Waits,  Keys,
 };
 
+// The last byte a field reaches: its last repeat, or the entry of macro 500.
+constexpr std::size_t FieldEnd(const HookField& f) {
+    std::size_t last = f.repeat > 1 ? f.repeat - 1u : (f.stride ? 499u : 0u);
+    return f.offset + f.stride * last + f.width;
+}
+
 constexpr bool FieldsInside() {
     for (auto section : Sections)
         for (const HookField& f : section)
-            if (f.offset + f.stride * (f.repeat - 1 + (f.stride && f.repeat == 1 ? 499 : 0)) +
-                    f.width >
-                HookTable::Size)
-                return false;
+            if (FieldEnd(f) > HookTable::Size) return false;
     return true;
 }
 static_assert(FieldsInside(), "every section field lies inside the table");
