@@ -7,7 +7,7 @@
 namespace orv {
 
 class OrnHookLibrary final : public HookLibrary {
-public:
+  public:
     void HandOver(HookSection section, const HookTable& table, int item = 0) override;
     void GetGlob(HookTable& into) override;
 };

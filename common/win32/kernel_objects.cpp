@@ -34,13 +34,15 @@ HANDLE KernelHandle::Release() {
 }
 
 void KernelHandle::Reset() {
-    if (handle_) CloseHandle(handle_);
+    if (handle_)
+        CloseHandle(handle_);
     handle_ = nullptr;
 }
 
 KernelHandle CreateMasterTable() {
     KernelHandle mapping(CreatePageMapping(KernelName::MasterTable, HookTable::Size));
-    if (!mapping) Fatal(KernelMessage::MappingNotCreated);
+    if (!mapping)
+        Fatal(KernelMessage::MappingNotCreated);
     return mapping;
 }
 
@@ -77,23 +79,27 @@ bool SharedBlock::OpenForWriting(const char* name, DWORD size) {
     Close();
     mapping_ = KernelHandle(OpenFileMappingA(FILE_MAP_WRITE, FALSE, name));
     if (mapping_)
-        view_ = static_cast<std::uint8_t*>(
-            MapViewOfFile(mapping_.Get(), FILE_MAP_WRITE, 0, 0, size));
-    if (!view_) mapping_.Reset();
+        view_ =
+            static_cast<std::uint8_t*>(MapViewOfFile(mapping_.Get(), FILE_MAP_WRITE, 0, 0, size));
+    if (!view_)
+        mapping_.Reset();
     return view_ != nullptr;
 }
 
 void SharedBlock::Close() {
-    if (view_) UnmapViewOfFile(view_);
+    if (view_)
+        UnmapViewOfFile(view_);
     view_ = nullptr;
     mapping_.Reset();
 }
 
 bool CreateRunningMarker(const char* name, KernelHandle& marker) {
     KernelHandle mapping(CreatePageMapping(name, MarkerSize));
-    if (!mapping) return false;
+    if (!mapping)
+        return false;
     void* view = MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, MarkerSize);
-    if (!view) return false;
+    if (!view)
+        return false;
     UnmapViewOfFile(view);
     marker = std::move(mapping);
     return true;
@@ -106,14 +112,18 @@ bool RunningMarkerExists(const char* name) {
 
 bool WriteSwapTableToPlayer(std::span<const std::uint8_t, SwapTableSize> table) {
     KernelHandle mutex(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, KernelName::RemapMutex));
-    if (!mutex) return false;
+    if (!mutex)
+        return false;
     // A time-out still writes: the player writes the block without the mutex.
     DWORD waited = WaitForSingleObject(mutex.Get(), 500);
-    if (waited == WAIT_FAILED) return false;
+    if (waited == WAIT_FAILED)
+        return false;
     SharedBlock block;
     bool written = block.OpenForWriting(KernelName::PlayerHandleBlock, PlayerHandleBlockSize);
-    if (written) std::memcpy(block.View() + SwapTableAt, table.data(), table.size());
-    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) ReleaseMutex(mutex.Get());
+    if (written)
+        std::memcpy(block.View() + SwapTableAt, table.data(), table.size());
+    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
+        ReleaseMutex(mutex.Get());
     return written;
 }
 

@@ -35,12 +35,13 @@ inline constexpr const char* MappingNotCreated =
     "Memory Mapped File could not be created.  Orvane will terminate.";
 inline constexpr const char* MappingNotMapped =
     "Memory Mapped File could not be mapped.  Orvane will terminate.";
-inline constexpr const char* MutexNotCreated = "Mutex could not be created.  Orvane will terminate.";
+inline constexpr const char* MutexNotCreated =
+    "Mutex could not be created.  Orvane will terminate.";
 }  // namespace KernelMessage
 
 // A handle closed with its owner.
 class KernelHandle {
-public:
+  public:
     KernelHandle() = default;
     explicit KernelHandle(HANDLE h) : handle_(h) {}
     KernelHandle(KernelHandle&& other) noexcept : handle_(other.Release()) {}
@@ -54,7 +55,7 @@ public:
     HANDLE Release();
     void Reset();
 
-private:
+  private:
     HANDLE handle_ = nullptr;
 };
 
@@ -66,7 +67,7 @@ bool CreatePlayerMutexes(std::array<KernelHandle, 3>& mutexes);
 
 // A named page-file mapping and its view.
 class SharedBlock {
-public:
+  public:
     SharedBlock() = default;
     SharedBlock(SharedBlock&&) = default;
     SharedBlock& operator=(SharedBlock&&) = default;
@@ -82,7 +83,7 @@ public:
 
     std::uint8_t* View() const { return view_; }
 
-private:
+  private:
     KernelHandle mapping_;
     std::uint8_t* view_ = nullptr;
 };

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "common/win32/sync_file_access.h"
+#include "tests/common/library_fixture.h"
+
+namespace orv {
+namespace {
+
+using testing::LibraryTest;
+
+// Holds a file open without sharing, as another machine's program might.
+class Locked {
+  public:
+    explicit Locked(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~Locked() { CloseHandle(handle_); }
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+  private:
+    HANDLE handle_;
+};
+
+TEST_F(LibraryTest, LibraryThatCannotBeOpenedIsReportedAndLeftAlone) {
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    {
+        Locked other(LibraryPath());
+        ASSERT_TRUE(other.Held());
+        boxes.Expect(LibraryMessage::OpenFailed, MsgResult::Ok, "Error");
+        EXPECT_FALSE(library.ReloadMacroFile(false));
+        EXPECT_EQ(table->MacroCount(), 0);
+    }
+    EXPECT_EQ(FileRecords().size(), 5u) << "neither emptied nor created anew";
+}
+
+TEST_F(LibraryTest, SyncFileIsOpenedForOneProgramAtATime) {
+    ExclusiveSyncFileAccess files;
+    const std::string name = InFolder(folder, "ORVAN.MAS");
+    auto first = files.OpenExclusive(name);
+    ASSERT_TRUE(first);
+    SyncRecord record;
+    EXPECT_EQ(first->Read(record), SyncFileSession::Contents::Empty);
+    ASSERT_TRUE(first->Write({5, SyncState::InUse, 2.25}));
+    EXPECT_FALSE(files.OpenExclusive(name)) << "busy while the first decides";
+    first.reset();
+
+    auto second = files.OpenExclusive(name);
+    ASSERT_TRUE(second);
+    ASSERT_EQ(second->Read(record), SyncFileSession::Contents::Record);
+    EXPECT_EQ(record, (SyncRecord{5, SyncState::InUse, 2.25}));
+}
+
+}  // namespace
+}  // namespace orv
