@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/hook_table.h"
+#include "common/notices.h"
 
 namespace orv {
 
@@ -27,6 +28,20 @@ class MemoryHookLibrary final : public HookLibrary {
 
     HookTable Master;
 };
+
+// The copy-back of a program whose table is new: every section, then the
+// entry of every macro the library holds.
+void RefreshEverythingFromHookLibrary(HookLibrary& library, HookTable& own);
+
+// The second window (receives the combination a hot-key dialog waits for) and
+// the capture window, with their on flags: stored, handed over, and told to
+// the other program as a changed section.
+void SetSecWind(HookTable& own, HookLibrary& library, ProgramNotices& notices, std::uint32_t window,
+                bool on);
+void SetCapWind(HookTable& own, HookLibrary& library, ProgramNotices& notices, std::uint32_t window,
+                bool on);
+// Hands the macro count over and tells the other program.
+void UpNumKeys(const HookTable& own, HookLibrary& library, ProgramNotices& notices);
 
 // The programs' copy-back of one section (a number above 14 copies nothing).
 // A copy of section 11 always leaves the program's own field 812 at 0.

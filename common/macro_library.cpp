@@ -55,6 +55,11 @@ bool CloseChecked(FilePtr& f) {
     return std::fclose(f.release()) == 0;
 }
 
+// A record the tables can hold and the file has.
+bool InFile(int n, long long records) {
+    return n >= 1 && n <= MaxMacros && n <= records;
+}
+
 }  // namespace
 
 const std::array<SystemMacro, 5>& SystemMacros(LibraryOwner owner) {
@@ -194,6 +199,16 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
     }
 }
 
+bool MacroLibrary::AppendMacroRecord(MacroRecord& record) {
+    if (table_.MacroCount() >= MaxMacros) {
+        CurrentMessageBoxes().Show("Error", LibraryMessage::LibraryFull,
+                                   MsgStyle::Ok | MsgStyle::IconError);
+        return false;
+    }
+    table_.SetMacroCount(table_.MacroCount() + 1);
+    return SaveMacroRecord(-1, record);
+}
+
 bool MacroLibrary::SaveMacroRecord(int n, MacroRecord& record) {
     return SaveRecordTo(CurrentFile(), n, record);
 }
@@ -232,7 +247,7 @@ bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& rec
 
 bool MacroLibrary::ReadMacroRecord(int n, MacroRecord& out) const {
     FilePtr f = OpenFile(CurrentFile(), "rb");
-    if (!f || n < 1 || n > WholeRecords(f.get()))
+    if (!f || !InFile(n, WholeRecords(f.get())))
         return false;
     return ReadRecordAt(f.get(), n, out);
 }
@@ -246,7 +261,7 @@ bool MacroLibrary::DeleteMacroRecord(int n) {
             return false;
         }
         long long records = WholeRecords(f.get());
-        if (n < 1 || n > records) {
+        if (!InFile(n, records)) {
             Report(LibraryMessage::NoSuchMacro);
             return false;
         }
@@ -276,7 +291,7 @@ bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
         Report(LibraryMessage::ChangeFailed);
         return false;
     }
-    if (n < 1 || n > WholeRecords(f.get())) {
+    if (!InFile(n, WholeRecords(f.get()))) {
         Report(LibraryMessage::NoSuchMacro);
         return false;
     }

@@ -36,6 +36,8 @@ inline constexpr const char* OpenFailed =
 inline constexpr const char* ReadFailed = "The macro file could not be read completely.";
 inline constexpr const char* ChangeFailed = "The macro file could not be changed.";
 inline constexpr const char* NoSuchMacro = "That macro is no longer in the macro file.";
+inline constexpr const char* LibraryFull =
+    "Maximum number of Macros has been reached.  Add not allowed.";
 }  // namespace LibraryMessage
 
 class MacroLibrary {
@@ -60,6 +62,9 @@ class MacroLibrary {
     // entry over and tells the other program. On failure nothing changes and
     // an append gives the count back.
     bool SaveMacroRecord(int n, MacroRecord& record);
+    // What every command that adds a macro does: refused at 500 macros,
+    // otherwise the count is raised and the record appended.
+    bool AppendMacroRecord(MacroRecord& record);
     // False, and out unchanged, when record n could not be read.
     bool ReadMacroRecord(int n, MacroRecord& out) const;
     // Removes record n from the file; the caller reloads.

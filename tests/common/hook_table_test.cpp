@@ -4,6 +4,8 @@
 
 #include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "common/hook_library.h"
 
@@ -105,6 +107,43 @@ TEST(HookTableSections, CopyBackTouchesOnlyWhatWasAskedFor) {
     library.HandOver(HookSection::Window2, *own);
     EXPECT_EQ(library.Master.U32(HookAt::SecondWindow), 1234u);
     EXPECT_EQ(library.Master.U32(HookAt::PlayerWindow), 0x11111111u);
+}
+
+struct CountedNotices final : ProgramNotices {
+    void Post(int code, int argument) override { posted.emplace_back(code, argument); }
+    std::vector<std::pair<int, int>> posted;
+};
+
+TEST(HookTableSections, NewProgramCopiesEverySectionAndTheLoadedEntries) {
+    MemoryHookLibrary library;
+    library.Master.Bytes.fill(0x33);
+    library.Master.SetMacroCount(3);
+    auto own = Filled(0);
+    own->SetU32(HookAt::OwnScratch812, 99);
+    RefreshEverythingFromHookLibrary(library, *own);
+    EXPECT_EQ(own->MacroCount(), 3);
+    EXPECT_EQ(own->U32(HookAt::PlayerWindow), 0x33333333u);
+    EXPECT_EQ(own->U8(HookAt::CodeUsed + 720), 0x33);
+    EXPECT_EQ(own->Kind(3), 0x3333);
+    EXPECT_EQ(own->Kind(4), 0) << "no entry beyond the count";
+    EXPECT_EQ(own->U32(HookAt::OwnScratch812), 0u);
+    EXPECT_EQ(own->U8(HookAt::IdleFired), 0) << "never handed over";
+}
+
+TEST(HookTableSections, WindowsToNotifyAreHandedOverAndTold) {
+    MemoryHookLibrary library;
+    CountedNotices notices;
+    auto own = Filled(0);
+    SetSecWind(*own, library, notices, 0x1234, true);
+    SetCapWind(*own, library, notices, 0x5678, false);
+    EXPECT_EQ(library.Master.U32(HookAt::SecondWindow), 0x1234u);
+    EXPECT_EQ(library.Master.U8(HookAt::SecondWindowOn), 1);
+    EXPECT_EQ(library.Master.U32(HookAt::CaptureWindow), 0x5678u);
+    EXPECT_EQ(library.Master.U8(HookAt::CaptureWindowOn), 0);
+    own->SetMacroCount(12);
+    UpNumKeys(*own, library, notices);
+    EXPECT_EQ(library.Master.MacroCount(), 12);
+    EXPECT_EQ(notices.posted, (std::vector<std::pair<int, int>>{{6, 6}, {6, 6}, {6, 8}}));
 }
 
 }  // namespace

@@ -146,6 +146,18 @@ TEST_F(LibraryTest, FragmentsAndOverfullLibrariesAreReadWithinBounds) {
     EXPECT_EQ(FileRecords().size(), 501u) << "no system macro beyond 500";
 }
 
+TEST_F(LibraryTest, AddingStopsAtFiveHundredMacros) {
+    WriteLibrary(std::vector<MacroRecord>(499, Ordinary("x", 30000)));
+    library.ReloadMacroFile(false);
+    EXPECT_EQ(table->MacroCount(), 500) << "one system macro fitted";
+    MacroRecord r = Ordinary("one too many", 30000);
+    boxes.Expect("Maximum number of Macros has been reached.  Add not allowed.");
+    EXPECT_FALSE(library.AppendMacroRecord(r));
+    EXPECT_EQ(table->MacroCount(), 500);
+    EXPECT_EQ(FileRecords().size(), 500u);
+    EXPECT_EQ(FileRecords().back().Nickname, "Terminate Orvane");
+}
+
 TEST_F(LibraryTest, FailedAppendLeavesTheCountAsItWas) {
     library.ReloadMacroFile(false);
     std::filesystem::remove(LibraryPath());
