@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/network_lock.h"
 #include "common/win32/sync_file_access.h"
 #include "tests/common/library_fixture.h"
 
@@ -50,6 +51,31 @@ TEST_F(LibraryTest, SyncFileIsOpenedForOneProgramAtATime) {
     ASSERT_TRUE(second);
     ASSERT_EQ(second->Read(record), SyncFileSession::Contents::Record);
     EXPECT_EQ(record, (SyncRecord{5, SyncState::InUse, 2.25}));
+}
+
+struct QuietHost final : NetworkLockHost {
+    void ReloadShared() override { ++reloads; }
+    void SetNetTimer(bool) override {}
+    void SetSyncTimer(bool) override {}
+    int reloads = 0;
+};
+
+TEST_F(LibraryTest, TwoPlayersShareOneLockThroughTheExclusiveFile) {
+    settings->NetworkMode = true;
+    ExclusiveSyncFileAccess files;
+    QuietHost hostA, hostB;
+    NetworkLock a(LibraryOwner::Player, *settings, files, hostA, notices);
+    NetworkLock b(LibraryOwner::Player, *settings, files, hostB, notices);
+    a.SetUp();
+    b.SetUp();
+    EXPECT_EQ(a.Record(), (SyncRecord{1, SyncState::Free, 0}));
+    EXPECT_FALSE(a.FileInUse());
+    EXPECT_TRUE(b.FileInUse());
+    EXPECT_TRUE(a.ReleaseSyncFile(1));
+    EXPECT_TRUE(b.FileInUse()) << "the change is reloaded first";
+    EXPECT_EQ(hostB.reloads, 1);
+    EXPECT_FALSE(b.FileInUse());
+    EXPECT_EQ(b.Record().Counter, 2);
 }
 
 }  // namespace
