@@ -2,7 +2,25 @@
 
 #include <sys/stat.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace orv {
+namespace {
+
+// Puts the temporary in the old file's place in one step, so the old file is
+// never missing: POSIX rename replaces; on Windows only MoveFileEx does.
+bool RenameOver(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+}  // namespace
 
 #ifdef _WIN32
 constexpr char PathSeparator = '\\';
@@ -45,15 +63,8 @@ bool ReplaceFileContents(const std::string& path, std::string_view contents) {
             return false;
         }
     }
-    if (std::rename(temporary.c_str(), path.c_str()) == 0)
-        return true;
-    // The system's rename does not replace an existing file on every platform.
-    if (!FileExists(path) || std::remove(path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    // Should this rename fail too, the temporary keeps the new contents.
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
+    // Should the rename fail, the temporary keeps the new contents.
+    return RenameOver(temporary, path);
 }
 
 }  // namespace orv
