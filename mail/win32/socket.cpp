@@ -1,12 +1,12 @@
 #include "mail/win32/socket.h"
 
+#include "common/clock.h"
 #include "mail/mail_errors.h"
 
 namespace orv {
 namespace {
 
 constexpr char windowClass[] = "OrvaneMailSocket";
-constexpr UINT_PTR counterTimer = 1;
 constexpr int chunkSize = 2047;
 constexpr std::size_t maxLine = 1024;
 // The least time between two rounds of message handling while encoding or
@@ -46,10 +46,6 @@ LRESULT CALLBACK TagSocket::WindowProc(HWND window, UINT message, WPARAM wParam,
         self->Notify(message, lParam);
         return 0;
     }
-    if (self && message == WM_TIMER && wParam == counterTimer) {
-        self->Tick();
-        return 0;
-    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -83,29 +79,23 @@ void TagSocket::Notify(UINT message, LPARAM lParam) {
 void TagSocket::ResetState() {
     CancelRequest();
     flags_ = {};
-    counter_.Expired = false;
+    counter_.Clear();
     lastError_ = 0;
     drained_ = false;
 }
 
-void TagSocket::StartCounter() {
-    counter_.Remaining = counter_.TimeOut;
-    counter_.Expired = false;
-    counting_ = true;
-    SetTimer(window_, counterTimer, 1000, nullptr);
+void TTimeCounter::Start() {
+    started_ = CurrentClock().TickCount();
+    running_ = true;
+    expired_ = false;
 }
 
-void TagSocket::StopCounter() {
-    if (counting_)
-        KillTimer(window_, counterTimer);
-    counting_ = false;
-}
-
-void TagSocket::Tick() {
-    if (!counting_)
-        return;
-    if (--counter_.Remaining <= 0)
-        counter_.Expired = true;
+bool TTimeCounter::Expired() {
+    if (running_ &&
+        CurrentClock().TickCount() - started_ >= static_cast<std::uint32_t>(TimeOut) * 1000u) {
+        expired_ = true;
+    }
+    return expired_;
 }
 
 void TagSocket::PumpMessages() {
@@ -132,7 +122,7 @@ template <typename Done>
 void TagSocket::WaitUntil(Done done) {
     for (;;) {
         PumpMessages();
-        if (done() || flags_.canceled || counter_.Expired)
+        if (done() || flags_.canceled || counter_.Expired())
             return;
         MsgWaitForMultipleObjectsEx(0, nullptr, 250, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
@@ -147,27 +137,27 @@ void TagSocket::CancelRequest() {
 void TagSocket::RaiseSocketError(int number) {
     if (number == 0)
         return;
-    StopCounter();
+    counter_.Stop();
     if (number == WsaConnReset)
         Close();
     throw ESocketError(SocketErrorText(number));
 }
 
 void TagSocket::RaiseTimedOut() {
-    StopCounter();
+    counter_.Stop();
     CancelRequest();
     Close();
     throw ETimedOutError(MailText(MailId::TimedOut));
 }
 
 void TagSocket::RaiseCanceled() {
-    StopCounter();
+    counter_.Stop();
     throw ECanceledError(MailText(MailId::Canceled));
 }
 
 // After a wait: the time-out first, then a cancel.
 void TagSocket::RaiseEnded() {
-    if (counter_.Expired)
+    if (counter_.Expired())
         RaiseTimedOut();
     if (flags_.canceled)
         RaiseCanceled();
@@ -211,13 +201,13 @@ void TagSocket::ResolveHost(std::string_view host) {
     remoteAddress_ = winsock_.inet_addr(name.c_str());
     if (remoteAddress_ != INADDR_NONE)
         return;
-    StartCounter();
+    counter_.Start();
     request_ = winsock_.WSAAsyncGetHostByName(window_, WM_HOSTLOOKUP, name.c_str(), lookup_,
                                               sizeof lookup_);
     if (!request_)
         RaiseSocketError(winsock_.WSAGetLastError());
     WaitUntil([this] { return flags_.hostLookedUp; });
-    StopCounter();
+    counter_.Stop();
     if (flags_.error && flags_.hostLookedUp)
         RaiseSocketError(lastError_);
     RaiseEnded();
@@ -237,20 +227,20 @@ void TagSocket::ResolvePort(std::uint16_t port) {
     if (flags_.canceled)
         RaiseCanceled();
     flags_.error = false;
-    StartCounter();
+    counter_.Start();
     request_ = winsock_.WSAAsyncGetServByName(window_, WM_SERVLOOKUP, "smtp", "tcp", lookup_,
                                               sizeof lookup_);
     if (!request_)
-        return StopCounter();
+        return counter_.Stop();
     WaitUntil([this] { return flags_.servLookedUp; });
-    StopCounter();
+    counter_.Stop();
     if (flags_.canceled)
         RaiseCanceled();
     if (flags_.servLookedUp && !flags_.error) {
         remotePort_ = winsock_.ntohs(reinterpret_cast<servent*>(lookup_)->s_port);
     }
     CancelRequest();
-    counter_.Expired = false;
+    counter_.Clear();
 }
 
 void TagSocket::ConnectSocket() {
@@ -267,7 +257,7 @@ void TagSocket::ConnectSocket() {
     address.sin_family = AF_INET;
     address.sin_port = winsock_.htons(remotePort_);
     address.sin_addr.s_addr = remoteAddress_;
-    StartCounter();
+    counter_.Start();
     if (winsock_.connect(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) ==
         SOCKET_ERROR) {
         int error = winsock_.WSAGetLastError();
@@ -277,10 +267,10 @@ void TagSocket::ConnectSocket() {
     // A refused connection is reported by the connect notification's error:
     // it ends the wait at once instead of after the whole time-out.
     WaitUntil([this] { return flags_.connected || flags_.error; });
-    StopCounter();
+    counter_.Stop();
     if (flags_.canceled)
         RaiseCanceled();
-    if (counter_.Expired)
+    if (counter_.Expired())
         RaiseTimedOut();
     if (flags_.error) {
         int error = lastError_;
@@ -293,8 +283,8 @@ int TagSocket::ReadLine(std::string& line) {
     CheckUsable();
     std::string buffer;
     bool complete = false;
-    StartCounter();
-    while (!flags_.canceled && !counter_.Expired) {
+    counter_.Start();
+    while (!flags_.canceled && !counter_.Expired()) {
         flags_.dataReady = false;
         char c;
         int n = winsock_.recv(socket_, &c, 1, 0);
@@ -322,7 +312,7 @@ int TagSocket::ReadLine(std::string& line) {
         if (flags_.closedByPeer)
             flags_.dataReady = true;  // recv now says what is left
     }
-    StopCounter();
+    counter_.Stop();
     line.clear();
     int code = -1;
     if (complete) {
@@ -339,14 +329,14 @@ int TagSocket::ReadLine(std::string& line) {
 void TagSocket::SendAll(std::string_view bytes, bool restartOnProgress) {
     std::size_t at = 0;
     while (at < bytes.size()) {
-        if (flags_.canceled || counter_.Expired)
+        if (flags_.canceled || counter_.Expired())
             break;
         flags_.readyToWrite = false;
         int n = winsock_.send(socket_, bytes.data() + at, static_cast<int>(bytes.size() - at), 0);
         if (n > 0) {
             at += static_cast<std::size_t>(n);
             if (restartOnProgress)
-                StartCounter();  // a slow but moving transfer goes on
+                counter_.Start();  // a slow but moving transfer goes on
             ProcessMessages();
             continue;
         }
@@ -361,7 +351,7 @@ void TagSocket::SendAll(std::string_view bytes, bool restartOnProgress) {
             RaiseSocketError(WsaConnReset);
         }
     }
-    StopCounter();
+    counter_.Stop();
     RaiseEnded();
 }
 
@@ -369,7 +359,7 @@ void TagSocket::SendLine(std::string_view line) {
     CheckUsable();
     std::string text(line);
     text += "\r\n";
-    StartCounter();
+    counter_.Start();
     SendAll(text, false);
 }
 
@@ -381,7 +371,7 @@ void TagSocket::SendStream(std::istream& data, std::int64_t size, const Progress
     for (;;) {
         data.read(chunk, chunkSize);
         std::streamsize got = data.gcount();
-        StartCounter();
+        counter_.Start();
         SendAll(std::string_view(chunk, static_cast<std::size_t>(got)), true);
         position += got;
         if (progress) {
@@ -398,7 +388,7 @@ void TagSocket::SendStream(std::istream& data, std::int64_t size, const Progress
 }
 
 void TagSocket::Close() {
-    StopCounter();
+    counter_.Stop();
     CancelRequest();
     if (socket_ != INVALID_SOCKET && winsock_.Loaded())
         winsock_.closesocket(socket_);

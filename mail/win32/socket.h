@@ -14,11 +14,21 @@ constexpr UINT WM_HOSTLOOKUP = WM_USER + 148;
 constexpr UINT WM_SERVLOOKUP = WM_USER + 149;
 constexpr UINT WM_SOCKETEVENT = WM_USER + 150;
 
-// A seconds counter that the hidden window's timer ticks down.
-struct TTimeCounter {
-    int TimeOut = 60;
-    int Remaining = 0;
-    bool Expired = false;
+// The time-out of one wait, counted on the tick count (no timer messages, so
+// a fast transfer pays nothing for it).
+class TTimeCounter {
+  public:
+    int TimeOut = 60;  // seconds
+    void Start();
+    void Stop() { running_ = false; }
+    // Set once TimeOut seconds have passed since Start while running.
+    bool Expired();
+    void Clear() { expired_ = false; }
+
+  private:
+    std::uint32_t started_ = 0;
+    bool running_ = false;
+    bool expired_ = false;
 };
 
 class TagSocket final : public LineTransport {
@@ -60,9 +70,6 @@ class TagSocket final : public LineTransport {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Notify(UINT message, LPARAM lParam);
     void ResetState();
-    void StartCounter();
-    void StopCounter();
-    void Tick();
     // Serves the message queue until done() holds, a cancel or the time-out.
     template <typename Done>
     void WaitUntil(Done done);
@@ -82,7 +89,6 @@ class TagSocket final : public LineTransport {
     SOCKET socket_ = INVALID_SOCKET;
     HANDLE request_ = nullptr;
     TTimeCounter counter_;
-    bool counting_ = false;
     unsigned long remoteAddress_ = 0;
     std::uint16_t remotePort_ = 0;
     std::string localHost_;
