@@ -195,6 +195,31 @@ TEST_F(Message, MultipartKeepsEveryPartExact) {
                      "--" + b + "--"}));
 }
 
+TEST_F(Message, AlternativePartsNestInsideTheMixedOnes) {
+    m.Body = {"body"};
+    m.Attachments.AddItem(Attachment("_alt.txt", "plain\n"));
+    m.Attachments.AddItem(Attachment("_ALT.htm", "<b>html</b>\n"));
+    m.Attachments.AddItem(Attachment("x.txt", "file\n"));
+    Lines delimiters;
+    for (const std::string& line : Encoded(m)) {
+        if (line.starts_with("--"))
+            delimiters.push_back(line);
+    }
+    ASSERT_EQ(delimiters.size(), 7u);
+    std::string outer = delimiters[0], inner = delimiters[1];
+    EXPECT_NE(outer, inner);
+    EXPECT_EQ(delimiters, (Lines{outer, inner, inner, inner, inner + "--", outer, outer + "--"}));
+}
+
+TEST_F(Message, HtmlBodyFileIsTheMessageItself) {
+    m.Attachments.AddItem(Attachment("C:\\w\\_HtmBody.htm", "<p>hi</p>"));
+    EXPECT_EQ(m.ContentType(), "text/html");
+    Lines lines = Encoded(m);
+    EXPECT_EQ(Lines(lines.begin() + 5, lines.end()),
+              (Lines{"Content-Type: text/html", "Content-Transfer-Encoding: Base64", "",
+                     "PHA+aGk8L3A+"}));
+}
+
 TEST_F(Message, UuencodeEndsEveryFileWithOneEmptyLineAndEnd) {
     m.Encoding = TMsgEncoding::meUU;
     m.Body = {"see files"};
