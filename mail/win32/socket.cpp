@@ -1,5 +1,7 @@
 #include "mail/win32/socket.h"
 
+#include <vector>
+
 #include "common/clock.h"
 #include "mail/mail_errors.h"
 
@@ -8,6 +10,7 @@ namespace {
 
 constexpr char windowClass[] = "OrvaneMailSocket";
 constexpr int chunkSize = 2047;
+constexpr int chunksPerWrite = 16;
 constexpr std::size_t maxLine = 1024;
 // The least time between two rounds of message handling while encoding or
 // sending: often enough for the status window, rarely enough to stay fast.
@@ -366,20 +369,30 @@ void TagSocket::SendLine(std::string_view line) {
 void TagSocket::SendStream(std::istream& data, std::int64_t size, const Progress& progress) {
     CheckUsable();
     data.seekg(0);
-    char chunk[chunkSize];
     std::int64_t position = 0;
-    for (;;) {
-        data.read(chunk, chunkSize);
-        std::streamsize got = data.gcount();
-        counter_.Start();
-        SendAll(std::string_view(chunk, static_cast<std::size_t>(got)), true);
-        position += got;
-        if (progress) {
-            progress(size > 0 ? static_cast<int>((position * 100 + size / 2) / size) : 100,
-                     position);
+    bool last = false;
+    std::string batch;
+    std::vector<std::int64_t> chunkEnds;
+    while (!last) {
+        // Progress is told per chunk, but each socket write is costly (under
+        // Wine above all), so the chunks go to the socket several at a time.
+        batch.clear();
+        chunkEnds.clear();
+        for (int i = 0; i < chunksPerWrite && !last; ++i) {
+            char chunk[chunkSize];
+            data.read(chunk, chunkSize);
+            std::streamsize got = data.gcount();
+            batch.append(chunk, static_cast<std::size_t>(got));
+            chunkEnds.push_back(position += got);
+            last = got < chunkSize;
         }
-        if (got < chunkSize)
-            break;
+        counter_.Start();
+        SendAll(batch, true);
+        for (std::int64_t end : chunkEnds) {
+            if (progress && !flags_.canceled) {
+                progress(size > 0 ? static_cast<int>((end * 100 + size / 2) / size) : 100, end);
+            }
+        }
         if (flags_.canceled)
             RaiseCanceled();
     }
