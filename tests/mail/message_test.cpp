@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -294,6 +296,27 @@ TEST_F(Message, ClearKeepsOnlyThePriority) {
     EXPECT_EQ(m.Encoding, TMsgEncoding::meMIME);
     EXPECT_EQ(m.Priority, TPriority::ptLow);
     EXPECT_EQ(m.ContentType(), "text/plain");
+}
+
+TEST(Attachments, AddFileReadsTheWholeFileOrSaysWhichIsMissing) {
+    std::string name = ::testing::TempDir() + "orvane_attachment.bin";
+    std::string data("a\0b\r\n\xFF", 6);
+    {
+        std::ofstream out(name, std::ios::binary);
+        out << data;
+    }
+    TmsAttList list;
+    list.AddFile(name);
+    std::remove(name.c_str());
+    EXPECT_EQ(list.Items(0).Data, data);
+    EXPECT_EQ(list.Items(0).FileName, name);
+    try {
+        list.AddFile(name);
+        FAIL();
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(e.what(), "Cannot open file \"" + name + "\"");
+    }
+    EXPECT_EQ(list.Count(), 1);
 }
 
 TEST(Headers, RemoveTakesContinuationLinesAlong) {

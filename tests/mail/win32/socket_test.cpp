@@ -193,6 +193,28 @@ TEST_F(SocketFaults, ProgressRisesToTheWholeStream) {
     EXPECT_EQ(progress.back(), std::make_pair(0, std::int64_t{0}));
 }
 
+TmsSMTP* cancelTarget = nullptr;
+void CALLBACK CancelOnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    cancelTarget->Cancel();
+}
+
+TEST_F(SocketFaults, CancelFromAMessageHandledInsideAWait) {
+    peer.Script(".", "<silent>");
+    cancelTarget = &smtp;
+    SetTimer(nullptr, 0, 300, CancelOnTimer);
+    SendResult r = SendThenRecover();
+    EXPECT_EQ(r.Outcome, SendOutcome::Canceled);
+    EXPECT_EQ(r.ErrorText, "Operation has been canceled");
+    EXPECT_LT(seconds, 5);
+}
+
+TEST_F(SocketFaults, OverlongReplyLineIsCutNotOverrun) {
+    peer.Script("MAIL", "250 " + std::string(5000, 'x'));
+    SendResult r = smtp.Send(m);
+    EXPECT_TRUE(r.Sent()) << r.ErrorText;
+}
+
 TEST(Socket, ReadingBeforeOpeningSaysSo) {
     TagSocket socket;
     std::string line;
