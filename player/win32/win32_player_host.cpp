@@ -125,9 +125,9 @@ std::uint16_t Win32PlayerHost::DoRepPrompt() {
 }
 
 std::optional<std::string> Win32PlayerHost::MacroScript(std::string_view nickname) {
-    if (!FindMacroScript)
+    if (!Shared)
         return std::nullopt;
-    return FindMacroScript(nickname);
+    return Shared->MacroScript(nickname);
 }
 
 std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path) {
@@ -145,8 +145,8 @@ std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path) 
 }
 
 void Win32PlayerHost::MarkMacroInUse() {
-    if (OnMacroInUse)
-        OnMacroInUse();
+    if (Shared)
+        Shared->SetMacroInUse(true);
 }
 
 void Win32PlayerHost::ShowRunning(bool running) {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "player/player_host.h"
+#include "player/run_shared.h"
 
 namespace orv {
 
@@ -40,11 +41,10 @@ class Win32PlayerHost final : public PlayerHost {
     void ShowRunning(bool running) override;
     void StartClearTimer() override;
 
-    // What the player's main window supplies: the macro library, the shared
-    // hook table, the tray icon and the run-time dialogs. Unset ones do
-    // nothing (a macro looked up by nickname is then not found).
-    std::function<std::optional<std::string>(std::string_view)> FindMacroScript;
-    std::function<void()> OnMacroInUse;
+    // What the player's main window supplies: the shared state, the tray
+    // icon and the run-time dialogs. Unset ones do nothing (a macro looked up
+    // by nickname is then not found).
+    RunShared* Shared = nullptr;
     std::function<void(bool)> OnShowRunning;
     std::function<void()> OnStartClearTimer;
     std::function<std::uint16_t()> OnRepeatPrompt;
