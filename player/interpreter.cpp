@@ -476,10 +476,10 @@ void Interpreter::DoMacro(std::string_view text, std::int32_t count, std::int32_
     if (state.AbortFlag || endRun_)
         return;
     if (depth > MaxNesting) {
-        playback_.Host().DoAMessage(
-            "Macro Nesting Error",
-            "Macros, repeats and text files are nested more than 64 levels deep. Macro will "
-            "abort.");
+        playback_.Host().DoAMessage("Macro Nesting Error",
+                                    "Macros, repeats and text files are nested more than " +
+                                        std::to_string(MaxNesting) +
+                                        " levels deep. Macro will abort.");
         endRun_ = true;
         return;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cipher.h"
+#include "player/date_time_text.h"
 #include "tests/player/recording_host.h"
 #include "tests/support/fake_clock.h"
 
@@ -235,6 +236,24 @@ TEST_F(InterpreterTest, DateTokensOnAFixedClock) {
     host.Trace.clear();
     Run("<hh:mma{N}> <hh:mm:ss{Y}> <hh{N}><mm{N}>");
     EXPECT_EQ(host.Typed(), "1:45p 13:45:09 1345");
+}
+
+TEST_F(InterpreterTest, EveryDateAndTimeTokenTypesItsFormat) {
+    orv::testing::FakeClock clock(EncodeDateTime(2009, 7, 4, 21, 8, 5));
+    const DateTimeParts now = DecodeDateTime(clock.Now());
+    const DateTimeParts weekAgo = DecodeDateTime(clock.Now() - 7);
+    for (int f = 1; f <= DateFormatCount; ++f) {
+        const std::string name(DateFormatNames()[f - 1]);
+        host.Trace.clear();
+        Run("<" + name + "{N}>|<" + name + "{YP007}>");
+        EXPECT_EQ(host.Typed(), DateText(f, false, now) + "|" + DateText(f, true, weekAgo)) << name;
+    }
+    for (int f = 1; f <= TimeFormatCount; ++f) {
+        const std::string name(TimeFormatNames()[f - 1]);
+        host.Trace.clear();
+        Run("<" + name + "{N}>|<" + name + "{Y}>");
+        EXPECT_EQ(host.Typed(), TimeText(f, false, now) + "|" + TimeText(f, true, now)) << name;
+    }
 }
 
 TEST_F(InterpreterTest, DateNamesAreToldApartFromMouseAndCounterTokens) {

@@ -8,6 +8,7 @@
 #include "player/interpreter.h"
 #include "player/win32/win32_player_host.h"
 #include "tests/player/win32/typing_window.h"
+#include "tests/support/scripted_message_boxes.h"
 #include "tests/support/win32/wait_for.h"
 
 namespace orv {
@@ -17,8 +18,10 @@ using testing::EditHolds;
 using testing::WaitFor;
 
 RunState* abortingRun = nullptr;
+bool ctrlDownAtAbort = false;
 
 void CALLBACK AbortTheRun(HWND, UINT, UINT_PTR, DWORD) {
+    ctrlDownAtAbort = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
     abortingRun->AbortFlag = true;
 }
 
@@ -92,10 +95,13 @@ TEST_F(PlaybackTest, NoModifierStaysDownAfterATrailingModifierOrAnAbort) {
     // library's message would.
     target.Clear();
     abortingRun = &state;
+    testing::ScriptedMessageBoxes boxes;
+    boxes.Expect("Orvane 99 macro has been aborted.", MsgResult::Ok, "Macro Abort");
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, AbortTheRun);
     const DWORD started = GetTickCount();
     Play("<CTLD><SHFD><ALTD>ab<DELAY:20.00>never");
     EXPECT_LT(GetTickCount() - started, 10000u);
+    EXPECT_TRUE(ctrlDownAtAbort);
     EXPECT_TRUE(WaitFor(NoModifierDown, 5000));
     KillTimer(nullptr, timer);
     EXPECT_EQ(target.Text().find("never"), std::string::npos);
@@ -113,6 +119,18 @@ TEST_F(PlaybackTest, MouseMovesLandOnTheIntendedPixel) {
         EXPECT_TRUE(WaitFor([&] { return GetCursorPos(&at) && at.x == p.x && at.y == p.y; }, 3000))
             << "aimed at " << p.x << "," << p.y << ", landed on " << at.x << "," << at.y;
     }
+}
+
+TEST_F(PlaybackTest, PointerGoesToTheCaret) {
+    Play("some text");
+    ASSERT_TRUE(EditHolds(target, "some text"));
+    POINT caret{};
+    ASSERT_TRUE(GetCaretPos(&caret) && ClientToScreen(target.Edit(), &caret));
+    Play("<MMS:00000,00000><MMC>");
+    POINT at{};
+    EXPECT_TRUE(
+        WaitFor([&] { return GetCursorPos(&at) && at.x == caret.x && at.y == caret.y; }, 3000))
+        << "caret at " << caret.x << "," << caret.y << ", pointer at " << at.x << "," << at.y;
 }
 
 }  // namespace
