@@ -4,28 +4,13 @@
 
 namespace orv::testing {
 
-namespace {
-
-constexpr char ClassName[] = "OrvaneTypingTarget";
-
-LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-}  // namespace
-
 TypingWindow::TypingWindow() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = TargetProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = ClassName;
-    RegisterClassA(&windowClass);  // a second registration fails harmlessly
-    window_ = CreateWindowExA(0, ClassName, "Typing target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50,
-                              50, 600, 400, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND window = frame_.Handle();
+    SetWindowPos(window, nullptr, 50, 50, 600, 400, SWP_NOZORDER);
     edit_ = CreateWindowExA(
         0, "EDIT", "",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
-        580, 360, window_, nullptr, windowClass.hInstance, nullptr);
+        580, 360, window, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(edit_, EM_LIMITTEXT, 0, 0);
     SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     editProc_ = reinterpret_cast<WNDPROC>(
@@ -57,15 +42,12 @@ std::string TypingWindow::AltKeypadCharacters() const {
     return text;
 }
 
-TypingWindow::~TypingWindow() {
-    DestroyWindow(window_);
-}
-
 bool TypingWindow::Focus() {
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
+    HWND window = frame_.Handle();
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
     SetFocus(edit_);
-    return WaitFor([&] { return GetForegroundWindow() == window_ && GetFocus() == edit_; }, 5000);
+    return WaitFor([&] { return GetForegroundWindow() == window && GetFocus() == edit_; }, 5000);
 }
 
 std::string TypingWindow::Text() const {

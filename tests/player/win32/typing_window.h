@@ -10,12 +10,13 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/win32/test_window.h"
+
 namespace orv::testing {
 
 class TypingWindow {
   public:
     TypingWindow();
-    ~TypingWindow();
     TypingWindow(const TypingWindow&) = delete;
     TypingWindow& operator=(const TypingWindow&) = delete;
 
@@ -24,7 +25,6 @@ class TypingWindow {
     bool Focus();
     std::string Text() const;
     void Clear();
-    HWND Window() const { return window_; }
     HWND Edit() const { return edit_; }
 
     // The characters that Alt plus keypad digits entered: the edit control
@@ -36,10 +36,12 @@ class TypingWindow {
   private:
     static LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND window_ = nullptr;
     HWND edit_ = nullptr;
     WNDPROC editProc_ = nullptr;
     std::vector<std::pair<UINT, WPARAM>> keys_;
+    // Last, so the window goes (with its edit control) before what the
+    // control's procedure uses.
+    TestWindow frame_{"OrvaneTypingTarget", DefWindowProcA};
 };
 
 // Waits until the edit control holds exactly the expected text; the control's
