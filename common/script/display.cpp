@@ -15,6 +15,11 @@ std::string Abbreviated(std::string_view text, std::size_t keep, std::size_t lim
     return std::string(text.substr(0, keep)) + "...";
 }
 
+// The whole text up to limit characters, else its first keep and "...".
+std::string Shortened(std::string_view text, std::size_t keep, std::size_t limit) {
+    return text.size() <= limit ? std::string(text) : Abbreviated(text, keep, limit);
+}
+
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -154,7 +159,7 @@ struct Describer {
             case C::LoadTextFile:
                 return With(FilePart(r.Text));
             case C::Remark:
-                return With(Abbreviated(r.Text, 40, 43));
+                return With(Shortened(r.Text, 40, 43));
             default:
                 return With(r.Text);
         }

@@ -44,24 +44,23 @@ std::string_view FieldText(std::string_view token, std::size_t from, std::size_t
 
 }  // namespace
 
-int FieldNumber(std::string_view token, std::size_t from, std::size_t to) {
+std::optional<int> FieldNumber(std::string_view token, std::size_t from, std::size_t to) {
     std::string_view text = FieldText(token, from, to);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
     int value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return 0;
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 
-double FieldReal(std::string_view token, std::size_t from, std::size_t to) {
+std::optional<double> FieldReal(std::string_view token, std::size_t from, std::size_t to) {
     std::string_view text = FieldText(token, from, to);
     double value = 0;
     auto [end, error] =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-        return 0;
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 

@@ -21,13 +21,13 @@ std::optional<std::string> SignedField5(long long value);
 // "12.25"); nothing for negative values or 100 and more.
 std::optional<std::string> SecondsField(double value);
 
-// A fixed field as the readers take it: the characters at [from, to] of the
+// A fixed field as the editor reads it: the characters at [from, to] of the
 // token (clamped to it) as a whole decimal number with an optional sign;
-// anything else counts as 0.
-int FieldNumber(std::string_view token, std::size_t from, std::size_t to);
+// anything else is no number, and the token then no token.
+std::optional<int> FieldNumber(std::string_view token, std::size_t from, std::size_t to);
 
 // The same for a decimal number with a fraction.
-double FieldReal(std::string_view token, std::size_t from, std::size_t to);
+std::optional<double> FieldReal(std::string_view token, std::size_t from, std::size_t to);
 
 // Plain decimal text of a whole number, and of a real with the given decimals.
 std::string NumberText(long long value);

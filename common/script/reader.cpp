@@ -34,8 +34,17 @@ class ScriptReader {
             std::string_view token = script_.substr(p, m->Length);
             if (m->Form->Code == C::Text)
                 return Pend(token);  // keystrokes and Alt numbers
+            fieldsOk_ = true;
+            CommandRecord record = RecordOf(*m, token);
+            if (!fieldsOk_)
+                return Pend("<");  // no token: its "<" is text
             Flush();
-            AddCommand(*m, token);
+            if (IsLegacyRepeat(*m->Form)) {
+                int count = std::get<RepeatRec>(record).Count;
+                lines_.push_back({LegacyRepeatDisplayLine(count), C::RepeatStart, record});
+            } else {
+                Add(m->Form->Code, std::move(record));
+            }
             return m->Length;
         }
         if (auto m = MatchDateTimeToken(script_, p)) {
@@ -65,63 +74,63 @@ class ScriptReader {
         lines_.push_back({std::move(text), code, std::move(record)});
     }
 
-    void AddCommand(const TokenMatch& m, std::string_view token) {
+    // The record of a command token; a number field that is not a number
+    // clears fieldsOk_.
+    CommandRecord RecordOf(const TokenMatch& m, std::string_view token) {
         const TokenForm& form = *m.Form;
         C code = form.Code;
         std::uint32_t variant = form.Variant;
         std::string_view text = m.Texts[0];
         std::size_t head = form.Head.size();
         // The number fields of a closed token fill the room up to its ">".
-        int closed = form.Shape == S::Closed ? FieldNumber(token, head, form.Offset - 1u) : 0;
+        auto closed = [&] {
+            return form.Shape == S::Closed ? Num(token, head, form.Offset - 1u) : 0;
+        };
 
         switch (NewRecord(code).index()) {
             case FamilyOf<DelayRec>:
-                return Add(code, DelayRec{variant, FieldReal(token, head, form.Offset - 1u)});
+                return DelayRec{variant, Real(token, head, form.Offset - 1u)};
             case FamilyOf<PauseRec>:
-                return Add(code, PauseRec{variant, FieldNumber(token, 7, 9),
-                                          FieldNumber(token, 11, 13), text});
+                if (variant == 1)
+                    return PauseRec{1};
+                return PauseRec{2, Num(token, 7, 9), Num(token, 11, 13), text};
             case FamilyOf<RepeatRec>:
                 if (code == C::RepeatCounter)
-                    return Add(code, RepeatRec{4, int(variant), 1, 1});
+                    return RepeatRec{4, int(variant), 1, 1};
                 if (code != C::RepeatStart)
-                    return Add(code, RepeatRec{variant});
-                if (form.Offset == 12) {  // the older form with a count only
-                    lines_.push_back(
-                        {LegacyRepeatDisplayLine(closed), code, RepeatRec{1, closed, 1, 1}});
-                    return;
-                }
-                return Add(code, RepeatRec{1, FieldNumber(token, 5, 8), FieldNumber(token, 10, 15),
-                                           FieldNumber(token, 17, 22)});
+                    return RepeatRec{variant};
+                if (IsLegacyRepeat(form))
+                    return RepeatRec{1, closed(), 1, 1};
+                return RepeatRec{1, Num(token, 5, 8), Num(token, 10, 15), Num(token, 17, 22)};
             case FamilyOf<SpeedRec>:
                 if (code == C::MacroPlaybackSpeed)
-                    return Add(code, SpeedRec{3, 0, FieldReal(token, 7, 11)});
-                return Add(code, SpeedRec{variant, closed, 1.0});
+                    return SpeedRec{3, 0, Real(token, 7, 11)};
+                return SpeedRec{variant, closed(), 1.0};
             case FamilyOf<LaunchRec>: {
                 std::size_t fields = form.Offset - head;
-                int delay = fields >= 2 ? FieldNumber(token, head, head + 1) : 0;
-                int maxWait = fields == 4 ? FieldNumber(token, head + 2, head + 3) : 12;
+                int delay = fields >= 2 ? Num(token, head, head + 1) : 0;
+                int maxWait = fields == 4 ? Num(token, head + 2, head + 3) : 12;
                 if (code == C::WindowActivate)
-                    return Add(code, LaunchRec{1, text, "", "", 0, 12});
-                return Add(code, LaunchRec{variant, text, m.Texts[1], m.Texts[2], delay, maxWait});
+                    return LaunchRec{1, text, "", "", 0, 12};
+                return LaunchRec{variant, text, m.Texts[1], m.Texts[2], delay, maxWait};
             }
             case FamilyOf<SoundRec>:
-                return Add(code, SoundRec{code == C::SoundBeep ? 1u : 2u, text,
-                                          static_cast<std::uint8_t>(variant)});
+                return SoundRec{code == C::SoundBeep ? 1u : 2u, text,
+                                static_cast<std::uint8_t>(variant)};
             case FamilyOf<StringRec>:
-                return Add(code, StringRec{text});
+                return StringRec{text};
             case FamilyOf<SizePosRec>: {
                 std::size_t x = head, y = head + 5;
-                SizePosRec r{text, variant, 0, FieldNumber(token, x, x + 3),
-                             FieldNumber(token, y, y + 3)};
+                SizePosRec r{text, variant, 0, Num(token, x, x + 3), Num(token, y, y + 3)};
                 if (text == CurrentWindowTitle)
                     r.Title = "", r.Current = 1;
-                return Add(code, r);
+                return r;
             }
             case FamilyOf<WindowRec>: {
                 WindowRec r{text, variant, 0};
                 if (text == CurrentWindowTitle)
                     r.Title = "", r.Current = 1;
-                return Add(code, r);
+                return r;
             }
             case FamilyOf<MouseRec>: {
                 MouseRec r;  // x, y and steps 0, mode 2
@@ -129,77 +138,90 @@ class ScriptReader {
                     r.Action = 1;
                     r.Mode = variant;
                     if (variant != 4)
-                        r.X = FieldNumber(token, 5, 9), r.Y = FieldNumber(token, 11, 15);
+                        r.X = Num(token, 5, 9), r.Y = Num(token, 11, 15);
                 } else {
                     r.Action = variant;
-                    r.Steps = closed;
+                    r.Steps = closed();
                 }
-                return Add(code, r);
+                return r;
             }
             case FamilyOf<ClipboardRec>:
-                return Add(code, ClipboardRec{variant, text, variant == 8});
+                return ClipboardRec{variant, text, variant == 8};
             case FamilyOf<ModifierKeyRec>:
-                return Add(code, ModifierKeyRec{variant});
+                return ModifierKeyRec{variant};
             case FamilyOf<FileRec>: {
                 std::size_t split = std::string_view::npos;
                 if (code == C::CopyFile || code == C::RenameFile)
                     split = text.find(';');
                 std::string_view second =
                     split == std::string_view::npos ? "" : text.substr(split + 1);
-                return Add(code, FileRec{variant, text.substr(0, split), second});
+                return FileRec{variant, text.substr(0, split), second};
             }
             case FamilyOf<MacroRefRec>:
-                return Add(code, MacroRefRec{variant, text});
+                return MacroRefRec{variant, text};
             case FamilyOf<NetworkRec>: {
                 auto has = [&](char letter) {
                     return static_cast<std::uint8_t>(m.Letters.find(letter) !=
                                                      std::string_view::npos);
                 };
-                return Add(code, NetworkRec{m.Texts[2], m.Texts[0], m.Texts[1], has('P'), has('F'),
-                                            has('S')});
+                return NetworkRec{m.Texts[2], m.Texts[0], m.Texts[1], has('P'), has('F'), has('S')};
             }
             case FamilyOf<WTextRec>:
-                return Add(code, WTextRec{text, std::string(m.Texts[1])});
+                return WTextRec{text, std::string(m.Texts[1])};
             case FamilyOf<VideoRec>:
-                return Add(code, VideoRec{text, variant});
+                return VideoRec{text, variant};
             case FamilyOf<CdRec>:
-                return Add(code, CdRec{variant, closed});
+                return CdRec{variant, closed()};
             case FamilyOf<DesktopRec>:
-                return Add(code, DesktopRec{variant});
+                return DesktopRec{variant};
             case FamilyOf<DisplaySizeRec>:
-                return Add(code, DisplaySizeRec{closed});
+                return DisplaySizeRec{closed()};
             case FamilyOf<SystemRec>: {
                 if (code != C::Wallpaper)
-                    return Add(code, SystemRec{variant, "", closed});
+                    return SystemRec{variant, "", closed()};
                 if (variant != 3)
-                    return Add(code, SystemRec{6, text, 0, 0, 0, variant});
+                    return SystemRec{6, text, 0, 0, 0, variant};
                 std::string_view file = text.size() > 9 ? text.substr(9) : "";
-                return Add(code, SystemRec{6, file, 0, FieldNumber(text, 0, 3),
-                                           FieldNumber(text, 5, 8), 3});
+                return SystemRec{6, file, 0, Num(text, 0, 3), Num(text, 5, 8), 3};
             }
             case FamilyOf<VolumeRec>:
-                return Add(code, VolumeRec{variant});
+                return VolumeRec{variant};
             case FamilyOf<WaitRec>: {
                 bool isText = code == C::WaitForText;
                 std::size_t width = code == C::WaitTimeElapse ? 8 : 3;
-                return Add(code, WaitRec{isText ? 5u : variant, text,
-                                         FieldNumber(token, head, head + width - 1),
-                                         static_cast<std::uint8_t>(isText ? variant : 0)});
+                int amount = form.Shape == S::Exact ? 0 : Num(token, head, head + width - 1);
+                return WaitRec{isText ? 5u : variant, text, amount,
+                               static_cast<std::uint8_t>(isText ? variant : 0)};
             }
             case FamilyOf<DialUpRec>:
-                return Add(code, DialUpRec{variant, m.Texts[2], m.Texts[0], m.Texts[1]});
+                return DialUpRec{variant, m.Texts[2], m.Texts[0], m.Texts[1]};
             case FamilyOf<EmailRec>:
-                return Add(code, ReadEmailToken(token));
+                return ReadEmailToken(token);
             case FamilyOf<EncryptedRec>:
-                return Add(code, EncryptedRec{text});
+                return EncryptedRec{text};
             default:
-                return;  // date and time tokens are read apart
+                return TextRec{};  // date and time tokens are read apart
         }
+    }
+
+    int Num(std::string_view token, std::size_t from, std::size_t to) {
+        std::optional<int> value = FieldNumber(token, from, to);
+        fieldsOk_ = fieldsOk_ && value.has_value();
+        return value.value_or(0);
+    }
+    double Real(std::string_view token, std::size_t from, std::size_t to) {
+        std::optional<double> value = FieldReal(token, from, to);
+        fieldsOk_ = fieldsOk_ && value.has_value();
+        return value.value_or(0);
+    }
+    static bool IsLegacyRepeat(const TokenForm& form) {
+        return form.Code == C::RepeatStart && form.Offset == 12;
     }
 
     std::string_view script_;
     std::vector<CommandLine>& lines_;
     std::string pending_;
+    bool fieldsOk_ = true;
 };
 
 }  // namespace

@@ -392,7 +392,7 @@ std::optional<DateTimeMatch> MatchDateTimeToken(std::string_view text, std::size
             continue;
         std::string_view tail = rest.substr(name.size() + 1);
         DateTimeMatch m{true, i + 1, tail.starts_with('Y'), true, 0, 0};
-        if (tail.substr(1, 2) == "}>") {
+        if (tail.size() >= 3 && tail.substr(1, 2) == "}>") {
             m.Length = name.size() + 5;
             return m;
         }
