@@ -28,7 +28,7 @@ std::optional<std::string> SecondsField(double value) {
         return std::nullopt;
     std::string text = RealText(value, 2);
     if (text.size() == 4)
-        text.insert(0, "0");
+        text = "0" + text;
     if (text.size() != 5)
         return std::nullopt;
     return text;

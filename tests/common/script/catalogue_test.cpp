@@ -46,8 +46,9 @@ TEST(TokenTable, NoHeadBeginsAnother) {
     auto table = TokenTable();
     for (const TokenForm& a : table) {
         for (const TokenForm& b : table) {
-            if (&a != &b)
+            if (&a != &b) {
                 EXPECT_FALSE(b.Head.starts_with(a.Head)) << a.Head << " " << b.Head;
+            }
         }
     }
 }
@@ -68,8 +69,9 @@ TEST(TokenTable, ReadersSeeTheirOwnForms) {
 
 TEST(TokenTable, EveryWrittenFormIsReadByBoth) {
     for (const TokenForm& form : TokenTable()) {
-        if (form.Use & TokenUse::Written)
+        if (form.Use & TokenUse::Written) {
             EXPECT_EQ(form.Use, TokenUse::All) << form.Head;
+        }
     }
     EXPECT_EQ(WrittenForm(C::RepeatStart, 1)->Head, "<REP:");
     EXPECT_EQ(WrittenForm(C::ProgramLaunch, 2)->Head, "<LAUNCHDEL:");
