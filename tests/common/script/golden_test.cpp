@@ -5,6 +5,7 @@
 
 #include "common/script/compose.h"
 #include "common/script/reader.h"
+#include "common/script/token_table.h"
 #include "common/script/writer.h"
 #include "common/string_routines.h"
 
@@ -254,6 +255,19 @@ TEST(GoldenTable, EveryFormReadsToOneLineAndWritesBack) {
         ScriptTextResult written = ComposeScript(lines);
         ASSERT_TRUE(written.Ok()) << written.Error;
         EXPECT_EQ(written.Text, row.written.empty() ? row.text : row.written);
+    }
+}
+
+// The player takes every command token over the same extent as the editor.
+TEST(GoldenTable, PlayerMatchesTheSameExtent) {
+    for (const Golden& row : Rows) {
+        if (row.code == C::Text || row.code == C::Date || row.code == C::Time)
+            continue;
+        SCOPED_TRACE(row.text);
+        auto m = MatchToken(row.text, 0, TokenUse::Player);
+        ASSERT_TRUE(m);
+        EXPECT_EQ(m->Length, row.text.size());
+        EXPECT_EQ(m->Form->Code, row.code);
     }
 }
 
