@@ -1,5 +1,5 @@
-// Whole files of script text: read as bytes, and written to a temporary name
-// first so that a failed write leaves the old file as it was.
+// Whole files of script text, read as bytes; they are written with
+// ReplaceFileContents.
 #pragma once
 
 #include <optional>
@@ -9,8 +9,5 @@
 namespace orv {
 
 std::optional<std::string> ReadWholeFile(const std::string& path);
-
-// False when the file could not be written; the old file is then unchanged.
-bool WriteWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace orv

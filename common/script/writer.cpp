@@ -1,10 +1,10 @@
 #include "common/script/writer.h"
 
 #include "common/clock.h"
+#include "common/files.h"
 #include "common/message_boxes.h"
 #include "common/script/compose.h"
 #include "common/script/token_table.h"
-#include "common/script/script_files.h"
 #include "common/string_routines.h"
 
 namespace orv {
@@ -53,34 +53,37 @@ std::size_t TokenLengthAt(std::string_view text, std::size_t pos) {
 }
 
 bool WriteOrReport(const std::string& path, std::string_view text) {
-    if (WriteWholeFile(path, text))
+    if (ReplaceFileContents(path, text))
         return true;
     ShowError("The file \"" + path + "\" could not be written.");
     return false;
 }
 
-SavedMacroFields MacroFields(const ScriptEditorFields& editor, std::string text) {
-    SavedMacroFields f;
-    f.NewMacro = !editor.IsExisting;
-    f.Changed = CurrentClock().Now();
-    f.Nickname = editor.NickName.substr(0, 50);
-    f.IconName = editor.IconChoice.substr(0, 12);
-    f.MacroKind = editor.Scope == ScopeChoice::Global     ? 1
-                  : editor.Scope == ScopeChoice::Specific ? 2
-                                                          : 3;
+// Fills the macro record in the order the editor shell relies on.
+void DeliverToMacro(const ScriptEditorFields& editor, std::string text, MacroDelivery& into) {
+    MacroRecord& macro = into.Macro;
+    if (!editor.IsExisting) {
+        into.Table.SetMacroCount(into.Table.MacroCount() + 1);
+        UpNumKeys(into.Table, into.Library, into.Notices);
+        macro.Enabled = 1;
+    }
+    macro.Changed = CurrentClock().Now();
+    macro.Nickname = editor.NickName;
+    macro.IconName = editor.IconChoice;
+    macro.MacroKind = editor.Scope == ScopeChoice::Global     ? MacroKind::Global
+                      : editor.Scope == ScopeChoice::Specific ? MacroKind::Window
+                                                              : MacroKind::Program;
     std::string name = TrimStr(editor.CuewordName);
-    if (editor.ActKind == 3)
-        f.CuewordText = name.substr(0, 10);
+    macro.CuewordText = editor.ActKind == 3 ? name : "";
     if (editor.ActKind == 7)
-        f.ScopeText = name.substr(0, 30);
-    if (text.size() > ScriptLimit) {
-        std::string limit = TrimStr(NumToSepText(0, 0, ScriptLimit));
+        macro.ScopeText = name;
+    if (text.size() > MaxScriptLength) {
+        std::string limit = TrimStr(NumToSepText(0, 0, MaxScriptLength));
         ShowError("\"The size of the macro exceeds the " + limit +
                   " character limit.  The macro will be truncated to " + limit + " characters.");
         text = CutScript(text);
     }
-    f.ScriptText = std::move(text);
-    return f;
+    macro.SetScriptText(text);
 }
 
 }  // namespace
@@ -121,7 +124,7 @@ std::string CutScript(std::string_view text, std::size_t limit) {
 }
 
 SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLine>& lines,
-                  bool park, const std::string& workingFilePath) {
+                  bool park, std::string_view programDir, MacroDelivery into) {
     SaveResult result;
     bool textFileSave = editor.EditingTextFile && !park;
     if (!textFileSave && !ActivationNameAccepted(editor)) {
@@ -134,7 +137,7 @@ SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLin
         return result;
     }
     if (park) {
-        if (WriteOrReport(workingFilePath, script.Text))
+        if (WriteOrReport(InFolder(programDir, WorkingFileName), script.Text))
             result.Outcome = SaveOutcome::Parked;
         return result;
     }
@@ -143,7 +146,7 @@ SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLin
             result.Outcome = SaveOutcome::TextFileWritten;
         return result;
     }
-    result.Fields = MacroFields(editor, std::move(script.Text));
+    DeliverToMacro(editor, std::move(script.Text), into);
     result.Outcome = SaveOutcome::Saved;
     return result;
 }

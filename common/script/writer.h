@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "common/date_time.h"
+#include "common/hook_library.h"
+#include "common/macro_record.h"
 #include "common/script/records.h"
 
 namespace orv {
 
-constexpr std::size_t ScriptLimit = 5000;
 constexpr std::string_view WorkingFileName = "TAVROL.TMP";
 
 struct ScriptTextResult {
@@ -31,7 +31,7 @@ ScriptTextResult ComposeScript(const std::vector<CommandLine>& lines);
 
 // The text cut to at most limit characters; a token that would be cut in two
 // is left out whole.
-std::string CutScript(std::string_view text, std::size_t limit = ScriptLimit);
+std::string CutScript(std::string_view text, std::size_t limit = MaxScriptLength);
 
 // What the writer reads of the script editor.
 enum class ScopeChoice { Global, Specific, Program };
@@ -46,35 +46,31 @@ struct ScriptEditorFields {
     std::string CuewordName;  // the window title when ActKind is 7
 };
 
-// The fields of the macro record that a normal save fills; the editor shell
-// copies them into its current macro record.
-struct SavedMacroFields {
-    bool NewMacro = false;  // the caller raises the macro count and enables the macro
-    std::string Nickname;   // at most 50 characters
-    std::uint16_t MacroKind = 1;
-    std::string CuewordText;               // at most 10 characters
-    std::optional<std::string> ScopeText;  // window-title activation only, at most 30
-    std::string ScriptText;                // at most 5,000 characters
-    std::string IconName;                  // at most 12 characters
-    DateTime Changed = 0;
+// Where a normal save delivers: the editor shell's current macro record, and
+// for a new macro the editor's table, whose macro count it raises and hands to
+// the hook library.
+struct MacroDelivery {
+    MacroRecord& Macro;
+    HookTable& Table;
+    HookLibrary& Library;
+    ProgramNotices& Notices;
 };
 
 enum class SaveOutcome {
     Refused,          // a message was shown; nothing was written or changed
     Parked,           // the script is in the working file; the text file may be loaded
     TextFileWritten,  // the text file was written; the parked script is to be reloaded
-    Saved,            // Fields hold the macro; the editor closes
+    Saved,            // the macro record is filled; the editor closes
 };
 
 struct SaveResult {
     SaveOutcome Outcome = SaveOutcome::Refused;
     bool FocusName = false;  // the refusal concerns the Cueword name or window title box
-    SavedMacroFields Fields;
 };
 
 // The save of the script editor. park asks for the script to go into the
-// working file at workingFilePath.
+// working file in the program folder.
 SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLine>& lines,
-                  bool park, const std::string& workingFilePath);
+                  bool park, std::string_view programDir, MacroDelivery into);
 
 }  // namespace orv

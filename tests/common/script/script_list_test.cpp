@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "common/script/reader.h"
+#include "common/files.h"
 #include "common/script/script_files.h"
 #include "common/script/script_list.h"
 #include "tests/support/scripted_message_boxes.h"
@@ -82,7 +83,7 @@ TEST(CopyingLines, LineWithoutCommandSelectsTheNext) {
 
 TEST(LoadingFiles, ReplacesTheListUnindented) {
     std::string path = (std::filesystem::temp_directory_path() / "orvane_load_test.txt").string();
-    ASSERT_TRUE(WriteWholeFile(path, "<REP:0001:000001:000001>x<ENDREP>"));
+    ASSERT_TRUE(ReplaceFileContents(path, "<REP:0001:000001:000001>x<ENDREP>"));
     std::string loaded;
     std::vector<CommandLine> lines = ReadScript("<BEEP><BEEP>");
     ASSERT_TRUE(LoadFile(path, loaded, lines));

@@ -3,9 +3,11 @@
 #include <filesystem>
 
 #include "common/script/reader.h"
+#include "common/files.h"
 #include "common/script/script_files.h"
 #include "common/script/script_list.h"
 #include "common/script/writer.h"
+#include "common/hook_library.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/scripted_message_boxes.h"
 
@@ -29,17 +31,29 @@ class ScriptWriter : public ::testing::Test {
              ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
-        parkPath = (folder / "TAVROL.TMP").string();
+        parkPath = InFolder(folder.string(), "TAVROL.TMP");
+        table.SetMacroCount(7);
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     SaveResult Save(const std::vector<CommandLine>& lines, bool park = false) {
-        return SaveIt(editor, lines, park, parkPath);
+        return SaveIt(editor, lines, park, programDir.empty() ? folder.string() : programDir,
+                      {macro, table, library, notices});
     }
+
+    struct RecordedNotices final : ProgramNotices {
+        void Post(int code, int argument) override { posted.emplace_back(code, argument); }
+        std::vector<std::pair<int, int>> posted;
+    };
 
     std::filesystem::path folder;
     std::string parkPath;
+    std::string programDir;
     ScriptEditorFields editor;
+    MacroRecord macro;
+    HookTable table;
+    MemoryHookLibrary library;
+    RecordedNotices notices;
     ScriptedMessageBoxes boxes;
     FakeClock clock;
 };
@@ -51,16 +65,25 @@ TEST_F(ScriptWriter, NormalSaveFillsTheMacroFields) {
     editor.NickName = std::string(60, 'n');
     editor.IconChoice = "SOMEICON.ICO.EXTRA";
     editor.Scope = ScopeChoice::Program;
+    macro.ScopeText = "kept";
+    macro.TextLength = 99;
     SaveResult r = Save(ReadScript("Hello<ENTER><BEEP>"));
     ASSERT_EQ(r.Outcome, SaveOutcome::Saved);
-    EXPECT_TRUE(r.Fields.NewMacro);
-    EXPECT_EQ(r.Fields.Nickname, std::string(50, 'n'));
-    EXPECT_EQ(r.Fields.IconName, "SOMEICON.ICO");
-    EXPECT_EQ(r.Fields.MacroKind, 3);
-    EXPECT_EQ(r.Fields.CuewordText, "brb-later!");
-    EXPECT_EQ(r.Fields.ScopeText, std::nullopt);
-    EXPECT_EQ(r.Fields.ScriptText, "Hello<ENTER><BEEP>");
-    EXPECT_EQ(r.Fields.Changed, clock.Now());
+    EXPECT_EQ(macro.Nickname, std::string(50, 'n'));
+    EXPECT_EQ(macro.IconName, "SOMEICON.ICO");
+    EXPECT_EQ(macro.MacroKind, MacroKind::Program);
+    EXPECT_EQ(macro.CuewordText, "brb-later!");
+    EXPECT_EQ(macro.ScopeText, "kept");
+    EXPECT_EQ(macro.TextLength, 99);  // not the writer's field
+    EXPECT_EQ(macro.ScriptText(), "Hello<ENTER><BEEP>");
+    EXPECT_EQ(macro.Changed, clock.Now());
+    // A new macro is counted, handed to the hook library and enabled.
+    EXPECT_EQ(macro.Enabled, 1);
+    EXPECT_EQ(table.MacroCount(), 8);
+    EXPECT_EQ(library.Master.MacroCount(), 8);
+    EXPECT_EQ(notices.posted,
+              (std::vector<std::pair<int, int>>{
+                  {NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys)}}));
 }
 
 TEST_F(ScriptWriter, WindowTitleActivationKeepsItsTitle) {
@@ -68,13 +91,16 @@ TEST_F(ScriptWriter, WindowTitleActivationKeepsItsTitle) {
     editor.ActKind = 7;
     editor.CuewordName = " " + std::string(40, 'w');
     editor.Scope = ScopeChoice::Specific;
+    macro.CuewordText = "old";
+    macro.SetScriptText("old script");
     SaveResult r = Save({});
     ASSERT_EQ(r.Outcome, SaveOutcome::Saved);
-    EXPECT_FALSE(r.Fields.NewMacro);
-    EXPECT_EQ(r.Fields.ScopeText, std::string(30, 'w'));
-    EXPECT_EQ(r.Fields.CuewordText, "");
-    EXPECT_EQ(r.Fields.MacroKind, 2);
-    EXPECT_EQ(r.Fields.ScriptText, "");  // an empty list gives an empty script
+    EXPECT_EQ(table.MacroCount(), 7);
+    EXPECT_TRUE(notices.posted.empty());
+    EXPECT_EQ(macro.ScopeText, std::string(30, 'w'));
+    EXPECT_EQ(macro.CuewordText, "");
+    EXPECT_EQ(macro.MacroKind, MacroKind::Window);
+    EXPECT_EQ(macro.ScriptText(), "");  // an empty list gives an empty script
 }
 
 TEST_F(ScriptWriter, ActivationNamesAreChecked) {
@@ -104,24 +130,27 @@ TEST_F(ScriptWriter, IndentedLinesAreWrittenWithoutTheirBlanks) {
     std::vector<CommandLine> lines = ReadScript(script);
     SetIndents(lines);
     EXPECT_EQ(lines[1].Text, "   Control Key Down");
-    EXPECT_EQ(Save(lines).Fields.ScriptText, script);
+    EXPECT_EQ(Save(lines).Outcome, SaveOutcome::Saved);
+    EXPECT_EQ(macro.ScriptText(), script);
 }
 
 TEST_F(ScriptWriter, LimitCutsWithAMessageAndNeverSplitsAToken) {
-    SaveResult exact = Save(ReadScript(std::string(5000, 'a')));
-    EXPECT_EQ(exact.Fields.ScriptText.size(), 5000u);
+    auto saved = [&](const std::string& script) {
+        Save(ReadScript(script));
+        return macro.ScriptText();
+    };
+    EXPECT_EQ(saved(std::string(5000, 'a')).size(), 5000u);
 
     boxes.Expect(TooLong, MsgResult::Ok, "Error");
-    EXPECT_EQ(Save(ReadScript(std::string(5001, 'a'))).Fields.ScriptText, std::string(5000, 'a'));
+    EXPECT_EQ(saved(std::string(5001, 'a')), std::string(5000, 'a'));
 
     boxes.Expect(TooLong, MsgResult::Ok, "Error");
     std::string head(4995, 'a');
-    EXPECT_EQ(Save(ReadScript(head + "<BEEP>")).Fields.ScriptText, head);
+    EXPECT_EQ(saved(head + "<BEEP>"), head);
 
     // A keystroke token inside a text line counts as a token too.
     boxes.Expect(TooLong, MsgResult::Ok, "Error");
-    EXPECT_EQ(Save(ReadScript(std::string(4996, 'a') + "<ENTER>b")).Fields.ScriptText,
-              std::string(4996, 'a'));
+    EXPECT_EQ(saved(std::string(4996, 'a') + "<ENTER>b"), std::string(4996, 'a'));
 }
 
 TEST(ScriptCut, CutsBeforeTheLastIncompleteToken) {
@@ -140,6 +169,7 @@ TEST_F(ScriptWriter, UnwritableLineStopsTheSaveWithItsReason) {
         "\">\", which would end the command early.  Please remove it.";
     boxes.Expect(message, MsgResult::Ok, "Error");
     EXPECT_EQ(Save(lines).Outcome, SaveOutcome::Refused);
+    EXPECT_EQ(macro.ScriptText(), "");
     boxes.Expect(message, MsgResult::Ok, "Error");
     EXPECT_EQ(Save(lines, true).Outcome, SaveOutcome::Refused);
     EXPECT_FALSE(std::filesystem::exists(parkPath));
@@ -154,7 +184,8 @@ TEST_F(ScriptWriter, ParkingWritesTheWorkingFile) {
 
 TEST_F(ScriptWriter, FailedParkingStopsTheOperation) {
     editor.EditingTextFile = true;
-    parkPath = (folder / "missing" / "TAVROL.TMP").string();
+    programDir = (folder / "missing").string();
+    parkPath = InFolder(programDir, "TAVROL.TMP");
     boxes.Expect("The file \"" + parkPath + "\" could not be written.", MsgResult::Ok, "Error");
     EXPECT_EQ(Save(ReadScript("x"), true).Outcome, SaveOutcome::Refused);
 }
@@ -163,20 +194,17 @@ TEST_F(ScriptWriter, TextFileModeWritesTheFileWithoutChecks) {
     editor.EditingTextFile = true;
     editor.ActKind = 3;  // an empty Cueword name does not matter here
     editor.TextFilePath = (folder / "notes.txt").string();
-    ASSERT_TRUE(WriteWholeFile(editor.TextFilePath, "old"));
+    ASSERT_TRUE(ReplaceFileContents(editor.TextFilePath, "old"));
     std::string long_text(6000, 'z');  // text files have no limit
     EXPECT_EQ(Save(ReadScript(long_text)).Outcome, SaveOutcome::TextFileWritten);
     EXPECT_EQ(ReadWholeFile(editor.TextFilePath), long_text);
 }
 
-TEST_F(ScriptWriter, WholeFileWriteReplacesAndLeavesNoTemporary) {
+TEST_F(ScriptWriter, ReadingWholeFiles) {
     std::string path = (folder / "a.txt").string();
-    ASSERT_TRUE(WriteWholeFile(path, "one"));
-    ASSERT_TRUE(WriteWholeFile(path, "two"));
-    EXPECT_EQ(ReadWholeFile(path), "two");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
-                            std::filesystem::directory_iterator()),
-              1);
+    std::string bytes("one\0two\x1A", 8);
+    ASSERT_TRUE(ReplaceFileContents(path, bytes));
+    EXPECT_EQ(ReadWholeFile(path), bytes);
     EXPECT_EQ(ReadWholeFile((folder / "none.txt").string()), std::nullopt);
 }
 
