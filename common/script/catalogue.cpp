@@ -145,6 +145,13 @@ std::vector<std::pair<std::string_view, CommandCode>> OptionBoxItems() {
     return items;
 }
 
+const FormatEntry* FindFormat(bool isDate, std::uint32_t number) {
+    std::uint32_t count = isDate ? DateFormatCount : TimeFormatCount;
+    if (number < 1 || number > count)
+        return nullptr;
+    return isDate ? &DateFormatTable[number - 1] : &TimeFormatTable[number - 1];
+}
+
 const std::array<FormatEntry, DateFormatCount> DateFormatTable = {{
     {"MM/DD/YY", "03/30/98"},
     {"MM-DD-YY", "03-30-98"},

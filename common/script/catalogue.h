@@ -172,6 +172,10 @@ constexpr int TimeFormatCount = 26;
 extern const std::array<FormatEntry, DateFormatCount> DateFormatTable;
 extern const std::array<FormatEntry, TimeFormatCount> TimeFormatTable;
 
+// The entry of a 1-based format number in the date or the time table, or
+// nullptr when there is none.
+const FormatEntry* FindFormat(bool isDate, std::uint32_t number);
+
 // The keystroke tokens in the keystroke editor's order, each with the virtual
 // key it plays. The editor's reader leaves the last four to be kept as plain
 // characters, which come back out unchanged.

@@ -11,8 +11,6 @@ namespace {
 
 using C = CommandCode;
 
-const std::string CurrentWindowTitle = "\"CURRENT\"";
-
 class Composer {
   public:
     // Starts the token of the command's form for this variant.
@@ -41,7 +39,7 @@ class Composer {
     }
     Composer& Rounded(double value, std::size_t width) {
         if (!std::isfinite(value) || std::fabs(value) > 1e15)
-            return Digits(-1, width);
+            return Field(std::nullopt, RealText(value, 0), "its field");
         return Digits(std::llround(value), width);
     }
     // Free text runs to the next ">", so it may not hold one; stop lists further
@@ -72,7 +70,12 @@ class Composer {
     Composer& Title(std::string_view title, bool current) {
         return current ? Literal(CurrentWindowTitle) : Free(title, "", "window title");
     }
+    // A path that holds the parameter mark would lose its tail to the parameters.
     Composer& Program(const LaunchRec& r) {
+        if (r.Program.str().find("<PARAM") != std::string::npos)
+            return Fail("The program \"" + r.Program.str() +
+                        "\" holds \"<PARAM\", which would be taken for its parameters.  Please "
+                        "remove it.");
         Free(r.Program, "", "program");
         if (!r.Parameters.empty())
             Literal("<PARAM>").Free(r.Parameters, "", "parameter text");
@@ -103,13 +106,6 @@ class Composer {
     std::string error_;
 };
 
-const FormatEntry* FormatOf(bool isDate, std::uint32_t number) {
-    std::uint32_t count = isDate ? DateFormatCount : TimeFormatCount;
-    if (number < 1 || number > count)
-        return nullptr;
-    return isDate ? &DateFormatTable[number - 1] : &TimeFormatTable[number - 1];
-}
-
 struct Writer {
     CommandCode code;
     Composer c;
@@ -117,7 +113,7 @@ struct Writer {
     ComposeResult operator()(const TextRec& r) { return c.Literal(r.Text).Result(); }
     ComposeResult operator()(const DateTimeRec& r) {
         bool isDate = code == C::Date;
-        const FormatEntry* format = FormatOf(isDate, r.FormatNumber);
+        const FormatEntry* format = FindFormat(isDate, r.FormatNumber);
         if (!format)
             return c.Fail("The format number " + NumberText(r.FormatNumber) + " does not exist.")
                 .Result();

@@ -34,14 +34,6 @@ std::string SpeedFactorText(double factor) {
     return text;
 }
 
-const FormatEntry& FormatOf(bool isDate, std::uint32_t number) {
-    static const FormatEntry none{"", ""};
-    std::uint32_t count = isDate ? DateFormatCount : TimeFormatCount;
-    if (number < 1 || number > count)
-        return none;
-    return isDate ? DateFormatTable[number - 1] : TimeFormatTable[number - 1];
-}
-
 std::string_view Detail(std::uint32_t index, std::initializer_list<std::string_view> details) {
     return index < details.size() ? details.begin()[index] : std::string_view();
 }
@@ -101,7 +93,9 @@ struct Describer {
     std::string operator()(const TextRec& r) const { return With(Abbreviated(r.Text, 50, 53)); }
     std::string operator()(const DateTimeRec& r) const {
         bool isDate = code == C::Date;
-        const FormatEntry& format = FormatOf(isDate, r.FormatNumber);
+        static const FormatEntry none{"", ""};
+        const FormatEntry* found = FindFormat(isDate, r.FormatNumber);
+        const FormatEntry& format = found ? *found : none;
         std::string offset;
         if (isDate && r.Days > 0) {
             offset = " (" + NumberText(r.Days) + (r.Days == 1 ? " day" : " days") +

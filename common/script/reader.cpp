@@ -12,8 +12,6 @@ namespace {
 using C = CommandCode;
 using S = TokenShape;
 
-const std::string_view CurrentWindowTitle = "\"CURRENT\"";
-
 class ScriptReader {
   public:
     ScriptReader(std::string_view script, std::vector<CommandLine>& lines)

@@ -41,6 +41,9 @@ constexpr std::uint8_t Read = Editor | Player;
 constexpr std::uint8_t All = Editor | Player | Written;
 }  // namespace TokenUse
 
+// The window title that stands for the window in the foreground.
+constexpr std::string_view CurrentWindowTitle = "\"CURRENT\"";
+
 struct TokenForm {
     std::string_view Head;
     CommandCode Code;

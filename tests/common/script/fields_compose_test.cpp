@@ -78,6 +78,8 @@ TEST(Composing, ValuesThatWouldBreakTheirTokenAreRefused) {
     EXPECT_FALSE(ComposeCommand(C::WindowOfText, WTextRec{"h", "1 > 0"}).Ok());
     EXPECT_FALSE(ComposeCommand(C::ActivateOrLaunch, LaunchRec{4, "a<b", "x.exe", "", 1, 1}).Ok());
     EXPECT_FALSE(ComposeCommand(C::CopyFile, FileRec{2, "a;b", "c"}).Ok());
+    EXPECT_TRUE(ComposeCommand(C::CopyFile, FileRec{2, "a", "b;c"}).Ok());
+    EXPECT_FALSE(ComposeCommand(C::ProgramLaunch, LaunchRec{2, "", "x<PARAM.exe", "", 0, 12}).Ok());
     EXPECT_FALSE(ComposeCommand(C::EMailSend, EmailRec{"<EMAIL:RNR2S2A3>x>", 2, 2, 3}).Ok());
     // A password whose scrambled form holds ">" cannot be stored.
     r = ComposeCommand(C::DialUpNetworking, DialUpRec{1, "ISP", "bob", ScrambleText("West")});
