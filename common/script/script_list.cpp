@@ -4,7 +4,7 @@
 
 #include "common/message_boxes.h"
 #include "common/script/reader.h"
-#include "common/script/script_files.h"
+#include "common/files.h"
 #include "common/string_routines.h"
 
 namespace orv {

@@ -4,7 +4,7 @@
 
 #include "common/script/reader.h"
 #include "common/files.h"
-#include "common/script/script_files.h"
+#include "common/files.h"
 #include "common/script/script_list.h"
 #include "tests/support/scripted_message_boxes.h"
 
