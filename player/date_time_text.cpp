@@ -57,71 +57,6 @@ std::string ZeroPadded(std::uint64_t value, std::size_t width) {
     return std::string(width - digits.size(), '0').append(digits);
 }
 
-const std::array<std::string_view, DateFormatCount>& DateFormatNames() {
-    static constexpr std::array<std::string_view, DateFormatCount> names = {"MM/DD/YY",
-                                                                            "MM-DD-YY",
-                                                                            "MM.DD.YY",
-                                                                            "MM/DD/YYYY",
-                                                                            "MM-DD-YYYY",
-                                                                            "MM.DD.YYYY",
-                                                                            "DD/MM/YY",
-                                                                            "DD-MM-YY",
-                                                                            "DD.MM.YY",
-                                                                            "DD/MM/YYYY",
-                                                                            "DD-MM-YYYY",
-                                                                            "DD.MM.YYYY",
-                                                                            "YY/MM/DD",
-                                                                            "YY-MM-DD",
-                                                                            "YY.MM.DD",
-                                                                            "YYYY/MM/DD",
-                                                                            "YYYY-MM-DD",
-                                                                            "YYYY.MM.DD",
-                                                                            "MMM YYYY",
-                                                                            "Mmm YYYY",
-                                                                            "DD MMM YY",
-                                                                            "DD Mmm YY",
-                                                                            "DD MMM YYYY",
-                                                                            "DD Mmm YYYY",
-                                                                            "DD Mmmmm YY",
-                                                                            "DD Mmmmm YYYY",
-                                                                            "Mmm DD YY",
-                                                                            "Mmm DD, YY",
-                                                                            "Mmm DD YYYY",
-                                                                            "Mmm DD, YYYY",
-                                                                            "Mmmmm DD YY",
-                                                                            "Mmmmm DD, YY",
-                                                                            "Mmmmm DD YYYY",
-                                                                            "Mmmmm DD, YYYY",
-                                                                            "MMDDYY",
-                                                                            "MMDDYYYY",
-                                                                            "DDMMYY",
-                                                                            "DDMMYYYY",
-                                                                            "YYMMDD",
-                                                                            "YYYYMMDD",
-                                                                            "DD",
-                                                                            "MM",
-                                                                            "Mmm",
-                                                                            "MMM",
-                                                                            "Mmmmm",
-                                                                            "YY",
-                                                                            "YYYY",
-                                                                            "Day of Week 1",
-                                                                            "Day of Week 2",
-                                                                            "Day of Week 3",
-                                                                            "Day of Week 4"};
-    return names;
-}
-
-const std::array<std::string_view, TimeFormatCount>& TimeFormatNames() {
-    static constexpr std::array<std::string_view, TimeFormatCount> names = {
-        "hh:mm",    "hh.mm",    "hh,mm",       "hhmm",        "hh:mm:ss",    "hh.mm.ss",
-        "hh,mm,ss", "hhmmss",   "hh",          "mm",          "ss",          "hh:mm am",
-        "hh.mm am", "hh,mm am", "hh:mm:ss am", "hh.mm.ss am", "hh,mm,ss am", "hh:mm AM",
-        "hh.mm AM", "hh,mm AM", "hh:mm:ss AM", "hh.mm.ss AM", "hh,mm,ss AM", "hh:mma",
-        "hh.mma",   "hh,mma"};
-    return names;
-}
-
 std::string DateText(int format, bool zeros, const DateTimeParts& date) {
     if (format < 1 || format > DateFormatCount)
         return {};
@@ -142,7 +77,7 @@ std::string DateText(int format, bool zeros, const DateTimeParts& date) {
         {"MM", Digits(date.month, zeros)},
         {"DD", Digits(date.day, zeros)},
     };
-    return Compose(DateFormatNames()[format - 1], pieces);
+    return Compose(DateFormatTable[format - 1].Name, pieces);
 }
 
 std::string TimeText(int format, bool zeros, const DateTimeParts& time) {
@@ -158,7 +93,7 @@ std::string TimeText(int format, bool zeros, const DateTimeParts& time) {
         {"ss", Digits(time.second, true)}, {"am", pm ? "pm" : "am"},
         {"AM", pm ? "PM" : "AM"},          {"a", pm ? "p" : "a"},
     };
-    return Compose(TimeFormatNames()[format - 1], pieces);
+    return Compose(TimeFormatTable[format - 1].Name, pieces);
 }
 
 }  // namespace orv

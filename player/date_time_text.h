@@ -1,21 +1,15 @@
-// The date and time tokens: their format names and the text each one types.
+// The text a date or a time token types, spelt as its format name in the
+// date or time table says.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "common/date_time.h"
+#include "common/script/catalogue.h"
 
 namespace orv {
-
-constexpr int DateFormatCount = 51;
-constexpr int TimeFormatCount = 26;
-
-// Format names in table order; the number of a format is its place from 1.
-const std::array<std::string_view, DateFormatCount>& DateFormatNames();
-const std::array<std::string_view, TimeFormatCount>& TimeFormatNames();
 
 // value in decimal, with zeros in front up to width digits.
 std::string ZeroPadded(std::uint64_t value, std::size_t width);

@@ -1,347 +1,18 @@
 #include "player/interpreter.h"
 
-#include <array>
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "common/cipher.h"
+#include "common/script/fields.h"
 #include "player/date_time_text.h"
 
 namespace orv {
 
 namespace {
 
-// What a row of the dispatch table does.
-enum class Op : std::uint8_t {
-    NamedKey,      // arg: virtual key
-    KeyDown,       // arg: virtual key; one transition, no delay, no release
-    KeyUp,         // arg: virtual key
-    ButtonKey,     // arg: virtual key of a mouse button, pressed through the keyboard
-    HeldModifier,  // arg: virtual key
-    Skip,          // nothing to do: the token's text ends at its ">"
-    TDelay,
-    Delay,
-    Speed,
-    Msd,
-    AltNumber,  // arg: number of digits
-    Counter,    // arg: number of digits
-    PromptRepeat,
-    MacroRun,
-    Repeat,
-    RepeatCounted,
-    KeystrokeSpeed,
-    MouseSpeed,
-    WaitTime,
-    EncryptedText,
-    TextFile,
-    EndMarker,
-    MouseButton,  // arg: index into ButtonActions
-    WheelForward,
-    WheelBack,
-    MovePointer,
-    MoveScreen,
-    MoveWindow,
-    MoveCaret,
-    // Commands performed by the player's other routines; until those are in
-    // place the token is passed over whole. arg: how many ">" it holds.
-    Later,
-    LaterClipText,  // the text up to "<ENDCLIP>" belongs to the token
-};
-
-struct Row {
-    std::string_view Prefix;
-    std::int8_t CloseAt;  // where ">" must stand for the row to match; -1 none
-    Op Action;
-    std::uint8_t Arg = 0;
-};
-
-// Mouse button rows: down flag, up flag, clicks (0: the single event).
-struct ButtonAction {
-    std::uint32_t Down, Up;
-    int Clicks;
-};
-constexpr ButtonAction ButtonActions[] = {
-    {MouseFlag::LeftDown, 0, 0},
-    {MouseFlag::LeftUp, 0, 0},
-    {MouseFlag::LeftDown, MouseFlag::LeftUp, 1},
-    {MouseFlag::LeftDown, MouseFlag::LeftUp, 2},
-    {MouseFlag::RightDown, 0, 0},
-    {MouseFlag::RightUp, 0, 0},
-    {MouseFlag::RightDown, MouseFlag::RightUp, 1},
-    {MouseFlag::RightDown, MouseFlag::RightUp, 2},
-    {MouseFlag::MiddleDown, 0, 0},
-    {MouseFlag::MiddleUp, 0, 0},
-    {MouseFlag::MiddleDown, MouseFlag::MiddleUp, 1},
-    {MouseFlag::MiddleDown, MouseFlag::MiddleUp, 2},
-};
-
-// Every "<" is tried against these rows in this order, then against the date
-// and time formats, before it is typed as a character.
-constexpr Row DispatchTable[] = {
-    {"<TAB>", -1, Op::NamedKey, 9},
-    {"<ENTER>", -1, Op::NamedKey, 13},
-    {"<RIGHTWIN>", -1, Op::NamedKey, 92},
-    {"<LEFTWIN>", -1, Op::NamedKey, 91},
-    {"<APP>", -1, Op::NamedKey, 93},
-    {"<BACKSPACE>", -1, Op::NamedKey, 8},
-    {"<ESC>", -1, Op::NamedKey, 27},
-    {"<SPACE>", -1, Op::NamedKey, 32},
-    {"<LEFT ARROW>", -1, Op::NamedKey, 37},
-    {"<RIGHT ARROW>", -1, Op::NamedKey, 39},
-    {"<UP ARROW>", -1, Op::NamedKey, 38},
-    {"<DOWN ARROW>", -1, Op::NamedKey, 40},
-    {"<TEST>", -1, Op::Skip},
-    {"<HOME>", -1, Op::NamedKey, 36},
-    {"<END>", -1, Op::NamedKey, 35},
-    {"<INSERT>", -1, Op::NamedKey, 45},
-    {"<DELETE>", -1, Op::NamedKey, 46},
-    {"<PAGE DOWN>", -1, Op::NamedKey, 34},
-    {"<PAGE UP>", -1, Op::NamedKey, 33},
-    {"<CTLD>", -1, Op::KeyDown, VKey::Control},
-    {"<CTLU>", -1, Op::KeyUp, VKey::Control},
-    {"<ALTD>", -1, Op::KeyDown, VKey::Menu},
-    {"<ALTU>", -1, Op::KeyUp, VKey::Menu},
-    {"<SHFD>", -1, Op::KeyDown, VKey::Shift},
-    {"<SHFU>", -1, Op::KeyUp, VKey::Shift},
-    {"<WIND>", -1, Op::KeyDown, VKey::LeftWin},
-    {"<WINU>", -1, Op::KeyUp, VKey::LeftWin},
-    {"<RIGHT MOUSE>", -1, Op::ButtonKey, VKey::RightButton},
-    {"<MIDDLE MOUSE>", -1, Op::ButtonKey, VKey::MiddleButton},
-    {"<PAUSE:", -1, Op::Later, 1},
-    {"<PAUSE>", -1, Op::Later, 0},
-    {"<SCREEN:", 11, Op::Later, 1},
-    {"<KEYDEL:", 10, Op::Later, 1},
-    {"<KEYSPD:", 10, Op::Later, 1},
-    {"<SSTIME:", 10, Op::Later, 1},
-    {"<WBSIZE:", 10, Op::Later, 1},
-    {"<WALLT:", -1, Op::Later, 1},
-    {"<WALLC:", -1, Op::Later, 1},
-    {"<WALLS:", -1, Op::Later, 1},
-    {"<WALLP:", -1, Op::Later, 1},
-    {"<TBOX:<HEAD:", -1, Op::Later, 2},
-    {"<TDELAY:", 10, Op::TDelay},
-    {"<DELAY:", 12, Op::Delay},
-    {"<SPEED:", 12, Op::Speed},
-    {"<MSD:", 9, Op::Msd},
-    {"<REM:", -1, Op::Skip},
-    {"<WSHUT:", -1, Op::Later, 1},
-    {"<WHIDE:", -1, Op::Later, 1},
-    {"<WSHOW:", -1, Op::Later, 1},
-    {"<WSIZE:", -1, Op::Later, 1},
-    {"<WPOS:", -1, Op::Later, 1},
-    {"<WPOS2:", -1, Op::Later, 1},
-    {"<ALT:", 8, Op::AltNumber, 3},
-    {"<ALT4:", 10, Op::AltNumber, 4},
-    {"<IIII>", -1, Op::Counter, 4},
-    {"<III>", -1, Op::Counter, 3},
-    {"<II>", -1, Op::Counter, 2},
-    {"<I>", -1, Op::Counter, 1},
-    {"<CLIPF:", -1, Op::Later, 1},
-    {"<CLIPB:", -1, Op::Later, 1},
-    {"<CLIPC>", -1, Op::Later, 0},
-    {"<CLIPP>", -1, Op::Later, 0},
-    {"<BEGCLIP>", -1, Op::LaterClipText},
-    {"<CLIPTYPE>", -1, Op::Later, 0},
-    {"<CLIPTYPEI>", -1, Op::Later, 0},
-    {"<CLIPSG:", -1, Op::Later, 1},
-    {"<CLIPST:", -1, Op::Later, 1},
-    {"<CLIPAT:", -1, Op::Later, 1},
-    {"<PROMPTREP>", -1, Op::PromptRepeat},
-    {"<MACRUN:", -1, Op::MacroRun},
-    {"<MACDEL:", -1, Op::Later, 1},
-    {"<MACACT:", -1, Op::Later, 1},
-    {"<MACDEACT:", -1, Op::Later, 1},
-    {"<REPEAT:", 12, Op::Repeat},
-    {"<REP:", 23, Op::RepeatCounted},
-    {"<SPKEY:", 11, Op::KeystrokeSpeed},
-    {"<SPMSE:", 11, Op::MouseSpeed},
-    {"<SWAP:", -1, Op::Later, 1},
-    {"<WAITWIN:", -1, Op::Later, 1},
-    {"<WAITWLF:", -1, Op::Later, 1},
-    {"<WAITPROG:", -1, Op::Later, 1},
-    {"<WAITTXTY:", -1, Op::Later, 1},
-    {"<WAITTXTN:", -1, Op::Later, 1},
-    {"<WAITPB>", -1, Op::Later, 0},
-    {"<WAITKEY:", -1, Op::Later, 1},
-    {"<WAITLM:", -1, Op::Later, 1},
-    {"<WAITMM:", -1, Op::Later, 1},
-    {"<WAITRM:", -1, Op::Later, 1},
-    {"<WAITTIME:", -1, Op::WaitTime},
-    {"<ETEXT:", -1, Op::EncryptedText},
-    {"<TFILE:", -1, Op::TextFile},
-    {"<HTTP:", -1, Op::Later, 1},
-    {"<FTP:", -1, Op::Later, 1},
-    {"<ENDREP>", -1, Op::EndMarker},
-    {"<ENDCLIP>", -1, Op::EndMarker},
-    {"<AUDOFF>", -1, Op::Later, 0},
-    {"<AUDON>", -1, Op::Later, 0},
-    {"<AUDUP>", -1, Op::Later, 0},
-    {"<AUDDOWN>", -1, Op::Later, 0},
-    {"<AUDMUTE>", -1, Op::Later, 0},
-    {"<AUDLEFT>", -1, Op::Later, 0},
-    {"<AUDRIGHT>", -1, Op::Later, 0},
-    {"<AUDCENTER>", -1, Op::Later, 0},
-    {"<TREBUP>", -1, Op::Later, 0},
-    {"<TREBDOWN>", -1, Op::Later, 0},
-    {"<MIDIOFF>", -1, Op::Later, 0},
-    {"<MIDION>", -1, Op::Later, 0},
-    {"<MIDIUP>", -1, Op::Later, 0},
-    {"<MIDIDOWN>", -1, Op::Later, 0},
-    {"<MIDIMUTE>", -1, Op::Later, 0},
-    {"<MIDILEFT>", -1, Op::Later, 0},
-    {"<MIDIRIGHT>", -1, Op::Later, 0},
-    {"<MIDICENTER>", -1, Op::Later, 0},
-    {"<BASSUP>", -1, Op::Later, 0},
-    {"<BASSDOWN>", -1, Op::Later, 0},
-    {"<LDN>", -1, Op::MouseButton, 0},
-    {"<LUP>", -1, Op::MouseButton, 1},
-    {"<LCLK>", -1, Op::MouseButton, 2},
-    {"<LDCLK>", -1, Op::MouseButton, 3},
-    {"<RDN>", -1, Op::MouseButton, 4},
-    {"<RUP>", -1, Op::MouseButton, 5},
-    {"<RCLK>", -1, Op::MouseButton, 6},
-    {"<RDCLK>", -1, Op::MouseButton, 7},
-    {"<MDN>", -1, Op::MouseButton, 8},
-    {"<MUP>", -1, Op::MouseButton, 9},
-    {"<MCLK>", -1, Op::MouseButton, 10},
-    {"<MDCLK>", -1, Op::MouseButton, 11},
-    {"<WFW:", 8, Op::WheelForward},
-    {"<WBW:", 8, Op::WheelBack},
-    {"<MMP:", 16, Op::MovePointer},
-    {"<MMS:", 16, Op::MoveScreen},
-    {"<MMW:", 16, Op::MoveWindow},
-    {"<MMC>", -1, Op::MoveCaret},
-    {"<F1>", -1, Op::NamedKey, 112},
-    {"<F2>", -1, Op::NamedKey, 113},
-    {"<F3>", -1, Op::NamedKey, 114},
-    {"<F4>", -1, Op::NamedKey, 115},
-    {"<F5>", -1, Op::NamedKey, 116},
-    {"<F6>", -1, Op::NamedKey, 117},
-    {"<F7>", -1, Op::NamedKey, 118},
-    {"<F8>", -1, Op::NamedKey, 119},
-    {"<F9>", -1, Op::NamedKey, 120},
-    {"<F10>", -1, Op::NamedKey, 121},
-    {"<F11>", -1, Op::NamedKey, 122},
-    {"<F12>", -1, Op::NamedKey, 123},
-    {"<F13>", -1, Op::NamedKey, 124},
-    {"<F14>", -1, Op::NamedKey, 125},
-    {"<F15>", -1, Op::NamedKey, 126},
-    {"<F16>", -1, Op::NamedKey, 127},
-    {"<F17>", -1, Op::NamedKey, 128},
-    {"<F18>", -1, Op::NamedKey, 129},
-    {"<F19>", -1, Op::NamedKey, 130},
-    {"<F20>", -1, Op::NamedKey, 131},
-    {"<F21>", -1, Op::NamedKey, 132},
-    {"<F22>", -1, Op::NamedKey, 133},
-    {"<F23>", -1, Op::NamedKey, 134},
-    {"<F24>", -1, Op::NamedKey, 135},
-    {"<SHIFT>", -1, Op::HeldModifier, VKey::Shift},
-    {"<CTRL>", -1, Op::HeldModifier, VKey::Control},
-    {"<ALT>", -1, Op::HeldModifier, VKey::Menu},
-    {"<ATTN>", -1, Op::NamedKey, 246},
-    {"<CRSEL>", -1, Op::NamedKey, 247},
-    {"<EXSEL>", -1, Op::NamedKey, 248},
-    {"<EREOF>", -1, Op::NamedKey, 249},
-    {"<PLAY>", -1, Op::NamedKey, 250},
-    {"<ZOOM>", -1, Op::NamedKey, 251},
-    {"<WAV1:", -1, Op::Later, 1},
-    {"<WAV2:", -1, Op::Later, 1},
-    {"<BEEP>", -1, Op::Later, 0},
-    {"<CHDIR:", -1, Op::Later, 1},
-    {"<MKDIR:", -1, Op::Later, 1},
-    {"<NWT", -1, Op::Later, 3},
-    {"<NWC", -1, Op::Later, 3},
-    {"<NWD", -1, Op::Later, 1},
-    {"<DIAL:<NAME:", -1, Op::Later, 3},
-    {"<HANG>", -1, Op::Later, 0},
-    {"<DELFILE:", -1, Op::Later, 1},
-    {"<COPYFILE:", -1, Op::Later, 1},
-    {"<RENFILE:", -1, Op::Later, 1},
-    {"<ACTIVATE:", -1, Op::Later, 1},
-    {"<EMAIL:", -1, Op::Later, 1},
-    {"<LAUNCH:", -1, Op::Later, 1},
-    {"<LAUNCHDEL:", -1, Op::Later, 1},
-    {"<LAUNCHNO:", -1, Op::Later, 1},
-    {"<LAUNCHYES:", -1, Op::Later, 1},
-    {"<LAUNCHNO2:", -1, Op::Later, 1},
-    {"<LAUNCHYES2:", -1, Op::Later, 1},
-    {"<DOHOOK>", -1, Op::Later, 0},
-    {"<DEFPRT:", -1, Op::Later, 1},
-    {"<EXPLORE:", -1, Op::Later, 1},
-    {"<AVI:", -1, Op::Later, 1},
-    {"<AVII:", -1, Op::Later, 1},
-    {"<AVIE:", -1, Op::Later, 1},
-    {"<CDPLAY>", -1, Op::Later, 0},
-    {"<CDSTOP>", -1, Op::Later, 0},
-    {"<CDPAUSE>", -1, Op::Later, 0},
-    {"<CDNEXT>", -1, Op::Later, 0},
-    {"<CDPREV>", -1, Op::Later, 0},
-    {"<CDGOTO:", 10, Op::Later, 1},
-    {"<CDSTEP:", 10, Op::Later, 1},
-    {"<CDBACK:", 10, Op::Later, 1},
-    {"<CDEJECT>", -1, Op::Later, 0},
-    {"<CDCLOSE>", -1, Op::Later, 0},
-    {"<LOGOFF>", -1, Op::Later, 0},
-    {"<REBOOT>", -1, Op::Later, 0},
-    {"<SHUTDOWN>", -1, Op::Later, 0},
-    {"<POWEROFF>", -1, Op::Later, 0},
-    {"<SSON>", -1, Op::Later, 0},
-    {"<SSOFF>", -1, Op::Later, 0},
-    {"<CASCDESK>", -1, Op::Later, 0},
-    {"<TILHDESK>", -1, Op::Later, 0},
-    {"<TILVDESK>", -1, Op::Later, 0},
-    {"<MINIDESK>", -1, Op::Later, 0},
-    {"<RESTDESK>", -1, Op::Later, 0},
-    {"<SUSPEND>", -1, Op::Later, 0},
-    {"<UNDOCK>", -1, Op::Later, 0},
-    {"<RUNDT>", -1, Op::Later, 0},
-    {"<RUNFC>", -1, Op::Later, 0},
-    {"<RUNFF>", -1, Op::Later, 0},
-    {"<RUNRP>", -1, Op::Later, 0},
-    {"<EXPCP>", -1, Op::Later, 0},
-    {"<EXPDT>", -1, Op::Later, 0},
-    {"<EXPDP>", -1, Op::Later, 0},
-    {"<EXPFV>", -1, Op::Later, 0},
-    {"<EXPFT>", -1, Op::Later, 0},
-    {"<EXPMC>", -1, Op::Later, 0},
-    {"<EXPNW>", -1, Op::Later, 0},
-    {"<EXPPR>", -1, Op::Later, 0},
-    {"<EXPPF>", -1, Op::Later, 0},
-    {"<EXPRD>", -1, Op::Later, 0},
-    {"<EXPRB>", -1, Op::Later, 0},
-    {"<EXPSM>", -1, Op::Later, 0},
-    {"<EXPSU>", -1, Op::Later, 0},
-    {"<EXPUD>", -1, Op::Later, 0},
-    {"<EMPTYBIN>", -1, Op::Skip},
-    {"<PA1>", -1, Op::NamedKey, 253},
-    {"<PRTSCR>", -1, Op::NamedKey, 44},
-    {"<SCRLOCK>", -1, Op::NamedKey, 145},
-    {"<PAUSEKEY>", -1, Op::NamedKey, 19},
-    {"<CAPLOCK>", -1, Op::NamedKey, 20},
-    {"<NUMLOCK>", -1, Op::NamedKey, 144},
-    {"<KEYP0>", -1, Op::NamedKey, 96},
-    {"<KEYP1>", -1, Op::NamedKey, 97},
-    {"<KEYP2>", -1, Op::NamedKey, 98},
-    {"<KEYP3>", -1, Op::NamedKey, 99},
-    {"<KEYP4>", -1, Op::NamedKey, 100},
-    {"<KEYP5>", -1, Op::NamedKey, 101},
-    {"<KEYP6>", -1, Op::NamedKey, 102},
-    {"<KEYP7>", -1, Op::NamedKey, 103},
-    {"<KEYP8>", -1, Op::NamedKey, 104},
-    {"<KEYP9>", -1, Op::NamedKey, 105},
-    {"<KEYP.>", -1, Op::NamedKey, 110},
-    {"<KEYP/>", -1, Op::NamedKey, 111},
-    {"<KEYP*>", -1, Op::NamedKey, 106},
-    {"<KEYP->", -1, Op::NamedKey, 109},
-    {"<KEYP+>", -1, Op::NamedKey, 107},
-    {"<WMAX:", -1, Op::Later, 1},
-    {"<WMIN:", -1, Op::Later, 1},
-    {"<WCLS:", -1, Op::Later, 1},
-    {"<WRES:", -1, Op::Later, 1},
-};
-static_assert(std::size(DispatchTable) == 260);
+using C = CommandCode;
 
 constexpr std::string_view EncryptedTextKey = "DRUNBOLTqiv";
 constexpr char CtrlZ = 26;
@@ -363,27 +34,6 @@ std::int64_t ReadInteger(std::string_view field) {
     return negative ? -value : value;
 }
 
-// A decimal number filling the whole field ("." as the decimal point, blanks
-// around it allowed); anything else gives no value.
-std::optional<double> ReadDecimal(std::string_view field) {
-    while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-    while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
-    if (!field.empty() && field.front() == '+')
-        field.remove_prefix(1);
-    if (field.empty())
-        return std::nullopt;
-    std::size_t digits = 0;
-    for (char c : field) digits += c >= '0' && c <= '9';
-    if (digits == 0)
-        return std::nullopt;
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(field.data(), field.data() + field.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != field.data() + field.size())
-        return std::nullopt;
-    return value;
-}
-
 bool StartsAt(std::string_view text, std::size_t at, std::string_view prefix) {
     return at <= text.size() && text.substr(at, prefix.size()) == prefix;
 }
@@ -391,6 +41,19 @@ bool StartsAt(std::string_view text, std::size_t at, std::string_view prefix) {
 // Beyond this a speed factor only means the script was misread: delays of
 // hours per keystroke.
 constexpr double MaxPlaybackSpeed = 100.0;
+
+// The four key commands' variants run down, up, down, up, ... for Ctrl, Alt,
+// Shift and the left Windows key.
+constexpr std::uint8_t HeldKeys[] = {VKey::Control, VKey::Menu, VKey::Shift, VKey::LeftWin};
+
+// The mouse button commands' variants run click, double click, down, up for
+// the left, the right and the middle button in turn.
+struct ButtonFlags {
+    std::uint32_t Down, Up;
+};
+constexpr ButtonFlags Buttons[] = {{MouseFlag::LeftDown, MouseFlag::LeftUp},
+                                   {MouseFlag::RightDown, MouseFlag::RightUp},
+                                   {MouseFlag::MiddleDown, MouseFlag::MiddleUp}};
 
 }  // namespace
 
@@ -405,22 +68,6 @@ struct Interpreter::Call {
     HeldModifiers Held;
 
     std::size_t Length() const { return Text.size(); }
-    // Characters from..to (inclusive) counted from the "<", as far as the text
-    // goes, cut to the 255 a field holds.
-    std::string_view Field(std::size_t from, std::size_t to) const {
-        const std::size_t begin = std::min(Position + from, Length());
-        const std::size_t end = std::min(Position + to + 1, Length());
-        return Text.substr(begin, std::min<std::size_t>(end - begin, 255));
-    }
-    // Free text from a place to the next ">"; the token then ends behind it.
-    std::string_view FreeText(std::size_t from, std::size_t& tokenEnd) const {
-        const std::size_t begin = std::min(Position + from, Length());
-        std::size_t close = Text.find('>', begin);
-        if (close == std::string_view::npos)
-            close = Length();
-        tokenEnd = std::min(close + 1, Length());
-        return Text.substr(begin, std::min<std::size_t>(close - begin, 255));
-    }
     void Advance(std::size_t by) { Position = std::min(Position + by, Length()); }
 };
 
@@ -525,57 +172,24 @@ bool Interpreter::RunPass(Call& call) {
 }
 
 Interpreter::Flow Interpreter::Token(Call& call) {
-    for (std::size_t row = 0; row < std::size(DispatchTable); ++row) {
-        const Row& r = DispatchTable[row];
-        if (!StartsAt(call.Text, call.Position, r.Prefix))
-            continue;
-        if (r.CloseAt >= 0) {
-            const std::size_t close = call.Position + r.CloseAt;
-            if (close >= call.Length() || call.Text[close] != '>')
-                continue;
-        }
-        return Perform(call, row);
+    if (const std::optional<TokenMatch> match =
+            MatchToken(call.Text, call.Position, TokenUse::Player)) {
+        return Perform(call, *match);
     }
-    if (DateOrTime(call))
+    if (const std::optional<DateTimeMatch> date = MatchDateTimeToken(call.Text, call.Position)) {
+        if (date->IsDate) {
+            playback_.TypeDate(date->Format, date->ShowZeros,
+                               date->Future ? date->Days : -date->Days, call.Held);
+        } else {
+            playback_.TypeTime(date->Format, date->ShowZeros, call.Held);
+        }
+        call.Advance(date->Length);
         return Flow::Next;
+    }
     // No token: the "<" is a character like any other.
     playback_.TypeChar('<', call.Held);
     call.Advance(1);
     return Flow::Next;
-}
-
-bool Interpreter::DateOrTime(Call& call) {
-    const std::string_view rest = call.Text.substr(call.Position + 1);
-    const auto& dates = DateFormatNames();
-    for (int f = 0; f < DateFormatCount; ++f) {
-        const std::string_view name = dates[f];
-        if (!StartsAt(rest, 0, name) || !StartsAt(rest, name.size(), "{"))
-            continue;
-        const bool zeros = StartsAt(rest, name.size() + 1, "Y");
-        const bool shortForm = StartsAt(rest, name.size() + 3, ">");
-        std::int32_t offset = 0;
-        if (!shortForm) {
-            offset = static_cast<std::int32_t>(
-                ReadInteger(call.Field(name.size() + 4, name.size() + 6)));
-            if (StartsAt(rest, name.size() + 2, "P"))
-                offset = -offset;
-        }
-        playback_.TypeDate(f + 1, zeros, offset, call.Held);
-        call.Advance(name.size() + (shortForm ? 5 : 9));
-        return true;
-    }
-    const auto& times = TimeFormatNames();
-    for (const std::string_view ending : {"{N}>", "{Y}>"}) {
-        for (int f = 0; f < TimeFormatCount; ++f) {
-            const std::string_view name = times[f];
-            if (!StartsAt(rest, 0, name) || !StartsAt(rest, name.size(), ending))
-                continue;
-            playback_.TypeTime(f + 1, ending[1] == 'Y', call.Held);
-            call.Advance(name.size() + 5);
-            return true;
-        }
-    }
-    return false;
 }
 
 void Interpreter::NamedKey(Call& call, std::uint8_t virtualKey) {
@@ -587,168 +201,175 @@ void Interpreter::NamedKey(Call& call, std::uint8_t virtualKey) {
     playback_.ReleaseModifiers(call.Held);
 }
 
+void Interpreter::HeldModifier(Call& call, std::uint8_t virtualKey) {
+    bool& held = virtualKey == VKey::Shift     ? call.Held.Shift
+                 : virtualKey == VKey::Control ? call.Held.Ctrl
+                                               : call.Held.Alt;
+    // Alt toggles; Shift and Ctrl are pressed again however often.
+    const bool release = virtualKey == VKey::Menu && held;
+    playback_.PostVKey(virtualKey, release);
+    held = !release;
+}
+
 void Interpreter::Nested(const Call& call, std::string_view text) {
     DoMacro(text, 1, 1, 1, false, call.Depth + 1);
 }
 
-Interpreter::Flow Interpreter::Perform(Call& call, std::size_t row) {
-    const Row& r = DispatchTable[row];
+Interpreter::Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
+    const TokenForm& form = *match.Form;
+    const std::uint8_t variant = form.Variant;
     RunState& state = playback_.State();
     PlayerHost& host = playback_.Host();
-    const std::size_t fixedEnd = r.CloseAt >= 0 ? r.CloseAt + 1 : r.Prefix.size();
-    std::size_t tokenEnd = 0;
-    switch (r.Action) {
-        case Op::NamedKey:
-            call.Advance(r.Prefix.size());
-            NamedKey(call, r.Arg);
-            return Flow::Next;
-        case Op::KeyDown:
-        case Op::KeyUp:
-            playback_.PostVKey(r.Arg, r.Action == Op::KeyUp);
+    // Fields are counted from the "<" of the token.
+    const std::string_view token = call.Text.substr(call.Position, match.Length);
+    auto field = [&](std::size_t from, std::size_t to) {
+        return token.substr(std::min(from, token.size()), to + 1 - from);
+    };
+    auto decimal = [&](std::size_t from, std::size_t to) { return FieldReal(token, from, to); };
+    const std::size_t tokenStart = call.Position;
+    call.Advance(match.Length);
+
+    switch (form.Code) {
+        case C::Text:
+            if (variant == VKey::Shift || variant == VKey::Control || variant == VKey::Menu) {
+                HeldModifier(call, variant);
+            } else if (variant != 0) {
+                NamedKey(call, variant);
+            } else {  // "<ALT:" and "<ALT4:": the digits between head and ">"
+                if (state.KeystrokeDelayOn)
+                    playback_.KeyDelay(state.KeystrokeDelay);
+                playback_.TypeAltNumber(
+                    token.substr(form.Head.size(), match.Length - form.Head.size() - 1));
+            }
             break;
-        case Op::ButtonKey:
-            playback_.PostVKey(r.Arg, false);
-            playback_.PostVKey(r.Arg, true);
-            playback_.ReleaseModifiers(call.Held);
+        case C::None:  // the player's own forms
+            if (variant == VKey::RightButton || variant == VKey::MiddleButton) {
+                playback_.PostVKey(variant, false);
+                playback_.PostVKey(variant, true);
+                playback_.ReleaseModifiers(call.Held);
+            }
             break;
-        case Op::HeldModifier: {
-            bool& held = r.Arg == VKey::Shift     ? call.Held.Shift
-                         : r.Arg == VKey::Control ? call.Held.Ctrl
-                                                  : call.Held.Alt;
-            // Alt toggles; Shift and Ctrl are pressed again however often.
-            const bool release = r.Arg == VKey::Menu && held;
-            playback_.PostVKey(r.Arg, release);
-            held = !release;
+        case C::ControlKey:
+        case C::AltKey:
+        case C::ShiftKey:
+        case C::WinKey:
+            playback_.PostVKey(HeldKeys[(variant - 1) / 2], variant % 2 == 0);
+            break;
+        case C::MouseLeftButton:
+        case C::MouseRightButton:
+        case C::MouseMiddleButton: {
+            const ButtonFlags& button = Buttons[(variant - 2) / 4];
+            switch ((variant - 2) % 4) {
+                case 0:
+                case 1:
+                    playback_.MouseClicks(button.Down, button.Up, (variant - 2) % 4 + 1);
+                    break;
+                case 2:
+                    playback_.MouseButton(button.Down);
+                    break;
+                default:
+                    playback_.MouseButton(button.Up);
+            }
             break;
         }
-        case Op::Skip:
-            call.FreeText(r.Prefix.size() - 1, tokenEnd);
-            call.Position = tokenEnd;
-            return Flow::Next;
-        case Op::TDelay:
-            playback_.TimedPauseFor(static_cast<double>(ReadInteger(call.Field(8, 9))));
+        case C::MouseWheel: {
+            const auto notches = static_cast<std::int32_t>(ReadInteger(field(5, 7)));
+            playback_.MouseWheel(form.Head == "<WFW:" ? notches : -notches);
             break;
-        case Op::Delay:
-            playback_.PauseFor(ReadDecimal(call.Field(7, 11)).value_or(0));
+        }
+        case C::MouseMove: {
+            if (form.Head == "<MMC>") {
+                playback_.MouseToCaret();
+                break;
+            }
+            ScreenPoint origin;
+            if (form.Head == "<MMP:")
+                origin = host.CursorPos();
+            if (form.Head == "<MMW:")
+                origin = host.ForegroundOrigin();
+            playback_.MouseMoveTo(origin.X + decimal(5, 9).value_or(0),
+                                  origin.Y + decimal(11, 15).value_or(0));
             break;
-        case Op::Speed: {
-            const std::optional<double> speed = ReadDecimal(call.Field(7, 11));
+        }
+        case C::WaitTimeDelay:
+            playback_.TimedPauseFor(static_cast<double>(ReadInteger(field(8, 9))));
+            break;
+        case C::Delay:
+            if (form.Head == "<MSD:") {
+                playback_.KeyDelay(ReadInteger(field(5, 8)));
+            } else {
+                playback_.PauseFor(decimal(7, 11).value_or(0));
+            }
+            break;
+        case C::MacroPlaybackSpeed: {
+            const std::optional<double> speed = decimal(7, 11);
             if (speed && *speed >= 0 && *speed <= MaxPlaybackSpeed)
                 state.PlaybackSpeed = *speed;
             break;
         }
-        case Op::Msd:
-            playback_.KeyDelay(ReadInteger(call.Field(5, 8)));
-            break;
-        case Op::AltNumber:
-            if (state.KeystrokeDelayOn)
-                playback_.KeyDelay(state.KeystrokeDelay);
-            playback_.TypeAltNumber(call.Field(r.Prefix.size(), r.Prefix.size() + r.Arg - 1));
-            break;
-        case Op::Counter: {
-            // Start and step come from 16-bit fields; the pass is at least 1.
-            const std::uint64_t value =
-                static_cast<std::uint64_t>(call.Start) +
-                static_cast<std::uint64_t>(call.Pass - 1) * static_cast<std::uint64_t>(call.Step);
-            call.Advance(r.Prefix.size());
-            Nested(call, ZeroPadded(value, r.Arg));
-            return Flow::Next;
-        }
-        case Op::PromptRepeat:
-            return Repeat(call, call.Position + r.Prefix.size(), host.DoRepPrompt(), 1, 1);
-        case Op::Repeat:
-            return Repeat(call, call.Position + 13,
-                          static_cast<std::uint16_t>(ReadInteger(call.Field(8, 11))), 1, 1);
-        case Op::RepeatCounted:
-            return Repeat(call, call.Position + 24,
-                          static_cast<std::uint16_t>(ReadInteger(call.Field(5, 8))),
-                          static_cast<std::uint16_t>(ReadInteger(call.Field(10, 15))),
-                          static_cast<std::uint16_t>(ReadInteger(call.Field(17, 22))));
-        case Op::KeystrokeSpeed:
-        case Op::MouseSpeed: {
-            const std::int64_t ms = ReadInteger(call.Field(7, 10));
+        case C::KeystrokeSpeed:
+        case C::MouseSpeed: {
+            const std::int64_t ms = ReadInteger(field(7, 10));
             if (ms >= 0) {
-                const bool keys = r.Action == Op::KeystrokeSpeed;
+                const bool keys = form.Code == C::KeystrokeSpeed;
                 (keys ? state.KeystrokeDelay : state.MouseDelay) = static_cast<std::uint16_t>(ms);
                 (keys ? state.KeystrokeDelayOn : state.MouseDelayOn) = ms != 0;
             }
             break;
         }
-        case Op::WaitTime: {
-            const std::int64_t seconds = ReadInteger(call.Field(10, 17));
+        case C::WaitTimeElapse: {
+            const std::int64_t seconds = ReadInteger(field(10, 17));
             playback_.WaitForTimer(seconds > 0 ? static_cast<std::uint64_t>(seconds) * 1000 : 0);
-            call.Advance(19);
-            return Flow::Next;
+            break;
         }
-        case Op::MacroRun:
-        case Op::EncryptedText:
-        case Op::TextFile: {
-            const std::string field(call.FreeText(r.Prefix.size(), tokenEnd));
-            call.Position = tokenEnd;
+        case C::RepeatCounter: {
+            // Start and step come from 16-bit fields; the pass is at least 1.
+            const std::uint64_t value =
+                static_cast<std::uint64_t>(call.Start) +
+                static_cast<std::uint64_t>(call.Pass - 1) * static_cast<std::uint64_t>(call.Step);
+            Nested(call, ZeroPadded(value, variant));
+            break;
+        }
+        case C::RepeatPromptStart:
+            return Repeat(call, call.Position, host.DoRepPrompt(), 1, 1);
+        case C::RepeatStart:
+            if (form.Head == "<REPEAT:") {
+                return Repeat(call, call.Position,
+                              static_cast<std::uint16_t>(ReadInteger(token.substr(8, 4))), 1, 1);
+            }
+            return Repeat(call, call.Position,
+                          static_cast<std::uint16_t>(ReadInteger(token.substr(5, 4))),
+                          static_cast<std::uint16_t>(ReadInteger(token.substr(10, 6))),
+                          static_cast<std::uint16_t>(ReadInteger(token.substr(17, 6))));
+        case C::MacroRun:
+        case C::EncryptedText:
+        case C::LoadTextFile: {
+            const std::string name(match.Texts[0].substr(0, 255));
             std::optional<std::string> text;
-            if (r.Action == Op::MacroRun) {
-                text = host.MacroScript(field);
-            } else if (r.Action == Op::EncryptedText) {
-                text = CryptText(field, EncryptedTextKey, false);
+            if (form.Code == C::MacroRun) {
+                text = host.MacroScript(name);
+            } else if (form.Code == C::EncryptedText) {
+                text = CryptText(name, EncryptedTextKey, false);
             } else {
-                text = host.ReadTextFile(field);
+                text = host.ReadTextFile(name);
                 if (text && !text->empty() && text->back() == CtrlZ)
                     text->pop_back();
             }
             if (text)
                 Nested(call, *text);
-            return Flow::Next;
-        }
-        case Op::EndMarker:
-            break;
-        case Op::MouseButton: {
-            const ButtonAction& b = ButtonActions[r.Arg];
-            if (b.Clicks == 0) {
-                playback_.MouseButton(b.Down);
-            } else {
-                playback_.MouseClicks(b.Down, b.Up, b.Clicks);
-            }
             break;
         }
-        case Op::WheelForward:
-        case Op::WheelBack: {
-            const auto notches = static_cast<std::int32_t>(ReadInteger(call.Field(5, 7)));
-            playback_.MouseWheel(r.Action == Op::WheelForward ? notches : -notches);
-            break;
-        }
-        case Op::MovePointer:
-        case Op::MoveScreen:
-        case Op::MoveWindow: {
-            ScreenPoint origin;
-            if (r.Action == Op::MovePointer)
-                origin = host.CursorPos();
-            if (r.Action == Op::MoveWindow)
-                origin = host.ForegroundOrigin();
-            const double x = ReadDecimal(call.Field(5, 9)).value_or(0);
-            const double y = ReadDecimal(call.Field(11, 15)).value_or(0);
-            playback_.MouseMoveTo(origin.X + x, origin.Y + y);
-            break;
-        }
-        case Op::MoveCaret:
-            playback_.MouseToCaret();
-            break;
-        case Op::Later:
-            if (r.CloseAt >= 0 || r.Arg == 0)
-                break;
-            tokenEnd = call.Position;
-            for (int i = 0; i < r.Arg && tokenEnd < call.Length(); ++i) {
-                const std::size_t close = call.Text.find('>', tokenEnd + (i == 0 ? 1 : 0));
-                tokenEnd = close == std::string_view::npos ? call.Length() : close + 1;
-            }
-            call.Position = tokenEnd;
-            return Flow::Next;
-        case Op::LaterClipText: {
-            const std::size_t end = call.Text.find("<ENDCLIP>", call.Position);
+        case C::ClipboardStartCopy: {
+            // The text up to "<ENDCLIP>" belongs to the command.
+            const std::size_t end = call.Text.find("<ENDCLIP>", tokenStart);
             call.Position = end == std::string_view::npos ? call.Length() : end;
-            return Flow::Next;
+            break;
         }
+        default:
+            // Remarks and end markers do nothing; the commands of the player's
+            // other routines are passed over whole until those are in place.
+            break;
     }
-    call.Advance(fixedEnd);
     return Flow::Next;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "common/script/token_table.h"
 #include "player/playback.h"
 #include "player/player_host.h"
 #include "player/run_state.h"
@@ -42,12 +43,12 @@ class Interpreter {
                  bool restoreCapsLock, int depth);
     bool RunPass(Call& call);
     Flow Token(Call& call);
-    Flow Perform(Call& call, std::size_t row);
-    bool DateOrTime(Call& call);
+    Flow Perform(Call& call, const TokenMatch& match);
     Flow Repeat(Call& call, std::size_t bodyStart, std::int32_t count, std::int32_t start,
                 std::int32_t step);
     void Nested(const Call& call, std::string_view text);
     void NamedKey(Call& call, std::uint8_t virtualKey);
+    void HeldModifier(Call& call, std::uint8_t virtualKey);
     void GiveBackCapsLock();
 
     Playback playback_;

@@ -1,5 +1,6 @@
 #include "player/win32/win32_player_host.h"
 
+#include "common/files.h"
 #include "common/injected_input.h"
 #include "common/message_boxes.h"
 
@@ -131,17 +132,7 @@ std::optional<std::string> Win32PlayerHost::MacroScript(std::string_view nicknam
 }
 
 std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path) {
-    HANDLE file = CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
-    return text;
+    return ReadWholeFile(std::string(path));
 }
 
 void Win32PlayerHost::MarkMacroInUse() {
