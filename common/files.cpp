@@ -1,0 +1,70 @@
+#include "common/files.h"
+
+#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace orv {
+namespace {
+
+// Puts the temporary in the old file's place in one step, so the old file is
+// never missing: POSIX rename replaces; on Windows only MoveFileEx does.
+bool RenameOver(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+}  // namespace
+
+#ifdef _WIN32
+constexpr char PathSeparator = '\\';
+#else
+constexpr char PathSeparator = '/';
+#endif
+
+std::string InFolder(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    path += PathSeparator;
+    path += name;
+    return path;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFREG;
+}
+
+FilePtr OpenFile(const std::string& path, const char* mode) {
+    return FilePtr(std::fopen(path.c_str(), mode));
+}
+
+long long FileSize(std::FILE* f) {
+    if (std::fseek(f, 0, SEEK_END) != 0)
+        return -1;
+    long size = std::ftell(f);
+    return size < 0 ? -1 : size;
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view contents) {
+    const std::string temporary = path + ".$$$";
+    {
+        FilePtr f = OpenFile(temporary, "wb");
+        if (!f)
+            return false;
+        bool written = std::fwrite(contents.data(), 1, contents.size(), f.get()) == contents.size();
+        if (std::fclose(f.release()) != 0 || !written) {
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    // Should the rename fail, the temporary keeps the new contents.
+    return RenameOver(temporary, path);
+}
+
+}  // namespace orv

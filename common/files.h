@@ -1,0 +1,33 @@
+// Plain files as both programs handle them: names are ANSI byte strings, and a
+// whole file is replaced by writing a temporary beside it and renaming.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// name inside folder, joined with the system's path separator.
+std::string InFolder(std::string_view folder, std::string_view name);
+
+// True when path names an existing file (not a folder).
+bool FileExists(const std::string& path);
+
+// Writes contents to a temporary file beside path and renames it over path;
+// false (and path as it was) when any step fails.
+bool ReplaceFileContents(const std::string& path, std::string_view contents);
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// fopen with a byte-string name; mode as for fopen ("rb", "r+b", "wb").
+FilePtr OpenFile(const std::string& path, const char* mode);
+
+// The size of an open file in bytes, or -1.
+long long FileSize(std::FILE* f);
+
+}  // namespace orv

@@ -1,0 +1,57 @@
+#include "common/hook_library.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace orv {
+
+void RefreshFromHookLibrary(HookLibrary& library, HookTable& own, int section, int item) {
+    HookSection which;
+    if (!ToHookSection(section, which))
+        return;
+    auto master = std::make_unique<HookTable>();
+    library.GetGlob(*master);
+    CopySection(master->Bytes, own.Bytes, which, item);
+    if (which == HookSection::Init)
+        own.SetU32(HookAt::OwnScratch812, 0);
+}
+
+void RefreshEverythingFromHookLibrary(HookLibrary& library, HookTable& own) {
+    auto master = std::make_unique<HookTable>();
+    library.GetGlob(*master);
+    for (int s = 0; s < HookSectionCount; ++s)
+        if (s != static_cast<int>(HookSection::Item))
+            CopySection(master->Bytes, own.Bytes, static_cast<HookSection>(s));
+    own.SetU32(HookAt::OwnScratch812, 0);
+    const int count = std::clamp(own.MacroCount(), 0, 500);
+    for (int i = 1; i <= count; ++i) CopySection(master->Bytes, own.Bytes, HookSection::Item, i);
+}
+
+namespace {
+
+void SetWindow(HookTable& own, HookLibrary& library, ProgramNotices& notices, std::size_t at,
+               std::size_t onAt, std::uint32_t window, bool on) {
+    own.SetU32(at, window);
+    own.SetU8(onAt, on ? 1 : 0);
+    library.HandOver(HookSection::Window2, own);
+    notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::Window2));
+}
+
+}  // namespace
+
+void SetSecWind(HookTable& own, HookLibrary& library, ProgramNotices& notices, std::uint32_t window,
+                bool on) {
+    SetWindow(own, library, notices, HookAt::SecondWindow, HookAt::SecondWindowOn, window, on);
+}
+
+void SetCapWind(HookTable& own, HookLibrary& library, ProgramNotices& notices, std::uint32_t window,
+                bool on) {
+    SetWindow(own, library, notices, HookAt::CaptureWindow, HookAt::CaptureWindowOn, window, on);
+}
+
+void UpNumKeys(const HookTable& own, HookLibrary& library, ProgramNotices& notices) {
+    library.HandOver(HookSection::NumKeys, own);
+    notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+}
+
+}  // namespace orv

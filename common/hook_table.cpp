@@ -1,0 +1,102 @@
+#include "common/hook_table.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace orv {
+
+std::string HookTable::ScopeText(int i) const {
+    return GetShortString(Bytes, HookAt::ScopeTexts + 21 * (i - 1), HookScopeTextCapacity);
+}
+
+void HookTable::SetScopeText(int i, std::string_view text) {
+    PutShortString(Bytes, HookAt::ScopeTexts + 21 * (i - 1), HookScopeTextCapacity, text);
+}
+
+namespace {
+
+using F = HookField;
+
+constexpr F Capture[] = {
+    {763, 2}, {765, 2}, {767, 6}, {773, 2}, {775, 2}, {777, 6}, {785, 1}, {786, 1},
+    {788, 1}, {787, 1}, {789, 1}, {798, 1}, {799, 1}, {739, 2}, {742, 1},
+};
+constexpr F CaptureOn[] = {{738, 1}};
+constexpr F InUse[] = {{783, 1}};
+constexpr F KeyHook[] = {{749, 4}};
+constexpr F MouseHook[] = {{745, 4}};
+constexpr F Window[] = {{0, 4}};
+constexpr F Window2[] = {{753, 4}, {757, 1}, {758, 4}, {762, 1}};
+constexpr F Item[] = {
+    {HookAt::Kinds, 2, 0, 2},        {HookAt::ScopeTexts, 21, HookScopeTextCapacity, 21},
+    {HookAt::EnabledFlags, 1, 0, 1}, {HookAt::Activations, 2, 0, 2},
+    {HookAt::ScopeMatches, 1, 0, 1},
+};
+constexpr F NumKeys[] = {{HookAt::MacroCount, 4}};
+constexpr F Prog[] = {{HookAt::ForegroundProgram, 251, 250}};
+constexpr F Progs[] = {
+    {HookAt::ProgramCount, 4},
+    {HookAt::Programs, 26, HookProgramNameCapacity, 26, HookProgramSlots},
+};
+constexpr F Init[] = {{741, 1},   {743, 2},   {790, 4}, {794, 4},
+                      {14320, 1}, {14321, 1}, {4, 1},   {14578, 1}};
+constexpr F Idle[] = {{HookAt::IdleMacroExists, 1}, {HookAt::IdleSeconds, 4}};
+constexpr F Waits[] = {{HookAt::WaitClick, 4}};
+constexpr F Keys[] = {{HookAt::CodeUsed, 721}, {HookAt::CuewordsExist, 1}};
+
+constexpr std::span<const HookField> Sections[HookSectionCount] = {
+    Capture, CaptureOn, InUse, KeyHook, MouseHook, Window, Window2, Item,
+    NumKeys, Prog,      Progs, Init,    Idle,      Waits,  Keys,
+};
+
+// The last byte a field reaches: its last repeat, or the entry of macro 500.
+constexpr std::size_t FieldEnd(const HookField& f) {
+    std::size_t last = f.repeat > 1 ? f.repeat - 1u : (f.stride ? 499u : 0u);
+    return f.offset + f.stride * last + f.width;
+}
+
+constexpr bool FieldsInside() {
+    for (auto section : Sections)
+        for (const HookField& f : section)
+            if (FieldEnd(f) > HookTable::Size) return false;
+    return true;
+}
+static_assert(FieldsInside(), "every section field lies inside the table");
+static_assert(HookAt::Programs + 26 * HookProgramSlots == HookTable::Size);
+
+void CopyField(ConstBytes from, Bytes to, std::size_t at, const HookField& f) {
+    if (f.textCapacity == 0) {
+        std::memcpy(&to[at], &from[at], f.width);
+        return;
+    }
+    to[at] = std::min<std::uint8_t>(from[at], f.textCapacity);
+    std::memcpy(&to[at + 1], &from[at + 1], f.textCapacity);
+}
+
+}  // namespace
+
+std::span<const HookField> SectionFields(HookSection section) {
+    return Sections[static_cast<int>(section)];
+}
+
+void CopySection(ConstBytes from, Bytes to, HookSection section, int item) {
+    std::size_t entry = 0;
+    if (section == HookSection::Item) {
+        if (item < 1 || item > 500)
+            return;
+        entry = static_cast<std::size_t>(item - 1);
+    }
+    for (const HookField& f : SectionFields(section)) {
+        for (std::size_t r = 0; r < f.repeat; ++r)
+            CopyField(from, to, f.offset + f.stride * (r + entry), f);
+    }
+}
+
+bool ToHookSection(int number, HookSection& section) {
+    if (number < 0 || number >= HookSectionCount)
+        return false;
+    section = static_cast<HookSection>(number);
+    return true;
+}
+
+}  // namespace orv

@@ -1,0 +1,328 @@
+#include "common/macro_library.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "common/clock.h"
+#include "common/files.h"
+#include "common/hotkeys.h"
+#include "common/message_boxes.h"
+
+namespace orv {
+
+namespace {
+
+constexpr long long RecordSize = MacroRecord::Size;
+
+const std::array<SystemMacro, 5> EditorSystemMacros = {{
+    {'5', "Terminate Orvane", 261},
+    {'1', "Run Orvane Editor", 262},
+    {'2', "Start / Stop Capture", 263},
+    {'3', "Resume Pause", 264},
+    {'4', "Menu of Macros for Top Most Window", 265},
+}};
+const std::array<SystemMacro, 5> PlayerSystemMacros = {{
+    {'5', "Terminate Orvane", 261},
+    {'1', "Activate Orvane", 262},
+    {'2', "Start / Stop Capture", 263},
+    {'3', "Resume Pause", 264},
+    {'4', "Menu of Macros for Top Most Window", 265},
+}};
+
+// Whole records in an open file; a trailing fragment is not a record.
+long long WholeRecords(std::FILE* f) {
+    long long size = FileSize(f);
+    return size < 0 ? -1 : size / RecordSize;
+}
+
+bool ReadRecordAt(std::FILE* f, long long n, MacroRecord& out) {
+    std::array<std::uint8_t, MacroRecord::Size> image;
+    if (std::fseek(f, static_cast<long>((n - 1) * RecordSize), SEEK_SET) != 0 ||
+        std::fread(image.data(), 1, image.size(), f) != image.size())
+        return false;
+    out = MacroRecord::Decode(image);
+    return true;
+}
+
+bool WriteRecordAt(std::FILE* f, long long n, const MacroRecord& record) {
+    std::array<std::uint8_t, MacroRecord::Size> image;
+    record.Encode(image);
+    return std::fseek(f, static_cast<long>((n - 1) * RecordSize), SEEK_SET) == 0 &&
+           std::fwrite(image.data(), 1, image.size(), f) == image.size();
+}
+
+bool CloseChecked(FilePtr& f) {
+    return std::fclose(f.release()) == 0;
+}
+
+// A record the tables can hold and the file has.
+bool InFile(int n, long long records) {
+    return n >= 1 && n <= MaxMacros && n <= records;
+}
+
+}  // namespace
+
+const std::array<SystemMacro, 5>& SystemMacros(LibraryOwner owner) {
+    return owner == LibraryOwner::Player ? PlayerSystemMacros : EditorSystemMacros;
+}
+
+void MacroLibrary::Report(const char* text) const {
+    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+IconChoice MacroLibrary::ResolveIcon(const MacroRecord& record, bool* fileMissing) const {
+    if (fileMissing)
+        *fileMissing = false;
+    if (record.IconName == "MENU")
+        return {IconChoice::Source::Menu, {}};
+    if (record.IconName == "MAIN")
+        return {IconChoice::Source::Main, {}};
+    std::string path = InFolder(InFolder(programDir_, "Icons"), record.IconName.str());
+    if (FileExists(path))
+        return {IconChoice::Source::File, path};
+    if (fileMissing)
+        *fileMissing = true;
+    return {record.MacroKind == MacroKind::PopupMenu ? IconChoice::Source::Menu
+                                                     : IconChoice::Source::Main,
+            {}};
+}
+
+void MacroLibrary::FillEntry(int i, const MacroRecord& record, bool loading) {
+    settings_.Icon[i] = ResolveIcon(record);
+    table_.SetKind(i, record.MacroKind);
+    table_.SetActivation(i, record.ActivationCode);
+    table_.SetScopeText(i, record.ScopeText);
+    table_.SetScopeMatch(i, record.ScopeMatch);
+    table_.SetEnabled(i, record.Enabled != 0);
+    settings_.CategoryId[i] = record.CategoryId;
+    settings_.Nickname[i] = record.Nickname;
+    settings_.CuewordText[i] = record.CuewordText;
+    std::int16_t cueCase = record.CuewordCase;
+    // The player falls back on the general rule for a record without its own.
+    if (loading && owner_ == LibraryOwner::Player && (cueCase < 1 || cueCase > 3))
+        cueCase = static_cast<std::int16_t>(settings_.CaseSensitive);
+    settings_.CuewordCase[i] = cueCase;
+    settings_.CuewordRemove[i] = record.CuewordRemove;
+    hooks_.HandOver(HookSection::Item, table_, i);
+}
+
+bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify) {
+    notify = notify || owner_ == LibraryOwner::Player;
+    table_.SetMacroCount(0);
+    FilePtr f = OpenFile(fileName, "rb");
+    if (!f) {
+        if (FileExists(fileName)) {
+            // Never re-created or emptied: it may only be locked for a moment.
+            hooks_.HandOver(HookSection::NumKeys, table_);
+            Report(LibraryMessage::OpenFailed);
+            return false;
+        }
+        FilePtr created = OpenFile(fileName, "wb");
+        if (!created || !CloseChecked(created)) {
+            hooks_.HandOver(HookSection::NumKeys, table_);
+            Report(LibraryMessage::CreateFailed);
+            return false;
+        }
+        CreateSystemMacrosIn(fileName);
+        return true;
+    }
+    long long records = std::min<long long>(WholeRecords(f.get()), MaxMacros);
+    bool complete = records >= 0;
+    for (int i = 1; i <= records; ++i) {
+        MacroRecord record;
+        if (!ReadRecordAt(f.get(), i, record)) {
+            complete = false;
+            break;
+        }
+        table_.SetMacroCount(i);
+        FillEntry(i, record, true);
+        if (notify)
+            notices_.Post(NoticeCode::MacroEntryChanged, i);
+    }
+    f.reset();
+    hooks_.HandOver(HookSection::NumKeys, table_);
+    if (notify)
+        notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+    if (!complete) {
+        // Appending system macros behind a gap would misnumber them.
+        Report(LibraryMessage::ReadFailed);
+        return false;
+    }
+    CreateSystemMacrosIn(fileName);
+    return true;
+}
+
+bool MacroLibrary::ReloadMacroFile(bool notify) {
+    return LoadMacroFile(CurrentFile(), notify);
+}
+
+void MacroLibrary::CreateSystemMacros() {
+    CreateSystemMacrosIn(CurrentFile());
+}
+
+void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
+    const auto& system = SystemMacros(owner_);
+    std::array<bool, 5> present{};
+    for (int i = 1; i <= table_.MacroCount(); ++i) {
+        if (table_.Kind(i) != MacroKind::System)
+            continue;
+        std::string scope = table_.ScopeText(i);
+        for (std::size_t k = 0; k < system.size(); ++k) {
+            if (scope.empty() || scope[0] != system[k].action)
+                continue;
+            present[k] = true;
+            settings_.Nickname[i] = system[k].nickname;
+        }
+    }
+    for (std::size_t k = 0; k < system.size(); ++k) {
+        if (present[k])
+            continue;
+        int n = table_.MacroCount();
+        if (n >= MaxMacros)
+            return;  // a full library keeps what it has
+        table_.SetMacroCount(n + 1);
+        hooks_.HandOver(HookSection::NumKeys, table_);
+        notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+        MacroRecord record;
+        record.Nickname = system[k].nickname;
+        record.ScopeText = std::string(1, system[k].action);
+        record.ActivationCode =
+            static_cast<std::uint16_t>(FindFreeHotKeyBelow(system[k].firstHotKey, n));
+        record.MacroKind = MacroKind::System;
+        record.Enabled = 1;
+        record.Changed = CurrentClock().Now();
+        if (!SaveRecordTo(path, -1, record)) {
+            hooks_.HandOver(HookSection::NumKeys, table_);
+            notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+            return;
+        }
+    }
+}
+
+bool MacroLibrary::AppendMacroRecord(MacroRecord& record) {
+    if (table_.MacroCount() >= MaxMacros) {
+        CurrentMessageBoxes().Show("Error", LibraryMessage::LibraryFull,
+                                   MsgStyle::Ok | MsgStyle::IconError);
+        return false;
+    }
+    table_.SetMacroCount(table_.MacroCount() + 1);
+    return SaveMacroRecord(-1, record);
+}
+
+bool MacroLibrary::SaveMacroRecord(int n, MacroRecord& record) {
+    return SaveRecordTo(CurrentFile(), n, record);
+}
+
+bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& record) {
+    const bool append = n == -1;
+    auto fail = [&](const char* text) {
+        if (append)
+            table_.SetMacroCount(table_.MacroCount() - 1);
+        Report(text);
+        return false;
+    };
+    FilePtr f = OpenFile(path, "r+b");
+    if (!f)
+        return fail(LibraryMessage::SaveFailed);
+    long long records = WholeRecords(f.get());
+    if (append) {
+        n = table_.MacroCount();
+        // The new record must land where its number says: right behind the
+        // last one, which the count only matches when it is up to date.
+        if (n < 1 || n > MaxMacros || n - 1 != records)
+            return fail(LibraryMessage::SaveFailed);
+    } else if (n < 1 || n > MaxMacros || n > records + 1) {
+        return fail(LibraryMessage::SaveFailed);
+    }
+    bool iconMissing = false;
+    ResolveIcon(record, &iconMissing);
+    if (iconMissing)
+        record.IconName = record.MacroKind == MacroKind::PopupMenu ? "MENU" : "MAIN";
+    if (!WriteRecordAt(f.get(), n, record) || !CloseChecked(f))
+        return fail(LibraryMessage::SaveFailed);
+    FillEntry(n, record, false);
+    notices_.Post(NoticeCode::MacroSaved, n);
+    return true;
+}
+
+bool MacroLibrary::ReadMacroRecord(int n, MacroRecord& out) const {
+    FilePtr f = OpenFile(CurrentFile(), "rb");
+    if (!f || !InFile(n, WholeRecords(f.get())))
+        return false;
+    return ReadRecordAt(f.get(), n, out);
+}
+
+bool MacroLibrary::DeleteMacroRecord(int n) {
+    std::string kept;
+    {
+        FilePtr f = OpenFile(CurrentFile(), "rb");
+        if (!f) {
+            Report(LibraryMessage::ChangeFailed);
+            return false;
+        }
+        long long records = WholeRecords(f.get());
+        if (!InFile(n, records)) {
+            Report(LibraryMessage::NoSuchMacro);
+            return false;
+        }
+        kept.resize(static_cast<std::size_t>((records - 1) * RecordSize));
+        std::size_t before = static_cast<std::size_t>((n - 1) * RecordSize);
+        std::fseek(f.get(), 0, SEEK_SET);
+        bool read = std::fread(kept.data(), 1, before, f.get()) == before &&
+                    std::fseek(f.get(), static_cast<long>(n * RecordSize), SEEK_SET) == 0 &&
+                    std::fread(kept.data() + before, 1, kept.size() - before, f.get()) ==
+                        kept.size() - before;
+        if (!read) {
+            Report(LibraryMessage::ReadFailed);
+            return false;
+        }
+    }
+    // The file is rewritten whole, so an interrupted delete leaves it as it was.
+    if (!ReplaceFileContents(CurrentFile(), kept)) {
+        Report(LibraryMessage::ChangeFailed);
+        return false;
+    }
+    return true;
+}
+
+bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
+    FilePtr f = OpenFile(CurrentFile(), "r+b");
+    if (!f) {
+        Report(LibraryMessage::ChangeFailed);
+        return false;
+    }
+    if (!InFile(n, WholeRecords(f.get()))) {
+        Report(LibraryMessage::NoSuchMacro);
+        return false;
+    }
+    bool written =
+        std::fseek(f.get(), static_cast<long>((n - 1) * RecordSize + MacroRecord::EnabledAt),
+                   SEEK_SET) == 0 &&
+        std::fputc(enabled, f.get()) != EOF;
+    if (!CloseChecked(f) || !written) {
+        Report(LibraryMessage::ChangeFailed);
+        return false;
+    }
+    return true;
+}
+
+int MacroLibrary::FindFreeHotKey(int start) const {
+    return FindFreeHotKeyBelow(start, table_.MacroCount());
+}
+
+int MacroLibrary::FindFreeHotKeyBelow(int start, int entries) const {
+    entries = std::clamp(entries, 0, MaxMacros);
+    int code = start;
+    // At most 500 macros hold 721 codes: a free one is always within reach.
+    for (int tries = 0; tries <= HotKeyCount; ++tries) {
+        bool used = false;
+        for (int i = 1; i <= entries && !used; ++i) used = table_.Activation(i) == code;
+        if (!used)
+            return code;
+        if (--code < 0)
+            code = ActivationCode::LastHotKey;
+    }
+    return code;
+}
+
+}  // namespace orv

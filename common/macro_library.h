@@ -1,0 +1,98 @@
+// The macro library file: fixed-size MacroRecords without header, record i at
+// (i - 1) x 5,165, and the operations both programs use on it. A loaded library
+// lives in the per-macro tables of the SettingsBlock and the HookTable, whose
+// entries are handed to the hook library.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "common/hook_library.h"
+#include "common/macro_record.h"
+#include "common/notices.h"
+#include "common/settings.h"
+
+namespace orv {
+
+// The editor and the player keep slightly different versions of the library
+// operations (their system macro names and the Cueword case of a load).
+enum class LibraryOwner { Editor, Player };
+
+struct SystemMacro {
+    char action;
+    const char* nickname;
+    int firstHotKey;
+};
+
+// The five system macros in the order they are created.
+const std::array<SystemMacro, 5>& SystemMacros(LibraryOwner owner);
+
+namespace LibraryMessage {
+inline constexpr const char* SaveFailed = "Saving of keystrokes failed.";
+inline constexpr const char* CreateFailed = "New file could not be created.";
+inline constexpr const char* OpenFailed =
+    "The macro file could not be opened.  It is left as it is; please check that it is not "
+    "in use and that you may read it.";
+inline constexpr const char* ReadFailed = "The macro file could not be read completely.";
+inline constexpr const char* ChangeFailed = "The macro file could not be changed.";
+inline constexpr const char* NoSuchMacro = "That macro is no longer in the macro file.";
+inline constexpr const char* LibraryFull =
+    "Maximum number of Macros has been reached.  Add not allowed.";
+}  // namespace LibraryMessage
+
+class MacroLibrary {
+  public:
+    MacroLibrary(LibraryOwner owner, SettingsBlock& settings, HookTable& table, HookLibrary& hooks,
+                 ProgramNotices& notices, std::string programDir)
+        : owner_(owner),
+          settings_(settings),
+          table_(table),
+          hooks_(hooks),
+          notices_(notices),
+          programDir_(std::move(programDir)) {}
+
+    // Loads the whole library into the tables and makes sure of the system
+    // macros; a missing file is created. The player always tells the editor.
+    // False when the library could not be loaded (the tables are then empty).
+    bool LoadMacroFile(const std::string& fileName, bool notify);
+    bool ReloadMacroFile(bool notify);
+
+    // Writes record n, or appends it when n is -1 (the caller has raised the
+    // macro count, which becomes its number). Updates the tables, hands the
+    // entry over and tells the other program. On failure nothing changes and
+    // an append gives the count back.
+    bool SaveMacroRecord(int n, MacroRecord& record);
+    // What every command that adds a macro does: refused at 500 macros,
+    // otherwise the count is raised and the record appended.
+    bool AppendMacroRecord(MacroRecord& record);
+    // False, and out unchanged, when record n could not be read.
+    bool ReadMacroRecord(int n, MacroRecord& out) const;
+    // Removes record n from the file; the caller reloads.
+    bool DeleteMacroRecord(int n);
+    // Rewrites only the enabled flag of record n; the caller updates the tables.
+    bool SetMacroEnabled(int n, std::uint8_t enabled);
+
+    // A hot-key code no loaded macro uses, searching down from start.
+    int FindFreeHotKey(int start) const;
+    void CreateSystemMacros();
+
+    // The icon a record shows, and whether its icon file is missing.
+    IconChoice ResolveIcon(const MacroRecord& record, bool* fileMissing = nullptr) const;
+
+  private:
+    const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
+    void CreateSystemMacrosIn(const std::string& path);
+    bool SaveRecordTo(const std::string& path, int n, MacroRecord& record);
+    void FillEntry(int i, const MacroRecord& record, bool loading);
+    int FindFreeHotKeyBelow(int start, int entries) const;
+    void Report(const char* text) const;
+
+    LibraryOwner owner_;
+    SettingsBlock& settings_;
+    HookTable& table_;
+    HookLibrary& hooks_;
+    ProgramNotices& notices_;
+    std::string programDir_;
+};
+
+}  // namespace orv

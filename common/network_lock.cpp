@@ -1,0 +1,214 @@
+#include "common/network_lock.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/clock.h"
+#include "common/message_boxes.h"
+#include "common/side_files.h"
+#include "common/string_routines.h"
+#include "common/whole_numbers.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int NoticeReloadLibrary = 2;
+constexpr int NoticeRefreshList = 3;
+
+std::int64_t ElapsedMs(DateTime from, DateTime to) {
+    return std::llround((to - from) * 86400000.0);
+}
+
+}  // namespace
+
+void NetworkLock::Tell(const char* text, bool notice) const {
+    // The player gives up silently; only the editor has a user to tell.
+    if (owner_ != LibraryOwner::Editor)
+        return;
+    if (notice)
+        CurrentMessageBoxes().Show("Notice", text, MsgStyle::Ok | MsgStyle::IconInformation);
+    else
+        CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+NetworkLock::Seen NetworkLock::Refresh(SyncFileSession* session) {
+    if (!session)
+        return Seen::Unreadable;
+    SyncRecord read;
+    switch (session->Read(read)) {
+        case SyncFileSession::Contents::Unreadable:
+            return Seen::Unreadable;
+        case SyncFileSession::Contents::Empty:
+            record_.Counter = 1;
+            record_.State = SyncState::Free;
+            session->Write(record_);
+            return Seen::Record;
+        case SyncFileSession::Contents::Record:
+            record_ = read;
+            return Seen::Record;
+    }
+    return Seen::Unreadable;
+}
+
+void NetworkLock::SetUp() {
+    syncName_ = SyncFileName(settings_.MacroFiles[0].str());
+    ReadSyncRecord();
+    syncStamp_ = record_.Counter;
+}
+
+void NetworkLock::ReadSyncRecord() {
+    auto session = files_.OpenExclusive(syncName_);
+    Refresh(session.get());
+}
+
+bool NetworkLock::IsOurs() const {
+    return holding_ && record_.State == SyncState::InUse && record_.Heartbeat == ourHeartbeat_;
+}
+
+bool NetworkLock::Take(SyncFileSession& session) {
+    SyncRecord taken = record_;
+    taken.State = SyncState::InUse;
+    taken.Heartbeat = CurrentClock().Now();
+    if (!session.Write(taken))
+        return false;
+    record_ = taken;
+    ourHeartbeat_ = taken.Heartbeat;
+    holding_ = true;
+    host_.SetNetTimer(true);
+    return true;
+}
+
+bool NetworkLock::FileInUse() {
+    if (!settings_.NetworkMode)
+        return false;
+    auto session = files_.OpenExclusive(syncName_);
+    // A sync file that cannot be read may be another machine's lock.
+    if (Refresh(session.get()) == Seen::Unreadable) {
+        session.reset();
+        Tell(LockMessage::InUse);
+        return true;
+    }
+    const DateTime now = CurrentClock().Now();
+    if (record_.State != SyncState::InUse) {
+        if (record_.Counter == syncStamp_) {
+            if (Take(*session))
+                return false;
+            session.reset();
+            Tell(LockMessage::InUse);
+            return true;
+        }
+        session.reset();
+        Tell(LockMessage::Changed, true);
+        syncStamp_ = record_.Counter;
+        host_.ReloadShared();
+        if (owner_ == LibraryOwner::Editor) {
+            notices_.Post(NoticeReloadLibrary, 0);
+            notices_.Post(NoticeRefreshList, 0);
+        }
+        return true;
+    }
+    if (record_.Heartbeat != lastHeartbeat_) {
+        lastHeartbeat_ = record_.Heartbeat;
+        heartbeatSeenAt_ = now;
+    } else if (ElapsedMs(heartbeatSeenAt_, now) >= StaleAfterMs && Take(*session)) {
+        // The abandoned holder may have changed the library without raising
+        // the counter: start from what is on disk.
+        session.reset();
+        syncStamp_ = record_.Counter;
+        host_.ReloadShared();
+        return false;
+    }
+    session.reset();
+    Tell(LockMessage::InUse);
+    return true;
+}
+
+bool NetworkLock::ReleaseSyncFile(int changed) {
+    if (!settings_.NetworkMode)
+        return true;
+    host_.SetNetTimer(false);
+    auto session = files_.OpenExclusive(syncName_);
+    if (Refresh(session.get()) == Seen::Unreadable) {
+        session.reset();
+        Tell(LockMessage::NotReleased);
+        return false;
+    }
+    if (!IsOurs()) {
+        // Taken over meanwhile: the record is someone else's now.
+        holding_ = false;
+        return true;
+    }
+    SyncRecord released = record_;
+    released.Counter += changed;
+    released.State = SyncState::Free;
+    if (!session->Write(released)) {
+        session.reset();
+        Tell(LockMessage::NotReleased);
+        return false;
+    }
+    record_ = released;
+    syncStamp_ = record_.Counter;
+    holding_ = false;
+    return true;
+}
+
+void NetworkLock::NetTimerTimer() {
+    auto session = files_.OpenExclusive(syncName_);
+    if (Refresh(session.get()) == Seen::Unreadable)
+        return;  // next beat in 30 s
+    if (!IsOurs()) {
+        holding_ = false;
+        host_.SetNetTimer(false);
+        return;
+    }
+    SyncRecord beat = record_;
+    beat.Heartbeat = CurrentClock().Now();
+    if (session->Write(beat)) {
+        record_ = beat;
+        ourHeartbeat_ = beat.Heartbeat;
+    }
+}
+
+void NetworkLock::SyncTimerTimer() {
+    if (++syncTick_ < settings_.SyncMinutes)
+        return;
+    host_.ReloadShared();
+    syncTick_ = 0;
+}
+
+void NetworkLock::StartTimers() {
+    lastHeartbeat_ = 0;
+    if (settings_.NetworkMode && settings_.AutoSync) {
+        syncTick_ = 0;
+        host_.SetSyncTimer(true);
+    }
+}
+
+void NetworkLock::AfterNetworkConsiderations(bool oldNetworkMode, bool oldAutoSync) {
+    host_.SetSyncTimer(settings_.AutoSync);
+    if (!oldAutoSync)
+        syncTick_ = 0;
+    if (!oldNetworkMode && settings_.NetworkMode)
+        SetUp();
+}
+
+NetworkConsiderationsFields NetworkConsiderationsShow(const SettingsBlock& settings) {
+    return {settings.NetworkMode, settings.AutoSync, std::to_string(settings.SyncMinutes)};
+}
+
+bool NetworkConsiderationsSyncEnabled(const NetworkConsiderationsFields& fields) {
+    return fields.NetworkOption;
+}
+
+void NetworkConsiderationsStore(SettingsBlock& settings,
+                                const NetworkConsiderationsFields& fields) {
+    settings.NetworkMode = fields.NetworkOption;
+    settings.AutoSync = fields.AutoSync;
+    std::int32_t minutes = WholeNumberOr(TrimStr(fields.Minutes), 0);
+    settings.SyncMinutes = static_cast<std::uint16_t>(std::clamp(minutes, 0, 0xFFFF));
+    if (settings.SyncMinutes == 0)
+        settings.AutoSync = false;
+}
+
+}  // namespace orv

@@ -1,0 +1,112 @@
+// The lock that keeps programs on several machines from changing one shared
+// macro library at the same time, and the change counter that tells each of
+// them when to reload it. Kept in the sync file beside the library.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/macro_library.h"
+#include "common/notices.h"
+#include "common/settings.h"
+#include "common/sync_record.h"
+
+namespace orv {
+
+namespace LockMessage {
+inline constexpr const char* InUse = "Macro File in use by another user.  Please try again later.";
+inline constexpr const char* Changed =
+    "Macro File has changed by another user.  Changed macro file will be reloaded after "
+    "clicking \"ok\".";
+inline constexpr const char* NotReleased =
+    "The lock of the macro file could not be released.  Other users can change the file again "
+    "in one minute.";
+}  // namespace LockMessage
+
+// What the program around the lock does for it.
+class NetworkLockHost {
+  public:
+    virtual ~NetworkLockHost() = default;
+    // Reloads the macro library and its side files and everything shown or
+    // handed over from them.
+    virtual void ReloadShared() = 0;
+    // The heartbeat timer (every 30 s while the lock is held).
+    virtual void SetNetTimer(bool on) = 0;
+    // The synchronisation timer (every 60 s).
+    virtual void SetSyncTimer(bool on) = 0;
+};
+
+class NetworkLock {
+  public:
+    // A lock whose heartbeat stands still this long has been abandoned.
+    static constexpr std::int64_t StaleAfterMs = 60000;
+
+    NetworkLock(LibraryOwner owner, const SettingsBlock& settings, SyncFileAccess& files,
+                NetworkLockHost& host, ProgramNotices& notices)
+        : owner_(owner), settings_(settings), files_(files), host_(host), notices_(notices) {}
+
+    // For the current macro library: the sync file name, its record, and its
+    // counter as the one last seen.
+    void SetUp();
+    // Reads the sync file into memory; a missing one is made free with counter
+    // 1. A file that cannot be read leaves the record in memory as it was.
+    void ReadSyncRecord();
+
+    // False when this program may change the library (it now holds the lock,
+    // or network mode is off); true when it may not.
+    bool FileInUse();
+    // After a change (1) or a cancelled one (0). Only a lock that is still
+    // this program's is freed.
+    bool ReleaseSyncFile(int changed);
+
+    void NetTimerTimer();
+    void SyncTimerTimer();
+    // When the main window is created.
+    void StartTimers();
+    // After the network settings were changed, with their former values.
+    void AfterNetworkConsiderations(bool oldNetworkMode, bool oldAutoSync);
+
+    const SyncRecord& Record() const { return record_; }
+    std::int32_t SyncStamp() const { return syncStamp_; }
+    const std::string& SyncName() const { return syncName_; }
+    bool Holding() const { return holding_; }
+    int SyncTick() const { return syncTick_; }
+
+  private:
+    enum class Seen { Record, Unreadable };
+    Seen Refresh(SyncFileSession* session);
+    bool Take(SyncFileSession& session);
+    bool IsOurs() const;
+    void Tell(const char* text, bool notice = false) const;
+
+    LibraryOwner owner_;
+    const SettingsBlock& settings_;
+    SyncFileAccess& files_;
+    NetworkLockHost& host_;
+    ProgramNotices& notices_;
+
+    std::string syncName_;
+    SyncRecord record_;
+    std::int32_t syncStamp_ = 0;
+    DateTime lastHeartbeat_ = 0;
+    DateTime heartbeatSeenAt_ = 0;
+    // The heartbeat this program last wrote while holding the lock: the only
+    // mark of ownership the record format has room for.
+    DateTime ourHeartbeat_ = 0;
+    bool holding_ = false;
+    int syncTick_ = 0;
+};
+
+// The settings side of the network dialog: what its controls show, which of
+// them are enabled, and what closing it stores.
+struct NetworkConsiderationsFields {
+    bool NetworkOption = false;
+    bool AutoSync = false;
+    std::string Minutes;
+};
+NetworkConsiderationsFields NetworkConsiderationsShow(const SettingsBlock& settings);
+// The automatic update and its minutes are enabled only with file locking.
+bool NetworkConsiderationsSyncEnabled(const NetworkConsiderationsFields& fields);
+void NetworkConsiderationsStore(SettingsBlock& settings, const NetworkConsiderationsFields& fields);
+
+}  // namespace orv

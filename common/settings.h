@@ -1,0 +1,167 @@
+// The settings record both programs hold once, and its INI file: one reader
+// and one writer per section over a settings store.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "common/settings_store.h"
+#include "common/short_string.h"
+
+namespace orv {
+
+constexpr int MaxMacros = 500;
+
+// Per-macro tables are indexed by macro number 1..500; entry 0 is unused.
+template <class T>
+using PerMacro = std::array<T, MaxMacros + 1>;
+
+namespace FontStyle {
+constexpr std::uint8_t Bold = 1;
+constexpr std::uint8_t Italic = 2;
+constexpr std::uint8_t Underline = 4;
+constexpr std::uint8_t Strikeout = 8;
+}  // namespace FontStyle
+
+// What the programs build their font objects from; the style is the truth,
+// the record's flags only carry it to and from the file.
+struct FontSpec {
+    std::int32_t Color = 0;
+    std::string Name = "Arial";
+    std::int32_t Size = 10;
+    std::uint8_t Style = 0;
+};
+
+// Which picture a macro shows: one of the two built-in icons, or an icon file.
+struct IconChoice {
+    enum class Source { Main, Menu, File };
+    Source source = Source::Main;
+    std::string path;  // for File
+
+    friend bool operator==(const IconChoice&, const IconChoice&) = default;
+};
+
+struct SettingsBlock {
+    std::int32_t LastDateFormat = 0;
+    std::int32_t LastTimeFormat = 0;
+    bool SuppressZerosInDate = true;
+    bool SuppressZerosInTime = true;
+    bool ShowDate = false;
+    bool UseTray = false;
+    bool StartEditor = true;
+    bool SoundOff = false;
+    bool AutoHooks = false;
+    bool DisableScreenSaver = true;
+    bool FirstUse = true;
+    ShortString<255> EMailPath;
+    ShortString<255> EMailLogPath;
+    bool KeepLog = false;
+    bool NetworkMode = false;
+    bool AutoSync = true;
+    std::uint16_t SyncMinutes = 10;
+    bool BypassWizardScreen = false;
+    bool UseWaveFile = false;
+    bool WaveFileWait = false;
+    ShortString<255> WaveFile;
+    std::uint16_t TimerSeconds = 10;
+    // Entry 0 is the open macro file, 1..5 the recently used ones.
+    std::array<ShortString<255>, 6> MacroFiles;
+    bool SortHeader = true;
+    ShortString<3> PrimarySort = "123";
+    ShortString<5> ActivationSort = "12345";
+    ShortString<5> ScopeSort = "12345";
+    FontSpec PrintListFont;
+    bool PrintListBold = false, PrintListItalic = false;
+    std::int32_t MainWidth = 620, MainHeight = 460, MainLeft = 0, MainTop = 0;
+    std::int32_t CategoryWidth = 155, Col1Width = 155, Col2Width = 239, Col3Width = 138;
+    bool UseSpeed = true, ShowIcons = true, ShowCategory = false;
+    std::int32_t ScriptWidth = 606, ScriptHeight = 446, ScriptLeft = 0, ScriptTop = 0;
+    std::int32_t InsertMethod = 3;
+    // Filled only by the macro library operations.
+    PerMacro<ShortString<50>> Nickname;
+    PerMacro<ShortString<10>> CuewordText;
+    PerMacro<IconChoice> Icon;
+    PerMacro<std::uint32_t> CategoryId{};
+    PerMacro<std::int16_t> CuewordCase{};
+    PerMacro<std::int16_t> CuewordRemove{};
+    FontSpec GridTitleFont{0, "Arial", 12, 0};
+    bool GridTitleBold = false, GridTitleItalic = false;
+    bool GridTitleUnderline = false, GridTitleStrikeout = false;
+    FontSpec GridFont;
+    bool GridBold = false, GridItalic = false, GridUnderline = false, GridStrikeout = false;
+    bool CaptureDoubleAlt = true, CaptureKeys = true, CaptureMouse = true;
+    bool CaptureTime = true, CapturePrompt = true;
+    std::int32_t RelativeTo = 1;
+    bool CaptureClicksOnly = true, CaptureWindowSize = true, CaptureGlobal = true;
+    std::int32_t CaptureSpeed = 1;
+    ShortString<50> SMTPHost;
+    std::int32_t SMTPPort = 25;
+    ShortString<50> EMailName;
+    ShortString<50> EMailAddress;
+    std::int32_t AttachmentEncoding = 0;
+    std::int32_t SystemMenu = 1;
+    bool SolitaryUsage = false;
+    std::int32_t CaseSensitive = 3;
+    bool UsePunctuation = false, NoRemove = false, UseSuffix = false;
+    ShortString<2> PrefixKeys;
+};
+
+// The settings file of both programs.
+inline constexpr const char* SettingsFileName = "ORVAN.INI";
+
+// Value rules shared by every key.
+std::string YesNo(bool value);
+bool IsYes(std::string_view value);
+// The five-digit order of the activation items, made a permutation of "12345".
+std::string RepairActivationSort(std::string_view value);
+// "Yes" (exactly) is 2, any text that reads as 0 is 3, other numbers stay.
+std::int32_t ReadCaseSensitive(std::string_view value);
+// Outside 1..60 is 10.
+std::uint16_t ReadTimerSeconds(std::string_view value);
+
+// Reads and writes a SettingsBlock section by section. programDir (no trailing
+// separator) supplies the defaults of the paths.
+class Configs {
+  public:
+    Configs(SettingsStore& store, SettingsBlock& settings, std::string programDir)
+        : store_(store), settings_(settings), programDir_(std::move(programDir)) {}
+
+    void LoadConfig();
+    void SaveConfig();
+
+    void ReadMiscSettings();
+    void WriteMiscSettings();
+    void ReadCurrentFile();
+    void WriteCurrentFile();
+    void ReadCaptureSettings();
+    void WriteCaptureSettings();
+    void ReadCuewordSettings();
+    void WriteCuewordSettings();
+    void ReadMainWindowSettings();
+    void WriteMainWindowSettings();
+    void ReadScriptPageSettings();
+    void WriteScriptPageSettings();
+    void ReadGridTitleFont();
+    void WriteGridTitleFont();
+    void ReadGridFont();
+    void WriteGridFont();
+    void ReadPrintListFont();
+    void WritePrintListFont();
+    void ReadNetworkSettings();
+    void WriteNetworkSettings();
+    void ReadSchedulerSettings();
+    void WriteSchedulerSettings();
+    void ReadEMailSettings();
+    void WriteEMailSettings();
+
+  private:
+    template <class Io>
+    void Section(const char* name, void (*fields)(Io&, SettingsBlock&));
+
+    SettingsStore& store_;
+    SettingsBlock& settings_;
+    std::string programDir_;
+};
+
+}  // namespace orv

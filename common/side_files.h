@@ -1,0 +1,19 @@
+// Names of the files that sit beside a macro library. A side file must never
+// be the library itself, whatever the library is called.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// The library's name with a final ".ORN" (any case) replaced by ".OVC" or
+// ".OVS"; a library named otherwise gets the extension appended.
+std::string CategoryFileName(std::string_view library);
+std::string RemapFileName(std::string_view library);
+
+// The library's name with its last three characters replaced by "MAS"; where
+// that would be the library's own name, "MAS" is appended after a dot.
+std::string SyncFileName(std::string_view library);
+
+}  // namespace orv

@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include "tests/common/library_fixture.h"
+
+namespace orv {
+namespace {
+
+using testing::LibraryTest;
+
+const std::vector<std::string> EditorSystemNames = {"Terminate Orvane", "Run Orvane Editor",
+                                                    "Start / Stop Capture", "Resume Pause",
+                                                    "Menu of Macros for Top Most Window"};
+
+TEST_F(LibraryTest, NewLibraryGetsTheFiveSystemMacrosInOrder) {
+    ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), true));
+    EXPECT_EQ(FileNicknames(), EditorSystemNames);
+    auto records = FileRecords();
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(records[i].ActivationCode, 261 + i);
+        EXPECT_EQ(records[i].MacroKind, MacroKind::System);
+        EXPECT_EQ(records[i].Enabled, 1);
+        EXPECT_EQ(records[i].IconName, "MAIN") << "an empty icon name names no file";
+        EXPECT_EQ(records[i].Changed, clock.Now());
+    }
+    EXPECT_EQ(records[0].ScopeText, "5");
+    EXPECT_EQ(records[1].ScopeText, "1");
+    EXPECT_EQ(table->MacroCount(), 5);
+    EXPECT_EQ(hooks->Master.MacroCount(), 5) << "the hook library knows them too";
+    EXPECT_EQ(hooks->Master.Activation(5), 265);
+    EXPECT_EQ(hooks->Master.ScopeText(5), "4");
+    EXPECT_EQ(settings->Nickname[2], "Run Orvane Editor");
+    // Each creation announces the new count, then the saved record.
+    ASSERT_EQ(notices.Posted.size(), 10u);
+    EXPECT_EQ(notices.Posted[0], std::make_pair(6, 8));
+    EXPECT_EQ(notices.Posted[1], std::make_pair(20, 1));
+    EXPECT_EQ(notices.Posted[9], std::make_pair(20, 5));
+}
+
+TEST_F(LibraryTest, MissingSystemMacroIsAppendedAndRenamedOnesShowTheirStandardName) {
+    WriteLibrary({System('5', "Terminate Orvane", 261), System('1', "My editor key", 262),
+                  Ordinary("Greeting", 264), System('2', "Start / Stop Capture", 263),
+                  System('4', "Menu of Macros for Top Most Window", 265)});
+    ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
+    EXPECT_EQ(table->MacroCount(), 6);
+    auto records = FileRecords();
+    ASSERT_EQ(records.size(), 6u);
+    EXPECT_EQ(records[5].Nickname, "Resume Pause");
+    EXPECT_EQ(records[5].ActivationCode, 260) << "264 is taken, the search goes down";
+    EXPECT_EQ(settings->Nickname[2], "Run Orvane Editor");
+    EXPECT_EQ(records[1].Nickname, "My editor key") << "the file keeps its own text";
+    // Without notify only the count and the appended record are told.
+    EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{6, 8}, {20, 6}}));
+
+    notices.Posted.clear();
+    ASSERT_TRUE(library.ReloadMacroFile(true));
+    EXPECT_EQ(FileRecords().size(), 6u) << "nothing more to add";
+    EXPECT_EQ(notices.Posted.size(), 7u);
+    EXPECT_EQ(notices.Posted.back(), std::make_pair(6, 8));
+}
+
+TEST_F(LibraryTest, FreeHotKeySearchWrapsBelowZero) {
+    WriteLibrary({Ordinary("a", 2), Ordinary("b", 1), Ordinary("c", 0)});
+    library.ReloadMacroFile(false);
+    EXPECT_EQ(library.FindFreeHotKey(2), 720);
+    EXPECT_EQ(library.FindFreeHotKey(3), 3);
+}
+
+TEST_F(LibraryTest, SaveAppendDeleteEnableAndReload) {
+    library.ReloadMacroFile(false);
+    for (const char* name : {"one", "two", "three"}) {
+        MacroRecord r = Ordinary(name, 30000);
+        r.CategoryId = 7;
+        table->SetMacroCount(table->MacroCount() + 1);
+        ASSERT_TRUE(library.SaveMacroRecord(-1, r));
+    }
+    EXPECT_EQ(table->MacroCount(), 8);
+    EXPECT_EQ(settings->Nickname[8], "three");
+    EXPECT_EQ(settings->CategoryId[8], 7u);
+    EXPECT_EQ(hooks->Master.Activation(8), 30000);
+    EXPECT_EQ(notices.Posted.back(), std::make_pair(20, 8));
+
+    MacroRecord changed = Ordinary("two, changed", 12);
+    changed.ScopeText = "A rather long window title here";
+    changed.MacroKind = MacroKind::Window;
+    ASSERT_TRUE(library.SaveMacroRecord(7, changed));
+    EXPECT_EQ(table->ScopeText(7), "A rather long window");
+    EXPECT_EQ(hooks->Master.Kind(7), MacroKind::Window);
+
+    MacroRecord read;
+    ASSERT_TRUE(library.ReadMacroRecord(7, read));
+    EXPECT_EQ(read.Nickname, "two, changed");
+    EXPECT_EQ(read.ScriptText(), "text of two, changed");
+
+    ASSERT_TRUE(library.SetMacroEnabled(6, 0));
+    EXPECT_EQ(FileRecords()[5].Enabled, 0);
+    EXPECT_TRUE(table->Enabled(6)) << "the caller updates the tables";
+
+    ASSERT_TRUE(library.DeleteMacroRecord(6));
+    auto names = FileNicknames();
+    ASSERT_EQ(names.size(), 7u);
+    EXPECT_EQ(names[5], "two, changed");
+    EXPECT_EQ(names[6], "three");
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    EXPECT_EQ(table->MacroCount(), 7);
+    EXPECT_EQ(settings->Nickname[6], "two, changed");
+    EXPECT_EQ(hooks->Master.Activation(6), 12);
+}
+
+TEST_F(LibraryTest, IconsAreBuiltInOrFilesOfTheIconsFolder) {
+    std::filesystem::create_directories(InFolder(folder, "Icons"));
+    { FilePtr icon = OpenFile(InFolder(InFolder(folder, "Icons"), "mail.ico"), "wb"); }
+    MacroRecord withFile = Ordinary("file", 30000);
+    withFile.IconName = "mail.ico";
+    MacroRecord missing = Ordinary("missing", 30000);
+    missing.IconName = "gone.ico";
+    MacroRecord lower = Ordinary("lower", 30000);
+    lower.IconName = "main";
+    MacroRecord menu = Ordinary("menu", 30000);
+    menu.MacroKind = MacroKind::PopupMenu;
+    menu.IconName = "gone.ico";
+    WriteLibrary({withFile, missing, lower, menu});
+    library.ReloadMacroFile(false);
+    EXPECT_EQ(settings->Icon[1].source, IconChoice::Source::File);
+    EXPECT_EQ(settings->Icon[1].path, InFolder(InFolder(folder, "Icons"), "mail.ico"));
+    EXPECT_EQ(settings->Icon[2].source, IconChoice::Source::Main);
+    EXPECT_EQ(settings->Icon[3].source, IconChoice::Source::Main) << "looked up as a file";
+    EXPECT_EQ(settings->Icon[4].source, IconChoice::Source::Menu);
+    EXPECT_EQ(FileRecords()[1].IconName, "gone.ico") << "loading leaves the file alone";
+
+    ASSERT_TRUE(library.SaveMacroRecord(2, missing));
+    ASSERT_TRUE(library.SaveMacroRecord(4, menu));
+    EXPECT_EQ(FileRecords()[1].IconName, "MAIN");
+    EXPECT_EQ(FileRecords()[3].IconName, "MENU");
+}
+
+TEST_F(LibraryTest, FragmentsAndOverfullLibrariesAreReadWithinBounds) {
+    WriteLibrary({Ordinary("a", 1), Ordinary("b", 2)}, 100);
+    library.ReloadMacroFile(false);
+    EXPECT_EQ(table->MacroCount(), 7) << "the fragment is no record";
+    EXPECT_EQ(FileNicknames().size(), 7u) << "system macros replace the fragment";
+
+    std::vector<MacroRecord> many(501, Ordinary("many", 30000));
+    WriteLibrary(many);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    EXPECT_EQ(table->MacroCount(), 500);
+    EXPECT_EQ(FileRecords().size(), 501u) << "no system macro beyond 500";
+}
+
+TEST_F(LibraryTest, AddingStopsAtFiveHundredMacros) {
+    WriteLibrary(std::vector<MacroRecord>(499, Ordinary("x", 30000)));
+    library.ReloadMacroFile(false);
+    EXPECT_EQ(table->MacroCount(), 500) << "one system macro fitted";
+    MacroRecord r = Ordinary("one too many", 30000);
+    boxes.Expect("Maximum number of Macros has been reached.  Add not allowed.");
+    EXPECT_FALSE(library.AppendMacroRecord(r));
+    EXPECT_EQ(table->MacroCount(), 500);
+    EXPECT_EQ(FileRecords().size(), 500u);
+    EXPECT_EQ(FileRecords().back().Nickname, "Terminate Orvane");
+}
+
+TEST_F(LibraryTest, FailedAppendLeavesTheCountAsItWas) {
+    library.ReloadMacroFile(false);
+    std::filesystem::remove(LibraryPath());
+    table->SetMacroCount(6);
+    MacroRecord r = Ordinary("lost", 30000);
+    boxes.Expect("Saving of keystrokes failed.", MsgResult::Ok, "Error");
+    EXPECT_FALSE(library.SaveMacroRecord(-1, r));
+    EXPECT_EQ(table->MacroCount(), 5);
+    EXPECT_EQ(notices.Posted.back(), std::make_pair(20, 5)) << "nothing told for it";
+}
+
+TEST_F(LibraryTest, AppendWithAStaleCountIsRefused) {
+    library.ReloadMacroFile(false);
+    WriteLibrary(std::vector<MacroRecord>(6, Ordinary("x", 30000)));  // grown elsewhere
+    table->SetMacroCount(6);
+    MacroRecord r = Ordinary("late", 30000);
+    boxes.Expect("Saving of keystrokes failed.");
+    EXPECT_FALSE(library.SaveMacroRecord(-1, r));
+    EXPECT_EQ(table->MacroCount(), 5);
+    EXPECT_EQ(FileRecords().size(), 6u);
+}
+
+TEST_F(LibraryTest, RecordNumbersOutsideTheFileAreRefused) {
+    library.ReloadMacroFile(false);
+    MacroRecord r = Ordinary("x", 30000);
+    boxes.Expect(LibraryMessage::NoSuchMacro);
+    boxes.Expect(LibraryMessage::NoSuchMacro);
+    boxes.Expect(LibraryMessage::NoSuchMacro);
+    boxes.Expect("Saving of keystrokes failed.");
+    boxes.Expect("Saving of keystrokes failed.");
+    EXPECT_FALSE(library.DeleteMacroRecord(0));
+    EXPECT_FALSE(library.DeleteMacroRecord(6));
+    EXPECT_FALSE(library.SetMacroEnabled(6, 1));
+    EXPECT_FALSE(library.SaveMacroRecord(7, r));
+    EXPECT_FALSE(library.SaveMacroRecord(0, r));
+    EXPECT_EQ(FileNicknames(), EditorSystemNames);
+    EXPECT_EQ(table->MacroCount(), 5);
+
+    MacroRecord out = Ordinary("untouched", 1);
+    EXPECT_FALSE(library.ReadMacroRecord(6, out));
+    EXPECT_FALSE(library.ReadMacroRecord(0, out));
+    EXPECT_EQ(out.Nickname, "untouched");
+    std::filesystem::remove(LibraryPath());
+    EXPECT_FALSE(library.ReadMacroRecord(1, out));
+}
+
+TEST_F(LibraryTest, LibraryThatCannotBeCreatedIsReported) {
+    settings->MacroFiles[0] = InFolder(InFolder(folder, "no such folder"), "X.ORN");
+    boxes.Expect("New file could not be created.", MsgResult::Ok, "Error");
+    EXPECT_FALSE(library.ReloadMacroFile(false));
+    EXPECT_EQ(table->MacroCount(), 0);
+}
+
+class PlayerLibraryTest : public LibraryTest {
+  protected:
+    PlayerLibraryTest() : LibraryTest(LibraryOwner::Player) {}
+};
+
+TEST_F(PlayerLibraryTest, PlayerNamesItsSystemMacroAndFillsMissingCaseRules) {
+    settings->CaseSensitive = 2;
+    MacroRecord noCase = Ordinary("no case", 20000);
+    noCase.CuewordCase = 0;
+    WriteLibrary({noCase});
+    ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
+    EXPECT_EQ(settings->CuewordCase[1], 2);
+    EXPECT_EQ(FileRecords()[0].CuewordCase, 0) << "the file keeps 0";
+    EXPECT_EQ(FileRecords()[2].Nickname, "Activate Orvane");
+    EXPECT_EQ(notices.Posted.front(), std::make_pair(8, 1)) << "the player always tells";
+
+    ASSERT_TRUE(library.SaveMacroRecord(1, noCase));
+    EXPECT_EQ(settings->CuewordCase[1], 0) << "a save takes the rule as stored";
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,240 @@
+#include "common/network_lock.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "common/files.h"
+#include "common/side_files.h"
+#include "tests/common/library_fixture.h"
+
+namespace orv {
+namespace {
+
+using testing::RecordedNotices;
+
+struct RecordingHost final : NetworkLockHost {
+    void ReloadShared() override { ++reloads; }
+    void SetNetTimer(bool on) override { netTimer = on; }
+    void SetSyncTimer(bool on) override { syncTimer = on; }
+    int reloads = 0;
+    bool netTimer = false;
+    bool syncTimer = false;
+};
+
+// One program on one machine: its settings, its lock and what it was asked.
+struct Program {
+    Program(LibraryOwner owner, const std::string& library) : owner(owner) {
+        settings->NetworkMode = true;
+        settings->MacroFiles[0] = library;
+    }
+    LibraryOwner owner;
+    std::unique_ptr<SettingsBlock> settings = std::make_unique<SettingsBlock>();
+    PlainSyncFileAccess files;
+    RecordingHost host;
+    RecordedNotices notices;
+    NetworkLock lock{owner, *settings, files, host, notices};
+};
+
+class NetworkLockTest : public ::testing::Test {
+  protected:
+    NetworkLockTest() {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    ~NetworkLockTest() override { std::filesystem::remove_all(folder); }
+
+    SyncRecord OnDisk() const {
+        FilePtr f = OpenFile(SyncFileName(library), "rb");
+        std::array<std::uint8_t, SyncRecord::Size> image{};
+        if (!f || std::fread(image.data(), 1, image.size(), f.get()) != image.size())
+            ADD_FAILURE() << "no sync record";
+        return SyncRecord::Decode(image);
+    }
+
+    std::string folder =
+        (std::filesystem::path(::testing::TempDir()) /
+         ("orvlock_" +
+          std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+            .string();
+    std::string library = InFolder(folder, "SHARED.ORN");
+    orv::testing::FakeClock clock;
+    orv::testing::ScriptedMessageBoxes boxes;
+};
+
+TEST(SyncRecordLayout, FourteenLittleEndianBytes) {
+    std::array<std::uint8_t, SyncRecord::Size> image{};
+    SyncRecord{0x01020304, 1, 1.5}.Encode(image);
+    EXPECT_EQ(image,
+              (std::array<std::uint8_t, 14>{4, 3, 2, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F}));
+    EXPECT_EQ(SyncRecord::Decode(image), (SyncRecord{0x01020304, 1, 1.5}));
+}
+
+TEST(SideFileNames, NeverTheLibraryItself) {
+    EXPECT_EQ(SyncFileName("C:\\M\\ORVAN.ORN"), "C:\\M\\ORVAN.MAS");
+    EXPECT_EQ(SyncFileName("C:\\M\\LIB.MAS"), "C:\\M\\LIB.MAS.MAS");
+    EXPECT_EQ(SyncFileName("c:\\m\\lib.mas"), "c:\\m\\lib.mas.MAS");
+    EXPECT_EQ(CategoryFileName("C:\\M\\Orvan.orn"), "C:\\M\\Orvan.OVC");
+    EXPECT_EQ(CategoryFileName("C:\\M\\LIB.DAT"), "C:\\M\\LIB.DAT.OVC");
+    EXPECT_EQ(CategoryFileName("C:\\M\\LIB.OVC"), "C:\\M\\LIB.OVC.OVC");
+    EXPECT_EQ(RemapFileName("C:\\M\\ORVAN.ORN"), "C:\\M\\ORVAN.OVS");
+    EXPECT_EQ(RemapFileName("ORN"), "ORN.OVS");
+}
+
+TEST_F(NetworkLockTest, MissingSyncFileIsCreatedFreeWithCounterOne) {
+    Program a(LibraryOwner::Editor, library);
+    a.lock.SetUp();
+    EXPECT_EQ(OnDisk().Counter, 1);
+    EXPECT_EQ(OnDisk().State, SyncState::Free);
+    EXPECT_EQ(a.lock.SyncStamp(), 1);
+}
+
+TEST_F(NetworkLockTest, NetworkModeOffNeverTouchesTheSyncFile) {
+    Program a(LibraryOwner::Editor, library);
+    a.settings->NetworkMode = false;
+    EXPECT_FALSE(a.lock.FileInUse());
+    EXPECT_TRUE(a.lock.ReleaseSyncFile(1));
+    EXPECT_FALSE(FileExists(SyncFileName(library)));
+}
+
+TEST_F(NetworkLockTest, SecondHolderWaitsForTheReleaseOrAStillHeartbeat) {
+    Program a(LibraryOwner::Editor, library), b(LibraryOwner::Editor, library);
+    a.lock.SetUp();
+    b.lock.SetUp();
+    EXPECT_FALSE(a.lock.FileInUse());
+    EXPECT_TRUE(a.host.netTimer);
+    EXPECT_EQ(OnDisk().State, SyncState::InUse);
+
+    boxes.Expect(LockMessage::InUse, MsgResult::Ok, "Error");
+    EXPECT_TRUE(b.lock.FileInUse());
+    // A living holder beats every 30 s: the waiting one stays out.
+    clock.AdvanceMs(30000);
+    a.lock.NetTimerTimer();
+    clock.AdvanceMs(30000);
+    boxes.Expect(LockMessage::InUse);
+    EXPECT_TRUE(b.lock.FileInUse());
+    // Then the holder falls silent.
+    clock.AdvanceMs(59000);
+    boxes.Expect(LockMessage::InUse);
+    EXPECT_TRUE(b.lock.FileInUse()) << "59 s of silence is not yet abandoned";
+    clock.AdvanceMs(1000);
+    EXPECT_FALSE(b.lock.FileInUse()) << "taken over after a minute";
+    EXPECT_EQ(b.host.reloads, 1) << "the new holder starts from the file on disk";
+
+    // The former holder's release must not free the new holder's lock.
+    EXPECT_TRUE(a.lock.ReleaseSyncFile(1));
+    EXPECT_EQ(OnDisk().State, SyncState::InUse);
+    EXPECT_EQ(OnDisk().Counter, 1);
+    a.lock.NetTimerTimer();
+    EXPECT_FALSE(a.host.netTimer);
+    EXPECT_EQ(OnDisk().Heartbeat, b.lock.Record().Heartbeat);
+
+    EXPECT_TRUE(b.lock.ReleaseSyncFile(1));
+    EXPECT_FALSE(b.host.netTimer);
+    EXPECT_EQ(OnDisk().State, SyncState::Free);
+    EXPECT_EQ(OnDisk().Counter, 2);
+    EXPECT_EQ(b.lock.SyncStamp(), 2);
+}
+
+TEST_F(NetworkLockTest, AnotherHoldersChangeIsNoticedAndReloaded) {
+    Program a(LibraryOwner::Editor, library), b(LibraryOwner::Editor, library);
+    a.lock.SetUp();
+    b.lock.SetUp();
+    ASSERT_FALSE(a.lock.FileInUse());
+    ASSERT_TRUE(a.lock.ReleaseSyncFile(1));
+
+    boxes.Expect(LockMessage::Changed, MsgResult::Ok, "Notice");
+    EXPECT_TRUE(b.lock.FileInUse());
+    EXPECT_EQ(b.host.reloads, 1);
+    EXPECT_EQ(b.notices.Posted, (std::vector<std::pair<int, int>>{{2, 0}, {3, 0}}));
+    EXPECT_FALSE(b.lock.FileInUse()) << "the next attempt takes the lock";
+    EXPECT_TRUE(b.lock.ReleaseSyncFile(0));
+    EXPECT_EQ(OnDisk().Counter, 2) << "a cancelled change leaves the counter";
+
+    EXPECT_FALSE(a.lock.FileInUse()) << "nothing changed since its own release";
+}
+
+TEST_F(NetworkLockTest, PlayerDecidesTheSameWithoutMessages) {
+    Program editor(LibraryOwner::Editor, library), player(LibraryOwner::Player, library);
+    editor.lock.SetUp();
+    player.lock.SetUp();
+    ASSERT_FALSE(editor.lock.FileInUse());
+    EXPECT_TRUE(player.lock.FileInUse());
+    clock.AdvanceMs(60000);
+    EXPECT_FALSE(player.lock.FileInUse());
+    EXPECT_EQ(player.host.reloads, 1);
+    ASSERT_TRUE(player.lock.ReleaseSyncFile(1));
+
+    Program other(LibraryOwner::Player, library);
+    other.lock.SetUp();
+    EXPECT_FALSE(other.lock.FileInUse());
+    ASSERT_TRUE(other.lock.ReleaseSyncFile(1));
+    EXPECT_TRUE(player.lock.FileInUse()) << "a change by another: reload instead";
+    EXPECT_EQ(player.host.reloads, 2);
+    EXPECT_TRUE(player.notices.Posted.empty());
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(NetworkLockTest, UnreadableSyncFileCountsAsBusy) {
+    ASSERT_TRUE(ReplaceFileContents(SyncFileName(library), "12345"));
+    Program a(LibraryOwner::Editor, library);
+    a.lock.SetUp();
+    boxes.Expect(LockMessage::InUse);
+    EXPECT_TRUE(a.lock.FileInUse());
+    EXPECT_FALSE(a.host.netTimer);
+}
+
+TEST_F(NetworkLockTest, SyncTimerReloadsEveryConfiguredMinutes) {
+    Program a(LibraryOwner::Player, library);
+    a.settings->SyncMinutes = 3;
+    a.lock.StartTimers();
+    EXPECT_TRUE(a.host.syncTimer);
+    a.lock.SyncTimerTimer();
+    a.lock.SyncTimerTimer();
+    EXPECT_EQ(a.host.reloads, 0);
+    a.lock.SyncTimerTimer();
+    EXPECT_EQ(a.host.reloads, 1);
+    EXPECT_EQ(a.lock.SyncTick(), 0);
+
+    Program off(LibraryOwner::Player, library);
+    off.settings->AutoSync = false;
+    off.lock.StartTimers();
+    EXPECT_FALSE(off.host.syncTimer);
+}
+
+TEST_F(NetworkLockTest, NetworkDialogStoresAndSetsUp) {
+    Program a(LibraryOwner::Editor, library);
+    SettingsBlock& s = *a.settings;
+    s.NetworkMode = false;
+    s.AutoSync = false;
+    s.SyncMinutes = 10;
+    NetworkConsiderationsFields fields = NetworkConsiderationsShow(s);
+    EXPECT_EQ(fields.Minutes, "10");
+    EXPECT_FALSE(NetworkConsiderationsSyncEnabled(fields));
+    fields.NetworkOption = true;
+    EXPECT_TRUE(NetworkConsiderationsSyncEnabled(fields));
+    fields.AutoSync = true;
+    fields.Minutes = " 5 ";
+    NetworkConsiderationsStore(s, fields);
+    a.lock.AfterNetworkConsiderations(false, false);
+    EXPECT_TRUE(s.NetworkMode && s.AutoSync);
+    EXPECT_EQ(s.SyncMinutes, 5);
+    EXPECT_TRUE(a.host.syncTimer);
+    EXPECT_EQ(a.lock.SyncName(), SyncFileName(library)) << "switching network mode on sets up";
+    EXPECT_TRUE(FileExists(SyncFileName(library)));
+
+    fields.Minutes = "0";
+    NetworkConsiderationsStore(s, fields);
+    EXPECT_FALSE(s.AutoSync) << "no automatic update every 0 minutes";
+    fields.Minutes = "ab";
+    fields.AutoSync = true;
+    NetworkConsiderationsStore(s, fields);
+    EXPECT_EQ(s.SyncMinutes, 0);
+    EXPECT_FALSE(s.AutoSync);
+    a.lock.AfterNetworkConsiderations(true, true);
+    EXPECT_FALSE(a.host.syncTimer);
+}
+
+}  // namespace
+}  // namespace orv

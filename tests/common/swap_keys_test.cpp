@@ -1,0 +1,59 @@
+#include "common/swap_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/files.h"
+#include "common/side_files.h"
+
+namespace orv {
+namespace {
+
+TEST(SwapKeys, IdentityTableHoldsTheKeysInTheirOrder) {
+    const SwapKeyTable& t = IdentitySwapTable();
+    EXPECT_EQ(t[0], 'A');
+    EXPECT_EQ(t[25], 'Z');
+    EXPECT_EQ(t[26], 'a');
+    EXPECT_EQ(t[52], '0');
+    EXPECT_EQ(t[62], ' ');
+    EXPECT_EQ(t[77], '/');
+    EXPECT_EQ(t[78], ':');
+    EXPECT_EQ(t[84], '@');
+    EXPECT_EQ(t[85], '[');
+    EXPECT_EQ(t[90], '`');
+    EXPECT_EQ(t[91], '}');
+    EXPECT_EQ(t[92], '~');
+    EXPECT_FALSE(SwapsInUse(t));
+    SwapKeyTable fresh{};
+    EXPECT_TRUE(SwapsInUse(fresh)) << "a block never loaded";
+    InitSwapKeys(fresh);
+    fresh[3] = 'E';
+    EXPECT_TRUE(SwapsInUse(fresh));
+}
+
+TEST(SwapKeys, RemapFileIsMadeOnceThenRead) {
+    std::string folder = (std::filesystem::path(::testing::TempDir()) / "orvswap").string();
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string library = InFolder(folder, "ORVAN.ORN");
+    SwapKeyTable block{};
+    EXPECT_EQ(GetSwapFile(library, block), SwapFileResult::Loaded);
+    EXPECT_EQ(block, IdentitySwapTable());
+    EXPECT_EQ(std::filesystem::file_size(RemapFileName(library)), 93u);
+
+    block[0] = 'Q';
+    ASSERT_TRUE(SaveSwapKeys(RemapFileName(library), block));
+    SwapKeyTable again{};
+    EXPECT_EQ(GetSwapFile(library, again), SwapFileResult::Loaded);
+    EXPECT_EQ(again[0], 'Q');
+
+    ASSERT_TRUE(ReplaceFileContents(RemapFileName(library), "short"));
+    EXPECT_EQ(LoadSwapKeys(RemapFileName(library), again), SwapFileResult::Damaged);
+    EXPECT_EQ(again[0], 'Q') << "a damaged file leaves the table alone";
+    EXPECT_EQ(LoadSwapKeys(InFolder(folder, "NONE.OVS"), again), SwapFileResult::NotOpened);
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace orv
