@@ -11,6 +11,7 @@
 
 #include "mail/mail_errors.h"
 #include "mail/smtp.h"
+#include "tests/mail/smtp_reply_script.h"
 
 namespace orv::testing {
 
@@ -19,7 +20,7 @@ class ScriptedTransport final : public LineTransport {
     // Replies by verb ("GREETING", "HELO", "MAIL", "RCPT", "DATA", ".", "QUIT"),
     // used once each, in order; lines of one reply are separated by "\n".
     // "<close>" closes the connection, "<silent>" sends nothing at all.
-    std::map<std::string, std::deque<std::string>> Replies;
+    SmtpReplies Replies;
     bool RefuseConnection = false;
     // The peer closes once this many bytes of the data stream arrived.
     std::int64_t CloseAfterDataBytes = -1;
@@ -138,23 +139,7 @@ class ScriptedTransport final : public LineTransport {
         pending_.push_back(reply.substr(start));
     }
 
-    std::string Next(const std::string& verb) {
-        auto& queue = Replies[verb];
-        if (!queue.empty()) {
-            std::string reply = queue.front();
-            queue.pop_front();
-            return reply;
-        }
-        static const std::map<std::string, std::string> defaults = {{"GREETING", "220 test ready"},
-                                                                    {"HELO", "250 hello"},
-                                                                    {"MAIL", "250 ok"},
-                                                                    {"RCPT", "250 ok"},
-                                                                    {"DATA", "354 go ahead"},
-                                                                    {".", "250 queued"},
-                                                                    {"QUIT", "221 bye"}};
-        auto it = defaults.find(verb);
-        return it == defaults.end() ? "500 unknown" : it->second;
-    }
+    std::string Next(const std::string& verb) { return NextScriptedReply(Replies, verb); }
 
     bool connected_ = false;
     bool peerClosed_ = false;

@@ -72,21 +72,7 @@ void FaultPeer::Reset() {
 
 std::string FaultPeer::Next(const std::string& verb) {
     std::lock_guard lock(mutex_);
-    auto& queue = replies_[verb];
-    if (!queue.empty()) {
-        std::string reply = queue.front();
-        queue.pop_front();
-        return reply;
-    }
-    static const std::map<std::string, std::string> defaults = {{"GREETING", "220 peer ready"},
-                                                                {"HELO", "250 hello"},
-                                                                {"MAIL", "250 ok"},
-                                                                {"RCPT", "250 ok"},
-                                                                {"DATA", "354 go ahead"},
-                                                                {".", "250 queued"},
-                                                                {"QUIT", "221 bye"}};
-    auto it = defaults.find(verb);
-    return it == defaults.end() ? "500 unknown" : it->second;
+    return NextScriptedReply(replies_, verb);
 }
 
 void FaultPeer::Run() {

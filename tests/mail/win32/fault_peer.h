@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/mail/smtp_reply_script.h"
+
 namespace orv::testing {
 
 class FaultPeer {
@@ -39,7 +41,7 @@ class FaultPeer {
     std::uintptr_t listener_;
     int port_ = 0;
     std::mutex mutex_;
-    std::map<std::string, std::deque<std::string>> replies_;
+    SmtpReplies replies_;
     std::vector<std::string> commands_;
     std::int64_t closeAfter_ = -1;
     std::thread thread_;
