@@ -172,13 +172,6 @@ void TForm::Initialise() {
     SetWindowTextA(handle_, caption_.c_str());
     auto font = reinterpret_cast<HFONT>(SendMessageA(handle_, WM_GETFONT, 0, 0));
     for (TControl* c : controls_) c->Create(handle_, font, GroupStyle(c));
-    ApplySize();
-    RECT r{};
-    GetWindowRect(handle_, &r);
-    const DisplayMetrics& d = Display();
-    SetWindowPos(handle_, nullptr, (d.ScreenWidth - (r.right - r.left)) / 2,
-                 (d.ScreenHeight - (r.bottom - r.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (TButton* b = ButtonWithRole(ButtonRole::Default)) {
         settingDefault_ = true;
         SendMessageA(handle_, DM_SETDEFID, static_cast<WPARAM>(b->Id()), 0);
@@ -188,6 +181,14 @@ void TForm::Initialise() {
     initialising_ = true;
     FormShow();
     initialising_ = false;
+    // Centred at the size the show left it.
+    ApplySize();
+    RECT r{};
+    GetWindowRect(handle_, &r);
+    const DisplayMetrics& d = Display();
+    SetWindowPos(handle_, nullptr, (d.ScreenWidth - (r.right - r.left)) / 2,
+                 (d.ScreenHeight - (r.bottom - r.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     TControl* wanted = focusRequest_;
     focusRequest_ = nullptr;
     HWND target = wanted && wanted->Handle() && wanted->Showing()
