@@ -60,6 +60,10 @@ bool TControl::Focused() const {
     return handle_ && GetFocus() == handle_;
 }
 
+bool TControl::ParentMessage(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
 LRESULT TControl::Send(UINT message, WPARAM w, LPARAM l) const {
     return handle_ ? SendMessageA(handle_, message, w, l) : 0;
 }

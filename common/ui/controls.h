@@ -63,6 +63,10 @@ class TControl {
     virtual void Apply() {}
     virtual void Capture() {}
     virtual void Notify(int code) { (void)code; }
+    // A message the form receives on the control's behalf (WM_NOTIFY,
+    // WM_DRAWITEM, WM_MEASUREITEM): common and owner-drawn controls answer
+    // here; true when handled.
+    virtual bool ParentMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
     LRESULT Send(UINT message, WPARAM w = 0, LPARAM l = 0) const;
     TForm& Form() const { return form_; }
 

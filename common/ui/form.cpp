@@ -211,6 +211,15 @@ void TForm::Command(int id, int code) {
         c->Notify(code);
 }
 
+INT_PTR TForm::ForControl(int id, UINT message, WPARAM w, LPARAM l) {
+    TControl* c = ControlById(id);
+    LRESULT result = 0;
+    if (!c || !c->ParentMessage(message, w, l, result))
+        return FALSE;
+    SetWindowLongPtrA(handle_, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
 INT_PTR TForm::Dispatch(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_INITDIALOG:
@@ -227,6 +236,11 @@ INT_PTR TForm::Dispatch(UINT message, WPARAM w, LPARAM l) {
             if (FormObserver* observer = CurrentFormObserver(); observer && open_)
                 observer->FormShown(*this);
             return TRUE;
+        case WM_NOTIFY:
+            return ForControl(static_cast<int>(reinterpret_cast<NMHDR*>(l)->idFrom), message, w, l);
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+            return ForControl(static_cast<int>(w), message, w, l);
         case WM_DESTROY:
             for (TControl* c : controls_) c->Destroyed();
             return FALSE;

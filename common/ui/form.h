@@ -71,6 +71,7 @@ class TForm {
 
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l);
     INT_PTR Dispatch(UINT message, WPARAM w, LPARAM l);
+    INT_PTR ForControl(int id, UINT message, WPARAM w, LPARAM l);
     void Initialise();
     void Command(int id, int code);
     void ApplySize();

@@ -387,6 +387,38 @@ TEST_F(FormTest, CaptionAndSizeChangeWhileShown) {
     form.ShowModal();
 }
 
+// Owner-drawn and common controls get the messages their form receives for them.
+TEST_F(FormTest, ControlsAnswerTheMessagesTheirFormReceivesForThem) {
+    class TDrawnButton : public TButton {
+      public:
+        using TButton::TButton;
+        int draws = 0;
+
+      protected:
+        DWORD WindowStyle() const override { return BS_OWNERDRAW; }
+        bool ParentMessage(UINT message, WPARAM, LPARAM l, LRESULT& result) override {
+            if (message != WM_DRAWITEM)
+                return false;
+            auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(l);
+            FillRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
+            ++draws;
+            result = TRUE;
+            return true;
+        }
+    };
+    class TDrawing : public TForm {
+      public:
+        TDrawing() : TForm("TDrawing", "Drawing", 120, 60) {}
+        TDrawnButton Drawn{*this, nullptr, {8, 8, 100, 30}, "drawn"};
+    } drawing;
+    driver.Expect<TDrawing>([](TDrawing& f) {
+        RedrawWindow(f.Drawn.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_GT(f.Drawn.draws, 0);
+        f.Close(IDOK);
+    });
+    drawing.ShowModal();
+}
+
 // The driver itself: what it must refuse to let pass.
 TEST(ModalDriverTest, FailsOnAnUnexpectedFormAndClosesIt) {
     TSampleForm form;
