@@ -387,6 +387,27 @@ TEST_F(FormTest, CaptionAndSizeChangeWhileShown) {
     form.ShowModal();
 }
 
+TEST_F(FormTest, EnterInAMemoStartsANewLineInsteadOfPressingTheDefaultButton) {
+    class TNotes : public TForm {
+      public:
+        TNotes() : TForm("TNotes", "Notes", 200, 120) { Ok.ModalResult = IDOK; }
+        TMemo Notes{*this, nullptr, {8, 8, 184, 70}};
+        TButton Ok{*this, nullptr, {8, 86, 75, 25}, "OK", ButtonRole::Default};
+    } notes;
+    notes.Notes.SetText("one\r\ntwo");
+    driver.Expect<TNotes>([](TNotes& f) {
+        EXPECT_EQ(SendMessageA(f.Notes.Handle(), EM_GETLINECOUNT, 0, 0), 2);
+        SendMessageA(f.Notes.Handle(), EM_SETSEL, 8, 8);
+        PressKey(f, VK_RETURN);
+        TypeText(f, "three");
+        EXPECT_TRUE(f.IsOpen());
+        f.Ok.SetFocus();
+        PressKey(f, VK_RETURN);
+    });
+    EXPECT_EQ(notes.ShowModal(), IDOK);
+    EXPECT_EQ(notes.Notes.Text(), "one\r\ntwo\r\nthree");
+}
+
 // Owner-drawn and common controls get the messages their form receives for them.
 TEST_F(FormTest, ControlsAnswerTheMessagesTheirFormReceivesForThem) {
     class TDrawnButton : public TButton {
