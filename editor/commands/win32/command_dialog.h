@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "common/message_boxes.h"
@@ -34,9 +33,10 @@ class TCommandDialog : public TForm {
     // A refusal in an "Error" box with an OK button, the focus back on control.
     void Refuse(const std::string& message, TControl& control);
 
-    template <class Field, class Values>
-    bool Accept(const CommandOutcome<Field, Values>& outcome,
-                const std::function<TControl&(Field)>& controlOf) {
+    // The outcome of OK: a refusal is shown and focuses controlOf(its field);
+    // a command is taken and closes the dialog. True for a command.
+    template <class Field, class Values, class ControlOf>
+    bool Accept(const CommandOutcome<Field, Values>& outcome, ControlOf controlOf) {
         OptionCode = outcome.OptionCode;
         if (outcome.Refused) {
             Refuse(outcome.Refused->Message, controlOf(outcome.Refused->Focus));

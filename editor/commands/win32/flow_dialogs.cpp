@@ -44,22 +44,26 @@ DelayChoice TDoDelay2::Choice() const {
 }
 
 void TDoDelay2::DelSecsClick() {
-    Seconds.SetMaxLength(DelayMaxLength(Choice()));
+    LimitToChoice();
 }
 
 void TDoDelay2::DelMilliClick() {
+    LimitToChoice();
+}
+
+void TDoDelay2::LimitToChoice() {
     Seconds.SetMaxLength(DelayMaxLength(Choice()));
 }
 
 void TDoDelay2::FormShow() {
     TCommandDialog::FormShow();
-    Seconds.SetMaxLength(DelayMaxLength(Choice()));
+    LimitToChoice();
     Seconds.SetFocus();
 }
 
 void TDoDelay2::OkButtonClick() {
     DelayOutcome out = ComposeDelay(Choice(), Seconds.Text());
-    if (Accept<DelayField, DelayValues>(out, [this](DelayField) -> TControl& { return Seconds; }))
+    if (Accept(out, [this](DelayField) -> TControl& { return Seconds; }))
         RawValue = out.Raw.RawValue;
 }
 
@@ -117,7 +121,7 @@ void TDoPausePos::OkButtonClick() {
             return LeftCoord;
         return PauseMessage;
     };
-    if (!Accept<PauseField, PauseValues>(out, controlOf))
+    if (!Accept(out, controlOf))
         return;
     RawLeft = out.Raw.RawLeft;
     RawTop = out.Raw.RawTop;
@@ -193,7 +197,7 @@ void TDoRepeat::OkButtonClick() {
             return CStep;
         return Count;
     };
-    if (!Accept<RepeatField, RepeatValues>(out, controlOf))
+    if (!Accept(out, controlOf))
         return;
     RawCount = out.Raw.RawCount;
     RawStart = out.Raw.RawStart;
@@ -241,7 +245,7 @@ void TDoSpeed::FormShow() {
 
 void TDoSpeed::OkButtonClick() {
     SpeedOutcome out = ComposeSpeed(Choice(), Count.Text());
-    if (!Accept<SpeedField, SpeedValues>(out, [this](SpeedField) -> TControl& { return Count; }))
+    if (!Accept(out, [this](SpeedField) -> TControl& { return Count; }))
         return;
     RawCount = out.Raw.RawCount;
     RawFactor = out.Raw.RawFactor;
@@ -274,7 +278,7 @@ void TDoSwap::FormShow() {
 
 void TDoSwap::OkButtonClick() {
     SwapOutcome out = ComposeSwap(ProgPath.Text(), ExistingShortPath);
-    if (Accept<SwapField, SwapValues>(out, [this](SwapField) -> TControl& { return ProgPath; }))
+    if (Accept(out, [this](SwapField) -> TControl& { return ProgPath; }))
         FilePath = out.Raw.FilePath;
 }
 
@@ -291,8 +295,7 @@ void TDoRemark::FormShow() {
 }
 
 void TDoRemark::OkButtonClick() {
-    Accept<RemarkField, NoValues>(ComposeRemark(Comments.Text()),
-                                  [this](RemarkField) -> TControl& { return Comments; });
+    Accept(ComposeRemark(Comments.Text()), [this](RemarkField) -> TControl& { return Comments; });
 }
 
 // The number dialog --------------------------------------------------------------------
@@ -320,8 +323,8 @@ void TDoDelay::FormShow() {
 
 void TDoDelay::OkButtonClick() {
     if (Mode() == orv::DelayMode::AltKeypad) {
-        Accept<NumberField, NoValues>(ComposeAltKeypad(Seconds.Text()),
-                                      [this](NumberField) -> TControl& { return Seconds; });
+        Accept(ComposeAltKeypad(Seconds.Text()),
+               [this](NumberField) -> TControl& { return Seconds; });
         return;
     }
     FrequencyOutcome frequency = ReadSchedulerFrequency(Seconds.Text());

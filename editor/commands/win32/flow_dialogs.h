@@ -32,6 +32,7 @@ class TDoDelay2 : public TCommandDialog {
 
   private:
     DelayChoice Choice() const;
+    void LimitToChoice();
 };
 
 class TDoPausePos : public TCommandDialog {
