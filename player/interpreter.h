@@ -1,0 +1,60 @@
+// The macro interpreter: runs a script text from its first character to its
+// last, typing plain characters and performing tokens, with repeats and texts
+// run inside texts.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "common/script/token_table.h"
+#include "player/playback.h"
+#include "player/player_host.h"
+#include "player/run_state.h"
+
+namespace orv {
+
+// How a run was started. A run the user started (hot key, menu, Cueword, by
+// nickname, top-window menu) marks the macro in use for the hook library and
+// ends with the end marker key; scheduled, start-up and window-activation runs
+// do neither.
+enum class RunOrigin { User, Unattended };
+
+class Interpreter {
+  public:
+    // Texts inside texts (repeats, macro runs, files) deeper than this end
+    // the run with a notice instead of exhausting the stack.
+    static constexpr int MaxNesting = 64;
+
+    Interpreter(PlayerHost& host, RunState& state) : playback_(host, state) {}
+
+    // The one way into a run: every path that plays a macro comes through
+    // here, so none can skip the set-up or the clean-up. False when a run is
+    // already under way (the request is refused).
+    bool RunMacro(std::string_view script, RunOrigin origin);
+
+    Playback& Play() { return playback_; }
+
+  private:
+    struct Call;
+    enum class Flow { Next, Return };
+
+    void DoMacro(std::string_view text, std::int32_t count, std::int32_t start, std::int32_t step,
+                 bool restoreCapsLock, int depth);
+    bool RunPass(Call& call);
+    Flow Token(Call& call);
+    Flow Perform(Call& call, const TokenMatch& match);
+    Flow Repeat(Call& call, std::size_t bodyStart, std::int32_t count, std::int32_t start,
+                std::int32_t step);
+    void Nested(const Call& call, std::string_view text);
+    void NamedKey(Call& call, std::uint8_t virtualKey);
+    void HeldModifier(Call& call, std::uint8_t virtualKey);
+    void GiveBackCapsLock();
+
+    Playback playback_;
+    // The whole run ends at every level, as if each text had reached its end.
+    bool endRun_ = false;
+    bool capsGivenBack_ = false;
+};
+
+}  // namespace orv

@@ -1,0 +1,224 @@
+#include "player/playback.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "common/clock.h"
+#include "player/date_time_text.h"
+
+namespace orv {
+
+namespace {
+
+// The longest wait one token can ask for is a few years; anything longer is
+// a reading gone wrong and is held to this (still abortable).
+constexpr double LongestWaitMs = 1e11;
+// Slices of a wait: short enough for a responsive abort.
+constexpr std::uint32_t WaitSliceMs = 50;
+
+std::uint64_t ToWaitMs(double ms) {
+    if (!(ms > 0))
+        return 0;  // negatives and NaN
+    return static_cast<std::uint64_t>(std::min(ms, LongestWaitMs));
+}
+
+}  // namespace
+
+void Playback::PostVKey(std::uint8_t virtualKey, bool up) {
+    keyDown_[virtualKey] = !up;
+    host_.KeyEvent(virtualKey, up);
+}
+
+void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
+    if (state_.KeystrokeDelayOn)
+        KeyDelay(state_.KeystrokeDelay);
+    if (c >= 128) {
+        // Alt plus the keypad digits of the character's code in the system
+        // code page: "0" and three digits.
+        std::string digits = std::to_string(c);
+        TypeAltNumber("0" + digits);
+        return;
+    }
+    const std::optional<std::uint16_t> key = host_.KeyForChar(c);
+    if (!key) {
+        host_.CharEvent(c);
+        return;
+    }
+    const std::uint8_t shiftState = *key >> 8;
+    if (shiftState == 1 || shiftState == 7) {
+        PostVKey(VKey::Shift, false);
+        held.Shift = true;
+    }
+    if (shiftState == 2 || shiftState == 6 || shiftState == 7) {
+        PostVKey(VKey::Control, false);
+        held.Ctrl = true;
+    }
+    if (shiftState == 6 || shiftState == 7) {
+        PostVKey(VKey::Menu, false);
+        held.Alt = true;
+    }
+    const std::uint8_t virtualKey = *key & 0xFF;
+    PostVKey(virtualKey, false);
+    PostVKey(virtualKey, true);
+    ReleaseModifiers(held);
+}
+
+void Playback::TypeAltNumber(std::string_view digits) {
+    PostVKey(VKey::Menu, false);
+    for (char d : digits) {
+        if (d < '0' || d > '9')
+            continue;
+        const std::uint8_t pad = VKey::Numpad0 + (d - '0');
+        PostVKey(pad, false);
+        PostVKey(pad, true);
+    }
+    PostVKey(VKey::Menu, true);
+}
+
+void Playback::ReleaseModifiers(HeldModifiers& held) {
+    const std::pair<bool*, std::uint8_t> modifiers[] = {
+        {&held.Shift, VKey::Shift}, {&held.Ctrl, VKey::Control}, {&held.Alt, VKey::Menu}};
+    for (auto [flag, virtualKey] : modifiers) {
+        if (*flag) {
+            *flag = false;
+            PostVKey(virtualKey, true);
+        }
+    }
+}
+
+void Playback::ReleaseEverything() {
+    for (int vk = 0; vk < 256; ++vk) {
+        if (keyDown_[vk])
+            PostVKey(static_cast<std::uint8_t>(vk), true);
+    }
+    const std::pair<std::uint32_t, std::uint32_t> buttons[] = {
+        {MouseFlag::LeftDown, MouseFlag::LeftUp},
+        {MouseFlag::RightDown, MouseFlag::RightUp},
+        {MouseFlag::MiddleDown, MouseFlag::MiddleUp}};
+    for (auto [down, up] : buttons) {
+        if (buttonsDown_ & down)
+            SendButton(up);
+    }
+}
+
+void Playback::Wait(std::uint64_t ms) {
+    const std::uint64_t start = host_.MonotonicMs();
+    for (;;) {
+        host_.PumpMessages();
+        if (state_.AbortFlag)
+            return;
+        const std::uint64_t elapsed = host_.MonotonicMs() - start;
+        if (elapsed >= ms)
+            return;
+        host_.Idle(static_cast<std::uint32_t>(std::min<std::uint64_t>(ms - elapsed, WaitSliceMs)));
+    }
+}
+
+void Playback::KeyDelay(std::int64_t ms) {
+    if (state_.PlaybackSpeed == 0)
+        return;
+    Wait(ToWaitMs(std::trunc(static_cast<double>(ms) * state_.PlaybackSpeed)));
+}
+
+void Playback::PauseFor(double seconds) {
+    if (state_.PlaybackSpeed == 0)
+        return;
+    Wait(ToWaitMs(seconds * state_.PlaybackSpeed * 1000.0));
+}
+
+void Playback::PauseForNoSpeed(double seconds) {
+    Wait(ToWaitMs(seconds * 1000.0));
+}
+
+void Playback::WaitForTimer(std::uint64_t ms) {
+    host_.OpenWaitTimer();
+    Wait(ms);
+    host_.CloseWaitTimer();
+}
+
+void Playback::TimedPauseFor(double seconds) {
+    if (state_.PlaybackSpeed == 0)
+        return;
+    WaitForTimer(ToWaitMs(std::trunc(state_.PlaybackSpeed * seconds * 1000.0)));
+}
+
+void Playback::GetSystemSize() {
+    const ScreenPoint size = host_.ScreenSize();
+    state_.ScreenWidth = std::max(size.X, 1);
+    state_.ScreenHeight = std::max(size.Y, 1);
+}
+
+void Playback::MouseDelay() {
+    if (state_.MouseDelayOn)
+        KeyDelay(state_.MouseDelay);
+}
+
+void Playback::SendButton(std::uint32_t flag) {
+    // A down flag's up partner is the next bit.
+    constexpr std::uint32_t downFlags =
+        MouseFlag::LeftDown | MouseFlag::RightDown | MouseFlag::MiddleDown;
+    if (flag & downFlags) {
+        buttonsDown_ |= flag;
+    } else {
+        buttonsDown_ &= ~(flag >> 1);
+    }
+    host_.MouseEvent(flag, 0, 0, 0);
+}
+
+void Playback::MouseButton(std::uint32_t flag) {
+    MouseDelay();
+    SendButton(flag);
+}
+
+void Playback::MouseClicks(std::uint32_t downFlag, std::uint32_t upFlag, int clicks) {
+    MouseDelay();
+    for (int i = 0; i < clicks; ++i) {
+        SendButton(downFlag);
+        SendButton(upFlag);
+    }
+}
+
+void Playback::MouseWheel(std::int32_t notches) {
+    MouseDelay();
+    host_.MouseEvent(MouseFlag::Wheel, 0, 0, notches * 120);
+}
+
+// The system maps an absolute coordinate a to pixel a x extent / 65536
+// (rounded or truncated, depending on the system); aiming at a quarter into
+// the pixel lands on that pixel under either rule, at both edges too.
+std::int32_t Playback::AbsoluteCoordinate(double pixel, std::int32_t extent) const {
+    const double whole = std::trunc(pixel);
+    const double clamped = std::clamp(whole, 0.0, static_cast<double>(extent - 1));
+    const double absolute = std::floor((4.0 * clamped + 1.0) * 65536.0 / (4.0 * extent));
+    return static_cast<std::int32_t>(std::min(absolute, 65535.0));
+}
+
+void Playback::MouseMoveTo(double x, double y) {
+    MouseDelay();
+    host_.MouseEvent(MouseFlag::Absolute | MouseFlag::Move,
+                     AbsoluteCoordinate(x, state_.ScreenWidth),
+                     AbsoluteCoordinate(y, state_.ScreenHeight), 0);
+}
+
+void Playback::MouseToCaret() {
+    MouseDelay();
+    if (!host_.MovePointerToCaret()) {
+        host_.DoAMessage("Error", "Could not move the mouse to the location of the caret.");
+    }
+}
+
+void Playback::TypeText(std::string_view text, HeldModifiers& held) {
+    for (char c : text) TypeChar(static_cast<unsigned char>(c), held);
+}
+
+void Playback::TypeDate(int format, bool zeros, std::int32_t dayOffset, HeldModifiers& held) {
+    const DateTimeParts date = DecodeDateTime(CurrentClock().Now() + dayOffset);
+    TypeText(DateText(format, zeros, date), held);
+}
+
+void Playback::TypeTime(int format, bool zeros, HeldModifiers& held) {
+    TypeText(TimeText(format, zeros, DecodeDateTime(CurrentClock().Now())), held);
+}
+
+}  // namespace orv

@@ -1,0 +1,85 @@
+// The primitives that play input into the focused window: key transitions,
+// characters through the keyboard layout, Alt plus keypad digits, delays and
+// timed waits scaled by the playback speed, mouse events, dates and times.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "player/player_host.h"
+#include "player/run_state.h"
+
+namespace orv {
+
+namespace VKey {
+constexpr std::uint8_t RightButton = 2;
+constexpr std::uint8_t MiddleButton = 4;
+constexpr std::uint8_t Shift = 16;
+constexpr std::uint8_t Control = 17;
+constexpr std::uint8_t Menu = 18;
+constexpr std::uint8_t Capital = 20;
+constexpr std::uint8_t Execute = 43;
+constexpr std::uint8_t LeftWin = 91;
+constexpr std::uint8_t Numpad0 = 0x60;
+}  // namespace VKey
+
+// The modifiers a typed character or a held-modifier token pressed; each
+// interpreter call has its own.
+struct HeldModifiers {
+    bool Shift = false;
+    bool Ctrl = false;
+    bool Alt = false;
+};
+
+class Playback {
+  public:
+    Playback(PlayerHost& host, RunState& state) : host_(host), state_(state) {}
+
+    PlayerHost& Host() { return host_; }
+    RunState& State() { return state_; }
+
+    void PostVKey(std::uint8_t virtualKey, bool up);
+    void TypeChar(unsigned char c, HeldModifiers& held);
+    void TypeAltNumber(std::string_view digits);
+    void ReleaseModifiers(HeldModifiers& held);
+    // Everything this run pressed and did not release: keys and buttons.
+    void ReleaseEverything();
+
+    // Waits of n x speed milliseconds (nothing at speed 0), pumping messages.
+    void KeyDelay(std::int64_t ms);
+    void PauseFor(double seconds);
+    // A wait of exactly that long, whatever the speed.
+    void PauseForNoSpeed(double seconds);
+    // Waits on the player's named wait timer.
+    void WaitForTimer(std::uint64_t ms);
+    void TimedPauseFor(double seconds);
+
+    void GetSystemSize();
+
+    // Mouse: each waits the mouse delay first when it is on.
+    void MouseButton(std::uint32_t flag);
+    void MouseClicks(std::uint32_t downFlag, std::uint32_t upFlag, int clicks);
+    void MouseWheel(std::int32_t notches);
+    void MouseMoveTo(double x, double y);
+    void MouseToCaret();
+
+    void TypeDate(int format, bool zeros, std::int32_t dayOffset, HeldModifiers& held);
+    void TypeTime(int format, bool zeros, HeldModifiers& held);
+    void TypeText(std::string_view text, HeldModifiers& held);
+
+  private:
+    // The one wait every delay uses: abortable, in 64-bit milliseconds of a
+    // clock that never goes back.
+    void Wait(std::uint64_t ms);
+    void MouseDelay();
+    void SendButton(std::uint32_t flag);
+    std::int32_t AbsoluteCoordinate(double pixel, std::int32_t extent) const;
+
+    PlayerHost& host_;
+    RunState& state_;
+    std::array<bool, 256> keyDown_{};
+    std::uint32_t buttonsDown_ = 0;
+};
+
+}  // namespace orv

@@ -1,0 +1,38 @@
+// What a run reads and changes of the state the player shares with the editor
+// and the hook library: the macros by nickname, and the in-use byte.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/hook_library.h"
+#include "common/macro_library.h"
+#include "common/notices.h"
+#include "common/settings.h"
+
+namespace orv {
+
+class RunShared {
+  public:
+    RunShared(const SettingsBlock& settings, HookTable& table, HookLibrary& hooks,
+              ProgramNotices& notices, const MacroLibrary& library)
+        : settings_(settings), table_(table), hooks_(hooks), notices_(notices), library_(library) {}
+
+    // The script of the first macro whose nickname is exactly this (case
+    // counts); none when no macro has it or its record cannot be read.
+    std::optional<std::string> MacroScript(std::string_view nickname) const;
+
+    // A macro is playing (or no longer): the byte is handed to the hook
+    // library, which then reports no hot keys, and the editor is told.
+    void SetMacroInUse(bool inUse);
+
+  private:
+    const SettingsBlock& settings_;
+    HookTable& table_;
+    HookLibrary& hooks_;
+    ProgramNotices& notices_;
+    const MacroLibrary& library_;
+};
+
+}  // namespace orv

@@ -1,0 +1,59 @@
+// The player host on the real desktop: tagged keyboard and mouse events, the
+// current keyboard layout, the message queue of the player's thread and the
+// named wait timer.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "player/player_host.h"
+#include "player/run_shared.h"
+
+namespace orv {
+
+class Win32PlayerHost final : public PlayerHost {
+  public:
+    Win32PlayerHost() = default;
+    Win32PlayerHost(const Win32PlayerHost&) = delete;
+    Win32PlayerHost& operator=(const Win32PlayerHost&) = delete;
+    ~Win32PlayerHost() override;
+
+    void KeyEvent(std::uint8_t virtualKey, bool up) override;
+    void MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
+                    std::int32_t data) override;
+    std::optional<std::uint16_t> KeyForChar(unsigned char c) override;
+    void CharEvent(unsigned char c) override;
+    ScreenPoint ScreenSize() override;
+    ScreenPoint CursorPos() override;
+    ScreenPoint ForegroundOrigin() override;
+    bool MovePointerToCaret() override;
+    std::uint64_t MonotonicMs() override;
+    void PumpMessages() override;
+    void Idle(std::uint32_t ms) override;
+    void OpenWaitTimer() override;
+    void CloseWaitTimer() override;
+    void DoAMessage(std::string_view caption, std::string_view text) override;
+    std::uint16_t DoRepPrompt() override;
+    std::optional<std::string> MacroScript(std::string_view nickname) override;
+    std::optional<std::string> ReadTextFile(std::string_view path) override;
+    void MarkMacroInUse() override;
+    void ShowRunning(bool running) override;
+    void StartClearTimer() override;
+
+    // What the player's main window supplies: the shared state, the tray
+    // icon and the run-time dialogs. Unset ones do nothing (a macro looked up
+    // by nickname is then not found).
+    RunShared* Shared = nullptr;
+    std::function<void(bool)> OnShowRunning;
+    std::function<void()> OnStartClearTimer;
+    std::function<std::uint16_t()> OnRepeatPrompt;
+
+  private:
+    HANDLE waitTimer_ = nullptr;
+    DWORD lastTick_ = 0;
+    std::uint64_t elapsedMs_ = 0;
+    bool ticking_ = false;
+};
+
+}  // namespace orv

@@ -1,0 +1,335 @@
+#include "player/interpreter.h"
+
+#include <gtest/gtest.h>
+
+#include "common/cipher.h"
+#include "player/date_time_text.h"
+#include "tests/player/recording_host.h"
+#include "tests/support/fake_clock.h"
+
+namespace orv {
+namespace {
+
+using testing::RecordingHost;
+using Trace = std::vector<std::string>;
+
+class InterpreterTest : public ::testing::Test {
+  protected:
+    void Run(std::string_view script, RunOrigin origin = RunOrigin::Unattended) {
+        ASSERT_TRUE(interpreter.RunMacro(script, origin));
+    }
+
+    RecordingHost host;
+    RunState state;
+    Interpreter interpreter{host, state};
+};
+
+TEST_F(InterpreterTest, PlainTextTypesThroughTheLayout) {
+    Run("Hi there, 42!");
+    EXPECT_EQ(host.Typed(), "Hi there, 42!");
+    // A capital: Shift down, key down, key up, Shift up.
+    const Trace keys = host.Keys();
+    EXPECT_EQ(Trace(keys.begin(), keys.begin() + 4), (Trace{"d16", "d72", "u72", "u16"}));
+}
+
+TEST_F(InterpreterTest, CharactersOutsideTheLayoutGoThroughAltAndKeypad) {
+    Run("\xE9");
+    EXPECT_EQ(host.Keys(),
+              (Trace{"d18", "d96", "u96", "d98", "u98", "d99", "u99", "d99", "u99", "u18"}));
+    host.Trace.clear();
+    Run("\x01");  // below 128 but no key: the character itself
+    EXPECT_EQ(host.Trace, (Trace{"running", "char \x01", "stopped"}));
+}
+
+TEST_F(InterpreterTest, CarriageReturnLineFeedIsOneEnter) {
+    Run("a\r\nb\nc");
+    // A lone line feed is a character: Ctrl+Enter on this layout.
+    EXPECT_EQ(host.Typed(), "a\nb^\nc");
+}
+
+TEST_F(InterpreterTest, HeldModifiersApplyToTheNextKeyOnly) {
+    Run("<CTRL>vx<SHIFT><HOME>y");
+    EXPECT_EQ(host.Typed(), "^Vx[36]y");
+    EXPECT_EQ(host.Keys(), (Trace{"d17", "d86", "u86", "u17", "d88", "u88", "d16", "d36", "u36",
+                                  "u16", "d89", "u89"}));
+    host.Trace.clear();
+    Run("<ALT><ALT>");
+    EXPECT_EQ(host.Keys(), (Trace{"d18", "u18"}));
+}
+
+TEST_F(InterpreterTest, UnknownTokensAreTypedLiterally) {
+    Run("<XYZ>a<b<TAB");
+    EXPECT_EQ(host.Typed(), "<XYZ>a<b<TAB");
+}
+
+TEST_F(InterpreterTest, WidthChecksDecideBetweenTokenAndText) {
+    Run("<REPEAT:1>x<ENDREP>");
+    EXPECT_EQ(host.Typed(), "<REPEAT:1>x");
+    host.Trace.clear();
+    // "<ALT>" toggles Alt, "<ALT:" and "<ALT4:" type a code.
+    Run("<ALT:065><ALT4:0066><ALT>");
+    EXPECT_EQ(host.Keys(),
+              (Trace{"d18", "d96", "u96", "d102", "u102", "d101", "u101", "u18", "d18", "d96",
+                     "u96", "d96", "u96", "d102", "u102", "d102", "u102", "u18", "d18", "u18"}));
+    host.Trace.clear();
+    Run("<ALT:65>");
+    EXPECT_EQ(host.Typed(), "<ALT:65>");
+}
+
+TEST_F(InterpreterTest, RepeatsWithCounters) {
+    Run("<REP:0003:000010:000005><I>,<ENDREP>");
+    EXPECT_EQ(host.Typed(), "10,15,20,");
+    host.Trace.clear();
+    Run("<IIII>");
+    EXPECT_EQ(host.Typed(), "0001");
+    host.Trace.clear();
+    Run("<REP:0012:000001:000001><ENDREP><REP:0001:000012:000001><II><ENDREP>");
+    EXPECT_EQ(host.Typed(), "12");
+}
+
+TEST_F(InterpreterTest, NestedRepeatsMultiply) {
+    Run("<REPEAT:0002><REPEAT:0003>x<ENDREP><ENDREP>y");
+    EXPECT_EQ(host.Typed(), "xxxxxxy");
+    host.Trace.clear();
+    Run("a<REPEAT:0000>x<ENDREP>b");
+    EXPECT_EQ(host.Typed(), "ab");
+    host.Trace.clear();
+    // Each level counts its own passes.
+    Run("<REP:0002:000001:000001><REP:0002:000005:000005><I><ENDREP>-<I>;<ENDREP>");
+    EXPECT_EQ(host.Typed(), "510-1;510-2;");
+}
+
+TEST_F(InterpreterTest, RepeatWithoutEndAbortsTheRun) {
+    Run("a<REPEAT:0002>bc");
+    EXPECT_EQ(host.Typed(), "a");
+    EXPECT_EQ(host.Notices(),
+              (Trace{"Repeat Error: No \"End Repeat\" that matches the initial repeat specified in "
+                     "the macro. Macro will abort.",
+                     "Macro Abort: Orvane 99 macro has been aborted."}));
+}
+
+TEST_F(InterpreterTest, PromptedRepeatAsksForItsCount) {
+    host.PromptCount = 3;
+    Run("<PROMPTREP><I><ENDREP>");
+    EXPECT_EQ(host.Typed(), "123");
+}
+
+TEST_F(InterpreterTest, LongRepeatBodyPlaysWhole) {
+    const std::string body(6000, 'k');
+    Run("<REPEAT:0002>" + body + "<ENDREP>");
+    EXPECT_EQ(host.Typed(), body + body);
+}
+
+TEST_F(InterpreterTest, AbortInTheMiddleOfARepeat) {
+    host.OnPump = [&] {
+        if (host.Typed() == "ABA")
+            state.AbortFlag = true;
+    };
+    Run("<REPEAT:0010><SHFD>ab<ENDREP>never");
+    // The body returns at the abort; the repeat returns without a notice of
+    // its own; the notice comes once from the body's call.
+    EXPECT_EQ(host.Typed(), "ABA");
+    EXPECT_EQ(host.Notices(), (Trace{"Macro Abort: Orvane 99 macro has been aborted."}));
+    EXPECT_TRUE(host.StillDown().empty());
+}
+
+TEST_F(InterpreterTest, NoKeyOrButtonStaysDownAfterARun) {
+    Run("<CTRL>");
+    EXPECT_EQ(host.Keys(), (Trace{"d17", "u17"}));
+    host.Trace.clear();
+    Run("<CTLD><SHFD><WIND>a<LDN><RDN><MDN>");
+    EXPECT_TRUE(host.StillDown().empty());
+    host.Trace.clear();
+    Run("<SHIFT><SHIFT><CTLD><CTLU>");
+    EXPECT_TRUE(host.StillDown().empty());
+}
+
+TEST_F(InterpreterTest, CapsLockIsGivenBackExactlyOnce) {
+    state.CapsLockWasOn = true;
+    Run("a");
+    EXPECT_EQ(host.Keys(), (Trace{"d20", "u20", "d65", "u65", "d20", "u20"}));
+    host.Trace.clear();
+    Run("a<REPEAT:0001>");  // ends through the abort path
+    EXPECT_EQ(host.Keys(), (Trace{"d20", "u20", "d65", "u65", "d20", "u20"}));
+    host.Trace.clear();
+    Run("<REPEAT:0000><ENDREP>");
+    EXPECT_EQ(host.Keys(), (Trace{"d20", "u20", "d20", "u20"}));
+}
+
+TEST_F(InterpreterTest, UserRunsAreMarkedAndEndWithTheEndMarker) {
+    Run("<CTLD>", RunOrigin::User);
+    EXPECT_EQ(host.Trace,
+              (Trace{"in use", "running", "d17", "u17", "stopped", "d43", "u43", "clear timer"}));
+    host.Trace.clear();
+    Run("a", RunOrigin::Unattended);
+    EXPECT_EQ(host.Trace, (Trace{"running", "d65", "u65", "stopped"}));
+}
+
+TEST_F(InterpreterTest, ASecondRunWhileOneIsUnderWayIsRefused) {
+    bool refused = false;
+    host.Macros["x"] = "y";
+    host.OnPump = [&] {
+        if (state.Running && !refused)
+            refused = !interpreter.RunMacro("z", RunOrigin::User);
+    };
+    Run("ab");
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(host.Typed(), "ab");
+}
+
+TEST_F(InterpreterTest, RunStartResetsSpeedsAndAbort) {
+    state.AbortFlag = true;
+    state.PlaybackSpeed = 0;
+    state.KeystrokeDelayOn = true;
+    state.KeystrokeDelay = 500;
+    Run("a");
+    EXPECT_EQ(host.Typed(), "a");
+    EXPECT_EQ(host.IdleMs, 0u);
+    EXPECT_EQ(state.PlaybackSpeed, 1.0);
+}
+
+TEST_F(InterpreterTest, DelaysFollowThePlaybackSpeed) {
+    Run("<DELAY:01.50><MSD:0200><SPEED:00.50><DELAY:01.00><TDELAY:02>");
+    EXPECT_EQ(host.IdleMs, 1500u + 200u + 500u + 1000u);
+    host.IdleMs = 0;
+    Run("<SPEED:00.00><DELAY:09.00><MSD:9000><TDELAY:09><SPKEY:0100>ab");
+    EXPECT_EQ(host.IdleMs, 0u);
+    // The timed wait waits on the named timer.
+    host.Trace.clear();
+    Run("<WAITTIME:00000002>.");
+    EXPECT_EQ(host.IdleMs, 2000u);
+    EXPECT_EQ(host.Trace,
+              (Trace{"running", "timer open", "timer close", "d190", "u190", "stopped"}));
+}
+
+TEST_F(InterpreterTest, KeystrokeAndMouseDelaysComeBeforeEachAction) {
+    Run("<SPKEY:0040>ab<ENTER><SPMSE:0010><LCLK><MMS:00001,00001>");
+    EXPECT_EQ(host.IdleMs, 3 * 40u + 2 * 10u);
+    host.IdleMs = 0;
+    Run("<SPKEY:0040><SPKEY:0000>ab");
+    EXPECT_EQ(host.IdleMs, 0u);
+}
+
+TEST_F(InterpreterTest, NonsenseSpeedsAreRefused) {
+    // Not a number, negative, or hours per keystroke: the factor stays.
+    Run("<SPEED:02.00><SPEED:ab.cd><MSD:0010><SPEED:-1.00><MSD:0010><SPEED:99999><MSD:0010>");
+    EXPECT_EQ(host.IdleMs, 60u);
+    host.IdleMs = 0;
+    Run("<SPEED:00003><MSD:0010>");
+    EXPECT_EQ(host.IdleMs, 30u);
+}
+
+TEST_F(InterpreterTest, WaitsAreAbortable) {
+    host.OnPump = [&] {
+        if (host.NowMs > 10000)
+            state.AbortFlag = true;
+    };
+    Run("<WAITTIME:99999999>a");
+    EXPECT_LT(host.IdleMs, 6000u);
+    EXPECT_EQ(host.Typed(), "");
+}
+
+TEST_F(InterpreterTest, DateTokensOnAFixedClock) {
+    orv::testing::FakeClock clock(EncodeDateTime(2024, 3, 5, 13, 45, 9));
+    Run("<DD MMM YYYY{N}><MM/DD/YY{Y}>|<DD/MM/YY{NP007}>|<YYYYMMDD{YF030}>|<Day of Week 4{N}>");
+    EXPECT_EQ(host.Typed(), "5 MAR 202403/05/24|27/2/24|20240404|TUESDAY");
+    host.Trace.clear();
+    Run("<hh:mma{N}> <hh:mm:ss{Y}> <hh{N}><mm{N}>");
+    EXPECT_EQ(host.Typed(), "1:45p 13:45:09 1345");
+}
+
+TEST_F(InterpreterTest, EveryDateAndTimeTokenTypesItsFormat) {
+    orv::testing::FakeClock clock(EncodeDateTime(2009, 7, 4, 21, 8, 5));
+    const DateTimeParts now = DecodeDateTime(clock.Now());
+    const DateTimeParts weekAgo = DecodeDateTime(clock.Now() - 7);
+    for (int f = 1; f <= DateFormatCount; ++f) {
+        const std::string name(DateFormatTable[f - 1].Name);
+        host.Trace.clear();
+        Run("<" + name + "{N}>|<" + name + "{YP007}>");
+        EXPECT_EQ(host.Typed(), DateText(f, false, now) + "|" + DateText(f, true, weekAgo)) << name;
+    }
+    for (int f = 1; f <= TimeFormatCount; ++f) {
+        const std::string name(TimeFormatTable[f - 1].Name);
+        host.Trace.clear();
+        Run("<" + name + "{N}>|<" + name + "{Y}>");
+        EXPECT_EQ(host.Typed(), TimeText(f, false, now) + "|" + TimeText(f, true, now)) << name;
+    }
+}
+
+TEST_F(InterpreterTest, DateNamesAreToldApartFromMouseAndCounterTokens) {
+    orv::testing::FakeClock clock(EncodeDateTime(2024, 3, 5, 8, 0, 0));
+    // "<MMC>" and "<MMS:" are mouse rows; "<MM{" and "<MMM YYYY{" are dates;
+    // "<MMDDYY{" is no mouse row either.
+    host.Caret = ScreenPoint{7, 8};
+    Run("<MM{N}><MMM YYYY{N}><MMDDYY{Y}><MMC><MMS:00010,00020><DD{N}><Mmm{N}>");
+    EXPECT_EQ(host.Typed(), "3MAR 20240305245Mar");
+    EXPECT_NE(std::find(host.Trace.begin(), host.Trace.end(), "caret 7,8"), host.Trace.end());
+    host.Trace.clear();
+    // A time name without its closing is no token.
+    Run("<hh:mm{X}>");
+    EXPECT_EQ(host.Typed(), "<hh:mm{X}>");
+}
+
+TEST_F(InterpreterTest, MouseTokens) {
+    host.Screen = {1000, 500};
+    host.Cursor = {100, 100};
+    host.Foreground = {300, 50};
+    Run("<LCLK><RDCLK><MUP><WFW:003><WBW:002><MMS:00000,00000><MMS:00999,00499>"
+        "<MMP:-0050,00010><MMW:00010,-0010><MMS:-0005,99999>");
+    EXPECT_EQ(host.Trace,
+              (Trace{"running", "mouse 2", "mouse 4", "mouse 8", "mouse 16", "mouse 8", "mouse 16",
+                     "mouse 64", "wheel 360", "wheel -240", "move 16,32", "move 65486,65437",
+                     "move 3293,14450", "move 20332,5275", "move 16,65437", "stopped"}));
+    host.Trace.clear();
+    Run("<MMC>");
+    EXPECT_EQ(host.Notices(),
+              (Trace{"Error: Could not move the mouse to the location of the caret."}));
+}
+
+TEST_F(InterpreterTest, NestedTexts) {
+    host.Macros["Sign"] = "Bye<REPEAT:0002>!<ENDREP>";
+    host.Files["note.txt"] = std::string("file<TAB>") + '\x1a';
+    Run("<MACRUN:Sign>-<MACRUN:sign>-<TFILE:note.txt>-<TFILE:missing.txt>-");
+    EXPECT_EQ(host.Typed(), "Bye!!--file\t--");
+    host.Trace.clear();
+    Run("<ETEXT:" + EncryptText("se<ENTER>cret", "DRUNBOLTqiv", 77) + ">.");
+    EXPECT_EQ(host.Typed(), "se\ncret.");
+}
+
+TEST_F(InterpreterTest, AbortInsideANestedRunIsNoticedAtEachLevelWithTextLeft) {
+    host.Macros["inner"] = "ab<CTLD>cd";
+    host.OnPump = [&] {
+        if (host.Typed() == "ab")
+            state.AbortFlag = true;
+    };
+    Run("<MACRUN:inner>rest");
+    EXPECT_EQ(host.Notices().size(), 2u);
+    EXPECT_TRUE(host.StillDown().empty());
+}
+
+TEST_F(InterpreterTest, AMacroRunningItselfEndsWithANotice) {
+    host.Macros["loop"] = "x<MACRUN:loop>";
+    Run("<MACRUN:loop>");
+    EXPECT_EQ(host.Typed(), std::string(Interpreter::MaxNesting, 'x'));
+    ASSERT_EQ(host.Notices().size(), 1u);
+    EXPECT_TRUE(host.Notices()[0].starts_with("Macro Nesting Error: "));
+}
+
+TEST_F(InterpreterTest, CommandsOfOtherRoutinesArePassedOverWhole) {
+    Run("a<REM:note>b<WMAX:\"CURRENT\">c<TBOX:<HEAD:Title>Text>d<BEGCLIP>xyz<ENDCLIP>e"
+        "<SCREEN:001>f<PAUSE>g");
+    EXPECT_EQ(host.Typed(), "abcdefg");
+}
+
+TEST_F(InterpreterTest, IncompleteTokensAreTypedAsText) {
+    // Cut short at the end of the text: no field is read beyond it.
+    Run("<WAITTIME:0");
+    Run("<DD{Y");
+    Run("<REP:0002:0");
+    Run("<MACRUN:nobody");
+    Run("<MMS:00001,0>");
+    EXPECT_EQ(host.Typed(), "<WAITTIME:0<DD{Y<REP:0002:0<MACRUN:nobody<MMS:00001,0>");
+}
+
+}  // namespace
+}  // namespace orv

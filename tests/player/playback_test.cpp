@@ -1,0 +1,70 @@
+#include "player/playback.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/player/recording_host.h"
+
+namespace orv {
+namespace {
+
+class PlaybackTest : public ::testing::Test {
+  protected:
+    testing::RecordingHost host;
+    RunState state;
+    Playback playback{host, state};
+};
+
+TEST_F(PlaybackTest, WaitsScaleWithTheSpeedExceptTheExactOne) {
+    state.PlaybackSpeed = 0.333;
+    playback.KeyDelay(100);  // truncated to whole milliseconds
+    EXPECT_EQ(host.IdleMs, 33u);
+    state.PlaybackSpeed = 0;
+    playback.KeyDelay(100);
+    playback.PauseFor(5);
+    playback.TimedPauseFor(5);
+    EXPECT_EQ(host.IdleMs, 33u);
+    playback.PauseForNoSpeed(1.5);
+    EXPECT_EQ(host.IdleMs, 1533u);
+    // Nothing waits for a negative time, and a wait never runs backwards.
+    state.PlaybackSpeed = 1;
+    playback.KeyDelay(-50);
+    playback.PauseFor(-3);
+    EXPECT_EQ(host.IdleMs, 1533u);
+}
+
+TEST_F(PlaybackTest, AWaitEndsAtTheAbortAndPumpsMessagesThroughout) {
+    int pumps = 0;
+    host.OnPump = [&] {
+        if (++pumps == 4)
+            state.AbortFlag = true;
+    };
+    playback.WaitForTimer(3'600'000);
+    EXPECT_EQ(pumps, 4);
+    EXPECT_LT(host.IdleMs, 1000u);
+    EXPECT_EQ(host.Trace, (std::vector<std::string>{"timer open", "timer close"}));
+}
+
+TEST_F(PlaybackTest, ScreenSizeIsNeverZero) {
+    host.Screen = {0, -5};
+    playback.GetSystemSize();
+    EXPECT_EQ(state.ScreenWidth, 1);
+    EXPECT_EQ(state.ScreenHeight, 1);
+    playback.MouseMoveTo(10, 10);
+    EXPECT_EQ(host.Trace.back(), "move 16384,16384");
+}
+
+TEST_F(PlaybackTest, ReleasingEverythingLeavesNothingDownAndIsIdempotent) {
+    HeldModifiers held;
+    playback.TypeChar('A', held);  // releases its own Shift
+    playback.PostVKey(VKey::Control, false);
+    playback.PostVKey(VKey::Control, false);  // a second press needs no second release
+    playback.MouseButton(MouseFlag::RightDown);
+    playback.ReleaseEverything();
+    EXPECT_TRUE(host.StillDown().empty());
+    const std::size_t events = host.Trace.size();
+    playback.ReleaseEverything();
+    EXPECT_EQ(host.Trace.size(), events);
+}
+
+}  // namespace
+}  // namespace orv

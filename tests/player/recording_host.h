@@ -1,0 +1,63 @@
+// A player host that injects nothing: it records every event as a line of a
+// trace, types through a US keyboard layout of its own, and keeps a clock that
+// moves only while the player waits.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "player/player_host.h"
+
+namespace orv::testing {
+
+class RecordingHost final : public PlayerHost {
+  public:
+    void KeyEvent(std::uint8_t virtualKey, bool up) override;
+    void MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
+                    std::int32_t data) override;
+    std::optional<std::uint16_t> KeyForChar(unsigned char c) override;
+    void CharEvent(unsigned char c) override { Trace.push_back(std::string("char ") + char(c)); }
+    ScreenPoint ScreenSize() override { return Screen; }
+    ScreenPoint CursorPos() override { return Cursor; }
+    ScreenPoint ForegroundOrigin() override { return Foreground; }
+    bool MovePointerToCaret() override;
+    std::uint64_t MonotonicMs() override { return NowMs; }
+    void PumpMessages() override;
+    void Idle(std::uint32_t ms) override;
+    void OpenWaitTimer() override { Trace.push_back("timer open"); }
+    void CloseWaitTimer() override { Trace.push_back("timer close"); }
+    void DoAMessage(std::string_view caption, std::string_view text) override;
+    std::uint16_t DoRepPrompt() override { return PromptCount; }
+    std::optional<std::string> MacroScript(std::string_view nickname) override;
+    std::optional<std::string> ReadTextFile(std::string_view path) override;
+    void MarkMacroInUse() override { Trace.push_back("in use"); }
+    void ShowRunning(bool running) override { Trace.push_back(running ? "running" : "stopped"); }
+    void StartClearTimer() override { Trace.push_back("clear timer"); }
+
+    // What the events would type into an edit control on a US layout: keys
+    // with Ctrl as "^" and the letter, other keys without a character as
+    // "[virtual key]", Alt plus keypad digits as the character of the code.
+    std::string Typed() const;
+    // The key and button transitions only ("d16", "u16", "mouse 2").
+    std::vector<std::string> Keys() const;
+    // Keys and buttons that are down after the last event.
+    std::vector<int> StillDown() const;
+    std::vector<std::string> Notices() const;
+
+    std::vector<std::string> Trace;
+    std::uint64_t NowMs = 5000;
+    std::uint64_t IdleMs = 0;  // how long the player has waited in all
+    ScreenPoint Screen{1280, 1024};
+    ScreenPoint Cursor{0, 0};
+    ScreenPoint Foreground{0, 0};
+    std::optional<ScreenPoint> Caret;
+    std::uint16_t PromptCount = 0;
+    std::map<std::string, std::string> Macros;
+    std::map<std::string, std::string> Files;
+    // Runs on every message pump, as a message handler would between steps.
+    std::function<void()> OnPump;
+};
+
+}  // namespace orv::testing

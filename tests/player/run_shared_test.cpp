@@ -1,0 +1,50 @@
+#include "player/run_shared.h"
+
+#include "player/interpreter.h"
+#include "tests/common/library_fixture.h"
+#include "tests/player/recording_host.h"
+
+namespace orv {
+namespace {
+
+class RunSharedTest : public testing::LibraryTest {
+  protected:
+    RunSharedTest() : LibraryTest(LibraryOwner::Player) {}
+
+    void Load(const std::vector<MacroRecord>& records) {
+        WriteLibrary(records);
+        ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
+        notices.Posted.clear();
+    }
+
+    RunShared shared{*settings, *table, *hooks, notices, library};
+};
+
+TEST_F(RunSharedTest, MacrosAreFoundByTheirExactNickname) {
+    MacroRecord first = Ordinary("Greet", 1), second = Ordinary("Greet", 2);
+    first.SetScriptText("Hello<ENTER>");
+    second.SetScriptText("later one");
+    Load({Ordinary("greet", 3), first, second});
+    EXPECT_EQ(shared.MacroScript("Greet"), "Hello<ENTER>");
+    EXPECT_EQ(shared.MacroScript("GREET"), std::nullopt);
+    EXPECT_EQ(shared.MacroScript("Gree"), std::nullopt);
+    EXPECT_EQ(shared.MacroScript(""), std::nullopt);
+}
+
+TEST_F(RunSharedTest, AMacroWhoseRecordCannotBeReadRunsNothing) {
+    Load({Ordinary("Gone", 1)});
+    // The file shrank behind the tables' back.
+    ASSERT_TRUE(ReplaceFileContents(LibraryPath(), ""));
+    EXPECT_EQ(shared.MacroScript("Gone"), std::nullopt);
+}
+
+TEST_F(RunSharedTest, TheInUseByteReachesTheHookLibraryAndTheEditor) {
+    shared.SetMacroInUse(true);
+    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 1);
+    shared.SetMacroInUse(false);
+    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 0);
+    EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{6, 2}, {6, 2}}));
+}
+
+}  // namespace
+}  // namespace orv
