@@ -11,8 +11,9 @@ TEST(HotKeyEncoder, EveryCodeComesBackFromItsCombination) {
     for (int code = 0; code < HotKeyCount; ++code) {
         KeyCombination pressed = PressedCombination(code);
         EXPECT_EQ(EncodeHotKey(pressed), code) << KeyName(code);
-        if (code != 720)
+        if (code != 720) {
             EXPECT_EQ(pressed, DecipherKey(code)) << KeyName(code);
+        }
     }
     EXPECT_EQ(PressedCombination(720), (KeyCombination{.vk = 32, .win = true}));
 }
