@@ -8,6 +8,7 @@
 #include "common/win32/kernel_objects.h"
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"
+#include "hook/win32/posting.h"
 
 namespace orv {
 namespace {
@@ -41,16 +42,6 @@ HINSTANCE ThisModule() {
     return module;
 }
 
-HWND FocusedWindow() {
-    HWND foreground = GetForegroundWindow();
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (foreground && GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info) &&
-        info.hwndFocus)
-        return info.hwndFocus;
-    return foreground;
-}
-
 // A key down and up, marked so that these hooks let it pass.
 void Type(WORD vk, wchar_t character) {
     INPUT input[2] = {};
@@ -68,10 +59,7 @@ void Type(WORD vk, wchar_t character) {
 // The injections come last: the system may run these hooks again for them
 // before SendInput returns, and the decision is complete by then.
 void CarryOut(const InputDecision& d) {
-    if (d.post.window != 0)
-        PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(d.post.window)), d.post.message,
-                     d.post.wParam,
-                     d.post.focusInLParam ? reinterpret_cast<LPARAM>(FocusedWindow()) : 0);
+    PostDecision(d.post);
     if (d.maskModifiers)
         Type(VirtualKey::Unassigned, 0);
     if (d.typeInstead != 0)
