@@ -35,6 +35,19 @@ std::string InFolder(std::string_view folder, std::string_view name) {
     return path;
 }
 
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    FilePtr file = OpenFile(path, "rb");
+    if (!file)
+        return std::nullopt;
+    std::string bytes;
+    char buffer[8192];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+    if (std::ferror(file.get()))
+        return std::nullopt;
+    return bytes;
+}
+
 bool FileExists(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFREG;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace orv {
 
 // name inside folder, joined with the system's path separator.
 std::string InFolder(std::string_view folder, std::string_view name);
+
+// The whole file as bytes; no value when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // True when path names an existing file (not a folder).
 bool FileExists(const std::string& path);

@@ -10,6 +10,8 @@ namespace NoticeCode {
 constexpr int SectionChanged = 6;     // argument: the HookTable section
 constexpr int MacroEntryChanged = 8;  // argument: the macro number
 constexpr int MacroSaved = 20;        // argument: the macro number
+// Re-read the "Network" section of the settings file.
+constexpr int NetworkSettingsChanged = 12;
 }  // namespace NoticeCode
 
 class ProgramNotices {

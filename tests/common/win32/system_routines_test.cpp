@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/win32/test_window.h"
 #include "tests/support/win32/wait_for.h"
 
 namespace orv {
@@ -25,17 +26,8 @@ struct SysCommandWindow {
         return DefWindowProcA(w, msg, wParam, lParam);
     }
 
-    HWND window;
-    SysCommandWindow() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "OrvaneSysCommandTest";
-        RegisterClassA(&wc);
-        window = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                               wc.hInstance, nullptr);
-    }
-    ~SysCommandWindow() { DestroyWindow(window); }
+    testing::TestWindow test{"OrvaneSysCommandTest", Proc};
+    HWND window = test.Handle();
 };
 
 TEST(SystemRoutines, ScreenSaverCommandRefusedOnlyWhenAsked) {

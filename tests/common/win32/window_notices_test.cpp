@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/win32/test_window.h"
 #include "tests/support/win32/wait_for.h"
 
 namespace orv {
@@ -17,17 +18,8 @@ struct NoticeWindow {
             received.emplace_back(wParam, lParam);
         return DefWindowProcA(w, msg, wParam, lParam);
     }
-    HWND window;
-    NoticeWindow() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "OrvaneNoticeTest";
-        RegisterClassA(&wc);
-        window = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                               wc.hInstance, nullptr);
-    }
-    ~NoticeWindow() { DestroyWindow(window); }
+    testing::TestWindow test{"OrvaneNoticeTest", Proc};
+    HWND window = test.Handle();
 };
 
 TEST(WindowNotices, ArriveAsTheProgramNoticeWhileAWindowIsKnown) {

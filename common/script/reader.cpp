@@ -1,0 +1,278 @@
+#include "common/script/reader.h"
+
+#include <string>
+
+#include "common/script/display.h"
+#include "common/script/fields.h"
+#include "common/script/token_table.h"
+
+namespace orv {
+namespace {
+
+using C = CommandCode;
+using S = TokenShape;
+
+class ScriptReader {
+  public:
+    ScriptReader(std::string_view script, std::vector<CommandLine>& lines)
+        : script_(script), lines_(lines) {}
+
+    void Run() {
+        std::size_t p = 0;
+        while (p < script_.size()) {
+            p += script_[p] == '<' ? Token(p) : Pend(script_.substr(p, 1));
+        }
+        Flush();
+    }
+
+  private:
+    // Reads what starts at the "<" at p and gives its length.
+    std::size_t Token(std::size_t p) {
+        if (auto m = MatchToken(script_, p, TokenUse::Editor)) {
+            std::string_view token = script_.substr(p, m->Length);
+            if (m->Form->Code == C::Text)
+                return Pend(token);  // keystrokes and Alt numbers
+            fieldsOk_ = true;
+            CommandRecord record = RecordOf(*m, token);
+            if (!fieldsOk_)
+                return Pend("<");  // no token: its "<" is text
+            Flush();
+            if (IsLegacyRepeat(*m->Form)) {
+                int count = std::get<RepeatRec>(record).Count;
+                lines_.push_back({LegacyRepeatDisplayLine(count), C::RepeatStart, record});
+            } else {
+                Add(m->Form->Code, std::move(record));
+            }
+            return m->Length;
+        }
+        if (auto m = MatchDateTimeToken(script_, p)) {
+            Flush();
+            DateTimeRec r{m->IsDate, static_cast<std::uint32_t>(m->Format), m->ShowZeros, m->Future,
+                          m->Days};
+            Add(m->IsDate ? C::Date : C::Time, r);
+            return m->Length;
+        }
+        return Pend("<");
+    }
+
+    std::size_t Pend(std::string_view piece) {
+        pending_ += piece;
+        return piece.size();
+    }
+
+    void Flush() {
+        if (pending_.empty())
+            return;
+        Add(C::Text, TextRec{pending_});
+        pending_.clear();
+    }
+
+    void Add(CommandCode code, CommandRecord record) {
+        std::string text = DisplayLine(code, record);
+        lines_.push_back({std::move(text), code, std::move(record)});
+    }
+
+    // The record of a command token; a number field that is not a number
+    // clears fieldsOk_.
+    CommandRecord RecordOf(const TokenMatch& m, std::string_view token) {
+        const TokenForm& form = *m.Form;
+        C code = form.Code;
+        std::uint32_t variant = form.Variant;
+        std::string_view text = m.Texts[0];
+        std::size_t head = form.Head.size();
+        // The number fields of a closed token fill the room up to its ">".
+        auto closed = [&] {
+            return form.Shape == S::Closed ? Num(token, head, form.Offset - 1u) : 0;
+        };
+
+        switch (NewRecord(code).index()) {
+            case FamilyOf<DelayRec>:
+                return DelayRec{variant, Real(token, head, form.Offset - 1u)};
+            case FamilyOf<PauseRec>:
+                if (variant == 1)
+                    return PauseRec{1};
+                return PauseRec{2, Num(token, 7, 9), Num(token, 11, 13), text};
+            case FamilyOf<RepeatRec>:
+                if (code == C::RepeatCounter)
+                    return RepeatRec{4, int(variant), 1, 1};
+                if (code != C::RepeatStart)
+                    return RepeatRec{variant};
+                if (IsLegacyRepeat(form))
+                    return RepeatRec{1, closed(), 1, 1};
+                return RepeatRec{1, Num(token, 5, 8), Num(token, 10, 15), Num(token, 17, 22)};
+            case FamilyOf<SpeedRec>:
+                if (code == C::MacroPlaybackSpeed)
+                    return SpeedRec{3, 0, Real(token, 7, 11)};
+                return SpeedRec{variant, closed(), 1.0};
+            case FamilyOf<LaunchRec>: {
+                std::size_t fields = form.Offset - head;
+                int delay = fields >= 2 ? Num(token, head, head + 1) : 0;
+                int maxWait = fields == 4 ? Num(token, head + 2, head + 3) : 12;
+                if (code == C::WindowActivate)
+                    return LaunchRec{1, text, "", "", 0, 12};
+                return LaunchRec{variant, text, m.Texts[1], m.Texts[2], delay, maxWait};
+            }
+            case FamilyOf<SoundRec>:
+                return SoundRec{code == C::SoundBeep ? 1u : 2u, text,
+                                static_cast<std::uint8_t>(variant)};
+            case FamilyOf<StringRec>:
+                return StringRec{text};
+            case FamilyOf<SizePosRec>: {
+                std::size_t x = head, y = head + 5;
+                SizePosRec r{text, variant, 0, Num(token, x, x + 3), Num(token, y, y + 3)};
+                if (text == CurrentWindowTitle)
+                    r.Title = "", r.Current = 1;
+                return r;
+            }
+            case FamilyOf<WindowRec>: {
+                WindowRec r{text, variant, 0};
+                if (text == CurrentWindowTitle)
+                    r.Title = "", r.Current = 1;
+                return r;
+            }
+            case FamilyOf<MouseRec>: {
+                MouseRec r;  // x, y and steps 0, mode 2
+                if (code == C::MouseMove) {
+                    r.Action = 1;
+                    r.Mode = variant;
+                    if (variant != 4)
+                        r.X = Num(token, 5, 9), r.Y = Num(token, 11, 15);
+                } else {
+                    r.Action = variant;
+                    r.Steps = closed();
+                }
+                return r;
+            }
+            case FamilyOf<ClipboardRec>:
+                return ClipboardRec{variant, text, variant == 8};
+            case FamilyOf<ModifierKeyRec>:
+                return ModifierKeyRec{variant};
+            case FamilyOf<FileRec>: {
+                std::size_t split = std::string_view::npos;
+                if (code == C::CopyFile || code == C::RenameFile)
+                    split = text.find(';');
+                std::string_view second =
+                    split == std::string_view::npos ? "" : text.substr(split + 1);
+                return FileRec{variant, text.substr(0, split), second};
+            }
+            case FamilyOf<MacroRefRec>:
+                return MacroRefRec{variant, text};
+            case FamilyOf<NetworkRec>: {
+                auto has = [&](char letter) {
+                    return static_cast<std::uint8_t>(m.Letters.find(letter) !=
+                                                     std::string_view::npos);
+                };
+                return NetworkRec{m.Texts[2], m.Texts[0], m.Texts[1], has('P'), has('F'), has('S')};
+            }
+            case FamilyOf<WTextRec>:
+                return WTextRec{text, std::string(m.Texts[1])};
+            case FamilyOf<VideoRec>:
+                return VideoRec{text, variant};
+            case FamilyOf<CdRec>:
+                return CdRec{variant, closed()};
+            case FamilyOf<DesktopRec>:
+                return DesktopRec{variant};
+            case FamilyOf<DisplaySizeRec>:
+                return DisplaySizeRec{closed()};
+            case FamilyOf<SystemRec>: {
+                if (code != C::Wallpaper)
+                    return SystemRec{variant, "", closed()};
+                if (variant != 3)
+                    return SystemRec{6, text, 0, 0, 0, variant};
+                std::string_view file = text.size() > 9 ? text.substr(9) : "";
+                return SystemRec{6, file, 0, Num(text, 0, 3), Num(text, 5, 8), 3};
+            }
+            case FamilyOf<VolumeRec>:
+                return VolumeRec{variant};
+            case FamilyOf<WaitRec>: {
+                bool isText = code == C::WaitForText;
+                std::size_t width = code == C::WaitTimeElapse ? 8 : 3;
+                int amount = form.Shape == S::Exact ? 0 : Num(token, head, head + width - 1);
+                return WaitRec{isText ? 5u : variant, text, amount,
+                               static_cast<std::uint8_t>(isText ? variant : 0)};
+            }
+            case FamilyOf<DialUpRec>:
+                return DialUpRec{variant, m.Texts[2], m.Texts[0], m.Texts[1]};
+            case FamilyOf<EmailRec>:
+                return ReadEmailToken(token);
+            case FamilyOf<EncryptedRec>:
+                return EncryptedRec{text};
+            default:
+                return TextRec{};  // date and time tokens are read apart
+        }
+    }
+
+    int Num(std::string_view token, std::size_t from, std::size_t to) {
+        std::optional<int> value = FieldNumber(token, from, to);
+        fieldsOk_ = fieldsOk_ && value.has_value();
+        return value.value_or(0);
+    }
+    double Real(std::string_view token, std::size_t from, std::size_t to) {
+        std::optional<double> value = FieldReal(token, from, to);
+        fieldsOk_ = fieldsOk_ && value.has_value();
+        return value.value_or(0);
+    }
+    static bool IsLegacyRepeat(const TokenForm& form) {
+        return form.Code == C::RepeatStart && form.Offset == 12;
+    }
+
+    std::string_view script_;
+    std::vector<CommandLine>& lines_;
+    std::string pending_;
+    bool fieldsOk_ = true;
+};
+
+}  // namespace
+
+void BuildTheScript(std::string_view script, std::vector<CommandLine>& lines) {
+    ScriptReader(script, lines).Run();
+}
+
+std::vector<CommandLine> ReadScript(std::string_view script) {
+    std::vector<CommandLine> lines;
+    BuildTheScript(script, lines);
+    return lines;
+}
+
+EmailRec ReadEmailToken(std::string_view token) {
+    EmailRec r{std::string(token), 0, 0, 0};
+    std::string_view rest = token.substr(std::min<std::size_t>(7, token.size()));
+    auto take = [&](std::string_view code) {
+        if (!rest.starts_with(code))
+            return false;
+        rest.remove_prefix(code.size());
+        return true;
+    };
+    auto skipFields = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            std::size_t end = rest.find('\x01');
+            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        }
+    };
+    if (!take("RY"))
+        take("RN");
+    if (take("R1")) {
+        r.Recipients = 1;
+        for (std::string_view list : {"TO", "CC", "BL"}) {
+            if (take(list))
+                skipFields(1);
+        }
+    } else if (take("R2")) {
+        r.Recipients = 2;
+    }
+    const int textFields[] = {2, 0, 1, 2};
+    for (std::uint32_t mode = 1; mode <= 4; ++mode) {
+        if (take("S" + std::to_string(mode))) {
+            r.TextMode = mode;
+            skipFields(textFields[mode - 1]);
+            break;
+        }
+    }
+    for (std::uint32_t mode = 1; mode <= 3; ++mode) {
+        if (take("A" + std::to_string(mode)))
+            r.Attachments = mode;
+    }
+    return r;
+}
+
+}  // namespace orv

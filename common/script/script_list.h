@@ -1,0 +1,28 @@
+// The script editor's command list as a model: lines of display text, each
+// with its command code and record; the window that shows it lives with the
+// editor.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/script/records.h"
+
+namespace orv {
+
+// Re-indents every line by three blanks per open repeat, clipboard-copy or
+// held-modifier block; the depth never goes below zero.
+void SetIndents(std::vector<CommandLine>& lines);
+
+// Reads the whole file as script text into loadedText and rebuilds the list
+// from it, unindented. A file that cannot be read is reported and leaves the
+// list and the text as they were.
+bool LoadFile(const std::string& path, std::string& loadedText, std::vector<CommandLine>& lines);
+
+// Copies the selected line (a copy of its record too) to stand directly above
+// it, re-indents and gives the new selection, the source line. Without a
+// selection it says so and gives nothing.
+std::optional<int> CopyLine(std::vector<CommandLine>& lines, std::optional<int> selected);
+
+}  // namespace orv

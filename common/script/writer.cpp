@@ -1,0 +1,154 @@
+#include "common/script/writer.h"
+
+#include "common/clock.h"
+#include "common/files.h"
+#include "common/message_boxes.h"
+#include "common/script/compose.h"
+#include "common/script/token_table.h"
+#include "common/string_routines.h"
+
+namespace orv {
+namespace {
+
+void ShowError(const std::string& text) {
+    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+bool IsCuewordChar(char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+        return true;
+    return std::string_view("!#$%&*+,-./;<=>?@^_").find(c) != std::string_view::npos;
+}
+
+// The activation name checks; false after a message.
+bool ActivationNameAccepted(const ScriptEditorFields& editor) {
+    std::string name = TrimStr(editor.CuewordName);
+    if (editor.ActKind == 3) {
+        if (name.empty()) {
+            ShowError("No Cueword name was entered.");
+            return false;
+        }
+        for (char c : name) {
+            if (!IsCuewordChar(c)) {
+                ShowError(
+                    "The Cueword name has invalid characters in it.  Valid characters are A - Z, "
+                    "a - z, 0 - 9 and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +");
+                return false;
+            }
+        }
+    }
+    if (editor.ActKind == 7 && name.empty()) {
+        ShowError("No Window title has been entered.");
+        return false;
+    }
+    return true;
+}
+
+std::size_t TokenLengthAt(std::string_view text, std::size_t pos) {
+    if (auto m = MatchToken(text, pos, TokenUse::Read))
+        return m->Length;
+    if (auto m = MatchDateTimeToken(text, pos))
+        return m->Length;
+    return 0;
+}
+
+bool WriteOrReport(const std::string& path, std::string_view text) {
+    if (ReplaceFileContents(path, text))
+        return true;
+    ShowError("The file \"" + path + "\" could not be written.");
+    return false;
+}
+
+// Fills the macro record in the order the editor shell relies on.
+void DeliverToMacro(const ScriptEditorFields& editor, std::string text, MacroDelivery& into) {
+    MacroRecord& macro = into.Macro;
+    if (!editor.IsExisting) {
+        into.Table.SetMacroCount(into.Table.MacroCount() + 1);
+        UpNumKeys(into.Table, into.Library, into.Notices);
+        macro.Enabled = 1;
+    }
+    macro.Changed = CurrentClock().Now();
+    macro.Nickname = editor.NickName;
+    macro.IconName = editor.IconChoice;
+    macro.MacroKind = editor.Scope == ScopeChoice::Global     ? MacroKind::Global
+                      : editor.Scope == ScopeChoice::Specific ? MacroKind::Window
+                                                              : MacroKind::Program;
+    std::string name = TrimStr(editor.CuewordName);
+    macro.CuewordText = editor.ActKind == 3 ? name : "";
+    if (editor.ActKind == 7)
+        macro.ScopeText = name;
+    if (text.size() > MaxScriptLength) {
+        std::string limit = TrimStr(NumToSepText(0, 0, MaxScriptLength));
+        ShowError("\"The size of the macro exceeds the " + limit +
+                  " character limit.  The macro will be truncated to " + limit + " characters.");
+        text = CutScript(text);
+    }
+    macro.SetScriptText(text);
+}
+
+}  // namespace
+
+ScriptTextResult ComposeScript(const std::vector<CommandLine>& lines) {
+    ScriptTextResult result;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const CommandLine& line = lines[i];
+        if (line.Code == CommandCode::None)
+            continue;
+        ComposeResult token = ComposeCommand(line.Code, line.Record);
+        if (!token.Ok()) {
+            return {
+                {},
+                "The script line \"" + TrimStr(line.Text) + "\" cannot be saved.  " + token.Error,
+                i};
+        }
+        result.Text += token.Text;
+    }
+    return result;
+}
+
+std::string CutScript(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit)
+        return std::string(text);
+    std::size_t p = 0;
+    while (p < limit) {
+        std::size_t length = text[p] == '<' ? TokenLengthAt(text, p) : 0;
+        if (length == 0) {
+            ++p;
+        } else if (p + length > limit) {
+            return std::string(text.substr(0, p));
+        } else {
+            p += length;
+        }
+    }
+    return std::string(text.substr(0, limit));
+}
+
+SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLine>& lines,
+                  bool park, std::string_view programDir, MacroDelivery into) {
+    SaveResult result;
+    bool textFileSave = editor.EditingTextFile && !park;
+    if (!textFileSave && !ActivationNameAccepted(editor)) {
+        result.FocusName = true;
+        return result;
+    }
+    ScriptTextResult script = ComposeScript(lines);
+    if (!script.Ok()) {
+        ShowError(script.Error);
+        return result;
+    }
+    if (park) {
+        if (WriteOrReport(InFolder(programDir, WorkingFileName), script.Text))
+            result.Outcome = SaveOutcome::Parked;
+        return result;
+    }
+    if (textFileSave) {
+        if (WriteOrReport(editor.TextFilePath, script.Text))
+            result.Outcome = SaveOutcome::TextFileWritten;
+        return result;
+    }
+    DeliverToMacro(editor, std::move(script.Text), into);
+    result.Outcome = SaveOutcome::Saved;
+    return result;
+}
+
+}  // namespace orv

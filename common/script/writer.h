@@ -1,0 +1,76 @@
+// Command list to script text, and its delivery: into the macro being edited
+// (the normal save), into the working file that holds the macro's script while
+// a text file is edited in the same editor, or into that text file.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/hook_library.h"
+#include "common/macro_record.h"
+#include "common/script/records.h"
+
+namespace orv {
+
+constexpr std::string_view WorkingFileName = "TAVROL.TMP";
+
+struct ScriptTextResult {
+    std::string Text;
+    std::string Error;           // why a line cannot be written; Text is then empty
+    std::size_t FailedLine = 0;  // 0-based
+    bool Ok() const { return Error.empty(); }
+};
+
+// The script text of the lines in order, without their indentation. Lines
+// that name no command add nothing; a line whose values cannot be written
+// stops it.
+ScriptTextResult ComposeScript(const std::vector<CommandLine>& lines);
+
+// The text cut to at most limit characters; a token that would be cut in two
+// is left out whole.
+std::string CutScript(std::string_view text, std::size_t limit = MaxScriptLength);
+
+// What the writer reads of the script editor.
+enum class ScopeChoice { Global, Specific, Program };
+struct ScriptEditorFields {
+    int ActKind = 1;  // 1 hot key, 2 timed, 3 Cueword, 6 none, 7 window title
+    bool IsExisting = false;
+    bool EditingTextFile = false;
+    std::string TextFilePath;
+    std::string NickName;
+    std::string IconChoice;
+    ScopeChoice Scope = ScopeChoice::Global;
+    std::string CuewordName;  // the window title when ActKind is 7
+};
+
+// Where a normal save delivers: the editor shell's current macro record, and
+// for a new macro the editor's table, whose macro count it raises and hands to
+// the hook library.
+struct MacroDelivery {
+    MacroRecord& Macro;
+    HookTable& Table;
+    HookLibrary& Library;
+    ProgramNotices& Notices;
+};
+
+enum class SaveOutcome {
+    Refused,          // a message was shown; nothing was written or changed
+    Parked,           // the script is in the working file; the text file may be loaded
+    TextFileWritten,  // the text file was written; the parked script is to be reloaded
+    Saved,            // the macro record is filled; the editor closes
+};
+
+struct SaveResult {
+    SaveOutcome Outcome = SaveOutcome::Refused;
+    bool FocusName = false;  // the refusal concerns the Cueword name or window title box
+};
+
+// The save of the script editor. park asks for the script to go into the
+// working file in the program folder.
+SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLine>& lines,
+                  bool park, std::string_view programDir, MacroDelivery into);
+
+}  // namespace orv

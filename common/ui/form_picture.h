@@ -1,0 +1,15 @@
+// Pictures of forms for review by eye.
+#pragma once
+
+#include <string>
+
+namespace orv {
+
+class TForm;
+
+// Shows the form as it would appear, writes its picture to path as a 24-bit
+// BMP file and closes it again (as if cancelled). False when the picture
+// could not be taken or written.
+bool WriteFormPicture(TForm& form, const std::string& path);
+
+}  // namespace orv

@@ -1,0 +1,340 @@
+#include "editor/commands/win32/flow_dialogs.h"
+
+#include <windows.h>
+
+#include "common/ui/services.h"
+
+namespace orv {
+namespace {
+
+// The footer's height below the button row's top.
+constexpr int FooterHeight = 37;
+
+// The short (8.3) path of an existing file; nothing for a folder or a path
+// that names nothing.
+std::optional<std::string> ExistingShortPath(const std::string& path) {
+    char shortPath[MAX_PATH] = {};
+    DWORD length = GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return std::nullopt;
+    DWORD attributes = GetFileAttributesA(shortPath);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return std::string(shortPath, length);
+}
+
+}  // namespace
+
+// Delays ----------------------------------------------------------------------
+
+TDoDelay2::TDoDelay2()
+    : TCommandDialog("TDoDelay2", "Set Delay", 280, 126 + FooterHeight, "Set Delays") {
+    BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
+    DelSecs.OnClick = [this] { DelSecsClick(); };
+    TimedDel.OnClick = [this] { DelSecsClick(); };
+    DelMilli.OnClick = [this] { DelMilliClick(); };
+}
+
+DelayChoice TDoDelay2::Choice() const {
+    if (TimedDel.Checked())
+        return DelayChoice::Timed;
+    if (DelSecs.Checked())
+        return DelayChoice::Seconds;
+    return DelayChoice::Milliseconds;
+}
+
+void TDoDelay2::DelSecsClick() {
+    LimitToChoice();
+}
+
+void TDoDelay2::DelMilliClick() {
+    LimitToChoice();
+}
+
+void TDoDelay2::LimitToChoice() {
+    Seconds.SetMaxLength(DelayMaxLength(Choice()));
+}
+
+void TDoDelay2::FormShow() {
+    TCommandDialog::FormShow();
+    LimitToChoice();
+    Seconds.SetFocus();
+}
+
+void TDoDelay2::OkButtonClick() {
+    DelayOutcome out = ComposeDelay(Choice(), Seconds.Text());
+    if (Accept(out, [this](DelayField) -> TControl& { return Seconds; }))
+        RawValue = out.Raw.RawValue;
+}
+
+// Pause -------------------------------------------------------------------------
+
+TDoPausePos::TDoPausePos()
+    : TCommandDialog("TDoPausePos", "Pause Window", 292, 192 + FooterHeight, "Macro Pause") {
+    BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
+    BasicPause.OnClick = [this] { BasicPauseClick(); };
+    ComplexPause.OnClick = [this] { ComplexPauseClick(); };
+    TopCoord.SetMaxLength(3);
+    LeftCoord.SetMaxLength(3);
+    PauseMessage.SetMaxLength(180);
+}
+
+void TDoPausePos::BasicPauseClick() {
+    EnableDisable();
+}
+
+void TDoPausePos::ComplexPauseClick() {
+    EnableDisable();
+}
+
+// A basic pause has nothing to set: the form shrinks to its buttons.
+void TDoPausePos::EnableDisable() {
+    bool complex = !BasicPause.Checked();
+    Details.SetVisible(complex);
+    Bounds row = Buttons.Row.GetBounds();
+    row.Top = complex ? 192 : 40;
+    Buttons.Row.SetBounds(row);
+    SetClientSize(ClientWidth(), row.Top + FooterHeight);
+}
+
+void TDoPausePos::FormShow() {
+    TCommandDialog::FormShow();
+    if (FreshInsert == 1) {
+        ComplexPause.SetChecked(true);
+        TopCoord.SetText("0");
+        LeftCoord.SetText("0");
+    }
+    EnableDisable();
+    if (ComplexPause.Checked())
+        TopCoord.SetFocus();
+    else
+        BasicPause.SetFocus();
+}
+
+void TDoPausePos::OkButtonClick() {
+    PauseOutcome out =
+        ComposePause(BasicPause.Checked(), TopCoord.Text(), LeftCoord.Text(), PauseMessage.Text());
+    auto controlOf = [this](PauseField f) -> TControl& {
+        if (f == PauseField::TopCoord)
+            return TopCoord;
+        if (f == PauseField::LeftCoord)
+            return LeftCoord;
+        return PauseMessage;
+    };
+    if (!Accept(out, controlOf))
+        return;
+    RawLeft = out.Raw.RawLeft;
+    RawTop = out.Raw.RawTop;
+    RawMessage = out.Raw.RawMessage;
+}
+
+// Repeats -----------------------------------------------------------------------
+
+TDoRepeat::TDoRepeat()
+    : TCommandDialog("TDoRepeat", "Repeat Options", 280, 220 + FooterHeight, "Repeat Options") {
+    BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
+    StartRepeat.OnClick = [this] { StartRepeatClick(); };
+    PromptRepeat.OnClick = [this] { StartRepeatClick(); };
+    EndRepeat.OnClick = [this] { EndRepeatClick(); };
+    RepeatCounter.OnClick = [this] { RepeatCounterClick(); };
+    Count.SetMaxLength(4);
+    CStart.SetMaxLength(6);
+    CStep.SetMaxLength(6);
+}
+
+RepeatChoice TDoRepeat::Choice() const {
+    if (StartRepeat.Checked())
+        return RepeatChoice::Start;
+    if (RepeatCounter.Checked())
+        return RepeatChoice::Counter;
+    if (PromptRepeat.Checked())
+        return RepeatChoice::Prompt;
+    return RepeatChoice::End;
+}
+
+void TDoRepeat::StartRepeatClick() {
+    EnableDisable();
+}
+
+void TDoRepeat::EndRepeatClick() {
+    EnableDisable();
+}
+
+void TDoRepeat::RepeatCounterClick() {
+    EnableDisable();
+}
+
+void TDoRepeat::EnableDisable() {
+    RepeatLayout layout = RepeatLayoutFor(Choice());
+    RepeatLabel.SetText(layout.CountLabel);
+    for (TControl* c : {static_cast<TControl*>(&RepeatLabel), static_cast<TControl*>(&Count)})
+        c->SetVisible(layout.ShowCount);
+    for (TControl* c : {static_cast<TControl*>(&StartLabel), static_cast<TControl*>(&CStart),
+                        static_cast<TControl*>(&StepLabel), static_cast<TControl*>(&CStep)})
+        c->SetVisible(layout.ShowCounter);
+}
+
+void TDoRepeat::FormShow() {
+    TCommandDialog::FormShow();
+    if (FreshInsert == 1) {
+        StartRepeat.SetChecked(true);
+        Count.SetText("10");
+        CStart.SetText("1");
+        CStep.SetText("1");
+    }
+    EnableDisable();
+}
+
+void TDoRepeat::OkButtonClick() {
+    RawCount = 0;
+    RawStart = 1;
+    RawStep = 1;
+    RepeatOutcome out = ComposeRepeat(Choice(), Count.Text(), CStart.Text(), CStep.Text());
+    auto controlOf = [this](RepeatField f) -> TControl& {
+        if (f == RepeatField::CStart)
+            return CStart;
+        if (f == RepeatField::CStep)
+            return CStep;
+        return Count;
+    };
+    if (!Accept(out, controlOf))
+        return;
+    RawCount = out.Raw.RawCount;
+    RawStart = out.Raw.RawStart;
+    RawStep = out.Raw.RawStep;
+}
+
+// Speed ---------------------------------------------------------------------------
+
+TDoSpeed::TDoSpeed()
+    : TCommandDialog("TDoSpeed", "Speed", 280, 146 + FooterHeight, "Keyboard and Mouse Speed") {
+    BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
+    KeyboardSpeed.OnClick = [this] { KeyboardSpeedClick(); };
+    MouseSpeed.OnClick = [this] { MouseSpeedClick(); };
+    MacroSpeed.OnClick = [this] { MacroSpeedClick(); };
+    Count.SetMaxLength(4);
+}
+
+SpeedChoice TDoSpeed::Choice() const {
+    if (MacroSpeed.Checked())
+        return SpeedChoice::Macro;
+    if (MouseSpeed.Checked())
+        return SpeedChoice::Mouse;
+    return SpeedChoice::Keyboard;
+}
+
+void TDoSpeed::KeyboardSpeedClick() {
+    Lab1.SetText(SpeedLabel(SpeedChoice::Keyboard));
+}
+
+void TDoSpeed::MouseSpeedClick() {
+    Lab1.SetText(SpeedLabel(SpeedChoice::Mouse));
+}
+
+void TDoSpeed::MacroSpeedClick() {
+    Lab1.SetText(SpeedLabel(SpeedChoice::Macro));
+}
+
+void TDoSpeed::FormShow() {
+    TCommandDialog::FormShow();
+    if (FreshInsert == 1)
+        KeyboardSpeed.SetChecked(true);
+    Lab1.SetText(SpeedLabel(Choice()));
+    Count.SetFocus();
+}
+
+void TDoSpeed::OkButtonClick() {
+    SpeedOutcome out = ComposeSpeed(Choice(), Count.Text());
+    if (!Accept(out, [this](SpeedField) -> TControl& { return Count; }))
+        return;
+    RawCount = out.Raw.RawCount;
+    RawFactor = out.Raw.RawFactor;
+}
+
+// Load another macro file -----------------------------------------------------------
+
+TDoSwap::TDoSwap()
+    : TCommandDialog("TDoSwap", "Load A New Macro File", 363, 96 + FooterHeight,
+                     "Swap Macro File") {
+    BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
+    BrowseButton.OnClick = [this] { BrowseButtonClick(); };
+}
+
+void TDoSwap::BrowseButtonClick() {
+    FileDialogOptions options;
+    options.Title = "Orvane Files";
+    options.Filter = "Orvane (*.ORN)|*.ORN";
+    options.DefaultExt = "ORN";
+    options.FileMustExist = true;
+    options.HideReadOnly = true;
+    if (std::optional<std::string> file = CurrentFileDialogs().Open(Handle(), options))
+        ProgPath.SetText(*file);
+}
+
+void TDoSwap::FormShow() {
+    TCommandDialog::FormShow();
+    ProgPath.SetFocus();
+}
+
+void TDoSwap::OkButtonClick() {
+    SwapOutcome out = ComposeSwap(ProgPath.Text(), ExistingShortPath);
+    if (Accept(out, [this](SwapField) -> TControl& { return ProgPath; }))
+        FilePath = out.Raw.FilePath;
+}
+
+// Remark --------------------------------------------------------------------------------
+
+TDoRemark::TDoRemark() : TCommandDialog("TDoRemark", "Remark", 362, 66 + FooterHeight, "Remarks") {
+    BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
+    Comments.SetMaxLength(240);
+}
+
+void TDoRemark::FormShow() {
+    TCommandDialog::FormShow();
+    Comments.SetFocus();
+}
+
+void TDoRemark::OkButtonClick() {
+    Accept(ComposeRemark(Comments.Text()), [this](RemarkField) -> TControl& { return Comments; });
+}
+
+// The number dialog --------------------------------------------------------------------
+
+TDoDelay::TDoDelay(SettingsBlock& settings)
+    : TCommandDialog("TDoDelay", "", 250, 50 + FooterHeight, ""), settings_(settings) {
+    BindButtons(Buttons.OkButton, Buttons.CancelButton, nullptr);
+}
+
+orv::DelayMode TDoDelay::Mode() const {
+    return DelayMode == 5 ? orv::DelayMode::SchedulerFrequency : orv::DelayMode::AltKeypad;
+}
+
+void TDoDelay::FormShow() {
+    TCommandDialog::FormShow();
+    DelayModeLayout layout = DelayModeLayoutFor(Mode());
+    SetCaption(std::string(layout.Caption));
+    Label1.SetText(layout.Label);
+    Label2.SetVisible(layout.ShowSecondsLabel);
+    Seconds.SetMaxLength(layout.MaxLength);
+    if (Mode() == orv::DelayMode::SchedulerFrequency)
+        Seconds.SetText(std::to_string(settings_.TimerSeconds));
+    Seconds.SetFocus();
+}
+
+void TDoDelay::OkButtonClick() {
+    if (Mode() == orv::DelayMode::AltKeypad) {
+        Accept(ComposeAltKeypad(Seconds.Text()),
+               [this](NumberField) -> TControl& { return Seconds; });
+        return;
+    }
+    FrequencyOutcome frequency = ReadSchedulerFrequency(Seconds.Text());
+    if (frequency.Refused) {
+        Refuse(*frequency.Refused, Seconds);
+        return;
+    }
+    settings_.TimerSeconds = frequency.Seconds;
+    RawSeconds = frequency.Seconds;
+    Close(IDOK);
+}
+
+}  // namespace orv

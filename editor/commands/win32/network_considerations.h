@@ -1,0 +1,44 @@
+// The network options: file locking of a shared macro file, and automatic
+// synchronisation with its interval. Whatever way the dialog closes, the
+// choices go into the settings and the lock follows them; OK also writes the
+// "Network" section and tells the player.
+#pragma once
+
+#include "common/network_lock.h"
+#include "common/notices.h"
+#include "common/settings.h"
+#include "common/ui/form.h"
+
+namespace orv {
+
+class TNetworkConsiderations : public TForm {
+  public:
+    TNetworkConsiderations(SettingsBlock& settings, Configs& configs, NetworkLock& lock,
+                           ProgramNotices& player);
+
+    TCheckBox NetworkOption{*this, nullptr, {16, 14, 280, 18}, "&File Locking of Macro Files"};
+    TCheckBox AutoSync{*this, nullptr, {16, 40, 280, 18}, "&Automatic Synchronization Updating"};
+    TLabel EveryLabel{*this, nullptr, {34, 70, 100, 16}, "Synchronize every"};
+    TEdit Minutes{*this, nullptr, {136, 66, 36, 21}};
+    TLabel MinutesLabel{*this, nullptr, {178, 70, 60, 16}, "minutes"};
+    TButton OKButton{*this, nullptr, {112, 102, 75, 25}, "&Ok", ButtonRole::DefaultAndCancel};
+
+    void NetworkOptionClick();
+    void OKButtonClick();
+
+  protected:
+    void FormShow() override;
+    void FormClose() override;
+
+  private:
+    NetworkConsiderationsFields Fields() const;
+
+    SettingsBlock& settings_;
+    Configs& configs_;
+    NetworkLock& lock_;
+    ProgramNotices& player_;
+    bool oldNetworkMode_ = false;
+    bool oldAutoSync_ = false;
+};
+
+}  // namespace orv

@@ -1,0 +1,176 @@
+#include "mail/codings.h"
+
+#include <cstdint>
+
+#include "mail/mail_errors.h"
+
+namespace orv {
+namespace {
+
+constexpr char base64Alphabet[] =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// Uuencode's value 0 is the grave accent, so no line ends in blanks that a
+// mail system might strip.
+char UUChar(unsigned value) {
+    return value == 0 ? '`' : static_cast<char>(32 + value);
+}
+
+std::uint8_t Byte(std::string_view s, std::size_t i) {
+    return static_cast<std::uint8_t>(s[i]);
+}
+
+// Three bytes at a time into 6-bit values; a short last group gives only the
+// characters that carry its bits.
+template <typename Put>
+void SixBitGroups(std::string_view bytes, Put put) {
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        std::size_t n = bytes.size() - i < 3 ? bytes.size() - i : 3;
+        std::uint32_t group = Byte(bytes, i) << 16;
+        if (n > 1)
+            group |= Byte(bytes, i + 1) << 8;
+        if (n > 2)
+            group |= Byte(bytes, i + 2);
+        for (std::size_t k = 0; k <= n; ++k) put((group >> (18 - 6 * k)) & 63);
+    }
+}
+
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+constexpr std::size_t qpPiece = 65;
+
+// One quoted-printable line: every control byte, "=" and byte above 127 as
+// "=XX"; a blank at the very end also, since decoders drop trailing blanks.
+std::string QuotedPiece(std::string_view piece, bool softBreak) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(piece.size() + 4);
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        auto c = static_cast<std::uint8_t>(piece[i]);
+        bool trailingBlank = c == ' ' && i + 1 == piece.size() && !softBreak;
+        if (c < 32 || c == '=' || c >= 128 || trailingBlank) {
+            out += '=';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    if (softBreak)
+        out += '=';
+    return out;
+}
+
+void AppendQuotedLine(std::string_view line, bool lastHasLineEnd, std::vector<std::string>& out) {
+    std::size_t start = 0;
+    while (line.size() - start > qpPiece) {
+        std::size_t end = start + qpPiece;
+        for (std::size_t k = start + qpPiece; k > start; --k) {
+            if (line[k] == ' ') {
+                end = k;
+                break;
+            }
+        }
+        out.push_back(QuotedPiece(line.substr(start, end - start), true));
+        start = end;
+    }
+    out.push_back(QuotedPiece(line.substr(start), !lastHasLineEnd));
+}
+
+}  // namespace
+
+std::string Base64EncodeString(std::string_view bytes, std::size_t maxLength) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    SixBitGroups(bytes, [&](unsigned v) { out += base64Alphabet[v]; });
+    while (out.size() % 4 != 0) out += '=';
+    if (out.size() > maxLength)
+        out.resize(maxLength);
+    return out;
+}
+
+unsigned Base64CharValue(char c) {
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<unsigned>(c - 'A');
+    if (c >= 'a' && c <= 'z')
+        return static_cast<unsigned>(c - 'a' + 26);
+    if (c >= '0' && c <= '9')
+        return static_cast<unsigned>(c - '0' + 52);
+    if (c == '+')
+        return 62;
+    if (c == '/')
+        return 63;
+    if (c == '=')
+        return 255;
+    throw EMessageParserError("Invalid Character");
+}
+
+std::string UUEncodeLine(std::string_view bytes) {
+    std::string out(1, UUChar(static_cast<unsigned>(bytes.size())));
+    out.reserve(61);
+    SixBitGroups(bytes, [&](unsigned v) { out += UUChar(v); });
+    return out;
+}
+
+std::string EncodeHeaderWord(std::string_view text) {
+    if (text.empty() || text[0] != '\x1B')
+        return std::string(text);
+    std::string word = "=?ISO-2022-JP?B?" + Base64EncodeString(text) + "?=";
+    if (word.size() > 255)
+        word.resize(255);
+    return word;
+}
+
+std::string EncodeHeaderText(std::string_view text, std::string_view charsetName) {
+    if (!HasEightBit(text))
+        return std::string(text);
+    // 39 bytes make 52 base64 characters: with the frame, a word of at most 75.
+    constexpr std::size_t chunk = 39;
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); i += chunk) {
+        if (!out.empty())
+            out += ' ';
+        out += "=?";
+        out += charsetName;
+        out += "?B?" + Base64EncodeString(text.substr(i, chunk)) + "?=";
+    }
+    return out;
+}
+
+std::vector<std::string> SplitTextLines(std::string_view source) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < source.size()) {
+        std::size_t end = start;
+        while (end < source.size() && !IsLineEnd(source[end])) ++end;
+        lines.emplace_back(source.substr(start, end - start));
+        if (end < source.size() && source[end] == '\r' && end + 1 < source.size() &&
+            source[end + 1] == '\n') {
+            ++end;
+        }
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> QuotedPrintableLines(std::string_view source) {
+    std::vector<std::string> out;
+    std::vector<std::string> lines = SplitTextLines(source);
+    bool endsWithLineEnd = !source.empty() && IsLineEnd(source.back());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        AppendQuotedLine(lines[i], i + 1 < lines.size() || endsWithLineEnd, out);
+    }
+    return out;
+}
+
+bool HasEightBit(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<std::uint8_t>(c) >= 128)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace orv

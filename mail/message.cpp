@@ -1,0 +1,632 @@
+#include "mail/message.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+#include "common/clock.h"
+#include "common/string_routines.h"
+#include "mail/codings.h"
+#include "mail/mail_errors.h"
+
+namespace orv {
+
+void TmsAddressList::Add(std::string_view address, std::string_view name) {
+    TmsMailAddress entry;
+    entry.Address = address;
+    entry.Name = name;
+    items_.push_back(entry);
+}
+
+void TmsAttItem::SetFileName(std::string_view name) {
+    FileName = name;
+    if (name.empty())
+        return;
+    ContentType = ContentTypeOfFile(name);
+    std::string upper = UpperAscii(ContentType.str());
+    if (upper == "TEXT/PLAIN" || upper == "TEXT/RTF" || upper == "TEXT/HTML") {
+        Encoding = AttEncoding::QuotedPrintable;
+    } else if (upper == "MESSAGE/RFC822") {
+        Encoding = AttEncoding::SevenBit;
+    } else {
+        Encoding = AttEncoding::Base64;
+    }
+}
+
+void TmsAttList::AddFile(std::string_view fileName) {
+    TmsAttItem item;
+    item.SetFileName(fileName);
+    std::ifstream in(std::string(fileName), std::ios::binary);
+    if (!in)
+        throw std::runtime_error("Cannot open file \"" + std::string(fileName) + "\"");
+    item.Data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad())
+        throw std::runtime_error("Cannot read file \"" + std::string(fileName) + "\"");
+    items_.push_back(std::move(item));
+}
+
+void TmsHeaders::Remove(std::string_view name) {
+    std::string prefix = UpperAscii(name);
+    if (prefix.empty() || prefix.back() != ':')
+        prefix += ':';
+    for (auto it = lines_.begin(); it != lines_.end(); ++it) {
+        if (UpperAscii(*it).starts_with(prefix)) {
+            auto end = std::next(it);
+            while (end != lines_.end() && !end->empty() &&
+                   (end->front() == ' ' || end->front() == '\t')) {
+                ++end;
+            }
+            lines_.erase(it, end);
+            return;
+        }
+    }
+}
+
+namespace {
+
+class NoContentTypes final : public ContentTypeSource {
+  public:
+    std::string ContentTypeOf(std::string_view) const override { return ""; }
+};
+
+const ContentTypeSource* installedTypes = nullptr;
+
+}  // namespace
+
+const ContentTypeSource& CurrentContentTypes() {
+    static NoContentTypes none;
+    return installedTypes ? *installedTypes : none;
+}
+
+void SetCurrentContentTypes(const ContentTypeSource* source) {
+    installedTypes = source;
+}
+
+std::string FileNamePart(std::string_view fileName) {
+    std::size_t slash = fileName.find_last_of("\\/:");
+    return std::string(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
+}
+
+std::string ContentTypeOfFile(std::string_view fileName) {
+    std::string name = FileNamePart(fileName);
+    std::size_t dot = name.rfind('.');
+    std::string type =
+        dot == std::string::npos ? "" : CurrentContentTypes().ContentTypeOf(name.substr(dot));
+    return type.empty() ? "application/octet-stream" : type;
+}
+
+MessageStamp CurrentMessageStamp() {
+    MessageStamp stamp;
+    stamp.Now = CurrentClock().Now();
+    std::time_t t = std::time(nullptr);
+    std::tm utc{};
+    std::tm local{};
+#ifdef _WIN32
+    gmtime_s(&utc, &t);
+    localtime_s(&local, &t);
+#else
+    gmtime_r(&t, &utc);
+    localtime_r(&t, &local);
+#endif
+    // The local clock read as if it were UTC, minus the true instant.
+    utc.tm_isdst = local.tm_isdst;
+    stamp.ZoneMinutes =
+        static_cast<int>(std::difftime(std::mktime(&local), std::mktime(&utc)) / 60);
+    static std::mt19937_64 random{
+        std::random_device{}() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
+    static unsigned counter = 0;
+    char token[40];
+    std::snprintf(token, sizeof token, "%016llX.%u", static_cast<unsigned long long>(random()),
+                  ++counter);
+    stamp.UniqueToken = token;
+    return stamp;
+}
+
+namespace {
+
+bool IsAtext(char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+        return true;
+    return std::string_view("!#$%&'*+-/=?^_`{|}~").find(c) != std::string_view::npos;
+}
+
+// Words of atext joined by blanks need no quotes in a header.
+bool IsPlainPhrase(std::string_view name) {
+    for (char c : name) {
+        if (!IsAtext(c) && c != ' ')
+            return false;
+    }
+    return true;
+}
+
+bool IsControl(char c) {
+    auto b = static_cast<std::uint8_t>(c);
+    return (b < 32 && b != '\t' && b != 27) || b == 127;
+}
+
+bool HasControl(std::string_view text) {
+    for (char c : text) {
+        if (IsControl(c))
+            return true;
+    }
+    return false;
+}
+
+std::string CharSetName(TCharSet set) {
+    switch (set) {
+        case TCharSet::csISO8859:
+            return "iso-8859-1";
+        case TCharSet::csISO2022jp:
+            return "iso-2022-jp";
+        default:
+            return "us-ascii";
+    }
+}
+
+const char* EncodingName(std::uint8_t encoding) {
+    switch (encoding) {
+        case AttEncoding::SevenBit:
+            return "7 bit";
+        case AttEncoding::QuotedPrintable:
+            return "Quoted-Printable";
+        default:
+            return "Base64";
+    }
+}
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+std::string LowerNamePart(const TmsAttItem& att) {
+    return Lower(FileNamePart(att.FileName));
+}
+
+std::string TwoDigits(int n) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02d", n);
+    return buf;
+}
+
+std::string DateHeader(const MessageStamp& stamp) {
+    static constexpr const char* days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static constexpr const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    DateTimeParts p = DecodeDateTime(stamp.Now);
+    int zone = stamp.ZoneMinutes < 0 ? -stamp.ZoneMinutes : stamp.ZoneMinutes;
+    return std::string("Date: ") + days[(p.dayOfWeek + 6) % 7] + ", " + TwoDigits(p.day) + " " +
+           months[p.month - 1] + " " + std::to_string(p.year) + " " + TwoDigits(p.hour) + ":" +
+           TwoDigits(p.minute) + ":" + TwoDigits(p.second) + " " +
+           (stamp.ZoneMinutes < 0 ? "-" : "+") + TwoDigits(zone / 60) + TwoDigits(zone % 60);
+}
+
+std::string MessageIdHeader(const MessageStamp& stamp, std::string_view sender) {
+    DateTimeParts p = DecodeDateTime(stamp.Now);
+    std::size_t at = sender.rfind('@');
+    std::string domain = at == std::string_view::npos || at + 1 == sender.size()
+                             ? "orvane.invalid"
+                             : std::string(sender.substr(at + 1));
+    return "Message-ID: <" + std::to_string(p.year) + TwoDigits(p.month) + TwoDigits(p.day) +
+           TwoDigits(p.hour) + TwoDigits(p.minute) + TwoDigits(p.second) + "." + stamp.UniqueToken +
+           "@" + domain + ">";
+}
+
+std::string RandomBoundary(std::mt19937& random) {
+    std::uniform_int_distribution<int> digit(0, 8);
+    std::string b;
+    for (int i = 0; i < 8; ++i) b += static_cast<char>('0' + digit(random));
+    return b;
+}
+
+// Writes one message; holds what the parts of the writing share.
+class Encoder {
+  public:
+    Encoder(const TmsMessage& m, const TmsMessage::LineWriter& w, const MessageStamp& stamp,
+            const std::function<void()>& yield)
+        : msg_(m), write_(w), stamp_(stamp), yield_(yield), random_(std::random_device{}()) {
+        for (const std::string& line : m.Body) {
+            if (line.size() >= 256)
+                longLines_ = true;
+        }
+        bodyCharSet_ =
+            m.CharSet == TCharSet::csUSASCII && BodyHasEightBit() ? TCharSet::csISO8859 : m.CharSet;
+    }
+
+    void Encode() {
+        WriteHeaderBlock();
+        if (msg_.Encoding == TMsgEncoding::meUU)
+            return WriteUUBody();
+        std::string type = msg_.ContentType();
+        bool hasAttachments = msg_.Attachments.Count() > 0;
+        if (type == "multipart/mixed") {
+            WriteMultipart(false);
+        } else if (type == "multipart/alternative") {
+            WriteMultipart(true);
+        } else if (hasAttachments) {
+            WriteSinglePart();
+        } else if (type == "text/html" || type == "text/rtf") {
+            WriteFormattedBody(type);
+        } else {
+            WritePlainBody();
+        }
+    }
+
+  private:
+    void Line(std::string_view s) { write_(s); }
+
+    bool BodyHasEightBit() const {
+        for (const std::string& line : msg_.Body) {
+            if (HasEightBit(line))
+                return true;
+        }
+        return false;
+    }
+
+    bool Mime() const { return msg_.Encoding == TMsgEncoding::meMIME; }
+    bool Japanese() const { return Mime() && msg_.CharSet == TCharSet::csISO2022jp; }
+
+    std::string HeaderText(std::string_view text) const {
+        if (Japanese() && !text.empty() && text[0] == '\x1B')
+            return EncodeHeaderWord(text);
+        return EncodeHeaderText(text, CharSetName(TCharSet::csISO8859));
+    }
+
+    std::string DisplayName(std::string_view name) const {
+        if (HasEightBit(name) || (Japanese() && !name.empty() && name[0] == '\x1B')) {
+            return HeaderText(name);
+        }
+        if (IsPlainPhrase(name))
+            return std::string(name);
+        if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+            return std::string(name);
+        std::string quoted = "\"";
+        for (char c : name) {
+            if (c == '"' || c == '\\')
+                quoted += '\\';
+            quoted += c;
+        }
+        return quoted + "\"";
+    }
+
+    std::string Mailbox(const TmsMailAddress& a) const {
+        return DisplayName(a.Name) + " <" + a.Address.str() + ">";
+    }
+
+    void WriteAddressLines(std::string_view label, const TmsAddressList& list) {
+        const auto& items = list.All();
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            std::string lead = i == 0 ? std::string(label) + ":" : "";
+            lead.resize(10, ' ');
+            Line(lead + Mailbox(items[i]) + (i + 1 < items.size() ? "," : ""));
+        }
+    }
+
+    void WriteHeaderBlock() {
+        Line("From:     " + Mailbox(msg_.Sender));
+        WriteAddressLines("To", msg_.Recipients);
+        WriteAddressLines("CC", msg_.CC);
+        if (msg_.ReturnReceipt)
+            Line("Return-Receipt-To: <" + msg_.Sender.Address.str() + ">");
+        if (msg_.Priority == TPriority::ptLow)
+            Line("X-Priority: 5");
+        if (msg_.Priority == TPriority::ptHigh)
+            Line("X-Priority: 1");
+        TmsHeaders user = msg_.Headers;
+        for (const char* name : {"From", "To", "CC", "BCC", "Return-Receipt-To", "X-Priority",
+                                 "Subject", "Mime-Version", "Content-Type", "X-Encoding",
+                                 "Content-Transfer-Encoding", "Date", "Message-ID"}) {
+            user.Remove(name);
+        }
+        for (const std::string& line : user.Lines()) Line(line);
+        if (!msg_.Subject.empty())
+            Line("Subject: " + HeaderText(msg_.Subject));
+        Line(DateHeader(stamp_));
+        Line(MessageIdHeader(stamp_, msg_.Sender.Address));
+        if (Mime())
+            Line("Mime-Version: 1.0");
+    }
+
+    bool QuotedBody() const { return bodyCharSet_ == TCharSet::csISO8859 || longLines_; }
+
+    std::string BodyText() const {
+        std::string text;
+        for (const std::string& line : msg_.Body) text += line + "\r\n";
+        return text;
+    }
+
+    void WriteLines(const std::vector<std::string>& lines) {
+        for (const std::string& line : lines) Line(line);
+    }
+
+    void WriteBodyLines(bool quoted) {
+        if (quoted) {
+            WriteLines(QuotedPrintableLines(BodyText()));
+        } else {
+            WriteLines(msg_.Body);
+        }
+    }
+
+    void WriteTextPartHeader() {
+        Line("Content-Type: text/plain; charset=\"" + CharSetName(bodyCharSet_) + "\"");
+        Line(QuotedBody() ? "Content-Transfer-Encoding: quoted-printable"
+                          : "Content-Transfer-Encoding: 7bit");
+    }
+
+    void WritePlainBody() {
+        WriteTextPartHeader();
+        Line("");
+        WriteBodyLines(QuotedBody());
+    }
+
+    void WriteFormattedBody(const std::string& type) {
+        std::string line = "Content-Type: " + type;
+        if (msg_.CharSet != TCharSet::csUSASCII || bodyCharSet_ != TCharSet::csUSASCII) {
+            line += "; charset=\"iso-8859-1\"";
+        }
+        Line(line);
+        Line("Content-Transfer-Encoding: quoted-printable");
+        Line("");
+        WriteBodyLines(true);
+    }
+
+    void WriteSinglePart() {
+        const TmsAttItem& att = msg_.Attachments.Items(0);
+        std::string lowerName = LowerNamePart(att);
+        std::string name = FileNamePart(att.FileName);
+        bool special = lowerName == "_htmbody.htm" || lowerName == "_rtfbody.rtf";
+        if (lowerName == "_htmbody.htm") {
+            Line("Content-Type: text/html");
+        } else if (lowerName == "_rtfbody.rtf") {
+            Line("Content-Type: text/rtf");
+        } else {
+            Line("Content-Type: " + att.ContentType.str() + "; name=\"" + name + "\"");
+        }
+        Line(std::string("Content-Transfer-Encoding: ") + EncodingName(att.Encoding));
+        if (!special)
+            Line("Content-Disposition: attachment; filename=\"" + name + "\"");
+        Line("");
+        WriteAttachmentData(att);
+    }
+
+    void Yield() const {
+        if (yield_)
+            yield_();
+    }
+
+    // Full blocks, then the short rest; an empty rest writes nothing.
+    template <typename EncodeBlock>
+    void WriteBlocks(const std::string& data, std::size_t block, EncodeBlock encode) {
+        for (std::size_t i = 0; i < data.size(); i += block) {
+            Line(encode(std::string_view(data).substr(i, block)));
+            Yield();
+        }
+    }
+
+    void WriteAttachmentData(const TmsAttItem& att) {
+        switch (att.Encoding) {
+            case AttEncoding::Base64:
+                WriteBlocks(att.Data, 57, [](std::string_view b) { return Base64EncodeString(b); });
+                break;
+            case AttEncoding::QuotedPrintable:
+                WriteLines(QuotedPrintableLines(att.Data));
+                break;
+            default:
+                WriteLines(SplitTextLines(att.Data));
+                break;
+        }
+    }
+
+    void Delimiter(const std::string& boundary) {
+        Line("");
+        Line("--" + boundary);
+    }
+
+    static bool IsAlt(const TmsAttItem& att) { return LowerNamePart(att).starts_with("_alt."); }
+
+    void WriteMultipart(bool alternative) {
+        const auto& atts = msg_.Attachments.All();
+        bool bodyEmpty = msg_.Body.empty();
+        bool htmlFirst = !atts.empty() && bodyEmpty && LowerNamePart(atts[0]) == "_htmbody.htm";
+        bool rtfFirst = !atts.empty() && bodyEmpty && LowerNamePart(atts[0]) == "_rtfbody.rtf";
+        std::string outer = RandomBoundary(random_);
+        std::string current = outer;
+        Line("Content-Type: " + msg_.ContentType() + "; boundary=\"" + outer + "\"");
+        Line("");
+        Line(MailText(MailId::MultipartPreamble));
+        Delimiter(current);
+        bool nested = false;
+        if (!alternative && !atts.empty() && IsAlt(atts[0])) {
+            nested = true;
+            do current = RandomBoundary(random_);
+            while (current == outer);
+            Line("Content-Type:  multipart/alternative; boundary=\"" + current + "\"");
+            Line("Content-Transfer-Encoding: 7bit");
+            Delimiter(current);
+        }
+        if (!bodyEmpty) {
+            WriteTextPartHeader();
+            Line("");
+            WriteBodyLines(QuotedBody());
+            Delimiter(current);
+        }
+        for (std::size_t i = 0; i < atts.size(); ++i) {
+            const TmsAttItem& att = atts[i];
+            if (i > 0) {
+                // The empty line after the previous part's data already starts
+                // this delimiter; another would add a line to that part.
+                Line("--" + current);
+                htmlFirst = rtfFirst = false;
+            }
+            bool named = !(alternative || nested || htmlFirst || rtfFirst);
+            std::string name = FileNamePart(att.FileName);
+            Line("Content-Type: " + att.ContentType.str() +
+                 (named ? "; name=\"" + name + "\"" : ""));
+            Line(std::string("Content-Transfer-Encoding: ") + EncodingName(att.Encoding));
+            if (named)
+                Line("Content-Disposition: attachment; filename=\"" + name + "\"");
+            Line("");
+            WriteAttachmentData(att);
+            Line("");
+            if (i + 1 == atts.size()) {
+                if (nested)
+                    Line("--" + current + "--");
+                Line("--" + outer + "--");
+            } else if (nested && !IsAlt(atts[i + 1])) {
+                Line("--" + current + "--");
+                nested = false;
+                current = outer;
+            }
+        }
+    }
+
+    void WriteUUBody() {
+        if (bodyCharSet_ != TCharSet::csUSASCII) {
+            // Without MIME the 8-bit body would arrive with no character set.
+            Line("Mime-Version: 1.0");
+            Line("Content-Type: text/plain; charset=\"" + CharSetName(bodyCharSet_) + "\"");
+            Line("Content-Transfer-Encoding: 8bit");
+        }
+        Line("");
+        WriteLines(msg_.Body);
+        for (const TmsAttItem& att : msg_.Attachments.All()) {
+            Line("");
+            Line("begin 600 " + FileNamePart(att.FileName));
+            WriteBlocks(att.Data, 45, [](std::string_view b) { return UUEncodeLine(b); });
+            Line("`");
+            Line("end");
+        }
+    }
+
+    const TmsMessage& msg_;
+    const TmsMessage::LineWriter& write_;
+    const MessageStamp& stamp_;
+    const std::function<void()>& yield_;
+    std::mt19937 random_;
+    bool longLines_ = false;
+    TCharSet bodyCharSet_;
+};
+
+std::string Printable(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (IsControl(c) || c == '\t')
+            c = ' ';
+    }
+    return out;
+}
+
+void RefuseAddress(const TmsMailAddress& a) {
+    std::string_view address = a.Address;
+    if (address.empty()) {
+        throw EMessageError("The e-mail address of \"" + Printable(a.Name) + "\" is empty");
+    }
+    if (HasControl(address) || address.find_first_of("<>\t") != std::string_view::npos) {
+        throw EMessageError("The e-mail address \"" + Printable(address) +
+                            "\" holds a control character or an angle bracket");
+    }
+}
+
+void RefuseText(std::string_view text, std::string_view what) {
+    if (HasControl(text)) {
+        throw EMessageError(std::string(what) + " holds a line break or another control character");
+    }
+}
+
+}  // namespace
+
+std::string TmsMessage::ContentType() const {
+    if (Encoding == TMsgEncoding::meUU)
+        return "";
+    const auto& atts = Attachments.All();
+    if (!atts.empty()) {
+        bool allAlt = true;
+        for (const TmsAttItem& a : atts) allAlt = allAlt && LowerNamePart(a).starts_with("_alt.");
+        if (allAlt)
+            return "multipart/alternative";
+    }
+    if (atts.size() == 1 && Body.empty()) {
+        std::string name = LowerNamePart(atts[0]);
+        if (name == "_rtfbody.rtf")
+            return "text/rtf";
+        if (name == "_htmbody.htm")
+            return "text/html";
+    }
+    if (Body.empty()) {
+        if (atts.empty())
+            return "text/plain";
+        return atts.size() == 1 ? atts[0].ContentType.str() : "multipart/mixed";
+    }
+    if (!atts.empty())
+        return "multipart/mixed";
+    return storedContentType_.empty() ? "text/plain" : storedContentType_;
+}
+
+void TmsMessage::SetContentType(std::string_view type) {
+    storedContentType_ = Lower(type);
+}
+
+void TmsMessage::SetBodyText(std::string_view text) {
+    Body = SplitTextLines(text);
+}
+
+void TmsMessage::Validate() const {
+    if (Sender.Address.empty())
+        throw EMessageError(MailText(MailId::SenderRequired));
+    bool any = false;
+    for (const TmsAddressList* list : {&Recipients, &CC, &BCC}) {
+        for (const TmsMailAddress& a : list->All()) any = any || !a.Address.empty();
+    }
+    if (!any)
+        throw EMessageError(MailText(MailId::RecipientRequired));
+    RefuseAddress(Sender);
+    RefuseText(Sender.Name, "The sender's name");
+    for (const TmsAddressList* list : {&Recipients, &CC, &BCC}) {
+        for (const TmsMailAddress& a : list->All()) {
+            RefuseAddress(a);
+            RefuseText(a.Name, "The name \"" + Printable(a.Name) + "\"");
+        }
+    }
+    RefuseText(Subject, "The subject");
+    for (const std::string& line : Headers.Lines()) RefuseText(line, "A header line");
+}
+
+void TmsMessage::Encode(const LineWriter& writeLine, const MessageStamp& stamp,
+                        const std::function<void()>& yield) const {
+    Encoder(*this, writeLine, stamp, yield).Encode();
+}
+
+void TmsMessage::EncodeToStream(std::ostream& out, const MessageStamp& stamp) const {
+    Encode(
+        [&out](std::string_view line) {
+            out.write(line.data(), static_cast<std::streamsize>(line.size()));
+            out.write("\r\n", 2);
+        },
+        stamp);
+}
+
+void TmsMessage::Clear() {
+    Body.clear();
+    Attachments.Clear();
+    Sender.Clear();
+    Headers.Clear();
+    Subject = "";
+    Encoding = TMsgEncoding::meMIME;
+    CharSet = TCharSet::csUSASCII;
+    storedContentType_.clear();
+    CC.Clear();
+    BCC.Clear();
+    Recipients.Clear();
+    ReturnReceipt = false;
+}
+
+}  // namespace orv

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "common/script/catalogue.h"
+#include "common/script/token_table.h"
+
+namespace orv {
+namespace {
+
+using C = CommandCode;
+
+TEST(Catalogue, NamesAndTables) {
+    EXPECT_EQ(CommandName(C::Text), "Text");
+    EXPECT_EQ(CommandName(C::RepeatPromptStart), "Repeat Prompt Start");
+    EXPECT_EQ(CommandName(C::WaitTimeDelay), "Wait Time Delay");
+    std::set<std::string_view> names;
+    for (int code = 1; code <= CommandCount; ++code) {
+        EXPECT_LE(CommandNameTable[code].size(), 25u);
+        names.insert(CommandNameTable[code]);
+    }
+    EXPECT_EQ(names.size(), 117u);
+    EXPECT_EQ(DateFormatTable[50].Name, "Day of Week 4");
+    EXPECT_EQ(TimeFormatTable[25].Sample, "3,04p");
+    for (const FormatEntry& f : DateFormatTable) EXPECT_LE(f.Name.size(), 15u);
+    EXPECT_EQ(KeystrokeTokens[71].Token, "<NUMLOCK>");
+}
+
+TEST(Catalogue, LineCommandIsTheFirstNameThatFits) {
+    EXPECT_EQ(FindCommandOfLine("      Repeat End"), C::RepeatEnd);
+    // "Text" is tried first, so any line beginning with it is a Text line.
+    EXPECT_EQ(FindCommandOfLine("Text: Window Close"), C::Text);
+    EXPECT_EQ(FindCommandOfLine("Window Close - Current Win"), C::WindowClose);
+    EXPECT_EQ(FindCommandOfLine("Nothing known"), C::None);
+    EXPECT_EQ(FindCommandOfLine("CD-Rom Go To Track 5"), C::CdGoToTrack);
+}
+
+TEST(Catalogue, OptionBoxIsAlphabetical) {
+    auto items = OptionBoxItems();
+    ASSERT_EQ(items.size(), 117u);
+    EXPECT_EQ(items.front().first, "Activate or Launch");
+    EXPECT_EQ(items.back().first, "Windows Sizing Border");
+}
+
+TEST(TokenTable, NoHeadBeginsAnother) {
+    auto table = TokenTable();
+    for (const TokenForm& a : table) {
+        for (const TokenForm& b : table) {
+            if (&a != &b) {
+                EXPECT_FALSE(b.Head.starts_with(a.Head)) << a.Head << " " << b.Head;
+            }
+        }
+    }
+}
+
+TEST(TokenTable, ReadersSeeTheirOwnForms) {
+    auto editor = MatchToken("<WPOS2:00010,00020Calc>", 0, TokenUse::Editor);
+    auto player = MatchToken("<WPOS2:00010,00020Calc>", 0, TokenUse::Player);
+    EXPECT_FALSE(editor);
+    ASSERT_TRUE(player);
+    EXPECT_EQ(player->Length, 23u);
+    EXPECT_EQ(player->Texts[0], "Calc");
+    auto key = MatchToken("x<PAGE DOWN>", 1, TokenUse::Player);
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->Form->Variant, 34);  // the virtual key it plays
+    EXPECT_FALSE(MatchToken("<PAUSEKEY>", 0, TokenUse::Editor));
+    EXPECT_TRUE(MatchToken("<PAUSEKEY>", 0, TokenUse::Player));
+}
+
+TEST(TokenTable, EveryWrittenFormIsReadByBoth) {
+    for (const TokenForm& form : TokenTable()) {
+        if (form.Use & TokenUse::Written) {
+            EXPECT_EQ(form.Use, TokenUse::All) << form.Head;
+        }
+    }
+    EXPECT_EQ(WrittenForm(C::RepeatStart, 1)->Head, "<REP:");
+    EXPECT_EQ(WrittenForm(C::ProgramLaunch, 2)->Head, "<LAUNCHDEL:");
+    EXPECT_EQ(WrittenForm(C::AudioVolume, 5), nullptr);
+}
+
+TEST(TokenTable, DateAndTimeTokensNeverReadPastTheirEnd) {
+    auto date = MatchDateTimeToken("<YY{YP123}>", 0);
+    ASSERT_TRUE(date);
+    EXPECT_EQ(date->Length, 11u);
+    EXPECT_EQ(date->Days, 123);
+    EXPECT_FALSE(date->Future);
+    EXPECT_FALSE(MatchDateTimeToken("<YY{YP12", 0));
+    EXPECT_FALSE(MatchDateTimeToken("<YY{", 0));
+    EXPECT_FALSE(MatchDateTimeToken("<hh{X}>", 0));
+    auto time = MatchDateTimeToken("<hh,mma{Y}>", 0);
+    ASSERT_TRUE(time);
+    EXPECT_EQ(time->Format, 26);
+    EXPECT_TRUE(time->ShowZeros);
+}
+
+}  // namespace
+}  // namespace orv

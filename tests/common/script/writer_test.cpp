@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/script/reader.h"
+#include "common/files.h"
+#include "common/files.h"
+#include "common/script/script_list.h"
+#include "common/script/writer.h"
+#include "common/hook_library.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/scripted_message_boxes.h"
+
+namespace orv {
+namespace {
+
+using C = CommandCode;
+using testing::FakeClock;
+using testing::ScriptedMessageBoxes;
+
+const std::string TooLong =
+    "\"The size of the macro exceeds the 5,000 character limit.  The macro will be truncated "
+    "to 5,000 characters.";
+
+class ScriptWriter : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder =
+            std::filesystem::temp_directory_path() /
+            ("orvane_writer_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        parkPath = InFolder(folder.string(), "TAVROL.TMP");
+        table.SetMacroCount(7);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    SaveResult Save(const std::vector<CommandLine>& lines, bool park = false) {
+        return SaveIt(editor, lines, park, programDir.empty() ? folder.string() : programDir,
+                      {macro, table, library, notices});
+    }
+
+    struct RecordedNotices final : ProgramNotices {
+        void Post(int code, int argument) override { posted.emplace_back(code, argument); }
+        std::vector<std::pair<int, int>> posted;
+    };
+
+    std::filesystem::path folder;
+    std::string parkPath;
+    std::string programDir;
+    ScriptEditorFields editor;
+    MacroRecord macro;
+    HookTable table;
+    MemoryHookLibrary library;
+    RecordedNotices notices;
+    ScriptedMessageBoxes boxes;
+    FakeClock clock;
+};
+
+TEST_F(ScriptWriter, NormalSaveFillsTheMacroFields) {
+    editor.IsExisting = false;
+    editor.ActKind = 3;
+    editor.CuewordName = "  brb-later!  ";
+    editor.NickName = std::string(60, 'n');
+    editor.IconChoice = "SOMEICON.ICO.EXTRA";
+    editor.Scope = ScopeChoice::Program;
+    macro.ScopeText = "kept";
+    macro.TextLength = 99;
+    SaveResult r = Save(ReadScript("Hello<ENTER><BEEP>"));
+    ASSERT_EQ(r.Outcome, SaveOutcome::Saved);
+    EXPECT_EQ(macro.Nickname, std::string(50, 'n'));
+    EXPECT_EQ(macro.IconName, "SOMEICON.ICO");
+    EXPECT_EQ(macro.MacroKind, MacroKind::Program);
+    EXPECT_EQ(macro.CuewordText, "brb-later!");
+    EXPECT_EQ(macro.ScopeText, "kept");
+    EXPECT_EQ(macro.TextLength, 99);  // not the writer's field
+    EXPECT_EQ(macro.ScriptText(), "Hello<ENTER><BEEP>");
+    EXPECT_EQ(macro.Changed, clock.Now());
+    // A new macro is counted, handed to the hook library and enabled.
+    EXPECT_EQ(macro.Enabled, 1);
+    EXPECT_EQ(table.MacroCount(), 8);
+    EXPECT_EQ(library.Master.MacroCount(), 8);
+    EXPECT_EQ(notices.posted,
+              (std::vector<std::pair<int, int>>{
+                  {NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys)}}));
+}
+
+TEST_F(ScriptWriter, WindowTitleActivationKeepsItsTitle) {
+    editor.IsExisting = true;
+    editor.ActKind = 7;
+    editor.CuewordName = " " + std::string(40, 'w');
+    editor.Scope = ScopeChoice::Specific;
+    macro.CuewordText = "old";
+    macro.SetScriptText("old script");
+    SaveResult r = Save({});
+    ASSERT_EQ(r.Outcome, SaveOutcome::Saved);
+    EXPECT_EQ(table.MacroCount(), 7);
+    EXPECT_TRUE(notices.posted.empty());
+    EXPECT_EQ(macro.ScopeText, std::string(30, 'w'));
+    EXPECT_EQ(macro.CuewordText, "");
+    EXPECT_EQ(macro.MacroKind, MacroKind::Window);
+    EXPECT_EQ(macro.ScriptText(), "");  // an empty list gives an empty script
+}
+
+TEST_F(ScriptWriter, ActivationNamesAreChecked) {
+    editor.ActKind = 3;
+    editor.CuewordName = "   ";
+    boxes.Expect("No Cueword name was entered.", MsgResult::Ok, "Error");
+    SaveResult r = Save(ReadScript("x"));
+    EXPECT_EQ(r.Outcome, SaveOutcome::Refused);
+    EXPECT_TRUE(r.FocusName);
+
+    const std::string invalid =
+        "The Cueword name has invalid characters in it.  Valid characters are A - Z, a - z, 0 - "
+        "9 and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +";
+    for (std::string name : {"it's", "a b", "caf\xE9"}) {
+        editor.CuewordName = name;
+        boxes.Expect(invalid, MsgResult::Ok, "Error");
+        EXPECT_EQ(Save(ReadScript("x")).Outcome, SaveOutcome::Refused) << name;
+    }
+    editor.ActKind = 7;
+    editor.CuewordName = "";
+    boxes.Expect("No Window title has been entered.", MsgResult::Ok, "Error");
+    EXPECT_EQ(Save(ReadScript("x")).Outcome, SaveOutcome::Refused);
+}
+
+TEST_F(ScriptWriter, IndentedLinesAreWrittenWithoutTheirBlanks) {
+    std::string script = "<REP:0002:000001:000001><CTLD>a<CTLU><ENDREP>";
+    std::vector<CommandLine> lines = ReadScript(script);
+    SetIndents(lines);
+    EXPECT_EQ(lines[1].Text, "   Control Key Down");
+    EXPECT_EQ(Save(lines).Outcome, SaveOutcome::Saved);
+    EXPECT_EQ(macro.ScriptText(), script);
+}
+
+TEST_F(ScriptWriter, LimitCutsWithAMessageAndNeverSplitsAToken) {
+    auto saved = [&](const std::string& script) {
+        Save(ReadScript(script));
+        return macro.ScriptText();
+    };
+    EXPECT_EQ(saved(std::string(5000, 'a')).size(), 5000u);
+
+    boxes.Expect(TooLong, MsgResult::Ok, "Error");
+    EXPECT_EQ(saved(std::string(5001, 'a')), std::string(5000, 'a'));
+
+    boxes.Expect(TooLong, MsgResult::Ok, "Error");
+    std::string head(4995, 'a');
+    EXPECT_EQ(saved(head + "<BEEP>"), head);
+
+    // A keystroke token inside a text line counts as a token too.
+    boxes.Expect(TooLong, MsgResult::Ok, "Error");
+    EXPECT_EQ(saved(std::string(4996, 'a') + "<ENTER>b"), std::string(4996, 'a'));
+}
+
+TEST(ScriptCut, CutsBeforeTheLastIncompleteToken) {
+    EXPECT_EQ(CutScript("ab<BEEP>cd", 5), "ab");
+    EXPECT_EQ(CutScript("ab<BEEP>cd", 8), "ab<BEEP>");
+    EXPECT_EQ(CutScript("ab<BEEP>cd", 9), "ab<BEEP>c");
+    EXPECT_EQ(CutScript("a<b<c>d", 4), "a<b<");  // "<c>" is no token
+    EXPECT_EQ(CutScript("<MM/DD/YY{NF000}>", 10), "");
+}
+
+TEST_F(ScriptWriter, UnwritableLineStopsTheSaveWithItsReason) {
+    std::vector<CommandLine> lines = ReadScript("<BEEP>");
+    lines.push_back({"Remark: a>b", C::Remark, StringRec{"a>b"}});
+    const std::string message =
+        "The script line \"Remark: a>b\" cannot be saved.  The text \"a>b\" holds the character "
+        "\">\", which would end the command early.  Please remove it.";
+    boxes.Expect(message, MsgResult::Ok, "Error");
+    EXPECT_EQ(Save(lines).Outcome, SaveOutcome::Refused);
+    EXPECT_EQ(macro.ScriptText(), "");
+    boxes.Expect(message, MsgResult::Ok, "Error");
+    EXPECT_EQ(Save(lines, true).Outcome, SaveOutcome::Refused);
+    EXPECT_FALSE(std::filesystem::exists(parkPath));
+}
+
+TEST_F(ScriptWriter, ParkingWritesTheWorkingFile) {
+    editor.EditingTextFile = true;
+    std::string script = "x<WMAX:\"CURRENT\">\xE9";
+    EXPECT_EQ(Save(ReadScript(script), true).Outcome, SaveOutcome::Parked);
+    EXPECT_EQ(ReadWholeFile(parkPath), script);
+}
+
+TEST_F(ScriptWriter, FailedParkingStopsTheOperation) {
+    editor.EditingTextFile = true;
+    programDir = (folder / "missing").string();
+    parkPath = InFolder(programDir, "TAVROL.TMP");
+    boxes.Expect("The file \"" + parkPath + "\" could not be written.", MsgResult::Ok, "Error");
+    EXPECT_EQ(Save(ReadScript("x"), true).Outcome, SaveOutcome::Refused);
+}
+
+TEST_F(ScriptWriter, TextFileModeWritesTheFileWithoutChecks) {
+    editor.EditingTextFile = true;
+    editor.ActKind = 3;  // an empty Cueword name does not matter here
+    editor.TextFilePath = (folder / "notes.txt").string();
+    ASSERT_TRUE(ReplaceFileContents(editor.TextFilePath, "old"));
+    std::string long_text(6000, 'z');  // text files have no limit
+    EXPECT_EQ(Save(ReadScript(long_text)).Outcome, SaveOutcome::TextFileWritten);
+    EXPECT_EQ(ReadWholeFile(editor.TextFilePath), long_text);
+}
+
+TEST_F(ScriptWriter, ReadingWholeFiles) {
+    std::string path = (folder / "a.txt").string();
+    std::string bytes("one\0two\x1A", 8);
+    ASSERT_TRUE(ReplaceFileContents(path, bytes));
+    EXPECT_EQ(ReadWholeFile(path), bytes);
+    EXPECT_EQ(ReadWholeFile((folder / "none.txt").string()), std::nullopt);
+}
+
+}  // namespace
+}  // namespace orv

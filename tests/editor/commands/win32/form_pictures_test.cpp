@@ -1,0 +1,57 @@
+// Writes a picture of every form of this area into the folder named by
+// ORVANE_FORM_PICTURES (scripts/form-pictures sets it), else into a folder
+// beside the tests, and checks that each was written.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "common/settings_store.h"
+#include "common/sync_record.h"
+#include "common/ui/form_picture.h"
+#include "common/win32/system_routines.h"
+#include "editor/commands/win32/flow_dialogs.h"
+#include "editor/commands/win32/network_considerations.h"
+
+namespace orv {
+namespace {
+
+struct QuietHost final : NetworkLockHost {
+    void ReloadShared() override {}
+    void SetNetTimer(bool) override {}
+    void SetSyncTimer(bool) override {}
+};
+
+TEST(FormPictures, EveryCommandForm) {
+    const char* wanted = std::getenv("ORVANE_FORM_PICTURES");
+    std::string folder = wanted && *wanted ? wanted : ProgramDir() + "\\form-pictures";
+    CreateDirectoryA(folder.c_str(), nullptr);
+
+    SettingsBlock settings;
+    MemorySettingsStore store;
+    Configs configs(store, settings, ProgramDir());
+    PlainSyncFileAccess files;
+    QuietHost host;
+    NoNotices notices;
+    NetworkLock lock(LibraryOwner::Editor, settings, files, host, notices);
+
+    TDoDelay2 delay;
+    delay.DelSecs.SetChecked(true);
+    TDoDelay number(settings);
+    number.DelayMode = 5;
+    TDoPausePos pause;
+    TDoRepeat repeat;
+    TDoSpeed speed;
+    TDoSwap swap;
+    TDoRemark remark;
+    TNetworkConsiderations network(settings, configs, lock, notices);
+    for (TForm* form : std::initializer_list<TForm*>{&delay, &pause, &repeat, &speed, &swap,
+                                                     &remark, &number, &network}) {
+        std::string path = folder + "\\" + form->Name() + ".bmp";
+        EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
+        EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
+    }
+}
+
+}  // namespace
+}  // namespace orv

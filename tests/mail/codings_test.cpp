@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "mail/codings.h"
+#include "mail/mail_errors.h"
+
+namespace orv {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(Base64, GroupsAndPadding) {
+    EXPECT_EQ(Base64EncodeString(""), "");
+    EXPECT_EQ(Base64EncodeString("M"), "TQ==");
+    EXPECT_EQ(Base64EncodeString("Ma"), "TWE=");
+    EXPECT_EQ(Base64EncodeString("Man"), "TWFu");
+    EXPECT_EQ(Base64EncodeString(std::string("\xFF\xFE\x00", 3)), "//4A");
+    EXPECT_EQ(Base64EncodeString(std::string(57, 'x')).size(), 76u);
+    EXPECT_EQ(Base64EncodeString("Man", 2), "TW");
+}
+
+TEST(Base64, CharValues) {
+    EXPECT_EQ(Base64CharValue('A'), 0u);
+    EXPECT_EQ(Base64CharValue('z'), 51u);
+    EXPECT_EQ(Base64CharValue('9'), 61u);
+    EXPECT_EQ(Base64CharValue('/'), 63u);
+    EXPECT_EQ(Base64CharValue('='), 255u);
+    try {
+        Base64CharValue('*');
+        FAIL();
+    } catch (const EMessageParserError& e) {
+        EXPECT_STREQ(e.what(), "Invalid Character");
+    }
+}
+
+TEST(Uuencode, LinesCountTheirBytes) {
+    std::string full = UUEncodeLine(std::string(45, 'a'));
+    EXPECT_EQ(full.size(), 61u);
+    EXPECT_EQ(full[0], 'M');
+    EXPECT_EQ(UUEncodeLine("a").size(), 3u);
+    EXPECT_EQ(UUEncodeLine(""), "`");
+    // Zero bits are the grave accent, never a blank.
+    EXPECT_EQ(UUEncodeLine(std::string(3, '\0')), "#````");
+    EXPECT_EQ(UUEncodeLine("Cat"), "#0V%T");
+}
+
+TEST(QuotedPrintable, CutsAtSixtyFiveBeforeABlank) {
+    std::string letters(100, 'a');
+    EXPECT_EQ(QuotedPrintableLines(letters + "\r\n"),
+              (Lines{std::string(65, 'a') + "=", std::string(35, 'a')}));
+    std::string line = std::string(39, 'b') + " " + std::string(30, 'c');
+    EXPECT_EQ(QuotedPrintableLines(line + "\r\n"),
+              (Lines{std::string(39, 'b') + "=", " " + std::string(30, 'c')}));
+}
+
+TEST(QuotedPrintable, EscapesControlsEqualsAndEightBit) {
+    EXPECT_EQ(QuotedPrintableLines("a\tb=c\xE9 d\r\n"), (Lines{"a=09b=3Dc=E9 d"}));
+    // A blank at the end of a line would be dropped by the reader.
+    EXPECT_EQ(QuotedPrintableLines("end \r\n"), (Lines{"end=20"}));
+}
+
+TEST(QuotedPrintable, EveryKindOfLineEndEndsOneLine) {
+    EXPECT_EQ(QuotedPrintableLines("a\r\nb\nc\rd\r\n"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(QuotedPrintableLines("a\n\nb\n"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(QuotedPrintableLines("a\r\r\nb\n"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(QuotedPrintableLines("a\n"), (Lines{"a"}));
+    // Without a final line end the last line says so with a soft break.
+    EXPECT_EQ(QuotedPrintableLines("a\nb"), (Lines{"a", "b="}));
+    EXPECT_EQ(QuotedPrintableLines(""), Lines{});
+}
+
+TEST(QuotedPrintable, HasNoLimitOnLineLength) {
+    Lines lines = QuotedPrintableLines(std::string(30000, 'x') + "\n");
+    ASSERT_EQ(lines.size(), 462u);  // 461 pieces of 65 and one of 35
+    EXPECT_EQ(lines.back(), std::string(35, 'x'));
+}
+
+TEST(HeaderWords, JapaneseTextIsOneWordCutAt255) {
+    EXPECT_EQ(EncodeHeaderWord("plain"), "plain");
+    EXPECT_EQ(EncodeHeaderWord(""), "");
+    EXPECT_EQ(EncodeHeaderWord("\x1B$B"), "=?ISO-2022-JP?B?GyRC?=");
+    std::string word = EncodeHeaderWord("\x1B" + std::string(199, 'k'));
+    EXPECT_EQ(word.size(), 255u);
+    EXPECT_TRUE(word.starts_with("=?ISO-2022-JP?B?"));
+}
+
+TEST(HeaderWords, EightBitTextBecomesShortEncodedWords) {
+    EXPECT_EQ(EncodeHeaderText("Hello", "iso-8859-1"), "Hello");
+    EXPECT_EQ(EncodeHeaderText("\xE9t\xE9", "iso-8859-1"), "=?iso-8859-1?B?6XTp?=");
+    std::string long8 = EncodeHeaderText(std::string(100, '\xE9'), "iso-8859-1");
+    std::size_t start = 0;
+    int words = 0;
+    for (std::size_t end; start < long8.size(); start = end + 1, ++words) {
+        end = long8.find(' ', start);
+        if (end == std::string::npos)
+            end = long8.size();
+        EXPECT_LE(end - start, 75u);
+    }
+    EXPECT_EQ(words, 3);
+}
+
+TEST(MailTexts, SocketErrorsHaveTheirTextOrTheirNumber) {
+    EXPECT_EQ(SocketErrorText(10061), "[10061] Connection refused");
+    EXPECT_EQ(SocketErrorText(11001), "[11001] Host not found");
+    EXPECT_EQ(SocketErrorText(12345), "Error #12345");
+    EXPECT_EQ(MailText(MailId::TimedOut), "Operation timed out");
+    EXPECT_EQ(MailText(MailId::RecipientRequired),
+              "At least one Recipient, CC or BCC must be entered");
+}
+
+}  // namespace
+}  // namespace orv

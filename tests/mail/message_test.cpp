@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "common/date_time.h"
+#include "mail/mail_errors.h"
+#include "mail/message.h"
+
+namespace orv {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class FixedContentTypes final : public ContentTypeSource {
+  public:
+    FixedContentTypes() { SetCurrentContentTypes(this); }
+    ~FixedContentTypes() override { SetCurrentContentTypes(nullptr); }
+    std::string ContentTypeOf(std::string_view ext) const override {
+        static const std::map<std::string, std::string, std::less<>> types = {
+            {".txt", "text/plain"}, {".gif", "image/gif"}, {".eml", "message/rfc822"}};
+        auto it = types.find(ext);
+        return it == types.end() ? "" : it->second;
+    }
+};
+
+MessageStamp Stamp() {
+    return {EncodeDateTime(2026, 12, 9, 5, 4, 3), -90, "TOKEN"};
+}
+
+std::string Repeat(std::string_view s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+Lines Encoded(const TmsMessage& m) {
+    Lines lines;
+    m.Encode([&](std::string_view l) { lines.emplace_back(l); }, Stamp());
+    return lines;
+}
+
+TmsAttItem Attachment(std::string name, std::string data) {
+    TmsAttItem a;
+    a.SetFileName(name);
+    a.Data = std::move(data);
+    return a;
+}
+
+class Message : public ::testing::Test {
+  protected:
+    Message() {
+        m.Sender.Address = "me@example.com";
+        m.Sender.Name = "Me";
+        m.Recipients.Add("you@example.com", "You");
+    }
+    FixedContentTypes types;
+    TmsMessage m;
+};
+
+TEST_F(Message, HeaderBlockAndPlainBody) {
+    m.Recipients.Add("smith@example.com", "Smith, John");
+    m.Recipients.Add("dot@example.com", "J. Dot");
+    m.CC.Add("cc@example.com", "");
+    m.BCC.Add("hidden@example.com", "Hidden");
+    m.ReturnReceipt = true;
+    m.Priority = TPriority::ptHigh;
+    m.Headers.Add("X-Mailer: Orvane");
+    m.Headers.Add("Subject: dropped");
+    m.Subject = "Hello";
+    m.SetBodyText("line one\r\nline two");
+    EXPECT_EQ(Encoded(m), (Lines{
+                              "From:     Me <me@example.com>",
+                              "To:       You <you@example.com>,",
+                              "          \"Smith, John\" <smith@example.com>,",
+                              "          \"J. Dot\" <dot@example.com>",
+                              "CC:        <cc@example.com>",
+                              "Return-Receipt-To: <me@example.com>",
+                              "X-Priority: 1",
+                              "X-Mailer: Orvane",
+                              "Subject: Hello",
+                              "Date: Wed, 09 Dec 2026 05:04:03 -0130",
+                              "Message-ID: <20261209050403.TOKEN@example.com>",
+                              "Mime-Version: 1.0",
+                              "Content-Type: text/plain; charset=\"us-ascii\"",
+                              "Content-Transfer-Encoding: 7bit",
+                              "",
+                              "line one",
+                              "line two",
+                          }));
+}
+
+TEST_F(Message, NamesThatAreNoPlainPhraseAreQuoted) {
+    m.Recipients.Clear();
+    m.Recipients.Add("a@x", "Say \"hi\" \\ bye");
+    m.Recipients.Add("b@x", "\"Already quoted\"");
+    m.Recipients.Add("c@x", "Ren\xE9");
+    Lines lines = Encoded(m);
+    EXPECT_EQ(lines[1], "To:       \"Say \\\"hi\\\" \\\\ bye\" <a@x>,");
+    EXPECT_EQ(lines[2], "          \"Already quoted\" <b@x>,");
+    EXPECT_EQ(lines[3], "          =?iso-8859-1?B?UmVu6Q==?= <c@x>");
+}
+
+TEST_F(Message, EightBitBodyAndSubjectDeclareTheirCharacterSet) {
+    m.Subject = "Caf\xE9";
+    m.SetBodyText("caf\xE9 au lait");
+    Lines lines = Encoded(m);
+    EXPECT_EQ(lines[2], "Subject: =?iso-8859-1?B?Q2Fm6Q==?=");
+    EXPECT_EQ(lines[6], "Content-Type: text/plain; charset=\"iso-8859-1\"");
+    EXPECT_EQ(lines[7], "Content-Transfer-Encoding: quoted-printable");
+    EXPECT_EQ(lines[9], "caf=E9 au lait");
+}
+
+TEST_F(Message, LongLineMakesTheBodyQuotedPrintable) {
+    m.Body = {std::string(256, 'x')};
+    Lines lines = Encoded(m);
+    EXPECT_EQ(lines[5], "Content-Type: text/plain; charset=\"us-ascii\"");
+    EXPECT_EQ(lines[6], "Content-Transfer-Encoding: quoted-printable");
+    m.Body = {std::string(255, 'x')};
+    EXPECT_EQ(Encoded(m)[6], "Content-Transfer-Encoding: 7bit");
+}
+
+TEST_F(Message, DotLinesAreWrittenAsTheyAre) {
+    m.Body = {".", ".x", "x"};
+    Lines lines = Encoded(m);
+    EXPECT_EQ(Lines(lines.end() - 3, lines.end()), (Lines{".", ".x", "x"}));
+}
+
+TEST_F(Message, ContentTypeFollowsTheAttachments) {
+    m.Body = {"text"};
+    EXPECT_EQ(m.ContentType(), "text/plain");
+    m.Attachments.AddItem(Attachment("C:\\pics\\a.gif", "GIF"));
+    EXPECT_EQ(m.ContentType(), "multipart/mixed");
+    m.Body.clear();
+    EXPECT_EQ(m.ContentType(), "image/gif");
+    m.Attachments.AddItem(Attachment("b.txt", "t"));
+    EXPECT_EQ(m.ContentType(), "multipart/mixed");
+    m.Encoding = TMsgEncoding::meUU;
+    EXPECT_EQ(m.ContentType(), "");
+}
+
+TEST_F(Message, AttachmentEncodingFollowsTheRegisteredType) {
+    EXPECT_EQ(Attachment("a.TXT", "").Encoding, AttEncoding::Base64);  // extension as given
+    EXPECT_EQ(Attachment("a.txt", "").Encoding, AttEncoding::QuotedPrintable);
+    EXPECT_EQ(Attachment("a.eml", "").Encoding, AttEncoding::SevenBit);
+    TmsAttItem unknown = Attachment("dir.d/noext", "");
+    EXPECT_EQ(unknown.ContentType, "application/octet-stream");
+    EXPECT_EQ(unknown.Encoding, AttEncoding::Base64);
+}
+
+TEST_F(Message, SingleAttachmentWithoutBodyIsTheWholeBody) {
+    m.Attachments.AddItem(Attachment("C:\\pics\\a.gif", std::string(57, 'g')));
+    Lines lines = Encoded(m);
+    Lines tail(lines.begin() + 5, lines.end());
+    EXPECT_EQ(
+        tail,
+        (Lines{"Content-Type: image/gif; name=\"a.gif\"", "Content-Transfer-Encoding: Base64",
+               "Content-Disposition: attachment; filename=\"a.gif\"", "", Repeat("Z2dn", 19)}));
+}
+
+TEST_F(Message, MultipartKeepsEveryPartExact) {
+    m.Body = {"body"};
+    m.Attachments.AddItem(Attachment("a.txt", "one\ntwo\n"));
+    m.Attachments.AddItem(Attachment("e.bin", ""));
+    Lines lines = Encoded(m);
+    ASSERT_GE(lines.size(), 6u);
+    std::string head = lines[5];
+    ASSERT_TRUE(head.starts_with("Content-Type: multipart/mixed; boundary=\"")) << head;
+    std::string b = head.substr(head.size() - 9, 8);
+    for (char c : b) EXPECT_TRUE(c >= '0' && c <= '8');
+    EXPECT_EQ(Lines(lines.begin() + 6, lines.end()),
+              (Lines{"",
+                     "This is a multipart message in MIME format",
+                     "",
+                     "--" + b,
+                     "Content-Type: text/plain; charset=\"us-ascii\"",
+                     "Content-Transfer-Encoding: 7bit",
+                     "",
+                     "body",
+                     "",
+                     "--" + b,
+                     "Content-Type: text/plain; name=\"a.txt\"",
+                     "Content-Transfer-Encoding: Quoted-Printable",
+                     "Content-Disposition: attachment; filename=\"a.txt\"",
+                     "",
+                     "one",
+                     "two",
+                     "",
+                     "--" + b,
+                     "Content-Type: application/octet-stream; name=\"e.bin\"",
+                     "Content-Transfer-Encoding: Base64",
+                     "Content-Disposition: attachment; filename=\"e.bin\"",
+                     "",
+                     "",
+                     "--" + b + "--"}));
+}
+
+TEST_F(Message, AlternativePartsNestInsideTheMixedOnes) {
+    m.Body = {"body"};
+    m.Attachments.AddItem(Attachment("_alt.txt", "plain\n"));
+    m.Attachments.AddItem(Attachment("_ALT.htm", "<b>html</b>\n"));
+    m.Attachments.AddItem(Attachment("x.txt", "file\n"));
+    Lines delimiters;
+    for (const std::string& line : Encoded(m)) {
+        if (line.starts_with("--"))
+            delimiters.push_back(line);
+    }
+    ASSERT_EQ(delimiters.size(), 7u);
+    std::string outer = delimiters[0], inner = delimiters[1];
+    EXPECT_NE(outer, inner);
+    EXPECT_EQ(delimiters, (Lines{outer, inner, inner, inner, inner + "--", outer, outer + "--"}));
+}
+
+TEST_F(Message, HtmlBodyFileIsTheMessageItself) {
+    m.Attachments.AddItem(Attachment("C:\\w\\_HtmBody.htm", "<p>hi</p>"));
+    EXPECT_EQ(m.ContentType(), "text/html");
+    Lines lines = Encoded(m);
+    EXPECT_EQ(Lines(lines.begin() + 5, lines.end()),
+              (Lines{"Content-Type: text/html", "Content-Transfer-Encoding: Base64", "",
+                     "PHA+aGk8L3A+"}));
+}
+
+TEST_F(Message, UuencodeEndsEveryFileWithOneEmptyLineAndEnd) {
+    m.Encoding = TMsgEncoding::meUU;
+    m.Body = {"see files"};
+    m.Attachments.AddItem(Attachment("C:\\x\\full.bin", std::string(90, 'u')));
+    m.Attachments.AddItem(Attachment("empty.bin", ""));
+    Lines lines = Encoded(m);
+    Lines tail(lines.begin() + 4, lines.end());
+    std::string full = "M" + Repeat("=75U", 15);
+    EXPECT_EQ(tail, (Lines{"", "see files", "", "begin 600 full.bin", full, full, "`", "end", "",
+                           "begin 600 empty.bin", "`", "end"}));
+    for (const std::string& l : lines) {
+        EXPECT_FALSE(l.starts_with("Mime-Version"));
+        EXPECT_FALSE(l.starts_with("Content-Type"));
+    }
+}
+
+TEST_F(Message, UuencodeWithEightBitBodyStillNamesItsCharacterSet) {
+    m.Encoding = TMsgEncoding::meUU;
+    m.Body = {"na\xEFve"};
+    Lines lines = Encoded(m);
+    EXPECT_EQ(Lines(lines.begin() + 4, lines.end()),
+              (Lines{"Mime-Version: 1.0", "Content-Type: text/plain; charset=\"iso-8859-1\"",
+                     "Content-Transfer-Encoding: 8bit", "", "na\xEFve"}));
+}
+
+void ExpectRefused(const TmsMessage& m, const std::string& text) {
+    try {
+        m.Validate();
+        ADD_FAILURE() << "accepted; expected: " << text;
+    } catch (const EMessageError& e) {
+        EXPECT_EQ(e.what(), text);
+    }
+}
+
+TEST_F(Message, ValidationRefusesWhatCouldChangeTheDialogue) {
+    EXPECT_NO_THROW(m.Validate());
+    TmsMessage bad = m;
+    bad.Sender.Address = "";
+    ExpectRefused(bad, "The address of sender is required");
+    bad = m;
+    bad.Recipients.Clear();
+    bad.BCC.Add("", "Nobody");
+    ExpectRefused(bad, "At least one Recipient, CC or BCC must be entered");
+    bad.CC.Add("x@y", "");
+    ExpectRefused(bad, "The e-mail address of \"Nobody\" is empty");
+    bad = m;
+    bad.CC.Add("x@y>\r\nRCPT TO:<evil@z", "");
+    ExpectRefused(bad,
+                  "The e-mail address \"x@y>  RCPT TO:<evil@z\" holds a control character "
+                  "or an angle bracket");
+    bad = m;
+    bad.Subject = "Hi\r\nBcc: evil@z";
+    ExpectRefused(bad, "The subject holds a line break or another control character");
+    bad = m;
+    bad.Recipients.Add("ok@z", "Name\nX-Evil: 1");
+    ExpectRefused(bad,
+                  "The name \"Name X-Evil: 1\" holds a line break or another control character");
+    bad = m;
+    bad.Headers.Add("X-A: 1\rX-B: 2");
+    ExpectRefused(bad, "A header line holds a line break or another control character");
+}
+
+TEST_F(Message, ClearKeepsOnlyThePriority) {
+    m.Priority = TPriority::ptLow;
+    m.Subject = "s";
+    m.Body = {"b"};
+    m.Encoding = TMsgEncoding::meUU;
+    m.Clear();
+    EXPECT_TRUE(m.Subject.empty());
+    EXPECT_TRUE(m.Body.empty());
+    EXPECT_EQ(m.Recipients.Count(), 0);
+    EXPECT_EQ(m.Encoding, TMsgEncoding::meMIME);
+    EXPECT_EQ(m.Priority, TPriority::ptLow);
+    EXPECT_EQ(m.ContentType(), "text/plain");
+}
+
+TEST(Attachments, AddFileReadsTheWholeFileOrSaysWhichIsMissing) {
+    std::string name = ::testing::TempDir() + "orvane_attachment.bin";
+    std::string data("a\0b\r\n\xFF", 6);
+    {
+        std::ofstream out(name, std::ios::binary);
+        out << data;
+    }
+    TmsAttList list;
+    list.AddFile(name);
+    std::remove(name.c_str());
+    EXPECT_EQ(list.Items(0).Data, data);
+    EXPECT_EQ(list.Items(0).FileName, name);
+    try {
+        list.AddFile(name);
+        FAIL();
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(e.what(), "Cannot open file \"" + name + "\"");
+    }
+    EXPECT_EQ(list.Count(), 1);
+}
+
+TEST(Headers, RemoveTakesContinuationLinesAlong) {
+    TmsHeaders h;
+    h.Add("X-A: 1");
+    h.Add("subject: old");
+    h.Add("\tcontinued");
+    h.Add("X-B: 2");
+    h.Remove("Subject");
+    EXPECT_EQ(h.Lines(), (Lines{"X-A: 1", "X-B: 2"}));
+}
+
+}  // namespace
+}  // namespace orv

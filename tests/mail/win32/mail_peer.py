@@ -1,0 +1,157 @@
+#!/usr/bin/python3
+"""Host side of the Windows mail tests, started by them under Wine.
+
+  mail_peer.py smtp DIR     an SMTP server on a free loopback port; writes
+                            DIR/port, then one folder DIR/msgN per message
+                            with what arrived, parsed by the email package
+  mail_peer.py codings DIR  checks the encodings the test wrote into DIR
+  mail_peer.py bench DIR    times coreutils base64 on DIR/input.bin
+
+Every result file is written under a temporary name and renamed, so the test
+never reads half a file. The server ends when DIR/stop appears (or after ten
+minutes, should the test die)."""
+
+import asyncio
+import binascii
+import email
+import email.header
+import email.policy
+import email.utils
+import os
+import quopri
+import re
+import subprocess
+import sys
+import time
+
+from aiosmtpd.smtp import SMTP
+
+
+def put(path, data):
+    if isinstance(data, str):
+        data = data.encode("latin-1")
+    with open(path + ".part", "wb") as f:
+        f.write(data)
+    os.replace(path + ".part", path)
+
+
+def decoded(value):
+    return str(email.header.make_header(email.header.decode_header(value)))
+
+
+def report(folder, envelope):
+    content = envelope.original_content or envelope.content
+    put(os.path.join(folder, "raw.eml"), content)
+    lines = ["FROM\t" + envelope.mail_from] + ["RCPT\t" + r for r in envelope.rcpt_tos]
+    put(os.path.join(folder, "envelope.txt"), "\n".join(lines) + "\n")
+    msg = email.message_from_bytes(content, policy=email.policy.compat32)
+    heads = []
+    for name, value in msg.items():
+        heads.append("HEADER\t%s\t%s" % (name, decoded(value)))
+    for field in ("From", "To", "CC", "Bcc"):
+        for name, addr in email.utils.getaddresses(msg.get_all(field, [])):
+            heads.append("ADDRESS\t%s\t%s\t%s" % (field, decoded(name), addr))
+    index = 0
+    for part in msg.walk():
+        if part.is_multipart():
+            continue
+        payload = part.get_payload(decode=True) or b""
+        put(os.path.join(folder, "part%d.bin" % index), payload)
+        heads.append("PART\t%d\t%s\t%s\t%s" % (index, part.get_content_type(),
+                                               part.get_filename() or "",
+                                               part.get_content_charset() or ""))
+        index += 1
+    if b"\nbegin 600 " in content:
+        uu = os.path.join(folder, "uu")
+        os.makedirs(uu, exist_ok=True)
+        # Stored as a mail reader keeps it (local line ends); uudecode takes
+        # one file per run, so each block from its "begin" on goes in alone.
+        text = content.replace(b"\r\n", b"\n")
+        for block in text.split(b"\nbegin ")[1:]:
+            name = block.split(b"\n", 1)[0].split(b" ", 1)[1].decode("latin-1")
+            run = subprocess.run(["uudecode"], input=b"begin " + block, cwd=uu,
+                                 capture_output=True)
+            heads.append("UUDECODE\t%s\t%d\t%s" % (name, run.returncode,
+                                                     run.stderr.decode("latin-1").strip()))
+    put(os.path.join(folder, "report.txt"), "\n".join(heads) + "\n")
+
+
+class Handler:
+    def __init__(self, root):
+        self.root = root
+        self.count = 0
+
+    async def handle_DATA(self, server, session, envelope):
+        folder = os.path.join(self.root, "msg%d" % self.count)
+        self.count += 1
+        os.makedirs(folder, exist_ok=True)
+        # Accepted first and looked at afterwards, as a server queues mail:
+        # the client's time is its own, not that of the parsing.
+        asyncio.get_running_loop().run_in_executor(None, self.look_at, folder, envelope)
+        return "250 Message accepted"
+
+    @staticmethod
+    def look_at(folder, envelope):
+        try:
+            report(folder, envelope)
+        except Exception as error:
+            put(os.path.join(folder, "failed.txt"), repr(error))
+        put(os.path.join(folder, "done"), "")
+
+
+async def serve(root):
+    loop = asyncio.get_running_loop()
+    handler = Handler(root)
+    server = await loop.create_server(
+        lambda: SMTP(handler, data_size_limit=None, enable_SMTPUTF8=False, decode_data=False),
+        "127.0.0.1", 0)
+    put(os.path.join(root, "port"), str(server.sockets[0].getsockname()[1]))
+    deadline = time.monotonic() + 600
+    while (os.path.isdir(root) and not os.path.exists(os.path.join(root, "stop"))
+           and time.monotonic() < deadline):
+        await asyncio.sleep(0.1)
+    server.close()
+
+
+def check_codings(root):
+    """Our encodings of inputN.bin against the standard library's."""
+    problems = []
+    n = 0
+    while os.path.exists(os.path.join(root, "input%d.bin" % n)):
+        data = open(os.path.join(root, "input%d.bin" % n), "rb").read()
+        ours = lambda kind: open(os.path.join(root, "%s%d.txt" % (kind, n)), "rb").read()
+        if ours("b64") != binascii.b2a_base64(data, newline=False):
+            problems.append("base64 %d" % n)
+        canonical = re.sub(rb"\r\n|\r|\n", b"\r\n", data)
+        if quopri.decodestring(ours("qp")) != canonical:
+            problems.append("quoted-printable %d" % n)
+        uu_lines = ours("uu").split(b"\r\n")[:-1]
+        blocks = [data[i:i + 45] for i in range(0, len(data), 45)]
+        if [binascii.a2b_uu(line) for line in uu_lines] != blocks:
+            problems.append("uuencode %d" % n)
+        n += 1
+    put(os.path.join(root, "result.txt"), "checked %d\n%s" % (n, "\n".join(problems)))
+
+
+def bench(root):
+    source = os.path.join(root, "input.bin")
+    start = time.perf_counter()
+    subprocess.run(["base64", source], stdout=subprocess.DEVNULL, check=True)
+    put(os.path.join(root, "result.txt"), "%.6f\n" % (time.perf_counter() - start))
+
+
+def main():
+    mode, root = sys.argv[1], sys.argv[2]
+    try:
+        if mode == "smtp":
+            asyncio.run(serve(root))
+        elif mode == "codings":
+            check_codings(root)
+        elif mode == "bench":
+            bench(root)
+    except Exception as error:  # the test waits for a file: tell it why none comes
+        put(os.path.join(root, "failed.txt"), repr(error))
+        raise
+
+
+main()

@@ -1,0 +1,91 @@
+// Driving real modal forms under Wine. A ModalDriver runs a scripted step
+// inside the modal loop of each form as it is shown (so forms a step opens
+// are driven in turn); keys go through the form's dialog manager as the
+// user's would. File dialogs and help are answered and recorded by script.
+// An unexpected form or file dialog, or a step left unused, fails the test.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <typeinfo>
+#include <vector>
+
+#include "common/ui/form.h"
+#include "common/ui/services.h"
+
+namespace orv::testing {
+
+class ModalDriver final : public FormObserver {
+  public:
+    ModalDriver();
+    ~ModalDriver() override;
+
+    // The next form shown must be an F; the step must leave it closed.
+    template <class F>
+    void Expect(std::function<void(F&)> step) {
+        Add(typeid(F).name(), [step = std::move(step)](TForm& form) {
+            auto* typed = dynamic_cast<F*>(&form);
+            if (typed)
+                step(*typed);
+            return typed != nullptr;
+        });
+    }
+
+    void FormShown(TForm& form) override;
+
+  private:
+    struct Step {
+        std::string expected;
+        std::function<bool(TForm&)> run;
+    };
+    void Add(std::string expected, std::function<bool(TForm&)> run);
+    std::deque<Step> steps_;
+    FormObserver* previous_;
+};
+
+// Keystrokes to the focused control of the form, handled by its dialog
+// manager; they return once the form has dealt with them.
+void PressKey(TForm& form, unsigned virtualKey);
+void PressMnemonic(TForm& form, char letter);  // Alt plus the letter
+void TypeText(TForm& form, std::string_view text);
+
+class ScriptedFileDialogs final : public FileDialogs {
+  public:
+    ScriptedFileDialogs();
+    ~ScriptedFileDialogs() override;
+    // The next file dialog must be an open (or save) dialog; it answers with
+    // the file, or as cancelled without one.
+    void ExpectOpen(std::optional<std::string> answer);
+    void ExpectSave(std::optional<std::string> answer);
+
+    std::optional<std::string> Open(HWND owner, const FileDialogOptions& options) override;
+    std::optional<std::string> Save(HWND owner, const FileDialogOptions& options) override;
+    const std::vector<FileDialogOptions>& Shown() const { return shown_; }
+
+  private:
+    struct Expectation {
+        bool save;
+        std::optional<std::string> answer;
+    };
+    std::optional<std::string> Answer(bool save, const FileDialogOptions& options);
+    std::deque<Expectation> expected_;
+    std::vector<FileDialogOptions> shown_;
+    FileDialogs* previous_;
+};
+
+// Keeps the keywords help was asked for instead of opening help.
+class RecordedHelp final : public HelpService {
+  public:
+    RecordedHelp();
+    ~RecordedHelp() override;
+    void ShowHelp(HWND owner, std::string_view keyword) override;
+    std::vector<std::string> Keywords;
+
+  private:
+    HelpService* previous_;
+};
+
+}  // namespace orv::testing
