@@ -174,6 +174,7 @@ class HookInput : public ::testing::Test {
     void TearDown() override {
         OrnUnHook(keyboard);
         OrnUnHook(mouse);
+        ClearSwaps();
     }
 
     static std::uint32_t Handle(HWND w) {
