@@ -235,7 +235,8 @@ void LearnKeyboard() {
     }
     for (int c = 1; c < 256; ++c) {
         const CHAR ansi = static_cast<CHAR>(c);
-        MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &Input->wide[c], 1);
+        if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &Input->wide[c], 1) != 1)
+            Input->wide[c] = static_cast<wchar_t>(c);
     }
     Input->decider.SetCapsLock((GetKeyState(VK_CAPITAL) & 1) != 0);
 }
