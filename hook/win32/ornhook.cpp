@@ -1,39 +1,21 @@
 // The hook library. The master HookTable lives in the named mapping every
 // process of the system shares; each hand-over copies exactly the fields of
-// its section into it.
+// its section into it. The hooks themselves run on the input thread.
 #include "hook/ornhook.h"
-
-#include <windows.h>
 
 #include <cstring>
 
 #include "common/hook_table.h"
+#include "hook/win32/input_thread.h"
+#include "hook/win32/master_table.h"
 
 namespace {
 
 using orv::HookSection;
 using orv::HookTable;
 
-constexpr const char* MasterTableName = "OVBA1KGR";
-
-// Opened, or created zero-filled, on first use, and kept for the life of the
-// process so the table outlives any one program's hand-over.
-std::uint8_t* Master() {
-    static std::uint8_t* const view = []() -> std::uint8_t* {
-        HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                            HookTable::Size, MasterTableName);
-        if (!mapping)
-            return nullptr;
-        void* v = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, HookTable::Size);
-        if (!v)
-            CloseHandle(mapping);
-        return static_cast<std::uint8_t*>(v);
-    }();
-    return view;
-}
-
 std::int32_t HandOver(const std::uint8_t* table, HookSection section, int item = 0) {
-    std::uint8_t* master = Master();
+    std::uint8_t* master = orv::MasterTable();
     if (!master || !table)
         return 0;
     orv::CopySection(orv::ConstBytes(table, HookTable::Size), orv::Bytes(master, HookTable::Size),
@@ -41,32 +23,24 @@ std::int32_t HandOver(const std::uint8_t* table, HookSection section, int item =
     return 1;
 }
 
-// Until the input side is written the hooks are tokens that OrnUnHook knows.
-enum HookToken : std::int32_t {
-    KeyboardToken = 0x4F4B0001,
-    MouseToken,
-    CbtToken,
-    SwapToken,
-};
-
 }  // namespace
 
 extern "C" {
 
 std::int32_t __stdcall OrnHookKeyboard() {
-    return KeyboardToken;
+    return orv::InstallHook(orv::HookRole::Keyboard);
 }
 std::int32_t __stdcall OrnHookMouse() {
-    return MouseToken;
+    return orv::InstallHook(orv::HookRole::Mouse);
 }
 std::int32_t __stdcall OrnHookCBT() {
-    return CbtToken;
+    return orv::InstallHook(orv::HookRole::Watcher);
 }
 std::int32_t __stdcall OrnHookSwap() {
-    return SwapToken;
+    return orv::InstallHook(orv::HookRole::Swap);
 }
 std::int32_t __stdcall OrnUnHook(std::int32_t hook) {
-    return hook >= KeyboardToken && hook <= SwapToken ? 1 : 0;
+    return orv::RemoveHook(hook) ? 1 : 0;
 }
 
 std::int32_t __stdcall OrnUpCapture(const std::uint8_t* t) {
@@ -118,7 +92,7 @@ std::int32_t __stdcall OrnUpItem(const std::uint8_t* t, std::int32_t item) {
 std::int32_t __stdcall OrnGetGlob(std::uint8_t* const* buffer) {
     if (!buffer || !*buffer)
         return 0;
-    const std::uint8_t* master = Master();
+    const std::uint8_t* master = orv::MasterTable();
     // Without the shared table there is nothing to report: all zero.
     if (master)
         std::memcpy(*buffer, master, HookTable::Size);

@@ -1,0 +1,143 @@
+// Times what a hook procedure does per event: the decision over the master
+// table (with 500 macros and all 721 codes in use) and the post it makes.
+// A million synthetic key and button events, each timed on its own:
+//   scripts/with-display wine build/win32/bin/hook_bench.exe
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "common/hotkey_encoder.h"
+#include "common/win32/hook_client.h"
+#include "hook/input_decision.h"
+#include "hook/win32/master_table.h"
+#include "hook/win32/posting.h"
+
+namespace {
+
+using namespace orv;
+
+constexpr int Events = 1000000;
+constexpr int DrainEvery = 100;  // the posts never pile up in the queue
+
+HWND MakePlayerWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = "OrvHookBenchPlayer";
+    RegisterClassA(&wc);
+    return CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                         nullptr);
+}
+
+// The player's hand-over of a full library, through the library's exports.
+void LoadTable(HWND player) {
+    auto table = std::make_unique<HookTable>();
+    OrnHookLibrary hooks;
+    for (int i = 1; i <= 500; ++i) {
+        table->SetKind(i, static_cast<std::int16_t>(1 + i % 3));
+        table->SetScopeText(i, "Window title " + std::to_string(i));
+        table->SetEnabled(i, true);
+        table->SetActivation(i, static_cast<std::uint16_t>(i % HotKeyCount));
+        hooks.HandOver(HookSection::Item, *table, i);
+    }
+    table->SetMacroCount(500);
+    hooks.HandOver(HookSection::NumKeys, *table);
+    for (int code = 0; code < HotKeyCount; ++code) table->SetU8(HookAt::CodeUsed + code, 1);
+    hooks.HandOver(HookSection::Keys, *table);
+    table->SetU32(HookAt::PlayerWindow,
+                  static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(player)));
+    hooks.HandOver(HookSection::Window, *table);
+}
+
+struct Synthetic {
+    bool button;
+    std::uint16_t vk;
+    std::uint8_t mouse;
+    bool up;
+};
+
+// Presses of random codes: modifiers down, the key or button down and up,
+// modifiers up.
+std::vector<Synthetic> MakeEvents() {
+    std::vector<Synthetic> events;
+    events.reserve(Events + 16);
+    std::mt19937 random(1999);
+    std::uniform_int_distribution<int> codes(0, HotKeyCount - 1);
+    while (static_cast<int>(events.size()) < Events) {
+        KeyCombination k = PressedCombination(codes(random));
+        std::vector<std::uint16_t> held;
+        if (k.win)
+            held.push_back(VirtualKey::LeftWin);
+        if (k.alt)
+            held.push_back(VirtualKey::LeftMenu);
+        if (k.ctrl)
+            held.push_back(VirtualKey::LeftControl);
+        if (k.shift)
+            held.push_back(VirtualKey::LeftShift);
+        for (auto vk : held) events.push_back({false, vk, 0, false});
+        events.push_back({k.mouse != 0, k.vk, static_cast<std::uint8_t>(k.mouse), false});
+        events.push_back({k.mouse != 0, k.vk, static_cast<std::uint8_t>(k.mouse), true});
+        for (auto it = held.rbegin(); it != held.rend(); ++it)
+            events.push_back({false, *it, 0, true});
+    }
+    events.resize(Events);
+    return events;
+}
+
+void Drain() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+void Report(const char* what, std::vector<double>& micros) {
+    if (micros.empty())
+        return;
+    double total = 0;
+    for (double m : micros) total += m;
+    std::sort(micros.begin(), micros.end());
+    std::printf("%zu %s: median %.3f us, 99th percentile %.3f us, mean %.3f us, worst %.1f us\n",
+                micros.size(), what, micros[micros.size() / 2], micros[micros.size() * 99 / 100],
+                total / static_cast<double>(micros.size()), micros.back());
+}
+
+}  // namespace
+
+int main() {
+    HWND player = MakePlayerWindow();
+    LoadTable(player);
+    const ConstBytes master = MasterTableImage();
+    if (master.empty()) {
+        std::fprintf(stderr, "the master table could not be opened\n");
+        return 1;
+    }
+    std::vector<Synthetic> events = MakeEvents();
+    InputDecider decider;
+    decider.roles = {.hotKeys = true, .mouse = true, .remap = false};
+
+    LARGE_INTEGER frequency, before, after;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> micros, postingMicros;
+    micros.reserve(Events);
+    for (int n = 0; n < Events; ++n) {
+        const Synthetic& e = events[n];
+        QueryPerformanceCounter(&before);
+        InputDecision d = e.button ? decider.OnButton({e.mouse, e.up, false}, master)
+                                   : decider.OnKey({e.vk, e.up, false}, master, nullptr);
+        PostDecision(d.post);
+        QueryPerformanceCounter(&after);
+        micros.push_back(1e6 * static_cast<double>(after.QuadPart - before.QuadPart) /
+                         static_cast<double>(frequency.QuadPart));
+        if (d.post.window != 0)
+            postingMicros.push_back(micros.back());
+        if (n % DrainEvery == 0)
+            Drain();
+    }
+    Drain();
+    Report("events", micros);
+    Report("events that post", postingMicros);
+    std::printf("timer resolution %.3f us\n", 1e6 / static_cast<double>(frequency.QuadPart));
+    return 0;
+}

@@ -1,0 +1,191 @@
+#include "hook/input_decision.h"
+
+#include "common/hook_table.h"
+#include "common/hotkey_encoder.h"
+
+namespace orv {
+namespace {
+
+constexpr std::size_t WaitKey = HookAt::WaitClick + 1;
+constexpr std::size_t WaitProcessed = HookAt::WaitClick + 3;
+
+std::uint32_t PlayerWindow(ConstBytes t) {
+    return GetU32(t, HookAt::PlayerWindow);
+}
+
+std::uint32_t SecondWindow(ConstBytes t) {
+    return t[HookAt::SecondWindowOn] != 0 ? GetU32(t, HookAt::SecondWindow) : 0;
+}
+
+bool CodeUsed(ConstBytes t, int code) {
+    return code != NoHotKey && t[HookAt::CodeUsed + code] != 0;
+}
+
+// Left and right modifier keys count as one, so a press of one side and a
+// release of the other never leave a modifier held in this picture.
+std::uint16_t TrackedKey(std::uint16_t vk) {
+    switch (vk) {
+        case VirtualKey::LeftShift:
+        case VirtualKey::RightShift:
+            return VirtualKey::Shift;
+        case VirtualKey::LeftControl:
+        case VirtualKey::RightControl:
+            return VirtualKey::Control;
+        case VirtualKey::LeftMenu:
+        case VirtualKey::RightMenu:
+            return VirtualKey::Menu;
+        case VirtualKey::RightWin:
+            return VirtualKey::LeftWin;
+        default:
+            return vk & 0xFF;
+    }
+}
+
+InputDecision Posting(std::uint32_t window, std::uint32_t message, std::uint32_t wParam = 0,
+                      bool focus = false) {
+    InputDecision d;
+    d.swallow = true;
+    d.post = {window, message, wParam, focus};
+    return d;
+}
+
+}  // namespace
+
+std::uint8_t KeyLayout::Character(std::uint16_t vk, bool shift, bool capsLock) const {
+    if (vk >= 256)
+        return 0;
+    if (capsLock && vk >= 'A' && vk <= 'Z')
+        shift = !shift;
+    return shift ? shifted[vk] : plain[vk];
+}
+
+InputDecider::InputDecider() {
+    swapIndex_.fill(-1);
+    const SwapKeyTable& identity = IdentitySwapTable();
+    for (std::size_t k = 0; k < identity.size(); ++k)
+        swapIndex_[identity[k]] = static_cast<std::int16_t>(k);
+}
+
+KeyCombination InputDecider::Held() const {
+    KeyCombination k;
+    k.ctrl = down_[VirtualKey::Control];
+    k.alt = down_[VirtualKey::Menu];
+    k.shift = down_[VirtualKey::Shift];
+    k.win = down_[VirtualKey::LeftWin];
+    return k;
+}
+
+InputDecision InputDecider::OnKey(const KeyEvent& event, ConstBytes table,
+                                  const std::uint8_t* swaps) {
+    const std::uint16_t vk = TrackedKey(event.vk);
+    const bool repeat = !event.up && down_[vk];
+    down_[vk] = !event.up;
+    InputDecision d;
+    if (event.up) {
+        d.swallow = swallowedKeys_[vk];
+        swallowedKeys_[vk] = false;
+        return d;
+    }
+    const bool haveTable = table.size() >= HookTable::Size;
+    if (vk == VirtualKey::Capital) {
+        // The player's own Caps Lock presses count too: it follows the state.
+        if (!repeat)
+            capsLock_ = !capsLock_;
+        if (!repeat && roles.hotKeys && haveTable)
+            d.post = {PlayerWindow(table), HookMessage::CapsLock, capsLock_ ? 1u : 0u};
+        return d;
+    }
+    if (roles.hotKeys && haveTable) {
+        if (!event.injectedByPlayer) {
+            KeyCombination keys = Held();
+            keys.vk = vk;
+            d = Combination(keys, repeat, table);
+        } else if (vk == VirtualKey::Execute && !repeat) {
+            d = ClosingKey(table);
+        }
+    }
+    if (!d.swallow && roles.remap && !event.injectedByPlayer)
+        d = Remap(vk, swaps);
+    swallowedKeys_[vk] = d.swallow;
+    return d;
+}
+
+InputDecision InputDecider::OnButton(const ButtonEvent& event, ConstBytes table) {
+    InputDecision d;
+    if (event.button < 1 || event.button > 3)
+        return d;
+    if (event.up) {
+        d.swallow = swallowedButtons_[event.button];
+        swallowedButtons_[event.button] = false;
+        return d;
+    }
+    if (roles.mouse && !event.injectedByPlayer && table.size() >= HookTable::Size) {
+        KeyCombination keys = Held();
+        keys.mouse = event.button;
+        d = Combination(keys, false, table);
+    }
+    swallowedButtons_[event.button] = d.swallow;
+    return d;
+}
+
+// The marker the player presses after a run's last input (or inside a wait
+// for its input to be processed): every input it played has passed the hooks.
+InputDecision InputDecider::ClosingKey(ConstBytes table) const {
+    const std::uint32_t player = PlayerWindow(table);
+    if (player == 0)
+        return {};
+    if (table[WaitProcessed] != 0)
+        return Posting(player, HookMessage::InputProcessed);
+    if (table[HookAt::MacroPlaying] != 0)
+        return Posting(player, HookMessage::MacroEnded);
+    return {};
+}
+
+InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
+                                        ConstBytes table) const {
+    const int code = EncodeHotKey(keys);
+    const std::uint32_t player = PlayerWindow(table);
+    InputDecision d;
+    if (std::uint32_t second = SecondWindow(table)) {
+        // A dialog asks which combination to use: every one with a code.
+        if (code != NoHotKey)
+            d = Posting(second, HookMessage::SecondWindowKey, static_cast<std::uint32_t>(code));
+    } else if (player == 0) {
+        return d;
+    } else if (table[HookAt::MacroPlaying] != 0) {
+        // The player takes no hot key during a run; a combination in use
+        // still never reaches a window, and Escape stops the run unless the
+        // run waits for a key itself.
+        if (keys.vk == VirtualKey::Escape && table[WaitKey] == 0)
+            d = Posting(player, HookMessage::Abort);
+        else
+            d.swallow = CodeUsed(table, code);
+    } else if (CodeUsed(table, code)) {
+        d = Posting(player, HookMessage::HotKey,
+                    static_cast<std::uint32_t>(code) | (capsLock_ ? CapsLockOnBit : 0u), true);
+    }
+    if (repeat)
+        d.post = {};
+    d.maskModifiers = d.swallow && !repeat && (keys.alt || keys.win);
+    return d;
+}
+
+InputDecision InputDecider::Remap(std::uint16_t vk, const std::uint8_t* swaps) const {
+    InputDecision d;
+    const KeyCombination held = Held();
+    if (!swaps || held.ctrl || held.alt || held.win)
+        return d;
+    const std::uint8_t typed = layout.Character(vk, held.shift, capsLock_);
+    const int at = swapIndex_[typed];
+    if (typed == 0 || at < 0)
+        return d;
+    // 0 is "not remapped", so a table nobody has filled yet types as before.
+    const std::uint8_t instead = swaps[at];
+    if (instead != 0 && instead != typed) {
+        d.swallow = true;
+        d.typeInstead = instead;
+    }
+    return d;
+}
+
+}  // namespace orv

@@ -1,0 +1,118 @@
+// What the hook library does with one key or button event: which message it
+// posts, to whom, and whether the event goes on to the focused window. The
+// decision reads only the master table and the remap table and keeps its own
+// small picture of the keyboard, so it never blocks, allocates or touches a
+// file; the Win32 hook procedures only translate events in and carry out the
+// decision.
+//
+// Keys the library cannot tell apart: left and right Ctrl, Alt, Shift and Win;
+// AltGr, which the system delivers as Ctrl+Alt; Enter and the keypad's Enter;
+// the keypad's navigation keys with Num Lock off and the keys they stand for.
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+
+#include "common/bytes.h"
+#include "common/hotkeys.h"
+#include "common/swap_keys.h"
+
+namespace orv {
+
+// The messages the library posts (WM_USER = 0x400).
+namespace HookMessage {
+constexpr std::uint32_t SecondWindowKey = 0x400 + 1;
+constexpr std::uint32_t HotKey = 0x400 + 2;
+constexpr std::uint32_t Abort = 0x400 + 5;
+constexpr std::uint32_t CapsLock = 0x400 + 9;
+constexpr std::uint32_t MacroEnded = 0x400 + 12;
+constexpr std::uint32_t InputProcessed = 0x400 + 17;
+}  // namespace HookMessage
+
+// Added to a hot-key code when Caps Lock was on at the press.
+constexpr std::uint32_t CapsLockOnBit = 0x8000;
+
+namespace VirtualKey {
+constexpr std::uint16_t Shift = 0x10, Control = 0x11, Menu = 0x12, Capital = 0x14, Escape = 0x1B,
+                        Execute = 0x2B, LeftWin = 0x5B, RightWin = 0x5C, LeftShift = 0xA0,
+                        RightShift = 0xA1, LeftControl = 0xA2, RightControl = 0xA3, LeftMenu = 0xA4,
+                        RightMenu = 0xA5;
+// Assigned to nothing: typed so that a lone Alt or Win release opens no menu.
+constexpr std::uint16_t Unassigned = 0xE8;
+}  // namespace VirtualKey
+
+struct KeyEvent {
+    std::uint16_t vk = 0;
+    bool up = false;
+    bool injectedByPlayer = false;
+};
+
+struct ButtonEvent {
+    std::uint8_t button = 0;  // 1 left, 2 right, 3 middle
+    bool up = false;
+    bool injectedByPlayer = false;
+};
+
+struct HookPost {
+    std::uint32_t window = 0;  // 0: nothing to post
+    std::uint32_t message = 0;
+    std::uint32_t wParam = 0;
+    bool focusInLParam = false;  // lParam: the window that has the focus
+};
+
+struct InputDecision {
+    bool swallow = false;  // the event does not reach the focused window
+    HookPost post;
+    // Alt or Win is held over a swallowed key: a key nobody uses is typed so
+    // that their release leaves no menu open.
+    bool maskModifiers = false;
+    std::uint8_t typeInstead = 0;  // the remapped character to type, 0 none
+};
+
+// The character each key types, without and with Shift, as the keyboard
+// layout says; 0 where the key types none.
+struct KeyLayout {
+    std::array<std::uint8_t, 256> plain{};
+    std::array<std::uint8_t, 256> shifted{};
+
+    std::uint8_t Character(std::uint16_t vk, bool shift, bool capsLock) const;
+};
+
+// Which of the library's hooks are in place.
+struct HookRoles {
+    bool hotKeys = false;  // the keyboard hook
+    bool mouse = false;
+    bool remap = false;  // the key-swap hook
+};
+
+class InputDecider {
+  public:
+    InputDecider();
+
+    HookRoles roles;
+    KeyLayout layout;
+    void SetCapsLock(bool on) { capsLock_ = on; }
+    bool CapsLock() const { return capsLock_; }
+
+    // table: the master HookTable image (anything shorter counts as absent);
+    // swaps: the remap table, or null when there is none to apply.
+    InputDecision OnKey(const KeyEvent& event, ConstBytes table, const std::uint8_t* swaps);
+    InputDecision OnButton(const ButtonEvent& event, ConstBytes table);
+
+  private:
+    KeyCombination Held() const;
+    InputDecision HotKeyOrAbort(const KeyEvent& event, bool repeat, ConstBytes table);
+    InputDecision ClosingKey(ConstBytes table) const;
+    InputDecision Combination(const KeyCombination& keys, bool repeat, ConstBytes table) const;
+    InputDecision Remap(std::uint16_t vk, const std::uint8_t* swaps) const;
+
+    std::bitset<256> down_;
+    std::bitset<256> swallowedKeys_;
+    std::bitset<4> swallowedButtons_;
+    bool capsLock_ = false;
+    // Position of each character in the remap table, or -1.
+    std::array<std::int16_t, 256> swapIndex_;
+};
+
+}  // namespace orv

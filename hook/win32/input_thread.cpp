@@ -1,0 +1,298 @@
+#include "hook/win32/input_thread.h"
+
+#include <windows.h>
+
+#include <array>
+
+#include "common/injected_input.h"
+#include "common/win32/kernel_objects.h"
+#include "hook/input_decision.h"
+#include "hook/win32/master_table.h"
+#include "hook/win32/posting.h"
+
+namespace orv {
+namespace {
+
+constexpr UINT WM_INSTALL_HOOK = WM_APP + 1;  // wParam the role; answers the handle
+constexpr UINT WM_REMOVE_HOOK = WM_APP + 2;   // wParam the handle; answers 1 or 0
+constexpr UINT CallerWaitMs = 5000;
+constexpr int RoleCount = 4;
+constexpr const char* ControlClass = "OrnHookInputThread";
+
+// Everything below is touched on the input thread only.
+struct InputThread {
+    InputDecider decider;
+    HHOOK keyboard = nullptr;
+    HHOOK mouse = nullptr;
+    std::array<std::int32_t, RoleCount> handles{};
+    std::uint32_t generation = 0;
+    HANDLE swapMapping = nullptr;
+    const std::uint8_t* swaps = nullptr;  // the remap table in the player's block
+    std::array<wchar_t, 256> wide{};      // each ANSI character as typed
+};
+
+InputThread* Input = nullptr;
+HWND Control = nullptr;  // the input thread's message-only window
+
+HINSTANCE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&ThisModule), &module);
+    return module;
+}
+
+// A key down and up, marked so that these hooks let it pass.
+void Type(WORD vk, wchar_t character) {
+    INPUT input[2] = {};
+    for (INPUT& in : input) {
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.wScan = character;
+        in.ki.dwFlags = character ? KEYEVENTF_UNICODE : 0;
+        in.ki.dwExtraInfo = InjectedInputTag;
+    }
+    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+// The injections come last: the system may run these hooks again for them
+// before SendInput returns, and the decision is complete by then.
+void CarryOut(const InputDecision& d) {
+    PostDecision(d.post);
+    if (d.maskModifiers)
+        Type(VirtualKey::Unassigned, 0);
+    if (d.typeInstead != 0)
+        Type(0, Input->wide[d.typeInstead]);
+}
+
+LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    if (code == HC_ACTION) {
+        const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
+                       IsInjectedByPlayer(k->dwExtraInfo)};
+        InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
+        CarryOut(d);
+        if (d.swallow)
+            return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+ButtonEvent ButtonOf(WPARAM message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            return {1, false};
+        case WM_LBUTTONUP:
+            return {1, true};
+        case WM_RBUTTONDOWN:
+            return {2, false};
+        case WM_RBUTTONUP:
+            return {2, true};
+        case WM_MBUTTONDOWN:
+            return {3, false};
+        case WM_MBUTTONUP:
+            return {3, true};
+        default:
+            return {};
+    }
+}
+
+LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    if (code == HC_ACTION) {
+        ButtonEvent event = ButtonOf(wParam);
+        if (event.button != 0) {
+            const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+            event.injectedByPlayer = IsInjectedByPlayer(m->dwExtraInfo);
+            InputDecision d = Input->decider.OnButton(event, MasterTableImage());
+            CarryOut(d);
+            if (d.swallow)
+                return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Installed anew, so that it runs before any hook installed since.
+void Reinstall(HHOOK& hook, int kind, HOOKPROC proc) {
+    if (hook)
+        UnhookWindowsHookEx(hook);
+    hook = SetWindowsHookExA(kind, proc, ThisModule(), 0);
+}
+
+void Uninstall(HHOOK& hook) {
+    if (hook)
+        UnhookWindowsHookEx(hook);
+    hook = nullptr;
+}
+
+void OpenSwapTable() {
+    if (Input->swaps)
+        return;
+    Input->swapMapping = OpenFileMappingA(FILE_MAP_READ, FALSE, KernelName::PlayerHandleBlock);
+    if (!Input->swapMapping)
+        return;
+    const void* view =
+        MapViewOfFile(Input->swapMapping, FILE_MAP_READ, 0, 0, PlayerHandleBlockSize);
+    if (view) {
+        Input->swaps = static_cast<const std::uint8_t*>(view) + SwapTableAt;
+    } else {
+        CloseHandle(Input->swapMapping);
+        Input->swapMapping = nullptr;
+    }
+}
+
+// The keyboard hook also serves the mouse: buttons are combined with the
+// modifiers it has seen.
+void FitHooks(HookRole installed) {
+    HookRoles& r = Input->decider.roles;
+    const bool keyboardNeeded = r.hotKeys || r.mouse || r.remap;
+    if (!keyboardNeeded)
+        Uninstall(Input->keyboard);
+    else if (!Input->keyboard || installed == HookRole::Keyboard || installed == HookRole::Swap)
+        Reinstall(Input->keyboard, WH_KEYBOARD_LL, KeyboardProc);
+    if (!r.mouse)
+        Uninstall(Input->mouse);
+    else if (!Input->mouse || installed == HookRole::Mouse)
+        Reinstall(Input->mouse, WH_MOUSE_LL, MouseProc);
+}
+
+void SetRole(HookRole role, bool on) {
+    HookRoles& r = Input->decider.roles;
+    switch (role) {
+        case HookRole::Keyboard:
+            r.hotKeys = on;
+            break;
+        case HookRole::Mouse:
+            r.mouse = on;
+            break;
+        case HookRole::Swap:
+            r.remap = on;
+            break;
+        // The window-activation watcher keeps only its handle so far.
+        case HookRole::Watcher:
+            break;
+    }
+}
+
+// A handle names its role in the low bits and its install in the rest, so a
+// handle replaced by a later install of its role no longer unhooks anything.
+std::int32_t Install(HookRole role) {
+    SetRole(role, true);
+    if (role == HookRole::Swap)
+        OpenSwapTable();
+    FitHooks(role);
+    const bool inPlace = role == HookRole::Mouse     ? Input->mouse != nullptr
+                         : role == HookRole::Watcher ? true
+                                                     : Input->keyboard != nullptr;
+    const int index = static_cast<int>(role);
+    if (!inPlace) {
+        SetRole(role, false);
+        FitHooks(role);
+        Input->handles[index] = 0;
+        return 0;
+    }
+    Input->generation = (Input->generation + 1) & 0x3FFFFF;
+    Input->handles[index] =
+        static_cast<std::int32_t>(0x4F000000u | (Input->generation << 2) | index);
+    return Input->handles[index];
+}
+
+bool Remove(std::int32_t handle) {
+    const int index = handle & 3;
+    if (handle == 0 || Input->handles[index] != handle)
+        return false;
+    Input->handles[index] = 0;
+    SetRole(static_cast<HookRole>(index), false);
+    FitHooks(static_cast<HookRole>(index));
+    return true;
+}
+
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_INSTALL_HOOK:
+            return Install(static_cast<HookRole>(wParam & 3));
+        case WM_REMOVE_HOOK:
+            return Remove(static_cast<std::int32_t>(wParam)) ? 1 : 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+// What each key types under the current layout, and each ANSI character as
+// a character to type: looked up here once, never inside a hook.
+void LearnKeyboard() {
+    KeyLayout& layout = Input->decider.layout;
+    for (int c = 0x20; c <= 0x7E; ++c) {
+        const SHORT scan = VkKeyScanA(static_cast<CHAR>(c));
+        if (scan == -1)
+            continue;
+        const BYTE vk = LOBYTE(scan);
+        const BYTE shift = HIBYTE(scan);
+        auto& slot = shift == 0 ? layout.plain[vk] : layout.shifted[vk];
+        if ((shift == 0 || shift == 1) && slot == 0)
+            slot = static_cast<std::uint8_t>(c);
+    }
+    for (int c = 1; c < 256; ++c) {
+        const CHAR ansi = static_cast<CHAR>(c);
+        if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &Input->wide[c], 1) != 1)
+            Input->wide[c] = static_cast<wchar_t>(c);
+    }
+    Input->decider.SetCapsLock((GetKeyState(VK_CAPITAL) & 1) != 0);
+}
+
+DWORD WINAPI InputThreadMain(void* ready) {
+    static InputThread state;
+    Input = &state;
+    LearnKeyboard();
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ControlProc;
+    wc.hInstance = ThisModule();
+    wc.lpszClassName = ControlClass;
+    RegisterClassA(&wc);
+    Control = CreateWindowA(ControlClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ThisModule(),
+                            nullptr);
+    SetEvent(static_cast<HANDLE>(ready));
+    if (!Control)
+        return 1;
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    return 0;
+}
+
+// Started by the first hook call, once, and kept for the life of the process.
+HWND ControlWindow() {
+    static const HWND control = [] {
+        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        HANDLE thread =
+            ready ? CreateThread(nullptr, 0, InputThreadMain, ready, 0, nullptr) : nullptr;
+        if (!thread)
+            return HWND{};
+        // The event stays open: a thread slower than this wait still sets it.
+        WaitForSingleObject(ready, CallerWaitMs);
+        CloseHandle(thread);
+        return Control;
+    }();
+    return control;
+}
+
+LRESULT AskInputThread(UINT message, WPARAM wParam) {
+    HWND control = ControlWindow();
+    DWORD_PTR answer = 0;
+    if (!control ||
+        !SendMessageTimeoutA(control, message, wParam, 0, SMTO_NORMAL, CallerWaitMs, &answer))
+        return 0;
+    return static_cast<LRESULT>(answer);
+}
+
+}  // namespace
+
+std::int32_t InstallHook(HookRole role) {
+    return static_cast<std::int32_t>(AskInputThread(WM_INSTALL_HOOK, static_cast<WPARAM>(role)));
+}
+
+bool RemoveHook(std::int32_t handle) {
+    return handle != 0 && AskInputThread(WM_REMOVE_HOOK, static_cast<WPARAM>(handle)) != 0;
+}
+
+}  // namespace orv

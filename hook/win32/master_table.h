@@ -1,0 +1,17 @@
+// The master HookTable in the mapping every process of the system shares.
+#pragma once
+
+#include <cstdint>
+
+#include "common/bytes.h"
+
+namespace orv {
+
+// Opened, or created zero-filled, on first use and kept for the life of the
+// process; null when the mapping cannot be had.
+std::uint8_t* MasterTable();
+
+// The same as an image, empty without the mapping.
+ConstBytes MasterTableImage();
+
+}  // namespace orv

@@ -1,0 +1,27 @@
+#include "hook/win32/posting.h"
+
+#include <windows.h>
+
+namespace orv {
+namespace {
+
+HWND FocusedWindow() {
+    HWND foreground = GetForegroundWindow();
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (foreground && GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info) &&
+        info.hwndFocus)
+        return info.hwndFocus;
+    return foreground;
+}
+
+}  // namespace
+
+void PostDecision(const HookPost& post) {
+    if (post.window == 0)
+        return;
+    PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(post.window)), post.message,
+                 post.wParam, post.focusInLParam ? reinterpret_cast<LPARAM>(FocusedWindow()) : 0);
+}
+
+}  // namespace orv

@@ -1,0 +1,245 @@
+#include "hook/input_decision.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "common/hook_table.h"
+
+namespace orv {
+namespace {
+
+constexpr std::uint32_t Player = 0x1010;
+constexpr std::uint32_t Dialog = 0x2020;
+constexpr int CtrlQ = 16, CtrlW = 22, AltQ = 64, CtrlLMouse = 701;
+constexpr std::uint16_t Q = 'Q', W = 'W', A = 'A';
+
+class HookDecisions : public ::testing::Test {
+  protected:
+    HookDecisions() {
+        table->SetU32(HookAt::PlayerWindow, Player);
+        table->SetU8(HookAt::CodeUsed + CtrlQ, 1);
+        table->SetU8(HookAt::CodeUsed + AltQ, 1);
+        table->SetU8(HookAt::CodeUsed + CtrlLMouse, 1);
+        decider.roles = {.hotKeys = true, .mouse = true, .remap = false};
+        for (int c = 0; c < 26; ++c) {
+            decider.layout.plain[A + c] = static_cast<std::uint8_t>('a' + c);
+            decider.layout.shifted[A + c] = static_cast<std::uint8_t>('A' + c);
+        }
+    }
+
+    InputDecision Key(std::uint16_t vk, bool up = false, bool tagged = false) {
+        return decider.OnKey({vk, up, tagged}, table->Bytes, swaps ? swaps->data() : nullptr);
+    }
+    InputDecision Press(std::uint16_t vk, bool tagged = false) {
+        InputDecision down = Key(vk, false, tagged);
+        EXPECT_EQ(Key(vk, true, tagged).swallow, down.swallow) << "the release goes with the press";
+        return down;
+    }
+    InputDecision With(std::uint16_t modifier, std::uint16_t vk, bool tagged = false) {
+        EXPECT_FALSE(Key(modifier, false, tagged).swallow);
+        InputDecision d = Press(vk, tagged);
+        EXPECT_FALSE(Key(modifier, true, tagged).swallow);
+        return d;
+    }
+    InputDecision Button(std::uint8_t b, bool up = false, bool tagged = false) {
+        return decider.OnButton({b, up, tagged}, table->Bytes);
+    }
+
+    static void ExpectPost(const InputDecision& d, std::uint32_t window, std::uint32_t message,
+                           std::uint32_t wParam = 0) {
+        EXPECT_TRUE(d.swallow);
+        EXPECT_EQ(d.post.window, window);
+        EXPECT_EQ(d.post.message, message);
+        EXPECT_EQ(d.post.wParam, wParam);
+    }
+    static void ExpectUntouched(const InputDecision& d, const char* why = "") {
+        SCOPED_TRACE(why);
+        EXPECT_FALSE(d.swallow);
+        EXPECT_EQ(d.post.window, 0u);
+        EXPECT_EQ(d.typeInstead, 0);
+    }
+
+    std::unique_ptr<HookTable> table = std::make_unique<HookTable>();
+    std::unique_ptr<SwapKeyTable> swaps;
+    InputDecider decider;
+};
+
+TEST_F(HookDecisions, ACombinationInUseGoesToThePlayerOnly) {
+    InputDecision d = With(VirtualKey::LeftControl, Q);
+    ExpectPost(d, Player, HookMessage::HotKey, CtrlQ);
+    EXPECT_TRUE(d.post.focusInLParam);
+    EXPECT_FALSE(d.maskModifiers);
+
+    ExpectUntouched(With(VirtualKey::RightControl, W));
+    ExpectUntouched(Press(Q));
+    ExpectUntouched(With(VirtualKey::LeftShift, Q));
+}
+
+TEST_F(HookDecisions, CapsLockOnIsAddedToTheCode) {
+    Press(VirtualKey::Capital);
+    ExpectPost(With(VirtualKey::LeftControl, Q), Player, HookMessage::HotKey,
+               CtrlQ | CapsLockOnBit);
+}
+
+TEST_F(HookDecisions, AHeldHotKeyIsReportedOnce) {
+    Key(VirtualKey::LeftControl);
+    ExpectPost(Key(Q), Player, HookMessage::HotKey, CtrlQ);
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        InputDecision d = Key(Q);
+        EXPECT_TRUE(d.swallow);
+        EXPECT_EQ(d.post.window, 0u);
+    }
+    EXPECT_TRUE(Key(Q, true).swallow);
+    ExpectPost(Key(Q), Player, HookMessage::HotKey, CtrlQ);
+}
+
+TEST_F(HookDecisions, ThePlayersOwnInputNeverCounts) {
+    ExpectUntouched(With(VirtualKey::LeftControl, Q, true));
+    table->SetU8(HookAt::MacroPlaying, 1);
+    ExpectUntouched(Press(VirtualKey::Escape, true));
+    table->SetU8(HookAt::SecondWindowOn, 1);
+    table->SetU32(HookAt::SecondWindow, Dialog);
+    ExpectUntouched(With(VirtualKey::LeftControl, W, true));
+    Button(1, false, true);
+    ExpectUntouched(Button(1, true, true));
+}
+
+TEST_F(HookDecisions, TheSecondWindowGetsEveryCombinationWithACode) {
+    table->SetU8(HookAt::SecondWindowOn, 1);
+    table->SetU32(HookAt::SecondWindow, Dialog);
+    ExpectPost(With(VirtualKey::LeftControl, Q), Dialog, HookMessage::SecondWindowKey, CtrlQ);
+    ExpectPost(With(VirtualKey::LeftControl, W), Dialog, HookMessage::SecondWindowKey, CtrlW);
+    ExpectPost(Press(VirtualKey::Escape), Dialog, HookMessage::SecondWindowKey, 698);
+    ExpectUntouched(Press(Q));
+    ExpectUntouched(Press(VirtualKey::LeftShift));
+
+    table->SetU8(HookAt::SecondWindowOn, 0);
+    ExpectPost(With(VirtualKey::LeftControl, Q), Player, HookMessage::HotKey, CtrlQ);
+}
+
+TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
+    table->SetU8(HookAt::MacroPlaying, 1);
+    ExpectPost(Press(VirtualKey::Escape), Player, HookMessage::Abort);
+    // The player takes no hot key during a run, and the key reaches no one.
+    InputDecision hot = With(VirtualKey::LeftControl, Q);
+    EXPECT_TRUE(hot.swallow);
+    EXPECT_EQ(hot.post.window, 0u);
+    ExpectUntouched(With(VirtualKey::LeftControl, W));
+
+    table->SetU8(HookAt::WaitClick + 1, 1);
+    ExpectUntouched(Press(VirtualKey::Escape));
+    table->SetU8(HookAt::MacroPlaying, 0);
+    table->SetU8(HookAt::WaitClick + 1, 0);
+    ExpectUntouched(Press(VirtualKey::Escape));
+}
+
+TEST_F(HookDecisions, CapsLockReportsTheStateItLeaves) {
+    decider.SetCapsLock(false);
+    InputDecision on = Key(VirtualKey::Capital);
+    EXPECT_FALSE(on.swallow);
+    EXPECT_EQ(on.post.window, Player);
+    EXPECT_EQ(on.post.message, HookMessage::CapsLock);
+    EXPECT_EQ(on.post.wParam, 1u);
+    EXPECT_EQ(Key(VirtualKey::Capital).post.window, 0u) << "a repeat toggles nothing";
+    Key(VirtualKey::Capital, true);
+    // The player's own press (switching Caps Lock off for a run) is followed.
+    InputDecision off = Press(VirtualKey::Capital, true);
+    EXPECT_EQ(off.post.wParam, 0u);
+    EXPECT_FALSE(decider.CapsLock());
+}
+
+TEST_F(HookDecisions, TheClosingKeyEndsTheRun) {
+    ExpectUntouched(Press(VirtualKey::Execute, true), "no run: nothing to end");
+    table->SetU8(HookAt::MacroPlaying, 1);
+    ExpectUntouched(Press(VirtualKey::Execute), "only the player's own press");
+    ExpectPost(Press(VirtualKey::Execute, true), Player, HookMessage::MacroEnded);
+    // Inside a run, the same key marks the end of input the run waits on.
+    table->SetU8(HookAt::WaitClick + 3, 1);
+    ExpectPost(Press(VirtualKey::Execute, true), Player, HookMessage::InputProcessed);
+}
+
+TEST_F(HookDecisions, AltOrWinOverASwallowedKeyIsMasked) {
+    EXPECT_TRUE(With(VirtualKey::LeftMenu, Q).maskModifiers);
+    table->SetU8(HookAt::CodeUsed + 554 + 16, 1);  // Win+Q
+    EXPECT_TRUE(With(VirtualKey::RightWin, Q).maskModifiers);
+    EXPECT_FALSE(With(VirtualKey::LeftMenu, W).maskModifiers) << "an unused key needs no mask";
+}
+
+TEST_F(HookDecisions, MouseButtonsWithModifiers) {
+    Key(VirtualKey::LeftControl);
+    ExpectPost(Button(1), Player, HookMessage::HotKey, CtrlLMouse);
+    EXPECT_TRUE(Button(1, true).swallow);
+    ExpectUntouched(Button(2));
+    ExpectUntouched(Button(2, true));
+    Key(VirtualKey::LeftControl, true);
+    ExpectUntouched(Button(1));
+    ExpectUntouched(Button(1, true));
+
+    decider.roles.mouse = false;
+    Key(VirtualKey::LeftControl);
+    ExpectUntouched(Button(1));
+}
+
+TEST_F(HookDecisions, NoPlayerWindowNoTableNoHook) {
+    table->SetU32(HookAt::PlayerWindow, 0);
+    ExpectUntouched(With(VirtualKey::LeftControl, Q));
+    table->SetU32(HookAt::PlayerWindow, Player);
+    decider.roles.hotKeys = false;
+    ExpectUntouched(With(VirtualKey::LeftControl, Q));
+    decider.roles.hotKeys = true;
+    Key(VirtualKey::LeftControl);
+    ExpectUntouched(decider.OnKey({Q, false, false}, ConstBytes(table->Bytes).first(100), nullptr));
+    decider.OnKey({Q, true, false}, {}, nullptr);
+    Key(VirtualKey::LeftControl, true);
+}
+
+TEST_F(HookDecisions, ModifiersAreHeldUntilEitherSideIsReleased) {
+    Key(VirtualKey::LeftControl);
+    Key(VirtualKey::RightControl, true);
+    ExpectUntouched(Press(Q));
+    Key(VirtualKey::Control);
+    ExpectPost(Press(Q), Player, HookMessage::HotKey, CtrlQ);
+}
+
+class RemapDecisions : public HookDecisions {
+  protected:
+    RemapDecisions() {
+        decider.roles.remap = true;
+        swaps = std::make_unique<SwapKeyTable>();
+    }
+    void Remap(char from, char to) {
+        (*swaps)[std::find(IdentitySwapTable().begin(), IdentitySwapTable().end(), from) -
+                 IdentitySwapTable().begin()] = static_cast<std::uint8_t>(to);
+    }
+};
+
+TEST_F(RemapDecisions, AnEmptyOrIdentityTableChangesNothing) {
+    for (std::uint16_t vk = A; vk <= 'Z'; ++vk) ExpectUntouched(Press(vk));
+    InitSwapKeys(*swaps);
+    for (std::uint16_t vk = A; vk <= 'Z'; ++vk) ExpectUntouched(Press(vk));
+}
+
+TEST_F(RemapDecisions, ARemappedCharacterIsTypedInstead) {
+    Remap('a', 'b');
+    InputDecision d = Press(A);
+    EXPECT_TRUE(d.swallow);
+    EXPECT_EQ(d.typeInstead, 'b');
+    ExpectUntouched(With(VirtualKey::LeftShift, A), "'A' is a key of its own");
+    ExpectUntouched(With(VirtualKey::LeftControl, A), "commands are not typing");
+    ExpectUntouched(Press(A, true), "the player's typing is never remapped");
+    Press(VirtualKey::Capital);
+    ExpectUntouched(Press(A), "with Caps Lock the key types 'A'");
+    EXPECT_EQ(With(VirtualKey::LeftShift, A).typeInstead, 'b');
+}
+
+TEST_F(RemapDecisions, HotKeysComeFirstAndNoTableNoRemap) {
+    Remap('q', 'z');
+    ExpectPost(With(VirtualKey::LeftControl, Q), Player, HookMessage::HotKey, CtrlQ);
+    EXPECT_EQ(Press(Q).typeInstead, 'z');
+    ExpectUntouched(decider.OnKey({Q, false, false}, table->Bytes, nullptr));
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,356 @@
+// The hook library with real input: keys and clicks come from the X server
+// (xdotool) into a Wine window that has the X focus, or from this process
+// with the player's tag. Every check waits for a closing plain key to reach
+// the edit control, so whatever the library posted before it has arrived.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/injected_input.h"
+#include "common/win32/hook_client.h"
+#include "common/win32/kernel_objects.h"
+#include "common/swap_keys.h"
+#include "hook/ornhook.h"
+#include "tests/support/win32/wait_for.h"
+
+namespace orv {
+namespace {
+
+using testing::WaitFor;
+
+constexpr int CtrlQ = 16, CtrlW = 22, AltQ = 64, Escape = 698, CtrlLMouse = 701;
+
+struct Posted {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// A window that only records what is posted to it (the player, a dialog).
+struct Receiver {
+    HWND window = nullptr;
+    std::vector<Posted> posted;
+
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m >= WM_USER && m < WM_USER + 100) {
+            auto* self = reinterpret_cast<Receiver*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+            self->posted.push_back({m, wp, lp});
+            return 0;
+        }
+        return DefWindowProcA(w, m, wp, lp);
+    }
+    void Create() {
+        window = CreateWindowA("OrvHookReceiver", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                               nullptr);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    std::vector<WPARAM> Of(UINT message) const {
+        std::vector<WPARAM> w;
+        for (const Posted& p : posted)
+            if (p.message == message)
+                w.push_back(p.wParam);
+        return w;
+    }
+};
+
+// The focused window: a top-level window with a menu and an edit control
+// whose key presses and clicks are recorded.
+struct Target {
+    HWND top = nullptr;
+    HWND edit = nullptr;
+    std::vector<WPARAM> keysDown;
+    int clicks = 0;
+    WNDPROC editProc = nullptr;
+
+    static Target* Self;
+    static LRESULT CALLBACK EditProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m == WM_KEYDOWN || m == WM_SYSKEYDOWN)
+            Self->keysDown.push_back(wp);
+        if (m == WM_LBUTTONDOWN)
+            ++Self->clicks;
+        return CallWindowProcA(Self->editProc, w, m, wp, lp);
+    }
+    void Create() {
+        Self = this;
+        HMENU menu = CreateMenu();
+        HMENU file = CreatePopupMenu();
+        AppendMenuA(file, MF_STRING, 1, "&Open");
+        AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+        top = CreateWindowA("OrvHookTarget", "Orvane hook target", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                            40, 40, 400, 200, nullptr, menu, nullptr, nullptr);
+        edit = CreateWindowA("EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 300, 30, top,
+                             nullptr, nullptr, nullptr);
+        editProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc)));
+    }
+    std::string Text() const {
+        char text[256] = {};
+        GetWindowTextA(edit, text, sizeof text);
+        return text;
+    }
+    bool SawKey(WPARAM vk) const {
+        return std::find(keysDown.begin(), keysDown.end(), vk) != keysDown.end();
+    }
+};
+Target* Target::Self = nullptr;
+
+LRESULT CALLBACK TargetProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_SETFOCUS && Target::Self) {
+        SetFocus(Target::Self->edit);
+        return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+// Runs xdotool against the target. Wine starts the Unix program but gives no
+// handle to wait on; the tests wait for its effect instead.
+bool Xdotool(HWND top, const std::string& commands) {
+    const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(top, "__wine_x11_whole_window"));
+    std::string line =
+        "/usr/bin/xdotool windowfocus --sync " + std::to_string(xid) + " " + commands;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    if (process.hThread)
+        CloseHandle(process.hThread);
+    if (process.hProcess)
+        CloseHandle(process.hProcess);
+    return true;
+}
+
+void TypeTagged(WORD vk, bool up) {
+    keybd_event(static_cast<BYTE>(vk), 0, up ? KEYEVENTF_KEYUP : 0, InjectedInputTag);
+}
+
+class HookInput : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Receiver::Proc;
+        wc.lpszClassName = "OrvHookReceiver";
+        RegisterClassA(&wc);
+        wc.lpfnWndProc = TargetProc;
+        wc.lpszClassName = "OrvHookTarget";
+        RegisterClassA(&wc);
+        player = new Receiver;
+        dialog = new Receiver;
+        target = new Target;
+        player->Create();
+        dialog->Create();
+        target->Create();
+        // The player's block, as the player makes it before hooking.
+        remapBlock = new SharedBlock;
+        remapBlock->Create(KernelName::PlayerHandleBlock, PlayerHandleBlockSize);
+    }
+
+    void SetUp() override {
+        ClearSwaps();
+        table->SetU32(HookAt::PlayerWindow, Handle(player->window));
+        table->SetU32(HookAt::SecondWindow, Handle(dialog->window));
+        table->SetU8(HookAt::CodeUsed + CtrlQ, 1);
+        table->SetU8(HookAt::CodeUsed + AltQ, 1);
+        table->SetU8(HookAt::CodeUsed + CtrlLMouse, 1);
+        for (HookSection s : {HookSection::InUse, HookSection::Window, HookSection::Window2,
+                              HookSection::Waits, HookSection::Keys})
+            library.HandOver(s, *table);
+        keyboard = OrnHookKeyboard();
+        mouse = OrnHookMouse();
+        ASSERT_NE(keyboard, 0);
+        ASSERT_NE(mouse, 0);
+        SetWindowTextA(target->edit, "");
+        target->keysDown.clear();
+        target->clicks = 0;
+        player->posted.clear();
+        dialog->posted.clear();
+    }
+    void TearDown() override {
+        OrnUnHook(keyboard);
+        OrnUnHook(mouse);
+        ClearSwaps();
+    }
+
+    static std::uint32_t Handle(HWND w) {
+        return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(w));
+    }
+    void Set(HookSection section, std::size_t at, std::uint8_t value) {
+        table->SetU8(at, value);
+        library.HandOver(section, *table);
+    }
+    static void ClearSwaps() { std::fill_n(remapBlock->View() + SwapTableAt, SwapTableSize, 0); }
+    static void Remap(char from, char to) {
+        const SwapKeyTable& identity = IdentitySwapTable();
+        auto at = std::find(identity.begin(), identity.end(), from) - identity.begin();
+        remapBlock->View()[SwapTableAt + at] = static_cast<std::uint8_t>(to);
+    }
+
+    // Sends the keys (xdotool commands), then a plain "x", and waits until
+    // the edit shows what it should.
+    void Keys(const std::string& keys, const std::string& expectedText = "x") {
+        SetWindowTextA(target->edit, "");
+        SetForegroundWindow(target->top);
+        SetFocus(target->edit);
+        ASSERT_TRUE(Xdotool(target->top, keys + " key x")) << "xdotool could not be started";
+        ASSERT_TRUE(WaitFor([&] { return target->Text() == expectedText; }))
+            << "the edit shows \"" << target->Text() << "\" after " << keys;
+    }
+
+    static Receiver* player;
+    static Receiver* dialog;
+    static Target* target;
+    static SharedBlock* remapBlock;
+    OrnHookLibrary library;
+    std::unique_ptr<HookTable> table = std::make_unique<HookTable>();
+    std::int32_t keyboard = 0;
+    std::int32_t mouse = 0;
+};
+Receiver* HookInput::player = nullptr;
+Receiver* HookInput::dialog = nullptr;
+Target* HookInput::target = nullptr;
+SharedBlock* HookInput::remapBlock = nullptr;
+
+TEST_F(HookInput, AHotKeyInUseReachesThePlayerAndNoOneElse) {
+    Keys("key ctrl+q ctrl+w");
+    ASSERT_TRUE(WaitFor([&] { return !player->posted.empty(); }, 2000));
+    ASSERT_EQ(player->posted.size(), 1u);
+    EXPECT_EQ(player->posted[0].message, WM_USER + 2);
+    EXPECT_EQ(player->posted[0].wParam, static_cast<WPARAM>(CtrlQ));
+    EXPECT_EQ(player->posted[0].lParam, reinterpret_cast<LPARAM>(target->edit));
+    EXPECT_FALSE(target->SawKey('Q')) << "the hot key reached the edit control";
+    EXPECT_TRUE(target->SawKey('W')) << "a combination not in use must pass untouched";
+    EXPECT_TRUE(dialog->posted.empty());
+}
+
+TEST_F(HookInput, ThePlayersTaggedKeysNeverPost) {
+    Keys("");
+    TypeTagged(VK_CONTROL, false);
+    TypeTagged('Q', false);
+    TypeTagged('Q', true);
+    TypeTagged(VK_CONTROL, true);
+    TypeTagged('Y', false);
+    TypeTagged('Y', true);
+    ASSERT_TRUE(WaitFor([&] { return target->Text() == "xy"; }));
+    EXPECT_TRUE(target->SawKey('Q'));
+    EXPECT_TRUE(player->posted.empty());
+}
+
+TEST_F(HookInput, TheSecondWindowTakesEveryCombinationWhileItsFlagIsOn) {
+    Set(HookSection::Window2, HookAt::SecondWindowOn, 1);
+    Keys("key ctrl+q ctrl+w Escape");
+    Set(HookSection::Window2, HookAt::SecondWindowOn, 0);
+    ASSERT_TRUE(WaitFor([&] { return dialog->posted.size() >= 3; }, 2000));
+    EXPECT_EQ(dialog->Of(WM_USER + 1),
+              (std::vector<WPARAM>{CtrlQ, CtrlW, static_cast<WPARAM>(Escape)}));
+    EXPECT_TRUE(player->posted.empty());
+    EXPECT_FALSE(target->SawKey('Q'));
+    EXPECT_FALSE(target->SawKey('W'));
+}
+
+TEST_F(HookInput, EscapeAbortsAPlayingMacroUnlessItWaitsForAKey) {
+    Set(HookSection::InUse, HookAt::MacroPlaying, 1);
+    Keys("key Escape ctrl+q");
+    EXPECT_EQ(player->Of(WM_USER + 5).size(), 1u);
+    EXPECT_TRUE(player->Of(WM_USER + 2).empty()) << "no hot key during a run";
+    EXPECT_FALSE(target->SawKey(VK_ESCAPE));
+
+    player->posted.clear();
+    Set(HookSection::Waits, HookAt::WaitClick + 1, 1);
+    Keys("key Escape");
+    Set(HookSection::Waits, HookAt::WaitClick + 1, 0);
+    Set(HookSection::InUse, HookAt::MacroPlaying, 0);
+    EXPECT_TRUE(player->Of(WM_USER + 5).empty());
+    EXPECT_TRUE(target->SawKey(VK_ESCAPE));
+}
+
+TEST_F(HookInput, CapsLockIsReportedEachTime) {
+    Keys("key Caps_Lock Caps_Lock");
+    ASSERT_TRUE(WaitFor([&] { return player->Of(WM_USER + 9).size() >= 2; }, 2000));
+    std::vector<WPARAM> states = player->Of(WM_USER + 9);
+    ASSERT_EQ(states.size(), 2u);
+    EXPECT_NE(states[0] != 0, states[1] != 0);
+    EXPECT_EQ(states[1] != 0, (GetKeyState(VK_CAPITAL) & 1) != 0);
+}
+
+TEST_F(HookInput, ThePlayersClosingKeyEndsTheRun) {
+    Keys("");
+    TypeTagged(VK_EXECUTE, false);
+    TypeTagged(VK_EXECUTE, true);
+    Set(HookSection::InUse, HookAt::MacroPlaying, 1);
+    TypeTagged(VK_EXECUTE, false);
+    TypeTagged(VK_EXECUTE, true);
+    EXPECT_TRUE(WaitFor([&] { return player->Of(WM_USER + 12).size() == 1; }, 3000));
+    Set(HookSection::InUse, HookAt::MacroPlaying, 0);
+}
+
+bool MenuWasOpen = false;
+
+// Should the target's menu bar have been entered, its modal loop would hold
+// the test: this timer, run by that loop, notes it and leaves the menu.
+void CALLBACK LeaveMenu(HWND, UINT, UINT_PTR, DWORD) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE)) {
+        MenuWasOpen = true;
+        EndMenu();
+    }
+}
+
+TEST_F(HookInput, AnAltHotKeyLeavesNoMenuOpen) {
+    MenuWasOpen = false;
+    const UINT_PTR timer = SetTimer(target->top, 1, 500, LeaveMenu);
+    Keys("key alt+q");
+    KillTimer(target->top, timer);
+    EXPECT_EQ(player->Of(WM_USER + 2), (std::vector<WPARAM>{AltQ}));
+    EXPECT_FALSE(MenuWasOpen) << "the lone Alt release opened the menu bar";
+}
+
+TEST_F(HookInput, AMouseButtonWithModifiers) {
+    RECT r;
+    GetWindowRect(target->edit, &r);
+    const std::string at = "mousemove " + std::to_string((r.left + r.right) / 2) + " " +
+                           std::to_string((r.top + r.bottom) / 2);
+    Keys(at + " keydown ctrl click 1 keyup ctrl");
+    EXPECT_EQ(player->Of(WM_USER + 2), (std::vector<WPARAM>{CtrlLMouse}));
+    EXPECT_EQ(target->clicks, 0);
+    player->posted.clear();
+    Keys(at + " click 1");
+    EXPECT_TRUE(player->posted.empty());
+    EXPECT_EQ(target->clicks, 1);
+}
+
+TEST_F(HookInput, ARemapTypesItsCharacterOnce) {
+    Keys("key a", "ax");  // the block is all zero: nothing is remapped
+    const std::int32_t swap = OrnHookSwap();
+    ASSERT_NE(swap, 0);
+    Keys("key a", "ax");
+    Remap('a', 'b');
+    Keys("key a", "bx");
+    Keys("key shift+a", "Ax");
+    OrnUnHook(swap);
+    Keys("key a", "ax");
+}
+
+TEST_F(HookInput, UnhookingRestoresNormalInput) {
+    EXPECT_EQ(OrnUnHook(keyboard), 1);
+    EXPECT_EQ(OrnUnHook(keyboard), 0) << "a handle unhooks once";
+    Keys("key ctrl+q");
+    EXPECT_TRUE(target->SawKey('Q'));
+    EXPECT_TRUE(player->posted.empty());
+    // A re-hook: the old handle no longer names the new hook.
+    const std::int32_t old = keyboard;
+    keyboard = OrnHookKeyboard();
+    EXPECT_NE(keyboard, old);
+    EXPECT_EQ(OrnUnHook(old), 0);
+    Keys("key ctrl+q");
+    EXPECT_EQ(player->Of(WM_USER + 2), (std::vector<WPARAM>{CtrlQ}));
+}
+
+}  // namespace
+}  // namespace orv
