@@ -1,0 +1,136 @@
+// The player end to end: Tavrol.exe with a test library, a target window,
+// hot keys pressed through the X server.
+#include <gtest/gtest.h>
+
+#include "common/hook_table.h"
+#include "common/hotkeys.h"
+#include "common/win32/kernel_objects.h"
+#include "tests/e2e/e2e_driver.h"
+#include "tests/support/win32/wait_for.h"
+
+namespace orv::e2e {
+namespace {
+
+using testing::WaitFor;
+
+int Code(const std::string& name) {
+    for (int code = 0; code < HotKeyCount; ++code)
+        if (KeyName(code) == name)
+            return code;
+    ADD_FAILURE() << "no hot key " << name;
+    return 0;
+}
+
+class PlayerEndToEnd : public ::testing::Test {
+  protected:
+    void StartWith(const std::vector<MacroRecord>& records) {
+        library = WriteLibrary("e2e_player.ORN", records);
+        ASSERT_FALSE(library.empty());
+        ASSERT_TRUE(player.Start(library)) << "the player did not come up";
+    }
+    void TearDown() override { EXPECT_TRUE(player.Stop()) << "the player did not end"; }
+
+    // Presses keys in the target and waits until it holds expected.
+    void Press(Target& target, const std::string& keys, const std::string& expected) {
+        ASSERT_TRUE(target.Keys(keys)) << "xdotool could not be started";
+        EXPECT_TRUE(WaitFor([&] { return target.Text() == expected; }))
+            << "after " << keys << ": \"" << target.Text() << "\"";
+    }
+
+    std::string library;
+    Player player;
+};
+
+TEST_F(PlayerEndToEnd, AHotKeyTypesTheMacroItsScopeChooses) {
+    const std::uint16_t ctrlQ = Code("Ctrl+Q"), ctrlW = Code("Ctrl+W"), ctrlR = Code("Ctrl+R");
+    StartWith({
+        Macro("Everywhere", ctrlQ, MacroKind::Global, "g"),
+        Macro("Alpha only", ctrlW, MacroKind::Window, "a", "alpha pad"),
+        Macro("Beta only", ctrlW, MacroKind::Window, "b", "BETA PAD"),
+        Macro("Global R", ctrlR, MacroKind::Global, "r"),
+        Macro("Target program", ctrlR, MacroKind::Program, "p", "e2e_target"),
+    });
+    Target alpha, beta, other;
+    ASSERT_TRUE(alpha.Start("Alpha Pad"));
+    ASSERT_TRUE(beta.Start("Beta Pad"));
+    ASSERT_TRUE(other.Start("Gamma"));
+
+    Press(alpha, "key ctrl+q", "g");
+    Press(alpha, "key ctrl+w", "ga");
+    Press(beta, "key ctrl+w", "b");
+    // The program scope wins over the global macro on the same key.
+    Press(beta, "key ctrl+r", "bp");
+    // No macro of Ctrl+W fits Gamma; what the global key types shows that the
+    // player has dealt with the first key, which typed nothing.
+    Press(other, "key ctrl+w ctrl+q", "g");
+}
+
+TEST_F(PlayerEndToEnd, DuringARunHotKeysStartNothingAndTheInUseByteIsGivenBack) {
+    const std::uint16_t ctrlQ = Code("Ctrl+Q"), ctrlE = Code("Ctrl+E");
+    StartWith({
+        Macro("Slow", ctrlQ, MacroKind::Global, "s<DELAY:02.00>t"),
+        Macro("Other", ctrlE, MacroKind::Global, "o"),
+    });
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    ASSERT_TRUE(target.Keys("key ctrl+q"));
+    ASSERT_TRUE(WaitFor([&] { return target.Text() == "s"; })) << target.Text();
+    EXPECT_EQ(MasterByte(HookAt::MacroPlaying), 1);
+    // Both the running macro's key and another one, while it waits.
+    ASSERT_TRUE(target.Keys("key ctrl+e ctrl+q"));
+    ASSERT_TRUE(WaitFor([&] { return target.Text() == "st"; })) << target.Text();
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }, 5000));
+    // Nothing was queued behind the run either.
+    Press(target, "key ctrl+e", "sto");
+}
+
+TEST_F(PlayerEndToEnd, ASecondStartRunsTheNamedMacroInTheRunningPlayerAndEnds) {
+    StartWith({
+        Macro("My Macro", Code("Ctrl+Q"), MacroKind::Global, "mine"),
+        Macro("Other", Code("Ctrl+E"), MacroKind::Global, "other"),
+    });
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    ASSERT_TRUE(target.Keys(""));  // the X focus only
+
+    Process second;
+    // The switch after the nickname ends it; the running player's network
+    // mode is not the second start's business.
+    ASSERT_TRUE(second.Start(Beside("Tavrol.exe") + " /A My Macro /N"));
+    ASSERT_TRUE(second.WaitExit(10000));
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_TRUE(WaitFor([&] { return target.Text() == "mine"; })) << target.Text();
+    EXPECT_TRUE(player.Proc().Running());
+    EXPECT_EQ(PlayerWindows(), 1);
+
+    // A start naming no macro leaves nothing behind for the next one.
+    ASSERT_TRUE(second.Start(Beside("Tavrol.exe") + " /A No Such Macro"));
+    ASSERT_TRUE(second.WaitExit(10000));
+    ASSERT_TRUE(second.Start(Beside("Tavrol.exe") + " /aother"));
+    ASSERT_TRUE(second.WaitExit(10000));
+    EXPECT_TRUE(WaitFor([&] { return target.Text() == "mineother"; })) << target.Text();
+}
+
+// Not a fixture test: no player may run while the master table's name is
+// taken by something else.
+TEST(PlayerStartUp, AMasterTableThatCannotBeCreatedIsReportedAndThePlayerEnds) {
+    HANDLE squatter = CreateMutexA(nullptr, FALSE, KernelName::MasterTable);
+    ASSERT_NE(squatter, nullptr);
+    Process player;
+    ASSERT_TRUE(player.Start(Beside("Tavrol.exe") + " /EN /H"));
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", KernelMessage::Caption)); }));
+    if (box) {
+        char text[256] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        EXPECT_STREQ(text, KernelMessage::MappingNotCreated);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    EXPECT_TRUE(player.WaitExit(10000));
+    EXPECT_EQ(player.ExitCode(), 1u);
+    EXPECT_EQ(PlayerWindows(), 0);
+    CloseHandle(squatter);
+}
+
+}  // namespace
+}  // namespace orv::e2e
