@@ -519,7 +519,7 @@ void TMainWin::WaitForModifiersUp() {
         // Held longer than this: the user means to hold it; the macro plays.
         if (GetTickCount() - start > ModifierWaitMs)
             return;
-        Sleep(5);
+        Sleep(1);
     }
 }
 

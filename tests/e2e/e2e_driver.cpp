@@ -144,10 +144,6 @@ std::string Target::Text() const {
     return text;
 }
 
-namespace {
-
-// Wine starts the Unix program but gives no handle to wait on; the callers
-// wait for its effect instead.
 bool Xdotool(const std::string& arguments) {
     std::string line = "/usr/bin/xdotool " + arguments;
     STARTUPINFOA startup{};
@@ -163,8 +159,6 @@ bool Xdotool(const std::string& arguments) {
     return true;
 }
 
-}  // namespace
-
 bool Target::Focus() {
     const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(top_, "__wine_x11_whole_window"));
     // Without a window manager the X focus does not make a window the
@@ -177,6 +171,12 @@ bool Target::Focus() {
 
 bool Target::Keys(const std::string& commands) {
     return Focus() && (commands.empty() || Xdotool(commands));
+}
+
+void Target::Clear() {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""), SMTO_ABORTIFHUNG, 2000,
+                        &result);
 }
 
 std::uint8_t MasterByte(std::size_t at) {

@@ -62,6 +62,7 @@ class Target {
     ~Target();
     bool Start(const std::string& title);
     std::string Text() const;
+    void Clear();
     // Gives the window the X focus (false when it does not become the
     // foreground window), then runs the xdotool commands.
     bool Focus();
@@ -73,6 +74,10 @@ class Target {
     HWND top_ = nullptr;
     HWND edit_ = nullptr;
 };
+
+// Starts xdotool with these arguments. Wine gives no handle to wait on: the
+// callers wait for its effect instead.
+bool Xdotool(const std::string& arguments);
 
 // A byte of the hook library's master table.
 std::uint8_t MasterByte(std::size_t at);
