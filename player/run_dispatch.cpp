@@ -64,6 +64,8 @@ void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
     state.CapsLockWasOn = (code & CapsLockBit) != 0;
     code &= ~CapsLockBit;
     TargetWindow = window;
+    if (desk_.ReloadIfChanged(code))
+        return;
     if (RunSystemMacro(static_cast<int>(code)))
         return;
     RunHotKeyMacro(GetMacro(static_cast<int>(code)));

@@ -43,6 +43,10 @@ class PlayerDesk {
     // whose name holds it; false when there is none.
     virtual bool ActivateWindow(std::string_view titlePart) = 0;
     virtual bool ActivateProgram(std::string_view name) = 0;
+    // Network mode: when another user changed the shared library since it
+    // was loaded, reloads it and presses the hot key (code) again, so that
+    // it is looked up in the fresh tables; true then.
+    virtual bool ReloadIfChanged(std::uint32_t code) = 0;
     // A system macro's action ('1' editor, '2' capture, '4' top-window menu,
     // '5' end the player).
     virtual void SystemAction(char action) = 0;

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include "common/hotkeys.h"
 #include "common/side_files.h"
 #include "common/string_routines.h"
 #include "common/swap_keys.h"
@@ -14,6 +15,10 @@ namespace {
 
 constexpr const char* WindowClass = "TavrolMainWin";
 constexpr UINT_PTR ClearTimerId = 1;
+constexpr UINT_PTR NetTimerId = 2;
+constexpr UINT_PTR SyncTimerId = 3;
+constexpr UINT NetTimerMs = 30000;
+constexpr UINT SyncTimerMs = 60000;
 constexpr UINT ClearTimerMs = 15000;
 constexpr UINT HandOverTimeoutMs = 2000;
 constexpr DWORD ModifierWaitMs = 1000;
@@ -71,6 +76,10 @@ bool TMainWin::Start(const std::string& commandLine) {
     if (!masterMapping_ || !CreatePlayerMutexes(mutexes_))
         return false;
     configs_.LoadConfig();
+    lock_ = std::make_unique<NetworkLock>(LibraryOwner::Player, *settings_, syncFiles_, *this,
+                                          editorNotices_);
+    if (settings_->NetworkMode)
+        lock_->SetUp();
     if (HasTraySwitch(SplitParams(commandLine)))
         settings_->UseTray = true;
     library_ = std::make_unique<MacroLibrary>(LibraryOwner::Player, *settings_, *hookData_, hooks_,
@@ -133,6 +142,7 @@ bool TMainWin::FormCreate(const std::string& commandLine) {
     DoTaskIcon();
     if (!browseMode_ && settings_->StartEditor)
         ActivateMe();
+    lock_->StartTimers();
     capsLockOn_ = (GetKeyState(VK_CAPITAL) & 1) != 0;
     return true;
 }
@@ -172,6 +182,8 @@ void TMainWin::ProcessCommandLine(const std::string& commandLine) {
             browseMode_ = true;
         else if (effect.What == ParamEffect::Startup)
             startupRequest_ = true;
+        else if (effect.What == ParamEffect::Network)
+            lock_->SetUp();
         else if (effect.What == ParamEffect::File &&
                  GetFileAttributesA(effect.Text.c_str()) != INVALID_FILE_ATTRIBUTES)
             UseMacroFile(effect.Text);
@@ -185,6 +197,8 @@ void TMainWin::ProcessCommandLine(const std::string& commandLine) {
 
 void TMainWin::UseMacroFile(const std::string& fileName) {
     settings_->MacroFiles[0] = fileName;
+    if (settings_->NetworkMode)
+        lock_->SetUp();
     library_->LoadMacroFile(fileName, true);
     GetSwapFile();
     SetHotKeys();
@@ -264,6 +278,10 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 // The hook library never answered the end marker.
                 KillTimer(window_, ClearTimerId);
                 dispatch_->MacroEnded();
+            } else if (wParam == NetTimerId && !closing_) {
+                lock_->NetTimerTimer();
+            } else if (wParam == SyncTimerId && !closing_) {
+                lock_->SyncTimerTimer();
             }
             return 0;
         case WM_SYSCOMMAND: {
@@ -373,9 +391,7 @@ void TMainWin::EditorCommand(int code, int argument) {
             break;
         }
         case 21:
-            library_->ReloadMacroFile(true);
-            GetSwapFile();
-            SetHotKeys();
+            ReloadShared();
             break;
         default:
             break;
@@ -521,6 +537,70 @@ void TMainWin::WaitForModifiersUp() {
             return;
         Sleep(1);
     }
+}
+
+bool TMainWin::ReloadIfChanged(std::uint32_t code) {
+    if (!settings_->NetworkMode)
+        return false;
+    lock_->ReadSyncRecord();
+    if (lock_->Record().Counter == lock_->SyncStamp())
+        return false;
+    lock_->SetUp();
+    ReloadShared();
+    ReplayKey(static_cast<int>(code));
+    return true;
+}
+
+void TMainWin::ReplayKey(int code) {
+    const KeyCombination keys = DecipherKey(code);
+    // Untagged on purpose: the hook library is to report it as a hot key.
+    auto key = [](BYTE vk, bool up) { keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0); };
+    if (keys.win)
+        key(VK_LWIN, false);
+    if (keys.alt)
+        key(VK_MENU, false);
+    if (keys.ctrl)
+        key(VK_CONTROL, false);
+    if (keys.shift)
+        key(VK_SHIFT, false);
+    if (keys.mouse >= 1 && keys.mouse <= 3) {
+        static constexpr DWORD downs[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN,
+                                          MOUSEEVENTF_MIDDLEDOWN};
+        Sleep(50);
+        mouse_event(downs[keys.mouse - 1], 0, 0, 0, 0);
+        mouse_event(downs[keys.mouse - 1] << 1, 0, 0, 0, 0);
+    } else {
+        key(static_cast<BYTE>(keys.vk), false);
+        key(static_cast<BYTE>(keys.vk), true);
+    }
+    if (keys.shift)
+        key(VK_SHIFT, true);
+    if (keys.ctrl)
+        key(VK_CONTROL, true);
+    if (keys.alt)
+        key(VK_MENU, true);
+    if (keys.win)
+        key(VK_LWIN, true);
+}
+
+void TMainWin::ReloadShared() {
+    library_->ReloadMacroFile(true);
+    GetSwapFile();
+    SetHotKeys();
+}
+
+void TMainWin::SetNetTimer(bool on) {
+    if (on)
+        SetTimer(window_, NetTimerId, NetTimerMs, nullptr);
+    else
+        KillTimer(window_, NetTimerId);
+}
+
+void TMainWin::SetSyncTimer(bool on) {
+    if (on)
+        SetTimer(window_, SyncTimerId, SyncTimerMs, nullptr);
+    else
+        KillTimer(window_, SyncTimerId);
 }
 
 int TMainWin::ChooseFromMenu(const MacroRecord&) {

@@ -13,7 +13,9 @@
 #include "common/settings.h"
 #include "common/win32/hook_client.h"
 #include "common/win32/kernel_objects.h"
+#include "common/network_lock.h"
 #include "common/win32/private_profile_store.h"
+#include "common/win32/sync_file_access.h"
 #include "common/win32/system_routines.h"
 #include "common/win32/task_icon.h"
 #include "common/win32/window_notices.h"
@@ -48,7 +50,7 @@ inline constexpr const char* NoticeCaption = "Notice";
 inline constexpr const char* BrowseMode = "Orvane Editor not available in Browse Mode.";
 }  // namespace PlayerText
 
-class TMainWin final : public PlayerDesk {
+class TMainWin final : public PlayerDesk, public NetworkLockHost {
   public:
     TMainWin();
     ~TMainWin() override;
@@ -69,6 +71,12 @@ class TMainWin final : public PlayerDesk {
     bool ActivateProgram(std::string_view name) override;
     void SystemAction(char action) override;
     void WaitForModifiersUp() override;
+    bool ReloadIfChanged(std::uint32_t code) override;
+
+    // NetworkLockHost
+    void ReloadShared() override;
+    void SetNetTimer(bool on) override;
+    void SetSyncTimer(bool on) override;
     int ChooseFromMenu(const MacroRecord& menu) override;
 
   private:
@@ -83,6 +91,7 @@ class TMainWin final : public PlayerDesk {
     void EditorCommand(int code, int argument);
     void HandOverChar(LPARAM character);
     void ShowRunning(bool running);
+    void ReplayKey(int code);
     void DoTaskIcon();
     HWND FindEditor();
     void ActivateMe();
@@ -101,6 +110,8 @@ class TMainWin final : public PlayerDesk {
     RunState state_;
     Interpreter interpreter_{host_, state_};
     std::unique_ptr<RunDispatch> dispatch_;
+    ExclusiveSyncFileAccess syncFiles_;
+    std::unique_ptr<NetworkLock> lock_;
 
     KernelHandle masterMapping_;
     std::array<KernelHandle, 3> mutexes_;

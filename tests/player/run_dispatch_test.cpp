@@ -22,6 +22,10 @@ class FakeDesk final : public PlayerDesk {
     bool ActivateProgram(std::string_view) override { return false; }
     void SystemAction(char action) override { Actions += action; }
     void WaitForModifiersUp() override {}
+    bool ReloadIfChanged(std::uint32_t code) override {
+        Replayed.push_back(code);
+        return Changed;
+    }
     int ChooseFromMenu(const MacroRecord&) override { return MenuAnswer; }
 
     std::uint32_t Foreground = 77;
@@ -29,6 +33,8 @@ class FakeDesk final : public PlayerDesk {
     std::vector<std::string> Notices, Activated;
     std::string Actions;
     int MenuAnswer = -1;
+    bool Changed = false;
+    std::vector<std::uint32_t> Replayed;
 };
 
 constexpr std::uint16_t CtrlQ = 16;
@@ -152,6 +158,17 @@ TEST_F(RunDispatchTest, AHotKeyDuringARunStartsNothingAndChangesNothing) {
     dispatch.MacroEnded();
     dispatch.HotKeyPressed(3, 99);
     EXPECT_EQ(Typed(), "ab|xy|");
+}
+
+TEST_F(RunDispatchTest, AKeyThatReloadedAChangedLibraryOnlyReplaysItself) {
+    Load({Typing("Greet", CtrlQ, "hi")});
+    desk.Changed = true;
+    dispatch.HotKeyPressed(CtrlQ | CapsLockBit, 1);
+    EXPECT_EQ(Typed(), "");
+    EXPECT_EQ(desk.Replayed, std::vector<std::uint32_t>{CtrlQ});
+    desk.Changed = false;
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    EXPECT_EQ(Typed(), "hi|");
 }
 
 TEST_F(RunDispatchTest, EveryRunStartsWithTheAbortFlagCleared) {
