@@ -104,8 +104,9 @@ bool Player::Start(const std::string& library, const std::string& extra) {
 bool Player::Stop() {
     if (!process_.Running())
         return true;
-    if (window_)
-        PostMessageA(window_, WM_CLOSE, 0, 0);
+    // A player started through Proc() is found by its window class.
+    if (HWND w = window_ ? window_ : FindWindowA("TavrolMainWin", nullptr))
+        PostMessageA(w, WM_CLOSE, 0, 0);
     const bool ended = process_.WaitExit(10000);
     process_.Kill();
     window_ = nullptr;

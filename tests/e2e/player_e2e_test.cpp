@@ -2,6 +2,7 @@
 // hot keys pressed through the X server.
 #include <gtest/gtest.h>
 
+#include "common/files.h"
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
 #include "common/win32/kernel_objects.h"
@@ -19,6 +20,19 @@ int Code(const std::string& name) {
             return code;
     ADD_FAILURE() << "no hot key " << name;
     return 0;
+}
+
+// A key of the settings file as it is on disk (the profile functions of this
+// process could answer from their cache).
+std::string SettingOnDisk(const std::string& key) {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, sizeof folder);
+    const std::string text = ReadWholeFile(std::string(folder) + "\\ORVAN.INI").value_or("");
+    const std::size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos)
+        return {};
+    const std::size_t from = at + key.size() + 2;
+    return text.substr(from, text.find_first_of("\r\n", from) - from);
 }
 
 class PlayerEndToEnd : public ::testing::Test {
@@ -82,6 +96,41 @@ TEST_F(PlayerEndToEnd, DuringARunHotKeysStartNothingAndTheInUseByteIsGivenBack) 
     EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }, 5000));
     // Nothing was queued behind the run either.
     Press(target, "key ctrl+e", "sto");
+}
+
+TEST_F(PlayerEndToEnd, EscapeEndsARunningMacro) {
+    StartWith({Macro("Slow", Code("Ctrl+Q"), MacroKind::Global, "s<DELAY:05.00>t")});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    ASSERT_TRUE(target.Keys("key ctrl+q"));
+    ASSERT_TRUE(WaitFor([&] { return target.Text() == "s"; })) << target.Text();
+    ASSERT_TRUE(target.Keys("key Escape"));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Macro Abort")); }));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }, 5000));
+    EXPECT_EQ(target.Text(), "s");
+}
+
+TEST_F(PlayerEndToEnd, AMissingEditorIsReportedAndThePlayerRunsOn) {
+    library =
+        WriteLibrary("e2e_editor.ORN", {Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "m")});
+    ASSERT_TRUE(player.Proc().Start(Beside("Tavrol.exe") + " \"/F" + library + "\" /EY /H"));
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Notice")); }));
+    char text[512] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_NE(std::string(text).find("brindel.exe is missing"), std::string::npos) << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(
+        WaitFor([] { return PlayerWindows() == 1 && FindWindowA("#32770", "Notice") == nullptr; }));
+    ASSERT_TRUE(player.Stop());
+    EXPECT_EQ(SettingOnDisk("Start Editor"), "Yes");
+    // "/EN" is kept in the settings, so the next start leaves the editor
+    // alone too. (Wine writes the file out by the time the player has ended.)
+    ASSERT_TRUE(player.Start(library));
+    ASSERT_TRUE(player.Stop());
+    EXPECT_EQ(SettingOnDisk("Start Editor"), "No");
 }
 
 TEST_F(PlayerEndToEnd, ASecondStartRunsTheNamedMacroInTheRunningPlayerAndEnds) {
