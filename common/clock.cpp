@@ -16,6 +16,16 @@ std::tm LocalTime(std::time_t t) {
     return parts;
 }
 
+std::tm UtcTime(std::time_t t) {
+    std::tm parts{};
+#ifdef _WIN32
+    gmtime_s(&parts, &t);
+#else
+    gmtime_r(&t, &parts);
+#endif
+    return parts;
+}
+
 Clock* installedClock = nullptr;
 
 }  // namespace
@@ -33,6 +43,15 @@ std::uint32_t SystemClock::TickCount() const {
     auto since = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+int LocalUtcOffsetMinutes() {
+    std::time_t t = std::time(nullptr);
+    std::tm local = LocalTime(t);
+    std::tm utc = UtcTime(t);
+    // The UTC clock read as if it were local time, against the true instant.
+    utc.tm_isdst = local.tm_isdst;
+    return static_cast<int>(std::difftime(std::mktime(&local), std::mktime(&utc)) / 60);
 }
 
 Clock& CurrentClock() {

@@ -23,6 +23,9 @@ public:
     std::uint32_t TickCount() const override;
 };
 
+// Minutes the local time is ahead of UTC now (negative west of Greenwich).
+int LocalUtcOffsetMinutes();
+
 // The clock of the running program: the system clock unless a test set another.
 Clock& CurrentClock();
 void SetCurrentClock(Clock* clock);

@@ -102,20 +102,7 @@ std::string ContentTypeOfFile(std::string_view fileName) {
 MessageStamp CurrentMessageStamp() {
     MessageStamp stamp;
     stamp.Now = CurrentClock().Now();
-    std::time_t t = std::time(nullptr);
-    std::tm utc{};
-    std::tm local{};
-#ifdef _WIN32
-    gmtime_s(&utc, &t);
-    localtime_s(&local, &t);
-#else
-    gmtime_r(&t, &utc);
-    localtime_r(&t, &local);
-#endif
-    // The local clock read as if it were UTC, minus the true instant.
-    utc.tm_isdst = local.tm_isdst;
-    stamp.ZoneMinutes =
-        static_cast<int>(std::difftime(std::mktime(&local), std::mktime(&utc)) / 60);
+    stamp.ZoneMinutes = LocalUtcOffsetMinutes();
     static std::mt19937_64 random{
         std::random_device{}() ^
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/clock.h"
+#include "common/win32/message_pump.h"
 #include "mail/mail_errors.h"
 
 namespace orv {
@@ -102,18 +103,9 @@ bool TTimeCounter::Expired() {
 }
 
 void TagSocket::PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            // The program is ending: leave the quit for its own loop.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            flags_.canceled = true;
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    lastPump_ = GetTickCount();
+    // A program that is ending cancels the transfer.
+    if (!PumpPendingMessages())
+        flags_.canceled = true;
 }
 
 void TagSocket::ProcessMessages() {

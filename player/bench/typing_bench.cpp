@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/injected_input.h"
+#include "common/win32/message_pump.h"
 #include "player/interpreter.h"
 #include "player/win32/win32_player_host.h"
 #include "tests/player/win32/typing_window.h"
@@ -41,13 +42,6 @@ void Key(BYTE vk, bool up) {
                 orv::InjectedInputTag);
 }
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 // The same key events the interpreter sends for these characters, and the
 // same message pump after each one, without anything else.
@@ -63,7 +57,7 @@ void BareLoop(const std::string& text) {
         Key(LOBYTE(key), true);
         if (shift)
             Key(VK_SHIFT, true);
-        PumpMessages();
+        orv::PumpPendingMessages();
     }
 }
 

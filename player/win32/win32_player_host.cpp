@@ -1,6 +1,7 @@
 #include "player/win32/win32_player_host.h"
 
 #include "common/files.h"
+#include "common/win32/message_pump.h"
 #include "common/injected_input.h"
 #include "common/message_boxes.h"
 
@@ -88,16 +89,8 @@ std::uint64_t Win32PlayerHost::MonotonicMs() {
 }
 
 void Win32PlayerHost::PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            // Left for the application's own message loop once the run is over.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    // A quit is left for the program's own loop once the run is over.
+    PumpPendingMessages();
 }
 
 void Win32PlayerHost::Idle(std::uint32_t ms) {
