@@ -98,6 +98,19 @@ TEST_F(PlayerEndToEnd, DuringARunHotKeysStartNothingAndTheInUseByteIsGivenBack) 
     Press(target, "key ctrl+e", "sto");
 }
 
+TEST_F(PlayerEndToEnd, TheEditorsReloadCommandBringsInTheChangedLibrary) {
+    StartWith({Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "q")});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    Press(target, "key ctrl+q", "q");
+    // The editor moved the macro to another key and wrote the library.
+    ASSERT_EQ(
+        WriteLibrary("e2e_player.ORN", {Macro("Mine", Code("Ctrl+E"), MacroKind::Global, "e")}),
+        library);
+    PostMessageA(player.Window(), WM_USER + 11, 21, 0);
+    Press(target, "key ctrl+e", "qe");
+}
+
 TEST_F(PlayerEndToEnd, EscapeEndsARunningMacro) {
     StartWith({Macro("Slow", Code("Ctrl+Q"), MacroKind::Global, "s<DELAY:05.00>t")});
     Target target;
