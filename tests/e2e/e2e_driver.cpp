@@ -63,6 +63,10 @@ bool Process::WaitExit(unsigned timeoutMs) {
     return process_ && WaitFor([&] { return !Running(); }, timeoutMs);
 }
 
+bool Process::WaitExitBlocking(unsigned timeoutMs) {
+    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+}
+
 DWORD Process::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     if (process_)
@@ -160,18 +164,22 @@ bool Xdotool(const std::string& arguments) {
     return true;
 }
 
-bool Target::Focus() {
+std::string Target::FocusCommand() const {
     const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(top_, "__wine_x11_whole_window"));
-    // Without a window manager the X focus does not make a window the
-    // foreground one; both are asked for.
+    return "windowfocus --sync " + std::to_string(xid);
+}
+
+bool Target::Focus() {
+    // Without a window manager the X focus alone does not make a window the
+    // foreground one: both are asked for.
     SetForegroundWindow(top_);
-    if (!Xdotool("windowfocus --sync " + std::to_string(xid)))
-        return false;
-    return WaitFor([&] { return GetForegroundWindow() == top_; }, 5000);
+    return Xdotool(FocusCommand()) && WaitFor([&] { return GetForegroundWindow() == top_; }, 5000);
 }
 
 bool Target::Keys(const std::string& commands) {
-    return Focus() && (commands.empty() || Xdotool(commands));
+    // The keys go in the same xdotool run as a second focus request, so they
+    // cannot overtake it.
+    return Focus() && Xdotool(FocusCommand() + " " + commands);
 }
 
 void Target::Clear() {

@@ -27,6 +27,8 @@ class Process {
     ~Process();
     bool Start(const std::string& commandLine);
     bool WaitExit(unsigned timeoutMs);
+    // Without handling this thread's messages meanwhile.
+    bool WaitExitBlocking(unsigned timeoutMs);
     DWORD ExitCode() const;
     bool Running() const;
     void Kill();
@@ -63,13 +65,16 @@ class Target {
     bool Start(const std::string& title);
     std::string Text() const;
     void Clear();
-    // Gives the window the X focus (false when it does not become the
-    // foreground window), then runs the xdotool commands.
+    // Makes the window the foreground one with the X focus; false when it
+    // does not become the foreground window.
     bool Focus();
+    // The foreground window and the X focus, then the xdotool commands.
     bool Keys(const std::string& commands);
     HWND Window() const { return top_; }
 
   private:
+    std::string FocusCommand() const;
+
     Process process_;
     HWND top_ = nullptr;
     HWND edit_ = nullptr;

@@ -173,6 +173,26 @@ TEST_F(PlayerEndToEnd, ASecondStartRunsTheNamedMacroInTheRunningPlayerAndEnds) {
     EXPECT_TRUE(WaitFor([&] { return target.Text() == "mineother"; })) << target.Text();
 }
 
+// No real player runs here: this process poses as one whose window never
+// answers, so the second start must give up on its own.
+TEST(PlayerHandOver, ASecondStartIsNotHeldByAPlayerThatDoesNotAnswer) {
+    KernelHandle marker;
+    ASSERT_TRUE(CreateRunningMarker(KernelName::PlayerMarker, marker));
+    SharedBlock block;
+    ASSERT_TRUE(block.Create(KernelName::PlayerHandleBlock, PlayerHandleBlockSize));
+    HWND mute =
+        CreateWindowA("STATIC", "mute player", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(mute, nullptr);
+    PutU32(std::span(block.View(), 4), 0,
+           static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(mute)));
+    Process second;
+    ASSERT_TRUE(second.Start(Beside("Tavrol.exe") + " /A Anything"));
+    EXPECT_TRUE(second.WaitExitBlocking(8000)) << "the second start waits for a mute window";
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_EQ(PlayerWindows(), 0);
+    DestroyWindow(mute);
+}
+
 // Not a fixture test: no player may run while the master table's name is
 // taken by something else.
 TEST(PlayerStartUp, AMasterTableThatCannotBeCreatedIsReportedAndThePlayerEnds) {

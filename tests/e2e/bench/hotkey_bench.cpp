@@ -53,7 +53,7 @@ int main() {
         WriteLibrary("hotkey_bench.ORN", {Macro("Bench", 16, orv::MacroKind::Global, "h")});
     Player player;
     Target target;
-    if (!player.Start(library) || !target.Start("Bench Pad") || !target.Focus()) {
+    if (!player.Start(library) || !target.Start("Bench Pad") || !target.Keys("")) {
         std::fprintf(stderr, "the player or the target did not come up\n");
         return 1;
     }
