@@ -32,7 +32,11 @@ class RecordingHost final : public PlayerHost {
     std::uint16_t DoRepPrompt() override { return PromptCount; }
     std::optional<std::string> MacroScript(std::string_view nickname) override;
     std::optional<std::string> ReadTextFile(std::string_view path) override;
-    void MarkMacroInUse() override { Trace.push_back("in use"); }
+    void MarkMacroInUse() override {
+        Trace.push_back("in use");
+        if (OnMarkInUse)
+            OnMarkInUse();
+    }
     void ShowRunning(bool running) override { Trace.push_back(running ? "running" : "stopped"); }
     void StartClearTimer() override { Trace.push_back("clear timer"); }
 
@@ -56,6 +60,8 @@ class RecordingHost final : public PlayerHost {
     std::uint16_t PromptCount = 0;
     std::map<std::string, std::string> Macros;
     std::map<std::string, std::string> Files;
+    // What the player's shared state does when a run marks itself in use.
+    std::function<void()> OnMarkInUse;
     // Runs on every message pump, as a message handler would between steps.
     std::function<void()> OnPump;
 };

@@ -1,0 +1,109 @@
+#include "player/command_line.h"
+
+#include "common/string_routines.h"
+#include "common/whole_numbers.h"
+
+namespace orv {
+
+namespace {
+
+bool Begins(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+ParamEffect ProcessParam(std::string_view param, SettingsBlock& settings) {
+    const std::string upper = UpperAscii(param);
+    // The first matching test decides, so "/S" alone is Auto Sync while "/SM"
+    // with digits is the sync interval.
+    if (upper == "/B" || upper == "/BA")
+        return {ParamEffect::Browse, {}};
+    if (upper == "/S") {
+        settings.AutoSync = true;
+        return {};
+    }
+    if (Begins(upper, "/F"))
+        return {ParamEffect::File, std::string(param.substr(2))};
+    if (Begins(upper, "/A"))
+        return {ParamEffect::Startup, upper.substr(2, 50)};
+    if (upper == "/N") {
+        settings.NetworkMode = true;
+        return {ParamEffect::Network, {}};
+    }
+    if (Begins(upper, "/SM")) {
+        const auto minutes = ParseWholeNumber(upper.substr(3));
+        if (minutes && *minutes >= 1 && *minutes <= 98)
+            settings.SyncMinutes = static_cast<std::uint16_t>(*minutes);
+        return {};
+    }
+    if (Begins(upper, "/T"))
+        settings.UseTray = true;
+    else if (Begins(upper, "/H"))
+        settings.UseTray = false;
+    else if (Begins(upper, "/EN"))
+        settings.StartEditor = false;
+    else if (Begins(upper, "/EY"))
+        settings.StartEditor = true;
+    return {};
+}
+
+std::vector<std::string> SplitParams(std::string_view commandLine) {
+    std::vector<std::string> params;
+    std::string current;
+    bool quoted = false, any = false;
+    for (char c : commandLine) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (any)
+                params.push_back(current);
+            current.clear();
+            any = false;
+        } else {
+            current += c;
+            any = true;
+        }
+    }
+    if (any)
+        params.push_back(current);
+    if (!params.empty())
+        params.erase(params.begin());  // the program itself
+    return params;
+}
+
+bool HasTraySwitch(const std::vector<std::string>& params) {
+    for (const std::string& p : params)
+        if (p == "/S")
+            return true;
+    return false;
+}
+
+std::string NicknameAfterA(std::string_view commandLine) {
+    const std::string upper = UpperAscii(commandLine);
+    const std::size_t at = upper.find("/A");
+    if (at == std::string::npos)
+        return {};
+    std::string_view rest = std::string_view(upper).substr(at + 2);
+    return TrimStr(rest.substr(0, rest.find('/')));
+}
+
+std::string StartupNickname(std::string_view commandLine) {
+    return NicknameAfterA(commandLine).substr(0, 50);
+}
+
+bool HandOverBuffer::Add(unsigned char c) {
+    if (c == 0)
+        return false;
+    text_ += static_cast<char>(c);
+    return true;
+}
+
+std::string HandOverBuffer::Take() {
+    std::string nickname = NicknameAfterA(text_);
+    text_.clear();
+    return nickname;
+}
+
+}  // namespace orv

@@ -1,0 +1,51 @@
+// The player's command line: the switches of a start, the nickname a start
+// asks to run, and the text a second start hands over to the running player.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/settings.h"
+
+namespace orv {
+
+// What a switch asks of the player beyond the settings it changes itself.
+struct ParamEffect {
+    enum Kind { None, Browse, File, Startup, Network };
+    Kind What = None;
+    std::string Text;  // the file name of "/F", the nickname of "/A"
+};
+
+// One parameter: settings switches change settings; the others say what the
+// player has to do (load a file, run a macro at start, renew the sync state).
+ParamEffect ProcessParam(std::string_view param, SettingsBlock& settings);
+
+// The parameters of a process command line without the program itself:
+// separated by blanks, double quotes group blanks into one parameter.
+std::vector<std::string> SplitParams(std::string_view commandLine);
+
+// True when some parameter is "/S" exactly as typed (it turns the tray on).
+bool HasTraySwitch(const std::vector<std::string>& params);
+
+// The macro a command line names: the upper-cased text after its first "/A",
+// up to a further "/", trimmed; empty without "/A". Nicknames may hold blanks.
+std::string NicknameAfterA(std::string_view commandLine);
+// The start-up nickname: as above, at most 50 characters.
+std::string StartupNickname(std::string_view commandLine);
+
+// The text a second start hands over, one character per message, ended by a
+// 0. Whatever its length, the text arrives whole.
+class HandOverBuffer {
+  public:
+    // False when c ended the text (Take then gives the nickname).
+    bool Add(unsigned char c);
+    // The nickname the finished text names (empty when none); the buffer is
+    // empty afterwards, so nothing is left for the next hand-over.
+    std::string Take();
+
+  private:
+    std::string text_;
+};
+
+}  // namespace orv

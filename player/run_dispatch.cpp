@@ -1,0 +1,191 @@
+#include "player/run_dispatch.h"
+
+#include <algorithm>
+
+#include "common/hotkeys.h"
+#include "common/string_routines.h"
+
+namespace orv {
+
+namespace {
+
+bool IsHotKey(std::uint16_t code) {
+    return code != ActivationCode::Scheduled && code != ActivationCode::Cueword &&
+           code != ActivationCode::WindowTitle && code != ActivationCode::None;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+void SetHotKeys(HookTable& table) {
+    std::fill_n(table.Bytes.begin() + HookAt::CodeUsed, HotKeyCount, 0);
+    for (int i = 1; i <= std::min(table.MacroCount(), MaxMacros); ++i) {
+        const std::uint16_t code = table.Activation(i);
+        if (table.Enabled(i) && IsHotKey(code) && code < HotKeyCount)
+            table.SetU8(HookAt::CodeUsed + code, 1);
+    }
+    table.SetU8(HookAt::CuewordsExist, ThereAreCuewords(table) ? 1 : 0);
+}
+
+bool ThereAreCuewords(const HookTable& table) {
+    for (int i = 1; i <= std::min(table.MacroCount(), MaxMacros); ++i)
+        if (table.Activation(i) == ActivationCode::Cueword)
+            return true;
+    return false;
+}
+
+bool RunDispatch::Refused() {
+    if (MenuShown) {
+        desk_.Notice(RefusalMessage::Caption, RefusalMessage::MenuShown);
+        return true;
+    }
+    if (table_.U8(HookAt::CaptureRunning)) {
+        desk_.Notice(RefusalMessage::Caption, RefusalMessage::Recording);
+        return true;
+    }
+    return false;
+}
+
+void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
+    // A key that arrives while a macro plays (the run pumps messages) must
+    // neither start a second run nor disturb the state of the first.
+    RunState& state = interpreter_.Play().State();
+    if (state.Running || table_.U8(HookAt::MacroPlaying))
+        return;
+    if (Refused())
+        return;
+    if (code & MacroNumberBit) {
+        RunHotKeyMacro(static_cast<int>(code & 0x0FFF));
+        return;
+    }
+    state.CapsLockWasOn = (code & CapsLockBit) != 0;
+    code &= ~CapsLockBit;
+    TargetWindow = window;
+    if (desk_.ReloadIfChanged(code))
+        return;
+    if (RunSystemMacro(static_cast<int>(code)))
+        return;
+    RunHotKeyMacro(GetMacro(static_cast<int>(code)));
+}
+
+int RunDispatch::FindScopedMacro(int code) {
+    const std::uint32_t foreground = desk_.ForegroundWindow();
+    if (!foreground)
+        return 0;
+    const std::string title = UpperAscii(desk_.WindowTitle(foreground));
+    // The pause window is nobody's scope.
+    if (Contains(title, "PAUSE ("))
+        return 0;
+    std::string program;
+    bool programKnown = false;
+    for (int i = 1; i <= std::min(table_.MacroCount(), MaxMacros); ++i) {
+        if (table_.Activation(i) != code || !table_.Enabled(i))
+            continue;
+        const std::string scope = UpperAscii(table_.ScopeText(i));
+        bool match = false;
+        if (table_.Kind(i) == MacroKind::Window) {
+            match = Contains(title, scope);
+        } else if (table_.Kind(i) == MacroKind::Program) {
+            if (!programKnown) {
+                program = UpperAscii(desk_.ForegroundProgram());
+                programKnown = true;
+            }
+            match = Contains(program, scope);
+        }
+        if (match) {
+            TargetWindow = foreground;
+            return i;
+        }
+    }
+    return 0;
+}
+
+int RunDispatch::GetMacro(int code) {
+    if (int scoped = FindScopedMacro(code))
+        return scoped;
+    code &= ~static_cast<int>(CapsLockBit);
+    int global = 0;
+    for (int i = 1; i <= std::min(table_.MacroCount(), MaxMacros); ++i) {
+        if (table_.Activation(i) != code)
+            continue;
+        const std::int16_t kind = table_.Kind(i);
+        if (kind == MacroKind::Global || kind == MacroKind::PopupMenu || kind == MacroKind::System)
+            global = i;  // the last one in file order
+        else if (kind == MacroKind::Window && table_.ScopeMatch(i) == 0 &&
+                 desk_.ActivateWindow(UpperAscii(table_.ScopeText(i))))
+            return i;
+        else if (kind == MacroKind::Program && table_.ScopeMatch(i) == 0 &&
+                 desk_.ActivateProgram(UpperAscii(table_.ScopeText(i))))
+            return i;
+    }
+    return global;
+}
+
+bool RunDispatch::RunSystemMacro(int code) {
+    for (int i = 1; i <= std::min(table_.MacroCount(), MaxMacros); ++i) {
+        if (table_.Kind(i) != MacroKind::System || table_.Activation(i) != code)
+            continue;
+        const std::string scope = table_.ScopeText(i);
+        // Resume ('3') means something only during a pause.
+        if (!scope.empty() && scope[0] != '3')
+            desk_.SystemAction(scope[0]);
+        return true;
+    }
+    return false;
+}
+
+void RunDispatch::RunHotKeyMacro(int n) {
+    RunRecord(n, false);
+}
+
+void RunDispatch::RunMacroByIndex(int n) {
+    RunRecord(n, true);
+}
+
+void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
+    if (n <= 0)
+        return;
+    MacroRecord record;
+    // A record that cannot be read runs nothing: never what ran before.
+    if (!library_.ReadMacroRecord(n, record))
+        return;
+    CurrentMacro = n;
+    if (record.MacroKind == MacroKind::System) {
+        const std::string scope = record.ScopeText.str();
+        if (systemMenusOnly && !scope.empty() && scope[0] == '4')
+            desk_.SystemAction('4');
+        return;
+    }
+    if (record.MacroKind == MacroKind::PopupMenu) {
+        MenuShown = true;
+        const int chosen = desk_.ChooseFromMenu(record);
+        MenuShown = false;
+        if (chosen != -1)
+            RunRecord(chosen, systemMenusOnly);
+        return;
+    }
+    desk_.WaitForModifiersUp();
+    // In use, editor told, end marker and clear timer: the interpreter's one
+    // entry does them all.
+    interpreter_.RunMacro(record.ScriptText(), RunOrigin::User);
+}
+
+void RunDispatch::RunMacroByNickname(std::string_view nickname) {
+    if (nickname.empty())
+        return;
+    const std::string wanted = UpperAscii(nickname);
+    int match = 0;
+    for (int i = 1; i <= std::min(table_.MacroCount(), MaxMacros) && !match; ++i)
+        if (UpperAscii(settings_.Nickname[i].str()) == wanted)
+            match = i;
+    if (!match || Refused())
+        return;
+    if (interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying))
+        return;
+    RunMacroByIndex(match);
+}
+
+}  // namespace orv

@@ -1,0 +1,109 @@
+// Which macro a hot key, a direct macro number or a nickname means now, and
+// the start of its run: the refusals while a menu is open or a capture runs,
+// the scopes (window title, program, global), the system macros and the
+// in-use protocol around a run.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/hook_table.h"
+#include "common/macro_library.h"
+#include "common/settings.h"
+#include "player/interpreter.h"
+#include "player/run_shared.h"
+
+namespace orv {
+
+namespace RefusalMessage {
+inline constexpr const char* Caption = "Warning";
+inline constexpr const char* MenuShown =
+    "A current Popup Menu macro is being displayed. Another macro cannot be executed until "
+    "either a choice is made from the Popup Menu or it is cancelled.";
+inline constexpr const char* Recording =
+    "A macro is currently being recorded. Another macro cannot be executed until the "
+    "recording is completed.";
+}  // namespace RefusalMessage
+
+// Hot-key messages carry these bits beside the code.
+constexpr std::uint32_t CapsLockBit = 0x8000;
+constexpr std::uint32_t MacroNumberBit = 0x4000;
+
+// What the dispatch asks of the desktop and of the rest of the player.
+class PlayerDesk {
+  public:
+    virtual ~PlayerDesk() = default;
+    virtual void Notice(std::string_view caption, std::string_view text) = 0;
+    // The foreground window (0: none), its title and its program's file name.
+    virtual std::uint32_t ForegroundWindow() = 0;
+    virtual std::string WindowTitle(std::uint32_t window) = 0;
+    virtual std::string ForegroundProgram() = 0;
+    // Brings forward a window whose title holds the text / a running program
+    // whose name holds it; false when there is none.
+    virtual bool ActivateWindow(std::string_view titlePart) = 0;
+    virtual bool ActivateProgram(std::string_view name) = 0;
+    // Network mode: when another user changed the shared library since it
+    // was loaded, reloads it and presses the hot key (code) again, so that
+    // it is looked up in the fresh tables; true then.
+    virtual bool ReloadIfChanged(std::uint32_t code) = 0;
+    // A system macro's action ('1' editor, '2' capture, '4' top-window menu,
+    // '5' end the player).
+    virtual void SystemAction(char action) = 0;
+    // Waits (a short while at most) until the user has let go of Ctrl, Alt,
+    // Shift and Win, so that a macro started by a hot key does not type
+    // under the hot key's own modifiers.
+    virtual void WaitForModifiersUp() = 0;
+    // The pop-up menu of a menu macro: the chosen macro number, -1 when
+    // cancelled.
+    virtual int ChooseFromMenu(const MacroRecord& menu) = 0;
+};
+
+// The 721 code-used flags from the enabled hot-key macros, and the
+// Cuewords-exist flag.
+void SetHotKeys(HookTable& table);
+bool ThereAreCuewords(const HookTable& table);
+
+class RunDispatch {
+  public:
+    RunDispatch(const SettingsBlock& settings, HookTable& table, const MacroLibrary& library,
+                RunShared& shared, Interpreter& interpreter, PlayerDesk& desk)
+        : settings_(settings),
+          table_(table),
+          library_(library),
+          shared_(shared),
+          interpreter_(interpreter),
+          desk_(desk) {}
+
+    // A hot key (or, with MacroNumberBit, a macro number) from the hook
+    // library; window had the focus at the key press.
+    void HotKeyPressed(std::uint32_t code, std::uint32_t window);
+    // The macro a hot-key code means now; 0 for none.
+    int GetMacro(int code);
+    // True when a system macro has this code (its action is then done).
+    bool RunSystemMacro(int code);
+    void RunHotKeyMacro(int n);
+    // The run requested by a second start or a start-up switch.
+    void RunMacroByNickname(std::string_view nickname);
+    void RunMacroByIndex(int n);
+    // The hook library saw the end marker, or the clear timer ran out.
+    void MacroEnded() { shared_.SetMacroInUse(false); }
+
+    bool MenuShown = false;
+    int CurrentMacro = 0;
+    std::uint32_t TargetWindow = 0;
+
+  private:
+    bool Refused();
+    int FindScopedMacro(int code);
+    void RunRecord(int n, bool systemMenusOnly);
+
+    const SettingsBlock& settings_;
+    HookTable& table_;
+    const MacroLibrary& library_;
+    RunShared& shared_;
+    Interpreter& interpreter_;
+    PlayerDesk& desk_;
+};
+
+}  // namespace orv

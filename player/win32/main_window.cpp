@@ -1,0 +1,631 @@
+#include "player/win32/main_window.h"
+
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include "common/hotkeys.h"
+#include "common/side_files.h"
+#include "common/string_routines.h"
+#include "common/swap_keys.h"
+#include "hook/ornhook.h"
+
+namespace orv {
+
+namespace {
+
+constexpr const char* WindowClass = "TavrolMainWin";
+constexpr UINT_PTR ClearTimerId = 1;
+constexpr UINT_PTR NetTimerId = 2;
+constexpr UINT_PTR SyncTimerId = 3;
+constexpr UINT NetTimerMs = 30000;
+constexpr UINT SyncTimerMs = 60000;
+constexpr UINT ClearTimerMs = 15000;
+constexpr UINT HandOverTimeoutMs = 2000;
+constexpr DWORD ModifierWaitMs = 1000;
+
+SwapKeys SwapTable(const SharedBlock& block) {
+    return SwapKeys(block.View() + SwapTableAt, SwapKeyCount);
+}
+
+void PutHandle(std::uint8_t* at, HWND window) {
+    PutU32(std::span(at, 4), 0, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window)));
+}
+
+std::string TitleOf(HWND window) {
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
+struct TitleSearch {
+    const std::string* part;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTitle(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<TitleSearch*>(p);
+    const std::string title = UpperAscii(TitleOf(w));
+    if (!title.empty() && title.find(*s->part) != std::string::npos) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The first top-level window with a title that holds part (upper-cased).
+HWND FindWindowByTitlePart(const std::string& part) {
+    TitleSearch search{&part};
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+TMainWin::TMainWin() {
+    host_.OnShowRunning = [this](bool running) { ShowRunning(running); };
+    host_.OnStartClearTimer = [this] { SetTimer(window_, ClearTimerId, ClearTimerMs, nullptr); };
+}
+
+TMainWin::~TMainWin() {
+    if (window_)
+        DestroyWindow(window_);
+}
+
+bool TMainWin::Start(const std::string& commandLine) {
+    masterMapping_ = CreateMasterTable();
+    if (!masterMapping_ || !CreatePlayerMutexes(mutexes_))
+        return false;
+    configs_.LoadConfig();
+    lock_ = std::make_unique<NetworkLock>(LibraryOwner::Player, *settings_, syncFiles_, *this,
+                                          editorNotices_);
+    if (settings_->NetworkMode)
+        lock_->SetUp();
+    if (HasTraySwitch(SplitParams(commandLine)))
+        settings_->UseTray = true;
+    library_ = std::make_unique<MacroLibrary>(LibraryOwner::Player, *settings_, *hookData_, hooks_,
+                                              editorNotices_, programDir_);
+    shared_ =
+        std::make_unique<RunShared>(*settings_, *hookData_, hooks_, editorNotices_, *library_);
+    host_.Shared = shared_.get();
+    dispatch_ = std::make_unique<RunDispatch>(*settings_, *hookData_, *library_, *shared_,
+                                              interpreter_, *this);
+
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = WindowClass;
+    wc.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
+    RegisterClassA(&wc);
+    // Never shown: the player lives in the tray and in its hooks.
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, PlayerText::Title, WS_POPUP, 1, 1, 0,
+                              0, nullptr, nullptr, wc.hInstance, this);
+    return window_ && FormCreate(commandLine);
+}
+
+bool TMainWin::FormCreate(const std::string& commandLine) {
+    library_->LoadMacroFile(settings_->MacroFiles[0].str(), true);
+    handOverMessage_ = RegisterWindowMessageA(HandOverMessageName);
+
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    const bool supported =
+        version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ||
+        (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4);
+    ntFamily_ = version.dwPlatformId == VER_PLATFORM_WIN32_NT && supported;
+    if (!supported)
+        settings_->UseTray = false;
+
+    // The hook library opens these blocks; they must exist before its hooks.
+    if (!playerBlock_.Create(KernelName::PlayerHandleBlock, PlayerHandleBlockSize))
+        return false;
+    PutHandle(playerBlock_.View(), window_);
+    playerBlock_.View()[103] = 0;
+    if (SwapsInUse(SwapTable(playerBlock_))) {
+        PutU32(std::span(playerBlock_.View() + 4, 4), 0, OrnHookSwap());
+        swapHookInstalled_ = true;
+    }
+    // The remap table could not be read before its block existed.
+    GetSwapFile();
+
+    if (!cbtBlock_.Create(KernelName::CbtBlock, CbtBlockSize))
+        return false;
+    std::uint8_t* cbt = cbtBlock_.View();
+    PutHandle(cbt, window_);
+    PutHandle(cbt + 8, window_);
+    PutHandle(cbt + 12, window_);
+    PutU32(std::span(cbt + 4, 4), 0, OrnHookCBT());
+    cbt[16] = ntFamily_ ? 1 : 0;
+
+    StartHookTable();
+    ProcessCommandLine(commandLine);
+    DoTaskIcon();
+    if (!browseMode_ && settings_->StartEditor)
+        ActivateMe();
+    lock_->StartTimers();
+    capsLockOn_ = (GetKeyState(VK_CAPITAL) & 1) != 0;
+    return true;
+}
+
+void TMainWin::StartHookTable() {
+    HookTable& t = *hookData_;
+    const auto self = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window_));
+    // The table is fresh (all zero): only what is not zero is set before each
+    // section goes over.
+    t.SetU8(HookAt::WindowsNT, ntFamily_ ? 1 : 0);
+    t.SetU8(HookAt::MouseSwapped, GetSystemMetrics(SM_SWAPBUTTON) ? 1 : 0);
+    hooks_.HandOver(HookSection::Capture, t);
+    hooks_.HandOver(HookSection::Init, t);
+    hooks_.HandOver(HookSection::Idle, t);
+    t.SetU32(HookAt::PlayerWindow, self);
+    hooks_.HandOver(HookSection::Window, t);
+    t.SetU32(HookAt::SecondWindow, self);
+    t.SetU32(HookAt::CaptureWindow, self);
+    hooks_.HandOver(HookSection::Window2, t);
+    hooks_.HandOver(HookSection::Prog, t);
+    hooks_.HandOver(HookSection::CaptureOn, t);
+    hooks_.HandOver(HookSection::Waits, t);
+    hooks_.HandOver(HookSection::Progs, t);
+    SetHotKeys();
+    t.SetU32(HookAt::KeyboardHook, static_cast<std::uint32_t>(OrnHookKeyboard()));
+    t.SetU32(HookAt::MouseHook, static_cast<std::uint32_t>(OrnHookMouse()));
+    hooks_.HandOver(HookSection::KeyHook, t);
+    hooks_.HandOver(HookSection::MouseHook, t);
+}
+
+void TMainWin::ProcessCommandLine(const std::string& commandLine) {
+    browseMode_ = false;
+    startupRequest_ = false;
+    for (const std::string& param : SplitParams(commandLine)) {
+        const ParamEffect effect = ProcessParam(param, *settings_);
+        if (effect.What == ParamEffect::Browse)
+            browseMode_ = true;
+        else if (effect.What == ParamEffect::Startup)
+            startupRequest_ = true;
+        else if (effect.What == ParamEffect::Network)
+            lock_->SetUp();
+        else if (effect.What == ParamEffect::File &&
+                 GetFileAttributesA(effect.Text.c_str()) != INVALID_FILE_ATTRIBUTES)
+            UseMacroFile(effect.Text);
+    }
+    configs_.WriteCurrentFile();
+    configs_.WriteMiscSettings();
+    configs_.WriteNetworkSettings();
+    if (startupRequest_)
+        startupNickname_ = StartupNickname(commandLine);
+}
+
+void TMainWin::UseMacroFile(const std::string& fileName) {
+    settings_->MacroFiles[0] = fileName;
+    if (settings_->NetworkMode)
+        lock_->SetUp();
+    library_->LoadMacroFile(fileName, true);
+    GetSwapFile();
+    SetHotKeys();
+}
+
+void TMainWin::SetHotKeys() {
+    orv::SetHotKeys(*hookData_);
+    hooks_.HandOver(HookSection::Keys, *hookData_);
+    editorNotices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::Keys));
+}
+
+void TMainWin::GetSwapFile() {
+    if (!playerBlock_.View())
+        return;
+    swapFile_ = RemapFileName(settings_->MacroFiles[0].str());
+    orv::GetSwapFile(settings_->MacroFiles[0].str(), SwapTable(playerBlock_));
+}
+
+LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<TMainWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self || !self->window_)
+        return DefWindowProcA(window, message, wParam, lParam);
+    // Nothing thrown by a run or a handler may cross the system's frames.
+    try {
+        return self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == handOverMessage_ && handOverMessage_) {
+        HandOverChar(lParam);
+        return 0;
+    }
+    switch (message) {
+        case PlayerMsg::HotKey:
+            dispatch_->HotKeyPressed(static_cast<std::uint32_t>(wParam),
+                                     static_cast<std::uint32_t>(lParam));
+            return 0;
+        case PlayerMsg::CaptureChar:
+            dispatch_->CurrentMacro = static_cast<int>(wParam);
+            return 0;
+        case PlayerMsg::Abort:
+            state_.AbortFlag = true;
+            return 0;
+        case PlayerMsg::CapsLock:
+            capsLockOn_ = wParam != 0;
+            return 0;
+        case PlayerMsg::RunByNickname: {
+            // Taken whatever happens, so a refused request leaves nothing behind.
+            const std::string nickname = std::move(pendingNickname_);
+            pendingNickname_.clear();
+            dispatch_->RunMacroByNickname(nickname);
+            return 0;
+        }
+        case PlayerMsg::EditorCommand:
+            EditorCommand(static_cast<int>(wParam), static_cast<int>(lParam));
+            return 0;
+        case PlayerMsg::MacroEnded:
+            KillTimer(window_, ClearTimerId);
+            dispatch_->MacroEnded();
+            return 0;
+        case PlayerMsg::ClearWaitFlag:
+            hookData_->SetU8(HookAt::WaitClick + 3, 0);
+            return 0;
+        case PlayerMsg::ClearScheduleDone:
+            hookData_->SetU8(HookAt::IdleFired, 0);
+            return 0;
+        case WM_TIMER:
+            if (wParam == ClearTimerId) {
+                // The hook library never answered the end marker.
+                KillTimer(window_, ClearTimerId);
+                dispatch_->MacroEnded();
+            } else if (wParam == NetTimerId && !closing_) {
+                lock_->NetTimerTimer();
+            } else if (wParam == SyncTimerId && !closing_) {
+                lock_->SyncTimerTimer();
+            }
+            return 0;
+        case WM_SYSCOMMAND: {
+            LRESULT result = 0;
+            if (RefuseScreenSaverCommand(wParam, settings_->DisableScreenSaver, result))
+                return result;
+            break;
+        }
+        case WM_CLOSE:
+            FormClose();
+            DestroyWindow(window_);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void TMainWin::HandOverChar(LPARAM character) {
+    if (handOver_.Add(static_cast<unsigned char>(character & 0xFF)))
+        return;
+    // The run comes from the player's own queue: the second start's sent
+    // messages return at once and are never held by a macro.
+    pendingNickname_ = handOver_.Take();
+    PostMessageA(window_, PlayerMsg::RunByNickname, 0, 0);
+}
+
+void TMainWin::EditorCommand(int code, int argument) {
+    if (closing_)
+        return;
+    HookTable& t = *hookData_;
+    switch (code) {
+        case 1:
+            if (playerBlock_.View())
+                LoadSwapKeys(swapFile_, SwapTable(playerBlock_));
+            break;
+        case 2:
+            configs_.ReadCurrentFile();
+            UseMacroFile(settings_->MacroFiles[0].str());
+            break;
+        case 4:
+            editor_ = nullptr;
+            editorSearched_ = false;
+            break;
+        case 6:
+            RefreshFromHookLibrary(hooks_, t, argument);
+            break;
+        case 7:
+            if (argument == 1) {
+                t.SetU32(HookAt::KeyboardHook, static_cast<std::uint32_t>(OrnHookKeyboard()));
+                hooks_.HandOver(HookSection::KeyHook, t);
+            } else if (argument == 2) {
+                OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::KeyboardHook)));
+            } else if (argument == 3) {
+                t.SetU32(HookAt::MouseHook, static_cast<std::uint32_t>(OrnHookMouse()));
+                hooks_.HandOver(HookSection::MouseHook, t);
+            } else if (argument == 4) {
+                OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::MouseHook)));
+            }
+            break;
+        case 8:
+            RefreshFromHookLibrary(hooks_, t, static_cast<int>(HookSection::Item), argument);
+            break;
+        case 9:
+            if (argument == 0 || argument == 1)
+                mainIcon_.SetActive(argument == 1);
+            break;
+        case 10:
+            configs_.ReadCuewordSettings();
+            break;
+        case 11:
+            configs_.ReadCaptureSettings();
+            break;
+        case 12:
+            configs_.ReadNetworkSettings();
+            break;
+        case 13:
+            configs_.ReadEMailSettings();
+            break;
+        case 14:
+            configs_.ReadSchedulerSettings();
+            break;
+        case 15:
+            configs_.ReadMiscSettings();
+            break;
+        case 16:
+            configs_.ReadPrintListFont();
+            break;
+        case 17:
+            configs_.ReadMainWindowSettings();
+            break;
+        case 20: {
+            MacroRecord r;
+            if (argument < 1 || argument > MaxMacros || !library_->ReadMacroRecord(argument, r))
+                break;
+            settings_->Nickname[argument] = r.Nickname;
+            settings_->CuewordText[argument] = r.CuewordText;
+            settings_->CategoryId[argument] = r.CategoryId;
+            settings_->CuewordCase[argument] = r.CuewordCase;
+            settings_->CuewordRemove[argument] = r.CuewordRemove;
+            t.SetKind(argument, r.MacroKind);
+            t.SetScopeText(argument, r.ScopeText.str());
+            t.SetScopeMatch(argument, r.ScopeMatch);
+            t.SetActivation(argument, r.ActivationCode);
+            t.SetEnabled(argument, r.Enabled != 0);
+            break;
+        }
+        case 21:
+            ReloadShared();
+            break;
+        default:
+            break;
+    }
+}
+
+void TMainWin::DoTaskIcon() {
+    mainIcon_.SetIcon(LoadIconA(nullptr, MAKEINTRESOURCEA(32512)));
+    mainIcon_.SetToolTip(PlayerText::Title);
+    mainIcon_.SetTaskIconID(0);
+    mainIcon_.OnRightClick = [this](int, int) {
+        // The tray menu comes later; during a run the click aborts it.
+        if (state_.Running)
+            state_.AbortFlag = true;
+    };
+    if (settings_->UseTray)
+        mainIcon_.SetActive(true);
+}
+
+void TMainWin::ShowRunning(bool running) {
+    mainIcon_.SetIcon(LoadIconA(nullptr, MAKEINTRESOURCEA(running ? 32515 : 32512)));
+    mainIcon_.SetToolTip(running ? PlayerText::Running : PlayerText::Title);
+    if (!settings_->UseTray)
+        mainIcon_.SetActive(running);
+}
+
+HWND TMainWin::FindEditor() {
+    if (!editorSearched_) {
+        editor_ = FindWindowByTitlePart("ORVANE EDITOR");
+        editorSearched_ = editor_ != nullptr;
+    }
+    return editor_;
+}
+
+void TMainWin::ActivateMe() {
+    if (browseMode_) {
+        Notice(PlayerText::NoticeCaption, PlayerText::BrowseMode);
+        return;
+    }
+    if (HWND editor = FindEditor()) {
+        SetForegroundWindow(editor);
+        return;
+    }
+    const std::string editorPath = programDir_ + "\\brindel.exe";
+    if (GetFileAttributesA(editorPath.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        Notice(PlayerText::NoticeCaption,
+               "The Orvane Editor could not be started: " + editorPath + " is missing.");
+        return;
+    }
+    const std::string params =
+        "-PEJ /RH" +
+        std::to_string(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window_)));
+    ShellExecuteA(nullptr, "open", editorPath.c_str(), params.c_str(), "", SW_SHOWNORMAL);
+}
+
+void TMainWin::FormClose() {
+    if (closing_)
+        return;
+    if (HWND editor = FindEditor())
+        PostMessageA(editor, WM_QUIT, 10, 0);
+    closing_ = true;
+    KillTimer(window_, ClearTimerId);
+    HookTable& t = *hookData_;
+    OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::KeyboardHook)));
+    OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::MouseHook)));
+    if (swapHookInstalled_ && playerBlock_.View())
+        OrnUnHook(static_cast<std::int32_t>(GetU32(std::span(playerBlock_.View() + 4, 4), 0)));
+    if (cbtBlock_.View())
+        OrnUnHook(static_cast<std::int32_t>(GetU32(std::span(cbtBlock_.View() + 4, 4), 0)));
+    mainIcon_.SetActive(false);
+    cbtBlock_.Close();
+    playerBlock_.Close();
+    configs_.SaveConfig();
+}
+
+void TMainWin::Notice(std::string_view caption, std::string_view text) {
+    host_.DoAMessage(caption, text);
+}
+
+std::uint32_t TMainWin::ForegroundWindow() {
+    HWND w = GetForegroundWindow();
+    // Without a window manager the foreground may be unknown: the window the
+    // key was pressed in stands for it.
+    if (!w && dispatch_->TargetWindow)
+        w = GetAncestor(reinterpret_cast<HWND>(static_cast<UINT_PTR>(dispatch_->TargetWindow)),
+                        GA_ROOT);
+    return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(w));
+}
+
+std::string TMainWin::WindowTitle(std::uint32_t window) {
+    return TitleOf(reinterpret_cast<HWND>(static_cast<UINT_PTR>(window)));
+}
+
+std::string TMainWin::ForegroundProgram() {
+    const std::string known = GetShortString(hookData_->Bytes, HookAt::ForegroundProgram, 250);
+    if (!known.empty())
+        return known;
+    // Until the library watches the foreground, the player asks the system.
+    DWORD pid = 0;
+    GetWindowThreadProcessId(reinterpret_cast<HWND>(static_cast<UINT_PTR>(ForegroundWindow())),
+                             &pid);
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return {};
+    std::string name;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (entry.th32ProcessID == pid) {
+            name = entry.szExeFile;
+            break;
+        }
+    CloseHandle(snapshot);
+    return name.substr(name.find_last_of("\\/") + 1);
+}
+
+bool TMainWin::ActivateWindow(std::string_view titlePart) {
+    HWND w = FindWindowByTitlePart(UpperAscii(titlePart));
+    if (!w)
+        return false;
+    SetForegroundWindow(w);
+    return true;
+}
+
+bool TMainWin::ActivateProgram(std::string_view) {
+    // The running-program list comes with the foreground watcher.
+    return false;
+}
+
+void TMainWin::SystemAction(char action) {
+    if (action == '5')
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+    else if (action == '1')
+        ActivateMe();
+}
+
+void TMainWin::WaitForModifiersUp() {
+    const DWORD start = GetTickCount();
+    auto down = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
+    while (down(VK_CONTROL) || down(VK_MENU) || down(VK_SHIFT) || down(VK_LWIN) || down(VK_RWIN)) {
+        // Held longer than this: the user means to hold it; the macro plays.
+        if (GetTickCount() - start > ModifierWaitMs)
+            return;
+        Sleep(1);
+    }
+}
+
+bool TMainWin::ReloadIfChanged(std::uint32_t code) {
+    if (!settings_->NetworkMode)
+        return false;
+    lock_->ReadSyncRecord();
+    if (lock_->Record().Counter == lock_->SyncStamp())
+        return false;
+    lock_->SetUp();
+    ReloadShared();
+    ReplayKey(static_cast<int>(code));
+    return true;
+}
+
+void TMainWin::ReplayKey(int code) {
+    const KeyCombination keys = DecipherKey(code);
+    // Untagged on purpose: the hook library is to report it as a hot key.
+    auto key = [](BYTE vk, bool up) { keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0); };
+    if (keys.win)
+        key(VK_LWIN, false);
+    if (keys.alt)
+        key(VK_MENU, false);
+    if (keys.ctrl)
+        key(VK_CONTROL, false);
+    if (keys.shift)
+        key(VK_SHIFT, false);
+    if (keys.mouse >= 1 && keys.mouse <= 3) {
+        static constexpr DWORD downs[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN,
+                                          MOUSEEVENTF_MIDDLEDOWN};
+        Sleep(50);
+        mouse_event(downs[keys.mouse - 1], 0, 0, 0, 0);
+        mouse_event(downs[keys.mouse - 1] << 1, 0, 0, 0, 0);
+    } else {
+        key(static_cast<BYTE>(keys.vk), false);
+        key(static_cast<BYTE>(keys.vk), true);
+    }
+    if (keys.shift)
+        key(VK_SHIFT, true);
+    if (keys.ctrl)
+        key(VK_CONTROL, true);
+    if (keys.alt)
+        key(VK_MENU, true);
+    if (keys.win)
+        key(VK_LWIN, true);
+}
+
+void TMainWin::ReloadShared() {
+    library_->ReloadMacroFile(true);
+    GetSwapFile();
+    SetHotKeys();
+}
+
+void TMainWin::SetNetTimer(bool on) {
+    if (on)
+        SetTimer(window_, NetTimerId, NetTimerMs, nullptr);
+    else
+        KillTimer(window_, NetTimerId);
+}
+
+void TMainWin::SetSyncTimer(bool on) {
+    if (on)
+        SetTimer(window_, SyncTimerId, SyncTimerMs, nullptr);
+    else
+        KillTimer(window_, SyncTimerId);
+}
+
+int TMainWin::ChooseFromMenu(const MacroRecord&) {
+    // The menu window comes with the tray menus; until then nothing is chosen.
+    return -1;
+}
+
+bool HandOverCommandLine(const std::string& commandLine) {
+    SharedBlock block;
+    if (!block.OpenForWriting(KernelName::PlayerHandleBlock, PlayerHandleBlockSize))
+        return false;
+    HWND player =
+        reinterpret_cast<HWND>(static_cast<UINT_PTR>(GetU32(std::span(block.View(), 4), 0)));
+    if (!IsWindow(player))
+        return false;
+    const UINT message = RegisterWindowMessageA(HandOverMessageName);
+    auto send = [&](unsigned char c) {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutA(player, message, 0, c, SMTO_ABORTIFHUNG, HandOverTimeoutMs,
+                                   &result) != 0;
+    };
+    for (char c : commandLine)
+        if (c != 0 && !send(static_cast<unsigned char>(c)))
+            return false;
+    return send(0);
+}
+
+}  // namespace orv

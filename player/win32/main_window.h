@@ -1,0 +1,143 @@
+// The player's hidden main window: the start-up of the shared state, the
+// hooks and the tray icon, the message hub every hook-library message, editor
+// command and second start arrives at, and the orderly end.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "common/hook_table.h"
+#include "common/settings.h"
+#include "common/win32/hook_client.h"
+#include "common/win32/kernel_objects.h"
+#include "common/network_lock.h"
+#include "common/win32/private_profile_store.h"
+#include "common/win32/sync_file_access.h"
+#include "common/win32/system_routines.h"
+#include "common/win32/task_icon.h"
+#include "common/win32/window_notices.h"
+#include "player/command_line.h"
+#include "player/interpreter.h"
+#include "player/run_dispatch.h"
+#include "player/run_shared.h"
+#include "player/win32/win32_player_host.h"
+
+namespace orv {
+
+// The messages of the main window.
+namespace PlayerMsg {
+constexpr UINT HotKey = WM_USER + 2;
+constexpr UINT CaptureChar = WM_USER + 3;
+constexpr UINT Abort = WM_USER + 5;
+constexpr UINT CapsLock = WM_USER + 9;
+constexpr UINT RunByNickname = WM_USER + 10;
+constexpr UINT EditorCommand = WM_USER + 11;
+constexpr UINT MacroEnded = WM_USER + 12;
+constexpr UINT ClearWaitFlag = WM_USER + 17;
+constexpr UINT ClearScheduleDone = WM_USER + 18;
+}  // namespace PlayerMsg
+
+// The registered message a second start hands its command line over with.
+inline constexpr const char* HandOverMessageName = "Tavrol";
+
+namespace PlayerText {
+inline constexpr const char* Title = "Orvane 99";
+inline constexpr const char* Running = "Macro Is Running - Right Click to Abort";
+inline constexpr const char* NoticeCaption = "Notice";
+inline constexpr const char* BrowseMode = "Orvane Editor not available in Browse Mode.";
+}  // namespace PlayerText
+
+class TMainWin final : public PlayerDesk, public NetworkLockHost {
+  public:
+    TMainWin();
+    ~TMainWin() override;
+    TMainWin(const TMainWin&) = delete;
+    TMainWin& operator=(const TMainWin&) = delete;
+
+    // The program body and the window's creation. False when a shared block
+    // could not be made (its message was shown): the process then ends.
+    bool Start(const std::string& commandLine);
+    HWND Handle() const { return window_; }
+
+    // PlayerDesk
+    void Notice(std::string_view caption, std::string_view text) override;
+    std::uint32_t ForegroundWindow() override;
+    std::string WindowTitle(std::uint32_t window) override;
+    std::string ForegroundProgram() override;
+    bool ActivateWindow(std::string_view titlePart) override;
+    bool ActivateProgram(std::string_view name) override;
+    void SystemAction(char action) override;
+    void WaitForModifiersUp() override;
+    bool ReloadIfChanged(std::uint32_t code) override;
+
+    // NetworkLockHost
+    void ReloadShared() override;
+    void SetNetTimer(bool on) override;
+    void SetSyncTimer(bool on) override;
+    int ChooseFromMenu(const MacroRecord& menu) override;
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool FormCreate(const std::string& commandLine);
+    void StartHookTable();
+    void ProcessCommandLine(const std::string& commandLine);
+    void UseMacroFile(const std::string& fileName);
+    void SetHotKeys();
+    void GetSwapFile();
+    void EditorCommand(int code, int argument);
+    void HandOverChar(LPARAM character);
+    void ShowRunning(bool running);
+    void ReplayKey(int code);
+    void DoTaskIcon();
+    HWND FindEditor();
+    void ActivateMe();
+    void FormClose();
+
+    std::string programDir_ = ProgramDir();
+    std::unique_ptr<SettingsBlock> settings_ = std::make_unique<SettingsBlock>();
+    std::unique_ptr<HookTable> hookData_ = std::make_unique<HookTable>();
+    PrivateProfileStore store_;
+    Configs configs_{store_, *settings_, programDir_};
+    OrnHookLibrary hooks_;
+    WindowNotices editorNotices_{[this] { return FindEditor(); }};
+    std::unique_ptr<MacroLibrary> library_;
+    std::unique_ptr<RunShared> shared_;
+    Win32PlayerHost host_;
+    RunState state_;
+    Interpreter interpreter_{host_, state_};
+    std::unique_ptr<RunDispatch> dispatch_;
+    ExclusiveSyncFileAccess syncFiles_;
+    std::unique_ptr<NetworkLock> lock_;
+
+    KernelHandle masterMapping_;
+    std::array<KernelHandle, 3> mutexes_;
+    SharedBlock playerBlock_;
+    SharedBlock cbtBlock_;
+    TTaskIcon mainIcon_;
+
+    HWND window_ = nullptr;
+    UINT handOverMessage_ = 0;
+    HandOverBuffer handOver_;
+    std::string pendingNickname_;
+    std::string swapFile_;
+    HWND editor_ = nullptr;
+    bool editorSearched_ = false;
+    bool browseMode_ = false;
+    bool ntFamily_ = true;
+    bool closing_ = false;
+    bool swapHookInstalled_ = false;
+    bool capsLockOn_ = false;
+    bool startupRequest_ = false;
+    std::string startupNickname_;
+};
+
+// A second start: the running player's window gets the whole command line,
+// one character per sent message with a time-out, so a hung player cannot
+// hold the second start. False when no player window could be reached.
+bool HandOverCommandLine(const std::string& commandLine);
+
+}  // namespace orv

@@ -1,0 +1,36 @@
+// Tavrol.exe: the resident player. One per session: a second start hands its
+// command line to the running player and ends.
+#include <windows.h>
+
+#include "common/message_boxes.h"
+#include "common/win32/kernel_objects.h"
+#include "common/win32/win32_message_boxes.h"
+#include "player/win32/main_window.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    using namespace orv;
+    const std::string commandLine = GetCommandLineA();
+    if (RunningMarkerExists(KernelName::PlayerMarker)) {
+        HandOverCommandLine(commandLine);
+        return 0;
+    }
+    KernelHandle marker;
+    CreateRunningMarker(KernelName::PlayerMarker, marker);  // without one the player still runs
+
+    Win32MessageBoxes boxes;
+    SetCurrentMessageBoxes(&boxes);
+    int exitCode = 1;
+    {
+        auto main = std::make_unique<TMainWin>();
+        if (main->Start(commandLine)) {
+            MSG msg;
+            while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            exitCode = 0;
+        }
+    }
+    SetCurrentMessageBoxes(nullptr);
+    return exitCode;
+}

@@ -1,0 +1,204 @@
+#include "tests/e2e/e2e_driver.h"
+
+#include <filesystem>
+
+#include "common/files.h"
+#include "common/win32/kernel_objects.h"
+#include "common/win32/system_routines.h"
+#include "common/hook_table.h"
+#include "common/side_files.h"
+#include "tests/support/win32/wait_for.h"
+
+namespace orv::e2e {
+
+using testing::WaitFor;
+
+MacroRecord Macro(const std::string& nickname, std::uint16_t code, std::int16_t kind,
+                  const std::string& script, const std::string& scope, std::uint8_t scopeMatch) {
+    MacroRecord r;
+    r.Nickname = nickname;
+    r.ActivationCode = code;
+    r.MacroKind = kind;
+    r.Enabled = 1;
+    r.IconName = "MAIN";
+    r.CuewordCase = 3;
+    r.ScopeText = scope;
+    r.ScopeMatch = scopeMatch;
+    r.SetScriptText(script);
+    return r;
+}
+
+std::string WriteLibrary(const std::string& name, const std::vector<MacroRecord>& records) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string path = std::string(temp) + name;
+    std::string bytes(records.size() * MacroRecord::Size, '\0');
+    for (std::size_t k = 0; k < records.size(); ++k)
+        records[k].Encode(
+            std::span(reinterpret_cast<std::uint8_t*>(bytes.data()) + k * MacroRecord::Size,
+                      MacroRecord::Size));
+    std::filesystem::remove(RemapFileName(path));
+    return ReplaceFileContents(path, bytes) ? path : std::string();
+}
+
+Process::~Process() {
+    Kill();
+}
+
+bool Process::Start(const std::string& commandLine) {
+    Kill();
+    std::string line = commandLine;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    return true;
+}
+
+bool Process::WaitExit(unsigned timeoutMs) {
+    return process_ && WaitFor([&] { return !Running(); }, timeoutMs);
+}
+
+bool Process::WaitExitBlocking(unsigned timeoutMs) {
+    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD Process::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (process_)
+        GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+bool Process::Running() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+void Process::Kill() {
+    if (!process_)
+        return;
+    if (Running()) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+    process_ = nullptr;
+}
+
+std::string Beside(const std::string& program) {
+    return "\"" + ProgramDir() + "\\" + program + "\"";
+}
+
+bool Player::Start(const std::string& library, const std::string& extra) {
+    if (!process_.Start(Beside("Tavrol.exe") + " \"/F" + library + "\" /EN /H " + extra))
+        return false;
+    // The window exists before the hooks; its message loop runs only after.
+    return WaitFor([&] {
+        window_ = FindWindowA("TavrolMainWin", nullptr);
+        DWORD_PTR result = 0;
+        return window_ &&
+               SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 200, &result);
+    });
+}
+
+bool Player::Stop() {
+    if (!process_.Running())
+        return true;
+    // A player started through Proc() is found by its window class.
+    if (HWND w = window_ ? window_ : FindWindowA("TavrolMainWin", nullptr))
+        PostMessageA(w, WM_CLOSE, 0, 0);
+    const bool ended = process_.WaitExit(10000);
+    process_.Kill();
+    window_ = nullptr;
+    return ended;
+}
+
+int PlayerWindows() {
+    int count = 0;
+    for (HWND w = FindWindowA("TavrolMainWin", nullptr); w;
+         w = FindWindowExA(nullptr, w, "TavrolMainWin", nullptr))
+        ++count;
+    return count;
+}
+
+Target::~Target() {
+    if (top_)
+        PostMessageA(top_, WM_CLOSE, 0, 0);
+    process_.WaitExit(5000);
+}
+
+bool Target::Start(const std::string& title) {
+    if (!process_.Start(Beside("e2e_target.exe") + " " + title))
+        return false;
+    return WaitFor([&] {
+        top_ = FindWindowA("OrvE2ETarget", title.c_str());
+        edit_ = top_ ? FindWindowExA(top_, nullptr, "EDIT", nullptr) : nullptr;
+        return edit_ != nullptr;
+    });
+}
+
+std::string Target::Text() const {
+    char text[4096] = {};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(edit_, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, &result);
+    return text;
+}
+
+bool Xdotool(const std::string& arguments) {
+    std::string line = "/usr/bin/xdotool " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+        return false;
+    if (info.hThread)
+        CloseHandle(info.hThread);
+    if (info.hProcess)
+        CloseHandle(info.hProcess);
+    return true;
+}
+
+std::string Target::FocusCommand() const {
+    const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(top_, "__wine_x11_whole_window"));
+    return "windowfocus --sync " + std::to_string(xid);
+}
+
+bool Target::Focus() {
+    // Without a window manager the X focus alone does not make a window the
+    // foreground one: both are asked for.
+    SetForegroundWindow(top_);
+    return Xdotool(FocusCommand()) && WaitFor([&] { return GetForegroundWindow() == top_; }, 5000);
+}
+
+bool Target::Keys(const std::string& commands) {
+    // The keys go in the same xdotool run as a second focus request, so they
+    // cannot overtake it.
+    return Focus() && Xdotool(FocusCommand() + " " + commands);
+}
+
+void Target::Clear() {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""), SMTO_ABORTIFHUNG, 2000,
+                        &result);
+}
+
+std::uint8_t MasterByte(std::size_t at) {
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, KernelName::MasterTable);
+    if (!mapping)
+        return 0xFF;
+    auto* view = static_cast<const std::uint8_t*>(
+        MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, HookTable::Size));
+    const std::uint8_t value = view ? view[at] : 0xFF;
+    if (view)
+        UnmapViewOfFile(view);
+    CloseHandle(mapping);
+    return value;
+}
+
+}  // namespace orv::e2e

@@ -1,0 +1,90 @@
+// Driving the real programs: the player started with a test library, the
+// target window keys are pressed in (through the X server), and what the
+// player shares with the hook library.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/macro_record.h"
+
+namespace orv::e2e {
+
+MacroRecord Macro(const std::string& nickname, std::uint16_t code, std::int16_t kind,
+                  const std::string& script, const std::string& scope = "",
+                  std::uint8_t scopeMatch = 1);
+// A library file of these records in the temporary folder; its full name.
+std::string WriteLibrary(const std::string& name, const std::vector<MacroRecord>& records);
+
+class Process {
+  public:
+    Process() = default;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    ~Process();
+    bool Start(const std::string& commandLine);
+    bool WaitExit(unsigned timeoutMs);
+    // Without handling this thread's messages meanwhile.
+    bool WaitExitBlocking(unsigned timeoutMs);
+    DWORD ExitCode() const;
+    bool Running() const;
+    void Kill();
+
+  private:
+    HANDLE process_ = nullptr;
+};
+
+// A program beside the test program, with its command line.
+std::string Beside(const std::string& program);
+
+class Player {
+  public:
+    ~Player() { Stop(); }
+    // Starts Tavrol.exe on the library (no editor, no tray) and waits until
+    // its main window handles messages.
+    bool Start(const std::string& library, const std::string& extra = "");
+    // Ends it as the tray menu would; false when it did not end in time.
+    bool Stop();
+    HWND Window() const { return window_; }
+    Process& Proc() { return process_; }
+
+  private:
+    Process process_;
+    HWND window_ = nullptr;
+};
+
+// The player's main windows in the session.
+int PlayerWindows();
+
+class Target {
+  public:
+    ~Target();
+    bool Start(const std::string& title);
+    std::string Text() const;
+    void Clear();
+    // Makes the window the foreground one with the X focus; false when it
+    // does not become the foreground window.
+    bool Focus();
+    // The foreground window and the X focus, then the xdotool commands.
+    bool Keys(const std::string& commands);
+    HWND Window() const { return top_; }
+
+  private:
+    std::string FocusCommand() const;
+
+    Process process_;
+    HWND top_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
+// Starts xdotool with these arguments. Wine gives no handle to wait on: the
+// callers wait for its effect instead.
+bool Xdotool(const std::string& arguments);
+
+// A byte of the hook library's master table.
+std::uint8_t MasterByte(std::size_t at);
+
+}  // namespace orv::e2e

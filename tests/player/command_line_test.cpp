@@ -1,0 +1,86 @@
+#include "player/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+TEST(CommandLine, ParametersAreSplitAtBlanksWithQuotesGrouping) {
+    EXPECT_EQ(SplitParams("\"C:\\Program Files\\Tavrol.exe\" /F\"C:\\My Lib.ORN\"  /EN"),
+              (std::vector<std::string>{"/FC:\\My Lib.ORN", "/EN"}));
+    EXPECT_EQ(SplitParams("Tavrol.exe"), std::vector<std::string>{});
+    EXPECT_EQ(SplitParams("Tavrol.exe \"\" /H"), (std::vector<std::string>{"", "/H"}));
+}
+
+TEST(CommandLine, SettingsSwitchesChangeOnlyTheirSetting) {
+    SettingsBlock s;
+    s.AutoSync = false;
+    s.UseTray = false;
+    EXPECT_EQ(ProcessParam("/s", s).What, ParamEffect::None);
+    EXPECT_TRUE(s.AutoSync);
+    ProcessParam("/t", s);
+    EXPECT_TRUE(s.UseTray);
+    ProcessParam("/Hide", s);
+    EXPECT_FALSE(s.UseTray);
+    ProcessParam("/en", s);
+    EXPECT_FALSE(s.StartEditor);
+    ProcessParam("/EY", s);
+    EXPECT_TRUE(s.StartEditor);
+    EXPECT_EQ(ProcessParam("/N", s).What, ParamEffect::Network);
+    EXPECT_TRUE(s.NetworkMode);
+    EXPECT_EQ(ProcessParam("/Q", s).What, ParamEffect::None);
+}
+
+TEST(CommandLine, SyncMinutesTakeOnlyOneToNinetyEight) {
+    SettingsBlock s;
+    s.SyncMinutes = 10;
+    for (const char* refused : {"/SM99", "/SM0", "/SM", "/SM-5", "/SM5x", "/SM99999999999"}) {
+        ProcessParam(refused, s);
+        EXPECT_EQ(s.SyncMinutes, 10) << refused;
+    }
+    ProcessParam("/sm98", s);
+    EXPECT_EQ(s.SyncMinutes, 98);
+    ProcessParam("/SM1", s);
+    EXPECT_EQ(s.SyncMinutes, 1);
+}
+
+TEST(CommandLine, BrowseFileAndStartUpSwitchesAreReportedToThePlayer) {
+    SettingsBlock s;
+    EXPECT_EQ(ProcessParam("/ba", s).What, ParamEffect::Browse);
+    EXPECT_EQ(ProcessParam("/BAD", s).What, ParamEffect::None);
+    const ParamEffect file = ProcessParam("/fC:\\Lib\\Mine.orn", s);
+    EXPECT_EQ(file.What, ParamEffect::File);
+    EXPECT_EQ(file.Text, "C:\\Lib\\Mine.orn");  // the name keeps its case
+    const ParamEffect start = ProcessParam("/aGreet", s);
+    EXPECT_EQ(start.What, ParamEffect::Startup);
+    EXPECT_EQ(start.Text, "GREET");
+}
+
+TEST(CommandLine, TheTraySwitchOfTheProgramBodyIsCaseSensitive) {
+    EXPECT_TRUE(HasTraySwitch({"/EN", "/S"}));
+    EXPECT_FALSE(HasTraySwitch({"/s", "/SM5"}));
+}
+
+TEST(CommandLine, TheNicknameRunsFromAfterTheFirstSlashAToTheNextSlash) {
+    EXPECT_EQ(StartupNickname("Tavrol.exe /A my macro /N"), "MY MACRO");
+    EXPECT_EQ(StartupNickname("Tavrol.exe /EN /a  Spaced Out  "), "SPACED OUT");
+    EXPECT_EQ(StartupNickname("Tavrol.exe /EN"), "");
+    EXPECT_EQ(StartupNickname("Tavrol.exe /A" + std::string(60, 'x')), std::string(50, 'X'));
+}
+
+TEST(CommandLine, AHandOverArrivesWholeAndLeavesNothingBehind) {
+    HandOverBuffer buffer;
+    const std::string line = "\"C:\\" + std::string(300, 'd') + "\\Tavrol.exe\" /A Long One /N";
+    for (char c : line) EXPECT_TRUE(buffer.Add(static_cast<unsigned char>(c)));
+    EXPECT_FALSE(buffer.Add(0));
+    // Beyond 255 characters the nickname still arrives.
+    EXPECT_EQ(buffer.Take(), "LONG ONE");
+    // A start without "/A" names nothing, and its text is gone afterwards.
+    for (char c : std::string("Tavrol.exe /EN")) buffer.Add(static_cast<unsigned char>(c));
+    EXPECT_EQ(buffer.Take(), "");
+    for (char c : std::string("Tavrol.exe /AOther")) buffer.Add(static_cast<unsigned char>(c));
+    EXPECT_EQ(buffer.Take(), "OTHER");
+}
+
+}  // namespace
+}  // namespace orv

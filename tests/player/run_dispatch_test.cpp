@@ -1,0 +1,239 @@
+#include "player/run_dispatch.h"
+
+#include "common/hotkeys.h"
+#include "tests/common/library_fixture.h"
+#include "tests/player/recording_host.h"
+
+namespace orv {
+namespace {
+
+// The desktop as the dispatch sees it: a foreground window with a title and
+// a program, windows that can be brought forward, and what was asked of it.
+class FakeDesk final : public PlayerDesk {
+  public:
+    void Notice(std::string_view, std::string_view text) override { Notices.emplace_back(text); }
+    std::uint32_t ForegroundWindow() override { return Foreground; }
+    std::string WindowTitle(std::uint32_t) override { return Title; }
+    std::string ForegroundProgram() override { return Program; }
+    bool ActivateWindow(std::string_view part) override {
+        Activated.emplace_back(part);
+        return Title.find(part) != std::string::npos || OtherWindow == part;
+    }
+    bool ActivateProgram(std::string_view) override { return false; }
+    void SystemAction(char action) override { Actions += action; }
+    void WaitForModifiersUp() override {}
+    bool ReloadIfChanged(std::uint32_t code) override {
+        Replayed.push_back(code);
+        return Changed;
+    }
+    int ChooseFromMenu(const MacroRecord&) override { return MenuAnswer; }
+
+    std::uint32_t Foreground = 77;
+    std::string Title = "Untitled - Notepad", Program = "NOTEPAD.EXE", OtherWindow;
+    std::vector<std::string> Notices, Activated;
+    std::string Actions;
+    int MenuAnswer = -1;
+    bool Changed = false;
+    std::vector<std::uint32_t> Replayed;
+};
+
+constexpr std::uint16_t CtrlQ = 16;
+
+class RunDispatchTest : public testing::LibraryTest {
+  protected:
+    RunDispatchTest() : LibraryTest(LibraryOwner::Player) {
+        host.OnMarkInUse = [this] { shared.SetMacroInUse(true); };
+    }
+
+    void Load(const std::vector<MacroRecord>& records) {
+        WriteLibrary(records);
+        ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
+        SetHotKeys(*table);
+        notices.Posted.clear();
+    }
+    static MacroRecord Scoped(const std::string& name, std::int16_t kind, const std::string& scope,
+                              std::uint8_t match = 1) {
+        MacroRecord r = Ordinary(name, CtrlQ);
+        r.MacroKind = kind;
+        r.ScopeText = scope;
+        r.ScopeMatch = match;
+        r.SetScriptText(name);
+        return r;
+    }
+    static MacroRecord Typing(const std::string& name, std::uint16_t code,
+                              const std::string& script) {
+        MacroRecord r = Ordinary(name, code);
+        r.SetScriptText(script);
+        return r;
+    }
+    // What reached the window; "|" for each end marker (VK_EXECUTE).
+    std::string Typed() const {
+        std::string typed = host.Typed();
+        for (std::size_t at; (at = typed.find("[43]")) != std::string::npos;)
+            typed.replace(at, 4, "|");
+        return typed;
+    }
+
+    testing::RecordingHost host;
+    RunState state;
+    Interpreter interpreter{host, state};
+    RunShared shared{*settings, *table, *hooks, notices, library};
+    FakeDesk desk;
+    RunDispatch dispatch{*settings, *table, library, shared, interpreter, desk};
+};
+
+TEST_F(RunDispatchTest, OnlyEnabledHotKeyMacrosMarkTheirCode) {
+    MacroRecord off = Ordinary("Off", 5);
+    off.Enabled = 0;
+    MacroRecord cue = Ordinary("Cue", ActivationCode::Cueword);
+    Load({Ordinary("On", 3), off, cue, Ordinary("Timed", ActivationCode::Scheduled)});
+    EXPECT_EQ(table->U8(HookAt::CodeUsed + 3), 1);
+    EXPECT_EQ(table->U8(HookAt::CodeUsed + 5), 0);
+    EXPECT_EQ(table->U8(HookAt::CuewordsExist), 1);
+    int marked = 0;
+    for (int code = 0; code < HotKeyCount; ++code) marked += table->U8(HookAt::CodeUsed + code);
+    // "On" and the five system macros.
+    EXPECT_EQ(marked, 6);
+}
+
+TEST_F(RunDispatchTest, AWindowOrProgramScopeBeatsTheGlobalMacroOnTheSameKey) {
+    Load({Scoped("first global", MacroKind::Global, ""),
+          Scoped("late global", MacroKind::Global, ""), Scoped("pad", MacroKind::Window, "notepad"),
+          Scoped("calc", MacroKind::Window, "Calc")});
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 3);
+    desk.Title = "Calculator";
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 4);
+    // No scope fits: the last global macro in file order.
+    desk.Title = "Other";
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
+    // The pause window is nobody's scope.
+    desk.Title = "Pause (Calc)";
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
+
+    Load({Scoped("global", MacroKind::Global, ""), Scoped("prog", MacroKind::Program, "notepad")});
+    desk.Title = "Other";
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
+    desk.Program = "WRITE.EXE";
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 1);
+}
+
+TEST_F(RunDispatchTest, IfRunningScopesBringTheirWindowForward) {
+    Load({Scoped("global", MacroKind::Global, ""), Scoped("mail", MacroKind::Window, "Inbox", 0)});
+    desk.Title = "Other";
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 1);
+    desk.OtherWindow = "INBOX";
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
+    EXPECT_EQ(desk.Activated.back(), "INBOX");
+}
+
+TEST_F(RunDispatchTest, AHotKeyTypesItsMacroWithTheInUseProtocol) {
+    Load({Typing("Greet", CtrlQ, "hi")});
+    dispatch.HotKeyPressed(CtrlQ, 55);
+    EXPECT_EQ(Typed(), "hi|");
+    EXPECT_EQ(host.Trace.front(), "in use");
+    EXPECT_EQ(host.Trace.back(), "clear timer");
+    EXPECT_EQ(dispatch.TargetWindow, 55u);
+    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 1);
+    dispatch.MacroEnded();
+    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 0);
+}
+
+TEST_F(RunDispatchTest, AHotKeyDuringARunStartsNothingAndChangesNothing) {
+    Load({Typing("Long", CtrlQ, "ab"), Typing("Other", 3, "xy")});
+    bool pressed = false;
+    host.OnPump = [&] {
+        if (pressed)
+            return;
+        pressed = true;
+        // With Caps Lock on, from another window.
+        dispatch.HotKeyPressed(3 | CapsLockBit, 99);
+    };
+    dispatch.HotKeyPressed(CtrlQ, 55);
+    EXPECT_EQ(Typed(), "ab|");
+    EXPECT_EQ(dispatch.TargetWindow, 55u);
+    EXPECT_FALSE(state.CapsLockWasOn);
+    // Until the end marker comes back the macro is still in use.
+    dispatch.HotKeyPressed(3, 99);
+    EXPECT_EQ(Typed(), "ab|");
+    dispatch.MacroEnded();
+    dispatch.HotKeyPressed(3, 99);
+    EXPECT_EQ(Typed(), "ab|xy|");
+}
+
+TEST_F(RunDispatchTest, AKeyThatReloadedAChangedLibraryOnlyReplaysItself) {
+    Load({Typing("Greet", CtrlQ, "hi")});
+    desk.Changed = true;
+    dispatch.HotKeyPressed(CtrlQ | CapsLockBit, 1);
+    EXPECT_EQ(Typed(), "");
+    EXPECT_EQ(desk.Replayed, std::vector<std::uint32_t>{CtrlQ});
+    desk.Changed = false;
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    EXPECT_EQ(Typed(), "hi|");
+}
+
+TEST_F(RunDispatchTest, EveryRunStartsWithTheAbortFlagCleared) {
+    Load({Typing("Greet", CtrlQ, "hi")});
+    state.AbortFlag = true;
+    dispatch.RunMacroByNickname("greet");
+    EXPECT_EQ(Typed(), "hi|");
+}
+
+TEST_F(RunDispatchTest, ARecordThatCannotBeReadRunsNothing) {
+    Load({Typing("First", 3, "one"), Typing("Second", CtrlQ, "two")});
+    dispatch.HotKeyPressed(3, 1);
+    dispatch.MacroEnded();
+    ASSERT_EQ(Typed(), "one|");
+    // The file lost the second record behind the tables' back.
+    WriteLibrary({Typing("First", 3, "one")});
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    EXPECT_EQ(Typed(), "one|");
+}
+
+TEST_F(RunDispatchTest, AnOpenMenuOrACaptureRefusesWithANotice) {
+    Load({Typing("Greet", CtrlQ, "hi")});
+    dispatch.MenuShown = true;
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    dispatch.MenuShown = false;
+    table->SetU8(HookAt::CaptureRunning, 1);
+    dispatch.RunMacroByNickname("Greet");
+    EXPECT_EQ(desk.Notices,
+              (std::vector<std::string>{RefusalMessage::MenuShown, RefusalMessage::Recording}));
+    EXPECT_EQ(Typed(), "");
+}
+
+TEST_F(RunDispatchTest, SystemMacrosActOnTheirHotKeyAndOnlyTheMenuByNickname) {
+    Load({Typing("Greet", CtrlQ, "hi")});
+    // The five system macros follow: terminate, editor, capture, resume, menu.
+    const int terminate = table->Activation(2), resume = table->Activation(5);
+    dispatch.HotKeyPressed(static_cast<std::uint32_t>(resume), 1);
+    dispatch.HotKeyPressed(static_cast<std::uint32_t>(terminate), 1);
+    EXPECT_EQ(desk.Actions, "5");
+    for (int i = 2; i <= 6; ++i) dispatch.RunMacroByNickname(settings->Nickname[i].str());
+    EXPECT_EQ(desk.Actions, "54");
+    EXPECT_EQ(Typed(), "");
+}
+
+TEST_F(RunDispatchTest, AMenuRunsTheChosenMacroAndNothingWhenCancelled) {
+    MacroRecord menu = Ordinary("Menu", CtrlQ);
+    menu.MacroKind = MacroKind::PopupMenu;
+    menu.SetPopupMembers({2});
+    Load({menu, Typing("Member", ActivationCode::None, "m")});
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    EXPECT_EQ(Typed(), "");
+    EXPECT_FALSE(dispatch.MenuShown);
+    desk.MenuAnswer = 2;
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    EXPECT_EQ(Typed(), "m|");
+}
+
+TEST_F(RunDispatchTest, NicknamesMatchWithoutRegardToCaseAndEmptyNamesNothing) {
+    MacroRecord unnamed = Typing("", 4, "nameless");
+    Load({unnamed, Typing("My Macro", CtrlQ, "mine")});
+    dispatch.RunMacroByNickname("");
+    EXPECT_EQ(Typed(), "");
+    dispatch.RunMacroByNickname("MY MACRO");
+    EXPECT_EQ(Typed(), "mine|");
+}
+
+}  // namespace
+}  // namespace orv
