@@ -1,10 +1,25 @@
 #include "common/sync_record.h"
 
-#include <array>
-
 #include "common/files.h"
 
 namespace orv {
+
+SyncFileSession::Contents SyncFileSession::Read(SyncRecord& record) {
+    long long size = FileBytes();
+    if (size == 0)
+        return Contents::Empty;
+    Image image;
+    if (size < 0 || !ReadFromStart(image))
+        return Contents::Unreadable;
+    record = SyncRecord::Decode(image);
+    return Contents::Record;
+}
+
+bool SyncFileSession::Write(const SyncRecord& record) {
+    Image image;
+    record.Encode(image);
+    return WriteAtStartAndFlush(image);
+}
 
 namespace {
 
@@ -12,27 +27,20 @@ class PlainSession final : public SyncFileSession {
   public:
     explicit PlainSession(FilePtr f) : file_(std::move(f)) {}
 
-    Contents Read(SyncRecord& record) override {
-        long long size = FileSize(file_.get());
-        if (size == 0)
-            return Contents::Empty;
-        std::array<std::uint8_t, SyncRecord::Size> image;
-        if (size < 0 || std::fseek(file_.get(), 0, SEEK_SET) != 0 ||
-            std::fread(image.data(), 1, image.size(), file_.get()) != image.size())
-            return Contents::Unreadable;
-        record = SyncRecord::Decode(image);
-        return Contents::Record;
+  private:
+    long long FileBytes() override { return FileSize(file_.get()); }
+
+    bool ReadFromStart(Image& image) override {
+        return std::fseek(file_.get(), 0, SEEK_SET) == 0 &&
+               std::fread(image.data(), 1, image.size(), file_.get()) == image.size();
     }
 
-    bool Write(const SyncRecord& record) override {
-        std::array<std::uint8_t, SyncRecord::Size> image;
-        record.Encode(image);
+    bool WriteAtStartAndFlush(const Image& image) override {
         return std::fseek(file_.get(), 0, SEEK_SET) == 0 &&
                std::fwrite(image.data(), 1, image.size(), file_.get()) == image.size() &&
                std::fflush(file_.get()) == 0;
     }
 
-  private:
     FilePtr file_;
 };
 

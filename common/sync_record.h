@@ -2,6 +2,7 @@
 // whether the library is locked, and the lock holder's last sign of life.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -37,12 +38,21 @@ struct SyncRecord {
 
 // The sync file, opened so that no other program or machine can open it until
 // it is closed again: the lock is read, decided and taken within one session.
+// The record is read and written here; a file access gives the raw file calls.
 class SyncFileSession {
   public:
     enum class Contents { Record, Empty, Unreadable };
     virtual ~SyncFileSession() = default;
-    virtual Contents Read(SyncRecord& record) = 0;
-    virtual bool Write(const SyncRecord& record) = 0;
+    Contents Read(SyncRecord& record);
+    bool Write(const SyncRecord& record);
+
+  protected:
+    using Image = std::array<std::uint8_t, SyncRecord::Size>;
+    // The file's size in bytes, or -1.
+    virtual long long FileBytes() = 0;
+    // Whole image from or to the start of the file; false when any step fails.
+    virtual bool ReadFromStart(Image& image) = 0;
+    virtual bool WriteAtStartAndFlush(const Image& image) = 0;
 };
 
 class SyncFileAccess {

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <array>
-
 #include "common/win32/kernel_objects.h"
 
 namespace orv {
@@ -14,32 +12,28 @@ class ExclusiveSession final : public SyncFileSession {
   public:
     explicit ExclusiveSession(KernelHandle file) : file_(std::move(file)) {}
 
-    Contents Read(SyncRecord& record) override {
+  private:
+    long long FileBytes() override {
         DWORD size = GetFileSize(file_.Get(), nullptr);
-        if (size == 0)
-            return Contents::Empty;
-        std::array<std::uint8_t, SyncRecord::Size> image;
-        DWORD got = 0;
-        if (size == INVALID_FILE_SIZE || !Rewind() ||
-            !ReadFile(file_.Get(), image.data(), image.size(), &got, nullptr) ||
-            got != image.size())
-            return Contents::Unreadable;
-        record = SyncRecord::Decode(image);
-        return Contents::Record;
+        return size == INVALID_FILE_SIZE ? -1 : static_cast<long long>(size);
     }
 
-    bool Write(const SyncRecord& record) override {
-        std::array<std::uint8_t, SyncRecord::Size> image;
-        record.Encode(image);
+    bool ReadFromStart(Image& image) override {
+        DWORD got = 0;
+        return Rewind() && ReadFile(file_.Get(), image.data(), image.size(), &got, nullptr) &&
+               got == image.size();
+    }
+
+    bool WriteAtStartAndFlush(const Image& image) override {
         DWORD put = 0;
         return Rewind() && WriteFile(file_.Get(), image.data(), image.size(), &put, nullptr) &&
                put == image.size() && FlushFileBuffers(file_.Get());
     }
 
-  private:
     bool Rewind() {
         return SetFilePointer(file_.Get(), 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER;
     }
+
     KernelHandle file_;
 };
 

@@ -8,6 +8,7 @@
 #include "common/hook_table.h"
 #include "common/side_files.h"
 #include "tests/support/win32/wait_for.h"
+#include "tests/support/win32/process.h"
 
 namespace orv::e2e {
 
@@ -47,16 +48,8 @@ Process::~Process() {
 
 bool Process::Start(const std::string& commandLine) {
     Kill();
-    std::string line = commandLine;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
-        return false;
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
-    return true;
+    process_ = testing::StartProcess(commandLine);
+    return process_ != nullptr;
 }
 
 bool Process::WaitExit(unsigned timeoutMs) {
@@ -150,18 +143,7 @@ std::string Target::Text() const {
 }
 
 bool Xdotool(const std::string& arguments) {
-    std::string line = "/usr/bin/xdotool " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
-        return false;
-    if (info.hThread)
-        CloseHandle(info.hThread);
-    if (info.hProcess)
-        CloseHandle(info.hProcess);
-    return true;
+    return testing::StartDetached("/usr/bin/xdotool " + arguments);
 }
 
 std::string Target::FocusCommand() const {

@@ -17,6 +17,7 @@
 #include "common/swap_keys.h"
 #include "hook/ornhook.h"
 #include "tests/support/win32/wait_for.h"
+#include "tests/support/win32/process.h"
 
 namespace orv {
 namespace {
@@ -113,17 +114,7 @@ bool Xdotool(HWND top, const std::string& commands) {
     const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(top, "__wine_x11_whole_window"));
     std::string line =
         "/usr/bin/xdotool windowfocus --sync " + std::to_string(xid) + " " + commands;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return false;
-    if (process.hThread)
-        CloseHandle(process.hThread);
-    if (process.hProcess)
-        CloseHandle(process.hProcess);
-    return true;
+    return testing::StartDetached(line);
 }
 
 void TypeTagged(WORD vk, bool up) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "tests/support/win32/process.h"
 
 #include <windows.h>
 
@@ -19,19 +20,15 @@ int RunPeer(const std::string& arguments) {
     std::string path(self);
     path = path.substr(0, path.find_last_of('\\') + 1) + "ornhook_peer.exe";
     std::string command = "\"" + path + "\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    HANDLE process = testing::StartProcess(command);
+    if (!process)
         return -1;
     DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &code);
+    if (WaitForSingleObject(process, 20000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process, &code);
     else
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+        TerminateProcess(process, 1);
+    CloseHandle(process);
     return static_cast<int>(code);
 }
 

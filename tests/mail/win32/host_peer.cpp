@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "tests/support/win32/wait_for.h"
+#include "tests/support/win32/process.h"
 
 namespace orv::testing {
 namespace {
@@ -47,18 +48,9 @@ HostPeer::HostPeer(const std::string& mode) : mode_(mode) {
 void HostPeer::Start() {
     std::string command = "/usr/bin/python3 " + UnixPath(ExeFolder() + "\\mail_peer.py") + " " +
                           mode_ + " " + UnixPath(dir_);
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi)) {
-        throw std::runtime_error("cannot start " + command);
-    }
     // A host process gives no handle to wait on; the files say when it is done.
-    if (pi.hProcess)
-        CloseHandle(pi.hProcess);
-    if (pi.hThread)
-        CloseHandle(pi.hThread);
+    if (!testing::StartDetached(command))
+        throw std::runtime_error("cannot start " + command);
 }
 
 HostPeer::~HostPeer() {
