@@ -15,7 +15,7 @@ constexpr int chunksPerWrite = 16;
 constexpr std::size_t maxLine = 1024;
 // The least time between two rounds of message handling while encoding or
 // sending: often enough for the status window, rarely enough to stay fast.
-constexpr DWORD pumpIntervalMs = 20;
+constexpr std::uint32_t pumpIntervalMs = 20;
 
 void RegisterWindowClass(WNDPROC proc) {
     static bool registered = false;
@@ -47,13 +47,24 @@ LRESULT CALLBACK TagSocket::WindowProc(HWND window, UINT message, WPARAM wParam,
     auto* self = reinterpret_cast<TagSocket*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self &&
         (message == WM_HOSTLOOKUP || message == WM_SERVLOOKUP || message == WM_SOCKETEVENT)) {
-        self->Notify(message, lParam);
+        self->Notify(message, wParam, lParam);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void TagSocket::Notify(UINT message, LPARAM lParam) {
+bool TagSocket::IsCurrent(UINT message, WPARAM wParam) const {
+    // A closed socket's handle is soon given to the next one, and its last
+    // notifications may still be queued: only the current socket's and the
+    // current request's count.
+    if (message == WM_SOCKETEVENT)
+        return socket_ != INVALID_SOCKET && wParam == socket_;
+    return request_ && reinterpret_cast<HANDLE>(wParam) == request_;
+}
+
+void TagSocket::Notify(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!IsCurrent(message, wParam))
+        return;
     lastError_ = WSAGETSELECTERROR(lParam);
     flags_.error = lastError_ != 0;
     if (message == WM_HOSTLOOKUP) {
@@ -103,13 +114,14 @@ bool TTimeCounter::Expired() {
 }
 
 void TagSocket::PumpMessages() {
+    lastPump_ = CurrentClock().TickCount();
     // A program that is ending cancels the transfer.
     if (!PumpPendingMessages())
         flags_.canceled = true;
 }
 
 void TagSocket::ProcessMessages() {
-    if (GetTickCount() - lastPump_ >= pumpIntervalMs)
+    if (CurrentClock().TickCount() - lastPump_ >= pumpIntervalMs)
         PumpMessages();
 }
 
@@ -395,9 +407,16 @@ void TagSocket::SendStream(std::istream& data, std::int64_t size, const Progress
 void TagSocket::Close() {
     counter_.Stop();
     CancelRequest();
-    if (socket_ != INVALID_SOCKET && winsock_.Loaded())
+    if (socket_ != INVALID_SOCKET && winsock_.Loaded()) {
+        winsock_.WSAAsyncSelect(socket_, window_, 0, 0);
         winsock_.closesocket(socket_);
+    }
     socket_ = INVALID_SOCKET;
+    // The next socket may get the same handle: notifications of this one that
+    // are still queued must not reach it.
+    MSG stale;
+    while (PeekMessageA(&stale, window_, WM_SOCKETEVENT, WM_SOCKETEVENT, PM_REMOVE)) {
+    }
     // Every start-up of this connection is undone with it.
     for (; startups_ > 0; --startups_) {
         if (winsock_.Loaded())

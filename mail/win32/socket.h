@@ -68,7 +68,8 @@ class TagSocket final : public LineTransport {
     };
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void Notify(UINT message, LPARAM lParam);
+    bool IsCurrent(UINT message, WPARAM wParam) const;
+    void Notify(UINT message, WPARAM wParam, LPARAM lParam);
     void ResetState();
     // Serves the message queue until done() holds, a cancel or the time-out.
     template <typename Done>
@@ -96,7 +97,7 @@ class TagSocket final : public LineTransport {
     Flags flags_;
     int lastError_ = 0;
     bool drained_ = false;
-    DWORD lastPump_ = 0;
+    std::uint32_t lastPump_ = 0;
     char lookup_[MAXGETHOSTSTRUCT] = {};
 };
 

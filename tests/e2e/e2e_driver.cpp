@@ -155,7 +155,7 @@ bool Target::Focus() {
     // Without a window manager the X focus alone does not make a window the
     // foreground one: both are asked for.
     SetForegroundWindow(top_);
-    return Xdotool(FocusCommand()) && WaitFor([&] { return GetForegroundWindow() == top_; }, 5000);
+    return Xdotool(FocusCommand()) && WaitFor([&] { return GetForegroundWindow() == top_; });
 }
 
 bool Target::Keys(const std::string& commands) {

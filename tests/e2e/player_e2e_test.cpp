@@ -93,7 +93,7 @@ TEST_F(PlayerEndToEnd, DuringARunHotKeysStartNothingAndTheInUseByteIsGivenBack) 
     // Both the running macro's key and another one, while it waits.
     ASSERT_TRUE(target.Keys("key ctrl+e ctrl+q"));
     ASSERT_TRUE(WaitFor([&] { return target.Text() == "st"; })) << target.Text();
-    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }, 5000));
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
     // Nothing was queued behind the run either.
     Press(target, "key ctrl+e", "sto");
 }
@@ -121,7 +121,7 @@ TEST_F(PlayerEndToEnd, EscapeEndsARunningMacro) {
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Macro Abort")); }));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }, 5000));
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
     EXPECT_EQ(target.Text(), "s");
 }
 

@@ -29,7 +29,7 @@ TEST(WindowNotices, ArriveAsTheProgramNoticeWhileAWindowIsKnown) {
     notices.Post(8, 3);  // nobody to tell yet
     known = target.window;
     notices.Post(20, 12);
-    ASSERT_TRUE(testing::WaitFor([] { return !NoticeWindow::received.empty(); }, 5000));
+    ASSERT_TRUE(testing::WaitFor([] { return !NoticeWindow::received.empty(); }));
     ASSERT_EQ(NoticeWindow::received.size(), 1u);
     EXPECT_EQ(NoticeWindow::received[0], (std::pair<WPARAM, LPARAM>{20, 12}));
 }

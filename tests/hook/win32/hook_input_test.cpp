@@ -209,7 +209,7 @@ SharedBlock* HookInput::remapBlock = nullptr;
 
 TEST_F(HookInput, AHotKeyInUseReachesThePlayerAndNoOneElse) {
     Keys("key ctrl+q ctrl+w");
-    ASSERT_TRUE(WaitFor([&] { return !player->posted.empty(); }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return !player->posted.empty(); }));
     ASSERT_EQ(player->posted.size(), 1u);
     EXPECT_EQ(player->posted[0].message, WM_USER + 2);
     EXPECT_EQ(player->posted[0].wParam, static_cast<WPARAM>(CtrlQ));
@@ -236,7 +236,7 @@ TEST_F(HookInput, TheSecondWindowTakesEveryCombinationWhileItsFlagIsOn) {
     Set(HookSection::Window2, HookAt::SecondWindowOn, 1);
     Keys("key ctrl+q ctrl+w Escape");
     Set(HookSection::Window2, HookAt::SecondWindowOn, 0);
-    ASSERT_TRUE(WaitFor([&] { return dialog->posted.size() >= 3; }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return dialog->posted.size() >= 3; }));
     EXPECT_EQ(dialog->Of(WM_USER + 1),
               (std::vector<WPARAM>{CtrlQ, CtrlW, static_cast<WPARAM>(Escape)}));
     EXPECT_TRUE(player->posted.empty());
@@ -262,7 +262,7 @@ TEST_F(HookInput, EscapeAbortsAPlayingMacroUnlessItWaitsForAKey) {
 
 TEST_F(HookInput, CapsLockIsReportedEachTime) {
     Keys("key Caps_Lock Caps_Lock");
-    ASSERT_TRUE(WaitFor([&] { return player->Of(WM_USER + 9).size() >= 2; }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return player->Of(WM_USER + 9).size() >= 2; }));
     std::vector<WPARAM> states = player->Of(WM_USER + 9);
     ASSERT_EQ(states.size(), 2u);
     EXPECT_NE(states[0] != 0, states[1] != 0);
@@ -276,7 +276,7 @@ TEST_F(HookInput, ThePlayersClosingKeyEndsTheRun) {
     Set(HookSection::InUse, HookAt::MacroPlaying, 1);
     TypeTagged(VK_EXECUTE, false);
     TypeTagged(VK_EXECUTE, true);
-    EXPECT_TRUE(WaitFor([&] { return player->Of(WM_USER + 12).size() == 1; }, 3000));
+    EXPECT_TRUE(WaitFor([&] { return player->Of(WM_USER + 12).size() == 1; }));
     Set(HookSection::InUse, HookAt::MacroPlaying, 0);
 }
 

@@ -89,7 +89,7 @@ TEST_F(PlaybackTest, UnknownTokensAreTypedLiterally) {
 TEST_F(PlaybackTest, NoModifierStaysDownAfterATrailingModifierOrAnAbort) {
     Play("x<CTRL>");
     EXPECT_TRUE(EditHolds(target, "x"));
-    EXPECT_TRUE(WaitFor(NoModifierDown, 5000));
+    EXPECT_TRUE(WaitFor(NoModifierDown));
 
     // The abort arrives as a timer message while the run waits, as the hook
     // library's message would.
@@ -102,7 +102,7 @@ TEST_F(PlaybackTest, NoModifierStaysDownAfterATrailingModifierOrAnAbort) {
     Play("<CTLD><SHFD><ALTD>ab<DELAY:20.00>never");
     EXPECT_LT(GetTickCount() - started, 10000u);
     EXPECT_TRUE(ctrlDownAtAbort);
-    EXPECT_TRUE(WaitFor(NoModifierDown, 5000));
+    EXPECT_TRUE(WaitFor(NoModifierDown));
     KillTimer(nullptr, timer);
     EXPECT_EQ(target.Text().find("never"), std::string::npos);
 }
@@ -116,7 +116,7 @@ TEST_F(PlaybackTest, MouseMovesLandOnTheIntendedPixel) {
                       static_cast<int>(p.y));
         Play(script);
         POINT at{};
-        EXPECT_TRUE(WaitFor([&] { return GetCursorPos(&at) && at.x == p.x && at.y == p.y; }, 3000))
+        EXPECT_TRUE(WaitFor([&] { return GetCursorPos(&at) && at.x == p.x && at.y == p.y; }))
             << "aimed at " << p.x << "," << p.y << ", landed on " << at.x << "," << at.y;
     }
 }
@@ -128,8 +128,7 @@ TEST_F(PlaybackTest, PointerGoesToTheCaret) {
     ASSERT_TRUE(GetCaretPos(&caret) && ClientToScreen(target.Edit(), &caret));
     Play("<MMS:00000,00000><MMC>");
     POINT at{};
-    EXPECT_TRUE(
-        WaitFor([&] { return GetCursorPos(&at) && at.x == caret.x && at.y == caret.y; }, 3000))
+    EXPECT_TRUE(WaitFor([&] { return GetCursorPos(&at) && at.x == caret.x && at.y == caret.y; }))
         << "caret at " << caret.x << "," << caret.y << ", pointer at " << at.x << "," << at.y;
 }
 

@@ -47,7 +47,7 @@ bool TypingWindow::Focus() {
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     SetFocus(edit_);
-    return WaitFor([&] { return GetForegroundWindow() == window && GetFocus() == edit_; }, 5000);
+    return WaitFor([&] { return GetForegroundWindow() == window && GetFocus() == edit_; });
 }
 
 std::string TypingWindow::Text() const {
