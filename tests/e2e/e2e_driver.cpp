@@ -128,10 +128,29 @@ bool Target::Start(const std::string& title) {
     if (!process_.Start(Beside("e2e_target.exe") + " " + title))
         return false;
     return WaitFor([&] {
-        top_ = FindWindowA("OrvE2ETarget", title.c_str());
-        edit_ = top_ ? FindWindowExA(top_, nullptr, "EDIT", nullptr) : nullptr;
-        return edit_ != nullptr;
-    });
+               top_ = FindWindowA("OrvE2ETarget", title.c_str());
+               edit_ = top_ ? FindWindowExA(top_, nullptr, "EDIT", nullptr) : nullptr;
+               return edit_ != nullptr;
+           }) &&
+           TakesKeys();
+}
+
+bool Target::TakesKeys() {
+    // The X window can still be unmapped when the Windows one exists; the X
+    // focus request then fails and xdotool drops the keys that follow it. The
+    // probe deletes a selected text, so a key that arrives late or twice
+    // changes nothing more; a lost one is sent again.
+    constexpr int attempts = 10;
+    constexpr unsigned attemptMs = 2000;
+    SetText("probe");
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        SendMessageA(edit_, EM_SETSEL, 0, -1);
+        if (!Keys("key Delete"))
+            return false;
+        if (WaitFor([&] { return Text().empty(); }, attemptMs))
+            return true;
+    }
+    return false;
 }
 
 std::string Target::Text() const {
@@ -165,9 +184,13 @@ bool Target::Keys(const std::string& commands) {
 }
 
 void Target::Clear() {
+    SetText("");
+}
+
+void Target::SetText(const char* text) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""), SMTO_ABORTIFHUNG, 2000,
-                        &result);
+    SendMessageTimeoutA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &result);
 }
 
 std::uint8_t MasterByte(std::size_t at) {

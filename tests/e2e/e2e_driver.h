@@ -74,6 +74,8 @@ class Target {
 
   private:
     std::string FocusCommand() const;
+    bool TakesKeys();
+    void SetText(const char* text);
 
     Process process_;
     HWND top_ = nullptr;

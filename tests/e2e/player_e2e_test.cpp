@@ -44,11 +44,13 @@ class PlayerEndToEnd : public ::testing::Test {
     }
     void TearDown() override { EXPECT_TRUE(player.Stop()) << "the player did not end"; }
 
-    // Presses keys in the target and waits until it holds expected.
+    // Presses keys in the target and waits until it holds expected and the
+    // run has ended: a hot key pressed while a macro plays starts nothing.
     void Press(Target& target, const std::string& keys, const std::string& expected) {
         ASSERT_TRUE(target.Keys(keys)) << "xdotool could not be started";
         EXPECT_TRUE(WaitFor([&] { return target.Text() == expected; }))
             << "after " << keys << ": \"" << target.Text() << "\"";
+        EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
     }
 
     std::string library;
