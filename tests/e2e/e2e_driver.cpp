@@ -162,7 +162,7 @@ std::string Target::Text() const {
 }
 
 bool Xdotool(const std::string& arguments) {
-    return testing::StartDetached("/usr/bin/xdotool " + arguments);
+    return testing::StartHostProgram("/usr/bin/xdotool " + arguments);
 }
 
 std::string Target::FocusCommand() const {

@@ -114,7 +114,7 @@ bool Xdotool(HWND top, const std::string& commands) {
     const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(top, "__wine_x11_whole_window"));
     std::string line =
         "/usr/bin/xdotool windowfocus --sync " + std::to_string(xid) + " " + commands;
-    return testing::StartDetached(line);
+    return testing::StartHostProgram(line);
 }
 
 void TypeTagged(WORD vk, bool up) {

@@ -49,7 +49,7 @@ void HostPeer::Start() {
     std::string command = "/usr/bin/python3 " + UnixPath(ExeFolder() + "\\mail_peer.py") + " " +
                           mode_ + " " + UnixPath(dir_);
     // A host process gives no handle to wait on; the files say when it is done.
-    if (!testing::StartDetached(command))
+    if (!testing::StartHostProgram(command))
         throw std::runtime_error("cannot start " + command);
 }
 

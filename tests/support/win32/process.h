@@ -12,7 +12,8 @@ namespace orv::testing {
 // it could not be started.
 HANDLE StartProcess(const std::string& commandLine);
 
-// Starts a program that is not waited for; false when it could not be started.
-bool StartDetached(const std::string& commandLine);
+// Starts a Linux program by its Unix path, not waited for; false when it
+// could not be started.
+bool StartHostProgram(const std::string& commandLine);
 
 }  // namespace orv::testing
