@@ -9,7 +9,7 @@
 #include <string>
 
 #include "common/message_boxes.h"
-#include "common/ui/form.h"
+#include "common/ui/win32/form.h"
 #include "editor/commands/command_dialogs.h"
 
 namespace orv {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "common/ui/services.h"
+#include "common/ui/win32/services.h"
 
 namespace orv {
 namespace {

@@ -7,7 +7,7 @@
 #include "common/network_lock.h"
 #include "common/notices.h"
 #include "common/settings.h"
-#include "common/ui/form.h"
+#include "common/ui/win32/form.h"
 
 namespace orv {
 

@@ -13,8 +13,8 @@
 #include <typeinfo>
 #include <vector>
 
-#include "common/ui/form.h"
-#include "common/ui/services.h"
+#include "common/ui/win32/form.h"
+#include "common/ui/win32/services.h"
 
 namespace orv::testing {
 

@@ -8,7 +8,7 @@
 
 #include "common/settings_store.h"
 #include "common/sync_record.h"
-#include "common/ui/form_picture.h"
+#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "editor/commands/win32/flow_dialogs.h"
 #include "editor/commands/win32/network_considerations.h"

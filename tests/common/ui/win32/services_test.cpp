@@ -1,4 +1,4 @@
-#include "common/ui/services.h"
+#include "common/ui/win32/services.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 #include <iterator>
 #include <vector>
 
-#include "common/ui/form.h"
-#include "common/ui/form_picture.h"
+#include "common/ui/win32/form.h"
+#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"

@@ -1,4 +1,4 @@
-#include "common/ui/display.h"
+#include "common/ui/win32/display.h"
 
 #include <windows.h>
 

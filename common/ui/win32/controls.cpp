@@ -1,12 +1,12 @@
-#include "common/ui/controls.h"
+#include "common/ui/win32/controls.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
-#include "common/ui/display.h"
+#include "common/ui/win32/display.h"
 #include "common/whole_numbers.h"
-#include "common/ui/form.h"
+#include "common/ui/win32/form.h"
 
 namespace orv {
 

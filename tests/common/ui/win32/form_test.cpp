@@ -1,11 +1,11 @@
-#include "common/ui/form.h"
+#include "common/ui/win32/form.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "common/ui/display.h"
+#include "common/ui/win32/display.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 

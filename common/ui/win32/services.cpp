@@ -1,4 +1,4 @@
-#include "common/ui/services.h"
+#include "common/ui/win32/services.h"
 
 #include <commdlg.h>
 

@@ -1,12 +1,12 @@
-#include "common/ui/form.h"
+#include "common/ui/win32/form.h"
 
 #include <commctrl.h>
 
 #include <exception>
 
 #include "common/message_boxes.h"
-#include "common/ui/display.h"
-#include "common/ui/services.h"
+#include "common/ui/win32/display.h"
+#include "common/ui/win32/services.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,4 @@
-#include "common/ui/form_picture.h"
+#include "common/ui/win32/form_picture.h"
 
 #include <windows.h>
 
@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "common/ui/form.h"
-#include "common/ui/services.h"
+#include "common/ui/win32/form.h"
+#include "common/ui/win32/services.h"
 
 namespace orv {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/ui/controls.h"
+#include "common/ui/win32/controls.h"
 
 namespace orv {
 
