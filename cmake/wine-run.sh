@@ -6,9 +6,10 @@
 # A fault inside the program ends it with a Windows exception status. A status
 # above 128 means the Wine loader process itself was killed by a signal, which
 # happens rarely on a loaded machine; such a run is repeated once, and said so.
+wine="$(dirname "$0")/../scripts/wine"
 run() {
   out=$(mktemp)
-  wine "$@" >"$out" 2>&1
+  "$wine" "$@" >"$out" 2>&1
   status=$?
   cat "$out"
   rm -f "$out"

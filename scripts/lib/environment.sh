@@ -1,9 +1,18 @@
 # The Wine environment of the tests and the virtual display they run on.
-# Sourced by the scripts; expects $build.
+# Sourced by the scripts after scripts/setup; expects $root and $build.
 
-export WINEPREFIX="$build/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+source "$root/scripts/lib/windows_build.sh"
+
+ORVANE_WINDOWS_ARCH=$(windows_arch)
+[ -n "$ORVANE_WINDOWS_ARCH" ] || { echo "no Windows build chosen: run scripts/setup first" >&2; exit 1; }
+export ORVANE_WINDOWS_ARCH
+wine="$root/scripts/wine"
+windows_build=$(windows_tree "$ORVANE_WINDOWS_ARCH")
+
+# The tests' prefix; each architecture has its own.
+test_wine_prefix() { [ "$ORVANE_WINDOWS_ARCH" = x86_64 ] && echo "$build/wineprefix64" || echo "$build/wineprefix"; }
+export WINEPREFIX
+WINEPREFIX=$(test_wine_prefix)
 
 xvfb_pid=""
 
@@ -20,9 +29,9 @@ start_virtual_display() {
     done
     if [ -e "/tmp/.X11-unix/X$n" ]; then
       export DISPLAY=":$n"
-      wineserver -p
+      "$wine" --server -p
       # Wine's services and desktop start once, here, not inside a test.
-      wine cmd /c exit >/dev/null 2>&1
+      "$wine" cmd /c exit >/dev/null 2>&1
       return 0
     fi
     kill "$xvfb_pid" 2>/dev/null
@@ -33,8 +42,8 @@ start_virtual_display() {
 }
 
 stop_virtual_display() {
-  wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
+  "$wine" --server -k 2>/dev/null
+  "$wine" --server -w 2>/dev/null
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
