@@ -68,6 +68,11 @@ void MouseAt(TControl& control, UINT message, int x, int y, ShiftState shift) {
     HeldKeys held(shift);
     WPARAM keys = ((shift & CtrlDown) ? MK_CONTROL : 0) | ((shift & ShiftDown) ? MK_SHIFT : 0) |
                   ((shift & LeftButtonDown) ? MK_LBUTTON : 0);
+    // The pointer goes there too, so what the system makes of its position
+    // (a move it reports after a capture, a window under it) agrees.
+    POINT screen{x, y};
+    ClientToScreen(control.Handle(), &screen);
+    SetCursorPos(screen.x, screen.y);
     PostMessageA(control.Handle(), message, keys, MAKELPARAM(x, y));
     Pump(control.Form());
 }
