@@ -434,6 +434,9 @@ DWORD TForm::GroupStyle(const TControl* control) const {
 }
 
 void TForm::Initialise() {
+    // Until placed, the window's sizes (from the empty template, or a menu
+    // being set) are not the form's.
+    initialising_ = true;
     SetPropA(handle_, FormProperty, this);
     SetWindowTextA(handle_, caption_.c_str());
     if (menu_)
@@ -446,10 +449,13 @@ void TForm::Initialise() {
         settingDefault_ = false;
     }
 
-    initialising_ = true;
     FormShow();
-    initialising_ = false;
     Place();
+    RECT client{};
+    GetClientRect(handle_, &client);
+    clientWidth_ = Unscaled(client.right);
+    clientHeight_ = Unscaled(client.bottom);
+    initialising_ = false;
     if (stayOnTop_)
         SetStayOnTop(true);
     for (TTimer* t : timers_)
@@ -590,7 +596,7 @@ INT_PTR TForm::Dispatch(UINT message, WPARAM w, LPARAM l) {
             }
             break;
         case WM_SIZE:
-            if (open_ && w != SIZE_MINIMIZED) {
+            if (open_ && !initialising_ && w != SIZE_MINIMIZED) {
                 clientWidth_ = Unscaled(LOWORD(l));
                 clientHeight_ = Unscaled(HIWORD(l));
                 FormResize();

@@ -40,7 +40,7 @@ class TSpeedButton : public TControl {
     HWND tooltip_ = nullptr;
 };
 
-// A picture, stretched to its bounds (a bitmap) or at its own size (an icon).
+// A picture: a bitmap stretched to its bounds, an icon at the small icon size.
 class TImage : public TControl {
   public:
     TImage(TForm& form, TControl* parent, Bounds bounds, Picture picture = {});

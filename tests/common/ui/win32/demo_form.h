@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/ui/win32/canvas.h"
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/hot_key_entry.h"
 #include "common/ui/win32/menus.h"
@@ -32,12 +33,17 @@ class TDemoForm : public TForm {
         CloseButton.ModalResult = IDCANCEL;
         Lines.SetClickToggles(true);
         Lines.SetOwnerDraw(16);
-        Lines.OnDrawItem = [this](TCanvas&, int index, const RECT&, bool) {
+        Lines.OnDrawItem = [this](TCanvas& canvas, int index, const RECT& r, bool selected) {
             DrawnLines.push_back(index);
+            canvas.FillSystem(r, selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+            canvas.SetTextColor(GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+            canvas.DrawIcon16(r.left + 1, r.top, Icon);
+            canvas.WriteFitted(r.left + 20, r.top + 1, r.right - r.left - 22, Lines.Item(index));
         };
         Macros.AutoDrag = true;
         Categories.OnDragDrop = [this](const DropPoint& drop) { Drops.push_back(drop); };
-        for (const char* line : {"alpha", "beta", "gamma", "delta"}) Lines.AddItem(line);
+        for (const char* line : {"alpha", "beta", "gamma", "a line too long for its list"})
+            Lines.AddItem(line);
         for (const char* macro : {"Greeting", "Signature"}) Macros.AddItem(macro);
         for (const char* category : {"All", "Mail", "Text", "Games", "Tools"})
             Categories.AddItem(category);
@@ -63,9 +69,10 @@ class TDemoForm : public TForm {
     TListBox Lines{*this, nullptr, {136, 8, 100, 90}};
     TListBox Macros{*this, nullptr, {8, 90, 120, 60}};
     TListBox Categories{*this, nullptr, {136, 104, 100, 100}};
-    TSpeedButton Speed{*this, nullptr, {244, 8, 24, 24}, {}, "Run the macro"};
-    TImage Image{*this, nullptr, {272, 8, 32, 32}};
-    TGlyphButton Glyph{*this, nullptr, {244, 48, 100, 25}, "&Glyph", {}};
+    HICON Icon = LoadIconA(nullptr, IDI_INFORMATION);
+    TSpeedButton Speed{*this, nullptr, {244, 8, 24, 24}, {nullptr, Icon}, "Run the macro"};
+    TImage Image{*this, nullptr, {272, 8, 32, 32}, {nullptr, Icon}};
+    TGlyphButton Glyph{*this, nullptr, {244, 48, 100, 25}, "&Glyph", {nullptr, Icon}};
     TButton AddButton{*this, nullptr, {244, 150, 100, 25}, "&Add"};
     TButton CloseButton{*this, nullptr, {244, 180, 100, 25}, "Close", ButtonRole::Cancel};
     THotKeyEntry HotKey;

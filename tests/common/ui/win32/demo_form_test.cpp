@@ -195,6 +195,25 @@ TEST_F(DemoFormTest, ControlEventsComeFromTheirWindowsAndFailuresStayInside) {
     EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit", "right 7", "double"}));
 }
 
+TEST_F(DemoFormTest, ControlsTakeTheirOwnFontAndColours) {
+    form.Name.SetFont({static_cast<std::int32_t>(RGB(200, 0, 0)), "Arial", 14, FontStyle::Bold});
+    form.Name.SetColor(RGB(0, 0, 120));
+    ModalDriver driver;
+    driver.Expect<TDemoForm>([](TDemoForm& f) {
+        auto font = [](const TControl& c) { return SendMessageA(c.Handle(), WM_GETFONT, 0, 0); };
+        EXPECT_NE(font(f.Name), font(f.CloseButton));
+        HDC dc = GetDC(f.Name.Handle());
+        LRESULT brush = SendMessageA(f.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(f.Name.Handle()));
+        EXPECT_NE(brush, 0);
+        EXPECT_EQ(GetTextColor(dc), RGB(200, 0, 0));
+        EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 120));
+        ReleaseDC(f.Name.Handle(), dc);
+        f.Close(IDOK);
+    });
+    form.ShowModal();
+}
+
 TEST_F(DemoFormTest, ListsAreDrawnByTheFormToggleByClickAndEditInPlace) {
     form.Lines.SetSelected(0, true);
     ModalDriver driver;
@@ -227,7 +246,7 @@ TEST_F(DemoFormTest, ListsAreDrawnByTheFormToggleByClickAndEditInPlace) {
     form.ShowModal();
     ASSERT_EQ(form.Lines.Count(), 4);
     EXPECT_EQ(form.Lines.Item(0), "ALPHA");
-    EXPECT_EQ(form.Lines.Item(3), "delta");
+    EXPECT_EQ(form.Lines.Item(3), "a line too long for its list");
     EXPECT_EQ(form.Lines.Object(1), 7);
     EXPECT_TRUE(form.Lines.Selected(0));
 }
@@ -432,6 +451,28 @@ TEST(ModelessFormTest, ARestoredWindowIsKeptOnTheScreen) {
     EXPECT_EQ(r.right - r.left, 300);
     EXPECT_EQ(tool.Geometry(), (ScreenRect{d.ScreenWidth - 300, 0, 300, 200}));
     tool.Close();
+}
+
+TEST(ModelessFormTest, EveryBorderStyleKeepsTheClientSizeBelowItsMenu) {
+    const std::pair<FormBorder, DWORD> styles[] = {
+        {FormBorder::Dialog, DS_MODALFRAME},
+        {FormBorder::Sizeable, WS_THICKFRAME | WS_MAXIMIZEBOX},
+        {FormBorder::ToolWindow, WS_THICKFRAME},
+    };
+    for (auto [border, style] : styles) {
+        RecordedSecondWindow second;
+        TDemoForm demo(second);
+        demo.BorderStyle = border;
+        demo.Show();
+        RECT client{};
+        GetClientRect(demo.Handle(), &client);
+        EXPECT_EQ(client.right, 360);
+        EXPECT_EQ(client.bottom, 240);
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(demo.Handle(), GWL_STYLE)) & style, style);
+        EXPECT_EQ((GetWindowLongPtrA(demo.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0,
+                  border == FormBorder::ToolWindow);
+        demo.Close();
+    }
 }
 
 TEST(FormPictures, DemoFormInEachBorderStyle) {
