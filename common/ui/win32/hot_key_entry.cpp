@@ -13,7 +13,7 @@ void THotKeyEntry::Switch(bool on) {
     if (on == on_)
         return;
     on_ = on;
-    second_.SetSecondWindow(on ? Form().Handle() : nullptr, on);
+    second_.SetSecondWindow(Form().Handle(), on);
 }
 
 bool THotKeyEntry::WindowMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {

@@ -9,7 +9,7 @@
 
 namespace orv {
 
-// Names the window that receives the pressed combinations, or stops that.
+// Names the window that receives the pressed combinations, switched on or off.
 class SecondWindow {
   public:
     virtual ~SecondWindow() = default;

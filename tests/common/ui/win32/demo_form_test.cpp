@@ -264,7 +264,7 @@ TEST_F(DemoFormTest, TheHotKeyBoxTakesKeysOnlyWhileItHasTheFocus) {
         EXPECT_EQ(codes, std::vector<int>{5});
         PressKey(f, VK_TAB);
         ASSERT_EQ(second.Calls.size(), 2u);
-        EXPECT_FALSE(second.Calls[1].second);
+        EXPECT_EQ(second.Calls[1], std::make_pair(f.Handle(), false));
         SendMessageA(f.Handle(), HotKeyPressedMessage, 6, 0);  // off: the form's own message
         EXPECT_EQ(codes, std::vector<int>{5});
         f.HotKey.SetFocus();
