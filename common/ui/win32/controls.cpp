@@ -101,15 +101,14 @@ void TControl::SetFontColor(COLORREF text) {
         InvalidateRect(handle_, nullptr, TRUE);
 }
 
-HBRUSH TControl::Colours(HDC dc) const {
+HBRUSH TControl::Colours(HDC dc, int systemBackground) const {
     if (color_ == CLR_INVALID && fontColor_ == CLR_INVALID)
         return nullptr;
     if (fontColor_ != CLR_INVALID)
         SetTextColor(dc, fontColor_);
-    if (color_ == CLR_INVALID)
-        return GetSysColorBrush(COLOR_WINDOW);
-    SetBkColor(dc, color_);
-    return brush_;
+    // Only the text's colour set: the background the system would give.
+    SetBkColor(dc, color_ == CLR_INVALID ? GetSysColor(systemBackground) : color_);
+    return color_ == CLR_INVALID ? GetSysColorBrush(systemBackground) : brush_;
 }
 
 bool TControl::Showing() const {

@@ -152,7 +152,7 @@ class TControl {
     void Place();
     void ShowState();
     POINT Origin() const;
-    HBRUSH Colours(HDC dc) const;
+    HBRUSH Colours(HDC dc, int systemBackground) const;
     bool MouseMessage(UINT message, WPARAM w, LPARAM l);
     void TrackDrag(UINT message, POINT at);
     TControl* DropTarget(POINT at, POINT& targetPoint) const;

@@ -539,7 +539,10 @@ INT_PTR TForm::ForControl(int id, UINT message, WPARAM w, LPARAM l) {
 INT_PTR TForm::ControlColours(UINT message, WPARAM w, LPARAM l) {
     // The dialog procedure answers these with the brush itself.
     TControl* c = ControlOf(reinterpret_cast<HWND>(l));
-    if (HBRUSH brush = c ? c->Colours(reinterpret_cast<HDC>(w)) : nullptr)
+    bool onFace = message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN;
+    if (HBRUSH brush =
+            c ? c->Colours(reinterpret_cast<HDC>(w), onFace ? COLOR_BTNFACE : COLOR_WINDOW)
+              : nullptr)
         return reinterpret_cast<INT_PTR>(brush);
     LRESULT result = 0;
     return FormMessage(message, w, l, result) ? static_cast<INT_PTR>(result) : FALSE;
