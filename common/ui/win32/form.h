@@ -119,7 +119,8 @@ class TForm {
     virtual void FormShow() {}
     // Whenever the form closes, however it is closed.
     virtual void FormClose() {}
-    // The window's client area changed size (after the controls exist).
+    // The client area changed size, by the user or by code, once the form is
+    // placed at its show.
     virtual void FormResize() {}
     // The form became the active window.
     virtual void FormActivate() {}
