@@ -1,8 +1,19 @@
 #include "common/win32/message_pump.h"
 
-#include <windows.h>
-
 namespace orv {
+namespace {
+
+MessageFilter installedFilter = nullptr;
+
+}  // namespace
+
+void SetFormMessageFilter(MessageFilter filter) {
+    installedFilter = filter;
+}
+
+bool FilterFormMessage(MSG& msg) {
+    return installedFilter && installedFilter(msg);
+}
 
 bool PumpPendingMessages() {
     MSG msg;
@@ -11,6 +22,8 @@ bool PumpPendingMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
+        if (FilterFormMessage(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -3,16 +3,35 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 
+#include "common/ui/win32/canvas.h"
 #include "common/ui/win32/display.h"
-#include "common/whole_numbers.h"
 #include "common/ui/win32/form.h"
+#include "common/ui/win32/guarded.h"
+#include "common/whole_numbers.h"
 
 namespace orv {
+
+ShiftState CurrentShift() {
+    auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    return (down(VK_SHIFT) ? ShiftDown : 0) | (down(VK_MENU) ? AltDown : 0) |
+           (down(VK_CONTROL) ? CtrlDown : 0) | (down(VK_LBUTTON) ? LeftButtonDown : 0) |
+           (down(VK_RBUTTON) ? RightButtonDown : 0) | (down(VK_MBUTTON) ? MiddleButtonDown : 0);
+}
 
 TControl::TControl(TForm& form, TControl* parent, Bounds bounds, std::string text)
     : form_(form), parent_(parent), bounds_(bounds), text_(std::move(text)) {
     id_ = form.Register(this);
+}
+
+TControl::~TControl() {
+    if (form_.Handle())
+        form_.Abandon();
+    if (font_)
+        DeleteObject(font_);
+    if (brush_)
+        DeleteObject(brush_);
 }
 
 std::string TControl::Text() const {
@@ -38,8 +57,58 @@ void TControl::SetEnabled(bool enabled) {
 
 void TControl::SetVisible(bool visible) {
     visible_ = visible;
+    if (form_.Handle())
+        form_.CreateShownControls();
     ShowState();
     form_.ShowControlsOf(this);
+}
+
+bool TControl::AwaitsShow() const {
+    for (const TControl* p = parent_; p; p = p->parent_)
+        if (!p->Realised())
+            return true;
+    return false;
+}
+
+void TPanel::RealiseIfShowing() {
+    if (lazy_ && !realised_ && Showing())
+        realised_ = true;
+}
+
+void TControl::SetFont(const FontSpec& font) {
+    if (font_)
+        DeleteObject(font_);
+    font_ = CreateFontFrom(font);
+    fontColor_ = static_cast<COLORREF>(font.Color);
+    if (handle_) {
+        Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+        InvalidateRect(handle_, nullptr, TRUE);
+    }
+}
+
+void TControl::SetColor(COLORREF background) {
+    color_ = background;
+    if (brush_)
+        DeleteObject(brush_);
+    brush_ = background == CLR_INVALID ? nullptr : CreateSolidBrush(background);
+    if (handle_)
+        InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TControl::SetFontColor(COLORREF text) {
+    fontColor_ = text;
+    if (handle_)
+        InvalidateRect(handle_, nullptr, TRUE);
+}
+
+HBRUSH TControl::Colours(HDC dc, int systemBackground) const {
+    if (color_ == CLR_INVALID && fontColor_ == CLR_INVALID)
+        return nullptr;
+    if (fontColor_ != CLR_INVALID)
+        SetTextColor(dc, fontColor_);
+    // Only the text's colour set: the background the system would give.
+    SetBkColor(dc, color_ == CLR_INVALID ? GetSysColor(systemBackground) : color_);
+    return color_ == CLR_INVALID ? GetSysColorBrush(systemBackground) : brush_;
 }
 
 bool TControl::Showing() const {
@@ -62,6 +131,170 @@ bool TControl::Focused() const {
 
 bool TControl::ParentMessage(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
+}
+
+int TControl::ItemAt(int, int) const {
+    return -1;
+}
+
+LRESULT TControl::CallDefault(UINT message, WPARAM w, LPARAM l) const {
+    return DefSubclassProc(handle_, message, w, l);
+}
+
+LRESULT CALLBACK TControl::SubclassProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                        DWORD_PTR self) {
+    auto* control = reinterpret_cast<TControl*>(self);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, SubclassProc, 0);
+        return DefSubclassProc(window, message, w, l);
+    }
+    if (!TForm::Of(window) || control->handle_ != window)
+        return DefSubclassProc(window, message, w, l);  // the form is going
+    LRESULT result = 0;
+    bool handled = false;
+    Guarded([&] { handled = control->WindowMessage(message, w, l, result); });
+    return handled ? result : DefSubclassProc(window, message, w, l);
+}
+
+bool TControl::WindowMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
+    switch (message) {
+        case WM_GETDLGCODE:
+            result = CallDefault(message, w, l) | WantedKeys();
+            return true;
+        case WM_SETFOCUS:
+            result = CallDefault(message, w, l);
+            if (OnEnter)
+                OnEnter();
+            return true;
+        case WM_KILLFOCUS:
+            result = CallDefault(message, w, l);
+            if (OnExit)
+                OnExit();
+            return true;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (!OnKeyDown)
+                return false;
+            {
+                auto key = static_cast<WORD>(w);
+                OnKeyDown(key, CurrentShift());
+                result = key ? CallDefault(message, key, l) : 0;
+            }
+            return true;
+        case WM_CHAR:
+            if (!OnKeyPress)
+                return false;
+            {
+                auto key = static_cast<char>(w);
+                OnKeyPress(key);
+                result = key ? CallDefault(message, static_cast<unsigned char>(key), l) : 0;
+            }
+            return true;
+        default:
+            return MouseMessage(message, w, l);
+    }
+}
+
+bool TControl::MouseMessage(UINT message, WPARAM w, LPARAM l) {
+    POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+    ShiftState shift = ((w & MK_SHIFT) ? ShiftDown : 0) | ((w & MK_CONTROL) ? CtrlDown : 0) |
+                       ((w & MK_LBUTTON) ? LeftButtonDown : 0) |
+                       ((w & MK_RBUTTON) ? RightButtonDown : 0) |
+                       ((w & MK_MBUTTON) ? MiddleButtonDown : 0);
+    auto down = [&](MouseButton b) {
+        if (OnMouseDown)
+            OnMouseDown(b, shift, at.x, at.y);
+    };
+    auto up = [&](MouseButton b) {
+        if (OnMouseUp)
+            OnMouseUp(b, shift, at.x, at.y);
+    };
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            TrackDrag(message, at);
+            down(MouseButton::Left);
+            break;
+        case WM_RBUTTONDOWN:
+            down(MouseButton::Right);
+            break;
+        case WM_MBUTTONDOWN:
+            down(MouseButton::Middle);
+            break;
+        case WM_LBUTTONUP:
+            up(MouseButton::Left);
+            TrackDrag(message, at);
+            break;
+        case WM_RBUTTONUP:
+            up(MouseButton::Right);
+            break;
+        case WM_MBUTTONUP:
+            up(MouseButton::Middle);
+            break;
+        case WM_MOUSEMOVE:
+            if (OnMouseMove)
+                OnMouseMove(shift, at.x, at.y);
+            TrackDrag(message, at);
+            return dragging_;
+        case WM_LBUTTONDBLCLK:
+            if (OnDblClick)
+                OnDblClick();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+void TControl::TrackDrag(UINT message, POINT at) {
+    if (!AutoDrag)
+        return;
+    if (message == WM_LBUTTONDOWN) {
+        dragStart_ = at;
+        dragPending_ = true;
+        return;
+    }
+    POINT targetPoint{};
+    TControl* target = dragging_ ? DropTarget(at, targetPoint) : nullptr;
+    auto accepts = [&] {
+        if (!target)
+            return false;
+        if (target->OnDragOver)
+            return target->OnDragOver(*this, targetPoint.x, targetPoint.y);
+        return static_cast<bool>(target->OnDragDrop);
+    };
+    if (message == WM_MOUSEMOVE) {
+        if (dragPending_ && (std::abs(at.x - dragStart_.x) >= DragThreshold ||
+                             std::abs(at.y - dragStart_.y) >= DragThreshold)) {
+            dragPending_ = false;
+            dragging_ = true;
+            SetCapture(handle_);
+            target = DropTarget(at, targetPoint);
+        }
+        if (dragging_)
+            SetCursor(LoadCursorA(nullptr, accepts() ? IDC_ARROW : IDC_NO));
+        return;
+    }
+    // Button up: a drop when a drag was on, nothing else.
+    dragPending_ = false;
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    if (GetCapture() == handle_)
+        ReleaseCapture();
+    if (accepts() && target->OnDragDrop)
+        target->OnDragDrop(
+            {this, targetPoint.x, targetPoint.y, target->ItemAt(targetPoint.x, targetPoint.y)});
+}
+
+TControl* TControl::DropTarget(POINT at, POINT& targetPoint) const {
+    POINT screen = at;
+    ClientToScreen(handle_, &screen);
+    TControl* target = form_.ControlOf(WindowFromPoint(screen));
+    if (!target)
+        return nullptr;
+    targetPoint = screen;
+    ScreenToClient(target->handle_, &targetPoint);
+    return target;
 }
 
 LRESULT TControl::Send(UINT message, WPARAM w, LPARAM l) const {
@@ -90,11 +323,14 @@ void TControl::Create(HWND dialog, HFONT font, DWORD groupStyle) {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(nullptr), nullptr);
     if (!handle_)
         return;
-    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowSubclass(handle_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_ : font), FALSE);
     Apply();
 }
 
 void TControl::Destroyed() {
+    WindowDestroyed();
+    dragPending_ = dragging_ = false;
     if (!handle_)
         return;
     Capture();
@@ -231,6 +467,36 @@ void TEdit::Apply() {
     Send(EM_LIMITTEXT, static_cast<WPARAM>(maxLength_));
     if (passwordChar_)
         Send(EM_SETPASSWORDCHAR, static_cast<unsigned char>(passwordChar_));
+    Send(EM_SETSEL, static_cast<WPARAM>(selection_.first), selection_.second);
+}
+
+std::pair<int, int> TEdit::Selection() const {
+    if (!Handle())
+        return selection_;
+    DWORD start = 0, end = 0;
+    Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+int TEdit::SelStart() const {
+    return Selection().first;
+}
+
+int TEdit::SelLength() const {
+    auto [start, end] = Selection();
+    return end - start;
+}
+
+void TEdit::SetSelection(int start, int length) {
+    int size = static_cast<int>(Text().size());
+    start = std::clamp(start, 0, size);
+    selection_ = {start, start + std::clamp(length, 0, size - start)};
+    Send(EM_SETSEL, static_cast<WPARAM>(selection_.first), selection_.second);
+}
+
+std::string TEdit::SelText() const {
+    auto [start, end] = Selection();
+    return Text().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
 }
 
 void TEdit::Notify(int code) {
@@ -240,6 +506,34 @@ void TEdit::Notify(int code) {
 
 DWORD TMemo::WindowStyle() const {
     return TEdit::WindowStyle() | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+}
+
+std::vector<std::string> TMemo::Lines() const {
+    std::vector<std::string> lines;
+    std::string text = Text();
+    if (text.empty())
+        return lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+void TMemo::SetLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += "\r\n";
+        text += lines[i];
+    }
+    SetText(text);
+}
+
+void TMemo::AddLine(std::string_view line) {
+    std::vector<std::string> lines = Lines();
+    lines.emplace_back(line);
+    SetLines(lines);
 }
 
 // Lists ------------------------------------------------------------------------
@@ -271,6 +565,56 @@ int TItemsControl::AddItem(std::string_view text, std::intptr_t object) {
         ++itemIndex_;
     items_.insert(items_.begin() + index, std::move(item));
     return index;
+}
+
+void TItemsControl::InsertIntoWindow(int index, const ListItem& item) {
+    const Messages& m = ItemMessages();
+    Send(m.insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.Text.c_str()));
+    Send(m.setData, static_cast<WPARAM>(index), item.Object);
+}
+
+void TItemsControl::InsertItem(int index, std::string_view text, std::intptr_t object) {
+    index = std::clamp(index, 0, Count());
+    ListItem item{std::string(text), object, false};
+    InsertIntoWindow(index, item);
+    if (itemIndex_ >= index)
+        ++itemIndex_;
+    items_.insert(items_.begin() + index, std::move(item));
+}
+
+void TItemsControl::DeleteItem(int index) {
+    if (index < 0 || index >= Count())
+        return;
+    Send(ItemMessages().remove, static_cast<WPARAM>(index));
+    items_.erase(items_.begin() + index);
+    if (itemIndex_ == index)
+        itemIndex_ = -1;
+    else if (itemIndex_ > index)
+        --itemIndex_;
+}
+
+void TItemsControl::ReplaceItem(int index, std::string_view text) {
+    if (index < 0 || index >= Count())
+        return;
+    ListItem& item = items_[index];
+    item.Text = std::string(text);
+    if (!Handle())
+        return;
+    bool current = ItemIndex() == index;
+    Capture();  // the window's selections, which the new line must keep
+    Send(ItemMessages().remove, static_cast<WPARAM>(index));
+    InsertIntoWindow(index, item);
+    Apply();
+    if (current)
+        SetItemIndex(index);
+}
+
+int TItemsControl::IndexOf(std::string_view text) const {
+    std::string wanted(text);
+    for (int i = 0; i < Count(); ++i)
+        if (lstrcmpiA(items_[i].Text.c_str(), wanted.c_str()) == 0)
+            return i;
+    return -1;
 }
 
 void TItemsControl::ClearItems() {
@@ -312,18 +656,70 @@ void TItemsControl::Notify(int code) {
 TListBox::TListBox(TForm& form, TControl* parent, Bounds bounds, bool sorted, bool multiSelect)
     : TItemsControl(form, parent, bounds, sorted), multiSelect_(multiSelect) {}
 
+void TListBox::SetClickToggles(bool toggles) {
+    clickToggles_ = toggles;
+    multiSelect_ = multiSelect_ || toggles;
+}
+
+void TListBox::SetOwnerDraw(int itemHeight) {
+    itemHeight_ = itemHeight;
+}
+
 DWORD TListBox::WindowStyle() const {
-    return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | (Sorted() ? LBS_SORT : 0) |
-           (multiSelect_ ? LBS_EXTENDEDSEL : 0);
+    DWORD selection = clickToggles_ ? LBS_MULTIPLESEL : multiSelect_ ? LBS_EXTENDEDSEL : 0;
+    return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | (Sorted() ? LBS_SORT : 0) | selection |
+           (itemHeight_ > 0 ? LBS_OWNERDRAWFIXED | LBS_HASSTRINGS : 0);
 }
 
 const TItemsControl::Messages& TListBox::ItemMessages() const {
     // A multi-select list has no single selection; its caret stands in.
-    static const Messages single{LB_ADDSTRING, LB_RESETCONTENT, LB_SETITEMDATA,
-                                 LB_GETCURSEL, LB_SETCURSEL,    LBN_SELCHANGE};
-    static const Messages multi{LB_ADDSTRING,     LB_RESETCONTENT,  LB_SETITEMDATA,
-                                LB_GETCARETINDEX, LB_SETCARETINDEX, LBN_SELCHANGE};
+    static const Messages single{LB_ADDSTRING,   LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT,
+                                 LB_SETITEMDATA, LB_GETCURSEL,    LB_SETCURSEL,    LBN_SELCHANGE};
+    static const Messages multi{LB_ADDSTRING,   LB_INSERTSTRING,  LB_DELETESTRING,  LB_RESETCONTENT,
+                                LB_SETITEMDATA, LB_GETCARETINDEX, LB_SETCARETINDEX, LBN_SELCHANGE};
     return multiSelect_ ? multi : single;
+}
+
+int TListBox::ItemAtPoint(int x, int y) const {
+    if (!Handle())
+        return -1;
+    auto answer = static_cast<DWORD>(Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y)));
+    // The high word says the point lies outside every line.
+    return HIWORD(answer) ? -1 : static_cast<int>(LOWORD(answer));
+}
+
+int TListBox::TopIndex() const {
+    return Handle() ? static_cast<int>(Send(LB_GETTOPINDEX)) : 0;
+}
+
+bool TListBox::ParentMessage(UINT message, WPARAM, LPARAM l, LRESULT& result) {
+    if (itemHeight_ <= 0)
+        return false;
+    if (message == WM_MEASUREITEM) {
+        reinterpret_cast<MEASUREITEMSTRUCT*>(l)->itemHeight =
+            static_cast<UINT>(Scaled(itemHeight_));
+        result = TRUE;
+        return true;
+    }
+    if (message != WM_DRAWITEM)
+        return false;
+    auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(l);
+    int index = static_cast<int>(item->itemID);
+    if (index >= 0 && index < Count()) {
+        TCanvas canvas(item->hDC);
+        bool selected = (item->itemState & ODS_SELECTED) != 0;
+        if (OnDrawItem) {
+            OnDrawItem(canvas, index, item->rcItem, selected);
+        } else {
+            canvas.FillSystem(item->rcItem, selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+            canvas.SetTextColor(GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+            canvas.WriteText(item->rcItem.left + 2, item->rcItem.top, Item(index));
+        }
+    }
+    if (item->itemState & ODS_FOCUS)
+        DrawFocusRect(item->hDC, &item->rcItem);
+    result = TRUE;
+    return true;
 }
 
 bool TListBox::Selected(int index) const {
@@ -365,8 +761,8 @@ DWORD TComboBox::WindowStyle() const {
 }
 
 const TItemsControl::Messages& TComboBox::ItemMessages() const {
-    static const Messages m{CB_ADDSTRING, CB_RESETCONTENT, CB_SETITEMDATA,
-                            CB_GETCURSEL, CB_SETCURSEL,    CBN_SELCHANGE};
+    static const Messages m{CB_ADDSTRING,   CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
+                            CB_SETITEMDATA, CB_GETCURSEL,    CB_SETCURSEL,    CBN_SELCHANGE};
     return m;
 }
 

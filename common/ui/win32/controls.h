@@ -12,9 +12,38 @@
 #include <string_view>
 #include <vector>
 
+#include "common/settings.h"
+
 namespace orv {
 
 class TForm;
+class TControl;
+class TCanvas;
+
+// Keys and mouse buttons held down with a key or mouse event.
+using ShiftState = unsigned;
+constexpr ShiftState ShiftDown = 1;
+constexpr ShiftState AltDown = 2;
+constexpr ShiftState CtrlDown = 4;
+constexpr ShiftState LeftButtonDown = 8;
+constexpr ShiftState RightButtonDown = 16;
+constexpr ShiftState MiddleButtonDown = 32;
+ShiftState CurrentShift();
+
+enum class MouseButton { Left, Right, Middle };
+
+// Where a dragged control was dropped, in the target's client pixels, with
+// the target's item under that point (-1 where it has none).
+struct DropPoint {
+    TControl* Source = nullptr;
+    int X = 0;
+    int Y = 0;
+    int Item = -1;
+};
+
+// A drag starts once the mouse moved this far (pixels, either way) with the
+// left button down on a control whose AutoDrag is set.
+constexpr int DragThreshold = 15;
 
 // Layout pixels (before display scaling), relative to the parent control or,
 // without one, to the form's client area.
@@ -30,13 +59,14 @@ class TControl {
     // Controls register with their form in declaration order, which is the
     // order they are created in and so the Tab order.
     TControl(TForm& form, TControl* parent, Bounds bounds, std::string text = {});
-    virtual ~TControl() = default;
+    virtual ~TControl();
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
 
     HWND Handle() const { return handle_; }
     int Id() const { return id_; }
     TControl* Parent() const { return parent_; }
+    TForm& Form() const { return form_; }
 
     std::string Text() const;
     void SetText(std::string_view text);
@@ -51,6 +81,32 @@ class TControl {
     void SetFocus();
     bool Focused() const;
 
+    // Its own font and colours instead of the form's; CLR_INVALID is the
+    // system's colour.
+    void SetFont(const FontSpec& font);
+    void SetColor(COLORREF background);
+    void SetFontColor(COLORREF text);
+
+    // Events of the control's window. A key handler may change the key, or
+    // set it to 0 to keep it from the control. Mouse positions are client
+    // pixels of the control.
+    std::function<void()> OnEnter;
+    std::function<void()> OnExit;
+    std::function<void(WORD& key, ShiftState shift)> OnKeyDown;
+    std::function<void(char& key)> OnKeyPress;
+    std::function<void(MouseButton button, ShiftState shift, int x, int y)> OnMouseDown;
+    std::function<void(MouseButton button, ShiftState shift, int x, int y)> OnMouseUp;
+    std::function<void(ShiftState shift, int x, int y)> OnMouseMove;
+    std::function<void()> OnDblClick;
+
+    // Dragging (within the program's own windows): the source is a control
+    // with AutoDrag; a target accepts it in OnDragOver (without one, a target
+    // with OnDragDrop accepts everything) and gets it in OnDragDrop.
+    bool AutoDrag = false;
+    std::function<bool(TControl& source, int x, int y)> OnDragOver;
+    std::function<void(const DropPoint& drop)> OnDragDrop;
+    bool Dragging() const { return dragging_; }
+
   protected:
     // No window class: the control only groups its children (a panel).
     virtual const char* WindowClass() const = 0;
@@ -58,25 +114,48 @@ class TControl {
     virtual DWORD WindowExStyle() const { return 0; }
     virtual bool TakesFocus() const { return false; }
     virtual int ExtraHeight() const { return 0; }
+    // Keys the control wants from the dialog manager beyond its class's own
+    // (DLGC_WANTCHARS, DLGC_WANTARROWS, ...).
+    virtual UINT WantedKeys() const { return 0; }
     // Apply puts what was set before the window existed into it; Capture keeps
     // what the user left in it before it goes.
     virtual void Apply() {}
     virtual void Capture() {}
     virtual void Notify(int code) { (void)code; }
     // A message the form receives on the control's behalf (WM_NOTIFY,
-    // WM_DRAWITEM, WM_MEASUREITEM): common and owner-drawn controls answer
-    // here; true when handled.
+    // WM_DRAWITEM, WM_MEASUREITEM, and WM_USER messages before the form's
+    // own handler): common and owner-drawn controls answer here; true when
+    // handled.
     virtual bool ParentMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
+    // A message of the control's own window, before its class handles it;
+    // overrides call this one for what they leave. True when handled.
+    virtual bool WindowMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
+    LRESULT CallDefault(UINT message, WPARAM w, LPARAM l) const;
+    // The item under a client point, for drops; -1 where there is none.
+    virtual int ItemAt(int x, int y) const;
+    // The form closes or hides.
+    virtual void FormClosing() {}
+    // The form's window went (the control's with it).
+    virtual void WindowDestroyed() {}
+    // A control that exists only once shown (a lazy panel) says so here.
+    virtual bool Realised() const { return true; }
+    virtual void RealiseIfShowing() {}
+    bool AwaitsShow() const;
     LRESULT Send(UINT message, WPARAM w = 0, LPARAM l = 0) const;
-    TForm& Form() const { return form_; }
 
   private:
     friend class TForm;
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                         DWORD_PTR self);
     void Create(HWND dialog, HFONT font, DWORD groupStyle);
     void Destroyed();
     void Place();
     void ShowState();
     POINT Origin() const;
+    HBRUSH Colours(HDC dc, int systemBackground) const;
+    bool MouseMessage(UINT message, WPARAM w, LPARAM l);
+    void TrackDrag(UINT message, POINT at);
+    TControl* DropTarget(POINT at, POINT& targetPoint) const;
 
     TForm& form_;
     TControl* parent_;
@@ -86,6 +165,13 @@ class TControl {
     bool visible_ = true;
     HWND handle_ = nullptr;
     int id_;
+    HFONT font_ = nullptr;
+    HBRUSH brush_ = nullptr;
+    COLORREF color_ = CLR_INVALID;
+    COLORREF fontColor_ = CLR_INVALID;
+    POINT dragStart_{};
+    bool dragPending_ = false;
+    bool dragging_ = false;
 };
 
 class TLabel : public TControl {
@@ -107,14 +193,25 @@ class TGroupBox : public TControl {
     DWORD WindowStyle() const override { return BS_GROUPBOX; }
 };
 
-// Groups its children so they are shown, hidden and moved as a unit.
+// Groups its children so they are shown, hidden and moved as a unit. A lazy
+// panel's controls get their windows only when it first shows (forms with
+// many panels open quickly); values set before are kept, and so is the Tab
+// order of their declaration.
 class TPanel : public TControl {
   public:
-    TPanel(TForm& form, TControl* parent, Bounds bounds) : TControl(form, parent, bounds) {}
+    TPanel(TForm& form, TControl* parent, Bounds bounds, bool lazy = false)
+        : TControl(form, parent, bounds), lazy_(lazy) {}
 
   protected:
     const char* WindowClass() const override { return nullptr; }
     DWORD WindowStyle() const override { return 0; }
+    bool Realised() const override { return !lazy_ || realised_; }
+    void RealiseIfShowing() override;
+    void WindowDestroyed() override { realised_ = false; }
+
+  private:
+    bool lazy_;
+    bool realised_ = false;
 };
 
 enum class ButtonRole {
@@ -205,6 +302,11 @@ class TEdit : public TControl {
     void SetReadOnly(bool readOnly);
     // A password box shows this character in place of each typed one.
     void SetPasswordChar(char c);
+    // The selection, in characters from the start of the text.
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelection(int start, int length);
+    std::string SelText() const;
     std::function<void()> OnChange;
 
   protected:
@@ -216,15 +318,21 @@ class TEdit : public TControl {
     void Notify(int code) override;
 
   private:
+    std::pair<int, int> Selection() const;
     int maxLength_ = 0;
     bool readOnly_ = false;
     char passwordChar_ = 0;
+    std::pair<int, int> selection_{0, 0};
 };
 
 // Several lines of text; lines end with CR LF.
 class TMemo : public TEdit {
   public:
     using TEdit::TEdit;
+    std::vector<std::string> Lines() const;
+    void SetLines(const std::vector<std::string>& lines);
+    void AddLine(std::string_view line);
+    int LineCount() const { return static_cast<int>(Lines().size()); }
 
   protected:
     DWORD WindowStyle() const override;
@@ -242,6 +350,13 @@ class TItemsControl : public TControl {
     TItemsControl(TForm& form, TControl* parent, Bounds bounds, bool sorted);
     // The item's index (its sorted place in a sorted control).
     int AddItem(std::string_view text, std::intptr_t object = 0);
+    // At that place, whether sorted or not.
+    void InsertItem(int index, std::string_view text, std::intptr_t object = 0);
+    void DeleteItem(int index);
+    // A new text at the same place, keeping the item's object and selection.
+    void ReplaceItem(int index, std::string_view text);
+    // The first item with exactly that text, regardless of case; -1 for none.
+    int IndexOf(std::string_view text) const;
     void ClearItems();
     int Count() const { return static_cast<int>(items_.size()); }
     const std::string& Item(int index) const { return items_.at(index).Text; }
@@ -254,7 +369,7 @@ class TItemsControl : public TControl {
 
   protected:
     struct Messages {
-        UINT add, reset, setData, getCurSel, setCurSel;
+        UINT add, insert, remove, reset, setData, getCurSel, setCurSel;
         int selectionChanged;
     };
     virtual const Messages& ItemMessages() const = 0;
@@ -263,6 +378,7 @@ class TItemsControl : public TControl {
     void Capture() override;
     void Notify(int code) override;
     int AddToWindow(const ListItem& item);
+    void InsertIntoWindow(int index, const ListItem& item);
     std::vector<ListItem>& Items() { return items_; }
     const std::vector<ListItem>& Items() const { return items_; }
 
@@ -279,6 +395,15 @@ class TListBox : public TItemsControl {
     bool MultiSelect() const { return multiSelect_; }
     bool Selected(int index) const;
     void SetSelected(int index, bool selected);
+    // Before the show: a click toggles the line it hits, leaving the others
+    // (a multi-select list without Shift or Ctrl).
+    void SetClickToggles(bool toggles);
+    // Before the show: the lines are drawn by OnDrawItem, each this high.
+    void SetOwnerDraw(int itemHeight);
+    std::function<void(TCanvas& canvas, int index, const RECT& rect, bool selected)> OnDrawItem;
+    // The line at a client point, -1 below the last.
+    int ItemAtPoint(int x, int y) const;
+    int TopIndex() const;
 
   protected:
     const char* WindowClass() const override { return "LISTBOX"; }
@@ -287,9 +412,13 @@ class TListBox : public TItemsControl {
     const Messages& ItemMessages() const override;
     void Apply() override;
     void Capture() override;
+    bool ParentMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
+    int ItemAt(int x, int y) const override { return ItemAtPoint(x, y); }
 
   private:
     bool multiSelect_;
+    bool clickToggles_ = false;
+    int itemHeight_ = 0;
 };
 
 // A drop-down list: the user picks one of the items and types nothing.

@@ -5,24 +5,77 @@
 namespace orv::testing {
 namespace {
 
-// Handles what is queued for the form, as its modal loop would.
-void Pump(TForm& form) {
-    MSG msg;
-    while (form.IsOpen() && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(form.Handle(), &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-}
-
 HWND KeyTarget(TForm& form) {
     HWND focus = GetFocus();
     return focus && (focus == form.Handle() || IsChild(form.Handle(), focus)) ? focus
                                                                               : form.Handle();
 }
 
+// Keys and buttons held down in the thread's key state while a posted
+// message is handled, as the system's own state would show them.
+class HeldKeys {
+  public:
+    explicit HeldKeys(ShiftState shift) {
+        GetKeyboardState(saved_);
+        BYTE keys[256];
+        CopyMemory(keys, saved_, sizeof keys);
+        auto hold = [&](ShiftState flag, int key) {
+            if (shift & flag)
+                keys[key] |= 0x80;
+        };
+        hold(CtrlDown, VK_CONTROL);
+        hold(ShiftDown, VK_SHIFT);
+        hold(AltDown, VK_MENU);
+        hold(LeftButtonDown, VK_LBUTTON);
+        SetKeyboardState(keys);
+    }
+    ~HeldKeys() { SetKeyboardState(saved_); }
+
+  private:
+    BYTE saved_[256];
+};
+
 }  // namespace
+
+void Pump(TForm& form) {
+    MSG msg;
+    while (form.IsOpen() && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsFormMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!IsFormMessage(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+    }
+    return true;
+}
+
+void MouseAt(TControl& control, UINT message, int x, int y, ShiftState shift) {
+    HeldKeys held(shift);
+    WPARAM keys = ((shift & CtrlDown) ? MK_CONTROL : 0) | ((shift & ShiftDown) ? MK_SHIFT : 0) |
+                  ((shift & LeftButtonDown) ? MK_LBUTTON : 0);
+    // The pointer goes there too, so what the system makes of its position
+    // (a move it reports after a capture, a window under it) agrees.
+    POINT screen{x, y};
+    ClientToScreen(control.Handle(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageA(control.Handle(), message, keys, MAKELPARAM(x, y));
+    Pump(control.Form());
+}
 
 ModalDriver::ModalDriver() : previous_(CurrentFormObserver()) {
     SetFormObserver(this);
@@ -52,11 +105,15 @@ void ModalDriver::FormShown(TForm& form) {
     form.Close(IDCANCEL);
 }
 
-void PressKey(TForm& form, unsigned virtualKey) {
+void PressKey(TForm& form, unsigned virtualKey, ShiftState shift) {
+    HeldKeys held(shift);
     HWND target = KeyTarget(form);
     UINT scan = MapVirtualKeyA(virtualKey, 0);
-    PostMessageA(target, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
-    PostMessageA(target, WM_KEYUP, virtualKey, 1 | (scan << 16) | 0xC0000000u);
+    bool alt = (shift & AltDown) != 0;
+    LPARAM context = alt ? (1 << 29) : 0;
+    PostMessageA(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, 1 | (scan << 16) | context);
+    PostMessageA(target, alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey,
+                 1 | (scan << 16) | context | 0xC0000000u);
     Pump(form);
 }
 

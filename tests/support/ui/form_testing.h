@@ -46,11 +46,21 @@ class ModalDriver final : public FormObserver {
     FormObserver* previous_;
 };
 
+// Handles what is queued for the form, as the loop serving it would (every
+// message offered to IsFormMessage first).
+void Pump(TForm& form);
+// Handles the thread's messages until done() holds; false after the time-out.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+
 // Keystrokes to the focused control of the form, handled by its dialog
-// manager; they return once the form has dealt with them.
-void PressKey(TForm& form, unsigned virtualKey);
+// manager; they return once the form has dealt with them. Modifiers are held
+// in the thread's key state meanwhile.
+void PressKey(TForm& form, unsigned virtualKey, ShiftState shift = 0);
 void PressMnemonic(TForm& form, char letter);  // Alt plus the letter
 void TypeText(TForm& form, std::string_view text);
+// A mouse message to the control at its client point, with keys and buttons
+// held as shift says.
+void MouseAt(TControl& control, UINT message, int x, int y, ShiftState shift = 0);
 
 class ScriptedFileDialogs final : public FileDialogs {
   public:

@@ -1,0 +1,81 @@
+#include "common/ui/win32/canvas.h"
+
+#include "common/ui/fit_text.h"
+#include "common/ui/win32/display.h"
+
+namespace orv {
+
+HFONT CreateFontFrom(const FontSpec& font) {
+    HDC screen = GetDC(nullptr);
+    int height = -MulDiv(Scaled(font.Size), GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontA(
+        height, 0, 0, 0, (font.Style & FontStyle::Bold) ? FW_BOLD : FW_NORMAL,
+        (font.Style & FontStyle::Italic) != 0, (font.Style & FontStyle::Underline) != 0,
+        (font.Style & FontStyle::Strikeout) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.Name.c_str());
+}
+
+TCanvas::TCanvas(HDC dc)
+    : dc_(dc), oldMode_(SetBkMode(dc, TRANSPARENT)), oldColor_(GetTextColor(dc)) {}
+
+TCanvas::~TCanvas() {
+    if (oldFont_)
+        SelectObject(dc_, oldFont_);
+    if (font_)
+        DeleteObject(font_);
+    SetBkMode(dc_, oldMode_);
+    ::SetTextColor(dc_, oldColor_);
+}
+
+void TCanvas::SetFont(const FontSpec& font) {
+    HFONT created = CreateFontFrom(font);
+    HGDIOBJ previous = SelectObject(dc_, created);
+    if (!oldFont_)
+        oldFont_ = previous;
+    if (font_)
+        DeleteObject(font_);
+    font_ = created;
+    ::SetTextColor(dc_, static_cast<COLORREF>(font.Color));
+}
+
+void TCanvas::SetTextColor(COLORREF color) {
+    ::SetTextColor(dc_, color);
+}
+
+int TCanvas::TextWidth(std::string_view text) const {
+    SIZE size{};
+    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+int TCanvas::TextHeight(std::string_view text) const {
+    SIZE size{};
+    GetTextExtentPoint32A(dc_, text.empty() ? "X" : text.data(),
+                          text.empty() ? 1 : static_cast<int>(text.size()), &size);
+    return size.cy;
+}
+
+void TCanvas::WriteText(int x, int y, std::string_view text) {
+    ::TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
+}
+
+void TCanvas::WriteFitted(int x, int y, int width, std::string_view text) {
+    WriteText(x, y, FitText(text, width, [this](std::string_view s) { return TextWidth(s); }));
+}
+
+void TCanvas::Fill(const RECT& rect, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc_, &rect, brush);
+    DeleteObject(brush);
+}
+
+void TCanvas::FillSystem(const RECT& rect, int systemColor) {
+    FillRect(dc_, &rect, GetSysColorBrush(systemColor));
+}
+
+void TCanvas::DrawIcon16(int x, int y, HICON icon) {
+    DrawIconEx(dc_, x, y, icon, 16, 16, 0, nullptr, DI_NORMAL);
+}
+
+}  // namespace orv
