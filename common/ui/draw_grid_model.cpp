@@ -275,7 +275,7 @@ GridRect DrawGridModel::CellRect(int col, int row) const {
     return {left, top, left + ColWidths(col), top + RowHeights(row)};
 }
 
-unsigned DrawGridModel::DrawState(int col, int row, bool focused) const {
+unsigned DrawGridModel::CellState(int col, int row, bool focused) const {
     if (col < FixedCols() || row < FixedRows())
         return GridDrawState::Fixed;
     bool current = col == Col() && row == Row();

@@ -160,7 +160,7 @@ class DrawGridModel {
     GridCoord MouseToCell(int x, int y) const;
     // Empty for a cell out of sight.
     GridRect CellRect(int col, int row) const;
-    unsigned DrawState(int col, int row, bool focused) const;
+    unsigned CellState(int col, int row, bool focused) const;
 
     // The scrolling column whose right border a press here would drag, or -1.
     int ColumnBorderAt(int x, int y) const;

@@ -214,7 +214,7 @@ void TMyDrawGrid::PaintCell(HDC dc, int col, int row, const RECT& area) {
     RECT overlap{};
     if (!IntersectRect(&overlap, &withLines, &area))
         return;
-    unsigned state = DrawState(col, row, GetFocus() == Handle());
+    unsigned state = CellState(col, row, GetFocus() == Handle());
     bool fixed = state & GridDrawState::Fixed;
     if (line > 0) {
         GridOptions vertical = fixed ? GridOption::FixedVertLine : GridOption::VertLine;
