@@ -8,7 +8,7 @@
 #include "common/ui/win32/canvas.h"
 #include "common/ui/win32/display.h"
 #include "common/ui/win32/form.h"
-#include "common/ui/win32/guarded.h"
+#include "common/ui/win32/handler_guard.h"
 #include "common/whole_numbers.h"
 
 namespace orv {
@@ -152,7 +152,7 @@ LRESULT CALLBACK TControl::SubclassProc(HWND window, UINT message, WPARAM w, LPA
         return DefSubclassProc(window, message, w, l);  // the form is going
     LRESULT result = 0;
     bool handled = false;
-    Guarded([&] { handled = control->WindowMessage(message, w, l, result); });
+    RunGuarded([&] { handled = control->WindowMessage(message, w, l, result); });
     return handled ? result : DefSubclassProc(window, message, w, l);
 }
 

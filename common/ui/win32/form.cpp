@@ -6,8 +6,9 @@
 
 #include "common/message_boxes.h"
 #include "common/ui/win32/display.h"
-#include "common/ui/win32/guarded.h"
+#include "common/ui/win32/handler_guard.h"
 #include "common/ui/win32/menus.h"
+#include "common/ui/win32/page_control.h"
 #include "common/ui/win32/services.h"
 #include "common/win32/message_pump.h"
 
@@ -58,10 +59,6 @@ int Unscaled(int pixels) {
 
 }  // namespace
 
-void ReportHandlerFailure(const char* what) {
-    CurrentMessageBoxes().Show("Error", what, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 LRESULT CALLBACK FormMessageFilter(int code, WPARAM w, LPARAM l) {
     if (code == MSGF_DIALOGBOX) {
         auto* msg = reinterpret_cast<MSG*>(l);
@@ -69,7 +66,7 @@ LRESULT CALLBACK FormMessageFilter(int code, WPARAM w, LPARAM l) {
         bool handled = false;
         // A form disabled under a modal one takes no keys.
         if (form && IsWindowEnabled(form->handle_))
-            Guarded([&] { handled = form->PreTranslate(*msg); });
+            RunGuarded([&] { handled = form->PreTranslate(*msg); });
         if (handled)
             return TRUE;
     }
@@ -499,6 +496,8 @@ bool TForm::PreTranslate(MSG& msg) {
             // or grid cannot set off a command.
             DispatchMessageA(&msg);
             return true;
+        case WM_SYSCHAR:
+            return PageControlTakesDialogChar(msg);
         default:
             return false;
     }
@@ -657,7 +656,7 @@ INT_PTR CALLBACK TForm::DialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l
         return FALSE;
     }
     INT_PTR answer = FALSE;
-    Guarded([&] { answer = form->Dispatch(message, w, l); });
+    RunGuarded([&] { answer = form->Dispatch(message, w, l); });
     return answer;
 }
 

@@ -49,17 +49,25 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogOptions& op
     return std::string(file);
 }
 
-}  // namespace
-
-void WinHelpService::ShowHelp(HWND owner, std::string_view keyword) {
+void OpenHelp(HWND owner, UINT command, ULONG_PTR data) {
     std::string file = ProgramDir() + "\\ORVHELP.HLP";
     if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
         CurrentMessageBoxes().Show("Notice", "The help file " + file + " could not be found.",
                                    MsgStyle::Ok | MsgStyle::IconInformation);
         return;
     }
+    WinHelpA(owner, file.c_str(), command, data);
+}
+
+}  // namespace
+
+void WinHelpService::ShowHelp(HWND owner, std::string_view keyword) {
     std::string key(keyword);
-    WinHelpA(owner, file.c_str(), HELP_KEY, reinterpret_cast<ULONG_PTR>(key.c_str()));
+    OpenHelp(owner, HELP_KEY, reinterpret_cast<ULONG_PTR>(key.c_str()));
+}
+
+void WinHelpService::ShowContents(HWND owner) {
+    OpenHelp(owner, HELP_FINDER, 0);
 }
 
 HelpService& CurrentHelp() {

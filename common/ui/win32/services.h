@@ -18,6 +18,7 @@ class HelpService {
   public:
     virtual ~HelpService() = default;
     virtual void ShowHelp(HWND owner, std::string_view keyword) = 0;
+    virtual void ShowContents(HWND owner) = 0;
 };
 
 // WinHelp on ORVHELP.HLP in the program folder. The help file ships apart
@@ -25,6 +26,7 @@ class HelpService {
 class WinHelpService final : public HelpService {
   public:
     void ShowHelp(HWND owner, std::string_view keyword) override;
+    void ShowContents(HWND owner) override;
 };
 
 HelpService& CurrentHelp();

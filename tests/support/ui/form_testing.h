@@ -92,7 +92,9 @@ class RecordedHelp final : public HelpService {
     RecordedHelp();
     ~RecordedHelp() override;
     void ShowHelp(HWND owner, std::string_view keyword) override;
+    void ShowContents(HWND) override { ++ContentsShown; }
     std::vector<std::string> Keywords;
+    int ContentsShown = 0;
 
   private:
     HelpService* previous_;

@@ -1,0 +1,50 @@
+#include "common/ui/win32/folder_dialogs.h"
+
+#include <shlobj.h>
+
+#include "common/ui/win32/shell_service.h"
+
+namespace orv {
+namespace {
+
+FolderDialogs* installedFolderDialogs = nullptr;
+
+int CALLBACK SelectInitialFolder(HWND browser, UINT message, LPARAM, LPARAM folder) {
+    if (message == BFFM_INITIALIZED && folder)
+        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, folder);
+    return 0;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32FolderDialogs::Browse(HWND owner, std::string_view title,
+                                                      std::string_view initialFolder) {
+    ComScope com;
+    std::string caption(title), initial(initialFolder);
+    BROWSEINFOA info{};
+    info.hwndOwner = owner;
+    info.lpszTitle = caption.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
+    info.lpfn = SelectInitialFolder;
+    info.lParam = initial.empty() ? 0 : reinterpret_cast<LPARAM>(initial.c_str());
+    LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+    if (!chosen)
+        return std::nullopt;
+    char path[MAX_PATH] = {};
+    BOOL isFolder = SHGetPathFromIDListA(chosen, path);
+    CoTaskMemFree(chosen);
+    if (!isFolder)
+        return std::nullopt;
+    return std::string(path);
+}
+
+FolderDialogs& CurrentFolderDialogs() {
+    static Win32FolderDialogs system;
+    return installedFolderDialogs ? *installedFolderDialogs : system;
+}
+
+void SetCurrentFolderDialogs(FolderDialogs* dialogs) {
+    installedFolderDialogs = dialogs;
+}
+
+}  // namespace orv

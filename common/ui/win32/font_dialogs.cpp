@@ -1,0 +1,62 @@
+#include "common/ui/win32/font_dialogs.h"
+
+#include <commdlg.h>
+
+namespace orv {
+namespace {
+
+FontDialogs* installedFontDialogs = nullptr;
+
+int ScreenPixelsPerInch() {
+    HDC screen = GetDC(nullptr);
+    int perInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return perInch;
+}
+
+}  // namespace
+
+LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch) {
+    LOGFONTA log{};
+    log.lfHeight = -MulDiv(font.Size, pixelsPerInch, 72);
+    log.lfWeight = font.Style & FontStyle::Bold ? FW_BOLD : FW_NORMAL;
+    log.lfItalic = (font.Style & FontStyle::Italic) != 0;
+    log.lfUnderline = (font.Style & FontStyle::Underline) != 0;
+    log.lfStrikeOut = (font.Style & FontStyle::Strikeout) != 0;
+    log.lfCharSet = DEFAULT_CHARSET;
+    font.Name.copy(log.lfFaceName, LF_FACESIZE - 1);
+    return log;
+}
+
+std::optional<FontSpec> Win32FontDialogs::Choose(HWND owner, const FontSpec& start, bool effects) {
+    LOGFONTA log = LogFontOf(start, ScreenPixelsPerInch());
+    CHOOSEFONTA choice{};
+    choice.lStructSize = sizeof choice;
+    choice.hwndOwner = owner;
+    choice.lpLogFont = &log;
+    choice.rgbColors = static_cast<COLORREF>(start.Color);
+    choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | (effects ? CF_EFFECTS : 0);
+    if (!ChooseFontA(&choice))
+        return std::nullopt;
+    FontSpec chosen = start;
+    chosen.Name = log.lfFaceName;
+    chosen.Size = choice.iPointSize / 10;
+    chosen.Style = static_cast<std::uint8_t>((log.lfWeight >= FW_BOLD ? FontStyle::Bold : 0) |
+                                             (log.lfItalic ? FontStyle::Italic : 0) |
+                                             (log.lfUnderline ? FontStyle::Underline : 0) |
+                                             (log.lfStrikeOut ? FontStyle::Strikeout : 0));
+    if (effects)
+        chosen.Color = static_cast<std::int32_t>(choice.rgbColors);
+    return chosen;
+}
+
+FontDialogs& CurrentFontDialogs() {
+    static Win32FontDialogs system;
+    return installedFontDialogs ? *installedFontDialogs : system;
+}
+
+void SetCurrentFontDialogs(FontDialogs* dialogs) {
+    installedFontDialogs = dialogs;
+}
+
+}  // namespace orv

@@ -1,0 +1,32 @@
+// The font dialog, a service a test replaces, and the one translation of a
+// FontSpec into the system's font description.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "common/settings.h"
+
+namespace orv {
+
+class FontDialogs {
+  public:
+    virtual ~FontDialogs() = default;
+    // The chosen font, or nothing when the user cancelled. With effects the
+    // dialog offers colour, underline and strike-out as well.
+    virtual std::optional<FontSpec> Choose(HWND owner, const FontSpec& start, bool effects) = 0;
+};
+
+class Win32FontDialogs final : public FontDialogs {
+  public:
+    std::optional<FontSpec> Choose(HWND owner, const FontSpec& start, bool effects) override;
+};
+
+FontDialogs& CurrentFontDialogs();
+void SetCurrentFontDialogs(FontDialogs* dialogs);
+
+// The font at its point size on a device of that many pixels per inch.
+LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch);
+
+}  // namespace orv

@@ -1,0 +1,15 @@
+#include "common/ui/win32/handler_guard.h"
+
+#include "common/message_boxes.h"
+
+namespace orv {
+
+void ReportHandlerFailure(std::string_view what) noexcept {
+    try {
+        CurrentMessageBoxes().Show("Error", what, MsgStyle::Ok | MsgStyle::IconError);
+    } catch (...) {
+        // Nothing is left to tell the user with.
+    }
+}
+
+}  // namespace orv
