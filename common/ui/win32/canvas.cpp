@@ -5,15 +5,30 @@
 
 namespace orv {
 
-HFONT CreateFontFrom(const FontSpec& font) {
+int ScreenPixelsPerInch() {
     HDC screen = GetDC(nullptr);
-    int height = -MulDiv(Scaled(font.Size), GetDeviceCaps(screen, LOGPIXELSY), 72);
+    int perInch = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return CreateFontA(
-        height, 0, 0, 0, (font.Style & FontStyle::Bold) ? FW_BOLD : FW_NORMAL,
-        (font.Style & FontStyle::Italic) != 0, (font.Style & FontStyle::Underline) != 0,
-        (font.Style & FontStyle::Strikeout) != 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.Name.c_str());
+    return perInch;
+}
+
+LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch) {
+    LOGFONTA log{};
+    log.lfHeight = -MulDiv(font.Size, pixelsPerInch, 72);
+    log.lfWeight = font.Style & FontStyle::Bold ? FW_BOLD : FW_NORMAL;
+    log.lfItalic = (font.Style & FontStyle::Italic) != 0;
+    log.lfUnderline = (font.Style & FontStyle::Underline) != 0;
+    log.lfStrikeOut = (font.Style & FontStyle::Strikeout) != 0;
+    log.lfCharSet = DEFAULT_CHARSET;
+    font.Name.copy(log.lfFaceName, LF_FACESIZE - 1);
+    return log;
+}
+
+HFONT CreateFontFrom(const FontSpec& font) {
+    FontSpec scaled = font;
+    scaled.Size = Scaled(font.Size);
+    const LOGFONTA log = LogFontOf(scaled, ScreenPixelsPerInch());
+    return CreateFontIndirectA(&log);
 }
 
 TCanvas::TCanvas(HDC dc)

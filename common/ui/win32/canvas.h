@@ -11,6 +11,11 @@
 
 namespace orv {
 
+// The screen's pixels per inch, and the font at its point size on a device of
+// that many pixels per inch.
+int ScreenPixelsPerInch();
+LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch);
+
 // A font object for the spec, at the display's pixels per inch and scale;
 // the caller deletes it.
 HFONT CreateFontFrom(const FontSpec& font);

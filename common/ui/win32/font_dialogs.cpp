@@ -2,31 +2,14 @@
 
 #include <commdlg.h>
 
+#include "common/ui/win32/canvas.h"
+
 namespace orv {
 namespace {
 
 FontDialogs* installedFontDialogs = nullptr;
 
-int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    int perInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return perInch;
-}
-
 }  // namespace
-
-LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch) {
-    LOGFONTA log{};
-    log.lfHeight = -MulDiv(font.Size, pixelsPerInch, 72);
-    log.lfWeight = font.Style & FontStyle::Bold ? FW_BOLD : FW_NORMAL;
-    log.lfItalic = (font.Style & FontStyle::Italic) != 0;
-    log.lfUnderline = (font.Style & FontStyle::Underline) != 0;
-    log.lfStrikeOut = (font.Style & FontStyle::Strikeout) != 0;
-    log.lfCharSet = DEFAULT_CHARSET;
-    font.Name.copy(log.lfFaceName, LF_FACESIZE - 1);
-    return log;
-}
 
 std::optional<FontSpec> Win32FontDialogs::Choose(HWND owner, const FontSpec& start, bool effects) {
     LOGFONTA log = LogFontOf(start, ScreenPixelsPerInch());

@@ -26,7 +26,4 @@ class Win32FontDialogs final : public FontDialogs {
 FontDialogs& CurrentFontDialogs();
 void SetCurrentFontDialogs(FontDialogs* dialogs);
 
-// The font at its point size on a device of that many pixels per inch.
-LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch);
-
 }  // namespace orv

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/message_boxes.h"
-#include "common/ui/win32/font_dialogs.h"
+#include "common/ui/win32/canvas.h"
 
 namespace orv {
 namespace {
