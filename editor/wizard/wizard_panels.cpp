@@ -404,13 +404,13 @@ std::vector<PanelDecl> Build() {
     }
     {
         PanelBuilder b(26, "Enter the text for your reminder");
-        b.Memo("P26MyMemo", 4000, 110).Button("Button1", "&Symbols").Label("", "Notify with");
-        b.Radio("P26Beep", "&Beep", true)
-            .Radios({{"P26Wave", "&Wave file"}, {"P26NoSound", "&No sound"}});
-        b.Edit("P26ProgPath", 255, "", F::Disabled)
-            .Button("P26Browse", "B&rowse")
-            .With(F::Disabled);
-        b.Check("P26Delete", "&Delete this macro after displaying the reminder");
+        b.Memo("P26MyMemo", 4000, 110).Button("Button1", "&Symbols");
+        int y = b.Y();
+        b.Column(0, 150, y).Label("", "Notify with").Radio("P26Beep", "&Beep", true);
+        b.Radios({{"P26Wave", "&Wave file"}, {"P26NoSound", "&No sound"}});
+        b.Column(154, AreaWidth - 154, y + 20).Edit("P26ProgPath", 255, "", F::Disabled);
+        b.Button("P26Browse", "B&rowse").With(F::Disabled);
+        b.Column(0, AreaWidth, y + 88).Check("P26Delete", "&Delete this macro after displaying the reminder");
         p.push_back(b.Done());
     }
     p.push_back(Choice(27, "Would you like to",
@@ -751,12 +751,12 @@ std::vector<PanelDecl> Build() {
     }
     {
         PanelBuilder b(67, "Macro Capture Options");
-        b.Check("P67DoKey", "Capture &Keystrokes")
-            .Check("P67DoMouse", "Capture &Mouse Relative To");
-        b.Radio("P67ToScreen", "&Screen", true)
-            .Radios({{"P67ToWindow", "&Window"}, {"P67ToPosition", "&Position"}});
+        b.Check("P67DoKey", "Capture &Keystrokes").Check("P67DoMouse", "Capture &Mouse Relative To");
+        int y = b.Y();
+        b.Column(20, 190, y).Radio("P67ToScreen", "&Screen", true);
+        b.Radios({{"P67ToWindow", "&Window"}, {"P67ToPosition", "&Position"}});
         b.Check("P67ClicksOnly", "Only Capture Mouse &Clicks");
-        b.Check("P67DoTime", "Captur&e At").Sub("P67SpeedPart", "", 90);
+        b.Column(214, 210, y - 24).Check("P67DoTime", "Captur&e At").Sub("P67SpeedPart", "", 100);
         b.Radio("P67ActualSpeed", "&Actual Speed", true);
         b.Radios({{"P67HalfSpeed", "&Half Speed"},
                   {"P67DoubleSpeed", "&Double Speed"},
@@ -852,13 +852,13 @@ std::vector<PanelDecl> Build() {
     p.push_back(Recipients(82, "P82", "\"Blind CC\" Recipients (Blind Carbon Copy)").Done());
     {
         PanelBuilder b(83, "E-Mail Body (Message Text)");
-        b.Label("", "Would you like to").Radio("P83Now", "&Enter the message now", true);
+        b.Column(0, 210).Label("", "Would you like to").Radio("P83Now", "&Enter the message now", true);
         b.Radios({{"P83Prompt", "Be &prompted for the message"},
                   {"P83Clip", "Send the &clipboard"},
                   {"P83File", "Send a &text file"}});
         b.Edit("P83FileName", 255).Button("P83Browse", "B&rowse");
-        b.Label("", "Subject").Edit("P83Subject", 255).Label("", "Text").Memo("P83Memo", 0, 40);
-        b.Check("P83Request", "Req&uest Return Receipt");
+        b.Column(214, 222).Label("", "Subject").Edit("P83Subject", 255).Label("", "Text");
+        b.Memo("P83Memo", 0, 110).Check("P83Request", "Req&uest Return Receipt");
         p.push_back(b.Done());
     }
     return p;
