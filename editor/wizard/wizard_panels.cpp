@@ -410,7 +410,8 @@ std::vector<PanelDecl> Build() {
         b.Radios({{"P26Wave", "&Wave file"}, {"P26NoSound", "&No sound"}});
         b.Column(154, AreaWidth - 154, y + 20).Edit("P26ProgPath", 255, "", F::Disabled);
         b.Button("P26Browse", "B&rowse").With(F::Disabled);
-        b.Column(0, AreaWidth, y + 88).Check("P26Delete", "&Delete this macro after displaying the reminder");
+        b.Column(0, AreaWidth, y + 88)
+            .Check("P26Delete", "&Delete this macro after displaying the reminder");
         p.push_back(b.Done());
     }
     p.push_back(Choice(27, "Would you like to",
@@ -751,7 +752,8 @@ std::vector<PanelDecl> Build() {
     }
     {
         PanelBuilder b(67, "Macro Capture Options");
-        b.Check("P67DoKey", "Capture &Keystrokes").Check("P67DoMouse", "Capture &Mouse Relative To");
+        b.Check("P67DoKey", "Capture &Keystrokes")
+            .Check("P67DoMouse", "Capture &Mouse Relative To");
         int y = b.Y();
         b.Column(20, 190, y).Radio("P67ToScreen", "&Screen", true);
         b.Radios({{"P67ToWindow", "&Window"}, {"P67ToPosition", "&Position"}});
@@ -852,7 +854,9 @@ std::vector<PanelDecl> Build() {
     p.push_back(Recipients(82, "P82", "\"Blind CC\" Recipients (Blind Carbon Copy)").Done());
     {
         PanelBuilder b(83, "E-Mail Body (Message Text)");
-        b.Column(0, 210).Label("", "Would you like to").Radio("P83Now", "&Enter the message now", true);
+        b.Column(0, 210)
+            .Label("", "Would you like to")
+            .Radio("P83Now", "&Enter the message now", true);
         b.Radios({{"P83Prompt", "Be &prompted for the message"},
                   {"P83Clip", "Send the &clipboard"},
                   {"P83File", "Send a &text file"}});

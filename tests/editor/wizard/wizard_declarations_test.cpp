@@ -15,7 +15,8 @@ namespace {
 TEST(WizardDeclarationsTest, KindsShowDeclaredPanelsAndNeverSkipTheirEnds) {
     ASSERT_EQ(Kinds().size(), 29u);
     EXPECT_EQ(WizardCaption(20), "Quick Wizard: Change Window Size Or Position");
-    EXPECT_EQ(ExamplesText(22).substr(0, 47), "\xBBGo directly to a specified folder in Explorer\n");
+    EXPECT_EQ(ExamplesText(22).substr(0, 47),
+              "\xBBGo directly to a specified folder in Explorer\n");
     for (const KindDecl& kind : Kinds()) {
         SCOPED_TRACE(kind.Number);
         EXPECT_LE(kind.Sequence.size(), 16u);
