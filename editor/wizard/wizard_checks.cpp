@@ -1,8 +1,9 @@
 #include "editor/wizard/wizard_checks.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
-#include "common/hotkey_list.h"
 #include "common/schedule.h"
 #include "common/script/writer.h"
 #include "common/string_routines.h"
@@ -230,9 +231,9 @@ bool Passes(const PanelCheck& check, const WizardAnswers& a, const WizardEnv& en
             return env.FolderExists && env.FolderExists(path);
         }
         case T::Count0:
-            return WholeIn(a.Trimmed(name), 0, INT32_MAX);
+            return WholeIn(a.Trimmed(name), 0, std::numeric_limits<std::int32_t>::max());
         case T::Count1:
-            return WholeIn(a.Trimmed(name), 1, INT32_MAX);
+            return WholeIn(a.Trimmed(name), 1, std::numeric_limits<std::int32_t>::max());
         case T::Minutes60:
             return WholeIn(a.Trimmed(name), 1, 60);
         case T::Refuse:
@@ -245,14 +246,13 @@ std::optional<WizardRefusal> Refuse(std::string message, std::string focus) {
     return WizardRefusal{std::move(message), std::move(focus)};
 }
 
-const char* CuewordCharsMessage(const char* what) {
-    return what[0] == 'C' ? "The Cueword name has invalid characters in it.  Valid characters are "
-                            "A - Z, a - z, "
-                            "0 - 9 and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +"
-                          : "The Prefix Keys has invalid characters in it.  Valid characters are A "
-                            "- Z, a - z, "
-                            "0 - 9 and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +";
-}
+// Both messages name the apostrophe, which is not accepted; they stay as users know them.
+constexpr const char* BadCuewordChars =
+    "The Cueword name has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 and "
+    "' ! @ # $ % ^ & _ = < > ? . ; , * - / +";
+constexpr const char* BadPrefixChars =
+    "The Prefix Keys has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 and "
+    "' ! @ # $ % ^ & _ = < > ? . ; , * - / +";
 
 bool AllCuewordChars(const std::string& text) {
     return std::all_of(text.begin(), text.end(), IsCuewordChar);
@@ -333,7 +333,7 @@ CheckOutcome Panel3(int kind, const WizardAnswers& a, const WizardEnv& env) {
             return WizardRefusal{"A Cueword name has not been entered. Please enter one.",
                                  "P3CuewordName"};
         if (!AllCuewordChars(name))
-            return WizardRefusal{CuewordCharsMessage("Cueword"), "P3CuewordName"};
+            return WizardRefusal{BadCuewordChars, "P3CuewordName"};
     } else if (activation == Activation::Timed) {
         ScheduleControls s = ScheduleAnswers(a);
         if (auto refusal = CheckSchedule(s.Entry, DecodeDateTime(env.Now()))) {
@@ -382,10 +382,10 @@ std::optional<WizardRefusal> NamedCheck(int panel, int kind, const WizardAnswers
             break;
         case 66:
             if (!AllCuewordChars(a.Trimmed("P66PrefixKeys")))
-                return Refuse(CuewordCharsMessage("Prefix"), "P66PrefixKeys");
+                return Refuse(BadPrefixChars, "P66PrefixKeys");
             break;
         case 74:
-            if (!WholeIn(a.Trimmed("P74SMTPPort"), 0, INT32_MAX))
+            if (!WholeIn(a.Trimmed("P74SMTPPort"), 0, std::numeric_limits<std::int32_t>::max()))
                 return Refuse("Invalid port specified.  Normal port number for e-mail is 25.",
                               "P74SMTPPort");
             break;
