@@ -46,13 +46,9 @@ class Composer {
     // characters that end this field early.
     Composer& Free(std::string_view value, std::string_view stop = "",
                    std::string_view what = "text") {
-        for (char c : std::string(">") + std::string(stop)) {
-            if (value.find(c) != std::string_view::npos) {
-                return Fail("The " + std::string(what) + " \"" + std::string(value) +
-                            "\" holds the character \"" + std::string(1, c) +
-                            "\", which would end the command early.  Please remove it.");
-            }
-        }
+        std::string problem = FreeTextProblem(value, stop, what);
+        if (!problem.empty())
+            return Fail(std::move(problem));
         text_ += value;
         return *this;
     }
@@ -358,6 +354,17 @@ struct Writer {
 };
 
 }  // namespace
+
+std::string FreeTextProblem(std::string_view value, std::string_view stop, std::string_view what) {
+    for (char c : std::string(">") + std::string(stop)) {
+        if (value.find(c) != std::string_view::npos) {
+            return "The " + std::string(what) + " \"" + std::string(value) +
+                   "\" holds the character \"" + std::string(1, c) +
+                   "\", which would end the command early.  Please remove it.";
+        }
+    }
+    return {};
+}
 
 ComposeResult ComposeCommand(CommandCode code, const CommandRecord& record) {
     if (!IsRecordOf(code, record)) {

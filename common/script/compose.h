@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/script/records.h"
 
@@ -18,5 +19,10 @@ struct ComposeResult {
 };
 
 ComposeResult ComposeCommand(CommandCode code, const CommandRecord& record);
+
+// Why a free-text value cannot stand in a token: a ">" or one of the further
+// stop characters ends the field early. Empty when it can; what names the value.
+std::string FreeTextProblem(std::string_view value, std::string_view stop = "",
+                            std::string_view what = "text");
 
 }  // namespace orv

@@ -14,12 +14,6 @@ void ShowError(const std::string& text) {
     CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
 }
 
-bool IsCuewordChar(char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
-        return true;
-    return std::string_view("!#$%&*+,-./;<=>?@^_").find(c) != std::string_view::npos;
-}
-
 // The activation name checks; false after a message.
 bool ActivationNameAccepted(const ScriptEditorFields& editor) {
     std::string name = TrimStr(editor.CuewordName);
@@ -87,6 +81,12 @@ void DeliverToMacro(const ScriptEditorFields& editor, std::string text, MacroDel
 }
 
 }  // namespace
+
+bool IsCuewordChar(char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+        return true;
+    return std::string_view("!#$%&*+,-./;<=>?@^_").find(c) != std::string_view::npos;
+}
 
 ScriptTextResult ComposeScript(const std::vector<CommandLine>& lines) {
     ScriptTextResult result;

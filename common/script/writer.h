@@ -17,6 +17,9 @@ namespace orv {
 
 constexpr std::string_view WorkingFileName = "TAVROL.TMP";
 
+// The characters a Cueword name (and the Cueword prefix keys) may hold.
+bool IsCuewordChar(char c);
+
 struct ScriptTextResult {
     std::string Text;
     std::string Error;           // why a line cannot be written; Text is then empty

@@ -1,0 +1,139 @@
+#include "common/schedule.h"
+
+#include "common/string_routines.h"
+#include "common/whole_numbers.h"
+
+namespace orv {
+namespace {
+
+constexpr int MonthDays[12] = {31, 28, 31, 30, 31, 31, 30, 31, 30, 31, 30, 31};
+
+int DaysInMonth(int year, int month) {
+    return month == 2 && year % 4 == 0 ? 29 : MonthDays[month - 1];
+}
+
+// A whole number within [low, high], or nothing; blanks around it are allowed.
+std::optional<int> InRange(const std::string& text, int low, int high) {
+    std::optional<std::int32_t> value = ParseWholeNumber(TrimStr(text));
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return *value;
+}
+
+std::optional<ScheduleRefusal> CheckTimeOfDay(const ScheduleEntry& e) {
+    if (!InRange(e.Hour, 1, 12))
+        return ScheduleRefusal{"Invalid hour specified.", ScheduleField::Hour};
+    if (!InRange(e.Minute, 0, 59))
+        return ScheduleRefusal{"Invalid minute specified.", ScheduleField::Minute};
+    return std::nullopt;
+}
+
+std::optional<ScheduleRefusal> CheckOnce(const ScheduleEntry& e, const DateTimeParts& today) {
+    if (auto refusal = CheckTimeOfDay(e))
+        return refusal;
+    std::optional<int> year = InRange(e.Year, 1000, 9999);
+    if (!year)
+        return ScheduleRefusal{"Invalid year specified.", ScheduleField::Year};
+    int month = e.MonthIndex + 1;
+    if (month < 1 || month > 12)
+        return ScheduleRefusal{"Invalid month specified.", ScheduleField::Month};
+    std::optional<int> day = InRange(e.Day, 1, DaysInMonth(*year, month));
+    if (!day)
+        return ScheduleRefusal{"Invalid day of month specified.", ScheduleField::Day};
+    const char* elapsed = "Specified date has already elapsed.";
+    if (*year != today.year) {
+        if (*year < today.year)
+            return ScheduleRefusal{elapsed, ScheduleField::Year};
+    } else if (month != today.month) {
+        if (month < today.month)
+            return ScheduleRefusal{elapsed, ScheduleField::Month};
+    } else if (*day < today.day) {
+        return ScheduleRefusal{elapsed, ScheduleField::Day};
+    }
+    return std::nullopt;
+}
+
+std::optional<ScheduleRefusal> CheckMinutes(const ScheduleEntry& e, int high, const char* message) {
+    if (!InRange(e.Minutes, high == 59 ? 0 : 1, high))
+        return ScheduleRefusal{message, ScheduleField::Minutes};
+    return std::nullopt;
+}
+
+int Number(const std::string& text) {
+    return WholeNumberOr(TrimStr(text));
+}
+
+}  // namespace
+
+std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& e, const DateTimeParts& today) {
+    switch (e.Kind) {
+        case ScheduleKind::Once:
+            return CheckOnce(e, today);
+        case ScheduleKind::Hourly:
+            return CheckMinutes(e, 59, "Invalid minutes specified.");
+        case ScheduleKind::Daily:
+        case ScheduleKind::Weekly:
+            return CheckTimeOfDay(e);
+        case ScheduleKind::Monthly:
+            if (auto refusal = CheckTimeOfDay(e))
+                return refusal;
+            if (!InRange(e.Day, 1, 31))
+                return ScheduleRefusal{"Invalid day of month specified.", ScheduleField::Day};
+            return std::nullopt;
+        case ScheduleKind::Other:
+            return CheckMinutes(e, 720, "Invalid minutes specified.  Must be between 1 and 720.");
+        case ScheduleKind::Idle:
+            return CheckMinutes(e, 90, "Invalid minutes specified.  Must be between 1 and 90.");
+        case ScheduleKind::Startup:
+            break;
+    }
+    return std::nullopt;
+}
+
+void StoreSchedule(const ScheduleEntry& e, MacroRecord& macro) {
+    macro.ScheduleKind = static_cast<std::int16_t>(e.Kind);
+    for (std::size_t i = 0; i < e.Days.size(); ++i) macro.DayFlags[i] = e.Days[i] ? 1 : 0;
+    auto timeOfDay = [&] {
+        macro.Hour = static_cast<std::uint8_t>(Number(e.Hour));
+        macro.Minute = static_cast<std::uint8_t>(Number(e.Minute));
+        macro.Pm = e.Pm ? 1 : 0;
+    };
+    switch (e.Kind) {
+        case ScheduleKind::Once:
+            timeOfDay();
+            macro.Year = static_cast<std::uint16_t>(Number(e.Year));
+            macro.Month = static_cast<std::uint8_t>(e.MonthIndex + 1);
+            macro.Day = static_cast<std::uint8_t>(Number(e.Day));
+            break;
+        case ScheduleKind::Hourly:
+            macro.MinutePastHour = static_cast<std::uint8_t>(Number(e.Minutes));
+            break;
+        case ScheduleKind::Daily:
+            timeOfDay();
+            break;
+        case ScheduleKind::Weekly:
+            timeOfDay();
+            macro.Weekday = static_cast<std::uint8_t>(e.WeekdayIndex + 1);
+            break;
+        case ScheduleKind::Monthly:
+            timeOfDay();
+            macro.Day = static_cast<std::uint8_t>(Number(e.Day));
+            break;
+        case ScheduleKind::Other:
+        case ScheduleKind::Idle:
+            macro.Minutes = static_cast<std::uint16_t>(Number(e.Minutes));
+            break;
+        case ScheduleKind::Startup:
+            break;
+    }
+}
+
+void DefaultTimer(MacroRecord& macro, DateTime now) {
+    DateTimeParts today = DecodeDateTime(now);
+    macro.Year = static_cast<std::uint16_t>(today.year);
+    macro.Month = static_cast<std::uint8_t>(today.month);
+    macro.Day = static_cast<std::uint8_t>(today.day);
+    macro.Weekday = static_cast<std::uint8_t>(today.dayOfWeek);
+}
+
+}  // namespace orv

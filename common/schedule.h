@@ -1,0 +1,49 @@
+// The schedule of a timed macro as its dialogs enter it: the check of the
+// typed values, their storing into the macro record, and the default schedule
+// a new macro starts with.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "common/date_time.h"
+#include "common/macro_record.h"
+
+namespace orv {
+
+enum class ScheduleKind { Startup = 0, Once, Hourly, Daily, Weekly, Monthly, Other, Idle };
+
+// The values of the schedule controls of the chosen kind, as typed.
+struct ScheduleEntry {
+    ScheduleKind Kind = ScheduleKind::Daily;
+    std::array<bool, 7> Days{};  // Monday .. Sunday
+    std::string Hour, Minute;
+    bool Pm = false;
+    std::string Year;
+    int MonthIndex = 0;  // 0 January
+    std::string Day;
+    int WeekdayIndex = 0;  // 0 Sunday
+    std::string Minutes;   // past the hour, every n (Other) or idle
+};
+
+// The control a refusal puts the focus on.
+enum class ScheduleField { Hour, Minute, Year, Month, Day, Minutes };
+
+struct ScheduleRefusal {
+    std::string Message;
+    ScheduleField Focus;
+};
+
+// The first value of the entry that may not be stored; today decides whether
+// a single run lies in the past (the time of day is not compared).
+std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& entry,
+                                             const DateTimeParts& today);
+
+// Writes the schedule fields of a checked entry into the record.
+void StoreSchedule(const ScheduleEntry& entry, MacroRecord& macro);
+
+// The schedule a new macro starts with: today's date and weekday.
+void DefaultTimer(MacroRecord& macro, DateTime now);
+
+}  // namespace orv

@@ -1,0 +1,252 @@
+#include "editor/wizard/wizard_finish.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "common/files.h"
+#include "common/hotkeys.h"
+#include "common/schedule.h"
+#include "common/script/compose.h"
+#include "common/string_routines.h"
+#include "common/whole_numbers.h"
+#include "editor/wizard/wizard_checks.h"
+#include "editor/wizard/wizard_kinds.h"
+#include "editor/wizard/wizard_loaders.h"
+#include "editor/wizard/wizard_navigator.h"
+
+namespace orv {
+namespace {
+
+// A recording longer than this goes to an overflow file, leaving room in the
+// script for the sweepstakes kind's two fixed tokens.
+constexpr long long InlineCaptureLimit = 4980;
+
+bool Shown(const std::vector<int>& path, int panel) {
+    return std::find(path.begin(), path.end(), panel) != path.end();
+}
+
+// The record fields every new macro starts with.
+MacroRecord NewMacro(const WizardAnswers& a, const WizardEnv& env) {
+    MacroRecord r;
+    r.Enabled = 1;
+    r.Nickname = a.Trimmed("P10Nick");
+    r.IconName = a.MacroIcon;
+    r.ScopeMatch = 1;
+    DefaultTimer(r, env.Now());
+    r.CuewordCase = static_cast<std::int16_t>(env.Settings.CaseSensitive);
+    r.CuewordRemove = env.Settings.NoRemove ? 2 : 1;
+    r.MacroKind = MacroKind::Global;
+    return r;
+}
+
+void SetScope(MacroRecord& r, const WizardAnswers& a, const std::vector<int>& path) {
+    if (!Shown(path, 7) || a.Checked("P7Global"))
+        return;
+    if (a.Checked("P7SpecWin")) {
+        r.MacroKind = MacroKind::Window;
+        r.ScopeText = a.Trimmed("P8Title");
+        return;
+    }
+    r.MacroKind = MacroKind::Program;
+    // The player matches a program scope against the running program's file name.
+    r.ScopeText =
+        a.Checked("P8ProgPath")
+            ? a.Trimmed("P8Path")
+            : FileNameOf(ProgramOfLine(a.ChosenLine("P8InstallBox").value_or(ListLine{}).Text));
+}
+
+std::optional<WizardRefusal> CannotRead(const std::string& path) {
+    return WizardRefusal{
+        "The recording in \"" + path + "\" could not be read.  It is kept; please record again.",
+        ""};
+}
+
+// The sweepstakes script around the recording; the capture file is removed
+// only once its contents are safe.
+std::variant<std::string, WizardRefusal> SweepstakesScript(const WizardEnv& env) {
+    std::string capture = env.CaptureFile();
+    std::string text = ComposeCommand(CommandCode::KeystrokeSpeed, SpeedRec{1, 50, 1.0}).Text;
+    std::optional<std::string> contents = ReadWholeFile(capture);
+    if (!contents)
+        return *CannotRead(capture);
+    if (static_cast<long long>(contents->size()) > InlineCaptureLimit) {
+        std::string overflow;
+        for (int n = 0;; ++n) {
+            overflow = InFolder(env.ProgramDir, "OV" + std::to_string(n) + ".TXT");
+            if (!FileExists(overflow))
+                break;
+        }
+        if (!ReplaceFileContents(overflow, *contents))
+            return WizardRefusal{"The recording could not be copied to \"" + overflow +
+                                     "\".  It is kept in \"" + capture + "\".",
+                                 ""};
+        text += ComposeCommand(CommandCode::LoadTextFile, StringRec{Str255(overflow)}).Text;
+    } else {
+        std::string inline_ =
+            contents->substr(0, std::min<std::size_t>(contents->size(), MaxScriptLength));
+        text += inline_.substr(0, inline_.find('\0'));
+    }
+    std::remove(capture.c_str());
+    return text + "<SPACE>";
+}
+
+FinishOutcome Capture(const WizardAnswers& a, const WizardEnv& env) {
+    CaptureOutcome out;
+    MacroRecord& r = out.Record;
+    r.Enabled = 1;
+    r.Nickname = a.Trimmed("P10Nick");
+    r.IconName = a.MacroIcon;
+    r.MacroKind = MacroKind::Global;
+    r.ScopeMatch = 1;
+    r.ActivationCode = static_cast<std::uint16_t>(a.Index("P3KeyList"));
+    CapturePlan& p = out.Plan;
+    p.MacroNumber = static_cast<int>(env.Library.size()) + 1;
+    p.Keys = a.Checked("P59Yes");
+    p.Mouse = a.Checked("P60Yes");
+    p.RelativeTo = a.Checked("P60Screen") ? 1 : a.Checked("P60Window") ? 2 : 3;
+    p.ClicksOnly = a.Checked("P60CapOnly");
+    p.Time = !a.Checked("P61Fast");
+    p.DoubleAlt = a.Checked("P59AltKey");
+    constexpr const char* speeds[] = {"P61Same", "P61Half", "P61Two", "P61Four", "P61Ten"};
+    constexpr const char* tokens[] = {"<SPEED:00001>", "<SPEED:00002>", "<SPEED:00.50>",
+                                      "<SPEED:00.25>", "<SPEED:00.10>"};
+    for (int i = 0; i < 5; ++i) {
+        if (a.Checked(speeds[i])) {
+            p.Speed = i + 1;
+            if (p.Time)
+                p.SpeedToken = tokens[i];
+        }
+    }
+    if (std::optional<LibraryEntry> system = CaptureSystemMacro(env))
+        p.StopKey = DecipherKey(system->Activation);
+    p.SecondKey = DecipherKey(a.Index("P3KeyList"));
+    p.ProgramSpecific = a.Checked("P62Specific");
+    p.StartWindow = a.ChosenLine("P62ProgList").value_or(ListLine{}).Text;
+    return out;
+}
+
+FinishOutcome FirstTime(const WizardAnswers& a, const WizardEnv& env) {
+    FirstTimeOutcome out;
+    SettingsBlock& s = out.Settings;
+    s = env.Settings;
+    s.SolitaryUsage = a.Checked("P66Solitary");
+    // Case on keeps a stored exact or first-letter match; off is no case code.
+    bool keptCase = s.CaseSensitive == 1 || s.CaseSensitive == 2;
+    s.CaseSensitive = a.Checked("P66CaseSense") ? (keptCase ? s.CaseSensitive : 2) : 3;
+    s.UseSuffix = !a.Checked("P66UsePrefix");
+    s.PrefixKeys = a.Trimmed("P66PrefixKeys");
+    s.CaptureKeys = a.Checked("P67DoKey");
+    s.CaptureMouse = a.Checked("P67DoMouse");
+    s.CaptureTime = a.Checked("P67DoTime");
+    s.CaptureClicksOnly = a.Checked("P67ClicksOnly");
+    s.RelativeTo = a.Checked("P67ToScreen") ? 1 : a.Checked("P67ToWindow") ? 2 : 3;
+    s.CaptureSpeed = a.Checked("P67QuadSpeed")     ? 4
+                     : a.Checked("P67DoubleSpeed") ? 3
+                     : a.Checked("P67HalfSpeed")   ? 2
+                                                   : 1;
+    bool network = a.Checked("P68Network");
+    if (network != s.NetworkMode) {
+        s.NetworkMode = network;
+        s.AutoSync = network;
+        s.SyncMinutes = network ? 10 : 0;
+    }
+    s.FirstUse = !a.Checked("P65Show");
+    s.SMTPHost = a.Trimmed("P74SMTPHost");
+    s.SMTPPort = WholeNumberOr(a.Trimmed("P74SMTPPort"), s.SMTPPort);
+    s.EMailName = a.Trimmed("P74EmailName");
+    s.EMailAddress = a.Trimmed("P74EmailAddress");
+    out.Notices = {10, 11, 12, 15, 13};
+    FirstTimeChoices& c = out.Choices;
+    c = {a.Checked("P69Name"),   a.Checked("P69Email"),     a.Checked("P69Date"),
+         a.Checked("P69Dial"),   a.Checked("P69SendEMail"), a.Checked("P69Net"),
+         a.Checked("P69Logoff"), a.Checked("P69CD"),        a.Checked("P69Pause"),
+         a.Checked("P69Mute"),   a.Checked("P69Print")};
+    return out;
+}
+
+void PopupMenu(MacroOutcome& out, const WizardAnswers& a) {
+    MacroRecord& r = out.Record;
+    r.MacroKind = MacroKind::PopupMenu;
+    out.TrayMenu = a.Checked("P52Yes");
+    char show = a.Checked("P51Text") ? '1' : a.Checked("P51Icons") ? '2' : '3';
+    char size = static_cast<char>('0' + std::clamp(a.Index("P51IconSize"), 0, 4));
+    r.CuewordText = std::string{out.TrayMenu ? 'Y' : 'N', show, size};
+    std::vector<int> members;
+    for (const ListLine& line : a.SelectedLines("P50Macros")) members.push_back(line.Number);
+    r.SetPopupMembers(members);
+    // A menu's own icon unless the user chose one.
+    if (a.MacroIcon == "MAIN")
+        r.IconName = "MENU";
+}
+
+}  // namespace
+
+std::optional<HotKeyWarning> WarnWindowsHotKey(int code) {
+    if (!IsWindowsHotKey(code))
+        return std::nullopt;
+    const std::string& name = KeyName(code);
+    return HotKeyWarning{"Warning", name + " may be used internally by Windows 95, 98 or NT. " +
+                                        " This may cause the hot key not to function correctly." +
+                                        " Would you still like to use " + name + "?"};
+}
+
+FinishOutcome FinishUp(int kind, const WizardAnswers& a, const WizardEnv& env,
+                       bool windowsKeyAccepted) {
+    if (kind == FirstTimeKind)
+        return FirstTime(a, env);
+    if (kind == CaptureKind)
+        return Capture(a, env);
+    std::vector<int> path = ShownPath(kind, a, env.HasPopupMenus());
+    MacroOutcome out;
+    MacroRecord& r = out.Record;
+    r = NewMacro(a, env);
+    switch (ActivationOf(kind, a)) {
+        case Activation::HotKey: {
+            int code = a.Index("P3KeyList");
+            if (!windowsKeyAccepted) {
+                if (std::optional<HotKeyWarning> warning = WarnWindowsHotKey(code))
+                    return *warning;
+            }
+            r.ActivationCode = static_cast<std::uint16_t>(code);
+            break;
+        }
+        case Activation::Cueword:
+            r.CuewordText = a.Trimmed("P3CuewordName");
+            r.ActivationCode = ActivationCode::Cueword;
+            break;
+        case Activation::Timed:
+            r.ActivationCode = ActivationCode::Scheduled;
+            StoreSchedule(ScheduleAnswers(a).Entry, r);
+            break;
+        case Activation::None:
+            r.ActivationCode = ActivationCode::None;
+            break;
+        case Activation::Title:
+            r.ActivationCode = ActivationCode::WindowTitle;
+            break;
+    }
+    if (kind == 25) {
+        PopupMenu(out, a);
+    } else {
+        SetScope(r, a, path);
+        if (Shown(path, 37))
+            r.ScopeText = a.Trimmed("P37Title");
+        if (Shown(path, 9) && a.Checked("P9AddYes"))
+            out.AddToMenu = a.ChosenLine("P9PopupList").value_or(ListLine{}).Number;
+        if (kind == 18) {
+            auto script = SweepstakesScript(env);
+            if (auto* refused = std::get_if<WizardRefusal>(&script))
+                return *refused;
+            r.SetScriptText(std::get<std::string>(script));
+        } else {
+            KindScript script = ComposeKindScript(kind, a, env);
+            if (script.Refused)
+                return *script.Refused;
+            r.SetScriptText(script.Text);
+        }
+    }
+    r.Changed = env.Now();
+    return out;
+}
+
+}  // namespace orv

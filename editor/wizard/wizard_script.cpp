@@ -1,0 +1,579 @@
+#include "editor/wizard/wizard_script.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "common/macro_record.h"
+#include "common/script/compose.h"
+#include "common/string_routines.h"
+#include "common/whole_numbers.h"
+#include "editor/wizard/wizard_navigator.h"
+
+namespace orv {
+namespace {
+
+using C = CommandCode;
+
+// Appends tokens and text, stopping at the first value that cannot be written.
+class ScriptBuilder {
+  public:
+    ScriptBuilder& Token(CommandCode code, const CommandRecord& record, const std::string& focus) {
+        if (refused_)
+            return *this;
+        ComposeResult composed = ComposeCommand(code, record);
+        if (composed.Ok())
+            text_ += composed.Text;
+        else
+            refused_ = WizardRefusal{composed.Error, focus};
+        return *this;
+    }
+    // A command whose token takes no value.
+    ScriptBuilder& Token(CommandCode code) { return Token(code, NewRecord(code), ""); }
+    ScriptBuilder& Literal(std::string_view text) {
+        if (!refused_)
+            text_ += text;
+        return *this;
+    }
+    // Free text inside a token written by hand, with the composer's checks.
+    ScriptBuilder& Free(std::string_view value, std::string_view stop, std::string_view what,
+                        const std::string& focus) {
+        std::string problem = FreeTextProblem(value, stop, what);
+        if (!problem.empty() && !refused_)
+            refused_ = WizardRefusal{problem, focus};
+        return Literal(value);
+    }
+    KindScript Result() const {
+        if (refused_)
+            return {{}, refused_};
+        return {text_, {}};
+    }
+
+  private:
+    std::string text_;
+    std::optional<WizardRefusal> refused_;
+};
+
+// The first of the names that is checked; the last when none is.
+std::size_t FirstChecked(const WizardAnswers& a, std::initializer_list<const char*> names) {
+    std::size_t i = 0;
+    for (const char* name : names) {
+        if (a.Checked(name))
+            return i;
+        ++i;
+    }
+    return names.size() - 1;
+}
+
+int Number(const WizardAnswers& a, const char* name) {
+    return WholeNumberOr(a.Trimmed(name));
+}
+
+CommandRecord StringOf(std::string text) {
+    return StringRec{Str255(text)};
+}
+
+template <class Rec>
+Rec Of(CommandCode code) {
+    return std::get<Rec>(NewRecord(code));
+}
+
+struct Context {
+    const WizardAnswers& a;
+    const WizardEnv& env;
+    std::vector<int> path;
+    ScriptBuilder s;
+
+    bool Shown(int panel) const { return std::find(path.begin(), path.end(), panel) != path.end(); }
+    std::string ShortPath(const std::string& path) const {
+        std::optional<std::string> shortPath = env.ShortFile ? env.ShortFile(path) : std::nullopt;
+        return shortPath ? *shortPath : path;
+    }
+};
+
+void PasteText(Context& c) {
+    switch (FirstChecked(c.a, {"P13Text", "P13File", "P13Graphic"})) {
+        case 0:
+            c.s.Token(C::ClipboardStartCopy)
+                .Literal(c.a.Text("P12MyMemo"))
+                .Token(C::ClipboardEndCopy);
+            break;
+        case 1:
+            c.s.Token(C::ClipboardFileCopy, ClipboardRec{1, Str255(c.a.Trimmed("P12Path")), 0},
+                      "P12Path");
+            break;
+        default:
+            c.s.Token(C::ClipboardGraphicCopy, ClipboardRec{1, Str255(c.a.Trimmed("P12Path")), 0},
+                      "P12Path");
+    }
+    c.s.Token(C::ClipboardPaste);
+}
+
+void LaunchOrActivate(Context& c) {
+    const WizardAnswers& a = c.a;
+    bool launching =
+        a.Checked("P30LaunchOnly") || a.Checked("P30ActLaunch") || a.Checked("P30LaunchAct");
+    if (launching && c.Shown(31) && a.Checked("P31Yes"))
+        c.s.Token(C::ChangeDirectory, FileRec{1, Str255(a.Trimmed("P31Path")), {}}, "P31Path");
+    std::string path;
+    std::string pathControl = "P34Path";
+    if (a.Checked("P30OpenDoc")) {
+        path = a.Trimmed("P34Path");
+    } else if (a.Checked("P32ProgPath")) {
+        path = a.Trimmed("P32Path");
+        pathControl = "P32Path";
+    } else {
+        path = ProgramOfLine(a.ChosenLine("P32InstallBox").value_or(ListLine{}).Text);
+        pathControl = "P32InstallBox";
+    }
+    path = c.ShortPath(path);
+    auto launch = [&] {
+        c.s.Literal("<LAUNCH:").Free(path, "<", "program", pathControl).Literal(">");
+    };
+    std::string title = a.Trimmed("P33Title");
+    if (a.Checked("P30Act")) {
+        c.s.Token(C::WindowActivate, LaunchRec{1, Str255(title), {}, {}, 0, 12}, "P33Title");
+    } else if (a.Checked("P30LaunchAct") || a.Checked("P30ActLaunch")) {
+        c.s.Literal(a.Checked("P30LaunchAct") ? "<LAUNCHNO:01" : "<LAUNCHYES:01");
+        c.s.Free(title, "<", "window title", "P33Title");
+        launch();
+    } else {
+        launch();
+    }
+}
+
+void DateOrTime(Context& c) {
+    const WizardAnswers& a = c.a;
+    std::size_t what = FirstChecked(a, {"P17Date", "P17Time", "P17Both"});
+    if (what != 1) {
+        DateTimeRec date{1, static_cast<std::uint32_t>(a.Index("P18Format") + 1), 0, 1, 0};
+        switch (FirstChecked(a, {"P20Today", "P20NextDay", "P20Yest", "P20Past", "P20Future"})) {
+            case 1:
+                date.Days = 1;
+                break;
+            case 2:
+                date.Future = 0;
+                date.Days = 1;
+                break;
+            case 3:
+                date.Future = 0;
+                date.Days = Number(a, "P20Days");
+                break;
+            case 4:
+                date.Days = Number(a, "P20Days");
+                break;
+            default:
+                break;
+        }
+        c.s.Token(C::Date, date, "P20Days");
+    }
+    if (what == 2)
+        c.s.Literal(" ");
+    if (what != 0) {
+        DateTimeRec time{0, static_cast<std::uint32_t>(a.Index("P19Format") + 1), 0, 1, 0};
+        c.s.Token(C::Time, time, "P19Format");
+    }
+}
+
+void NetworkDrive(Context& c) {
+    const WizardAnswers& a = c.a;
+    NetworkRec r;
+    std::string drive = a.ChosenLine("P6DriveBox").value_or(ListLine{}).Text;
+    bool disconnect = a.Checked("P5Disconnect");
+    r.Resource = disconnect ? drive : drive + a.Trimmed("P6ProgPath");
+    if (!a.Checked("P29UseDefault")) {
+        r.User = a.Trimmed("P29LogName");
+        r.Password = ScrambleText(a.Trimmed("P29LogPass"));
+    }
+    r.Permanent = a.Checked("P29MakePerm");
+    r.ShowStatus = a.Checked("P29DispStatus");
+    r.Force = disconnect && a.Checked("P29ForceDisc");
+    CommandCode code = disconnect               ? C::NetworkDisconnect
+                       : a.Checked("P5Connect") ? C::NetworkConnect
+                                                : C::NetworkToggle;
+    std::string focus =
+        r.Password.str().find('>') != std::string::npos ? "P29LogPass" : "P6ProgPath";
+    c.s.Token(code, r, focus);
+}
+
+void DialUp(Context& c) {
+    const WizardAnswers& a = c.a;
+    DialUpRec r;
+    r.Entry = a.ChosenLine("P28PhoneList").value_or(ListLine{}).Text;
+    r.User = a.Trimmed("P28UserName");
+    r.Password = ScrambleText(a.Trimmed("P28Password"));
+    bool badPassword = r.Password.str().find('>') != std::string::npos;
+    c.s.Token(C::DialUpNetworking, r, badPassword ? "P28Password" : "P28UserName");
+}
+
+void Reminder(Context& c) {
+    const WizardAnswers& a = c.a;
+    switch (FirstChecked(a, {"P26Beep", "P26Wave", "P26NoSound"})) {
+        case 0:
+            c.s.Token(C::SoundBeep);
+            break;
+        case 1:
+            c.s.Token(C::SoundWaveFile, SoundRec{2, Str255(a.Trimmed("P26ProgPath")), 1},
+                      "P26ProgPath");
+            break;
+        default:
+            break;
+    }
+    WTextRec box{Str255("Reminder"), a.Text("P26MyMemo")};
+    c.s.Token(C::WindowOfText, box, "P26MyMemo");
+    if (a.Checked("P26Delete"))
+        c.s.Token(C::MacroDelete, MacroRefRec{2, Str255(a.Trimmed("P10Nick"))}, "P10Nick");
+}
+
+void Files(Context& c) {
+    const WizardAnswers& a = c.a;
+    constexpr CommandCode codes[] = {C::ChangeDirectory, C::CopyFile, C::RenameFile, C::DeleteFile,
+                                     C::CreateDirectory};
+    std::size_t which = FirstChecked(
+        a, {"P48ChangeDir", "P48CopyFile", "P48RenameFile", "P48DeleteFile", "P48CreateFolder"});
+    FileRec r{static_cast<std::uint32_t>(which + 1), Str255(a.Trimmed("P49Path")),
+              Str255(a.Trimmed("P49NewName"))};
+    bool secondBad = r.SecondPath.str().find('>') != std::string::npos &&
+                     r.Path.str().find_first_of(">;") == std::string::npos;
+    c.s.Token(codes[which], r, secondBad ? "P49NewName" : "P49Path");
+}
+
+void SoundsAndVolume(Context& c) {
+    const WizardAnswers& a = c.a;
+    if (a.Checked("P43Play")) {
+        bool wait = a.Checked("P46Wait");
+        c.s.Token(C::SoundWaveFile, SoundRec{2, Str255(a.Trimmed("P46FName")), wait}, "P46FName");
+        return;
+    }
+    struct Control {
+        const char* Name;
+        CommandCode Code;
+        std::uint32_t Action;
+    };
+    static constexpr Control controls[] = {
+        {"P44AudioOff", C::AudioVolume, 1},      {"P44AudioOn", C::AudioVolume, 2},
+        {"P44AudioUp", C::AudioVolume, 3},       {"P44AudioDown", C::AudioVolume, 4},
+        {"P44AudioMute", C::AudioMuteToggle, 5}, {"P44AudioLeft", C::AudioBalance, 6},
+        {"P44AudioRight", C::AudioBalance, 7},   {"P44AudioCenter", C::AudioBalance, 8},
+        {"P44TrebleUp", C::AudioTreble, 9},      {"P44TrebleDown", C::AudioTreble, 10},
+        {"P44BassUp", C::AudioBass, 19},         {"P44BassDown", C::AudioBass, 20},
+        {"P45MIDIOff", C::MidiVolume, 11},       {"P45MIDIOn", C::MidiVolume, 12},
+        {"P45MIDIUp", C::MidiVolume, 13},        {"P45MIDIDown", C::MidiVolume, 14},
+        {"P45MIDIMute", C::MidiMuteToggle, 15},  {"P45MIDILeft", C::MidiBalance, 16},
+        {"P45MIDIRight", C::MidiBalance, 17},    {"P45MIDICenter", C::MidiBalance, 18},
+    };
+    std::string_view panel = a.Checked("P43Audio") ? "P44" : "P45";
+    for (const Control& control : controls) {
+        if (std::string_view(control.Name).starts_with(panel) && a.Checked(control.Name)) {
+            c.s.Token(control.Code, VolumeRec{control.Action}, control.Name);
+            return;
+        }
+    }
+}
+
+void Wallpaper(Context& c) {
+    const WizardAnswers& a = c.a;
+    SystemRec r;
+    r.Kind = 6;
+    r.Bitmap = a.Trimmed("P23Bit");
+    std::size_t style = FirstChecked(a, {"P23Tiled", "P23Stretch", "P23Centered", "P23Positioned"});
+    constexpr std::uint32_t styles[] = {0, 2, 1, 3};
+    r.Style = styles[style];
+    r.X = Number(a, "P23Left");
+    r.Y = Number(a, "P23Top");
+    c.s.Token(C::Wallpaper, r,
+              r.Bitmap.str().find('>') != std::string::npos ? "P23Bit" : "P23Left");
+}
+
+void WindowSize(Context& c) {
+    const WizardAnswers& a = c.a;
+    bool top = a.Checked("P35RepTop") || a.Checked("P35SizeTop");
+    bool reposition = a.Checked("P35RepTop") || a.Checked("P35RepChoice");
+    SizePosRec r;
+    r.Current = top;
+    r.Title = top ? "" : a.Trimmed("P33Title");
+    r.WindowAction = reposition ? 2 : 1;
+    r.X = Number(a, reposition ? "P36Height" : "P36Width");
+    r.Y = Number(a, reposition ? "P36Width" : "P36Height");
+    c.s.Token(reposition ? C::WindowReposition : C::WindowResize, r,
+              r.Title.str().find('>') != std::string::npos ? "P33Title" : "P36Width");
+}
+
+void MaximizeMinimize(Context& c) {
+    const WizardAnswers& a = c.a;
+    constexpr CommandCode codes[] = {C::WindowMaximize, C::WindowMinimize, C::WindowRestore,
+                                     C::WindowClose};
+    std::size_t which = FirstChecked(a, {"P38Max", "P38Min", "P38Restore", "P38Close"});
+    WindowRec r;
+    r.Current = a.Checked("P39Top");
+    r.Title = r.Current ? "" : a.Trimmed("P40Title");
+    r.WindowAction = static_cast<std::uint32_t>(which + 1);
+    c.s.Token(codes[which], r, "P40Title");
+}
+
+void ExplorerFolder(Context& c) {
+    const WizardAnswers& a = c.a;
+    if (a.Checked("P25Folder")) {
+        c.s.Token(C::OpenFolderInExplorer, StringOf(a.Trimmed("P25Path")), "P25Path");
+        return;
+    }
+    DesktopRec r{static_cast<std::uint32_t>(12 + std::max(0, a.Index("P25SpecList")))};
+    c.s.Token(C::OpenExplorerTo, r, "P25SpecList");
+}
+
+void DesktopGoodies(Context& c) {
+    struct Choice {
+        CommandCode Code;
+        std::uint32_t Action;
+    };
+    constexpr Choice choices[] = {{C::DeskTopCascade, 1},    {C::DeskTopTile, 2},
+                                  {C::DeskTopTile, 3},       {C::DeskTopMinimizeAll, 4},
+                                  {C::DeskTopRestoreAll, 5}, {C::SuspendComputer, 6},
+                                  {C::UndockComputer, 7}};
+    std::size_t which = FirstChecked(c.a, {"P47Cascade", "P47Vertical", "P47Horizontal",
+                                           "P47Minimize", "P47Restore", "P47Suspend", "P47Undock"});
+    c.s.Token(choices[which].Code, DesktopRec{choices[which].Action}, "");
+}
+
+void ScreenSaver(Context& c) {
+    SystemRec r;
+    r.Kind = static_cast<std::uint32_t>(FirstChecked(c.a, {"P41On", "P41Off", "P41Idle"}) + 1);
+    r.Value = Number(c.a, "P41Minutes");
+    c.s.Token(C::ScreenSaver, r, "P41Minutes");
+}
+
+void AudioCd(Context& c) {
+    constexpr CommandCode codes[] = {C::CdPlay,      C::CdStop,      C::CdPause, C::CdPreviousTrack,
+                                     C::CdNextTrack, C::CdGoToTrack, C::CdEject, C::CdCloseTray};
+    std::size_t which = FirstChecked(c.a, {"P42Play", "P42Stop", "P42Pause", "P42Prev", "P42Next",
+                                           "P42GoTo", "P42Eject", "P42Close"});
+    CdRec r = Of<CdRec>(codes[which]);
+    r.Number = Number(c.a, "P42Track");
+    c.s.Token(codes[which], r, "P42Track");
+}
+
+// The recipients of one kind of copy: the typed one, then the chosen lines,
+// closed by the mark 1.
+void RecipientPart(Context& c, const std::string& prefix) {
+    const WizardAnswers& a = c.a;
+    std::string address = a.Trimmed(prefix + "Address");
+    if (!address.empty()) {
+        c.s.Free(a.Trimmed(prefix + "Person"), ";|", "recipient", prefix + "Person");
+        c.s.Literal("|").Free(address, ";", "recipient", prefix + "Address").Literal(";");
+    }
+    for (const ListLine& line : a.SelectedLines(prefix + "AddressBox"))
+        c.s.Free(line.Text, ";", "recipient", prefix + "AddressBox").Literal(";");
+    c.s.Literal("\x01");
+}
+
+bool HasCopies(const WizardAnswers& a, const char* box, const std::string& prefix) {
+    return a.Checked(box) && (!a.Trimmed(prefix + "Address").empty() ||
+                              !a.SelectedLines(prefix + "AddressBox").empty());
+}
+
+void EMail(Context& c) {
+    const WizardAnswers& a = c.a;
+    if (a.Checked("P78RAS"))
+        DialUp(c);
+    c.s.Literal("<EMAIL:").Literal(a.Checked("P83Request") ? "RY" : "RN");
+    if (a.Checked("P75Now")) {
+        c.s.Literal("R1TO");
+        RecipientPart(c, "P76");
+        if (HasCopyRecipients(a)) {
+            c.s.Literal("CC");
+            RecipientPart(c, "P81");
+        }
+        if (HasBlindRecipients(a)) {
+            c.s.Literal("BL");
+            RecipientPart(c, "P82");
+        }
+    } else {
+        c.s.Literal("R2");
+    }
+    switch (FirstChecked(a, {"P83Now", "P83Prompt", "P83Clip", "P83File"})) {
+        case 0:
+            c.s.Literal("S1")
+                .Free(a.Text("P83Memo"), "", "message text", "P83Memo")
+                .Literal("\x01");
+            break;
+        case 1:
+            c.s.Literal("S2");
+            break;
+        case 2:
+            c.s.Literal("S3");
+            break;
+        default:
+            c.s.Literal("S4").Free(a.Trimmed("P83FileName"), "", "file name", "P83FileName");
+            c.s.Literal("\x01");
+    }
+    if (!a.Checked("P83Prompt")) {
+        std::string subject = a.Trimmed("P83Subject");
+        c.s.Free(subject.empty() ? "No Subject" : subject, "", "subject", "P83Subject")
+            .Literal("\x01");
+    }
+    switch (FirstChecked(a, {"P77NoAttach", "P77ChooseAttach", "P77PromptAttach"})) {
+        case 0:
+            c.s.Literal("A1");
+            break;
+        case 1:
+            c.s.Literal("A2");
+            for (const ListLine& line : a.Lines("P77AttachBox"))
+                c.s.Free(line.Text, ";", "attachment", "P77AttachBox").Literal(";");
+            c.s.Literal("\x01");
+            break;
+        default:
+            c.s.Literal("A3");
+    }
+    c.s.Literal(">");
+    if (a.Checked("P78RAS"))
+        c.s.Token(C::DialUpNetworking, DialUpRec{2, {}, {}, {}}, "");
+}
+
+void Compose(int kind, Context& c) {
+    const WizardAnswers& a = c.a;
+    switch (kind) {
+        case 1:
+            c.s.Literal(a.Text("P14MyMemo"));
+            break;
+        case 2:
+            PasteText(c);
+            break;
+        case 3:
+            c.s.Literal(std::string(1, static_cast<char>(128 + a.SymbolIndex)));
+            break;
+        case 4:
+            LaunchOrActivate(c);
+            break;
+        case 5:
+            c.s.Token(a.Checked("P21Web") ? C::WebSite : C::WebFtp, StringOf(a.Trimmed("P22URL")),
+                      "P22URL");
+            break;
+        case 6:
+            DateOrTime(c);
+            break;
+        case 8:
+            NetworkDrive(c);
+            break;
+        case 9: {
+            constexpr CommandCode codes[] = {C::Logoff, C::Reboot, C::ShutDown, C::PowerOff};
+            c.s.Token(codes[FirstChecked(a, {"P11Logoff", "P11Reboot", "P11Shut", "P11Power"})]);
+            break;
+        }
+        case 10:
+            Reminder(c);
+            break;
+        case 11:
+            Files(c);
+            break;
+        case 12:
+            if (a.Checked("P27Hang"))
+                c.s.Token(C::DialUpNetworking, DialUpRec{2, {}, {}, {}}, "");
+            else
+                DialUp(c);
+            break;
+        case 13:
+            c.s.Token(C::DefaultDisplaySize, DisplaySizeRec{a.Index("P16SettingBox")},
+                      "P16SettingBox");
+            break;
+        case 14:
+            c.s.Token(C::DefaultPrinter,
+                      StringOf(a.ChosenLine("P15SettingBox").value_or(ListLine{}).Text),
+                      "P15SettingBox");
+            break;
+        case 15:
+            AudioCd(c);
+            break;
+        case 16: {
+            std::uint32_t mode = a.Checked("P24Immed") ? 1 : a.Checked("P24Exit") ? 2 : 3;
+            c.s.Token(C::VideoClipPlay, VideoRec{Str255(a.Trimmed("P24Path")), mode}, "P24Path");
+            break;
+        }
+        case 17:
+            SoundsAndVolume(c);
+            break;
+        case 19:
+            Wallpaper(c);
+            break;
+        case 20:
+            WindowSize(c);
+            break;
+        case 21:
+            MaximizeMinimize(c);
+            break;
+        case 22:
+            ExplorerFolder(c);
+            break;
+        case 23:
+            DesktopGoodies(c);
+            break;
+        case 24:
+            ScreenSaver(c);
+            break;
+        case 26:
+            for (const ListLine& line : a.Lines("P64NewBox"))
+                c.s.Token(C::MacroRun, MacroRefRec{1, Str255(line.Text)}, "P64NewBox");
+            break;
+        case 27:
+            c.s.Literal(a.CommandText);
+            break;
+        case 29:
+            EMail(c);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+std::string MainTextControl(int kind) {
+    switch (kind) {
+        case 1:
+            return "P14MyMemo";
+        case 2:
+            return "P12MyMemo";
+        case 10:
+            return "P26MyMemo";
+        case 26:
+            return "P64NewBox";
+        case 27:
+            return "P58Choose";
+        case 29:
+            return "P83Memo";
+        default:
+            return "P10Nick";
+    }
+}
+
+bool HasCopyRecipients(const WizardAnswers& a) {
+    return HasCopies(a, "P75cc", "P81");
+}
+bool HasBlindRecipients(const WizardAnswers& a) {
+    return HasCopies(a, "P75Blind", "P82");
+}
+
+std::string ProgramOfLine(const std::string& line) {
+    std::size_t at = UpperAscii(line).find(".LNK");
+    return at == std::string::npos ? std::string() : line.substr(at + 4);
+}
+
+std::string FileNameOf(const std::string& path) {
+    std::size_t slash = path.find_last_of("\\/:");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+KindScript ComposeKindScript(int kind, const WizardAnswers& answers, const WizardEnv& env) {
+    Context c{answers, env, ShownPath(kind, answers, env.HasPopupMenus()), {}};
+    Compose(kind, c);
+    KindScript script = c.s.Result();
+    if (!script.Refused && script.Text.size() > MaxScriptLength) {
+        std::string limit = TrimStr(NumToSepText(0, 0, MaxScriptLength));
+        script.Refused = WizardRefusal{
+            "The size of the macro exceeds the " + limit + " character limit.  Please shorten it.",
+            MainTextControl(kind)};
+        script.Text.clear();
+    }
+    return script;
+}
+
+}  // namespace orv
