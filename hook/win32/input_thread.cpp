@@ -69,8 +69,10 @@ void CarryOut(const InputDecision& d) {
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
-                       IsInjectedByPlayer(k->dwExtraInfo)};
+        KeyEvent event{
+            static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
+            IsInjectedByPlayer(k->dwExtraInfo),
+            static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(GetForegroundWindow()))};
         InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
         CarryOut(d);
         if (d.swallow)

@@ -21,7 +21,8 @@ void PostDecision(const HookPost& post) {
     if (post.window == 0)
         return;
     PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(post.window)), post.message,
-                 post.wParam, post.focusInLParam ? reinterpret_cast<LPARAM>(FocusedWindow()) : 0);
+                 post.wParam,
+                 post.focusInLParam ? reinterpret_cast<LPARAM>(FocusedWindow()) : post.lParam);
 }
 
 }  // namespace orv
