@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/cipher.h"
+#include "common/script/email_token.h"
 #include "common/script/fields.h"
 #include "player/command_context.h"
 #include "player/date_time_text.h"
@@ -166,8 +167,9 @@ bool Interpreter::RunPass(Call& call) {
 }
 
 Flow Interpreter::Token(Call& call) {
-    if (const std::optional<TokenMatch> match =
-            MatchToken(call.Text, call.Position, TokenUse::Player)) {
+    if (std::optional<TokenMatch> match = MatchToken(call.Text, call.Position, TokenUse::Player)) {
+        if (match->Form->Code == C::EMailSend)
+            return MeasureEmail(call, *match);
         return Perform(call, *match);
     }
     if (const std::optional<DateTimeMatch> date = MatchDateTimeToken(call.Text, call.Position)) {
@@ -184,6 +186,19 @@ Flow Interpreter::Token(Call& call) {
     playback_.TypeChar('<', call.Held);
     call.Advance(1);
     return Flow::Next;
+}
+
+// The e-mail token reaches as far as its fields do, past any ">" inside them;
+// one whose fields are cut short sends nothing.
+Flow Interpreter::MeasureEmail(Call& call, TokenMatch& match) {
+    if (const std::optional<std::size_t> length = MeasureEmailToken(call.Text, call.Position)) {
+        match.Length = *length;
+        return Perform(call, match);
+    }
+    call.Advance(match.Length);
+    playback_.Host().DoAMessage(
+        "E-Mail Error", "The e-mail command is incomplete. This E-Mail attempt will abort.");
+    return Flow::SkipPass;
 }
 
 void Interpreter::NamedKey(Call& call, std::uint8_t virtualKey) {

@@ -44,6 +44,7 @@ class Interpreter {
     bool RunPass(Call& call);
     Flow Token(Call& call);
     Flow Perform(Call& call, const TokenMatch& match);
+    Flow MeasureEmail(Call& call, TokenMatch& match);
     Flow Repeat(Call& call, std::size_t bodyStart, std::int32_t count, std::int32_t start,
                 std::int32_t step);
     void Nested(const Call& call, std::string_view text);

@@ -67,6 +67,7 @@ TMainWin::TMainWin() {
     host_.FamiliesSet[FamilyId::Windows] = &windowCommands_;
     host_.FamiliesSet[FamilyId::Settings] = &settingsCommands_;
     host_.FamiliesSet[FamilyId::Waits] = &waitCommands_;
+    host_.FamiliesSet[FamilyId::Mail] = &mailCommands_;
     systemSettings_.OnReinstallHooks = [this] {
         for (int action : {2, 1, 4, 3}) HookCommand(action);
     };

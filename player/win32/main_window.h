@@ -21,6 +21,7 @@
 #include "common/win32/window_notices.h"
 #include "player/command_line.h"
 #include "player/interpreter.h"
+#include "player/mail_commands.h"
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
 #include "player/win32/win32_player_host.h"
@@ -126,6 +127,8 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     SettingsCommands settingsCommands_{systemSettings_};
     Win32WaitSignals waitSignals_{*hookData_, hooks_};
     WaitCommands waitCommands_{waitSignals_, windowCommands_};
+    AcceptingMailSender mailSender_;
+    MailCommands mailCommands_{mailSender_};
 
     KernelHandle masterMapping_;
     std::array<KernelHandle, 3> mutexes_;
