@@ -117,11 +117,11 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, ConstBytes table,
             d = ClosingKey(table);
         }
     }
+    if (!d.swallow && roles.remap && !event.injectedByPlayer)
+        d = Remap(vk, swaps);
     // The user's own keys only: the macro's typing never ends its waits.
     if (roles.hotKeys && haveTable && !event.injectedByPlayer && !repeat && d.post.window == 0)
         d.post = WaitReport(vk, focusChanged, table);
-    if (!d.swallow && roles.remap && !event.injectedByPlayer)
-        d = Remap(vk, swaps);
     swallowedKeys_[vk] = d.swallow;
     return d;
 }

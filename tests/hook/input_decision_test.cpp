@@ -144,6 +144,9 @@ TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
 TEST_F(HookDecisions, WaitsHearOfTheUsersClicksKeysAndTextWhileTheirByteIsSet) {
     constexpr std::uint16_t F1 = 112;
     table->SetU8(HookAt::MacroPlaying, 1);
+    // A remap table in place changes nothing of it.
+    decider.roles.remap = true;
+    swaps = std::make_unique<SwapKeyTable>(IdentitySwapTable());
     auto post = [](const InputDecision& d) {
         return d.post.window == 0
                    ? std::string("-")
