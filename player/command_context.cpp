@@ -49,6 +49,9 @@ std::optional<FamilyId> FamilyOf(const TokenForm& form) {
         case C::WaitMiddleMouseClick:
         case C::WaitTextPlayback:
             return FamilyId::Waits;
+        case C::Pause:
+        case C::WindowOfText:
+            return FamilyId::Dialogs;
         case C::EMailSend:
             return FamilyId::Mail;
         default:
