@@ -15,6 +15,7 @@
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
+#include "common/win32/window_numbers.h"
 
 namespace {
 
@@ -47,8 +48,7 @@ void LoadTable(HWND player) {
     hooks.HandOver(HookSection::NumKeys, *table);
     for (int code = 0; code < HotKeyCount; ++code) table->SetU8(HookAt::CodeUsed + code, 1);
     hooks.HandOver(HookSection::Keys, *table);
-    table->SetU32(HookAt::PlayerWindow,
-                  static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(player)));
+    table->SetU32(HookAt::PlayerWindow, WindowNumber(player));
     hooks.HandOver(HookSection::Window, *table);
 }
 

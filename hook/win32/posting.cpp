@@ -1,4 +1,5 @@
 #include "hook/win32/posting.h"
+#include "common/win32/window_numbers.h"
 
 #include <windows.h>
 
@@ -20,8 +21,7 @@ HWND FocusedWindow() {
 void PostDecision(const HookPost& post) {
     if (post.window == 0)
         return;
-    PostMessageA(reinterpret_cast<HWND>(static_cast<UINT_PTR>(post.window)), post.message,
-                 post.wParam,
+    PostMessageA(WindowFromNumber(post.window), post.message, post.wParam,
                  post.focusInLParam ? reinterpret_cast<LPARAM>(FocusedWindow()) : post.lParam);
 }
 

@@ -8,6 +8,7 @@
 #include "common/string_routines.h"
 #include "common/swap_keys.h"
 #include "hook/ornhook.h"
+#include "common/win32/window_numbers.h"
 
 namespace orv {
 
@@ -28,7 +29,7 @@ SwapKeys SwapTable(const SharedBlock& block) {
 }
 
 void PutHandle(std::uint8_t* at, HWND window) {
-    PutU32(std::span(at, 4), 0, static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window)));
+    PutU32(std::span(at, 4), 0, WindowNumber(window));
 }
 
 std::string TitleOf(HWND window) {
@@ -158,7 +159,7 @@ bool TMainWin::FormCreate(const std::string& commandLine) {
 
 void TMainWin::StartHookTable() {
     HookTable& t = *hookData_;
-    const auto self = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window_));
+    const auto self = WindowNumber(window_);
     // The table is fresh (all zero): only what is not zero is set before each
     // section goes over.
     t.SetU8(HookAt::WindowsNT, ntFamily_ ? 1 : 0);
@@ -469,9 +470,7 @@ void TMainWin::ActivateMe() {
                "The Orvane Editor could not be started: " + editorPath + " is missing.");
         return;
     }
-    const std::string params =
-        "-PEJ /RH" +
-        std::to_string(static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(window_)));
+    const std::string params = "-PEJ /RH" + std::to_string(WindowNumber(window_));
     ShellExecuteA(nullptr, "open", editorPath.c_str(), params.c_str(), "", SW_SHOWNORMAL);
 }
 
@@ -504,13 +503,12 @@ std::uint32_t TMainWin::ForegroundWindow() {
     // Without a window manager the foreground may be unknown: the window the
     // key was pressed in stands for it.
     if (!w && dispatch_->TargetWindow)
-        w = GetAncestor(reinterpret_cast<HWND>(static_cast<UINT_PTR>(dispatch_->TargetWindow)),
-                        GA_ROOT);
-    return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(w));
+        w = GetAncestor(WindowFromNumber(dispatch_->TargetWindow), GA_ROOT);
+    return WindowNumber(w);
 }
 
 std::string TMainWin::WindowTitle(std::uint32_t window) {
-    return TitleOf(reinterpret_cast<HWND>(static_cast<UINT_PTR>(window)));
+    return TitleOf(WindowFromNumber(window));
 }
 
 std::string TMainWin::ForegroundProgram() {
@@ -519,8 +517,7 @@ std::string TMainWin::ForegroundProgram() {
         return known;
     // Until the library watches the foreground, the player asks the system.
     DWORD pid = 0;
-    GetWindowThreadProcessId(reinterpret_cast<HWND>(static_cast<UINT_PTR>(ForegroundWindow())),
-                             &pid);
+    GetWindowThreadProcessId(WindowFromNumber(ForegroundWindow()), &pid);
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return {};
@@ -635,8 +632,7 @@ bool HandOverCommandLine(const std::string& commandLine) {
     SharedBlock block;
     if (!block.OpenForWriting(KernelName::PlayerHandleBlock, PlayerHandleBlockSize))
         return false;
-    HWND player =
-        reinterpret_cast<HWND>(static_cast<UINT_PTR>(GetU32(std::span(block.View(), 4), 0)));
+    HWND player = WindowFromNumber(GetU32(std::span(block.View(), 4), 0));
     if (!IsWindow(player))
         return false;
     const UINT message = RegisterWindowMessageA(HandOverMessageName);

@@ -4,7 +4,7 @@
 
 #include "common/bytes.h"
 #include "common/win32/process_names.h"
-#include "player/win32/win32_windows.h"
+#include "common/win32/window_numbers.h"
 
 namespace orv {
 
@@ -25,12 +25,12 @@ bool Win32WaitSignals::WaitByteSet(WaitByte which) {
 }
 
 WindowId Win32WaitSignals::ForegroundWindow() {
-    return IdOf(GetForegroundWindow());
+    return WindowNumber(GetForegroundWindow());
 }
 
 std::string Win32WaitSignals::Title(WindowId window) {
     char title[256] = {};
-    GetWindowTextA(WindowOf(window), title, sizeof title);
+    GetWindowTextA(WindowFromNumber(window), title, sizeof title);
     return title;
 }
 

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "common/win32/process_names.h"
+#include "common/win32/window_numbers.h"
 
 namespace orv {
 
@@ -12,20 +13,11 @@ namespace {
 constexpr UINT SysCommandTimeoutMs = 5000;
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
-    reinterpret_cast<std::vector<WindowId>*>(list)->push_back(IdOf(window));
+    reinterpret_cast<std::vector<WindowId>*>(list)->push_back(WindowNumber(window));
     return TRUE;
 }
 
 }  // namespace
-
-HWND WindowOf(WindowId id) {
-    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(id));
-}
-
-WindowId IdOf(HWND window) {
-    // Window handles fit in 32 bits on 64-bit systems too.
-    return static_cast<WindowId>(reinterpret_cast<UINT_PTR>(window));
-}
 
 void TransferForeground(HWND target) {
     const DWORD own = GetCurrentThreadId();
@@ -49,7 +41,7 @@ void TransferForeground(HWND target) {
 }
 
 WindowId Win32Windows::FindExactTitle(std::string_view title) {
-    return IdOf(FindWindowA(nullptr, std::string(title).c_str()));
+    return WindowNumber(FindWindowA(nullptr, std::string(title).c_str()));
 }
 
 std::vector<WindowId> Win32Windows::TopLevelWindows() {
@@ -60,17 +52,17 @@ std::vector<WindowId> Win32Windows::TopLevelWindows() {
 
 std::string Win32Windows::Title(WindowId window) {
     char title[256] = {};
-    GetWindowTextA(WindowOf(window), title, sizeof title);
+    GetWindowTextA(WindowFromNumber(window), title, sizeof title);
     return title;
 }
 
 WindowId Win32Windows::Foreground() {
-    return IdOf(GetForegroundWindow());
+    return WindowNumber(GetForegroundWindow());
 }
 
 std::uint32_t Win32Windows::ProcessOf(WindowId window) {
     DWORD process = 0;
-    GetWindowThreadProcessId(WindowOf(window), &process);
+    GetWindowThreadProcessId(WindowFromNumber(window), &process);
     return process;
 }
 
@@ -79,32 +71,33 @@ std::uint32_t Win32Windows::FindProcess(std::string_view namePart) {
 }
 
 void Win32Windows::BringToFront(WindowId window) {
-    HWND w = WindowOf(window);
+    HWND w = WindowFromNumber(window);
     if (IsIconic(w))
         ShowWindow(w, SW_RESTORE);
     TransferForeground(w);
 }
 
 void Win32Windows::PostQuit(WindowId window) {
-    PostMessageA(WindowOf(window), WM_QUIT, 0, 0);
+    PostMessageA(WindowFromNumber(window), WM_QUIT, 0, 0);
 }
 
 void Win32Windows::Show(WindowId window, bool visible) {
-    ShowWindow(WindowOf(window), visible ? SW_SHOW : SW_HIDE);
+    ShowWindow(WindowFromNumber(window), visible ? SW_SHOW : SW_HIDE);
 }
 
 void Win32Windows::Resize(WindowId window, std::int32_t width, std::int32_t height) {
-    SetWindowPos(WindowOf(window), nullptr, 0, 0, width, height,
+    SetWindowPos(WindowFromNumber(window), nullptr, 0, 0, width, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Windows::Move(WindowId window, std::int32_t x, std::int32_t y) {
-    SetWindowPos(WindowOf(window), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(WindowFromNumber(window), nullptr, x, y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Windows::SendSysCommand(WindowId window, std::uint16_t code) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(WindowOf(window), WM_SYSCOMMAND, code, 0, SMTO_ABORTIFHUNG,
+    SendMessageTimeoutA(WindowFromNumber(window), WM_SYSCOMMAND, code, 0, SMTO_ABORTIFHUNG,
                         SysCommandTimeoutMs, &result);
 }
 

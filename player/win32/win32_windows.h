@@ -10,9 +10,6 @@
 
 namespace orv {
 
-HWND WindowOf(WindowId id);
-WindowId IdOf(HWND window);
-
 // Makes the window the foreground window with the keyboard focus. The
 // system refuses a bare request from a program in the background, so the
 // player's input is attached to the foreground window's thread and the

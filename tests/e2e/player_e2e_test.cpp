@@ -8,6 +8,7 @@
 #include "common/win32/kernel_objects.h"
 #include "tests/e2e/e2e_driver.h"
 #include "tests/support/win32/wait_for.h"
+#include "common/win32/window_numbers.h"
 
 namespace orv::e2e {
 namespace {
@@ -164,6 +165,8 @@ TEST_F(PlayerEndToEnd, ASecondStartRunsTheNamedMacroInTheRunningPlayerAndEnds) {
     ASSERT_TRUE(second.WaitExit(10000));
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_TRUE(WaitFor([&] { return target.Text() == "mine"; })) << target.Text();
+    // A hand-over that comes while a macro still plays starts nothing.
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
     EXPECT_TRUE(player.Proc().Running());
     EXPECT_EQ(PlayerWindows(), 1);
 
@@ -185,8 +188,7 @@ TEST(PlayerHandOver, ASecondStartIsNotHeldByAPlayerThatDoesNotAnswer) {
     HWND mute =
         CreateWindowA("STATIC", "mute player", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(mute, nullptr);
-    PutU32(std::span(block.View(), 4), 0,
-           static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(mute)));
+    PutU32(std::span(block.View(), 4), 0, WindowNumber(mute));
     Process second;
     ASSERT_TRUE(second.Start(Beside("Tavrol.exe") + " /A Anything"));
     EXPECT_TRUE(second.WaitExitBlocking(8000)) << "the second start waits for a mute window";

@@ -18,6 +18,7 @@
 #include "hook/ornhook.h"
 #include "tests/support/win32/wait_for.h"
 #include "tests/support/win32/process.h"
+#include "common/win32/window_numbers.h"
 
 namespace orv {
 namespace {
@@ -168,9 +169,7 @@ class HookInput : public ::testing::Test {
         ClearSwaps();
     }
 
-    static std::uint32_t Handle(HWND w) {
-        return static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(w));
-    }
+    static std::uint32_t Handle(HWND w) { return WindowNumber(w); }
     void Set(HookSection section, std::size_t at, std::uint8_t value) {
         table->SetU8(at, value);
         library.HandOver(section, *table);
