@@ -6,8 +6,13 @@
 namespace orv {
 namespace {
 
+constexpr std::size_t WaitClick = HookAt::WaitClick;
 constexpr std::size_t WaitKey = HookAt::WaitClick + 1;
+constexpr std::size_t WaitText = HookAt::WaitClick + 2;
 constexpr std::size_t WaitProcessed = HookAt::WaitClick + 3;
+// WM_USER+16's kinds: a character, or the text typed so far no longer counts.
+constexpr std::uint32_t TextCharacter = 0;
+constexpr std::uint32_t TextReset = 1;
 
 std::uint32_t PlayerWindow(ConstBytes t) {
     return GetU32(t, HookAt::PlayerWindow);
@@ -15,6 +20,11 @@ std::uint32_t PlayerWindow(ConstBytes t) {
 
 std::uint32_t SecondWindow(ConstBytes t) {
     return t[HookAt::SecondWindowOn] != 0 ? GetU32(t, HookAt::SecondWindow) : 0;
+}
+
+bool IsModifier(std::uint16_t vk) {
+    return vk == VirtualKey::Shift || vk == VirtualKey::Control || vk == VirtualKey::Menu ||
+           vk == VirtualKey::LeftWin;
 }
 
 bool CodeUsed(ConstBytes t, int code) {
@@ -87,6 +97,9 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, ConstBytes table,
         return d;
     }
     const bool haveTable = table.size() >= HookTable::Size;
+    const bool focusChanged = !repeat && foreground_ != 0 && event.foreground != foreground_;
+    if (!repeat)
+        foreground_ = event.foreground;
     if (vk == VirtualKey::Capital) {
         // The player's own Caps Lock presses count too: it follows the state.
         if (!repeat)
@@ -106,6 +119,9 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, ConstBytes table,
     }
     if (!d.swallow && roles.remap && !event.injectedByPlayer)
         d = Remap(vk, swaps);
+    // The user's own keys only: the macro's typing never ends its waits.
+    if (roles.hotKeys && haveTable && !event.injectedByPlayer && !repeat && d.post.window == 0)
+        d.post = WaitReport(vk, focusChanged, table);
     swallowedKeys_[vk] = d.swallow;
     return d;
 }
@@ -123,6 +139,8 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, ConstBytes table)
         KeyCombination keys = Held();
         keys.mouse = event.button;
         d = Combination(keys, false, table);
+        if (d.post.window == 0 && table[WaitClick] != 0)
+            d.post = {PlayerWindow(table), HookMessage::ClickSeen, event.button};
     }
     swallowedButtons_[event.button] = d.swallow;
     return d;
@@ -168,6 +186,24 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
         d.post = {};
     d.maskModifiers = d.swallow && !repeat && (keys.alt || keys.win);
     return d;
+}
+
+HookPost InputDecider::WaitReport(std::uint16_t vk, bool focusChanged, ConstBytes table) const {
+    const std::uint32_t player = PlayerWindow(table);
+    if (table[WaitKey] != 0)
+        return {player, HookMessage::KeySeen, vk};
+    if (table[WaitText] == 0 || IsModifier(vk))
+        return {};
+    const KeyCombination held = Held();
+    // Text typed elsewhere, or a shortcut, is not the text the macro waits for.
+    if (focusChanged || held.ctrl || held.alt || held.win)
+        return {player, HookMessage::WaitTextChar, TextReset};
+    const std::uint8_t typed = vk == VirtualKey::Backspace
+                                   ? static_cast<std::uint8_t>(VirtualKey::Backspace)
+                                   : layout.Character(vk, held.shift, capsLock_);
+    if (typed == 0)
+        return {};
+    return {player, HookMessage::WaitTextChar, TextCharacter, false, typed};
 }
 
 InputDecision InputDecider::Remap(std::uint16_t vk, const std::uint8_t* swaps) const {

@@ -27,6 +27,9 @@ constexpr std::uint32_t HotKey = 0x400 + 2;
 constexpr std::uint32_t Abort = 0x400 + 5;
 constexpr std::uint32_t CapsLock = 0x400 + 9;
 constexpr std::uint32_t MacroEnded = 0x400 + 12;
+constexpr std::uint32_t ClickSeen = 0x400 + 14;
+constexpr std::uint32_t KeySeen = 0x400 + 15;
+constexpr std::uint32_t WaitTextChar = 0x400 + 16;
 constexpr std::uint32_t InputProcessed = 0x400 + 17;
 }  // namespace HookMessage
 
@@ -34,10 +37,10 @@ constexpr std::uint32_t InputProcessed = 0x400 + 17;
 constexpr std::uint32_t CapsLockOnBit = 0x8000;
 
 namespace VirtualKey {
-constexpr std::uint16_t Shift = 0x10, Control = 0x11, Menu = 0x12, Capital = 0x14, Escape = 0x1B,
-                        Execute = 0x2B, LeftWin = 0x5B, RightWin = 0x5C, LeftShift = 0xA0,
-                        RightShift = 0xA1, LeftControl = 0xA2, RightControl = 0xA3, LeftMenu = 0xA4,
-                        RightMenu = 0xA5;
+constexpr std::uint16_t Backspace = 0x08, Shift = 0x10, Control = 0x11, Menu = 0x12, Capital = 0x14,
+                        Escape = 0x1B, Execute = 0x2B, LeftWin = 0x5B, RightWin = 0x5C,
+                        LeftShift = 0xA0, RightShift = 0xA1, LeftControl = 0xA2,
+                        RightControl = 0xA3, LeftMenu = 0xA4, RightMenu = 0xA5;
 // Assigned to nothing: typed so that a lone Alt or Win release opens no menu.
 constexpr std::uint16_t Unassigned = 0xE8;
 }  // namespace VirtualKey
@@ -46,6 +49,7 @@ struct KeyEvent {
     std::uint16_t vk = 0;
     bool up = false;
     bool injectedByPlayer = false;
+    std::uint32_t foreground = 0;  // the foreground window at the event
 };
 
 struct ButtonEvent {
@@ -59,6 +63,7 @@ struct HookPost {
     std::uint32_t message = 0;
     std::uint32_t wParam = 0;
     bool focusInLParam = false;  // lParam: the window that has the focus
+    std::uint32_t lParam = 0;    // otherwise this
 };
 
 struct InputDecision {
@@ -106,11 +111,14 @@ class InputDecider {
     InputDecision ClosingKey(ConstBytes table) const;
     InputDecision Combination(const KeyCombination& keys, bool repeat, ConstBytes table) const;
     InputDecision Remap(std::uint16_t vk, const std::uint8_t* swaps) const;
+    // What a macro waiting for a key or for typed text is told of a key.
+    HookPost WaitReport(std::uint16_t vk, bool focusChanged, ConstBytes table) const;
 
     std::bitset<256> down_;
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;
     bool capsLock_ = false;
+    std::uint32_t foreground_ = 0;
     // Position of each character in the remap table, or -1.
     std::array<std::int16_t, 256> swapIndex_;
 };

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "common/cipher.h"
+#include "common/script/email_token.h"
 #include "common/script/fields.h"
+#include "player/command_context.h"
 #include "player/date_time_text.h"
 
 namespace orv {
@@ -16,23 +18,6 @@ using C = CommandCode;
 
 constexpr std::string_view EncryptedTextKey = "DRUNBOLTqiv";
 constexpr char CtrlZ = 26;
-
-// Whole numbers in fields: leading blanks, an optional sign, then the digits
-// up to the first other character; an empty field is 0. Saturates rather
-// than overflowing.
-std::int64_t ReadInteger(std::string_view field) {
-    std::size_t at = 0;
-    while (at < field.size() && field[at] == ' ') ++at;
-    bool negative = false;
-    if (at < field.size() && (field[at] == '-' || field[at] == '+'))
-        negative = field[at++] == '-';
-    std::int64_t value = 0;
-    for (; at < field.size() && field[at] >= '0' && field[at] <= '9'; ++at) {
-        if (value < 1'000'000'000'000)
-            value = value * 10 + (field[at] - '0');
-    }
-    return negative ? -value : value;
-}
 
 bool StartsAt(std::string_view text, std::size_t at, std::string_view prefix) {
     return at <= text.size() && text.substr(at, prefix.size()) == prefix;
@@ -157,8 +142,18 @@ bool Interpreter::RunPass(Call& call) {
         }
         const char c = call.Text[call.Position];
         if (c == '<') {
-            if (Token(call) == Flow::Return)
-                return false;
+            switch (Token(call)) {
+                case Flow::Next:
+                    break;
+                case Flow::Return:
+                    return false;
+                case Flow::SkipPass:
+                    call.Position = call.Length();
+                    break;
+                case Flow::EndRun:
+                    endRun_ = true;
+                    return false;
+            }
         } else {
             playback_.TypeChar(static_cast<unsigned char>(c), call.Held);
             call.Advance(1);
@@ -171,9 +166,10 @@ bool Interpreter::RunPass(Call& call) {
     return true;
 }
 
-Interpreter::Flow Interpreter::Token(Call& call) {
-    if (const std::optional<TokenMatch> match =
-            MatchToken(call.Text, call.Position, TokenUse::Player)) {
+Flow Interpreter::Token(Call& call) {
+    if (std::optional<TokenMatch> match = MatchToken(call.Text, call.Position, TokenUse::Player)) {
+        if (match->Form->Code == C::EMailSend)
+            return MeasureEmail(call, *match);
         return Perform(call, *match);
     }
     if (const std::optional<DateTimeMatch> date = MatchDateTimeToken(call.Text, call.Position)) {
@@ -190,6 +186,19 @@ Interpreter::Flow Interpreter::Token(Call& call) {
     playback_.TypeChar('<', call.Held);
     call.Advance(1);
     return Flow::Next;
+}
+
+// The e-mail token reaches as far as its fields do, past any ">" inside them;
+// one whose fields are cut short sends nothing.
+Flow Interpreter::MeasureEmail(Call& call, TokenMatch& match) {
+    if (const std::optional<std::size_t> length = MeasureEmailToken(call.Text, call.Position)) {
+        match.Length = *length;
+        return Perform(call, match);
+    }
+    call.Advance(match.Length);
+    playback_.Host().DoAMessage(
+        "E-Mail Error", "The e-mail command is incomplete. This E-Mail attempt will abort.");
+    return Flow::SkipPass;
 }
 
 void Interpreter::NamedKey(Call& call, std::uint8_t virtualKey) {
@@ -215,7 +224,7 @@ void Interpreter::Nested(const Call& call, std::string_view text) {
     DoMacro(text, 1, 1, 1, false, call.Depth + 1);
 }
 
-Interpreter::Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
+Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
     const TokenForm& form = *match.Form;
     const std::uint8_t variant = form.Variant;
     RunState& state = playback_.State();
@@ -243,11 +252,11 @@ Interpreter::Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
             }
             break;
         case C::None:  // the player's own forms
-            if (variant == VKey::RightButton || variant == VKey::MiddleButton) {
-                playback_.PostVKey(variant, false);
-                playback_.PostVKey(variant, true);
-                playback_.ReleaseModifiers(call.Held);
-            }
+            if (variant != VKey::RightButton && variant != VKey::MiddleButton)
+                return Family(call, match);
+            playback_.PostVKey(variant, false);
+            playback_.PostVKey(variant, true);
+            playback_.ReleaseModifiers(call.Held);
             break;
         case C::ControlKey:
         case C::AltKey:
@@ -366,15 +375,23 @@ Interpreter::Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
             break;
         }
         default:
-            // Remarks and end markers do nothing; the commands of the player's
-            // other routines are passed over whole until those are in place.
-            break;
+            // Remarks and end markers do nothing there.
+            return Family(call, match);
     }
     return Flow::Next;
 }
 
-Interpreter::Flow Interpreter::Repeat(Call& call, std::size_t bodyStart, std::int32_t count,
-                                      std::int32_t start, std::int32_t step) {
+// The commands of the families: the token has been passed over already, so a
+// family that is not there leaves nothing behind.
+Flow Interpreter::Family(Call& call, const TokenMatch& match) {
+    const std::size_t tokenStart = call.Position - match.Length;
+    CommandContext context{call.Text.substr(tokenStart, match.Length), match, call.Held, playback_,
+                           [this, &call](std::string_view text) { Nested(call, text); }};
+    return PerformFamilyCommand(playback_.Host().Families(), context);
+}
+
+Flow Interpreter::Repeat(Call& call, std::size_t bodyStart, std::int32_t count, std::int32_t start,
+                         std::int32_t step) {
     // The matching end: repeats opened inside the body claim theirs first.
     int depth = 0;
     std::size_t end = std::string_view::npos;

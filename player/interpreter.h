@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/script/token_table.h"
+#include "player/command_families.h"
 #include "player/playback.h"
 #include "player/player_host.h"
 #include "player/run_state.h"
@@ -37,18 +38,19 @@ class Interpreter {
 
   private:
     struct Call;
-    enum class Flow { Next, Return };
 
     void DoMacro(std::string_view text, std::int32_t count, std::int32_t start, std::int32_t step,
                  bool restoreCapsLock, int depth);
     bool RunPass(Call& call);
     Flow Token(Call& call);
     Flow Perform(Call& call, const TokenMatch& match);
+    Flow MeasureEmail(Call& call, TokenMatch& match);
     Flow Repeat(Call& call, std::size_t bodyStart, std::int32_t count, std::int32_t start,
                 std::int32_t step);
     void Nested(const Call& call, std::string_view text);
     void NamedKey(Call& call, std::uint8_t virtualKey);
     void HeldModifier(Call& call, std::uint8_t virtualKey);
+    Flow Family(Call& call, const TokenMatch& match);
     void GiveBackCapsLock();
 
     Playback playback_;

@@ -102,16 +102,20 @@ void Playback::ReleaseEverything() {
     }
 }
 
-void Playback::Wait(std::uint64_t ms) {
+WaitEnd Playback::WaitFor(const std::function<bool()>& done, std::optional<std::uint64_t> limitMs) {
     const std::uint64_t start = host_.MonotonicMs();
     for (;;) {
         host_.PumpMessages();
+        if (done && done())
+            return WaitEnd::Done;
         if (state_.AbortFlag)
-            return;
+            return WaitEnd::Aborted;
         const std::uint64_t elapsed = host_.MonotonicMs() - start;
-        if (elapsed >= ms)
-            return;
-        host_.Idle(static_cast<std::uint32_t>(std::min<std::uint64_t>(ms - elapsed, WaitSliceMs)));
+        if (limitMs && elapsed >= *limitMs)
+            return WaitEnd::TimedOut;
+        const std::uint64_t slice =
+            limitMs ? std::min<std::uint64_t>(*limitMs - elapsed, WaitSliceMs) : WaitSliceMs;
+        host_.Idle(static_cast<std::uint32_t>(slice));
     }
 }
 

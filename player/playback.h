@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 #include "player/player_host.h"
@@ -32,6 +34,8 @@ struct HeldModifiers {
     bool Alt = false;
 };
 
+enum class WaitEnd { Done, TimedOut, Aborted };
+
 class Playback {
   public:
     Playback(PlayerHost& host, RunState& state) : host_(host), state_(state) {}
@@ -53,6 +57,10 @@ class Playback {
     void PauseForNoSpeed(double seconds);
     // Waits on the player's named wait timer.
     void WaitForTimer(std::uint64_t ms);
+    // The one wait every delay and every wait for an event uses: until done()
+    // holds, the limit has passed (none: no limit) or the run is aborted;
+    // messages are handled throughout, on a clock that never goes back.
+    WaitEnd WaitFor(const std::function<bool()>& done, std::optional<std::uint64_t> limitMs);
     void TimedPauseFor(double seconds);
 
     void GetSystemSize();
@@ -69,9 +77,7 @@ class Playback {
     void TypeText(std::string_view text, HeldModifiers& held);
 
   private:
-    // The one wait every delay uses: abortable, in 64-bit milliseconds of a
-    // clock that never goes back.
-    void Wait(std::uint64_t ms);
+    void Wait(std::uint64_t ms) { WaitFor({}, ms); }
     void MouseDelay();
     void SendButton(std::uint32_t flag);
     std::int32_t AbsoluteCoordinate(double pixel, std::int32_t extent) const;

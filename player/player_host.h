@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "player/command_families.h"
+
 namespace orv {
 
 struct ScreenPoint {
@@ -77,6 +79,10 @@ class PlayerHost {
     virtual void MarkMacroInUse() = 0;
     virtual void ShowRunning(bool running) = 0;
     virtual void StartClearTimer() = 0;
+
+    // The command families this host performs; tokens of the others are
+    // passed over.
+    virtual CommandFamilies Families() { return {}; }
 };
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 
 #include "common/injected_input.h"
 #include "common/win32/kernel_objects.h"
+#include "common/win32/window_numbers.h"
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
@@ -70,7 +71,7 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
-                       IsInjectedByPlayer(k->dwExtraInfo)};
+                       IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(GetForegroundWindow())};
         InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
         CarryOut(d);
         if (d.swallow)

@@ -22,7 +22,7 @@ void PostDecision(const HookPost& post) {
     if (post.window == 0)
         return;
     PostMessageA(WindowFromNumber(post.window), post.message, post.wParam,
-                 post.focusInLParam ? reinterpret_cast<LPARAM>(FocusedWindow()) : 0);
+                 post.focusInLParam ? reinterpret_cast<LPARAM>(FocusedWindow()) : post.lParam);
 }
 
 }  // namespace orv

@@ -65,6 +65,13 @@ HWND FindWindowByTitlePart(const std::string& part) {
 TMainWin::TMainWin() {
     host_.OnShowRunning = [this](bool running) { ShowRunning(running); };
     host_.OnStartClearTimer = [this] { SetTimer(window_, ClearTimerId, ClearTimerMs, nullptr); };
+    host_.FamiliesSet[FamilyId::Windows] = &windowCommands_;
+    host_.FamiliesSet[FamilyId::Settings] = &settingsCommands_;
+    host_.FamiliesSet[FamilyId::Waits] = &waitCommands_;
+    host_.FamiliesSet[FamilyId::Mail] = &mailCommands_;
+    systemSettings_.OnReinstallHooks = [this] {
+        for (int action : {2, 1, 4, 3}) HookCommand(action);
+    };
 }
 
 TMainWin::~TMainWin() {
@@ -100,6 +107,8 @@ bool TMainWin::Start(const std::string& commandLine) {
     // Never shown: the player lives in the tray and in its hooks.
     window_ = CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, PlayerText::Title, WS_POPUP, 1, 1, 0,
                               0, nullptr, nullptr, wc.hInstance, this);
+    windows_.SetOwner(window_);
+    waitSignals_.SetOwner(window_);
     return window_ && FormCreate(commandLine);
 }
 
@@ -268,13 +277,25 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             KillTimer(window_, ClearTimerId);
             dispatch_->MacroEnded();
             return 0;
+        case PlayerMsg::ClickSeen:
+            waitCommands_.Events.Click(static_cast<std::uint32_t>(wParam));
+            return 0;
+        case PlayerMsg::KeySeen:
+            waitCommands_.Events.LastKeySeen = static_cast<std::uint32_t>(wParam);
+            return 0;
+        case PlayerMsg::WaitTextChar:
+            waitCommands_.Events.WaitTextChar(static_cast<std::uint32_t>(wParam),
+                                              static_cast<unsigned char>(lParam & 0xFF));
+            return 0;
         case PlayerMsg::ClearWaitFlag:
-            hookData_->SetU8(HookAt::WaitClick + 3, 0);
+            waitSignals_.ClearWaitFlag();
             return 0;
         case PlayerMsg::ClearScheduleDone:
             hookData_->SetU8(HookAt::IdleFired, 0);
             return 0;
         case WM_TIMER:
+            if (waitSignals_.OnTimer(wParam))
+                return 0;
             if (wParam == ClearTimerId) {
                 // The hook library never answered the end marker.
                 KillTimer(window_, ClearTimerId);
@@ -332,17 +353,7 @@ void TMainWin::EditorCommand(int code, int argument) {
             RefreshFromHookLibrary(hooks_, t, argument);
             break;
         case 7:
-            if (argument == 1) {
-                t.SetU32(HookAt::KeyboardHook, static_cast<std::uint32_t>(OrnHookKeyboard()));
-                hooks_.HandOver(HookSection::KeyHook, t);
-            } else if (argument == 2) {
-                OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::KeyboardHook)));
-            } else if (argument == 3) {
-                t.SetU32(HookAt::MouseHook, static_cast<std::uint32_t>(OrnHookMouse()));
-                hooks_.HandOver(HookSection::MouseHook, t);
-            } else if (argument == 4) {
-                OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::MouseHook)));
-            }
+            HookCommand(argument);
             break;
         case 8:
             RefreshFromHookLibrary(hooks_, t, static_cast<int>(HookSection::Item), argument);
@@ -396,6 +407,23 @@ void TMainWin::EditorCommand(int code, int argument) {
             break;
         default:
             break;
+    }
+}
+
+// Editor command 7 and "<DOHOOK>": 1 installs the keyboard hook, 2 removes
+// it, 3 and 4 the same for the mouse hook.
+void TMainWin::HookCommand(int action) {
+    HookTable& t = *hookData_;
+    if (action == 1) {
+        t.SetU32(HookAt::KeyboardHook, static_cast<std::uint32_t>(OrnHookKeyboard()));
+        hooks_.HandOver(HookSection::KeyHook, t);
+    } else if (action == 2) {
+        OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::KeyboardHook)));
+    } else if (action == 3) {
+        t.SetU32(HookAt::MouseHook, static_cast<std::uint32_t>(OrnHookMouse()));
+        hooks_.HandOver(HookSection::MouseHook, t);
+    } else if (action == 4) {
+        OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::MouseHook)));
     }
 }
 
@@ -506,16 +534,11 @@ std::string TMainWin::ForegroundProgram() {
 }
 
 bool TMainWin::ActivateWindow(std::string_view titlePart) {
-    HWND w = FindWindowByTitlePart(UpperAscii(titlePart));
-    if (!w)
-        return false;
-    SetForegroundWindow(w);
-    return true;
+    return windowCommands_.ActivateIt(titlePart);
 }
 
-bool TMainWin::ActivateProgram(std::string_view) {
-    // The running-program list comes with the foreground watcher.
-    return false;
+bool TMainWin::ActivateProgram(std::string_view name) {
+    return windowCommands_.ActivateProg(name);
 }
 
 void TMainWin::SystemAction(char action) {

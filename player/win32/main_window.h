@@ -21,9 +21,14 @@
 #include "common/win32/window_notices.h"
 #include "player/command_line.h"
 #include "player/interpreter.h"
+#include "player/mail_commands.h"
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
 #include "player/win32/win32_player_host.h"
+#include "player/win32/win32_settings.h"
+#include "player/win32/win32_wait_signals.h"
+#include "player/win32/win32_windows.h"
+#include "player/window_commands.h"
 
 namespace orv {
 
@@ -36,6 +41,9 @@ constexpr UINT CapsLock = WM_USER + 9;
 constexpr UINT RunByNickname = WM_USER + 10;
 constexpr UINT EditorCommand = WM_USER + 11;
 constexpr UINT MacroEnded = WM_USER + 12;
+constexpr UINT ClickSeen = WM_USER + 14;
+constexpr UINT KeySeen = WM_USER + 15;
+constexpr UINT WaitTextChar = WM_USER + 16;
 constexpr UINT ClearWaitFlag = WM_USER + 17;
 constexpr UINT ClearScheduleDone = WM_USER + 18;
 }  // namespace PlayerMsg
@@ -89,6 +97,7 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     void SetHotKeys();
     void GetSwapFile();
     void EditorCommand(int code, int argument);
+    void HookCommand(int action);
     void HandOverChar(LPARAM character);
     void ShowRunning(bool running);
     void ReplayKey(int code);
@@ -112,6 +121,14 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     std::unique_ptr<RunDispatch> dispatch_;
     ExclusiveSyncFileAccess syncFiles_;
     std::unique_ptr<NetworkLock> lock_;
+    Win32Windows windows_{nullptr, *hookData_, hooks_, editorNotices_};
+    WindowCommands windowCommands_{windows_, interpreter_.Play()};
+    Win32Settings systemSettings_;
+    SettingsCommands settingsCommands_{systemSettings_};
+    Win32WaitSignals waitSignals_{*hookData_, hooks_};
+    WaitCommands waitCommands_{waitSignals_, windowCommands_};
+    AcceptingMailSender mailSender_;
+    MailCommands mailCommands_{mailSender_};
 
     KernelHandle masterMapping_;
     std::array<KernelHandle, 3> mutexes_;

@@ -40,6 +40,7 @@ class Win32PlayerHost final : public PlayerHost {
     void MarkMacroInUse() override;
     void ShowRunning(bool running) override;
     void StartClearTimer() override;
+    CommandFamilies Families() override { return FamiliesSet; }
 
     // What the player's main window supplies: the shared state, the tray
     // icon and the run-time dialogs. Unset ones do nothing (a macro looked up
@@ -48,6 +49,7 @@ class Win32PlayerHost final : public PlayerHost {
     std::function<void(bool)> OnShowRunning;
     std::function<void()> OnStartClearTimer;
     std::function<std::uint16_t()> OnRepeatPrompt;
+    CommandFamilies FamiliesSet;
 
   private:
     HANDLE waitTimer_ = nullptr;

@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::uint32_t Player = 0x1010;
 constexpr std::uint32_t Dialog = 0x2020;
+constexpr std::uint32_t Foreground = 0x3030;
 constexpr int CtrlQ = 16, CtrlW = 22, AltQ = 64, CtrlLMouse = 701;
 constexpr std::uint16_t Q = 'Q', W = 'W', A = 'A';
 
@@ -30,7 +31,8 @@ class HookDecisions : public ::testing::Test {
     }
 
     InputDecision Key(std::uint16_t vk, bool up = false, bool tagged = false) {
-        return decider.OnKey({vk, up, tagged}, table->Bytes, swaps ? swaps->data() : nullptr);
+        return decider.OnKey({vk, up, tagged, Foreground}, table->Bytes,
+                             swaps ? swaps->data() : nullptr);
     }
     InputDecision Press(std::uint16_t vk, bool tagged = false) {
         InputDecision down = Key(vk, false, tagged);
@@ -128,11 +130,54 @@ TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
     EXPECT_EQ(hot.post.window, 0u);
     ExpectUntouched(With(VirtualKey::LeftControl, W));
 
+    // A run waiting for a key is told of Escape instead, and the key goes on.
     table->SetU8(HookAt::WaitClick + 1, 1);
-    ExpectUntouched(Press(VirtualKey::Escape));
+    InputDecision waited = Press(VirtualKey::Escape);
+    EXPECT_FALSE(waited.swallow);
+    EXPECT_EQ(waited.post.message, HookMessage::KeySeen);
+    EXPECT_EQ(waited.post.wParam, VirtualKey::Escape);
     table->SetU8(HookAt::MacroPlaying, 0);
     table->SetU8(HookAt::WaitClick + 1, 0);
     ExpectUntouched(Press(VirtualKey::Escape));
+}
+
+TEST_F(HookDecisions, WaitsHearOfTheUsersClicksKeysAndTextWhileTheirByteIsSet) {
+    constexpr std::uint16_t F1 = 112;
+    table->SetU8(HookAt::MacroPlaying, 1);
+    // A remap table in place changes nothing of it.
+    decider.roles.remap = true;
+    swaps = std::make_unique<SwapKeyTable>(IdentitySwapTable());
+    auto post = [](const InputDecision& d) {
+        return d.post.window == 0
+                   ? std::string("-")
+                   : std::to_string(d.post.message - 0x400) + ":" + std::to_string(d.post.wParam) +
+                         ":" + std::to_string(d.post.lParam);
+    };
+    // Nothing while no byte asks.
+    EXPECT_EQ(post(Press(F1)), "-");
+    EXPECT_EQ(post(Button(1)), "-");
+
+    table->SetU8(HookAt::WaitClick, 1);
+    EXPECT_EQ(post(Button(2)), "14:2:0");
+    EXPECT_EQ(post(Button(2, false, true)), "-");  // the macro's own click
+    table->SetU8(HookAt::WaitClick, 0);
+
+    table->SetU8(HookAt::WaitClick + 1, 1);
+    EXPECT_EQ(post(Press(F1)), "15:112:0");
+    EXPECT_EQ(post(Press(F1, true)), "-");
+    table->SetU8(HookAt::WaitClick + 1, 0);
+
+    table->SetU8(HookAt::WaitClick + 2, 1);
+    EXPECT_EQ(post(Press(A)), "16:0:97");
+    EXPECT_EQ(post(With(VirtualKey::LeftShift, A)), "16:0:65");
+    EXPECT_EQ(post(Press(VirtualKey::Backspace)), "16:0:8");
+    EXPECT_EQ(post(With(VirtualKey::LeftControl, A)), "16:1:0");
+    EXPECT_EQ(post(Press(A, true)), "-");
+    // Caps Lock turns letters round; the same key in another window starts afresh.
+    Press(VirtualKey::Capital);
+    EXPECT_EQ(post(Press(A)), "16:0:65");
+    EXPECT_EQ(post(decider.OnKey({A, false, false, Foreground + 1}, table->Bytes, nullptr)),
+              "16:1:0");
 }
 
 TEST_F(HookDecisions, CapsLockReportsTheStateItLeaves) {

@@ -39,6 +39,7 @@ class RecordingHost final : public PlayerHost {
     }
     void ShowRunning(bool running) override { Trace.push_back(running ? "running" : "stopped"); }
     void StartClearTimer() override { Trace.push_back("clear timer"); }
+    CommandFamilies Families() override { return FamiliesSet; }
 
     // What the events would type into an edit control on a US layout: keys
     // with Ctrl as "^" and the letter, other keys without a character as
@@ -64,6 +65,7 @@ class RecordingHost final : public PlayerHost {
     std::function<void()> OnMarkInUse;
     // Runs on every message pump, as a message handler would between steps.
     std::function<void()> OnPump;
+    CommandFamilies FamiliesSet;
 };
 
 }  // namespace orv::testing

@@ -1,0 +1,25 @@
+// The running processes by the file names of their programs: the one place
+// that lists them, for the window and wait commands and the running-program
+// list the hook library is given.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+struct ProcessName {
+    std::uint32_t Id = 0;
+    std::string Name;  // upper-cased, without its folder ("NOTEPAD.EXE")
+};
+
+// Every running process, from a snapshot of the system taken now.
+std::vector<ProcessName> RunningProcessNames();
+
+// The first running process whose name holds the part (compared
+// upper-cased); 0 for none.
+std::uint32_t FindProcessByName(std::string_view part);
+
+}  // namespace orv

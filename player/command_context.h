@@ -1,0 +1,41 @@
+// One token as the interpreter hands it to its command family, and the
+// routing by command code.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "common/script/token_table.h"
+#include "player/command_families.h"
+#include "player/playback.h"
+
+namespace orv {
+
+// One token as a family receives it; the match is never parsed again.
+struct CommandContext {
+    std::string_view Token;  // from the "<" to the closing ">" inclusive
+    const TokenMatch& Match;
+    HeldModifiers& Held;
+    Playback& Play;
+    // Runs a text inside the current call (a nested run).
+    std::function<void(std::string_view)> Nested;
+
+    const TokenForm& Form() const { return *Match.Form; }
+    // Characters from..to (0-based from the "<"), cut at the token's end.
+    std::string_view Field(std::size_t from, std::size_t to) const;
+};
+
+// The family a token form belongs to; none for the interpreter's own forms
+// and for families not built yet.
+std::optional<FamilyId> FamilyOf(const TokenForm& form);
+
+// Hands the token to its family; one that is not supplied passes it over.
+Flow PerformFamilyCommand(const CommandFamilies& families, CommandContext& context);
+
+// Whole numbers in fields: leading blanks, an optional sign, then the digits
+// up to the first other character; an empty field is 0. Saturates rather
+// than overflowing.
+std::int64_t ReadInteger(std::string_view field);
+
+}  // namespace orv

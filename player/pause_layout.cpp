@@ -1,0 +1,88 @@
+#include "player/pause_layout.h"
+
+#include <algorithm>
+
+#include "common/hotkeys.h"
+#include "common/macro_record.h"
+#include "common/settings.h"
+#include "common/string_routines.h"
+
+namespace orv {
+
+namespace {
+
+constexpr std::int32_t LineHeight = 19;
+constexpr std::size_t CharactersPerLine = 30;
+constexpr std::int32_t ButtonsAboveBottom = 52;
+constexpr std::uint16_t MaxRepeatCount = 0xFFFF;
+
+}  // namespace
+
+PauseLayout LayOutPause(std::string_view message) {
+    PauseLayout layout;
+    if (!message.empty())
+        layout.MessageHeight =
+            static_cast<std::int32_t>(message.size() / CharactersPerLine) * LineHeight + LineHeight;
+    layout.Height = PauseLayout::BaseHeight + layout.MessageHeight;
+    layout.ButtonsTop = layout.Height - ButtonsAboveBottom;
+    return layout;
+}
+
+ScreenPoint CentredPause(ScreenPoint screen) {
+    // X is the left, Y the top.
+    return {(screen.X - PauseLayout::Width) / 2, (screen.Y - PauseLayout::BaseHeight) / 2};
+}
+
+ScreenPoint PlacedPause(std::int32_t top, std::int32_t left, std::string_view message,
+                        ScreenPoint screen) {
+    return {std::min(left, screen.X - PauseLayout::Width),
+            std::min(top, screen.Y - LayOutPause(message).Height)};
+}
+
+std::string PauseCaption(std::uint16_t activationCode) {
+    if (activationCode > ActivationCode::LastHotKey)
+        return "Pause";
+    return "Pause (" + KeyName(activationCode) + ")";
+}
+
+std::optional<std::uint16_t> ParseRepeatCount(std::string_view text) {
+    const std::string trimmed = TrimStr(text);
+    std::string_view digits = trimmed;
+    if (!digits.empty() && digits[0] == '+')
+        digits.remove_prefix(1);
+    const bool hex = !digits.empty() && digits[0] == '$';
+    if (hex)
+        digits.remove_prefix(1);
+    if (digits.empty())
+        return std::nullopt;
+    std::uint32_t value = 0;
+    for (char c : digits) {
+        int digit = -1;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (hex && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        if (digit < 0)
+            return std::nullopt;  // a sign other than "+" too: no negative count
+        value = value * (hex ? 16 : 10) + static_cast<std::uint32_t>(digit);
+        if (value > MaxRepeatCount)
+            return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+bool ResumesPause(const HookTable& table, const PausedMacro& paused, std::uint16_t code) {
+    if (code <= ActivationCode::LastHotKey && code == paused.Key)
+        return true;
+    for (int i = 1; i <= std::min(table.MacroCount(), MaxMacros); ++i) {
+        if (table.Kind(i) == MacroKind::System && table.Activation(i) == code) {
+            const std::string scope = table.ScopeText(i);
+            return !scope.empty() && scope[0] == '3';
+        }
+    }
+    return false;
+}
+
+}  // namespace orv

@@ -1,0 +1,84 @@
+#include "player/win32/win32_wait_signals.h"
+
+#include <algorithm>
+
+#include "common/bytes.h"
+#include "common/win32/process_names.h"
+#include "common/win32/window_numbers.h"
+
+namespace orv {
+
+namespace {
+
+constexpr UINT ClearWaitTimerMs = 30000;
+constexpr UINT ProgTermTimerMs = 2000;
+
+}  // namespace
+
+void Win32WaitSignals::SetWaitByte(WaitByte which, bool on) {
+    table_.SetU8(HookAt::WaitClick + static_cast<std::size_t>(which), on ? 1 : 0);
+    hooks_.HandOver(HookSection::Waits, table_);
+}
+
+bool Win32WaitSignals::WaitByteSet(WaitByte which) {
+    return table_.U8(HookAt::WaitClick + static_cast<std::size_t>(which)) != 0;
+}
+
+WindowId Win32WaitSignals::ForegroundWindow() {
+    return WindowNumber(GetForegroundWindow());
+}
+
+std::string Win32WaitSignals::Title(WindowId window) {
+    char title[256] = {};
+    GetWindowTextA(WindowFromNumber(window), title, sizeof title);
+    return title;
+}
+
+bool Win32WaitSignals::ProgramRunning(std::string_view name) {
+    // Asked of the system each time: the hook library's list keeps only the
+    // first characters of each name.
+    return FindProcessByName(name) != 0;
+}
+
+void Win32WaitSignals::SetProgTermTimer(bool on) {
+    if (on)
+        SetTimer(owner_, ProgTermTimerId, ProgTermTimerMs, nullptr);
+    else
+        KillTimer(owner_, ProgTermTimerId);
+}
+
+void Win32WaitSignals::StartClearWaitTimer() {
+    SetTimer(owner_, ClearWaitTimerId, ClearWaitTimerMs, nullptr);
+}
+
+void Win32WaitSignals::ClearWaitFlag() {
+    KillTimer(owner_, ClearWaitTimerId);
+    SetWaitByte(WaitByte::InputProcessed, false);
+}
+
+bool Win32WaitSignals::OnTimer(UINT_PTR id) {
+    if (id == ClearWaitTimerId) {
+        ClearWaitFlag();
+        return true;
+    }
+    if (id == ProgTermTimerId) {
+        // The running-program list the hook library is given.
+        const std::vector<ProcessName> running = RunningProcessNames();
+        int count = 0;
+        for (const ProcessName& process : running) {
+            if (count == HookProgramSlots)
+                break;
+            if (process.Name.find(".EXE") == std::string::npos)
+                continue;
+            PutShortString(table_.Bytes, HookAt::Programs + 26 * count, HookProgramNameCapacity,
+                           process.Name);
+            ++count;
+        }
+        PutI32(table_.Bytes, HookAt::ProgramCount, count);
+        hooks_.HandOver(HookSection::Progs, table_);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace orv

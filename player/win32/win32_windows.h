@@ -1,0 +1,48 @@
+// The window commands' desktop: real top-level windows, the shell and the
+// process list; and the foreground transfer every run-time window uses.
+#pragma once
+
+#include <windows.h>
+
+#include "common/hook_library.h"
+#include "common/notices.h"
+#include "player/window_commands.h"
+
+namespace orv {
+
+// Makes the window the foreground window with the keyboard focus. The
+// system refuses a bare request from a program in the background, so the
+// player's input is attached to the foreground window's thread and the
+// target's for the time of the request.
+void TransferForeground(HWND target);
+
+class Win32Windows final : public WindowHost {
+  public:
+    Win32Windows(HWND owner, HookTable& table, HookLibrary& hooks, ProgramNotices& notices)
+        : owner_(owner), table_(table), hooks_(hooks), notices_(notices) {}
+
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+    WindowId FindExactTitle(std::string_view title) override;
+    std::vector<WindowId> TopLevelWindows() override;
+    std::string Title(WindowId window) override;
+    WindowId Foreground() override;
+    std::uint32_t ProcessOf(WindowId window) override;
+    std::uint32_t FindProcess(std::string_view namePart) override;
+    void BringToFront(WindowId window) override;
+    void PostQuit(WindowId window) override;
+    void Show(WindowId window, bool visible) override;
+    void Resize(WindowId window, std::int32_t width, std::int32_t height) override;
+    void Move(WindowId window, std::int32_t x, std::int32_t y) override;
+    void SendSysCommand(WindowId window, std::uint16_t code) override;
+    std::int64_t ShellOpen(std::string_view file, std::string_view parameters) override;
+    void SetSecondWindow(WindowId window, bool on) override;
+
+  private:
+    HWND owner_;
+    HookTable& table_;
+    HookLibrary& hooks_;
+    ProgramNotices& notices_;
+};
+
+}  // namespace orv

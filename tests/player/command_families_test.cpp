@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "player/command_context.h"
+#include "player/interpreter.h"
+#include "tests/player/recording_host.h"
+
+namespace orv {
+namespace {
+
+using testing::RecordingHost;
+
+// A family that notes each token it gets and answers with a set flow.
+class FakeFamily final : public CommandFamily {
+  public:
+    Flow Perform(CommandContext& context) override {
+        Tokens.emplace_back(context.Token);
+        return Answer;
+    }
+    Flow Answer = Flow::Next;
+    std::vector<std::string> Tokens;
+};
+
+class CommandFamiliesTest : public ::testing::Test {
+  protected:
+    void Run(std::string_view script) {
+        ASSERT_TRUE(interpreter.RunMacro(script, RunOrigin::Unattended));
+    }
+
+    RecordingHost host;
+    RunState state;
+    Interpreter interpreter{host, state};
+    FakeFamily windows;
+};
+
+TEST_F(CommandFamiliesTest, TokensGoToTheirFamilyWhole) {
+    host.FamiliesSet[FamilyId::Windows] = &windows;
+    Run("a<WPOS2:-0010,00020\"CURRENT\">b<ACTIVATE:x>c<WAITLM:001>d");
+    EXPECT_EQ(windows.Tokens,
+              (std::vector<std::string>{"<WPOS2:-0010,00020\"CURRENT\">", "<ACTIVATE:x>"}));
+    // The waits are not supplied here: passed over, nothing typed.
+    EXPECT_EQ(host.Typed(), "abcd");
+}
+
+TEST_F(CommandFamiliesTest, SkipPassSkipsTheRestOfThisPassOnly) {
+    host.FamiliesSet[FamilyId::Windows] = &windows;
+    windows.Answer = Flow::SkipPass;
+    Run("<REPEAT:0002>a<ACTIVATE:x>b<ENDREP>c");
+    EXPECT_EQ(host.Typed(), "aac");
+}
+
+TEST_F(CommandFamiliesTest, EndRunEndsEveryLevelWithoutAbortNoticeAndGivesCapsLockBackOnce) {
+    host.FamiliesSet[FamilyId::Windows] = &windows;
+    windows.Answer = Flow::EndRun;
+    host.Macros["inner"] = "x<ACTIVATE:y>z";
+    state.CapsLockWasOn = true;
+    Run("<REPEAT:0002>a<MACRUN:inner>b<ENDREP>c");
+    // Caps Lock off at the start, back once at the end.
+    EXPECT_EQ(host.Typed(), "[20]ax[20]");
+    EXPECT_TRUE(host.Notices().empty());
+    EXPECT_FALSE(state.AbortFlag);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,60 @@
+#include "player/dialog_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "player/interpreter.h"
+#include "tests/player/recording_host.h"
+
+namespace orv {
+namespace {
+
+class FakePause final : public PauseControl {
+  public:
+    bool ShowPauseWindow(ScreenPoint topLeft, std::string_view message) override {
+        Shown.push_back(std::to_string(topLeft.X) + "," + std::to_string(topLeft.Y) + " " +
+                        std::string(message));
+        return Resume;
+    }
+    void MyMessage(std::string_view caption, std::string_view text) override {
+        Shown.push_back(std::string(caption) + "|" + std::string(text));
+    }
+    bool Resume = true;
+    std::vector<std::string> Shown;
+};
+
+class DialogCommandsTest : public ::testing::Test {
+  protected:
+    DialogCommandsTest() {
+        host.FamiliesSet[FamilyId::Dialogs] = &dialogs;
+        host.Screen = {800, 600};
+    }
+    void Run(std::string_view script) {
+        ASSERT_TRUE(interpreter.RunMacro(script, RunOrigin::Unattended));
+    }
+
+    testing::RecordingHost host;
+    RunState state;
+    Interpreter interpreter{host, state};
+    FakePause pause;
+    DialogCommands dialogs{pause};
+};
+
+TEST_F(DialogCommandsTest, PausesAtTheirPlaceAndResume) {
+    Run("a<PAUSE>b<PAUSE:999,050Look here>c<TBOX:<HEAD:Title>some text>d");
+    EXPECT_EQ(host.Typed(), "abcd");
+    EXPECT_EQ(pause.Shown,
+              (std::vector<std::string>{"288,253 ", "50,487 Look here", "Title|some text"}));
+}
+
+TEST_F(DialogCommandsTest, AbortInANestedPauseEndsEveryLevel) {
+    pause.Resume = false;
+    host.Macros["inner"] = "x<PAUSE>y";
+    state.CapsLockWasOn = true;
+    Run("<REPEAT:0002>a<MACRUN:inner>b<ENDREP>c");
+    // Caps Lock off at the start and back once; no abort notice.
+    EXPECT_EQ(host.Typed(), "[20]ax[20]");
+    EXPECT_TRUE(host.Notices().empty());
+}
+
+}  // namespace
+}  // namespace orv

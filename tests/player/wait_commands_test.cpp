@@ -1,0 +1,181 @@
+#include "player/wait_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "player/interpreter.h"
+#include "tests/player/recording_host.h"
+
+namespace orv {
+namespace {
+
+using testing::RecordingHost;
+using Trace = std::vector<std::string>;
+
+class FakeSignals final : public WaitSignals {
+  public:
+    void SetWaitByte(WaitByte which, bool on) override {
+        Bytes[static_cast<int>(which)] = on;
+        Calls.push_back("byte " + std::to_string(static_cast<int>(which)) + "=" +
+                        std::to_string(on));
+    }
+    bool WaitByteSet(WaitByte which) override { return Bytes[static_cast<int>(which)]; }
+    WindowId ForegroundWindow() override { return ForegroundTitle.empty() ? 0 : 5; }
+    std::string Title(WindowId) override { return ForegroundTitle; }
+    bool ProgramRunning(std::string_view name) override { return Running.find(name) == 0; }
+    void SetProgTermTimer(bool on) override {
+        Calls.push_back(on ? "prog timer" : "prog timer off");
+    }
+    void StartClearWaitTimer() override { Calls.push_back("clear wait timer"); }
+
+    std::array<bool, 4> Bytes{};
+    std::string ForegroundTitle;
+    std::string Running;
+    Trace Calls;
+};
+
+class NoWindows final : public WindowHost {
+  public:
+    WindowId FindExactTitle(std::string_view) override { return 0; }
+    std::vector<WindowId> TopLevelWindows() override { return {}; }
+    std::string Title(WindowId) override { return {}; }
+    WindowId Foreground() override { return 0; }
+    std::uint32_t ProcessOf(WindowId) override { return 0; }
+    std::uint32_t FindProcess(std::string_view) override { return 0; }
+    void BringToFront(WindowId) override {}
+    void PostQuit(WindowId) override {}
+    void Show(WindowId, bool) override {}
+    void Resize(WindowId, std::int32_t, std::int32_t) override {}
+    void Move(WindowId, std::int32_t, std::int32_t) override {}
+    void SendSysCommand(WindowId, std::uint16_t) override {}
+    std::int64_t ShellOpen(std::string_view, std::string_view) override { return 42; }
+    void SetSecondWindow(WindowId, bool) override {}
+};
+
+class WaitCommandsTest : public ::testing::Test {
+  protected:
+    WaitCommandsTest() { host.FamiliesSet[FamilyId::Waits] = &waits; }
+    void Run(std::string_view script) {
+        ASSERT_TRUE(interpreter.RunMacro(script, RunOrigin::Unattended));
+    }
+    // An event that comes once the clock has passed a moment.
+    void At(std::uint64_t ms, std::function<void()> event) {
+        host.OnPump = [this, ms, event] {
+            if (host.NowMs >= ms && event) {
+                event();
+                host.OnPump = {};
+            }
+        };
+    }
+
+    RecordingHost host;
+    RunState state;
+    Interpreter interpreter{host, state};
+    FakeSignals signals;
+    NoWindows desk;
+    WindowCommands windows{desk, interpreter.Play()};
+    WaitCommands waits{signals, windows};
+};
+
+constexpr std::uint64_t TenHours = 10ull * 3600 * 1000;
+
+TEST_F(WaitCommandsTest, WaitsEndOnTheirEventAndGiveTheirByteBack) {
+    struct Case {
+        std::string script;
+        std::function<void(WaitEvents&)> event;
+        std::string byte;
+    };
+    const Case cases[] = {
+        // No limit: outlasts ten hours.
+        {"<WAITLM:000>", [](WaitEvents& e) { e.Click(1); }, "byte 0"},
+        {"<WAITRM:001>", [](WaitEvents& e) { e.Click(2); }, "byte 0"},
+        {"<WAITKEY:001:36>", [](WaitEvents& e) { e.LastKeySeen = 112; }, "byte 1"},
+        {"<WAITTXTN:001:abc>",
+         [](WaitEvents& e) {
+             for (char c : std::string("xABC")) e.WaitTextChar(0, c);
+         },
+         "byte 2"},
+        {"<WAITTXTY:001:aB>",
+         [](WaitEvents& e) {
+             for (char c : std::string("ab\baB")) e.WaitTextChar(0, c);
+         },
+         "byte 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        signals.Calls.clear();
+        host.Trace.clear();
+        const bool unlimited = c.script.find(":000>") != std::string::npos;
+        At(host.NowMs + (unlimited ? TenHours : 30'000), [this, &c] { c.event(waits.Events); });
+        Run(c.script + "x");
+        EXPECT_EQ(host.Typed(), "x");
+        EXPECT_TRUE(host.Notices().empty());
+        EXPECT_EQ(signals.Calls, (Trace{c.byte + "=1", c.byte + "=0"}));
+    }
+}
+
+TEST_F(WaitCommandsTest, TimeOutsShowTheirNoticeAndAbort) {
+    struct Case {
+        std::string script;
+        std::string notice;
+    };
+    const Case cases[] = {
+        {"<WAITWIN:001:Later>",
+         "Wait For Window Error: The Window Title of \"LATER\" did not appear within the "
+         "specified time of 1 minutes.  Macro will abort."},
+        {"<WAITWLF:002:Editor>",
+         "Wait For Window Error: The Window Title of \"EDITOR\" did not lose focus within the "
+         "specified time of 2 minutes.  Macro will abort."},
+        {"<WAITPROG:001:notepad>",
+         "Wait For Program To Terminate Error: The Program \"NOTEPAD\" did not terminate within "
+         "the specified time of 1 minutes.  Macro will abort."},
+        {"<WAITMM:001>",
+         "Wait For Mouse Click Error: Middle click did not occur within the specified time of 1 "
+         "minutes.  Macro will abort."},
+        {"<WAITKEY:001:36>",
+         "Wait For Key Press: The \"F1\" key was not pressed within the specified time of 1 "
+         "minutes.  Macro will abort."},
+        {"<WAITTXTY:001:abc>",
+         "Wait For Text Error: Text \"abc\" was not typed within the specified time of 1 "
+         "minutes.  Macro will abort."},
+    };
+    signals.ForegroundTitle = "Editor - notes";
+    signals.Running = "NOTEPAD.EXE";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        host.Trace.clear();
+        Run(c.script + "x");
+        EXPECT_EQ(host.Typed(), "");
+        ASSERT_FALSE(host.Notices().empty());
+        EXPECT_EQ(host.Notices()[0], c.notice);
+        EXPECT_TRUE(state.AbortFlag);
+        EXPECT_EQ(signals.Bytes, (std::array<bool, 4>{}));
+    }
+}
+
+TEST_F(WaitCommandsTest, AnAbortEndsAWaitAndGivesItsByteBack) {
+    At(host.NowMs + 5000, [this] { state.AbortFlag = true; });
+    Run("<WAITKEY:000:48>x");
+    EXPECT_EQ(signals.Calls, (Trace{"byte 1=1", "byte 1=0"}));
+    EXPECT_EQ(host.Typed(), "");
+}
+
+TEST_F(WaitCommandsTest, WaitWhileBusyPressesTheMarkerAndWaitsForItsAnswer) {
+    At(host.NowMs + 2000, [this] { signals.Bytes[3] = false; });
+    Run("<WAITPB>x");
+    EXPECT_EQ(signals.Calls, (Trace{"byte 3=1", "clear wait timer", "byte 3=0"}));
+    EXPECT_EQ(host.Keys(), (Trace{"d43", "u43", "d88", "u88"}));
+}
+
+TEST_F(WaitCommandsTest, KeyNumbers) {
+    EXPECT_EQ(WaitKeyOf(0)->VirtualKey, 'A');
+    EXPECT_EQ(WaitKeyOf(35)->Name, "9");
+    EXPECT_EQ(WaitKeyOf(36)->VirtualKey, 112);
+    EXPECT_EQ(WaitKeyOf(36)->Name, "F1");
+    EXPECT_EQ(WaitKeyOf(47)->Name, "F12");
+    EXPECT_EQ(WaitKeyOf(53)->Name, "SHIFT");
+    EXPECT_FALSE(WaitKeyOf(54));
+    EXPECT_FALSE(WaitKeyOf(-1));
+}
+
+}  // namespace
+}  // namespace orv
