@@ -155,7 +155,7 @@ struct Writer {
             .Digits(r.Top, 3)
             .Literal(",")
             .Digits(r.Left, 3)
-            .Limited(r.Message, PauseRec::MessageLimit, "pause message")
+            .Limited(r.Message, PauseRec::MessageLimit, "message")
             .Close()
             .Result();
     }

@@ -92,7 +92,7 @@ TEST(Composing, ValuesThatWouldBreakTheirTokenAreRefused) {
     EXPECT_FALSE(ComposeCommand(C::EMailSend, EmailRec{"<EMAIL:RNR2S2A3>x>", 2, 2, 3}).Ok());
     EXPECT_TRUE(ComposeCommand(C::Pause, PauseRec{2, 1, 1, std::string(180, 'm')}).Ok());
     EXPECT_EQ(ComposeCommand(C::Pause, PauseRec{2, 1, 1, std::string(181, 'm')}).Error,
-              "The pause message has 181 characters; at most 180 fit.  Please shorten it.");
+              "The message has 181 characters; at most 180 fit.  Please shorten it.");
     // A password whose scrambled form holds ">" cannot be stored.
     r = ComposeCommand(C::DialUpNetworking, DialUpRec{1, "ISP", "bob", ScrambleText("West")});
     EXPECT_EQ(r.Error,
