@@ -20,6 +20,11 @@ if(WIN32)
 else()
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
+    # Our own code stays free of warnings: any warning fails the native build
+    # (and so CI). GoogleTest, built from its sources beside ours, is left to
+    # its own rules.
+    add_compile_options(
+        "$<$<PATH:IS_PREFIX,NORMALIZE,${ORVANE_ROOT},$<TARGET_PROPERTY:SOURCE_DIR>>:-Werror>")
 endif()
 
 # orvane_library(<name> <dir> [DEPS <targets>...])

@@ -13,6 +13,11 @@ namespace orv {
 
 using Bytes = std::span<std::uint8_t>;
 using ConstBytes = std::span<const std::uint8_t>;
+// The whole image of a record of Size bytes: its codec takes nothing shorter.
+template <std::size_t Size>
+using RecordBytes = std::span<std::uint8_t, Size>;
+template <std::size_t Size>
+using ConstRecordBytes = std::span<const std::uint8_t, Size>;
 
 inline std::uint16_t GetU16(ConstBytes b, std::size_t at) {
     return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);

@@ -1,6 +1,7 @@
 #include "common/categories.h"
 
 #include "common/files.h"
+#include "common/side_files.h"
 #include "common/string_routines.h"
 #include "common/whole_numbers.h"
 
@@ -58,12 +59,6 @@ bool CategoryList::SaveCatFile(const std::string& fileName) const {
     }
     return ReplaceFileContents(fileName, text);
 }
-
-}  // namespace orv
-
-#include "common/side_files.h"
-
-namespace orv {
 
 void GetCatFile(CategoryList& list, const std::string& library) {
     const std::string name = CategoryFileName(library);

@@ -1,6 +1,5 @@
 #include "common/hook_library.h"
 
-#include <algorithm>
 #include <memory>
 
 namespace orv {
@@ -23,8 +22,8 @@ void RefreshEverythingFromHookLibrary(HookLibrary& library, HookTable& own) {
         if (s != static_cast<int>(HookSection::Item))
             CopySection(master->Bytes, own.Bytes, static_cast<HookSection>(s));
     own.SetU32(HookAt::OwnScratch812, 0);
-    const int count = std::clamp(own.MacroCount(), 0, 500);
-    for (int i = 1; i <= count; ++i) CopySection(master->Bytes, own.Bytes, HookSection::Item, i);
+    for (int i = 1; i <= own.EntryCount(); ++i)
+        CopySection(master->Bytes, own.Bytes, HookSection::Item, i);
 }
 
 namespace {

@@ -5,17 +5,13 @@
 
 namespace orv {
 
-std::string HookTable::ScopeText(int i) const {
-    return GetShortString(Bytes, HookAt::ScopeTexts + 21 * (i - 1), HookScopeTextCapacity);
-}
-
-void HookTable::SetScopeText(int i, std::string_view text) {
-    PutShortString(Bytes, HookAt::ScopeTexts + 21 * (i - 1), HookScopeTextCapacity, text);
-}
-
 namespace {
 
 using F = HookField;
+
+constexpr bool IsEntry(int i) {
+    return i >= 1 && i <= HookMacroEntries;
+}
 
 constexpr F Capture[] = {
     {763, 2}, {765, 2}, {767, 6}, {773, 2}, {775, 2}, {777, 6}, {785, 1}, {786, 1},
@@ -51,7 +47,7 @@ constexpr std::span<const HookField> Sections[HookSectionCount] = {
 
 // The last byte a field reaches: its last repeat, or the entry of macro 500.
 constexpr std::size_t FieldEnd(const HookField& f) {
-    std::size_t last = f.repeat > 1 ? f.repeat - 1u : (f.stride ? 499u : 0u);
+    std::size_t last = f.repeat > 1 ? f.repeat - 1u : (f.stride ? HookMacroEntries - 1u : 0u);
     return f.offset + f.stride * last + f.width;
 }
 
@@ -75,6 +71,31 @@ void CopyField(ConstBytes from, Bytes to, std::size_t at, const HookField& f) {
 
 }  // namespace
 
+int HookTable::EntryCount() const {
+    return std::clamp(MacroCount(), 0, HookMacroEntries);
+}
+
+MacroEntry HookTable::Entry(int i) const {
+    if (!IsEntry(i))
+        return {};
+    const std::size_t k = static_cast<std::size_t>(i - 1);
+    return {GetI16(Bytes, HookAt::Kinds + 2 * k),
+            GetShortString(Bytes, HookAt::ScopeTexts + 21 * k, HookScopeTextCapacity),
+            Bytes[HookAt::EnabledFlags + k] != 0, GetU16(Bytes, HookAt::Activations + 2 * k),
+            Bytes[HookAt::ScopeMatches + k]};
+}
+
+void HookTable::SetEntry(int i, const MacroEntry& entry) {
+    if (!IsEntry(i))
+        return;
+    const std::size_t k = static_cast<std::size_t>(i - 1);
+    PutI16(Bytes, HookAt::Kinds + 2 * k, entry.Kind);
+    PutShortString(Bytes, HookAt::ScopeTexts + 21 * k, HookScopeTextCapacity, entry.ScopeText);
+    Bytes[HookAt::EnabledFlags + k] = entry.Enabled ? 1 : 0;
+    PutU16(Bytes, HookAt::Activations + 2 * k, entry.Activation);
+    Bytes[HookAt::ScopeMatches + k] = entry.ScopeMatch;
+}
+
 std::span<const HookField> SectionFields(HookSection section) {
     return Sections[static_cast<int>(section)];
 }
@@ -82,7 +103,7 @@ std::span<const HookField> SectionFields(HookSection section) {
 void CopySection(ConstBytes from, Bytes to, HookSection section, int item) {
     std::size_t entry = 0;
     if (section == HookSection::Item) {
-        if (item < 1 || item > 500)
+        if (!IsEntry(item))
             return;
         entry = static_cast<std::size_t>(item - 1);
     }

@@ -85,6 +85,20 @@ enum class HookSection : int {
 };
 constexpr int HookSectionCount = 15;
 
+// Room for this many macros in the per-macro tables (as many as a library holds).
+constexpr int HookMacroEntries = 500;
+
+// One macro's entry in the per-macro tables: what the hook library and the
+// player's dispatch know of it.
+struct MacroEntry {
+    std::int16_t Kind = 0;
+    std::string ScopeText;  // at most 20 characters are kept
+    bool Enabled = false;
+    std::uint16_t Activation = 0;
+    std::uint8_t ScopeMatch = 0;
+    bool operator==(const MacroEntry&) const = default;
+};
+
 struct HookTable {
     static constexpr std::size_t Size = 19789;
     std::array<std::uint8_t, Size> Bytes{};
@@ -100,19 +114,13 @@ struct HookTable {
     std::int32_t MacroCount() const { return GetI32(Bytes, HookAt::MacroCount); }
     void SetMacroCount(std::int32_t n) { PutI32(Bytes, HookAt::MacroCount, n); }
 
-    // The per-macro entries, for macro numbers 1..500.
-    std::int16_t Kind(int i) const { return GetI16(Bytes, HookAt::Kinds + 2 * (i - 1)); }
-    std::string ScopeText(int i) const;
-    bool Enabled(int i) const { return Bytes[HookAt::EnabledFlags + i - 1] != 0; }
-    std::uint16_t Activation(int i) const { return U16(HookAt::Activations + 2 * (i - 1)); }
-    std::uint8_t ScopeMatch(int i) const { return Bytes[HookAt::ScopeMatches + i - 1]; }
-    void SetKind(int i, std::int16_t kind) { PutI16(Bytes, HookAt::Kinds + 2 * (i - 1), kind); }
-    void SetScopeText(int i, std::string_view text);  // keeps the first 20 characters
-    void SetEnabled(int i, bool on) { Bytes[HookAt::EnabledFlags + i - 1] = on ? 1 : 0; }
-    void SetActivation(int i, std::uint16_t code) {
-        SetU16(HookAt::Activations + 2 * (i - 1), code);
-    }
-    void SetScopeMatch(int i, std::uint8_t m) { Bytes[HookAt::ScopeMatches + i - 1] = m; }
+    // The entries in use, 1..EntryCount(): the macro count held to the
+    // table's room, however the shared count stands.
+    int EntryCount() const;
+    // Macro i's entry. A number outside 1..500 reads as an empty entry and
+    // writes nothing, so no macro number reaches beyond the table.
+    MacroEntry Entry(int i) const;
+    void SetEntry(int i, const MacroEntry& entry);
 };
 
 // One field of a section. A text field is a short string copied with at most

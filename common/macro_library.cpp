@@ -13,6 +13,7 @@ namespace orv {
 namespace {
 
 constexpr long long RecordSize = MacroRecord::Size;
+static_assert(HookMacroEntries == MaxMacros, "the hook library has an entry for every macro");
 
 const std::array<SystemMacro, 5> EditorSystemMacros = {{
     {'5', "Terminate Orvane", 261},
@@ -66,6 +67,11 @@ const std::array<SystemMacro, 5>& SystemMacros(LibraryOwner owner) {
     return owner == LibraryOwner::Player ? PlayerSystemMacros : EditorSystemMacros;
 }
 
+MacroEntry HookEntryOf(const MacroRecord& record) {
+    return {record.MacroKind, record.ScopeText.str(), record.Enabled != 0, record.ActivationCode,
+            record.ScopeMatch};
+}
+
 void MacroLibrary::Report(const char* text) const {
     CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
 }
@@ -89,11 +95,7 @@ IconChoice MacroLibrary::ResolveIcon(const MacroRecord& record, bool* fileMissin
 
 void MacroLibrary::FillEntry(int i, const MacroRecord& record, bool loading) {
     settings_.Icon[i] = ResolveIcon(record);
-    table_.SetKind(i, record.MacroKind);
-    table_.SetActivation(i, record.ActivationCode);
-    table_.SetScopeText(i, record.ScopeText);
-    table_.SetScopeMatch(i, record.ScopeMatch);
-    table_.SetEnabled(i, record.Enabled != 0);
+    table_.SetEntry(i, HookEntryOf(record));
     settings_.CategoryId[i] = record.CategoryId;
     settings_.Nickname[i] = record.Nickname;
     settings_.CuewordText[i] = record.CuewordText;
@@ -163,10 +165,11 @@ void MacroLibrary::CreateSystemMacros() {
 void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
     const auto& system = SystemMacros(owner_);
     std::array<bool, 5> present{};
-    for (int i = 1; i <= table_.MacroCount(); ++i) {
-        if (table_.Kind(i) != MacroKind::System)
+    for (int i = 1; i <= table_.EntryCount(); ++i) {
+        const MacroEntry entry = table_.Entry(i);
+        if (entry.Kind != MacroKind::System)
             continue;
-        std::string scope = table_.ScopeText(i);
+        const std::string& scope = entry.ScopeText;
         for (std::size_t k = 0; k < system.size(); ++k) {
             if (scope.empty() || scope[0] != system[k].action)
                 continue;
@@ -177,7 +180,7 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
     for (std::size_t k = 0; k < system.size(); ++k) {
         if (present[k])
             continue;
-        int n = table_.MacroCount();
+        int n = table_.EntryCount();
         if (n >= MaxMacros)
             return;  // a full library keeps what it has
         table_.SetMacroCount(n + 1);
@@ -216,8 +219,9 @@ bool MacroLibrary::SaveMacroRecord(int n, MacroRecord& record) {
 bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& record) {
     const bool append = n == -1;
     auto fail = [&](const char* text) {
+        // Gives back the number the caller raised, never below none.
         if (append)
-            table_.SetMacroCount(table_.MacroCount() - 1);
+            table_.SetMacroCount(std::max(table_.MacroCount() - 1, 0));
         Report(text);
         return false;
     };
@@ -307,16 +311,15 @@ bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
 }
 
 int MacroLibrary::FindFreeHotKey(int start) const {
-    return FindFreeHotKeyBelow(start, table_.MacroCount());
+    return FindFreeHotKeyBelow(start, table_.EntryCount());
 }
 
 int MacroLibrary::FindFreeHotKeyBelow(int start, int entries) const {
-    entries = std::clamp(entries, 0, MaxMacros);
     int code = start;
     // At most 500 macros hold 721 codes: a free one is always within reach.
     for (int tries = 0; tries <= HotKeyCount; ++tries) {
         bool used = false;
-        for (int i = 1; i <= entries && !used; ++i) used = table_.Activation(i) == code;
+        for (int i = 1; i <= entries && !used; ++i) used = table_.Entry(i).Activation == code;
         if (!used)
             return code;
         if (--code < 0)

@@ -27,6 +27,9 @@ struct SystemMacro {
 // The five system macros in the order they are created.
 const std::array<SystemMacro, 5>& SystemMacros(LibraryOwner owner);
 
+// What the hook library's per-macro tables hold of a record.
+MacroEntry HookEntryOf(const MacroRecord& record);
+
 namespace LibraryMessage {
 inline constexpr const char* SaveFailed = "Saving of keystrokes failed.";
 inline constexpr const char* CreateFailed = "New file could not be created.";

@@ -41,8 +41,8 @@ void MacroRecord::SetPopupMembers(const std::vector<int>& members) {
         PutU16(Script, 2 + 2 * k, static_cast<std::uint16_t>(members[k]));
 }
 
-void MacroRecord::Encode(Bytes out) const {
-    std::fill(out.begin(), out.begin() + Size, 0);
+void MacroRecord::Encode(RecordBytes<Size> out) const {
+    std::ranges::fill(out, 0);
     Nickname.Encode(out, NicknameAt);
     ScopeText.Encode(out, ScopeTextAt);
     CuewordText.Encode(out, CuewordTextAt);
@@ -70,7 +70,7 @@ void MacroRecord::Encode(Bytes out) const {
     PutI16(out, CuewordRemoveAt, CuewordRemove);
 }
 
-MacroRecord MacroRecord::Decode(ConstBytes in) {
+MacroRecord MacroRecord::Decode(ConstRecordBytes<Size> in) {
     MacroRecord r;
     r.Nickname = decltype(r.Nickname)::Decode(in, NicknameAt);
     r.ScopeText = decltype(r.ScopeText)::Decode(in, ScopeTextAt);

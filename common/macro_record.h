@@ -72,8 +72,8 @@ struct MacroRecord {
     void SetPopupMembers(const std::vector<int>& members);
 
     // The stored bytes; the reserved tail is always written as zeros.
-    void Encode(Bytes out) const;
-    static MacroRecord Decode(ConstBytes in);
+    void Encode(RecordBytes<Size> out) const;
+    static MacroRecord Decode(ConstRecordBytes<Size> in);
 };
 
 }  // namespace orv

@@ -134,23 +134,31 @@ bool NetworkLock::ReleaseSyncFile(int changed) {
         Tell(LockMessage::NotReleased);
         return false;
     }
-    if (!IsOurs()) {
-        // Taken over meanwhile: the record is someone else's now.
-        holding_ = false;
-        return true;
-    }
+    const bool ours = IsOurs();
+    holding_ = false;
+    if (!ours && changed == 0)
+        return true;  // taken over meanwhile, and nothing to tell the others
+    // A lock taken over meanwhile stays the new holder's; a change made under
+    // it is still counted, within this session, so that the others reload.
     SyncRecord released = record_;
     released.Counter += changed;
-    released.State = SyncState::Free;
+    if (ours)
+        released.State = SyncState::Free;
     if (!session->Write(released)) {
         session.reset();
         Tell(LockMessage::NotReleased);
         return false;
     }
+    // The count is this program's own only when nobody else counted since it
+    // last looked; otherwise the next look reloads.
+    if (record_.Counter == syncStamp_)
+        syncStamp_ = released.Counter;
     record_ = released;
-    syncStamp_ = record_.Counter;
-    holding_ = false;
-    return true;
+    if (ours)
+        return true;
+    session.reset();
+    Tell(LockMessage::Lost);
+    return false;
 }
 
 void NetworkLock::NetTimerTimer() {

@@ -18,6 +18,9 @@ inline constexpr const char* InUse = "Macro File in use by another user.  Please
 inline constexpr const char* Changed =
     "Macro File has changed by another user.  Changed macro file will be reloaded after "
     "clicking \"ok\".";
+inline constexpr const char* Lost =
+    "The lock of the macro file was taken over by another user while you were changing it.  "
+    "Your change was saved, and other users will reload the macro file.";
 inline constexpr const char* NotReleased =
     "The lock of the macro file could not be released.  Other users can change the file again "
     "in one minute.";
@@ -56,7 +59,8 @@ class NetworkLock {
     // or network mode is off); true when it may not.
     bool FileInUse();
     // After a change (1) or a cancelled one (0). Only a lock that is still
-    // this program's is freed.
+    // this program's is freed; a change made under a lock that was taken over
+    // meanwhile is counted all the same and reported (false).
     bool ReleaseSyncFile(int changed);
 
     void NetTimerTimer();

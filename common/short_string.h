@@ -4,6 +4,7 @@
 #pragma once
 
 #include <compare>
+#include <concepts>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -11,6 +12,10 @@
 #include "common/bytes.h"
 
 namespace orv {
+
+// Text of another type than Self that reads as a string view.
+template <typename Text, typename Self>
+concept OtherText = !std::same_as<Text, Self> && std::convertible_to<const Text&, std::string_view>;
 
 template <std::size_t Capacity>
 class ShortString {
@@ -36,7 +41,13 @@ public:
         return ShortString(GetShortString(b, at, Capacity));
     }
 
-    friend bool operator==(const ShortString& a, std::string_view b) { return a.text_ == b; }
+    friend bool operator==(const ShortString& a, const ShortString& b) = default;
+    // Any other text: the template takes it as it stands, so no conversion
+    // competes with the comparison above.
+    template <OtherText<ShortString> Text>
+    friend bool operator==(const ShortString& a, const Text& b) {
+        return a.text_ == std::string_view(b);
+    }
 
 private:
     std::string text_;

@@ -25,12 +25,12 @@ struct SyncRecord {
     std::int16_t State = 0;
     DateTime Heartbeat = 0;
 
-    void Encode(Bytes out) const {
+    void Encode(RecordBytes<Size> out) const {
         PutI32(out, CounterAt, Counter);
         PutI16(out, StateAt, State);
         PutF64(out, HeartbeatAt, Heartbeat);
     }
-    static SyncRecord Decode(ConstBytes in) {
+    static SyncRecord Decode(ConstRecordBytes<Size> in) {
         return {GetI32(in, CounterAt), GetI16(in, StateAt), GetF64(in, HeartbeatAt)};
     }
     friend bool operator==(const SyncRecord&, const SyncRecord&) = default;

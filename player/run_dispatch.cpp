@@ -22,17 +22,18 @@ bool Contains(const std::string& text, const std::string& part) {
 
 void SetHotKeys(HookTable& table) {
     std::fill_n(table.Bytes.begin() + HookAt::CodeUsed, HotKeyCount, 0);
-    for (int i = 1; i <= std::min(table.MacroCount(), MaxMacros); ++i) {
-        const std::uint16_t code = table.Activation(i);
-        if (table.Enabled(i) && IsHotKey(code) && code < HotKeyCount)
+    for (int i = 1; i <= table.EntryCount(); ++i) {
+        const MacroEntry entry = table.Entry(i);
+        const std::uint16_t code = entry.Activation;
+        if (entry.Enabled && IsHotKey(code) && code < HotKeyCount)
             table.SetU8(HookAt::CodeUsed + code, 1);
     }
     table.SetU8(HookAt::CuewordsExist, ThereAreCuewords(table) ? 1 : 0);
 }
 
 bool ThereAreCuewords(const HookTable& table) {
-    for (int i = 1; i <= std::min(table.MacroCount(), MaxMacros); ++i)
-        if (table.Activation(i) == ActivationCode::Cueword)
+    for (int i = 1; i <= table.EntryCount(); ++i)
+        if (table.Entry(i).Activation == ActivationCode::Cueword)
             return true;
     return false;
 }
@@ -81,14 +82,15 @@ int RunDispatch::FindScopedMacro(int code) {
         return 0;
     std::string program;
     bool programKnown = false;
-    for (int i = 1; i <= std::min(table_.MacroCount(), MaxMacros); ++i) {
-        if (table_.Activation(i) != code || !table_.Enabled(i))
+    for (int i = 1; i <= table_.EntryCount(); ++i) {
+        const MacroEntry entry = table_.Entry(i);
+        if (entry.Activation != code || !entry.Enabled)
             continue;
-        const std::string scope = UpperAscii(table_.ScopeText(i));
+        const std::string scope = UpperAscii(entry.ScopeText);
         bool match = false;
-        if (table_.Kind(i) == MacroKind::Window) {
+        if (entry.Kind == MacroKind::Window) {
             match = Contains(title, scope);
-        } else if (table_.Kind(i) == MacroKind::Program) {
+        } else if (entry.Kind == MacroKind::Program) {
             if (!programKnown) {
                 program = UpperAscii(desk_.ForegroundProgram());
                 programKnown = true;
@@ -108,27 +110,29 @@ int RunDispatch::GetMacro(int code) {
         return scoped;
     code &= ~static_cast<int>(CapsLockBit);
     int global = 0;
-    for (int i = 1; i <= std::min(table_.MacroCount(), MaxMacros); ++i) {
-        if (table_.Activation(i) != code)
+    for (int i = 1; i <= table_.EntryCount(); ++i) {
+        const MacroEntry entry = table_.Entry(i);
+        if (entry.Activation != code)
             continue;
-        const std::int16_t kind = table_.Kind(i);
+        const std::int16_t kind = entry.Kind;
         if (kind == MacroKind::Global || kind == MacroKind::PopupMenu || kind == MacroKind::System)
             global = i;  // the last one in file order
-        else if (kind == MacroKind::Window && table_.ScopeMatch(i) == 0 &&
-                 desk_.ActivateWindow(UpperAscii(table_.ScopeText(i))))
+        else if (kind == MacroKind::Window && entry.ScopeMatch == 0 &&
+                 desk_.ActivateWindow(UpperAscii(entry.ScopeText)))
             return i;
-        else if (kind == MacroKind::Program && table_.ScopeMatch(i) == 0 &&
-                 desk_.ActivateProgram(UpperAscii(table_.ScopeText(i))))
+        else if (kind == MacroKind::Program && entry.ScopeMatch == 0 &&
+                 desk_.ActivateProgram(UpperAscii(entry.ScopeText)))
             return i;
     }
     return global;
 }
 
 bool RunDispatch::RunSystemMacro(int code) {
-    for (int i = 1; i <= std::min(table_.MacroCount(), MaxMacros); ++i) {
-        if (table_.Kind(i) != MacroKind::System || table_.Activation(i) != code)
+    for (int i = 1; i <= table_.EntryCount(); ++i) {
+        const MacroEntry entry = table_.Entry(i);
+        if (entry.Kind != MacroKind::System || entry.Activation != code)
             continue;
-        const std::string scope = table_.ScopeText(i);
+        const std::string& scope = entry.ScopeText;
         // Resume ('3') means something only during a pause.
         if (!scope.empty() && scope[0] != '3')
             desk_.SystemAction(scope[0]);
@@ -178,7 +182,7 @@ void RunDispatch::RunMacroByNickname(std::string_view nickname) {
         return;
     const std::string wanted = UpperAscii(nickname);
     int match = 0;
-    for (int i = 1; i <= std::min(table_.MacroCount(), MaxMacros) && !match; ++i)
+    for (int i = 1; i <= table_.EntryCount() && !match; ++i)
         if (UpperAscii(settings_.Nickname[i].str()) == wanted)
             match = i;
     if (!match || Refused())

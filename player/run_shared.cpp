@@ -1,12 +1,9 @@
 #include "player/run_shared.h"
 
-#include <algorithm>
-
 namespace orv {
 
 std::optional<std::string> RunShared::MacroScript(std::string_view nickname) const {
-    const int count = std::clamp<int>(table_.MacroCount(), 0, MaxMacros);
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= table_.EntryCount(); ++i) {
         if (settings_.Nickname[i].str() != nickname)
             continue;
         MacroRecord record;

@@ -1,5 +1,6 @@
 #include "common/script/fields.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -42,15 +43,41 @@ std::string_view FieldText(std::string_view token, std::size_t from, std::size_t
     return token.substr(from, to - from + 1);
 }
 
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<int> DigitsValue(std::string_view text) {
+    // Nine digits always fit.
+    if (!AllDigits(text) || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
 }  // namespace
 
-std::optional<int> FieldNumber(std::string_view token, std::size_t from, std::size_t to) {
+std::optional<int> DigitsAt(std::string_view token, std::size_t from, std::size_t to) {
+    return DigitsValue(FieldText(token, from, to));
+}
+
+std::optional<int> SignedAt(std::string_view token, std::size_t from, std::size_t to) {
     std::string_view text = FieldText(token, from, to);
-    int value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    if (!text.starts_with('-'))
+        return DigitsValue(text);
+    std::optional<int> magnitude = DigitsValue(text.substr(1));
+    if (!magnitude || *magnitude == 0)
+        return std::nullopt;  // the writer never gives "-0000"
+    return -*magnitude;
+}
+
+std::optional<double> SecondsAt(std::string_view token, std::size_t from, std::size_t to) {
+    std::string_view text = FieldText(token, from, to);
+    if (text.size() != 5 || text[2] != '.' || !AllDigits(text.substr(0, 2)) ||
+        !AllDigits(text.substr(3)))
         return std::nullopt;
-    return value;
+    return FieldReal(text, 0, 4);
 }
 
 std::optional<double> FieldReal(std::string_view token, std::size_t from, std::size_t to) {

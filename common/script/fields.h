@@ -21,12 +21,19 @@ std::optional<std::string> SignedField5(long long value);
 // "12.25"); nothing for negative values or 100 and more.
 std::optional<std::string> SecondsField(double value);
 
-// A fixed field as the editor reads it: the characters at [from, to] of the
-// token (clamped to it) as a whole decimal number with an optional sign;
-// anything else is no number, and the token then no token.
-std::optional<int> FieldNumber(std::string_view token, std::size_t from, std::size_t to);
+// Fixed fields as the editor's reader takes them: the characters at [from, to]
+// of the token (clamped to it), only in the form the writer gives them, so a
+// token that is read is written back as it stood. Anything else is no number,
+// and the token then no token: its text stays text.
+// dN: digits only.
+std::optional<int> DigitsAt(std::string_view token, std::size_t from, std::size_t to);
+// s5: digits, or "-" and the digits of a value below zero.
+std::optional<int> SignedAt(std::string_view token, std::size_t from, std::size_t to);
+// ss.hh: two digits, ".", two digits.
+std::optional<double> SecondsAt(std::string_view token, std::size_t from, std::size_t to);
 
-// The same for a decimal number with a fraction.
+// A field as the player reads it: any decimal number with an optional sign and
+// fraction.
 std::optional<double> FieldReal(std::string_view token, std::size_t from, std::size_t to);
 
 // Plain decimal text of a whole number, and of a real with the given decimals.

@@ -82,16 +82,18 @@ class ScriptReader {
         std::size_t head = form.Head.size();
         // The number fields of a closed token fill the room up to its ">".
         auto closed = [&] {
-            return form.Shape == S::Closed ? Num(token, head, form.Offset - 1u) : 0;
+            return form.Shape == S::Closed ? Digits(token, head, form.Offset - 1u) : 0;
         };
 
         switch (NewRecord(code).index()) {
             case FamilyOf<DelayRec>:
-                return DelayRec{variant, Real(token, head, form.Offset - 1u)};
+                if (variant == 1)
+                    return DelayRec{1, Seconds(token, head, form.Offset - 1u)};
+                return DelayRec{variant, double(Digits(token, head, form.Offset - 1u))};
             case FamilyOf<PauseRec>:
                 if (variant == 1)
                     return PauseRec{1};
-                return PauseRec{2, Num(token, 7, 9), Num(token, 11, 13), text};
+                return PauseRec{2, Digits(token, 7, 9), Digits(token, 11, 13), text};
             case FamilyOf<RepeatRec>:
                 if (code == C::RepeatCounter)
                     return RepeatRec{4, int(variant), 1, 1};
@@ -99,15 +101,16 @@ class ScriptReader {
                     return RepeatRec{variant};
                 if (IsLegacyRepeat(form))
                     return RepeatRec{1, closed(), 1, 1};
-                return RepeatRec{1, Num(token, 5, 8), Num(token, 10, 15), Num(token, 17, 22)};
+                return RepeatRec{1, Digits(token, 5, 8), Digits(token, 10, 15),
+                                 Digits(token, 17, 22)};
             case FamilyOf<SpeedRec>:
                 if (code == C::MacroPlaybackSpeed)
-                    return SpeedRec{3, 0, Real(token, 7, 11)};
+                    return SpeedRec{3, 0, Seconds(token, 7, 11)};
                 return SpeedRec{variant, closed(), 1.0};
             case FamilyOf<LaunchRec>: {
                 std::size_t fields = form.Offset - head;
-                int delay = fields >= 2 ? Num(token, head, head + 1) : 0;
-                int maxWait = fields == 4 ? Num(token, head + 2, head + 3) : 12;
+                int delay = fields >= 2 ? Digits(token, head, head + 1) : 0;
+                int maxWait = fields == 4 ? Digits(token, head + 2, head + 3) : 12;
                 if (code == C::WindowActivate)
                     return LaunchRec{1, text, "", "", 0, 12};
                 return LaunchRec{variant, text, m.Texts[1], m.Texts[2], delay, maxWait};
@@ -119,7 +122,7 @@ class ScriptReader {
                 return StringRec{text};
             case FamilyOf<SizePosRec>: {
                 std::size_t x = head, y = head + 5;
-                SizePosRec r{text, variant, 0, Num(token, x, x + 3), Num(token, y, y + 3)};
+                SizePosRec r{text, variant, 0, Digits(token, x, x + 3), Digits(token, y, y + 3)};
                 if (text == CurrentWindowTitle)
                     r.Title = "", r.Current = 1;
                 return r;
@@ -136,7 +139,7 @@ class ScriptReader {
                     r.Action = 1;
                     r.Mode = variant;
                     if (variant != 4)
-                        r.X = Num(token, 5, 9), r.Y = Num(token, 11, 15);
+                        r.X = Signed(token, 5, 9), r.Y = Signed(token, 11, 15);
                 } else {
                     r.Action = variant;
                     r.Steps = closed();
@@ -180,14 +183,14 @@ class ScriptReader {
                 if (variant != 3)
                     return SystemRec{6, text, 0, 0, 0, variant};
                 std::string_view file = text.size() > 9 ? text.substr(9) : "";
-                return SystemRec{6, file, 0, Num(text, 0, 3), Num(text, 5, 8), 3};
+                return SystemRec{6, file, 0, Digits(text, 0, 3), Digits(text, 5, 8), 3};
             }
             case FamilyOf<VolumeRec>:
                 return VolumeRec{variant};
             case FamilyOf<WaitRec>: {
                 bool isText = code == C::WaitForText;
                 std::size_t width = code == C::WaitTimeElapse ? 8 : 3;
-                int amount = form.Shape == S::Exact ? 0 : Num(token, head, head + width - 1);
+                int amount = form.Shape == S::Exact ? 0 : Digits(token, head, head + width - 1);
                 return WaitRec{isText ? 5u : variant, text, amount,
                                static_cast<std::uint8_t>(isText ? variant : 0)};
             }
@@ -202,13 +205,17 @@ class ScriptReader {
         }
     }
 
-    int Num(std::string_view token, std::size_t from, std::size_t to) {
-        std::optional<int> value = FieldNumber(token, from, to);
-        fieldsOk_ = fieldsOk_ && value.has_value();
-        return value.value_or(0);
+    int Digits(std::string_view token, std::size_t from, std::size_t to) {
+        return Field(DigitsAt(token, from, to));
     }
-    double Real(std::string_view token, std::size_t from, std::size_t to) {
-        std::optional<double> value = FieldReal(token, from, to);
+    int Signed(std::string_view token, std::size_t from, std::size_t to) {
+        return Field(SignedAt(token, from, to));
+    }
+    double Seconds(std::string_view token, std::size_t from, std::size_t to) {
+        return Field(SecondsAt(token, from, to));
+    }
+    template <typename Value>
+    Value Field(std::optional<Value> value) {
         fieldsOk_ = fieldsOk_ && value.has_value();
         return value.value_or(0);
     }
@@ -260,18 +267,20 @@ EmailRec ReadEmailToken(std::string_view token) {
     } else if (take("R2")) {
         r.Recipients = 2;
     }
-    const int textFields[] = {2, 0, 1, 2};
-    for (std::uint32_t mode = 1; mode <= 4; ++mode) {
-        if (take("S" + std::to_string(mode))) {
-            r.TextMode = mode;
-            skipFields(textFields[mode - 1]);
-            break;
+    // The first of letter + "1".."count" that stands here; what follows it is
+    // the part's own text, which may begin like another choice.
+    auto takeChoice = [&](char letter, std::uint32_t count) -> std::uint32_t {
+        for (std::uint32_t choice = 1; choice <= count; ++choice) {
+            if (take(letter + std::to_string(choice)))
+                return choice;
         }
-    }
-    for (std::uint32_t mode = 1; mode <= 3; ++mode) {
-        if (take("A" + std::to_string(mode)))
-            r.Attachments = mode;
-    }
+        return 0;
+    };
+    const int textFields[] = {2, 0, 1, 2};
+    r.TextMode = takeChoice('S', 4);
+    if (r.TextMode != 0)
+        skipFields(textFields[r.TextMode - 1]);
+    r.Attachments = takeChoice('A', 3);
     return r;
 }
 

@@ -33,6 +33,7 @@ struct DelayRec {
     bool operator==(const DelayRec&) const = default;
 };
 struct PauseRec {
+    static constexpr std::size_t MessageLimit = 180;
     std::uint32_t Kind = 1;  // 1 basic, 2 complex
     std::int32_t Top = 0;
     std::int32_t Left = 0;

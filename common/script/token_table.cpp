@@ -1,5 +1,6 @@
 #include "common/script/token_table.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -238,117 +239,199 @@ std::vector<TokenForm> BuildTable() {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-// Scans one free-text part that ends at the next ">"; gives the part and moves
-// at past the ">".
-bool ReadPart(std::string_view text, std::size_t& at, std::string_view& part) {
-    std::size_t close = text.find('>', at);
-    if (close == npos)
+// How far the text at a "<" goes towards a token.
+enum class Fit {
+    Broken,      // it is no token, whatever follows
+    Unfinished,  // the text ends before the token could end
+    Complete,
+};
+
+// Walks the parts of a token over the text. Each step moves past what it read,
+// or fails; a step that fails because the text ended marks the scan as run out.
+class Scan {
+  public:
+    Scan(std::string_view text, std::size_t at) : text_(text), at_(at) {}
+
+    std::size_t At() const { return at_; }
+    Fit Result(bool complete) const {
+        return complete ? Fit::Complete : ranOut_ ? Fit::Unfinished : Fit::Broken;
+    }
+
+    bool Literal(std::string_view literal) {
+        std::string_view rest = text_.substr(at_);
+        if (rest.starts_with(literal)) {
+            at_ += literal.size();
+            return true;
+        }
+        return literal.starts_with(rest) && RunOut();
+    }
+    // Fixed fields up to end, which may hold anything but the ">" that would
+    // end the token before them.
+    bool Fields(std::size_t end) {
+        if (text_.find('>', at_) < end)
+            return false;
+        if (end > text_.size())
+            return RunOut();
+        at_ = end;
+        return true;
+    }
+    // Free text up to the next ">", which is passed.
+    bool Part(std::string_view& part) {
+        std::size_t close = text_.find('>', at_);
+        if (close == npos)
+            return RunOut();
+        part = text_.substr(at_, close - at_);
+        at_ = close + 1;
+        return true;
+    }
+    // A launch title: free text up to the next "<".
+    bool Title(std::string_view& title) {
+        std::size_t launch = text_.find('<', at_);
+        if (text_.find('>', at_) < launch)
+            return false;
+        if (launch == npos)
+            return RunOut();
+        title = text_.substr(at_, launch - at_);
+        at_ = launch;
+        return true;
+    }
+    // The optional letters, each at most once and in the order given.
+    std::string_view Letters(std::string_view allowed) {
+        std::size_t start = at_;
+        for (char letter : allowed) {
+            if (at_ < text_.size() && text_[at_] == letter)
+                ++at_;
+        }
+        return text_.substr(start, at_ - start);
+    }
+    bool AnyChar(char& c) {
+        if (at_ >= text_.size())
+            return RunOut();
+        c = text_[at_++];
+        return true;
+    }
+    bool Digits(std::size_t count, int& value) {
+        value = 0;
+        for (std::size_t k = 0; k < count; ++k) {
+            char c = 0;
+            if (!AnyChar(c))
+                return false;
+            if (c < '0' || c > '9')
+                return false;
+            value = value * 10 + (c - '0');
+        }
+        return true;
+    }
+
+  private:
+    bool RunOut() {
+        ranOut_ = true;
         return false;
-    part = text.substr(at, close - at);
-    at = close + 1;
-    return true;
+    }
+
+    std::string_view text_;
+    std::size_t at_;
+    bool ranOut_ = false;
+};
+
+// path["<PARAM>"parameters]">"
+bool ReadProgram(Scan& scan, TokenMatch& m) {
+    std::string_view program;
+    if (!scan.Part(program))
+        return false;
+    std::size_t param = program.find("<PARAM");
+    m.Texts[1] = program.substr(0, param);
+    return param == npos || scan.Part(m.Texts[2]);
 }
 
-bool Expect(std::string_view text, std::size_t& at, std::string_view literal) {
-    if (text.substr(at).starts_with(literal)) {
-        at += literal.size();
-        return true;
+bool ReadShape(Scan& scan, std::size_t fieldsEnd, const TokenForm& form, TokenMatch& m) {
+    switch (form.Shape) {
+        case S::Exact:
+            return true;
+        case S::Closed:
+            return scan.Fields(fieldsEnd) && scan.Literal(">");
+        case S::FreeText:
+            return scan.Fields(fieldsEnd) && scan.Part(m.Texts[0]);
+        case S::Program:
+            return scan.Fields(fieldsEnd) && ReadProgram(scan, m);
+        case S::TitleProgram:
+            return scan.Fields(fieldsEnd) && scan.Title(m.Texts[0]) && scan.Literal("<LAUNCH:") &&
+                   ReadProgram(scan, m);
+        case S::Network:
+            m.Letters = scan.Letters("PS");
+            return scan.Literal(":<NAME:") && scan.Part(m.Texts[0]) && scan.Literal("<PASS:") &&
+                   scan.Part(m.Texts[1]) && scan.Part(m.Texts[2]);
+        case S::Disconnect:
+            m.Letters = scan.Letters("PFS");
+            return scan.Literal(":") && scan.Part(m.Texts[2]);
+        case S::Credentials:
+            return scan.Part(m.Texts[0]) && scan.Literal("<PASS:") && scan.Part(m.Texts[1]) &&
+                   scan.Part(m.Texts[2]);
+        case S::TextBox:
+            return scan.Part(m.Texts[0]) && scan.Part(m.Texts[1]);
     }
     return false;
 }
 
-// Fixed fields between the head and offset may not hold the ">" that would end
-// the token before them.
-bool FieldsClear(std::string_view text, std::size_t from, std::size_t to) {
-    if (to > text.size())
-        return false;
-    return text.substr(from, to - from).find('>') == npos;
-}
-
-// path[<PARAM>parameters]">" from at.
-bool ReadProgram(std::string_view text, std::size_t& at, TokenMatch& m) {
-    std::string_view program;
-    if (!ReadPart(text, at, program))
-        return false;
-    std::size_t param = program.find("<PARAM");
-    m.Texts[1] = program.substr(0, param);
-    if (param == npos)
-        return true;
-    return ReadPart(text, at, m.Texts[2]);
-}
-
-// The optional letters, each at most once and in the order given.
-std::string_view ReadLetters(std::string_view text, std::size_t& at, std::string_view allowed) {
-    std::size_t start = at;
-    for (char letter : allowed) {
-        if (at < text.size() && text[at] == letter)
-            ++at;
-    }
-    return text.substr(start, at - start);
-}
-
-bool MatchShape(std::string_view text, std::size_t pos, const TokenForm& form, TokenMatch& m) {
-    std::size_t at = pos + form.Head.size();
-    std::size_t fieldsEnd = pos + form.Offset;
-    switch (form.Shape) {
-        case S::Exact:
-            break;
-        case S::Closed:
-            if (!FieldsClear(text, at, fieldsEnd) || fieldsEnd >= text.size() ||
-                text[fieldsEnd] != '>')
-                return false;
-            at = fieldsEnd + 1;
-            break;
-        case S::FreeText:
-            if (!FieldsClear(text, at, fieldsEnd))
-                return false;
-            at = fieldsEnd;
-            if (!ReadPart(text, at, m.Texts[0]))
-                return false;
-            break;
-        case S::Program:
-            if (!FieldsClear(text, at, fieldsEnd))
-                return false;
-            at = fieldsEnd;
-            if (!ReadProgram(text, at, m))
-                return false;
-            break;
-        case S::TitleProgram: {
-            if (!FieldsClear(text, at, fieldsEnd))
-                return false;
-            std::size_t launch = text.find('<', fieldsEnd);
-            if (launch == npos || !FieldsClear(text, fieldsEnd, launch))
-                return false;
-            m.Texts[0] = text.substr(fieldsEnd, launch - fieldsEnd);
-            at = launch;
-            if (!Expect(text, at, "<LAUNCH:") || !ReadProgram(text, at, m))
-                return false;
-            break;
+// The command or keystroke token at pos, among the forms known to use.
+Fit FitToken(std::string_view text, std::size_t pos, std::uint8_t use, TokenMatch& m) {
+    std::string_view rest = text.substr(pos);
+    bool headCut = false;
+    for (const TokenForm& form : TokenTable()) {
+        if ((form.Use & use) == 0)
+            continue;
+        if (!rest.starts_with(form.Head)) {
+            headCut = headCut || form.Head.starts_with(rest);
+            continue;
         }
-        case S::Network:
-            m.Letters = ReadLetters(text, at, "PS");
-            if (!Expect(text, at, ":<NAME:") || !ReadPart(text, at, m.Texts[0]) ||
-                !Expect(text, at, "<PASS:") || !ReadPart(text, at, m.Texts[1]) ||
-                !ReadPart(text, at, m.Texts[2]))
-                return false;
-            break;
-        case S::Disconnect:
-            m.Letters = ReadLetters(text, at, "PFS");
-            if (!Expect(text, at, ":") || !ReadPart(text, at, m.Texts[2]))
-                return false;
-            break;
-        case S::Credentials:
-            if (!ReadPart(text, at, m.Texts[0]) || !Expect(text, at, "<PASS:") ||
-                !ReadPart(text, at, m.Texts[1]) || !ReadPart(text, at, m.Texts[2]))
-                return false;
-            break;
-        case S::TextBox:
-            if (!ReadPart(text, at, m.Texts[0]) || !ReadPart(text, at, m.Texts[1]))
-                return false;
-            break;
+        // Heads are unique: no other form can start here.
+        m.Form = &form;
+        Scan scan(text, pos + form.Head.size());
+        Fit fit = scan.Result(ReadShape(scan, pos + form.Offset, form, m));
+        m.Length = scan.At() - pos;
+        return fit;
     }
-    m.Length = at - pos;
-    return true;
+    return headCut ? Fit::Unfinished : Fit::Broken;
+}
+
+// The date or time token at pos: "<" format "{" Z D ddd "}>" or "<" format "{"
+// Z "}>" for a date, "<" format "{N}>" or "{Y}>" for a time.
+Fit FitDateTime(std::string_view text, std::size_t pos, DateTimeMatch& m) {
+    bool nameCut = false;
+    for (bool isDate : {true, false}) {
+        const std::span<const FormatEntry> formats =
+            isDate ? std::span<const FormatEntry>(DateFormatTable) : TimeFormatTable;
+        for (int i = 0; i < static_cast<int>(formats.size()); ++i) {
+            const std::string_view name = formats[i].Name;
+            Scan scan(text, pos);
+            // A format name is always followed by "{": names that begin other
+            // names are told apart by it.
+            if (!scan.Literal("<") || !scan.Literal(name) || !scan.Literal("{")) {
+                nameCut = nameCut || scan.Result(false) == Fit::Unfinished;
+                continue;
+            }
+            m = DateTimeMatch{isDate, i + 1, false, true, 0, 0};
+            char zeros = 0;
+            bool complete = scan.AnyChar(zeros);
+            m.ShowZeros = zeros == 'Y';
+            if (!isDate) {
+                complete = complete && (zeros == 'N' || zeros == 'Y') && scan.Literal("}>");
+            } else if (complete) {
+                Scan shortForm = scan;
+                if (shortForm.Literal("}>")) {
+                    scan = shortForm;
+                } else {
+                    char direction = 0;
+                    complete =
+                        scan.AnyChar(direction) && scan.Digits(3, m.Days) && scan.Literal("}>");
+                    m.Future = direction != 'P';
+                }
+            }
+            m.Length = scan.At() - pos;
+            return scan.Result(complete);
+        }
+    }
+    return nameCut ? Fit::Unfinished : Fit::Broken;
 }
 
 }  // namespace
@@ -359,19 +442,10 @@ std::span<const TokenForm> TokenTable() {
 }
 
 std::optional<TokenMatch> MatchToken(std::string_view text, std::size_t pos, std::uint8_t use) {
-    if (pos >= text.size() || text[pos] != '<')
+    TokenMatch m;
+    if (pos >= text.size() || text[pos] != '<' || FitToken(text, pos, use, m) != Fit::Complete)
         return std::nullopt;
-    std::string_view rest = text.substr(pos);
-    for (const TokenForm& form : TokenTable()) {
-        if ((form.Use & use) == 0 || !rest.starts_with(form.Head))
-            continue;
-        TokenMatch m;
-        m.Form = &form;
-        if (MatchShape(text, pos, form, m))
-            return m;
-        return std::nullopt;  // heads are unique: no other form can start here
-    }
-    return std::nullopt;
+    return m;
 }
 
 const TokenForm* WrittenForm(CommandCode code, int variant) {
@@ -383,41 +457,31 @@ const TokenForm* WrittenForm(CommandCode code, int variant) {
 }
 
 std::optional<DateTimeMatch> MatchDateTimeToken(std::string_view text, std::size_t pos) {
-    if (pos >= text.size() || text[pos] != '<')
+    DateTimeMatch m;
+    if (pos >= text.size() || text[pos] != '<' || FitDateTime(text, pos, m) != Fit::Complete)
         return std::nullopt;
-    std::string_view rest = text.substr(pos + 1);
-    for (int i = 0; i < DateFormatCount; ++i) {
-        std::string_view name = DateFormatTable[i].Name;
-        if (!rest.starts_with(name) || rest.substr(name.size()).substr(0, 1) != "{")
-            continue;
-        std::string_view tail = rest.substr(name.size() + 1);
-        DateTimeMatch m{true, i + 1, tail.starts_with('Y'), true, 0, 0};
-        if (tail.size() >= 3 && tail.substr(1, 2) == "}>") {
-            m.Length = name.size() + 5;
-            return m;
+    return m;
+}
+
+std::size_t UnfinishedTokenAt(std::string_view text) {
+    // Whatever the writer puts after a text begins with "<".
+    const std::string followed = std::string(text) + "<";
+    std::size_t p = text.find('<');
+    while (p != npos) {
+        TokenMatch token;
+        DateTimeMatch date;
+        Fit fit = FitToken(followed, p, TokenUse::Read, token);
+        std::size_t length = token.Length;
+        if (fit != Fit::Complete) {
+            Fit dateFit = FitDateTime(followed, p, date);
+            fit = std::max(fit, dateFit);
+            length = date.Length;
         }
-        if (tail.size() < 7 || tail.substr(5, 2) != "}>")
-            return std::nullopt;
-        m.Future = tail[1] != 'P';
-        for (char c : tail.substr(2, 3)) {
-            if (c < '0' || c > '9') {
-                m.Days = 0;
-                break;
-            }
-            m.Days = m.Days * 10 + (c - '0');
-        }
-        m.Length = name.size() + 9;
-        return m;
+        if (fit == Fit::Unfinished)
+            return p;
+        p = text.find('<', fit == Fit::Complete ? p + length : p + 1);
     }
-    for (char zeros : {'N', 'Y'}) {
-        for (int i = 0; i < TimeFormatCount; ++i) {
-            std::string_view name = TimeFormatTable[i].Name;
-            std::string close = std::string("{") + zeros + "}>";
-            if (rest.starts_with(name) && rest.substr(name.size()).starts_with(close))
-                return DateTimeMatch{false, i + 1, zeros == 'Y', true, 0, name.size() + 5};
-        }
-    }
-    return std::nullopt;
+    return npos;
 }
 
 }  // namespace orv

@@ -75,8 +75,9 @@ std::optional<TokenMatch> MatchToken(std::string_view text, std::size_t pos, std
 // none is a programming error and gives nullptr.
 const TokenForm* WrittenForm(CommandCode code, int variant);
 
-// Date tokens: "<" format "{" Z D ddd "}>", or the short "<" format "{" Z "}>";
-// time tokens: "<" format "{" Z "}>". Format is 1-based into its table.
+// Date tokens: "<" format "{" Z D ddd "}>" (ddd digits only), or the short "<"
+// format "{" Z "}>"; time tokens: "<" format "{" Z "}>" with Z "N" or "Y".
+// Format is 1-based into its table.
 struct DateTimeMatch {
     bool IsDate = true;
     int Format = 1;
@@ -86,5 +87,10 @@ struct DateTimeMatch {
     std::size_t Length = 0;
 };
 std::optional<DateTimeMatch> MatchDateTimeToken(std::string_view text, std::size_t pos);
+
+// Where a text ends in the beginning of a token that what is written after it
+// could complete (the position of its "<"), or npos. Followed by another
+// command, such a text would take that command into its token.
+std::size_t UnfinishedTokenAt(std::string_view text);
 
 }  // namespace orv

@@ -90,11 +90,21 @@ bool IsCuewordChar(char c) {
 
 ScriptTextResult ComposeScript(const std::vector<CommandLine>& lines) {
     ScriptTextResult result;
+    // Text lines in a row are read back as one text: where the last run began.
+    std::size_t textRun = std::string::npos;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const CommandLine& line = lines[i];
         if (line.Code == CommandCode::None)
             continue;
         ComposeResult token = ComposeCommand(line.Code, line.Record);
+        if (token.Ok() && line.Code == CommandCode::Text) {
+            if (textRun == std::string::npos)
+                textRun = result.Text.size();
+            std::string run = result.Text.substr(textRun) + token.Text;
+            token.Error = ComposeCommand(CommandCode::Text, TextRec{run}).Error;
+        } else {
+            textRun = std::string::npos;
+        }
         if (!token.Ok()) {
             return {
                 {},

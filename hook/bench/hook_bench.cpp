@@ -38,10 +38,9 @@ void LoadTable(HWND player) {
     auto table = std::make_unique<HookTable>();
     OrnHookLibrary hooks;
     for (int i = 1; i <= 500; ++i) {
-        table->SetKind(i, static_cast<std::int16_t>(1 + i % 3));
-        table->SetScopeText(i, "Window title " + std::to_string(i));
-        table->SetEnabled(i, true);
-        table->SetActivation(i, static_cast<std::uint16_t>(i % HotKeyCount));
+        table->SetEntry(
+            i, {static_cast<std::int16_t>(1 + i % 3), "Window title " + std::to_string(i), true,
+                static_cast<std::uint16_t>(i % HotKeyCount)});
         hooks.HandOver(HookSection::Item, *table, i);
     }
     table->SetMacroCount(500);

@@ -395,11 +395,7 @@ void TMainWin::EditorCommand(int code, int argument) {
             settings_->CategoryId[argument] = r.CategoryId;
             settings_->CuewordCase[argument] = r.CuewordCase;
             settings_->CuewordRemove[argument] = r.CuewordRemove;
-            t.SetKind(argument, r.MacroKind);
-            t.SetScopeText(argument, r.ScopeText.str());
-            t.SetScopeMatch(argument, r.ScopeMatch);
-            t.SetActivation(argument, r.ActivationCode);
-            t.SetEnabled(argument, r.Enabled != 0);
+            t.SetEntry(argument, HookEntryOf(r));
             break;
         }
         case 21:

@@ -51,8 +51,9 @@ bool WriteFullLibrary(const std::string& path) {
         r.IconName = "MAIN";
         r.CuewordCase = 3;
         r.CuewordRemove = 1;
-        r.Encode(Bytes(reinterpret_cast<std::uint8_t*>(bytes.data()) + (i - 1) * MacroRecord::Size,
-                       MacroRecord::Size));
+        r.Encode(RecordBytes<MacroRecord::Size>(
+            reinterpret_cast<std::uint8_t*>(bytes.data()) + (i - 1) * MacroRecord::Size,
+            MacroRecord::Size));
     }
     return ReplaceFileContents(path, bytes);
 }
@@ -88,7 +89,7 @@ int main() {
     }
     auto master = std::make_unique<HookTable>();
     hooks.GetGlob(*master);
-    if (master->MacroCount() != MaxMacros || master->Activation(3) != 3) {
+    if (master->MacroCount() != MaxMacros || master->Entry(3).Activation != 3) {
         std::fprintf(stderr, "the hook library does not hold the library\n");
         return 1;
     }

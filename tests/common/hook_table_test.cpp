@@ -21,11 +21,10 @@ std::unique_ptr<HookTable> Filled(std::uint8_t value) {
 TEST(HookTableLayout, EntriesSitAtTheirOffsets) {
     auto t = std::make_unique<HookTable>();
     for (std::uint8_t b : t->Bytes) ASSERT_EQ(b, 0) << "a new table is zeroed";
-    t->SetKind(3, 4);
-    t->SetScopeText(2, "A window title longer than twenty");
-    t->SetEnabled(500, true);
-    t->SetActivation(2, 0x0105);
-    t->SetScopeMatch(4, 1);
+    t->SetEntry(3, {.Kind = 4});
+    t->SetEntry(2, {.ScopeText = "A window title longer than twenty", .Activation = 0x0105});
+    t->SetEntry(500, {.Enabled = true});
+    t->SetEntry(4, {.ScopeMatch = 1});
     t->SetMacroCount(500);
     EXPECT_EQ(t->Bytes[816 + 4], 4);
     EXPECT_EQ(t->Bytes[1816 + 21], 20);
@@ -38,7 +37,23 @@ TEST(HookTableLayout, EntriesSitAtTheirOffsets) {
     EXPECT_EQ(t->Bytes[13816 + 3], 1);
     EXPECT_EQ(t->Bytes[14316], 0xF4);
     EXPECT_EQ(t->Bytes[14317], 0x01);
-    EXPECT_EQ(t->ScopeText(2), "A window title longe");
+    EXPECT_EQ(t->Entry(2), (MacroEntry{0, "A window title longe", false, 0x0105, 0}));
+}
+
+// Numbers and counts from shared memory can be anything: none reaches outside
+// the per-macro tables.
+TEST(HookTableLayout, MacroNumbersOutsideTheTableReachNothing) {
+    auto t = Filled(0x5A);
+    const auto before = t->Bytes;
+    for (int i : {0, -1, 501, 70000}) {
+        t->SetEntry(i, {.Kind = 1, .ScopeText = "x"});
+        EXPECT_EQ(t->Entry(i), MacroEntry{}) << i;
+    }
+    EXPECT_EQ(t->Bytes, before);
+    for (auto [count, entries] : {std::pair{-3, 0}, {0, 0}, {7, 7}, {500, 500}, {501, 500}}) {
+        t->SetMacroCount(count);
+        EXPECT_EQ(t->EntryCount(), entries) << count;
+    }
 }
 
 // Bytes each section carries; the per-macro section for one macro.
@@ -85,12 +100,12 @@ TEST(HookTableSections, CopyBackTouchesOnlyWhatWasAskedFor) {
     library.Master.Bytes.fill(0x11);
     auto own = Filled(0x22);
     RefreshFromHookLibrary(library, *own, 7, 2);
-    EXPECT_EQ(own->Kind(2), 0x1111);
-    EXPECT_EQ(own->Kind(1), 0x2222) << "only the asked-for macro";
-    EXPECT_EQ(own->Kind(3), 0x2222);
+    EXPECT_EQ(own->Entry(2).Kind, 0x1111);
+    EXPECT_EQ(own->Entry(1).Kind, 0x2222) << "only the asked-for macro";
+    EXPECT_EQ(own->Entry(3).Kind, 0x2222);
     RefreshFromHookLibrary(library, *own, 7, 0);
     RefreshFromHookLibrary(library, *own, 7, 501);
-    EXPECT_EQ(own->Kind(1), 0x2222);
+    EXPECT_EQ(own->Entry(1).Kind, 0x2222);
 
     auto before = std::make_unique<HookTable>(*own);
     RefreshFromHookLibrary(library, *own, 15);
@@ -124,8 +139,8 @@ TEST(HookTableSections, NewProgramCopiesEverySectionAndTheLoadedEntries) {
     EXPECT_EQ(own->MacroCount(), 3);
     EXPECT_EQ(own->U32(HookAt::PlayerWindow), 0x33333333u);
     EXPECT_EQ(own->U8(HookAt::CodeUsed + 720), 0x33);
-    EXPECT_EQ(own->Kind(3), 0x3333);
-    EXPECT_EQ(own->Kind(4), 0) << "no entry beyond the count";
+    EXPECT_EQ(own->Entry(3).Kind, 0x3333);
+    EXPECT_EQ(own->Entry(4).Kind, 0) << "no entry beyond the count";
     EXPECT_EQ(own->U32(HookAt::OwnScratch812), 0u);
     EXPECT_EQ(own->U8(HookAt::IdleFired), 0) << "never handed over";
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <utility>
@@ -56,16 +57,16 @@ class LibraryTest : public ::testing::Test {
     void WriteLibrary(const std::vector<MacroRecord>& records, std::size_t extraBytes = 0) {
         std::string bytes(records.size() * MacroRecord::Size + extraBytes, 'z');
         for (std::size_t k = 0; k < records.size(); ++k)
-            records[k].Encode(
-                std::span(reinterpret_cast<std::uint8_t*>(bytes.data()) + k * MacroRecord::Size,
-                          MacroRecord::Size));
+            records[k].Encode(RecordBytes<MacroRecord::Size>(
+                reinterpret_cast<std::uint8_t*>(bytes.data()) + k * MacroRecord::Size,
+                MacroRecord::Size));
         ASSERT_TRUE(ReplaceFileContents(LibraryPath(), bytes));
     }
 
     std::vector<MacroRecord> FileRecords() const {
         std::vector<MacroRecord> records;
         FilePtr f = OpenFile(LibraryPath(), "rb");
-        std::vector<std::uint8_t> image(MacroRecord::Size);
+        std::array<std::uint8_t, MacroRecord::Size> image;
         while (f && std::fread(image.data(), 1, image.size(), f.get()) == image.size())
             records.push_back(MacroRecord::Decode(image));
         return records;

@@ -26,8 +26,8 @@ TEST_F(LibraryTest, NewLibraryGetsTheFiveSystemMacrosInOrder) {
     EXPECT_EQ(records[1].ScopeText, "1");
     EXPECT_EQ(table->MacroCount(), 5);
     EXPECT_EQ(hooks->Master.MacroCount(), 5) << "the hook library knows them too";
-    EXPECT_EQ(hooks->Master.Activation(5), 265);
-    EXPECT_EQ(hooks->Master.ScopeText(5), "4");
+    EXPECT_EQ(hooks->Master.Entry(5).Activation, 265);
+    EXPECT_EQ(hooks->Master.Entry(5).ScopeText, "4");
     EXPECT_EQ(settings->Nickname[2], "Run Orvane Editor");
     // Each creation announces the new count, then the saved record.
     ASSERT_EQ(notices.Posted.size(), 10u);
@@ -76,15 +76,15 @@ TEST_F(LibraryTest, SaveAppendDeleteEnableAndReload) {
     EXPECT_EQ(table->MacroCount(), 8);
     EXPECT_EQ(settings->Nickname[8], "three");
     EXPECT_EQ(settings->CategoryId[8], 7u);
-    EXPECT_EQ(hooks->Master.Activation(8), 30000);
+    EXPECT_EQ(hooks->Master.Entry(8).Activation, 30000);
     EXPECT_EQ(notices.Posted.back(), std::make_pair(20, 8));
 
     MacroRecord changed = Ordinary("two, changed", 12);
     changed.ScopeText = "A rather long window title here";
     changed.MacroKind = MacroKind::Window;
     ASSERT_TRUE(library.SaveMacroRecord(7, changed));
-    EXPECT_EQ(table->ScopeText(7), "A rather long window");
-    EXPECT_EQ(hooks->Master.Kind(7), MacroKind::Window);
+    EXPECT_EQ(table->Entry(7).ScopeText, "A rather long window");
+    EXPECT_EQ(hooks->Master.Entry(7).Kind, MacroKind::Window);
 
     MacroRecord read;
     ASSERT_TRUE(library.ReadMacroRecord(7, read));
@@ -93,7 +93,7 @@ TEST_F(LibraryTest, SaveAppendDeleteEnableAndReload) {
 
     ASSERT_TRUE(library.SetMacroEnabled(6, 0));
     EXPECT_EQ(FileRecords()[5].Enabled, 0);
-    EXPECT_TRUE(table->Enabled(6)) << "the caller updates the tables";
+    EXPECT_TRUE(table->Entry(6).Enabled) << "the caller updates the tables";
 
     ASSERT_TRUE(library.DeleteMacroRecord(6));
     auto names = FileNicknames();
@@ -103,7 +103,7 @@ TEST_F(LibraryTest, SaveAppendDeleteEnableAndReload) {
     ASSERT_TRUE(library.ReloadMacroFile(false));
     EXPECT_EQ(table->MacroCount(), 7);
     EXPECT_EQ(settings->Nickname[6], "two, changed");
-    EXPECT_EQ(hooks->Master.Activation(6), 12);
+    EXPECT_EQ(hooks->Master.Entry(6).Activation, 12);
 }
 
 TEST_F(LibraryTest, IconsAreBuiltInOrFilesOfTheIconsFolder) {
@@ -167,6 +167,12 @@ TEST_F(LibraryTest, FailedAppendLeavesTheCountAsItWas) {
     EXPECT_FALSE(library.SaveMacroRecord(-1, r));
     EXPECT_EQ(table->MacroCount(), 5);
     EXPECT_EQ(notices.Posted.back(), std::make_pair(20, 5)) << "nothing told for it";
+
+    // An append without a raised count has none to give back.
+    table->SetMacroCount(0);
+    boxes.Expect("Saving of keystrokes failed.");
+    EXPECT_FALSE(library.SaveMacroRecord(-1, r));
+    EXPECT_EQ(table->MacroCount(), 0);
 }
 
 TEST_F(LibraryTest, AppendWithAStaleCountIsRefused) {

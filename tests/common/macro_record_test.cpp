@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 namespace orv {
 namespace {
 
-using Image = std::vector<std::uint8_t>;
+using Image = std::array<std::uint8_t, MacroRecord::Size>;
+
+Image Filled(std::uint8_t value) {
+    Image image;
+    image.fill(value);
+    return image;
+}
 
 MacroRecord Sample() {
     MacroRecord r;
@@ -36,7 +43,7 @@ MacroRecord Sample() {
 }
 
 TEST(MacroRecordLayout, FieldsSitAtTheirOffsets) {
-    Image image(MacroRecord::Size, 0xEE);
+    Image image = Filled(0xEE);
     Sample().Encode(image);
     auto at = [&](std::size_t offset, std::initializer_list<int> bytes) {
         std::size_t k = offset;
@@ -55,7 +62,7 @@ TEST(MacroRecordLayout, FieldsSitAtTheirOffsets) {
     for (std::size_t k = 5151; k < MacroRecord::Size; ++k) EXPECT_EQ(image[k], 0) << k;
 
     MacroRecord back = MacroRecord::Decode(image);
-    Image again(MacroRecord::Size);
+    Image again{};
     back.Encode(again);
     EXPECT_EQ(again, image);
     EXPECT_EQ(back.ScriptText(), "Hello");
@@ -64,7 +71,7 @@ TEST(MacroRecordLayout, FieldsSitAtTheirOffsets) {
 }
 
 TEST(MacroRecordLayout, DamagedRecordsReadWithinTheirFields) {
-    Image image(MacroRecord::Size, 'x');
+    Image image = Filled('x');
     image[0] = 255;   // length above the nickname's 50
     image[82] = 200;  // and above the Cueword's 10
     MacroRecord r = MacroRecord::Decode(image);

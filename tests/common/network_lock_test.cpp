@@ -123,7 +123,7 @@ TEST_F(NetworkLockTest, SecondHolderWaitsForTheReleaseOrAStillHeartbeat) {
     EXPECT_EQ(b.host.reloads, 1) << "the new holder starts from the file on disk";
 
     // The former holder's release must not free the new holder's lock.
-    EXPECT_TRUE(a.lock.ReleaseSyncFile(1));
+    EXPECT_TRUE(a.lock.ReleaseSyncFile(0));
     EXPECT_EQ(OnDisk().State, SyncState::InUse);
     EXPECT_EQ(OnDisk().Counter, 1);
     a.lock.NetTimerTimer();
@@ -135,6 +135,32 @@ TEST_F(NetworkLockTest, SecondHolderWaitsForTheReleaseOrAStillHeartbeat) {
     EXPECT_EQ(OnDisk().State, SyncState::Free);
     EXPECT_EQ(OnDisk().Counter, 2);
     EXPECT_EQ(b.lock.SyncStamp(), 2);
+}
+
+// A holder whose lock was taken over while it changed the library: its change
+// still reaches everyone, and so does the new holder's.
+TEST_F(NetworkLockTest, ChangeUnderALostLockIsReportedAndCounted) {
+    Program a(LibraryOwner::Editor, library), b(LibraryOwner::Editor, library);
+    a.lock.SetUp();
+    b.lock.SetUp();
+    ASSERT_FALSE(a.lock.FileInUse());
+    boxes.Expect(LockMessage::InUse);
+    ASSERT_TRUE(b.lock.FileInUse());
+    clock.AdvanceMs(60000);
+    ASSERT_FALSE(b.lock.FileInUse());
+
+    boxes.Expect(LockMessage::Lost, MsgResult::Ok, "Error");
+    EXPECT_FALSE(a.lock.ReleaseSyncFile(1));
+    EXPECT_EQ(OnDisk().Counter, 2);
+    EXPECT_EQ(OnDisk().State, SyncState::InUse) << "still the new holder's";
+    EXPECT_TRUE(b.lock.ReleaseSyncFile(1));
+    EXPECT_EQ(OnDisk(), (SyncRecord{3, SyncState::Free, b.lock.Record().Heartbeat}));
+
+    for (Program* p : {&a, &b}) {
+        boxes.Expect(LockMessage::Changed);
+        EXPECT_TRUE(p->lock.FileInUse()) << "each reloads the other's change";
+        EXPECT_EQ(p->lock.SyncStamp(), 3);
+    }
 }
 
 TEST_F(NetworkLockTest, AnotherHoldersChangeIsNoticedAndReloaded) {

@@ -35,9 +35,9 @@ std::string WriteLibrary(const std::string& name, const std::vector<MacroRecord>
     const std::string path = std::string(temp) + name;
     std::string bytes(records.size() * MacroRecord::Size, '\0');
     for (std::size_t k = 0; k < records.size(); ++k)
-        records[k].Encode(
-            std::span(reinterpret_cast<std::uint8_t*>(bytes.data()) + k * MacroRecord::Size,
-                      MacroRecord::Size));
+        records[k].Encode(RecordBytes<MacroRecord::Size>(
+            reinterpret_cast<std::uint8_t*>(bytes.data()) + k * MacroRecord::Size,
+            MacroRecord::Size));
     std::filesystem::remove(RemapFileName(path));
     return ReplaceFileContents(path, bytes) ? path : std::string();
 }

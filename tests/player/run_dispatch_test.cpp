@@ -204,7 +204,7 @@ TEST_F(RunDispatchTest, AnOpenMenuOrACaptureRefusesWithANotice) {
 TEST_F(RunDispatchTest, SystemMacrosActOnTheirHotKeyAndOnlyTheMenuByNickname) {
     Load({Typing("Greet", CtrlQ, "hi")});
     // The five system macros follow: terminate, editor, capture, resume, menu.
-    const int terminate = table->Activation(2), resume = table->Activation(5);
+    const int terminate = table->Entry(2).Activation, resume = table->Entry(5).Activation;
     dispatch.HotKeyPressed(static_cast<std::uint32_t>(resume), 1);
     dispatch.HotKeyPressed(static_cast<std::uint32_t>(terminate), 1);
     EXPECT_EQ(desk.Actions, "5");

@@ -34,16 +34,25 @@ TEST(TokenFields, ValuesTooWideOrNegativeAreRefused) {
 }
 
 TEST(TokenFields, ReadingByPosition) {
-    EXPECT_EQ(FieldNumber("<MMW:-0005,00120>", 5, 9), -5);
-    EXPECT_EQ(FieldNumber("<MMW:-0005,00120>", 11, 15), 120);
-    EXPECT_EQ(FieldNumber("<MSD:0x75>", 5, 8), std::nullopt);
-    EXPECT_EQ(FieldNumber("<MSD: 075>", 5, 8), std::nullopt);
-    EXPECT_EQ(FieldNumber("<MSD:", 5, 8), std::nullopt);  // past the end
-    EXPECT_EQ(FieldNumber("<MSD:99999999999>", 5, 15), std::nullopt);
-    EXPECT_EQ(FieldReal("<DELAY:01.25>", 7, 11), 1.25);
+    EXPECT_EQ(SignedAt("<MMW:-0005,00120>", 5, 9), -5);
+    EXPECT_EQ(SignedAt("<MMW:-0005,00120>", 11, 15), 120);
+    EXPECT_EQ(DigitsAt("<MSD:0075>", 5, 8), 75);
+    EXPECT_EQ(SecondsAt("<DELAY:01.25>", 7, 11), 1.25);
+    EXPECT_EQ(FieldReal("<SPEED:00001>", 7, 11), 1.0) << "the player's reading";
     EXPECT_EQ(FieldReal("<DELAY:1e300>", 7, 11), std::nullopt);
     EXPECT_EQ(FilePart("C:\\a\\b.txt"), "b.txt");
     EXPECT_EQ(FilePart("plain"), "plain");
+}
+
+// The editor's reader takes a field only in the writer's form.
+TEST(TokenFields, OtherFormsAreNoNumber) {
+    for (std::string_view field : {"-075", "+075", "0x75", " 075", "07 5", ""})
+        EXPECT_EQ(DigitsAt(field, 0, 3), std::nullopt) << field;
+    EXPECT_EQ(DigitsAt("<MSD:", 5, 8), std::nullopt) << "past the end";
+    for (std::string_view field : {"--005", "+0005", "-0000", "-", "0-005"})
+        EXPECT_EQ(SignedAt(field, 0, 4), std::nullopt) << field;
+    for (std::string_view field : {"0.500", "00.5", "-0.50", "00,50", "00001", "1e+01"})
+        EXPECT_EQ(SecondsAt(field, 0, 4), std::nullopt) << field;
 }
 
 TEST(Composing, EdgeFormsOfTheGrammar) {
@@ -81,6 +90,9 @@ TEST(Composing, ValuesThatWouldBreakTheirTokenAreRefused) {
     EXPECT_TRUE(ComposeCommand(C::CopyFile, FileRec{2, "a", "b;c"}).Ok());
     EXPECT_FALSE(ComposeCommand(C::ProgramLaunch, LaunchRec{2, "", "x<PARAM.exe", "", 0, 12}).Ok());
     EXPECT_FALSE(ComposeCommand(C::EMailSend, EmailRec{"<EMAIL:RNR2S2A3>x>", 2, 2, 3}).Ok());
+    EXPECT_TRUE(ComposeCommand(C::Pause, PauseRec{2, 1, 1, std::string(180, 'm')}).Ok());
+    EXPECT_EQ(ComposeCommand(C::Pause, PauseRec{2, 1, 1, std::string(181, 'm')}).Error,
+              "The message has 181 characters; at most 180 fit.  Please shorten it.");
     // A password whose scrambled form holds ">" cannot be stored.
     r = ComposeCommand(C::DialUpNetworking, DialUpRec{1, "ISP", "bob", ScrambleText("West")});
     EXPECT_EQ(r.Error,
@@ -99,6 +111,25 @@ TEST(Composing, NumbersTooWideForTheirFieldAreRefused) {
     EXPECT_FALSE(ComposeCommand(C::Date, DateTimeRec{1, 1, 0, 1, 1000}).Ok());
     EXPECT_FALSE(ComposeCommand(C::Date, DateTimeRec{1, 52, 0, 1, 0}).Ok());
     EXPECT_FALSE(ComposeCommand(C::RepeatCounter, RepeatRec{4, 5, 1, 1}).Ok());
+}
+
+// A text that ends in the beginning of a token would take in the command
+// written after it; one that cannot become a token is typed as it stands.
+TEST(Composing, TextEndingInAnUnfinishedTokenIsRefused) {
+    for (std::string_view text :
+         {"x<REM:", "x<REM:half", "<ALT:0", "a<MSD:12", "<TBOX:<HEAD:h>body",
+          "<LAUNCHNO2:0102t<LAUNCH:p<PARAM>", "<NWCP:<NAME:u", "<REM:a>b<REM:"}) {
+        EXPECT_FALSE(ComposeCommand(C::Text, TextRec{std::string(text)}).Ok()) << text;
+    }
+    // What follows a text is a command, which begins with "<".
+    for (std::string_view text : {"x<", "a<b", "1 < 2", "<XYZ", "<ENT", "<MM/DD/YY{YF0",
+                                  "<hh:mm{N}", "<ENTER>", "<MM/DD/YY{YF001}>", "<REM:done>"}) {
+        ComposeResult r = ComposeCommand(C::Text, TextRec{std::string(text)});
+        EXPECT_EQ(r.Text, text) << r.Error;
+    }
+    EXPECT_EQ(ComposeCommand(C::Text, TextRec{"Dear x<REM:"}).Error,
+              "The text ends in \"<REM:\", the beginning of a command, which would take in the "
+              "line after it.  Please complete or remove it.");
 }
 
 TEST(Composing, RecordOfAnotherFamilyIsRefused) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/script/reader.h"
+#include "common/script/writer.h"
 
 namespace orv {
 namespace {
@@ -89,6 +90,22 @@ TEST(ScriptReader, NumberFieldsThatAreNotNumbersMakeNoToken) {
               (RepeatRec{1, 3, 1, 2}));
 }
 
+// A field takes only the writer's form of its number; in any other form the
+// token stays text and so comes back out as it stood, and the macro can still
+// be saved.
+TEST(ScriptReader, FieldsInAnyOtherFormKeepTheirTokenAsText) {
+    for (std::string_view script :
+         {"<REP:-001:000001:000001>", "<MSD:-075>", "<TDELAY:-1>", "<SPKEY:+100>",
+          "<WAITTIME:-0000125>", "<PAUSE:-01,002msg>", "<WSIZE:-640,0480Calc>",
+          "<WALLP:-100,0200p.bmp>", "<LAUNCHDEL:-1x.exe>", "<MMS:--005,00001>", "<MMW:-0000,00001>",
+          "<DELAY:0.500>", "<DELAY:-0.50>", "<SPEED:00001>", "<MM/DD/YY{YFabc}>",
+          "<MM/DD/YY{YP-01}>"}) {
+        EXPECT_EQ(OnlyText(script), script);
+        ScriptTextResult back = ComposeScript(ReadScript(script));
+        EXPECT_EQ(back.Text, script) << back.Error;
+    }
+}
+
 TEST(ScriptReader, FreeTextIsCutToItsField) {
     std::string title(300, 't');
     std::vector<CommandLine> lines = ReadScript("<WMAX:" + title + ">");
@@ -121,6 +138,8 @@ TEST(ScriptReader, EmailChoicesComeFromItsParts) {
     EXPECT_EQ(r.Recipients, 1u);
     EXPECT_EQ(r.TextMode, 4u);
     EXPECT_EQ(r.Attachments, 2u);
+    // The attachment list is the choice's own text, however it begins.
+    EXPECT_EQ(ReadEmailToken("<EMAIL:RNR2S2A2A3.txt;\x01>").Attachments, 2u);
     // Left-out recipient lists are accepted.
     r = ReadEmailToken("<EMAIL:RNR1S2A1>");
     EXPECT_EQ((std::array<std::uint32_t, 3>{r.Recipients, r.TextMode, r.Attachments}),

@@ -1,5 +1,5 @@
 // Generated command lists: writing, reading and writing again gives the same
-// text, and reading gives back the lines.
+// text, and reading gives back the commands.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -37,6 +37,19 @@ class Generator {
                 s += KeystrokeTokens[Int(0, KeystrokeTokenCount - 1)].Token;
             } else {
                 s += Free(8) + (Int(0, 5) == 0 ? "\r\n" : "") + (Int(0, 7) == 0 ? "<ALT:065>" : "");
+            }
+        }
+        // Typed "<": alone, before other text, or beginning a token whose head
+        // comes in part or whole and its fields in part.
+        switch (Int(0, 5)) {
+            case 0:
+                s += "<" + Free(3);
+                break;
+            case 1: {
+                const TokenForm& form = TokenTable()[Int(0, int(TokenTable().size()) - 1)];
+                if (form.Shape != TokenShape::Exact)
+                    s += std::string(form.Head.substr(0, Int(1, int(form.Head.size())))) + Free(3);
+                break;
             }
         }
         return s.empty() ? "x" : s;
@@ -176,17 +189,41 @@ class Generator {
     std::mt19937 rng_;
 };
 
+// The commands in order, Text lines in a row counting once: they are read
+// back as one.
+std::vector<CommandCode> Commands(const std::vector<CommandLine>& lines) {
+    std::vector<CommandCode> codes;
+    for (const CommandLine& line : lines) {
+        if (codes.empty() || line.Code != C::Text || codes.back() != C::Text)
+            codes.push_back(line.Code);
+    }
+    return codes;
+}
+
+// Only a text that ends in an unfinished token may be refused: written, it
+// would take in the line after it.
+bool RefusedOnlyForItsText(const std::vector<CommandLine>& lines, const ScriptTextResult& r) {
+    return r.Ok() || lines[r.FailedLine].Code == C::Text;
+}
+
 TEST(RoundTrip, WriteReadWriteGivesTheSameText) {
+    int refused = 0;
     for (unsigned seed = 1; seed <= 300; ++seed) {
         Generator gen(seed);
         std::vector<CommandLine> lines = gen.Lines(gen.Int(1, 40));
         ScriptTextResult first = ComposeScript(lines);
-        ASSERT_TRUE(first.Ok()) << "seed " << seed << ": " << first.Error;
+        ASSERT_TRUE(RefusedOnlyForItsText(lines, first)) << "seed " << seed << ": " << first.Error;
+        if (!first.Ok()) {
+            ++refused;
+            continue;
+        }
         std::vector<CommandLine> read = ReadScript(first.Text);
+        EXPECT_EQ(Commands(read), Commands(lines)) << "seed " << seed << ": " << first.Text;
         ScriptTextResult second = ComposeScript(read);
         ASSERT_TRUE(second.Ok()) << "seed " << seed << ": " << second.Error;
         EXPECT_EQ(second.Text, first.Text) << "seed " << seed;
     }
+    EXPECT_LT(refused, 100) << "most lists are written";
 }
 
 // Each generated line on its own reads back as one line of the same command
@@ -196,7 +233,9 @@ TEST(RoundTrip, SingleLinesReadBackAsThemselves) {
     for (int i = 0; i < 2000; ++i) {
         std::vector<CommandLine> lines = gen.Lines(1);
         ScriptTextResult text = ComposeScript(lines);
-        ASSERT_TRUE(text.Ok()) << text.Error;
+        ASSERT_TRUE(RefusedOnlyForItsText(lines, text)) << text.Error;
+        if (!text.Ok())
+            continue;
         std::vector<CommandLine> read = ReadScript(text.Text);
         ASSERT_EQ(read.size(), 1u) << text.Text;
         EXPECT_EQ(read[0].Code, lines[0].Code) << text.Text;

@@ -125,6 +125,29 @@ TEST_F(ScriptWriter, ActivationNamesAreChecked) {
     EXPECT_EQ(Save(ReadScript("x")).Outcome, SaveOutcome::Refused);
 }
 
+// "x<REM:" then a beep would be saved as "x<REM:<BEEP>": a remark, and the
+// beep lost. Two text lines in a row are read back as one text, so the pair
+// is checked as one.
+TEST_F(ScriptWriter, TextEndingInAnUnfinishedTokenIsNotSaved) {
+    std::vector<CommandLine> lines = {{"Text: x<REM:", C::Text, TextRec{"x<REM:"}}};
+    lines.push_back(ReadScript("<BEEP>")[0]);
+    boxes.Expect(
+        "The script line \"Text: x<REM:\" cannot be saved.  The text ends in "
+        "\"<REM:\", the beginning of a command, which would take in the line after "
+        "it.  Please complete or remove it.",
+        MsgResult::Ok, "Error");
+    EXPECT_EQ(Save(lines).Outcome, SaveOutcome::Refused);
+    EXPECT_EQ(macro.ScriptText(), "");
+
+    lines[0] = {"Text: x<RE", C::Text, TextRec{"x<RE"}};
+    lines.insert(lines.begin() + 1, {"Text: M:", C::Text, TextRec{"M:"}});
+    boxes.Expect(
+        "The script line \"Text: M:\" cannot be saved.  The text ends in \"<REM:\", "
+        "the beginning of a command, which would take in the line after it.  Please "
+        "complete or remove it.");
+    EXPECT_EQ(Save(lines).Outcome, SaveOutcome::Refused);
+}
+
 TEST_F(ScriptWriter, IndentedLinesAreWrittenWithoutTheirBlanks) {
     std::string script = "<REP:0002:000001:000001><CTLD>a<CTLU><ENDREP>";
     std::vector<CommandLine> lines = ReadScript(script);

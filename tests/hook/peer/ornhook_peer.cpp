@@ -14,8 +14,7 @@ int main(int argc, char** argv) {
         int macro = std::atoi(argv[3]);
         table->SetU32(orv::HookAt::SecondWindow, static_cast<std::uint32_t>(std::atoi(argv[2])));
         table->SetU8(orv::HookAt::SecondWindowOn, 1);
-        table->SetKind(macro, 4);
-        table->SetScopeText(macro, "from the peer");
+        table->SetEntry(macro, {4, "from the peer"});
         hooks.HandOver(orv::HookSection::Window2, *table);
         hooks.HandOver(orv::HookSection::Item, *table, macro);
         return 0;

@@ -42,9 +42,9 @@ TEST(HookLibraryAcrossProcesses, TwoProcessesSeeOneMasterTable) {
     hooks.GetGlob(*seen);
     EXPECT_EQ(seen->U32(HookAt::SecondWindow), 4242u);
     EXPECT_EQ(seen->U8(HookAt::SecondWindowOn), 1);
-    EXPECT_EQ(seen->Kind(17), 4);
-    EXPECT_EQ(seen->ScopeText(17), "from the peer");
-    EXPECT_EQ(seen->Kind(16), mine->Kind(16)) << "only the entry handed over";
+    EXPECT_EQ(seen->Entry(17).Kind, 4);
+    EXPECT_EQ(seen->Entry(17).ScopeText, "from the peer");
+    EXPECT_EQ(seen->Entry(16), mine->Entry(16)) << "only the entry handed over";
 
     mine->SetMacroCount(123);
     hooks.HandOver(HookSection::NumKeys, *mine);
@@ -70,16 +70,16 @@ TEST(HookLibraryExports, EachExportCarriesItsOwnSection) {
 TEST(HookLibraryExports, ItemNumberIsTakenFromItsLowSixteenBits) {
     OrnHookLibrary dll;
     auto table = std::make_unique<HookTable>();
-    table->SetActivation(3, 555);
+    table->SetEntry(3, {.Activation = 555});
     OrnUpItem(table->Bytes.data(), 0x00010003);
     auto master = std::make_unique<HookTable>();
     dll.GetGlob(*master);
-    EXPECT_EQ(master->Activation(3), 555);
-    table->SetActivation(1, 77);
+    EXPECT_EQ(master->Entry(3).Activation, 555);
+    table->SetEntry(1, {.Activation = 77});
     OrnUpItem(table->Bytes.data(), 0);  // no such macro: nothing copied
     OrnUpItem(table->Bytes.data(), 501);
     dll.GetGlob(*master);
-    EXPECT_NE(master->Activation(1), 77);
+    EXPECT_NE(master->Entry(1).Activation, 77);
 }
 
 TEST(HookLibraryExports, HooksGiveHandlesThatUnhook) {
