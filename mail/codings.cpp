@@ -79,15 +79,15 @@ void AppendQuotedLine(std::string_view line, bool lastHasLineEnd, std::vector<st
     out.push_back(QuotedPiece(line.substr(start), !lastHasLineEnd));
 }
 
-// An encoded word holds at most 75 characters: with its 18 of frame, 57 of
-// base64, that is 42 bytes.
-constexpr std::size_t wordBytes = 42;
+// An encoded word holds at most 75 characters; one of 66 (18 of frame, 48 of
+// base64 for 36 bytes) also fits on a header line after its label.
+constexpr std::size_t wordBytes = 36;
 
 bool IsEscape(char c) {
     return c == '\x1B';
 }
 
-// ISO-2022-JP text cut between characters into pieces of at most 42 bytes,
+// ISO-2022-JP text cut between characters into pieces of at most 36 bytes,
 // each of which a reader decodes on its own: a piece starts in the character
 // set the text is in there and switches back to ASCII at its end.
 std::vector<std::string> Iso2022Pieces(std::string_view text) {

@@ -220,11 +220,14 @@ constexpr std::size_t longestLine = 998;
 
 // The header line cut before blanks into lines of at most 78 characters where
 // there is a blank to cut at; each further line begins with that blank, so a
-// reader that unfolds it gets the line back.
+// reader that unfolds it gets the line back. The blanks after the header's
+// name stay on its line: some readers keep them as part of the value.
 std::vector<std::string> FoldHeaderLine(std::string_view line) {
     std::vector<std::string> lines;
+    std::size_t colon = line.starts_with(' ') ? std::string_view::npos : line.find(':');
     while (line.size() > foldLength) {
-        std::size_t text = line.find_first_not_of(' ');
+        std::size_t from = lines.empty() && colon != std::string_view::npos ? colon + 1 : 0;
+        std::size_t text = line.find_first_not_of(' ', from);
         if (text == std::string_view::npos)
             break;
         std::size_t cut = line.rfind(' ', foldLength);

@@ -101,11 +101,7 @@ bool ReadAttachments(EmailReader& in, EmailCommand& c) {
 
 void AppendList(std::string& out, std::string_view tag, const std::vector<std::string>& items) {
     out += tag;
-    for (const std::string& item : items) {
-        out += item;
-        out += EmailItemEnd;
-    }
-    out += EmailFieldEnd;
+    out += EmailListText(items);
 }
 
 void AppendField(std::string& out, std::string_view field) {
@@ -154,6 +150,15 @@ std::string ComposeEmailCommand(const EmailCommand& c) {
     if (c.AttachMode == EmailMode::AttachmentsChosen)
         AppendList(out, "", c.Attachments);
     return out + ">";
+}
+
+std::string EmailListText(const std::vector<std::string>& items) {
+    std::string out;
+    for (const std::string& item : items) {
+        out += item;
+        out += EmailItemEnd;
+    }
+    return out + EmailFieldEnd;
 }
 
 std::vector<std::string> SplitListItems(std::string_view list) {

@@ -58,6 +58,10 @@ EmailCommandParse ParseEmailCommand(std::string_view text);
 // texts must hold neither the field end nor, in items, the item end.
 std::string ComposeEmailCommand(const EmailCommand& command);
 
+// One list as the command holds it: each item ended by ";", the whole by
+// 0x01.
+std::string EmailListText(const std::vector<std::string>& items);
+
 // The items of one list: split at ";", empty items left out.
 std::vector<std::string> SplitListItems(std::string_view list);
 
