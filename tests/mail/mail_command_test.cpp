@@ -5,6 +5,7 @@
 #include "common/files.h"
 #include "common/mail_log_index.h"
 #include "mail/mail_command.h"
+#include "tests/mail/recording_mail_host.h"
 #include "tests/mail/scripted_transport.h"
 #include "tests/support/fake_clock.h"
 
@@ -15,40 +16,7 @@ namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 using testing::ScriptedTransport;
 
-// Records what the user would have seen, in order, and answers the prompt
-// from a script.
-class RecordingHost final : public MailCommandHost {
-  public:
-    bool Winsock = true;
-    std::optional<std::string> Clipboard;
-    std::map<int, EmailPromptAnswers> Answers;  // a mode without one aborts
-    Lines Seen;
-    ScriptedTransport Peer;
-
-    bool WinsockPresent() override { return Winsock; }
-    std::optional<std::string> ClipboardText() override { return Clipboard; }
-    std::optional<EmailPromptAnswers> GetTheEMail(int mode) override {
-        Seen.push_back("prompt " + std::to_string(mode));
-        auto it = Answers.find(mode);
-        if (it == Answers.end())
-            return std::nullopt;
-        return it->second;
-    }
-    void ShowStatus(std::string_view caption) override {
-        Seen.push_back("show " + std::string(caption));
-    }
-    void SetStatus(std::string_view text) override {
-        Seen.push_back("status " + std::string(text));
-    }
-    void CloseStatus() override { Seen.push_back("close"); }
-    void DoAMessage(std::string_view caption, std::string_view text) override {
-        Seen.push_back("message " + std::string(caption) + ": " + std::string(text));
-    }
-    void ShowTextBox(std::string_view caption, std::string_view text) override {
-        Seen.push_back("text box " + std::string(caption) + ": " + std::string(text));
-    }
-    LineTransport& Transport() override { return Peer; }
-};
+using RecordingHost = testing::RecordingMailHost<ScriptedTransport>;
 
 class SendMail : public ::testing::Test {
   protected:

@@ -5,9 +5,12 @@
 #include <random>
 #include <sstream>
 
+#include "common/mail_log_index.h"
 #include "mail/codings.h"
+#include "mail/mail_command.h"
 #include "mail/smtp.h"
 #include "mail/win32/socket.h"
+#include "tests/mail/recording_mail_host.h"
 #include "tests/mail/win32/host_peer.h"
 
 namespace orv {
@@ -89,6 +92,11 @@ class RealServer : public ::testing::Test {
     Arrival SendAndReceive() {
         SendResult r = smtp.Send(m);
         EXPECT_TRUE(r.Sent()) << r.ErrorText;
+        return Receive();
+    }
+
+    // What the server made of the next message.
+    Arrival Receive() {
         std::string folder = Folder();
         ++sent_;
         Arrival a;
@@ -293,6 +301,43 @@ TEST_F(RealServer, HostileInputArrivesAsWritten) {
         row.check(a);
         ++sent_;
     }
+}
+
+// A macro's e-mail command, from its text to the server and into the log.
+TEST_F(RealServer, EmailCommandIsSentAndLogged) {
+    testing::RecordingMailHost<TagSocket> host;
+    std::string attachment = "attached \x01 bytes\r\n";
+    server.Write("att.txt", attachment);
+    settings.KeepLog = true;
+    settings.LogPath = server.Path("MAILLOG.TXT");
+    std::string token =
+        "<EMAIL:RNR1TOBob|bob@example.org;\x01"
+        "CC\x01"
+        "BL\x01S1Line one\x01\x01"
+        "A2" +
+        server.Path("att.txt") + ";\x01>";
+    ASSERT_TRUE(SendMailMessage(token, host, settings));
+    EXPECT_EQ(host.Seen.back(), "close");
+
+    Arrival a = Receive();
+    EXPECT_EQ(a.recipients, Lines{"bob@example.org"});
+    EXPECT_EQ(a.Find("HEADER", "Subject"), (Lines{"HEADER", "Subject", "No Subject"}));
+    EXPECT_EQ(a.Find("HEADER", "X-Mailer"), (Lines{"HEADER", "X-Mailer", "Orvane"}));
+    EXPECT_EQ(server.Read("msg0\\part0.bin"), "Line one\r\n");
+    EXPECT_EQ(a.Find("PART", "1")[3], "att.txt");
+    EXPECT_EQ(server.Read("msg0\\part1.bin"), attachment);
+
+    std::string log = server.Read("MAILLOG.TXT");
+    EXPECT_EQ(log,
+              "From: Orvane Tester <tester@example.com>\r\nTo: Bob <bob@example.org>\r\n"
+              "cc: \r\nblind cc: \r\nAttachments: " +
+                  server.Path("att.txt") + "\r\nSubject: No Subject\r\nBody: Line one\r\n");
+    std::vector<MailLogIndexRecord> index = DecodeMailLogIndex(server.Read("MAILLOG.MCI"));
+    ASSERT_EQ(index.size(), 1u);
+    EXPECT_EQ(index[0].ToName, "Bob");
+    EXPECT_EQ(index[0].Offset, 0);
+    EXPECT_EQ(index[0].Length, static_cast<std::int32_t>(log.size()));
+    EXPECT_EQ(index[0].HasAttachments, 1);
 }
 
 TEST(Codings, AgreeWithPythonOnRandomData) {
