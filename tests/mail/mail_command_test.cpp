@@ -186,24 +186,5 @@ TEST_F(SendMail, PromptAnswersLandByMeaning) {
     EXPECT_NE(host.Peer.Data.find("\r\n\r\nClipped\r\n"), std::string::npos);
 }
 
-TEST(MailSettings, ComeFromTheSettingsRecord) {
-    SettingsBlock s;
-    s.SMTPHost = "smtp.x";
-    s.SMTPPort = 587;
-    s.EMailName = "N";
-    s.EMailAddress = "n@x";
-    s.AttachmentEncoding = 1;
-    s.KeepLog = true;
-    s.EMailLogPath = "C:\\L.TXT";
-    MailSettings m = MailSettingsFrom(s);
-    EXPECT_EQ(m.SMTPHost, "smtp.x");
-    EXPECT_EQ(m.SMTPPort, 587);
-    EXPECT_EQ(m.EMailName, "N");
-    EXPECT_EQ(m.EMailAddress, "n@x");
-    EXPECT_EQ(m.AttachmentEncoding, 1);
-    EXPECT_TRUE(m.KeepLog);
-    EXPECT_EQ(m.LogPath, "C:\\L.TXT");
-}
-
 }  // namespace
 }  // namespace orv
