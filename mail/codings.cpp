@@ -41,7 +41,7 @@ bool IsLineEnd(char c) {
 
 constexpr std::size_t qpPiece = 65;
 
-// One quoted-printable line: every control byte, "=" and byte above 127 as
+// One quoted-printable line: every control byte (DEL too), "=" and byte above 127 as
 // "=XX"; a blank at the very end also, since decoders drop trailing blanks.
 std::string QuotedPiece(std::string_view piece, bool softBreak) {
     static constexpr char hex[] = "0123456789ABCDEF";
@@ -50,7 +50,7 @@ std::string QuotedPiece(std::string_view piece, bool softBreak) {
     for (std::size_t i = 0; i < piece.size(); ++i) {
         auto c = static_cast<std::uint8_t>(piece[i]);
         bool trailingBlank = c == ' ' && i + 1 == piece.size() && !softBreak;
-        if (c < 32 || c == '=' || c >= 128 || trailingBlank) {
+        if (c < 32 || c == '=' || c >= 127 || trailingBlank) {
             out += '=';
             out += hex[c >> 4];
             out += hex[c & 15];
@@ -77,6 +77,50 @@ void AppendQuotedLine(std::string_view line, bool lastHasLineEnd, std::vector<st
         start = end;
     }
     out.push_back(QuotedPiece(line.substr(start), !lastHasLineEnd));
+}
+
+// An encoded word holds at most 75 characters; one of 66 (18 of frame, 48 of
+// base64 for 36 bytes) also fits on a header line after its label.
+constexpr std::size_t wordBytes = 36;
+
+bool IsEscape(char c) {
+    return c == '\x1B';
+}
+
+// ISO-2022-JP text cut between characters into pieces of at most 36 bytes,
+// each of which a reader decodes on its own: a piece starts in the character
+// set the text is in there and switches back to ASCII at its end.
+std::vector<std::string> Iso2022Pieces(std::string_view text) {
+    static constexpr std::string_view toAscii = "\x1B(B";
+    std::vector<std::string> pieces;
+    std::string shift;  // the escape in force; empty while in ASCII
+    std::string piece;
+    bool pieceHasText = false;
+    for (std::size_t i = 0; i < text.size();) {
+        bool escape = IsEscape(text[i]);
+        std::size_t n = escape                       ? (text.substr(i, 3) == "\x1B$(" ? 4 : 3)
+                        : shift.starts_with("\x1B$") ? 2
+                                                     : 1;
+        std::string_view unit = text.substr(i, n);
+        std::size_t closing = shift.empty() ? 0 : toAscii.size();
+        if (!escape && pieceHasText && piece.size() + unit.size() + closing > wordBytes) {
+            if (!shift.empty())
+                piece += toAscii;
+            pieces.push_back(piece);
+            piece = shift;
+            pieceHasText = false;
+        }
+        piece += unit;
+        if (escape) {
+            shift = unit == toAscii ? "" : std::string(unit);
+        } else {
+            pieceHasText = true;
+        }
+        i += unit.size();
+    }
+    if (!piece.empty())
+        pieces.push_back(piece);
+    return pieces;
 }
 
 }  // namespace
@@ -117,10 +161,13 @@ std::string UUEncodeLine(std::string_view bytes) {
 std::string EncodeHeaderWord(std::string_view text) {
     if (text.empty() || text[0] != '\x1B')
         return std::string(text);
-    std::string word = "=?ISO-2022-JP?B?" + Base64EncodeString(text) + "?=";
-    if (word.size() > 255)
-        word.resize(255);
-    return word;
+    std::string words;
+    for (const std::string& piece : Iso2022Pieces(text)) {
+        if (!words.empty())
+            words += ' ';
+        words += "=?ISO-2022-JP?B?" + Base64EncodeString(piece) + "?=";
+    }
+    return words;
 }
 
 std::string EncodeHeaderText(std::string_view text, std::string_view charsetName) {

@@ -20,8 +20,8 @@ unsigned Base64CharValue(char c);
 // unpadded groups ("M" and 60 characters for a full block).
 std::string UUEncodeLine(std::string_view bytes);
 
-// Text that begins with ESC (ISO-2022-JP) as one "=?ISO-2022-JP?B?...?=" word,
-// cut at 255 characters; any other text unchanged.
+// Text that begins with ESC (ISO-2022-JP) as "=?ISO-2022-JP?B?...?=" words of
+// at most 75 characters each, separated by blanks; any other text unchanged.
 std::string EncodeHeaderWord(std::string_view text);
 
 // Header text with bytes above 127 as encoded words of the given character

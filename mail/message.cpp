@@ -1,5 +1,6 @@
 #include "mail/message.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -30,11 +31,14 @@ void TmsAttItem::SetFileName(std::string_view name) {
     std::string upper = UpperAscii(ContentType.str());
     if (upper == "TEXT/PLAIN" || upper == "TEXT/RTF" || upper == "TEXT/HTML") {
         Encoding = AttEncoding::QuotedPrintable;
-    } else if (upper == "MESSAGE/RFC822") {
-        Encoding = AttEncoding::SevenBit;
-    } else {
-        Encoding = AttEncoding::Base64;
+        return;
     }
+    // A stored message may hold 8-bit bytes, long lines and bare line ends,
+    // which only an encoding keeps; and a message part may not be encoded, so
+    // the file travels as plain bytes under its own name.
+    if (upper == "MESSAGE/RFC822")
+        ContentType = "application/octet-stream";
+    Encoding = AttEncoding::Base64;
 }
 
 void TmsAttList::AddFile(std::string_view fileName) {
@@ -49,7 +53,7 @@ void TmsAttList::AddFile(std::string_view fileName) {
     items_.push_back(std::move(item));
 }
 
-void TmsHeaders::Remove(std::string_view name) {
+bool TmsHeaders::Remove(std::string_view name) {
     std::string prefix = UpperAscii(name);
     if (prefix.empty() || prefix.back() != ':')
         prefix += ':';
@@ -61,9 +65,10 @@ void TmsHeaders::Remove(std::string_view name) {
                 ++end;
             }
             lines_.erase(it, end);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 namespace {
@@ -208,6 +213,77 @@ std::string MessageIdHeader(const MessageStamp& stamp, std::string_view sender) 
            "@" + domain + ">";
 }
 
+// Header lines are folded to this length where the text allows; no line of
+// the message may exceed the longest a server must take.
+constexpr std::size_t foldLength = 78;
+constexpr std::size_t longestLine = 998;
+
+// The header line cut before blanks into lines of at most 78 characters where
+// there is a blank to cut at; each further line begins with that blank, so a
+// reader that unfolds it gets the line back. The blanks after the header's
+// name stay on its line: some readers keep them as part of the value.
+std::vector<std::string> FoldHeaderLine(std::string_view line) {
+    std::vector<std::string> lines;
+    std::size_t colon = line.starts_with(' ') ? std::string_view::npos : line.find(':');
+    while (line.size() > foldLength) {
+        std::size_t from = lines.empty() && colon != std::string_view::npos ? colon + 1 : 0;
+        std::size_t text = line.find_first_not_of(' ', from);
+        if (text == std::string_view::npos)
+            break;
+        std::size_t cut = line.rfind(' ', foldLength);
+        if (cut == std::string_view::npos || cut <= text)
+            cut = line.find(' ', std::max(text, foldLength) + 1);
+        if (cut == std::string_view::npos)
+            break;
+        lines.emplace_back(line.substr(0, cut));
+        line.remove_prefix(cut);
+    }
+    lines.emplace_back(line);
+    return lines;
+}
+
+bool IsAttributeChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+           std::string_view("!#$&+-.^_`|~").find(c) != std::string_view::npos;
+}
+
+// "; name=" and the value in quotes; a value that a quoted string cannot carry
+// as it is (8-bit bytes, controls, quotes, backslashes) in the charset and
+// percent form of RFC 2231.
+std::string NameParameter(std::string_view name, std::string_view value) {
+    bool plain = true;
+    for (char c : value) {
+        auto b = static_cast<std::uint8_t>(c);
+        plain = plain && b >= 32 && b < 127 && c != '"' && c != '\\';
+    }
+    if (plain)
+        return "; " + std::string(name) + "=\"" + std::string(value) + "\"";
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string out = "; " + std::string(name) + "*=iso-8859-1''";
+    for (char c : value) {
+        auto b = static_cast<std::uint8_t>(c);
+        if (IsAttributeChar(c)) {
+            out += c;
+        } else {
+            out += '%';
+            out += hex[b >> 4];
+            out += hex[b & 15];
+        }
+    }
+    return out;
+}
+
+// The name on a "begin" line travels in a 7-bit body with no character set.
+std::string SevenBitName(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) {
+        auto b = static_cast<std::uint8_t>(c);
+        if (b < 32 || b >= 127)
+            c = '_';
+    }
+    return out;
+}
+
 std::string RandomBoundary(std::mt19937& random) {
     std::uniform_int_distribution<int> digit(0, 8);
     std::string b;
@@ -222,8 +298,9 @@ class Encoder {
             const std::function<void()>& yield)
         : msg_(m), write_(w), stamp_(stamp), yield_(yield), random_(std::random_device{}()) {
         for (const std::string& line : m.Body) {
-            if (line.size() >= 256)
-                longLines_ = true;
+            longLines_ = longLines_ || line.size() >= 256;
+            overlongLines_ = overlongLines_ || line.size() > longestLine;
+            controls_ = controls_ || HasBodyControl(line);
         }
         bodyCharSet_ =
             m.CharSet == TCharSet::csUSASCII && BodyHasEightBit() ? TCharSet::csISO8859 : m.CharSet;
@@ -250,6 +327,21 @@ class Encoder {
 
   private:
     void Line(std::string_view s) { write_(s); }
+    void Header(std::string_view s) {
+        for (const std::string& line : FoldHeaderLine(s)) Line(line);
+    }
+
+    // Bytes a 7-bit body must not carry as they are (ISO-2022-JP text has
+    // its escapes).
+    bool HasBodyControl(std::string_view line) const {
+        for (char c : line) {
+            auto b = static_cast<std::uint8_t>(c);
+            bool escape = b == 27 && msg_.CharSet == TCharSet::csISO2022jp;
+            if ((b < 32 && b != '\t' && !escape) || b == 127)
+                return true;
+        }
+        return false;
+    }
 
     bool BodyHasEightBit() const {
         for (const std::string& line : msg_.Body) {
@@ -272,9 +364,8 @@ class Encoder {
         if (HasEightBit(name) || (Japanese() && !name.empty() && name[0] == '\x1B')) {
             return HeaderText(name);
         }
-        if (IsPlainPhrase(name))
-            return std::string(name);
-        if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+        // Text that looks like an encoded word would be decoded by the reader.
+        if (IsPlainPhrase(name) && name.find("=?") == std::string_view::npos)
             return std::string(name);
         std::string quoted = "\"";
         for (char c : name) {
@@ -294,12 +385,12 @@ class Encoder {
         for (std::size_t i = 0; i < items.size(); ++i) {
             std::string lead = i == 0 ? std::string(label) + ":" : "";
             lead.resize(10, ' ');
-            Line(lead + Mailbox(items[i]) + (i + 1 < items.size() ? "," : ""));
+            Header(lead + Mailbox(items[i]) + (i + 1 < items.size() ? "," : ""));
         }
     }
 
     void WriteHeaderBlock() {
-        Line("From:     " + Mailbox(msg_.Sender));
+        Header("From:     " + Mailbox(msg_.Sender));
         WriteAddressLines("To", msg_.Recipients);
         WriteAddressLines("CC", msg_.CC);
         if (msg_.ReturnReceipt)
@@ -312,18 +403,21 @@ class Encoder {
         for (const char* name : {"From", "To", "CC", "BCC", "Return-Receipt-To", "X-Priority",
                                  "Subject", "Mime-Version", "Content-Type", "X-Encoding",
                                  "Content-Transfer-Encoding", "Date", "Message-ID"}) {
-            user.Remove(name);
+            while (user.Remove(name)) {
+            }
         }
         for (const std::string& line : user.Lines()) Line(line);
         if (!msg_.Subject.empty())
-            Line("Subject: " + HeaderText(msg_.Subject));
+            Header("Subject: " + HeaderText(msg_.Subject));
         Line(DateHeader(stamp_));
         Line(MessageIdHeader(stamp_, msg_.Sender.Address));
         if (Mime())
             Line("Mime-Version: 1.0");
     }
 
-    bool QuotedBody() const { return bodyCharSet_ == TCharSet::csISO8859 || longLines_; }
+    bool QuotedBody() const {
+        return bodyCharSet_ == TCharSet::csISO8859 || longLines_ || controls_;
+    }
 
     std::string BodyText() const {
         std::string text;
@@ -376,11 +470,11 @@ class Encoder {
         } else if (lowerName == "_rtfbody.rtf") {
             Line("Content-Type: text/rtf");
         } else {
-            Line("Content-Type: " + att.ContentType.str() + "; name=\"" + name + "\"");
+            Header("Content-Type: " + att.ContentType.str() + NameParameter("name", name));
         }
         Line(std::string("Content-Transfer-Encoding: ") + EncodingName(att.Encoding));
         if (!special)
-            Line("Content-Disposition: attachment; filename=\"" + name + "\"");
+            Header("Content-Disposition: attachment" + NameParameter("filename", name));
         Line("");
         WriteAttachmentData(att);
     }
@@ -456,11 +550,11 @@ class Encoder {
             }
             bool named = !(alternative || nested || htmlFirst || rtfFirst);
             std::string name = FileNamePart(att.FileName);
-            Line("Content-Type: " + att.ContentType.str() +
-                 (named ? "; name=\"" + name + "\"" : ""));
+            Header("Content-Type: " + att.ContentType.str() +
+                   (named ? NameParameter("name", name) : ""));
             Line(std::string("Content-Transfer-Encoding: ") + EncodingName(att.Encoding));
             if (named)
-                Line("Content-Disposition: attachment; filename=\"" + name + "\"");
+                Header("Content-Disposition: attachment" + NameParameter("filename", name));
             Line("");
             WriteAttachmentData(att);
             Line("");
@@ -476,21 +570,34 @@ class Encoder {
         }
     }
 
+    // The body and the uuencoded files, as they are when the body is plain
+    // text a server takes; otherwise all of it quoted-printable under a MIME
+    // header that names the character set (the dialogue has no 8BITMIME).
     void WriteUUBody() {
-        if (bodyCharSet_ != TCharSet::csUSASCII) {
-            // Without MIME the 8-bit body would arrive with no character set.
+        bool quoted = bodyCharSet_ != TCharSet::csUSASCII || overlongLines_ || controls_;
+        if (quoted) {
             Line("Mime-Version: 1.0");
             Line("Content-Type: text/plain; charset=\"" + CharSetName(bodyCharSet_) + "\"");
-            Line("Content-Transfer-Encoding: 8bit");
+            Line("Content-Transfer-Encoding: quoted-printable");
         }
         Line("");
-        WriteLines(msg_.Body);
+        auto bodyLine = [&](std::string_view line) {
+            if (quoted) {
+                WriteLines(QuotedPrintableLines(std::string(line) + "\r\n"));
+            } else {
+                Line(line);
+            }
+        };
+        for (const std::string& line : msg_.Body) bodyLine(line);
         for (const TmsAttItem& att : msg_.Attachments.All()) {
-            Line("");
-            Line("begin 600 " + FileNamePart(att.FileName));
-            WriteBlocks(att.Data, 45, [](std::string_view b) { return UUEncodeLine(b); });
-            Line("`");
-            Line("end");
+            bodyLine("");
+            bodyLine("begin 600 " + SevenBitName(FileNamePart(att.FileName)));
+            for (std::size_t i = 0; i < att.Data.size(); i += 45) {
+                bodyLine(UUEncodeLine(std::string_view(att.Data).substr(i, 45)));
+                Yield();
+            }
+            bodyLine("`");
+            bodyLine("end");
         }
     }
 
@@ -499,7 +606,9 @@ class Encoder {
     const MessageStamp& stamp_;
     const std::function<void()>& yield_;
     std::mt19937 random_;
-    bool longLines_ = false;
+    bool longLines_ = false;      // a body line of 256 or more
+    bool overlongLines_ = false;  // a body line longer than a server takes
+    bool controls_ = false;       // bytes a 7-bit body cannot carry
     TCharSet bodyCharSet_;
 };
 
@@ -584,7 +693,11 @@ void TmsMessage::Validate() const {
         }
     }
     RefuseText(Subject, "The subject");
-    for (const std::string& line : Headers.Lines()) RefuseText(line, "A header line");
+    for (const std::string& line : Headers.Lines()) {
+        RefuseText(line, "A header line");
+        if (line.size() > longestLine)
+            throw EMessageError("A header line is longer than 998 characters");
+    }
 }
 
 void TmsMessage::Encode(const LineWriter& writeLine, const MessageStamp& stamp,

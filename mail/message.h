@@ -74,8 +74,9 @@ class TmsAttList {
 class TmsHeaders {
   public:
     void Add(std::string_view line) { lines_.emplace_back(line); }
-    // Deletes the first line of that header with its continuation lines.
-    void Remove(std::string_view name);
+    // Deletes the first line of that header with its continuation lines;
+    // false when there is none.
+    bool Remove(std::string_view name);
     const std::vector<std::string>& Lines() const { return lines_; }
     void Clear() { lines_.clear(); }
 

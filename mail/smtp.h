@@ -57,6 +57,7 @@ struct MailSettings {
     std::string EMailAddress;             // "EMail Address": sender and reply address
     std::int32_t AttachmentEncoding = 0;  // "Attachment Encoding": 0 MIME, 1 uuencode
     bool KeepLog = false;                 // "Keep Log"
+    std::string LogPath;                  // "EMail Log Path": the sent-mail log
     int TimeOut = 40;                     // seconds per wait
 };
 

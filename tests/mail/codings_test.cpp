@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "mail/codings.h"
 #include "mail/mail_errors.h"
 
@@ -53,7 +55,7 @@ TEST(QuotedPrintable, CutsAtSixtyFiveBeforeABlank) {
 }
 
 TEST(QuotedPrintable, EscapesControlsEqualsAndEightBit) {
-    EXPECT_EQ(QuotedPrintableLines("a\tb=c\xE9 d\r\n"), (Lines{"a=09b=3Dc=E9 d"}));
+    EXPECT_EQ(QuotedPrintableLines("a\tb=c\xE9\x7F d\r\n"), (Lines{"a=09b=3Dc=E9=7F d"}));
     // A blank at the end of a line would be dropped by the reader.
     EXPECT_EQ(QuotedPrintableLines("end \r\n"), (Lines{"end=20"}));
 }
@@ -74,13 +76,46 @@ TEST(QuotedPrintable, HasNoLimitOnLineLength) {
     EXPECT_EQ(lines.back(), std::string(35, 'x'));
 }
 
-TEST(HeaderWords, JapaneseTextIsOneWordCutAt255) {
+std::string Base64Decode(std::string_view text) {
+    std::string out;
+    unsigned bits = 0, count = 0;
+    for (char c : text) {
+        unsigned v = Base64CharValue(c);
+        if (v == 255)
+            break;
+        bits = (bits << 6) | v;
+        if ((count += 6) >= 8)
+            out += static_cast<char>((bits >> (count -= 8)) & 0xFF);
+    }
+    return out;
+}
+
+// Each word decodes on its own: it begins in the text's character set and
+// returns to ASCII at its end.
+TEST(HeaderWords, JapaneseTextIsCutIntoWholeWords) {
     EXPECT_EQ(EncodeHeaderWord("plain"), "plain");
     EXPECT_EQ(EncodeHeaderWord(""), "");
     EXPECT_EQ(EncodeHeaderWord("\x1B$B"), "=?ISO-2022-JP?B?GyRC?=");
-    std::string word = EncodeHeaderWord("\x1B" + std::string(199, 'k'));
-    EXPECT_EQ(word.size(), 255u);
-    EXPECT_TRUE(word.starts_with("=?ISO-2022-JP?B?"));
+    std::string kanji;
+    for (int i = 0; i < 97; ++i) kanji += "\x30" + std::string(1, static_cast<char>(0x21 + i % 90));
+    std::string text = "\x1B$B" + kanji + "\x1B(Bend";
+    std::string joined;
+    std::size_t start = 0;
+    std::string encoded = EncodeHeaderWord(text);
+    for (std::size_t end; start < encoded.size(); start = end + 1) {
+        end = std::min(encoded.find(' ', start), encoded.size());
+        std::string_view word = std::string_view(encoded).substr(start, end - start);
+        ASSERT_LE(word.size(), 75u);
+        ASSERT_TRUE(word.starts_with("=?ISO-2022-JP?B?") && word.ends_with("?=")) << word;
+        std::string piece = Base64Decode(word.substr(16, word.size() - 18));
+        EXPECT_TRUE(piece.starts_with("\x1B$B")) << piece;
+        if (end < encoded.size()) {
+            EXPECT_TRUE(piece.ends_with("\x1B(B")) << piece;
+            piece.resize(piece.size() - 3);
+        }
+        joined += joined.empty() ? piece : piece.substr(3);
+    }
+    EXPECT_EQ(joined, text);
 }
 
 TEST(HeaderWords, EightBitTextBecomesShortEncodedWords) {

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
 
 #include "common/date_time.h"
+#include "mail/codings.h"
 #include "mail/mail_errors.h"
 #include "mail/message.h"
 
@@ -95,12 +97,16 @@ TEST_F(Message, HeaderBlockAndPlainBody) {
 TEST_F(Message, NamesThatAreNoPlainPhraseAreQuoted) {
     m.Recipients.Clear();
     m.Recipients.Add("a@x", "Say \"hi\" \\ bye");
-    m.Recipients.Add("b@x", "\"Already quoted\"");
+    // Quotes already there are text: "a"b" would otherwise add a mailbox.
+    m.Recipients.Add("b@x", "\"a\"b\"");
     m.Recipients.Add("c@x", "Ren\xE9");
+    // Text that looks like an encoded word would be decoded by the reader.
+    m.Recipients.Add("d@x", "=?utf-8?B?QQ==?=");
     Lines lines = Encoded(m);
     EXPECT_EQ(lines[1], "To:       \"Say \\\"hi\\\" \\\\ bye\" <a@x>,");
-    EXPECT_EQ(lines[2], "          \"Already quoted\" <b@x>,");
-    EXPECT_EQ(lines[3], "          =?iso-8859-1?B?UmVu6Q==?= <c@x>");
+    EXPECT_EQ(lines[2], "          \"\\\"a\\\"b\\\"\" <b@x>,");
+    EXPECT_EQ(lines[3], "          =?iso-8859-1?B?UmVu6Q==?= <c@x>,");
+    EXPECT_EQ(lines[4], "          \"=?utf-8?B?QQ==?=\" <d@x>");
 }
 
 TEST_F(Message, EightBitBodyAndSubjectDeclareTheirCharacterSet) {
@@ -144,7 +150,9 @@ TEST_F(Message, ContentTypeFollowsTheAttachments) {
 TEST_F(Message, AttachmentEncodingFollowsTheRegisteredType) {
     EXPECT_EQ(Attachment("a.TXT", "").Encoding, AttEncoding::Base64);  // extension as given
     EXPECT_EQ(Attachment("a.txt", "").Encoding, AttEncoding::QuotedPrintable);
-    EXPECT_EQ(Attachment("a.eml", "").Encoding, AttEncoding::SevenBit);
+    // A stored message keeps its bytes only encoded, which its own type forbids.
+    EXPECT_EQ(Attachment("a.eml", "").Encoding, AttEncoding::Base64);
+    EXPECT_EQ(Attachment("a.eml", "").ContentType, "application/octet-stream");
     TmsAttItem unknown = Attachment("dir.d/noext", "");
     EXPECT_EQ(unknown.ContentType, "application/octet-stream");
     EXPECT_EQ(unknown.Encoding, AttEncoding::Base64);
@@ -238,13 +246,74 @@ TEST_F(Message, UuencodeEndsEveryFileWithOneEmptyLineAndEnd) {
     }
 }
 
-TEST_F(Message, UuencodeWithEightBitBodyStillNamesItsCharacterSet) {
+// The dialogue has no 8BITMIME and servers take lines of at most 998: a body
+// that is not plain short text goes quoted-printable, the files with it.
+TEST_F(Message, UuencodeBodyThatIsNoPlainTextIsQuoted) {
     m.Encoding = TMsgEncoding::meUU;
-    m.Body = {"na\xEFve"};
+    m.Body = {"na\xEFve", std::string(1200, 'x')};
+    m.Attachments.AddItem(Attachment("na\xEFve=1.bin", "="));
     Lines lines = Encoded(m);
-    EXPECT_EQ(Lines(lines.begin() + 4, lines.end()),
+    Lines tail(lines.begin() + 4, lines.end());
+    ASSERT_EQ(tail.size(), 29u);
+    EXPECT_EQ(Lines(tail.begin(), tail.begin() + 5),
               (Lines{"Mime-Version: 1.0", "Content-Type: text/plain; charset=\"iso-8859-1\"",
-                     "Content-Transfer-Encoding: 8bit", "", "na\xEFve"}));
+                     "Content-Transfer-Encoding: quoted-printable", "", "na=EFve"}));
+    EXPECT_EQ(tail[5], std::string(65, 'x') + "=");
+    EXPECT_EQ(Lines(tail.end() - 5, tail.end()),
+              (Lines{"", "begin 600 na_ve=3D1.bin", "!/0", "`", "end"}));
+    m.Body = {std::string(998, 'x'), "\x1B$B"};
+    EXPECT_EQ(Encoded(m)[4], "Mime-Version: 1.0");  // ESC is no US-ASCII text
+    m.Body = {std::string(998, 'x')};
+    EXPECT_EQ(Encoded(m)[5], std::string(998, 'x'));
+}
+
+TEST_F(Message, ControlBytesInTheBodyAreQuoted) {
+    m.Body = {
+        std::string("a\0b\x1B"
+                    "c\x7F",
+                    6)};
+    Lines lines = Encoded(m);
+    EXPECT_EQ(lines[6], "Content-Transfer-Encoding: quoted-printable");
+    EXPECT_EQ(lines.back(), "a=00b=1Bc=7F");
+}
+
+TEST_F(Message, HeaderLinesFoldAtBlanks) {
+    m.Subject = std::string(255, '\xE9');
+    m.Recipients.Add("long@x", std::string(40, 'a') + " " + std::string(40, 'b'));
+    m.Attachments.AddItem(Attachment(std::string(70, 'n') + " x.gif", "g"));
+    m.Body = {"b"};
+    Lines lines = Encoded(m);
+    std::string subject;
+    for (std::size_t i = 0; i < lines.size() && !lines[i].empty(); ++i) {
+        EXPECT_LE(lines[i].size(), 78u) << lines[i];
+        if (lines[i].starts_with("Subject:")) {
+            subject = lines[i];
+            while (lines[i + 1].starts_with(" ")) subject += lines[++i];
+        }
+    }
+    EXPECT_EQ(subject, "Subject: " + EncodeHeaderText(std::string(255, '\xE9'), "iso-8859-1"));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), " x.gif\""), lines.end());
+}
+
+TEST_F(Message, AttachmentNamesAQuotedStringCannotCarryAreEncoded) {
+    m.Body = {"b"};
+    m.Attachments.AddItem(Attachment("C:\\na\xEFve \"x\".txt", "t"));
+    Lines lines = Encoded(m);
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "Content-Type: text/plain; name*=iso-8859-1''na%EFve%20%22x%22.txt"),
+              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "Content-Disposition: attachment; "
+                        "filename*=iso-8859-1''na%EFve%20%22x%22.txt"),
+              lines.end());
+}
+
+TEST_F(Message, EveryUserLineOfAHeaderTheWriterOwnsIsDropped) {
+    m.Headers.Add("BCC: first@x");
+    m.Headers.Add("X-Keep: 1");
+    m.Headers.Add("bcc: second@x");
+    for (const std::string& line : Encoded(m))
+        EXPECT_EQ(line.find("@x"), std::string::npos) << line;
 }
 
 void ExpectRefused(const TmsMessage& m, const std::string& text) {
@@ -282,6 +351,9 @@ TEST_F(Message, ValidationRefusesWhatCouldChangeTheDialogue) {
     bad = m;
     bad.Headers.Add("X-A: 1\rX-B: 2");
     ExpectRefused(bad, "A header line holds a line break or another control character");
+    bad = m;
+    bad.Headers.Add("X-Long: " + std::string(991, 'l'));
+    ExpectRefused(bad, "A header line is longer than 998 characters");
 }
 
 TEST_F(Message, ClearKeepsOnlyThePriority) {

@@ -4,6 +4,7 @@
   mail_peer.py smtp DIR     an SMTP server on a free loopback port; writes
                             DIR/port, then one folder DIR/msgN per message
                             with what arrived, parsed by the email package
+                            under its old (compat32) and its current policy
   mail_peer.py codings DIR  checks the encodings the test wrote into DIR
   mail_peer.py bench DIR    times coreutils base64 on DIR/input.bin
 
@@ -36,7 +37,53 @@ def put(path, data):
 
 
 def decoded(value):
-    return str(email.header.make_header(email.header.decode_header(value)))
+    text = str(email.header.make_header(email.header.decode_header(value)))
+    try:
+        text.encode("latin-1")
+        return text
+    except UnicodeEncodeError:  # reported as the ISO-2022-JP bytes it came as
+        return text.encode("iso-2022-jp").decode("latin-1")
+
+
+def raw_facts(content):
+    """The longest header line and the line ends that are no CR LF."""
+    head = content.split(b"\r\n\r\n", 1)[0]
+    longest = max(len(line) for line in head.split(b"\r\n"))
+    bare = len(re.findall(rb"\r(?!\n)|(?<!\r)\n", content))
+    return ["LONGEST\t%d" % longest, "BARE\t%d" % bare]
+
+
+def current_policy(content):
+    """Addresses and file names as the current policy reads them."""
+    msg = email.message_from_bytes(content, policy=email.policy.default)
+    out = []
+    for field in ("From", "To", "CC", "Bcc"):
+        header = msg.get(field)
+        for address in (header.addresses if header is not None else ()):
+            out.append("ADDRESS2\t%s\t%s\t%s" % (field, address.display_name, address.addr_spec))
+    if msg.get("Subject") is not None:
+        out.append("SUBJECT2\t%s" % decoded(str(msg["Subject"])))
+    index = 0
+    for part in msg.walk():
+        if part.is_multipart():
+            continue
+        out.append("PART2\t%d\t%s" % (index, part.get_filename() or ""))
+        index += 1
+    return out
+
+
+def uudecode(folder, text, heads):
+    uu = os.path.join(folder, "uu")
+    os.makedirs(uu, exist_ok=True)
+    # Stored as a mail reader keeps it (local line ends); uudecode takes
+    # one file per run, so each block from its "begin" on goes in alone.
+    text = text.replace(b"\r\n", b"\n")
+    for block in text.split(b"\nbegin ")[1:]:
+        name = block.split(b"\n", 1)[0].split(b" ", 1)[1].decode("latin-1")
+        run = subprocess.run(["uudecode"], input=b"begin " + block, cwd=uu,
+                             capture_output=True)
+        heads.append("UUDECODE\t%s\t%d\t%s" % (name, run.returncode,
+                                                 run.stderr.decode("latin-1").strip()))
 
 
 def report(folder, envelope):
@@ -60,19 +107,11 @@ def report(folder, envelope):
         heads.append("PART\t%d\t%s\t%s\t%s" % (index, part.get_content_type(),
                                                part.get_filename() or "",
                                                part.get_content_charset() or ""))
+        # A reader undoes the transfer encoding before it finds the blocks.
+        if part.get_content_maintype() == "text" and b"\nbegin 600 " in payload:
+            uudecode(folder, payload, heads)
         index += 1
-    if b"\nbegin 600 " in content:
-        uu = os.path.join(folder, "uu")
-        os.makedirs(uu, exist_ok=True)
-        # Stored as a mail reader keeps it (local line ends); uudecode takes
-        # one file per run, so each block from its "begin" on goes in alone.
-        text = content.replace(b"\r\n", b"\n")
-        for block in text.split(b"\nbegin ")[1:]:
-            name = block.split(b"\n", 1)[0].split(b" ", 1)[1].decode("latin-1")
-            run = subprocess.run(["uudecode"], input=b"begin " + block, cwd=uu,
-                                 capture_output=True)
-            heads.append("UUDECODE\t%s\t%d\t%s" % (name, run.returncode,
-                                                     run.stderr.decode("latin-1").strip()))
+    heads += raw_facts(content) + current_policy(content)
     put(os.path.join(folder, "report.txt"), "\n".join(heads) + "\n")
 
 

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <random>
 #include <sstream>
 
+#include "common/mail_log_index.h"
 #include "mail/codings.h"
+#include "mail/mail_command.h"
 #include "mail/smtp.h"
 #include "mail/win32/socket.h"
+#include "tests/mail/recording_mail_host.h"
 #include "tests/mail/win32/host_peer.h"
 
 namespace orv {
@@ -21,6 +25,8 @@ class WindowsLikeTypes final : public ContentTypeSource {
     WindowsLikeTypes() { SetCurrentContentTypes(this); }
     ~WindowsLikeTypes() override { SetCurrentContentTypes(nullptr); }
     std::string ContentTypeOf(std::string_view ext) const override {
+        if (ext == ".eml")
+            return "message/rfc822";
         return ext == ".txt" ? "text/plain" : "";
     }
 };
@@ -71,7 +77,6 @@ class RealServer : public ::testing::Test {
         server.Start();
         int port = server.Port();
         EXPECT_NE(port, 0) << server.Read("failed.txt");
-        MailSettings settings;
         settings.SMTPHost = "127.0.0.1";
         settings.SMTPPort = port;
         settings.EMailName = "Orvane Tester";
@@ -81,23 +86,34 @@ class RealServer : public ::testing::Test {
         PrepareMessage(m, settings);
     }
 
+    // The folder of the next message to arrive.
+    std::string Folder() const { return "msg" + std::to_string(sent_) + "\\"; }
+
     Arrival SendAndReceive() {
         SendResult r = smtp.Send(m);
         EXPECT_TRUE(r.Sent()) << r.ErrorText;
+        return Receive();
+    }
+
+    // What the server made of the next message.
+    Arrival Receive() {
+        std::string folder = Folder();
+        ++sent_;
         Arrival a;
-        if (!server.WaitForFile("msg0\\done")) {
+        if (!server.WaitForFile(folder + "done")) {
             ADD_FAILURE() << "nothing arrived " << server.Read("failed.txt");
             return a;
         }
-        for (const std::string& line : Split(server.Read("msg0\\report.txt"), '\n')) {
+        EXPECT_FALSE(server.Exists(folder + "failed.txt")) << server.Read(folder + "failed.txt");
+        for (const std::string& line : Split(server.Read(folder + "report.txt"), '\n')) {
             if (!line.empty())
                 a.records.push_back(Split(line, '\t'));
         }
-        for (const std::string& line : Split(server.Read("msg0\\envelope.txt"), '\n')) {
+        for (const std::string& line : Split(server.Read(folder + "envelope.txt"), '\n')) {
             if (line.starts_with("RCPT\t"))
                 a.recipients.push_back(line.substr(5));
         }
-        a.raw = server.Read("msg0\\raw.eml");
+        a.raw = server.Read(folder + "raw.eml");
         return a;
     }
 
@@ -108,11 +124,13 @@ class RealServer : public ::testing::Test {
     }
 
     WindowsLikeTypes types;
+    MailSettings settings;
     HostPeer server{"smtp"};
     TagSocket socket;
     TmsSMTP smtp{socket};
     TmsMessage m;
     std::mt19937 random{20261209};
+    int sent_ = 0;
 };
 
 TEST_F(RealServer, MimeMessageArrivesIntact) {
@@ -180,6 +198,146 @@ TEST_F(RealServer, UuencodedFilesDecodeWithUudecode) {
         EXPECT_TRUE(server.Exists("msg0\\uu\\" + name)) << name;
         EXPECT_EQ(server.Read("msg0\\uu\\" + name), data) << name;
     }
+}
+
+// What a hostile name, subject, header or body does to the message, as both
+// of the mail package's policies read it.
+TEST_F(RealServer, HostileInputArrivesAsWritten) {
+    std::string kanji;
+    for (int i = 0; i < 97; ++i) kanji += "\x30" + std::string(1, static_cast<char>(0x21 + i % 90));
+    std::string stored = "From: a@b\r\nSubject: x\r\n\r\nhello\xE9\r\n.dot\r\n\n bare\r";
+    struct Row {
+        const char* name;
+        std::function<void(TmsMessage&)> arrange;
+        std::function<void(const Arrival&)> check;
+    };
+    std::vector<Row> rows = {
+        {"quoted name is one mailbox",
+         [](TmsMessage& m) {
+             m.Recipients.Clear();
+             m.Recipients.Add("one@example.com", "\"a\"b\"");
+         },
+         [](const Arrival& a) {
+             EXPECT_EQ(a.recipients, Lines{"one@example.com"});
+             EXPECT_EQ(a.Find("ADDRESS", "To"),
+                       (Lines{"ADDRESS", "To", "\"a\"b\"", "one@example.com"}));
+             EXPECT_EQ(a.Find("ADDRESS2", "To"),
+                       (Lines{"ADDRESS2", "To", "\"a\"b\"", "one@example.com"}));
+             EXPECT_EQ(a.All("ADDRESS2").size(), 2u);
+         }},
+        {"attachment name with 8-bit and quotes",
+         [](TmsMessage& m) {
+             m.Body = {"see file"};
+             // No Windows file may be named so; the name is what travels.
+             TmsAttItem item;
+             item.SetFileName("C:\\files\\na\xEFve \"x\".txt");
+             item.Data = "text\r\n";
+             m.Attachments.AddItem(item);
+         },
+         [](const Arrival& a) {
+             EXPECT_EQ(a.Find("PART", "1")[3], "na\xEFve \"x\".txt");
+             EXPECT_EQ(a.Find("PART2", "1"), (Lines{"PART2", "1", "na\xEFve \"x\".txt"}));
+         }},
+        {"long 8-bit subject", [](TmsMessage& m) { m.Subject = std::string(255, '\xE9'); },
+         [](const Arrival& a) {
+             EXPECT_EQ(a.Find("HEADER", "Subject")[2], std::string(255, '\xE9'));
+             EXPECT_EQ(a.Find("SUBJECT2", std::string(255, '\xE9')).size(), 2u);
+             EXPECT_LE(std::stoi(a.All("LONGEST")[0][1]), 78);
+         }},
+        {"long ISO-2022-JP subject",
+         [&](TmsMessage& m) {
+             m.CharSet = TCharSet::csISO2022jp;
+             m.Subject = "\x1B$B" + kanji + "\x1B(B";
+         },
+         [&](const Arrival& a) {
+             EXPECT_EQ(a.Find("HEADER", "Subject")[2], "\x1B$B" + kanji + "\x1B(B");
+             EXPECT_EQ(a.All("SUBJECT2")[0][1], "\x1B$B" + kanji + "\x1B(B");
+         }},
+        {"user Bcc lines",
+         [](TmsMessage& m) {
+             m.Headers.Add("BCC: first@example.com");
+             m.Headers.Add("Bcc: second@example.com");
+         },
+         [](const Arrival& a) {
+             EXPECT_TRUE(a.Find("HEADER", "Bcc").empty());
+             EXPECT_EQ(a.raw.find("first@"), std::string::npos);
+             EXPECT_EQ(a.raw.find("second@"), std::string::npos);
+         }},
+        {"stored message",
+         [&](TmsMessage& m) {
+             m.Body = {"forwarded"};
+             AttachFile("m.eml", stored);
+         },
+         [&](const Arrival& a) {
+             EXPECT_EQ(a.Find("PART", "1")[3], "m.eml");
+             EXPECT_EQ(server.Read(Folder() + "part1.bin"), stored);
+         }},
+        {"uuencoded with a long 8-bit body",
+         [&](TmsMessage& m) {
+             m.Encoding = TMsgEncoding::meUU;
+             m.Body = {"caf\xE9", std::string(1200, 'y')};
+             AttachFile("uu.bin", "uu data");
+         },
+         [&](const Arrival& a) {
+             EXPECT_EQ(a.Find("UUDECODE", "uu.bin"), (Lines{"UUDECODE", "uu.bin", "0", ""}));
+             EXPECT_EQ(server.Read(Folder() + "uu\\uu.bin"), "uu data");
+             EXPECT_TRUE(server.Read(Folder() + "part0.bin")
+                             .starts_with("caf\xE9\r\n" + std::string(1200, 'y') + "\r\n"));
+         }},
+        {"control bytes in the body",
+         [](TmsMessage& m) { m.Body = {std::string("nul\0esc\x1B", 8)}; },
+         [&](const Arrival& a) {
+             EXPECT_EQ(server.Read(Folder() + "part0.bin"), std::string("nul\0esc\x1B\r\n", 10));
+             EXPECT_EQ(a.All("BARE")[0][1], "0");
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        PrepareMessage(m, settings);
+        m.Recipients.Add("you@example.com", "You");
+        row.arrange(m);
+        Arrival a = SendAndReceive();
+        --sent_;  // the checks read the folder it arrived in
+        row.check(a);
+        ++sent_;
+    }
+}
+
+// A macro's e-mail command, from its text to the server and into the log.
+TEST_F(RealServer, EmailCommandIsSentAndLogged) {
+    testing::RecordingMailHost<TagSocket> host;
+    std::string attachment = "attached \x01 bytes\r\n";
+    server.Write("att.txt", attachment);
+    settings.KeepLog = true;
+    settings.LogPath = server.Path("MAILLOG.TXT");
+    std::string token =
+        "<EMAIL:RNR1TOBob|bob@example.org;\x01"
+        "CC\x01"
+        "BL\x01S1Line one\x01\x01"
+        "A2" +
+        server.Path("att.txt") + ";\x01>";
+    ASSERT_TRUE(SendMailMessage(token, host, settings));
+    EXPECT_EQ(host.Seen.back(), "close");
+
+    Arrival a = Receive();
+    EXPECT_EQ(a.recipients, Lines{"bob@example.org"});
+    EXPECT_EQ(a.Find("HEADER", "Subject"), (Lines{"HEADER", "Subject", "No Subject"}));
+    EXPECT_EQ(a.Find("HEADER", "X-Mailer"), (Lines{"HEADER", "X-Mailer", "Orvane"}));
+    EXPECT_EQ(server.Read("msg0\\part0.bin"), "Line one\r\n");
+    EXPECT_EQ(a.Find("PART", "1")[3], "att.txt");
+    EXPECT_EQ(server.Read("msg0\\part1.bin"), attachment);
+
+    std::string log = server.Read("MAILLOG.TXT");
+    EXPECT_EQ(log,
+              "From: Orvane Tester <tester@example.com>\r\nTo: Bob <bob@example.org>\r\n"
+              "cc: \r\nblind cc: \r\nAttachments: " +
+                  server.Path("att.txt") + "\r\nSubject: No Subject\r\nBody: Line one\r\n");
+    std::vector<MailLogIndexRecord> index = DecodeMailLogIndex(server.Read("MAILLOG.MCI"));
+    ASSERT_EQ(index.size(), 1u);
+    EXPECT_EQ(index[0].ToName, "Bob");
+    EXPECT_EQ(index[0].Offset, 0);
+    EXPECT_EQ(index[0].Length, static_cast<std::int32_t>(log.size()));
+    EXPECT_EQ(index[0].HasAttachments, 1);
 }
 
 TEST(Codings, AgreeWithPythonOnRandomData) {

@@ -1,0 +1,67 @@
+#include "mail/email_prompt.h"
+
+#include "common/script/email_command.h"
+#include "common/string_routines.h"
+#include "mail/codings.h"
+
+namespace orv {
+namespace {
+
+bool HasListBreak(std::string_view text) {
+    return text.find(EmailItemEnd) != std::string_view::npos ||
+           text.find(EmailFieldEnd) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::vector<std::string> OfferedRecipientLines(const std::optional<std::string>& fileText) {
+    std::vector<std::string> offered;
+    if (!fileText)
+        return offered;
+    for (std::string& line : SplitTextLines(*fileText)) {
+        if (!HasListBreak(line))
+            offered.push_back(std::move(line));
+    }
+    return offered;
+}
+
+std::string TypedRecipientFault(std::string_view name, std::string_view address) {
+    if (name.find('|') != std::string_view::npos)
+        return "A recipient's name cannot hold \"|\": it separates the name from the address.";
+    if (HasListBreak(name) || HasListBreak(address))
+        return "A recipient's name and address cannot hold \";\": it separates recipients.";
+    return "";
+}
+
+std::string AttachmentFault(std::string_view path) {
+    if (HasListBreak(path))
+        return "A file whose name holds \";\" cannot be attached: it separates attachments.";
+    return "";
+}
+
+std::string RecipientAnswer(std::string_view typedName, std::string_view typedAddress,
+                            const std::vector<std::string>& selectedLines) {
+    std::vector<std::string> items;
+    std::string address = TrimStr(typedAddress);
+    if (!address.empty())
+        items.push_back(TrimStr(typedName) + "|" + address);
+    items.insert(items.end(), selectedLines.begin(), selectedLines.end());
+    return EmailListText(items);
+}
+
+EmailPromptAnswers MessageAnswers(std::string_view memo, std::string_view subject, bool receipt) {
+    std::string trimmed = TrimStr(subject);
+    return {std::string(memo), trimmed.empty() ? "No Subject" : trimmed, receipt ? "YES" : "NO"};
+}
+
+EmailPromptAnswers AttachmentAnswers(const std::vector<std::string>& paths) {
+    return {EmailListText(paths), "", ""};
+}
+
+int SelectionAfterDelete(int removed, int count) {
+    if (count <= 0)
+        return -1;
+    return removed < count ? removed : count - 1;
+}
+
+}  // namespace orv

@@ -1,0 +1,44 @@
+// What the run-time e-mail prompt computes: the recipients it offers, the
+// checks of what the user typed, and its answers as the e-mail command reads
+// them. The prompt's form only copies values in and out.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "mail/mail_command.h"
+
+namespace orv {
+
+// The lines of the recipient file the prompt offers, in file order. A line
+// holding ";" or 0x01 would break the answer apart and is not offered; no
+// file offers nothing.
+std::vector<std::string> OfferedRecipientLines(const std::optional<std::string>& fileText);
+
+// Why a typed recipient cannot be answered, empty when it can: a "|" in the
+// name would move the split, a ";" or 0x01 would end the item or the list.
+std::string TypedRecipientFault(std::string_view name, std::string_view address);
+
+// Why a chosen file cannot be attached, empty when it can.
+std::string AttachmentFault(std::string_view path);
+
+// One recipient list of the answer: the typed recipient (blanks trimmed) when
+// it has an address, then each selected line, each ended by ";", the whole
+// ended by 0x01.
+std::string RecipientAnswer(std::string_view typedName, std::string_view typedAddress,
+                            const std::vector<std::string>& selectedLines);
+
+// The message mode's answers: the memo's text, the trimmed subject or
+// "No Subject", "YES" or "NO" for the receipt.
+EmailPromptAnswers MessageAnswers(std::string_view memo, std::string_view subject, bool receipt);
+
+// The attachment mode's answers: every path ended by ";", the whole by 0x01.
+EmailPromptAnswers AttachmentAnswers(const std::vector<std::string>& paths);
+
+// The entry selected after the one at removed was deleted from a list that
+// now holds count entries: the one now there, else the last; -1 for none.
+int SelectionAfterDelete(int removed, int count);
+
+}  // namespace orv
