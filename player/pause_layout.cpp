@@ -76,11 +76,10 @@ std::optional<std::uint16_t> ParseRepeatCount(std::string_view text) {
 bool ResumesPause(const HookTable& table, const PausedMacro& paused, std::uint16_t code) {
     if (code <= ActivationCode::LastHotKey && code == paused.Key)
         return true;
-    for (int i = 1; i <= std::min(table.MacroCount(), MaxMacros); ++i) {
-        if (table.Kind(i) == MacroKind::System && table.Activation(i) == code) {
-            const std::string scope = table.ScopeText(i);
-            return !scope.empty() && scope[0] == '3';
-        }
+    for (int i = 1; i <= table.EntryCount(); ++i) {
+        const MacroEntry entry = table.Entry(i);
+        if (entry.Kind == MacroKind::System && entry.Activation == code)
+            return !entry.ScopeText.empty() && entry.ScopeText[0] == '3';
     }
     return false;
 }

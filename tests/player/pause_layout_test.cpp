@@ -59,9 +59,11 @@ TEST(PauseLayoutTest, RepeatCounts) {
 TEST(PauseLayoutTest, OnlyThePausedMacrosKeyOrAResumeMacroResumes) {
     HookTable table;
     auto put = [&](int i, std::int16_t kind, std::uint16_t code, const char* scope) {
-        table.SetKind(i, kind);
-        table.SetActivation(i, code);
-        table.SetScopeText(i, scope);
+        MacroEntry entry;
+        entry.Kind = kind;
+        entry.Activation = code;
+        entry.ScopeText = scope;
+        table.SetEntry(i, entry);
     };
     put(1, MacroKind::Global, 16, "");
     put(2, MacroKind::Global, 22, "");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -349,7 +350,7 @@ TEST(FinishUpTest, EveryKindMakesItsRecordAndScript) {
         for (const CommandLine& line : ReadScript(r.ScriptText())) read.push_back(line.Code);
         EXPECT_EQ(read, row.Commands);
         ExpectPlayerReadsEveryToken(r.ScriptText());
-        std::vector<std::uint8_t> image(MacroRecord::Size), again(MacroRecord::Size);
+        std::array<std::uint8_t, MacroRecord::Size> image{}, again{};
         r.Encode(image);
         MacroRecord::Decode(image).Encode(again);
         EXPECT_EQ(image, again);
