@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/cipher.h"
-#include "common/script/email_token.h"
+#include "common/script/email_command.h"
 #include "common/script/fields.h"
 #include "player/command_context.h"
 #include "player/date_time_text.h"
@@ -191,8 +191,9 @@ Flow Interpreter::Token(Call& call) {
 // The e-mail token reaches as far as its fields do, past any ">" inside them;
 // one whose fields are cut short sends nothing.
 Flow Interpreter::MeasureEmail(Call& call, TokenMatch& match) {
-    if (const std::optional<std::size_t> length = MeasureEmailToken(call.Text, call.Position)) {
-        match.Length = *length;
+    const std::string_view rest = std::string_view(call.Text).substr(call.Position);
+    if (const std::size_t length = ParseEmailCommand(rest).Length) {
+        match.Length = length;
         return Perform(call, match);
     }
     call.Advance(match.Length);
