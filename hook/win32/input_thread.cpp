@@ -9,6 +9,7 @@
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
+#include "hook/win32/system_key_state.h"
 
 namespace orv {
 namespace {
@@ -21,6 +22,7 @@ constexpr const char* ControlClass = "OrnHookInputThread";
 
 // Everything below is touched on the input thread only.
 struct InputThread {
+    SystemKeyState keyState;
     InputDecider decider;
     HHOOK keyboard = nullptr;
     HHOOK mouse = nullptr;
@@ -244,6 +246,7 @@ void LearnKeyboard() {
 DWORD WINAPI InputThreadMain(void* ready) {
     static InputThread state;
     Input = &state;
+    state.decider.realKeys = &state.keyState;
     LearnKeyboard();
     WNDCLASSA wc{};
     wc.lpfnWndProc = ControlProc;

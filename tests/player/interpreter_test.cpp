@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/cipher.h"
 #include "player/date_time_text.h"
 #include "tests/player/recording_host.h"
@@ -145,7 +147,7 @@ TEST_F(InterpreterTest, NoKeyOrButtonStaysDownAfterARun) {
 }
 
 TEST_F(InterpreterTest, CapsLockIsGivenBackExactlyOnce) {
-    state.CapsLockWasOn = true;
+    host.CapsLock = true;
     Run("a");
     EXPECT_EQ(host.Keys(), (Trace{"d20", "u20", "d65", "u65", "d20", "u20"}));
     host.Trace.clear();
@@ -294,6 +296,32 @@ TEST_F(InterpreterTest, NestedTexts) {
     host.Trace.clear();
     Run("<ETEXT:" + EncryptText("se<ENTER>cret", "DRUNBOLTqiv", 77) + ">.");
     EXPECT_EQ(host.Typed(), "se\ncret.");
+}
+
+TEST_F(InterpreterTest, ATextFileBeyondTheBoundIsRefusedWithANotice) {
+    host.Files["huge.txt"] = std::string(Interpreter::MaxTextFileBytes + 1, 'x');
+    Run("a<TFILE:huge.txt>b");
+    EXPECT_EQ(host.Typed(), "a");
+    ASSERT_EQ(host.Notices().size(), 2u);
+    EXPECT_TRUE(
+        host.Notices()[0].starts_with("Text File Error: The text file huge.txt is larger "
+                                      "than 1048576 bytes"))
+        << host.Notices()[0];
+}
+
+TEST_F(InterpreterTest, TheAbortNoticeComesOnceTheRunHasLetGoOfEverything) {
+    host.OnPump = [&] {
+        if (host.Typed() == "A")
+            state.AbortFlag = true;
+    };
+    Run("<SHFD>ab", RunOrigin::User);
+    const auto at = [&](const std::string& line) {
+        return std::find(host.Trace.begin(), host.Trace.end(), line) - host.Trace.begin();
+    };
+    const auto notice = at("notice Macro Abort: Orvane 99 macro has been aborted.");
+    ASSERT_LT(notice, static_cast<std::ptrdiff_t>(host.Trace.size()));
+    EXPECT_LT(at("u16"), notice);
+    EXPECT_LT(at("in use off"), notice);
 }
 
 TEST_F(InterpreterTest, AbortInsideANestedRunIsNoticedAtEachLevelWithTextLeft) {
