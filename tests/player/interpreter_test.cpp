@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "common/cipher.h"
 #include "player/date_time_text.h"
 #include "tests/player/recording_host.h"
@@ -307,21 +305,6 @@ TEST_F(InterpreterTest, ATextFileBeyondTheBoundIsRefusedWithANotice) {
         host.Notices()[0].starts_with("Text File Error: The text file huge.txt is larger "
                                       "than 1048576 bytes"))
         << host.Notices()[0];
-}
-
-TEST_F(InterpreterTest, TheAbortNoticeComesOnceTheRunHasLetGoOfEverything) {
-    host.OnPump = [&] {
-        if (host.Typed() == "A")
-            state.AbortFlag = true;
-    };
-    Run("<SHFD>ab", RunOrigin::User);
-    const auto at = [&](const std::string& line) {
-        return std::find(host.Trace.begin(), host.Trace.end(), line) - host.Trace.begin();
-    };
-    const auto notice = at("notice Macro Abort: Orvane 99 macro has been aborted.");
-    ASSERT_LT(notice, static_cast<std::ptrdiff_t>(host.Trace.size()));
-    EXPECT_LT(at("u16"), notice);
-    EXPECT_LT(at("in use off"), notice);
 }
 
 TEST_F(InterpreterTest, AbortInsideANestedRunIsNoticedAtEachLevelWithTextLeft) {
