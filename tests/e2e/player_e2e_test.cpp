@@ -220,6 +220,19 @@ TEST_F(PlayerEndToEnd, AKeyStillHeldAfterAReloadRunsTheMacroOfTheFreshLibrary) {
     WritePrivateProfileStringA("Network", "Network Mode", "No", "ORVAN.INI");
 }
 
+TEST_F(PlayerEndToEnd, CapsLockIsOffWhileAMacroTypesWhateverStartedIt) {
+    StartWith({Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "ab")});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    Press(target, "key Caps_Lock ctrl+q", "ab");
+    // Caps Lock is on again after the run; the user switches it off, and a
+    // run by nickname types as it is.
+    ASSERT_TRUE(target.Keys("key Caps_Lock"));
+    ASSERT_TRUE(WaitFor([] { return (GetKeyState(VK_CAPITAL) & 1) == 0; }));
+    ASSERT_TRUE(HandOver(player.Window(), "Tavrol.exe /AMine"));
+    EXPECT_TRUE(WaitFor([&] { return target.Text() == "abab"; })) << target.Text();
+}
+
 TEST_F(PlayerEndToEnd, ClosingThePlayerDuringARunEndsTheRunFirst) {
     StartWith({Macro("Slow", Code("Ctrl+Q"), MacroKind::Global, "s<DELAY:03.00>t")});
     Target target;
