@@ -112,7 +112,7 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, ConstBytes table,
         if (!event.injectedByPlayer) {
             KeyCombination keys = Held();
             keys.vk = vk;
-            d = Combination(keys, repeat, table);
+            d = Confirmed(keys, repeat, table);
         } else if (vk == VirtualKey::Execute && !repeat) {
             d = ClosingKey(table);
         }
@@ -138,12 +138,33 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, ConstBytes table)
     if (roles.mouse && !event.injectedByPlayer && table.size() >= HookTable::Size) {
         KeyCombination keys = Held();
         keys.mouse = event.button;
-        d = Combination(keys, false, table);
+        d = Confirmed(keys, false, table);
         if (d.post.window == 0 && table[WaitClick] != 0)
             d.post = {PlayerWindow(table), HookMessage::ClickSeen, event.button};
     }
     swallowedButtons_[event.button] = d.swallow;
     return d;
+}
+
+// A release the hooks never saw (a key of the secure desktop, a gap while
+// unhooked) would leave a modifier held, and a plain key would be taken for a
+// hot key and swallowed: before a combination is acted on, the modifiers and
+// Caps Lock are read from the system. Only that path pays for asking.
+InputDecision InputDecider::Confirmed(KeyCombination keys, bool repeat, ConstBytes table) {
+    InputDecision d = Combination(keys, repeat, table);
+    if (!d.swallow || !realKeys)
+        return d;
+    const KeyCombination real = realKeys->HeldModifiers();
+    down_[VirtualKey::Control] = real.ctrl;
+    down_[VirtualKey::Menu] = real.alt;
+    down_[VirtualKey::Shift] = real.shift;
+    down_[VirtualKey::LeftWin] = real.win;
+    capsLock_ = realKeys->CapsLockOn();
+    keys.ctrl = real.ctrl;
+    keys.alt = real.alt;
+    keys.shift = real.shift;
+    keys.win = real.win;
+    return Combination(keys, repeat, table);
 }
 
 // The marker the player presses after a run's last input (or inside a wait

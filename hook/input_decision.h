@@ -84,6 +84,15 @@ struct KeyLayout {
     std::uint8_t Character(std::uint16_t vk, bool shift, bool capsLock) const;
 };
 
+// The keyboard as the system sees it, not as the hooks saw it go by.
+class RealKeyState {
+  public:
+    virtual ~RealKeyState() = default;
+    // Which of Ctrl, Alt, Shift and Win are held now.
+    virtual KeyCombination HeldModifiers() const = 0;
+    virtual bool CapsLockOn() const = 0;
+};
+
 // Which of the library's hooks are in place.
 struct HookRoles {
     bool hotKeys = false;  // the keyboard hook
@@ -97,6 +106,9 @@ class InputDecider {
 
     HookRoles roles;
     KeyLayout layout;
+    // Asked before a combination is acted on; none: the hooks' own picture
+    // is trusted.
+    const RealKeyState* realKeys = nullptr;
     void SetCapsLock(bool on) { capsLock_ = on; }
     bool CapsLock() const { return capsLock_; }
 
@@ -107,7 +119,7 @@ class InputDecider {
 
   private:
     KeyCombination Held() const;
-    InputDecision HotKeyOrAbort(const KeyEvent& event, bool repeat, ConstBytes table);
+    InputDecision Confirmed(KeyCombination keys, bool repeat, ConstBytes table);
     InputDecision ClosingKey(ConstBytes table) const;
     InputDecision Combination(const KeyCombination& keys, bool repeat, ConstBytes table) const;
     InputDecision Remap(std::uint16_t vk, const std::uint8_t* swaps) const;

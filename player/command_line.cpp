@@ -96,13 +96,19 @@ std::string StartupNickname(std::string_view commandLine) {
 bool HandOverBuffer::Add(unsigned char c) {
     if (c == 0)
         return false;
-    text_ += static_cast<char>(c);
+    if (text_.size() < MaxLength)
+        text_ += static_cast<char>(c);
+    else
+        tooLong_ = true;
     return true;
 }
 
-std::string HandOverBuffer::Take() {
-    std::string nickname = NicknameAfterA(text_);
+std::optional<std::string> HandOverBuffer::Take() {
+    std::optional<std::string> nickname;
+    if (!tooLong_)
+        nickname = NicknameAfterA(text_);
     text_.clear();
+    tooLong_ = false;
     return nickname;
 }
 

@@ -2,6 +2,8 @@
 // asks to run, and the text a second start hands over to the running player.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,17 +37,22 @@ std::string NicknameAfterA(std::string_view commandLine);
 std::string StartupNickname(std::string_view commandLine);
 
 // The text a second start hands over, one character per message, ended by a
-// 0. Whatever its length, the text arrives whole.
+// 0. Any process can send it, so it is held to the longest command line the
+// system gives a program.
 class HandOverBuffer {
   public:
+    static constexpr std::size_t MaxLength = 32767;
+
     // False when c ended the text (Take then gives the nickname).
     bool Add(unsigned char c);
-    // The nickname the finished text names (empty when none); the buffer is
+    // The nickname the finished text names (empty when none), or nothing
+    // when the text was longer than MaxLength and is dropped. The buffer is
     // empty afterwards, so nothing is left for the next hand-over.
-    std::string Take();
+    std::optional<std::string> Take();
 
   private:
     std::string text_;
+    bool tooLong_ = false;
 };
 
 }  // namespace orv

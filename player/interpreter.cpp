@@ -1,6 +1,7 @@
 #include "player/interpreter.h"
 
 #include <algorithm>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -61,13 +62,16 @@ bool Interpreter::RunMacro(std::string_view script, RunOrigin origin) {
     if (state.Running)
         return false;
     PlayerHost& host = playback_.Host();
-    if (origin == RunOrigin::User)
-        host.MarkMacroInUse();
+    inUse_ = origin == RunOrigin::User;
+    if (inUse_)
+        host.MarkMacroInUse(true);
     state.AbortFlag = false;
     endRun_ = false;
     capsGivenBack_ = false;
+    // Whatever started the run, Caps Lock as it is now: off while the macro
+    // types, given back at the end.
+    state.CapsLockWasOn = host.CapsLockOn();
     if (state.CapsLockWasOn) {
-        // Off while the macro types; given back at the end.
         playback_.PostVKey(VKey::Capital, false);
         playback_.PostVKey(VKey::Capital, true);
     }
@@ -78,7 +82,14 @@ bool Interpreter::RunMacro(std::string_view script, RunOrigin origin) {
     state.Running = true;
     host.ShowRunning(true);
 
-    DoMacro(script, 1, 1, 1, true, 0);
+    std::string failure;
+    try {
+        DoMacro(script, 1, 1, 1, true, 0);
+    } catch (const std::exception& e) {
+        failure = e.what();
+    } catch (...) {
+        failure = "unknown error";
+    }
 
     // However the run ended, nothing it pressed stays down and Caps Lock is
     // given back once.
@@ -91,6 +102,12 @@ bool Interpreter::RunMacro(std::string_view script, RunOrigin origin) {
         playback_.PostVKey(VKey::Execute, true);
         host.StartClearTimer();
     }
+    if (!failure.empty()) {
+        EndBeforeNotice();
+        host.DoAMessage("Macro Error",
+                        "Orvane 99 macro has stopped because of an unexpected error (" + failure +
+                            "). Macro will abort.");
+    }
     return true;
 }
 
@@ -100,6 +117,18 @@ void Interpreter::GiveBackCapsLock() {
     capsGivenBack_ = true;
     playback_.PostVKey(VKey::Capital, false);
     playback_.PostVKey(VKey::Capital, true);
+}
+
+// A notice that closes the run is modal: while it is open no key of the run
+// stays down and the hook library no longer holds Escape and the hot keys
+// back for a macro that plays nothing more.
+void Interpreter::EndBeforeNotice() {
+    playback_.ReleaseEverything();
+    GiveBackCapsLock();
+    if (inUse_) {
+        inUse_ = false;
+        playback_.Host().MarkMacroInUse(false);
+    }
 }
 
 void Interpreter::DoMacro(std::string_view text, std::int32_t count, std::int32_t start,
@@ -137,6 +166,7 @@ bool Interpreter::RunPass(Call& call) {
     RunState& state = playback_.State();
     while (call.Position < call.Length() && !endRun_) {
         if (state.AbortFlag) {
+            EndBeforeNotice();
             playback_.Host().DoAMessage("Macro Abort", "Orvane 99 macro has been aborted.");
             return false;
         }
@@ -361,7 +391,15 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
             } else if (form.Code == C::EncryptedText) {
                 text = CryptText(name, EncryptedTextKey, false);
             } else {
-                text = host.ReadTextFile(name);
+                text = host.ReadTextFile(name, MaxTextFileBytes);
+                if (text && text->size() > MaxTextFileBytes) {
+                    host.DoAMessage("Text File Error",
+                                    "The text file " + name + " is larger than " +
+                                        std::to_string(MaxTextFileBytes) +
+                                        " bytes and cannot be played. Macro will abort.");
+                    state.AbortFlag = true;
+                    break;
+                }
                 if (text && !text->empty() && text->back() == CtrlZ)
                     text->pop_back();
             }

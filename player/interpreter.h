@@ -26,12 +26,16 @@ class Interpreter {
     // Texts inside texts (repeats, macro runs, files) deeper than this end
     // the run with a notice instead of exhausting the stack.
     static constexpr int MaxNesting = 64;
+    // A text file beyond this is refused: it would take hours to type and
+    // could exhaust the memory.
+    static constexpr std::size_t MaxTextFileBytes = 1 << 20;
 
     Interpreter(PlayerHost& host, RunState& state) : playback_(host, state) {}
 
     // The one way into a run: every path that plays a macro comes through
-    // here, so none can skip the set-up or the clean-up. False when a run is
-    // already under way (the request is refused).
+    // here, so none can skip the set-up or the clean-up, however the run
+    // ends (also when it throws). False when a run is already under way (the
+    // request is refused).
     bool RunMacro(std::string_view script, RunOrigin origin);
 
     Playback& Play() { return playback_; }
@@ -52,11 +56,14 @@ class Interpreter {
     void HeldModifier(Call& call, std::uint8_t virtualKey);
     Flow Family(Call& call, const TokenMatch& match);
     void GiveBackCapsLock();
+    void EndBeforeNotice();
 
     Playback playback_;
     // The whole run ends at every level, as if each text had reached its end.
     bool endRun_ = false;
     bool capsGivenBack_ = false;
+    // The in-use byte is set for this run and not yet given back.
+    bool inUse_ = false;
 };
 
 }  // namespace orv

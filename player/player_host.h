@@ -3,6 +3,7 @@
 // every event so traces can be compared exactly.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -69,14 +70,20 @@ class PlayerHost {
     // The repeat prompt: the count the user entered.
     virtual std::uint16_t DoRepPrompt() = 0;
 
-    // Texts a run can play inside itself.
+    // Texts a run can play inside itself. A text file gives at most
+    // maxBytes + 1 bytes (more than maxBytes: the file is larger), none when
+    // it cannot be read.
     virtual std::optional<std::string> MacroScript(std::string_view nickname) = 0;
-    virtual std::optional<std::string> ReadTextFile(std::string_view path) = 0;
+    virtual std::optional<std::string> ReadTextFile(std::string_view path,
+                                                    std::size_t maxBytes) = 0;
+
+    // Caps Lock as it is now.
+    virtual bool CapsLockOn() = 0;
 
     // The run's outward signs: the in-use byte handed to the hook library and
     // the editor told; the tray icon's running picture; the timer that clears
     // the in-use byte should the hook library never answer the end marker.
-    virtual void MarkMacroInUse() = 0;
+    virtual void MarkMacroInUse(bool inUse) = 0;
     virtual void ShowRunning(bool running) = 0;
     virtual void StartClearTimer() = 0;
 

@@ -1,8 +1,10 @@
 #include "player/run_dispatch.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "common/hotkeys.h"
+#include "common/shared_routines.h"
 #include "common/string_routines.h"
 
 namespace orv {
@@ -38,6 +40,17 @@ bool ThereAreCuewords(const HookTable& table) {
     return false;
 }
 
+bool ScreenSaverRefused(const SettingsBlock& settings, const HookTable& table) {
+    std::vector<MacroActivationState> macros;
+    for (int i = 1; i <= std::min(table.MacroCount(), MaxMacros); ++i)
+        macros.push_back({table.Activation(i), table.Enabled(i)});
+    return RefusesScreenSaver(settings.DisableScreenSaver, macros);
+}
+
+bool RunDispatch::Busy() {
+    return starting_ || interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying);
+}
+
 bool RunDispatch::Refused() {
     if (MenuShown) {
         desk_.Notice(RefusalMessage::Caption, RefusalMessage::MenuShown);
@@ -53,20 +66,18 @@ bool RunDispatch::Refused() {
 void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
     // A key that arrives while a macro plays (the run pumps messages) must
     // neither start a second run nor disturb the state of the first.
-    RunState& state = interpreter_.Play().State();
-    if (state.Running || table_.U8(HookAt::MacroPlaying))
-        return;
-    if (Refused())
+    if (Busy() || Refused())
         return;
     if (code & MacroNumberBit) {
         RunHotKeyMacro(static_cast<int>(code & 0x0FFF));
         return;
     }
-    state.CapsLockWasOn = (code & CapsLockBit) != 0;
+    // The run takes Caps Lock as it is when it starts.
     code &= ~CapsLockBit;
     TargetWindow = window;
-    if (desk_.ReloadIfChanged(code))
-        return;
+    // The key itself is looked up in the fresh tables: pressed again, it
+    // would read as the auto-repeat of a key the user still holds.
+    desk_.ReloadIfChanged();
     if (RunSystemMacro(static_cast<int>(code)))
         return;
     RunHotKeyMacro(GetMacro(static_cast<int>(code)));
@@ -171,7 +182,11 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
             RunRecord(chosen, systemMenusOnly);
         return;
     }
-    desk_.WaitForModifiersUp();
+    starting_ = true;
+    const bool start = desk_.WaitForModifiersUp();
+    starting_ = false;
+    if (!start)
+        return;
     // In use, editor told, end marker and clear timer: the interpreter's one
     // entry does them all.
     interpreter_.RunMacro(record.ScriptText(), RunOrigin::User);
@@ -185,9 +200,7 @@ void RunDispatch::RunMacroByNickname(std::string_view nickname) {
     for (int i = 1; i <= table_.EntryCount() && !match; ++i)
         if (UpperAscii(settings_.Nickname[i].str()) == wanted)
             match = i;
-    if (!match || Refused())
-        return;
-    if (interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying))
+    if (!match || Refused() || Busy())
         return;
     RunMacroByIndex(match);
 }

@@ -44,16 +44,18 @@ class PlayerDesk {
     virtual bool ActivateWindow(std::string_view titlePart) = 0;
     virtual bool ActivateProgram(std::string_view name) = 0;
     // Network mode: when another user changed the shared library since it
-    // was loaded, reloads it and presses the hot key (code) again, so that
-    // it is looked up in the fresh tables; true then.
-    virtual bool ReloadIfChanged(std::uint32_t code) = 0;
+    // was loaded, reloads it, so that the key is looked up in the fresh
+    // tables.
+    virtual void ReloadIfChanged() = 0;
     // A system macro's action ('1' editor, '2' capture, '4' top-window menu,
     // '5' end the player).
     virtual void SystemAction(char action) = 0;
     // Waits (a short while at most) until the user has let go of Ctrl, Alt,
     // Shift and Win, so that a macro started by a hot key does not type
-    // under the hot key's own modifiers.
-    virtual void WaitForModifiersUp() = 0;
+    // under the hot key's own modifiers. Messages are handled meanwhile;
+    // false when one of them was a request to close the player: the run
+    // does not start then.
+    virtual bool WaitForModifiersUp() = 0;
     // The pop-up menu of a menu macro: the chosen macro number, -1 when
     // cancelled.
     virtual int ChooseFromMenu(const MacroRecord& menu) = 0;
@@ -63,6 +65,9 @@ class PlayerDesk {
 // Cuewords-exist flag.
 void SetHotKeys(HookTable& table);
 bool ThereAreCuewords(const HookTable& table);
+// The screen saver is held off while the settings ask for it and an enabled
+// timed macro waits for its time.
+bool ScreenSaverRefused(const SettingsBlock& settings, const HookTable& table);
 
 class RunDispatch {
   public:
@@ -94,6 +99,8 @@ class RunDispatch {
     std::uint32_t TargetWindow = 0;
 
   private:
+    // A run is under way or about to start: nothing else may start.
+    bool Busy();
     bool Refused();
     int FindScopedMacro(int code);
     void RunRecord(int n, bool systemMenusOnly);
@@ -104,6 +111,7 @@ class RunDispatch {
     RunShared& shared_;
     Interpreter& interpreter_;
     PlayerDesk& desk_;
+    bool starting_ = false;
 };
 
 }  // namespace orv

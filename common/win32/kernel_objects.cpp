@@ -93,16 +93,19 @@ void SharedBlock::Close() {
     mapping_.Reset();
 }
 
-bool CreateRunningMarker(const char* name, KernelHandle& marker) {
+MarkerResult CreateRunningMarker(const char* name, KernelHandle& marker) {
     KernelHandle mapping(CreatePageMapping(name, MarkerSize));
     if (!mapping)
-        return false;
+        return MarkerResult::NotMade;
+    // Asked in the same call that made it: of two starts at once, one is first.
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
+        return MarkerResult::AlreadyThere;
     void* view = MapViewOfFile(mapping.Get(), FILE_MAP_WRITE, 0, 0, MarkerSize);
     if (!view)
-        return false;
+        return MarkerResult::NotMade;
     UnmapViewOfFile(view);
     marker = std::move(mapping);
-    return true;
+    return MarkerResult::Created;
 }
 
 bool RunningMarkerExists(const char* name) {

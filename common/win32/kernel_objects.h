@@ -89,8 +89,10 @@ class SharedBlock {
 };
 
 // Running markers: a 10-byte mapping whose existence means the program runs.
-// False when it could not be made (not reported).
-bool CreateRunningMarker(const char* name, KernelHandle& marker);
+// AlreadyThere: another start holds it; NotMade: it could not be made (not
+// reported).
+enum class MarkerResult { Created, AlreadyThere, NotMade };
+MarkerResult CreateRunningMarker(const char* name, KernelHandle& marker);
 bool RunningMarkerExists(const char* name);
 
 // The editor's hand-over of the key-remap table to the running player: under

@@ -15,6 +15,7 @@
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
+#include "hook/win32/system_key_state.h"
 #include "common/win32/window_numbers.h"
 
 namespace {
@@ -115,6 +116,9 @@ int main() {
     std::vector<Synthetic> events = MakeEvents();
     InputDecider decider;
     decider.roles = {.hotKeys = true, .mouse = true, .remap = false};
+    // Every press of a code in use asks the system, as the hooks do.
+    SystemKeyState keyState;
+    decider.realKeys = &keyState;
 
     LARGE_INTEGER frequency, before, after;
     QueryPerformanceFrequency(&frequency);

@@ -10,6 +10,7 @@
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
+#include "hook/win32/system_key_state.h"
 
 namespace orv {
 namespace {
@@ -22,6 +23,7 @@ constexpr const char* ControlClass = "OrnHookInputThread";
 
 // Everything below is touched on the input thread only.
 struct InputThread {
+    SystemKeyState keyState;
     InputDecider decider;
     HHOOK keyboard = nullptr;
     HHOOK mouse = nullptr;
@@ -245,6 +247,7 @@ void LearnKeyboard() {
 DWORD WINAPI InputThreadMain(void* ready) {
     static InputThread state;
     Input = &state;
+    state.decider.realKeys = &state.keyState;
     LearnKeyboard();
     WNDCLASSA wc{};
     wc.lpfnWndProc = ControlProc;

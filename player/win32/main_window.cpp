@@ -3,10 +3,12 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
-#include "common/hotkeys.h"
+#include <utility>
+
 #include "common/side_files.h"
 #include "common/string_routines.h"
 #include "common/swap_keys.h"
+#include "common/win32/message_pump.h"
 #include "hook/ornhook.h"
 #include "common/win32/window_numbers.h"
 
@@ -61,6 +63,11 @@ HWND FindWindowByTitlePart(const std::string& part) {
 }
 
 }  // namespace
+
+std::uint32_t FindEditorWindow() {
+    return static_cast<std::uint32_t>(
+        reinterpret_cast<UINT_PTR>(FindWindowByTitlePart("ORVANE EDITOR")));
+}
 
 TMainWin::TMainWin() {
     host_.OnShowRunning = [this](bool running) { ShowRunning(running); };
@@ -236,12 +243,21 @@ LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, 
     auto* self = reinterpret_cast<TMainWin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self || !self->window_)
         return DefWindowProcA(window, message, wParam, lParam);
-    // Nothing thrown by a run or a handler may cross the system's frames.
+    ++self->dispatchDepth_;
+    self->editor_.NewOperation();
+    LRESULT result = 0;
+    // Nothing thrown by a handler may cross the system's frames (a run ends
+    // itself whatever it throws).
     try {
-        return self->Dispatch(message, wParam, lParam);
+        result = self->Dispatch(message, wParam, lParam);
     } catch (...) {
-        return 0;
     }
+    --self->dispatchDepth_;
+    // A close asked for inside a run or a modal loop waits until it has
+    // unwound: the window and the hooks must outlive whatever still uses them.
+    if (self->dispatchDepth_ == 0 && self->closePending_)
+        self->Close();
+    return result;
 }
 
 LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -265,9 +281,12 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case PlayerMsg::RunByNickname: {
             // Taken whatever happens, so a refused request leaves nothing behind.
-            const std::string nickname = std::move(pendingNickname_);
-            pendingNickname_.clear();
-            dispatch_->RunMacroByNickname(nickname);
+            const std::optional<std::string> nickname =
+                std::exchange(pendingNickname_, std::string());
+            if (nickname)
+                dispatch_->RunMacroByNickname(*nickname);
+            else
+                Notice(PlayerText::NoticeCaption, PlayerText::HandOverTooLong);
             return 0;
         }
         case PlayerMsg::EditorCommand:
@@ -308,13 +327,17 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SYSCOMMAND: {
             LRESULT result = 0;
-            if (RefuseScreenSaverCommand(wParam, settings_->DisableScreenSaver, result))
+            if (RefuseScreenSaverCommand(wParam, ScreenSaverRefused(*settings_, *hookData_),
+                                         result))
                 return result;
             break;
         }
         case WM_CLOSE:
-            FormClose();
-            DestroyWindow(window_);
+            // A run ends first, as if aborted; the window procedure closes
+            // once the run has unwound.
+            closePending_ = true;
+            if (state_.Running)
+                state_.AbortFlag = true;
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -346,8 +369,7 @@ void TMainWin::EditorCommand(int code, int argument) {
             UseMacroFile(settings_->MacroFiles[0].str());
             break;
         case 4:
-            editor_ = nullptr;
-            editorSearched_ = false;
+            editor_.Forget();
             break;
         case 6:
             RefreshFromHookLibrary(hooks_, t, argument);
@@ -444,11 +466,7 @@ void TMainWin::ShowRunning(bool running) {
 }
 
 HWND TMainWin::FindEditor() {
-    if (!editorSearched_) {
-        editor_ = FindWindowByTitlePart("ORVANE EDITOR");
-        editorSearched_ = editor_ != nullptr;
-    }
-    return editor_;
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(editor_.Window()));
 }
 
 void TMainWin::ActivateMe() {
@@ -488,6 +506,12 @@ void TMainWin::FormClose() {
     cbtBlock_.Close();
     playerBlock_.Close();
     configs_.SaveConfig();
+}
+
+void TMainWin::Close() {
+    closePending_ = false;
+    FormClose();
+    DestroyWindow(window_);
 }
 
 void TMainWin::Notice(std::string_view caption, std::string_view text) {
@@ -544,59 +568,29 @@ void TMainWin::SystemAction(char action) {
         ActivateMe();
 }
 
-void TMainWin::WaitForModifiersUp() {
+bool TMainWin::WaitForModifiersUp() {
     const DWORD start = GetTickCount();
     auto down = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
-    while (down(VK_CONTROL) || down(VK_MENU) || down(VK_SHIFT) || down(VK_LWIN) || down(VK_RWIN)) {
+    while (!closePending_ && (down(VK_CONTROL) || down(VK_MENU) || down(VK_SHIFT) ||
+                              down(VK_LWIN) || down(VK_RWIN))) {
         // Held longer than this: the user means to hold it; the macro plays.
         if (GetTickCount() - start > ModifierWaitMs)
-            return;
-        Sleep(1);
+            break;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        if (!PumpPendingMessages())
+            return false;
     }
+    return !closePending_;
 }
 
-bool TMainWin::ReloadIfChanged(std::uint32_t code) {
+void TMainWin::ReloadIfChanged() {
     if (!settings_->NetworkMode)
-        return false;
+        return;
     lock_->ReadSyncRecord();
     if (lock_->Record().Counter == lock_->SyncStamp())
-        return false;
+        return;
     lock_->SetUp();
     ReloadShared();
-    ReplayKey(static_cast<int>(code));
-    return true;
-}
-
-void TMainWin::ReplayKey(int code) {
-    const KeyCombination keys = DecipherKey(code);
-    // Untagged on purpose: the hook library is to report it as a hot key.
-    auto key = [](BYTE vk, bool up) { keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0); };
-    if (keys.win)
-        key(VK_LWIN, false);
-    if (keys.alt)
-        key(VK_MENU, false);
-    if (keys.ctrl)
-        key(VK_CONTROL, false);
-    if (keys.shift)
-        key(VK_SHIFT, false);
-    if (keys.mouse >= 1 && keys.mouse <= 3) {
-        static constexpr DWORD downs[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN,
-                                          MOUSEEVENTF_MIDDLEDOWN};
-        Sleep(50);
-        mouse_event(downs[keys.mouse - 1], 0, 0, 0, 0);
-        mouse_event(downs[keys.mouse - 1] << 1, 0, 0, 0, 0);
-    } else {
-        key(static_cast<BYTE>(keys.vk), false);
-        key(static_cast<BYTE>(keys.vk), true);
-    }
-    if (keys.shift)
-        key(VK_SHIFT, true);
-    if (keys.ctrl)
-        key(VK_CONTROL, true);
-    if (keys.alt)
-        key(VK_MENU, true);
-    if (keys.win)
-        key(VK_LWIN, true);
 }
 
 void TMainWin::ReloadShared() {

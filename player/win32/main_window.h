@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/hook_table.h"
@@ -20,6 +21,7 @@
 #include "common/win32/task_icon.h"
 #include "common/win32/window_notices.h"
 #include "player/command_line.h"
+#include "player/editor_link.h"
 #include "player/interpreter.h"
 #include "player/mail_commands.h"
 #include "player/run_dispatch.h"
@@ -56,7 +58,14 @@ inline constexpr const char* Title = "Orvane 99";
 inline constexpr const char* Running = "Macro Is Running - Right Click to Abort";
 inline constexpr const char* NoticeCaption = "Notice";
 inline constexpr const char* BrowseMode = "Orvane Editor not available in Browse Mode.";
+inline constexpr const char* HandOverTooLong =
+    "Another start of Orvane handed over a command line longer than 32767 characters. "
+    "It has been ignored.";
 }  // namespace PlayerText
+
+// The editor's main window: the first top-level window whose caption holds
+// "ORVANE EDITOR" (upper-cased); 0 when there is none.
+std::uint32_t FindEditorWindow();
 
 class TMainWin final : public PlayerDesk, public NetworkLockHost {
   public:
@@ -78,8 +87,8 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     bool ActivateWindow(std::string_view titlePart) override;
     bool ActivateProgram(std::string_view name) override;
     void SystemAction(char action) override;
-    void WaitForModifiersUp() override;
-    bool ReloadIfChanged(std::uint32_t code) override;
+    bool WaitForModifiersUp() override;
+    void ReloadIfChanged() override;
 
     // NetworkLockHost
     void ReloadShared() override;
@@ -100,11 +109,11 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     void HookCommand(int action);
     void HandOverChar(LPARAM character);
     void ShowRunning(bool running);
-    void ReplayKey(int code);
     void DoTaskIcon();
     HWND FindEditor();
     void ActivateMe();
     void FormClose();
+    void Close();
 
     std::string programDir_ = ProgramDir();
     std::unique_ptr<SettingsBlock> settings_ = std::make_unique<SettingsBlock>();
@@ -112,6 +121,7 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     PrivateProfileStore store_;
     Configs configs_{store_, *settings_, programDir_};
     OrnHookLibrary hooks_;
+    EditorLink editor_{[] { return FindEditorWindow(); }};
     WindowNotices editorNotices_{[this] { return FindEditor(); }};
     std::unique_ptr<MacroLibrary> library_;
     std::unique_ptr<RunShared> shared_;
@@ -139,10 +149,13 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     HWND window_ = nullptr;
     UINT handOverMessage_ = 0;
     HandOverBuffer handOver_;
-    std::string pendingNickname_;
+    // Nothing when the hand-over was too long and is dropped.
+    std::optional<std::string> pendingNickname_;
     std::string swapFile_;
-    HWND editor_ = nullptr;
-    bool editorSearched_ = false;
+    // How deep the window procedure is nested (runs and modal loops handle
+    // messages inside a message), and a close waiting for them to unwind.
+    int dispatchDepth_ = 0;
+    bool closePending_ = false;
     bool browseMode_ = false;
     bool ntFamily_ = true;
     bool closing_ = false;

@@ -1,6 +1,7 @@
 #include "player/win32/win32_player_host.h"
 
-#include "common/files.h"
+#include <fstream>
+
 #include "common/win32/message_pump.h"
 #include "common/injected_input.h"
 #include "common/message_boxes.h"
@@ -111,7 +112,10 @@ void Win32PlayerHost::CloseWaitTimer() {
 }
 
 void Win32PlayerHost::DoAMessage(std::string_view caption, std::string_view text) {
-    CurrentMessageBoxes().Show(caption, text, MsgStyle::Ok | MsgStyle::IconWarning);
+    // In front of the foreground window and staying there: the player has no
+    // window of its own to show it over.
+    CurrentMessageBoxes().Show(
+        caption, text, MsgStyle::Ok | MsgStyle::IconWarning | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 std::uint16_t Win32PlayerHost::DoRepPrompt() {
@@ -124,13 +128,28 @@ std::optional<std::string> Win32PlayerHost::MacroScript(std::string_view nicknam
     return Shared->MacroScript(nickname);
 }
 
-std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path) {
-    return ReadWholeFile(std::string(path));
+std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path,
+                                                         std::size_t maxBytes) {
+    std::ifstream file{std::string(path), std::ios::binary};
+    if (!file)
+        return std::nullopt;
+    std::string text(maxBytes + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (file.bad())
+        return std::nullopt;
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    return text;
 }
 
-void Win32PlayerHost::MarkMacroInUse() {
+bool Win32PlayerHost::CapsLockOn() {
+    // The player's window never has the keyboard focus: its thread's key
+    // state follows the desktop's.
+    return (GetKeyState(VK_CAPITAL) & 1) != 0;
+}
+
+void Win32PlayerHost::MarkMacroInUse(bool inUse) {
     if (Shared)
-        Shared->SetMacroInUse(true);
+        Shared->SetMacroInUse(inUse);
 }
 
 void Win32PlayerHost::ShowRunning(bool running) {

@@ -36,8 +36,9 @@ class Win32PlayerHost final : public PlayerHost {
     void DoAMessage(std::string_view caption, std::string_view text) override;
     std::uint16_t DoRepPrompt() override;
     std::optional<std::string> MacroScript(std::string_view nickname) override;
-    std::optional<std::string> ReadTextFile(std::string_view path) override;
-    void MarkMacroInUse() override;
+    std::optional<std::string> ReadTextFile(std::string_view path, std::size_t maxBytes) override;
+    bool CapsLockOn() override;
+    void MarkMacroInUse(bool inUse) override;
     void ShowRunning(bool running) override;
     void StartClearTimer() override;
     CommandFamilies Families() override { return FamiliesSet; }

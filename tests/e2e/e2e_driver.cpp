@@ -1,5 +1,7 @@
 #include "tests/e2e/e2e_driver.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 
 #include "common/files.h"
@@ -193,17 +195,94 @@ void Target::SetText(const char* text) {
                         2000, &result);
 }
 
-std::uint8_t MasterByte(std::size_t at) {
+namespace {
+
+constexpr const char* FakeEditorClass = "OrvE2EFakeEditor";
+
+}  // namespace
+
+std::vector<std::uint8_t> MasterTable() {
+    std::vector<std::uint8_t> bytes;
     HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, KernelName::MasterTable);
     if (!mapping)
-        return 0xFF;
+        return bytes;
     auto* view = static_cast<const std::uint8_t*>(
         MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, HookTable::Size));
-    const std::uint8_t value = view ? view[at] : 0xFF;
-    if (view)
+    if (view) {
+        bytes.assign(view, view + HookTable::Size);
         UnmapViewOfFile(view);
+    }
     CloseHandle(mapping);
-    return value;
+    return bytes;
+}
+
+std::uint8_t MasterByte(std::size_t at) {
+    const std::vector<std::uint8_t> table = MasterTable();
+    return table.empty() ? 0xFF : table[at];
+}
+
+std::uint32_t MasterU32(std::size_t at) {
+    const std::vector<std::uint8_t> table = MasterTable();
+    return table.empty() ? 0xFFFFFFFF : GetU32(table, at);
+}
+
+bool SetMaster(std::size_t at, const std::vector<std::uint8_t>& bytes) {
+    // Opened and closed here: a mapping this process kept open would outlive
+    // the player and keep its name taken.
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, KernelName::MasterTable);
+    if (!mapping)
+        return false;
+    auto* view =
+        static_cast<std::uint8_t*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, HookTable::Size));
+    if (view) {
+        std::copy(bytes.begin(), bytes.end(), view + at);
+        UnmapViewOfFile(view);
+    }
+    CloseHandle(mapping);
+    return view != nullptr;
+}
+
+bool HandOver(HWND player, const std::string& commandLine) {
+    const UINT message = RegisterWindowMessageA("Tavrol");
+    for (unsigned char c : commandLine + '\0') {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(player, message, 0, c, SMTO_ABORTIFHUNG, 2000, &result))
+            return false;
+    }
+    return true;
+}
+
+FakeEditor::FakeEditor(const char* caption) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.lpszClassName = FakeEditorClass;
+    RegisterClassA(&wc);
+    window_ = CreateWindowA(FakeEditorClass, caption, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                            nullptr, nullptr);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+FakeEditor::~FakeEditor() {
+    DestroyWindow(window_);
+}
+
+bool FakeEditor::Got(Notice notice) const {
+    return std::find(Notices.begin(), Notices.end(), notice) != Notices.end();
+}
+
+LRESULT CALLBACK FakeEditor::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<FakeEditor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_USER + 11 && self) {
+        self->Notices.push_back({wParam, lParam});
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::string BoxText(HWND box) {
+    char text[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
 }
 
 }  // namespace orv::e2e

@@ -86,7 +86,40 @@ class Target {
 // callers wait for its effect instead.
 bool Xdotool(const std::string& arguments);
 
-// A byte of the hook library's master table.
+// The hook library's master table (empty while there is none), a byte and a
+// 32-bit field of it.
+std::vector<std::uint8_t> MasterTable();
 std::uint8_t MasterByte(std::size_t at);
+std::uint32_t MasterU32(std::size_t at);
+// Writes bytes into the master table as a hand-over of the editor would.
+bool SetMaster(std::size_t at, const std::vector<std::uint8_t>& bytes);
+
+// Hands a command line over to the running player as a second start does.
+bool HandOver(HWND player, const std::string& commandLine);
+
+// A window the player takes for the editor's (by its caption): it records
+// the notices the player posts to it.
+class FakeEditor {
+  public:
+    struct Notice {
+        WPARAM code;
+        LPARAM argument;
+        bool operator==(const Notice&) const = default;
+    };
+    explicit FakeEditor(const char* caption = "Orvane Editor");
+    ~FakeEditor();
+    FakeEditor(const FakeEditor&) = delete;
+    FakeEditor& operator=(const FakeEditor&) = delete;
+    bool Got(Notice notice) const;
+
+    std::vector<Notice> Notices;
+
+  private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_ = nullptr;
+};
+
+// The text of a message box.
+std::string BoxText(HWND box);
 
 }  // namespace orv::e2e

@@ -2,10 +2,19 @@
 // hot keys pressed through the X server.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
 #include "common/files.h"
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
 #include "common/win32/kernel_objects.h"
+#include "common/side_files.h"
+#include "common/swap_keys.h"
+#include "common/sync_record.h"
+#include "player/run_dispatch.h"
 #include "tests/e2e/e2e_driver.h"
 #include "tests/support/win32/wait_for.h"
 #include "common/win32/window_numbers.h"
@@ -38,10 +47,17 @@ std::string SettingOnDisk(const std::string& key) {
 
 class PlayerEndToEnd : public ::testing::Test {
   protected:
-    void StartWith(const std::vector<MacroRecord>& records) {
+    void StartWith(const std::vector<MacroRecord>& records, const std::string& extra = "") {
         library = WriteLibrary("e2e_player.ORN", records);
         ASSERT_FALSE(library.empty());
-        ASSERT_TRUE(player.Start(library)) << "the player did not come up";
+        ASSERT_TRUE(player.Start(library, extra)) << "the player did not come up";
+    }
+    // The answer to the system's request to start the screen saver.
+    LRESULT ScreenSaver() {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(player.Window(), WM_SYSCOMMAND, SC_SCREENSAVE, 0, SMTO_ABORTIFHUNG,
+                            2000, &result);
+        return static_cast<LRESULT>(result);
     }
     void TearDown() override { EXPECT_TRUE(player.Stop()) << "the player did not end"; }
 
@@ -178,11 +194,244 @@ TEST_F(PlayerEndToEnd, ASecondStartRunsTheNamedMacroInTheRunningPlayerAndEnds) {
     EXPECT_TRUE(WaitFor([&] { return target.Text() == "mineother"; })) << target.Text();
 }
 
+TEST_F(PlayerEndToEnd, AKeyStillHeldAfterAReloadRunsTheMacroOfTheFreshLibrary) {
+    const std::uint16_t ctrlQ = Code("Ctrl+Q");
+    StartWith({Macro("Old", ctrlQ, MacroKind::Global, "old")}, "/N");
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    // Another machine put another macro on the key and counted its change.
+    ASSERT_EQ(
+        WriteLibrary("e2e_player.ORN", {Macro("Other", Code("Ctrl+E"), MacroKind::Global, "x"),
+                                        Macro("Moved", ctrlQ, MacroKind::Global, "moved")}),
+        library);
+    SyncRecord changed{.Counter = 5, .State = 2};
+    std::string record(SyncRecord::Size, '\0');
+    changed.Encode(std::span(reinterpret_cast<std::uint8_t*>(record.data()), record.size()));
+    ASSERT_TRUE(ReplaceFileContents(SyncFileName(library), record));
+    // The user lets go of Ctrl but still holds Q (which repeats) while the
+    // library reloads.
+    ASSERT_TRUE(target.Keys("keydown ctrl keydown q keyup ctrl"));
+    auto typedByMacros = [&] {
+        std::string text = target.Text();
+        std::erase(text, 'q');
+        return text;
+    };
+    EXPECT_TRUE(WaitFor([&] { return typedByMacros() == "moved"; })) << target.Text();
+    ASSERT_TRUE(target.Keys("keyup q"));
+    EXPECT_TRUE(player.Stop());
+    std::filesystem::remove(SyncFileName(library));
+    WritePrivateProfileStringA("Network", "Network Mode", "No", "ORVAN.INI");
+}
+
+TEST_F(PlayerEndToEnd, CapsLockIsOffWhileAMacroTypesWhateverStartedIt) {
+    StartWith({Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "ab")});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    Press(target, "key Caps_Lock ctrl+q", "ab");
+    // Caps Lock is on again after the run; the user switches it off, and a
+    // run by nickname types as it is.
+    ASSERT_TRUE(target.Keys("key Caps_Lock"));
+    ASSERT_TRUE(WaitFor([] { return (GetKeyState(VK_CAPITAL) & 1) == 0; }));
+    ASSERT_TRUE(HandOver(player.Window(), "Tavrol.exe /AMine"));
+    EXPECT_TRUE(WaitFor([&] { return target.Text() == "abab"; })) << target.Text();
+}
+
+TEST_F(PlayerEndToEnd, ClosingThePlayerDuringARunEndsTheRunFirst) {
+    StartWith({Macro("Slow", Code("Ctrl+Q"), MacroKind::Global, "s<DELAY:03.00>t")});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    ASSERT_TRUE(target.Keys("key ctrl+q"));
+    ASSERT_TRUE(WaitFor([&] { return target.Text() == "s"; })) << target.Text();
+    PostMessageA(player.Window(), WM_CLOSE, 0, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Macro Abort")); }));
+    // While the notice is open the hook library lets Escape through.
+    EXPECT_EQ(MasterByte(HookAt::MacroPlaying), 0);
+    EXPECT_TRUE(player.Proc().Running()) << "the player ended inside its run";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(player.Proc().WaitExit(10000));
+    EXPECT_EQ(target.Text(), "s");
+}
+
+TEST_F(PlayerEndToEnd, TheScreenSaverIsHeldOffOnlyWhileAnEnabledTimedMacroWaits) {
+    MacroRecord timed = Macro("Timed", ActivationCode::Scheduled, MacroKind::Global, "t");
+    timed.Enabled = 0;
+    StartWith({timed});
+    EXPECT_NE(ScreenSaver(), -1);
+    ASSERT_TRUE(player.Stop());
+    timed.Enabled = 1;
+    StartWith({timed});
+    EXPECT_EQ(ScreenSaver(), -1);
+}
+
+// Every command the editor sends (WM_USER+11, codes 1 to 21, and codes
+// beyond them) to a running player, in order, each with what it must do.
+TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
+    const std::uint16_t ctrlQ = Code("Ctrl+Q"), ctrlE = Code("Ctrl+E"), ctrlW = Code("Ctrl+W");
+    MacroRecord alpha = Macro("Alpha", ctrlQ, MacroKind::Global, "a");
+    const MacroRecord timed = Macro("Timed", ActivationCode::Scheduled, MacroKind::Global, "");
+    const MacroRecord mark = Macro("Mark", ActivationCode::None, MacroKind::Global, "");
+    StartWith({alpha, timed, mark});
+    auto editor = std::make_unique<FakeEditor>();
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    ASSERT_TRUE(target.Keys(""));
+    auto rewrite = [&](std::uint16_t alphaKey, const std::string& alphaName) {
+        MacroRecord changed = alpha;
+        changed.ActivationCode = alphaKey;
+        changed.Nickname = alphaName;
+        return WriteLibrary("e2e_player.ORN", {changed, timed, mark}) == library;
+    };
+    // A run of the empty macro "Mark" queued behind the command: once the
+    // editor has been told of its end, the command has been handled.
+    auto handled = [&] {
+        WaitFor([] { return true; });  // notices of earlier runs still queued
+        editor->Notices.clear();
+        return HandOver(player.Window(), "Tavrol.exe /AMark") && WaitFor([&] {
+                   // Told of its start and of its end (one of them can be the
+                   // late end of the run before).
+                   return std::count(editor->Notices.begin(), editor->Notices.end(),
+                                     FakeEditor::Notice{6, 2}) >= 2 &&
+                          MasterByte(HookAt::MacroPlaying) == 0;
+               });
+    };
+    auto ended = [] { return WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }); };
+    auto typed = [&](const std::string& keys, const std::string& text) {
+        target.Clear();
+        return target.Keys(keys) && WaitFor([&] { return target.Text() == text; }) && ended();
+    };
+    auto remapOfA = [] {
+        SharedBlock block;
+        if (!block.OpenForWriting(KernelName::PlayerHandleBlock, PlayerHandleBlockSize))
+            return 0;
+        const SwapKeyTable& identity = IdentitySwapTable();
+        return int{block.View()[SwapTableAt + (std::find(identity.begin(), identity.end(), 'a') -
+                                               identity.begin())]};
+    };
+    std::vector<std::uint8_t> before;
+    auto unchanged = [&] {
+        const bool answered = handled();
+        const std::vector<std::uint8_t> now = MasterTable();
+        for (std::size_t at = 0; at < now.size() && at < before.size(); ++at)
+            if (now[at] != before[at])
+                ADD_FAILURE() << "byte " << at << " changed";
+        return answered && now == before;
+    };
+
+    struct Row {
+        int code;
+        int argument;
+        std::function<bool()> prepare;  // before the command is sent
+        std::function<bool()> check;    // after it
+    };
+    const auto nothing = [] { return true; };
+    const Row rows[] = {
+        {1, 0,
+         [&] {
+             SwapKeyTable swaps = IdentitySwapTable();
+             *std::find(swaps.begin(), swaps.end(), 'a') = 'b';
+             return ReplaceFileContents(RemapFileName(library),
+                                        std::string(swaps.begin(), swaps.end()));
+         },
+         [&] { return WaitFor([&] { return remapOfA() == 'b'; }); }},
+        {2, 0, [&] { return rewrite(ctrlE, "Alpha"); },
+         [&] {
+             return WaitFor([&] {
+                 return MasterByte(HookAt::CodeUsed + ctrlE) == 1 &&
+                        MasterByte(HookAt::CodeUsed + ctrlQ) == 0;
+             });
+         }},
+        {21, 0, [&] { return rewrite(ctrlQ, "Alpha"); },
+         [&] { return WaitFor([&] { return MasterByte(HookAt::CodeUsed + ctrlQ) == 1; }); }},
+        {3, 0, nothing, unchanged},
+        // The editor closed and another one came: the next notice finds it.
+        {4, 0,
+         [&] {
+             auto next = std::make_unique<FakeEditor>("Orvane Editor 2");
+             editor = std::move(next);
+             return true;
+         },
+         handled},
+        {5, 0, nothing, unchanged},
+        // The library's capture flag, copied back: a run is refused.
+        {6, static_cast<int>(HookSection::CaptureOn),
+         [&] { return SetMaster(HookAt::CaptureRunning, {1}); },
+         [&] {
+             HWND box = nullptr;
+             const bool refused =
+                 HandOver(player.Window(), "Tavrol.exe /AAlpha") &&
+                 WaitFor([&] { return (box = FindWindowA("#32770", "Warning")); }) &&
+                 BoxText(box) == RefusalMessage::Recording;
+             if (box)
+                 PostMessageA(box, WM_COMMAND, IDOK, 0);
+             SetMaster(HookAt::CaptureRunning, {0});
+             PostMessageA(player.Window(), WM_USER + 11, 6,
+                          static_cast<int>(HookSection::CaptureOn));
+             return refused && handled();
+         }},
+        // Ctrl+Q runs nothing while the keyboard hook is gone.
+        {7, 2, nothing, [&] { return typed("key ctrl+q x", "x"); }},
+        {7, 1, nothing, [&] { return typed("key ctrl+q", "a"); }},
+        {7, 3, nothing,
+         [&] {
+             return WaitFor(
+                 [&] { return MasterU32(HookAt::MouseHook) != GetU32(before, HookAt::MouseHook); });
+         }},
+        {7, 4, nothing, handled},
+        // An entry the editor changed and handed over itself.
+        {8, 1,
+         [&] {
+             return SetMaster(HookAt::Activations, {static_cast<std::uint8_t>(ctrlW), 0}) &&
+                    SetMaster(HookAt::CodeUsed + ctrlW, {1});
+         },
+         [&] { return handled() && typed("key ctrl+w", "a"); }},
+        {9, 2, nothing, unchanged},
+        {10, 0, nothing, unchanged},
+        {11, 0, nothing, unchanged},
+        {12, 0, nothing, unchanged},
+        {13, 0, nothing, unchanged},
+        {14, 0, nothing, unchanged},
+        // The settings' screen-saver switch, read again.
+        {15, 0,
+         [&] {
+             return ScreenSaver() == -1 &&
+                    WritePrivateProfileStringA("Misc", "Disable Screen Saver", "No", "ORVAN.INI");
+         },
+         [&] {
+             const bool followed = handled() && ScreenSaver() != -1;
+             WritePrivateProfileStringA("Misc", "Disable Screen Saver", "Yes", "ORVAN.INI");
+             PostMessageA(player.Window(), WM_USER + 11, 15, 0);
+             return followed && handled() && ScreenSaver() == -1;
+         }},
+        {16, 0, nothing, unchanged},
+        {17, 0, nothing, unchanged},
+        {18, 0, nothing, unchanged},
+        {19, 0, nothing, unchanged},
+        // A record the editor rewrote: its new nickname runs it.
+        {20, 1, [&] { return rewrite(ctrlQ, "Renamed"); },
+         [&] {
+             target.Clear();
+             return handled() && HandOver(player.Window(), "Tavrol.exe /ARenamed") &&
+                    WaitFor([&] { return target.Text() == "a"; }) && ended();
+         }},
+        {0, 0, nothing, unchanged},
+        {22, 0, nothing, unchanged},
+    };
+    ASSERT_TRUE(handled()) << "the player tells no editor";
+    for (const Row& row : rows) {
+        SCOPED_TRACE("command " + std::to_string(row.code) + ", " + std::to_string(row.argument));
+        before = MasterTable();
+        ASSERT_TRUE(row.prepare());
+        PostMessageA(player.Window(), WM_USER + 11, row.code, row.argument);
+        EXPECT_TRUE(row.check());
+    }
+}
+
 // No real player runs here: this process poses as one whose window never
 // answers, so the second start must give up on its own.
 TEST(PlayerHandOver, ASecondStartIsNotHeldByAPlayerThatDoesNotAnswer) {
     KernelHandle marker;
-    ASSERT_TRUE(CreateRunningMarker(KernelName::PlayerMarker, marker));
+    ASSERT_EQ(CreateRunningMarker(KernelName::PlayerMarker, marker), MarkerResult::Created);
     SharedBlock block;
     ASSERT_TRUE(block.Create(KernelName::PlayerHandleBlock, PlayerHandleBlockSize));
     HWND mute =

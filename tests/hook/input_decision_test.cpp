@@ -248,6 +248,36 @@ TEST_F(HookDecisions, ModifiersAreHeldUntilEitherSideIsReleased) {
     ExpectPost(Press(Q), Player, HookMessage::HotKey, CtrlQ);
 }
 
+// The keyboard as the system has it, and how often it was asked.
+struct FakeKeyState final : RealKeyState {
+    KeyCombination HeldModifiers() const override {
+        ++asked;
+        return held;
+    }
+    bool CapsLockOn() const override { return capsLock; }
+    KeyCombination held;
+    bool capsLock = false;
+    mutable int asked = 0;
+};
+
+TEST_F(HookDecisions, AModifierReleaseTheHooksNeverSawIsCorrectedBeforeAHotKey) {
+    FakeKeyState system;
+    decider.realKeys = &system;
+    Key(VirtualKey::LeftControl);
+    // Ctrl was let go where the hooks could not see it.
+    ExpectUntouched(Press(Q), "a plain Q taken for Ctrl+Q");
+    ExpectUntouched(Press(Q));
+    ExpectUntouched(Press(W));
+    EXPECT_EQ(system.asked, 1) << "only a key that would act asks the system";
+    // Caps Lock, switched where the hooks could not see it, travels with the
+    // hot key as it is.
+    system.held.ctrl = true;
+    system.capsLock = true;
+    ExpectPost(With(VirtualKey::LeftControl, Q), Player, HookMessage::HotKey,
+               CtrlQ | CapsLockOnBit);
+    EXPECT_TRUE(decider.CapsLock());
+}
+
 class RemapDecisions : public HookDecisions {
   protected:
     RemapDecisions() {

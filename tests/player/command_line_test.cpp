@@ -82,5 +82,14 @@ TEST(CommandLine, AHandOverArrivesWholeAndLeavesNothingBehind) {
     EXPECT_EQ(buffer.Take(), "OTHER");
 }
 
+TEST(CommandLine, AHandOverBeyondTheBoundIsDroppedWholeAndTheNextArrives) {
+    HandOverBuffer buffer;
+    const std::string flood = "Tavrol.exe /AFlood" + std::string(HandOverBuffer::MaxLength, 'x');
+    for (char c : flood) EXPECT_TRUE(buffer.Add(static_cast<unsigned char>(c)));
+    EXPECT_EQ(buffer.Take(), std::nullopt);
+    for (char c : std::string("Tavrol.exe /AOther")) buffer.Add(static_cast<unsigned char>(c));
+    EXPECT_EQ(buffer.Take(), "OTHER");
+}
+
 }  // namespace
 }  // namespace orv

@@ -145,7 +145,7 @@ TEST_F(InterpreterTest, NoKeyOrButtonStaysDownAfterARun) {
 }
 
 TEST_F(InterpreterTest, CapsLockIsGivenBackExactlyOnce) {
-    state.CapsLockWasOn = true;
+    host.CapsLock = true;
     Run("a");
     EXPECT_EQ(host.Keys(), (Trace{"d20", "u20", "d65", "u65", "d20", "u20"}));
     host.Trace.clear();
@@ -294,6 +294,17 @@ TEST_F(InterpreterTest, NestedTexts) {
     host.Trace.clear();
     Run("<ETEXT:" + EncryptText("se<ENTER>cret", "DRUNBOLTqiv", 77) + ">.");
     EXPECT_EQ(host.Typed(), "se\ncret.");
+}
+
+TEST_F(InterpreterTest, ATextFileBeyondTheBoundIsRefusedWithANotice) {
+    host.Files["huge.txt"] = std::string(Interpreter::MaxTextFileBytes + 1, 'x');
+    Run("a<TFILE:huge.txt>b");
+    EXPECT_EQ(host.Typed(), "a");
+    ASSERT_EQ(host.Notices().size(), 2u);
+    EXPECT_TRUE(
+        host.Notices()[0].starts_with("Text File Error: The text file huge.txt is larger "
+                                      "than 1048576 bytes"))
+        << host.Notices()[0];
 }
 
 TEST_F(InterpreterTest, AbortInsideANestedRunIsNoticedAtEachLevelWithTextLeft) {

@@ -100,11 +100,12 @@ std::optional<std::string> RecordingHost::MacroScript(std::string_view nickname)
     return found->second;
 }
 
-std::optional<std::string> RecordingHost::ReadTextFile(std::string_view path) {
+std::optional<std::string> RecordingHost::ReadTextFile(std::string_view path,
+                                                       std::size_t maxBytes) {
     auto found = Files.find(std::string(path));
     if (found == Files.end())
         return std::nullopt;
-    return found->second;
+    return found->second.substr(0, maxBytes + 1);
 }
 
 std::string RecordingHost::Typed() const {

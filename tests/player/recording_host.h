@@ -31,11 +31,12 @@ class RecordingHost final : public PlayerHost {
     void DoAMessage(std::string_view caption, std::string_view text) override;
     std::uint16_t DoRepPrompt() override { return PromptCount; }
     std::optional<std::string> MacroScript(std::string_view nickname) override;
-    std::optional<std::string> ReadTextFile(std::string_view path) override;
-    void MarkMacroInUse() override {
-        Trace.push_back("in use");
+    std::optional<std::string> ReadTextFile(std::string_view path, std::size_t maxBytes) override;
+    bool CapsLockOn() override { return CapsLock; }
+    void MarkMacroInUse(bool inUse) override {
+        Trace.push_back(inUse ? "in use" : "in use off");
         if (OnMarkInUse)
-            OnMarkInUse();
+            OnMarkInUse(inUse);
     }
     void ShowRunning(bool running) override { Trace.push_back(running ? "running" : "stopped"); }
     void StartClearTimer() override { Trace.push_back("clear timer"); }
@@ -59,10 +60,11 @@ class RecordingHost final : public PlayerHost {
     ScreenPoint Foreground{0, 0};
     std::optional<ScreenPoint> Caret;
     std::uint16_t PromptCount = 0;
+    bool CapsLock = false;
     std::map<std::string, std::string> Macros;
     std::map<std::string, std::string> Files;
     // What the player's shared state does when a run marks itself in use.
-    std::function<void()> OnMarkInUse;
+    std::function<void(bool)> OnMarkInUse;
     // Runs on every message pump, as a message handler would between steps.
     std::function<void()> OnPump;
     CommandFamilies FamiliesSet;

@@ -1,5 +1,9 @@
 #include "player/run_dispatch.h"
 
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+
 #include "common/hotkeys.h"
 #include "tests/common/library_fixture.h"
 #include "tests/player/recording_host.h"
@@ -21,10 +25,15 @@ class FakeDesk final : public PlayerDesk {
     }
     bool ActivateProgram(std::string_view) override { return false; }
     void SystemAction(char action) override { Actions += action; }
-    void WaitForModifiersUp() override {}
-    bool ReloadIfChanged(std::uint32_t code) override {
-        Replayed.push_back(code);
-        return Changed;
+    bool WaitForModifiersUp() override {
+        if (OnWait)
+            OnWait();
+        return !Closing;
+    }
+    void ReloadIfChanged() override {
+        if (Changed && OnReload)
+            OnReload();
+        Changed = false;
     }
     int ChooseFromMenu(const MacroRecord&) override { return MenuAnswer; }
 
@@ -33,8 +42,10 @@ class FakeDesk final : public PlayerDesk {
     std::vector<std::string> Notices, Activated;
     std::string Actions;
     int MenuAnswer = -1;
-    bool Changed = false;
-    std::vector<std::uint32_t> Replayed;
+    bool Changed = false, Closing = false;
+    // What the desk does on a reload, and messages it handles while it waits
+    // for the modifiers to be let go.
+    std::function<void()> OnReload, OnWait;
 };
 
 constexpr std::uint16_t CtrlQ = 16;
@@ -42,7 +53,7 @@ constexpr std::uint16_t CtrlQ = 16;
 class RunDispatchTest : public testing::LibraryTest {
   protected:
     RunDispatchTest() : LibraryTest(LibraryOwner::Player) {
-        host.OnMarkInUse = [this] { shared.SetMacroInUse(true); };
+        host.OnMarkInUse = [this](bool inUse) { shared.SetMacroInUse(inUse); };
     }
 
     void Load(const std::vector<MacroRecord>& records) {
@@ -160,15 +171,68 @@ TEST_F(RunDispatchTest, AHotKeyDuringARunStartsNothingAndChangesNothing) {
     EXPECT_EQ(Typed(), "ab|xy|");
 }
 
-TEST_F(RunDispatchTest, AKeyThatReloadedAChangedLibraryOnlyReplaysItself) {
-    Load({Typing("Greet", CtrlQ, "hi")});
+TEST_F(RunDispatchTest, AKeyThatFindsTheLibraryChangedRunsFromTheFreshTables) {
+    Load({Typing("Greet", 3, "hi")});
+    // Another machine moved a macro onto the key; the key is not pressed
+    // again (the user still holds it, a press would read as a repeat).
     desk.Changed = true;
-    dispatch.HotKeyPressed(CtrlQ | CapsLockBit, 1);
-    EXPECT_EQ(Typed(), "");
-    EXPECT_EQ(desk.Replayed, std::vector<std::uint32_t>{CtrlQ});
-    desk.Changed = false;
+    desk.OnReload = [&] { Load({Typing("Greet", 3, "hi"), Typing("Moved", CtrlQ, "moved")}); };
     dispatch.HotKeyPressed(CtrlQ, 1);
-    EXPECT_EQ(Typed(), "hi|");
+    EXPECT_EQ(Typed(), "moved|");
+}
+
+TEST_F(RunDispatchTest, EveryRunTakesCapsLockAsItIsWhenItStarts) {
+    Load({Typing("Greet", CtrlQ, "hi")});
+    host.CapsLock = true;
+    dispatch.HotKeyPressed(CtrlQ | CapsLockBit, 1);
+    dispatch.MacroEnded();
+    // Caps Lock off for the typing, then given back.
+    EXPECT_EQ(Typed(), "[20]hi[20]|");
+    // The user switched it off; a run by nickname leaves it alone...
+    host.CapsLock = false;
+    dispatch.RunMacroByNickname("Greet");
+    dispatch.MacroEnded();
+    EXPECT_EQ(Typed(), "[20]hi[20]|hi|");
+    // ...and a direct macro number takes it as it is too.
+    host.CapsLock = true;
+    dispatch.HotKeyPressed(MacroNumberBit | 1, 1);
+    EXPECT_EQ(Typed(), "[20]hi[20]|hi|[20]hi[20]|");
+}
+
+TEST_F(RunDispatchTest, ARunThatThrowsEndsWholeAndTheNextMacroPlays) {
+    Load({Typing("Broken", CtrlQ, "<CTLD>ab"), Typing("Next", 3, "n")});
+    host.OnPump = [] { throw std::runtime_error("no memory left"); };
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    EXPECT_FALSE(state.Running);
+    EXPECT_TRUE(host.StillDown().empty());
+    ASSERT_EQ(host.Notices().size(), 1u);
+    EXPECT_NE(host.Notices()[0].find("no memory left"), std::string::npos) << host.Notices()[0];
+    // The hook library takes hot keys again before the notice is shown.
+    const auto at = [&](const std::string& line) {
+        return std::find(host.Trace.begin(), host.Trace.end(), line) - host.Trace.begin();
+    };
+    EXPECT_LT(at("in use off"), at("notice " + host.Notices()[0]));
+    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 0);
+
+    host.OnPump = nullptr;
+    dispatch.HotKeyPressed(3, 1);
+    EXPECT_EQ(Typed(), "|n|");
+}
+
+TEST_F(RunDispatchTest, WhileARunWaitsForTheModifiersNothingElseStartsAndACloseCancelsIt) {
+    Load({Typing("First", CtrlQ, "1"), Typing("Second", 3, "2")});
+    desk.OnWait = [&] {
+        dispatch.HotKeyPressed(3, 1);
+        dispatch.RunMacroByNickname("Second");
+    };
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    dispatch.MacroEnded();
+    EXPECT_EQ(Typed(), "1|");
+    desk.OnWait = nullptr;
+    desk.Closing = true;
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    EXPECT_EQ(Typed(), "1|");
+    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 0);
 }
 
 TEST_F(RunDispatchTest, EveryRunStartsWithTheAbortFlagCleared) {

@@ -10,12 +10,12 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace orv;
     const std::string commandLine = GetCommandLineA();
-    if (RunningMarkerExists(KernelName::PlayerMarker)) {
+    // Without a marker the player still runs.
+    KernelHandle marker;
+    if (CreateRunningMarker(KernelName::PlayerMarker, marker) == MarkerResult::AlreadyThere) {
         HandOverCommandLine(commandLine);
         return 0;
     }
-    KernelHandle marker;
-    CreateRunningMarker(KernelName::PlayerMarker, marker);  // without one the player still runs
 
     Win32MessageBoxes boxes;
     SetCurrentMessageBoxes(&boxes);

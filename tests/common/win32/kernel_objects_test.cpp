@@ -77,8 +77,13 @@ TEST(RunningMarkers, ExistOnlyWhileTheirHandleIsOpen) {
     EXPECT_FALSE(RunningMarkerExists(KernelName::EditorMarker));
     {
         KernelHandle marker;
-        ASSERT_TRUE(CreateRunningMarker(KernelName::EditorMarker, marker));
+        ASSERT_EQ(CreateRunningMarker(KernelName::EditorMarker, marker), MarkerResult::Created);
         EXPECT_TRUE(RunningMarkerExists(KernelName::EditorMarker));
+        // A start at the same moment learns it in the same step.
+        KernelHandle second;
+        EXPECT_EQ(CreateRunningMarker(KernelName::EditorMarker, second),
+                  MarkerResult::AlreadyThere);
+        EXPECT_FALSE(second);
     }
     EXPECT_FALSE(RunningMarkerExists(KernelName::EditorMarker));
 }

@@ -268,6 +268,28 @@ TEST_F(HookInput, CapsLockIsReportedEachTime) {
     EXPECT_EQ(states[1] != 0, (GetKeyState(VK_CAPITAL) & 1) != 0);
 }
 
+TEST_F(HookInput, KeysTheHooksNeverSawGoByAreReadFromTheSystemBeforeAHotKey) {
+    SetForegroundWindow(target->top);
+    SetFocus(target->edit);
+    // Ctrl goes down while hooked (Ctrl+W, not in use, shows it has passed)...
+    ASSERT_TRUE(Xdotool(target->top, "keydown ctrl key w"));
+    ASSERT_TRUE(WaitFor([&] { return target->SawKey('W'); }));
+    // ...and comes up, and Caps Lock is switched, while nothing is hooked.
+    ASSERT_EQ(OrnUnHook(keyboard), 1);
+    ASSERT_EQ(OrnUnHook(mouse), 1);
+    ASSERT_TRUE(Xdotool(target->top, "keyup ctrl key Caps_Lock key y"));
+    ASSERT_TRUE(WaitFor([&] { return target->Text().find_first_of("yY") != std::string::npos; }));
+    keyboard = OrnHookKeyboard();
+    mouse = OrnHookMouse();
+    const WPARAM capsBit = (GetKeyState(VK_CAPITAL) & 1) ? 0x8000 : 0;
+    // A plain Q is no Ctrl+Q...
+    Keys("key q", capsBit ? "QX" : "qx");
+    EXPECT_TRUE(player->posted.empty());
+    // ...and a real one carries Caps Lock as it is; then Caps Lock goes back.
+    Keys("key ctrl+q Caps_Lock", capsBit ? "x" : "X");
+    EXPECT_EQ(player->Of(WM_USER + 2), (std::vector<WPARAM>{CtrlQ | capsBit}));
+}
+
 TEST_F(HookInput, ThePlayersClosingKeyEndsTheRun) {
     Keys("");
     TypeTagged(VK_EXECUTE, false);
