@@ -42,8 +42,10 @@ bool ThereAreCuewords(const HookTable& table) {
 
 bool ScreenSaverRefused(const SettingsBlock& settings, const HookTable& table) {
     std::vector<MacroActivationState> macros;
-    for (int i = 1; i <= std::min(table.MacroCount(), MaxMacros); ++i)
-        macros.push_back({table.Activation(i), table.Enabled(i)});
+    for (int i = 1; i <= table.EntryCount(); ++i) {
+        const MacroEntry entry = table.Entry(i);
+        macros.push_back({entry.Activation, entry.Enabled});
+    }
     return RefusesScreenSaver(settings.DisableScreenSaver, macros);
 }
 

@@ -52,7 +52,7 @@ TEST_F(CommandFamiliesTest, EndRunEndsEveryLevelWithoutAbortNoticeAndGivesCapsLo
     host.FamiliesSet[FamilyId::Windows] = &windows;
     windows.Answer = Flow::EndRun;
     host.Macros["inner"] = "x<ACTIVATE:y>z";
-    state.CapsLockWasOn = true;
+    host.CapsLock = true;
     Run("<REPEAT:0002>a<MACRUN:inner>b<ENDREP>c");
     // Caps Lock off at the start, back once at the end.
     EXPECT_EQ(host.Typed(), "[20]ax[20]");

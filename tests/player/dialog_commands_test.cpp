@@ -49,7 +49,7 @@ TEST_F(DialogCommandsTest, PausesAtTheirPlaceAndResume) {
 TEST_F(DialogCommandsTest, AbortInANestedPauseEndsEveryLevel) {
     pause.Resume = false;
     host.Macros["inner"] = "x<PAUSE>y";
-    state.CapsLockWasOn = true;
+    host.CapsLock = true;
     Run("<REPEAT:0002>a<MACRUN:inner>b<ENDREP>c");
     // Caps Lock off at the start and back once; no abort notice.
     EXPECT_EQ(host.Typed(), "[20]ax[20]");

@@ -146,7 +146,7 @@ TEST_F(WindowCommandsTest, LaunchPassesEverythingAfterTheFirstParamMarker) {
 TEST_F(WindowCommandsTest, FailedLaunchEndsEveryLevelWithItsReason) {
     desk.ShellResult = 2;
     host.Macros["inner"] = "<REPEAT:0002>a<LAUNCH:missing.exe>b<ENDREP>";
-    state.CapsLockWasOn = true;
+    host.CapsLock = true;
     Run("<MACRUN:inner>c");
     EXPECT_EQ(host.Typed(), "[20]a[20]");  // Caps Lock off, then back once
     EXPECT_EQ(host.Notices(),

@@ -6,6 +6,7 @@
 #include "common/win32/kernel_objects.h"
 #include "common/win32/win32_message_boxes.h"
 #include "player/win32/main_window.h"
+#include "common/win32/message_pump.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace orv;
@@ -25,6 +26,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         if (main->Start(commandLine)) {
             MSG msg;
             while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+                if (FilterFormMessage(msg))
+                    continue;
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }
