@@ -12,11 +12,11 @@
 
 #include "common/hotkey_encoder.h"
 #include "common/win32/hook_client.h"
+#include "common/win32/window_numbers.h"
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
 #include "hook/win32/system_key_state.h"
-#include "common/win32/window_numbers.h"
 
 namespace {
 

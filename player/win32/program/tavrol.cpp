@@ -4,9 +4,9 @@
 
 #include "common/message_boxes.h"
 #include "common/win32/kernel_objects.h"
+#include "common/win32/message_pump.h"
 #include "common/win32/win32_message_boxes.h"
 #include "player/win32/main_window.h"
-#include "common/win32/message_pump.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace orv;
