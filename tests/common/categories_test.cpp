@@ -6,18 +6,13 @@
 
 #include "common/files.h"
 #include "common/side_files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace orv {
 namespace {
 
 class CategoryFileTest : public ::testing::Test {
   protected:
-    CategoryFileTest() {
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    ~CategoryFileTest() override { std::filesystem::remove_all(folder); }
-
     std::string Contents() const {
         FilePtr f = OpenFile(file, "rb");
         std::string text;
@@ -25,10 +20,8 @@ class CategoryFileTest : public ::testing::Test {
         return text;
     }
 
-    std::string folder =
-        (std::filesystem::path(::testing::TempDir()) /
-         ("orvcat_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-            .string();
+    testing::ScratchFolder scratch{"orvcat"};
+    std::string folder = scratch.Path();
     std::string file = InFolder(folder, "ORVAN.OVC");
     CategoryList list;
 };

@@ -14,6 +14,7 @@
 #include "common/macro_library.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace orv::testing {
 
@@ -26,11 +27,8 @@ class RecordedNotices final : public ProgramNotices {
 class LibraryTest : public ::testing::Test {
   protected:
     explicit LibraryTest(LibraryOwner owner = LibraryOwner::Editor) : owner_(owner) {
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
         settings->MacroFiles[0] = InFolder(folder, "ORVAN.ORN");
     }
-    ~LibraryTest() override { std::filesystem::remove_all(folder); }
 
     const std::string& LibraryPath() const { return settings->MacroFiles[0].str(); }
 
@@ -78,16 +76,9 @@ class LibraryTest : public ::testing::Test {
         return names;
     }
 
-    static std::string NewFolder() {
-        static int serial = 0;
-        return (std::filesystem::path(::testing::TempDir()) /
-                ("orvlib" + std::to_string(++serial) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-            .string();
-    }
-
     LibraryOwner owner_;
-    std::string folder = NewFolder();
+    ScratchFolder scratch{"orvlib"};
+    std::string folder = scratch.Path();
     FakeClock clock;
     ScriptedMessageBoxes boxes;
     std::unique_ptr<SettingsBlock> settings = std::make_unique<SettingsBlock>();

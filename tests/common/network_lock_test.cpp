@@ -8,11 +8,13 @@
 #include "common/files.h"
 #include "common/side_files.h"
 #include "tests/common/library_fixture.h"
+#include "tests/support/scratch_folder.h"
 
 namespace orv {
 namespace {
 
 using testing::RecordedNotices;
+using testing::ScratchFolder;
 
 struct RecordingHost final : NetworkLockHost {
     void ReloadShared() override { ++reloads; }
@@ -39,12 +41,6 @@ struct Program {
 
 class NetworkLockTest : public ::testing::Test {
   protected:
-    NetworkLockTest() {
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    ~NetworkLockTest() override { std::filesystem::remove_all(folder); }
-
     SyncRecord OnDisk() const {
         FilePtr f = OpenFile(SyncFileName(library), "rb");
         std::array<std::uint8_t, SyncRecord::Size> image{};
@@ -53,11 +49,8 @@ class NetworkLockTest : public ::testing::Test {
         return SyncRecord::Decode(image);
     }
 
-    std::string folder =
-        (std::filesystem::path(::testing::TempDir()) /
-         ("orvlock_" +
-          std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-            .string();
+    ScratchFolder scratch{"orvlock"};
+    std::string folder = scratch.Path();
     std::string library = InFolder(folder, "SHARED.ORN");
     orv::testing::FakeClock clock;
     orv::testing::ScriptedMessageBoxes boxes;

@@ -6,6 +6,7 @@
 
 #include "common/files.h"
 #include "common/side_files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace orv {
 namespace {
@@ -33,9 +34,8 @@ TEST(SwapKeys, IdentityTableHoldsTheKeysInTheirOrder) {
 }
 
 TEST(SwapKeys, RemapFileIsMadeOnceThenRead) {
-    std::string folder = (std::filesystem::path(::testing::TempDir()) / "orvswap").string();
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    testing::ScratchFolder scratch{"orvswap"};
+    const std::string& folder = scratch.Path();
     const std::string library = InFolder(folder, "ORVAN.ORN");
     SwapKeyTable block{};
     EXPECT_EQ(GetSwapFile(library, block), SwapFileResult::Loaded);
