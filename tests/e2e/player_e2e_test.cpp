@@ -1,5 +1,6 @@
 // The player end to end: Tavrol.exe with a test library, a target window,
 // hot keys pressed through the X server.
+#include <array>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -205,9 +206,10 @@ TEST_F(PlayerEndToEnd, AKeyStillHeldAfterAReloadRunsTheMacroOfTheFreshLibrary) {
                                         Macro("Moved", ctrlQ, MacroKind::Global, "moved")}),
         library);
     SyncRecord changed{.Counter = 5, .State = 2};
-    std::string record(SyncRecord::Size, '\0');
-    changed.Encode(std::span(reinterpret_cast<std::uint8_t*>(record.data()), record.size()));
-    ASSERT_TRUE(ReplaceFileContents(SyncFileName(library), record));
+    std::array<std::uint8_t, SyncRecord::Size> image{};
+    changed.Encode(image);
+    ASSERT_TRUE(
+        ReplaceFileContents(SyncFileName(library), std::string(image.begin(), image.end())));
     // The user lets go of Ctrl but still holds Q (which repeats) while the
     // library reloads.
     ASSERT_TRUE(target.Keys("keydown ctrl keydown q keyup ctrl"));
