@@ -1,9 +1,9 @@
 // The player end to end: Tavrol.exe with a test library, a target window,
 // hot keys pressed through the X server.
-#include <array>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
