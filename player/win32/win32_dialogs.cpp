@@ -56,14 +56,14 @@ void Win32Dialogs::ClosePause(bool resume) {
 
 void Win32Dialogs::MyMessage(std::string_view caption, std::string_view text) {
     ShowAlone(textShowing_, [&] {
-        TDoMyMessage form(std::string(caption), text);
+        TDoMyMessage form{std::string(caption), text};
         ShowInFront(form);
     });
 }
 
 void Win32Dialogs::DoAMessage(std::string_view caption, std::string_view text) {
     ShowAlone(messageShowing_, [&] {
-        TOnTopMessage form(std::string(caption), std::string(text));
+        TOnTopMessage form{std::string(caption), std::string(text)};
         ShowInFront(form);
     });
 }
