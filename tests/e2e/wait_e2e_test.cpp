@@ -146,21 +146,5 @@ TEST_F(WaitEndToEnd, APausedMacroGoesOnOnItsOwnHotKeyOnly) {
     EXPECT_FALSE(IsWindow(pause));
 }
 
-TEST_F(WaitEndToEnd, ATextBoxShowsOnTopAndTheRunGoesOnWhenItCloses) {
-    StartWith(
-        {Macro("Box", CodeOf("Ctrl+Q"), MacroKind::Global, "x<TBOX:<HEAD:Notes>first line>y")});
-    ASSERT_TRUE(target.Keys("key ctrl+q"));
-    HWND box = DialogShown("Notes");
-    ASSERT_TRUE(box);
-    EXPECT_TRUE(Topmost(box));
-    char text[64] = {};
-    GetWindowTextA(FindWindowExA(box, nullptr, "Edit", nullptr), text, sizeof text);
-    EXPECT_STREQ(text, "first line");
-    EXPECT_EQ(target.Text(), "x");
-    // The window the macro types in has the keyboard back.
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ExpectText("xy");
-}
-
 }  // namespace
 }  // namespace orv::e2e
