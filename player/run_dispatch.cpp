@@ -6,6 +6,7 @@
 #include "common/hotkeys.h"
 #include "common/shared_routines.h"
 #include "common/string_routines.h"
+#include "player/pause_layout.h"
 
 namespace orv {
 
@@ -66,6 +67,11 @@ bool RunDispatch::Refused() {
 }
 
 void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
+    // The only key a paused run acts on: the one that resumes it.
+    if (paused_) {
+        ResumeOrRefuse(code);
+        return;
+    }
     // A key that arrives while a macro plays (the run pumps messages) must
     // neither start a second run nor disturb the state of the first.
     if (Busy() || Refused())
@@ -83,6 +89,34 @@ void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
     if (RunSystemMacro(static_cast<int>(code)))
         return;
     RunHotKeyMacro(GetMacro(static_cast<int>(code)));
+}
+
+void RunDispatch::ResumeOrRefuse(std::uint32_t code) {
+    const auto key = static_cast<std::uint16_t>(code & ~CapsLockBit);
+    if ((code & MacroNumberBit) || !ResumesPause(table_, PausedMacro{running_.Activation}, key)) {
+        desk_.Notice(RefusalMessage::Caption, RefusalMessage::Paused);
+        return;
+    }
+    // The hook library switched Caps Lock off for the key; the run types on
+    // as it did before the pause.
+    if (code & CapsLockBit) {
+        interpreter_.Play().PostVKey(VKey::Capital, false);
+        interpreter_.Play().PostVKey(VKey::Capital, true);
+    }
+    desk_.ResumePause();
+}
+
+void RunDispatch::PauseShown() {
+    paused_ = true;
+    inUseBeforePause_ = table_.U8(HookAt::MacroPlaying) != 0;
+    shared_.SetMacroInUse(false);
+}
+
+void RunDispatch::PauseClosed() {
+    paused_ = false;
+    // A run without the in-use byte (scheduled, at start-up) must not be left
+    // with it: the hook library would report no hot key any more.
+    shared_.SetMacroInUse(inUseBeforePause_);
 }
 
 int RunDispatch::FindScopedMacro(int code) {
@@ -189,6 +223,7 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
     starting_ = false;
     if (!start)
         return;
+    running_ = {record.Nickname.str(), record.ActivationCode};
     // In use, editor told, end marker and clear timer: the interpreter's one
     // entry does them all.
     interpreter_.RunMacro(record.ScriptText(), RunOrigin::User);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "common/hook_table.h"
+#include "common/hotkeys.h"
 #include "common/macro_library.h"
 #include "common/settings.h"
 #include "player/interpreter.h"
@@ -24,6 +25,9 @@ inline constexpr const char* MenuShown =
 inline constexpr const char* Recording =
     "A macro is currently being recorded. Another macro cannot be executed until the "
     "recording is completed.";
+inline constexpr const char* Paused =
+    "A current playback macro is in the middle of a PAUSE. Another macro cannot be executed "
+    "until the PAUSE is either cancelled or resumed.";
 }  // namespace RefusalMessage
 
 // Hot-key messages carry these bits beside the code.
@@ -59,6 +63,14 @@ class PlayerDesk {
     // The pop-up menu of a menu macro: the chosen macro number, -1 when
     // cancelled.
     virtual int ChooseFromMenu(const MacroRecord& menu) = 0;
+    // Closes the pause window as its Resume button would.
+    virtual void ResumePause() = 0;
+};
+
+// The macro whose run started last, as it was when it started.
+struct RunningMacro {
+    std::string Nickname;
+    std::uint16_t Activation = ActivationCode::None;
 };
 
 // The 721 code-used flags from the enabled hot-key macros, and the
@@ -93,6 +105,13 @@ class RunDispatch {
     void RunMacroByIndex(int n);
     // The hook library saw the end marker, or the clear timer ran out.
     void MacroEnded() { shared_.SetMacroInUse(false); }
+    // The pause window of the running macro opens and closes. While it shows
+    // the macro is not in use, so that the hook library reports the hot key
+    // that resumes it; afterwards it is as before.
+    void PauseShown();
+    void PauseClosed();
+    bool Paused() const { return paused_; }
+    const RunningMacro& Running() const { return running_; }
 
     bool MenuShown = false;
     int CurrentMacro = 0;
@@ -102,6 +121,7 @@ class RunDispatch {
     // A run is under way or about to start: nothing else may start.
     bool Busy();
     bool Refused();
+    void ResumeOrRefuse(std::uint32_t code);
     int FindScopedMacro(int code);
     void RunRecord(int n, bool systemMenusOnly);
 
@@ -112,6 +132,9 @@ class RunDispatch {
     Interpreter& interpreter_;
     PlayerDesk& desk_;
     bool starting_ = false;
+    RunningMacro running_;
+    bool paused_ = false;
+    bool inUseBeforePause_ = false;
 };
 
 }  // namespace orv

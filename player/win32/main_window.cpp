@@ -76,6 +76,12 @@ TMainWin::TMainWin() {
     host_.FamiliesSet[FamilyId::Settings] = &settingsCommands_;
     host_.FamiliesSet[FamilyId::Waits] = &waitCommands_;
     host_.FamiliesSet[FamilyId::Mail] = &mailCommands_;
+    host_.FamiliesSet[FamilyId::Dialogs] = &dialogCommands_;
+    host_.OnRepeatPrompt = [this] { return dialogs_.DoRepPrompt(); };
+    host_.OnMessage = [this](std::string_view caption, std::string_view text) {
+        dialogs_.DoAMessage(caption, text);
+    };
+    dialogs_.WorkWindow = [this] { return PauseWorkWindow(); };
     systemSettings_.OnReinstallHooks = [this] {
         for (int action : {2, 1, 4, 3}) HookCommand(action);
     };
@@ -116,6 +122,8 @@ bool TMainWin::Start(const std::string& commandLine) {
                               0, nullptr, nullptr, wc.hInstance, this);
     windows_.SetOwner(window_);
     waitSignals_.SetOwner(window_);
+    dialogs_.Owner = window_;
+    dialogs_.Dispatch = dispatch_.get();
     return window_ && FormCreate(commandLine);
 }
 
@@ -338,6 +346,7 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             closePending_ = true;
             if (state_.Running)
                 state_.AbortFlag = true;
+            dialogs_.ClosePause(false);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -512,6 +521,18 @@ void TMainWin::Close() {
     closePending_ = false;
     FormClose();
     DestroyWindow(window_);
+}
+
+void TMainWin::ResumePause() {
+    dialogs_.ClosePause(true);
+}
+
+HWND TMainWin::PauseWorkWindow() const {
+    // The window the macro last brought forward, else the one it started in.
+    const std::uint32_t window = windowCommands_.LastActivatedWindow
+                                     ? windowCommands_.LastActivatedWindow
+                                     : dispatch_->TargetWindow;
+    return window ? GetAncestor(WindowFromNumber(window), GA_ROOT) : nullptr;
 }
 
 void TMainWin::Notice(std::string_view caption, std::string_view text) {

@@ -21,11 +21,13 @@
 #include "common/win32/task_icon.h"
 #include "common/win32/window_notices.h"
 #include "player/command_line.h"
+#include "player/dialog_commands.h"
 #include "player/editor_link.h"
 #include "player/interpreter.h"
 #include "player/mail_commands.h"
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
+#include "player/win32/win32_dialogs.h"
 #include "player/win32/win32_player_host.h"
 #include "player/win32/win32_settings.h"
 #include "player/win32/win32_wait_signals.h"
@@ -95,6 +97,7 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     void SetNetTimer(bool on) override;
     void SetSyncTimer(bool on) override;
     int ChooseFromMenu(const MacroRecord& menu) override;
+    void ResumePause() override;
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -112,6 +115,7 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     void DoTaskIcon();
     HWND FindEditor();
     void ActivateMe();
+    HWND PauseWorkWindow() const;
     void FormClose();
     void Close();
 
@@ -139,6 +143,8 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     WaitCommands waitCommands_{waitSignals_, windowCommands_};
     AcceptingMailSender mailSender_;
     MailCommands mailCommands_{mailSender_};
+    Win32Dialogs dialogs_;
+    DialogCommands dialogCommands_{dialogs_};
 
     KernelHandle masterMapping_;
     std::array<KernelHandle, 3> mutexes_;

@@ -112,6 +112,10 @@ void Win32PlayerHost::CloseWaitTimer() {
 }
 
 void Win32PlayerHost::DoAMessage(std::string_view caption, std::string_view text) {
+    if (OnMessage) {
+        OnMessage(caption, text);
+        return;
+    }
     // In front of the foreground window and staying there: the player has no
     // window of its own to show it over.
     CurrentMessageBoxes().Show(

@@ -50,6 +50,8 @@ class Win32PlayerHost final : public PlayerHost {
     std::function<void(bool)> OnShowRunning;
     std::function<void()> OnStartClearTimer;
     std::function<std::uint16_t()> OnRepeatPrompt;
+    // The message window; unset: a topmost message box.
+    std::function<void(std::string_view caption, std::string_view text)> OnMessage;
     CommandFamilies FamiliesSet;
 
   private:

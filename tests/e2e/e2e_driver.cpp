@@ -279,9 +279,25 @@ LRESULT CALLBACK FakeEditor::Proc(HWND window, UINT message, WPARAM wParam, LPAR
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-std::string BoxText(HWND box) {
+namespace {
+
+BOOL CALLBACK FirstStaticText(HWND child, LPARAM found) {
+    char className[16] = {};
     char text[1024] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") != 0 || GetWindowTextA(child, text, sizeof text) == 0)
+        return TRUE;
+    *reinterpret_cast<std::string*>(found) = text;
+    return FALSE;
+}
+
+}  // namespace
+
+std::string BoxText(HWND box) {
+    // A message box's icon is a static without text; the player's message
+    // window has its text in its only label.
+    std::string text;
+    EnumChildWindows(box, FirstStaticText, reinterpret_cast<LPARAM>(&text));
     return text;
 }
 

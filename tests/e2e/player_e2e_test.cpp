@@ -151,9 +151,8 @@ TEST_F(PlayerEndToEnd, AMissingEditorIsReportedAndThePlayerRunsOn) {
     ASSERT_TRUE(player.Proc().Start(Beside("Tavrol.exe") + " \"/F" + library + "\" /EY /H"));
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Notice")); }));
-    char text[512] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    EXPECT_NE(std::string(text).find("brindel.exe is missing"), std::string::npos) << text;
+    const std::string text = BoxText(box);
+    EXPECT_NE(text.find("brindel.exe is missing"), std::string::npos) << text;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(
         WaitFor([] { return PlayerWindows() == 1 && FindWindowA("#32770", "Notice") == nullptr; }));

@@ -1,5 +1,6 @@
-// Waits, hooks and system settings of a running macro end to end: the real
-// Tavrol.exe and ORNHOOK.dll, clicks and keys from the X server.
+// Waits, pauses, run-time dialogs, hooks and system settings of a running
+// macro end to end: the real Tavrol.exe and ORNHOOK.dll, clicks and keys from
+// the X server.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -8,6 +9,7 @@
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
 #include "common/win32/registry.h"
+#include "player/run_dispatch.h"
 #include "tests/e2e/e2e_driver.h"
 #include "tests/support/win32/wait_for.h"
 
@@ -107,6 +109,41 @@ TEST_F(WaitEndToEnd, SystemSettingsChangeForTheSessionOnly) {
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, Session, "KeyboardSpeed"), "7");
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, Profile, "KeyboardDelay"), profileDelay);
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, Profile, "KeyboardSpeed"), profileSpeed);
+}
+
+// A dialog of the player by its caption, once it shows.
+HWND DialogShown(const char* caption) {
+    HWND dialog = nullptr;
+    WaitFor([&] { return (dialog = FindWindowA("#32770", caption)) != nullptr; });
+    return dialog;
+}
+
+bool Topmost(HWND window) {
+    return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+TEST_F(WaitEndToEnd, APausedMacroGoesOnOnItsOwnHotKeyOnly) {
+    StartWith({Macro("Paused", CodeOf("Ctrl+Q"), MacroKind::Global, "a<PAUSE>b"),
+               Macro("Other", CodeOf("Ctrl+E"), MacroKind::Global, "e")});
+    ASSERT_TRUE(target.Keys("key ctrl+q"));
+    HWND pause = DialogShown("Pause (Ctrl+Q)");
+    ASSERT_TRUE(pause);
+    EXPECT_TRUE(Topmost(pause));
+    EXPECT_EQ(target.Text(), "a");
+    // Not in use while paused: the hook library reports the hot keys.
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
+
+    ASSERT_TRUE(target.Keys("key ctrl+e"));
+    HWND warning = DialogShown("Warning");
+    ASSERT_TRUE(warning);
+    EXPECT_EQ(BoxText(warning), RefusalMessage::Paused);
+    PostMessageA(warning, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([] { return FindWindowA("#32770", "Warning") == nullptr; }));
+    EXPECT_TRUE(IsWindow(pause));
+
+    ASSERT_TRUE(target.Keys("key ctrl+q"));
+    ExpectText("ab");
+    EXPECT_FALSE(IsWindow(pause));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "common/hotkeys.h"
 #include "tests/common/library_fixture.h"
+#include "player/dialog_commands.h"
 #include "tests/player/recording_host.h"
 
 namespace orv {
@@ -36,12 +37,13 @@ class FakeDesk final : public PlayerDesk {
         Changed = false;
     }
     int ChooseFromMenu(const MacroRecord&) override { return MenuAnswer; }
+    void ResumePause() override { ++Resumed; }
 
     std::uint32_t Foreground = 77;
     std::string Title = "Untitled - Notepad", Program = "NOTEPAD.EXE", OtherWindow;
     std::vector<std::string> Notices, Activated;
     std::string Actions;
-    int MenuAnswer = -1;
+    int MenuAnswer = -1, Resumed = 0;
     bool Changed = false, Closing = false;
     // What the desk does on a reload, and messages it handles while it waits
     // for the modifiers to be let go.
@@ -297,6 +299,69 @@ TEST_F(RunDispatchTest, NicknamesMatchWithoutRegardToCaseAndEmptyNamesNothing) {
     EXPECT_EQ(Typed(), "");
     dispatch.RunMacroByNickname("MY MACRO");
     EXPECT_EQ(Typed(), "mine|");
+}
+
+// The pause window as the main window shows it: the keys pressed while it
+// is open, then Resume when one of them resumed the run.
+class KeysWhilePaused final : public PauseControl {
+  public:
+    KeysWhilePaused(RunDispatch& dispatch, FakeDesk& desk, const HookTable& table)
+        : dispatch_(dispatch), desk_(desk), table_(table) {}
+    bool ShowPauseWindow(ScreenPoint, std::string_view) override {
+        dispatch_.PauseShown();
+        InUseWhilePaused = table_.U8(HookAt::MacroPlaying);
+        const int before = desk_.Resumed;
+        for (std::uint32_t key : Keys) dispatch_.HotKeyPressed(key, 99);
+        dispatch_.PauseClosed();
+        return desk_.Resumed > before;
+    }
+    void MyMessage(std::string_view, std::string_view) override {}
+
+    std::vector<std::uint32_t> Keys;
+    int InUseWhilePaused = -1;
+
+  private:
+    RunDispatch& dispatch_;
+    FakeDesk& desk_;
+    const HookTable& table_;
+};
+
+TEST_F(RunDispatchTest, APausedRunResumesOnItsOwnKeyOrTheResumeMacroOnly) {
+    constexpr std::uint16_t ResumeMacroKey = 264;
+    KeysWhilePaused pause{dispatch, desk, *table};
+    DialogCommands dialogs{pause};
+    host.FamiliesSet[FamilyId::Dialogs] = &dialogs;
+    Load({Typing("Paused", CtrlQ, "a<PAUSE>b"), Typing("Other", 3, "xy")});
+    struct Case {
+        std::vector<std::uint32_t> keys;
+        std::string typed;
+        std::size_t refusals;
+    };
+    const Case cases[] = {
+        // Another macro's key is refused; the run's own key resumes it.
+        {{3, CtrlQ}, "ab|", 1},
+        // Caps Lock was on at the key: switched back once.
+        {{CtrlQ | CapsLockBit}, "a[20]b|", 0},
+        {{ResumeMacroKey}, "ab|", 0},
+        // Never resumed: the pause window's Abort ends the run.
+        {{3 | MacroNumberBit, 3}, "a|", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        host.Trace.clear();
+        desk.Notices.clear();
+        pause.Keys = c.keys;
+        dispatch.HotKeyPressed(CtrlQ, 55);
+        EXPECT_EQ(Typed(), c.typed);
+        EXPECT_EQ(desk.Notices,
+                  std::vector<std::string>(c.refusals, std::string(RefusalMessage::Paused)));
+        EXPECT_FALSE(dispatch.Paused());
+        // Not in use while paused, so the hook library reports the keys;
+        // in use again until the end marker comes back.
+        EXPECT_EQ(pause.InUseWhilePaused, 0);
+        EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 1);
+        dispatch.MacroEnded();
+    }
 }
 
 }  // namespace
