@@ -131,7 +131,10 @@ void MacroListModel::FillList(std::vector<ListMacro> macros, std::uint32_t filte
         std::erase_if(macros, [filter](const ListMacro& m) { return m.CategoryId != filter; });
     std::vector<std::pair<SortKey, ListMacro>> keyed;
     keyed.reserve(macros.size());
-    for (ListMacro& m : macros) keyed.emplace_back(KeyOf(m, sort), std::move(m));
+    // Whatever the caller read from the settings, only true orders index the
+    // rank tables.
+    const SortSettings checked = CheckedSortSettings(sort.Primary, sort.Activation, sort.Scope);
+    for (ListMacro& m : macros) keyed.emplace_back(KeyOf(m, checked), std::move(m));
     // Equal keys keep the macros' own order.
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

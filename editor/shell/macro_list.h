@@ -38,7 +38,8 @@ std::string ScopeColumnText(std::int16_t kind, std::string_view scopeText);
 // Grid row r (1..) shows macro RowMacro(r); row 0 is the header.
 class MacroListModel {
   public:
-    // Takes the macros of category filter (0: all), in the sort order.
+    // Takes the macros of category filter (0: all), in the sort order (an
+    // order that is no permutation counts as the default).
     void FillList(std::vector<ListMacro> macros, std::uint32_t filter, const SortSettings& sort);
 
     bool Empty() const { return rows_.empty(); }

@@ -64,9 +64,9 @@ void TMainWin::DoCaption() {
 }
 
 void TMainWin::FillList() {
-    SortSettings sort = CheckedSortSettings(
-        settings_.PrimarySort.str(), settings_.ActivationSort.str(), settings_.ScopeSort.str());
-    list_.FillList(ListMacrosOf(settings_, table_), 0, sort);
+    list_.FillList(
+        ListMacrosOf(settings_, table_), 0,
+        {settings_.PrimarySort.str(), settings_.ActivationSort.str(), settings_.ScopeSort.str()});
     MyGrid.SetRowCount(list_.RowCount());
     Repaint(MyGrid);
 }

@@ -72,6 +72,10 @@ TEST(MacroListOrder, FollowsTheThreeSortSettings) {
           Macro(2, ActivationCode::None, MacroKind::Global, "A")},
          {"213", "12345", "12345"},
          {2, 1}},
+        {"hand-edited orders read as the defaults",
+         EveryActivation,
+         {"9", "12", "1124"},
+         {6, 2, 3, 1, 4, 5}},
     };
     for (const OrderRow& row : rows)
         EXPECT_EQ(Order(row.macros, row.sort), row.expected) << row.name;
