@@ -33,10 +33,13 @@ TEST(EditorStartUp, WithoutTheExactSwitchTheEditorRefusesAndEnds) {
     for (const char* params : {"", " -pej", " /RH1234"}) {
         Process editor;
         ASSERT_TRUE(editor.Start(Beside("Brindel.exe") + params));
+        // The box exists a moment before its text does.
         HWND box = nullptr;
-        ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "")) != nullptr; }))
-            << params;
-        EXPECT_EQ(BoxText(box), NotViaPlayerMessage) << params;
+        EXPECT_TRUE(WaitFor([&] {
+            box = FindWindowA("#32770", "");
+            return box && BoxText(box) == NotViaPlayerMessage;
+        })) << params;
+        ASSERT_NE(box, nullptr) << params;
         EXPECT_EQ(EditorWindow(), nullptr);
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(editor.WaitExit(10000)) << params;
