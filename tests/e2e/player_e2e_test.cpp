@@ -19,6 +19,7 @@
 #include "tests/e2e/e2e_driver.h"
 #include "tests/support/win32/wait_for.h"
 #include "common/win32/window_numbers.h"
+#include "common/win32/system_routines.h"
 
 namespace orv::e2e {
 namespace {
@@ -148,7 +149,16 @@ TEST_F(PlayerEndToEnd, EscapeEndsARunningMacro) {
 TEST_F(PlayerEndToEnd, AMissingEditorIsReportedAndThePlayerRunsOn) {
     library =
         WriteLibrary("e2e_editor.ORN", {Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "m")});
-    ASSERT_TRUE(player.Proc().Start(Beside("Tavrol.exe") + " \"/F" + library + "\" /EY /H"));
+    // A copy of the player in a folder of its own, where no editor lies beside it.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::filesystem::path alone = std::filesystem::path(temp) / "e2e_no_editor";
+    std::filesystem::create_directories(alone);
+    for (const char* file : {"Tavrol.exe", "ORNHOOK.dll"})
+        std::filesystem::copy_file(std::filesystem::path(ProgramDir()) / file, alone / file,
+                                   std::filesystem::copy_options::overwrite_existing);
+    ASSERT_TRUE(player.Proc().Start("\"" + (alone / "Tavrol.exe").string() + "\" \"/F" + library +
+                                    "\" /EY /H"));
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Notice")); }));
     const std::string text = BoxText(box);

@@ -1,0 +1,45 @@
+#include "editor/shell/editor_library.h"
+
+#include "common/files.h"
+#include "common/message_boxes.h"
+
+namespace orv {
+
+namespace {
+
+long long RecordsIn(const std::string& path) {
+    FilePtr f = OpenFile(path, "rb");
+    return f ? FileSize(f.get()) / static_cast<long long>(MacroRecord::Size) : -1;
+}
+
+}  // namespace
+
+bool EditorLibrary::ReadCurrentRecord(int n, MacroRecord& out) {
+    if (library_.ReadMacroRecord(n, out))
+        return true;
+    long long records = RecordsIn(settings_.MacroFiles[0].str());
+    bool gone = records >= 0 && (n < 1 || n > records);
+    CurrentMessageBoxes().Show("Error",
+                               gone ? LibraryMessage::NoSuchMacro : LibraryMessage::ReadFailed,
+                               MsgStyle::Ok | MsgStyle::IconError);
+    return false;
+}
+
+bool EditorLibrary::AppendMacro(MacroRecord& record) {
+    if (!library_.AppendMacroRecord(record))
+        return false;
+    UpNumKeys(table_, hooks_, notices_);
+    return true;
+}
+
+bool EditorLibrary::SwitchLibrary(const std::string& fileName) {
+    const std::string oldName = settings_.MacroFiles[0].str();
+    settings_.MacroFiles[0] = fileName;
+    if (library_.LoadMacroFile(fileName, true))
+        return true;
+    settings_.MacroFiles[0] = oldName;
+    library_.LoadMacroFile(oldName, true);
+    return false;
+}
+
+}  // namespace orv

@@ -1,0 +1,37 @@
+// The editor's operations on its macro library that must leave the file, the
+// hook library and the player in step even when the file fails them.
+#pragma once
+
+#include <string>
+
+#include "common/macro_library.h"
+
+namespace orv {
+
+class EditorLibrary {
+  public:
+    EditorLibrary(MacroLibrary& library, SettingsBlock& settings, HookTable& table,
+                  HookLibrary& hooks, ProgramNotices& notices)
+        : library_(library), settings_(settings), table_(table), hooks_(hooks), notices_(notices) {}
+
+    // Reads macro n for a change. A failure says why and leaves out as it was,
+    // so no caller saves a stale record over macro n.
+    bool ReadCurrentRecord(int n, MacroRecord& out);
+
+    // Appends record as the last macro; only once it is written does the new
+    // count reach the hook library and the player.
+    bool AppendMacro(MacroRecord& record);
+
+    // Makes fileName the current library. One that cannot be loaded is not
+    // kept: the old library is loaded back and "Current File" stays.
+    bool SwitchLibrary(const std::string& fileName);
+
+  private:
+    MacroLibrary& library_;
+    SettingsBlock& settings_;
+    HookTable& table_;
+    HookLibrary& hooks_;
+    ProgramNotices& notices_;
+};
+
+}  // namespace orv

@@ -1,0 +1,77 @@
+#include "editor/shell/quick_info.h"
+
+#include <cmath>
+
+#include "common/hotkeys.h"
+#include "editor/shell/schedule_text.h"
+
+namespace orv {
+
+namespace {
+
+void SetActivation(const MacroRecord& m, QuickInfoTexts& info) {
+    switch (m.ActivationCode) {
+        case ActivationCode::None:
+            info.ActivationCaption = "None";
+            break;
+        case ActivationCode::WindowTitle:
+            info.ActivationCaption = "Window Title:";
+            info.ActivationValue = m.ScopeText.str();
+            break;
+        case ActivationCode::Scheduled:
+            info.ActivationCaption = "Timed Macro:";
+            info.ActivationValue = GetSched(m);
+            break;
+        case ActivationCode::Cueword:
+            info.ActivationCaption = "Cueword:";
+            info.ActivationValue = m.CuewordText.str();
+            break;
+        default:
+            info.ActivationCaption = "Hot Key:";
+            info.ActivationValue = IsHotKeyCode(m.ActivationCode) ? KeyName(m.ActivationCode) : "";
+    }
+}
+
+// Day numbers of 0001-01-01 and 9999-12-31: beyond them (or NaN) a stored
+// value is no date and cannot be taken apart.
+constexpr DateTime FirstDate = -693593, LastDateEnd = 2958466;
+
+}  // namespace
+
+std::string QuickInfoScopeText(const MacroRecord& m) {
+    switch (m.MacroKind) {
+        case MacroKind::Global:
+            return "GLOBAL";
+        case MacroKind::PopupMenu:
+            return "Popup Menu";
+        case MacroKind::System:
+            return "SYSTEM";
+        default:
+            break;
+    }
+    std::string word = m.MacroKind == MacroKind::Window ? "Window" : "Program";
+    std::string match = m.ScopeMatch == 1 ? " (Top Most Only)" : " (If Running)";
+    return m.ScopeText.str() + " \"" + word + "\"" + match;
+}
+
+QuickInfoTexts QuickInfoOf(const MacroRecord& m) {
+    QuickInfoTexts info;
+    SetActivation(m, info);
+    info.Nickname = m.Nickname.str();
+    info.Scope = QuickInfoScopeText(m);
+    info.Active = m.Enabled ? "Yes" : "No";
+    info.ShowScript = m.MacroKind != MacroKind::PopupMenu && m.MacroKind != MacroKind::System;
+    if (info.ShowScript)
+        info.Script = m.ScriptText();
+    return info;
+}
+
+std::string LastModifiedText(DateTime changed,
+                             const std::function<std::string(const DateTimeParts&)>& format) {
+    const std::string lead = "Last Modified On ";
+    if (!std::isfinite(changed) || changed < FirstDate || changed >= LastDateEnd)
+        return lead + "(unknown)";
+    return lead + format(DecodeDateTime(changed));
+}
+
+}  // namespace orv

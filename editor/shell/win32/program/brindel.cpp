@@ -1,0 +1,65 @@
+// Brindel.exe: the editor. Only the player starts it, with "-PEJ" and its own
+// window after "/RH"; a second editor ends without a word.
+#include <windows.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/hook_library.h"
+#include "common/macro_library.h"
+#include "common/message_boxes.h"
+#include "common/settings.h"
+#include "common/ui/win32/form.h"
+#include "common/win32/hook_client.h"
+#include "common/win32/kernel_objects.h"
+#include "common/win32/private_profile_store.h"
+#include "common/win32/system_routines.h"
+#include "common/win32/win32_message_boxes.h"
+#include "editor/shell/launch_guard.h"
+#include "editor/shell/player_link.h"
+#include "editor/shell/win32/main_window.h"
+#include "editor/shell/win32/win32_player_port.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    using namespace orv;
+    const std::vector<std::string> args(__argv + 1, __argv + __argc);
+    switch (DecideLaunch(args, RunningMarkerExists(RunningMarkerName))) {
+        case LaunchDecision::Refuse:
+            MessageBoxA(nullptr, NotViaPlayerMessage, "", MB_OK);
+            return 0;
+        case LaunchDecision::Quit:
+            return 0;
+        case LaunchDecision::Run:
+            break;
+    }
+    // A marker that cannot be made does not stop the editor.
+    KernelHandle marker;
+    bool alreadyThere =
+        CreateRunningMarker(RunningMarkerName, marker) == MarkerResult::AlreadyThere;
+    if (AfterMarkerCreated(alreadyThere) == LaunchDecision::Quit)
+        return 0;
+
+    Win32MessageBoxes boxes;
+    SetCurrentMessageBoxes(&boxes);
+    const std::string programDir = ProgramDir();
+    auto settings = std::make_unique<SettingsBlock>();
+    auto table = std::make_unique<HookTable>();
+    PrivateProfileStore store;
+    Configs configs(store, *settings, programDir);
+    configs.LoadConfig();
+    OrnHookLibrary hooks;
+    Win32PlayerPort port;
+    PlayerNotices notices(port, PlayerWindowOf(args));
+    MacroLibrary library(LibraryOwner::Editor, *settings, *table, hooks, notices, programDir);
+    library.LoadMacroFile(settings->MacroFiles[0].str(), true);
+    RefreshEverythingFromHookLibrary(hooks, *table);
+    {
+        TMainWin main(*settings, *table, library, configs, notices);
+        main.Show();
+        Application::Run();
+    }
+    SetCurrentMessageBoxes(nullptr);
+    return 0;
+}

@@ -1,0 +1,69 @@
+// The real Brindel.exe: only the player's switch starts it, and only once.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/win32/kernel_objects.h"
+#include "editor/shell/launch_guard.h"
+#include "tests/e2e/e2e_driver.h"
+#include "tests/support/win32/wait_for.h"
+
+namespace orv::e2e {
+namespace {
+
+using testing::WaitFor;
+
+HWND EditorWindow() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND w, LPARAM l) -> BOOL {
+            char caption[256] = {};
+            GetWindowTextA(w, caption, sizeof caption);
+            if (std::string(caption).starts_with("Orvane Editor (")) {
+                *reinterpret_cast<HWND*>(l) = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST(EditorStartUp, WithoutTheExactSwitchTheEditorRefusesAndEnds) {
+    for (const char* params : {"", " -pej", " /RH1234"}) {
+        Process editor;
+        ASSERT_TRUE(editor.Start(Beside("Brindel.exe") + params));
+        // The box exists a moment before its text does.
+        HWND box = nullptr;
+        EXPECT_TRUE(WaitFor([&] {
+            box = FindWindowA("#32770", "");
+            return box && BoxText(box) == NotViaPlayerMessage;
+        })) << params;
+        ASSERT_NE(box, nullptr) << params;
+        EXPECT_EQ(EditorWindow(), nullptr);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(editor.WaitExit(10000)) << params;
+    }
+}
+
+TEST(EditorStartUp, ASecondEditorEndsQuietlyAndTheFirstShowsTheList) {
+    {
+        // Another editor's marker: this one ends without a window.
+        KernelHandle other;
+        ASSERT_EQ(CreateRunningMarker(RunningMarkerName, other), MarkerResult::Created);
+        Process second;
+        ASSERT_TRUE(second.Start(Beside("Brindel.exe") + " -PEJ /RH0"));
+        EXPECT_TRUE(second.WaitExit(5000));
+        EXPECT_EQ(EditorWindow(), nullptr);
+    }
+    Process editor;
+    ASSERT_TRUE(editor.Start(Beside("Brindel.exe") + " -PEJ /RH0"));
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (window = EditorWindow()) != nullptr; }));
+    // As the player ends it: no settings are written then.
+    PostMessageA(window, WM_QUIT, 10, 0);
+    EXPECT_TRUE(editor.WaitExit(10000));
+}
+
+}  // namespace
+}  // namespace orv::e2e

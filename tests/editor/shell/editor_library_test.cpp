@@ -1,0 +1,72 @@
+#include "editor/shell/editor_library.h"
+
+#include <filesystem>
+
+#include "tests/common/library_fixture.h"
+
+namespace orv {
+namespace {
+
+using testing::LibraryTest;
+
+class EditorLibraryTest : public LibraryTest {
+  protected:
+    EditorLibraryTest() {
+        WriteLibrary({Ordinary("One", 10), Ordinary("Two", 11)});
+        EXPECT_TRUE(library.LoadMacroFile(LibraryPath(), false));
+        notices.Posted.clear();
+    }
+    EditorLibrary editor{library, *settings, *table, *hooks, notices};
+};
+
+TEST_F(EditorLibraryTest, AFailedReadSaysWhyAndLeavesTheBufferAlone) {
+    MacroRecord out = Ordinary("Stale", 12);
+    ASSERT_TRUE(editor.ReadCurrentRecord(2, out));
+    EXPECT_EQ(out.Nickname, "Two");
+
+    // Five system macros were added on load: 7 is the last, 8 is gone.
+    out = Ordinary("Stale", 12);
+    boxes.Expect(LibraryMessage::NoSuchMacro, MsgResult::Ok, "Error");
+    EXPECT_FALSE(editor.ReadCurrentRecord(table->MacroCount() + 1, out));
+    std::filesystem::remove(LibraryPath());
+    boxes.Expect(LibraryMessage::ReadFailed, MsgResult::Ok, "Error");
+    EXPECT_FALSE(editor.ReadCurrentRecord(1, out));
+    EXPECT_EQ(out.Nickname, "Stale");
+}
+
+TEST_F(EditorLibraryTest, TheCountIsHandedOverOnlyAfterTheAppend) {
+    const int count = table->MacroCount();
+    MacroRecord added = Ordinary("Three", 13);
+    ASSERT_TRUE(editor.AppendMacro(added));
+    EXPECT_EQ(table->MacroCount(), count + 1);
+    EXPECT_EQ(hooks->Master.MacroCount(), count + 1);
+    EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{20, count + 1}, {6, 8}}));
+    EXPECT_EQ(FileNicknames().back(), "Three");
+
+    notices.Posted.clear();
+    std::filesystem::remove(LibraryPath());
+    boxes.Expect(LibraryMessage::SaveFailed);
+    EXPECT_FALSE(editor.AppendMacro(added));
+    EXPECT_EQ(table->MacroCount(), count + 1);
+    EXPECT_EQ(hooks->Master.MacroCount(), count + 1);
+    EXPECT_TRUE(notices.Posted.empty());
+}
+
+TEST_F(EditorLibraryTest, ALibraryThatCannotBeLoadedDoesNotBecomeCurrent) {
+    const std::string old = LibraryPath();
+    const int count = table->MacroCount();
+    boxes.Expect(LibraryMessage::CreateFailed);
+    EXPECT_FALSE(editor.SwitchLibrary(InFolder(folder, "missing\\folder/NEW.ORN")));
+    EXPECT_EQ(LibraryPath(), old);
+    EXPECT_EQ(table->MacroCount(), count);
+    EXPECT_EQ(hooks->Master.MacroCount(), count);
+    EXPECT_EQ(settings->Nickname[1], "One");
+
+    const std::string other = InFolder(folder, "OTHER.ORN");
+    EXPECT_TRUE(editor.SwitchLibrary(other));
+    EXPECT_EQ(LibraryPath(), other);
+    EXPECT_EQ(table->MacroCount(), 5) << "a new library holds the system macros";
+}
+
+}  // namespace
+}  // namespace orv
