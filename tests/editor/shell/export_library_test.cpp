@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "common/files.h"
 #include "common/side_files.h"
 #include "common/string_routines.h"
@@ -19,28 +17,15 @@ using testing::ScriptedMessageBoxes;
 class ExportTest : public ::testing::Test {
   protected:
     ExportTest() {
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        library.Path = InFolder(folder, "ORVAN.ORN");
+        library.Path = folder / "ORVAN.ORN";
         for (int n = 1; n <= 10; ++n)
             library.Records.push_back(Macro("m" + std::to_string(n), 30000));
         EXPECT_TRUE(ReplaceFileContents(library.Path, LibraryBytes));
     }
-    ~ExportTest() override { std::filesystem::remove_all(folder); }
-
-    std::vector<MacroRecord> Exported() const {
-        std::vector<MacroRecord> records;
-        std::string bytes = ReadWholeFile(target).value_or("");
-        EXPECT_EQ(bytes.size() % MacroRecord::Size, 0u);
-        for (std::size_t at = 0; at + MacroRecord::Size <= bytes.size(); at += MacroRecord::Size)
-            records.push_back(MacroRecord::Decode(ConstRecordBytes<MacroRecord::Size>(
-                reinterpret_cast<const std::uint8_t*>(bytes.data()) + at, MacroRecord::Size)));
-        return records;
-    }
 
     const std::string LibraryBytes = "the open library";
-    std::string folder = (std::filesystem::path(::testing::TempDir()) / "orvexport").string();
-    std::string target = InFolder(folder, "OUT.ORN");
+    testing::TempFolder folder;
+    std::string target = folder / "OUT.ORN";
     testing::MemoryLibrary library;
     ScriptedMessageBoxes boxes;
 };
@@ -53,7 +38,7 @@ TEST_F(ExportTest, PopupMenuKeepsTheMembersExportedWithIt) {
 
     ASSERT_TRUE(ExportMacros({7, 9, 10}, target, library));
 
-    std::vector<MacroRecord> out = Exported();
+    std::vector<MacroRecord> out = testing::RecordsOf(ReadWholeFile(target).value_or(""));
     ASSERT_EQ(out.size(), 3u);
     EXPECT_EQ(out[0].Nickname, "m7");
     EXPECT_EQ(out[1].Nickname, "m9");
@@ -61,8 +46,7 @@ TEST_F(ExportTest, PopupMenuKeepsTheMembersExportedWithIt) {
 }
 
 TEST_F(ExportTest, OpenLibraryAndItsSideFilesAreRefused) {
-    std::string lowerCase = folder + "/" + "orvan.orn";
-    const std::vector<std::string> refused = {lowerCase, CategoryFileName(library.Path),
+    const std::vector<std::string> refused = {folder / "orvan.orn", CategoryFileName(library.Path),
                                               RemapFileName(library.Path),
                                               SyncFileName(library.Path)};
     for (const std::string& name : refused) {
@@ -81,7 +65,7 @@ TEST_F(ExportTest, FailureLeavesAnEarlierExportAsItWas) {
     EXPECT_EQ(ReadWholeFile(target), "earlier export");
 
     boxes.Expect(ExportMessage::CreateFailed, MsgResult::Ok, "Error");
-    EXPECT_FALSE(ExportMacros({7}, InFolder(InFolder(folder, "missing"), "OUT.ORN"), library));
+    EXPECT_FALSE(ExportMacros({7}, InFolder(folder / "missing", "OUT.ORN"), library));
     EXPECT_EQ(ReadWholeFile(library.Path), LibraryBytes);
 }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "tests/editor/shell/memory_library.h"
@@ -19,25 +17,14 @@ const DateTime Now = EncodeDateTime(2026, 3, 4, 10, 30, 0);
 
 class OwnFileImport : public ::testing::Test {
   protected:
-    OwnFileImport() {
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    ~OwnFileImport() override { std::filesystem::remove_all(folder); }
-
     // Writes the records as an own macro file named name.
     std::string OwnFile(const std::string& name, const std::vector<MacroRecord>& records) {
-        std::string bytes(records.size() * MacroRecord::Size, '\0');
-        for (std::size_t k = 0; k < records.size(); ++k)
-            records[k].Encode(RecordBytes<MacroRecord::Size>(
-                reinterpret_cast<std::uint8_t*>(bytes.data()) + k * MacroRecord::Size,
-                MacroRecord::Size));
-        std::string path = InFolder(folder, name);
-        EXPECT_TRUE(ReplaceFileContents(path, bytes));
+        std::string path = folder / name;
+        EXPECT_TRUE(ReplaceFileContents(path, testing::RecordFileBytes(records)));
         return path;
     }
 
-    std::string folder = (std::filesystem::path(::testing::TempDir()) / "orvimport").string();
+    testing::TempFolder folder;
     testing::MemoryLibrary library;
     ScriptedMessageBoxes boxes;
 };
@@ -121,9 +108,9 @@ TEST_F(OwnFileImport, KindsByTheFileNameEnding) {
     EXPECT_EQ(ImportKindOf("a.CUW"), ImportKind::Cueword);
     EXPECT_EQ(ImportKindOf("ORN"), std::nullopt);
     boxes.Expect(ImportMessage::WrongType, MsgResult::Ok, "Error");
-    EXPECT_FALSE(OpenImportSource(InFolder(folder, "list.txt")));
+    EXPECT_FALSE(OpenImportSource(folder / "list.txt"));
     boxes.Expect(ImportMessage::OpenFailed, MsgResult::Ok, "Error");
-    EXPECT_FALSE(OpenImportSource(InFolder(folder, "missing.cuw")));
+    EXPECT_FALSE(OpenImportSource(folder / "missing.cuw"));
 }
 
 }  // namespace

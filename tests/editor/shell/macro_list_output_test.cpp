@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "tests/editor/shell/memory_library.h"
@@ -86,13 +84,6 @@ TEST(MacroListing, LinesOfOneMacro) {
     }
 }
 
-TEST(MacroListing, ScheduleAndIconAloneChooseNothing) {
-    OutputChoices c = Only(&OutputChoices::Schedule);
-    c.Icon = true;
-    EXPECT_FALSE(c.AnythingChosen());
-    EXPECT_TRUE(Only(&OutputChoices::Text).AnythingChosen());
-}
-
 TEST(MacroListing, ActivationAndScopeTextsOfThePrintAndThePickLists) {
     MacroRecord cueword = Macro("Sig", ActivationCode::Cueword);
     cueword.CuewordText = "sig";
@@ -108,16 +99,12 @@ TEST(MacroListing, ActivationAndScopeTextsOfThePrintAndThePickLists) {
 class ListingFile : public ::testing::Test {
   protected:
     ListingFile() {
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        library.Path = InFolder(folder, "ORVAN.ORN");
+        library.Path = folder / "ORVAN.ORN";
         library.Records = {Macro("First", ActivationCode::None),
                            Macro("Second", ActivationCode::None)};
     }
-    ~ListingFile() override { std::filesystem::remove_all(folder); }
-
-    std::string folder = (std::filesystem::path(::testing::TempDir()) / "orvlisting").string();
-    std::string target = InFolder(folder, "LIST.TXT");
+    testing::TempFolder folder;
+    std::string target = folder / "LIST.TXT";
     testing::MemoryLibrary library;
     ScriptedMessageBoxes boxes;
     OutputChoices names = Only(&OutputChoices::Name);
@@ -132,11 +119,11 @@ TEST_F(ListingFile, ListsTheRowsShowingAMacroInTheirOrder) {
 TEST_F(ListingFile, FailuresAreReportedAndNothingIsReplaced) {
     ASSERT_TRUE(ReplaceFileContents(library.Path, "library"));
     boxes.Expect(OutputMessage::OpenLibrary, MsgResult::Ok, "Error");
-    EXPECT_FALSE(WriteMacroListing(InFolder(folder, "orvan.ovc"), {1}, library, names, Schedule));
+    EXPECT_FALSE(WriteMacroListing(folder / "orvan.ovc", {1}, library, names, Schedule));
 
     boxes.Expect(OutputMessage::CreateFailed, MsgResult::Ok, "Error");
-    EXPECT_FALSE(WriteMacroListing(InFolder(InFolder(folder, "missing"), "LIST.TXT"), {1}, library,
-                                   names, Schedule));
+    EXPECT_FALSE(
+        WriteMacroListing(InFolder(folder / "missing", "LIST.TXT"), {1}, library, names, Schedule));
 
     ASSERT_TRUE(ReplaceFileContents(target, "earlier list"));
     library.Unreadable = {2};

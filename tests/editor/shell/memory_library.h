@@ -1,10 +1,14 @@
 // An open library held in memory, with records that can be made unreadable.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "common/files.h"
 #include "editor/shell/library_view.h"
 
 namespace orv::testing {
@@ -38,6 +42,44 @@ inline MacroRecord Macro(const std::string& nickname, std::uint16_t activation,
     r.Enabled = 1;
     r.IconName = "MAIN";
     return r;
+}
+
+// A fresh folder of the test's own, removed afterwards.
+class TempFolder {
+  public:
+    TempFolder()
+        : path_((std::filesystem::path(::testing::TempDir()) /
+                 ("orvshell_" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+                    .string()) {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path_); }
+
+    std::string operator/(std::string_view name) const { return InFolder(path_, name); }
+
+  private:
+    std::string path_;
+};
+
+// Macro records as a macro file holds them, and back.
+inline std::string RecordFileBytes(const std::vector<MacroRecord>& records) {
+    std::string bytes(records.size() * MacroRecord::Size, '\0');
+    for (std::size_t k = 0; k < records.size(); ++k)
+        records[k].Encode(RecordBytes<MacroRecord::Size>(
+            reinterpret_cast<std::uint8_t*>(bytes.data()) + k * MacroRecord::Size,
+            MacroRecord::Size));
+    return bytes;
+}
+
+inline std::vector<MacroRecord> RecordsOf(const std::string& bytes) {
+    EXPECT_EQ(bytes.size() % MacroRecord::Size, 0u);
+    std::vector<MacroRecord> records;
+    for (std::size_t at = 0; at + MacroRecord::Size <= bytes.size(); at += MacroRecord::Size)
+        records.push_back(MacroRecord::Decode(ConstRecordBytes<MacroRecord::Size>(
+            reinterpret_cast<const std::uint8_t*>(bytes.data()) + at, MacroRecord::Size)));
+    return records;
 }
 
 }  // namespace orv::testing
