@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "common/hotkeys.h"
 #include "common/message_boxes.h"
 #include "common/string_routines.h"
 #include "editor/shell/imported_record.h"
