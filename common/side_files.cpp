@@ -1,10 +1,19 @@
 #include "common/side_files.h"
 
+#include <algorithm>
+#include <array>
+
 #include "common/string_routines.h"
 
 namespace orv {
 
 namespace {
+
+std::string SameSeparators(std::string_view path) {
+    std::string s(path);
+    std::ranges::replace(s, '/', '\\');
+    return s;
+}
 
 std::string ReplaceOrnEnding(std::string_view library, std::string_view extension) {
     constexpr std::string_view Orn = ".ORN";
@@ -29,6 +38,15 @@ std::string SyncFileName(std::string_view library) {
     if (SameTextAscii(name, library))
         name = std::string(library) + ".MAS";
     return name;
+}
+
+bool IsLibraryOrSideFile(std::string_view path, std::string_view library) {
+    const std::string target = SameSeparators(path);
+    const std::array<std::string, 4> guarded = {std::string(library), CategoryFileName(library),
+                                                RemapFileName(library), SyncFileName(library)};
+    return std::ranges::any_of(guarded, [&](const std::string& name) {
+        return SameTextAscii(SameSeparators(name), target);
+    });
 }
 
 }  // namespace orv

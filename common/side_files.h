@@ -16,4 +16,8 @@ std::string RemapFileName(std::string_view library);
 // that would be the library's own name, "MAS" is appended after a dot.
 std::string SyncFileName(std::string_view library);
 
+// True when path names the library or one of its side files: both full
+// paths, compared without regard to case or to the kind of separator.
+bool IsLibraryOrSideFile(std::string_view path, std::string_view library);
+
 }  // namespace orv

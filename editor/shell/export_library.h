@@ -1,0 +1,31 @@
+// Chosen macros of the open library written to a new macro file. The new file
+// is written whole under a temporary name and then renamed, and it may never be
+// the open library or one of its side files.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "editor/shell/library_view.h"
+
+namespace orv {
+
+namespace ExportMessage {
+inline constexpr const char* NothingSelected =
+    "No Hot Key Macros have been selected for exporting.";
+inline constexpr const char* CreateFailed = "Unable to create export file.";
+inline constexpr const char* Complete = "Export Complete";
+inline constexpr const char* OpenLibrary =
+    "The open macro file and its side files cannot be export files.  Please choose a different "
+    "file.";
+inline constexpr const char* ReadFailed =
+    "A chosen macro could not be read from the macro file.  Nothing was exported.";
+}  // namespace ExportMessage
+
+// Writes the macros numbered in selected, in that order, to target (a full
+// path); a pop-up menu keeps the members exported with it, renumbered. Shows
+// what went wrong, or "Export Complete"; false leaves target as it was.
+bool ExportMacros(const std::vector<int>& selected, const std::string& target,
+                  const LibraryView& library);
+
+}  // namespace orv

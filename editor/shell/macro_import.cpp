@@ -1,0 +1,228 @@
+#include "editor/shell/macro_import.h"
+
+#include <algorithm>
+#include <string>
+
+#include "common/files.h"
+#include "common/hotkeys.h"
+#include "common/message_boxes.h"
+#include "common/settings.h"
+#include "common/string_routines.h"
+#include "editor/shell/foreign_records.h"
+#include "editor/shell/popup_renumbering.h"
+
+namespace orv {
+
+namespace {
+
+constexpr std::size_t HookScopeLength = 20;
+
+std::size_t RecordSize(ImportKind kind) {
+    switch (kind) {
+        case ImportKind::Dravel:
+            return DravelMacroRecord::Size;
+        case ImportKind::Cueword:
+            return CuewordImportRecord::Size;
+        default:
+            return MacroRecord::Size;
+    }
+}
+
+// The whole records of an import file.
+class RecordFile {
+  public:
+    RecordFile(std::string bytes, std::size_t recordSize)
+        : bytes_(std::move(bytes)), recordSize_(recordSize) {}
+
+    int Count() const { return static_cast<int>(bytes_.size() / recordSize_); }
+
+    template <std::size_t Size>
+    ConstRecordBytes<Size> At(int position) const {
+        return ConstRecordBytes<Size>(
+            reinterpret_cast<const std::uint8_t*>(bytes_.data()) + position * Size, Size);
+    }
+
+  private:
+    std::string bytes_;
+    std::size_t recordSize_;
+};
+
+std::optional<RecordFile> ReadRecordFile(const ImportSource& source) {
+    std::optional<std::string> bytes = ReadWholeFile(source.FileName);
+    if (!bytes) {
+        CurrentMessageBoxes().Show("Error", ImportMessage::OpenFailed,
+                                   MsgStyle::Ok | MsgStyle::IconError);
+        return std::nullopt;
+    }
+    return RecordFile(std::move(*bytes), RecordSize(source.Kind));
+}
+
+std::optional<ImportEntry> EntryAt(const RecordFile& file, ImportKind kind, int position) {
+    ImportEntry entry;
+    switch (kind) {
+        case ImportKind::Own: {
+            MacroRecord r = MacroRecord::Decode(file.At<MacroRecord::Size>(position));
+            if (r.MacroKind == MacroKind::System)
+                return std::nullopt;
+            entry = {r.Nickname.str(),    r.MacroKind,
+                     r.ActivationCode,    r.ScopeText.str().substr(0, HookScopeLength),
+                     r.CuewordText.str(), position};
+            break;
+        }
+        case ImportKind::Dravel: {
+            auto r = DravelMacroRecord::Decode(file.At<DravelMacroRecord::Size>(position));
+            entry = {r.Nickname.str(),
+                     static_cast<std::int16_t>(r.MacroKind),
+                     r.ActivationCode,
+                     r.Title.str().substr(0, HookScopeLength),
+                     "",
+                     position};
+            break;
+        }
+        case ImportKind::Cueword: {
+            auto r = CuewordImportRecord::Decode(file.At<CuewordImportRecord::Size>(position));
+            entry = {"", MacroKind::Global, ActivationCode::Cueword, "", r.Cueword.str(), position};
+            break;
+        }
+    }
+    return entry;
+}
+
+// An own pop-up menu's members among the macros imported with it: number
+// before + the member's place among the chosen entries.
+std::optional<int> ImportedNumber(const ImportSource& source, const std::vector<int>& chosen,
+                                  int numberBefore, int member) {
+    for (std::size_t k = 0; k < chosen.size(); ++k) {
+        if (source.Entries[static_cast<std::size_t>(chosen[k])].Position + 1 != member)
+            continue;
+        int number = numberBefore + static_cast<int>(k) + 1;
+        return number < MaxMacros ? std::optional(number) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<MacroRecord> BuildRecord(const ImportSource& source, const RecordFile& file,
+                                       const std::vector<int>& chosen, int numberBefore,
+                                       const ImportEntry& entry, DateTime now, bool& trayMenu) {
+    switch (source.Kind) {
+        case ImportKind::Dravel:
+            return ImportedFromDravel(
+                DravelMacroRecord::Decode(file.At<DravelMacroRecord::Size>(entry.Position)), now);
+        case ImportKind::Cueword:
+            return ImportedFromCueword(
+                CuewordImportRecord::Decode(file.At<CuewordImportRecord::Size>(entry.Position)),
+                now);
+        default:
+            break;
+    }
+    MacroRecord record = MacroRecord::Decode(file.At<MacroRecord::Size>(entry.Position));
+    if (record.MacroKind == MacroKind::PopupMenu) {
+        trayMenu = trayMenu || record.CuewordText.str().starts_with('Y');
+        RenumberPopupMembers(
+            record, [&](int m) { return ImportedNumber(source, chosen, numberBefore, m); });
+    }
+    return record;
+}
+
+}  // namespace
+
+std::optional<ImportKind> ImportKindOf(std::string_view fileName) {
+    const std::string ending =
+        UpperAscii(fileName.substr(fileName.size() - std::min<std::size_t>(4, fileName.size())));
+    if (ending == ".ORN")
+        return ImportKind::Own;
+    if (ending == ".DR2")
+        return ImportKind::Dravel;
+    if (ending == ".CUW")
+        return ImportKind::Cueword;
+    return std::nullopt;
+}
+
+std::optional<ImportSource> OpenImportSource(const std::string& fileName) {
+    std::optional<ImportKind> kind = ImportKindOf(fileName);
+    if (!kind) {
+        CurrentMessageBoxes().Show("Error", ImportMessage::WrongType,
+                                   MsgStyle::Ok | MsgStyle::IconError);
+        return std::nullopt;
+    }
+    ImportSource source{fileName, *kind, {}};
+    std::optional<RecordFile> file = ReadRecordFile(source);
+    if (!file)
+        return std::nullopt;
+    for (int position = 0; position < file->Count(); ++position)
+        if (std::optional<ImportEntry> entry = EntryAt(*file, *kind, position))
+            source.Entries.push_back(std::move(*entry));
+    return source;
+}
+
+ImportChoice CheckImportChoice(const ImportSource& source, const std::vector<int>& chosen,
+                               const std::vector<std::uint16_t>& activations) {
+    ImportChoice choice;
+    bool exclusions = false;
+    for (int line : chosen) {
+        const ImportEntry& entry = source.Entries.at(static_cast<std::size_t>(line));
+        bool clashes = false;
+        if ((entry.Kind == MacroKind::Global || entry.Kind == MacroKind::PopupMenu) &&
+            IsHotKeyCode(entry.Activation)) {
+            for (std::uint16_t held : activations) {
+                if (held != entry.Activation)
+                    continue;
+                CurrentMessageBoxes().Show("Warning",
+                                           "A Global Hot Key for " + KeyName(entry.Activation) +
+                                               " already exists.  This macro will not be imported.",
+                                           MsgStyle::Ok | MsgStyle::IconWarning);
+                clashes = true;
+            }
+        }
+        if (clashes)
+            exclusions = true;
+        else
+            choice.Chosen.push_back(line);
+    }
+    if (choice.Chosen.empty()) {
+        CurrentMessageBoxes().Show("Error", ImportMessage::NothingChosen,
+                                   MsgStyle::Ok | MsgStyle::IconError);
+        return choice;
+    }
+    const int excess = static_cast<int>(activations.size() + choice.Chosen.size()) - MaxMacros;
+    if (excess > 0) {
+        CurrentMessageBoxes().Show("Warning",
+                                   "The maximum capacity of macros per file will be exceeded. The "
+                                   "last " +
+                                       std::to_string(excess) +
+                                       " macros selected will not be imported.",
+                                   MsgStyle::Ok | MsgStyle::IconWarning);
+        exclusions = true;
+    }
+    choice.Proceed = !exclusions || CurrentMessageBoxes().Show(
+                                        "Warning", ImportMessage::ContinueWithExclusions,
+                                        MsgStyle::YesNo | MsgStyle::IconWarning) == MsgResult::Yes;
+    return choice;
+}
+
+ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& chosen,
+                           LibraryView& library, DateTime now) {
+    ImportOutcome outcome;
+    std::optional<RecordFile> file = ReadRecordFile(source);
+    if (!file)
+        return outcome;
+    const int numberBefore = library.MacroCount();
+    for (int line : chosen) {
+        if (library.MacroCount() >= MaxMacros)
+            break;
+        const ImportEntry& entry = source.Entries.at(static_cast<std::size_t>(line));
+        // The file may have shrunk since it was listed.
+        if (entry.Position >= file->Count())
+            continue;
+        std::optional<MacroRecord> record =
+            BuildRecord(source, *file, chosen, numberBefore, entry, now, outcome.TrayMenu);
+        if (!record)
+            continue;
+        if (!library.Append(*record))
+            break;
+        ++outcome.Added;
+    }
+    return outcome;
+}
+
+}  // namespace orv

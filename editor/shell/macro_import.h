@@ -1,0 +1,77 @@
+// Import of macros from a macro file of this program (".ORN"), of the sibling
+// product (".DR2") or a Cueword file (".CUW"): the listed entries of the file
+// and the macros appended for the chosen ones.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/date_time.h"
+#include "editor/shell/library_view.h"
+
+namespace orv {
+
+enum class ImportKind { Own = 1, Dravel = 2, Cueword = 3 };
+
+namespace ImportMessage {
+inline constexpr const char* WrongType =
+    "Improper file type selected.  Please choose a different file.";
+inline constexpr const char* OpenFailed = "Unable to open import file.";
+inline constexpr const char* NothingChosen =
+    "No macros are flagged for import.  Click on the macros you wish to import.";
+inline constexpr const char* ContinueWithExclusions =
+    "One or macro were flagged to be excluded from the import.  Continue import anyway?";
+}  // namespace ImportMessage
+
+// The kind named by the file's last four characters in any case.
+std::optional<ImportKind> ImportKindOf(std::string_view fileName);
+
+// One listed macro of the import file.
+struct ImportEntry {
+    std::string Nickname;
+    std::int16_t Kind = 0;
+    std::uint16_t Activation = 0;
+    std::string ScopeText;  // the first 20 characters
+    std::string Cueword;
+    int Position = 0;  // 0-based record position in the file
+};
+
+struct ImportSource {
+    std::string FileName;
+    ImportKind Kind = ImportKind::Own;
+    // Every listable record; an own file's system macros are left out.
+    std::vector<ImportEntry> Entries;
+};
+
+// The listable records of the file; nothing (with its message) when the file
+// is of no known kind or cannot be read.
+std::optional<ImportSource> OpenImportSource(const std::string& fileName);
+
+struct ImportChoice {
+    std::vector<int> Chosen;  // what stays chosen
+    bool Proceed = false;     // false: the dialog stays open
+};
+
+// The checks before an import: a chosen global or pop-up macro whose hot key
+// a macro of the library (activations, in file order) already has is
+// deselected with a warning per holder; the lines past the library's room are
+// named; the user confirms any exclusion.
+ImportChoice CheckImportChoice(const ImportSource& source, const std::vector<int>& chosen,
+                               const std::vector<std::uint16_t>& activations);
+
+struct ImportOutcome {
+    int Added = 0;
+    // An imported pop-up menu has its own tray icon.
+    bool TrayMenu = false;
+};
+
+// Appends the macros of the chosen entries (indexes into Entries, in list
+// order) while the library has room. A pop-up menu of an own file keeps the
+// members imported with it, renumbered to their new places.
+ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& chosen,
+                           LibraryView& library, DateTime now);
+
+}  // namespace orv

@@ -1,0 +1,138 @@
+#include "editor/shell/macro_list_output.h"
+
+#include "common/files.h"
+#include "common/hotkeys.h"
+#include "common/message_boxes.h"
+#include "common/side_files.h"
+
+namespace orv {
+
+namespace {
+
+constexpr std::string_view LineEnd = "\r\n";
+
+void ShowError(const char* text) {
+    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+std::string IconLine(const MacroRecord& record) {
+    if (record.MacroKind == MacroKind::System)
+        return "Icon: (None)";
+    if (record.IconName == "MAIN")
+        return "Icon: (Default Icon)";
+    if (record.IconName == "MENU")
+        return "Icon: (Default Menu Icon)";
+    return "Icon: " + record.IconName.str();
+}
+
+// The scope of a window or program macro: its text and whether it must be
+// the top-most window, in the wording of the listing or the print.
+std::string ScopedText(const MacroRecord& record, std::string_view topMost,
+                       std::string_view anyWindow) {
+    std::string text = record.MacroKind == MacroKind::Window ? "Window: " : "Program: ";
+    return text + record.ScopeText.str() +
+           std::string(record.ScopeMatch == 1 ? topMost : anyWindow);
+}
+
+std::string ScopeLine(const MacroRecord& record) {
+    switch (record.MacroKind) {
+        case MacroKind::Global:
+            return "Scope: GLOBAL";
+        case MacroKind::System:
+            return "Scope: SYSTEM";
+        case MacroKind::PopupMenu:
+            return "Scope: Popup Menu";
+        default:
+            return ScopedText(record, ", Top Most Only", ", If Active");
+    }
+}
+
+bool HasScriptText(const MacroRecord& record) {
+    return record.MacroKind != MacroKind::PopupMenu && record.MacroKind != MacroKind::System;
+}
+
+}  // namespace
+
+std::string ActivationText(const MacroRecord& record, ActivationStyle style) {
+    switch (record.ActivationCode) {
+        case ActivationCode::None:
+            return "None";
+        case ActivationCode::WindowTitle:
+            return "Window Title";
+        case ActivationCode::Scheduled:
+            return "Timed Macro";
+        case ActivationCode::Cueword:
+            return (style == ActivationStyle::PickList ? "" : "Cueword: ") +
+                   record.CuewordText.str();
+        default:
+            return (style == ActivationStyle::Listing ? "Hot Key: " : "") +
+                   KeyName(record.ActivationCode);
+    }
+}
+
+std::string PrintScopeText(const MacroRecord& record) {
+    switch (record.MacroKind) {
+        case MacroKind::Global:
+            return "GLOBAL";
+        case MacroKind::PopupMenu:
+            return "Popup Menu";
+        case MacroKind::System:
+            return "SYSTEM";
+        case MacroKind::Window:
+        case MacroKind::Program:
+            return ScopedText(record, " (Top Most Only)", " (If Running)");
+        default:
+            return {};
+    }
+}
+
+std::string ListingOfMacro(const MacroRecord& record, const OutputChoices& choices,
+                           const ScheduleDescription& schedule) {
+    std::string text;
+    auto line = [&](const std::string& s) {
+        text += s;
+        text += LineEnd;
+    };
+    if (choices.Icon)
+        line(IconLine(record));
+    if (choices.HotKey)
+        line(ActivationText(record, ActivationStyle::Listing));
+    if (choices.Name)
+        line("Name: " + record.Nickname.str());
+    if (choices.Window)
+        line(ScopeLine(record));
+    if (choices.Schedule && record.ActivationCode == ActivationCode::Scheduled)
+        line("Schedule: " + schedule(record));
+    if (choices.Text && HasScriptText(record))
+        line("Text: " + record.ScriptText());
+    line("");
+    return text;
+}
+
+bool WriteMacroListing(const std::string& target, const std::vector<int>& rows,
+                       const LibraryView& library, const OutputChoices& choices,
+                       const ScheduleDescription& schedule) {
+    if (IsLibraryOrSideFile(target, library.FileName())) {
+        ShowError(OutputMessage::OpenLibrary);
+        return false;
+    }
+    std::string contents;
+    for (int n : rows) {
+        if (n < 1 || n > library.MacroCount())
+            continue;
+        MacroRecord record;
+        // A record that cannot be read would be listed with another's values.
+        if (!library.Read(n, record)) {
+            ShowError(OutputMessage::CreateFailed);
+            return false;
+        }
+        contents += ListingOfMacro(record, choices, schedule);
+    }
+    if (!ReplaceFileContents(target, contents)) {
+        ShowError(OutputMessage::CreateFailed);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace orv

@@ -1,0 +1,116 @@
+#include "editor/shell/text_import.h"
+
+#include "common/hotkeys.h"
+#include "common/message_boxes.h"
+#include "common/settings.h"
+#include "common/string_routines.h"
+#include "editor/shell/imported_record.h"
+
+namespace orv {
+
+namespace {
+
+constexpr std::size_t LongestLine = MaxScriptLength + 1;
+
+// Reads the file line by line as the system's text files read.
+class LineReader {
+  public:
+    explicit LineReader(std::string_view contents) : rest_(contents) {}
+
+    bool AtEnd() const { return rest_.empty(); }
+
+    std::string Next() {
+        std::size_t end = rest_.find_first_of("\r\n");
+        std::string_view line = rest_.substr(0, end);
+        if (end == std::string_view::npos) {
+            rest_ = {};
+        } else {
+            std::size_t breakSize = rest_.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+            rest_.remove_prefix(end + breakSize);
+        }
+        if (line.size() > LongestLine)
+            return std::string(line.substr(0, MaxScriptLength)) + line.back();
+        return std::string(line);
+    }
+
+  private:
+    std::string_view rest_;
+};
+
+bool IsHeader(std::string_view line) {
+    return line.starts_with(ItemHeader);
+}
+
+std::optional<int> HotKeyNamed(std::string_view keys) {
+    const std::string wanted = UpperAscii(keys);
+    for (int code = 0; code < HotKeyCount; ++code)
+        if (UpperAscii(KeyName(code)) == wanted)
+            return code;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<TextItem>> ReadTextItems(std::string_view contents) {
+    LineReader reader(contents);
+    std::string header = reader.Next();
+    if (!IsHeader(header))
+        return std::nullopt;
+    std::vector<TextItem> items;
+    while (!header.empty()) {
+        TextItem item;
+        item.Keys = header.substr(ItemHeader.size());
+        header.clear();
+        if (!reader.AtEnd())
+            item.Nickname = reader.Next();
+        bool first = true;
+        while (!reader.AtEnd()) {
+            std::string line = reader.Next();
+            if (IsHeader(line)) {
+                header = std::move(line);
+                break;
+            }
+            if (!first)
+                item.Text += "\r\n";
+            item.Text += line;
+            first = false;
+        }
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+MacroRecord TextItemRecord(const TextItem& item, DateTime now) {
+    MacroRecord record = NewImportedRecord(now);
+    record.Nickname = item.Nickname;
+    if (std::optional<int> code = HotKeyNamed(item.Keys))
+        record.ActivationCode = static_cast<std::uint16_t>(*code);
+    else
+        StoreImportedCueword(record, item.Keys);
+    StoreImportedText(record, item.Text);
+    return record;
+}
+
+int ImportTextItems(std::string_view contents, LibraryView& library, DateTime now) {
+    std::optional<std::vector<TextItem>> items = ReadTextItems(contents);
+    if (!items) {
+        CurrentMessageBoxes().Show("Error", TextImportMessage::WrongFormat,
+                                   MsgStyle::Ok | MsgStyle::IconError);
+        return 0;
+    }
+    int added = 0;
+    for (const TextItem& item : *items) {
+        if (library.MacroCount() >= MaxMacros) {
+            CurrentMessageBoxes().Show("Error", LibraryMessage::LibraryFull,
+                                       MsgStyle::Ok | MsgStyle::IconError);
+            break;
+        }
+        MacroRecord record = TextItemRecord(item, now);
+        if (!library.Append(record))
+            break;
+        ++added;
+    }
+    return added;
+}
+
+}  // namespace orv
