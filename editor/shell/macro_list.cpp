@@ -7,6 +7,7 @@
 #include "common/hotkeys.h"
 #include "common/macro_record.h"
 #include "common/string_routines.h"
+#include "editor/shell/activation_text.h"
 
 namespace orv {
 
@@ -92,20 +93,7 @@ std::vector<ListMacro> ListMacrosOf(const SettingsBlock& settings, const HookTab
 }
 
 std::string ActivationText(const ListMacro& m) {
-    if (IsHotKeyCode(m.Activation))
-        return KeyName(m.Activation);
-    switch (m.Activation) {
-        case ActivationCode::Scheduled:
-            return "Timed Macro";
-        case ActivationCode::Cueword:
-            return m.CuewordText;
-        case ActivationCode::None:
-            return "None";
-        case ActivationCode::WindowTitle:
-            return "Window Title";
-        default:
-            return "";
-    }
+    return ActivationText(m.Activation, m.CuewordText, ActivationStyle::PickList);
 }
 
 std::string ScopeColumnText(std::int16_t kind, std::string_view scopeText) {

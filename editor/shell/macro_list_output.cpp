@@ -54,20 +54,7 @@ bool HasScriptText(const MacroRecord& record) {
 }  // namespace
 
 std::string ActivationText(const MacroRecord& record, ActivationStyle style) {
-    switch (record.ActivationCode) {
-        case ActivationCode::None:
-            return "None";
-        case ActivationCode::WindowTitle:
-            return "Window Title";
-        case ActivationCode::Scheduled:
-            return "Timed Macro";
-        case ActivationCode::Cueword:
-            return (style == ActivationStyle::PickList ? "" : "Cueword: ") +
-                   record.CuewordText.str();
-        default:
-            return (style == ActivationStyle::Listing ? "Hot Key: " : "") +
-                   KeyName(record.ActivationCode);
-    }
+    return ActivationText(record.ActivationCode, record.CuewordText.str(), style);
 }
 
 std::string PrintScopeText(const MacroRecord& record) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/macro_record.h"
+#include "editor/shell/activation_text.h"
 #include "editor/shell/library_view.h"
 
 namespace orv {
@@ -19,11 +20,6 @@ inline constexpr const char* OpenLibrary =
     "The open macro file and its side files cannot hold the macro list.  Please choose a "
     "different file.";
 }  // namespace OutputMessage
-
-// Where an activation is shown: the export and import lists name a Cueword
-// bare, the print puts "Cueword: " before it, the listing also puts
-// "Hot Key: " before a key's name.
-enum class ActivationStyle { PickList, Print, Listing };
 
 std::string ActivationText(const MacroRecord& record, ActivationStyle style);
 
