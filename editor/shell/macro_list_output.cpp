@@ -1,6 +1,7 @@
 #include "editor/shell/macro_list_output.h"
 
 #include "common/files.h"
+#include "common/hotkeys.h"
 #include "common/message_boxes.h"
 #include "common/side_files.h"
 
