@@ -53,6 +53,10 @@ bool RunDispatch::Busy() {
     return starting_ || interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying);
 }
 
+bool RunDispatch::CanStartRun() {
+    return !Busy() && !Refused();
+}
+
 bool RunDispatch::Refused() {
     if (MenuShown) {
         desk_.Notice(RefusalMessage::Caption, RefusalMessage::MenuShown);
@@ -62,13 +66,17 @@ bool RunDispatch::Refused() {
         desk_.Notice(RefusalMessage::Caption, RefusalMessage::Recording);
         return true;
     }
+    if (Paused) {
+        desk_.Notice(RefusalMessage::Caption, RefusalMessage::Paused);
+        return true;
+    }
     return false;
 }
 
 void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
     // A key that arrives while a macro plays (the run pumps messages) must
     // neither start a second run nor disturb the state of the first.
-    if (Busy() || Refused())
+    if (!CanStartRun())
         return;
     if (code & MacroNumberBit) {
         RunHotKeyMacro(static_cast<int>(code & 0x0FFF));
@@ -202,7 +210,7 @@ void RunDispatch::RunMacroByNickname(std::string_view nickname) {
     for (int i = 1; i <= table_.EntryCount() && !match; ++i)
         if (UpperAscii(settings_.Nickname[i].str()) == wanted)
             match = i;
-    if (!match || Refused() || Busy())
+    if (!match || !CanStartRun())
         return;
     RunMacroByIndex(match);
 }

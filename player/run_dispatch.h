@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/hook_table.h"
 #include "common/macro_library.h"
@@ -24,6 +25,9 @@ inline constexpr const char* MenuShown =
 inline constexpr const char* Recording =
     "A macro is currently being recorded. Another macro cannot be executed until the "
     "recording is completed.";
+inline constexpr const char* Paused =
+    "A current playback macro is in the middle of a PAUSE. Another macro cannot be executed "
+    "until the PAUSE is either cancelled or resumed.";
 }  // namespace RefusalMessage
 
 // Hot-key messages carry these bits beside the code.
@@ -39,6 +43,14 @@ class PlayerDesk {
     virtual std::uint32_t ForegroundWindow() = 0;
     virtual std::string WindowTitle(std::uint32_t window) = 0;
     virtual std::string ForegroundProgram() = 0;
+    // The file name of the program a window belongs to, as the system gives
+    // it; empty when its process cannot be asked.
+    virtual std::string ProgramOfWindow(std::uint32_t window) = 0;
+    // The file names of every running program, as the system gives them.
+    virtual std::vector<std::string> RunningProgramNames() = 0;
+    // Backspace pressed and released so many times, the player's messages
+    // handled after each, then a short pause so the window catches up.
+    virtual void SendBackspaces(int count) = 0;
     // Brings forward a window whose title holds the text / a running program
     // whose name holds it; false when there is none.
     virtual bool ActivateWindow(std::string_view titlePart) = 0;
@@ -93,8 +105,13 @@ class RunDispatch {
     void RunMacroByIndex(int n);
     // The hook library saw the end marker, or the clear timer ran out.
     void MacroEnded() { shared_.SetMacroInUse(false); }
+    // The one gate of every run the user asks for: none while a run is under
+    // way (silently); none while a menu shows, a capture runs or a macro is
+    // paused (the user is told why).
+    bool CanStartRun();
 
     bool MenuShown = false;
+    bool Paused = false;
     int CurrentMacro = 0;
     std::uint32_t TargetWindow = 0;
 
