@@ -164,10 +164,22 @@ void Cuewords::RunCuewordMacro(const Candidate& picked, const std::string& prefi
     shared_.SetMacroInUse(true);
     if (settings_.CuewordRemove[i] != KeepTypedWord) {
         const std::size_t typedExtra = settings_.UseSuffix ? 1 : prefix.size();
-        desk_.SendBackspaces(static_cast<int>(picked.typedWord.size() + typedExtra));
+        EraseTyped(picked.typedWord.size() + typedExtra);
     }
     if (!interpreter_.RunMacro(CuewordScript(i, record, picked.typedWord), RunOrigin::User))
         shared_.SetMacroInUse(false);
+}
+
+// Backspaces, with the messages handled after each, then a short pause so
+// that the window has caught up before the text comes.
+void Cuewords::EraseTyped(std::size_t count) {
+    Playback& play = interpreter_.Play();
+    for (std::size_t n = 0; n < count; ++n) {
+        play.PostVKey(Backspace, false);
+        play.PostVKey(Backspace, true);
+        play.Host().PumpMessages();
+    }
+    play.PauseForNoSpeed(0.1);
 }
 
 // The macro's text, its first letter a capital when the Cueword's was typed

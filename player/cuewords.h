@@ -53,6 +53,7 @@ class Cuewords {
     std::optional<std::string> TypedCueword(int i, const std::string& prefix) const;
     const Candidate* PickByScope(const std::vector<Candidate>& candidates);
     void RunCuewordMacro(const Candidate& picked, const std::string& prefix);
+    void EraseTyped(std::size_t count);
     std::string CuewordScript(int i, const MacroRecord& record, const std::string& typedWord) const;
 
     const SettingsBlock& settings_;

@@ -46,11 +46,8 @@ class PlayerDesk {
     // The file name of the program a window belongs to, as the system gives
     // it; empty when its process cannot be asked.
     virtual std::string ProgramOfWindow(std::uint32_t window) = 0;
-    // The file names of every running program, as the system gives them.
+    // The file names of every running program.
     virtual std::vector<std::string> RunningProgramNames() = 0;
-    // Backspace pressed and released so many times, the player's messages
-    // handled after each, then a short pause so the window catches up.
-    virtual void SendBackspaces(int count) = 0;
     // Brings forward a window whose title holds the text / a running program
     // whose name holds it; false when there is none.
     virtual bool ActivateWindow(std::string_view titlePart) = 0;

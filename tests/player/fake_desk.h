@@ -18,11 +18,6 @@ class FakeDesk final : public PlayerDesk {
     std::string ForegroundProgram() override { return Program; }
     std::string ProgramOfWindow(std::uint32_t) override { return Program; }
     std::vector<std::string> RunningProgramNames() override { return Running; }
-    void SendBackspaces(int count) override {
-        Backspaces += count;
-        if (OnBackspaces)
-            OnBackspaces();
-    }
     bool ActivateWindow(std::string_view part) override {
         Activated.emplace_back(part);
         return Title.find(part) != std::string::npos || OtherWindow == part;
@@ -44,13 +39,12 @@ class FakeDesk final : public PlayerDesk {
     std::uint32_t Foreground = 77;
     std::string Title = "Untitled - Notepad", Program = "NOTEPAD.EXE", OtherWindow;
     std::vector<std::string> Notices, Activated, Running;
-    int Backspaces = 0;
     std::string Actions;
     int MenuAnswer = -1;
     bool Changed = false, Closing = false;
     // What the desk does on a reload, and messages it handles while it waits
     // for the modifiers to be let go.
-    std::function<void()> OnReload, OnWait, OnBackspaces;
+    std::function<void()> OnReload, OnWait;
 };
 
 }  // namespace orv::testing
