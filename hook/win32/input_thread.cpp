@@ -11,6 +11,7 @@
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
 #include "hook/win32/system_key_state.h"
+#include "hook/win32/watcher.h"
 
 namespace orv {
 namespace {
@@ -173,8 +174,11 @@ void SetRole(HookRole role, bool on) {
         case HookRole::Swap:
             r.remap = on;
             break;
-        // The window-activation watcher keeps only its handle so far.
         case HookRole::Watcher:
+            if (on)
+                StartWatcher();
+            else
+                StopWatcher();
             break;
     }
 }

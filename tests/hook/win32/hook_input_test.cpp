@@ -349,6 +349,64 @@ TEST_F(HookInput, ARemapTypesItsCharacterOnce) {
     Keys("key a", "ax");
 }
 
+// Starts the peer program beside this one; its handle, or null.
+HANDLE StartPeer(const std::string& arguments) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path(self);
+    path = path.substr(0, path.find_last_of('\\') + 1) + "ornhook_peer.exe";
+    return testing::StartProcess("\"" + path + "\" " + arguments);
+}
+
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+TEST_F(HookInput, TypingReachesTheCuewordsAndTheWatcherReportsWindowsAndPrograms) {
+    table->SetU8(HookAt::CuewordsExist, 1);
+    table->SetMacroCount(1);
+    library.HandOver(HookSection::Keys, *table);
+    library.HandOver(HookSection::NumKeys, *table);
+    const std::int32_t watcher = OrnHookCBT();
+    ASSERT_NE(watcher, 0);
+    // Each report as "kind:character", in the order they came.
+    auto cuewordReports = [&] {
+        std::string reports;
+        for (const Posted& p : player->posted)
+            if (p.message == WM_USER + 6)
+                reports += std::to_string(p.wParam) + ":" + static_cast<char>(p.lParam) + " ";
+        return reports;
+    };
+    Keys("type aB1", "aB1x");
+    ASSERT_TRUE(WaitFor([&] {
+        return cuewordReports().find("0:a 0:B 0:1 0:x ") != std::string::npos;
+    })) << cuewordReports();
+
+    HWND beta = CreateWindowA("EDIT", "Beta Pad", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 80, 300,
+                              100, nullptr, nullptr, nullptr, nullptr);
+    player->posted.clear();
+    ASSERT_TRUE(Xdotool(beta, "type b"));
+    ASSERT_TRUE(WaitFor([&] { return TextOf(beta) == "b"; }));
+    ASSERT_TRUE(WaitFor([&] { return cuewordReports() == std::string("1:") + '\0' + " 0:b "; }))
+        << "the reset comes first: " << cuewordReports();
+    ASSERT_TRUE(WaitFor([&] {
+        const std::vector<WPARAM> activated = player->Of(WM_USER + 7);
+        return std::find(activated.begin(), activated.end(), Handle(beta)) != activated.end();
+    }));
+    DestroyWindow(beta);
+
+    player->posted.clear();
+    HANDLE peer = StartPeer("stay 2500");
+    ASSERT_NE(peer, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return !player->Of(WM_USER + 13).empty(); }))
+        << "a program started and nothing was reported";
+    WaitForSingleObject(peer, 20000);
+    CloseHandle(peer);
+    EXPECT_EQ(OrnUnHook(watcher), 1);
+}
+
 TEST_F(HookInput, UnhookingRestoresNormalInput) {
     EXPECT_EQ(OrnUnHook(keyboard), 1);
     EXPECT_EQ(OrnUnHook(keyboard), 0) << "a handle unhooks once";
