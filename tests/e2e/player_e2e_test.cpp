@@ -206,7 +206,8 @@ TEST_F(PlayerEndToEnd, AKeyStillHeldAfterAReloadRunsTheMacroOfTheFreshLibrary) {
         library);
     SyncRecord changed{.Counter = 5, .State = 2};
     std::string record(SyncRecord::Size, '\0');
-    changed.Encode(std::span(reinterpret_cast<std::uint8_t*>(record.data()), record.size()));
+    changed.Encode(RecordBytes<SyncRecord::Size>(reinterpret_cast<std::uint8_t*>(record.data()),
+                                                 SyncRecord::Size));
     ASSERT_TRUE(ReplaceFileContents(SyncFileName(library), record));
     // The user lets go of Ctrl but still holds Q (which repeats) while the
     // library reloads.
