@@ -1,4 +1,4 @@
-// Cuewords and window activation end to end: the real player and hook
+// Cuewords end to end: the real player and hook
 // library, words typed through the X server into a target's edit control.
 #include <gtest/gtest.h>
 
@@ -62,21 +62,6 @@ TEST_F(CuewordsEndToEnd, WithASuffixTheCuewordStandsAloneAndTheSuffixFollows) {
     Type(target, "x b t w space", "xbtw ");
     target.Clear();
     Type(target, "b t w space", "by the way ");
-}
-
-TEST_F(CuewordsEndToEnd, AWindowComingToTheFrontRunsTheMacroOfItsTitle) {
-    Target alpha, beta;
-    ASSERT_TRUE(alpha.Start("Alpha Pad"));
-    ASSERT_TRUE(beta.Start("Beta Pad"));
-    ASSERT_TRUE(alpha.Focus());
-    StartWith(
-        {Macro("Greet Beta", ActivationCode::WindowTitle, MacroKind::Window, "hi", "Beta Pad")});
-    ASSERT_TRUE(beta.Focus());
-    EXPECT_TRUE(WaitFor([&] { return beta.Text() == "hi"; })) << "\"" << beta.Text() << "\"";
-    EXPECT_EQ(alpha.Text(), "");
-    const std::vector<std::uint8_t> master = MasterTable();
-    ASSERT_FALSE(master.empty());
-    EXPECT_EQ(GetShortString(master, HookAt::ForegroundProgram, 250), "E2E_TARGET.EXE");
 }
 
 }  // namespace
