@@ -10,9 +10,6 @@ constexpr std::size_t WaitClick = HookAt::WaitClick;
 constexpr std::size_t WaitKey = HookAt::WaitClick + 1;
 constexpr std::size_t WaitText = HookAt::WaitClick + 2;
 constexpr std::size_t WaitProcessed = HookAt::WaitClick + 3;
-// WM_USER+16's kinds: a character, or the text typed so far no longer counts.
-constexpr std::uint32_t TextCharacter = 0;
-constexpr std::uint32_t TextReset = 1;
 
 std::uint32_t PlayerWindow(ConstBytes t) {
     return GetU32(t, HookAt::PlayerWindow);
@@ -25,6 +22,13 @@ std::uint32_t SecondWindow(ConstBytes t) {
 bool IsModifier(std::uint16_t vk) {
     return vk == VirtualKey::Shift || vk == VirtualKey::Control || vk == VirtualKey::Menu ||
            vk == VirtualKey::LeftWin;
+}
+
+// Keys that move the caret or edit around it: what was typed before them is
+// no longer the text before the caret.
+bool IsCaretKey(std::uint16_t vk) {
+    return (vk >= VirtualKey::PageUp && vk <= VirtualKey::PageUp + 7) || vk == VirtualKey::Insert ||
+           vk == VirtualKey::Delete;
 }
 
 bool CodeUsed(ConstBytes t, int code) {
@@ -55,8 +59,17 @@ InputDecision Posting(std::uint32_t window, std::uint32_t message, std::uint32_t
                       bool focus = false) {
     InputDecision d;
     d.swallow = true;
-    d.post = {window, message, wParam, focus};
+    d.Add({window, message, wParam, focus});
     return d;
+}
+
+// The first input after an idle period tells the player once: the idle
+// seconds the library counts go back to 0, so the next input finds none.
+void ReportIdleOver(InputDecision& d, Bytes table) {
+    if (table[HookAt::IdleMacroExists] == 0 || GetI32(table, HookAt::IdleSeconds) <= 0)
+        return;
+    PutI32(table, HookAt::IdleSeconds, 0);
+    d.Add({PlayerWindow(table), HookMessage::IdleOver});
 }
 
 }  // namespace
@@ -85,8 +98,7 @@ KeyCombination InputDecider::Held() const {
     return k;
 }
 
-InputDecision InputDecider::OnKey(const KeyEvent& event, ConstBytes table,
-                                  const std::uint8_t* swaps) {
+InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std::uint8_t* swaps) {
     const std::uint16_t vk = TrackedKey(event.vk);
     const bool repeat = !event.up && down_[vk];
     down_[vk] = !event.up;
@@ -105,7 +117,9 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, ConstBytes table,
         if (!repeat)
             capsLock_ = !capsLock_;
         if (!repeat && roles.hotKeys && haveTable)
-            d.post = {PlayerWindow(table), HookMessage::CapsLock, capsLock_ ? 1u : 0u};
+            d.Add({PlayerWindow(table), HookMessage::CapsLock, capsLock_ ? 1u : 0u});
+        if (haveTable && !event.injectedByPlayer)
+            ReportIdleOver(d, table);
         return d;
     }
     if (roles.hotKeys && haveTable) {
@@ -119,14 +133,32 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, ConstBytes table,
     }
     if (!d.swallow && roles.remap && !event.injectedByPlayer)
         d = Remap(vk, swaps);
-    // The user's own keys only: the macro's typing never ends its waits.
-    if (roles.hotKeys && haveTable && !event.injectedByPlayer && !repeat && d.post.window == 0)
-        d.post = WaitReport(vk, focusChanged, table);
+    // The user's own keys only: the macro's typing never ends its waits, nor
+    // is it taken for a Cueword.
+    if (roles.hotKeys && haveTable && !event.injectedByPlayer && d.postCount == 0) {
+        // A swallowed key types nothing; a remapped one types its replacement.
+        Typing typing{.reset = focusChanged};
+        if (!d.swallow || d.typeInstead != 0)
+            typing = TypingOf(vk, focusChanged);
+        if (d.typeInstead != 0)
+            typing.character = d.typeInstead;
+        ReportToWait(d, vk, repeat, typing, table);
+        ReportToCuewords(d, typing, table);
+    }
+    if (haveTable && !event.injectedByPlayer)
+        ReportIdleOver(d, table);
     swallowedKeys_[vk] = d.swallow;
     return d;
 }
 
-InputDecision InputDecider::OnButton(const ButtonEvent& event, ConstBytes table) {
+InputDecision InputDecider::OnPointerMoved(bool injectedByPlayer, Bytes table) const {
+    InputDecision d;
+    if (!injectedByPlayer && table.size() >= HookTable::Size)
+        ReportIdleOver(d, table);
+    return d;
+}
+
+InputDecision InputDecider::OnButton(const ButtonEvent& event, Bytes table) {
     InputDecision d;
     if (event.button < 1 || event.button > 3)
         return d;
@@ -139,9 +171,16 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, ConstBytes table)
         KeyCombination keys = Held();
         keys.mouse = event.button;
         d = Confirmed(keys, false, table);
-        if (d.post.window == 0 && table[WaitClick] != 0)
-            d.post = {PlayerWindow(table), HookMessage::ClickSeen, event.button};
+        if (d.postCount == 0 && table[WaitClick] != 0)
+            d.Add({PlayerWindow(table), HookMessage::ClickSeen, event.button});
+        // A click may move the caret: the text typed before it stops counting.
+        if (!d.swallow) {
+            ReportToWait(d, 0, false, {.reset = true}, table);
+            ReportToCuewords(d, {.reset = true}, table);
+        }
     }
+    if (!event.injectedByPlayer && table.size() >= HookTable::Size)
+        ReportIdleOver(d, table);
     swallowedButtons_[event.button] = d.swallow;
     return d;
 }
@@ -204,27 +243,64 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
                     static_cast<std::uint32_t>(code) | (capsLock_ ? CapsLockOnBit : 0u), true);
     }
     if (repeat)
-        d.post = {};
+        d.postCount = 0;
     d.maskModifiers = d.swallow && !repeat && (keys.alt || keys.win);
     return d;
 }
 
-HookPost InputDecider::WaitReport(std::uint16_t vk, bool focusChanged, ConstBytes table) const {
-    const std::uint32_t player = PlayerWindow(table);
-    if (table[WaitKey] != 0)
-        return {player, HookMessage::KeySeen, vk};
-    if (table[WaitText] == 0 || IsModifier(vk))
-        return {};
+InputDecider::Typing InputDecider::TypingOf(std::uint16_t vk, bool focusChanged) const {
+    // Text typed elsewhere is not the text before the caret.
+    Typing t{.reset = focusChanged};
+    if (IsModifier(vk))
+        return t;
     const KeyCombination held = Held();
-    // Text typed elsewhere, or a shortcut, is not the text the macro waits for.
-    if (focusChanged || held.ctrl || held.alt || held.win)
-        return {player, HookMessage::WaitTextChar, TextReset};
-    const std::uint8_t typed = vk == VirtualKey::Backspace
-                                   ? static_cast<std::uint8_t>(VirtualKey::Backspace)
-                                   : layout.Character(vk, held.shift, capsLock_);
-    if (typed == 0)
-        return {};
-    return {player, HookMessage::WaitTextChar, TextCharacter, false, typed};
+    // A shortcut or a caret move: the text typed so far is left behind.
+    if (held.ctrl || held.alt || held.win || IsCaretKey(vk)) {
+        t.reset = true;
+        return t;
+    }
+    switch (vk) {
+        case VirtualKey::Backspace:
+        case VirtualKey::Tab:
+        case VirtualKey::Return:
+            t.character = static_cast<std::uint8_t>(vk);
+            break;
+        default:
+            t.character = layout.Character(vk, held.shift, capsLock_);
+    }
+    return t;
+}
+
+void InputDecider::ReportToWait(InputDecision& d, std::uint16_t vk, bool repeat,
+                                const Typing& typing, ConstBytes table) const {
+    const std::uint32_t player = PlayerWindow(table);
+    if (table[WaitKey] != 0) {
+        if (vk != 0 && !repeat)
+            d.Add({player, HookMessage::KeySeen, vk});
+        return;
+    }
+    if (table[WaitText] == 0)
+        return;
+    if (typing.reset)
+        d.Add({player, HookMessage::WaitTextChar, TypedKind::Reset});
+    if (typing.character != 0)
+        d.Add({player, HookMessage::WaitTextChar, TypedKind::Character, false, typing.character});
+}
+
+// Only while some macro has a Cueword and no run has the input: the
+// player's own Backspaces and text never come back as typing.
+void InputDecider::ReportToCuewords(InputDecision& d, const Typing& typing,
+                                    ConstBytes table) const {
+    if (table[HookAt::CuewordsExist] == 0 || table[HookAt::MacroPlaying] != 0 ||
+        GetI32(table, HookAt::MacroCount) <= 0)
+        return;
+    const std::uint32_t player = PlayerWindow(table);
+    if (typing.reset)
+        d.Add({player, HookMessage::CuewordChar, TypedKind::Reset});
+    if (typing.character != 0)
+        d.Add({player, HookMessage::CuewordChar,
+               capsLock_ ? TypedKind::CapsLockCharacter : TypedKind::Character, false,
+               typing.character});
 }
 
 InputDecision InputDecider::Remap(std::uint16_t vk, const std::uint8_t* swaps) const {

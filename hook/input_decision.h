@@ -1,9 +1,9 @@
 // What the hook library does with one key or button event: which message it
 // posts, to whom, and whether the event goes on to the focused window. The
-// decision reads only the master table and the remap table and keeps its own
-// small picture of the keyboard, so it never blocks, allocates or touches a
-// file; the Win32 hook procedures only translate events in and carry out the
-// decision.
+// decision reads the master table and the remap table (writing only the idle
+// seconds back to 0) and keeps its own small picture of the keyboard, so it
+// never blocks, allocates or touches a file; the Win32 hook procedures only
+// translate events in and carry out the decision.
 //
 // Keys the library cannot tell apart: left and right Ctrl, Alt, Shift and Win;
 // AltGr, which the system delivers as Ctrl+Alt; Enter and the keypad's Enter;
@@ -25,20 +25,34 @@ namespace HookMessage {
 constexpr std::uint32_t SecondWindowKey = 0x400 + 1;
 constexpr std::uint32_t HotKey = 0x400 + 2;
 constexpr std::uint32_t Abort = 0x400 + 5;
+constexpr std::uint32_t CuewordChar = 0x400 + 6;
+constexpr std::uint32_t WindowActivated = 0x400 + 7;
 constexpr std::uint32_t CapsLock = 0x400 + 9;
 constexpr std::uint32_t MacroEnded = 0x400 + 12;
+constexpr std::uint32_t ProgramsChanged = 0x400 + 13;
 constexpr std::uint32_t ClickSeen = 0x400 + 14;
 constexpr std::uint32_t KeySeen = 0x400 + 15;
 constexpr std::uint32_t WaitTextChar = 0x400 + 16;
 constexpr std::uint32_t InputProcessed = 0x400 + 17;
+constexpr std::uint32_t IdleOver = 0x400 + 18;
 }  // namespace HookMessage
+
+// wParam of a typed-character report (WM_USER+6 and +16): a character, the
+// text typed so far no longer counts, or (WM_USER+6 only) a character typed
+// with Caps Lock on.
+namespace TypedKind {
+constexpr std::uint32_t Character = 0;
+constexpr std::uint32_t Reset = 1;
+constexpr std::uint32_t CapsLockCharacter = 2;
+}  // namespace TypedKind
 
 // Added to a hot-key code when Caps Lock was on at the press.
 constexpr std::uint32_t CapsLockOnBit = 0x8000;
 
 namespace VirtualKey {
-constexpr std::uint16_t Backspace = 0x08, Shift = 0x10, Control = 0x11, Menu = 0x12, Capital = 0x14,
-                        Escape = 0x1B, Execute = 0x2B, LeftWin = 0x5B, RightWin = 0x5C,
+constexpr std::uint16_t Backspace = 0x08, Tab = 0x09, Return = 0x0D, Shift = 0x10, Control = 0x11,
+                        Menu = 0x12, Capital = 0x14, Escape = 0x1B, PageUp = 0x21, Delete = 0x2E,
+                        Insert = 0x2D, Execute = 0x2B, LeftWin = 0x5B, RightWin = 0x5C,
                         LeftShift = 0xA0, RightShift = 0xA1, LeftControl = 0xA2,
                         RightControl = 0xA3, LeftMenu = 0xA4, RightMenu = 0xA5;
 // Assigned to nothing: typed so that a lone Alt or Win release opens no menu.
@@ -67,12 +81,22 @@ struct HookPost {
 };
 
 struct InputDecision {
+    static constexpr std::size_t MaxPosts = 8;
+
     bool swallow = false;  // the event does not reach the focused window
-    HookPost post;
+    // Posted in this order; fixed room, as a hook procedure never allocates.
+    std::array<HookPost, MaxPosts> posts{};
+    std::uint8_t postCount = 0;
     // Alt or Win is held over a swallowed key: a key nobody uses is typed so
     // that their release leaves no menu open.
     bool maskModifiers = false;
     std::uint8_t typeInstead = 0;  // the remapped character to type, 0 none
+
+    // A post naming no window is dropped.
+    void Add(const HookPost& post) {
+        if (post.window != 0 && postCount < MaxPosts)
+            posts[postCount++] = post;
+    }
 };
 
 // The character each key types, without and with Shift, as the keyboard
@@ -112,10 +136,12 @@ class InputDecider {
     void SetCapsLock(bool on) { capsLock_ = on; }
     bool CapsLock() const { return capsLock_; }
 
-    // table: the master HookTable image (anything shorter counts as absent);
+    // table: the master HookTable (anything shorter counts as absent);
     // swaps: the remap table, or null when there is none to apply.
-    InputDecision OnKey(const KeyEvent& event, ConstBytes table, const std::uint8_t* swaps);
-    InputDecision OnButton(const ButtonEvent& event, ConstBytes table);
+    InputDecision OnKey(const KeyEvent& event, Bytes table, const std::uint8_t* swaps);
+    InputDecision OnButton(const ButtonEvent& event, Bytes table);
+    // The pointer moved or the wheel turned: it only ends an idle period.
+    InputDecision OnPointerMoved(bool injectedByPlayer, Bytes table) const;
 
   private:
     KeyCombination Held() const;
@@ -123,8 +149,18 @@ class InputDecider {
     InputDecision ClosingKey(ConstBytes table) const;
     InputDecision Combination(const KeyCombination& keys, bool repeat, ConstBytes table) const;
     InputDecision Remap(std::uint16_t vk, const std::uint8_t* swaps) const;
+    // What a key does to the text being typed: it starts afresh (another
+    // window, a shortcut, a caret move), and the character it adds, if any.
+    struct Typing {
+        bool reset = false;
+        std::uint8_t character = 0;
+    };
+    Typing TypingOf(std::uint16_t vk, bool focusChanged) const;
     // What a macro waiting for a key or for typed text is told of a key.
-    HookPost WaitReport(std::uint16_t vk, bool focusChanged, ConstBytes table) const;
+    void ReportToWait(InputDecision& d, std::uint16_t vk, bool repeat, const Typing& typing,
+                      ConstBytes table) const;
+    // What the player's Cueword buffer is told, while no run has the input.
+    void ReportToCuewords(InputDecision& d, const Typing& typing, ConstBytes table) const;
 
     std::bitset<256> down_;
     std::bitset<256> swallowedKeys_;

@@ -54,6 +54,15 @@ bool RunDispatch::Busy() {
     return starting_ || interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying);
 }
 
+bool RunDispatch::CanStartRun() {
+    // A paused run is still running: the user is told why nothing starts.
+    if (paused_) {
+        desk_.Notice(RefusalMessage::Caption, RefusalMessage::Paused);
+        return false;
+    }
+    return !Busy() && !Refused();
+}
+
 bool RunDispatch::Refused() {
     if (MenuShown) {
         desk_.Notice(RefusalMessage::Caption, RefusalMessage::MenuShown);
@@ -74,7 +83,7 @@ void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
     }
     // A key that arrives while a macro plays (the run pumps messages) must
     // neither start a second run nor disturb the state of the first.
-    if (Busy() || Refused())
+    if (!CanStartRun())
         return;
     if (code & MacroNumberBit) {
         RunHotKeyMacro(static_cast<int>(code & 0x0FFF));
@@ -237,7 +246,7 @@ void RunDispatch::RunMacroByNickname(std::string_view nickname) {
     for (int i = 1; i <= table_.EntryCount() && !match; ++i)
         if (UpperAscii(settings_.Nickname[i].str()) == wanted)
             match = i;
-    if (!match || Refused() || Busy())
+    if (!match || !CanStartRun())
         return;
     RunMacroByIndex(match);
 }

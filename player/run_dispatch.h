@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
@@ -43,6 +44,11 @@ class PlayerDesk {
     virtual std::uint32_t ForegroundWindow() = 0;
     virtual std::string WindowTitle(std::uint32_t window) = 0;
     virtual std::string ForegroundProgram() = 0;
+    // The file name of the program a window belongs to, as the system gives
+    // it; empty when its process cannot be asked.
+    virtual std::string ProgramOfWindow(std::uint32_t window) = 0;
+    // The file names of every running program.
+    virtual std::vector<std::string> RunningProgramNames() = 0;
     // Brings forward a window whose title holds the text / a running program
     // whose name holds it; false when there is none.
     virtual bool ActivateWindow(std::string_view titlePart) = 0;
@@ -112,6 +118,10 @@ class RunDispatch {
     void PauseClosed();
     bool Paused() const { return paused_; }
     const RunningMacro& Running() const { return running_; }
+    // The one gate of every run the user asks for: none while a run is under
+    // way (silently); none while a menu shows, a capture runs or a macro is
+    // paused (the user is told why).
+    bool CanStartRun();
 
     bool MenuShown = false;
     int CurrentMacro = 0;

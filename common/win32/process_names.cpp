@@ -7,21 +7,47 @@
 
 namespace orv {
 
-std::vector<ProcessName> RunningProcessNames() {
-    std::vector<ProcessName> names;
+namespace {
+
+// Each process of a snapshot taken now, with its program's file name as the
+// system gives it. The snapshot names 64-bit processes to a 32-bit caller
+// too, where asking each process would not.
+template <typename Visit>
+void ForEachProcess(Visit visit) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
-        return names;
+        return;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32First(snapshot, &entry); more;
          more = Process32Next(snapshot, &entry)) {
         const std::string path = entry.szExeFile;
-        names.push_back(
-            {entry.th32ProcessID, UpperAscii(path.substr(path.find_last_of("\\/") + 1))});
+        if (!visit(entry.th32ProcessID, path.substr(path.find_last_of("\\/") + 1)))
+            break;
     }
     CloseHandle(snapshot);
+}
+
+}  // namespace
+
+std::vector<ProcessName> RunningProcessNames() {
+    std::vector<ProcessName> names;
+    ForEachProcess([&](std::uint32_t id, const std::string& file) {
+        names.push_back({id, UpperAscii(file)});
+        return true;
+    });
     return names;
+}
+
+std::string ProgramOfProcess(std::uint32_t processId) {
+    std::string name;
+    ForEachProcess([&](std::uint32_t id, const std::string& file) {
+        if (id != processId)
+            return true;
+        name = file;
+        return false;
+    });
+    return name;
 }
 
 std::uint32_t FindProcessByName(std::string_view part) {

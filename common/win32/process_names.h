@@ -18,6 +18,10 @@ struct ProcessName {
 // Every running process, from a snapshot of the system taken now.
 std::vector<ProcessName> RunningProcessNames();
 
+// The file name of a process's program as the system gives it (not
+// upper-cased, without its folder); empty when the process is not running.
+std::string ProgramOfProcess(std::uint32_t processId);
+
 // The first running process whose name holds the part (compared
 // upper-cased); 0 for none.
 std::uint32_t FindProcessByName(std::string_view part);

@@ -1,6 +1,7 @@
 // Times what a hook procedure does per event: the decision over the master
-// table (with 500 macros and all 721 codes in use) and the post it makes.
-// A million synthetic key and button events, each timed on its own:
+// table (with 500 macros and all 721 codes in use) and the posts it makes.
+// A million synthetic key and button events, each timed on its own; then
+// Cueword typing and pointer moves with an idle macro waiting:
 //   scripts/with-display wine build/win32/bin/hook_bench.exe
 #include <windows.h>
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "common/hotkey_encoder.h"
@@ -103,12 +105,66 @@ void Report(const char* what, std::vector<double>& micros) {
                 total / static_cast<double>(micros.size()), micros.back());
 }
 
+// Times each event's decision and posts; reports all events and those that post.
+template <typename Decide>
+void Measure(const char* what, int count, Decide decide) {
+    LARGE_INTEGER frequency, before, after;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> micros, postingMicros;
+    micros.reserve(count);
+    for (int n = 0; n < count; ++n) {
+        QueryPerformanceCounter(&before);
+        InputDecision d = decide(n);
+        PostDecision(d);
+        QueryPerformanceCounter(&after);
+        micros.push_back(1e6 * static_cast<double>(after.QuadPart - before.QuadPart) /
+                         static_cast<double>(frequency.QuadPart));
+        if (d.postCount != 0)
+            postingMicros.push_back(micros.back());
+        if (n % DrainEvery == 0)
+            Drain();
+    }
+    Drain();
+    Report(what, micros);
+    Report((std::string(what) + " that post").c_str(), postingMicros);
+}
+
+// Plain letters and blanks, typed while some macro has a Cueword and no
+// plain key is a hot key.
+void MeasureCuewordTyping(Bytes master, InputDecider& decider) {
+    auto table = std::make_unique<HookTable>();
+    table->SetU8(HookAt::CuewordsExist, 1);
+    OrnHookLibrary().HandOver(HookSection::Keys, *table);
+    for (int c = 0; c < 26; ++c) decider.layout.plain['A' + c] = static_cast<std::uint8_t>('a' + c);
+    decider.layout.plain[' '] = ' ';
+    std::mt19937 random(2001);
+    std::uniform_int_distribution<int> letters(0, 26);
+    std::uint16_t vk = 0;
+    Measure("Cueword typing events", Events, [&](int n) {
+        if (n % 2 == 0) {
+            const int l = letters(random);
+            vk = static_cast<std::uint16_t>(l == 26 ? ' ' : 'A' + l);
+        }
+        return decider.OnKey({vk, n % 2 == 1, false}, master, nullptr);
+    });
+}
+
+// Each hundredth move ends an idle period.
+void MeasurePointerMoves(Bytes master, const InputDecider& decider) {
+    master[HookAt::IdleMacroExists] = 1;
+    Measure("pointer moves with an idle macro", Events, [&](int n) {
+        if (n % 100 == 0)
+            PutI32(master, HookAt::IdleSeconds, 1);
+        return decider.OnPointerMoved(false, master);
+    });
+}
+
 }  // namespace
 
 int main() {
     HWND player = MakePlayerWindow();
     LoadTable(player);
-    const ConstBytes master = MasterTableImage();
+    const Bytes master = MasterTableImage();
     if (master.empty()) {
         std::fprintf(stderr, "the master table could not be opened\n");
         return 1;
@@ -120,27 +176,15 @@ int main() {
     SystemKeyState keyState;
     decider.realKeys = &keyState;
 
-    LARGE_INTEGER frequency, before, after;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> micros, postingMicros;
-    micros.reserve(Events);
-    for (int n = 0; n < Events; ++n) {
+    Measure("events", Events, [&](int n) {
         const Synthetic& e = events[n];
-        QueryPerformanceCounter(&before);
-        InputDecision d = e.button ? decider.OnButton({e.mouse, e.up, false}, master)
-                                   : decider.OnKey({e.vk, e.up, false}, master, nullptr);
-        PostDecision(d.post);
-        QueryPerformanceCounter(&after);
-        micros.push_back(1e6 * static_cast<double>(after.QuadPart - before.QuadPart) /
-                         static_cast<double>(frequency.QuadPart));
-        if (d.post.window != 0)
-            postingMicros.push_back(micros.back());
-        if (n % DrainEvery == 0)
-            Drain();
-    }
-    Drain();
-    Report("events", micros);
-    Report("events that post", postingMicros);
+        return e.button ? decider.OnButton({e.mouse, e.up, false}, master)
+                        : decider.OnKey({e.vk, e.up, false}, master, nullptr);
+    });
+    MeasureCuewordTyping(master, decider);
+    MeasurePointerMoves(master, decider);
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
     std::printf("timer resolution %.3f us\n", 1e6 / static_cast<double>(frequency.QuadPart));
     return 0;
 }

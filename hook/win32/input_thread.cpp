@@ -11,6 +11,7 @@
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
 #include "hook/win32/system_key_state.h"
+#include "hook/win32/watcher.h"
 
 namespace orv {
 namespace {
@@ -62,7 +63,7 @@ void Type(WORD vk, wchar_t character) {
 // The injections come last: the system may run these hooks again for them
 // before SendInput returns, and the decision is complete by then.
 void CarryOut(const InputDecision& d) {
-    PostDecision(d.post);
+    PostDecision(d);
     if (d.maskModifiers)
         Type(VirtualKey::Unassigned, 0);
     if (d.typeInstead != 0)
@@ -103,15 +104,16 @@ ButtonEvent ButtonOf(WPARAM message) {
 
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
+        const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         ButtonEvent event = ButtonOf(wParam);
-        if (event.button != 0) {
-            const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-            event.injectedByPlayer = IsInjectedByPlayer(m->dwExtraInfo);
-            InputDecision d = Input->decider.OnButton(event, MasterTableImage());
-            CarryOut(d);
-            if (d.swallow)
-                return 1;
-        }
+        event.injectedByPlayer = IsInjectedByPlayer(m->dwExtraInfo);
+        // Moves and wheel turns only end an idle period.
+        InputDecision d = event.button != 0 ? Input->decider.OnButton(event, MasterTableImage())
+                                            : Input->decider.OnPointerMoved(event.injectedByPlayer,
+                                                                            MasterTableImage());
+        CarryOut(d);
+        if (d.swallow)
+            return 1;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -172,8 +174,11 @@ void SetRole(HookRole role, bool on) {
         case HookRole::Swap:
             r.remap = on;
             break;
-        // The window-activation watcher keeps only its handle so far.
         case HookRole::Watcher:
+            if (on)
+                StartWatcher();
+            else
+                StopWatcher();
             break;
     }
 }

@@ -21,9 +21,9 @@ std::uint8_t* MasterTable() {
     return view;
 }
 
-ConstBytes MasterTableImage() {
-    const std::uint8_t* view = MasterTable();
-    return view ? ConstBytes(view, HookTable::Size) : ConstBytes();
+Bytes MasterTableImage() {
+    std::uint8_t* view = MasterTable();
+    return view ? Bytes(view, HookTable::Size) : Bytes();
 }
 
 }  // namespace orv

@@ -11,7 +11,7 @@ namespace orv {
 // process; null when the mapping cannot be had.
 std::uint8_t* MasterTable();
 
-// The same as an image, empty without the mapping.
-ConstBytes MasterTableImage();
+// The same as a span, empty without the mapping.
+Bytes MasterTableImage();
 
 }  // namespace orv

@@ -18,11 +18,12 @@ HWND FocusedWindow() {
 
 }  // namespace
 
-void PostDecision(const HookPost& post) {
-    if (post.window == 0)
-        return;
-    PostMessageA(WindowFromNumber(post.window), post.message, post.wParam,
-                 post.focusInLParam ? reinterpret_cast<LPARAM>(FocusedWindow()) : post.lParam);
+void PostDecision(const InputDecision& decision) {
+    for (std::size_t i = 0; i < decision.postCount; ++i) {
+        const HookPost& post = decision.posts[i];
+        PostMessageA(WindowFromNumber(post.window), post.message, post.wParam,
+                     post.focusInLParam ? reinterpret_cast<LPARAM>(FocusedWindow()) : post.lParam);
+    }
 }
 
 }  // namespace orv

@@ -5,8 +5,8 @@
 
 namespace orv {
 
-// Posts it to its window, with the window that has the focus in lParam when
-// the message asks for it; nothing when it names no window. Never waits.
-void PostDecision(const HookPost& post);
+// Posts each of its messages to its window, with the window that has the
+// focus in lParam when the message asks for it. Never waits.
+void PostDecision(const InputDecision& decision);
 
 }  // namespace orv

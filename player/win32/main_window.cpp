@@ -1,7 +1,6 @@
 #include "player/win32/main_window.h"
 
 #include <shellapi.h>
-#include <tlhelp32.h>
 
 #include <utility>
 
@@ -9,6 +8,7 @@
 #include "common/string_routines.h"
 #include "common/swap_keys.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/process_names.h"
 #include "hook/ornhook.h"
 #include "common/win32/window_numbers.h"
 
@@ -20,6 +20,8 @@ constexpr const char* WindowClass = "TavrolMainWin";
 constexpr UINT_PTR ClearTimerId = 1;
 constexpr UINT_PTR NetTimerId = 2;
 constexpr UINT_PTR SyncTimerId = 3;
+constexpr UINT_PTR HookTimerId = 4;
+constexpr UINT HookTimerMs = 5000;
 constexpr UINT NetTimerMs = 30000;
 constexpr UINT SyncTimerMs = 60000;
 constexpr UINT ClearTimerMs = 15000;
@@ -82,9 +84,7 @@ TMainWin::TMainWin() {
         dialogs_.DoAMessage(caption, text);
     };
     dialogs_.WorkWindow = [this] { return PauseWorkWindow(); };
-    systemSettings_.OnReinstallHooks = [this] {
-        for (int action : {2, 1, 4, 3}) HookCommand(action);
-    };
+    systemSettings_.OnReinstallHooks = [this] { ReinstallHooks(); };
 }
 
 TMainWin::~TMainWin() {
@@ -110,6 +110,12 @@ bool TMainWin::Start(const std::string& commandLine) {
     host_.Shared = shared_.get();
     dispatch_ = std::make_unique<RunDispatch>(*settings_, *hookData_, *library_, *shared_,
                                               interpreter_, *this);
+    cuewords_ = std::make_unique<Cuewords>(*settings_, *hookData_, *library_, *shared_,
+                                           interpreter_, *dispatch_, *this);
+    activation_ = std::make_unique<Activation>(*settings_, *hookData_, hooks_, *library_,
+                                               interpreter_, *dispatch_, *this);
+    activation_->ReinstallHooks = [this] { ReinstallHooks(); };
+    activation_->StartHookTimer = [this] { SetTimer(window_, HookTimerId, HookTimerMs, nullptr); };
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = WindowProc;
@@ -284,6 +290,19 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case PlayerMsg::Abort:
             state_.AbortFlag = true;
             return 0;
+        case PlayerMsg::CuewordChar:
+            if (!closing_)
+                cuewords_->CuewordChar(static_cast<std::uint32_t>(wParam),
+                                       static_cast<std::uint8_t>(lParam & 0xFF));
+            return 0;
+        case PlayerMsg::WindowActivated:
+            if (!closing_)
+                activation_->WindowActivated(static_cast<std::uint32_t>(wParam));
+            return 0;
+        case PlayerMsg::ProgramsChanged:
+            if (!closing_)
+                activation_->SetRunningProgs();
+            return 0;
         case PlayerMsg::CapsLock:
             capsLockOn_ = wParam != 0;
             return 0;
@@ -331,6 +350,10 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 lock_->NetTimerTimer();
             } else if (wParam == SyncTimerId && !closing_) {
                 lock_->SyncTimerTimer();
+            } else if (wParam == HookTimerId) {
+                KillTimer(window_, HookTimerId);
+                if (!closing_)
+                    activation_->TestHooks();
             }
             return 0;
         case WM_SYSCOMMAND: {
@@ -454,6 +477,11 @@ void TMainWin::HookCommand(int action) {
     }
 }
 
+// Installed anew, the hooks run before any installed since.
+void TMainWin::ReinstallHooks() {
+    for (int action : {2, 1, 4, 3}) HookCommand(action);
+}
+
 void TMainWin::DoTaskIcon() {
     mainIcon_.SetIcon(LoadIconA(nullptr, MAKEINTRESOURCEA(32512)));
     mainIcon_.SetToolTip(PlayerText::Title);
@@ -552,26 +580,23 @@ std::string TMainWin::WindowTitle(std::uint32_t window) {
     return TitleOf(WindowFromNumber(window));
 }
 
+// Asked of the system each time: a program brought forward a moment ago
+// counts at once.
 std::string TMainWin::ForegroundProgram() {
-    const std::string known = GetShortString(hookData_->Bytes, HookAt::ForegroundProgram, 250);
-    if (!known.empty())
-        return known;
-    // Until the library watches the foreground, the player asks the system.
+    return ProgramOfWindow(ForegroundWindow());
+}
+
+std::string TMainWin::ProgramOfWindow(std::uint32_t window) {
     DWORD pid = 0;
-    GetWindowThreadProcessId(WindowFromNumber(ForegroundWindow()), &pid);
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
+    if (!window || !GetWindowThreadProcessId(WindowFromNumber(window), &pid))
         return {};
-    std::string name;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-        if (entry.th32ProcessID == pid) {
-            name = entry.szExeFile;
-            break;
-        }
-    CloseHandle(snapshot);
-    return name.substr(name.find_last_of("\\/") + 1);
+    return ProgramOfProcess(pid);
+}
+
+std::vector<std::string> TMainWin::RunningProgramNames() {
+    std::vector<std::string> names;
+    for (ProcessName& process : RunningProcessNames()) names.push_back(std::move(process.Name));
+    return names;
 }
 
 bool TMainWin::ActivateWindow(std::string_view titlePart) {

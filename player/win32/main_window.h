@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/hook_table.h"
 #include "common/settings.h"
@@ -20,7 +21,9 @@
 #include "common/win32/system_routines.h"
 #include "common/win32/task_icon.h"
 #include "common/win32/window_notices.h"
+#include "player/activation.h"
 #include "player/command_line.h"
+#include "player/cuewords.h"
 #include "player/dialog_commands.h"
 #include "player/editor_link.h"
 #include "player/interpreter.h"
@@ -41,10 +44,13 @@ namespace PlayerMsg {
 constexpr UINT HotKey = WM_USER + 2;
 constexpr UINT CaptureChar = WM_USER + 3;
 constexpr UINT Abort = WM_USER + 5;
+constexpr UINT CuewordChar = WM_USER + 6;
+constexpr UINT WindowActivated = WM_USER + 7;
 constexpr UINT CapsLock = WM_USER + 9;
 constexpr UINT RunByNickname = WM_USER + 10;
 constexpr UINT EditorCommand = WM_USER + 11;
 constexpr UINT MacroEnded = WM_USER + 12;
+constexpr UINT ProgramsChanged = WM_USER + 13;
 constexpr UINT ClickSeen = WM_USER + 14;
 constexpr UINT KeySeen = WM_USER + 15;
 constexpr UINT WaitTextChar = WM_USER + 16;
@@ -86,6 +92,8 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     std::uint32_t ForegroundWindow() override;
     std::string WindowTitle(std::uint32_t window) override;
     std::string ForegroundProgram() override;
+    std::string ProgramOfWindow(std::uint32_t window) override;
+    std::vector<std::string> RunningProgramNames() override;
     bool ActivateWindow(std::string_view titlePart) override;
     bool ActivateProgram(std::string_view name) override;
     void SystemAction(char action) override;
@@ -110,6 +118,7 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     void GetSwapFile();
     void EditorCommand(int code, int argument);
     void HookCommand(int action);
+    void ReinstallHooks();
     void HandOverChar(LPARAM character);
     void ShowRunning(bool running);
     void DoTaskIcon();
@@ -133,6 +142,8 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     RunState state_;
     Interpreter interpreter_{host_, state_};
     std::unique_ptr<RunDispatch> dispatch_;
+    std::unique_ptr<Cuewords> cuewords_;
+    std::unique_ptr<Activation> activation_;
     ExclusiveSyncFileAccess syncFiles_;
     std::unique_ptr<NetworkLock> lock_;
     Win32Windows windows_{nullptr, *hookData_, hooks_, editorNotices_};

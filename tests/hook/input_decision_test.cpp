@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "common/hook_table.h"
 
@@ -52,14 +54,25 @@ class HookDecisions : public ::testing::Test {
     static void ExpectPost(const InputDecision& d, std::uint32_t window, std::uint32_t message,
                            std::uint32_t wParam = 0) {
         EXPECT_TRUE(d.swallow);
-        EXPECT_EQ(d.post.window, window);
-        EXPECT_EQ(d.post.message, message);
-        EXPECT_EQ(d.post.wParam, wParam);
+        ASSERT_EQ(d.postCount, 1);
+        EXPECT_EQ(d.posts[0].window, window);
+        EXPECT_EQ(d.posts[0].message, message);
+        EXPECT_EQ(d.posts[0].wParam, wParam);
+    }
+    // Every post of a decision as "message-0x400:wParam:lParam", or "-".
+    static std::string post(const InputDecision& d) {
+        std::string all;
+        for (std::size_t i = 0; i < d.postCount; ++i) {
+            const HookPost& p = d.posts[i];
+            all += (all.empty() ? "" : " ") + std::to_string(p.message - 0x400) + ":" +
+                   std::to_string(p.wParam) + ":" + std::to_string(p.lParam);
+        }
+        return all.empty() ? "-" : all;
     }
     static void ExpectUntouched(const InputDecision& d, const char* why = "") {
         SCOPED_TRACE(why);
         EXPECT_FALSE(d.swallow);
-        EXPECT_EQ(d.post.window, 0u);
+        EXPECT_EQ(d.postCount, 0);
         EXPECT_EQ(d.typeInstead, 0);
     }
 
@@ -71,7 +84,7 @@ class HookDecisions : public ::testing::Test {
 TEST_F(HookDecisions, ACombinationInUseGoesToThePlayerOnly) {
     InputDecision d = With(VirtualKey::LeftControl, Q);
     ExpectPost(d, Player, HookMessage::HotKey, CtrlQ);
-    EXPECT_TRUE(d.post.focusInLParam);
+    EXPECT_TRUE(d.posts[0].focusInLParam);
     EXPECT_FALSE(d.maskModifiers);
 
     ExpectUntouched(With(VirtualKey::RightControl, W));
@@ -91,7 +104,7 @@ TEST_F(HookDecisions, AHeldHotKeyIsReportedOnce) {
     for (int repeat = 0; repeat < 3; ++repeat) {
         InputDecision d = Key(Q);
         EXPECT_TRUE(d.swallow);
-        EXPECT_EQ(d.post.window, 0u);
+        EXPECT_EQ(d.postCount, 0);
     }
     EXPECT_TRUE(Key(Q, true).swallow);
     ExpectPost(Key(Q), Player, HookMessage::HotKey, CtrlQ);
@@ -127,15 +140,15 @@ TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
     // The player takes no hot key during a run, and the key reaches no one.
     InputDecision hot = With(VirtualKey::LeftControl, Q);
     EXPECT_TRUE(hot.swallow);
-    EXPECT_EQ(hot.post.window, 0u);
+    EXPECT_EQ(hot.postCount, 0);
     ExpectUntouched(With(VirtualKey::LeftControl, W));
 
     // A run waiting for a key is told of Escape instead, and the key goes on.
     table->SetU8(HookAt::WaitClick + 1, 1);
     InputDecision waited = Press(VirtualKey::Escape);
     EXPECT_FALSE(waited.swallow);
-    EXPECT_EQ(waited.post.message, HookMessage::KeySeen);
-    EXPECT_EQ(waited.post.wParam, VirtualKey::Escape);
+    EXPECT_EQ(waited.posts[0].message, HookMessage::KeySeen);
+    EXPECT_EQ(waited.posts[0].wParam, VirtualKey::Escape);
     table->SetU8(HookAt::MacroPlaying, 0);
     table->SetU8(HookAt::WaitClick + 1, 0);
     ExpectUntouched(Press(VirtualKey::Escape));
@@ -147,12 +160,6 @@ TEST_F(HookDecisions, WaitsHearOfTheUsersClicksKeysAndTextWhileTheirByteIsSet) {
     // A remap table in place changes nothing of it.
     decider.roles.remap = true;
     swaps = std::make_unique<SwapKeyTable>(IdentitySwapTable());
-    auto post = [](const InputDecision& d) {
-        return d.post.window == 0
-                   ? std::string("-")
-                   : std::to_string(d.post.message - 0x400) + ":" + std::to_string(d.post.wParam) +
-                         ":" + std::to_string(d.post.lParam);
-    };
     // Nothing while no byte asks.
     EXPECT_EQ(post(Press(F1)), "-");
     EXPECT_EQ(post(Button(1)), "-");
@@ -177,21 +184,117 @@ TEST_F(HookDecisions, WaitsHearOfTheUsersClicksKeysAndTextWhileTheirByteIsSet) {
     Press(VirtualKey::Capital);
     EXPECT_EQ(post(Press(A)), "16:0:65");
     EXPECT_EQ(post(decider.OnKey({A, false, false, Foreground + 1}, table->Bytes, nullptr)),
-              "16:1:0");
+              "16:1:0 16:0:65");
+}
+
+TEST_F(HookDecisions, TypingIsReportedToTheCuewordBufferWhileNoRunHasTheInput) {
+    constexpr std::uint16_t One = '1', Left = 0x25, X = 'X';
+    decider.layout.plain[One] = '1';
+    decider.layout.plain[' '] = ' ';
+    table->SetU8(HookAt::CuewordsExist, 1);
+    table->SetMacroCount(3);
+    auto typed = [&](std::uint16_t vk, std::uint32_t foreground = Foreground) {
+        InputDecision d = decider.OnKey({vk, false, false, foreground}, table->Bytes, nullptr);
+        decider.OnKey({vk, true, false, foreground}, table->Bytes, nullptr);
+        return post(d);
+    };
+    struct Case {
+        const char* what;
+        std::function<std::string()> act;
+        const char* posts;
+    } cases[] = {
+        {"a", [&] { return typed(A); }, "6:0:97"},
+        {"B", [&] { return post(With(VirtualKey::LeftShift, 'B')); }, "6:0:66"},
+        {"1", [&] { return typed(One); }, "6:0:49"},
+        {"blank", [&] { return typed(' '); }, "6:0:32"},
+        {"Enter, Tab, Backspace pass as characters",
+         [&] {
+             return typed(VirtualKey::Return) + " " + typed(VirtualKey::Tab) + " " +
+                    typed(VirtualKey::Backspace);
+         },
+         "6:0:13 6:0:9 6:0:8"},
+        {"Caps Lock",
+         [&] {
+             Press(VirtualKey::Capital);
+             std::string p = typed('B');
+             Press(VirtualKey::Capital);
+             return p;
+         },
+         "6:2:66"},
+        {"the reset comes before the first character in another window",
+         [&] { return typed(A, Foreground + 1); }, "6:1:0 6:0:97"},
+        {"a modifier alone in another window still resets",
+         [&] { return typed(VirtualKey::LeftShift, Foreground); }, "6:1:0"},
+        {"an arrow", [&] { return typed(Left, Foreground); }, "6:1:0"},
+        {"Ctrl+X", [&] { return post(With(VirtualKey::LeftControl, X)); }, "6:1:0"},
+        {"a click",
+         [&] {
+             std::string p = post(Button(1));
+             Button(1, true);
+             return p;
+         },
+         "6:1:0"},
+        {"a hot key", [&] { return post(With(VirtualKey::LeftControl, Q)); }, "2:16:0"},
+        {"the player's own typing", [&] { return post(Press(A, true)); }, "-"},
+        {"during a run",
+         [&] {
+             table->SetU8(HookAt::MacroPlaying, 1);
+             std::string p = typed(A);
+             table->SetU8(HookAt::MacroPlaying, 0);
+             return p;
+         },
+         "-"},
+        {"no Cueword",
+         [&] {
+             table->SetU8(HookAt::CuewordsExist, 0);
+             std::string p = typed(A);
+             table->SetU8(HookAt::CuewordsExist, 1);
+             return p;
+         },
+         "-"},
+        {"no macros",
+         [&] {
+             table->SetMacroCount(0);
+             std::string p = typed(A);
+             table->SetMacroCount(3);
+             return p;
+         },
+         "-"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.act(), c.posts) << c.what;
+}
+
+TEST_F(HookDecisions, TheFirstInputAfterAnIdlePeriodIsReportedOnce) {
+    table->SetU8(HookAt::IdleMacroExists, 1);
+    auto idle = [&](std::int32_t seconds) { PutI32(table->Bytes, HookAt::IdleSeconds, seconds); };
+    idle(7);
+    EXPECT_EQ(post(decider.OnPointerMoved(true, table->Bytes)), "-") << "the player's own move";
+    EXPECT_EQ(post(decider.OnPointerMoved(false, table->Bytes)), "18:0:0");
+    EXPECT_EQ(table->U32(HookAt::IdleSeconds), 0u);
+    EXPECT_EQ(post(decider.OnPointerMoved(false, table->Bytes)), "-");
+    idle(3);
+    EXPECT_EQ(post(Press(A)), "18:0:0");
+    EXPECT_EQ(post(Press(A)), "-");
+    idle(3);
+    EXPECT_EQ(post(Button(2)), "18:0:0");
+    Button(2, true);
+    idle(3);
+    table->SetU8(HookAt::IdleMacroExists, 0);
+    EXPECT_EQ(post(Press(A)), "-") << "no idle macro";
 }
 
 TEST_F(HookDecisions, CapsLockReportsTheStateItLeaves) {
     decider.SetCapsLock(false);
     InputDecision on = Key(VirtualKey::Capital);
     EXPECT_FALSE(on.swallow);
-    EXPECT_EQ(on.post.window, Player);
-    EXPECT_EQ(on.post.message, HookMessage::CapsLock);
-    EXPECT_EQ(on.post.wParam, 1u);
-    EXPECT_EQ(Key(VirtualKey::Capital).post.window, 0u) << "a repeat toggles nothing";
+    EXPECT_EQ(on.posts[0].window, Player);
+    EXPECT_EQ(on.posts[0].message, HookMessage::CapsLock);
+    EXPECT_EQ(on.posts[0].wParam, 1u);
+    EXPECT_EQ(Key(VirtualKey::Capital).postCount, 0) << "a repeat toggles nothing";
     Key(VirtualKey::Capital, true);
     // The player's own press (switching Caps Lock off for a run) is followed.
     InputDecision off = Press(VirtualKey::Capital, true);
-    EXPECT_EQ(off.post.wParam, 0u);
+    EXPECT_EQ(off.posts[0].wParam, 0u);
     EXPECT_FALSE(decider.CapsLock());
 }
 
@@ -235,7 +338,7 @@ TEST_F(HookDecisions, NoPlayerWindowNoTableNoHook) {
     ExpectUntouched(With(VirtualKey::LeftControl, Q));
     decider.roles.hotKeys = true;
     Key(VirtualKey::LeftControl);
-    ExpectUntouched(decider.OnKey({Q, false, false}, ConstBytes(table->Bytes).first(100), nullptr));
+    ExpectUntouched(decider.OnKey({Q, false, false}, Bytes(table->Bytes).first(100), nullptr));
     decider.OnKey({Q, true, false}, {}, nullptr);
     Key(VirtualKey::LeftControl, true);
 }

@@ -7,48 +7,13 @@
 #include "common/hotkeys.h"
 #include "tests/common/library_fixture.h"
 #include "player/dialog_commands.h"
+#include "tests/player/fake_desk.h"
 #include "tests/player/recording_host.h"
 
 namespace orv {
 namespace {
 
-// The desktop as the dispatch sees it: a foreground window with a title and
-// a program, windows that can be brought forward, and what was asked of it.
-class FakeDesk final : public PlayerDesk {
-  public:
-    void Notice(std::string_view, std::string_view text) override { Notices.emplace_back(text); }
-    std::uint32_t ForegroundWindow() override { return Foreground; }
-    std::string WindowTitle(std::uint32_t) override { return Title; }
-    std::string ForegroundProgram() override { return Program; }
-    bool ActivateWindow(std::string_view part) override {
-        Activated.emplace_back(part);
-        return Title.find(part) != std::string::npos || OtherWindow == part;
-    }
-    bool ActivateProgram(std::string_view) override { return false; }
-    void SystemAction(char action) override { Actions += action; }
-    bool WaitForModifiersUp() override {
-        if (OnWait)
-            OnWait();
-        return !Closing;
-    }
-    void ReloadIfChanged() override {
-        if (Changed && OnReload)
-            OnReload();
-        Changed = false;
-    }
-    int ChooseFromMenu(const MacroRecord&) override { return MenuAnswer; }
-    void ResumePause() override { ++Resumed; }
-
-    std::uint32_t Foreground = 77;
-    std::string Title = "Untitled - Notepad", Program = "NOTEPAD.EXE", OtherWindow;
-    std::vector<std::string> Notices, Activated;
-    std::string Actions;
-    int MenuAnswer = -1, Resumed = 0;
-    bool Changed = false, Closing = false;
-    // What the desk does on a reload, and messages it handles while it waits
-    // for the modifiers to be let go.
-    std::function<void()> OnReload, OnWait;
-};
+using testing::FakeDesk;
 
 constexpr std::uint16_t CtrlQ = 16;
 

@@ -151,7 +151,7 @@ class HookInput : public ::testing::Test {
         table->SetU8(HookAt::CodeUsed + AltQ, 1);
         table->SetU8(HookAt::CodeUsed + CtrlLMouse, 1);
         for (HookSection s : {HookSection::InUse, HookSection::Window, HookSection::Window2,
-                              HookSection::Waits, HookSection::Keys})
+                              HookSection::Waits, HookSection::Keys, HookSection::Idle})
             library.HandOver(s, *table);
         keyboard = OrnHookKeyboard();
         mouse = OrnHookMouse();
@@ -347,6 +347,25 @@ TEST_F(HookInput, ARemapTypesItsCharacterOnce) {
     Keys("key shift+a", "Ax");
     OrnUnHook(swap);
     Keys("key a", "ax");
+}
+
+TEST_F(HookInput, TypingReachesTheCuewordBuffer) {
+    table->SetU8(HookAt::CuewordsExist, 1);
+    table->SetMacroCount(1);
+    library.HandOver(HookSection::Keys, *table);
+    library.HandOver(HookSection::NumKeys, *table);
+    // Each report as "kind:character", in the order they came.
+    auto cuewordReports = [&] {
+        std::string reports;
+        for (const Posted& p : player->posted)
+            if (p.message == WM_USER + 6)
+                reports += std::to_string(p.wParam) + ":" + static_cast<char>(p.lParam) + " ";
+        return reports;
+    };
+    Keys("key a B 1", "aB1x");
+    ASSERT_TRUE(WaitFor([&] {
+        return cuewordReports().find("0:a 0:B 0:1 0:x ") != std::string::npos;
+    })) << cuewordReports();
 }
 
 TEST_F(HookInput, UnhookingRestoresNormalInput) {
