@@ -16,7 +16,7 @@ namespace orv {
 int ScreenPixelsPerInch();
 LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch);
 
-// A font object for the spec, at the display's pixels per inch and scale;
+// A font object for the description, at the display's pixels per inch and scale;
 // the caller deletes it.
 HFONT CreateFontFrom(const FontSpec& font);
 
