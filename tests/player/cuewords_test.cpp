@@ -33,13 +33,7 @@ class CuewordsTest : public testing::LibraryTest {
     void Type(const std::string& text) {
         for (char c : text) cuewords.CuewordChar(0, static_cast<std::uint8_t>(c));
     }
-    // What reached the window; "|" for the end marker.
-    std::string Typed() const {
-        std::string typed = host.Typed();
-        for (std::size_t at; (at = typed.find("[43]")) != std::string::npos;)
-            typed.replace(at, 4, "|");
-        return typed;
-    }
+    std::string Typed() const { return host.TypedMarkingEnds(); }
 
     testing::RecordingHost host;
     RunState state;

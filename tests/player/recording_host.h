@@ -46,6 +46,13 @@ class RecordingHost final : public PlayerHost {
     // with Ctrl as "^" and the letter, other keys without a character as
     // "[virtual key]", Alt plus keypad digits as the character of the code.
     std::string Typed() const;
+    // The same with "|" for each run's end marker (VK_EXECUTE, "[43]").
+    std::string TypedMarkingEnds() const {
+        std::string typed = Typed();
+        for (std::size_t at; (at = typed.find("[43]")) != std::string::npos;)
+            typed.replace(at, 4, "|");
+        return typed;
+    }
     // The key and button transitions only ("d16", "u16", "mouse 2").
     std::vector<std::string> Keys() const;
     // Keys and buttons that are down after the last event.

@@ -44,13 +44,7 @@ class RunDispatchTest : public testing::LibraryTest {
         r.SetScriptText(script);
         return r;
     }
-    // What reached the window; "|" for each end marker (VK_EXECUTE).
-    std::string Typed() const {
-        std::string typed = host.Typed();
-        for (std::size_t at; (at = typed.find("[43]")) != std::string::npos;)
-            typed.replace(at, 4, "|");
-        return typed;
-    }
+    std::string Typed() const { return host.TypedMarkingEnds(); }
 
     testing::RecordingHost host;
     RunState state;
