@@ -128,6 +128,13 @@ void StoreSchedule(const ScheduleEntry& e, MacroRecord& macro) {
     }
 }
 
+std::optional<int> ScheduledMinuteOfDay(const MacroRecord& macro) {
+    if (macro.Hour > 12 || macro.Minute > 59)
+        return std::nullopt;
+    const int hour12 = macro.Hour % 12;
+    return (macro.Pm ? hour12 + 12 : hour12) * 60 + macro.Minute;
+}
+
 void DefaultTimer(MacroRecord& macro, DateTime now) {
     DateTimeParts today = DecodeDateTime(now);
     macro.Year = static_cast<std::uint16_t>(today.year);

@@ -43,6 +43,11 @@ std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& entry,
 // Writes the schedule fields of a checked entry into the record.
 void StoreSchedule(const ScheduleEntry& entry, MacroRecord& macro);
 
+// The stored time of day of a timed macro in minutes after midnight (12 PM
+// is noon, 12 AM midnight); nothing for a damaged record (hour above 12,
+// minute above 59).
+std::optional<int> ScheduledMinuteOfDay(const MacroRecord& macro);
+
 // The schedule a new macro starts with: today's date and weekday.
 void DefaultTimer(MacroRecord& macro, DateTime now);
 

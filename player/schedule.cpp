@@ -1,0 +1,246 @@
+#include "player/schedule.h"
+
+#include <cmath>
+
+#include "common/clock.h"
+#include "common/hotkeys.h"
+#include "common/string_routines.h"
+
+namespace orv {
+namespace {
+
+constexpr std::int64_t MinuteMs = 60'000;
+constexpr std::int64_t HourMs = 60 * MinuteMs;
+constexpr std::int64_t DayMs = 24 * HourMs;
+// A clock that jumped further than this (a machine asleep for a year) is
+// looked at only for its last year.
+constexpr std::int64_t LongestGapDays = 366;
+
+// Whole milliseconds: ticks that land exactly on a scheduled minute count as
+// reaching it, whatever the rounding of the day fraction.
+std::int64_t NowMs() {
+    return std::llround(CurrentClock().Now() * static_cast<double>(DayMs));
+}
+
+int DayFlagIndex(int weekday) {
+    // Flags run Monday .. Sunday; weekdays 1 Sunday .. 7 Saturday.
+    return weekday == 1 ? 6 : weekday - 2;
+}
+
+// The date of a day-bound row (once, daily, weekly, monthly) is one of its days.
+bool OnItsDay(const Scheduler::ScheduleEntry& row, const DateTimeParts& date) {
+    switch (row.Kind) {
+        case ScheduleKind::Once:
+            return date.year == row.Year && date.month == row.Month && date.day == row.Day;
+        case ScheduleKind::Daily:
+            return row.DayFlags[DayFlagIndex(date.dayOfWeek)] != 0;
+        case ScheduleKind::Weekly:
+            return date.dayOfWeek == row.Weekday;
+        case ScheduleKind::Monthly:
+            return date.day == row.Day;
+        default:
+            return false;
+    }
+}
+
+// A day-bound row's moment lies in (previous, now] on one of its days.
+bool DayMomentPassed(const Scheduler::ScheduleEntry& row, std::int64_t previous, std::int64_t now) {
+    std::int64_t first = previous / DayMs;
+    const std::int64_t last = now / DayMs;
+    if (last - first > LongestGapDays)
+        first = last - LongestGapDays;
+    for (std::int64_t day = first; day <= last; ++day) {
+        const std::int64_t moment = day * DayMs + row.TimeOfDayMs;
+        if (moment > previous && moment <= now &&
+            OnItsDay(row, DecodeDateTime(static_cast<DateTime>(day))))
+            return true;
+    }
+    return false;
+}
+
+// The last moment at the row's minute past an hour, at or before now.
+bool HourMomentPassed(const Scheduler::ScheduleEntry& row, std::int64_t previous,
+                      std::int64_t now) {
+    std::int64_t moment = now / HourMs * HourMs + row.MinutePastHour * MinuteMs;
+    if (moment > now)
+        moment -= HourMs;
+    return moment > previous;
+}
+
+}  // namespace
+
+Scheduler::Scheduler(const SettingsBlock& settings, HookTable& table, ScheduleHost& host)
+    : settings_(settings),
+      table_(table),
+      host_(host),
+      previousMs_(NowMs()),
+      idleTick_(CurrentClock().TickCount()) {}
+
+void Scheduler::CheckAndSetTime() {
+    rows_.clear();
+    bool idleExists = false;
+    const std::int64_t now = NowMs();
+    for (int i = 1; i <= table_.EntryCount(); ++i) {
+        const MacroEntry entry = table_.Entry(i);
+        MacroRecord record;
+        if (!entry.Enabled || entry.Activation != ActivationCode::Scheduled ||
+            !host_.ReadMacroRecord(i, record))
+            continue;
+        const auto kind = static_cast<ScheduleKind>(record.ScheduleKind);
+        if (kind == ScheduleKind::Idle)
+            idleExists = true;
+        if (record.ScheduleKind < 1 || record.ScheduleKind > 7 ||
+            static_cast<int>(rows_.size()) >= MaxRows)
+            continue;
+        ScheduleEntry row;
+        row.Macro = i;
+        row.Kind = kind;
+        row.DayFlags = record.DayFlags;
+        row.Year = record.Year;
+        row.Month = record.Month;
+        row.Day = record.Day;
+        row.MinutePastHour = record.MinutePastHour;
+        row.Minutes = record.Minutes;
+        row.Weekday = record.Weekday;
+        row.LastMs = now;
+        // A damaged record (its time or minute out of range) never fires.
+        if (kind == ScheduleKind::Once || kind == ScheduleKind::Daily ||
+            kind == ScheduleKind::Weekly || kind == ScheduleKind::Monthly) {
+            const std::optional<int> minuteOfDay = ScheduledMinuteOfDay(record);
+            if (!minuteOfDay)
+                continue;
+            row.TimeOfDayMs = *minuteOfDay * MinuteMs;
+        } else if (kind == ScheduleKind::Hourly && row.MinutePastHour > 59) {
+            continue;
+        }
+        rows_.push_back(row);
+    }
+    idleMacroExists_ = idleExists;
+    table_.SetU8(HookAt::IdleMacroExists, idleExists ? 1 : 0);
+    // Pushed every time: the library must count from zero with the table.
+    table_.SetU32(HookAt::IdleSeconds, 0);
+    host_.PushIdle();
+    idleTick_ = CurrentClock().TickCount();
+    idleCarryMs_ = 0;
+}
+
+void Scheduler::CountIdleTime() {
+    if (!idleMacroExists_)
+        return;
+    host_.RefreshIdle();
+    // The time that really passed: the tick interval is only nominal.
+    const std::uint32_t tick = CurrentClock().TickCount();
+    const std::uint32_t elapsed = tick - idleTick_ + idleCarryMs_;
+    idleTick_ = tick;
+    idleCarryMs_ = elapsed % 1000;
+    table_.SetU32(HookAt::IdleSeconds, table_.U32(HookAt::IdleSeconds) + elapsed / 1000);
+    host_.PushIdle();
+}
+
+void Scheduler::CheckOutTimerMacros() {
+    CountIdleTime();
+    // A tick inside a run this tick started.
+    if (ticking_)
+        return;
+    ticking_ = true;
+    struct Ending {
+        bool& flag;
+        ~Ending() { flag = false; }
+    } ending{ticking_};
+    const std::int64_t now = NowMs();
+    // By index: a run handles messages, and the editor may rebuild the table.
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (Due(rows_[i], now))
+            RunScheduledMacro(ScheduleEntry(rows_[i]));
+    previousMs_ = now;
+}
+
+bool Scheduler::Due(ScheduleEntry& row, std::int64_t now) {
+    switch (row.Kind) {
+        case ScheduleKind::Once:
+        case ScheduleKind::Daily:
+        case ScheduleKind::Weekly:
+        case ScheduleKind::Monthly:
+            return DayMomentPassed(row, previousMs_, now);
+        case ScheduleKind::Hourly:
+            return HourMomentPassed(row, previousMs_, now);
+        case ScheduleKind::Other: {
+            // Missed intervals are skipped, not made up: one run, then on the
+            // grid again.
+            const std::int64_t interval = row.Minutes * MinuteMs;
+            if (interval == 0 || now - row.LastMs < interval)
+                return false;
+            row.LastMs += (now - row.LastMs) / interval * interval;
+            return true;
+        }
+        case ScheduleKind::Idle:
+            if (row.Done ||
+                static_cast<std::int64_t>(table_.U32(HookAt::IdleSeconds)) <= row.Minutes * 60)
+                return false;
+            row.Done = true;
+            table_.SetU8(HookAt::IdleFired, 1);
+            host_.PushIdle();
+            return true;
+        case ScheduleKind::Startup:
+            break;
+    }
+    return false;
+}
+
+bool Scheduler::Prepare(const MacroRecord& record) {
+    const std::string scope = UpperAscii(record.ScopeText.str());
+    if (record.MacroKind == MacroKind::Window && !host_.ActivateIt(scope))
+        return false;
+    if (record.MacroKind == MacroKind::Program && !host_.ActivateProg(scope))
+        return false;
+    if (settings_.UseWaveFile)
+        host_.DoWave(settings_.WaveFile.str(), settings_.WaveFileWait);
+    return true;
+}
+
+void Scheduler::RunScheduledMacro(const ScheduleEntry& row) {
+    // Dropped, not queued: its next time will come.
+    MacroRecord record;
+    if (!host_.MayStartRun() || !host_.ReadMacroRecord(row.Macro, record) || !Prepare(record))
+        return;
+    host_.RunUnattended(row.Macro, record.ScriptText());
+}
+
+void Scheduler::ClearScheduleDone() {
+    for (ScheduleEntry& row : rows_) row.Done = false;
+    table_.SetU8(HookAt::IdleFired, 0);
+    // The library zeroed its count at the input; a tick that read the count
+    // just before may have pushed the old one back.
+    table_.SetU32(HookAt::IdleSeconds, 0);
+    host_.PushIdle();
+    idleTick_ = CurrentClock().TickCount();
+    idleCarryMs_ = 0;
+}
+
+void Scheduler::DoStartUpMacros(bool startupRequest, std::string_view startupNickname) {
+    MacroRecord record;
+    if (startupRequest && !startupNickname.empty()) {
+        const std::string wanted = UpperAscii(startupNickname);
+        for (int i = 1; i <= table_.EntryCount(); ++i) {
+            if (UpperAscii(settings_.Nickname[i].str()) != wanted)
+                continue;
+            if (host_.MayStartRun() && host_.ReadMacroRecord(i, record))
+                host_.RunUnattended(i, record.ScriptText());
+            break;
+        }
+    }
+    for (int i = 1; i <= table_.EntryCount(); ++i) {
+        const MacroEntry entry = table_.Entry(i);
+        if (!entry.Enabled || entry.Activation != ActivationCode::Scheduled ||
+            !host_.ReadMacroRecord(i, record) ||
+            record.ScheduleKind != static_cast<int>(ScheduleKind::Startup))
+            continue;
+        if (!host_.MayStartRun())
+            return;
+        // A missing window or program skips only this macro.
+        if (Prepare(record))
+            host_.RunUnattended(i, record.ScriptText());
+    }
+}
+
+}  // namespace orv

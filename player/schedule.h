@@ -1,0 +1,95 @@
+// Timed macros: the schedule table built from the macro file, the tick that
+// plays the rows that came due since the previous tick, idle time, and the
+// start-up pass that runs the "/A" macro and the start-up-scheduled ones.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/hook_table.h"
+#include "common/macro_record.h"
+#include "common/schedule.h"
+#include "common/settings.h"
+
+namespace orv {
+
+// What the scheduler asks of the rest of the player.
+class ScheduleHost {
+  public:
+    virtual ~ScheduleHost() = default;
+    virtual bool ReadMacroRecord(int n, MacroRecord& out) = 0;
+    // A run may start now (none under way, no menu, capture or pause).
+    virtual bool MayStartRun() = 0;
+    // Bring forward the window whose title holds the text / the running
+    // program whose name holds it; false when there is none.
+    virtual bool ActivateIt(std::string_view titlePart) = 0;
+    virtual bool ActivateProg(std::string_view name) = 0;
+    // The alarm sound, waiting for its end when asked to.
+    virtual void DoWave(const std::string& file, bool wait) = 0;
+    // Plays the macro as its current macro, without the in-use byte or the
+    // end marker; returns when the run ended.
+    virtual void RunUnattended(int n, std::string_view script) = 0;
+    // The idle section of the hook table from and to the hook library.
+    virtual void RefreshIdle() = 0;
+    virtual void PushIdle() = 0;
+};
+
+class Scheduler {
+  public:
+    static constexpr int MaxRows = 500;
+
+    // One enabled timed macro (any kind but start-up), as the tick tests it.
+    struct ScheduleEntry {
+        int Macro = 0;
+        ScheduleKind Kind = ScheduleKind::Once;
+        std::array<std::uint8_t, 7> DayFlags{};  // Monday .. Sunday
+        int Year = 0, Month = 0, Day = 0;
+        int MinutePastHour = 0;
+        int Minutes = 0;  // the interval, or the idle minutes
+        int Weekday = 0;  // 1 Sunday .. 7 Saturday
+        std::int64_t TimeOfDayMs = 0;
+        std::int64_t LastMs = 0;  // every N minutes: the last firing
+        bool Done = false;        // idle: fired since the last input
+    };
+
+    // The first tick looks back to now.
+    Scheduler(const SettingsBlock& settings, HookTable& table, ScheduleHost& host);
+
+    // Rebuilds the table from the macro file; the tick counts from now.
+    void CheckAndSetTime();
+    // Rows exist: the tick timer should run.
+    bool HasRows() const { return !rows_.empty(); }
+    const std::vector<ScheduleEntry>& Rows() const { return rows_; }
+
+    // One tick of the timer: idle bookkeeping, then every row that came due
+    // since the previous tick is played.
+    void CheckOutTimerMacros();
+    // Input after idleness: idle macros may fire again.
+    void ClearScheduleDone();
+    // A little after start: the macro named by "/A" (when asked for), then
+    // every enabled start-up macro in file order.
+    void DoStartUpMacros(bool startupRequest, std::string_view startupNickname);
+
+  private:
+    bool Due(ScheduleEntry& row, std::int64_t now);
+    void CountIdleTime();
+    void RunScheduledMacro(const ScheduleEntry& row);
+    // Scope and alarm of a macro about to run; false when its window or
+    // program is missing.
+    bool Prepare(const MacroRecord& record);
+
+    const SettingsBlock& settings_;
+    HookTable& table_;
+    ScheduleHost& host_;
+    std::vector<ScheduleEntry> rows_;
+    bool idleMacroExists_ = false;
+    std::int64_t previousMs_ = 0;
+    std::uint32_t idleTick_ = 0;
+    std::uint32_t idleCarryMs_ = 0;
+    bool ticking_ = false;
+};
+
+}  // namespace orv

@@ -1,0 +1,308 @@
+#include "player/schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <map>
+
+#include "common/hotkeys.h"
+#include "tests/support/fake_clock.h"
+
+namespace orv {
+namespace {
+
+// Days from 1899-12-30 to 2026-01-05, a Monday.
+constexpr double MondayStart = 46027.0;
+
+// To the nearest second: the fake clock's day fractions drift a little.
+std::string Stamp(DateTime at) {
+    const DateTimeParts p = DecodeDateTime(std::round(at * 86400) / 86400);
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day,
+                  p.hour, p.minute, p.second);
+    return text;
+}
+
+class FakeScheduleHost final : public ScheduleHost {
+  public:
+    bool ReadMacroRecord(int n, MacroRecord& out) override {
+        auto found = Records.find(n);
+        if (found == Records.end())
+            return false;
+        out = found->second;
+        return true;
+    }
+    bool MayStartRun() override { return !Busy; }
+    bool ActivateIt(std::string_view title) override {
+        Log.push_back("window " + std::string(title));
+        return title != "MISSING";
+    }
+    bool ActivateProg(std::string_view name) override {
+        Log.push_back("program " + std::string(name));
+        return name != "MISSING";
+    }
+    void DoWave(const std::string& file, bool wait) override {
+        Log.push_back("wave " + file + (wait ? " wait" : ""));
+    }
+    void RunUnattended(int n, std::string_view script) override {
+        Log.push_back("run " + std::to_string(n) + " " + std::string(script));
+        Runs.push_back(Stamp(CurrentClock().Now()));
+        if (DuringRun)
+            DuringRun();
+    }
+    void RefreshIdle() override {}
+    void PushIdle() override { ++IdlePushes; }
+
+    std::map<int, MacroRecord> Records;
+    bool Busy = false;
+    std::vector<std::string> Log;
+    std::vector<std::string> Runs;
+    std::function<void()> DuringRun;
+    int IdlePushes = 0;
+};
+
+class ScheduleTest : public ::testing::Test {
+  protected:
+    // Macro n: enabled, timed, global, with its script "sN".
+    MacroRecord& Timed(int n, ScheduleKind kind) {
+        MacroRecord& r = host.Records[n];
+        r.ActivationCode = ActivationCode::Scheduled;
+        r.MacroKind = MacroKind::Global;
+        r.Enabled = 1;
+        r.ScheduleKind = static_cast<std::int16_t>(kind);
+        r.SetScriptText("s" + std::to_string(n));
+        return r;
+    }
+    // The hook table as the macro file loaded it.
+    void Load() {
+        int count = 0;
+        for (auto& [n, r] : host.Records) {
+            table.SetEntry(n, {r.MacroKind, r.ScopeText.str(), r.Enabled != 0, r.ActivationCode,
+                               r.ScopeMatch});
+            settings.Nickname[n] = r.Nickname;
+            count = std::max(count, n);
+        }
+        table.SetMacroCount(count);
+    }
+    Scheduler& Build() {
+        Load();
+        scheduler.emplace(settings, table, host);
+        scheduler->CheckAndSetTime();
+        return *scheduler;
+    }
+    // Ticks every stepMs for so long.
+    void TickFor(double hours, std::uint32_t stepMs = 10'000) {
+        const auto ticks = static_cast<long>(std::llround(hours * 3'600'000 / stepMs));
+        for (long i = 0; i < ticks; ++i) {
+            clock.AdvanceMs(stepMs);
+            scheduler->CheckOutTimerMacros();
+        }
+    }
+    std::uint32_t IdleSeconds() const { return table.U32(HookAt::IdleSeconds); }
+
+    // Three seconds past midnight: ticks never land on a whole minute.
+    testing::FakeClock clock{MondayStart + 3.0 / 86400};
+    SettingsBlock settings;
+    HookTable table;
+    FakeScheduleHost host;
+    std::optional<Scheduler> scheduler;
+};
+
+TEST(ScheduledMinuteOfDay, TwelveIsNoonAfterPmAndMidnightAfterAm) {
+    struct Case {
+        int hour, minute, pm;
+        std::optional<int> minutes;
+    } const cases[] = {
+        {12, 0, 1, 720},  {12, 15, 0, 15},          {1, 30, 1, 810},
+        {11, 59, 0, 719}, {13, 0, 0, std::nullopt}, {5, 60, 1, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        MacroRecord r;
+        r.Hour = static_cast<std::uint8_t>(c.hour);
+        r.Minute = static_cast<std::uint8_t>(c.minute);
+        r.Pm = static_cast<std::uint8_t>(c.pm);
+        EXPECT_EQ(ScheduledMinuteOfDay(r), c.minutes) << c.hour << ":" << c.minute << " " << c.pm;
+    }
+}
+
+struct DayBoundCase {
+    const char* name;
+    std::function<void(MacroRecord&)> set;
+    std::vector<std::string> runs;
+};
+
+class DayBoundTest : public ScheduleTest, public ::testing::WithParamInterface<DayBoundCase> {};
+
+// A week and an hour from just after Monday's midnight (which a Monday
+// 12:00 AM row built at that moment has already passed).
+TEST_P(DayBoundTest, FiresOnceAtTheFirstTickAtOrAfterEachMomentOnItsDays) {
+    GetParam().set(Timed(1, ScheduleKind::Daily));
+    Build();
+    TickFor(24 * 7 + 1);
+    EXPECT_EQ(host.Runs, GetParam().runs);
+}
+
+template <ScheduleKind K>
+void Kind(MacroRecord& r) {
+    r.ScheduleKind = static_cast<std::int16_t>(K);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DayBoundTest,
+    ::testing::Values(DayBoundCase{"DailyMondayAndFriday8AM",
+                                   [](MacroRecord& r) {
+                                       Kind<ScheduleKind::Daily>(r);
+                                       r.DayFlags = {1, 0, 0, 0, 1, 0, 0};
+                                       r.Hour = 8;
+                                   },
+                                   {"2026-01-05 08:00:03", "2026-01-09 08:00:03"}},
+                      DayBoundCase{"WeeklyMondayMidnightNeverOnTuesday",
+                                   [](MacroRecord& r) {
+                                       Kind<ScheduleKind::Weekly>(r);
+                                       r.Weekday = 2;
+                                       r.Hour = 12;
+                                   },
+                                   {"2026-01-12 00:00:03"}},
+                      DayBoundCase{"MonthlyEighthMidnightNeverOnTheNinth",
+                                   [](MacroRecord& r) {
+                                       Kind<ScheduleKind::Monthly>(r);
+                                       r.Day = 8;
+                                       r.Hour = 12;
+                                   },
+                                   {"2026-01-08 00:00:03"}},
+                      DayBoundCase{"OnceWednesday245PM",
+                                   [](MacroRecord& r) {
+                                       Kind<ScheduleKind::Once>(r);
+                                       r.Year = 2026, r.Month = 1, r.Day = 7, r.Hour = 2,
+                                       r.Minute = 45;
+                                       r.Pm = 1;
+                                   },
+                                   {"2026-01-07 14:45:03"}},
+                      DayBoundCase{"OnceInThePastNever",
+                                   [](MacroRecord& r) {
+                                       Kind<ScheduleKind::Once>(r);
+                                       r.Year = 2025, r.Month = 1, r.Day = 7, r.Hour = 2;
+                                   },
+                                   {}},
+                      DayBoundCase{"DamagedHourNever",
+                                   [](MacroRecord& r) {
+                                       Kind<ScheduleKind::Daily>(r);
+                                       r.DayFlags = {1, 1, 1, 1, 1, 1, 1};
+                                       r.Hour = 13;
+                                   },
+                                   {}}),
+    [](const ::testing::TestParamInfo<DayBoundCase>& info) { return info.param.name; });
+
+TEST_F(ScheduleTest, HourlyFiresAtTheFirstTickOfItsMinuteInEveryHour) {
+    Timed(1, ScheduleKind::Hourly).MinutePastHour = 0;
+    Timed(2, ScheduleKind::Hourly).MinutePastHour = 30;
+    Build();
+    TickFor(2.5);
+    EXPECT_EQ(host.Runs, (std::vector<std::string>{"2026-01-05 00:30:03", "2026-01-05 01:00:03",
+                                                   "2026-01-05 01:30:03", "2026-01-05 02:00:03",
+                                                   "2026-01-05 02:30:03"}));
+    EXPECT_EQ(host.Log[0], "run 2 s2");
+    EXPECT_EQ(host.Log[1], "run 1 s1");
+}
+
+TEST_F(ScheduleTest, EveryNMinutesCountsFromTheBuildAndSkipsMissedIntervals) {
+    Timed(1, ScheduleKind::Other).Minutes = 15;
+    Timed(2, ScheduleKind::Other).Minutes = 0;
+    Build();
+    TickFor(0.5);
+    EXPECT_EQ(host.Runs, (std::vector<std::string>{"2026-01-05 00:15:03", "2026-01-05 00:30:03"}));
+    // The machine slept for 50 minutes: one run, then on the grid again.
+    clock.AdvanceMs(50 * 60'000);
+    scheduler->CheckOutTimerMacros();
+    TickFor(0.25);
+    EXPECT_EQ(host.Runs, (std::vector<std::string>{"2026-01-05 00:15:03", "2026-01-05 00:30:03",
+                                                   "2026-01-05 01:20:03", "2026-01-05 01:30:03"}));
+}
+
+TEST_F(ScheduleTest, AnIdleMacroFiresOnceUntilInputAndCountsTheTimeThatReallyPassed) {
+    Timed(1, ScheduleKind::Idle).Minutes = 5;
+    Build();
+    EXPECT_EQ(table.U8(HookAt::IdleMacroExists), 1);
+    TickFor(0.5);
+    EXPECT_EQ(host.Runs, std::vector<std::string>{"2026-01-05 00:05:13"});
+    EXPECT_EQ(table.U8(HookAt::IdleFired), 1);
+
+    // Input: the library zeroed its count and said so.
+    scheduler->ClearScheduleDone();
+    EXPECT_EQ(IdleSeconds(), 0u);
+    EXPECT_EQ(table.U8(HookAt::IdleFired), 0);
+    // Ticks 30 s apart, whatever the timer's setting says: the count follows
+    // the clock, fractions carried over.
+    TickFor(6.0 / 60, 30'000);
+    EXPECT_EQ(host.Runs.size(), 2u);
+    EXPECT_EQ(host.Runs.back(), "2026-01-05 00:35:33");
+    scheduler->ClearScheduleDone();
+    TickFor(2 * 2.5 / 3600, 2'500);
+    EXPECT_EQ(IdleSeconds(), 5u);
+}
+
+TEST_F(ScheduleTest, ADueMacroIsDroppedWhileBusyAndScopedOnesNeedTheirWindowBeforeTheAlarm) {
+    settings.UseWaveFile = true;
+    settings.WaveFile = "alarm.wav";
+    settings.WaveFileWait = true;
+    MacroRecord& window = Timed(1, ScheduleKind::Hourly);
+    window.MacroKind = MacroKind::Window;
+    window.ScopeText = "Notepad";
+    MacroRecord& missing = Timed(2, ScheduleKind::Hourly);
+    missing.MacroKind = MacroKind::Program;
+    missing.ScopeText = "missing";
+    Build();
+    host.Busy = true;
+    TickFor(1);
+    EXPECT_TRUE(host.Log.empty());
+    host.Busy = false;
+    TickFor(1);
+    EXPECT_EQ(host.Log, (std::vector<std::string>{"window NOTEPAD", "wave alarm.wav wait",
+                                                  "run 1 s1", "program MISSING"}));
+}
+
+TEST_F(ScheduleTest, ATickDuringAScheduledRunOnlyCountsIdleTime) {
+    Timed(1, ScheduleKind::Hourly);
+    Timed(2, ScheduleKind::Other).Minutes = 10;
+    Timed(3, ScheduleKind::Idle).Minutes = 90;
+    Build();
+    host.Busy = true;
+    TickFor(0.95);
+    host.Busy = false;
+    host.DuringRun = [this] {
+        host.DuringRun = nullptr;
+        const std::uint32_t before = IdleSeconds();
+        clock.AdvanceMs(20 * 60'000);
+        scheduler->CheckOutTimerMacros();
+        EXPECT_EQ(IdleSeconds(), before + 20 * 60);
+    };
+    TickFor(0.05);
+    // The every-10-minutes macro came due in the same tick, after the run.
+    EXPECT_EQ(host.Log, (std::vector<std::string>{"run 1 s1", "run 2 s2"}));
+    EXPECT_EQ(host.Runs, (std::vector<std::string>{"2026-01-05 01:00:03", "2026-01-05 01:20:03"}));
+}
+
+TEST_F(ScheduleTest, StartUpRunsTheNamedMacroFirstThenEveryStartUpMacroInFileOrder) {
+    settings.UseWaveFile = true;
+    settings.WaveFile = "alarm.wav";
+    Timed(1, ScheduleKind::Startup);
+    MacroRecord& named = Timed(2, ScheduleKind::Daily);
+    named.Nickname = "Mine";
+    named.MacroKind = MacroKind::Window;
+    named.ScopeText = "missing";
+    MacroRecord& gone = Timed(3, ScheduleKind::Startup);
+    gone.MacroKind = MacroKind::Window;
+    gone.ScopeText = "missing";
+    Timed(4, ScheduleKind::Startup).Enabled = 0;
+    Timed(5, ScheduleKind::Startup);
+    Build();
+    scheduler->DoStartUpMacros(true, "mine");
+    EXPECT_EQ(host.Log, (std::vector<std::string>{"run 2 s2", "wave alarm.wav", "run 1 s1",
+                                                  "window MISSING", "wave alarm.wav", "run 5 s5"}));
+    // Start-up macros are never rows of the table.
+    EXPECT_EQ(scheduler->Rows().size(), 1u);
+}
+
+}  // namespace
+}  // namespace orv
