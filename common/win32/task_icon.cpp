@@ -96,6 +96,9 @@ void TTaskIcon::SetToolTip(const std::string& tip) {
     std::string cut = tip.substr(0, TipCapacity);
     if (cut == toolTip_) return;
     toolTip_ = cut;
+    // The hidden window carries the tip as its title, so the icon can be
+    // found by it.
+    SetWindowTextA(window_, toolTip_.c_str());
     ModifyIfActive();
 }
 

@@ -1,5 +1,6 @@
 #include "player/win32/main_window.h"
 
+#include <ole2.h>
 #include <shellapi.h>
 
 #include <utility>
@@ -8,6 +9,7 @@
 #include "common/string_routines.h"
 #include "common/swap_keys.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/icons.h"
 #include "common/win32/process_names.h"
 #include "hook/ornhook.h"
 #include "common/win32/window_numbers.h"
@@ -72,7 +74,7 @@ std::uint32_t FindEditorWindow() {
 }
 
 TMainWin::TMainWin() {
-    host_.OnShowRunning = [this](bool running) { ShowRunning(running); };
+    host_.OnShowRunning = [this](bool running) { tray_.ShowRunning(running); };
     host_.OnStartClearTimer = [this] { SetTimer(window_, ClearTimerId, ClearTimerMs, nullptr); };
     host_.FamiliesSet[FamilyId::Windows] = &windowCommands_;
     host_.FamiliesSet[FamilyId::Settings] = &settingsCommands_;
@@ -116,12 +118,14 @@ bool TMainWin::Start(const std::string& commandLine) {
                                                interpreter_, *dispatch_, *this);
     activation_->ReinstallHooks = [this] { ReinstallHooks(); };
     activation_->StartHookTimer = [this] { SetTimer(window_, HookTimerId, HookTimerMs, nullptr); };
+    schedule_ = std::make_unique<ScheduleLink>(*settings_, *hookData_, hooks_, *library_,
+                                               *dispatch_, interpreter_, *this);
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = WindowClass;
-    wc.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
+    wc.hIcon = LoadProgramIcon(OrvaneIcon::Program);
     RegisterClassA(&wc);
     // Never shown: the player lives in the tray and in its hooks.
     window_ = CreateWindowExA(WS_EX_TOOLWINDOW, WindowClass, PlayerText::Title, WS_POPUP, 1, 1, 0,
@@ -170,10 +174,15 @@ bool TMainWin::FormCreate(const std::string& commandLine) {
 
     StartHookTable();
     ProcessCommandLine(commandLine);
-    DoTaskIcon();
+    tray_.DoTaskIcon(window_);
+    tray_.DoTaskIconRec();
+    tray_.DoMenuTaskIcon();
+    schedule_->Start(window_, startupRequest_, startupNickname_);
+    lock_->StartTimers();
+    oleInitialised_ = SUCCEEDED(OleInitialize(nullptr));
+    host_.ShellAutomation = IsBrowser4OrLater();
     if (!browseMode_ && settings_->StartEditor)
         ActivateMe();
-    lock_->StartTimers();
     capsLockOn_ = (GetKeyState(VK_CAPITAL) & 1) != 0;
     return true;
 }
@@ -231,8 +240,9 @@ void TMainWin::UseMacroFile(const std::string& fileName) {
     if (settings_->NetworkMode)
         lock_->SetUp();
     library_->LoadMacroFile(fileName, true);
-    GetSwapFile();
     SetHotKeys();
+    schedule_->CheckAndSetTime();
+    GetSwapFile();
 }
 
 void TMainWin::SetHotKeys() {
@@ -337,10 +347,10 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             waitSignals_.ClearWaitFlag();
             return 0;
         case PlayerMsg::ClearScheduleDone:
-            hookData_->SetU8(HookAt::IdleFired, 0);
+            schedule_->ClearScheduleDone();
             return 0;
         case WM_TIMER:
-            if (waitSignals_.OnTimer(wParam))
+            if (waitSignals_.OnTimer(wParam) || (!closing_ && schedule_->OnTimer(wParam)))
                 return 0;
             if (wParam == ClearTimerId) {
                 // The hook library never answered the end marker.
@@ -398,10 +408,18 @@ void TMainWin::EditorCommand(int code, int argument) {
             break;
         case 2:
             configs_.ReadCurrentFile();
+            tray_.ClearMenuTaskIcon();
             UseMacroFile(settings_->MacroFiles[0].str());
+            tray_.DoMenuTaskIcon();
+            break;
+        case 3:
+            schedule_->CheckAndSetTime();
             break;
         case 4:
             editor_.Forget();
+            break;
+        case 5:
+            tray_.DoMenuTaskIcon();
             break;
         case 6:
             RefreshFromHookLibrary(hooks_, t, argument);
@@ -414,7 +432,7 @@ void TMainWin::EditorCommand(int code, int argument) {
             break;
         case 9:
             if (argument == 0 || argument == 1)
-                mainIcon_.SetActive(argument == 1);
+                tray_.SetMainActive(argument == 1);
             break;
         case 10:
             configs_.ReadCuewordSettings();
@@ -453,7 +471,7 @@ void TMainWin::EditorCommand(int code, int argument) {
             break;
         }
         case 21:
-            ReloadShared();
+            ReloadMacroFile(argument > 0);
             break;
         default:
             break;
@@ -480,26 +498,6 @@ void TMainWin::HookCommand(int action) {
 // Installed anew, the hooks run before any installed since.
 void TMainWin::ReinstallHooks() {
     for (int action : {2, 1, 4, 3}) HookCommand(action);
-}
-
-void TMainWin::DoTaskIcon() {
-    mainIcon_.SetIcon(LoadIconA(nullptr, MAKEINTRESOURCEA(32512)));
-    mainIcon_.SetToolTip(PlayerText::Title);
-    mainIcon_.SetTaskIconID(0);
-    mainIcon_.OnRightClick = [this](int, int) {
-        // The tray menu comes later; during a run the click aborts it.
-        if (state_.Running)
-            state_.AbortFlag = true;
-    };
-    if (settings_->UseTray)
-        mainIcon_.SetActive(true);
-}
-
-void TMainWin::ShowRunning(bool running) {
-    mainIcon_.SetIcon(LoadIconA(nullptr, MAKEINTRESOURCEA(running ? 32515 : 32512)));
-    mainIcon_.SetToolTip(running ? PlayerText::Running : PlayerText::Title);
-    if (!settings_->UseTray)
-        mainIcon_.SetActive(running);
 }
 
 HWND TMainWin::FindEditor() {
@@ -539,10 +537,13 @@ void TMainWin::FormClose() {
         OrnUnHook(static_cast<std::int32_t>(GetU32(std::span(playerBlock_.View() + 4, 4), 0)));
     if (cbtBlock_.View())
         OrnUnHook(static_cast<std::int32_t>(GetU32(std::span(cbtBlock_.View() + 4, 4), 0)));
-    mainIcon_.SetActive(false);
+    schedule_->Stop();
+    tray_.HideAll();
     cbtBlock_.Close();
     playerBlock_.Close();
     configs_.SaveConfig();
+    if (oleInitialised_)
+        OleUninitialize();
 }
 
 void TMainWin::Close() {
@@ -640,9 +641,34 @@ void TMainWin::ReloadIfChanged() {
 }
 
 void TMainWin::ReloadShared() {
+    ReloadMacroFile(true);
+}
+
+void TMainWin::ReloadMacroFile(bool remakeMenuIcons) {
+    if (remakeMenuIcons)
+        tray_.ClearMenuTaskIcon();
     library_->ReloadMacroFile(true);
     GetSwapFile();
     SetHotKeys();
+    schedule_->CheckAndSetTime();
+    if (remakeMenuIcons)
+        tray_.DoMenuTaskIcon();
+}
+
+bool TMainWin::CanDoMenu() {
+    return !hookData_->U8(HookAt::CaptureRunning) && !dispatch_->Paused() && !dispatch_->MenuShown;
+}
+
+void TMainWin::RunMenuIcon(int macro, int x) {
+    dispatch_->TargetWindow = activation_->LastTitledWindow;
+    trayMenuX_ = x;
+    dispatch_->HotKeyPressed(static_cast<std::uint32_t>(macro) | MacroNumberBit,
+                             activation_->LastTitledWindow);
+    trayMenuX_ = -1;
+}
+
+void TMainWin::Terminate() {
+    PostMessageA(window_, WM_CLOSE, 0, 0);
 }
 
 void TMainWin::SetNetTimer(bool on) {

@@ -19,7 +19,6 @@
 #include "common/win32/private_profile_store.h"
 #include "common/win32/sync_file_access.h"
 #include "common/win32/system_routines.h"
-#include "common/win32/task_icon.h"
 #include "common/win32/window_notices.h"
 #include "player/activation.h"
 #include "player/command_line.h"
@@ -30,6 +29,8 @@
 #include "player/mail_commands.h"
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
+#include "player/win32/schedule_link.h"
+#include "player/win32/tray.h"
 #include "player/win32/win32_dialogs.h"
 #include "player/win32/win32_player_host.h"
 #include "player/win32/win32_settings.h"
@@ -62,8 +63,7 @@ constexpr UINT ClearScheduleDone = WM_USER + 18;
 inline constexpr const char* HandOverMessageName = "Tavrol";
 
 namespace PlayerText {
-inline constexpr const char* Title = "Orvane 99";
-inline constexpr const char* Running = "Macro Is Running - Right Click to Abort";
+inline constexpr const char* Title = TrayText::Title;
 inline constexpr const char* NoticeCaption = "Notice";
 inline constexpr const char* BrowseMode = "Orvane Editor not available in Browse Mode.";
 inline constexpr const char* HandOverTooLong =
@@ -75,7 +75,7 @@ inline constexpr const char* HandOverTooLong =
 // "ORVANE EDITOR" (upper-cased); 0 when there is none.
 std::uint32_t FindEditorWindow();
 
-class TMainWin final : public PlayerDesk, public NetworkLockHost {
+class TMainWin final : public PlayerDesk, public NetworkLockHost, private TrayHost {
   public:
     TMainWin();
     ~TMainWin() override;
@@ -108,6 +108,16 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     void ResumePause() override;
 
   private:
+    // TrayHost
+    bool MacroRunning() override { return state_.Running; }
+    void AbortRun() override { state_.AbortFlag = true; }
+    bool CanDoMenu() override;
+    void ActivateMe() override;
+    void ReinstallHooks() override;
+    void EndCapture() override {}
+    void RunMenuIcon(int macro, int x) override;
+    void Terminate() override;
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool FormCreate(const std::string& commandLine);
@@ -118,12 +128,9 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     void GetSwapFile();
     void EditorCommand(int code, int argument);
     void HookCommand(int action);
-    void ReinstallHooks();
+    void ReloadMacroFile(bool remakeMenuIcons);
     void HandOverChar(LPARAM character);
-    void ShowRunning(bool running);
-    void DoTaskIcon();
     HWND FindEditor();
-    void ActivateMe();
     HWND PauseWorkWindow() const;
     void FormClose();
     void Close();
@@ -156,12 +163,13 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     MailCommands mailCommands_{mailSender_};
     Win32Dialogs dialogs_;
     DialogCommands dialogCommands_{dialogs_};
+    std::unique_ptr<ScheduleLink> schedule_;
+    PlayerTray tray_{*settings_, *hookData_, *this};
 
     KernelHandle masterMapping_;
     std::array<KernelHandle, 3> mutexes_;
     SharedBlock playerBlock_;
     SharedBlock cbtBlock_;
-    TTaskIcon mainIcon_;
 
     HWND window_ = nullptr;
     UINT handOverMessage_ = 0;
@@ -180,6 +188,10 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     bool capsLockOn_ = false;
     bool startupRequest_ = false;
     std::string startupNickname_;
+    bool oleInitialised_ = false;
+    // The screen X of the tray icon whose menu macro runs; -1 when the menu
+    // was asked for otherwise (it then opens centred).
+    int trayMenuX_ = -1;
 };
 
 // A second start: the running player's window gets the whole command line,

@@ -1,0 +1,12 @@
+// The alarm a scheduled macro sounds before it plays.
+#pragma once
+
+#include <string>
+
+namespace orv {
+
+// Plays the wave file, never the system's default sound in its place; with
+// wait, returns when it ended. False when it cannot be played.
+bool DoWave(const std::string& file, bool wait);
+
+}  // namespace orv
