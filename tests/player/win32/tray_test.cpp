@@ -84,8 +84,8 @@ class TrayTest : public ::testing::Test {
 };
 
 TEST_F(TrayTest, SixteenTrayMenusGiveFifteenIconsWithTheirNicknamesAndMacroNumbers) {
-    for (int i = 1; i <= 17; ++i) {
-        // Macro 2 is no menu; every other one asks for its icon.
+    for (int i = 1; i <= 18; ++i) {
+        // Macro 2 is no menu and macro 3 wants no icon: 16 menus want one.
         table.SetEntry(i, {i == 2 ? MacroKind::Global : MacroKind::PopupMenu, "", true,
                            ActivationCode::None, 0});
         settings.CuewordText[i] = "Y13";
@@ -94,7 +94,7 @@ TEST_F(TrayTest, SixteenTrayMenusGiveFifteenIconsWithTheirNicknamesAndMacroNumbe
     }
     settings.CuewordText[3] = "N13";
     settings.Icon[1] = {IconChoice::Source::File, "C:\\no such folder\\gone.ico"};
-    table.SetMacroCount(17);
+    table.SetMacroCount(18);
     tray.DoMenuTaskIcon();
 
     const auto& icons = tray.MenuIcons();
