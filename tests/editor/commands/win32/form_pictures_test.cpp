@@ -37,7 +37,8 @@ TEST(FormPictures, EveryCommandForm) {
 
     TDoDelay2 delay;
     delay.DelSecs.SetChecked(true);
-    TDoDelay number(settings);
+    CommandContext context{settings};
+    TDoDelay number(context);
     number.DelayMode = 5;
     TDoPausePos pause;
     TDoRepeat repeat;
