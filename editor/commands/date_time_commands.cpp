@@ -15,21 +15,21 @@ int FormatRowFor(bool isTime, std::int32_t storedRow) {
     return storedRow >= 0 && storedRow < DateTimeLayoutFor(isTime).RowCount ? storedRow : 0;
 }
 
-DateTimeOutcome ComposeDateOrTime(const DateTimeChoice& choice) {
+DateTimeOutcome ComposeDateOrTime(const DateTimeInput& input) {
     DateTimeOutcome out;
-    if (choice.Row < 0 || choice.Row >= DateTimeLayoutFor(choice.IsTime).RowCount) {
+    if (input.Row < 0 || input.Row >= DateTimeLayoutFor(input.IsTime).RowCount) {
         out.Refuse("No format selected.  Please select one.", DateTimeField::TheFormat);
         return out;
     }
     DateTimeValues& raw = out.Raw;
-    raw.IsDate = choice.IsTime ? 0 : 1;
-    raw.FormatIndex = choice.Row + 1;
-    raw.ShowZeros = choice.Suppress ? 0 : 1;
-    raw.Future = choice.IsTime || choice.Future ? 1 : 0;
-    if (!choice.IsTime) {
+    raw.IsDate = input.IsTime ? 0 : 1;
+    raw.FormatIndex = input.Row + 1;
+    raw.ShowZeros = input.Suppress ? 0 : 1;
+    raw.Future = input.IsTime || input.Future ? 1 : 0;
+    if (!input.IsTime) {
         // Digits only: a sign or a letter would make a token the reader does
         // not take back.
-        std::string days = EditText(choice.Days);
+        std::string days = EditText(input.Days);
         bool digits = !days.empty() && days.find_first_not_of("0123456789") == std::string::npos;
         std::optional<std::int32_t> n = digits ? ParseWholeNumber(days) : std::nullopt;
         if (!n) {
@@ -40,8 +40,18 @@ DateTimeOutcome ComposeDateOrTime(const DateTimeChoice& choice) {
     }
     DateTimeRec record{raw.IsDate, static_cast<std::uint32_t>(raw.FormatIndex), raw.ShowZeros,
                        raw.Future, raw.Days};
-    out.Compose(choice.IsTime ? CommandCode::Time : CommandCode::Date, record, DateTimeField::Days);
+    out.Compose(input.IsTime ? CommandCode::Time : CommandCode::Date, record, DateTimeField::Days);
     return out;
+}
+
+template <>
+DateTimeInput InputFromRecord<DateTimeInput>(CommandCode code, const CommandRecord& record) {
+    const auto* r = std::get_if<DateTimeRec>(&record);
+    if (!r)
+        return {};
+    bool isTime = code == CommandCode::Time;
+    int row = FormatRowFor(isTime, static_cast<std::int32_t>(r->FormatNumber) - 1);
+    return {isTime, row, r->ShowZeros == 0, r->Future != 0, std::to_string(r->Days)};
 }
 
 }  // namespace orv

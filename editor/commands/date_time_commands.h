@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "editor/commands/command_dialogs.h"
@@ -33,13 +34,15 @@ struct DateTimeValues {
 };
 using DateTimeOutcome = CommandOutcome<DateTimeField, DateTimeValues>;
 
-struct DateTimeChoice {
+struct DateTimeInput {
     bool IsTime = false;
-    int Row = -1;  // the selected list row, -1 for none
+    int Row = 0;  // the selected list row, -1 for none
     bool Suppress = false;
     bool Future = true;
-    std::string_view Days;  // as typed; dates only
+    std::string Days = "0";  // dates only
 };
-DateTimeOutcome ComposeDateOrTime(const DateTimeChoice& choice);
+DateTimeOutcome ComposeDateOrTime(const DateTimeInput& input);
+template <>
+DateTimeInput InputFromRecord<DateTimeInput>(CommandCode code, const CommandRecord& record);
 
 }  // namespace orv

@@ -36,6 +36,20 @@ UpdatedText UpdateText(std::string_view memoText) {
     return out;
 }
 
+TextOutcome ComposeText(const TextInput& input) {
+    TextOutcome out;
+    UpdatedText taken = UpdateText(input.Text);
+    out.Raw.Notice = taken.Notice;
+    out.ComposeUnbounded(CommandCode::Text, TextRec{taken.Text}, TextField::NewFormat);
+    return out;
+}
+
+template <>
+TextInput InputFromRecord<TextInput>(CommandCode, const CommandRecord& record) {
+    const auto* text = std::get_if<TextRec>(&record);
+    return {text ? text->Text : ""};
+}
+
 SearchHit FindNext(std::string_view text, std::string_view find, int searchPos) {
     auto from = static_cast<std::size_t>(std::clamp(searchPos, 0, static_cast<int>(text.size())));
     std::size_t at =
@@ -151,6 +165,17 @@ const std::array<MiscEntry, MiscEntryCount> MiscBoxEntries = {{
     {"Caps Lock", "<CAPLOCK>"},
     {"Num Lock", "<NUMLOCK>"},
 }};
+
+SymbolOutcome ComposeSymbol(int col, int row) {
+    SymbolOutcome out;
+    if (col < 0 || col >= SymbolCols || row < 0 || row >= SymbolRows) {
+        out.Refuse("No symbol selected.  Please select one.", SymbolField::SymbolGrid);
+        return out;
+    }
+    out.Compose(CommandCode::Text, TextRec{std::string(1, static_cast<char>(SymbolCode(col, row)))},
+                SymbolField::SymbolGrid);
+    return out;
+}
 
 SearchRequest ReadSearchRequest(std::string_view find, std::string_view replace) {
     SearchRequest out{CutShort(find), CutShort(replace), false};

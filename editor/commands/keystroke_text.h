@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "common/macro_record.h"
+#include "editor/commands/command_dialogs.h"
 
 namespace orv {
 
@@ -35,6 +36,21 @@ struct UpdatedText {
     std::string Notice;
 };
 UpdatedText UpdateText(std::string_view memoText);
+
+// The Text command's editor: Update takes the text as above and makes it a
+// Text line; a text ending in the beginning of a command, which would take
+// in the line after it, is refused.
+enum class TextField { NewFormat };
+struct TextValues {
+    std::string Notice;  // the cut's notice, shown before the text is taken
+};
+using TextOutcome = CommandOutcome<TextField, TextValues>;
+struct TextInput {
+    std::string Text;
+};
+TextOutcome ComposeText(const TextInput& input);
+template <>
+TextInput InputFromRecord<TextInput>(CommandCode code, const CommandRecord& record);
 
 // The next occurrence of find from searchPos on, without regard to ASCII case:
 // the selection to show and the position the next search starts from. Not
@@ -83,6 +99,10 @@ constexpr int SymbolRows = 8;
 constexpr int SymbolCode(int col, int row) {
     return 128 + 8 * col + row;
 }
+// The character of a cell as a Text line.
+enum class SymbolField { SymbolGrid };
+using SymbolOutcome = CommandOutcome<SymbolField>;
+SymbolOutcome ComposeSymbol(int col, int row);
 
 // What the find and replace prompt gives: both texts cut to 255 characters
 // and not trimmed (a blank may be what is sought); confirmed only with a

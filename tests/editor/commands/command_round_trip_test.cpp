@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "common/script/catalogue.h"
 #include "common/script/display.h"
 #include "common/script/reader.h"
+#include "editor/commands/date_time_commands.h"
 #include "editor/commands/flow_commands.h"
+#include "editor/commands/keystroke_text.h"
 #include "tests/editor/commands/fake_file_checks.h"
 
 namespace orv {
@@ -68,9 +71,51 @@ std::vector<RoundTripRow> FlowRows() {
     };
 }
 
+// Every date and time format, with and without zeros, future and past.
+std::vector<RoundTripRow> DateTimeRows() {
+    auto dateOrTime = [](const DateTimeInput& in) { return ComposeDateOrTime(in); };
+    std::vector<RoundTripRow> rows;
+    for (bool isTime : {false, true}) {
+        for (int row = 0; row < DateTimeLayoutFor(isTime).RowCount; ++row) {
+            std::string name(isTime ? TimeFormatTable[row].Name : DateFormatTable[row].Name);
+            for (bool suppress : {false, true}) {
+                for (bool future : {false, true}) {
+                    std::string options = suppress ? "N" : "Y";
+                    if (!isTime)
+                        options += future ? "F012" : "P012";
+                    rows.push_back(Row("<" + name + "{" + options + "}>",
+                                       DateTimeInput{isTime, row, suppress, future, "12"},
+                                       dateOrTime));
+                }
+            }
+        }
+    }
+    rows.push_back(Row("<" + std::string(DateFormatTable[0].Name) + "{YF005}>",
+                       DateTimeInput{false, 0, false, true, "5"}, dateOrTime));
+    return rows;
+}
+
+std::vector<RoundTripRow> TextRows() {
+    auto text = [](const TextInput& in) { return ComposeText(in); };
+    auto symbol = [](int col, int row) {
+        return RoundTripRow{
+            std::string(1, static_cast<char>(SymbolCode(col, row))),
+            [=] { return ComposedCommand(ComposeSymbol(col, row)); },
+            [](CommandCode code, const CommandRecord& record) {
+                return ComposedCommand(ComposeText(InputFromRecord<TextInput>(code, record)));
+            }};
+    };
+    return {
+        Row("Dear <SHIFT>sir<ENTER>", TextInput{"Dear <SHIFT>sir<ENTER>"}, text),
+        Row("a<TAB>b<NUMLOCK>", TextInput{"a\tb<NUMLOCK>"}, text),
+        symbol(0, 0),
+        symbol(15, 7),
+    };
+}
+
 // Later dialog families add their rows here.
 std::vector<RoundTripRow> AllRows() {
-    std::vector<std::vector<RoundTripRow>> families{FlowRows()};
+    std::vector<std::vector<RoundTripRow>> families{FlowRows(), DateTimeRows(), TextRows()};
     std::vector<RoundTripRow> rows;
     for (auto& family : families) rows.insert(rows.end(), family.begin(), family.end());
     return rows;

@@ -3,34 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/script/catalogue.h"
-#include "common/script/reader.h"
 
 namespace orv {
 namespace {
-
-// Every date and time format, with and without zeros, future and past, reads
-// back as the record the dialog's raw values describe.
-TEST(DateTimeCommandsTest, EveryFormatReadsBackAsItsRawValues) {
-    for (bool isTime : {false, true}) {
-        for (int row = 0; row < DateTimeLayoutFor(isTime).RowCount; ++row) {
-            for (bool suppress : {false, true}) {
-                for (bool future : {false, true}) {
-                    DateTimeOutcome out = ComposeDateOrTime({isTime, row, suppress, future, "12"});
-                    ASSERT_TRUE(out.Accepted()) << row;
-                    const DateTimeValues& raw = out.Raw;
-                    EXPECT_EQ(raw.FormatIndex, row + 1);
-                    EXPECT_EQ(raw.ShowZeros, suppress ? 0 : 1);
-                    std::vector<CommandLine> lines = ReadScript(out.CommandText);
-                    ASSERT_EQ(lines.size(), 1u) << out.CommandText;
-                    EXPECT_EQ(lines[0].Code, isTime ? CommandCode::Time : CommandCode::Date);
-                    DateTimeRec read{raw.IsDate, static_cast<std::uint32_t>(raw.FormatIndex),
-                                     raw.ShowZeros, raw.Future, raw.Days};
-                    EXPECT_EQ(lines[0].Record, CommandRecord{read}) << out.CommandText;
-                }
-            }
-        }
-    }
-}
 
 TEST(DateTimeCommandsTest, DatesCarryTheirDaysAndTimesNone) {
     const std::string_view date = DateFormatTable[0].Name;

@@ -38,6 +38,18 @@ TEST(KeystrokeTextTest, UpdateWritesTabsAndCutsBeforeASplitToken) {
     EXPECT_EQ(exact.Notice, "");
 }
 
+TEST(KeystrokeTextTest, TheTextLineCarriesTheNoticeAndRefusesAnOpenCommandAtItsEnd) {
+    TextOutcome cut = ComposeText({std::string(4995, 'x') + "<ENTER>y"});
+    EXPECT_EQ(cut.CommandText, std::string(4995, 'x'));
+    EXPECT_FALSE(cut.Raw.Notice.empty());
+    EXPECT_EQ(cut.Code, CommandCode::Text);
+
+    // Written as it stands, it would take in the line after it.
+    TextOutcome open = ComposeText({"x<REM:"});
+    ASSERT_TRUE(open.Refused);
+    EXPECT_EQ(open.Refused->Focus, TextField::NewFormat);
+}
+
 TEST(KeystrokeTextTest, FindNextWalksCaseInsensitivelyAndStartsOverWhenNotFound) {
     const std::string text = "abcABCabc";
     int pos = 0;
