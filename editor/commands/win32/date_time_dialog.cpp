@@ -1,5 +1,7 @@
 #include "editor/commands/win32/date_time_dialog.h"
 
+#include <initializer_list>
+
 #include "common/script/catalogue.h"
 #include "common/ui/win32/canvas.h"
 
@@ -58,7 +60,8 @@ void TDateOrTime::FormShow() {
     for (int row = 0; row < layout.RowCount; ++row)
         TheFormat.AddItem(FormatOfRow(Timed(), row).Name);
     DateControls.SetVisible(layout.ShowDateControls);
-    DateControls.SetEnabled(layout.ShowDateControls);
+    for (TControl* c : std::initializer_list<TControl*>{&DaysEdit, &FutureRadio, &PastRadio})
+        c->SetEnabled(layout.ShowDateControls);
     int row = 0;
     if (FreshInsert == 1) {
         row = FormatRowFor(Timed(), Timed() ? settings_.LastTimeFormat : settings_.LastDateFormat);

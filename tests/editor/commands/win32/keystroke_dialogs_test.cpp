@@ -321,15 +321,14 @@ TEST_F(DateOrTimeTest, RefusedDaysAndCancelLeaveTheSettingsAlone) {
 
 TEST_F(DateOrTimeTest, AnEditedTimeSelectsItsOwnRow) {
     TDateOrTime d(context);
-    d.IsTime = 1;
     d.FreshInsert = 0;
-    d.FormatIndex = 26;
-    d.Suppress.SetChecked(true);
+    d.LoadInput(InputFromRecord<DateTimeInput>(CommandCode::Time, DateTimeRec{0, 26, 0, 1, 0}));
     std::string text = Shown(d, [](TDateOrTime& f) {
         EXPECT_EQ(f.Caption(), "Times");
         EXPECT_EQ(f.TheFormat.Count(), TimeFormatCount);
         EXPECT_EQ(f.TheFormat.ItemIndex(), 25);
         EXPECT_FALSE(IsWindowVisible(f.DaysEdit.Handle()));
+        EXPECT_FALSE(f.DaysEdit.Enabled());
         PressKey(f, VK_RETURN);
     });
     EXPECT_EQ(text, "<" + std::string(TimeFormatTable[25].Name) + "{N}>");
