@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include "common/script/catalogue.h"
 #include "editor/commands/keystroke_text.h"
@@ -329,6 +330,9 @@ TEST_F(DateOrTimeTest, AnEditedTimeSelectsItsOwnRow) {
         EXPECT_EQ(f.TheFormat.ItemIndex(), 25);
         EXPECT_FALSE(IsWindowVisible(f.DaysEdit.Handle()));
         EXPECT_FALSE(f.DaysEdit.Enabled());
+        testing::RecordedHelp help;
+        f.Buttons.HelpButton.Click();
+        EXPECT_EQ(help.Keywords, std::vector<std::string>{"Time Format"});
         PressKey(f, VK_RETURN);
     });
     EXPECT_EQ(text, "<" + std::string(TimeFormatTable[25].Name) + "{N}>");
