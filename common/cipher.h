@@ -11,6 +11,10 @@ namespace orv {
 
 enum class TActionType { atEncryption, atDecryption };
 
+// The fixed key of the encrypted-text command, for the editor that writes it
+// and the player that types it.
+constexpr std::string_view EncryptedTextKey = "DRUNBOLTqiv";
+
 // Encrypts with the given seed (0..255). Character 0 cannot be represented in
 // the cipher text; the script texts this serves never hold one.
 std::string EncryptText(std::string_view text, std::string_view key, std::uint8_t seed);
@@ -24,7 +28,7 @@ std::optional<std::string> DecryptText(std::string_view cipherText, std::string_
 std::optional<std::string> CryptText(std::string_view text, std::string_view key, bool encrypt);
 
 class TVardoEncryption {
-public:
+  public:
     std::string Input;
     std::string Output;
     std::string Key;

@@ -17,7 +17,6 @@ namespace {
 
 using C = CommandCode;
 
-constexpr std::string_view EncryptedTextKey = "DRUNBOLTqiv";
 constexpr char CtrlZ = 26;
 
 bool StartsAt(std::string_view text, std::size_t at, std::string_view prefix) {

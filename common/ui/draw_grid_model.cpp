@@ -112,9 +112,13 @@ void GridAxis::SetFixed(int fixed, const char* tooBig) {
         Fail(GridError::IndexOutOfRange);
     if (fixed >= Count)
         Fail(tooBig);
+    if (fixed == Fixed)
+        return;
+    // A new number of fixed lines starts the grid over at its first scrolling
+    // line, so a grid without a header shows and selects its line 0.
     Fixed = fixed;
-    Current = std::max(Current, fixed);
-    First = std::max(First, fixed);
+    First = fixed;
+    Current = fixed;
 }
 
 // Sizes and counts ---------------------------------------------------------------

@@ -31,4 +31,8 @@ std::optional<double> ParseRealNumber(std::string_view text) {
     return (negative ? -value : value) + 0.0;  // never a negative zero
 }
 
+double ToHundredths(double value) {
+    return std::round(value * 100) / 100;
+}
+
 }  // namespace orv

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/script/fields.h"
 #include "common/whole_numbers.h"
 
 namespace orv {
@@ -21,15 +22,26 @@ std::optional<std::int32_t> WholeIn(std::string_view text, std::int32_t low, std
 
 // Two decimals as the tokens carry them: what rounds to 0.00 is no delay.
 bool RoundsToZero(double value) {
-    return std::round(value * 100) == 0;
+    return ToHundredths(value) == 0;
+}
+
+// The record of the command, when it is of the family the dialog composes.
+template <class Rec>
+const Rec* RecordOf(const CommandRecord& record) {
+    return std::get_if<Rec>(&record);
+}
+
+std::string WholeText(double value) {
+    return NumberText(std::llround(value));
 }
 
 }  // namespace
 
-DelayOutcome ComposeDelay(DelayChoice choice, std::string_view seconds) {
+DelayOutcome ComposeDelay(const DelayInput& input) {
     DelayOutcome out;
+    DelayChoice choice = input.Choice;
     out.OptionCode = static_cast<std::int32_t>(choice);
-    std::string text = EditText(seconds);
+    std::string text = EditText(input.Seconds);
     switch (choice) {
         case DelayChoice::Timed: {
             std::optional<std::int32_t> n = WholeIn(text, 1, 60);
@@ -49,7 +61,7 @@ DelayOutcome ComposeDelay(DelayChoice choice, std::string_view seconds) {
                 return out;
             }
             out.Raw.RawValue = *v;
-            out.Compose(CommandCode::Delay, DelayRec{1, *v}, DelayField::Seconds);
+            out.Compose(CommandCode::Delay, DelayRec{1, ToHundredths(*v)}, DelayField::Seconds);
             return out;
         }
         case DelayChoice::Milliseconds:
@@ -67,6 +79,18 @@ DelayOutcome ComposeDelay(DelayChoice choice, std::string_view seconds) {
     return out;
 }
 
+template <>
+DelayInput InputFromRecord<DelayInput>(CommandCode code, const CommandRecord& record) {
+    const DelayRec* r = RecordOf<DelayRec>(record);
+    if (!r)
+        return {};
+    if (code == CommandCode::WaitTimeDelay)
+        return {DelayChoice::Timed, WholeText(r->Value)};
+    if (r->Kind == 2)
+        return {DelayChoice::Milliseconds, WholeText(r->Value)};
+    return {DelayChoice::Seconds, RealText(r->Value, 2)};
+}
+
 int DelayMaxLength(DelayChoice choice) {
     switch (choice) {
         case DelayChoice::Timed:
@@ -79,38 +103,49 @@ int DelayMaxLength(DelayChoice choice) {
     return 4;
 }
 
-PauseOutcome ComposePause(bool basic, std::string_view top, std::string_view left,
-                          std::string_view message) {
+PauseOutcome ComposePause(const PauseInput& input) {
     PauseOutcome out;
-    if (basic) {
+    if (input.Basic) {
         out.OptionCode = 1;
         out.Compose(CommandCode::Pause, PauseRec{}, PauseField::TopCoord);
         return out;
     }
     out.OptionCode = 2;
     // The coordinates have three digits in the token.
-    std::optional<std::int32_t> t = WholeIn(EditText(top), 0, 999);
+    std::optional<std::int32_t> t = WholeIn(EditText(input.Top), 0, 999);
     if (!t) {
         out.Refuse("Invalid Top Window Coordinate entered.  Please correct.", PauseField::TopCoord);
         return out;
     }
-    std::optional<std::int32_t> l = WholeIn(EditText(left), 0, 999);
+    std::optional<std::int32_t> l = WholeIn(EditText(input.Left), 0, 999);
     if (!l) {
         out.Refuse("Invalid Left Window Coordinate entered.  Please correct.",
                    PauseField::LeftCoord);
         return out;
     }
-    out.Raw = {*l, *t, EditText(message)};
+    out.Raw = {*l, *t, EditText(input.Message)};
     PauseRec record{2, *t, *l, {}};
     record.Message = out.Raw.RawMessage;
     out.Compose(CommandCode::Pause, record, PauseField::PauseMessage);
     return out;
 }
 
-RepeatOutcome ComposeRepeat(RepeatChoice choice, std::string_view count, std::string_view start,
-                            std::string_view step) {
+template <>
+PauseInput InputFromRecord<PauseInput>(CommandCode, const CommandRecord& record) {
+    const PauseRec* r = RecordOf<PauseRec>(record);
+    if (!r)
+        return {};
+    if (r->Kind == 1)
+        return {true};
+    return {false, NumberText(r->Top), NumberText(r->Left), r->Message.str()};
+}
+
+RepeatOutcome ComposeRepeat(const RepeatInput& input) {
     RepeatOutcome out;
-    switch (choice) {
+    const std::string& count = input.Count;
+    const std::string& start = input.Start;
+    const std::string& step = input.Step;
+    switch (input.Choice) {
         case RepeatChoice::Start: {
             out.OptionCode = 1;
             std::optional<std::int32_t> n = ParseWholeNumber(EditText(count));
@@ -171,6 +206,24 @@ RepeatOutcome ComposeRepeat(RepeatChoice choice, std::string_view count, std::st
     return out;
 }
 
+template <>
+RepeatInput InputFromRecord<RepeatInput>(CommandCode code, const CommandRecord& record) {
+    const RepeatRec* r = RecordOf<RepeatRec>(record);
+    if (!r)
+        return {};
+    switch (code) {
+        case CommandCode::RepeatStart:
+            return {RepeatChoice::Start, NumberText(r->Count), NumberText(r->CounterStart),
+                    NumberText(r->CounterStep)};
+        case CommandCode::RepeatCounter:
+            return {RepeatChoice::Counter, NumberText(r->Count)};
+        case CommandCode::RepeatPromptStart:
+            return {RepeatChoice::Prompt};
+        default:
+            return {RepeatChoice::End};
+    }
+}
+
 RepeatLayout RepeatLayoutFor(RepeatChoice choice) {
     switch (choice) {
         case RepeatChoice::Start:
@@ -184,10 +237,11 @@ RepeatLayout RepeatLayoutFor(RepeatChoice choice) {
     return {};
 }
 
-SpeedOutcome ComposeSpeed(SpeedChoice choice, std::string_view count) {
+SpeedOutcome ComposeSpeed(const SpeedInput& input) {
     SpeedOutcome out;
+    SpeedChoice choice = input.Choice;
     out.OptionCode = static_cast<std::int32_t>(choice);
-    std::string text = EditText(count);
+    std::string text = EditText(input.Count);
     if (choice == SpeedChoice::Macro) {
         std::optional<double> factor = ParseRealNumber(text);
         if (!factor || *factor < 0) {
@@ -197,7 +251,7 @@ SpeedOutcome ComposeSpeed(SpeedChoice choice, std::string_view count) {
             out.Refuse("Value must be less than 100.", SpeedField::Count);
         } else {
             out.Raw = {0, *factor};
-            out.Compose(CommandCode::MacroPlaybackSpeed, SpeedRec{3, 0, *factor},
+            out.Compose(CommandCode::MacroPlaybackSpeed, SpeedRec{3, 0, ToHundredths(*factor)},
                         SpeedField::Count);
         }
         return out;
@@ -217,13 +271,28 @@ SpeedOutcome ComposeSpeed(SpeedChoice choice, std::string_view count) {
     return out;
 }
 
+template <>
+SpeedInput InputFromRecord<SpeedInput>(CommandCode code, const CommandRecord& record) {
+    const SpeedRec* r = RecordOf<SpeedRec>(record);
+    if (!r)
+        return {};
+    switch (code) {
+        case CommandCode::MacroPlaybackSpeed:
+            return {SpeedChoice::Macro, RealText(r->Factor, 2)};
+        case CommandCode::MouseSpeed:
+            return {SpeedChoice::Mouse, NumberText(r->Milliseconds)};
+        default:
+            return {SpeedChoice::Keyboard, NumberText(r->Milliseconds)};
+    }
+}
+
 std::string_view SpeedLabel(SpeedChoice choice) {
     return choice == SpeedChoice::Macro ? "Playback Factor" : "Delay in Milliseconds";
 }
 
-SwapOutcome ComposeSwap(std::string_view path, const ShortPathOf& shortPathOf) {
+SwapOutcome ComposeSwap(const SwapInput& input, const FileChecks& files) {
     SwapOutcome out;
-    std::optional<std::string> shortPath = shortPathOf(EditText(path));
+    std::optional<std::string> shortPath = files.ExistingFile(EditText(input.Path));
     if (!shortPath) {
         out.Refuse("Specified Macro File does not exist.  Please correct.", SwapField::ProgPath);
         return out;
@@ -235,12 +304,24 @@ SwapOutcome ComposeSwap(std::string_view path, const ShortPathOf& shortPathOf) {
     return out;
 }
 
-RemarkOutcome ComposeRemark(std::string_view comment) {
+template <>
+SwapInput InputFromRecord<SwapInput>(CommandCode, const CommandRecord& record) {
+    const StringRec* r = RecordOf<StringRec>(record);
+    return {r ? r->Text.str() : ""};
+}
+
+RemarkOutcome ComposeRemark(const RemarkInput& input) {
     RemarkOutcome out;
     StringRec record;
-    record.Text = EditText(comment);
+    record.Text = EditText(input.Comment);
     out.Compose(CommandCode::Remark, record, RemarkField::Comments);
     return out;
+}
+
+template <>
+RemarkInput InputFromRecord<RemarkInput>(CommandCode, const CommandRecord& record) {
+    const StringRec* r = RecordOf<StringRec>(record);
+    return {r ? r->Text.str() : ""};
 }
 
 DelayModeLayout DelayModeLayoutFor(DelayMode mode) {
@@ -249,9 +330,9 @@ DelayModeLayout DelayModeLayoutFor(DelayMode mode) {
     return {"Scheduler Frequency", "Check Every", 2, true};
 }
 
-AltKeypadOutcome ComposeAltKeypad(std::string_view digits) {
+AltKeypadOutcome ComposeAltKeypad(const AltKeypadInput& input) {
     AltKeypadOutcome out;
-    std::string text = EditText(digits);
+    std::string text = EditText(input.Digits);
     // Only plain digits: a sign or hexadecimal form would go into the token as typed.
     bool numeric = !text.empty() && text.size() <= 4 &&
                    text.find_first_not_of("0123456789") == std::string::npos;
@@ -259,9 +340,22 @@ AltKeypadOutcome ComposeAltKeypad(std::string_view digits) {
         out.Refuse("Value must be numeric.", NumberField::Seconds);
         return out;
     }
-    out.CommandText = text.size() == 4 ? "<ALT4:" + text + ">"
-                                       : "<ALT:" + std::string(3 - text.size(), '0') + text + ">";
+    std::string token = text.size() == 4 ? "<ALT4:" + text + ">"
+                                         : "<ALT:" + std::string(3 - text.size(), '0') + text + ">";
+    out.Compose(CommandCode::Text, TextRec{token}, NumberField::Seconds);
     return out;
+}
+
+template <>
+AltKeypadInput InputFromRecord<AltKeypadInput>(CommandCode, const CommandRecord& record) {
+    const TextRec* r = RecordOf<TextRec>(record);
+    if (!r)
+        return {};
+    std::string_view text = r->Text;
+    std::size_t colon = text.find(':');
+    if (!text.starts_with("<ALT") || colon == std::string_view::npos || !text.ends_with(">"))
+        return {};
+    return {std::string(text.substr(colon + 1, text.size() - colon - 2))};
 }
 
 FrequencyOutcome ReadSchedulerFrequency(std::string_view seconds) {

@@ -4,12 +4,12 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "editor/commands/command_dialogs.h"
+#include "editor/commands/file_checks.h"
 
 namespace orv {
 
@@ -20,7 +20,13 @@ struct DelayValues {
     double RawValue = 0;
 };
 using DelayOutcome = CommandOutcome<DelayField, DelayValues>;
-DelayOutcome ComposeDelay(DelayChoice choice, std::string_view seconds);
+struct DelayInput {
+    DelayChoice Choice = DelayChoice::Seconds;
+    std::string Seconds;
+};
+DelayOutcome ComposeDelay(const DelayInput& input);
+template <>
+DelayInput InputFromRecord<DelayInput>(CommandCode code, const CommandRecord& record);
 // The number of characters the delay box takes for the choice.
 int DelayMaxLength(DelayChoice choice);
 
@@ -32,8 +38,15 @@ struct PauseValues {
     std::string RawMessage;
 };
 using PauseOutcome = CommandOutcome<PauseField, PauseValues>;
-PauseOutcome ComposePause(bool basic, std::string_view top, std::string_view left,
-                          std::string_view message);
+struct PauseInput {
+    bool Basic = false;
+    std::string Top = "0";
+    std::string Left = "0";
+    std::string Message;
+};
+PauseOutcome ComposePause(const PauseInput& input);
+template <>
+PauseInput InputFromRecord<PauseInput>(CommandCode code, const CommandRecord& record);
 
 // Repeats and the repeat counter (TDoRepeat).
 enum class RepeatChoice { Start = 1, Prompt = 2, End = 3, Counter = 4 };
@@ -44,8 +57,15 @@ struct RepeatValues {
     std::int32_t RawStep = 1;
 };
 using RepeatOutcome = CommandOutcome<RepeatField, RepeatValues>;
-RepeatOutcome ComposeRepeat(RepeatChoice choice, std::string_view count, std::string_view start,
-                            std::string_view step);
+struct RepeatInput {
+    RepeatChoice Choice = RepeatChoice::Start;
+    std::string Count = "10";
+    std::string Start = "1";
+    std::string Step = "1";
+};
+RepeatOutcome ComposeRepeat(const RepeatInput& input);
+template <>
+RepeatInput InputFromRecord<RepeatInput>(CommandCode code, const CommandRecord& record);
 // Which boxes a choice uses, and the count box's label.
 struct RepeatLayout {
     bool ShowCount = false;
@@ -62,24 +82,37 @@ struct SpeedValues {
     double RawFactor = 1.0;
 };
 using SpeedOutcome = CommandOutcome<SpeedField, SpeedValues>;
-SpeedOutcome ComposeSpeed(SpeedChoice choice, std::string_view count);
+struct SpeedInput {
+    SpeedChoice Choice = SpeedChoice::Keyboard;
+    std::string Count;
+};
+SpeedOutcome ComposeSpeed(const SpeedInput& input);
+template <>
+SpeedInput InputFromRecord<SpeedInput>(CommandCode code, const CommandRecord& record);
 std::string_view SpeedLabel(SpeedChoice choice);
 
-// Loading another macro file (TDoSwap). shortPathOf gives the short (8.3)
-// form of a path naming an existing file, or nothing.
+// Loading another macro file (TDoSwap), named by its short path.
 enum class SwapField { ProgPath };
 struct SwapValues {
     std::string FilePath;
 };
 using SwapOutcome = CommandOutcome<SwapField, SwapValues>;
-using ShortPathOf = std::function<std::optional<std::string>(const std::string& path)>;
-SwapOutcome ComposeSwap(std::string_view path, const ShortPathOf& shortPathOf);
+struct SwapInput {
+    std::string Path;
+};
+SwapOutcome ComposeSwap(const SwapInput& input, const FileChecks& files);
+template <>
+SwapInput InputFromRecord<SwapInput>(CommandCode code, const CommandRecord& record);
 
 // Remarks (TDoRemark).
 enum class RemarkField { Comments };
-struct NoValues {};
-using RemarkOutcome = CommandOutcome<RemarkField, NoValues>;
-RemarkOutcome ComposeRemark(std::string_view comment);
+using RemarkOutcome = CommandOutcome<RemarkField>;
+struct RemarkInput {
+    std::string Comment;
+};
+RemarkOutcome ComposeRemark(const RemarkInput& input);
+template <>
+RemarkInput InputFromRecord<RemarkInput>(CommandCode code, const CommandRecord& record);
 
 // The small number dialog (TDoDelay) in its two modes.
 enum class DelayMode { AltKeypad = 3, SchedulerFrequency = 5 };
@@ -91,9 +124,15 @@ struct DelayModeLayout {
 };
 DelayModeLayout DelayModeLayoutFor(DelayMode mode);
 enum class NumberField { Seconds };
-// The Alt keypad sequence: the digits as typed, three at least.
-using AltKeypadOutcome = CommandOutcome<NumberField, NoValues>;
-AltKeypadOutcome ComposeAltKeypad(std::string_view digits);
+// The Alt keypad sequence: the digits as typed, three at least. It is typed
+// text, a Text line of its own.
+using AltKeypadOutcome = CommandOutcome<NumberField>;
+struct AltKeypadInput {
+    std::string Digits;
+};
+AltKeypadOutcome ComposeAltKeypad(const AltKeypadInput& input);
+template <>
+AltKeypadInput InputFromRecord<AltKeypadInput>(CommandCode code, const CommandRecord& record);
 // The scheduler's frequency in seconds, or the message refusing the text.
 struct FrequencyOutcome {
     std::uint16_t Seconds = 0;

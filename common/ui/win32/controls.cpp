@@ -492,11 +492,28 @@ void TEdit::SetSelection(int start, int length) {
     start = std::clamp(start, 0, size);
     selection_ = {start, start + std::clamp(length, 0, size - start)};
     Send(EM_SETSEL, static_cast<WPARAM>(selection_.first), selection_.second);
+    Send(EM_SCROLLCARET);
 }
 
 std::string TEdit::SelText() const {
     auto [start, end] = Selection();
     return Text().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+}
+
+void TEdit::CutToClipboard() {
+    Send(WM_CUT);
+}
+
+void TEdit::CopyToClipboard() {
+    Send(WM_COPY);
+}
+
+void TEdit::PasteFromClipboard() {
+    Send(WM_PASTE);
+}
+
+void TEdit::ClearSelection() {
+    Send(WM_CLEAR);
 }
 
 void TEdit::Notify(int code) {

@@ -307,6 +307,11 @@ class TEdit : public TControl {
     int SelLength() const;
     void SetSelection(int start, int length);
     std::string SelText() const;
+    // The Edit menu's operations on the selection, through the clipboard.
+    void CutToClipboard();
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    void ClearSelection();
     std::function<void()> OnChange;
 
   protected:

@@ -104,8 +104,16 @@ void TMyDrawGrid::UpdateScrollBars() {
                         0};
         SetScrollInfo(Handle(), bar, &info, TRUE);
     };
-    // A bar that comes or goes changes the room for the cells: once more then.
-    for (int pass = 0; pass < 2; ++pass) {
+    // Decide from the room the cells have without bars, or bars shown once
+    // (as they are when the window is made) would keep taking the room that
+    // made them needed. A bar that comes or goes changes the room: once more
+    // then, for each.
+    auto style = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    SetClientSize(client.right + (style & WS_VSCROLL ? GetSystemMetrics(SM_CXVSCROLL) : 0),
+                  client.bottom + (style & WS_HSCROLL ? GetSystemMetrics(SM_CYHSCROLL) : 0));
+    for (int pass = 0; pass < 3; ++pass) {
         int cols = VisibleColCount(), rows = VisibleRowCount();
         set(SB_HORZ, FixedCols(), ColCount(), LeftCol(), cols);
         set(SB_VERT, FixedRows(), RowCount(), TopRow(), rows);

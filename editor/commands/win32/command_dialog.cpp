@@ -27,13 +27,38 @@ void TCommandDialog::BindButtons(TButton& ok, TButton& cancel, TButton* help) {
 }
 
 void TCommandDialog::FormShow() {
-    CommandText.clear();
+    composed_ = {};
+    confirmed_ = false;
+    if (!keepCommandText_)
+        CommandText.clear();
 }
 
 void TCommandDialog::Refuse(const std::string& message, TControl& control) {
     CommandText.clear();
     CurrentMessageBoxes().Show("Error", message, MsgStyle::Ok);
     control.SetFocus();
+}
+
+void TCommandDialog::Take(const ComposedCommand& command) {
+    composed_ = command;
+    CommandText = command.CommandText;
+    confirmed_ = true;
+    Close(IDOK);
+}
+
+int CheckedIndex(std::initializer_list<const TRadioButton*> buttons) {
+    int index = 0;
+    for (const TRadioButton* button : buttons) {
+        if (button->Checked())
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
+void CheckIndex(std::initializer_list<TRadioButton*> buttons, int index) {
+    if (index >= 0 && index < static_cast<int>(buttons.size()))
+        buttons.begin()[index]->SetChecked(true);
 }
 
 TButtonRow::TButtonRow(TForm& form, int top, int left, bool withHelp)

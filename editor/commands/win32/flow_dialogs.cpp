@@ -3,25 +3,13 @@
 #include <windows.h>
 
 #include "common/ui/win32/services.h"
+#include "editor/commands/win32/system_file_checks.h"
 
 namespace orv {
 namespace {
 
 // The footer's height below the button row's top.
 constexpr int FooterHeight = 37;
-
-// The short (8.3) path of an existing file; nothing for a folder or a path
-// that names nothing.
-std::optional<std::string> ExistingShortPath(const std::string& path) {
-    char shortPath[MAX_PATH] = {};
-    DWORD length = GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return std::nullopt;
-    DWORD attributes = GetFileAttributesA(shortPath);
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return std::nullopt;
-    return std::string(shortPath, length);
-}
 
 }  // namespace
 
@@ -55,6 +43,16 @@ void TDoDelay2::LimitToChoice() {
     Seconds.SetMaxLength(DelayMaxLength(Choice()));
 }
 
+void TDoDelay2::LoadInput(const DelayInput& input) {
+    CheckIndex({&DelSecs, &DelMilli, &TimedDel}, static_cast<int>(input.Choice) - 1);
+    LimitToChoice();
+    Seconds.SetText(input.Seconds);
+}
+
+DelayInput TDoDelay2::ReadInput() const {
+    return {Choice(), Seconds.Text()};
+}
+
 void TDoDelay2::FormShow() {
     TCommandDialog::FormShow();
     LimitToChoice();
@@ -62,7 +60,7 @@ void TDoDelay2::FormShow() {
 }
 
 void TDoDelay2::OkButtonClick() {
-    DelayOutcome out = ComposeDelay(Choice(), Seconds.Text());
+    DelayOutcome out = ComposeDelay(ReadInput());
     if (Accept(out, [this](DelayField) -> TControl& { return Seconds; }))
         RawValue = out.Raw.RawValue;
 }
@@ -97,13 +95,21 @@ void TDoPausePos::EnableDisable() {
     SetClientSize(ClientWidth(), row.Top + FooterHeight);
 }
 
+void TDoPausePos::LoadInput(const PauseInput& input) {
+    (input.Basic ? BasicPause : ComplexPause).SetChecked(true);
+    TopCoord.SetText(input.Top);
+    LeftCoord.SetText(input.Left);
+    PauseMessage.SetText(input.Message);
+}
+
+PauseInput TDoPausePos::ReadInput() const {
+    return {BasicPause.Checked(), TopCoord.Text(), LeftCoord.Text(), PauseMessage.Text()};
+}
+
 void TDoPausePos::FormShow() {
     TCommandDialog::FormShow();
-    if (FreshInsert == 1) {
-        ComplexPause.SetChecked(true);
-        TopCoord.SetText("0");
-        LeftCoord.SetText("0");
-    }
+    if (FreshInsert == 1)
+        LoadInput({});
     EnableDisable();
     if (ComplexPause.Checked())
         TopCoord.SetFocus();
@@ -112,8 +118,7 @@ void TDoPausePos::FormShow() {
 }
 
 void TDoPausePos::OkButtonClick() {
-    PauseOutcome out =
-        ComposePause(BasicPause.Checked(), TopCoord.Text(), LeftCoord.Text(), PauseMessage.Text());
+    PauseOutcome out = ComposePause(ReadInput());
     auto controlOf = [this](PauseField f) -> TControl& {
         if (f == PauseField::TopCoord)
             return TopCoord;
@@ -174,14 +179,22 @@ void TDoRepeat::EnableDisable() {
         c->SetVisible(layout.ShowCounter);
 }
 
+void TDoRepeat::LoadInput(const RepeatInput& input) {
+    CheckIndex({&StartRepeat, &PromptRepeat, &EndRepeat, &RepeatCounter},
+               static_cast<int>(input.Choice) - 1);
+    Count.SetText(input.Count);
+    CStart.SetText(input.Start);
+    CStep.SetText(input.Step);
+}
+
+RepeatInput TDoRepeat::ReadInput() const {
+    return {Choice(), Count.Text(), CStart.Text(), CStep.Text()};
+}
+
 void TDoRepeat::FormShow() {
     TCommandDialog::FormShow();
-    if (FreshInsert == 1) {
-        StartRepeat.SetChecked(true);
-        Count.SetText("10");
-        CStart.SetText("1");
-        CStep.SetText("1");
-    }
+    if (FreshInsert == 1)
+        LoadInput({});
     EnableDisable();
 }
 
@@ -189,7 +202,7 @@ void TDoRepeat::OkButtonClick() {
     RawCount = 0;
     RawStart = 1;
     RawStep = 1;
-    RepeatOutcome out = ComposeRepeat(Choice(), Count.Text(), CStart.Text(), CStep.Text());
+    RepeatOutcome out = ComposeRepeat(ReadInput());
     auto controlOf = [this](RepeatField f) -> TControl& {
         if (f == RepeatField::CStart)
             return CStart;
@@ -235,6 +248,15 @@ void TDoSpeed::MacroSpeedClick() {
     Lab1.SetText(SpeedLabel(SpeedChoice::Macro));
 }
 
+void TDoSpeed::LoadInput(const SpeedInput& input) {
+    CheckIndex({&KeyboardSpeed, &MouseSpeed, &MacroSpeed}, static_cast<int>(input.Choice) - 1);
+    Count.SetText(input.Count);
+}
+
+SpeedInput TDoSpeed::ReadInput() const {
+    return {Choice(), Count.Text()};
+}
+
 void TDoSpeed::FormShow() {
     TCommandDialog::FormShow();
     if (FreshInsert == 1)
@@ -244,7 +266,7 @@ void TDoSpeed::FormShow() {
 }
 
 void TDoSpeed::OkButtonClick() {
-    SpeedOutcome out = ComposeSpeed(Choice(), Count.Text());
+    SpeedOutcome out = ComposeSpeed(ReadInput());
     if (!Accept(out, [this](SpeedField) -> TControl& { return Count; }))
         return;
     RawCount = out.Raw.RawCount;
@@ -271,13 +293,21 @@ void TDoSwap::BrowseButtonClick() {
         ProgPath.SetText(*file);
 }
 
+void TDoSwap::LoadInput(const SwapInput& input) {
+    ProgPath.SetText(input.Path);
+}
+
+SwapInput TDoSwap::ReadInput() const {
+    return {ProgPath.Text()};
+}
+
 void TDoSwap::FormShow() {
     TCommandDialog::FormShow();
     ProgPath.SetFocus();
 }
 
 void TDoSwap::OkButtonClick() {
-    SwapOutcome out = ComposeSwap(ProgPath.Text(), ExistingShortPath);
+    SwapOutcome out = ComposeSwap(ReadInput(), TheFileChecks());
     if (Accept(out, [this](SwapField) -> TControl& { return ProgPath; }))
         FilePath = out.Raw.FilePath;
 }
@@ -289,24 +319,40 @@ TDoRemark::TDoRemark() : TCommandDialog("TDoRemark", "Remark", 362, 66 + FooterH
     Comments.SetMaxLength(240);
 }
 
+void TDoRemark::LoadInput(const RemarkInput& input) {
+    Comments.SetText(input.Comment);
+}
+
+RemarkInput TDoRemark::ReadInput() const {
+    return {Comments.Text()};
+}
+
 void TDoRemark::FormShow() {
     TCommandDialog::FormShow();
     Comments.SetFocus();
 }
 
 void TDoRemark::OkButtonClick() {
-    Accept(ComposeRemark(Comments.Text()), [this](RemarkField) -> TControl& { return Comments; });
+    Accept(ComposeRemark(ReadInput()), [this](RemarkField) -> TControl& { return Comments; });
 }
 
 // The number dialog --------------------------------------------------------------------
 
-TDoDelay::TDoDelay(SettingsBlock& settings)
-    : TCommandDialog("TDoDelay", "", 250, 50 + FooterHeight, ""), settings_(settings) {
+TDoDelay::TDoDelay(CommandContext& context)
+    : TCommandDialog("TDoDelay", "", 250, 50 + FooterHeight, ""), context_(context) {
     BindButtons(Buttons.OkButton, Buttons.CancelButton, nullptr);
 }
 
 orv::DelayMode TDoDelay::Mode() const {
     return DelayMode == 5 ? orv::DelayMode::SchedulerFrequency : orv::DelayMode::AltKeypad;
+}
+
+void TDoDelay::LoadInput(const AltKeypadInput& input) {
+    Seconds.SetText(input.Digits);
+}
+
+AltKeypadInput TDoDelay::ReadInput() const {
+    return {Seconds.Text()};
 }
 
 void TDoDelay::FormShow() {
@@ -317,14 +363,13 @@ void TDoDelay::FormShow() {
     Label2.SetVisible(layout.ShowSecondsLabel);
     Seconds.SetMaxLength(layout.MaxLength);
     if (Mode() == orv::DelayMode::SchedulerFrequency)
-        Seconds.SetText(std::to_string(settings_.TimerSeconds));
+        Seconds.SetText(std::to_string(context_.Settings.TimerSeconds));
     Seconds.SetFocus();
 }
 
 void TDoDelay::OkButtonClick() {
     if (Mode() == orv::DelayMode::AltKeypad) {
-        Accept(ComposeAltKeypad(Seconds.Text()),
-               [this](NumberField) -> TControl& { return Seconds; });
+        Accept(ComposeAltKeypad(ReadInput()), [this](NumberField) -> TControl& { return Seconds; });
         return;
     }
     FrequencyOutcome frequency = ReadSchedulerFrequency(Seconds.Text());
@@ -332,7 +377,7 @@ void TDoDelay::OkButtonClick() {
         Refuse(*frequency.Refused, Seconds);
         return;
     }
-    settings_.TimerSeconds = frequency.Seconds;
+    context_.Settings.TimerSeconds = frequency.Seconds;
     RawSeconds = frequency.Seconds;
     Close(IDOK);
 }

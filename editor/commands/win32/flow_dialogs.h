@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/settings.h"
+#include "editor/commands/command_context.h"
 #include "editor/commands/flow_commands.h"
 #include "editor/commands/win32/command_dialog.h"
 
@@ -25,6 +25,9 @@ class TDoDelay2 : public TCommandDialog {
 
     void DelSecsClick();
     void DelMilliClick();
+
+    void LoadInput(const DelayInput& input);
+    DelayInput ReadInput() const;
 
   protected:
     void FormShow() override;
@@ -58,6 +61,9 @@ class TDoPausePos : public TCommandDialog {
     void ComplexPauseClick();
     void EnableDisable();
 
+    void LoadInput(const PauseInput& input);
+    PauseInput ReadInput() const;
+
   protected:
     void FormShow() override;
     void OkButtonClick() override;
@@ -88,6 +94,9 @@ class TDoRepeat : public TCommandDialog {
     void RepeatCounterClick();
     void EnableDisable();
 
+    void LoadInput(const RepeatInput& input);
+    RepeatInput ReadInput() const;
+
   protected:
     void FormShow() override;
     void OkButtonClick() override;
@@ -114,6 +123,9 @@ class TDoSpeed : public TCommandDialog {
     void MouseSpeedClick();
     void MacroSpeedClick();
 
+    void LoadInput(const SpeedInput& input);
+    SpeedInput ReadInput() const;
+
   protected:
     void FormShow() override;
     void OkButtonClick() override;
@@ -135,6 +147,9 @@ class TDoSwap : public TCommandDialog {
 
     void BrowseButtonClick();
 
+    void LoadInput(const SwapInput& input);
+    SwapInput ReadInput() const;
+
   protected:
     void FormShow() override;
     void OkButtonClick() override;
@@ -148,6 +163,9 @@ class TDoRemark : public TCommandDialog {
     TEdit Comments{*this, nullptr, {16, 30, 330, 21}};
     TButtonRow Buttons{*this, 66, 16};
 
+    void LoadInput(const RemarkInput& input);
+    RemarkInput ReadInput() const;
+
   protected:
     void FormShow() override;
     void OkButtonClick() override;
@@ -157,7 +175,7 @@ class TDoRemark : public TCommandDialog {
 // frequency (mode 5), which it stores in the settings' "Timer Seconds".
 class TDoDelay : public TCommandDialog {
   public:
-    explicit TDoDelay(SettingsBlock& settings);
+    explicit TDoDelay(CommandContext& context);
     std::int32_t DelayMode = 3;
     double RawSeconds = 0;
 
@@ -166,13 +184,16 @@ class TDoDelay : public TCommandDialog {
     TLabel Label2{*this, nullptr, {176, 18, 60, 16}, "Seconds"};
     TButtonRow Buttons{*this, 50, 16, false};
 
+    void LoadInput(const AltKeypadInput& input);
+    AltKeypadInput ReadInput() const;
+
   protected:
     void FormShow() override;
     void OkButtonClick() override;
 
   private:
     orv::DelayMode Mode() const;
-    SettingsBlock& settings_;
+    CommandContext& context_;
 };
 
 }  // namespace orv

@@ -185,5 +185,20 @@ TEST(DrawGridModelTest, GesturesKeysAndErrors) {
     }
 }
 
+// A grid without fixed lines (the symbol picker's) shows and selects its cell
+// (0, 0) from the start, and the keys reach every edge.
+TEST(DrawGridModelTest, WithoutFixedLinesStartsAtTheFirstCell) {
+    Grid g;
+    g.model.SetRowCount(8);
+    g.model.SetFixedCols(0);
+    g.model.SetFixedRows(0);
+    EXPECT_EQ(g.Cell(), "0 0");
+    EXPECT_EQ(g.Cell(g.model.MouseToCell(1, 1)), "0 0");
+    EXPECT_FALSE(g.model.CellRect(0, 0).Empty());
+    for (int i = 0; i < 10; ++i) g.model.KeyDown(GridKey::Right, false, false);
+    for (int i = 0; i < 10; ++i) g.model.KeyDown(GridKey::Down, false, false);
+    EXPECT_EQ(g.Cell(), "5 7");
+}
+
 }  // namespace
 }  // namespace orv

@@ -269,7 +269,8 @@ TEST_F(FlowDialogsTest, RemarkTakesAnyCommentButOneThatWouldEndTheToken) {
 
 TEST_F(FlowDialogsTest, NumberDialogComposesAnAltKeypadSequence) {
     SettingsBlock settings;
-    TDoDelay d(settings);
+    CommandContext context{settings};
+    TDoDelay d(context);
     d.DelayMode = 3;
     driver.Expect<TDoDelay>([this](TDoDelay& f) {
         EXPECT_EQ(f.Caption(), "Alt Keypad Sequence");
@@ -291,7 +292,8 @@ TEST_F(FlowDialogsTest, NumberDialogComposesAnAltKeypadSequence) {
 TEST_F(FlowDialogsTest, NumberDialogSetsTheSchedulerFrequency) {
     SettingsBlock settings;
     settings.TimerSeconds = 15;
-    TDoDelay d(settings);
+    CommandContext context{settings};
+    TDoDelay d(context);
     d.DelayMode = 5;
     driver.Expect<TDoDelay>([this](TDoDelay& f) {
         EXPECT_EQ(f.Caption(), "Scheduler Frequency");

@@ -10,8 +10,11 @@
 #include "common/sync_record.h"
 #include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
+#include "editor/commands/win32/date_time_dialog.h"
 #include "editor/commands/win32/flow_dialogs.h"
 #include "editor/commands/win32/network_considerations.h"
+#include "editor/commands/win32/symbol_search_dialogs.h"
+#include "editor/commands/win32/text_dialog.h"
 
 namespace orv {
 namespace {
@@ -37,7 +40,8 @@ TEST(FormPictures, EveryCommandForm) {
 
     TDoDelay2 delay;
     delay.DelSecs.SetChecked(true);
-    TDoDelay number(settings);
+    CommandContext context{settings};
+    TDoDelay number(context);
     number.DelayMode = 5;
     TDoPausePos pause;
     TDoRepeat repeat;
@@ -45,8 +49,14 @@ TEST(FormPictures, EveryCommandForm) {
     TDoSwap swap;
     TDoRemark remark;
     TNetworkConsiderations network(settings, configs, lock, notices);
-    for (TForm* form : std::initializer_list<TForm*>{&delay, &pause, &repeat, &speed, &swap,
-                                                     &remark, &number, &network}) {
+    TModText text(context);
+    text.NewFormat.SetText("Dear <SHIFT>sir<ENTER>");
+    TDateOrTime date(context);
+    TDoSpecial symbols(context);
+    TDoSearch search;
+    for (TForm* form :
+         std::initializer_list<TForm*>{&delay, &pause, &repeat, &speed, &swap, &remark, &number,
+                                       &network, &text, &date, &symbols, &search}) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
         EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;

@@ -1,0 +1,33 @@
+// What the command dialogs need of the editor around them: the settings, the
+// macros of the open library, what the system offers, and the pickers of
+// other dialogs. The editor's main window fills it; tests fill it with fakes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/settings.h"
+
+namespace orv {
+
+// One macro of the open library as the dialogs see it.
+struct MacroNickname {
+    std::string Nickname;
+    std::int16_t Kind = 0;  // MacroKind
+};
+
+struct CommandContext {
+    SettingsBlock& Settings;
+    // Every macro of the open library, in the library's order.
+    std::function<std::vector<MacroNickname>()> Nicknames;
+    // False on a shell older than version 4 of the system's browser.
+    bool Browser4OrLater = true;
+    // Shows the installed-program picker and gives the chosen program's name;
+    // nothing when the user chose none. Without it the dialogs offer no list.
+    std::function<std::optional<std::string>()> PickProgram;
+};
+
+}  // namespace orv
