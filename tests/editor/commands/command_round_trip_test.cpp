@@ -11,6 +11,7 @@
 #include "common/script/display.h"
 #include "common/script/reader.h"
 #include "editor/commands/flow_commands.h"
+#include "editor/commands/window_commands.h"
 #include "tests/editor/commands/fake_file_checks.h"
 
 namespace orv {
@@ -35,6 +36,7 @@ const testing::FakeFileChecks& Files() {
     static const testing::FakeFileChecks files = [] {
         testing::FakeFileChecks f;
         f.AddFile("C:\\My Macros\\Office Work.ORN", "C:\\MYMACR~1\\OFFICE~1.ORN");
+        f.AddFile("C:\\Tools\\Calc.exe", "C:\\TOOLS\\CALC.EXE");
         return f;
     }();
     return files;
@@ -68,9 +70,32 @@ std::vector<RoundTripRow> FlowRows() {
     };
 }
 
+std::vector<RoundTripRow> WindowRows() {
+    auto active = [](const ActiveInput& in) { return ComposeActive(in, Files()); };
+    auto sizeIt = [](const SizeItInput& in) { return ComposeSizeIt(in); };
+    auto control = [](const SystemCommandInput& in) { return ComposeSystemCommand(in); };
+    const std::string calc = "C:\\Tools\\Calc.exe";
+    return {
+        Row("<ACTIVATE:Calc>", ActiveInput{ActiveChoice::ActivateOnly, "Calc"}, active),
+        Row("<LAUNCHDEL:03C:\\TOOLS\\CALC.EXE<PARAM>/x>",
+            ActiveInput{ActiveChoice::LaunchOnly, "", calc, "/x", "3"}, active),
+        Row("<LAUNCHNO2:0000Calc<LAUNCH:C:\\TOOLS\\CALC.EXE>",
+            ActiveInput{ActiveChoice::LaunchAndActivate, "Calc", calc, "", "0", "0"}, active),
+        Row("<LAUNCHYES2:0512Calc<LAUNCH:C:\\TOOLS\\CALC.EXE>",
+            ActiveInput{ActiveChoice::ActivateOrLaunch, "Calc", calc, "", "5", "12"}, active),
+        Row("<WSIZE:0640,0480\"CURRENT\">", SizeItInput{{true, ""}, true, "640", "480"}, sizeIt),
+        Row("<WPOS2:-0005,00000Calc>", SizeItInput{{false, "Calc"}, false, "-5", "0"}, sizeIt),
+        Row("<WPOS:0010,0020Calc>", SizeItInput{{false, "Calc"}, false, "10", "20"}, sizeIt),
+        Row("<WMAX:Notepad>", SystemCommandInput{WindowControl::Maximize, {false, "Notepad"}},
+            control),
+        Row("<WSHUT:\"CURRENT\">", SystemCommandInput{WindowControl::ShutDown, {true, "x"}},
+            control),
+    };
+}
+
 // Later dialog families add their rows here.
 std::vector<RoundTripRow> AllRows() {
-    std::vector<std::vector<RoundTripRow>> families{FlowRows()};
+    std::vector<std::vector<RoundTripRow>> families{FlowRows(), WindowRows()};
     std::vector<RoundTripRow> rows;
     for (auto& family : families) rows.insert(rows.end(), family.begin(), family.end());
     return rows;

@@ -12,6 +12,7 @@
 #include "common/win32/system_routines.h"
 #include "editor/commands/win32/flow_dialogs.h"
 #include "editor/commands/win32/network_considerations.h"
+#include "editor/commands/win32/window_dialogs.h"
 
 namespace orv {
 namespace {
@@ -46,8 +47,12 @@ TEST(FormPictures, EveryCommandForm) {
     TDoSwap swap;
     TDoRemark remark;
     TNetworkConsiderations network(settings, configs, lock, notices);
-    for (TForm* form : std::initializer_list<TForm*>{&delay, &pause, &repeat, &speed, &swap,
-                                                     &remark, &number, &network}) {
+    TDoActive active;
+    TDoSizeIt sizeIt;
+    TDoSystemCommand control;
+    for (TForm* form :
+         std::initializer_list<TForm*>{&delay, &pause, &repeat, &speed, &swap, &remark, &number,
+                                       &network, &active, &sizeIt, &control}) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
         EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
