@@ -208,6 +208,15 @@ struct Writer {
         return c.Head(code, 0).Free(r.Text).Close().Result();
     }
     ComposeResult operator()(const SizePosRec& r) {
+        if (code == C::WindowReposition && !(DigitsField(r.X, 4) && DigitsField(r.Y, 4))) {
+            return c.Literal(WidePlacingHead)
+                .Signed(r.X)
+                .Literal(",")
+                .Signed(r.Y)
+                .Title(r.Title, r.Current)
+                .Close()
+                .Result();
+        }
         return c.Head(code, code == C::WindowResize ? 1 : 2)
             .Digits(r.X, 4)
             .Literal(",")

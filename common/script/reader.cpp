@@ -121,8 +121,12 @@ class ScriptReader {
             case FamilyOf<StringRec>:
                 return StringRec{text};
             case FamilyOf<SizePosRec>: {
-                std::size_t x = head, y = head + 5;
-                SizePosRec r{text, variant, 0, Digits(token, x, x + 3), Digits(token, y, y + 3)};
+                SizePosRec r{text, variant, 0, 0, 0};
+                if (form.Head == WidePlacingHead) {
+                    r.X = Signed(token, head, head + 4), r.Y = Signed(token, head + 6, head + 10);
+                } else {
+                    r.X = Digits(token, head, head + 3), r.Y = Digits(token, head + 5, head + 8);
+                }
                 if (text == CurrentWindowTitle)
                     r.Title = "", r.Current = 1;
                 return r;

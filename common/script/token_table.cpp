@@ -87,8 +87,10 @@ constexpr TokenForm CommandForms[] = {
     {"<WSHOW:", C::WindowShow, 6, S::FreeText, 7, A},
     {"<WSHUT:", C::ProgramShutDown, 7, S::FreeText, 7, A},
     {"<WSIZE:", C::WindowResize, 1, S::FreeText, 16, A},
+    // The older placing token has four digits a field; the wider one holds a
+    // left (or top) below zero. The writer takes the older where it fits.
     {"<WPOS:", C::WindowReposition, 2, S::FreeText, 15, A},
-    {"<WPOS2:", C::WindowReposition, 2, S::FreeText, 18, P},
+    {"<WPOS2:", C::WindowReposition, 2, S::FreeText, 18, A},
 
     {"<IIII>", C::RepeatCounter, 4, S::Exact, 0, A},
     {"<III>", C::RepeatCounter, 3, S::Exact, 0, A},

@@ -41,6 +41,9 @@ constexpr std::uint8_t Read = Editor | Player;
 constexpr std::uint8_t All = Editor | Player | Written;
 }  // namespace TokenUse
 
+// The placing token with five characters a field, a sign allowed.
+constexpr std::string_view WidePlacingHead = "<WPOS2:";
+
 // The window title that stands for the window in the foreground.
 constexpr std::string_view CurrentWindowTitle = "\"CURRENT\"";
 

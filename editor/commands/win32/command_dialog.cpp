@@ -3,12 +3,11 @@
 namespace orv {
 namespace {
 
-constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 8;
 
-Bounds ButtonAt(int index) {
-    return {index * (ButtonWidth + ButtonGap), 0, ButtonWidth, ButtonHeight};
+Bounds ButtonAt(int index, int width) {
+    return {index * (width + ButtonGap), 0, width, ButtonHeight};
 }
 
 }  // namespace
@@ -61,11 +60,11 @@ void CheckIndex(std::initializer_list<TRadioButton*> buttons, int index) {
         buttons.begin()[index]->SetChecked(true);
 }
 
-TButtonRow::TButtonRow(TForm& form, int top, int left, bool withHelp)
-    : Row(form, nullptr, {left, top, 3 * ButtonWidth + 2 * ButtonGap, ButtonHeight}),
-      OkButton(form, &Row, ButtonAt(0), "&Ok", ButtonRole::Default),
-      CancelButton(form, &Row, ButtonAt(1), "&Cancel", ButtonRole::Cancel),
-      HelpButton(form, &Row, ButtonAt(2), "&Help") {
+TButtonRow::TButtonRow(TForm& form, int top, int left, bool withHelp, int buttonWidth)
+    : Row(form, nullptr, {left, top, 3 * buttonWidth + 2 * ButtonGap, ButtonHeight}),
+      OkButton(form, &Row, ButtonAt(0, buttonWidth), "&Ok", ButtonRole::Default),
+      CancelButton(form, &Row, ButtonAt(1, buttonWidth), "&Cancel", ButtonRole::Cancel),
+      HelpButton(form, &Row, ButtonAt(2, buttonWidth), "&Help") {
     HelpButton.SetVisible(withHelp);
 }
 

@@ -78,7 +78,8 @@ void CheckIndex(std::initializer_list<TRadioButton*> buttons, int index);
 // The row of buttons at the foot of a dialog, declared last so it comes last
 // in the Tab order; a panel, so it moves as one.
 struct TButtonRow {
-    TButtonRow(TForm& form, int top, int left, bool withHelp = true);
+    // Narrow dialogs give narrower buttons.
+    TButtonRow(TForm& form, int top, int left, bool withHelp = true, int buttonWidth = 75);
     TPanel Row;
     TButton OkButton;
     TButton CancelButton;

@@ -104,7 +104,7 @@ TEST(Composing, NumbersTooWideForTheirFieldAreRefused) {
     ComposeResult r = ComposeCommand(C::Delay, DelayRec{2, 12345});
     EXPECT_EQ(r.Error, "The number 12345 does not fit a field of 4 digits.");
     EXPECT_FALSE(ComposeCommand(C::Delay, DelayRec{1, 100}).Ok());
-    EXPECT_FALSE(ComposeCommand(C::WindowReposition, SizePosRec{"t", 2, 0, -5, 10}).Ok());
+    EXPECT_FALSE(ComposeCommand(C::WindowReposition, SizePosRec{"t", 2, 0, -10000, 10}).Ok());
     EXPECT_FALSE(ComposeCommand(C::MouseMove, MouseRec{-10000, 0, 0, 1, 1}).Ok());
     EXPECT_FALSE(ComposeCommand(C::RepeatStart, RepeatRec{1, 1, 1000000, 1}).Ok());
     EXPECT_FALSE(ComposeCommand(C::WaitTimeDelay, DelayRec{3, 100}).Ok());

@@ -44,7 +44,7 @@ TEST(ScriptReader, UnknownOrIncompleteTokensStayText) {
     EXPECT_EQ(OnlyText("a<b"), "a<b");
     EXPECT_EQ(OnlyText("<XYZ>"), "<XYZ>");
     EXPECT_EQ(OnlyText("<ALT:65>x"), "<ALT:65>x");
-    EXPECT_EQ(OnlyText("<WPOS2:00010,00020Calc>"), "<WPOS2:00010,00020Calc>");
+    EXPECT_EQ(OnlyText("<WPOS2:0010,0020Calc>"), "<WPOS2:0010,0020Calc>");
     EXPECT_EQ(OnlyText("<SCRLOCK><NUMLOCK>"), "<SCRLOCK><NUMLOCK>");
     // A token's ">" must stand where its fields put it.
     EXPECT_EQ(OnlyText("<REP:3:1:1>"), "<REP:3:1:1>");

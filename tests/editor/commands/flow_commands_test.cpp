@@ -8,6 +8,7 @@
 
 #include "common/script/reader.h"
 #include "tests/editor/commands/fake_file_checks.h"
+#include "tests/editor/commands/outcome_testing.h"
 
 namespace orv {
 namespace {
@@ -20,13 +21,7 @@ void ExpectReadsBackAs(const std::string& text, CommandCode code, const CommandR
     EXPECT_EQ(lines[0].Record, record) << text;
 }
 
-template <class Outcome>
-void ExpectRefused(const Outcome& out, const std::string& message, auto focus) {
-    ASSERT_TRUE(out.Refused) << out.CommandText;
-    EXPECT_EQ(out.Refused->Message, message);
-    EXPECT_EQ(out.Refused->Focus, focus);
-    EXPECT_EQ(out.CommandText, "");
-}
+using testing::ExpectRefused;
 
 TEST(EditTextTest, CutsTo255AndTrimsBlanks) {
     EXPECT_EQ(EditText("  12  "), "12");

@@ -5,8 +5,7 @@
 #include <cstdio>
 
 #include "common/win32/system_routines.h"
-#include "tests/support/scripted_message_boxes.h"
-#include "tests/support/ui/form_testing.h"
+#include "tests/editor/commands/win32/command_dialog_testing.h"
 
 namespace orv {
 namespace {
@@ -15,31 +14,7 @@ using testing::ModalDriver;
 using testing::PressKey;
 using testing::TypeText;
 
-class FlowDialogsTest : public ::testing::Test {
-  protected:
-    ModalDriver driver;
-    testing::ScriptedMessageBoxes boxes;
-
-    // Types into the edit box as the user would, replacing what it held.
-    static void Enter(TForm& form, TEdit& edit, std::string_view text) {
-        edit.SetFocus();
-        edit.SetText("");
-        TypeText(form, text);
-    }
-
-    // OK with a refused value: the message, the focus back on the box, the
-    // dialog still open with no command; then Escape closes it, cancelled.
-    template <class D>
-    void ExpectRefusalThenEscape(D& d, TControl& box, const std::string& message) {
-        boxes.Expect(message, MsgResult::Ok, "Error");
-        PressKey(d, VK_RETURN);
-        EXPECT_TRUE(d.IsOpen());
-        EXPECT_TRUE(box.Focused());
-        EXPECT_EQ(d.CommandText, "");
-        PressKey(d, VK_ESCAPE);
-        EXPECT_FALSE(d.IsOpen());
-    }
-};
+using FlowDialogsTest = testing::CommandDialogTest;
 
 TEST_F(FlowDialogsTest, DelayComposesByChoiceAndLimitsTheBox) {
     TDoDelay2 d;
@@ -313,6 +288,20 @@ TEST_F(FlowDialogsTest, NumberDialogSetsTheSchedulerFrequency) {
     EXPECT_EQ(d.ShowModal(), IDOK);
     EXPECT_EQ(settings.TimerSeconds, 30);
     EXPECT_EQ(d.CommandText, "");
+}
+
+TEST_F(FlowDialogsTest, EditingALineGivesItBack) {
+    TDoDelay2 delay;
+    ExpectEditKeepsTheLine<TDoDelay2, DelayInput>(delay, "<MSD:0075>");
+    TDoPausePos pause;
+    ExpectEditKeepsTheLine<TDoPausePos, PauseInput>(pause, "<PAUSE:005,040Hi>");
+    TDoRepeat repeat;
+    ExpectEditKeepsTheLine<TDoRepeat, RepeatInput>(repeat, "<REP:0003:000001:000002>");
+    ExpectEditKeepsTheLine<TDoRepeat, RepeatInput>(repeat, "<III>");
+    TDoSpeed speed;
+    ExpectEditKeepsTheLine<TDoSpeed, SpeedInput>(speed, "<SPEED:00.50>");
+    TDoRemark remark;
+    ExpectEditKeepsTheLine<TDoRemark, RemarkInput>(remark, "<REM:totals>");
 }
 
 TEST_F(FlowDialogsTest, HelpOpensEachDialogsKeyword) {

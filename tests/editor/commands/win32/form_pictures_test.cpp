@@ -12,9 +12,14 @@
 #include "common/win32/system_routines.h"
 #include "editor/commands/win32/date_time_dialog.h"
 #include "editor/commands/win32/flow_dialogs.h"
+#include "editor/commands/win32/file_dialogs.h"
+#include "editor/commands/win32/mouse_dialogs.h"
 #include "editor/commands/win32/network_considerations.h"
 #include "editor/commands/win32/symbol_search_dialogs.h"
+#include "editor/commands/win32/system_dialogs.h"
 #include "editor/commands/win32/text_dialog.h"
+#include "editor/commands/win32/wait_dialog.h"
+#include "editor/commands/win32/window_dialogs.h"
 
 namespace orv {
 namespace {
@@ -54,9 +59,27 @@ TEST(FormPictures, EveryCommandForm) {
     TDateOrTime date(context);
     TDoSpecial symbols(context);
     TDoSearch search;
-    for (TForm* form :
-         std::initializer_list<TForm*>{&delay, &pause, &repeat, &speed, &swap, &remark, &number,
-                                       &network, &text, &date, &symbols, &search}) {
+    TDoActive active;
+    TDoSizeIt sizeIt;
+    TDoSystemCommand control;
+    TDoMouse mouse;
+    TDoClipboard clipboard;
+    TDoKeyUpDown keys;
+    TDoWaitWin wait(context);
+    wait.WaitTitle.SetChecked(true);
+    TDoDOSFiles dosFiles;
+    TDoExplore explore;
+    TDoNick nick(context);
+    TDoRecycle recycle(context);
+    TDoReboot reboot;
+    TDoSysControls system;
+    TDoTBox box;
+    TDoEncrypt encrypt;
+    for (TForm* form : std::initializer_list<TForm*>{
+             &delay,   &pause,    &repeat,  &speed,   &swap,    &remark,    &number,
+             &network, &active,   &sizeIt,  &control, &mouse,   &clipboard, &keys,
+             &wait,    &dosFiles, &explore, &nick,    &recycle, &reboot,    &system,
+             &box,     &encrypt,  &text,    &date,    &symbols, &search}) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
         EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
