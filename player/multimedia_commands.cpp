@@ -1,0 +1,185 @@
+#include "player/multimedia_commands.h"
+
+#include <algorithm>
+
+namespace orv {
+
+using C = CommandCode;
+
+namespace {
+
+constexpr std::string_view MacroError = "Macro Error";
+constexpr std::int32_t StepsPerRange = 20;
+
+int SlotOf(TMixerControlType slot) {
+    return static_cast<int>(slot);
+}
+
+}  // namespace
+
+std::int32_t VolumeStep(std::int32_t minimum, std::int32_t maximum) {
+    const std::int64_t step =
+        (static_cast<std::int64_t>(maximum) - static_cast<std::int64_t>(minimum)) / StepsPerRange;
+    return static_cast<std::int32_t>(std::max<std::int64_t>(step, 1));
+}
+
+TMidiMixer* MultimediaCommands::MixerWith(PlayerHost& player, TMixerControlType slot,
+                                          std::string_view control) {
+    TMidiMixer& mixer = host_.OpenMixer();
+    if (mixer.ControlAvailable(SlotOf(slot)))
+        return &mixer;
+    player.DoAMessage(MacroError,
+                      std::string(control) + " control is not supported by your Audio Device.");
+    return nullptr;
+}
+
+void MultimediaCommands::SetVolume(PlayerHost& player, VolumeKind kind, bool master) {
+    const auto slot = master ? TMixerControlType::MasterVolume : TMixerControlType::SynthVolume;
+    TMidiMixer* mixer = MixerWith(player, slot, master ? "Audio volume" : "MIDI volume");
+    if (!mixer)
+        return;
+    const int s = SlotOf(slot);
+    const std::int64_t low = mixer->GetMinimum(s), high = mixer->GetMaximum(s);
+    const std::int64_t step = VolumeStep(mixer->GetMinimum(s), mixer->GetMaximum(s));
+    std::int64_t left = mixer->GetChannelValue(s, 0), right = mixer->GetChannelValue(s, 1);
+    switch (kind) {
+        case VolumeKind::Off:
+            left = right = low;
+            break;
+        case VolumeKind::On:
+            left = right = high;
+            break;
+        case VolumeKind::Up:
+            if (left >= high || right >= high)
+                return;
+            left = std::min(left + step, high);
+            right = std::min(right + step, high);
+            break;
+        case VolumeKind::Down:
+            if (left <= low || right <= low)
+                return;
+            left = std::max(left - step, low);
+            right = std::max(right - step, low);
+            break;
+    }
+    mixer->SetValues(s, static_cast<std::int32_t>(left), static_cast<std::int32_t>(right));
+}
+
+void MultimediaCommands::SetBalance(PlayerHost& player, BalanceKind kind, bool master) {
+    const auto slot = master ? TMixerControlType::MasterVolume : TMixerControlType::SynthVolume;
+    TMidiMixer* mixer = MixerWith(player, slot, master ? "Audio volume" : "MIDI volume");
+    if (!mixer)
+        return;
+    const int s = SlotOf(slot);
+    const std::int64_t low = mixer->GetMinimum(s);
+    const std::int64_t step = VolumeStep(mixer->GetMinimum(s), mixer->GetMaximum(s));
+    std::int64_t left = mixer->GetChannelValue(s, 0), right = mixer->GetChannelValue(s, 1);
+    const std::int64_t loud = std::max(left, right);
+    // Towards one side: the quieter side comes up, else the other goes down.
+    const auto towards = [&](std::int64_t& near, std::int64_t& far) {
+        if (near < far)
+            near = std::min(near + step, loud);
+        else
+            far = std::max(far - step, low);
+    };
+    switch (kind) {
+        case BalanceKind::Left:
+            towards(left, right);
+            break;
+        case BalanceKind::Right:
+            towards(right, left);
+            break;
+        case BalanceKind::Centre:
+            left = right = loud;
+            break;
+    }
+    mixer->SetValues(s, static_cast<std::int32_t>(left), static_cast<std::int32_t>(right));
+}
+
+void MultimediaCommands::SetToneControl(PlayerHost& player, bool up, bool treble) {
+    const auto slot = treble ? TMixerControlType::Treble : TMixerControlType::Bass;
+    TMidiMixer* mixer = MixerWith(player, slot, treble ? "Treble volume" : "Bass volume");
+    if (!mixer)
+        return;
+    const int s = SlotOf(slot);
+    const std::int64_t low = mixer->GetMinimum(s), high = mixer->GetMaximum(s);
+    const std::int64_t step = VolumeStep(mixer->GetMinimum(s), mixer->GetMaximum(s));
+    const std::int64_t value = mixer->GetChannelValue(s, 0);
+    if (up ? value >= high : value <= low)
+        return;
+    const auto next =
+        static_cast<std::int32_t>(up ? std::min(value + step, high) : std::max(value - step, low));
+    mixer->SetValues(s, next, next);
+}
+
+void MultimediaCommands::ToggleMute(PlayerHost& player, bool master) {
+    const auto slot = master ? TMixerControlType::MasterMute : TMixerControlType::SynthMute;
+    TMidiMixer* mixer = MixerWith(player, slot, master ? "Audio mute" : "MIDI mute");
+    if (!mixer)
+        return;
+    const int s = SlotOf(slot);
+    bool& muted = MixerMuteOn[master ? 0 : 1];
+    mixer->SetChannelValue(s, 0, muted ? mixer->GetMinimum(s) : mixer->GetMaximum(s));
+    // Only a mute that was written counts.
+    muted = !muted;
+}
+
+Flow MultimediaCommands::Mixer(CommandContext& context) {
+    PlayerHost& player = context.Play.Host();
+    const TokenForm& form = context.Form();
+    const std::uint8_t variant = form.Variant;
+    try {
+        switch (form.Code) {
+            case C::AudioVolume:
+                SetVolume(player, static_cast<VolumeKind>(variant - 1), true);
+                break;
+            case C::MidiVolume:
+                SetVolume(player, static_cast<VolumeKind>(variant - 11), false);
+                break;
+            case C::AudioBalance:
+                SetBalance(player, static_cast<BalanceKind>(variant - 6), true);
+                break;
+            case C::MidiBalance:
+                SetBalance(player, static_cast<BalanceKind>(variant - 16), false);
+                break;
+            case C::AudioTreble:
+                SetToneControl(player, form.Head == "<TREBUP>", true);
+                break;
+            case C::AudioBass:
+                SetToneControl(player, form.Head == "<BASSUP>", false);
+                break;
+            case C::AudioMuteToggle:
+            case C::MidiMuteToggle:
+                ToggleMute(player, form.Code == C::AudioMuteToggle);
+                break;
+            default:
+                break;
+        }
+    } catch (const EMMError& error) {
+        player.DoAMessage(MacroError, error.what());
+        return Flow::EndRun;
+    }
+    return Flow::Next;
+}
+
+Flow MultimediaCommands::Perform(CommandContext& context) {
+    switch (context.Form().Code) {
+        case C::SoundWaveFile:
+            // "<WAV1:" waits for the sound's end, "<WAV2:" does not.
+            host_.PlayWave(context.Match.Texts[0], context.Form().Variant == 1);
+            return Flow::Next;
+        case C::AudioVolume:
+        case C::MidiVolume:
+        case C::AudioBalance:
+        case C::MidiBalance:
+        case C::AudioTreble:
+        case C::AudioBass:
+        case C::AudioMuteToggle:
+        case C::MidiMuteToggle:
+            return Mixer(context);
+        default:  // CD and video: not built yet
+            return Flow::Next;
+    }
+}
+
+}  // namespace orv

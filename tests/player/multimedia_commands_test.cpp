@@ -1,0 +1,130 @@
+#include "player/multimedia_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "player/interpreter.h"
+#include "tests/common/fake_mixer_driver.h"
+#include "tests/player/recording_host.h"
+
+namespace orv {
+namespace {
+
+using testing::FakeMixerDriver;
+using testing::RecordingHost;
+using Trace = std::vector<std::string>;
+using Kind = MixerDriver::ControlKind;
+
+class FakeMedia final : public MediaHost {
+  public:
+    TMidiMixer& OpenMixer() override {
+        if (!Mixer) {
+            Mixer = std::make_unique<TMidiMixer>(Driver);
+            Mixer->SetMidiDeviceID(-2);
+        }
+        return *Mixer;
+    }
+    void PlayWave(std::string_view file, bool wait) override {
+        Waves.push_back(std::string(file) + (wait ? " wait" : ""));
+    }
+    FakeMixerDriver Driver;
+    std::unique_ptr<TMidiMixer> Mixer;
+    Trace Waves;
+};
+
+class MultimediaCommandsTest : public ::testing::Test {
+  protected:
+    MultimediaCommandsTest() { host.FamiliesSet[FamilyId::Media] = &commands; }
+    void Run(std::string_view script) {
+        host.Trace.clear();
+        media.Driver.Writes.clear();
+        ASSERT_TRUE(interpreter.RunMacro(script, RunOrigin::Unattended));
+    }
+    void Master(std::int32_t left, std::int32_t right) {
+        media.Driver.Values[FakeMixerDriver::IdOf(Kind::Volume)] = {left, right};
+        media.Mixer.reset();  // read afresh
+    }
+
+    RecordingHost host;
+    RunState state;
+    Interpreter interpreter{host, state};
+    FakeMedia media;
+    MultimediaCommands commands{media};
+};
+
+TEST_F(MultimediaCommandsTest, VolumeBalanceAndTone) {
+    struct Case {
+        std::string script;
+        std::int32_t left, right;
+        Trace writes;
+    };
+    const Case cases[] = {
+        {"<AUDUP>", 30000, 30000, {"1:33276,33276"}},  // a twentieth of 0..65535
+        {"<AUDUP>", 65535, 100, {}},                   // one channel at the top: nothing
+        {"<AUDUP>", 65000, 64000, {"1:65535,65535"}},
+        {"<AUDDOWN>", 3000, 9000, {"1:0,5724"}},
+        {"<AUDDOWN>", 0, 9000, {}},
+        {"<AUDOFF>", 5, 6, {"1:0,0"}},
+        {"<AUDON>", 5, 6, {"1:65535,65535"}},
+        {"<AUDCENTER>", 100, 40000, {"1:40000,40000"}},
+        {"<AUDLEFT>", 100, 40000, {"1:3376,40000"}},
+        {"<AUDLEFT>", 40000, 100, {"1:40000,0"}},
+        {"<AUDRIGHT>", 40000, 39000, {"1:40000,40000"}},
+        {"<AUDRIGHT>", 100, 40000, {"1:0,40000"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script + " " + std::to_string(c.left) + "," + std::to_string(c.right));
+        Master(c.left, c.right);
+        Run(c.script + "x");
+        EXPECT_EQ(media.Driver.Writes, c.writes);
+        EXPECT_EQ(host.Typed(), "x");
+    }
+    media.Driver.Values[FakeMixerDriver::IdOf(Kind::Treble)] = {65535, 65535};
+    media.Mixer.reset();
+    Run("<TREBUP><TREBDOWN><BASSDOWN>");
+    EXPECT_EQ(media.Driver.Writes, (Trace{"4:62259,62259", "5:26724,26724"}));
+}
+
+TEST_F(MultimediaCommandsTest, MissingControlsAreToldAndChangeNothing) {
+    media.Driver.Missing[Kind::Treble] = MixerResult::NotSupported;
+    media.Driver.Missing[Kind::Mute] = MixerResult::InvalidControl;
+    Run("<TREBUP><AUDUP><MIDIUP><MIDILEFT><AUDMUTE><MIDIMUTE>x");
+    EXPECT_EQ(media.Driver.Writes, (Trace{"1:33276,33276"}));
+    EXPECT_EQ(host.Notices(),
+              (Trace{"Macro Error: Treble volume control is not supported by your Audio Device.",
+                     "Macro Error: MIDI volume control is not supported by your Audio Device.",
+                     "Macro Error: MIDI volume control is not supported by your Audio Device.",
+                     "Macro Error: Audio mute control is not supported by your Audio Device.",
+                     "Macro Error: MIDI mute control is not supported by your Audio Device."}));
+    EXPECT_EQ(host.Typed(), "x");
+    EXPECT_EQ(commands.MixerMuteOn, (std::array<bool, 2>{false, false}));
+}
+
+TEST_F(MultimediaCommandsTest, MuteTogglesAndAMixerErrorEndsTheRun) {
+    Run("<AUDMUTE>");
+    Run("<AUDMUTE>");
+    EXPECT_EQ(media.Driver.Values[FakeMixerDriver::IdOf(Kind::Mute)][0], 0);
+    media.Driver.Writes.clear();
+    Run("<AUDMUTE>");
+    EXPECT_EQ(media.Driver.Writes, (Trace{"3:1"}));
+
+    // A failed write: the notice, the run ends at every level, the flag stays.
+    media.Driver.SetResult = 11;
+    host.Macros["inner"] = "a<AUDMUTE>b";
+    Run("<MACRUN:inner>c");
+    EXPECT_EQ(host.Typed(), "a");
+    EXPECT_EQ(host.Notices(), (Trace{"Macro Error: Multimedia System Error 11 - Invalid parameter "
+                                     "passed in mixerSetControlDetails"}));
+    EXPECT_EQ(commands.MixerMuteOn[0], true);
+}
+
+TEST_F(MultimediaCommandsTest, WaveFiles) {
+    Run("<WAV1:C:\\a.wav><WAV2:b.wav>x");
+    EXPECT_EQ(media.Waves, (Trace{"C:\\a.wav wait", "b.wav"}));
+    EXPECT_EQ(VolumeStep(0, 10), 1);
+    EXPECT_EQ(VolumeStep(-2147483647 - 1, 2147483647), 214748364);
+}
+
+}  // namespace
+}  // namespace orv
