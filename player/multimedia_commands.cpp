@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "player/cd_position.h"
+
 namespace orv {
 
 using C = CommandCode;
@@ -162,6 +164,63 @@ Flow MultimediaCommands::Mixer(CommandContext& context) {
     return Flow::Next;
 }
 
+std::uint32_t MultimediaCommands::Step(CdDevice& cd, std::int64_t seconds) {
+    std::uint32_t packed = 0;
+    std::vector<std::uint32_t> tracks;
+    if (const std::uint32_t error = cd.Position(packed))
+        return error;
+    if (const std::uint32_t error = cd.TrackSeconds(tracks))
+        return error;
+    return cd.PlayFrom(PackTmsf(StepPosition(UnpackTmsf(packed), seconds, tracks)));
+}
+
+Flow MultimediaCommands::Cd(CommandContext& context) {
+    using Action = CdDevice::Action;
+    CdDevice& cd = host_.Cd();
+    const std::int64_t number = ReadInteger(context.Field(8, 9));
+    std::uint32_t error = cd.IsOpen() ? 0 : cd.Open();
+    if (error == 0) {
+        switch (context.Form().Code) {
+            case C::CdPlay:
+                error = cd.Do(Action::Play);
+                break;
+            case C::CdStop:
+                error = cd.Do(Action::Stop);
+                break;
+            case C::CdPause:
+                error = cd.Do(Action::Pause);
+                break;
+            case C::CdNextTrack:
+                error = cd.Do(Action::Next);
+                break;
+            case C::CdPreviousTrack:
+                error = cd.Do(Action::Previous);
+                break;
+            case C::CdEject:
+                error = cd.Do(Action::Eject);
+                break;
+            case C::CdCloseTray:
+                error = cd.Do(Action::CloseDoor);
+                break;
+            case C::CdGoToTrack:
+                error = cd.PlayTrack(static_cast<std::uint32_t>(std::max<std::int64_t>(number, 1)));
+                break;
+            case C::CdStep:
+                error = Step(cd, number);
+                break;
+            case C::CdBack:
+                error = Step(cd, -number);
+                break;
+            default:
+                break;
+        }
+    }
+    if (error == 0)
+        return Flow::Next;
+    context.Play.Host().DoAMessage(MacroError, cd.ErrorText(error));
+    return Flow::EndRun;
+}
+
 Flow MultimediaCommands::Perform(CommandContext& context) {
     switch (context.Form().Code) {
         case C::SoundWaveFile:
@@ -177,7 +236,18 @@ Flow MultimediaCommands::Perform(CommandContext& context) {
         case C::AudioMuteToggle:
         case C::MidiMuteToggle:
             return Mixer(context);
-        default:  // CD and video: not built yet
+        case C::CdPlay:
+        case C::CdStop:
+        case C::CdPause:
+        case C::CdNextTrack:
+        case C::CdPreviousTrack:
+        case C::CdGoToTrack:
+        case C::CdStep:
+        case C::CdBack:
+        case C::CdEject:
+        case C::CdCloseTray:
+            return Cd(context);
+        default:  // video: not built yet
             return Flow::Next;
     }
 }

@@ -6,12 +6,32 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/mixer.h"
 #include "player/command_context.h"
 
 namespace orv {
+
+// The audio CD through the media control interface, opened on the CD drive
+// on first use. Each call answers 0 or the device's error number.
+class CdDevice {
+  public:
+    virtual ~CdDevice() = default;
+    enum class Action : std::uint8_t { Play, Stop, Pause, Next, Previous, Eject, CloseDoor };
+    virtual bool IsOpen() = 0;
+    virtual std::uint32_t Open() = 0;
+    virtual std::uint32_t Do(Action action) = 0;
+    virtual std::uint32_t PlayTrack(std::uint32_t track) = 0;
+    // The position packed as track, minutes, seconds, frames.
+    virtual std::uint32_t Position(std::uint32_t& tmsf) = 0;
+    // Each track's length in seconds, track 1 first.
+    virtual std::uint32_t TrackSeconds(std::vector<std::uint32_t>& seconds) = 0;
+    virtual std::uint32_t PlayFrom(std::uint32_t tmsf) = 0;
+    virtual std::string ErrorText(std::uint32_t error) = 0;
+};
 
 class MediaHost {
   public:
@@ -20,6 +40,7 @@ class MediaHost {
     virtual TMidiMixer& OpenMixer() = 0;
     // Plays a wave file (never the default sound); with wait until it ends.
     virtual void PlayWave(std::string_view file, bool wait) = 0;
+    virtual CdDevice& Cd() = 0;
 };
 
 enum class VolumeKind : std::uint8_t { Off, On, Up, Down };
@@ -48,6 +69,8 @@ class MultimediaCommands final : public CommandFamily {
     // The mixer with the slot available, else none after the notice.
     TMidiMixer* MixerWith(PlayerHost& player, TMixerControlType slot, std::string_view control);
     Flow Mixer(CommandContext& context);
+    Flow Cd(CommandContext& context);
+    std::uint32_t Step(CdDevice& cd, std::int64_t seconds);
 
     MediaHost& host_;
 };

@@ -1,11 +1,12 @@
 // The machine's side of the sound commands: the player's one mixer on the
-// system's mixer device 0, and wave files.
+// system's mixer device 0, wave files and the audio CD.
 #pragma once
 
 #include <memory>
 
 #include "common/win32/winmm_mixer_driver.h"
 #include "player/multimedia_commands.h"
+#include "player/win32/mci_cd_device.h"
 
 namespace orv {
 
@@ -13,8 +14,10 @@ class Win32Media final : public MediaHost {
   public:
     TMidiMixer& OpenMixer() override;
     void PlayWave(std::string_view file, bool wait) override;
+    CdDevice& Cd() override { return cd_; }
 
   private:
+    MciCdDevice cd_;
     WinmmMixerDriver driver_;
     std::unique_ptr<TMidiMixer> mixer_;
 };

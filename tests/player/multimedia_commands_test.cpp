@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "player/cd_position.h"
 #include "player/interpreter.h"
 #include "tests/common/fake_mixer_driver.h"
 #include "tests/player/recording_host.h"
@@ -15,6 +16,46 @@ using testing::FakeMixerDriver;
 using testing::RecordingHost;
 using Trace = std::vector<std::string>;
 using Kind = MixerDriver::ControlKind;
+
+// A disc of three tracks (1:00, 0:10, 2:00), playing track 1 at 0:55.
+class FakeCd final : public CdDevice {
+  public:
+    bool IsOpen() override { return Opened; }
+    std::uint32_t Open() override {
+        Calls.push_back("open");
+        Opened = OpenError == 0;
+        return OpenError;
+    }
+    std::uint32_t Do(Action action) override {
+        Calls.push_back("do " + std::to_string(static_cast<int>(action)));
+        return 0;
+    }
+    std::uint32_t PlayTrack(std::uint32_t track) override {
+        Calls.push_back("track " + std::to_string(track));
+        return 0;
+    }
+    std::uint32_t Position(std::uint32_t& tmsf) override {
+        tmsf = At;
+        return 0;
+    }
+    std::uint32_t TrackSeconds(std::vector<std::uint32_t>& seconds) override {
+        seconds = {60, 10, 120};
+        return 0;
+    }
+    std::uint32_t PlayFrom(std::uint32_t tmsf) override {
+        const CdPosition p = UnpackTmsf(tmsf);
+        Calls.push_back("play " + std::to_string(p.Track) + ":" + std::to_string(p.Minutes) + ":" +
+                        std::to_string(p.Seconds) + ":" + std::to_string(p.Frames));
+        return 0;
+    }
+    std::string ErrorText(std::uint32_t error) override {
+        return "The CD device reports error " + std::to_string(error) + ".";
+    }
+    bool Opened = false;
+    std::uint32_t OpenError = 0;
+    std::uint32_t At = PackTmsf({1, 0, 55, 7});
+    Trace Calls;
+};
 
 class FakeMedia final : public MediaHost {
   public:
@@ -28,8 +69,10 @@ class FakeMedia final : public MediaHost {
     void PlayWave(std::string_view file, bool wait) override {
         Waves.push_back(std::string(file) + (wait ? " wait" : ""));
     }
+    CdDevice& Cd() override { return Disc; }
     FakeMixerDriver Driver;
     std::unique_ptr<TMidiMixer> Mixer;
+    FakeCd Disc;
     Trace Waves;
 };
 
@@ -117,6 +160,22 @@ TEST_F(MultimediaCommandsTest, MuteTogglesAndAMixerErrorEndsTheRun) {
     EXPECT_EQ(host.Notices(), (Trace{"Macro Error: Multimedia System Error 11 - Invalid parameter "
                                      "passed in mixerSetControlDetails"}));
     EXPECT_EQ(commands.MixerMuteOn[0], true);
+}
+
+TEST_F(MultimediaCommandsTest, CdCommandsOpenTheDriveOnce) {
+    Run("<CDPLAY><CDSTEP:10><CDBACK:60><CDGOTO:02><CDEJECT><CDCLOSE>x");
+    EXPECT_EQ(media.Disc.Calls,
+              (Trace{"open", "do 0", "play 2:0:5:7", "play 1:0:0:0", "track 2", "do 5", "do 6"}));
+    EXPECT_EQ(host.Typed(), "x");
+
+    // Without a disc the device's text is shown and the run ends.
+    media.Disc.Opened = false;
+    media.Disc.OpenError = 289;
+    media.Disc.Calls.clear();
+    Run("a<CDPLAY>b");
+    EXPECT_EQ(host.Typed(), "a");
+    EXPECT_EQ(host.Notices(), (Trace{"Macro Error: The CD device reports error 289."}));
+    EXPECT_EQ(media.Disc.Calls, (Trace{"open"}));
 }
 
 TEST_F(MultimediaCommandsTest, WaveFiles) {

@@ -12,6 +12,7 @@
 #include "common/win32/ras_api.h"
 #include "common/win32/winmm_mixer_driver.h"
 #include "common/win32/registry.h"
+#include "player/win32/mci_cd_device.h"
 #include "player/win32/win32_dial_up.h"
 #include "player/win32/win32_media.h"
 #include "player/win32/win32_player_host.h"
@@ -51,8 +52,9 @@ TEST(SystemWin32Test, DialUpLibrary) {
     EXPECT_EQ(dialUp.ErrorText(623), "No phone book entry.");
     EXPECT_EQ(dialUp.ErrorText(1), "");
     const auto connections = dialUp.Connections();
-    if (connections)
+    if (connections) {
         EXPECT_TRUE(connections->empty());
+    }
 }
 
 TEST(SystemWin32Test, DisplayModeBeyondTheLastDoesNotExist) {
@@ -60,8 +62,9 @@ TEST(SystemWin32Test, DisplayModeBeyondTheLastDoesNotExist) {
     EXPECT_FALSE(display.ChangeMode(100000, true).has_value());
     DEVMODEA first{};
     first.dmSize = sizeof first;
-    if (EnumDisplaySettingsA(nullptr, 0, &first))
+    if (EnumDisplaySettingsA(nullptr, 0, &first)) {
         EXPECT_TRUE(display.ChangeMode(0, true).has_value());
+    }
 }
 
 TEST(SystemWin32Test, WallpaperValuesAndFile) {
@@ -89,13 +92,23 @@ TEST(SystemWin32Test, WallpaperValuesAndFile) {
 TEST(SystemWin32Test, ShellObjectAnswersOrIsTold) {
     Win32Shell shell;
     const ShellHost::Result result = shell.Call(4);  // minimize all
-    if (result.Error != 0)
+    if (result.Error != 0) {
         EXPECT_FALSE(result.Text.empty());
+    }
     EXPECT_EQ(shell.Call(3).Error, 0);  // not a shell command: nothing called
 }
 
 TEST(SystemWin32Test, AnUnknownPrivilegeIsNotAdjusted) {
     EXPECT_FALSE(AdjustPrivilege("OrvaneNoSuchPrivilege", true));
+}
+
+TEST(MediaWin32Test, ACdCommandWithoutADiscFailsWithTheDevicesText) {
+    MciCdDevice cd;
+    std::uint32_t error = cd.Open();
+    if (error == 0)
+        error = cd.Do(CdDevice::Action::Play);
+    EXPECT_NE(error, 0u);
+    EXPECT_FALSE(cd.ErrorText(error).empty());
 }
 
 // The prefix's sound device, when it has one: the commands move its master
