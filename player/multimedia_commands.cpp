@@ -221,6 +221,22 @@ Flow MultimediaCommands::Cd(CommandContext& context) {
     return Flow::EndRun;
 }
 
+Flow MultimediaCommands::Video(CommandContext& context) {
+    PlayerHost& player = context.Play.Host();
+    if (VideoInUse) {
+        player.DoAMessage("Error", "AVI Player currently in use.");
+        return Flow::Next;
+    }
+    VideoInUse = true;
+    const std::optional<std::string> failure =
+        host_.PlayVideo(context.Match.Texts[0], context.Form().Variant);
+    VideoInUse = false;
+    if (!failure)
+        return Flow::Next;
+    player.DoAMessage(MacroError, *failure);
+    return Flow::EndRun;
+}
+
 Flow MultimediaCommands::Perform(CommandContext& context) {
     switch (context.Form().Code) {
         case C::SoundWaveFile:
@@ -247,7 +263,9 @@ Flow MultimediaCommands::Perform(CommandContext& context) {
         case C::CdEject:
         case C::CdCloseTray:
             return Cd(context);
-        default:  // video: not built yet
+        case C::VideoClipPlay:
+            return Video(context);
+        default:
             return Flow::Next;
     }
 }

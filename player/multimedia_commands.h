@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,9 @@ class MediaHost {
     // Plays a wave file (never the default sound); with wait until it ends.
     virtual void PlayWave(std::string_view file, bool wait) = 0;
     virtual CdDevice& Cd() = 0;
+    // Shows the video window for the clip in mode 3 (show), 1 (play) or 2
+    // (play and close) until it closes; the device's text when it failed.
+    virtual std::optional<std::string> PlayVideo(std::string_view file, int mode) = 0;
 };
 
 enum class VolumeKind : std::uint8_t { Off, On, Up, Down };
@@ -64,12 +68,15 @@ class MultimediaCommands final : public CommandFamily {
 
     // What the last mute command did: master, synthesizer.
     std::array<bool, 2> MixerMuteOn{};
+    // A video window is open.
+    bool VideoInUse = false;
 
   private:
     // The mixer with the slot available, else none after the notice.
     TMidiMixer* MixerWith(PlayerHost& player, TMixerControlType slot, std::string_view control);
     Flow Mixer(CommandContext& context);
     Flow Cd(CommandContext& context);
+    Flow Video(CommandContext& context);
     std::uint32_t Step(CdDevice& cd, std::int64_t seconds);
 
     MediaHost& host_;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "player/win32/forms/play_avi.h"
+
 namespace orv {
 
 namespace {
@@ -17,6 +19,10 @@ TMidiMixer& Win32Media::OpenMixer() {
         mixer_->SetMidiDeviceID(FirstMixerDevice);
     }
     return *mixer_;
+}
+
+std::optional<std::string> Win32Media::PlayVideo(std::string_view file, int mode) {
+    return PlayVideoClip(std::string(file), mode);
 }
 
 void Win32Media::PlayWave(std::string_view file, bool wait) {

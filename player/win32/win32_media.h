@@ -15,6 +15,7 @@ class Win32Media final : public MediaHost {
     TMidiMixer& OpenMixer() override;
     void PlayWave(std::string_view file, bool wait) override;
     CdDevice& Cd() override { return cd_; }
+    std::optional<std::string> PlayVideo(std::string_view file, int mode) override;
 
   private:
     MciCdDevice cd_;

@@ -70,6 +70,15 @@ class FakeMedia final : public MediaHost {
         Waves.push_back(std::string(file) + (wait ? " wait" : ""));
     }
     CdDevice& Cd() override { return Disc; }
+    std::optional<std::string> PlayVideo(std::string_view file, int mode) override {
+        Videos.push_back(std::string(file) + " " + std::to_string(mode));
+        if (OnVideo)
+            OnVideo();
+        return VideoFailure;
+    }
+    Trace Videos;
+    std::function<void()> OnVideo;
+    std::optional<std::string> VideoFailure;
     FakeMixerDriver Driver;
     std::unique_ptr<TMidiMixer> Mixer;
     FakeCd Disc;
@@ -176,6 +185,25 @@ TEST_F(MultimediaCommandsTest, CdCommandsOpenTheDriveOnce) {
     EXPECT_EQ(host.Typed(), "a");
     EXPECT_EQ(host.Notices(), (Trace{"Macro Error: The CD device reports error 289."}));
     EXPECT_EQ(media.Disc.Calls, (Trace{"open"}));
+}
+
+TEST_F(MultimediaCommandsTest, VideoWindowOneAtATime) {
+    media.OnVideo = [&] { EXPECT_TRUE(commands.VideoInUse); };
+    Run("<AVIE:a.avi><AVII:c.avi>x");
+    EXPECT_EQ(media.Videos, (Trace{"a.avi 2", "c.avi 1"}));
+    EXPECT_EQ(host.Typed(), "x");
+    // While a window shows (a run started by a message handled meanwhile).
+    commands.VideoInUse = true;
+    Run("<AVI:b.avi>x");
+    EXPECT_EQ(host.Notices(), (Trace{"Error: AVI Player currently in use."}));
+    EXPECT_EQ(media.Videos.size(), 2u);
+    commands.VideoInUse = false;
+
+    media.VideoFailure = "The file is not a valid clip.";
+    Run("a<AVI:bad.avi>b");
+    EXPECT_EQ(host.Typed(), "a");
+    EXPECT_EQ(host.Notices(), (Trace{"Macro Error: The file is not a valid clip."}));
+    EXPECT_FALSE(commands.VideoInUse);
 }
 
 TEST_F(MultimediaCommandsTest, WaveFiles) {
