@@ -29,6 +29,16 @@ void SetField(char (&field)[N], std::string_view text) {
 
 }  // namespace
 
+RasDialParamsRecord MakeDialParams(std::string_view entry, std::string_view user,
+                                   std::string_view password) {
+    RasDialParamsRecord params{};
+    params.Size = sizeof params;
+    SetField(params.EntryName, entry);
+    SetField(params.UserName, user);
+    SetField(params.Password, password);
+    return params;
+}
+
 RasApi::RasApi(const char* dllName) {
     library_ = LoadLibraryA(dllName);
     if (!library_)
@@ -86,9 +96,7 @@ std::vector<std::string> RasApi::EnumEntries() const {
 std::optional<RasApi::DialParams> RasApi::GetDialParams(std::string_view entry) const {
     if (!GetEntryDialParams)
         return std::nullopt;
-    RasDialParamsRecord params{};
-    params.Size = sizeof params;
-    SetField(params.EntryName, entry);
+    RasDialParamsRecord params = MakeDialParams(entry);
     // Some libraries answer success without writing the flag.
     BOOL hasPassword = FALSE;
     if (GetEntryDialParams(nullptr, &params, &hasPassword) != 0)

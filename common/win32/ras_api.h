@@ -48,6 +48,10 @@ struct RasConnRecord {
 // 412 bytes in the 32-bit programs; the handle widens it elsewhere.
 static_assert(sizeof(void*) != 4 || sizeof(RasConnRecord) == 412);
 
+// A dial-parameter record with its size field set and the texts given.
+RasDialParamsRecord MakeDialParams(std::string_view entry, std::string_view user = {},
+                                   std::string_view password = {});
+
 class RasApi {
   public:
     using EnumEntriesFn = DWORD(WINAPI*)(const char* reserved, const char* phoneBook,

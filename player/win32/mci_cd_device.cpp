@@ -1,12 +1,12 @@
 #include "player/win32/mci_cd_device.h"
 
 #include <windows.h>
-#include <mmsystem.h>
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "player/cd_position.h"
+#include "player/win32/mci_strings.h"
 
 namespace orv {
 
@@ -15,11 +15,7 @@ namespace {
 constexpr const char* Alias = "orvane_cd";
 
 std::uint32_t Send(const std::string& command, std::string* answer = nullptr) {
-    char text[128] = {};
-    const MCIERROR error = mciSendStringA((command).c_str(), text, sizeof text, nullptr);
-    if (answer)
-        *answer = text;
-    return error;
+    return SendMci(command, answer);
 }
 
 std::string Command(const char* verb, const std::string& rest = {}) {
@@ -142,10 +138,7 @@ std::uint32_t MciCdDevice::PlayFrom(std::uint32_t tmsf) {
 }
 
 std::string MciCdDevice::ErrorText(std::uint32_t error) {
-    char text[256] = {};
-    if (!mciGetErrorStringA(error, text, sizeof text) || !text[0])
-        return "The CD device reported error " + std::to_string(error) + ".";
-    return text;
+    return MciErrorText(error, "CD device");
 }
 
 }  // namespace orv

@@ -1,7 +1,6 @@
 #include "player/win32/win32_dial_up.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace orv {
 
@@ -10,22 +9,11 @@ namespace {
 constexpr std::size_t MaxConnections = 100;
 constexpr DWORD MaxErrorText = 250;
 
-template <std::size_t N>
-void SetField(char (&field)[N], std::string_view text) {
-    const std::size_t length = std::min(text.size(), N - 1);
-    std::memcpy(field, text.data(), length);
-    field[length] = 0;
-}
-
 }  // namespace
 
 std::uint32_t Win32DialUp::Dial(std::string_view entry, std::string_view user,
                                 std::string_view password) {
-    RasDialParamsRecord params{};
-    params.Size = sizeof params;
-    SetField(params.EntryName, entry);
-    SetField(params.UserName, user);
-    SetField(params.Password, password);
+    RasDialParamsRecord params = MakeDialParams(entry, user, password);
     HANDLE connection = nullptr;
     const DWORD result = api_.Dial(nullptr, nullptr, &params, 0, nullptr, &connection);
     SecureZeroMemory(params.Password, sizeof params.Password);

@@ -1,9 +1,9 @@
 #include "player/win32/forms/play_avi.h"
 
-#include <mmsystem.h>
-
 #include <algorithm>
 #include <cstdio>
+
+#include "player/win32/mci_strings.h"
 
 namespace orv {
 
@@ -13,19 +13,12 @@ std::string Alias() {
     return TDoPlayAVI::DeviceAlias;
 }
 
-MCIERROR Send(const std::string& command, std::string* answer = nullptr) {
-    char text[128] = {};
-    const MCIERROR error = mciSendStringA(command.c_str(), text, sizeof text, nullptr);
-    if (answer)
-        *answer = text;
-    return error;
+std::uint32_t Send(const std::string& command, std::string* answer = nullptr) {
+    return SendMci(command, answer);
 }
 
-std::string ErrorText(MCIERROR error) {
-    char text[256] = {};
-    if (!mciGetErrorStringA(error, text, sizeof text) || !text[0])
-        return "The video device reported error " + std::to_string(error) + ".";
-    return text;
+std::string ErrorText(std::uint32_t error) {
+    return MciErrorText(error, "video device");
 }
 
 }  // namespace
@@ -74,11 +67,11 @@ void TDoPlayAVI::MyTimerTimer() {
 }
 
 std::optional<std::string> PlayVideoClip(const std::string& file, int mode) {
-    if (const MCIERROR error = Send("open \"" + file + "\" type avivideo alias " + Alias()))
+    if (const std::uint32_t error = Send("open \"" + file + "\" type avivideo alias " + Alias()))
         return ErrorText(error);
     std::string source;
     int width = 0, height = 0, left = 0, top = 0;
-    const MCIERROR error = Send("where " + Alias() + " source", &source);
+    const std::uint32_t error = Send("where " + Alias() + " source", &source);
     if (error == 0)
         std::sscanf(source.c_str(), "%d %d %d %d", &left, &top, &width, &height);
     std::optional<std::string> failure;
