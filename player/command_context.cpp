@@ -36,9 +36,53 @@ std::optional<FamilyId> FamilyOf(const TokenForm& form) {
             return FamilyId::Settings;
         case C::ScreenSaver:
             // "<SSON>" starts the screen saver: a system command, not a setting.
-            return form.Head == "<SSON>" ? std::nullopt : std::optional(FamilyId::Settings);
+            return form.Head == "<SSON>" ? FamilyId::System : FamilyId::Settings;
         case C::None:
-            return form.Head == "<DOHOOK>" ? std::optional(FamilyId::Settings) : std::nullopt;
+            if (form.Head == "<DOHOOK>")
+                return FamilyId::Settings;
+            return form.Head == "<EMPTYBIN>" ? std::optional(FamilyId::System) : std::nullopt;
+        case C::NetworkConnect:
+        case C::NetworkDisconnect:
+        case C::NetworkToggle:
+        case C::DialUpNetworking:
+        case C::DefaultDisplaySize:
+        case C::DefaultPrinter:
+        case C::Wallpaper:
+        case C::SoundBeep:
+        case C::DeskTopCascade:
+        case C::DeskTopTile:
+        case C::DeskTopMinimizeAll:
+        case C::DeskTopRestoreAll:
+        case C::SuspendComputer:
+        case C::UndockComputer:
+        case C::RunDialogWindow:
+        case C::OpenExplorerTo:
+        case C::Logoff:
+        case C::Reboot:
+        case C::ShutDown:
+        case C::PowerOff:
+            return FamilyId::System;
+        case C::AudioVolume:
+        case C::AudioBalance:
+        case C::AudioMuteToggle:
+        case C::AudioTreble:
+        case C::AudioBass:
+        case C::MidiVolume:
+        case C::MidiBalance:
+        case C::MidiMuteToggle:
+        case C::SoundWaveFile:
+        case C::CdPlay:
+        case C::CdStop:
+        case C::CdPause:
+        case C::CdNextTrack:
+        case C::CdPreviousTrack:
+        case C::CdGoToTrack:
+        case C::CdStep:
+        case C::CdBack:
+        case C::CdEject:
+        case C::CdCloseTray:
+        case C::VideoClipPlay:
+            return FamilyId::Media;
         case C::WaitForWindowTitle:
         case C::WaitWindowLoseFocus:
         case C::WaitProgramTerminate:

@@ -81,6 +81,8 @@ TMainWin::TMainWin() {
     host_.FamiliesSet[FamilyId::Waits] = &waitCommands_;
     host_.FamiliesSet[FamilyId::Mail] = &mailCommands_;
     host_.FamiliesSet[FamilyId::Dialogs] = &dialogCommands_;
+    host_.FamiliesSet[FamilyId::System] = &systemCommands_.Commands;
+    host_.FamiliesSet[FamilyId::Media] = &mediaCommands_.Commands;
     host_.OnRepeatPrompt = [this] { return dialogs_.DoRepPrompt(); };
     host_.OnMessage = [this](std::string_view caption, std::string_view text) {
         dialogs_.DoAMessage(caption, text);
@@ -148,6 +150,7 @@ bool TMainWin::FormCreate(const std::string& commandLine) {
         version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ||
         (version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4);
     ntFamily_ = version.dwPlatformId == VER_PLATFORM_WIN32_NT && supported;
+    systemCommands_.Exits.Nt = ntFamily_;
     if (!supported)
         settings_->UseTray = false;
 
@@ -180,7 +183,7 @@ bool TMainWin::FormCreate(const std::string& commandLine) {
     schedule_->Start(window_, startupRequest_, startupNickname_);
     lock_->StartTimers();
     oleInitialised_ = SUCCEEDED(OleInitialize(nullptr));
-    host_.ShellAutomation = IsBrowser4OrLater();
+    systemCommands_.Shell.BrowserFlag = IsBrowser4OrLater();
     if (!browseMode_ && settings_->StartEditor)
         ActivateMe();
     capsLockOn_ = (GetKeyState(VK_CAPITAL) & 1) != 0;

@@ -34,6 +34,8 @@
 #include "player/win32/win32_dialogs.h"
 #include "player/win32/win32_player_host.h"
 #include "player/win32/win32_settings.h"
+#include "player/win32/win32_media.h"
+#include "player/win32/win32_system.h"
 #include "player/win32/win32_wait_signals.h"
 #include "player/win32/win32_windows.h"
 #include "player/window_commands.h"
@@ -165,6 +167,8 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost, private TrayHo
     DialogCommands dialogCommands_{dialogs_};
     std::unique_ptr<ScheduleLink> schedule_;
     PlayerTray tray_{*settings_, *hookData_, *this};
+    Win32SystemCommands systemCommands_{host_, dialogs_, programDir_};
+    Win32MultimediaCommands mediaCommands_;
 
     KernelHandle masterMapping_;
     std::array<KernelHandle, 3> mutexes_;

@@ -18,10 +18,6 @@ class Win32PlayerHost final : public PlayerHost {
     Win32PlayerHost(const Win32PlayerHost&) = delete;
     Win32PlayerHost& operator=(const Win32PlayerHost&) = delete;
 
-    // The shell's automation object may be asked for (the browser is
-    // recent enough), decided once at start.
-    bool ShellAutomation = false;
-
     ~Win32PlayerHost() override;
 
     void KeyEvent(std::uint8_t virtualKey, bool up) override;

@@ -1,0 +1,33 @@
+#include "player/win32/win32_media.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <string>
+
+#include "player/win32/forms/play_avi.h"
+
+namespace orv {
+
+namespace {
+constexpr std::int32_t FirstMixerDevice = -2;
+}
+
+TMidiMixer& Win32Media::OpenMixer() {
+    if (!mixer_) {
+        mixer_ = std::make_unique<TMidiMixer>(driver_);
+        mixer_->SetMidiDeviceID(FirstMixerDevice);
+    }
+    return *mixer_;
+}
+
+std::optional<std::string> Win32Media::PlayVideo(std::string_view file, int mode) {
+    return PlayVideoClip(std::string(file), mode);
+}
+
+void Win32Media::PlayWave(std::string_view file, bool wait) {
+    const std::string path(file);
+    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | (wait ? SND_SYNC : SND_ASYNC));
+}
+
+}  // namespace orv
