@@ -1,4 +1,5 @@
-// The alarm a scheduled macro sounds before it plays.
+// Wave files played by the player: the alarm of a scheduled macro and the
+// sound commands.
 #pragma once
 
 #include <string>

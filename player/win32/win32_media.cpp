@@ -1,10 +1,10 @@
 #include "player/win32/win32_media.h"
 
 #include <windows.h>
-#include <mmsystem.h>
 
 #include <string>
 
+#include "player/win32/do_wave.h"
 #include "player/win32/forms/play_avi.h"
 
 namespace orv {
@@ -26,8 +26,7 @@ std::optional<std::string> Win32Media::PlayVideo(std::string_view file, int mode
 }
 
 void Win32Media::PlayWave(std::string_view file, bool wait) {
-    const std::string path(file);
-    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT | (wait ? SND_SYNC : SND_ASYNC));
+    DoWave(std::string(file), wait);
 }
 
 }  // namespace orv
