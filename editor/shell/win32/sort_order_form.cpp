@@ -55,6 +55,7 @@ void SortList::EnableArrows() {
 TSortOrder::TSortOrder(SettingsBlock& settings)
     : TForm("TSortOrder", "Sort Order", 372, 314), settings_(settings) {
     HelpKeyword = "Sort Order";
+    CancelButton.ModalResult = IDCANCEL;
     OkButton.OnClick = [this] { OkButtonClick(); };
     HelpButton.OnClick = [this] { ShowHelp(); };
 }

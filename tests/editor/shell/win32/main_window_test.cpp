@@ -85,12 +85,13 @@ class MainWindowTest : public ::testing::Test {
     SettingsBlock settings;
     HookTable table;
     MemorySettingsStore store;
-    Configs configs{store, settings, folder / ""};
+    Configs configs{store, settings, folder.Path()};
     MemoryHookLibrary hooks;
     RecordingNotices player;
-    MacroLibrary macros{LibraryOwner::Editor, settings, table, hooks, player, folder / ""};
+    MacroLibrary macros{LibraryOwner::Editor, settings, table, hooks, player, folder.Path()};
     PlainSyncFileAccess syncFiles;
-    EditorContext context{settings, table, configs, hooks, macros, syncFiles, player, folder / ""};
+    EditorContext context{settings, table,     configs, hooks,
+                          macros,   syncFiles, player,  folder.Path()};
     ScriptedMessageBoxes boxes;
     std::unique_ptr<TMainWin> main;
 };
