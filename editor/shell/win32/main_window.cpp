@@ -365,7 +365,9 @@ void TMainWin::FillList() {
     list_.FillList(
         ListMacrosOf(settings_, context_.Table), categoryFilter_,
         {settings_.PrimarySort.str(), settings_.ActivationSort.str(), settings_.ScopeSort.str()});
-    MyGrid.SetRowCount(list_.RowCount());
+    // The same count needs no new scroll bars, only the repaint below.
+    if (MyGrid.RowCount() != list_.RowCount())
+        MyGrid.SetRowCount(list_.RowCount());
     if (MyGrid.Row() >= list_.RowCount())
         MyGrid.SetRow(list_.RowCount() - 1);
     if (!list_.Empty())
