@@ -39,8 +39,6 @@ struct EditorLaunchers {
     Launcher Remap = NotYet(), Appearance = NotYet(), CaptureDefaults = NotYet();
     Launcher EMailDefaults = NotYet(), EMailRecipients = NotYet(), Preferences = NotYet();
     Launcher CuewordOptions = NotYet(), Alarm = NotYet(), TimerInterval = NotYet();
-    // Help > About: the About box both programs show.
-    Launcher About = NotYet();
 };
 
 }  // namespace orv

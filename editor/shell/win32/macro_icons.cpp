@@ -1,15 +1,10 @@
 #include "editor/shell/win32/macro_icons.h"
 
-#include "editor/shell/win32/editor_resources.h"
+#include "common/win32/icons.h"
 
 namespace orv {
 
 namespace {
-
-HICON ProgramIcon(int id, LPCSTR fallback) {
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-    return icon ? icon : LoadIconA(nullptr, fallback);
-}
 
 SYSTEMTIME SystemTimeOf(const DateTimeParts& when) {
     SYSTEMTIME t{};
@@ -32,11 +27,11 @@ MacroIcons::~MacroIcons() {
 }
 
 HICON MacroIcons::MainIcon() {
-    return ProgramIcon(EditorResource::MainIcon, MAKEINTRESOURCEA(32512));
+    return LoadProgramIcon(OrvaneIcon::Loaded);
 }
 
 HICON MacroIcons::MenuIcon() {
-    return ProgramIcon(EditorResource::MenuIcon, MAKEINTRESOURCEA(32516));
+    return LoadProgramIcon(OrvaneIcon::Menu);
 }
 
 HICON MacroIcons::IconOf(const IconChoice& choice) {

@@ -10,6 +10,7 @@
 #include "common/side_files.h"
 #include "common/swap_keys.h"
 #include "common/ui/draw_grid_model.h"
+#include "common/ui/win32/about_box.h"
 #include "common/ui/win32/font_dialogs.h"
 #include "common/ui/win32/print_service.h"
 #include "common/ui/win32/services.h"
@@ -195,7 +196,10 @@ void TMainWin::WireMenus() {
         TUserManual manual(context_.ProgramDir);
         manual.ShowModal(Handle());
     };
-    MenuAbout.OnClick = [this] { launchers_.About(); };
+    MenuAbout.OnClick = [this] {
+        TAboutBox about("About");
+        about.ShowModal(Handle());
+    };
 }
 
 void TMainWin::WireButtons() {

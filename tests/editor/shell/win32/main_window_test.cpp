@@ -13,6 +13,7 @@
 #include "common/settings_store.h"
 #include "common/side_files.h"
 #include "common/sync_record.h"
+#include "common/ui/win32/about_box.h"
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/win32/editor_menu_ids.h"
 #include "tests/editor/shell/memory_library.h"
@@ -297,8 +298,17 @@ TEST_F(MainWindowTest, MenuItemsKeepTheirIdsAndLaterPartsTellTheyAreNotThere) {
     EXPECT_EQ(w.FirstTimeSetup1.Command(), EditorMenuId::FirstTimeSetup);
     EXPECT_EQ(w.MenuKeyHooks.Command(), EditorMenuId::KeyHooks);
     EXPECT_EQ(w.MenuAbout.Command(), EditorMenuId::About);
+    EXPECT_EQ(w.MenuAppear.Command(), EditorMenuId::Appearance);
 
     boxes.Expect(NotAvailableYetMessage);
+    PostMessageA(w.Handle(), WM_COMMAND, EditorMenuId::Appearance, 0);
+    Pump(w);
+    testing::ModalDriver driver;
+    driver.Expect<TAboutBox>([](TAboutBox& about) {
+        EXPECT_EQ(about.Caption(), "About");
+        EXPECT_EQ(about.ProductName.Text(), "Orvane Editor");
+        testing::PressKey(about, VK_RETURN);
+    });
     PostMessageA(w.Handle(), WM_COMMAND, EditorMenuId::About, 0);
     Pump(w);
     boxes.Expect(NotAvailableYetMessage);
