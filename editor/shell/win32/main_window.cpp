@@ -282,7 +282,7 @@ void TMainWin::BuildWizardPage() {
         if (entry.ButtonCaption.empty())
             continue;
         Bounds b{8 + (index % 6) * 100, 8 + (index / 6) * 62, 96, 56};
-        auto button = std::make_unique<TButton>(*this, &PageWiz, b, entry.ButtonCaption);
+        auto button = std::make_unique<TWizardButton>(*this, &PageWiz, b, entry.ButtonCaption);
         int kind = entry.Kind;
         button->OnClick = [this, kind] { launchers_.QuickWizard(kind); };
         WizardButtons.push_back(std::move(button));

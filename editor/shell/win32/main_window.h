@@ -57,6 +57,15 @@ class WizardMenu {
     std::vector<std::pair<int, std::unique_ptr<TMenuItem>>> items_;
 };
 
+// A wizard page button: its caption takes as many lines as it needs.
+class TWizardButton final : public TButton {
+  public:
+    using TButton::TButton;
+
+  protected:
+    DWORD WindowStyle() const override { return TButton::WindowStyle() | BS_MULTILINE; }
+};
+
 class TMainWin : public TForm, private NetworkLockHost {
   public:
     TMainWin(EditorContext& context, EditorLaunchers launchers = {});
@@ -178,7 +187,7 @@ class TMainWin : public TForm, private NetworkLockHost {
     TButton ButtonActivate{*this, &LetterPanel, LetterBounds(7), "Acti&vate Macro"};
 
     // The wizard page: one button per kind that has one.
-    std::vector<std::unique_ptr<TButton>> WizardButtons;
+    std::vector<std::unique_ptr<TWizardButton>> WizardButtons;
 
     void FillList();
     void SetButtons(bool on);

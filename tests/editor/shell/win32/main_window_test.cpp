@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <utility>
@@ -14,6 +15,8 @@
 #include "common/side_files.h"
 #include "common/sync_record.h"
 #include "common/ui/win32/about_box.h"
+#include "common/ui/win32/form_picture.h"
+#include "common/win32/system_routines.h"
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/win32/editor_menu_ids.h"
 #include "tests/editor/shell/memory_library.h"
@@ -346,6 +349,15 @@ TEST_F(MainWindowTest, ClosedByTheUserItWritesItsPlaceAndTellsThePlayerItWent) {
     EXPECT_EQ(player.posted, (Posts{{4, 0}}));
     MSG quit;
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// The main window's picture beside the area's other forms (FormPictures).
+TEST_F(MainWindowTest, FormPicture) {
+    const char* wanted = std::getenv("ORVANE_FORM_PICTURES");
+    std::string pictures = wanted && *wanted ? wanted : ProgramDir() + "\\form-pictures";
+    CreateDirectoryA(pictures.c_str(), nullptr);
+    main = std::make_unique<TMainWin>(context);
+    EXPECT_TRUE(WriteFormPicture(*main, pictures + "\\TMainWin.bmp"));
 }
 
 }  // namespace
