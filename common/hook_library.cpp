@@ -1,6 +1,9 @@
 #include "common/hook_library.h"
 
+#include <algorithm>
 #include <memory>
+
+#include "common/hotkeys.h"
 
 namespace orv {
 
@@ -51,6 +54,29 @@ void SetCapWind(HookTable& own, HookLibrary& library, ProgramNotices& notices, s
 void UpNumKeys(const HookTable& own, HookLibrary& library, ProgramNotices& notices) {
     library.HandOver(HookSection::NumKeys, own);
     notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+}
+
+void SetHotKeys(HookTable& table) {
+    std::fill_n(table.Bytes.begin() + HookAt::CodeUsed, HotKeyCount, 0);
+    for (int i = 1; i <= table.EntryCount(); ++i) {
+        const MacroEntry entry = table.Entry(i);
+        if (entry.Enabled && IsHotKeyCode(entry.Activation))
+            table.SetU8(HookAt::CodeUsed + entry.Activation, 1);
+    }
+    table.SetU8(HookAt::CuewordsExist, ThereAreCuewords(table) ? 1 : 0);
+}
+
+bool ThereAreCuewords(const HookTable& table) {
+    for (int i = 1; i <= table.EntryCount(); ++i)
+        if (table.Entry(i).Activation == ActivationCode::Cueword)
+            return true;
+    return false;
+}
+
+void PushHotKeys(HookTable& own, HookLibrary& library, ProgramNotices& notices) {
+    SetHotKeys(own);
+    library.HandOver(HookSection::Keys, own);
+    notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::Keys));
 }
 
 }  // namespace orv

@@ -40,6 +40,14 @@ void SetSecWind(HookTable& own, HookLibrary& library, ProgramNotices& notices, s
                 bool on);
 void SetCapWind(HookTable& own, HookLibrary& library, ProgramNotices& notices, std::uint32_t window,
                 bool on);
+// The 721 code-used flags from the enabled hot-key macros, and the
+// Cuewords-exist flag.
+void SetHotKeys(HookTable& table);
+bool ThereAreCuewords(const HookTable& table);
+// SetHotKeys on the program's own image, handed over (section 14) and told
+// to the other program.
+void PushHotKeys(HookTable& own, HookLibrary& library, ProgramNotices& notices);
+
 // Hands the macro count over and tells the other program.
 void UpNumKeys(const HookTable& own, HookLibrary& library, ProgramNotices& notices);
 

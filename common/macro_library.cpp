@@ -256,6 +256,14 @@ bool MacroLibrary::ReadMacroRecord(int n, MacroRecord& out) const {
     return ReadRecordAt(f.get(), n, out);
 }
 
+bool MacroLibrary::RefreshEntry(int n) {
+    MacroRecord record;
+    if (n < 1 || n > MaxMacros || !ReadMacroRecord(n, record))
+        return false;
+    FillEntry(n, record, false);
+    return true;
+}
+
 bool MacroLibrary::DeleteMacroRecord(int n) {
     std::string kept;
     {

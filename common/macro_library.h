@@ -70,6 +70,9 @@ class MacroLibrary {
     bool AppendMacroRecord(MacroRecord& record);
     // False, and out unchanged, when record n could not be read.
     bool ReadMacroRecord(int n, MacroRecord& out) const;
+    // Takes record n, which the other program wrote, into the tables again;
+    // false, with nothing changed, when it cannot be read.
+    bool RefreshEntry(int n);
     // Removes record n from the file; the caller reloads.
     bool DeleteMacroRecord(int n);
     // Rewrites only the enabled flag of record n; the caller updates the tables.

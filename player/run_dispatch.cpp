@@ -12,43 +12,11 @@ namespace orv {
 
 namespace {
 
-bool IsHotKey(std::uint16_t code) {
-    return code != ActivationCode::Scheduled && code != ActivationCode::Cueword &&
-           code != ActivationCode::WindowTitle && code != ActivationCode::None;
-}
-
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
 }  // namespace
-
-void SetHotKeys(HookTable& table) {
-    std::fill_n(table.Bytes.begin() + HookAt::CodeUsed, HotKeyCount, 0);
-    for (int i = 1; i <= table.EntryCount(); ++i) {
-        const MacroEntry entry = table.Entry(i);
-        const std::uint16_t code = entry.Activation;
-        if (entry.Enabled && IsHotKey(code) && code < HotKeyCount)
-            table.SetU8(HookAt::CodeUsed + code, 1);
-    }
-    table.SetU8(HookAt::CuewordsExist, ThereAreCuewords(table) ? 1 : 0);
-}
-
-bool ThereAreCuewords(const HookTable& table) {
-    for (int i = 1; i <= table.EntryCount(); ++i)
-        if (table.Entry(i).Activation == ActivationCode::Cueword)
-            return true;
-    return false;
-}
-
-bool ScreenSaverRefused(const SettingsBlock& settings, const HookTable& table) {
-    std::vector<MacroActivationState> macros;
-    for (int i = 1; i <= table.EntryCount(); ++i) {
-        const MacroEntry entry = table.Entry(i);
-        macros.push_back({entry.Activation, entry.Enabled});
-    }
-    return RefusesScreenSaver(settings.DisableScreenSaver, macros);
-}
 
 bool RunDispatch::Busy() {
     return starting_ || interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying);

@@ -9,10 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/hook_library.h"
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
 #include "common/macro_library.h"
 #include "common/settings.h"
+#include "common/shared_routines.h"
 #include "player/interpreter.h"
 #include "player/run_shared.h"
 
@@ -78,14 +80,6 @@ struct RunningMacro {
     std::string Nickname;
     std::uint16_t Activation = ActivationCode::None;
 };
-
-// The 721 code-used flags from the enabled hot-key macros, and the
-// Cuewords-exist flag.
-void SetHotKeys(HookTable& table);
-bool ThereAreCuewords(const HookTable& table);
-// The screen saver is held off while the settings ask for it and an enabled
-// timed macro waits for its time.
-bool ScreenSaverRefused(const SettingsBlock& settings, const HookTable& table);
 
 class RunDispatch {
   public:

@@ -35,4 +35,10 @@ std::optional<std::string> HeaderSortOrder(int column) {
     }
 }
 
+MoveArrows MoveArrowsFor(int index, int count) {
+    if (index < 0 || index >= count)
+        return {};
+    return {index > 0, index < count - 1};
+}
+
 }  // namespace orv

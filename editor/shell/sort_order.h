@@ -40,6 +40,15 @@ inline constexpr std::array<const char*, 5> ActivationSortNames = {
 inline constexpr std::array<const char*, 5> ScopeSortNames = {
     "Global", "Specific Window", "Specific Program", "PopUp Menu", "System"};
 
+// Which arrows of a list of count lines may move its selected line (index,
+// -1 for none) up or down.
+struct MoveArrows {
+    bool Up = false;
+    bool Down = false;
+    bool operator==(const MoveArrows&) const = default;
+};
+MoveArrows MoveArrowsFor(int index, int count);
+
 // The list lines of an order, first-ranked first.
 template <std::size_t N>
 std::vector<std::string> SortLines(std::string_view order,

@@ -249,9 +249,7 @@ void TMainWin::UseMacroFile(const std::string& fileName) {
 }
 
 void TMainWin::SetHotKeys() {
-    orv::SetHotKeys(*hookData_);
-    hooks_.HandOver(HookSection::Keys, *hookData_);
-    editorNotices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::Keys));
+    PushHotKeys(*hookData_, hooks_, editorNotices_);
 }
 
 void TMainWin::GetSwapFile() {

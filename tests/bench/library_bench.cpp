@@ -13,6 +13,7 @@
 #include "common/macro_library.h"
 #include "common/message_boxes.h"
 #include "common/win32/hook_client.h"
+#include "tests/bench/full_library.h"
 
 namespace {
 
@@ -27,37 +28,6 @@ class PrintedMessages final : public MessageBoxes {
     }
 };
 
-// 495 ordinary macros with full scripts, then the five system macros.
-bool WriteFullLibrary(const std::string& path) {
-    std::string bytes(MaxMacros * MacroRecord::Size, '\0');
-    for (int i = 1; i <= MaxMacros; ++i) {
-        MacroRecord r;
-        const auto& system = SystemMacros(LibraryOwner::Player);
-        if (i > MaxMacros - 5) {
-            const SystemMacro& s = system[i - (MaxMacros - 5) - 1];
-            r.Nickname = s.nickname;
-            r.ScopeText = std::string(1, s.action);
-            r.MacroKind = MacroKind::System;
-            r.ActivationCode = static_cast<std::uint16_t>(s.firstHotKey);
-        } else {
-            r.Nickname = "Macro number " + std::to_string(i);
-            r.ScopeText = "Window title of macro " + std::to_string(i);
-            r.MacroKind = static_cast<std::int16_t>(1 + i % 3);
-            r.ActivationCode = static_cast<std::uint16_t>(i % 2 ? i : 20000);
-            r.CuewordText = "cw" + std::to_string(i);
-            r.SetScriptText(std::string(MaxScriptLength, 'x'));
-        }
-        r.Enabled = 1;
-        r.IconName = "MAIN";
-        r.CuewordCase = 3;
-        r.CuewordRemove = 1;
-        r.Encode(RecordBytes<MacroRecord::Size>(
-            reinterpret_cast<std::uint8_t*>(bytes.data()) + (i - 1) * MacroRecord::Size,
-            MacroRecord::Size));
-    }
-    return ReplaceFileContents(path, bytes);
-}
-
 }  // namespace
 
 int main() {
@@ -69,7 +39,7 @@ int main() {
     CreateDirectoryA(folder.c_str(), nullptr);
     auto settings = std::make_unique<SettingsBlock>();
     settings->MacroFiles[0] = InFolder(folder, "BENCH.ORN");
-    if (!WriteFullLibrary(settings->MacroFiles[0].str())) {
+    if (!bench::WriteFullLibrary(settings->MacroFiles[0].str())) {
         std::fprintf(stderr, "could not write the library\n");
         return 1;
     }

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "common/hook_library.h"
+#include "common/hotkeys.h"
+#include "common/macro_record.h"
 
 namespace orv {
 namespace {
@@ -159,6 +161,27 @@ TEST(HookTableSections, WindowsToNotifyAreHandedOverAndTold) {
     UpNumKeys(*own, library, notices);
     EXPECT_EQ(library.Master.MacroCount(), 12);
     EXPECT_EQ(notices.posted, (std::vector<std::pair<int, int>>{{6, 6}, {6, 6}, {6, 8}}));
+}
+
+TEST(HookTableSections, HotKeysInUseAreTheEnabledHotKeyMacrosOnly) {
+    MemoryHookLibrary library;
+    CountedNotices notices;
+    auto own = Filled(0);
+    own->SetMacroCount(4);
+    own->SetEntry(1, {MacroKind::Global, "", true, 65});
+    own->SetEntry(2, {MacroKind::Global, "", false, 66});  // disabled
+    own->SetEntry(3, {MacroKind::Global, "", true, ActivationCode::Scheduled});
+    own->SetEntry(4, {MacroKind::Global, "", true, ActivationCode::Cueword});
+    own->SetU8(HookAt::CodeUsed + 70, 1);  // left from an earlier library
+    PushHotKeys(*own, library, notices);
+    for (int code : {65, 66, 70})
+        EXPECT_EQ(library.Master.U8(HookAt::CodeUsed + code), code == 65 ? 1 : 0) << code;
+    EXPECT_EQ(library.Master.U8(HookAt::CuewordsExist), 1);
+    EXPECT_EQ(notices.posted, (std::vector<std::pair<int, int>>{{6, 14}}));
+
+    own->SetMacroCount(3);
+    PushHotKeys(*own, library, notices);
+    EXPECT_EQ(library.Master.U8(HookAt::CuewordsExist), 0);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The real Brindel.exe: only the player's switch starts it, and only once.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
+#include "common/hotkeys.h"
 #include "common/win32/kernel_objects.h"
 #include "editor/shell/launch_guard.h"
 #include "tests/e2e/e2e_driver.h"
@@ -63,6 +65,24 @@ TEST(EditorStartUp, ASecondEditorEndsQuietlyAndTheFirstShowsTheList) {
     // As the player ends it: no settings are written then.
     PostMessageA(window, WM_QUIT, 10, 0);
     EXPECT_TRUE(editor.WaitExit(10000));
+}
+
+TEST(EditorStartUp, ThePlayerOpensTheEditorOnItsLibraryAndTakesItAlongWhenItEnds) {
+    const std::string library =
+        WriteLibrary("EDITORE2E.ORN", {Macro("TYPE HELLO", 65, MacroKind::Global, "hello")});
+    Player player;
+    ASSERT_TRUE(player.Start(library, "/EY"));
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (window = EditorWindow()) != nullptr; }));
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    std::string upper = caption;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_NE(upper.find("ORVANE EDITOR"), std::string::npos) << caption;
+    EXPECT_NE(upper.find("(EDITORE2E)"), std::string::npos) << caption;
+    // The player ends the editor with it.
+    ASSERT_TRUE(player.Stop());
+    EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
 }
 
 }  // namespace

@@ -160,8 +160,12 @@ TEST_F(PlayerEndToEnd, AMissingEditorIsReportedAndThePlayerRunsOn) {
     ASSERT_TRUE(player.Proc().Start("\"" + (alone / "Tavrol.exe").string() + "\" \"/F" + library +
                                     "\" /EY /H"));
     HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Notice")); }));
-    const std::string text = BoxText(box);
+    std::string text;
+    // The box exists a moment before its text does.
+    ASSERT_TRUE(WaitFor([&] {
+        box = FindWindowA("#32770", "Notice");
+        return box && !(text = BoxText(box)).empty();
+    }));
     EXPECT_NE(text.find("brindel.exe is missing"), std::string::npos) << text;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(

@@ -83,17 +83,25 @@ void TMenuItem::Changed() const {
         DrawMenuBar(form_.Handle());
 }
 
+// Setting what an item already shows does nothing: each change redraws the
+// menu bar, which lists that refresh their items often would pay for.
 void TMenuItem::SetCaption(std::string caption) {
+    if (caption == caption_)
+        return;
     caption_ = std::move(caption);
     Update();
 }
 
 void TMenuItem::SetChecked(bool checked) {
+    if (checked == checked_)
+        return;
     checked_ = checked;
     Update();
 }
 
 void TMenuItem::SetEnabled(bool enabled) {
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
     Update();
 }

@@ -33,6 +33,10 @@ class TAPageControl : public TControl {
     // tab has it.
     bool DialogChar(char letter);
 
+    // Where the pages lie in the control: a form that resizes the control
+    // gives its pages these bounds.
+    Bounds PageBounds() const;
+
   protected:
     const char* WindowClass() const override;
     DWORD WindowStyle() const override { return WS_CLIPSIBLINGS; }
@@ -44,7 +48,6 @@ class TAPageControl : public TControl {
   private:
     friend class TTabSheet;
     TForm& OwnerForm() const { return Form(); }
-    Bounds PageBounds() const;
     void Add(TTabSheet& page);
     void TabsChanged();
     void ShowActive();

@@ -69,6 +69,8 @@ void TSpeedButton::SetPicture(Picture picture) {
 }
 
 void TSpeedButton::SetHint(std::string hint) {
+    if (hint == hint_)
+        return;
     hint_ = std::move(hint);
     Apply();
 }

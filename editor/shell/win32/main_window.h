@@ -1,25 +1,221 @@
-// The editor's main window: the macro library as a sorted list, kept in step
-// with the player's notices.
+// The editor's main window: the macro library as a sorted list on the macros
+// page, its menus and buttons, and the link that keeps it, the player and the
+// hook library in step.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/categories.h"
 #include "common/macro_library.h"
+#include "common/network_lock.h"
 #include "common/ui/win32/draw_grid.h"
 #include "common/ui/win32/form.h"
+#include "common/ui/win32/menus.h"
+#include "common/ui/win32/page_control.h"
+#include "common/ui/win32/pictures.h"
+#include "editor/shell/editor_library.h"
+#include "editor/shell/macro_actions.h"
 #include "editor/shell/macro_list.h"
+#include "editor/shell/win32/editor_launchers.h"
+#include "editor/shell/win32/macro_icons.h"
 
 namespace orv {
 
-class TMainWin : public TForm {
-  public:
-    TMainWin(SettingsBlock& settings, HookTable& table, MacroLibrary& library, Configs& configs,
-             ProgramNotices& notices);
+// What the main window works on, made by the program (or by a test) before it.
+struct EditorContext {
+    SettingsBlock& Settings;
+    HookTable& Table;
+    Configs& Config;
+    HookLibrary& Hooks;
+    MacroLibrary& Library;
+    SyncFileAccess& SyncFiles;
+    // Posts to the player's window while it exists.
+    ProgramNotices& Notices;
+    std::string ProgramDir;
+};
 
-    TMyDrawGrid MyGrid{*this, nullptr, {2, 2, 636, 396}};
+// What a dialog run by ChangeUnderLock tells of its outcome.
+struct ChangeOutcome {
+    bool Saved = false;
+    bool PopupTrayChanged = false;  // post 5: a pop-up menu's tray state may differ
+};
+
+// The quick wizard menu: one item per kind, in the order of the kinds.
+class WizardMenu {
+  public:
+    explicit WizardMenu(TMenuItem& parent);
+    // Item of kind k, or null for a kind without one.
+    TMenuItem* Item(int kind) const;
+    std::function<void(int kind)> OnChoose;
+
+  private:
+    std::vector<std::pair<int, std::unique_ptr<TMenuItem>>> items_;
+};
+
+// A wizard page button: its caption takes as many lines as it needs.
+class TWizardButton final : public TButton {
+  public:
+    using TButton::TButton;
+
+  protected:
+    DWORD WindowStyle() const override { return TButton::WindowStyle() | BS_MULTILINE; }
+};
+
+class TMainWin : public TForm, private NetworkLockHost {
+  public:
+    TMainWin(EditorContext& context, EditorLaunchers launchers = {});
+    ~TMainWin() override;
+
+    // The menu bar; the order of the items fixes their ids (editor_menu_ids.h).
+    TMainMenu MainMenu{*this};
+    TMenuItem MenuFile{MainMenu, "&File"};
+    TMenuItem NewFile1{MenuFile, "&New File"};
+    TMenuItem OpenFile1{MenuFile, "&Open File"};
+    TMenuItem FileSep1{MenuFile, "-"};
+    TMenuItem MenuImportText{MenuFile, "&Import Text File"};
+    TMenuItem OutputHotKeyList1{MenuFile, "O&utput Macro Information"};
+    TMenuItem MenuPrint{MenuFile, "&Print Macro List"};
+    TMenuItem MenuPrinterFont{MenuFile, "Printer &Font"};
+    TMenuItem PrinterSetup1{MenuFile, "Printer &Setup"};
+    TMenuItem MenuExitSep{MenuFile, "-"};
+    TMenuItem MenuLastFile1{MenuFile, "&1"};
+    TMenuItem MenuLastFile2{MenuFile, "&2"};
+    TMenuItem MenuLastFile3{MenuFile, "&3"};
+    TMenuItem MenuLastFile4{MenuFile, "&4"};
+    TMenuItem MenuLastFile5{MenuFile, "&5"};
+    TMenuItem FileSep2{MenuFile, "-"};
+    TMenuItem MenuTerminate{MenuFile, "&Terminate Orvane Editor"};
+
+    TMenuItem MenuMacros{MainMenu, "&Macros"};
+    TMenuItem MenuAddHotKey{MenuMacros, "&Add Macro"};
+    TMenuItem MenuEnterKey{MenuMacros, "Modify &Directly"};
+    TMenuItem MenuScripting{MenuMacros, "&Scripting Editor"};
+    TMenuItem MenuCaptureKey{MenuMacros, "Re&capture Macro"};
+    TMenuItem MenuCopyHot{MenuMacros, "Cop&y Macro"};
+    TMenuItem MenuMoveHot{MenuMacros, "Cha&nge Activation"};
+    TMenuItem MenuClearHot{MenuMacros, "R&emove Macro"};
+    TMenuItem MenuActivate{MenuMacros, "Acti&vate Macro"};
+    TMenuItem MacrosSep1{MenuMacros, "-"};
+    TMenuItem MenuAddCat{MenuMacros, "Add To Ca&tegory"};
+    TMenuItem MenuOnDesktop{MenuMacros, "Place On Des&ktop"};
+    TMenuItem MenuQuickOver{MenuMacros, "&Quick Info"};
+    TMenuItem MacrosSep2{MenuMacros, "-"};
+    TMenuItem MenuImport{MenuMacros, "&Import Macros"};
+    TMenuItem MenuExport{MenuMacros, "E&xport Macros"};
+    TMenuItem MenuSort{MenuMacros, "S&ort Macros"};
+
+    TMenuItem MenuWizards{MainMenu, "&Quick Wizards"};
+    WizardMenu WizardItems{MenuWizards};
+    TMenuItem WizardsSep{MenuWizards, "-"};
+    TMenuItem FirstTimeSetup1{MenuWizards, "&First Time Setup"};
+
+    TMenuItem MenuOptions{MainMenu, "&Options"};
+    TMenuItem MenuAppear{MenuOptions, "&Appearance"};
+    TMenuItem MenuSettings{MenuOptions, "Se&ttings"};
+    TMenuItem MenuCuewords{MenuOptions, "Cue&words"};
+    TMenuItem MenuCapture{MenuOptions, "&Capture"};
+    TMenuItem MenuEmail{MenuOptions, "&E-Mail Defaults"};
+    TMenuItem MenuAddress{MenuOptions, "E-Mail &Recipients"};
+    TMenuItem MenuNetwork{MenuOptions, "&Network"};
+    TMenuItem MenuShowDate{MenuOptions, "&Show Date && Time"};
+    TMenuItem OptionsSep{MenuOptions, "-"};
+    TMenuItem MenuScheduler{MenuOptions, "Sc&heduler"};
+    TMenuItem MenuAlarm{MenuScheduler, "&Alarm"};
+    TMenuItem MenuTimer{MenuScheduler, "&Timer Interval"};
+    TMenuItem MenuScreenSaver{MenuOptions, "Screen Sa&ver"};
+    TMenuItem MenuDisableScreenSaver{MenuScreenSaver, "&Disable if using Timed Macros"};
+
+    TMenuItem MenuTools{MainMenu, "&Tools"};
+    TMenuItem MenuRemap{MenuTools, "&Remap"};
+    TMenuItem MenuMouseLoc{MenuTools, "Mouse &Locator"};
+    TMenuItem ToolsSep{MenuTools, "-"};
+    TMenuItem MenuKeyHooks{MenuTools, "Restore &Keyboard Hooks"};
+    TMenuItem MenuMouseHooks{MenuTools, "Restore &Mouse Hooks"};
+
+    TMenuItem MenuHelp{MainMenu, "&Help"};
+    TMenuItem MenuContents{MenuHelp, "&Contents"};
+    TMenuItem MenuTutorial{MenuHelp, "&Tutorial / User Guide"};
+    TMenuItem HelpSep{MenuHelp, "-"};
+    TMenuItem MenuAbout{MenuHelp, "&About"};
+
+    // The pages.
+    TAPageControl MyPage{*this, nullptr, {2, 2, 616, 396}};
+    TTabSheet PageMacro{MyPage, "M&acros"};
+    TTabSheet PageWiz{MyPage, "&Quick Wizards"};
+
+    TPanel SpeedPanel{*this, &PageMacro, {0, 0, 616, 33}};
+    TSpeedButton AddSpeed{*this, &SpeedPanel, SpeedBounds(0), {}, "Add Macro"};
+    TSpeedButton ScriptSpeed{
+        *this, &SpeedPanel, SpeedBounds(1), {}, "Modify Macro Using Scripting Editor"};
+    TSpeedButton EditSpeed{*this, &SpeedPanel, SpeedBounds(2), {}, "Modify Macro Directly"};
+    TSpeedButton RecaptureSpeed{*this, &SpeedPanel, SpeedBounds(3), {}, "Recapture Macro"};
+    TSpeedButton CopySpeed{*this, &SpeedPanel, SpeedBounds(4), {}, "Copy Macro"};
+    TSpeedButton RenameSpeed{*this, &SpeedPanel, SpeedBounds(5), {}, "Change Macro Activation"};
+    TSpeedButton DeleteSpeed{*this, &SpeedPanel, SpeedBounds(6), {}, "Delete Macro"};
+    TSpeedButton ActivateSpeed{*this, &SpeedPanel, SpeedBounds(7), {}, "Activate Macro"};
+    TSpeedButton OpenSpeed{*this, &SpeedPanel, SpeedBounds(8), {}, "Open Macro File"};
+    TSpeedButton NewSpeed{*this, &SpeedPanel, SpeedBounds(9), {}, "New Macro File"};
+    TSpeedButton ImportSpeed{*this, &SpeedPanel, SpeedBounds(10), {}, "Import Macros"};
+    TSpeedButton ExportSpeed{*this, &SpeedPanel, SpeedBounds(11), {}, "Export Macros"};
+    TSpeedButton ReportSpeed{*this, &SpeedPanel, SpeedBounds(12), {}, "Print Macro List"};
+    TSpeedButton SpeedSort{*this, &SpeedPanel, SpeedBounds(13), {}, "Sort Order"};
+    TSpeedButton ColorSpeed{*this, &SpeedPanel, SpeedBounds(14), {}, "Appearance"};
+    TSpeedButton HelpSpeed{*this, &SpeedPanel, SpeedBounds(15), {}, "Help"};
+
+    TPanel CatPanel{*this, &PageMacro, {0, 35, 155, 340}};
+    TLabel CatLabel{*this, &CatPanel, {4, 2, 140, 16}, "Categories"};
+    TListBox CatList{*this, &CatPanel, {2, 20, 151, 280}};
+    TButton CatRename{*this, &CatPanel, {17, 306, 56, 24}, "Rename"};
+    TButton CatNew{*this, &CatPanel, {17, 306, 56, 24}, "New"};
+    TButton CatRemove{*this, &CatPanel, {77, 306, 56, 24}, "Remove"};
+
+    TMyDrawGrid MyGrid{*this, &PageMacro, {0, 35, 612, 340}};
+
+    TPanel LetterPanel{*this, &PageMacro, {455, -2, 161, 340}};
+    TButton AddHotKey{*this, &LetterPanel, LetterBounds(0), "&Add Macro"};
+    TButton DoScript{*this, &LetterPanel, LetterBounds(1), "&Scripting Editor"};
+    TButton EnterKeyButton{*this, &LetterPanel, LetterBounds(2), "Modify &Directly"};
+    TButton CaptureKeyButton{*this, &LetterPanel, LetterBounds(3), "Re&capture Macro"};
+    TButton CopyHotKey{*this, &LetterPanel, LetterBounds(4), "Cop&y Macro"};
+    TButton MoveHotKey{*this, &LetterPanel, LetterBounds(5), "Cha&nge Activation"};
+    TButton ClearHotKey{*this, &LetterPanel, LetterBounds(6), "R&emove Macro"};
+    TButton ButtonActivate{*this, &LetterPanel, LetterBounds(7), "Acti&vate Macro"};
+
+    // The wizard page: one button per kind that has one.
+    std::vector<std::unique_ptr<TWizardButton>> WizardButtons;
 
     void FillList();
+    void SetButtons(bool on);
+    void CheckTimeItem(int row);
+    void SetHotKeys();
+    void DoCaption();
+    // The macro of the selected row, or 0.
+    int SelectedMacro() const;
+    void SelectMacro(int macroNumber);
     const MacroListModel& List() const { return list_; }
+    const MacroActions& Actions() const { return actions_; }
+    const CategoryList& Categories() const { return categories_; }
+    NetworkLock& Lock() { return lock_; }
+    EditorLibrary& Editing() { return editing_; }
+    // The record the last ReadCurrentRecord read (the quick info shows it).
+    const MacroRecord& CurrentRecord() const { return current_; }
+
+    // The common order of a change to macro n (later dialogs use it): lock,
+    // read, dialog, write, refill, reselect, hot keys, release (changed =
+    // saved), then tell the player of a schedule or pop-up menu change.
+    void ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
+
+    // The file menu's operations, also reached from the speed buttons.
+    void DoOpen();
+    void DoNew();
+    void OpenSaveFile(int entry);
+    void ShowQuickInfo();
+    void ShowSortOrder();
 
   protected:
     void FormShow() override;
@@ -27,19 +223,60 @@ class TMainWin : public TForm {
     void FormClose() override;
     void FormDestroy() override;
     bool UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
+    bool FormMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
 
   private:
-    void DoCaption();
-    void MyGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsigned state);
-    void PlayerNotify(int code, std::int32_t argument);
-    void SelectMacro(int macroNumber);
+    static Bounds SpeedBounds(int index) { return {2 + index * 26 + (index / 4) * 6, 4, 25, 25}; }
+    static Bounds LetterBounds(int index) { return {4, 4 + index * 32, 153, 27}; }
 
+    void WireMenus();
+    void WireButtons();
+    void WireGrid();
+    void BuildWizardPage();
+    void Layout();
+    void ApplyActions();
+    void SetMenuLastFiles();
+    void MyPageChange();
+    void MyGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsigned state);
+    void MyGridClick(int row);
+    void MyGridColumnSized(int col, int width);
+    void MyGridKeyPress(char& key);
+    void MyGridMouseUp(MouseButton button, int x, int y);
+    void HeaderSort(int col);
+    void PlayerNotify(int code, std::int32_t argument);
+    void GetCatFile();
+    void GetSwapFile();
+    void SwitchTo(const std::string& fileName, bool postSchedules);
+    void ToggleSetting(TMenuItem& item, bool& setting);
+    void RestoreHooks(bool keyboard);
+    void ChoosePrinterFont();
+    void ChooseNetwork();
+    void CatListClick();
+    // A guard of every operation on the selected macro; false after telling why.
+    bool MacroSelected();
+
+    // NetworkLockHost
+    void ReloadShared() override;
+    void SetNetTimer(bool on) override;
+    void SetSyncTimer(bool on) override;
+
+    EditorContext& context_;
     SettingsBlock& settings_;
-    HookTable& table_;
-    MacroLibrary& library_;
-    Configs& configs_;
-    ProgramNotices& notices_;
+    EditorLaunchers launchers_;
+    NetworkLock lock_;
+    EditorLibrary editing_;
+    MacroIcons icons_;
+    TTimer netTimer_{*this, 30000};
+    TTimer syncTimer_{*this, 60000};
     MacroListModel list_;
+    MacroActions actions_;
+    CategoryList categories_;
+    TypeAhead typeAhead_;
+    MacroRecord current_;
+    std::uint32_t categoryFilter_ = 0;
+    int rightPressRow_ = -1;
+    bool firstShowDone_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace orv

@@ -58,6 +58,7 @@ class TempFolder {
     ~TempFolder() { std::filesystem::remove_all(path_); }
 
     std::string operator/(std::string_view name) const { return InFolder(path_, name); }
+    const std::string& Path() const { return path_; }
 
   private:
     std::string path_;

@@ -32,6 +32,14 @@ TEST(SortOrder, HeaderColumnsSetThePrimaryOrder) {
     EXPECT_FALSE(HeaderSortOrder(5));
 }
 
+TEST(SortOrder, ArrowsMoveTheSelectedLineOnlyWhereItCanGo) {
+    EXPECT_EQ(MoveArrowsFor(-1, 5), (MoveArrows{false, false}));
+    EXPECT_EQ(MoveArrowsFor(0, 5), (MoveArrows{false, true}));
+    EXPECT_EQ(MoveArrowsFor(2, 5), (MoveArrows{true, true}));
+    EXPECT_EQ(MoveArrowsFor(4, 5), (MoveArrows{true, false}));
+    EXPECT_EQ(MoveArrowsFor(0, 1), (MoveArrows{false, false}));
+}
+
 TEST(SortOrder, DialogLinesRoundTrip) {
     std::vector<std::string> lines = SortLines("51234", ScopeSortNames);
     EXPECT_EQ(lines.front(), "System");

@@ -12,9 +12,11 @@
 #include "common/message_boxes.h"
 #include "common/settings.h"
 #include "common/ui/win32/form.h"
+#include "common/ui/win32/shell_service.h"
 #include "common/win32/hook_client.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/private_profile_store.h"
+#include "common/win32/sync_file_access.h"
 #include "common/win32/system_routines.h"
 #include "common/win32/win32_message_boxes.h"
 #include "editor/shell/launch_guard.h"
@@ -53,10 +55,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32PlayerPort port;
     PlayerNotices notices(port, PlayerWindowOf(args));
     MacroLibrary library(LibraryOwner::Editor, *settings, *table, hooks, notices, programDir);
-    library.LoadMacroFile(settings->MacroFiles[0].str(), true);
-    RefreshEverythingFromHookLibrary(hooks, *table);
+    ExclusiveSyncFileAccess syncFiles;
+    EditorContext context{*settings, *table,    configs, hooks,
+                          library,   syncFiles, notices, programDir};
     {
-        TMainWin main(*settings, *table, library, configs, notices);
+        ComScope com;
+        TMainWin main(context);
         main.Show();
         Application::Run();
     }

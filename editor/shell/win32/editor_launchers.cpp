@@ -1,0 +1,12 @@
+#include "editor/shell/win32/editor_launchers.h"
+
+#include "common/message_boxes.h"
+
+namespace orv {
+
+void ShowNotAvailableYet() {
+    CurrentMessageBoxes().Show("Notice", NotAvailableYetMessage,
+                               MsgStyle::Ok | MsgStyle::IconInformation);
+}
+
+}  // namespace orv

@@ -1,0 +1,14 @@
+// The numbers of the editor's own pictures in brindel.rc; the resource
+// script includes this file too, so it holds only #defines.
+#pragma once
+
+// The speed buttons' glyphs, in the order of the speed panel.
+#define ORV_EDITOR_SPEED_FIRST 100
+#define ORV_EDITOR_SPEED_COUNT 16
+
+#ifndef RC_INVOKED
+namespace orv::EditorResource {
+constexpr int SpeedFirst = ORV_EDITOR_SPEED_FIRST;
+constexpr int SpeedCount = ORV_EDITOR_SPEED_COUNT;
+}  // namespace orv::EditorResource
+#endif

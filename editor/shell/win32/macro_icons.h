@@ -1,0 +1,36 @@
+// The pictures of the macro list's icon column and of the quick info: the
+// program's icon, the pop-up menu icon, and icon files, each loaded once.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "common/date_time.h"
+#include "common/settings.h"
+
+namespace orv {
+
+class MacroIcons {
+  public:
+    MacroIcons() = default;
+    ~MacroIcons();
+    MacroIcons(const MacroIcons&) = delete;
+    MacroIcons& operator=(const MacroIcons&) = delete;
+
+    // The icon a choice shows; a file that cannot be loaded shows the
+    // program's icon.
+    HICON IconOf(const IconChoice& choice);
+    HICON MainIcon();
+    HICON MenuIcon();
+
+  private:
+    std::map<std::string, HICON> files_;
+};
+
+// A date and a time as the system writes them (its short date format).
+std::string SystemDateText(const DateTimeParts& when);
+std::string SystemTimeText(const DateTimeParts& when);
+
+}  // namespace orv

@@ -1,0 +1,25 @@
+#include "editor/shell/win32/user_manual.h"
+
+#include "common/files.h"
+#include "common/message_boxes.h"
+#include "common/ui/win32/shell_service.h"
+
+namespace orv {
+
+TUserManual::TUserManual(std::string programDir)
+    : TForm("TUserManual", "User Manual Notice", 400, 144), programDir_(std::move(programDir)) {
+    OkButton.OnClick = [this] { OkButtonClick(); };
+    CancelButton.ModalResult = IDCANCEL;
+}
+
+void TUserManual::OkButtonClick() {
+    const std::string path = InFolder(programDir_, TutorialFileName);
+    if (FileExists(path))
+        CurrentShell().Open(Handle(), path, "");
+    else
+        CurrentMessageBoxes().Show("Error", TutorialMissingMessage,
+                                   MsgStyle::Ok | MsgStyle::IconError);
+    Close(IDOK);
+}
+
+}  // namespace orv

@@ -1,0 +1,34 @@
+// "User Manual Notice": where the tutorial is, and OK opens it.
+#pragma once
+
+#include <string>
+
+#include "common/ui/win32/form.h"
+
+namespace orv {
+
+inline constexpr const char* TutorialFileName = "OVTUT.PDF";
+inline constexpr const char* TutorialMissingMessage =
+    "The Tutorial / User Manual could not be located.  Please make sure that it was installed.";
+
+class TUserManual : public TForm {
+  public:
+    explicit TUserManual(std::string programDir);
+
+    TLabel Notice1{*this,
+                   nullptr,
+                   {12, 12, 376, 48},
+                   "The Tutorial / User Guide is a PDF document.  Reading it needs a PDF reader, "
+                   "which is free to have from the maker of the PDF format."};
+    TLabel Notice2{
+        *this, nullptr, {12, 66, 376, 32}, "The tutorial can also be read on the Orvane web site."};
+    TButton OkButton{*this, nullptr, {118, 108, 75, 25}, "&Ok", ButtonRole::Default};
+    TButton CancelButton{*this, nullptr, {207, 108, 75, 25}, "&Cancel", ButtonRole::Cancel};
+
+    void OkButtonClick();
+
+  private:
+    std::string programDir_;
+};
+
+}  // namespace orv

@@ -1,0 +1,364 @@
+// The editor's main window in this process, on a library and settings of the
+// test's own, with the player's notices recorded.
+#include "editor/shell/win32/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+#include <vector>
+
+#include "common/hotkeys.h"
+#include "common/settings_store.h"
+#include "common/side_files.h"
+#include "common/sync_record.h"
+#include "common/ui/win32/about_box.h"
+#include "common/ui/win32/form_picture.h"
+#include "common/win32/system_routines.h"
+#include "editor/shell/main_menu_texts.h"
+#include "editor/shell/win32/editor_menu_ids.h"
+#include "tests/editor/shell/memory_library.h"
+#include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_testing.h"
+
+namespace orv {
+namespace {
+
+using testing::Macro;
+using testing::MouseAt;
+using testing::Pump;
+using testing::RecordFileBytes;
+using testing::ScriptedMessageBoxes;
+using testing::TempFolder;
+using testing::TypeText;
+
+using Posts = std::vector<std::pair<int, int>>;
+
+struct RecordingNotices final : ProgramNotices {
+    void Post(int code, int argument) override { posted.emplace_back(code, argument); }
+    // The posts of these codes only, in order.
+    Posts Only(std::initializer_list<int> codes) const {
+        Posts kept;
+        for (const auto& p : posted)
+            if (std::find(codes.begin(), codes.end(), p.first) != codes.end())
+                kept.push_back(p);
+        return kept;
+    }
+    Posts posted;
+};
+
+void WriteLibrary(const std::string& path, const std::vector<MacroRecord>& records) {
+    std::ofstream(path, std::ios::binary) << RecordFileBytes(records);
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest() {
+        settings.MacroFiles[0] = library;
+        settings.FirstUse = false;
+        MacroRecord popup = Macro("MENU OF THINGS", ActivationCode::None, MacroKind::PopupMenu);
+        MacroRecord cue = Macro("SIGNATURE", ActivationCode::Cueword);
+        cue.CuewordText = "sig";
+        WriteLibrary(library, {Macro("TYPE NAME", 65), cue, popup});
+    }
+    ~MainWindowTest() override { SetCurrentMessageBoxes(nullptr); }
+
+    // The window, shown; the first-time setup and the load's posts are done.
+    TMainWin& Open() {
+        main = std::make_unique<TMainWin>(context);
+        main->Show();
+        Pump(*main);
+        player.posted.clear();
+        return *main;
+    }
+    void Notify(int code, int argument) {
+        PostMessageA(main->Handle(), WM_USER + 11, static_cast<WPARAM>(code), argument);
+        Pump(*main);
+    }
+    int RowOf(const std::string& nickname) const {
+        for (int row = 1; row < main->List().RowCount(); ++row)
+            if (main->List().RowMacro(row) && main->List().RowMacro(row)->Nickname == nickname)
+                return row;
+        return -1;
+    }
+
+    TempFolder folder;
+    std::string library = folder / "ORVAN.ORN";
+    SettingsBlock settings;
+    HookTable table;
+    MemorySettingsStore store;
+    Configs configs{store, settings, folder.Path()};
+    MemoryHookLibrary hooks;
+    RecordingNotices player;
+    MacroLibrary macros{LibraryOwner::Editor, settings, table, hooks, player, folder.Path()};
+    PlainSyncFileAccess syncFiles;
+    EditorContext context{settings, table,     configs, hooks,
+                          macros,   syncFiles, player,  folder.Path()};
+    ScriptedMessageBoxes boxes;
+    std::unique_ptr<TMainWin> main;
+};
+
+TEST_F(MainWindowTest, AnUnreadableLibraryShowsABlankRowWithEveryActionOff) {
+    HANDLE held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    boxes.Expect(LibraryMessage::OpenFailed);
+    TMainWin& w = Open();
+    CloseHandle(held);
+    EXPECT_TRUE(w.List().Empty());
+    EXPECT_EQ(w.MyGrid.RowCount(), 2);
+    for (TMenuItem* item : {&w.MenuClearHot, &w.MenuCopyHot, &w.MenuActivate, &w.MenuScripting,
+                            &w.MenuEnterKey, &w.MenuQuickOver, &w.MenuAddCat})
+        EXPECT_FALSE(item->Enabled()) << item->Caption();
+    EXPECT_FALSE(w.DeleteSpeed.Enabled());
+    EXPECT_FALSE(w.ClearHotKey.Enabled());
+    // A double click on the blank row opens nothing (an unexpected box would fail).
+    MouseAt(w.MyGrid, WM_LBUTTONDBLCLK, 60, 30);
+}
+
+TEST_F(MainWindowTest, ASystemRowClosesItsActionsAndAPopupMenuHasNoScript) {
+    TMainWin& w = Open();
+    w.MyGrid.SetRow(RowOf("MENU OF THINGS"));
+    EXPECT_FALSE(w.MenuScripting.Enabled());
+    EXPECT_EQ(w.MenuEnterKey.Caption(), "Mo&dify Popup Menu");
+    EXPECT_EQ(w.EditSpeed.Hint(), "Modify Macro Popup Menu");
+    EXPECT_FALSE(w.RecaptureSpeed.Enabled());
+
+    int system = -1;
+    for (int row = 1; row < w.List().RowCount(); ++row)
+        if (w.List().RowMacro(row)->Kind == MacroKind::System)
+            system = row;
+    ASSERT_GT(system, 0);
+    w.MyGrid.SetRow(system);
+    for (TMenuItem* item :
+         {&w.MenuCopyHot, &w.MenuClearHot, &w.MenuActivate, &w.MenuCaptureKey, &w.MenuScripting})
+        EXPECT_FALSE(item->Enabled()) << item->Caption();
+    for (TControl* c :
+         {static_cast<TControl*>(&w.CopySpeed), static_cast<TControl*>(&w.DeleteSpeed),
+          static_cast<TControl*>(&w.ActivateSpeed), static_cast<TControl*>(&w.RecaptureSpeed),
+          static_cast<TControl*>(&w.ScriptSpeed)})
+        EXPECT_FALSE(c->Enabled());
+    EXPECT_TRUE(w.MenuMoveHot.Enabled());
+
+    w.MyGrid.SetRow(RowOf("SIGNATURE"));
+    EXPECT_TRUE(w.MenuCaptureKey.Enabled());
+    EXPECT_EQ(w.MenuActivate.Caption(), "Deacti&vate Macro");
+    EXPECT_EQ(w.ActivateSpeed.Hint(), "Deactivate Macro");
+}
+
+TEST_F(MainWindowTest, NoticesOutsideTheLibraryOrOfNoMeaningChangeNothing) {
+    TMainWin& w = Open();
+    const int count = table.EntryCount();
+    const int row = w.MyGrid.Row();
+    const HookTable before = table;
+    for (auto [code, argument] : std::vector<std::pair<int, int>>{
+             {20, 0}, {20, 501}, {20, count + 1}, {5, 1}, {7, 1}, {25, 1}, {8, 0}, {6, 15}})
+        Notify(code, argument);
+    EXPECT_EQ(table.Bytes, before.Bytes);
+    EXPECT_EQ(w.MyGrid.Row(), row);
+    EXPECT_TRUE(player.posted.empty());
+}
+
+TEST_F(MainWindowTest, ARecordRewrittenByThePlayerIsReadWithABuiltInIconForADeletedFile) {
+    std::filesystem::create_directories(folder / "Icons");
+    std::ofstream(folder / "Icons\\SMILE.ICO") << "not really an icon";
+    MacroRecord timed = Macro("TIMED", ActivationCode::Scheduled);
+    timed.IconName = "SMILE.ICO";
+    MacroRecord menu = Macro("MENU", ActivationCode::None, MacroKind::PopupMenu);
+    menu.IconName = "SMILE.ICO";
+    WriteLibrary(library, {timed, menu});
+    TMainWin& w = Open();
+    EXPECT_EQ(settings.Icon[1].source, IconChoice::Source::File);
+
+    std::filesystem::remove(folder / "Icons\\SMILE.ICO");
+    timed.Nickname = "TIMED AGAIN";
+    WriteLibrary(library, {timed, menu});
+    Notify(20, 1);
+    Notify(20, 2);
+    EXPECT_EQ(settings.Nickname[1].str(), "TIMED AGAIN");
+    EXPECT_EQ(settings.Icon[1].source, IconChoice::Source::Main);
+    EXPECT_EQ(settings.Icon[2].source, IconChoice::Source::Menu);
+    EXPECT_EQ(w.SelectedMacro(), 2);
+}
+
+TEST_F(MainWindowTest, AfterTheLastMacroIsRemovedTheNewLastRowIsSelected) {
+    TMainWin& w = Open();
+    const int lastRow = w.List().RowCount() - 1;
+    w.MyGrid.SetRow(lastRow);
+    const int removed = w.SelectedMacro();
+    ASSERT_TRUE(macros.DeleteMacroRecord(removed));
+    ASSERT_TRUE(macros.ReloadMacroFile(false));
+    Notify(4, removed);
+    EXPECT_EQ(w.MyGrid.Row(), lastRow - 1);
+    EXPECT_EQ(w.MyGrid.Row(), w.List().RowCount() - 1);
+}
+
+TEST_F(MainWindowTest, ARightClickOnAColumnHeaderSortsByItWhileAllowed) {
+    TMainWin& w = Open();
+    const int x = (w.MyGrid.CellRect(3, 0).Left + w.MyGrid.CellRect(3, 0).Right) / 2;
+    auto rightClickNickname = [&] {
+        MouseAt(w.MyGrid, WM_RBUTTONDOWN, x, 5);
+        MouseAt(w.MyGrid, WM_RBUTTONUP, x, 5);
+    };
+    settings.SortHeader = false;
+    rightClickNickname();
+    EXPECT_EQ(settings.PrimarySort.str(), "123");
+    EXPECT_TRUE(player.posted.empty());
+
+    settings.SortHeader = true;
+    rightClickNickname();
+    EXPECT_EQ(settings.PrimarySort.str(), "213");
+    EXPECT_EQ(store.Raw("Misc", "Primary Sort"), "213");
+    EXPECT_EQ(player.posted, (Posts{{15, 0}}));
+    // Sorted by nickname, "MENU OF THINGS" comes before "SIGNATURE".
+    EXPECT_LT(RowOf("MENU OF THINGS"), RowOf("SIGNATURE"));
+}
+
+TEST_F(MainWindowTest, DraggingTheNicknameColumnBorderStoresItsWidth) {
+    TMainWin& w = Open();
+    const int border = w.MyGrid.CellRect(3, 0).Right;
+    const int before = settings.Col2Width;
+    MouseAt(w.MyGrid, WM_LBUTTONDOWN, border, 5);
+    MouseAt(w.MyGrid, WM_MOUSEMOVE, border + 40, 5, LeftButtonDown);
+    MouseAt(w.MyGrid, WM_LBUTTONUP, border + 40, 5);
+    EXPECT_GT(settings.Col2Width, before);
+    EXPECT_EQ(store.Raw("Main Window", "Col 2 Width"), std::to_string(settings.Col2Width));
+    EXPECT_EQ(player.posted, (Posts{{17, 0}}));
+}
+
+TEST_F(MainWindowTest, TypedLettersFindAnActivationAndPressNoButton) {
+    TMainWin& w = Open();
+    w.MyGrid.SetFocus();
+    const int row = w.MyGrid.Row();
+    // No activation starts with these; "A" is also the add button's letter.
+    TypeText(w, "qa");
+    EXPECT_EQ(w.MyGrid.Row(), row);
+    TypeText(w, "\x1b");
+    TypeText(w, "si");
+    EXPECT_EQ(w.MyGrid.Row(), RowOf("SIGNATURE"));
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(MainWindowTest, OpeningAFileInSmallLettersMakesItCurrentAndTellsThePlayer) {
+    testing::ScriptedFileDialogs files;
+    const std::string other = folder / "orvan2.orn";
+    WriteLibrary(other, {Macro("OTHER", 66)});
+    TMainWin& w = Open();
+    files.ExpectOpen(other);
+    w.OpenFile1.Click();
+    EXPECT_EQ(settings.MacroFiles[0].str(), other);
+    EXPECT_EQ(settings.MacroFiles[1].str(), library);
+    EXPECT_EQ(store.Raw("Misc", "Current File"), other);
+    EXPECT_TRUE(w.MenuLastFile1.Visible());
+    EXPECT_EQ(w.MenuLastFile1.Caption(), "&1   " + library);
+    EXPECT_NE(w.Caption().find("(orvan2)"), std::string::npos);
+    EXPECT_EQ(player.Only({2, 3, 15}), (Posts{{2, 0}, {3, 0}, {15, 0}}));
+    EXPECT_EQ(files.Shown().at(0).Title, "Open Orvane File");
+
+    // A library another program holds unshared is not made current.
+    HANDLE held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    player.posted.clear();
+    files.ExpectOpen(library);
+    boxes.Expect(LibraryMessage::OpenFailed);
+    w.OpenFile1.Click();
+    CloseHandle(held);
+    EXPECT_EQ(settings.MacroFiles[0].str(), other);
+    EXPECT_EQ(player.Only({2, 3, 15}), Posts{});
+
+    files.ExpectOpen(folder / "notes.txt");
+    boxes.Expect("Invalid file type selected.");
+    w.OpenFile1.Click();
+    EXPECT_EQ(settings.MacroFiles[0].str(), other);
+}
+
+TEST_F(MainWindowTest, ALibraryChangedElsewhereIsReloadedBeforeAChange) {
+    settings.NetworkMode = true;
+    TMainWin& w = Open();
+    // Another editor changed the library and counted it.
+    SyncRecord bumped = w.Lock().Record();
+    bumped.Counter += 1;
+    ASSERT_TRUE(syncFiles.OpenExclusive(SyncFileName(library))->Write(bumped));
+    WriteLibrary(library, {Macro("CHANGED ELSEWHERE", 67)});
+    boxes.Expect(LockMessage::Changed);
+    bool dialogRan = false;
+    w.ChangeUnderLock(1, [&](MacroRecord&) {
+        dialogRan = true;
+        return ChangeOutcome{};
+    });
+    EXPECT_FALSE(dialogRan);
+    EXPECT_EQ(player.Only({2, 3}), (Posts{{2, 0}, {3, 0}}));
+    EXPECT_GE(RowOf("CHANGED ELSEWHERE"), 1);
+}
+
+TEST_F(MainWindowTest, MenuItemsKeepTheirIdsAndLaterPartsTellTheyAreNotThere) {
+    TMainWin& w = Open();
+    EXPECT_EQ(w.NewFile1.Command(), EditorMenuId::NewFile);
+    EXPECT_EQ(w.OpenFile1.Command(), EditorMenuId::OpenFile);
+    EXPECT_EQ(w.MenuTerminate.Command(), EditorMenuId::Terminate);
+    EXPECT_EQ(w.MenuSort.Command(), EditorMenuId::Sort);
+    EXPECT_EQ(w.MenuQuickOver.Command(), EditorMenuId::QuickInfo);
+    EXPECT_EQ(w.FirstTimeSetup1.Command(), EditorMenuId::FirstTimeSetup);
+    EXPECT_EQ(w.MenuKeyHooks.Command(), EditorMenuId::KeyHooks);
+    EXPECT_EQ(w.MenuAbout.Command(), EditorMenuId::About);
+    EXPECT_EQ(w.MenuAppear.Command(), EditorMenuId::Appearance);
+
+    boxes.Expect(NotAvailableYetMessage);
+    PostMessageA(w.Handle(), WM_COMMAND, EditorMenuId::Appearance, 0);
+    Pump(w);
+    testing::ModalDriver driver;
+    driver.Expect<TAboutBox>([](TAboutBox& about) {
+        EXPECT_EQ(about.Caption(), "About");
+        EXPECT_EQ(about.ProductName.Text(), "Orvane Editor");
+        testing::PressKey(about, VK_RETURN);
+    });
+    PostMessageA(w.Handle(), WM_COMMAND, EditorMenuId::About, 0);
+    Pump(w);
+    boxes.Expect(NotAvailableYetMessage);
+    SendMessageA(w.AddSpeed.Handle(), BM_CLICK, 0, 0);
+    Pump(w);
+
+    boxes.Expect(HookRestoreQuestion(true), MsgResult::Yes, "Keyboard Hooks");
+    w.MenuKeyHooks.Click();
+    boxes.Expect(HookRestoreQuestion(false), MsgResult::No, "Mouse Hooks");
+    w.MenuMouseHooks.Click();
+    EXPECT_EQ(player.posted, (Posts{{7, 2}, {7, 1}}));
+
+    player.posted.clear();
+    w.MenuShowDate.Click();
+    EXPECT_TRUE(settings.ShowDate);
+    EXPECT_TRUE(w.MenuShowDate.Checked());
+    EXPECT_GT(w.Caption().size(), std::string("Orvane Editor (ORVAN)").size());
+    EXPECT_EQ(store.Raw("Misc", "Show Date"), "Yes");
+    EXPECT_EQ(player.posted, (Posts{{15, 0}}));
+
+    // The wizard page closes the macro page's menu items.
+    w.MyPage.DialogChar('Q');
+    Pump(w);
+    EXPECT_FALSE(w.MenuSort.Enabled());
+    w.MyPage.DialogChar('A');
+    Pump(w);
+    EXPECT_TRUE(w.MenuSort.Enabled());
+}
+
+TEST_F(MainWindowTest, ClosedByTheUserItWritesItsPlaceAndTellsThePlayerItWent) {
+    TMainWin& w = Open();
+    w.Close();
+    EXPECT_TRUE(store.Has("Main Window", "Width"));
+    main.reset();
+    EXPECT_EQ(player.posted, (Posts{{4, 0}}));
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// The main window's picture beside the area's other forms (FormPictures).
+TEST_F(MainWindowTest, FormPicture) {
+    const char* wanted = std::getenv("ORVANE_FORM_PICTURES");
+    std::string pictures = wanted && *wanted ? wanted : ProgramDir() + "\\form-pictures";
+    CreateDirectoryA(pictures.c_str(), nullptr);
+    main = std::make_unique<TMainWin>(context);
+    EXPECT_TRUE(WriteFormPicture(*main, pictures + "\\TMainWin.bmp"));
+}
+
+}  // namespace
+}  // namespace orv
