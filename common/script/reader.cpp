@@ -4,6 +4,7 @@
 
 #include "common/script/display.h"
 #include "common/script/fields.h"
+#include "common/script/email_command.h"
 #include "common/script/token_table.h"
 
 namespace orv {
@@ -29,6 +30,8 @@ class ScriptReader {
     // Reads what starts at the "<" at p and gives its length.
     std::size_t Token(std::size_t p) {
         if (auto m = MatchToken(script_, p, TokenUse::Editor)) {
+            if (m->Form->Code == C::EMailSend)
+                m->Length = EmailLength(p, m->Length);
             std::string_view token = script_.substr(p, m->Length);
             if (m->Form->Code == C::Text)
                 return Pend(token);  // keystrokes and Alt numbers
@@ -53,6 +56,13 @@ class ScriptReader {
             return m->Length;
         }
         return Pend("<");
+    }
+
+    // The e-mail token reaches as far as its fields do, past any ">" inside
+    // them, as the player reads it; one cut short ends at its first ">".
+    std::size_t EmailLength(std::size_t p, std::size_t toFirstClose) const {
+        const std::size_t length = ParseEmailCommand(script_.substr(p)).Length;
+        return length != 0 ? length : toFirstClose;
     }
 
     std::size_t Pend(std::string_view piece) {
@@ -242,46 +252,8 @@ std::vector<CommandLine> ReadScript(std::string_view script) {
 }
 
 EmailRec ReadEmailToken(std::string_view token) {
-    EmailRec r{std::string(token), 0, 0, 0};
-    std::string_view rest = token.substr(std::min<std::size_t>(7, token.size()));
-    auto take = [&](std::string_view code) {
-        if (!rest.starts_with(code))
-            return false;
-        rest.remove_prefix(code.size());
-        return true;
-    };
-    auto skipFields = [&](int count) {
-        for (int i = 0; i < count; ++i) {
-            std::size_t end = rest.find('\x01');
-            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        }
-    };
-    if (!take("RY"))
-        take("RN");
-    if (take("R1")) {
-        r.Recipients = 1;
-        for (std::string_view list : {"TO", "CC", "BL"}) {
-            if (take(list))
-                skipFields(1);
-        }
-    } else if (take("R2")) {
-        r.Recipients = 2;
-    }
-    // The first of letter + "1".."count" that stands here; what follows it is
-    // the part's own text, which may begin like another choice.
-    auto takeChoice = [&](char letter, std::uint32_t count) -> std::uint32_t {
-        for (std::uint32_t choice = 1; choice <= count; ++choice) {
-            if (take(letter + std::to_string(choice)))
-                return choice;
-        }
-        return 0;
-    };
-    const int textFields[] = {2, 0, 1, 2};
-    r.TextMode = takeChoice('S', 4);
-    if (r.TextMode != 0)
-        skipFields(textFields[r.TextMode - 1]);
-    r.Attachments = takeChoice('A', 3);
-    return r;
+    const EmailCommand c = ParseEmailCommand(token).Command;
+    return EmailRec{std::string(token), c.RecipientMode, c.TextMode, c.AttachMode};
 }
 
 }  // namespace orv
