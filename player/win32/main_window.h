@@ -31,6 +31,7 @@
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
 #include "player/win32/win32_dialogs.h"
+#include "player/win32/win32_mail_sender.h"
 #include "player/win32/win32_player_host.h"
 #include "player/win32/win32_settings.h"
 #include "player/win32/win32_wait_signals.h"
@@ -152,9 +153,9 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     SettingsCommands settingsCommands_{systemSettings_};
     Win32WaitSignals waitSignals_{*hookData_, hooks_};
     WaitCommands waitCommands_{waitSignals_, windowCommands_};
-    AcceptingMailSender mailSender_;
-    MailCommands mailCommands_{mailSender_};
     Win32Dialogs dialogs_;
+    Win32MailSender mailSender_{*settings_, dialogs_};
+    MailCommands mailCommands_{mailSender_};
     DialogCommands dialogCommands_{dialogs_};
 
     KernelHandle masterMapping_;

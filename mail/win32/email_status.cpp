@@ -1,0 +1,24 @@
+#include "mail/win32/email_status.h"
+
+#include <string>
+
+namespace orv {
+
+TEMailStatus::TEMailStatus() : TFrontForm("TEMailStatus", "Orvane E-Mail Send", 367, 34) {
+    // Arial of 13 pixels on a screen of 96 pixels to the inch.
+    MyStatus.SetFont(FontSpec{0, "Arial", 10, 0});
+}
+
+void TEMailStatus::Open(std::string_view caption, HWND owner) {
+    SetCaption(std::string(caption));
+    MyStatus.SetText("");
+    Show(owner);
+}
+
+void TEMailStatus::SetStatusText(std::string_view text) {
+    MyStatus.SetText(text);
+    if (MyStatus.Handle())
+        UpdateWindow(MyStatus.Handle());
+}
+
+}  // namespace orv
