@@ -3,11 +3,12 @@
 // its answers back as the command reads them. "&Abort Macro" ends the macro.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "mail/mail_command.h"
-#include "mail/win32/front_form.h"
+#include "common/ui/win32/form.h"
 
 namespace orv {
 
@@ -32,9 +33,15 @@ class TRecipientColumn {
     std::vector<std::string> SelectedLines(const std::vector<std::string>& lines) const;
 };
 
-class TDoTheEmail final : public TFrontForm {
+// It stays on top of every window and comes to the front of whatever program
+// has the focus, although the player itself has no visible window.
+class TDoTheEmail final : public TForm {
   public:
     TDoTheEmail();
+
+    // The player's foreground transfer; without one the prompt only asks to
+    // be the foreground window.
+    std::function<void(HWND)> BringToFront;
 
     // Set by the caller before the show.
     int Mode = EmailPromptMode::Recipients;
@@ -77,6 +84,8 @@ class TDoTheEmail final : public TFrontForm {
 
   protected:
     void FormShow() override;
+    void FormActivate() override;
+    bool UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
 
   private:
     void LoadRecipients();

@@ -3,18 +3,21 @@
 // as the work goes on and closes it.
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include "common/ui/win32/form.h"
 #include "common/ui/win32/status_bar.h"
-#include "mail/win32/front_form.h"
 
 namespace orv {
 
-class TEMailStatus final : public TFrontForm {
+class TEMailStatus final : public TForm {
   public:
     TEMailStatus();
 
-    // Shows it centred, on top and in front, with that caption and no text.
+    // Shows it centred and on top of every window, with that caption and no
+    // text. It leaves the focus where it is: the macro that sends goes on
+    // typing into the window it typed in.
     void Open(std::string_view caption, HWND owner = nullptr);
     // Drawn at once: the work that follows may keep the message queue waiting.
     void SetStatusText(std::string_view text);
@@ -22,6 +25,9 @@ class TEMailStatus final : public TFrontForm {
     // Close() of the form takes it down.
 
     TStatusBar MyStatus{*this, nullptr, {0, 0, 367, 34}};
+
+  protected:
+    void FormActivate() override;
 };
 
 }  // namespace orv

@@ -49,10 +49,7 @@ std::optional<EmailPromptAnswers> Win32MailHost::GetTheEMail(int mode) {
 }
 
 void Win32MailHost::ShowStatus(std::string_view caption) {
-    // The macro goes on typing where it typed before the window came up.
-    previousForeground_ = GetForegroundWindow();
     status_ = std::make_unique<TEMailStatus>();
-    status_->BringToFront = desk_.BringToFront;
     status_->Open(caption);
 }
 
@@ -65,16 +62,6 @@ void Win32MailHost::CloseStatus() {
     if (status_)
         status_->Close();
     status_.reset();
-    if (previousForeground_ && IsWindow(previousForeground_))
-        BringToFront(previousForeground_);
-    previousForeground_ = nullptr;
-}
-
-void Win32MailHost::BringToFront(HWND window) const {
-    if (desk_.BringToFront)
-        desk_.BringToFront(window);
-    else
-        SetForegroundWindow(window);
 }
 
 void Win32MailHost::DoAMessage(std::string_view caption, std::string_view text) {

@@ -43,12 +43,9 @@ class Win32MailHost final : public MailCommandHost {
     LineTransport& Transport() override { return socket_; }
 
   private:
-    void BringToFront(HWND window) const;
-
     MailDesk desk_;
     TagSocket socket_;
     std::unique_ptr<TEMailStatus> status_;
-    HWND previousForeground_ = nullptr;
 };
 
 }  // namespace orv

@@ -155,9 +155,15 @@ TEST_F(EmailPromptForm, AttachmentsAreAddedAndDeletedAndAbortingAnswersNothing) 
 }
 
 TEST(EmailStatusWindow, ShowsTheCallersCaptionAndTextOnTopUntilClosed) {
+    // The window a macro types in keeps the focus.
+    TForm work("Work", "Work", 120, 40);
+    work.Show();
+    ASSERT_TRUE(testing::PumpUntil([&] { return GetForegroundWindow() == work.Handle(); }));
     TEMailStatus status;
     status.Open("Dial-Up Networking");
     ASSERT_TRUE(status.IsOpen());
+    testing::Pump(status);
+    EXPECT_EQ(GetForegroundWindow(), work.Handle());
     EXPECT_EQ(status.Caption(), "Dial-Up Networking");
     EXPECT_TRUE(Topmost(status.Handle()));
     EXPECT_FALSE(status.IsModal());
