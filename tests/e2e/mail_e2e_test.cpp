@@ -60,7 +60,7 @@ TEST_F(MailEndToEnd, AHotKeySendsTheMacrosMessageAndTheMacroGoesOn) {
         "A2" +
         attachment + ";\x01>after";
     std::uint16_t ctrlQ = 0;
-    while (KeyName(ctrlQ) != "Ctrl+Q") ++ctrlQ;
+    while (ctrlQ < HotKeyCount && KeyName(ctrlQ) != "Ctrl+Q") ++ctrlQ;
     const std::string library =
         WriteLibrary("e2e_mail.ORN", {Macro("Mail", ctrlQ, MacroKind::Global, script)});
     ASSERT_TRUE(player.Start(library)) << "the player did not come up";
