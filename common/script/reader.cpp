@@ -30,8 +30,6 @@ class ScriptReader {
     // Reads what starts at the "<" at p and gives its length.
     std::size_t Token(std::size_t p) {
         if (auto m = MatchToken(script_, p, TokenUse::Editor)) {
-            if (m->Form->Code == C::EMailSend)
-                m->Length = EmailLength(p, m->Length);
             std::string_view token = script_.substr(p, m->Length);
             if (m->Form->Code == C::Text)
                 return Pend(token);  // keystrokes and Alt numbers
@@ -56,13 +54,6 @@ class ScriptReader {
             return m->Length;
         }
         return Pend("<");
-    }
-
-    // The e-mail token reaches as far as its fields do, past any ">" inside
-    // them, as the player reads it; one cut short ends at its first ">".
-    std::size_t EmailLength(std::size_t p, std::size_t toFirstClose) const {
-        const std::size_t length = ParseEmailCommand(script_.substr(p)).Length;
-        return length != 0 ? length : toFirstClose;
     }
 
     std::size_t Pend(std::string_view piece) {

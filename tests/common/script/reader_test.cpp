@@ -144,14 +144,6 @@ TEST(ScriptReader, EmailChoicesComeFromItsParts) {
     r = ReadEmailToken("<EMAIL:RNR1S2A1>");
     EXPECT_EQ((std::array<std::uint32_t, 3>{r.Recipients, r.TextMode, r.Attachments}),
               (std::array<std::uint32_t, 3>{1, 2, 1}));
-    // A ">" in the text belongs to the command, as the player reads it.
-    const std::string email =
-        "<EMAIL:RNR2S1a > b\x01s\x01"
-        "A1>";
-    std::vector<CommandLine> lines = ReadScript(email + "x");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(std::get<EmailRec>(lines[0].Record).Token, email);
-    EXPECT_EQ(std::get<EmailRec>(lines[0].Record).TextMode, 1u);
 }
 
 }  // namespace
