@@ -1,5 +1,7 @@
 #include "mail/email_prompt.h"
 
+#include <algorithm>
+
 #include "common/script/email_command.h"
 #include "common/string_routines.h"
 #include "mail/codings.h"
@@ -19,6 +21,7 @@ std::vector<std::string> OfferedRecipientLines(const std::optional<std::string>&
     if (!fileText)
         return offered;
     for (std::string& line : SplitTextLines(*fileText)) {
+        line.resize(std::min(line.size(), RecipientLineLimit));
         if (!HasListBreak(line))
             offered.push_back(std::move(line));
     }

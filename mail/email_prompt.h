@@ -12,6 +12,9 @@
 
 namespace orv {
 
+// A recipient file's lines are read up to this many characters.
+constexpr std::size_t RecipientLineLimit = 255;
+
 // The lines of the recipient file the prompt offers, in file order. A line
 // holding ";" or 0x01 would break the answer apart and is not offered; no
 // file offers nothing.

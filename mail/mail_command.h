@@ -19,6 +19,7 @@ namespace orv {
 // ended by 0x01.
 struct EmailPromptAnswers {
     std::string First, Second, Third;
+    bool operator==(const EmailPromptAnswers&) const = default;
 };
 
 namespace EmailPromptMode {

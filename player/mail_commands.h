@@ -15,12 +15,6 @@ class MailSender {
     virtual bool SendMailMessage(std::string_view token) = 0;
 };
 
-// Until the player sends mail, every message counts as sent.
-class AcceptingMailSender final : public MailSender {
-  public:
-    bool SendMailMessage(std::string_view) override { return true; }
-};
-
 class MailCommands final : public CommandFamily {
   public:
     explicit MailCommands(MailSender& sender) : sender_(sender) {}

@@ -4,6 +4,7 @@
 
 #include "common/script/display.h"
 #include "common/script/fields.h"
+#include "common/script/email_command.h"
 #include "common/script/token_table.h"
 
 namespace orv {
@@ -246,46 +247,8 @@ std::vector<CommandLine> ReadScript(std::string_view script) {
 }
 
 EmailRec ReadEmailToken(std::string_view token) {
-    EmailRec r{std::string(token), 0, 0, 0};
-    std::string_view rest = token.substr(std::min<std::size_t>(7, token.size()));
-    auto take = [&](std::string_view code) {
-        if (!rest.starts_with(code))
-            return false;
-        rest.remove_prefix(code.size());
-        return true;
-    };
-    auto skipFields = [&](int count) {
-        for (int i = 0; i < count; ++i) {
-            std::size_t end = rest.find('\x01');
-            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        }
-    };
-    if (!take("RY"))
-        take("RN");
-    if (take("R1")) {
-        r.Recipients = 1;
-        for (std::string_view list : {"TO", "CC", "BL"}) {
-            if (take(list))
-                skipFields(1);
-        }
-    } else if (take("R2")) {
-        r.Recipients = 2;
-    }
-    // The first of letter + "1".."count" that stands here; what follows it is
-    // the part's own text, which may begin like another choice.
-    auto takeChoice = [&](char letter, std::uint32_t count) -> std::uint32_t {
-        for (std::uint32_t choice = 1; choice <= count; ++choice) {
-            if (take(letter + std::to_string(choice)))
-                return choice;
-        }
-        return 0;
-    };
-    const int textFields[] = {2, 0, 1, 2};
-    r.TextMode = takeChoice('S', 4);
-    if (r.TextMode != 0)
-        skipFields(textFields[r.TextMode - 1]);
-    r.Attachments = takeChoice('A', 3);
-    return r;
+    const EmailCommand c = ParseEmailCommand(token).Command;
+    return EmailRec{std::string(token), c.RecipientMode, c.TextMode, c.AttachMode};
 }
 
 }  // namespace orv

@@ -17,9 +17,9 @@ void BuildTheScript(std::string_view script, std::vector<CommandLine>& lines);
 // The lines of a script on their own.
 std::vector<CommandLine> ReadScript(std::string_view script);
 
-// The three choices an "<EMAIL:" token's parts make: recipients (1 chosen now,
-// 2 asked for), subject and text (1..4), attachments (1..3); a part that is
-// missing leaves 0.
+// The three choices an "<EMAIL:" token's parts make, as the player reads
+// them: recipients (1 chosen now, 2 asked for), subject and text (1..4),
+// attachments (1..3); a part that cannot be read keeps its first choice.
 EmailRec ReadEmailToken(std::string_view token);
 
 }  // namespace orv

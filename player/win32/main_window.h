@@ -32,6 +32,7 @@
 #include "player/win32/schedule_link.h"
 #include "player/win32/tray.h"
 #include "player/win32/win32_dialogs.h"
+#include "player/win32/win32_mail_sender.h"
 #include "player/win32/win32_player_host.h"
 #include "player/win32/win32_settings.h"
 #include "player/win32/win32_media.h"
@@ -161,9 +162,9 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost, private TrayHo
     SettingsCommands settingsCommands_{systemSettings_};
     Win32WaitSignals waitSignals_{*hookData_, hooks_};
     WaitCommands waitCommands_{waitSignals_, windowCommands_};
-    AcceptingMailSender mailSender_;
-    MailCommands mailCommands_{mailSender_};
     Win32Dialogs dialogs_;
+    Win32MailSender mailSender_{*settings_, dialogs_};
+    MailCommands mailCommands_{mailSender_};
     DialogCommands dialogCommands_{dialogs_};
     std::unique_ptr<ScheduleLink> schedule_;
     PlayerTray tray_{*settings_, *hookData_, *this};

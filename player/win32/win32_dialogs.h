@@ -21,6 +21,9 @@ class Win32Dialogs final : public PauseControl {
     void MyMessage(std::string_view caption, std::string_view text) override;
     void DoAMessage(std::string_view caption, std::string_view text);
     std::uint16_t DoRepPrompt();
+    // Shows a modal run-time dialog; the window that was in front before
+    // gets the foreground back after it.
+    int ShowInFront(TForm& form);
     // Closes the open pause window (none open: nothing), as its Resume or
     // its Abort button would.
     void ClosePause(bool resume);
@@ -33,8 +36,6 @@ class Win32Dialogs final : public PauseControl {
     std::function<HWND()> WorkWindow;
 
   private:
-    int ShowInFront(TForm& form);
-
     TPauseMacro* pause_ = nullptr;
     bool messageShowing_ = false;
     bool textShowing_ = false;

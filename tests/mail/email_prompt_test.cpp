@@ -11,6 +11,7 @@ TEST(EmailPrompt, OffersOnlyLinesTheAnswerCanCarry) {
     EXPECT_TRUE(OfferedRecipientLines(std::nullopt).empty());
     EXPECT_EQ(OfferedRecipientLines("Ann|a@x\r\nb@x\r\nTwo|a@x;b@x\r\nC\x01|c@x\nDee|d@x"),
               (Lines{"Ann|a@x", "b@x", "Dee|d@x"}));
+    EXPECT_EQ(OfferedRecipientLines(std::string(300, 'a')), Lines{std::string(255, 'a')});
 }
 
 TEST(EmailPrompt, RecipientAnswersEndEachItemAndTheList) {

@@ -194,7 +194,7 @@ int TForm::ShowModal(HWND owner) {
     return result == -1 ? 0 : modalResult_;
 }
 
-void TForm::Show(HWND owner) {
+void TForm::Show(HWND owner, bool activate) {
     if (!handle_) {
         EnsureFormsReady();
         std::vector<WORD> frame = Template(false);
@@ -206,6 +206,10 @@ void TForm::Show(HWND owner) {
         if (!handle_)
             return;
     } else if (modal_) {
+        return;
+    }
+    if (!activate) {
+        ShowWindow(handle_, SW_SHOWNOACTIVATE);
         return;
     }
     ShowWindow(handle_, ShowCommand(state_));

@@ -62,7 +62,8 @@ class TForm {
     int ShowModal(HWND owner = nullptr);
     // Shows the form without waiting: its keys are handled by every loop that
     // offers its messages to IsFormMessage. A hidden form shows again as it was.
-    void Show(HWND owner = nullptr);
+    // Without activate it comes up in front but leaves the focus where it is.
+    void Show(HWND owner = nullptr, bool activate = true);
     // Hides a modeless form, keeping its window and values.
     void Hide();
     // Ends the show with that result (a modeless form's window goes);

@@ -1,0 +1,31 @@
+#include "player/win32/win32_mail_sender.h"
+
+#include "player/win32/win32_windows.h"
+
+namespace orv {
+
+Win32MailSender::Win32MailSender(const SettingsBlock& settings, Win32Dialogs& dialogs)
+    : settings_(settings),
+      host_(MailDesk{
+          [&dialogs](std::string_view caption, std::string_view text) {
+              dialogs.DoAMessage(caption, text);
+          },
+          [&dialogs](std::string_view caption, std::string_view text) {
+              dialogs.MyMessage(caption, text);
+          },
+          [&dialogs](TForm& form) { return dialogs.ShowInFront(form); },
+          [](HWND window) { TransferForeground(window); },
+          [&settings] { return settings.EMailPath.str(); },
+      }) {
+    SetCurrentContentTypes(&contentTypes_);
+}
+
+Win32MailSender::~Win32MailSender() {
+    SetCurrentContentTypes(nullptr);
+}
+
+bool Win32MailSender::SendMailMessage(std::string_view token) {
+    return orv::SendMailMessage(token, host_, MailSettingsFrom(settings_));
+}
+
+}  // namespace orv
