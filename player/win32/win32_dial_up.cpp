@@ -51,13 +51,15 @@ std::string Win32DialUp::ErrorText(std::uint32_t error) {
 
 void Win32DialUp::ShowDialStatus(std::string_view caption, std::string_view status) {
     formerCursor_ = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
-    if (Status)
-        Status->Open(caption, status);
+    status_ = std::make_unique<TEMailStatus>();
+    status_->Open(caption);
+    status_->SetStatusText(status);
 }
 
 void Win32DialUp::CloseDialStatus() {
-    if (Status)
-        Status->Close();
+    if (status_)
+        status_->Close();
+    status_.reset();
     SetCursor(formerCursor_);
 }
 

@@ -2,21 +2,14 @@
 // program's one binding of the dial-up library.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "common/win32/ras_api.h"
+#include "mail/win32/email_status.h"
 #include "player/system_commands.h"
 
 namespace orv {
-
-// The modeless status window shown while a dial lasts (the e-mail status
-// window plugs in here).
-class DialStatusWindow {
-  public:
-    virtual ~DialStatusWindow() = default;
-    virtual void Open(std::string_view caption, std::string_view status) = 0;
-    virtual void Close() = 0;
-};
 
 class Win32DialUp final : public RasHost {
   public:
@@ -33,12 +26,12 @@ class Win32DialUp final : public RasHost {
     void ShowDialStatus(std::string_view caption, std::string_view status) override;
     void CloseDialStatus() override;
 
-    DialStatusWindow* Status = nullptr;
-
   private:
     const RasApi& api_;
     std::string errorTextFolder_;
     HCURSOR formerCursor_ = nullptr;
+    // The e-mail status window serves while a dial lasts.
+    std::unique_ptr<TEMailStatus> status_;
 };
 
 }  // namespace orv
