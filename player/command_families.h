@@ -25,7 +25,17 @@ class CommandFamily {
     virtual Flow Perform(CommandContext& context) = 0;
 };
 
-enum class FamilyId : std::uint8_t { Windows, Settings, Waits, Dialogs, Mail, Count };
+enum class FamilyId : std::uint8_t {
+    Windows,
+    Settings,
+    Waits,
+    Dialogs,
+    Mail,
+    Clipboard,
+    Files,
+    Library,
+    Count
+};
 
 struct CommandFamilies {
     std::array<CommandFamily*, static_cast<std::size_t>(FamilyId::Count)> Of{};

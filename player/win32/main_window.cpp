@@ -79,6 +79,8 @@ TMainWin::TMainWin() {
     host_.FamiliesSet[FamilyId::Waits] = &waitCommands_;
     host_.FamiliesSet[FamilyId::Mail] = &mailCommands_;
     host_.FamiliesSet[FamilyId::Dialogs] = &dialogCommands_;
+    host_.FamiliesSet[FamilyId::Clipboard] = &clipboardCommands_;
+    host_.FamiliesSet[FamilyId::Files] = &fileCommands_;
     host_.OnRepeatPrompt = [this] { return dialogs_.DoRepPrompt(); };
     host_.OnMessage = [this](std::string_view caption, std::string_view text) {
         dialogs_.DoAMessage(caption, text);
@@ -129,6 +131,7 @@ bool TMainWin::Start(const std::string& commandLine) {
     windows_.SetOwner(window_);
     waitSignals_.SetOwner(window_);
     dialogs_.Owner = window_;
+    clipboard_.Owner = window_;
     dialogs_.Dispatch = dispatch_.get();
     return window_ && FormCreate(commandLine);
 }

@@ -30,7 +30,9 @@
 #include "player/mail_commands.h"
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
+#include "player/win32/win32_clipboard.h"
 #include "player/win32/win32_dialogs.h"
+#include "player/win32/win32_files.h"
 #include "player/win32/win32_player_host.h"
 #include "player/win32/win32_settings.h"
 #include "player/win32/win32_wait_signals.h"
@@ -156,6 +158,10 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     MailCommands mailCommands_{mailSender_};
     Win32Dialogs dialogs_;
     DialogCommands dialogCommands_{dialogs_};
+    Win32Clipboard clipboard_;
+    ClipboardCommands clipboardCommands_{clipboard_};
+    Win32Files files_;
+    FileCommands fileCommands_{files_};
 
     KernelHandle masterMapping_;
     std::array<KernelHandle, 3> mutexes_;
