@@ -198,11 +198,12 @@ void ClipboardCommands::SaveText(CommandContext& context, const std::string& fie
             return;
         name = *chosen;
     }
+    // A read-only file stays as it was, also for a user who could write it.
+    if (FileReadOnly(name))
+        return;
     const std::string line = text + "\r\n";
     if (!append) {
-        // A file that cannot be written stays as it was: a read-only one too.
-        if (!FileExists(name) || OpenFile(name, "r+b"))
-            ReplaceFileContents(name, line);
+        ReplaceFileContents(name, line);
         return;
     }
     if (!FileExists(name))
