@@ -110,6 +110,9 @@ bool TMainWin::Start(const std::string& commandLine) {
     shared_ =
         std::make_unique<RunShared>(*settings_, *hookData_, hooks_, editorNotices_, *library_);
     host_.Shared = shared_.get();
+    libraryCommands_ = std::make_unique<LibraryCommands>(LibraryParts{
+        *library_, *settings_, *hookData_, hooks_, *lock_, editorNotices_, configs_, *this});
+    host_.FamiliesSet[FamilyId::Library] = libraryCommands_.get();
     dispatch_ = std::make_unique<RunDispatch>(*settings_, *hookData_, *library_, *shared_,
                                               interpreter_, *this);
     cuewords_ = std::make_unique<Cuewords>(*settings_, *hookData_, *library_, *shared_,

@@ -27,6 +27,7 @@
 #include "player/dialog_commands.h"
 #include "player/editor_link.h"
 #include "player/interpreter.h"
+#include "player/library_commands.h"
 #include "player/mail_commands.h"
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
@@ -77,7 +78,7 @@ inline constexpr const char* HandOverTooLong =
 // "ORVANE EDITOR" (upper-cased); 0 when there is none.
 std::uint32_t FindEditorWindow();
 
-class TMainWin final : public PlayerDesk, public NetworkLockHost {
+class TMainWin final : public PlayerDesk, public NetworkLockHost, public LibraryDesk {
   public:
     TMainWin();
     ~TMainWin() override;
@@ -116,8 +117,14 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     void StartHookTable();
     void ProcessCommandLine(const std::string& commandLine);
     void UseMacroFile(const std::string& fileName);
-    void SetHotKeys();
-    void GetSwapFile();
+    // LibraryDesk
+    void SetHotKeys() override;
+    void GetSwapFile() override;
+    // The schedule and the menu tray icons are not there yet: nothing to
+    // rebuild.
+    void CheckAndSetTime() override {}
+    void ClearMenuTaskIcon() override {}
+    void DoMenuTaskIcon() override {}
     void EditorCommand(int code, int argument);
     void HookCommand(int action);
     void ReinstallHooks();
@@ -148,6 +155,7 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost {
     std::unique_ptr<Activation> activation_;
     ExclusiveSyncFileAccess syncFiles_;
     std::unique_ptr<NetworkLock> lock_;
+    std::unique_ptr<LibraryCommands> libraryCommands_;
     Win32Windows windows_{nullptr, *hookData_, hooks_, editorNotices_};
     WindowCommands windowCommands_{windows_, interpreter_.Play()};
     Win32Settings systemSettings_;
