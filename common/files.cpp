@@ -53,6 +53,16 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFREG;
 }
 
+bool FileReadOnly(const std::string& path) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+#else
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && !(info.st_mode & S_IWUSR);
+#endif
+}
+
 FilePtr OpenFile(const std::string& path, const char* mode) {
     return FilePtr(std::fopen(path.c_str(), mode));
 }

@@ -19,6 +19,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // True when path names an existing file (not a folder).
 bool FileExists(const std::string& path);
 
+// True when path is an existing file marked read-only (by its attribute,
+// whoever asks: an administrator may be able to write it anyway).
+bool FileReadOnly(const std::string& path);
+
 // Writes contents to a temporary file beside path and renames it over path;
 // false (and path as it was) when any step fails.
 bool ReplaceFileContents(const std::string& path, std::string_view contents);

@@ -265,6 +265,33 @@ bool MacroLibrary::RefreshEntry(int n) {
 }
 
 bool MacroLibrary::DeleteMacroRecord(int n) {
+    return RewriteWithout(n, false);
+}
+
+bool MacroLibrary::DeleteMacroWithMenus(int n) {
+    return RewriteWithout(n, true);
+}
+
+namespace {
+
+// A menu's members without n, those behind it one lower.
+void DropMenuMember(std::span<std::uint8_t> image, int n) {
+    MacroRecord record =
+        MacroRecord::Decode(RecordBytes<MacroRecord::Size>(image.data(), image.size()));
+    if (record.MacroKind != MacroKind::PopupMenu)
+        return;
+    std::vector<int> members;
+    for (int member : record.PopupMembers()) {
+        if (member != n)
+            members.push_back(member > n ? member - 1 : member);
+    }
+    record.SetPopupMembers(members);
+    record.Encode(RecordBytes<MacroRecord::Size>(image.data(), image.size()));
+}
+
+}  // namespace
+
+bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
     std::string kept;
     {
         FilePtr f = OpenFile(CurrentFile(), "rb");
@@ -288,6 +315,11 @@ bool MacroLibrary::DeleteMacroRecord(int n) {
             Report(LibraryMessage::ReadFailed);
             return false;
         }
+    }
+    if (fixMenus) {
+        auto* bytes = reinterpret_cast<std::uint8_t*>(kept.data());
+        for (std::size_t at = 0; at < kept.size(); at += RecordSize)
+            DropMenuMember({bytes + at, MacroRecord::Size}, n);
     }
     // The file is rewritten whole, so an interrupted delete leaves it as it was.
     if (!ReplaceFileContents(CurrentFile(), kept)) {

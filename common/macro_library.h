@@ -75,6 +75,9 @@ class MacroLibrary {
     bool RefreshEntry(int n);
     // Removes record n from the file; the caller reloads.
     bool DeleteMacroRecord(int n);
+    // The same, and every pop-up menu's member list loses n and renumbers the
+    // members behind it, in one rewrite: a failure changes nothing.
+    bool DeleteMacroWithMenus(int n);
     // Rewrites only the enabled flag of record n; the caller updates the tables.
     bool SetMacroEnabled(int n, std::uint8_t enabled);
 
@@ -92,6 +95,7 @@ class MacroLibrary {
     void FillEntry(int i, const MacroRecord& record, bool loading);
     int FindFreeHotKeyBelow(int start, int entries) const;
     void Report(const char* text) const;
+    bool RewriteWithout(int n, bool fixMenus);
 
     LibraryOwner owner_;
     SettingsBlock& settings_;

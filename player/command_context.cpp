@@ -98,6 +98,28 @@ std::optional<FamilyId> FamilyOf(const TokenForm& form) {
             return FamilyId::Dialogs;
         case C::EMailSend:
             return FamilyId::Mail;
+        case C::ClipboardTypeText:
+        case C::ClipboardStartCopy:
+        case C::ClipboardCopy:
+        case C::ClipboardPaste:
+        case C::ClipboardFileCopy:
+        case C::ClipboardGraphicCopy:
+        case C::ClipboardSaveText:
+        case C::ClipboardAppendText:
+        case C::ClipboardSaveGraphic:
+            return FamilyId::Clipboard;
+        case C::ChangeDirectory:
+        case C::CreateDirectory:
+        case C::DeleteFile:
+        case C::CopyFile:
+        case C::RenameFile:
+        case C::OpenFolderInExplorer:
+            return FamilyId::Files;
+        case C::MacroDelete:
+        case C::MacroActivate:
+        case C::MacroDeactivate:
+        case C::LoadNewMacroFile:
+            return FamilyId::Library;
         default:
             return std::nullopt;
     }

@@ -20,6 +20,8 @@ struct CommandContext {
     Playback& Play;
     // Runs a text inside the current call (a nested run).
     std::function<void(std::string_view)> Nested;
+    // The rest of the text behind the token, for a command whose text follows it.
+    std::string_view Rest;
 
     const TokenForm& Form() const { return *Match.Form; }
     // Characters from..to (0-based from the "<"), cut at the token's end.

@@ -33,6 +33,9 @@ enum class FamilyId : std::uint8_t {
     Mail,
     System,
     Media,
+    Clipboard,
+    Files,
+    Library,
     Count
 };
 

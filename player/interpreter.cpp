@@ -407,10 +407,12 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
             break;
         }
         case C::ClipboardStartCopy: {
-            // The text up to "<ENDCLIP>" belongs to the command.
+            // The text up to "<ENDCLIP>" belongs to the command, whose family
+            // sees it behind the token.
+            const Flow flow = Family(call, match);
             const std::size_t end = call.Text.find("<ENDCLIP>", tokenStart);
             call.Position = end == std::string_view::npos ? call.Length() : end;
-            break;
+            return flow;
         }
         default:
             // Remarks and end markers do nothing there.
@@ -423,8 +425,12 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
 // family that is not there leaves nothing behind.
 Flow Interpreter::Family(Call& call, const TokenMatch& match) {
     const std::size_t tokenStart = call.Position - match.Length;
-    CommandContext context{call.Text.substr(tokenStart, match.Length), match, call.Held, playback_,
-                           [this, &call](std::string_view text) { Nested(call, text); }};
+    CommandContext context{call.Text.substr(tokenStart, match.Length),
+                           match,
+                           call.Held,
+                           playback_,
+                           [this, &call](std::string_view text) { Nested(call, text); },
+                           call.Text.substr(call.Position)};
     return PerformFamilyCommand(playback_.Host().Families(), context);
 }
 

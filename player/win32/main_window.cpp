@@ -83,6 +83,8 @@ TMainWin::TMainWin() {
     host_.FamiliesSet[FamilyId::Dialogs] = &dialogCommands_;
     host_.FamiliesSet[FamilyId::System] = &systemCommands_.Commands;
     host_.FamiliesSet[FamilyId::Media] = &mediaCommands_.Commands;
+    host_.FamiliesSet[FamilyId::Clipboard] = &clipboardCommands_;
+    host_.FamiliesSet[FamilyId::Files] = &fileCommands_;
     host_.OnRepeatPrompt = [this] { return dialogs_.DoRepPrompt(); };
     host_.OnMessage = [this](std::string_view caption, std::string_view text) {
         dialogs_.DoAMessage(caption, text);
@@ -112,6 +114,9 @@ bool TMainWin::Start(const std::string& commandLine) {
     shared_ =
         std::make_unique<RunShared>(*settings_, *hookData_, hooks_, editorNotices_, *library_);
     host_.Shared = shared_.get();
+    libraryCommands_ = std::make_unique<LibraryCommands>(LibraryParts{
+        *library_, *settings_, *hookData_, hooks_, *lock_, editorNotices_, configs_, *this});
+    host_.FamiliesSet[FamilyId::Library] = libraryCommands_.get();
     dispatch_ = std::make_unique<RunDispatch>(*settings_, *hookData_, *library_, *shared_,
                                               interpreter_, *this);
     cuewords_ = std::make_unique<Cuewords>(*settings_, *hookData_, *library_, *shared_,
@@ -135,6 +140,7 @@ bool TMainWin::Start(const std::string& commandLine) {
     windows_.SetOwner(window_);
     waitSignals_.SetOwner(window_);
     dialogs_.Owner = window_;
+    clipboard_.Owner = window_;
     dialogs_.Dispatch = dispatch_.get();
     return window_ && FormCreate(commandLine);
 }

@@ -26,12 +26,15 @@
 #include "player/dialog_commands.h"
 #include "player/editor_link.h"
 #include "player/interpreter.h"
+#include "player/library_commands.h"
 #include "player/mail_commands.h"
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
 #include "player/win32/schedule_link.h"
 #include "player/win32/tray.h"
+#include "player/win32/win32_clipboard.h"
 #include "player/win32/win32_dialogs.h"
+#include "player/win32/win32_files.h"
 #include "player/win32/win32_mail_sender.h"
 #include "player/win32/win32_player_host.h"
 #include "player/win32/win32_settings.h"
@@ -78,7 +81,10 @@ inline constexpr const char* HandOverTooLong =
 // "ORVANE EDITOR" (upper-cased); 0 when there is none.
 std::uint32_t FindEditorWindow();
 
-class TMainWin final : public PlayerDesk, public NetworkLockHost, private TrayHost {
+class TMainWin final : public PlayerDesk,
+                       public NetworkLockHost,
+                       public LibraryDesk,
+                       private TrayHost {
   public:
     TMainWin();
     ~TMainWin() override;
@@ -127,8 +133,12 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost, private TrayHo
     void StartHookTable();
     void ProcessCommandLine(const std::string& commandLine);
     void UseMacroFile(const std::string& fileName);
-    void SetHotKeys();
-    void GetSwapFile();
+    // LibraryDesk
+    void SetHotKeys() override;
+    void GetSwapFile() override;
+    void CheckAndSetTime() override { schedule_->CheckAndSetTime(); }
+    void ClearMenuTaskIcon() override { tray_.ClearMenuTaskIcon(); }
+    void DoMenuTaskIcon() override { tray_.DoMenuTaskIcon(); }
     void EditorCommand(int code, int argument);
     void HookCommand(int action);
     void ReloadMacroFile(bool remakeMenuIcons);
@@ -156,6 +166,7 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost, private TrayHo
     std::unique_ptr<Activation> activation_;
     ExclusiveSyncFileAccess syncFiles_;
     std::unique_ptr<NetworkLock> lock_;
+    std::unique_ptr<LibraryCommands> libraryCommands_;
     Win32Windows windows_{nullptr, *hookData_, hooks_, editorNotices_};
     WindowCommands windowCommands_{windows_, interpreter_.Play()};
     Win32Settings systemSettings_;
@@ -170,6 +181,10 @@ class TMainWin final : public PlayerDesk, public NetworkLockHost, private TrayHo
     PlayerTray tray_{*settings_, *hookData_, *this};
     Win32SystemCommands systemCommands_{host_, dialogs_, programDir_};
     Win32MultimediaCommands mediaCommands_;
+    Win32Clipboard clipboard_;
+    ClipboardCommands clipboardCommands_{clipboard_};
+    Win32Files files_;
+    FileCommands fileCommands_{files_};
 
     KernelHandle masterMapping_;
     std::array<KernelHandle, 3> mutexes_;

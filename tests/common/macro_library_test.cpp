@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/common/library_fixture.h"
 
 namespace orv {
@@ -104,6 +106,36 @@ TEST_F(LibraryTest, SaveAppendDeleteEnableAndReload) {
     EXPECT_EQ(table->MacroCount(), 7);
     EXPECT_EQ(settings->Nickname[6], "two, changed");
     EXPECT_EQ(hooks->Master.Entry(6).Activation, 12);
+}
+
+TEST_F(LibraryTest, DeletingAMacroFixesEveryMenuInOneRewrite) {
+    auto menu = [](const std::string& name, const std::vector<int>& members) {
+        MacroRecord r = Ordinary(name, 30000);
+        r.MacroKind = MacroKind::PopupMenu;
+        r.SetPopupMembers(members);
+        return r;
+    };
+    std::vector<MacroRecord> records;
+    for (int i = 1; i <= 10; ++i) records.push_back(Ordinary("m" + std::to_string(i), 30000));
+    records[0] = menu("first menu", {2, 3, 7});
+    records[9] = menu("last menu", {5, 9});
+    WriteLibrary(records);
+
+    // A rewrite that cannot be made changes nothing, and says so.
+    std::filesystem::create_directory(LibraryPath() + ".$$$");
+    boxes.Expect(LibraryMessage::ChangeFailed);
+    EXPECT_FALSE(library.DeleteMacroWithMenus(3));
+    EXPECT_EQ(FileRecords().size(), 10u);
+    EXPECT_EQ(FileRecords()[0].PopupMembers(), (std::vector<int>{2, 3, 7}));
+    std::filesystem::remove(LibraryPath() + ".$$$");
+
+    ASSERT_TRUE(library.DeleteMacroWithMenus(3));
+    const std::vector<MacroRecord> after = FileRecords();
+    ASSERT_EQ(after.size(), 9u);
+    EXPECT_EQ(after[2].Nickname, "m4");
+    EXPECT_EQ(after[0].PopupMembers(), (std::vector<int>{2, 6}));
+    EXPECT_EQ(after[8].PopupMembers(), (std::vector<int>{4, 8}));
+    EXPECT_EQ(after[4].ScriptText(), "text of m6");
 }
 
 TEST_F(LibraryTest, IconsAreBuiltInOrFilesOfTheIconsFolder) {

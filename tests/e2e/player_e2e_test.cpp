@@ -100,6 +100,18 @@ TEST_F(PlayerEndToEnd, AHotKeyTypesTheMacroItsScopeChooses) {
     Press(other, "key ctrl+w ctrl+q", "g");
 }
 
+TEST_F(PlayerEndToEnd, AMacroPastesATextFileThroughTheClipboard) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(sizeof folder, folder);
+    const std::string file = std::string(folder) + "e2e_paste.txt";
+    ASSERT_TRUE(ReplaceFileContents(file, "pasted text"));
+    StartWith({Macro("Paste", Code("Ctrl+Q"), MacroKind::Global, "<CLIPF:" + file + "><CLIPP>!")});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    Press(target, "key ctrl+q", "pasted text!");
+    std::remove(file.c_str());
+}
+
 TEST_F(PlayerEndToEnd, DuringARunHotKeysStartNothingAndTheInUseByteIsGivenBack) {
     const std::uint16_t ctrlQ = Code("Ctrl+Q"), ctrlE = Code("Ctrl+E");
     StartWith({

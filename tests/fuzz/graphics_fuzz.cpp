@@ -1,0 +1,15 @@
+// The picture readers on untrusted files: JPEG, packed bitmaps and metafiles.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "player/graphics.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> bytes(data, size);
+    orv::DecodeJpeg(bytes);
+    orv::ReadMetafile(bytes);
+    orv::RgbFromDib(bytes);
+    orv::BmpFileFromDib(bytes);
+    return 0;
+}

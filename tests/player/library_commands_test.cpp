@@ -1,0 +1,184 @@
+#include "player/library_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "common/files.h"
+#include "common/settings_store.h"
+#include "common/side_files.h"
+#include "player/interpreter.h"
+#include "tests/common/library_fixture.h"
+#include "tests/player/recording_host.h"
+
+namespace orv {
+namespace {
+
+// The desk and the editor note what they are told, in one order.
+struct Trace {
+    std::vector<std::string> Lines;
+};
+
+class TraceDesk final : public LibraryDesk {
+  public:
+    explicit TraceDesk(Trace& trace) : trace_(trace) {}
+    void SetHotKeys() override { trace_.Lines.push_back("hot keys"); }
+    void GetSwapFile() override { trace_.Lines.push_back("swap file"); }
+    void CheckAndSetTime() override { trace_.Lines.push_back("schedule"); }
+    void ClearMenuTaskIcon() override { trace_.Lines.push_back("menus off"); }
+    void DoMenuTaskIcon() override { trace_.Lines.push_back("menus on"); }
+
+  private:
+    Trace& trace_;
+};
+
+class TraceEditor final : public ProgramNotices {
+  public:
+    explicit TraceEditor(Trace& trace) : trace_(trace) {}
+    void Post(int code, int argument) override {
+        trace_.Lines.push_back("editor " + std::to_string(code) + "," + std::to_string(argument));
+    }
+
+  private:
+    Trace& trace_;
+};
+
+struct LockHost final : NetworkLockHost {
+    void ReloadShared() override {}
+    void SetNetTimer(bool) override {}
+    void SetSyncTimer(bool) override {}
+};
+
+class LibraryCommandsTest : public testing::LibraryTest {
+  protected:
+    LibraryCommandsTest() : LibraryTest(LibraryOwner::Player) {
+        player.FamiliesSet[FamilyId::Library] = &commands;
+    }
+
+    // Ten macros "m1".."m10" (the loader adds the five system macros behind
+    // them); 1 and 10 are menus, 4 is timed, 6 disabled.
+    void TenMacros() {
+        std::vector<MacroRecord> records;
+        for (int i = 1; i <= 10; ++i) records.push_back(Ordinary("m" + std::to_string(i), 30000));
+        records[0].MacroKind = MacroKind::PopupMenu;
+        records[0].SetPopupMembers({2, 3, 7});
+        records[9].MacroKind = MacroKind::PopupMenu;
+        records[9].SetPopupMembers({5, 9});
+        records[3].ActivationCode = 10000;
+        records[5].Enabled = 0;
+        WriteLibrary(records);
+        ASSERT_TRUE(library.ReloadMacroFile(false));
+        lock.SetUp();
+        trace.Lines.clear();
+    }
+    void Run(const std::string& script) {
+        ASSERT_TRUE(interpreter.RunMacro(script, RunOrigin::Unattended));
+    }
+    std::int32_t Counter() const {
+        FilePtr f = OpenFile(SyncFileName(LibraryPath()), "rb");
+        std::array<std::uint8_t, SyncRecord::Size> image{};
+        if (!f || std::fread(image.data(), 1, image.size(), f.get()) != image.size())
+            return -1;
+        return SyncRecord::Decode(image).Counter;
+    }
+
+    Trace trace;
+    TraceDesk desk{trace};
+    TraceEditor editor{trace};
+    MemorySettingsStore store;
+    Configs configs{store, *settings, folder};
+    PlainSyncFileAccess syncFiles;
+    LockHost lockHost;
+    NetworkLock lock{LibraryOwner::Player, *settings, syncFiles, lockHost, notices};
+    LibraryCommands commands{{library, *settings, *table, *hooks, lock, editor, configs, desk}};
+    testing::RecordingHost player;
+    RunState state;
+    Interpreter interpreter{player, state};
+};
+
+TEST_F(LibraryCommandsTest, DeleteTakesTheRecordAndItsMenuEntriesAndCountsTheChange) {
+    settings->NetworkMode = true;
+    TenMacros();
+    const std::int32_t before = Counter();
+    Run("<MACDEL:M3><MACDEL:nobody>");  // nicknames are exact
+    EXPECT_EQ(FileRecords().size(), 15u);
+    EXPECT_TRUE(trace.Lines.empty());
+
+    Run("<MACDEL:m3>");
+    const std::vector<MacroRecord> after = FileRecords();
+    ASSERT_EQ(after.size(), 14u);
+    EXPECT_EQ(after[0].PopupMembers(), (std::vector<int>{2, 6}));
+    EXPECT_EQ(after[8].PopupMembers(), (std::vector<int>{4, 8}));
+    EXPECT_EQ(table->MacroCount(), 14);
+    EXPECT_EQ(settings->Nickname[3], "m4");
+    EXPECT_EQ(trace.Lines, (std::vector<std::string>{"swap file", "hot keys", "editor 21,0"}));
+    EXPECT_EQ(Counter(), before + 1);
+
+    trace.Lines.clear();
+    Run("<MACDEL:m10>");  // a menu: its icons go and come back
+    EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "swap file", "hot keys",
+                                                     "menus on", "editor 21,0"}));
+}
+
+TEST_F(LibraryCommandsTest, AFileInUseByAnotherUserChangesNothing) {
+    settings->NetworkMode = true;
+    TenMacros();
+    auto otherSettings = std::make_unique<SettingsBlock>(*settings);
+    LockHost otherHost;
+    testing::RecordedNotices otherNotices;
+    NetworkLock other{LibraryOwner::Editor, *otherSettings, syncFiles, otherHost, otherNotices};
+    other.SetUp();
+    ASSERT_FALSE(other.FileInUse());  // the other user holds it now
+
+    Run("<MACDEL:m3><MACDEACT:m2><MACACT:m6>next");
+    EXPECT_EQ(player.Notices(), (std::vector<std::string>{
+                                    "Macro Delete Error: " + MacroInUseText("delete", "m3"),
+                                    "Macro Deactivate Error: " + MacroInUseText("deactivate", "m2"),
+                                    "Macro Activate Error: " + MacroInUseText("activate", "m6")}));
+    EXPECT_EQ(MacroInUseText("delete", "m3"),
+              "Cannot delete macro \"m3\" because the macro file is in use by another user.");
+    EXPECT_EQ(FileRecords().size(), 15u);
+    EXPECT_EQ(FileRecords()[1].Enabled, 1);
+    EXPECT_TRUE(trace.Lines.empty());
+    EXPECT_EQ(player.Typed(), "next");
+}
+
+TEST_F(LibraryCommandsTest, EnablingWritesTheRecordFirstThenTellsEveryone) {
+    TenMacros();
+    Run("<MACACT:m2>");  // enabled already: nobody is told
+    EXPECT_TRUE(trace.Lines.empty());
+
+    Run("<MACDEACT:m4>");
+    EXPECT_EQ(FileRecords()[3].Enabled, 0);
+    EXPECT_FALSE(table->Entry(4).Enabled);
+    EXPECT_FALSE(hooks->Master.Entry(4).Enabled);
+    EXPECT_EQ(trace.Lines,
+              (std::vector<std::string>{"editor 8,4", "schedule", "hot keys", "editor 1,0"}));
+
+    // A record that cannot be written leaves the tables as the file is.
+    std::string bytes = *ReadWholeFile(LibraryPath());
+    ASSERT_TRUE(ReplaceFileContents(LibraryPath(), bytes.substr(0, 9 * MacroRecord::Size)));
+    trace.Lines.clear();
+    boxes.Expect(LibraryMessage::NoSuchMacro);
+    Run("<MACDEACT:m10>");
+    EXPECT_TRUE(table->Entry(10).Enabled);
+    EXPECT_TRUE(trace.Lines.empty());
+}
+
+TEST_F(LibraryCommandsTest, SwapInNetworkModeTakesTheNewFilesCounterBeforeLoading) {
+    settings->NetworkMode = true;
+    TenMacros();
+    const std::string other = InFolder(folder, "OTHER.ORN");
+    std::array<std::uint8_t, SyncRecord::Size> image{};
+    SyncRecord{41, 2, 0.0}.Encode(image);
+    ASSERT_TRUE(ReplaceFileContents(SyncFileName(other),
+                                    {reinterpret_cast<const char*>(image.data()), image.size()}));
+    Run("<SWAP:" + other + ">");
+    EXPECT_EQ(settings->MacroFiles[0], other);
+    EXPECT_EQ(store.Read("Misc", "Current File", "", 255), other);
+    EXPECT_EQ(lock.SyncStamp(), 41);
+    EXPECT_EQ(table->MacroCount(), 5);  // a missing file becomes a new library
+    EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "hot keys", "schedule",
+                                                     "menus on", "swap file", "editor 3,0"}));
+}
+
+}  // namespace
+}  // namespace orv
