@@ -67,7 +67,7 @@ void WinHelpService::ShowHelp(HWND owner, std::string_view keyword) {
 }
 
 void WinHelpService::ShowContents(HWND owner) {
-    OpenHelp(owner, HELP_FINDER, 0);
+    OpenHelp(owner, HELP_CONTENTS, 0);
 }
 
 HelpService& CurrentHelp() {
