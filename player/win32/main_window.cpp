@@ -84,7 +84,16 @@ TMainWin::TMainWin() {
         dialogs_.DoAMessage(caption, text);
     };
     dialogs_.WorkWindow = [this] { return PauseWorkWindow(); };
+    dialogs_.SettleInput = [this] {
+        // Outside a run the player has typed nothing; an aborted run stops.
+        if (state_.Running && !state_.AbortFlag)
+            waitCommands_.WaitWhileBusy(interpreter_.Play());
+    };
     systemSettings_.OnReinstallHooks = [this] { ReinstallHooks(); };
+    waitSignals_.ProgTermTimerTick = [this] {
+        if (!closing_)
+            activation_->SetRunningProgs();
+    };
 }
 
 TMainWin::~TMainWin() {
@@ -582,7 +591,7 @@ std::string TMainWin::WindowTitle(std::uint32_t window) {
 
 // Asked of the system each time: a program brought forward a moment ago
 // counts at once.
-std::string TMainWin::ForegroundProgram() {
+std::string TMainWin::GetTopProgram() {
     return ProgramOfWindow(ForegroundWindow());
 }
 
