@@ -401,55 +401,55 @@ void TMainWin::EditorCommand(int code, int argument) {
         return;
     HookTable& t = *hookData_;
     switch (code) {
-        case 1:
+        case NoticeCode::KeyRemapChanged:
             if (playerBlock_.View())
                 LoadSwapKeys(swapFile_, SwapTable(playerBlock_));
             break;
-        case 2:
+        case NoticeCode::LibraryReloaded:
             configs_.ReadCurrentFile();
             UseMacroFile(settings_->MacroFiles[0].str());
             break;
-        case 4:
+        case NoticeCode::EditorClosed:
             editor_.Forget();
             break;
-        case 6:
+        case NoticeCode::SectionChanged:
             RefreshFromHookLibrary(hooks_, t, argument);
             break;
-        case 7:
+        case NoticeCode::HookChange:
             HookCommand(argument);
             break;
-        case 8:
+        case NoticeCode::MacroEntryChanged:
             RefreshFromHookLibrary(hooks_, t, static_cast<int>(HookSection::Item), argument);
             break;
-        case 9:
+        case NoticeCode::TrayIconShown:
             if (argument == 0 || argument == 1)
                 mainIcon_.SetActive(argument == 1);
             break;
-        case 10:
+        case NoticeCode::CuewordSettingsChanged:
             configs_.ReadCuewordSettings();
             break;
-        case 11:
+        case NoticeCode::CaptureSettingsChanged:
             configs_.ReadCaptureSettings();
             break;
-        case 12:
+        case NoticeCode::NetworkSettingsChanged:
             configs_.ReadNetworkSettings();
             break;
-        case 13:
+        case NoticeCode::EMailSettingsChanged:
             configs_.ReadEMailSettings();
             break;
-        case 14:
+        case NoticeCode::SchedulerSettingsChanged:
             configs_.ReadSchedulerSettings();
             break;
-        case 15:
+        case NoticeCode::MiscSettingsChanged:
             configs_.ReadMiscSettings();
             break;
-        case 16:
+        case NoticeCode::PrintListFontChanged:
             configs_.ReadPrintListFont();
             break;
-        case 17:
+        case NoticeCode::MainWindowSettingsChanged:
             configs_.ReadMainWindowSettings();
             break;
-        case 20: {
+        case NoticeCode::MacroSaved: {
             MacroRecord r;
             if (argument < 1 || argument > MaxMacros || !library_->ReadMacroRecord(argument, r))
                 break;
@@ -461,7 +461,7 @@ void TMainWin::EditorCommand(int code, int argument) {
             t.SetEntry(argument, HookEntryOf(r));
             break;
         }
-        case 21:
+        case NoticeCode::MacroRemoved:
             ReloadShared();
             break;
         default:
