@@ -226,7 +226,11 @@ TEST_F(HookDecisions, TypingIsReportedToTheCuewordBufferWhileNoRunHasTheInput) {
         {"a modifier alone in another window still resets",
          [&] { return typed(VirtualKey::LeftShift, Focus); }, "6:1:0"},
         {"a key while nothing has the focus, then one where the focus was",
-         [&] { return typed(A, 0) + " " + typed(A, Focus); }, "6:1:0 6:0:97 6:1:0 6:0:97"},
+         [&] {
+             const std::string nowhere = typed(A, 0);
+             return nowhere + " " + typed(A, Focus);
+         },
+         "6:1:0 6:0:97 6:1:0 6:0:97"},
         {"an arrow", [&] { return typed(Left, Focus); }, "6:1:0"},
         {"Ctrl+X", [&] { return post(With(VirtualKey::LeftControl, X)); }, "6:1:0"},
         {"a click",
