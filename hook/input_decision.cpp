@@ -109,9 +109,11 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
         return d;
     }
     const bool haveTable = table.size() >= HookTable::Size;
-    const bool focusChanged = !repeat && foreground_ != 0 && event.foreground != foreground_;
+    // Another window, or another control of the same one: the text typed
+    // before is not before the caret there.
+    const bool focusChanged = !repeat && focus_ && *focus_ != event.focus;
     if (!repeat)
-        foreground_ = event.foreground;
+        focus_ = event.focus;
     if (vk == VirtualKey::Capital) {
         // The player's own Caps Lock presses count too: it follows the state.
         if (!repeat)

@@ -13,6 +13,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
 
 #include "common/bytes.h"
 #include "common/hotkeys.h"
@@ -63,7 +64,9 @@ struct KeyEvent {
     std::uint16_t vk = 0;
     bool up = false;
     bool injectedByPlayer = false;
-    std::uint32_t foreground = 0;  // the foreground window at the event
+    // The window that has the focus at the event (the active one when none
+    // has it).
+    std::uint32_t focus = 0;
 };
 
 struct ButtonEvent {
@@ -166,7 +169,8 @@ class InputDecider {
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;
     bool capsLock_ = false;
-    std::uint32_t foreground_ = 0;
+    // The focus at the last key; none before the first.
+    std::optional<std::uint32_t> focus_;
     // Position of each character in the remap table, or -1.
     std::array<std::int16_t, 256> swapIndex_;
 };

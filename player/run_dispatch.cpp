@@ -116,7 +116,7 @@ int RunDispatch::FindScopedMacro(int code) {
             match = Contains(title, scope);
         } else if (entry.Kind == MacroKind::Program) {
             if (!programKnown) {
-                program = UpperAscii(desk_.ForegroundProgram());
+                program = UpperAscii(desk_.GetTopProgram());
                 programKnown = true;
             }
             match = Contains(program, scope);

@@ -42,10 +42,12 @@ class PlayerDesk {
   public:
     virtual ~PlayerDesk() = default;
     virtual void Notice(std::string_view caption, std::string_view text) = 0;
-    // The foreground window (0: none), its title and its program's file name.
+    // The foreground window (0: none) and its title.
     virtual std::uint32_t ForegroundWindow() = 0;
     virtual std::string WindowTitle(std::uint32_t window) = 0;
-    virtual std::string ForegroundProgram() = 0;
+    // The file name of the foreground window's program as the system gives
+    // it (not upper-cased); empty when there is none.
+    virtual std::string GetTopProgram() = 0;
     // The file name of the program a window belongs to, as the system gives
     // it; empty when its process cannot be asked.
     virtual std::string ProgramOfWindow(std::uint32_t window) = 0;

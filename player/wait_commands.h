@@ -68,6 +68,10 @@ class WaitCommands final : public CommandFamily {
         : signals_(signals), windows_(windows) {}
 
     Flow Perform(CommandContext& context) override;
+    // "<WAITPB>": until the foreground program has been handed every input
+    // the run played so far. Dialogs wait for it too before they take the
+    // focus, or the last keys typed would land in them.
+    void WaitWhileBusy(Playback& play);
 
     WaitEvents Events;
 
@@ -76,7 +80,6 @@ class WaitCommands final : public CommandFamily {
     // notice, then the abort) or the run is aborted.
     void TimedWait(Playback& play, std::int64_t minutes, const std::function<bool()>& done,
                    std::string_view caption, std::string_view what);
-    void WaitWhileBusy(Playback& play);
 
     WaitSignals& signals_;
     WindowCommands& windows_;

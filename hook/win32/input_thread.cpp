@@ -74,7 +74,7 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
-                       IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(GetForegroundWindow())};
+                       IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(FocusedWindow())};
         InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
         CarryOut(d);
         if (d.swallow)

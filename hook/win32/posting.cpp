@@ -4,19 +4,15 @@
 #include <windows.h>
 
 namespace orv {
-namespace {
 
 HWND FocusedWindow() {
-    HWND foreground = GetForegroundWindow();
+    // Thread 0: the thread of the foreground window.
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (foreground && GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info) &&
-        info.hwndFocus)
-        return info.hwndFocus;
-    return foreground;
+    if (!GetGUIThreadInfo(0, &info))
+        return GetForegroundWindow();
+    return info.hwndFocus ? info.hwndFocus : info.hwndActive;
 }
-
-}  // namespace
 
 void PostDecision(const InputDecision& decision) {
     for (std::size_t i = 0; i < decision.postCount; ++i) {

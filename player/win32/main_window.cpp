@@ -90,7 +90,16 @@ TMainWin::TMainWin() {
         dialogs_.DoAMessage(caption, text);
     };
     dialogs_.WorkWindow = [this] { return PauseWorkWindow(); };
+    dialogs_.SettleInput = [this] {
+        // Outside a run the player has typed nothing; an aborted run stops.
+        if (state_.Running && !state_.AbortFlag)
+            waitCommands_.WaitWhileBusy(interpreter_.Play());
+    };
     systemSettings_.OnReinstallHooks = [this] { ReinstallHooks(); };
+    waitSignals_.ProgTermTimerTick = [this] {
+        if (!closing_)
+            activation_->SetRunningProgs();
+    };
 }
 
 TMainWin::~TMainWin() {
@@ -409,63 +418,63 @@ void TMainWin::EditorCommand(int code, int argument) {
         return;
     HookTable& t = *hookData_;
     switch (code) {
-        case 1:
+        case NoticeCode::KeyRemapChanged:
             if (playerBlock_.View())
                 LoadSwapKeys(swapFile_, SwapTable(playerBlock_));
             break;
-        case 2:
+        case NoticeCode::LibraryReloaded:
             configs_.ReadCurrentFile();
             tray_.ClearMenuTaskIcon();
             UseMacroFile(settings_->MacroFiles[0].str());
             tray_.DoMenuTaskIcon();
             break;
-        case 3:
+        case NoticeCode::SchedulesChanged:
             schedule_->CheckAndSetTime();
             break;
-        case 4:
+        case NoticeCode::EditorClosed:
             editor_.Forget();
             break;
-        case 5:
+        case NoticeCode::PopupMenusChanged:
             tray_.DoMenuTaskIcon();
             break;
-        case 6:
+        case NoticeCode::SectionChanged:
             RefreshFromHookLibrary(hooks_, t, argument);
             break;
-        case 7:
+        case NoticeCode::HookChange:
             HookCommand(argument);
             break;
-        case 8:
+        case NoticeCode::MacroEntryChanged:
             RefreshFromHookLibrary(hooks_, t, static_cast<int>(HookSection::Item), argument);
             break;
-        case 9:
+        case NoticeCode::TrayIconShown:
             if (argument == 0 || argument == 1)
                 tray_.SetMainActive(argument == 1);
             break;
-        case 10:
+        case NoticeCode::CuewordSettingsChanged:
             configs_.ReadCuewordSettings();
             break;
-        case 11:
+        case NoticeCode::CaptureSettingsChanged:
             configs_.ReadCaptureSettings();
             break;
-        case 12:
+        case NoticeCode::NetworkSettingsChanged:
             configs_.ReadNetworkSettings();
             break;
-        case 13:
+        case NoticeCode::EMailSettingsChanged:
             configs_.ReadEMailSettings();
             break;
-        case 14:
+        case NoticeCode::SchedulerSettingsChanged:
             configs_.ReadSchedulerSettings();
             break;
-        case 15:
+        case NoticeCode::MiscSettingsChanged:
             configs_.ReadMiscSettings();
             break;
-        case 16:
+        case NoticeCode::PrintListFontChanged:
             configs_.ReadPrintListFont();
             break;
-        case 17:
+        case NoticeCode::MainWindowSettingsChanged:
             configs_.ReadMainWindowSettings();
             break;
-        case 20: {
+        case NoticeCode::MacroSaved: {
             MacroRecord r;
             if (argument < 1 || argument > MaxMacros || !library_->ReadMacroRecord(argument, r))
                 break;
@@ -477,7 +486,7 @@ void TMainWin::EditorCommand(int code, int argument) {
             t.SetEntry(argument, HookEntryOf(r));
             break;
         }
-        case 21:
+        case NoticeCode::MacroRemoved:
             ReloadMacroFile(argument > 0);
             break;
         default:
@@ -590,7 +599,7 @@ std::string TMainWin::WindowTitle(std::uint32_t window) {
 
 // Asked of the system each time: a program brought forward a moment ago
 // counts at once.
-std::string TMainWin::ForegroundProgram() {
+std::string TMainWin::GetTopProgram() {
     return ProgramOfWindow(ForegroundWindow());
 }
 

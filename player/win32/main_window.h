@@ -100,7 +100,7 @@ class TMainWin final : public PlayerDesk,
     void Notice(std::string_view caption, std::string_view text) override;
     std::uint32_t ForegroundWindow() override;
     std::string WindowTitle(std::uint32_t window) override;
-    std::string ForegroundProgram() override;
+    std::string GetTopProgram() override;
     std::string ProgramOfWindow(std::uint32_t window) override;
     std::vector<std::string> RunningProgramNames() override;
     bool ActivateWindow(std::string_view titlePart) override;

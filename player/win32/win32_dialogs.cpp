@@ -26,6 +26,8 @@ void ShowAlone(bool& showing, Show show) {
 }  // namespace
 
 int Win32Dialogs::ShowInFront(TForm& form) {
+    if (SettleInput)
+        SettleInput();
     // The macro goes on typing where it typed before the dialog came up.
     HWND previous = GetForegroundWindow();
     const int result = form.ShowModal(Owner);

@@ -29,11 +29,14 @@ class Win32Dialogs final : public PauseControl {
     void ClosePause(bool resume);
 
     // What the main window supplies: the owner of the dialogs, the dispatch
-    // that knows the running macro and is told of the pause, and the window
-    // the user works in during a pause.
+    // that knows the running macro and is told of the pause, the window the
+    // user works in during a pause, and the wait for typed input.
     HWND Owner = nullptr;
     RunDispatch* Dispatch = nullptr;
     std::function<HWND()> WorkWindow;
+    // Waits until the input a running macro typed has reached its window:
+    // a dialog that came to the front sooner would take the last keys.
+    std::function<void()> SettleInput;
 
   private:
     TPauseMacro* pause_ = nullptr;

@@ -1,8 +1,5 @@
 #include "player/win32/win32_wait_signals.h"
 
-#include <algorithm>
-
-#include "common/bytes.h"
 #include "common/win32/process_names.h"
 #include "common/win32/window_numbers.h"
 
@@ -62,20 +59,8 @@ bool Win32WaitSignals::OnTimer(UINT_PTR id) {
         return true;
     }
     if (id == ProgTermTimerId) {
-        // The running-program list the hook library is given.
-        const std::vector<ProcessName> running = RunningProcessNames();
-        int count = 0;
-        for (const ProcessName& process : running) {
-            if (count == HookProgramSlots)
-                break;
-            if (process.Name.find(".EXE") == std::string::npos)
-                continue;
-            PutShortString(table_.Bytes, HookAt::Programs + 26 * count, HookProgramNameCapacity,
-                           process.Name);
-            ++count;
-        }
-        PutI32(table_.Bytes, HookAt::ProgramCount, count);
-        hooks_.HandOver(HookSection::Progs, table_);
+        if (ProgTermTimerTick)
+            ProgTermTimerTick();
         return true;
     }
     return false;

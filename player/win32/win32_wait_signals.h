@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "common/hook_library.h"
 #include "player/wait_commands.h"
 
@@ -32,6 +34,10 @@ class Win32WaitSignals final : public WaitSignals {
     void ClearWaitFlag();
     // The main window's timers of the waits; false for other timers.
     bool OnTimer(UINT_PTR id);
+
+    // Each tick of ProgTermTimer, which runs while a macro waits for a
+    // program to end: the running-program list is made afresh.
+    std::function<void()> ProgTermTimerTick;
 
   private:
     HWND owner_ = nullptr;

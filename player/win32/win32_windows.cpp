@@ -26,7 +26,11 @@ void TransferForeground(HWND target) {
     const DWORD targetThread = GetWindowThreadProcessId(target, nullptr);
     const bool withForeground =
         foregroundThread != own && AttachThreadInput(own, foregroundThread, TRUE);
-    const bool withTarget = targetThread != own && targetThread != foregroundThread &&
+    // While the player's own window is in front (a dialog of its own has just
+    // closed) it may hand the foreground on as it is; a target joined to its
+    // input would take the foreground away with it when they part again.
+    const bool withTarget = withForeground && targetThread != own &&
+                            targetThread != foregroundThread &&
                             AttachThreadInput(targetThread, own, TRUE);
     SetForegroundWindow(target);
     BringWindowToTop(target);

@@ -295,9 +295,13 @@ BOOL CALLBACK FirstStaticText(HWND child, LPARAM found) {
 
 std::string BoxText(HWND box) {
     // A message box's icon is a static without text; the player's message
-    // window has its text in its only label.
+    // window has its text in its only label, filled only after the window
+    // can be found.
     std::string text;
-    EnumChildWindows(box, FirstStaticText, reinterpret_cast<LPARAM>(&text));
+    WaitFor([&] {
+        EnumChildWindows(box, FirstStaticText, reinterpret_cast<LPARAM>(&text));
+        return !text.empty();
+    });
     return text;
 }
 

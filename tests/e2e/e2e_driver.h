@@ -119,7 +119,7 @@ class FakeEditor {
     HWND window_ = nullptr;
 };
 
-// The text of a message box.
+// The text of a message box, once it has one.
 std::string BoxText(HWND box);
 
 }  // namespace orv::e2e

@@ -122,6 +122,29 @@ bool Topmost(HWND window) {
     return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
+// Another process's control gives its text only when asked by message.
+std::string ChildText(HWND dialog, const char* className) {
+    char text[256] = {};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(FindWindowExA(dialog, nullptr, className, nullptr), WM_GETTEXT, sizeof text,
+                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &result);
+    return text;
+}
+
+TEST_F(WaitEndToEnd, TheTextBoxTakesNoKeyTheMacroTypedAndTheMacroTypesOnWhereItWas) {
+    StartWith(
+        {Macro("Box", CodeOf("Ctrl+Q"), MacroKind::Global, "abc<TBOX:<HEAD:Note>Read me>de")});
+    ASSERT_TRUE(target.Keys("key ctrl+q"));
+    HWND box = DialogShown("Note");
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(Topmost(box));
+    EXPECT_TRUE(WaitFor([&] { return ChildText(box, "Edit") == "Read me"; }));
+    EXPECT_EQ(target.Text(), "abc");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    ExpectText("abcde");
+}
+
 TEST_F(WaitEndToEnd, APausedMacroGoesOnOnItsOwnHotKeyOnly) {
     StartWith({Macro("Paused", CodeOf("Ctrl+Q"), MacroKind::Global, "a<PAUSE>b"),
                Macro("Other", CodeOf("Ctrl+E"), MacroKind::Global, "e")});

@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::uint32_t Player = 0x1010;
 constexpr std::uint32_t Dialog = 0x2020;
-constexpr std::uint32_t Foreground = 0x3030;
+constexpr std::uint32_t Focus = 0x3030;
 constexpr int CtrlQ = 16, CtrlW = 22, AltQ = 64, CtrlLMouse = 701;
 constexpr std::uint16_t Q = 'Q', W = 'W', A = 'A';
 
@@ -33,7 +33,7 @@ class HookDecisions : public ::testing::Test {
     }
 
     InputDecision Key(std::uint16_t vk, bool up = false, bool tagged = false) {
-        return decider.OnKey({vk, up, tagged, Foreground}, table->Bytes,
+        return decider.OnKey({vk, up, tagged, Focus}, table->Bytes,
                              swaps ? swaps->data() : nullptr);
     }
     InputDecision Press(std::uint16_t vk, bool tagged = false) {
@@ -183,7 +183,7 @@ TEST_F(HookDecisions, WaitsHearOfTheUsersClicksKeysAndTextWhileTheirByteIsSet) {
     // Caps Lock turns letters round; the same key in another window starts afresh.
     Press(VirtualKey::Capital);
     EXPECT_EQ(post(Press(A)), "16:0:65");
-    EXPECT_EQ(post(decider.OnKey({A, false, false, Foreground + 1}, table->Bytes, nullptr)),
+    EXPECT_EQ(post(decider.OnKey({A, false, false, Focus + 1}, table->Bytes, nullptr)),
               "16:1:0 16:0:65");
 }
 
@@ -193,9 +193,9 @@ TEST_F(HookDecisions, TypingIsReportedToTheCuewordBufferWhileNoRunHasTheInput) {
     decider.layout.plain[' '] = ' ';
     table->SetU8(HookAt::CuewordsExist, 1);
     table->SetMacroCount(3);
-    auto typed = [&](std::uint16_t vk, std::uint32_t foreground = Foreground) {
-        InputDecision d = decider.OnKey({vk, false, false, foreground}, table->Bytes, nullptr);
-        decider.OnKey({vk, true, false, foreground}, table->Bytes, nullptr);
+    auto typed = [&](std::uint16_t vk, std::uint32_t focus = Focus) {
+        InputDecision d = decider.OnKey({vk, false, false, focus}, table->Bytes, nullptr);
+        decider.OnKey({vk, true, false, focus}, table->Bytes, nullptr);
         return post(d);
     };
     struct Case {
@@ -222,10 +222,16 @@ TEST_F(HookDecisions, TypingIsReportedToTheCuewordBufferWhileNoRunHasTheInput) {
          },
          "6:2:66"},
         {"the reset comes before the first character in another window",
-         [&] { return typed(A, Foreground + 1); }, "6:1:0 6:0:97"},
+         [&] { return typed(A, Focus + 1); }, "6:1:0 6:0:97"},
         {"a modifier alone in another window still resets",
-         [&] { return typed(VirtualKey::LeftShift, Foreground); }, "6:1:0"},
-        {"an arrow", [&] { return typed(Left, Foreground); }, "6:1:0"},
+         [&] { return typed(VirtualKey::LeftShift, Focus); }, "6:1:0"},
+        {"a key while nothing has the focus, then one where the focus was",
+         [&] {
+             const std::string nowhere = typed(A, 0);
+             return nowhere + " " + typed(A, Focus);
+         },
+         "6:1:0 6:0:97 6:1:0 6:0:97"},
+        {"an arrow", [&] { return typed(Left, Focus); }, "6:1:0"},
         {"Ctrl+X", [&] { return post(With(VirtualKey::LeftControl, X)); }, "6:1:0"},
         {"a click",
          [&] {

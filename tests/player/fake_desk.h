@@ -15,7 +15,7 @@ class FakeDesk final : public PlayerDesk {
     void Notice(std::string_view, std::string_view text) override { Notices.emplace_back(text); }
     std::uint32_t ForegroundWindow() override { return Foreground; }
     std::string WindowTitle(std::uint32_t) override { return Title; }
-    std::string ForegroundProgram() override { return Program; }
+    std::string GetTopProgram() override { return Program; }
     std::string ProgramOfWindow(std::uint32_t) override { return Program; }
     std::vector<std::string> RunningProgramNames() override { return Running; }
     bool ActivateWindow(std::string_view part) override {

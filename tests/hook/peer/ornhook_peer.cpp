@@ -1,6 +1,9 @@
 // The other process of the hook library tests:
 //   ornhook_peer put <window> <macro>  hands over section 6 and one macro entry
 //   ornhook_peer count                 exits with the master table's macro count
+//   ornhook_peer stay <ms>             runs that long: a process that comes and goes
+#include <windows.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -17,6 +20,10 @@ int main(int argc, char** argv) {
         table->SetEntry(macro, {4, "from the peer"});
         hooks.HandOver(orv::HookSection::Window2, *table);
         hooks.HandOver(orv::HookSection::Item, *table, macro);
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "stay") == 0) {
+        Sleep(static_cast<DWORD>(std::atoi(argv[2])));
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "count") == 0) {

@@ -14,6 +14,7 @@
 #include "common/injected_input.h"
 #include "common/win32/hook_client.h"
 #include "common/win32/kernel_objects.h"
+#include "common/win32/system_routines.h"
 #include "common/swap_keys.h"
 #include "hook/ornhook.h"
 #include "tests/support/win32/wait_for.h"
@@ -57,6 +58,16 @@ struct Receiver {
             if (p.message == message)
                 w.push_back(p.wParam);
         return w;
+    }
+    // Each typed-character report of the message as "kind:character ", in
+    // the order they came.
+    std::string Typed(UINT message) const {
+        std::string reports;
+        for (const Posted& p : posted)
+            if (p.message == message)
+                reports += std::to_string(p.wParam) + ":" +
+                           (p.lParam ? std::string(1, static_cast<char>(p.lParam)) : "") + " ";
+        return reports;
     }
 };
 
@@ -354,18 +365,43 @@ TEST_F(HookInput, TypingReachesTheCuewordBuffer) {
     table->SetMacroCount(1);
     library.HandOver(HookSection::Keys, *table);
     library.HandOver(HookSection::NumKeys, *table);
-    // Each report as "kind:character", in the order they came.
-    auto cuewordReports = [&] {
-        std::string reports;
-        for (const Posted& p : player->posted)
-            if (p.message == WM_USER + 6)
-                reports += std::to_string(p.wParam) + ":" + static_cast<char>(p.lParam) + " ";
-        return reports;
-    };
     Keys("key a B 1", "aB1x");
     ASSERT_TRUE(WaitFor([&] {
-        return cuewordReports().find("0:a 0:B 0:1 0:x ") != std::string::npos;
-    })) << cuewordReports();
+        return player->Typed(WM_USER + 6).find("0:a 0:B 0:1 0:x ") != std::string::npos;
+    })) << player->Typed(WM_USER + 6);
+}
+
+// The watcher tells the player of the window that came to the front and of
+// programs coming and going; the first key there resets the typed text.
+TEST_F(HookInput, TheWatcherReportsTheFrontWindowAndTheRunningPrograms) {
+    table->SetU8(HookAt::CuewordsExist, 1);
+    table->SetMacroCount(1);
+    library.HandOver(HookSection::Keys, *table);
+    library.HandOver(HookSection::NumKeys, *table);
+    const std::int32_t watcher = OrnHookCBT();
+    ASSERT_NE(watcher, 0);
+    Keys("key a", "ax");
+    HWND other = CreateWindowA("EDIT", "Orvane hook other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40,
+                               300, 400, 100, nullptr, nullptr, nullptr, nullptr);
+    player->posted.clear();
+    SetForegroundWindow(other);
+    ASSERT_TRUE(Xdotool(other, "key b"));
+    ASSERT_TRUE(WaitFor([&] { return player->Typed(WM_USER + 6) == "1: 0:b "; }))
+        << player->Typed(WM_USER + 6);
+    EXPECT_TRUE(WaitFor([&] {
+        const std::vector<WPARAM> front = player->Of(WM_USER + 7);
+        return !front.empty() && front.back() == WindowNumber(other);
+    }));
+
+    player->posted.clear();
+    HANDLE peer = testing::StartProcess("\"" + ProgramDir() + "\\ornhook_peer.exe\" stay 3000");
+    ASSERT_TRUE(peer);
+    EXPECT_TRUE(WaitFor([&] { return player->Of(WM_USER + 13).size() >= 1; })) << "its start";
+    EXPECT_EQ(WaitForSingleObject(peer, 20000), WAIT_OBJECT_0);
+    CloseHandle(peer);
+    EXPECT_TRUE(WaitFor([&] { return player->Of(WM_USER + 13).size() >= 2; })) << "its end";
+    EXPECT_EQ(OrnUnHook(watcher), 1);
+    DestroyWindow(other);
 }
 
 TEST_F(HookInput, UnhookingRestoresNormalInput) {
