@@ -30,4 +30,19 @@ std::uint32_t PlayerWindowOf(const std::vector<std::string>& args) {
     return window;
 }
 
+StartState StartShowState(int processShow, std::optional<int> startupShow) {
+    const int show =
+        processShow == ShowCommand::ShowDefault && startupShow ? *startupShow : processShow;
+    switch (show) {
+        case ShowCommand::ShowMinimized:
+        case ShowCommand::Minimize:
+        case ShowCommand::ShowMinNoActive:
+            return StartState::Minimized;
+        case ShowCommand::ShowMaximized:
+            return StartState::Maximized;
+        default:
+            return StartState::Normal;
+    }
+}
+
 }  // namespace orv

@@ -1,5 +1,7 @@
 #include "common/ui/win32/canvas.h"
 
+#include <utility>
+
 #include "common/ui/fit_text.h"
 #include "common/ui/win32/display.h"
 
@@ -31,6 +33,27 @@ HFONT CreateFontFrom(const FontSpec& font) {
     return CreateFontIndirectA(&log);
 }
 
+TFont::TFont(const FontSpec& font)
+    : handle_(CreateFontFrom(font)), color_(static_cast<COLORREF>(font.Color)) {}
+
+TFont::~TFont() {
+    if (handle_)
+        DeleteObject(handle_);
+}
+
+TFont::TFont(TFont&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)), color_(other.color_) {}
+
+TFont& TFont::operator=(TFont&& other) noexcept {
+    if (this != &other) {
+        if (handle_)
+            DeleteObject(handle_);
+        handle_ = std::exchange(other.handle_, nullptr);
+        color_ = other.color_;
+    }
+    return *this;
+}
+
 TCanvas::TCanvas(HDC dc)
     : dc_(dc), oldMode_(SetBkMode(dc, TRANSPARENT)), oldColor_(GetTextColor(dc)) {}
 
@@ -43,15 +66,24 @@ TCanvas::~TCanvas() {
     ::SetTextColor(dc_, oldColor_);
 }
 
-void TCanvas::SetFont(const FontSpec& font) {
-    HFONT created = CreateFontFrom(font);
-    HGDIOBJ previous = SelectObject(dc_, created);
+void TCanvas::Select(HFONT font) {
+    HGDIOBJ previous = SelectObject(dc_, font);
     if (!oldFont_)
         oldFont_ = previous;
+}
+
+void TCanvas::SetFont(const FontSpec& font) {
+    HFONT created = CreateFontFrom(font);
+    Select(created);
     if (font_)
         DeleteObject(font_);
     font_ = created;
     ::SetTextColor(dc_, static_cast<COLORREF>(font.Color));
+}
+
+void TCanvas::SetFont(const TFont& font) {
+    Select(font.Handle());
+    ::SetTextColor(dc_, font.Color());
 }
 
 void TCanvas::SetTextColor(COLORREF color) {

@@ -20,6 +20,24 @@ LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch);
 // the caller deletes it.
 HFONT CreateFontFrom(const FontSpec& font);
 
+// A font object made once from a description and kept with its colour, for
+// drawing that would otherwise make it anew for every cell.
+class TFont {
+  public:
+    TFont() = default;
+    explicit TFont(const FontSpec& font);
+    ~TFont();
+    TFont(TFont&& other) noexcept;
+    TFont& operator=(TFont&& other) noexcept;
+
+    HFONT Handle() const { return handle_; }
+    COLORREF Color() const { return color_; }
+
+  private:
+    HFONT handle_ = nullptr;
+    COLORREF color_ = 0;
+};
+
 class TCanvas {
   public:
     // Draws on a device context the caller owns; whatever the canvas selects
@@ -32,6 +50,8 @@ class TCanvas {
     HDC Handle() const { return dc_; }
     // Text from now on in this font and its colour.
     void SetFont(const FontSpec& font);
+    // The same with a font the caller keeps.
+    void SetFont(const TFont& font);
     void SetTextColor(COLORREF color);
     int TextWidth(std::string_view text) const;
     int TextHeight(std::string_view text) const;
@@ -45,6 +65,8 @@ class TCanvas {
     void DrawIcon16(int x, int y, HICON icon);
 
   private:
+    void Select(HFONT font);
+
     HDC dc_;
     HFONT font_ = nullptr;
     HGDIOBJ oldFont_ = nullptr;

@@ -1,6 +1,9 @@
 #include "editor/shell/win32/main_window.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <utility>
 
 #include "common/clock.h"
 #include "common/files.h"
@@ -88,6 +91,7 @@ TMainWin::TMainWin(EditorContext& context, EditorLaunchers launchers)
       context_(context),
       settings_(context.Settings),
       launchers_(std::move(launchers)),
+      startShow_(context.StartShow),
       lock_(LibraryOwner::Editor, context.Settings, context.SyncFiles, *this, context.Notices),
       editing_(context.Library, context.Settings, context.Table, context.Hooks, context.Notices) {
     BorderStyle = FormBorder::Sizeable;
@@ -295,11 +299,7 @@ void TMainWin::BuildWizardPage() {
 void TMainWin::FormShow() {
     DoCaption();
     MenuTerminate.SetCaption("&Terminate Orvane Editor");
-    MyGrid.SetColWidths(0, 30);
-    MyGrid.SetColWidths(1, settings_.ShowIcons ? MyGrid.DefaultRowHeight() : 0);
-    MyGrid.SetColWidths(2, settings_.Col1Width);
-    MyGrid.SetColWidths(3, settings_.Col2Width);
-    MyGrid.SetColWidths(4, settings_.Col3Width);
+    AdjustGridSpacing();
     CatPanel.SetVisible(settings_.ShowCategory);
     Layout();
     FillList();
@@ -307,6 +307,21 @@ void TMainWin::FormShow() {
         firstShowDone_ = true;
         if (settings_.FirstUse)
             launchers_.FirstTimeSetup(true);
+    }
+}
+
+// The state asked for at the start, once: a window the user restores stays
+// restored when it is activated again.
+void TMainWin::FormActivate() {
+    switch (std::exchange(startShow_, StartState::Normal)) {
+        case StartState::Minimized:
+            SetWindowState(WindowState::Minimized);
+            break;
+        case StartState::Maximized:
+            SetWindowState(WindowState::Maximized);
+            break;
+        case StartState::Normal:
+            break;
     }
 }
 
@@ -506,47 +521,77 @@ void TMainWin::HeaderSort(int col) {
     context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
 }
 
-void TMainWin::MyGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsigned state) {
-    std::string text;
-    bool enabled = true;
-    const ListMacro* macro = row > 0 ? list_.RowMacro(row) : nullptr;
-    if (row == 0) {
-        text = col < 5 ? HeaderTexts[col] : "";
-    } else if (macro) {
-        enabled = macro->Enabled || col == 0;
-        switch (col) {
-            case 0:
-                text = std::to_string(row);
-                break;
-            case 1:
-                if (settings_.ShowIcons)
-                    DrawIconEx(dc, rect.left + 1, rect.top + 1,
-                               icons_.IconOf(settings_.Icon[macro->Number]),
-                               rect.right - rect.left - 2, rect.bottom - rect.top - 2, 0, nullptr,
-                               DI_NORMAL);
-                return;
-            case 2:
-                text = ActivationText(*macro);
-                break;
-            case 3:
-                text = macro->Nickname;
-                break;
-            case 4:
-                text = ScopeColumnText(macro->Kind, macro->ScopeText);
-                break;
-            default:
-                break;
-        }
+void TMainWin::AdjustGridSpacing() {
+    constexpr std::string_view Sample = "ZZYyjkla";
+    gridFont_ = TFont(settings_.GridFont);
+    FontSpec italic = settings_.GridFont;
+    italic.Style |= FontStyle::Italic;
+    disabledFont_ = TFont(italic);
+    titleFont_ = TFont(settings_.GridTitleFont);
+
+    HDC screen = GetDC(nullptr);
+    int rowHeight, numberWidth, headerHeight;
+    {
+        TCanvas canvas(screen);
+        canvas.SetFont(gridFont_);
+        rowHeight = static_cast<int>(std::lround(1.1 * canvas.TextHeight(Sample)));
+        numberWidth = canvas.TextWidth("9999");
+        canvas.SetFont(titleFont_);
+        headerHeight = canvas.TextHeight(Sample);
     }
-    const bool selected = (state & GridDrawState::Selected) != 0;
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(!enabled   ? COLOR_GRAYTEXT
-                                 : selected ? COLOR_HIGHLIGHTTEXT
-                                            : COLOR_WINDOWTEXT));
-    RECT r = rect;
-    r.left += 2;
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    ReleaseDC(nullptr, screen);
+
+    MyGrid.SetDefaultRowHeight(rowHeight);
+    MyGrid.SetRowHeights(0, headerHeight);
+    MyGrid.SetColWidths(0, numberWidth);
+    MyGrid.SetColWidths(1, settings_.ShowIcons ? rowHeight : 0);
+    MyGrid.SetColWidths(2, settings_.Col1Width);
+    MyGrid.SetColWidths(3, settings_.Col2Width);
+    MyGrid.SetColWidths(4, settings_.Col3Width);
+}
+
+void TMainWin::MyGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsigned state) {
+    TCanvas canvas(dc);
+    auto write = [&](std::string_view text) {
+        const int y = rect.top + (rect.bottom - rect.top - canvas.TextHeight(text)) / 2;
+        canvas.WriteFitted(rect.left + 2, y, rect.right - rect.left - 4, text);
+    };
+    if (row == 0) {
+        canvas.SetFont(titleFont_);
+        write(col < 5 ? HeaderTexts[col] : "");
+        return;
+    }
+    // The blank row of an empty list, or a row the filter left out.
+    const ListMacro* macro = list_.RowMacro(row);
+    if (!macro)
+        return;
+    const bool disabled = !macro->Enabled && col > 0;
+    canvas.SetFont(disabled ? disabledFont_ : gridFont_);
+    canvas.SetTextColor(GetSysColor(disabled                                 ? COLOR_GRAYTEXT
+                                    : (state & GridDrawState::Selected) != 0 ? COLOR_HIGHLIGHTTEXT
+                                                                             : COLOR_WINDOWTEXT));
+    switch (col) {
+        case 0:
+            write(std::to_string(row));
+            break;
+        case 1:
+            if (settings_.ShowIcons)
+                DrawIconEx(dc, rect.left + 1, rect.top + 1,
+                           icons_.IconOf(settings_.Icon[macro->Number]), rect.right - rect.left - 2,
+                           rect.bottom - rect.top - 2, 0, nullptr, DI_NORMAL);
+            break;
+        case 2:
+            write(ActivationText(*macro));
+            break;
+        case 3:
+            write(macro->Nickname);
+            break;
+        case 4:
+            write(ScopeColumnText(macro->Kind, macro->ScopeText));
+            break;
+        default:
+            break;
+    }
 }
 
 // ---- categories and side files ----

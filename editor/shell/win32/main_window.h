@@ -13,12 +13,14 @@
 #include "common/categories.h"
 #include "common/macro_library.h"
 #include "common/network_lock.h"
+#include "common/ui/win32/canvas.h"
 #include "common/ui/win32/draw_grid.h"
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/menus.h"
 #include "common/ui/win32/page_control.h"
 #include "common/ui/win32/pictures.h"
 #include "editor/shell/editor_library.h"
+#include "editor/shell/launch_guard.h"
 #include "editor/shell/macro_actions.h"
 #include "editor/shell/macro_list.h"
 #include "editor/shell/win32/editor_launchers.h"
@@ -37,6 +39,8 @@ struct EditorContext {
     // Posts to the player's window while it exists.
     ProgramNotices& Notices;
     std::string ProgramDir;
+    // The window state asked for at the start, taken at the first activation.
+    StartState StartShow = StartState::Normal;
 };
 
 // What a dialog run by ChangeUnderLock tells of its outcome.
@@ -190,6 +194,9 @@ class TMainWin : public TForm, private NetworkLockHost {
     std::vector<std::unique_ptr<TWizardButton>> WizardButtons;
 
     void FillList();
+    // The list's fonts from the settings, and the row heights and column
+    // widths that follow from them and from the layout settings.
+    void AdjustGridSpacing();
     void SetButtons(bool on);
     void CheckTimeItem(int row);
     void SetHotKeys();
@@ -220,6 +227,7 @@ class TMainWin : public TForm, private NetworkLockHost {
   protected:
     void FormShow() override;
     void FormResize() override;
+    void FormActivate() override;
     void FormClose() override;
     void FormDestroy() override;
     bool UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
@@ -263,6 +271,7 @@ class TMainWin : public TForm, private NetworkLockHost {
     EditorContext& context_;
     SettingsBlock& settings_;
     EditorLaunchers launchers_;
+    StartState startShow_;
     NetworkLock lock_;
     EditorLibrary editing_;
     MacroIcons icons_;
@@ -272,6 +281,9 @@ class TMainWin : public TForm, private NetworkLockHost {
     MacroActions actions_;
     CategoryList categories_;
     TypeAhead typeAhead_;
+    TFont gridFont_;
+    TFont disabledFont_;  // the grid font in italics, for disabled macros
+    TFont titleFont_;
     MacroRecord current_;
     std::uint32_t categoryFilter_ = 0;
     int rightPressRow_ = -1;

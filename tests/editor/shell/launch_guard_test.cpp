@@ -52,5 +52,29 @@ TEST(LaunchGuard, PlayerWindowComesFromTheRhParameter) {
         EXPECT_EQ(PlayerWindowOf(row.args), row.expected) << ::testing::PrintToString(row.args);
 }
 
+TEST(LaunchGuard, TheStartStateComesFromTheStartUpInformationOnlyForTheDefault) {
+    using namespace ShowCommand;
+    constexpr int ShowNormal = 1, Hide = 0;
+    struct Row {
+        int processShow;
+        std::optional<int> startupShow;
+        StartState expected;
+    };
+    const Row rows[] = {
+        {ShowDefault, std::nullopt, StartState::Normal},
+        {ShowDefault, ShowMaximized, StartState::Maximized},
+        {ShowDefault, ShowMinimized, StartState::Minimized},
+        {ShowDefault, Minimize, StartState::Minimized},
+        {ShowDefault, ShowMinNoActive, StartState::Minimized},
+        {ShowDefault, Hide, StartState::Normal},
+        {ShowNormal, ShowMaximized, StartState::Normal},
+        {ShowMaximized, std::nullopt, StartState::Maximized},
+        {ShowMinNoActive, ShowNormal, StartState::Minimized},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(StartShowState(row.processShow, row.startupShow), row.expected)
+            << row.processShow << " " << row.startupShow.value_or(-1);
+}
+
 }  // namespace
 }  // namespace orv

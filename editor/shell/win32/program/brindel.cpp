@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,21 @@
 #include "editor/shell/win32/main_window.h"
 #include "editor/shell/win32/win32_player_port.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+namespace {
+
+orv::StartState StartStateOf(int processShow) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    std::optional<int> startupShow;
+    if (startup.dwFlags & STARTF_USESHOWWINDOW)
+        startupShow = startup.wShowWindow;
+    return orv::StartShowState(processShow, startupShow);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     using namespace orv;
     const std::vector<std::string> args(__argv + 1, __argv + __argc);
     switch (DecideLaunch(args, RunningMarkerExists(RunningMarkerName))) {
@@ -56,8 +71,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     PlayerNotices notices(port, PlayerWindowOf(args));
     MacroLibrary library(LibraryOwner::Editor, *settings, *table, hooks, notices, programDir);
     ExclusiveSyncFileAccess syncFiles;
-    EditorContext context{*settings, *table,    configs, hooks,
-                          library,   syncFiles, notices, programDir};
+    EditorContext context{*settings, *table,     configs,           hooks, library, syncFiles,
+                          notices,   programDir, StartStateOf(show)};
     {
         ComScope com;
         TMainWin main(context);

@@ -341,6 +341,49 @@ TEST_F(MainWindowTest, MenuItemsKeepTheirIdsAndLaterPartsTellTheyAreNotThere) {
     EXPECT_TRUE(w.MenuSort.Enabled());
 }
 
+TEST_F(MainWindowTest, TheListsRowsAndFixedColumnsFollowItsFonts) {
+    struct Spacing {
+        int row, header, number, icon;
+    };
+    auto spacing = [&](int gridSize, int titleSize, bool icons) {
+        settings.GridFont.Size = gridSize;
+        settings.GridTitleFont.Size = titleSize;
+        settings.ShowIcons = icons;
+        TMyDrawGrid& grid = Open().MyGrid;
+        Spacing s{grid.DefaultRowHeight(), grid.RowHeights(0), grid.ColWidths(0),
+                  grid.ColWidths(1)};
+        main.reset();
+        return s;
+    };
+    const Spacing small = spacing(8, 20, true);
+    const Spacing large = spacing(20, 8, false);
+    EXPECT_GT(large.row, small.row);
+    EXPECT_GT(large.number, small.number);
+    EXPECT_GT(small.header, large.header);
+    EXPECT_GT(small.header, small.row);
+    EXPECT_EQ(small.icon, small.row);
+    EXPECT_EQ(large.icon, 0);
+}
+
+TEST_F(MainWindowTest, TheStartStateIsTakenAtTheFirstActivationOnly) {
+    const std::pair<StartState, WindowState> rows[] = {
+        {StartState::Normal, WindowState::Normal},
+        {StartState::Minimized, WindowState::Minimized},
+        {StartState::Maximized, WindowState::Maximized},
+    };
+    for (auto [start, expected] : rows) {
+        context.StartShow = start;
+        TMainWin& w = Open();
+        EXPECT_EQ(w.State(), expected) << static_cast<int>(start);
+        // Restored by the user and activated again, it stays restored.
+        w.SetWindowState(WindowState::Normal);
+        SendMessageA(w.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+        Pump(w);
+        EXPECT_EQ(w.State(), WindowState::Normal) << static_cast<int>(start);
+        main.reset();
+    }
+}
+
 TEST_F(MainWindowTest, ClosedByTheUserItWritesItsPlaceAndTellsThePlayerItWent) {
     TMainWin& w = Open();
     w.Close();
