@@ -124,7 +124,7 @@ TEST_F(PlayerEndToEnd, AWindowComingToTheFrontRunsTheMacroScopedToItsTitleOnce) 
                       nullptr, nullptr, nullptr, nullptr),
         &DestroyWindow);
     SetForegroundWindow(elsewhere.get());
-    EXPECT_TRUE(WaitFor([&] { return frontProgram() != "E2E_TARGET.EXE"; })) << frontProgram();
+    ASSERT_TRUE(WaitFor([&] { return frontProgram() != "E2E_TARGET.EXE"; })) << frontProgram();
 
     ASSERT_TRUE(beta.Focus());
     EXPECT_TRUE(WaitFor([&] { return beta.Text() == "hi"; })) << beta.Text();
