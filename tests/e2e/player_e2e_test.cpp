@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 #include "common/files.h"
 #include "common/hook_table.h"
@@ -16,6 +17,7 @@
 #include "common/swap_keys.h"
 #include "common/sync_record.h"
 #include "player/run_dispatch.h"
+#include "player/win32/tray.h"
 #include "tests/e2e/e2e_driver.h"
 #include "tests/support/win32/wait_for.h"
 #include "common/win32/window_numbers.h"
@@ -98,6 +100,39 @@ TEST_F(PlayerEndToEnd, AHotKeyTypesTheMacroItsScopeChooses) {
     // No macro of Ctrl+W fits Gamma; what the global key types shows that the
     // player has dealt with the first key, which typed nothing.
     Press(other, "key ctrl+w ctrl+q", "g");
+}
+
+TEST_F(PlayerEndToEnd, AWindowComingToTheFrontRunsTheMacroScopedToItsTitleOnce) {
+    StartWith({Macro("Greeting", ActivationCode::WindowTitle, MacroKind::Global, "hi", "Beta")});
+    // The program the player writes for each window that comes to the front
+    // shows when it has seen the change: it looks only every 100 ms, so a
+    // window in front for a moment alone may go unseen.
+    const auto frontProgram = [] {
+        return GetShortString(MasterTable(), HookAt::ForegroundProgram, 250);
+    };
+    // Beta starts under another title, so that its own start runs nothing.
+    Target beta;
+    ASSERT_TRUE(beta.Start("Second Pad"));
+    ASSERT_TRUE(WaitFor([&] { return frontProgram() == "E2E_TARGET.EXE"; })) << frontProgram();
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(beta.Window(), WM_SETTEXT, 0,
+                                    reinterpret_cast<LPARAM>("Beta Pad"), SMTO_ABORTIFHUNG, 2000,
+                                    &result));
+    // The user was in another program, this one.
+    const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> elsewhere(
+        CreateWindowA("STATIC", "Elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 100, 200, 100,
+                      nullptr, nullptr, nullptr, nullptr),
+        &DestroyWindow);
+    SetForegroundWindow(elsewhere.get());
+    ASSERT_TRUE(WaitFor([&] { return frontProgram() != "E2E_TARGET.EXE"; })) << frontProgram();
+
+    ASSERT_TRUE(beta.Focus());
+    EXPECT_TRUE(WaitFor([&] { return beta.Text() == "hi"; })) << beta.Text();
+    // Once the run has ended, a key of the user's follows the macro's text
+    // alone: the run did not move the front window and so did not repeat.
+    EXPECT_TRUE(WaitFor([] { return !FindWindowA("OrvaneTaskIcon", TrayText::Running); }));
+    ASSERT_TRUE(beta.Keys("key x"));
+    EXPECT_TRUE(WaitFor([&] { return beta.Text() == "hix"; })) << beta.Text();
 }
 
 TEST_F(PlayerEndToEnd, AMacroPastesATextFileThroughTheClipboard) {
