@@ -11,8 +11,6 @@ namespace orv {
 namespace {
 
 constexpr const char* errorCaption = "Error";
-// Posted at the show: the foreground transfer needs the window on the screen.
-constexpr UINT bringForwardMessage = WM_USER + 1;
 constexpr int columnWidth = 150;
 
 std::string Shown(const std::string& line, bool byName) {
@@ -62,8 +60,7 @@ std::vector<std::string> TRecipientColumn::SelectedLines(
     return selected;
 }
 
-TDoTheEmail::TDoTheEmail() : TForm("TDoTheEmail", "Send E-Mail", 480, 324) {
-    SetStayOnTop(true);
+TDoTheEmail::TDoTheEmail() : TFrontForm("TDoTheEmail", "Send E-Mail", 480, 324) {
     for (TRecipientColumn* column : {&To, &CC, &Blind}) {
         column->NameButton.OnClick = [this, column] { column->ShowLines(RecipientList); };
         column->AddressButton.OnClick = [this, column] { column->ShowLines(RecipientList); };
@@ -74,24 +71,8 @@ TDoTheEmail::TDoTheEmail() : TForm("TDoTheEmail", "Send E-Mail", 480, 324) {
     CancelButton.ModalResult = IDCANCEL;
 }
 
-void TDoTheEmail::FormActivate() {
-    // Another topmost window may have come over it meanwhile.
-    SetStayOnTop(true);
-}
-
-bool TDoTheEmail::UserMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
-    if (message != bringForwardMessage)
-        return false;
-    if (BringToFront)
-        BringToFront(Handle());
-    else
-        SetForegroundWindow(Handle());
-    result = 0;
-    return true;
-}
-
 void TDoTheEmail::FormShow() {
-    PostMessageA(Handle(), bringForwardMessage, 0, 0);
+    TFrontForm::FormShow();
     Aborted = true;
     Results = {};
     RecipPanel.SetVisible(Mode == EmailPromptMode::Recipients);

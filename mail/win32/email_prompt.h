@@ -3,12 +3,11 @@
 // its answers back as the command reads them. "&Abort Macro" ends the macro.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "mail/mail_command.h"
-#include "common/ui/win32/form.h"
+#include "common/ui/win32/front_form.h"
 
 namespace orv {
 
@@ -35,13 +34,9 @@ class TRecipientColumn {
 
 // It stays on top of every window and comes to the front of whatever program
 // has the focus, although the player itself has no visible window.
-class TDoTheEmail final : public TForm {
+class TDoTheEmail final : public TFrontForm {
   public:
     TDoTheEmail();
-
-    // The player's foreground transfer; without one the prompt only asks to
-    // be the foreground window.
-    std::function<void(HWND)> BringToFront;
 
     // Set by the caller before the show.
     int Mode = EmailPromptMode::Recipients;
@@ -84,8 +79,6 @@ class TDoTheEmail final : public TForm {
 
   protected:
     void FormShow() override;
-    void FormActivate() override;
-    bool UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
 
   private:
     void LoadRecipients();

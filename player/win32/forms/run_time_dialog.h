@@ -1,22 +1,17 @@
 // What every dialog a running macro shows has in common: it stays on top of
-// every other window and comes to the front of the foreground window,
-// although the player itself has no visible window.
+// every other window and the player hands it the foreground, although the
+// player itself has no visible window.
 #pragma once
 
 #include <string>
 
-#include "common/ui/win32/form.h"
+#include "common/ui/win32/front_form.h"
 
 namespace orv {
 
-class TRunTimeDialog : public TForm {
+class TRunTimeDialog : public TFrontForm {
   public:
     TRunTimeDialog(std::string name, std::string caption, int clientWidth, int clientHeight);
-
-  protected:
-    void FormShow() override;
-    void FormActivate() override;
-    bool UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
 };
 
 }  // namespace orv

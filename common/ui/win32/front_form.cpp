@@ -1,0 +1,38 @@
+#include "common/ui/win32/front_form.h"
+
+namespace orv {
+
+namespace {
+
+// Posted at the show: the form must be on the screen before it can be
+// brought forward.
+constexpr UINT BringForwardMessage = WM_USER + 1;
+
+}  // namespace
+
+TFrontForm::TFrontForm(std::string name, std::string caption, int clientWidth, int clientHeight)
+    : TForm(std::move(name), std::move(caption), clientWidth, clientHeight) {
+    SetStayOnTop(true);
+}
+
+void TFrontForm::FormShow() {
+    PostMessageA(Handle(), BringForwardMessage, 0, 0);
+}
+
+void TFrontForm::FormActivate() {
+    // Another topmost window may have come over it meanwhile.
+    SetStayOnTop(true);
+}
+
+bool TFrontForm::UserMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != BringForwardMessage)
+        return false;
+    if (BringToFront)
+        BringToFront(Handle());
+    else
+        SetForegroundWindow(Handle());
+    result = 0;
+    return true;
+}
+
+}  // namespace orv
