@@ -38,31 +38,16 @@ void PaintNow(TMainWin& main) {
     }
 }
 
-class PrintedMessages final : public MessageBoxes {
-  public:
-    int Show(std::string_view caption, std::string_view text, unsigned) override {
-        std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
-                     static_cast<int>(text.size()), text.data());
-        return MsgResult::Ok;
-    }
-};
-
 }  // namespace
 
 int main() {
-    PrintedMessages messages;
+    bench::PrintedMessages messages;
     SetCurrentMessageBoxes(&messages);
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "orveditorbench";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    auto settings = std::make_unique<SettingsBlock>();
-    settings->MacroFiles[0] = InFolder(folder, "BENCH.ORN");
-    settings->FirstUse = false;
-    if (!bench::WriteFullLibrary(settings->MacroFiles[0].str())) {
-        std::fprintf(stderr, "could not write the library\n");
+    std::string folder;
+    auto settings = bench::SettingsWithFullLibrary("orveditorbench", folder);
+    if (!settings)
         return 1;
-    }
+    settings->FirstUse = false;
     auto table = std::make_unique<HookTable>();
     MemorySettingsStore store;
     Configs configs(store, *settings, folder);

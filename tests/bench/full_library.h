@@ -1,10 +1,17 @@
-// A full library of 500 macros for the benchmarks.
+// What the benchmarks share: a full library of 500 macros in a folder of
+// their own, and notices printed rather than shown.
 #pragma once
 
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "common/files.h"
 #include "common/macro_library.h"
+#include "common/message_boxes.h"
 
 namespace orv::bench {
 
@@ -37,6 +44,33 @@ inline bool WriteFullLibrary(const std::string& path) {
             MacroRecord::Size));
     }
     return ReplaceFileContents(path, bytes);
+}
+
+// A benchmark has nobody to answer a message box.
+class PrintedMessages final : public MessageBoxes {
+  public:
+    int Show(std::string_view caption, std::string_view text, unsigned) override {
+        std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
+                     static_cast<int>(text.size()), text.data());
+        return MsgResult::Ok;
+    }
+};
+
+// Settings whose current library is a full library in the temporary folder's
+// subfolder `name`; null (with a message) when it cannot be written.
+inline std::unique_ptr<SettingsBlock> SettingsWithFullLibrary(const std::string& name,
+                                                              std::string& folder) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    folder = std::string(temp) + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    auto settings = std::make_unique<SettingsBlock>();
+    settings->MacroFiles[0] = InFolder(folder, "BENCH.ORN");
+    if (!WriteFullLibrary(settings->MacroFiles[0].str())) {
+        std::fprintf(stderr, "could not write the library\n");
+        return nullptr;
+    }
+    return settings;
 }
 
 }  // namespace orv::bench

@@ -15,34 +15,15 @@
 #include "common/win32/hook_client.h"
 #include "tests/bench/full_library.h"
 
-namespace {
-
 using namespace orv;
 
-class PrintedMessages final : public MessageBoxes {
-  public:
-    int Show(std::string_view caption, std::string_view text, unsigned) override {
-        std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
-                     static_cast<int>(text.size()), text.data());
-        return MsgResult::Ok;
-    }
-};
-
-}  // namespace
-
 int main() {
-    PrintedMessages messages;
+    bench::PrintedMessages messages;
     SetCurrentMessageBoxes(&messages);
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "orvbench";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    auto settings = std::make_unique<SettingsBlock>();
-    settings->MacroFiles[0] = InFolder(folder, "BENCH.ORN");
-    if (!bench::WriteFullLibrary(settings->MacroFiles[0].str())) {
-        std::fprintf(stderr, "could not write the library\n");
+    std::string folder;
+    auto settings = bench::SettingsWithFullLibrary("orvbench", folder);
+    if (!settings)
         return 1;
-    }
 
     auto table = std::make_unique<HookTable>();
     OrnHookLibrary hooks;
