@@ -217,6 +217,10 @@ class TMainWin : public TForm, private NetworkLockHost {
     // saved), then tell the player of a schedule or pop-up menu change.
     void ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
 
+    // The dialogs behind the menus and buttons; the program fills them in
+    // after construction (InstallEditorDialogs), tests with their own.
+    EditorLaunchers& Launchers() { return launchers_; }
+
     // The file menu's operations, also reached from the speed buttons.
     void DoOpen();
     void DoNew();

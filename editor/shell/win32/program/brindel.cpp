@@ -22,6 +22,7 @@
 #include "common/win32/win32_message_boxes.h"
 #include "editor/shell/launch_guard.h"
 #include "editor/shell/player_link.h"
+#include "editor/shell/win32/editor_dialogs.h"
 #include "editor/shell/win32/main_window.h"
 #include "editor/shell/win32/win32_player_port.h"
 
@@ -76,6 +77,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     {
         ComScope com;
         TMainWin main(context);
+        InstallEditorDialogs(main, context);
         main.Show();
         Application::Run();
     }
