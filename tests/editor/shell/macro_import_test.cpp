@@ -97,6 +97,9 @@ TEST_F(OwnFileImport, ChoiceChecksBeforeImporting) {
     choice = CheckImportChoice(*source, {0, 1, 3, 4, 5}, full);
     EXPECT_EQ(choice.Chosen.size(), 5u);
     EXPECT_TRUE(choice.Proceed);
+    library.Records.assign(498, Macro("own", 30000));
+    EXPECT_EQ(ImportChosen(*source, choice.Chosen, library, Now).Added, 2);
+    EXPECT_EQ(library.Records.back().Nickname, "B");
 
     boxes.Expect(ImportMessage::NothingChosen, MsgResult::Ok, "Error");
     EXPECT_FALSE(CheckImportChoice(*source, {}, full).Proceed);
