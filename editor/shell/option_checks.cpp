@@ -10,19 +10,18 @@ constexpr std::string_view PrefixMessageStart =
     "The Prefix Keys has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 "
     "and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +";
 
-bool IsPrefixChar(char c, bool allowBackslash) {
+}  // namespace
+
+bool IsCuewordChar(char c) {
     const bool alphanumeric =
         (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
     return alphanumeric ||
-           std::string_view("!#$%&*+,-./;<=>?@^_").find(c) != std::string_view::npos ||
-           (allowBackslash && c == '\\');
+           std::string_view("!#$%&*+,-./;<=>?@^_").find(c) != std::string_view::npos;
 }
-
-}  // namespace
 
 std::optional<std::string> PrefixKeysRefusal(std::string_view text, bool leaving) {
     for (char c : TrimStr(std::string(text)))
-        if (!IsPrefixChar(c, !leaving))
+        if (!IsCuewordChar(c) && (leaving || c != '\\'))
             return std::string(PrefixMessageStart) + (leaving ? "" : " \\");
     return std::nullopt;
 }

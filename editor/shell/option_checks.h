@@ -10,6 +10,10 @@
 
 namespace orv {
 
+// The characters a Cueword may hold: letters, digits and ! # $ % & * + , - .
+// / ; < = > ? @ ^ _ (no blank, no quote of either kind).
+bool IsCuewordChar(char c);
+
 // The prefix keys as typed; while typing a backslash is let through, leaving
 // the field (and OK, which leaves it) refuses it too. Nothing when they pass.
 std::optional<std::string> PrefixKeysRefusal(std::string_view text, bool leaving);

@@ -5,6 +5,16 @@
 
 namespace orv {
 
+std::vector<KeyHolder> KeyHoldersOf(const HookTable& table) {
+    std::vector<KeyHolder> holders;
+    for (int n = 1; n <= table.EntryCount(); ++n) {
+        const MacroEntry entry = table.Entry(n);
+        holders.push_back(
+            {n, entry.Kind, entry.Activation, entry.ScopeText.empty() ? '\0' : entry.ScopeText[0]});
+    }
+    return holders;
+}
+
 SystemCommandKeys SystemKeysOf(std::span<const KeyHolder> macros) {
     SystemCommandKeys keys{};
     for (const KeyHolder& m : macros) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/hook_table.h"
+
 namespace orv {
 
 // What the checks need of one macro of the library.
@@ -19,6 +21,9 @@ struct KeyHolder {
     std::uint16_t Activation = 0;
     char Action = 0;  // a system macro's command character, "1".."5"
 };
+
+// Every macro of the table, from its entries.
+std::vector<KeyHolder> KeyHoldersOf(const HookTable& table);
 
 struct SystemCommandKey {
     int Macro = 0;  // 0: the library has no macro for the command

@@ -1,5 +1,6 @@
 #include "editor/shell/win32/editor_dialogs.h"
 
+#include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/options_launchers.h"
 
 namespace orv {
@@ -7,6 +8,7 @@ namespace orv {
 void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     // Launchers not set here keep telling the user that part is not there yet.
     InstallOptionsDialogs(main, context);
+    InstallCopyMove(main, context);
 }
 
 }  // namespace orv

@@ -218,23 +218,13 @@ THotKeyEntry& TSystemKeys::Field(int index) {
     return *fields[index];
 }
 
-std::vector<KeyHolder> TSystemKeys::Holders() const {
-    std::vector<KeyHolder> holders;
-    for (int n = 1; n <= context_.Table.EntryCount(); ++n) {
-        const MacroEntry entry = context_.Table.Entry(n);
-        holders.push_back(
-            {n, entry.Kind, entry.Activation, entry.ScopeText.empty() ? '\0' : entry.ScopeText[0]});
-    }
-    return holders;
-}
-
 void TSystemKeys::SetSecondWindow(HWND window, bool on) {
     SetSecWind(context_.Table, context_.Hooks, context_.Notices,
                static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window)), on);
 }
 
 void TSystemKeys::FormShow() {
-    keys_ = SystemKeysOf(Holders());
+    keys_ = SystemKeysOf(KeyHoldersOf(context_.Table));
     for (int i = 0; i < 5; ++i) Field(i).SetText(keys_[i].Macro ? KeyName(keys_[i].Code) : "");
     const std::int32_t menu = context_.Settings.SystemMenu;
     (menu == 2 ? ShowIcon : menu == 3 ? ShowNick : ShowText).SetChecked(true);
@@ -244,7 +234,7 @@ void TSystemKeys::FormShow() {
 void TSystemKeys::HotKeyReported(int field, int code) {
     if (!IsHotKeyCode(code))
         return;
-    if (auto refusal = HotKeyTakenRefusal(Holders(), code)) {
+    if (auto refusal = HotKeyTakenRefusal(KeyHoldersOf(context_.Table), code)) {
         CurrentMessageBoxes().Show("Error", *refusal, MsgStyle::Ok | MsgStyle::IconError);
         return;
     }

@@ -161,7 +161,6 @@ class TSystemKeys : public TForm, private SecondWindow {
   private:
     static Bounds FieldBounds(int index) { return {8, 44 + index * 44, 200, 21}; }
     void SetSecondWindow(HWND window, bool on) override;
-    std::vector<KeyHolder> Holders() const;
     THotKeyEntry& Field(int index);
     TMainWin& main_;
     EditorContext& context_;

@@ -26,13 +26,6 @@ void ShowTimerInterval(TMainWin& main, EditorContext& context) {
     context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
 }
 
-// The system macro's command, from its action character: the field to focus.
-int SystemField(const HookTable& table, int macro) {
-    const MacroEntry entry = table.Entry(macro);
-    const int field = entry.ScopeText.empty() ? 1 : entry.ScopeText[0] - '0';
-    return field >= 1 && field <= 5 ? field : 1;
-}
-
 }  // namespace
 
 void ShowSystemKeys(TMainWin& main, EditorContext& context, int focusedField) {
@@ -61,16 +54,6 @@ void InstallOptionsDialogs(TMainWin& main, EditorContext& context) {
     };
     launchers.Remap = [&main, &context] { ShowRemapper(main, context); };
     launchers.TimerInterval = [&main, &context] { ShowTimerInterval(main, context); };
-    // A system macro's activation is its hot key; moving other macros comes
-    // with the copy and move dialog.
-    launchers.ChangeActivation = [&main, &context] {
-        const int macro = main.SelectedMacro();
-        if (context.Table.Entry(macro).Kind != MacroKind::System) {
-            ShowNotAvailableYet();
-            return;
-        }
-        ShowSystemKeys(main, context, SystemField(context.Table, macro));
-    };
 }
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 
 #include "common/hotkeys.h"
 #include "common/schedule.h"
+#include "editor/shell/copy_move.h"
 #include "editor/shell/installed_programs.h"
 #include "editor/shell/option_checks.h"
 #include "editor/shell/remap_layout.h"
@@ -173,6 +174,56 @@ TEST(SystemKeys, PressedKeysAndTheChoiceAreChecked) {
     EXPECT_EQ(ChangedSystemKeys(keys)[0].Macro, 3);
     keys[4].Code = free;
     EXPECT_TRUE(SharesAKey(keys));
+}
+
+TEST(CopyMove, ChoicesAreCheckedAgainstTheKeysOfGlobalsAndMenus) {
+    const std::string badCueword =
+        "The Cueword name has invalid characters in it.  Valid characters are A - Z, a - z, "
+        "0 - 9 and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +";
+    const int globalKey = 81, menuKey = 82, systemKey = 261;
+    const std::vector<KeyHolder> library = {{1, MacroKind::Global, globalKey, 0},
+                                            {2, MacroKind::PopupMenu, menuKey, 0},
+                                            {3, MacroKind::System, systemKey, '5'}};
+    const auto hotKey = [](int code) { return ActivationChoice{NewActivation::HotKey, code, ""}; };
+    const auto cueword = [](std::string text) {
+        return ActivationChoice{NewActivation::Cueword, -1, std::move(text)};
+    };
+    struct Case {
+        ActivationChoice choice;
+        std::int16_t kind;
+        bool move;
+        std::string refusal;
+    } cases[] = {
+        {cueword("sig;"), MacroKind::Global, false, ""},
+        {cueword("my sig"), MacroKind::Global, false, badCueword},
+        {cueword("it's"), MacroKind::Global, false, badCueword},
+        {cueword("say\"hi"), MacroKind::Global, false, badCueword},
+        {cueword("  "), MacroKind::Global, false, "No Cueword name was entered."},
+        {hotKey(globalKey), MacroKind::PopupMenu, true,
+         "A \"GLOBAL\" or \"POPUP MENU\" hot key already exists for this selection. The "
+         "\"MOVE\" did not take place."},
+        {hotKey(menuKey), MacroKind::Global, false,
+         "A \"GLOBAL\" or \"POPUP MENU\" hot key already exists for this selection. The "
+         "\"COPY\" did not take place."},
+        {hotKey(menuKey), MacroKind::Window, false, ""},
+        {hotKey(systemKey), MacroKind::Global, false, ""},
+        {hotKey(-1), MacroKind::Global, false, "No hot key selected.  Please select one."},
+        {{NewActivation::WindowTitle, -1, " "},
+         MacroKind::Global,
+         true,
+         "No Window Title was entered."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice.Text + " " + std::to_string(c.choice.Code));
+        std::optional<ActivationRefusal> refusal =
+            CheckActivationChoice(c.choice, c.kind, library, c.move);
+        EXPECT_EQ(refusal ? refusal->Message : "", c.refusal);
+    }
+
+    MacroRecord record = testing::Macro("MOVED", globalKey);
+    StoreActivationChoice(cueword(" sig; "), record);
+    EXPECT_EQ(record.ActivationCode, ActivationCode::Cueword);
+    EXPECT_EQ(record.CuewordText.str(), "sig;");
 }
 
 TEST(RemapLayout, GridsCoverTheTableAndPickerCellsRoundTrip) {

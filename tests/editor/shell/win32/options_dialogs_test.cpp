@@ -15,6 +15,8 @@
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
 #include "editor/shell/win32/activation_dialogs.h"
+#include "editor/shell/win32/copy_move_dialog.h"
+#include "editor/shell/win32/editor_dialogs.h"
 #include "editor/shell/win32/options_dialogs.h"
 #include "editor/shell/win32/options_launchers.h"
 #include "editor/shell/win32/remap_dialogs.h"
@@ -232,7 +234,7 @@ class OptionsTest : public testing::MainWindowFixture {
   protected:
     TMainWin& OpenWithOptions() {
         TMainWin& w = Open();
-        InstallOptionsDialogs(w, context);
+        InstallEditorDialogs(w, context);
         return w;
     }
     int SystemMacro(char action) const {
@@ -351,6 +353,56 @@ TEST_F(OptionsTest, SettingsAppearanceAndCuewordsAreWrittenAndAnnounced) {
     EXPECT_EQ(settings.PrefixKeys.str(), ";;");
     EXPECT_EQ(settings.CaseSensitive, 2);
     EXPECT_EQ(player.posted, (Posts{{10, 0}}));
+}
+
+TEST_F(OptionsTest, CopyAndMoveChooseTheNewActivation) {
+    TMainWin& w = OpenWithOptions();
+    const int count = table.EntryCount();
+    ModalDriver driver;
+    driver.Expect<TCopyOrMove>([](TCopyOrMove& f) {
+        EXPECT_EQ(f.Caption(), "Copy Hot Key");
+        EXPECT_TRUE(f.KeyList.Visible());
+        f.CuewordRadio.Click();
+        EXPECT_FALSE(f.KeyList.Visible());
+        EXPECT_EQ(f.ClientHeight(), 150);
+        f.CuewordEntry.SetText("sig2");
+        f.OkButton.Click();
+    });
+    w.SelectMacro(1);  // TYPE NAME, on its hot key
+    w.MenuCopyHot.Click();
+    ASSERT_EQ(table.EntryCount(), count + 1);
+    MacroRecord copy;
+    ASSERT_TRUE(macros.ReadMacroRecord(count + 1, copy));
+    EXPECT_EQ(copy.Nickname.str(), "TYPE NAME");
+    EXPECT_EQ(copy.CuewordText.str(), "sig2");
+    EXPECT_EQ(w.SelectedMacro(), count + 1);
+
+    boxes.Expect(
+        "A \"GLOBAL\" or \"POPUP MENU\" hot key already exists for this selection. The \"MOVE\" "
+        "did not take place.",
+        MsgResult::Ok, "Error");
+    driver.Expect<TCopyOrMove>([](TCopyOrMove& f) {
+        EXPECT_EQ(f.Caption(), "Change Macro Activation");
+        SendMessageA(f.Handle(), WM_USER + 1, 65, 0);
+        EXPECT_EQ(f.KeyList.ItemIndex(), 65);
+        f.OkButton.Click();
+        EXPECT_TRUE(f.IsOpen());
+        f.TimedRadio.Click();
+        f.OkButton.Click();
+    });
+    driver.Expect<TDoSchedule>([](TDoSchedule& f) {
+        f.Kinds[6]->Click();
+        f.OtherMinutes.SetText("30");
+        f.UpdateButton.Click();
+    });
+    player.posted.clear();
+    w.SelectMacro(3);  // the pop-up menu
+    w.MenuMoveHot.Click();
+    MacroRecord moved;
+    ASSERT_TRUE(macros.ReadMacroRecord(3, moved));
+    EXPECT_EQ(moved.ActivationCode, ActivationCode::Scheduled);
+    EXPECT_EQ(moved.Minutes, 30);
+    EXPECT_EQ(player.Only({3}), (Posts{{3, 0}}));
 }
 
 TEST(FormPictures, ActivationAndOptionsForms) {
