@@ -159,9 +159,10 @@ TEST(SystemKeys, PressedKeysAndTheChoiceAreChecked) {
     for (const Case& c : presses) {
         std::optional<std::string> refusal = HotKeyTakenRefusal(library, c.code);
         EXPECT_EQ(refusal.has_value(), c.taken) << c.code;
-        if (refusal)
+        if (refusal) {
             EXPECT_NE(refusal->find("The hot key \"" + KeyName(c.code) + "\" is already in use"),
                       std::string::npos);
+        }
     }
 
     SystemCommandKeys keys = SystemKeysOf(library);
@@ -244,8 +245,9 @@ TEST(RemapLayout, GridsCoverTheTableAndPickerCellsRoundTrip) {
     } cells[] = {{97, {2, 9}}, {255, {7, 27}}, {32, {0, 0}}, {0, {0, 0}}, {59, {0, 27}}};
     for (const Case& c : cells) {
         EXPECT_EQ(PickerCellOf(c.character), c.cell) << c.character;
-        if (c.character >= 32)
+        if (c.character >= 32) {
             EXPECT_EQ(PickerCharAt(c.cell), c.character);
+        }
     }
 }
 

@@ -14,6 +14,7 @@
 #include "common/ui/win32/shell_service.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
+#include "editor/commands/win32/flow_dialogs.h"
 #include "editor/shell/win32/activation_dialogs.h"
 #include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/editor_dialogs.h"
@@ -353,6 +354,15 @@ TEST_F(OptionsTest, SettingsAppearanceAndCuewordsAreWrittenAndAnnounced) {
     EXPECT_EQ(settings.PrefixKeys.str(), ";;");
     EXPECT_EQ(settings.CaseSensitive, 2);
     EXPECT_EQ(player.posted, (Posts{{10, 0}}));
+
+    driver.Expect<TDoDelay>([](TDoDelay& f) {
+        f.Seconds.SetText("30");
+        f.Buttons.OkButton.Click();
+    });
+    player.posted.clear();
+    w.MenuTimer.Click();
+    EXPECT_EQ(store.Raw("Scheduler", "Timer Seconds"), "30");
+    EXPECT_EQ(player.posted, (Posts{{14, 0}}));
 }
 
 TEST_F(OptionsTest, CopyAndMoveChooseTheNewActivation) {
