@@ -8,8 +8,14 @@ namespace {
 
 constexpr int MonthDays[12] = {31, 28, 31, 30, 31, 31, 30, 31, 30, 31, 30, 31};
 
+// Gregorian: a century year is a leap year only when divisible by 400, so a
+// run set for 29 February 2100 is refused instead of never coming.
+bool IsLeapYear(int year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
 int DaysInMonth(int year, int month) {
-    return month == 2 && year % 4 == 0 ? 29 : MonthDays[month - 1];
+    return month == 2 && IsLeapYear(year) ? 29 : MonthDays[month - 1];
 }
 
 // A whole number within [low, high], or nothing; blanks around it are allowed.
@@ -88,6 +94,14 @@ std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& e, const DateT
             break;
     }
     return std::nullopt;
+}
+
+std::optional<ScheduleRefusal> UpdateSchedule(const ScheduleEntry& entry,
+                                              const DateTimeParts& today, MacroRecord& macro) {
+    std::optional<ScheduleRefusal> refusal = CheckSchedule(entry, today);
+    if (!refusal)
+        StoreSchedule(entry, macro);
+    return refusal;
 }
 
 void StoreSchedule(const ScheduleEntry& e, MacroRecord& macro) {

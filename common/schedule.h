@@ -43,6 +43,11 @@ std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& entry,
 // Writes the schedule fields of a checked entry into the record.
 void StoreSchedule(const ScheduleEntry& entry, MacroRecord& macro);
 
+// Checks the entry and stores it only when it passes: a refused entry leaves
+// the record exactly as it was, since callers save whatever it holds.
+std::optional<ScheduleRefusal> UpdateSchedule(const ScheduleEntry& entry,
+                                              const DateTimeParts& today, MacroRecord& macro);
+
 // The stored time of day of a timed macro in minutes after midnight (12 PM
 // is noon, 12 AM midnight); nothing for a damaged record (hour above 12,
 // minute above 59).

@@ -1,6 +1,7 @@
 #include "common/win32/kernel_objects.h"
 
 #include <cstring>
+#include <functional>
 
 #include "common/hook_table.h"
 #include "common/message_boxes.h"
@@ -113,21 +114,36 @@ bool RunningMarkerExists(const char* name) {
     return static_cast<bool>(mapping);
 }
 
-bool WriteSwapTableToPlayer(std::span<const std::uint8_t, SwapTableSize> table) {
+namespace {
+
+// One access to the table in the player's block, under the remap mutex.
+bool WithPlayerSwapTable(const std::function<void(std::uint8_t* table)>& access) {
     KernelHandle mutex(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, KernelName::RemapMutex));
     if (!mutex)
         return false;
-    // A time-out still writes: the player writes the block without the mutex.
+    // A time-out still goes ahead: the player writes the block without the mutex.
     DWORD waited = WaitForSingleObject(mutex.Get(), 500);
     if (waited == WAIT_FAILED)
         return false;
     SharedBlock block;
-    bool written = block.OpenForWriting(KernelName::PlayerHandleBlock, PlayerHandleBlockSize);
-    if (written)
-        std::memcpy(block.View() + SwapTableAt, table.data(), table.size());
+    bool reached = block.OpenForWriting(KernelName::PlayerHandleBlock, PlayerHandleBlockSize);
+    if (reached)
+        access(block.View() + SwapTableAt);
     if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
         ReleaseMutex(mutex.Get());
-    return written;
+    return reached;
+}
+
+}  // namespace
+
+bool WriteSwapTableToPlayer(std::span<const std::uint8_t, SwapTableSize> table) {
+    return WithPlayerSwapTable(
+        [&](std::uint8_t* shared) { std::memcpy(shared, table.data(), table.size()); });
+}
+
+bool ReadSwapTableFromPlayer(std::span<std::uint8_t, SwapTableSize> table) {
+    return WithPlayerSwapTable(
+        [&](std::uint8_t* shared) { std::memcpy(table.data(), shared, table.size()); });
 }
 
 KernelHandle CreateWaitTimer() {

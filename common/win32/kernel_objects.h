@@ -99,6 +99,9 @@ bool RunningMarkerExists(const char* name);
 // the remap mutex (waited for up to 500 ms), into the player's block. False,
 // silently, when the mutex or the block cannot be reached.
 bool WriteSwapTableToPlayer(std::span<const std::uint8_t, SwapTableSize> table);
+// The table the player's remap hook reads, the same way; false, with table
+// untouched, when it cannot be reached.
+bool ReadSwapTableFromPlayer(std::span<std::uint8_t, SwapTableSize> table);
 
 // The semaphore a timed wait of a running macro sleeps on: nothing releases
 // it, so a wait on it lasts its whole time-out.

@@ -1,13 +1,16 @@
 #include "editor/shell/win32/editor_dialogs.h"
 
 #include "editor/shell/win32/macro_file_dialogs.h"
+#include "editor/shell/win32/copy_move_dialog.h"
+#include "editor/shell/win32/options_launchers.h"
 
 namespace orv {
 
 void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     // Launchers not set here keep telling the user that part is not there yet.
     InstallMacroFileDialogs(main);
-    (void)context;
+    InstallOptionsDialogs(main, context);
+    InstallCopyMove(main, context);
 }
 
 }  // namespace orv

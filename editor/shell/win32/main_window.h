@@ -221,6 +221,10 @@ class TMainWin : public TForm, private NetworkLockHost {
     // after construction (InstallEditorDialogs), tests with their own.
     EditorLaunchers& Launchers() { return launchers_; }
 
+    // The appearance settings applied at once (main_window_options.cpp);
+    // categoriesSwitched: the category panel was turned on or off.
+    void ApplyAppearance(bool categoriesSwitched);
+
     // The file menu's operations, also reached from the speed buttons.
     void DoOpen();
     void DoNew();

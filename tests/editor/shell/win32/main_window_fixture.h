@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/hotkeys.h"
 #include "common/settings_store.h"
 #include "common/sync_record.h"
 #include "editor/shell/win32/main_window.h"

@@ -29,6 +29,7 @@ namespace {
 
 using testing::Macro;
 using testing::MouseAt;
+using testing::Posts;
 using testing::Pump;
 using testing::RecordFileBytes;
 using testing::ScriptedMessageBoxes;

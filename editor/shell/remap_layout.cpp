@@ -1,0 +1,34 @@
+#include "editor/shell/remap_layout.h"
+
+#include <algorithm>
+
+namespace orv {
+
+RemapRange RemapGridRange(RemapGrid grid) {
+    switch (grid) {
+        case RemapGrid::Upper:
+            return {0, 26};
+        case RemapGrid::Lower:
+            return {26, 26};
+        case RemapGrid::Numeric:
+            return {52, 10};
+        case RemapGrid::Punctuation:
+            break;
+    }
+    return {62, 31};
+}
+
+std::string RemapReplacementText(std::uint8_t entry) {
+    return entry == 0 ? "None" : std::string(1, static_cast<char>(entry));
+}
+
+PickerCell PickerCellOf(int character) {
+    const int index = std::clamp(character - PickerFirstChar, 0, PickerColumns * PickerRows - 1);
+    return {index / PickerColumns, index % PickerColumns};
+}
+
+int PickerCharAt(PickerCell cell) {
+    return cell.Row * PickerColumns + cell.Col + PickerFirstChar;
+}
+
+}  // namespace orv

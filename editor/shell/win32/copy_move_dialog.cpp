@@ -1,0 +1,182 @@
+#include "editor/shell/win32/copy_move_dialog.h"
+
+#include "common/clock.h"
+#include "common/hook_library.h"
+#include "common/hotkey_list.h"
+#include "common/hotkeys.h"
+#include "common/schedule.h"
+#include "editor/shell/win32/activation_dialogs.h"
+#include "editor/shell/win32/dialog_refusal.h"
+#include "editor/shell/win32/main_window.h"
+#include "editor/shell/win32/options_launchers.h"
+
+namespace orv {
+namespace {
+
+constexpr const char* LibraryFullMessage =
+    "Maximum number of hot keys has been reached.  Add not allowed.";
+
+std::vector<HotKeyUser> HotKeyUsers(const HookTable& table) {
+    std::vector<HotKeyUser> users;
+    for (const KeyHolder& m : KeyHoldersOf(table)) users.push_back({m.Activation, m.Kind});
+    return users;
+}
+
+// The field of the system command a system macro stands for.
+int SystemField(const HookTable& table, int macro) {
+    const MacroEntry entry = table.Entry(macro);
+    const int field = entry.ScopeText.empty() ? 1 : entry.ScopeText[0] - '0';
+    return field >= 1 && field <= 5 ? field : 1;
+}
+
+bool ChooseActivation(MacroRecord& record, EditorContext& context, std::uint8_t changeMode) {
+    TCopyOrMove dialog(record, context);
+    dialog.ChangeMode = changeMode;
+    dialog.ShowModal();
+    return dialog.Done == 1;
+}
+
+void DoCopy(TMainWin& main, EditorContext& context) {
+    if (context.Table.EntryCount() >= MaxMacros) {
+        CurrentMessageBoxes().Show("Error", LibraryFullMessage, MsgStyle::Ok | MsgStyle::IconError);
+        return;
+    }
+    if (main.Lock().FileInUse())
+        return;
+    MacroRecord copy;
+    bool made = main.Editing().ReadCurrentRecord(main.SelectedMacro(), copy) &&
+                ChooseActivation(copy, context, 0) && main.Editing().AppendMacro(copy);
+    if (made) {
+        main.FillList();
+        main.SelectMacro(context.Table.EntryCount());
+        main.SetButtons(true);
+        main.CheckTimeItem(main.MyGrid.Row());
+        main.SetHotKeys();
+    }
+    main.Lock().ReleaseSyncFile(made ? 1 : 0);
+    if (!made)
+        return;
+    if (copy.ActivationCode == ActivationCode::Scheduled)
+        context.Notices.Post(NoticeCode::SchedulesChanged, 0);
+    if (copy.MacroKind == MacroKind::PopupMenu)
+        context.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+}
+
+void DoMove(TMainWin& main, EditorContext& context) {
+    const int macro = main.SelectedMacro();
+    if (context.Table.Entry(macro).Kind == MacroKind::System) {
+        ShowSystemKeys(main, context, SystemField(context.Table, macro));
+        return;
+    }
+    main.ChangeUnderLock(macro, [&context](MacroRecord& record) {
+        return ChangeOutcome{ChooseActivation(record, context, 1)};
+    });
+}
+
+}  // namespace
+
+TCopyOrMove::TCopyOrMove(MacroRecord& record, EditorContext& context)
+    : TForm("TCopyOrMove", "Copy Hot Key", 356, 420), record_(record), context_(context) {
+    for (TRadioButton* radio : {&HotKeyRadio, &CuewordRadio, &TimedRadio, &TitleRadio, &NoneRadio})
+        radio->OnClick = [this] { EnableDisable(); };
+    HotKeyEntry.OnHotKey = [this](int code) { HotKeyReported(code); };
+    KeyList.OnChange = [this] {
+        if (KeyList.ItemIndex() >= 0)
+            HotKeyEntry.SetText(KeyName(KeyList.ItemIndex()));
+    };
+    OkButton.OnClick = [this] { OkButtonClick(); };
+    CancelButton.ModalResult = IDCANCEL;
+    HelpButton.OnClick = [this] { ShowHelp(); };
+}
+
+void TCopyOrMove::FormShow() {
+    SetCaption(ChangeMode == 1 ? "Change Macro Activation" : "Copy Hot Key");
+    HelpKeyword = ChangeMode == 1 ? "Move Macro" : "Copy Macro";
+    KeyList.ClearItems();
+    for (const std::string& line : HotKeyListLines(HotKeyUsers(context_.Table)).Lines)
+        KeyList.AddItem(line);
+    HotKeyRadio.SetChecked(true);
+    EnableDisable();
+    HotKeyEntry.SetFocus();
+}
+
+void TCopyOrMove::SetSecondWindow(HWND window, bool on) {
+    SetSecWind(context_.Table, context_.Hooks, context_.Notices,
+               static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window)), on);
+}
+
+NewActivation TCopyOrMove::Chosen() const {
+    return CuewordRadio.Checked() ? NewActivation::Cueword
+           : TimedRadio.Checked() ? NewActivation::Timed
+           : TitleRadio.Checked() ? NewActivation::WindowTitle
+           : NoneRadio.Checked()  ? NewActivation::None
+                                  : NewActivation::HotKey;
+}
+
+void TCopyOrMove::EnableDisable() {
+    const NewActivation kind = Chosen();
+    const bool hotKey = kind == NewActivation::HotKey;
+    const bool text = kind == NewActivation::Cueword || kind == NewActivation::WindowTitle;
+    for (TControl* c : std::initializer_list<TControl*>{&HotKeyEntry, &PressLabel, &KeyList})
+        c->SetVisible(hotKey);
+    CuewordLabel.SetVisible(text);
+    CuewordEntry.SetVisible(text);
+    CuewordLabel.SetText(kind == NewActivation::Cueword ? "Cueword Name" : "Window Title");
+    CuewordEntry.SetMaxLength(kind == NewActivation::Cueword ? 10 : 20);
+    const int buttonsTop = hotKey ? 396 : text ? 127 : 99;
+    for (TButton* b : {&OkButton, &CancelButton, &HelpButton}) {
+        Bounds bounds = b->GetBounds();
+        bounds.Top = buttonsTop;
+        b->SetBounds(bounds);
+    }
+    SetClientSize(ClientWidth(), hotKey ? 420 : text ? 150 : 122);
+    if (text)
+        CuewordEntry.SetFocus();
+}
+
+void TCopyOrMove::HotKeyReported(int code) {
+    if (code < 0 || code >= KeyList.Count())
+        return;
+    KeyList.SetItemIndex(code);
+    HotKeyEntry.SetText(KeyName(code));
+}
+
+bool TCopyOrMove::CheckBad(int code) const {
+    if (!IsWindowsHotKey(code))
+        return true;
+    const std::string& name = KeyName(code);
+    const std::string question = name + " may be used internally by Windows 95, 98 or NT. " +
+                                 " This may cause the hot key not to function correctly." +
+                                 " Would you still like to use " + name + "?";
+    return CurrentMessageBoxes().Show("Warning", question,
+                                      MsgStyle::YesNo | MsgStyle::IconWarning) == MsgResult::Yes;
+}
+
+void TCopyOrMove::OkButtonClick() {
+    const ActivationChoice choice{Chosen(), KeyList.ItemIndex(), CuewordEntry.Text()};
+    if (auto refusal = CheckActivationChoice(choice, record_.MacroKind,
+                                             KeyHoldersOf(context_.Table), ChangeMode == 1)) {
+        RefuseAt(refusal->Message,
+                 refusal->FocusText ? static_cast<TControl&>(CuewordEntry) : KeyList);
+        return;
+    }
+    if (choice.Kind == NewActivation::HotKey && !CheckBad(choice.Code))
+        return;
+    if (choice.Kind == NewActivation::Timed) {
+        if (record_.ActivationCode != ActivationCode::Scheduled)
+            DefaultTimer(record_, CurrentClock().Now());
+        StoreActivationChoice(choice, record_);
+        EditSchedule(record_);
+    } else {
+        StoreActivationChoice(choice, record_);
+    }
+    Done = 1;
+    Close(IDOK);
+}
+
+void InstallCopyMove(TMainWin& main, EditorContext& context) {
+    main.Launchers().CopyMacro = [&main, &context] { DoCopy(main, context); };
+    main.Launchers().ChangeActivation = [&main, &context] { DoMove(main, context); };
+}
+
+}  // namespace orv

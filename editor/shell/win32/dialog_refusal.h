@@ -1,0 +1,17 @@
+// The shell dialogs' refusal: an "Error" box, then the focus on the control
+// to correct, with the dialog left open.
+#pragma once
+
+#include <string_view>
+
+#include "common/message_boxes.h"
+#include "common/ui/win32/controls.h"
+
+namespace orv {
+
+inline void RefuseAt(std::string_view message, TControl& control) {
+    CurrentMessageBoxes().Show("Error", message, MsgStyle::Ok | MsgStyle::IconError);
+    control.SetFocus();
+}
+
+}  // namespace orv

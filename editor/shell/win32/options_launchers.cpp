@@ -1,0 +1,59 @@
+#include "editor/shell/win32/options_launchers.h"
+
+#include "common/side_files.h"
+#include "editor/commands/win32/flow_dialogs.h"
+#include "editor/shell/win32/options_dialogs.h"
+#include "editor/shell/win32/remap_dialogs.h"
+
+namespace orv {
+namespace {
+
+void ShowRemapper(TMainWin& main, EditorContext& context) {
+    if (main.Lock().FileInUse())
+        return;
+    TDoSwapKeys dialog(RemapFileName(context.Settings.MacroFiles[0].str()), context.Notices);
+    dialog.ShowModal(main.Handle());
+    main.Lock().ReleaseSyncFile(dialog.Changed);
+}
+
+void ShowTimerInterval(TMainWin& main, EditorContext& context) {
+    CommandContext commands{context.Settings, {}};
+    TDoDelay dialog(commands);
+    dialog.DelayMode = 5;
+    if (dialog.ShowModal(main.Handle()) != IDOK)
+        return;
+    context.Config.WriteSchedulerSettings();
+    context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
+}
+
+}  // namespace
+
+void ShowSystemKeys(TMainWin& main, EditorContext& context, int focusedField) {
+    if (main.Lock().FileInUse())
+        return;
+    TSystemKeys dialog(main, context);
+    dialog.FocusedField = focusedField;
+    const bool saved = dialog.ShowModal(main.Handle()) == IDOK;
+    main.Lock().ReleaseSyncFile(saved ? 1 : 0);
+}
+
+void InstallOptionsDialogs(TMainWin& main, EditorContext& context) {
+    EditorLaunchers& launchers = main.Launchers();
+    launchers.Preferences = [&main, &context] {
+        TPreference dialog(context.Settings, context.Config, context.Notices);
+        dialog.ShowModal(main.Handle());
+    };
+    launchers.Appearance = [&main, &context] {
+        TDoAppear dialog(context.Settings, context.Config, context.Notices,
+                         [&main](bool switched) { main.ApplyAppearance(switched); });
+        dialog.ShowModal(main.Handle());
+    };
+    launchers.CuewordOptions = [&main, &context] {
+        TCuewordOptions dialog(context.Settings, context.Config, context.Notices);
+        dialog.ShowModal(main.Handle());
+    };
+    launchers.Remap = [&main, &context] { ShowRemapper(main, context); };
+    launchers.TimerInterval = [&main, &context] { ShowTimerInterval(main, context); };
+}
+
+}  // namespace orv

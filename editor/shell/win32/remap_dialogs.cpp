@@ -1,0 +1,148 @@
+#include "editor/shell/win32/remap_dialogs.h"
+
+#include <algorithm>
+
+#include "common/notices.h"
+#include "common/win32/kernel_objects.h"
+
+namespace orv {
+namespace {
+
+constexpr int CellSize = 19;
+
+void PrepareGrid(TMyDrawGrid& grid, int cols, int rows) {
+    grid.SetColCount(cols);
+    grid.SetRowCount(rows);
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(0);
+}
+
+void PaintCellBackground(TCanvas& canvas, const RECT& rect, unsigned state, COLORREF plain) {
+    const bool selected = (state & GridDrawState::Selected) != 0;
+    canvas.Fill(rect, selected ? GetSysColor(COLOR_HIGHLIGHT) : plain);
+    canvas.SetTextColor(GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+}
+
+}  // namespace
+
+bool SaveSwapKeysFromPlayer(const std::string& sideFile) {
+    SwapKeyTable table;
+    return ReadSwapTableFromPlayer(table) && SaveSwapKeys(sideFile, table);
+}
+
+RemapGridControl::RemapGridControl(TForm& form, Bounds bounds, RemapGrid grid)
+    : TMyDrawGrid(form, nullptr, bounds), range_(RemapGridRange(grid)) {
+    PrepareGrid(*this, 2, range_.Count);
+    SetDefaultRowHeight(18);
+    SetColWidths(0, 20);
+    SetColWidths(1, bounds.Width - 44);
+    OnDrawCell = [this](int col, int row, HDC dc, const RECT& rect, unsigned state) {
+        DrawCell(col, row, dc, rect, state);
+    };
+    OnDblClick = [this] {
+        if (Col() == 1 && OnPick)
+            OnPick(*this, range_.First + Row());
+    };
+}
+
+void RemapGridControl::DrawCell(int col, int row, HDC dc, const RECT& rect, unsigned state) {
+    TCanvas canvas(dc);
+    const int index = range_.First + row;
+    if (col == 0) {
+        PaintCellBackground(canvas, rect, state & ~GridDrawState::Selected, RGB(0xC0, 0xC0, 0xC0));
+        canvas.WriteText(rect.left + 4, rect.top + 1,
+                         std::string(1, static_cast<char>(IdentitySwapTable()[index])));
+        return;
+    }
+    PaintCellBackground(canvas, rect, state, GetSysColor(COLOR_WINDOW));
+    SwapKeyTable live;
+    if (!ReadSwapTableFromPlayer(live))
+        return;
+    FontSpec font;
+    if (live[index] != 0)
+        font.Style = FontStyle::Bold;
+    canvas.SetFont(font);
+    canvas.WriteText(rect.left + 4, rect.top + 1, RemapReplacementText(live[index]));
+}
+
+TDoSwapKeys::TDoSwapKeys(std::string sideFile, ProgramNotices& notices)
+    : TForm("TDoSwapKeys", "Keyboard Remapper", 400, 330),
+      sideFile_(std::move(sideFile)),
+      notices_(notices) {
+    HelpKeyword = "Keyboard Remapper";
+    for (RemapGridControl* grid : {&UpperGrid, &LowerGrid, &PunctGrid, &NumericGrid})
+        grid->OnPick = [this](RemapGridControl& g, int index) { Pick(g, index); };
+    OkButton.ModalResult = IDOK;
+    HelpButton.OnClick = [this] { ShowHelp(); };
+}
+
+void TDoSwapKeys::Pick(RemapGridControl& grid, int tableIndex) {
+    SwapKeyTable live;
+    if (!ReadSwapTableFromPlayer(live))
+        return;
+    TDoSwapSpecial picker;
+    picker.StartIndex = std::max(live[tableIndex] - PickerFirstChar, 0);
+    const GridRect cell = grid.CellRect(grid.Col(), grid.Row());
+    POINT corners[2] = {{cell.Left, cell.Top}, {cell.Right, cell.Bottom}};
+    MapWindowPoints(grid.Handle(), nullptr, corners, 2);
+    picker.CellRect = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+    if (picker.ShowModal(Handle()) != IDOK || picker.Chosen != 1)
+        return;
+    // The table is read again: the player may have written it meanwhile.
+    if (!ReadSwapTableFromPlayer(live))
+        return;
+    live[tableIndex] = picker.ChosenChar;
+    if (!WriteSwapTableToPlayer(live))
+        return;
+    Changed = 1;
+    InvalidateRect(grid.Handle(), nullptr, TRUE);
+}
+
+void TDoSwapKeys::FormClose() {
+    if (Changed != 1)
+        return;
+    SaveSwapKeysFromPlayer(sideFile_);
+    notices_.Post(NoticeCode::KeyRemapChanged, 0);
+}
+
+TDoSwapSpecial::TDoSwapSpecial()
+    : TForm("TDoSwapSpecial", "Select Character", PickerColumns * 19 + 20, 204) {
+    PrepareGrid(SymbolGrid, PickerColumns, PickerRows);
+    SymbolGrid.SetDefaultColWidth(CellSize - 1);
+    SymbolGrid.SetDefaultRowHeight(CellSize - 1);
+    SymbolGrid.OnDrawCell = [this](int col, int row, HDC dc, const RECT& rect, unsigned state) {
+        SymbolGridDrawCell(col, row, dc, rect, state);
+    };
+    SymbolGrid.OnDblClick = [this] { OkButtonClick(); };
+    OkButton.OnClick = [this] { OkButtonClick(); };
+    CancelButton.ModalResult = IDCANCEL;
+}
+
+void TDoSwapSpecial::FormShow() {
+    const PickerCell start = PickerCellOf(StartIndex + PickerFirstChar);
+    SymbolGrid.MoveCurrent(start.Col, start.Row);
+    // Beside the cell clicked when the picker fits below it, else centred.
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int height = ClientHeight() + GetSystemMetrics(SM_CYCAPTION) + 8;
+    if (CellRect.bottom > 0 && CellRect.bottom + height <= screenHeight + 40) {
+        Position = FormPosition::Designed;
+        Left = std::max<int>((GetSystemMetrics(SM_CXSCREEN) - ClientWidth()) / 2, 0);
+        Top = CellRect.bottom;
+    }
+}
+
+void TDoSwapSpecial::SymbolGridDrawCell(int col, int row, HDC dc, const RECT& rect,
+                                        unsigned state) {
+    TCanvas canvas(dc);
+    PaintCellBackground(canvas, rect, state, GetSysColor(COLOR_WINDOW));
+    canvas.WriteText(rect.left + 4, rect.top + 1,
+                     std::string(1, static_cast<char>(PickerCharAt({row, col}))));
+}
+
+void TDoSwapSpecial::OkButtonClick() {
+    ChosenChar = static_cast<std::uint8_t>(PickerCharAt({SymbolGrid.Row(), SymbolGrid.Col()}));
+    Chosen = 1;
+    Close(IDOK);
+}
+
+}  // namespace orv
