@@ -7,13 +7,13 @@ namespace {
 
 using C = CommandCode;
 
-constexpr C CdCodes[] = {C::CdPlay,  C::CdStop, C::CdPause, C::CdNextTrack, C::CdPreviousTrack,
+constexpr C CdCodes[] = {C::CdPlay,      C::CdStop, C::CdPause, C::CdNextTrack, C::CdPreviousTrack,
                          C::CdGoToTrack, C::CdStep, C::CdBack,  C::CdEject,     C::CdCloseTray};
 constexpr C VolumeCodes[] = {
-    C::AudioVolume,  C::AudioVolume, C::AudioVolume,     C::AudioVolume, C::AudioMuteToggle,
-    C::AudioBalance, C::AudioBalance, C::AudioBalance,   C::AudioTreble, C::AudioTreble,
-    C::MidiVolume,   C::MidiVolume,  C::MidiVolume,      C::MidiVolume,  C::MidiMuteToggle,
-    C::MidiBalance,  C::MidiBalance, C::MidiBalance,     C::AudioBass,   C::AudioBass};
+    C::AudioVolume,  C::AudioVolume,  C::AudioVolume,  C::AudioVolume, C::AudioMuteToggle,
+    C::AudioBalance, C::AudioBalance, C::AudioBalance, C::AudioTreble, C::AudioTreble,
+    C::MidiVolume,   C::MidiVolume,   C::MidiVolume,   C::MidiVolume,  C::MidiMuteToggle,
+    C::MidiBalance,  C::MidiBalance,  C::MidiBalance,  C::AudioBass,   C::AudioBass};
 
 int Clamped(int value, int high) {
     return value < 1 || value > high ? 1 : value;

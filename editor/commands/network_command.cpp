@@ -60,7 +60,7 @@ NetConnOutcome ComposeNetConn(const NetConnInput& input) {
     record.ShowStatus = input.DispStatus;
     out.Compose(CodeOf(input.Mode), record, ProblemField(record));
     if (out.Accepted()) {
-        out.Raw = {out.OptionCode,     resource,          record.User.str(), record.Password.str(),
+        out.Raw = {out.OptionCode,   resource,     record.User.str(), record.Password.str(),
                    record.Permanent, record.Force, record.ShowStatus};
     }
     return out;

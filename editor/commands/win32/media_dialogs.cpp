@@ -56,9 +56,9 @@ void TDoAVI::OkButtonClick() {
 TDoCDRom::TDoCDRom()
     : TCommandDialog("TDoCDRom", "Audio CD Controls", 344, 256 + FooterHeight, "CDROM Commands") {
     BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
-    for (TCheckable* c : std::initializer_list<TCheckable*>{
-             &CDPlay, &CDStop, &CDPause, &CDNext, &CDPrev, &CDGoTo, &CDStep, &CDBack, &CDEject,
-             &CDClose})
+    for (TCheckable* c :
+         std::initializer_list<TCheckable*>{&CDPlay, &CDStop, &CDPause, &CDNext, &CDPrev, &CDGoTo,
+                                            &CDStep, &CDBack, &CDEject, &CDClose})
         c->OnClick = [this] { EnableDisable(); };
     Track.SetMaxLength(2);
 }
@@ -102,8 +102,7 @@ void TDoCDRom::OkButtonClick() {
 // Speakers --------------------------------------------------------------------------------------
 
 TDoVolume::TDoVolume(CommandContext& context)
-    : TCommandDialog("TDoVolume", "Speaker Controls", 468, 330 + FooterHeight,
-                     "Speaker Controls"),
+    : TCommandDialog("TDoVolume", "Speaker Controls", 468, 330 + FooterHeight, "Speaker Controls"),
       context_(context) {
     BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
     Button1.OnClick = [this] { Button1Click(); };

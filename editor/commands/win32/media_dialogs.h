@@ -98,7 +98,8 @@ class TDoVolume : public TCommandDialog {
                 {8, 260, 452, 30},
                 "NOTE: Not all commands will be available on a given computer.  Support of these "
                 "commands is dependent upon the Audio Device in your computer."};
-    TButton Button1{*this, nullptr, {8, 294, 300, 25}, "Click Here To Test Your Computer's Capabilities"};
+    TButton Button1{
+        *this, nullptr, {8, 294, 300, 25}, "Click Here To Test Your Computer's Capabilities"};
     TButtonRow Buttons{*this, 330, 8};
 
     void LoadInput(const VolumeInput& input);

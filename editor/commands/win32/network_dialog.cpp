@@ -100,8 +100,7 @@ void TDoNetConn::BootupClick() {
 
 void TDoNetConn::FormShow() {
     TCommandDialog::FormShow();
-    std::vector<std::string> drives =
-        AvailableDrives(drives_.LogicalDrives(), drives_.Connected());
+    std::vector<std::string> drives = AvailableDrives(drives_.LogicalDrives(), drives_.Connected());
     DriveBox.ClearItems();
     for (const std::string& drive : drives) DriveBox.AddItem(drive);
     if (FreshInsert == 1) {

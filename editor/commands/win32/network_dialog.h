@@ -36,10 +36,8 @@ class TDoNetConn : public TCommandDialog {
     TEdit ProgPath{*this, &PathPanel, {0, 18, 212, 21}};
     TButton BrowseButton{*this, &PathPanel, {218, 16, 75, 25}, "&Browse"};
     TCheckBox MakePerm{*this, nullptr, {8, 106, 500, 18}};
-    TCheckBox ForceDisc{*this,
-                        nullptr,
-                        {8, 128, 400, 18},
-                        "&Force Disconnection Even if Drive in Use"};
+    TCheckBox ForceDisc{
+        *this, nullptr, {8, 128, 400, 18}, "&Force Disconnection Even if Drive in Use"};
     TPanel LogonPanel{*this, nullptr, {8, 128, 584, 66}};
     TCheckBox UseDefault{*this, &LogonPanel, {0, 0, 300, 18}, "&Use Default Name and Password"};
     TLabel LogNameLabel{*this, &LogonPanel, {0, 26, 100, 16}, "Logon Name"};

@@ -81,8 +81,8 @@ std::vector<DisplayMode> SystemDisplayModes::Modes() const {
         mode.dmSize = sizeof mode;
         if (!EnumDisplaySettingsA(nullptr, i, &mode))
             break;
-        modes.push_back({mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel,
-                         mode.dmDisplayFrequency});
+        modes.push_back(
+            {mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel, mode.dmDisplayFrequency});
     }
     return modes;
 }

@@ -325,7 +325,8 @@ std::vector<RoundTripRow> MediaDeviceRows() {
                              "MIDIOFF",  "MIDION",    "MIDIUP",     "MIDIDOWN", "MIDIMUTE",
                              "MIDILEFT", "MIDIRIGHT", "MIDICENTER", "BASSUP",   "BASSDOWN"};
     for (int action = 1; action <= 20; ++action)
-        rows.push_back(Row("<" + std::string(volumes[action - 1]) + ">", VolumeInput{action}, volume));
+        rows.push_back(
+            Row("<" + std::string(volumes[action - 1]) + ">", VolumeInput{action}, volume));
     return rows;
 }
 
