@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ras_phone_book.h"
+
 namespace orv {
 
 // A connected or remembered network disk: its drive and its share.
@@ -43,10 +45,7 @@ std::vector<std::string> MappedLines(const std::vector<NetResource>& resources);
 std::string NetworkPathOf(std::string_view browsedFolder);
 
 // The dial-up phone book.
-struct DialParams {
-    std::string UserName;
-    std::optional<std::string> Password;  // only when one is stored
-};
+using DialParams = RasStoredLogon;
 class PhoneBook {
   public:
     virtual ~PhoneBook() = default;

@@ -49,10 +49,7 @@ std::vector<std::string> RasPhoneBook::Entries() const {
 }
 
 std::optional<DialParams> RasPhoneBook::Params(const std::string& entry) const {
-    std::optional<RasApi::DialParams> params = ras_.GetDialParams(entry);
-    if (!params)
-        return std::nullopt;
-    return DialParams{params->UserName, params->Password};
+    return ras_.GetDialParams(entry);
 }
 
 std::vector<std::string> SystemPrinterList::PrinterNames() const {
