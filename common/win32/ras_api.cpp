@@ -1,8 +1,5 @@
 #include "common/win32/ras_api.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "common/message_boxes.h"
 #include "common/ras_text.h"
 
@@ -15,29 +12,7 @@ void Bind(HMODULE library, const char* name, Fn& pointer) {
     pointer = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
-template <std::size_t N>
-std::string FieldText(const char (&field)[N]) {
-    return std::string(field, strnlen(field, N));
-}
-
-template <std::size_t N>
-void SetField(char (&field)[N], std::string_view text) {
-    const std::size_t length = std::min(text.size(), N - 1);
-    std::memcpy(field, text.data(), length);
-    field[length] = 0;
-}
-
 }  // namespace
-
-RasDialParamsRecord MakeDialParams(std::string_view entry, std::string_view user,
-                                   std::string_view password) {
-    RasDialParamsRecord params{};
-    params.Size = sizeof params;
-    SetField(params.EntryName, entry);
-    SetField(params.UserName, user);
-    SetField(params.Password, password);
-    return params;
-}
 
 RasApi::RasApi(const char* dllName) {
     library_ = LoadLibraryA(dllName);
@@ -69,42 +44,29 @@ RasApi::~RasApi() {
 }
 
 std::vector<std::string> RasApi::EnumEntries() const {
-    std::vector<std::string> names;
     if (!EnumEntriesCall)
-        return names;
-    std::vector<RasEntryNameRecord> entries(1);
-    DWORD bytes = sizeof(RasEntryNameRecord);
-    DWORD count = 0;
-    entries[0].Size = sizeof(RasEntryNameRecord);
-    DWORD result = EnumEntriesCall(nullptr, nullptr, entries.data(), &bytes, &count);
-    if (result == RasError::BufferTooSmall) {
-        // Once more with the room the library asked for.
-        entries.assign(bytes / sizeof(RasEntryNameRecord) + 1, RasEntryNameRecord{});
-        entries[0].Size = sizeof(RasEntryNameRecord);
-        bytes = static_cast<DWORD>(entries.size() * sizeof(RasEntryNameRecord));
-        count = 0;
-        result = EnumEntriesCall(nullptr, nullptr, entries.data(), &bytes, &count);
-    }
-    if (result != 0)
-        return names;
-    count = std::min<DWORD>(count, static_cast<DWORD>(entries.size()));
-    for (DWORD i = 0; i < count; ++i)
-        names.push_back(FieldText(entries[i].EntryName).substr(0, 256));
-    return names;
+        return {};
+    return ListPhoneBookEntries(
+        [this](RasEntryNameRecord* entries, std::uint32_t& bytes, std::uint32_t& count) {
+            DWORD room = bytes, written = count;
+            DWORD result = EnumEntriesCall(nullptr, nullptr, entries, &room, &written);
+            bytes = room;
+            count = written;
+            return static_cast<std::uint32_t>(result);
+        });
 }
 
 std::optional<RasApi::DialParams> RasApi::GetDialParams(std::string_view entry) const {
     if (!GetEntryDialParams)
         return std::nullopt;
-    RasDialParamsRecord params = MakeDialParams(entry);
-    // Some libraries answer success without writing the flag.
-    BOOL hasPassword = FALSE;
-    if (GetEntryDialParams(nullptr, &params, &hasPassword) != 0)
-        return std::nullopt;
-    DialParams found{FieldText(params.UserName), std::nullopt};
-    if (hasPassword)
-        found.Password = FieldText(params.Password);
-    return found;
+    return ReadStoredLogon(
+        [this](RasDialParamsRecord& params, bool& passwordStored) {
+            BOOL stored = FALSE;
+            DWORD result = GetEntryDialParams(nullptr, &params, &stored);
+            passwordStored = stored != FALSE;
+            return static_cast<std::uint32_t>(result);
+        },
+        entry);
 }
 
 const RasApi& LoadRasApi() {

@@ -1,7 +1,6 @@
 // The binding of the dial-up library (rasapi32.dll), loaded by name once per
 // program: a program without it runs on and tells the user where dial-up is
-// asked for. The records are our own, in the library's oldest layout, which
-// every version accepts by its size field.
+// asked for. The records it passes are in common/ras_phone_book.h.
 #pragma once
 
 #include <windows.h>
@@ -13,30 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ras_phone_book.h"
+
 namespace orv {
-
-namespace RasError {
-constexpr DWORD BufferTooSmall = 603;
-}
-
-struct RasEntryNameRecord {
-    DWORD Size;
-    char EntryName[257];
-};
-static_assert(sizeof(RasEntryNameRecord) == 264);
-
-struct RasDialParamsRecord {
-    DWORD Size;
-    char EntryName[257];
-    char PhoneNumber[129];
-    char CallbackNumber[129];
-    char UserName[257];
-    char Password[257];
-    char Domain[16];
-};
-static_assert(sizeof(RasDialParamsRecord) == 1052);
-static_assert(offsetof(RasDialParamsRecord, UserName) == 519);
-static_assert(offsetof(RasDialParamsRecord, Domain) == 1033);
 
 struct RasConnRecord {
     DWORD Size;
@@ -47,10 +25,6 @@ struct RasConnRecord {
 };
 // 412 bytes in the 32-bit programs; the handle widens it elsewhere.
 static_assert(sizeof(void*) != 4 || sizeof(RasConnRecord) == 412);
-
-// A dial-parameter record with its size field set and the texts given.
-RasDialParamsRecord MakeDialParams(std::string_view entry, std::string_view user = {},
-                                   std::string_view password = {});
 
 class RasApi {
   public:
@@ -77,10 +51,7 @@ class RasApi {
     // are none or the listing fails.
     std::vector<std::string> EnumEntries() const;
 
-    struct DialParams {
-        std::string UserName;
-        std::optional<std::string> Password;  // only when one is stored
-    };
+    using DialParams = RasStoredLogon;
     // The stored user name and password of an entry; none when the call fails.
     std::optional<DialParams> GetDialParams(std::string_view entry) const;
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/settings.h"
+#include "editor/commands/device_lists.h"
 
 namespace orv {
 
@@ -28,6 +29,12 @@ struct CommandContext {
     // Shows the installed-program picker and gives the chosen program's name;
     // nothing when the user chose none. Without it the dialogs offer no list.
     std::function<std::optional<std::string>()> PickProgram;
+    // Dial-up networking is there; without it the dial-up dialog's callers
+    // warn instead of opening it.
+    bool RasLoaded = false;
+    // Which of the mixer's controls exist, asked when the speaker dialog's
+    // test is pressed; the main window opens its mixer for it.
+    std::function<MixerAnswers()> MixerCapabilities;
 };
 
 }  // namespace orv

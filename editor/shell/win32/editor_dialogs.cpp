@@ -3,6 +3,7 @@
 #include "editor/shell/win32/macro_file_dialogs.h"
 #include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/options_launchers.h"
+#include "editor/shell/win32/device_dialog_launchers.h"
 
 namespace orv {
 
@@ -11,6 +12,7 @@ void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     InstallMacroFileDialogs(main);
     InstallOptionsDialogs(main, context);
     InstallCopyMove(main, context);
+    InstallDeviceDialogs(main, context);
 }
 
 }  // namespace orv

@@ -12,6 +12,7 @@
 
 #include "common/categories.h"
 #include "common/macro_library.h"
+#include "common/mixer.h"
 #include "common/network_lock.h"
 #include "common/ui/win32/canvas.h"
 #include "common/ui/win32/draw_grid.h"
@@ -19,6 +20,7 @@
 #include "common/ui/win32/menus.h"
 #include "common/ui/win32/page_control.h"
 #include "common/ui/win32/pictures.h"
+#include "common/win32/winmm_mixer_driver.h"
 #include "editor/shell/editor_library.h"
 #include "editor/shell/launch_guard.h"
 #include "editor/shell/macro_actions.h"
@@ -244,6 +246,9 @@ class TMainWin : public TForm, private NetworkLockHost {
     int AppendMacro(const MacroRecord& record);
     // The macros of the rows that show one, top to bottom.
     std::vector<int> ListedMacros() const;
+    // The system's mixer, for the speaker dialog's test and the wizard: made
+    // on the first call, then the same one (main_window_mixer.cpp).
+    TMidiMixer& OpenMixer();
 
   protected:
     void FormShow() override;
@@ -310,6 +315,8 @@ class TMainWin : public TForm, private NetworkLockHost {
     int rightPressRow_ = -1;
     bool firstShowDone_ = false;
     bool closing_ = false;
+    std::unique_ptr<WinmmMixerDriver> mixerDriver_;
+    std::unique_ptr<TMidiMixer> mixer_;  // goes before its driver
 };
 
 }  // namespace orv

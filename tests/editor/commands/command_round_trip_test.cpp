@@ -11,12 +11,18 @@
 #include "common/script/catalogue.h"
 #include "common/script/display.h"
 #include "common/script/reader.h"
+#include "common/string_routines.h"
 #include "editor/commands/date_time_commands.h"
+#include "editor/commands/device_commands.h"
+#include "editor/commands/dialup_command.h"
 #include "editor/commands/encryption.h"
 #include "editor/commands/file_commands.h"
 #include "editor/commands/flow_commands.h"
 #include "editor/commands/keystroke_text.h"
+#include "editor/commands/media_commands.h"
 #include "editor/commands/mouse_commands.h"
+#include "editor/commands/network_command.h"
+#include "editor/commands/sound_web_commands.h"
 #include "editor/commands/system_commands.h"
 #include "editor/commands/wait_command.h"
 #include "editor/commands/window_commands.h"
@@ -55,6 +61,8 @@ const testing::FakeFileChecks& Files() {
         f.AddFolder("C:\\Long Folder", "C:\\LONGFO~1");
         f.AddFolder("C:\\Long Folder\\", "C:\\LONGFO~1\\");
         f.AddFolder("C:\\", "C:\\");
+        f.AddFile("C:\\A.WAV", "C:\\A.WAV");
+        f.AddFile("C:\\My Movies\\Clip One.avi", "C:\\MYMOVI~1\\CLIPON~1.AVI");
         return f;
     }();
     return files;
@@ -267,11 +275,68 @@ std::vector<RoundTripRow> SystemRows() {
     };
 }
 
+std::vector<RoundTripRow> SoundWebNetworkRows() {
+    auto sound = [](const SoundInput& in) { return ComposeSound(in, Files()); };
+    auto web = [](const WebInput& in) { return ComposeWeb(in); };
+    auto net = [](const NetConnInput& in) { return ComposeNetConn(in); };
+    auto dial = [](const DialupInput& in) { return ComposeDialup(in); };
+    using N = NetMode;
+    return {
+        Row("<BEEP>", SoundInput{false, "C:\\none.wav"}, sound),
+        Row("<WAV1:C:\\A.WAV>", SoundInput{true, " C:\\A.WAV ", true}, sound),
+        Row("<WAV2:C:\\A.WAV>", SoundInput{true, "C:\\A.WAV", false}, sound),
+        Row("<HTTP:http://www.x.com>", WebInput{false, "www.x.com"}, web),
+        Row("<HTTP:http://x>", WebInput{false, "http://x"}, web),
+        Row("<HTTP:>", WebInput{false, ""}, web),
+        Row("<FTP:ftp://x>", WebInput{true, "ftp://x"}, web),
+        Row("<NWCS:<NAME:><PASS:>F:\\\\srv\\sh>",
+            NetConnInput{N::Connect, "F:", "\\\\srv\\sh", true, "bob", "pw", false, false, true},
+            net),
+        Row("<NWDPF:F:>", NetConnInput{N::Disconnect, "F:", "x", true, "", "", true, true}, net),
+        Row("<NWTP:<NAME:bob><PASS:" + ScrambleText("abc") + ">G:\\\\s\\d>",
+            NetConnInput{N::Toggle, "G:", "\\\\s\\d", false, " bob ", "abc", true, true}, net),
+        Row("<DIAL:<NAME:><PASS:>Entry>", DialupInput{true, "Entry"}, dial),
+        Row("<DIAL:<NAME:me><PASS:" + ScrambleText("abc") + ">Office>",
+            DialupInput{true, "Office", "me", "abc"}, dial),
+        Row("<HANG>", DialupInput{false, "Office", "me", "abc"}, dial),
+    };
+}
+
+std::vector<RoundTripRow> MediaDeviceRows() {
+    auto avi = [](const AviInput& in) { return ComposeAvi(in, Files()); };
+    auto cd = [](const CdInput& in) { return ComposeCd(in); };
+    auto volume = [](const VolumeInput& in) { return ComposeVolume(in); };
+    auto printer = [](const DefPrintInput& in) { return ComposeDefPrint(in); };
+    auto screen = [](const ScreenInput& in) { return ComposeScreen(in); };
+    std::vector<RoundTripRow> rows{
+        Row("<AVIE:C:\\MYMOVI~1\\CLIPON~1.AVI>", AviInput{2, "C:\\My Movies\\Clip One.avi"}, avi),
+        Row("<AVI:C:\\MYMOVI~1\\CLIPON~1.AVI>", AviInput{3, "C:\\My Movies\\Clip One.avi"}, avi),
+        Row("<CDPLAY>", CdInput{1, "x"}, cd),
+        Row("<CDGOTO:07>", CdInput{6, "7"}, cd),
+        Row("<CDSTEP:99>", CdInput{7, "99"}, cd),
+        Row("<CDBACK:10>", CdInput{8, " 10 "}, cd),
+        Row("<CDCLOSE>", CdInput{10}, cd),
+        Row("<DEFPRT:HP LaserJet>", DefPrintInput{"HP LaserJet"}, printer),
+        Row("<SCREEN:000>", ScreenInput{0}, screen),
+        Row("<SCREEN:042>", ScreenInput{42}, screen),
+    };
+    const char* volumes[] = {"AUDOFF",   "AUDON",     "AUDUP",      "AUDDOWN",  "AUDMUTE",
+                             "AUDLEFT",  "AUDRIGHT",  "AUDCENTER",  "TREBUP",   "TREBDOWN",
+                             "MIDIOFF",  "MIDION",    "MIDIUP",     "MIDIDOWN", "MIDIMUTE",
+                             "MIDILEFT", "MIDIRIGHT", "MIDICENTER", "BASSUP",   "BASSDOWN"};
+    for (int action = 1; action <= 20; ++action)
+        rows.push_back(
+            Row("<" + std::string(volumes[action - 1]) + ">", VolumeInput{action}, volume));
+    return rows;
+}
+
 // Later dialog families add their rows here.
 std::vector<RoundTripRow> AllRows() {
     std::vector<std::vector<RoundTripRow>> families{FlowRows(),     WindowRows(), MouseRows(),
                                                     WaitRows(),     FileRows(),   SystemRows(),
                                                     DateTimeRows(), TextRows()};
+    families.push_back(SoundWebNetworkRows());
+    families.push_back(MediaDeviceRows());
     std::vector<RoundTripRow> rows;
     for (auto& family : families) rows.insert(rows.end(), family.begin(), family.end());
     return rows;

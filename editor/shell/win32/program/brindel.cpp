@@ -17,6 +17,7 @@
 #include "common/win32/hook_client.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/private_profile_store.h"
+#include "common/win32/ras_api.h"
 #include "common/win32/sync_file_access.h"
 #include "common/win32/system_routines.h"
 #include "common/win32/win32_message_boxes.h"
@@ -62,6 +63,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     Win32MessageBoxes boxes;
     SetCurrentMessageBoxes(&boxes);
     const std::string programDir = ProgramDir();
+    // Dial-up networking is bound once, at the start; without it the dial-up
+    // dialog's callers warn instead.
+    LoadRasApi();
     auto settings = std::make_unique<SettingsBlock>();
     auto table = std::make_unique<HookTable>();
     PrivateProfileStore store;

@@ -11,15 +11,21 @@
 #include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "editor/commands/win32/date_time_dialog.h"
+#include "editor/commands/win32/device_dialogs.h"
+#include "editor/commands/win32/dialup_dialog.h"
 #include "editor/commands/win32/flow_dialogs.h"
+#include "editor/commands/win32/media_dialogs.h"
 #include "editor/commands/win32/file_dialogs.h"
 #include "editor/commands/win32/mouse_dialogs.h"
 #include "editor/commands/win32/network_considerations.h"
+#include "editor/commands/win32/network_dialog.h"
+#include "editor/commands/win32/sound_web_dialogs.h"
 #include "editor/commands/win32/symbol_search_dialogs.h"
 #include "editor/commands/win32/system_dialogs.h"
 #include "editor/commands/win32/text_dialog.h"
 #include "editor/commands/win32/wait_dialog.h"
 #include "editor/commands/win32/window_dialogs.h"
+#include "tests/editor/commands/fake_device_lists.h"
 
 namespace orv {
 namespace {
@@ -75,11 +81,28 @@ TEST(FormPictures, EveryCommandForm) {
     TDoSysControls system;
     TDoTBox box;
     TDoEncrypt encrypt;
+    TDoSound sound(settings);
+    TDoWebStuff web;
+    testing::FakeNetworkDrives drives;
+    TDoNetConn netConn(drives);
+    testing::FakePhoneBook book;
+    book.Names = {"Office", "Home"};
+    TDoDialup dialup(book);
+    TDoAVI avi;
+    TDoCDRom cd;
+    TDoVolume volume(context);
+    testing::FakePrinterList printers;
+    printers.Names = {"HP LaserJet"};
+    TDoDefPrint printer(printers);
+    testing::FakeDisplayModes modes;
+    modes.List = {{640, 480, 8, 60}, {1024, 768, 32, 60}};
+    TDoScreen screen(modes);
     for (TForm* form : std::initializer_list<TForm*>{
-             &delay,   &pause,    &repeat,  &speed,   &swap,    &remark,    &number,
-             &network, &active,   &sizeIt,  &control, &mouse,   &clipboard, &keys,
-             &wait,    &dosFiles, &explore, &nick,    &recycle, &reboot,    &system,
-             &box,     &encrypt,  &text,    &date,    &symbols, &search}) {
+             &delay,   &pause,   &repeat,  &speed,  &swap,      &remark,  &number,  &network,
+             &active,  &sizeIt,  &control, &mouse,  &clipboard, &keys,    &wait,    &dosFiles,
+             &explore, &nick,    &recycle, &reboot, &system,    &box,     &encrypt, &text,
+             &date,    &symbols, &search,  &sound,  &web,       &netConn, &dialup,  &avi,
+             &cd,      &volume,  &printer, &screen}) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
         EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;

@@ -1,0 +1,25 @@
+#include "editor/shell/win32/device_dialog_launchers.h"
+
+#include "common/notices.h"
+#include "common/win32/ras_api.h"
+#include "editor/commands/win32/sound_web_dialogs.h"
+
+namespace orv {
+
+void InstallDeviceDialogs(TMainWin& main, EditorContext& context) {
+    main.Launchers().Alarm = [&main, &context] {
+        TDoSound dialog(context.Settings);
+        dialog.AlarmMode = 1;
+        if (dialog.ShowModal(main.Handle()) != IDOK)
+            return;
+        context.Config.WriteSchedulerSettings();
+        context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
+    };
+}
+
+void ConnectDevices(CommandContext& commands, TMainWin& main) {
+    commands.RasLoaded = RasLoaded();
+    commands.MixerCapabilities = [&main] { return MixerAnswersOf(main.OpenMixer()); };
+}
+
+}  // namespace orv
