@@ -641,12 +641,12 @@ void TMainWin::SetSyncTimer(bool on) {
     syncTimer_.SetEnabled(on);
 }
 
-void TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
+bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
     if (lock_.FileInUse())
-        return;
+        return false;
     if (!editing_.ReadCurrentRecord(n, current_)) {
         lock_.ReleaseSyncFile(0);
-        return;
+        return false;
     }
     const bool wasTimed = current_.ActivationCode == ActivationCode::Scheduled;
     const ChangeOutcome outcome = dialog(current_);
@@ -658,11 +658,12 @@ void TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
     }
     lock_.ReleaseSyncFile(saved ? 1 : 0);
     if (!saved)
-        return;
+        return false;
     if (wasTimed || current_.ActivationCode == ActivationCode::Scheduled)
         context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
     if (outcome.PopupTrayChanged)
         context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+    return true;
 }
 
 // ---- the file menu ----

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/categories.h"
@@ -215,7 +216,8 @@ class TMainWin : public TForm, private NetworkLockHost {
     // The common order of a change to macro n (later dialogs use it): lock,
     // read, dialog, write, refill, reselect, hot keys, release (changed =
     // saved), then tell the player of a schedule or pop-up menu change.
-    void ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
+    // True when the record was written.
+    bool ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
 
     // The dialogs behind the menus and buttons; the program fills them in
     // after construction (InstallEditorDialogs), tests with their own.
@@ -227,6 +229,23 @@ class TMainWin : public TForm, private NetworkLockHost {
     void OpenSaveFile(int entry);
     void ShowQuickInfo();
     void ShowSortOrder();
+
+    // The operations on macros, categories and desktop links
+    // (main_window_operations.cpp).
+    void DoAdd();
+    void DoModify();
+    void DoTheScript();
+    void DoClear();
+    void DoActivate();
+    void MenuAddCatClick();
+    bool CatListDragOver(TControl& source, int x, int y) const;
+    void CatListDragDrop(const DropPoint& drop);
+    void CatNewClick();
+    void CatRenameClick();
+    void CatRemoveClick();
+    void MenuOnDesktopClick();
+    static std::string EncryptIt(std::string_view text);
+    static std::string DecryptIt(std::string_view text);
 
   protected:
     void FormShow() override;
@@ -266,6 +285,11 @@ class TMainWin : public TForm, private NetworkLockHost {
     void CatListClick();
     // A guard of every operation on the selected macro; false after telling why.
     bool MacroSelected();
+    // Helpers of the operations (main_window_operations.cpp).
+    MacroHandOver ExistingHandOver(int n, MacroRecord& record);
+    bool ListedInAMenu(int n) const;
+    void FileUnderCategory(int n, std::uint32_t id, bool sound);
+    void SaveCategories();
 
     // NetworkLockHost
     void ReloadShared() override;
