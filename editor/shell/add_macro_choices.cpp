@@ -8,13 +8,13 @@ namespace orv {
 
 const AddLayout& DisableEnable(AddType type) {
     static const AddLayout hotKey{true, false, "", 0, true, true, "&Enter Directly", 419};
-    static const AddLayout cueword{false, true, "Cueword Name", 10, true, true, "&Enter Directly",
-                                   180};
+    static const AddLayout cueword{false, true, "Cueword Name",    10,
+                                   true,  true, "&Enter Directly", 180};
     static const AddLayout timed{false, false, "", 0, false, true, "&Enter Directly", 149};
     static const AddLayout popup{true, false, "", 0, false, false, "Build Menu", 419};
     // Recording cannot give a window title activation: only the editors can.
-    static const AddLayout title{false, true, "Window Title", 20, false, true, "&Enter Directly",
-                                 180};
+    static const AddLayout title{false, true, "Window Title",    20,
+                                 false, true, "&Enter Directly", 180};
     switch (type) {
         case AddType::HotKey:
             return hotKey;

@@ -37,7 +37,7 @@ struct HotKeyChoices {
     // Per code: a global, pop-up menu or system macro has it, so no other
     // global macro may.
     std::array<std::uint8_t, HotKeyCount> KeyTaken{};
-    bool HasUserMacros = false;  // some macro is not a system macro
+    bool HasUserMacros = false;      // some macro is not a system macro
     std::vector<std::string> Lines;  // one per code, with how many macros use it
 };
 

@@ -105,8 +105,7 @@ bool CannotNameALink(std::string_view nickname) {
 
 }  // namespace
 
-std::optional<std::string> DesktopLinkRefusal(int macro,
-                                              std::span<const std::string> nicknames) {
+std::optional<std::string> DesktopLinkRefusal(int macro, std::span<const std::string> nicknames) {
     const std::string& own = nicknames[static_cast<std::size_t>(macro - 1)];
     if (TrimStr(own).empty())
         return std::string(LinkOpening) +

@@ -44,8 +44,7 @@ std::int32_t NextCategoryId(const CategoryList& categories,
 // Why macro `macro` (1-based) cannot be put on the desktop, or nothing: it
 // needs a nickname of its own (compared upper-cased) that can name the link
 // file and end the player's "/A" switch.
-std::optional<std::string> DesktopLinkRefusal(int macro,
-                                              std::span<const std::string> nicknames);
+std::optional<std::string> DesktopLinkRefusal(int macro, std::span<const std::string> nicknames);
 
 inline constexpr const char* DesktopLinkAdded = "DeskTop Icon Added.";
 

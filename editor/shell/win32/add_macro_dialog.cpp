@@ -76,8 +76,8 @@ AddType TAddNewHotKey::Chosen() const {
 
 void TAddNewHotKey::DisableEnable() {
     const AddLayout& layout = orv::DisableEnable(Chosen());
-    for (TControl* c : std::initializer_list<TControl*>{&HotKeyLabel, &SetHotKeyLabel,
-                                                        &HotKeyEntry, &KeyList}) {
+    for (TControl* c :
+         std::initializer_list<TControl*>{&HotKeyLabel, &SetHotKeyLabel, &HotKeyEntry, &KeyList}) {
         c->SetVisible(layout.HotKeyControls);
         c->SetEnabled(layout.HotKeyControls);
     }
@@ -226,8 +226,7 @@ void TAddNewHotKey::DoCapture() {
 
     MacroHandOver handOver{env_.Current};
     handOver.ActivationCode = activation;
-    handOver.HotKeyLabel =
-        hotKey ? KeyName(code) : "Cueword: " + env_.Current.CuewordText.str();
+    handOver.HotKeyLabel = hotKey ? KeyName(code) : "Cueword: " + env_.Current.CuewordText.str();
     handOver.ScopeLocked = hotKey && choices_.KeyTaken[static_cast<std::size_t>(code)];
     HandOver(env_.Launchers.OpenCapture, handOver);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/clock.h"
+#include "common/files.h"
 #include "common/message_boxes.h"
 #include "common/side_files.h"
 #include "common/ui/win32/sound_service.h"
@@ -154,8 +155,9 @@ void TMainWin::DoClear() {
     }
     const std::uint16_t activation = current_.ActivationCode;
     const std::string cueword = current_.CuewordText.str();
-    const bool asked = Agreed("Delete", RemoveQuestion(activation, cueword)) &&
-                       (!ListedInAMenu(n) || Agreed("Delete", MenuMemberQuestion(activation, cueword)));
+    const bool asked =
+        Agreed("Delete", RemoveQuestion(activation, cueword)) &&
+        (!ListedInAMenu(n) || Agreed("Delete", MenuMemberQuestion(activation, cueword)));
     // The record and every menu's members go in one rewrite of the file.
     if (!asked || !context_.Library.DeleteMacroWithMenus(n)) {
         lock_.ReleaseSyncFile(0);

@@ -180,8 +180,8 @@ TEST(MacroOperations, ADesktopLinkNeedsANicknameOfItsOwnThatCanNameAFile) {
     EXPECT_NE(refused({"  "}).find("has no nickname assigned"), std::string::npos);
     EXPECT_NE(refused({"Other", "MINE", "Mine"}, 3).find("the same nickname as another macro"),
               std::string::npos);
-    for (std::string bad : {"..\\x", "a:b", "a/b", "a\\b", "a*b", "a?b", "a\"b", "a<b", "a>b",
-                            "a|b", "end.."})
+    for (std::string bad :
+         {"..\\x", "a:b", "a/b", "a\\b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "end.."})
         EXPECT_NE(refused({bad}).find("cannot hold"), std::string::npos) << bad;
     EXPECT_EQ(refused({"v1.2"}), "");
 }
