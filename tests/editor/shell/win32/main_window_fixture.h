@@ -37,7 +37,7 @@ struct RecordingNotices final : ProgramNotices {
     Posts posted;
 };
 
-void WriteLibrary(const std::string& path, const std::vector<MacroRecord>& records) {
+inline void WriteLibrary(const std::string& path, const std::vector<MacroRecord>& records) {
     std::ofstream(path, std::ios::binary) << RecordFileBytes(records);
 }
 
