@@ -26,6 +26,7 @@
 #include "editor/shell/macro_list.h"
 #include "editor/shell/win32/editor_launchers.h"
 #include "editor/shell/win32/macro_icons.h"
+#include "editor/shell/win32/wizard_buttons.h"
 
 namespace orv {
 
@@ -60,15 +61,6 @@ class WizardMenu {
 
   private:
     std::vector<std::pair<int, std::unique_ptr<TMenuItem>>> items_;
-};
-
-// A wizard page button: its caption takes as many lines as it needs.
-class TWizardButton final : public TButton {
-  public:
-    using TButton::TButton;
-
-  protected:
-    DWORD WindowStyle() const override { return TButton::WindowStyle() | BS_MULTILINE; }
 };
 
 class TMainWin : public TForm, private NetworkLockHost {
@@ -192,7 +184,7 @@ class TMainWin : public TForm, private NetworkLockHost {
     TButton ButtonActivate{*this, &LetterPanel, LetterBounds(7), "Acti&vate Macro"};
 
     // The wizard page: one button per kind that has one.
-    std::vector<std::unique_ptr<TWizardButton>> WizardButtons;
+    WizardButtons WizButtons{*this, PageWiz};
 
     void FillList();
     // The list's fonts from the settings, and the row heights and column
@@ -263,7 +255,6 @@ class TMainWin : public TForm, private NetworkLockHost {
     void WireMenus();
     void WireButtons();
     void WireGrid();
-    void BuildWizardPage();
     void Layout();
     void ApplyActions();
     void SetMenuLastFiles();
