@@ -6,8 +6,7 @@ namespace orv {
 
 void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     // Launchers not set here keep telling the user that part is not there yet.
-    InstallMacroOperations(main);
-    (void)context;
+    InstallMacroOperations(main, context);
 }
 
 }  // namespace orv

@@ -20,6 +20,7 @@
 #include "editor/shell/win32/category_forms.h"
 #include "editor/shell/win32/desktop_link.h"
 #include "editor/shell/win32/macro_operations_install.h"
+#include "editor/shell/win32/menu_builder.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/support/ui/recorded_shell.h"
 
@@ -51,7 +52,7 @@ class MacroOperationsTest : public testing::MainWindowFixture {
   protected:
     TMainWin& OpenWithOperations() {
         TMainWin& w = Open();
-        InstallMacroOperations(w);
+        InstallMacroOperations(w, context);
         return w;
     }
     void Select(const std::string& nickname) { main->MyGrid.SetRow(RowOf(nickname)); }
@@ -76,24 +77,6 @@ TEST_F(MacroOperationsTest, APopupMenuAddedAfterEditingAFiledMacroStartsAfresh) 
     const int count = table.EntryCount();
     player.posted.clear();
 
-    struct Seen {
-        int Code = -1, Number = 0;
-        std::string Label;
-        bool Existing = true;
-    } seen;
-    w.Launchers().BuildMenu = [&](MacroHandOver& h) {
-        seen = {h.ActivationCode, h.MacroNumber, h.HotKeyLabel, h.IsExisting};
-        EXPECT_EQ(h.Record.CategoryId, 0u);
-        EXPECT_EQ(h.Record.IconName.str(), "MAIN");
-        h.Record.Nickname = "TWO THINGS";
-        h.Record.MacroKind = MacroKind::PopupMenu;
-        h.Record.Enabled = 1;
-        h.Record.IconName = "MENU";
-        h.Record.CuewordText = "Y30";
-        h.Record.SetPopupMembers({1, 2});
-        h.Saved = true;
-        h.MenuInTray = true;
-    };
     const int key = macros.FindFreeHotKey(300);
     ModalDriver driver;
     driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
@@ -108,12 +91,18 @@ TEST_F(MacroOperationsTest, APopupMenuAddedAfterEditingAFiledMacroStartsAfresh) 
         EXPECT_EQ(f.HotKeyEntry.Text(), KeyName(key));
         f.EnterKeyButton.Click();
     });
+    driver.Expect<TDoBuildMenu>([&](TDoBuildMenu& f) {
+        EXPECT_EQ(f.HotKeyLabel.Text(), "Hot Key: " + KeyName(key));
+        for (const char* member : {"TYPE NAME", "SIGNATURE"}) {
+            f.OptionBox.SetItemIndex(f.OptionBox.IndexOf(member));
+            f.OptionBox.OnChange();
+            f.AddButton.Click();
+        }
+        f.NickName.SetText("TWO THINGS");
+        f.SysTray.Click();
+        f.OkButton.Click();
+    });
     w.MenuAddHotKey.Click();
-
-    EXPECT_FALSE(seen.Existing);
-    EXPECT_EQ(seen.Code, key);
-    EXPECT_EQ(seen.Label, KeyName(key));
-    EXPECT_EQ(seen.Number, count + 1);
     ASSERT_EQ(table.EntryCount(), count + 1);
     const std::string bytes = FileBytes(library);
     const MacroRecord added = RecordsOf(bytes).back();
