@@ -117,6 +117,52 @@ TEST_F(MacroOperationsTest, APopupMenuAddedAfterEditingAFiledMacroStartsAfresh) 
     EXPECT_EQ(w.SelectedMacro(), count + 1);
 }
 
+TEST_F(MacroOperationsTest, TheEditorsOfAMacroAreToldItsActivationAndWhatTheyChangeIsWritten) {
+    MacroRecord scoped = Macro("IN NOTEPAD", 65, MacroKind::Window);
+    scoped.ScopeText = "Notepad";
+    WriteLibrary(library,
+                 {Macro("TYPE NAME", 65), scoped, Macro("TIMED", ActivationCode::Scheduled)});
+    TMainWin& w = OpenWithOperations();
+    struct Told {
+        int Number, ActKind;
+        bool Existing, Shared;
+        std::string Label;
+    };
+    std::vector<Told> told;
+    auto editor = [&](bool save) {
+        return [&told, save](MacroHandOver& h) {
+            told.push_back({h.MacroNumber, h.ActKind, h.IsExisting, h.SharedKey, h.HotKeyLabel});
+            h.Record.Nickname = "CHANGED";
+            h.Saved = save;
+        };
+    };
+    w.Launchers().OpenScriptEditor = editor(true);
+    w.Launchers().OpenDirectEditor = editor(false);
+
+    Select("IN NOTEPAD");
+    w.MenuScripting.Click();
+    Select("TIMED");
+    w.MenuEnterKey.Click();
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0].Number, 2);
+    EXPECT_EQ(told[0].ActKind, 1);
+    EXPECT_TRUE(told[0].Existing);
+    EXPECT_TRUE(told[0].Shared);
+    EXPECT_EQ(told[0].Label, KeyName(65));
+    EXPECT_EQ(told[1].ActKind, 2);
+    EXPECT_FALSE(told[1].Shared);
+    const std::vector<MacroRecord> stored = RecordsOf(FileBytes(library));
+    EXPECT_EQ(stored[1].Nickname.str(), "CHANGED");
+    EXPECT_EQ(stored[2].Nickname.str(), "TIMED");
+    EXPECT_EQ(player.Only({20, 3}), (Posts{{20, 2}}));
+
+    // Saved, a timed macro's schedules are re-armed.
+    w.Launchers().OpenDirectEditor = editor(true);
+    Select("TIMED");
+    w.MenuEnterKey.Click();
+    EXPECT_EQ(player.Only({20, 3}), (Posts{{20, 2}, {20, 3}, {3, 0}}));
+}
+
 TEST_F(MacroOperationsTest, TheAddDialogAsksAboutWindowsKeysAndIgnoresCodesOffItsList) {
     TMainWin& w = OpenWithOperations();
     const std::size_t secondOn = HookAt::SecondWindowOn;
