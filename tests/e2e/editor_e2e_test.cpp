@@ -113,8 +113,9 @@ int CodeNamed(const std::string& name) {
 TEST(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAgain) {
     const int ctrlQ = CodeNamed("Ctrl+Q");
     ASSERT_GE(ctrlQ, 0);
-    const std::string library = WriteLibrary(
-        "EDITOROPS.ORN", {Macro("TYPE Q", static_cast<std::uint16_t>(ctrlQ), MacroKind::Global, "q")});
+    const std::string library =
+        WriteLibrary("EDITOROPS.ORN",
+                     {Macro("TYPE Q", static_cast<std::uint16_t>(ctrlQ), MacroKind::Global, "q")});
     Target target;
     ASSERT_TRUE(target.Start("Orvane operations target"));
     Player player;
