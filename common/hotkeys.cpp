@@ -163,4 +163,11 @@ bool IsWindowsHotKey(int code) {
            WindowsHotKeyTable.end();
 }
 
+std::string WindowsHotKeyQuestion(int code) {
+    const std::string& name = KeyName(code);
+    return name + " may be used internally by Windows 95, 98 or NT. " +
+           " This may cause the hot key not to function correctly." +
+           " Would you still like to use " + name + "?";
+}
+
 }  // namespace orv

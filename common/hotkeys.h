@@ -46,5 +46,7 @@ constexpr std::array<std::int32_t, 10> WindowsHotKeyTable = {89,  185, 233, 590,
                                                              558, 559, 566, 571, 607};
 
 bool IsWindowsHotKey(int code);
+// The Yes/No question ("Warning") before such a code is taken as a hot key.
+std::string WindowsHotKeyQuestion(int code);
 
 }  // namespace orv

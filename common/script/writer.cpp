@@ -22,13 +22,9 @@ bool ActivationNameAccepted(const ScriptEditorFields& editor) {
             ShowError("No Cueword name was entered.");
             return false;
         }
-        for (char c : name) {
-            if (!IsCuewordChar(c)) {
-                ShowError(
-                    "The Cueword name has invalid characters in it.  Valid characters are A - Z, "
-                    "a - z, 0 - 9 and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +");
-                return false;
-            }
+        if (!IsCuewordName(name)) {
+            ShowError(BadCuewordNameMessage);
+            return false;
         }
     }
     if (editor.ActKind == 7 && name.empty()) {
@@ -86,6 +82,13 @@ bool IsCuewordChar(char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
         return true;
     return std::string_view("!#$%&*+,-./;<=>?@^_").find(c) != std::string_view::npos;
+}
+
+bool IsCuewordName(std::string_view name) {
+    for (char c : name)
+        if (!IsCuewordChar(c))
+            return false;
+    return true;
 }
 
 ScriptTextResult ComposeScript(const std::vector<CommandLine>& lines) {

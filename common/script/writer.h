@@ -19,6 +19,12 @@ constexpr std::string_view WorkingFileName = "TAVROL.TMP";
 
 // The characters a Cueword name (and the Cueword prefix keys) may hold.
 bool IsCuewordChar(char c);
+// A Cueword name of those characters only; every dialog that names a Cueword
+// refuses any other with BadCuewordNameMessage.
+bool IsCuewordName(std::string_view name);
+inline constexpr const char* BadCuewordNameMessage =
+    "The Cueword name has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 "
+    "and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +";
 
 struct ScriptTextResult {
     std::string Text;

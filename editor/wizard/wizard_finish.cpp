@@ -184,10 +184,7 @@ void PopupMenu(MacroOutcome& out, const WizardAnswers& a) {
 std::optional<HotKeyWarning> WarnWindowsHotKey(int code) {
     if (!IsWindowsHotKey(code))
         return std::nullopt;
-    const std::string& name = KeyName(code);
-    return HotKeyWarning{"Warning", name + " may be used internally by Windows 95, 98 or NT. " +
-                                        " This may cause the hot key not to function correctly." +
-                                        " Would you still like to use " + name + "?"};
+    return HotKeyWarning{"Warning", WindowsHotKeyQuestion(code)};
 }
 
 FinishOutcome FinishUp(int kind, const WizardAnswers& a, const WizardEnv& env,

@@ -4,9 +4,11 @@
 #include <cctype>
 #include <string>
 
+#include "common/hook_table.h"
 #include "common/hotkeys.h"
 #include "common/win32/kernel_objects.h"
 #include "editor/shell/launch_guard.h"
+#include "editor/shell/win32/editor_menu_ids.h"
 #include "tests/e2e/e2e_driver.h"
 #include "tests/support/win32/wait_for.h"
 
@@ -81,6 +83,64 @@ TEST(EditorStartUp, ThePlayerOpensTheEditorOnItsLibraryAndTakesItAlongWhenItEnds
     EXPECT_NE(upper.find("ORVANE EDITOR"), std::string::npos) << caption;
     EXPECT_NE(upper.find("(EDITORE2E)"), std::string::npos) << caption;
     // The player ends the editor with it.
+    ASSERT_TRUE(player.Stop());
+    EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
+}
+
+HWND GridOf(HWND editor) {
+    HWND grid = nullptr;
+    EnumChildWindows(
+        editor,
+        [](HWND w, LPARAM l) -> BOOL {
+            char name[64] = {};
+            GetClassNameA(w, name, sizeof name);
+            if (std::string(name) != "TMyDrawGrid")
+                return TRUE;
+            *reinterpret_cast<HWND*>(l) = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&grid));
+    return grid;
+}
+
+int CodeNamed(const std::string& name) {
+    for (int code = 0; code < HotKeyCount; ++code)
+        if (KeyName(code) == name)
+            return code;
+    return -1;
+}
+
+TEST(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAgain) {
+    const int ctrlQ = CodeNamed("Ctrl+Q");
+    ASSERT_GE(ctrlQ, 0);
+    const std::string library =
+        WriteLibrary("EDITOROPS.ORN",
+                     {Macro("TYPE Q", static_cast<std::uint16_t>(ctrlQ), MacroKind::Global, "q")});
+    Target target;
+    ASSERT_TRUE(target.Start("Orvane operations target"));
+    Player player;
+    ASSERT_TRUE(player.Start(library, "/EY"));
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) != nullptr; }));
+    const HWND grid = GridOf(editor);
+    ASSERT_NE(grid, nullptr);
+    const std::size_t keyUsed = HookAt::CodeUsed + static_cast<std::size_t>(ctrlQ);
+    ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
+
+    // The macro's row found by typing its key's name into the list.
+    auto toggle = [&] {
+        for (char c : std::string("CTRL+Q")) PostMessageA(grid, WM_CHAR, static_cast<WPARAM>(c), 0);
+        PostMessageA(editor, WM_COMMAND, EditorMenuId::ActivateMacro, 0);
+    };
+    toggle();
+    ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 0; }));
+    ASSERT_TRUE(target.Keys("key ctrl+q key x"));
+    EXPECT_TRUE(WaitFor([&] { return target.Text() == "x"; })) << target.Text();
+
+    toggle();
+    ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
+    ASSERT_TRUE(target.Keys("key ctrl+q"));
+    EXPECT_TRUE(WaitFor([&] { return target.Text() == "xq"; })) << target.Text();
     ASSERT_TRUE(player.Stop());
     EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
 }

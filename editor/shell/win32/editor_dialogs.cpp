@@ -4,6 +4,7 @@
 #include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/options_launchers.h"
 #include "editor/shell/win32/device_dialog_launchers.h"
+#include "editor/shell/win32/macro_operations_install.h"
 
 namespace orv {
 
@@ -13,6 +14,7 @@ void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     InstallOptionsDialogs(main, context);
     InstallCopyMove(main, context);
     InstallDeviceDialogs(main, context);
+    InstallMacroOperations(main, context);
 }
 
 }  // namespace orv

@@ -3,7 +3,13 @@
 // here. Until a part is there, its launcher tells the user so.
 #pragma once
 
+#include <windows.h>
+
+#include <cstdint>
 #include <functional>
+#include <string>
+
+#include "common/macro_record.h"
 
 namespace orv {
 
@@ -12,6 +18,25 @@ inline constexpr const char* NotAvailableYetMessage =
 
 // Shows NotAvailableYetMessage.
 void ShowNotAvailableYet();
+
+// What an editor of one macro (script editor, direct editor, recording, menu
+// builder, copy or move) is handed: the record it fills in place and the
+// activation it is for. It says in Saved whether it made the macro; none of
+// them raises the macro count, the caller's append does.
+struct MacroHandOver {
+    MacroRecord& Record;
+    HWND Owner = nullptr;
+    int MacroNumber = 0;  // the number the macro has, or will have once appended
+    int ActKind = 1;      // 1 hot key, 2 timed, 3 Cueword, 6 none, 7 window title
+    bool IsExisting = false;
+    std::uint16_t ActivationCode = 0;
+    bool ScopeLocked = false;  // a global macro holds the hot key: no global scope
+    std::string HotKeyLabel;   // the key's name, "Cueword: " and the Cueword, or a title
+    bool SharedKey = false;    // another global, menu or system macro has the same hot key
+    // Results.
+    bool Saved = false;
+    bool MenuInTray = false;  // the pop-up menu's tray icon may have changed
+};
 
 struct EditorLaunchers {
     using Launcher = std::function<void()>;
@@ -22,6 +47,13 @@ struct EditorLaunchers {
     Launcher Recapture = NotYet(), CopyMacro = NotYet(), ChangeActivation = NotYet();
     Launcher RemoveMacro = NotYet(), ActivateMacro = NotYet(), AddToCategory = NotYet();
     Launcher OnDesktop = NotYet();
+    // The editors a macro operation hands its record to.
+    using HandOver = std::function<void(MacroHandOver&)>;
+    static HandOver NotYetHandOver() {
+        return [](MacroHandOver&) { ShowNotAvailableYet(); };
+    }
+    HandOver OpenScriptEditor = NotYetHandOver(), OpenDirectEditor = NotYetHandOver();
+    HandOver OpenCapture = NotYetHandOver(), BuildMenu = NotYetHandOver();
     // The category panel's buttons.
     Launcher CategoryNew = NotYet(), CategoryRename = NotYet(), CategoryRemove = NotYet();
     // The quick wizard of a kind (1..29).

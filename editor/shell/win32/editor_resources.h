@@ -5,10 +5,14 @@
 // The speed buttons' glyphs, in the order of the speed panel.
 #define ORV_EDITOR_SPEED_FIRST 100
 #define ORV_EDITOR_SPEED_COUNT 16
+// The quick wizard buttons' pictures: kind k is picture 200 + k
+// (wizard_pictures.rc).
+#define ORV_EDITOR_WIZARD_BASE 200
 
 #ifndef RC_INVOKED
 namespace orv::EditorResource {
 constexpr int SpeedFirst = ORV_EDITOR_SPEED_FIRST;
 constexpr int SpeedCount = ORV_EDITOR_SPEED_COUNT;
+constexpr int WizardBase = ORV_EDITOR_WIZARD_BASE;
 }  // namespace orv::EditorResource
 #endif

@@ -102,7 +102,6 @@ TMainWin::TMainWin(EditorContext& context, EditorLaunchers launchers)
     WireMenus();
     WireButtons();
     WireGrid();
-    BuildWizardPage();
 
     // The library, its side files and the hook library's view of it.
     if (settings_.NetworkMode)
@@ -171,6 +170,7 @@ void TMainWin::WireMenus() {
     MenuSort.OnClick = [this] { ShowSortOrder(); };
 
     WizardItems.OnChoose = [this](int kind) { launchers_.QuickWizard(kind); };
+    WizButtons.OnChoose = [this](int kind) { launchers_.QuickWizard(kind); };
     FirstTimeSetup1.OnClick = [this] { launchers_.FirstTimeSetup(false); };
 
     MenuAppear.OnClick = [this] { launchers_.Appearance(); };
@@ -278,20 +278,6 @@ void TMainWin::WireGrid() {
     MyGrid.OnMouseUp = [this](MouseButton button, ShiftState, int x, int y) {
         MyGridMouseUp(button, x, y);
     };
-}
-
-void TMainWin::BuildWizardPage() {
-    int index = 0;
-    for (const WizardMenuEntry& entry : WizardMenuEntries()) {
-        if (entry.ButtonCaption.empty())
-            continue;
-        Bounds b{8 + (index % 6) * 100, 8 + (index / 6) * 62, 96, 56};
-        auto button = std::make_unique<TWizardButton>(*this, &PageWiz, b, entry.ButtonCaption);
-        int kind = entry.Kind;
-        button->OnClick = [this, kind] { launchers_.QuickWizard(kind); };
-        WizardButtons.push_back(std::move(button));
-        ++index;
-    }
 }
 
 // ---- the form's life ----
@@ -641,12 +627,12 @@ void TMainWin::SetSyncTimer(bool on) {
     syncTimer_.SetEnabled(on);
 }
 
-void TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
+bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
     if (lock_.FileInUse())
-        return;
+        return false;
     if (!editing_.ReadCurrentRecord(n, current_)) {
         lock_.ReleaseSyncFile(0);
-        return;
+        return false;
     }
     const bool wasTimed = current_.ActivationCode == ActivationCode::Scheduled;
     const ChangeOutcome outcome = dialog(current_);
@@ -658,11 +644,12 @@ void TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
     }
     lock_.ReleaseSyncFile(saved ? 1 : 0);
     if (!saved)
-        return;
+        return false;
     if (wasTimed || current_.ActivationCode == ActivationCode::Scheduled)
         context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
     if (outcome.PopupTrayChanged)
         context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+    return true;
 }
 
 // ---- the file menu ----

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/categories.h"
@@ -27,6 +28,7 @@
 #include "editor/shell/macro_list.h"
 #include "editor/shell/win32/editor_launchers.h"
 #include "editor/shell/win32/macro_icons.h"
+#include "editor/shell/win32/wizard_buttons.h"
 
 namespace orv {
 
@@ -61,15 +63,6 @@ class WizardMenu {
 
   private:
     std::vector<std::pair<int, std::unique_ptr<TMenuItem>>> items_;
-};
-
-// A wizard page button: its caption takes as many lines as it needs.
-class TWizardButton final : public TButton {
-  public:
-    using TButton::TButton;
-
-  protected:
-    DWORD WindowStyle() const override { return TButton::WindowStyle() | BS_MULTILINE; }
 };
 
 class TMainWin : public TForm, private NetworkLockHost {
@@ -193,7 +186,7 @@ class TMainWin : public TForm, private NetworkLockHost {
     TButton ButtonActivate{*this, &LetterPanel, LetterBounds(7), "Acti&vate Macro"};
 
     // The wizard page: one button per kind that has one.
-    std::vector<std::unique_ptr<TWizardButton>> WizardButtons;
+    WizardButtons WizButtons{*this, PageWiz};
 
     void FillList();
     // The list's fonts from the settings, and the row heights and column
@@ -217,7 +210,8 @@ class TMainWin : public TForm, private NetworkLockHost {
     // The common order of a change to macro n (later dialogs use it): lock,
     // read, dialog, write, refill, reselect, hot keys, release (changed =
     // saved), then tell the player of a schedule or pop-up menu change.
-    void ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
+    // True when the record was written.
+    bool ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
 
     // The dialogs behind the menus and buttons; the program fills them in
     // after construction (InstallEditorDialogs), tests with their own.
@@ -249,6 +243,22 @@ class TMainWin : public TForm, private NetworkLockHost {
     // The system's mixer, for the speaker dialog's test and the wizard: made
     // on the first call, then the same one (main_window_mixer.cpp).
     TMidiMixer& OpenMixer();
+    // The operations on macros, categories and desktop links
+    // (main_window_operations.cpp).
+    void DoAdd();
+    void DoModify();
+    void DoTheScript();
+    void DoClear();
+    void DoActivate();
+    void MenuAddCatClick();
+    bool CatListDragOver(TControl& source, int x, int y) const;
+    void CatListDragDrop(const DropPoint& drop);
+    void CatNewClick();
+    void CatRenameClick();
+    void CatRemoveClick();
+    void MenuOnDesktopClick();
+    static std::string EncryptIt(std::string_view text);
+    static std::string DecryptIt(std::string_view text);
 
   protected:
     void FormShow() override;
@@ -266,7 +276,6 @@ class TMainWin : public TForm, private NetworkLockHost {
     void WireMenus();
     void WireButtons();
     void WireGrid();
-    void BuildWizardPage();
     void Layout();
     void ApplyActions();
     void SetMenuLastFiles();
@@ -288,6 +297,11 @@ class TMainWin : public TForm, private NetworkLockHost {
     void CatListClick();
     // A guard of every operation on the selected macro; false after telling why.
     bool MacroSelected();
+    // Helpers of the operations (main_window_operations.cpp).
+    MacroHandOver ExistingHandOver(int n, MacroRecord& record);
+    bool ListedInAMenu(int n) const;
+    void FileUnderCategory(int n, std::uint32_t id, bool sound);
+    void SaveCategories();
 
     // NetworkLockHost
     void ReloadShared() override;

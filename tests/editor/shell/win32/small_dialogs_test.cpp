@@ -8,6 +8,7 @@
 #include "common/hotkeys.h"
 #include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
+#include "editor/shell/win32/add_macro_dialog.h"
 #include "editor/shell/win32/category_forms.h"
 #include "editor/shell/win32/quick_info_form.h"
 #include "editor/shell/win32/sort_order_form.h"
@@ -183,7 +184,13 @@ TEST(FormPictures, EveryShellForm) {
     TDoCategory category;
     TChooseCategory choose(categories);
     TUserManual manual(folder);
-    for (TForm* form : std::initializer_list<TForm*>{&sort, &info, &category, &choose, &manual}) {
+    HookTable table;
+    MemoryHookLibrary hooks;
+    NoNotices notices;
+    EditorLaunchers launchers;
+    TAddNewHotKey add({record, table, hooks, notices, launchers, [] {}});
+    for (TForm* form :
+         std::initializer_list<TForm*>{&sort, &info, &category, &choose, &manual, &add}) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
     }

@@ -1,0 +1,19 @@
+// A shortcut on the user's desktop that has the player run one macro by its
+// nickname.
+#pragma once
+
+#include <string>
+
+#include "common/macro_record.h"
+
+namespace orv {
+
+inline constexpr const char* NoDesktopFolderMessage =
+    "The desktop folder could not be found, so no desktop icon was added.";
+
+// Writes nickname + ".LNK" into the desktop folder (through the shell
+// service): TAVROL.EXE of the program folder with "/A" + nickname, and the
+// macro's own icon file when it has one. Says how it went; false on failure.
+bool DoTheLink(const MacroRecord& macro, const std::string& programDir);
+
+}  // namespace orv

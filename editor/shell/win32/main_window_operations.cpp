@@ -1,0 +1,321 @@
+// The main window's operations on macros: add, modify, script, remove,
+// activate, file under a category, and put on the desktop. Each keeps the
+// file, the editor's tables, the hook library and the player in step, and a
+// failure on the way changes none of them.
+#include <algorithm>
+#include <vector>
+
+#include "common/clock.h"
+#include "common/files.h"
+#include "common/message_boxes.h"
+#include "common/side_files.h"
+#include "common/ui/win32/sound_service.h"
+#include "editor/commands/encryption.h"
+#include "editor/shell/category_choice.h"
+#include "editor/shell/macro_operations.h"
+#include "editor/shell/main_menu_texts.h"
+#include "editor/shell/win32/add_macro_dialog.h"
+#include "editor/shell/win32/category_forms.h"
+#include "editor/shell/win32/desktop_link.h"
+#include "editor/shell/win32/main_window.h"
+
+namespace orv {
+
+namespace {
+
+constexpr const char* LibraryFullMessage =
+    "Maximum number of hot keys has been reached.  Add not allowed.";
+constexpr const char* NoCategoriesMessage = "No categories have been created yet.";
+constexpr const char* CategoryFileFailedMessage =
+    "The category file could not be written; the categories are left as they were.";
+
+void Tell(const std::string& text) {
+    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+bool Agreed(const char* caption, const std::string& question) {
+    return CurrentMessageBoxes().Show(caption, question,
+                                      MsgStyle::YesNo | MsgStyle::IconQuestion) == MsgResult::Yes;
+}
+
+std::string AllCategoriesRefusal(const char* verb) {
+    return std::string("Cannot ") + verb + " the \"All Categories\" category.";
+}
+
+}  // namespace
+
+// ---- adding and changing a macro ----
+
+void TMainWin::DoAdd() {
+    if (context_.Table.EntryCount() >= MaxMacros) {
+        Tell(LibraryFullMessage);
+        return;
+    }
+    if (lock_.FileInUse())
+        return;
+    current_ = NewMacroRecord(settings_, CurrentClock().Now());
+    TAddNewHotKey dialog({current_, context_.Table, context_.Hooks, context_.Notices, launchers_,
+                          [this] { FillList(); }});
+    dialog.MacroNumber = context_.Table.EntryCount() + 1;
+    dialog.ShowModal(Handle());
+    const bool made = dialog.Saved && editing_.AppendMacro(current_);
+    if (made) {
+        FillList();
+        SetButtons(true);
+        SelectMacro(context_.Table.EntryCount());
+        SetHotKeys();
+    }
+    lock_.ReleaseSyncFile(made ? 1 : 0);
+    if (!made)
+        return;
+    if (current_.ActivationCode == ActivationCode::Scheduled)
+        context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
+    if (dialog.MenuInTray)
+        context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+}
+
+MacroHandOver TMainWin::ExistingHandOver(int n, MacroRecord& record) {
+    MacroHandOver handOver{record};
+    handOver.Owner = Handle();
+    handOver.MacroNumber = n;
+    handOver.IsExisting = true;
+    handOver.ActivationCode = record.ActivationCode;
+    handOver.ActKind = ActKindOf(record.ActivationCode);
+    switch (handOver.ActKind) {
+        case 1:
+            handOver.HotKeyLabel = KeyName(record.ActivationCode);
+            break;
+        case 3:
+            handOver.HotKeyLabel = record.CuewordText.str();
+            break;
+        case 7:
+            handOver.HotKeyLabel = record.ScopeText.str();
+            break;
+        default:
+            break;
+    }
+    handOver.SharedKey = SharesGlobalHotKey(context_.Table, n);
+    return handOver;
+}
+
+void TMainWin::DoModify() {
+    const int n = SelectedMacro();
+    const bool popup = context_.Table.Entry(n).Kind == MacroKind::PopupMenu;
+    const EditorLaunchers::HandOver& editor =
+        popup ? launchers_.BuildMenu : launchers_.OpenDirectEditor;
+    ChangeUnderLock(n, [&](MacroRecord& record) {
+        MacroHandOver handOver = ExistingHandOver(n, record);
+        editor(handOver);
+        return ChangeOutcome{handOver.Saved, popup && handOver.MenuInTray};
+    });
+}
+
+void TMainWin::DoTheScript() {
+    const int n = SelectedMacro();
+    switch (context_.Table.Entry(n).Kind) {
+        case MacroKind::PopupMenu:
+            DoModify();
+            return;
+        case MacroKind::System:
+            launchers_.ChangeActivation();
+            return;
+        default:
+            break;
+    }
+    ChangeUnderLock(n, [&](MacroRecord& record) {
+        MacroHandOver handOver = ExistingHandOver(n, record);
+        launchers_.OpenScriptEditor(handOver);
+        return ChangeOutcome{handOver.Saved, false};
+    });
+}
+
+// ---- removing and activating ----
+
+bool TMainWin::ListedInAMenu(int n) const {
+    for (int i = 1; i <= context_.Table.EntryCount(); ++i) {
+        if (context_.Table.Entry(i).Kind != MacroKind::PopupMenu)
+            continue;
+        MacroRecord menu;
+        if (!context_.Library.ReadMacroRecord(i, menu))
+            continue;
+        const std::vector<int> members = menu.PopupMembers();
+        if (std::find(members.begin(), members.end(), n) != members.end())
+            return true;
+    }
+    return false;
+}
+
+void TMainWin::DoClear() {
+    const int n = SelectedMacro();
+    if (lock_.FileInUse())
+        return;
+    if (!editing_.ReadCurrentRecord(n, current_)) {
+        lock_.ReleaseSyncFile(0);
+        return;
+    }
+    const std::uint16_t activation = current_.ActivationCode;
+    const std::string cueword = current_.CuewordText.str();
+    const bool asked =
+        Agreed("Delete", RemoveQuestion(activation, cueword)) &&
+        (!ListedInAMenu(n) || Agreed("Delete", MenuMemberQuestion(activation, cueword)));
+    // The record and every menu's members go in one rewrite of the file.
+    if (!asked || !context_.Library.DeleteMacroWithMenus(n)) {
+        lock_.ReleaseSyncFile(0);
+        return;
+    }
+    const bool wasPopup = current_.MacroKind == MacroKind::PopupMenu;
+    const int row = MyGrid.Row();
+    ReloadShared();
+    if (list_.Empty()) {
+        SetButtons(false);
+    } else {
+        MyGrid.SetRow(std::min(row, list_.RowCount() - 1));
+        CheckTimeItem(MyGrid.Row());
+    }
+    lock_.ReleaseSyncFile(1);
+    context_.Notices.Post(NoticeCode::MacroRemoved, wasPopup ? 1 : 0);
+}
+
+void TMainWin::DoActivate() {
+    const int n = SelectedMacro();
+    if (lock_.FileInUse())
+        return;
+    MacroEntry entry = context_.Table.Entry(n);
+    entry.Enabled = !entry.Enabled;
+    // The file first: a flag it refuses is shown and handed over nowhere.
+    if (!context_.Library.SetMacroEnabled(n, entry.Enabled ? 1 : 0)) {
+        lock_.ReleaseSyncFile(0);
+        return;
+    }
+    context_.Table.SetEntry(n, entry);
+    actions_.ShowEnabledState(entry.Enabled);
+    ApplyActions();
+    FillList();
+    context_.Hooks.HandOver(HookSection::Item, context_.Table, n);
+    context_.Notices.Post(NoticeCode::MacroEntryChanged, n);
+    if (entry.Activation == ActivationCode::Scheduled)
+        context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
+    SetHotKeys();
+    lock_.ReleaseSyncFile(1);
+}
+
+// ---- categories ----
+
+void TMainWin::FileUnderCategory(int n, std::uint32_t id, bool sound) {
+    const bool filed = ChangeUnderLock(n, [id](MacroRecord& record) {
+        record.CategoryId = id;
+        return ChangeOutcome{true, false};
+    });
+    if (filed && sound && !settings_.SoundOff)
+        CurrentSound().Play(InFolder(context_.ProgramDir, "FLOOP.WAV"));
+}
+
+void TMainWin::MenuAddCatClick() {
+    if (categories_.Entries().size() <= 1) {
+        Tell(NoCategoriesMessage);
+        return;
+    }
+    TChooseCategory dialog(categories_);
+    if (dialog.ShowModal(Handle()) != IDOK)
+        return;
+    FileUnderCategory(SelectedMacro(), static_cast<std::uint32_t>(dialog.ResultId), false);
+}
+
+bool TMainWin::CatListDragOver(TControl& source, int x, int y) const {
+    return &source == &MyGrid && CatList.ItemAtPoint(x, y) >= 0;
+}
+
+void TMainWin::CatListDragDrop(const DropPoint& drop) {
+    const int n = SelectedMacro();
+    if (drop.Source != &MyGrid || drop.Item < 0 || n == 0)
+        return;
+    FileUnderCategory(n, static_cast<std::uint32_t>(CatList.Object(drop.Item)), true);
+}
+
+void TMainWin::SaveCategories() {
+    if (categories_.SaveCatFile(CategoryFileName(settings_.MacroFiles[0].str())))
+        return;
+    Tell(CategoryFileFailedMessage);
+    const std::uint32_t filter = categoryFilter_;
+    GetCatFile();
+    categoryFilter_ = filter;
+}
+
+void TMainWin::CatNewClick() {
+    TDoCategory dialog;
+    dialog.Result.clear();
+    if (dialog.ShowModal(Handle()) != IDOK || dialog.Result.empty())
+        return;
+    std::vector<std::uint32_t> filed;
+    for (int i = 1; i <= context_.Table.EntryCount(); ++i)
+        filed.push_back(settings_.CategoryId[static_cast<std::size_t>(i)]);
+    const std::int32_t id = NextCategoryId(categories_, filed);
+    categories_.Add(dialog.Result, id);
+    CatList.AddItem(dialog.Result, id);
+    SaveCategories();
+}
+
+void TMainWin::CatRenameClick() {
+    const int index = CatList.ItemIndex();
+    if (index < 0) {
+        Tell(NoCategorySelectedMessage);
+        return;
+    }
+    if (index == 0) {
+        Tell(AllCategoriesRefusal("rename"));
+        return;
+    }
+    TDoCategory dialog;
+    dialog.Result = CatList.Item(index);
+    if (dialog.ShowModal(Handle()) != IDOK || dialog.Result.empty())
+        return;
+    categories_.Entries()[static_cast<std::size_t>(index)].Name = dialog.Result;
+    CatList.ReplaceItem(index, dialog.Result);
+    SaveCategories();
+}
+
+void TMainWin::CatRemoveClick() {
+    const int index = CatList.ItemIndex();
+    if (index < 0) {
+        Tell(NoCategorySelectedMessage);
+        return;
+    }
+    if (index == 0) {
+        Tell(AllCategoriesRefusal("remove"));
+        return;
+    }
+    const std::string name = CatList.Item(index);
+    if (!Agreed("Remove Category", "Are you sure you want to delete the " + name + " category?"))
+        return;
+    auto& entries = categories_.Entries();
+    entries.erase(entries.begin() + index);
+    CatList.DeleteItem(index);
+    CatList.SetItemIndex(std::min(index, CatList.Count() - 1));
+    SaveCategories();
+    CatListClick();
+}
+
+// ---- the desktop and the cipher ----
+
+void TMainWin::MenuOnDesktopClick() {
+    const int n = SelectedMacro();
+    std::vector<std::string> nicknames;
+    for (int i = 1; i <= context_.Table.EntryCount(); ++i)
+        nicknames.push_back(settings_.Nickname[static_cast<std::size_t>(i)].str());
+    if (std::optional<std::string> refusal = DesktopLinkRefusal(n, nicknames)) {
+        Tell(*refusal);
+        return;
+    }
+    if (editing_.ReadCurrentRecord(n, current_))
+        DoTheLink(current_, context_.ProgramDir);
+}
+
+std::string TMainWin::EncryptIt(std::string_view text) {
+    return orv::EncryptIt(text);
+}
+
+std::string TMainWin::DecryptIt(std::string_view text) {
+    return orv::DecryptIt(text);
+}
+
+}  // namespace orv
