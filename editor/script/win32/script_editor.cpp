@@ -12,6 +12,7 @@
 #include "common/ui/win32/font_dialogs.h"
 #include "common/ui/win32/print_service.h"
 #include "common/win32/ras_api.h"
+#include "editor/script/icon_name.h"
 #include "editor/script/print_layout.h"
 #include "editor/script/win32/command_bridges.h"
 #include "editor/script/win32/text_insert_dialog.h"
@@ -98,9 +99,7 @@ TDoScripting::TDoScripting(EditorHost& host)
     EditButton.OnClick = [this] { EditLine(); };
     Script.OnDblClick = [this] { EditLine(); };
     Script.OnChange = [this] {
-        model_.Select(Script.ItemIndex() < 0 ? std::nullopt
-                                             : std::optional<int>(Script.ItemIndex()));
-        SetButtons();
+        SelectLine(Script.ItemIndex() < 0 ? std::nullopt : std::optional<int>(Script.ItemIndex()));
     };
     DeleteButton.OnClick = [this] { DeleteLine(); };
     UpButton.OnClick = [this] { MoveUp(); };
@@ -254,6 +253,12 @@ void TDoScripting::ShowTopPanel() {
 void TDoScripting::ShowLines() {
     Script.ClearItems();
     for (const CommandLine& line : model_.Lines()) Script.AddItem(line.Text);
+    Script.SetItemIndex(model_.Selected().value_or(-1));
+    SetButtons();
+}
+
+void TDoScripting::SelectLine(std::optional<int> index) {
+    model_.Select(index);
     Script.SetItemIndex(model_.Selected().value_or(-1));
     SetButtons();
 }

@@ -98,6 +98,8 @@ class TDoScripting : public TForm {
     EditorHost& Host() { return host_; }
     const std::string& IconName() const { return icons_.Name(); }
 
+    // Selects a line as a click on it does; nothing for none.
+    void SelectLine(std::optional<int> index);
     // Add, Insert before and Insert after: the command chosen in Commands.
     void AddCommand(AddStyle style);
     // A menu command: the Insert Method's style, then the code's bridge.
