@@ -73,12 +73,16 @@ const CommandMenuItem CommandMenuItems[] = {
     {"M&ouse Clicks, Movements, Wheel", 24},
 };
 
+// The text-file bridge is the editor's own; the others wait for their dialog.
 bool BridgeAvailable(Bridge bridge) {
-    return bridge == Bridge::MyTextInsert || bridge == Bridge::MyRepeat ||
-           DialogBridge(bridge) != nullptr;
+    return bridge == Bridge::MyTextInsert || DialogBridge(bridge) != nullptr;
 }
 
-constexpr const char* NotAvailableMessage = "This command's dialog is not available yet.";
+// A command dialog or a dialog of the shell that is not built yet.
+void ShowNotAvailable() {
+    CurrentMessageBoxes().Show("Notice", "This part of Orvane Editor is not available yet.",
+                               MsgStyle::Ok | MsgStyle::IconInformation);
+}
 
 }  // namespace
 
@@ -121,14 +125,8 @@ TDoScripting::TDoScripting(EditorHost& host)
     WindowRadio.OnClick = [this] { ScopeClick(); };
     ProgramRadio.OnClick = [this] { ScopeClick(); };
     SelectButton.OnClick = [this] { SelectClick(); };
-    SetSchedule.OnClick = [this] {
-        if (host_.EditSchedule)
-            host_.EditSchedule(host_.Macro());
-    };
-    Properties.OnClick = [this] {
-        if (host_.EditCuewordOptions)
-            host_.EditCuewordOptions(host_.Macro());
-    };
+    SetSchedule.OnClick = [this] { RunHostDialog(host_.EditSchedule); };
+    Properties.OnClick = [this] { RunHostDialog(host_.EditCuewordOptions); };
     IconButton.OnClick = [this] { icons_.Choose(Handle()); };
     IconButton.OnMouseDown = [this](MouseButton button, ShiftState, int, int) {
         if (button == MouseButton::Right)
@@ -155,7 +153,7 @@ void TDoScripting::BuildCommandMenu() {
     for (const CommandMenuItem& item : CommandMenuItems) {
         CommandCode code = static_cast<CommandCode>(item.Code);
         TMenuItem& added = MenuCommands.AddItem(item.Caption, [this, code] { MenuCommand(code); });
-        added.SetEnabled(BridgeAvailable(*BridgeFor(code)) || *BridgeFor(code) == Bridge::MyDialup);
+        added.SetEnabled(BridgeAvailable(*BridgeFor(code)));
     }
 }
 
@@ -235,13 +233,15 @@ void TDoScripting::ShowTopPanel() {
                      : window  ? "Window Title"
                      : none    ? "None"
                                : "Hot Key");
-    if (cueword) {
-        CueName.SetMaxLength(10);
-        CueName.SetText(macro.CuewordText.str());
-    } else if (window) {
-        CueName.SetMaxLength(20);
-        CueName.SetText(macro.ScopeText.str());
-    }
+    // The box holds no more than it lets the user type.
+    auto showName = [this](const std::string& name, int limit) {
+        CueName.SetMaxLength(limit);
+        CueName.SetText(name.substr(0, static_cast<std::size_t>(limit)));
+    };
+    if (cueword)
+        showName(macro.CuewordText.str(), 10);
+    else if (window)
+        showName(macro.ScopeText.str(), 20);
     if (hotKey)
         HotKeyLabel.SetText(KeyName(macro.ActivationCode));
     for (TControl* c :
@@ -294,9 +294,18 @@ void TDoScripting::ScopeClick() {
     DoCaption();
 }
 
+void TDoScripting::RunHostDialog(const std::function<void(MacroRecord&)>& dialog) {
+    if (dialog)
+        dialog(host_.Macro());
+    else
+        ShowNotAvailable();
+}
+
 void TDoScripting::SelectClick() {
-    if (!host_.SelectScope)
+    if (!host_.SelectScope) {
+        ShowNotAvailable();
         return;
+    }
     MacroRecord& macro = host_.Macro();
     std::optional<ScopeSelection> chosen =
         host_.SelectScope(macro.ScopeText.str(), macro.ScopeMatch, ProgramRadio.Checked());
@@ -436,8 +445,7 @@ std::optional<CommandLine> TDoScripting::RunBridge(Bridge bridge, CommandCode co
                                                    const CommandLine* editing) {
     DialogBridgeFn run = DialogBridge(bridge);
     if (!run) {
-        CurrentMessageBoxes().Show("Notice", NotAvailableMessage,
-                                   MsgStyle::Ok | MsgStyle::IconInformation);
+        ShowNotAvailable();
         return std::nullopt;
     }
     return run(*this, host_.Commands, code, editing);

@@ -21,6 +21,15 @@
 
 namespace orv {
 
+// A button whose caption takes as many lines as it needs.
+class TMultiLineButton final : public TButton {
+  public:
+    using TButton::TButton;
+
+  protected:
+    DWORD WindowStyle() const override { return TButton::WindowStyle() | BS_MULTILINE; }
+};
+
 class TDoScripting;
 // The open script editor, while one is shown.
 extern TDoScripting* DoScripting;
@@ -81,7 +90,7 @@ class TDoScripting : public TForm {
     TButton AddButton{*this, nullptr, {172, 90, 76, 25}, "&Add"};
     TButton InsertBeforeButton{*this, nullptr, {172, 122, 76, 25}, "I&nsert"};
     TButton InsertAfterButton{*this, nullptr, {172, 154, 76, 25}, "&Insert"};
-    TButton WizardButton{*this, nullptr, {172, 200, 76, 40}, "Command\nWi&zard"};
+    TMultiLineButton WizardButton{*this, nullptr, {172, 200, 76, 40}, "Command\nWi&zard"};
     TLabel ScriptTitle{*this, nullptr, {254, 52, 285, 16}, "Macro Script"};
     TListBox Script{*this, nullptr, {254, 68, 285, 328}};
     TButton UpButton{*this, nullptr, {546, 68, 48, 25}, "&Up"};
@@ -91,7 +100,7 @@ class TDoScripting : public TForm {
     TButton DeleteButton{*this, nullptr, {546, 200, 52, 25}, "De&lete"};
     TButton SaveButton{*this, nullptr, {546, 280, 52, 25}, "Sa&ve"};
     TButton HelpButton{*this, nullptr, {546, 310, 52, 25}, "&Help"};
-    TButton CancelButton{*this, nullptr, {546, 340, 52, 25}, "&Cancel"};
+    TButton CancelButton{*this, nullptr, {546, 340, 52, 25}, "&Cancel", ButtonRole::Cancel};
 
     // The lines and their selection.
     ScriptListModel& Model() { return model_; }
@@ -137,6 +146,8 @@ class TDoScripting : public TForm {
     };
 
     void BuildCommandMenu();
+    // A dialog of the shell on the macro record.
+    void RunHostDialog(const std::function<void(MacroRecord&)>& dialog);
     void ShowMacro();
     void ShowTopPanel();
     void ShowLines();
@@ -155,7 +166,6 @@ class TDoScripting : public TForm {
     ScriptListModel model_;
     IconChooser icons_;
     std::unique_ptr<TAccelerators> keys_;
-    std::vector<std::unique_ptr<TMenuItem>> commandItems_;
     ParkedInsert parked_;
     std::vector<CommandLine> parkedLines_;
     std::string loadedText_;

@@ -36,10 +36,11 @@ class ScriptEditorTest : public ::testing::Test {
     // Shows the editor on the macro with that script; step drives it and
     // must close it.
     int Run(const std::string& script, std::function<void(TDoScripting&)> step,
-            bool existing = true) {
+            bool existing = true, bool scopeLocked = false) {
         macro.SetScriptText(script);
         TDoScripting form(host);
         form.IsExisting = existing ? 1 : 0;
+        form.ScopeLocked = scopeLocked ? 1 : 0;
         form.ActKind = ActKind;
         driver.Expect<TDoScripting>(std::move(step));
         return form.ShowModal();

@@ -14,7 +14,9 @@
 #include "editor/script/win32/text_insert_dialog.h"
 #include "tests/editor/script/win32/script_editor_fixture.h"
 #include "tests/editor/shell/memory_library.h"
+#include "editor/script/text_insert.h"
 #include "tests/support/ui/recorded_printer.h"
+#include "tests/support/ui/recorded_shell.h"
 #include "tests/support/ui/scripted_dialogs.h"
 
 namespace orv {
@@ -59,6 +61,70 @@ TEST_F(ScriptEditorFormTest, SaveFillsTheRecordAndANewMacroIsCountedOnce) {
     EXPECT_EQ(macro.Enabled, 1);
     EXPECT_EQ(macro.IconName.str(), "MAIN");
     EXPECT_EQ(table.MacroCount(), 4);
+}
+
+TEST_F(ScriptEditorFormTest, TheTopPanelFollowsTheActivationKind) {
+    struct Case {
+        int Kind;
+        const char* Label;
+        bool Schedule, Properties, NameBox, HotKey, ScopeRadios;
+    };
+    const Case cases[] = {
+        {1, "Hot Key", false, false, false, true, true},
+        {2, "Timed Macros", true, false, false, false, true},
+        {3, "Cueword", false, true, true, false, true},
+        {6, "None", false, false, false, false, true},
+        {7, "Window Title", false, false, true, false, false},
+    };
+    macro.ScopeText = "A window title of twenty-odd";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Kind);
+        ActKind = c.Kind;
+        Run("<REM:a>", [&](TDoScripting& f) {
+            EXPECT_EQ(f.ActLabel.Text(), c.Label);
+            EXPECT_EQ(IsWindowVisible(f.SetSchedule.Handle()) != 0, c.Schedule);
+            EXPECT_EQ(IsWindowVisible(f.Properties.Handle()) != 0, c.Properties);
+            EXPECT_EQ(IsWindowVisible(f.CueName.Handle()) != 0, c.NameBox);
+            EXPECT_EQ(IsWindowVisible(f.HotKeyLabel.Handle()) != 0, c.HotKey);
+            EXPECT_EQ(f.WindowRadio.Enabled(), c.ScopeRadios);
+            EXPECT_EQ(f.ProgramRadio.Enabled(), c.ScopeRadios);
+            if (c.Kind == 7)
+                EXPECT_EQ(f.CueName.Text(), "A window title of tw");
+            EXPECT_FALSE(f.WizardButton.Enabled());
+            // Enter in a list never saves; Escape closes without saving.
+            f.Script.SetFocus();
+            PressKey(f, VK_RETURN);
+            EXPECT_TRUE(f.IsOpen());
+            PressKey(f, VK_ESCAPE);
+        });
+        EXPECT_EQ(macro.Changed, 0u);
+    }
+}
+
+TEST_F(ScriptEditorFormTest, ALockedScopeAndTheScopeDialogSetTheCaption) {
+    std::string shownName;
+    host.SelectScope = [&](const std::string& name, std::uint8_t match, bool programMode) {
+        shownName = name;
+        EXPECT_EQ(match, 1);
+        EXPECT_TRUE(programMode);
+        return std::optional<ScopeSelection>({"CALC.EXE", 2});
+    };
+    Run(
+        "<REM:a>",
+        [&](TDoScripting& f) {
+            EXPECT_FALSE(f.GlobalRadio.Enabled());
+            EXPECT_TRUE(f.WindowRadio.Checked());
+            EXPECT_EQ(f.Caption(), "Macro Scripting Editor  (Window Title: )");
+            f.ProgramRadio.Click();
+            EXPECT_TRUE(f.SelectButton.Enabled());
+            f.SelectButton.Click();
+            EXPECT_EQ(f.Caption(), "Macro Scripting Editor  (Program: CALC.EXE)");
+            f.SaveButton.Click();
+        },
+        false, true);
+    EXPECT_EQ(macro.ScopeText.str(), "CALC.EXE");
+    EXPECT_EQ(macro.ScopeMatch, 2);
+    EXPECT_EQ(macro.MacroKind, MacroKind::Program);
 }
 
 TEST_F(ScriptEditorFormTest, ABadCuewordNameIsFocusedAndTheRecordKept) {
@@ -216,6 +282,33 @@ TEST_F(TextFileModeTest, CancelBringsTheMacrosOwnLinesBackExactly) {
         f.CancelButton.Click();
     });
     EXPECT_EQ(ReadAll(file), "<REM:in file>");
+}
+
+TEST_F(TextFileModeTest, NotepadOpensTheShortPathAndTheMenuOffersNoScriptEditing) {
+    testing::RecordedShell shell;
+    std::string file = MakeFile("keys.txt", "");
+    Run("", [&](TDoScripting& f) {
+        driver.Expect<TDoTextInsert>([&](TDoTextInsert& d) {
+            EXPECT_FALSE(IsWindowVisible(d.ScriptButton.Handle()));
+            d.PathBox.SetText(file + "x");
+            boxes.Expect(TextInsertMessage::Unable, MsgResult::Ok, "Error");
+            d.NotepadButton.Click();
+            EXPECT_TRUE(d.PathBox.Focused());
+            d.PathBox.SetText(file);
+            d.NotepadButton.Click();
+            EXPECT_TRUE(d.IsOpen());
+            d.PathBox.SetText(file + "x");
+            boxes.Expect(TextInsertMessage::Correct, MsgResult::No, "Warning");
+            d.Buttons.OkButton.Click();
+        });
+        for (TMenuItem* item : f.MenuCommands.Items())
+            if (item->Caption() == "&Insert a Text File")
+                item->Click();
+        EXPECT_EQ(Texts(f), (std::vector<std::string>{"Load Text File: keys.txtx"}));
+        f.CancelButton.Click();
+    });
+    EXPECT_EQ(shell.Openings, (std::vector<testing::RecordedShell::Opened>{
+                                  {"notepad.exe", "\"" + ShortPath(file) + "\""}}));
 }
 
 TEST_F(TextFileModeTest, SavingTheFileReturnsToTheLineItCameFrom) {
