@@ -165,6 +165,7 @@ void TDoScripting::FormShow() {
     ScreenRect centred = Centred(s.ScriptWidth, s.ScriptHeight, GetSystemMetrics(SM_CXSCREEN),
                                  GetSystemMetrics(SM_CYSCREEN));
     SetRestoredGeometry(centred);
+    OptionBox.ClearItems();
     for (int code = 1; code <= CommandCount; ++code)
         OptionBox.AddItem(CommandNameTable[code], code);
     model_.SelIndex = 0;

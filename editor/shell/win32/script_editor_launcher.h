@@ -12,7 +12,8 @@ void InstallScriptEditor(TMainWin& main, EditorContext& context);
 
 // The script editor on a new macro whose activation the add dialog set in
 // record; on Save the record is appended to the library, which counts it
-// once. True when it was appended.
+// once, and the list shows it selected. True when it was appended. The
+// caller holds the library's lock (FileInUse) around it.
 bool EditNewMacroScript(TMainWin& main, EditorContext& context, MacroRecord& record);
 
 // The activation kind the script editor's top panel shows for a record.
