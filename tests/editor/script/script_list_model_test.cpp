@@ -126,6 +126,14 @@ TEST(ScriptListModelTest, EditsReplaceTheLineInPlaceAndIndent) {
     EXPECT_EQ(model.Lines()[1].Text, "   Remark: new");
     EXPECT_EQ(model.Count(), 3);
     EXPECT_EQ(model.Selected(), 1);
+
+    // A copy goes above its source, which stays selected.
+    EXPECT_TRUE(model.CopySelected());
+    EXPECT_EQ(Texts(model),
+              (std::vector<std::string>{"Repeat Start: 2 Times, Starting at 1 "
+                                        "Stepping by 1",
+                                        "   Remark: new", "   Remark: new", "Repeat End"}));
+    EXPECT_EQ(model.Selected(), 2);
 }
 
 TEST(ScriptListModelTest, InsertMethodGivesTheMenuCommandsStyle) {
