@@ -135,9 +135,11 @@ struct Describer {
             return With("No Speed");
         if (r.Factor == 1)
             return With("Normal Speed");
+        // The factor stretches the player's delays: above 1 plays slower
+        // (capture at half speed writes 2).
         if (r.Factor > 1)
-            return With(SpeedFactorText(r.Factor) + " Times Faster Than Normal");
-        return With(SpeedFactorText(1 / r.Factor) + " Times Slower Than Normal");
+            return With(SpeedFactorText(r.Factor) + " Times Slower Than Normal");
+        return With(SpeedFactorText(1 / r.Factor) + " Times Faster Than Normal");
     }
     std::string operator()(const LaunchRec& r) const {
         if (code == C::WindowActivate)

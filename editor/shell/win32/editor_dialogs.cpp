@@ -5,6 +5,7 @@
 #include "editor/shell/win32/options_launchers.h"
 #include "editor/shell/win32/device_dialog_launchers.h"
 #include "editor/shell/win32/macro_operations_install.h"
+#include "editor/shell/win32/script_editor_launcher.h"
 
 namespace orv {
 
@@ -15,6 +16,7 @@ void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     InstallCopyMove(main, context);
     InstallDeviceDialogs(main, context);
     InstallMacroOperations(main, context);
+    InstallScriptEditor(main, context);
 }
 
 }  // namespace orv

@@ -1,0 +1,24 @@
+// The bridges of the command families whose dialog opens on its own: the
+// dialog pre-filled for a new line of a code or from the line being edited,
+// and the line it composes. Each family is one row of the table in the .cpp.
+#pragma once
+
+#include <optional>
+
+#include "common/script/records.h"
+#include "editor/commands/command_context.h"
+#include "editor/script/bridges.h"
+
+namespace orv {
+
+class TForm;
+
+// The line the dialog composed; nothing when it was cancelled. editing is
+// null for a new line of code.
+using DialogBridgeFn = std::optional<CommandLine> (*)(TForm& owner, CommandContext& context,
+                                                      CommandCode code, const CommandLine* editing);
+
+// The bridge of the family; null while its dialog is not there.
+DialogBridgeFn DialogBridge(Bridge bridge);
+
+}  // namespace orv

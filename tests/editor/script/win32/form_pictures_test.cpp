@@ -1,0 +1,32 @@
+// Writes a picture of the script editor's forms into the folder named by
+// ORVANE_FORM_PICTURES (scripts/form-pictures sets it), else into a folder
+// beside the tests.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "common/ui/win32/form_picture.h"
+#include "common/win32/system_routines.h"
+#include "editor/script/win32/text_insert_dialog.h"
+#include "tests/editor/script/win32/script_editor_fixture.h"
+
+namespace orv {
+namespace {
+
+using FormPictures = testing::ScriptEditorTest;
+
+TEST_F(FormPictures, EveryScriptEditorForm) {
+    const char* wanted = std::getenv("ORVANE_FORM_PICTURES");
+    std::string pictures = wanted && *wanted ? wanted : ProgramDir() + "\\form-pictures";
+    CreateDirectoryA(pictures.c_str(), nullptr);
+    TDoScripting editor(host);
+    TDoTextInsert textInsert;
+    textInsert.ScriptEditChoice = 1;
+    for (TForm* form : std::initializer_list<TForm*>{&editor, &textInsert}) {
+        std::string path = pictures + "\\" + form->Name() + ".bmp";
+        EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
+    }
+}
+
+}  // namespace
+}  // namespace orv

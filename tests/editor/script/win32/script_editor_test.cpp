@@ -1,0 +1,363 @@
+// The script editor form and its text-file mode, driven as the user would.
+#include "editor/script/win32/script_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "common/hotkeys.h"
+#include "common/script/writer.h"
+#include "editor/commands/win32/flow_dialogs.h"
+#include "editor/commands/win32/text_dialog.h"
+#include "editor/script/win32/text_insert_dialog.h"
+#include "tests/editor/script/win32/script_editor_fixture.h"
+#include "tests/editor/shell/memory_library.h"
+#include "editor/script/text_insert.h"
+#include "tests/support/ui/recorded_printer.h"
+#include "tests/support/ui/recorded_shell.h"
+#include "tests/support/ui/scripted_dialogs.h"
+
+namespace orv {
+namespace {
+
+using testing::PressKey;
+
+using ScriptEditorFormTest = testing::ScriptEditorTest;
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST_F(ScriptEditorFormTest, SaveFillsTheRecordAndANewMacroIsCountedOnce) {
+    EXPECT_EQ(Run(
+                  "<REM:a>",
+                  [&](TDoScripting& f) {
+                      EXPECT_EQ(f.Caption(), "Macro Scripting Editor  (GLOBAL)");
+                      EXPECT_EQ(f.Model().Count(), 0);
+                      boxes.Expect("No command selected.  Please select one.", MsgResult::Ok,
+                                   "Error");
+                      f.AddButton.Click();
+                      EXPECT_EQ(f.Model().Count(), 0);
+                      EXPECT_FALSE(f.EditButton.Enabled());
+                      boxes.Expect("No Item Selected.", MsgResult::Ok, "Error");
+                      f.EditLine();
+                      f.NickName.SetText("Greeting");
+                      f.WindowRadio.Click();
+                      EXPECT_EQ(f.Caption(), "Macro Scripting Editor  (Window Title: )");
+                      AddNamed(f, "Repeat Prompt Start");
+                      AddNamed(f, "Repeat End");
+                      f.SaveButton.Click();
+                  },
+                  false),
+              IDOK);
+    EXPECT_EQ(macro.ScriptText(), "<PROMPTREP><ENDREP>");
+    EXPECT_EQ(macro.Nickname.str(), "Greeting");
+    EXPECT_EQ(macro.MacroKind, MacroKind::Window);
+    EXPECT_EQ(macro.Enabled, 1);
+    EXPECT_EQ(macro.IconName.str(), "MAIN");
+    EXPECT_EQ(table.MacroCount(), 4);
+}
+
+TEST_F(ScriptEditorFormTest, TheTopPanelFollowsTheActivationKind) {
+    struct Case {
+        int Kind;
+        const char* Label;
+        bool Schedule, Properties, NameBox, HotKey, ScopeRadios;
+    };
+    const Case cases[] = {
+        {1, "Hot Key", false, false, false, true, true},
+        {2, "Timed Macros", true, false, false, false, true},
+        {3, "Cueword", false, true, true, false, true},
+        {6, "None", false, false, false, false, true},
+        {7, "Window Title", false, false, true, false, false},
+    };
+    macro.ScopeText = "A window title of twenty-odd";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Kind);
+        ActKind = c.Kind;
+        Run("<REM:a>", [&](TDoScripting& f) {
+            EXPECT_EQ(f.ActLabel.Text(), c.Label);
+            EXPECT_EQ(IsWindowVisible(f.SetSchedule.Handle()) != 0, c.Schedule);
+            EXPECT_EQ(IsWindowVisible(f.Properties.Handle()) != 0, c.Properties);
+            EXPECT_EQ(IsWindowVisible(f.CueName.Handle()) != 0, c.NameBox);
+            EXPECT_EQ(IsWindowVisible(f.HotKeyLabel.Handle()) != 0, c.HotKey);
+            EXPECT_EQ(f.WindowRadio.Enabled(), c.ScopeRadios);
+            EXPECT_EQ(f.ProgramRadio.Enabled(), c.ScopeRadios);
+            if (c.Kind == 7)
+                EXPECT_EQ(f.CueName.Text(), "A window title of tw");
+            EXPECT_FALSE(f.WizardButton.Enabled());
+            // Enter in a list never saves; Escape closes without saving.
+            f.Script.SetFocus();
+            PressKey(f, VK_RETURN);
+            EXPECT_TRUE(f.IsOpen());
+            PressKey(f, VK_ESCAPE);
+        });
+        EXPECT_EQ(macro.Changed, 0u);
+    }
+}
+
+TEST_F(ScriptEditorFormTest, ALockedScopeAndTheScopeDialogSetTheCaption) {
+    std::string shownName;
+    host.SelectScope = [&](const std::string& name, std::uint8_t match, bool programMode) {
+        shownName = name;
+        EXPECT_EQ(match, 1);
+        EXPECT_TRUE(programMode);
+        return std::optional<ScopeSelection>({"CALC.EXE", 2});
+    };
+    Run(
+        "<REM:a>",
+        [&](TDoScripting& f) {
+            EXPECT_FALSE(f.GlobalRadio.Enabled());
+            EXPECT_TRUE(f.WindowRadio.Checked());
+            EXPECT_EQ(f.Caption(), "Macro Scripting Editor  (Window Title: )");
+            f.ProgramRadio.Click();
+            EXPECT_TRUE(f.SelectButton.Enabled());
+            f.SelectButton.Click();
+            EXPECT_EQ(f.Caption(), "Macro Scripting Editor  (Program: CALC.EXE)");
+            f.SaveButton.Click();
+        },
+        false, true);
+    EXPECT_EQ(macro.ScopeText.str(), "CALC.EXE");
+    EXPECT_EQ(macro.ScopeMatch, 2);
+    EXPECT_EQ(macro.MacroKind, MacroKind::Program);
+}
+
+TEST_F(ScriptEditorFormTest, ABadCuewordNameIsFocusedAndTheRecordKept) {
+    ActKind = 3;
+    macro.CuewordText = "sig";
+    macro.CuewordCase = 1;
+    macro.CuewordRemove = 1;
+    MacroRecord before = macro;
+    before.SetScriptText("<REM:a>");
+    EXPECT_EQ(Run("<REM:a>",
+                  [&](TDoScripting& f) {
+                      EXPECT_TRUE(IsWindowVisible(f.Properties.Handle()));
+                      EXPECT_FALSE(IsWindowVisible(f.HotKeyLabel.Handle()));
+                      EXPECT_EQ(f.CueName.Text(), "sig");
+                      f.CueName.SetText("si'g");
+                      boxes.Expect(
+                          "The Cueword name has invalid characters in it.  Valid characters are "
+                          "A - Z, a - z, 0 - 9 and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +",
+                          MsgResult::Ok, "Error");
+                      f.SaveButton.Click();
+                      EXPECT_TRUE(f.IsOpen());
+                      EXPECT_TRUE(f.CueName.Focused());
+                      f.CancelButton.Click();
+                  }),
+              IDCANCEL);
+    EXPECT_EQ(testing::RecordFileBytes({macro}), testing::RecordFileBytes({before}));
+}
+
+TEST_F(ScriptEditorFormTest, AnIconFromElsewhereIsCopiedIntoANewIconsFolder) {
+    testing::ScriptedFileDialogs files;
+    // An icon file: the header of an icon with no images is enough to copy.
+    std::string elsewhere = folder.Path() + "\\away";
+    CreateDirectoryA(elsewhere.c_str(), nullptr);
+    std::string icon = elsewhere + "\\FACE.ICO";
+    std::ofstream(icon, std::ios::binary) << std::string("\0\0\1\0\0\0", 6);
+    std::string icons = folder.Path() + "\\Icons";
+    ASSERT_FALSE(std::filesystem::exists(icons));
+    Run("<REM:a>", [&](TDoScripting& f) {
+        files.ExpectOpen(elsewhere + "\\FACE.TXT");
+        boxes.Expect("Invalid file type selected.", MsgResult::Ok, "Error");
+        f.IconButton.OnClick();
+        files.ExpectOpen(icon);
+        f.IconButton.OnClick();
+        EXPECT_EQ(f.IconName(), "FACE.ICO");
+        boxes.Expect("Reset icon to program default?", MsgResult::Yes, "");
+        f.IconButton.OnMouseDown(MouseButton::Right, 0, 1, 1);
+        EXPECT_EQ(f.IconName(), "MAIN");
+        files.ExpectOpen(icon);
+        boxes.Expect(
+            "The selected icon could not be opened.  An icon of this name already exists in the "
+            "default icon folder.  It will be opened instead.",
+            MsgResult::Ok, "Error");
+        f.IconButton.OnClick();
+        f.SaveButton.Click();
+    });
+    EXPECT_TRUE(std::filesystem::exists(icons + "\\FACE.ICO"));
+    EXPECT_EQ(files.Shown().at(0).InitialDir, icons);
+    EXPECT_EQ(macro.IconName.str(), "FACE.ICO");
+}
+
+TEST_F(ScriptEditorFormTest, ClosingKeepsTheGeometryAndTheInsertMethod) {
+    settings.ScriptWidth = 640;
+    settings.ScriptHeight = 480;
+    settings.InsertMethod = 1;
+    Run("<REM:a>", [&](TDoScripting& f) {
+        EXPECT_TRUE(f.InsertBefore.Checked());
+        f.InsertAtEnd.Click();
+        EXPECT_TRUE(f.InsertAtEnd.Checked());
+        EXPECT_FALSE(f.InsertBefore.Checked());
+        f.CancelButton.Click();
+    });
+    EXPECT_EQ(settings.InsertMethod, 3);
+    EXPECT_EQ(settings.ScriptWidth, 640);
+    EXPECT_EQ(settings.ScriptHeight, 480);
+    EXPECT_EQ(settings.ScriptLeft, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
+    configs.WriteScriptPageSettings();
+    EXPECT_EQ(store.Raw("Script Page", "Width"), "640");
+}
+
+TEST_F(ScriptEditorFormTest, PrintingLaysTheScriptOutAndTheFontIsKept) {
+    testing::RecordedPrinter printer;
+    testing::ScriptedFontDialogs fonts;
+    Run("<REP:0002:000001:000001><REM:a><ENDREP>", [&](TDoScripting& f) {
+        printer.ExpectPrintDialog(2);
+        f.MenuPrint.Click();
+        FontSpec chosen{0, "Courier New", 12, FontStyle::Bold | FontStyle::Underline};
+        fonts.ExpectFont(chosen);
+        f.MenuPrinterFont.Click();
+        printer.BusyElsewhere = true;
+        boxes.Expect("Other print job currently in progress.", MsgResult::Ok, "Error");
+        f.MenuPrint.Click();
+        f.CancelButton.Click();
+    });
+    ASSERT_EQ(printer.Documents.size(), 1u);
+    const testing::PrintedDocument& doc = printer.Documents[0];
+    EXPECT_EQ(doc.Title, "Orvane 99");
+    ASSERT_EQ(doc.Pages.size(), 2u);
+    EXPECT_EQ(doc.Pages[0], doc.Pages[1]);
+    ASSERT_EQ(doc.Pages[0].size(), 4u);
+    EXPECT_EQ(doc.Pages[0][0].Text, "Orvane Script for TYPING  (" + KeyName(65) + ")");
+    EXPECT_EQ(doc.Pages[0][2].Text, "   Remark: a");
+    EXPECT_EQ(settings.PrintListFont.Style, FontStyle::Bold);
+    EXPECT_EQ(settings.PrintListFont.Name, "Courier New");
+    EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{16, 0}}));
+}
+
+class TextFileModeTest : public testing::ScriptEditorTest {
+  protected:
+    // Two Text lines the reader would join, and a delay.
+    void AddThreeLines(TDoScripting& f) {
+        for (const char* text : {"ab", "cd"}) {
+            driver.Expect<TModText>([text](TModText& d) {
+                d.NewFormat.SetText(text);
+                d.UpdateButton.Click();
+            });
+            AddNamed(f, "Text");
+        }
+        driver.Expect<TDoDelay2>([](TDoDelay2& d) {
+            d.Seconds.SetText("2");
+            d.Buttons.OkButton.Click();
+        });
+        AddNamed(f, "Delay");
+    }
+    void EnterMode(const std::string& file) {
+        driver.Expect<TDoTextInsert>([file](TDoTextInsert& d) {
+            EXPECT_TRUE(IsWindowVisible(d.ScriptButton.Handle()));
+            d.PathBox.SetText(" " + file + " ");
+            d.ScriptButton.Click();
+            if (d.IsOpen())
+                PressKey(d, VK_ESCAPE);
+        });
+    }
+    const std::vector<std::string> threeLines{"Text: ab", "Text: cd", "Delay 2.00 Seconds"};
+};
+
+TEST_F(TextFileModeTest, CancelBringsTheMacrosOwnLinesBackExactly) {
+    std::string file = MakeFile("keys.txt", "<REM:in file>");
+    Run("", [&](TDoScripting& f) {
+        AddThreeLines(f);
+        f.SelectLine(1);
+        EnterMode(file);
+        AddNamed(f, "Load Text File");
+        EXPECT_EQ(f.EditingTextFile, 1);
+        EXPECT_EQ(Texts(f), (std::vector<std::string>{"Remark: in file"}));
+        EXPECT_TRUE(IsWindowVisible(f.Banner.Handle()));
+        EXPECT_EQ(f.Banner.Text(), "Edit Text File: " + file);
+        EXPECT_EQ(ReadAll(folder.Path() + "\\TAVROL.TMP"),
+                  "ab"
+                  "cd<DELAY:02.00>");
+        f.CancelButton.Click();
+        EXPECT_TRUE(f.IsOpen());
+        EXPECT_EQ(f.EditingTextFile, 0);
+        EXPECT_EQ(Texts(f), threeLines);
+        EXPECT_EQ(f.Model().Selected(), 1);
+        f.CancelButton.Click();
+    });
+    EXPECT_EQ(ReadAll(file), "<REM:in file>");
+}
+
+TEST_F(TextFileModeTest, NotepadOpensTheShortPathAndTheMenuOffersNoScriptEditing) {
+    testing::RecordedShell shell;
+    std::string file = MakeFile("keys.txt", "");
+    Run("", [&](TDoScripting& f) {
+        driver.Expect<TDoTextInsert>([&](TDoTextInsert& d) {
+            EXPECT_FALSE(IsWindowVisible(d.ScriptButton.Handle()));
+            d.PathBox.SetText(file + "x");
+            boxes.Expect(TextInsertMessage::Unable, MsgResult::Ok, "Error");
+            d.NotepadButton.Click();
+            EXPECT_TRUE(d.PathBox.Focused());
+            d.PathBox.SetText(file);
+            d.NotepadButton.Click();
+            EXPECT_TRUE(d.IsOpen());
+            d.PathBox.SetText(file + "x");
+            boxes.Expect(TextInsertMessage::Correct, MsgResult::No, "Warning");
+            d.Buttons.OkButton.Click();
+        });
+        for (TMenuItem* item : f.MenuCommands.Items())
+            if (item->Caption() == "&Insert a Text File")
+                item->Click();
+        EXPECT_EQ(Texts(f), (std::vector<std::string>{"Load Text File: keys.txtx"}));
+        f.CancelButton.Click();
+    });
+    EXPECT_EQ(shell.Openings, (std::vector<testing::RecordedShell::Opened>{
+                                  {"notepad.exe", "\"" + ShortPath(file) + "\""}}));
+}
+
+TEST_F(TextFileModeTest, SavingTheFileReturnsToTheLineItCameFrom) {
+    std::string file = MakeFile("keys.txt", "<REM:in file>");
+    std::string other = MakeFile("other.txt", "");
+    std::string script = "<REM:x><TFILE:" + ShortPath(other) + "><REM:y>";
+    Run(script, [&](TDoScripting& f) {
+        f.SelectLine(1);
+        EnterMode(file);
+        f.EditButton.Click();
+        ASSERT_EQ(f.EditingTextFile, 1);
+        f.SelectLine(0);
+        driver.Expect<TDoRemark>([](TDoRemark& d) {
+            d.Comments.SetText("changed");
+            d.Buttons.OkButton.Click();
+        });
+        f.EditButton.Click();
+        driver.Expect<TDoTextInsert>([&](TDoTextInsert& d) {
+            EXPECT_EQ(d.PathBox.Text(), file);
+            d.Buttons.OkButton.Click();
+        });
+        f.SaveButton.Click();
+        EXPECT_EQ(f.EditingTextFile, 0);
+        std::string shortFile = ShortPath(file);
+        EXPECT_EQ(Texts(f),
+                  (std::vector<std::string>{
+                      "Remark: x", "Load Text File: " + shortFile.substr(shortFile.rfind('\\') + 1),
+                      "Remark: y"}));
+        f.SaveButton.Click();
+    });
+    EXPECT_EQ(ReadAll(file), "<REM:changed>");
+    EXPECT_EQ(macro.ScriptText(), "<REM:x><TFILE:" + ShortPath(file) + "><REM:y>");
+}
+
+TEST_F(TextFileModeTest, AWorkingFileThatCannotBeWrittenKeepsNormalMode) {
+    std::string file = MakeFile("keys.txt", "<REM:in file>");
+    // A folder of that name can never be replaced by the file.
+    std::string working = folder.Path() + "\\TAVROL.TMP";
+    CreateDirectoryA(working.c_str(), nullptr);
+    Run("", [&](TDoScripting& f) {
+        AddThreeLines(f);
+        EnterMode(file);
+        boxes.Expect("The file \"" + working + "\" could not be written.", MsgResult::Ok, "Error");
+        AddNamed(f, "Load Text File");
+        EXPECT_EQ(f.EditingTextFile, 0);
+        EXPECT_EQ(Texts(f), threeLines);
+        f.CancelButton.Click();
+    });
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,68 @@
+// The script editor from the main window: the script command edits the
+// selected macro under the lock, and a new macro's script is appended once.
+#include "editor/shell/win32/script_editor_launcher.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/commands/win32/flow_dialogs.h"
+#include "editor/script/win32/script_editor.h"
+#include "tests/editor/shell/win32/main_window_fixture.h"
+
+namespace orv {
+namespace {
+
+using ScriptEditorLauncherTest = testing::MainWindowFixture;
+
+TEST_F(ScriptEditorLauncherTest, TheScriptCommandRewritesTheSelectedMacro) {
+    TMainWin& main = Open();
+    InstallScriptEditor(main, context);
+    main.SelectMacro(2);
+    testing::ModalDriver driver;
+    driver.Expect<TDoScripting>([](TDoScripting& f) {
+        EXPECT_EQ(f.ActKind, 3);
+        EXPECT_EQ(f.CueName.Text(), "sig");
+        EXPECT_EQ(f.NickName.Text(), "SIGNATURE");
+        f.OptionBox.SetItemIndex(f.OptionBox.IndexOf("Repeat End"));
+        f.AddButton.Click();
+        f.SaveButton.Click();
+    });
+    main.MenuScripting.Click();
+    MacroRecord saved;
+    ASSERT_TRUE(macros.ReadMacroRecord(2, saved));
+    EXPECT_EQ(saved.ScriptText(), "<ENDREP>");
+    EXPECT_EQ(saved.CuewordText.str(), "sig");
+    EXPECT_EQ(player.Only({NoticeCode::MacroSaved}), (testing::Posts{{20, 2}}));
+}
+
+TEST_F(ScriptEditorLauncherTest, ANewMacrosScriptIsAppendedAndCountedOnce) {
+    TMainWin& main = Open();
+    int before = table.MacroCount();
+    MacroRecord record;
+    record.ActivationCode = ActivationCode::None;
+    testing::ModalDriver driver;
+    driver.Expect<TDoScripting>([](TDoScripting& f) {
+        EXPECT_EQ(f.ActKind, 6);
+        EXPECT_EQ(f.ActLabel.Text(), "None");
+        f.NickName.SetText("FRESH");
+        f.OptionBox.SetItemIndex(f.OptionBox.IndexOf("Repeat Prompt Start"));
+        f.AddButton.Click();
+        f.SaveButton.Click();
+    });
+    EXPECT_TRUE(EditNewMacroScript(main, context, record));
+    EXPECT_EQ(table.MacroCount(), before + 1);
+    MacroRecord appended;
+    ASSERT_TRUE(macros.ReadMacroRecord(before + 1, appended));
+    EXPECT_EQ(appended.Nickname.str(), "FRESH");
+    EXPECT_EQ(appended.ScriptText(), "<PROMPTREP>");
+    EXPECT_EQ(appended.Enabled, 1);
+    EXPECT_EQ(main.SelectedMacro(), before + 1);
+
+    // Cancelled, nothing is added.
+    MacroRecord other;
+    driver.Expect<TDoScripting>([](TDoScripting& f) { f.CancelButton.Click(); });
+    EXPECT_FALSE(EditNewMacroScript(main, context, other));
+    EXPECT_EQ(table.MacroCount(), before + 1);
+}
+
+}  // namespace
+}  // namespace orv
