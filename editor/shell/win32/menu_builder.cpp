@@ -32,17 +32,18 @@ struct ColumnEdges {
     int Scope() const { return 5 * Unit; }
 };
 
+// Over the list, from its seventh firstUnit, units sevenths wide.
+Bounds TitleBounds(Bounds list, int firstUnit, int units) {
+    const ColumnEdges at(list.Width);
+    return {list.Left + firstUnit * at.Unit + 2, list.Top - 17, units * at.Unit, 16};
+}
+
 }  // namespace
 
 MenuColumnTitles::MenuColumnTitles(TForm& form, Bounds list)
-    : Activation(form, nullptr, {list.Left + 2, list.Top - 17, 3 * (list.Width / 7), 16},
-                 "Activation"),
-      Nick(form, nullptr,
-           {list.Left + 3 * (list.Width / 7) + 2, list.Top - 17, 2 * (list.Width / 7), 16},
-           "NickName"),
-      Scope(form, nullptr,
-            {list.Left + 5 * (list.Width / 7) + 2, list.Top - 17, 2 * (list.Width / 7), 16},
-            "Scope") {}
+    : Activation(form, nullptr, TitleBounds(list, 0, 3), "Activation"),
+      Nick(form, nullptr, TitleBounds(list, 3, 2), "NickName"),
+      Scope(form, nullptr, TitleBounds(list, 5, 2), "Scope") {}
 
 PopupMenuEdit EditPopupMenu(HWND owner, MacroRecord& record, bool isExisting,
                             const EditorContext& context) {
@@ -102,7 +103,7 @@ void TDoBuildMenu::FormShow() {
     MenuInTray = false;
     Saved = false;
     const std::uint16_t code = record_.ActivationCode;
-    HotKeyLabel.SetText(IsHotKeyCode(code) ? "Hot Key: " + KeyName(code) : std::string());
+    HotKeyLabel.SetText(IsHotKeyCode(code) ? KeyName(code) : std::string());
     if (IsExisting)
         shown_ = PopupMenuChoicesOf(record_);
     else

@@ -49,7 +49,8 @@ class TDoBuildMenu : public TForm {
     TMenuItem MenuFile{MainMenu, "&File"};
     TMenuItem MenuExit{MenuFile, "E&xit"};
 
-    TLabel HotKeyLabel{*this, nullptr, {8, 8, 300, 16}};
+    TLabel KeyCaption{*this, nullptr, {8, 8, 50, 16}, "Hot Key:"};
+    TLabel HotKeyLabel{*this, nullptr, {60, 8, 250, 16}};
     TLabel NickLabel{*this, nullptr, {330, 8, 60, 16}, "Nickname"};
     TEdit NickName{*this, nullptr, {394, 5, 250, 21}};
 

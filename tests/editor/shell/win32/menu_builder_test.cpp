@@ -72,7 +72,7 @@ TEST_F(MenuBuilderTest, ANewMenuTakesTwoMacrosShowsQuickInfoAndGoesInTheTray) {
     record.CategoryId = 4;
     const MacroRecord typeName = Stored(1);
     driver.Expect<TDoBuildMenu>([&](TDoBuildMenu& f) {
-        EXPECT_EQ(f.HotKeyLabel.Text(), "Hot Key: " + KeyName(88));
+        EXPECT_EQ(f.HotKeyLabel.Text(), KeyName(88));
         for (const ListMacro& m : f.Lists().Available())
             EXPECT_NE(m.Kind, MacroKind::System) << m.Nickname;
         EXPECT_TRUE(f.ShowNick.Checked());
