@@ -12,13 +12,6 @@ constexpr std::string_view PrefixMessageStart =
 
 }  // namespace
 
-bool IsCuewordChar(char c) {
-    const bool alphanumeric =
-        (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-    return alphanumeric ||
-           std::string_view("!#$%&*+,-./;<=>?@^_").find(c) != std::string_view::npos;
-}
-
 std::optional<std::string> PrefixKeysRefusal(std::string_view text, bool leaving) {
     for (char c : TrimStr(std::string(text)))
         if (!IsCuewordChar(c) && (leaving || c != '\\'))

@@ -8,11 +8,9 @@
 #include <string_view>
 #include <variant>
 
-namespace orv {
+#include "common/script/writer.h"  // IsCuewordChar: prefix keys are Cueword characters
 
-// The characters a Cueword may hold: letters, digits and ! # $ % & * + , - .
-// / ; < = > ? @ ^ _ (no blank, no quote of either kind).
-bool IsCuewordChar(char c);
+namespace orv {
 
 // The prefix keys as typed; while typing a backslash is let through, leaving
 // the field (and OK, which leaves it) refuses it too. Nothing when they pass.

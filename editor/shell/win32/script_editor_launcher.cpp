@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "common/clock.h"
-#include "common/hotkeys.h"
 #include "common/schedule.h"
 #include "common/win32/ras_api.h"
 #include "common/win32/system_routines.h"
@@ -52,61 +51,27 @@ struct ScriptEditorRun {
 
 }  // namespace
 
-int ActKindOf(const MacroRecord& record) {
-    switch (record.ActivationCode) {
-        case ActivationCode::Scheduled:
-            return 2;
-        case ActivationCode::Cueword:
-            return 3;
-        case ActivationCode::WindowTitle:
-            return 7;
-        case ActivationCode::None:
-            return 6;
-        default:
-            return 1;
+void EditScript(EditorContext& context, MacroHandOver& handOver) {
+    const bool scopeLocked = handOver.ScopeLocked || handOver.SharedKey;
+    if (handOver.IsExisting) {
+        ScriptEditorRun run(context, handOver.Record, context.Table, context.Hooks,
+                            context.Notices);
+        handOver.Saved = run.Show(handOver.ActKind, true, scopeLocked);
+        return;
     }
-}
-
-bool ScopeLockedFor(const HookTable& table, int macroNumber, const MacroRecord& record) {
-    if (!IsHotKeyCode(record.ActivationCode))
-        return false;
-    for (int i = 1; i <= table.MacroCount(); ++i) {
-        MacroEntry entry = table.Entry(i);
-        bool owning = entry.Kind == MacroKind::Global || entry.Kind == MacroKind::PopupMenu ||
-                      entry.Kind == MacroKind::System;
-        if (i != macroNumber && owning && entry.Activation == record.ActivationCode)
-            return true;
-    }
-    return false;
-}
-
-void InstallScriptEditor(TMainWin& main, EditorContext& context) {
-    main.Launchers().ScriptEditor = [&main, &context] {
-        int n = main.SelectedMacro();
-        if (n <= 0)
-            return;
-        main.ChangeUnderLock(n, [&](MacroRecord& record) {
-            ScriptEditorRun run(context, record, context.Table, context.Hooks, context.Notices);
-            return ChangeOutcome{
-                run.Show(ActKindOf(record), true, ScopeLockedFor(context.Table, n, record))};
-        });
-    };
-}
-
-bool EditNewMacroScript(TMainWin& main, EditorContext& context, MacroRecord& record) {
-    // The save fills the record only: the macro is counted once it is written.
+    // The save of a new macro counts it in the table it is given: a scratch
+    // one, as the caller's append counts it.
     auto scratch = std::make_unique<HookTable>(context.Table);
     MemoryHookLibrary noHooks;
     NoNotices nobody;
-    ScriptEditorRun run(context, record, *scratch, noHooks, nobody);
-    if (!run.Show(ActKindOf(record), false, ScopeLockedFor(context.Table, 0, record)))
-        return false;
-    if (!main.Editing().AppendMacro(record))
-        return false;
-    main.FillList();
-    main.SelectMacro(context.Table.MacroCount());
-    main.SetHotKeys();
-    return true;
+    ScriptEditorRun run(context, handOver.Record, *scratch, noHooks, nobody);
+    handOver.Saved = run.Show(handOver.ActKind, false, scopeLocked);
+}
+
+void InstallScriptEditor(TMainWin& main, EditorContext& context) {
+    main.Launchers().OpenScriptEditor = [&context](MacroHandOver& handOver) {
+        EditScript(context, handOver);
+    };
 }
 
 }  // namespace orv

@@ -92,7 +92,7 @@ TEST_F(MacroOperationsTest, APopupMenuAddedAfterEditingAFiledMacroStartsAfresh) 
         f.EnterKeyButton.Click();
     });
     driver.Expect<TDoBuildMenu>([&](TDoBuildMenu& f) {
-        EXPECT_EQ(f.HotKeyLabel.Text(), "Hot Key: " + KeyName(key));
+        EXPECT_EQ(f.HotKeyLabel.Text(), KeyName(key));
         for (const char* member : {"TYPE NAME", "SIGNATURE"}) {
             f.OptionBox.SetItemIndex(f.OptionBox.IndexOf(member));
             f.OptionBox.OnChange();

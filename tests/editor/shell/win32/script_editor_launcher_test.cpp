@@ -1,10 +1,12 @@
 // The script editor from the main window: the script command edits the
-// selected macro under the lock, and a new macro's script is appended once.
+// selected macro under the lock, and the add dialog's new macro is appended once.
 #include "editor/shell/win32/script_editor_launcher.h"
 
 #include <gtest/gtest.h>
 
 #include "editor/commands/win32/flow_dialogs.h"
+#include "editor/shell/win32/add_macro_dialog.h"
+#include "editor/shell/win32/editor_dialogs.h"
 #include "editor/script/win32/script_editor.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
@@ -15,7 +17,7 @@ using ScriptEditorLauncherTest = testing::MainWindowFixture;
 
 TEST_F(ScriptEditorLauncherTest, TheScriptCommandRewritesTheSelectedMacro) {
     TMainWin& main = Open();
-    InstallScriptEditor(main, context);
+    InstallEditorDialogs(main, context);
     main.SelectMacro(2);
     testing::ModalDriver driver;
     driver.Expect<TDoScripting>([](TDoScripting& f) {
@@ -36,11 +38,18 @@ TEST_F(ScriptEditorLauncherTest, TheScriptCommandRewritesTheSelectedMacro) {
 
 TEST_F(ScriptEditorLauncherTest, ANewMacrosScriptIsAppendedAndCountedOnce) {
     TMainWin& main = Open();
+    InstallEditorDialogs(main, context);
     int before = table.MacroCount();
-    MacroRecord record;
-    record.ActivationCode = ActivationCode::None;
     testing::ModalDriver driver;
-    driver.Expect<TDoScripting>([](TDoScripting& f) {
+    auto addWithoutActivation = [&](std::function<void(TDoScripting&)> script) {
+        driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
+            f.UseBuilding.Click();
+            f.ScriptButton.Click();
+        });
+        driver.Expect<TDoScripting>(std::move(script));
+        main.MenuAddHotKey.Click();
+    };
+    addWithoutActivation([](TDoScripting& f) {
         EXPECT_EQ(f.ActKind, 6);
         EXPECT_EQ(f.ActLabel.Text(), "None");
         f.NickName.SetText("FRESH");
@@ -48,7 +57,6 @@ TEST_F(ScriptEditorLauncherTest, ANewMacrosScriptIsAppendedAndCountedOnce) {
         f.AddButton.Click();
         f.SaveButton.Click();
     });
-    EXPECT_TRUE(EditNewMacroScript(main, context, record));
     EXPECT_EQ(table.MacroCount(), before + 1);
     MacroRecord appended;
     ASSERT_TRUE(macros.ReadMacroRecord(before + 1, appended));
@@ -58,9 +66,7 @@ TEST_F(ScriptEditorLauncherTest, ANewMacrosScriptIsAppendedAndCountedOnce) {
     EXPECT_EQ(main.SelectedMacro(), before + 1);
 
     // Cancelled, nothing is added.
-    MacroRecord other;
-    driver.Expect<TDoScripting>([](TDoScripting& f) { f.CancelButton.Click(); });
-    EXPECT_FALSE(EditNewMacroScript(main, context, other));
+    addWithoutActivation([](TDoScripting& f) { f.CancelButton.Click(); });
     EXPECT_EQ(table.MacroCount(), before + 1);
 }
 
