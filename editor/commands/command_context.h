@@ -28,6 +28,9 @@ struct CommandContext {
     // Shows the installed-program picker and gives the chosen program's name;
     // nothing when the user chose none. Without it the dialogs offer no list.
     std::function<std::optional<std::string>()> PickProgram;
+    // Shows the settings dialog so the user can mend a path; what it changed
+    // is written (section "Misc") and the player told. Without it nothing opens.
+    std::function<void()> OpenPreferences;
 };
 
 }  // namespace orv
