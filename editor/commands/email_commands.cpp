@@ -136,8 +136,8 @@ EmailPage PageOf(EmailField field) {
 
 EmailOutcome ComposeEmail(const EmailInput& in, const std::vector<std::string>& lines) {
     EmailOutcome out;
-    out.Raw = {static_cast<std::int32_t>(in.RecipientMode),
-               static_cast<std::int32_t>(in.TextMode), static_cast<std::int32_t>(in.AttachMode)};
+    out.Raw = {static_cast<std::int32_t>(in.RecipientMode), static_cast<std::int32_t>(in.TextMode),
+               static_cast<std::int32_t>(in.AttachMode)};
     EmailCommand c;
     c.ReturnReceipt = in.Request;
     c.RecipientMode = in.RecipientMode;
@@ -152,9 +152,10 @@ EmailOutcome ComposeEmail(const EmailInput& in, const std::vector<std::string>& 
         return out;
     EmailRec record{ComposeEmailCommand(c), in.RecipientMode, in.TextMode, in.AttachMode};
     if (record.Token.size() > MaxScriptLength) {
-        out.Refuse("The e-mail command is longer than the 5,000 characters a macro's script "
-                   "holds.  Please shorten it.",
-                   LongestPart(c));
+        out.Refuse(
+            "The e-mail command is longer than the 5,000 characters a macro's script "
+            "holds.  Please shorten it.",
+            LongestPart(c));
         return out;
     }
     out.ComposeUnbounded(CommandCode::EMailSend, record, LongestPart(c));
@@ -174,8 +175,8 @@ DecodedEmail DecodeEmail(std::string_view commandText, const std::vector<std::st
             auto row = std::find(lines.begin(), lines.end(), item);
             if (row != lines.end()) {
                 int index = static_cast<int>(row - lines.begin());
-                auto at = std::lower_bound(section.SelectedRows.begin(),
-                                           section.SelectedRows.end(), index);
+                auto at = std::lower_bound(section.SelectedRows.begin(), section.SelectedRows.end(),
+                                           index);
                 if (at == section.SelectedRows.end() || *at != index)
                     section.SelectedRows.insert(at, index);
             } else if (section.Address.empty()) {

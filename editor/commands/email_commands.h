@@ -87,9 +87,9 @@ std::string DroppedRecipientsNotice(const std::vector<std::string>& dropped);
 // One recipient of the list (TDoAnAddress): name and address trimmed.
 enum class RecipientField { Name, Address };
 struct RecipientCheck {
-    std::string Line;                     // name "|" address
+    std::string Line;  // name "|" address
     std::optional<Refusal<RecipientField>> Refused;
-    bool AskAboutAt = false;              // the address holds no "@"
+    bool AskAboutAt = false;  // the address holds no "@"
 };
 RecipientCheck CheckRecipient(std::string_view name, std::string_view address);
 

@@ -32,7 +32,8 @@ std::string RecipientList::Shown(std::size_t row, bool names) const {
 
 bool RecipientLineBefore(std::string_view a, std::string_view b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(UpperAscii(x)) < static_cast<unsigned char>(UpperAscii(y));
+        return static_cast<unsigned char>(UpperAscii(x)) <
+               static_cast<unsigned char>(UpperAscii(y));
     });
 }
 

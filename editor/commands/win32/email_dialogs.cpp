@@ -84,9 +84,9 @@ EmailSection TEmailSection::Read() const {
 }
 
 void TEmailSection::SetUsable(bool usable) {
-    for (TControl* c : std::initializer_list<TControl*>{&PersonLabel, &Person, &AddressLabel,
-                                                        &Address, &ListLabel, &List, &NameButton,
-                                                        &AddressButton})
+    for (TControl* c :
+         std::initializer_list<TControl*>{&PersonLabel, &Person, &AddressLabel, &Address,
+                                          &ListLabel, &List, &NameButton, &AddressButton})
         c->SetEnabled(usable);
 }
 

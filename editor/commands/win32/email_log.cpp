@@ -26,8 +26,7 @@ std::string SystemDateTimeText(DateTime when) {
 
 // The options ------------------------------------------------------------------------------------
 
-TMyEmailOptions::TMyEmailOptions(SettingsBlock& settings, Configs& configs,
-                                 ProgramNotices& notices)
+TMyEmailOptions::TMyEmailOptions(SettingsBlock& settings, Configs& configs, ProgramNotices& notices)
     : TForm("TMyEmailOptions", "E-Mail Options", 336, 305),
       settings_(settings),
       configs_(configs),
@@ -98,8 +97,8 @@ void TMyEMailLog::FormShow() {
     AddList.SetFixedCols(0);
     AddList.SetFixedRows(1);
     AddList.SetDefaultRowHeight(18);
-    AddList.SetOptions(FixedVertLine | FixedHorzLine | VertLine | HorzLine | ColSizing |
-                       RowSelect | ThumbTracking);
+    AddList.SetOptions(FixedVertLine | FixedHorzLine | VertLine | HorzLine | ColSizing | RowSelect |
+                       ThumbTracking);
     for (int col = 0; col < 6; ++col) AddList.SetColWidths(col, LogColumnWidths[col]);
     AddList.SetRowCount(static_cast<int>(view_.Rows.size()) + 1);
     AddList.SetFocus();

@@ -40,10 +40,16 @@ TEST(EmailCompose, WritesTheChoices) {
         EmailInput In;
         std::string Golden;
     } rows[] = {
-        {{}, "<EMAIL:RNR1S1\x01\x01" "A1>"},
+        {{},
+         "<EMAIL:RNR1S1\x01\x01"
+         "A1>"},
         {asked, "<EMAIL:RNR2S2A3>"},
-        {typed, "<EMAIL:RNR1TOBo|bo@x;Ann|ann@x;Bob|bob@x;\x01S1Line\r\nTwo\x01Hi\x01" "A1>"},
-        {files, "<EMAIL:RYR1BLcarl@x;\x01S4C:\\t.txt\x01\x01" "A2C:\\a b.zip;D:\\c;\x01>"},
+        {typed,
+         "<EMAIL:RNR1TOBo|bo@x;Ann|ann@x;Bob|bob@x;\x01S1Line\r\nTwo\x01Hi\x01"
+         "A1>"},
+        {files,
+         "<EMAIL:RYR1BLcarl@x;\x01S4C:\\t.txt\x01\x01"
+         "A2C:\\a b.zip;D:\\c;\x01>"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Golden);
@@ -76,7 +82,8 @@ TEST(EmailCompose, RefusesWhatBreaksTheCommand) {
         {Chosen("Bo", "b@x\x01", {}), EmailField::ToAddress, "\";\""},
         {with([](EmailInput& i) { i.Sections[1].Address = "b>x"; }), EmailField::ccAddress,
          "\">\""},
-        {with([](EmailInput& i) { i.Sections[1].SelectedRows = {0}; }), EmailField::ccList, "\";\""},
+        {with([](EmailInput& i) { i.Sections[1].SelectedRows = {0}; }), EmailField::ccList,
+         "\";\""},
         {with([](EmailInput& i) { i.Sections[2].SelectedRows = {1}; }), EmailField::BlindList,
          "\">\""},
         {with([](EmailInput& i) { i.Sections[2].SelectedRows = {2}; }), EmailField::BlindList,
@@ -90,8 +97,7 @@ TEST(EmailCompose, RefusesWhatBreaksTheCommand) {
          EmailField::AttachBox, "\";\""},
         {with([](EmailInput& i) { i.AttachMode = 2, i.Attachments = {"C:\\a>b"}; }),
          EmailField::AttachBox, "\">\""},
-        {with([](EmailInput& i) { i.Memo = std::string(4983, 'm'); }), EmailField::MyMemo,
-         "5,000"},
+        {with([](EmailInput& i) { i.Memo = std::string(4983, 'm'); }), EmailField::MyMemo, "5,000"},
     };
     for (const Row& row : rows) {
         EmailOutcome out = ComposeEmail(row.In, badList);
@@ -115,17 +121,20 @@ TEST(EmailCompose, RefusesWhatBreaksTheCommand) {
 TEST(EmailDecode, ShowsWhatTheListStillHolds) {
     // The typed recipient and two rows come back; a doubled line selects its
     // first row only.
-    DecodedEmail typed =
-        DecodeEmail("<EMAIL:RNR1TOBo|bo@x;Ann|ann@x;Bob|bob@x;\x01S1Hi\x01S\x01" "A1>", List);
+    DecodedEmail typed = DecodeEmail(
+        "<EMAIL:RNR1TOBo|bo@x;Ann|ann@x;Bob|bob@x;\x01S1Hi\x01S\x01"
+        "A1>",
+        List);
     EXPECT_EQ(typed.Input.Sections[0], (EmailSection{"Bo", "bo@x", {0, 1}}));
     EXPECT_TRUE(typed.Dropped.empty());
     EXPECT_EQ(ComposeEmail(typed.Input, List).CommandText,
-              "<EMAIL:RNR1TOBo|bo@x;Ann|ann@x;Bob|bob@x;\x01S1Hi\x01S\x01" "A1>");
+              "<EMAIL:RNR1TOBo|bo@x;Ann|ann@x;Bob|bob@x;\x01S1Hi\x01S\x01"
+              "A1>");
 
     // Recipients removed from the list: the first fills the empty edits, the
     // next is named.
-    DecodedEmail removed = DecodeEmail(
-        "<EMAIL:RNR1CCgone|g@x;carl@x;left@x;\x01S2A2C:\\a;C:\\b;\x01>", List);
+    DecodedEmail removed =
+        DecodeEmail("<EMAIL:RNR1CCgone|g@x;carl@x;left@x;\x01S2A2C:\\a;C:\\b;\x01>", List);
     EXPECT_EQ(removed.Input.Sections[1], (EmailSection{"gone", "g@x", {2}}));
     EXPECT_EQ(removed.Dropped, Lines{"left@x"});
     EXPECT_NE(DroppedRecipientsNotice(removed.Dropped).find("\"left@x\""), std::string::npos);

@@ -11,6 +11,8 @@
 #include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "editor/commands/win32/date_time_dialog.h"
+#include "editor/commands/win32/email_dialogs.h"
+#include "editor/commands/win32/email_log.h"
 #include "editor/commands/win32/flow_dialogs.h"
 #include "editor/commands/win32/file_dialogs.h"
 #include "editor/commands/win32/mouse_dialogs.h"
@@ -75,11 +77,18 @@ TEST(FormPictures, EveryCommandForm) {
     TDoSysControls system;
     TDoTBox box;
     TDoEncrypt encrypt;
+    TDoTheEmail email(context);
+    TMyAddress addresses(context);
+    TDoAnAddress address;
+    TMyEMailMess message;
+    TMyEmailOptions emailOptions(settings, configs, notices);
+    TMyEMailLog mailLog(settings);
     for (TForm* form : std::initializer_list<TForm*>{
              &delay,   &pause,    &repeat,  &speed,   &swap,    &remark,    &number,
              &network, &active,   &sizeIt,  &control, &mouse,   &clipboard, &keys,
              &wait,    &dosFiles, &explore, &nick,    &recycle, &reboot,    &system,
-             &box,     &encrypt,  &text,    &date,    &symbols, &search}) {
+             &box,     &encrypt,  &text,    &date,    &symbols, &search,
+             &email,   &addresses, &address, &message, &emailOptions, &mailLog}) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
         EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
