@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "common/files.h"
 #include "editor/commands/mail_log_view.h"
@@ -190,6 +191,11 @@ TEST(RecipientListFile, KeepsLinesWholeAndSortsIgnoringCase) {
     EXPECT_EQ(RecipientList::Read(path).Lines, list.Lines);
     EXPECT_EQ(ReadWholeFile(path)->substr(0, 9), "ann|a@x\r\n");
     EXPECT_FALSE(list.Write(InFolder(folder.Path(), "missing/ORVEMAIL.TXT")));
+    // A read-only list keeps what it held.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(RecipientList{{"new|n@x"}}.Write(path));
+    EXPECT_EQ(RecipientList::Read(path).Lines, list.Lines);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 
 class MailLogViewTest : public ::testing::Test {
