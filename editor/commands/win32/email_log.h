@@ -19,15 +19,15 @@ class TMyEmailOptions : public TForm {
 
     TGroupBox ServerGroup{*this, nullptr, {8, 8, 320, 80}, "SMTP Server"};
     TLabel HostLabel{*this, &ServerGroup, {10, 22, 40, 16}, "Host"};
-    TEdit SMTPHost{*this, &ServerGroup, {56, 18, 254, 21}};
+    TEdit SMTPHost{*this, &ServerGroup, {64, 18, 246, 21}};
     TLabel PortLabel{*this, &ServerGroup, {10, 50, 40, 16}, "Port"};
-    TEdit SMTPPort{*this, &ServerGroup, {56, 46, 60, 21}};
-    TLabel PortNote{*this, &ServerGroup, {124, 50, 120, 16}, "(normally 25)"};
+    TEdit SMTPPort{*this, &ServerGroup, {64, 46, 60, 21}};
+    TLabel PortNote{*this, &ServerGroup, {132, 50, 120, 16}, "(normally 25)"};
     TGroupBox SenderGroup{*this, nullptr, {8, 96, 320, 80}, "Your Default E-Mail Address"};
     TLabel NameLabel{*this, &SenderGroup, {10, 22, 44, 16}, "Name"};
-    TEdit EmailName{*this, &SenderGroup, {56, 18, 254, 21}};
-    TLabel AddressLabel{*this, &SenderGroup, {10, 50, 44, 16}, "Address"};
-    TEdit EmailAddress{*this, &SenderGroup, {56, 46, 254, 21}};
+    TEdit EmailName{*this, &SenderGroup, {64, 18, 246, 21}};
+    TLabel AddressLabel{*this, &SenderGroup, {10, 50, 52, 16}, "Address"};
+    TEdit EmailAddress{*this, &SenderGroup, {64, 46, 246, 21}};
     TGroupBox OtherGroup{*this, nullptr, {8, 184, 320, 80}, "Other"};
     TLabel EncodingLabel{*this, &OtherGroup, {10, 22, 120, 16}, "Attachment Encoding"};
     TComboBox Encoding{*this, &OtherGroup, {136, 18, 120, 21}};

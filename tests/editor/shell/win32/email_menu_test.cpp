@@ -21,13 +21,13 @@ class EmailMenuTest : public testing::MainWindowFixture {
         settings.EMailLogPath = folder / "MAILLOG.TXT";
     }
     std::string listPath = folder / "ORVEMAIL.TXT";
-    testing::ModalDriver driver;
 };
 
 TEST_F(EmailMenuTest, OptionsOpenTheLogAndTellThePlayer) {
     TMainWin& m = Open();
     InstallEmailDialogs(m, context);
-    driver.Expect<TMyEmailOptions>([this](TMyEmailOptions& f) {
+    testing::ModalDriver driver;  // after the main window's show
+    driver.Expect<TMyEmailOptions>([&driver](TMyEmailOptions& f) {
         driver.Expect<TMyEMailLog>([](TMyEMailLog& log) { log.ExitButton.Click(); });
         f.ViewLog.Click();
         f.Buttons.OkButton.Click();
@@ -43,7 +43,8 @@ TEST_F(EmailMenuTest, OptionsOpenTheLogAndTellThePlayer) {
 TEST_F(EmailMenuTest, RecipientsAreWrittenOrThePathOffered) {
     TMainWin& m = Open();
     InstallEmailDialogs(m, context);
-    driver.Expect<TMyAddress>([this](TMyAddress& f) {
+    testing::ModalDriver driver;
+    driver.Expect<TMyAddress>([&driver](TMyAddress& f) {
         driver.Expect<TDoAnAddress>([](TDoAnAddress& a) {
             a.EMailName.SetText("Ann");
             a.EMailAddress.SetText("ann@x");

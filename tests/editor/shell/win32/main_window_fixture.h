@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/hotkeys.h"
 #include "common/settings_store.h"
 #include "common/sync_record.h"
 #include "editor/shell/win32/main_window.h"
@@ -37,7 +38,7 @@ struct RecordingNotices final : ProgramNotices {
     Posts posted;
 };
 
-void WriteLibrary(const std::string& path, const std::vector<MacroRecord>& records) {
+inline void WriteLibrary(const std::string& path, const std::vector<MacroRecord>& records) {
     std::ofstream(path, std::ios::binary) << RecordFileBytes(records);
 }
 

@@ -36,6 +36,7 @@ using testing::TempFolder;
 using testing::TypeText;
 
 using MainWindowTest = testing::MainWindowFixture;
+using testing::Posts;
 using testing::RecordingNotices;
 using testing::WriteLibrary;
 
