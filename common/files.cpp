@@ -75,6 +75,9 @@ long long FileSize(std::FILE* f) {
 }
 
 bool ReplaceFileContents(const std::string& path, std::string_view contents) {
+    // Windows refuses to rename over a read-only file; not every system does.
+    if (FileReadOnly(path))
+        return false;
     const std::string temporary = path + ".$$$";
     {
         FilePtr f = OpenFile(temporary, "wb");

@@ -24,7 +24,7 @@ bool FileExists(const std::string& path);
 bool FileReadOnly(const std::string& path);
 
 // Writes contents to a temporary file beside path and renames it over path;
-// false (and path as it was) when any step fails.
+// false (and path as it was) when any step fails or path is read-only.
 bool ReplaceFileContents(const std::string& path, std::string_view contents);
 
 struct FileCloser {

@@ -79,4 +79,19 @@ bool SameTextAscii(std::string_view a, std::string_view b) {
                       [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
 }
 
+std::vector<std::string> SplitTextLines(std::string_view source) {
+    auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < source.size()) {
+        std::size_t end = start;
+        while (end < source.size() && !lineEnd(source[end])) ++end;
+        lines.emplace_back(source.substr(start, end - start));
+        if (end + 1 < source.size() && source[end] == '\r' && source[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
 }  // namespace orv

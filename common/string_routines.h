@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv {
 
@@ -42,5 +43,9 @@ char UpperAscii(char c);
 
 // Equal without regard to ASCII case.
 bool SameTextAscii(std::string_view a, std::string_view b);
+
+// The text lines of source: CR LF, CR and LF each end one line; a final line
+// end does not start another line.
+std::vector<std::string> SplitTextLines(std::string_view source);
 
 }  // namespace orv

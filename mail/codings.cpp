@@ -186,22 +186,6 @@ std::string EncodeHeaderText(std::string_view text, std::string_view charsetName
     return out;
 }
 
-std::vector<std::string> SplitTextLines(std::string_view source) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < source.size()) {
-        std::size_t end = start;
-        while (end < source.size() && !IsLineEnd(source[end])) ++end;
-        lines.emplace_back(source.substr(start, end - start));
-        if (end < source.size() && source[end] == '\r' && end + 1 < source.size() &&
-            source[end + 1] == '\n') {
-            ++end;
-        }
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::vector<std::string> QuotedPrintableLines(std::string_view source) {
     std::vector<std::string> out;
     std::vector<std::string> lines = SplitTextLines(source);

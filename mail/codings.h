@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/string_routines.h"
+
 namespace orv {
 
 // Base64 of bytes, "=" padded, cut at maxLength characters.
@@ -32,10 +34,6 @@ std::string EncodeHeaderText(std::string_view text, std::string_view charsetName
 // a last line without a line end is kept as such (a soft break marks it).
 // Lines are cut at 65 source characters, before a blank where there is one.
 std::vector<std::string> QuotedPrintableLines(std::string_view source);
-
-// The text lines of source: CR LF, CR and LF each end one line; a final line
-// end does not start another line.
-std::vector<std::string> SplitTextLines(std::string_view source);
 
 // True when any byte is above 127.
 bool HasEightBit(std::string_view text);

@@ -7,14 +7,6 @@
 #include "mail/codings.h"
 
 namespace orv {
-namespace {
-
-bool HasListBreak(std::string_view text) {
-    return text.find(EmailItemEnd) != std::string_view::npos ||
-           text.find(EmailFieldEnd) != std::string_view::npos;
-}
-
-}  // namespace
 
 std::vector<std::string> OfferedRecipientLines(const std::optional<std::string>& fileText) {
     std::vector<std::string> offered;
@@ -26,20 +18,6 @@ std::vector<std::string> OfferedRecipientLines(const std::optional<std::string>&
             offered.push_back(std::move(line));
     }
     return offered;
-}
-
-std::string TypedRecipientFault(std::string_view name, std::string_view address) {
-    if (name.find('|') != std::string_view::npos)
-        return "A recipient's name cannot hold \"|\": it separates the name from the address.";
-    if (HasListBreak(name) || HasListBreak(address))
-        return "A recipient's name and address cannot hold \";\": it separates recipients.";
-    return "";
-}
-
-std::string AttachmentFault(std::string_view path) {
-    if (HasListBreak(path))
-        return "A file whose name holds \";\" cannot be attached: it separates attachments.";
-    return "";
 }
 
 std::string RecipientAnswer(std::string_view typedName, std::string_view typedAddress,

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/script/email_command.h"
 #include "mail/mail_command.h"
 
 namespace orv {
@@ -19,13 +20,6 @@ constexpr std::size_t RecipientLineLimit = 255;
 // holding ";" or 0x01 would break the answer apart and is not offered; no
 // file offers nothing.
 std::vector<std::string> OfferedRecipientLines(const std::optional<std::string>& fileText);
-
-// Why a typed recipient cannot be answered, empty when it can: a "|" in the
-// name would move the split, a ";" or 0x01 would end the item or the list.
-std::string TypedRecipientFault(std::string_view name, std::string_view address);
-
-// Why a chosen file cannot be attached, empty when it can.
-std::string AttachmentFault(std::string_view path);
 
 // One recipient list of the answer: the typed recipient (blanks trimmed) when
 // it has an address, then each selected line, each ended by ";", the whole

@@ -180,4 +180,23 @@ RecipientEntry SplitRecipientLine(std::string_view line) {
     return {std::string(line.substr(0, bar)), std::string(line.substr(bar + 1))};
 }
 
+bool HasListBreak(std::string_view text) {
+    return text.find(EmailItemEnd) != std::string_view::npos ||
+           text.find(EmailFieldEnd) != std::string_view::npos;
+}
+
+std::string TypedRecipientFault(std::string_view name, std::string_view address) {
+    if (name.find('|') != std::string_view::npos)
+        return "A recipient's name cannot hold \"|\": it separates the name from the address.";
+    if (HasListBreak(name) || HasListBreak(address))
+        return "A recipient's name and address cannot hold \";\": it separates recipients.";
+    return "";
+}
+
+std::string AttachmentFault(std::string_view path) {
+    if (HasListBreak(path))
+        return "A file whose name holds \";\" cannot be attached: it separates attachments.";
+    return "";
+}
+
 }  // namespace orv

@@ -73,4 +73,15 @@ struct RecipientEntry {
 };
 RecipientEntry SplitRecipientLine(std::string_view line);
 
+// True when text holds ";" or 0x01, either of which would end an item or a
+// list of the command.
+bool HasListBreak(std::string_view text);
+
+// Why a typed recipient cannot be written, empty when it can: a "|" in the
+// name would move the split, a ";" or 0x01 would end the item or the list.
+std::string TypedRecipientFault(std::string_view name, std::string_view address);
+
+// Why a chosen file cannot be attached, empty when it can.
+std::string AttachmentFault(std::string_view path);
+
 }  // namespace orv

@@ -43,4 +43,34 @@ void LaunchMouseLocator(HWND owner) {
     ShellExecuteA(owner, "open", program.c_str(), "QOR", "", SW_SHOWNORMAL);
 }
 
+namespace {
+
+SYSTEMTIME SystemTimeOf(const DateTimeParts& when) {
+    SYSTEMTIME t{};
+    t.wYear = static_cast<WORD>(when.year);
+    t.wMonth = static_cast<WORD>(when.month);
+    t.wDay = static_cast<WORD>(when.day);
+    t.wDayOfWeek = static_cast<WORD>((when.dayOfWeek + 6) % 7);
+    t.wHour = static_cast<WORD>(when.hour);
+    t.wMinute = static_cast<WORD>(when.minute);
+    t.wSecond = static_cast<WORD>(when.second);
+    return t;
+}
+
+}  // namespace
+
+std::string SystemDateText(const DateTimeParts& when) {
+    SYSTEMTIME t = SystemTimeOf(when);
+    char text[80] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, text, sizeof text);
+    return text;
+}
+
+std::string SystemTimeText(const DateTimeParts& when) {
+    SYSTEMTIME t = SystemTimeOf(when);
+    char text[80] = {};
+    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, text, sizeof text);
+    return text;
+}
+
 }  // namespace orv

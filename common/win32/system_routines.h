@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/date_time.h"
+
 namespace orv {
 
 // The folder of the running program, without a trailing backslash.
@@ -20,6 +22,11 @@ bool RefuseScreenSaverCommand(WPARAM command, bool refuse, LRESULT& result);
 
 // True when the installed web browser is version 4 or later.
 bool IsBrowser4OrLater();
+
+// A date and a time as the system writes them (its short date format, its
+// time format).
+std::string SystemDateText(const DateTimeParts& when);
+std::string SystemTimeText(const DateTimeParts& when);
 
 // Starts the mouse locator beside the program; a missing one is not reported.
 void LaunchMouseLocator(HWND owner);

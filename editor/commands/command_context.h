@@ -35,6 +35,9 @@ struct CommandContext {
     // Which of the mixer's controls exist, asked when the speaker dialog's
     // test is pressed; the main window opens its mixer for it.
     std::function<MixerAnswers()> MixerCapabilities;
+    // Shows the settings dialog so the user can mend a path; what it changed
+    // is written (section "Misc") and the player told. Without it nothing opens.
+    std::function<void()> OpenPreferences;
 };
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 #include "editor/shell/win32/device_dialog_launchers.h"
 #include "editor/shell/win32/macro_operations_install.h"
 #include "editor/shell/win32/script_editor_launcher.h"
+#include "editor/shell/win32/email_menu.h"
 
 namespace orv {
 
@@ -17,6 +18,7 @@ void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     InstallDeviceDialogs(main, context);
     InstallMacroOperations(main, context);
     InstallScriptEditor(main, context);
+    InstallEmailDialogs(main, context);
 }
 
 }  // namespace orv

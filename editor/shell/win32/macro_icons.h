@@ -7,7 +7,6 @@
 #include <map>
 #include <string>
 
-#include "common/date_time.h"
 #include "common/settings.h"
 
 namespace orv {
@@ -28,9 +27,5 @@ class MacroIcons {
   private:
     std::map<std::string, HICON> files_;
 };
-
-// A date and a time as the system writes them (its short date format).
-std::string SystemDateText(const DateTimeParts& when);
-std::string SystemTimeText(const DateTimeParts& when);
 
 }  // namespace orv

@@ -1,6 +1,7 @@
 #include "editor/shell/win32/quick_info_form.h"
 
 #include "common/files.h"
+#include "common/win32/system_routines.h"
 #include "editor/shell/quick_info.h"
 
 namespace orv {

@@ -15,6 +15,7 @@
 #include "editor/commands/date_time_commands.h"
 #include "editor/commands/device_commands.h"
 #include "editor/commands/dialup_command.h"
+#include "editor/commands/email_commands.h"
 #include "editor/commands/encryption.h"
 #include "editor/commands/file_commands.h"
 #include "editor/commands/flow_commands.h"
@@ -330,6 +331,39 @@ std::vector<RoundTripRow> MediaDeviceRows() {
     return rows;
 }
 
+std::vector<RoundTripRow> EmailRows() {
+    const std::vector<std::string> list = {"Ann|ann@x", "bob@x"};
+    auto row = [list](std::string golden, EmailInput input) {
+        return RoundTripRow{
+            std::move(golden), [=] { return ComposedCommand(ComposeEmail(input, list)); },
+            [=](CommandCode, const CommandRecord& record) {
+                const std::string& token = std::get<EmailRec>(record).Token;
+                return ComposedCommand(ComposeEmail(DecodeEmail(token, list).Input, list));
+            }};
+    };
+    EmailInput chosen;
+    chosen.Sections[0] = {"Bo", "bo@x", {1}};
+    chosen.Memo = "Hello";
+    chosen.Subject = "Hi";
+    chosen.AttachMode = 2;
+    chosen.Attachments = {"C:\\a.zip"};
+    EmailInput asked;
+    asked.RecipientMode = 2;
+    asked.TextMode = 2;
+    asked.AttachMode = 3;
+    EmailInput clip;
+    clip.TextMode = 3;
+    return {
+        row("<EMAIL:RNR1TOBo|bo@x;bob@x;\x01S1Hello\x01Hi\x01"
+            "A2C:\\a.zip;\x01>",
+            chosen),
+        row("<EMAIL:RNR2S2A3>", asked),
+        row("<EMAIL:RNR1S3\x01"
+            "A1>",
+            clip),
+    };
+}
+
 // Later dialog families add their rows here.
 std::vector<RoundTripRow> AllRows() {
     std::vector<std::vector<RoundTripRow>> families{FlowRows(),     WindowRows(), MouseRows(),
@@ -337,6 +371,7 @@ std::vector<RoundTripRow> AllRows() {
                                                     DateTimeRows(), TextRows()};
     families.push_back(SoundWebNetworkRows());
     families.push_back(MediaDeviceRows());
+    families.push_back(EmailRows());
     std::vector<RoundTripRow> rows;
     for (auto& family : families) rows.insert(rows.end(), family.begin(), family.end());
     return rows;

@@ -13,6 +13,8 @@
 #include "editor/commands/win32/date_time_dialog.h"
 #include "editor/commands/win32/device_dialogs.h"
 #include "editor/commands/win32/dialup_dialog.h"
+#include "editor/commands/win32/email_dialogs.h"
+#include "editor/commands/win32/email_log.h"
 #include "editor/commands/win32/flow_dialogs.h"
 #include "editor/commands/win32/media_dialogs.h"
 #include "editor/commands/win32/file_dialogs.h"
@@ -97,12 +99,19 @@ TEST(FormPictures, EveryCommandForm) {
     testing::FakeDisplayModes modes;
     modes.List = {{640, 480, 8, 60}, {1024, 768, 32, 60}};
     TDoScreen screen(modes);
+    TDoTheEmail email(context);
+    TMyAddress addresses(context);
+    TDoAnAddress address;
+    TMyEMailMess message;
+    TMyEmailOptions emailOptions(settings, configs, notices);
+    TMyEMailLog mailLog(settings);
     for (TForm* form : std::initializer_list<TForm*>{
-             &delay,   &pause,   &repeat,  &speed,  &swap,      &remark,  &number,  &network,
-             &active,  &sizeIt,  &control, &mouse,  &clipboard, &keys,    &wait,    &dosFiles,
-             &explore, &nick,    &recycle, &reboot, &system,    &box,     &encrypt, &text,
-             &date,    &symbols, &search,  &sound,  &web,       &netConn, &dialup,  &avi,
-             &cd,      &volume,  &printer, &screen}) {
+             &delay,   &pause,    &repeat,    &speed,   &swap,    &remark,       &number,
+             &network, &active,   &sizeIt,    &control, &mouse,   &clipboard,    &keys,
+             &wait,    &dosFiles, &explore,   &nick,    &recycle, &reboot,       &system,
+             &box,     &encrypt,  &text,      &date,    &symbols, &search,       &sound,
+             &web,     &netConn,  &dialup,    &avi,     &cd,      &volume,       &printer,
+             &screen,  &email,    &addresses, &address, &message, &emailOptions, &mailLog}) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
         EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
