@@ -155,7 +155,7 @@ void MeasurePointerMoves(Bytes master, const InputDecider& decider) {
     Measure("pointer moves with an idle macro", Events, [&](int n) {
         if (n % 100 == 0)
             PutI32(master, HookAt::IdleSeconds, 1);
-        return decider.OnPointerMoved(false, master);
+        return decider.OnPointerMoved({}, master);
     });
 }
 
