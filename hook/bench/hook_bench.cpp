@@ -119,7 +119,7 @@ void Measure(const char* what, int count, Decide decide) {
         QueryPerformanceCounter(&after);
         micros.push_back(1e6 * static_cast<double>(after.QuadPart - before.QuadPart) /
                          static_cast<double>(frequency.QuadPart));
-        if (d.postCount != 0)
+        if (d.postCount != 0 || d.capture.length != 0)
             postingMicros.push_back(micros.back());
         if (n % DrainEvery == 0)
             Drain();
@@ -150,13 +150,37 @@ void MeasureCuewordTyping(Bytes master, InputDecider& decider) {
 }
 
 // Each hundredth move ends an idle period.
-void MeasurePointerMoves(Bytes master, const InputDecider& decider) {
+void MeasurePointerMoves(Bytes master, InputDecider& decider) {
     master[HookAt::IdleMacroExists] = 1;
     Measure("pointer moves with an idle macro", Events, [&](int n) {
         if (n % 100 == 0)
             PutI32(master, HookAt::IdleSeconds, 1);
         return decider.OnPointerMoved({}, master);
     });
+}
+
+// A recording of keys, clicks and their timing: letters typed and, every
+// fiftieth event, a click somewhere on the screen.
+void MeasureCapture(Bytes master, InputDecider& decider) {
+    master[HookAt::IdleMacroExists] = 0;
+    for (std::size_t at : {HookAt::CaptureKeys, HookAt::CaptureMouse, HookAt::CaptureClicksOnly,
+                           HookAt::RelativeTo, HookAt::CaptureTime, HookAt::CaptureRunning})
+        master[at] = 1;
+    std::mt19937 random(2002);
+    std::uniform_int_distribution<int> letters(0, 25);
+    std::uint16_t vk = 0;
+    std::uint32_t time = 0;
+    Measure("capture events", Events, [&](int n) {
+        time += 40 + n % 200;
+        if (n % 50 == 0) {
+            const PointerPlace place{.x = n % 1024, .y = n % 768};
+            return decider.OnButton({1, false, false, time, place}, master);
+        }
+        if (n % 2 == 0)
+            vk = static_cast<std::uint16_t>('A' + letters(random));
+        return decider.OnKey({.vk = vk, .up = n % 2 == 1, .time = time}, master, nullptr);
+    });
+    master[HookAt::CaptureRunning] = 0;
 }
 
 }  // namespace
@@ -183,6 +207,7 @@ int main() {
     });
     MeasureCuewordTyping(master, decider);
     MeasurePointerMoves(master, decider);
+    MeasureCapture(master, decider);
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     std::printf("timer resolution %.3f us\n", 1e6 / static_cast<double>(frequency.QuadPart));

@@ -136,6 +136,9 @@ bool TMainWin::Start(const std::string& commandLine) {
     activation_->StartHookTimer = [this] { SetTimer(window_, HookTimerId, HookTimerMs, nullptr); };
     schedule_ = std::make_unique<ScheduleLink>(*settings_, *hookData_, hooks_, *library_,
                                                *dispatch_, interpreter_, *this);
+    capture_ = std::make_unique<PlayerCapture>(*settings_, *hookData_, hooks_, *library_, *lock_,
+                                               editorNotices_, static_cast<CaptureDesk&>(*this),
+                                               programDir_);
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = WindowProc;
@@ -311,7 +314,12 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                                      static_cast<std::uint32_t>(lParam));
             return 0;
         case PlayerMsg::CaptureChar:
-            dispatch_->CurrentMacro = static_cast<int>(wParam);
+            // Only the player's own capture names the current macro.
+            if (capture_->CaptureChar(static_cast<std::uint8_t>(lParam & 0xFF)))
+                dispatch_->CurrentMacro = static_cast<int>(wParam);
+            return 0;
+        case PlayerMsg::CaptureEnded:
+            capture_->CaptureEnded();
             return 0;
         case PlayerMsg::Abort:
             state_.AbortFlag = true;
@@ -629,6 +637,8 @@ void TMainWin::SystemAction(char action) {
         PostMessageA(window_, WM_CLOSE, 0, 0);
     else if (action == '1')
         ActivateMe();
+    else if (action == '2')
+        capture_->StartACapture(browseMode_);
 }
 
 bool TMainWin::WaitForModifiersUp() {
