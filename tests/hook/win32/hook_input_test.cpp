@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "common/capture_section.h"
 #include "common/injected_input.h"
+#include "common/settings.h"
 #include "common/win32/hook_client.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
@@ -369,6 +371,33 @@ TEST_F(HookInput, TypingReachesTheCuewordBuffer) {
     ASSERT_TRUE(WaitFor([&] {
         return player->Typed(WM_USER + 6).find("0:a 0:B 0:1 0:x ") != std::string::npos;
     })) << player->Typed(WM_USER + 6);
+}
+
+// A recording: what is typed comes to the player one character at a time as
+// script text, and the stop key ends it without being recorded.
+TEST_F(HookInput, ARecordingSpellsTheKeysUntilTheStopKey) {
+    SettingsBlock settings;
+    settings.CaptureKeys = true;
+    settings.CaptureMouse = false;
+    settings.CaptureTime = false;
+    SetCaptureSection(*table, settings, 9, {.vk = 'X', .shift = true, .alt = true, .ctrl = true});
+    library.HandOver(HookSection::Capture, *table);
+    Set(HookSection::CaptureOn, HookAt::CaptureRunning, 1);
+    Keys("key shift+h i Return ctrl+alt+shift+x", "Hix");
+    Set(HookSection::CaptureOn, HookAt::CaptureRunning, 0);
+    ASSERT_TRUE(WaitFor([&] { return !player->Of(WM_USER + 4).empty(); }));
+    std::string spelled;
+    for (const Posted& p : player->posted) {
+        if (p.message == WM_USER + 4)
+            break;
+        if (p.message == WM_USER + 3) {
+            EXPECT_EQ(p.wParam, 9u);
+            spelled += static_cast<char>(p.lParam);
+        }
+    }
+    EXPECT_EQ(spelled, "Hi<ENTER>");
+    EXPECT_EQ(player->Of(WM_USER + 4), (std::vector<WPARAM>{9}));
+    EXPECT_TRUE(player->Of(WM_USER + 2).empty()) << "the stop key is no hot key";
 }
 
 // The watcher tells the player of the window that came to the front and of
