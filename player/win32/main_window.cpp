@@ -639,6 +639,8 @@ void TMainWin::SystemAction(char action) {
         ActivateMe();
     else if (action == '2')
         capture_->StartACapture(browseMode_);
+    else if (action == '4')
+        MenuTopWindow();
 }
 
 bool TMainWin::WaitForModifiersUp() {
@@ -687,10 +689,10 @@ bool TMainWin::CanDoMenu() {
 
 void TMainWin::RunMenuIcon(int macro, int x) {
     dispatch_->TargetWindow = activation_->LastTitledWindow;
-    trayMenuX_ = x;
+    dispatch_->TrayMenuX = x;
     dispatch_->HotKeyPressed(static_cast<std::uint32_t>(macro) | MacroNumberBit,
                              activation_->LastTitledWindow);
-    trayMenuX_ = -1;
+    dispatch_->TrayMenuX = -1;
 }
 
 void TMainWin::Terminate() {
@@ -709,11 +711,6 @@ void TMainWin::SetSyncTimer(bool on) {
         SetTimer(window_, SyncTimerId, SyncTimerMs, nullptr);
     else
         KillTimer(window_, SyncTimerId);
-}
-
-int TMainWin::ChooseFromMenu(const MacroRecord&) {
-    // The menu window comes with the tray menus; until then nothing is chosen.
-    return -1;
 }
 
 bool HandOverCommandLine(const std::string& commandLine) {

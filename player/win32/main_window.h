@@ -28,6 +28,7 @@
 #include "player/editor_link.h"
 #include "player/interpreter.h"
 #include "player/library_commands.h"
+#include "player/menus.h"
 #include "player/mail_commands.h"
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
@@ -150,6 +151,9 @@ class TMainWin final : public PlayerDesk,
     HWND PauseWorkWindow() const;
     void FormClose();
     void Close();
+    // The macro menus (main_window_menus.cpp).
+    void MenuTopWindow();
+    int ShowMacroMenu(const std::vector<int>& macros, const MenuOptions& options);
     // The player's own recording (main_window_capture.cpp).
     void ShowRecording(bool on) override;
     void CompleteCapture(MacroRecord& record, const std::string& programName) override;
@@ -216,9 +220,6 @@ class TMainWin final : public PlayerDesk,
     bool startupRequest_ = false;
     std::string startupNickname_;
     bool oleInitialised_ = false;
-    // The screen X of the tray icon whose menu macro runs; -1 when the menu
-    // was asked for otherwise (it then opens centred).
-    int trayMenuX_ = -1;
 };
 
 // A second start: the running player's window gets the whole command line,
