@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ui/win32/form_picture.h"
+#include "common/win32/system_routines.h"
+#include "player/win32/forms/cap_complete.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv {
@@ -100,6 +103,28 @@ TEST(DoAMenu, IconModeShowsAButtonPerEntry) {
                          f.SpeedButtons[4]->OnClick();
                      }),
               104);
+}
+
+class NoSecondWindow final : public SecondWindow {
+  public:
+    void SetSecondWindow(HWND, bool) override {}
+};
+
+// The pictures of the menu and of "Capture Complete" beside the other forms'.
+TEST(FormPictures, MenuAndCaptureForms) {
+    const char* wanted = std::getenv("ORVANE_FORM_PICTURES");
+    std::string folder = wanted && *wanted ? wanted : ProgramDir() + "\\form-pictures";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    TDoAMenu menu(Entries(20), Mode(MenuMode::NameAndScope), -1);
+    MacroRecord record;
+    auto table = std::make_unique<HookTable>();
+    SettingsBlock settings;
+    NoSecondWindow second;
+    TCapComplete complete(record, "NOTEPAD.EXE", *table, settings, second);
+    for (TForm* form : std::initializer_list<TForm*>{&menu, &complete}) {
+        std::string path = folder + "\\" + form->Name() + ".bmp";
+        EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
+    }
 }
 
 }  // namespace
