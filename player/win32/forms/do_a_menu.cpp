@@ -73,8 +73,8 @@ void TDoAMenu::LayOut() {
     Script2.SetBounds({308, 20, 292, layout.Script2Height});
     for (int k = 0; k < n && lists; ++k)
         (k < MenuRowsLeft ? Script : Script2).AddItem("", entries_[k].Macro);
-    MessageLabel.SetBounds({4, layout.AbortTop, 210, 16});
-    AbortButton.SetBounds({layout.ClientWidth - 80, layout.AbortTop, 75, 19});
+    MessageLabel.SetBounds({4, layout.AbortTop + 3, layout.ClientWidth - 80, 16});
+    AbortButton.SetBounds({layout.ClientWidth - 72, layout.AbortTop, 68, 19});
     SetClientSize(layout.ClientWidth, layout.ClientHeight);
     if (trayX_ != -1) {
         const MenuPlace place =

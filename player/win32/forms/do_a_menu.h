@@ -28,9 +28,9 @@ class TDoAMenu final : public TRunTimeDialog {
     TDoAMenu(std::vector<MenuEntry> entries, MenuOptions options, int trayX);
 
     TLabel Name1Lab{*this, nullptr, {8, 4, 100, 14}, "Name"};
-    TLabel Scope1Lab{*this, nullptr, {150, 4, 100, 14}, "Scope"};
+    TLabel Scope1Lab{*this, nullptr, {212, 4, 80, 14}, "Scope"};
     TLabel Name2Lab{*this, nullptr, {312, 4, 100, 14}, "Name"};
-    TLabel Scope2Lab{*this, nullptr, {454, 4, 100, 14}, "Scope"};
+    TLabel Scope2Lab{*this, nullptr, {516, 4, 80, 14}, "Scope"};
     TListBox Script{*this, nullptr, {4, 20, 292, 0}};
     TListBox Script2{*this, nullptr, {308, 20, 292, 0}};
     TLabel MessageLabel{*this, nullptr, {4, 0, 210, 16}, "Double Click or Press Number or Letter"};
