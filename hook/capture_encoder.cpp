@@ -10,7 +10,13 @@
 namespace orv {
 namespace {
 
-constexpr std::uint16_t VkShift = 0x10, VkControl = 0x11, VkMenu = 0x12;
+constexpr std::uint16_t VkShift = 0x10, VkControl = 0x11, VkMenu = 0x12, VkLeftWin = 0x5B,
+                        VkRightWin = 0x5C;
+
+// Modifiers are written with the key they modify, never on their own.
+bool IsModifierKey(std::uint16_t vk) {
+    return vk == VkShift || vk == VkControl || vk == VkMenu || vk == VkLeftWin || vk == VkRightWin;
+}
 // One delay token holds at most 99.99 seconds: a longer gap while recording
 // is the user away from the keyboard, and plays back as that much.
 constexpr std::uint32_t LongestDelayHundredths = 9999;
@@ -98,11 +104,9 @@ void CaptureText::Append(std::string_view piece) {
 }
 
 CaptureEncoder::CaptureEncoder() {
-    for (const KeystrokeToken& k : KeystrokeTokens) {
-        // The modifiers are written as held-modifier tokens, never alone.
-        if (k.VirtualKey != VkShift && k.VirtualKey != VkControl && k.VirtualKey != VkMenu)
+    for (const KeystrokeToken& k : KeystrokeTokens)
+        if (!IsModifierKey(k.VirtualKey))
             keyTokens_[k.VirtualKey] = k.Token;
-    }
 }
 
 bool CaptureEncoder::Running(ConstBytes t) {
@@ -153,8 +157,7 @@ void CaptureEncoder::Delay(CaptureText& out, ConstBytes t, std::uint32_t time) {
 void CaptureEncoder::Key(CaptureText& out, ConstBytes t, std::uint16_t vk,
                          const KeyCombination& held, std::uint8_t character,
                          const KeyLayout& layout, std::uint32_t time) {
-    if (t[HookAt::CaptureKeys] == 0 || vk == VkShift || vk == VkControl || vk == VkMenu ||
-        vk >= keyTokens_.size())
+    if (t[HookAt::CaptureKeys] == 0 || IsModifierKey(vk) || vk >= keyTokens_.size())
         return;
     Piece p;
     const bool shortcut = held.ctrl || held.alt || held.win;

@@ -18,8 +18,8 @@ namespace {
 constexpr std::uint32_t Player = 0x1010;
 constexpr std::uint32_t Editor = 0x2020;
 constexpr std::uint16_t CapturedMacro = 7;
-constexpr std::uint16_t Shift = 0x10, Ctrl = 0x11, Alt = 0x12, Enter = 0x0D, Comma = 0xBC,
-                        Left = 0x25;
+constexpr std::uint16_t Shift = 0x10, Ctrl = 0x11, Alt = 0x12, Win = 0x5B, Enter = 0x0D,
+                        Comma = 0xBC, Left = 0x25;
 const KeyCombination StopKey{.vk = 'X', .shift = true, .alt = true, .ctrl = true};
 
 class CaptureDecisions : public ::testing::Test {
@@ -136,8 +136,10 @@ TEST_F(CaptureDecisions, KeysBecomeScriptText) {
          [](CaptureDecisions& t) {
              t.Press(Shift);
              t.Press(Ctrl);
+             t.Press(Win);
          },
          ""},
+        {"a Win shortcut", [](CaptureDecisions& t) { t.Press('R', {Win}); }, "<WIND>r<WINU>"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
