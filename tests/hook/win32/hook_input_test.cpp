@@ -163,8 +163,10 @@ class HookInput : public ::testing::Test {
         table->SetU8(HookAt::CodeUsed + CtrlQ, 1);
         table->SetU8(HookAt::CodeUsed + AltQ, 1);
         table->SetU8(HookAt::CodeUsed + CtrlLMouse, 1);
-        for (HookSection s : {HookSection::InUse, HookSection::Window, HookSection::Window2,
-                              HookSection::Waits, HookSection::Keys, HookSection::Idle})
+        // No recording either, whatever an earlier test left in the table.
+        for (HookSection s :
+             {HookSection::InUse, HookSection::Window, HookSection::Window2, HookSection::Waits,
+              HookSection::Keys, HookSection::Idle, HookSection::CaptureOn})
             library.HandOver(s, *table);
         keyboard = OrnHookKeyboard();
         mouse = OrnHookMouse();
