@@ -31,6 +31,7 @@ using testing::Macro;
 using testing::MouseAt;
 using testing::Pump;
 using testing::RecordFileBytes;
+using testing::Posts;
 using testing::ScriptedMessageBoxes;
 using testing::TempFolder;
 using testing::TypeText;
