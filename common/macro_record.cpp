@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include "common/hotkeys.h"
 
 namespace orv {
 
@@ -103,5 +104,26 @@ MacroRecord MacroRecord::Decode(ConstRecordBytes<Size> in) {
 static_assert(MacroRecord::ReservedAt + 14 == MacroRecord::Size);
 static_assert(MacroRecord::ScriptAt + MacroRecord::ScriptAreaSize == MacroRecord::IconNameAt);
 static_assert(MacroRecord::IconNameAt + ShortStringSize(12) == MacroRecord::ScheduleKindAt);
+
+MacroRecord NewMacroRecord(DateTime now) {
+    MacroRecord record;
+    record.ActivationCode = ActivationCode::Cueword;
+    record.MacroKind = MacroKind::Global;
+    record.Enabled = 1;
+    record.IconName = "MAIN";
+    record.ScheduleKind = 1;
+    record.Month = 1;
+    record.Day = 1;
+    record.MinutePastHour = 15;
+    record.Minutes = 15;
+    record.Weekday = 1;
+    record.Year = 1998;
+    record.Pm = 1;
+    record.ScopeMatch = 1;
+    record.Changed = now;
+    record.CuewordCase = 3;
+    record.CuewordRemove = 1;
+    return record;
+}
 
 }  // namespace orv

@@ -76,4 +76,9 @@ struct MacroRecord {
     static MacroRecord Decode(ConstRecordBytes<Size> in);
 };
 
+// The values a new macro starts from: global, enabled, activated by a
+// Cueword, the main icon, a schedule of once on 1 January 1998 at 12:15 PM,
+// Cueword case ignored and the Cueword erased when typed; changed now.
+MacroRecord NewMacroRecord(DateTime now);
+
 }  // namespace orv

@@ -98,17 +98,51 @@ KeyCombination InputDecider::Held() const {
     return k;
 }
 
+std::optional<CaptureText> InputDecider::StartCapture(bool injectedByPlayer, Bytes table) {
+    if (injectedByPlayer || table.size() < HookTable::Size || !CaptureEncoder::Running(table))
+        return std::nullopt;
+    capture_.FollowStart(table);
+    return CaptureEncoder::Start(table);
+}
+
+InputDecision InputDecider::StopCapture(const CaptureText& capture) {
+    InputDecision d;
+    d.swallow = true;
+    d.Add({capture.window, HookMessage::CaptureEnded, capture.macro});
+    return d;
+}
+
+bool InputDecider::WantsPointerPlace(ConstBytes table) {
+    return table.size() >= HookTable::Size && table[HookAt::CaptureRunning] != 0 &&
+           table[HookAt::CaptureMouse] != 0;
+}
+
 InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std::uint8_t* swaps) {
     const std::uint16_t vk = TrackedKey(event.vk);
     const bool repeat = !event.up && down_[vk];
     down_[vk] = !event.up;
+    std::optional<CaptureText> capture = StartCapture(event.injectedByPlayer, table);
     InputDecision d;
     if (event.up) {
         d.swallow = swallowedKeys_[vk];
         swallowedKeys_[vk] = false;
+        if (capture && vk == VirtualKey::Menu && !d.swallow) {
+            capture_.AltReleased(*capture, table, altAlone_, event.time);
+            d.capture = *capture;
+        }
         return d;
     }
+    if (!repeat && !event.injectedByPlayer)
+        altAlone_ = vk == VirtualKey::Menu;
     const bool haveTable = table.size() >= HookTable::Size;
+    if (capture && !repeat) {
+        KeyCombination keys = Held();
+        keys.vk = vk;
+        if (CaptureEncoder::IsStopKey(table, keys)) {
+            swallowedKeys_[vk] = true;
+            return StopCapture(*capture);
+        }
+    }
     // Another window, or another control of the same one: the text typed
     // before is not before the caret there.
     const bool focusChanged = !repeat && focus_ && *focus_ != event.focus;
@@ -150,13 +184,26 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
     if (haveTable && !event.injectedByPlayer)
         ReportIdleOver(d, table);
     swallowedKeys_[vk] = d.swallow;
+    // What reaches the window is recorded: a hot key is not, a remapped key
+    // as its replacement.
+    if (capture && (!d.swallow || d.typeInstead != 0)) {
+        const KeyCombination held = Held();
+        const std::uint8_t character =
+            d.typeInstead != 0 ? d.typeInstead : layout.Character(vk, held.shift, capsLock_);
+        capture_.Key(*capture, table, vk, held, character, layout, event.time);
+        d.capture = *capture;
+    }
     return d;
 }
 
-InputDecision InputDecider::OnPointerMoved(bool injectedByPlayer, Bytes table) const {
+InputDecision InputDecider::OnPointerMoved(const PointerEvent& event, Bytes table) {
     InputDecision d;
-    if (!injectedByPlayer && table.size() >= HookTable::Size)
+    if (!event.injectedByPlayer && table.size() >= HookTable::Size)
         ReportIdleOver(d, table);
+    if (std::optional<CaptureText> capture = StartCapture(event.injectedByPlayer, table)) {
+        capture_.Moved(*capture, table, event.place, event.time);
+        d.capture = *capture;
+    }
     return d;
 }
 
@@ -164,10 +211,25 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, Bytes table) {
     InputDecision d;
     if (event.button < 1 || event.button > 3)
         return d;
+    std::optional<CaptureText> capture = StartCapture(event.injectedByPlayer, table);
     if (event.up) {
         d.swallow = swallowedButtons_[event.button];
         swallowedButtons_[event.button] = false;
+        if (capture && !d.swallow) {
+            capture_.Button(*capture, table, event.button, true, event.place, event.time);
+            d.capture = *capture;
+        }
         return d;
+    }
+    if (!event.injectedByPlayer)
+        altAlone_ = false;
+    if (capture) {
+        KeyCombination keys = Held();
+        keys.mouse = event.button;
+        if (CaptureEncoder::IsStopKey(table, keys)) {
+            swallowedButtons_[event.button] = true;
+            return StopCapture(*capture);
+        }
     }
     if (roles.mouse && !event.injectedByPlayer && table.size() >= HookTable::Size) {
         KeyCombination keys = Held();
@@ -184,6 +246,10 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, Bytes table) {
     if (!event.injectedByPlayer && table.size() >= HookTable::Size)
         ReportIdleOver(d, table);
     swallowedButtons_[event.button] = d.swallow;
+    if (capture && !d.swallow) {
+        capture_.Button(*capture, table, event.button, false, event.place, event.time);
+        d.capture = *capture;
+    }
     return d;
 }
 

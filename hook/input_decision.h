@@ -18,6 +18,7 @@
 #include "common/bytes.h"
 #include "common/hotkeys.h"
 #include "common/swap_keys.h"
+#include "hook/capture_encoder.h"
 
 namespace orv {
 
@@ -25,6 +26,8 @@ namespace orv {
 namespace HookMessage {
 constexpr std::uint32_t SecondWindowKey = 0x400 + 1;
 constexpr std::uint32_t HotKey = 0x400 + 2;
+constexpr std::uint32_t CaptureChar = 0x400 + 3;
+constexpr std::uint32_t CaptureEnded = 0x400 + 4;
 constexpr std::uint32_t Abort = 0x400 + 5;
 constexpr std::uint32_t CuewordChar = 0x400 + 6;
 constexpr std::uint32_t WindowActivated = 0x400 + 7;
@@ -67,12 +70,22 @@ struct KeyEvent {
     // The window that has the focus at the event (the active one when none
     // has it).
     std::uint32_t focus = 0;
+    std::uint32_t time = 0;  // the event's time stamp in milliseconds
 };
 
 struct ButtonEvent {
     std::uint8_t button = 0;  // 1 left, 2 right, 3 middle
     bool up = false;
     bool injectedByPlayer = false;
+    std::uint32_t time = 0;
+    PointerPlace place;  // filled only while a recording takes the mouse
+};
+
+// The pointer moved or the wheel turned.
+struct PointerEvent {
+    bool injectedByPlayer = false;
+    std::uint32_t time = 0;
+    PointerPlace place;  // filled only while a recording takes the mouse
 };
 
 struct HookPost {
@@ -94,6 +107,8 @@ struct InputDecision {
     // that their release leaves no menu open.
     bool maskModifiers = false;
     std::uint8_t typeInstead = 0;  // the remapped character to type, 0 none
+    // What a recording makes of the event; posted before the posts above.
+    CaptureText capture;
 
     // A post naming no window is dropped.
     void Add(const HookPost& post) {
@@ -143,8 +158,11 @@ class InputDecider {
     // swaps: the remap table, or null when there is none to apply.
     InputDecision OnKey(const KeyEvent& event, Bytes table, const std::uint8_t* swaps);
     InputDecision OnButton(const ButtonEvent& event, Bytes table);
-    // The pointer moved or the wheel turned: it only ends an idle period.
-    InputDecision OnPointerMoved(bool injectedByPlayer, Bytes table) const;
+    // The pointer moved or the wheel turned: it ends an idle period, and a
+    // recording of whole mouse moves takes it.
+    InputDecision OnPointerMoved(const PointerEvent& event, Bytes table);
+    // A recording takes the mouse: the events need the pointer's place.
+    static bool WantsPointerPlace(ConstBytes table);
 
   private:
     KeyCombination Held() const;
@@ -165,6 +183,13 @@ class InputDecider {
     // What the player's Cueword buffer is told, while no run has the input.
     void ReportToCuewords(InputDecision& d, const Typing& typing, ConstBytes table) const;
 
+    // The user's own event while a recording runs: its text so far, or none.
+    std::optional<CaptureText> StartCapture(bool injectedByPlayer, Bytes table);
+    // The stop key ends the recording: +4, and the key reaches no window.
+    static InputDecision StopCapture(const CaptureText& capture);
+
+    CaptureEncoder capture_;
+    bool altAlone_ = false;  // Alt is down and nothing was pressed with it
     std::bitset<256> down_;
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;

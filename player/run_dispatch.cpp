@@ -57,6 +57,8 @@ void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
         RunHotKeyMacro(static_cast<int>(code & 0x0FFF));
         return;
     }
+    // A menu opened by a key or a nickname opens centred.
+    TrayMenuX = -1;
     // The run takes Caps Lock as it is when it starts.
     code &= ~CapsLockBit;
     TargetWindow = window;
@@ -188,9 +190,7 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
         return;
     }
     if (record.MacroKind == MacroKind::PopupMenu) {
-        MenuShown = true;
-        const int chosen = desk_.ChooseFromMenu(record);
-        MenuShown = false;
+        const int chosen = ShowMenu([&] { return desk_.ChooseFromMenu(record); });
         if (chosen != -1)
             RunRecord(chosen, systemMenusOnly);
         return;
@@ -204,6 +204,15 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
     // In use, editor told, end marker and clear timer: the interpreter's one
     // entry does them all.
     interpreter_.RunMacro(record.ScriptText(), RunOrigin::User);
+}
+
+int RunDispatch::ShowMenu(const std::function<int()>& choose) {
+    struct Shown {
+        bool& flag;
+        explicit Shown(bool& f) : flag(f) { flag = true; }
+        ~Shown() { flag = false; }
+    } shown(MenuShown);
+    return choose();
 }
 
 void RunDispatch::RunMacroByNickname(std::string_view nickname) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -122,6 +123,11 @@ class RunDispatch {
     bool MenuShown = false;
     int CurrentMacro = 0;
     std::uint32_t TargetWindow = 0;
+    // The screen X of the menu tray icon whose macro runs; -1 when the menu
+    // was asked for otherwise (it then opens centred).
+    int TrayMenuX = -1;
+    // A menu on the screen: the flag is set while it shows, however it ends.
+    int ShowMenu(const std::function<int()>& choose);
 
   private:
     // A run is under way or about to start: nothing else may start.

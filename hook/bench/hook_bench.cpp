@@ -119,7 +119,7 @@ void Measure(const char* what, int count, Decide decide) {
         QueryPerformanceCounter(&after);
         micros.push_back(1e6 * static_cast<double>(after.QuadPart - before.QuadPart) /
                          static_cast<double>(frequency.QuadPart));
-        if (d.postCount != 0)
+        if (d.postCount != 0 || d.capture.length != 0)
             postingMicros.push_back(micros.back());
         if (n % DrainEvery == 0)
             Drain();
@@ -129,14 +129,19 @@ void Measure(const char* what, int count, Decide decide) {
     Report((std::string(what) + " that post").c_str(), postingMicros);
 }
 
+// The letters and the blank of a US keyboard.
+void LearnLetters(InputDecider& decider) {
+    for (int c = 0; c < 26; ++c) decider.layout.plain['A' + c] = static_cast<std::uint8_t>('a' + c);
+    decider.layout.plain[' '] = ' ';
+}
+
 // Plain letters and blanks, typed while some macro has a Cueword and no
 // plain key is a hot key.
 void MeasureCuewordTyping(Bytes master, InputDecider& decider) {
     auto table = std::make_unique<HookTable>();
     table->SetU8(HookAt::CuewordsExist, 1);
     OrnHookLibrary().HandOver(HookSection::Keys, *table);
-    for (int c = 0; c < 26; ++c) decider.layout.plain['A' + c] = static_cast<std::uint8_t>('a' + c);
-    decider.layout.plain[' '] = ' ';
+    LearnLetters(decider);
     std::mt19937 random(2001);
     std::uniform_int_distribution<int> letters(0, 26);
     std::uint16_t vk = 0;
@@ -150,18 +155,47 @@ void MeasureCuewordTyping(Bytes master, InputDecider& decider) {
 }
 
 // Each hundredth move ends an idle period.
-void MeasurePointerMoves(Bytes master, const InputDecider& decider) {
+void MeasurePointerMoves(Bytes master, InputDecider& decider) {
     master[HookAt::IdleMacroExists] = 1;
     Measure("pointer moves with an idle macro", Events, [&](int n) {
         if (n % 100 == 0)
             PutI32(master, HookAt::IdleSeconds, 1);
-        return decider.OnPointerMoved(false, master);
+        return decider.OnPointerMoved({}, master);
     });
+}
+
+// A recording of keys, clicks and their timing: letters typed and, every
+// fiftieth event, a click somewhere on the screen.
+void MeasureCapture(Bytes master, InputDecider& decider) {
+    LearnLetters(decider);
+    master[HookAt::IdleMacroExists] = 0;
+    for (std::size_t at : {HookAt::CaptureKeys, HookAt::CaptureMouse, HookAt::CaptureClicksOnly,
+                           HookAt::RelativeTo, HookAt::CaptureTime, HookAt::CaptureRunning})
+        master[at] = 1;
+    std::mt19937 random(2002);
+    std::uniform_int_distribution<int> letters(0, 25);
+    std::uint16_t vk = 0;
+    std::uint32_t time = 0;
+    Measure("capture events", Events, [&](int n) {
+        time += 40 + n % 200;
+        if (n % 50 == 0) {
+            const PointerPlace place{.x = n % 1024, .y = n % 768};
+            return decider.OnButton({1, false, false, time, place}, master);
+        }
+        if (n % 2 == 0)
+            vk = static_cast<std::uint16_t>('A' + letters(random));
+        return decider.OnKey({.vk = vk, .up = n % 2 == 1, .time = time}, master, nullptr);
+    });
+    master[HookAt::CaptureRunning] = 0;
 }
 
 }  // namespace
 
-int main() {
+// With an argument, only the run of that name: "keys", "cuewords", "moves"
+// or "capture".
+int main(int argc, char** argv) {
+    const std::string only = argc > 1 ? argv[1] : "";
+    auto wanted = [&](const char* name) { return only.empty() || only == name; };
     HWND player = MakePlayerWindow();
     LoadTable(player);
     const Bytes master = MasterTableImage();
@@ -176,13 +210,19 @@ int main() {
     SystemKeyState keyState;
     decider.realKeys = &keyState;
 
-    Measure("events", Events, [&](int n) {
-        const Synthetic& e = events[n];
-        return e.button ? decider.OnButton({e.mouse, e.up, false}, master)
-                        : decider.OnKey({e.vk, e.up, false}, master, nullptr);
-    });
-    MeasureCuewordTyping(master, decider);
-    MeasurePointerMoves(master, decider);
+    if (wanted("keys")) {
+        Measure("events", Events, [&](int n) {
+            const Synthetic& e = events[n];
+            return e.button ? decider.OnButton({e.mouse, e.up, false}, master)
+                            : decider.OnKey({e.vk, e.up, false}, master, nullptr);
+        });
+    }
+    if (wanted("cuewords"))
+        MeasureCuewordTyping(master, decider);
+    if (wanted("moves"))
+        MeasurePointerMoves(master, decider);
+    if (wanted("capture"))
+        MeasureCapture(master, decider);
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     std::printf("timer resolution %.3f us\n", 1e6 / static_cast<double>(frequency.QuadPart));

@@ -74,7 +74,7 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
-                       IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(FocusedWindow())};
+                       IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(FocusedWindow()), k->time};
         InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
         CarryOut(d);
         if (d.swallow)
@@ -102,15 +102,33 @@ ButtonEvent ButtonOf(WPARAM message) {
     }
 }
 
+// The pointer and the foreground window's frame: asked of the system only
+// while a recording takes the mouse.
+PointerPlace PlaceOf(const MSLLHOOKSTRUCT& m) {
+    PointerPlace place{m.pt.x, m.pt.y};
+    if (!InputDecider::WantsPointerPlace(MasterTableImage()))
+        return place;
+    RECT frame{};
+    if (HWND front = GetForegroundWindow(); front && GetWindowRect(front, &frame)) {
+        place.windowLeft = frame.left;
+        place.windowTop = frame.top;
+        place.windowWidth = frame.right - frame.left;
+        place.windowHeight = frame.bottom - frame.top;
+    }
+    return place;
+}
+
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         ButtonEvent event = ButtonOf(wParam);
         event.injectedByPlayer = IsInjectedByPlayer(m->dwExtraInfo);
-        // Moves and wheel turns only end an idle period.
+        event.time = m->time;
+        event.place = PlaceOf(*m);
         InputDecision d = event.button != 0 ? Input->decider.OnButton(event, MasterTableImage())
-                                            : Input->decider.OnPointerMoved(event.injectedByPlayer,
-                                                                            MasterTableImage());
+                                            : Input->decider.OnPointerMoved(
+                                                  {event.injectedByPlayer, event.time, event.place},
+                                                  MasterTableImage());
         CarryOut(d);
         if (d.swallow)
             return 1;

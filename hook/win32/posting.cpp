@@ -15,6 +15,13 @@ HWND FocusedWindow() {
 }
 
 void PostDecision(const InputDecision& decision) {
+    const CaptureText& capture = decision.capture;
+    if (capture.window != 0) {
+        HWND recorder = WindowFromNumber(capture.window);
+        for (char c : capture.View())
+            PostMessageA(recorder, HookMessage::CaptureChar, capture.macro,
+                         static_cast<unsigned char>(c));
+    }
     for (std::size_t i = 0; i < decision.postCount; ++i) {
         const HookPost& post = decision.posts[i];
         PostMessageA(WindowFromNumber(post.window), post.message, post.wParam,

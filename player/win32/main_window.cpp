@@ -136,6 +136,9 @@ bool TMainWin::Start(const std::string& commandLine) {
     activation_->StartHookTimer = [this] { SetTimer(window_, HookTimerId, HookTimerMs, nullptr); };
     schedule_ = std::make_unique<ScheduleLink>(*settings_, *hookData_, hooks_, *library_,
                                                *dispatch_, interpreter_, *this);
+    capture_ = std::make_unique<PlayerCapture>(*settings_, *hookData_, hooks_, *library_, *lock_,
+                                               editorNotices_, static_cast<CaptureDesk&>(*this),
+                                               programDir_);
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = WindowProc;
@@ -311,7 +314,12 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                                      static_cast<std::uint32_t>(lParam));
             return 0;
         case PlayerMsg::CaptureChar:
-            dispatch_->CurrentMacro = static_cast<int>(wParam);
+            // Only the player's own capture names the current macro.
+            if (capture_->CaptureChar(static_cast<std::uint8_t>(lParam & 0xFF)))
+                dispatch_->CurrentMacro = static_cast<int>(wParam);
+            return 0;
+        case PlayerMsg::CaptureEnded:
+            capture_->CaptureEnded();
             return 0;
         case PlayerMsg::Abort:
             state_.AbortFlag = true;
@@ -629,6 +637,10 @@ void TMainWin::SystemAction(char action) {
         PostMessageA(window_, WM_CLOSE, 0, 0);
     else if (action == '1')
         ActivateMe();
+    else if (action == '2')
+        capture_->StartACapture(browseMode_);
+    else if (action == '4')
+        MenuTopWindow();
 }
 
 bool TMainWin::WaitForModifiersUp() {
@@ -677,10 +689,10 @@ bool TMainWin::CanDoMenu() {
 
 void TMainWin::RunMenuIcon(int macro, int x) {
     dispatch_->TargetWindow = activation_->LastTitledWindow;
-    trayMenuX_ = x;
+    dispatch_->TrayMenuX = x;
     dispatch_->HotKeyPressed(static_cast<std::uint32_t>(macro) | MacroNumberBit,
                              activation_->LastTitledWindow);
-    trayMenuX_ = -1;
+    dispatch_->TrayMenuX = -1;
 }
 
 void TMainWin::Terminate() {
@@ -699,11 +711,6 @@ void TMainWin::SetSyncTimer(bool on) {
         SetTimer(window_, SyncTimerId, SyncTimerMs, nullptr);
     else
         KillTimer(window_, SyncTimerId);
-}
-
-int TMainWin::ChooseFromMenu(const MacroRecord&) {
-    // The menu window comes with the tray menus; until then nothing is chosen.
-    return -1;
 }
 
 bool HandOverCommandLine(const std::string& commandLine) {

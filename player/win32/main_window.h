@@ -21,12 +21,14 @@
 #include "common/win32/system_routines.h"
 #include "common/win32/window_notices.h"
 #include "player/activation.h"
+#include "player/capture.h"
 #include "player/command_line.h"
 #include "player/cuewords.h"
 #include "player/dialog_commands.h"
 #include "player/editor_link.h"
 #include "player/interpreter.h"
 #include "player/library_commands.h"
+#include "player/menus.h"
 #include "player/mail_commands.h"
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
@@ -50,6 +52,7 @@ namespace orv {
 namespace PlayerMsg {
 constexpr UINT HotKey = WM_USER + 2;
 constexpr UINT CaptureChar = WM_USER + 3;
+constexpr UINT CaptureEnded = WM_USER + 4;
 constexpr UINT Abort = WM_USER + 5;
 constexpr UINT CuewordChar = WM_USER + 6;
 constexpr UINT WindowActivated = WM_USER + 7;
@@ -84,7 +87,8 @@ std::uint32_t FindEditorWindow();
 class TMainWin final : public PlayerDesk,
                        public NetworkLockHost,
                        public LibraryDesk,
-                       private TrayHost {
+                       private TrayHost,
+                       private CaptureDesk {
   public:
     TMainWin();
     ~TMainWin() override;
@@ -123,7 +127,7 @@ class TMainWin final : public PlayerDesk,
     bool CanDoMenu() override;
     void ActivateMe() override;
     void ReinstallHooks() override;
-    void EndCapture() override {}
+    void EndCapture() override;
     void RunMenuIcon(int macro, int x) override;
     void Terminate() override;
 
@@ -147,6 +151,12 @@ class TMainWin final : public PlayerDesk,
     HWND PauseWorkWindow() const;
     void FormClose();
     void Close();
+    // The macro menus (main_window_menus.cpp).
+    void MenuTopWindow();
+    int ShowMacroMenu(const std::vector<int>& macros, const MenuOptions& options);
+    // The player's own recording (main_window_capture.cpp).
+    void ShowRecording(bool on) override;
+    void CompleteCapture(MacroRecord& record, const std::string& programName) override;
 
     std::string programDir_ = ProgramDir();
     std::unique_ptr<SettingsBlock> settings_ = std::make_unique<SettingsBlock>();
@@ -178,6 +188,7 @@ class TMainWin final : public PlayerDesk,
     MailCommands mailCommands_{mailSender_};
     DialogCommands dialogCommands_{dialogs_};
     std::unique_ptr<ScheduleLink> schedule_;
+    std::unique_ptr<PlayerCapture> capture_;
     PlayerTray tray_{*settings_, *hookData_, *this};
     Win32SystemCommands systemCommands_{host_, dialogs_, programDir_};
     Win32MultimediaCommands mediaCommands_;
@@ -209,9 +220,6 @@ class TMainWin final : public PlayerDesk,
     bool startupRequest_ = false;
     std::string startupNickname_;
     bool oleInitialised_ = false;
-    // The screen X of the tray icon whose menu macro runs; -1 when the menu
-    // was asked for otherwise (it then opens centred).
-    int trayMenuX_ = -1;
 };
 
 // A second start: the running player's window gets the whole command line,

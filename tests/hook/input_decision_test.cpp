@@ -274,10 +274,11 @@ TEST_F(HookDecisions, TheFirstInputAfterAnIdlePeriodIsReportedOnce) {
     table->SetU8(HookAt::IdleMacroExists, 1);
     auto idle = [&](std::int32_t seconds) { PutI32(table->Bytes, HookAt::IdleSeconds, seconds); };
     idle(7);
-    EXPECT_EQ(post(decider.OnPointerMoved(true, table->Bytes)), "-") << "the player's own move";
-    EXPECT_EQ(post(decider.OnPointerMoved(false, table->Bytes)), "18:0:0");
+    EXPECT_EQ(post(decider.OnPointerMoved({.injectedByPlayer = true}, table->Bytes)), "-")
+        << "the player's own move";
+    EXPECT_EQ(post(decider.OnPointerMoved({}, table->Bytes)), "18:0:0");
     EXPECT_EQ(table->U32(HookAt::IdleSeconds), 0u);
-    EXPECT_EQ(post(decider.OnPointerMoved(false, table->Bytes)), "-");
+    EXPECT_EQ(post(decider.OnPointerMoved({}, table->Bytes)), "-");
     idle(3);
     EXPECT_EQ(post(Press(A)), "18:0:0");
     EXPECT_EQ(post(Press(A)), "-");

@@ -5,8 +5,9 @@ namespace orv {
 namespace {
 
 // Posted at the show: the form must be on the screen before it can be
-// brought forward.
-constexpr UINT BringForwardMessage = WM_USER + 1;
+// brought forward. Above the numbers the hook library posts, so that a
+// hot-key entry on the form never takes it for a pressed combination.
+constexpr UINT BringForwardMessage = WM_USER + 100;
 
 }  // namespace
 

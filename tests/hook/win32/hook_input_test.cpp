@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "common/capture_section.h"
 #include "common/injected_input.h"
+#include "common/settings.h"
 #include "common/win32/hook_client.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
@@ -161,8 +163,10 @@ class HookInput : public ::testing::Test {
         table->SetU8(HookAt::CodeUsed + CtrlQ, 1);
         table->SetU8(HookAt::CodeUsed + AltQ, 1);
         table->SetU8(HookAt::CodeUsed + CtrlLMouse, 1);
-        for (HookSection s : {HookSection::InUse, HookSection::Window, HookSection::Window2,
-                              HookSection::Waits, HookSection::Keys, HookSection::Idle})
+        // No recording either, whatever an earlier test left in the table.
+        for (HookSection s :
+             {HookSection::InUse, HookSection::Window, HookSection::Window2, HookSection::Waits,
+              HookSection::Keys, HookSection::Idle, HookSection::CaptureOn})
             library.HandOver(s, *table);
         keyboard = OrnHookKeyboard();
         mouse = OrnHookMouse();
@@ -369,6 +373,33 @@ TEST_F(HookInput, TypingReachesTheCuewordBuffer) {
     ASSERT_TRUE(WaitFor([&] {
         return player->Typed(WM_USER + 6).find("0:a 0:B 0:1 0:x ") != std::string::npos;
     })) << player->Typed(WM_USER + 6);
+}
+
+// A recording: what is typed comes to the player one character at a time as
+// script text, and the stop key ends it without being recorded.
+TEST_F(HookInput, ARecordingSpellsTheKeysUntilTheStopKey) {
+    SettingsBlock settings;
+    settings.CaptureKeys = true;
+    settings.CaptureMouse = false;
+    settings.CaptureTime = false;
+    SetCaptureSection(*table, settings, 9, {.vk = 'X', .shift = true, .alt = true, .ctrl = true});
+    library.HandOver(HookSection::Capture, *table);
+    Set(HookSection::CaptureOn, HookAt::CaptureRunning, 1);
+    Keys("key shift+h i Return ctrl+alt+shift+x", "Hix");
+    Set(HookSection::CaptureOn, HookAt::CaptureRunning, 0);
+    ASSERT_TRUE(WaitFor([&] { return !player->Of(WM_USER + 4).empty(); }));
+    std::string spelled;
+    for (const Posted& p : player->posted) {
+        if (p.message == WM_USER + 4)
+            break;
+        if (p.message == WM_USER + 3) {
+            EXPECT_EQ(p.wParam, 9u);
+            spelled += static_cast<char>(p.lParam);
+        }
+    }
+    EXPECT_EQ(spelled, "Hi<ENTER>");
+    EXPECT_EQ(player->Of(WM_USER + 4), (std::vector<WPARAM>{9}));
+    EXPECT_TRUE(player->Of(WM_USER + 2).empty()) << "the stop key is no hot key";
 }
 
 // The watcher tells the player of the window that came to the front and of

@@ -1,0 +1,151 @@
+// The player's own recording: the capture system macro starts it, the hook
+// library reports each recorded character (WM_USER+3) and the stop key
+// (WM_USER+4), and the new macro is named and given its activation in
+// "Capture Complete".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/files.h"
+#include "common/hook_library.h"
+#include "common/hook_table.h"
+#include "common/hotkeys.h"
+#include "common/macro_library.h"
+#include "common/network_lock.h"
+#include "common/notices.h"
+#include "common/settings.h"
+
+namespace orv {
+
+namespace CaptureMessage {
+inline constexpr const char* Caption = "Error";
+inline constexpr const char* BrowseMode = "Capture not allowed in Browse Mode.";
+inline constexpr const char* InProgress =
+    "A capture is currently in progress.  Capture not allowed.";
+inline constexpr const char* LibraryFull =
+    "Maximum number of macros has been reached.  Capture not allowed.";
+inline constexpr const char* NoCaptureFile =
+    "The capture file could not be created.  Capture not allowed.";
+inline constexpr const char* CaptureLost =
+    "The captured keystrokes could not be read back.  The new macro has an empty script.";
+inline constexpr const char* StartCaption = "Start Capture";
+}  // namespace CaptureMessage
+
+// The prompt shown as a capture starts, for the stop key's name (empty when
+// there is none).
+std::string CaptureStartPrompt(std::string_view stopKeyName);
+
+// What the capture needs of the player around it.
+class CaptureDesk {
+  public:
+    virtual ~CaptureDesk() = default;
+    // The player's on-top message window.
+    virtual void Notice(std::string_view caption, std::string_view text) = 0;
+    // The file name of the foreground window's program.
+    virtual std::string GetTopProgram() = 0;
+    // The tray's "Macro Is Recording" icon.
+    virtual void ShowRecording(bool on) = 0;
+    // "Capture Complete" for the new macro: the record as the dialog leaves
+    // it (unchanged when the user closes it otherwise than by Ok).
+    virtual void CompleteCapture(MacroRecord& record, const std::string& programName) = 0;
+    // The hot-key table and the Cueword flag from the macros as they now are.
+    virtual void SetHotKeys() = 0;
+};
+
+enum class CaptureState { Idle, Running, Stopped };
+
+class PlayerCapture {
+  public:
+    PlayerCapture(const SettingsBlock& settings, HookTable& table, HookLibrary& hooks,
+                  MacroLibrary& library, NetworkLock& lock, ProgramNotices& notices,
+                  CaptureDesk& desk, std::string programDir)
+        : settings_(settings),
+          table_(table),
+          hooks_(hooks),
+          library_(library),
+          lock_(lock),
+          notices_(notices),
+          desk_(desk),
+          programDir_(std::move(programDir)) {}
+
+    void StartACapture(bool browseMode);
+    // A recorded character (WM_USER+3): written while this capture records;
+    // 0 writes nothing. False when the player records nothing (the message
+    // is someone else's).
+    bool CaptureChar(std::uint8_t character);
+    // The stop key (WM_USER+4) or the recording icon: once per capture.
+    void CaptureEnded();
+
+    CaptureState State() const { return state_; }
+    // The macro being recorded; 0 while idle.
+    int Macro() const { return state_ == CaptureState::Idle ? 0 : macro_; }
+
+  private:
+    bool Refused(bool browseMode);
+    bool AppendCaptureMacro();
+    void HandOver(HookSection section);
+
+    const SettingsBlock& settings_;
+    HookTable& table_;
+    HookLibrary& hooks_;
+    MacroLibrary& library_;
+    NetworkLock& lock_;
+    ProgramNotices& notices_;
+    CaptureDesk& desk_;
+    std::string programDir_;
+    CaptureState state_ = CaptureState::Idle;
+    int macro_ = 0;
+    FilePtr file_;
+    std::string startProgram_;
+};
+
+// "Capture Complete": the rules of its hot-key list and of its Ok.
+
+// The hot-key list's line for a code: its name and how many macros use it.
+std::string KeyListLine(int code, int users);
+// How many macros use each hot-key code, and which codes a global macro
+// (kind 1, 4 or 5) uses.
+struct KeyUse {
+    std::vector<int> Users = std::vector<int>(HotKeyCount, 0);
+    std::vector<bool> Global = std::vector<bool>(HotKeyCount, false);
+};
+KeyUse HotKeyUse(const HookTable& table);
+
+enum class MacroType { HotKey, Cueword, None };
+
+struct CapCompleteChoice {
+    std::string Nickname;
+    MacroType Type = MacroType::HotKey;
+    int HotKey = -1;  // the selected line, -1 none
+    std::string Cueword;
+    bool Global = true;
+};
+
+namespace CapCompleteText {
+inline constexpr const char* ErrorCaption = "Error";
+inline constexpr const char* WarningCaption = "Warning";
+inline constexpr const char* NoHotKey = "No hot key selected.  Please select one.";
+inline constexpr const char* GlobalTaken =
+    "A Global Hot Key is already in use for the selected hot key.  Please select a different "
+    "one or choose the Program specific option.";
+inline constexpr const char* NoCueword = "No Cueword name entered.";
+}  // namespace CapCompleteText
+
+// What Ok finds: a refusal with its message (and whether the focus goes back
+// to the Cueword field), a question about a key the system may use, or
+// nothing against it.
+struct CapCompleteCheck {
+    std::string Error;
+    bool FocusCueword = false;
+    std::string Question;  // asked with Yes and No; No keeps the dialog open
+};
+CapCompleteCheck CheckCapComplete(const CapCompleteChoice& choice, const KeyUse& use);
+
+// The record as an accepted Ok leaves it.
+void ApplyCapComplete(const CapCompleteChoice& choice, const std::string& programName,
+                      MacroRecord& record);
+
+}  // namespace orv

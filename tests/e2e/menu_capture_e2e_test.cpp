@@ -1,0 +1,175 @@
+// The player's menus and its own capture end to end: "Choose A Macro" opened
+// by a hot key and by the top-window system macro, and a macro recorded with
+// the capture system macro, named in "Capture Complete" and played back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/capture_text.h"
+#include "common/hotkey_encoder.h"
+#include "common/hotkeys.h"
+#include "common/hook_table.h"
+#include "common/win32/system_routines.h"
+#include "tests/e2e/e2e_driver.h"
+#include "tests/support/win32/wait_for.h"
+
+namespace orv::e2e {
+namespace {
+
+using testing::WaitFor;
+
+// The player's default system macros: capture, and the top-window menu.
+constexpr int CaptureKey = 263, TopWindowMenuKey = 265;
+const std::uint16_t CtrlM = static_cast<std::uint16_t>(EncodeHotKey({.vk = 'M', .ctrl = true}));
+
+// A hot key as xdotool names it (letter keys).
+std::string XdoKey(int code) {
+    const KeyCombination k = DecipherKey(code);
+    std::string keys =
+        std::string(k.ctrl ? "ctrl+" : "") + (k.alt ? "alt+" : "") + (k.shift ? "shift+" : "");
+    return keys + static_cast<char>(k.vk - 'A' + 'a');
+}
+
+// The player's window of that caption, once it shows.
+HWND Shown(const char* caption) {
+    HWND window = nullptr;
+    WaitFor([&] { return (window = FindWindowA("#32770", caption)) && IsWindowVisible(window); });
+    return window;
+}
+
+bool KeysTo(HWND window, const std::string& keys) {
+    const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(window, "__wine_x11_whole_window"));
+    return Xdotool("windowfocus --sync " + std::to_string(xid) + " " + keys);
+}
+
+// The children of a window of one class, in creation order.
+std::vector<HWND> Children(HWND parent, const char* className) {
+    struct Search {
+        const char* className;
+        std::vector<HWND> found;
+    } search{className, {}};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM l) {
+            auto* s = reinterpret_cast<Search*>(l);
+            char name[32] = {};
+            GetClassNameA(child, name, sizeof name);
+            if (lstrcmpiA(name, s->className) == 0)
+                s->found.push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Button(HWND dialog, const char* caption) {
+    for (HWND b : Children(dialog, "Button")) {
+        char text[64] = {};
+        GetWindowTextA(b, text, sizeof text);
+        if (std::string(text) == caption)
+            return b;
+    }
+    return nullptr;
+}
+
+class MenuCaptureEndToEnd : public ::testing::Test {
+  protected:
+    void StartWith(const std::vector<MacroRecord>& records) {
+        library = WriteLibrary("e2e_menus.ORN", records);
+        ASSERT_FALSE(library.empty());
+        ASSERT_TRUE(player.Start(library)) << "the player did not come up";
+    }
+    void TearDown() override { EXPECT_TRUE(player.Stop()) << "the player did not end"; }
+
+    std::string library;
+    Player player;
+};
+
+TEST_F(MenuCaptureEndToEnd, AMenuByHotKeyTypesTheChosenEntry) {
+    MacroRecord menu = Macro("Letters", CtrlM, MacroKind::PopupMenu, "");
+    menu.CuewordText = "N30";
+    menu.SetPopupMembers({1, 2, 3});
+    StartWith({Macro("first", ActivationCode::None, MacroKind::Global, "a"),
+               Macro("second", ActivationCode::None, MacroKind::Global, "b"),
+               Macro("third", ActivationCode::None, MacroKind::Global, "c"), menu});
+    Target alpha;
+    ASSERT_TRUE(alpha.Start("Alpha Pad"));
+    const std::pair<const char*, const char*> choices[] = {
+        {"key 2", "c"}, {"key Escape", "c"}, {"key space", "ca"}};
+    for (auto [keys, typed] : choices) {
+        ASSERT_TRUE(alpha.Keys("key ctrl+m"));
+        HWND shown = Shown("Choose A Macro");
+        ASSERT_NE(shown, nullptr) << keys;
+        ASSERT_TRUE(KeysTo(shown, keys));
+        EXPECT_TRUE(WaitFor([&] { return FindWindowA("#32770", "Choose A Macro") == nullptr; }));
+        EXPECT_TRUE(WaitFor([&] { return alpha.Text() == typed; }))
+            << keys << ": \"" << alpha.Text() << "\"";
+        EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
+    }
+}
+
+TEST_F(MenuCaptureEndToEnd, TheTopWindowMenuListsTheMacrosOfTheFrontWindow) {
+    StartWith({Macro("alpha's", ActivationCode::None, MacroKind::Window, "x", "alpha pad"),
+               Macro("beta's", ActivationCode::None, MacroKind::Window, "y", "beta pad")});
+    Target alpha, gamma;
+    ASSERT_TRUE(alpha.Start("Alpha Pad"));
+    ASSERT_TRUE(gamma.Start("Gamma"));
+    ASSERT_TRUE(alpha.Keys("key " + XdoKey(TopWindowMenuKey)));
+    HWND shown = Shown("Choose A Macro");
+    ASSERT_NE(shown, nullptr);
+    std::vector<HWND> lists = Children(shown, "ListBox");
+    ASSERT_FALSE(lists.empty());
+    EXPECT_EQ(SendMessageA(lists[0], LB_GETCOUNT, 0, 0), 1);
+    ASSERT_TRUE(KeysTo(shown, "key Escape"));
+    EXPECT_TRUE(WaitFor([&] { return FindWindowA("#32770", "Choose A Macro") == nullptr; }));
+
+    ASSERT_TRUE(gamma.Keys("key " + XdoKey(TopWindowMenuKey)));
+    HWND warning = Shown("Warning");
+    ASSERT_NE(warning, nullptr);
+    std::string text;
+    EXPECT_TRUE(WaitFor([&] { return !(text = BoxText(warning)).empty(); }));
+    EXPECT_NE(text.find("There are no macros defined"), std::string::npos) << text;
+    PostMessageA(warning, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([] { return FindWindowA("#32770", "Warning") == nullptr; }));
+    EXPECT_EQ(alpha.Text(), "");
+}
+
+// The capture options the test needs, back to their defaults afterwards.
+struct PlainCapture {
+    PlainCapture() { Set("No"); }
+    ~PlainCapture() { Set("Yes"); }
+    static void Set(const char* value) {
+        for (const char* key : {"Prompt", "Time", "Mouse"})
+            WritePrivateProfileStringA("Capture", key, value, "ORVAN.INI");
+    }
+};
+
+TEST_F(MenuCaptureEndToEnd, ARecordedMacroPlaysBackByItsCueword) {
+    PlainCapture options;
+    StartWith({Macro("plain", ActivationCode::None, MacroKind::Global, "p")});
+    Target alpha;
+    ASSERT_TRUE(alpha.Start("Alpha Pad"));
+    ASSERT_TRUE(alpha.Keys("key " + XdoKey(CaptureKey)));
+    ASSERT_TRUE(WaitFor([] { return MasterByte(HookAt::CaptureRunning) == 1; }));
+    ASSERT_TRUE(alpha.Keys("type hello"));
+    ASSERT_TRUE(WaitFor([&] { return alpha.Text() == "hello"; }));
+    ASSERT_TRUE(alpha.Keys("key " + XdoKey(CaptureKey)));
+    HWND complete = Shown("Capture Complete");
+    ASSERT_NE(complete, nullptr);
+    std::vector<HWND> edits = Children(complete, "Edit");
+    ASSERT_EQ(edits.size(), 3u);  // nickname, hot key, Cueword
+    SendMessageA(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Greeting"));
+    SendMessageA(Button(complete, "&Cuewords"), BM_CLICK, 0, 0);
+    SendMessageA(edits[2], WM_SETTEXT, 0, reinterpret_cast<LPARAM>("hh"));
+    SendMessageA(Button(complete, "&Ok"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return FindWindowA("#32770", "Capture Complete") == nullptr; }));
+    EXPECT_EQ(MasterByte(HookAt::CaptureRunning), 0);
+    EXPECT_FALSE(std::filesystem::exists(CaptureFilePath(ProgramDir())));
+
+    alpha.Clear();
+    ASSERT_TRUE(alpha.Keys("type hh"));
+    EXPECT_TRUE(WaitFor([&] { return alpha.Text() == "hello"; })) << "\"" << alpha.Text() << "\"";
+}
+
+}  // namespace
+}  // namespace orv::e2e
