@@ -9,10 +9,7 @@
 namespace orv {
 
 MacroRecord NewMacroRecord(const SettingsBlock& settings, DateTime now) {
-    MacroRecord r;
-    r.IconName = "MAIN";
-    r.MacroKind = MacroKind::Global;
-    r.ScopeMatch = 1;
+    MacroRecord r = NewMacroRecord(now);
     r.CuewordCase = static_cast<std::int16_t>(settings.CaseSensitive);
     r.CuewordRemove = settings.NoRemove ? 2 : 1;
     DefaultTimer(r, now);
