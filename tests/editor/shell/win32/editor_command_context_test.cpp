@@ -25,9 +25,12 @@ TEST_F(EditorCommandContextTest, CommandDialogsAskTheMainWindow) {
     CommandContext commands = EditorCommandContext(w, context);
 
     std::vector<MacroNickname> nicknames = commands.Nicknames();
-    ASSERT_EQ(nicknames.size(), 3u);
+    ASSERT_EQ(nicknames.size(), static_cast<std::size_t>(table.MacroCount()));
+    for (int i = 1; i <= table.MacroCount(); ++i) {
+        EXPECT_EQ(nicknames[i - 1].Nickname, settings.Nickname[i].str());
+        EXPECT_EQ(nicknames[i - 1].Kind, table.Entry(i).Kind);
+    }
     EXPECT_EQ(nicknames[1].Nickname, "SIGNATURE");
-    EXPECT_EQ(nicknames[2].Kind, table.Entry(3).Kind);
     EXPECT_EQ(commands.Browser4OrLater, IsBrowser4OrLater());
     EXPECT_EQ(commands.RasLoaded, RasLoaded());
     EXPECT_TRUE(commands.PickProgram);
