@@ -253,4 +253,43 @@ WaitInput Preselect<WaitInput>(CommandCode code) {
     return input;
 }
 
+template <>
+SoundInput Preselect<SoundInput>(CommandCode code) {
+    SoundInput input;
+    input.WaveFile = code == C::SoundWaveFile;
+    return input;
+}
+
+template <>
+WebInput Preselect<WebInput>(CommandCode code) {
+    WebInput input;
+    input.IsFtp = code == C::WebFtp;
+    return input;
+}
+
+template <>
+NetConnInput Preselect<NetConnInput>(CommandCode code) {
+    NetConnInput input;
+    input.Mode = ByCode(
+        code, {{C::NetworkDisconnect, NetMode::Disconnect}, {C::NetworkToggle, NetMode::Toggle}},
+        NetMode::Connect);
+    return input;
+}
+
+template <>
+CdInput Preselect<CdInput>(CommandCode code) {
+    CdInput input;
+    input.Command = InputFromRecord<CdInput>(code, CdRec{}).Command;
+    return input;
+}
+
+template <>
+VolumeInput Preselect<VolumeInput>(CommandCode code) {
+    // The first of the speaker actions the code stands for.
+    for (int action = 1; action <= 20; ++action)
+        if (ComposeVolume({action}).Code == code)
+            return {action};
+    return {};
+}
+
 }  // namespace orv

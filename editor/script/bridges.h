@@ -10,7 +10,10 @@
 #include "editor/commands/date_time_commands.h"
 #include "editor/commands/file_commands.h"
 #include "editor/commands/flow_commands.h"
+#include "editor/commands/media_commands.h"
 #include "editor/commands/mouse_commands.h"
+#include "editor/commands/network_command.h"
+#include "editor/commands/sound_web_commands.h"
 #include "editor/commands/system_commands.h"
 #include "editor/commands/wait_command.h"
 #include "editor/commands/window_commands.h"
@@ -105,6 +108,16 @@ template <>
 SysControlsInput Preselect<SysControlsInput>(CommandCode code);
 template <>
 WaitInput Preselect<WaitInput>(CommandCode code);
+template <>
+SoundInput Preselect<SoundInput>(CommandCode code);
+template <>
+WebInput Preselect<WebInput>(CommandCode code);
+template <>
+NetConnInput Preselect<NetConnInput>(CommandCode code);
+template <>
+CdInput Preselect<CdInput>(CommandCode code);
+template <>
+VolumeInput Preselect<VolumeInput>(CommandCode code);
 
 // A family with one command shows its plain defaults.
 template <class Input>

@@ -8,9 +8,15 @@
 #include "editor/commands/encryption.h"
 #include "editor/commands/keystroke_text.h"
 #include "editor/commands/win32/date_time_dialog.h"
+#include "editor/commands/win32/device_dialogs.h"
+#include "editor/commands/win32/dialup_dialog.h"
+#include "editor/commands/win32/email_dialogs.h"
 #include "editor/commands/win32/file_dialogs.h"
 #include "editor/commands/win32/flow_dialogs.h"
+#include "editor/commands/win32/media_dialogs.h"
 #include "editor/commands/win32/mouse_dialogs.h"
+#include "editor/commands/win32/network_dialog.h"
+#include "editor/commands/win32/sound_web_dialogs.h"
 #include "editor/commands/win32/system_dialogs.h"
 #include "editor/commands/win32/text_dialog.h"
 #include "editor/commands/win32/wait_dialog.h"
@@ -23,21 +29,42 @@ template <class Dialog>
 std::unique_ptr<Dialog> MakeDialog(CommandContext& context) {
     if constexpr (std::is_constructible_v<Dialog, CommandContext&>)
         return std::make_unique<Dialog>(context);
+    else if constexpr (std::is_constructible_v<Dialog, SettingsBlock&>)
+        return std::make_unique<Dialog>(context.Settings);
     else
         return std::make_unique<Dialog>();
 }
 
-// The date dialog's fresh show takes the last format from the settings and
-// keeps the date or time choice; the others show what they were given.
+// The dialogs whose own fresh show starts a new line (the date dialog's last
+// format, the web box's scheme, the second free drive, the first phone-book
+// entry or display mode, an empty e-mail) and keeps the code's choice; the
+// others show the preselection they were given.
 template <class Dialog>
-constexpr bool FreshShowKeepsChoice = std::is_same_v<Dialog, TDateOrTime>;
+constexpr bool FreshShowKeepsChoice =
+    std::is_same_v<Dialog, TDateOrTime> || std::is_same_v<Dialog, TDoWebStuff> ||
+    std::is_same_v<Dialog, TDoNetConn> || std::is_same_v<Dialog, TDoDialup> ||
+    std::is_same_v<Dialog, TDoScreen> || std::is_same_v<Dialog, TDoTheEmail>;
+
+// The line being edited into the dialog: every value of its record, or for
+// the e-mail dialog its token, which the dialog decodes against the
+// recipient list on show.
+template <class Dialog, class Input>
+void LoadEdited(Dialog& dialog, const CommandLine& line) {
+    dialog.LoadInput(InputFromRecord<Input>(line.Code, line.Record));
+}
+
+template <>
+void LoadEdited<TDoTheEmail, EmailInput>(TDoTheEmail& dialog, const CommandLine& line) {
+    if (const auto* email = std::get_if<EmailRec>(&line.Record))
+        dialog.CommandText = email->Token;
+}
 
 template <class Dialog, class Input>
 std::optional<CommandLine> OpenDialog(TForm& owner, CommandContext& context, CommandCode code,
                                       const CommandLine* editing) {
     std::unique_ptr<Dialog> dialog = MakeDialog<Dialog>(context);
     if (editing) {
-        dialog->LoadInput(InputFromRecord<Input>(editing->Code, editing->Record));
+        LoadEdited<Dialog, Input>(*dialog, *editing);
         dialog->FreshInsert = 0;
     } else {
         dialog->LoadInput(Preselect<Input>(code));
@@ -51,7 +78,7 @@ std::optional<CommandLine> OpenDialog(TForm& owner, CommandContext& context, Com
     return CommandLine{DisplayLine(made, record), made, record};
 }
 
-// One row per family whose dialog is there.
+// One row per family; the text-file family is the script editor's own.
 const std::pair<Bridge, DialogBridgeFn> DialogBridges[] = {
     {Bridge::MyText, OpenDialog<TModText, TextInput>},
     {Bridge::MyDate, OpenDialog<TDateOrTime, DateTimeInput>},
@@ -76,6 +103,16 @@ const std::pair<Bridge, DialogBridgeFn> DialogBridges[] = {
     {Bridge::MySys, OpenDialog<TDoSysControls, SysControlsInput>},
     {Bridge::MyWaitWin, OpenDialog<TDoWaitWin, WaitInput>},
     {Bridge::MyEncrypt, OpenDialog<TDoEncrypt, EncryptInput>},
+    {Bridge::MyBeep, OpenDialog<TDoSound, SoundInput>},
+    {Bridge::MyWeb, OpenDialog<TDoWebStuff, WebInput>},
+    {Bridge::MyNetwork, OpenDialog<TDoNetConn, NetConnInput>},
+    {Bridge::MyDialup, OpenDialog<TDoDialup, DialupInput>},
+    {Bridge::MyAVI, OpenDialog<TDoAVI, AviInput>},
+    {Bridge::MyCDRom, OpenDialog<TDoCDRom, CdInput>},
+    {Bridge::MyVolume, OpenDialog<TDoVolume, VolumeInput>},
+    {Bridge::MyPrinter, OpenDialog<TDoDefPrint, DefPrintInput>},
+    {Bridge::MyDisplay, OpenDialog<TDoScreen, ScreenInput>},
+    {Bridge::MyEMail, OpenDialog<TDoTheEmail, EmailInput>},
 };
 
 }  // namespace

@@ -18,7 +18,8 @@ class TForm;
 using DialogBridgeFn = std::optional<CommandLine> (*)(TForm& owner, CommandContext& context,
                                                       CommandCode code, const CommandLine* editing);
 
-// The bridge of the family; null while its dialog is not there.
+// The bridge of the family; null for the text-file family, which the
+// script editor serves itself.
 DialogBridgeFn DialogBridge(Bridge bridge);
 
 }  // namespace orv

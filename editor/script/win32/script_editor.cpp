@@ -73,17 +73,6 @@ const CommandMenuItem CommandMenuItems[] = {
     {"M&ouse Clicks, Movements, Wheel", 24},
 };
 
-// The text-file bridge is the editor's own; the others wait for their dialog.
-bool BridgeAvailable(Bridge bridge) {
-    return bridge == Bridge::MyTextInsert || DialogBridge(bridge) != nullptr;
-}
-
-// A command dialog or a dialog of the shell that is not built yet.
-void ShowNotAvailable() {
-    CurrentMessageBoxes().Show("Notice", "This part of Orvane Editor is not available yet.",
-                               MsgStyle::Ok | MsgStyle::IconInformation);
-}
-
 }  // namespace
 
 TDoScripting::TDoScripting(EditorHost& host)
@@ -125,8 +114,8 @@ TDoScripting::TDoScripting(EditorHost& host)
     WindowRadio.OnClick = [this] { ScopeClick(); };
     ProgramRadio.OnClick = [this] { ScopeClick(); };
     SelectButton.OnClick = [this] { SelectClick(); };
-    SetSchedule.OnClick = [this] { RunHostDialog(host_.EditSchedule); };
-    Properties.OnClick = [this] { RunHostDialog(host_.EditCuewordOptions); };
+    SetSchedule.OnClick = [this] { host_.EditSchedule(host_.Macro()); };
+    Properties.OnClick = [this] { host_.EditCuewordOptions(host_.Macro()); };
     IconButton.OnClick = [this] { icons_.Choose(Handle()); };
     IconButton.OnMouseDown = [this](MouseButton button, ShiftState, int, int) {
         if (button == MouseButton::Right)
@@ -152,8 +141,7 @@ TDoScripting::~TDoScripting() {
 void TDoScripting::BuildCommandMenu() {
     for (const CommandMenuItem& item : CommandMenuItems) {
         CommandCode code = static_cast<CommandCode>(item.Code);
-        TMenuItem& added = MenuCommands.AddItem(item.Caption, [this, code] { MenuCommand(code); });
-        added.SetEnabled(BridgeAvailable(*BridgeFor(code)));
+        MenuCommands.AddItem(item.Caption, [this, code] { MenuCommand(code); });
     }
 }
 
@@ -295,18 +283,7 @@ void TDoScripting::ScopeClick() {
     DoCaption();
 }
 
-void TDoScripting::RunHostDialog(const std::function<void(MacroRecord&)>& dialog) {
-    if (dialog)
-        dialog(host_.Macro());
-    else
-        ShowNotAvailable();
-}
-
 void TDoScripting::SelectClick() {
-    if (!host_.SelectScope) {
-        ShowNotAvailable();
-        return;
-    }
     MacroRecord& macro = host_.Macro();
     std::optional<ScopeSelection> chosen =
         host_.SelectScope(macro.ScopeText.str(), macro.ScopeMatch, ProgramRadio.Checked());
@@ -427,7 +404,8 @@ bool TDoScripting::CallBridge(CommandCode code, bool fresh, bool allowScriptEdit
         record.Kind = code == C::RepeatEnd ? 3 : 2;
         line = CommandLine{DisplayLine(code, record), code, record};
     } else {
-        line = RunBridge(*bridge, code, fresh ? nullptr : &model_.Lines()[model_.SelIndex]);
+        const CommandLine* editing = fresh ? nullptr : &model_.Lines()[model_.SelIndex];
+        line = DialogBridge(*bridge)(*this, host_.Commands, code, editing);
     }
     if (!line) {
         ShowLines();
@@ -440,16 +418,6 @@ bool TDoScripting::CallBridge(CommandCode code, bool fresh, bool allowScriptEdit
         model_.ReplaceLine(std::move(*line));
     ShowLines();
     return true;
-}
-
-std::optional<CommandLine> TDoScripting::RunBridge(Bridge bridge, CommandCode code,
-                                                   const CommandLine* editing) {
-    DialogBridgeFn run = DialogBridge(bridge);
-    if (!run) {
-        ShowNotAvailable();
-        return std::nullopt;
-    }
-    return run(*this, host_.Commands, code, editing);
 }
 
 // ---- text files ----

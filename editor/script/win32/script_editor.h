@@ -146,8 +146,6 @@ class TDoScripting : public TForm {
     };
 
     void BuildCommandMenu();
-    // A dialog of the shell on the macro record.
-    void RunHostDialog(const std::function<void(MacroRecord&)>& dialog);
     void ShowMacro();
     void ShowTopPanel();
     void ShowLines();
@@ -159,8 +157,6 @@ class TDoScripting : public TForm {
     std::string PrintHeading() const;
     void LeaveTextFileMode();
     void ShowMacroControls(bool show);
-    std::optional<CommandLine> RunBridge(Bridge bridge, CommandCode code,
-                                         const CommandLine* editing);
 
     EditorHost& host_;
     ScriptListModel model_;

@@ -1,7 +1,6 @@
 #include "editor/shell/win32/device_dialog_launchers.h"
 
 #include "common/notices.h"
-#include "common/win32/ras_api.h"
 #include "editor/commands/win32/sound_web_dialogs.h"
 
 namespace orv {
@@ -15,11 +14,6 @@ void InstallDeviceDialogs(TMainWin& main, EditorContext& context) {
         context.Config.WriteSchedulerSettings();
         context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
     };
-}
-
-void ConnectDevices(CommandContext& commands, TMainWin& main) {
-    commands.RasLoaded = RasLoaded();
-    commands.MixerCapabilities = [&main] { return MixerAnswersOf(main.OpenMixer()); };
 }
 
 }  // namespace orv

@@ -2,6 +2,7 @@
 
 #include "editor/commands/win32/email_dialogs.h"
 #include "editor/commands/win32/email_log.h"
+#include "editor/shell/win32/editor_command_context.h"
 
 namespace orv {
 
@@ -12,13 +13,8 @@ void InstallEmailDialogs(TMainWin& main, EditorContext& context) {
         options.ShowModal(main.Handle());
     };
     launchers.EMailRecipients = [&main, &context] {
-        CommandContext commands{context.Settings};
-        // The list editor's way to a recipient file path it could not write.
-        commands.OpenPreferences = [&main, &context] {
-            main.Launchers().Preferences();
-            context.Config.WriteMiscSettings();
-            context.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
-        };
+        // Its preferences are the way to a recipient file path it could not write.
+        CommandContext commands = EditorCommandContext(main, context);
         TMyAddress list(commands);
         list.ShowModal(main.Handle());
     };

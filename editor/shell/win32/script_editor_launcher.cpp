@@ -4,35 +4,39 @@
 
 #include "common/clock.h"
 #include "common/schedule.h"
-#include "common/win32/ras_api.h"
-#include "common/win32/system_routines.h"
 #include "editor/script/win32/script_editor.h"
+#include "editor/shell/win32/activation_dialogs.h"
+#include "editor/shell/win32/editor_command_context.h"
 
 namespace orv {
 namespace {
 
+std::optional<ScopeSelection> SelectScope(const std::string& name, std::uint8_t match,
+                                          bool programMode) {
+    MacroRecord scope;
+    scope.ScopeText = name;
+    scope.ScopeMatch = match;
+    if (!EditScope(programMode ? 0 : 1, scope))
+        return std::nullopt;
+    return ScopeSelection{scope.ScopeText.str(), scope.ScopeMatch};
+}
+
 // Everything the script editor asks of the shell, for one run.
 struct ScriptEditorRun {
-    ScriptEditorRun(EditorContext& context, MacroRecord& record, HookTable& table,
+    ScriptEditorRun(TMainWin& main, EditorContext& context, MacroRecord& record, HookTable& table,
                     HookLibrary& hooks, ProgramNotices& notices)
-        : commands{context.Settings, NicknamesOf(context), IsBrowser4OrLater(), {}},
+        : commands{EditorCommandContext(main, context)},
           host{MacroDelivery{record, table, hooks, notices},
                context.Settings,
                context.Config,
                commands,
                context.Notices,
                context.ProgramDir,
-               RasLoaded()} {
+               commands.RasLoaded} {
         host.DefaultTimer = [](MacroRecord& macro) { DefaultTimer(macro, CurrentClock().Now()); };
-    }
-
-    static std::function<std::vector<MacroNickname>()> NicknamesOf(EditorContext& context) {
-        return [&context] {
-            std::vector<MacroNickname> macros;
-            for (int i = 1; i <= context.Table.MacroCount(); ++i)
-                macros.push_back({context.Settings.Nickname[i].str(), context.Table.Entry(i).Kind});
-            return macros;
-        };
+        host.SelectScope = SelectScope;
+        host.EditSchedule = [](MacroRecord& macro) { EditSchedule(macro); };
+        host.EditCuewordOptions = [](MacroRecord& macro) { EditCuewordOptions(macro); };
     }
 
     // Saved into record.
@@ -51,10 +55,10 @@ struct ScriptEditorRun {
 
 }  // namespace
 
-void EditScript(EditorContext& context, MacroHandOver& handOver) {
+void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver) {
     const bool scopeLocked = handOver.ScopeLocked || handOver.SharedKey;
     if (handOver.IsExisting) {
-        ScriptEditorRun run(context, handOver.Record, context.Table, context.Hooks,
+        ScriptEditorRun run(main, context, handOver.Record, context.Table, context.Hooks,
                             context.Notices);
         handOver.Saved = run.Show(handOver.ActKind, true, scopeLocked);
         return;
@@ -64,13 +68,13 @@ void EditScript(EditorContext& context, MacroHandOver& handOver) {
     auto scratch = std::make_unique<HookTable>(context.Table);
     MemoryHookLibrary noHooks;
     NoNotices nobody;
-    ScriptEditorRun run(context, handOver.Record, *scratch, noHooks, nobody);
+    ScriptEditorRun run(main, context, handOver.Record, *scratch, noHooks, nobody);
     handOver.Saved = run.Show(handOver.ActKind, false, scopeLocked);
 }
 
 void InstallScriptEditor(TMainWin& main, EditorContext& context) {
-    main.Launchers().OpenScriptEditor = [&context](MacroHandOver& handOver) {
-        EditScript(context, handOver);
+    main.Launchers().OpenScriptEditor = [&main, &context](MacroHandOver& handOver) {
+        EditScript(main, context, handOver);
     };
 }
 

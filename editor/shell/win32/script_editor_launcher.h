@@ -11,6 +11,7 @@ void InstallScriptEditor(TMainWin& main, EditorContext& context);
 
 // The script editor on the handed-over record; Saved says whether it was
 // saved into the record. A new macro is not counted here: the caller appends it.
-void EditScript(EditorContext& context, MacroHandOver& handOver);
+// Its command dialogs and top-panel dialogs are the main window's.
+void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver);
 
 }  // namespace orv

@@ -82,6 +82,21 @@ TEST(BridgesTest, ANewLinePreselectsTheChoiceOfItsCode) {
     EXPECT_EQ(Preselect<SysControlsInput>(C::KeyboardDelay).Control, SysControl::KeyDelay);
     EXPECT_EQ(Preselect<WaitInput>(C::WaitForText).Kind, WaitKind::Text);
     EXPECT_EQ(Preselect<WaitInput>(C::WaitTimeElapse).Kind, WaitKind::Time);
+    EXPECT_TRUE(Preselect<SoundInput>(C::SoundWaveFile).WaveFile);
+    EXPECT_FALSE(Preselect<SoundInput>(C::SoundBeep).WaveFile);
+    EXPECT_TRUE(Preselect<WebInput>(C::WebFtp).IsFtp);
+    EXPECT_FALSE(Preselect<WebInput>(C::WebSite).IsFtp);
+    EXPECT_EQ(Preselect<NetConnInput>(C::NetworkToggle).Mode, NetMode::Toggle);
+    EXPECT_EQ(Preselect<NetConnInput>(C::NetworkDisconnect).Mode, NetMode::Disconnect);
+    EXPECT_EQ(Preselect<NetConnInput>(C::NetworkDisconnect).Drive, "");
+    EXPECT_EQ(Preselect<CdInput>(C::CdGoToTrack).Command, 6);
+    EXPECT_EQ(Preselect<CdInput>(C::CdGoToTrack).Track, CdInput{}.Track);
+    // Each speaker code on the first of its actions.
+    for (auto [code, action] : std::map<C, int>{{C::AudioVolume, 1},
+                                                {C::AudioBalance, 6},
+                                                {C::MidiMuteToggle, 15},
+                                                {C::AudioBass, 19}})
+        EXPECT_EQ(Preselect<VolumeInput>(code).Action, action);
 }
 
 TEST(BridgesTest, ATextFileIsStoredByItsShortPathOrAsTyped) {

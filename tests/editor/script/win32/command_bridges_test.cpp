@@ -11,9 +11,15 @@
 #include "common/script/reader.h"
 #include "common/ras_text.h"
 #include "editor/commands/win32/date_time_dialog.h"
+#include "editor/commands/win32/device_dialogs.h"
+#include "editor/commands/win32/dialup_dialog.h"
+#include "editor/commands/win32/email_dialogs.h"
 #include "editor/commands/win32/file_dialogs.h"
 #include "editor/commands/win32/flow_dialogs.h"
+#include "editor/commands/win32/media_dialogs.h"
 #include "editor/commands/win32/mouse_dialogs.h"
+#include "editor/commands/win32/network_dialog.h"
+#include "editor/commands/win32/sound_web_dialogs.h"
 #include "editor/commands/win32/system_dialogs.h"
 #include "editor/commands/win32/text_dialog.h"
 #include "editor/commands/win32/wait_dialog.h"
@@ -62,6 +68,7 @@ class CommandBridgesTest : public testing::ScriptEditorTest {
     std::vector<FamilyRow> Families() {
         std::string dir = ShortPath(folder.Path());
         std::string textFile = ShortPath(MakeFile("notes.txt", "ab"));
+        std::string video = ShortPath(MakeFile("clip.avi", "RIFF"));
         return {
             Row<TModText>("Dear <SHIFT>sir<ENTER>"),
             Row<TDateOrTime>("<" + std::string(DateFormatTable[0].Name) + "{YF012}>"),
@@ -85,6 +92,15 @@ class CommandBridgesTest : public testing::ScriptEditorTest {
             Row<TDoSysControls>("<SSTIME:05>"),
             Row<TDoWaitWin>("<WAITWIN:010:Calc>"),
             Row<TDoTextInsert>("<TFILE:" + textFile + ">"),
+            Row<TDoSound>("<BEEP>"),
+            Row<TDoWebStuff>("<FTP:ftp://x>"),
+            Row<TDoNetConn>("<NWDPF:M:>"),
+            Row<TDoDialup>("<HANG>"),
+            Row<TDoAVI>("<AVIE:" + video + ">"),
+            Row<TDoCDRom>("<CDGOTO:07>"),
+            Row<TDoVolume>("<MIDIMUTE>"),
+            Row<TDoScreen>("<SCREEN:000>"),
+            Row<TDoTheEmail>("<EMAIL:RNR2S2A3>"),
         };
     }
 };
@@ -115,6 +131,50 @@ TEST_F(CommandBridgesTest, AnEditedLineConfirmedUnchangedIsTheSameLineAndText) {
                   IDOK);
         EXPECT_EQ(macro.ScriptText(), row.Golden);
     }
+}
+
+// The test prefix has no printer: the edited line's printer is not among
+// the rows, so OK refuses and Cancel keeps the line.
+TEST_F(CommandBridgesTest, APrinterLineWithoutItsPrinterStaysAsItWas) {
+    std::vector<CommandLine> before = ReadScript("<DEFPRT:Office Laser>");
+    Run("<DEFPRT:Office Laser>", [&](TDoScripting& f) {
+        f.SelectLine(0);
+        driver.Expect<TDoDefPrint>([&](TDoDefPrint& d) {
+            boxes.Expect("No printer setting selected.", MsgResult::Ok, "Error");
+            d.Buttons.OkButton.Click();
+            EXPECT_TRUE(d.IsOpen());
+            PressKey(d, VK_ESCAPE);
+        });
+        f.EditButton.Click();
+        EXPECT_EQ(f.Modified, 0);
+        EXPECT_EQ(f.Model().Lines(), before);
+        f.CancelButton.Click();
+    });
+}
+
+// A new line of a family that serves several codes starts on the code's choice.
+TEST_F(CommandBridgesTest, NewDeviceLinesStartOnTheirCodesChoice) {
+    Run("", [&](TDoScripting& f) {
+        driver.Expect<TDoSound>([](TDoSound& d) {
+            EXPECT_TRUE(d.WaveFile.Checked());
+            PressKey(d, VK_ESCAPE);
+        });
+        AddNamed(f, "Sound Wave File");
+        driver.Expect<TDoWebStuff>([](TDoWebStuff& d) {
+            EXPECT_EQ(d.ProgPath.Text(), "ftp://");
+            d.ProgPath.SetText("ftp://files");
+            d.Buttons.OkButton.Click();
+        });
+        AddNamed(f, "Web FTP");
+        driver.Expect<TDoCDRom>([](TDoCDRom& d) { d.Buttons.OkButton.Click(); });
+        AddNamed(f, "CD-Rom Close Tray");
+        driver.Expect<TDoVolume>([](TDoVolume& d) { d.Buttons.OkButton.Click(); });
+        AddNamed(f, "Audio Bass");
+        EXPECT_EQ(Texts(f), (std::vector<std::string>{"Web FTP: ftp://files", "CD-Rom Close Tray",
+                                                      "Audio Bass Up"}));
+        f.SaveButton.Click();
+    });
+    EXPECT_EQ(macro.ScriptText(), "<FTP:ftp://files><CDCLOSE><BASSUP>");
 }
 
 TEST_F(CommandBridgesTest, NewLinesLandWhereTheStyleSaysWithTheirWording) {
