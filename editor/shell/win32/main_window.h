@@ -228,6 +228,19 @@ class TMainWin : public TForm, private NetworkLockHost {
     void ShowQuickInfo();
     void ShowSortOrder();
 
+    // Macros in and out of files (main_window_files.cpp): the text import,
+    // the import and export dialogs, the listing and the printed list.
+    void MenuImportTextClick();
+    void MenuImportClick();
+    void MenuExportClick();
+    void OutputHotKeyList1Click();
+    void MenuPrintClick();
+    // Appends record as the last macro and hands the new count over; its
+    // number, or 0 when it was not added (which was said).
+    int AppendMacro(const MacroRecord& record);
+    // The macros of the rows that show one, top to bottom.
+    std::vector<int> ListedMacros() const;
+
   protected:
     void FormShow() override;
     void FormResize() override;

@@ -1,0 +1,163 @@
+// The main window's commands that move macros in and out of files.
+#include <memory>
+
+#include "common/clock.h"
+#include "common/files.h"
+#include "common/message_boxes.h"
+#include "common/ui/win32/pictures.h"
+#include "common/ui/win32/print_service.h"
+#include "common/ui/win32/services.h"
+#include "editor/shell/macro_list_print.h"
+#include "editor/shell/schedule_text.h"
+#include "editor/shell/text_import.h"
+#include "editor/shell/win32/macro_file_forms.h"
+#include "editor/shell/win32/main_window.h"
+
+namespace orv {
+
+namespace {
+
+// The open library as the import, export and listing see it: every macro
+// they add goes through the main window, which hands the new count over.
+class MainWindowLibrary final : public LibraryView {
+  public:
+    MainWindowLibrary(TMainWin& main, EditorContext& context) : main_(main), context_(context) {}
+
+    std::string FileName() const override { return context_.Settings.MacroFiles[0].str(); }
+    int MacroCount() const override { return context_.Table.EntryCount(); }
+    bool Read(int n, MacroRecord& out) const override {
+        return context_.Library.ReadMacroRecord(n, out);
+    }
+    bool Append(MacroRecord& record) override { return main_.AppendMacro(record) > 0; }
+
+  private:
+    TMainWin& main_;
+    EditorContext& context_;
+};
+
+void ShowError(const char* text) {
+    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+// The printed list goes onto the printer's document.
+class DocumentCanvas final : public PrintCanvas {
+  public:
+    explicit DocumentCanvas(PrintDocument& document) : document_(document) {}
+    int PageWidth() const override { return document_.PageWidth(); }
+    int PageHeight() const override { return document_.PageHeight(); }
+    int TextWidth(std::string_view text) override { return document_.TextWidth(text); }
+    int TextHeight(std::string_view text) override { return document_.TextHeight(text); }
+    void PrintText(int x, int y, std::string_view text) override {
+        document_.PrintText(x, y, text);
+    }
+    void NewPage() override { document_.NewPage(); }
+
+  private:
+    PrintDocument& document_;
+};
+
+std::vector<std::uint16_t> ActivationsOf(const HookTable& table) {
+    std::vector<std::uint16_t> activations;
+    for (int i = 1; i <= table.EntryCount(); ++i) activations.push_back(table.Entry(i).Activation);
+    return activations;
+}
+
+}  // namespace
+
+int TMainWin::AppendMacro(const MacroRecord& record) {
+    MacroRecord added = record;
+    return editing_.AppendMacro(added) ? context_.Table.EntryCount() : 0;
+}
+
+std::vector<int> TMainWin::ListedMacros() const {
+    std::vector<int> macros;
+    for (int row = 1; row < list_.RowCount(); ++row)
+        if (const ListMacro* macro = list_.RowMacro(row))
+            macros.push_back(macro->Number);
+    return macros;
+}
+
+void TMainWin::MenuImportTextClick() {
+    if (lock_.FileInUse())
+        return;
+    if (CurrentMessageBoxes().Show("Notice", TextImportMessage::Confirm,
+                                   MsgStyle::OkCancel | MsgStyle::IconInformation) !=
+        MsgResult::Ok) {
+        lock_.ReleaseSyncFile(0);
+        return;
+    }
+    FileDialogOptions options;
+    options.Title = "Text File Import";
+    options.Filter = "Text File (*.TXT)|*.TXT";
+    options.DefaultExt = "TXT";
+    const std::optional<std::string> name = CurrentFileDialogs().Open(Handle(), options);
+    const std::optional<std::string> contents = name ? ReadWholeFile(*name) : std::nullopt;
+    if (name && !contents)
+        ShowError(ImportMessage::OpenFailed);
+    if (!contents) {
+        lock_.ReleaseSyncFile(0);
+        return;
+    }
+    int added = 0;
+    {
+        THourglass busy;
+        MainWindowLibrary library(*this, context_);
+        added = ImportTextItems(*contents, library, CurrentClock().Now());
+        FillList();
+        SetHotKeys();
+    }
+    // Other machines reload only when told of a change, the limit's stop included.
+    lock_.ReleaseSyncFile(added > 0 ? 1 : 0);
+}
+
+void TMainWin::MenuImportClick() {
+    if (lock_.FileInUse())
+        return;
+    MainWindowLibrary library(*this, context_);
+    TMyImport dialog(library, ActivationsOf(context_.Table));
+    dialog.ShowModal(Handle());
+    if (dialog.Added > 0) {
+        FillList();
+        SetHotKeys();
+    }
+    lock_.ReleaseSyncFile(dialog.Added > 0 ? 1 : 0);
+    if (dialog.TrayMenu)
+        context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+}
+
+void TMainWin::MenuExportClick() {
+    MainWindowLibrary library(*this, context_);
+    TMyExport dialog(ListMacrosOf(settings_, context_.Table), library);
+    dialog.ShowModal(Handle());
+}
+
+void TMainWin::OutputHotKeyList1Click() {
+    MainWindowLibrary library(*this, context_);
+    TDoOutput dialog(ListedMacros(), library, GetSched);
+    dialog.ShowModal(Handle());
+}
+
+void TMainWin::MenuPrintClick() {
+    PrintService& printer = CurrentPrintService();
+    if (printer.Printing()) {
+        ShowError(PrintMessage::Busy);
+        return;
+    }
+    const std::optional<PrintChoice> choice = printer.ShowPrintDialog(Handle());
+    if (!choice)
+        return;
+    THourglass busy;
+    MainWindowLibrary library(*this, context_);
+    const std::optional<std::vector<PrintRow>> rows = ReadPrintRows(ListedMacros(), library);
+    if (!rows)
+        return;
+    std::unique_ptr<PrintDocument> document = printer.BeginDoc(PrintJobTitle);
+    if (!document)
+        return;
+    document->SetFont(settings_.PrintListFont);
+    DocumentCanvas canvas(*document);
+    PrintMacroList(canvas, settings_.MacroFiles[0].str(), *rows, choice->Copies);
+    document->End();
+}
+
+}  // namespace orv
