@@ -115,6 +115,9 @@ class TQuickWiz final : public TForm, private SecondWindow {
     void ListRunningPrograms();
     void PickRunningProgram();
     void InsertKeystroke();
+    void InsertSymbol(const std::string& memo);
+    // At the memo's caret, within the longest script; false after refusing.
+    bool InsertIntoMemo(const std::string& memo, const std::string& text);
     void Browse(const std::string& button);
     void TestMixer();
     void PlayWave();

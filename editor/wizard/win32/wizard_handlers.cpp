@@ -12,6 +12,7 @@
 #include "common/ui/win32/services.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/ui/win32/sound_service.h"
+#include "editor/commands/win32/symbol_search_dialogs.h"
 #include "editor/wizard/win32/quick_wiz.h"
 #include "editor/wizard/win32/wizard_commands.h"
 #include "editor/wizard/wizard_checks.h"
@@ -284,8 +285,14 @@ void TQuickWiz::BindHandlers(int panel) {
                 Control("P14KeyList")->SetFocus();
             });
             Bind("P14Ok", [this] { InsertKeystroke(); });
+            Bind("P14Symbols", [this] { InsertSymbol("P14MyMemo"); });
             Bind("P14Cancel", [this] { SetShown("KeystrokePanel", false); });
             Control("P14KeyList")->OnDblClick = [this] { InsertKeystroke(); };
+            break;
+        case 12:
+        case 26:
+            Bind(panel == 12 ? "P12Symbols" : "Button1",
+                 [this, panel] { InsertSymbol(panel == 12 ? "P12MyMemo" : "P26MyMemo"); });
             break;
         case 44:
         case 45:
@@ -346,25 +353,37 @@ void TQuickWiz::PickRunningProgram() {
 }
 
 void TQuickWiz::InsertKeystroke() {
-    auto* list = ControlAs<TListBox>("P14KeyList");
-    int chosen = list->ItemIndex();
+    int chosen = ControlAs<TListBox>("P14KeyList")->ItemIndex();
     if (chosen < 0) {
         Refuse({"No keystroke selected.", "P14KeyList"});
         return;
     }
-    auto* memo = ControlAs<TMemo>("P14MyMemo");
-    std::string token(KeystrokeChoices()[static_cast<std::size_t>(chosen)].Token);
+    if (InsertIntoMemo("P14MyMemo",
+                       std::string(KeystrokeChoices()[static_cast<std::size_t>(chosen)].Token)))
+        SetShown("KeystrokePanel", false);
+}
+
+void TQuickWiz::InsertSymbol(const std::string& memo) {
+    TDoSpecial symbols(commands_);
+    symbols.FreshInsert = 1;
+    symbols.ShowModal(Handle());
+    if (!symbols.CommandText.empty())
+        InsertIntoMemo(memo, symbols.CommandText);
+}
+
+bool TQuickWiz::InsertIntoMemo(const std::string& name, const std::string& insert) {
+    auto* memo = ControlAs<TMemo>(name);
     std::string text = memo->Text();
-    if (text.size() + token.size() >= 5001) {
-        Refuse({"Text exceeds maximum length.  Text not added.", "P14MyMemo"});
-        return;
+    if (text.size() + insert.size() >= 5001) {
+        Refuse({"Text exceeds maximum length.  Text not added.", name});
+        return false;
     }
     int caret = memo->SelStart();
-    memo->SetText(text.substr(0, static_cast<std::size_t>(caret)) + token +
+    memo->SetText(text.substr(0, static_cast<std::size_t>(caret)) + insert +
                   text.substr(static_cast<std::size_t>(caret)));
-    SetShown("KeystrokePanel", false);
     memo->SetFocus();
-    memo->SetSelection(caret + static_cast<int>(token.size()), 0);
+    memo->SetSelection(caret + static_cast<int>(insert.size()), 0);
+    return true;
 }
 
 void TQuickWiz::TestMixer() {

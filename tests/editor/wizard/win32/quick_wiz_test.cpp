@@ -10,6 +10,8 @@
 #include "common/hotkeys.h"
 #include "common/ui/win32/draw_grid.h"
 #include "common/ui/win32/shell_service.h"
+#include "editor/commands/win32/flow_dialogs.h"
+#include "editor/commands/win32/symbol_search_dialogs.h"
 #include "editor/wizard/win32/quick_wiz.h"
 #include "editor/wizard/wizard_kinds.h"
 #include "tests/editor/wizard/win32/test_wizard_host.h"
@@ -250,6 +252,70 @@ TEST_F(QuickWizTest, PanelsListTheSystemTheyRunOn) {
     std::vector<ListLine> programs = platform.InstalledPrograms();
     ASSERT_EQ(programs.size(), 1u);
     EXPECT_EQ(programs[0].Text, "Wizard Test.lnk" + ThisProgram());
+}
+
+TEST_F(QuickWizTest, KeystrokesAndSymbolsGoInAtTheCaretWithinTheLongestScript) {
+    host.Environment.Settings.BypassWizardScreen = true;
+    TQuickWiz wiz(host, platform, host.Commands, 1);
+    driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+        ASSERT_EQ(w.CurrentPanel(), 14);
+        auto* memo = w.ControlAs<TMemo>("P14MyMemo");
+        auto* keys = w.ControlAs<TListBox>("P14KeyList");
+        auto button = [&](const char* name) { return static_cast<TButton*>(w.Control(name)); };
+        memo->SetText("ab");
+        memo->SetSelection(1, 0);
+        button("P14Keystrokes")->Click();
+        EXPECT_TRUE(w.Control("KeystrokePanel")->Showing());
+        boxes.Expect("No keystroke selected.", MsgResult::Ok, "Error");
+        button("P14Ok")->Click();
+        EXPECT_TRUE(keys->Focused());
+        keys->SetItemIndex(0);
+        button("P14Ok")->Click();
+        EXPECT_EQ(memo->Text(), "a<F1>b");
+        EXPECT_FALSE(w.Control("KeystrokePanel")->Showing());
+
+        driver.Expect<TDoSpecial>([](TDoSpecial& symbols) {
+            symbols.SymbolGrid.MoveCurrent(0, 1);
+            symbols.Buttons.OkButton.Click();
+        });
+        button("P14Symbols")->Click();
+        EXPECT_EQ(memo->Text(),
+                  "a<F1>\x81"
+                  "b");
+
+        memo->SetText(std::string(4997, 'x'));
+        memo->SetSelection(0, 0);
+        button("P14Keystrokes")->Click();
+        boxes.Expect("Text exceeds maximum length.  Text not added.", MsgResult::Ok, "Error");
+        button("P14Ok")->Click();
+        EXPECT_EQ(memo->Text().size(), 4997u);
+        w.Close();
+    });
+    wiz.ShowModal();
+}
+
+TEST_F(QuickWizTest, TheSingleCommandOpensItsDialogAndOnlyBuiltOnesAreOffered) {
+    host.Environment.Settings.BypassWizardScreen = true;
+    TQuickWiz wiz(host, platform, host.Commands, 27);
+    EXPECT_FALSE(wiz.Answers().Enabled("P55Network"));
+    EXPECT_TRUE(wiz.Answers().Checked("P55Size"));
+    driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+        ASSERT_EQ(w.CurrentPanel(), 53);
+        static_cast<TCheckable*>(w.Control("P53Macro"))->Click();
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 57);
+        static_cast<TCheckable*>(w.Control("P57Pause"))->Click();
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 58);
+        driver.Expect<TDoPausePos>([](TDoPausePos& d) { d.Close(); });
+        static_cast<TButton*>(w.Control("P58Choose"))->Click();
+        EXPECT_EQ(w.Control("P58Command")->Text(), "");
+        boxes.Expect("A macro command has not been chosen yet.", MsgResult::Ok, "Error");
+        w.NextButton.Click();
+        EXPECT_TRUE(w.Control("P58Choose")->Focused());
+        w.Close();
+    });
+    wiz.ShowModal();
 }
 
 }  // namespace
