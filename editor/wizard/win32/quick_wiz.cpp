@@ -387,10 +387,8 @@ void TQuickWiz::PushControl(const std::string& name, TControl& control) {
         const std::vector<ListLine>& lines = answers_.Lines(name);
         bool same = items->Count() == static_cast<int>(lines.size());
         for (int i = 0; same && i < items->Count(); ++i) same = items->Item(i) == lines[i].Text;
-        if (!same) {
-            items->ClearItems();
-            for (const ListLine& line : lines) items->AddItem(line.Text, line.Number);
-        }
+        if (!same)
+            Refill(*items, lines);
         auto* list = dynamic_cast<TListBox*>(items);
         if (list && list->MultiSelect()) {
             for (int i = 0; i < list->Count(); ++i) list->SetSelected(i, lines[i].Selected);
@@ -399,6 +397,19 @@ void TQuickWiz::PushControl(const std::string& name, TControl& control) {
         }
     } else if (auto* grid = dynamic_cast<TMyDrawGrid*>(&control)) {
         grid->MoveCurrent(answers_.SymbolIndex / SymbolRows, answers_.SymbolIndex % SymbolRows);
+    }
+}
+
+void TQuickWiz::Refill(TItemsControl& items, const std::vector<ListLine>& lines) {
+    // One repaint for the whole list: the hot-key list has 721 lines.
+    HWND window = items.Handle();
+    if (window)
+        SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    items.ClearItems();
+    for (const ListLine& line : lines) items.AddItem(line.Text, line.Number);
+    if (window) {
+        SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(window, nullptr, TRUE);
     }
 }
 

@@ -104,6 +104,7 @@ class TQuickWiz final : public TForm, private SecondWindow {
     void Pull();
     void Push();
     void PushControl(const std::string& name, TControl& control);
+    void Refill(TItemsControl& items, const std::vector<ListLine>& lines);
     bool PanelAccepts();
     void Finish();
     void Refuse(const WizardRefusal& refusal);
