@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/ui/bounds.h"
+
 namespace orv {
 
 constexpr int WizardClientWidth = 573;
@@ -38,10 +40,6 @@ constexpr std::uint32_t Checked = 16;  // the radio or box starts checked
 constexpr std::uint32_t Hidden = 32;
 constexpr std::uint32_t Disabled = 64;
 }  // namespace ControlFlag
-
-struct Bounds {
-    int Left = 0, Top = 0, Width = 0, Height = 0;
-};
 
 struct ControlDecl {
     ControlKind Kind = ControlKind::Label;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/settings.h"
+#include "common/ui/bounds.h"
 
 namespace orv {
 
@@ -45,14 +46,6 @@ struct DropPoint {
 // left button down on a control whose AutoDrag is set.
 constexpr int DragThreshold = 15;
 
-// Layout pixels (before display scaling), relative to the parent control or,
-// without one, to the form's client area.
-struct Bounds {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-};
 
 class TControl {
   public:

@@ -235,6 +235,10 @@ class TMainWin : public TForm, private NetworkLockHost {
     void MenuExportClick();
     void OutputHotKeyList1Click();
     void MenuPrintClick();
+    // The quick wizard of a kind, and its new macro saved (main_window_wizard.cpp).
+    void DoQuickWiz(int kind);
+    // Adds macro number to the pop-up menu macro menu, when it has room.
+    void JoinPopupMenu(int menu, int number);
     // Appends record as the last macro and hands the new count over; its
     // number, or 0 when it was not added (which was said).
     int AppendMacro(const MacroRecord& record);

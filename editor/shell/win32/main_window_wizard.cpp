@@ -1,0 +1,124 @@
+// The quick wizard from the main window: the checks before it opens, the
+// main window as its host, and the new macro's saving under the network lock.
+#include <algorithm>
+
+#include "common/clock.h"
+#include "common/hook_library.h"
+#include "common/message_boxes.h"
+#include "common/notices.h"
+#include "editor/commands/command_context.h"
+#include "editor/commands/win32/system_file_checks.h"
+#include "editor/shell/macro_list.h"
+#include "editor/shell/win32/main_window.h"
+#include "editor/wizard/win32/quick_wiz.h"
+#include "editor/wizard/wizard_checks.h"
+#include "editor/wizard/wizard_kinds.h"
+
+namespace orv {
+namespace {
+
+constexpr const char* TooManyMacrosMessage =
+    "Maximum number of hot keys has been reached.  A macro cannot be added.";
+
+// The wizard's view of the editor: the open library and settings, and the
+// hook library through the main window's tables.
+class MainWindowWizardHost final : public WizardHost {
+  public:
+    explicit MainWindowWizardHost(EditorContext& context) : context_(context) {}
+
+    WizardEnv Env() override {
+        WizardEnv env;
+        env.Now = [] { return CurrentClock().Now(); };
+        env.ShortFile = [](const std::string& path) { return TheFileChecks().ExistingFile(path); };
+        env.FolderExists = [](const std::string& path) {
+            return TheFileChecks().ExistingFolder(path).has_value();
+        };
+        env.Settings = context_.Settings;
+        for (const ListMacro& m : ListMacrosOf(context_.Settings, context_.Table))
+            env.Library.push_back({m.Number, m.Nickname, m.Kind, m.Activation, m.ScopeText});
+        env.ProgramDir = context_.ProgramDir;
+        return env;
+    }
+    void SetBypass(bool bypass) override { context_.Settings.BypassWizardScreen = bypass; }
+    void SetSecWind(HWND window, bool on) override {
+        orv::SetSecWind(context_.Table, context_.Hooks, context_.Notices, WindowNumber(window), on);
+    }
+    void SetCapWind(HWND window, bool on) override {
+        orv::SetCapWind(context_.Table, context_.Hooks, context_.Notices, WindowNumber(window), on);
+    }
+    void UpCapture(const CapturePlan& plan) override {
+        ApplyCapturePlan(plan, context_.Table);
+        context_.Hooks.HandOver(HookSection::Capture, context_.Table);
+    }
+    void UpCaptureOn(bool on) override {
+        context_.Table.SetU8(HookAt::CaptureRunning, on ? 1 : 0);
+        context_.Hooks.HandOver(HookSection::CaptureOn, context_.Table);
+    }
+
+  private:
+    // Window handles cross the hook library's block as 32-bit numbers.
+    static std::uint32_t WindowNumber(HWND window) {
+        return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window));
+    }
+    EditorContext& context_;
+};
+
+// The kinds whose road ends in a recording or in the first-time settings:
+// their finishing is not built yet.
+bool KindAvailable(int kind) {
+    return kind != CaptureKind && kind != 18 && kind != FirstTimeKind;
+}
+
+}  // namespace
+
+void TMainWin::DoQuickWiz(int kind) {
+    if (!KindAvailable(kind)) {
+        ShowNotAvailableYet();
+        return;
+    }
+    if (context_.Table.EntryCount() >= HookMacroEntries) {
+        CurrentMessageBoxes().Show("Error", TooManyMacrosMessage, MsgStyle::Ok);
+        return;
+    }
+    if (lock_.FileInUse())
+        return;
+    // The Start Menu is scanned once per run of the editor.
+    static WizardPlatform platform;
+    MainWindowWizardHost host(context_);
+    CommandContext commands{settings_, [this] {
+                                std::vector<MacroNickname> names;
+                                for (const ListMacro& m : ListMacrosOf(settings_, context_.Table))
+                                    names.push_back({m.Nickname, m.Kind});
+                                return names;
+                            }};
+    TQuickWiz wiz(host, platform, commands, kind);
+    wiz.ShowModal(Handle());
+    auto* made = wiz.Outcome ? std::get_if<MacroOutcome>(&*wiz.Outcome) : nullptr;
+    int number = made ? AppendMacro(made->Record) : 0;
+    if (number > 0) {
+        if (made->AddToMenu > 0)
+            JoinPopupMenu(made->AddToMenu, number);
+        FillList();
+        SelectMacro(number);
+        SetHotKeys();
+    }
+    lock_.ReleaseSyncFile(number > 0 ? 1 : 0);
+    if (number > 0 && made->Record.ActivationCode == ActivationCode::Scheduled)
+        context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
+    if (number > 0 && made->TrayMenu)
+        context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+}
+
+void TMainWin::JoinPopupMenu(int menu, int number) {
+    MacroRecord record;
+    if (!editing_.ReadCurrentRecord(menu, record))
+        return;
+    std::vector<int> members = record.PopupMembers();
+    if (static_cast<int>(members.size()) >= MaxMenuMembers)
+        return;
+    members.push_back(number);
+    record.SetPopupMembers(members);
+    context_.Library.SaveMacroRecord(menu, record);
+}
+
+}  // namespace orv

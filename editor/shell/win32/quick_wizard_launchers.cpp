@@ -1,0 +1,9 @@
+#include "editor/shell/win32/quick_wizard_launchers.h"
+
+namespace orv {
+
+void InstallQuickWizards(TMainWin& main) {
+    main.Launchers().QuickWizard = [&main](int kind) { main.DoQuickWiz(kind); };
+}
+
+}  // namespace orv

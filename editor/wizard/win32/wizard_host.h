@@ -1,0 +1,29 @@
+// What the wizard form asks of the editor around it: the answers' world (the
+// library, the settings, the program folder), the hook library's second and
+// capture windows, and the player. The main window is the host in the
+// program; tests use one over a memory hook library.
+#pragma once
+
+#include <windows.h>
+
+#include "editor/wizard/wizard_capture.h"
+#include "editor/wizard/wizard_env.h"
+
+namespace orv {
+
+class WizardHost {
+  public:
+    virtual ~WizardHost() = default;
+    // The library, settings and program folder as they are now.
+    virtual WizardEnv Env() = 0;
+    // The setting the opening panel's bypass box writes at once.
+    virtual void SetBypass(bool bypass) = 0;
+    // The window the hook library sends pressed combinations to (WM_USER+1).
+    virtual void SetSecWind(HWND window, bool on) = 0;
+    // The window recorded characters go to (WM_USER+3, +4), and the recording.
+    virtual void SetCapWind(HWND window, bool on) = 0;
+    virtual void UpCapture(const CapturePlan& plan) = 0;
+    virtual void UpCaptureOn(bool on) = 0;
+};
+
+}  // namespace orv

@@ -1,0 +1,174 @@
+#include "editor/wizard/win32/wizard_platform.h"
+
+#include <winnetwk.h>
+#include <winspool.h>
+
+#include <fstream>
+#include <memory>
+
+#include "common/mixer.h"
+#include "common/string_routines.h"
+#include "common/ui/win32/shell_service.h"
+#include "common/win32/process_names.h"
+#include "common/win32/ras_api.h"
+#include "common/win32/winmm_mixer_driver.h"
+#include "editor/wizard/wizard_loaders.h"
+
+namespace orv {
+namespace {
+
+// The letters of connected network drives, as far as one 16 KB buffer of
+// the enumeration reaches.
+std::string NetworkDriveLetters() {
+    HANDLE enumeration = nullptr;
+    if (WNetOpenEnumA(RESOURCE_CONNECTED, RESOURCETYPE_DISK, 0, nullptr, &enumeration) != NO_ERROR)
+        return {};
+    std::string letters;
+    auto buffer = std::make_unique<std::uint8_t[]>(16384);
+    DWORD count = static_cast<DWORD>(-1);
+    DWORD size = 16384;
+    if (WNetEnumResourceA(enumeration, &count, buffer.get(), &size) == NO_ERROR) {
+        auto* resources = reinterpret_cast<const NETRESOURCEA*>(buffer.get());
+        for (DWORD i = 0; i < count; ++i) {
+            const NETRESOURCEA& r = resources[i];
+            if (r.lpLocalName && r.lpRemoteName && r.lpLocalName[0])
+                letters += UpperAscii(r.lpLocalName[0]);
+        }
+    }
+    WNetCloseEnum(enumeration);
+    return letters;
+}
+
+BOOL CALLBACK AddVisibleTitle(HWND window, LPARAM titles) {
+    if (!IsWindowVisible(window) || IsIconic(window))
+        return TRUE;
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (!TrimStr(title).empty())
+        reinterpret_cast<std::vector<std::string>*>(titles)->push_back(title);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<std::string> SystemPrinters() {
+    constexpr DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    DWORD needed = 0, count = 0;
+    EnumPrintersA(flags, nullptr, 4, nullptr, 0, &needed, &count);
+    if (needed == 0)
+        return {};
+    auto buffer = std::make_unique<BYTE[]>(needed);
+    if (!EnumPrintersA(flags, nullptr, 4, buffer.get(), needed, &needed, &count))
+        return {};
+    std::vector<std::string> names;
+    auto* printers = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.get());
+    for (DWORD i = 0; i < count; ++i) names.push_back(printers[i].pPrinterName);
+    return names;
+}
+
+WizardPlatform::WizardPlatform() : Printers(SystemPrinters) {
+    for (ShellFolder folder : {ShellFolder::StartMenu, ShellFolder::CommonStartMenu}) {
+        std::string path = CurrentShell().SpecialFolder(folder);
+        if (!path.empty())
+            StartMenuFolders.push_back(path);
+    }
+}
+
+std::vector<std::string> WizardPlatform::DisplayModes() const {
+    std::vector<std::string> rows;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
+        rows.push_back(DisplayModeRow(
+            static_cast<int>(mode.dmPelsWidth), static_cast<int>(mode.dmPelsHeight),
+            static_cast<int>(mode.dmBitsPerPel), static_cast<int>(mode.dmDisplayFrequency)));
+    }
+    return rows;
+}
+
+std::vector<std::string> WizardPlatform::Drives() const {
+    return DriveList(GetLogicalDrives(), NetworkDriveLetters());
+}
+
+std::vector<ListLine> WizardPlatform::InstalledPrograms() {
+    if (!installed_) {
+        std::vector<ListLine> lines;
+        ComScope com;
+        for (const std::string& folder : StartMenuFolders) ScanFolder(folder, lines);
+        installed_ = std::move(lines);
+    }
+    return *installed_;
+}
+
+void WizardPlatform::ScanFolder(const std::string& folder, std::vector<ListLine>& lines) const {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        std::string name = found.cFileName;
+        std::string path = folder + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (name != "." && name != "..")
+                ScanFolder(path, lines);
+            continue;
+        }
+        if (UpperAscii(name).find(".LNK") == std::string::npos)
+            continue;
+        std::optional<ShellLink> link = CurrentShell().ReadLink(path);
+        if (link && IsListedProgram(link->Target) &&
+            GetFileAttributesA(link->Target.c_str()) != INVALID_FILE_ATTRIBUTES)
+            AddProgramLine(lines, name + link->Target);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+std::vector<std::string> WizardPlatform::WindowTitles() const {
+    std::vector<std::string> titles;
+    EnumWindows(AddVisibleTitle, reinterpret_cast<LPARAM>(&titles));
+    return titles;
+}
+
+std::vector<std::string> WizardPlatform::RunningPrograms() const {
+    std::vector<std::string> names;
+    for (const ProcessName& p : RunningProcessNames()) {
+        if (p.Name.find(".EXE") != std::string::npos)
+            names.push_back(p.Name);
+    }
+    return names;
+}
+
+std::vector<std::string> WizardPlatform::PhoneBook() const {
+    const RasApi& ras = LoadRasApi();
+    return ras.Loaded() ? ras.EnumEntries() : std::vector<std::string>{};
+}
+
+std::vector<ListLine> WizardPlatform::Recipients(const std::string& programDir) const {
+    std::vector<ListLine> lines;
+    std::ifstream file(programDir + "\\ORVEMAIL.TXT", std::ios::binary);
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back({line});
+    }
+    return lines;
+}
+
+std::string WizardPlatform::MixerReport() const {
+    WinmmMixerDriver driver;
+    TMidiMixer mixer(driver);
+    mixer.Open();
+    static constexpr std::pair<const char*, int> Lines[] = {{"Audio Volume and Balance Control", 1},
+                                                            {"Audio Mute", 3},
+                                                            {"Audio Treble", 4},
+                                                            {"Audio Bass", 5},
+                                                            {"MIDI Volume and Balance Control", 0},
+                                                            {"MIDI Mute", 2}};
+    std::string report;
+    for (auto [name, slot] : Lines)
+        report += std::string(name) +
+                  (mixer.ControlAvailable(slot) ? " Supported." : " NOT Supported.") + "\r\n";
+    return report;
+}
+
+}  // namespace orv

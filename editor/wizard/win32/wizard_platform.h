@@ -1,0 +1,57 @@
+// What the wizard's panels list of the system they run on: display modes,
+// printers, free drive letters, installed programs (the Start Menu's
+// shortcuts, scanned once per run), window titles, running programs, the
+// dial-up phone book and the e-mail recipient list; and the tests of panels
+// 44 to 46 and 71. Printers are a seam so tests need none installed; the
+// shell (shortcuts, addresses) and the sound player are the forms layer's
+// services.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/wizard/wizard_answers.h"
+
+namespace orv {
+
+class WizardPlatform {
+  public:
+    WizardPlatform();
+
+    // Panel 16: one row per mode the display reports, in mode order.
+    std::vector<std::string> DisplayModes() const;
+    // Panel 6: the letters no drive uses, and those of connected network drives.
+    std::vector<std::string> Drives() const;
+    // Panels 8 and 32: "name.LNK" followed by the program's path, one line per
+    // program; the folders are scanned on the first call only.
+    std::vector<ListLine> InstalledPrograms();
+    // Panel 62: the titles of the visible, not minimised top-level windows.
+    std::vector<std::string> WindowTitles() const;
+    // Panel 8's running programs: the executables' file names.
+    std::vector<std::string> RunningPrograms() const;
+    // Panel 28: the dial-up phone book's entries; empty without the service.
+    std::vector<std::string> PhoneBook() const;
+    // Panels 76, 81, 82: the recipient list's lines; empty without the file.
+    std::vector<ListLine> Recipients(const std::string& programDir) const;
+    // Panel 44's report of the mixer's controls.
+    std::string MixerReport() const;
+
+    // The installed printers by name; the system's unless a test set it.
+    std::function<std::vector<std::string>()> Printers;
+    // The Start Menu folders scanned for shortcuts; the user's and everyone's
+    // (from the shell) unless a test set them.
+    std::vector<std::string> StartMenuFolders;
+
+  private:
+    void ScanFolder(const std::string& folder, std::vector<ListLine>& lines) const;
+    std::optional<std::vector<ListLine>> installed_;
+};
+
+// The system's printers (EnumPrinters, local and connected).
+std::vector<std::string> SystemPrinters();
+
+}  // namespace orv

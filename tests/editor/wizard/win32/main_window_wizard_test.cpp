@@ -1,0 +1,82 @@
+// The quick wizard opened by the main window: the refusal of a full library,
+// and a finished macro saved, joined to the chosen pop-up menu, listed and
+// told to the player.
+#include <gtest/gtest.h>
+
+#include "common/notices.h"
+#include <optional>
+
+#include "editor/shell/win32/quick_wizard_launchers.h"
+#include "editor/wizard/win32/quick_wiz.h"
+#include "tests/editor/shell/win32/main_window_fixture.h"
+
+namespace orv::testing {
+namespace {
+
+class MainWindowWizardTest : public MainWindowFixture {
+  protected:
+    // The window with the wizard behind its launchers; forms shown after it
+    // are driven.
+    TMainWin& OpenWithWizard() {
+        TMainWin& w = Open();
+        InstallQuickWizards(w);
+        driver.emplace();
+        return w;
+    }
+    std::optional<ModalDriver> driver;
+};
+
+TEST_F(MainWindowWizardTest, AFullLibraryIsRefusedBeforeTheWizardOpens) {
+    TMainWin& w = OpenWithWizard();
+    const int count = table.MacroCount();
+    table.SetMacroCount(HookMacroEntries);
+    boxes.Expect("Maximum number of hot keys has been reached.  A macro cannot be added.",
+                 MsgResult::Ok, "Error");
+    w.Launchers().QuickWizard(1);
+    table.SetMacroCount(count);
+    EXPECT_TRUE(player.posted.empty());
+}
+
+TEST_F(MainWindowWizardTest, ATimedMacroJoinsItsMenuIsListedAndToldToThePlayer) {
+    TMainWin& w = OpenWithWizard();
+    driver->Expect<TQuickWiz>([](TQuickWiz& wiz) {
+        auto click = [&](const char* name) {
+            static_cast<TCheckable*>(wiz.Control(name))->Click();
+        };
+        wiz.NextButton.Click();  // 1 -> 11
+        wiz.NextButton.Click();  // 11 -> 2
+        click("P2Timed");
+        wiz.NextButton.Click();  // 2 -> 3, the daily schedule
+        wiz.NextButton.Click();  // 3 -> 9: no scope for a timed macro
+        ASSERT_EQ(wiz.CurrentPanel(), 9);
+        click("P9AddYes");
+        wiz.ControlAs<TListBox>("P9PopupList")->SetItemIndex(0);
+        wiz.NextButton.Click();
+        wiz.Control("P10Nick")->SetText("Restart");
+        wiz.NextButton.Click();
+    });
+    const int count = table.EntryCount();
+    w.Launchers().QuickWizard(9);
+
+    ASSERT_EQ(table.EntryCount(), count + 1);
+    MacroRecord made, menu;
+    ASSERT_TRUE(macros.ReadMacroRecord(count + 1, made));
+    EXPECT_EQ(made.Nickname, "Restart");
+    EXPECT_EQ(made.ActivationCode, ActivationCode::Scheduled);
+    ASSERT_TRUE(macros.ReadMacroRecord(3, menu));
+    EXPECT_EQ(menu.PopupMembers(), std::vector<int>{count + 1});
+    EXPECT_EQ(w.SelectedMacro(), count + 1);
+    EXPECT_EQ(player.Only({NoticeCode::SchedulesChanged, NoticeCode::PopupMenusChanged}),
+              (Posts{{NoticeCode::SchedulesChanged, 0}}));
+}
+
+TEST_F(MainWindowWizardTest, KindsWhoseFinishIsNotBuiltSaySo) {
+    TMainWin& w = OpenWithWizard();
+    for (int kind : {7, 18, 28}) {
+        boxes.Expect(NotAvailableYetMessage);
+        w.Launchers().QuickWizard(kind);
+    }
+}
+
+}  // namespace
+}  // namespace orv::testing

@@ -1,0 +1,322 @@
+// The quick wizard form under Wine: a kind walked by keys, every kind's
+// default road with its panels' declared controls, and the lists the panels
+// load from the system.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "common/hotkeys.h"
+#include "common/ui/win32/draw_grid.h"
+#include "common/ui/win32/shell_service.h"
+#include "editor/commands/win32/flow_dialogs.h"
+#include "editor/commands/win32/symbol_search_dialogs.h"
+#include "editor/wizard/win32/quick_wiz.h"
+#include "editor/wizard/wizard_kinds.h"
+#include "tests/editor/wizard/win32/test_wizard_host.h"
+#include "tests/editor/wizard/wizard_fixture.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_testing.h"
+
+namespace orv::testing {
+namespace {
+
+std::array<std::uint8_t, MacroRecord::Size> Bytes(const MacroRecord& record) {
+    std::array<std::uint8_t, MacroRecord::Size> bytes{};
+    record.Encode(bytes);
+    return bytes;
+}
+
+// A program the Start Menu's shortcuts point at: the test itself.
+std::string ThisProgram() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+class QuickWizTest : public ::testing::Test {
+  protected:
+    QuickWizTest() {
+        // The same program in the user's and everyone's Start Menu, once in
+        // a sub-folder; the printers of a machine that has one.
+        ComScope com;
+        std::filesystem::create_directory(commonMenu.Path() + "\\Tools");
+        Win32ShellService shell;
+        shell.CreateLink(userMenu.Path() + "\\Wizard Test.lnk", {ThisProgram()});
+        shell.CreateLink(commonMenu.Path() + "\\Tools\\Wizard Test.lnk", {ThisProgram()});
+        platform.StartMenuFolders = {userMenu.Path(), commonMenu.Path()};
+        platform.Printers = [] { return std::vector<std::string>{"Office Printer"}; };
+    }
+    ModalDriver driver;
+    ScriptedMessageBoxes boxes;
+    TestWizardHost host{TestEnv()};
+    ScratchFolder userMenu{"user_menu"};
+    ScratchFolder commonMenu{"common_menu"};
+    WizardPlatform platform;
+};
+
+TEST_F(QuickWizTest, TheWebKindByKeysMakesTheModelsMacro) {
+    const int code = 100;
+    TQuickWiz wiz(host, platform, host.Commands, 5);
+    driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+        EXPECT_EQ(w.CurrentPanel(), 1);
+        EXPECT_FALSE(w.BackButton.Enabled());
+        PressKey(w, VK_RETURN);
+        EXPECT_EQ(w.CurrentPanel(), 21);
+        PressKey(w, VK_RETURN);
+        ASSERT_EQ(w.CurrentPanel(), 22);
+        boxes.Expect("No web URL has been entered. Please enter one.", MsgResult::Ok, "Error");
+        PressKey(w, VK_RETURN);
+        EXPECT_EQ(w.CurrentPanel(), 22);
+        EXPECT_TRUE(w.Control("P22URL")->Focused());
+        TypeText(w, "www.example.com");
+        PressKey(w, VK_RETURN);
+        EXPECT_EQ(w.CurrentPanel(), 2);
+        PressKey(w, VK_RETURN);
+        ASSERT_EQ(w.CurrentPanel(), 3);
+        EXPECT_TRUE(w.Control("P3HotKeyEntry")->Focused());
+        EXPECT_EQ(host.SecondWindow, w.Handle());
+        PressMnemonic(w, 'B');
+        EXPECT_EQ(w.CurrentPanel(), 2);
+        EXPECT_EQ(host.SecondWindow, nullptr);
+        PressKey(w, VK_RETURN);
+        EXPECT_EQ(host.SecondWindow, w.Handle());
+        auto* keys = w.ControlAs<TListBox>("P3KeyList");
+        SendMessageA(w.Handle(), WM_USER + 1, HotKeyCount, 0);
+        EXPECT_EQ(keys->ItemIndex(), -1);
+        SendMessageA(w.Handle(), WM_USER + 1, code, 0);
+        EXPECT_EQ(keys->ItemIndex(), code);
+        EXPECT_EQ(w.Control("P3HotKeyEntry")->Text(), KeyName(code));
+        PressKey(w, VK_RETURN);
+        EXPECT_EQ(w.CurrentPanel(), 7);
+        EXPECT_EQ(host.SecondWindow, nullptr);
+        PressKey(w, VK_RETURN);
+        EXPECT_EQ(w.CurrentPanel(), 9);
+        PressKey(w, VK_RETURN);
+        ASSERT_EQ(w.CurrentPanel(), 10);
+        EXPECT_EQ(w.NextButton.Text(), "&Finish");
+        TypeText(w, "Example");
+        PressKey(w, VK_RETURN);
+    });
+    EXPECT_EQ(wiz.ShowModal(), IDOK);
+    EXPECT_EQ(host.SecondWindowCalls, (std::vector<bool>{true, false, true, false}));
+
+    WizardAnswers expected = DefaultAnswers();
+    expected.SetText("P22URL", "www.example.com");
+    expected.Choose("P3KeyList", code);
+    expected.SetText("P10Nick", "Example");
+    auto* made = std::get_if<MacroOutcome>(&*wiz.Outcome);
+    ASSERT_NE(made, nullptr);
+    auto model = std::get<MacroOutcome>(FinishUp(5, expected, host.Environment));
+    EXPECT_EQ(Bytes(made->Record), Bytes(model.Record));
+}
+
+TEST_F(QuickWizTest, CancelLeavesNothingMadeAndTheSecondWindowOff) {
+    host.Environment.Settings.BypassWizardScreen = true;
+    TQuickWiz wiz(host, platform, host.Commands, 1);
+    driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+        EXPECT_EQ(w.CurrentPanel(), 14);
+        EXPECT_TRUE(w.BackButton.Enabled());
+        w.ControlAs<TEdit>("P14MyMemo")->SetText("Hi");
+        w.NextButton.Click();
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 3);
+        EXPECT_EQ(host.SecondWindow, w.Handle());
+        PressKey(w, VK_ESCAPE);
+    });
+    EXPECT_EQ(wiz.ShowModal(), IDCANCEL);
+    EXPECT_FALSE(wiz.Finished());
+    EXPECT_EQ(host.SecondWindow, nullptr);
+}
+
+// Boxes a default road meets: the refusals a panel's own entries lift.
+class AnyBoxes final : public MessageBoxes {
+  public:
+    AnyBoxes() : previous_(&CurrentMessageBoxes()) { SetCurrentMessageBoxes(this); }
+    ~AnyBoxes() override { SetCurrentMessageBoxes(previous_); }
+    int Show(std::string_view, std::string_view text, unsigned) override {
+        Shown.emplace_back(text);
+        return MsgResult::Yes;
+    }
+    std::vector<std::string> Shown;
+
+  private:
+    MessageBoxes* previous_;
+};
+
+// Fills what the shown panel asks for: a number in every empty box, the
+// first line of every list without a choice, a command for panel 58.
+void Answer(TQuickWiz& w, const PanelDecl& panel) {
+    for (const ControlDecl& c : panel.Controls) {
+        TControl* control = w.Control(c.Name);
+        if (!control || !control->Showing() || !control->Enabled())
+            continue;
+        if (auto* edit = dynamic_cast<TEdit*>(control); edit && edit->Text().empty())
+            edit->SetText("1");
+        if (auto* list = dynamic_cast<TListBox*>(control); list && list->Count() > 0) {
+            if (list->MultiSelect())
+                list->SetSelected(0, true);
+            else if (list->ItemIndex() < 0)
+                list->SetItemIndex(0);
+        }
+    }
+}
+
+TEST_F(QuickWizTest, EveryKindsDefaultRoadShowsItsPanelsDeclaredControls) {
+    host.Environment.ShortFile = [](const std::string& p) { return std::optional(p); };
+    host.Environment.FolderExists = [](const std::string&) { return true; };
+    for (const KindDecl& kind : Kinds()) {
+        if (kind.Number == 18 || kind.Number == 27 || kind.Number == 26)
+            continue;  // their roads need a recording, a dialog or a built list
+        // Without a dial-up phone book the dial-up road stops at its entry.
+        const bool noPhoneBook = kind.Number == 12;
+        SCOPED_TRACE(kind.Number);
+        AnyBoxes anyBoxes;
+        std::set<int> shown;
+        TQuickWiz wiz(host, platform, host.Commands, kind.Number);
+        driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+            for (int guard = 0; w.IsOpen() && guard < 20; ++guard) {
+                const PanelDecl& panel = *FindPanel(w.CurrentPanel());
+                shown.insert(panel.Number);
+                for (const ControlDecl& c : panel.Controls) {
+                    if (c.Name.empty())
+                        continue;
+                    TControl* control = w.Control(c.Name);
+                    if (!control) {
+                        ADD_FAILURE() << c.Name;
+                        continue;
+                    }
+                    // A sub-panel without a caption only groups its controls.
+                    bool windowed = c.Kind != ControlKind::SubPanel || !c.Caption.empty();
+                    EXPECT_EQ(control->Handle() != nullptr, windowed) << c.Name;
+                    bool captioned = c.Kind == ControlKind::Radio ||
+                                     c.Kind == ControlKind::CheckBox ||
+                                     c.Kind == ControlKind::Button;
+                    if (captioned) {
+                        EXPECT_FALSE(control->Text().empty() && !c.Caption.empty()) << c.Name;
+                    }
+                    if (auto* edit = dynamic_cast<TEdit*>(control)) {
+                        EXPECT_EQ(edit->MaxLength(), c.MaxLength) << c.Name;
+                    }
+                }
+                Answer(w, panel);
+                w.NextButton.Click();
+                if (!anyBoxes.Shown.empty())
+                    break;
+            }
+            if (w.IsOpen())
+                w.Close();
+        });
+        wiz.ShowModal();
+        if (noPhoneBook) {
+            EXPECT_EQ(wiz.CurrentPanel(), 28);
+            EXPECT_EQ(anyBoxes.Shown,
+                      std::vector<std::string>{
+                          "A phone book entry has not been selected. Please select one."});
+            continue;
+        }
+        EXPECT_TRUE(wiz.Finished()) << "stopped on " << wiz.CurrentPanel() << ": "
+                                    << (anyBoxes.Shown.empty() ? "" : anyBoxes.Shown.back());
+        for (const PanelDecl& panel : Panels()) {
+            if (!shown.count(panel.Number)) {
+                EXPECT_FALSE(wiz.PanelBuilt(panel.Number)) << panel.Number;
+            }
+        }
+    }
+}
+
+TEST_F(QuickWizTest, PanelsListTheSystemTheyRunOn) {
+    std::vector<std::string> modes = platform.DisplayModes();
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    DWORD count = 0;
+    while (EnumDisplaySettingsA(nullptr, count, &mode)) ++count;
+    EXPECT_EQ(modes.size(), count);
+
+    std::vector<std::string> drives = platform.Drives();
+    EXPECT_EQ(std::count(drives.begin(), drives.end(), "C:"), 0);
+    EXPECT_EQ(std::count(drives.begin(), drives.end(), "Z:"), 0);
+    EXPECT_EQ(std::count(drives.begin(), drives.end(), "Q:"), 1);
+
+    TQuickWiz wiz(host, platform, host.Commands, 1);
+    driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+        std::vector<std::string> titles = platform.WindowTitles();
+        EXPECT_NE(std::find(titles.begin(), titles.end(), w.Caption()), titles.end());
+        w.Close();
+    });
+    wiz.ShowModal();
+    EXPECT_TRUE(platform.PhoneBook().empty());
+
+    std::vector<ListLine> programs = platform.InstalledPrograms();
+    ASSERT_EQ(programs.size(), 1u);
+    EXPECT_EQ(programs[0].Text, "Wizard Test.lnk" + ThisProgram());
+}
+
+TEST_F(QuickWizTest, KeystrokesAndSymbolsGoInAtTheCaretWithinTheLongestScript) {
+    host.Environment.Settings.BypassWizardScreen = true;
+    TQuickWiz wiz(host, platform, host.Commands, 1);
+    driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+        ASSERT_EQ(w.CurrentPanel(), 14);
+        auto* memo = w.ControlAs<TMemo>("P14MyMemo");
+        auto* keys = w.ControlAs<TListBox>("P14KeyList");
+        auto button = [&](const char* name) { return static_cast<TButton*>(w.Control(name)); };
+        memo->SetText("ab");
+        memo->SetSelection(1, 0);
+        button("P14Keystrokes")->Click();
+        EXPECT_TRUE(w.Control("KeystrokePanel")->Showing());
+        boxes.Expect("No keystroke selected.", MsgResult::Ok, "Error");
+        button("P14Ok")->Click();
+        EXPECT_TRUE(keys->Focused());
+        keys->SetItemIndex(0);
+        button("P14Ok")->Click();
+        EXPECT_EQ(memo->Text(), "a<F1>b");
+        EXPECT_FALSE(w.Control("KeystrokePanel")->Showing());
+
+        driver.Expect<TDoSpecial>([](TDoSpecial& symbols) {
+            symbols.SymbolGrid.MoveCurrent(0, 1);
+            symbols.Buttons.OkButton.Click();
+        });
+        button("P14Symbols")->Click();
+        EXPECT_EQ(memo->Text(),
+                  "a<F1>\x81"
+                  "b");
+
+        memo->SetText(std::string(4997, 'x'));
+        memo->SetSelection(0, 0);
+        button("P14Keystrokes")->Click();
+        boxes.Expect("Text exceeds maximum length.  Text not added.", MsgResult::Ok, "Error");
+        button("P14Ok")->Click();
+        EXPECT_EQ(memo->Text().size(), 4997u);
+        w.Close();
+    });
+    wiz.ShowModal();
+}
+
+TEST_F(QuickWizTest, TheSingleCommandOpensItsDialogAndOnlyBuiltOnesAreOffered) {
+    host.Environment.Settings.BypassWizardScreen = true;
+    TQuickWiz wiz(host, platform, host.Commands, 27);
+    EXPECT_FALSE(wiz.Answers().Enabled("P55Network"));
+    EXPECT_TRUE(wiz.Answers().Checked("P55Size"));
+    driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+        ASSERT_EQ(w.CurrentPanel(), 53);
+        static_cast<TCheckable*>(w.Control("P53Macro"))->Click();
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 57);
+        static_cast<TCheckable*>(w.Control("P57Pause"))->Click();
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 58);
+        driver.Expect<TDoPausePos>([](TDoPausePos& d) { d.Close(); });
+        static_cast<TButton*>(w.Control("P58Choose"))->Click();
+        EXPECT_EQ(w.Control("P58Command")->Text(), "");
+        boxes.Expect("A macro command has not been chosen yet.", MsgResult::Ok, "Error");
+        w.NextButton.Click();
+        EXPECT_TRUE(w.Control("P58Choose")->Focused());
+        w.Close();
+    });
+    wiz.ShowModal();
+}
+
+}  // namespace
+}  // namespace orv::testing
