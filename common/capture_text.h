@@ -1,0 +1,37 @@
+// The capture text: what the hook library reports of a recording, collected
+// in the capture file and turned into a macro's script when it ends. Both
+// programs record the same way, so both use these rules.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// A capture up to this many bytes becomes the script itself.
+constexpr std::size_t CaptureScriptLimit = 5000;
+
+// The speed token a timed capture begins with for the "Speed" setting (1
+// actual, 2 half, 3 double, 4 quadruple); empty for any other value.
+std::string CaptureSpeedToken(int speed);
+
+// The capture file in the program folder, rewritten at each start.
+std::string CaptureFilePath(std::string_view programDir);
+
+// The first "OV<n>.TXT" (n = 0, 1, ...) in the program folder not yet taken.
+std::string FirstFreeOverflowFile(std::string_view programDir);
+
+// A finished capture as a script. Failed: the capture file could not be read
+// or moved aside; it is then left where it is and the script is empty.
+struct CapturedScript {
+    std::string ScriptText;
+    bool Failed = false;
+};
+
+// Reads the capture file and removes it: up to CaptureScriptLimit bytes are
+// the script; a longer capture moves to the first free overflow file and the
+// script loads it ("<TFILE:" + its path + ">").
+CapturedScript TakeCapturedScript(std::string_view programDir);
+
+}  // namespace orv
