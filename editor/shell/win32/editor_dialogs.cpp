@@ -7,6 +7,7 @@
 #include "editor/shell/win32/macro_operations_install.h"
 #include "editor/shell/win32/script_editor_launcher.h"
 #include "editor/shell/win32/email_menu.h"
+#include "editor/shell/win32/capture_recording.h"
 
 namespace orv {
 
@@ -19,6 +20,7 @@ void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     InstallMacroOperations(main, context);
     InstallScriptEditor(main, context);
     InstallEmailDialogs(main, context);
+    InstallCapture(main, context);
 }
 
 }  // namespace orv
