@@ -44,10 +44,10 @@ CaptureOptionBoxes::CaptureOptionBoxes(TForm& form, int top)
       HalfSpeed{form, nullptr, {116, top + 182, 80, 18}, "&Half Speed"},
       DoubleSpeed{form, nullptr, {198, top + 182, 84, 18}, "Do&uble Speed"},
       QuadSpeed{form, nullptr, {284, top + 182, 82, 18}, "&Quadruple Speed"} {
-    for (TCheckable* box : {static_cast<TCheckable*>(&DoKey), static_cast<TCheckable*>(&DoTheMouse),
-                            static_cast<TCheckable*>(&DoTime), static_cast<TCheckable*>(&ToScreen),
-                            static_cast<TCheckable*>(&ToWindow),
-                            static_cast<TCheckable*>(&ToPosition)})
+    for (TCheckable* box :
+         {static_cast<TCheckable*>(&DoKey), static_cast<TCheckable*>(&DoTheMouse),
+          static_cast<TCheckable*>(&DoTime), static_cast<TCheckable*>(&ToScreen),
+          static_cast<TCheckable*>(&ToWindow), static_cast<TCheckable*>(&ToPosition)})
         box->OnClick = [this] { EnableDisable(); };
 }
 
@@ -55,7 +55,9 @@ void CaptureOptionBoxes::Show(const CaptureOptions& options) {
     DoDouble.SetChecked(options.DoubleAlt);
     DoKey.SetChecked(options.Keys);
     DoTheMouse.SetChecked(options.Mouse);
-    (options.RelativeTo == 1 ? ToScreen : options.RelativeTo == 2 ? ToWindow : ToPosition)
+    (options.RelativeTo == 1   ? ToScreen
+     : options.RelativeTo == 2 ? ToWindow
+                               : ToPosition)
         .SetChecked(true);
     DoSize.SetChecked(options.WindowSize);
     ClicksOnly.SetChecked(options.ClicksOnly);

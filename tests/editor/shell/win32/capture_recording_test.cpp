@@ -7,6 +7,8 @@
 #include <filesystem>
 
 #include "common/capture_text.h"
+#include "editor/shell/win32/add_macro_dialog.h"
+#include "editor/shell/win32/macro_operations_install.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
 namespace orv {
@@ -79,6 +81,42 @@ TEST_F(CaptureRecordingTest, TheCharactersBecomeTheScriptAtTheOneEnd) {
     EXPECT_TRUE(player.posted.empty());
     ASSERT_TRUE(macros.ReadMacroRecord(1, saved));
     EXPECT_EQ(saved.ScriptText(), "ab");
+}
+
+TEST_F(CaptureRecordingTest, ANewCuewordMacroIsAddedAndKeepsTheLockUntilTheEnd) {
+    settings.NetworkMode = true;
+    Open();
+    InstallMacroOperations(*main, context);
+    std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    const int n = table.MacroCount() + 1;
+    testing::ModalDriver driver;
+    driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
+        f.UseCuewords.Click();
+        testing::TypeText(f, "hi");
+        f.CaptureKeyButton.Click();
+    });
+    driver.Expect<TCaptureKeys>([&](TCaptureKeys& f) {
+        EXPECT_EQ(f.HotKeyLabel.Text(), "Cueword: hi");
+        EXPECT_EQ(f.SecondStopLabel.Text(), "") << "a Cueword has no key to end with";
+        f.Boxes.DoTime.Click();
+        f.NickName.SetText("GREETING");
+        f.StartButton.Click();
+    });
+    main->MenuAddHotKey.Click();
+    ASSERT_TRUE(recording->Running());
+    EXPECT_EQ(table.MacroCount(), n) << "appended at once";
+    EXPECT_EQ(hooks.Master.U8(HookAt::SecondStopGiven), 0);
+    EXPECT_TRUE(main->Lock().Holding()) << "held through the recording";
+
+    Post(WM_USER + 3, static_cast<WPARAM>(n), 'h');
+    boxes.Expect("Orvane 99 capture is complete for Cueword: hi.");
+    Post(WM_USER + 4, static_cast<WPARAM>(n));
+    EXPECT_FALSE(main->Lock().Holding());
+    MacroRecord saved;
+    ASSERT_TRUE(macros.ReadMacroRecord(n, saved));
+    EXPECT_EQ(saved.Nickname.str(), "GREETING");
+    EXPECT_EQ(saved.ScriptText(), "h");
+    EXPECT_EQ(saved.Enabled, 1);
 }
 
 TEST_F(CaptureRecordingTest, AFailedReadAtTheEndKeepsTheCapture) {
