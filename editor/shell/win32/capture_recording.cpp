@@ -28,11 +28,10 @@ std::string GetTopProgram() {
     return ProgramOfProcess(process);
 }
 
-std::string CompletionText(const MacroRecord& record) {
-    const std::string what = record.ActivationCode == ActivationCode::Cueword
-                                 ? "Cueword: " + record.CuewordText.str()
-                                 : KeyName(record.ActivationCode);
-    return "Orvane 99 capture is complete for " + what + ".";
+// The hot key's name, or "Cueword: " and the Cueword.
+std::string ActivationName(const MacroRecord& record) {
+    return record.ActivationCode == ActivationCode::Cueword ? "Cueword: " + record.CuewordText.str()
+                                                            : KeyName(record.ActivationCode);
 }
 
 }  // namespace
@@ -86,7 +85,6 @@ bool CaptureRecording::Start(const TCaptureKeys& dialog, MacroRecord& record, in
     }
     HookTable& table = context_.Table;
     SetCapWind(table, context_.Hooks, context_.Notices, WindowNumber(main_.Handle()), true);
-    macroNumber_ = macroNumber;
     programScope_ = dialog.ProgramScope;
     if (!dialog.IsExisting)
         record.Enabled = 1;
@@ -138,9 +136,7 @@ void CaptureRecording::Recapture() {
     handOver.MacroNumber = n;
     handOver.IsExisting = true;
     handOver.ActivationCode = record.ActivationCode;
-    handOver.HotKeyLabel = record.ActivationCode == ActivationCode::Cueword
-                               ? "Cueword: " + record.CuewordText.str()
-                               : KeyName(record.ActivationCode);
+    handOver.HotKeyLabel = ActivationName(record);
     handOver.ScopeLocked =
         record.MacroKind != MacroKind::Global && SharesGlobalHotKey(context_.Table, n);
     Open(handOver);
@@ -155,11 +151,10 @@ void CaptureRecording::Recapture() {
     }
 }
 
-void CaptureRecording::CaptureChar(WPARAM macro, LPARAM character) {
+void CaptureRecording::CaptureChar(WPARAM, LPARAM character) {
     const char c = static_cast<char>(character & 0xFF);
     if (!running_ || c == 0)
         return;
-    macroNumber_ = static_cast<int>(macro);
     file_.put(c);
 }
 
@@ -185,7 +180,8 @@ void CaptureRecording::CaptureFinished(WPARAM macro) {
     ReleaseLock(saved);
     if (!saved)
         return;
-    CurrentMessageBoxes().Show("Capture", CompletionText(record),
+    CurrentMessageBoxes().Show("Capture",
+                               "Orvane 99 capture is complete for " + ActivationName(record) + ".",
                                MsgStyle::Ok | MsgStyle::IconInformation);
     main_.FillList();
     main_.SelectMacro(n);

@@ -52,7 +52,6 @@ class CaptureRecording {
     EditorContext& context_;
     TTaskIcon trayIcon_;
     std::ofstream file_;
-    int macroNumber_ = 0;
     bool running_ = false;
     bool programScope_ = false;
     bool holdsLock_ = false;
