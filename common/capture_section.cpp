@@ -36,20 +36,52 @@ KeyCombination CaptureStopKey(const HookTable& table) {
     return macro == 0 ? KeyCombination{} : DecipherKey(table.Entry(macro).Activation);
 }
 
+CaptureOptions CaptureOptionsOf(const SettingsBlock& settings) {
+    return {.DoubleAlt = settings.CaptureDoubleAlt,
+            .Keys = settings.CaptureKeys,
+            .Mouse = settings.CaptureMouse,
+            .Time = settings.CaptureTime,
+            .ClicksOnly = settings.CaptureClicksOnly,
+            .WindowSize = settings.CaptureWindowSize,
+            .Global = settings.CaptureGlobal,
+            .Prompt = settings.CapturePrompt,
+            .RelativeTo = settings.RelativeTo,
+            .Speed = settings.CaptureSpeed};
+}
+
+void StoreCaptureOptions(SettingsBlock& settings, const CaptureOptions& options) {
+    settings.CaptureDoubleAlt = options.DoubleAlt;
+    settings.CaptureKeys = options.Keys;
+    settings.CaptureMouse = options.Mouse;
+    settings.CaptureTime = options.Time;
+    settings.CaptureClicksOnly = options.ClicksOnly;
+    settings.CaptureWindowSize = options.WindowSize;
+    settings.CaptureGlobal = options.Global;
+    settings.CapturePrompt = options.Prompt;
+    settings.RelativeTo = options.RelativeTo;
+    settings.CaptureSpeed = options.Speed;
+}
+
 void SetCaptureSection(HookTable& table, const SettingsBlock& settings, int macroNumber,
                        const KeyCombination& stopKey,
                        const std::optional<KeyCombination>& secondStopKey) {
-    table.SetU8(HookAt::CaptureKeys, settings.CaptureKeys);
-    table.SetU8(HookAt::CaptureMouse, settings.CaptureMouse);
-    table.SetU8(HookAt::CaptureTime, settings.CaptureTime);
-    table.SetU8(HookAt::CaptureClicksOnly, settings.CaptureClicksOnly);
+    SetCaptureSection(table, CaptureOptionsOf(settings), macroNumber, stopKey, secondStopKey);
+}
+
+void SetCaptureSection(HookTable& table, const CaptureOptions& options, int macroNumber,
+                       const KeyCombination& stopKey,
+                       const std::optional<KeyCombination>& secondStopKey) {
+    table.SetU8(HookAt::CaptureKeys, options.Keys);
+    table.SetU8(HookAt::CaptureMouse, options.Mouse);
+    table.SetU8(HookAt::CaptureTime, options.Time);
+    table.SetU8(HookAt::CaptureClicksOnly, options.ClicksOnly);
     const int relativeTo =
-        settings.RelativeTo == 1 || settings.RelativeTo == 2 ? settings.RelativeTo : 3;
+        options.RelativeTo == 1 || options.RelativeTo == 2 ? options.RelativeTo : 3;
     table.SetU8(HookAt::RelativeTo, static_cast<std::uint8_t>(relativeTo));
-    const bool windowSize = settings.CaptureMouse && relativeTo == 2 && settings.CaptureWindowSize;
+    const bool windowSize = options.Mouse && relativeTo == 2 && options.WindowSize;
     table.SetU8(HookAt::RecordWindowSize, windowSize);
     table.SetU8(HookAt::RecordWindowSizeCopy, windowSize);
-    table.SetU8(HookAt::DoubleAlt, settings.CaptureDoubleAlt);
+    table.SetU8(HookAt::DoubleAlt, options.DoubleAlt);
     table.SetU8(Cleared771, 0);
     table.SetU8(Cleared781, 0);
     table.SetU8(HookAt::CaptureReset, 0);

@@ -28,6 +28,22 @@ int CaptureSystemMacro(const HookTable& table);
 // activated otherwise, or none at all, gives all zero, which stops nothing.
 KeyCombination CaptureStopKey(const HookTable& table);
 
+// The options of one recording: the "Capture" settings, or what the capture
+// dialog chose in their place.
+struct CaptureOptions {
+    bool DoubleAlt = true, Keys = true, Mouse = true, Time = true, ClicksOnly = true;
+    bool WindowSize = true, Global = true, Prompt = true;
+    int RelativeTo = 1;  // 1 screen, 2 window, 3 position
+    int Speed = 1;       // 1 actual, 2 half, 3 double, 4 quadruple
+};
+CaptureOptions CaptureOptionsOf(const SettingsBlock& settings);
+void StoreCaptureOptions(SettingsBlock& settings, const CaptureOptions& options);
+
+// As below, with the options of one recording.
+void SetCaptureSection(HookTable& table, const CaptureOptions& options, int macroNumber,
+                       const KeyCombination& stopKey,
+                       const std::optional<KeyCombination>& secondStopKey = std::nullopt);
+
 // The capture options from the settings, the cleared library bytes, the
 // macro that receives the capture, the stop key and, when given, a second
 // stop key (the recorded macro's own hot key). 738 (running) is left alone:

@@ -160,6 +160,7 @@ void TAddNewHotKey::HandOver(const EditorLaunchers::HandOver& editor, MacroHandO
     editor(handOver);
     Saved = handOver.Saved;
     MenuInTray = handOver.MenuInTray;
+    KeepsLock = handOver.KeepsLock;
     env_.RefillList();
     Close(IDOK);
 }

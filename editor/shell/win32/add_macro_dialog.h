@@ -71,6 +71,7 @@ class TAddNewHotKey : public TForm {
     // is to be built.
     bool Saved = false;
     bool MenuInTray = false;
+    bool KeepsLock = false;  // a recording started and holds the lock until it ends
 
     void DisableEnable();
     void HotKeyReported(int code);

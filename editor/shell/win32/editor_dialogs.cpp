@@ -8,6 +8,7 @@
 #include "editor/shell/win32/script_editor_launcher.h"
 #include "editor/shell/win32/email_menu.h"
 #include "editor/shell/win32/quick_wizard_launchers.h"
+#include "editor/shell/win32/capture_recording.h"
 
 namespace orv {
 
@@ -21,6 +22,7 @@ void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     InstallScriptEditor(main, context);
     InstallEmailDialogs(main, context);
     InstallQuickWizards(main);
+    InstallCapture(main, context);
 }
 
 }  // namespace orv

@@ -36,6 +36,7 @@ struct MacroHandOver {
     // Results.
     bool Saved = false;
     bool MenuInTray = false;  // the pop-up menu's tray icon may have changed
+    bool KeepsLock = false;   // a recording started: it releases the lock when it ends
 };
 
 struct EditorLaunchers {

@@ -264,6 +264,11 @@ class TMainWin : public TForm, private NetworkLockHost {
     static std::string EncryptIt(std::string_view text);
     static std::string DecryptIt(std::string_view text);
 
+    // The hook library's reports of a recording (WM_USER+3 with the macro and
+    // a character, WM_USER+4 with the macro), for the recording that runs.
+    std::function<void(WPARAM macro, LPARAM character)> OnCaptureChar;
+    std::function<void(WPARAM macro)> OnCaptureFinished;
+
   protected:
     void FormShow() override;
     void FormResize() override;

@@ -65,7 +65,9 @@ void TMainWin::DoAdd() {
         SelectMacro(context_.Table.EntryCount());
         SetHotKeys();
     }
-    lock_.ReleaseSyncFile(made ? 1 : 0);
+    // A recording started from the dialog holds the lock until it ends.
+    if (!(made && dialog.KeepsLock))
+        lock_.ReleaseSyncFile(made ? 1 : 0);
     if (!made)
         return;
     if (current_.ActivationCode == ActivationCode::Scheduled)

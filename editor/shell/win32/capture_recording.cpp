@@ -1,0 +1,249 @@
+#include "editor/shell/win32/capture_recording.h"
+
+#include "common/capture_text.h"
+#include "common/clock.h"
+#include "common/hook_library.h"
+#include "common/message_boxes.h"
+#include "common/win32/icons.h"
+#include "common/win32/process_names.h"
+#include "common/win32/window_numbers.h"
+#include "editor/shell/macro_operations.h"
+
+namespace orv {
+
+namespace {
+
+constexpr const char* RecordingTip = "Macro Is Recording";
+constexpr const char* RecordingRunningMessage =
+    "A macro is being recorded.  End the recording before starting another one.";
+
+void Tell(const std::string& text) {
+    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+// The file name of the program that owns the foreground window.
+std::string GetTopProgram() {
+    DWORD process = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &process);
+    return ProgramOfProcess(process);
+}
+
+// The hot key's name, or "Cueword: " and the Cueword.
+std::string ActivationName(const MacroRecord& record) {
+    return record.ActivationCode == ActivationCode::Cueword ? "Cueword: " + record.CuewordText.str()
+                                                            : KeyName(record.ActivationCode);
+}
+
+}  // namespace
+
+CaptureRecording::CaptureRecording(TMainWin& main, EditorContext& context)
+    : main_(main), context_(context) {
+    trayIcon_.SetIcon(LoadProgramIcon(OrvaneIcon::Record, true));
+    trayIcon_.SetToolTip(RecordingTip);
+    trayIcon_.SetTaskIconID(0);
+    trayIcon_.OnRightClick = [this](int, int) {
+        CaptureFinished(context_.Table.U16(HookAt::CaptureMacro));
+    };
+}
+
+CaptureRecording::~CaptureRecording() {
+    trayIcon_.SetActive(false);
+}
+
+void CaptureRecording::Open(MacroHandOver& handOver) {
+    if (running_) {
+        Tell(RecordingRunningMessage);
+        return;
+    }
+    const int stopMacro = CaptureSystemMacro(context_.Table);
+    const std::string stopName =
+        stopMacro == 0 ? std::string() : KeyName(context_.Table.Entry(stopMacro).Activation);
+    const bool hotKey = IsHotKeyCode(handOver.ActivationCode);
+    TCaptureKeys dialog(context_.Settings, stopName,
+                        hotKey ? KeyName(handOver.ActivationCode) : std::string());
+    dialog.HotKeyLabel.SetText(handOver.HotKeyLabel);
+    dialog.MacroNumber = handOver.MacroNumber;
+    dialog.IsExisting = handOver.IsExisting;
+    dialog.ScopeLocked = handOver.ScopeLocked || handOver.SharedKey;
+    dialog.Nickname = handOver.Record.Nickname.str();
+    dialog.ShowModal(handOver.Owner);
+    if (!dialog.Started ||
+        !Start(dialog, handOver.Record, handOver.MacroNumber, handOver.ActivationCode))
+        return;
+    handOver.Saved = !handOver.IsExisting;
+    handOver.KeepsLock = true;
+}
+
+bool CaptureRecording::Start(const TCaptureKeys& dialog, MacroRecord& record, int macroNumber,
+                             std::uint16_t activation) {
+    // Without its file nothing recorded would ever reach the macro.
+    file_.open(CaptureFilePath(context_.ProgramDir), std::ios::binary | std::ios::trunc);
+    if (!file_) {
+        Tell("The capture file " + CaptureFilePath(context_.ProgramDir) +
+             " could not be created.  Nothing has been recorded.");
+        return false;
+    }
+    HookTable& table = context_.Table;
+    SetCapWind(table, context_.Hooks, context_.Notices, WindowNumber(main_.Handle()), true);
+    programScope_ = dialog.ProgramScope;
+    if (!dialog.IsExisting)
+        record.Enabled = 1;
+    record.Nickname = dialog.Nickname;
+    record.MacroKind = MacroKind::Global;
+    record.ScopeText = "";
+    record.ScopeMatch = 0;
+    if (dialog.Options.Time)
+        file_ << CaptureSpeedToken(dialog.Options.Speed);
+    const std::optional<KeyCombination> second =
+        IsHotKeyCode(activation) ? std::optional(DecipherKey(activation)) : std::nullopt;
+    SetCaptureSection(table, dialog.Options, macroNumber, CaptureStopKey(table), second);
+    context_.Hooks.HandOver(HookSection::Capture, table);
+    context_.Notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::Capture));
+
+    if (dialog.StartWindow.empty())
+        main_.SetWindowState(WindowState::Minimized);
+    else
+        MakeWindowActive(dialog.StartWindow);
+    trayIcon_.SetActive(true);
+    table.SetU8(HookAt::CaptureRunning, 1);
+    context_.Hooks.HandOver(HookSection::CaptureOn, table);
+    context_.Notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::CaptureOn));
+    running_ = true;
+    holdsLock_ = true;
+    return true;
+}
+
+void CaptureRecording::MakeWindowActive(const std::string& title) {
+    HWND window = FindWindowA(nullptr, title.c_str());
+    if (!window)
+        return;
+    SetActiveWindow(window);
+    SetForegroundWindow(window);
+}
+
+void CaptureRecording::Recapture() {
+    const int n = main_.SelectedMacro();
+    NetworkLock& lock = main_.Lock();
+    if (n == 0 || lock.FileInUse())
+        return;
+    MacroRecord record;
+    if (!main_.Editing().ReadCurrentRecord(n, record)) {
+        lock.ReleaseSyncFile(0);
+        return;
+    }
+    MacroHandOver handOver{record};
+    handOver.Owner = main_.Handle();
+    handOver.MacroNumber = n;
+    handOver.IsExisting = true;
+    handOver.ActivationCode = record.ActivationCode;
+    handOver.HotKeyLabel = ActivationName(record);
+    handOver.ScopeLocked =
+        record.MacroKind != MacroKind::Global && SharesGlobalHotKey(context_.Table, n);
+    Open(handOver);
+    if (!handOver.KeepsLock) {
+        lock.ReleaseSyncFile(0);
+        return;
+    }
+    // The nickname and scope chosen are kept even if the recording is lost.
+    if (context_.Library.SaveMacroRecord(n, record)) {
+        main_.FillList();
+        main_.SelectMacro(n);
+    }
+}
+
+void CaptureRecording::CaptureChar(WPARAM, LPARAM character) {
+    const char c = static_cast<char>(character & 0xFF);
+    if (!running_ || c == 0)
+        return;
+    file_.put(c);
+}
+
+void CaptureRecording::CaptureFinished(WPARAM macro) {
+    // The hook library names the macro it recorded; any other number is no
+    // end of this recording.
+    if (!running_ || macro < 1 || macro > static_cast<WPARAM>(context_.Table.EntryCount()))
+        return;
+    running_ = false;
+    trayIcon_.SetActive(false);
+    HookTable& table = context_.Table;
+    table.SetU8(HookAt::CaptureRunning, 0);
+    context_.Hooks.HandOver(HookSection::CaptureOn, table);
+    context_.Notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::CaptureOn));
+    SetCapWind(table, context_.Hooks, context_.Notices, WindowNumber(main_.Handle()), false);
+    const std::string topProgram = GetTopProgram();
+    file_.close();
+
+    const int n = static_cast<int>(macro);
+    MacroRecord record;
+    const bool saved = SaveCapture(n, topProgram, record);
+    BringEditorToFront();
+    ReleaseLock(saved);
+    if (!saved)
+        return;
+    CurrentMessageBoxes().Show("Capture",
+                               "Orvane 99 capture is complete for " + ActivationName(record) + ".",
+                               MsgStyle::Ok | MsgStyle::IconInformation);
+    main_.FillList();
+    main_.SelectMacro(n);
+}
+
+bool CaptureRecording::SaveCapture(int macroNumber, const std::string& topProgram,
+                                   MacroRecord& record) {
+    // A record that cannot be read is not saved over, and the capture stays
+    // in its file.
+    if (!main_.Editing().ReadCurrentRecord(macroNumber, record))
+        return false;
+    const CapturedScript captured = TakeCapturedScript(context_.ProgramDir);
+    if (captured.Failed) {
+        Tell("The capture file " + CaptureFilePath(context_.ProgramDir) +
+             " could not be read.  The macro is left as it was.");
+        return false;
+    }
+    record.Changed = CurrentClock().Now();
+    record.SetScriptText(captured.ScriptText);
+    if (programScope_) {
+        record.MacroKind = MacroKind::Program;
+        record.ScopeText = topProgram.substr(0, 30);
+        record.ScopeMatch = 1;
+    }
+    if (!context_.Library.SaveMacroRecord(macroNumber, record))
+        return false;
+    main_.SetHotKeys();
+    return true;
+}
+
+void CaptureRecording::BringEditorToFront() {
+    SetForegroundWindow(main_.Handle());
+    if (main_.State() == WindowState::Minimized)
+        main_.SetWindowState(WindowState::Normal);
+    if (!IsWindowVisible(main_.Handle()))
+        main_.Show();
+}
+
+void CaptureRecording::ReleaseLock(bool changed) {
+    if (!holdsLock_)
+        return;
+    holdsLock_ = false;
+    main_.Lock().ReleaseSyncFile(changed ? 1 : 0);
+}
+
+std::shared_ptr<CaptureRecording> InstallCapture(TMainWin& main, EditorContext& context) {
+    auto recording = std::make_shared<CaptureRecording>(main, context);
+    EditorLaunchers& launchers = main.Launchers();
+    launchers.OpenCapture = [recording](MacroHandOver& handOver) { recording->Open(handOver); };
+    launchers.Recapture = [recording] { recording->Recapture(); };
+    launchers.CaptureDefaults = [&context] {
+        TCaptureDefaults dialog(context.Settings, [&context] {
+            context.Config.WriteCaptureSettings();
+            context.Notices.Post(NoticeCode::CaptureSettingsChanged, 0);
+        });
+        dialog.ShowModal();
+    };
+    main.OnCaptureChar = [recording](WPARAM macro, LPARAM character) {
+        recording->CaptureChar(macro, character);
+    };
+    main.OnCaptureFinished = [recording](WPARAM macro) { recording->CaptureFinished(macro); };
+    return recording;
+}
+
+}  // namespace orv

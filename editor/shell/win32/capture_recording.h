@@ -1,0 +1,65 @@
+// A recording of keystrokes and mouse into a macro: started from "Capture
+// Macro", fed by the hook library's reports to the main window, and ended
+// once, by the stop key or the tray icon, when the capture becomes the
+// macro's script.
+#pragma once
+
+#include <windows.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "common/capture_section.h"
+#include "common/win32/task_icon.h"
+#include "editor/shell/win32/capture_forms.h"
+#include "editor/shell/win32/main_window.h"
+
+namespace orv {
+
+class CaptureRecording {
+  public:
+    CaptureRecording(TMainWin& main, EditorContext& context);
+    ~CaptureRecording();
+
+    // "Capture Macro" for the handed-over record, and the recording the user
+    // chose. A new macro is Saved when it starts (the caller appends it at
+    // once); KeepsLock then says the lock stays held until the end.
+    void Open(MacroHandOver& handOver);
+    // Records the selected macro again: lock, read, dialog, write; the lock
+    // stays held until the end.
+    void Recapture();
+
+    // WM_USER+3: a captured character while the recording runs.
+    void CaptureChar(WPARAM macro, LPARAM character);
+    // WM_USER+4: the end, for a macro that exists; once only.
+    void CaptureFinished(WPARAM macro);
+
+    bool Running() const { return running_; }
+    const TTaskIcon& TrayIcon() const { return trayIcon_; }
+
+  private:
+    // True once the hook library records into the capture file.
+    bool Start(const TCaptureKeys& dialog, MacroRecord& record, int macroNumber,
+               std::uint16_t activation);
+    void MakeWindowActive(const std::string& title);
+    // Macro n read, given the capture as its script, and saved.
+    bool SaveCapture(int macroNumber, const std::string& topProgram, MacroRecord& record);
+    void BringEditorToFront();
+    void ReleaseLock(bool changed);
+
+    TMainWin& main_;
+    EditorContext& context_;
+    TTaskIcon trayIcon_;
+    std::ofstream file_;
+    bool running_ = false;
+    bool programScope_ = false;
+    bool holdsLock_ = false;
+};
+
+// Puts the recording behind the add dialog's capture, the recapture
+// operation and the main window's capture messages, and "Capture Defaults"
+// behind the options menu. The recording, for the tests.
+std::shared_ptr<CaptureRecording> InstallCapture(TMainWin& main, EditorContext& context);
+
+}  // namespace orv

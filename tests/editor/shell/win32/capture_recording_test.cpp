@@ -1,0 +1,166 @@
+// A recording from the main window: the capture dialog starts it, the hook
+// library's characters become the macro's script at the one end it reports.
+#include "editor/shell/win32/capture_recording.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/capture_text.h"
+#include "editor/shell/win32/add_macro_dialog.h"
+#include "editor/shell/win32/macro_operations_install.h"
+#include "tests/editor/shell/win32/main_window_fixture.h"
+
+namespace orv {
+namespace {
+
+class CaptureRecordingTest : public testing::MainWindowFixture {
+  protected:
+    void Post(UINT message, WPARAM macro, LPARAM character = 0) {
+        PostMessageA(main->Handle(), message, macro, character);
+        testing::Pump(*main);
+    }
+    // Recaptures macro 1, keystrokes only, started in the last active window.
+    void StartRecapture() {
+        main->SelectMacro(1);
+        testing::ModalDriver driver;
+        driver.Expect<TCaptureKeys>([&](TCaptureKeys& f) {
+            EXPECT_EQ(f.HotKeyLabel.Text(), KeyName(65));
+            EXPECT_EQ(f.SecondStopLabel.Text(), "Or Press " + KeyName(65) + " to end capture");
+            EXPECT_EQ(f.NickName.Text(), "TYPE NAME");
+            EXPECT_EQ(f.ProgList.Item(0), "***Last Active Window***");
+            f.Boxes.DoTheMouse.Click();
+            f.Boxes.DoTime.Click();
+            EXPECT_FALSE(f.Boxes.HalfSpeed.Enabled()) << "no speed without timing";
+            f.GlobalRadio.Click();
+            f.StartButton.Click();
+        });
+        main->MenuCaptureKey.Click();
+    }
+    std::string CaptureFile() const { return CaptureFilePath(folder.Path()); }
+};
+
+TEST_F(CaptureRecordingTest, TheCharactersBecomeTheScriptAtTheOneEnd) {
+    Open();
+    std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    StartRecapture();
+    ASSERT_TRUE(recording->Running());
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 1);
+    EXPECT_EQ(hooks.Master.U16(HookAt::CaptureMacro), 1);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 1);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureMouse), 0);
+    EXPECT_TRUE(recording->TrayIcon().Active());
+    EXPECT_EQ(recording->TrayIcon().ToolTip(), "Macro Is Recording");
+
+    Post(WM_USER + 3, 1, 'a');
+    Post(WM_USER + 3, 1, 0x100);  // no character in its low byte
+    Post(WM_USER + 3, 1, 'b');
+    // Ends naming no macro of the library are no end of this recording.
+    Post(WM_USER + 4, 0);
+    Post(WM_USER + 4, 999);
+    ASSERT_TRUE(recording->Running());
+    player.posted.clear();
+
+    boxes.Expect("Orvane 99 capture is complete for " + KeyName(65) + ".", MsgResult::Ok,
+                 "Capture");
+    Post(WM_USER + 4, 1);
+    MacroRecord saved;
+    ASSERT_TRUE(macros.ReadMacroRecord(1, saved));
+    EXPECT_EQ(saved.ScriptText(), "ab");
+    EXPECT_EQ(saved.MacroKind, MacroKind::Global);
+    EXPECT_EQ(player.Only({NoticeCode::SectionChanged}).front(), (std::pair{6, 1}));
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 0);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);
+    EXPECT_FALSE(recording->TrayIcon().Active());
+    EXPECT_FALSE(std::filesystem::exists(CaptureFile()));
+
+    // A second end, and characters after it, change nothing.
+    player.posted.clear();
+    Post(WM_USER + 3, 1, 'c');
+    Post(WM_USER + 4, 1);
+    EXPECT_TRUE(player.posted.empty());
+    ASSERT_TRUE(macros.ReadMacroRecord(1, saved));
+    EXPECT_EQ(saved.ScriptText(), "ab");
+}
+
+TEST_F(CaptureRecordingTest, ANewCuewordMacroIsAddedAndKeepsTheLockUntilTheEnd) {
+    settings.NetworkMode = true;
+    Open();
+    InstallMacroOperations(*main, context);
+    std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    const int n = table.MacroCount() + 1;
+    testing::ModalDriver driver;
+    driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
+        f.UseCuewords.Click();
+        testing::TypeText(f, "hi");
+        f.CaptureKeyButton.Click();
+    });
+    driver.Expect<TCaptureKeys>([&](TCaptureKeys& f) {
+        EXPECT_EQ(f.HotKeyLabel.Text(), "Cueword: hi");
+        EXPECT_EQ(f.SecondStopLabel.Text(), "") << "a Cueword has no key to end with";
+        f.Boxes.DoTime.Click();
+        f.NickName.SetText("GREETING");
+        f.StartButton.Click();
+    });
+    main->MenuAddHotKey.Click();
+    ASSERT_TRUE(recording->Running());
+    EXPECT_EQ(table.MacroCount(), n) << "appended at once";
+    EXPECT_EQ(hooks.Master.U8(HookAt::SecondStopGiven), 0);
+    EXPECT_TRUE(main->Lock().Holding()) << "held through the recording";
+
+    Post(WM_USER + 3, static_cast<WPARAM>(n), 'h');
+    boxes.Expect("Orvane 99 capture is complete for Cueword: hi.");
+    Post(WM_USER + 4, static_cast<WPARAM>(n));
+    EXPECT_FALSE(main->Lock().Holding());
+    MacroRecord saved;
+    ASSERT_TRUE(macros.ReadMacroRecord(n, saved));
+    EXPECT_EQ(saved.Nickname.str(), "GREETING");
+    EXPECT_EQ(saved.ScriptText(), "h");
+    EXPECT_EQ(saved.Enabled, 1);
+}
+
+TEST_F(CaptureRecordingTest, AFailedReadAtTheEndKeepsTheCapture) {
+    Open();
+    std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    StartRecapture();
+    Post(WM_USER + 3, 1, 'x');
+    std::ofstream(library, std::ios::binary | std::ios::trunc);  // the macro is gone
+    boxes.Expect(LibraryMessage::NoSuchMacro);
+    Post(WM_USER + 4, 1);
+    EXPECT_FALSE(recording->Running());
+    EXPECT_TRUE(std::filesystem::exists(CaptureFile())) << "the capture is not lost";
+}
+
+TEST_F(CaptureRecordingTest, NoRecordingStartsWithoutItsFile) {
+    Open();
+    std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    std::filesystem::create_directory(CaptureFile());  // a folder in the file's place
+    boxes.Expect("The capture file " + CaptureFile() +
+                 " could not be created.  Nothing has been recorded.");
+    StartRecapture();
+    EXPECT_FALSE(recording->Running());
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 0);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);
+    EXPECT_TRUE(player.posted.empty());
+}
+
+TEST_F(CaptureRecordingTest, TheDefaultsAreStoredAndTheirSectionReread) {
+    Open();
+    InstallCapture(*main, context);
+    settings.CaptureSpeed = 1;
+    testing::ModalDriver driver;
+    driver.Expect<TCaptureDefaults>([](TCaptureDefaults& f) {
+        f.Boxes.QuadSpeed.Click();
+        f.Boxes.ToPosition.Click();
+        f.ProgramRadio.Click();
+        f.OkButton.Click();
+    });
+    main->MenuCapture.Click();
+    EXPECT_EQ(settings.CaptureSpeed, 4);
+    EXPECT_EQ(settings.RelativeTo, 3);
+    EXPECT_FALSE(settings.CaptureGlobal);
+    EXPECT_EQ(player.posted, (testing::Posts{{NoticeCode::CaptureSettingsChanged, 0}}));
+}
+
+}  // namespace
+}  // namespace orv
