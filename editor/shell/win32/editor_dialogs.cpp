@@ -7,6 +7,7 @@
 #include "editor/shell/win32/macro_operations_install.h"
 #include "editor/shell/win32/script_editor_launcher.h"
 #include "editor/shell/win32/email_menu.h"
+#include "editor/shell/win32/direct_editor_launcher.h"
 
 namespace orv {
 
@@ -18,6 +19,7 @@ void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     InstallDeviceDialogs(main, context);
     InstallMacroOperations(main, context);
     InstallScriptEditor(main, context);
+    InstallDirectEditor(main, context);
     InstallEmailDialogs(main, context);
 }
 

@@ -7,6 +7,7 @@
 #include "common/win32/ras_api.h"
 #include "common/win32/system_routines.h"
 #include "editor/script/win32/script_editor.h"
+#include "editor/shell/win32/activation_dialogs.h"
 
 namespace orv {
 namespace {
@@ -24,6 +25,17 @@ struct ScriptEditorRun {
                context.ProgramDir,
                RasLoaded()} {
         host.DefaultTimer = [](MacroRecord& macro) { DefaultTimer(macro, CurrentClock().Now()); };
+        host.SelectScope = [](const std::string& name, std::uint8_t match,
+                              bool programMode) -> std::optional<ScopeSelection> {
+            MacroRecord chosen;
+            chosen.ScopeText = name;
+            chosen.ScopeMatch = match;
+            if (!EditScope(programMode ? 0 : 1, chosen))
+                return std::nullopt;
+            return ScopeSelection{chosen.ScopeText.str(), chosen.ScopeMatch};
+        };
+        host.EditSchedule = [](MacroRecord& macro) { EditSchedule(macro); };
+        host.EditCuewordOptions = [](MacroRecord& macro) { EditCuewordOptions(macro); };
     }
 
     static std::function<std::vector<MacroNickname>()> NicknamesOf(EditorContext& context) {
@@ -35,28 +47,18 @@ struct ScriptEditorRun {
         };
     }
 
-    // Saved into record.
-    bool Show(int actKind, bool existing, bool scopeLocked) {
-        TDoScripting form(host);
-        form.IsExisting = existing ? 1 : 0;
-        form.ScopeLocked = scopeLocked ? 1 : 0;
-        form.ActKind = actKind;
-        form.ShowModal();
-        return form.Saved == 1;
-    }
-
     CommandContext commands;
     EditorHost host;
 };
 
 }  // namespace
 
-void EditScript(EditorContext& context, MacroHandOver& handOver) {
+void EditOnHandOver(EditorContext& context, MacroHandOver& handOver, const ShowEditor& show) {
     const bool scopeLocked = handOver.ScopeLocked || handOver.SharedKey;
     if (handOver.IsExisting) {
         ScriptEditorRun run(context, handOver.Record, context.Table, context.Hooks,
                             context.Notices);
-        handOver.Saved = run.Show(handOver.ActKind, true, scopeLocked);
+        handOver.Saved = show(run.host, handOver.ActKind, true, scopeLocked);
         return;
     }
     // The save of a new macro counts it in the table it is given: a scratch
@@ -65,7 +67,11 @@ void EditScript(EditorContext& context, MacroHandOver& handOver) {
     MemoryHookLibrary noHooks;
     NoNotices nobody;
     ScriptEditorRun run(context, handOver.Record, *scratch, noHooks, nobody);
-    handOver.Saved = run.Show(handOver.ActKind, false, scopeLocked);
+    handOver.Saved = show(run.host, handOver.ActKind, false, scopeLocked);
+}
+
+void EditScript(EditorContext& context, MacroHandOver& handOver) {
+    EditOnHandOver(context, handOver, ShowEditorForm<TDoScripting>);
 }
 
 void InstallScriptEditor(TMainWin& main, EditorContext& context) {
