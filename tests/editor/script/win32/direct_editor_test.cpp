@@ -28,13 +28,16 @@ const char* const TooLong = "Text exceeds maximum length.  Text not added.";
 class DirectEditorTest : public testing::ScriptEditorTest {
   protected:
     // Shows the editor on the existing macro with that script; step drives
-    // it and must close it.
-    int Run(const std::string& script, std::function<void(TModHotKeys&)> step) {
+    // it and must close it; nested expects the forms it opens.
+    int Run(const std::string& script, std::function<void(TModHotKeys&)> step,
+            const std::function<void()>& nested = {}) {
         macro.SetScriptText(script);
         TModHotKeys form(host);
         form.IsExisting = 1;
         form.ActKind = ActKind;
         driver.Expect<TModHotKeys>(std::move(step));
+        if (nested)
+            nested();
         int result = form.ShowModal();
         saved = form.Saved;
         return result;
@@ -42,7 +45,7 @@ class DirectEditorTest : public testing::ScriptEditorTest {
 
     static TButton& Button(TModHotKeys& f, std::string_view caption) {
         for (TButton& b : f.CommandButtons)
-            if (b.Caption() == caption)
+            if (b.Text() == caption)
                 return b;
         ADD_FAILURE() << caption;
         return f.CommandButtons.front();
@@ -70,10 +73,10 @@ ButtonRow Row(const char* caption, std::string inserted, std::function<void(D&)>
 
 TEST_F(DirectEditorTest, EveryCommandButtonInsertsItsCommandAtTheCaret) {
     const ButtonRow rows[] = {
-        Row<TDoDelay2>("DELAY", "<DELAY:01.00>"),
+        Row<TDoDelay2>("DELAY", "<DELAY:02.50>", [](TDoDelay2& f) { f.Seconds.SetText("2.5"); }),
         Row<TDoRemark>("REMARK", "<REM:note>", [](TDoRemark& f) { f.Comments.SetText("note"); }),
         Row<TDoClipboard>("CLIPBOARD", "<CLIPC>"),
-        Row<TDoKeyUpDown>("KEY UP/ DN", "<CTRLD>"),
+        Row<TDoKeyUpDown>("KEY UP/ DN", "<CTLD>"),
         Row<TDoTBox>("TEXT BOX", "<TBOX:<HEAD:Hi>there>",
                      [](TDoTBox& f) {
                          f.Header.SetText("Hi");
@@ -84,41 +87,51 @@ TEST_F(DirectEditorTest, EveryCommandButtonInsertsItsCommandAtTheCaret) {
                      [](TDoTBox& f) { f.Contents.SetText("text"); }),
     };
     for (const ButtonRow& row : rows) {
-        row.Dialog(driver);
-        Run("AB", [&](TModHotKeys& f) {
-            f.NewFormat.SetSelection(1, 0);
-            Button(f, row.Caption).Click();
-            EXPECT_EQ(f.NewFormat.Text(), "A" + row.Inserted + "B") << row.Caption;
-            EXPECT_EQ(f.NewFormat.SelStart(), static_cast<int>(1 + row.Inserted.size()));
-            f.UpdateButton.Click();
-        });
+        Run(
+            "AB",
+            [&](TModHotKeys& f) {
+                f.NewFormat.SetSelection(1, 0);
+                Button(f, row.Caption).Click();
+                EXPECT_EQ(f.NewFormat.Text(), "A" + row.Inserted + "B") << row.Caption;
+                EXPECT_EQ(f.NewFormat.SelStart(), static_cast<int>(1 + row.Inserted.size()));
+                f.UpdateButton.Click();
+            },
+            [&] { row.Dialog(driver); });
         EXPECT_EQ(macro.ScriptText(), "A" + row.Inserted + "B") << row.Caption;
     }
 }
 
 TEST_F(DirectEditorTest, ACommandThatDoesNotFitIsRefused) {
-    driver.Expect<TDoRemark>([](TDoRemark& f) {
-        f.Comments.SetText("too long");
-        f.Buttons.OkButton.Click();
-    });
     boxes.Expect(TooLong, MsgResult::Ok, "Error");
-    Run(std::string(4995, 'x'), [&](TModHotKeys& f) {
-        Button(f, "REMARK").Click();
-        EXPECT_EQ(f.NewFormat.Text().size(), 4995u);
-        f.CancelButton.Click();
-    });
+    Run(
+        std::string(4995, 'x'),
+        [&](TModHotKeys& f) {
+            Button(f, "REMARK").Click();
+            EXPECT_EQ(f.NewFormat.Text().size(), 4995u);
+            f.CancelButton.Click();
+        },
+        [&] {
+            driver.Expect<TDoRemark>([](TDoRemark& f) {
+                f.Comments.SetText("too long");
+                f.Buttons.OkButton.Click();
+            });
+        });
 }
 
 TEST_F(DirectEditorTest, LoadTextOffersNoScriptEditor) {
-    driver.Expect<TDoTextInsert>([](TDoTextInsert& f) {
-        EXPECT_FALSE(f.ScriptButton.Visible());
-        PressKey(f, VK_ESCAPE);
-    });
-    Run("AB", [&](TModHotKeys& f) {
-        Button(f, "LOAD TEXT").Click();
-        EXPECT_EQ(f.NewFormat.Text(), "AB");
-        f.CancelButton.Click();
-    });
+    Run(
+        "AB",
+        [&](TModHotKeys& f) {
+            Button(f, "LOAD TEXT").Click();
+            EXPECT_EQ(f.NewFormat.Text(), "AB");
+            f.CancelButton.Click();
+        },
+        [&] {
+            driver.Expect<TDoTextInsert>([](TDoTextInsert& f) {
+                EXPECT_FALSE(f.ScriptButton.Visible());
+                PressKey(f, VK_ESCAPE);
+            });
+        });
 }
 
 TEST_F(DirectEditorTest, LeavingWithoutUpdateKeepsTheRecord) {
