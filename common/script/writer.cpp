@@ -14,7 +14,33 @@ void ShowError(const std::string& text) {
     CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
 }
 
-// The activation name checks; false after a message.
+std::size_t TokenLengthAt(std::string_view text, std::size_t pos) {
+    if (auto m = MatchToken(text, pos, TokenUse::Read))
+        return m->Length;
+    if (auto m = MatchDateTimeToken(text, pos))
+        return m->Length;
+    return 0;
+}
+
+bool WriteOrReport(const std::string& path, std::string_view text) {
+    if (ReplaceFileContents(path, text))
+        return true;
+    ShowError("The file \"" + path + "\" could not be written.");
+    return false;
+}
+
+// The writer's own save says so and cuts; the direct editor asks first.
+std::string CutWithNotice(std::string text) {
+    if (text.size() <= MaxScriptLength)
+        return text;
+    std::string limit = TrimStr(NumToSepText(0, 0, MaxScriptLength));
+    ShowError("\"The size of the macro exceeds the " + limit +
+              " character limit.  The macro will be truncated to " + limit + " characters.");
+    return CutScript(text);
+}
+
+}  // namespace
+
 bool ActivationNameAccepted(const ScriptEditorFields& editor) {
     std::string name = TrimStr(editor.CuewordName);
     if (editor.ActKind == 3) {
@@ -34,23 +60,7 @@ bool ActivationNameAccepted(const ScriptEditorFields& editor) {
     return true;
 }
 
-std::size_t TokenLengthAt(std::string_view text, std::size_t pos) {
-    if (auto m = MatchToken(text, pos, TokenUse::Read))
-        return m->Length;
-    if (auto m = MatchDateTimeToken(text, pos))
-        return m->Length;
-    return 0;
-}
-
-bool WriteOrReport(const std::string& path, std::string_view text) {
-    if (ReplaceFileContents(path, text))
-        return true;
-    ShowError("The file \"" + path + "\" could not be written.");
-    return false;
-}
-
-// Fills the macro record in the order the editor shell relies on.
-void DeliverToMacro(const ScriptEditorFields& editor, std::string text, MacroDelivery& into) {
+void StoreInMacro(const ScriptEditorFields& editor, std::string_view text, MacroDelivery& into) {
     MacroRecord& macro = into.Macro;
     if (!editor.IsExisting) {
         into.Table.SetMacroCount(into.Table.MacroCount() + 1);
@@ -67,16 +77,8 @@ void DeliverToMacro(const ScriptEditorFields& editor, std::string text, MacroDel
     macro.CuewordText = editor.ActKind == 3 ? name : "";
     if (editor.ActKind == 7)
         macro.ScopeText = name;
-    if (text.size() > MaxScriptLength) {
-        std::string limit = TrimStr(NumToSepText(0, 0, MaxScriptLength));
-        ShowError("\"The size of the macro exceeds the " + limit +
-                  " character limit.  The macro will be truncated to " + limit + " characters.");
-        text = CutScript(text);
-    }
     macro.SetScriptText(text);
 }
-
-}  // namespace
 
 bool IsCuewordChar(char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
@@ -159,7 +161,7 @@ SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLin
             result.Outcome = SaveOutcome::TextFileWritten;
         return result;
     }
-    DeliverToMacro(editor, std::move(script.Text), into);
+    StoreInMacro(editor, CutWithNotice(std::move(script.Text)), into);
     result.Outcome = SaveOutcome::Saved;
     return result;
 }

@@ -72,6 +72,14 @@ enum class SaveOutcome {
     Saved,            // the macro record is filled; the editor closes
 };
 
+// The activation name checks both script editors make before a save; false
+// after the message saying what is wrong.
+bool ActivationNameAccepted(const ScriptEditorFields& editor);
+
+// Fills the macro record with the editor's fields and a script of at most
+// MaxScriptLength characters; a new macro is counted and enabled.
+void StoreInMacro(const ScriptEditorFields& editor, std::string_view text, MacroDelivery& into);
+
 struct SaveResult {
     SaveOutcome Outcome = SaveOutcome::Refused;
     bool FocusName = false;  // the refusal concerns the Cueword name or window title box

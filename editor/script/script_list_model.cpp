@@ -103,14 +103,16 @@ void ScriptListModel::SetLines(std::vector<CommandLine> lines) {
     selected_.reset();
 }
 
-std::string ScriptEditorCaption(ScopeChoice scope, const std::string& scopeText) {
+std::string ScriptEditorCaption(ScopeChoice scope, const std::string& scopeText,
+                                std::string_view title) {
+    std::string head(title);
     switch (scope) {
         case ScopeChoice::Program:
-            return "Macro Scripting Editor  (Program: " + scopeText + ")";
+            return head + "  (Program: " + scopeText + ")";
         case ScopeChoice::Specific:
-            return "Macro Scripting Editor  (Window Title: " + scopeText + ")";
+            return head + "  (Window Title: " + scopeText + ")";
         default:
-            return "Macro Scripting Editor  (GLOBAL)";
+            return head + "  (GLOBAL)";
     }
 }
 

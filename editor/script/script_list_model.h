@@ -72,6 +72,7 @@ class ScriptListModel {
 };
 
 // The form's caption for the scope shown.
-std::string ScriptEditorCaption(ScopeChoice scope, const std::string& scopeText);
+std::string ScriptEditorCaption(ScopeChoice scope, const std::string& scopeText,
+                                std::string_view title = "Macro Scripting Editor");
 
 }  // namespace orv

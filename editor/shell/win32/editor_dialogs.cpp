@@ -9,6 +9,7 @@
 #include "editor/shell/win32/email_menu.h"
 #include "editor/shell/win32/quick_wizard_launchers.h"
 #include "editor/shell/win32/capture_recording.h"
+#include "editor/shell/win32/direct_editor_launcher.h"
 
 namespace orv {
 
@@ -20,6 +21,7 @@ void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     InstallDeviceDialogs(main, context);
     InstallMacroOperations(main, context);
     InstallScriptEditor(main, context);
+    InstallDirectEditor(main, context);
     InstallEmailDialogs(main, context);
     InstallQuickWizards(main);
     InstallCapture(main, context);

@@ -21,7 +21,7 @@ std::optional<ScopeSelection> SelectScope(const std::string& name, std::uint8_t 
     return ScopeSelection{scope.ScopeText.str(), scope.ScopeMatch};
 }
 
-// Everything the script editor asks of the shell, for one run.
+// Everything a script editor asks of the shell, for one run.
 struct ScriptEditorRun {
     ScriptEditorRun(TMainWin& main, EditorContext& context, MacroRecord& record, HookTable& table,
                     HookLibrary& hooks, ProgramNotices& notices)
@@ -39,28 +39,19 @@ struct ScriptEditorRun {
         host.EditCuewordOptions = [](MacroRecord& macro) { EditCuewordOptions(macro); };
     }
 
-    // Saved into record.
-    bool Show(int actKind, bool existing, bool scopeLocked) {
-        TDoScripting form(host);
-        form.IsExisting = existing ? 1 : 0;
-        form.ScopeLocked = scopeLocked ? 1 : 0;
-        form.ActKind = actKind;
-        form.ShowModal();
-        return form.Saved == 1;
-    }
-
     CommandContext commands;
     EditorHost host;
 };
 
 }  // namespace
 
-void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver) {
+void EditOnHandOver(TMainWin& main, EditorContext& context, MacroHandOver& handOver,
+                    const ShowEditor& show) {
     const bool scopeLocked = handOver.ScopeLocked || handOver.SharedKey;
     if (handOver.IsExisting) {
         ScriptEditorRun run(main, context, handOver.Record, context.Table, context.Hooks,
                             context.Notices);
-        handOver.Saved = run.Show(handOver.ActKind, true, scopeLocked);
+        handOver.Saved = show(run.host, handOver.ActKind, true, scopeLocked);
         return;
     }
     // The save of a new macro counts it in the table it is given: a scratch
@@ -69,7 +60,11 @@ void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver)
     MemoryHookLibrary noHooks;
     NoNotices nobody;
     ScriptEditorRun run(main, context, handOver.Record, *scratch, noHooks, nobody);
-    handOver.Saved = run.Show(handOver.ActKind, false, scopeLocked);
+    handOver.Saved = show(run.host, handOver.ActKind, false, scopeLocked);
+}
+
+void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver) {
+    EditOnHandOver(main, context, handOver, ShowEditorForm<TDoScripting>);
 }
 
 void InstallScriptEditor(TMainWin& main, EditorContext& context) {

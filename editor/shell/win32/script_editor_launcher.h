@@ -2,16 +2,39 @@
 // script command and the add dialog give a macro's record to.
 #pragma once
 
+#include <functional>
+
+#include "editor/script/editor_host.h"
 #include "editor/shell/win32/main_window.h"
 
 namespace orv {
+
+// Shows an editor on the host of one run; true when it saved into the record.
+using ShowEditor =
+    std::function<bool(EditorHost& host, int actKind, bool existing, bool scopeLocked)>;
+
+// Either script editor form, modal on the host.
+template <class Editor>
+bool ShowEditorForm(EditorHost& host, int actKind, bool existing, bool scopeLocked) {
+    Editor form(host);
+    form.IsExisting = existing ? 1 : 0;
+    form.ScopeLocked = scopeLocked ? 1 : 0;
+    form.ActKind = actKind;
+    form.ShowModal();
+    return form.Saved == 1;
+}
+
+// One run of an editor of the handed-over record: the host the shell gives
+// it (its command dialogs and top-panel dialogs are the main window's), and
+// for a new macro a scratch table, as the caller's append counts it.
+void EditOnHandOver(TMainWin& main, EditorContext& context, MacroHandOver& handOver,
+                    const ShowEditor& show);
 
 // Puts the script editor behind the script editor's hand-over.
 void InstallScriptEditor(TMainWin& main, EditorContext& context);
 
 // The script editor on the handed-over record; Saved says whether it was
 // saved into the record. A new macro is not counted here: the caller appends it.
-// Its command dialogs and top-panel dialogs are the main window's.
 void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver);
 
 }  // namespace orv

@@ -1,0 +1,68 @@
+#include "editor/script/direct_text.h"
+
+#include "common/files.h"
+#include "common/message_boxes.h"
+#include "common/string_routines.h"
+
+namespace orv {
+namespace {
+
+bool AskedYes(std::string_view text) {
+    return CurrentMessageBoxes().Show("Warning", text, MsgStyle::YesNo | MsgStyle::IconWarning) ==
+           MsgResult::Yes;
+}
+
+std::string TruncateQuestion() {
+    std::string limit = TrimStr(NumToSepText(0, 0, MaxScriptLength));
+    return "The size of the macro exceeds the " + limit +
+           " character limit.  The macro will be truncated to " + limit +
+           " characters. Would you like to exit and have the macro truncated?";
+}
+
+}  // namespace
+
+std::string TabsToTokens(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\t')
+            out += "<TAB>";
+        else
+            out += c;
+    }
+    return out;
+}
+
+DirectUpdateOutcome DirectUpdate(const ScriptEditorFields& editor, std::string_view memoText,
+                                 MacroDelivery into) {
+    if (!ActivationNameAccepted(editor))
+        return DirectUpdateOutcome::Refused;
+    std::string text = TabsToTokens(memoText);
+    if (text.size() > MaxScriptLength) {
+        if (!AskedYes(TruncateQuestion()))
+            return DirectUpdateOutcome::Declined;
+        text = CutScript(text);
+    }
+    StoreInMacro(editor, text, into);
+    return DirectUpdateOutcome::Saved;
+}
+
+std::optional<std::string> ImportScriptText(const std::string& path) {
+    std::optional<std::string> contents = ReadWholeFile(path);
+    if (!contents) {
+        CurrentMessageBoxes().Show("Error", "The file \"" + path + "\" could not be read.",
+                                   MsgStyle::Ok | MsgStyle::IconError);
+        return std::nullopt;
+    }
+    std::string text = std::move(*contents);
+    if (text.size() > MaxScriptLength) {
+        if (!AskedYes(ImportTooLongQuestion))
+            return std::nullopt;
+        text.resize(MaxScriptLength);
+    }
+    if (!text.empty() && text.back() == '\x1A')
+        text.pop_back();
+    return text;
+}
+
+}  // namespace orv

@@ -1,0 +1,290 @@
+#include "editor/script/win32/direct_editor.h"
+
+#include "common/files.h"
+#include "common/hotkeys.h"
+#include "common/message_boxes.h"
+#include "common/script/compose.h"
+#include "common/string_routines.h"
+#include "common/win32/ras_api.h"
+#include "editor/script/bridges.h"
+#include "common/ui/win32/services.h"
+#include "editor/script/direct_text.h"
+#include "editor/script/icon_name.h"
+#include "editor/script/script_list_model.h"
+#include "editor/script/win32/command_bridges.h"
+#include "editor/script/win32/text_insert_dialog.h"
+
+namespace orv {
+
+using C = CommandCode;
+
+const DirectCommandButton DirectCommandButtons[] = {
+    {"ACTIVATE", C::WindowActivate},
+    {"SIZE / POS", C::WindowResize},
+    {"WIN CTRLS", C::WindowMaximize},
+    {"DELAY", C::Delay},
+    {"PAUSE", C::Pause},
+    {"REPEAT", C::RepeatStart},
+    {"SPEED", C::KeystrokeSpeed},
+    {"SWAP FILE", C::LoadNewMacroFile},
+    {"REMARK", C::Remark},
+    {"DATE", C::Date},
+    {"TIME", C::Time},
+    {"MOUSE", C::MouseMove},
+    {"CLIPBOARD", C::ClipboardCopy},
+    {"KEY UP/ DN", C::ControlKey},
+    {"SOUND", C::SoundBeep},
+    {"WEB SITE", C::WebSite},
+    {"FTP", C::WebFtp},
+    {"NETWORK", C::NetworkConnect},
+    {"LOAD TEXT", C::LoadTextFile},
+    {"FILES", C::ChangeDirectory},
+    {"EXPLORER", C::OpenFolderInExplorer},
+    {"DESKTOP", C::DeskTopCascade},
+    {"MACROS", C::MacroRun},
+    {"AVI", C::VideoClipPlay},
+    {"AUDIO CD", C::CdPlay},
+    {"PRINTER", C::DefaultPrinter},
+    {"SCREEN", C::DefaultDisplaySize},
+    {"VOLUME", C::AudioVolume},
+    {"REBOOT", C::Reboot},
+    {"SYS CTRLS", C::ScreenSaver},
+    {"ENCRYPT", C::EncryptedText},
+    {"TEXT BOX", C::WindowOfText},
+    {"WAIT", C::WaitForWindowTitle},
+    {"DIAL-UP", C::DialUpNetworking},
+    {"E-MAIL", C::EMailSend},
+};
+const int DirectCommandButtonCount = static_cast<int>(std::size(DirectCommandButtons));
+
+namespace {
+
+// A button whose dialog is not there yet stays disabled; the text-file
+// dialog is this editor's own.
+bool CommandAvailable(CommandCode code) {
+    std::optional<Bridge> bridge = BridgeFor(code);
+    return bridge && (*bridge == Bridge::MyTextInsert || DialogBridge(*bridge) != nullptr);
+}
+
+// The text-file dialog without the script editor's choice: there is no
+// script editor to edit the file in.
+std::optional<std::string> LoadTextCommand(TForm& owner) {
+    TDoTextInsert dialog;
+    dialog.ScriptEditChoice = 0;
+    dialog.ShowModal(owner.Handle());
+    if (!dialog.Confirmed())
+        return std::nullopt;
+    return ComposeCommand(dialog.ComposedCode(), dialog.ComposedRecord()).Text;
+}
+
+const char* const TextFilter = "Text Files (*.TXT)|*.TXT";
+
+}  // namespace
+
+TModHotKeys::TModHotKeys(EditorHost& host)
+    : TForm("TModHotKeys", "Modify Hot Key", 604, 560),
+      Keys(*this, NewFormat, Menu, {8, 250, 504, 130}, host.Commands),
+      host_(host),
+      icons_(MySpeed, host.ProgramDir) {
+    HelpKeyword = "Modify Hot Key";
+    BuildCommandButtons();
+    MenuImport.OnClick = [this] { ImportClick(); };
+    MenuExport.OnClick = [this] { ExportClick(); };
+    MenuUpdate.OnClick = [this] { UpdateButtonClick(); };
+    MenuExit.OnClick = [this] { Close(); };
+    UpdateButton.OnClick = [this] { UpdateButtonClick(); };
+    CancelButton.OnClick = [this] { Close(); };
+    HelpButton.OnClick = [this] { ShowHelp(); };
+    Global.OnClick = [this] { ScopeClick(); };
+    Specific.OnClick = [this] { ScopeClick(); };
+    ProgExe.OnClick = [this] { ScopeClick(); };
+    ChooseWinProg.OnClick = [this] { ChooseWinProgClick(); };
+    SetSchedule.OnClick = [this] { RunHostDialog(host_.EditSchedule); };
+    ShortProp.OnClick = [this] { RunHostDialog(host_.EditCuewordOptions); };
+    MySpeed.OnClick = [this] { icons_.Choose(Handle()); };
+    MySpeed.OnMouseDown = [this](MouseButton button, ShiftState, int, int) {
+        if (button == MouseButton::Right)
+            icons_.AskReset();
+    };
+}
+
+void TModHotKeys::BuildCommandButtons() {
+    constexpr int Columns = 7, Width = 82, Height = 22;
+    for (int i = 0; i < DirectCommandButtonCount; ++i) {
+        const DirectCommandButton& row = DirectCommandButtons[i];
+        CommandCode code = row.Code;
+        Bounds at{8 + (i % Columns) * (Width + 2), 388 + (i / Columns) * (Height + 2), Width,
+                  Height};
+        TButton& button = CommandButtons.emplace_back(*this, nullptr, at, row.Caption);
+        button.OnClick = [this, code] { CommandClick(code); };
+        TMenuItem& menu = row.Caption[0] <= 'M' ? ActionsAM : ActionsNZ;
+        TMenuItem& entry = menu.AddItem(row.Caption, [this, code] { CommandClick(code); });
+        button.SetEnabled(CommandAvailable(code));
+        entry.SetEnabled(CommandAvailable(code));
+    }
+}
+
+void TModHotKeys::FormShow() {
+    Keys.FormShow();
+    ShowMacro();
+    NickName.SetMaxLength(50);
+    NickName.SetFocus();
+    ShowActivation();
+    DoCaption();
+}
+
+void TModHotKeys::ShowMacro() {
+    MacroRecord& macro = host_.Macro();
+    SettingsBlock& s = host_.Settings;
+    std::int16_t caseSetting = static_cast<std::int16_t>(s.CaseSensitive);
+    std::int16_t removeSetting = s.NoRemove ? 2 : 1;
+    if (IsExisting == 1) {
+        NickName.SetText(macro.Nickname.str());
+        NewFormat.SetText(macro.ScriptText());
+        Global.SetChecked(macro.MacroKind == MacroKind::Global);
+        Specific.SetChecked(macro.MacroKind == MacroKind::Window);
+        ProgExe.SetChecked(macro.MacroKind != MacroKind::Global &&
+                           macro.MacroKind != MacroKind::Window);
+        icons_.Restore(macro.IconName.str());
+        if (macro.CuewordCase < 1 || macro.CuewordCase > 3)
+            macro.CuewordCase = caseSetting;
+        if (macro.CuewordRemove != 1 && macro.CuewordRemove != 2)
+            macro.CuewordRemove = removeSetting;
+    } else {
+        NickName.SetText("");
+        NewFormat.SetText("");
+        Global.SetChecked(true);
+        if (ActKind != 7)
+            macro.ScopeText = "";
+        macro.ScopeMatch = 1;
+        if (host_.DefaultTimer)
+            host_.DefaultTimer(macro);
+        macro.CuewordCase = caseSetting;
+        macro.CuewordRemove = removeSetting;
+        icons_.Restore(std::string(MainIconName));
+    }
+    if (ScopeLocked == 1) {
+        if (Global.Checked())
+            Specific.SetChecked(true);
+        Global.SetChecked(false);
+        Global.SetEnabled(false);
+    }
+}
+
+void TModHotKeys::ShowActivation() {
+    const MacroRecord& macro = host_.Macro();
+    bool timed = ActKind == 2, cueword = ActKind == 3, window = ActKind == 7;
+    auto showIf = [](TControl& control, bool shown) {
+        control.SetVisible(shown);
+        control.SetEnabled(shown);
+    };
+    showIf(SetSchedule, timed);
+    showIf(ShortProp, cueword);
+    showIf(CuewordName, cueword || window);
+    showIf(HotKeyLabel, !timed && !cueword && !window);
+    TimerLabel.SetText(timed ? "Timed Macros" : cueword ? "Cueword" : window ? "Window Title" : "");
+    int limit = window ? 20 : 10;
+    CuewordName.SetMaxLength(limit);
+    if (cueword || window) {
+        std::string name = cueword ? macro.CuewordText.str() : macro.ScopeText.str();
+        CuewordName.SetText(name.substr(0, static_cast<std::size_t>(limit)));
+    } else {
+        HotKeyLabel.SetText(KeyName(macro.ActivationCode));
+    }
+    Specific.SetEnabled(!window);
+    ProgExe.SetEnabled(!window);
+    ChooseWinProg.SetEnabled(!window && !Global.Checked());
+}
+
+void TModHotKeys::DoCaption() {
+    ScopeChoice scope = Fields().Scope;
+    SetCaption(ScriptEditorCaption(scope, host_.Macro().ScopeText.str(), "Modify Hot Key"));
+    ChooseWinProg.SetEnabled(ActKind != 7 && scope != ScopeChoice::Global);
+}
+
+void TModHotKeys::ScopeClick() {
+    DoCaption();
+}
+
+void TModHotKeys::ChooseWinProgClick() {
+    if (!host_.SelectScope)
+        return;
+    MacroRecord& macro = host_.Macro();
+    std::optional<ScopeSelection> chosen =
+        host_.SelectScope(macro.ScopeText.str(), macro.ScopeMatch, ProgExe.Checked());
+    if (!chosen || chosen->Name.empty())
+        return;
+    macro.ScopeText = chosen->Name.substr(0, 30);
+    macro.ScopeMatch = chosen->ScopeMatch;
+    DoCaption();
+}
+
+void TModHotKeys::RunHostDialog(const std::function<void(MacroRecord&)>& dialog) {
+    if (dialog)
+        dialog(host_.Macro());
+}
+
+ScriptEditorFields TModHotKeys::Fields() const {
+    ScriptEditorFields fields;
+    fields.ActKind = ActKind;
+    fields.IsExisting = IsExisting == 1;
+    fields.NickName = NickName.Text();
+    fields.IconChoice = icons_.Name();
+    fields.Scope = ProgExe.Checked()    ? ScopeChoice::Program
+                   : Specific.Checked() ? ScopeChoice::Specific
+                                        : ScopeChoice::Global;
+    fields.CuewordName = CuewordName.Text();
+    return fields;
+}
+
+void TModHotKeys::CommandClick(CommandCode code) {
+    std::optional<std::string> text;
+    if (code == C::DialUpNetworking && !host_.RasLoaded) {
+        RasMissingMessage();
+        return;
+    }
+    if (code == C::LoadTextFile) {
+        text = LoadTextCommand(*this);
+    } else if (DialogBridgeFn run = DialogBridge(*BridgeFor(code))) {
+        if (std::optional<CommandLine> line = run(*this, host_.Commands, code, nullptr))
+            text = ComposeCommand(line->Code, line->Record).Text;
+    }
+    // A confirmed dialog always inserts: a text box with an empty header too.
+    if (text)
+        Keys.Insert(*text);
+}
+
+void TModHotKeys::UpdateButtonClick() {
+    switch (DirectUpdate(Fields(), NewFormat.Text(), host_.Delivery)) {
+        case DirectUpdateOutcome::Refused:
+            CuewordName.SetFocus();
+            break;
+        case DirectUpdateOutcome::Declined:
+            break;
+        case DirectUpdateOutcome::Saved:
+            Saved = 1;
+            Close(IDOK);
+            break;
+    }
+}
+
+void TModHotKeys::ImportClick() {
+    FileDialogOptions options{"Load From Text File", TextFilter, "TXT"};
+    options.FileMustExist = true;
+    std::optional<std::string> path = CurrentFileDialogs().Open(Handle(), options);
+    if (!path)
+        return;
+    if (std::optional<std::string> text = ImportScriptText(*path))
+        NewFormat.SetText(*text);
+}
+
+void TModHotKeys::ExportClick() {
+    FileDialogOptions options{"Save To Text File", "Text File (*.TXT)|*.TXT", "TXT"};
+    std::optional<std::string> path = CurrentFileDialogs().Save(Handle(), options);
+    if (!path || ReplaceFileContents(*path, NewFormat.Text()))
+        return;
+    CurrentMessageBoxes().Show("Error", "The file \"" + *path + "\" could not be written.",
+                               MsgStyle::Ok | MsgStyle::IconError);
+}
+
+}  // namespace orv
