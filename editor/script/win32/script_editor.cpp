@@ -73,11 +73,6 @@ const CommandMenuItem CommandMenuItems[] = {
     {"M&ouse Clicks, Movements, Wheel", 24},
 };
 
-// The text-file bridge is the editor's own; the others wait for their dialog.
-bool BridgeAvailable(Bridge bridge) {
-    return bridge == Bridge::MyTextInsert || DialogBridge(bridge) != nullptr;
-}
-
 // A command dialog or a dialog of the shell that is not built yet.
 void ShowNotAvailable() {
     CurrentMessageBoxes().Show("Notice", "This part of Orvane Editor is not available yet.",
@@ -85,6 +80,10 @@ void ShowNotAvailable() {
 }
 
 }  // namespace
+
+bool BridgeAvailable(Bridge bridge) {
+    return bridge == Bridge::MyTextInsert || DialogBridge(bridge) != nullptr;
+}
 
 TDoScripting::TDoScripting(EditorHost& host)
     : TForm("TDoScripting", "Macro Scripting Editor", 598, 400),
@@ -435,11 +434,26 @@ bool TDoScripting::CallBridge(CommandCode code, bool fresh, bool allowScriptEdit
     }
     Modified = 1;
     if (fresh)
-        model_.AddLine(std::move(*line));
+        PlaceNewLine(std::move(*line));
     else
         model_.ReplaceLine(std::move(*line));
     ShowLines();
     return true;
+}
+
+bool TDoScripting::PaletteAdd(CommandCode code) {
+    model_.Style = AddStyle::AtEnd;
+    paletteAdding_ = true;
+    bool added = CallBridge(code, true, false);
+    paletteAdding_ = false;
+    return added;
+}
+
+void TDoScripting::PlaceNewLine(CommandLine line) {
+    if (paletteAdding_)
+        model_.InsertLine(std::move(line));
+    else
+        model_.AddLine(std::move(line));
 }
 
 std::optional<CommandLine> TDoScripting::RunBridge(Bridge bridge, CommandCode code,
@@ -477,7 +491,7 @@ bool TDoScripting::MyTextInsert(bool fresh, bool restoring, bool allowScriptEdit
     CommandLine line{DisplayLine(dialog.ComposedCode(), dialog.ComposedRecord()),
                      dialog.ComposedCode(), dialog.ComposedRecord()};
     if (fresh)
-        model_.AddLine(std::move(line));
+        PlaceNewLine(std::move(line));
     else
         model_.ReplaceLine(std::move(line));
     ShowLines();

@@ -6,6 +6,7 @@
 #include "common/schedule.h"
 #include "common/win32/ras_api.h"
 #include "common/win32/system_routines.h"
+#include "editor/script/win32/palette.h"
 #include "editor/script/win32/script_editor.h"
 
 namespace orv {
@@ -41,6 +42,7 @@ struct ScriptEditorRun {
         form.IsExisting = existing ? 1 : 0;
         form.ScopeLocked = scopeLocked ? 1 : 0;
         form.ActKind = actKind;
+        form.Palette = OpenPalette;
         form.ShowModal();
         return form.Saved == 1;
     }
