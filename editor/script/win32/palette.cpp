@@ -54,7 +54,8 @@ const PaletteEntry PaletteEntries[] = {
     {3, "Display a Text &Box", static_cast<C>(54)},
 };
 
-// Two columns of picture buttons, each with its label to the right.
+// Two columns of picture buttons, each with its label (up to two lines) to
+// the right.
 constexpr int ColumnWidth = 222, RowHeight = 40, PictureSize = 36, Margin = 8;
 
 // Released with Alt, these letters go no further (the dialog manager would
@@ -99,8 +100,8 @@ TDoWizard::TDoWizard(TDoScripting& editor)
                                  *this, &page, Bounds{left, top, PictureSize, PictureSize},
                                  Picture{picture, nullptr}),
                              std::make_unique<TLabel>(*this, &page,
-                                                      Bounds{left + PictureSize + 6, top + 10,
-                                                             ColumnWidth - PictureSize - 10, 16},
+                                                      Bounds{left + PictureSize + 6, top + 2,
+                                                             ColumnWidth - PictureSize - 10, 32},
                                                       entry.Label)};
         const bool available = BridgeAvailable(*BridgeFor(entry.Code));
         button.Button->SetEnabled(available);

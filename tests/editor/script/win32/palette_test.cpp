@@ -11,6 +11,8 @@
 namespace orv {
 namespace {
 
+using testing::PressKey;
+
 constexpr const char* AddedQuestion = "Macro object successfully added.  Continue with wizard?";
 
 class PaletteTest : public testing::ScriptEditorTest {
@@ -55,8 +57,9 @@ TEST_F(PaletteTest, AddsAtTheEndAsComposedAndAsksWhetherToGoOn) {
             EXPECT_FALSE(w.IsOpen());
         });
         PressKey(f, 'Z', AltDown);
-        EXPECT_EQ(Texts(f), (std::vector<std::string>{"Repeat Start 2 Times", "   Remark: a",
-                                                      "Remark: b", "Remark: c"}));
+        EXPECT_EQ(Texts(f),
+                  (std::vector<std::string>{"Repeat Start: 2 Times, Starting at 1 Stepping by 1",
+                                            "   Remark: a", "Remark: b", "Remark: c"}));
         EXPECT_EQ(f.Model().Selected(), 0);
         f.CancelButton.Click();
     });
