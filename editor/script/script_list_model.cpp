@@ -40,9 +40,13 @@ int ScriptListModel::InsertPosition() const {
 
 void ScriptListModel::AddLine(CommandLine line) {
     int position = InsertPosition();
-    lines_.insert(lines_.begin() + position, std::move(line));
+    InsertLine(std::move(line));
     SetIndents(lines_);
     Select(position);
+}
+
+void ScriptListModel::InsertLine(CommandLine line) {
+    lines_.insert(lines_.begin() + InsertPosition(), std::move(line));
 }
 
 void ScriptListModel::ReplaceLine(CommandLine line) {

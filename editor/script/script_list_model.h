@@ -49,6 +49,9 @@ class ScriptListModel {
     int InsertPosition() const;
     // Puts a new line at InsertPosition, selects it and re-indents.
     void AddLine(CommandLine line);
+    // Puts a new line at InsertPosition as it was composed, leaving the
+    // indents and the selection to the next change (the palette's add).
+    void InsertLine(CommandLine line);
     // Replaces the line at SelIndex (an edit), reselects it and re-indents.
     void ReplaceLine(CommandLine line);
 

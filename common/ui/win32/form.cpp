@@ -486,6 +486,16 @@ bool TForm::PreTranslate(MSG& msg) {
                 msg.wParam = key;
             }
             return accelerators_ && accelerators_->Translate(handle_, msg);
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            if (KeyPreview) {
+                auto key = static_cast<WORD>(msg.wParam);
+                FormKeyUp(key, CurrentShift());
+                if (key == 0)
+                    return true;
+                msg.wParam = key;
+            }
+            return false;
         case WM_CHAR:
             if (KeyPreview) {
                 auto key = static_cast<char>(msg.wParam);

@@ -134,6 +134,11 @@ class TForm {
         (void)shift;
     }
     virtual void FormKeyPress(char& key) { (void)key; }
+    // With KeyPreview: a released key, as FormKeyDown.
+    virtual void FormKeyUp(WORD& key, ShiftState shift) {
+        (void)key;
+        (void)shift;
+    }
     // The WM_USER messages the form receives (WM_USER itself excepted: the
     // dialog manager's); true when handled.
     virtual bool UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);

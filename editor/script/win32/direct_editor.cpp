@@ -9,6 +9,7 @@
 #include "editor/script/bridges.h"
 #include "common/ui/win32/services.h"
 #include "editor/script/direct_text.h"
+#include "editor/script/win32/script_editor.h"
 #include "editor/script/icon_name.h"
 #include "editor/script/script_list_model.h"
 #include "editor/script/win32/command_bridges.h"
@@ -63,7 +64,7 @@ namespace {
 // dialog is this editor's own.
 bool CommandAvailable(CommandCode code) {
     std::optional<Bridge> bridge = BridgeFor(code);
-    return bridge && (*bridge == Bridge::MyTextInsert || DialogBridge(*bridge) != nullptr);
+    return bridge && BridgeAvailable(*bridge);
 }
 
 // The text-file dialog without the script editor's choice: there is no

@@ -75,6 +75,10 @@ const CommandMenuItem CommandMenuItems[] = {
 
 }  // namespace
 
+bool BridgeAvailable(Bridge bridge) {
+    return bridge == Bridge::MyTextInsert || DialogBridge(bridge) != nullptr;
+}
+
 TDoScripting::TDoScripting(EditorHost& host)
     : TForm("TDoScripting", "Macro Scripting Editor", 598, 400),
       host_(host),
@@ -413,11 +417,26 @@ bool TDoScripting::CallBridge(CommandCode code, bool fresh, bool allowScriptEdit
     }
     Modified = 1;
     if (fresh)
-        model_.AddLine(std::move(*line));
+        PlaceNewLine(std::move(*line));
     else
         model_.ReplaceLine(std::move(*line));
     ShowLines();
     return true;
+}
+
+bool TDoScripting::PaletteAdd(CommandCode code) {
+    model_.Style = AddStyle::AtEnd;
+    paletteAdding_ = true;
+    bool added = CallBridge(code, true, false);
+    paletteAdding_ = false;
+    return added;
+}
+
+void TDoScripting::PlaceNewLine(CommandLine line) {
+    if (paletteAdding_)
+        model_.InsertLine(std::move(line));
+    else
+        model_.AddLine(std::move(line));
 }
 
 // ---- text files ----
@@ -445,7 +464,7 @@ bool TDoScripting::MyTextInsert(bool fresh, bool restoring, bool allowScriptEdit
     CommandLine line{DisplayLine(dialog.ComposedCode(), dialog.ComposedRecord()),
                      dialog.ComposedCode(), dialog.ComposedRecord()};
     if (fresh)
-        model_.AddLine(std::move(line));
+        PlaceNewLine(std::move(line));
     else
         model_.ReplaceLine(std::move(line));
     ShowLines();

@@ -34,6 +34,9 @@ class TDoScripting;
 // The open script editor, while one is shown.
 extern TDoScripting* DoScripting;
 
+// The family's dialog is there (the text-file bridge is the editor's own).
+bool BridgeAvailable(Bridge bridge);
+
 class TDoScripting : public TForm {
   public:
     explicit TDoScripting(EditorHost& host);
@@ -127,6 +130,10 @@ class TDoScripting : public TForm {
     // The bridge of the code for a new line (editing: the line at SelIndex);
     // true when a line was added or replaced.
     bool CallBridge(CommandCode code, bool fresh, bool allowScriptEdit);
+    // The palette's add: the code's bridge for a new line at the end,
+    // without the script-editor choice of the text-file dialog; the line
+    // stays as composed and the selection where it was.
+    bool PaletteAdd(CommandCode code);
     // The Load Text File bridge.
     bool MyTextInsert(bool fresh, bool restoring, bool allowScriptEdit);
     // Text-file mode on the file; false when the macro's lines could not be
@@ -157,12 +164,16 @@ class TDoScripting : public TForm {
     std::string PrintHeading() const;
     void LeaveTextFileMode();
     void ShowMacroControls(bool show);
+    // A new line where AddStyle puts it, selected and indented unless the
+    // palette adds it.
+    void PlaceNewLine(CommandLine line);
 
     EditorHost& host_;
     ScriptListModel model_;
     IconChooser icons_;
     std::unique_ptr<TAccelerators> keys_;
     ParkedInsert parked_;
+    bool paletteAdding_ = false;
     std::vector<CommandLine> parkedLines_;
     std::string loadedText_;
 };

@@ -4,6 +4,7 @@
 
 #include "common/clock.h"
 #include "common/schedule.h"
+#include "editor/script/win32/palette.h"
 #include "editor/script/win32/script_editor.h"
 #include "editor/shell/win32/activation_dialogs.h"
 #include "editor/shell/win32/editor_command_context.h"
@@ -43,6 +44,13 @@ struct ScriptEditorRun {
     EditorHost host;
 };
 
+// The script editor with its command palette behind "Wizard".
+bool ShowScriptEditor(EditorHost& host, int actKind, bool existing, bool scopeLocked) {
+    TDoScripting form(host);
+    form.Palette = OpenPalette;
+    return ShowEditorOn(form, actKind, existing, scopeLocked);
+}
+
 }  // namespace
 
 void EditOnHandOver(TMainWin& main, EditorContext& context, MacroHandOver& handOver,
@@ -64,7 +72,7 @@ void EditOnHandOver(TMainWin& main, EditorContext& context, MacroHandOver& handO
 }
 
 void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver) {
-    EditOnHandOver(main, context, handOver, ShowEditorForm<TDoScripting>);
+    EditOnHandOver(main, context, handOver, ShowScriptEditor);
 }
 
 void InstallScriptEditor(TMainWin& main, EditorContext& context) {

@@ -13,15 +13,21 @@ namespace orv {
 using ShowEditor =
     std::function<bool(EditorHost& host, int actKind, bool existing, bool scopeLocked)>;
 
-// Either script editor form, modal on the host.
+// Either script editor form, shown modal; true when it saved.
 template <class Editor>
-bool ShowEditorForm(EditorHost& host, int actKind, bool existing, bool scopeLocked) {
-    Editor form(host);
+bool ShowEditorOn(Editor& form, int actKind, bool existing, bool scopeLocked) {
     form.IsExisting = existing ? 1 : 0;
     form.ScopeLocked = scopeLocked ? 1 : 0;
     form.ActKind = actKind;
     form.ShowModal();
     return form.Saved == 1;
+}
+
+// Either script editor form, made on the host and shown modal.
+template <class Editor>
+bool ShowEditorForm(EditorHost& host, int actKind, bool existing, bool scopeLocked) {
+    Editor form(host);
+    return ShowEditorOn(form, actKind, existing, scopeLocked);
 }
 
 // One run of an editor of the handed-over record: the host the shell gives

@@ -7,6 +7,7 @@
 
 #include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
+#include "editor/script/win32/palette.h"
 #include "editor/script/win32/text_insert_dialog.h"
 #include "tests/editor/script/win32/script_editor_fixture.h"
 
@@ -22,7 +23,8 @@ TEST_F(FormPictures, EveryScriptEditorForm) {
     TDoScripting editor(host);
     TDoTextInsert textInsert;
     textInsert.ScriptEditChoice = 1;
-    for (TForm* form : std::initializer_list<TForm*>{&editor, &textInsert}) {
+    TDoWizard palette(editor);
+    for (TForm* form : std::initializer_list<TForm*>{&editor, &textInsert, &palette}) {
         std::string path = pictures + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
     }

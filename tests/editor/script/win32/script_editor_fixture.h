@@ -42,6 +42,7 @@ class ScriptEditorTest : public ::testing::Test {
         form.IsExisting = existing ? 1 : 0;
         form.ScopeLocked = scopeLocked ? 1 : 0;
         form.ActKind = ActKind;
+        form.Palette = Palette;
         driver.Expect<TDoScripting>(std::move(step));
         return form.ShowModal();
     }
@@ -96,6 +97,8 @@ class ScriptEditorTest : public ::testing::Test {
                     folder.Path(),
                     true};
     int ActKind = 1;
+    // The Wizard button's palette; none leaves the button disabled.
+    std::function<void(TDoScripting&)> Palette;
     ModalDriver driver;
     ScriptedMessageBoxes boxes;
 };
