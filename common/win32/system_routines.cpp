@@ -73,4 +73,23 @@ std::string SystemTimeText(const DateTimeParts& when) {
     return text;
 }
 
+std::vector<std::string> InstalledPrinterNames() {
+    std::vector<std::string> names;
+    const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    DWORD needed = 0, count = 0;
+    EnumPrintersA(flags, nullptr, 4, nullptr, 0, &needed, &count);
+    if (needed == 0)
+        return names;
+    std::vector<DWORD_PTR> buffer(needed / sizeof(DWORD_PTR) + 1);
+    if (!EnumPrintersA(flags, nullptr, 4, reinterpret_cast<BYTE*>(buffer.data()), needed, &needed,
+                       &count))
+        return names;
+    const auto* printers = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.data());
+    for (DWORD i = 0; i < count; ++i) {
+        if (printers[i].pPrinterName)
+            names.emplace_back(printers[i].pPrinterName);
+    }
+    return names;
+}
+
 }  // namespace orv

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "common/date_time.h"
 
@@ -30,5 +31,8 @@ std::string SystemTimeText(const DateTimeParts& when);
 
 // Starts the mouse locator beside the program; a missing one is not reported.
 void LaunchMouseLocator(HWND owner);
+
+// The names of the local and connected printers, in the system's order.
+std::vector<std::string> InstalledPrinterNames();
 
 }  // namespace orv

@@ -105,7 +105,7 @@ std::optional<std::string> RewriteLaunch(std::string_view text) {
 }
 
 std::optional<MacroRecord> ImportedFromDravel(const DravelMacroRecord& source, DateTime now) {
-    MacroRecord record = NewImportedRecord(now);
+    MacroRecord record = NewMacroRecord(now);
     record.Nickname = source.Nickname;
     record.ScopeText = source.Title;
     record.ActivationCode = source.ActivationCode;
@@ -143,7 +143,7 @@ std::optional<MacroRecord> ImportedFromDravel(const DravelMacroRecord& source, D
 }
 
 MacroRecord ImportedFromCueword(const CuewordImportRecord& source, DateTime now) {
-    MacroRecord record = NewImportedRecord(now);
+    MacroRecord record = NewMacroRecord(now);
     StoreForeignCueword(record, source.Cueword);
     record.Enabled = source.Enabled;
     StoreScript(record, source.Script, source.Clipboard != 0, source.TextLength);

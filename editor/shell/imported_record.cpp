@@ -27,27 +27,6 @@ void StoreNoActivation(MacroRecord& record) {
 
 }  // namespace
 
-MacroRecord NewImportedRecord(DateTime now) {
-    MacroRecord record;
-    record.ActivationCode = ActivationCode::Cueword;
-    record.MacroKind = MacroKind::Global;
-    record.Enabled = 1;
-    record.IconName = "MAIN";
-    record.ScheduleKind = 1;
-    record.Month = 1;
-    record.Day = 1;
-    record.MinutePastHour = 15;
-    record.Minutes = 15;
-    record.Weekday = 1;
-    record.Year = 1998;
-    record.Pm = 1;
-    record.ScopeMatch = 1;
-    record.Changed = now;
-    record.CuewordCase = 3;
-    record.CuewordRemove = 1;
-    return record;
-}
-
 void StoreImportedCueword(MacroRecord& record, std::string_view keys) {
     if (keys.empty()) {
         ShowError(

@@ -1,19 +1,14 @@
-// What every import does to make a new macro record: the values a new record
-// starts from, the checks of a Cueword that came from outside, and the script
-// text cut to what a record holds.
+// What every import does to a new macro record (which starts from
+// NewMacroRecord): the checks of a Cueword that came from outside, and the
+// script text cut to what a record holds.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "common/date_time.h"
 #include "common/macro_record.h"
 
 namespace orv {
-
-// A global, enabled Cueword macro with the icon "MAIN", the default schedule
-// (once, 1 January 1998), case ignored and the Cueword erased when typed.
-MacroRecord NewImportedRecord(DateTime now);
 
 // The keys of an item that names no hot key, made a Cueword: cut to 10
 // characters and invalid characters replaced by "#", each with its message.

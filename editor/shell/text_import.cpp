@@ -81,7 +81,7 @@ std::optional<std::vector<TextItem>> ReadTextItems(std::string_view contents) {
 }
 
 MacroRecord TextItemRecord(const TextItem& item, DateTime now) {
-    MacroRecord record = NewImportedRecord(now);
+    MacroRecord record = NewMacroRecord(now);
     record.Nickname = item.Nickname;
     if (std::optional<int> code = HotKeyNamed(item.Keys))
         record.ActivationCode = static_cast<std::uint16_t>(*code);

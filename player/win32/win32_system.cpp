@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdio>
 
+#include "common/win32/system_routines.h"
+
 namespace orv {
 
 namespace {
@@ -90,20 +92,7 @@ std::optional<std::int32_t> Win32Display::ChangeMode(std::uint32_t mode, bool te
 }
 
 std::vector<std::string> Win32Printers::PrinterNames() {
-    std::vector<std::string> names;
-    const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
-    DWORD needed = 0, count = 0;
-    EnumPrintersA(flags, nullptr, 4, nullptr, 0, &needed, &count);
-    if (needed == 0)
-        return names;
-    std::vector<DWORD_PTR> buffer(needed / sizeof(DWORD_PTR) + 1);
-    if (!EnumPrintersA(flags, nullptr, 4, reinterpret_cast<BYTE*>(buffer.data()), needed, &needed,
-                       &count))
-        return names;
-    const auto* printers = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.data());
-    for (DWORD i = 0; i < count; ++i)
-        names.emplace_back(printers[i].pPrinterName ? printers[i].pPrinterName : "");
-    return names;
+    return InstalledPrinterNames();
 }
 
 PrinterHost::Device Win32Printers::DeviceOf(std::string_view printer) {

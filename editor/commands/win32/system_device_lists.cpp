@@ -4,6 +4,8 @@
 #include <winnetwk.h>
 #include <winspool.h>
 
+#include "common/win32/system_routines.h"
+
 namespace orv {
 namespace {
 
@@ -53,22 +55,7 @@ std::optional<DialParams> RasPhoneBook::Params(const std::string& entry) const {
 }
 
 std::vector<std::string> SystemPrinterList::PrinterNames() const {
-    std::vector<std::string> names;
-    const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
-    DWORD needed = 0, count = 0;
-    EnumPrintersA(flags, nullptr, 4, nullptr, 0, &needed, &count);
-    if (needed == 0)
-        return names;
-    std::vector<DWORD_PTR> buffer(needed / sizeof(DWORD_PTR) + 1);
-    if (!EnumPrintersA(flags, nullptr, 4, reinterpret_cast<BYTE*>(buffer.data()), needed, &needed,
-                       &count))
-        return names;
-    const auto* printers = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.data());
-    for (DWORD i = 0; i < count; ++i) {
-        if (printers[i].pPrinterName)
-            names.emplace_back(printers[i].pPrinterName);
-    }
-    return names;
+    return InstalledPrinterNames();
 }
 
 std::vector<DisplayMode> SystemDisplayModes::Modes() const {
