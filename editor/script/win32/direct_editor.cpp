@@ -6,6 +6,7 @@
 #include "common/script/compose.h"
 #include "common/string_routines.h"
 #include "common/win32/ras_api.h"
+#include "editor/script/edited_macro.h"
 #include "editor/script/bridges.h"
 #include "common/ui/win32/services.h"
 #include "editor/script/direct_text.h"
@@ -136,9 +137,7 @@ void TModHotKeys::FormShow() {
 
 void TModHotKeys::ShowMacro() {
     MacroRecord& macro = host_.Macro();
-    SettingsBlock& s = host_.Settings;
-    std::int16_t caseSetting = static_cast<std::int16_t>(s.CaseSensitive);
-    std::int16_t removeSetting = s.NoRemove ? 2 : 1;
+    PrepareMacroForEditing(host_, IsExisting == 1, ActKind);
     if (IsExisting == 1) {
         NickName.SetText(macro.Nickname.str());
         NewFormat.SetText(macro.ScriptText());
@@ -147,21 +146,10 @@ void TModHotKeys::ShowMacro() {
         ProgExe.SetChecked(macro.MacroKind != MacroKind::Global &&
                            macro.MacroKind != MacroKind::Window);
         icons_.Restore(macro.IconName.str());
-        if (macro.CuewordCase < 1 || macro.CuewordCase > 3)
-            macro.CuewordCase = caseSetting;
-        if (macro.CuewordRemove != 1 && macro.CuewordRemove != 2)
-            macro.CuewordRemove = removeSetting;
     } else {
         NickName.SetText("");
         NewFormat.SetText("");
         Global.SetChecked(true);
-        if (ActKind != 7)
-            macro.ScopeText = "";
-        macro.ScopeMatch = 1;
-        if (host_.DefaultTimer)
-            host_.DefaultTimer(macro);
-        macro.CuewordCase = caseSetting;
-        macro.CuewordRemove = removeSetting;
         icons_.Restore(std::string(MainIconName));
     }
     if (ScopeLocked == 1) {

@@ -12,6 +12,7 @@
 #include "common/ui/win32/font_dialogs.h"
 #include "common/ui/win32/print_service.h"
 #include "common/win32/ras_api.h"
+#include "editor/script/edited_macro.h"
 #include "editor/script/icon_name.h"
 #include "editor/script/print_layout.h"
 #include "editor/script/win32/command_bridges.h"
@@ -173,9 +174,7 @@ void TDoScripting::FormShow() {
 
 void TDoScripting::ShowMacro() {
     MacroRecord& macro = host_.Macro();
-    SettingsBlock& s = host_.Settings;
-    std::int16_t caseSetting = static_cast<std::int16_t>(s.CaseSensitive);
-    std::int16_t removeSetting = s.NoRemove ? 2 : 1;
+    PrepareMacroForEditing(host_, IsExisting == 1, ActKind);
     if (IsExisting == 1) {
         NickName.SetText(macro.Nickname.str());
         std::vector<CommandLine> lines = ReadScript(macro.ScriptText());
@@ -185,20 +184,9 @@ void TDoScripting::ShowMacro() {
         ProgramRadio.SetChecked(macro.MacroKind != MacroKind::Global &&
                                 macro.MacroKind != MacroKind::Window);
         icons_.Restore(macro.IconName.str());
-        if (macro.CuewordCase < 1 || macro.CuewordCase > 3)
-            macro.CuewordCase = caseSetting;
-        if (macro.CuewordRemove != 1 && macro.CuewordRemove != 2)
-            macro.CuewordRemove = removeSetting;
     } else {
         NickName.SetText("");
         GlobalRadio.SetChecked(true);
-        if (ActKind != 7)
-            macro.ScopeText = "";
-        macro.ScopeMatch = 1;
-        if (host_.DefaultTimer)
-            host_.DefaultTimer(macro);
-        macro.CuewordCase = caseSetting;
-        macro.CuewordRemove = removeSetting;
         icons_.Restore(std::string(MainIconName));
     }
     if (ScopeLocked == 1) {

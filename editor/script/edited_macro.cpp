@@ -1,0 +1,25 @@
+#include "editor/script/edited_macro.h"
+
+namespace orv {
+
+void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind) {
+    MacroRecord& macro = host.Macro();
+    const auto caseSetting = static_cast<std::int16_t>(host.Settings.CaseSensitive);
+    const std::int16_t removeSetting = host.Settings.NoRemove ? 2 : 1;
+    if (existing) {
+        if (macro.CuewordCase < 1 || macro.CuewordCase > 3)
+            macro.CuewordCase = caseSetting;
+        if (macro.CuewordRemove != 1 && macro.CuewordRemove != 2)
+            macro.CuewordRemove = removeSetting;
+        return;
+    }
+    if (actKind != 7)
+        macro.ScopeText = "";
+    macro.ScopeMatch = 1;
+    if (host.DefaultTimer)
+        host.DefaultTimer(macro);
+    macro.CuewordCase = caseSetting;
+    macro.CuewordRemove = removeSetting;
+}
+
+}  // namespace orv

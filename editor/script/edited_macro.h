@@ -1,0 +1,14 @@
+// What both script editors do to the record they are given before showing it.
+#pragma once
+
+#include "editor/script/editor_host.h"
+
+namespace orv {
+
+// An existing macro keeps its Cueword options, mended to the settings' where
+// they are out of range; a new one starts global (its scope kept only for a
+// window-title macro), with the default schedule and the settings' Cueword
+// options.
+void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind);
+
+}  // namespace orv
