@@ -8,6 +8,7 @@
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
 #include "common/hook_table.h"
+#include "common/hotkeys.h"
 #include "common/side_files.h"
 #include "tests/support/win32/wait_for.h"
 #include "tests/support/win32/process.h"
@@ -303,6 +304,74 @@ std::string BoxText(HWND box) {
         return !text.empty();
     });
     return text;
+}
+
+int HotKeyNamed(const std::string& name) {
+    for (int code = 0; code < HotKeyCount; ++code)
+        if (KeyName(code) == name)
+            return code;
+    return -1;
+}
+
+HWND EditorWindow() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND w, LPARAM l) -> BOOL {
+            char caption[256] = {};
+            GetWindowTextA(w, caption, sizeof caption);
+            if (!std::string(caption).starts_with("Orvane Editor ("))
+                return TRUE;
+            *reinterpret_cast<HWND*>(l) = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND Shown(const char* caption) {
+    HWND window = nullptr;
+    WaitFor([&] { return (window = FindWindowA(nullptr, caption)) && IsWindowVisible(window); });
+    return window;
+}
+
+std::vector<HWND> Children(HWND parent, const char* className) {
+    struct Search {
+        const char* className;
+        std::vector<HWND> found;
+    } search{className, {}};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM l) {
+            auto* s = reinterpret_cast<Search*>(l);
+            char name[32] = {};
+            GetClassNameA(child, name, sizeof name);
+            if (lstrcmpiA(name, s->className) == 0)
+                s->found.push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Child(HWND parent, const char* className, const std::string& text) {
+    for (HWND child : Children(parent, className)) {
+        char caption[256] = {};
+        GetWindowTextA(child, caption, sizeof caption);
+        if (caption == text)
+            return child;
+    }
+    return nullptr;
+}
+
+bool Click(HWND button) {
+    DWORD_PTR result = 0;
+    return button &&
+           SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 10000, &result) != 0;
+}
+
+bool KeysTo(HWND window, const std::string& keys) {
+    const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(window, "__wine_x11_whole_window"));
+    return Xdotool("windowfocus --sync " + std::to_string(xid) + " " + keys);
 }
 
 }  // namespace orv::e2e

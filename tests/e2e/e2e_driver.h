@@ -122,4 +122,23 @@ class FakeEditor {
 // The text of a message box, once it has one.
 std::string BoxText(HWND box);
 
+// The hot key of that name ("Ctrl+Q"); -1 for none.
+int HotKeyNamed(const std::string& name);
+
+// The editor's main window while it shows.
+HWND EditorWindow();
+
+// A top-level window of that caption (a dialog or one of the editor's
+// forms), once it shows; null after the time-out.
+HWND Shown(const char* caption);
+// The children of a window of one class, in creation order.
+std::vector<HWND> Children(HWND parent, const char* className);
+// A child of that class and text (a button by its caption); null for none.
+HWND Child(HWND parent, const char* className, const std::string& text);
+// Clicks a button and waits until its window has handled the click; false
+// when that takes too long (a message box it opened, say).
+bool Click(HWND button);
+// Keys sent to a window with the X focus on it.
+bool KeysTo(HWND window, const std::string& keys);
+
 }  // namespace orv::e2e

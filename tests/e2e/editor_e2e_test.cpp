@@ -5,7 +5,6 @@
 #include <string>
 
 #include "common/hook_table.h"
-#include "common/hotkeys.h"
 #include "common/win32/kernel_objects.h"
 #include "editor/shell/launch_guard.h"
 #include "editor/shell/win32/editor_menu_ids.h"
@@ -16,22 +15,6 @@ namespace orv::e2e {
 namespace {
 
 using testing::WaitFor;
-
-HWND EditorWindow() {
-    HWND found = nullptr;
-    EnumWindows(
-        [](HWND w, LPARAM l) -> BOOL {
-            char caption[256] = {};
-            GetWindowTextA(w, caption, sizeof caption);
-            if (std::string(caption).starts_with("Orvane Editor (")) {
-                *reinterpret_cast<HWND*>(l) = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 TEST(EditorStartUp, WithoutTheExactSwitchTheEditorRefusesAndEnds) {
     for (const char* params : {"", " -pej", " /RH1234"}) {
@@ -87,31 +70,8 @@ TEST(EditorStartUp, ThePlayerOpensTheEditorOnItsLibraryAndTakesItAlongWhenItEnds
     EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
 }
 
-HWND GridOf(HWND editor) {
-    HWND grid = nullptr;
-    EnumChildWindows(
-        editor,
-        [](HWND w, LPARAM l) -> BOOL {
-            char name[64] = {};
-            GetClassNameA(w, name, sizeof name);
-            if (std::string(name) != "TMyDrawGrid")
-                return TRUE;
-            *reinterpret_cast<HWND*>(l) = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&grid));
-    return grid;
-}
-
-int CodeNamed(const std::string& name) {
-    for (int code = 0; code < HotKeyCount; ++code)
-        if (KeyName(code) == name)
-            return code;
-    return -1;
-}
-
 TEST(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAgain) {
-    const int ctrlQ = CodeNamed("Ctrl+Q");
+    const int ctrlQ = HotKeyNamed("Ctrl+Q");
     ASSERT_GE(ctrlQ, 0);
     const std::string library =
         WriteLibrary("EDITOROPS.ORN",
@@ -122,8 +82,9 @@ TEST(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAga
     ASSERT_TRUE(player.Start(library, "/EY"));
     HWND editor = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) != nullptr; }));
-    const HWND grid = GridOf(editor);
-    ASSERT_NE(grid, nullptr);
+    const std::vector<HWND> grids = Children(editor, "TMyDrawGrid");
+    ASSERT_EQ(grids.size(), 1u);
+    const HWND grid = grids[0];
     const std::size_t keyUsed = HookAt::CodeUsed + static_cast<std::size_t>(ctrlQ);
     ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
 

@@ -30,48 +30,6 @@ std::string XdoKey(int code) {
     return keys + static_cast<char>(k.vk - 'A' + 'a');
 }
 
-// The player's window of that caption, once it shows.
-HWND Shown(const char* caption) {
-    HWND window = nullptr;
-    WaitFor([&] { return (window = FindWindowA("#32770", caption)) && IsWindowVisible(window); });
-    return window;
-}
-
-bool KeysTo(HWND window, const std::string& keys) {
-    const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(window, "__wine_x11_whole_window"));
-    return Xdotool("windowfocus --sync " + std::to_string(xid) + " " + keys);
-}
-
-// The children of a window of one class, in creation order.
-std::vector<HWND> Children(HWND parent, const char* className) {
-    struct Search {
-        const char* className;
-        std::vector<HWND> found;
-    } search{className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM l) {
-            auto* s = reinterpret_cast<Search*>(l);
-            char name[32] = {};
-            GetClassNameA(child, name, sizeof name);
-            if (lstrcmpiA(name, s->className) == 0)
-                s->found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND Button(HWND dialog, const char* caption) {
-    for (HWND b : Children(dialog, "Button")) {
-        char text[64] = {};
-        GetWindowTextA(b, text, sizeof text);
-        if (std::string(text) == caption)
-            return b;
-    }
-    return nullptr;
-}
-
 class MenuCaptureEndToEnd : public ::testing::Test {
   protected:
     void StartWith(const std::vector<MacroRecord>& records) {
@@ -159,9 +117,9 @@ TEST_F(MenuCaptureEndToEnd, ARecordedMacroPlaysBackByItsCueword) {
     std::vector<HWND> edits = Children(complete, "Edit");
     ASSERT_EQ(edits.size(), 3u);  // nickname, hot key, Cueword
     SendMessageA(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Greeting"));
-    SendMessageA(Button(complete, "&Cuewords"), BM_CLICK, 0, 0);
+    SendMessageA(Child(complete, "Button", "&Cuewords"), BM_CLICK, 0, 0);
     SendMessageA(edits[2], WM_SETTEXT, 0, reinterpret_cast<LPARAM>("hh"));
-    SendMessageA(Button(complete, "&Ok"), BM_CLICK, 0, 0);
+    SendMessageA(Child(complete, "Button", "&Ok"), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return FindWindowA("#32770", "Capture Complete") == nullptr; }));
     EXPECT_EQ(MasterByte(HookAt::CaptureRunning), 0);
     EXPECT_FALSE(std::filesystem::exists(CaptureFilePath(ProgramDir())));

@@ -1,0 +1,78 @@
+// A macro recorded again from the running editor: "Capture Macro" for the
+// selected Ctrl+Q macro, keys typed into another program until the macro's
+// own key ends the recording, and the key then typing what was recorded.
+#include <gtest/gtest.h>
+
+#include "common/hook_table.h"
+#include "editor/shell/win32/editor_menu_ids.h"
+#include "tests/e2e/e2e_driver.h"
+#include "tests/support/win32/wait_for.h"
+
+namespace orv::e2e {
+namespace {
+
+using testing::WaitFor;
+
+// Ctrl+Q at a person's pace: just after a focus change the desktop's key
+// state can lag behind a Ctrl sent in the same instant as the Q.
+constexpr const char* CtrlQKeys = "keydown ctrl sleep 0.1 key q keyup ctrl";
+
+void SetChecked(HWND box, bool checked) {
+    if ((SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) != checked)
+        Click(box);
+}
+
+TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
+    const int ctrlQ = HotKeyNamed("Ctrl+Q");
+    ASSERT_GE(ctrlQ, 0);
+    const std::string library = WriteLibrary(
+        "RECAPTUREE2E.ORN",
+        {Macro("TYPE OLD", static_cast<std::uint16_t>(ctrlQ), MacroKind::Global, "old")});
+    Target target;
+    ASSERT_TRUE(target.Start("Orvane recapture target"));
+    Player player;
+    ASSERT_TRUE(player.Start(library, "/EY"));
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) != nullptr; }));
+    const std::vector<HWND> grids = Children(editor, "TMyDrawGrid");
+    ASSERT_EQ(grids.size(), 1u);
+    ASSERT_TRUE(WaitFor([&] { return MasterByte(HookAt::CodeUsed + ctrlQ) == 1; }));
+
+    // The macro's row found by typing its key's name into the list.
+    for (char c : std::string("CTRL+Q")) PostMessageA(grids[0], WM_CHAR, static_cast<WPARAM>(c), 0);
+    PostMessageA(editor, WM_COMMAND, EditorMenuId::Recapture, 0);
+    const HWND dialog = Shown("Capture Macro");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(Child(dialog, "Static", "Or Press Ctrl+Q to end capture"), nullptr);
+    // Keystrokes only, untimed, in every program, starting in the target.
+    SetChecked(Child(dialog, "Button", "Capture &Keystrokes"), true);
+    SetChecked(Child(dialog, "Button", "Capture &Mouse"), false);
+    SetChecked(Child(dialog, "Button", "Captur&e At"), false);
+    ASSERT_TRUE(Click(Child(dialog, "Button", "&Global")));
+    const std::vector<HWND> lists = Children(dialog, "ListBox");
+    ASSERT_EQ(lists.size(), 1u);
+    const LRESULT line = SendMessageA(lists[0], LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                      reinterpret_cast<LPARAM>("Orvane recapture target"));
+    ASSERT_GT(line, 0);
+    SendMessageA(lists[0], LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    ASSERT_TRUE(Click(Child(dialog, "Button", "&Start Capture")));
+    ASSERT_TRUE(WaitFor([] { return MasterByte(HookAt::CaptureRunning) == 1; }));
+
+    ASSERT_TRUE(target.Keys("type hi"));
+    ASSERT_TRUE(WaitFor([&] { return target.Text() == "hi"; })) << target.Text();
+    ASSERT_TRUE(target.Keys(CtrlQKeys));
+    const HWND done = Shown("Capture");
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(BoxText(done), "Orvane 99 capture is complete for Ctrl+Q.");
+    PostMessageA(done, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(done); }));
+    EXPECT_EQ(MasterByte(HookAt::CaptureRunning), 0);
+
+    target.Clear();
+    ASSERT_TRUE(target.Keys(CtrlQKeys));
+    EXPECT_TRUE(WaitFor([&] { return target.Text() == "hi"; })) << target.Text();
+    EXPECT_TRUE(player.Stop());
+}
+
+}  // namespace
+}  // namespace orv::e2e
