@@ -59,7 +59,7 @@ TEST(WizardEndToEnd, ATypeTextMacroMadeInTheWizardTypesItsTextByItsHotKey) {
     ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) != nullptr; }));
     // Kind 1 is the first of the wizard menu.
     PostMessageA(editor, WM_COMMAND, EditorMenuId::FirstWizard, 0);
-    const HWND wizard = Shown("Quick Wizard: Type Text");
+    const HWND wizard = Shown("Quick Wizard: Type Text and Keystrokes");
     ASSERT_NE(wizard, nullptr);
     const HWND next = Child(wizard, "Button", "&Next >");
     ASSERT_NE(next, nullptr);
