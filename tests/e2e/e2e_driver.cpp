@@ -45,6 +45,15 @@ std::string WriteLibrary(const std::string& name, const std::vector<MacroRecord>
     return ReplaceFileContents(path, bytes) ? path : std::string();
 }
 
+std::optional<MacroRecord> LibraryRecord(const std::string& path, int n) {
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    const std::size_t at = static_cast<std::size_t>(n - 1) * MacroRecord::Size;
+    if (!bytes || n < 1 || bytes->size() < at + MacroRecord::Size)
+        return std::nullopt;
+    return MacroRecord::Decode(ConstRecordBytes<MacroRecord::Size>(
+        reinterpret_cast<const std::uint8_t*>(bytes->data()) + at, MacroRecord::Size));
+}
+
 Process::~Process() {
     Kill();
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ MacroRecord Macro(const std::string& nickname, std::uint16_t code, std::int16_t 
                   std::uint8_t scopeMatch = 1);
 // A library file of these records in the temporary folder; its full name.
 std::string WriteLibrary(const std::string& name, const std::vector<MacroRecord>& records);
+// Record n (from 1) of a library file, as the programs left it; none when
+// the file is shorter.
+std::optional<MacroRecord> LibraryRecord(const std::string& path, int n);
 
 class Process {
   public:

@@ -67,6 +67,11 @@ TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
     PostMessageA(done, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(done); }));
     EXPECT_EQ(MasterByte(HookAt::CaptureRunning), 0);
+    // Neither the stop key nor its Ctrl is part of the recording.
+    const std::optional<MacroRecord> saved = LibraryRecord(library, 1);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->ScriptText(), "hi");
+    EXPECT_EQ(saved->MacroKind, MacroKind::Global);
 
     target.Clear();
     ASSERT_TRUE(target.Keys(CtrlQKeys));
