@@ -166,11 +166,7 @@ bool Target::TakesKeys() {
 }
 
 std::string Target::Text() const {
-    char text[4096] = {};
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(edit_, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 2000, &result);
-    return text;
+    return TextOf(edit_);
 }
 
 bool Xdotool(const std::string& arguments) {
@@ -200,9 +196,7 @@ void Target::Clear() {
 }
 
 void Target::SetText(const char* text) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, &result);
+    SetTextOf(edit_, text);
 }
 
 namespace {
@@ -370,6 +364,20 @@ HWND Child(HWND parent, const char* className, const std::string& text) {
             return child;
     }
     return nullptr;
+}
+
+std::string TextOf(HWND window) {
+    char text[4096] = {};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, &result);
+    return text;
+}
+
+void SetTextOf(HWND window, const char* text) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &result);
 }
 
 bool Click(HWND button) {

@@ -139,6 +139,9 @@ HWND Shown(const char* caption);
 std::vector<HWND> Children(HWND parent, const char* className);
 // A child of that class and text (a button by its caption); null for none.
 HWND Child(HWND parent, const char* className, const std::string& text);
+// A window's text, read and set across processes.
+std::string TextOf(HWND window);
+void SetTextOf(HWND window, const char* text);
 // Clicks a button and waits until its window has handled the click; false
 // when that takes too long (a message box it opened, say).
 bool Click(HWND button);

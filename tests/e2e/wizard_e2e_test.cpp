@@ -32,20 +32,6 @@ bool ReadOnly(HWND edit) {
     return (GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 2000, &result);
-    return text;
-}
-
-void SetTextOf(HWND window, const char* text) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, &result);
-}
-
 TEST(WizardEndToEnd, ATypeTextMacroMadeInTheWizardTypesItsTextByItsHotKey) {
     const int ctrlAltH = HotKeyNamed("Ctrl+Alt+H");
     ASSERT_GE(ctrlAltH, 0);
