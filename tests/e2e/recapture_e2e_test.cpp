@@ -17,9 +17,12 @@ using testing::WaitFor;
 // state can lag behind a Ctrl sent in the same instant as the Q.
 constexpr const char* CtrlQKeys = "keydown ctrl sleep 0.1 key q keyup ctrl";
 
-void SetChecked(HWND box, bool checked) {
+bool SetChecked(HWND box, bool checked) {
+    if (!box)
+        return false;
     if ((SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) != checked)
         Click(box);
+    return (SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) == checked;
 }
 
 TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
@@ -45,9 +48,9 @@ TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_NE(Child(dialog, "Static", "Or Press Ctrl+Q to end capture"), nullptr);
     // Keystrokes only, untimed, in every program, starting in the target.
-    SetChecked(Child(dialog, "Button", "Capture &Keystrokes"), true);
-    SetChecked(Child(dialog, "Button", "Capture &Mouse"), false);
-    SetChecked(Child(dialog, "Button", "Captur&e At"), false);
+    ASSERT_TRUE(SetChecked(Child(dialog, "Button", "Capture &Keystrokes"), true));
+    ASSERT_TRUE(SetChecked(Child(dialog, "Button", "Capture &Mouse"), false));
+    ASSERT_TRUE(SetChecked(Child(dialog, "Button", "Captur&e At"), false));
     ASSERT_TRUE(Click(Child(dialog, "Button", "&Global")));
     const std::vector<HWND> lists = Children(dialog, "ListBox");
     ASSERT_EQ(lists.size(), 1u);
