@@ -3,6 +3,8 @@
 // first start, and the dial-up wizard where dial-up networking is missing.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <optional>
 
 #include "common/files.h"
@@ -31,18 +33,19 @@ class WizardSetupTest : public MainWindowFixture {
         driver.emplace();
         return *main;
     }
-    // The settings wizard walked to its last panel, where onLastPanel ticks
-    // the starter macros, and finished.
-    void ExpectSetup(const std::function<void(TQuickWiz&)>& onLastPanel) {
-        driver->Expect<TQuickWiz>([onLastPanel](TQuickWiz& wiz) {
+    // The settings wizard walked to its end and finished; on the way the
+    // panels' own steps run when each panel shows.
+    void ExpectSetup(std::map<int, std::function<void(TQuickWiz&)>> onPanel) {
+        driver->Expect<TQuickWiz>([onPanel](TQuickWiz& wiz) {
             ASSERT_EQ(wiz.Kind, FirstTimeKind);
-            while (wiz.CurrentPanel() != 69) {
-                const int panel = wiz.CurrentPanel();
+            for (int panel = wiz.CurrentPanel();; panel = wiz.CurrentPanel()) {
+                if (onPanel.count(panel))
+                    onPanel.at(panel)(wiz);
                 wiz.NextButton.Click();
+                if (!wiz.IsOpen())
+                    return;
                 ASSERT_NE(wiz.CurrentPanel(), panel) << "stuck on panel " << panel;
             }
-            onLastPanel(wiz);
-            wiz.NextButton.Click();
         });
     }
     void ExpectCancelledWizard(int kind) {
@@ -62,21 +65,11 @@ TEST_F(WizardSetupTest, TheSettingsAreWrittenToldToThePlayerAndTheLockSetUp) {
     TMainWin& w = OpenWithWizards();
     player.posted.clear();
     const int count = table.EntryCount();
-    driver->Expect<TQuickWiz>([](TQuickWiz& wiz) {
-        ASSERT_EQ(wiz.Kind, FirstTimeKind);
-        wiz.NextButton.Click();  // 65 -> 70
-        wiz.NextButton.Click();  // 70 -> 66
-        Tick(wiz, "P66Solitary");
-        wiz.NextButton.Click();  // 66 -> 67
-        Tick(wiz, "P67HalfSpeed");
-        wiz.NextButton.Click();  // 67 -> 74
-        wiz.Control("P74SMTPHost")->SetText(" mail.example.com ");
-        wiz.NextButton.Click();  // 74 -> 68
-        Tick(wiz, "P68Network");
-        wiz.NextButton.Click();  // 68 -> 69
-        ASSERT_EQ(wiz.CurrentPanel(), 69);
-        wiz.NextButton.Click();
-    });
+    ExpectSetup(
+        {{66, [](TQuickWiz& wiz) { Tick(wiz, "P66Solitary"); }},
+         {67, [](TQuickWiz& wiz) { Tick(wiz, "P67HalfSpeed"); }},
+         {74, [](TQuickWiz& wiz) { wiz.Control("P74SMTPHost")->SetText(" mail.example.com "); }},
+         {68, [](TQuickWiz& wiz) { Tick(wiz, "P68Network"); }}});
     w.FirstTimeSetup1.Click();
 
     EXPECT_EQ(store.Raw("Cuewords", "Solitary Usage"), "Yes");
@@ -99,10 +92,10 @@ TEST_F(WizardSetupTest, TheSettingsAreWrittenToldToThePlayerAndTheLockSetUp) {
 TEST_F(WizardSetupTest, AFirstStartOffersTheChosenStarterMacrosInOrder) {
     settings.FirstUse = true;
     driver.emplace();
-    ExpectSetup([](TQuickWiz& wiz) {
-        Tick(wiz, "P69Print");
-        Tick(wiz, "P69Date");
-    });
+    ExpectSetup({{69, [](TQuickWiz& wiz) {
+                      Tick(wiz, "P69Print");
+                      Tick(wiz, "P69Date");
+                  }}});
     boxes.Expect("This next wizard will allow you to type a date and/or time into a program.",
                  MsgResult::Ok, "New Macro");
     ExpectCancelledWizard(6);
