@@ -194,7 +194,8 @@ void NetworkLock::StartTimers() {
 }
 
 void NetworkLock::AfterNetworkConsiderations(bool oldNetworkMode, bool oldAutoSync) {
-    host_.SetSyncTimer(settings_.AutoSync);
+    // As at the start: outside network mode nobody else changes the library.
+    host_.SetSyncTimer(settings_.NetworkMode && settings_.AutoSync);
     if (!oldAutoSync)
         syncTick_ = 0;
     if (!oldNetworkMode && settings_.NetworkMode)

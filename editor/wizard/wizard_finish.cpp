@@ -8,7 +8,6 @@
 #include "common/schedule.h"
 #include "common/script/compose.h"
 #include "common/string_routines.h"
-#include "common/whole_numbers.h"
 #include "editor/wizard/wizard_checks.h"
 #include "editor/wizard/wizard_kinds.h"
 #include "editor/wizard/wizard_loaders.h"
@@ -125,37 +124,9 @@ FinishOutcome Capture(const WizardAnswers& a, const WizardEnv& env) {
     return out;
 }
 
-FinishOutcome FirstTime(const WizardAnswers& a, const WizardEnv& env) {
+FinishOutcome FirstTime(const WizardAnswers& a) {
     FirstTimeOutcome out;
-    SettingsBlock& s = out.Settings;
-    s = env.Settings;
-    s.SolitaryUsage = a.Checked("P66Solitary");
-    // Case on keeps a stored exact or first-letter match; off is no case code.
-    bool keptCase = s.CaseSensitive == 1 || s.CaseSensitive == 2;
-    s.CaseSensitive = a.Checked("P66CaseSense") ? (keptCase ? s.CaseSensitive : 2) : 3;
-    s.UseSuffix = !a.Checked("P66UsePrefix");
-    s.PrefixKeys = a.Trimmed("P66PrefixKeys");
-    s.CaptureKeys = a.Checked("P67DoKey");
-    s.CaptureMouse = a.Checked("P67DoMouse");
-    s.CaptureTime = a.Checked("P67DoTime");
-    s.CaptureClicksOnly = a.Checked("P67ClicksOnly");
-    s.RelativeTo = a.Checked("P67ToScreen") ? 1 : a.Checked("P67ToWindow") ? 2 : 3;
-    s.CaptureSpeed = a.Checked("P67QuadSpeed")     ? 4
-                     : a.Checked("P67DoubleSpeed") ? 3
-                     : a.Checked("P67HalfSpeed")   ? 2
-                                                   : 1;
-    bool network = a.Checked("P68Network");
-    if (network != s.NetworkMode) {
-        s.NetworkMode = network;
-        s.AutoSync = network;
-        s.SyncMinutes = network ? 10 : 0;
-    }
-    s.FirstUse = !a.Checked("P65Show");
-    s.SMTPHost = a.Trimmed("P74SMTPHost");
-    s.SMTPPort = WholeNumberOr(a.Trimmed("P74SMTPPort"), s.SMTPPort);
-    s.EMailName = a.Trimmed("P74EmailName");
-    s.EMailAddress = a.Trimmed("P74EmailAddress");
-    out.Notices = {10, 11, 12, 15, 13};
+    out.Answers = a;
     FirstTimeChoices& c = out.Choices;
     c = {a.Checked("P69Name"),   a.Checked("P69Email"),     a.Checked("P69Date"),
          a.Checked("P69Dial"),   a.Checked("P69SendEMail"), a.Checked("P69Net"),
@@ -190,7 +161,7 @@ std::optional<HotKeyWarning> WarnWindowsHotKey(int code) {
 FinishOutcome FinishUp(int kind, const WizardAnswers& a, const WizardEnv& env,
                        bool windowsKeyAccepted) {
     if (kind == FirstTimeKind)
-        return FirstTime(a, env);
+        return FirstTime(a);
     if (kind == CaptureKind)
         return Capture(a, env);
     std::vector<int> path = ShownPath(kind, a, env.HasPopupMenus());

@@ -37,10 +37,9 @@ struct FirstTimeChoices {
 };
 
 struct FirstTimeOutcome {
-    SettingsBlock Settings;
-    // Write the Cueword, Capture, Network, Misc and EMail sections, then post
-    // these player codes in order.
-    std::vector<int> Notices;
+    // What the settings are stored from (SaveFirstTimeSettings): applied to
+    // the program's settings as they are when the wizard has closed.
+    WizardAnswers Answers;
     FirstTimeChoices Choices;
 };
 

@@ -253,6 +253,12 @@ TEST_F(NetworkLockTest, NetworkDialogStoresAndSetsUp) {
     EXPECT_FALSE(s.AutoSync);
     a.lock.AfterNetworkConsiderations(true, true);
     EXPECT_FALSE(a.host.syncTimer);
+
+    s.NetworkMode = false;
+    s.AutoSync = true;
+    s.SyncMinutes = 10;
+    a.lock.AfterNetworkConsiderations(true, false);
+    EXPECT_FALSE(a.host.syncTimer) << "no updates of a library nobody else changes";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "common/ui/win32/menus.h"
 #include "common/ui/win32/page_control.h"
 #include "common/ui/win32/pictures.h"
+#include "common/win32/ras_api.h"
 #include "common/win32/winmm_mixer_driver.h"
 #include "editor/shell/editor_library.h"
 #include "editor/shell/launch_guard.h"
@@ -29,6 +31,7 @@
 #include "editor/shell/win32/editor_launchers.h"
 #include "editor/shell/win32/macro_icons.h"
 #include "editor/shell/win32/wizard_buttons.h"
+#include "editor/wizard/wizard_finish.h"
 
 namespace orv {
 
@@ -263,6 +266,12 @@ class TMainWin : public TForm, private NetworkLockHost {
     void MenuOnDesktopClick();
     static std::string EncryptIt(std::string_view text);
     static std::string DecryptIt(std::string_view text);
+    // The first-time setup: its settings wizard, then one wizard per starter
+    // macro chosen (main_window_first_time.cpp); the form of a quick wizard
+    // shown and what it finished with; whether dial-up networking is there.
+    void DoFirstTime();
+    std::optional<FinishOutcome> RunQuickWiz(int kind);
+    std::function<bool()> DialUpAvailable = RasLoaded;
 
     // The hook library's reports of a recording (WM_USER+3 with the macro and
     // a character, WM_USER+4 with the macro), for the recording that runs.

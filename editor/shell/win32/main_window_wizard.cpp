@@ -17,6 +17,7 @@
 namespace orv {
 namespace {
 
+constexpr int DialUpKind = 12;
 constexpr const char* TooManyMacrosMessage =
     "Maximum number of hot keys has been reached.  A macro cannot be added.";
 
@@ -63,25 +64,14 @@ class MainWindowWizardHost final : public WizardHost {
     EditorContext& context_;
 };
 
-// The kinds whose road ends in a recording or in the first-time settings:
-// their finishing is not built yet.
+// The kinds whose road ends in a recording: their finishing is not built yet.
 bool KindAvailable(int kind) {
-    return kind != CaptureKind && kind != 18 && kind != FirstTimeKind;
+    return kind != CaptureKind && kind != 18;
 }
 
 }  // namespace
 
-void TMainWin::DoQuickWiz(int kind) {
-    if (!KindAvailable(kind)) {
-        ShowNotAvailableYet();
-        return;
-    }
-    if (context_.Table.EntryCount() >= HookMacroEntries) {
-        CurrentMessageBoxes().Show("Error", TooManyMacrosMessage, MsgStyle::Ok);
-        return;
-    }
-    if (lock_.FileInUse())
-        return;
+std::optional<FinishOutcome> TMainWin::RunQuickWiz(int kind) {
     // The Start Menu is scanned once per run of the editor.
     static WizardPlatform platform;
     MainWindowWizardHost host(context_);
@@ -93,7 +83,31 @@ void TMainWin::DoQuickWiz(int kind) {
                             }};
     TQuickWiz wiz(host, platform, commands, kind);
     wiz.ShowModal(Handle());
-    auto* made = wiz.Outcome ? std::get_if<MacroOutcome>(&*wiz.Outcome) : nullptr;
+    return std::move(wiz.Outcome);
+}
+
+void TMainWin::DoQuickWiz(int kind) {
+    // The settings kind has no button of its own: the first-time setup runs it.
+    if (kind == FirstTimeKind) {
+        DoFirstTime();
+        return;
+    }
+    if (!KindAvailable(kind)) {
+        ShowNotAvailableYet();
+        return;
+    }
+    if (kind == DialUpKind && !DialUpAvailable()) {
+        RasMissingMessage();
+        return;
+    }
+    if (context_.Table.EntryCount() >= HookMacroEntries) {
+        CurrentMessageBoxes().Show("Error", TooManyMacrosMessage, MsgStyle::Ok);
+        return;
+    }
+    if (lock_.FileInUse())
+        return;
+    std::optional<FinishOutcome> outcome = RunQuickWiz(kind);
+    auto* made = outcome ? std::get_if<MacroOutcome>(&*outcome) : nullptr;
     int number = made ? AppendMacro(made->Record) : 0;
     if (number > 0) {
         if (made->AddToMenu > 0)

@@ -4,6 +4,7 @@ namespace orv {
 
 void InstallQuickWizards(TMainWin& main) {
     main.Launchers().QuickWizard = [&main](int kind) { main.DoQuickWiz(kind); };
+    main.Launchers().FirstTimeSetup = [&main](bool) { main.DoFirstTime(); };
 }
 
 }  // namespace orv

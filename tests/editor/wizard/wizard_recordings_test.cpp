@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/files.h"
+#include "editor/wizard/first_time_settings.h"
 #include "editor/wizard/wizard_finish.h"
 #include "editor/wizard/wizard_loaders.h"
 #include "tests/editor/wizard/wizard_fixture.h"
@@ -121,12 +122,13 @@ TEST(FirstTimeKindTest, StoresTheSettingsAndTheStarterChoices) {
     a.Check("P69CD");
     a.Check("P69Print");
     auto out = std::get<FirstTimeOutcome>(FinishUp(28, a, env));
-    EXPECT_EQ(out.Settings.CaseSensitive, 1);
-    EXPECT_EQ(out.Settings.SyncMinutes, 25) << "an unchanged network mode keeps its interval";
-    EXPECT_FALSE(out.Settings.FirstUse);
-    EXPECT_EQ(out.Settings.SMTPHost.str(), "mail.example.com");
-    EXPECT_EQ(out.Settings.SMTPPort, 587);
-    EXPECT_EQ(out.Notices, (std::vector<int>{10, 11, 12, 15, 13}));
+    SettingsBlock s = env.Settings;
+    StoreFirstTimeAnswers(out.Answers, s);
+    EXPECT_EQ(s.CaseSensitive, 1);
+    EXPECT_EQ(s.SyncMinutes, 25) << "an unchanged network mode keeps its interval";
+    EXPECT_FALSE(s.FirstUse);
+    EXPECT_EQ(s.SMTPHost.str(), "mail.example.com");
+    EXPECT_EQ(s.SMTPPort, 587);
     FirstTimeChoices choices;
     choices.CD = choices.Print = true;
     EXPECT_EQ(out.Choices, choices);
@@ -134,14 +136,16 @@ TEST(FirstTimeKindTest, StoresTheSettingsAndTheStarterChoices) {
     a.Check("P66CaseSense", false);
     a.Check("P68Network", false);
     a.Check("P65Show", false);
-    out = std::get<FirstTimeOutcome>(FinishUp(28, a, env));
-    EXPECT_EQ(out.Settings.CaseSensitive, 3);
-    EXPECT_FALSE(out.Settings.NetworkMode);
-    EXPECT_EQ(out.Settings.SyncMinutes, 0);
-    EXPECT_TRUE(out.Settings.FirstUse);
-    env.Settings.CaseSensitive = 3;
+    s = env.Settings;
+    StoreFirstTimeAnswers(a, s);
+    EXPECT_EQ(s.CaseSensitive, 3);
+    EXPECT_FALSE(s.NetworkMode);
+    EXPECT_EQ(s.SyncMinutes, 0);
+    EXPECT_TRUE(s.FirstUse);
+    s.CaseSensitive = 3;
     a.Check("P66CaseSense");
-    EXPECT_EQ(std::get<FirstTimeOutcome>(FinishUp(28, a, env)).Settings.CaseSensitive, 2);
+    StoreFirstTimeAnswers(a, s);
+    EXPECT_EQ(s.CaseSensitive, 2);
 }
 
 TEST(WizardLoadersTest, ListsTheLibraryAndTheSystem) {

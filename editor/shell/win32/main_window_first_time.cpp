@@ -1,0 +1,26 @@
+// The first-time setup from the main window: the settings wizard, whose
+// answers are stored outside the library's lock (they change no macro), then
+// one quick wizard per starter macro the user asked for.
+#include "common/message_boxes.h"
+#include "editor/shell/win32/main_window.h"
+#include "editor/wizard/first_time_settings.h"
+#include "editor/wizard/wizard_kinds.h"
+
+namespace orv {
+
+void TMainWin::DoFirstTime() {
+    std::optional<FinishOutcome> outcome = RunQuickWiz(FirstTimeKind);
+    auto* setup = outcome ? std::get_if<FirstTimeOutcome>(&*outcome) : nullptr;
+    if (!setup)
+        return;
+    SaveFirstTimeSettings(*setup, settings_, context_.Config, lock_, context_.Notices);
+    for (const StarterMacro& starter : StarterMacros()) {
+        if (!(setup->Choices.*starter.Chosen))
+            continue;
+        CurrentMessageBoxes().Show("New Macro", starter.Explanation,
+                                   MsgStyle::Ok | MsgStyle::IconInformation);
+        DoQuickWiz(starter.Kind);
+    }
+}
+
+}  // namespace orv
