@@ -93,8 +93,9 @@ void SweepstakesRecording::StepAside() {
 
 void SweepstakesRecording::CaptureChar(LPARAM character) {
     const char c = static_cast<char>(character & 0xFF);
+    // Flushed at once, so what was typed outlives a crash of the editor.
     if (running_ && c != 0)
-        file_.put(c);
+        file_.put(c).flush();
 }
 
 void SweepstakesRecording::CaptureFinished() {
