@@ -101,15 +101,7 @@ bool CaptureRecording::RecordPlanned(const CapturePlan& plan) {
         Tell(RecordingRunningMessage);
         return false;
     }
-    CaptureOptions options;
-    options.DoubleAlt = plan.DoubleAlt;
-    options.Keys = plan.Keys;
-    options.Mouse = plan.Mouse;
-    options.Time = plan.Time;
-    options.ClicksOnly = plan.ClicksOnly;
-    options.WindowSize = plan.WindowSize;
-    options.RelativeTo = plan.RelativeTo;
-    return Begin({.Options = options,
+    return Begin({.Options = PlanOptions(plan),
                   .MacroNumber = plan.MacroNumber,
                   .SecondKey = plan.SecondKey,
                   .SpeedToken = plan.SpeedToken,
