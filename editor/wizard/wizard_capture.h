@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "common/capture_section.h"
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
 
@@ -27,6 +28,9 @@ struct CapturePlan {
     bool ProgramSpecific = false;
     std::string StartWindow;  // the title of the window to record in
 };
+
+// The options of the plan as the editor's recordings take them.
+CaptureOptions PlanOptions(const CapturePlan& plan);
 
 // Writes every field of the capture section, so nothing of an earlier
 // recording is left behind.

@@ -39,6 +39,7 @@ class BenchHost final : public WizardHost {
     void SetCapWind(HWND, bool) override {}
     void UpCapture(const CapturePlan&) override {}
     void UpCaptureOn(bool) override {}
+    void ShowEditor(bool) override {}
 };
 
 // The first panel of a kind's road drawn: the time from the wizard's start;

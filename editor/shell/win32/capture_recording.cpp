@@ -8,6 +8,7 @@
 #include "common/win32/process_names.h"
 #include "common/win32/window_numbers.h"
 #include "editor/shell/macro_operations.h"
+#include "editor/wizard/wizard_capture.h"
 
 namespace orv {
 
@@ -76,6 +77,39 @@ void CaptureRecording::Open(MacroHandOver& handOver) {
 
 bool CaptureRecording::Start(const TCaptureKeys& dialog, MacroRecord& record, int macroNumber,
                              std::uint16_t activation) {
+    Plan plan{.Options = dialog.Options,
+              .MacroNumber = macroNumber,
+              .ProgramScope = dialog.ProgramScope,
+              .StartWindow = dialog.StartWindow};
+    if (IsHotKeyCode(activation))
+        plan.SecondKey = DecipherKey(activation);
+    if (dialog.Options.Time)
+        plan.SpeedToken = CaptureSpeedToken(dialog.Options.Speed);
+    if (!Begin(plan))
+        return false;
+    if (!dialog.IsExisting)
+        record.Enabled = 1;
+    record.Nickname = dialog.Nickname;
+    record.MacroKind = MacroKind::Global;
+    record.ScopeText = "";
+    record.ScopeMatch = 0;
+    return true;
+}
+
+bool CaptureRecording::RecordPlanned(const CapturePlan& plan) {
+    if (running_) {
+        Tell(RecordingRunningMessage);
+        return false;
+    }
+    return Begin({.Options = PlanOptions(plan),
+                  .MacroNumber = plan.MacroNumber,
+                  .SecondKey = plan.SecondKey,
+                  .SpeedToken = plan.SpeedToken,
+                  .ProgramScope = plan.ProgramSpecific,
+                  .StartWindow = plan.StartWindow});
+}
+
+bool CaptureRecording::Begin(const Plan& plan) {
     // Without its file nothing recorded would ever reach the macro.
     file_.open(CaptureFilePath(context_.ProgramDir), std::ios::binary | std::ios::trunc);
     if (!file_) {
@@ -85,25 +119,16 @@ bool CaptureRecording::Start(const TCaptureKeys& dialog, MacroRecord& record, in
     }
     HookTable& table = context_.Table;
     SetCapWind(table, context_.Hooks, context_.Notices, WindowNumber(main_.Handle()), true);
-    programScope_ = dialog.ProgramScope;
-    if (!dialog.IsExisting)
-        record.Enabled = 1;
-    record.Nickname = dialog.Nickname;
-    record.MacroKind = MacroKind::Global;
-    record.ScopeText = "";
-    record.ScopeMatch = 0;
-    if (dialog.Options.Time)
-        file_ << CaptureSpeedToken(dialog.Options.Speed);
-    const std::optional<KeyCombination> second =
-        IsHotKeyCode(activation) ? std::optional(DecipherKey(activation)) : std::nullopt;
-    SetCaptureSection(table, dialog.Options, macroNumber, CaptureStopKey(table), second);
+    programScope_ = plan.ProgramScope;
+    file_ << plan.SpeedToken;
+    SetCaptureSection(table, plan.Options, plan.MacroNumber, CaptureStopKey(table), plan.SecondKey);
     context_.Hooks.HandOver(HookSection::Capture, table);
     context_.Notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::Capture));
 
-    if (dialog.StartWindow.empty())
+    if (plan.StartWindow.empty())
         main_.SetWindowState(WindowState::Minimized);
     else
-        MakeWindowActive(dialog.StartWindow);
+        MakeWindowActive(plan.StartWindow);
     trayIcon_.SetActive(true);
     table.SetU8(HookAt::CaptureRunning, 1);
     context_.Hooks.HandOver(HookSection::CaptureOn, table);
@@ -232,6 +257,9 @@ std::shared_ptr<CaptureRecording> InstallCapture(TMainWin& main, EditorContext& 
     EditorLaunchers& launchers = main.Launchers();
     launchers.OpenCapture = [recording](MacroHandOver& handOver) { recording->Open(handOver); };
     launchers.Recapture = [recording] { recording->Recapture(); };
+    launchers.RecordPlanned = [recording](const CapturePlan& plan) {
+        return recording->RecordPlanned(plan);
+    };
     launchers.CaptureDefaults = [&context] {
         TCaptureDefaults dialog(context.Settings, [&context] {
             context.Config.WriteCaptureSettings();

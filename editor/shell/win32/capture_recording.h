@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/capture_section.h"
@@ -16,6 +17,8 @@
 #include "editor/shell/win32/main_window.h"
 
 namespace orv {
+
+struct CapturePlan;
 
 class CaptureRecording {
   public:
@@ -29,6 +32,10 @@ class CaptureRecording {
     // Records the selected macro again: lock, read, dialog, write; the lock
     // stays held until the end.
     void Recapture();
+    // Records into macro plan.MacroNumber, already appended by the caller
+    // under the lock, with options chosen beforehand (the quick wizard's
+    // capture kind). True once it runs; the lock is then held until the end.
+    bool RecordPlanned(const CapturePlan& plan);
 
     // WM_USER+3: a captured character while the recording runs.
     void CaptureChar(WPARAM macro, LPARAM character);
@@ -39,9 +46,20 @@ class CaptureRecording {
     const TTaskIcon& TrayIcon() const { return trayIcon_; }
 
   private:
-    // True once the hook library records into the capture file.
+    // What one recording needs, however its options were chosen.
+    struct Plan {
+        CaptureOptions Options;
+        int MacroNumber = 0;
+        std::optional<KeyCombination> SecondKey;  // the recorded macro's own hot key
+        std::string SpeedToken;                   // the capture file's first characters
+        bool ProgramScope = false;
+        std::string StartWindow;  // empty: the last active window
+    };
+    // The capture dialog's choice, with the record's fields it decides.
     bool Start(const TCaptureKeys& dialog, MacroRecord& record, int macroNumber,
                std::uint16_t activation);
+    // True once the hook library records into the capture file.
+    bool Begin(const Plan& plan);
     void MakeWindowActive(const std::string& title);
     // Macro n read, given the capture as its script, and saved.
     bool SaveCapture(int macroNumber, const std::string& topProgram, MacroRecord& record);

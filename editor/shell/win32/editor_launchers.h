@@ -13,6 +13,8 @@
 
 namespace orv {
 
+struct CapturePlan;
+
 inline constexpr const char* NotAvailableYetMessage =
     "This part of Orvane Editor is not available yet.";
 
@@ -55,6 +57,13 @@ struct EditorLaunchers {
     }
     HandOver OpenScriptEditor = NotYetHandOver(), OpenDirectEditor = NotYetHandOver();
     HandOver OpenCapture = NotYetHandOver(), BuildMenu = NotYetHandOver();
+    // A recording into an appended macro with options chosen beforehand (the
+    // quick wizard's capture kind); true once it runs, when it holds the
+    // caller's lock until its end.
+    std::function<bool(const CapturePlan&)> RecordPlanned = [](const CapturePlan&) {
+        ShowNotAvailableYet();
+        return false;
+    };
     // The category panel's buttons.
     Launcher CategoryNew = NotYet(), CategoryRename = NotYet(), CategoryRemove = NotYet();
     // The quick wizard of a kind (1..29).

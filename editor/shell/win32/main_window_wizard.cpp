@@ -25,7 +25,8 @@ constexpr const char* TooManyMacrosMessage =
 // hook library through the main window's tables.
 class MainWindowWizardHost final : public WizardHost {
   public:
-    explicit MainWindowWizardHost(EditorContext& context) : context_(context) {}
+    MainWindowWizardHost(EditorContext& context, HWND mainWindow)
+        : context_(context), mainWindow_(mainWindow) {}
 
     WizardEnv Env() override {
         WizardEnv env;
@@ -55,6 +56,7 @@ class MainWindowWizardHost final : public WizardHost {
         context_.Table.SetU8(HookAt::CaptureRunning, on ? 1 : 0);
         context_.Hooks.HandOver(HookSection::CaptureOn, context_.Table);
     }
+    void ShowEditor(bool shown) override { ShowWindow(mainWindow_, shown ? SW_SHOW : SW_HIDE); }
 
   private:
     // Window handles cross the hook library's block as 32-bit numbers.
@@ -62,11 +64,23 @@ class MainWindowWizardHost final : public WizardHost {
         return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window));
     }
     EditorContext& context_;
+    HWND mainWindow_;
 };
 
-// The kinds whose road ends in a recording: their finishing is not built yet.
-bool KindAvailable(int kind) {
-    return kind != CaptureKind && kind != 18;
+// The capture kind: the macro is appended first, so the recording has a
+// record to end in; the lock stays held until that end, or is released here
+// when the recording does not start.
+void RecordIntoNewMacro(TMainWin& main, CaptureOutcome& capture) {
+    const int number = main.AppendMacro(capture.Record);
+    if (number > 0) {
+        main.FillList();
+        main.SelectMacro(number);
+        main.SetHotKeys();
+        capture.Plan.MacroNumber = number;
+        if (main.Launchers().RecordPlanned(capture.Plan))
+            return;
+    }
+    main.Lock().ReleaseSyncFile(number > 0 ? 1 : 0);
 }
 
 }  // namespace
@@ -74,7 +88,7 @@ bool KindAvailable(int kind) {
 std::optional<FinishOutcome> TMainWin::RunQuickWiz(int kind) {
     // The Start Menu is scanned once per run of the editor.
     static WizardPlatform platform;
-    MainWindowWizardHost host(context_);
+    MainWindowWizardHost host(context_, Handle());
     CommandContext commands{settings_, [this] {
                                 std::vector<MacroNickname> names;
                                 for (const ListMacro& m : ListMacrosOf(settings_, context_.Table))
@@ -92,10 +106,6 @@ void TMainWin::DoQuickWiz(int kind) {
         DoFirstTime();
         return;
     }
-    if (!KindAvailable(kind)) {
-        ShowNotAvailableYet();
-        return;
-    }
     if (kind == DialUpKind && !DialUpAvailable()) {
         RasMissingMessage();
         return;
@@ -107,6 +117,10 @@ void TMainWin::DoQuickWiz(int kind) {
     if (lock_.FileInUse())
         return;
     std::optional<FinishOutcome> outcome = RunQuickWiz(kind);
+    if (auto* capture = outcome ? std::get_if<CaptureOutcome>(&*outcome) : nullptr) {
+        RecordIntoNewMacro(*this, *capture);
+        return;
+    }
     auto* made = outcome ? std::get_if<MacroOutcome>(&*outcome) : nullptr;
     int number = made ? AppendMacro(made->Record) : 0;
     if (number > 0) {

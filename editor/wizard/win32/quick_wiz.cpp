@@ -17,6 +17,8 @@ namespace orv {
 namespace {
 
 constexpr int SymbolRows = 8;
+// Next here starts the sweepstakes kind's recording.
+constexpr int SweepstakesRecordingPanel = 72;
 constexpr Bounds PanelArea{0, 0, WizardClientWidth, WizardClientHeight - WizardButtonBarHeight};
 
 bool Has(const ControlDecl& decl, std::uint32_t flag) {
@@ -117,12 +119,18 @@ void TQuickWiz::FormShow() {
 
 void TQuickWiz::FormClose() {
     SetSecondWindow(Handle(), false);
+    recording_.Stop();
 }
 
-bool TQuickWiz::UserMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) {
-    if (message != HotKeyPressedMessage)
+bool TQuickWiz::UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
+    if (message == HotKeyPressedMessage)
+        HotKeyPressed(static_cast<int>(w));
+    else if (message == CapturedCharMessage)
+        recording_.CaptureChar(l);
+    else if (message == CaptureEndedMessage)
+        recording_.CaptureFinished();
+    else
         return false;
-    HotKeyPressed(static_cast<int>(w));
     result = 0;
     return true;
 }
@@ -171,9 +179,16 @@ void TQuickWiz::NextButtonClick() {
         Finish();
         return;
     }
+    const bool records = CurrentPanel() == SweepstakesRecordingPanel;
+    if (records && !recording_.Start(Handle(), env_.ProgramDir))
+        return;
     int previous = CurrentPanel();
     navigator_.Next();
     ShowPanel(previous);
+    // Out of the way only once the next panel is in place, so its focus
+    // does not pull the hidden wizard back in front of the form.
+    if (records)
+        recording_.StepAside();
 }
 
 bool TQuickWiz::PanelAccepts() {

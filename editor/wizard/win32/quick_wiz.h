@@ -14,6 +14,7 @@
 
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/hot_key_entry.h"
+#include "editor/wizard/win32/wizard_capture.h"
 #include "editor/wizard/win32/wizard_host.h"
 #include "editor/wizard/win32/wizard_platform.h"
 #include "editor/wizard/wizard_finish.h"
@@ -133,6 +134,8 @@ class TQuickWiz final : public TForm, private SecondWindow {
     std::map<int, Built> panels_;
     std::map<std::string, TControl*> byName_;
     bool secondWindowOn_ = false;
+    // The sweepstakes kind's typing, recorded from panel 72 on.
+    SweepstakesRecording recording_{host_};
 };
 
 }  // namespace orv

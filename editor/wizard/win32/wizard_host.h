@@ -24,6 +24,9 @@ class WizardHost {
     virtual void SetCapWind(HWND window, bool on) = 0;
     virtual void UpCapture(const CapturePlan& plan) = 0;
     virtual void UpCaptureOn(bool on) = 0;
+    // The editor's windows out of the way while the user records elsewhere,
+    // and back in front afterwards.
+    virtual void ShowEditor(bool shown) = 0;
 };
 
 }  // namespace orv

@@ -70,13 +70,5 @@ TEST_F(MainWindowWizardTest, ATimedMacroJoinsItsMenuIsListedAndToldToThePlayer) 
               (Posts{{NoticeCode::SchedulesChanged, 0}}));
 }
 
-TEST_F(MainWindowWizardTest, KindsWhoseFinishIsNotBuiltSaySo) {
-    TMainWin& w = OpenWithWizard();
-    for (int kind : {7, 18}) {
-        boxes.Expect(NotAvailableYetMessage);
-        w.Launchers().QuickWizard(kind);
-    }
-}
-
 }  // namespace
 }  // namespace orv::testing

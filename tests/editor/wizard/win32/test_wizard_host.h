@@ -24,6 +24,7 @@ class TestWizardHost final : public WizardHost {
     void SetCapWind(HWND window, bool on) override { CaptureWindow = on ? window : nullptr; }
     void UpCapture(const CapturePlan& plan) override { Capture = plan; }
     void UpCaptureOn(bool on) override { CaptureOn = on; }
+    void ShowEditor(bool shown) override { EditorShown = shown; }
 
     WizardEnv Environment;
     HWND SecondWindow = nullptr;
@@ -31,6 +32,7 @@ class TestWizardHost final : public WizardHost {
     HWND CaptureWindow = nullptr;
     CapturePlan Capture;
     bool CaptureOn = false;
+    bool EditorShown = true;
     CommandContext Commands{Environment.Settings, [] { return std::vector<MacroNickname>{}; }};
 };
 
