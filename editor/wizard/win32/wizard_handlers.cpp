@@ -14,8 +14,10 @@
 #include "common/ui/win32/sound_service.h"
 #include "editor/commands/win32/symbol_search_dialogs.h"
 #include "editor/wizard/win32/quick_wiz.h"
+#include "editor/commands/recipient_list.h"
 #include "editor/wizard/win32/wizard_commands.h"
 #include "editor/wizard/wizard_checks.h"
+#include "editor/wizard/wizard_lists.h"
 #include "editor/wizard/wizard_loaders.h"
 
 namespace orv {
@@ -202,7 +204,7 @@ void TQuickWiz::Load(int panel) {
         case 81:
         case 82:
             a.SetLines("P" + std::to_string(panel) + "AddressBox",
-                       platform_.Recipients(env_.ProgramDir));
+                       LinesOf(RecipientList::Read(commands_.Settings.EMailPath.str()).Lines));
             break;
         default:
             break;
@@ -216,6 +218,8 @@ void TQuickWiz::ArrangeChoices(int panel) {
         SetShown("P3CuewordPart", activation == Activation::Cueword);
         SetShown("Sched1Panel", activation == Activation::Timed);
     }
+    if (panel == 64)
+        EnableCombinedButtons(answers_);
     for (const ChoiceRule& rule : ChoiceRules()) {
         if (rule.Panel != panel)
             continue;
@@ -245,6 +249,8 @@ void TQuickWiz::Bind(const std::string& name, std::function<void()> handler) {
     TControl* control = Control(name);
     if (auto* button = dynamic_cast<TButton*>(control))
         button->OnClick = std::move(handler);
+    else if (auto* speed = dynamic_cast<TSpeedButton*>(control))
+        speed->OnClick = std::move(handler);
     else if (auto* box = dynamic_cast<TCheckable*>(control))
         box->OnClick = std::move(handler);
 }
@@ -288,6 +294,76 @@ void TQuickWiz::BindHandlers(int panel) {
             Bind("P14Symbols", [this] { InsertSymbol("P14MyMemo"); });
             Bind("P14Cancel", [this] { SetShown("KeystrokePanel", false); });
             Control("P14KeyList")->OnDblClick = [this] { InsertKeystroke(); };
+            break;
+        case 10:
+            ShowMacroIcon();
+            Bind("P10MySpeed", [this] { P10MySpeedClick(); });
+            break;
+        case 28:
+            Bind("P28Retrieve", [this] { P28RetrieveClick(); });
+            break;
+        case 50: {
+            auto* macros = ControlAs<TListBox>("P50Macros");
+            macros->OnDrawItem = [this](TCanvas& canvas, int index, const RECT& rect,
+                                        bool selected) {
+                DrawMenuMember(canvas, index, rect, selected);
+            };
+            macros->OnMouseDown = [this, macros](MouseButton button, ShiftState, int x, int y) {
+                if (button == MouseButton::Left)
+                    mouseDownItem_ = macros->ItemAtPoint(x, y);
+            };
+            macros->OnMouseUp = [this, macros](MouseButton button, ShiftState, int x, int y) {
+                int line = std::exchange(mouseDownItem_, -1);
+                if (button == MouseButton::Left && line >= 0 && line == macros->ItemAtPoint(x, y))
+                    DoOBInfo(line);
+            };
+            break;
+        }
+        case 64: {
+            auto add = [this](InsertMode mode) {
+                return [this, mode] {
+                    EditAnswers([this, mode] { return AddCombinedLine(answers_, mode); });
+                };
+            };
+            Bind("P64AddButton", add(InsertMode::Append));
+            Control("P64AvailBox")->OnDblClick = add(InsertMode::Append);
+            Bind("P64InsertBefore", add(InsertMode::Before));
+            Bind("P64InsertAfter", add(InsertMode::After));
+            auto move = [this](int by) {
+                return [this, by] {
+                    EditAnswers([this, by] {
+                        MoveCombinedLine(answers_, by);
+                        return std::optional<WizardRefusal>();
+                    });
+                };
+            };
+            Bind("P64DoUp", move(-1));
+            Bind("P64DoDown", move(1));
+            Bind("P64DoDelete", [this] {
+                EditAnswers([this] {
+                    auto refused = RemoveChosenLine(answers_, "P64NewBox");
+                    EnableCombinedButtons(answers_);
+                    return refused;
+                });
+            });
+            ControlAs<TListBox>("P64NewBox")->OnChange = [this] {
+                EditAnswers([this] {
+                    EnableCombinedButtons(answers_);
+                    return std::optional<WizardRefusal>();
+                });
+            };
+            break;
+        }
+        case 76:
+        case 81:
+        case 82:
+            Bind("P" + std::to_string(panel) + "Modify", [this] { GetRecipients(); });
+            break;
+        case 77:
+            Bind("P77AddAttach", [this] { AddAttachment(); });
+            Bind("P77DeleteAttach", [this] {
+                EditAnswers([this] { return RemoveChosenLine(answers_, "P77AttachBox"); });
+            });
             break;
         case 12:
         case 26:
