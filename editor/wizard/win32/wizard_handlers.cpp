@@ -96,13 +96,16 @@ const std::vector<ChoiceRule>& ChoiceRules() {
     return rules;
 }
 
-// A Browse button: the edit it fills and the dialog it opens.
+// A Browse button: the edit it fills and the dialog it opens; a button with
+// several rows opens the first whose When radio is checked (or has none).
 struct BrowseRow {
     std::string_view Button;
     std::string_view Target;
     enum { File, Folder, NetworkFolder } Dialog;
     std::string_view Filter;
     std::string_view DefaultExt = {};
+    std::string_view Title = {};
+    std::string_view When = {};
 };
 
 constexpr std::string_view WaveFilter = "Wave Files (*.WAV)|*.WAV";
@@ -114,7 +117,9 @@ constexpr std::string_view GraphicFilter =
 const std::vector<BrowseRow>& BrowseRows() {
     using B = BrowseRow;
     static const std::vector<BrowseRow> rows = {
-        {"P23Browse", "P23Bit", B::File, "Bitmap (*.BMP)|*.BMP", "BMP"},
+        {"P12Browse", "P12Path", B::File, GraphicFilter, "BMP", "Graphic Files", "P13Graphic"},
+        {"P12Browse", "P12Path", B::File, TextFilter},
+        {"P23Browse", "P23Bit", B::File, "Bitmap (*.BMP)|*.BMP", "BMP", "Bitmap Files"},
         {"P24Browse", "P24Path", B::File, "Video Clips (*.AVI)|*.AVI"},
         {"P26Browse", "P26ProgPath", B::File, WaveFilter},
         {"Button3", "P46FName", B::File, WaveFilter},
@@ -122,6 +127,9 @@ const std::vector<BrowseRow>& BrowseRows() {
         {"P34Browse", "P34Path", B::File, "All Files (*.*)|*.*"},
         {"P25Browse", "P25Path", B::Folder, {}},
         {"P31Browse", "P31Path", B::Folder, {}},
+        {"P49Browse", "P49Path", B::Folder, {}, {}, {}, "P48ChangeDir"},
+        {"P49Browse", "P49Path", B::Folder, {}, {}, {}, "P48CreateFolder"},
+        {"P49Browse", "P49Path", B::File, "All Files (*.*)|*.*"},
         {"P6Browse", "P6ProgPath", B::NetworkFolder, {}},
         {"P83Browse", "P83FileName", B::File, TextFilter},
     };
@@ -389,11 +397,14 @@ void TQuickWiz::BindHandlers(int panel) {
 }
 
 void TQuickWiz::Browse(const std::string& button) {
-    auto row = std::find_if(BrowseRows().begin(), BrowseRows().end(),
-                            [&](const BrowseRow& r) { return r.Button == button; });
+    Pull();
+    auto row = std::find_if(BrowseRows().begin(), BrowseRows().end(), [&](const BrowseRow& r) {
+        return r.Button == button && (r.When.empty() || answers_.Checked(std::string(r.When)));
+    });
     std::optional<std::string> chosen;
     if (row->Dialog == BrowseRow::File) {
         FileDialogOptions options;
+        options.Title = row->Title;
         options.Filter = row->Filter;
         options.DefaultExt = row->DefaultExt;
         options.FileMustExist = true;

@@ -17,6 +17,7 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
+#include "tests/support/ui/scripted_dialogs.h"
 
 namespace orv::testing {
 namespace {
@@ -82,6 +83,7 @@ class WizardPanelsTest : public ::testing::Test {
     ModalDriver driver;
     ScriptedMessageBoxes boxes;
     ScriptedFileDialogs files;
+    ScriptedFolderDialogs folders;
     ScratchFolder folder{"wizard_panels"};
     TestWizardHost host{TestEnv(folder.Path())};
     OnePhoneBook phoneBook;
@@ -158,6 +160,18 @@ TEST_F(WizardPanelsTest, EachHandlersAnswerLandsInItsControl) {
              EXPECT_TRUE(items(w, "P77AttachBox").empty());
              boxes.Expect("No line selected.  Please select one.", MsgResult::Ok, "Error");
              Press(*w.Control("P77DeleteAttach"));
+         }},
+        {"browse by the earlier choice", 11, 49,
+         [&](Wiz& w) {
+             folders.ExpectFolder("C:\\WORK");
+             Press(*w.Control("P49Browse"));
+             EXPECT_EQ(w.Control("P49Path")->Text(), "C:\\WORK");
+             w.BackButton.Click();
+             static_cast<TCheckable*>(w.Control("P48CopyFile"))->Click();
+             w.NextButton.Click();
+             files.ExpectOpen("C:\\T.TXT");
+             Press(*w.Control("P49Browse"));
+             EXPECT_EQ(w.Control("P49Path")->Text(), "C:\\T.TXT");
          }},
         {"menu quick info", 25, 50,
          [&](Wiz& w) {
