@@ -127,6 +127,8 @@ class TQuickWiz final : public TForm, private SecondWindow {
     // Panel handlers of wizard_panel_handlers.cpp: the icon, the combined
     // macro, the attachments, the recipient lists, the dial-up logon and the
     // menu's quick info.
+    void BindCombinedMacro();
+    void BindMenuMembers();
     void P10MySpeedClick();
     void ShowMacroIcon();
     // Pull, the change, Push; then its refusal, if any.

@@ -12,9 +12,9 @@
 #include "common/ui/win32/services.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/ui/win32/sound_service.h"
+#include "editor/commands/recipient_list.h"
 #include "editor/commands/win32/symbol_search_dialogs.h"
 #include "editor/wizard/win32/quick_wiz.h"
-#include "editor/commands/recipient_list.h"
 #include "editor/wizard/win32/wizard_commands.h"
 #include "editor/wizard/wizard_checks.h"
 #include "editor/wizard/wizard_lists.h"
@@ -310,58 +310,12 @@ void TQuickWiz::BindHandlers(int panel) {
         case 28:
             Bind("P28Retrieve", [this] { P28RetrieveClick(); });
             break;
-        case 50: {
-            auto* macros = ControlAs<TListBox>("P50Macros");
-            macros->OnDrawItem = [this](TCanvas& canvas, int index, const RECT& rect,
-                                        bool selected) {
-                DrawMenuMember(canvas, index, rect, selected);
-            };
-            macros->OnMouseDown = [this, macros](MouseButton button, ShiftState, int x, int y) {
-                if (button == MouseButton::Left)
-                    mouseDownItem_ = macros->ItemAtPoint(x, y);
-            };
-            macros->OnMouseUp = [this, macros](MouseButton button, ShiftState, int x, int y) {
-                int line = std::exchange(mouseDownItem_, -1);
-                if (button == MouseButton::Left && line >= 0 && line == macros->ItemAtPoint(x, y))
-                    DoOBInfo(line);
-            };
+        case 50:
+            BindMenuMembers();
             break;
-        }
-        case 64: {
-            auto add = [this](InsertMode mode) {
-                return [this, mode] {
-                    EditAnswers([this, mode] { return AddCombinedLine(answers_, mode); });
-                };
-            };
-            Bind("P64AddButton", add(InsertMode::Append));
-            Control("P64AvailBox")->OnDblClick = add(InsertMode::Append);
-            Bind("P64InsertBefore", add(InsertMode::Before));
-            Bind("P64InsertAfter", add(InsertMode::After));
-            auto move = [this](int by) {
-                return [this, by] {
-                    EditAnswers([this, by] {
-                        MoveCombinedLine(answers_, by);
-                        return std::optional<WizardRefusal>();
-                    });
-                };
-            };
-            Bind("P64DoUp", move(-1));
-            Bind("P64DoDown", move(1));
-            Bind("P64DoDelete", [this] {
-                EditAnswers([this] {
-                    auto refused = RemoveChosenLine(answers_, "P64NewBox");
-                    EnableCombinedButtons(answers_);
-                    return refused;
-                });
-            });
-            ControlAs<TListBox>("P64NewBox")->OnChange = [this] {
-                EditAnswers([this] {
-                    EnableCombinedButtons(answers_);
-                    return std::optional<WizardRefusal>();
-                });
-            };
+        case 64:
+            BindCombinedMacro();
             break;
-        }
         case 76:
         case 81:
         case 82:

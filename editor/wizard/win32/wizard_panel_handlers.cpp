@@ -1,6 +1,8 @@
 // The handlers of the panels that edit lists or reach outside the wizard: the
 // macro's icon, the combined macro, the attachments, the recipient list
 // editor, the stored dial-up logon and the pop-up menu's quick info.
+#include <utility>
+
 #include "common/message_boxes.h"
 #include "common/ui/win32/canvas.h"
 #include "common/ui/win32/services.h"
@@ -12,6 +14,60 @@
 #include "editor/wizard/wizard_lists.h"
 
 namespace orv {
+
+namespace {
+
+const std::function<std::optional<WizardRefusal>()> NoChange = [] {
+    return std::optional<WizardRefusal>();
+};
+
+}  // namespace
+
+void TQuickWiz::BindCombinedMacro() {
+    auto edit = [this](std::function<std::optional<WizardRefusal>()> change) {
+        return [this, change] {
+            EditAnswers([&] {
+                std::optional<WizardRefusal> refusal = change();
+                EnableCombinedButtons(answers_);
+                return refusal;
+            });
+        };
+    };
+    auto add = [&](InsertMode mode) {
+        return edit([this, mode] { return AddCombinedLine(answers_, mode); });
+    };
+    auto move = [&](int by) {
+        return edit([this, by] {
+            MoveCombinedLine(answers_, by);
+            return std::optional<WizardRefusal>();
+        });
+    };
+    Bind("P64AddButton", add(InsertMode::Append));
+    Control("P64AvailBox")->OnDblClick = add(InsertMode::Append);
+    Bind("P64InsertBefore", add(InsertMode::Before));
+    Bind("P64InsertAfter", add(InsertMode::After));
+    Bind("P64DoUp", move(-1));
+    Bind("P64DoDown", move(1));
+    Bind("P64DoDelete", edit([this] { return RemoveChosenLine(answers_, "P64NewBox"); }));
+    ControlAs<TListBox>("P64NewBox")->OnChange = edit(NoChange);
+}
+
+void TQuickWiz::BindMenuMembers() {
+    auto* macros = ControlAs<TListBox>("P50Macros");
+    macros->OnDrawItem = [this](TCanvas& canvas, int index, const RECT& rect, bool selected) {
+        DrawMenuMember(canvas, index, rect, selected);
+    };
+    // A left click that ends on the line it began on shows that macro's info.
+    macros->OnMouseDown = [this, macros](MouseButton button, ShiftState, int x, int y) {
+        if (button == MouseButton::Left)
+            mouseDownItem_ = macros->ItemAtPoint(x, y);
+    };
+    macros->OnMouseUp = [this, macros](MouseButton button, ShiftState, int x, int y) {
+        int line = std::exchange(mouseDownItem_, -1);
+        if (button == MouseButton::Left && line >= 0 && line == macros->ItemAtPoint(x, y))
+            DoOBInfo(line);
+    };
+}
 
 void TQuickWiz::ShowMacroIcon() {
     // A pop-up menu shows the menu's icon until the user picks one.
@@ -40,19 +96,17 @@ void TQuickWiz::AddAttachment() {
     std::optional<std::string> chosen = CurrentFileDialogs().Open(Handle(), options);
     if (!chosen)
         return;
-    EditAnswers([&] {
-        AppendLine(answers_, "P77AttachBox", *chosen);
-        return std::optional<WizardRefusal>();
-    });
+    Pull();
+    AppendLine(answers_, "P77AttachBox", *chosen);
+    Push();
 }
 
 void TQuickWiz::GetRecipients() {
     TMyAddress editor(commands_);
     editor.ShowModal(Handle());
-    EditAnswers([this] {
-        ReloadRecipients(answers_, RecipientList::Read(commands_.Settings.EMailPath.str()).Lines);
-        return std::optional<WizardRefusal>();
-    });
+    Pull();
+    ReloadRecipients(answers_, RecipientList::Read(commands_.Settings.EMailPath.str()).Lines);
+    Push();
 }
 
 void TQuickWiz::P28RetrieveClick() {
