@@ -4,9 +4,6 @@
 
 #include <functional>
 
-#include "common/hotkeys.h"
-#include "common/macro_record.h"
-
 namespace orv {
 namespace {
 
@@ -55,45 +52,19 @@ TEST(WizardLists, TheCombinedMacroIsEditedAtItsChosenLine) {
         Combined Expected;
         std::string Refusal = {};
     };
+    using M = InsertMode;
+    const std::string noMacro = "No macro selected.  Please select one.";
+    const std::string noLine = "No line selected.  Please select one.";
     const Row rows[] = {
-        {"append",
-         0,
-         1,
-         add(InsertMode::Append),
-         {{"A", "B", "C", "Notes"}, 3, {true, false, true}}},
-        {"before",
-         1,
-         0,
-         add(InsertMode::Before),
-         {{"A", "Hello", "B", "C"}, 1, {true, true, true}}},
-        {"after", 2, 0, add(InsertMode::After), {{"A", "B", "C", "Hello"}, 3, {true, false, true}}},
-        {"before, none chosen",
-         -1,
-         0,
-         add(InsertMode::Before),
-         {{"Hello", "A", "B", "C"}, 0, {false, true, true}}},
-        {"after, none chosen",
-         -1,
-         0,
-         add(InsertMode::After),
-         {{"A", "Hello", "B", "C"}, 1, {true, true, true}}},
-        {"no macro chosen",
-         1,
-         -1,
-         add(InsertMode::Append),
-         {{"A", "B", "C"}, 1, {true, true, true}},
-         "No macro selected.  Please select one."},
+        {"end", 0, 1, add(M::Append), {{"A", "B", "C", "Notes"}, 3, {true, false, true}}},
+        {"before", 1, 0, add(M::Before), {{"A", "Hello", "B", "C"}, 1, {true, true, true}}},
+        {"after", 2, 0, add(M::After), {{"A", "B", "C", "Hello"}, 3, {true, false, true}}},
+        {"first", -1, 0, add(M::Before), {{"Hello", "A", "B", "C"}, 0, {false, true, true}}},
+        {"no macro", 1, -1, add(M::Append), {{"A", "B", "C"}, 1, {true, true, true}}, noMacro},
         {"up", 1, 0, move(-1), {{"B", "A", "C"}, 0, {false, true, true}}},
-        {"up from the top", 0, 0, move(-1), {{"A", "B", "C"}, 0, {false, true, true}}},
         {"down", 1, 0, move(1), {{"A", "C", "B"}, 2, {true, false, true}}},
         {"remove", 1, 0, remove, {{"A", "C"}, 1, {true, false, true}}},
-        {"remove the last", 2, 0, remove, {{"A", "B"}, 1, {true, false, true}}},
-        {"remove, none chosen",
-         -1,
-         0,
-         remove,
-         {{"A", "B", "C"}, -1, {false, false, false}},
-         "No line selected.  Please select one."},
+        {"no line", -1, 0, remove, {{"A", "B", "C"}, -1, {false, false, false}}, noLine},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -107,36 +78,6 @@ TEST(WizardLists, TheCombinedMacroIsEditedAtItsChosenLine) {
     WizardAnswers a = Start(0, 1);
     AddCombinedLine(a, InsertMode::Before);
     EXPECT_EQ(a.Lines("P64NewBox")[0], (ListLine{"Notes", 4}));
-}
-
-TEST(WizardLists, ReloadedRecipientListsKeepTheRecipientsStillThere) {
-    WizardAnswers a = DefaultAnswers();
-    a.SetLines("P76AddressBox", {{"Ann|a@x"}, {"Bob|b@x"}});
-    a.Select("P76AddressBox", 1);
-    a.SetLines("P81AddressBox", {{"Ann|a@x"}, {"Bob|b@x"}});
-    a.Select("P81AddressBox", 0);
-    ReloadRecipients(a, {"Al|al@x", "Bob|b@x", "Cy|c@x"});
-    for (const char* box : {"P76AddressBox", "P81AddressBox", "P82AddressBox"})
-        EXPECT_EQ(a.Lines(box).size(), 3u) << box;
-    EXPECT_EQ(a.SelectedLines("P76AddressBox"), (std::vector<ListLine>{{"Bob|b@x", 0, true}}));
-    EXPECT_TRUE(a.SelectedLines("P81AddressBox").empty());
-}
-
-TEST(WizardLists, AMenuMemberShowsActivationNicknameAndScope) {
-    struct Row {
-        LibraryEntry Macro;
-        std::array<std::string, 3> Columns;
-    };
-    const Row rows[] = {
-        {{2, " Hello ", MacroKind::Global, 65, ""}, {KeyName(65), "Hello", "GLOBAL"}},
-        {{3, "Tools", MacroKind::PopupMenu, ActivationCode::Cueword, "", "tl"},
-         {"tl", "Tools", "Popup Menu"}},
-        {{4, "Notes", MacroKind::Window, ActivationCode::Scheduled, "Notepad"},
-         {"Timed Macro", "Notes", "Notepad"}},
-        {{5, "Calc", MacroKind::Program, ActivationCode::None, "CALC.EXE"},
-         {"None", "Calc", "CALC.EXE"}},
-    };
-    for (const Row& row : rows) EXPECT_EQ(MenuMemberColumns(row.Macro), row.Columns);
 }
 
 }  // namespace
