@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/date_time.h"
+#include "common/macro_record.h"
 #include "common/settings.h"
 
 namespace orv {
@@ -21,6 +22,7 @@ struct LibraryEntry {
     std::int16_t Kind = 0;  // MacroKind
     std::uint16_t Activation = 0;
     std::string ScopeText;  // a system macro's first character is its action
+    std::string CuewordText;
 };
 
 struct WizardEnv {
@@ -33,6 +35,8 @@ struct WizardEnv {
     std::vector<LibraryEntry> Library;
     std::string ProgramDir;  // without a trailing separator
     bool Browser4OrLater = true;
+    // A macro's whole record from the library; nothing when it cannot be read.
+    std::function<std::optional<MacroRecord>(int number)> ReadMacro;
 
     // The capture file the recordings write into.
     std::string CaptureFile() const;

@@ -195,6 +195,13 @@ std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& a) {
                 {"P6NetLabel", {}, !disconnect},
                 {"P6Browse", {}, !disconnect}};
         }
+        case 10:
+            if (kind == 25)
+                return {{"P10IconLabel",
+                         "If you have chosen to place an icon in the system tray for this menu, "
+                         "then this will be the icon shown there.",
+                         {}}};
+            return {};
         case 12: {
             bool text = a.Checked("P13Text");
             return {

@@ -605,7 +605,12 @@ std::vector<PanelDecl> Build() {
     }
     {
         PanelBuilder b(50, "Click on each of the macros you want in the menu");
-        b.Label("", "Activation").Label("", "NickName").Label("", "Scope");
+        // Over the list's three columns, drawn at three tenths of its width each.
+        const int top = b.Y(), column = AreaWidth * 3 / 10;
+        b.Column(0, column, top).Label("", "Activation");
+        b.Column(column, column, top).Label("", "NickName");
+        b.Column(2 * column, AreaWidth - 2 * column, top).Label("", "Scope");
+        b.Column(0, AreaWidth, top + 20);
         b.List("P50Macros", 190, F::OwnerDrawn | F::MultiSelect);
         p.push_back(b.Done());
     }
@@ -728,8 +733,8 @@ std::vector<PanelDecl> Build() {
     {
         PanelBuilder b(64, "");
         b.Column(0, 170, 10).Label("", "Available Macros").List("P64AvailBox", 260, F::Sorted);
-        b.Column(174, 110, 40).Radio("P64InsertBefore", "Insert &before", true);
-        b.Radio("P64InsertAfter", "Insert &after").Button("P64AddButton", "&Add >>");
+        b.Column(174, 110, 40).Button("P64AddButton", "&Add >>");
+        b.Button("P64InsertBefore", "Insert &Before").Button("P64InsertAfter", "Insert &After");
         b.Button("P64DoUp", "Move &Up")
             .Button("P64DoDown", "Move &Down")
             .Button("P64DoDelete", "&Remove");

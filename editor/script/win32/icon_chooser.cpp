@@ -1,6 +1,7 @@
 #include "editor/script/win32/icon_chooser.h"
 
 #include "common/message_boxes.h"
+#include "common/string_routines.h"
 #include "common/ui/win32/services.h"
 #include "common/win32/icons.h"
 #include "editor/script/icon_name.h"
@@ -30,8 +31,11 @@ std::string ShortPath(const std::string& path) {
 
 }  // namespace
 
-IconChooser::IconChooser(TSpeedButton& button, std::string programDir)
-    : button_(button), programDir_(std::move(programDir)), name_(MainIconName) {}
+IconChooser::IconChooser(TSpeedButton& button, std::string programDir, OrvaneIcon mainIcon)
+    : button_(button),
+      programDir_(std::move(programDir)),
+      mainIcon_(mainIcon),
+      name_(MainIconName) {}
 
 IconChooser::~IconChooser() {
     if (icon_)
@@ -60,7 +64,8 @@ void IconChooser::Choose(HWND owner) {
     }
     std::string folder = IconFolder(programDir_);
     std::string target = folder + "\\" + FileNamePart(*chosen);
-    if (ShortPath(*chosen) != ShortPath(target)) {
+    // The folder's own file, however its name was typed, is used in place.
+    if (UpperAscii(ShortPath(*chosen)) != UpperAscii(ShortPath(target))) {
         // A library moved to a new folder has no icons folder yet.
         CreateDirectoryA(folder.c_str(), nullptr);
         if (!CopyFileA(chosen->c_str(), target.c_str(), TRUE))
@@ -87,12 +92,12 @@ void IconChooser::ShowFile(const std::string& path, std::string name) {
         DestroyIcon(icon_);
     icon_ = icon;
     name_ = std::move(name);
-    button_.SetPicture({nullptr, icon_ ? icon_ : LoadProgramIcon(OrvaneIcon::Loaded, true)});
+    button_.SetPicture({nullptr, icon_ ? icon_ : LoadProgramIcon(mainIcon_, true)});
 }
 
 void IconChooser::ShowMain() {
     name_ = MainIconName;
-    button_.SetPicture({nullptr, LoadProgramIcon(OrvaneIcon::Loaded, true)});
+    button_.SetPicture({nullptr, LoadProgramIcon(mainIcon_, true)});
 }
 
 }  // namespace orv

@@ -8,12 +8,15 @@
 #include <string>
 
 #include "common/ui/win32/pictures.h"
+#include "common/win32/icons.h"
 
 namespace orv {
 
 class IconChooser {
   public:
-    IconChooser(TSpeedButton& button, std::string programDir);
+    // mainIcon: the picture "MAIN" stands for on this button.
+    IconChooser(TSpeedButton& button, std::string programDir,
+                OrvaneIcon mainIcon = OrvaneIcon::Loaded);
     ~IconChooser();
     IconChooser(const IconChooser&) = delete;
     IconChooser& operator=(const IconChooser&) = delete;
@@ -33,6 +36,7 @@ class IconChooser {
 
     TSpeedButton& button_;
     std::string programDir_;
+    OrvaneIcon mainIcon_;
     std::string name_;
     HICON icon_ = nullptr;
 };

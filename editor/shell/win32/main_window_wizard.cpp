@@ -37,8 +37,15 @@ class MainWindowWizardHost final : public WizardHost {
         };
         env.Settings = context_.Settings;
         for (const ListMacro& m : ListMacrosOf(context_.Settings, context_.Table))
-            env.Library.push_back({m.Number, m.Nickname, m.Kind, m.Activation, m.ScopeText});
+            env.Library.push_back(
+                {m.Number, m.Nickname, m.Kind, m.Activation, m.ScopeText, m.CuewordText});
         env.ProgramDir = context_.ProgramDir;
+        env.ReadMacro = [this](int number) -> std::optional<MacroRecord> {
+            MacroRecord record;
+            if (!context_.Library.ReadMacroRecord(number, record))
+                return std::nullopt;
+            return record;
+        };
         return env;
     }
     void SetBypass(bool bypass) override { context_.Settings.BypassWizardScreen = bypass; }

@@ -320,6 +320,8 @@ std::unique_ptr<TControl> TQuickWiz::MakeControl(const ControlDecl& c, TControl*
         case K::Radio:
             return std::make_unique<TRadioButton>(*this, parent, Bounds{}, c.Caption);
         case K::Button:
+            if (c.Name == "P10MySpeed")
+                return std::make_unique<TSpeedButton>(*this, parent, Bounds{}, Picture{});
             return std::make_unique<TButton>(*this, parent, Bounds{}, c.Caption);
         case K::ListBox: {
             // Sorted lists get their lines sorted by their loaders, so the

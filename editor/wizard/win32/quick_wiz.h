@@ -14,6 +14,7 @@
 
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/hot_key_entry.h"
+#include "editor/script/win32/icon_chooser.h"
 #include "editor/wizard/win32/wizard_capture.h"
 #include "editor/wizard/win32/wizard_host.h"
 #include "editor/wizard/win32/wizard_platform.h"
@@ -124,6 +125,20 @@ class TQuickWiz final : public TForm, private SecondWindow {
     void TestMixer();
     void PlayWave();
     void LaunchWebPage();
+    // Panel handlers of wizard_panel_handlers.cpp: the icon, the combined
+    // macro, the attachments, the recipient lists, the dial-up logon and the
+    // menu's quick info.
+    void BindCombinedMacro();
+    void BindMenuMembers();
+    void P10MySpeedClick();
+    void ShowMacroIcon();
+    // Pull, the change, Push; then its refusal, if any.
+    void EditAnswers(const std::function<std::optional<WizardRefusal>()>& change);
+    void AddAttachment();
+    void GetRecipients();
+    void P28RetrieveClick();
+    void DrawMenuMember(TCanvas& canvas, int index, const RECT& rect, bool selected);
+    void DoOBInfo(int line);
 
     WizardHost& host_;
     WizardPlatform& platform_;
@@ -136,6 +151,8 @@ class TQuickWiz final : public TForm, private SecondWindow {
     bool secondWindowOn_ = false;
     // The sweepstakes kind's typing, recorded from panel 72 on.
     SweepstakesRecording recording_{host_};
+    std::unique_ptr<IconChooser> icon_;
+    int mouseDownItem_ = -1;  // panel 50's line under the pressed left button
 };
 
 }  // namespace orv

@@ -12,10 +12,12 @@
 #include "common/ui/win32/services.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/ui/win32/sound_service.h"
+#include "editor/commands/recipient_list.h"
 #include "editor/commands/win32/symbol_search_dialogs.h"
 #include "editor/wizard/win32/quick_wiz.h"
 #include "editor/wizard/win32/wizard_commands.h"
 #include "editor/wizard/wizard_checks.h"
+#include "editor/wizard/wizard_lists.h"
 #include "editor/wizard/wizard_loaders.h"
 
 namespace orv {
@@ -94,13 +96,16 @@ const std::vector<ChoiceRule>& ChoiceRules() {
     return rules;
 }
 
-// A Browse button: the edit it fills and the dialog it opens.
+// A Browse button: the edit it fills and the dialog it opens; a button with
+// several rows opens the first whose When radio is checked (or has none).
 struct BrowseRow {
     std::string_view Button;
     std::string_view Target;
     enum { File, Folder, NetworkFolder } Dialog;
     std::string_view Filter;
     std::string_view DefaultExt = {};
+    std::string_view Title = {};
+    std::string_view When = {};
 };
 
 constexpr std::string_view WaveFilter = "Wave Files (*.WAV)|*.WAV";
@@ -112,7 +117,9 @@ constexpr std::string_view GraphicFilter =
 const std::vector<BrowseRow>& BrowseRows() {
     using B = BrowseRow;
     static const std::vector<BrowseRow> rows = {
-        {"P23Browse", "P23Bit", B::File, "Bitmap (*.BMP)|*.BMP", "BMP"},
+        {"P12Browse", "P12Path", B::File, GraphicFilter, "BMP", "Graphic Files", "P13Graphic"},
+        {"P12Browse", "P12Path", B::File, TextFilter},
+        {"P23Browse", "P23Bit", B::File, "Bitmap (*.BMP)|*.BMP", "BMP", "Bitmap Files"},
         {"P24Browse", "P24Path", B::File, "Video Clips (*.AVI)|*.AVI"},
         {"P26Browse", "P26ProgPath", B::File, WaveFilter},
         {"Button3", "P46FName", B::File, WaveFilter},
@@ -120,6 +127,9 @@ const std::vector<BrowseRow>& BrowseRows() {
         {"P34Browse", "P34Path", B::File, "All Files (*.*)|*.*"},
         {"P25Browse", "P25Path", B::Folder, {}},
         {"P31Browse", "P31Path", B::Folder, {}},
+        {"P49Browse", "P49Path", B::Folder, {}, {}, {}, "P48ChangeDir"},
+        {"P49Browse", "P49Path", B::Folder, {}, {}, {}, "P48CreateFolder"},
+        {"P49Browse", "P49Path", B::File, "All Files (*.*)|*.*"},
         {"P6Browse", "P6ProgPath", B::NetworkFolder, {}},
         {"P83Browse", "P83FileName", B::File, TextFilter},
     };
@@ -202,7 +212,7 @@ void TQuickWiz::Load(int panel) {
         case 81:
         case 82:
             a.SetLines("P" + std::to_string(panel) + "AddressBox",
-                       platform_.Recipients(env_.ProgramDir));
+                       LinesOf(RecipientList::Read(commands_.Settings.EMailPath.str()).Lines));
             break;
         default:
             break;
@@ -216,6 +226,8 @@ void TQuickWiz::ArrangeChoices(int panel) {
         SetShown("P3CuewordPart", activation == Activation::Cueword);
         SetShown("Sched1Panel", activation == Activation::Timed);
     }
+    if (panel == 64)
+        EnableCombinedButtons(answers_);
     for (const ChoiceRule& rule : ChoiceRules()) {
         if (rule.Panel != panel)
             continue;
@@ -245,6 +257,8 @@ void TQuickWiz::Bind(const std::string& name, std::function<void()> handler) {
     TControl* control = Control(name);
     if (auto* button = dynamic_cast<TButton*>(control))
         button->OnClick = std::move(handler);
+    else if (auto* speed = dynamic_cast<TSpeedButton*>(control))
+        speed->OnClick = std::move(handler);
     else if (auto* box = dynamic_cast<TCheckable*>(control))
         box->OnClick = std::move(handler);
 }
@@ -289,6 +303,30 @@ void TQuickWiz::BindHandlers(int panel) {
             Bind("P14Cancel", [this] { SetShown("KeystrokePanel", false); });
             Control("P14KeyList")->OnDblClick = [this] { InsertKeystroke(); };
             break;
+        case 10:
+            ShowMacroIcon();
+            Bind("P10MySpeed", [this] { P10MySpeedClick(); });
+            break;
+        case 28:
+            Bind("P28Retrieve", [this] { P28RetrieveClick(); });
+            break;
+        case 50:
+            BindMenuMembers();
+            break;
+        case 64:
+            BindCombinedMacro();
+            break;
+        case 76:
+        case 81:
+        case 82:
+            Bind("P" + std::to_string(panel) + "Modify", [this] { GetRecipients(); });
+            break;
+        case 77:
+            Bind("P77AddAttach", [this] { AddAttachment(); });
+            Bind("P77DeleteAttach", [this] {
+                EditAnswers([this] { return RemoveChosenLine(answers_, "P77AttachBox"); });
+            });
+            break;
         case 12:
         case 26:
             Bind(panel == 12 ? "P12Symbols" : "Button1",
@@ -313,11 +351,14 @@ void TQuickWiz::BindHandlers(int panel) {
 }
 
 void TQuickWiz::Browse(const std::string& button) {
-    auto row = std::find_if(BrowseRows().begin(), BrowseRows().end(),
-                            [&](const BrowseRow& r) { return r.Button == button; });
+    Pull();
+    auto row = std::find_if(BrowseRows().begin(), BrowseRows().end(), [&](const BrowseRow& r) {
+        return r.Button == button && (r.When.empty() || answers_.Checked(std::string(r.When)));
+    });
     std::optional<std::string> chosen;
     if (row->Dialog == BrowseRow::File) {
         FileDialogOptions options;
+        options.Title = row->Title;
         options.Filter = row->Filter;
         options.DefaultExt = row->DefaultExt;
         options.FileMustExist = true;

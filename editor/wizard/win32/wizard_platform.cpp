@@ -3,15 +3,14 @@
 #include <winnetwk.h>
 #include <winspool.h>
 
-#include <fstream>
 #include <memory>
 
 #include "common/mixer.h"
 #include "common/string_routines.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/win32/process_names.h"
-#include "common/win32/ras_api.h"
 #include "common/win32/winmm_mixer_driver.h"
+#include "editor/commands/win32/system_device_lists.h"
 #include "editor/wizard/wizard_loaders.h"
 
 namespace orv {
@@ -66,7 +65,7 @@ std::vector<std::string> SystemPrinters() {
     return names;
 }
 
-WizardPlatform::WizardPlatform() : Printers(SystemPrinters) {
+WizardPlatform::WizardPlatform() : Printers(SystemPrinters), DialUp(&ThePhoneBook()) {
     for (ShellFolder folder : {ShellFolder::StartMenu, ShellFolder::CommonStartMenu}) {
         std::string path = CurrentShell().SpecialFolder(folder);
         if (!path.empty())
@@ -139,19 +138,7 @@ std::vector<std::string> WizardPlatform::RunningPrograms() const {
 }
 
 std::vector<std::string> WizardPlatform::PhoneBook() const {
-    const RasApi& ras = LoadRasApi();
-    return ras.Loaded() ? ras.EnumEntries() : std::vector<std::string>{};
-}
-
-std::vector<ListLine> WizardPlatform::Recipients(const std::string& programDir) const {
-    std::vector<ListLine> lines;
-    std::ifstream file(programDir + "\\ORVEMAIL.TXT", std::ios::binary);
-    for (std::string line; std::getline(file, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back({line});
-    }
-    return lines;
+    return DialUp->Entries();
 }
 
 std::string WizardPlatform::MixerReport() const {

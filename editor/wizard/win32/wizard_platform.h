@@ -1,10 +1,9 @@
 // What the wizard's panels list of the system they run on: display modes,
 // printers, free drive letters, installed programs (the Start Menu's
-// shortcuts, scanned once per run), window titles, running programs, the
-// dial-up phone book and the e-mail recipient list; and the tests of panels
-// 44 to 46 and 71. Printers are a seam so tests need none installed; the
-// shell (shortcuts, addresses) and the sound player are the forms layer's
-// services.
+// shortcuts, scanned once per run), window titles, running programs and the
+// dial-up phone book; and the tests of panels 44 to 46 and 71. Printers and
+// the phone book are seams so tests need none installed; the shell
+// (shortcuts, addresses) and the sound player are the forms layer's services.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/commands/device_lists.h"
 #include "editor/wizard/wizard_answers.h"
 
 namespace orv {
@@ -35,13 +35,14 @@ class WizardPlatform {
     std::vector<std::string> RunningPrograms() const;
     // Panel 28: the dial-up phone book's entries; empty without the service.
     std::vector<std::string> PhoneBook() const;
-    // Panels 76, 81, 82: the recipient list's lines; empty without the file.
-    std::vector<ListLine> Recipients(const std::string& programDir) const;
     // Panel 44's report of the mixer's controls.
     std::string MixerReport() const;
 
     // The installed printers by name; the system's unless a test set it.
     std::function<std::vector<std::string>()> Printers;
+    // The dial-up phone book: its entries and their stored logons; the
+    // system's unless a test set it.
+    const orv::PhoneBook* DialUp;
     // The Start Menu folders scanned for shortcuts; the user's and everyone's
     // (from the shell) unless a test set them.
     std::vector<std::string> StartMenuFolders;
