@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
+#include <string_view>
 
 #include "common/files.h"
 #include "common/script/reader.h"
@@ -104,7 +106,7 @@ ButtonRow Row(const char* caption, std::string inserted, std::function<void(D&)>
             }};
 }
 
-TEST_F(DirectEditorTest, EveryCommandButtonInsertsItsCommandAtTheCaret) {
+TEST_F(DirectEditorTest, EveryCommandButtonOpensItsDialogFreshAndInsertsAtTheCaret) {
     const std::string program = MakeFile("calc.exe", "");
     const std::string macros = MakeFile("office.orn", "");
     const std::string video = MakeFile("clip.avi", "");
@@ -172,8 +174,8 @@ TEST_F(DirectEditorTest, EveryCommandButtonInsertsItsCommandAtTheCaret) {
         Row<TDoAVI>("AVI", "<AVII:" + ShortPath(video) + ">",
                     [&](TDoAVI& f) { f.ProgPath.SetText(video); }),
         Row<TDoCDRom>("AUDIO CD", "<CDPLAY>"),
-        // A new command selects no printer, and Wine's spooler lists none to
-        // choose: the dialog's own refusal, then Escape.
+        // A new command selects no printer (and Wine's spooler lists none to
+        // pick): the dialog's own refusal, then Escape.
         Row<TDoDefPrint>("PRINTER", "",
                          [&](TDoDefPrint& f) {
                              refusal(f, "No printer setting selected.");
@@ -205,6 +207,9 @@ TEST_F(DirectEditorTest, EveryCommandButtonInsertsItsCommandAtTheCaret) {
                          "<EMAIL:RNR1S1\x01\x01"
                          "A1>"),
     };
+    std::set<std::string_view> covered;
+    for (const ButtonRow& row : rows) covered.insert(row.Caption);
+    EXPECT_EQ(covered.size(), DirectCommandButtonCount + 1u);  // and Symbols
     for (const ButtonRow& row : rows) {
         SCOPED_TRACE(row.Caption);
         Run(
