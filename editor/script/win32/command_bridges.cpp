@@ -38,7 +38,8 @@ std::unique_ptr<Dialog> MakeDialog(CommandContext& context) {
 // The dialogs whose own fresh show starts a new line (the date dialog's last
 // format, the web box's scheme, the second free drive, the first phone-book
 // entry or display mode, an empty e-mail) and keeps the code's choice; the
-// others show the preselection they were given.
+// others show the preselection they were given unless asked for their own
+// reset.
 template <class Dialog>
 constexpr bool FreshShowKeepsChoice =
     std::is_same_v<Dialog, TDateOrTime> || std::is_same_v<Dialog, TDoWebStuff> ||
@@ -61,14 +62,15 @@ void LoadEdited<TDoTheEmail, EmailInput>(TDoTheEmail& dialog, const CommandLine&
 
 template <class Dialog, class Input>
 std::optional<CommandLine> OpenDialog(TForm& owner, CommandContext& context, CommandCode code,
-                                      const CommandLine* editing) {
+                                      const CommandLine* editing, NewLineStart start) {
     std::unique_ptr<Dialog> dialog = MakeDialog<Dialog>(context);
     if (editing) {
         LoadEdited<Dialog, Input>(*dialog, *editing);
         dialog->FreshInsert = 0;
     } else {
         dialog->LoadInput(Preselect<Input>(code));
-        dialog->FreshInsert = FreshShowKeepsChoice<Dialog> ? 1 : 0;
+        bool fresh = start == NewLineStart::FreshInsert || FreshShowKeepsChoice<Dialog>;
+        dialog->FreshInsert = fresh ? 1 : 0;
     }
     dialog->ShowModal(owner.Handle());
     if (!dialog->Confirmed())

@@ -13,10 +13,16 @@ namespace orv {
 
 class TForm;
 
+// How the dialog of a new line starts: on the choice of the code (the script
+// editor and the palette), or from the dialog's own reset for a new command,
+// FreshInsert 1 (the direct editor's buttons).
+enum class NewLineStart { Preselected, FreshInsert };
+
 // The line the dialog composed; nothing when it was cancelled. editing is
-// null for a new line of code.
+// null for a new line of code, which starts as start says.
 using DialogBridgeFn = std::optional<CommandLine> (*)(TForm& owner, CommandContext& context,
-                                                      CommandCode code, const CommandLine* editing);
+                                                      CommandCode code, const CommandLine* editing,
+                                                      NewLineStart start);
 
 // The bridge of the family; null for the text-file family, which the
 // script editor serves itself.

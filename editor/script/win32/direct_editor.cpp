@@ -235,7 +235,8 @@ void TModHotKeys::CommandClick(CommandCode code) {
     if (code == C::LoadTextFile) {
         text = LoadTextCommand(*this);
     } else if (DialogBridgeFn run = DialogBridge(*BridgeFor(code))) {
-        if (std::optional<CommandLine> line = run(*this, host_.Commands, code, nullptr))
+        if (std::optional<CommandLine> line =
+                run(*this, host_.Commands, code, nullptr, NewLineStart::FreshInsert))
             text = ComposeCommand(line->Code, line->Record).Text;
     }
     // A confirmed dialog always inserts: a text box with an empty header too.

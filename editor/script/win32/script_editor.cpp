@@ -397,7 +397,8 @@ bool TDoScripting::CallBridge(CommandCode code, bool fresh, bool allowScriptEdit
         line = CommandLine{DisplayLine(code, record), code, record};
     } else {
         const CommandLine* editing = fresh ? nullptr : &model_.Lines()[model_.SelIndex];
-        line = DialogBridge(*bridge)(*this, host_.Commands, code, editing);
+        line =
+            DialogBridge(*bridge)(*this, host_.Commands, code, editing, NewLineStart::Preselected);
     }
     if (!line) {
         ShowLines();
