@@ -32,6 +32,7 @@ const DirectCommandButton DirectCommandButtons[] = {
     {"REMARK", C::Remark},
     {"DATE", C::Date},
     {"TIME", C::Time},
+    {"SYMBOLS", C::Text},
     {"MOUSE", C::MouseMove},
     {"CLIPBOARD", C::ClipboardCopy},
     {"KEY UP/ DN", C::ControlKey},
@@ -62,8 +63,10 @@ const int DirectCommandButtonCount = static_cast<int>(std::size(DirectCommandBut
 namespace {
 
 // A button whose dialog is not there yet stays disabled; the text-file
-// dialog is this editor's own.
+// dialog is this editor's own, and symbols go in as the keys' Symbols does.
 bool CommandAvailable(CommandCode code) {
+    if (code == C::Text)
+        return true;
     std::optional<Bridge> bridge = BridgeFor(code);
     return bridge && BridgeAvailable(*bridge);
 }
@@ -230,6 +233,10 @@ void TModHotKeys::CommandClick(CommandCode code) {
     std::optional<std::string> text;
     if (code == C::DialUpNetworking && !host_.RasLoaded) {
         RasMissingMessage();
+        return;
+    }
+    if (code == C::Text) {
+        Keys.SymbolsClick();
         return;
     }
     if (code == C::LoadTextFile) {

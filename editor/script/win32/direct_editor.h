@@ -22,7 +22,7 @@ namespace orv {
 // command whose dialog it opens for a new command.
 struct DirectCommandButton {
     const char* Caption;
-    CommandCode Code;
+    CommandCode Code;  // Text: a symbol, chosen as the keys' Symbols button does
 };
 extern const DirectCommandButton DirectCommandButtons[];
 extern const int DirectCommandButtonCount;

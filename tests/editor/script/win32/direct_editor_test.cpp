@@ -150,6 +150,7 @@ TEST_F(DirectEditorTest, EveryCommandButtonOpensItsDialogFreshAndInsertsAtTheCar
         Row<TDateOrTime>("DATE", "<MM/DD/YY{NF000}>"),
         Row<TDateOrTime>("TIME", "<hh:mm{N}>"),
         Row<TDoSpecial>("Symbols", "\x80"),
+        Row<TDoSpecial>("SYMBOLS", "\x80"),
         Row<TDoMouse>("MOUSE", "<MMS:00000,00000>"),
         // A new clipboard command starts on the start of a copy.
         Row<TDoClipboard>("CLIPBOARD", "<BEGCLIP>"),
