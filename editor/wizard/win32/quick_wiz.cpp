@@ -97,7 +97,7 @@ TQuickWiz::TQuickWiz(WizardHost& host, WizardPlatform& platform, CommandContext&
     Logo.Word = std::string(orv::Kind(kind).LogoWord);
     Logo.PointSize = orv::Kind(kind).LogoSize;
     answers_.Check("P1Bypass", env_.Settings.BypassWizardScreen);
-    DisableMissingCommands(answers_);
+    DisableMissingCommands(answers_, commands_);
     BackButton.OnClick = [this] { BackButtonClick(); };
     NextButton.OnClick = [this] { NextButtonClick(); };
     CancelButton.ModalResult = IDCANCEL;
