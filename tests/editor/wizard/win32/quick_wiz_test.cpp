@@ -200,9 +200,12 @@ TEST_F(QuickWizTest, EveryKindsDefaultRoadShowsItsPanelsDeclaredControls) {
                         ADD_FAILURE() << c.Name;
                         continue;
                     }
-                    // A sub-panel without a caption only groups its controls.
+                    // A sub-panel without a caption only groups its controls;
+                    // the parts a choice hides get windows when they first show.
                     bool windowed = c.Kind != ControlKind::SubPanel || !c.Caption.empty();
-                    EXPECT_EQ(control->Handle() != nullptr, windowed) << c.Name;
+                    if (!windowed || control->Showing()) {
+                        EXPECT_EQ(control->Handle() != nullptr, windowed) << c.Name;
+                    }
                     bool captioned = c.Kind == ControlKind::Radio ||
                                      c.Kind == ControlKind::CheckBox ||
                                      c.Kind == ControlKind::Button;
