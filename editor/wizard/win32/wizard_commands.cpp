@@ -1,11 +1,21 @@
 #include "editor/wizard/win32/wizard_commands.h"
 
+#include <string_view>
+
+#include "common/script/catalogue.h"
 #include "editor/script/win32/command_bridges.h"
 
 namespace orv {
 namespace {
 
 using C = CommandCode;
+
+struct WizardCommandRow {
+    int Panel = 0;
+    std::string_view Radio;
+    // The command whose dialog opens; its choice is the dialog's preset.
+    CommandCode Code = CommandCode::None;
+};
 
 constexpr WizardCommandRow Rows[] = {
     {54, "P54Text", C::Text},
@@ -50,12 +60,7 @@ bool Opens(const WizardCommandRow& row, const CommandContext& commands) {
     return row.Code != C::DialUpNetworking || commands.RasLoaded;
 }
 
-}  // namespace
-
-std::span<const WizardCommandRow> WizardCommandRows() {
-    return Rows;
-}
-
+// The row of the radio checked on the panel that panel 53's group chose.
 const WizardCommandRow* ChosenCommandRow(const WizardAnswers& answers) {
     static constexpr std::pair<const char*, int> Groups[] = {
         {"P53Text", 54}, {"P53System", 55}, {"P53Program", 56}, {"P53Macro", 57}};
@@ -70,6 +75,8 @@ const WizardCommandRow* ChosenCommandRow(const WizardAnswers& answers) {
     }
     return nullptr;
 }
+
+}  // namespace
 
 void DisableMissingCommands(WizardAnswers& answers, const CommandContext& commands) {
     for (const WizardCommandRow& row : Rows) {

@@ -4,29 +4,14 @@
 // dial-up networking.
 #pragma once
 
-#include <span>
 #include <string>
-#include <string_view>
 
-#include "common/script/catalogue.h"
 #include "editor/commands/command_context.h"
 #include "editor/wizard/wizard_answers.h"
 
 namespace orv {
 
 class TForm;
-
-struct WizardCommandRow {
-    int Panel = 0;
-    std::string_view Radio;
-    // The command whose dialog opens; its choice is the dialog's preset.
-    CommandCode Code = CommandCode::None;
-};
-
-std::span<const WizardCommandRow> WizardCommandRows();
-
-// The row of the radio checked on the panel that panel 53's group chose.
-const WizardCommandRow* ChosenCommandRow(const WizardAnswers& answers);
 
 // Disables the radios whose dialog cannot open here, moving a default off them.
 void DisableMissingCommands(WizardAnswers& answers, const CommandContext& commands);
