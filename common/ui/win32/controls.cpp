@@ -315,17 +315,20 @@ void TControl::Create(HWND dialog, HFONT font, DWORD groupStyle) {
     if (!WindowClass())
         return;
     POINT o = Origin();
-    DWORD style = WS_CHILD | WindowStyle() | groupStyle | (Showing() ? WS_VISIBLE : 0) |
-                  (enabled_ ? 0 : WS_DISABLED);
+    // Made hidden and filled before the subclass goes on, then shown: a list
+    // filled while showing repaints for every line, and under Wine every
+    // message through the subclass costs property look-ups.
+    DWORD style = WS_CHILD | WindowStyle() | groupStyle | (enabled_ ? 0 : WS_DISABLED);
     handle_ = CreateWindowExA(
         WindowExStyle(), WindowClass(), text_.c_str(), style, Scaled(o.x), Scaled(o.y),
         Scaled(bounds_.Width), Scaled(bounds_.Height) + ExtraHeight(), dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(nullptr), nullptr);
     if (!handle_)
         return;
-    SetWindowSubclass(handle_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_ : font), FALSE);
     Apply();
+    SetWindowSubclass(handle_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    ShowState();
 }
 
 void TControl::Destroyed() {

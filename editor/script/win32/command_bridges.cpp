@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "common/script/compose.h"
 #include "common/script/display.h"
 #include "editor/commands/encryption.h"
 #include "editor/commands/keystroke_text.h"
@@ -21,6 +22,7 @@
 #include "editor/commands/win32/text_dialog.h"
 #include "editor/commands/win32/wait_dialog.h"
 #include "editor/commands/win32/window_dialogs.h"
+#include "editor/script/win32/text_insert_dialog.h"
 
 namespace orv {
 namespace {
@@ -124,6 +126,23 @@ DialogBridgeFn DialogBridge(Bridge bridge) {
         if (serves == bridge)
             return run;
     return nullptr;
+}
+
+std::optional<std::string> NewCommandText(TForm& owner, CommandContext& context, CommandCode code) {
+    if (code == CommandCode::LoadTextFile) {
+        TDoTextInsert dialog;
+        dialog.ScriptEditChoice = 0;
+        dialog.ShowModal(owner.Handle());
+        if (!dialog.Confirmed())
+            return std::nullopt;
+        return ComposeCommand(dialog.ComposedCode(), dialog.ComposedRecord()).Text;
+    }
+    std::optional<Bridge> bridge = BridgeFor(code);
+    DialogBridgeFn run = bridge ? DialogBridge(*bridge) : nullptr;
+    std::optional<CommandLine> line = run ? run(owner, context, code, nullptr) : std::nullopt;
+    if (!line)
+        return std::nullopt;
+    return ComposeCommand(line->Code, line->Record).Text;
 }
 
 }  // namespace orv

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "common/script/records.h"
 #include "editor/commands/command_context.h"
@@ -27,5 +28,11 @@ using DialogBridgeFn = std::optional<CommandLine> (*)(TForm& owner, CommandConte
 // The bridge of the family; null for the text-file family, which the
 // script editor serves itself.
 DialogBridgeFn DialogBridge(Bridge bridge);
+
+// A new command of the code composed in its dialog, opened as for a new line
+// of the script editor, for callers that take the command's text; the
+// text-file dialog comes without the script editor's choice. Nothing when it
+// was cancelled or the code has no dialog.
+std::optional<std::string> NewCommandText(TForm& owner, CommandContext& context, CommandCode code);
 
 }  // namespace orv

@@ -99,7 +99,7 @@ TQuickWiz::TQuickWiz(WizardHost& host, WizardPlatform& platform, CommandContext&
     Logo.Word = std::string(orv::Kind(kind).LogoWord);
     Logo.PointSize = orv::Kind(kind).LogoSize;
     answers_.Check("P1Bypass", env_.Settings.BypassWizardScreen);
-    DisableMissingCommands(answers_);
+    DisableMissingCommands(answers_, commands_);
     BackButton.OnClick = [this] { BackButtonClick(); };
     NextButton.OnClick = [this] { NextButtonClick(); };
     CancelButton.ModalResult = IDCANCEL;
@@ -256,7 +256,9 @@ TQuickWiz::Built& TQuickWiz::Build(int number) {
         return found->second;
     const PanelDecl& decl = *FindPanel(number);
     Built& built = panels_[number];
-    built.Panel = std::make_unique<TPanel>(*this, nullptr, PanelArea);
+    // Lazy: its windows are made when it first shows, its lists already
+    // filled (the hot-key list has 721 lines).
+    built.Panel = std::make_unique<TPanel>(*this, nullptr, PanelArea, true);
     built.Panel->SetVisible(false);
     std::map<std::string, TControl*> parents;
     for (const ControlDecl& c : decl.Controls) {
@@ -345,8 +347,10 @@ std::unique_ptr<TControl> TQuickWiz::MakeControl(const ControlDecl& c, TControl*
         case K::Grid:
             return MakeSymbolGrid(parent);
         case K::SubPanel:
+            // Lazy too: the parts a choice shows (the schedule's, with their
+            // drop-down lists) get windows only when they first show.
             if (c.Caption.empty())
-                return std::make_unique<TPanel>(*this, parent, Bounds{});
+                return std::make_unique<TPanel>(*this, parent, Bounds{}, true);
             return std::make_unique<TGroupBox>(*this, parent, Bounds{}, c.Caption);
     }
     return nullptr;

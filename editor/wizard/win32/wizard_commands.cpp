@@ -1,88 +1,66 @@
 #include "editor/wizard/win32/wizard_commands.h"
 
-#include <vector>
+#include <string_view>
 
-#include "editor/commands/win32/date_time_dialog.h"
-#include "editor/commands/win32/file_dialogs.h"
-#include "editor/commands/win32/flow_dialogs.h"
-#include "editor/commands/win32/mouse_dialogs.h"
-#include "editor/commands/win32/system_dialogs.h"
-#include "editor/commands/win32/text_dialog.h"
-#include "editor/commands/win32/wait_dialog.h"
-#include "editor/commands/win32/window_dialogs.h"
+#include "common/script/catalogue.h"
+#include "editor/script/win32/command_bridges.h"
 
 namespace orv {
 namespace {
 
-using Maker = std::function<std::unique_ptr<TCommandDialog>(CommandContext&)>;
+using C = CommandCode;
 
-template <class D>
-Maker Plain() {
-    return [](CommandContext&) { return std::make_unique<D>(); };
+struct WizardCommandRow {
+    int Panel = 0;
+    std::string_view Radio;
+    // The command whose dialog opens; its choice is the dialog's preset.
+    CommandCode Code = CommandCode::None;
+};
+
+constexpr WizardCommandRow Rows[] = {
+    {54, "P54Text", C::Text},
+    {54, "P54Mouse", C::MouseMove},
+    {54, "P54Date", C::Date},
+    {54, "P54Time", C::Time},
+    {54, "P54Clip", C::ClipboardCopy},
+    {54, "P54Alt", C::ControlKey},
+    {54, "P54Rem", C::Remark},
+    {54, "P54File", C::LoadTextFile},
+    {54, "P54Encrypt", C::EncryptedText},
+    {55, "P55Network", C::NetworkConnect},
+    {55, "P55Dialup", C::DialUpNetworking},
+    {55, "P55Audio", C::CdPlay},
+    {55, "P55Speaker", C::AudioVolume},
+    {55, "P55Printer", C::DefaultPrinter},
+    {55, "P55Screen", C::DefaultDisplaySize},
+    {55, "P55Size", C::WindowResize},
+    {55, "P55Max", C::WindowMaximize},
+    {55, "P55Desktop", C::DeskTopCascade},
+    {55, "P55Reboot", C::Reboot},
+    {55, "P55Saver", C::ScreenSaver},
+    {56, "P56Activate", C::WindowActivate},
+    {56, "P56Web", C::WebSite},
+    {56, "P56FTP", C::WebFtp},
+    {56, "P56Files", C::ChangeDirectory},
+    {56, "P56Sound", C::SoundBeep},
+    {56, "P56Video", C::VideoClipPlay},
+    {56, "P56Folder", C::OpenFolderInExplorer},
+    {56, "P56EMail", C::EMailSend},
+    {57, "P57Play", C::MacroRun},
+    {57, "P57Pause", C::Pause},
+    {57, "P57Repeat", C::RepeatStart},
+    {57, "P57Load", C::LoadNewMacroFile},
+    {57, "P57Wait", C::WaitForWindowTitle},
+    {57, "P57Speed", C::KeystrokeSpeed},
+    {57, "P57Delay", C::Delay},
+    {57, "P57Box", C::WindowOfText},
+};
+
+bool Opens(const WizardCommandRow& row, const CommandContext& commands) {
+    return row.Code != C::DialUpNetworking || commands.RasLoaded;
 }
 
-template <class D>
-Maker WithContext() {
-    return [](CommandContext& context) { return std::make_unique<D>(context); };
-}
-
-Maker DateOrTime(bool time) {
-    return [time](CommandContext& context) {
-        auto dialog = std::make_unique<TDateOrTime>(context);
-        dialog->IsTime = time ? 1 : 0;
-        dialog->IsDate = time ? 0 : 1;
-        return dialog;
-    };
-}
-
-const std::vector<WizardCommandRow>& Rows() {
-    static const std::vector<WizardCommandRow> rows = {
-        {54, "P54Text", WithContext<TModText>()},
-        {54, "P54Mouse", Plain<TDoMouse>()},
-        {54, "P54Date", DateOrTime(false)},
-        {54, "P54Time", DateOrTime(true)},
-        {54, "P54Clip", Plain<TDoClipboard>()},
-        {54, "P54Alt", Plain<TDoKeyUpDown>()},
-        {54, "P54Rem", Plain<TDoRemark>()},
-        {54, "P54File", nullptr},
-        {54, "P54Encrypt", Plain<TDoEncrypt>()},
-        {55, "P55Network", nullptr},
-        {55, "P55Dialup", nullptr},
-        {55, "P55Audio", nullptr},
-        {55, "P55Speaker", nullptr},
-        {55, "P55Printer", nullptr},
-        {55, "P55Screen", nullptr},
-        {55, "P55Size", Plain<TDoSizeIt>()},
-        {55, "P55Max", Plain<TDoSystemCommand>()},
-        {55, "P55Desktop", WithContext<TDoRecycle>()},
-        {55, "P55Reboot", Plain<TDoReboot>()},
-        {55, "P55Saver", Plain<TDoSysControls>()},
-        {56, "P56Activate", Plain<TDoActive>()},
-        {56, "P56Web", nullptr},
-        {56, "P56FTP", nullptr},
-        {56, "P56Files", Plain<TDoDOSFiles>()},
-        {56, "P56Sound", nullptr},
-        {56, "P56Video", nullptr},
-        {56, "P56Folder", Plain<TDoExplore>()},
-        {56, "P56EMail", nullptr},
-        {57, "P57Play", WithContext<TDoNick>()},
-        {57, "P57Pause", Plain<TDoPausePos>()},
-        {57, "P57Repeat", Plain<TDoRepeat>()},
-        {57, "P57Load", Plain<TDoSwap>()},
-        {57, "P57Wait", WithContext<TDoWaitWin>()},
-        {57, "P57Speed", Plain<TDoSpeed>()},
-        {57, "P57Delay", Plain<TDoDelay2>()},
-        {57, "P57Box", Plain<TDoTBox>()},
-    };
-    return rows;
-}
-
-}  // namespace
-
-std::span<const WizardCommandRow> WizardCommandRows() {
-    return Rows();
-}
-
+// The row of the radio checked on the panel that panel 53's group chose.
 const WizardCommandRow* ChosenCommandRow(const WizardAnswers& answers) {
     static constexpr std::pair<const char*, int> Groups[] = {
         {"P53Text", 54}, {"P53System", 55}, {"P53Program", 56}, {"P53Macro", 57}};
@@ -91,29 +69,39 @@ const WizardCommandRow* ChosenCommandRow(const WizardAnswers& answers) {
         if (answers.Checked(radio))
             panel = number;
     }
-    for (const WizardCommandRow& row : Rows()) {
+    for (const WizardCommandRow& row : Rows) {
         if (row.Panel == panel && answers.Checked(std::string(row.Radio)))
             return &row;
     }
     return nullptr;
 }
 
-void DisableMissingCommands(WizardAnswers& answers) {
-    for (const WizardCommandRow& row : Rows()) {
+}  // namespace
+
+void DisableMissingCommands(WizardAnswers& answers, const CommandContext& commands) {
+    for (const WizardCommandRow& row : Rows) {
         std::string radio(row.Radio);
-        if (row.Make)
+        if (Opens(row, commands))
             continue;
         answers.Enable(radio, false);
         if (!answers.Checked(radio))
             continue;
-        // The panel's default has no dialog: the first that has one instead.
-        for (const WizardCommandRow& other : Rows()) {
-            if (other.Panel == row.Panel && other.Make) {
+        // The panel's default cannot open: the first that can instead.
+        for (const WizardCommandRow& other : Rows) {
+            if (other.Panel == row.Panel && Opens(other, commands)) {
                 answers.Check(std::string(other.Radio));
                 break;
             }
         }
     }
+}
+
+std::string ChooseCommandText(TForm& owner, CommandContext& commands,
+                              const WizardAnswers& answers) {
+    const WizardCommandRow* row = ChosenCommandRow(answers);
+    if (!row)
+        return {};
+    return NewCommandText(owner, commands, row->Code).value_or("");
 }
 
 }  // namespace orv

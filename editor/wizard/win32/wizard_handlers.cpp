@@ -451,13 +451,7 @@ void TQuickWiz::LaunchWebPage() {
 
 void TQuickWiz::ChooseCommand() {
     Pull();
-    const WizardCommandRow* row = ChosenCommandRow(answers_);
-    if (!row || !row->Make)
-        return;
-    std::unique_ptr<TCommandDialog> dialog = row->Make(commands_);
-    dialog->FreshInsert = 1;
-    dialog->ShowModal(Handle());
-    answers_.CommandText = dialog->CommandText;
+    answers_.CommandText = ChooseCommandText(*this, commands_, answers_);
     Control("P58Command")->SetText(answers_.CommandText);
 }
 

@@ -5,13 +5,25 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <set>
 
 #include "common/hotkeys.h"
 #include "common/ui/win32/draw_grid.h"
 #include "common/ui/win32/shell_service.h"
+#include "common/script/catalogue.h"
+#include "editor/commands/win32/date_time_dialog.h"
+#include "editor/commands/win32/device_dialogs.h"
+#include "editor/commands/win32/dialup_dialog.h"
+#include "editor/commands/win32/email_dialogs.h"
 #include "editor/commands/win32/flow_dialogs.h"
+#include "editor/commands/win32/media_dialogs.h"
+#include "editor/commands/win32/network_dialog.h"
+#include "editor/commands/win32/sound_web_dialogs.h"
 #include "editor/commands/win32/symbol_search_dialogs.h"
+#include "editor/commands/win32/system_dialogs.h"
+#include "editor/script/win32/text_insert_dialog.h"
 #include "editor/wizard/win32/quick_wiz.h"
 #include "editor/wizard/wizard_kinds.h"
 #include "tests/editor/wizard/win32/test_wizard_host.h"
@@ -188,9 +200,12 @@ TEST_F(QuickWizTest, EveryKindsDefaultRoadShowsItsPanelsDeclaredControls) {
                         ADD_FAILURE() << c.Name;
                         continue;
                     }
-                    // A sub-panel without a caption only groups its controls.
+                    // A sub-panel without a caption only groups its controls;
+                    // the parts a choice hides get windows when they first show.
                     bool windowed = c.Kind != ControlKind::SubPanel || !c.Caption.empty();
-                    EXPECT_EQ(control->Handle() != nullptr, windowed) << c.Name;
+                    if (!windowed || control->Showing()) {
+                        EXPECT_EQ(control->Handle() != nullptr, windowed) << c.Name;
+                    }
                     bool captioned = c.Kind == ControlKind::Radio ||
                                      c.Kind == ControlKind::CheckBox ||
                                      c.Kind == ControlKind::Button;
@@ -297,8 +312,9 @@ TEST_F(QuickWizTest, KeystrokesAndSymbolsGoInAtTheCaretWithinTheLongestScript) {
 TEST_F(QuickWizTest, TheSingleCommandOpensItsDialogAndOnlyBuiltOnesAreOffered) {
     host.Environment.Settings.BypassWizardScreen = true;
     TQuickWiz wiz(host, platform, host.Commands, 27);
-    EXPECT_FALSE(wiz.Answers().Enabled("P55Network"));
-    EXPECT_TRUE(wiz.Answers().Checked("P55Size"));
+    EXPECT_FALSE(wiz.Answers().Enabled("P55Dialup"));
+    EXPECT_TRUE(wiz.Answers().Enabled("P55Network"));
+    EXPECT_TRUE(wiz.Answers().Checked("P55Network"));
     driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
         ASSERT_EQ(w.CurrentPanel(), 53);
         static_cast<TCheckable*>(w.Control("P53Macro"))->Click();
@@ -316,6 +332,114 @@ TEST_F(QuickWizTest, TheSingleCommandOpensItsDialogAndOnlyBuiltOnesAreOffered) {
         w.Close();
     });
     wiz.ShowModal();
+}
+
+// Expects the radio's dialog, checks what it was preset to, fills what it
+// needs and confirms it.
+using DialogStep = std::function<void(ModalDriver&)>;
+
+template <class D>
+DialogStep Confirm(std::function<void(D&)> fill = [](D&) {}) {
+    return [fill](ModalDriver& driver) {
+        driver.Expect<D>([fill](D& d) {
+            fill(d);
+            d.Buttons.OkButton.Click();
+        });
+    };
+}
+
+struct ChooseRow {
+    const char* Group;  // panel 53's radio
+    const char* Radio;
+    DialogStep Dialog;
+    std::string Command;
+};
+
+TEST_F(QuickWizTest, EachCommandRadioOpensItsPresetDialogAndItsCommandLands) {
+    ScratchFolder files{"choose"};
+    auto makeFile = [&](const std::string& name) {
+        std::string path = files.Path() + "\\" + name;
+        std::ofstream(path) << "RIFF";
+        char buffer[MAX_PATH] = {};
+        GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+        return std::string(buffer);
+    };
+    std::string textFile = makeFile("notes.txt");
+    std::string video = makeFile("clip.avi");
+    host.Commands.RasLoaded = true;
+    host.Environment.Settings.BypassWizardScreen = true;
+    const ChooseRow rows[] = {
+        {"P53Text", "P54Date",
+         Confirm<TDateOrTime>([](TDateOrTime& d) { EXPECT_TRUE(d.DateControls.Showing()); }),
+         "<" + std::string(DateFormatTable[0].Name) + "{NF000}>"},
+        {"P53Text", "P54Time",
+         Confirm<TDateOrTime>([](TDateOrTime& d) { EXPECT_FALSE(d.DateControls.Showing()); }),
+         "<" + std::string(TimeFormatTable[0].Name) + "{N}>"},
+        {"P53Text", "P54File", Confirm<TDoTextInsert>([&](TDoTextInsert& d) {
+             EXPECT_FALSE(d.ScriptButton.Showing());
+             d.PathBox.SetText(textFile);
+         }),
+         "<TFILE:" + textFile + ">"},
+        {"P53System", "P55Network", Confirm<TDoNetConn>([](TDoNetConn& d) {
+             EXPECT_TRUE(d.DoCon.Checked());
+             d.DriveBox.SetItemIndex(d.DriveBox.IndexOf("M:"));
+             d.ProgPath.SetText("\\\\srv\\share");
+         }),
+         "<NWC:<NAME:><PASS:>M:\\\\srv\\share>"},
+        {"P53System", "P55Dialup", Confirm<TDoDialup>([](TDoDialup& d) {
+             EXPECT_TRUE(d.Dial.Checked());
+             d.Hang.Click();
+         }),
+         "<HANG>"},
+        {"P53System", "P55Audio", Confirm<TDoCDRom>(), "<CDPLAY>"},
+        {"P53System", "P55Speaker", Confirm<TDoVolume>(), "<AUDOFF>"},
+        {"P53System", "P55Printer", Confirm<TDoDefPrint>([](TDoDefPrint& d) {
+             d.SettingBox.AddItem("Office Printer");
+             d.SettingBox.SetItemIndex(0);
+         }),
+         "<DEFPRT:Office Printer>"},
+        {"P53System", "P55Screen", Confirm<TDoScreen>(), "<SCREEN:000>"},
+        {"P53Program", "P56Web", Confirm<TDoWebStuff>([](TDoWebStuff& d) {
+             d.ProgPath.SetText(d.ProgPath.Text() + "example.com");
+         }),
+         "<HTTP:http://example.com>"},
+        {"P53Program", "P56FTP", Confirm<TDoWebStuff>([](TDoWebStuff& d) {
+             d.ProgPath.SetText(d.ProgPath.Text() + "files");
+         }),
+         "<FTP:ftp://files>"},
+        {"P53Program", "P56Sound",
+         Confirm<TDoSound>([](TDoSound& d) { EXPECT_TRUE(d.Beep.Checked()); }), "<BEEP>"},
+        {"P53Program", "P56Video", Confirm<TDoAVI>([&](TDoAVI& d) { d.ProgPath.SetText(video); }),
+         "<AVII:" + video + ">"},
+        {"P53Program", "P56EMail",
+         Confirm<TDoTheEmail>([](TDoTheEmail& d) { d.PromptRecip.Click(); }),
+         "<EMAIL:RNR2S1\x01\x01"
+         "A1>"},
+        {"P53Macro", "P57Box", Confirm<TDoTBox>([](TDoTBox& d) {
+             d.Header.SetText("Note");
+             d.Contents.SetText("Hello");
+         }),
+         "<TBOX:<HEAD:Note>Hello>"},
+    };
+    for (const ChooseRow& row : rows) {
+        SCOPED_TRACE(row.Radio);
+        TQuickWiz wiz(host, platform, host.Commands, 27);
+        driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+            static_cast<TCheckable*>(w.Control(row.Group))->Click();
+            w.NextButton.Click();
+            auto* radio = static_cast<TCheckable*>(w.Control(row.Radio));
+            ASSERT_TRUE(radio->Enabled());
+            radio->Click();
+            w.NextButton.Click();
+            ASSERT_EQ(w.CurrentPanel(), 58);
+            row.Dialog(driver);
+            static_cast<TButton*>(w.Control("P58Choose"))->Click();
+            EXPECT_EQ(w.Control("P58Command")->Text(), row.Command);
+            w.Close();
+        });
+        wiz.ShowModal();
+        EXPECT_EQ(wiz.Answers().CommandText, row.Command);
+    }
 }
 
 }  // namespace
