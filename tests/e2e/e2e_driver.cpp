@@ -185,7 +185,12 @@ bool Target::Focus() {
     // Without a window manager the X focus alone does not make a window the
     // foreground one: both are asked for.
     SetForegroundWindow(top_);
-    return Xdotool(FocusCommand()) && WaitFor([&] { return GetForegroundWindow() == top_; });
+    // The target's thread activates itself when it next reads its messages; a
+    // message sent now is read after that, so once it is answered the keys
+    // that follow cannot meet a half-made activation.
+    DWORD_PTR result = 0;
+    return Xdotool(FocusCommand()) && WaitFor([&] { return GetForegroundWindow() == top_; }) &&
+           SendMessageTimeoutA(top_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
 bool Target::Keys(const std::string& commands) {

@@ -128,7 +128,8 @@ DialogBridgeFn DialogBridge(Bridge bridge) {
     return nullptr;
 }
 
-std::optional<std::string> NewCommandText(TForm& owner, CommandContext& context, CommandCode code) {
+std::optional<std::string> NewCommandText(TForm& owner, CommandContext& context, CommandCode code,
+                                          NewLineStart start) {
     if (code == CommandCode::LoadTextFile) {
         TDoTextInsert dialog;
         dialog.ScriptEditChoice = 0;
@@ -139,7 +140,8 @@ std::optional<std::string> NewCommandText(TForm& owner, CommandContext& context,
     }
     std::optional<Bridge> bridge = BridgeFor(code);
     DialogBridgeFn run = bridge ? DialogBridge(*bridge) : nullptr;
-    std::optional<CommandLine> line = run ? run(owner, context, code, nullptr) : std::nullopt;
+    std::optional<CommandLine> line =
+        run ? run(owner, context, code, nullptr, start) : std::nullopt;
     if (!line)
         return std::nullopt;
     return ComposeCommand(line->Code, line->Record).Text;

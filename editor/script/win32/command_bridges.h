@@ -29,10 +29,11 @@ using DialogBridgeFn = std::optional<CommandLine> (*)(TForm& owner, CommandConte
 // script editor serves itself.
 DialogBridgeFn DialogBridge(Bridge bridge);
 
-// A new command of the code composed in its dialog, opened as for a new line
-// of the script editor, for callers that take the command's text; the
-// text-file dialog comes without the script editor's choice. Nothing when it
-// was cancelled or the code has no dialog.
-std::optional<std::string> NewCommandText(TForm& owner, CommandContext& context, CommandCode code);
+// A new command of the code composed in its dialog, started as start says,
+// for callers that take the command's text; the text-file dialog comes
+// without the script editor's choice. Nothing when it was cancelled or the
+// code has no dialog.
+std::optional<std::string> NewCommandText(TForm& owner, CommandContext& context, CommandCode code,
+                                          NewLineStart start = NewLineStart::Preselected);
 
 }  // namespace orv

@@ -14,7 +14,6 @@
 #include "editor/script/icon_name.h"
 #include "editor/script/script_list_model.h"
 #include "editor/script/win32/command_bridges.h"
-#include "editor/script/win32/text_insert_dialog.h"
 
 namespace orv {
 
@@ -69,17 +68,6 @@ bool CommandAvailable(CommandCode code) {
         return true;
     std::optional<Bridge> bridge = BridgeFor(code);
     return bridge && BridgeAvailable(*bridge);
-}
-
-// The text-file dialog without the script editor's choice: there is no
-// script editor to edit the file in.
-std::optional<std::string> LoadTextCommand(TForm& owner) {
-    TDoTextInsert dialog;
-    dialog.ScriptEditChoice = 0;
-    dialog.ShowModal(owner.Handle());
-    if (!dialog.Confirmed())
-        return std::nullopt;
-    return ComposeCommand(dialog.ComposedCode(), dialog.ComposedRecord()).Text;
 }
 
 const char* const TextFilter = "Text Files (*.TXT)|*.TXT";
@@ -230,7 +218,6 @@ ScriptEditorFields TModHotKeys::Fields() const {
 }
 
 void TModHotKeys::CommandClick(CommandCode code) {
-    std::optional<std::string> text;
     if (code == C::DialUpNetworking && !host_.RasLoaded) {
         RasMissingMessage();
         return;
@@ -239,13 +226,8 @@ void TModHotKeys::CommandClick(CommandCode code) {
         Keys.SymbolsClick();
         return;
     }
-    if (code == C::LoadTextFile) {
-        text = LoadTextCommand(*this);
-    } else if (DialogBridgeFn run = DialogBridge(*BridgeFor(code))) {
-        if (std::optional<CommandLine> line =
-                run(*this, host_.Commands, code, nullptr, NewLineStart::FreshInsert))
-            text = ComposeCommand(line->Code, line->Record).Text;
-    }
+    std::optional<std::string> text =
+        NewCommandText(*this, host_.Commands, code, NewLineStart::FreshInsert);
     // A confirmed dialog always inserts: a text box with an empty header too.
     if (text)
         Keys.Insert(*text);

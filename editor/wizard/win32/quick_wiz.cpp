@@ -55,6 +55,12 @@ void DrawListLine(const std::string& name, TCanvas& canvas, const std::string& l
     } else if (name.ends_with("InstallBox")) {
         std::size_t link = UpperAscii(line).find(".LNK");
         canvas.WriteText(rect.left + 2, rect.top, line.substr(0, link));
+    } else if (name == "P18Format" || name == "P19Format") {
+        // The format's name at the left, its sample from the middle on.
+        std::size_t tab = line.find(FormatSampleSeparator);
+        canvas.WriteText(rect.left + 2, rect.top, line.substr(0, tab));
+        if (tab != std::string::npos)
+            canvas.WriteText(rect.left + width / 2, rect.top, line.substr(tab + 1));
     } else if (name.ends_with("AddressBox")) {
         std::size_t bar = line.find('|');
         canvas.WriteFitted(rect.left + 2, rect.top, width / 2 - 4, line.substr(0, bar));

@@ -23,6 +23,10 @@
 
 namespace orv {
 
+// Splits a date or time format's line into its name and its sample, which the
+// lists draw in two columns.
+inline constexpr char FormatSampleSeparator = '\t';
+
 struct CommandContext;
 
 // The kind's word on the logo, drawn in its own size.

@@ -41,7 +41,8 @@ template <std::size_t N>
 std::vector<ListLine> FormatLines(const std::array<FormatEntry, N>& table) {
     std::vector<ListLine> lines;
     for (const FormatEntry& format : table)
-        lines.push_back({std::string(format.Name) + "  " + std::string(format.Sample)});
+        lines.push_back(
+            {std::string(format.Name) + FormatSampleSeparator + std::string(format.Sample)});
     return lines;
 }
 
