@@ -113,6 +113,13 @@ bool Player::Start(const std::string& library, const std::string& extra) {
     });
 }
 
+HWND Player::StartWithEditor(const std::string& library) {
+    HWND editor = nullptr;
+    if (Start(library, "/EY"))
+        WaitFor([&] { return (editor = EditorWindow()) != nullptr; });
+    return editor;
+}
+
 bool Player::Stop() {
     if (!process_.Running())
         return true;
@@ -337,6 +344,15 @@ HWND EditorWindow() {
         },
         reinterpret_cast<LPARAM>(&found));
     return found;
+}
+
+HWND MacroListOf(HWND editor) {
+    const std::vector<HWND> grids = Children(editor, "TMyDrawGrid");
+    return grids.size() == 1 ? grids[0] : nullptr;
+}
+
+void TypeIntoList(HWND list, const std::string& text) {
+    for (char c : text) PostMessageA(list, WM_CHAR, static_cast<WPARAM>(c), 0);
 }
 
 HWND Shown(const char* caption) {

@@ -50,6 +50,9 @@ class Player {
     // Starts Tavrol.exe on the library (no editor, no tray) and waits until
     // its main window handles messages.
     bool Start(const std::string& library, const std::string& extra = "");
+    // Starts it with its editor ("/EY") and returns the editor's main window
+    // once it shows; null when either does not come up.
+    HWND StartWithEditor(const std::string& library);
     // Ends it as the tray menu would; false when it did not end in time.
     bool Stop();
     HWND Window() const { return window_; }
@@ -131,6 +134,10 @@ int HotKeyNamed(const std::string& name);
 
 // The editor's main window while it shows.
 HWND EditorWindow();
+// The editor's macro list; null unless there is exactly one.
+HWND MacroListOf(HWND editor);
+// Selects a macro in the list by typing its first column, as a user does.
+void TypeIntoList(HWND list, const std::string& text);
 
 // A top-level window of that caption (a dialog or one of the editor's
 // forms), once it shows; null after the time-out.

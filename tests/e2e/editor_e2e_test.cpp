@@ -56,9 +56,8 @@ TEST(EditorStartUp, ThePlayerOpensTheEditorOnItsLibraryAndTakesItAlongWhenItEnds
     const std::string library =
         WriteLibrary("EDITORE2E.ORN", {Macro("TYPE HELLO", 65, MacroKind::Global, "hello")});
     Player player;
-    ASSERT_TRUE(player.Start(library, "/EY"));
-    HWND window = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (window = EditorWindow()) != nullptr; }));
+    const HWND window = player.StartWithEditor(library);
+    ASSERT_NE(window, nullptr);
     char caption[256] = {};
     GetWindowTextA(window, caption, sizeof caption);
     std::string upper = caption;
@@ -79,18 +78,16 @@ TEST(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAga
     Target target;
     ASSERT_TRUE(target.Start("Orvane operations target"));
     Player player;
-    ASSERT_TRUE(player.Start(library, "/EY"));
-    HWND editor = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) != nullptr; }));
-    const std::vector<HWND> grids = Children(editor, "TMyDrawGrid");
-    ASSERT_EQ(grids.size(), 1u);
-    const HWND grid = grids[0];
+    const HWND editor = player.StartWithEditor(library);
+    ASSERT_NE(editor, nullptr);
+    const HWND grid = MacroListOf(editor);
+    ASSERT_NE(grid, nullptr);
     const std::size_t keyUsed = HookAt::CodeUsed + static_cast<std::size_t>(ctrlQ);
     ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
 
     // The macro's row found by typing its key's name into the list.
     auto toggle = [&] {
-        for (char c : std::string("CTRL+Q")) PostMessageA(grid, WM_CHAR, static_cast<WPARAM>(c), 0);
+        TypeIntoList(grid, "CTRL+Q");
         PostMessageA(editor, WM_COMMAND, EditorMenuId::ActivateMacro, 0);
     };
     toggle();

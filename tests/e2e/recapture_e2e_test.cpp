@@ -34,15 +34,14 @@ TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
     Target target;
     ASSERT_TRUE(target.Start("Orvane recapture target"));
     Player player;
-    ASSERT_TRUE(player.Start(library, "/EY"));
-    HWND editor = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) != nullptr; }));
-    const std::vector<HWND> grids = Children(editor, "TMyDrawGrid");
-    ASSERT_EQ(grids.size(), 1u);
+    const HWND editor = player.StartWithEditor(library);
+    ASSERT_NE(editor, nullptr);
+    const HWND grid = MacroListOf(editor);
+    ASSERT_NE(grid, nullptr);
     ASSERT_TRUE(WaitFor([&] { return MasterByte(HookAt::CodeUsed + ctrlQ) == 1; }));
 
     // The macro's row found by typing its key's name into the list.
-    for (char c : std::string("CTRL+Q")) PostMessageA(grids[0], WM_CHAR, static_cast<WPARAM>(c), 0);
+    TypeIntoList(grid, "CTRL+Q");
     PostMessageA(editor, WM_COMMAND, EditorMenuId::Recapture, 0);
     const HWND dialog = Shown("Capture Macro");
     ASSERT_NE(dialog, nullptr);

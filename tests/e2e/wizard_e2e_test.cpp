@@ -40,9 +40,8 @@ TEST(WizardEndToEnd, ATypeTextMacroMadeInTheWizardTypesItsTextByItsHotKey) {
     Target target;
     ASSERT_TRUE(target.Start("Orvane wizard target"));
     Player player;
-    ASSERT_TRUE(player.Start(library, "/EY"));
-    HWND editor = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) != nullptr; }));
+    const HWND editor = player.StartWithEditor(library);
+    ASSERT_NE(editor, nullptr);
     // Kind 1 is the first of the wizard menu.
     PostMessageA(editor, WM_COMMAND, EditorMenuId::FirstWizard, 0);
     const HWND wizard = Shown("Quick Wizard: Type Text and Keystrokes");
