@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "common/shared_routines.h"
+#include "common/string_routines.h"
 #include "common/win32/registry.h"
 
 namespace orv {
@@ -90,6 +91,32 @@ std::vector<std::string> InstalledPrinterNames() {
             names.emplace_back(printers[i].pPrinterName);
     }
     return names;
+}
+
+namespace {
+
+struct TitleSearch {
+    bool withMinimized;
+    std::vector<std::string> titles;
+};
+
+BOOL CALLBACK CollectVisibleTitle(HWND window, LPARAM search) {
+    auto& s = *reinterpret_cast<TitleSearch*>(search);
+    if (!IsWindowVisible(window) || (!s.withMinimized && IsIconic(window)))
+        return TRUE;
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (!TrimStr(title).empty())
+        s.titles.push_back(title);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<std::string> VisibleWindowTitles(bool withMinimized) {
+    TitleSearch search{withMinimized, {}};
+    EnumWindows(CollectVisibleTitle, reinterpret_cast<LPARAM>(&search));
+    return search.titles;
 }
 
 }  // namespace orv

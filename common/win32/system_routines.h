@@ -35,4 +35,8 @@ void LaunchMouseLocator(HWND owner);
 // The names of the local and connected printers, in the system's order.
 std::vector<std::string> InstalledPrinterNames();
 
+// The titles of the visible top-level windows that have one, front to back;
+// minimized windows only when asked for.
+std::vector<std::string> VisibleWindowTitles(bool withMinimized);
+
 }  // namespace orv

@@ -331,18 +331,38 @@ int HotKeyNamed(const std::string& name) {
     return -1;
 }
 
+namespace {
+
+// Window enumeration procedures are stdcall functions on 32-bit Windows: no
+// lambdas.
+BOOL CALLBACK FindEditorWindow(HWND w, LPARAM found) {
+    char caption[256] = {};
+    GetWindowTextA(w, caption, sizeof caption);
+    if (!std::string(caption).starts_with("Orvane Editor ("))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+}
+
+struct ChildSearch {
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectChildOfClass(HWND child, LPARAM search) {
+    auto* s = reinterpret_cast<ChildSearch*>(search);
+    char name[32] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, s->className) == 0)
+        s->found.push_back(child);
+    return TRUE;
+}
+
+}  // namespace
+
 HWND EditorWindow() {
     HWND found = nullptr;
-    EnumWindows(
-        [](HWND w, LPARAM l) -> BOOL {
-            char caption[256] = {};
-            GetWindowTextA(w, caption, sizeof caption);
-            if (!std::string(caption).starts_with("Orvane Editor ("))
-                return TRUE;
-            *reinterpret_cast<HWND*>(l) = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumWindows(FindEditorWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -362,21 +382,8 @@ HWND Shown(const char* caption) {
 }
 
 std::vector<HWND> Children(HWND parent, const char* className) {
-    struct Search {
-        const char* className;
-        std::vector<HWND> found;
-    } search{className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM l) {
-            auto* s = reinterpret_cast<Search*>(l);
-            char name[32] = {};
-            GetClassNameA(child, name, sizeof name);
-            if (lstrcmpiA(name, s->className) == 0)
-                s->found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ChildSearch search{className, {}};
+    EnumChildWindows(parent, CollectChildOfClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -11,6 +11,7 @@
 #include "common/ui/win32/pictures.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/win32/process_names.h"
+#include "common/win32/system_routines.h"
 #include "editor/shell/installed_programs.h"
 #include "editor/shell/win32/dialog_refusal.h"
 
@@ -57,16 +58,6 @@ void CollectLinks(const std::string& folder, int depth, std::vector<FoundLink>& 
         }
     } while (FindNextFileA(search, &data));
     FindClose(search);
-}
-
-BOOL CALLBACK CollectTitle(HWND window, LPARAM into) {
-    if (!IsWindowVisible(window))
-        return TRUE;
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (!TrimStr(title).empty())
-        reinterpret_cast<std::vector<std::string>*>(into)->push_back(title);
-    return TRUE;
 }
 
 }  // namespace
@@ -257,9 +248,7 @@ void TDoSpecWind::FormShow() {
 void TDoSpecWind::FillList() {
     ProgList.ClearItems();
     if (TitleMode == 1) {
-        std::vector<std::string> titles;
-        EnumWindows(CollectTitle, reinterpret_cast<LPARAM>(&titles));
-        for (const std::string& t : titles) ProgList.AddItem(t);
+        for (const std::string& t : VisibleWindowTitles(true)) ProgList.AddItem(t);
         return;
     }
     for (const ProcessName& p : RunningProcessNames())

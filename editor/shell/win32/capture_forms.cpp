@@ -1,29 +1,18 @@
 #include "editor/shell/win32/capture_forms.h"
 
 #include "common/string_routines.h"
+#include "common/win32/system_routines.h"
 
 namespace orv {
 
 namespace {
-
-BOOL CALLBACK CollectCaptureTitle(HWND window, LPARAM titles) {
-    if (!IsWindowVisible(window) || IsIconic(window))
-        return TRUE;
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (!TrimStr(title).empty())
-        reinterpret_cast<std::vector<std::string>*>(titles)->push_back(title);
-    return TRUE;
-}
 
 constexpr const char* LastActiveWindow = "***Last Active Window***";
 
 }  // namespace
 
 std::vector<std::string> CaptureWindowTitles() {
-    std::vector<std::string> titles;
-    EnumWindows(CollectCaptureTitle, reinterpret_cast<LPARAM>(&titles));
-    return titles;
+    return VisibleWindowTitles(false);
 }
 
 // ---- the option boxes ----

@@ -1,7 +1,6 @@
 #include "editor/wizard/win32/wizard_platform.h"
 
 #include <winnetwk.h>
-#include <winspool.h>
 
 #include <memory>
 
@@ -9,6 +8,7 @@
 #include "common/string_routines.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/win32/process_names.h"
+#include "common/win32/system_routines.h"
 #include "common/win32/winmm_mixer_driver.h"
 #include "editor/commands/win32/system_device_lists.h"
 #include "editor/wizard/wizard_loaders.h"
@@ -38,34 +38,9 @@ std::string NetworkDriveLetters() {
     return letters;
 }
 
-BOOL CALLBACK AddVisibleTitle(HWND window, LPARAM titles) {
-    if (!IsWindowVisible(window) || IsIconic(window))
-        return TRUE;
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (!TrimStr(title).empty())
-        reinterpret_cast<std::vector<std::string>*>(titles)->push_back(title);
-    return TRUE;
-}
-
 }  // namespace
 
-std::vector<std::string> SystemPrinters() {
-    constexpr DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
-    DWORD needed = 0, count = 0;
-    EnumPrintersA(flags, nullptr, 4, nullptr, 0, &needed, &count);
-    if (needed == 0)
-        return {};
-    auto buffer = std::make_unique<BYTE[]>(needed);
-    if (!EnumPrintersA(flags, nullptr, 4, buffer.get(), needed, &needed, &count))
-        return {};
-    std::vector<std::string> names;
-    auto* printers = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.get());
-    for (DWORD i = 0; i < count; ++i) names.push_back(printers[i].pPrinterName);
-    return names;
-}
-
-WizardPlatform::WizardPlatform() : Printers(SystemPrinters), DialUp(&ThePhoneBook()) {
+WizardPlatform::WizardPlatform() : Printers(InstalledPrinterNames), DialUp(&ThePhoneBook()) {
     for (ShellFolder folder : {ShellFolder::StartMenu, ShellFolder::CommonStartMenu}) {
         std::string path = CurrentShell().SpecialFolder(folder);
         if (!path.empty())
@@ -123,9 +98,7 @@ void WizardPlatform::ScanFolder(const std::string& folder, std::vector<ListLine>
 }
 
 std::vector<std::string> WizardPlatform::WindowTitles() const {
-    std::vector<std::string> titles;
-    EnumWindows(AddVisibleTitle, reinterpret_cast<LPARAM>(&titles));
-    return titles;
+    return VisibleWindowTitles(false);
 }
 
 std::vector<std::string> WizardPlatform::RunningPrograms() const {

@@ -52,7 +52,4 @@ class WizardPlatform {
     std::optional<std::vector<ListLine>> installed_;
 };
 
-// The system's printers (EnumPrinters, local and connected).
-std::vector<std::string> SystemPrinters();
-
 }  // namespace orv

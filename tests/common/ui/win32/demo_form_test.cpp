@@ -16,6 +16,11 @@
 namespace orv {
 namespace {
 
+// A timer procedure is a stdcall function on 32-bit Windows: no lambda.
+void CALLBACK EndLoopWithRefusedCode(HWND, UINT, UINT_PTR, DWORD) {
+    PostQuitMessage(99);
+}
+
 using testing::ModalDriver;
 using testing::MouseAt;
 using testing::PressKey;
@@ -59,8 +64,7 @@ TEST_F(DemoFormTest, QuitDuringAModalChildCancelsItAndThenEndsTheLoop) {
     form.Timer.SetEnabled(true);
     form.Show();
     // Should the loop never end, this ends it with a code the test refuses.
-    UINT_PTR guard =
-        SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); });
+    UINT_PTR guard = SetTimer(nullptr, 0, 10000, EndLoopWithRefusedCode);
     EXPECT_EQ(Application::Run(), 10);
     KillTimer(nullptr, guard);
     EXPECT_EQ(childResult, IDCANCEL);
