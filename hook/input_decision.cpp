@@ -307,8 +307,12 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
         else
             d.swallow = CodeUsed(table, code);
     } else if (CodeUsed(table, code)) {
-        d = Posting(player, HookMessage::HotKey,
-                    static_cast<std::uint32_t>(code) | (capsLock_ ? CapsLockOnBit : 0u), true);
+        // The macro's text will stand between the word typed before the key
+        // and what is typed after it.
+        d.swallow = true;
+        ReportToCuewords(d, {.reset = true}, table);
+        d.Add({player, HookMessage::HotKey,
+               static_cast<std::uint32_t>(code) | (capsLock_ ? CapsLockOnBit : 0u), true});
     }
     if (repeat)
         d.postCount = 0;

@@ -17,30 +17,39 @@ void Activation::WindowActivated(std::uint32_t window) {
     const std::string program = UpperAscii(desk_.ProgramOfWindow(window));
     PutShortString(table_.Bytes, HookAt::ForegroundProgram, ForegroundProgramCapacity, program);
     hooks_.HandOver(HookSection::Prog, table_);
+    const bool own = program == PlayerProgram;
+    // One of the player's own windows (a notice, a menu, the pause window)
+    // handing the front back is no new activation of the window before it.
+    const bool again = !own && window == lastForeignFront_;
+    if (!own)
+        lastForeignFront_ = window;
     const std::string title = desk_.WindowTitle(window);
     if (!title.empty()) {
         LastTitledWindow = window;
-        if (program != PlayerProgram)
+        if (!own)
             LastForeignWindow = window;
     }
     SetRunningProgs();
-    if (!title.empty())
-        CheckForWindowMacros(title);
+    if (!title.empty() && !again)
+        CheckForWindowMacros(window, title);
 }
 
-// These runs are nobody's request: no in-use byte, no end marker.
-void Activation::CheckForWindowMacros(std::string_view title) {
+// These runs are nobody's request: refused without a word, no in-use byte,
+// no end marker.
+void Activation::CheckForWindowMacros(std::uint32_t window, std::string_view title) {
     const std::string upperTitle = UpperAscii(title);
     for (int i = 1; i <= table_.EntryCount(); ++i) {
         const MacroEntry entry = table_.Entry(i);
         if (!entry.Enabled || entry.Activation != ActivationCode::WindowTitle ||
             upperTitle.find(UpperAscii(entry.ScopeText)) == std::string::npos)
             continue;
+        // The report may be old by now (it waited behind a run, a notice or
+        // a menu): only a window still in front runs its macros.
+        if (!dispatch_.CanStartRun(RunRequest::Unattended) || desk_.ForegroundWindow() != window)
+            return;
         MacroRecord record;
-        if (interpreter_.Play().State().Running || !library_.ReadMacroRecord(i, record))
-            continue;
-        dispatch_.CurrentMacro = i;
-        interpreter_.RunMacro(record.ScriptText(), RunOrigin::Unattended);
+        if (library_.ReadMacroRecord(i, record))
+            dispatch_.Play(i, record, record.ScriptText(), RunOrigin::Unattended);
     }
 }
 

@@ -35,8 +35,9 @@ class Activation {
     // The hook library saw this window come to the front.
     void WindowActivated(std::uint32_t window);
     // Plays, one after another, every enabled window-activation macro whose
-    // scope text the title holds.
-    void CheckForWindowMacros(std::string_view title);
+    // scope text the window's title holds, while the window stays in front
+    // and the player is free.
+    void CheckForWindowMacros(std::uint32_t window, std::string_view title);
     // The running programs handed to the hook library; when their number
     // changed and the settings ask for it, the hooks are put back in front.
     void SetRunningProgs();
@@ -59,6 +60,8 @@ class Activation {
     Interpreter& interpreter_;
     RunDispatch& dispatch_;
     PlayerDesk& desk_;
+    // The last window of another program reported in front, titled or not.
+    std::uint32_t lastForeignFront_ = 0;
 };
 
 }  // namespace orv

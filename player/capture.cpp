@@ -22,6 +22,12 @@ std::string CaptureStartPrompt(std::string_view stopKeyName) {
     return text + " to stop the capture.";
 }
 
+std::string CaptureAbandonedNotice(std::string_view nickname) {
+    return "Capture Complete was closed without Ok.  The recording has been saved as the macro \"" +
+           std::string(nickname) +
+           "\" with no activation (None); give it a hot key or a Cueword in the editor.";
+}
+
 void PlayerCapture::HandOver(HookSection section) {
     hooks_.HandOver(section, table_);
     notices_.Post(NoticeCode::SectionChanged, static_cast<int>(section));
@@ -119,12 +125,20 @@ void PlayerCapture::CaptureEnded() {
     if (script.Failed)
         desk_.Notice(CaptureMessage::Caption, CaptureMessage::CaptureLost);
     record.SetScriptText(script.ScriptText);
-    desk_.CompleteCapture(record, programName.empty() ? startProgram_ : programName);
+    // Abandoned, the recording must not keep the placeholder Cueword: it
+    // would rewrite "capture" wherever the user types it.
+    const bool named =
+        desk_.CompleteCapture(record, programName.empty() ? startProgram_ : programName);
+    if (!named)
+        record.ActivationCode = ActivationCode::None;
     library_.SaveMacroRecord(macro_, record);
     lock_.ReleaseSyncFile(1);
     // The new hot key or Cueword works at once.
     desk_.SetHotKeys();
     state_ = CaptureState::Idle;
+    if (!named)
+        desk_.Notice(CaptureMessage::AbandonedCaption,
+                     CaptureAbandonedNotice(record.Nickname.str()));
 }
 
 std::string KeyListLine(int code, int users) {

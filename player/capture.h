@@ -32,7 +32,14 @@ inline constexpr const char* NoCaptureFile =
 inline constexpr const char* CaptureLost =
     "The captured keystrokes could not be read back.  The new macro has an empty script.";
 inline constexpr const char* StartCaption = "Start Capture";
+inline constexpr const char* AbandonedCaption = "Notice";
 }  // namespace CaptureMessage
+
+// The notice when "Capture Complete" was closed without Ok: the recording is
+// kept under its nickname, with no activation.
+std::string CaptureAbandonedNotice(std::string_view nickname);
+
+namespace CaptureMessage {}  // namespace CaptureMessage
 
 // The prompt shown as a capture starts, for the stop key's name (empty when
 // there is none).
@@ -49,8 +56,9 @@ class CaptureDesk {
     // The tray's "Macro Is Recording" icon.
     virtual void ShowRecording(bool on) = 0;
     // "Capture Complete" for the new macro: the record as the dialog leaves
-    // it (unchanged when the user closes it otherwise than by Ok).
-    virtual void CompleteCapture(MacroRecord& record, const std::string& programName) = 0;
+    // it. False when the user closed it otherwise than by Ok (the record is
+    // unchanged then).
+    virtual bool CompleteCapture(MacroRecord& record, const std::string& programName) = 0;
     // The hot-key table and the Cueword flag from the macros as they now are.
     virtual void SetHotKeys() = 0;
 };

@@ -38,12 +38,14 @@ bool Contains(const std::string& text, const std::string& part) {
 }
 
 // The first character as a capital: ASCII letters, and the accented letters
-// of the upper half by their code.
+// of the upper half by their code (the division sign among them is no
+// letter: its place in the capitals holds the multiplication sign).
 void CapitalizeFirst(std::string& text) {
+    constexpr unsigned char DivisionSign = 0xF7;
     if (text.empty())
         return;
     auto c = static_cast<unsigned char>(text[0]);
-    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE))
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != DivisionSign))
         text[0] = static_cast<char>(c - 0x20);
 }
 
@@ -53,7 +55,7 @@ void Cuewords::CuewordChar(std::uint32_t kind, std::uint8_t ch) {
     if (table_.EntryCount() == 0 || table_.U8(HookAt::CuewordsExist) == 0)
         return;
     if (kind == ResetKind) {
-        buffer_.clear();
+        Forget();
         return;
     }
     const bool suffixOn = settings_.UseSuffix;
@@ -158,15 +160,18 @@ void Cuewords::RunCuewordMacro(const Candidate& picked, const std::string& prefi
     // A record that cannot be read runs nothing, and erases nothing.
     if (!library_.ReadMacroRecord(i, record))
         return;
-    dispatch_.CurrentMacro = i;
-    // In use first: the hook library then reports none of the Backspaces,
-    // and reports it queued before are refused while they are pumped.
+    // In use first: the hook library then reports none of the Backspaces;
+    // reports it queued before, and anything else that would start a run,
+    // are refused while they are pumped.
     shared_.SetMacroInUse(true);
     if (settings_.CuewordRemove[i] != KeepTypedWord) {
         const std::size_t typedExtra = settings_.UseSuffix ? 1 : prefix.size();
-        EraseTyped(picked.typedWord.size() + typedExtra);
+        dispatch_.Prepare([&] {
+            EraseTyped(picked.typedWord.size() + typedExtra);
+            return true;
+        });
     }
-    if (!interpreter_.RunMacro(CuewordScript(i, record, picked.typedWord), RunOrigin::User))
+    if (!dispatch_.Play(i, record, CuewordScript(i, record, picked.typedWord), RunOrigin::User))
         shared_.SetMacroInUse(false);
 }
 

@@ -38,6 +38,8 @@ class Cuewords {
     void CuewordChar(std::uint32_t kind, std::uint8_t ch);
     // Starts the Cueword macro the buffer ends in; false when none started.
     bool TestIt();
+    // What was typed so far no longer counts.
+    void Forget() { buffer_.clear(); }
 
     const std::string& Buffer() const { return buffer_; }
 

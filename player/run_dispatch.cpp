@@ -7,6 +7,7 @@
 #include "common/shared_routines.h"
 #include "common/string_routines.h"
 #include "player/pause_layout.h"
+#include "player/run_state.h"
 
 namespace orv {
 
@@ -22,25 +23,36 @@ bool RunDispatch::Busy() {
     return starting_ || interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying);
 }
 
-bool RunDispatch::CanStartRun() {
+bool RunDispatch::CanStartRun(RunRequest request) {
     // A paused run is still running: the user is told why nothing starts.
-    if (paused_) {
-        desk_.Notice(RefusalMessage::Caption, RefusalMessage::Paused);
-        return false;
-    }
-    return !Busy() && !Refused();
+    const char* refusal = paused_                             ? RefusalMessage::Paused
+                          : Busy()                            ? nullptr
+                          : MenuShown                         ? RefusalMessage::MenuShown
+                          : table_.U8(HookAt::CaptureRunning) ? RefusalMessage::Recording
+                                                              : nullptr;
+    if (refusal && request == RunRequest::User)
+        desk_.Notice(RefusalMessage::Caption, refusal);
+    return !refusal && !Busy();
 }
 
-bool RunDispatch::Refused() {
-    if (MenuShown) {
-        desk_.Notice(RefusalMessage::Caption, RefusalMessage::MenuShown);
-        return true;
-    }
-    if (table_.U8(HookAt::CaptureRunning)) {
-        desk_.Notice(RefusalMessage::Caption, RefusalMessage::Recording);
-        return true;
-    }
-    return false;
+bool RunDispatch::Prepare(const std::function<bool()>& step) {
+    const RaisedFlag starting(starting_);
+    return step();
+}
+
+bool RunDispatch::Play(int n, const MacroRecord& record, std::string_view script,
+                       RunOrigin origin) {
+    if (interpreter_.Play().State().Running)
+        return false;
+    CurrentMacro = n;
+    running_ = {record.Nickname.str(), record.ActivationCode};
+    // The macro's text lands between what was typed before it and what is
+    // typed after; typing the hook library reports during a run that has no
+    // in-use byte is interleaved with it.
+    desk_.ForgetTyping();
+    interpreter_.RunMacro(script, origin);
+    desk_.ForgetTyping();
+    return true;
 }
 
 void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
@@ -141,6 +153,8 @@ int RunDispatch::GetMacro(int code) {
         if (entry.Activation != code)
             continue;
         const std::int16_t kind = entry.Kind;
+        if (!entry.Enabled)
+            continue;
         if (kind == MacroKind::Global || kind == MacroKind::PopupMenu || kind == MacroKind::System)
             global = i;  // the last one in file order
         else if (kind == MacroKind::Window && entry.ScopeMatch == 0 &&
@@ -156,7 +170,7 @@ int RunDispatch::GetMacro(int code) {
 bool RunDispatch::RunSystemMacro(int code) {
     for (int i = 1; i <= table_.EntryCount(); ++i) {
         const MacroEntry entry = table_.Entry(i);
-        if (entry.Kind != MacroKind::System || entry.Activation != code)
+        if (entry.Kind != MacroKind::System || entry.Activation != code || !entry.Enabled)
             continue;
         const std::string& scope = entry.ScopeText;
         // Resume ('3') means something only during a pause.
@@ -195,23 +209,15 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
             RunRecord(chosen, systemMenusOnly);
         return;
     }
-    starting_ = true;
-    const bool start = desk_.WaitForModifiersUp();
-    starting_ = false;
-    if (!start)
+    if (!Prepare([this] { return desk_.WaitForModifiersUp(); }))
         return;
-    running_ = {record.Nickname.str(), record.ActivationCode};
     // In use, editor told, end marker and clear timer: the interpreter's one
     // entry does them all.
-    interpreter_.RunMacro(record.ScriptText(), RunOrigin::User);
+    Play(n, record, record.ScriptText(), RunOrigin::User);
 }
 
 int RunDispatch::ShowMenu(const std::function<int()>& choose) {
-    struct Shown {
-        bool& flag;
-        explicit Shown(bool& f) : flag(f) { flag = true; }
-        ~Shown() { flag = false; }
-    } shown(MenuShown);
+    const RaisedFlag shown(MenuShown);
     return choose();
 }
 

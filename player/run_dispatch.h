@@ -76,7 +76,14 @@ class PlayerDesk {
     virtual int ChooseFromMenu(const MacroRecord& menu) = 0;
     // Closes the pause window as its Resume button would.
     virtual void ResumePause() = 0;
+    // The text typed before a run no longer counts (the Cueword and the
+    // text-wait buffers start afresh): the macro's own output comes between.
+    virtual void ForgetTyping() = 0;
 };
+
+// How a run was asked for: the user is told why his request is refused;
+// timed, start-up and window-activation runs are dropped without a word.
+enum class RunRequest { User, Unattended };
 
 // The macro whose run started last, as it was when it started.
 struct RunningMacro {
@@ -115,10 +122,17 @@ class RunDispatch {
     void PauseClosed();
     bool Paused() const { return paused_; }
     const RunningMacro& Running() const { return running_; }
-    // The one gate of every run the user asks for: none while a run is under
-    // way (silently); none while a menu shows, a capture runs or a macro is
-    // paused (the user is told why).
-    bool CanStartRun();
+    // The one gate of every run: none while a run is under way or being
+    // prepared (silently), a menu shows, a capture runs or a macro is paused
+    // (the user is told why when he asked for the run).
+    bool CanStartRun(RunRequest request = RunRequest::User);
+    // Every run, whatever started it, once it passed the gate: it becomes the
+    // current and the running macro, and the text typed before and during it
+    // is forgotten. False when a run is under way.
+    bool Play(int n, const MacroRecord& record, std::string_view script, RunOrigin origin);
+    // Runs a run's preparation (a wait that handles messages) as a run under
+    // way: nothing else starts meanwhile. Returns what the step returned.
+    bool Prepare(const std::function<bool()>& step);
 
     bool MenuShown = false;
     int CurrentMacro = 0;
@@ -132,7 +146,6 @@ class RunDispatch {
   private:
     // A run is under way or about to start: nothing else may start.
     bool Busy();
-    bool Refused();
     void ResumeOrRefuse(std::uint32_t code);
     int FindScopedMacro(int code);
     void RunRecord(int n, bool systemMenusOnly);

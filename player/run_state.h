@@ -19,4 +19,17 @@ struct RunState {
     std::int32_t ScreenHeight = 1;
 };
 
+// A flag of the player's state set for a scope, however the scope is left
+// (a step that handles messages may throw).
+class RaisedFlag {
+  public:
+    explicit RaisedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+    ~RaisedFlag() { flag_ = false; }
+
+  private:
+    bool& flag_;
+};
+
 }  // namespace orv

@@ -5,6 +5,7 @@
 #include "common/clock.h"
 #include "common/hotkeys.h"
 #include "common/string_routines.h"
+#include "player/run_state.h"
 
 namespace orv {
 namespace {
@@ -142,11 +143,7 @@ void Scheduler::CheckOutTimerMacros() {
     // A tick inside a run this tick started.
     if (ticking_)
         return;
-    ticking_ = true;
-    struct Ending {
-        bool& flag;
-        ~Ending() { flag = false; }
-    } ending{ticking_};
+    const RaisedFlag ticking(ticking_);
     const std::int64_t now = NowMs();
     // By index: a run handles messages, and the editor may rebuild the table.
     for (std::size_t i = 0; i < rows_.size(); ++i)
@@ -203,7 +200,7 @@ void Scheduler::RunScheduledMacro(const ScheduleEntry& row) {
     MacroRecord record;
     if (!host_.MayStartRun() || !host_.ReadMacroRecord(row.Macro, record) || !Prepare(record))
         return;
-    host_.RunUnattended(row.Macro, record.ScriptText());
+    host_.RunUnattended(row.Macro, record);
 }
 
 void Scheduler::ClearScheduleDone() {
@@ -225,7 +222,7 @@ void Scheduler::DoStartUpMacros(bool startupRequest, std::string_view startupNic
             if (UpperAscii(settings_.Nickname[i].str()) != wanted)
                 continue;
             if (host_.MayStartRun() && host_.ReadMacroRecord(i, record))
-                host_.RunUnattended(i, record.ScriptText());
+                host_.RunUnattended(i, record);
             break;
         }
     }
@@ -239,7 +236,7 @@ void Scheduler::DoStartUpMacros(bool startupRequest, std::string_view startupNic
             return;
         // A missing window or program skips only this macro.
         if (Prepare(record))
-            host_.RunUnattended(i, record.ScriptText());
+            host_.RunUnattended(i, record);
     }
 }
 

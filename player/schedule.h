@@ -21,7 +21,8 @@ class ScheduleHost {
   public:
     virtual ~ScheduleHost() = default;
     virtual bool ReadMacroRecord(int n, MacroRecord& out) = 0;
-    // A run may start now (none under way, no menu, capture or pause).
+    // A run may start now (none under way, no menu, capture or pause); a
+    // refusal says nothing: nobody asked for the run.
     virtual bool MayStartRun() = 0;
     // Bring forward the window whose title holds the text / the running
     // program whose name holds it; false when there is none.
@@ -29,9 +30,9 @@ class ScheduleHost {
     virtual bool ActivateProg(std::string_view name) = 0;
     // The alarm sound, waiting for its end when asked to.
     virtual void DoWave(const std::string& file, bool wait) = 0;
-    // Plays the macro as its current macro, without the in-use byte or the
-    // end marker; returns when the run ended.
-    virtual void RunUnattended(int n, std::string_view script) = 0;
+    // Plays macro n (its record as read) as the current macro, without the
+    // in-use byte or the end marker; returns when the run ended.
+    virtual void RunUnattended(int n, const MacroRecord& record) = 0;
     // The idle section of the hook table from and to the hook library.
     virtual void RefreshIdle() = 0;
     virtual void PushIdle() = 0;

@@ -3,6 +3,7 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include <exception>
 #include <utility>
 
 #include "common/side_files.h"
@@ -64,6 +65,12 @@ HWND FindWindowByTitlePart(const std::string& part) {
     TitleSearch search{&part};
     EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+void LogHandlerFailure(UINT message, const char* what) {
+    const std::string line =
+        "Tavrol: message " + std::to_string(message) + " failed: " + what + "\n";
+    OutputDebugStringA(line.c_str());
 }
 
 }  // namespace
@@ -135,7 +142,7 @@ bool TMainWin::Start(const std::string& commandLine) {
     activation_->ReinstallHooks = [this] { ReinstallHooks(); };
     activation_->StartHookTimer = [this] { SetTimer(window_, HookTimerId, HookTimerMs, nullptr); };
     schedule_ = std::make_unique<ScheduleLink>(*settings_, *hookData_, hooks_, *library_,
-                                               *dispatch_, interpreter_, *this);
+                                               *dispatch_, *this);
     capture_ = std::make_unique<PlayerCapture>(*settings_, *hookData_, hooks_, *library_, *lock_,
                                                editorNotices_, static_cast<CaptureDesk&>(*this),
                                                programDir_);
@@ -204,7 +211,6 @@ bool TMainWin::FormCreate(const std::string& commandLine) {
     systemCommands_.Shell.BrowserFlag = IsBrowser4OrLater();
     if (!browseMode_ && settings_->StartEditor)
         ActivateMe();
-    capsLockOn_ = (GetKeyState(VK_CAPITAL) & 1) != 0;
     return true;
 }
 
@@ -290,10 +296,14 @@ LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, 
     self->editor_.NewOperation();
     LRESULT result = 0;
     // Nothing thrown by a handler may cross the system's frames (a run ends
-    // itself whatever it throws).
+    // itself whatever it throws); a failure outside a run goes to the debug
+    // log, so it is not lost without a trace.
     try {
         result = self->Dispatch(message, wParam, lParam);
+    } catch (const std::exception& e) {
+        LogHandlerFailure(message, e.what());
     } catch (...) {
+        LogHandlerFailure(message, "unknown error");
     }
     --self->dispatchDepth_;
     // A close asked for inside a run or a modal loop waits until it has
@@ -338,7 +348,7 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 activation_->SetRunningProgs();
             return 0;
         case PlayerMsg::CapsLock:
-            capsLockOn_ = wParam != 0;
+            // A run reads Caps Lock from the system as it starts.
             return 0;
         case PlayerMsg::RunByNickname: {
             // Taken whatever happens, so a refused request leaves nothing behind.
@@ -578,6 +588,11 @@ void TMainWin::Close() {
 
 void TMainWin::ResumePause() {
     dialogs_.ClosePause(true);
+}
+
+void TMainWin::ForgetTyping() {
+    cuewords_->Forget();
+    waitCommands_.Events.TypedText.clear();
 }
 
 HWND TMainWin::PauseWorkWindow() const {

@@ -119,6 +119,7 @@ class TMainWin final : public PlayerDesk,
     void SetSyncTimer(bool on) override;
     int ChooseFromMenu(const MacroRecord& menu) override;
     void ResumePause() override;
+    void ForgetTyping() override;
 
   private:
     // TrayHost
@@ -156,7 +157,7 @@ class TMainWin final : public PlayerDesk,
     int ShowMacroMenu(const std::vector<int>& macros, const MenuOptions& options);
     // The player's own recording (main_window_capture.cpp).
     void ShowRecording(bool on) override;
-    void CompleteCapture(MacroRecord& record, const std::string& programName) override;
+    bool CompleteCapture(MacroRecord& record, const std::string& programName) override;
 
     std::string programDir_ = ProgramDir();
     std::unique_ptr<SettingsBlock> settings_ = std::make_unique<SettingsBlock>();
@@ -216,7 +217,6 @@ class TMainWin final : public PlayerDesk,
     bool ntFamily_ = true;
     bool closing_ = false;
     bool swapHookInstalled_ = false;
-    bool capsLockOn_ = false;
     bool startupRequest_ = false;
     std::string startupNickname_;
     bool oleInitialised_ = false;

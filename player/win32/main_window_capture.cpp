@@ -30,10 +30,10 @@ void TMainWin::ShowRecording(bool on) {
     tray_.ShowRecording(on);
 }
 
-void TMainWin::CompleteCapture(MacroRecord& record, const std::string& programName) {
+bool TMainWin::CompleteCapture(MacroRecord& record, const std::string& programName) {
     PlayerSecondWindow second(windows_);
     TCapComplete dialog(record, programName, *hookData_, *settings_, second);
-    dialog.ShowModal(window_);
+    return dialog.ShowModal(window_) == IDOK;
 }
 
 }  // namespace orv

@@ -14,15 +14,13 @@ constexpr UINT Timer2Ms = 5000;
 }  // namespace
 
 ScheduleLink::ScheduleLink(const SettingsBlock& settings, HookTable& table, HookLibrary& hooks,
-                           const MacroLibrary& library, RunDispatch& dispatch,
-                           Interpreter& interpreter, PlayerDesk& desk)
+                           const MacroLibrary& library, RunDispatch& dispatch, PlayerDesk& desk)
     : PlayWave(orv::DoWave),
       settings_(settings),
       table_(table),
       hooks_(hooks),
       library_(library),
       dispatch_(dispatch),
-      interpreter_(interpreter),
       desk_(desk),
       scheduler_(settings, table, *this) {}
 
@@ -71,7 +69,7 @@ bool ScheduleLink::ReadMacroRecord(int n, MacroRecord& out) {
 }
 
 bool ScheduleLink::MayStartRun() {
-    return dispatch_.CanStartRun();
+    return dispatch_.CanStartRun(RunRequest::Unattended);
 }
 
 bool ScheduleLink::ActivateIt(std::string_view titlePart) {
@@ -86,9 +84,8 @@ void ScheduleLink::DoWave(const std::string& file, bool wait) {
     PlayWave(file, wait);
 }
 
-void ScheduleLink::RunUnattended(int n, std::string_view script) {
-    dispatch_.CurrentMacro = n;
-    interpreter_.RunMacro(script, RunOrigin::Unattended);
+void ScheduleLink::RunUnattended(int n, const MacroRecord& record) {
+    dispatch_.Play(n, record, record.ScriptText(), RunOrigin::Unattended);
 }
 
 void ScheduleLink::RefreshIdle() {

@@ -9,7 +9,6 @@
 
 #include "common/hook_library.h"
 #include "common/macro_library.h"
-#include "player/interpreter.h"
 #include "player/run_dispatch.h"
 #include "player/schedule.h"
 
@@ -18,8 +17,7 @@ namespace orv {
 class ScheduleLink final : public ScheduleHost {
   public:
     ScheduleLink(const SettingsBlock& settings, HookTable& table, HookLibrary& hooks,
-                 const MacroLibrary& library, RunDispatch& dispatch, Interpreter& interpreter,
-                 PlayerDesk& desk);
+                 const MacroLibrary& library, RunDispatch& dispatch, PlayerDesk& desk);
 
     // At start: the tick length is fixed from "Timer Seconds" for the
     // player's life, the table is built, and five seconds later the start-up
@@ -41,7 +39,7 @@ class ScheduleLink final : public ScheduleHost {
     bool ActivateIt(std::string_view titlePart) override;
     bool ActivateProg(std::string_view name) override;
     void DoWave(const std::string& file, bool wait) override;
-    void RunUnattended(int n, std::string_view script) override;
+    void RunUnattended(int n, const MacroRecord& record) override;
     void RefreshIdle() override;
     void PushIdle() override;
 
@@ -51,7 +49,6 @@ class ScheduleLink final : public ScheduleHost {
     HookLibrary& hooks_;
     const MacroLibrary& library_;
     RunDispatch& dispatch_;
-    Interpreter& interpreter_;
     PlayerDesk& desk_;
     Scheduler scheduler_;
     HWND owner_ = nullptr;

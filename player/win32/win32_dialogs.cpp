@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "player/pause_layout.h"
+#include "player/run_state.h"
 #include "player/win32/forms/do_my_message.h"
 #include "player/win32/forms/on_top_message.h"
 #include "player/win32/forms/pause_macro.h"
@@ -18,9 +19,8 @@ template <class Show>
 void ShowAlone(bool& showing, Show show) {
     if (showing)
         return;
-    showing = true;
+    const RaisedFlag raised(showing);
     show();
-    showing = false;
 }
 
 }  // namespace

@@ -240,7 +240,23 @@ TEST_F(HookDecisions, TypingIsReportedToTheCuewordBufferWhileNoRunHasTheInput) {
              return p;
          },
          "6:1:0"},
-        {"a hot key", [&] { return post(With(VirtualKey::LeftControl, Q)); }, "2:16:0"},
+        // Its macro's text comes between the letters typed before and after it.
+        {"a hot key", [&] { return post(With(VirtualKey::LeftControl, Q)); }, "6:1:0 2:16:0"},
+        {"a mouse hot key",
+         [&] {
+             Key(VirtualKey::LeftControl);
+             std::string p = post(Button(1));
+             Button(1, true);
+             Key(VirtualKey::LeftControl, true);
+             return p;
+         },
+         "6:1:0 2:701:0"},
+        {"\"bt\", a hot key, \"w\": no word \"btw\" for the player",
+         [&] {
+             return typed('B') + " " + typed('T') + " " + post(With(VirtualKey::LeftControl, Q)) +
+                    " " + typed(W);
+         },
+         "6:0:98 6:0:116 6:1:0 2:16:0 6:0:119"},
         {"the player's own typing", [&] { return post(Press(A, true)); }, "-"},
         {"during a run",
          [&] {

@@ -1,5 +1,7 @@
 #include "player/activation.h"
 
+#include <functional>
+
 #include "common/hotkeys.h"
 #include "tests/common/library_fixture.h"
 #include "tests/player/fake_desk.h"
@@ -46,8 +48,11 @@ TEST_F(ActivationTest, AWindowInFrontRunsItsMacrosInFileOrderWithoutTheInUseProt
     Load({OnWindow("pad", "one"), OnWindow("notepad", "off", false), OnWindow("Calc", "calc"),
           OnWindow("NOTEPAD", "two")});
     desk.Program = "notepad.exe";
+    desk.Foreground = 42;
     activation.WindowActivated(42);
     EXPECT_EQ(host.Typed(), "onetwo");
+    EXPECT_EQ(dispatch.Running().Nickname, "two");
+    EXPECT_EQ(dispatch.Running().Activation, ActivationCode::WindowTitle);
     EXPECT_EQ(std::count(host.Trace.begin(), host.Trace.end(), "in use"), 0);
     EXPECT_EQ(dispatch.CurrentMacro, 4);
     EXPECT_EQ(GetShortString(hooks->Master.Bytes, HookAt::ForegroundProgram, 250), "NOTEPAD.EXE");
@@ -67,8 +72,67 @@ TEST_F(ActivationTest, AWindowInFrontRunsItsMacrosInFileOrderWithoutTheInUseProt
     host.Trace.clear();
     desk.Title = "Notepad";
     state.Running = true;
-    activation.CheckForWindowMacros("Notepad");
+    desk.Foreground = 45;
+    activation.CheckForWindowMacros(45, "Notepad");
     EXPECT_EQ(host.Typed(), "");
+}
+
+TEST_F(ActivationTest, AWindowRunsItsMacrosOnlyWhenThePlayerIsFreeAndTheWindowStillInFront) {
+    Load({OnWindow("Notepad", "header")});
+    desk.Program = "notepad.exe";
+    std::uint32_t window = 50;
+    struct Case {
+        const char* what;
+        std::function<void(bool)> set;
+        std::string typed;
+    } cases[] = {
+        {"free", [](bool) {}, "header"},
+        {"a run in use (a hot key's, a Cueword's Backspaces)",
+         [&](bool on) { table->SetU8(HookAt::MacroPlaying, on ? 1 : 0); }, ""},
+        {"a menu", [&](bool on) { dispatch.MenuShown = on; }, ""},
+        {"a capture", [&](bool on) { table->SetU8(HookAt::CaptureRunning, on ? 1 : 0); }, ""},
+        {"a pause", [&](bool on) { on ? dispatch.PauseShown() : dispatch.PauseClosed(); }, ""},
+        {"another window in front by now", [&](bool on) { desk.Foreground = on ? 1 : window; }, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        host.Trace.clear();
+        // A window of its own each time: a new activation.
+        desk.Foreground = ++window;
+        c.set(true);
+        activation.WindowActivated(window);
+        c.set(false);
+        EXPECT_EQ(host.Typed(), c.typed);
+    }
+    EXPECT_TRUE(desk.Notices.empty());
+    // The hot key's wait for its modifiers.
+    desk.Foreground = ++window;
+    host.Trace.clear();
+    dispatch.Prepare([&] {
+        activation.WindowActivated(window);
+        return true;
+    });
+    EXPECT_EQ(host.Typed(), "");
+}
+
+TEST_F(ActivationTest, ThePlayersOwnWindowHandingTheFrontBackIsNoNewActivation) {
+    Load({OnWindow("Notepad", "header")});
+    auto front = [&](std::uint32_t window, const std::string& program, const std::string& title) {
+        desk.Foreground = window;
+        desk.Program = program;
+        desk.Title = title;
+        activation.WindowActivated(window);
+    };
+    front(60, "notepad.exe", "Untitled - Notepad");
+    // A notice, then the pause window; the front comes back to the same window.
+    front(61, "TAVROL.EXE", "Warning");
+    front(62, "tavrol.exe", "Pause (Ctrl+Q)");
+    front(60, "notepad.exe", "Untitled - Notepad");
+    EXPECT_EQ(host.Typed(), "header");
+    // Another program's window between: a new activation.
+    front(63, "calc.exe", "Calculator");
+    front(60, "notepad.exe", "Untitled - Notepad");
+    EXPECT_EQ(host.Typed(), "headerheader");
 }
 
 TEST_F(ActivationTest, TheRunningProgramsAreListedAndAChangeOfTheirNumberRestoresTheHooks) {

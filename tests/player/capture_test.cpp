@@ -21,10 +21,9 @@ class FakeCaptureDesk final : public CaptureDesk {
     }
     std::string GetTopProgram() override { return Program; }
     void ShowRecording(bool on) override { Events.push_back(on ? "recording" : "stopped"); }
-    void CompleteCapture(MacroRecord& record, const std::string& programName) override {
+    bool CompleteCapture(MacroRecord& record, const std::string& programName) override {
         Events.push_back("complete " + programName + ": " + record.ScriptText());
-        if (Dialog)
-            Dialog(record);
+        return Dialog && Dialog(record);
     }
     void SetHotKeys() override {
         Events.push_back("hot keys");
@@ -34,7 +33,8 @@ class FakeCaptureDesk final : public CaptureDesk {
 
     std::vector<std::string> Events;
     std::string Program = "notepad.exe";
-    std::function<void(MacroRecord&)> Dialog;
+    // What the user does in "Capture Complete"; true: Ok.
+    std::function<bool(MacroRecord&)> Dialog;
     std::function<void()> OnSetHotKeys;
 };
 
@@ -97,6 +97,7 @@ TEST_F(CaptureTest, ACaptureBecomesANamedMacro) {
     desk.Dialog = [](MacroRecord& record) {
         ApplyCapComplete({.Nickname = " Greeting ", .Type = MacroType::Cueword, .Cueword = "hh"},
                          "", record);
+        return true;
     };
     // The new Cueword is in the file when the hot-key table is made.
     desk.OnSetHotKeys = [&] { EXPECT_EQ(Saved(n).CuewordText.str(), "hh"); };
@@ -167,14 +168,19 @@ TEST_F(CaptureTest, OnlyTheFirstEndCounts) {
         // While the dialog shows: more characters and ends change nothing.
         EXPECT_TRUE(capture.CaptureChar('b'));
         capture.CaptureEnded();
+        return false;
     };
+    desk.Events.clear();
     capture.CaptureEnded();
     capture.CaptureEnded();
     EXPECT_EQ(dialogs, 1);
-    // Closed without Ok: the macro keeps its Cueword "capture", and no speed
-    // token is written with the timing off.
+    // Closed without Ok: the recording is kept with no activation (its
+    // placeholder Cueword would rewrite "capture" anywhere), and the user is
+    // told so once it is saved; no speed token is written with the timing off.
     EXPECT_EQ(Saved(Count()).ScriptText(), "a");
-    EXPECT_EQ(Saved(Count()).CuewordText.str(), "capture");
+    EXPECT_EQ(Saved(Count()).ActivationCode, ActivationCode::None);
+    EXPECT_EQ(desk.Events.back(), "notice Notice: " + CaptureAbandonedNotice("Capture"));
+    EXPECT_EQ(capture.State(), CaptureState::Idle);
 }
 
 TEST(CapComplete, KeyListLines) {

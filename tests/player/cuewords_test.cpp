@@ -14,6 +14,8 @@ class CuewordsTest : public testing::LibraryTest {
   protected:
     CuewordsTest() : LibraryTest(LibraryOwner::Player) {
         host.OnMarkInUse = [this](bool inUse) { shared.SetMacroInUse(inUse); };
+        // As the main window routes it: every run starts the buffer afresh.
+        desk.OnForget = [this] { cuewords.Forget(); };
     }
 
     static MacroRecord Cue(const std::string& word, const std::string& script,
@@ -46,9 +48,12 @@ class CuewordsTest : public testing::LibraryTest {
 
 TEST_F(CuewordsTest, TheTypedWordIsErasedAndTheMacroTypedInItsPlace) {
     const MacroRecord btw = Cue("btw", "by the way");
-    MacroRecord keep = btw, firstLetter = btw;
+    MacroRecord keep = btw, firstLetter = btw, divided = btw;
     keep.CuewordRemove = 2;
-    firstLetter.CuewordCase = 1;
+    firstLetter.CuewordCase = divided.CuewordCase = 1;
+    divided.SetScriptText("\xF7 2");
+    MacroRecord hot = Ordinary("HotMacro", 16);
+    hot.SetScriptText("Regards");
     std::vector<MacroRecord> scoped(50, Cue("btw", "nowhere", MacroKind::Window, "Nowhere"));
     scoped.push_back(Cue("btw", "the 51st"));
     struct Case {
@@ -77,6 +82,17 @@ TEST_F(CuewordsTest, TheTypedWordIsErasedAndTheMacroTypedInItsPlace) {
          "by the way.|"},
         {"kept on screen", {keep}, {}, "btw", 0, "by the way|"},
         {"the typed first letter's case", {firstLetter}, {}, "xBtw", 3, "By the way|"},
+        {"the division sign is no letter", {divided}, {}, "Btw", 3, "\xF7 2|"},
+        {"a hot key's text between the letters",
+         {btw, hot},
+         [&] {
+             Type("bt");
+             dispatch.HotKeyPressed(16, 1);
+             dispatch.MacroEnded();
+         },
+         "w",
+         0,
+         ""},
         {"a letter typed after a refusal",
          {btw},
          [&] {
@@ -126,6 +142,17 @@ TEST_F(CuewordsTest, TheTypedWordIsErasedAndTheMacroTypedInItsPlace) {
         for (int n = 0; n < c.backspaces; ++n) erased += "[8]";
         EXPECT_EQ(Typed(), erased + c.text);
     }
+}
+
+TEST_F(CuewordsTest, TheRunningMacroIsTheCuewordsOwn) {
+    MacroRecord hot = Ordinary("HotMacro", 16);
+    Load({hot, Cue("btw", "by the way")});
+    dispatch.HotKeyPressed(16, 1);
+    dispatch.MacroEnded();
+    Type("btw");
+    EXPECT_EQ(dispatch.CurrentMacro, 2);
+    EXPECT_EQ(dispatch.Running().Nickname, "btwby the way");
+    EXPECT_EQ(dispatch.Running().Activation, ActivationCode::Cueword);
 }
 
 TEST_F(CuewordsTest, ARefusalTellsWhyOnlyWhenTheWordMatches) {

@@ -36,16 +36,21 @@ class FakeDesk final : public PlayerDesk {
     }
     int ChooseFromMenu(const MacroRecord&) override { return MenuAnswer; }
     void ResumePause() override { ++Resumed; }
+    void ForgetTyping() override {
+        ++Forgotten;
+        if (OnForget)
+            OnForget();
+    }
 
     std::uint32_t Foreground = 77;
     std::string Title = "Untitled - Notepad", Program = "NOTEPAD.EXE", OtherWindow;
     std::vector<std::string> Notices, Activated, Running;
     std::string Actions;
-    int MenuAnswer = -1, Resumed = 0;
+    int MenuAnswer = -1, Resumed = 0, Forgotten = 0;
     bool Changed = false, Closing = false;
-    // What the desk does on a reload, and messages it handles while it waits
-    // for the modifiers to be let go.
-    std::function<void()> OnReload, OnWait;
+    // What the desk does on a reload, messages it handles while it waits for
+    // the modifiers to be let go, and the buffers it empties as a run starts.
+    std::function<void()> OnReload, OnWait, OnForget;
 };
 
 }  // namespace orv::testing

@@ -87,6 +87,12 @@ TEST_F(RunDispatchTest, AWindowOrProgramScopeBeatsTheGlobalMacroOnTheSameKey) {
     EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
     desk.Program = "WRITE.EXE";
     EXPECT_EQ(dispatch.GetMacro(CtrlQ), 1);
+
+    // A disabled macro later in the file never takes the key from an enabled one.
+    MacroRecord disabled = Scoped("disabled", MacroKind::Global, "");
+    disabled.Enabled = 0;
+    Load({Scoped("enabled", MacroKind::Global, ""), disabled});
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 1);
 }
 
 TEST_F(RunDispatchTest, IfRunningScopesBringTheirWindowForward) {
@@ -96,6 +102,14 @@ TEST_F(RunDispatchTest, IfRunningScopesBringTheirWindowForward) {
     desk.OtherWindow = "INBOX";
     EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
     EXPECT_EQ(desk.Activated.back(), "INBOX");
+
+    // Disabled, it brings nothing forward and runs nothing.
+    MacroRecord disabled = Scoped("mail", MacroKind::Window, "Inbox", 0);
+    disabled.Enabled = 0;
+    Load({Scoped("global", MacroKind::Global, ""), disabled});
+    desk.Activated.clear();
+    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 1);
+    EXPECT_TRUE(desk.Activated.empty());
 }
 
 TEST_F(RunDispatchTest, AHotKeyTypesItsMacroWithTheInUseProtocol) {
@@ -224,6 +238,60 @@ TEST_F(RunDispatchTest, AnOpenMenuOrACaptureRefusesWithANotice) {
     EXPECT_EQ(desk.Notices,
               (std::vector<std::string>{RefusalMessage::MenuShown, RefusalMessage::Recording}));
     EXPECT_EQ(Typed(), "");
+}
+
+TEST_F(RunDispatchTest, RunsNobodyAskedForAreRefusedWithoutAWord) {
+    Load({Typing("Greet", CtrlQ, "hi")});
+    struct Case {
+        const char* busy;
+        std::function<void(bool)> set;
+    } cases[] = {
+        {"a menu", [&](bool on) { dispatch.MenuShown = on; }},
+        {"a capture", [&](bool on) { table->SetU8(HookAt::CaptureRunning, on ? 1 : 0); }},
+        {"a pause", [&](bool on) { on ? dispatch.PauseShown() : dispatch.PauseClosed(); }},
+        {"a run in use", [&](bool on) { table->SetU8(HookAt::MacroPlaying, on ? 1 : 0); }},
+        {"a run under way", [&](bool on) { state.Running = on; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.busy);
+        c.set(true);
+        EXPECT_FALSE(dispatch.CanStartRun(RunRequest::Unattended));
+        c.set(false);
+        EXPECT_TRUE(dispatch.CanStartRun(RunRequest::Unattended));
+    }
+    // ...and while a run prepares (the modifier wait, a Cueword's Backspaces).
+    EXPECT_TRUE(dispatch.Prepare([&] { return !dispatch.CanStartRun(RunRequest::Unattended); }));
+    EXPECT_TRUE(dispatch.Prepare([&] { return !dispatch.CanStartRun(); }));
+    EXPECT_TRUE(dispatch.CanStartRun());
+    EXPECT_TRUE(desk.Notices.empty());
+}
+
+TEST_F(RunDispatchTest, EveryRunNamesItsMacroAndForgetsTheTypingAroundIt) {
+    MacroRecord menu = Ordinary("Menu", 3);
+    menu.MacroKind = MacroKind::PopupMenu;
+    menu.SetPopupMembers({4});
+    Load({Typing("Hot", CtrlQ, "h"), Typing("Named", ActivationCode::None, "n"), menu,
+          Typing("Member", ActivationCode::None, "m")});
+    desk.MenuAnswer = 4;
+    struct Case {
+        std::function<void()> start;
+        const char* running;
+        std::uint16_t activation;
+    } cases[] = {
+        {[&] { dispatch.HotKeyPressed(CtrlQ, 1); }, "Hot", CtrlQ},
+        {[&] { dispatch.RunMacroByNickname("named"); }, "Named", ActivationCode::None},
+        {[&] { dispatch.HotKeyPressed(3, 1); }, "Member", ActivationCode::None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.running);
+        desk.Forgotten = 0;
+        c.start();
+        dispatch.MacroEnded();
+        EXPECT_EQ(dispatch.Running().Nickname, c.running);
+        EXPECT_EQ(dispatch.Running().Activation, c.activation);
+        EXPECT_EQ(desk.Forgotten, 2) << "as the run starts and as it ends";
+    }
+    EXPECT_EQ(Typed(), "h|n|m|");
 }
 
 TEST_F(RunDispatchTest, SystemMacrosActOnTheirHotKeyAndOnlyTheMenuByNickname) {

@@ -45,8 +45,8 @@ class FakeScheduleHost final : public ScheduleHost {
     void DoWave(const std::string& file, bool wait) override {
         Log.push_back("wave " + file + (wait ? " wait" : ""));
     }
-    void RunUnattended(int n, std::string_view script) override {
-        Log.push_back("run " + std::to_string(n) + " " + std::string(script));
+    void RunUnattended(int n, const MacroRecord& record) override {
+        Log.push_back("run " + std::to_string(n) + " " + record.ScriptText());
         Runs.push_back(Stamp(CurrentClock().Now()));
         if (DuringRun)
             DuringRun();
