@@ -391,5 +391,22 @@ TEST_F(RunDispatchTest, APausedRunResumesOnItsOwnKeyOrTheResumeMacroOnly) {
     }
 }
 
+TEST_F(RunDispatchTest, APauseBelongsToTheMacroThatRunsNotToTheLastHotKeyMacro) {
+    KeysWhilePaused pause{dispatch, desk, *table};
+    DialogCommands dialogs{pause};
+    host.FamiliesSet[FamilyId::Dialogs] = &dialogs;
+    Load({Typing("HotMacro", CtrlQ, "h"), Typing("Named", ActivationCode::None, "a<PAUSE>b")});
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    dispatch.MacroEnded();
+    // Started as a timed or a window's macro is: the earlier macro's key
+    // resumes nothing; never resumed, the run ends.
+    pause.Keys = {CtrlQ};
+    MacroRecord named;
+    ASSERT_TRUE(library.ReadMacroRecord(2, named));
+    EXPECT_TRUE(dispatch.Play(2, named, named.ScriptText(), RunOrigin::Unattended));
+    EXPECT_EQ(Typed(), "h|a");
+    EXPECT_EQ(desk.Notices, std::vector<std::string>{RefusalMessage::Paused});
+}
+
 }  // namespace
 }  // namespace orv
