@@ -39,8 +39,6 @@ inline constexpr const char* AbandonedCaption = "Notice";
 // kept under its nickname, with no activation.
 std::string CaptureAbandonedNotice(std::string_view nickname);
 
-namespace CaptureMessage {}  // namespace CaptureMessage
-
 // The prompt shown as a capture starts, for the stop key's name (empty when
 // there is none).
 std::string CaptureStartPrompt(std::string_view stopKeyName);
