@@ -23,13 +23,17 @@ bool RunDispatch::Busy() {
     return starting_ || interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying);
 }
 
+bool RunDispatch::Capturing() const {
+    return table_.U8(HookAt::CaptureRunning) || CaptureDialogShown;
+}
+
 bool RunDispatch::CanStartRun(RunRequest request) {
     // A paused run is still running: the user is told why nothing starts.
-    const char* refusal = paused_                             ? RefusalMessage::Paused
-                          : Busy()                            ? nullptr
-                          : MenuShown                         ? RefusalMessage::MenuShown
-                          : table_.U8(HookAt::CaptureRunning) ? RefusalMessage::Recording
-                                                              : nullptr;
+    const char* refusal = paused_       ? RefusalMessage::Paused
+                          : Busy()      ? nullptr
+                          : MenuShown   ? RefusalMessage::MenuShown
+                          : Capturing() ? RefusalMessage::Recording
+                                        : nullptr;
     if (refusal && request == RunRequest::User)
         desk_.Notice(RefusalMessage::Caption, refusal);
     return !refusal && !Busy();

@@ -135,6 +135,9 @@ class RunDispatch {
     bool Prepare(const std::function<bool()>& step);
 
     bool MenuShown = false;
+    // "Capture Complete" is on the screen: the recording is not complete
+    // until the new macro is saved (a run would type into the dialog).
+    bool CaptureDialogShown = false;
     int CurrentMacro = 0;
     std::uint32_t TargetWindow = 0;
     // The screen X of the menu tray icon whose macro runs; -1 when the menu
@@ -146,6 +149,7 @@ class RunDispatch {
   private:
     // A run is under way or about to start: nothing else may start.
     bool Busy();
+    bool Capturing() const;
     void ResumeOrRefuse(std::uint32_t code);
     int FindScopedMacro(int code);
     void RunRecord(int n, bool systemMenusOnly);

@@ -33,6 +33,7 @@ void TMainWin::ShowRecording(bool on) {
 bool TMainWin::CompleteCapture(MacroRecord& record, const std::string& programName) {
     PlayerSecondWindow second(windows_);
     TCapComplete dialog(record, programName, *hookData_, *settings_, second);
+    const RaisedFlag shown(dispatch_->CaptureDialogShown);
     return dialog.ShowModal(window_) == IDOK;
 }
 

@@ -235,8 +235,13 @@ TEST_F(RunDispatchTest, AnOpenMenuOrACaptureRefusesWithANotice) {
     dispatch.MenuShown = false;
     table->SetU8(HookAt::CaptureRunning, 1);
     dispatch.RunMacroByNickname("Greet");
+    table->SetU8(HookAt::CaptureRunning, 0);
+    // Until "Capture Complete" has saved the new macro.
+    dispatch.CaptureDialogShown = true;
+    dispatch.HotKeyPressed(CtrlQ, 1);
     EXPECT_EQ(desk.Notices,
-              (std::vector<std::string>{RefusalMessage::MenuShown, RefusalMessage::Recording}));
+              (std::vector<std::string>{RefusalMessage::MenuShown, RefusalMessage::Recording,
+                                        RefusalMessage::Recording}));
     EXPECT_EQ(Typed(), "");
 }
 
@@ -248,6 +253,7 @@ TEST_F(RunDispatchTest, RunsNobodyAskedForAreRefusedWithoutAWord) {
     } cases[] = {
         {"a menu", [&](bool on) { dispatch.MenuShown = on; }},
         {"a capture", [&](bool on) { table->SetU8(HookAt::CaptureRunning, on ? 1 : 0); }},
+        {"Capture Complete", [&](bool on) { dispatch.CaptureDialogShown = on; }},
         {"a pause", [&](bool on) { on ? dispatch.PauseShown() : dispatch.PauseClosed(); }},
         {"a run in use", [&](bool on) { table->SetU8(HookAt::MacroPlaying, on ? 1 : 0); }},
         {"a run under way", [&](bool on) { state.Running = on; }},
