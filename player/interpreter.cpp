@@ -42,6 +42,51 @@ constexpr ButtonFlags Buttons[] = {{MouseFlag::LeftDown, MouseFlag::LeftUp},
 
 }  // namespace
 
+TokenRoute RouteOf(const TokenForm& form) {
+    switch (form.Code) {
+        case C::Text:
+        case C::ControlKey:
+        case C::AltKey:
+        case C::ShiftKey:
+        case C::WinKey:
+        case C::MouseLeftButton:
+        case C::MouseRightButton:
+        case C::MouseMiddleButton:
+        case C::MouseWheel:
+        case C::MouseMove:
+        case C::WaitTimeDelay:
+        case C::Delay:
+        case C::MacroPlaybackSpeed:
+        case C::KeystrokeSpeed:
+        case C::MouseSpeed:
+        case C::WaitTimeElapse:
+        case C::RepeatCounter:
+        case C::RepeatPromptStart:
+        case C::RepeatStart:
+        case C::MacroRun:
+        case C::EncryptedText:
+        case C::LoadTextFile:
+        // The copy reads past its text, up to its end marker.
+        case C::ClipboardStartCopy:
+            return TokenRoute::Interpreter;
+        case C::None:
+            if (form.Variant == VKey::RightButton || form.Variant == VKey::MiddleButton)
+                return TokenRoute::Interpreter;
+            // A hook for trying things out, empty in a build that ships.
+            if (form.Head == "<TEST>")
+                return TokenRoute::PassedOver;
+            break;
+        // Read past by the command before them, or nothing to do.
+        case C::Remark:
+        case C::RepeatEnd:
+        case C::ClipboardEndCopy:
+            return TokenRoute::PassedOver;
+        default:
+            break;
+    }
+    return FamilyOf(form) ? TokenRoute::Family : TokenRoute::Nowhere;
+}
+
 // One interpreter call: its text, where it stands, its pass and its counter.
 struct Interpreter::Call {
     std::string_view Text;
@@ -61,19 +106,11 @@ bool Interpreter::RunMacro(std::string_view script, RunOrigin origin) {
     if (state.Running)
         return false;
     PlayerHost& host = playback_.Host();
-    inUse_ = origin == RunOrigin::User;
-    if (inUse_)
-        host.MarkMacroInUse(true);
     state.AbortFlag = false;
     endRun_ = false;
-    capsGivenBack_ = false;
     // Whatever started the run, Caps Lock as it is now: off while the macro
     // types, given back at the end.
-    state.CapsLockWasOn = host.CapsLockOn();
-    if (state.CapsLockWasOn) {
-        playback_.PostVKey(VKey::Capital, false);
-        playback_.PostVKey(VKey::Capital, true);
-    }
+    playback_.TakeRunHold(origin == RunOrigin::User);
     state.KeystrokeDelayOn = false;
     state.MouseDelayOn = false;
     state.PlaybackSpeed = 1.0;
@@ -93,7 +130,7 @@ bool Interpreter::RunMacro(std::string_view script, RunOrigin origin) {
     // However the run ended, nothing it pressed stays down and Caps Lock is
     // given back once.
     playback_.ReleaseEverything();
-    GiveBackCapsLock();
+    playback_.GiveBackCapsLock();
     state.Running = false;
     host.ShowRunning(false);
     if (origin == RunOrigin::User) {
@@ -102,32 +139,11 @@ bool Interpreter::RunMacro(std::string_view script, RunOrigin origin) {
         host.StartClearTimer();
     }
     if (!failure.empty()) {
-        EndBeforeNotice();
-        host.DoAMessage("Macro Error",
-                        "Orvane 99 macro has stopped because of an unexpected error (" + failure +
-                            "). Macro will abort.");
+        playback_.EndRunNotice("Macro Error",
+                               "Orvane 99 macro has stopped because of an unexpected error (" +
+                                   failure + "). Macro will abort.");
     }
     return true;
-}
-
-void Interpreter::GiveBackCapsLock() {
-    if (!playback_.State().CapsLockWasOn || capsGivenBack_)
-        return;
-    capsGivenBack_ = true;
-    playback_.PostVKey(VKey::Capital, false);
-    playback_.PostVKey(VKey::Capital, true);
-}
-
-// A notice that closes the run is modal: while it is open no key of the run
-// stays down and the hook library no longer holds Escape and the hot keys
-// back for a macro that plays nothing more.
-void Interpreter::EndBeforeNotice() {
-    playback_.ReleaseEverything();
-    GiveBackCapsLock();
-    if (inUse_) {
-        inUse_ = false;
-        playback_.Host().MarkMacroInUse(false);
-    }
 }
 
 void Interpreter::DoMacro(std::string_view text, std::int32_t count, std::int32_t start,
@@ -136,10 +152,9 @@ void Interpreter::DoMacro(std::string_view text, std::int32_t count, std::int32_
     if (state.AbortFlag || endRun_)
         return;
     if (depth > MaxNesting) {
-        playback_.Host().DoAMessage("Macro Nesting Error",
-                                    "Macros, repeats and text files are nested more than " +
-                                        std::to_string(MaxNesting) +
-                                        " levels deep. Macro will abort.");
+        playback_.EndRunNotice("Macro Nesting Error",
+                               "Macros, repeats and text files are nested more than " +
+                                   std::to_string(MaxNesting) + " levels deep. Macro will abort.");
         endRun_ = true;
         return;
     }
@@ -157,7 +172,7 @@ void Interpreter::DoMacro(std::string_view text, std::int32_t count, std::int32_
             return;
     }
     if (restoreCapsLock)
-        GiveBackCapsLock();
+        playback_.GiveBackCapsLock();
 }
 
 // One pass over the text; false when the call must return at once.
@@ -165,8 +180,7 @@ bool Interpreter::RunPass(Call& call) {
     RunState& state = playback_.State();
     while (call.Position < call.Length() && !endRun_) {
         if (state.AbortFlag) {
-            EndBeforeNotice();
-            playback_.Host().DoAMessage("Macro Abort", "Orvane 99 macro has been aborted.");
+            playback_.EndRunNotice("Macro Abort", "Orvane 99 macro has been aborted.");
             return false;
         }
         const char c = call.Text[call.Position];
@@ -267,6 +281,8 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
     auto decimal = [&](std::size_t from, std::size_t to) { return FieldReal(token, from, to); };
     const std::size_t tokenStart = call.Position;
     call.Advance(match.Length);
+    if (RouteOf(form) != TokenRoute::Interpreter)
+        return Family(call, match);
 
     switch (form.Code) {
         case C::Text:
@@ -281,9 +297,7 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
                     token.substr(form.Head.size(), match.Length - form.Head.size() - 1));
             }
             break;
-        case C::None:  // the player's own forms
-            if (variant != VKey::RightButton && variant != VKey::MiddleButton)
-                return Family(call, match);
+        case C::None:  // the right and middle button as keys
             playback_.PostVKey(variant, false);
             playback_.PostVKey(variant, true);
             playback_.ReleaseModifiers(call.Held);
@@ -392,10 +406,10 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
             } else {
                 text = host.ReadTextFile(name, MaxTextFileBytes);
                 if (text && text->size() > MaxTextFileBytes) {
-                    host.DoAMessage("Text File Error",
-                                    "The text file " + name + " is larger than " +
-                                        std::to_string(MaxTextFileBytes) +
-                                        " bytes and cannot be played. Macro will abort.");
+                    playback_.EndRunNotice("Text File Error",
+                                           "The text file " + name + " is larger than " +
+                                               std::to_string(MaxTextFileBytes) +
+                                               " bytes and cannot be played. Macro will abort.");
                     state.AbortFlag = true;
                     break;
                 }
@@ -415,8 +429,7 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
             return flow;
         }
         default:
-            // Remarks and end markers do nothing there.
-            return Family(call, match);
+            break;
     }
     return Flow::Next;
 }
@@ -454,9 +467,9 @@ Flow Interpreter::Repeat(Call& call, std::size_t bodyStart, std::int32_t count, 
         }
     }
     if (end == std::string_view::npos) {
-        playback_.Host().DoAMessage("Repeat Error",
-                                    "No \"End Repeat\" that matches the initial repeat specified "
-                                    "in the macro. Macro will abort.");
+        playback_.EndRunNotice("Repeat Error",
+                               "No \"End Repeat\" that matches the initial repeat specified "
+                               "in the macro. Macro will abort.");
         playback_.State().AbortFlag = true;
         call.Position = call.Length() - 1;
         return Flow::Next;

@@ -158,7 +158,7 @@ Flow MultimediaCommands::Mixer(CommandContext& context) {
                 break;
         }
     } catch (const EMMError& error) {
-        player.DoAMessage(MacroError, error.what());
+        context.Play.EndRunNotice(MacroError, error.what());
         return Flow::EndRun;
     }
     return Flow::Next;
@@ -217,7 +217,7 @@ Flow MultimediaCommands::Cd(CommandContext& context) {
     }
     if (error == 0)
         return Flow::Next;
-    context.Play.Host().DoAMessage(MacroError, cd.ErrorText(error));
+    context.Play.EndRunNotice(MacroError, cd.ErrorText(error));
     return Flow::EndRun;
 }
 
@@ -233,7 +233,7 @@ Flow MultimediaCommands::Video(CommandContext& context) {
     VideoInUse = false;
     if (!failure)
         return Flow::Next;
-    player.DoAMessage(MacroError, *failure);
+    context.Play.EndRunNotice(MacroError, *failure);
     return Flow::EndRun;
 }
 

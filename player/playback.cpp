@@ -30,6 +30,40 @@ void Playback::PostVKey(std::uint8_t virtualKey, bool up) {
     host_.KeyEvent(virtualKey, up);
 }
 
+void Playback::TakeRunHold(bool inUse) {
+    inUse_ = inUse;
+    if (inUse_)
+        host_.MarkMacroInUse(true);
+    capsGivenBack_ = false;
+    state_.CapsLockWasOn = host_.CapsLockOn();
+    if (state_.CapsLockWasOn) {
+        PostVKey(VKey::Capital, false);
+        PostVKey(VKey::Capital, true);
+    }
+}
+
+void Playback::GiveBackCapsLock() {
+    if (!state_.CapsLockWasOn || capsGivenBack_)
+        return;
+    capsGivenBack_ = true;
+    PostVKey(VKey::Capital, false);
+    PostVKey(VKey::Capital, true);
+}
+
+void Playback::EndRunThen(const std::function<void()>& notice) {
+    ReleaseEverything();
+    GiveBackCapsLock();
+    if (inUse_) {
+        inUse_ = false;
+        host_.MarkMacroInUse(false);
+    }
+    notice();
+}
+
+void Playback::EndRunNotice(std::string_view caption, std::string_view text) {
+    EndRunThen([&] { host_.DoAMessage(caption, text); });
+}
+
 void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     if (state_.KeystrokeDelayOn)
         KeyDelay(state_.KeystrokeDelay);

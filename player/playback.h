@@ -50,6 +50,20 @@ class Playback {
     // Everything this run pressed and did not release: keys and buttons.
     void ReleaseEverything();
 
+    // What a run holds besides its keys: Caps Lock, switched off while the
+    // macro types when it was on, and the in-use byte for a run the user
+    // started.
+    void TakeRunHold(bool inUse);
+    // Caps Lock back as the run found it; once a run.
+    void GiveBackCapsLock();
+    // The one road of every notice that ends a run: the run lets go of
+    // everything first (keys and buttons, Caps Lock, the in-use byte), since
+    // a modal notice would otherwise leave a key held under the user's clicks
+    // and the hook library holding Escape and the hot keys back. The caller
+    // then ends the run.
+    void EndRunThen(const std::function<void()>& notice);
+    void EndRunNotice(std::string_view caption, std::string_view text);
+
     // Waits of n x speed milliseconds (nothing at speed 0), pumping messages.
     void KeyDelay(std::int64_t ms);
     void PauseFor(double seconds);
@@ -86,6 +100,9 @@ class Playback {
     RunState& state_;
     std::array<bool, 256> keyDown_{};
     std::uint32_t buttonsDown_ = 0;
+    bool capsGivenBack_ = false;
+    // The in-use byte is set for this run and not yet given back.
+    bool inUse_ = false;
 };
 
 }  // namespace orv

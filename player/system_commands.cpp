@@ -138,11 +138,11 @@ void SystemCommands::ToggleNetworkDrive(std::string_view user, std::string_view 
         MapNetworkDrive(user, scrambledPassword, resource, status, persistent);
 }
 
-bool SystemCommands::DialConnection(std::string_view entry, std::string_view user,
+bool SystemCommands::DialConnection(Playback& play, std::string_view entry, std::string_view user,
                                     std::string_view scrambledPassword) {
     RasHost& ras = hosts_.Ras;
     if (!ras.Loaded()) {
-        Notice("Warning", SystemText::RasMissing);
+        play.EndRunNotice("Warning", SystemText::RasMissing);
         return false;
     }
     ras.ShowDialStatus("Orvane Dial-Up Networking", "Attempting Dial-Up Network Connection");
@@ -151,8 +151,10 @@ bool SystemCommands::DialConnection(std::string_view entry, std::string_view use
     ras.CloseDialStatus();
     if (error == 0)
         return true;
-    hosts_.Dialogs.MyMessage(DialCaption,
-                             SystemText::DialFailed(entry, error, ras.ErrorText(error)));
+    play.EndRunThen([&] {
+        hosts_.Dialogs.MyMessage(DialCaption,
+                                 SystemText::DialFailed(entry, error, ras.ErrorText(error)));
+    });
     return false;
 }
 
@@ -277,8 +279,9 @@ Flow SystemCommands::Perform(CommandContext& context) {
                 HangUpConnection();
                 return Flow::Next;
             }
-            return DialConnection(match.Texts[2], match.Texts[0], match.Texts[1]) ? Flow::Next
-                                                                                  : Flow::EndRun;
+            return DialConnection(context.Play, match.Texts[2], match.Texts[0], match.Texts[1])
+                       ? Flow::Next
+                       : Flow::EndRun;
         case C::DefaultDisplaySize: {
             const std::int64_t mode = ReadInteger(context.Field(8, 10));
             if (mode >= 0)

@@ -162,7 +162,7 @@ class SystemCommands final : public CommandFamily {
     bool DriveIsConnected(char drive);
     void ToggleNetworkDrive(std::string_view user, std::string_view scrambledPassword,
                             std::string_view resource, bool status, bool persistent);
-    bool DialConnection(std::string_view entry, std::string_view user,
+    bool DialConnection(Playback& play, std::string_view entry, std::string_view user,
                         std::string_view scrambledPassword);
     void HangUpConnection();
     void SetDisplayMode(std::uint32_t mode);

@@ -74,8 +74,8 @@ void WaitCommands::TimedWait(Playback& play, std::int64_t minutes,
                     : std::nullopt;
     if (play.WaitFor(done, limit) != WaitEnd::TimedOut)
         return;
-    play.Host().DoAMessage(caption, std::string(what) + " within the specified time of " +
-                                        std::to_string(minutes) + " minutes.  Macro will abort.");
+    play.EndRunNotice(caption, std::string(what) + " within the specified time of " +
+                                   std::to_string(minutes) + " minutes.  Macro will abort.");
     play.State().AbortFlag = true;
 }
 
@@ -96,7 +96,12 @@ Flow WaitCommands::Perform(CommandContext& context) {
     const auto minutes = [&](std::size_t from) {
         return ReadInteger(context.Field(from, from + 2));
     };
-    switch (context.Form().Code) {
+    const C code = context.Form().Code;
+    // A wait that watches the foreground window starts once the keys played
+    // before it have arrived: a window they open or close is then in place.
+    if (code == C::WaitForWindowTitle || code == C::WaitWindowLoseFocus)
+        WaitWhileBusy(play);
+    switch (code) {
         case C::WaitForWindowTitle: {
             const std::int64_t limit = minutes(9);
             TimedWait(
@@ -139,7 +144,6 @@ Flow WaitCommands::Perform(CommandContext& context) {
         case C::WaitLeftMouseClick:
         case C::WaitRightMouseClick:
         case C::WaitMiddleMouseClick: {
-            const C code = context.Form().Code;
             const std::uint32_t button = code == C::WaitLeftMouseClick    ? 1
                                          : code == C::WaitRightMouseClick ? 2
                                                                           : 3;

@@ -117,17 +117,16 @@ bool WindowCommands::LaunchProgram(std::string_view command, double pauseSeconds
     const std::string_view parameters = marker == std::string_view::npos
                                             ? std::string_view{}
                                             : command.substr(marker + ParamMarker.size());
-    PlayerHost& player = play_.Host();
     const std::int64_t result = host_.ShellOpen(program, parameters);
     if (!Launched(result)) {
-        player.DoAMessage("Launch Error", WindowText::LaunchError(program, result));
+        play_.EndRunNotice("Launch Error", WindowText::LaunchError(program, result));
         return false;
     }
     if (activate) {
         if (!WaitToActivate(LaunchTitle, timeoutSeconds)) {
             // An abort during the wait needs no notice of its own.
             if (!play_.State().AbortFlag)
-                player.DoAMessage("Launch Failed", WindowText::TitleNotFound(LaunchTitle));
+                play_.EndRunNotice("Launch Failed", WindowText::TitleNotFound(LaunchTitle));
             return false;
         }
     }
@@ -185,11 +184,13 @@ Flow WindowCommands::Perform(CommandContext& context) {
     const auto number = [&](std::size_t from, std::size_t to) {
         return static_cast<std::int32_t>(ReadInteger(context.Field(from, to)));
     };
+    if (SettleInput)
+        SettleInput();
     switch (context.Form().Code) {
         case C::WindowActivate:
             if (ActivateIt(title))
                 return Flow::Next;
-            play_.Host().DoAMessage("Activate Command Failed", WindowText::TitleNotFound(title));
+            play_.EndRunNotice("Activate Command Failed", WindowText::TitleNotFound(title));
             return Flow::EndRun;
         case C::ProgramLaunch:
         case C::LaunchAndActivate:

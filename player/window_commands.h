@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,13 @@ class WindowCommands final : public CommandFamily {
     void SendSysCommand(std::uint16_t code, std::string_view title);
     bool ActivateProg(std::string_view name);
     void SetSecWind(WindowId window, bool on) { host_.SetSecondWindow(window, on); }
+
+    // Waits until the input the run played so far has been handed to the
+    // window it went to (none outside a run). Every command here changes or
+    // takes the foreground or acts on a window, and would otherwise overtake
+    // the keys still on their way: a close before the last keys arrive, the
+    // keys after an activation landing in the new window.
+    std::function<void()> SettleInput;
 
     WindowId TargetWindow = 0;
     WindowId LastActivatedWindow = 0;

@@ -97,11 +97,14 @@ TMainWin::TMainWin() {
         dialogs_.DoAMessage(caption, text);
     };
     dialogs_.WorkWindow = [this] { return PauseWorkWindow(); };
-    dialogs_.SettleInput = [this] {
-        // Outside a run the player has typed nothing; an aborted run stops.
+    // Dialogs and window commands let the keys played before them arrive
+    // first. Outside a run the player has typed nothing; an aborted run stops.
+    const auto settleInput = [this] {
         if (state_.Running && !state_.AbortFlag)
             waitCommands_.WaitWhileBusy(interpreter_.Play());
     };
+    dialogs_.SettleInput = settleInput;
+    windowCommands_.SettleInput = settleInput;
     systemSettings_.OnReinstallHooks = [this] { ReinstallHooks(); };
     waitSignals_.ProgTermTimerTick = [this] {
         if (!closing_)

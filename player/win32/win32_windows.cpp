@@ -42,6 +42,10 @@ void TransferForeground(HWND target) {
         AttachThreadInput(targetThread, own, FALSE);
     if (withForeground)
         AttachThreadInput(own, foregroundThread, FALSE);
+    // Parting can leave the foreground with the input the target has left
+    // (Wine does so): no window then takes the keys that follow.
+    if (withTarget && GetForegroundWindow() != target)
+        SetForegroundWindow(target);
 }
 
 WindowId Win32Windows::FindExactTitle(std::string_view title) {

@@ -102,6 +102,29 @@ TEST_F(PlayerEndToEnd, AHotKeyTypesTheMacroItsScopeChooses) {
     Press(other, "key ctrl+w ctrl+q", "g");
 }
 
+TEST_F(PlayerEndToEnd, TheKeysAfterAnActivationGoToTheWindowItBroughtForward) {
+    StartWith({Macro("Switch", Code("Ctrl+Q"), MacroKind::Global,
+                     "one<ACTIVATE:Second Target><MSD:0500>two")});
+    Target first, second;
+    ASSERT_TRUE(second.Start("Second Target"));
+    ASSERT_TRUE(first.Start("First Target"));
+    ASSERT_TRUE(first.Keys("key ctrl+q")) << "xdotool could not be started";
+    EXPECT_TRUE(WaitFor([&] { return second.Text() == "two"; })) << "\"" << second.Text() << "\"";
+    EXPECT_EQ(first.Text(), "one");
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
+}
+
+// A window command waits for the keys typed before it: hidden, the window
+// would lose the focus and the keys still on their way.
+TEST_F(PlayerEndToEnd, AWindowCommandActsOnlyOnceTheKeysBeforeItHaveArrived) {
+    StartWith({Macro("Hide", Code("Ctrl+Q"), MacroKind::Global, "bye<WHIDE:Hiding Target>")});
+    Target target;
+    ASSERT_TRUE(target.Start("Hiding Target"));
+    ASSERT_TRUE(target.Keys("key ctrl+q")) << "xdotool could not be started";
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
+    EXPECT_TRUE(WaitFor([&] { return target.Text() == "bye"; })) << "\"" << target.Text() << "\"";
+}
+
 TEST_F(PlayerEndToEnd, AWindowComingToTheFrontRunsTheMacroScopedToItsTitleOnce) {
     StartWith({Macro("Greeting", ActivationCode::WindowTitle, MacroKind::Global, "hi", "Beta")});
     // The program the player writes for each window that comes to the front

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "player/command_context.h"
+#include "common/script/token_table.h"
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
 
@@ -58,6 +59,27 @@ TEST_F(CommandFamiliesTest, EndRunEndsEveryLevelWithoutAbortNoticeAndGivesCapsLo
     EXPECT_EQ(host.Typed(), "[20]ax[20]");
     EXPECT_TRUE(host.Notices().empty());
     EXPECT_FALSE(state.AbortFlag);
+}
+
+// A new form of the token table cannot fall into a branch that does nothing
+// unseen: each one the player reads is performed by the interpreter or its
+// family, and only remarks, end markers and the
+// empty test hook are passed over.
+TEST(TokenRoutes, EveryFormThePlayerReadsReachesAHandler) {
+    std::size_t handled = 0;
+    std::vector<std::string> passedOver;
+    for (const TokenForm& form : TokenTable()) {
+        if (!(form.Use & TokenUse::Player))
+            continue;
+        const TokenRoute route = RouteOf(form);
+        EXPECT_NE(route, TokenRoute::Nowhere) << form.Head;
+        if (route == TokenRoute::PassedOver)
+            passedOver.emplace_back(form.Head);
+        else if (route != TokenRoute::Nowhere)
+            ++handled;
+    }
+    EXPECT_EQ(passedOver, (std::vector<std::string>{"<TEST>", "<ENDREP>", "<ENDCLIP>", "<REM:"}));
+    EXPECT_EQ(handled, 256u);
 }
 
 }  // namespace

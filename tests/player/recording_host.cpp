@@ -91,6 +91,8 @@ void RecordingHost::Idle(std::uint32_t ms) {
 
 void RecordingHost::DoAMessage(std::string_view caption, std::string_view text) {
     Trace.push_back("notice " + std::string(caption) + ": " + std::string(text));
+    if (OnNotice)
+        OnNotice();
 }
 
 std::optional<std::string> RecordingHost::MacroScript(std::string_view nickname) {

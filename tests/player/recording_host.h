@@ -74,6 +74,8 @@ class RecordingHost final : public PlayerHost {
     std::function<void(bool)> OnMarkInUse;
     // Runs on every message pump, as a message handler would between steps.
     std::function<void()> OnPump;
+    // Runs as a notice shows.
+    std::function<void()> OnNotice;
     CommandFamilies FamiliesSet;
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <map>
 
 #include "common/string_routines.h"
@@ -94,12 +96,15 @@ class FakeSystem final : public NetworkHost,
     bool ShowPauseWindow(ScreenPoint, std::string_view) override { return true; }
     void MyMessage(std::string_view caption, std::string_view text) override {
         Log("text box " + S(caption) + ": " + S(text));
+        if (OnTextBox)
+            OnTextBox();
     }
 
     static std::string S(std::string_view s) { return std::string(s); }
     void Log(const std::string& line) { Calls.push_back(line); }
 
     Trace Calls;
+    std::function<void()> OnTextBox;
     std::uint32_t NetResult = 0;
     std::vector<std::string> Drives;
     bool RasLoaded = true;
@@ -215,6 +220,16 @@ TEST_F(SystemCommandsTest, DialUp) {
     fake.RasTexts[623] = "No phone book entry.";
     Run(dial);
     EXPECT_NE(fake.Calls.back().find("623: No phone book entry.  Macro"), std::string::npos);
+
+    // The box shows once the run has let go of its keys and the in-use byte.
+    bool heldAtBox = true;
+    fake.OnTextBox = [&] {
+        heldAtBox = !host.StillDown().empty() || std::find(host.Trace.begin(), host.Trace.end(),
+                                                           "in use off") == host.Trace.end();
+    };
+    host.Trace.clear();
+    ASSERT_TRUE(interpreter.RunMacro("<CTLD>" + dial, RunOrigin::User));
+    EXPECT_FALSE(heldAtBox);
 }
 
 TEST_F(SystemCommandsTest, HangUpEndsTheFirstConnectionOnly) {

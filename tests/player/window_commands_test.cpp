@@ -96,6 +96,26 @@ class WindowCommandsTest : public ::testing::Test {
     WindowCommands commands{desk, interpreter.Play()};
 };
 
+TEST_F(WindowCommandsTest, EveryWindowCommandWaitsForTheKeysPlayedBeforeIt) {
+    std::string typedBeforeSettle;
+    commands.SettleInput = [&] {
+        typedBeforeSettle = host.Typed();
+        desk.Calls.push_back("settle");
+    };
+    const std::string scripts[] = {"<ACTIVATE:Alpha>",     "<WCLS:notes>",
+                                   "<WMIN:Alpha>",         "<WSIZE:0300,0200Alpha>",
+                                   "<WPOS:0030,0040Beta>", "<LAUNCH:notepad.exe>"};
+    for (const std::string& script : scripts) {
+        SCOPED_TRACE(script);
+        desk.Calls.clear();
+        host.Trace.clear();
+        Run("bye" + script + "x");
+        ASSERT_GE(desk.Calls.size(), 2u);
+        EXPECT_EQ(desk.Calls[0], "settle");
+        EXPECT_EQ(typedBeforeSettle, "bye");
+    }
+}
+
 TEST_F(WindowCommandsTest, TitleCommands) {
     struct Case {
         std::string script;
