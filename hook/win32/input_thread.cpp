@@ -259,6 +259,9 @@ void LearnKeyboard() {
         if ((shift == 0 || shift == 1) && slot == 0)
             slot = static_cast<std::uint8_t>(c);
     }
+    if (const UINT decimal = MapVirtualKeyA(VK_DECIMAL, MAPVK_VK_TO_CHAR);
+        decimal > 0x20 && decimal < 0x7F)
+        layout.keypadDecimal = static_cast<std::uint8_t>(decimal);
     for (int c = 1; c < 256; ++c) {
         const CHAR ansi = static_cast<CHAR>(c);
         if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &Input->wide[c], 1) != 1)
