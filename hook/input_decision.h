@@ -158,6 +158,11 @@ class InputDecider {
     const RealKeyState* realKeys = nullptr;
     void SetCapsLock(bool on) { capsLock_ = on; }
     bool CapsLock() const { return capsLock_; }
+    // Ctrl, Alt, Shift or Win is down as far as these hooks saw.
+    bool AnyModifierHeld() const {
+        return down_[VirtualKey::Control] || down_[VirtualKey::Menu] || down_[VirtualKey::Shift] ||
+               down_[VirtualKey::LeftWin];
+    }
 
     // table: the master HookTable (anything shorter counts as absent);
     // swaps: the remap table, or null when there is none to apply.
