@@ -37,10 +37,9 @@ std::string ErrorMessage(std::uint32_t error, std::string_view call) {
            " - " + std::string(MixerErrorText(error)) + " in " + std::string(call);
 }
 
-// Ids no mixer hands out, for the endpoint's line and controls.
-constexpr std::uint32_t EndpointLineId = 0xFFFF0000u;
-constexpr std::uint32_t EndpointVolumeId = 0xFFFF0001u;
-constexpr std::uint32_t EndpointMuteId = 0xFFFF0003u;
+// The endpoint's controls, apart from the mixer's (numbered from 0 up).
+constexpr std::uint32_t EndpointVolumeId = 0xFFFFFF01u;
+constexpr std::uint32_t EndpointMuteId = 0xFFFFFF03u;
 constexpr std::int32_t EndpointVolumeMaximum = 65535;
 
 std::int32_t ToVolume(float level) {
@@ -79,8 +78,9 @@ std::optional<MixerDriver::Line> RoutedMixerDriver::SpeakerLine() {
     // Asked of the mixer even with an endpoint: its treble and bass, and its
     // synthesizer, hang on its speaker line.
     std::optional<Line> line = mixerOpen_ ? mixer_.SpeakerLine() : std::nullopt;
-    if (endpoint_ && !line)
-        line = Line{EndpointLineId, endpoint_->ChannelCount() >= 2 ? 2u : 1u};
+    ownSpeaker_ = endpoint_ && !line;
+    if (ownSpeaker_)
+        line = Line{0, endpoint_->ChannelCount() >= 2 ? 2u : 1u};
     speakerId_ = line ? std::optional<std::uint32_t>(line->Id) : std::nullopt;
     return line;
 }
@@ -97,7 +97,7 @@ std::uint32_t RoutedMixerDriver::FindControl(const Line& line, ControlKind kind,
                    mute ? 1 : EndpointVolumeMaximum};
         return MixerResult::Ok;
     }
-    if (!mixerOpen_ || line.Id == EndpointLineId)
+    if (!mixerOpen_ || (ownSpeaker_ && line.Id == speakerId_))
         return MixerResult::NotSupported;
     return mixer_.FindControl(line, kind, control);
 }

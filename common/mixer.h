@@ -117,6 +117,7 @@ class RoutedMixerDriver final : public MixerDriver {
     AudioEndpoint* endpoint_;
     bool mixerOpen_ = false;
     std::optional<std::uint32_t> speakerId_;  // the speaker line handed out
+    bool ownSpeaker_ = false;                 // made up: the mixer has none
 };
 
 class TMidiMixer {

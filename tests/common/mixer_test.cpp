@@ -139,6 +139,8 @@ TEST(MixerTest, TheSpeakersGoThroughTheEndpointWhereThereIsOne) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FakeMixerDriver mixerDriver;
+        // Numbered as the system numbers its first destination.
+        mixerDriver.Speaker = MixerDriver::Line{0xFFFF0000, 2};
         mixerDriver.Synthesizer = MixerDriver::Line{9, 2};
         mixerDriver.OpenResult = c.mixerOpen;
         FakeEndpoint endpoint;
