@@ -1,5 +1,7 @@
 #include "common/mixer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace orv {
@@ -35,7 +37,111 @@ std::string ErrorMessage(std::uint32_t error, std::string_view call) {
            " - " + std::string(MixerErrorText(error)) + " in " + std::string(call);
 }
 
+// The endpoint's controls, apart from the mixer's (numbered from 0 up).
+constexpr std::uint32_t EndpointVolumeId = 0xFFFFFF01u;
+constexpr std::uint32_t EndpointMuteId = 0xFFFFFF03u;
+constexpr std::int32_t EndpointVolumeMaximum = 65535;
+
+std::int32_t ToVolume(float level) {
+    return static_cast<std::int32_t>(
+        std::lround(std::clamp(level, 0.0f, 1.0f) * EndpointVolumeMaximum));
+}
+
 }  // namespace
+
+RoutedMixerDriver::RoutedMixerDriver(MixerDriver& mixer, AudioEndpoint* endpoint)
+    : mixer_(mixer), endpoint_(endpoint) {
+    mixer_.OnControlChange = [this](std::uint32_t id) {
+        if (OnControlChange)
+            OnControlChange(id);
+    };
+}
+
+RoutedMixerDriver::~RoutedMixerDriver() {
+    mixer_.OnControlChange = nullptr;
+}
+
+std::uint32_t RoutedMixerDriver::Open(std::int32_t midiDeviceId) {
+    const std::uint32_t result = mixer_.Open(midiDeviceId);
+    mixerOpen_ = result == MixerResult::Ok;
+    speakerId_.reset();
+    return endpoint_ ? MixerResult::Ok : result;
+}
+
+void RoutedMixerDriver::Close() {
+    if (mixerOpen_)
+        mixer_.Close();
+    mixerOpen_ = false;
+}
+
+std::optional<MixerDriver::Line> RoutedMixerDriver::SpeakerLine() {
+    // Asked of the mixer even with an endpoint: its treble and bass, and its
+    // synthesizer, hang on its speaker line.
+    std::optional<Line> line = mixerOpen_ ? mixer_.SpeakerLine() : std::nullopt;
+    ownSpeaker_ = endpoint_ && !line;
+    if (ownSpeaker_)
+        line = Line{0, endpoint_->ChannelCount() >= 2 ? 2u : 1u};
+    speakerId_ = line ? std::optional<std::uint32_t>(line->Id) : std::nullopt;
+    return line;
+}
+
+std::optional<MixerDriver::Line> RoutedMixerDriver::SynthesizerLine() {
+    return mixerOpen_ ? mixer_.SynthesizerLine() : std::nullopt;
+}
+
+std::uint32_t RoutedMixerDriver::FindControl(const Line& line, ControlKind kind, Control& control) {
+    const bool volumeOrMute = kind == ControlKind::Volume || kind == ControlKind::Mute;
+    if (endpoint_ && volumeOrMute && line.Id == speakerId_) {
+        const bool mute = kind == ControlKind::Mute;
+        control = {mute ? EndpointMuteId : EndpointVolumeId, mute, 0,
+                   mute ? 1 : EndpointVolumeMaximum};
+        return MixerResult::Ok;
+    }
+    if (!mixerOpen_ || (ownSpeaker_ && line.Id == speakerId_))
+        return MixerResult::NotSupported;
+    return mixer_.FindControl(line, kind, control);
+}
+
+std::uint32_t RoutedMixerDriver::GetValues(const Control& control, std::uint32_t channels,
+                                           std::array<std::int32_t, 2>& values) {
+    if (control.Id == EndpointMuteId) {
+        bool muted = false;
+        if (!endpoint_->GetMute(muted))
+            return MixerResult::NotSupported;
+        values = {muted ? 1 : 0, muted ? 1 : 0};
+        return MixerResult::Ok;
+    }
+    if (control.Id != EndpointVolumeId)
+        return mixer_.GetValues(control, channels, values);
+    values = {};
+    const std::uint32_t last = std::max(endpoint_->ChannelCount(), 1u) - 1;
+    for (std::uint32_t c = 0; c < channels && c < 2; ++c) {
+        float level = 0;
+        if (!endpoint_->GetLevel(std::min(c, last), level))
+            return MixerResult::NotSupported;
+        values[c] = ToVolume(level);
+    }
+    return MixerResult::Ok;
+}
+
+std::uint32_t RoutedMixerDriver::SetValues(const Control& control, std::uint32_t channels,
+                                           const std::array<std::int32_t, 2>& values) {
+    if (control.Id == EndpointMuteId)
+        return endpoint_->SetMute(values[0] != 0) ? MixerResult::Ok : MixerResult::NotSupported;
+    if (control.Id != EndpointVolumeId)
+        return mixer_.SetValues(control, channels, values);
+    // Left and right as given; any further speakers (centre, rear) at the
+    // louder of the two, so "off" silences them all.
+    const std::int32_t louder = channels >= 2 ? std::max(values[0], values[1]) : values[0];
+    const std::uint32_t count = endpoint_->ChannelCount();
+    for (std::uint32_t c = 0; c < count; ++c) {
+        const std::int32_t volume = c < channels && c < 2 ? values[c] : louder;
+        const float level = static_cast<float>(volume) / EndpointVolumeMaximum;
+        if (!endpoint_->SetLevel(c, std::clamp(level, 0.0f, 1.0f)))
+            return MixerResult::NotSupported;
+    }
+    return MixerResult::Ok;
+}
 
 std::string_view MixerErrorText(std::uint32_t error) {
     if (error >= 1 && error <= SystemErrorTexts.size())
@@ -136,6 +242,11 @@ void TMidiMixer::WriteControl(int slot, std::uint32_t channels) {
     const std::uint32_t count = s->Control.Uniform ? 1 : channels;
     if (const std::uint32_t error = driver_.SetValues(s->Control, count, s->Values))
         throw EMMError(error, "mixerSetControlDetails");
+}
+
+void TMidiMixer::Refresh(int slot) {
+    if (const Slot* s = Find(slot))
+        ReadControl(slot, ChannelsOf(*s));
 }
 
 bool TMidiMixer::ControlAvailable(int slot) const {

@@ -78,6 +78,48 @@ class MixerDriver {
     std::function<void(std::uint32_t controlId)> OnControlChange;
 };
 
+// The volume of the system's default output as a whole, where the system
+// has one: there the mixer above reaches only this program's own sound. A
+// level 0..1 per channel and a mute; each call false where the system refused.
+class AudioEndpoint {
+  public:
+    virtual ~AudioEndpoint() = default;
+    virtual std::uint32_t ChannelCount() = 0;
+    virtual bool GetLevel(std::uint32_t channel, float& level) = 0;
+    virtual bool SetLevel(std::uint32_t channel, float level) = 0;
+    virtual bool GetMute(bool& muted) = 0;
+    virtual bool SetMute(bool muted) = 0;
+};
+
+// The speakers' volume and mute through the endpoint where there is one, as
+// a volume 0..65535 per channel and a uniform mute 0..1; the rest (the
+// synthesizer, treble, bass) and everything without an endpoint through
+// the mixer.
+class RoutedMixerDriver final : public MixerDriver {
+  public:
+    RoutedMixerDriver(MixerDriver& mixer, AudioEndpoint* endpoint);
+    ~RoutedMixerDriver() override;
+    RoutedMixerDriver(const RoutedMixerDriver&) = delete;
+    RoutedMixerDriver& operator=(const RoutedMixerDriver&) = delete;
+
+    std::uint32_t Open(std::int32_t midiDeviceId) override;
+    void Close() override;
+    std::optional<Line> SpeakerLine() override;
+    std::optional<Line> SynthesizerLine() override;
+    std::uint32_t FindControl(const Line& line, ControlKind kind, Control& control) override;
+    std::uint32_t GetValues(const Control& control, std::uint32_t channels,
+                            std::array<std::int32_t, 2>& values) override;
+    std::uint32_t SetValues(const Control& control, std::uint32_t channels,
+                            const std::array<std::int32_t, 2>& values) override;
+
+  private:
+    MixerDriver& mixer_;
+    AudioEndpoint* endpoint_;
+    bool mixerOpen_ = false;
+    std::optional<std::uint32_t> speakerId_;  // the speaker line handed out
+    bool ownSpeaker_ = false;                 // made up: the mixer has none
+};
+
 class TMidiMixer {
   public:
     using TMixerNotifyEvent = std::function<void(TMidiMixer& sender, TMixerControlType slot)>;
@@ -100,6 +142,10 @@ class TMidiMixer {
     void SetValues(int slot, std::int32_t left, std::int32_t right);
 
     bool Active() const { return active_; }
+    // The system's mixer was opened (Active stays false without a synthesizer).
+    bool Opened() const { return opened_; }
+    // Reads a slot afresh, for a system that may not report its changes.
+    void Refresh(int slot);
     void SetActive(bool active);
     std::int32_t MidiDeviceID() const { return midiDeviceId_; }
     void SetMidiDeviceID(std::int32_t id);

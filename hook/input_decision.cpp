@@ -24,6 +24,10 @@ bool IsModifier(std::uint16_t vk) {
            vk == VirtualKey::LeftWin;
 }
 
+bool IsLockKey(std::uint16_t vk) {
+    return vk == VirtualKey::NumLock || vk == VirtualKey::ScrollLock;
+}
+
 // Keys that move the caret or edit around it: what was typed before them is
 // no longer the text before the caret.
 bool IsCaretKey(std::uint16_t vk) {
@@ -80,6 +84,26 @@ std::uint8_t KeyLayout::Character(std::uint16_t vk, bool shift, bool capsLock) c
     if (capsLock && vk >= 'A' && vk <= 'Z')
         shift = !shift;
     return shift ? shifted[vk] : plain[vk];
+}
+
+std::uint8_t KeyLayout::Typed(std::uint16_t vk, bool shift, bool capsLock) const {
+    constexpr std::uint16_t Keypad0 = 0x60, Keypad9 = 0x69;
+    if (vk >= Keypad0 && vk <= Keypad9)
+        return static_cast<std::uint8_t>('0' + vk - Keypad0);
+    switch (vk) {
+        case 0x6A:
+            return '*';
+        case 0x6B:
+            return '+';
+        case 0x6D:
+            return '-';
+        case 0x6E:
+            return keypadDecimal;
+        case 0x6F:
+            return '/';
+        default:
+            return Character(vk, shift, capsLock);
+    }
 }
 
 InputDecider::InputDecider() {
@@ -338,7 +362,10 @@ InputDecider::Typing InputDecider::TypingOf(std::uint16_t vk, bool focusChanged)
             t.character = static_cast<std::uint8_t>(vk);
             break;
         default:
-            t.character = layout.Character(vk, held.shift, capsLock_);
+            t.character = layout.Typed(vk, held.shift, capsLock_);
+            // Escape, a function key, Clear: the typing was broken off. The
+            // lock keys change nothing typed.
+            t.reset = t.reset || (t.character == 0 && !IsLockKey(vk));
     }
     return t;
 }

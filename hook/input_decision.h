@@ -57,8 +57,8 @@ namespace VirtualKey {
 constexpr std::uint16_t Backspace = 0x08, Tab = 0x09, Return = 0x0D, Shift = 0x10, Control = 0x11,
                         Menu = 0x12, Capital = 0x14, Escape = 0x1B, PageUp = 0x21, Delete = 0x2E,
                         Insert = 0x2D, Execute = 0x2B, LeftWin = 0x5B, RightWin = 0x5C,
-                        LeftShift = 0xA0, RightShift = 0xA1, LeftControl = 0xA2,
-                        RightControl = 0xA3, LeftMenu = 0xA4, RightMenu = 0xA5;
+                        NumLock = 0x90, ScrollLock = 0x91, LeftShift = 0xA0, RightShift = 0xA1,
+                        LeftControl = 0xA2, RightControl = 0xA3, LeftMenu = 0xA4, RightMenu = 0xA5;
 // Assigned to nothing: typed so that a lone Alt or Win release opens no menu.
 constexpr std::uint16_t Unassigned = 0xE8;
 }  // namespace VirtualKey
@@ -122,8 +122,13 @@ struct InputDecision {
 struct KeyLayout {
     std::array<std::uint8_t, 256> plain{};
     std::array<std::uint8_t, 256> shifted{};
+    std::uint8_t keypadDecimal = '.';  // the layout's decimal sign on the keypad
 
     std::uint8_t Character(std::uint16_t vk, bool shift, bool capsLock) const;
+    // As Character, with the keypad's digits and signs: the system sends
+    // their keys only with Num Lock on, and with it off the same keys arrive
+    // as caret keys and Clear.
+    std::uint8_t Typed(std::uint16_t vk, bool shift, bool capsLock) const;
 };
 
 // The keyboard as the system sees it, not as the hooks saw it go by.
@@ -153,6 +158,11 @@ class InputDecider {
     const RealKeyState* realKeys = nullptr;
     void SetCapsLock(bool on) { capsLock_ = on; }
     bool CapsLock() const { return capsLock_; }
+    // Ctrl, Alt, Shift or Win is down as far as these hooks saw.
+    bool AnyModifierHeld() const {
+        return down_[VirtualKey::Control] || down_[VirtualKey::Menu] || down_[VirtualKey::Shift] ||
+               down_[VirtualKey::LeftWin];
+    }
 
     // table: the master HookTable (anything shorter counts as absent);
     // swaps: the remap table, or null when there is none to apply.

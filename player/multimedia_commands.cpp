@@ -28,8 +28,15 @@ std::int32_t VolumeStep(std::int32_t minimum, std::int32_t maximum) {
 TMidiMixer* MultimediaCommands::MixerWith(PlayerHost& player, TMixerControlType slot,
                                           std::string_view control) {
     TMidiMixer& mixer = host_.OpenMixer();
-    if (mixer.ControlAvailable(SlotOf(slot)))
+    // A mixer that would not open is tried again at each command, not given
+    // up on for the rest of the session.
+    if (!mixer.Opened())
+        mixer.Open();
+    if (mixer.ControlAvailable(SlotOf(slot))) {
+        // The system's volume may have been changed elsewhere unannounced.
+        mixer.Refresh(SlotOf(slot));
         return &mixer;
+    }
     player.DoAMessage(MacroError,
                       std::string(control) + " control is not supported by your Audio Device.");
     return nullptr;

@@ -37,7 +37,8 @@ class CdDevice {
 class MediaHost {
   public:
     virtual ~MediaHost() = default;
-    // The player's one mixer, opened on mixer device 0 on first use.
+    // The player's one mixer, opened on mixer device 0 on first use (the
+    // commands open it again while that failed).
     virtual TMidiMixer& OpenMixer() = 0;
     // Plays a wave file (never the default sound); with wait until it ends.
     virtual void PlayWave(std::string_view file, bool wait) = 0;

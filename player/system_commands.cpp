@@ -106,10 +106,14 @@ void SystemCommands::MapNetworkDrive(std::string_view user, std::string_view scr
                                      std::string_view resource, bool status, bool persistent) {
     const std::string_view local = resource.substr(0, 2);
     const std::string_view remote = resource.substr(local.size());
-    // Both go to the system in buffers of 255 characters.
+    // Both go to the system in buffers of 255 characters; an empty field
+    // (the dialogs' "default name and password") asks for the user's own.
     const std::string password = ScrambleText(scrambledPassword.substr(0, 255));
-    const std::uint32_t result =
-        hosts_.Network.AddConnection(local, remote, user.substr(0, 255), password, persistent);
+    const auto ownIfEmpty = [](std::string_view field) {
+        return field.empty() ? std::nullopt : std::optional<std::string_view>(field);
+    };
+    const std::uint32_t result = hosts_.Network.AddConnection(
+        local, remote, ownIfEmpty(user.substr(0, 255)), ownIfEmpty(password), persistent);
     if (status)
         Notice("Map " + std::string(local) + " to " + std::string(remote),
                SystemText::MapResult(result));

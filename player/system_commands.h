@@ -22,9 +22,11 @@ class NetworkHost {
   public:
     virtual ~NetworkHost() = default;
     // Adds a disk connection of local (such as "F:") to remote; the system's
-    // result (0: success).
+    // result (0: success). No user or password: the logged-on user's own,
+    // where an empty password would be "no password".
     virtual std::uint32_t AddConnection(std::string_view local, std::string_view remote,
-                                        std::string_view user, std::string_view password,
+                                        std::optional<std::string_view> user,
+                                        std::optional<std::string_view> password,
                                         bool persistent) = 0;
     virtual std::uint32_t CancelConnection(std::string_view name, bool persistent, bool force) = 0;
     // The local names of the connected disk resources that have a remote name.

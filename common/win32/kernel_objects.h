@@ -21,6 +21,9 @@ inline constexpr const char* LibraryMutexA = "OV88aveR";
 inline constexpr const char* LibraryMutexB = "OVKZaveR";
 inline constexpr const char* RemapMutex = "OVQJaveR";
 inline constexpr const char* WaitTimer = "TavrolWaitTimer";
+// Signalled while the keyboard hook is in place and has seen every modifier
+// go up (a manual-reset event).
+inline constexpr const char* ModifiersUp = "TavrolModifiersUp";
 }  // namespace KernelName
 
 constexpr DWORD PlayerHandleBlockSize = 104;

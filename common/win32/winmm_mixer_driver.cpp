@@ -1,6 +1,10 @@
 #include "common/win32/winmm_mixer_driver.h"
 
+#include <endpointvolume.h>
+#include <mmdeviceapi.h>
 #include <mmsystem.h>
+
+#include <utility>
 
 namespace orv {
 
@@ -34,7 +38,85 @@ MIXERCONTROLDETAILS Details(const MixerDriver::Control& control, std::uint32_t c
     return details;
 }
 
+// COM for the calling thread, kept for the object's life, unless the
+// thread already has it in another mode.
+class ComUse {
+  public:
+    ComUse() : started_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComUse() {
+        if (started_)
+            CoUninitialize();
+    }
+    ComUse(const ComUse&) = delete;
+    ComUse& operator=(const ComUse&) = delete;
+
+  private:
+    bool started_;
+};
+
+template <typename T>
+void Release(T*& object) {
+    if (object)
+        object->Release();
+    object = nullptr;
+}
+
+class SystemAudioEndpoint final : public AudioEndpoint {
+  public:
+    // Takes the reference of volume.
+    SystemAudioEndpoint(std::unique_ptr<ComUse> com, IAudioEndpointVolume* volume)
+        : com_(std::move(com)), volume_(volume) {}
+    ~SystemAudioEndpoint() override { Release(volume_); }
+    SystemAudioEndpoint(const SystemAudioEndpoint&) = delete;
+    SystemAudioEndpoint& operator=(const SystemAudioEndpoint&) = delete;
+
+    std::uint32_t ChannelCount() override {
+        UINT count = 0;
+        return SUCCEEDED(volume_->GetChannelCount(&count)) ? count : 0;
+    }
+    bool GetLevel(std::uint32_t channel, float& level) override {
+        return SUCCEEDED(volume_->GetChannelVolumeLevelScalar(channel, &level));
+    }
+    bool SetLevel(std::uint32_t channel, float level) override {
+        return SUCCEEDED(volume_->SetChannelVolumeLevelScalar(channel, level, nullptr));
+    }
+    bool GetMute(bool& muted) override {
+        BOOL on = FALSE;
+        const bool read = SUCCEEDED(volume_->GetMute(&on));
+        muted = on != FALSE;
+        return read;
+    }
+    bool SetMute(bool muted) override {
+        return SUCCEEDED(volume_->SetMute(muted ? TRUE : FALSE, nullptr));
+    }
+
+  private:
+    std::unique_ptr<ComUse> com_;  // outlives volume_
+    IAudioEndpointVolume* volume_;
+};
+
 }  // namespace
+
+std::unique_ptr<AudioEndpoint> OpenDefaultAudioEndpoint() {
+    auto com = std::make_unique<ComUse>();
+    IMMDeviceEnumerator* devices = nullptr;
+    IMMDevice* output = nullptr;
+    IAudioEndpointVolume* volume = nullptr;
+    if (SUCCEEDED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL,
+                                   __uuidof(IMMDeviceEnumerator),
+                                   reinterpret_cast<void**>(&devices))) &&
+        SUCCEEDED(devices->GetDefaultAudioEndpoint(eRender, eConsole, &output)))
+        output->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_ALL, nullptr,
+                         reinterpret_cast<void**>(&volume));
+    Release(output);
+    Release(devices);
+    if (!volume)
+        return nullptr;
+    auto endpoint = std::make_unique<SystemAudioEndpoint>(std::move(com), volume);
+    if (endpoint->ChannelCount() == 0)
+        return nullptr;
+    return endpoint;
+}
 
 WinmmMixerDriver::WinmmMixerDriver() {
     WNDCLASSA wc{};

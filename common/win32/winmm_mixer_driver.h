@@ -1,8 +1,11 @@
 // The system's audio mixer (winmm) behind MixerDriver, with the hidden
-// window that receives its change notices.
+// window that receives its change notices; and the default output's volume
+// as an AudioEndpoint, where the system has one.
 #pragma once
 
 #include <windows.h>
+
+#include <memory>
 
 #include "common/mixer.h"
 
@@ -32,5 +35,10 @@ class WinmmMixerDriver final : public MixerDriver {
     HMIXER mixer_ = nullptr;
     std::optional<DWORD> speakerDestination_;
 };
+
+// The volume of the default output device through the system's endpoint
+// interface (Windows Vista and later); none where there is no such interface
+// or no output device. Made and used on one thread.
+std::unique_ptr<AudioEndpoint> OpenDefaultAudioEndpoint();
 
 }  // namespace orv

@@ -33,6 +33,8 @@ struct InputThread {
     HANDLE swapMapping = nullptr;
     const std::uint8_t* swaps = nullptr;  // the remap table in the player's block
     std::array<wchar_t, 256> wide{};      // each ANSI character as typed
+    HANDLE modifiersUp = nullptr;         // KernelName::ModifiersUp
+    bool modifiersUpShown = false;
 };
 
 InputThread* Input = nullptr;
@@ -70,12 +72,28 @@ void CarryOut(const InputDecision& d) {
         Type(0, Input->wide[d.typeInstead]);
 }
 
+// The player, waiting to start a hot key's macro until the user lets go of
+// the modifiers, wakes at the release itself rather than at its next look at
+// the keyboard. Only a change is told; without the keyboard hook nothing is
+// known, and the player looks for itself.
+void ShowModifiersUp() {
+    const bool up = Input->keyboard && !Input->decider.AnyModifierHeld();
+    if (up == Input->modifiersUpShown || !Input->modifiersUp)
+        return;
+    Input->modifiersUpShown = up;
+    if (up)
+        SetEvent(Input->modifiersUp);
+    else
+        ResetEvent(Input->modifiersUp);
+}
+
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
                        IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(FocusedWindow()), k->time};
         InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
+        ShowModifiersUp();
         CarryOut(d);
         if (d.swallow)
             return 1;
@@ -178,6 +196,7 @@ void FitHooks(HookRole installed) {
         Uninstall(Input->mouse);
     else if (!Input->mouse || installed == HookRole::Mouse)
         Reinstall(Input->mouse, WH_MOUSE_LL, MouseProc);
+    ShowModifiersUp();
 }
 
 void SetRole(HookRole role, bool on) {
@@ -259,6 +278,9 @@ void LearnKeyboard() {
         if ((shift == 0 || shift == 1) && slot == 0)
             slot = static_cast<std::uint8_t>(c);
     }
+    if (const UINT decimal = MapVirtualKeyA(VK_DECIMAL, MAPVK_VK_TO_CHAR);
+        decimal > 0x20 && decimal < 0x7F)
+        layout.keypadDecimal = static_cast<std::uint8_t>(decimal);
     for (int c = 1; c < 256; ++c) {
         const CHAR ansi = static_cast<CHAR>(c);
         if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &Input->wide[c], 1) != 1)
@@ -271,6 +293,7 @@ DWORD WINAPI InputThreadMain(void* ready) {
     static InputThread state;
     Input = &state;
     state.decider.realKeys = &state.keyState;
+    state.modifiersUp = CreateEventA(nullptr, TRUE, FALSE, KernelName::ModifiersUp);
     LearnKeyboard();
     WNDCLASSA wc{};
     wc.lpfnWndProc = ControlProc;

@@ -662,6 +662,10 @@ void TMainWin::SystemAction(char action) {
 }
 
 bool TMainWin::WaitForModifiersUp() {
+    // Set by the hook library once its keyboard hook saw the last modifier
+    // go up: the wait ends at the release, before the system's key state
+    // (looked at every 10 ms, the hook's answer aside) shows it.
+    static const HANDLE hookSawThemUp = CreateEventA(nullptr, TRUE, FALSE, KernelName::ModifiersUp);
     const DWORD start = GetTickCount();
     auto down = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
     while (!closePending_ && (down(VK_CONTROL) || down(VK_MENU) || down(VK_SHIFT) ||
@@ -669,7 +673,9 @@ bool TMainWin::WaitForModifiersUp() {
         // Held longer than this: the user means to hold it; the macro plays.
         if (GetTickCount() - start > ModifierWaitMs)
             break;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        if (MsgWaitForMultipleObjects(hookSawThemUp ? 1 : 0, &hookSawThemUp, FALSE, 10,
+                                      QS_ALLINPUT) == WAIT_OBJECT_0)
+            break;
         if (!PumpPendingMessages())
             return false;
     }

@@ -37,16 +37,17 @@ std::vector<std::uint32_t> Numbers(const std::string& text) {
 }  // namespace
 
 std::string GetCDDrive() {
-    static const std::string drive = [] {
-        const DWORD drives = GetLogicalDrives();
-        for (char letter = 'B'; letter <= 'Z'; ++letter) {
-            const std::string root = std::string(1, letter) + ":\\";
-            if ((drives >> (letter - 'A') & 1) && GetDriveTypeA(root.c_str()) == DRIVE_CDROM)
-                return root.substr(0, 2);
-        }
-        return std::string();
-    }();
-    return drive;
+    // Only a drive found is kept: one plugged in later is still found.
+    static std::string found;
+    if (!found.empty())
+        return found;
+    const DWORD drives = GetLogicalDrives();
+    for (char letter = 'B'; letter <= 'Z'; ++letter) {
+        const std::string root = std::string(1, letter) + ":\\";
+        if ((drives >> (letter - 'A') & 1) && GetDriveTypeA(root.c_str()) == DRIVE_CDROM)
+            return found = root.substr(0, 2);
+    }
+    return found;
 }
 
 MciCdDevice::~MciCdDevice() {

@@ -8,8 +8,8 @@
 
 namespace orv {
 
-// The first drive from B: to Z: that is a CD drive, such as "E:"; found
-// once and kept. Empty when there is none.
+// The first drive from B: to Z: that is a CD drive, such as "E:"; kept
+// once found. Empty while there is none.
 std::string GetCDDrive();
 
 class MciCdDevice final : public CdDevice {

@@ -14,6 +14,8 @@ PlayerTray::PlayerTray(const SettingsBlock& settings, const HookTable& table, Tr
     : settings_(settings), table_(table), host_(host) {}
 
 PlayerTray::~PlayerTray() {
+    if (owner_)
+        KillTimer(owner_, reinterpret_cast<UINT_PTR>(this));
     ClearMenuTaskIcon();
 }
 
@@ -39,10 +41,28 @@ void PlayerTray::DoTaskIconRec() {
 }
 
 void PlayerTray::ShowRunning(bool running) {
-    mainIcon_.SetIcon(LoadProgramIcon(running ? OrvaneIcon::Running : OrvaneIcon::Loaded, true));
-    mainIcon_.SetToolTip(running ? TrayText::Running : TrayText::Title);
+    runningWanted_ = running;
+    // A timer message comes only when no other is waiting; its id names this
+    // tray, and its procedure keeps it from the window's own timers. A run
+    // over before then shows nothing.
+    if (!owner_ || !SetTimer(owner_, reinterpret_cast<UINT_PTR>(this), 0, RunningTimer))
+        ApplyRunning();
+}
+
+void CALLBACK PlayerTray::RunningTimer(HWND window, UINT, UINT_PTR id, DWORD) {
+    KillTimer(window, id);
+    reinterpret_cast<PlayerTray*>(id)->ApplyRunning();
+}
+
+void PlayerTray::ApplyRunning() {
+    if (runningWanted_ == runningShown_)
+        return;
+    runningShown_ = runningWanted_;
+    mainIcon_.SetIcon(
+        LoadProgramIcon(runningShown_ ? OrvaneIcon::Running : OrvaneIcon::Loaded, true));
+    mainIcon_.SetToolTip(runningShown_ ? TrayText::Running : TrayText::Title);
     if (!settings_.UseTray)
-        mainIcon_.SetActive(running);
+        mainIcon_.SetActive(runningShown_);
 }
 
 void PlayerTray::MainRightClick(int x, int y) {

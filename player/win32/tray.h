@@ -62,6 +62,8 @@ class PlayerTray {
     void DoTaskIcon(HWND owner);
     void DoTaskIconRec();
     void SetMainActive(bool active) { mainIcon_.SetActive(active); }
+    // Applied once the player next handles its messages, not before the
+    // run's first keys: the shell answers more slowly than they are typed.
     void ShowRunning(bool running);
     void ShowRecording(bool recording) { recordIcon_.SetActive(recording); }
     // The icons of the pop-up-menu macros whose Cueword text starts with 'Y'.
@@ -76,6 +78,8 @@ class PlayerTray {
     void MainRightClick(int x, int y);
     void MenuChoice(UINT command);
     HICON MenuIconPicture(int macro);
+    void ApplyRunning();
+    static void CALLBACK RunningTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
 
     const SettingsBlock& settings_;
     const HookTable& table_;
@@ -87,6 +91,7 @@ class PlayerTray {
     // Pictures loaded from icon files, the tray's until the icons go.
     std::vector<HICON> fileIcons_;
     bool aboutShowing_ = false;
+    bool runningWanted_ = false, runningShown_ = false;
 };
 
 }  // namespace orv

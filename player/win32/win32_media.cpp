@@ -15,7 +15,9 @@ constexpr std::int32_t FirstMixerDevice = -2;
 
 TMidiMixer& Win32Media::OpenMixer() {
     if (!mixer_) {
-        mixer_ = std::make_unique<TMidiMixer>(driver_);
+        endpoint_ = OpenDefaultAudioEndpoint();
+        driver_ = std::make_unique<RoutedMixerDriver>(winmm_, endpoint_.get());
+        mixer_ = std::make_unique<TMidiMixer>(*driver_);
         mixer_->SetMidiDeviceID(FirstMixerDevice);
     }
     return *mixer_;

@@ -1,5 +1,6 @@
 // The machine's side of the sound commands: the player's one mixer on the
-// system's mixer device 0, wave files and the audio CD.
+// system's output volume where there is one and mixer device 0, wave files
+// and the audio CD.
 #pragma once
 
 #include <memory>
@@ -19,8 +20,10 @@ class Win32Media final : public MediaHost {
 
   private:
     MciCdDevice cd_;
-    WinmmMixerDriver driver_;
-    std::unique_ptr<TMidiMixer> mixer_;
+    WinmmMixerDriver winmm_;
+    std::unique_ptr<AudioEndpoint> endpoint_;
+    std::unique_ptr<RoutedMixerDriver> driver_;
+    std::unique_ptr<TMidiMixer> mixer_;  // goes before its drivers
 };
 
 // The sound command family over the machine.

@@ -20,6 +20,14 @@ std::string Text(std::string_view s) {
     return std::string(s);
 }
 
+std::optional<std::string> OptionalText(std::optional<std::string_view> s) {
+    return s ? std::optional<std::string>(*s) : std::nullopt;
+}
+
+const char* NullIfNone(const std::optional<std::string>& s) {
+    return s ? s->c_str() : nullptr;
+}
+
 }  // namespace
 
 std::string SystemErrorText(std::uint32_t error) {
@@ -37,15 +45,17 @@ std::string SystemErrorText(std::uint32_t error) {
 }
 
 std::uint32_t Win32Network::AddConnection(std::string_view local, std::string_view remote,
-                                          std::string_view user, std::string_view password,
+                                          std::optional<std::string_view> user,
+                                          std::optional<std::string_view> password,
                                           bool persistent) {
     std::string localName = Text(local), remoteName = Text(remote);
-    const std::string userName = Text(user), secret = Text(password);
+    const std::optional<std::string> userName = OptionalText(user), secret = OptionalText(password);
     NETRESOURCEA resource{};
     resource.dwType = RESOURCETYPE_DISK;
     resource.lpLocalName = localName.data();
     resource.lpRemoteName = remoteName.data();
-    return WNetAddConnection2A(&resource, secret.c_str(), userName.c_str(),
+    // A null pointer, unlike "", is the logged-on user's own name or password.
+    return WNetAddConnection2A(&resource, NullIfNone(secret), NullIfNone(userName),
                                persistent ? CONNECT_UPDATE_PROFILE : 0);
 }
 

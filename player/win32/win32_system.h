@@ -14,8 +14,8 @@ namespace orv {
 class Win32Network final : public NetworkHost {
   public:
     std::uint32_t AddConnection(std::string_view local, std::string_view remote,
-                                std::string_view user, std::string_view password,
-                                bool persistent) override;
+                                std::optional<std::string_view> user,
+                                std::optional<std::string_view> password, bool persistent) override;
     std::uint32_t CancelConnection(std::string_view name, bool persistent, bool force) override;
     std::vector<std::string> ConnectedDrives() override;
 };

@@ -179,6 +179,8 @@ TEST_F(HookDecisions, WaitsHearOfTheUsersClicksKeysAndTextWhileTheirByteIsSet) {
     EXPECT_EQ(post(With(VirtualKey::LeftShift, A)), "16:0:65");
     EXPECT_EQ(post(Press(VirtualKey::Backspace)), "16:0:8");
     EXPECT_EQ(post(With(VirtualKey::LeftControl, A)), "16:1:0");
+    EXPECT_EQ(post(Press(0x65)), "16:0:53");  // keypad 5
+    EXPECT_EQ(post(Press(F1)), "16:1:0");     // a key that types nothing
     EXPECT_EQ(post(Press(A, true)), "-");
     // Caps Lock turns letters round; the same key in another window starts afresh.
     Press(VirtualKey::Capital);
@@ -232,6 +234,13 @@ TEST_F(HookDecisions, TypingIsReportedToTheCuewordBufferWhileNoRunHasTheInput) {
          },
          "6:1:0 6:0:97 6:1:0 6:0:97"},
         {"an arrow", [&] { return typed(Left, Focus); }, "6:1:0"},
+        {"keypad 5 and the keypad's signs with Num Lock on",
+         [&] { return typed(0x65) + " " + typed(0x6E) + " " + typed(0x6B); },
+         "6:0:53 6:0:46 6:0:43"},
+        {"keypad 5 with Num Lock off (Clear)", [&] { return typed(0x0C); }, "6:1:0"},
+        {"Escape", [&] { return typed(VirtualKey::Escape); }, "6:1:0"},
+        {"a function key", [&] { return typed(0x70); }, "6:1:0"},
+        {"Num Lock", [&] { return post(Press(VirtualKey::NumLock)); }, "-"},
         {"Ctrl+X", [&] { return post(With(VirtualKey::LeftControl, X)); }, "6:1:0"},
         {"a click",
          [&] {

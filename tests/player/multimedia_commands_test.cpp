@@ -132,6 +132,13 @@ TEST_F(MultimediaCommandsTest, VolumeBalanceAndTone) {
         EXPECT_EQ(media.Driver.Writes, c.writes);
         EXPECT_EQ(host.Typed(), "x");
     }
+    // A volume changed elsewhere and not announced is read afresh.
+    Master(30000, 30000);
+    Run("<AUDUP>");
+    media.Driver.Values[FakeMixerDriver::IdOf(Kind::Volume)] = {0, 0};
+    media.Driver.Writes.clear();
+    Run("<AUDUP>");
+    EXPECT_EQ(media.Driver.Writes, (Trace{"1:3276,3276"}));
     media.Driver.Values[FakeMixerDriver::IdOf(Kind::Treble)] = {65535, 65535};
     media.Mixer.reset();
     Run("<TREBUP><TREBDOWN><BASSDOWN>");
@@ -151,6 +158,16 @@ TEST_F(MultimediaCommandsTest, MissingControlsAreToldAndChangeNothing) {
                      "Macro Error: MIDI mute control is not supported by your Audio Device."}));
     EXPECT_EQ(host.Typed(), "x");
     EXPECT_EQ(commands.MixerMuteOn, (std::array<bool, 2>{false, false}));
+
+    // A mixer that would not open is tried again at the next command.
+    media.Driver.OpenResult = MixerResult::NotSupported;
+    Master(30000, 30000);
+    Run("<AUDUP>");
+    EXPECT_EQ(host.Notices(),
+              (Trace{"Macro Error: Audio volume control is not supported by your Audio Device."}));
+    media.Driver.OpenResult = MixerResult::Ok;
+    Run("<AUDUP>");
+    EXPECT_EQ(media.Driver.Writes, (Trace{"1:33276,33276"}));
 }
 
 TEST_F(MultimediaCommandsTest, MuteTogglesAndAMixerErrorEndsTheRun) {

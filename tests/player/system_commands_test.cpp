@@ -27,9 +27,12 @@ class FakeSystem final : public NetworkHost,
                          public PauseControl {
   public:
     std::uint32_t AddConnection(std::string_view local, std::string_view remote,
-                                std::string_view user, std::string_view password,
+                                std::optional<std::string_view> user,
+                                std::optional<std::string_view> password,
                                 bool persistent) override {
-        Log("map " + S(local) + " " + S(remote) + " " + S(user) + "/" + S(password) +
+        // "(own)": the logged-on user's, unlike an empty name or password.
+        const auto field = [](std::optional<std::string_view> f) { return f ? S(*f) : "(own)"; };
+        Log("map " + S(local) + " " + S(remote) + " " + field(user) + "/" + field(password) +
             (persistent ? " P" : ""));
         return NetResult;
     }
@@ -150,6 +153,7 @@ TEST_F(SystemCommandsTest, NetworkDrives) {
     const Case cases[] = {
         // Without the status letter nothing is shown, whatever the result.
         {"<NWC:<NAME:u><PASS:" + pw + ">F:\\\\srv\\x>", 1222, {}, {"map F: \\\\srv\\x u/pw"}, {}},
+        {"<NWC:<NAME:u><PASS:>F:\\\\srv\\x>", 0, {}, {"map F: \\\\srv\\x u/(own)"}, {}},
         {"<NWCPS:<NAME:u><PASS:" + pw + ">F:\\\\srv\\x>",
          0,
          {},
@@ -158,12 +162,12 @@ TEST_F(SystemCommandsTest, NetworkDrives) {
         {"<NWCS:<NAME:><PASS:>G:\\\\s\\y>",
          1222,
          {},
-         {"map G: \\\\s\\y /"},
+         {"map G: \\\\s\\y (own)/(own)"},
          {"Map G: to \\\\s\\y: Map Failed.  No network exists."}},
         {"<NWCS:<NAME:><PASS:>G:\\\\s\\y>",
          31,
          {},
-         {"map G: \\\\s\\y /"},
+         {"map G: \\\\s\\y (own)/(own)"},
          {"Map G: to \\\\s\\y: Map Failed.  Unknown Error #31"}},
         {"<NWDPFS:F:>",
          2401,
@@ -178,7 +182,7 @@ TEST_F(SystemCommandsTest, NetworkDrives) {
          {"E:", "F:"},
          {"unmap F:"},
          {"Unmap Network Drive F:: Drive succesfully unmapped."}},
-        {"<NWTP:<NAME:u><PASS:>H:\\\\other\\z>", 0, {"F:"}, {"map H: \\\\other\\z u/ P"}, {}},
+        {"<NWTP:<NAME:u><PASS:>H:\\\\other\\z>", 0, {"F:"}, {"map H: \\\\other\\z u/(own) P"}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);

@@ -76,18 +76,27 @@ void TDoAMenu::LayOut() {
     MessageLabel.SetBounds({4, layout.AbortTop + 3, layout.ClientWidth - 80, 16});
     AbortButton.SetBounds({layout.ClientWidth - 72, layout.AbortTop, 68, 19});
     SetClientSize(layout.ClientWidth, layout.ClientHeight);
-    if (trayX_ != -1) {
-        const MenuPlace place =
-            PlaceMenu(trayX_, layout.ClientWidth, layout.ClientHeight,
-                      GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-        Position = FormPosition::Designed;
-        Left = place.Left;
-        Top = place.Top;
-    }
+}
+
+// By the whole window, caption and frame included, once it exists: placed
+// by its client area the frame would push Cancel below the screen.
+void TDoAMenu::PlaceAtTray() {
+    if (trayX_ == -1)
+        return;
+    SetClientSize(ClientWidth(), ClientHeight());
+    RECT window{};
+    GetWindowRect(Handle(), &window);
+    const MenuPlace place =
+        PlaceMenu(trayX_, window.right - window.left, window.bottom - window.top,
+                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    Position = FormPosition::Designed;
+    Left = place.Left;
+    Top = place.Top;
 }
 
 void TDoAMenu::FormShow() {
     TRunTimeDialog::FormShow();
+    PlaceAtTray();
     if (options_.Mode != MenuMode::Icons)
         Script.SetFocus();
 }

@@ -47,6 +47,7 @@ class TDoAMenu final : public TRunTimeDialog {
 
   private:
     void LayOut();
+    void PlaceAtTray();
     void DrawRow(TCanvas& canvas, int index, const RECT& rect, bool selected) const;
 
     std::vector<MenuEntry> entries_;

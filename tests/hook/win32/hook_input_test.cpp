@@ -369,10 +369,33 @@ TEST_F(HookInput, TypingReachesTheCuewordBuffer) {
     table->SetMacroCount(1);
     library.HandOver(HookSection::Keys, *table);
     library.HandOver(HookSection::NumKeys, *table);
-    Keys("key a B 1", "aB1x");
+    // The keypad's signs type; Escape types nothing and starts afresh.
+    Keys("key a B 1 KP_Add Escape c", "aB1+cx");
     ASSERT_TRUE(WaitFor([&] {
-        return player->Typed(WM_USER + 6).find("0:a 0:B 0:1 0:x ") != std::string::npos;
+        return player->Typed(WM_USER + 6).find("0:a 0:B 0:1 0:+ 1: 0:c 0:x ") != std::string::npos;
     })) << player->Typed(WM_USER + 6);
+}
+
+// The player, waiting for the user to let go of a hot key's modifiers, is
+// told of the last release; without the keyboard hook, of nothing.
+TEST_F(HookInput, TheLastModifierReleaseIsSignalled) {
+    const HANDLE up = OpenEventA(SYNCHRONIZE, FALSE, KernelName::ModifiersUp);
+    ASSERT_NE(up, nullptr);
+    const auto signalled = [&] { return WaitForSingleObject(up, 0) == WAIT_OBJECT_0; };
+    SetForegroundWindow(target->top);
+    SetFocus(target->edit);
+    ASSERT_TRUE(Xdotool(target->top, "keydown ctrl keydown shift keyup ctrl key w"));
+    ASSERT_TRUE(WaitFor([&] { return target->SawKey('W'); }));
+    EXPECT_FALSE(signalled()) << "Shift is still down";
+    ASSERT_TRUE(Xdotool(target->top, "keyup shift"));
+    EXPECT_TRUE(WaitFor(signalled));
+    ASSERT_EQ(OrnUnHook(keyboard), 1);
+    ASSERT_EQ(OrnUnHook(mouse), 1);
+    EXPECT_FALSE(signalled());
+    keyboard = OrnHookKeyboard();
+    mouse = OrnHookMouse();
+    EXPECT_TRUE(signalled());
+    CloseHandle(up);
 }
 
 // A recording: what is typed comes to the player one character at a time as

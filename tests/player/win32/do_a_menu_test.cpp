@@ -105,6 +105,29 @@ TEST(DoAMenu, IconModeShowsAButtonPerEntry) {
               104);
 }
 
+// Opened from a menu tray icon near either corner, the whole window, caption,
+// frame and Cancel included, is on the screen.
+TEST(DoAMenu, ATrayMenuLiesWhollyOnTheScreen) {
+    ModalDriver driver;
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    for (const int trayX : {screenWidth - 5, 5}) {
+        SCOPED_TRACE(trayX);
+        driver.Expect<TDoAMenu>([&](TDoAMenu& f) {
+            RECT window{}, cancel{};
+            GetWindowRect(f.Handle(), &window);
+            GetWindowRect(f.AbortButton.Handle(), &cancel);
+            EXPECT_GE(window.left, 0);
+            EXPECT_LE(window.right, screenWidth);
+            EXPECT_EQ(window.bottom, screenHeight);
+            EXPECT_LE(cancel.bottom, screenHeight);
+            PressKey(f, VK_ESCAPE);
+        });
+        TDoAMenu menu(Entries(20), Mode(MenuMode::NameAndScope), trayX);
+        menu.ShowModal();
+    }
+}
+
 class NoSecondWindow final : public SecondWindow {
   public:
     void SetSecondWindow(HWND, bool) override {}

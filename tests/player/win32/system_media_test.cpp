@@ -28,6 +28,8 @@ TEST(SystemWin32Test, WithoutANetworkMappingIsRefusedAndNothingIsConnected) {
     Win32Network network;
     const std::uint32_t result = network.AddConnection("F:", "\\\\srv\\x", "u", "p", false);
     EXPECT_EQ(SystemText::MapResult(result), "Map Failed.  No network exists.");
+    // The user's own name and password go as null pointers.
+    EXPECT_EQ(network.AddConnection("F:", "\\\\srv\\x", std::nullopt, std::nullopt, false), result);
     EXPECT_TRUE(network.ConnectedDrives().empty());
 }
 
