@@ -811,7 +811,7 @@ bool TMainWin::FormMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
 }
 
 void TMainWin::PlayerNotify(int code, std::int32_t argument) {
-    switch (DecidePlayerNotify(code, argument, context_.Table.EntryCount())) {
+    switch (DecidePlayerNotify(code, argument)) {
         case PlayerNotifyAction::RepaintList:
             Repaint(MyGrid);
             break;
@@ -857,7 +857,8 @@ void TMainWin::PlayerNotify(int code, std::int32_t argument) {
                                    static_cast<int>(HookSection::Item), argument);
             break;
         case PlayerNotifyAction::RereadRecord:
-            context_.Library.RefreshEntry(argument);
+            if (!context_.Library.RefreshEntry(argument))
+                break;
             FillList();
             SelectMacro(argument);
             break;

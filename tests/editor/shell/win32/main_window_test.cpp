@@ -113,6 +113,13 @@ TEST_F(MainWindowTest, ARecordRewrittenByThePlayerIsReadWithABuiltInIconForADele
     TMainWin& w = Open();
     EXPECT_EQ(settings.Icon[1].source, IconChoice::Source::File);
 
+    // The player's own append is named before its new count arrives.
+    const int appended = table.EntryCount() + 1;
+    std::ofstream(library, std::ios::binary | std::ios::app)
+        << RecordFileBytes({Macro("APPENDED", 70)});
+    Notify(20, appended);
+    EXPECT_EQ(settings.Nickname[appended].str(), "APPENDED");
+
     std::filesystem::remove(folder / "Icons\\SMILE.ICO");
     timed.Nickname = "TIMED AGAIN";
     WriteLibrary(library, {timed, menu});
