@@ -58,7 +58,7 @@ void TMainWin::DoAdd() {
                           [this] { FillList(); }});
     dialog.MacroNumber = context_.Table.EntryCount() + 1;
     dialog.ShowModal(Handle());
-    const bool made = dialog.Saved && editing_.AppendMacro(current_);
+    const bool made = dialog.Saved && (dialog.Appended || editing_.AppendMacro(current_));
     if (made) {
         FillList();
         SetButtons(true);
@@ -149,33 +149,37 @@ bool TMainWin::ListedInAMenu(int n) const {
 
 void TMainWin::DoClear() {
     const int n = SelectedMacro();
-    if (lock_.FileInUse())
+    if (RefusedWhileRecording() || lock_.FileInUse())
         return;
-    if (!editing_.ReadCurrentRecord(n, current_)) {
+    HeldMacro held;
+    if (!editing_.HoldRecord(n, held)) {
         lock_.ReleaseSyncFile(0);
         return;
     }
+    current_ = held.AsRead;
     const std::uint16_t activation = current_.ActivationCode;
     const std::string cueword = current_.CuewordText.str();
+    HoldMacros();
     const bool asked =
         Agreed("Delete", RemoveQuestion(activation, cueword)) &&
         (!ListedInAMenu(n) || Agreed("Delete", MenuMemberQuestion(activation, cueword)));
     // The record and every menu's members go in one rewrite of the file.
-    if (!asked || !context_.Library.DeleteMacroWithMenus(n)) {
-        lock_.ReleaseSyncFile(0);
-        return;
+    const bool removed = asked && context_.Library.DeleteHeldMacro(held);
+    if (removed) {
+        const int row = MyGrid.Row();
+        ReloadShared();
+        if (list_.Empty()) {
+            SetButtons(false);
+        } else {
+            MyGrid.SetRow(std::min(row, list_.RowCount() - 1));
+            CheckTimeItem(MyGrid.Row());
+        }
     }
-    const bool wasPopup = current_.MacroKind == MacroKind::PopupMenu;
-    const int row = MyGrid.Row();
-    ReloadShared();
-    if (list_.Empty()) {
-        SetButtons(false);
-    } else {
-        MyGrid.SetRow(std::min(row, list_.RowCount() - 1));
-        CheckTimeItem(MyGrid.Row());
-    }
-    lock_.ReleaseSyncFile(1);
-    context_.Notices.Post(NoticeCode::MacroRemoved, wasPopup ? 1 : 0);
+    lock_.ReleaseSyncFile(removed ? 1 : 0);
+    if (removed)
+        context_.Notices.Post(NoticeCode::MacroRemoved,
+                              current_.MacroKind == MacroKind::PopupMenu ? 1 : 0);
+    ReleaseMacros();
 }
 
 void TMainWin::DoActivate() {
