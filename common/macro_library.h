@@ -73,9 +73,9 @@ class MacroLibrary {
     bool ReloadMacroFile(bool notify);
 
     // Writes record n, which must be in the file, or appends it when n is -1
-    // (the caller has raised the macro count, which becomes its number). Updates the tables, hands the
-    // entry over and tells the other program. On failure nothing changes and
-    // an append gives the count back.
+    // (the caller has raised the macro count, which becomes its number). Updates the tables, hands
+    // the entry over and tells the other program. On failure nothing changes and an append gives
+    // the count back.
     bool SaveMacroRecord(int n, MacroRecord& record);
     // What every command that adds a macro does: refused at 500 macros,
     // otherwise the count is raised and the record appended.

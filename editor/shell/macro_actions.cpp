@@ -23,8 +23,8 @@ void MacroActions::CheckTimeItem(const ListMacro& macro) {
     }
     Copy = ModifyDirectly = Remove = Activate = true;
     // A menu's record holds its members where a recording would go.
-    Recapture = !popup &&
-                (IsHotKeyCode(macro.Activation) || macro.Activation == ActivationCode::Cueword);
+    Recapture =
+        !popup && (IsHotKeyCode(macro.Activation) || macro.Activation == ActivationCode::Cueword);
     Script = !popup;
 }
 

@@ -73,8 +73,12 @@ void CaptureRecording::Open(MacroHandOver& handOver) {
     if (!dialog.Started)
         return;
     TakeChoice(dialog, handOver.Record);
-    if (!KeepRecord(handOver))
+    if (!OpenCaptureFile())
         return;
+    if (!KeepRecord(handOver)) {
+        file_.close();
+        return;
+    }
     Plan plan{.Options = dialog.Options,
               .MacroNumber = handOver.MacroNumber,
               .ProgramScope = dialog.ProgramScope,
@@ -113,22 +117,27 @@ bool CaptureRecording::RecordPlanned(const CapturePlan& plan) {
         Tell(RecordingRunningMessage);
         return false;
     }
-    return Begin({.Options = PlanOptions(plan),
-                  .MacroNumber = plan.MacroNumber,
-                  .SecondKey = plan.SecondKey,
-                  .SpeedToken = plan.SpeedToken,
-                  .ProgramScope = plan.ProgramSpecific,
-                  .StartWindow = plan.StartWindow});
+    return OpenCaptureFile() && Begin({.Options = PlanOptions(plan),
+                                       .MacroNumber = plan.MacroNumber,
+                                       .SecondKey = plan.SecondKey,
+                                       .SpeedToken = plan.SpeedToken,
+                                       .ProgramScope = plan.ProgramSpecific,
+                                       .StartWindow = plan.StartWindow});
+}
+
+bool CaptureRecording::OpenCaptureFile() {
+    // Without its file nothing recorded would ever reach the macro.
+    file_.open(CaptureFilePath(context_.ProgramDir), std::ios::binary | std::ios::trunc);
+    if (file_)
+        return true;
+    Tell("The capture file " + CaptureFilePath(context_.ProgramDir) +
+         " could not be created.  Nothing has been recorded.");
+    return false;
 }
 
 bool CaptureRecording::Begin(const Plan& plan) {
-    if (!main_.Editing().HoldRecord(plan.MacroNumber, held_))
-        return false;
-    // Without its file nothing recorded would ever reach the macro.
-    file_.open(CaptureFilePath(context_.ProgramDir), std::ios::binary | std::ios::trunc);
-    if (!file_) {
-        Tell("The capture file " + CaptureFilePath(context_.ProgramDir) +
-             " could not be created.  Nothing has been recorded.");
+    if (!main_.Editing().HoldRecord(plan.MacroNumber, held_)) {
+        file_.close();
         return false;
     }
     HookTable& table = context_.Table;

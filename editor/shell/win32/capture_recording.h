@@ -64,8 +64,10 @@ class CaptureRecording {
     // The chosen fields written to the held macro, or a new macro appended;
     // false when the file refused.
     bool KeepRecord(MacroHandOver& handOver);
-    // True once the hook library records into the capture file for the held
-    // plan.MacroNumber.
+    // The capture file made empty and kept open; false after saying so.
+    bool OpenCaptureFile();
+    // True once the hook library records into the open capture file for the
+    // macro plan.MacroNumber, now held; the file is closed when it does not.
     bool Begin(const Plan& plan);
     void MakeWindowActive(const std::string& title);
     // The capture as the held macro's script, saved where it still is.

@@ -592,9 +592,7 @@ void TMainWin::MyGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsign
 
 void TMainWin::GetCatFile() {
     orv::GetCatFile(categories_, settings_.MacroFiles[0].str());
-    CatList.ClearItems();
-    for (const Category& c : categories_.Entries()) CatList.AddItem(c.Name, c.Id);
-    categoryFilter_ = 0;
+    ShowCategories(0);
 }
 
 void TMainWin::GetSwapFile() {

@@ -331,7 +331,15 @@ class TMainWin : public TForm, private NetworkLockHost {
     MacroHandOver ExistingHandOver(int n, MacroRecord& record);
     bool ListedInAMenu(int n) const;
     void FileUnderCategory(int n, std::uint32_t id, bool sound);
-    void SaveCategories();
+    // A change to the categories, made under the lock to the category file as
+    // it is now, and written; false (the file as it was) when refused, when
+    // change says no or when the file cannot be written.
+    bool ChangeCategories(const std::function<bool(CategoryList&)>& change);
+    // The category list anew, keeping the filter on category filter (0: all)
+    // while that category is still there.
+    void ShowCategories(std::uint32_t filter);
+    // The category of that id in list, or null after saying it has gone.
+    static Category* CategoryOf(CategoryList& list, std::int32_t id);
 
     // NetworkLockHost
     void ReloadShared() override;

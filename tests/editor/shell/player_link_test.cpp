@@ -19,20 +19,20 @@ TEST(PlayerLink, NoticesFromThePlayer) {
         A expected;
     };
     const Row rows[] = {
-        {1, 0, A::RepaintList},    {2, 5, A::SelectMacro},
-        {3, 0, A::OtherLibrary},   {4, 12, A::MacroGone},
-        {6, 0, A::RefreshSection}, {6, 14, A::RefreshSection},
-        {6, 15, A::Ignore},        {6, -1, A::Ignore},
-        {8, 1, A::RefreshEntry},   {8, 500, A::RefreshEntry},
-        {8, 0, A::Ignore},         {8, 501, A::Ignore},
-        {20, 1, A::RereadRecord},  {20, count, A::RereadRecord},
-        {20, 0, A::Ignore},        {20, count + 1, A::RereadRecord},
+        {1, 0, A::RepaintList},     {2, 5, A::SelectMacro},
+        {3, 0, A::OtherLibrary},    {4, 12, A::MacroGone},
+        {6, 0, A::RefreshSection},  {6, 14, A::RefreshSection},
+        {6, 15, A::Ignore},         {6, -1, A::Ignore},
+        {8, 1, A::RefreshEntry},    {8, 500, A::RefreshEntry},
+        {8, 0, A::Ignore},          {8, 501, A::Ignore},
+        {20, 1, A::RereadRecord},   {20, count, A::RereadRecord},
+        {20, 0, A::Ignore},         {20, count + 1, A::RereadRecord},
         {20, 500, A::RereadRecord}, {20, 501, A::Ignore},
-        {21, 0, A::ReloadLibrary},
-        {0, 0, A::Ignore},         {5, 0, A::Ignore},
-        {7, 1, A::Ignore},         {18, 0, A::Ignore},
-        {19, 0, A::Ignore},        {22, 0, A::Ignore},
-        {25, 0, A::Ignore},        {-1, 0, A::Ignore},
+        {21, 0, A::ReloadLibrary},  {0, 0, A::Ignore},
+        {5, 0, A::Ignore},          {7, 1, A::Ignore},
+        {18, 0, A::Ignore},         {19, 0, A::Ignore},
+        {22, 0, A::Ignore},         {25, 0, A::Ignore},
+        {-1, 0, A::Ignore},
     };
     for (const Row& row : rows)
         EXPECT_EQ(DecidePlayerNotify(row.code, row.argument), row.expected)

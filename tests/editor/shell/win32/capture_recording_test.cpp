@@ -140,7 +140,7 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     ASSERT_TRUE(recording->Running());
     EXPECT_TRUE(main->Lock().Holding());
     boxes.Expect(LockMessage::HeldHere);
-    main->MenuActivate.Click();
+    EXPECT_FALSE(main->ChangeUnderLock(2, [](MacroRecord&) { return ChangeOutcome{true}; }));
 
     Post(WM_USER + 3, 1, 'x');
     const int count = table.EntryCount();
@@ -161,14 +161,16 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     EXPECT_NE(table.EntryCount(), count) << "the waiting reload came";
 }
 
-// A library that takes no new macro: the recording never starts.
-TEST_F(CaptureRecordingTest, AddingACaptureToAReadOnlyLibraryStartsNoRecording) {
+// A library that takes no new macro (read-only, or held by another program):
+// the recording never starts.
+TEST_F(CaptureRecordingTest, AddingACaptureToALibraryThatCannotBeWrittenStartsNoRecording) {
     settings.NetworkMode = true;
     Open();
     InstallMacroOperations(*main, context);
     std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
     const int count = table.MacroCount();
-    std::filesystem::permissions(library, std::filesystem::perms::owner_read);
+    HANDLE reader = CreateFileA(library.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
     testing::ModalDriver driver;
     driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
         f.UseCuewords.Click();
@@ -178,7 +180,7 @@ TEST_F(CaptureRecordingTest, AddingACaptureToAReadOnlyLibraryStartsNoRecording) 
     driver.Expect<TCaptureKeys>([&](TCaptureKeys& f) { f.StartButton.Click(); });
     boxes.Expect(LibraryMessage::SaveFailed);
     main->MenuAddHotKey.Click();
-    std::filesystem::permissions(library, std::filesystem::perms::owner_all);
+    CloseHandle(reader);
     EXPECT_FALSE(recording->Running());
     EXPECT_FALSE(main->Recording());
     EXPECT_EQ(table.MacroCount(), count);
@@ -192,10 +194,29 @@ TEST_F(CaptureRecordingTest, AMenuIsNotRecaptured) {
     Open();
     std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
     main->MyGrid.SetRow(RowOf("MENU OF THINGS"));
+    EXPECT_FALSE(main->MenuCaptureKey.Enabled());
     boxes.Expect(
         "A pop-up menu lists macros and has no keystrokes to record.  Use Modify to change it.");
-    main->MenuCaptureKey.Click();
+    main->Launchers().Recapture();
     EXPECT_FALSE(recording->Running());
+}
+
+// Closing the editor must not leave the hook library capturing.
+TEST_F(CaptureRecordingTest, ClosingTheEditorEndsItsRecording) {
+    Open();
+    std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    StartRecapture();
+    Post(WM_USER + 3, 1, 'z');
+    boxes.Expect("Orvane 99 capture is complete for " + KeyName(65) + ".");
+    main->Close();
+    EXPECT_FALSE(recording->Running());
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 0);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);
+    MacroRecord saved;
+    ASSERT_TRUE(macros.ReadMacroRecord(1, saved));
+    EXPECT_EQ(saved.ScriptText(), "z");
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 TEST_F(CaptureRecordingTest, NoRecordingStartsWithoutItsFile) {

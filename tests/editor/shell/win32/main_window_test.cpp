@@ -32,7 +32,6 @@ using testing::MouseAt;
 using testing::Posts;
 using testing::Pump;
 using testing::RecordFileBytes;
-using testing::Posts;
 using testing::ScriptedMessageBoxes;
 using testing::TempFolder;
 using testing::TypeText;
