@@ -34,6 +34,13 @@ std::string FirstFreeOverflowFile(std::string_view programDir) {
 }
 
 CapturedScript TakeCapturedScript(std::string_view programDir) {
+    CapturedScript result = ReadCapturedScript(programDir);
+    if (!result.Failed)
+        std::remove(CaptureFilePath(programDir).c_str());
+    return result;
+}
+
+CapturedScript ReadCapturedScript(std::string_view programDir) {
     const std::string capturePath = CaptureFilePath(programDir);
     const std::optional<std::string> captured = ReadWholeFile(capturePath);
     if (!captured)
@@ -42,13 +49,11 @@ CapturedScript TakeCapturedScript(std::string_view programDir) {
     if (captured->size() <= CaptureScriptLimit) {
         result.ScriptText = *captured;
     } else {
-        // The capture is only removed once its copy is safely written.
         const std::string overflow = FirstFreeOverflowFile(programDir);
         if (!ReplaceFileContents(overflow, *captured))
             return {.Failed = true};
         result.ScriptText = "<TFILE:" + overflow + ">";
     }
-    std::remove(capturePath.c_str());
     return result;
 }
 

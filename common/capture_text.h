@@ -29,9 +29,11 @@ struct CapturedScript {
     bool Failed = false;
 };
 
-// Reads the capture file and removes it: up to CaptureScriptLimit bytes are
-// the script; a longer capture moves to the first free overflow file and the
-// script loads it ("<TFILE:" + its path + ">").
+// Reads the capture file: up to CaptureScriptLimit bytes are the script; a
+// longer capture is copied to the first free overflow file and the script
+// loads it ("<TFILE:" + its path + ">"). The capture file stays.
+CapturedScript ReadCapturedScript(std::string_view programDir);
+// The same, and the capture file is removed once it is read.
 CapturedScript TakeCapturedScript(std::string_view programDir);
 
 }  // namespace orv

@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <tuple>
+#include <utility>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -61,6 +64,43 @@ bool FileReadOnly(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && !(info.st_mode & S_IWUSR);
 #endif
+}
+
+namespace {
+
+#ifdef _WIN32
+using FileIdentity = std::tuple<DWORD, DWORD, DWORD>;
+#else
+using FileIdentity = std::pair<dev_t, ino_t>;
+#endif
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+#ifdef _WIN32
+    // No access asked: only the file's numbers are read.
+    HANDLE file =
+        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool known = GetFileInformationByHandle(file, &info) != 0;
+    CloseHandle(file);
+    if (!known)
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+#else
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{info.st_dev, info.st_ino};
+#endif
+}
+
+}  // namespace
+
+bool SameFile(const std::string& a, const std::string& b) {
+    const std::optional<FileIdentity> first = IdentityOf(a);
+    return first && first == IdentityOf(b);
 }
 
 FilePtr OpenFile(const std::string& path, const char* mode) {

@@ -23,6 +23,10 @@ bool FileExists(const std::string& path);
 // whoever asks: an administrator may be able to write it anyway).
 bool FileReadOnly(const std::string& path);
 
+// True when both paths name one existing file, however each is spelt (another
+// drive mapping, a short name, a link): the same volume and file number.
+bool SameFile(const std::string& a, const std::string& b);
+
 // Writes contents to a temporary file beside path and renames it over path;
 // false (and path as it was) when any step fails or path is read-only.
 bool ReplaceFileContents(const std::string& path, std::string_view contents);

@@ -235,7 +235,9 @@ bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& rec
         // last one, which the count only matches when it is up to date.
         if (n < 1 || n > MaxMacros || n - 1 != records)
             return fail(LibraryMessage::SaveFailed);
-    } else if (n < 1 || n > MaxMacros || n > records + 1) {
+    } else if (!InFile(n, records)) {
+        // Only an append adds a record: a number behind the last one would
+        // be a macro nobody counted.
         return fail(LibraryMessage::SaveFailed);
     }
     bool iconMissing = false;
@@ -254,6 +256,40 @@ bool MacroLibrary::ReadMacroRecord(int n, MacroRecord& out) const {
     if (!f || !InFile(n, WholeRecords(f.get())))
         return false;
     return ReadRecordAt(f.get(), n, out);
+}
+
+bool MacroLibrary::HoldMacroRecord(int n, HeldMacro& held) const {
+    MacroRecord read;
+    if (!ReadMacroRecord(n, read))
+        return false;
+    held = {CurrentFile(), n, read};
+    return true;
+}
+
+bool MacroLibrary::StillHeld(const HeldMacro& held) const {
+    MacroRecord now;
+    std::array<std::uint8_t, MacroRecord::Size> read, current;
+    held.AsRead.Encode(read);
+    const bool same = held.File == CurrentFile() && ReadMacroRecord(held.Number, now);
+    if (same)
+        now.Encode(current);
+    if (same && read == current)
+        return true;
+    Report(LibraryMessage::HeldMacroMoved);
+    return false;
+}
+
+bool MacroLibrary::DeleteHeldMacro(const HeldMacro& held) {
+    return StillHeld(held) && RewriteWithout(held.Number, true);
+}
+
+bool MacroLibrary::SaveHeldRecord(HeldMacro& held, MacroRecord& record) {
+    if (!StillHeld(held))
+        return false;
+    if (!SaveMacroRecord(held.Number, record))
+        return false;
+    held.AsRead = record;
+    return true;
 }
 
 bool MacroLibrary::RefreshEntry(int n) {

@@ -41,7 +41,19 @@ inline constexpr const char* ChangeFailed = "The macro file could not be changed
 inline constexpr const char* NoSuchMacro = "That macro is no longer in the macro file.";
 inline constexpr const char* LibraryFull =
     "Maximum number of Macros has been reached.  Add not allowed.";
+inline constexpr const char* HeldMacroMoved =
+    "The macro was changed, moved or removed by another program while you worked on it, or "
+    "another macro file was opened.  Your change was not saved.";
 }  // namespace LibraryMessage
+
+// A macro taken out for a change that outlives a modal loop or a recording:
+// the file it came from, its number there and the record as read. It is
+// written back only where all three still hold.
+struct HeldMacro {
+    std::string File;
+    int Number = 0;
+    MacroRecord AsRead;
+};
 
 class MacroLibrary {
   public:
@@ -60,16 +72,23 @@ class MacroLibrary {
     bool LoadMacroFile(const std::string& fileName, bool notify);
     bool ReloadMacroFile(bool notify);
 
-    // Writes record n, or appends it when n is -1 (the caller has raised the
-    // macro count, which becomes its number). Updates the tables, hands the
-    // entry over and tells the other program. On failure nothing changes and
-    // an append gives the count back.
+    // Writes record n, which must be in the file, or appends it when n is -1
+    // (the caller has raised the macro count, which becomes its number). Updates the tables, hands
+    // the entry over and tells the other program. On failure nothing changes and an append gives
+    // the count back.
     bool SaveMacroRecord(int n, MacroRecord& record);
     // What every command that adds a macro does: refused at 500 macros,
     // otherwise the count is raised and the record appended.
     bool AppendMacroRecord(MacroRecord& record);
     // False, and out unchanged, when record n could not be read.
     bool ReadMacroRecord(int n, MacroRecord& out) const;
+    // Record n of the current file, held for a change; false as ReadMacroRecord.
+    bool HoldMacroRecord(int n, HeldMacro& held) const;
+    // Writes record over the held macro, as SaveMacroRecord does, only while
+    // the same file is current and its record at that number is still the
+    // one read; otherwise refuses with HeldMacroMoved. held then takes the
+    // record written, so that a later save of the same hold finds it.
+    bool SaveHeldRecord(HeldMacro& held, MacroRecord& record);
     // Takes record n, which the other program wrote, into the tables again;
     // false, with nothing changed, when it cannot be read.
     bool RefreshEntry(int n);
@@ -78,6 +97,8 @@ class MacroLibrary {
     // The same, and every pop-up menu's member list loses n and renumbers the
     // members behind it, in one rewrite: a failure changes nothing.
     bool DeleteMacroWithMenus(int n);
+    // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord refuses.
+    bool DeleteHeldMacro(const HeldMacro& held);
     // Rewrites only the enabled flag of record n; the caller updates the tables.
     bool SetMacroEnabled(int n, std::uint8_t enabled);
 
@@ -92,6 +113,8 @@ class MacroLibrary {
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
     void CreateSystemMacrosIn(const std::string& path);
     bool SaveRecordTo(const std::string& path, int n, MacroRecord& record);
+    // Says HeldMacroMoved when it is not.
+    bool StillHeld(const HeldMacro& held) const;
     void FillEntry(int i, const MacroRecord& record, bool loading);
     int FindFreeHotKeyBelow(int start, int entries) const;
     void Report(const char* text) const;

@@ -108,6 +108,11 @@ bool NetworkLock::FileInUse() {
         }
         return true;
     }
+    if (IsOurs()) {
+        session.reset();
+        Tell(LockMessage::HeldHere);
+        return true;
+    }
     if (record_.Heartbeat != lastHeartbeat_) {
         lastHeartbeat_ = record_.Heartbeat;
         heartbeatSeenAt_ = now;

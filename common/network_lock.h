@@ -15,6 +15,10 @@ namespace orv {
 
 namespace LockMessage {
 inline constexpr const char* InUse = "Macro File in use by another user.  Please try again later.";
+// The lock is this program's own: only a recording keeps it past a dialog.
+inline constexpr const char* HeldHere =
+    "A macro is being recorded, and the macro file stays locked until the recording ends.  "
+    "Please end the recording first.";
 inline constexpr const char* Changed =
     "Macro File has changed by another user.  Changed macro file will be reloaded after "
     "clicking \"ok\".";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "common/files.h"
 #include "common/string_routines.h"
 
 namespace orv {
@@ -44,8 +45,9 @@ bool IsLibraryOrSideFile(std::string_view path, std::string_view library) {
     const std::string target = SameSeparators(path);
     const std::array<std::string, 4> guarded = {std::string(library), CategoryFileName(library),
                                                 RemapFileName(library), SyncFileName(library)};
+    const std::string pathText(path);
     return std::ranges::any_of(guarded, [&](const std::string& name) {
-        return SameTextAscii(SameSeparators(name), target);
+        return SameTextAscii(SameSeparators(name), target) || SameFile(pathText, name);
     });
 }
 

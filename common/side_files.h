@@ -17,7 +17,9 @@ std::string RemapFileName(std::string_view library);
 std::string SyncFileName(std::string_view library);
 
 // True when path names the library or one of its side files: both full
-// paths, compared without regard to case or to the kind of separator.
+// paths, compared without regard to case or to the kind of separator, and,
+// where the files exist, by their identity, so that no other name of them
+// (another drive mapping, a short name, a link) passes.
 bool IsLibraryOrSideFile(std::string_view path, std::string_view library);
 
 }  // namespace orv

@@ -22,6 +22,9 @@ std::optional<ActivationRefusal> CheckActivationChoice(const ActivationChoice& c
     const std::string text = TrimStr(choice.Text);
     switch (choice.Kind) {
         case NewActivation::Cueword:
+            // A menu keeps its option characters where a Cueword would go.
+            if (macroKind == MacroKind::PopupMenu)
+                return ActivationRefusal{MenuCuewordRefusal, true};
             if (text.empty())
                 return ActivationRefusal{"No Cueword name was entered.", true};
             if (!std::all_of(text.begin(), text.end(), IsCuewordChar))

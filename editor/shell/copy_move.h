@@ -25,6 +25,9 @@ struct ActivationRefusal {
     bool FocusText = false;  // else the hot-key list
 };
 
+inline constexpr const char* MenuCuewordRefusal =
+    "A pop-up menu cannot be activated by a Cueword.  Please choose another activation.";
+
 // The refusal of a choice for a macro of macroKind; changeMode: a move, else
 // a copy. A hot key a global or pop-up menu macro holds is refused to both
 // kinds of macro that would then share it with one.

@@ -17,12 +17,23 @@ long long RecordsIn(const std::string& path) {
 bool EditorLibrary::ReadCurrentRecord(int n, MacroRecord& out) {
     if (library_.ReadMacroRecord(n, out))
         return true;
+    TellUnreadable(n);
+    return false;
+}
+
+bool EditorLibrary::HoldRecord(int n, HeldMacro& held) {
+    if (library_.HoldMacroRecord(n, held))
+        return true;
+    TellUnreadable(n);
+    return false;
+}
+
+void EditorLibrary::TellUnreadable(int n) const {
     long long records = RecordsIn(settings_.MacroFiles[0].str());
     bool gone = records >= 0 && (n < 1 || n > records);
     CurrentMessageBoxes().Show("Error",
                                gone ? LibraryMessage::NoSuchMacro : LibraryMessage::ReadFailed,
                                MsgStyle::Ok | MsgStyle::IconError);
-    return false;
 }
 
 bool EditorLibrary::AppendMacro(MacroRecord& record) {

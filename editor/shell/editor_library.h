@@ -17,6 +17,8 @@ class EditorLibrary {
     // Reads macro n for a change. A failure says why and leaves out as it was,
     // so no caller saves a stale record over macro n.
     bool ReadCurrentRecord(int n, MacroRecord& out);
+    // The same, held for a change that outlives a modal loop.
+    bool HoldRecord(int n, HeldMacro& held);
 
     // Appends record as the last macro; only once it is written does the new
     // count reach the hook library and the player.
@@ -27,6 +29,8 @@ class EditorLibrary {
     bool SwitchLibrary(const std::string& fileName);
 
   private:
+    void TellUnreadable(int n) const;
+
     MacroLibrary& library_;
     SettingsBlock& settings_;
     HookTable& table_;

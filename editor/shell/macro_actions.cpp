@@ -22,7 +22,9 @@ void MacroActions::CheckTimeItem(const ListMacro& macro) {
         return;
     }
     Copy = ModifyDirectly = Remove = Activate = true;
-    Recapture = IsHotKeyCode(macro.Activation) || macro.Activation == ActivationCode::Cueword;
+    // A menu's record holds its members where a recording would go.
+    Recapture =
+        !popup && (IsHotKeyCode(macro.Activation) || macro.Activation == ActivationCode::Cueword);
     Script = !popup;
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "common/notices.h"
 
@@ -21,10 +23,30 @@ enum class PlayerNotifyAction {
     ReloadLibrary,   // code 21: a running macro deleted a macro
 };
 
-// What PlayerNotify does with code and argument; macroCount is the number of
-// macros the editor holds. A macro number outside the library, or a section
-// the HookTable does not have, does nothing rather than reach past a table.
-PlayerNotifyAction DecidePlayerNotify(int code, std::int32_t argument, int macroCount);
+// What PlayerNotify does with code and argument. A macro number no library
+// can have, or a section the HookTable does not have, does nothing rather
+// than reach past a table.
+PlayerNotifyAction DecidePlayerNotify(int code, std::int32_t argument);
+
+// While a dialog or a recording holds a macro, the player's notices that
+// reload or replace the library (codes 3, 4 and 21) wait, so that the held
+// macro's number and file stay the ones shown; they are given back in their
+// order once the last hold ends.
+class HeldReloads {
+  public:
+    using Notice = std::pair<int, std::int32_t>;
+
+    void Hold() { ++holds_; }
+    // The notices that waited, once no hold is left; none before.
+    std::vector<Notice> Release();
+    // True when the notice waits (it is kept for the release).
+    bool Defer(int code, std::int32_t argument);
+    bool Holding() const { return holds_ > 0; }
+
+  private:
+    int holds_ = 0;
+    std::vector<Notice> waiting_;
+};
 
 // The platform's side of a post: whether a window exists, and the post itself.
 class PlayerWindowPort {

@@ -226,10 +226,12 @@ TEST_F(LibraryTest, RecordNumbersOutsideTheFileAreRefused) {
     boxes.Expect(LibraryMessage::NoSuchMacro);
     boxes.Expect("Saving of keystrokes failed.");
     boxes.Expect("Saving of keystrokes failed.");
+    boxes.Expect("Saving of keystrokes failed.");
     EXPECT_FALSE(library.DeleteMacroRecord(0));
     EXPECT_FALSE(library.DeleteMacroRecord(6));
     EXPECT_FALSE(library.SetMacroEnabled(6, 1));
     EXPECT_FALSE(library.SaveMacroRecord(7, r));
+    EXPECT_FALSE(library.SaveMacroRecord(6, r)) << "only an append adds a macro";
     EXPECT_FALSE(library.SaveMacroRecord(0, r));
     EXPECT_EQ(FileNicknames(), EditorSystemNames);
     EXPECT_EQ(table->MacroCount(), 5);
@@ -240,6 +242,72 @@ TEST_F(LibraryTest, RecordNumbersOutsideTheFileAreRefused) {
     EXPECT_EQ(out.Nickname, "untouched");
     std::filesystem::remove(LibraryPath());
     EXPECT_FALSE(library.ReadMacroRecord(1, out));
+}
+
+// Another program (the player running a macro, another editor) changes the
+// file while a dialog holds a macro: the hold's save lands on that macro or
+// nowhere.
+TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
+    library.ReloadMacroFile(false);
+    for (const char* name : {"A", "B", "C"}) {
+        MacroRecord r = Ordinary(name, 30000);
+        ASSERT_TRUE(library.AppendMacroRecord(r));
+    }
+    MacroRecord edited = Ordinary("B edited", 30000);
+
+    HeldMacro held;
+    ASSERT_TRUE(library.HoldMacroRecord(7, held));
+    ASSERT_TRUE(library.SaveHeldRecord(held, edited));
+    ASSERT_TRUE(library.SaveHeldRecord(held, edited)) << "the hold follows its own save";
+    EXPECT_EQ(FileNicknames()[6], "B edited");
+
+    // A lower macro deleted: the held number now names "C".
+    ASSERT_TRUE(library.HoldMacroRecord(7, held));
+    ASSERT_TRUE(library.DeleteMacroRecord(6));
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    EXPECT_FALSE(library.SaveHeldRecord(held, edited));
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    EXPECT_FALSE(library.DeleteHeldMacro(held));
+    EXPECT_EQ(FileNicknames().back(), "C");
+    EXPECT_EQ(FileNicknames().size(), 7u);
+
+    // The record rewritten elsewhere, and the last macro deleted.
+    ASSERT_TRUE(library.HoldMacroRecord(7, held));
+    MacroRecord other = Ordinary("C by another", 1);
+    ASSERT_TRUE(library.SaveMacroRecord(7, other));
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    EXPECT_FALSE(library.SaveHeldRecord(held, edited));
+    ASSERT_TRUE(library.HoldMacroRecord(7, held));
+    ASSERT_TRUE(library.DeleteMacroRecord(7));
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    EXPECT_FALSE(library.SaveHeldRecord(held, edited));
+    EXPECT_EQ(FileNicknames().size(), 6u);
+
+    // Another library made current: its macro of that number stays.
+    ASSERT_TRUE(library.HoldMacroRecord(6, held));
+    const std::string first = LibraryPath();
+    settings->MacroFiles[0] = InFolder(folder, "B.ORN");
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    MacroRecord own = Ordinary("own of B", 2);
+    ASSERT_TRUE(library.AppendMacroRecord(own));
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    EXPECT_FALSE(library.SaveHeldRecord(held, edited));
+    EXPECT_EQ(FileNicknames()[5], "own of B");
+    settings->MacroFiles[0] = first;
+    EXPECT_TRUE(library.DeleteHeldMacro(held));
+    EXPECT_EQ(FileNicknames(), EditorSystemNames);
+}
+
+// The player appends and names the new number before its count arrives.
+TEST_F(LibraryTest, ARecordAppendedElsewhereIsTakenIntoTheTables) {
+    library.ReloadMacroFile(false);
+    std::vector<MacroRecord> records = FileRecords();
+    records.push_back(Ordinary("appended by the player", 30000));
+    WriteLibrary(records);
+    ASSERT_TRUE(library.RefreshEntry(6));
+    EXPECT_EQ(settings->Nickname[6], "appended by the player");
+    EXPECT_EQ(table->Entry(6).Activation, 30000);
+    EXPECT_FALSE(library.RefreshEntry(7));
 }
 
 TEST_F(LibraryTest, LibraryThatCannotBeCreatedIsReported) {

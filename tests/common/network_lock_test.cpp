@@ -101,6 +101,10 @@ TEST_F(NetworkLockTest, SecondHolderWaitsForTheReleaseOrAStillHeartbeat) {
 
     boxes.Expect(LockMessage::InUse, MsgResult::Ok, "Error");
     EXPECT_TRUE(b.lock.FileInUse());
+    // The holder itself (its recording runs) is told so, not of another user.
+    boxes.Expect(LockMessage::HeldHere);
+    EXPECT_TRUE(a.lock.FileInUse());
+    EXPECT_EQ(OnDisk().State, SyncState::InUse);
     // A living holder beats every 30 s: the waiting one stays out.
     clock.AdvanceMs(30000);
     a.lock.NetTimerTimer();

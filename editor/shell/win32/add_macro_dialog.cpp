@@ -161,6 +161,7 @@ void TAddNewHotKey::HandOver(const EditorLaunchers::HandOver& editor, MacroHandO
     Saved = handOver.Saved;
     MenuInTray = handOver.MenuInTray;
     KeepsLock = handOver.KeepsLock;
+    Appended = handOver.Appended;
     env_.RefillList();
     Close(IDOK);
 }

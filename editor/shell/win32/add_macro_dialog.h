@@ -72,6 +72,7 @@ class TAddNewHotKey : public TForm {
     bool Saved = false;
     bool MenuInTray = false;
     bool KeepsLock = false;  // a recording started and holds the lock until it ends
+    bool Appended = false;   // the recording appended the macro already
 
     void DisableEnable();
     void HotKeyReported(int code);

@@ -1,5 +1,7 @@
 #include "editor/shell/win32/capture_recording.h"
 
+#include <cstdio>
+
 #include "common/capture_text.h"
 #include "common/clock.h"
 #include "common/hook_library.h"
@@ -17,6 +19,8 @@ namespace {
 constexpr const char* RecordingTip = "Macro Is Recording";
 constexpr const char* RecordingRunningMessage =
     "A macro is being recorded.  End the recording before starting another one.";
+constexpr const char* MenuNotRecordedMessage =
+    "A pop-up menu lists macros and has no keystrokes to record.  Use Modify to change it.";
 
 void Tell(const std::string& text) {
     CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
@@ -42,9 +46,7 @@ CaptureRecording::CaptureRecording(TMainWin& main, EditorContext& context)
     trayIcon_.SetIcon(LoadProgramIcon(OrvaneIcon::Record, true));
     trayIcon_.SetToolTip(RecordingTip);
     trayIcon_.SetTaskIconID(0);
-    trayIcon_.OnRightClick = [this](int, int) {
-        CaptureFinished(context_.Table.U16(HookAt::CaptureMacro));
-    };
+    trayIcon_.OnRightClick = [this](int, int) { EndRunning(); };
 }
 
 CaptureRecording::~CaptureRecording() {
@@ -68,31 +70,45 @@ void CaptureRecording::Open(MacroHandOver& handOver) {
     dialog.ScopeLocked = handOver.ScopeLocked || handOver.SharedKey;
     dialog.Nickname = handOver.Record.Nickname.str();
     dialog.ShowModal(handOver.Owner);
-    if (!dialog.Started ||
-        !Start(dialog, handOver.Record, handOver.MacroNumber, handOver.ActivationCode))
+    if (!dialog.Started)
         return;
-    handOver.Saved = !handOver.IsExisting;
-    handOver.KeepsLock = true;
-}
-
-bool CaptureRecording::Start(const TCaptureKeys& dialog, MacroRecord& record, int macroNumber,
-                             std::uint16_t activation) {
+    TakeChoice(dialog, handOver.Record);
+    if (!OpenCaptureFile())
+        return;
+    if (!KeepRecord(handOver)) {
+        file_.close();
+        return;
+    }
     Plan plan{.Options = dialog.Options,
-              .MacroNumber = macroNumber,
+              .MacroNumber = handOver.MacroNumber,
               .ProgramScope = dialog.ProgramScope,
               .StartWindow = dialog.StartWindow};
-    if (IsHotKeyCode(activation))
-        plan.SecondKey = DecipherKey(activation);
+    if (hotKey)
+        plan.SecondKey = DecipherKey(handOver.ActivationCode);
     if (dialog.Options.Time)
         plan.SpeedToken = CaptureSpeedToken(dialog.Options.Speed);
-    if (!Begin(plan))
-        return false;
+    handOver.KeepsLock = Begin(plan);
+}
+
+void CaptureRecording::TakeChoice(const TCaptureKeys& dialog, MacroRecord& record) {
     if (!dialog.IsExisting)
         record.Enabled = 1;
     record.Nickname = dialog.Nickname;
     record.MacroKind = MacroKind::Global;
     record.ScopeText = "";
     record.ScopeMatch = 0;
+}
+
+bool CaptureRecording::KeepRecord(MacroHandOver& handOver) {
+    // The nickname and scope chosen are kept even if the recording is lost.
+    if (handOver.IsExisting)
+        return handOver.Saved = context_.Library.SaveHeldRecord(held_, handOver.Record);
+    // A new macro is appended before the recording starts, so that its end
+    // always has a record to land in.
+    if (!main_.Editing().AppendMacro(handOver.Record))
+        return false;
+    handOver.MacroNumber = context_.Table.EntryCount();
+    handOver.Saved = handOver.Appended = true;
     return true;
 }
 
@@ -101,20 +117,27 @@ bool CaptureRecording::RecordPlanned(const CapturePlan& plan) {
         Tell(RecordingRunningMessage);
         return false;
     }
-    return Begin({.Options = PlanOptions(plan),
-                  .MacroNumber = plan.MacroNumber,
-                  .SecondKey = plan.SecondKey,
-                  .SpeedToken = plan.SpeedToken,
-                  .ProgramScope = plan.ProgramSpecific,
-                  .StartWindow = plan.StartWindow});
+    return OpenCaptureFile() && Begin({.Options = PlanOptions(plan),
+                                       .MacroNumber = plan.MacroNumber,
+                                       .SecondKey = plan.SecondKey,
+                                       .SpeedToken = plan.SpeedToken,
+                                       .ProgramScope = plan.ProgramSpecific,
+                                       .StartWindow = plan.StartWindow});
+}
+
+bool CaptureRecording::OpenCaptureFile() {
+    // Without its file nothing recorded would ever reach the macro.
+    file_.open(CaptureFilePath(context_.ProgramDir), std::ios::binary | std::ios::trunc);
+    if (file_)
+        return true;
+    Tell("The capture file " + CaptureFilePath(context_.ProgramDir) +
+         " could not be created.  Nothing has been recorded.");
+    return false;
 }
 
 bool CaptureRecording::Begin(const Plan& plan) {
-    // Without its file nothing recorded would ever reach the macro.
-    file_.open(CaptureFilePath(context_.ProgramDir), std::ios::binary | std::ios::trunc);
-    if (!file_) {
-        Tell("The capture file " + CaptureFilePath(context_.ProgramDir) +
-             " could not be created.  Nothing has been recorded.");
+    if (!main_.Editing().HoldRecord(plan.MacroNumber, held_)) {
+        file_.close();
         return false;
     }
     HookTable& table = context_.Table;
@@ -135,6 +158,7 @@ bool CaptureRecording::Begin(const Plan& plan) {
     context_.Notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::CaptureOn));
     running_ = true;
     holdsLock_ = true;
+    main_.SetRecording(true);
     return true;
 }
 
@@ -149,13 +173,20 @@ void CaptureRecording::MakeWindowActive(const std::string& title) {
 void CaptureRecording::Recapture() {
     const int n = main_.SelectedMacro();
     NetworkLock& lock = main_.Lock();
-    if (n == 0 || lock.FileInUse())
+    if (n == 0)
         return;
-    MacroRecord record;
-    if (!main_.Editing().ReadCurrentRecord(n, record)) {
+    // A menu's record holds its members where a script would go.
+    if (context_.Table.Entry(n).Kind == MacroKind::PopupMenu) {
+        Tell(MenuNotRecordedMessage);
+        return;
+    }
+    if (lock.FileInUse())
+        return;
+    if (!main_.Editing().HoldRecord(n, held_)) {
         lock.ReleaseSyncFile(0);
         return;
     }
+    MacroRecord record = held_.AsRead;
     MacroHandOver handOver{record};
     handOver.Owner = main_.Handle();
     handOver.MacroNumber = n;
@@ -164,16 +195,15 @@ void CaptureRecording::Recapture() {
     handOver.HotKeyLabel = ActivationName(record);
     handOver.ScopeLocked =
         record.MacroKind != MacroKind::Global && SharesGlobalHotKey(context_.Table, n);
+    main_.HoldMacros();
     Open(handOver);
-    if (!handOver.KeepsLock) {
-        lock.ReleaseSyncFile(0);
-        return;
-    }
-    // The nickname and scope chosen are kept even if the recording is lost.
-    if (context_.Library.SaveMacroRecord(n, record)) {
+    if (!handOver.KeepsLock)
+        lock.ReleaseSyncFile(handOver.Saved ? 1 : 0);
+    if (handOver.Saved) {
         main_.FillList();
         main_.SelectMacro(n);
     }
+    main_.ReleaseMacros();
 }
 
 void CaptureRecording::CaptureChar(WPARAM, LPARAM character) {
@@ -184,9 +214,9 @@ void CaptureRecording::CaptureChar(WPARAM, LPARAM character) {
 }
 
 void CaptureRecording::CaptureFinished(WPARAM macro) {
-    // The hook library names the macro it recorded; any other number is no
+    // The hook library names the macro it records; any other number is no
     // end of this recording.
-    if (!running_ || macro < 1 || macro > static_cast<WPARAM>(context_.Table.EntryCount()))
+    if (!running_ || macro != static_cast<WPARAM>(held_.Number))
         return;
     running_ = false;
     trayIcon_.SetActive(false);
@@ -198,32 +228,33 @@ void CaptureRecording::CaptureFinished(WPARAM macro) {
     const std::string topProgram = GetTopProgram();
     file_.close();
 
-    const int n = static_cast<int>(macro);
-    MacroRecord record;
-    const bool saved = SaveCapture(n, topProgram, record);
+    MacroRecord record = held_.AsRead;
+    const bool saved = SaveCapture(topProgram, record);
     BringEditorToFront();
     ReleaseLock(saved);
-    if (!saved)
+    main_.SetRecording(false);
+    if (!saved) {
+        Tell("The recording was not saved into its macro.  It is kept in the capture file " +
+             CaptureFilePath(context_.ProgramDir) + ".");
         return;
+    }
     CurrentMessageBoxes().Show("Capture",
                                "Orvane 99 capture is complete for " + ActivationName(record) + ".",
                                MsgStyle::Ok | MsgStyle::IconInformation);
     main_.FillList();
-    main_.SelectMacro(n);
+    main_.SelectMacro(held_.Number);
 }
 
-bool CaptureRecording::SaveCapture(int macroNumber, const std::string& topProgram,
-                                   MacroRecord& record) {
-    // A record that cannot be read is not saved over, and the capture stays
-    // in its file.
-    if (!main_.Editing().ReadCurrentRecord(macroNumber, record))
+void CaptureRecording::EndRunning() {
+    if (running_)
+        CaptureFinished(static_cast<WPARAM>(held_.Number));
+}
+
+bool CaptureRecording::SaveCapture(const std::string& topProgram, MacroRecord& record) {
+    // The capture file goes only once its script is in the macro.
+    const CapturedScript captured = ReadCapturedScript(context_.ProgramDir);
+    if (captured.Failed)
         return false;
-    const CapturedScript captured = TakeCapturedScript(context_.ProgramDir);
-    if (captured.Failed) {
-        Tell("The capture file " + CaptureFilePath(context_.ProgramDir) +
-             " could not be read.  The macro is left as it was.");
-        return false;
-    }
     record.Changed = CurrentClock().Now();
     record.SetScriptText(captured.ScriptText);
     if (programScope_) {
@@ -231,8 +262,9 @@ bool CaptureRecording::SaveCapture(int macroNumber, const std::string& topProgra
         record.ScopeText = topProgram.substr(0, 30);
         record.ScopeMatch = 1;
     }
-    if (!context_.Library.SaveMacroRecord(macroNumber, record))
+    if (!context_.Library.SaveHeldRecord(held_, record))
         return false;
+    std::remove(CaptureFilePath(context_.ProgramDir).c_str());
     main_.SetHotKeys();
     return true;
 }

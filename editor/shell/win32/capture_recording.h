@@ -39,8 +39,12 @@ class CaptureRecording {
 
     // WM_USER+3: a captured character while the recording runs.
     void CaptureChar(WPARAM macro, LPARAM character);
-    // WM_USER+4: the end, for a macro that exists; once only.
+    // WM_USER+4: the end of the recording into macro; once only. It ends
+    // even when the macro cannot take the capture, which then stays in the
+    // capture file.
     void CaptureFinished(WPARAM macro);
+    // The end, for the editor's close and the tray icon.
+    void EndRunning();
 
     bool Running() const { return running_; }
     const TTaskIcon& TrayIcon() const { return trayIcon_; }
@@ -55,14 +59,19 @@ class CaptureRecording {
         bool ProgramScope = false;
         std::string StartWindow;  // empty: the last active window
     };
-    // The capture dialog's choice, with the record's fields it decides.
-    bool Start(const TCaptureKeys& dialog, MacroRecord& record, int macroNumber,
-               std::uint16_t activation);
-    // True once the hook library records into the capture file.
+    // The record's fields the capture dialog decides.
+    static void TakeChoice(const TCaptureKeys& dialog, MacroRecord& record);
+    // The chosen fields written to the held macro, or a new macro appended;
+    // false when the file refused.
+    bool KeepRecord(MacroHandOver& handOver);
+    // The capture file made empty and kept open; false after saying so.
+    bool OpenCaptureFile();
+    // True once the hook library records into the open capture file for the
+    // macro plan.MacroNumber, now held; the file is closed when it does not.
     bool Begin(const Plan& plan);
     void MakeWindowActive(const std::string& title);
-    // Macro n read, given the capture as its script, and saved.
-    bool SaveCapture(int macroNumber, const std::string& topProgram, MacroRecord& record);
+    // The capture as the held macro's script, saved where it still is.
+    bool SaveCapture(const std::string& topProgram, MacroRecord& record);
     void BringEditorToFront();
     void ReleaseLock(bool changed);
 
@@ -73,6 +82,7 @@ class CaptureRecording {
     bool running_ = false;
     bool programScope_ = false;
     bool holdsLock_ = false;
+    HeldMacro held_;  // the macro recorded into
 };
 
 // Puts the recording behind the add dialog's capture, the recapture

@@ -33,6 +33,10 @@ bool DoTheLink(const MacroRecord& macro, const std::string& programDir) {
                         ? player
                         : InFolder(InFolder(programDir, "Icons"), macro.IconName.str());
     const std::string path = InFolder(desktop, nickname + ".LNK");
+    if (FileExists(path) &&
+        CurrentMessageBoxes().Show("Desktop Icon", ReplaceLinkQuestion(path),
+                                   MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgResult::Yes)
+        return false;
     if (!CurrentShell().CreateLink(path, link)) {
         Refuse("The desktop icon \"" + path + "\" could not be written.");
         return false;

@@ -24,7 +24,8 @@ void ShowNotAvailableYet();
 // What an editor of one macro (script editor, direct editor, recording, menu
 // builder, copy or move) is handed: the record it fills in place and the
 // activation it is for. It says in Saved whether it made the macro; none of
-// them raises the macro count, the caller's append does.
+// them raises the macro count, the caller's append does, except a recording,
+// whose end must have a record to land in (Appended).
 struct MacroHandOver {
     MacroRecord& Record;
     HWND Owner = nullptr;
@@ -39,6 +40,7 @@ struct MacroHandOver {
     bool Saved = false;
     bool MenuInTray = false;  // the pop-up menu's tray icon may have changed
     bool KeepsLock = false;   // a recording started: it releases the lock when it ends
+    bool Appended = false;    // a recording appended the new macro itself, before it started
 };
 
 struct EditorLaunchers {

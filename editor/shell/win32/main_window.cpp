@@ -42,6 +42,10 @@ void Repaint(const TControl& control) {
         InvalidateRect(control.Handle(), nullptr, TRUE);
 }
 
+constexpr const char* RecordingRunsMessage =
+    "A macro is being recorded.  End the recording before opening another macro file or "
+    "removing a macro.";
+
 void Tell(const char* text) {
     CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
 }
@@ -341,6 +345,10 @@ void TMainWin::Layout() {
 // the player (a WM_QUIT) nothing is, since the player writes them then.
 void TMainWin::FormClose() {
     closing_ = true;
+    // A recording left running would keep the hook library capturing after
+    // the editor has gone.
+    if (recording_ && OnCaptureFinished)
+        OnCaptureFinished(context_.Table.U16(HookAt::CaptureMacro));
     const ScreenRect g = Geometry();
     settings_.MainWidth = g.Width;
     settings_.MainHeight = g.Height;
@@ -584,9 +592,7 @@ void TMainWin::MyGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsign
 
 void TMainWin::GetCatFile() {
     orv::GetCatFile(categories_, settings_.MacroFiles[0].str());
-    CatList.ClearItems();
-    for (const Category& c : categories_.Entries()) CatList.AddItem(c.Name, c.Id);
-    categoryFilter_ = 0;
+    ShowCategories(0);
 }
 
 void TMainWin::GetSwapFile() {
@@ -630,26 +636,52 @@ void TMainWin::SetSyncTimer(bool on) {
 bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
     if (lock_.FileInUse())
         return false;
-    if (!editing_.ReadCurrentRecord(n, current_)) {
+    HeldMacro held;
+    if (!editing_.HoldRecord(n, held)) {
         lock_.ReleaseSyncFile(0);
         return false;
     }
+    current_ = held.AsRead;
     const bool wasTimed = current_.ActivationCode == ActivationCode::Scheduled;
+    HoldMacros();
     const ChangeOutcome outcome = dialog(current_);
-    bool saved = outcome.Saved && context_.Library.SaveMacroRecord(n, current_);
+    const bool saved = outcome.Saved && context_.Library.SaveHeldRecord(held, current_);
     if (saved) {
         FillList();
         SelectMacro(n);
         SetHotKeys();
     }
     lock_.ReleaseSyncFile(saved ? 1 : 0);
-    if (!saved)
-        return false;
-    if (wasTimed || current_.ActivationCode == ActivationCode::Scheduled)
+    if (saved && (wasTimed || current_.ActivationCode == ActivationCode::Scheduled))
         context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
-    if (outcome.PopupTrayChanged)
+    if (saved && outcome.PopupTrayChanged)
         context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
-    return true;
+    ReleaseMacros();
+    return saved;
+}
+
+void TMainWin::HoldMacros() {
+    heldReloads_.Hold();
+}
+
+void TMainWin::ReleaseMacros() {
+    for (const auto& [code, argument] : heldReloads_.Release()) PlayerNotify(code, argument);
+}
+
+void TMainWin::SetRecording(bool running) {
+    if (running == recording_)
+        return;
+    recording_ = running;
+    if (running)
+        HoldMacros();
+    else
+        ReleaseMacros();
+}
+
+bool TMainWin::RefusedWhileRecording() const {
+    if (recording_)
+        Tell(RecordingRunsMessage);
+    return recording_;
 }
 
 // ---- the file menu ----
@@ -700,6 +732,8 @@ void TMainWin::SwitchTo(const std::string& fileName, bool postSchedules) {
 }
 
 void TMainWin::DoOpen() {
+    if (RefusedWhileRecording())
+        return;
     std::optional<std::string> name =
         CurrentFileDialogs().Open(Handle(), MacroFileDialog("Open Orvane File"));
     if (!name)
@@ -712,6 +746,8 @@ void TMainWin::DoOpen() {
 }
 
 void TMainWin::DoNew() {
+    if (RefusedWhileRecording())
+        return;
     std::optional<std::string> name =
         CurrentFileDialogs().Save(Handle(), MacroFileDialog("New Orvane File"));
     if (!name)
@@ -724,6 +760,8 @@ void TMainWin::DoNew() {
 }
 
 void TMainWin::OpenSaveFile(int entry) {
+    if (RefusedWhileRecording())
+        return;
     const std::string name = settings_.MacroFiles[static_cast<std::size_t>(entry)].str();
     if (!FileExists(name)) {
         Tell(EditorMessage::FileMissing);
@@ -811,7 +849,9 @@ bool TMainWin::FormMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
 }
 
 void TMainWin::PlayerNotify(int code, std::int32_t argument) {
-    switch (DecidePlayerNotify(code, argument, context_.Table.EntryCount())) {
+    if (heldReloads_.Defer(code, argument))
+        return;
+    switch (DecidePlayerNotify(code, argument)) {
         case PlayerNotifyAction::RepaintList:
             Repaint(MyGrid);
             break;
@@ -857,7 +897,8 @@ void TMainWin::PlayerNotify(int code, std::int32_t argument) {
                                    static_cast<int>(HookSection::Item), argument);
             break;
         case PlayerNotifyAction::RereadRecord:
-            context_.Library.RefreshEntry(argument);
+            if (!context_.Library.RefreshEntry(argument))
+                break;
             FillList();
             SelectMacro(argument);
             break;

@@ -28,6 +28,7 @@
 #include "editor/shell/launch_guard.h"
 #include "editor/shell/macro_actions.h"
 #include "editor/shell/macro_list.h"
+#include "editor/shell/player_link.h"
 #include "editor/shell/win32/editor_launchers.h"
 #include "editor/shell/win32/macro_icons.h"
 #include "editor/shell/win32/wizard_buttons.h"
@@ -211,10 +212,19 @@ class TMainWin : public TForm, private NetworkLockHost {
     const MacroRecord& CurrentRecord() const { return current_; }
 
     // The common order of a change to macro n (later dialogs use it): lock,
-    // read, dialog, write, refill, reselect, hot keys, release (changed =
-    // saved), then tell the player of a schedule or pop-up menu change.
-    // True when the record was written.
+    // hold, dialog, write where the held macro still is, refill, reselect,
+    // hot keys, release (changed = saved), then tell the player of a
+    // schedule or pop-up menu change. True when the record was written.
     bool ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
+
+    // While a dialog or a recording holds a macro the player's reloads wait;
+    // the last release carries them out.
+    void HoldMacros();
+    void ReleaseMacros();
+    // This editor's recording starts (a hold) or ends (its release). Meanwhile
+    // no other library is opened and no macro removed.
+    void SetRecording(bool running);
+    bool Recording() const { return recording_; }
 
     // The dialogs behind the menus and buttons; the program fills them in
     // after construction (InstallEditorDialogs), tests with their own.
@@ -315,11 +325,21 @@ class TMainWin : public TForm, private NetworkLockHost {
     void CatListClick();
     // A guard of every operation on the selected macro; false after telling why.
     bool MacroSelected();
+    // True, after telling why, while a recording forbids renumbering the macros.
+    bool RefusedWhileRecording() const;
     // Helpers of the operations (main_window_operations.cpp).
     MacroHandOver ExistingHandOver(int n, MacroRecord& record);
     bool ListedInAMenu(int n) const;
     void FileUnderCategory(int n, std::uint32_t id, bool sound);
-    void SaveCategories();
+    // A change to the categories, made under the lock to the category file as
+    // it is now, and written; false (the file as it was) when refused, when
+    // change says no or when the file cannot be written.
+    bool ChangeCategories(const std::function<bool(CategoryList&)>& change);
+    // The category list anew, keeping the filter on category filter (0: all)
+    // while that category is still there.
+    void ShowCategories(std::uint32_t filter);
+    // The category of that id in list, or null after saying it has gone.
+    static Category* CategoryOf(CategoryList& list, std::int32_t id);
 
     // NetworkLockHost
     void ReloadShared() override;
@@ -343,6 +363,8 @@ class TMainWin : public TForm, private NetworkLockHost {
     TFont disabledFont_;  // the grid font in italics, for disabled macros
     TFont titleFont_;
     MacroRecord current_;
+    HeldReloads heldReloads_;
+    bool recording_ = false;
     std::uint32_t categoryFilter_ = 0;
     int rightPressRow_ = -1;
     bool firstShowDone_ = false;

@@ -28,6 +28,7 @@ constexpr const char* LibraryFullMessage =
 constexpr const char* NoCategoriesMessage = "No categories have been created yet.";
 constexpr const char* CategoryFileFailedMessage =
     "The category file could not be written; the categories are left as they were.";
+constexpr const char* CategoryGoneMessage = "That category was removed by another user meanwhile.";
 
 void Tell(const std::string& text) {
     CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
@@ -58,7 +59,7 @@ void TMainWin::DoAdd() {
                           [this] { FillList(); }});
     dialog.MacroNumber = context_.Table.EntryCount() + 1;
     dialog.ShowModal(Handle());
-    const bool made = dialog.Saved && editing_.AppendMacro(current_);
+    const bool made = dialog.Saved && (dialog.Appended || editing_.AppendMacro(current_));
     if (made) {
         FillList();
         SetButtons(true);
@@ -149,33 +150,37 @@ bool TMainWin::ListedInAMenu(int n) const {
 
 void TMainWin::DoClear() {
     const int n = SelectedMacro();
-    if (lock_.FileInUse())
+    if (RefusedWhileRecording() || lock_.FileInUse())
         return;
-    if (!editing_.ReadCurrentRecord(n, current_)) {
+    HeldMacro held;
+    if (!editing_.HoldRecord(n, held)) {
         lock_.ReleaseSyncFile(0);
         return;
     }
+    current_ = held.AsRead;
     const std::uint16_t activation = current_.ActivationCode;
     const std::string cueword = current_.CuewordText.str();
+    HoldMacros();
     const bool asked =
         Agreed("Delete", RemoveQuestion(activation, cueword)) &&
         (!ListedInAMenu(n) || Agreed("Delete", MenuMemberQuestion(activation, cueword)));
     // The record and every menu's members go in one rewrite of the file.
-    if (!asked || !context_.Library.DeleteMacroWithMenus(n)) {
-        lock_.ReleaseSyncFile(0);
-        return;
+    const bool removed = asked && context_.Library.DeleteHeldMacro(held);
+    if (removed) {
+        const int row = MyGrid.Row();
+        ReloadShared();
+        if (list_.Empty()) {
+            SetButtons(false);
+        } else {
+            MyGrid.SetRow(std::min(row, list_.RowCount() - 1));
+            CheckTimeItem(MyGrid.Row());
+        }
     }
-    const bool wasPopup = current_.MacroKind == MacroKind::PopupMenu;
-    const int row = MyGrid.Row();
-    ReloadShared();
-    if (list_.Empty()) {
-        SetButtons(false);
-    } else {
-        MyGrid.SetRow(std::min(row, list_.RowCount() - 1));
-        CheckTimeItem(MyGrid.Row());
-    }
-    lock_.ReleaseSyncFile(1);
-    context_.Notices.Post(NoticeCode::MacroRemoved, wasPopup ? 1 : 0);
+    lock_.ReleaseSyncFile(removed ? 1 : 0);
+    if (removed)
+        context_.Notices.Post(NoticeCode::MacroRemoved,
+                              current_.MacroKind == MacroKind::PopupMenu ? 1 : 0);
+    ReleaseMacros();
 }
 
 void TMainWin::DoActivate() {
@@ -234,13 +239,42 @@ void TMainWin::CatListDragDrop(const DropPoint& drop) {
     FileUnderCategory(n, static_cast<std::uint32_t>(CatList.Object(drop.Item)), true);
 }
 
-void TMainWin::SaveCategories() {
-    if (categories_.SaveCatFile(CategoryFileName(settings_.MacroFiles[0].str())))
-        return;
-    Tell(CategoryFileFailedMessage);
-    const std::uint32_t filter = categoryFilter_;
-    GetCatFile();
-    categoryFilter_ = filter;
+bool TMainWin::ChangeCategories(const std::function<bool(CategoryList&)>& change) {
+    if (lock_.FileInUse())
+        return false;
+    // Another editor's categories first, so that neither change is lost.
+    const std::string& library = settings_.MacroFiles[0].str();
+    orv::GetCatFile(categories_, library);
+    const bool applied = change(categories_);
+    const bool changed = applied && categories_.SaveCatFile(CategoryFileName(library));
+    if (applied && !changed)
+        Tell(CategoryFileFailedMessage);
+    if (!changed)
+        orv::GetCatFile(categories_, library);  // whatever the change did in memory
+    lock_.ReleaseSyncFile(changed ? 1 : 0);
+    ShowCategories(categoryFilter_);
+    FillList();
+    return changed;
+}
+
+void TMainWin::ShowCategories(std::uint32_t filter) {
+    CatList.ClearItems();
+    categoryFilter_ = 0;
+    for (const Category& c : categories_.Entries()) {
+        CatList.AddItem(c.Name, c.Id);
+        if (c.Id != 0 && static_cast<std::uint32_t>(c.Id) == filter) {
+            categoryFilter_ = filter;
+            CatList.SetItemIndex(CatList.Count() - 1);
+        }
+    }
+}
+
+Category* TMainWin::CategoryOf(CategoryList& list, std::int32_t id) {
+    for (Category& c : list.Entries())
+        if (c.Id == id)
+            return &c;
+    Tell(CategoryGoneMessage);
+    return nullptr;
 }
 
 void TMainWin::CatNewClick() {
@@ -248,13 +282,13 @@ void TMainWin::CatNewClick() {
     dialog.Result.clear();
     if (dialog.ShowModal(Handle()) != IDOK || dialog.Result.empty())
         return;
-    std::vector<std::uint32_t> filed;
-    for (int i = 1; i <= context_.Table.EntryCount(); ++i)
-        filed.push_back(settings_.CategoryId[static_cast<std::size_t>(i)]);
-    const std::int32_t id = NextCategoryId(categories_, filed);
-    categories_.Add(dialog.Result, id);
-    CatList.AddItem(dialog.Result, id);
-    SaveCategories();
+    ChangeCategories([&](CategoryList& list) {
+        std::vector<std::uint32_t> filed;
+        for (int i = 1; i <= context_.Table.EntryCount(); ++i)
+            filed.push_back(settings_.CategoryId[static_cast<std::size_t>(i)]);
+        list.Add(dialog.Result, NextCategoryId(list, filed));
+        return true;
+    });
 }
 
 void TMainWin::CatRenameClick() {
@@ -267,13 +301,17 @@ void TMainWin::CatRenameClick() {
         Tell(AllCategoriesRefusal("rename"));
         return;
     }
+    const auto id = static_cast<std::int32_t>(CatList.Object(index));
     TDoCategory dialog;
     dialog.Result = CatList.Item(index);
     if (dialog.ShowModal(Handle()) != IDOK || dialog.Result.empty())
         return;
-    categories_.Entries()[static_cast<std::size_t>(index)].Name = dialog.Result;
-    CatList.ReplaceItem(index, dialog.Result);
-    SaveCategories();
+    ChangeCategories([&](CategoryList& list) {
+        Category* category = CategoryOf(list, id);
+        if (category)
+            category->Name = dialog.Result;
+        return category != nullptr;
+    });
 }
 
 void TMainWin::CatRemoveClick() {
@@ -287,14 +325,15 @@ void TMainWin::CatRemoveClick() {
         return;
     }
     const std::string name = CatList.Item(index);
+    const auto id = static_cast<std::int32_t>(CatList.Object(index));
     if (!Agreed("Remove Category", "Are you sure you want to delete the " + name + " category?"))
         return;
-    auto& entries = categories_.Entries();
-    entries.erase(entries.begin() + index);
-    CatList.DeleteItem(index);
-    CatList.SetItemIndex(std::min(index, CatList.Count() - 1));
-    SaveCategories();
-    CatListClick();
+    ChangeCategories([&](CategoryList& list) {
+        Category* category = CategoryOf(list, id);
+        if (category)
+            list.Entries().erase(list.Entries().begin() + (category - list.Entries().data()));
+        return category != nullptr;
+    });
 }
 
 // ---- the desktop and the cipher ----

@@ -253,6 +253,12 @@ void TSystemKeys::OkButtonClick() {
         MacroRecord record;
         if (!main_.Editing().ReadCurrentRecord(key.Macro, record))
             continue;
+        // Another program may have removed a macro below it meanwhile.
+        if (record.MacroKind != MacroKind::System) {
+            CurrentMessageBoxes().Show("Error", LibraryMessage::HeldMacroMoved,
+                                       MsgStyle::Ok | MsgStyle::IconError);
+            continue;
+        }
         record.ActivationCode = key.Code;
         rewritten |= context_.Library.SaveMacroRecord(key.Macro, record);
     }

@@ -31,10 +31,13 @@ void ShowTimerInterval(TMainWin& main, EditorContext& context) {
 void ShowSystemKeys(TMainWin& main, EditorContext& context, int focusedField) {
     if (main.Lock().FileInUse())
         return;
+    // The dialog knows the system macros by number until it is closed.
+    main.HoldMacros();
     TSystemKeys dialog(main, context);
     dialog.FocusedField = focusedField;
     const bool saved = dialog.ShowModal(main.Handle()) == IDOK;
     main.Lock().ReleaseSyncFile(saved ? 1 : 0);
+    main.ReleaseMacros();
 }
 
 void InstallOptionsDialogs(TMainWin& main, EditorContext& context) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/files.h"
 #include "common/side_files.h"
 #include "common/string_routines.h"
@@ -46,9 +48,17 @@ TEST_F(ExportTest, PopupMenuKeepsTheMembersExportedWithIt) {
 }
 
 TEST_F(ExportTest, OpenLibraryAndItsSideFilesAreRefused) {
-    const std::vector<std::string> refused = {folder / "orvan.orn", CategoryFileName(library.Path),
+    // Other names of the same files: through "." and a second link.
+    std::filesystem::create_hard_link(library.Path, folder / "ALIAS.ORN");
+    ASSERT_TRUE(ReplaceFileContents(CategoryFileName(library.Path), "categories"));
+    const std::string inDot = InFolder(folder / ".", "ORVAN");
+    const std::vector<std::string> refused = {folder / "orvan.orn",
+                                              CategoryFileName(library.Path),
                                               RemapFileName(library.Path),
-                                              SyncFileName(library.Path)};
+                                              SyncFileName(library.Path),
+                                              inDot + ".ORN",
+                                              inDot + ".OVC",
+                                              folder / "ALIAS.ORN"};
     for (const std::string& name : refused) {
         SCOPED_TRACE(name);
         boxes.Expect(ExportMessage::OpenLibrary, MsgResult::Ok, "Error");

@@ -152,6 +152,8 @@ TEST(MacroActions, FollowTheListAndTheSelectedMacro) {
          "Modify &Directly"},
         {"pop-up menu", Row(MacroKind::PopupMenu, ActivationCode::None), true, false, false,
          "Mo&dify Popup Menu"},
+        {"pop-up menu on a hot key", Row(MacroKind::PopupMenu, 300), true, false, false,
+         "Mo&dify Popup Menu"},
         {"system", Row(MacroKind::System, 300), false, false, false, "Modify &Directly"},
     };
     for (const Case& c : cases) {

@@ -200,6 +200,8 @@ TEST(CopyMove, ChoicesAreCheckedAgainstTheKeysOfGlobalsAndMenus) {
         {cueword("it's"), MacroKind::Global, false, badCueword},
         {cueword("say\"hi"), MacroKind::Global, false, badCueword},
         {cueword("  "), MacroKind::Global, false, "No Cueword name was entered."},
+        {cueword("sig"), MacroKind::PopupMenu, true, MenuCuewordRefusal},
+        {cueword("sig"), MacroKind::PopupMenu, false, MenuCuewordRefusal},
         {hotKey(globalKey), MacroKind::PopupMenu, true,
          "A \"GLOBAL\" or \"POPUP MENU\" hot key already exists for this selection. The "
          "\"MOVE\" did not take place."},

@@ -12,29 +12,30 @@ namespace {
 using A = PlayerNotifyAction;
 
 TEST(PlayerLink, NoticesFromThePlayer) {
-    constexpr int count = 12;
+    constexpr int count = 12;  // the player's append names count + 1 first
     struct Row {
         int code;
         int argument;
         A expected;
     };
     const Row rows[] = {
-        {1, 0, A::RepaintList},    {2, 5, A::SelectMacro},
-        {3, 0, A::OtherLibrary},   {4, 12, A::MacroGone},
-        {6, 0, A::RefreshSection}, {6, 14, A::RefreshSection},
-        {6, 15, A::Ignore},        {6, -1, A::Ignore},
-        {8, 1, A::RefreshEntry},   {8, 500, A::RefreshEntry},
-        {8, 0, A::Ignore},         {8, 501, A::Ignore},
-        {20, 1, A::RereadRecord},  {20, count, A::RereadRecord},
-        {20, 0, A::Ignore},        {20, count + 1, A::Ignore},
-        {20, 501, A::Ignore},      {21, 0, A::ReloadLibrary},
-        {0, 0, A::Ignore},         {5, 0, A::Ignore},
-        {7, 1, A::Ignore},         {18, 0, A::Ignore},
-        {19, 0, A::Ignore},        {22, 0, A::Ignore},
-        {25, 0, A::Ignore},        {-1, 0, A::Ignore},
+        {1, 0, A::RepaintList},     {2, 5, A::SelectMacro},
+        {3, 0, A::OtherLibrary},    {4, 12, A::MacroGone},
+        {6, 0, A::RefreshSection},  {6, 14, A::RefreshSection},
+        {6, 15, A::Ignore},         {6, -1, A::Ignore},
+        {8, 1, A::RefreshEntry},    {8, 500, A::RefreshEntry},
+        {8, 0, A::Ignore},          {8, 501, A::Ignore},
+        {20, 1, A::RereadRecord},   {20, count, A::RereadRecord},
+        {20, 0, A::Ignore},         {20, count + 1, A::RereadRecord},
+        {20, 500, A::RereadRecord}, {20, 501, A::Ignore},
+        {21, 0, A::ReloadLibrary},  {0, 0, A::Ignore},
+        {5, 0, A::Ignore},          {7, 1, A::Ignore},
+        {18, 0, A::Ignore},         {19, 0, A::Ignore},
+        {22, 0, A::Ignore},         {25, 0, A::Ignore},
+        {-1, 0, A::Ignore},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(DecidePlayerNotify(row.code, row.argument, count), row.expected)
+        EXPECT_EQ(DecidePlayerNotify(row.code, row.argument), row.expected)
             << "code " << row.code << " argument " << row.argument;
 }
 
@@ -63,6 +64,25 @@ TEST(PlayerLink, EditorCodesAreDistinctAndNeverEighteenOrNineteen) {
         if (c != 18 && c != 19)
             expected.insert(c);
     EXPECT_EQ(std::set<int>(std::begin(codes), std::end(codes)), expected);
+}
+
+TEST(PlayerLink, ReloadsWaitUntilTheLastHoldEnds) {
+    HeldReloads held;
+    EXPECT_FALSE(held.Defer(21, 0)) << "nothing held";
+    held.Hold();
+    held.Hold();  // a recording, then a dialog
+    for (int code : {1, 2, 6, 8, 20}) EXPECT_FALSE(held.Defer(code, 7)) << code;
+    EXPECT_TRUE(held.Defer(21, 0));
+    EXPECT_TRUE(held.Defer(21, 0));
+    EXPECT_TRUE(held.Defer(3, 0));
+    EXPECT_TRUE(held.Defer(4, 9));
+    EXPECT_TRUE(held.Release().empty());
+    EXPECT_TRUE(held.Holding());
+    using N = HeldReloads::Notice;
+    EXPECT_EQ(held.Release(), (std::vector<N>{{21, 0}, {3, 0}, {4, 9}}));
+    EXPECT_FALSE(held.Holding());
+    EXPECT_TRUE(held.Release().empty()) << "a release too many holds nothing";
+    EXPECT_FALSE(held.Defer(3, 0));
 }
 
 class FakePort final : public PlayerWindowPort {

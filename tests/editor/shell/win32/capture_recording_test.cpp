@@ -55,10 +55,20 @@ TEST_F(CaptureRecordingTest, TheCharactersBecomeTheScriptAtTheOneEnd) {
     Post(WM_USER + 3, 1, 'a');
     Post(WM_USER + 3, 1, 0x100);  // no character in its low byte
     Post(WM_USER + 3, 1, 'b');
-    // Ends naming no macro of the library are no end of this recording.
+    // Ends naming another macro are no end of this recording.
     Post(WM_USER + 4, 0);
+    Post(WM_USER + 4, 2);
     Post(WM_USER + 4, 999);
     ASSERT_TRUE(recording->Running());
+    // Nor is another library opened or a macro removed meanwhile.
+    const char* refusal =
+        "A macro is being recorded.  End the recording before opening another macro file or "
+        "removing a macro.";
+    boxes.Expect(refusal);
+    main->OpenFile1.Click();
+    boxes.Expect(refusal);
+    main->NewFile1.Click();
+    EXPECT_EQ(settings.MacroFiles[0].str(), library);
     player.posted.clear();
 
     boxes.Expect("Orvane 99 capture is complete for " + KeyName(65) + ".", MsgResult::Ok,
@@ -119,16 +129,94 @@ TEST_F(CaptureRecordingTest, ANewCuewordMacroIsAddedAndKeepsTheLockUntilTheEnd) 
     EXPECT_EQ(saved.Enabled, 1);
 }
 
-TEST_F(CaptureRecordingTest, AFailedReadAtTheEndKeepsTheCapture) {
+// Whatever the macro became meanwhile, the end ends the recording: the hook
+// library stops capturing, the icon goes, the lock is free and the capture
+// stays in its file.
+TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording) {
+    settings.NetworkMode = true;
     Open();
     std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
     StartRecapture();
+    ASSERT_TRUE(recording->Running());
+    EXPECT_TRUE(main->Lock().Holding());
+    boxes.Expect(LockMessage::HeldHere);
+    EXPECT_FALSE(main->ChangeUnderLock(2, [](MacroRecord&) { return ChangeOutcome{true}; }));
+
     Post(WM_USER + 3, 1, 'x');
-    std::ofstream(library, std::ios::binary | std::ios::trunc);  // the macro is gone
-    boxes.Expect(LibraryMessage::NoSuchMacro);
+    const int count = table.EntryCount();
+    std::ofstream(library, std::ios::binary | std::ios::trunc);  // the player removed them all
+    Notify(21, 0);
+    EXPECT_EQ(table.EntryCount(), count) << "the reload waits for the end";
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    boxes.Expect("The recording was not saved into its macro.  It is kept in the capture file " +
+                 CaptureFile() + ".");
     Post(WM_USER + 4, 1);
     EXPECT_FALSE(recording->Running());
+    EXPECT_FALSE(main->Recording());
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 0);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);
+    EXPECT_FALSE(recording->TrayIcon().Active());
+    EXPECT_FALSE(main->Lock().Holding());
     EXPECT_TRUE(std::filesystem::exists(CaptureFile())) << "the capture is not lost";
+    EXPECT_NE(table.EntryCount(), count) << "the waiting reload came";
+}
+
+// A library that takes no new macro (read-only, or held by another program):
+// the recording never starts.
+TEST_F(CaptureRecordingTest, AddingACaptureToALibraryThatCannotBeWrittenStartsNoRecording) {
+    settings.NetworkMode = true;
+    Open();
+    InstallMacroOperations(*main, context);
+    std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    const int count = table.MacroCount();
+    HANDLE reader = CreateFileA(library.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    testing::ModalDriver driver;
+    driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
+        f.UseCuewords.Click();
+        testing::TypeText(f, "hi");
+        f.CaptureKeyButton.Click();
+    });
+    driver.Expect<TCaptureKeys>([&](TCaptureKeys& f) { f.StartButton.Click(); });
+    boxes.Expect(LibraryMessage::SaveFailed);
+    main->MenuAddHotKey.Click();
+    CloseHandle(reader);
+    EXPECT_FALSE(recording->Running());
+    EXPECT_FALSE(main->Recording());
+    EXPECT_EQ(table.MacroCount(), count);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 0);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);
+    EXPECT_FALSE(recording->TrayIcon().Active());
+    EXPECT_FALSE(main->Lock().Holding());
+}
+
+TEST_F(CaptureRecordingTest, AMenuIsNotRecaptured) {
+    Open();
+    std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    main->MyGrid.SetRow(RowOf("MENU OF THINGS"));
+    EXPECT_FALSE(main->MenuCaptureKey.Enabled());
+    boxes.Expect(
+        "A pop-up menu lists macros and has no keystrokes to record.  Use Modify to change it.");
+    main->Launchers().Recapture();
+    EXPECT_FALSE(recording->Running());
+}
+
+// Closing the editor must not leave the hook library capturing.
+TEST_F(CaptureRecordingTest, ClosingTheEditorEndsItsRecording) {
+    Open();
+    std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    StartRecapture();
+    Post(WM_USER + 3, 1, 'z');
+    boxes.Expect("Orvane 99 capture is complete for " + KeyName(65) + ".");
+    main->Close();
+    EXPECT_FALSE(recording->Running());
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 0);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);
+    MacroRecord saved;
+    ASSERT_TRUE(macros.ReadMacroRecord(1, saved));
+    EXPECT_EQ(saved.ScriptText(), "z");
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 TEST_F(CaptureRecordingTest, NoRecordingStartsWithoutItsFile) {

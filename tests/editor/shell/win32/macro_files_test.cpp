@@ -117,6 +117,9 @@ TEST_F(MacroFilesTest, ExportRefusesTheOpenLibraryAndWritesTheChosenMacros) {
         files.ExpectSave(Lower(library));
         boxes.Expect(ExportMessage::OpenLibrary, MsgResult::Ok, "Error");
         f.SaveButton.Click();
+        files.ExpectSave(InFolder(folder / ".", "ORVAN.ORN"));  // another name of it
+        boxes.Expect(ExportMessage::OpenLibrary, MsgResult::Ok, "Error");
+        f.SaveButton.Click();
 
         f.ClearAll.Click();
         ClickLine(f.ListBox1, 2);

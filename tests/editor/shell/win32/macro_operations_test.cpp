@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
+#include <set>
 
+#include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/network_lock.h"
 #include "common/script/writer.h"
@@ -388,6 +391,69 @@ TEST_F(MacroOperationsTest, ANewCategoryNeverTakesTheIdOfARemovedOnesMacros) {
     w.CatRemove.Click();
 }
 
+// Two editors on one shared library: each category change is made under the
+// lock to the category file as the other left it.
+TEST_F(MacroOperationsTest, CategoryChangesOfTwoEditorsOnOneLibraryBothSurvive) {
+    settings.NetworkMode = true;
+    settings.ShowCategory = true;
+    TMainWin& w = OpenWithOperations();
+    auto newCategory = [&](const std::string& name) {
+        ModalDriver driver;
+        driver.Expect<TDoCategory>([&](TDoCategory& f) {
+            testing::TypeText(f, name);
+            f.OkButton.Click();
+        });
+        w.CatNew.Click();
+    };
+    auto stored = [&] {
+        CategoryList list;
+        list.LoadCatFile(CategoryFileName(library));
+        std::vector<std::string> names;
+        for (const Category& c : list.Entries()) names.push_back(c.Name);
+        return names;
+    };
+    auto otherEditor = [&](const std::function<void(CategoryList&)>& change, bool counts) {
+        CategoryList list;
+        list.LoadCatFile(CategoryFileName(library));
+        change(list);
+        ASSERT_TRUE(list.SaveCatFile(CategoryFileName(library)));
+        if (!counts)
+            return;
+        SyncRecord counted = w.Lock().Record();
+        counted.Counter += 1;
+        ASSERT_TRUE(syncFiles.OpenExclusive(SyncFileName(library))->Write(counted));
+    };
+    newCategory("Work");
+    const std::int32_t counter = w.Lock().Record().Counter;
+    EXPECT_EQ(counter, 2) << "released as a change";
+    EXPECT_FALSE(w.Lock().Holding());
+
+    otherEditor([](CategoryList& list) { list.Add("Home", list.HighestId() + 1); }, true);
+    boxes.Expect(LockMessage::Changed);
+    newCategory("Play");  // refused once: the other's change is taken in
+    EXPECT_EQ(w.CatList.Count(), 3);
+    newCategory("Play");
+    EXPECT_EQ(stored(), (std::vector<std::string>{AllCategoriesName, "Work", "Home", "Play"}));
+    ASSERT_EQ(w.CatList.Count(), 4);
+    std::set<std::intptr_t> ids;
+    for (int i = 1; i < 4; ++i) ids.insert(w.CatList.Object(i));
+    EXPECT_EQ(ids.size(), 3u) << "no id is taken twice";
+
+    // A category removed meanwhile, even uncounted, is not renamed back.
+    w.CatList.SetItemIndex(1);
+    otherEditor([](CategoryList& list) { list.Entries().erase(list.Entries().begin() + 1); },
+                false);
+    boxes.Expect("That category was removed by another user meanwhile.");
+    {
+        ModalDriver driver;
+        driver.Expect<TDoCategory>([&](TDoCategory& f) { f.OkButton.Click(); });
+        w.CatRename.Click();
+    }
+    EXPECT_EQ(stored(), (std::vector<std::string>{AllCategoriesName, "Home", "Play"}));
+    EXPECT_EQ(w.CatList.Count(), 3);
+    EXPECT_FALSE(w.Lock().Holding());
+}
+
 // The system's shell, writing its links into a desktop folder of the test's own.
 class ShellWithDesktop final : public ShellService {
   public:
@@ -432,6 +498,17 @@ TEST_F(MacroOperationsTest, ADesktopLinkRunsTheMacroThroughThePlayer) {
     ASSERT_TRUE(link.has_value());
     EXPECT_TRUE(SameTextAscii(link->Target, folder / "TAVROL.EXE")) << link->Target;
     EXPECT_EQ(link->Arguments, "/AMine");
+
+    // A link of that name is replaced only when the user agrees.
+    const std::string path = desktop + "\\Mine.LNK";
+    std::ofstream(path, std::ios::trunc) << "the user's own shortcut";
+    boxes.Expect(ReplaceLinkQuestion(path), MsgResult::No, "Desktop Icon");
+    w.MenuOnDesktop.Click();
+    EXPECT_EQ(ReadWholeFile(path), "the user's own shortcut");
+    boxes.Expect(ReplaceLinkQuestion(path), MsgResult::Yes);
+    boxes.Expect(DesktopLinkAdded);
+    w.MenuOnDesktop.Click();
+    ASSERT_TRUE(Win32ShellService().ReadLink(path).has_value());
 
     Select("a/b");
     boxes.Expect(*DesktopLinkRefusal(2, std::vector<std::string>{"Mine", "a/b"}));

@@ -32,7 +32,6 @@ using testing::MouseAt;
 using testing::Posts;
 using testing::Pump;
 using testing::RecordFileBytes;
-using testing::Posts;
 using testing::ScriptedMessageBoxes;
 using testing::TempFolder;
 using testing::TypeText;
@@ -112,6 +111,13 @@ TEST_F(MainWindowTest, ARecordRewrittenByThePlayerIsReadWithABuiltInIconForADele
     WriteLibrary(library, {timed, menu});
     TMainWin& w = Open();
     EXPECT_EQ(settings.Icon[1].source, IconChoice::Source::File);
+
+    // The player's own append is named before its new count arrives.
+    const int appended = table.EntryCount() + 1;
+    std::ofstream(library, std::ios::binary | std::ios::app)
+        << RecordFileBytes({Macro("APPENDED", 70)});
+    Notify(20, appended);
+    EXPECT_EQ(settings.Nickname[appended].str(), "APPENDED");
 
     std::filesystem::remove(folder / "Icons\\SMILE.ICO");
     timed.Nickname = "TIMED AGAIN";
@@ -231,6 +237,49 @@ TEST_F(MainWindowTest, ALibraryChangedElsewhereIsReloadedBeforeAChange) {
     EXPECT_FALSE(dialogRan);
     EXPECT_EQ(player.Only({2, 3}), (Posts{{2, 0}, {3, 0}}));
     EXPECT_GE(RowOf("CHANGED ELSEWHERE"), 1);
+}
+
+// The player changes the library while a dialog holds a macro: the dialog's
+// save lands on that macro or nowhere, and the reloads wait until it closes.
+TEST_F(MainWindowTest, WhileADialogHoldsAMacroThePlayersChangesTouchNoOtherMacro) {
+    TMainWin& w = Open();
+    const int count = table.EntryCount();
+    std::vector<MacroRecord> records(static_cast<std::size_t>(count));
+    for (int i = 1; i <= count; ++i) ASSERT_TRUE(macros.ReadMacroRecord(i, records[i - 1]));
+
+    // A running macro deleted macro 1 (code 21): macro 2 has moved.
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    EXPECT_FALSE(w.ChangeUnderLock(2, [&](MacroRecord& record) {
+        WriteLibrary(library, {records.begin() + 1, records.end()});
+        Notify(21, 0);
+        EXPECT_EQ(table.EntryCount(), count) << "the reload waits for the dialog";
+        record.Nickname = "EDITED";
+        return ChangeOutcome{true, false};
+    }));
+    EXPECT_EQ(table.EntryCount(), count - 1) << "and comes once it is closed";
+    MacroRecord now;
+    ASSERT_TRUE(macros.ReadMacroRecord(2, now));
+    EXPECT_EQ(now.Nickname.str(), "MENU OF THINGS");
+    EXPECT_EQ(RowOf("EDITED"), -1);
+
+    // A running macro loaded another library (code 3): the edit stays in its own.
+    const std::string other = folder / "OTHER.ORN";
+    WriteLibrary(other, {Macro("OTHER ONE", 66), Macro("OTHER TWO", 67)});
+    EXPECT_TRUE(w.ChangeUnderLock(1, [&](MacroRecord& record) {
+        store.Write("Misc", "Current File", other);
+        Notify(3, 0);
+        EXPECT_EQ(settings.MacroFiles[0].str(), library);
+        record.Nickname = "EDITED";
+        return ChangeOutcome{true, false};
+    }));
+    EXPECT_EQ(settings.MacroFiles[0].str(), other);
+    EXPECT_EQ(settings.Nickname[1].str(), "OTHER ONE");
+    EXPECT_GE(RowOf("OTHER TWO"), 1);
+    settings.MacroFiles[0] = library;
+    ASSERT_TRUE(macros.ReadMacroRecord(1, now));
+    EXPECT_EQ(now.Nickname.str(), "EDITED");
+    ASSERT_TRUE(macros.ReadMacroRecord(2, now));
+    EXPECT_EQ(now.Nickname.str(), "MENU OF THINGS");
 }
 
 TEST_F(MainWindowTest, MenuItemsKeepTheirIdsAndLaterPartsTellTheyAreNotThere) {
