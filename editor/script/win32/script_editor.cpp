@@ -431,7 +431,9 @@ void TDoScripting::PlaceNewLine(CommandLine line) {
 // ---- text files ----
 
 bool TDoScripting::MyTextInsert(bool fresh, bool restoring, bool allowScriptEdit) {
-    parked_ = {fresh, model_.Style, model_.SelIndex};
+    // In text-file mode the macro's own place stays parked for the return.
+    if (EditingTextFile == 0)
+        parked_ = {fresh, model_.Style, model_.SelIndex};
     TDoTextInsert dialog;
     // A text file is edited in place of the macro's script, never of another file.
     dialog.ScriptEditChoice = allowScriptEdit && EditingTextFile == 0 ? 1 : 0;
