@@ -31,6 +31,7 @@ stop_everything() {
   rm -rf "$work"
 }
 trap stop_everything EXIT
+trap 'exit 143' TERM INT
 
 deadline=$((SECONDS + timeout_seconds))
 # Waits for a window of exactly that title, mapped or not.
@@ -45,7 +46,8 @@ wait_for_window() {
 }
 
 failed=0
-for title in "Orvane 99" "Orvane Editor.*" "Quick Wizard: First Use"; do
+for title in "Orvane 99" "Orvane Editor.*" \
+  "Quick Wizard: Set Up The Program For The First Time"; do
   wait_for_window "$title" || failed=1
 done
 grep -q "The player opens the editor (Brindel.exe)" "$work/run.log" ||
