@@ -223,11 +223,13 @@ class ScriptReader {
         return Field(SecondsAt(token, from, to));
     }
     // A playback speed as ss.hh, or as the whole factor in five digits that
-    // capture and the wizard write ("<SPEED:00002>").
+    // capture and the wizard write ("<SPEED:00002>"), when the speed dialog
+    // can hold it.
     double Factor(std::string_view token) {
         std::optional<double> factor = SecondsAt(token, 7, 11);
         if (!factor) {
-            if (std::optional<int> whole = DigitsAt(token, 7, 11))
+            std::optional<int> whole = DigitsAt(token, 7, 11);
+            if (whole && SecondsField(*whole))
                 factor = *whole;
         }
         return Field(factor);
