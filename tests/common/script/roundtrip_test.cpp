@@ -225,14 +225,18 @@ class Generator {
 
   private:
     std::string OlderForm() {
+        // Forms only read, and the player's own tokens, which the editor keeps as text.
         static const char* const forms[] = {"<LAUNCHYES:01Word<LAUNCH:w.exe>",
                                             "<LAUNCHNO:05Calc<LAUNCH:calc.exe<PARAM>/x>",
                                             "<LAUNCH:C:\\x.exe>",
                                             "<REPEAT:0005>",
+                                            "<ALT4:0233>",
                                             "<WPOS2:00010,00020Calc>",
                                             "<SPEED:00001>",
                                             "<SPEED:00002>",
-                                            "<PAUSE:001,002>"};
+                                            "<PAUSE:001,002>",
+                                            "<DOHOOK>",
+                                            "<RIGHT MOUSE>"};
         if (Int(0, 2) == 0) {
             const FormatEntry* date = FindFormat(true, std::uint32_t(Int(1, 51)));
             return "<" + std::string(date->Name) + (Int(0, 1) ? "{Y}>" : "{N}>");
