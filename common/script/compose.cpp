@@ -77,17 +77,6 @@ class Composer {
             Literal("<PARAM>").Free(r.Parameters, "", "parameter text");
         return *this;
     }
-    // Text typed as it stands; only a token left unfinished at its end is
-    // refused, since it would take in whatever is written after it.
-    Composer& Typed(std::string_view text) {
-        std::size_t open = UnfinishedTokenAt(text);
-        if (open != std::string_view::npos) {
-            return Fail("The text ends in \"" + std::string(text.substr(open)) +
-                        "\", the beginning of a command, which would take in the line after "
-                        "it.  Please complete or remove it.");
-        }
-        return Literal(text);
-    }
     // A field with room for at most most characters.
     Composer& Limited(std::string_view value, std::size_t most, std::string_view what) {
         if (value.size() > most) {
@@ -125,7 +114,9 @@ struct Writer {
     CommandCode code;
     Composer c;
 
-    ComposeResult operator()(const TextRec& r) { return c.Typed(r.Text).Result(); }
+    // Typed as it stands: whether it reads back so beside the lines around it
+    // is for the writer of the whole script to say.
+    ComposeResult operator()(const TextRec& r) { return c.Literal(r.Text).Result(); }
     ComposeResult operator()(const DateTimeRec& r) {
         bool isDate = code == C::Date;
         const FormatEntry* format = FindFormat(isDate, r.FormatNumber);

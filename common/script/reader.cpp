@@ -40,9 +40,10 @@ class ScriptReader {
             Flush();
             if (IsLegacyRepeat(*m->Form)) {
                 int count = std::get<RepeatRec>(record).Count;
-                lines_.push_back({LegacyRepeatDisplayLine(count), C::RepeatStart, record});
+                lines_.push_back(
+                    {LegacyRepeatDisplayLine(count), C::RepeatStart, record, std::string(token)});
             } else {
-                Add(m->Form->Code, std::move(record));
+                Add(m->Form->Code, std::move(record), token);
             }
             return m->Length;
         }
@@ -50,7 +51,7 @@ class ScriptReader {
             Flush();
             DateTimeRec r{m->IsDate, static_cast<std::uint32_t>(m->Format), m->ShowZeros, m->Future,
                           m->Days};
-            Add(m->IsDate ? C::Date : C::Time, r);
+            Add(m->IsDate ? C::Date : C::Time, r, script_.substr(p, m->Length));
             return m->Length;
         }
         return Pend("<");
@@ -64,13 +65,15 @@ class ScriptReader {
     void Flush() {
         if (pending_.empty())
             return;
-        Add(C::Text, TextRec{pending_});
+        Add(C::Text, TextRec{pending_}, pending_);
         pending_.clear();
     }
 
-    void Add(CommandCode code, CommandRecord record) {
+    // Every line keeps the text it was read from, so that it is written back
+    // byte for byte, in an older form or beyond its record's room too.
+    void Add(CommandCode code, CommandRecord record, std::string_view source) {
         std::string text = DisplayLine(code, record);
-        lines_.push_back({std::move(text), code, std::move(record)});
+        lines_.push_back({std::move(text), code, std::move(record), std::string(source)});
     }
 
     // The record of a command token; a number field that is not a number
@@ -106,7 +109,7 @@ class ScriptReader {
                                  Digits(token, 17, 22)};
             case FamilyOf<SpeedRec>:
                 if (code == C::MacroPlaybackSpeed)
-                    return SpeedRec{3, 0, Seconds(token, 7, 11)};
+                    return SpeedRec{3, 0, Factor(token)};
                 return SpeedRec{variant, closed(), 1.0};
             case FamilyOf<LaunchRec>: {
                 std::size_t fields = form.Offset - head;
@@ -218,6 +221,18 @@ class ScriptReader {
     }
     double Seconds(std::string_view token, std::size_t from, std::size_t to) {
         return Field(SecondsAt(token, from, to));
+    }
+    // A playback speed as ss.hh, or as the whole factor in five digits that
+    // capture and the wizard write ("<SPEED:00002>"), when the speed dialog
+    // can hold it.
+    double Factor(std::string_view token) {
+        std::optional<double> factor = SecondsAt(token, 7, 11);
+        if (!factor) {
+            std::optional<int> whole = DigitsAt(token, 7, 11);
+            if (whole && SecondsField(*whole))
+                factor = *whole;
+        }
+        return Field(factor);
     }
     template <typename Value>
     Value Field(std::optional<Value> value) {

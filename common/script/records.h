@@ -219,6 +219,9 @@ struct CommandLine {
     std::string Text;
     CommandCode Code = CommandCode::None;
     CommandRecord Record;
+    // The line's text in the script it was read from, written back as it
+    // stood; empty for a line a dialog made, which is composed from its record.
+    std::string Source = {};
     bool operator==(const CommandLine&) const = default;
 };
 

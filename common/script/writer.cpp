@@ -4,6 +4,7 @@
 #include "common/files.h"
 #include "common/message_boxes.h"
 #include "common/script/compose.h"
+#include "common/script/reader.h"
 #include "common/script/token_table.h"
 #include "common/string_routines.h"
 
@@ -20,6 +21,53 @@ std::size_t TokenLengthAt(std::string_view text, std::size_t pos) {
     if (auto m = MatchDateTimeToken(text, pos))
         return m->Length;
     return 0;
+}
+
+// What one line, or Text lines in a row, put into the script: the reader
+// gives Text lines in a row back as one.
+struct Piece {
+    CommandCode Code;
+    std::string Text;
+    std::size_t Last;  // the index of the last line it stands for
+};
+
+void AddPiece(std::vector<Piece>& pieces, CommandCode code, std::string text, std::size_t line) {
+    if (text.empty())
+        return;
+    if (code == CommandCode::Text && !pieces.empty() && pieces.back().Code == CommandCode::Text) {
+        pieces.back().Text += text;
+        pieces.back().Last = line;
+        return;
+    }
+    pieces.push_back({code, std::move(text), line});
+}
+
+// The first piece that the script would not give back as itself when read,
+// or npos: a script is written only when it reads back to the same lines.
+std::size_t FirstMisreadPiece(const std::vector<Piece>& pieces, std::string_view script) {
+    std::vector<CommandLine> read = ReadScript(script);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i >= read.size() || read[i].Code != pieces[i].Code || read[i].Source != pieces[i].Text)
+            return i;
+    }
+    return std::string::npos;
+}
+
+std::string MisreadReason(const Piece& piece) {
+    if (piece.Code == CommandCode::Text) {
+        std::size_t open = UnfinishedTokenAt(piece.Text);
+        if (open != std::string::npos)
+            return "The text ends in \"" + piece.Text.substr(open) +
+                   "\", the beginning of a command, which would take in the line after it.  "
+                   "Please complete or remove it.";
+    }
+    return "Beside the lines around it, it would be read back as other commands.  Please change "
+           "it.";
+}
+
+ScriptTextResult Refusal(const CommandLine& line, const std::string& reason, std::size_t index) {
+    return {
+        {}, "The script line \"" + TrimStr(line.Text) + "\" cannot be saved.  " + reason, index};
 }
 
 bool WriteOrReport(const std::string& path, std::string_view text) {
@@ -95,30 +143,26 @@ bool IsCuewordName(std::string_view name) {
 
 ScriptTextResult ComposeScript(const std::vector<CommandLine>& lines) {
     ScriptTextResult result;
-    // Text lines in a row are read back as one text: where the last run began.
-    std::size_t textRun = std::string::npos;
+    std::vector<Piece> pieces;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const CommandLine& line = lines[i];
         if (line.Code == CommandCode::None)
             continue;
-        ComposeResult token = ComposeCommand(line.Code, line.Record);
-        if (token.Ok() && line.Code == CommandCode::Text) {
-            if (textRun == std::string::npos)
-                textRun = result.Text.size();
-            std::string run = result.Text.substr(textRun) + token.Text;
-            token.Error = ComposeCommand(CommandCode::Text, TextRec{run}).Error;
-        } else {
-            textRun = std::string::npos;
+        std::string piece = line.Source;
+        if (piece.empty()) {
+            ComposeResult token = ComposeCommand(line.Code, line.Record);
+            if (!token.Ok())
+                return Refusal(line, token.Error, i);
+            piece = std::move(token.Text);
         }
-        if (!token.Ok()) {
-            return {
-                {},
-                "The script line \"" + TrimStr(line.Text) + "\" cannot be saved.  " + token.Error,
-                i};
-        }
-        result.Text += token.Text;
+        result.Text += piece;
+        AddPiece(pieces, line.Code, std::move(piece), i);
     }
-    return result;
+    std::size_t misread = FirstMisreadPiece(pieces, result.Text);
+    if (misread == std::string::npos)
+        return result;
+    const Piece& piece = pieces[misread];
+    return Refusal(lines[piece.Last], MisreadReason(piece), piece.Last);
 }
 
 std::string CutScript(std::string_view text, std::size_t limit) {
@@ -149,6 +193,7 @@ SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLin
     ScriptTextResult script = ComposeScript(lines);
     if (!script.Ok()) {
         ShowError(script.Error);
+        result.FailedLine = script.FailedLine;
         return result;
     }
     if (park) {

@@ -33,9 +33,12 @@ struct ScriptTextResult {
     bool Ok() const { return Error.empty(); }
 };
 
-// The script text of the lines in order, without their indentation. Lines
-// that name no command add nothing; a line whose values cannot be written
-// stops it.
+// The script text of the lines in order, without their indentation: a line
+// read from a script as it stood there, a line a dialog made composed from
+// its record. Lines that name no command add nothing. A line whose values
+// cannot be written stops it, and so does a script that would not read back
+// to the same lines (a text ending in "x<REM:" before a command): the
+// failing line is the one to show.
 ScriptTextResult ComposeScript(const std::vector<CommandLine>& lines);
 
 // The text cut to at most limit characters; a token that would be cut in two
@@ -83,6 +86,7 @@ void StoreInMacro(const ScriptEditorFields& editor, std::string_view text, Macro
 struct SaveResult {
     SaveOutcome Outcome = SaveOutcome::Refused;
     bool FocusName = false;  // the refusal concerns the Cueword name or window title box
+    std::optional<std::size_t> FailedLine;  // the script line that cannot be saved
 };
 
 // The save of the script editor. park asks for the script to go into the

@@ -58,7 +58,7 @@ std::optional<std::string> ImportScriptText(const std::string& path) {
     if (text.size() > MaxScriptLength) {
         if (!AskedYes(ImportTooLongQuestion))
             return std::nullopt;
-        text.resize(MaxScriptLength);
+        text = CutScript(text);
     }
     if (!text.empty() && text.back() == '\x1A')
         text.pop_back();

@@ -5,6 +5,10 @@
 
 namespace orv {
 
+// A window-title activation shows whole in both editors: the record's room.
+inline constexpr int WindowTitleLength =
+    static_cast<int>(decltype(MacroRecord::ScopeText)::capacity);
+
 // An existing macro keeps its Cueword options, mended to the settings' where
 // they are out of range; a new one starts global (its scope kept only for a
 // window-title macro), with the default schedule and the settings' Cueword

@@ -1,6 +1,7 @@
 // The script reader on arbitrary bytes: it must never crash or read past the
-// end, must keep what it does not recognise as text, and what it reads must
-// be writable and write back to a text that reads the same again.
+// end, must keep what it does not recognise as text, must give back the same
+// bytes when its lines are written unchanged, and what it reads must be
+// writable from its records to a text that reads the same again.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,7 +13,8 @@
 namespace {
 
 void Check(bool condition) {
-    if (!condition) std::abort();
+    if (!condition)
+        std::abort();
 }
 
 }  // namespace
@@ -32,8 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(lines.size() == (script.empty() ? 0u : 1u));
     }
 
-    // What the reader takes, the writer can write; it refuses on purpose only a
-    // text that ends in an unfinished token and a pause message beyond its room.
+    // Read and written unchanged, any script comes back byte for byte and is
+    // never refused.
+    orv::ScriptTextResult untouched = orv::ComposeScript(lines);
+    Check(untouched.Ok() && untouched.Text == script);
+
+    // Composed from their records, as dialogs give them, the lines may be
+    // refused only at a text that would take in the line after it, or at a
+    // pause message beyond the dialog's room; what is written reads the same
+    // again.
+    for (orv::CommandLine& line : lines) line.Source.clear();
     orv::ScriptTextResult first = orv::ComposeScript(lines);
     if (!first.Ok()) {
         orv::CommandCode refused = lines[first.FailedLine].Code;

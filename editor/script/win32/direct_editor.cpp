@@ -163,7 +163,7 @@ void TModHotKeys::ShowActivation() {
     showIf(CuewordName, cueword || window);
     showIf(HotKeyLabel, !timed && !cueword && !window);
     TimerLabel.SetText(timed ? "Timed Macros" : cueword ? "Cueword" : window ? "Window Title" : "");
-    int limit = window ? 20 : 10;
+    int limit = window ? WindowTitleLength : 10;
     CuewordName.SetMaxLength(limit);
     if (cueword || window) {
         std::string name = cueword ? macro.CuewordText.str() : macro.ScopeText.str();
@@ -194,7 +194,7 @@ void TModHotKeys::ChooseWinProgClick() {
         host_.SelectScope(macro.ScopeText.str(), macro.ScopeMatch, ProgExe.Checked());
     if (!chosen || chosen->Name.empty())
         return;
-    macro.ScopeText = chosen->Name.substr(0, 30);
+    macro.ScopeText = chosen->Name;
     macro.ScopeMatch = chosen->ScopeMatch;
     DoCaption();
 }

@@ -222,7 +222,7 @@ void TDoScripting::ShowTopPanel() {
     if (cueword)
         showName(macro.CuewordText.str(), 10);
     else if (window)
-        showName(macro.ScopeText.str(), 20);
+        showName(macro.ScopeText.str(), WindowTitleLength);
     if (hotKey)
         HotKeyLabel.SetText(KeyName(macro.ActivationCode));
     for (TControl* c :
@@ -431,9 +431,12 @@ void TDoScripting::PlaceNewLine(CommandLine line) {
 // ---- text files ----
 
 bool TDoScripting::MyTextInsert(bool fresh, bool restoring, bool allowScriptEdit) {
-    parked_ = {fresh, model_.Style, model_.SelIndex};
+    // In text-file mode the macro's own place stays parked for the return.
+    if (EditingTextFile == 0)
+        parked_ = {fresh, model_.Style, model_.SelIndex};
     TDoTextInsert dialog;
-    dialog.ScriptEditChoice = allowScriptEdit ? 1 : 0;
+    // A text file is edited in place of the macro's script, never of another file.
+    dialog.ScriptEditChoice = allowScriptEdit && EditingTextFile == 0 ? 1 : 0;
     if (restoring) {
         dialog.PathBox.SetText(TextFileEntry);
     } else if (!fresh) {
@@ -461,10 +464,11 @@ bool TDoScripting::MyTextInsert(bool fresh, bool restoring, bool allowScriptEdit
 }
 
 bool TDoScripting::EnterTextFileMode(const std::string& typed, const std::string& shortPath) {
-    ScriptEditorFields fields = Fields();
-    if (SaveIt(fields, model_.Lines(), true, host_.ProgramDir, host_.Delivery).Outcome !=
-        SaveOutcome::Parked)
+    SaveResult parked = SaveIt(Fields(), model_.Lines(), true, host_.ProgramDir, host_.Delivery);
+    if (parked.Outcome != SaveOutcome::Parked) {
+        ShowRefusal(parked);
         return false;
+    }
     std::vector<CommandLine> fileLines;
     if (!LoadFile(shortPath, loadedText_, fileLines))
         return false;
@@ -516,8 +520,7 @@ void TDoScripting::SaveClick() {
     SaveResult result = SaveIt(Fields(), model_.Lines(), false, host_.ProgramDir, host_.Delivery);
     switch (result.Outcome) {
         case SaveOutcome::Refused:
-            if (result.FocusName)
-                CueName.SetFocus();
+            ShowRefusal(result);
             break;
         case SaveOutcome::TextFileWritten:
             LeaveTextFileMode();
@@ -530,6 +533,13 @@ void TDoScripting::SaveClick() {
         case SaveOutcome::Parked:
             break;
     }
+}
+
+void TDoScripting::ShowRefusal(const SaveResult& result) {
+    if (result.FocusName)
+        CueName.SetFocus();
+    if (result.FailedLine)
+        SelectLine(static_cast<int>(*result.FailedLine));
 }
 
 void TDoScripting::CancelClick() {

@@ -122,6 +122,8 @@ class TDoScripting : public TForm {
     void MoveDown();
     void CopyLine();
     void SaveClick();
+    // After a refused save: the name box or the line that cannot be saved.
+    void ShowRefusal(const SaveResult& result);
     void CancelClick();
     void PrintScript();
     void PrinterFontClick();

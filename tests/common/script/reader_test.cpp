@@ -98,7 +98,7 @@ TEST(ScriptReader, FieldsInAnyOtherFormKeepTheirTokenAsText) {
          {"<REP:-001:000001:000001>", "<MSD:-075>", "<TDELAY:-1>", "<SPKEY:+100>",
           "<WAITTIME:-0000125>", "<PAUSE:-01,002msg>", "<WSIZE:-640,0480Calc>",
           "<WALLP:-100,0200p.bmp>", "<LAUNCHDEL:-1x.exe>", "<MMS:--005,00001>", "<MMW:-0000,00001>",
-          "<DELAY:0.500>", "<DELAY:-0.50>", "<SPEED:00001>", "<MM/DD/YY{YFabc}>",
+          "<DELAY:0.500>", "<DELAY:-0.50>", "<SPEED:+0001>", "<SPEED:00100>", "<MM/DD/YY{YFabc}>",
           "<MM/DD/YY{YP-01}>"}) {
         EXPECT_EQ(OnlyText(script), script);
         ScriptTextResult back = ComposeScript(ReadScript(script));

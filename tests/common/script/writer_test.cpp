@@ -136,7 +136,9 @@ TEST_F(ScriptWriter, TextEndingInAnUnfinishedTokenIsNotSaved) {
         "\"<REM:\", the beginning of a command, which would take in the line after "
         "it.  Please complete or remove it.",
         MsgResult::Ok, "Error");
-    EXPECT_EQ(Save(lines).Outcome, SaveOutcome::Refused);
+    SaveResult refused = Save(lines);
+    EXPECT_EQ(refused.Outcome, SaveOutcome::Refused);
+    EXPECT_EQ(refused.FailedLine, 0u);
     EXPECT_EQ(macro.ScriptText(), "");
 
     lines[0] = {"Text: x<RE", C::Text, TextRec{"x<RE"}};
@@ -145,7 +147,24 @@ TEST_F(ScriptWriter, TextEndingInAnUnfinishedTokenIsNotSaved) {
         "The script line \"Text: M:\" cannot be saved.  The text ends in \"<REM:\", "
         "the beginning of a command, which would take in the line after it.  Please "
         "complete or remove it.");
-    EXPECT_EQ(Save(lines).Outcome, SaveOutcome::Refused);
+    EXPECT_EQ(Save(lines).FailedLine, 1u);
+
+    // Typed as text, a whole token would come back as its command.
+    lines = {ReadScript("<BEEP>")[0], {"Text: <REM:x>", C::Text, TextRec{"<REM:x>"}}};
+    boxes.Expect(
+        "The script line \"Text: <REM:x>\" cannot be saved.  Beside the lines around it, it "
+        "would be read back as other commands.  Please change it.");
+    EXPECT_EQ(Save(lines).FailedLine, 1u);
+
+    // Nothing follows to be taken in: the texts are saved as they stand.
+    for (std::string text :
+         {"x<REM:", "Go to <HTTP:www.example.com", "<ALT:0", "a<MSD:12", "<TBOX:<HEAD:h>body",
+          "<LAUNCHNO2:0102t<LAUNCH:p<PARAM>", "<NWCP:<NAME:u", "<REM:a>b<REM:"}) {
+        lines = ReadScript("<BEEP>" + text);
+        lines.back().Source.clear();  // typed in the dialog
+        ASSERT_EQ(Save(lines).Outcome, SaveOutcome::Saved) << text;
+        EXPECT_EQ(macro.ScriptText(), "<BEEP>" + text);
+    }
 }
 
 TEST_F(ScriptWriter, IndentedLinesAreWrittenWithoutTheirBlanks) {

@@ -38,16 +38,16 @@ TEST(KeystrokeTextTest, UpdateWritesTabsAndCutsBeforeASplitToken) {
     EXPECT_EQ(exact.Notice, "");
 }
 
-TEST(KeystrokeTextTest, TheTextLineCarriesTheNoticeAndRefusesAnOpenCommandAtItsEnd) {
+TEST(KeystrokeTextTest, TheTextLineCarriesTheNoticeAndKeepsAnOpenCommandAtItsEnd) {
     TextOutcome cut = ComposeText({std::string(4995, 'x') + "<ENTER>y"});
     EXPECT_EQ(cut.CommandText, std::string(4995, 'x'));
     EXPECT_FALSE(cut.Raw.Notice.empty());
     EXPECT_EQ(cut.Code, CommandCode::Text);
 
-    // Written as it stands, it would take in the line after it.
-    TextOutcome open = ComposeText({"x<REM:"});
-    ASSERT_TRUE(open.Refused);
-    EXPECT_EQ(open.Refused->Focus, TextField::NewFormat);
+    // Typed as it stands: only a save whose next line it would take in refuses it.
+    TextOutcome open = ComposeText({"Go to <HTTP:www.example.com"});
+    EXPECT_FALSE(open.Refused);
+    EXPECT_EQ(open.CommandText, "Go to <HTTP:www.example.com");
 }
 
 TEST(KeystrokeTextTest, FindNextWalksCaseInsensitivelyAndStartsOverWhenNotFound) {

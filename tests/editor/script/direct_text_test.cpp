@@ -98,7 +98,7 @@ TEST_F(DirectUpdateTest, ActivationNamesAreChecked) {
     EXPECT_EQ(table.MacroCount(), 4);  // an existing macro is never counted
 }
 
-TEST(DirectImport, LongFilesAreAskedAndEndOfFileIsDropped) {
+TEST(DirectImport, LongFilesAreAskedAndCutBeforeATokenAndEndOfFileIsDropped) {
     ScriptedMessageBoxes boxes;
     std::filesystem::path path =
         std::filesystem::temp_directory_path() / "orvane_direct_import.txt";
@@ -107,6 +107,11 @@ TEST(DirectImport, LongFilesAreAskedAndEndOfFileIsDropped) {
     EXPECT_FALSE(ImportScriptText(path.string()));
     boxes.Expect(ImportTooLongQuestion, MsgResult::Yes, "Warning");
     EXPECT_EQ(ImportScriptText(path.string()), std::string(5000, 'q'));
+    // A token that the limit would cut in two is left out whole.
+    const std::string head(4995, 'q');
+    ASSERT_TRUE(ReplaceFileContents(path.string(), head + "<ENTER>tail"));
+    boxes.Expect(ImportTooLongQuestion, MsgResult::Yes, "Warning");
+    EXPECT_EQ(ImportScriptText(path.string()), head);
 
     ASSERT_TRUE(ReplaceFileContents(path.string(), "hello\x1A"));
     EXPECT_EQ(ImportScriptText(path.string()), "hello");

@@ -286,6 +286,17 @@ TEST_F(DirectEditorTest, LeavingWithoutUpdateKeepsTheRecord) {
     }
 }
 
+TEST_F(DirectEditorTest, AWindowTitleActivationIsShownAndSavedWhole) {
+    ActKind = 7;
+    macro.ScopeText = "A window title of twenty-odd";
+    Run("x", [&](TModHotKeys& f) {
+        EXPECT_EQ(f.CuewordName.Text(), "A window title of twenty-odd");
+        f.UpdateButton.Click();
+    });
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(macro.ScopeText.str(), "A window title of twenty-odd");
+}
+
 TEST_F(DirectEditorTest, AMissingIconIsSavedAsTheProgramsOwn) {
     macro.IconName = "GONE.ICO";
     Run("x", [&](TModHotKeys& f) {

@@ -89,7 +89,7 @@ TEST_F(ScriptEditorFormTest, TheTopPanelFollowsTheActivationKind) {
             EXPECT_EQ(f.WindowRadio.Enabled(), c.ScopeRadios);
             EXPECT_EQ(f.ProgramRadio.Enabled(), c.ScopeRadios);
             if (c.Kind == 7)
-                EXPECT_EQ(f.CueName.Text(), "A window title of tw");
+                EXPECT_EQ(f.CueName.Text(), "A window title of twenty-odd");
             EXPECT_FALSE(f.WizardButton.Enabled());
             // Enter in a list never saves; Escape closes without saving.
             f.Script.SetFocus();
@@ -151,6 +151,39 @@ TEST_F(ScriptEditorFormTest, ABadCuewordNameIsFocusedAndTheRecordKept) {
                   }),
               IDCANCEL);
     EXPECT_EQ(testing::RecordFileBytes({macro}), testing::RecordFileBytes({before}));
+}
+
+// Opened and saved unchanged, older forms and a text ending in a token begun
+// stay as they were; a line that would take in the one after it is refused
+// and shown.
+TEST_F(ScriptEditorFormTest, AnUntouchedScriptSavesByteForByteAndARefusedLineIsShown) {
+    const std::string script =
+        "<LAUNCHYES:01Word<LAUNCH:w.exe><REPEAT:0002>x<ENDREP><MM/DD/YY{Y}><SPEED:00001>"
+        "Go to <HTTP:www.example.com";
+    EXPECT_EQ(Run(script, [&](TDoScripting& f) { f.SaveButton.Click(); }), IDOK);
+    EXPECT_EQ(macro.ScriptText(), script);
+
+    EXPECT_EQ(Run("<BEEP>",
+                  [&](TDoScripting& f) {
+                      f.SelectLine(0);
+                      driver.Expect<TModText>([](TModText& d) {
+                          d.NewFormat.SetText("x<REM:");
+                          d.UpdateButton.Click();
+                      });
+                      AddNamed(f, "Text", AddStyle::Before);
+                      f.SelectLine(1);
+                      boxes.Expect(
+                          "The script line \"Text: x<REM:\" cannot be saved.  The text ends in "
+                          "\"<REM:\", the beginning of a command, which would take in the line "
+                          "after it.  Please complete or remove it.",
+                          MsgResult::Ok, "Error");
+                      f.SaveButton.Click();
+                      EXPECT_TRUE(f.IsOpen());
+                      EXPECT_EQ(f.Script.ItemIndex(), 0);
+                      f.CancelButton.Click();
+                  }),
+              IDCANCEL);
+    EXPECT_EQ(macro.ScriptText(), "<BEEP>");
 }
 
 TEST_F(ScriptEditorFormTest, AnIconFromElsewhereIsCopiedIntoANewIconsFolder) {
@@ -274,6 +307,14 @@ TEST_F(TextFileModeTest, CancelBringsTheMacrosOwnLinesBackExactly) {
         EXPECT_EQ(ReadAll(folder.Path() + "\\TAVROL.TMP"),
                   "ab"
                   "cd<DELAY:02.00>");
+        // The file's own text-file lines edit no further file in its place.
+        driver.Expect<TDoTextInsert>([](TDoTextInsert& d) {
+            EXPECT_FALSE(IsWindowVisible(d.ScriptButton.Handle()));
+            EXPECT_FALSE(d.ScriptButton.Enabled());
+            PressKey(d, VK_ESCAPE);
+        });
+        AddNamed(f, "Load Text File");
+        EXPECT_EQ(Texts(f), (std::vector<std::string>{"Remark: in file"}));
         f.CancelButton.Click();
         EXPECT_TRUE(f.IsOpen());
         EXPECT_EQ(f.EditingTextFile, 0);
