@@ -93,7 +93,9 @@ struct RecipientCheck {
 };
 RecipientCheck CheckRecipient(std::string_view name, std::string_view address);
 
-// The SMTP port typed in the e-mail options: a whole number 1..65535.
+// The SMTP port typed in the e-mail options: a whole number 1..65535, in a
+// box of as many digits.
+constexpr int SmtpPortDigits = 5;
 constexpr std::string_view InvalidPortMessage =
     "Invalid port specified.  Normal port number for e-mail is 25.";
 std::optional<std::int32_t> ParseSmtpPort(std::string_view text);

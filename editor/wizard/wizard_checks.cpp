@@ -8,6 +8,7 @@
 #include "common/script/writer.h"
 #include "common/string_routines.h"
 #include "common/whole_numbers.h"
+#include "editor/commands/email_commands.h"
 #include "editor/wizard/wizard_kinds.h"
 #include "editor/wizard/wizard_loaders.h"
 
@@ -365,6 +366,15 @@ std::optional<WizardRefusal> NamedCheck(int panel, int kind, const WizardAnswers
                 }
             }
             break;
+        case 9:
+            if (a.Checked("P9AddYes")) {
+                std::optional<ListLine> menu = a.ChosenLine("P9PopupList");
+                std::optional<MacroRecord> record =
+                    menu && env.ReadMacro ? env.ReadMacro(menu->Number) : std::nullopt;
+                if (record && static_cast<int>(record->PopupMembers().size()) >= MaxMenuMembers)
+                    return Refuse(FullMenuMessage(menu->Text), "P9PopupList");
+            }
+            break;
         case 50:
             if (static_cast<int>(a.SelectedLines("P50Macros").size()) > MaxMenuMembers)
                 return Refuse("A popup menu can hold at most " + std::to_string(MaxMenuMembers) +
@@ -385,9 +395,8 @@ std::optional<WizardRefusal> NamedCheck(int panel, int kind, const WizardAnswers
                 return Refuse(BadPrefixChars, "P66PrefixKeys");
             break;
         case 74:
-            if (!WholeIn(a.Trimmed("P74SMTPPort"), 0, std::numeric_limits<std::int32_t>::max()))
-                return Refuse("Invalid port specified.  Normal port number for e-mail is 25.",
-                              "P74SMTPPort");
+            if (!ParseSmtpPort(a.Text("P74SMTPPort")))
+                return Refuse(std::string(InvalidPortMessage), "P74SMTPPort");
             break;
         case 76:
             if (a.SelectedLines("P76AddressBox").empty() && a.Trimmed("P76Address").empty())
@@ -405,6 +414,11 @@ bool OnPanel(const std::string& control, int panel) {
 }
 
 }  // namespace
+
+std::string FullMenuMessage(const std::string& menu) {
+    return "The popup menu \"" + menu + "\" already holds " + std::to_string(MaxMenuMembers) +
+           " macros, the most a menu can hold.  The macro cannot be added to it.";
+}
 
 std::span<const PanelCheck> PanelChecks() {
     return Table();
@@ -427,9 +441,10 @@ CheckOutcome ValidData(int panel, int kind, const WizardAnswers& answers, const 
     return Pass{};
 }
 
-void AcceptSharedHotKey(WizardAnswers& answers) {
-    answers.Enable("P7Global", false);
-    answers.Check("P7SpecWin");
+void SettleGlobalScope(WizardAnswers& answers, bool sharedHotKey) {
+    answers.Enable("P7Global", !sharedHotKey);
+    if (sharedHotKey)
+        answers.Check("P7SpecWin");
 }
 
 }  // namespace orv

@@ -52,9 +52,9 @@ std::span<const PanelCheck> PanelChecks();
 
 CheckOutcome ValidData(int panel, int kind, const WizardAnswers& answers, const WizardEnv& env);
 
-// The user agreed to a hot key a global macro already has: the macro can then
-// not be global.
-void AcceptSharedHotKey(WizardAnswers& answers);
+// Panel 3 was left forward: a hot key a global macro already has (which the
+// user agreed to) rules out global scope; any other answer allows it again.
+void SettleGlobalScope(WizardAnswers& answers, bool sharedHotKey);
 
 // How the macro is started: panel 2's choice; a reminder is always timed and
 // a capture or pop-up menu always has a hot key.
@@ -69,7 +69,9 @@ struct ScheduleControls {
 };
 ScheduleControls ScheduleAnswers(const WizardAnswers& answers);
 
-// The largest number of macros a pop-up menu holds.
+// The largest number of macros a pop-up menu holds, and the refusal of one
+// more.
 constexpr int MaxMenuMembers = 36;
+std::string FullMenuMessage(const std::string& menu);
 
 }  // namespace orv

@@ -92,6 +92,7 @@ std::variant<std::string, WizardRefusal> SweepstakesScript(const WizardEnv& env)
 FinishOutcome Capture(const WizardAnswers& a, const WizardEnv& env) {
     CaptureOutcome out;
     MacroRecord& r = out.Record;
+    r = NewMacroRecord(env.Now());
     r.Enabled = 1;
     r.Nickname = a.Trimmed("P10Nick");
     r.IconName = a.MacroIcon;

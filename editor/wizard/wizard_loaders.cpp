@@ -175,7 +175,23 @@ std::span<const SpinBounds> SpinBoundsTable() {
     return Spins;
 }
 
-std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& a) {
+void LoadOnceDate(DateTime today, WizardAnswers& a) {
+    DateTimeParts date = DecodeDateTime(today);
+    a.Choose("OnceMonth", date.month - 1);
+    a.SetText("OnceDay", std::to_string(date.day));
+    a.SetText("OnceYear", std::to_string(date.year));
+}
+
+void DisableOldShellChoices(WizardAnswers& a, bool browser4OrLater) {
+    if (browser4OrLater)
+        return;
+    for (const char* name :
+         {"P25Special", "P25SpecList", "P47Minimize", "P47Restore", "P47Undock", "P47Suspend"})
+        a.Enable(name, false);
+}
+
+std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& a,
+                                  const WizardEnv& env) {
     auto choose = [&](std::initializer_list<const char*> radios,
                       std::initializer_list<const char*> texts) {
         std::size_t i = 0;
@@ -194,6 +210,16 @@ std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& a) {
                 {"P6ProgPath", {}, !disconnect},
                 {"P6NetLabel", {}, !disconnect},
                 {"P6Browse", {}, !disconnect}};
+        }
+        case 8: {
+            // The program part or the window part, never both; the focus on
+            // the box the user answers in.
+            bool program = a.Checked("P7SpecProg");
+            const char* box = !program                  ? "P8Title"
+                              : a.Checked("P8ProgPath") ? "P8Path"
+                                                        : "P8InstallBox";
+            return {
+                {"P8ProgPart", {}, program}, {"P8WindowPart", {}, !program}, {box, {}, {}, true}};
         }
         case 10:
             if (kind == 25)
@@ -233,6 +259,11 @@ std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& a) {
                      web ? "Example: www.example.com" : "Example: ftp.example.com/file.zip",
                      {}}};
         }
+        case 25:
+            return {{"P25Special", {}, env.Browser4OrLater},
+                    {"P25SpecList", {}, env.Browser4OrLater}};
+        case 47:
+            return {{"P47Notice", {}, !env.Browser4OrLater}};
         case 29: {
             bool disconnect = a.Checked("P5Disconnect");
             return {{"NetPanel", {}, !disconnect},
@@ -286,8 +317,12 @@ std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& a) {
                      second},
                     {"P49NewName", {}, second}};
         }
-        case 63:
-            return {{"P63Stop1", KeyName(a.Index("P3KeyList")), {}}};
+        case 63: {
+            // The capture system macro's hot key ends a recording too.
+            std::optional<LibraryEntry> capture = CaptureSystemMacro(env);
+            return {{"P63Stop1", KeyName(a.Index("P3KeyList")), {}},
+                    {"P63Stop2", capture ? KeyName(capture->Activation) : std::string(), {}}};
+        }
         default:
             return {};
     }

@@ -66,14 +66,23 @@ struct SpinBounds {
 };
 std::span<const SpinBounds> SpinBoundsTable();
 
-// The texts and visibility a panel takes on from earlier answers each time it
-// is shown.
+// The texts and visibility a panel takes on from earlier answers and the
+// world around it each time it is shown, and the control that gets the focus.
 struct Arranged {
     std::string Control;
     std::optional<std::string> Caption;
     std::optional<bool> Visible;
+    bool Focus = false;
 };
-std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& answers);
+std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& answers,
+                                  const WizardEnv& env);
+
+// Panel 3: a one-time schedule starts on today's date.
+void LoadOnceDate(DateTime today, WizardAnswers& answers);
+
+// Panels 25 and 47: the choices a shell older than the browser's version 4
+// cannot carry out are disabled.
+void DisableOldShellChoices(WizardAnswers& answers, bool browser4OrLater);
 
 // Panel 62: the capture system macro (action "2"), or nothing.
 std::optional<LibraryEntry> CaptureSystemMacro(const WizardEnv& env);

@@ -3,6 +3,8 @@
 #include <map>
 #include <utility>
 
+#include "editor/commands/email_commands.h"
+
 namespace orv {
 namespace {
 
@@ -795,9 +797,21 @@ std::vector<PanelDecl> Build() {
                        "Before we begin, here is a partial list of some of the things you can do "
                        "with Orvane...");
         b.Column(0, 210, 60)
-            .Label("P70Lab1", "", 230)
+            .Label("P70Lab1",
+                   "- Type text, addresses and signatures with a hot key\n"
+                   "- Expand short Cuewords into whole phrases\n"
+                   "- Launch programs, documents and web sites\n"
+                   "- Record keystrokes and mouse actions\n"
+                   "- Run macros on a schedule or when a window appears",
+                   230)
             .Column(214, 210, 60)
-            .Label("P70Lab2", "", 230);
+            .Label("P70Lab2",
+                   "- Build pop-up menus of your macros\n"
+                   "- Send e-mail and dial up the Internet\n"
+                   "- Connect network drives and set printers\n"
+                   "- Arrange, resize and close windows\n"
+                   "- Play CDs, sounds and video clips",
+                   230);
         p.push_back(b.Done());
     }
     {
@@ -824,7 +838,9 @@ std::vector<PanelDecl> Build() {
     {
         PanelBuilder b(74, "Default E-Mail Settings");
         b.Label("", "These are used by macros that send e-mail.", 32).Label("", "SMTP Server");
-        b.Edit("P74SMTPHost", 50).Edit("P74SMTPPort", 2, "25").Label("", "(normally 25)");
+        b.Edit("P74SMTPHost", 50)
+            .Edit("P74SMTPPort", SmtpPortDigits, "25")
+            .Label("", "(normally 25)");
         b.Label("", "Your Default E-Mail Address")
             .Edit("P74EmailName", 50)
             .Edit("P74EmailAddress", 50);

@@ -2,18 +2,24 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "common/macro_record.h"
 #include "common/script/compose.h"
 #include "common/string_routines.h"
 #include "common/whole_numbers.h"
+#include "editor/commands/dialup_command.h"
+#include "editor/commands/email_commands.h"
+#include "editor/commands/network_command.h"
 #include "editor/wizard/wizard_navigator.h"
 
 namespace orv {
 namespace {
 
 using C = CommandCode;
+
+constexpr std::string_view ClipEndMark = "<ENDCLIP>";
 
 // Appends tokens and text, stopping at the first value that cannot be written.
 class ScriptBuilder {
@@ -42,6 +48,25 @@ class ScriptBuilder {
         if (!problem.empty() && !refused_)
             refused_ = WizardRefusal{problem, focus};
         return Literal(value);
+    }
+    // A command a dialog's own composer made, or its refusal on the control
+    // of the wizard that holds the value.
+    template <class Field, class Values>
+    ScriptBuilder& Command(const CommandOutcome<Field, Values>& out,
+                           std::span<const char* const> controls) {
+        if (refused_)
+            return *this;
+        if (out.Refused)
+            refused_ = WizardRefusal{out.Refused->Message,
+                                     controls[static_cast<std::size_t>(out.Refused->Focus)]};
+        else
+            text_ += out.CommandText;
+        return *this;
+    }
+    ScriptBuilder& Refuse(std::string message, const std::string& focus) {
+        if (!refused_)
+            refused_ = WizardRefusal{std::move(message), focus};
+        return *this;
     }
     KindScript Result() const {
         if (refused_)
@@ -93,11 +118,19 @@ struct Context {
 
 void PasteText(Context& c) {
     switch (FirstChecked(c.a, {"P13Text", "P13File", "P13Graphic"})) {
-        case 0:
+        case 0: {
+            // The player copies up to the first end mark: one inside the text
+            // would cut it short and play the rest.
+            const std::string& text = c.a.Text("P12MyMemo");
+            if (text.find(ClipEndMark) != std::string::npos)
+                c.s.Refuse("The text holds \"" + std::string(ClipEndMark) +
+                               "\", which would end the pasted text early.  Please remove it.",
+                           "P12MyMemo");
             c.s.Token(C::ClipboardStartCopy)
-                .Literal(c.a.Text("P12MyMemo"))
+                .Token(C::Text, TextRec{text}, "P12MyMemo")
                 .Token(C::ClipboardEndCopy);
             break;
+        }
         case 1:
             c.s.Token(C::ClipboardFileCopy, ClipboardRec{1, Str255(c.a.Trimmed("P12Path")), 0},
                       "P12Path");
@@ -175,35 +208,36 @@ void DateOrTime(Context& c) {
     }
 }
 
+// As the network-drive dialog composes it, with its refusals.
 void NetworkDrive(Context& c) {
     const WizardAnswers& a = c.a;
-    NetworkRec r;
-    std::string drive = a.ChosenLine("P6DriveBox").value_or(ListLine{}).Text;
-    bool disconnect = a.Checked("P5Disconnect");
-    r.Resource = disconnect ? drive : drive + a.Trimmed("P6ProgPath");
-    if (!a.Checked("P29UseDefault")) {
-        r.User = a.Trimmed("P29LogName");
-        r.Password = ScrambleText(a.Trimmed("P29LogPass"));
-    }
-    r.Permanent = a.Checked("P29MakePerm");
-    r.ShowStatus = a.Checked("P29DispStatus");
-    r.Force = disconnect && a.Checked("P29ForceDisc");
-    CommandCode code = disconnect               ? C::NetworkDisconnect
-                       : a.Checked("P5Connect") ? C::NetworkConnect
-                                                : C::NetworkToggle;
-    std::string focus =
-        r.Password.str().find('>') != std::string::npos ? "P29LogPass" : "P6ProgPath";
-    c.s.Token(code, r, focus);
+    NetConnInput in;
+    in.Mode = a.Checked("P5Disconnect") ? NetMode::Disconnect
+              : a.Checked("P5Connect")  ? NetMode::Connect
+                                        : NetMode::Toggle;
+    in.Drive = a.ChosenLine("P6DriveBox").value_or(ListLine{}).Text;
+    in.Path = a.Text("P6ProgPath");
+    in.UseDefault = a.Checked("P29UseDefault");
+    in.LogName = a.Text("P29LogName");
+    in.LogPass = a.Text("P29LogPass");
+    in.MakePerm = a.Checked("P29MakePerm");
+    in.ForceDisc = a.Checked("P29ForceDisc");
+    in.DispStatus = a.Checked("P29DispStatus");
+    // By NetConnField.
+    static constexpr const char* controls[] = {"P6DriveBox", "P6ProgPath", "P29LogName",
+                                               "P29LogPass"};
+    c.s.Command(ComposeNetConn(in), controls);
 }
 
+// As the dial-up dialog composes it, with its refusals.
 void DialUp(Context& c) {
     const WizardAnswers& a = c.a;
-    DialUpRec r;
-    r.Entry = a.ChosenLine("P28PhoneList").value_or(ListLine{}).Text;
-    r.User = a.Trimmed("P28UserName");
-    r.Password = ScrambleText(a.Trimmed("P28Password"));
-    bool badPassword = r.Password.str().find('>') != std::string::npos;
-    c.s.Token(C::DialUpNetworking, r, badPassword ? "P28Password" : "P28UserName");
+    std::optional<ListLine> entry = a.ChosenLine("P28PhoneList");
+    DialupInput in{true, entry ? std::optional(entry->Text) : std::nullopt, a.Text("P28UserName"),
+                   a.Text("P28Password")};
+    // By DialupField.
+    static constexpr const char* controls[] = {"P28PhoneList", "P28UserName", "P28Password"};
+    c.s.Command(ComposeDialup(in), controls);
 }
 
 void Reminder(Context& c) {
@@ -352,79 +386,55 @@ void AudioCd(Context& c) {
     c.s.Token(codes[which], r, "P42Track");
 }
 
-// The recipients of one kind of copy: the typed one, then the chosen lines,
-// closed by the mark 1.
-void RecipientPart(Context& c, const std::string& prefix) {
-    const WizardAnswers& a = c.a;
-    std::string address = a.Trimmed(prefix + "Address");
-    if (!address.empty()) {
-        c.s.Free(a.Trimmed(prefix + "Person"), ";|", "recipient", prefix + "Person");
-        c.s.Literal("|").Free(address, ";", "recipient", prefix + "Address").Literal(";");
-    }
-    for (const ListLine& line : a.SelectedLines(prefix + "AddressBox"))
-        c.s.Free(line.Text, ";", "recipient", prefix + "AddressBox").Literal(";");
-    c.s.Literal("\x01");
-}
-
 bool HasCopies(const WizardAnswers& a, const char* box, const std::string& prefix) {
     return a.Checked(box) && (!a.Trimmed(prefix + "Address").empty() ||
                               !a.SelectedLines(prefix + "AddressBox").empty());
 }
 
+// As the e-mail dialog composes it, with its refusals. The three recipient
+// boxes hold the same list; each section's rows are looked up in its own box.
 void EMail(Context& c) {
     const WizardAnswers& a = c.a;
     if (a.Checked("P78RAS"))
         DialUp(c);
-    c.s.Literal("<EMAIL:").Literal(a.Checked("P83Request") ? "RY" : "RN");
-    if (a.Checked("P75Now")) {
-        c.s.Literal("R1TO");
-        RecipientPart(c, "P76");
-        if (HasCopyRecipients(a)) {
-            c.s.Literal("CC");
-            RecipientPart(c, "P81");
+    EmailInput in;
+    in.Request = a.Checked("P83Request");
+    in.RecipientMode = a.Checked("P75Now") ? EmailMode::ChosenNow : EmailMode::Asked;
+    std::vector<std::string> lines;
+    const std::pair<const char*, bool> sections[] = {
+        {"P76", true}, {"P81", HasCopyRecipients(a)}, {"P82", HasBlindRecipients(a)}};
+    for (std::size_t i = 0; i < EmailSectionCount; ++i) {
+        auto [prefix, used] = sections[i];
+        std::string p(prefix);
+        const std::vector<ListLine>& box = a.Lines(p + "AddressBox");
+        if (used) {
+            EmailSection& section = in.Sections[i];
+            section.Person = a.Text(p + "Person");
+            section.Address = a.Text(p + "Address");
+            for (std::size_t row = 0; row < box.size(); ++row) {
+                if (box[row].Selected)
+                    section.SelectedRows.push_back(static_cast<int>(lines.size() + row));
+            }
         }
-        if (HasBlindRecipients(a)) {
-            c.s.Literal("BL");
-            RecipientPart(c, "P82");
-        }
-    } else {
-        c.s.Literal("R2");
+        for (const ListLine& line : box) lines.push_back(line.Text);
     }
-    switch (FirstChecked(a, {"P83Now", "P83Prompt", "P83Clip", "P83File"})) {
-        case 0:
-            c.s.Literal("S1")
-                .Free(a.Text("P83Memo"), "", "message text", "P83Memo")
-                .Literal("\x01");
-            break;
-        case 1:
-            c.s.Literal("S2");
-            break;
-        case 2:
-            c.s.Literal("S3");
-            break;
-        default:
-            c.s.Literal("S4").Free(a.Trimmed("P83FileName"), "", "file name", "P83FileName");
-            c.s.Literal("\x01");
-    }
-    if (!a.Checked("P83Prompt")) {
-        std::string subject = a.Trimmed("P83Subject");
-        c.s.Free(subject.empty() ? "No Subject" : subject, "", "subject", "P83Subject")
-            .Literal("\x01");
-    }
-    switch (FirstChecked(a, {"P77NoAttach", "P77ChooseAttach", "P77PromptAttach"})) {
-        case 0:
-            c.s.Literal("A1");
-            break;
-        case 1:
-            c.s.Literal("A2");
-            for (const ListLine& line : a.Lines("P77AttachBox"))
-                c.s.Free(line.Text, ";", "attachment", "P77AttachBox").Literal(";");
-            c.s.Literal("\x01");
-            break;
-        default:
-            c.s.Literal("A3");
-    }
-    c.s.Literal(">");
+    constexpr std::uint32_t textModes[] = {EmailMode::FixedText, EmailMode::Asked,
+                                           EmailMode::ClipboardText, EmailMode::FileText};
+    in.TextMode = textModes[FirstChecked(a, {"P83Now", "P83Prompt", "P83Clip", "P83File"})];
+    in.Memo = a.Text("P83Memo");
+    in.FileName = a.Text("P83FileName");
+    in.Subject = a.Trimmed("P83Subject").empty() ? "No Subject" : a.Text("P83Subject");
+    constexpr std::uint32_t attachModes[] = {EmailMode::NoAttachments, EmailMode::AttachmentsChosen,
+                                             EmailMode::AttachmentsAsked};
+    in.AttachMode =
+        attachModes[FirstChecked(a, {"P77NoAttach", "P77ChooseAttach", "P77PromptAttach"})];
+    for (const ListLine& line : a.Lines("P77AttachBox")) in.Attachments.push_back(line.Text);
+    // By EmailField.
+    static constexpr const char* controls[] = {
+        "P76Person",     "P76Address", "P76AddressBox", "P81Person",     "P81Address",
+        "P81AddressBox", "P82Person",  "P82Address",    "P82AddressBox", "P83Memo",
+        "P83FileName",   "P83Subject", "P77AttachBox"};
+    c.s.Command(ComposeEmail(in, lines), controls);
     if (a.Checked("P78RAS"))
         c.s.Token(C::DialUpNetworking, DialUpRec{2, {}, {}, {}}, "");
 }
@@ -433,7 +443,7 @@ void Compose(int kind, Context& c) {
     const WizardAnswers& a = c.a;
     switch (kind) {
         case 1:
-            c.s.Literal(a.Text("P14MyMemo"));
+            c.s.Token(C::Text, TextRec{a.Text("P14MyMemo")}, "P14MyMemo");
             break;
         case 2:
             PasteText(c);

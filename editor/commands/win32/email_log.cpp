@@ -37,7 +37,7 @@ TMyEmailOptions::TMyEmailOptions(SettingsBlock& settings, Configs& configs, Prog
     for (TEdit* edit : {&SMTPHost, &EmailName, &EmailAddress})
         edit->SetMaxLength(static_cast<int>(SettingLimit));
     // Room for every port a mail server listens on, the submission port too.
-    SMTPPort.SetMaxLength(5);
+    SMTPPort.SetMaxLength(SmtpPortDigits);
     Encoding.AddItem("MIME");
     Encoding.AddItem("UUEncode");
 }

@@ -6,7 +6,9 @@
 #include "common/hook_library.h"
 #include "common/message_boxes.h"
 #include "common/notices.h"
+#include "common/string_routines.h"
 #include "editor/commands/command_context.h"
+#include "editor/shell/win32/editor_command_context.h"
 #include "editor/commands/win32/system_file_checks.h"
 #include "editor/shell/macro_list.h"
 #include "editor/shell/win32/main_window.h"
@@ -96,12 +98,8 @@ std::optional<FinishOutcome> TMainWin::RunQuickWiz(int kind) {
     // The Start Menu is scanned once per run of the editor.
     static WizardPlatform platform;
     MainWindowWizardHost host(context_, Handle());
-    CommandContext commands{settings_, [this] {
-                                std::vector<MacroNickname> names;
-                                for (const ListMacro& m : ListMacrosOf(settings_, context_.Table))
-                                    names.push_back({m.Nickname, m.Kind});
-                                return names;
-                            }};
+    // The single-command kind's dialogs see the editor as the script editor's do.
+    CommandContext commands = EditorCommandContext(*this, context_);
     TQuickWiz wiz(host, platform, commands, kind);
     wiz.ShowModal(Handle());
     return std::move(wiz.Outcome);
@@ -149,8 +147,12 @@ void TMainWin::JoinPopupMenu(int menu, int number) {
     if (!editing_.ReadCurrentRecord(menu, record))
         return;
     std::vector<int> members = record.PopupMembers();
-    if (static_cast<int>(members.size()) >= MaxMenuMembers)
+    if (static_cast<int>(members.size()) >= MaxMenuMembers) {
+        // Filled since the wizard looked: the macro is kept, outside the menu.
+        CurrentMessageBoxes().Show("Notice", FullMenuMessage(TrimStr(record.Nickname.str())),
+                                   MsgStyle::Ok);
         return;
+    }
     members.push_back(number);
     record.SetPopupMembers(members);
     context_.Library.SaveMacroRecord(menu, record);

@@ -105,6 +105,8 @@ TQuickWiz::TQuickWiz(WizardHost& host, WizardPlatform& platform, CommandContext&
     Logo.Word = std::string(orv::Kind(kind).LogoWord);
     Logo.PointSize = orv::Kind(kind).LogoSize;
     answers_.Check("P1Bypass", env_.Settings.BypassWizardScreen);
+    env_.Browser4OrLater = commands_.Browser4OrLater;
+    DisableOldShellChoices(answers_, env_.Browser4OrLater);
     DisableMissingCommands(answers_, commands_);
     BackButton.OnClick = [this] { BackButtonClick(); };
     NextButton.OnClick = [this] { NextButtonClick(); };
@@ -203,11 +205,13 @@ bool TQuickWiz::PanelAccepts() {
         Refuse(*refusal);
         return false;
     }
-    if (auto* question = std::get_if<Question>(&outcome)) {
-        if (CurrentMessageBoxes().Show(question->Caption, question->Text,
-                                       MsgStyle::YesNo | MsgStyle::IconWarning) != MsgResult::Yes)
-            return false;
-        AcceptSharedHotKey(answers_);
+    auto* question = std::get_if<Question>(&outcome);
+    if (question &&
+        CurrentMessageBoxes().Show(question->Caption, question->Text,
+                                   MsgStyle::YesNo | MsgStyle::IconWarning) != MsgResult::Yes)
+        return false;
+    if (CurrentPanel() == 3) {
+        SettleGlobalScope(answers_, question != nullptr);
         Push();
     }
     return true;
@@ -441,7 +445,8 @@ void TQuickWiz::Refill(TItemsControl& items, const std::vector<ListLine>& lines)
 }
 
 void TQuickWiz::Arrange(int panel) {
-    for (const Arranged& a : Arrangement(panel, Kind, answers_)) {
+    focus_ = nullptr;
+    for (const Arranged& a : Arrangement(panel, Kind, answers_, env_)) {
         TControl* control = Control(a.Control);
         if (!control)
             continue;
@@ -449,11 +454,17 @@ void TQuickWiz::Arrange(int panel) {
             control->SetText(*a.Caption);
         if (a.Visible)
             control->SetVisible(*a.Visible);
+        if (a.Focus)
+            focus_ = control;
     }
     ArrangeChoices(panel);
 }
 
 void TQuickWiz::FocusFirst(int panel) {
+    if (focus_ && focus_->Showing() && focus_->Enabled()) {
+        focus_->SetFocus();
+        return;
+    }
     const PanelDecl& decl = *FindPanel(panel);
     TControl* first = nullptr;
     for (const ControlDecl& c : decl.Controls) {

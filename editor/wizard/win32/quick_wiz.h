@@ -156,7 +156,8 @@ class TQuickWiz final : public TForm, private SecondWindow {
     // The sweepstakes kind's typing, recorded from panel 72 on.
     SweepstakesRecording recording_{host_};
     std::unique_ptr<IconChooser> icon_;
-    int mouseDownItem_ = -1;  // panel 50's line under the pressed left button
+    int mouseDownItem_ = -1;     // panel 50's line under the pressed left button
+    TControl* focus_ = nullptr;  // where the panel on show puts the focus, if it says
 };
 
 }  // namespace orv

@@ -3,6 +3,7 @@
 // buttons, the keystroke and running-program pickers, the tests and the
 // single command's dialog.
 #include <algorithm>
+#include <stdexcept>
 
 #include "common/message_boxes.h"
 #include "common/script/catalogue.h"
@@ -144,6 +145,7 @@ void TQuickWiz::Load(int panel) {
     switch (panel) {
         case 3:
             a.SetLines("P3KeyList", LinesOf(HotKeyListLines(env_)));
+            LoadOnceDate(env_.Now(), a);
             break;
         case 6: {
             a.SetLines("P6DriveBox", LinesOf(platform_.Drives()));
@@ -262,6 +264,9 @@ void TQuickWiz::Bind(const std::string& name, std::function<void()> handler) {
         speed->OnClick = std::move(handler);
     else if (auto* box = dynamic_cast<TCheckable*>(control))
         box->OnClick = std::move(handler);
+    else
+        // A handler bound to no button would never run: a programming error.
+        throw std::invalid_argument("no wizard button is named \"" + name + "\"");
 }
 
 void TQuickWiz::BindHandlers(int panel) {
@@ -335,7 +340,7 @@ void TQuickWiz::BindHandlers(int panel) {
             break;
         case 44:
         case 45:
-            Bind(panel == 44 ? "P44Test" : "Button2", [this] { TestMixer(); });
+            Bind(panel == 44 ? "P44Test" : "P45Test", [this] { TestMixer(); });
             break;
         case 46:
             Bind("Button4", [this] { PlayWave(); });

@@ -41,6 +41,24 @@ const std::string InvalidHour = "Invalid hour specified.";
 const std::string InvalidMinute = "Invalid minute specified.";
 const std::string InvalidDay = "Invalid day of month specified.";
 const std::string Elapsed = "Specified date has already elapsed.";
+const std::string BadPort = "Invalid port specified.  Normal port number for e-mail is 25.";
+const std::string LongCommand = "The command is longer than 255 characters.  Please correct.";
+
+// Panel 6 with a drive chosen and the network path typed.
+std::function<void(WizardAnswers&)> NetworkPath(std::string path) {
+    return [=](WizardAnswers& a) {
+        a.SetLines("P6DriveBox", {{"G:"}}), a.Choose("P6DriveBox", 0);
+        a.SetText("P6ProgPath", path);
+    };
+}
+
+// Panel 28 with the entry chosen and a logon typed.
+std::function<void(WizardAnswers&)> PhoneEntry(std::string entry) {
+    return [=](WizardAnswers& a) {
+        a.SetLines("P28PhoneList", {{entry}}), a.Choose("P28PhoneList", 0);
+        Set(a, {{"P28UserName", "ann"}, {"P28Password", "pw"}});
+    };
+}
 
 TEST(ValidDataTest, EachPanelRefusesWithItsMessageAndFocus) {
     const CheckRow rows[] = {
@@ -158,11 +176,58 @@ TEST(ValidDataTest, EachPanelRefusesWithItsMessageAndFocus) {
          "and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +",
          "P66PrefixKeys"},
         {66, 28, [](WizardAnswers& a) { a.SetText("P66PrefixKeys", "!"); }, "", ""},
-        {74, 28, [](WizardAnswers& a) { a.SetText("P74SMTPPort", "x"); },
-         "Invalid port specified.  Normal port number for e-mail is 25.", "P74SMTPPort"},
+        {74, 28, [](WizardAnswers& a) { a.SetText("P74SMTPPort", "x"); }, BadPort, "P74SMTPPort"},
+        {74, 28, [](WizardAnswers& a) { a.SetText("P74SMTPPort", "0"); }, BadPort, "P74SMTPPort"},
+        {74, 28, [](WizardAnswers& a) { a.SetText("P74SMTPPort", "65536"); }, BadPort,
+         "P74SMTPPort"},
+        {74, 28, [](WizardAnswers& a) { a.SetText("P74SMTPPort", "587"); }, "", ""},
+        {6, 8, NetworkPath(std::string(254, 'p')), LongCommand, "P6ProgPath"},
+        {6, 8, NetworkPath(std::string(200, 'p')), "", ""},
+        {29, 8,
+         [](WizardAnswers& a) {
+             NetworkPath("\\\\srv\\share")(a);
+             a.Check("P5Connect"), a.Check("P29UseDefault", false);
+             Set(a, {{"P29LogName", "ann>"}, {"P29LogPass", "pw"}});
+         },
+         "The user name \"ann>\" holds the character \">\", which would end the command early.  "
+         "Please remove it.",
+         "P29LogName"},
+        {28, 12, PhoneEntry(std::string(256, 'e')), LongCommand, "P28PhoneList"},
+        {28, 29, [](WizardAnswers& a) { a.Check("P78RAS"), PhoneEntry(std::string(256, 'e'))(a); },
+         LongCommand, "P28PhoneList"},
+        {28, 12, PhoneEntry("Office"), "", ""},
+        {83, 29, [](WizardAnswers& a) { a.SetText("P83Memo", "a\x01" "b"); },
+         "The text holds a control character (code 1), which would break the command apart.  "
+         "Please remove it.",
+         "P83Memo"},
+        {83, 29, [](WizardAnswers& a) { a.SetText("P83Subject", "s\x01"); },
+         "The subject holds a control character (code 1), which would break the command apart.  "
+         "Please remove it.",
+         "P83Subject"},
+        {14, 1, [](WizardAnswers& a) { a.SetText("P14MyMemo", "Hi <HTTP:x"); },
+         "The text ends in \"<HTTP:x\", the beginning of a command, which would take in the line "
+         "after it.  Please complete or remove it.",
+         "P14MyMemo"},
+        {12, 2, [](WizardAnswers& a) { a.SetText("P12MyMemo", "a<ENDCLIP>b"); },
+         "The text holds \"<ENDCLIP>\", which would end the pasted text early.  Please remove it.",
+         "P12MyMemo"},
+        {9, 1,
+         [](WizardAnswers& a) {
+             a.Check("P9AddYes");
+             a.SetLines("P9PopupList", {{"Tools", 3}}), a.Choose("P9PopupList", 0);
+         },
+         "The popup menu \"Tools\" already holds 36 macros, the most a menu can hold.  The "
+         "macro cannot be added to it.",
+         "P9PopupList"},
         {76, 29, {}, "No E-Mail address has been entered or selected.", "P76Address"},
     };
     WizardEnv env = TestEnv();
+    env.ReadMacro = [](int number) -> std::optional<MacroRecord> {
+        MacroRecord menu;
+        if (number == 3)
+            menu.SetPopupMembers(std::vector<int>(MaxMenuMembers, 2));
+        return menu;
+    };
     for (const CheckRow& row : rows) {
         SCOPED_TRACE("panel " + std::to_string(row.Panel) + ": " + row.Message);
         WizardAnswers a = BaseAnswers();
@@ -188,11 +253,15 @@ TEST(ValidDataTest, AHotKeyOfAGlobalMacroAsksAndYesGivesUpGlobalScope) {
     EXPECT_EQ(std::get<Question>(outcome).Text,
               "A Global Macro already exists for this Hot Key combination. You will not be able to "
               "make this macro \"Global\".  Do you wish to continue?");
-    AcceptSharedHotKey(a);
+    SettleGlobalScope(a, true);
     EXPECT_FALSE(a.Enabled("P7Global"));
     EXPECT_TRUE(a.Checked("P7SpecWin"));
     a.Choose("P3KeyList", 67);  // a window macro's key is free for a global one
     EXPECT_TRUE(std::holds_alternative<Pass>(ValidData(3, 1, a, TestEnv())));
+    // Back on panel 3 with that free key: global scope is offered again.
+    SettleGlobalScope(a, false);
+    EXPECT_TRUE(a.Enabled("P7Global"));
+    EXPECT_TRUE(a.Checked("P7SpecWin")) << "the user's choice stays";
 }
 
 }  // namespace

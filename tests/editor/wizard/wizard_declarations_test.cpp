@@ -67,9 +67,10 @@ TEST(WizardDeclarationsTest, RulesChecksAndGenerationNameDeclaredControls) {
     }
     for (const SpinBounds& spin : SpinBoundsTable()) EXPECT_TRUE(declared(spin.Control));
     WizardAnswers answers = DefaultAnswers();
+    const WizardEnv env;
     for (const PanelDecl& panel : Panels()) {
         for (int kind = 1; kind <= WizardKindCount; ++kind) {
-            for (const Arranged& arranged : Arrangement(panel.Number, kind, answers))
+            for (const Arranged& arranged : Arrangement(panel.Number, kind, answers, env))
                 EXPECT_TRUE(declared(arranged.Control)) << arranged.Control;
         }
     }

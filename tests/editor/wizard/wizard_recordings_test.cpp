@@ -2,7 +2,9 @@
 // and first-time setup.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "common/files.h"
 #include "editor/wizard/first_time_settings.h"
@@ -170,6 +172,72 @@ TEST(WizardLoadersTest, ListsTheLibraryAndTheSystem) {
     EXPECT_FALSE(IsListedProgram("C:\\WINDOWS\\WINHELP.EXE"));
     EXPECT_EQ(KeystrokeChoices().size(), 25u);
     EXPECT_EQ(CaptureSystemMacro(env)->Number, 1);
+    WizardAnswers a = DefaultAnswers();
+    LoadOnceDate(EncodeDateTime(2026, 3, 7), a);
+    EXPECT_EQ(a.Index("OnceMonth"), 2);
+    EXPECT_EQ(a.Text("OnceDay") + "/" + a.Text("OnceYear"), "7/2026");
+}
+
+struct ArrangeRow {
+    int Panel;
+    std::function<void(WizardAnswers&, WizardEnv&)> Setup;
+    // Control, then "shown", "hidden", "focus" or the caption it takes.
+    std::vector<std::pair<std::string, std::string>> Expected;
+};
+
+TEST(WizardLoadersTest, PanelsShowTheirAnswersPartsAndFocusIt) {
+    const ArrangeRow rows[] = {
+        {8,
+         [](WizardAnswers& a, WizardEnv&) { a.Check("P7SpecWin"); },
+         {{"P8WindowPart", "shown"}, {"P8ProgPart", "hidden"}, {"P8Title", "focus"}}},
+        {8,
+         [](WizardAnswers& a, WizardEnv&) { a.Check("P7SpecProg"); },
+         {{"P8ProgPart", "shown"}, {"P8WindowPart", "hidden"}, {"P8InstallBox", "focus"}}},
+        {8,
+         [](WizardAnswers& a, WizardEnv&) { a.Check("P7SpecProg"), a.Check("P8ProgPath"); },
+         {{"P8ProgPart", "shown"}, {"P8Path", "focus"}}},
+        {63,
+         [](WizardAnswers& a, WizardEnv&) { a.Choose("P3KeyList", 100); },
+         {{"P63Stop1", KeyName(100)}, {"P63Stop2", KeyName(600)}}},
+        {25, [](WizardAnswers&, WizardEnv&) {}, {{"P25Special", "shown"}}},
+        {25,
+         [](WizardAnswers&, WizardEnv& env) { env.Browser4OrLater = false; },
+         {{"P25Special", "hidden"}, {"P25SpecList", "hidden"}}},
+        {47, [](WizardAnswers&, WizardEnv&) {}, {{"P47Notice", "hidden"}}},
+        {47,
+         [](WizardAnswers&, WizardEnv& env) { env.Browser4OrLater = false; },
+         {{"P47Notice", "shown"}}},
+    };
+    for (const ArrangeRow& row : rows) {
+        SCOPED_TRACE(row.Panel);
+        WizardAnswers a = DefaultAnswers();
+        WizardEnv env = testing::TestEnv();
+        row.Setup(a, env);
+        std::vector<Arranged> arranged = Arrangement(row.Panel, 1, a, env);
+        for (const auto& [name, expected] : row.Expected) {
+            const std::string& control = name;
+            auto it = std::find_if(arranged.begin(), arranged.end(),
+                                   [&](const Arranged& x) { return x.Control == control; });
+            ASSERT_NE(it, arranged.end()) << control;
+            if (expected == "shown" || expected == "hidden")
+                EXPECT_EQ(it->Visible, expected == "shown") << control;
+            else if (expected == "focus")
+                EXPECT_TRUE(it->Focus) << control;
+            else
+                EXPECT_EQ(it->Caption, expected) << control;
+        }
+        EXPECT_EQ(std::count_if(arranged.begin(), arranged.end(),
+                                [](const Arranged& x) { return x.Focus; }),
+                  row.Panel == 8 ? 1 : 0);
+    }
+    WizardAnswers a = DefaultAnswers();
+    DisableOldShellChoices(a, true);
+    EXPECT_TRUE(a.Enabled("P47Suspend"));
+    DisableOldShellChoices(a, false);
+    for (const char* off :
+         {"P25Special", "P25SpecList", "P47Minimize", "P47Restore", "P47Undock", "P47Suspend"})
+        EXPECT_FALSE(a.Enabled(off)) << off;
+    EXPECT_TRUE(a.Enabled("P47Cascade"));
 }
 
 }  // namespace

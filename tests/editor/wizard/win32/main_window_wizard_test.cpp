@@ -6,6 +6,8 @@
 #include "common/notices.h"
 #include <optional>
 
+#include "common/win32/ras_api.h"
+#include "editor/commands/win32/wait_dialog.h"
 #include "editor/shell/win32/quick_wizard_launchers.h"
 #include "editor/wizard/win32/quick_wiz.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
@@ -68,6 +70,31 @@ TEST_F(MainWindowWizardTest, ATimedMacroJoinsItsMenuIsListedAndToldToThePlayer) 
     EXPECT_EQ(w.SelectedMacro(), count + 1);
     EXPECT_EQ(player.Only({NoticeCode::SchedulesChanged, NoticeCode::PopupMenusChanged}),
               (Posts{{NoticeCode::SchedulesChanged, 0}}));
+}
+
+TEST_F(MainWindowWizardTest, TheSingleCommandsDialogsSeeTheEditor) {
+    TMainWin& w = OpenWithWizard();
+    driver->Expect<TQuickWiz>([&](TQuickWiz& wiz) {
+        auto click = [&](const char* name) {
+            static_cast<TCheckable*>(wiz.Control(name))->Click();
+        };
+        EXPECT_EQ(wiz.Answers().Enabled("P55Dialup"), RasLoaded());
+        wiz.NextButton.Click();  // 1 -> 53
+        click("P53Macro");
+        wiz.NextButton.Click();
+        click("P57Wait");
+        wiz.NextButton.Click();
+        ASSERT_EQ(wiz.CurrentPanel(), 58);
+        // The editor's program picker is offered.
+        driver->Expect<TDoWaitWin>([](TDoWaitWin& d) {
+            EXPECT_TRUE(d.Button1.Enabled());
+            d.Close();
+        });
+        static_cast<TButton*>(wiz.Control("P58Choose"))->Click();
+        wiz.Close();
+    });
+    w.Launchers().QuickWizard(27);
+    EXPECT_TRUE(player.posted.empty());
 }
 
 }  // namespace

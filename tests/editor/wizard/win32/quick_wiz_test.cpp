@@ -309,8 +309,74 @@ TEST_F(QuickWizTest, KeystrokesAndSymbolsGoInAtTheCaretWithinTheLongestScript) {
     wiz.ShowModal();
 }
 
+TEST_F(QuickWizTest, TheScopeFollowsTheHotKeyAndShowsOnlyThePartItAsksFor) {
+    host.Environment.Settings.BypassWizardScreen = true;
+    TQuickWiz wiz(host, platform, host.Commands, 1);
+    driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+        auto click = [&](const char* name) { static_cast<TCheckable*>(w.Control(name))->Click(); };
+        auto shown = [&](const char* name) { return w.Control(name)->Showing(); };
+        w.Control("P14MyMemo")->SetText("Hi");
+        w.NextButton.Click();
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 3);
+        // A global macro's key, accepted: the macro cannot be global.
+        w.ControlAs<TListBox>("P3KeyList")->SetItemIndex(65);
+        boxes.Expect(
+            "A Global Macro already exists for this Hot Key combination. You will not be "
+            "able to make this macro \"Global\".  Do you wish to continue?",
+            MsgResult::Yes, "Warning");
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 7);
+        EXPECT_FALSE(w.Control("P7Global")->Enabled());
+        EXPECT_TRUE(w.ControlAs<TCheckable>("P7SpecWin")->Checked());
+        // A free key instead: global again, and the window part alone.
+        w.BackButton.Click();
+        w.ControlAs<TListBox>("P3KeyList")->SetItemIndex(100);
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 7);
+        EXPECT_TRUE(w.Control("P7Global")->Enabled());
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 8);
+        EXPECT_TRUE(shown("P8Title") && w.Control("P8Title")->Focused());
+        EXPECT_FALSE(shown("P8InstallBox"));
+        w.BackButton.Click();
+        click("P7SpecProg");
+        w.NextButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 8);
+        EXPECT_TRUE(shown("P8InstallBox") && w.Control("P8InstallBox")->Focused());
+        EXPECT_FALSE(shown("P8Title"));
+        click("P8ProgPath");
+        w.BackButton.Click();
+        w.NextButton.Click();
+        EXPECT_TRUE(w.Control("P8Path")->Focused());
+        w.Close();
+    });
+    wiz.ShowModal();
+}
+
+TEST_F(QuickWizTest, AnOldShellGraysTheDesktopChoicesAndHidesTheSpecialFolders) {
+    host.Environment.Settings.BypassWizardScreen = true;
+    host.Commands.Browser4OrLater = false;
+    for (int kind : {22, 23}) {
+        TQuickWiz wiz(host, platform, host.Commands, kind);
+        driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+            if (kind == 22) {
+                EXPECT_FALSE(w.Control("P25Special")->Showing());
+                EXPECT_FALSE(w.Control("P25SpecList")->Showing());
+            } else {
+                EXPECT_FALSE(w.Control("P47Suspend")->Enabled());
+                EXPECT_TRUE(w.Control("P47Vertical")->Enabled());
+                EXPECT_TRUE(w.Control("P47Notice")->Showing());
+            }
+            w.Close();
+        });
+        wiz.ShowModal();
+    }
+}
+
 TEST_F(QuickWizTest, TheSingleCommandOpensItsDialogAndOnlyBuiltOnesAreOffered) {
     host.Environment.Settings.BypassWizardScreen = true;
+    host.Commands.RasLoaded = false;  // a machine without dial-up networking
     TQuickWiz wiz(host, platform, host.Commands, 27);
     EXPECT_FALSE(wiz.Answers().Enabled("P55Dialup"));
     EXPECT_TRUE(wiz.Answers().Enabled("P55Network"));

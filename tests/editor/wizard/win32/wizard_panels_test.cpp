@@ -155,6 +155,16 @@ TEST(WizardPanels, EachHandlersAnswerLandsInItsControl) {
              Press(w, "P49Browse");
              EXPECT_EQ(w.Control("P49Path")->Text(), "C:\\T.TXT");
          }},
+        {"sound tests", 17, 43,
+         [&](TQuickWiz& w) {
+             for (const char* group : {"P43Audio", "P43MIDI"}) {
+                 static_cast<TCheckable*>(w.Control(group))->Click();
+                 w.NextButton.Click();
+                 boxes.Expect(platform.MixerReport(), MsgResult::Ok, "Audio Device");
+                 Press(w, w.CurrentPanel() == 44 ? "P44Test" : "P45Test");
+                 w.BackButton.Click();
+             }
+         }},
         {"menu quick info", 25, 50,
          [&](TQuickWiz& w) {
              boxes.Expect(MenuQuickInfoText(Hello()), MsgResult::Ok, "Quick Info");
