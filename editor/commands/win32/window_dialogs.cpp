@@ -69,6 +69,8 @@ void TDoActive::FormShow() {
     TCommandDialog::FormShow();
     if (FreshInsert == 1)
         LoadInput({});
+    else if (LaunchWasBypassed(ReadInput(), TheFileChecks()))
+        Bypass.SetChecked(true);
     Enabledisable();
     if (Choice() == ActiveChoice::LaunchOnly)
         ProgPath.SetFocus();

@@ -28,6 +28,7 @@
 #include "editor/commands/wait_command.h"
 #include "editor/commands/window_commands.h"
 #include "tests/editor/commands/fake_file_checks.h"
+#include "tests/editor/commands/outcome_testing.h"
 
 namespace orv {
 namespace {
@@ -392,6 +393,30 @@ TEST(CommandRoundTrip, EveryDialogsCommandReadsBackAndComposesAgain) {
         EXPECT_EQ(row.Compared(row.Recompose(lines[0].Code, lines[0].Record).CommandText),
                   row.Golden);
     }
+}
+
+// Lines edited by hand into what the dialog cannot show: OK unchanged keeps
+// the line or refuses it, and never writes another.
+TEST(CommandRoundTrip, AHandEditedLineIsKeptOrRefused) {
+    auto edited = [](const std::string& text) {
+        std::vector<CommandLine> lines = ReadScript(text);
+        EXPECT_EQ(lines.size(), 1u);
+        return lines.at(0);
+    };
+    for (const char* unreadable : {"<ETEXT:not hex>", "<ETEXT:zz>", "<ETEXT:4A>"}) {
+        SCOPED_TRACE(unreadable);
+        CommandLine line = edited(unreadable);
+        EncryptInput secret = InputFromRecord<EncryptInput>(line.Code, line.Record);
+        EXPECT_EQ(secret.Text, "");
+        EXPECT_EQ(ComposeEncrypt(secret).CommandText, unreadable);
+        secret.Text = "new";
+        std::string retyped = ComposeEncrypt(secret).CommandText;
+        EXPECT_EQ(DecryptIt(retyped.substr(7, retyped.size() - 8)), "new");
+    }
+
+    CommandLine trackZero = edited("<CDGOTO:00>");
+    testing::ExpectRefused(ComposeCd(InputFromRecord<CdInput>(trackZero.Code, trackZero.Record)),
+                           "Invalid track number specified.  Please correct.", CdField::Track);
 }
 
 TEST(CommandRoundTrip, ACommandBeyond255CharactersIsRefused) {

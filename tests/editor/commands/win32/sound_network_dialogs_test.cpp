@@ -182,6 +182,7 @@ TEST_F(SoundNetworkDialogsTest, NetworkDriveLayoutListsAndCommand) {
     });
     d.ShowModal();
     EXPECT_EQ(folders.Titles, std::vector<std::string>{"Please choose a network drive"});
+    EXPECT_EQ(folders.NetworkBrowses, 1);
 
     d.ConnMode = 1;
     driver.Expect<TDoNetConn>([](TDoNetConn& f) {
