@@ -424,12 +424,18 @@ class TComboBox : public TItemsControl {
   public:
     TComboBox(TForm& form, TControl* parent, Bounds bounds, bool sorted = false)
         : TItemsControl(form, parent, bounds, sorted) {}
+    // How many rows the list shows when it drops down.
+    void SetDropDownRows(int rows);
 
   protected:
     const char* WindowClass() const override { return "COMBOBOX"; }
     DWORD WindowStyle() const override;
-    int ExtraHeight() const override { return 200; }
+    int ExtraHeight() const override;
+    void Apply() override;
     const Messages& ItemMessages() const override;
+
+  private:
+    int dropRows_ = 12;
 };
 
 // Arrows that step the number in their associated edit box.
