@@ -782,17 +782,18 @@ void TComboBox::SetDropDownRows(int rows) {
 }
 
 // The dropped list lies below the box inside the window's height: its rows at
-// the font's item height (estimated before the window exists), and its frame.
+// the item height (estimated before the window exists), and its frame.
 int TComboBox::ExtraHeight() const {
     LRESULT item = Handle() ? SendMessageA(Handle(), CB_GETITEMHEIGHT, 0, 0) : CB_ERR;
     int rowHeight = item > 0 ? static_cast<int>(item) : Scaled(16);
     return dropRows_ * rowHeight + 2;
 }
 
-// Once the window knows its font, its list gets the height of its rows.
-void TComboBox::Apply() {
-    TItemsControl::Apply();
-    SetBounds(GetBounds());
+// The list gets the height of its rows at the font it has when it drops.
+void TComboBox::Notify(int code) {
+    if (code == CBN_DROPDOWN)
+        SetBounds(GetBounds());
+    TItemsControl::Notify(code);
 }
 
 DWORD TComboBox::WindowStyle() const {

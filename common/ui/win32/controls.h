@@ -46,7 +46,6 @@ struct DropPoint {
 // left button down on a control whose AutoDrag is set.
 constexpr int DragThreshold = 15;
 
-
 class TControl {
   public:
     // Controls register with their form in declaration order, which is the
@@ -431,7 +430,7 @@ class TComboBox : public TItemsControl {
     const char* WindowClass() const override { return "COMBOBOX"; }
     DWORD WindowStyle() const override;
     int ExtraHeight() const override;
-    void Apply() override;
+    void Notify(int code) override;
     const Messages& ItemMessages() const override;
 
   private:
