@@ -42,8 +42,8 @@ DialupInput InputFromRecord<DialupInput>(CommandCode, const CommandRecord& recor
 
 DialupLayout DialupLayoutFor(bool dial) {
     if (dial)
-        return {true, 281, 257};
-    return {false, 104, 80};
+        return {true, 294, 257};
+    return {false, 117, 80};
 }
 
 int InitialEntryRow(const std::vector<std::string>& entries, bool freshInsert,

@@ -35,6 +35,23 @@ std::string WholeText(double value) {
     return NumberText(std::llround(value));
 }
 
+// The counter start or step of a repeat, or the refusal for its box. The
+// player keeps both as unsigned 16-bit values, and a negative one written as
+// typed ("0000-5") would read back as 0.
+std::optional<std::int32_t> CounterValue(const std::string& text, std::string_view which,
+                                         RepeatField box, RepeatOutcome& out) {
+    std::optional<std::int32_t> n = ParseWholeNumber(EditText(text));
+    if (!n)
+        out.Refuse("Invalid " + std::string(which) + " counter specified.  Please Correct.", box);
+    else if (*n < 0 || *n > 65535)
+        out.Refuse(
+            "The counter " + std::string(which) + " must be between 0 and 65535.  Please Correct.",
+            box);
+    else
+        return n;
+    return std::nullopt;
+}
+
 }  // namespace
 
 DelayOutcome ComposeDelay(const DelayInput& input) {
@@ -157,28 +174,12 @@ RepeatOutcome ComposeRepeat(const RepeatInput& input) {
                 out.Refuse("Value must be no larger than 9999.", RepeatField::Count);
                 return out;
             }
-            // Negative counters cannot be written in their six-digit fields.
-            std::optional<std::int32_t> s = ParseWholeNumber(EditText(start));
-            if (!s) {
-                out.Refuse("Invalid start counter specified.  Please Correct.",
-                           RepeatField::CStart);
+            std::optional<std::int32_t> s = CounterValue(start, "start", RepeatField::CStart, out);
+            if (!s)
                 return out;
-            }
-            if (*s < 0 || *s > 999999) {
-                out.Refuse("The counter start must be between 0 and 999999.  Please Correct.",
-                           RepeatField::CStart);
+            std::optional<std::int32_t> p = CounterValue(step, "step", RepeatField::CStep, out);
+            if (!p)
                 return out;
-            }
-            std::optional<std::int32_t> p = ParseWholeNumber(EditText(step));
-            if (!p) {
-                out.Refuse("Invalid step counter specified.  Please Correct.", RepeatField::CStep);
-                return out;
-            }
-            if (*p < 0 || *p > 999999) {
-                out.Refuse("The counter step must be between 0 and 999999.  Please Correct.",
-                           RepeatField::CStep);
-                return out;
-            }
             out.Raw = {*n, *s, *p};
             out.Compose(CommandCode::RepeatStart, RepeatRec{1, *n, *s, *p}, RepeatField::Count);
             return out;

@@ -68,7 +68,9 @@ template <>
 CdInput InputFromRecord<CdInput>(CommandCode code, const CommandRecord& record) {
     const CdRec* r = std::get_if<CdRec>(&record);
     CdInput input{PlaceOf(CdCodes, code) + 1};
-    if (r && r->Number > 0)
+    // A number the box refuses (a hand-edited "00") is shown as it stands, so
+    // that OK refuses it rather than putting another number in its place.
+    if (r && CdLayoutFor(input.Command).ShowNumber)
         input.Track = std::to_string(r->Number);
     return input;
 }

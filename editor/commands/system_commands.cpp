@@ -192,7 +192,9 @@ TBoxInput InputFromRecord<TBoxInput>(CommandCode, const CommandRecord& record) {
 
 EncryptOutcome ComposeEncrypt(const EncryptInput& input) {
     EncryptOutcome out;
-    out.Raw.EncryptedText = EncryptIt(EditText(input.Text));
+    std::string text = EditText(input.Text);
+    out.Raw.EncryptedText =
+        text.empty() && !input.Kept.empty() ? input.Kept : EncryptIt(text);
     EncryptedRec record;
     record.Text = out.Raw.EncryptedText;
     out.Compose(C::EncryptedText, record, EncryptField::Password);
@@ -204,7 +206,12 @@ EncryptOutcome ComposeEncrypt(const EncryptInput& input) {
 template <>
 EncryptInput InputFromRecord<EncryptInput>(CommandCode, const CommandRecord& record) {
     const EncryptedRec* r = std::get_if<EncryptedRec>(&record);
-    return {r ? DecryptIt(r->Text.str()) : ""};
+    if (!r)
+        return {};
+    std::string text = DecryptIt(r->Text.str());
+    if (text.empty())
+        return {"", r->Text.str()};
+    return {text};
 }
 
 }  // namespace orv

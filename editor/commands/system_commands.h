@@ -93,6 +93,10 @@ struct EncryptValues {
 using EncryptOutcome = CommandOutcome<EncryptField, EncryptValues>;
 struct EncryptInput {
     std::string Text;
+    // A stored cipher text that shows as no text (unreadable after a hand
+    // edit, or enciphering nothing): kept as it stands while the box stays
+    // empty.
+    std::string Kept;
 };
 EncryptOutcome ComposeEncrypt(const EncryptInput& input);
 template <>

@@ -167,19 +167,19 @@ WaitLayout WaitLayoutFor(WaitKind kind) {
     switch (kind) {
         case WaitKind::Title:
         case WaitKind::LoseFocus:
-            return {WaitPanel::Title, true, 248, 301, 324};
+            return {WaitPanel::Title, true, 248, 301, 338};
         case WaitKind::Program:
-            return {WaitPanel::Program, true, 248, 301, 324};
+            return {WaitPanel::Program, true, 248, 301, 338};
         case WaitKind::Key:
-            return {WaitPanel::Key, true, 248, 301, 324};
+            return {WaitPanel::Key, true, 248, 301, 338};
         case WaitKind::Text:
-            return {WaitPanel::Text, true, 248, 301, 324};
+            return {WaitPanel::Text, true, 248, 301, 338};
         case WaitKind::PlayBack:
-            return {WaitPanel::None, false, 0, 207, 230};
+            return {WaitPanel::None, false, 0, 207, 244};
         case WaitKind::Time:
-            return {WaitPanel::Elapse, false, 0, 248, 271};
+            return {WaitPanel::Elapse, false, 0, 248, 285};
         default:
-            return {WaitPanel::None, true, 207, 260, 283};
+            return {WaitPanel::None, true, 207, 260, 297};
     }
 }
 

@@ -124,6 +124,11 @@ ActiveInput InputFromRecord<ActiveInput>(CommandCode code, const CommandRecord& 
     return input;
 }
 
+bool LaunchWasBypassed(const ActiveInput& input, const FileChecks& files) {
+    return ActiveLayoutFor(input.Choice).ShowProgram &&
+           !files.ExistingFile(EditText(input.ProgPath));
+}
+
 ActiveLayout ActiveLayoutFor(ActiveChoice choice) {
     switch (choice) {
         case ActiveChoice::ActivateOnly:

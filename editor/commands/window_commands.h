@@ -32,13 +32,16 @@ struct ActiveInput {
     std::string WinTitle;
     std::string ProgPath;
     std::string Params;
-    std::string DelaySecs;
+    std::string DelaySecs = "0";
     std::string MaxSecs = "12";
     bool Bypass = false;  // the path is taken as typed, existing or not
 };
 ActiveOutcome ComposeActive(const ActiveInput& input, const FileChecks& files);
 template <>
 ActiveInput InputFromRecord<ActiveInput>(CommandCode code, const CommandRecord& record);
+// Whether a stored launch was made with the file check bypassed: whether it
+// was is kept nowhere, so a path naming no existing file says it.
+bool LaunchWasBypassed(const ActiveInput& input, const FileChecks& files);
 // Which groups a choice shows.
 struct ActiveLayout {
     bool ShowWindow = false;

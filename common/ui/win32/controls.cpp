@@ -776,6 +776,26 @@ void TListBox::Capture() {
         for (int i = 0; i < Count(); ++i) Items()[i].Selected = Send(LB_GETSEL, i) > 0;
 }
 
+void TComboBox::SetDropDownRows(int rows) {
+    dropRows_ = rows;
+    SetBounds(GetBounds());
+}
+
+// The dropped list lies below the box inside the window's height: its rows at
+// the item height (estimated before the window exists), and its frame.
+int TComboBox::ExtraHeight() const {
+    LRESULT item = Handle() ? SendMessageA(Handle(), CB_GETITEMHEIGHT, 0, 0) : CB_ERR;
+    int rowHeight = item > 0 ? static_cast<int>(item) : Scaled(16);
+    return dropRows_ * rowHeight + 2;
+}
+
+// The list gets the height of its rows at the font it has when it drops.
+void TComboBox::Notify(int code) {
+    if (code == CBN_DROPDOWN)
+        SetBounds(GetBounds());
+    TItemsControl::Notify(code);
+}
+
 DWORD TComboBox::WindowStyle() const {
     return CBS_DROPDOWNLIST | WS_VSCROLL | (Sorted() ? CBS_SORT : 0);
 }

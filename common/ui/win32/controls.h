@@ -46,7 +46,6 @@ struct DropPoint {
 // left button down on a control whose AutoDrag is set.
 constexpr int DragThreshold = 15;
 
-
 class TControl {
   public:
     // Controls register with their form in declaration order, which is the
@@ -424,12 +423,18 @@ class TComboBox : public TItemsControl {
   public:
     TComboBox(TForm& form, TControl* parent, Bounds bounds, bool sorted = false)
         : TItemsControl(form, parent, bounds, sorted) {}
+    // How many rows the list shows when it drops down.
+    void SetDropDownRows(int rows);
 
   protected:
     const char* WindowClass() const override { return "COMBOBOX"; }
     DWORD WindowStyle() const override;
-    int ExtraHeight() const override { return 200; }
+    int ExtraHeight() const override;
+    void Notify(int code) override;
     const Messages& ItemMessages() const override;
+
+  private:
+    int dropRows_ = 12;
 };
 
 // Arrows that step the number in their associated edit box.

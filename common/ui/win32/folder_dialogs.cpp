@@ -15,14 +15,13 @@ int CALLBACK SelectInitialFolder(HWND browser, UINT message, LPARAM, LPARAM fold
     return 0;
 }
 
-}  // namespace
-
-std::optional<std::string> Win32FolderDialogs::Browse(HWND owner, std::string_view title,
-                                                      std::string_view initialFolder) {
-    ComScope com;
+// The browser at root (nullptr: the desktop), opening at initial when given.
+std::optional<std::string> BrowseFrom(HWND owner, std::string_view title, LPCITEMIDLIST root,
+                                      std::string_view initialFolder) {
     std::string caption(title), initial(initialFolder);
     BROWSEINFOA info{};
     info.hwndOwner = owner;
+    info.pidlRoot = root;
     info.lpszTitle = caption.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
     info.lpfn = SelectInitialFolder;
@@ -36,6 +35,25 @@ std::optional<std::string> Win32FolderDialogs::Browse(HWND owner, std::string_vi
     if (!isFolder)
         return std::nullopt;
     return std::string(path);
+}
+
+}  // namespace
+
+std::optional<std::string> Win32FolderDialogs::Browse(HWND owner, std::string_view title,
+                                                      std::string_view initialFolder) {
+    ComScope com;
+    return BrowseFrom(owner, title, nullptr, initialFolder);
+}
+
+std::optional<std::string> Win32FolderDialogs::BrowseNetwork(HWND owner, std::string_view title) {
+    ComScope com;
+    // A system without a network neighbourhood browses from the desktop.
+    LPITEMIDLIST network = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_NETWORK, &network)))
+        network = nullptr;
+    std::optional<std::string> folder = BrowseFrom(owner, title, network, "");
+    CoTaskMemFree(network);
+    return folder;
 }
 
 FolderDialogs& CurrentFolderDialogs() {

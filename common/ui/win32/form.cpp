@@ -451,12 +451,16 @@ void TForm::Initialise() {
     }
 
     FormShow();
+    const int shownWidth = clientWidth_, shownHeight = clientHeight_;
     Place();
     RECT client{};
     GetClientRect(handle_, &client);
     clientWidth_ = Unscaled(client.right);
     clientHeight_ = Unscaled(client.bottom);
     initialising_ = false;
+    // A form restored at another size lays itself out for that size at once.
+    if (clientWidth_ != shownWidth || clientHeight_ != shownHeight)
+        FormResize();
     if (stayOnTop_)
         SetStayOnTop(true);
     for (TTimer* t : timers_)

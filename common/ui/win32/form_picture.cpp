@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/ui/win32/form.h"
+#include "common/ui/win32/layout_check.h"
 #include "common/ui/win32/services.h"
 
 namespace orv {
@@ -105,10 +106,12 @@ class PictureTaker final : public FormObserver {
         RedrawWindow(form.Handle(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Written = WriteBmp(TakePicture(form.Handle()), path_);
+        Faults = LayoutFaults(form.Handle());
         form.Close(IDCANCEL);
     }
 
     bool Written = false;
+    std::vector<std::string> Faults;
 
   private:
     std::string path_;
@@ -120,7 +123,9 @@ class PictureTaker final : public FormObserver {
 bool WriteFormPicture(TForm& form, const std::string& path) {
     PictureTaker taker(path);
     form.ShowModal();
-    return taker.Written;
+    for (const std::string& fault : taker.Faults)
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), fault.c_str());
+    return taker.Written && taker.Faults.empty();
 }
 
 }  // namespace orv

@@ -9,7 +9,8 @@ class TForm;
 
 // Shows the form as it would appear, writes its picture to path as a 24-bit
 // BMP file and closes it again (as if cancelled). False when the picture
-// could not be taken or written.
+// could not be taken or written, or when the shown form's layout has faults
+// (LayoutFaults), each of which is written to the error output.
 bool WriteFormPicture(TForm& form, const std::string& path);
 
 }  // namespace orv

@@ -7,7 +7,7 @@ namespace orv {
 TDoDialup::TDoDialup() : TDoDialup(ThePhoneBook()) {}
 
 TDoDialup::TDoDialup(const PhoneBook& book)
-    : TCommandDialog("TDoDialup", "Dial-Up Networking", 316, 281, "Dial-Up Networking"),
+    : TCommandDialog("TDoDialup", "Dial-Up Networking", 316, 294, "Dial-Up Networking"),
       book_(book) {
     BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
     Hang.OnClick = [this] { SetLayout(); };

@@ -100,10 +100,10 @@ class TDoRecycle : public TCommandDialog {
     TRadioButton Cascade{*this, &Commands, {10, 20, 240, 18}, "C&ascade"};
     TRadioButton Vertical{*this, &Commands, {10, 40, 240, 18}, "&Tile Vertically"};
     TRadioButton Horizontal{*this, &Commands, {10, 60, 240, 18}, "Tile Hori&zontally"};
-    TRadioButton Minimize{*this, &Commands, {10, 130, 240, 18}, "&Minimize All Windows"};
-    TRadioButton Restore{*this, &Commands, {10, 150, 240, 18}, "&Restore All Windows"};
-    TRadioButton Suspend{*this, &Commands, {10, 170, 240, 18}, "&Suspend Computer"};
-    TRadioButton Undock{*this, &Commands, {10, 190, 240, 18}, "Undoc&k Computer"};
+    TRadioButton Minimize{*this, &Commands, {10, 136, 240, 18}, "&Minimize All Windows"};
+    TRadioButton Restore{*this, &Commands, {10, 156, 240, 18}, "&Restore All Windows"};
+    TRadioButton Suspend{*this, &Commands, {10, 176, 240, 18}, "&Suspend Computer"};
+    TRadioButton Undock{*this, &Commands, {10, 196, 240, 18}, "Undoc&k Computer"};
     TRadioButton Date{*this, &Commands, {10, 236, 240, 18}, "&Date and Time"};
     TRadioButton FindComp{*this, &Commands, {10, 256, 240, 18}, "&Find Computers"};
     TRadioButton FindFiles{*this, &Commands, {10, 276, 240, 18}, "F&ind Files"};
@@ -124,7 +124,7 @@ class TDoRecycle : public TCommandDialog {
     TRadioButton UserDocs{*this, &Commands, {270, 300, 240, 18}, "&User Documents"};
     TLabel ShellNote{*this,
                      &Commands,
-                     {10, 82, 250, 46},
+                     {10, 80, 250, 54},
                      "The following commands require either Windows NT 4.0 or Windows 98.  For "
                      "use on Windows 95, Internet Explorer 4.0 or greater must be installed."};
     TLabel DialogNote{*this, &Commands, {10, 216, 250, 16}, "Run the following Dialog Windows"};

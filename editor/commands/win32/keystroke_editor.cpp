@@ -58,6 +58,7 @@ KeystrokeEditor::KeystrokeEditor(TForm& form, TMemo& memo, TMainMenu& menu, Boun
       form_(form),
       memo_(memo),
       context_(context) {
+    MiscBox.SetDropDownRows(19);
     for (int i = 0; i < KeyButtonCount; ++i) {
         const KeyButton& key = KeyButtons[i];
         auto insert = [this, token = key.Token] { Insert(token); };

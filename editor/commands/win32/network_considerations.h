@@ -18,7 +18,7 @@ class TNetworkConsiderations : public TForm {
 
     TCheckBox NetworkOption{*this, nullptr, {16, 14, 280, 18}, "&File Locking of Macro Files"};
     TCheckBox AutoSync{*this, nullptr, {16, 40, 280, 18}, "&Automatic Synchronization Updating"};
-    TLabel EveryLabel{*this, nullptr, {34, 70, 100, 16}, "Synchronize every"};
+    TLabel EveryLabel{*this, nullptr, {16, 70, 116, 16}, "Synchronize every"};
     TEdit Minutes{*this, nullptr, {136, 66, 36, 21}};
     TLabel MinutesLabel{*this, nullptr, {178, 70, 60, 16}, "minutes"};
     TButton OKButton{*this, nullptr, {112, 102, 75, 25}, "&Ok", ButtonRole::DefaultAndCancel};

@@ -75,7 +75,7 @@ void TDoNetConn::EnableDisable() {
 
 void TDoNetConn::BrowseButtonClick() {
     std::optional<std::string> folder =
-        CurrentFolderDialogs().Browse(Handle(), "Please choose a network drive", "");
+        CurrentFolderDialogs().BrowseNetwork(Handle(), "Please choose a network drive");
     if (folder)
         ProgPath.SetText(NetworkPathOf(*folder));
 }

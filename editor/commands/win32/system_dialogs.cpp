@@ -197,10 +197,11 @@ TDoEncrypt::TDoEncrypt()
 
 void TDoEncrypt::LoadInput(const EncryptInput& input) {
     Password.SetText(input.Text);
+    kept_ = input.Kept;
 }
 
 EncryptInput TDoEncrypt::ReadInput() const {
-    return {Password.Text()};
+    return {Password.Text(), kept_};
 }
 
 void TDoEncrypt::FormShow() {

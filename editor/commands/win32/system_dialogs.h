@@ -116,6 +116,9 @@ class TDoEncrypt : public TCommandDialog {
   protected:
     void FormShow() override;
     void OkButtonClick() override;
+
+  private:
+    std::string kept_;
 };
 
 }  // namespace orv

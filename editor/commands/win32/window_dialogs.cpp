@@ -15,7 +15,7 @@ constexpr int FooterHeight = 37;
 // Activating and launching -------------------------------------------------------
 
 TDoActive::TDoActive()
-    : TCommandDialog("TDoActive", "Activate/Launch Program", 480, 434 + FooterHeight,
+    : TCommandDialog("TDoActive", "Activate/Launch Program", 500, 434 + FooterHeight,
                      "Activating Windows") {
     BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
     for (TRadioButton* r : {&ActiveOnly, &LaunchOnly, &LaunchAct, &ActiveLaunch})
@@ -69,6 +69,8 @@ void TDoActive::FormShow() {
     TCommandDialog::FormShow();
     if (FreshInsert == 1)
         LoadInput({});
+    else if (LaunchWasBypassed(ReadInput(), TheFileChecks()))
+        Bypass.SetChecked(true);
     Enabledisable();
     if (Choice() == ActiveChoice::LaunchOnly)
         ProgPath.SetFocus();

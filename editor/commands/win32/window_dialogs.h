@@ -20,21 +20,21 @@ class TDoActive : public TCommandDialog {
     std::int32_t RawDelay = 0;
     std::int32_t RawMaxSecs = 0;
 
-    TGroupBox Action{*this, nullptr, {12, 8, 456, 110}, "Action"};
-    TRadioButton ActiveOnly{*this, &Action, {12, 18, 436, 18}, "&Activate Window Only"};
-    TRadioButton LaunchOnly{*this, &Action, {12, 40, 436, 18}, "&Launch Program Only"};
+    TGroupBox Action{*this, nullptr, {12, 8, 476, 110}, "Action"};
+    TRadioButton ActiveOnly{*this, &Action, {12, 18, 456, 18}, "&Activate Window Only"};
+    TRadioButton LaunchOnly{*this, &Action, {12, 40, 456, 18}, "&Launch Program Only"};
     TRadioButton LaunchAct{
-        *this, &Action, {12, 62, 436, 18}, "La&unch Program and Activate Window"};
+        *this, &Action, {12, 62, 456, 18}, "La&unch Program and Activate Window"};
     TRadioButton ActiveLaunch{
         *this,
         &Action,
-        {12, 84, 436, 18},
+        {12, 84, 456, 18},
         "Activate &Window if Running Otherwise Launch Program and Activate Window"};
-    TGroupBox WindowGroup{*this, nullptr, {12, 124, 456, 70}, "Activate Window"};
+    TGroupBox WindowGroup{*this, nullptr, {12, 124, 476, 70}, "Activate Window"};
     TLabel TitleLabel{*this, &WindowGroup, {12, 22, 90, 16}, "Window Title"};
     TEdit WinTitle{*this, &WindowGroup, {110, 18, 330, 21}};
     TLabel TitleHint{*this, &WindowGroup, {110, 44, 200, 16}, "(May be partial title)"};
-    TGroupBox ProgramGroup{*this, nullptr, {12, 200, 456, 190}, "Launch Program"};
+    TGroupBox ProgramGroup{*this, nullptr, {12, 200, 476, 190}, "Launch Program"};
     TLabel PathLabel{*this, &ProgramGroup, {12, 20, 160, 16}, "Program Path/Name"};
     TEdit ProgPath{*this, &ProgramGroup, {12, 38, 346, 21}};
     TButton BrowseButton{*this, &ProgramGroup, {366, 36, 75, 25}, "&Browse"};
@@ -48,7 +48,7 @@ class TDoActive : public TCommandDialog {
     TCheckBox Bypass{*this, &ProgramGroup, {12, 166, 260, 18}, "Bypa&ss File Existance Check"};
     TLabel FolderNote{*this,
                       nullptr,
-                      {12, 396, 456, 32},
+                      {12, 396, 476, 32},
                       "A program's default folder is set with a Change Directory/Folder "
                       "command before this one."};
     TButtonRow Buttons{*this, 434, 12};

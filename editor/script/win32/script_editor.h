@@ -76,7 +76,7 @@ class TDoScripting : public TForm {
     TPanel TopPanel{*this, nullptr, {0, 0, 598, 50}};
     TLabel NickLabel{*this, &TopPanel, {8, 6, 56, 16}, "Nickname"};
     TEdit NickName{*this, &TopPanel, {66, 2, 190, 21}};
-    TSpeedButton IconButton{*this, &TopPanel, {262, 0, 25, 25}, {}, "Macro Icon"};
+    TSpeedButton IconButton{*this, &TopPanel, {262, 0, 24, 24}, {}, "Macro Icon"};
     TLabel ActLabel{*this, &TopPanel, {296, 6, 90, 16}};
     TLabel HotKeyLabel{*this, &TopPanel, {390, 6, 200, 16}};
     TEdit CueName{*this, &TopPanel, {390, 2, 120, 21}};

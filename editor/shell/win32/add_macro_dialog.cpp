@@ -22,7 +22,7 @@ void EditorSecondWindow::SetSecondWindow(HWND window, bool on) {
 }
 
 TAddNewHotKey::TAddNewHotKey(AddMacroEnv env)
-    : TForm("TAddNewHotKey", "Add Macro", 332, 421),
+    : TForm("TAddNewHotKey", "Add Macro", 392, 421),
       env_(std::move(env)),
       second_(env_.Table, env_.Hooks, env_.Notices) {
     FontSpec bold;

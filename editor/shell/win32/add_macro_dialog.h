@@ -51,13 +51,13 @@ class TAddNewHotKey : public TForm {
     TRadioButton UseTitle{*this, nullptr, {170, 8, 150, 20}, "&Window Title"};
     TRadioButton UsePopup{*this, nullptr, {170, 28, 150, 20}, "&Popup Menu"};
     TRadioButton UseBuilding{*this, nullptr, {170, 48, 150, 20}, "&None (use later)"};
-    TButton ScriptButton{*this, nullptr, {6, 76, 77, 25}, "&Scripting Editor", ButtonRole::Default};
-    TButton EnterKeyButton{*this, nullptr, {88, 76, 77, 25}, "&Enter Directly"};
-    TButton CaptureKeyButton{*this, nullptr, {170, 76, 77, 25}, "&Capture Macro"};
-    TButton AbortButton{*this, nullptr, {252, 76, 74, 25}, "&Abort", ButtonRole::Cancel};
+    TButton ScriptButton{*this, nullptr, {6, 76, 95, 25}, "&Scripting Editor", ButtonRole::Default};
+    TButton EnterKeyButton{*this, nullptr, {106, 76, 95, 25}, "&Enter Directly"};
+    TButton CaptureKeyButton{*this, nullptr, {206, 76, 95, 25}, "&Capture Macro"};
+    TButton AbortButton{*this, nullptr, {306, 76, 80, 25}, "&Abort", ButtonRole::Cancel};
     TLabel HotKeyLabel{*this,
                        nullptr,
-                       {8, 110, 316, 16},
+                       {8, 110, 376, 16},
                        "Place cursor in field below and Press the Hot Key to select"};
     THotKeyEntry HotKeyEntry{*this, nullptr, {8, 128, 200, 21}, second_};
     TLabel SetHotKeyLabel{*this, nullptr, {8, 156, 316, 22}, "Select Hot Key"};

@@ -331,10 +331,11 @@ void TMainWin::Layout() {
     const int height = page.Height - (speed ? 37 : 2);
     SpeedPanel.SetBounds({0, 0, page.Width, 33});
     CatPanel.SetBounds({0, top, catWidth, height});
-    CatList.SetBounds({2, 20, std::max(catWidth - 4, 0), std::max(height - 52, 0)});
+    // New stands above Rename, which Remove has beside it.
+    CatList.SetBounds({2, 20, std::max(catWidth - 4, 0), std::max(height - 80, 0)});
     const int buttonLeft = (catWidth - 121) / 2;
+    CatNew.SetBounds({buttonLeft, height - 56, 56, 24});
     CatRename.SetBounds({buttonLeft, height - 28, 56, 24});
-    CatNew.SetBounds({buttonLeft, height - 28, 56, 24});
     CatRemove.SetBounds({buttonLeft + 60, height - 28, 56, 24});
     MyGrid.SetBounds(
         {catWidth, top, page.Width - catWidth - (speed ? 4 : LetterWidth + 10), height});

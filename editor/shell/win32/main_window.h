@@ -172,9 +172,9 @@ class TMainWin : public TForm, private NetworkLockHost {
 
     TPanel CatPanel{*this, &PageMacro, {0, 35, 155, 340}};
     TLabel CatLabel{*this, &CatPanel, {4, 2, 140, 16}, "Categories"};
-    TListBox CatList{*this, &CatPanel, {2, 20, 151, 280}};
+    TListBox CatList{*this, &CatPanel, {2, 20, 151, 252}};
     TButton CatRename{*this, &CatPanel, {17, 306, 56, 24}, "Rename"};
-    TButton CatNew{*this, &CatPanel, {17, 306, 56, 24}, "New"};
+    TButton CatNew{*this, &CatPanel, {17, 278, 56, 24}, "New"};
     TButton CatRemove{*this, &CatPanel, {77, 306, 56, 24}, "Remove"};
 
     TMyDrawGrid MyGrid{*this, &PageMacro, {0, 35, 612, 340}};

@@ -32,8 +32,8 @@ class TSortOrder : public TForm {
 
     SortList Primary{*this, {32, 30, 130, 50}, "Primary Sort"};
     TLabel SecondaryTitle{*this, nullptr, {12, 100, 150, 16}, "Secondary Sort"};
-    SortList Activation{*this, {32, 150, 130, 80}, "Activation"};
-    SortList Scope{*this, {222, 150, 130, 80}, "Scope"};
+    SortList Activation{*this, {32, 150, 110, 80}, "Activation"};
+    SortList Scope{*this, {212, 150, 100, 80}, "Scope"};
     TCheckBox SortHeader{
         *this, nullptr, {12, 248, 340, 18}, "&Enable right clicking on column headers"};
     TButton OkButton{*this, nullptr, {100, 278, 75, 25}, "&Ok", ButtonRole::Default};

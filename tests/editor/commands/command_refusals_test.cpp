@@ -52,7 +52,7 @@ TEST(CommandRefusals, Waits) {
     ExpectRefused(ComposeWait(text), "The command is longer than 255 characters.  Please correct.",
                   WaitField::TheText);
     EXPECT_EQ(WaitKeyNames()[50], "ENTER");
-    EXPECT_EQ(WaitLayoutFor(WaitKind::RightClick).ClientHeight, 283);
+    EXPECT_EQ(WaitLayoutFor(WaitKind::RightClick).ClientHeight, 297);
 }
 
 TEST(CommandRefusals, FilesAndMacros) {

@@ -173,7 +173,7 @@ TEST(DeviceLayouts, PanelsFollowTheChoice) {
     EXPECT_TRUE(!disconnect.ShowPath && disconnect.ShowForce);
     EXPECT_EQ(disconnect.ConnectLabel, "Disconnect");
 
-    EXPECT_EQ(DialupLayoutFor(true).ClientHeight, 281);
+    EXPECT_EQ(DialupLayoutFor(true).ClientHeight, 294);
     EXPECT_EQ(DialupLayoutFor(false).ButtonsTop, 80);
     EXPECT_EQ(CdLayoutFor(6).Label, "Track Number");
     EXPECT_EQ(CdLayoutFor(8).Label, "Seconds");

@@ -128,9 +128,9 @@ TEST(RepeatTest, StartRepeatWithCounter) {
     EXPECT_EQ(out.OptionCode, 1);
     EXPECT_EQ(out.Raw.RawCount, 3);
     ExpectReadsBackAs(out.CommandText, CommandCode::RepeatStart, RepeatRec{1, 3, 1, 1});
-    out = ComposeRepeat({RepeatChoice::Start, "9999", "999999", "0"});
-    EXPECT_EQ(out.CommandText, "<REP:9999:999999:000000>");
-    ExpectReadsBackAs(out.CommandText, CommandCode::RepeatStart, RepeatRec{1, 9999, 999999, 0});
+    out = ComposeRepeat({RepeatChoice::Start, "9999", "65535", "0"});
+    EXPECT_EQ(out.CommandText, "<REP:9999:065535:000000>");
+    ExpectReadsBackAs(out.CommandText, CommandCode::RepeatStart, RepeatRec{1, 9999, 65535, 0});
 }
 
 TEST(RepeatTest, RefusesCountsAndCountersInOrder) {
@@ -145,11 +145,14 @@ TEST(RepeatTest, RefusesCountsAndCountersInOrder) {
     ExpectRefused(ComposeRepeat({RepeatChoice::Start, "2", "1", ""}),
                   "Invalid step counter specified.  Please Correct.", RepeatField::CStep);
     // Written as typed, -5 would give the field "0000-5", which reads as 0.
-    ExpectRefused(ComposeRepeat({RepeatChoice::Start, "2", "-5", "1"}),
-                  "The counter start must be between 0 and 999999.  Please Correct.",
+    const std::string start = "The counter start must be between 0 and 65535.  Please Correct.";
+    const std::string step = "The counter step must be between 0 and 65535.  Please Correct.";
+    ExpectRefused(ComposeRepeat({RepeatChoice::Start, "2", "-5", "1"}), start, RepeatField::CStart);
+    ExpectRefused(ComposeRepeat({RepeatChoice::Start, "2", "1", "-1"}), step, RepeatField::CStep);
+    // The player keeps both as 16-bit values: 70000 would play as 4464.
+    ExpectRefused(ComposeRepeat({RepeatChoice::Start, "2", "65536", "1"}), start,
                   RepeatField::CStart);
-    ExpectRefused(ComposeRepeat({RepeatChoice::Start, "2", "1", "-1"}),
-                  "The counter step must be between 0 and 999999.  Please Correct.",
+    ExpectRefused(ComposeRepeat({RepeatChoice::Start, "2", "1", "65536"}), step,
                   RepeatField::CStep);
 }
 

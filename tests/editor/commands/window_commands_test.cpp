@@ -79,6 +79,33 @@ TEST(ActiveTest, ChecksWhatItsChoiceUses) {
 
     EXPECT_FALSE(ActiveLayoutFor(ActiveChoice::LaunchOnly).ShowMaxWait);
     EXPECT_FALSE(ActiveLayoutFor(ActiveChoice::ActivateOnly).ShowProgram);
+    // A new launch needs no delay typed.
+    EXPECT_EQ(ComposeActive(ActiveInput{ActiveChoice::LaunchOnly, "", "C:\\Tools\\Calc.exe"}, files)
+                  .CommandText,
+              "<LAUNCHDEL:00C:\\TOOLS\\CALC.EXE>");
+}
+
+TEST(ActiveTest, AnEditedLaunchOfAMissingFileWasBypassed) {
+    testing::FakeFileChecks files;
+    files.AddFile("C:\\Tools\\Calc.exe", "C:\\TOOLS\\CALC.EXE");
+    struct Row {
+        ActiveChoice Choice;
+        const char* Path;
+        bool Bypassed;
+    } rows[] = {
+        {ActiveChoice::LaunchOnly, "notepad.exe", true},
+        {ActiveChoice::ActivateOrLaunch, "C:\\none.exe", true},
+        {ActiveChoice::LaunchOnly, "C:\\TOOLS\\CALC.EXE", false},
+        {ActiveChoice::LaunchAndActivate, " C:\\Tools\\Calc.exe ", false},
+        {ActiveChoice::ActivateOnly, "", false},  // no program to check
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Path);
+        ActiveInput input{row.Choice, "Calc", row.Path};
+        EXPECT_EQ(LaunchWasBypassed(input, files), row.Bypassed);
+        input.Bypass = row.Bypassed;
+        EXPECT_FALSE(ComposeActive(input, files).Refused);
+    }
 }
 
 TEST(SystemCommandTest, ACommandPerButtonOnANamedWindow) {

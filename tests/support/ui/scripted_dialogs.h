@@ -35,7 +35,12 @@ class ScriptedFolderDialogs final : public FolderDialogs {
     void ExpectFolder(std::optional<std::string> answer) { answers_.Add(std::move(answer)); }
     std::optional<std::string> Browse(HWND owner, std::string_view title,
                                       std::string_view initialFolder) override;
+    std::optional<std::string> BrowseNetwork(HWND owner, std::string_view title) override {
+        ++NetworkBrowses;
+        return Browse(owner, title, "");
+    }
     std::vector<std::string> Titles;
+    int NetworkBrowses = 0;  // of the browses, those rooted at the network
 
   private:
     ScriptedAnswers<std::string> answers_{"folder browser"};

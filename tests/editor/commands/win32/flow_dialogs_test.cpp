@@ -144,11 +144,11 @@ TEST_F(FlowDialogsTest, RepeatShowsTheBoxesOfItsChoice) {
     });
     d.ShowModal();
 
-    d.CStart.SetText("-5");
+    d.CStart.SetText("65536");
     d.StartRepeat.SetChecked(true);
     driver.Expect<TDoRepeat>([this](TDoRepeat& f) {
         ExpectRefusalThenEscape(f, f.CStart,
-                                "The counter start must be between 0 and 999999.  Please Correct.");
+                                "The counter start must be between 0 and 65535.  Please Correct.");
     });
     d.ShowModal();
     EXPECT_EQ(d.RawStart, 1);

@@ -90,6 +90,17 @@ TEST_F(KeystrokeDialogsTest, EveryKeyAndListEntryInsertsItsTokenAtTheCaret) {
         EXPECT_EQ(keys.FKeysMenu.Items().size(), 12u);
         ASSERT_EQ(keys.MiscBox.Count(), MiscEntryCount);
         EXPECT_EQ(keys.MiscBox.ItemIndex(), -1);
+        // The list drops down 19 rows of its 42.
+        SendMessageA(keys.MiscBox.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+        COMBOBOXINFO combo{};
+        combo.cbSize = sizeof combo;
+        ASSERT_TRUE(GetComboBoxInfo(keys.MiscBox.Handle(), &combo));
+        RECT list{};
+        GetClientRect(combo.hwndList, &list);
+        LRESULT row = SendMessageA(keys.MiscBox.Handle(), CB_GETITEMHEIGHT, 0, 0);
+        SendMessageA(keys.MiscBox.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+        ASSERT_GT(row, 0);
+        EXPECT_EQ(list.bottom / row, 19);
         f.NewFormat.SetText("abcdef");
         keys.OkButton.Click();
         EXPECT_EQ(f.NewFormat.Text(), "abcdef");

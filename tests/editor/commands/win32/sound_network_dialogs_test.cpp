@@ -182,6 +182,7 @@ TEST_F(SoundNetworkDialogsTest, NetworkDriveLayoutListsAndCommand) {
     });
     d.ShowModal();
     EXPECT_EQ(folders.Titles, std::vector<std::string>{"Please choose a network drive"});
+    EXPECT_EQ(folders.NetworkBrowses, 1);
 
     d.ConnMode = 1;
     driver.Expect<TDoNetConn>([](TDoNetConn& f) {
@@ -221,7 +222,7 @@ TEST_F(SoundNetworkDialogsTest, DialUpLayoutRetrieveAndCommands) {
     TDoDialup d(book);
     driver.Expect<TDoDialup>([&](TDoDialup& f) {
         EXPECT_TRUE(f.Dial.Checked());
-        EXPECT_EQ(f.ClientHeight(), 281);
+        EXPECT_EQ(f.ClientHeight(), 294);
         EXPECT_TRUE(f.PhoneList.Showing());
         EXPECT_EQ(f.PhoneList.ItemIndex(), 0);
         Enter(f, f.Password, "typed");
@@ -231,7 +232,7 @@ TEST_F(SoundNetworkDialogsTest, DialUpLayoutRetrieveAndCommands) {
         f.Button1.Click();
         EXPECT_EQ(f.UserName.Text() + f.Password.Text(), "yousecret");
         f.Hang.Click();
-        EXPECT_EQ(f.ClientHeight(), 104);
+        EXPECT_EQ(f.ClientHeight(), 117);
         EXPECT_FALSE(f.PhoneList.Showing());
         EXPECT_EQ(f.Buttons.Row.GetBounds().Top, 80);
         PressKey(f, VK_RETURN);

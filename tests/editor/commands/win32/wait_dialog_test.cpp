@@ -29,15 +29,15 @@ TEST_F(WaitDialogTest, EachKindShowsItsPanelAtItsHeight) {
             int height;
             TControl* panel;
         };
-        for (Row r : {Row{f.WaitTitle, 324, &f.WinTitle}, Row{f.WaitProg, 324, &f.ProgName},
-                      Row{f.WaitKey, 324, &f.TheKey}, Row{f.WaitText, 324, &f.TheText},
-                      Row{f.WaitRight, 283, nullptr}, Row{f.WaitPlayBack, 230, nullptr},
-                      Row{f.WaitTime, 271, &f.Minutes}}) {
+        for (Row r : {Row{f.WaitTitle, 338, &f.WinTitle}, Row{f.WaitProg, 338, &f.ProgName},
+                      Row{f.WaitKey, 338, &f.TheKey}, Row{f.WaitText, 338, &f.TheText},
+                      Row{f.WaitRight, 297, nullptr}, Row{f.WaitPlayBack, 244, nullptr},
+                      Row{f.WaitTime, 285, &f.Minutes}}) {
             r.kind.Click();
             EXPECT_EQ(f.ClientHeight(), r.height);
             if (r.panel)
                 EXPECT_TRUE(Shown(*r.panel));
-            EXPECT_EQ(Shown(f.WaitMin), r.height != 230 && r.height != 271);
+            EXPECT_EQ(Shown(f.WaitMin), r.height != 244 && r.height != 285);
         }
         EXPECT_FALSE(Shown(f.WinTitle));
         Enter(f, f.Seconds, "60");

@@ -30,6 +30,7 @@ TEST_F(WindowDialogsTest, ActiveShowsTheGroupsOfItsChoice) {
     TDoActive d;
     driver.Expect<TDoActive>([&](TDoActive& f) {
         EXPECT_TRUE(f.ActiveLaunch.Checked());
+        EXPECT_EQ(f.DelaySecs.Text(), "0");
         EXPECT_EQ(f.MaxSecs.Text(), "12");
         EXPECT_TRUE(f.WinTitle.Focused());
         EXPECT_TRUE(Shown(f.WinTitle) && Shown(f.ProgPath) && Shown(f.MaxSecs));
@@ -72,6 +73,10 @@ TEST_F(WindowDialogsTest, ActiveEditsAndCancels) {
     TDoActive d;
     ExpectEditKeepsTheLine<TDoActive, ActiveInput>(d, "<ACTIVATE:Calc>");
     ExpectEscapeCancels(d);
+    // Made with the file check bypassed: the edit keeps the bypass.
+    TDoActive bypassed;
+    ExpectEditKeepsTheLine<TDoActive, ActiveInput>(bypassed, "<LAUNCHDEL:00notepad.exe>");
+    EXPECT_TRUE(bypassed.Bypass.Checked());
 }
 
 TEST_F(WindowDialogsTest, SizeItLabelsItsBoxesByCommand) {

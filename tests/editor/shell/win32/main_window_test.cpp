@@ -392,6 +392,28 @@ TEST_F(MainWindowTest, FormPicture) {
     CreateDirectoryA(pictures.c_str(), nullptr);
     main = std::make_unique<TMainWin>(context);
     EXPECT_TRUE(WriteFormPicture(*main, pictures + "\\TMainWin.bmp"));
+    main.reset();
+
+    // At the settings' size from the start, each panel as the user may choose.
+    struct Size {
+        int Width, Height;
+        bool UseSpeed, ShowCategory;
+        const char* Name;
+    } sizes[] = {{620, 460, false, true, "TMainWin-Categories"},
+                 {900, 620, true, true, "TMainWin-900x620"}};
+    for (const Size& size : sizes) {
+        SCOPED_TRACE(size.Name);
+        settings.MainLeft = settings.MainTop = 10;
+        settings.MainWidth = size.Width;
+        settings.MainHeight = size.Height;
+        settings.UseSpeed = size.UseSpeed;
+        settings.ShowCategory = size.ShowCategory;
+        main = std::make_unique<TMainWin>(context);
+        EXPECT_TRUE(WriteFormPicture(*main, pictures + "\\" + size.Name + ".bmp"));
+        EXPECT_EQ(main->MyPage.GetBounds().Width, main->ClientWidth() - 4);
+        EXPECT_GT(main->ClientWidth(), size.Width - 40);
+        main.reset();
+    }
 }
 
 }  // namespace
