@@ -95,8 +95,13 @@ class ContentTypeSource {
 const ContentTypeSource& CurrentContentTypes();
 void SetCurrentContentTypes(const ContentTypeSource* source);
 
-// The registered type of the file's extension, "application/octet-stream"
-// when there is none.
+// The type when it is "type/subtype" with parameters free of control
+// characters (a part's header must not gain lines, and a multipart type would
+// need a boundary); "application/octet-stream" otherwise.
+std::string CheckedContentType(std::string_view type);
+
+// The registered type of the file's extension, checked as above;
+// "application/octet-stream" when there is none.
 std::string ContentTypeOfFile(std::string_view fileName);
 
 // The file name without its folder path.
