@@ -251,25 +251,48 @@ std::string MessageIdHeader(const MessageStamp& stamp, std::string_view sender) 
 constexpr std::size_t foldLength = 78;
 constexpr std::size_t longestLine = 998;
 
+// The blanks after text where a header line may be cut: not inside a quoted
+// string, which some readers take apart when it is folded, and not among the
+// trailing blanks, since a line of blanks only ends the header block for many.
+std::vector<std::size_t> FoldPoints(std::string_view line, std::size_t text) {
+    std::vector<std::size_t> points;
+    std::size_t last = line.find_last_not_of(' ');
+    bool quoted = false;
+    for (std::size_t i = 0; i < last; ++i) {
+        char c = line[i];
+        if (quoted && c == '\\') {
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ' ' && !quoted && i > text) {
+            points.push_back(i);
+        }
+    }
+    return points;
+}
+
 // The header line cut before blanks into lines of at most 78 characters where
 // there is a blank to cut at; each further line begins with that blank, so a
 // reader that unfolds it gets the line back. The blanks after the header's
-// name stay on its line: some readers keep them as part of the value. Trailing
-// blanks are never cut off alone: a line of blanks only would end the header
-// block for many readers.
+// name stay on its line: some readers keep them as part of the value.
 std::vector<std::string> FoldHeaderLine(std::string_view line) {
     std::vector<std::string> lines;
     std::size_t colon = line.starts_with(' ') ? std::string_view::npos : line.find(':');
     while (line.size() > foldLength) {
         std::size_t from = lines.empty() && colon != std::string_view::npos ? colon + 1 : 0;
         std::size_t text = line.find_first_not_of(' ', from);
-        std::size_t last = line.find_last_not_of(' ');
-        if (text == std::string_view::npos || last <= text)
+        if (text == std::string_view::npos)
             break;
-        std::size_t cut = line.rfind(' ', std::min(foldLength, last));
-        if (cut == std::string_view::npos || cut <= text)
-            cut = line.find(' ', std::max(text, foldLength) + 1);
-        if (cut == std::string_view::npos || cut > last)
+        // The last point within the length, else the first beyond it.
+        std::size_t cut = std::string_view::npos;
+        for (std::size_t point : FoldPoints(line, text)) {
+            if (point > foldLength && cut != std::string_view::npos)
+                break;
+            cut = point;
+            if (point > foldLength)
+                break;
+        }
+        if (cut == std::string_view::npos)
             break;
         lines.emplace_back(line.substr(0, cut));
         line.remove_prefix(cut);

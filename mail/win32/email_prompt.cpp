@@ -132,7 +132,8 @@ bool TDoTheEmail::TypedRecipientsFit() {
         if (std::string fault = TypedRecipientFault(column->Person.Text(), column->Address.Text());
             !fault.empty()) {
             ShowError(fault);
-            column->Person.SetFocus();
+            bool inName = !RecipientLineFault(column->Person.Text(), "").empty();
+            (inName ? column->Person : column->Address).SetFocus();
             return false;
         }
     }

@@ -296,7 +296,6 @@ TEST_F(Message, HeaderLinesFoldAtBlanks) {
     m.Recipients.Add("long@x", std::string(40, 'a') + " " + std::string(40, 'b'));
     m.Sender.Name = std::string(90, '\xE8');
     m.CC.Add("cc@x", "=?utf-8?Q?" + std::string(60, 'q') + "?=");
-    m.Attachments.AddItem(Attachment(std::string(70, 'n') + " x.gif", "g"));
     m.Body = {"b"};
     Lines lines = Encoded(m);
     std::string subject;
@@ -309,7 +308,20 @@ TEST_F(Message, HeaderLinesFoldAtBlanks) {
     }
     EXPECT_EQ(subject,
               "Subject: " + EncodeHeaderText(std::string(255, '\xE9'), CurrentTextCharset()));
-    EXPECT_NE(std::find(lines.begin(), lines.end(), " x.gif\""), lines.end());
+}
+
+// A quoted string folded across lines is taken apart by some readers, which
+// then show its text as further mailboxes.
+TEST_F(Message, QuotedStringsAreNeverFolded) {
+    std::string name = std::string(60, 'w') + " <evil@attacker.org> x: y";
+    m.Recipients.Add("two@x", name);
+    m.Attachments.AddItem(Attachment(std::string(70, 'n') + " x.gif", "g"));
+    m.Body = {"b"};
+    Lines lines = Encoded(m);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "          \"" + name + "\""), lines.end());
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), " filename=\"" + std::string(70, 'n') + " x.gif\""),
+        lines.end());
 }
 
 // A continuation line of blanks only would end the header block for readers.
