@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/files.h"
+#include "common/script/email_command.h"
 #include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/display.h"
 #include "common/win32/system_routines.h"
