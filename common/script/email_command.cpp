@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "common/string_routines.h"
-
 namespace orv {
 namespace {
 
@@ -255,7 +253,7 @@ std::string RecipientLineFault(std::string_view name, std::string_view address) 
 std::string TypedRecipientFault(std::string_view name, std::string_view address) {
     if (std::string fault = RecipientLineFault(name, address); !fault.empty())
         return fault;
-    if (std::string fault = MailAddressFault(TrimStr(address)); !fault.empty())
+    if (std::string fault = MailAddressFault(address); !fault.empty())
         return fault + ".";
     return "";
 }

@@ -87,8 +87,8 @@ std::string MailAddressFault(std::string_view address);
 // name would move the split, a ";" or 0x01 would end the item or the list.
 std::string RecipientLineFault(std::string_view name, std::string_view address);
 
-// Why a typed recipient cannot be sent to: the line's faults, then those of
-// the trimmed address.
+// Why a typed recipient (name and address trimmed of blanks) cannot be sent
+// to: the line's faults, then the address's.
 std::string TypedRecipientFault(std::string_view name, std::string_view address);
 
 // Why a chosen file cannot be attached, empty when it can.

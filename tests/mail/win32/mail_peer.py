@@ -82,7 +82,7 @@ def current_policy(content):
                                                   address.addr_spec))
             out.append(utf8("%s%d" % (name, n), address.display_name))
     if msg.get("Subject") is not None:
-        out.append("SUBJECT2\t%s" % decoded(str(msg["Subject"])))
+        out.append("SUBJECT2\t%s" % field(str(msg["Subject"])))
         out.append(utf8("Subject", str(msg["Subject"])))
     index = 0
     for part in msg.walk():
