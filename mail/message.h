@@ -16,6 +16,8 @@
 namespace orv {
 
 enum class TMsgEncoding { meMIME, meUU };
+// csISO8859 stands for 8-bit text: it is written under the name of the
+// current text character set (the system's code page, see codings.h).
 enum class TCharSet { csUSASCII, csISO8859, csISO2022jp };
 enum class TPriority { ptLow, ptNormal, ptHigh };
 
