@@ -253,7 +253,8 @@ std::string RecipientLineFault(std::string_view name, std::string_view address) 
 std::string TypedRecipientFault(std::string_view name, std::string_view address) {
     if (std::string fault = RecipientLineFault(name, address); !fault.empty())
         return fault;
-    if (std::string fault = MailAddressFault(address); !fault.empty())
+    // An empty address names nobody and is left out.
+    if (std::string fault = address.empty() ? "" : MailAddressFault(address); !fault.empty())
         return fault + ".";
     return "";
 }

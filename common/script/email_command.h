@@ -88,7 +88,7 @@ std::string MailAddressFault(std::string_view address);
 std::string RecipientLineFault(std::string_view name, std::string_view address);
 
 // Why a typed recipient (name and address trimmed of blanks) cannot be sent
-// to: the line's faults, then the address's.
+// to: the line's faults, then those of the address unless it is empty.
 std::string TypedRecipientFault(std::string_view name, std::string_view address);
 
 // Why a chosen file cannot be attached, empty when it can.

@@ -19,6 +19,7 @@ TEST(EmailPrompt, RecipientAnswersEndEachItemAndTheList) {
     EXPECT_EQ(RecipientAnswer(" Bo ", " bo@x ", {"Ann|a@x", "b@x"}), "Bo|bo@x;Ann|a@x;b@x;\x01");
     EXPECT_EQ(RecipientAnswer("Name only", " ", {}), "\x01");
     EXPECT_EQ(TypedRecipientFault("Bo", "bo@x"), "");
+    EXPECT_EQ(TypedRecipientFault("Name only", ""), "");
     EXPECT_NE(TypedRecipientFault("B|o", "bo@x"), "");
     EXPECT_NE(TypedRecipientFault("B;o", "bo@x"), "");
     EXPECT_NE(TypedRecipientFault("Bo", "bo@x;c@x"), "");

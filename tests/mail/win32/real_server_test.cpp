@@ -591,7 +591,8 @@ TEST_F(RealServer, HostileInputArrivesAsWritten) {
          }},
     };
     HostileFields fields(20261209);
-    for (int n = 0; n < 60; ++n) {
+    constexpr int generated = 200;
+    for (int n = 0; n < generated; ++n) {
         rows.push_back(GeneratedRow(fields, n, [&](int part) {
             return server.Read(Folder() + "part" + std::to_string(part) + ".bin");
         }));
@@ -612,8 +613,9 @@ TEST_F(RealServer, HostileInputArrivesAsWritten) {
         row.check(a);
         ++sent_;
     }
+    // Most go out; some are refused before a connection is made.
     EXPECT_GT(refused, 0);
-    EXPECT_LT(refused, 30);
+    EXPECT_LT(refused, generated / 2);
 }
 
 // A macro's e-mail command, from its text to the server and into the log.
