@@ -1,6 +1,9 @@
 #include "mail/codings.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <utility>
 
 #include "mail/mail_errors.h"
 
@@ -125,11 +128,48 @@ std::vector<std::string> Iso2022Pieces(std::string_view text) {
 
 }  // namespace
 
+namespace {
+
+// The two characters of every 12-bit value: a whole group is two look-ups.
+struct Base64Pairs {
+    char chars[4096][2];
+    constexpr Base64Pairs() : chars{} {
+        for (unsigned v = 0; v < 4096; ++v) {
+            chars[v][0] = base64Alphabet[v >> 6];
+            chars[v][1] = base64Alphabet[v & 63];
+        }
+    }
+};
+constexpr Base64Pairs base64Pairs;
+
+}  // namespace
+
+std::size_t Base64Encode(std::string_view bytes, char* out) {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::size_t whole = bytes.size() / 3 * 3;
+    char* o = out;
+    for (std::size_t i = 0; i < whole; i += 3, o += 4) {
+        std::uint32_t group =
+            (std::uint32_t{in[i]} << 16) | (std::uint32_t{in[i + 1]} << 8) | in[i + 2];
+        std::memcpy(o, base64Pairs.chars[group >> 12], 2);
+        std::memcpy(o + 2, base64Pairs.chars[group & 0xFFF], 2);
+    }
+    if (std::size_t rest = bytes.size() - whole) {
+        std::uint32_t group = std::uint32_t{in[whole]} << 16;
+        if (rest == 2)
+            group |= std::uint32_t{in[whole + 1]} << 8;
+        o[0] = base64Alphabet[group >> 18];
+        o[1] = base64Alphabet[(group >> 12) & 63];
+        o[2] = rest == 2 ? base64Alphabet[(group >> 6) & 63] : '=';
+        o[3] = '=';
+        o += 4;
+    }
+    return static_cast<std::size_t>(o - out);
+}
+
 std::string Base64EncodeString(std::string_view bytes, std::size_t maxLength) {
-    std::string out;
-    out.reserve((bytes.size() + 2) / 3 * 4);
-    SixBitGroups(bytes, [&](unsigned v) { out += base64Alphabet[v]; });
-    while (out.size() % 4 != 0) out += '=';
+    std::string out((bytes.size() + 2) / 3 * 4, '\0');
+    Base64Encode(bytes, out.data());
     if (out.size() > maxLength)
         out.resize(maxLength);
     return out;
@@ -170,20 +210,68 @@ std::string EncodeHeaderWord(std::string_view text) {
     return words;
 }
 
-std::string EncodeHeaderText(std::string_view text, std::string_view charsetName) {
-    if (!HasEightBit(text))
-        return std::string(text);
-    // 39 bytes make 52 base64 characters: with the frame, a word of at most 75.
-    constexpr std::size_t chunk = 39;
+std::string CharsetNameOfCodePage(unsigned codePage) {
+    switch (codePage) {
+        case 874:
+            return "windows-874";
+        case 932:
+            return "shift_jis";
+        case 936:
+            return "gbk";
+        case 949:
+            return "ks_c_5601-1987";
+        case 950:
+            return "big5";
+        default:
+            return "windows-" + std::to_string(codePage);
+    }
+}
+
+namespace {
+TextCharset& InstalledCharset() {
+    static TextCharset charset;
+    return charset;
+}
+}  // namespace
+
+const TextCharset& CurrentTextCharset() {
+    return InstalledCharset();
+}
+
+void SetCurrentTextCharset(TextCharset charset) {
+    InstalledCharset() = std::move(charset);
+}
+
+std::string EncodeHeaderWords(std::string_view text, const TextCharset& charset) {
+    // Frame and base64 within 66 characters, as for ISO-2022-JP words.
+    std::size_t frame = charset.Name.size() + 7;
+    std::size_t chunk = frame < 62 ? (wordBytes * 4 / 3 + 18 - frame) / 4 * 3 : 3;
     std::string out;
-    for (std::size_t i = 0; i < text.size(); i += chunk) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t n = 0;
+        while (i + n < text.size() && n < chunk) {
+            std::size_t unit = charset.LeadBytes[Byte(text, i + n)] ? 2 : 1;
+            if (n > 0 && n + unit > chunk)
+                break;
+            n += unit;
+        }
+        n = std::min(n, text.size() - i);
         if (!out.empty())
             out += ' ';
-        out += "=?";
-        out += charsetName;
-        out += "?B?" + Base64EncodeString(text.substr(i, chunk)) + "?=";
+        out += "=?" + charset.Name + "?B?" + Base64EncodeString(text.substr(i, n)) + "?=";
+        i += n;
     }
     return out;
+}
+
+std::string EncodeHeaderText(std::string_view text, const TextCharset& charset) {
+    if (!HasEightBit(text) && text.find("=?") == std::string_view::npos)
+        return std::string(text);
+    // ASCII text labelled so that every reader decodes it, whatever it
+    // makes of the code page's name.
+    if (!HasEightBit(text))
+        return EncodeHeaderWords(text, TextCharset{"us-ascii", {}});
+    return EncodeHeaderWords(text, charset);
 }
 
 std::vector<std::string> QuotedPrintableLines(std::string_view source) {

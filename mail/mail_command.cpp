@@ -4,6 +4,7 @@
 
 #include "common/clock.h"
 #include "common/files.h"
+#include "common/string_routines.h"
 #include "common/script/email_command.h"
 #include "mail/mail_errors.h"
 #include "mail/mail_log.h"
@@ -25,13 +26,15 @@ std::vector<std::string> PromptItems(std::string_view answer) {
     return SplitListItems(answer.substr(0, answer.find(EmailFieldEnd)));
 }
 
-// Recipient lines into the list; a line without an address names nobody and
-// would only make the server refuse the whole message.
+// Recipient lines into the list, blanks around name and address trimmed (a
+// hand-edited list has them beside the "|"); a line without an address names
+// nobody and would only make the server refuse the whole message.
 void AddRecipients(TmsAddressList& list, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         RecipientEntry entry = SplitRecipientLine(line);
-        if (!entry.Address.empty())
-            list.Add(entry.Address, entry.Name);
+        std::string address = TrimStr(entry.Address);
+        if (!address.empty())
+            list.Add(address, TrimStr(entry.Name));
     }
 }
 

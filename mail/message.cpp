@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "common/clock.h"
+#include "common/script/email_command.h"
 #include "common/string_routines.h"
 #include "mail/codings.h"
 #include "mail/mail_errors.h"
@@ -96,12 +97,42 @@ std::string FileNamePart(std::string_view fileName) {
     return std::string(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
 }
 
+namespace {
+
+// A token of a media type: no blank, control, 8-bit byte or separator.
+bool IsTypeToken(std::string_view s) {
+    for (char c : s) {
+        auto b = static_cast<std::uint8_t>(c);
+        if (b <= 32 || b >= 127 ||
+            std::string_view("()<>@,;:\\\"/[]?=").find(c) != std::string_view::npos)
+            return false;
+    }
+    return !s.empty();
+}
+
+}  // namespace
+
+std::string CheckedContentType(std::string_view type) {
+    std::size_t semicolon = type.find(';');
+    std::string_view media = type.substr(0, semicolon);
+    std::size_t slash = media.find('/');
+    std::string_view parameters = semicolon == std::string_view::npos ? "" : type.substr(semicolon);
+    bool sound = slash != std::string_view::npos && IsTypeToken(media.substr(0, slash)) &&
+                 IsTypeToken(media.substr(slash + 1)) &&
+                 !UpperAscii(media).starts_with("MULTIPART/");
+    for (char c : parameters) {
+        auto b = static_cast<std::uint8_t>(c);
+        sound = sound && b >= 32 && b != 127;
+    }
+    return sound ? std::string(type) : "application/octet-stream";
+}
+
 std::string ContentTypeOfFile(std::string_view fileName) {
     std::string name = FileNamePart(fileName);
     std::size_t dot = name.rfind('.');
     std::string type =
         dot == std::string::npos ? "" : CurrentContentTypes().ContentTypeOf(name.substr(dot));
-    return type.empty() ? "application/octet-stream" : type;
+    return CheckedContentType(TrimStr(type));
 }
 
 MessageStamp CurrentMessageStamp() {
@@ -136,14 +167,16 @@ bool IsPlainPhrase(std::string_view name) {
     return true;
 }
 
-bool IsControl(char c) {
+// ESC belongs to ISO-2022-JP text only; any other character set has no use
+// for it, and terminals act on it.
+bool IsControl(char c, bool escapeIsText) {
     auto b = static_cast<std::uint8_t>(c);
-    return (b < 32 && b != '\t' && b != 27) || b == 127;
+    return (b < 32 && b != '\t' && !(b == 27 && escapeIsText)) || b == 127;
 }
 
-bool HasControl(std::string_view text) {
+bool HasControl(std::string_view text, bool escapeIsText) {
     for (char c : text) {
-        if (IsControl(c))
+        if (IsControl(c, escapeIsText))
             return true;
     }
     return false;
@@ -152,7 +185,7 @@ bool HasControl(std::string_view text) {
 std::string CharSetName(TCharSet set) {
     switch (set) {
         case TCharSet::csISO8859:
-            return "iso-8859-1";
+            return CurrentTextCharset().Name;
         case TCharSet::csISO2022jp:
             return "iso-2022-jp";
         default:
@@ -218,6 +251,26 @@ std::string MessageIdHeader(const MessageStamp& stamp, std::string_view sender) 
 constexpr std::size_t foldLength = 78;
 constexpr std::size_t longestLine = 998;
 
+// The blanks after text where a header line may be cut: not inside a quoted
+// string, which some readers take apart when it is folded, and not among the
+// trailing blanks, since a line of blanks only ends the header block for many.
+std::vector<std::size_t> FoldPoints(std::string_view line, std::size_t text) {
+    std::vector<std::size_t> points;
+    std::size_t last = line.find_last_not_of(' ');
+    bool quoted = false;
+    for (std::size_t i = 0; i < last; ++i) {
+        char c = line[i];
+        if (quoted && c == '\\') {
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ' ' && !quoted && i > text) {
+            points.push_back(i);
+        }
+    }
+    return points;
+}
+
 // The header line cut before blanks into lines of at most 78 characters where
 // there is a blank to cut at; each further line begins with that blank, so a
 // reader that unfolds it gets the line back. The blanks after the header's
@@ -230,9 +283,15 @@ std::vector<std::string> FoldHeaderLine(std::string_view line) {
         std::size_t text = line.find_first_not_of(' ', from);
         if (text == std::string_view::npos)
             break;
-        std::size_t cut = line.rfind(' ', foldLength);
-        if (cut == std::string_view::npos || cut <= text)
-            cut = line.find(' ', std::max(text, foldLength) + 1);
+        // The last point within the length, else the first beyond it.
+        std::size_t cut = std::string_view::npos;
+        for (std::size_t point : FoldPoints(line, text)) {
+            if (point > foldLength && cut != std::string_view::npos)
+                break;
+            cut = point;
+            if (point > foldLength)
+                break;
+        }
         if (cut == std::string_view::npos)
             break;
         lines.emplace_back(line.substr(0, cut));
@@ -259,7 +318,7 @@ std::string NameParameter(std::string_view name, std::string_view value) {
     if (plain)
         return "; " + std::string(name) + "=\"" + std::string(value) + "\"";
     static constexpr char hex[] = "0123456789ABCDEF";
-    std::string out = "; " + std::string(name) + "*=iso-8859-1''";
+    std::string out = "; " + std::string(name) + "*=" + CurrentTextCharset().Name + "''";
     for (char c : value) {
         auto b = static_cast<std::uint8_t>(c);
         if (IsAttributeChar(c)) {
@@ -273,12 +332,13 @@ std::string NameParameter(std::string_view name, std::string_view value) {
     return out;
 }
 
-// The name on a "begin" line travels in a 7-bit body with no character set.
-std::string SevenBitName(std::string_view name) {
+// The name on a "begin" line without the control bytes that would end or
+// garble the line; 8-bit bytes travel in the body's character set.
+std::string BeginLineName(std::string_view name) {
     std::string out(name);
     for (char& c : out) {
         auto b = static_cast<std::uint8_t>(c);
-        if (b < 32 || b >= 127)
+        if (b < 32 || b == 127)
             c = '_';
     }
     return out;
@@ -303,7 +363,9 @@ class Encoder {
             controls_ = controls_ || HasBodyControl(line);
         }
         bodyCharSet_ =
-            m.CharSet == TCharSet::csUSASCII && BodyHasEightBit() ? TCharSet::csISO8859 : m.CharSet;
+            m.CharSet == TCharSet::csUSASCII && (BodyHasEightBit() || UUNameHasEightBit())
+                ? TCharSet::csISO8859
+                : m.CharSet;
     }
 
     void Encode() {
@@ -351,21 +413,32 @@ class Encoder {
         return false;
     }
 
+    // An 8-bit name on a "begin" line needs the character set declared.
+    bool UUNameHasEightBit() const {
+        for (const TmsAttItem& att : msg_.Attachments.All()) {
+            if (!Mime() && HasEightBit(FileNamePart(att.FileName)))
+                return true;
+        }
+        return false;
+    }
+
     bool Mime() const { return msg_.Encoding == TMsgEncoding::meMIME; }
     bool Japanese() const { return Mime() && msg_.CharSet == TCharSet::csISO2022jp; }
 
     std::string HeaderText(std::string_view text) const {
         if (Japanese() && !text.empty() && text[0] == '\x1B')
             return EncodeHeaderWord(text);
-        return EncodeHeaderText(text, CharSetName(TCharSet::csISO8859));
+        return EncodeHeaderText(text, CurrentTextCharset());
     }
 
     std::string DisplayName(std::string_view name) const {
-        if (HasEightBit(name) || (Japanese() && !name.empty() && name[0] == '\x1B')) {
+        // Text that looks like an encoded word is encoded itself, so that a
+        // reader decodes it to what it says; quotes do not stop every reader.
+        if (HasEightBit(name) || name.find("=?") != std::string_view::npos ||
+            (Japanese() && !name.empty() && name[0] == '\x1B')) {
             return HeaderText(name);
         }
-        // Text that looks like an encoded word would be decoded by the reader.
-        if (IsPlainPhrase(name) && name.find("=?") == std::string_view::npos)
+        if (IsPlainPhrase(name))
             return std::string(name);
         std::string quoted = "\"";
         for (char c : name) {
@@ -452,7 +525,7 @@ class Encoder {
     void WriteFormattedBody(const std::string& type) {
         std::string line = "Content-Type: " + type;
         if (msg_.CharSet != TCharSet::csUSASCII || bodyCharSet_ != TCharSet::csUSASCII) {
-            line += "; charset=\"iso-8859-1\"";
+            line += "; charset=\"" + CurrentTextCharset().Name + "\"";
         }
         Line(line);
         Line("Content-Transfer-Encoding: quoted-printable");
@@ -470,7 +543,8 @@ class Encoder {
         } else if (lowerName == "_rtfbody.rtf") {
             Line("Content-Type: text/rtf");
         } else {
-            Header("Content-Type: " + att.ContentType.str() + NameParameter("name", name));
+            Header("Content-Type: " + CheckedContentType(att.ContentType) +
+                   NameParameter("name", name));
         }
         Line(std::string("Content-Transfer-Encoding: ") + EncodingName(att.Encoding));
         if (!special)
@@ -484,11 +558,13 @@ class Encoder {
             yield_();
     }
 
-    // Full blocks, then the short rest; an empty rest writes nothing.
-    template <typename EncodeBlock>
-    void WriteBlocks(const std::string& data, std::size_t block, EncodeBlock encode) {
+    // Lines of 57 bytes each, the short rest last; an empty rest writes
+    // nothing. One line's room serves them all.
+    void WriteBase64(std::string_view data) {
+        constexpr std::size_t block = 57;
+        char line[block / 3 * 4];
         for (std::size_t i = 0; i < data.size(); i += block) {
-            Line(encode(std::string_view(data).substr(i, block)));
+            Line(std::string_view(line, Base64Encode(data.substr(i, block), line)));
             Yield();
         }
     }
@@ -496,7 +572,7 @@ class Encoder {
     void WriteAttachmentData(const TmsAttItem& att) {
         switch (att.Encoding) {
             case AttEncoding::Base64:
-                WriteBlocks(att.Data, 57, [](std::string_view b) { return Base64EncodeString(b); });
+                WriteBase64(att.Data);
                 break;
             case AttEncoding::QuotedPrintable:
                 WriteLines(QuotedPrintableLines(att.Data));
@@ -550,7 +626,7 @@ class Encoder {
             }
             bool named = !(alternative || nested || htmlFirst || rtfFirst);
             std::string name = FileNamePart(att.FileName);
-            Header("Content-Type: " + att.ContentType.str() +
+            Header("Content-Type: " + CheckedContentType(att.ContentType) +
                    (named ? NameParameter("name", name) : ""));
             Line(std::string("Content-Transfer-Encoding: ") + EncodingName(att.Encoding));
             if (named)
@@ -591,7 +667,7 @@ class Encoder {
         for (const std::string& line : msg_.Body) bodyLine(line);
         for (const TmsAttItem& att : msg_.Attachments.All()) {
             bodyLine("");
-            bodyLine("begin 600 " + SevenBitName(FileNamePart(att.FileName)));
+            bodyLine("begin 600 " + BeginLineName(FileNamePart(att.FileName)));
             for (std::size_t i = 0; i < att.Data.size(); i += 45) {
                 bodyLine(UUEncodeLine(std::string_view(att.Data).substr(i, 45)));
                 Yield();
@@ -615,7 +691,7 @@ class Encoder {
 std::string Printable(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
-        if (IsControl(c) || c == '\t')
+        if (IsControl(c, false) || c == '\t')
             c = ' ';
     }
     return out;
@@ -626,14 +702,12 @@ void RefuseAddress(const TmsMailAddress& a) {
     if (address.empty()) {
         throw EMessageError("The e-mail address of \"" + Printable(a.Name) + "\" is empty");
     }
-    if (HasControl(address) || address.find_first_of("<>\t") != std::string_view::npos) {
-        throw EMessageError("The e-mail address \"" + Printable(address) +
-                            "\" holds a control character or an angle bracket");
-    }
+    if (std::string fault = MailAddressFault(address); !fault.empty())
+        throw EMessageError(fault);
 }
 
-void RefuseText(std::string_view text, std::string_view what) {
-    if (HasControl(text)) {
+void RefuseText(std::string_view text, std::string_view what, bool escapeIsText) {
+    if (HasControl(text, escapeIsText)) {
         throw EMessageError(std::string(what) + " holds a line break or another control character");
     }
 }
@@ -660,7 +734,7 @@ std::string TmsMessage::ContentType() const {
     if (Body.empty()) {
         if (atts.empty())
             return "text/plain";
-        return atts.size() == 1 ? atts[0].ContentType.str() : "multipart/mixed";
+        return atts.size() == 1 ? CheckedContentType(atts[0].ContentType) : "multipart/mixed";
     }
     if (!atts.empty())
         return "multipart/mixed";
@@ -684,17 +758,18 @@ void TmsMessage::Validate() const {
     }
     if (!any)
         throw EMessageError(MailText(MailId::RecipientRequired));
+    bool escapeIsText = CharSet == TCharSet::csISO2022jp;
     RefuseAddress(Sender);
-    RefuseText(Sender.Name, "The sender's name");
+    RefuseText(Sender.Name, "The sender's name", escapeIsText);
     for (const TmsAddressList* list : {&Recipients, &CC, &BCC}) {
         for (const TmsMailAddress& a : list->All()) {
             RefuseAddress(a);
-            RefuseText(a.Name, "The name \"" + Printable(a.Name) + "\"");
+            RefuseText(a.Name, "The name \"" + Printable(a.Name) + "\"", escapeIsText);
         }
     }
-    RefuseText(Subject, "The subject");
+    RefuseText(Subject, "The subject", escapeIsText);
     for (const std::string& line : Headers.Lines()) {
-        RefuseText(line, "A header line");
+        RefuseText(line, "A header line", escapeIsText);
         if (line.size() > longestLine)
             throw EMessageError("A header line is longer than 998 characters");
     }

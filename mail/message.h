@@ -16,6 +16,8 @@
 namespace orv {
 
 enum class TMsgEncoding { meMIME, meUU };
+// csISO8859 stands for 8-bit text: it is written under the name of the
+// current text character set (the system's code page, see codings.h).
 enum class TCharSet { csUSASCII, csISO8859, csISO2022jp };
 enum class TPriority { ptLow, ptNormal, ptHigh };
 
@@ -95,8 +97,13 @@ class ContentTypeSource {
 const ContentTypeSource& CurrentContentTypes();
 void SetCurrentContentTypes(const ContentTypeSource* source);
 
-// The registered type of the file's extension, "application/octet-stream"
-// when there is none.
+// The type when it is "type/subtype" with parameters free of control
+// characters (a part's header must not gain lines, and a multipart type would
+// need a boundary); "application/octet-stream" otherwise.
+std::string CheckedContentType(std::string_view type);
+
+// The registered type of the file's extension, checked as above;
+// "application/octet-stream" when there is none.
 std::string ContentTypeOfFile(std::string_view fileName);
 
 // The file name without its folder path.

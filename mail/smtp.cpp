@@ -1,5 +1,7 @@
 #include "mail/smtp.h"
 
+#include "common/clock.h"
+#include "common/string_routines.h"
 #include "common/whole_numbers.h"
 #include "mail/mail_errors.h"
 #include "mail/temp_file.h"
@@ -35,8 +37,8 @@ int ReplyCode(std::string_view line) {
 
 void PrepareMessage(TmsMessage& message, const MailSettings& settings) {
     message.Clear();
-    message.Sender.Address = settings.EMailAddress;
-    message.Sender.Name = settings.EMailName;
+    message.Sender.Address = TrimStr(settings.EMailAddress);
+    message.Sender.Name = TrimStr(settings.EMailName);
     message.Headers.Add("X-Mailer: Orvane");
     message.Encoding = settings.AttachmentEncoding != 0 ? TMsgEncoding::meUU : TMsgEncoding::meMIME;
 }
@@ -120,11 +122,25 @@ int TmsSMTP::ReadReply() {
         throw ESocketError(SocketErrorText(WsaConnReset));
     }
     if (code > 0 && LastReply.size() > 3 && LastReply[3] == '-') {
+        // Each line restarts the transport's wait: the reply as a whole gets
+        // the time-out, so a server that never ends it cannot hold us.
+        const std::uint32_t start = CurrentClock().TickCount();
+        const std::uint32_t limit = static_cast<std::uint32_t>(timeOut_) * 1000u;
         std::string line;
+        int lines = 1;
         do {
+            if (++lines > MostReplyLines) {
+                transport_.Close();
+                throw EServerError("The server's reply runs to more than " +
+                                   std::to_string(MostReplyLines) + " lines");
+            }
             transport_.ReadLine(line);
             if (!line.empty())
                 LastReply = line;
+            if (CurrentClock().TickCount() - start > limit) {
+                transport_.Close();
+                throw ETimedOutError(MailText(MailId::TimedOut));
+            }
         } while (!EndsReply(line, code) && !transport_.PeerClosed());
     }
     return code;

@@ -104,7 +104,11 @@ class TmsSMTP {
     // Server, port and time-out from the settings.
     void Configure(const MailSettings& settings);
 
-    void SetTimeOut(int seconds) { transport_.SetTimeOut(seconds); }
+    // Seconds any single wait, and any whole reply, may last.
+    void SetTimeOut(int seconds) {
+        timeOut_ = seconds;
+        transport_.SetTimeOut(seconds);
+    }
     bool Connected() const { return transport_.Connected(); }
     void Cancel() { transport_.Cancel(); }
 
@@ -115,7 +119,10 @@ class TmsSMTP {
     // Sends MailMessage over the open connection.
     void SendMessage();
     // Reads one reply (one or more lines) into LastReply; the first line's code.
+    // A reply that outlasts the time-out or runs past MostReplyLines lines
+    // closes the connection with ETimedOutError or EServerError.
     int ReadReply();
+    static constexpr int MostReplyLines = 100;
 
     // The whole send of one message: validation before connecting, Connect,
     // SendMessage, Disconnect. Never raises; the connection is closed after it
@@ -132,6 +139,7 @@ class TmsSMTP {
     void QuitQuietly();
 
     LineTransport& transport_;
+    int timeOut_ = 40;
 };
 
 }  // namespace orv

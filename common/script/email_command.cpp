@@ -185,11 +185,77 @@ bool HasListBreak(std::string_view text) {
            text.find(EmailFieldEnd) != std::string_view::npos;
 }
 
-std::string TypedRecipientFault(std::string_view name, std::string_view address) {
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+bool IsLetterOrDigit(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// The characters of a dot-atom local part.
+bool IsLocalChar(char c) {
+    return IsLetterOrDigit(c) || std::string_view("!#$%&'*+-/=?^_`{|}~.").find(c) != npos;
+}
+
+bool IsDomainChar(char c) {
+    return IsLetterOrDigit(c) || c == '-' || c == '.' || c == '_';
+}
+
+bool AllOf(std::string_view text, bool (*accept)(char)) {
+    for (char c : text) {
+        if (!accept(c))
+            return false;
+    }
+    return true;
+}
+
+// Dots neither lead, trail nor double: each would make a reader split or
+// refuse the address.
+bool DotsSeparate(std::string_view text) {
+    return !text.starts_with('.') && !text.ends_with('.') &&
+           text.find("..") == std::string_view::npos;
+}
+
+std::string Shown(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        auto b = static_cast<unsigned char>(c);
+        if (b < 32 || b == 127)
+            c = ' ';
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string MailAddressFault(std::string_view address) {
+    std::size_t at = address.find('@');
+    std::string_view local = address.substr(0, at);
+    std::string_view domain = at == npos ? "" : address.substr(at + 1);
+    if (at != npos && !local.empty() && !domain.empty() && AllOf(local, IsLocalChar) &&
+        AllOf(domain, IsDomainChar) && DotsSeparate(local) && DotsSeparate(domain)) {
+        return "";
+    }
+    return "The e-mail address \"" + Shown(address) +
+           "\" is not one plain address (name@domain, without blanks, commas, parentheses, "
+           "colons, quotes or accented letters)";
+}
+
+std::string RecipientLineFault(std::string_view name, std::string_view address) {
     if (name.find('|') != std::string_view::npos)
         return "A recipient's name cannot hold \"|\": it separates the name from the address.";
     if (HasListBreak(name) || HasListBreak(address))
         return "A recipient's name and address cannot hold \";\": it separates recipients.";
+    return "";
+}
+
+std::string TypedRecipientFault(std::string_view name, std::string_view address) {
+    if (std::string fault = RecipientLineFault(name, address); !fault.empty())
+        return fault;
+    // An empty address names nobody and is left out.
+    if (std::string fault = address.empty() ? "" : MailAddressFault(address); !fault.empty())
+        return fault + ".";
     return "";
 }
 

@@ -77,8 +77,18 @@ RecipientEntry SplitRecipientLine(std::string_view line);
 // list of the command.
 bool HasListBreak(std::string_view text);
 
-// Why a typed recipient cannot be written, empty when it can: a "|" in the
+// Why an address is not one plain address a server and a reader take alike
+// (local part, "@", domain; no blanks, commas, parentheses, colons, quotes,
+// angle brackets, controls or 8-bit bytes), empty when it is. Group and
+// comment syntax would show readers addresses the envelope never names.
+std::string MailAddressFault(std::string_view address);
+
+// Why a recipient line cannot be written, empty when it can: a "|" in the
 // name would move the split, a ";" or 0x01 would end the item or the list.
+std::string RecipientLineFault(std::string_view name, std::string_view address);
+
+// Why a typed recipient (name and address trimmed of blanks) cannot be sent
+// to: the line's faults, then those of the address unless it is empty.
 std::string TypedRecipientFault(std::string_view name, std::string_view address);
 
 // Why a chosen file cannot be attached, empty when it can.

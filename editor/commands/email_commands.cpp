@@ -213,12 +213,17 @@ RecipientCheck CheckRecipient(std::string_view name, std::string_view address) {
         check.Refused = {"No e-mail address specified.  Please correct.", RecipientField::Address};
         return check;
     }
-    if (std::string fault = TypedRecipientFault(trimmedName, trimmedAddress); !fault.empty()) {
+    check.AskAboutAt = trimmedAddress.find('@') == std::string::npos;
+    // An address without "@" is asked about rather than refused; any other
+    // gets the check the e-mail dialogs make.
+    std::string fault = check.AskAboutAt ? RecipientLineFault(trimmedName, trimmedAddress)
+                                         : TypedRecipientFault(trimmedName, trimmedAddress);
+    if (!fault.empty()) {
         bool inName = trimmedName.find('|') != std::string::npos || HasListBreak(trimmedName);
         check.Refused = {fault, inName ? RecipientField::Name : RecipientField::Address};
+        check.AskAboutAt = false;
         return check;
     }
-    check.AskAboutAt = trimmedAddress.find('@') == std::string::npos;
     check.Line = trimmedName + "|" + trimmedAddress;
     return check;
 }

@@ -3,6 +3,7 @@
 #include "common/files.h"
 #include "common/message_boxes.h"
 #include "common/script/email_command.h"
+#include "common/string_routines.h"
 #include "common/ui/win32/services.h"
 #include "mail/email_prompt.h"
 
@@ -129,10 +130,12 @@ void TDoTheEmail::DeleteAttachClick() {
 
 bool TDoTheEmail::TypedRecipientsFit() {
     for (TRecipientColumn* column : {&To, &CC, &Blind}) {
-        if (std::string fault = TypedRecipientFault(column->Person.Text(), column->Address.Text());
+        if (std::string fault = TypedRecipientFault(TrimStr(column->Person.Text()),
+                                                    TrimStr(column->Address.Text()));
             !fault.empty()) {
             ShowError(fault);
-            column->Person.SetFocus();
+            bool inName = !RecipientLineFault(column->Person.Text(), "").empty();
+            (inName ? column->Person : column->Address).SetFocus();
             return false;
         }
     }

@@ -7,9 +7,21 @@
 
 namespace orv {
 
-Win32MailHost::Win32MailHost(MailDesk desk) : desk_(std::move(desk)) {}
+TextCharset SystemTextCharset() {
+    const UINT codePage = GetACP();
+    TextCharset charset{CharsetNameOfCodePage(codePage), {}};
+    for (unsigned b = 128; b < 256; ++b)
+        charset.LeadBytes[b] = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(b)) != FALSE;
+    return charset;
+}
 
-Win32MailHost::~Win32MailHost() = default;
+Win32MailHost::Win32MailHost(MailDesk desk) : desk_(std::move(desk)) {
+    SetCurrentTextCharset(SystemTextCharset());
+}
+
+Win32MailHost::~Win32MailHost() {
+    SetCurrentTextCharset({});
+}
 
 bool Win32MailHost::WinsockPresent() {
     return orv::WinsockPresent();

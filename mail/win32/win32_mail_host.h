@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "mail/codings.h"
 #include "mail/mail_command.h"
 #include "mail/win32/socket.h"
 
@@ -27,6 +28,11 @@ struct MailDesk {
     std::function<std::string()> RecipientFile;
 };
 
+// The character set of the system's code page, in which Windows hands the
+// program its 8-bit text (the clipboard's CF_TEXT included).
+TextCharset SystemTextCharset();
+
+// Installs the system's character set for the mail it sends while it lives.
 class Win32MailHost final : public MailCommandHost {
   public:
     explicit Win32MailHost(MailDesk desk);

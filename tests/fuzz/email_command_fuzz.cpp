@@ -1,6 +1,7 @@
-// The e-mail command's reader and the recipient line split on arbitrary
-// bytes: neither may crash or read past the end; a complete token is measured
-// within the text, and what it reads composes a token that reads the same.
+// The e-mail command's reader, the recipient line split and the address check
+// on arbitrary bytes: none may crash or read past the end; a complete token is
+// measured within the text, and what it reads composes a token that reads the
+// same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -35,5 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           entry.Name + "|" + entry.Address == bytes);
     for (const std::string& item : orv::SplitListItems(bytes))
         Check(!item.empty() && item.find(orv::EmailItemEnd) == std::string::npos);
+
+    // An accepted address is one mailbox to every reader: one "@" between two
+    // non-empty parts, and nothing that separates, groups or comments.
+    if (orv::MailAddressFault(bytes).empty()) {
+        const std::size_t at = bytes.find('@');
+        Check(at != 0 && at + 1 < bytes.size() && bytes.find('@', at + 1) == std::string::npos);
+        for (char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            Check(b > 32 && b < 127 &&
+                  std::string_view(" ,;:()<>\"\\[]").find(c) == std::string::npos);
+        }
+    }
     return 0;
 }

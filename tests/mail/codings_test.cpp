@@ -118,19 +118,59 @@ TEST(HeaderWords, JapaneseTextIsCutIntoWholeWords) {
     EXPECT_EQ(joined, text);
 }
 
-TEST(HeaderWords, EightBitTextBecomesShortEncodedWords) {
-    EXPECT_EQ(EncodeHeaderText("Hello", "iso-8859-1"), "Hello");
-    EXPECT_EQ(EncodeHeaderText("\xE9t\xE9", "iso-8859-1"), "=?iso-8859-1?B?6XTp?=");
-    std::string long8 = EncodeHeaderText(std::string(100, '\xE9'), "iso-8859-1");
-    std::size_t start = 0;
-    int words = 0;
-    for (std::size_t end; start < long8.size(); start = end + 1, ++words) {
-        end = long8.find(' ', start);
-        if (end == std::string::npos)
-            end = long8.size();
-        EXPECT_LE(end - start, 75u);
+// Ends at a whole character: a lead byte is never a piece's last byte.
+bool EndsWhole(std::string_view piece, const TextCharset& charset) {
+    std::size_t i = 0;
+    while (i < piece.size()) i += charset.LeadBytes[static_cast<unsigned char>(piece[i])] ? 2 : 1;
+    return i == piece.size();
+}
+
+TEST(HeaderWords, TextAReaderWouldMisreadBecomesWholeShortWords) {
+    TextCharset western;
+    TextCharset japanese{"shift_jis", {}};
+    for (unsigned b = 0x81; b <= 0xFC; ++b) japanese.LeadBytes[b] = b <= 0x9F || b >= 0xE0;
+    EXPECT_EQ(western.Name, "windows-1252");
+    EXPECT_EQ(EncodeHeaderText("Hello", western), "Hello");
+    EXPECT_EQ(EncodeHeaderText("\xE9t\xE9", western), "=?windows-1252?B?6XTp?=");
+    // ASCII that looks like an encoded word is labelled ASCII and reads as itself.
+    EXPECT_EQ(EncodeHeaderText("=?x?Q?a?=", western), "=?us-ascii?B?PT94P1E/YT89?=");
+    std::string kana;
+    for (int i = 0; i < 60; ++i) kana += "\x82\xA0";
+    struct Row {
+        std::string text;
+        const TextCharset& charset;
+        std::string label;
+    } rows[] = {
+        {std::string(100, '\xE9'), western, "windows-1252"},
+        {"a" + kana, japanese, "shift_jis"},
+        {"=?utf-8?Q?evil=40attacker.org?= " + std::string(80, 'x'), western, "us-ascii"},
+    };
+    for (const Row& row : rows) {
+        std::string encoded = EncodeHeaderText(row.text, row.charset);
+        std::string joined;
+        for (std::size_t start = 0, end; start < encoded.size(); start = end + 1) {
+            end = std::min(encoded.find(' ', start), encoded.size());
+            std::string_view word = std::string_view(encoded).substr(start, end - start);
+            // With "To:" and its blanks, or a folding blank, a line of at most 78.
+            EXPECT_LE(word.size(), 66u) << word;
+            std::string head = "=?" + row.label + "?B?";
+            ASSERT_TRUE(word.starts_with(head) && word.ends_with("?=")) << word;
+            std::string piece =
+                Base64Decode(word.substr(head.size(), word.size() - head.size() - 2));
+            EXPECT_TRUE(EndsWhole(piece, row.charset)) << word;
+            joined += piece;
+        }
+        EXPECT_EQ(joined, row.text);
     }
-    EXPECT_EQ(words, 3);
+}
+
+TEST(HeaderWords, CodePagesGoByTheNamesReadersKnow) {
+    EXPECT_EQ(CharsetNameOfCodePage(1252), "windows-1252");
+    EXPECT_EQ(CharsetNameOfCodePage(1250), "windows-1250");
+    EXPECT_EQ(CharsetNameOfCodePage(1251), "windows-1251");
+    EXPECT_EQ(CharsetNameOfCodePage(932), "shift_jis");
+    EXPECT_EQ(CharsetNameOfCodePage(936), "gbk");
+    EXPECT_EQ(CharsetNameOfCodePage(874), "windows-874");
 }
 
 TEST(MailTexts, SocketErrorsHaveTheirTextOrTheirNumber) {

@@ -19,10 +19,14 @@ TEST(EmailPrompt, RecipientAnswersEndEachItemAndTheList) {
     EXPECT_EQ(RecipientAnswer(" Bo ", " bo@x ", {"Ann|a@x", "b@x"}), "Bo|bo@x;Ann|a@x;b@x;\x01");
     EXPECT_EQ(RecipientAnswer("Name only", " ", {}), "\x01");
     EXPECT_EQ(TypedRecipientFault("Bo", "bo@x"), "");
+    EXPECT_EQ(TypedRecipientFault("Name only", ""), "");
     EXPECT_NE(TypedRecipientFault("B|o", "bo@x"), "");
     EXPECT_NE(TypedRecipientFault("B;o", "bo@x"), "");
     EXPECT_NE(TypedRecipientFault("Bo", "bo@x;c@x"), "");
     EXPECT_NE(TypedRecipientFault("Bo", "bo@x\x01"), "");
+    // The dialogs and the send give one answer on what is an address.
+    for (const char* address : {"bo@x, evil@y", "g:evil@y", "bo@x(evil@y)", "bo", "b o@x"})
+        EXPECT_EQ(TypedRecipientFault("Bo", address), MailAddressFault(address) + ".") << address;
     EXPECT_NE(AttachmentFault("C:\\a;b.txt"), "");
     EXPECT_EQ(AttachmentFault("C:\\a b.txt"), "");
 }

@@ -80,6 +80,16 @@ TEST_F(SendMail, SentMessageShowsItsProgressAndIsLogged) {
     fs::remove_all(folder);
     ASSERT_TRUE(Send(fixedToBob + "A1>"));
     EXPECT_FALSE(fs::exists(folder));
+
+    // Blanks of a hand-edited recipient list go neither on the wire nor in a header.
+    host = {};
+    ASSERT_TRUE(
+        Send("<EMAIL:RNR1TO Bob | bob@example.org ;\x01"
+             "CC\x01"
+             "BL\x01S1Line one\x01\x01"
+             "A1>"));
+    EXPECT_EQ(Rcpts(), Lines{"<bob@example.org>"});
+    EXPECT_NE(host.Peer.Data.find("\r\nTo:       Bob <bob@example.org>\r\n"), std::string::npos);
 }
 
 // Whatever keeps the message from going, the status window closes, nothing
@@ -125,6 +135,20 @@ TEST_F(SendMail, FailedSendsAreReportedAndTheMacroGoesOn) {
     EXPECT_EQ(host.Seen.back(),
               "message Error: No recipients specified or no return address "
               "specified.  This E-Mail attempt will abort.");
+    // An address a reader would take for more than the envelope names.
+    host = {};
+    settings.EMailAddress = "me@example.org";
+    EXPECT_TRUE(
+        Send("<EMAIL:RNR1TOBob|bob@example.org, evil@attacker.org;\x01"
+             "CC\x01"
+             "BL\x01S1Line one\x01\x01"
+             "A1>"));
+    EXPECT_EQ(host.Seen.back(),
+              "message Error: The e-mail address \"bob@example.org, evil@attacker.org\" is not "
+              "one plain address (name@domain, without blanks, commas, parentheses, colons, "
+              "quotes or accented letters)." +
+                  aborts);
+    EXPECT_TRUE(host.Peer.OpenedHost.empty());
 }
 
 TEST_F(SendMail, MissingTextStopsTheMacroBeforeConnecting) {

@@ -100,23 +100,35 @@ TEST_F(Message, NamesThatAreNoPlainPhraseAreQuoted) {
     // Quotes already there are text: "a"b" would otherwise add a mailbox.
     m.Recipients.Add("b@x", "\"a\"b\"");
     m.Recipients.Add("c@x", "Ren\xE9");
-    // Text that looks like an encoded word would be decoded by the reader.
+    // Text that looks like an encoded word is encoded, to read as itself.
     m.Recipients.Add("d@x", "=?utf-8?B?QQ==?=");
     Lines lines = Encoded(m);
     EXPECT_EQ(lines[1], "To:       \"Say \\\"hi\\\" \\\\ bye\" <a@x>,");
     EXPECT_EQ(lines[2], "          \"\\\"a\\\"b\\\"\" <b@x>,");
-    EXPECT_EQ(lines[3], "          =?iso-8859-1?B?UmVu6Q==?= <c@x>,");
-    EXPECT_EQ(lines[4], "          \"=?utf-8?B?QQ==?=\" <d@x>");
+    EXPECT_EQ(lines[3], "          =?windows-1252?B?UmVu6Q==?= <c@x>,");
+    EXPECT_EQ(lines[4], "          =?us-ascii?B?PT91dGYtOD9CP1FRPT0/PQ==?= <d@x>");
 }
 
-TEST_F(Message, EightBitBodyAndSubjectDeclareTheirCharacterSet) {
-    m.Subject = "Caf\xE9";
-    m.SetBodyText("caf\xE9 au lait");
-    Lines lines = Encoded(m);
-    EXPECT_EQ(lines[2], "Subject: =?iso-8859-1?B?Q2Fm6Q==?=");
-    EXPECT_EQ(lines[6], "Content-Type: text/plain; charset=\"iso-8859-1\"");
-    EXPECT_EQ(lines[7], "Content-Transfer-Encoding: quoted-printable");
-    EXPECT_EQ(lines[9], "caf=E9 au lait");
+// The system's code page names 8-bit text wherever it goes.
+TEST_F(Message, EightBitTextDeclaresTheSystemCharacterSet) {
+    for (const char* charset : {"windows-1252", "windows-1251"}) {
+        SetCurrentTextCharset({charset, {}});
+        std::string label = charset;
+        m.Subject = "Caf\xE9";
+        m.SetBodyText("caf\xE9 au lait");
+        m.Attachments.Clear();
+        Lines lines = Encoded(m);
+        EXPECT_EQ(lines[2], "Subject: =?" + label + "?B?Q2Fm6Q==?=");
+        EXPECT_EQ(lines[6], "Content-Type: text/plain; charset=\"" + label + "\"");
+        EXPECT_EQ(lines[7], "Content-Transfer-Encoding: quoted-printable");
+        EXPECT_EQ(lines[9], "caf=E9 au lait");
+        m.Attachments.AddItem(Attachment("\xE9.gif", "g"));
+        lines = Encoded(m);
+        EXPECT_NE(std::find(lines.begin(), lines.end(),
+                            "Content-Type: image/gif; name*=" + label + "''%E9.gif"),
+                  lines.end());
+    }
+    SetCurrentTextCharset({});
 }
 
 TEST_F(Message, LongLineMakesTheBodyQuotedPrintable) {
@@ -256,14 +268,16 @@ TEST_F(Message, UuencodeBodyThatIsNoPlainTextIsQuoted) {
     Lines tail(lines.begin() + 4, lines.end());
     ASSERT_EQ(tail.size(), 29u);
     EXPECT_EQ(Lines(tail.begin(), tail.begin() + 5),
-              (Lines{"Mime-Version: 1.0", "Content-Type: text/plain; charset=\"iso-8859-1\"",
+              (Lines{"Mime-Version: 1.0", "Content-Type: text/plain; charset=\"windows-1252\"",
                      "Content-Transfer-Encoding: quoted-printable", "", "na=EFve"}));
     EXPECT_EQ(tail[5], std::string(65, 'x') + "=");
     EXPECT_EQ(Lines(tail.end() - 5, tail.end()),
-              (Lines{"", "begin 600 na_ve=3D1.bin", "!/0", "`", "end"}));
+              (Lines{"", "begin 600 na=EFve=3D1.bin", "!/0", "`", "end"}));
     m.Body = {std::string(998, 'x'), "\x1B$B"};
     EXPECT_EQ(Encoded(m)[4], "Mime-Version: 1.0");  // ESC is no US-ASCII text
     m.Body = {std::string(998, 'x')};
+    EXPECT_EQ(Encoded(m)[5], "Content-Type: text/plain; charset=\"windows-1252\"");
+    m.Attachments.Clear();
     EXPECT_EQ(Encoded(m)[5], std::string(998, 'x'));
 }
 
@@ -280,7 +294,8 @@ TEST_F(Message, ControlBytesInTheBodyAreQuoted) {
 TEST_F(Message, HeaderLinesFoldAtBlanks) {
     m.Subject = std::string(255, '\xE9');
     m.Recipients.Add("long@x", std::string(40, 'a') + " " + std::string(40, 'b'));
-    m.Attachments.AddItem(Attachment(std::string(70, 'n') + " x.gif", "g"));
+    m.Sender.Name = std::string(90, '\xE8');
+    m.CC.Add("cc@x", "=?utf-8?Q?" + std::string(60, 'q') + "?=");
     m.Body = {"b"};
     Lines lines = Encoded(m);
     std::string subject;
@@ -291,8 +306,84 @@ TEST_F(Message, HeaderLinesFoldAtBlanks) {
             while (lines[i + 1].starts_with(" ")) subject += lines[++i];
         }
     }
-    EXPECT_EQ(subject, "Subject: " + EncodeHeaderText(std::string(255, '\xE9'), "iso-8859-1"));
-    EXPECT_NE(std::find(lines.begin(), lines.end(), " x.gif\""), lines.end());
+    EXPECT_EQ(subject,
+              "Subject: " + EncodeHeaderText(std::string(255, '\xE9'), CurrentTextCharset()));
+}
+
+// A quoted string folded across lines is taken apart by some readers, which
+// then show its text as further mailboxes.
+TEST_F(Message, QuotedStringsAreNeverFolded) {
+    std::string name = std::string(60, 'w') + " <evil@attacker.org> x: y";
+    m.Recipients.Add("two@x", name);
+    m.Attachments.AddItem(Attachment(std::string(70, 'n') + " x.gif", "g"));
+    m.Body = {"b"};
+    Lines lines = Encoded(m);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "          \"" + name + "\""), lines.end());
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), " filename=\"" + std::string(70, 'n') + " x.gif\""),
+        lines.end());
+}
+
+// A continuation line of blanks only would end the header block for readers.
+TEST_F(Message, TrailingBlanksAreNeverFoldedOffAlone) {
+    for (std::string subject : {"a" + std::string(254, ' '), "a b" + std::string(200, ' '),
+                                std::string(100, 'w') + std::string(150, ' ')}) {
+        m.Subject = subject;
+        Lines lines = Encoded(m);
+        std::string unfolded;
+        for (std::size_t i = 0; i < lines.size() && !lines[i].empty(); ++i) {
+            EXPECT_NE(lines[i].find_first_not_of(' '), std::string::npos) << i;
+            if (lines[i].starts_with("Subject:") || (!unfolded.empty() && lines[i][0] == ' '))
+                unfolded += lines[i];
+        }
+        EXPECT_EQ(unfolded, "Subject: " + subject);
+    }
+}
+
+TEST(ContentTypes, OnlyWellFormedTypesReachAPartHeader) {
+    struct Row {
+        const char* registered;
+        const char* written;
+    } rows[] = {
+        {"image/gif", "image/gif"},
+        {"text/plain; charset=utf-8", "text/plain; charset=utf-8"},
+        {"application/vnd.ms-excel", "application/vnd.ms-excel"},
+        {"text/plain\r\nX-Evil: 1", "application/octet-stream"},
+        {"text/plain; a=b\r\n\r\nbody", "application/octet-stream"},
+        {"text/plain; a=\x1B", "application/octet-stream"},
+        {"text", "application/octet-stream"},
+        {"text/", "application/octet-stream"},
+        {"/plain", "application/octet-stream"},
+        {"text plain/x", "application/octet-stream"},
+        {"te\xE9xt/plain", "application/octet-stream"},
+        {"text/pl\"ain", "application/octet-stream"},
+        {"multipart/mixed", "application/octet-stream"},
+        {"", "application/octet-stream"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(CheckedContentType(row.registered), row.written) << row.registered;
+}
+
+class RegisteredTypes final : public ContentTypeSource {
+  public:
+    explicit RegisteredTypes(std::string type) : type_(std::move(type)) {
+        SetCurrentContentTypes(this);
+    }
+    ~RegisteredTypes() override { SetCurrentContentTypes(nullptr); }
+    std::string ContentTypeOf(std::string_view) const override { return type_; }
+
+  private:
+    std::string type_;
+};
+
+TEST_F(Message, ARegisteredTypeThatWouldAddHeaderLinesIsNotWritten) {
+    RegisteredTypes evil("image/gif\r\nX-Evil: 1\r\n\r\nearly body");
+    m.Attachments.AddItem(Attachment("a.xyz", "data"));
+    EXPECT_EQ(m.Attachments.Items(0).ContentType, "application/octet-stream");
+    m.Body = {"b"};
+    for (const std::string& line : Encoded(m)) EXPECT_EQ(line.find("Evil"), std::string::npos);
+    RegisteredTypes padded(" image/png ");
+    EXPECT_EQ(ContentTypeOfFile("a.png"), "image/png");
 }
 
 TEST_F(Message, AttachmentNamesAQuotedStringCannotCarryAreEncoded) {
@@ -300,11 +391,11 @@ TEST_F(Message, AttachmentNamesAQuotedStringCannotCarryAreEncoded) {
     m.Attachments.AddItem(Attachment("C:\\na\xEFve \"x\".txt", "t"));
     Lines lines = Encoded(m);
     EXPECT_NE(std::find(lines.begin(), lines.end(),
-                        "Content-Type: text/plain; name*=iso-8859-1''na%EFve%20%22x%22.txt"),
+                        "Content-Type: text/plain; name*=windows-1252''na%EFve%20%22x%22.txt"),
               lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(),
                         "Content-Disposition: attachment; "
-                        "filename*=iso-8859-1''na%EFve%20%22x%22.txt"),
+                        "filename*=windows-1252''na%EFve%20%22x%22.txt"),
               lines.end());
 }
 
@@ -339,8 +430,37 @@ TEST_F(Message, ValidationRefusesWhatCouldChangeTheDialogue) {
     bad = m;
     bad.CC.Add("x@y>\r\nRCPT TO:<evil@z", "");
     ExpectRefused(bad,
-                  "The e-mail address \"x@y>  RCPT TO:<evil@z\" holds a control character "
-                  "or an angle bracket");
+                  "The e-mail address \"x@y>  RCPT TO:<evil@z\" is not one plain address "
+                  "(name@domain, without blanks, commas, parentheses, colons, quotes or "
+                  "accented letters)");
+    // Whatever a reader could take for more mailboxes than the envelope
+    // names, or a server would refuse as it stands.
+    for (const char* address :
+         {"a@example.org, evil@attacker.org", "x:evil@attacker.org", "a@example.org(evil@x)",
+          " a@x", "a@x ", "a b@x", "a@x;", "\"a\"@x", "a@b@x", "@x", "a@", "a", "a.@x", "a@x..y",
+          "caf\xE9@x", "a@[1.2.3.4]", "a\x1B@x"}) {
+        for (TmsAddressList TmsMessage::*list : {&TmsMessage::Recipients, &TmsMessage::BCC}) {
+            bad = m;
+            (bad.*list).Add(address, "");
+            EXPECT_THROW(bad.Validate(), EMessageError) << address;
+        }
+        bad = m;
+        bad.Sender.Address = address;
+        EXPECT_THROW(bad.Validate(), EMessageError) << address;
+    }
+    for (const char* address : {"a@x", "first.last+tag@sub.example.org", "o'neil@x-y.org"}) {
+        bad = m;
+        bad.Recipients.Add(address, "");
+        EXPECT_NO_THROW(bad.Validate()) << address;
+    }
+    // ESC is text in ISO-2022-JP only.
+    bad = m;
+    bad.Subject = "\x1B[2Jred";
+    ExpectRefused(bad, "The subject holds a line break or another control character");
+    bad.Subject = "\x1B$B0!\x1B(B";
+    ExpectRefused(bad, "The subject holds a line break or another control character");
+    bad.CharSet = TCharSet::csISO2022jp;
+    EXPECT_NO_THROW(bad.Validate());
     bad = m;
     bad.Subject = "Hi\r\nBcc: evil@z";
     ExpectRefused(bad, "The subject holds a line break or another control character");

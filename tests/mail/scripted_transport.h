@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <istream>
 #include <map>
 #include <string>
@@ -31,6 +32,8 @@ class ScriptedTransport final : public LineTransport {
     std::uint16_t OpenedPort = 0;
     int TimeOut = 0;
     std::vector<int> Percentages;
+    // Runs as each reply line is read (a slow peer moves a clock here).
+    std::function<void()> BeforeEachLine;
 
     void SetTimeOut(int seconds) override { TimeOut = seconds; }
 
@@ -60,6 +63,8 @@ class ScriptedTransport final : public LineTransport {
     int ReadLine(std::string& line) override {
         Check(true);
         line.clear();
+        if (BeforeEachLine)
+            BeforeEachLine();
         if (pending_.empty()) {
             if (peerClosed_)
                 return -1;

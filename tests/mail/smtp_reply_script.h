@@ -17,10 +17,13 @@ inline std::string NextScriptedReply(SmtpReplies& replies, const std::string& ve
         queue.pop_front();
         return reply;
     }
-    static const std::map<std::string, std::string> defaults = {
-        {"GREETING", "220 peer ready"}, {"HELO", "250 hello"},  {"MAIL", "250 ok"},
-        {"RCPT", "250 ok"},             {"DATA", "354 go ahead"}, {".", "250 queued"},
-        {"QUIT", "221 bye"}};
+    static const std::map<std::string, std::string> defaults = {{"GREETING", "220 peer ready"},
+                                                                {"HELO", "250 hello"},
+                                                                {"MAIL", "250 ok"},
+                                                                {"RCPT", "250 ok"},
+                                                                {"DATA", "354 go ahead"},
+                                                                {".", "250 queued"},
+                                                                {"QUIT", "221 bye"}};
     auto it = defaults.find(verb);
     return it == defaults.end() ? "500 unknown" : it->second;
 }

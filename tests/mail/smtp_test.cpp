@@ -3,6 +3,7 @@
 #include "mail/mail_errors.h"
 #include "mail/smtp.h"
 #include "tests/mail/scripted_transport.h"
+#include "tests/support/fake_clock.h"
 
 namespace orv {
 namespace {
@@ -190,6 +191,28 @@ TEST_F(Smtp, MultiLineRepliesAreReadWhole) {
     peer.Replies["MAIL"] = {"250-a\n251-other code\n250 done"};
     ASSERT_TRUE(smtp.Send(m).Sent());
     EXPECT_EQ(peer.Commands[0], "HELO testhost");
+}
+
+// Every line comes within its own wait; the reply as a whole must not hold
+// the macro for ever.
+TEST_F(Smtp, AReplyThatNeverEndsIsCutShort) {
+    std::string endless;
+    for (int i = 0; i < 1000; ++i) endless += "250-more\n";
+    peer.Replies["MAIL"] = {endless + "250 end"};
+    SendResult r = SendThenRecover();
+    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
+    EXPECT_EQ(r.ErrorText, "The server's reply runs to more than 100 lines");
+    EXPECT_EQ(peer.Commands.back(), "QUIT");  // of the second send
+
+    testing::FakeClock clock;
+    peer.BeforeEachLine = [&] { clock.AdvanceMs(1000); };  // 7 s allowed per wait
+    peer.Replies["MAIL"] = {
+        "250-a\n250-b\n250-c\n250-d\n250-e\n250-f\n250-g\n250-h\n250-i\n250 end"};
+    r = SendThenRecover();
+    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
+    EXPECT_EQ(r.ErrorText, "Operation timed out");
+    peer.Replies["GREETING"] = {"220-a\n220-b\n220-c\n220-d\n220-e\n220 end"};
+    EXPECT_TRUE(smtp.Send(m).Sent());
 }
 
 TEST_F(Smtp, PeerThatClosesIsNoticedWithText) {

@@ -81,8 +81,10 @@ TEST(EmailCompose, RefusesWhatBreaksTheCommand) {
         {Chosen("B>o", "b@x", {}), EmailField::ToPerson, "\">\""},
         {Chosen("Bo", "b@x;c", {}), EmailField::ToAddress, "\";\""},
         {Chosen("Bo", "b@x\x01", {}), EmailField::ToAddress, "\";\""},
-        {with([](EmailInput& i) { i.Sections[1].Address = "b>x"; }), EmailField::ccAddress,
-         "\">\""},
+        {with([](EmailInput& i) { i.Sections[1].Address = "b@x>"; }), EmailField::ccAddress,
+         "not one plain address"},
+        {Chosen("Bo", "a@x, evil@y", {}), EmailField::ToAddress, "not one plain address"},
+        {Chosen("Bo", "x:evil@y", {}), EmailField::ToAddress, "not one plain address"},
         {with([](EmailInput& i) { i.Sections[1].SelectedRows = {0}; }), EmailField::ccList,
          "\";\""},
         {with([](EmailInput& i) { i.Sections[2].SelectedRows = {1}; }), EmailField::BlindList,
@@ -156,6 +158,8 @@ TEST(EmailRecipient, ChecksOneEntry) {
         {"A|nn", "ann@x", "", RecipientField::Name, false},
         {"A;nn", "ann@x", "", RecipientField::Name, false},
         {"Ann", "ann@x;b@x", "", RecipientField::Address, false},
+        {"Ann", "ann@x (evil@y)", "", RecipientField::Address, false},
+        {"Ann", "ann;x", "", RecipientField::Address, false},
     };
     for (const Row& row : rows) {
         RecipientCheck check = CheckRecipient(row.Name, row.Address);

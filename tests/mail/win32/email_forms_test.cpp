@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/files.h"
+#include "common/script/email_command.h"
 #include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/display.h"
 #include "common/win32/system_routines.h"
@@ -77,6 +78,7 @@ TEST_F(EmailPromptForm, ListedRecipientsKeepTheirSelectionByNameOrAddress) {
     testing::ScriptedMessageBoxes boxes;
     boxes.Expect("A recipient's name cannot hold \"|\": it separates the name from the address.",
                  MsgResult::Ok, "Error");
+    boxes.Expect(MailAddressFault("bob@x.org (evil@y.org)") + ".", MsgResult::Ok, "Error");
     driver.Expect<TDoTheEmail>([](TDoTheEmail& f) {
         // The line holding ";" would split the answer: it is not offered.
         EXPECT_EQ(Items(f.CC.List), (Lines{"Ann", "", "Carl"}));
@@ -95,6 +97,11 @@ TEST_F(EmailPromptForm, ListedRecipientsKeepTheirSelectionByNameOrAddress) {
         EXPECT_TRUE(f.IsOpen());
         EXPECT_TRUE(f.To.Person.Focused());
         f.To.Person.SetText("Bob");
+        f.To.Address.SetText("bob@x.org (evil@y.org)");
+        f.OkButton.Click();
+        EXPECT_TRUE(f.IsOpen());
+        EXPECT_TRUE(f.To.Address.Focused());
+        f.To.Address.SetText("bob@x.org");
         f.OkButton.Click();
     });
     EXPECT_EQ(Ask(EmailPromptMode::Recipients),

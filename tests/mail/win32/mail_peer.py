@@ -28,21 +28,39 @@ import time
 from aiosmtpd.smtp import SMTP
 
 
+def text_bytes(line):
+    """A report line in the bytes the test sent: Western text in Latin-1 or
+    its Windows code page, Japanese text as ISO-2022-JP."""
+    for codec in ("latin-1", "cp1252", "iso-2022-jp"):
+        try:
+            return line.encode(codec)
+        except UnicodeEncodeError:
+            pass
+    return line.encode("utf-8")
+
+
 def put(path, data):
     if isinstance(data, str):
-        data = data.encode("latin-1")
+        data = b"\n".join(text_bytes(line) for line in data.split("\n"))
     with open(path + ".part", "wb") as f:
         f.write(data)
     os.replace(path + ".part", path)
 
 
+def field(text):
+    """A report field: tabs separate the fields, so they stand as blanks."""
+    return text.replace("\t", " ")
+
+
 def decoded(value):
-    text = str(email.header.make_header(email.header.decode_header(value)))
-    try:
-        text.encode("latin-1")
-        return text
-    except UnicodeEncodeError:  # reported as the ISO-2022-JP bytes it came as
-        return text.encode("iso-2022-jp").decode("latin-1")
+    """The header text unfolded, as a reader shows it."""
+    value = re.sub(r"\r?\n(?=[ \t])", "", value)
+    return field(str(email.header.make_header(email.header.decode_header(value))))
+
+
+def utf8(key, text):
+    """The text as a reader shows it, in hexadecimal UTF-8."""
+    return "UTF8\t%s\t%s" % (key, text.encode("utf-8").hex())
 
 
 def raw_facts(content):
@@ -57,17 +75,22 @@ def current_policy(content):
     """Addresses and file names as the current policy reads them."""
     msg = email.message_from_bytes(content, policy=email.policy.default)
     out = []
-    for field in ("From", "To", "CC", "Bcc"):
-        header = msg.get(field)
-        for address in (header.addresses if header is not None else ()):
-            out.append("ADDRESS2\t%s\t%s\t%s" % (field, address.display_name, address.addr_spec))
+    for name in ("From", "To", "CC", "Bcc"):
+        header = msg.get(name)
+        for n, address in enumerate(header.addresses if header is not None else ()):
+            out.append("ADDRESS2\t%s\t%s\t%s" % (name, field(address.display_name),
+                                                  address.addr_spec))
+            out.append(utf8("%s%d" % (name, n), address.display_name))
     if msg.get("Subject") is not None:
-        out.append("SUBJECT2\t%s" % decoded(str(msg["Subject"])))
+        out.append("SUBJECT2\t%s" % field(str(msg["Subject"])))
+        out.append(utf8("Subject", str(msg["Subject"])))
     index = 0
     for part in msg.walk():
         if part.is_multipart():
             continue
         out.append("PART2\t%d\t%s" % (index, part.get_filename() or ""))
+        if part.get_content_maintype() == "text":
+            out.append(utf8("part%d" % index, part.get_content()))
         index += 1
     return out
 
@@ -95,9 +118,9 @@ def report(folder, envelope):
     heads = []
     for name, value in msg.items():
         heads.append("HEADER\t%s\t%s" % (name, decoded(value)))
-    for field in ("From", "To", "CC", "Bcc"):
-        for name, addr in email.utils.getaddresses(msg.get_all(field, [])):
-            heads.append("ADDRESS\t%s\t%s\t%s" % (field, decoded(name), addr))
+    for kind in ("From", "To", "CC", "Bcc"):
+        for name, addr in email.utils.getaddresses(msg.get_all(kind, [])):
+            heads.append("ADDRESS\t%s\t%s\t%s" % (kind, decoded(name), addr))
     index = 0
     for part in msg.walk():
         if part.is_multipart():
