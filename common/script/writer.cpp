@@ -55,11 +55,9 @@ std::size_t FirstMisreadPiece(const std::vector<Piece>& pieces, std::string_view
 
 std::string MisreadReason(const Piece& piece) {
     if (piece.Code == CommandCode::Text) {
-        std::size_t open = UnfinishedTokenAt(piece.Text);
-        if (open != std::string::npos)
-            return "The text ends in \"" + piece.Text.substr(open) +
-                   "\", the beginning of a command, which would take in the line after it.  "
-                   "Please complete or remove it.";
+        std::string problem = UnfinishedTextProblem(piece.Text);
+        if (!problem.empty())
+            return problem;
     }
     return "Beside the lines around it, it would be read back as other commands.  Please change "
            "it.";
@@ -69,6 +67,19 @@ ScriptTextResult Refusal(const CommandLine& line, const std::string& reason, std
     return {
         {}, "The script line \"" + TrimStr(line.Text) + "\" cannot be saved.  " + reason, index};
 }
+
+}  // namespace
+
+std::string UnfinishedTextProblem(std::string_view text) {
+    std::size_t open = UnfinishedTokenAt(text);
+    if (open == std::string::npos)
+        return {};
+    return "The text ends in \"" + std::string(text.substr(open)) +
+           "\", the beginning of a command, which would take in the line after it.  Please "
+           "complete or remove it.";
+}
+
+namespace {
 
 bool WriteOrReport(const std::string& path, std::string_view text) {
     if (ReplaceFileContents(path, text))

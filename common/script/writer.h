@@ -41,6 +41,10 @@ struct ScriptTextResult {
 // failing line is the one to show.
 ScriptTextResult ComposeScript(const std::vector<CommandLine>& lines);
 
+// Why a text that ends in the beginning of a command cannot have anything
+// written after it (it would take that in); empty when it can.
+std::string UnfinishedTextProblem(std::string_view text);
+
 // The text cut to at most limit characters; a token that would be cut in two
 // is left out whole.
 std::string CutScript(std::string_view text, std::size_t limit = MaxScriptLength);

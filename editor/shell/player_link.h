@@ -42,6 +42,8 @@ class HeldReloads {
     // True when the notice waits (it is kept for the release).
     bool Defer(int code, std::int32_t argument);
     bool Holding() const { return holds_ > 0; }
+    // Whether a notice came while held: the numbers shown may have moved.
+    bool Waiting() const { return !waiting_.empty(); }
 
   private:
     int holds_ = 0;

@@ -73,5 +73,10 @@ ScheduleControls ScheduleAnswers(const WizardAnswers& answers);
 // more.
 constexpr int MaxMenuMembers = 36;
 std::string FullMenuMessage(const std::string& menu);
+// Said when the player changed the library while the wizard was open, so the
+// menu chosen may no longer be where the wizard saw it.
+inline constexpr const char* MenuMovedMessage =
+    "The macro file was changed by another program while the wizard was open.  The macro was "
+    "added, but not to the popup menu: please add it there yourself.";
 
 }  // namespace orv

@@ -7,6 +7,7 @@
 
 #include "common/macro_record.h"
 #include "common/script/compose.h"
+#include "common/script/writer.h"
 #include "common/string_routines.h"
 #include "common/whole_numbers.h"
 #include "editor/commands/dialup_command.h"
@@ -33,6 +34,13 @@ class ScriptBuilder {
         else
             refused_ = WizardRefusal{composed.Error, focus};
         return *this;
+    }
+    // Text typed as it stands, refused where it would take in what follows.
+    ScriptBuilder& Typed(const std::string& text, const std::string& focus) {
+        std::string problem = UnfinishedTextProblem(text);
+        if (!problem.empty())
+            return Refuse(std::move(problem), focus);
+        return Token(CommandCode::Text, TextRec{text}, focus);
     }
     // A command whose token takes no value.
     ScriptBuilder& Token(CommandCode code) { return Token(code, NewRecord(code), ""); }
@@ -126,9 +134,7 @@ void PasteText(Context& c) {
                 c.s.Refuse("The text holds \"" + std::string(ClipEndMark) +
                                "\", which would end the pasted text early.  Please remove it.",
                            "P12MyMemo");
-            c.s.Token(C::ClipboardStartCopy)
-                .Token(C::Text, TextRec{text}, "P12MyMemo")
-                .Token(C::ClipboardEndCopy);
+            c.s.Token(C::ClipboardStartCopy).Typed(text, "P12MyMemo").Token(C::ClipboardEndCopy);
             break;
         }
         case 1:
@@ -443,7 +449,7 @@ void Compose(int kind, Context& c) {
     const WizardAnswers& a = c.a;
     switch (kind) {
         case 1:
-            c.s.Token(C::Text, TextRec{a.Text("P14MyMemo")}, "P14MyMemo");
+            c.s.Typed(a.Text("P14MyMemo"), "P14MyMemo");
             break;
         case 2:
             PasteText(c);

@@ -121,7 +121,12 @@ void TMainWin::DoQuickWiz(int kind) {
     }
     if (lock_.FileInUse())
         return;
+    // The wizard's lists show the library as it was when it opened: the
+    // player's reloads wait, and a menu chosen then is joined only if none came.
+    HoldMacros();
     std::optional<FinishOutcome> outcome = RunQuickWiz(kind);
+    const bool libraryMoved = heldReloads_.Waiting();
+    ReleaseMacros();
     if (auto* capture = outcome ? std::get_if<CaptureOutcome>(&*outcome) : nullptr) {
         RecordIntoNewMacro(*this, *capture);
         return;
@@ -129,7 +134,9 @@ void TMainWin::DoQuickWiz(int kind) {
     auto* made = outcome ? std::get_if<MacroOutcome>(&*outcome) : nullptr;
     int number = made ? AppendMacro(made->Record) : 0;
     if (number > 0) {
-        if (made->AddToMenu > 0)
+        if (made->AddToMenu > 0 && libraryMoved)
+            CurrentMessageBoxes().Show("Notice", MenuMovedMessage, MsgStyle::Ok);
+        else if (made->AddToMenu > 0)
             JoinPopupMenu(made->AddToMenu, number);
         FillList();
         SelectMacro(number);

@@ -523,7 +523,7 @@ std::vector<RoundTripRow> EmailRows() {
     EmailInput clip;
     clip.TextMode = 3;
     EmailInput angled;
-    angled.Sections[0] = {"a<b", "c<d", {}};
+    angled.Sections[0] = {"a<b", "c@d", {}};  // an address holds no angle
     angled.Memo = "e<f";
     angled.Subject = "g<h";
     return {
@@ -534,7 +534,7 @@ std::vector<RoundTripRow> EmailRows() {
         row("<EMAIL:RNR1S3\x01"
             "A1>",
             clip),
-        row("<EMAIL:RNR1TOa<b|c<d;\x01S1e<f\x01g<h\x01"
+        row("<EMAIL:RNR1TOa<b|c@d;\x01S1e<f\x01g<h\x01"
             "A1>",
             angled),
     };

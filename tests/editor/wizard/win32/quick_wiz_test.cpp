@@ -160,22 +160,6 @@ class AnyBoxes final : public MessageBoxes {
 
 // Fills what the shown panel asks for: a number in every empty box, the
 // first line of every list without a choice, a command for panel 58.
-void Answer(TQuickWiz& w, const PanelDecl& panel) {
-    for (const ControlDecl& c : panel.Controls) {
-        TControl* control = w.Control(c.Name);
-        if (!control || !control->Showing() || !control->Enabled())
-            continue;
-        if (auto* edit = dynamic_cast<TEdit*>(control); edit && edit->Text().empty())
-            edit->SetText("1");
-        if (auto* list = dynamic_cast<TListBox*>(control); list && list->Count() > 0) {
-            if (list->MultiSelect())
-                list->SetSelected(0, true);
-            else if (list->ItemIndex() < 0)
-                list->SetItemIndex(0);
-        }
-    }
-}
-
 TEST_F(QuickWizTest, EveryKindsDefaultRoadShowsItsPanelsDeclaredControls) {
     host.Environment.ShortFile = [](const std::string& p) { return std::optional(p); };
     host.Environment.FolderExists = [](const std::string&) { return true; };
@@ -216,7 +200,7 @@ TEST_F(QuickWizTest, EveryKindsDefaultRoadShowsItsPanelsDeclaredControls) {
                         EXPECT_EQ(edit->MaxLength(), c.MaxLength) << c.Name;
                     }
                 }
-                Answer(w, panel);
+                AnswerShownControls(w, panel);
                 w.NextButton.Click();
                 if (!anyBoxes.Shown.empty())
                     break;

@@ -2,12 +2,16 @@
 // what the form asked of the hook library.
 #pragma once
 
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "common/settings.h"
 #include "editor/commands/command_context.h"
+#include "common/ui/win32/controls.h"
+#include "editor/wizard/win32/quick_wiz.h"
 #include "editor/wizard/win32/wizard_host.h"
+#include "editor/wizard/wizard_panels.h"
 
 namespace orv::testing {
 
@@ -35,5 +39,25 @@ class TestWizardHost final : public WizardHost {
     bool EditorShown = true;
     CommandContext Commands{Environment.Settings, [] { return std::vector<MacroNickname>{}; }};
 };
+
+// Answers every shown, enabled control of the panel that has no answer yet,
+// so that Next passes it: an edit box gets "1" (an address box an address),
+// a list its first item (the key list a key).
+inline void AnswerShownControls(TQuickWiz& w, const PanelDecl& panel) {
+    for (const ControlDecl& c : panel.Controls) {
+        TControl* control = w.Control(c.Name);
+        if (!control || !control->Showing() || !control->Enabled())
+            continue;
+        if (auto* edit = dynamic_cast<TEdit*>(control); edit && edit->Text().empty())
+            edit->SetText(c.Name.find("Address") != std::string::npos ? "a@b.c" : "1");
+        auto* list = dynamic_cast<TListBox*>(control);
+        if (!list || list->Count() == 0)
+            continue;
+        if (list->MultiSelect())
+            list->SetSelected(0, true);
+        else if (list->ItemIndex() < 0)
+            list->SetItemIndex(c.Name == "P3KeyList" ? 100 : 0);
+    }
+}
 
 }  // namespace orv::testing

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "common/capture_text.h"
 #include "common/files.h"
@@ -12,6 +13,7 @@
 #include "editor/shell/win32/capture_recording.h"
 #include "editor/shell/win32/quick_wizard_launchers.h"
 #include "editor/wizard/win32/quick_wiz.h"
+#include "editor/wizard/wizard_checks.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/editor/wizard/win32/test_wizard_host.h"
 #include "tests/editor/wizard/wizard_fixture.h"
@@ -187,6 +189,47 @@ TEST_F(CaptureKindTest, FinishAppendsTheMacroThenRecordsIntoItsNumber) {
     EXPECT_EQ(saved.Nickname.str(), "Recorded");
     EXPECT_EQ(saved.ActivationCode, 100);
     EXPECT_EQ(saved.ScriptText(), "<SPEED:00002>hi");
+}
+
+// The player changes the library while the wizard is open: the new macro is
+// kept, and joins the chosen menu only where the wizard saw it.
+TEST_F(CaptureKindTest, AMacroMadeWhileThePlayerChangedTheLibraryJoinsNoMovedMenu) {
+    TMainWin& w = Open();
+    InstallQuickWizards(w);
+    const int count = table.EntryCount();
+    std::vector<MacroRecord> records(static_cast<std::size_t>(count));
+    for (int i = 1; i <= count; ++i) ASSERT_TRUE(macros.ReadMacroRecord(i, records[i - 1]));
+    const auto finishWith = [&](const char* nickname, int menu, bool playerDeletes) {
+        ModalDriver driver;
+        driver.Expect<TQuickWiz>([&](TQuickWiz& wiz) {
+            if (playerDeletes) {
+                WriteLibrary(library, {records.begin() + 1, records.end()});
+                Notify(21, 0);
+            }
+            wiz.Outcome = MacroOutcome{Macro(nickname, ActivationCode::None), menu, false};
+            wiz.Close(IDOK);
+        });
+        w.Launchers().QuickWizard(1);
+    };
+    const auto members = [&](int menu) {
+        MacroRecord record;
+        EXPECT_TRUE(macros.ReadMacroRecord(menu, record));
+        EXPECT_EQ(record.Nickname.str(), "MENU OF THINGS");
+        return record.PopupMembers();
+    };
+
+    // Macro 1 was deleted: the menu the wizard showed at 3 is now at 2.
+    boxes.Expect(MenuMovedMessage);
+    finishWith("MADE WHILE MOVED", 3, true);
+    EXPECT_EQ(table.EntryCount(), count) << "one less, one made";
+    EXPECT_GE(RowOf("MADE WHILE MOVED"), 1);
+    EXPECT_TRUE(members(2).empty());
+    MacroRecord third;
+    ASSERT_TRUE(macros.ReadMacroRecord(3, third));
+    EXPECT_TRUE(third.PopupMembers().empty()) << "no other macro became a menu";
+
+    finishWith("MADE IN PEACE", 2, false);
+    EXPECT_EQ(members(2), std::vector<int>{count + 1});
 }
 
 }  // namespace

@@ -56,18 +56,7 @@ void Press(TQuickWiz& w, const char* name) {
 // uses on panel 3).
 void WalkTo(TQuickWiz& w, int panel) {
     for (int guard = 0; w.CurrentPanel() != panel && guard < 16; ++guard) {
-        for (const ControlDecl& c : FindPanel(w.CurrentPanel())->Controls) {
-            TControl* control = w.Control(c.Name);
-            if (!control || !control->Showing() || !control->Enabled())
-                continue;
-            if (auto* edit = dynamic_cast<TEdit*>(control); edit && edit->Text().empty())
-                edit->SetText("1");
-            auto* list = dynamic_cast<TListBox*>(control);
-            if (list && list->MultiSelect() && list->Count() > 0)
-                list->SetSelected(0, true);
-            else if (list && list->ItemIndex() < 0 && list->Count() > 0)
-                list->SetItemIndex(c.Name == "P3KeyList" ? 100 : 0);
-        }
+        AnswerShownControls(w, *FindPanel(w.CurrentPanel()));
         w.NextButton.Click();
     }
     ASSERT_EQ(w.CurrentPanel(), panel);
@@ -191,7 +180,8 @@ TEST(WizardPanels, EachHandlersAnswerLandsInItsControl) {
         TQuickWiz wiz(host, platform, host.Commands, row.Kind);
         driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
             WalkTo(w, row.Panel);
-            row.Act(w);
+            if (!::testing::Test::HasFatalFailure())
+                row.Act(w);
             w.Close();
         });
         wiz.ShowModal();
