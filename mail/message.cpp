@@ -253,10 +253,11 @@ constexpr std::size_t longestLine = 998;
 
 // The blanks after text where a header line may be cut: not inside a quoted
 // string, which some readers take apart when it is folded, and not among the
-// trailing blanks, since a line of blanks only ends the header block for many.
+// trailing blanks and tabs, since a line of white space only ends the header
+// block for many.
 std::vector<std::size_t> FoldPoints(std::string_view line, std::size_t text) {
     std::vector<std::size_t> points;
-    std::size_t last = line.find_last_not_of(' ');
+    std::size_t last = line.find_last_not_of(" \t");
     bool quoted = false;
     for (std::size_t i = 0; i < last; ++i) {
         char c = line[i];
@@ -307,10 +308,12 @@ bool IsAttributeChar(char c) {
 }
 
 // "; name=" and the value in quotes; a value that a quoted string cannot carry
-// as it is (8-bit bytes, controls, quotes, backslashes) in the charset and
-// percent form of RFC 2231.
+// as it is (8-bit bytes, controls, quotes, backslashes, "=?") in the charset
+// and percent form of RFC 2231.
 std::string NameParameter(std::string_view name, std::string_view value) {
-    bool plain = true;
+    // Readers decode what looks like an encoded word even inside quotes, and
+    // would show another name than the file's.
+    bool plain = value.find("=?") == std::string_view::npos;
     for (char c : value) {
         auto b = static_cast<std::uint8_t>(c);
         plain = plain && b >= 32 && b < 127 && c != '"' && c != '\\';

@@ -230,16 +230,20 @@ std::string Shown(std::string_view text) {
 }  // namespace
 
 std::string MailAddressFault(std::string_view address) {
+    // The longest path a server must take is 256 characters with its angle
+    // brackets; a longer address would also be cut where it is stored.
+    constexpr std::size_t longest = 254;
     std::size_t at = address.find('@');
     std::string_view local = address.substr(0, at);
     std::string_view domain = at == npos ? "" : address.substr(at + 1);
-    if (at != npos && !local.empty() && !domain.empty() && AllOf(local, IsLocalChar) &&
-        AllOf(domain, IsDomainChar) && DotsSeparate(local) && DotsSeparate(domain)) {
+    if (at != npos && address.size() <= longest && !local.empty() && !domain.empty() &&
+        AllOf(local, IsLocalChar) && AllOf(domain, IsDomainChar) && DotsSeparate(local) &&
+        DotsSeparate(domain)) {
         return "";
     }
     return "The e-mail address \"" + Shown(address) +
-           "\" is not one plain address (name@domain, without blanks, commas, parentheses, "
-           "colons, quotes or accented letters)";
+           "\" is not one plain address (name@domain, at most 254 characters, without blanks, "
+           "commas, parentheses, colons, quotes or accented letters)";
 }
 
 std::string RecipientLineFault(std::string_view name, std::string_view address) {

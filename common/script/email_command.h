@@ -78,9 +78,10 @@ RecipientEntry SplitRecipientLine(std::string_view line);
 bool HasListBreak(std::string_view text);
 
 // Why an address is not one plain address a server and a reader take alike
-// (local part, "@", domain; no blanks, commas, parentheses, colons, quotes,
-// angle brackets, controls or 8-bit bytes), empty when it is. Group and
-// comment syntax would show readers addresses the envelope never names.
+// (local part, "@", domain; at most 254 characters; no blanks, commas,
+// parentheses, colons, quotes, angle brackets, controls or 8-bit bytes), empty
+// when it is. Group and comment syntax would show readers addresses the
+// envelope never names.
 std::string MailAddressFault(std::string_view address);
 
 // Why a recipient line cannot be written, empty when it can: a "|" in the

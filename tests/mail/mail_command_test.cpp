@@ -145,8 +145,8 @@ TEST_F(SendMail, FailedSendsAreReportedAndTheMacroGoesOn) {
              "A1>"));
     EXPECT_EQ(host.Seen.back(),
               "message Error: The e-mail address \"bob@example.org, evil@attacker.org\" is not "
-              "one plain address (name@domain, without blanks, commas, parentheses, colons, "
-              "quotes or accented letters)." +
+              "one plain address (name@domain, at most 254 characters, without blanks, commas, "
+              "parentheses, colons, quotes or accented letters)." +
                   aborts);
     EXPECT_TRUE(host.Peer.OpenedHost.empty());
 }

@@ -326,13 +326,14 @@ TEST_F(Message, QuotedStringsAreNeverFolded) {
 
 // A continuation line of blanks only would end the header block for readers.
 TEST_F(Message, TrailingBlanksAreNeverFoldedOffAlone) {
-    for (std::string subject : {"a" + std::string(254, ' '), "a b" + std::string(200, ' '),
-                                std::string(100, 'w') + std::string(150, ' ')}) {
+    for (std::string subject :
+         {"a" + std::string(254, ' '), "a b" + std::string(200, ' '),
+          std::string(100, 'w') + std::string(150, ' '), "a" + std::string(100, ' ') + "\t"}) {
         m.Subject = subject;
         Lines lines = Encoded(m);
         std::string unfolded;
         for (std::size_t i = 0; i < lines.size() && !lines[i].empty(); ++i) {
-            EXPECT_NE(lines[i].find_first_not_of(' '), std::string::npos) << i;
+            EXPECT_NE(lines[i].find_first_not_of(" \t"), std::string::npos) << i;
             if (lines[i].starts_with("Subject:") || (!unfolded.empty() && lines[i][0] == ' '))
                 unfolded += lines[i];
         }
@@ -389,7 +390,12 @@ TEST_F(Message, ARegisteredTypeThatWouldAddHeaderLinesIsNotWritten) {
 TEST_F(Message, AttachmentNamesAQuotedStringCannotCarryAreEncoded) {
     m.Body = {"b"};
     m.Attachments.AddItem(Attachment("C:\\na\xEFve \"x\".txt", "t"));
+    // Readers decode an encoded word even inside quotes.
+    m.Attachments.AddItem(Attachment("C:\\=?us-ascii?Q?a.txt?=", "t"));
     Lines lines = Encoded(m);
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        " filename*=windows-1252''%3D%3Fus-ascii%3FQ%3Fa.txt%3F%3D"),
+              lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(),
                         "Content-Type: text/plain; name*=windows-1252''na%EFve%20%22x%22.txt"),
               lines.end());
@@ -431,14 +437,17 @@ TEST_F(Message, ValidationRefusesWhatCouldChangeTheDialogue) {
     bad.CC.Add("x@y>\r\nRCPT TO:<evil@z", "");
     ExpectRefused(bad,
                   "The e-mail address \"x@y>  RCPT TO:<evil@z\" is not one plain address "
-                  "(name@domain, without blanks, commas, parentheses, colons, quotes or "
-                  "accented letters)");
+                  "(name@domain, at most 254 characters, without blanks, commas, parentheses, "
+                  "colons, quotes or accented letters)");
     // Whatever a reader could take for more mailboxes than the envelope
-    // names, or a server would refuse as it stands.
+    // names, or a server would refuse as it stands; an address stored cut
+    // short would name another mailbox.
+    const std::string longest = std::string(64, 'l') + "@" + std::string(185, 'd') + ".org";
+    const std::string tooLong = "l" + longest;
     for (const char* address :
          {"a@example.org, evil@attacker.org", "x:evil@attacker.org", "a@example.org(evil@x)",
           " a@x", "a@x ", "a b@x", "a@x;", "\"a\"@x", "a@b@x", "@x", "a@", "a", "a.@x", "a@x..y",
-          "caf\xE9@x", "a@[1.2.3.4]", "a\x1B@x"}) {
+          "caf\xE9@x", "a@[1.2.3.4]", "a\x1B@x", tooLong.c_str()}) {
         for (TmsAddressList TmsMessage::*list : {&TmsMessage::Recipients, &TmsMessage::BCC}) {
             bad = m;
             (bad.*list).Add(address, "");
@@ -448,7 +457,8 @@ TEST_F(Message, ValidationRefusesWhatCouldChangeTheDialogue) {
         bad.Sender.Address = address;
         EXPECT_THROW(bad.Validate(), EMessageError) << address;
     }
-    for (const char* address : {"a@x", "first.last+tag@sub.example.org", "o'neil@x-y.org"}) {
+    for (const char* address :
+         {"a@x", "first.last+tag@sub.example.org", "o'neil@x-y.org", longest.c_str()}) {
         bad = m;
         bad.Recipients.Add(address, "");
         EXPECT_NO_THROW(bad.Validate()) << address;
