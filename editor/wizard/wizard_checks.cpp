@@ -163,7 +163,8 @@ const std::vector<PanelCheck>& Table() {
          "P41Minutes",
          T::Minutes60,
          "Invalid minutes specified. Value must be between 1 and 60. Please correct."},
-        {42, {"P42GoTo"}, {}, "P42Track", T::Count0, "Invalid track specified. Please correct."},
+        // A CD has no track 0; the go-to dialog refuses it too.
+        {42, {"P42GoTo"}, {}, "P42Track", T::Count1, "Invalid track specified. Please correct."},
         {45,
          {},
          {"P45MIDIOff", "P45MIDIOn", "P45MIDIUp", "P45MIDIDown", "P45MIDIMute", "P45MIDILeft",

@@ -151,6 +151,8 @@ TEST(ValidDataTest, EachPanelRefusesWithItsMessageAndFocus) {
         {41, 24, [](WizardAnswers& a) { a.Check("P41Idle"), a.SetText("P41Minutes", "61"); },
          "Invalid minutes specified. Value must be between 1 and 60. Please correct.",
          "P41Minutes"},
+        {42, 15, [](WizardAnswers& a) { a.Check("P42GoTo"), a.SetText("P42Track", "00"); },
+         "Invalid track specified. Please correct.", "P42Track"},
         {45, 17, {}, "No MIDI control has been selected. Please select one.", "P45MIDIOff"},
         {49, 11,
          [](WizardAnswers& a) { a.Check("P48CreateFolder"), a.SetText("P49Path", "C:\\NEW"); }, "",
