@@ -348,8 +348,8 @@ void TMainWin::FormClose() {
     closing_ = true;
     // A recording left running would keep the hook library capturing after
     // the editor has gone.
-    if (recording_ && OnCaptureFinished)
-        OnCaptureFinished(context_.Table.U16(HookAt::CaptureMacro));
+    if (recording_ && OnEndRecording)
+        OnEndRecording();
     const ScreenRect g = Geometry();
     settings_.MainWidth = g.Width;
     settings_.MainHeight = g.Height;
