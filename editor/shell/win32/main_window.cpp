@@ -866,6 +866,8 @@ void TMainWin::PlayerNotify(int code, std::int32_t argument) {
             if (settings_.NetworkMode)
                 lock_.SetUp();
             context_.Library.LoadMacroFile(settings_.MacroFiles[0].str(), false);
+            // A save that waited for this notice handed over the old library's keys.
+            SetHotKeys();
             DoCaption();
             FillList();
             SetButtons(context_.Table.EntryCount() > 0);
