@@ -303,6 +303,7 @@ std::shared_ptr<CaptureRecording> InstallCapture(TMainWin& main, EditorContext& 
         recording->CaptureChar(macro, character);
     };
     main.OnCaptureFinished = [recording](WPARAM macro) { recording->CaptureFinished(macro); };
+    main.OnEndRecording = [recording] { recording->EndRunning(); };
     return recording;
 }
 

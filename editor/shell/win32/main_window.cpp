@@ -348,8 +348,8 @@ void TMainWin::FormClose() {
     closing_ = true;
     // A recording left running would keep the hook library capturing after
     // the editor has gone.
-    if (recording_ && OnCaptureFinished)
-        OnCaptureFinished(context_.Table.U16(HookAt::CaptureMacro));
+    if (recording_ && OnEndRecording)
+        OnEndRecording();
     const ScreenRect g = Geometry();
     settings_.MainWidth = g.Width;
     settings_.MainHeight = g.Height;
@@ -866,6 +866,8 @@ void TMainWin::PlayerNotify(int code, std::int32_t argument) {
             if (settings_.NetworkMode)
                 lock_.SetUp();
             context_.Library.LoadMacroFile(settings_.MacroFiles[0].str(), false);
+            // A save that waited for this notice handed over the old library's keys.
+            SetHotKeys();
             DoCaption();
             FillList();
             SetButtons(context_.Table.EntryCount() > 0);

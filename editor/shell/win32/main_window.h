@@ -287,6 +287,8 @@ class TMainWin : public TForm, private NetworkLockHost {
     // a character, WM_USER+4 with the macro), for the recording that runs.
     std::function<void(WPARAM macro, LPARAM character)> OnCaptureChar;
     std::function<void(WPARAM macro)> OnCaptureFinished;
+    // Ends the recording that runs, whatever macro the hook table names now.
+    std::function<void()> OnEndRecording;
 
   protected:
     void FormShow() override;

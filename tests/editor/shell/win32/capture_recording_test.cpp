@@ -201,12 +201,16 @@ TEST_F(CaptureRecordingTest, AMenuIsNotRecaptured) {
     EXPECT_FALSE(recording->Running());
 }
 
-// Closing the editor must not leave the hook library capturing.
+// Closing the editor must not leave the hook library capturing, even when
+// the capture section read back from it names another macro (the player's
+// own capture started meanwhile).
 TEST_F(CaptureRecordingTest, ClosingTheEditorEndsItsRecording) {
     Open();
     std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
     StartRecapture();
     Post(WM_USER + 3, 1, 'z');
+    hooks.Master.SetU16(HookAt::CaptureMacro, 4);
+    Notify(NoticeCode::SectionChanged, static_cast<int>(HookSection::Capture));
     boxes.Expect("Orvane 99 capture is complete for " + KeyName(65) + ".");
     main->Close();
     EXPECT_FALSE(recording->Running());

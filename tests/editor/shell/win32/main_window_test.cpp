@@ -274,6 +274,10 @@ TEST_F(MainWindowTest, WhileADialogHoldsAMacroThePlayersChangesTouchNoOtherMacro
     }));
     EXPECT_EQ(settings.MacroFiles[0].str(), other);
     EXPECT_EQ(settings.Nickname[1].str(), "OTHER ONE");
+    // The save handed over its own library's hot keys; the library loaded
+    // after it hands over its own.
+    EXPECT_EQ(hooks.Master.U8(HookAt::CodeUsed + 65), 0);
+    EXPECT_EQ(hooks.Master.U8(HookAt::CodeUsed + 66), 1);
     EXPECT_GE(RowOf("OTHER TWO"), 1);
     settings.MacroFiles[0] = library;
     ASSERT_TRUE(macros.ReadMacroRecord(1, now));
