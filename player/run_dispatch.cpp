@@ -179,10 +179,21 @@ bool RunDispatch::RunSystemMacro(int code) {
         const std::string& scope = entry.ScopeText;
         // Resume ('3') means something only during a pause.
         if (!scope.empty() && scope[0] != '3')
-            desk_.SystemAction(scope[0]);
+            SystemAction(scope[0]);
         return true;
     }
     return false;
+}
+
+void RunDispatch::SystemAction(char action) {
+    if (action != '2') {
+        desk_.SystemAction(action);
+        return;
+    }
+    // A capture's start prompt shows before the recording runs, and a run
+    // would type into it as into "Capture Complete".
+    const RaisedFlag prompt(CaptureDialogShown);
+    desk_.SystemAction(action);
 }
 
 void RunDispatch::RunHotKeyMacro(int n) {

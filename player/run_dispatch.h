@@ -135,8 +135,9 @@ class RunDispatch {
     bool Prepare(const std::function<bool()>& step);
 
     bool MenuShown = false;
-    // "Capture Complete" is on the screen: the recording is not complete
-    // until the new macro is saved (a run would type into the dialog).
+    // "Capture Complete" or a capture's start prompt is on the screen: the
+    // recording is not complete until the new macro is saved (a run would
+    // type into the dialog).
     bool CaptureDialogShown = false;
     int CurrentMacro = 0;
     std::uint32_t TargetWindow = 0;
@@ -153,6 +154,7 @@ class RunDispatch {
     void ResumeOrRefuse(std::uint32_t code);
     int FindScopedMacro(int code);
     void RunRecord(int n, bool systemMenusOnly);
+    void SystemAction(char action);
 
     const SettingsBlock& settings_;
     HookTable& table_;

@@ -310,6 +310,13 @@ TEST_F(RunDispatchTest, SystemMacrosActOnTheirHotKeyAndOnlyTheMenuByNickname) {
     for (int i = 2; i <= 6; ++i) dispatch.RunMacroByNickname(settings->Nickname[i].str());
     EXPECT_EQ(desk.Actions, "54");
     EXPECT_EQ(Typed(), "");
+    // The capture's start prompt is the capture's own: nothing types into it.
+    bool startGated = false;
+    desk.OnAction = [&] { startGated = !dispatch.CanStartRun(RunRequest::Unattended); };
+    dispatch.HotKeyPressed(static_cast<std::uint32_t>(table->Entry(4).Activation), 1);
+    EXPECT_EQ(desk.Actions, "542");
+    EXPECT_TRUE(startGated);
+    EXPECT_TRUE(dispatch.CanStartRun(RunRequest::Unattended));
 }
 
 TEST_F(RunDispatchTest, AMenuRunsTheChosenMacroAndNothingWhenCancelled) {
