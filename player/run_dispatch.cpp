@@ -46,7 +46,10 @@ bool RunDispatch::Prepare(const std::function<bool()>& step) {
 
 bool RunDispatch::Play(int n, const MacroRecord& record, std::string_view script,
                        RunOrigin origin) {
-    if (interpreter_.Play().State().Running)
+    // A menu's record holds its members, a system macro's nothing to play:
+    // started by name at start-up, neither types its bytes.
+    if (interpreter_.Play().State().Running || record.MacroKind == MacroKind::PopupMenu ||
+        record.MacroKind == MacroKind::System)
         return false;
     CurrentMacro = n;
     running_ = {record.Nickname.str(), record.ActivationCode};

@@ -128,7 +128,8 @@ class RunDispatch {
     bool CanStartRun(RunRequest request = RunRequest::User);
     // Every run, whatever started it, once it passed the gate: it becomes the
     // current and the running macro, and the text typed before and during it
-    // is forgotten. False when a run is under way.
+    // is forgotten. False when a run is under way or the record is a menu's
+    // or a system macro's.
     bool Play(int n, const MacroRecord& record, std::string_view script, RunOrigin origin);
     // Runs a run's preparation (a wait that handles messages) as a run under
     // way: nothing else starts meanwhile. Returns what the step returned.

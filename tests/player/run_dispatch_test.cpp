@@ -404,6 +404,21 @@ TEST_F(RunDispatchTest, APausedRunResumesOnItsOwnKeyOrTheResumeMacroOnly) {
     }
 }
 
+TEST_F(RunDispatchTest, AMenuOrASystemMacroStartedUnattendedTypesNothing) {
+    MacroRecord menu = Ordinary("Menu", ActivationCode::None);
+    menu.MacroKind = MacroKind::PopupMenu;
+    menu.SetPopupMembers({2});
+    Load({menu, Typing("Member", ActivationCode::None, "m")});
+    // The menu, then the first system macro (named at start-up, say): their
+    // records hold no script.
+    MacroRecord read;
+    for (int n : {1, 3}) {
+        ASSERT_TRUE(library.ReadMacroRecord(n, read));
+        EXPECT_FALSE(dispatch.Play(n, read, read.ScriptText(), RunOrigin::Unattended));
+    }
+    EXPECT_EQ(host.Trace, std::vector<std::string>{});
+}
+
 TEST_F(RunDispatchTest, APauseBelongsToTheMacroThatRunsNotToTheLastHotKeyMacro) {
     KeysWhilePaused pause{dispatch, desk, *table};
     DialogCommands dialogs{pause};
