@@ -191,7 +191,7 @@ TEST_F(RunDispatchTest, ARunThatThrowsEndsWholeAndTheNextMacroPlays) {
 
     host.OnPump = nullptr;
     dispatch.HotKeyPressed(3, 1);
-    EXPECT_EQ(Typed(), "|n|");
+    EXPECT_EQ(Typed(), "n|");
 }
 
 TEST_F(RunDispatchTest, WhileARunWaitsForTheModifiersNothingElseStartsAndACloseCancelsIt) {
