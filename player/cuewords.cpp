@@ -163,6 +163,10 @@ void Cuewords::RunCuewordMacro(const Candidate& picked, const std::string& prefi
     // In use first: the hook library then reports none of the Backspaces;
     // reports it queued before, and anything else that would start a run,
     // are refused while they are pumped.
+    // With it the hook library also takes Escape for this run's abort: the
+    // user who stops the erase gets no macro text.
+    RunState& state = interpreter_.Play().State();
+    state.AbortFlag = false;
     shared_.SetMacroInUse(true);
     if (settings_.CuewordRemove[i] != KeepTypedWord) {
         const std::size_t typedExtra = settings_.UseSuffix ? 1 : prefix.size();
@@ -171,7 +175,8 @@ void Cuewords::RunCuewordMacro(const Candidate& picked, const std::string& prefi
             return true;
         });
     }
-    if (!dispatch_.Play(i, record, CuewordScript(i, record, picked.typedWord), RunOrigin::User))
+    if (state.AbortFlag ||
+        !dispatch_.Play(i, record, CuewordScript(i, record, picked.typedWord), RunOrigin::User))
         shared_.SetMacroInUse(false);
 }
 

@@ -133,15 +133,18 @@ bool Interpreter::RunMacro(std::string_view script, RunOrigin origin) {
     playback_.GiveBackCapsLock();
     state.Running = false;
     host.ShowRunning(false);
-    if (origin == RunOrigin::User) {
-        playback_.PostVKey(VKey::Execute, false);
-        playback_.PostVKey(VKey::Execute, true);
-        host.StartClearTimer();
-    }
     if (!failure.empty()) {
         playback_.EndRunNotice("Macro Error",
                                "Orvane 99 macro has stopped because of an unexpected error (" +
                                    failure + "). Macro will abort.");
+    }
+    // Only a run still holding the in-use byte: one a notice ended gave it
+    // back, and the hook library would answer its marker with nothing, so
+    // the clear timer would clear the byte of whatever run came next.
+    if (playback_.HoldsInUse()) {
+        playback_.PostVKey(VKey::Execute, false);
+        playback_.PostVKey(VKey::Execute, true);
+        host.StartClearTimer();
     }
     return true;
 }

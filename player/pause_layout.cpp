@@ -78,7 +78,7 @@ bool ResumesPause(const HookTable& table, const PausedMacro& paused, std::uint16
         return true;
     for (int i = 1; i <= table.EntryCount(); ++i) {
         const MacroEntry entry = table.Entry(i);
-        if (entry.Kind == MacroKind::System && entry.Activation == code)
+        if (entry.Kind == MacroKind::System && entry.Activation == code && entry.Enabled)
             return !entry.ScopeText.empty() && entry.ScopeText[0] == '3';
     }
     return false;

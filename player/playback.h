@@ -54,6 +54,8 @@ class Playback {
     // macro types when it was on, and the in-use byte for a run the user
     // started.
     void TakeRunHold(bool inUse);
+    // The run set the in-use byte and has not given it back.
+    bool HoldsInUse() const { return inUse_; }
     // Caps Lock back as the run found it; once a run.
     void GiveBackCapsLock();
     // The one road of every notice that ends a run: the run lets go of

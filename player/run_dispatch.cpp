@@ -46,7 +46,10 @@ bool RunDispatch::Prepare(const std::function<bool()>& step) {
 
 bool RunDispatch::Play(int n, const MacroRecord& record, std::string_view script,
                        RunOrigin origin) {
-    if (interpreter_.Play().State().Running)
+    // A menu's record holds its members, a system macro's nothing to play:
+    // started by name at start-up, neither types its bytes.
+    if (interpreter_.Play().State().Running || record.MacroKind == MacroKind::PopupMenu ||
+        record.MacroKind == MacroKind::System)
         return false;
     CurrentMacro = n;
     running_ = {record.Nickname.str(), record.ActivationCode};
@@ -179,10 +182,21 @@ bool RunDispatch::RunSystemMacro(int code) {
         const std::string& scope = entry.ScopeText;
         // Resume ('3') means something only during a pause.
         if (!scope.empty() && scope[0] != '3')
-            desk_.SystemAction(scope[0]);
+            SystemAction(scope[0]);
         return true;
     }
     return false;
+}
+
+void RunDispatch::SystemAction(char action) {
+    if (action != '2') {
+        desk_.SystemAction(action);
+        return;
+    }
+    // A capture's start prompt shows before the recording runs, and a run
+    // would type into it as into "Capture Complete".
+    const RaisedFlag prompt(CaptureDialogShown);
+    desk_.SystemAction(action);
 }
 
 void RunDispatch::RunHotKeyMacro(int n) {

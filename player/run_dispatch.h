@@ -128,15 +128,17 @@ class RunDispatch {
     bool CanStartRun(RunRequest request = RunRequest::User);
     // Every run, whatever started it, once it passed the gate: it becomes the
     // current and the running macro, and the text typed before and during it
-    // is forgotten. False when a run is under way.
+    // is forgotten. False when a run is under way or the record is a menu's
+    // or a system macro's.
     bool Play(int n, const MacroRecord& record, std::string_view script, RunOrigin origin);
     // Runs a run's preparation (a wait that handles messages) as a run under
     // way: nothing else starts meanwhile. Returns what the step returned.
     bool Prepare(const std::function<bool()>& step);
 
     bool MenuShown = false;
-    // "Capture Complete" is on the screen: the recording is not complete
-    // until the new macro is saved (a run would type into the dialog).
+    // "Capture Complete" or a capture's start prompt is on the screen: the
+    // recording is not complete until the new macro is saved (a run would
+    // type into the dialog).
     bool CaptureDialogShown = false;
     int CurrentMacro = 0;
     std::uint32_t TargetWindow = 0;
@@ -153,6 +155,7 @@ class RunDispatch {
     void ResumeOrRefuse(std::uint32_t code);
     int FindScopedMacro(int code);
     void RunRecord(int n, bool systemMenusOnly);
+    void SystemAction(char action);
 
     const SettingsBlock& settings_;
     HookTable& table_;

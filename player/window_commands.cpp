@@ -186,6 +186,9 @@ Flow WindowCommands::Perform(CommandContext& context) {
     };
     if (SettleInput)
         SettleInput();
+    // An abort that came while the keys arrived: the window is left alone.
+    if (play_.State().AbortFlag)
+        return Flow::Next;
     switch (context.Form().Code) {
         case C::WindowActivate:
             if (ActivateIt(title))

@@ -104,6 +104,12 @@ TEST_F(CuewordsTest, TheTypedWordIsErasedAndTheMacroTypedInItsPlace) {
          0,
          ""},
         {"during an unattended run", {btw}, [&] { state.Running = true; }, "btw", 0, ""},
+        {"Escape while the word is erased",
+         {btw},
+         [&] { host.OnPump = [&] { state.AbortFlag = true; }; },
+         "btw",
+         3,
+         ""},
         {"the 51st candidate", scoped, {}, "btw", 0, ""},
         {"a window scope first",
          {Cue("btw", "global"), Cue("btw", "program", MacroKind::Program, "notepad"),
@@ -134,6 +140,7 @@ TEST_F(CuewordsTest, TheTypedWordIsErasedAndTheMacroTypedInItsPlace) {
         state.Running = false;
         dispatch.MacroEnded();
         cuewords.CuewordChar(1, 0);
+        host.OnPump = nullptr;
         if (c.setUp)
             c.setUp();
         host.Trace.clear();

@@ -23,7 +23,11 @@ class FakeDesk final : public PlayerDesk {
         return Title.find(part) != std::string::npos || OtherWindow == part;
     }
     bool ActivateProgram(std::string_view) override { return false; }
-    void SystemAction(char action) override { Actions += action; }
+    void SystemAction(char action) override {
+        Actions += action;
+        if (OnAction)
+            OnAction();
+    }
     bool WaitForModifiersUp() override {
         if (OnWait)
             OnWait();
@@ -46,6 +50,7 @@ class FakeDesk final : public PlayerDesk {
     std::string Title = "Untitled - Notepad", Program = "NOTEPAD.EXE", OtherWindow;
     std::vector<std::string> Notices, Activated, Running;
     std::string Actions;
+    std::function<void()> OnAction;
     int MenuAnswer = -1, Resumed = 0, Forgotten = 0;
     bool Changed = false, Closing = false;
     // What the desk does on a reload, messages it handles while it waits for

@@ -63,18 +63,25 @@ TEST(PauseLayoutTest, OnlyThePausedMacrosKeyOrAResumeMacroResumes) {
         entry.Kind = kind;
         entry.Activation = code;
         entry.ScopeText = scope;
+        entry.Enabled = true;
         table.SetEntry(i, entry);
     };
     put(1, MacroKind::Global, 16, "");
     put(2, MacroKind::Global, 22, "");
     put(3, MacroKind::System, 30, "3");
     put(4, MacroKind::System, 31, "1");
-    table.SetMacroCount(4);
+    put(5, MacroKind::System, 32, "3");
+    MacroEntry off = table.Entry(5);
+    off.Enabled = false;
+    table.SetEntry(5, off);
+    table.SetMacroCount(5);
     const PausedMacro paused{22};
     EXPECT_TRUE(ResumesPause(table, paused, 22));
     EXPECT_TRUE(ResumesPause(table, paused, 30));
     EXPECT_FALSE(ResumesPause(table, paused, 16));
     EXPECT_FALSE(ResumesPause(table, paused, 31));
+    // A disabled Resume macro resumes nothing.
+    EXPECT_FALSE(ResumesPause(table, paused, 32));
     // The first macro deleted while the run was paused: its key still counts.
     put(1, MacroKind::Global, 22, "");
     put(2, MacroKind::System, 30, "3");

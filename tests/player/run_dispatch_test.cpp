@@ -191,7 +191,7 @@ TEST_F(RunDispatchTest, ARunThatThrowsEndsWholeAndTheNextMacroPlays) {
 
     host.OnPump = nullptr;
     dispatch.HotKeyPressed(3, 1);
-    EXPECT_EQ(Typed(), "|n|");
+    EXPECT_EQ(Typed(), "n|");
 }
 
 TEST_F(RunDispatchTest, WhileARunWaitsForTheModifiersNothingElseStartsAndACloseCancelsIt) {
@@ -310,6 +310,13 @@ TEST_F(RunDispatchTest, SystemMacrosActOnTheirHotKeyAndOnlyTheMenuByNickname) {
     for (int i = 2; i <= 6; ++i) dispatch.RunMacroByNickname(settings->Nickname[i].str());
     EXPECT_EQ(desk.Actions, "54");
     EXPECT_EQ(Typed(), "");
+    // The capture's start prompt is the capture's own: nothing types into it.
+    bool startGated = false;
+    desk.OnAction = [&] { startGated = !dispatch.CanStartRun(RunRequest::Unattended); };
+    dispatch.HotKeyPressed(static_cast<std::uint32_t>(table->Entry(4).Activation), 1);
+    EXPECT_EQ(desk.Actions, "542");
+    EXPECT_TRUE(startGated);
+    EXPECT_TRUE(dispatch.CanStartRun(RunRequest::Unattended));
 }
 
 TEST_F(RunDispatchTest, AMenuRunsTheChosenMacroAndNothingWhenCancelled) {
@@ -395,6 +402,21 @@ TEST_F(RunDispatchTest, APausedRunResumesOnItsOwnKeyOrTheResumeMacroOnly) {
         EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 1);
         dispatch.MacroEnded();
     }
+}
+
+TEST_F(RunDispatchTest, AMenuOrASystemMacroStartedUnattendedTypesNothing) {
+    MacroRecord menu = Ordinary("Menu", ActivationCode::None);
+    menu.MacroKind = MacroKind::PopupMenu;
+    menu.SetPopupMembers({2});
+    Load({menu, Typing("Member", ActivationCode::None, "m")});
+    // The menu, then the first system macro (named at start-up, say): their
+    // records hold no script.
+    MacroRecord read;
+    for (int n : {1, 3}) {
+        ASSERT_TRUE(library.ReadMacroRecord(n, read));
+        EXPECT_FALSE(dispatch.Play(n, read, read.ScriptText(), RunOrigin::Unattended));
+    }
+    EXPECT_EQ(host.Trace, std::vector<std::string>{});
 }
 
 TEST_F(RunDispatchTest, APauseBelongsToTheMacroThatRunsNotToTheLastHotKeyMacro) {

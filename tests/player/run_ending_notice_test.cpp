@@ -2,6 +2,7 @@
 // button down, the in-use byte cleared, Caps Lock given back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -127,6 +128,9 @@ TEST_F(RunEndingNoticeTest, EveryNoticeThatEndsARunComesAfterTheRunLetGo) {
         EXPECT_TRUE(host.Notices()[0].starts_with(c.caption + ": ")) << host.Notices()[0];
         EXPECT_EQ(heldAtNotice, std::vector<bool>(heldAtNotice.size(), false));
         EXPECT_EQ(host.Typed().find('x'), std::string::npos) << host.Typed();
+        // The in-use byte went back with the notice: no end marker is left
+        // unanswered, and no clear timer to clear a later run's byte.
+        EXPECT_EQ(std::count(host.Trace.begin(), host.Trace.end(), "clear timer"), 0);
         desk.ShellResult = 42;
     }
 }

@@ -114,6 +114,14 @@ TEST_F(WindowCommandsTest, EveryWindowCommandWaitsForTheKeysPlayedBeforeIt) {
         EXPECT_EQ(desk.Calls[0], "settle");
         EXPECT_EQ(typedBeforeSettle, "bye");
     }
+    // Escape pressed while the keys were on their way: the close never comes.
+    commands.SettleInput = [&] { state.AbortFlag = true; };
+    desk.Calls.clear();
+    host.Trace.clear();
+    Run("bye<WCLS:notes>x");
+    EXPECT_EQ(desk.Calls, Trace{});
+    EXPECT_EQ(host.Typed(), "bye");
+    EXPECT_EQ(host.Notices(), Trace{"Macro Abort: Orvane 99 macro has been aborted."});
 }
 
 TEST_F(WindowCommandsTest, TitleCommands) {
