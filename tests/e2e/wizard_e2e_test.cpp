@@ -7,6 +7,7 @@
 
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
+#include "common/win32/kernel_objects.h"
 #include "editor/shell/win32/editor_menu_ids.h"
 #include "tests/e2e/e2e_driver.h"
 #include "tests/support/win32/wait_for.h"
@@ -75,6 +76,12 @@ TEST(WizardEndToEnd, ATypeTextMacroMadeInTheWizardTypesItsTextByItsHotKey) {
     }));
     ASSERT_TRUE(KeysTo(wizard, "keydown ctrl keydown alt sleep 0.1 key h keyup alt keyup ctrl"));
     ASSERT_TRUE(WaitFor([&] { return TextOf(keyBox) == KeyName(ctrlAltH); })) << TextOf(keyBox);
+    // Until the hook library has seen Ctrl and Alt go up, a late release
+    // would land among the keys pressed into the target.
+    HANDLE modifiersUp = OpenEventA(SYNCHRONIZE, FALSE, KernelName::ModifiersUp);
+    ASSERT_NE(modifiersUp, nullptr);
+    EXPECT_EQ(WaitForSingleObject(modifiersUp, 10000), WAIT_OBJECT_0);
+    CloseHandle(modifiersUp);
 
     // The defaults of the panels that follow, up to the nickname.
     HWND finish = nullptr;
@@ -86,11 +93,23 @@ TEST(WizardEndToEnd, ATypeTextMacroMadeInTheWizardTypesItsTextByItsHotKey) {
     SetTextOf(nickname, "Hello");
     ASSERT_TRUE(Click(finish));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(wizard); }));
+    // The editor takes the front back once its wizard has closed; keys sent
+    // before that would meet the change of focus.
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == editor; }));
 
     const std::size_t keyUsed = HookAt::CodeUsed + static_cast<std::size_t>(ctrlAltH);
     ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
-    ASSERT_TRUE(target.Keys("keydown ctrl keydown alt sleep 0.1 key h keyup alt keyup ctrl"));
-    EXPECT_TRUE(WaitFor([&] { return target.Text() == "Hello wizard"; })) << target.Text();
+    // Wine can handle the target's taking of the focus after the first keys
+    // and then set Ctrl and Alt up from the keyboard as it was at the focus
+    // change; the hook library takes the key as a plain H. One press more is
+    // allowed for that.
+    bool typed = false;
+    for (int press = 0; press < 2 && !typed; ++press) {
+        target.Clear();
+        ASSERT_TRUE(target.Keys("keydown ctrl keydown alt sleep 0.1 key h keyup alt keyup ctrl"));
+        typed = WaitFor([&] { return target.Text() == "Hello wizard"; }, press == 0 ? 8000 : 20000);
+    }
+    EXPECT_TRUE(typed) << target.Text();
     EXPECT_TRUE(player.Stop());
 }
 
