@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "player/interpreter.h"
 #include "player/wait_commands.h"
 #include "player/window_commands.h"
+#include "tests/player/recording_host.h"
 
 namespace orv::testing {
 
@@ -58,6 +60,17 @@ class NoWindows final : public WindowHost {
     void SetSecondWindow(WindowId, bool) override {}
 
     std::int64_t ShellResult = 42;
+};
+
+// A run whose waits and window commands work on the fakes above.
+struct WaitingRun {
+    RecordingHost host;
+    RunState state;
+    Interpreter interpreter{host, state};
+    FakeSignals signals;
+    NoWindows desk;
+    WindowCommands windows{desk, interpreter.Play()};
+    WaitCommands waits{signals, windows};
 };
 
 }  // namespace orv::testing

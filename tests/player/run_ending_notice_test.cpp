@@ -51,7 +51,7 @@ class FailingMedia final : public MediaHost, public CdDevice {
     std::unique_ptr<TMidiMixer> Mixer;
 };
 
-class RunEndingNoticeTest : public ::testing::Test {
+class RunEndingNoticeTest : public ::testing::Test, public testing::WaitingRun {
   public:
     RunEndingNoticeTest() {
         host.FamiliesSet[FamilyId::Windows] = &windows;
@@ -70,13 +70,6 @@ class RunEndingNoticeTest : public ::testing::Test {
         return presses % 2 == 1;
     }
 
-    RecordingHost host;
-    RunState state;
-    Interpreter interpreter{host, state};
-    NoWindows desk;
-    FakeSignals signals;
-    WindowCommands windows{desk, interpreter.Play()};
-    WaitCommands waits{signals, windows};
     FailingMedia failing;
     MultimediaCommands media{failing};
     bool inUse = false;

@@ -14,7 +14,7 @@ using testing::NoWindows;
 using testing::RecordingHost;
 using Trace = std::vector<std::string>;
 
-class WaitCommandsTest : public ::testing::Test {
+class WaitCommandsTest : public ::testing::Test, public testing::WaitingRun {
   protected:
     WaitCommandsTest() { host.FamiliesSet[FamilyId::Waits] = &waits; }
     void Run(std::string_view script) {
@@ -29,14 +29,6 @@ class WaitCommandsTest : public ::testing::Test {
             }
         };
     }
-
-    RecordingHost host;
-    RunState state;
-    Interpreter interpreter{host, state};
-    FakeSignals signals;
-    NoWindows desk;
-    WindowCommands windows{desk, interpreter.Play()};
-    WaitCommands waits{signals, windows};
 };
 
 constexpr std::uint64_t TenHours = 10ull * 3600 * 1000;

@@ -59,6 +59,15 @@ class MacroOperationsTest : public testing::MainWindowFixture {
         return w;
     }
     void Select(const std::string& nickname) { main->MyGrid.SetRow(RowOf(nickname)); }
+    // New on the category panel, with the name typed into its dialog.
+    void NewCategory(const std::string& name) {
+        ModalDriver driver;
+        driver.Expect<TDoCategory>([&](TDoCategory& f) {
+            testing::TypeText(f, name);
+            f.OkButton.Click();
+        });
+        main->CatNew.Click();
+    }
     // The posts but those of the hot-key box's second window.
     Posts PostsBesideTheSecondWindow() const {
         Posts kept;
@@ -359,15 +368,7 @@ TEST_F(MacroOperationsTest, ARealDragOfARowOntoACategoryFilesItWithTheSound) {
 TEST_F(MacroOperationsTest, ANewCategoryNeverTakesTheIdOfARemovedOnesMacros) {
     settings.ShowCategory = true;
     TMainWin& w = OpenWithOperations();
-    auto newCategory = [&](const std::string& name) {
-        ModalDriver driver;
-        driver.Expect<TDoCategory>([&](TDoCategory& f) {
-            testing::TypeText(f, name);
-            f.OkButton.Click();
-        });
-        w.CatNew.Click();
-    };
-    newCategory("Work");
+    NewCategory("Work");
     ASSERT_EQ(w.CatList.Count(), 2);
     const auto workId = static_cast<std::uint32_t>(w.CatList.Object(1));
     ASSERT_TRUE(w.ChangeUnderLock(1, [&](MacroRecord& r) {
@@ -379,7 +380,7 @@ TEST_F(MacroOperationsTest, ANewCategoryNeverTakesTheIdOfARemovedOnesMacros) {
                  "Remove Category");
     w.CatRemove.Click();
     EXPECT_EQ(w.CatList.Count(), 1);
-    newCategory("Home");
+    NewCategory("Home");
     EXPECT_GT(static_cast<std::uint32_t>(w.CatList.Object(1)), workId);
     CategoryList stored;
     stored.LoadCatFile(CategoryFileName(library));
@@ -397,14 +398,6 @@ TEST_F(MacroOperationsTest, CategoryChangesOfTwoEditorsOnOneLibraryBothSurvive) 
     settings.NetworkMode = true;
     settings.ShowCategory = true;
     TMainWin& w = OpenWithOperations();
-    auto newCategory = [&](const std::string& name) {
-        ModalDriver driver;
-        driver.Expect<TDoCategory>([&](TDoCategory& f) {
-            testing::TypeText(f, name);
-            f.OkButton.Click();
-        });
-        w.CatNew.Click();
-    };
     auto stored = [&] {
         CategoryList list;
         list.LoadCatFile(CategoryFileName(library));
@@ -423,16 +416,16 @@ TEST_F(MacroOperationsTest, CategoryChangesOfTwoEditorsOnOneLibraryBothSurvive) 
         counted.Counter += 1;
         ASSERT_TRUE(syncFiles.OpenExclusive(SyncFileName(library))->Write(counted));
     };
-    newCategory("Work");
+    NewCategory("Work");
     const std::int32_t counter = w.Lock().Record().Counter;
     EXPECT_EQ(counter, 2) << "released as a change";
     EXPECT_FALSE(w.Lock().Holding());
 
     otherEditor([](CategoryList& list) { list.Add("Home", list.HighestId() + 1); }, true);
     boxes.Expect(LockMessage::Changed);
-    newCategory("Play");  // refused once: the other's change is taken in
+    NewCategory("Play");  // refused once: the other's change is taken in
     EXPECT_EQ(w.CatList.Count(), 3);
-    newCategory("Play");
+    NewCategory("Play");
     EXPECT_EQ(stored(), (std::vector<std::string>{AllCategoriesName, "Work", "Home", "Play"}));
     ASSERT_EQ(w.CatList.Count(), 4);
     std::set<std::intptr_t> ids;
