@@ -7,7 +7,7 @@
 
 #include "mail/mail_errors.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr char base64Alphabet[] =
@@ -292,4 +292,4 @@ bool HasEightBit(std::string_view text) {
     return false;
 }
 
-}  // namespace orv
+}  // namespace orv::player

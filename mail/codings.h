@@ -10,7 +10,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 
 // Base64 of bytes, "=" padded, into out, which has room for
 // (size + 2) / 3 * 4 characters; returns that count.
@@ -64,4 +64,4 @@ std::vector<std::string> QuotedPrintableLines(std::string_view source);
 // True when any byte is above 127.
 bool HasEightBit(std::string_view text);
 
-}  // namespace orv
+}  // namespace orv::player

@@ -6,7 +6,7 @@
 #include "common/string_routines.h"
 #include "mail/codings.h"
 
-namespace orv {
+namespace orv::player {
 
 std::vector<std::string> OfferedRecipientLines(const std::optional<std::string>& fileText) {
     std::vector<std::string> offered;
@@ -45,4 +45,4 @@ int SelectionAfterDelete(int removed, int count) {
     return removed < count ? removed : count - 1;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -11,7 +11,7 @@
 #include "common/script/email_command.h"
 #include "mail/mail_command.h"
 
-namespace orv {
+namespace orv::player {
 
 // A recipient file's lines are read up to this many characters.
 constexpr std::size_t RecipientLineLimit = 255;
@@ -38,4 +38,4 @@ EmailPromptAnswers AttachmentAnswers(const std::vector<std::string>& paths);
 // now holds count entries: the one now there, else the last; -1 for none.
 int SelectionAfterDelete(int removed, int count);
 
-}  // namespace orv
+}  // namespace orv::player

@@ -9,7 +9,7 @@
 #include "mail/mail_errors.h"
 #include "mail/mail_log.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr std::string_view errorCaption = "Error";
@@ -218,4 +218,4 @@ bool SendMailMessage(std::string_view token, MailCommandHost& host, const MailSe
     return true;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -11,7 +11,7 @@
 #include "common/settings.h"
 #include "mail/smtp.h"
 
-namespace orv {
+namespace orv::player {
 
 // The answers of the run-time prompt, in the prompt's own order: recipients
 // (To, CC, blind CC), message (body, subject, "YES" when a receipt is asked
@@ -57,4 +57,4 @@ MailSettings MailSettingsFrom(const SettingsBlock& settings);
 // its message and lets the macro go on.
 bool SendMailMessage(std::string_view token, MailCommandHost& host, const MailSettings& settings);
 
-}  // namespace orv
+}  // namespace orv::player

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 struct Entry {
@@ -104,4 +104,4 @@ std::string SocketErrorText(int number) {
     return text ? text : "Error #" + std::to_string(number);
 }
 
-}  // namespace orv
+}  // namespace orv::player

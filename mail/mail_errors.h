@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace orv {
+namespace orv::player {
 
 #define ORV_MAIL_ERROR(Name)                                            \
     class Name : public std::runtime_error {                            \
@@ -54,4 +54,4 @@ std::string SocketErrorText(int number);
 constexpr int WsaConnReset = 10054;
 constexpr int WsaWouldBlock = 10035;
 
-}  // namespace orv
+}  // namespace orv::player

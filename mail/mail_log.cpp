@@ -5,7 +5,7 @@
 
 #include "common/files.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr std::string_view lineEnd = "\r\n";
@@ -105,4 +105,4 @@ void WriteMailLog(const TmsMessage& message, const std::string& logPath, DateTim
         MailLogIndexFor(message, when, *offset, static_cast<std::int32_t>(entry.size())));
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -8,7 +8,7 @@
 #include "common/mail_log_index.h"
 #include "mail/message.h"
 
-namespace orv {
+namespace orv::player {
 
 // The lines of one message's entry, each ended by CR LF: From, To, cc,
 // blind cc, Attachments, Subject, Body.
@@ -24,4 +24,4 @@ MailLogIndexRecord MailLogIndexFor(const TmsMessage& message, DateTime when, std
 // where the viewer looks for it.
 void WriteMailLog(const TmsMessage& message, const std::string& logPath, DateTime when);
 
-}  // namespace orv
+}  // namespace orv::player

@@ -15,7 +15,7 @@
 #include "mail/codings.h"
 #include "mail/mail_errors.h"
 
-namespace orv {
+namespace orv::player {
 
 void TmsAddressList::Add(std::string_view address, std::string_view name) {
     TmsMailAddress entry;
@@ -807,4 +807,4 @@ void TmsMessage::Clear() {
     ReturnReceipt = false;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -13,7 +13,7 @@
 #include "common/date_time.h"
 #include "common/short_string.h"
 
-namespace orv {
+namespace orv::player {
 
 enum class TMsgEncoding { meMIME, meUU };
 // csISO8859 stands for 8-bit text: it is written under the name of the
@@ -165,4 +165,4 @@ class TmsMessage {
     std::string storedContentType_ = "text/plain";
 };
 
-}  // namespace orv
+}  // namespace orv::player

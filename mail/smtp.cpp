@@ -6,7 +6,7 @@
 #include "mail/mail_errors.h"
 #include "mail/temp_file.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 bool Accepted(int code, int hundreds) {
@@ -238,4 +238,4 @@ SendResult TmsSMTP::Send(const TmsMessage& message) {
     return result;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -10,7 +10,7 @@
 
 #include "mail/message.h"
 
-namespace orv {
+namespace orv::player {
 
 // The connection the client talks over. The Windows one is the socket layer;
 // tests put scripted peers behind it. Failures are raised as the typed errors
@@ -142,4 +142,4 @@ class TmsSMTP {
     int timeOut_ = 40;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 std::string UniqueName() {
@@ -48,4 +48,4 @@ TTempFileStream::~TTempFileStream() {
     std::filesystem::remove(fileName_, ec);  // a file left behind harms nothing
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-namespace orv {
+namespace orv::player {
 
 class TTempFileStream {
   public:
@@ -23,4 +23,4 @@ class TTempFileStream {
     std::fstream stream_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 #include "common/hotkeys.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr std::size_t ForegroundProgramCapacity = 250;
@@ -81,4 +81,4 @@ void Activation::TestHooks() {
         ReinstallHooks();
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -14,7 +14,7 @@
 #include "player/interpreter.h"
 #include "player/run_dispatch.h"
 
-namespace orv {
+namespace orv::player {
 
 class Activation {
   public:
@@ -64,4 +64,4 @@ class Activation {
     std::uint32_t lastForeignFront_ = 0;
 };
 
-}  // namespace orv
+}  // namespace orv::player

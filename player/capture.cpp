@@ -7,7 +7,7 @@
 #include "common/macro_record.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr std::size_t PromptCut = 78;
@@ -204,4 +204,4 @@ void ApplyCapComplete(const CapCompleteChoice& choice, const std::string& progra
     }
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -18,7 +18,7 @@
 #include "common/notices.h"
 #include "common/settings.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace CaptureMessage {
 inline constexpr const char* Caption = "Error";
@@ -154,4 +154,4 @@ CapCompleteCheck CheckCapComplete(const CapCompleteChoice& choice, const KeyUse&
 void ApplyCapComplete(const CapCompleteChoice& choice, const std::string& programName,
                       MacroRecord& record);
 
-}  // namespace orv
+}  // namespace orv::player

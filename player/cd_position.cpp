@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 constexpr std::int64_t SecondsPerMinute = 60;
@@ -53,4 +53,4 @@ CdPosition StepPosition(const CdPosition& from, std::int64_t seconds,
             static_cast<std::uint8_t>(at % SecondsPerMinute), frames};
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace orv {
+namespace orv::player {
 
 struct CdPosition {
     std::uint8_t Track = 1;
@@ -29,4 +29,4 @@ std::uint32_t UnpackMsf(std::uint32_t packed);
 CdPosition StepPosition(const CdPosition& from, std::int64_t seconds,
                         std::span<const std::uint32_t> trackSeconds);
 
-}  // namespace orv
+}  // namespace orv::player

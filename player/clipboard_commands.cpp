@@ -6,7 +6,7 @@
 #include "common/string_routines.h"
 #include "player/playback.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -212,4 +212,4 @@ void ClipboardCommands::SaveText(CommandContext& context, const std::string& fie
         std::fwrite(line.data(), 1, line.size(), file.get());
 }
 
-}  // namespace orv
+}  // namespace orv::player

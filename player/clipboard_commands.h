@@ -13,7 +13,7 @@
 #include "player/command_context.h"
 #include "player/graphics.h"
 
-namespace orv {
+namespace orv::player {
 
 // What the save dialog of ":PROMPT:" shows.
 struct SaveQuestion {
@@ -68,4 +68,4 @@ class ClipboardCommands final : public CommandFamily {
     ClipboardHost& host_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

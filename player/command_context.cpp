@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace orv {
+namespace orv::player {
 
 using C = CommandCode;
 
@@ -145,4 +145,4 @@ std::int64_t ReadInteger(std::string_view field) {
     return negative ? -value : value;
 }
 
-}  // namespace orv
+}  // namespace orv::player

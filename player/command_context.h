@@ -10,7 +10,7 @@
 #include "player/command_families.h"
 #include "player/playback.h"
 
-namespace orv {
+namespace orv::player {
 
 // One token as a family receives it; the match is never parsed again.
 struct CommandContext {
@@ -40,4 +40,4 @@ Flow PerformFamilyCommand(const CommandFamilies& families, CommandContext& conte
 // than overflowing.
 std::int64_t ReadInteger(std::string_view field);
 
-}  // namespace orv
+}  // namespace orv::player

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-namespace orv {
+namespace orv::player {
 
 // What the interpreter does after a step.
 enum class Flow {
@@ -46,4 +46,4 @@ struct CommandFamilies {
     CommandFamily* operator[](FamilyId id) const { return Of[static_cast<std::size_t>(id)]; }
 };
 
-}  // namespace orv
+}  // namespace orv::player

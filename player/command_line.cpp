@@ -3,7 +3,7 @@
 #include "common/string_routines.h"
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -112,4 +112,4 @@ std::optional<std::string> HandOverBuffer::Take() {
     return nickname;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -10,7 +10,7 @@
 
 #include "common/settings.h"
 
-namespace orv {
+namespace orv::player {
 
 // What a switch asks of the player beyond the settings it changes itself.
 struct ParamEffect {
@@ -55,4 +55,4 @@ class HandOverBuffer {
     bool tooLong_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

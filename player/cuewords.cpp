@@ -6,7 +6,7 @@
 #include "common/hotkeys.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr std::size_t MaxBuffer = 20;
@@ -205,4 +205,4 @@ std::string Cuewords::CuewordScript(int i, const MacroRecord& record,
     return script;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -16,7 +16,7 @@
 #include "player/run_dispatch.h"
 #include "player/run_shared.h"
 
-namespace orv {
+namespace orv::player {
 
 class Cuewords {
   public:
@@ -69,4 +69,4 @@ class Cuewords {
     char suffix_ = ' ';
 };
 
-}  // namespace orv
+}  // namespace orv::player

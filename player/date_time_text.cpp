@@ -5,7 +5,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -96,4 +96,4 @@ std::string TimeText(int format, bool zeros, const DateTimeParts& time) {
     return Compose(TimeFormatTable[format - 1].Name, pieces);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -9,7 +9,7 @@
 #include "common/date_time.h"
 #include "common/script/catalogue.h"
 
-namespace orv {
+namespace orv::player {
 
 // value in decimal, with zeros in front up to width digits.
 std::string ZeroPadded(std::uint64_t value, std::size_t width);
@@ -21,4 +21,4 @@ std::string DateText(int format, bool zeros, const DateTimeParts& date);
 // one-digit hour.
 std::string TimeText(int format, bool zeros, const DateTimeParts& time);
 
-}  // namespace orv
+}  // namespace orv::player

@@ -2,7 +2,7 @@
 
 #include "player/pause_layout.h"
 
-namespace orv {
+namespace orv::player {
 
 using C = CommandCode;
 
@@ -30,4 +30,4 @@ Flow DialogCommands::Perform(CommandContext& context) {
     return resumed ? Flow::Next : Flow::EndRun;
 }
 
-}  // namespace orv
+}  // namespace orv::player

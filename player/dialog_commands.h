@@ -8,7 +8,7 @@
 #include "player/command_context.h"
 #include "player/player_host.h"
 
-namespace orv {
+namespace orv::player {
 
 class PauseControl {
   public:
@@ -29,4 +29,4 @@ class DialogCommands final : public CommandFamily {
     PauseControl& pause_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

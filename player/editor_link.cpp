@@ -1,6 +1,6 @@
 #include "player/editor_link.h"
 
-namespace orv {
+namespace orv::player {
 
 std::uint32_t EditorLink::Window() {
     if (!searched_) {
@@ -15,4 +15,4 @@ void EditorLink::Forget() {
     searched_ = false;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace orv {
+namespace orv::player {
 
 class EditorLink {
   public:
@@ -27,4 +27,4 @@ class EditorLink {
     bool searched_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

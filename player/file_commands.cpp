@@ -3,7 +3,7 @@
 #include "common/folder_path.h"
 #include "player/playback.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -66,4 +66,4 @@ Flow FileCommands::Perform(CommandContext& context) {
     return Flow::Next;
 }
 
-}  // namespace orv
+}  // namespace orv::player

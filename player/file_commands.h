@@ -8,7 +8,7 @@
 
 #include "player/command_context.h"
 
-namespace orv {
+namespace orv::player {
 
 class FileHost {
   public:
@@ -38,4 +38,4 @@ class FileCommands final : public CommandFamily {
     FileHost& host_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -12,7 +12,7 @@
 
 #include "common/bytes.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -356,4 +356,4 @@ std::optional<Metafile> ReadMetafile(std::span<const std::uint8_t> bytes) {
     return metafile;
 }
 
-}  // namespace orv
+}  // namespace orv::player

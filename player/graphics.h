@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace orv {
+namespace orv::player {
 
 // Limits of a picture the player takes: beyond them a file is refused as
 // unreadable rather than exhausting the memory.
@@ -72,4 +72,4 @@ struct Metafile {
 // and the metafile header behind it; none when either is not sound.
 std::optional<Metafile> ReadMetafile(std::span<const std::uint8_t> bytes);
 
-}  // namespace orv
+}  // namespace orv::player

@@ -11,7 +11,7 @@
 #include "player/command_context.h"
 #include "player/date_time_text.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -487,4 +487,4 @@ Flow Interpreter::Repeat(Call& call, std::size_t bodyStart, std::int32_t count, 
     return Flow::Next;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -13,7 +13,7 @@
 #include "player/player_host.h"
 #include "player/run_state.h"
 
-namespace orv {
+namespace orv::player {
 
 // How a run was started. A run the user started (hot key, menu, Cueword, by
 // nickname, top-window menu) marks the macro in use for the hook library and
@@ -68,4 +68,4 @@ class Interpreter {
     bool endRun_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

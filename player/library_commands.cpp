@@ -2,7 +2,7 @@
 
 #include "player/playback.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -121,4 +121,4 @@ void LibraryCommands::Swap(const std::string& fileName) {
     parts_.Editor.Post(PlayerNoticeCode::OtherLibrary, 0);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -14,7 +14,7 @@
 #include "common/settings.h"
 #include "player/command_context.h"
 
-namespace orv {
+namespace orv::player {
 
 // What the player's main window rebuilds after a change of the library.
 class LibraryDesk {
@@ -57,4 +57,4 @@ class LibraryCommands final : public CommandFamily {
     LibraryParts parts_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -6,7 +6,7 @@
 
 #include "player/command_context.h"
 
-namespace orv {
+namespace orv::player {
 
 class MailSender {
   public:
@@ -26,4 +26,4 @@ class MailCommands final : public CommandFamily {
     MailSender& sender_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 #include "common/hotkeys.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr int IconsPerRow = 9;
@@ -126,4 +126,4 @@ std::string MenuEntryScope(std::int16_t kind, const std::string& scopeText) {
     return scopeText;
 }
 
-}  // namespace orv
+}  // namespace orv::player

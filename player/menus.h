@@ -10,7 +10,7 @@
 #include "common/hook_table.h"
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::player {
 
 // How a menu shows its entries: the first part of each entry's script, a
 // grid of icon buttons, or each entry's nickname and scope.
@@ -84,4 +84,4 @@ inline constexpr const char* NoTopWindowMacros =
     "current top most active window.";
 }  // namespace MenuText
 
-}  // namespace orv
+}  // namespace orv::player

@@ -4,7 +4,7 @@
 
 #include "player/cd_position.h"
 
-namespace orv {
+namespace orv::player {
 
 using C = CommandCode;
 
@@ -277,4 +277,4 @@ Flow MultimediaCommands::Perform(CommandContext& context) {
     }
 }
 
-}  // namespace orv
+}  // namespace orv::player

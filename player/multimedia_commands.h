@@ -14,7 +14,7 @@
 #include "common/mixer.h"
 #include "player/command_context.h"
 
-namespace orv {
+namespace orv::player {
 
 // The audio CD through the media control interface, opened on the CD drive
 // on first use. Each call answers 0 or the device's error number.
@@ -83,4 +83,4 @@ class MultimediaCommands final : public CommandFamily {
     MediaHost& host_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

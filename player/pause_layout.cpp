@@ -7,7 +7,7 @@
 #include "common/settings.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -84,4 +84,4 @@ bool ResumesPause(const HookTable& table, const PausedMacro& paused, std::uint16
     return false;
 }
 
-}  // namespace orv
+}  // namespace orv::player

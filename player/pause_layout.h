@@ -12,7 +12,7 @@
 #include "common/hotkeys.h"
 #include "player/player_host.h"
 
-namespace orv {
+namespace orv::player {
 
 struct PauseLayout {
     static constexpr std::int32_t Width = 224;
@@ -51,4 +51,4 @@ struct PausedMacro {
 // key is refused.
 bool ResumesPause(const HookTable& table, const PausedMacro& paused, std::uint16_t code);
 
-}  // namespace orv
+}  // namespace orv::player

@@ -7,7 +7,7 @@
 #include "common/clock.h"
 #include "player/date_time_text.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -259,4 +259,4 @@ void Playback::TypeTime(int format, bool zeros, HeldModifiers& held) {
     TypeText(TimeText(format, zeros, DecodeDateTime(CurrentClock().Now())), held);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -12,7 +12,7 @@
 #include "player/player_host.h"
 #include "player/run_state.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace VKey {
 constexpr std::uint8_t RightButton = 2;
@@ -107,4 +107,4 @@ class Playback {
     bool inUse_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -11,7 +11,7 @@
 
 #include "player/command_families.h"
 
-namespace orv {
+namespace orv::player {
 
 struct ScreenPoint {
     std::int32_t X = 0;
@@ -92,4 +92,4 @@ class PlayerHost {
     virtual CommandFamilies Families() { return {}; }
 };
 
-}  // namespace orv
+}  // namespace orv::player

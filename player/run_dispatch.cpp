@@ -9,7 +9,7 @@
 #include "player/pause_layout.h"
 #include "player/run_state.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -252,4 +252,4 @@ void RunDispatch::RunMacroByNickname(std::string_view nickname) {
     RunMacroByIndex(match);
 }
 
-}  // namespace orv
+}  // namespace orv::player

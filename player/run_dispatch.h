@@ -19,7 +19,7 @@
 #include "player/interpreter.h"
 #include "player/run_shared.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace RefusalMessage {
 inline constexpr const char* Caption = "Warning";
@@ -169,4 +169,4 @@ class RunDispatch {
     bool inUseBeforePause_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

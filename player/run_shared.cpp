@@ -1,6 +1,6 @@
 #include "player/run_shared.h"
 
-namespace orv {
+namespace orv::player {
 
 std::optional<std::string> RunShared::MacroScript(std::string_view nickname) const {
     for (int i = 1; i <= table_.EntryCount(); ++i) {
@@ -20,4 +20,4 @@ void RunShared::SetMacroInUse(bool inUse) {
     notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::InUse));
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -11,7 +11,7 @@
 #include "common/notices.h"
 #include "common/settings.h"
 
-namespace orv {
+namespace orv::player {
 
 class RunShared {
   public:
@@ -35,4 +35,4 @@ class RunShared {
     const MacroLibrary& library_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

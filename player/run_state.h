@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace orv {
+namespace orv::player {
 
 struct RunState {
     bool AbortFlag = false;
@@ -32,4 +32,4 @@ class RaisedFlag {
     bool& flag_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

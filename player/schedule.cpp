@@ -7,7 +7,7 @@
 #include "common/string_routines.h"
 #include "player/run_state.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr std::int64_t MinuteMs = 60'000;
@@ -240,4 +240,4 @@ void Scheduler::DoStartUpMacros(bool startupRequest, std::string_view startupNic
     }
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -14,7 +14,7 @@
 #include "common/schedule.h"
 #include "common/settings.h"
 
-namespace orv {
+namespace orv::player {
 
 // What the scheduler asks of the rest of the player.
 class ScheduleHost {
@@ -93,4 +93,4 @@ class Scheduler {
     bool ticking_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -1,6 +1,6 @@
 #include "player/settings_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 using C = CommandCode;
 
@@ -46,4 +46,4 @@ Flow SettingsCommands::Perform(CommandContext& context) {
     return Flow::Next;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -8,7 +8,7 @@
 
 #include "player/command_context.h"
 
-namespace orv {
+namespace orv::player {
 
 // The system's parameter numbers.
 namespace SystemParameter {
@@ -37,4 +37,4 @@ class SettingsCommands final : public CommandFamily {
     SettingsHost& host_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 
 using C = CommandCode;
 
@@ -351,4 +351,4 @@ Flow SystemCommands::Perform(CommandContext& context) {
     return Flow::Next;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -16,7 +16,7 @@
 #include "player/command_context.h"
 #include "player/dialog_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 class NetworkHost {
   public:
@@ -180,4 +180,4 @@ class SystemCommands final : public CommandFamily {
     SystemHosts hosts_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

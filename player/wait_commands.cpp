@@ -2,7 +2,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 
 using C = CommandCode;
 
@@ -190,4 +190,4 @@ Flow WaitCommands::Perform(CommandContext& context) {
     return Flow::Next;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -14,7 +14,7 @@
 #include "player/command_context.h"
 #include "player/window_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 // The hook table's wait bytes, in their order.
 enum class WaitByte : std::uint8_t { Click, Key, Text, InputProcessed };
@@ -85,4 +85,4 @@ class WaitCommands final : public CommandFamily {
     WindowCommands& windows_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::player {
 
 using C = CommandCode;
 
@@ -242,4 +242,4 @@ Flow WindowCommands::Perform(CommandContext& context) {
     return Flow::Next;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -13,7 +13,7 @@
 
 #include "player/command_context.h"
 
-namespace orv {
+namespace orv::player {
 
 using WindowId = std::uint32_t;  // 0: no window
 
@@ -106,4 +106,4 @@ class WindowCommands final : public CommandFamily {
     Playback& play_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -12,7 +12,7 @@
 #include "common/settings.h"
 #include "editor/commands/device_lists.h"
 
-namespace orv {
+namespace orv::editor {
 
 // One macro of the open library as the dialogs see it.
 struct MacroNickname {
@@ -40,4 +40,4 @@ struct CommandContext {
     std::function<void()> OpenPreferences;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::string EditText(std::string_view text) {
     return TrimStr(CutShort(text));
@@ -35,4 +35,4 @@ double ToHundredths(double value) {
     return std::round(value * 100) / 100;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -17,7 +17,7 @@
 
 #include "common/script/compose.h"
 
-namespace orv {
+namespace orv::editor {
 
 // The most a command text holds: the player reads no more of a token's field,
 // and the callers' fields are this long.
@@ -116,4 +116,4 @@ std::optional<double> ParseRealNumber(std::string_view text);
 // A value as the two decimals of its token carry it.
 double ToHundredths(double value);
 
-}  // namespace orv
+}  // namespace orv::editor

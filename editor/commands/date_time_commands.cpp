@@ -3,7 +3,7 @@
 #include "common/script/catalogue.h"
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 
 DateTimeLayout DateTimeLayoutFor(bool isTime) {
     if (isTime)
@@ -54,4 +54,4 @@ DateTimeInput InputFromRecord<DateTimeInput>(CommandCode code, const CommandReco
     return {isTime, row, r->ShowZeros == 0, r->Future != 0, std::to_string(r->Days)};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

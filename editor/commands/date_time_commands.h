@@ -9,7 +9,7 @@
 
 #include "editor/commands/command_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct DateTimeLayout {
     std::string_view Caption;
@@ -45,4 +45,4 @@ DateTimeOutcome ComposeDateOrTime(const DateTimeInput& input);
 template <>
 DateTimeInput InputFromRecord<DateTimeInput>(CommandCode code, const CommandRecord& record);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -1,6 +1,6 @@
 #include "editor/commands/device_commands.h"
 
-namespace orv {
+namespace orv::editor {
 
 DefPrintOutcome ComposeDefPrint(const DefPrintInput& input) {
     DefPrintOutcome out;
@@ -46,4 +46,4 @@ int InitialModeRow(int rowCount, bool freshInsert, int modeIndex) {
     return row >= 0 && row < rowCount ? row : -1;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

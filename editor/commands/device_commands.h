@@ -8,7 +8,7 @@
 
 #include "editor/commands/command_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 
 enum class DefPrintField { SettingBox };
 struct DefPrintValues {
@@ -38,4 +38,4 @@ ScreenInput InputFromRecord<ScreenInput>(CommandCode code, const CommandRecord& 
 // The row selected on show: the first for a new command, else the line's own.
 int InitialModeRow(int rowCount, bool freshInsert, int modeIndex);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "common/mixer.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::vector<std::string> AvailableDrives(std::uint32_t logicalDrives,
                                          const std::vector<NetResource>& connected) {
@@ -78,4 +78,4 @@ std::string MixerReport(const MixerAnswers& answers) {
     return report;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

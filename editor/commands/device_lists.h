@@ -15,6 +15,10 @@
 #include "common/ras_phone_book.h"
 
 namespace orv {
+class TMidiMixer;
+}  // namespace orv
+
+namespace orv::editor {
 
 // A connected or remembered network disk: its drive and its share.
 struct NetResource {
@@ -84,10 +88,9 @@ std::string DisplayModeRow(const DisplayMode& mode);
 // volume, 1 master volume, 2 synthesizer mute, 3 master mute, 4 treble, 5 bass.
 using MixerAnswers = std::array<bool, 6>;
 
-class TMidiMixer;
 MixerAnswers MixerAnswersOf(const TMidiMixer& mixer);
 
 // The report of what the audio device supports, a line per control.
 std::string MixerReport(const MixerAnswers& answers);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 #include "common/script/compose.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 DialupOutcome ComposeDialup(const DialupInput& input) {
     DialupOutcome out;
@@ -67,4 +67,4 @@ void TakeDialParams(const std::optional<DialParams>& params, std::string& userNa
         password = *params->Password;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

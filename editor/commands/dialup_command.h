@@ -11,7 +11,7 @@
 #include "editor/commands/command_dialogs.h"
 #include "editor/commands/device_lists.h"
 
-namespace orv {
+namespace orv::editor {
 
 constexpr std::string_view NoEntryMessage = "No phone book entry has been selected.";
 
@@ -51,4 +51,4 @@ int InitialEntryRow(const std::vector<std::string>& entries, bool freshInsert,
 void TakeDialParams(const std::optional<DialParams>& params, std::string& userName,
                     std::string& password);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include "common/string_routines.h"
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr EmailField PersonField[] = {EmailField::ToPerson, EmailField::ccPerson,
@@ -235,4 +235,4 @@ std::optional<std::int32_t> ParseSmtpPort(std::string_view text) {
     return port;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

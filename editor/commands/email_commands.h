@@ -14,7 +14,7 @@
 #include "common/script/email_command.h"
 #include "editor/commands/command_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 
 // The controls a refusal puts the focus on; the page of each is PageOf.
 enum class EmailField {
@@ -100,4 +100,4 @@ constexpr std::string_view InvalidPortMessage =
     "Invalid port specified.  Normal port number for e-mail is 25.";
 std::optional<std::int32_t> ParseSmtpPort(std::string_view text);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include "common/cipher.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::string EncryptIt(std::string_view text) {
     return CryptText(text, EncryptedTextKey, true).value_or("");
@@ -12,4 +12,4 @@ std::string DecryptIt(std::string_view text) {
     return CryptText(text, EncryptedTextKey, false).value_or("");
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::editor {
 
 // The cipher text of the text, a random seed first; an empty text gives the
 // seed alone.
@@ -14,4 +14,4 @@ std::string EncryptIt(std::string_view text);
 // The plain text of a cipher text; a text that is no cipher gives "".
 std::string DecryptIt(std::string_view text);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -1,6 +1,6 @@
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 bool IsDriveRoot(const std::string& path) {
@@ -27,4 +27,4 @@ std::optional<std::string> FileChecks::ExistingFolder(const std::string& path) c
     return shortPath;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace orv {
+namespace orv::editor {
 
 class FileChecks {
   public:
@@ -24,4 +24,4 @@ class FileChecks {
     std::optional<std::string> ExistingFolder(const std::string& path) const;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "common/macro_record.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -172,4 +172,4 @@ bool DesktopCommandOffered(int command, bool browser4OrLater) {
     return browser4OrLater || command <= 3;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

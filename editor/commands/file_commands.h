@@ -10,7 +10,7 @@
 #include "editor/commands/command_dialogs.h"
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 
 // File commands (TDoDOSFiles), in the order of their buttons.
 enum class FileCommand { ChangeDir = 1, Copy, Rename, Delete, CreateFolder };
@@ -84,4 +84,4 @@ RecycleInput InputFromRecord<RecycleInput>(CommandCode code, const CommandRecord
 // An older shell offers only the three arrangements.
 bool DesktopCommandOffered(int command, bool browser4OrLater);
 
-}  // namespace orv
+}  // namespace orv::editor

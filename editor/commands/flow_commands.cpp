@@ -5,7 +5,7 @@
 #include "common/script/fields.h"
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr const char* AboveZeroTo60 = "Value must be greater than zero and no larger than 60.";
@@ -366,4 +366,4 @@ FrequencyOutcome ReadSchedulerFrequency(std::string_view seconds) {
     return {static_cast<std::uint16_t>(*n), std::nullopt};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 #include "editor/commands/command_dialogs.h"
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Delays (TDoDelay2).
 enum class DelayChoice { Seconds = 1, Milliseconds = 2, Timed = 3 };
@@ -140,4 +140,4 @@ struct FrequencyOutcome {
 };
 FrequencyOutcome ReadSchedulerFrequency(std::string_view seconds);
 
-}  // namespace orv
+}  // namespace orv::editor

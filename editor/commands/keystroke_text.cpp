@@ -5,7 +5,7 @@
 #include "common/script/writer.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 bool CheckSize(std::string_view text, std::size_t added) {
     return text.size() + added <= MaxScriptLength;
@@ -183,4 +183,4 @@ SearchRequest ReadSearchRequest(std::string_view find, std::string_view replace)
     return out;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

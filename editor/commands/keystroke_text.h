@@ -13,7 +13,7 @@
 #include "common/macro_record.h"
 #include "editor/commands/command_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 
 constexpr std::string_view TextTooLongMessage = "Text exceeds maximum length.  Text not added.";
 
@@ -114,4 +114,4 @@ struct SearchRequest {
 };
 SearchRequest ReadSearchRequest(std::string_view find, std::string_view replace);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 
 #include "common/files.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // The days of 1 January 1601 and 1 January 10000: the dates the system formats.
@@ -79,4 +79,4 @@ LoggedMessage ReadLoggedMessage(const std::string& logPath, std::int32_t offset,
     return {text, ""};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 #include "common/date_time.h"
 #include "common/mail_log_index.h"
 
-namespace orv {
+namespace orv::editor {
 
 constexpr const char* NoLoggedRecordsMessage = "There are no logged e-mail records to review.";
 constexpr const char* LogOpenFailedMessage = "Unable to open EMail Log File.";
@@ -53,4 +53,4 @@ struct LoggedMessage {
 LoggedMessage ReadLoggedMessage(const std::string& logPath, std::int32_t offset,
                                 std::int32_t length);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -97,4 +97,4 @@ VolumeInput InputFromRecord<VolumeInput>(CommandCode, const CommandRecord& recor
     return {r ? Clamped(static_cast<int>(r->Action), 20) : 1};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,7 +10,7 @@
 #include "editor/commands/command_dialogs.h"
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Play immediately (1), immediately and close when done (2), or wait to play (3).
 enum class AviField { ProgPath };
@@ -56,4 +56,4 @@ VolumeOutcome ComposeVolume(const VolumeInput& input);
 template <>
 VolumeInput InputFromRecord<VolumeInput>(CommandCode code, const CommandRecord& record);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 #include "common/script/fields.h"
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -207,4 +207,4 @@ KeyUpDownInput InputFromRecord<KeyUpDownInput>(CommandCode, const CommandRecord&
     return {r ? static_cast<int>(r->Action) : 1};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

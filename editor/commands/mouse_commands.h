@@ -10,7 +10,7 @@
 #include "editor/commands/command_dialogs.h"
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Mouse commands (TDoMouse), numbered by their option codes: 1 move, 2-13 the
 // button clicks, presses and releases, 14 and 15 the wheel.
@@ -99,4 +99,4 @@ KeyUpDownOutcome ComposeKeyUpDown(const KeyUpDownInput& input);
 template <>
 KeyUpDownInput InputFromRecord<KeyUpDownInput>(CommandCode code, const CommandRecord& record);
 
-}  // namespace orv
+}  // namespace orv::editor

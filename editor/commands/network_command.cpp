@@ -3,7 +3,7 @@
 #include "common/script/compose.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -108,4 +108,4 @@ int InitialDriveRow(const std::vector<std::string>& drives, bool freshInsert,
     return -1;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

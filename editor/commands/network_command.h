@@ -9,7 +9,7 @@
 
 #include "editor/commands/command_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 
 enum class NetMode { Connect = 1, Disconnect = 2, Toggle = 3 };
 enum class NetConnField { DriveBox, ProgPath, LogName, LogPass };
@@ -56,4 +56,4 @@ NetConnLayout NetConnLayoutFor(NetMode mode, bool useDefault);
 int InitialDriveRow(const std::vector<std::string>& drives, bool freshInsert,
                     std::string_view driveText);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include "common/script/email_command.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 RecipientList RecipientList::Read(const std::string& path) {
     std::optional<std::string> text = ReadWholeFile(path);
@@ -37,4 +37,4 @@ bool RecipientLineBefore(std::string_view a, std::string_view b) {
     });
 }
 
-}  // namespace orv
+}  // namespace orv::editor

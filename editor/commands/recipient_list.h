@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orv {
+namespace orv::editor {
 
 struct RecipientList {
     // The raw lines, kept whole.
@@ -28,4 +28,4 @@ struct RecipientList {
 // Whether line a sorts before line b in the list editor.
 bool RecipientLineBefore(std::string_view a, std::string_view b);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -89,4 +89,4 @@ WebLayout WebLayoutFor(bool isFtp) {
     return {"Internet Web Site", "Web Site URL", WebScheme};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

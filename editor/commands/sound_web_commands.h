@@ -12,7 +12,7 @@
 #include "editor/commands/command_dialogs.h"
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 
 constexpr std::string_view WaveMissingMessage =
     "Specified WAV File does not exist.  Please correct.";
@@ -65,4 +65,4 @@ struct WebLayout {
 };
 WebLayout WebLayoutFor(bool isFtp);
 
-}  // namespace orv
+}  // namespace orv::editor

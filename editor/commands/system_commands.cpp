@@ -4,7 +4,7 @@
 #include "common/whole_numbers.h"
 #include "editor/commands/encryption.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -214,4 +214,4 @@ EncryptInput InputFromRecord<EncryptInput>(CommandCode, const CommandRecord& rec
     return {text};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

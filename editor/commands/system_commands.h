@@ -10,7 +10,7 @@
 #include "editor/commands/command_dialogs.h"
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Log off, reboot, shut down, power off (TDoReboot).
 enum class RebootField { None };
@@ -102,4 +102,4 @@ EncryptOutcome ComposeEncrypt(const EncryptInput& input);
 template <>
 EncryptInput InputFromRecord<EncryptInput>(CommandCode code, const CommandRecord& record);
 
-}  // namespace orv
+}  // namespace orv::editor

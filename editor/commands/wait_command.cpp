@@ -3,7 +3,7 @@
 #include "common/script/fields.h"
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -183,4 +183,4 @@ WaitLayout WaitLayoutFor(WaitKind kind) {
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

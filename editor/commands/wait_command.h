@@ -9,7 +9,7 @@
 
 #include "editor/commands/command_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 
 // The kinds, numbered by their option codes.
 enum class WaitKind {
@@ -61,4 +61,4 @@ struct WaitLayout {
 };
 WaitLayout WaitLayoutFor(WaitKind kind);
 
-}  // namespace orv
+}  // namespace orv::editor

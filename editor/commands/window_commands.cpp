@@ -3,7 +3,7 @@
 #include "common/script/fields.h"
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -217,4 +217,4 @@ SystemCommandInput InputFromRecord<SystemCommandInput>(CommandCode, const Comman
     return {static_cast<WindowControl>(r->WindowAction), WindowOf(r->Title, r->Current)};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/commands/command_dialogs.h"
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Activating and launching (TDoActive).
 enum class ActiveChoice {
@@ -99,4 +99,4 @@ template <>
 SystemCommandInput InputFromRecord<SystemCommandInput>(CommandCode code,
                                                        const CommandRecord& record);
 
-}  // namespace orv
+}  // namespace orv::editor

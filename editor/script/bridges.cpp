@@ -3,7 +3,7 @@
 #include <iterator>
 #include <utility>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -292,4 +292,4 @@ VolumeInput Preselect<VolumeInput>(CommandCode code) {
     return {};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -18,7 +18,7 @@
 #include "editor/commands/wait_command.h"
 #include "editor/commands/window_commands.h"
 
-namespace orv {
+namespace orv::editor {
 
 enum class Bridge {
     MyText,
@@ -125,4 +125,4 @@ Input Preselect(CommandCode) {
     return {};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 #include "common/message_boxes.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 bool AskedYes(std::string_view text) {
@@ -65,4 +65,4 @@ std::optional<std::string> ImportScriptText(const std::string& path) {
     return text;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -8,7 +8,7 @@
 
 #include "common/script/writer.h"
 
-namespace orv {
+namespace orv::editor {
 
 inline constexpr const char* ImportTooLongQuestion =
     "This text file contains more than 5000 characters.  Only the first 5000 characters will "
@@ -34,4 +34,4 @@ DirectUpdateOutcome DirectUpdate(const ScriptEditorFields& editor, std::string_v
 // user declined or the file could not be read (which is said).
 std::optional<std::string> ImportScriptText(const std::string& path);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -1,6 +1,6 @@
 #include "editor/script/edited_macro.h"
 
-namespace orv {
+namespace orv::editor {
 
 void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind) {
     MacroRecord& macro = host.Macro();
@@ -22,4 +22,4 @@ void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind) {
     macro.CuewordRemove = removeSetting;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

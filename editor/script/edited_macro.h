@@ -3,7 +3,7 @@
 
 #include "editor/script/editor_host.h"
 
-namespace orv {
+namespace orv::editor {
 
 // A window-title activation shows whole in both editors: the record's room.
 inline constexpr int WindowTitleLength =
@@ -15,4 +15,4 @@ inline constexpr int WindowTitleLength =
 // options.
 void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind);
 
-}  // namespace orv
+}  // namespace orv::editor

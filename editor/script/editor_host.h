@@ -14,7 +14,7 @@
 #include "common/settings.h"
 #include "editor/commands/command_context.h"
 
-namespace orv {
+namespace orv::editor {
 
 // What the window or program scope dialog gives back.
 struct ScopeSelection {
@@ -48,4 +48,4 @@ struct EditorHost {
     MacroRecord& Macro() const { return Delivery.Macro; }
 };
 
-}  // namespace orv
+}  // namespace orv::editor

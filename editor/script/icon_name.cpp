@@ -2,7 +2,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::string IconFolder(std::string_view programDir) {
     return std::string(programDir) + "\\Icons";
@@ -21,4 +21,4 @@ std::optional<std::string> IconNameOf(std::string_view shortPath) {
     return std::string(name);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

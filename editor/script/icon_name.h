@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::editor {
 
 inline constexpr std::string_view MainIconName = "MAIN";
 
@@ -30,4 +30,4 @@ bool IsIconFile(std::string_view path);
 // fits the record's 12 characters.
 std::optional<std::string> IconNameOf(std::string_view shortPath);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace orv {
+namespace orv::editor {
 
 std::string ScriptPrintHeading(const std::string& nickname, int actKind, const std::string& cueword,
                                const std::string& scopeText, const std::string& hotKeyName) {
@@ -52,4 +52,4 @@ std::vector<PrintedPage> LayOutScript(const std::string& heading,
     return pages;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

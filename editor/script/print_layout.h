@@ -10,7 +10,7 @@
 
 #include "common/ui/fit_text.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct PrintedText {
     int X = 0;
@@ -40,4 +40,4 @@ std::vector<PrintedPage> LayOutScript(const std::string& heading,
                                       const std::vector<std::string>& lines, int copies,
                                       const PrintPage& page, const TextMeasure& width);
 
-}  // namespace orv
+}  // namespace orv::editor

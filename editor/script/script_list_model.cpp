@@ -5,7 +5,7 @@
 
 #include "common/script/script_list.h"
 
-namespace orv {
+namespace orv::editor {
 
 AddStyle AddStyleFromInsertMethod(int insertMethod) {
     switch (insertMethod) {
@@ -120,4 +120,4 @@ std::string ScriptEditorCaption(ScopeChoice scope, const std::string& scopeText,
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,7 +10,7 @@
 #include "common/script/records.h"
 #include "common/script/writer.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Where a new line goes.
 enum class AddStyle { AtEnd = 1, Before = 2, After = 3 };
@@ -78,4 +78,4 @@ class ScriptListModel {
 std::string ScriptEditorCaption(ScopeChoice scope, const std::string& scopeText,
                                 std::string_view title = "Macro Scripting Editor");
 
-}  // namespace orv
+}  // namespace orv::editor

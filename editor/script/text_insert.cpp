@@ -1,6 +1,6 @@
 #include "editor/script/text_insert.h"
 
-namespace orv {
+namespace orv::editor {
 
 CheckedTextFile CheckTextFile(std::string_view typed, const FileChecks& files) {
     CheckedTextFile file;
@@ -18,4 +18,4 @@ TextInsertOutcome ComposeTextInsert(const CheckedTextFile& file) {
     return out;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/commands/command_dialogs.h"
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace TextInsertMessage {
 inline constexpr const char* Correct =
@@ -31,4 +31,4 @@ enum class TextInsertField { Path };
 using TextInsertOutcome = CommandOutcome<TextInsertField>;
 TextInsertOutcome ComposeTextInsert(const CheckedTextFile& file);
 
-}  // namespace orv
+}  // namespace orv::editor

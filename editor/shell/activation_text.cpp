@@ -3,7 +3,7 @@
 #include "common/hotkeys.h"
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::string ActivationText(std::uint16_t code, std::string_view cueword, ActivationStyle style) {
     switch (code) {
@@ -22,4 +22,4 @@ std::string ActivationText(std::uint16_t code, std::string_view cueword, Activat
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::editor {
 
 // Where an activation is shown: the macro list and the export and import
 // lists name a Cueword and a key bare, the print puts "Cueword: " before a
@@ -15,4 +15,4 @@ enum class ActivationStyle { PickList, Print, Listing };
 // Empty for a code that is neither a hot key nor one of the other kinds.
 std::string ActivationText(std::uint16_t code, std::string_view cueword, ActivationStyle style);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 #include "common/macro_record.h"
 #include "common/script/writer.h"
 
-namespace orv {
+namespace orv::editor {
 
 const AddLayout& DisableEnable(AddType type) {
     static const AddLayout hotKey{true, false, "", 0, true, true, "&Enter Directly", 419};
@@ -86,4 +86,4 @@ std::optional<const char*> NameRefusal(AddType type, std::string_view trimmedNam
     return std::nullopt;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -14,7 +14,7 @@
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
 
-namespace orv {
+namespace orv::editor {
 
 enum class AddType { HotKey, Cueword, Timed, None, Popup, WindowTitle };
 
@@ -72,4 +72,4 @@ inline constexpr const char* KeyTaken =
 // or nothing.
 std::optional<const char*> NameRefusal(AddType type, std::string_view trimmedName);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace orv {
+namespace orv::editor {
 
 std::vector<Category> ChooseCategoryLines(const CategoryList& list) {
     std::vector<Category> lines;
@@ -14,4 +14,4 @@ std::vector<Category> ChooseCategoryLines(const CategoryList& list) {
     return lines;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

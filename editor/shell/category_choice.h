@@ -7,11 +7,11 @@
 
 #include "common/categories.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::vector<Category> ChooseCategoryLines(const CategoryList& list);
 
 inline constexpr const char* NoCategorySelectedMessage = "No category has been selected.";
 inline constexpr const char* NoCategoryNameMessage = "No name has been entered for the category.";
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include "common/string_routines.h"
 #include "editor/shell/option_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 bool HoldsKeyForOthers(const KeyHolder& m, int code) {
@@ -82,4 +82,4 @@ void StoreActivationChoice(const ActivationChoice& choice, MacroRecord& record) 
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

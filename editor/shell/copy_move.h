@@ -10,7 +10,7 @@
 #include "common/macro_record.h"
 #include "editor/shell/system_keys.h"
 
-namespace orv {
+namespace orv::editor {
 
 enum class NewActivation { HotKey, Cueword, Timed, WindowTitle, None };
 
@@ -39,4 +39,4 @@ std::optional<ActivationRefusal> CheckActivationChoice(const ActivationChoice& c
 // Stores a checked choice other than Timed (whose schedule dialog stores it).
 void StoreActivationChoice(const ActivationChoice& choice, MacroRecord& record);
 
-}  // namespace orv
+}  // namespace orv::editor

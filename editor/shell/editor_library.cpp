@@ -3,7 +3,7 @@
 #include "common/files.h"
 #include "common/message_boxes.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -53,4 +53,4 @@ bool EditorLibrary::SwitchLibrary(const std::string& fileName) {
     return false;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 
 #include "common/macro_library.h"
 
-namespace orv {
+namespace orv::editor {
 
 class EditorLibrary {
   public:
@@ -38,4 +38,4 @@ class EditorLibrary {
     ProgramNotices& notices_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

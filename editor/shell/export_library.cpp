@@ -8,7 +8,7 @@
 #include "common/side_files.h"
 #include "editor/shell/popup_renumbering.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -53,4 +53,4 @@ bool ExportMacros(const std::vector<int>& selected, const std::string& target,
     return true;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

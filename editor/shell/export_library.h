@@ -8,7 +8,7 @@
 
 #include "editor/shell/library_view.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace ExportMessage {
 inline constexpr const char* NothingSelected =
@@ -28,4 +28,4 @@ inline constexpr const char* ReadFailed =
 bool ExportMacros(const std::vector<int>& selected, const std::string& target,
                   const LibraryView& library);
 
-}  // namespace orv
+}  // namespace orv::editor

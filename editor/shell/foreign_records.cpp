@@ -6,7 +6,7 @@
 #include "common/string_routines.h"
 #include "editor/shell/imported_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -150,4 +150,4 @@ MacroRecord ImportedFromCueword(const CuewordImportRecord& source, DateTime now)
     return record;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

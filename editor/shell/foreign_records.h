@@ -13,7 +13,7 @@
 #include "common/macro_record.h"
 #include "common/short_string.h"
 
-namespace orv {
+namespace orv::editor {
 
 // One record of a ".DR2" file: headerless, 5,141 bytes, little-endian.
 struct DravelMacroRecord {
@@ -73,4 +73,4 @@ std::optional<MacroRecord> ImportedFromDravel(const DravelMacroRecord& source, D
 // The macro of a ".CUW" record: a global Cueword macro with default values.
 MacroRecord ImportedFromCueword(const CuewordImportRecord& source, DateTime now);
 
-}  // namespace orv
+}  // namespace orv::editor

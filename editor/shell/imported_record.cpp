@@ -6,7 +6,7 @@
 #include "common/message_boxes.h"
 #include "common/script/writer.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -81,4 +81,4 @@ void StoreImportedText(MacroRecord& record, std::string_view text) {
     record.SetScriptText(text);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -8,7 +8,7 @@
 
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 // The keys of an item that names no hot key, made a Cueword: cut to 10
 // characters and invalid characters replaced by "#", each with its message.
@@ -25,4 +25,4 @@ void StoreImportedText(MacroRecord& record, std::string_view text);
 // The message for a text cut to the record's size.
 std::string TextTooLongMessage(std::string_view text);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::vector<std::string> InstalledProgramLines(
     std::span<const FoundLink> links, const std::function<bool(const std::string&)>& exists) {
@@ -30,4 +30,4 @@ InstalledProgram SplitInstalledProgram(const std::string& line) {
     return {line.substr(0, at), line.substr(at + 4)};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace orv {
+namespace orv::editor {
 
 struct FoundLink {
     std::string LinkName;  // the shortcut's file name, ".LNK" included
@@ -26,4 +26,4 @@ struct InstalledProgram {
 };
 InstalledProgram SplitInstalledProgram(const std::string& line);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 #include "common/string_routines.h"
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 
 LaunchDecision DecideLaunch(const std::vector<std::string>& args, bool markerOpens) {
     if (args.empty() || args.front() != LaunchSwitch)
@@ -45,4 +45,4 @@ StartState StartShowState(int processShow, std::optional<int> startupShow) {
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

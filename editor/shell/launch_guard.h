@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace orv {
+namespace orv::editor {
 
 inline constexpr const char* LaunchSwitch = "-PEJ";
 inline constexpr const char* RunningMarkerName = "ORNED321Z";
@@ -50,4 +50,4 @@ enum class StartState { Normal, Minimized, Maximized };
 // the runtime already hands a program the start-up information's command.
 StartState StartShowState(int processShow, std::optional<int> startupShow);
 
-}  // namespace orv
+}  // namespace orv::editor

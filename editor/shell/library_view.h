@@ -7,7 +7,7 @@
 #include "common/macro_library.h"
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 class LibraryView {
   public:
@@ -39,4 +39,4 @@ class OpenLibraryView final : public LibraryView {
     const SettingsBlock& settings_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 #include "common/hotkeys.h"
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 void MacroActions::SetButtons(bool on, bool listEmpty) {
     bool open = on && !listEmpty;
@@ -33,4 +33,4 @@ void MacroActions::ShowEnabledState(bool enabled) {
     ActivateHint = enabled ? "Deactivate Macro" : "Activate Macro";
 }
 
-}  // namespace orv
+}  // namespace orv::editor

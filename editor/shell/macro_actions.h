@@ -7,7 +7,7 @@
 
 #include "editor/shell/macro_list.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct MacroActions {
     bool Remove = false, Copy = false, ChangeActivation = false, Activate = false;
@@ -28,4 +28,4 @@ struct MacroActions {
     void ShowEnabledState(bool enabled);
 };
 
-}  // namespace orv
+}  // namespace orv::editor

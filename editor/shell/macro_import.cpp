@@ -11,7 +11,7 @@
 #include "editor/shell/foreign_records.h"
 #include "editor/shell/popup_renumbering.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -225,4 +225,4 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
     return outcome;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

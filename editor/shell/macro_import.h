@@ -12,7 +12,7 @@
 #include "common/date_time.h"
 #include "editor/shell/library_view.h"
 
-namespace orv {
+namespace orv::editor {
 
 enum class ImportKind { Own = 1, Dravel = 2, Cueword = 3 };
 
@@ -74,4 +74,4 @@ struct ImportOutcome {
 ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& chosen,
                            LibraryView& library, DateTime now);
 
-}  // namespace orv
+}  // namespace orv::editor

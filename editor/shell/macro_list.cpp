@@ -9,7 +9,7 @@
 #include "common/string_routines.h"
 #include "editor/shell/activation_text.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -170,4 +170,4 @@ const std::string& TypeAhead::Type(char c) {
     return text_;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 #include "common/settings.h"
 #include "editor/shell/sort_order.h"
 
-namespace orv {
+namespace orv::editor {
 
 // One macro as the list shows it.
 struct ListMacro {
@@ -70,4 +70,4 @@ class TypeAhead {
     std::string text_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "common/message_boxes.h"
 #include "common/side_files.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -122,4 +122,4 @@ bool WriteMacroListing(const std::string& target, const std::vector<int>& rows,
     return true;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,7 +10,7 @@
 #include "editor/shell/activation_text.h"
 #include "editor/shell/library_view.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace OutputMessage {
 inline constexpr const char* NothingChecked =
@@ -54,4 +54,4 @@ bool WriteMacroListing(const std::string& target, const std::vector<int>& rows,
                        const LibraryView& library, const OutputChoices& choices,
                        const ScheduleDescription& schedule);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "common/message_boxes.h"
 #include "editor/shell/macro_list_output.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -88,4 +88,4 @@ void PrintMacroList(PrintCanvas& canvas, std::string_view libraryFile,
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

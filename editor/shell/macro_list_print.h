@@ -11,7 +11,7 @@
 #include "common/macro_record.h"
 #include "editor/shell/library_view.h"
 
-namespace orv {
+namespace orv::editor {
 
 inline constexpr const char* PrintJobTitle = "Orvane 99";
 
@@ -52,4 +52,4 @@ std::optional<std::vector<PrintRow>> ReadPrintRows(const std::vector<int>& macro
 void PrintMacroList(PrintCanvas& canvas, std::string_view libraryFile,
                     const std::vector<PrintRow>& rows, int copies);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,10 +6,10 @@
 #include "common/schedule.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 MacroRecord NewMacroRecord(const SettingsBlock& settings, DateTime now) {
-    MacroRecord r = NewMacroRecord(now);
+    MacroRecord r = orv::NewMacroRecord(now);
     r.CuewordCase = static_cast<std::int16_t>(settings.CaseSensitive);
     r.CuewordRemove = settings.NoRemove ? 2 : 1;
     DefaultTimer(r, now);
@@ -121,4 +121,4 @@ std::optional<std::string> DesktopLinkRefusal(int macro, std::span<const std::st
     return std::nullopt;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -15,7 +15,7 @@
 #include "common/macro_record.h"
 #include "common/settings.h"
 
-namespace orv {
+namespace orv::editor {
 
 // A macro that does not exist yet: the built-in icon, top-most window scope,
 // the Cueword options of the settings, today's date for a schedule and no
@@ -48,4 +48,4 @@ std::optional<std::string> DesktopLinkRefusal(int macro, std::span<const std::st
 
 inline constexpr const char* DesktopLinkAdded = "DeskTop Icon Added.";
 
-}  // namespace orv
+}  // namespace orv::editor

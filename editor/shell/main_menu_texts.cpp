@@ -1,6 +1,6 @@
 #include "editor/shell/main_menu_texts.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 constexpr const char* Product = "Orvane 99";
@@ -33,4 +33,4 @@ std::string HookRestoreQuestion(bool keyboard) {
            "mouse again.  Continue?";
 }
 
-}  // namespace orv
+}  // namespace orv::editor

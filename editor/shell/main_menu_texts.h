@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace orv {
+namespace orv::editor {
 
 namespace EditorMessage {
 inline constexpr const char* NoMacros = "No hot keys have been added yet.  Please add one first.";
@@ -16,4 +16,4 @@ inline constexpr const char* FileMissing = "File does not exist.";
 const char* HookRestoreCaption(bool keyboard);
 std::string HookRestoreQuestion(bool keyboard);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/shell/activation_text.h"
 #include "editor/shell/schedule_text.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -258,4 +258,4 @@ IconPlacement PlaceIcon(std::string_view chosenPath, std::string_view iconsFolde
     return {A::NoRoom, {}};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 #include "common/macro_record.h"
 #include "editor/shell/macro_list.h"
 
-namespace orv {
+namespace orv::editor {
 
 // A menu lists at most this many macros.
 constexpr int MaxMenuMembers = 36;
@@ -113,4 +113,4 @@ IconPlacement PlaceIcon(std::string_view chosenPath, std::string_view iconsFolde
 // True when the name ends in ".ICO", in any letter case.
 bool IsIconFileName(std::string_view path);
 
-}  // namespace orv
+}  // namespace orv::editor

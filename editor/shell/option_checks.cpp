@@ -3,7 +3,7 @@
 #include "common/string_routines.h"
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr std::string_view PrefixMessageStart =
@@ -36,4 +36,4 @@ std::variant<AppearanceValues, AppearanceRefusal> CheckAppearance(const Appearan
     return values;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,7 +10,7 @@
 
 #include "common/script/writer.h"  // IsCuewordChar: prefix keys are Cueword characters
 
-namespace orv {
+namespace orv::editor {
 
 // The prefix keys as typed; while typing a backslash is let through, leaving
 // the field (and OK, which leaves it) refuses it too. Nothing when they pass.
@@ -36,4 +36,4 @@ struct AppearanceRefusal {
 
 std::variant<AppearanceValues, AppearanceRefusal> CheckAppearance(const AppearanceEntry& entry);
 
-}  // namespace orv
+}  // namespace orv::editor

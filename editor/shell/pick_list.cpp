@@ -5,7 +5,7 @@
 #include "common/macro_record.h"
 #include "editor/shell/activation_text.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -41,4 +41,4 @@ std::vector<ListMacro> ExportableMacros(std::vector<ListMacro> macros) {
     return macros;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,7 +10,7 @@
 #include "editor/shell/macro_import.h"
 #include "editor/shell/macro_list.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct PickLine {
     std::string Activation;
@@ -39,4 +39,4 @@ PickColumns PickColumnsFor(int lineWidth);
 // in file order.
 std::vector<ListMacro> ExportableMacros(std::vector<ListMacro> macros);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 #include "common/hook_table.h"
 #include "common/settings.h"
 
-namespace orv {
+namespace orv::editor {
 
 PlayerNotifyAction DecidePlayerNotify(int code, std::int32_t argument) {
     using A = PlayerNotifyAction;
@@ -57,4 +57,4 @@ void PlayerNotices::Post(int code, int argument) {
         port_.Post(playerWindow_, code, argument);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

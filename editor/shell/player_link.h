@@ -9,7 +9,7 @@
 
 #include "common/notices.h"
 
-namespace orv {
+namespace orv::editor {
 
 enum class PlayerNotifyAction {
     Ignore,
@@ -73,4 +73,4 @@ class PlayerNotices final : public ProgramNotices {
     std::uint32_t playerWindow_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -1,6 +1,6 @@
 #include "editor/shell/popup_renumbering.h"
 
-namespace orv {
+namespace orv::editor {
 
 void RenumberPopupMembers(MacroRecord& record, const MemberNumbering& numbering) {
     std::vector<int> kept;
@@ -10,4 +10,4 @@ void RenumberPopupMembers(MacroRecord& record, const MemberNumbering& numbering)
     record.SetPopupMembers(kept);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

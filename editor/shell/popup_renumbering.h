@@ -8,7 +8,7 @@
 
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Gives a member's number in the other file, or nothing when it does not go.
 using MemberNumbering = std::function<std::optional<int>(int member)>;
@@ -16,4 +16,4 @@ using MemberNumbering = std::function<std::optional<int>(int member)>;
 // The record's members renumbered, in their order; the count is rewritten.
 void RenumberPopupMembers(MacroRecord& record, const MemberNumbering& numbering);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "common/hotkeys.h"
 #include "editor/shell/schedule_text.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -74,4 +74,4 @@ std::string LastModifiedText(DateTime changed,
     return lead + format(DecodeDateTime(changed));
 }
 
-}  // namespace orv
+}  // namespace orv::editor

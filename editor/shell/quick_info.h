@@ -7,7 +7,7 @@
 #include "common/date_time.h"
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct QuickInfoTexts {
     std::string ActivationCaption;  // "Hot Key:", "Cueword:", "Timed Macro:", ...
@@ -31,4 +31,4 @@ std::string QuickInfoScopeText(const MacroRecord& macro);
 std::string LastModifiedText(DateTime changed,
                              const std::function<std::string(const DateTimeParts&)>& format);
 
-}  // namespace orv
+}  // namespace orv::editor

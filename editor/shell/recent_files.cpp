@@ -4,7 +4,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 void DoLastFiles(RecentFiles& recent, std::string_view oldFile, std::string_view newFile) {
     auto found = std::find(recent.begin(), recent.end(), newFile);
@@ -43,4 +43,4 @@ std::string CaptionText(std::string_view fileTitle, bool showDate, std::string_v
     return caption;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace orv {
+namespace orv::editor {
 
 // Entries "Last File 1" .. "Last File 5"; an empty entry is a free place.
 using RecentFiles = std::array<std::string, 5>;
@@ -32,4 +32,4 @@ std::string FileTitleOf(std::string_view path);
 // time, shown only with "Show Date".
 std::string CaptionText(std::string_view fileTitle, bool showDate, std::string_view dateTime);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace orv {
+namespace orv::editor {
 
 RemapRange RemapGridRange(RemapGrid grid) {
     switch (grid) {
@@ -31,4 +31,4 @@ int PickerCharAt(PickerCell cell) {
     return cell.Row * PickerColumns + cell.Col + PickerFirstChar;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace orv {
+namespace orv::editor {
 
 enum class RemapGrid { Upper, Lower, Punctuation, Numeric };
 
@@ -34,4 +34,4 @@ struct PickerCell {
 PickerCell PickerCellOf(int character);
 int PickerCharAt(PickerCell cell);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -68,4 +68,4 @@ std::string GetSched(const MacroRecord& m) {
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

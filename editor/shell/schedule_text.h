@@ -6,8 +6,8 @@
 
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::string GetSched(const MacroRecord& macro);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -1,6 +1,6 @@
 #include "editor/shell/sort_order.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::string CheckedSortOrder(std::string_view order, std::string_view fallback) {
     const std::size_t n = fallback.size();
@@ -41,4 +41,4 @@ MoveArrows MoveArrowsFor(int index, int count) {
     return {index > 0, index < count - 1};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

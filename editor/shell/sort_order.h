@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orv {
+namespace orv::editor {
 
 inline constexpr std::string_view DefaultPrimarySort = "123";
 inline constexpr std::string_view DefaultActivationSort = "12345";
@@ -72,4 +72,4 @@ std::string SortOrderOfLines(const std::vector<std::string>& lines,
     return order;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 #include "common/hotkeys.h"
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::vector<KeyHolder> KeyHoldersOf(const HookTable& table) {
     std::vector<KeyHolder> holders;
@@ -55,4 +55,4 @@ std::vector<SystemCommandKey> ChangedSystemKeys(const SystemCommandKeys& keys) {
     return changed;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -12,7 +12,7 @@
 
 #include "common/hook_table.h"
 
-namespace orv {
+namespace orv::editor {
 
 // What the checks need of one macro of the library.
 struct KeyHolder {
@@ -52,4 +52,4 @@ bool SharesAKey(const SystemCommandKeys& keys);
 // only macros OK rewrites.
 std::vector<SystemCommandKey> ChangedSystemKeys(const SystemCommandKeys& keys);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include "common/string_routines.h"
 #include "editor/shell/imported_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -113,4 +113,4 @@ int ImportTextItems(std::string_view contents, LibraryView& library, DateTime no
     return added;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -12,7 +12,7 @@
 #include "common/macro_record.h"
 #include "editor/shell/library_view.h"
 
-namespace orv {
+namespace orv::editor {
 
 inline constexpr std::string_view ItemHeader = "<ITEM NAME>";
 
@@ -47,4 +47,4 @@ MacroRecord TextItemRecord(const TextItem& item, DateTime now);
 // caller tells other machines of a change only when it is above 0).
 int ImportTextItems(std::string_view contents, LibraryView& library, DateTime now);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace orv {
+namespace orv::editor {
 
 std::span<const WizardMenuEntry> WizardMenuEntries() {
     static const std::array<WizardMenuEntry, 28> entries = {{
@@ -48,4 +48,4 @@ int WizardCaptionLeft(int glyphWidth, int textWidth) {
     return (glyphWidth - textWidth) / 2 + 25;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

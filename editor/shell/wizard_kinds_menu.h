@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace orv {
+namespace orv::editor {
 
 struct WizardMenuEntry {
     int Kind;
@@ -23,4 +23,4 @@ std::span<const WizardMenuEntry> WizardMenuEntries();
 std::vector<int> WizardCaptionTops(std::size_t lineCount);
 int WizardCaptionLeft(int glyphWidth, int textWidth);
 
-}  // namespace orv
+}  // namespace orv::editor

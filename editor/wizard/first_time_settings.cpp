@@ -2,7 +2,7 @@
 
 #include "common/whole_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 
 void StoreFirstTimeAnswers(const WizardAnswers& a, SettingsBlock& s) {
     s.SolitaryUsage = a.Checked("P66Solitary");
@@ -83,4 +83,4 @@ const std::array<StarterMacro, 11>& StarterMacros() {
     return starters;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

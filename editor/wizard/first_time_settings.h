@@ -11,7 +11,7 @@
 #include "editor/wizard/wizard_answers.h"
 #include "editor/wizard/wizard_finish.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Sets what the setup's panels ask (Cuewords, capture, network mode, the
 // start-up welcome, the e-mail defaults); every other setting keeps its value.
@@ -35,4 +35,4 @@ struct StarterMacro {
 // In the order they are offered.
 const std::array<StarterMacro, 11>& StarterMacros();
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 WizardAnswers::Control& WizardAnswers::At(const std::string& name) {
     auto it = controls_.find(name);
@@ -112,4 +112,4 @@ WizardAnswers DefaultAnswers() {
     return answers;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

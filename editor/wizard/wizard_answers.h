@@ -12,7 +12,7 @@
 
 #include "editor/wizard/wizard_panels.h"
 
-namespace orv {
+namespace orv::editor {
 
 // A list line and the number it carries (a macro number, a mode index).
 struct ListLine {
@@ -71,4 +71,4 @@ class WizardAnswers {
 // The answers before the user changes anything: the declared defaults.
 WizardAnswers DefaultAnswers();
 
-}  // namespace orv
+}  // namespace orv::editor

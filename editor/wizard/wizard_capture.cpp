@@ -1,6 +1,6 @@
 #include "editor/wizard/wizard_capture.h"
 
-namespace orv {
+namespace orv::editor {
 
 CaptureOptions PlanOptions(const CapturePlan& plan) {
     CaptureOptions options;
@@ -29,4 +29,4 @@ CapturePlan SweepstakesCapturePlan() {
     return plan;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

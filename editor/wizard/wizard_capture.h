@@ -10,7 +10,7 @@
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct CapturePlan {
     int MacroNumber = 0;  // the number the recorded macro will have
@@ -40,4 +40,4 @@ void ApplyCapturePlan(const CapturePlan& plan, HookTable& table);
 // is not in the library, ended by the sweepstakes form.
 CapturePlan SweepstakesCapturePlan();
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -12,7 +12,7 @@
 #include "editor/wizard/wizard_kinds.h"
 #include "editor/wizard/wizard_loaders.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using T = CheckTest;
@@ -448,4 +448,4 @@ void SettleGlobalScope(WizardAnswers& answers, bool sharedHotKey) {
         answers.Check("P7SpecWin");
 }
 
-}  // namespace orv
+}  // namespace orv::editor

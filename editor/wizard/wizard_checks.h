@@ -13,7 +13,7 @@
 #include "editor/wizard/wizard_env.h"
 #include "editor/wizard/wizard_script.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct Question {
     std::string Caption;
@@ -79,4 +79,4 @@ inline constexpr const char* MenuMovedMessage =
     "The macro file was changed by another program while the wizard was open.  The macro was "
     "added, but not to the popup menu: please add it there yourself.";
 
-}  // namespace orv
+}  // namespace orv::editor

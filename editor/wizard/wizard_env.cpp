@@ -5,7 +5,7 @@
 #include "common/files.h"
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 std::string WizardEnv::CaptureFile() const {
     return InFolder(ProgramDir, "TempCap.Txt");
@@ -16,4 +16,4 @@ bool WizardEnv::HasPopupMenus() const {
                        [](const LibraryEntry& m) { return m.Kind == MacroKind::PopupMenu; });
 }
 
-}  // namespace orv
+}  // namespace orv::editor

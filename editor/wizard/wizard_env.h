@@ -13,7 +13,7 @@
 #include "common/macro_record.h"
 #include "common/settings.h"
 
-namespace orv {
+namespace orv::editor {
 
 // What the wizard needs of one macro of the open library.
 struct LibraryEntry {
@@ -43,4 +43,4 @@ struct WizardEnv {
     bool HasPopupMenus() const;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

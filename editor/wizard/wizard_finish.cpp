@@ -13,7 +13,7 @@
 #include "editor/wizard/wizard_loaders.h"
 #include "editor/wizard/wizard_navigator.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // A recording longer than this goes to an overflow file, leaving room in the
@@ -218,4 +218,4 @@ FinishOutcome FinishUp(int kind, const WizardAnswers& a, const WizardEnv& env,
     return out;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -16,7 +16,7 @@
 #include "editor/wizard/wizard_env.h"
 #include "editor/wizard/wizard_script.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct MacroOutcome {
     MacroRecord Record;
@@ -59,4 +59,4 @@ std::optional<HotKeyWarning> WarnWindowsHotKey(int code);
 FinishOutcome FinishUp(int kind, const WizardAnswers& answers, const WizardEnv& env,
                        bool windowsKeyAccepted = false);
 
-}  // namespace orv
+}  // namespace orv::editor

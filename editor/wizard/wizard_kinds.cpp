@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // The panels every ordinary kind ends with: activation, its detail, scope,
@@ -292,4 +292,4 @@ std::string ExamplesText(int kind) {
     return text;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

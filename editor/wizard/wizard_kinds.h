@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orv {
+namespace orv::editor {
 
 constexpr int WizardKindCount = 29;
 constexpr int FirstTimeKind = 28;
@@ -34,4 +34,4 @@ std::string WizardCaption(int kind);
 // by a line feed and a carriage return.
 std::string ExamplesText(int kind);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -8,7 +8,7 @@
 #include "editor/shell/macro_list.h"
 #include "editor/shell/menu_builder_model.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr const char* AvailBox = "P64AvailBox";
@@ -96,4 +96,4 @@ std::array<std::string, 3> MenuMemberColumns(const LibraryEntry& m) {
             TrimStr(m.Nickname), MenuScopeText(macro)};
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -13,7 +13,7 @@
 #include "editor/wizard/wizard_env.h"
 #include "editor/wizard/wizard_script.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Where an added macro goes in the combined macro: at its end, or before or
 // after its chosen line (the first when none is chosen).
@@ -41,4 +41,4 @@ void ReloadRecipients(WizardAnswers& answers, const std::vector<std::string>& fi
 // Panel 50's columns of a macro: activation, nickname, scope.
 std::array<std::string, 3> MenuMemberColumns(const LibraryEntry& macro);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include "common/macro_record.h"
 #include "common/string_routines.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 HotKeyListing Listing(const WizardEnv& env) {
@@ -336,4 +336,4 @@ std::optional<LibraryEntry> CaptureSystemMacro(const WizardEnv& env) {
     return std::nullopt;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

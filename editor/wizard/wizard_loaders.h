@@ -16,7 +16,7 @@
 #include "editor/wizard/wizard_capture.h"
 #include "editor/wizard/wizard_env.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Panel 3: one line per hot-key code, and the codes a global, pop-up menu or
 // system macro already holds.
@@ -87,4 +87,4 @@ void DisableOldShellChoices(WizardAnswers& answers, bool browser4OrLater);
 // Panel 62: the capture system macro (action "2"), or nothing.
 std::optional<LibraryEntry> CaptureSystemMacro(const WizardEnv& env);
 
-}  // namespace orv
+}  // namespace orv::editor

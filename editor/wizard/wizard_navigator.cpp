@@ -4,7 +4,7 @@
 
 #include "editor/wizard/wizard_kinds.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 const std::vector<SkipRule>& Rules() {
@@ -122,4 +122,4 @@ bool WizardNavigator::LoaderDue(int panel) {
     return loaded_.insert(loader).second;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

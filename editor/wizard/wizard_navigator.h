@@ -10,7 +10,7 @@
 
 #include "editor/wizard/wizard_answers.h"
 
-namespace orv {
+namespace orv::editor {
 
 // A panel is passed over when any of AnyChecked is checked or any of
 // AnyUnchecked is not; Kind 0 applies to every kind, a negative one to every
@@ -64,4 +64,4 @@ class WizardNavigator {
     std::set<int> loaded_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

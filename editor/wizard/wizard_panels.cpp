@@ -5,7 +5,7 @@
 
 #include "editor/commands/email_commands.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 namespace F = ControlFlag;
@@ -923,4 +923,4 @@ const ControlDecl* FindControl(const std::string& name, int* panel) {
     return it->second.first;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

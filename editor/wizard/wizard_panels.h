@@ -11,7 +11,7 @@
 
 #include "common/ui/bounds.h"
 
-namespace orv {
+namespace orv::editor {
 
 constexpr int WizardClientWidth = 573;
 constexpr int WizardClientHeight = 344;
@@ -65,4 +65,4 @@ const PanelDecl* FindPanel(int number);
 // The control of that name on any panel, or nullptr; the panel it is on.
 const ControlDecl* FindControl(const std::string& name, int* panel = nullptr);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -15,7 +15,7 @@
 #include "editor/commands/network_command.h"
 #include "editor/wizard/wizard_navigator.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -592,4 +592,4 @@ KindScript ComposeKindScript(int kind, const WizardAnswers& answers, const Wizar
     return script;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

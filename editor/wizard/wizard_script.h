@@ -11,7 +11,7 @@
 #include "editor/wizard/wizard_answers.h"
 #include "editor/wizard/wizard_env.h"
 
-namespace orv {
+namespace orv::editor {
 
 using WizardRefusal = Refusal<std::string>;  // the message and the control to focus
 
@@ -40,4 +40,4 @@ std::string ProgramOfLine(const std::string& line);
 // The file name of a path, as the player matches a program scope.
 std::string FileNameOf(const std::string& path);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -12,7 +12,7 @@
 
 namespace {
 
-using orv::testing::HostPeer;
+using orv::player::testing::HostPeer;
 
 double Now() {
     LARGE_INTEGER frequency, count;
@@ -27,7 +27,7 @@ constexpr double megabytes = fileSize / 1e6;
 }  // namespace
 
 int main() {
-    using namespace orv;
+    using namespace orv::player;
     HostPeer coreutils("bench");
     std::string data(fileSize, '\0');
     std::mt19937 random(1);

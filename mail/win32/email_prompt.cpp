@@ -7,7 +7,7 @@
 #include "common/ui/win32/services.h"
 #include "mail/email_prompt.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -162,4 +162,4 @@ void TDoTheEmail::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::player

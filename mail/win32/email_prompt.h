@@ -9,7 +9,7 @@
 #include "mail/mail_command.h"
 #include "common/ui/win32/front_form.h"
 
-namespace orv {
+namespace orv::player {
 
 // One of the three recipient columns (To, CC, Blind CC): a typed recipient
 // and the recipient file's lines, shown by name or by address.
@@ -88,4 +88,4 @@ class TDoTheEmail final : public TFrontForm {
     bool TypedRecipientsFit();
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -1,6 +1,6 @@
 #include "mail/win32/email_status.h"
 
-namespace orv {
+namespace orv::player {
 
 TEMailStatus::TEMailStatus() : TForm("TEMailStatus", "Orvane E-Mail Send", 367, 34) {
     SetStayOnTop(true);
@@ -25,4 +25,4 @@ void TEMailStatus::FormActivate() {
     SetStayOnTop(true);
 }
 
-}  // namespace orv
+}  // namespace orv::player

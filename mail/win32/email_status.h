@@ -9,7 +9,7 @@
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/status_bar.h"
 
-namespace orv {
+namespace orv::player {
 
 class TEMailStatus final : public TForm {
   public:
@@ -30,4 +30,4 @@ class TEMailStatus final : public TForm {
     void FormActivate() override;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -2,11 +2,11 @@
 
 #include "common/win32/registry.h"
 
-namespace orv {
+namespace orv::player {
 
 std::string RegistryContentTypes::ContentTypeOf(std::string_view extension) const {
     return ReadRegistryString(HKEY_CLASSES_ROOT, std::string(extension), "Content Type")
         .value_or("");
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -3,7 +3,7 @@
 
 #include "mail/message.h"
 
-namespace orv {
+namespace orv::player {
 
 // Reads "Content Type" of the extension's key under HKEY_CLASSES_ROOT.
 class RegistryContentTypes final : public ContentTypeSource {
@@ -11,4 +11,4 @@ class RegistryContentTypes final : public ContentTypeSource {
     std::string ContentTypeOf(std::string_view extension) const override;
 };
 
-}  // namespace orv
+}  // namespace orv::player

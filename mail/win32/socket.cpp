@@ -6,7 +6,7 @@
 #include "common/win32/message_pump.h"
 #include "mail/mail_errors.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr char windowClass[] = "OrvaneMailSocket";
@@ -430,4 +430,4 @@ void TagSocket::Cancel() {
     Close();
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -7,7 +7,7 @@
 #include "mail/smtp.h"
 #include "mail/win32/winsock.h"
 
-namespace orv {
+namespace orv::player {
 
 // Private messages of the hidden notification window.
 constexpr UINT WM_HOSTLOOKUP = WM_USER + 148;
@@ -101,4 +101,4 @@ class TagSocket final : public LineTransport {
     char lookup_[MAXGETHOSTSTRUCT] = {};
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 #include "mail/win32/email_prompt.h"
 #include "mail/win32/email_status.h"
 
-namespace orv {
+namespace orv::player {
 
 TextCharset SystemTextCharset() {
     const UINT codePage = GetACP();
@@ -24,7 +24,7 @@ Win32MailHost::~Win32MailHost() {
 }
 
 bool Win32MailHost::WinsockPresent() {
-    return orv::WinsockPresent();
+    return player::WinsockPresent();
 }
 
 std::optional<std::string> Win32MailHost::ClipboardText() {
@@ -84,4 +84,4 @@ void Win32MailHost::ShowTextBox(std::string_view caption, std::string_view text)
     desk_.MyMessage(caption, text);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -14,8 +14,11 @@
 #include "mail/win32/socket.h"
 
 namespace orv {
-
 class TForm;
+}  // namespace orv
+
+namespace orv::player {
+
 class TEMailStatus;
 
 struct MailDesk {
@@ -54,4 +57,4 @@ class Win32MailHost final : public MailCommandHost {
     std::unique_ptr<TEMailStatus> status_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

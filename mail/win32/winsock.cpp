@@ -4,7 +4,7 @@
 
 #include "mail/mail_errors.h"
 
-namespace orv {
+namespace orv::player {
 
 void TagWinsock::Load() {
     if (Loaded())
@@ -110,4 +110,4 @@ bool WinsockPresent() {
     return WinsockLib().Present();
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace orv {
+namespace orv::player {
 
 class TagWinsock {
   public:
@@ -60,4 +60,4 @@ class TagWinsock {
 TagWinsock& WinsockLib();
 bool WinsockPresent();
 
-}  // namespace orv
+}  // namespace orv::player

@@ -64,7 +64,7 @@ void BareLoop(const std::string& text) {
 // Characters per second until the control holds the whole text; 0 when a
 // character is lost.
 template <typename Typing>
-double Measure(orv::testing::TypingWindow& target, const std::string& text, Typing typing) {
+double Measure(orv::player::testing::TypingWindow& target, const std::string& text, Typing typing) {
     target.Clear();
     if (!target.Focus())
         return 0;
@@ -82,16 +82,16 @@ double Measure(orv::testing::TypingWindow& target, const std::string& text, Typi
 
 int main() {
     const std::string text = SampleText();
-    orv::testing::TypingWindow target;
-    orv::Win32PlayerHost host;
-    orv::RunState state;
-    orv::Interpreter interpreter(host, state);
+    orv::player::testing::TypingWindow target;
+    orv::player::Win32PlayerHost host;
+    orv::player::RunState state;
+    orv::player::Interpreter interpreter(host, state);
 
     double bare = 0, played = 0;
     for (int round = 0; round < Rounds; ++round) {
         const double b = Measure(target, text, [&] { BareLoop(text); });
         const double p =
-            Measure(target, text, [&] { interpreter.RunMacro(text, orv::RunOrigin::Unattended); });
+            Measure(target, text, [&] { interpreter.RunMacro(text, orv::player::RunOrigin::Unattended); });
         std::printf("round %d: bare loop %.0f chars/s, interpreter %.0f chars/s\n", round + 1, b,
                     p);
         if (b == 0 || p == 0) {

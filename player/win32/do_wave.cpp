@@ -3,11 +3,11 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-namespace orv {
+namespace orv::player {
 
 bool DoWave(const std::string& file, bool wait) {
     const DWORD flags = SND_FILENAME | SND_NODEFAULT | (wait ? SND_SYNC : SND_ASYNC);
     return PlaySoundA(file.c_str(), nullptr, flags) != FALSE;
 }
 
-}  // namespace orv
+}  // namespace orv::player

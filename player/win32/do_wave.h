@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace orv {
+namespace orv::player {
 
 // Plays the wave file, never the system's default sound in its place; with
 // wait, returns when it ended. False when it cannot be played.
 bool DoWave(const std::string& file, bool wait);
 
-}  // namespace orv
+}  // namespace orv::player

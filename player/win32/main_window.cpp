@@ -15,7 +15,7 @@
 #include "hook/ornhook.h"
 #include "common/win32/window_numbers.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -756,4 +756,4 @@ bool HandOverCommandLine(const std::string& commandLine) {
     return send(0);
 }
 
-}  // namespace orv
+}  // namespace orv::player

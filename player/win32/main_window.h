@@ -46,7 +46,7 @@
 #include "player/win32/win32_windows.h"
 #include "player/window_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 // The messages of the main window.
 namespace PlayerMsg {
@@ -227,4 +227,4 @@ class TMainWin final : public PlayerDesk,
 // hold the second start. False when no player window could be reached.
 bool HandOverCommandLine(const std::string& commandLine);
 
-}  // namespace orv
+}  // namespace orv::player

@@ -4,7 +4,7 @@
 #include "player/win32/forms/cap_complete.h"
 #include "player/win32/main_window.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 // "Capture Complete" asks the hook library for pressed combinations through
@@ -37,4 +37,4 @@ bool TMainWin::CompleteCapture(MacroRecord& record, const std::string& programNa
     return dialog.ShowModal(window_) == IDOK;
 }
 
-}  // namespace orv
+}  // namespace orv::player

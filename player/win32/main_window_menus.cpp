@@ -6,7 +6,7 @@
 #include "player/win32/forms/do_a_menu.h"
 #include "player/win32/main_window.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr int TopWindowIconSize = 32;
@@ -90,4 +90,4 @@ void TMainWin::MenuTopWindow() {
         dispatch_->RunHotKeyMacro(chosen);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -8,7 +8,7 @@
 #include "player/cd_position.h"
 #include "player/win32/mci_strings.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -142,4 +142,4 @@ std::string MciCdDevice::ErrorText(std::uint32_t error) {
     return MciErrorText(error, "CD device");
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -6,7 +6,7 @@
 
 #include "player/multimedia_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 // The first drive from B: to Z: that is a CD drive, such as "E:"; kept
 // once found. Empty while there is none.
@@ -35,4 +35,4 @@ class MciCdDevice final : public CdDevice {
     bool open_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

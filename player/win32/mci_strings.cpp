@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-namespace orv {
+namespace orv::player {
 
 std::uint32_t SendMci(const std::string& command, std::string* answer) {
     char text[128] = {};
@@ -20,4 +20,4 @@ std::string MciErrorText(std::uint32_t error, const std::string& device) {
     return text;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace orv {
+namespace orv::player {
 
 // Sends the command; 0 or the device's error number. The answer, when asked
 // for, is the device's reply text.
@@ -13,4 +13,4 @@ std::uint32_t SendMci(const std::string& command, std::string* answer = nullptr)
 // The system's text of an error number, or one naming the device and number.
 std::string MciErrorText(std::uint32_t error, const std::string& device);
 
-}  // namespace orv
+}  // namespace orv::player

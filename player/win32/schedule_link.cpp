@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr UINT_PTR MyTimerId = 20;
@@ -15,7 +15,7 @@ constexpr UINT Timer2Ms = 5000;
 
 ScheduleLink::ScheduleLink(const SettingsBlock& settings, HookTable& table, HookLibrary& hooks,
                            const MacroLibrary& library, RunDispatch& dispatch, PlayerDesk& desk)
-    : PlayWave(orv::DoWave),
+    : PlayWave(player::DoWave),
       settings_(settings),
       table_(table),
       hooks_(hooks),
@@ -96,4 +96,4 @@ void ScheduleLink::PushIdle() {
     hooks_.HandOver(HookSection::Idle, table_);
 }
 
-}  // namespace orv
+}  // namespace orv::player

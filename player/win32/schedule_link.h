@@ -12,7 +12,7 @@
 #include "player/run_dispatch.h"
 #include "player/schedule.h"
 
-namespace orv {
+namespace orv::player {
 
 class ScheduleLink final : public ScheduleHost {
   public:
@@ -57,4 +57,4 @@ class ScheduleLink final : public ScheduleHost {
     std::string startupNickname_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -8,7 +8,7 @@
 #include "common/win32/icons.h"
 #include "common/win32/system_routines.h"
 
-namespace orv {
+namespace orv::player {
 
 PlayerTray::PlayerTray(const SettingsBlock& settings, const HookTable& table, TrayHost& host)
     : settings_(settings), table_(table), host_(host) {}
@@ -172,4 +172,4 @@ void PlayerTray::HideAll() {
     recordIcon_.SetActive(false);
 }
 
-}  // namespace orv
+}  // namespace orv::player

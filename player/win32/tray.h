@@ -12,7 +12,7 @@
 #include "common/hook_table.h"
 #include "common/win32/task_icon.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace TrayText {
 inline constexpr const char* Title = "Orvane 99";
@@ -94,4 +94,4 @@ class PlayerTray {
     bool runningWanted_ = false, runningShown_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

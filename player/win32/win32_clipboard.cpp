@@ -4,7 +4,7 @@
 
 #include "common/ui/win32/services.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -178,4 +178,4 @@ std::optional<std::string> Win32Clipboard::AskFileName(const SaveQuestion& quest
     return CurrentFileDialogs().Save(Owner, options);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -7,7 +7,7 @@
 
 #include "player/clipboard_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 class Win32Clipboard final : public ClipboardHost {
   public:
@@ -23,4 +23,4 @@ class Win32Clipboard final : public ClipboardHost {
     HWND Owner = nullptr;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -63,4 +63,4 @@ void Win32DialUp::CloseDialStatus() {
     SetCursor(formerCursor_);
 }
 
-}  // namespace orv
+}  // namespace orv::player

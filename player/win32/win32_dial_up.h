@@ -9,7 +9,7 @@
 #include "mail/win32/email_status.h"
 #include "player/system_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 class Win32DialUp final : public RasHost {
   public:
@@ -34,4 +34,4 @@ class Win32DialUp final : public RasHost {
     std::unique_ptr<TEMailStatus> status_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

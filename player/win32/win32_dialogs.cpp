@@ -10,7 +10,7 @@
 #include "player/win32/forms/repeat_prompt.h"
 #include "player/win32/win32_windows.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -76,4 +76,4 @@ std::uint16_t Win32Dialogs::DoRepPrompt() {
     return prompt.Count;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -11,8 +11,11 @@
 #include "player/run_dispatch.h"
 
 namespace orv {
-
 class TForm;
+}  // namespace orv
+
+namespace orv::player {
+
 class TPauseMacro;
 
 class Win32Dialogs final : public PauseControl {
@@ -44,4 +47,4 @@ class Win32Dialogs final : public PauseControl {
     bool textShowing_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

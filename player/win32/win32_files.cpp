@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-namespace orv {
+namespace orv::player {
 
 bool Win32Files::ChangeDirectory(const std::string& path) {
     return SetCurrentDirectoryA(path.c_str()) != 0;
@@ -38,4 +38,4 @@ void Win32Files::Explore(const std::string& folder) {
     ShellExecuteA(nullptr, "explore", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-}  // namespace orv
+}  // namespace orv::player

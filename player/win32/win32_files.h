@@ -3,7 +3,7 @@
 
 #include "player/file_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 class Win32Files final : public FileHost {
   public:
@@ -16,4 +16,4 @@ class Win32Files final : public FileHost {
     void Explore(const std::string& folder) override;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -2,7 +2,7 @@
 
 #include "player/win32/win32_windows.h"
 
-namespace orv {
+namespace orv::player {
 
 Win32MailSender::Win32MailSender(const SettingsBlock& settings, Win32Dialogs& dialogs)
     : settings_(settings),
@@ -25,7 +25,7 @@ Win32MailSender::~Win32MailSender() {
 }
 
 bool Win32MailSender::SendMailMessage(std::string_view token) {
-    return orv::SendMailMessage(token, host_, MailSettingsFrom(settings_));
+    return player::SendMailMessage(token, host_, MailSettingsFrom(settings_));
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -9,7 +9,7 @@
 #include "player/mail_commands.h"
 #include "player/win32/win32_dialogs.h"
 
-namespace orv {
+namespace orv::player {
 
 class Win32MailSender final : public MailSender {
   public:
@@ -27,4 +27,4 @@ class Win32MailSender final : public MailSender {
     Win32MailHost host_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

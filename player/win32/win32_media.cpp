@@ -7,7 +7,7 @@
 #include "player/win32/do_wave.h"
 #include "player/win32/forms/play_avi.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 constexpr std::int32_t FirstMixerDevice = -2;
@@ -31,4 +31,4 @@ void Win32Media::PlayWave(std::string_view file, bool wait) {
     DoWave(std::string(file), wait);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -9,7 +9,7 @@
 #include "player/multimedia_commands.h"
 #include "player/win32/mci_cd_device.h"
 
-namespace orv {
+namespace orv::player {
 
 class Win32Media final : public MediaHost {
   public:
@@ -32,4 +32,4 @@ struct Win32MultimediaCommands {
     MultimediaCommands Commands{Media};
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -6,7 +6,7 @@
 #include "common/injected_input.h"
 #include "common/message_boxes.h"
 
-namespace orv {
+namespace orv::player {
 
 Win32PlayerHost::~Win32PlayerHost() {
     CloseWaitTimer();
@@ -166,4 +166,4 @@ void Win32PlayerHost::StartClearTimer() {
         OnStartClearTimer();
 }
 
-}  // namespace orv
+}  // namespace orv::player

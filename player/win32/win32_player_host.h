@@ -10,7 +10,7 @@
 #include "player/player_host.h"
 #include "player/run_shared.h"
 
-namespace orv {
+namespace orv::player {
 
 class Win32PlayerHost final : public PlayerHost {
   public:
@@ -62,4 +62,4 @@ class Win32PlayerHost final : public PlayerHost {
     bool ticking_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::player

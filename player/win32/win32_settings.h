@@ -6,7 +6,7 @@
 
 #include "player/settings_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 class Win32Settings final : public SettingsHost {
   public:
@@ -19,4 +19,4 @@ class Win32Settings final : public SettingsHost {
     std::function<void()> OnReinstallHooks;
 };
 
-}  // namespace orv
+}  // namespace orv::player

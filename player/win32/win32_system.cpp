@@ -10,7 +10,7 @@
 
 #include "common/win32/system_routines.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -283,4 +283,4 @@ void Win32Exits::LeaveWindows(Exit how) {
     }
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -9,7 +9,7 @@
 #include "player/system_commands.h"
 #include "player/win32/win32_dial_up.h"
 
-namespace orv {
+namespace orv::player {
 
 class Win32Network final : public NetworkHost {
   public:
@@ -90,4 +90,4 @@ bool AdjustPrivilege(const char* name, bool enable);
 // the number in hexadecimal when the system has none.
 std::string SystemErrorText(std::uint32_t error);
 
-}  // namespace orv
+}  // namespace orv::player

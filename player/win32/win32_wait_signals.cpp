@@ -3,7 +3,7 @@
 #include "common/win32/process_names.h"
 #include "common/win32/window_numbers.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -66,4 +66,4 @@ bool Win32WaitSignals::OnTimer(UINT_PTR id) {
     return false;
 }
 
-}  // namespace orv
+}  // namespace orv::player

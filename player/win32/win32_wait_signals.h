@@ -10,7 +10,7 @@
 #include "common/hook_library.h"
 #include "player/wait_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 class Win32WaitSignals final : public WaitSignals {
   public:
@@ -45,4 +45,4 @@ class Win32WaitSignals final : public WaitSignals {
     HookLibrary& hooks_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

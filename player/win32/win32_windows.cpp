@@ -5,7 +5,7 @@
 #include "common/win32/process_names.h"
 #include "common/win32/window_numbers.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -122,4 +122,4 @@ void Win32Windows::SetSecondWindow(WindowId window, bool on) {
     notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::Window2));
 }
 
-}  // namespace orv
+}  // namespace orv::player

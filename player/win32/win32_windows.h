@@ -8,7 +8,7 @@
 #include "common/notices.h"
 #include "player/window_commands.h"
 
-namespace orv {
+namespace orv::player {
 
 // Makes the window the foreground window with the keyboard focus. The
 // system refuses a bare request from a program in the background, so the
@@ -45,4 +45,4 @@ class Win32Windows final : public WindowHost {
     ProgramNotices& notices_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -18,6 +18,7 @@
 namespace {
 
 using namespace orv;
+using namespace orv::editor;
 using Clock = std::chrono::steady_clock;
 
 double MsSince(Clock::time_point start) {

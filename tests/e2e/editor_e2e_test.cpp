@@ -24,7 +24,7 @@ TEST(EditorStartUp, WithoutTheExactSwitchTheEditorRefusesAndEnds) {
         HWND box = nullptr;
         EXPECT_TRUE(WaitFor([&] {
             box = FindWindowA("#32770", "");
-            return box && BoxText(box) == NotViaPlayerMessage;
+            return box && BoxText(box) == editor::NotViaPlayerMessage;
         })) << params;
         ASSERT_NE(box, nullptr) << params;
         EXPECT_EQ(EditorWindow(), nullptr);
@@ -37,7 +37,7 @@ TEST(EditorStartUp, ASecondEditorEndsQuietlyAndTheFirstShowsTheList) {
     {
         // Another editor's marker: this one ends without a window.
         KernelHandle other;
-        ASSERT_EQ(CreateRunningMarker(RunningMarkerName, other), MarkerResult::Created);
+        ASSERT_EQ(CreateRunningMarker(editor::RunningMarkerName, other), MarkerResult::Created);
         Process second;
         ASSERT_TRUE(second.Start(Beside("Brindel.exe") + " -PEJ /RH0"));
         EXPECT_TRUE(second.WaitExit(5000));
@@ -88,7 +88,7 @@ TEST(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAga
     // The macro's row found by typing its key's name into the list.
     auto toggle = [&] {
         TypeIntoList(grid, "CTRL+Q");
-        PostMessageA(editor, WM_COMMAND, EditorMenuId::ActivateMacro, 0);
+        PostMessageA(editor, WM_COMMAND, editor::EditorMenuId::ActivateMacro, 0);
     };
     toggle();
     ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 0; }));

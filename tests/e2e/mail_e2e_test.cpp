@@ -45,7 +45,7 @@ class MailEndToEnd : public ::testing::Test {
 
     testing::ScratchFolder folder{"e2email"};
     std::string logPath = InFolder(folder.Path(), "MAILLOG.TXT");
-    testing::HostPeer server{"smtp"};
+    player::testing::HostPeer server{"smtp"};
     Player player;
 };
 

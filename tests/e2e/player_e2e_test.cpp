@@ -153,7 +153,7 @@ TEST_F(PlayerEndToEnd, AWindowComingToTheFrontRunsTheMacroScopedToItsTitleOnce) 
     EXPECT_TRUE(WaitFor([&] { return beta.Text() == "hi"; })) << beta.Text();
     // Once the run has ended, a key of the user's follows the macro's text
     // alone: the run did not move the front window and so did not repeat.
-    EXPECT_TRUE(WaitFor([] { return !FindWindowA("OrvaneTaskIcon", TrayText::Running); }));
+    EXPECT_TRUE(WaitFor([] { return !FindWindowA("OrvaneTaskIcon", player::TrayText::Running); }));
     ASSERT_TRUE(beta.Keys("key x"));
     EXPECT_TRUE(WaitFor([&] { return beta.Text() == "hix"; })) << beta.Text();
 }
@@ -450,7 +450,7 @@ TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
              const bool refused =
                  HandOver(player.Window(), "Tavrol.exe /AAlpha") &&
                  WaitFor([&] { return (box = FindWindowA("#32770", "Warning")); }) &&
-                 BoxText(box) == RefusalMessage::Recording;
+                 BoxText(box) == player::RefusalMessage::Recording;
              if (box)
                  PostMessageA(box, WM_COMMAND, IDOK, 0);
              SetMaster(HookAt::CaptureRunning, {0});

@@ -42,7 +42,7 @@ TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
 
     // The macro's row found by typing its key's name into the list.
     TypeIntoList(grid, "CTRL+Q");
-    PostMessageA(editor, WM_COMMAND, EditorMenuId::Recapture, 0);
+    PostMessageA(editor, WM_COMMAND, editor::EditorMenuId::Recapture, 0);
     const HWND dialog = Shown("Capture Macro");
     ASSERT_NE(dialog, nullptr);
     EXPECT_NE(Child(dialog, "Static", "Or Press Ctrl+Q to end capture"), nullptr);

@@ -159,7 +159,7 @@ TEST_F(WaitEndToEnd, APausedMacroGoesOnOnItsOwnHotKeyOnly) {
     ASSERT_TRUE(target.Keys("key ctrl+e"));
     HWND warning = DialogShown("Warning");
     ASSERT_TRUE(warning);
-    EXPECT_EQ(BoxText(warning), RefusalMessage::Paused);
+    EXPECT_EQ(BoxText(warning), player::RefusalMessage::Paused);
     PostMessageA(warning, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([] { return FindWindowA("#32770", "Warning") == nullptr; }));
     EXPECT_TRUE(IsWindow(pause));

@@ -44,7 +44,7 @@ TEST(WizardEndToEnd, ATypeTextMacroMadeInTheWizardTypesItsTextByItsHotKey) {
     const HWND editor = player.StartWithEditor(library);
     ASSERT_NE(editor, nullptr);
     // Kind 1 is the first of the wizard menu.
-    PostMessageA(editor, WM_COMMAND, EditorMenuId::FirstWizard, 0);
+    PostMessageA(editor, WM_COMMAND, editor::EditorMenuId::FirstWizard, 0);
     const HWND wizard = Shown("Quick Wizard: Type Text and Keystrokes");
     ASSERT_NE(wizard, nullptr);
     const HWND next = Child(wizard, "Button", "&Next >");

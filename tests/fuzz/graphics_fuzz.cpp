@@ -7,9 +7,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
-    orv::DecodeJpeg(bytes);
-    orv::ReadMetafile(bytes);
-    orv::RgbFromDib(bytes);
-    orv::BmpFileFromDib(bytes);
+    orv::player::DecodeJpeg(bytes);
+    orv::player::ReadMetafile(bytes);
+    orv::player::RgbFromDib(bytes);
+    orv::player::BmpFileFromDib(bytes);
     return 0;
 }

@@ -5,7 +5,7 @@
 #include "mail/codings.h"
 #include "mail/mail_errors.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -183,4 +183,4 @@ TEST(MailTexts, SocketErrorsHaveTheirTextOrTheirNumber) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

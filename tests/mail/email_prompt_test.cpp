@@ -2,7 +2,7 @@
 
 #include "mail/email_prompt.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -48,4 +48,4 @@ TEST(EmailPrompt, DeletingKeepsASelectionWhereThereIsOne) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

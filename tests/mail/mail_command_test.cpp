@@ -9,7 +9,7 @@
 #include "tests/mail/scripted_transport.h"
 #include "tests/support/fake_clock.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 namespace fs = std::filesystem;
@@ -46,7 +46,7 @@ class SendMail : public ::testing::Test {
     }
 
     std::string folder = (fs::path(::testing::TempDir()) / "orvsendmail").string();
-    testing::FakeClock clock{EncodeDateTime(2026, 12, 9, 12, 0, 0)};
+    orv::testing::FakeClock clock{EncodeDateTime(2026, 12, 9, 12, 0, 0)};
     MailSettings settings;
     RecordingHost host;
 };
@@ -211,4 +211,4 @@ TEST_F(SendMail, PromptAnswersLandByMeaning) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

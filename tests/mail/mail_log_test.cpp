@@ -5,7 +5,7 @@
 #include "common/files.h"
 #include "mail/mail_log.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 namespace fs = std::filesystem;
@@ -109,4 +109,4 @@ TEST_F(MailLog, LogThatCannotBeCreatedWritesNothing) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -11,7 +11,7 @@
 #include "mail/mail_errors.h"
 #include "mail/message.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -532,4 +532,4 @@ TEST(Headers, RemoveTakesContinuationLinesAlong) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

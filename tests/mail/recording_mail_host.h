@@ -10,7 +10,7 @@
 
 #include "mail/mail_command.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 template <typename TransportType>
 class RecordingMailHost final : public MailCommandHost {
@@ -46,4 +46,4 @@ class RecordingMailHost final : public MailCommandHost {
     LineTransport& Transport() override { return Peer; }
 };
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

@@ -14,7 +14,7 @@
 #include "mail/smtp.h"
 #include "tests/mail/smtp_reply_script.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 class ScriptedTransport final : public LineTransport {
   public:
@@ -152,4 +152,4 @@ class ScriptedTransport final : public LineTransport {
     std::deque<std::string> pending_;
 };
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

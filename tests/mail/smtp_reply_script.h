@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 using SmtpReplies = std::map<std::string, std::deque<std::string>>;
 
@@ -28,4 +28,4 @@ inline std::string NextScriptedReply(SmtpReplies& replies, const std::string& ve
     return it == defaults.end() ? "500 unknown" : it->second;
 }
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

@@ -5,7 +5,7 @@
 #include "tests/mail/scripted_transport.h"
 #include "tests/support/fake_clock.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -204,7 +204,7 @@ TEST_F(Smtp, AReplyThatNeverEndsIsCutShort) {
     EXPECT_EQ(r.ErrorText, "The server's reply runs to more than 100 lines");
     EXPECT_EQ(peer.Commands.back(), "QUIT");  // of the second send
 
-    testing::FakeClock clock;
+    orv::testing::FakeClock clock;
     peer.BeforeEachLine = [&] { clock.AdvanceMs(1000); };  // 7 s allowed per wait
     peer.Replies["MAIL"] = {
         "250-a\n250-b\n250-c\n250-d\n250-e\n250-f\n250-g\n250-h\n250-i\n250 end"};
@@ -262,4 +262,4 @@ TEST(ReplyCodes, ThreeDigitsOrNone) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

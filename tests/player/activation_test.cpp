@@ -7,10 +7,10 @@
 #include "tests/player/fake_desk.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-class ActivationTest : public testing::LibraryTest {
+class ActivationTest : public orv::testing::LibraryTest {
   protected:
     ActivationTest() : LibraryTest(LibraryOwner::Player) {
         activation.ReinstallHooks = [this] { ++reinstalls; };
@@ -164,4 +164,4 @@ TEST_F(ActivationTest, TheRunningProgramsAreListedAndAChangeOfTheirNumberRestore
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -9,7 +9,7 @@
 #include "common/sync_record.h"
 #include "tests/common/library_fixture.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 const KeyCombination CtrlAltShiftX{.vk = 'X', .shift = true, .alt = true, .ctrl = true};
@@ -45,7 +45,7 @@ class NoLockHost final : public NetworkLockHost {
     void SetSyncTimer(bool) override {}
 };
 
-class CaptureTest : public testing::LibraryTest {
+class CaptureTest : public orv::testing::LibraryTest {
   protected:
     CaptureTest() : LibraryTest(LibraryOwner::Player) {
         WriteLibrary({Ordinary("first", 3),
@@ -235,4 +235,4 @@ TEST(CapComplete, OkFillsTheRecord) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 TEST(CdPositionTest, PackingKeepsEveryByte) {
@@ -41,4 +41,4 @@ TEST(CdPositionTest, StepsCarryAndBorrowAcrossTracks) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -10,7 +10,7 @@
 #include "tests/player/recording_host.h"
 #include "tests/support/scratch_folder.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 // A clipboard of one text or one picture, and a save dialog that answers
@@ -78,7 +78,7 @@ class ClipboardCommandsTest : public ::testing::Test {
     }
     std::string In(const std::string& name) const { return InFolder(folder.Path(), name); }
 
-    testing::ScratchFolder folder{"clipboard"};
+    orv::testing::ScratchFolder folder{"clipboard"};
     testing::RecordingHost host;
     RunState state;
     Interpreter interpreter{host, state};
@@ -208,4 +208,4 @@ TEST_F(ClipboardCommandsTest, SavingAndAppendingTheText) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

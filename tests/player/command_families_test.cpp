@@ -5,7 +5,7 @@
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::RecordingHost;
@@ -83,4 +83,4 @@ TEST(TokenRoutes, EveryFormThePlayerReadsReachesAHandler) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

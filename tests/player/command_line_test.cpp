@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 TEST(CommandLine, ParametersAreSplitAtBlanksWithQuotesGrouping) {
@@ -92,4 +92,4 @@ TEST(CommandLine, AHandOverBeyondTheBoundIsDroppedWholeAndTheNextArrives) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -7,10 +7,10 @@
 #include "tests/player/fake_desk.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-class CuewordsTest : public testing::LibraryTest {
+class CuewordsTest : public orv::testing::LibraryTest {
   protected:
     CuewordsTest() : LibraryTest(LibraryOwner::Player) {
         host.OnMarkInUse = [this](bool inUse) { shared.SetMacroInUse(inUse); };
@@ -189,4 +189,4 @@ TEST_F(CuewordsTest, ReportsArrivingWhileTheBackspacesAreSentStartNothing) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

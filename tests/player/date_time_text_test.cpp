@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 // The formats' own samples: Monday 30 March 1998, 15:04:23.
@@ -65,4 +65,4 @@ TEST(DateTimeText, OutOfRangeFormatsTypeNothing) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 class FakePause final : public PauseControl {
@@ -57,4 +57,4 @@ TEST_F(DialogCommandsTest, AbortInANestedPauseEndsEveryLevel) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

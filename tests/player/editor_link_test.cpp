@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 TEST(EditorLink, AMissingEditorIsSearchedOncePerOperationAndAFoundOneIsKept) {
@@ -30,4 +30,4 @@ TEST(EditorLink, AMissingEditorIsSearchedOncePerOperationAndAFoundOneIsKept) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

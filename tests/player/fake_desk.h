@@ -6,7 +6,7 @@
 
 #include "player/run_dispatch.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 // The desktop as the dispatch sees it: a foreground window with a title and
 // a program, windows that can be brought forward, and what was asked of it.
@@ -58,4 +58,4 @@ class FakeDesk final : public PlayerDesk {
     std::function<void()> OnReload, OnWait, OnForget;
 };
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

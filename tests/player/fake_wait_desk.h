@@ -11,7 +11,7 @@
 #include "player/window_commands.h"
 #include "tests/player/recording_host.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 // The hook library's wait bytes in memory; the marker answered at once
 // unless told otherwise.
@@ -73,4 +73,4 @@ struct WaitingRun {
     WaitCommands waits{signals, windows};
 };
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

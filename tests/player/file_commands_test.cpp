@@ -8,7 +8,7 @@
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 // Folders and files by name; every call noted.
@@ -97,4 +97,4 @@ TEST_F(FileCommandsTest, AFileInTheWayIsToldByItsLevel) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -6,7 +6,7 @@
 
 #include "tests/player/pictures.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::ColourfulImage;
@@ -116,4 +116,4 @@ TEST(GraphicsTest, MetafileHeadersAreChecked) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

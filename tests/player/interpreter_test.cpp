@@ -7,7 +7,7 @@
 #include "tests/player/recording_host.h"
 #include "tests/support/fake_clock.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::RecordingHost;
@@ -343,4 +343,4 @@ TEST_F(InterpreterTest, IncompleteTokensAreTypedAsText) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

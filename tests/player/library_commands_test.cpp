@@ -9,7 +9,7 @@
 #include "tests/common/library_fixture.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 // The desk and the editor note what they are told, in one order.
@@ -47,7 +47,7 @@ struct LockHost final : NetworkLockHost {
     void SetSyncTimer(bool) override {}
 };
 
-class LibraryCommandsTest : public testing::LibraryTest {
+class LibraryCommandsTest : public orv::testing::LibraryTest {
   protected:
     LibraryCommandsTest() : LibraryTest(LibraryOwner::Player) {
         player.FamiliesSet[FamilyId::Library] = &commands;
@@ -123,7 +123,7 @@ TEST_F(LibraryCommandsTest, AFileInUseByAnotherUserChangesNothing) {
     TenMacros();
     auto otherSettings = std::make_unique<SettingsBlock>(*settings);
     LockHost otherHost;
-    testing::RecordedNotices otherNotices;
+    orv::testing::RecordedNotices otherNotices;
     NetworkLock other{LibraryOwner::Editor, *otherSettings, syncFiles, otherHost, otherNotices};
     other.SetUp();
     ASSERT_FALSE(other.FileInUse());  // the other user holds it now
@@ -181,4 +181,4 @@ TEST_F(LibraryCommandsTest, SwapInNetworkModeTakesTheNewFilesCounterBeforeLoadin
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 class FakeSender final : public MailSender {
@@ -59,4 +59,4 @@ TEST_F(MailCommandsTest, AnIncompleteTokenSendsNothing) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -4,7 +4,7 @@
 
 #include "common/hotkeys.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 TEST(Menus, OptionsFromTheCuewordText) {
@@ -104,4 +104,4 @@ TEST(Menus, TopWindowEntriesByTitleAndProgram) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -9,10 +9,10 @@
 #include "tests/common/fake_mixer_driver.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-using testing::FakeMixerDriver;
+using orv::testing::FakeMixerDriver;
 using testing::RecordingHost;
 using Trace = std::vector<std::string>;
 using Kind = MixerDriver::ControlKind;
@@ -231,4 +231,4 @@ TEST_F(MultimediaCommandsTest, WaveFiles) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

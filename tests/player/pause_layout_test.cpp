@@ -4,7 +4,7 @@
 
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 TEST(PauseLayoutTest, TheWindowGrowsWithItsMessage) {
@@ -92,4 +92,4 @@ TEST(PauseLayoutTest, OnlyThePausedMacrosKeyOrAResumeMacroResumes) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

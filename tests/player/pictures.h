@@ -13,7 +13,7 @@
 #include "common/bytes.h"
 #include "player/graphics.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 // width x height pixels, each of its own colour.
 inline RgbImage ColourfulImage(std::uint32_t width, std::uint32_t height) {
@@ -101,4 +101,4 @@ inline std::vector<std::uint8_t> PlaceableMetafile() {
     return file;
 }
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

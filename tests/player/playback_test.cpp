@@ -4,7 +4,7 @@
 
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 class PlaybackTest : public ::testing::Test {
@@ -67,4 +67,4 @@ TEST_F(PlaybackTest, ReleasingEverythingLeavesNothingDownAndIsIdempotent) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

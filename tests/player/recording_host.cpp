@@ -3,7 +3,7 @@
 #include <cstring>
 #include <set>
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 namespace {
 
@@ -193,4 +193,4 @@ std::vector<std::string> RecordingHost::Notices() const {
     return notices;
 }
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

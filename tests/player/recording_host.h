@@ -10,7 +10,7 @@
 
 #include "player/player_host.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 class RecordingHost final : public PlayerHost {
   public:
@@ -79,4 +79,4 @@ class RecordingHost final : public PlayerHost {
     CommandFamilies FamiliesSet;
 };
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

@@ -10,14 +10,14 @@
 #include "tests/player/fake_desk.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::FakeDesk;
 
 constexpr std::uint16_t CtrlQ = 16;
 
-class RunDispatchTest : public testing::LibraryTest {
+class RunDispatchTest : public orv::testing::LibraryTest {
   protected:
     RunDispatchTest() : LibraryTest(LibraryOwner::Player) {
         host.OnMarkInUse = [this](bool inUse) { shared.SetMacroInUse(inUse); };
@@ -437,4 +437,4 @@ TEST_F(RunDispatchTest, APauseBelongsToTheMacroThatRunsNotToTheLastHotKeyMacro) 
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

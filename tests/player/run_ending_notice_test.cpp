@@ -13,10 +13,10 @@
 #include "tests/player/fake_wait_desk.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-using testing::FakeMixerDriver;
+using orv::testing::FakeMixerDriver;
 using testing::FakeSignals;
 using testing::NoWindows;
 using testing::RecordingHost;
@@ -129,4 +129,4 @@ TEST_F(RunEndingNoticeTest, EveryNoticeThatEndsARunComesAfterTheRunLetGo) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

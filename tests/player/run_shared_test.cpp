@@ -4,10 +4,10 @@
 #include "tests/common/library_fixture.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-class RunSharedTest : public testing::LibraryTest {
+class RunSharedTest : public orv::testing::LibraryTest {
   protected:
     RunSharedTest() : LibraryTest(LibraryOwner::Player) {}
 
@@ -47,4 +47,4 @@ TEST_F(RunSharedTest, TheInUseByteReachesTheHookLibraryAndTheEditor) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -9,7 +9,7 @@
 #include "common/hotkeys.h"
 #include "tests/support/fake_clock.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 // Days from 1899-12-30 to 2026-01-05, a Monday.
@@ -102,7 +102,7 @@ class ScheduleTest : public ::testing::Test {
     std::uint32_t IdleSeconds() const { return table.U32(HookAt::IdleSeconds); }
 
     // Three seconds past midnight: ticks never land on a whole minute.
-    testing::FakeClock clock{MondayStart + 3.0 / 86400};
+    orv::testing::FakeClock clock{MondayStart + 3.0 / 86400};
     SettingsBlock settings;
     HookTable table;
     FakeScheduleHost host;
@@ -305,4 +305,4 @@ TEST_F(ScheduleTest, StartUpRunsTheNamedMacroFirstThenEveryStartUpMacroInFileOrd
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 class FakeSettings final : public SettingsHost {
@@ -47,4 +47,4 @@ TEST(SettingsCommandsTest, TokensSetTheirParameterForTheSession) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

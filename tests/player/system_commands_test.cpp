@@ -10,7 +10,7 @@
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::RecordingHost;
@@ -353,4 +353,4 @@ TEST_F(SystemCommandsTest, LeavingWindows) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

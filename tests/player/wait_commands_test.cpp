@@ -6,7 +6,7 @@
 #include "tests/player/fake_wait_desk.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::FakeSignals;
@@ -137,4 +137,4 @@ TEST_F(WaitCommandsTest, KeyNumbers) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -7,7 +7,7 @@
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::RecordingHost;
@@ -222,4 +222,4 @@ TEST_F(WindowCommandsTest, ActivateProgFindsTheProgramsTitledWindow) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -1,6 +1,6 @@
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int ButtonHeight = 25;
@@ -68,4 +68,4 @@ TButtonRow::TButtonRow(TForm& form, int top, int left, bool withHelp, int button
     HelpButton.SetVisible(withHelp);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -14,7 +14,7 @@
 #include "common/ui/win32/form.h"
 #include "editor/commands/command_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TCommandDialog : public TForm {
   public:
@@ -86,4 +86,4 @@ struct TButtonRow {
     TButton HelpButton;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "common/script/catalogue.h"
 #include "common/ui/win32/canvas.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int RowHeight = 16;
@@ -101,4 +101,4 @@ void TDateOrTime::OkButtonClick() {
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,7 +10,7 @@
 #include "editor/commands/date_time_commands.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDateOrTime : public TCommandDialog {
   public:
@@ -47,4 +47,4 @@ class TDateOrTime : public TCommandDialog {
     SettingsBlock& settings_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

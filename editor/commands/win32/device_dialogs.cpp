@@ -2,7 +2,7 @@
 
 #include "editor/commands/win32/system_device_lists.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int FooterHeight = 37;
@@ -77,4 +77,4 @@ void TDoScreen::OkButtonClick() {
         ModeIndex = out.Raw.ModeIndex;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

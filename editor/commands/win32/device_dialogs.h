@@ -9,7 +9,7 @@
 #include "editor/commands/device_lists.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoDefPrint : public TCommandDialog {
   public:
@@ -58,4 +58,4 @@ class TDoScreen : public TCommandDialog {
     const DisplayModes& modes_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

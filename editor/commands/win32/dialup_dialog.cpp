@@ -2,7 +2,7 @@
 
 #include "editor/commands/win32/system_device_lists.h"
 
-namespace orv {
+namespace orv::editor {
 
 TDoDialup::TDoDialup() : TDoDialup(ThePhoneBook()) {}
 
@@ -80,4 +80,4 @@ void TDoDialup::OkButtonClick() {
     DialPassword = out.Raw.DialPassword;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/commands/dialup_command.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoDialup : public TCommandDialog {
   public:
@@ -45,4 +45,4 @@ class TDoDialup : public TCommandDialog {
     const PhoneBook& book_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include "common/ui/win32/canvas.h"
 #include "common/ui/win32/services.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // The footer's height below the button row's top.
@@ -387,4 +387,4 @@ void TMyEMailMess::FormShow() {
     MyMemo.SetFocus();
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -12,7 +12,7 @@
 #include "editor/commands/recipient_list.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 // One of the sections To, CC and Blind CC: a typed recipient and the
 // recipient list's rows, shown by name or by address.
@@ -157,4 +157,4 @@ class TMyEMailMess : public TForm {
     void FormShow() override;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,7 +7,7 @@
 #include "editor/commands/email_commands.h"
 #include "editor/commands/win32/email_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int LogColumnWidths[] = {120, 140, 252, 24, 24, 24};
@@ -133,4 +133,4 @@ void TMyEMailLog::ViewButtonClick() {
     window.ShowModal(Handle());
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 #include "editor/commands/mail_log_view.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TMyEmailOptions : public TForm {
   public:
@@ -72,4 +72,4 @@ class TMyEMailLog : public TForm {
 // A logged time as the system shows it: its short date and long time.
 std::string SystemDateTimeText(DateTime when);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -8,7 +8,7 @@
 #include "editor/commands/file_commands.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoDOSFiles : public TCommandDialog {
   public:
@@ -144,4 +144,4 @@ class TDoRecycle : public TCommandDialog {
     const std::array<TRadioButton*, DesktopCommandCount> commandButtons_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

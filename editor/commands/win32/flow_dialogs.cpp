@@ -5,7 +5,7 @@
 #include "common/ui/win32/services.h"
 #include "editor/commands/win32/system_file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // The footer's height below the button row's top.
@@ -343,8 +343,8 @@ TDoDelay::TDoDelay(CommandContext& context)
     BindButtons(Buttons.OkButton, Buttons.CancelButton, nullptr);
 }
 
-orv::DelayMode TDoDelay::Mode() const {
-    return DelayMode == 5 ? orv::DelayMode::SchedulerFrequency : orv::DelayMode::AltKeypad;
+editor::DelayMode TDoDelay::Mode() const {
+    return DelayMode == 5 ? editor::DelayMode::SchedulerFrequency : editor::DelayMode::AltKeypad;
 }
 
 void TDoDelay::LoadInput(const AltKeypadInput& input) {
@@ -362,13 +362,13 @@ void TDoDelay::FormShow() {
     Label1.SetText(layout.Label);
     Label2.SetVisible(layout.ShowSecondsLabel);
     Seconds.SetMaxLength(layout.MaxLength);
-    if (Mode() == orv::DelayMode::SchedulerFrequency)
+    if (Mode() == editor::DelayMode::SchedulerFrequency)
         Seconds.SetText(std::to_string(context_.Settings.TimerSeconds));
     Seconds.SetFocus();
 }
 
 void TDoDelay::OkButtonClick() {
-    if (Mode() == orv::DelayMode::AltKeypad) {
+    if (Mode() == editor::DelayMode::AltKeypad) {
         Accept(ComposeAltKeypad(ReadInput()), [this](NumberField) -> TControl& { return Seconds; });
         return;
     }
@@ -382,4 +382,4 @@ void TDoDelay::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/commands/flow_commands.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoDelay2 : public TCommandDialog {
   public:
@@ -192,8 +192,8 @@ class TDoDelay : public TCommandDialog {
     void OkButtonClick() override;
 
   private:
-    orv::DelayMode Mode() const;
+    editor::DelayMode Mode() const;
     CommandContext& context_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

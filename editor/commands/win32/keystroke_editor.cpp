@@ -4,7 +4,7 @@
 #include "editor/commands/keystroke_text.h"
 #include "editor/commands/win32/symbol_search_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int NamedKeysPerRow = 6;
@@ -92,7 +92,7 @@ void KeystrokeEditor::FormShow() {
 }
 
 bool KeystrokeEditor::CheckSize(std::size_t added) {
-    if (orv::CheckSize(memo_.Text(), added))
+    if (editor::CheckSize(memo_.Text(), added))
         return true;
     CurrentMessageBoxes().Show("Error", TextTooLongMessage, MsgStyle::Ok);
     return false;
@@ -205,4 +205,4 @@ void KeystrokeEditor::NewFormatKeyPress(char& key) {
         key = 0;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -15,7 +15,7 @@
 #include "common/ui/win32/menus.h"
 #include "editor/commands/command_context.h"
 
-namespace orv {
+namespace orv::editor {
 
 class KeystrokeEditor {
   public:
@@ -80,4 +80,4 @@ class KeystrokeEditor {
     CommandContext& context_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

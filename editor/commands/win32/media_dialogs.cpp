@@ -4,7 +4,7 @@
 #include "common/ui/win32/services.h"
 #include "editor/commands/win32/system_file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int FooterHeight = 37;
@@ -140,4 +140,4 @@ void TDoVolume::OkButtonClick() {
     Accept(ComposeVolume(ReadInput()));
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/commands/media_commands.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoAVI : public TCommandDialog {
   public:
@@ -123,4 +123,4 @@ class TDoVolume : public TCommandDialog {
     CommandContext& context_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include "common/win32/system_routines.h"
 #include "editor/commands/win32/system_file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int FooterHeight = 37;
@@ -205,4 +205,4 @@ void TDoKeyUpDown::OkButtonClick() {
     Accept(ComposeKeyUpDown(ReadInput()));
 }
 
-}  // namespace orv
+}  // namespace orv::editor

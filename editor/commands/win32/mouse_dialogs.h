@@ -9,7 +9,7 @@
 #include "editor/commands/mouse_commands.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoMouse : public TCommandDialog {
   public:
@@ -134,4 +134,4 @@ class TDoKeyUpDown : public TCommandDialog {
     void OkButtonClick() override;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -1,6 +1,6 @@
 #include "editor/commands/win32/network_considerations.h"
 
-namespace orv {
+namespace orv::editor {
 
 TNetworkConsiderations::TNetworkConsiderations(SettingsBlock& settings, Configs& configs,
                                                NetworkLock& lock, ProgramNotices& player)
@@ -47,4 +47,4 @@ void TNetworkConsiderations::OKButtonClick() {
     player_.Post(NoticeCode::NetworkSettingsChanged, 0);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "common/settings.h"
 #include "common/ui/win32/form.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TNetworkConsiderations : public TForm {
   public:
@@ -41,4 +41,4 @@ class TNetworkConsiderations : public TForm {
     bool oldAutoSync_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 #include "common/ui/win32/pictures.h"
 #include "editor/commands/win32/system_device_lists.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int FooterHeight = 37;
@@ -141,4 +141,4 @@ void TDoNetConn::OkButtonClick() {
     ShowStatus = out.Raw.ShowStatus;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,7 +10,7 @@
 #include "editor/commands/network_command.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoNetConn : public TCommandDialog {
   public:
@@ -68,4 +68,4 @@ class TDoNetConn : public TCommandDialog {
     const NetworkDrives& drives_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

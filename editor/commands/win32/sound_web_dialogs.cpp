@@ -4,7 +4,7 @@
 #include "common/ui/win32/sound_service.h"
 #include "editor/commands/win32/system_file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int FooterHeight = 37;
@@ -113,4 +113,4 @@ void TDoWebStuff::OkButtonClick() {
         Url = out.Raw.Url;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

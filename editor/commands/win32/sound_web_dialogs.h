@@ -9,7 +9,7 @@
 #include "editor/commands/sound_web_commands.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 // In alarm mode OK puts the choice into the settings and leaves CommandText
 // empty; the caller writes the Scheduler section once ShowModal gives IDOK.
@@ -59,4 +59,4 @@ class TDoWebStuff : public TCommandDialog {
     void OkButtonClick() override;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 #include "editor/commands/keystroke_text.h"
 #include "editor/commands/win32/flow_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // The footer's height below the button row's top.
@@ -86,4 +86,4 @@ void TDoSearch::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/commands/command_context.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoSpecial : public TCommandDialog {
   public:
@@ -52,4 +52,4 @@ class TDoSearch : public TForm {
     void FormShow() override;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 
 #include "common/win32/system_routines.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // Disk resources of one scope, read in batches until the list ends.
@@ -91,4 +91,4 @@ const DisplayModes& TheDisplayModes() {
     return modes;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

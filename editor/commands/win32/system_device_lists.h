@@ -4,7 +4,7 @@
 #include "common/win32/ras_api.h"
 #include "editor/commands/device_lists.h"
 
-namespace orv {
+namespace orv::editor {
 
 class SystemNetworkDrives final : public NetworkDrives {
   public:
@@ -40,4 +40,4 @@ const PhoneBook& ThePhoneBook();
 const PrinterList& ThePrinterList();
 const DisplayModes& TheDisplayModes();
 
-}  // namespace orv
+}  // namespace orv::editor

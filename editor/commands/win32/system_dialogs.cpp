@@ -5,7 +5,7 @@
 #include "common/ui/win32/services.h"
 #include "editor/commands/win32/system_file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int FooterHeight = 37;
@@ -215,4 +215,4 @@ void TDoEncrypt::OkButtonClick() {
         EncryptedText = out.Raw.EncryptedText;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -8,7 +8,7 @@
 #include "editor/commands/system_commands.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoReboot : public TCommandDialog {
   public:
@@ -121,4 +121,4 @@ class TDoEncrypt : public TCommandDialog {
     std::string kept_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 DWORD Attributes(const std::string& path) {
@@ -36,4 +36,4 @@ const FileChecks& TheFileChecks() {
     return checks;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 
 #include "editor/commands/file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 
 class SystemFileChecks final : public FileChecks {
   public:
@@ -15,4 +15,4 @@ class SystemFileChecks final : public FileChecks {
 // The one the dialogs use.
 const FileChecks& TheFileChecks();
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -1,6 +1,6 @@
 #include "editor/commands/win32/text_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 TModText::TModText(CommandContext& context)
     : TCommandDialog("TModText", "Enter Keystrokes", 520, 377, "Text Insertion"),
@@ -35,4 +35,4 @@ void TModText::OkButtonClick() {
     TextBuffer = CommandText;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -12,7 +12,7 @@
 #include "editor/commands/win32/command_dialog.h"
 #include "editor/commands/win32/keystroke_editor.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TModText : public TCommandDialog {
   public:
@@ -42,4 +42,4 @@ class TModText : public TCommandDialog {
     void OkButtonClick() override;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int FooterHeight = 23;  // the form's foot below the buttons' top
@@ -142,4 +142,4 @@ void TDoWaitWin::OkButtonClick() {
     WaitCaseSensitive = out.Raw.WaitCaseSensitive;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

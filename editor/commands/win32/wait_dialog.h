@@ -8,7 +8,7 @@
 #include "editor/commands/wait_command.h"
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoWaitWin : public TCommandDialog {
   public:
@@ -70,4 +70,4 @@ class TDoWaitWin : public TCommandDialog {
     CommandContext& context_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

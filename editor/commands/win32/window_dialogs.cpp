@@ -5,7 +5,7 @@
 #include "common/ui/win32/services.h"
 #include "editor/commands/win32/system_file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int FooterHeight = 37;
@@ -217,4 +217,4 @@ void TDoSystemCommand::OkButtonClick() {
     RawTitle = out.Raw.RawTitle;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/commands/win32/command_dialog.h"
 #include "editor/commands/window_commands.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoActive : public TCommandDialog {
   public:
@@ -132,4 +132,4 @@ class TDoSystemCommand : public TCommandDialog {
     void OkButtonClick() override;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

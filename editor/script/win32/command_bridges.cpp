@@ -24,7 +24,7 @@
 #include "editor/commands/win32/window_dialogs.h"
 #include "editor/script/win32/text_insert_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 template <class Dialog>
@@ -147,4 +147,4 @@ std::optional<std::string> NewCommandText(TForm& owner, CommandContext& context,
     return ComposeCommand(line->Code, line->Record).Text;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

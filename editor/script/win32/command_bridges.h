@@ -11,8 +11,10 @@
 #include "editor/script/bridges.h"
 
 namespace orv {
-
 class TForm;
+}  // namespace orv
+
+namespace orv::editor {
 
 // How the dialog of a new line starts: on the choice of the code (the script
 // editor and the palette), or from the dialog's own reset for a new command,
@@ -36,4 +38,4 @@ DialogBridgeFn DialogBridge(Bridge bridge);
 std::optional<std::string> NewCommandText(TForm& owner, CommandContext& context, CommandCode code,
                                           NewLineStart start = NewLineStart::Preselected);
 
-}  // namespace orv
+}  // namespace orv::editor

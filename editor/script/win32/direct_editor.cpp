@@ -15,7 +15,7 @@
 #include "editor/script/script_list_model.h"
 #include "editor/script/win32/command_bridges.h"
 
-namespace orv {
+namespace orv::editor {
 
 using C = CommandCode;
 
@@ -266,4 +266,4 @@ void TModHotKeys::ExportClick() {
                                MsgStyle::Ok | MsgStyle::IconError);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -16,7 +16,7 @@
 #include "editor/script/editor_host.h"
 #include "editor/script/win32/icon_chooser.h"
 
-namespace orv {
+namespace orv::editor {
 
 // One command button: its caption, which also names its menu entry, and the
 // command whose dialog it opens for a new command.
@@ -92,4 +92,4 @@ class TModHotKeys : public TForm {
     IconChooser icons_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include "common/win32/icons.h"
 #include "editor/script/icon_name.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 void ShowError(const char* text) {
@@ -100,4 +100,4 @@ void IconChooser::ShowMain() {
     button_.SetPicture({nullptr, LoadProgramIcon(mainIcon_, true)});
 }
 
-}  // namespace orv
+}  // namespace orv::editor

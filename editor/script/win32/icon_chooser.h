@@ -10,7 +10,7 @@
 #include "common/ui/win32/pictures.h"
 #include "common/win32/icons.h"
 
-namespace orv {
+namespace orv::editor {
 
 class IconChooser {
   public:
@@ -41,4 +41,4 @@ class IconChooser {
     HICON icon_ = nullptr;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/script/win32/palette_pictures.h"
 #include "editor/script/win32/script_editor.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -164,4 +164,4 @@ void OpenPalette(TDoScripting& editor) {
     palette.ShowModal(editor.Handle());
 }
 
-}  // namespace orv
+}  // namespace orv::editor

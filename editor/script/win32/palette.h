@@ -14,7 +14,7 @@
 #include "common/ui/win32/page_control.h"
 #include "common/ui/win32/pictures.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoScripting;
 
@@ -66,4 +66,4 @@ class TDoWizard : public TForm {
 // The palette behind the script editor's Wizard button.
 void OpenPalette(TDoScripting& editor);
 
-}  // namespace orv
+}  // namespace orv::editor

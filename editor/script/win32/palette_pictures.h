@@ -6,7 +6,7 @@
 #define ORV_PALETTE_PICTURE_BASE 300
 
 #ifndef RC_INVOKED
-namespace orv::PaletteResource {
+namespace orv::editor::PaletteResource {
 constexpr int PictureBase = ORV_PALETTE_PICTURE_BASE;
-}  // namespace orv::PaletteResource
+}  // namespace orv::editor::PaletteResource
 #endif

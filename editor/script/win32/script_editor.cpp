@@ -18,7 +18,7 @@
 #include "editor/script/win32/command_bridges.h"
 #include "editor/script/win32/text_insert_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 TDoScripting* DoScripting = nullptr;
 
@@ -594,4 +594,4 @@ void TDoScripting::PrinterFontClick() {
     host_.Notices.Post(NoticeCode::PrintListFontChanged, 0);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

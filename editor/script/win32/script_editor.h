@@ -19,7 +19,7 @@
 #include "editor/script/script_list_model.h"
 #include "editor/script/win32/icon_chooser.h"
 
-namespace orv {
+namespace orv::editor {
 
 // A button whose caption takes as many lines as it needs.
 class TMultiLineButton final : public TButton {
@@ -180,4 +180,4 @@ class TDoScripting : public TForm {
     std::string loadedText_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "editor/commands/win32/system_file_checks.h"
 #include "editor/script/text_insert.h"
 
-namespace orv {
+namespace orv::editor {
 
 TDoTextInsert::TDoTextInsert()
     : TCommandDialog("TDoTextInsert", "Load Text from a Text File", 405, 122 + 40,
@@ -65,4 +65,4 @@ void TDoTextInsert::ScriptButtonClick() {
         Close(IDCANCEL);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

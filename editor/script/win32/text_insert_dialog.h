@@ -8,7 +8,7 @@
 
 #include "editor/commands/win32/command_dialog.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoTextInsert : public TCommandDialog {
   public:
@@ -38,4 +38,4 @@ class TDoTextInsert : public TCommandDialog {
     void OkButtonClick() override;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

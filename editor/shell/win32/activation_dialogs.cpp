@@ -15,7 +15,7 @@
 #include "editor/shell/installed_programs.h"
 #include "editor/shell/win32/dialog_refusal.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr const char* KindCaptions[] = {"&At Startup", "&Once",    "&Hourly", "&Daily",
@@ -401,4 +401,4 @@ std::optional<std::string> PickInstalledProgram() {
     return dialog.ChosenProgram;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -14,7 +14,7 @@
 #include "common/schedule.h"
 #include "common/ui/win32/form.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Hour, minute and AM/PM of one schedule panel.
 struct TimeOfDayControls {
@@ -202,4 +202,4 @@ bool EditCuewordOptions(MacroRecord& record);
 // The installed program chosen, or nothing.
 std::optional<std::string> PickInstalledProgram();
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "common/ui/win32/canvas.h"
 #include "common/win32/window_numbers.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -75,7 +75,7 @@ AddType TAddNewHotKey::Chosen() const {
 }
 
 void TAddNewHotKey::DisableEnable() {
-    const AddLayout& layout = orv::DisableEnable(Chosen());
+    const AddLayout& layout = editor::DisableEnable(Chosen());
     for (TControl* c :
          std::initializer_list<TControl*>{&HotKeyLabel, &SetHotKeyLabel, &HotKeyEntry, &KeyList}) {
         c->SetVisible(layout.HotKeyControls);
@@ -233,4 +233,4 @@ void TAddNewHotKey::DoCapture() {
     HandOver(env_.Launchers.OpenCapture, handOver);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -12,7 +12,7 @@
 #include "editor/shell/add_macro_choices.h"
 #include "editor/shell/win32/editor_launchers.h"
 
-namespace orv {
+namespace orv::editor {
 
 // The editor's hook table as the hot-key boxes' second window.
 class EditorSecondWindow final : public SecondWindow {
@@ -99,4 +99,4 @@ class TAddNewHotKey : public TForm {
     HotKeyChoices choices_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 #include "common/string_routines.h"
 #include "common/win32/system_routines.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -146,4 +146,4 @@ void TCaptureDefaults::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 #include "common/ui/win32/controls.h"
 #include "common/ui/win32/form.h"
 
-namespace orv {
+namespace orv::editor {
 
 // The option boxes both dialogs show, and the rules that enable them.
 class CaptureOptionBoxes {
@@ -103,4 +103,4 @@ class TCaptureDefaults : public TForm {
 // in the system's order.
 std::vector<std::string> CaptureWindowTitles();
 
-}  // namespace orv
+}  // namespace orv::editor

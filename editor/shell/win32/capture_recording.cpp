@@ -12,7 +12,7 @@
 #include "editor/shell/macro_operations.h"
 #include "editor/wizard/wizard_capture.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -307,4 +307,4 @@ std::shared_ptr<CaptureRecording> InstallCapture(TMainWin& main, EditorContext& 
     return recording;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -16,7 +16,7 @@
 #include "editor/shell/win32/capture_forms.h"
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct CapturePlan;
 
@@ -90,4 +90,4 @@ class CaptureRecording {
 // behind the options menu. The recording, for the tests.
 std::shared_ptr<CaptureRecording> InstallCapture(TMainWin& main, EditorContext& context);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 #include "common/string_routines.h"
 #include "editor/shell/category_choice.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -62,4 +62,4 @@ void TChooseCategory::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

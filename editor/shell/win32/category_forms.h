@@ -9,7 +9,7 @@
 #include "common/categories.h"
 #include "common/ui/win32/form.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TDoCategory : public TForm {
   public:
@@ -53,4 +53,4 @@ class TChooseCategory : public TForm {
     const CategoryList& categories_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

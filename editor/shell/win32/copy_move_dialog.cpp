@@ -10,7 +10,7 @@
 #include "editor/shell/win32/main_window.h"
 #include "editor/shell/win32/options_launchers.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr const char* LibraryFullMessage =
@@ -179,4 +179,4 @@ void InstallCopyMove(TMainWin& main, EditorContext& context) {
     main.Launchers().ChangeActivation = [&main, &context] { DoMove(main, context); };
 }
 
-}  // namespace orv
+}  // namespace orv::editor

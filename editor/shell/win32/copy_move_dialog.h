@@ -11,7 +11,7 @@
 #include "common/ui/win32/hot_key_entry.h"
 #include "editor/shell/copy_move.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TMainWin;
 struct EditorContext;
@@ -55,4 +55,4 @@ class TCopyOrMove : public TForm, private SecondWindow {
 // The copy and move operations, and the system hot keys for a system macro.
 void InstallCopyMove(TMainWin& main, EditorContext& context);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,7 +7,7 @@
 #include "common/win32/system_routines.h"
 #include "editor/shell/macro_operations.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -45,4 +45,4 @@ bool DoTheLink(const MacroRecord& macro, const std::string& programDir) {
     return true;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 inline constexpr const char* NoDesktopFolderMessage =
     "The desktop folder could not be found, so no desktop icon was added.";
@@ -22,4 +22,4 @@ inline std::string ReplaceLinkQuestion(const std::string& path) {
 // was written.
 bool DoTheLink(const MacroRecord& macro, const std::string& programDir);
 
-}  // namespace orv
+}  // namespace orv::editor

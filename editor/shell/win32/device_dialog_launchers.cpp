@@ -3,7 +3,7 @@
 #include "common/notices.h"
 #include "editor/commands/win32/sound_web_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallDeviceDialogs(TMainWin& main, EditorContext& context) {
     main.Launchers().Alarm = [&main, &context] {
@@ -16,4 +16,4 @@ void InstallDeviceDialogs(TMainWin& main, EditorContext& context) {
     };
 }
 
-}  // namespace orv
+}  // namespace orv::editor

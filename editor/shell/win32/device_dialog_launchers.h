@@ -3,8 +3,8 @@
 
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallDeviceDialogs(TMainWin& main, EditorContext& context);
 
-}  // namespace orv
+}  // namespace orv::editor

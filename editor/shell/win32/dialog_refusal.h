@@ -7,11 +7,11 @@
 #include "common/message_boxes.h"
 #include "common/ui/win32/controls.h"
 
-namespace orv {
+namespace orv::editor {
 
 inline void RefuseAt(std::string_view message, TControl& control) {
     CurrentMessageBoxes().Show("Error", message, MsgStyle::Ok | MsgStyle::IconError);
     control.SetFocus();
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -3,7 +3,7 @@
 #include "editor/script/win32/direct_editor.h"
 #include "editor/shell/win32/script_editor_launcher.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallDirectEditor(TMainWin& main, EditorContext& context) {
     main.Launchers().OpenDirectEditor = [&main, &context](MacroHandOver& handOver) {
@@ -11,4 +11,4 @@ void InstallDirectEditor(TMainWin& main, EditorContext& context) {
     };
 }
 
-}  // namespace orv
+}  // namespace orv::editor

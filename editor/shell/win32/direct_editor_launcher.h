@@ -4,8 +4,8 @@
 
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallDirectEditor(TMainWin& main, EditorContext& context);
 
-}  // namespace orv
+}  // namespace orv::editor

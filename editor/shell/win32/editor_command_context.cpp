@@ -5,7 +5,7 @@
 #include "common/win32/system_routines.h"
 #include "editor/shell/win32/activation_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 std::vector<MacroNickname> NicknamesOf(const EditorContext& context) {
@@ -33,4 +33,4 @@ CommandContext EditorCommandContext(TMainWin& main, EditorContext& context) {
     return commands;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

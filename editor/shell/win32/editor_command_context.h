@@ -7,9 +7,9 @@
 #include "editor/commands/command_context.h"
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 // The context lives no longer than main and context.
 CommandContext EditorCommandContext(TMainWin& main, EditorContext& context);
 
-}  // namespace orv
+}  // namespace orv::editor

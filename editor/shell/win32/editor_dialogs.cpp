@@ -11,7 +11,7 @@
 #include "editor/shell/win32/capture_recording.h"
 #include "editor/shell/win32/direct_editor_launcher.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     // Launchers not set here keep telling the user that part is not there yet.
@@ -27,4 +27,4 @@ void InstallEditorDialogs(TMainWin& main, EditorContext& context) {
     InstallCapture(main, context);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,11 +2,11 @@
 
 #include "common/message_boxes.h"
 
-namespace orv {
+namespace orv::editor {
 
 void ShowNotAvailableYet() {
     CurrentMessageBoxes().Show("Notice", NotAvailableYetMessage,
                                MsgStyle::Ok | MsgStyle::IconInformation);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 
 struct CapturePlan;
 
@@ -85,4 +85,4 @@ struct EditorLaunchers {
     Launcher CuewordOptions = NotYet(), Alarm = NotYet(), TimerInterval = NotYet();
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 // first command id; a test holds each of these to its item.
 #pragma once
 
-namespace orv::EditorMenuId {
+namespace orv::editor::EditorMenuId {
 
 constexpr int First = 0x4000;
 constexpr int NewFile = First + 1;
@@ -51,4 +51,4 @@ constexpr int Contents = First + 86;
 constexpr int Tutorial = First + 87;
 constexpr int About = First + 89;
 
-}  // namespace orv::EditorMenuId
+}  // namespace orv::editor::EditorMenuId

@@ -10,9 +10,9 @@
 #define ORV_EDITOR_WIZARD_BASE 200
 
 #ifndef RC_INVOKED
-namespace orv::EditorResource {
+namespace orv::editor::EditorResource {
 constexpr int SpeedFirst = ORV_EDITOR_SPEED_FIRST;
 constexpr int SpeedCount = ORV_EDITOR_SPEED_COUNT;
 constexpr int WizardBase = ORV_EDITOR_WIZARD_BASE;
-}  // namespace orv::EditorResource
+}  // namespace orv::editor::EditorResource
 #endif

@@ -4,7 +4,7 @@
 #include "editor/commands/win32/email_log.h"
 #include "editor/shell/win32/editor_command_context.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallEmailDialogs(TMainWin& main, EditorContext& context) {
     EditorLaunchers& launchers = main.Launchers();
@@ -20,4 +20,4 @@ void InstallEmailDialogs(TMainWin& main, EditorContext& context) {
     };
 }
 
-}  // namespace orv
+}  // namespace orv::editor

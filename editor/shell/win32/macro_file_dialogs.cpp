@@ -1,6 +1,6 @@
 #include "editor/shell/win32/macro_file_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallMacroFileDialogs(TMainWin& main) {
     EditorLaunchers& launchers = main.Launchers();
@@ -11,4 +11,4 @@ void InstallMacroFileDialogs(TMainWin& main) {
     launchers.PrintList = [&main] { main.MenuPrintClick(); };
 }
 
-}  // namespace orv
+}  // namespace orv::editor

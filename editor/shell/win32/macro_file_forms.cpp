@@ -10,7 +10,7 @@
 #include "common/ui/win32/services.h"
 #include "editor/shell/export_library.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -213,4 +213,4 @@ void TDoOutput::OkButtonClick() {
         Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -16,7 +16,7 @@
 #include "editor/shell/macro_list_output.h"
 #include "editor/shell/pick_list.h"
 
-namespace orv {
+namespace orv::editor {
 
 // What both pick dialogs share: a list in which a click toggles a line, drawn
 // in three columns, with buttons that choose every line or none.
@@ -111,4 +111,4 @@ class TDoOutput final : public TForm {
     ScheduleDescription schedule_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include "common/win32/icons.h"
 
-namespace orv {
+namespace orv::editor {
 
 MacroIcons::~MacroIcons() {
     for (auto& [path, icon] : files_)
@@ -36,4 +36,4 @@ HICON MacroIcons::IconOf(const IconChoice& choice) {
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

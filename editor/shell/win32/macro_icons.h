@@ -9,7 +9,7 @@
 
 #include "common/settings.h"
 
-namespace orv {
+namespace orv::editor {
 
 class MacroIcons {
   public:
@@ -28,4 +28,4 @@ class MacroIcons {
     std::map<std::string, HICON> files_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

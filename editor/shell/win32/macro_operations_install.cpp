@@ -2,7 +2,7 @@
 
 #include "editor/shell/win32/menu_builder.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallMacroOperations(TMainWin& main, EditorContext& context) {
     EditorLaunchers& launchers = main.Launchers();
@@ -29,4 +29,4 @@ void InstallMacroOperations(TMainWin& main, EditorContext& context) {
     main.CatList.OnDragDrop = [&main](const DropPoint& drop) { main.CatListDragDrop(drop); };
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,8 +5,8 @@
 
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallMacroOperations(TMainWin& main, EditorContext& context);
 
-}  // namespace orv
+}  // namespace orv::editor

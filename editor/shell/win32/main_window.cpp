@@ -29,7 +29,7 @@
 #include "editor/shell/win32/sort_order_form.h"
 #include "editor/shell/win32/user_manual.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -913,4 +913,4 @@ void TMainWin::PlayerNotify(int code, std::int32_t argument) {
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -34,7 +34,7 @@
 #include "editor/shell/win32/wizard_buttons.h"
 #include "editor/wizard/wizard_finish.h"
 
-namespace orv {
+namespace orv::editor {
 
 // What the main window works on, made by the program (or by a test) before it.
 struct EditorContext {
@@ -375,4 +375,4 @@ class TMainWin : public TForm, private NetworkLockHost {
     std::unique_ptr<TMidiMixer> mixer_;  // goes before its driver
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -13,7 +13,7 @@
 #include "editor/shell/win32/macro_file_forms.h"
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -160,4 +160,4 @@ void TMainWin::MenuPrintClick() {
     document->End();
 }
 
-}  // namespace orv
+}  // namespace orv::editor

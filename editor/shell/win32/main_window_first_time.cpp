@@ -6,7 +6,7 @@
 #include "editor/wizard/first_time_settings.h"
 #include "editor/wizard/wizard_kinds.h"
 
-namespace orv {
+namespace orv::editor {
 
 void TMainWin::DoFirstTime() {
     std::optional<FinishOutcome> outcome = RunQuickWiz(FirstTimeKind);
@@ -23,4 +23,4 @@ void TMainWin::DoFirstTime() {
     }
 }
 
-}  // namespace orv
+}  // namespace orv::editor

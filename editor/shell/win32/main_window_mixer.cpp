@@ -1,6 +1,6 @@
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 // The first mixer device, whichever MIDI device goes with it.
 constexpr std::int32_t FirstMixerDevice = -2;
@@ -14,4 +14,4 @@ TMidiMixer& TMainWin::OpenMixer() {
     return *mixer_;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

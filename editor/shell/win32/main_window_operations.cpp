@@ -19,7 +19,7 @@
 #include "editor/shell/win32/desktop_link.h"
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -352,11 +352,11 @@ void TMainWin::MenuOnDesktopClick() {
 }
 
 std::string TMainWin::EncryptIt(std::string_view text) {
-    return orv::EncryptIt(text);
+    return editor::EncryptIt(text);
 }
 
 std::string TMainWin::DecryptIt(std::string_view text) {
-    return orv::DecryptIt(text);
+    return editor::DecryptIt(text);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

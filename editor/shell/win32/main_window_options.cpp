@@ -1,7 +1,7 @@
 // The main window's side of the options dialogs.
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 void TMainWin::ApplyAppearance(bool categoriesSwitched) {
     AdjustGridSpacing();
@@ -22,4 +22,4 @@ void TMainWin::ApplyAppearance(bool categoriesSwitched) {
         InvalidateRect(MyGrid.Handle(), nullptr, TRUE);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

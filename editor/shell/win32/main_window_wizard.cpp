@@ -16,7 +16,7 @@
 #include "editor/wizard/wizard_checks.h"
 #include "editor/wizard/wizard_kinds.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int DialUpKind = 12;
@@ -165,4 +165,4 @@ void TMainWin::JoinPopupMenu(int menu, int number) {
     context_.Library.SaveMacroRecord(menu, record);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,7 +10,7 @@
 #include "common/ui/win32/services.h"
 #include "common/win32/icons.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -326,4 +326,4 @@ void TDoBuildMenu::MySpeedMouseUp() {
         LoadInMenuIcon();
 }
 
-}  // namespace orv
+}  // namespace orv::editor

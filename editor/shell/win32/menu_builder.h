@@ -13,7 +13,7 @@
 #include "editor/shell/menu_builder_model.h"
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 // The column titles over one of the builder's lists, where its lines put
 // the columns: the activation at 0, the nickname at 3/7, the scope at 5/7.
@@ -122,4 +122,4 @@ class TDoBuildMenu : public TForm {
     int pressedLine_ = -1;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

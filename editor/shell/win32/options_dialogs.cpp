@@ -11,7 +11,7 @@
 #include "editor/shell/win32/dialog_refusal.h"
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr const char* SystemCaptions[] = {
@@ -274,4 +274,4 @@ void TSystemKeys::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

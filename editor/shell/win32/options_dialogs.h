@@ -14,9 +14,12 @@
 #include "editor/shell/system_keys.h"
 
 namespace orv {
-
 class Configs;
 class ProgramNotices;
+}  // namespace orv
+
+namespace orv::editor {
+
 class TMainWin;
 struct EditorContext;
 
@@ -167,4 +170,4 @@ class TSystemKeys : public TForm, private SecondWindow {
     SystemCommandKeys keys_{};
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "editor/shell/win32/options_dialogs.h"
 #include "editor/shell/win32/remap_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 void ShowRemapper(TMainWin& main, EditorContext& context) {
@@ -59,4 +59,4 @@ void InstallOptionsDialogs(TMainWin& main, EditorContext& context) {
     launchers.TimerInterval = [&main, &context] { ShowTimerInterval(main, context); };
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallOptionsDialogs(TMainWin& main, EditorContext& context);
 
@@ -12,4 +12,4 @@ void InstallOptionsDialogs(TMainWin& main, EditorContext& context);
 // (1 Activate Editor .. 5 Terminate Program), under the library's lock.
 void ShowSystemKeys(TMainWin& main, EditorContext& context, int focusedField);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 #include "common/win32/system_routines.h"
 #include "editor/shell/quick_info.h"
 
-namespace orv {
+namespace orv::editor {
 
 TQuickInfo::TQuickInfo(const MacroRecord& record, MacroIcons& icons, std::string programDir)
     : TForm("TQuickInfo", "Quick Info", 420, 332),
@@ -45,4 +45,4 @@ void TQuickInfo::FormShow() {
     OkButton.SetFocus();
 }
 
-}  // namespace orv
+}  // namespace orv::editor

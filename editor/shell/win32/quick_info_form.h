@@ -8,7 +8,7 @@
 #include "common/ui/win32/pictures.h"
 #include "editor/shell/win32/macro_icons.h"
 
-namespace orv {
+namespace orv::editor {
 
 class TQuickInfo : public TForm {
   public:
@@ -38,4 +38,4 @@ class TQuickInfo : public TForm {
     std::string programDir_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

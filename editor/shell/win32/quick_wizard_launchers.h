@@ -4,8 +4,8 @@
 
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 void InstallQuickWizards(TMainWin& main);
 
-}  // namespace orv
+}  // namespace orv::editor

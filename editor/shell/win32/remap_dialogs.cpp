@@ -5,7 +5,7 @@
 #include "common/notices.h"
 #include "common/win32/kernel_objects.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int CellSize = 19;
@@ -145,4 +145,4 @@ void TDoSwapSpecial::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

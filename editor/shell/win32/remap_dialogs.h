@@ -14,8 +14,10 @@
 #include "editor/shell/remap_layout.h"
 
 namespace orv {
-
 class ProgramNotices;
+}  // namespace orv
+
+namespace orv::editor {
 
 // The player's live table saved as the library's side file. Only a table
 // actually read from the player is written: without the player nothing is.
@@ -85,4 +87,4 @@ class TDoSwapSpecial : public TForm {
     void SymbolGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsigned state);
 };
 
-}  // namespace orv
+}  // namespace orv::editor

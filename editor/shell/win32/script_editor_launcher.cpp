@@ -9,7 +9,7 @@
 #include "editor/shell/win32/activation_dialogs.h"
 #include "editor/shell/win32/editor_command_context.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 std::optional<ScopeSelection> SelectScope(const std::string& name, std::uint8_t match,
@@ -81,4 +81,4 @@ void InstallScriptEditor(TMainWin& main, EditorContext& context) {
     };
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,7 +7,7 @@
 #include "editor/script/editor_host.h"
 #include "editor/shell/win32/main_window.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Shows an editor on the host of one run; true when it saved into the record.
 using ShowEditor =
@@ -43,4 +43,4 @@ void InstallScriptEditor(TMainWin& main, EditorContext& context);
 // saved into the record. A new macro is not counted here: the caller appends it.
 void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver);
 
-}  // namespace orv
+}  // namespace orv::editor

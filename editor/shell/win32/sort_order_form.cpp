@@ -4,7 +4,7 @@
 
 #include "editor/shell/sort_order.h"
 
-namespace orv {
+namespace orv::editor {
 
 SortList::SortList(TForm& form, Bounds list, const char* caption)
     : Caption(form, nullptr, {list.Left, list.Top - 18, list.Width, 16}, caption),
@@ -77,4 +77,4 @@ void TSortOrder::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "common/settings.h"
 #include "common/ui/win32/form.h"
 
-namespace orv {
+namespace orv::editor {
 
 // One list of the dialog with its two arrows.
 struct SortList {
@@ -49,4 +49,4 @@ class TSortOrder : public TForm {
     SettingsBlock& settings_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

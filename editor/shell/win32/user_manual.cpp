@@ -4,7 +4,7 @@
 #include "common/message_boxes.h"
 #include "common/ui/win32/shell_service.h"
 
-namespace orv {
+namespace orv::editor {
 
 TUserManual::TUserManual(std::string programDir)
     : TForm("TUserManual", "User Manual Notice", 400, 144), programDir_(std::move(programDir)) {
@@ -22,4 +22,4 @@ void TUserManual::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

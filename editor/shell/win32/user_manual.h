@@ -5,7 +5,7 @@
 
 #include "common/ui/win32/form.h"
 
-namespace orv {
+namespace orv::editor {
 
 inline constexpr const char* TutorialFileName = "OVTUT.PDF";
 inline constexpr const char* TutorialMissingMessage =
@@ -31,4 +31,4 @@ class TUserManual : public TForm {
     std::string programDir_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 
 #include "common/win32/window_notices.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -26,4 +26,4 @@ void Win32PlayerPort::Post(std::uint32_t window, int code, std::int32_t argument
                  static_cast<LPARAM>(argument));
 }
 
-}  // namespace orv
+}  // namespace orv::editor

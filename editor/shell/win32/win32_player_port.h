@@ -3,7 +3,7 @@
 
 #include "editor/shell/player_link.h"
 
-namespace orv {
+namespace orv::editor {
 
 class Win32PlayerPort final : public PlayerWindowPort {
   public:
@@ -11,4 +11,4 @@ class Win32PlayerPort final : public PlayerWindowPort {
     void Post(std::uint32_t window, int code, std::int32_t argument) override;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "editor/shell/win32/editor_resources.h"
 #include "editor/shell/wizard_kinds_menu.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -88,4 +88,4 @@ TGlyphButton* WizardButtons::Button(int kind) const {
     return nullptr;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

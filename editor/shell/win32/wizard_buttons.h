@@ -12,7 +12,7 @@
 
 #include "common/ui/win32/pictures.h"
 
-namespace orv {
+namespace orv::editor {
 
 // BuildButton: the glyph of a button of these bounds (the button's face, 3
 // pixels in from each edge): the face colour, the kind's picture at the top
@@ -37,4 +37,4 @@ class WizardButtons {
     std::vector<HBITMAP> glyphs_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

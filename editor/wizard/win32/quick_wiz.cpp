@@ -13,7 +13,7 @@
 #include "editor/wizard/wizard_kinds.h"
 #include "editor/wizard/wizard_loaders.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr int SymbolRows = 8;
@@ -102,8 +102,8 @@ TQuickWiz::TQuickWiz(WizardHost& host, WizardPlatform& platform, CommandContext&
       answers_(DefaultAnswers()),
       navigator_(kind, answers_, env_.HasPopupMenus()) {
     HelpKeyword = "Quick Wizard";
-    Logo.Word = std::string(orv::Kind(kind).LogoWord);
-    Logo.PointSize = orv::Kind(kind).LogoSize;
+    Logo.Word = std::string(editor::Kind(kind).LogoWord);
+    Logo.PointSize = editor::Kind(kind).LogoSize;
     answers_.Check("P1Bypass", env_.Settings.BypassWizardScreen);
     env_.Browser4OrLater = commands_.Browser4OrLater;
     DisableOldShellChoices(answers_, env_.Browser4OrLater);
@@ -286,7 +286,7 @@ TQuickWiz::Built& TQuickWiz::Build(int number) {
             AddSpin(c, parent, built);
     }
     if (number == 1) {
-        Control("P1Functions")->SetText(orv::Kind(Kind).Functions);
+        Control("P1Functions")->SetText(editor::Kind(Kind).Functions);
         Control("P1Examples")->SetText(ExamplesText(Kind));
     }
     BindHandlers(number);
@@ -484,4 +484,4 @@ void TQuickWiz::FocusFirst(int panel) {
     (first ? *first : static_cast<TControl&>(NextButton)).SetFocus();
 }
 
-}  // namespace orv
+}  // namespace orv::editor

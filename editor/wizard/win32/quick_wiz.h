@@ -21,7 +21,7 @@
 #include "editor/wizard/wizard_finish.h"
 #include "editor/wizard/wizard_navigator.h"
 
-namespace orv {
+namespace orv::editor {
 
 // Splits a date or time format's line into its name and its sample, which the
 // lists draw in two columns.
@@ -160,4 +160,4 @@ class TQuickWiz final : public TForm, private SecondWindow {
     TControl* focus_ = nullptr;  // where the panel on show puts the focus, if it says
 };
 
-}  // namespace orv
+}  // namespace orv::editor

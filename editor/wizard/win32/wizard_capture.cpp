@@ -7,7 +7,7 @@
 #include "common/message_boxes.h"
 #include "editor/wizard/wizard_capture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 void Tell(const std::string& text) {
@@ -127,4 +127,4 @@ void SweepstakesRecording::CaptureOff() {
     file_.close();
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 
 #include "editor/wizard/win32/wizard_host.h"
 
-namespace orv {
+namespace orv::editor {
 
 inline constexpr const char* SweepstakesProgram = "KESTRAVO.EXE";
 inline constexpr UINT CapturedCharMessage = WM_USER + 3;
@@ -52,4 +52,4 @@ class SweepstakesRecording {
     bool running_ = false;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "common/script/catalogue.h"
 #include "editor/script/win32/command_bridges.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -104,4 +104,4 @@ std::string ChooseCommandText(TForm& owner, CommandContext& commands,
     return NewCommandText(owner, commands, row->Code).value_or("");
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,8 +10,10 @@
 #include "editor/wizard/wizard_answers.h"
 
 namespace orv {
-
 class TForm;
+}  // namespace orv
+
+namespace orv::editor {
 
 // Disables the radios whose dialog cannot open here, moving a default off them.
 void DisableMissingCommands(WizardAnswers& answers, const CommandContext& commands);
@@ -20,4 +22,4 @@ void DisableMissingCommands(WizardAnswers& answers, const CommandContext& comman
 // cancelled.
 std::string ChooseCommandText(TForm& owner, CommandContext& commands, const WizardAnswers& answers);
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -21,7 +21,7 @@
 #include "editor/wizard/wizard_lists.h"
 #include "editor/wizard/wizard_loaders.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 std::vector<ListLine> LinesOf(const std::vector<std::string>& texts) {
@@ -461,4 +461,4 @@ void TQuickWiz::ChooseCommand() {
     Control("P58Command")->SetText(answers_.CommandText);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

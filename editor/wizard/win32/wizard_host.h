@@ -9,7 +9,7 @@
 #include "editor/wizard/wizard_capture.h"
 #include "editor/wizard/wizard_env.h"
 
-namespace orv {
+namespace orv::editor {
 
 class WizardHost {
   public:
@@ -29,4 +29,4 @@ class WizardHost {
     virtual void ShowEditor(bool shown) = 0;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -13,7 +13,7 @@
 #include "editor/wizard/win32/quick_wiz.h"
 #include "editor/wizard/wizard_lists.h"
 
-namespace orv {
+namespace orv::editor {
 
 namespace {
 
@@ -158,4 +158,4 @@ void TQuickWiz::DoOBInfo(int line) {
         CurrentMessageBoxes().Show("Quick Info", MenuQuickInfoText(*record), MsgStyle::Ok);
 }
 
-}  // namespace orv
+}  // namespace orv::editor

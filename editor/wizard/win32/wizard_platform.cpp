@@ -13,7 +13,7 @@
 #include "editor/commands/win32/system_device_lists.h"
 #include "editor/wizard/wizard_loaders.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // The letters of connected network drives, as far as one 16 KB buffer of
@@ -131,4 +131,4 @@ std::string WizardPlatform::MixerReport() const {
     return report;
 }
 
-}  // namespace orv
+}  // namespace orv::editor

@@ -16,7 +16,7 @@
 #include "editor/commands/device_lists.h"
 #include "editor/wizard/wizard_answers.h"
 
-namespace orv {
+namespace orv::editor {
 
 class WizardPlatform {
   public:
@@ -42,7 +42,7 @@ class WizardPlatform {
     std::function<std::vector<std::string>()> Printers;
     // The dial-up phone book: its entries and their stored logons; the
     // system's unless a test set it.
-    const orv::PhoneBook* DialUp;
+    const editor::PhoneBook* DialUp;
     // The Start Menu folders scanned for shortcuts; the user's and everyone's
     // (from the shell) unless a test set them.
     std::vector<std::string> StartMenuFolders;
@@ -52,4 +52,4 @@ class WizardPlatform {
     std::optional<std::vector<ListLine>> installed_;
 };
 
-}  // namespace orv
+}  // namespace orv::editor

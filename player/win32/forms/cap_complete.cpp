@@ -4,7 +4,7 @@
 #include "common/ui/win32/canvas.h"
 #include "common/ui/win32/display.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr int KeyListItemHeight = 18;
@@ -123,4 +123,4 @@ void TCapComplete::OkButtonClick() {
     Close(IDOK);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -11,7 +11,7 @@
 #include "common/ui/win32/hot_key_entry.h"
 #include "player/capture.h"
 
-namespace orv {
+namespace orv::player {
 
 class TCapComplete final : public TRunTimeDialog {
   public:
@@ -69,4 +69,4 @@ class TCapComplete final : public TRunTimeDialog {
     int selectedCode_ = -1;
 };
 
-}  // namespace orv
+}  // namespace orv::player

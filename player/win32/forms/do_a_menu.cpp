@@ -4,7 +4,7 @@
 
 #include "common/ui/win32/canvas.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 constexpr COLORREF Silver = RGB(192, 192, 192);
@@ -144,4 +144,4 @@ void TDoAMenu::DrawRow(TCanvas& canvas, int index, const RECT& rect, bool select
     Line(canvas, rect.left, rect.bottom - 1, rect.right, rect.bottom);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -11,7 +11,7 @@
 #include "player/menus.h"
 #include "player/win32/forms/run_time_dialog.h"
 
-namespace orv {
+namespace orv::player {
 
 // One entry as the menu shows it.
 struct MenuEntry {
@@ -55,4 +55,4 @@ class TDoAMenu final : public TRunTimeDialog {
     int trayX_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

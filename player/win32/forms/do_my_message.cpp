@@ -1,6 +1,6 @@
 #include "player/win32/forms/do_my_message.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -25,4 +25,4 @@ TDoMyMessage::TDoMyMessage(std::string caption, std::string_view text)
     OkButton.ModalResult = IDOK;
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -6,7 +6,7 @@
 
 #include "player/win32/forms/run_time_dialog.h"
 
-namespace orv {
+namespace orv::player {
 
 class TDoMyMessage final : public TRunTimeDialog {
   public:
@@ -17,4 +17,4 @@ class TDoMyMessage final : public TRunTimeDialog {
     TButton OkButton{*this, nullptr, {97, 146, 75, 24}, "&Ok", ButtonRole::Default};
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -1,6 +1,6 @@
 #include "player/win32/forms/on_top_message.h"
 
-namespace orv {
+namespace orv::player {
 
 TOnTopMessage::TOnTopMessage(std::string caption, std::string text)
     : TRunTimeDialog("TOnTopMessage", "Message", 235, 130) {
@@ -9,4 +9,4 @@ TOnTopMessage::TOnTopMessage(std::string caption, std::string text)
     OkButton.ModalResult = IDOK;
 }
 
-}  // namespace orv
+}  // namespace orv::player

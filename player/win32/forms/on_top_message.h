@@ -5,7 +5,7 @@
 
 #include "player/win32/forms/run_time_dialog.h"
 
-namespace orv {
+namespace orv::player {
 
 class TOnTopMessage final : public TRunTimeDialog {
   public:
@@ -15,4 +15,4 @@ class TOnTopMessage final : public TRunTimeDialog {
     TButton OkButton{*this, nullptr, {80, 102, 75, 25}, "&Ok", ButtonRole::Default};
 };
 
-}  // namespace orv
+}  // namespace orv::player

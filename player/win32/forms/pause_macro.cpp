@@ -3,7 +3,7 @@
 #include "player/pause_layout.h"
 #include "player/win32/win32_windows.h"
 
-namespace orv {
+namespace orv::player {
 
 TPauseMacro::TPauseMacro(const PauseWindowContent& content, std::function<HWND()> workWindow)
     : TRunTimeDialog("TPauseMacro", "Pause", PauseLayout::Width, PauseLayout::BaseHeight),
@@ -36,4 +36,4 @@ void TPauseMacro::FormActivate() {
         TransferForeground(work);
 }
 
-}  // namespace orv
+}  // namespace orv::player

@@ -10,7 +10,7 @@
 #include "player/player_host.h"
 #include "player/win32/forms/run_time_dialog.h"
 
-namespace orv {
+namespace orv::player {
 
 // A label whose lines are centred.
 class TCentredLabel final : public TLabel {
@@ -47,4 +47,4 @@ class TPauseMacro final : public TRunTimeDialog {
     std::function<HWND()> workWindow_;
 };
 
-}  // namespace orv
+}  // namespace orv::player

@@ -5,7 +5,7 @@
 
 #include "player/win32/mci_strings.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace {
 
@@ -85,4 +85,4 @@ std::optional<std::string> PlayVideoClip(const std::string& file, int mode) {
     return failure;
 }
 
-}  // namespace orv
+}  // namespace orv::player

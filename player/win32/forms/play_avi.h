@@ -8,7 +8,7 @@
 
 #include "player/win32/forms/run_time_dialog.h"
 
-namespace orv {
+namespace orv::player {
 
 class TDoPlayAVI final : public TRunTimeDialog {
   public:
@@ -44,4 +44,4 @@ class TDoPlayAVI final : public TRunTimeDialog {
 // device's error text when the clip cannot be opened or played.
 std::optional<std::string> PlayVideoClip(const std::string& file, int mode);
 
-}  // namespace orv
+}  // namespace orv::player

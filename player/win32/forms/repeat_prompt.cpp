@@ -3,7 +3,7 @@
 #include "common/message_boxes.h"
 #include "player/pause_layout.h"
 
-namespace orv {
+namespace orv::player {
 
 TRepeatPrompt::TRepeatPrompt() : TRunTimeDialog("TRepeatPrompt", "Macro Repeat", 167, 56) {
     NumReps.SetMaxLength(4);
@@ -34,4 +34,4 @@ void TRepeatPrompt::Accept() {
     NumReps.SetFocus();
 }
 
-}  // namespace orv
+}  // namespace orv::player

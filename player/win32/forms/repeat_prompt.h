@@ -6,7 +6,7 @@
 
 #include "player/win32/forms/run_time_dialog.h"
 
-namespace orv {
+namespace orv::player {
 
 namespace RepeatPromptText {
 inline constexpr const char* ErrorCaption = "Error";
@@ -32,4 +32,4 @@ class TRepeatPrompt final : public TRunTimeDialog {
     void Accept();
 };
 
-}  // namespace orv
+}  // namespace orv::player

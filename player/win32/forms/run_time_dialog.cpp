@@ -2,7 +2,7 @@
 
 #include "player/win32/win32_windows.h"
 
-namespace orv {
+namespace orv::player {
 
 TRunTimeDialog::TRunTimeDialog(std::string name, std::string caption, int clientWidth,
                                int clientHeight)
@@ -10,4 +10,4 @@ TRunTimeDialog::TRunTimeDialog(std::string name, std::string caption, int client
     BringToFront = TransferForeground;
 }
 
-}  // namespace orv
+}  // namespace orv::player

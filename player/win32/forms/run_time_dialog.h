@@ -7,11 +7,11 @@
 
 #include "common/ui/win32/front_form.h"
 
-namespace orv {
+namespace orv::player {
 
 class TRunTimeDialog : public TFrontForm {
   public:
     TRunTimeDialog(std::string name, std::string caption, int clientWidth, int clientHeight);
 };
 
-}  // namespace orv
+}  // namespace orv::player

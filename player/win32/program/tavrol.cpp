@@ -10,6 +10,7 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace orv;
+    using namespace orv::player;
     const std::string commandLine = GetCommandLineA();
     // Without a marker the player still runs.
     KernelHandle marker;

@@ -33,7 +33,7 @@
 #include "tests/editor/commands/fake_file_checks.h"
 #include "tests/editor/commands/outcome_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 struct RoundTripRow {
@@ -642,4 +642,4 @@ TEST(CommandRoundTrip, ACommandBeyond255CharactersIsRefused) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

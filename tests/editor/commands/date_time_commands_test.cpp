@@ -4,7 +4,7 @@
 
 #include "common/script/catalogue.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 TEST(DateTimeCommandsTest, DatesCarryTheirDaysAndTimesNone) {
@@ -54,4 +54,4 @@ TEST(DateTimeCommandsTest, AStoredFormatOutsideTheTableSelectsTheFirstRow) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

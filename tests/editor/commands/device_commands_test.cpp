@@ -12,7 +12,7 @@
 #include "tests/editor/commands/fake_file_checks.h"
 #include "tests/editor/commands/outcome_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::ExpectRefused;
@@ -183,4 +183,4 @@ TEST(DeviceLayouts, PanelsFollowTheChoice) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

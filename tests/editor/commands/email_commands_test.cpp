@@ -10,7 +10,7 @@
 #include "editor/commands/recipient_list.h"
 #include "tests/support/scratch_folder.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -181,7 +181,7 @@ TEST(EmailOptions, PortIsAWholeNumberAServerCanListenOn) {
 }
 
 TEST(RecipientListFile, KeepsLinesWholeAndSortsIgnoringCase) {
-    testing::ScratchFolder folder("recipients");
+    orv::testing::ScratchFolder folder("recipients");
     const std::string path = InFolder(folder.Path(), "ORVEMAIL.TXT");
     EXPECT_TRUE(RecipientList::Read(path).Lines.empty());
     ASSERT_TRUE(ReplaceFileContents(path, "zed|z@x\r\nann|a@x\nBob|b@x\r" + std::string(300, 'L')));
@@ -204,7 +204,7 @@ TEST(RecipientListFile, KeepsLinesWholeAndSortsIgnoringCase) {
 
 class MailLogViewTest : public ::testing::Test {
   protected:
-    testing::ScratchFolder folder{"maillog"};
+    orv::testing::ScratchFolder folder{"maillog"};
     std::string log = InFolder(folder.Path(), "MAILLOG.TXT");
 
     void WriteIndex(const std::vector<MailLogIndexRecord>& records, std::size_t extra = 0) {
@@ -268,4 +268,4 @@ TEST_F(MailLogViewTest, AMessageIsTheLogsBytesWhereTheIndexSays) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

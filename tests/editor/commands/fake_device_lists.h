@@ -8,7 +8,7 @@
 
 #include "editor/commands/device_lists.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
 
 struct FakeNetworkDrives final : NetworkDrives {
     std::uint32_t LogicalDrives() const override { return Drives; }
@@ -43,4 +43,4 @@ struct FakeDisplayModes final : DisplayModes {
     std::vector<DisplayMode> List;
 };
 
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

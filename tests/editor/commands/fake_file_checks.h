@@ -7,7 +7,7 @@
 
 #include "editor/commands/file_checks.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
 
 class FakeFileChecks final : public FileChecks {
   public:
@@ -41,4 +41,4 @@ class FakeFileChecks final : public FileChecks {
     std::set<std::string> folders_;
 };
 
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

@@ -10,7 +10,7 @@
 #include "tests/editor/commands/fake_file_checks.h"
 #include "tests/editor/commands/outcome_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // Every accepted command must read back as the command the dialog meant.
@@ -297,4 +297,4 @@ TEST(NumberDialogTest, LayoutByMode) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 
 #include "common/script/catalogue.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 TEST(KeystrokeTextTest, InsertsWithinTheLimitAtTheSelectionStart) {
@@ -113,4 +113,4 @@ TEST(SearchRequestTest, ConfirmedOnlyWithAFindTextCutButNotTrimmed) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "editor/commands/encryption.h"
 #include "tests/editor/commands/fake_file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 TEST(FileChecksTest, FilesAndFoldersOnTheirShortForms) {
@@ -37,4 +37,4 @@ TEST(EncryptionTest, EnciphersWithTheCommandsKeyAndDeciphersBack) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,7 +7,7 @@
 
 #include "editor/commands/command_dialogs.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
 
 // A refusal: the message, the control to focus, and no command.
 template <class Outcome, class Field>
@@ -18,4 +18,4 @@ void ExpectRefused(const Outcome& out, const std::string& message, Field focus) 
     EXPECT_EQ(out.CommandText, "");
 }
 
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

@@ -5,7 +5,7 @@
 #include "tests/editor/commands/fake_file_checks.h"
 #include "tests/editor/commands/outcome_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::ExpectRefused;
@@ -117,4 +117,4 @@ TEST(SystemCommandTest, ACommandPerButtonOnANamedWindow) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/script/text_insert.h"
 #include "tests/editor/commands/fake_file_checks.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -132,4 +132,4 @@ TEST(BridgesTest, AnIconIsNamedByItsShortFileName) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,11 +7,11 @@
 #include "tests/support/fake_clock.h"
 #include "tests/support/scripted_message_boxes.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::FakeClock;
-using testing::ScriptedMessageBoxes;
+using orv::testing::FakeClock;
+using orv::testing::ScriptedMessageBoxes;
 
 const std::string TruncateQuestion =
     "The size of the macro exceeds the 5,000 character limit.  The macro will be truncated to "
@@ -122,4 +122,4 @@ TEST(DirectImport, LongFilesAreAskedAndCutBeforeATokenAndEndOfFileIsDropped) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // Ten units a character; a page of 1700 x 2200 gives margins of 100 and a
@@ -72,4 +72,4 @@ TEST(PrintLayoutTest, HeadingNamesTheActivation) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -8,7 +8,7 @@
 
 #include "common/script/reader.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 ScriptListModel ModelOf(int lineCount, std::optional<int> selected) {
@@ -151,4 +151,4 @@ TEST(ScriptListModelTest, CaptionNamesTheScope) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 TEST(CategoryChoice, SortedWithoutTheHeadAndEachWithItsOwnId) {
@@ -17,4 +17,4 @@ TEST(CategoryChoice, SortedWithoutTheHeadAndEachWithItsOwnId) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,10 +4,10 @@
 
 #include "tests/common/library_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::LibraryTest;
+using orv::testing::LibraryTest;
 
 class EditorLibraryTest : public LibraryTest {
   protected:
@@ -69,4 +69,4 @@ TEST_F(EditorLibraryTest, ALibraryThatCannotBeLoadedDoesNotBecomeCurrent) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

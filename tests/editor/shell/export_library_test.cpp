@@ -10,11 +10,11 @@
 #include "tests/editor/shell/memory_library.h"
 #include "tests/support/scripted_message_boxes.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::Macro;
-using testing::ScriptedMessageBoxes;
+using orv::testing::ScriptedMessageBoxes;
 
 class ExportTest : public ::testing::Test {
   protected:
@@ -80,4 +80,4 @@ TEST_F(ExportTest, FailureLeavesAnEarlierExportAsItWas) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

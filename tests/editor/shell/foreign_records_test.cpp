@@ -7,10 +7,10 @@
 #include "common/hotkeys.h"
 #include "tests/support/scripted_message_boxes.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::ScriptedMessageBoxes;
+using orv::testing::ScriptedMessageBoxes;
 
 const DateTime Now = EncodeDateTime(2026, 3, 4, 10, 30, 0);
 
@@ -189,4 +189,4 @@ TEST(CuewordRecord, PastedAndEmptyCuewords) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

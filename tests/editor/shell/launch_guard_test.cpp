@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using Args = std::vector<std::string>;
@@ -77,4 +77,4 @@ TEST(LaunchGuard, TheStartStateComesFromTheStartUpInformationOnlyForTheDefault) 
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,11 +7,11 @@
 #include "tests/editor/shell/memory_library.h"
 #include "tests/support/scripted_message_boxes.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::Macro;
-using testing::ScriptedMessageBoxes;
+using orv::testing::ScriptedMessageBoxes;
 
 const DateTime Now = EncodeDateTime(2026, 3, 4, 10, 30, 0);
 
@@ -117,4 +117,4 @@ TEST_F(OwnFileImport, KindsByTheFileNameEnding) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

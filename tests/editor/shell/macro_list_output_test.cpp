@@ -7,11 +7,11 @@
 #include "tests/editor/shell/memory_library.h"
 #include "tests/support/scripted_message_boxes.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::Macro;
-using testing::ScriptedMessageBoxes;
+using orv::testing::ScriptedMessageBoxes;
 
 std::string Schedule(const MacroRecord&) {
     return "Daily at 9:00 AM";
@@ -134,4 +134,4 @@ TEST_F(ListingFile, FailuresAreReportedAndNothingIsReplaced) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

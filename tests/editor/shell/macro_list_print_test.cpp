@@ -7,7 +7,7 @@
 #include "tests/editor/shell/memory_library.h"
 #include "tests/support/scripted_message_boxes.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::Macro;
@@ -90,7 +90,7 @@ TEST(PrintedList, RowsAreReadOrNothingIsPrinted) {
     EXPECT_EQ((*rows)[0].Scope, "Window: Notepad (If Running)");
     EXPECT_EQ((*rows)[1].Activation, "Cueword: sig");
 
-    testing::ScriptedMessageBoxes boxes;
+    orv::testing::ScriptedMessageBoxes boxes;
     library.Unreadable = {1};
     boxes.Expect(PrintMessage::ReadFailed, MsgResult::Ok, "Error");
     EXPECT_FALSE(ReadPrintRows({2, 1}, library));
@@ -111,4 +111,4 @@ TEST(PickList, LinesAndColumns) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -5,7 +5,7 @@
 #include "common/hotkeys.h"
 #include "common/macro_record.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 constexpr std::uint16_t CtrlA = 0, ShiftF1 = 300;
@@ -149,4 +149,4 @@ TEST(MacroListTypeAhead, SelectsTheFirstRowWhoseActivationStartsWithTheTypedText
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

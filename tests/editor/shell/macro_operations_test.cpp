@@ -10,7 +10,7 @@
 #include "editor/shell/add_macro_choices.h"
 #include "editor/shell/macro_operations.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 HookTable TableOf(const std::vector<MacroEntry>& entries) {
@@ -203,4 +203,4 @@ TEST(MacroOperations, TheEditorsAreToldTheKindAndWhetherAGlobalKeyIsShared) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

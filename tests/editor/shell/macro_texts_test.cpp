@@ -10,7 +10,7 @@
 #include "editor/shell/quick_info.h"
 #include "editor/shell/schedule_text.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 MacroRecord Timed(std::int16_t kind) {
@@ -177,4 +177,4 @@ TEST(MacroActions, FollowTheListAndTheSelectedMacro) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

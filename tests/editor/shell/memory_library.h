@@ -11,7 +11,7 @@
 #include "common/files.h"
 #include "editor/shell/library_view.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
 
 class MemoryLibrary final : public LibraryView {
   public:
@@ -83,4 +83,4 @@ inline std::vector<MacroRecord> RecordsOf(const std::string& bytes) {
     return records;
 }
 
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

@@ -8,7 +8,7 @@
 #include "common/hotkeys.h"
 #include "tests/editor/shell/memory_library.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using Placement = MenuBuilderModel::Placement;
@@ -256,4 +256,4 @@ TEST(MenuBuilder, AChosenIconGoesIntoTheIconsFolderUnderANameOfAtMost12) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -13,7 +13,7 @@
 #include "editor/shell/system_keys.h"
 #include "tests/editor/shell/memory_library.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 std::array<std::uint8_t, MacroRecord::Size> BytesOf(const MacroRecord& record) {
@@ -268,4 +268,4 @@ TEST(InstalledPrograms, ExistingProgramsOnceWithoutTheHelpViewer) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using A = PlayerNotifyAction;
@@ -110,4 +110,4 @@ TEST(PlayerLink, PostsOnlyToAPlayerWindowThatExists) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 TEST(RecentFiles, DoLastFiles) {
@@ -55,4 +55,4 @@ TEST(RecentFiles, FileNamesAndCaption) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

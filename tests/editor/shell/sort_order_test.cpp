@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 TEST(SortOrder, OnlyAPermutationOfTheDigitsIsTaken) {
@@ -50,4 +50,4 @@ TEST(SortOrder, DialogLinesRoundTrip) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,10 +7,10 @@
 #include "tests/editor/shell/memory_library.h"
 #include "tests/support/scripted_message_boxes.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::ScriptedMessageBoxes;
+using orv::testing::ScriptedMessageBoxes;
 
 const DateTime Now = EncodeDateTime(2026, 3, 4, 10, 30, 0);
 
@@ -123,7 +123,7 @@ TEST(TextImport, RecordTakesTheDefaultsOfANewMacro) {
     EXPECT_EQ(r.CuewordRemove, 1);
 }
 
-class TextImportIntoLibrary : public testing::LibraryTest {};
+class TextImportIntoLibrary : public orv::testing::LibraryTest {};
 
 TEST_F(TextImportIntoLibrary, StopsAtTheLimitKeepingWhatWasAdded) {
     std::vector<MacroRecord> full;
@@ -146,4 +146,4 @@ TEST_F(TextImportIntoLibrary, StopsAtTheLimitKeepingWhatWasAdded) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 
 #include <set>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 TEST(WizardPage, EveryKindButTheFirstTimeSettingsHasATwoOrThreeLineButton) {
@@ -27,4 +27,4 @@ TEST(WizardPage, EveryKindButTheFirstTimeSettingsHasATwoOrThreeLineButton) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

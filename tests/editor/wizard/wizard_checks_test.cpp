@@ -6,7 +6,7 @@
 
 #include "tests/editor/wizard/wizard_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::BaseAnswers;
@@ -267,4 +267,4 @@ TEST(ValidDataTest, AHotKeyOfAGlobalMacroAsksAndYesGivesUpGlobalScope) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/wizard/wizard_navigator.h"
 #include "editor/wizard/wizard_panels.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 TEST(WizardDeclarationsTest, KindsShowDeclaredPanelsAndNeverSkipTheirEnds) {
@@ -99,4 +99,4 @@ TEST(WizardDeclarationsTest, DefaultsAreTheDeclaredOnes) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

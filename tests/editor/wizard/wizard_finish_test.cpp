@@ -11,7 +11,7 @@
 #include "common/string_routines.h"
 #include "tests/editor/wizard/wizard_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using C = CommandCode;
@@ -478,4 +478,4 @@ TEST(FinishUpTest, ValuesNoTokenCarriesAreRefused) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -12,7 +12,7 @@
 #include "editor/wizard/wizard_answers.h"
 #include "editor/wizard/wizard_env.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
 
 // Monday 5 January 2026, 9:00.
 inline DateTime WizardToday() {
@@ -58,4 +58,4 @@ inline WizardAnswers BaseAnswers() {
     return a;
 }
 
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

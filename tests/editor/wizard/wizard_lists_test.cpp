@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 // The combined macro's nicknames in order, the chosen line, and which of Up,
@@ -81,4 +81,4 @@ TEST(WizardLists, TheCombinedMacroIsEditedAtItsChosenLine) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

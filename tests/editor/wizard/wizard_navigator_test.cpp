@@ -6,7 +6,7 @@
 
 #include "editor/wizard/wizard_kinds.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 struct Road {
@@ -98,4 +98,4 @@ TEST(WizardNavigatorTest, EachLoaderRunsOnceAndTheWelcomeLoadsTheSettingsPanels)
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

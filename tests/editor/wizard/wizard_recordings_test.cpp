@@ -12,7 +12,7 @@
 #include "editor/wizard/wizard_loaders.h"
 #include "tests/editor/wizard/wizard_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::BaseAnswers;
@@ -241,4 +241,4 @@ TEST(WizardLoadersTest, PanelsShowTheirAnswersPartsAndFocusIt) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -17,12 +17,12 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-using testing::ModalDriver;
-using testing::PressKey;
-using testing::TypeText;
+using orv::testing::ModalDriver;
+using orv::testing::PressKey;
+using orv::testing::TypeText;
 using Lines = std::vector<std::string>;
 
 bool Topmost(HWND window) {
@@ -45,7 +45,7 @@ class EmailPromptForm : public ::testing::Test {
   protected:
     std::optional<EmailPromptAnswers> Ask(int mode) { return host.GetTheEMail(mode); }
 
-    testing::ScratchFolder folder{"emailprompt"};
+    orv::testing::ScratchFolder folder{"emailprompt"};
     std::string recipientFile = InFolder(folder.Path(), "ORVEMAIL.TXT");
     Win32MailHost host{DeskReading(recipientFile)};
     ModalDriver driver;
@@ -75,7 +75,7 @@ TEST_F(EmailPromptForm, WithoutARecipientFileTypedRecipientsStillWork) {
 TEST_F(EmailPromptForm, ListedRecipientsKeepTheirSelectionByNameOrAddress) {
     ASSERT_TRUE(ReplaceFileContents(
         recipientFile, "Ann|ann@x.org\r\nbare@x.org\r\nTwo|a@x;b@x\r\nCarl|carl@x.org\r\n"));
-    testing::ScriptedMessageBoxes boxes;
+    orv::testing::ScriptedMessageBoxes boxes;
     boxes.Expect("A recipient's name cannot hold \"|\": it separates the name from the address.",
                  MsgResult::Ok, "Error");
     boxes.Expect(MailAddressFault("bob@x.org (evil@y.org)") + ".", MsgResult::Ok, "Error");
@@ -124,7 +124,7 @@ TEST_F(EmailPromptForm, TheMessageModeAnswersTextSubjectAndReceipt) {
 }
 
 TEST_F(EmailPromptForm, AttachmentsAreAddedAndDeletedAndAbortingAnswersNothing) {
-    testing::ScriptedFileDialogs files;
+    orv::testing::ScriptedFileDialogs files;
     files.ExpectOpen("C:\\one.txt");
     files.ExpectOpen(std::nullopt);
     files.ExpectOpen("C:\\two.zip");
@@ -165,11 +165,11 @@ TEST(EmailStatusWindow, ShowsTheCallersCaptionAndTextOnTopUntilClosed) {
     // The window a macro types in keeps the focus.
     TForm work("Work", "Work", 120, 40);
     work.Show();
-    ASSERT_TRUE(testing::PumpUntil([&] { return GetForegroundWindow() == work.Handle(); }));
+    ASSERT_TRUE(orv::testing::PumpUntil([&] { return GetForegroundWindow() == work.Handle(); }));
     TEMailStatus status;
     status.Open("Dial-Up Networking");
     ASSERT_TRUE(status.IsOpen());
-    testing::Pump(status);
+    orv::testing::Pump(status);
     EXPECT_EQ(GetForegroundWindow(), work.Handle());
     EXPECT_EQ(status.Caption(), "Dial-Up Networking");
     EXPECT_TRUE(Topmost(status.Handle()));
@@ -221,4 +221,4 @@ TEST(FormPictures, EmailPromptAndStatus) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -2,7 +2,7 @@
 
 #include <winsock2.h>
 
-namespace orv::testing {
+namespace orv::player::testing {
 namespace {
 
 struct WinsockUser {
@@ -150,4 +150,4 @@ void FaultPeer::Serve(std::uintptr_t client) {
     }
 }
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

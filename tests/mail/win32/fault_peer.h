@@ -14,7 +14,7 @@
 
 #include "tests/mail/smtp_reply_script.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 class FaultPeer {
   public:
@@ -50,4 +50,4 @@ class FaultPeer {
 // A loopback port on which nothing listens.
 int ClosedPort();
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

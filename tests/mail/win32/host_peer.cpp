@@ -10,7 +10,10 @@
 #include "tests/support/win32/wait_for.h"
 #include "tests/support/win32/process.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
+
+// These helpers build on the shared ones.
+using namespace orv::testing;
 namespace {
 
 std::string ExeFolder() {
@@ -49,7 +52,7 @@ void HostPeer::Start() {
     std::string command = "/usr/bin/python3 " + UnixPath(ExeFolder() + "\\mail_peer.py") + " " +
                           mode_ + " " + UnixPath(dir_);
     // A host process gives no handle to wait on; the files say when it is done.
-    if (!testing::StartHostProgram(command))
+    if (!orv::testing::StartHostProgram(command))
         throw std::runtime_error("cannot start " + command);
 }
 
@@ -84,4 +87,4 @@ int HostPeer::Port() const {
     return std::atoi(Read("port").c_str());
 }
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace orv::testing {
+namespace orv::player::testing {
 
 class HostPeer {
   public:
@@ -32,4 +32,4 @@ class HostPeer {
     std::string dir_;
 };
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

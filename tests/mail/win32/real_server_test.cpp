@@ -14,7 +14,7 @@
 #include "tests/mail/recording_mail_host.h"
 #include "tests/mail/win32/host_peer.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::HostPeer;
@@ -702,4 +702,4 @@ TEST(Codings, AgreeWithPythonOnRandomData) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

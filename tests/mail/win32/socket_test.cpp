@@ -11,7 +11,7 @@
 #include "tests/mail/win32/fault_peer.h"
 #include "tests/support/fake_clock.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::FaultPeer;
@@ -235,7 +235,7 @@ TEST(Socket, ReadingBeforeOpeningSaysSo) {
 // Encoding a large message asks for message handling at every line; the
 // queue must be served at intervals, or the sending slows to a crawl.
 TEST(Socket, MessagesAreServedAtIntervalsNotAtEveryCall) {
-    testing::FakeClock clock;
+    orv::testing::FakeClock clock;
     TagSocket socket;
     auto queued = [] {
         MSG msg;
@@ -310,4 +310,4 @@ TEST(ContentTypes, RegisteredTypeOfAnExtension) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -8,10 +8,10 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 
 class RecordedSecondWindow final : public SecondWindow {
   public:
@@ -47,7 +47,7 @@ class CapCompleteTest : public ::testing::Test {
     SettingsBlock settings;
     MacroRecord record;
     RecordedSecondWindow second;
-    testing::ScriptedMessageBoxes boxes;
+    orv::testing::ScriptedMessageBoxes boxes;
     ModalDriver driver;
 };
 
@@ -147,4 +147,4 @@ TEST_F(CapCompleteTest, AKeyTheSystemMayUseIsAskedAbout) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

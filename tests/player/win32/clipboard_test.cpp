@@ -13,7 +13,7 @@
 #include "tests/player/win32/typing_window.h"
 #include "tests/support/scratch_folder.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::EditHolds;
@@ -45,7 +45,7 @@ class ClipboardTest : public ::testing::Test {
     }
     std::string In(const std::string& name) const { return InFolder(folder.Path(), name); }
 
-    testing::ScratchFolder folder{"clipboard"};
+    orv::testing::ScratchFolder folder{"clipboard"};
     Win32PlayerHost host;
     RunState state;
     Interpreter interpreter{host, state};
@@ -118,4 +118,4 @@ TEST_F(ClipboardTest, ReadOnlyTargetIsKept) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

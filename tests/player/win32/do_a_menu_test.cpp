@@ -9,12 +9,12 @@
 #include "player/win32/forms/cap_complete.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-using testing::ModalDriver;
-using testing::PressKey;
-using testing::TypeText;
+using orv::testing::ModalDriver;
+using orv::testing::PressKey;
+using orv::testing::TypeText;
 
 std::vector<MenuEntry> Entries(int n) {
     std::vector<MenuEntry> entries;
@@ -151,4 +151,4 @@ TEST(FormPictures, MenuAndCaptureForms) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 // A scheduled macro waiting for its alarm must not hang on a file that is
@@ -16,4 +16,4 @@ TEST(DoWave, AMissingFileFailsAtOnceEvenWhenWaitedFor) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

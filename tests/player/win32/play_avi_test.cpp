@@ -11,12 +11,12 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-using testing::ModalDriver;
-using testing::PumpUntil;
-using testing::ScratchFolder;
+using orv::testing::ModalDriver;
+using orv::testing::PumpUntil;
+using orv::testing::ScratchFolder;
 
 class Riff {
   public:
@@ -116,4 +116,4 @@ TEST(PlayAviTest, PlayAndCloseShowsTheClipAtItsSizeAndClosesAtItsEnd) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

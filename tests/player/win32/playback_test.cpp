@@ -11,7 +11,7 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/win32/wait_for.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 using testing::EditHolds;
@@ -95,7 +95,7 @@ TEST_F(PlaybackTest, NoModifierStaysDownAfterATrailingModifierOrAnAbort) {
     // library's message would.
     target.Clear();
     abortingRun = &state;
-    testing::ScriptedMessageBoxes boxes;
+    orv::testing::ScriptedMessageBoxes boxes;
     boxes.Expect("Orvane 99 macro has been aborted.", MsgResult::Ok, "Macro Abort");
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, AbortTheRun);
     const DWORD started = GetTickCount();
@@ -133,4 +133,4 @@ TEST_F(PlaybackTest, PointerGoesToTheCaret) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -13,12 +13,12 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-using testing::ModalDriver;
-using testing::PressKey;
-using testing::TypeText;
+using orv::testing::ModalDriver;
+using orv::testing::PressKey;
+using orv::testing::TypeText;
 
 bool Topmost(const TForm& form) {
     return (GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -55,7 +55,7 @@ TEST_F(RunTimeDialogsTest, AMessageOrTextBoxWhileOneShowsIsDropped) {
 }
 
 TEST_F(RunTimeDialogsTest, TheRepeatPromptClosesOnlyOnACount) {
-    testing::ScriptedMessageBoxes boxes;
+    orv::testing::ScriptedMessageBoxes boxes;
     for (int i = 0; i < 3; ++i)
         boxes.Expect(RepeatPromptText::Invalid, MsgResult::Ok, RepeatPromptText::ErrorCaption);
     driver.Expect<TRepeatPrompt>([](TRepeatPrompt& f) {
@@ -113,4 +113,4 @@ TEST_F(RunTimeDialogsTest, ThePauseWindowIsPlacedAndSizedForItsMessage) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

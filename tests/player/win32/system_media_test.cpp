@@ -19,10 +19,10 @@
 #include "player/win32/win32_system.h"
 #include "tests/support/scratch_folder.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
-using testing::ScratchFolder;
+using orv::testing::ScratchFolder;
 
 TEST(SystemWin32Test, WithoutANetworkMappingIsRefusedAndNothingIsConnected) {
     Win32Network network;
@@ -157,4 +157,4 @@ TEST(MixerWin32Test, VolumeAndMuteOnTheRealMixer) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

@@ -13,7 +13,7 @@
 #include "common/win32/icons.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::player {
 namespace {
 
 class RecordingTrayHost final : public TrayHost {
@@ -123,7 +123,7 @@ TEST_F(TrayTest, TheMainIconsMenuListsItsItemsInOrderAndRunsTheChosenOne) {
                                      "&Orvane Home Page", "-", "&Terminate Orvane"}));
     EXPECT_EQ(host.Calls, std::vector<std::string>{"terminate"});
 
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     driver.Expect<TAboutBox>([&](TAboutBox& about) {
         EXPECT_EQ(about.Caption(), "Orvane 99");
         // The menu again while the box shows: no second box.
@@ -144,4 +144,4 @@ TEST_F(TrayTest, TheMainIconsMenuListsItsItemsInOrderAndRunsTheChosenOne) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::player

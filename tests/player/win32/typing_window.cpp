@@ -2,7 +2,10 @@
 
 #include "tests/support/win32/wait_for.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
+
+// These helpers build on the shared ones.
+using namespace orv::testing;
 
 TypingWindow::TypingWindow() {
     HWND window = frame_.Handle();
@@ -71,4 +74,4 @@ void TypingWindow::Clear() {
            << "the edit control holds \"" << target.Text() << "\", expected \"" << expected << "\"";
 }
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

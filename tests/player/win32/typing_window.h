@@ -12,7 +12,10 @@
 
 #include "tests/support/win32/test_window.h"
 
-namespace orv::testing {
+namespace orv::player::testing {
+
+// These helpers build on the shared ones.
+using namespace orv::testing;
 
 class TypingWindow {
   public:
@@ -49,4 +52,4 @@ class TypingWindow {
 ::testing::AssertionResult EditHolds(const TypingWindow& target, const std::string& expected,
                                      unsigned timeoutMs = 5000);
 
-}  // namespace orv::testing
+}  // namespace orv::player::testing

@@ -29,20 +29,21 @@
 
 namespace {
 
-orv::StartState StartStateOf(int processShow) {
+orv::editor::StartState StartStateOf(int processShow) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     GetStartupInfoA(&startup);
     std::optional<int> startupShow;
     if (startup.dwFlags & STARTF_USESHOWWINDOW)
         startupShow = startup.wShowWindow;
-    return orv::StartShowState(processShow, startupShow);
+    return orv::editor::StartShowState(processShow, startupShow);
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     using namespace orv;
+    using namespace orv::editor;
     const std::vector<std::string> args(__argv + 1, __argv + __argc);
     switch (DecideLaunch(args, RunningMarkerExists(RunningMarkerName))) {
         case LaunchDecision::Refuse:

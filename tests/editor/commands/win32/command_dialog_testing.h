@@ -13,7 +13,10 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
+
+// These helpers build on the shared ones.
+using namespace orv::testing;
 
 class CommandDialogTest : public ::testing::Test {
   protected:
@@ -67,4 +70,4 @@ class CommandDialogTest : public ::testing::Test {
     }
 };
 
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

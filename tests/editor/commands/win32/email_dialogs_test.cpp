@@ -10,7 +10,7 @@
 #include "tests/editor/commands/win32/command_dialog_testing.h"
 #include "tests/support/scratch_folder.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -25,7 +25,7 @@ class EmailDialogsTest : public testing::CommandDialogTest {
 
     void WriteList(const std::string& text) { ASSERT_TRUE(ReplaceFileContents(listPath, text)); }
 
-    testing::ScratchFolder folder{"email"};
+    orv::testing::ScratchFolder folder{"email"};
     std::string listPath = InFolder(folder.Path(), "ORVEMAIL.TXT");
     SettingsBlock settings;
     CommandContext context{settings};
@@ -202,7 +202,7 @@ TEST_F(EmailDialogsTest, AListThatCannotBeWrittenOffersThePreferences) {
 TEST_F(EmailDialogsTest, OptionsStoreTheSectionAndTellThePlayer) {
     MemorySettingsStore store;
     Configs configs(store, settings, ProgramDir());
-    testing::RecordedNotices notices;
+    orv::testing::RecordedNotices notices;
     settings.SMTPHost = "mail.example";
     TMyEmailOptions d(settings, configs, notices);
     driver.Expect<TMyEmailOptions>([this](TMyEmailOptions& f) {
@@ -268,4 +268,4 @@ TEST_F(EmailDialogsTest, TheLogViewerShowsTheLoggedBytes) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

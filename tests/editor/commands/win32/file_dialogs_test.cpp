@@ -6,7 +6,7 @@
 #include "tests/editor/commands/win32/command_dialog_testing.h"
 #include "tests/support/ui/scripted_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -18,7 +18,7 @@ TEST_F(FileDialogsTest, ChangeDirectoryStoresTheFoldersShortForm) {
     char shortPath[MAX_PATH] = {};
     ASSERT_GT(GetShortPathNameA(folder.c_str(), shortPath, MAX_PATH), 0u);
 
-    testing::ScriptedFolderDialogs folders;
+    orv::testing::ScriptedFolderDialogs folders;
     folders.ExpectFolder(folder + "\\");
     TDoDOSFiles d;
     driver.Expect<TDoDOSFiles>([this](TDoDOSFiles& f) {
@@ -55,7 +55,7 @@ TEST_F(FileDialogsTest, ChangeDirectoryStoresTheFoldersShortForm) {
 }
 
 TEST_F(FileDialogsTest, ExploreTakesAnExistingFolderAsTyped) {
-    testing::ScriptedFolderDialogs folders;
+    orv::testing::ScriptedFolderDialogs folders;
     folders.ExpectFolder(ProgramDir());
     TDoExplore d;
     driver.Expect<TDoExplore>([](TDoExplore& f) {
@@ -136,4 +136,4 @@ TEST_F(FileDialogsTest, RecycleOnAnOldShellOffersTheArrangementsOnly) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -7,10 +7,10 @@
 #include "common/win32/system_routines.h"
 #include "tests/editor/commands/win32/command_dialog_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 using testing::PressKey;
 using testing::TypeText;
 
@@ -189,10 +189,10 @@ TEST_F(FlowDialogsTest, SwapTakesTheBrowsedFilesShortPath) {
     char expected[MAX_PATH] = {};
     ASSERT_GT(GetShortPathNameA(file.c_str(), expected, MAX_PATH), 0u);
 
-    testing::ScriptedFileDialogs files;
+    orv::testing::ScriptedFileDialogs files;
     files.ExpectOpen(file);
     files.ExpectOpen(std::nullopt);
-    testing::RecordedHelp help;
+    orv::testing::RecordedHelp help;
     TDoSwap d;
     driver.Expect<TDoSwap>([](TDoSwap& f) {
         EXPECT_TRUE(f.ProgPath.Focused());
@@ -305,7 +305,7 @@ TEST_F(FlowDialogsTest, EditingALineGivesItBack) {
 }
 
 TEST_F(FlowDialogsTest, HelpOpensEachDialogsKeyword) {
-    testing::RecordedHelp help;
+    orv::testing::RecordedHelp help;
     TDoDelay2 delay;
     TDoPausePos pause;
     TDoRepeat repeat;
@@ -328,4 +328,4 @@ TEST_F(FlowDialogsTest, HelpOpensEachDialogsKeyword) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -29,7 +29,7 @@
 #include "editor/commands/win32/window_dialogs.h"
 #include "tests/editor/commands/fake_device_lists.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 struct QuietHost final : NetworkLockHost {
@@ -119,4 +119,4 @@ TEST(FormPictures, EveryCommandForm) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

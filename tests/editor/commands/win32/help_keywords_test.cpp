@@ -6,13 +6,13 @@
 #include "editor/commands/win32/wait_dialog.h"
 #include "tests/editor/commands/win32/command_dialog_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using HelpKeywordsTest = testing::CommandDialogTest;
 
 template <class D>
-void HelpStep(testing::ModalDriver& driver) {
+void HelpStep(orv::testing::ModalDriver& driver) {
     driver.Expect<D>([](D& f) {
         f.Buttons.HelpButton.Click();
         f.Close(IDCANCEL);
@@ -20,7 +20,7 @@ void HelpStep(testing::ModalDriver& driver) {
 }
 
 TEST_F(HelpKeywordsTest, MouseWaitAndFileDialogs) {
-    testing::RecordedHelp help;
+    orv::testing::RecordedHelp help;
     SettingsBlock settings;
     CommandContext context{settings};
     TDoMouse mouse;
@@ -49,4 +49,4 @@ TEST_F(HelpKeywordsTest, MouseWaitAndFileDialogs) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

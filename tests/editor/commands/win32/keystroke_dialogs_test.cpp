@@ -13,10 +13,10 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 using testing::MouseAt;
 using testing::PressKey;
 using testing::TypeText;
@@ -60,7 +60,7 @@ void Choose(TForm& form, const TMenuItem& item) {
 class KeystrokeDialogsTest : public ::testing::Test {
   protected:
     ModalDriver driver;
-    testing::ScriptedMessageBoxes boxes;
+    orv::testing::ScriptedMessageBoxes boxes;
     SettingsBlock settings;
     CommandContext context{settings};
 };
@@ -341,7 +341,7 @@ TEST_F(DateOrTimeTest, AnEditedTimeSelectsItsOwnRow) {
         EXPECT_EQ(f.TheFormat.ItemIndex(), 25);
         EXPECT_FALSE(IsWindowVisible(f.DaysEdit.Handle()));
         EXPECT_FALSE(f.DaysEdit.Enabled());
-        testing::RecordedHelp help;
+        orv::testing::RecordedHelp help;
         f.Buttons.HelpButton.Click();
         EXPECT_EQ(help.Keywords, std::vector<std::string>{"Time Format"});
         PressKey(f, VK_RETURN);
@@ -353,4 +353,4 @@ TEST_F(DateOrTimeTest, AnEditedTimeSelectsItsOwnRow) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -15,14 +15,14 @@
 #include "tests/editor/commands/win32/command_dialog_testing.h"
 #include "tests/support/scratch_folder.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
 using MediaDeviceDialogsTest = testing::CommandDialogTest;
 
 TEST_F(MediaDeviceDialogsTest, AviWritesTheShortPath) {
-    testing::ScratchFolder folder("avi");
+    orv::testing::ScratchFolder folder("avi");
     std::string clip = folder.Path() + "\\A Rather Long Clip Name.avi";
     std::ofstream(clip) << "RIFF";
     std::string shortPath = SystemFileChecks().ShortPath(clip).value_or("?");
@@ -158,7 +158,7 @@ TEST_F(MediaDeviceDialogsTest, ScreenListsEveryModeTheDisplayGives) {
 }
 
 TEST_F(MediaDeviceDialogsTest, HelpOpensEachDialogsKeyword) {
-    testing::RecordedHelp help;
+    orv::testing::RecordedHelp help;
     SettingsBlock settings;
     CommandContext context{settings};
     testing::FakeNetworkDrives drives;
@@ -192,4 +192,4 @@ TEST_F(MediaDeviceDialogsTest, HelpOpensEachDialogsKeyword) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

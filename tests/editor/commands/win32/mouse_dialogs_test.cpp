@@ -4,7 +4,7 @@
 
 #include "tests/editor/commands/win32/command_dialog_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -49,7 +49,7 @@ TEST_F(MouseDialogsTest, MouseLaysOutItsGroupsByCommand) {
 }
 
 TEST_F(MouseDialogsTest, ClipboardShowsThePathForFileCommands) {
-    testing::ScriptedFileDialogs files;
+    orv::testing::ScriptedFileDialogs files;
     files.ExpectSave("C:\\out.txt");
     TDoClipboard d;
     driver.Expect<TDoClipboard>([this](TDoClipboard& f) {
@@ -98,4 +98,4 @@ TEST_F(MouseDialogsTest, KeyUpDownTakesTheCheckedKey) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

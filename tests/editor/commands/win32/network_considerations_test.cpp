@@ -11,10 +11,10 @@
 #include "common/win32/system_routines.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 using testing::PressKey;
 
 struct RecordingHost final : NetworkLockHost {
@@ -115,4 +115,4 @@ TEST_F(NetworkConsiderationsTest, EscapeIsTheOkButtonAndTheCloseBoxStillStores) 
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -17,7 +17,7 @@
 #include "tests/support/ui/recorded_shell.h"
 #include "tests/support/ui/scripted_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -31,10 +31,10 @@ std::string MakeFile(const std::string& path) {
 }
 
 TEST_F(SoundNetworkDialogsTest, SoundBrowsesTestsAndRefusesAMissingWave) {
-    testing::ScratchFolder folder("sound");
+    orv::testing::ScratchFolder folder("sound");
     std::string wave = MakeFile(folder.Path() + "\\Long Ding Name.wav");
-    testing::RecordedSound sound;
-    testing::ScriptedFileDialogs files;
+    orv::testing::RecordedSound sound;
+    orv::testing::ScriptedFileDialogs files;
     files.ExpectOpen(wave);
     SettingsBlock settings;
     TDoSound d(settings);
@@ -69,10 +69,10 @@ TEST_F(SoundNetworkDialogsTest, SoundBrowsesTestsAndRefusesAMissingWave) {
 }
 
 TEST_F(SoundNetworkDialogsTest, AlarmModeEditsTheSettings) {
-    testing::ScratchFolder folder("alarm");
+    orv::testing::ScratchFolder folder("alarm");
     std::string wave = MakeFile(folder.Path() + "\\alarm.wav");
     std::string gone = folder.Path() + "\\gone.wav";
-    testing::RecordedSound sound;
+    orv::testing::RecordedSound sound;
     SettingsBlock settings;
     settings.UseWaveFile = true;
     settings.WaveFile = gone;
@@ -146,7 +146,7 @@ TEST_F(SoundNetworkDialogsTest, NetworkDriveLayoutListsAndCommand) {
     drives.Drives = (1u << 2) | (1u << 3) | (1u << 4);  // C, D, E
     drives.Now = {{"E:", "\\\\srv\\e"}};
     drives.AtStartUp = {{"E:", "\\\\srv\\e"}, {"H:", "\\\\srv\\h"}};
-    testing::ScriptedFolderDialogs folders;
+    orv::testing::ScriptedFolderDialogs folders;
     folders.ExpectFolder("\\\\srv\\sh\\sub");
     TDoNetConn d(drives);
     driver.Expect<TDoNetConn>([&](TDoNetConn& f) {
@@ -277,4 +277,4 @@ TEST_F(SoundNetworkDialogsTest, DialUpOverWinesLibrary) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -8,7 +8,7 @@
 #include "editor/commands/encryption.h"
 #include "tests/editor/commands/win32/command_dialog_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -110,7 +110,7 @@ TEST_F(SystemDialogsTest, EncryptKeepsOnlyTheCipher) {
 }
 
 TEST_F(SystemDialogsTest, HelpOpensEachDialogsKeyword) {
-    testing::RecordedHelp help;
+    orv::testing::RecordedHelp help;
     auto pressHelp = [](TCommandDialog& f, TButtonRow& row) {
         row.HelpButton.Click();
         f.Close(IDCANCEL);
@@ -130,4 +130,4 @@ TEST_F(SystemDialogsTest, HelpOpensEachDialogsKeyword) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -4,7 +4,7 @@
 
 #include "tests/editor/commands/win32/command_dialog_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -77,4 +77,4 @@ TEST_F(WaitDialogTest, ListProgramsAsksThePicker) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

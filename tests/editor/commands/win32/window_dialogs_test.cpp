@@ -7,7 +7,7 @@
 #include "common/win32/system_routines.h"
 #include "tests/editor/commands/win32/command_dialog_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -25,7 +25,7 @@ TEST_F(WindowDialogsTest, ActiveShowsTheGroupsOfItsChoice) {
     char shortPath[MAX_PATH] = {};
     ASSERT_GT(GetShortPathNameA(program.c_str(), shortPath, MAX_PATH), 0u);
 
-    testing::ScriptedFileDialogs files;
+    orv::testing::ScriptedFileDialogs files;
     files.ExpectOpen(program);
     TDoActive d;
     driver.Expect<TDoActive>([&](TDoActive& f) {
@@ -133,7 +133,7 @@ TEST_F(WindowDialogsTest, SystemCommandNeedsATitleForASpecificWindow) {
 }
 
 TEST_F(WindowDialogsTest, HelpOpensEachDialogsKeyword) {
-    testing::RecordedHelp help;
+    orv::testing::RecordedHelp help;
     TDoActive active;
     TDoSizeIt sizeIt;
     TDoSystemCommand control;
@@ -150,4 +150,4 @@ TEST_F(WindowDialogsTest, HelpOpensEachDialogsKeyword) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

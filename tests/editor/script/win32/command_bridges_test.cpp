@@ -27,10 +27,10 @@
 #include "editor/script/win32/text_insert_dialog.h"
 #include "tests/editor/script/win32/script_editor_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 using testing::PressKey;
 
 struct FamilyRow {
@@ -216,4 +216,4 @@ TEST_F(CommandBridgesTest, AnOlderShellAndAMissingDialUpServiceAddNothing) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

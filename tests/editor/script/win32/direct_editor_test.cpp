@@ -29,12 +29,12 @@
 #include "editor/script/win32/text_insert_dialog.h"
 #include "tests/editor/script/win32/script_editor_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 using testing::PressKey;
-using testing::ScriptedFileDialogs;
+using orv::testing::ScriptedFileDialogs;
 
 const char* const TooLong = "Text exceeds maximum length.  Text not added.";
 
@@ -330,4 +330,4 @@ TEST_F(DirectEditorTest, ExportToAReadOnlyFileIsReportedAndKeepsIt) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 #include "editor/script/win32/text_insert_dialog.h"
 #include "tests/editor/script/win32/script_editor_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using FormPictures = testing::ScriptEditorTest;
@@ -31,4 +31,4 @@ TEST_F(FormPictures, EveryScriptEditorForm) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

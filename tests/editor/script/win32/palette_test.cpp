@@ -8,7 +8,7 @@
 #include "editor/script/win32/text_insert_dialog.h"
 #include "tests/editor/script/win32/script_editor_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -89,4 +89,4 @@ TEST_F(PaletteTest, AltLettersRunOnlyTheActivePagesButtons) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -16,7 +16,10 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
+
+// These helpers build on the shared ones.
+using namespace orv::testing;
 
 struct KeptNotices final : ProgramNotices {
     void Post(int code, int argument) override { Posted.emplace_back(code, argument); }
@@ -103,4 +106,4 @@ class ScriptEditorTest : public ::testing::Test {
     ScriptedMessageBoxes boxes;
 };
 
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

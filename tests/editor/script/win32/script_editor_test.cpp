@@ -19,7 +19,7 @@
 #include "tests/support/ui/recorded_shell.h"
 #include "tests/support/ui/scripted_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -187,7 +187,7 @@ TEST_F(ScriptEditorFormTest, AnUntouchedScriptSavesByteForByteAndARefusedLineIsS
 }
 
 TEST_F(ScriptEditorFormTest, AnIconFromElsewhereIsCopiedIntoANewIconsFolder) {
-    testing::ScriptedFileDialogs files;
+    orv::testing::ScriptedFileDialogs files;
     // An icon file: the header of an icon with no images is enough to copy.
     std::string elsewhere = folder.Path() + "\\away";
     CreateDirectoryA(elsewhere.c_str(), nullptr);
@@ -238,8 +238,8 @@ TEST_F(ScriptEditorFormTest, ClosingKeepsTheGeometryAndTheInsertMethod) {
 }
 
 TEST_F(ScriptEditorFormTest, PrintingLaysTheScriptOutAndTheFontIsKept) {
-    testing::RecordedPrinter printer;
-    testing::ScriptedFontDialogs fonts;
+    orv::testing::RecordedPrinter printer;
+    orv::testing::ScriptedFontDialogs fonts;
     Run("<REP:0002:000001:000001><REM:a><ENDREP>", [&](TDoScripting& f) {
         printer.ExpectPrintDialog(2);
         f.MenuPrint.Click();
@@ -252,7 +252,7 @@ TEST_F(ScriptEditorFormTest, PrintingLaysTheScriptOutAndTheFontIsKept) {
         f.CancelButton.Click();
     });
     ASSERT_EQ(printer.Documents.size(), 1u);
-    const testing::PrintedDocument& doc = printer.Documents[0];
+    const orv::testing::PrintedDocument& doc = printer.Documents[0];
     EXPECT_EQ(doc.Title, "Orvane 99");
     ASSERT_EQ(doc.Pages.size(), 2u);
     EXPECT_EQ(doc.Pages[0], doc.Pages[1]);
@@ -326,7 +326,7 @@ TEST_F(TextFileModeTest, CancelBringsTheMacrosOwnLinesBackExactly) {
 }
 
 TEST_F(TextFileModeTest, NotepadOpensTheShortPathAndTheMenuOffersNoScriptEditing) {
-    testing::RecordedShell shell;
+    orv::testing::RecordedShell shell;
     std::string file = MakeFile("keys.txt", "");
     Run("", [&](TDoScripting& f) {
         driver.Expect<TDoTextInsert>([&](TDoTextInsert& d) {
@@ -348,7 +348,7 @@ TEST_F(TextFileModeTest, NotepadOpensTheShortPathAndTheMenuOffersNoScriptEditing
         EXPECT_EQ(Texts(f), (std::vector<std::string>{"Load Text File: keys.txtx"}));
         f.CancelButton.Click();
     });
-    EXPECT_EQ(shell.Openings, (std::vector<testing::RecordedShell::Opened>{
+    EXPECT_EQ(shell.Openings, (std::vector<orv::testing::RecordedShell::Opened>{
                                   {"notepad.exe", "\"" + ShortPath(file) + "\""}}));
 }
 
@@ -401,4 +401,4 @@ TEST_F(TextFileModeTest, AWorkingFileThatCannotBeWrittenKeepsNormalMode) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -11,7 +11,7 @@
 #include "editor/shell/win32/macro_operations_install.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 class CaptureRecordingTest : public testing::MainWindowFixture {
@@ -23,7 +23,7 @@ class CaptureRecordingTest : public testing::MainWindowFixture {
     // Recaptures macro 1, keystrokes only, started in the last active window.
     void StartRecapture() {
         main->SelectMacro(1);
-        testing::ModalDriver driver;
+        orv::testing::ModalDriver driver;
         driver.Expect<TCaptureKeys>([&](TCaptureKeys& f) {
             EXPECT_EQ(f.HotKeyLabel.Text(), KeyName(65));
             EXPECT_EQ(f.SecondStopLabel.Text(), "Or Press " + KeyName(65) + " to end capture");
@@ -99,7 +99,7 @@ TEST_F(CaptureRecordingTest, ANewCuewordMacroIsAddedAndKeepsTheLockUntilTheEnd) 
     InstallMacroOperations(*main, context);
     std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
     const int n = table.MacroCount() + 1;
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
         f.UseCuewords.Click();
         testing::TypeText(f, "hi");
@@ -171,7 +171,7 @@ TEST_F(CaptureRecordingTest, AddingACaptureToALibraryThatCannotBeWrittenStartsNo
     const int count = table.MacroCount();
     HANDLE reader = CreateFileA(library.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
         f.UseCuewords.Click();
         testing::TypeText(f, "hi");
@@ -240,7 +240,7 @@ TEST_F(CaptureRecordingTest, TheDefaultsAreStoredAndTheirSectionReread) {
     Open();
     InstallCapture(*main, context);
     settings.CaptureSpeed = 1;
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     driver.Expect<TCaptureDefaults>([](TCaptureDefaults& f) {
         f.Boxes.QuadSpeed.Click();
         f.Boxes.ToPosition.Click();
@@ -255,4 +255,4 @@ TEST_F(CaptureRecordingTest, TheDefaultsAreStoredAndTheirSectionReread) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -8,7 +8,7 @@
 #include "editor/shell/win32/editor_dialogs.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -18,7 +18,7 @@ using DeviceDialogLaunchersTest = testing::MainWindowFixture;
 TEST_F(DeviceDialogLaunchersTest, AlarmMenuWritesTheSchedulerSection) {
     TMainWin& w = Open();
     InstallEditorDialogs(w, context);
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     std::string wave = folder / "alarm.wav";
     std::ofstream(wave) << "RIFF";
 
@@ -42,4 +42,4 @@ TEST_F(DeviceDialogLaunchersTest, AlarmMenuWritesTheSchedulerSection) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -9,7 +9,7 @@
 #include "editor/shell/win32/editor_dialogs.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using DirectEditorLauncherTest = testing::MainWindowFixture;
@@ -19,7 +19,7 @@ TEST_F(DirectEditorLauncherTest, ModifyDirectlyRewritesTheSelectedMacro) {
     InstallEditorDialogs(main, context);
     int before = table.MacroCount();
     main.SelectMacro(2);
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     driver.Expect<TModHotKeys>([](TModHotKeys& f) {
         EXPECT_EQ(f.CuewordName.Text(), "sig");
         f.NewFormat.SetText("Regards\t<ENTER>");
@@ -37,7 +37,7 @@ TEST_F(DirectEditorLauncherTest, ANewMacroIsAppendedAndCountedOnce) {
     TMainWin& main = Open();
     InstallEditorDialogs(main, context);
     int before = table.MacroCount();
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     auto addDirectly = [&](std::function<void(TModHotKeys&)> edit) {
         driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
             f.UseBuilding.Click();
@@ -64,4 +64,4 @@ TEST_F(DirectEditorLauncherTest, ANewMacroIsAppendedAndCountedOnce) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

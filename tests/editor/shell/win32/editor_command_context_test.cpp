@@ -13,7 +13,7 @@
 #include "editor/shell/win32/editor_dialogs.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::PressKey;
@@ -52,7 +52,7 @@ TEST_F(EditorCommandContextTest, TheScriptEditorReachesTheShellsDialogs) {
     TMainWin& w = Open();
     InstallEditorDialogs(w, context);
     w.SelectMacro(2);
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     driver.Expect<TDoScripting>([&](TDoScripting& f) {
         driver.Expect<TShortOptions>([](TShortOptions& d) {
             d.CaseSense.Click();
@@ -86,4 +86,4 @@ TEST_F(EditorCommandContextTest, TheScriptEditorReachesTheShellsDialogs) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

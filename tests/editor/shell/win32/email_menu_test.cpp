@@ -9,7 +9,7 @@
 #include "editor/shell/win32/editor_launchers.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::Posts;
@@ -26,7 +26,7 @@ class EmailMenuTest : public testing::MainWindowFixture {
 TEST_F(EmailMenuTest, OptionsOpenTheLogAndTellThePlayer) {
     TMainWin& m = Open();
     InstallEmailDialogs(m, context);
-    testing::ModalDriver driver;  // after the main window's show
+    orv::testing::ModalDriver driver;  // after the main window's show
     driver.Expect<TMyEmailOptions>([&driver](TMyEmailOptions& f) {
         driver.Expect<TMyEMailLog>([](TMyEMailLog& log) { log.ExitButton.Click(); });
         f.ViewLog.Click();
@@ -43,7 +43,7 @@ TEST_F(EmailMenuTest, OptionsOpenTheLogAndTellThePlayer) {
 TEST_F(EmailMenuTest, RecipientsAreWrittenOrThePathOffered) {
     TMainWin& m = Open();
     InstallEmailDialogs(m, context);
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     driver.Expect<TMyAddress>([&driver](TMyAddress& f) {
         driver.Expect<TDoAnAddress>([](TDoAnAddress& a) {
             a.EMailName.SetText("Ann");
@@ -80,4 +80,4 @@ TEST_F(EmailMenuTest, RecipientsAreWrittenOrThePathOffered) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -24,11 +24,11 @@
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/support/ui/recorded_printer.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::Macro;
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 using testing::MouseAt;
 using testing::Posts;
 using testing::WriteLibrary;
@@ -63,7 +63,7 @@ class MacroFilesTest : public testing::MainWindowFixture {
         MouseAt(list, WM_LBUTTONUP, 10, y);
     }
 
-    testing::ScriptedFileDialogs files;
+    orv::testing::ScriptedFileDialogs files;
     std::optional<ModalDriver> driver;
 };
 
@@ -215,7 +215,7 @@ TEST_F(MacroFilesTest, PrintingAsksForCopiesAndIsRefusedWhileBusy) {
     boxes.Expect(NoPrinterText, MsgResult::Ok, "Error");
     w.MenuPrint.Click();
 
-    testing::RecordedPrinter printer;
+    orv::testing::RecordedPrinter printer;
     printer.BusyElsewhere = true;
     boxes.Expect(PrintMessage::Busy, MsgResult::Ok, "Error");
     Press(w.ReportSpeed);
@@ -225,7 +225,7 @@ TEST_F(MacroFilesTest, PrintingAsksForCopiesAndIsRefusedWhileBusy) {
     printer.ExpectPrintDialog(2);
     w.MenuPrint.Click();
     ASSERT_EQ(printer.Documents.size(), 1u);
-    const testing::PrintedDocument& doc = printer.Documents[0];
+    const orv::testing::PrintedDocument& doc = printer.Documents[0];
     EXPECT_EQ(doc.Title, "Orvane 99");
     EXPECT_TRUE(doc.Ended);
     ASSERT_EQ(doc.Fonts.size(), 1u);
@@ -258,4 +258,4 @@ TEST(FormPictures, MacroFileForms) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

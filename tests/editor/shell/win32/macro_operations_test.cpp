@@ -27,11 +27,11 @@
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/support/ui/recorded_shell.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::Macro;
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 using testing::MouseAt;
 using testing::Posts;
 using testing::PressKey;
@@ -330,7 +330,7 @@ TEST_F(MacroOperationsTest, ARealDragOfARowOntoACategoryFilesItWithTheSound) {
         ASSERT_TRUE(categories.SaveCatFile(CategoryFileName(library)));
     }
     TMainWin& w = OpenWithOperations();
-    testing::RecordedSound sound;
+    orv::testing::RecordedSound sound;
     ASSERT_EQ(w.CatList.Item(2), "Work");
     w.MyGrid.SetRow(2);
     const int macro = w.SelectedMacro();
@@ -510,4 +510,4 @@ TEST_F(MacroOperationsTest, ADesktopLinkRunsTheMacroThroughThePlayer) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -21,7 +21,10 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
+
+// These helpers build on the shared ones.
+using namespace orv::testing;
 
 using Posts = std::vector<std::pair<int, int>>;
 
@@ -89,4 +92,4 @@ class MainWindowFixture : public ::testing::Test {
     std::unique_ptr<TMainWin> main;
 };
 
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

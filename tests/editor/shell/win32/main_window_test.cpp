@@ -24,7 +24,7 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::Macro;
@@ -32,7 +32,7 @@ using testing::MouseAt;
 using testing::Posts;
 using testing::Pump;
 using testing::RecordFileBytes;
-using testing::ScriptedMessageBoxes;
+using orv::testing::ScriptedMessageBoxes;
 using testing::TempFolder;
 using testing::TypeText;
 
@@ -189,7 +189,7 @@ TEST_F(MainWindowTest, TypedLettersFindAnActivationAndPressNoButton) {
 }
 
 TEST_F(MainWindowTest, OpeningAFileInSmallLettersMakesItCurrentAndTellsThePlayer) {
-    testing::ScriptedFileDialogs files;
+    orv::testing::ScriptedFileDialogs files;
     const std::string other = folder / "orvan2.orn";
     WriteLibrary(other, {Macro("OTHER", 66)});
     TMainWin& w = Open();
@@ -301,7 +301,7 @@ TEST_F(MainWindowTest, MenuItemsKeepTheirIdsAndLaterPartsTellTheyAreNotThere) {
     boxes.Expect(NotAvailableYetMessage);
     PostMessageA(w.Handle(), WM_COMMAND, EditorMenuId::Appearance, 0);
     Pump(w);
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     driver.Expect<TAboutBox>([](TAboutBox& about) {
         EXPECT_EQ(about.Caption(), "About");
         EXPECT_EQ(about.ProductName.Text(), "Orvane Editor");
@@ -421,4 +421,4 @@ TEST_F(MainWindowTest, FormPicture) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

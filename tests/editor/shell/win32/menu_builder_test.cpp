@@ -15,13 +15,13 @@
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using testing::Macro;
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 using testing::MouseAt;
-using testing::ScriptedFileDialogs;
+using orv::testing::ScriptedFileDialogs;
 using testing::WriteLibrary;
 
 // A 16 x 16 icon of 32-bit colour with its AND mask.
@@ -208,4 +208,4 @@ TEST_F(MenuBuilderTest, FormPictures) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -24,10 +24,10 @@
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/support/ui/scripted_dialogs.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::ModalDriver;
+using orv::testing::ModalDriver;
 using testing::Posts;
 using testing::Pump;
 
@@ -47,7 +47,7 @@ TEST(ScheduleDialog, CancelAfterARefusedUpdateKeepsTheRecord) {
     record.ScheduleKind = 3;
     record.Hour = 7, record.Minute = 5, record.DayFlags = {1, 1, 0, 0, 0, 0, 0};
     const auto before = BytesOf(record);
-    testing::ScriptedMessageBoxes boxes;
+    orv::testing::ScriptedMessageBoxes boxes;
     boxes.Expect("Invalid day of month specified.", MsgResult::Ok, "Error");
     ModalDriver driver;
     driver.Expect<TDoSchedule>([](TDoSchedule& f) {
@@ -84,7 +84,7 @@ TEST(ScopeDialog, AHighlightedLineTakenByYesIsWholeADoubleClickCutsIt) {
     TForm other("TOther", title, 120, 40);
     other.Show();
     Pump(other);
-    testing::ScriptedMessageBoxes boxes;
+    orv::testing::ScriptedMessageBoxes boxes;
     boxes.Expect("No window title has been entered.  \"" + title +
                      "\" is currently highlighted.  Would you like to use it?",
                  MsgResult::Yes, "Error");
@@ -159,7 +159,7 @@ TEST(InstalledProgramsDialog, ExistingProgramsOnceFromBothStartMenus) {
     ASSERT_TRUE(menus.CreateLink(user + "\\Accessories\\Deeper\\Gone.lnk", {folder / "gone.exe"}));
     TheInstalledPrograms().Forget();
 
-    testing::ScriptedMessageBoxes boxes;
+    orv::testing::ScriptedMessageBoxes boxes;
     boxes.Expect("No program selected.  Please select one.", MsgResult::Ok, "Error");
     ModalDriver driver;
     driver.Expect<TDoAllProgs>([&](TDoAllProgs& f) {
@@ -310,7 +310,7 @@ TEST_F(OptionsTest, SettingsAppearanceAndCuewordsAreWrittenAndAnnounced) {
     EXPECT_EQ(store.Raw("Misc", "Use Tray"), "No");
     EXPECT_EQ(settings.EMailPath.str(), "C:\\mail.txt");
 
-    testing::ScriptedFontDialogs fonts;
+    orv::testing::ScriptedFontDialogs fonts;
     fonts.ExpectFont(FontSpec{0, "Courier New", 11, FontStyle::Bold | FontStyle::Italic});
     boxes.Expect("Category width must be at least 120.", MsgResult::Ok, "Error");
     driver.Expect<TDoAppear>([](TDoAppear& f) {
@@ -443,4 +443,4 @@ TEST(FormPictures, ActivationAndOptionsForms) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -10,7 +10,7 @@
 #include "editor/script/win32/script_editor.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
 using ScriptEditorLauncherTest = testing::MainWindowFixture;
@@ -19,7 +19,7 @@ TEST_F(ScriptEditorLauncherTest, TheScriptCommandRewritesTheSelectedMacro) {
     TMainWin& main = Open();
     InstallEditorDialogs(main, context);
     main.SelectMacro(2);
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     driver.Expect<TDoScripting>([](TDoScripting& f) {
         EXPECT_EQ(f.ActKind, 3);
         EXPECT_EQ(f.CueName.Text(), "sig");
@@ -40,7 +40,7 @@ TEST_F(ScriptEditorLauncherTest, ANewMacrosScriptIsAppendedAndCountedOnce) {
     TMainWin& main = Open();
     InstallEditorDialogs(main, context);
     int before = table.MacroCount();
-    testing::ModalDriver driver;
+    orv::testing::ModalDriver driver;
     auto addWithoutActivation = [&](std::function<void(TDoScripting&)> script) {
         driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
             f.UseBuilding.Click();
@@ -71,4 +71,4 @@ TEST_F(ScriptEditorLauncherTest, ANewMacrosScriptIsAppendedAndCountedOnce) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -18,12 +18,12 @@
 #include "tests/support/ui/form_testing.h"
 #include "tests/support/ui/recorded_shell.h"
 
-namespace orv {
+namespace orv::editor {
 namespace {
 
-using testing::ModalDriver;
-using testing::PressKey;
-using testing::ScriptedMessageBoxes;
+using orv::testing::ModalDriver;
+using orv::testing::PressKey;
+using orv::testing::ScriptedMessageBoxes;
 using testing::TempFolder;
 
 TEST(SortOrderDialog, ArrowsMoveLinesAndOkStoresTheOrders) {
@@ -154,7 +154,7 @@ TEST(CategoryDialogs, TheChoiceListsCategoriesByNameAndKeepsTheirIds) {
 TEST(UserManualDialog, OkOpensTheTutorialOrSaysItIsMissing) {
     TempFolder folder;
     ScriptedMessageBoxes boxes;
-    testing::RecordedShell shell;
+    orv::testing::RecordedShell shell;
     ModalDriver driver;
     TUserManual manual(folder.Path());
     driver.Expect<TUserManual>([&](TUserManual& f) {
@@ -197,4 +197,4 @@ TEST(FormPictures, EveryShellForm) {
 }
 
 }  // namespace
-}  // namespace orv
+}  // namespace orv::editor

@@ -12,7 +12,7 @@
 #include "editor/wizard/win32/quick_wiz.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
 namespace {
 
 class MainWindowWizardTest : public MainWindowFixture {
@@ -98,4 +98,4 @@ TEST_F(MainWindowWizardTest, TheSingleCommandsDialogsSeeTheEditor) {
 }
 
 }  // namespace
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

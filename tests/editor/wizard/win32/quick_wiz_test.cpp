@@ -32,7 +32,10 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
+
+// These helpers build on the shared ones.
+using namespace orv::testing;
 namespace {
 
 std::array<std::uint8_t, MacroRecord::Size> Bytes(const MacroRecord& record) {
@@ -493,4 +496,4 @@ TEST_F(QuickWizTest, EachCommandRadioOpensItsPresetDialogAndItsCommandLands) {
 }
 
 }  // namespace
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

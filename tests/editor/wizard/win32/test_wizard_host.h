@@ -13,7 +13,7 @@
 #include "editor/wizard/win32/wizard_host.h"
 #include "editor/wizard/wizard_panels.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
 
 class TestWizardHost final : public WizardHost {
   public:
@@ -60,4 +60,4 @@ inline void AnswerShownControls(TQuickWiz& w, const PanelDecl& panel) {
     }
 }
 
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

@@ -21,7 +21,10 @@
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
+
+// These helpers build on the shared ones.
+using namespace orv::testing;
 namespace {
 
 HWND PracticeForm() {
@@ -233,4 +236,4 @@ TEST_F(CaptureKindTest, AMacroMadeWhileThePlayerChangedTheLibraryJoinsNoMovedMen
 }
 
 }  // namespace
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

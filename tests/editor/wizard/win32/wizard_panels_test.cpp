@@ -18,7 +18,10 @@
 #include "tests/support/ui/form_testing.h"
 #include "tests/support/ui/scripted_dialogs.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
+
+// These helpers build on the shared ones.
+using namespace orv::testing;
 namespace {
 
 class OnePhoneBook final : public PhoneBook {
@@ -189,4 +192,4 @@ TEST(WizardPanels, EachHandlersAnswerLandsInItsControl) {
 }
 
 }  // namespace
-}  // namespace orv::testing
+}  // namespace orv::editor::testing

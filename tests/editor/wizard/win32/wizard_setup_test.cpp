@@ -16,7 +16,7 @@
 #include "editor/wizard/wizard_kinds.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
-namespace orv::testing {
+namespace orv::editor::testing {
 namespace {
 
 class WizardSetupTest : public MainWindowFixture {
@@ -118,4 +118,4 @@ TEST_F(WizardSetupTest, TheDialUpKindWithoutDialUpNetworkingSaysSoAndAddsNothing
 }
 
 }  // namespace
-}  // namespace orv::testing
+}  // namespace orv::editor::testing
