@@ -193,8 +193,7 @@ TBoxInput InputFromRecord<TBoxInput>(CommandCode, const CommandRecord& record) {
 EncryptOutcome ComposeEncrypt(const EncryptInput& input) {
     EncryptOutcome out;
     std::string text = EditText(input.Text);
-    out.Raw.EncryptedText =
-        text.empty() && !input.Kept.empty() ? input.Kept : EncryptIt(text);
+    out.Raw.EncryptedText = text.empty() && !input.Kept.empty() ? input.Kept : EncryptIt(text);
     EncryptedRec record;
     record.Text = out.Raw.EncryptedText;
     out.Compose(C::EncryptedText, record, EncryptField::Password);

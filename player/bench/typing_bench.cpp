@@ -42,7 +42,6 @@ void Key(BYTE vk, bool up) {
                 orv::InjectedInputTag);
 }
 
-
 // The same key events the interpreter sends for these characters, and the
 // same message pump after each one, without anything else.
 void BareLoop(const std::string& text) {
@@ -90,8 +89,8 @@ int main() {
     double bare = 0, played = 0;
     for (int round = 0; round < Rounds; ++round) {
         const double b = Measure(target, text, [&] { BareLoop(text); });
-        const double p =
-            Measure(target, text, [&] { interpreter.RunMacro(text, orv::player::RunOrigin::Unattended); });
+        const double p = Measure(
+            target, text, [&] { interpreter.RunMacro(text, orv::player::RunOrigin::Unattended); });
         std::printf("round %d: bare loop %.0f chars/s, interpreter %.0f chars/s\n", round + 1, b,
                     p);
         if (b == 0 || p == 0) {

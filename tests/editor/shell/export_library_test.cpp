@@ -13,8 +13,8 @@
 namespace orv::editor {
 namespace {
 
-using testing::Macro;
 using orv::testing::ScriptedMessageBoxes;
+using testing::Macro;
 
 class ExportTest : public ::testing::Test {
   protected:

@@ -10,8 +10,8 @@
 namespace orv::editor {
 namespace {
 
-using testing::Macro;
 using orv::testing::ScriptedMessageBoxes;
+using testing::Macro;
 
 const DateTime Now = EncodeDateTime(2026, 3, 4, 10, 30, 0);
 

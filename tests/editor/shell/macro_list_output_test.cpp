@@ -10,8 +10,8 @@
 namespace orv::editor {
 namespace {
 
-using testing::Macro;
 using orv::testing::ScriptedMessageBoxes;
+using testing::Macro;
 
 std::string Schedule(const MacroRecord&) {
     return "Daily at 9:00 AM";

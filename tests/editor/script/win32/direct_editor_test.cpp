@@ -33,8 +33,8 @@ namespace orv::editor {
 namespace {
 
 using orv::testing::ModalDriver;
-using testing::PressKey;
 using orv::testing::ScriptedFileDialogs;
+using testing::PressKey;
 
 const char* const TooLong = "Text exceeds maximum length.  Text not added.";
 

@@ -30,8 +30,8 @@
 namespace orv::editor {
 namespace {
 
-using testing::Macro;
 using orv::testing::ModalDriver;
+using testing::Macro;
 using testing::MouseAt;
 using testing::Posts;
 using testing::PressKey;

@@ -27,12 +27,12 @@
 namespace orv::editor {
 namespace {
 
+using orv::testing::ScriptedMessageBoxes;
 using testing::Macro;
 using testing::MouseAt;
 using testing::Posts;
 using testing::Pump;
 using testing::RecordFileBytes;
-using orv::testing::ScriptedMessageBoxes;
 using testing::TempFolder;
 using testing::TypeText;
 

@@ -18,10 +18,10 @@
 namespace orv::editor {
 namespace {
 
-using testing::Macro;
 using orv::testing::ModalDriver;
-using testing::MouseAt;
 using orv::testing::ScriptedFileDialogs;
+using testing::Macro;
+using testing::MouseAt;
 using testing::WriteLibrary;
 
 // A 16 x 16 icon of 32-bit colour with its AND mask.
