@@ -9,8 +9,6 @@
 namespace orv {
 namespace {
 
-constexpr int FooterHeight = 37;
-
 // The folder the user chose in the shell's folder browser, or nothing.
 std::optional<std::string> BrowseForFolder(TForm& form) {
     return CurrentFolderDialogs().Browse(form.Handle(), FolderBrowserTitle, "");
