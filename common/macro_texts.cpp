@@ -1,5 +1,7 @@
 #include "common/macro_texts.h"
 
+#include <iterator>
+
 #include "common/hotkeys.h"
 
 namespace orv {
@@ -21,14 +23,22 @@ struct Wording {
 
 // In the order of ScopeWording.
 constexpr Wording Wordings[] = {
+    // Menu
     {"", "Popup Menu", false, false, ScopedForm::Bare, "", ""},
+    // PickList
     {"", "POPUP MENU", false, false, ScopedForm::Bare, "", ""},
+    // MacroList
     {"", "Popup Menu", true, true, ScopedForm::Labelled, "", ""},
+    // Print
     {"", "Popup Menu", true, true, ScopedForm::Labelled, " (Top Most Only)", " (If Running)"},
+    // Listing
     {"Scope: ", "Popup Menu", true, false, ScopedForm::Labelled, ", Top Most Only", ", If Active"},
+    // QuickInfo
     {"", "Popup Menu", true, false, ScopedForm::Quoted, " (Top Most Only)", " (If Running)"},
+    // MenuQuickInfo
     {"Scope: ", "Popup Menu", true, false, ScopedForm::Quoted, " (Top Most Only)", " (If Active)"},
 };
+static_assert(std::size(Wordings) == static_cast<std::size_t>(ScopeWording::MenuQuickInfo) + 1);
 
 std::string Scoped(const Wording& w, bool window, std::string_view text, bool topMostOnly) {
     std::string scoped(w.Form == ScopedForm::Labelled ? (window ? "Window: " : "Program: ")
