@@ -6,8 +6,8 @@
 
 #include "common/hotkeys.h"
 #include "common/macro_record.h"
-#include "common/string_routines.h"
 #include "common/macro_texts.h"
+#include "common/string_routines.h"
 
 namespace orv {
 

@@ -5,8 +5,8 @@
 
 #include "common/files.h"
 #include "common/hotkeys.h"
-#include "common/string_routines.h"
 #include "common/macro_texts.h"
+#include "common/string_routines.h"
 #include "editor/shell/schedule_text.h"
 
 namespace orv {

@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <set>
 
-#include "common/string_routines.h"
 #include "common/macro_texts.h"
-#include "editor/shell/macro_list.h"
-#include "editor/shell/menu_builder_model.h"
+#include "common/string_routines.h"
 
 namespace orv {
 namespace {
