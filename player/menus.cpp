@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/hotkeys.h"
+#include "common/macro_texts.h"
 #include "common/string_routines.h"
 
 namespace orv::player {
@@ -104,26 +104,7 @@ std::string MenuEntryName(const std::string& nickname, std::uint16_t activation,
                           const std::string& cueword) {
     if (!TrimStr(nickname).empty())
         return nickname;
-    switch (activation) {
-        case ActivationCode::None:
-            return "None";
-        case ActivationCode::WindowTitle:
-            return "Window Title";
-        case ActivationCode::Scheduled:
-            return "Timed Macro";
-        case ActivationCode::Cueword:
-            return cueword;
-        default:
-            return KeyName(activation);
-    }
-}
-
-std::string MenuEntryScope(std::int16_t kind, const std::string& scopeText) {
-    if (kind == MacroKind::Global)
-        return "GLOBAL";
-    if (kind == MacroKind::PopupMenu)
-        return "Popup Menu";
-    return scopeText;
+    return ActivationText(activation, cueword, ActivationStyle::PickList);
 }
 
 }  // namespace orv::player

@@ -74,8 +74,6 @@ std::string MenuRowLabel(int k);
 // activates it.
 std::string MenuEntryName(const std::string& nickname, std::uint16_t activation,
                           const std::string& cueword);
-// The scope column: "GLOBAL", "Popup Menu", or the scope text.
-std::string MenuEntryScope(std::int16_t kind, const std::string& scopeText);
 
 namespace MenuText {
 inline constexpr const char* WarningCaption = "Warning";

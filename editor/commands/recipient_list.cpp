@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/files.h"
-#include "common/script/email_command.h"
 #include "common/string_routines.h"
 
 namespace orv::editor {
@@ -23,11 +22,6 @@ void RecipientList::Sort() {
     std::stable_sort(Lines.begin(), Lines.end(), [](const std::string& a, const std::string& b) {
         return RecipientLineBefore(a, b);
     });
-}
-
-std::string RecipientList::Shown(std::size_t row, bool names) const {
-    RecipientEntry entry = SplitRecipientLine(Lines.at(row));
-    return names ? entry.Name : entry.Address;
 }
 
 bool RecipientLineBefore(std::string_view a, std::string_view b) {

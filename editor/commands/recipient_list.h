@@ -20,9 +20,6 @@ struct RecipientList {
     bool Write(const std::string& path) const;
     // Ascending by the whole line, ignoring case; equal lines keep their order.
     void Sort();
-
-    // What a list box shows of a line: its name or its address.
-    std::string Shown(std::size_t row, bool names) const;
 };
 
 // Whether line a sorts before line b in the list editor.

@@ -6,8 +6,8 @@
 
 #include "common/hotkeys.h"
 #include "common/macro_record.h"
+#include "common/macro_texts.h"
 #include "common/string_routines.h"
-#include "editor/shell/activation_text.h"
 
 namespace orv::editor {
 
@@ -94,23 +94,6 @@ std::vector<ListMacro> ListMacrosOf(const SettingsBlock& settings, const HookTab
 
 std::string ActivationText(const ListMacro& m) {
     return ActivationText(m.Activation, m.CuewordText, ActivationStyle::PickList);
-}
-
-std::string ScopeColumnText(std::int16_t kind, std::string_view scopeText) {
-    switch (kind) {
-        case MacroKind::Global:
-            return "GLOBAL";
-        case MacroKind::Window:
-            return "Window: " + std::string(scopeText);
-        case MacroKind::Program:
-            return "Program: " + std::string(scopeText);
-        case MacroKind::PopupMenu:
-            return "Popup Menu";
-        case MacroKind::System:
-            return "SYSTEM";
-        default:
-            return "";
-    }
 }
 
 void MacroListModel::FillList(std::vector<ListMacro> macros, std::uint32_t filter,

@@ -31,9 +31,6 @@ std::vector<ListMacro> ListMacrosOf(const SettingsBlock& settings, const HookTab
 // The activation column: the hot key's name, "Timed Macro", the Cueword,
 // "None" or "Window Title"; empty for a code of no kind.
 std::string ActivationText(const ListMacro& macro);
-// The scope column: "GLOBAL", "Window: " title, "Program: " name,
-// "Popup Menu" or "SYSTEM"; empty for a kind of none.
-std::string ScopeColumnText(std::int16_t kind, std::string_view scopeText);
 
 // Grid row r (1..) shows macro RowMacro(r); row 0 is the header.
 class MacroListModel {

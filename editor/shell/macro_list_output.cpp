@@ -25,53 +25,11 @@ std::string IconLine(const MacroRecord& record) {
     return "Icon: " + record.IconName.str();
 }
 
-// The scope of a window or program macro: its text and whether it must be
-// the top-most window, in the wording of the listing or the print.
-std::string ScopedText(const MacroRecord& record, std::string_view topMost,
-                       std::string_view anyWindow) {
-    std::string text = record.MacroKind == MacroKind::Window ? "Window: " : "Program: ";
-    return text + record.ScopeText.str() +
-           std::string(record.ScopeMatch == 1 ? topMost : anyWindow);
-}
-
-std::string ScopeLine(const MacroRecord& record) {
-    switch (record.MacroKind) {
-        case MacroKind::Global:
-            return "Scope: GLOBAL";
-        case MacroKind::System:
-            return "Scope: SYSTEM";
-        case MacroKind::PopupMenu:
-            return "Scope: Popup Menu";
-        default:
-            return ScopedText(record, ", Top Most Only", ", If Active");
-    }
-}
-
 bool HasScriptText(const MacroRecord& record) {
     return record.MacroKind != MacroKind::PopupMenu && record.MacroKind != MacroKind::System;
 }
 
 }  // namespace
-
-std::string ActivationText(const MacroRecord& record, ActivationStyle style) {
-    return ActivationText(record.ActivationCode, record.CuewordText.str(), style);
-}
-
-std::string PrintScopeText(const MacroRecord& record) {
-    switch (record.MacroKind) {
-        case MacroKind::Global:
-            return "GLOBAL";
-        case MacroKind::PopupMenu:
-            return "Popup Menu";
-        case MacroKind::System:
-            return "SYSTEM";
-        case MacroKind::Window:
-        case MacroKind::Program:
-            return ScopedText(record, " (Top Most Only)", " (If Running)");
-        default:
-            return {};
-    }
-}
 
 std::string ListingOfMacro(const MacroRecord& record, const OutputChoices& choices,
                            const ScheduleDescription& schedule) {
@@ -87,7 +45,7 @@ std::string ListingOfMacro(const MacroRecord& record, const OutputChoices& choic
     if (choices.Name)
         line("Name: " + record.Nickname.str());
     if (choices.Window)
-        line(ScopeLine(record));
+        line(ScopeText(record, ScopeWording::Listing));
     if (choices.Schedule && record.ActivationCode == ActivationCode::Scheduled)
         line("Schedule: " + schedule(record));
     if (choices.Text && HasScriptText(record))

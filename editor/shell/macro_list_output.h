@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/macro_record.h"
-#include "editor/shell/activation_text.h"
+#include "common/macro_texts.h"
 #include "editor/shell/library_view.h"
 
 namespace orv::editor {
@@ -20,11 +20,6 @@ inline constexpr const char* OpenLibrary =
     "The open macro file and its side files cannot hold the macro list.  Please choose a "
     "different file.";
 }  // namespace OutputMessage
-
-std::string ActivationText(const MacroRecord& record, ActivationStyle style);
-
-// The scope column of the printed list.
-std::string PrintScopeText(const MacroRecord& record);
 
 // The boxes of "Output Macros To File", all checked at first.
 struct OutputChoices {

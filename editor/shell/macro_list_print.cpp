@@ -45,7 +45,7 @@ Geometry MeasureList(PrintCanvas& canvas, const std::vector<PrintRow>& rows) {
 
 PrintRow PrintRowOf(const MacroRecord& record) {
     return {ActivationText(record, ActivationStyle::Print), record.Nickname.str(),
-            PrintScopeText(record)};
+            ScopeText(record, ScopeWording::Print)};
 }
 
 std::optional<std::vector<PrintRow>> ReadPrintRows(const std::vector<int>& macros,

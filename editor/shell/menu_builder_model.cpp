@@ -5,8 +5,8 @@
 
 #include "common/files.h"
 #include "common/hotkeys.h"
+#include "common/macro_texts.h"
 #include "common/string_routines.h"
-#include "editor/shell/activation_text.h"
 #include "editor/shell/schedule_text.h"
 
 namespace orv::editor {
@@ -154,38 +154,12 @@ bool MenuInTrayAfter(bool isNew, const PopupMenuChoices& shown, const PopupMenuC
     return (isNew && saved.Tray) || shown.Nickname != saved.Nickname || shown.Tray != saved.Tray;
 }
 
-std::string MenuScopeText(const ListMacro& macro) {
-    switch (macro.Kind) {
-        case MacroKind::Global:
-            return "GLOBAL";
-        case MacroKind::PopupMenu:
-            return "Popup Menu";
-        default:
-            return macro.ScopeText;
-    }
-}
-
 std::string MenuQuickInfoText(const MacroRecord& m) {
     std::vector<std::string> paragraphs;
     paragraphs.push_back(
         ActivationText(m.ActivationCode, m.CuewordText.str(), ActivationStyle::Listing));
     paragraphs.push_back("Name: " + m.Nickname.str());
-    switch (m.MacroKind) {
-        case MacroKind::Global:
-            paragraphs.push_back("Scope: GLOBAL");
-            break;
-        case MacroKind::PopupMenu:
-            paragraphs.push_back("Scope: Popup Menu");
-            break;
-        case MacroKind::System:
-            paragraphs.push_back("Scope: SYSTEM");
-            break;
-        default:
-            paragraphs.push_back(
-                "Scope: " + m.ScopeText.str() +
-                (m.MacroKind == MacroKind::Window ? " \"Window\"" : " \"Program\"") +
-                (m.ScopeMatch == 1 ? " (Top Most Only)" : " (If Active)"));
-    }
+    paragraphs.push_back(ScopeText(m, ScopeWording::MenuQuickInfo));
     paragraphs.push_back(std::string("Active: ") + (m.Enabled ? "Yes" : "No"));
     if (m.ActivationCode == ActivationCode::Scheduled)
         paragraphs.push_back("Schdedule: " + GetSched(m));

@@ -90,9 +90,6 @@ void WritePopupMenu(const PopupMenuChoices& choices, bool isNew, MacroRecord& re
 // tray icon, or a nickname or tray box that differs from what was shown.
 bool MenuInTrayAfter(bool isNew, const PopupMenuChoices& shown, const PopupMenuChoices& saved);
 
-// The scope column of a line of either list.
-std::string MenuScopeText(const ListMacro& macro);
-
 // The "Quick Info" box of a macro of either list, a paragraph apart.
 std::string MenuQuickInfoText(const MacroRecord& macro);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/macro_record.h"
-#include "editor/shell/activation_text.h"
+#include "common/macro_texts.h"
 
 namespace orv::editor {
 
@@ -13,12 +13,8 @@ constexpr std::size_t ScopeShown = 20;
 
 PickLine LineOf(std::uint16_t activation, std::string_view cueword, std::string_view nickname,
                 std::int16_t kind, std::string_view scopeText) {
-    std::string scope = kind == MacroKind::Global ? "GLOBAL"
-                        : kind == MacroKind::PopupMenu
-                            ? "POPUP MENU"
-                            : std::string(scopeText.substr(0, ScopeShown));
     return {ActivationText(activation, cueword, ActivationStyle::PickList), std::string(nickname),
-            std::move(scope)};
+            ScopeText(kind, scopeText.substr(0, ScopeShown), ScopeWording::PickList)};
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/hotkeys.h"
+#include "common/macro_texts.h"
 #include "editor/shell/schedule_text.h"
 
 namespace orv::editor {
@@ -38,27 +39,11 @@ constexpr DateTime FirstDate = -693593, LastDateEnd = 2958466;
 
 }  // namespace
 
-std::string QuickInfoScopeText(const MacroRecord& m) {
-    switch (m.MacroKind) {
-        case MacroKind::Global:
-            return "GLOBAL";
-        case MacroKind::PopupMenu:
-            return "Popup Menu";
-        case MacroKind::System:
-            return "SYSTEM";
-        default:
-            break;
-    }
-    std::string word = m.MacroKind == MacroKind::Window ? "Window" : "Program";
-    std::string match = m.ScopeMatch == 1 ? " (Top Most Only)" : " (If Running)";
-    return m.ScopeText.str() + " \"" + word + "\"" + match;
-}
-
 QuickInfoTexts QuickInfoOf(const MacroRecord& m) {
     QuickInfoTexts info;
     SetActivation(m, info);
     info.Nickname = m.Nickname.str();
-    info.Scope = QuickInfoScopeText(m);
+    info.Scope = ScopeText(m, ScopeWording::QuickInfo);
     info.Active = m.Enabled ? "Yes" : "No";
     info.ShowScript = m.MacroKind != MacroKind::PopupMenu && m.MacroKind != MacroKind::System;
     if (info.ShowScript)

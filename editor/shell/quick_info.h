@@ -21,11 +21,6 @@ struct QuickInfoTexts {
 
 QuickInfoTexts QuickInfoOf(const MacroRecord& macro);
 
-// The quick info's scope line: "GLOBAL", "Popup Menu", "SYSTEM", or the
-// window title or program name, "Window" or "Program" in quotes, and whether
-// only the top-most window counts.
-std::string QuickInfoScopeText(const MacroRecord& macro);
-
 // "Last Modified On " and the date and time as the system writes them
 // (format); a stored value that is no date at all reads as unknown.
 std::string LastModifiedText(DateTime changed,

@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "common/macro_texts.h"
 #include "common/string_routines.h"
-#include "editor/shell/activation_text.h"
-#include "editor/shell/macro_list.h"
-#include "editor/shell/menu_builder_model.h"
 
 namespace orv::editor {
 namespace {
@@ -89,11 +87,8 @@ void ReloadRecipients(WizardAnswers& a, const std::vector<std::string>& fileLine
 }
 
 std::array<std::string, 3> MenuMemberColumns(const LibraryEntry& m) {
-    ListMacro macro;
-    macro.Kind = m.Kind;
-    macro.ScopeText = m.ScopeText;
     return {ActivationText(m.Activation, m.CuewordText, ActivationStyle::PickList),
-            TrimStr(m.Nickname), MenuScopeText(macro)};
+            TrimStr(m.Nickname), ScopeText(m.Kind, m.ScopeText, ScopeWording::Menu)};
 }
 
 }  // namespace orv::editor

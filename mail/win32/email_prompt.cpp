@@ -12,11 +12,15 @@ namespace orv::player {
 namespace {
 
 constexpr const char* errorCaption = "Error";
-constexpr int columnWidth = 150;
 
-std::string Shown(const std::string& line, bool byName) {
-    RecipientEntry entry = SplitRecipientLine(line);
-    return byName ? entry.Name : entry.Address;
+std::vector<std::string> SelectedLines(const TRecipientColumn& column,
+                                       const std::vector<std::string>& lines) {
+    std::vector<std::string> selected;
+    for (int row : column.SelectedRows()) {
+        if (row < static_cast<int>(lines.size()))
+            selected.push_back(lines[static_cast<std::size_t>(row)]);
+    }
+    return selected;
 }
 
 void ShowError(const std::string& text) {
@@ -25,47 +29,8 @@ void ShowError(const std::string& text) {
 
 }  // namespace
 
-TRecipientColumn::TRecipientColumn(TForm& form, TControl* panel, int left, std::string heading)
-    : Heading(form, panel, {left, 32, columnWidth, 16}, std::move(heading)),
-      PersonLabel(form, panel, {left, 52, columnWidth, 16}, "Name"),
-      Person(form, panel, {left, 68, columnWidth, 21}),
-      AddressLabel(form, panel, {left, 94, columnWidth, 16}, "Address"),
-      Address(form, panel, {left, 110, columnWidth, 21}),
-      ListLabel(form, panel, {left, 138, columnWidth, 16}, "Select from Recipient List"),
-      List(form, panel, {left, 154, columnWidth, 104}, false, true),
-      NameButton(form, panel, {left, 262, 70, 17}, "Name"),
-      AddressButton(form, panel, {left + 74, 262, 76, 17}, "Address") {
-    List.SetClickToggles(true);
-}
-
-void TRecipientColumn::ShowLines(const std::vector<std::string>& lines) {
-    // The marks cover the entries the box holds, however many there are.
-    std::vector<bool> marks;
-    for (int i = 0; i < List.Count(); ++i) marks.push_back(List.Selected(i));
-    List.ClearItems();
-    const bool byName = NameButton.Checked();
-    for (const std::string& line : lines) List.AddItem(Shown(line, byName));
-    for (std::size_t i = 0; i < marks.size() && i < lines.size(); ++i) {
-        if (marks[i])
-            List.SetSelected(static_cast<int>(i), true);
-    }
-}
-
-std::vector<std::string> TRecipientColumn::SelectedLines(
-    const std::vector<std::string>& lines) const {
-    std::vector<std::string> selected;
-    for (int i = 0; i < List.Count() && i < static_cast<int>(lines.size()); ++i) {
-        if (List.Selected(i))
-            selected.push_back(lines[i]);
-    }
-    return selected;
-}
-
 TDoTheEmail::TDoTheEmail() : TFrontForm("TDoTheEmail", "Send E-Mail", 480, 324) {
-    for (TRecipientColumn* column : {&To, &CC, &Blind}) {
-        column->NameButton.OnClick = [this, column] { column->ShowLines(RecipientList); };
-        column->AddressButton.OnClick = [this, column] { column->ShowLines(RecipientList); };
-    }
+    for (TRecipientColumn* column : {&To, &CC, &Blind}) column->ShowLinesOnSwitch(RecipientList);
     AddAttach.OnClick = [this] { AddAttachClick(); };
     DeleteAttach.OnClick = [this] { DeleteAttachClick(); };
     OkButton.OnClick = [this] { OkButtonClick(); };
@@ -148,7 +113,7 @@ void TDoTheEmail::OkButtonClick() {
             return;
         auto answer = [this](const TRecipientColumn& c) {
             return RecipientAnswer(c.Person.Text(), c.Address.Text(),
-                                   c.SelectedLines(RecipientList));
+                                   SelectedLines(c, RecipientList));
         };
         Results = {answer(To), answer(CC), answer(Blind)};
     } else if (Mode == EmailPromptMode::Message) {

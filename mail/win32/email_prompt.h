@@ -6,31 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "mail/mail_command.h"
 #include "common/ui/win32/front_form.h"
+#include "common/ui/win32/recipient_column.h"
+#include "mail/mail_command.h"
 
 namespace orv::player {
-
-// One of the three recipient columns (To, CC, Blind CC): a typed recipient
-// and the recipient file's lines, shown by name or by address.
-class TRecipientColumn {
-  public:
-    TRecipientColumn(TForm& form, TControl* panel, int left, std::string heading);
-
-    TLabel Heading;
-    TLabel PersonLabel;
-    TEdit Person;
-    TLabel AddressLabel;
-    TEdit Address;
-    TLabel ListLabel;
-    TListBox List;
-    TRadioButton NameButton;
-    TRadioButton AddressButton;
-
-    // Fills the list from the lines, keeping each position's selection.
-    void ShowLines(const std::vector<std::string>& lines);
-    std::vector<std::string> SelectedLines(const std::vector<std::string>& lines) const;
-};
 
 // It stays on top of every window and comes to the front of whatever program
 // has the focus, although the player itself has no visible window.
@@ -49,9 +29,17 @@ class TDoTheEmail final : public TFrontForm {
 
     TPanel RecipPanel{*this, nullptr, {0, 0, 480, 286}};
     TLabel RecipHeading{*this, &RecipPanel, {8, 8, 464, 16}, "Select Recipients For Your E-Mail"};
-    TRecipientColumn To{*this, &RecipPanel, 8, "To"};
-    TRecipientColumn CC{*this, &RecipPanel, 165, "CC"};
-    TRecipientColumn Blind{*this, &RecipPanel, 322, "Blind CC"};
+    static constexpr RecipientColumnLayout ColumnLayout{.Top = 32,
+                                                        .Width = 150,
+                                                        .ListHeight = 104,
+                                                        .ButtonsTop = 262,
+                                                        .ButtonHeight = 17,
+                                                        .NameWidth = 70,
+                                                        .AddressLeft = 74,
+                                                        .AddressWidth = 76};
+    TRecipientColumn To{*this, &RecipPanel, 8, "To", ColumnLayout};
+    TRecipientColumn CC{*this, &RecipPanel, 165, "CC", ColumnLayout};
+    TRecipientColumn Blind{*this, &RecipPanel, 322, "Blind CC", ColumnLayout};
 
     TPanel TextPanel{*this, nullptr, {0, 0, 480, 286}};
     TLabel TextHeading{*this,

@@ -1,5 +1,6 @@
 // The main window's macro menus: the menu of a pop-up-menu macro and the
 // top-window menu, shown in "Choose A Macro".
+#include "common/macro_texts.h"
 #include "common/string_routines.h"
 #include "common/win32/icons.h"
 #include "common/win32/window_numbers.h"
@@ -58,7 +59,7 @@ int TMainWin::ShowMacroMenu(const std::vector<int>& macros, const MenuOptions& o
         entries.push_back(
             {n,
              MenuEntryName(r.Nickname.str(), r.ActivationCode, r.CuewordText.str()),
-             MenuEntryScope(r.MacroKind, hookData_->Entry(n).ScopeText),
+             ScopeText(r.MacroKind, hookData_->Entry(n).ScopeText, ScopeWording::Menu),
              r.ScriptText(),
              {nullptr, pictures.Of(settings_->Icon[n], r.MacroKind, options.IconSize)}});
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/hotkeys.h"
+#include "common/macro_texts.h"
 
 namespace orv::player {
 namespace {
@@ -75,9 +76,9 @@ TEST(Menus, ColumnTexts) {
     EXPECT_EQ(MenuEntryName("", ActivationCode::Scheduled, ""), "Timed Macro");
     EXPECT_EQ(MenuEntryName("", ActivationCode::Cueword, "sig"), "sig");
     EXPECT_EQ(MenuEntryName("", 5, ""), KeyName(5));
-    EXPECT_EQ(MenuEntryScope(MacroKind::Global, "x"), "GLOBAL");
-    EXPECT_EQ(MenuEntryScope(MacroKind::PopupMenu, "x"), "Popup Menu");
-    EXPECT_EQ(MenuEntryScope(MacroKind::Window, "Notepad"), "Notepad");
+    EXPECT_EQ(ScopeText(MacroKind::Global, "x", ScopeWording::Menu), "GLOBAL");
+    EXPECT_EQ(ScopeText(MacroKind::PopupMenu, "x", ScopeWording::Menu), "Popup Menu");
+    EXPECT_EQ(ScopeText(MacroKind::Window, "Notepad", ScopeWording::Menu), "Notepad");
 }
 
 TEST(Menus, EntriesThatExist) {

@@ -114,6 +114,9 @@ class TForm {
     static TForm* Of(HWND window);
 
   protected:
+    // A dialog's foot: from the top of its row of buttons to its bottom edge.
+    static constexpr int FooterHeight = 37;
+
     // After the controls exist, before the form is first drawn; the focus
     // then goes to the control given to SetFocus here, else to the first
     // control that takes it.

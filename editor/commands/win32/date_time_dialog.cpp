@@ -17,7 +17,7 @@ const FormatEntry& FormatOfRow(bool isTime, int row) {
 }  // namespace
 
 TDateOrTime::TDateOrTime(CommandContext& context)
-    : TCommandDialog("TDateOrTime", "Dates", 384, 356 + 37, "Date Format"),
+    : TCommandDialog("TDateOrTime", "Dates", 384, 356 + FooterHeight, "Date Format"),
       settings_(context.Settings) {
     BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
     TheFormat.SetOwnerDraw(RowHeight);

@@ -9,9 +9,6 @@
 namespace orv::editor {
 namespace {
 
-// The footer's height below the button row's top.
-constexpr int FooterHeight = 37;
-constexpr int SectionWidth = 176;
 constexpr int AddressRowHeight = 18;
 
 void ShowAndEnable(std::initializer_list<TControl*> controls, bool shown) {
@@ -40,55 +37,18 @@ void DrawRowLines(HDC dc, const RECT& rect) {
     DeleteObject(pen);
 }
 
+void LoadSection(TRecipientColumn& column, const EmailSection& section) {
+    column.Person.SetText(section.Person);
+    column.Address.SetText(section.Address);
+    for (int i = 0; i < column.List.Count(); ++i) column.List.SetSelected(i, false);
+    for (int row : section.SelectedRows) column.List.SetSelected(row, true);
+}
+
+EmailSection ReadSection(const TRecipientColumn& column) {
+    return {column.Person.Text(), column.Address.Text(), column.SelectedRows()};
+}
+
 }  // namespace
-
-// One section ----------------------------------------------------------------------------------
-
-TEmailSection::TEmailSection(TForm& form, TControl* panel, int left, std::string heading)
-    : Heading(form, panel, {left, 0, SectionWidth, 16}, std::move(heading)),
-      PersonLabel(form, panel, {left, 20, SectionWidth, 16}, "Name"),
-      Person(form, panel, {left, 36, SectionWidth, 21}),
-      AddressLabel(form, panel, {left, 62, SectionWidth, 16}, "Address"),
-      Address(form, panel, {left, 78, SectionWidth, 21}),
-      ListLabel(form, panel, {left, 106, SectionWidth, 16}, "Select from Recipient List"),
-      List(form, panel, {left, 122, SectionWidth, 122}, false, true),
-      NameButton(form, panel, {left, 250, 80, 18}, "Name"),
-      AddressButton(form, panel, {left + 88, 250, 80, 18}, "Address") {
-    List.SetClickToggles(true);
-}
-
-void TEmailSection::ShowLines(const RecipientList& list) {
-    std::vector<bool> selected;
-    for (int i = 0; i < List.Count(); ++i) selected.push_back(List.Selected(i));
-    List.ClearItems();
-    for (std::size_t row = 0; row < list.Lines.size(); ++row)
-        List.AddItem(list.Shown(row, NameButton.Checked()));
-    for (std::size_t row = 0; row < selected.size() && row < list.Lines.size(); ++row)
-        List.SetSelected(static_cast<int>(row), selected[row]);
-}
-
-void TEmailSection::Load(const EmailSection& section) {
-    Person.SetText(section.Person);
-    Address.SetText(section.Address);
-    for (int i = 0; i < List.Count(); ++i) List.SetSelected(i, false);
-    for (int row : section.SelectedRows) List.SetSelected(row, true);
-}
-
-EmailSection TEmailSection::Read() const {
-    EmailSection section{Person.Text(), Address.Text(), {}};
-    for (int i = 0; i < List.Count(); ++i) {
-        if (List.Selected(i))
-            section.SelectedRows.push_back(i);
-    }
-    return section;
-}
-
-void TEmailSection::SetUsable(bool usable) {
-    for (TControl* c :
-         std::initializer_list<TControl*>{&PersonLabel, &Person, &AddressLabel, &Address,
-                                          &ListLabel, &List, &NameButton, &AddressButton})
-        c->SetEnabled(usable);
-}
 
 // The e-mail command ---------------------------------------------------------------------------
 
@@ -101,11 +61,8 @@ TDoTheEmail::TDoTheEmail(CommandContext& context)
              &ChooseRecip, &PromptRecip, &FixedText, &PromptText, &ClipText, &FileText, &NoAttach,
              &ChooseAttach, &PromptAttach})
         c->OnClick = [this] { EnableDisable(); };
-    for (std::size_t i = 0; i < EmailSectionCount; ++i) {
-        TEmailSection* section = Sections(i);
-        section->NameButton.OnClick = [this, section] { section->ShowLines(recipients_); };
-        section->AddressButton.OnClick = [this, section] { section->ShowLines(recipients_); };
-    }
+    for (std::size_t i = 0; i < EmailSectionCount; ++i)
+        Sections(i)->ShowLinesOnSwitch(recipients_.Lines);
     Button1.OnClick = [this] { Button1Click(); };
     BrowseButton.OnClick = [this] { BrowseButtonClick(); };
     AddAttach.OnClick = [this] { AddAttachClick(); };
@@ -113,15 +70,16 @@ TDoTheEmail::TDoTheEmail(CommandContext& context)
     MyMemo.SetMaxLength(0);
 }
 
-TEmailSection* TDoTheEmail::Sections(std::size_t index) {
-    TEmailSection* sections[] = {&To, &CC, &Blind};
+TRecipientColumn* TDoTheEmail::Sections(std::size_t index) {
+    TRecipientColumn* sections[] = {&To, &CC, &Blind};
     return sections[index];
 }
 
 void TDoTheEmail::LoadInput(const EmailInput& input) {
     Request.SetChecked(input.Request);
     CheckIndex({&ChooseRecip, &PromptRecip}, static_cast<int>(input.RecipientMode) - 1);
-    for (std::size_t i = 0; i < EmailSectionCount; ++i) Sections(i)->Load(input.Sections[i]);
+    for (std::size_t i = 0; i < EmailSectionCount; ++i)
+        LoadSection(*Sections(i), input.Sections[i]);
     CheckIndex({&FixedText, &PromptText, &ClipText, &FileText},
                static_cast<int>(input.TextMode) - 1);
     MyMemo.SetText(input.Memo);
@@ -136,7 +94,7 @@ EmailInput TDoTheEmail::ReadInput() const {
     EmailInput input;
     input.Request = Request.Checked();
     input.RecipientMode = ModeOf({&ChooseRecip, &PromptRecip});
-    input.Sections = {To.Read(), CC.Read(), Blind.Read()};
+    input.Sections = {ReadSection(To), ReadSection(CC), ReadSection(Blind)};
     input.TextMode = ModeOf({&FixedText, &PromptText, &ClipText, &FileText});
     input.Memo = MyMemo.Text();
     input.FileName = FileName.Text();
@@ -162,7 +120,7 @@ void TDoTheEmail::LoadRecipients() {
     recipients_ = RecipientList::Read(context_.Settings.EMailPath.str());
     for (std::size_t i = 0; i < EmailSectionCount; ++i) {
         Sections(i)->List.ClearItems();
-        Sections(i)->ShowLines(recipients_);
+        Sections(i)->ShowLines(recipients_.Lines);
     }
 }
 
@@ -200,7 +158,7 @@ TControl& TDoTheEmail::ControlOf(EmailField field) {
             break;
     }
     const int index = static_cast<int>(field);
-    TEmailSection& section = *Sections(static_cast<std::size_t>(index / 3));
+    TRecipientColumn& section = *Sections(static_cast<std::size_t>(index / 3));
     TControl* parts[] = {&section.Person, &section.Address, &section.List};
     return *parts[index % 3];
 }

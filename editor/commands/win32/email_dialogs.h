@@ -7,36 +7,13 @@
 #include <vector>
 
 #include "common/ui/win32/page_control.h"
+#include "common/ui/win32/recipient_column.h"
 #include "editor/commands/command_context.h"
 #include "editor/commands/email_commands.h"
 #include "editor/commands/recipient_list.h"
 #include "editor/commands/win32/command_dialog.h"
 
 namespace orv::editor {
-
-// One of the sections To, CC and Blind CC: a typed recipient and the
-// recipient list's rows, shown by name or by address.
-class TEmailSection {
-  public:
-    TEmailSection(TForm& form, TControl* panel, int left, std::string heading);
-
-    TLabel Heading;
-    TLabel PersonLabel;
-    TEdit Person;
-    TLabel AddressLabel;
-    TEdit Address;
-    TLabel ListLabel;
-    TListBox List;
-    TRadioButton NameButton;
-    TRadioButton AddressButton;
-
-    // Refills the list box from the lines, keeping each row's selection.
-    void ShowLines(const RecipientList& list);
-    void Load(const EmailSection& section);
-    EmailSection Read() const;
-    // Everything but the heading.
-    void SetUsable(bool usable);
-};
 
 class TDoTheEmail : public TCommandDialog {
   public:
@@ -51,9 +28,17 @@ class TDoTheEmail : public TCommandDialog {
     TRadioButton PromptRecip{*this, &RecipientsPage, {136, 10, 180, 18}, "&Prompt For Recipients"};
     TButton Button1{*this, &RecipientsPage, {404, 6, 160, 25}, "&Modify Recipient List"};
     TPanel RecipPanel{*this, &RecipientsPage, {8, 38, 560, 272}};
-    TEmailSection To{*this, &RecipPanel, 0, "To"};
-    TEmailSection CC{*this, &RecipPanel, 192, "CC"};
-    TEmailSection Blind{*this, &RecipPanel, 384, "Blind CC"};
+    static constexpr RecipientColumnLayout ColumnLayout{.Top = 0,
+                                                        .Width = 176,
+                                                        .ListHeight = 122,
+                                                        .ButtonsTop = 250,
+                                                        .ButtonHeight = 18,
+                                                        .NameWidth = 80,
+                                                        .AddressLeft = 88,
+                                                        .AddressWidth = 80};
+    TRecipientColumn To{*this, &RecipPanel, 0, "To", ColumnLayout};
+    TRecipientColumn CC{*this, &RecipPanel, 192, "CC", ColumnLayout};
+    TRecipientColumn Blind{*this, &RecipPanel, 384, "Blind CC", ColumnLayout};
 
     TTabSheet TextPage{Pages, "&Subject && Text"};
     TRadioButton FixedText{*this, &TextPage, {8, 10, 200, 18}, "Send &Fixed Text"};
@@ -95,7 +80,7 @@ class TDoTheEmail : public TCommandDialog {
 
   private:
     TControl& ControlOf(EmailField field);
-    TEmailSection* Sections(std::size_t index);
+    TRecipientColumn* Sections(std::size_t index);
 
     CommandContext& context_;
     RecipientList recipients_;

@@ -9,8 +9,6 @@
 namespace orv::editor {
 namespace {
 
-constexpr int FooterHeight = 37;
-
 // The folder the user chose in the shell's folder browser, or nothing.
 std::optional<std::string> BrowseForFolder(TForm& form) {
     return CurrentFolderDialogs().Browse(form.Handle(), FolderBrowserTitle, "");

@@ -6,12 +6,6 @@
 #include "editor/commands/win32/system_file_checks.h"
 
 namespace orv::editor {
-namespace {
-
-// The footer's height below the button row's top.
-constexpr int FooterHeight = 37;
-
-}  // namespace
 
 // Delays ----------------------------------------------------------------------
 

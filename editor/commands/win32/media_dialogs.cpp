@@ -5,11 +5,6 @@
 #include "editor/commands/win32/system_file_checks.h"
 
 namespace orv::editor {
-namespace {
-
-constexpr int FooterHeight = 37;
-
-}  // namespace
 
 // Video clip ------------------------------------------------------------------------------------
 

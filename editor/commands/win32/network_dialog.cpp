@@ -5,11 +5,6 @@
 #include "editor/commands/win32/system_device_lists.h"
 
 namespace orv::editor {
-namespace {
-
-constexpr int FooterHeight = 37;
-
-}  // namespace
 
 TDoNetConn::TDoNetConn() : TDoNetConn(TheNetworkDrives()) {}
 

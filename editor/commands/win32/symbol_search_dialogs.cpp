@@ -5,12 +5,6 @@
 #include "editor/commands/win32/flow_dialogs.h"
 
 namespace orv::editor {
-namespace {
-
-// The footer's height below the button row's top.
-constexpr int FooterHeight = 37;
-
-}  // namespace
 
 // Symbols ---------------------------------------------------------------------
 

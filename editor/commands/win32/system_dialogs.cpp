@@ -8,8 +8,6 @@
 namespace orv::editor {
 namespace {
 
-constexpr int FooterHeight = 37;
-
 // The settings buttons' order on the form, as option codes.
 constexpr SysControl ButtonControls[] = {
     SysControl::ScreenOn, SysControl::ScreenOff, SysControl::ScreenTimer, SysControl::KeyDelay,

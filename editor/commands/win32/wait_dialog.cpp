@@ -5,7 +5,8 @@
 namespace orv::editor {
 namespace {
 
-constexpr int FooterHeight = 23;  // the form's foot below the buttons' top
+// A shorter foot than the other dialogs' below its buttons' top.
+constexpr int WaitFooterHeight = 23;
 
 // The kind buttons' order on the form, as option codes.
 constexpr WaitKind ButtonKinds[] = {
@@ -24,7 +25,7 @@ int ButtonOf(WaitKind kind) {
 }  // namespace
 
 TDoWaitWin::TDoWaitWin(CommandContext& context)
-    : TCommandDialog("TDoWaitWin", "Wait For", 472, 301 + FooterHeight, "Wait For Window"),
+    : TCommandDialog("TDoWaitWin", "Wait For", 472, 301 + WaitFooterHeight, "Wait For Window"),
       context_(context) {
     BindButtons(Buttons.OkButton, Buttons.CancelButton, &Buttons.HelpButton);
     for (TRadioButton* r : {&WaitTitle, &WaitLose, &WaitKey, &WaitText, &WaitLeft, &WaitRight,

@@ -6,11 +6,6 @@
 #include "editor/commands/win32/system_file_checks.h"
 
 namespace orv::editor {
-namespace {
-
-constexpr int FooterHeight = 37;
-
-}  // namespace
 
 // Activating and launching -------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include "common/clock.h"
 #include "common/files.h"
 #include "common/hotkeys.h"
+#include "common/macro_texts.h"
 #include "common/message_boxes.h"
 #include "common/shared_routines.h"
 #include "common/side_files.h"
@@ -582,7 +583,7 @@ void TMainWin::MyGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsign
             write(macro->Nickname);
             break;
         case 4:
-            write(ScopeColumnText(macro->Kind, macro->ScopeText));
+            write(ScopeText(macro->Kind, macro->ScopeText, ScopeWording::MacroList));
             break;
         default:
             break;

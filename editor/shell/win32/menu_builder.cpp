@@ -5,6 +5,7 @@
 
 #include "common/files.h"
 #include "common/hotkeys.h"
+#include "common/macro_texts.h"
 #include "common/message_boxes.h"
 #include "common/ui/win32/canvas.h"
 #include "common/ui/win32/services.h"
@@ -220,7 +221,8 @@ void TDoBuildMenu::DrawLine(const std::vector<ListMacro>& lines, TCanvas& canvas
     canvas.WriteFitted(left + 2, y, at.Nick() - 4, ActivationText(macro));
     canvas.WriteFitted(left + at.Nick() + 2, y, at.Scope() - at.Nick() - 4, macro.Nickname);
     canvas.WriteFitted(left + at.Scope() + 2, y,
-                       static_cast<int>(rect.right) - left - at.Scope() - 4, MenuScopeText(macro));
+                       static_cast<int>(rect.right) - left - at.Scope() - 4,
+                       ScopeText(macro.Kind, macro.ScopeText, ScopeWording::Menu));
     for (int x : {at.Nick(), at.Scope()})
         canvas.Fill({left + x, rect.top, left + x + 1, rect.bottom}, ColumnLineColour);
     canvas.Fill({rect.left, rect.bottom - 1, rect.right, rect.bottom}, ColumnLineColour);

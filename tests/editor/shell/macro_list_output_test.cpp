@@ -91,9 +91,11 @@ TEST(MacroListing, ActivationAndScopeTextsOfThePrintAndThePickLists) {
     EXPECT_EQ(ActivationText(cueword, ActivationStyle::PickList), "sig");
     EXPECT_EQ(ActivationText(cueword, ActivationStyle::Print), "Cueword: sig");
     EXPECT_EQ(ActivationText(hotKey, ActivationStyle::Print), KeyName(1));
-    EXPECT_EQ(PrintScopeText(hotKey), "Popup Menu");
-    EXPECT_EQ(PrintScopeText(Scoped(MacroKind::Window, 1)), "Window: Notepad (Top Most Only)");
-    EXPECT_EQ(PrintScopeText(Scoped(MacroKind::Program, 0)), "Program: Notepad (If Running)");
+    EXPECT_EQ(ScopeText(hotKey, ScopeWording::Print), "Popup Menu");
+    EXPECT_EQ(ScopeText(Scoped(MacroKind::Window, 1), ScopeWording::Print),
+              "Window: Notepad (Top Most Only)");
+    EXPECT_EQ(ScopeText(Scoped(MacroKind::Program, 0), ScopeWording::Print),
+              "Program: Notepad (If Running)");
 }
 
 class ListingFile : public ::testing::Test {

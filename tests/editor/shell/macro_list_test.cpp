@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/hotkeys.h"
+#include "common/macro_texts.h"
 #include "common/macro_record.h"
 
 namespace orv::editor {
@@ -117,12 +118,14 @@ TEST(MacroListTexts, ActivationAndScopeColumns) {
     EXPECT_EQ(ActivationText(Macro(1, ActivationCode::WindowTitle)), "Window Title");
     EXPECT_EQ(ActivationText(Macro(1, 9999)), "");
 
-    EXPECT_EQ(ScopeColumnText(MacroKind::Global, "x"), "GLOBAL");
-    EXPECT_EQ(ScopeColumnText(MacroKind::Window, "Untitled - Notes"), "Window: Untitled - Notes");
-    EXPECT_EQ(ScopeColumnText(MacroKind::Program, "EDIT.EXE"), "Program: EDIT.EXE");
-    EXPECT_EQ(ScopeColumnText(MacroKind::PopupMenu, ""), "Popup Menu");
-    EXPECT_EQ(ScopeColumnText(MacroKind::System, ""), "SYSTEM");
-    EXPECT_EQ(ScopeColumnText(0, "x"), "");
+    EXPECT_EQ(ScopeText(MacroKind::Global, "x", ScopeWording::MacroList), "GLOBAL");
+    EXPECT_EQ(ScopeText(MacroKind::Window, "Untitled - Notes", ScopeWording::MacroList),
+              "Window: Untitled - Notes");
+    EXPECT_EQ(ScopeText(MacroKind::Program, "EDIT.EXE", ScopeWording::MacroList),
+              "Program: EDIT.EXE");
+    EXPECT_EQ(ScopeText(MacroKind::PopupMenu, "", ScopeWording::MacroList), "Popup Menu");
+    EXPECT_EQ(ScopeText(MacroKind::System, "", ScopeWording::MacroList), "SYSTEM");
+    EXPECT_EQ(ScopeText(0, "x", ScopeWording::MacroList), "");
 }
 
 int TypeAndSearch(const MacroListModel& list, TypeAhead& typed, std::string_view keys) {
