@@ -16,8 +16,8 @@ TEST(Catalogue, NamesAndTables) {
     EXPECT_EQ(CommandName(C::WaitTimeDelay), "Wait Time Delay");
     std::set<std::string_view> names;
     for (int code = 1; code <= CommandCount; ++code) {
-        EXPECT_LE(CommandNameTable[code].size(), 25u);
-        names.insert(CommandNameTable[code]);
+        EXPECT_LE(CommandName(CodeOf(code)).size(), 25u);
+        names.insert(CommandName(CodeOf(code)));
     }
     EXPECT_EQ(names.size(), 117u);
     EXPECT_EQ(DateFormatTable[50].Name, "Day of Week 4");
