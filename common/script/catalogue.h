@@ -201,6 +201,10 @@ enum class FamilyId : std::uint8_t {
 constexpr std::size_t HandedFamilyCount = static_cast<std::size_t>(FamilyId::Interpreter);
 
 struct CommandEntry {
+    // Every row names all three.
+    constexpr CommandEntry(std::string_view name, RecordKind record, FamilyId family)
+        : Name(name), Record(record), Family(family) {}
+
     std::string_view Name;  // as the editor shows it, at most 25 characters
     RecordKind Record;
     FamilyId Family;
