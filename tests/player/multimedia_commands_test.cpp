@@ -8,6 +8,7 @@
 #include "player/interpreter.h"
 #include "tests/common/fake_mixer_driver.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv {
 namespace {
@@ -231,12 +232,7 @@ TEST_F(MultimediaCommandsTest, EveryCommandOfTheFamilyReachesItsDevice) {
         if (!(form.Use & TokenUse::Player) || FamilyOf(form) != FamilyId::Media)
             continue;
         ++forms;
-        // Zeros in the fixed fields, a file name for the text.
-        std::string token(form.Head);
-        token.append(form.Offset > token.size() ? form.Offset - token.size() : 0, '0');
-        token += form.Shape == TokenShape::FreeText ? "x>"
-                 : form.Shape == TokenShape::Closed ? ">"
-                                                    : "";
+        const std::string token = testing::SampleToken(form);
         media.Waves.clear();
         media.Videos.clear();
         media.Disc.Calls.clear();
