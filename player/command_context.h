@@ -1,9 +1,8 @@
 // One token as the interpreter hands it to its command family, and the
-// routing by command code.
+// routing by the family the catalogue gives each command.
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string_view>
 
 #include "common/script/token_table.h"
@@ -28,9 +27,9 @@ struct CommandContext {
     std::string_view Field(std::size_t from, std::size_t to) const;
 };
 
-// The family a token form belongs to; none for the interpreter's own forms
-// and for families not built yet.
-std::optional<FamilyId> FamilyOf(const TokenForm& form);
+// Who plays a token form: its command's family in the catalogue, but for the
+// few forms that go elsewhere.
+FamilyId FamilyOf(const TokenForm& form);
 
 // Hands the token to its family; one that is not supplied passes it over.
 Flow PerformFamilyCommand(const CommandFamilies& families, CommandContext& context);

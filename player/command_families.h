@@ -1,11 +1,13 @@
 // The commands the interpreter hands on: each family of commands (windows,
 // system settings, waits, e-mail, ...) lives in its own file and is reached
-// through one routing table by command code. A family the host does not
-// supply passes its tokens over whole.
+// through the family the catalogue gives each command. A family the host does
+// not supply passes its tokens over whole.
 #pragma once
 
 #include <array>
 #include <cstdint>
+
+#include "common/script/catalogue.h"
 
 namespace orv::player {
 
@@ -25,25 +27,16 @@ class CommandFamily {
     virtual Flow Perform(CommandContext& context) = 0;
 };
 
-enum class FamilyId : std::uint8_t {
-    Windows,
-    Settings,
-    Waits,
-    Dialogs,
-    Mail,
-    System,
-    Media,
-    Clipboard,
-    Files,
-    Library,
-    Count
-};
-
+// The handler of each family the catalogue names; the interpreter and the
+// commands passed over have none.
 struct CommandFamilies {
-    std::array<CommandFamily*, static_cast<std::size_t>(FamilyId::Count)> Of{};
+    std::array<CommandFamily*, HandedFamilyCount> Of{};
 
-    CommandFamily*& operator[](FamilyId id) { return Of[static_cast<std::size_t>(id)]; }
-    CommandFamily* operator[](FamilyId id) const { return Of[static_cast<std::size_t>(id)]; }
+    CommandFamily*& operator[](FamilyId id) { return Of.at(static_cast<std::size_t>(id)); }
+    CommandFamily* operator[](FamilyId id) const {
+        const auto at = static_cast<std::size_t>(id);
+        return at < Of.size() ? Of[at] : nullptr;
+    }
 };
 
 }  // namespace orv::player

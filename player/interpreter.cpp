@@ -42,51 +42,6 @@ constexpr ButtonFlags Buttons[] = {{MouseFlag::LeftDown, MouseFlag::LeftUp},
 
 }  // namespace
 
-TokenRoute RouteOf(const TokenForm& form) {
-    switch (form.Code) {
-        case C::Text:
-        case C::ControlKey:
-        case C::AltKey:
-        case C::ShiftKey:
-        case C::WinKey:
-        case C::MouseLeftButton:
-        case C::MouseRightButton:
-        case C::MouseMiddleButton:
-        case C::MouseWheel:
-        case C::MouseMove:
-        case C::WaitTimeDelay:
-        case C::Delay:
-        case C::MacroPlaybackSpeed:
-        case C::KeystrokeSpeed:
-        case C::MouseSpeed:
-        case C::WaitTimeElapse:
-        case C::RepeatCounter:
-        case C::RepeatPromptStart:
-        case C::RepeatStart:
-        case C::MacroRun:
-        case C::EncryptedText:
-        case C::LoadTextFile:
-        // The copy reads past its text, up to its end marker.
-        case C::ClipboardStartCopy:
-            return TokenRoute::Interpreter;
-        case C::None:
-            if (form.Variant == VKey::RightButton || form.Variant == VKey::MiddleButton)
-                return TokenRoute::Interpreter;
-            // A hook for trying things out, empty in a build that ships.
-            if (form.Head == "<TEST>")
-                return TokenRoute::PassedOver;
-            break;
-        // Read past by the command before them, or nothing to do.
-        case C::Remark:
-        case C::RepeatEnd:
-        case C::ClipboardEndCopy:
-            return TokenRoute::PassedOver;
-        default:
-            break;
-    }
-    return FamilyOf(form) ? TokenRoute::Family : TokenRoute::Nowhere;
-}
-
 // One interpreter call: its text, where it stands, its pass and its counter.
 struct Interpreter::Call {
     std::string_view Text;
@@ -282,9 +237,10 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
         return token.substr(std::min(from, token.size()), to + 1 - from);
     };
     auto decimal = [&](std::size_t from, std::size_t to) { return FieldReal(token, from, to); };
-    const std::size_t tokenStart = call.Position;
     call.Advance(match.Length);
-    if (RouteOf(form) != TokenRoute::Interpreter)
+    if (form.Code == C::ClipboardStartCopy)
+        return CopyBlock(call, match);
+    if (FamilyOf(form) != FamilyId::Interpreter)
         return Family(call, match);
 
     switch (form.Code) {
@@ -423,14 +379,6 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
                 Nested(call, *text);
             break;
         }
-        case C::ClipboardStartCopy: {
-            // The text up to "<ENDCLIP>" belongs to the command, whose family
-            // sees it behind the token.
-            const Flow flow = Family(call, match);
-            const std::size_t end = call.Text.find("<ENDCLIP>", tokenStart);
-            call.Position = end == std::string_view::npos ? call.Length() : end;
-            return flow;
-        }
         default:
             break;
     }
@@ -448,6 +396,16 @@ Flow Interpreter::Family(Call& call, const TokenMatch& match) {
                            [this, &call](std::string_view text) { Nested(call, text); },
                            call.Text.substr(call.Position)};
     return PerformFamilyCommand(playback_.Host().Families(), context);
+}
+
+// The text up to "<ENDCLIP>" belongs to the copy, whose family sees it
+// behind the token; the run goes on at its end marker.
+Flow Interpreter::CopyBlock(Call& call, const TokenMatch& match) {
+    const std::size_t tokenStart = call.Position - match.Length;
+    const Flow flow = Family(call, match);
+    const std::size_t end = call.Text.find("<ENDCLIP>", tokenStart);
+    call.Position = end == std::string_view::npos ? call.Length() : end;
+    return flow;
 }
 
 Flow Interpreter::Repeat(Call& call, std::size_t bodyStart, std::int32_t count, std::int32_t start,

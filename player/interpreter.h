@@ -21,13 +21,6 @@ namespace orv::player {
 // do neither.
 enum class RunOrigin { User, Unattended };
 
-// Where a form of the token table goes in a run: performed by the
-// interpreter itself, handed to its command family, passed over on purpose
-// (remarks, the end markers a command before them reads up to), or nowhere,
-// which no form the player knows may do.
-enum class TokenRoute { Interpreter, Family, PassedOver, Nowhere };
-TokenRoute RouteOf(const TokenForm& form);
-
 class Interpreter {
   public:
     // Texts inside texts (repeats, macro runs, files) deeper than this end
@@ -62,6 +55,7 @@ class Interpreter {
     void NamedKey(Call& call, std::uint8_t virtualKey);
     void HeldModifier(Call& call, std::uint8_t virtualKey);
     Flow Family(Call& call, const TokenMatch& match);
+    Flow CopyBlock(Call& call, const TokenMatch& match);
 
     Playback playback_;
     // The whole run ends at every level, as if each text had reached its end.

@@ -244,33 +244,19 @@ Flow MultimediaCommands::Video(CommandContext& context) {
     return Flow::EndRun;
 }
 
+// The family's commands go by their record kind: the mixer's, the CD's, the
+// video window's and the wave file.
 Flow MultimediaCommands::Perform(CommandContext& context) {
-    switch (context.Form().Code) {
-        case C::SoundWaveFile:
+    switch (RecordKindOf(context.Form().Code)) {
+        case RecordKind::Sound:
             // "<WAV1:" waits for the sound's end, "<WAV2:" does not.
             host_.PlayWave(context.Match.Texts[0], context.Form().Variant == 1);
             return Flow::Next;
-        case C::AudioVolume:
-        case C::MidiVolume:
-        case C::AudioBalance:
-        case C::MidiBalance:
-        case C::AudioTreble:
-        case C::AudioBass:
-        case C::AudioMuteToggle:
-        case C::MidiMuteToggle:
+        case RecordKind::Volume:
             return Mixer(context);
-        case C::CdPlay:
-        case C::CdStop:
-        case C::CdPause:
-        case C::CdNextTrack:
-        case C::CdPreviousTrack:
-        case C::CdGoToTrack:
-        case C::CdStep:
-        case C::CdBack:
-        case C::CdEject:
-        case C::CdCloseTray:
+        case RecordKind::Cd:
             return Cd(context);
-        case C::VideoClipPlay:
+        case RecordKind::Video:
             return Video(context);
         default:
             return Flow::Next;

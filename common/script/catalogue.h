@@ -1,10 +1,11 @@
-// The command catalogue of the script language: the 117 commands by code and
-// name, the date and time formats whose names are tokens themselves, and the
-// keystroke tokens. The reader, the writer, the editor's lists and the player
-// all take them from here.
+// The command catalogue of the script language: the 117 commands by code, each
+// with its name, its record kind and who plays it; the date and time formats
+// whose names are tokens themselves, and the keystroke tokens. The reader, the
+// writer, the editor's lists and the player all take them from here.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -12,7 +13,7 @@
 
 namespace orv {
 
-// The number of a script command, 1..117, the index into CommandNameTable;
+// The number of a script command, 1..117, the index into CommandTable;
 // None marks a line that names no command.
 enum class CommandCode : std::uint8_t {
     None,
@@ -146,12 +147,80 @@ constexpr CommandCode CodeOf(int number) {
                                                  : CommandCode::None;
 }
 
-// The names as the editor shows them, each at most 25 characters; entry 0 is
-// empty.
-extern const std::array<std::string_view, CommandCount + 1> CommandNameTable;
+// The record an editor line of the command carries, in the order of the
+// alternatives of CommandRecord (records.h).
+enum class RecordKind : std::uint8_t {
+    Text,
+    DateTime,
+    Delay,
+    Pause,
+    Repeat,
+    Speed,
+    Launch,
+    Sound,
+    String,
+    SizePos,
+    Window,
+    Mouse,
+    Clipboard,
+    ModifierKey,
+    File,
+    MacroRef,
+    Network,
+    WText,
+    Video,
+    Cd,
+    Desktop,
+    DisplaySize,
+    System,
+    Volume,
+    Wait,
+    DialUp,
+    Email,
+    Encrypted,
+};
 
+// Who plays a command in the player: one of the families the interpreter
+// hands tokens to, the interpreter itself, or no one (the command before it
+// reads past it). The handed families come first; the player keeps one
+// handler for each.
+enum class FamilyId : std::uint8_t {
+    Windows,
+    Settings,
+    Waits,
+    Dialogs,
+    Mail,
+    System,
+    Media,
+    Clipboard,
+    Files,
+    Library,
+    Interpreter,
+    PassedOver,
+};
+constexpr std::size_t HandedFamilyCount = static_cast<std::size_t>(FamilyId::Interpreter);
+
+struct CommandEntry {
+    // Every row names all three.
+    constexpr CommandEntry(std::string_view name, RecordKind record, FamilyId family)
+        : Name(name), Record(record), Family(family) {}
+
+    std::string_view Name;  // as the editor shows it, at most 25 characters
+    RecordKind Record;
+    FamilyId Family;
+};
+
+// One row a command; row 0 stands for no command.
+extern const std::array<CommandEntry, CommandCount + 1> CommandTable;
+
+inline const CommandEntry& CommandOf(CommandCode code) {
+    return CommandTable[static_cast<std::size_t>(code)];
+}
 inline std::string_view CommandName(CommandCode code) {
-    return CommandNameTable[static_cast<std::size_t>(code)];
+    return CommandOf(code).Name;
+}
+inline RecordKind RecordKindOf(CommandCode code) {
+    return CommandOf(code).Record;
 }
 
 // The command a display line begins with: the text trimmed of blanks, then

@@ -12,6 +12,7 @@ namespace {
 
 using C = CommandCode;
 using S = TokenShape;
+using K = RecordKind;
 
 class ScriptReader {
   public:
@@ -89,16 +90,16 @@ class ScriptReader {
             return form.Shape == S::Closed ? Digits(token, head, form.Offset - 1u) : 0;
         };
 
-        switch (NewRecord(code).index()) {
-            case FamilyOf<DelayRec>:
+        switch (RecordKindOf(code)) {
+            case K::Delay:
                 if (variant == 1)
                     return DelayRec{1, Seconds(token, head, form.Offset - 1u)};
                 return DelayRec{variant, double(Digits(token, head, form.Offset - 1u))};
-            case FamilyOf<PauseRec>:
+            case K::Pause:
                 if (variant == 1)
                     return PauseRec{1};
                 return PauseRec{2, Digits(token, 7, 9), Digits(token, 11, 13), text};
-            case FamilyOf<RepeatRec>:
+            case K::Repeat:
                 if (code == C::RepeatCounter)
                     return RepeatRec{4, int(variant), 1, 1};
                 if (code != C::RepeatStart)
@@ -107,11 +108,11 @@ class ScriptReader {
                     return RepeatRec{1, closed(), 1, 1};
                 return RepeatRec{1, Digits(token, 5, 8), Digits(token, 10, 15),
                                  Digits(token, 17, 22)};
-            case FamilyOf<SpeedRec>:
+            case K::Speed:
                 if (code == C::MacroPlaybackSpeed)
                     return SpeedRec{3, 0, Factor(token)};
                 return SpeedRec{variant, closed(), 1.0};
-            case FamilyOf<LaunchRec>: {
+            case K::Launch: {
                 std::size_t fields = form.Offset - head;
                 int delay = fields >= 2 ? Digits(token, head, head + 1) : 0;
                 int maxWait = fields == 4 ? Digits(token, head + 2, head + 3) : 12;
@@ -119,12 +120,12 @@ class ScriptReader {
                     return LaunchRec{1, text, "", "", 0, 12};
                 return LaunchRec{variant, text, m.Texts[1], m.Texts[2], delay, maxWait};
             }
-            case FamilyOf<SoundRec>:
+            case K::Sound:
                 return SoundRec{code == C::SoundBeep ? 1u : 2u, text,
                                 static_cast<std::uint8_t>(variant)};
-            case FamilyOf<StringRec>:
+            case K::String:
                 return StringRec{text};
-            case FamilyOf<SizePosRec>: {
+            case K::SizePos: {
                 SizePosRec r{text, variant, 0, 0, 0};
                 if (form.Head == WidePlacingHead) {
                     r.X = Signed(token, head, head + 4), r.Y = Signed(token, head + 6, head + 10);
@@ -135,13 +136,13 @@ class ScriptReader {
                     r.Title = "", r.Current = 1;
                 return r;
             }
-            case FamilyOf<WindowRec>: {
+            case K::Window: {
                 WindowRec r{text, variant, 0};
                 if (text == CurrentWindowTitle)
                     r.Title = "", r.Current = 1;
                 return r;
             }
-            case FamilyOf<MouseRec>: {
+            case K::Mouse: {
                 MouseRec r;  // x, y and steps 0, mode 2
                 if (code == C::MouseMove) {
                     r.Action = 1;
@@ -154,11 +155,11 @@ class ScriptReader {
                 }
                 return r;
             }
-            case FamilyOf<ClipboardRec>:
+            case K::Clipboard:
                 return ClipboardRec{variant, text, variant == 8};
-            case FamilyOf<ModifierKeyRec>:
+            case K::ModifierKey:
                 return ModifierKeyRec{variant};
-            case FamilyOf<FileRec>: {
+            case K::File: {
                 std::size_t split = std::string_view::npos;
                 if (code == C::CopyFile || code == C::RenameFile)
                     split = text.find(';');
@@ -166,26 +167,26 @@ class ScriptReader {
                     split == std::string_view::npos ? "" : text.substr(split + 1);
                 return FileRec{variant, text.substr(0, split), second};
             }
-            case FamilyOf<MacroRefRec>:
+            case K::MacroRef:
                 return MacroRefRec{variant, text};
-            case FamilyOf<NetworkRec>: {
+            case K::Network: {
                 auto has = [&](char letter) {
                     return static_cast<std::uint8_t>(m.Letters.find(letter) !=
                                                      std::string_view::npos);
                 };
                 return NetworkRec{m.Texts[2], m.Texts[0], m.Texts[1], has('P'), has('F'), has('S')};
             }
-            case FamilyOf<WTextRec>:
+            case K::WText:
                 return WTextRec{text, std::string(m.Texts[1])};
-            case FamilyOf<VideoRec>:
+            case K::Video:
                 return VideoRec{text, variant};
-            case FamilyOf<CdRec>:
+            case K::Cd:
                 return CdRec{variant, closed()};
-            case FamilyOf<DesktopRec>:
+            case K::Desktop:
                 return DesktopRec{variant};
-            case FamilyOf<DisplaySizeRec>:
+            case K::DisplaySize:
                 return DisplaySizeRec{closed()};
-            case FamilyOf<SystemRec>: {
+            case K::System: {
                 if (code != C::Wallpaper)
                     return SystemRec{variant, "", closed()};
                 if (variant != 3)
@@ -193,24 +194,26 @@ class ScriptReader {
                 std::string_view file = text.size() > 9 ? text.substr(9) : "";
                 return SystemRec{6, file, 0, Digits(text, 0, 3), Digits(text, 5, 8), 3};
             }
-            case FamilyOf<VolumeRec>:
+            case K::Volume:
                 return VolumeRec{variant};
-            case FamilyOf<WaitRec>: {
+            case K::Wait: {
                 bool isText = code == C::WaitForText;
                 std::size_t width = code == C::WaitTimeElapse ? 8 : 3;
                 int amount = form.Shape == S::Exact ? 0 : Digits(token, head, head + width - 1);
                 return WaitRec{isText ? 5u : variant, text, amount,
                                static_cast<std::uint8_t>(isText ? variant : 0)};
             }
-            case FamilyOf<DialUpRec>:
+            case K::DialUp:
                 return DialUpRec{variant, m.Texts[2], m.Texts[0], m.Texts[1]};
-            case FamilyOf<EmailRec>:
+            case K::Email:
                 return ReadEmailToken(token);
-            case FamilyOf<EncryptedRec>:
+            case K::Encrypted:
                 return EncryptedRec{text};
-            default:
-                return TextRec{};  // date and time tokens are read apart
+            case K::Text:
+            case K::DateTime:  // date and time tokens are read apart
+                break;
         }
+        return TextRec{};
     }
 
     int Digits(std::string_view token, std::size_t from, std::size_t to) {

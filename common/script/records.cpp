@@ -1,162 +1,49 @@
 #include "common/script/records.h"
 
+#include <utility>
+
 namespace orv {
+namespace {
+
+// The record kinds of the catalogue name the alternatives in their order.
+template <RecordKind Kind, typename Rec>
+constexpr bool KindIs =
+    std::is_same_v<std::variant_alternative_t<static_cast<std::size_t>(Kind), CommandRecord>, Rec>;
+
+using K = RecordKind;
+static_assert(std::variant_size_v<CommandRecord> == static_cast<std::size_t>(K::Encrypted) + 1);
+static_assert(KindIs<K::Text, TextRec> && KindIs<K::DateTime, DateTimeRec> &&
+              KindIs<K::Delay, DelayRec> && KindIs<K::Pause, PauseRec> &&
+              KindIs<K::Repeat, RepeatRec> && KindIs<K::Speed, SpeedRec> &&
+              KindIs<K::Launch, LaunchRec> && KindIs<K::Sound, SoundRec> &&
+              KindIs<K::String, StringRec> && KindIs<K::SizePos, SizePosRec> &&
+              KindIs<K::Window, WindowRec> && KindIs<K::Mouse, MouseRec> &&
+              KindIs<K::Clipboard, ClipboardRec> && KindIs<K::ModifierKey, ModifierKeyRec> &&
+              KindIs<K::File, FileRec> && KindIs<K::MacroRef, MacroRefRec> &&
+              KindIs<K::Network, NetworkRec> && KindIs<K::WText, WTextRec> &&
+              KindIs<K::Video, VideoRec> && KindIs<K::Cd, CdRec> &&
+              KindIs<K::Desktop, DesktopRec> && KindIs<K::DisplaySize, DisplaySizeRec> &&
+              KindIs<K::System, SystemRec> && KindIs<K::Volume, VolumeRec> &&
+              KindIs<K::Wait, WaitRec> && KindIs<K::DialUp, DialUpRec> &&
+              KindIs<K::Email, EmailRec> && KindIs<K::Encrypted, EncryptedRec>);
+
+// A default record of each alternative, by its index.
+template <std::size_t... Index>
+CommandRecord DefaultRecord(std::size_t index, std::index_sequence<Index...>) {
+    static const CommandRecord defaults[] = {CommandRecord(std::in_place_index<Index>)...};
+    return defaults[index];
+}
+
+}  // namespace
 
 CommandRecord NewRecord(CommandCode code) {
-    using C = CommandCode;
-    switch (code) {
-        case C::Date:
-        case C::Time:
-            return DateTimeRec{};
-        case C::Delay:
-        case C::WaitTimeDelay:
-            return DelayRec{};
-        case C::Pause:
-            return PauseRec{};
-        case C::RepeatStart:
-        case C::RepeatEnd:
-        case C::RepeatCounter:
-        case C::RepeatPromptStart:
-            return RepeatRec{};
-        case C::KeystrokeSpeed:
-        case C::MouseSpeed:
-        case C::MacroPlaybackSpeed:
-            return SpeedRec{};
-        case C::WindowActivate:
-        case C::ProgramLaunch:
-        case C::ActivateOrLaunch:
-        case C::LaunchAndActivate:
-            return LaunchRec{};
-        case C::SoundBeep:
-        case C::SoundWaveFile:
-            return SoundRec{};
-        case C::LoadNewMacroFile:
-        case C::LoadTextFile:
-        case C::Remark:
-        case C::WebSite:
-        case C::WebFtp:
-        case C::OpenFolderInExplorer:
-        case C::DefaultPrinter:
-            return StringRec{};
-        case C::WindowResize:
-        case C::WindowReposition:
-            return SizePosRec{};
-        case C::WindowMaximize:
-        case C::WindowMinimize:
-        case C::WindowRestore:
-        case C::WindowClose:
-        case C::WindowHide:
-        case C::WindowShow:
-        case C::ProgramShutDown:
-            return WindowRec{};
-        case C::MouseMove:
-        case C::MouseLeftButton:
-        case C::MouseRightButton:
-        case C::MouseMiddleButton:
-        case C::MouseWheel:
-            return MouseRec{};
-        case C::ClipboardCopy:
-        case C::ClipboardPaste:
-        case C::ClipboardStartCopy:
-        case C::ClipboardEndCopy:
-        case C::ClipboardFileCopy:
-        case C::ClipboardTypeText:
-        case C::ClipboardGraphicCopy:
-        case C::ClipboardSaveText:
-        case C::ClipboardAppendText:
-        case C::ClipboardSaveGraphic:
-            return ClipboardRec{};
-        case C::ControlKey:
-        case C::AltKey:
-        case C::ShiftKey:
-        case C::WinKey:
-            return ModifierKeyRec{};
-        case C::ChangeDirectory:
-        case C::DeleteFile:
-        case C::CopyFile:
-        case C::RenameFile:
-        case C::CreateDirectory:
-            return FileRec{};
-        case C::MacroRun:
-        case C::MacroDelete:
-        case C::MacroActivate:
-        case C::MacroDeactivate:
-            return MacroRefRec{};
-        case C::NetworkConnect:
-        case C::NetworkDisconnect:
-        case C::NetworkToggle:
-            return NetworkRec{};
-        case C::WindowOfText:
-            return WTextRec{};
-        case C::VideoClipPlay:
-            return VideoRec{};
-        case C::CdPlay:
-        case C::CdStop:
-        case C::CdPause:
-        case C::CdNextTrack:
-        case C::CdPreviousTrack:
-        case C::CdGoToTrack:
-        case C::CdStep:
-        case C::CdBack:
-        case C::CdEject:
-        case C::CdCloseTray:
-            return CdRec{};
-        case C::DeskTopCascade:
-        case C::DeskTopTile:
-        case C::DeskTopMinimizeAll:
-        case C::DeskTopRestoreAll:
-        case C::Logoff:
-        case C::Reboot:
-        case C::ShutDown:
-        case C::PowerOff:
-        case C::OpenExplorerTo:
-        case C::RunDialogWindow:
-        case C::UndockComputer:
-        case C::SuspendComputer:
-            return DesktopRec{};
-        case C::DefaultDisplaySize:
-            return DisplaySizeRec{};
-        case C::ScreenSaver:
-        case C::KeyboardRepeatSpeed:
-        case C::KeyboardDelay:
-        case C::Wallpaper:
-        case C::WindowsSizingBorder:
-            return SystemRec{};
-        case C::AudioVolume:
-        case C::AudioBalance:
-        case C::AudioMuteToggle:
-        case C::AudioTreble:
-        case C::AudioBass:
-        case C::MidiVolume:
-        case C::MidiBalance:
-        case C::MidiMuteToggle:
-            return VolumeRec{};
-        case C::WaitForWindowTitle:
-        case C::WaitWindowLoseFocus:
-        case C::WaitProgramTerminate:
-        case C::WaitForKeyPress:
-        case C::WaitForText:
-        case C::WaitLeftMouseClick:
-        case C::WaitRightMouseClick:
-        case C::WaitMiddleMouseClick:
-        case C::WaitTextPlayback:
-        case C::WaitTimeElapse:
-            return WaitRec{};
-        case C::DialUpNetworking:
-            return DialUpRec{};
-        case C::EMailSend:
-            return EmailRec{};
-        case C::EncryptedText:
-            return EncryptedRec{};
-        case C::Text:
-        case C::None:
-            break;
-    }
-    return TextRec{};
+    return DefaultRecord(static_cast<std::size_t>(RecordKindOf(code)),
+                         std::make_index_sequence<std::variant_size_v<CommandRecord>>());
 }
 
 bool IsRecordOf(CommandCode code, const CommandRecord& record) {
-    return code != CommandCode::None && NewRecord(code).index() == record.index();
+    return code != CommandCode::None &&
+           static_cast<std::size_t>(RecordKindOf(code)) == record.index();
 }
 
 }  // namespace orv

@@ -1,5 +1,5 @@
 // The typed record each line of the script editor carries, one value type per
-// command family; the command code decides the family. Records are plain
+// record kind; the catalogue gives each command its kind. Records are plain
 // values: copying a line copies its record, and a record goes with its line.
 #pragma once
 
@@ -192,25 +192,10 @@ using CommandRecord =
                  MacroRefRec, NetworkRec, WTextRec, VideoRec, CdRec, DesktopRec, DisplaySizeRec,
                  SystemRec, VolumeRec, WaitRec, DialUpRec, EmailRec, EncryptedRec>;
 
-// The position of a family among the alternatives of CommandRecord.
-template <typename Rec, typename Variant = CommandRecord>
-struct FamilyIndex;
-template <typename Rec, typename... Recs>
-struct FamilyIndex<Rec, std::variant<Recs...>> {
-    static constexpr std::size_t value = [] {
-        constexpr bool same[] = {std::is_same_v<Rec, Recs>...};
-        std::size_t i = 0;
-        while (i < sizeof...(Recs) && !same[i]) ++i;
-        return i;
-    }();
-};
-template <typename Rec>
-constexpr std::size_t FamilyOf = FamilyIndex<Rec>::value;
-
-// A fresh record of the family the command belongs to.
+// A fresh record of the kind the catalogue gives the command.
 CommandRecord NewRecord(CommandCode code);
 
-// True when the record is of the command's family.
+// True when the record is of the command's kind.
 bool IsRecordOf(CommandCode code, const CommandRecord& record);
 
 // One line of the script editor's command list. The line keeps its command

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "player/command_context.h"
 #include "common/script/token_table.h"
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
 
 using testing::RecordingHost;
+using Tokens = std::vector<std::string>;
 
 // A family that notes each token it gets and answers with a set flow.
 class FakeFamily final : public CommandFamily {
@@ -62,20 +66,33 @@ TEST_F(CommandFamiliesTest, EndRunEndsEveryLevelWithoutAbortNoticeAndGivesCapsLo
 }
 
 // A new form of the token table cannot fall into a branch that does nothing
-// unseen: each one the player reads is performed by the interpreter or its
-// family, and only remarks, end markers and the
-// empty test hook are passed over.
-TEST(TokenRoutes, EveryFormThePlayerReadsReachesAHandler) {
+// unseen: each one the player reads reaches the family its command's row in
+// the catalogue names, and that family only, or is played by the interpreter;
+// only remarks, end markers and the empty test hook are passed over.
+TEST_F(CommandFamiliesTest, EveryFormThePlayerReadsReachesItsFamily) {
+    std::array<FakeFamily, HandedFamilyCount> fakes;
+    for (std::size_t family = 0; family < HandedFamilyCount; ++family)
+        host.FamiliesSet.Of[family] = &fakes[family];
+
     std::size_t handled = 0;
     std::vector<std::string> passedOver;
     for (const TokenForm& form : TokenTable()) {
         if (!(form.Use & TokenUse::Player))
             continue;
-        const TokenRoute route = RouteOf(form);
-        EXPECT_NE(route, TokenRoute::Nowhere) << form.Head;
-        if (route == TokenRoute::PassedOver)
+        const std::string token = testing::SampleToken(form);
+        SCOPED_TRACE(token);
+        const std::optional<TokenMatch> match = MatchToken(token, 0, TokenUse::Player);
+        ASSERT_TRUE(match && match->Form == &form && match->Length == token.size());
+        for (FakeFamily& fake : fakes) fake.Tokens.clear();
+        Run(token);
+        const FamilyId family = FamilyOf(form);
+        for (std::size_t slot = 0; slot < HandedFamilyCount; ++slot) {
+            const bool its = slot == static_cast<std::size_t>(family);
+            EXPECT_EQ(fakes[slot].Tokens, its ? Tokens{token} : Tokens{}) << slot;
+        }
+        if (family == FamilyId::PassedOver)
             passedOver.emplace_back(form.Head);
-        else if (route != TokenRoute::Nowhere)
+        else
             ++handled;
     }
     EXPECT_EQ(passedOver, (std::vector<std::string>{"<TEST>", "<ENDREP>", "<ENDCLIP>", "<REM:"}));

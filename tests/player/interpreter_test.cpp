@@ -41,10 +41,70 @@ TEST_F(InterpreterTest, CharactersOutsideTheLayoutGoThroughAltAndKeypad) {
     EXPECT_EQ(host.Trace, (Trace{"running", "char \x01", "stopped"}));
 }
 
-TEST_F(InterpreterTest, CarriageReturnLineFeedIsOneEnter) {
-    Run("a\r\nb\nc");
-    // A lone line feed is a character: Ctrl+Enter on this layout.
-    EXPECT_EQ(host.Typed(), "a\nb^\nc");
+// Scripts and what they type, each in a run of its own.
+TEST_F(InterpreterTest, TypedTexts) {
+    struct Row {
+        std::string_view script;
+        std::string_view typed;
+    };
+    const Row rows[] = {
+        // A lone line feed is a character: Ctrl+Enter on this layout.
+        {"a\r\nb\nc", "a\nb^\nc"},
+        // Unknown tokens are typed literally.
+        {"<XYZ>a<b<TAB", "<XYZ>a<b<TAB"},
+        // The widths decide between token and text.
+        {"<REPEAT:1>x<ENDREP>", "<REPEAT:1>x"},
+        {"<ALT:65>", "<ALT:65>"},
+        // Repeats with counters.
+        {"<REP:0003:000010:000005><I>,<ENDREP>", "10,15,20,"},
+        {"<IIII>", "0001"},
+        {"<REP:0012:000001:000001><ENDREP><REP:0001:000012:000001><II><ENDREP>", "12"},
+        // Nested repeats multiply; each level counts its own passes.
+        {"<REPEAT:0002><REPEAT:0003>x<ENDREP><ENDREP>y", "xxxxxxy"},
+        {"a<REPEAT:0000>x<ENDREP>b", "ab"},
+        {"<REP:0002:000001:000001><REP:0002:000005:000005><I><ENDREP>-<I>;<ENDREP>",
+         "510-1;510-2;"},
+        // Commands of other routines are passed over whole.
+        {"a<REM:note>b<WMAX:\"CURRENT\">c<TBOX:<HEAD:Title>Text>d<BEGCLIP>xyz<ENDCLIP>e"
+         "<SCREEN:001>f<PAUSE>g",
+         "abcdefg"},
+        // Tokens cut short at the end of the text are text: no field is read
+        // beyond it.
+        {"<WAITTIME:0", "<WAITTIME:0"},
+        {"<DD{Y", "<DD{Y"},
+        {"<REP:0002:0", "<REP:0002:0"},
+        {"<MACRUN:nobody", "<MACRUN:nobody"},
+        {"<MMS:00001,0>", "<MMS:00001,0>"},
+    };
+    for (const Row& row : rows) {
+        host.Trace.clear();
+        Run(row.script);
+        EXPECT_EQ(host.Typed(), row.typed) << row.script;
+    }
+}
+
+// Scripts and how long they wait, each in a run of its own.
+TEST_F(InterpreterTest, WaitedTimes) {
+    struct Row {
+        std::string_view script;
+        std::uint64_t idleMs;
+    };
+    const Row rows[] = {
+        // Delays follow the playback speed.
+        {"<DELAY:01.50><MSD:0200><SPEED:00.50><DELAY:01.00><TDELAY:02>", 1500 + 200 + 500 + 1000},
+        {"<SPEED:00.00><DELAY:09.00><MSD:9000><TDELAY:09><SPKEY:0100>ab", 0},
+        // Keystroke and mouse delays come before each action.
+        {"<SPKEY:0040>ab<ENTER><SPMSE:0010><LCLK><MMS:00001,00001>", 3 * 40 + 2 * 10},
+        {"<SPKEY:0040><SPKEY:0000>ab", 0},
+        // Not a number, negative, or hours per keystroke: the factor stays.
+        {"<SPEED:02.00><SPEED:ab.cd><MSD:0010><SPEED:-1.00><MSD:0010><SPEED:99999><MSD:0010>", 60},
+        {"<SPEED:00003><MSD:0010>", 30},
+    };
+    for (const Row& row : rows) {
+        host.IdleMs = 0;
+        Run(row.script);
+        EXPECT_EQ(host.IdleMs, row.idleMs) << row.script;
+    }
 }
 
 TEST_F(InterpreterTest, HeldModifiersApplyToTheNextKeyOnly) {
@@ -57,48 +117,13 @@ TEST_F(InterpreterTest, HeldModifiersApplyToTheNextKeyOnly) {
     EXPECT_EQ(host.Keys(), (Trace{"d18", "u18"}));
 }
 
-TEST_F(InterpreterTest, UnknownTokensAreTypedLiterally) {
-    Run("<XYZ>a<b<TAB");
-    EXPECT_EQ(host.Typed(), "<XYZ>a<b<TAB");
-}
-
-TEST_F(InterpreterTest, WidthChecksDecideBetweenTokenAndText) {
-    Run("<REPEAT:1>x<ENDREP>");
-    EXPECT_EQ(host.Typed(), "<REPEAT:1>x");
-    host.Trace.clear();
-    // "<ALT>" toggles Alt, "<ALT:" and "<ALT4:" type a code.
+// "<ALT>" toggles Alt, "<ALT:" and "<ALT4:" type a code on the keypad.
+TEST_F(InterpreterTest, AltCodesAndTheAltToggle) {
     Run("<ALT:065><ALT4:0066><ALT>");
     EXPECT_EQ(host.Keys(),
               (Trace{"d18", "d96", "u96", "d102", "u102", "d101", "u101", "u18", "d18", "d96",
                      "u96", "d96", "u96", "d102", "u102", "d102", "u102", "u18", "d18", "u18"}));
-    host.Trace.clear();
-    Run("<ALT:65>");
-    EXPECT_EQ(host.Typed(), "<ALT:65>");
 }
-
-TEST_F(InterpreterTest, RepeatsWithCounters) {
-    Run("<REP:0003:000010:000005><I>,<ENDREP>");
-    EXPECT_EQ(host.Typed(), "10,15,20,");
-    host.Trace.clear();
-    Run("<IIII>");
-    EXPECT_EQ(host.Typed(), "0001");
-    host.Trace.clear();
-    Run("<REP:0012:000001:000001><ENDREP><REP:0001:000012:000001><II><ENDREP>");
-    EXPECT_EQ(host.Typed(), "12");
-}
-
-TEST_F(InterpreterTest, NestedRepeatsMultiply) {
-    Run("<REPEAT:0002><REPEAT:0003>x<ENDREP><ENDREP>y");
-    EXPECT_EQ(host.Typed(), "xxxxxxy");
-    host.Trace.clear();
-    Run("a<REPEAT:0000>x<ENDREP>b");
-    EXPECT_EQ(host.Typed(), "ab");
-    host.Trace.clear();
-    // Each level counts its own passes.
-    Run("<REP:0002:000001:000001><REP:0002:000005:000005><I><ENDREP>-<I>;<ENDREP>");
-    EXPECT_EQ(host.Typed(), "510-1;510-2;");
-}
-
 TEST_F(InterpreterTest, RepeatWithoutEndAbortsTheRun) {
     Run("a<REPEAT:0002>bc");
     EXPECT_EQ(host.Typed(), "a");
@@ -188,37 +213,12 @@ TEST_F(InterpreterTest, RunStartResetsSpeedsAndAbort) {
     EXPECT_EQ(state.PlaybackSpeed, 1.0);
 }
 
-TEST_F(InterpreterTest, DelaysFollowThePlaybackSpeed) {
-    Run("<DELAY:01.50><MSD:0200><SPEED:00.50><DELAY:01.00><TDELAY:02>");
-    EXPECT_EQ(host.IdleMs, 1500u + 200u + 500u + 1000u);
-    host.IdleMs = 0;
-    Run("<SPEED:00.00><DELAY:09.00><MSD:9000><TDELAY:09><SPKEY:0100>ab");
-    EXPECT_EQ(host.IdleMs, 0u);
-    // The timed wait waits on the named timer.
-    host.Trace.clear();
+TEST_F(InterpreterTest, TheTimedWaitWaitsOnTheNamedTimer) {
     Run("<WAITTIME:00000002>.");
     EXPECT_EQ(host.IdleMs, 2000u);
     EXPECT_EQ(host.Trace,
               (Trace{"running", "timer open", "timer close", "d190", "u190", "stopped"}));
 }
-
-TEST_F(InterpreterTest, KeystrokeAndMouseDelaysComeBeforeEachAction) {
-    Run("<SPKEY:0040>ab<ENTER><SPMSE:0010><LCLK><MMS:00001,00001>");
-    EXPECT_EQ(host.IdleMs, 3 * 40u + 2 * 10u);
-    host.IdleMs = 0;
-    Run("<SPKEY:0040><SPKEY:0000>ab");
-    EXPECT_EQ(host.IdleMs, 0u);
-}
-
-TEST_F(InterpreterTest, NonsenseSpeedsAreRefused) {
-    // Not a number, negative, or hours per keystroke: the factor stays.
-    Run("<SPEED:02.00><SPEED:ab.cd><MSD:0010><SPEED:-1.00><MSD:0010><SPEED:99999><MSD:0010>");
-    EXPECT_EQ(host.IdleMs, 60u);
-    host.IdleMs = 0;
-    Run("<SPEED:00003><MSD:0010>");
-    EXPECT_EQ(host.IdleMs, 30u);
-}
-
 TEST_F(InterpreterTest, WaitsAreAbortable) {
     host.OnPump = [&] {
         if (host.NowMs > 10000)
@@ -324,22 +324,6 @@ TEST_F(InterpreterTest, AMacroRunningItselfEndsWithANotice) {
     EXPECT_EQ(host.Typed(), std::string(Interpreter::MaxNesting, 'x'));
     ASSERT_EQ(host.Notices().size(), 1u);
     EXPECT_TRUE(host.Notices()[0].starts_with("Macro Nesting Error: "));
-}
-
-TEST_F(InterpreterTest, CommandsOfOtherRoutinesArePassedOverWhole) {
-    Run("a<REM:note>b<WMAX:\"CURRENT\">c<TBOX:<HEAD:Title>Text>d<BEGCLIP>xyz<ENDCLIP>e"
-        "<SCREEN:001>f<PAUSE>g");
-    EXPECT_EQ(host.Typed(), "abcdefg");
-}
-
-TEST_F(InterpreterTest, IncompleteTokensAreTypedAsText) {
-    // Cut short at the end of the text: no field is read beyond it.
-    Run("<WAITTIME:0");
-    Run("<DD{Y");
-    Run("<REP:0002:0");
-    Run("<MACRUN:nobody");
-    Run("<MMS:00001,0>");
-    EXPECT_EQ(host.Typed(), "<WAITTIME:0<DD{Y<REP:0002:0<MACRUN:nobody<MMS:00001,0>");
 }
 
 }  // namespace

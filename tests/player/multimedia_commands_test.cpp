@@ -8,6 +8,7 @@
 #include "player/interpreter.h"
 #include "tests/common/fake_mixer_driver.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -221,6 +222,27 @@ TEST_F(MultimediaCommandsTest, VideoWindowOneAtATime) {
     EXPECT_EQ(host.Typed(), "a");
     EXPECT_EQ(host.Notices(), (Trace{"Macro Error: The file is not a valid clip."}));
     EXPECT_FALSE(commands.VideoInUse);
+}
+
+// Each form the catalogue gives the family reaches its device: a command new
+// to the family or regrouped into it that the family passes over fails here.
+TEST_F(MultimediaCommandsTest, EveryCommandOfTheFamilyReachesItsDevice) {
+    std::size_t forms = 0;
+    for (const TokenForm& form : TokenTable()) {
+        if (!(form.Use & TokenUse::Player) || FamilyOf(form) != FamilyId::Media)
+            continue;
+        ++forms;
+        const std::string token = testing::SampleToken(form);
+        media.Waves.clear();
+        media.Videos.clear();
+        media.Disc.Calls.clear();
+        media.Mixer.reset();
+        Run(token);
+        EXPECT_TRUE(!media.Waves.empty() || !media.Videos.empty() || !media.Disc.Calls.empty() ||
+                    media.Mixer)
+            << token;
+    }
+    EXPECT_EQ(forms, 35u);
 }
 
 TEST_F(MultimediaCommandsTest, WaveFiles) {

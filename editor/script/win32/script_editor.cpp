@@ -160,7 +160,7 @@ void TDoScripting::FormShow() {
     SetRestoredGeometry(centred);
     OptionBox.ClearItems();
     for (int code = 1; code <= CommandCount; ++code)
-        OptionBox.AddItem(CommandNameTable[code], code);
+        OptionBox.AddItem(CommandName(CodeOf(code)), code);
     model_.SelIndex = 0;
     ShowMacro();
     NickName.SetMaxLength(50);

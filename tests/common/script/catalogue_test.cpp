@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "common/script/catalogue.h"
@@ -14,16 +15,36 @@ TEST(Catalogue, NamesAndTables) {
     EXPECT_EQ(CommandName(C::Text), "Text");
     EXPECT_EQ(CommandName(C::RepeatPromptStart), "Repeat Prompt Start");
     EXPECT_EQ(CommandName(C::WaitTimeDelay), "Wait Time Delay");
-    std::set<std::string_view> names;
-    for (int code = 1; code <= CommandCount; ++code) {
-        EXPECT_LE(CommandNameTable[code].size(), 25u);
-        names.insert(CommandNameTable[code]);
-    }
-    EXPECT_EQ(names.size(), 117u);
     EXPECT_EQ(DateFormatTable[50].Name, "Day of Week 4");
     EXPECT_EQ(TimeFormatTable[25].Sample, "3,04p");
     for (const FormatEntry& f : DateFormatTable) EXPECT_LE(f.Name.size(), 15u);
     EXPECT_EQ(KeystrokeTokens[71].Token, "<NUMLOCK>");
+}
+
+// Each command's row holds all the rest of the program needs: a name that
+// fits the editor's list, a record of its own (only Text lines carry text),
+// forms both readers know (dates and times are read apart), and a player,
+// which only the commands read past by the one before them lack.
+TEST(Catalogue, EveryRowIsComplete) {
+    std::set<std::string_view> names;
+    std::set<CommandCode> passedOver;
+    for (int number = 1; number <= CommandCount; ++number) {
+        const CommandCode code = CodeOf(number);
+        const CommandEntry& row = CommandOf(code);
+        EXPECT_FALSE(row.Name.empty()) << number;
+        EXPECT_LE(row.Name.size(), 25u) << row.Name;
+        names.insert(row.Name);
+        EXPECT_EQ(row.Record == RecordKind::Text, code == C::Text) << row.Name;
+        const bool readApart = code == C::Date || code == C::Time;
+        const bool readByBoth = std::ranges::any_of(TokenTable(), [&](const TokenForm& form) {
+            return form.Code == code && (form.Use & TokenUse::Read) == TokenUse::Read;
+        });
+        EXPECT_NE(readByBoth, readApart) << row.Name;
+        if (row.Family == FamilyId::PassedOver)
+            passedOver.insert(code);
+    }
+    EXPECT_EQ(names.size(), 117u);
+    EXPECT_EQ(passedOver, (std::set<CommandCode>{C::RepeatEnd, C::Remark, C::ClipboardEndCopy}));
 }
 
 TEST(Catalogue, LineCommandIsTheFirstNameThatFits) {

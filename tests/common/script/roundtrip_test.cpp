@@ -68,64 +68,64 @@ class Generator {
 
     CommandRecord Record(CommandCode code) {
         std::uint32_t v = static_cast<std::uint32_t>(Variant(code));
-        switch (NewRecord(code).index()) {
-            case FamilyOf<TextRec>:
+        switch (RecordKindOf(code)) {
+            case RecordKind::Text:
                 return TextRec{Typed()};
-            case FamilyOf<DateTimeRec>:
+            case RecordKind::DateTime:
                 if (code == C::Time)
                     return DateTimeRec{0, std::uint32_t(Int(1, 26)), std::uint8_t(Int(0, 1)), 1, 0};
                 return DateTimeRec{1, std::uint32_t(Int(1, 51)), std::uint8_t(Int(0, 1)),
                                    std::uint8_t(Int(0, 1)), Int(0, 999)};
-            case FamilyOf<DelayRec>:
+            case RecordKind::Delay:
                 if (code == C::WaitTimeDelay)
                     return DelayRec{3, double(Int(0, 99))};
                 return v == 1 ? DelayRec{1, Int(0, 9999) / 100.0}
                               : DelayRec{2, double(Int(0, 9999))};
-            case FamilyOf<PauseRec>:
+            case RecordKind::Pause:
                 return v == 1 ? PauseRec{1} : PauseRec{2, Int(0, 999), Int(0, 999), Free()};
-            case FamilyOf<RepeatRec>:
+            case RecordKind::Repeat:
                 if (code == C::RepeatCounter)
                     return RepeatRec{4, int(v), 1, 1};
                 if (code == C::RepeatStart)
                     return RepeatRec{1, Int(0, 9999), Int(0, 999999), Int(0, 999999)};
                 return RepeatRec{v};
-            case FamilyOf<SpeedRec>:
+            case RecordKind::Speed:
                 return SpeedRec{v, Int(0, 9999),
                                 code == C::MacroPlaybackSpeed ? Int(0, 9999) / 100.0 : 1.0};
-            case FamilyOf<LaunchRec>: {
+            case RecordKind::Launch: {
                 std::string title = Free();
                 std::string program = Free() + ".exe";
                 std::string params = Int(0, 1) ? Free() : "";
                 return LaunchRec{v, title, program, params, Int(0, 99), Int(0, 99)};
             }
-            case FamilyOf<SoundRec>:
+            case RecordKind::Sound:
                 return SoundRec{code == C::SoundBeep ? 1u : 2u, code == C::SoundBeep ? "" : Free(),
                                 std::uint8_t(v)};
-            case FamilyOf<StringRec>:
+            case RecordKind::String:
                 return StringRec{Free()};
-            case FamilyOf<SizePosRec>: {
+            case RecordKind::SizePos: {
                 bool current = Int(0, 1);
                 return SizePosRec{current ? "" : Free(), v, current, Int(0, 9999), Int(0, 9999)};
             }
-            case FamilyOf<WindowRec>: {
+            case RecordKind::Window: {
                 bool current = Int(0, 1);
                 return WindowRec{current ? "" : Free(), v, current};
             }
-            case FamilyOf<MouseRec>:
+            case RecordKind::Mouse:
                 if (code == C::MouseMove)
                     return MouseRec{Int(-9999, 99999), Int(-9999, 99999), 0, 1, v};
                 return MouseRec{0, 0, code == C::MouseWheel ? Int(0, 999) : 0, v, 2};
-            case FamilyOf<ClipboardRec>:
+            case RecordKind::Clipboard:
                 return ClipboardRec{v, Int(0, 3) ? Free() : ":PROMPT:", v == 8};
-            case FamilyOf<ModifierKeyRec>:
+            case RecordKind::ModifierKey:
                 return ModifierKeyRec{v};
-            case FamilyOf<FileRec>: {
+            case RecordKind::File: {
                 std::string second = code == C::CopyFile || code == C::RenameFile ? Free() : "";
                 return FileRec{v, Free(), second};
             }
-            case FamilyOf<MacroRefRec>:
+            case RecordKind::MacroRef:
                 return MacroRefRec{v, Free()};
-            case FamilyOf<NetworkRec>:
+            case RecordKind::Network:
                 return NetworkRec{
                     "F:" + Free(),
                     Free(),
@@ -133,24 +133,24 @@ class Generator {
                     std::uint8_t(Int(0, 1)),
                     code == C::NetworkDisconnect ? std::uint8_t(Int(0, 1)) : std::uint8_t(0),
                     std::uint8_t(Int(0, 1))};
-            case FamilyOf<WTextRec>:
+            case RecordKind::WText:
                 return WTextRec{Free(), Free(400)};
-            case FamilyOf<VideoRec>:
+            case RecordKind::Video:
                 return VideoRec{Free(), v};
-            case FamilyOf<CdRec>:
+            case RecordKind::Cd:
                 return CdRec{v, v >= 6 && v <= 8 ? Int(0, 99) : 0};
-            case FamilyOf<DesktopRec>:
+            case RecordKind::Desktop:
                 return DesktopRec{v};
-            case FamilyOf<DisplaySizeRec>:
+            case RecordKind::DisplaySize:
                 return DisplaySizeRec{Int(0, 999)};
-            case FamilyOf<SystemRec>:
+            case RecordKind::System:
                 if (code == C::Wallpaper)
                     return SystemRec{
                         6, Free(), 0, v == 3 ? Int(0, 9999) : 0, v == 3 ? Int(0, 9999) : 0, v};
                 return SystemRec{v, "", code == C::ScreenSaver && v != 3 ? 0 : Int(0, 99)};
-            case FamilyOf<VolumeRec>:
+            case RecordKind::Volume:
                 return VolumeRec{v};
-            case FamilyOf<WaitRec>: {
+            case RecordKind::Wait: {
                 bool timed = code == C::WaitTimeElapse;
                 bool texted = v <= 5 && code != C::WaitForKeyPress;
                 return WaitRec{code == C::WaitForText ? 5u : v,
@@ -158,9 +158,9 @@ class Generator {
                                code == C::WaitTextPlayback ? 0 : Int(0, timed ? 99999999 : 999),
                                std::uint8_t(code == C::WaitForText ? v : 0)};
             }
-            case FamilyOf<DialUpRec>:
+            case RecordKind::DialUp:
                 return v == 2 ? DialUpRec{2} : DialUpRec{1, Free(), Free(), "pw"};
-            case FamilyOf<EmailRec>: {
+            case RecordKind::Email: {
                 std::string token = "<EMAIL:RN";
                 token += Int(0, 1) ? "R2"
                                    : "R1TOa|b@c.org;\x01"
@@ -170,7 +170,7 @@ class Generator {
                 token += Int(0, 1) ? "A1" : "A3";
                 return ReadEmailToken(token + ">");
             }
-            case FamilyOf<EncryptedRec>:
+            case RecordKind::Encrypted:
                 return EncryptedRec{"0A1B2C"};
         }
         return TextRec{"x"};
