@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "mail/mail_errors.h"
 #include "mail/smtp.h"
 #include "tests/mail/scripted_transport.h"
@@ -10,6 +12,28 @@ namespace {
 
 using Lines = std::vector<std::string>;
 using testing::ScriptedTransport;
+using testing::SmtpReplies;
+
+// What the client says after its greeting when the fixture's message goes through.
+const Lines afterHelo = {"MAIL FROM:<me@example.com>",
+                         "RCPT TO:<to1@example.com>",
+                         "RCPT TO:<to2@example.com>",
+                         "RCPT TO:<cc@example.com>",
+                         "RCPT TO:<bcc@example.com>",
+                         "DATA",
+                         ".",
+                         "QUIT"};
+
+Lines Then(Lines first, const Lines& rest) {
+    first.insert(first.end(), rest.begin(), rest.end());
+    return first;
+}
+
+std::string Repeated(const std::string& line, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += line;
+    return text;
+}
 
 class Smtp : public ::testing::Test {
   protected:
@@ -33,6 +57,7 @@ class Smtp : public ::testing::Test {
     // Sends and then checks that the next send on the same client works.
     SendResult SendThenRecover() {
         SendResult first = smtp.Send(m);
+        firstCommands = peer.Commands;
         EXPECT_FALSE(peer.Connected());
         peer.Replies.clear();
         peer.RefuseConnection = false;
@@ -45,15 +70,13 @@ class Smtp : public ::testing::Test {
     ScriptedTransport peer;
     TmsSMTP smtp{peer};
     TmsMessage m;
+    Lines firstCommands;  // what the client said in the first send of SendThenRecover
 };
 
 TEST_F(Smtp, DialogueInOrderWithEveryRecipient) {
     SendResult r = smtp.Send(m);
     ASSERT_TRUE(r.Sent()) << r.ErrorText;
-    EXPECT_EQ(peer.Commands,
-              (Lines{"HELO testhost", "MAIL FROM:<me@example.com>", "RCPT TO:<to1@example.com>",
-                     "RCPT TO:<to2@example.com>", "RCPT TO:<cc@example.com>",
-                     "RCPT TO:<bcc@example.com>", "DATA", ".", "QUIT"}));
+    EXPECT_EQ(peer.Commands, Then({"HELO testhost"}, afterHelo));
     EXPECT_EQ(peer.OpenedHost, "mail.example.com");
     EXPECT_EQ(peer.OpenedPort, 2526);  // the "SMTP Port" setting
     EXPECT_EQ(peer.TimeOut, 7);
@@ -72,17 +95,22 @@ TEST_F(Smtp, EveryLineStartingWithADotIsStuffed) {
 }
 
 TEST_F(Smtp, ServerNamesItsOwnPort) {
-    smtp.Server = "mail.example.com:2525";
-    ASSERT_TRUE(smtp.Send(m).Sent());
-    EXPECT_EQ(peer.OpenedPort, 2525);
-    smtp.Server = "mail.example.com:0";
-    ASSERT_TRUE(smtp.Send(m).Sent());
-    EXPECT_EQ(peer.OpenedPort, 2526);
-    smtp.Server = "mail.example.com:smtp";
-    smtp.DefaultPort = 0;  // left to the system's service table
-    ASSERT_TRUE(smtp.Send(m).Sent());
-    EXPECT_EQ(peer.OpenedPort, 0);
-    EXPECT_EQ(peer.OpenedHost, "mail.example.com");
+    struct Row {
+        std::string server;
+        std::uint16_t defaultPort;
+        std::uint16_t opened;
+    } const rows[] = {
+        {"mail.example.com:2525", 2526, 2525},
+        {"mail.example.com:0", 2526, 2526},  // no port: the default one
+        {"mail.example.com:smtp", 0, 0},     // left to the system's service table
+    };
+    for (const Row& row : rows) {
+        smtp.Server = row.server;
+        smtp.DefaultPort = row.defaultPort;
+        ASSERT_TRUE(smtp.Send(m).Sent()) << row.server;
+        EXPECT_EQ(peer.OpenedPort, row.opened) << row.server;
+        EXPECT_EQ(peer.OpenedHost, "mail.example.com") << row.server;
+    }
 }
 
 TEST_F(Smtp, EmptyServerIsAConnectionFailure) {
@@ -109,52 +137,124 @@ TEST_F(Smtp, SendMessageWithoutMessageSaysSo) {
     }
 }
 
-TEST_F(Smtp, RefusedConnection) {
-    peer.RefuseConnection = true;
+// A peer that replies as scripted or fails on the wire; whatever happened,
+// the same client's next send to a well-behaved peer goes through.
+struct PeerRow {
+    std::string name;
+    SmtpReplies replies;
+    bool refuseConnection = false;
+    std::int64_t closeAfterDataBytes = -1;
+    std::uint32_t msPerLine = 0;  // a slow peer: time passing before each reply line
+    SendOutcome outcome = SendOutcome::Sent;
+    std::string text;               // the error's text, empty when sent
+    std::optional<Lines> commands;  // all the client said, where it matters
+};
+
+void PrintTo(const PeerRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SmtpPeer : public Smtp, public ::testing::WithParamInterface<PeerRow> {};
+
+TEST_P(SmtpPeer, EndsAsTheRowSaysAndTheNextSendWorks) {
+    const PeerRow& row = GetParam();
+    testing::FakeClock clock;
+    peer.Replies = row.replies;
+    peer.RefuseConnection = row.refuseConnection;
+    peer.CloseAfterDataBytes = row.closeAfterDataBytes;
+    peer.BeforeEachLine = [&] { clock.AdvanceMs(row.msPerLine); };
     SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::ConnectFailed);
-    EXPECT_EQ(r.ErrorText, "[10061] Connection refused");
+    EXPECT_EQ(r.Outcome, row.outcome);
+    EXPECT_EQ(r.ErrorText, row.text);
+    if (row.commands) {
+        EXPECT_EQ(firstCommands, *row.commands);
+    }
 }
 
-TEST_F(Smtp, NoGreetingTimesOut) {
-    peer.Replies["GREETING"] = {"<silent>"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::ConnectFailed);
-    EXPECT_EQ(r.ErrorText, "Operation timed out");
-}
+const std::string connectionReset = "[10054] Connection reset by peer";
+const std::string timedOut = "Operation timed out";
 
-TEST_F(Smtp, RefusingGreetingEndsWithQuit) {
-    peer.Replies["GREETING"] = {"554 go away"};
-    SendResult r = smtp.Send(m);
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "554 go away");
-    EXPECT_EQ(peer.Commands, (Lines{"QUIT"}));
-    EXPECT_TRUE(SendThenRecover().Sent());
-}
+const PeerRow peerRows[] = {
+    {.name = "RefusedConnection",
+     .refuseConnection = true,
+     .outcome = SendOutcome::ConnectFailed,
+     .text = "[10061] Connection refused",
+     .commands = Lines{}},
+    {.name = "NoGreetingTimesOut",
+     .replies = {{"GREETING", {"<silent>"}}},
+     .outcome = SendOutcome::ConnectFailed,
+     .text = timedOut},
+    {.name = "RefusingGreetingEndsWithQuit",
+     .replies = {{"GREETING", {"554 go away"}}},
+     .outcome = SendOutcome::Refused,
+     .text = "554 go away",
+     .commands = Lines{"QUIT"}},
+    {.name = "HeloWithoutTheNameIsTriedOnce",
+     .replies = {{"HELO", {"501 bad name", "250 fine"}}},
+     .commands = Then({"HELO testhost", "HELO"}, afterHelo)},
+    {.name = "HeloRefusedWithAndWithoutTheName",
+     .replies = {{"HELO", {"501 bad name", "502 still bad"}}},
+     .outcome = SendOutcome::Refused,
+     .text = "502 still bad"},
+    {.name = "ClosingReplyIsNotAnsweredWithAnotherHelo",
+     .replies = {{"HELO", {"421 shutting down\n<close>"}}},
+     .outcome = SendOutcome::Refused,
+     .text = "421 shutting down",
+     .commands = Lines{"HELO testhost", "QUIT"}},
+    {.name = "RefusedRecipientEndsTheSend",
+     .replies = {{"RCPT", {"250 ok", "550 no such user"}}},
+     .outcome = SendOutcome::Refused,
+     .text = "550 no such user",
+     .commands = Lines{"HELO testhost", "MAIL FROM:<me@example.com>", "RCPT TO:<to1@example.com>",
+                       "RCPT TO:<to2@example.com>", "QUIT"}},
+    {.name = "DataNeedsAnIntermediateReply",
+     .replies = {{"DATA", {"250 not what you think"}}},
+     .outcome = SendOutcome::Refused,
+     .text = "250 not what you think"},
+    {.name = "RefusalAfterTheEndMark",
+     .replies = {{".", {"451 try later"}}},
+     .outcome = SendOutcome::Refused,
+     .text = "451 try later"},
+    {.name = "FailedQuitAfterAcceptanceStillCountsAsSent", .replies = {{"QUIT", {"421 closing"}}}},
+    {.name = "SilentQuitAfterAcceptanceStillCountsAsSent", .replies = {{"QUIT", {"<silent>"}}}},
+    {.name = "MultiLineRepliesAreReadWhole",
+     .replies = {{"GREETING", {"220-first\n220-second\n220 last"}},
+                 {"HELO", {"250-a\n250"}},
+                 {"MAIL", {"250-a\n251-other code\n250 done"}}},
+     .commands = Then({"HELO testhost"}, afterHelo)},
+    // Every line comes within its own wait; the reply as a whole must not
+    // hold the macro for ever.
+    {.name = "AReplyThatNeverEndsIsCutShort",
+     .replies = {{"MAIL", {Repeated("250-more\n", 1000) + "250 end"}}},
+     .outcome = SendOutcome::Refused,
+     .text = "The server's reply runs to more than 100 lines",
+     // The rest of the reply would stand where QUIT's reply belongs: the
+     // client hangs up without it.
+     .commands = Lines{"HELO testhost", "MAIL FROM:<me@example.com>"}},
+    {.name = "ASlowReplyIsTimedAsAWhole",  // 10 s of lines, 7 s allowed per wait
+     .replies = {{"MAIL", {Repeated("250-line\n", 9) + "250 end"}}},
+     .msPerLine = 1000,
+     .outcome = SendOutcome::Failed,
+     .text = timedOut},
+    {.name = "ASlowReplyWithinTheTimeOutIsWaitedFor",
+     .replies = {{"GREETING", {Repeated("220-line\n", 5) + "220 end"}}},
+     .msPerLine = 1000},
+    {.name = "PeerThatClosesIsNoticedWithText",
+     .replies = {{"MAIL", {"<close>"}}},
+     .outcome = SendOutcome::Failed,
+     .text = connectionReset},
+    {.name = "PeerClosingInTheDataStream",
+     .closeAfterDataBytes = 100,
+     .outcome = SendOutcome::Failed,
+     .text = connectionReset},
+};
 
-TEST_F(Smtp, HeloWithoutTheNameIsTriedOnce) {
-    peer.Replies["HELO"] = {"501 bad name", "250 fine"};
-    ASSERT_TRUE(smtp.Send(m).Sent());
-    EXPECT_EQ(Lines(peer.Commands.begin(), peer.Commands.begin() + 3),
-              (Lines{"HELO testhost", "HELO", "MAIL FROM:<me@example.com>"}));
-    peer.Replies["HELO"] = {"501 bad name", "502 still bad"};
-    SendResult r = smtp.Send(m);
-    EXPECT_EQ(r.ErrorText, "502 still bad");
-}
+INSTANTIATE_TEST_SUITE_P(Rows, SmtpPeer, ::testing::ValuesIn(peerRows),
+                         [](const ::testing::TestParamInfo<PeerRow>& info) {
+                             return info.param.name;
+                         });
 
-TEST_F(Smtp, ClosingReplyIsNotAnsweredWithAnotherHelo) {
-    peer.Replies["HELO"] = {"421 shutting down\n<close>"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "421 shutting down");
-}
-
-TEST_F(Smtp, RefusedRecipientEndsTheSendUnlessTheHandlerGoesOn) {
-    peer.Replies["RCPT"] = {"250 ok", "550 no such user"};
-    SendResult r = smtp.Send(m);
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "550 no such user");
-    EXPECT_EQ(peer.Commands.back(), "QUIT");
+TEST_F(Smtp, RefusedRecipientIsPassedOverWhenTheHandlerGoesOn) {
     std::vector<std::string> rejected;
     smtp.OnAddressRejected = [&](const std::string& address, const std::string& reply) {
         rejected.push_back(address + " " + reply);
@@ -163,70 +263,6 @@ TEST_F(Smtp, RefusedRecipientEndsTheSendUnlessTheHandlerGoesOn) {
     peer.Replies["RCPT"] = {"250 ok", "550 no such user"};
     EXPECT_TRUE(smtp.Send(m).Sent());
     EXPECT_EQ(rejected, (Lines{"to2@example.com 550 no such user"}));
-}
-
-TEST_F(Smtp, DataNeedsAnIntermediateReply) {
-    peer.Replies["DATA"] = {"250 not what you think"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.ErrorText, "250 not what you think");
-}
-
-TEST_F(Smtp, RefusalAfterTheEndMark) {
-    peer.Replies["."] = {"451 try later"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "451 try later");
-}
-
-TEST_F(Smtp, FailedQuitAfterAcceptanceStillCountsAsSent) {
-    peer.Replies["QUIT"] = {"421 closing"};
-    EXPECT_TRUE(SendThenRecover().Sent());
-    peer.Replies["QUIT"] = {"<silent>"};
-    EXPECT_TRUE(SendThenRecover().Sent());
-}
-
-TEST_F(Smtp, MultiLineRepliesAreReadWhole) {
-    peer.Replies["GREETING"] = {"220-first\n220-second\n220 last"};
-    peer.Replies["HELO"] = {"250-a\n250"};
-    peer.Replies["MAIL"] = {"250-a\n251-other code\n250 done"};
-    ASSERT_TRUE(smtp.Send(m).Sent());
-    EXPECT_EQ(peer.Commands[0], "HELO testhost");
-}
-
-// Every line comes within its own wait; the reply as a whole must not hold
-// the macro for ever.
-TEST_F(Smtp, AReplyThatNeverEndsIsCutShort) {
-    std::string endless;
-    for (int i = 0; i < 1000; ++i) endless += "250-more\n";
-    peer.Replies["MAIL"] = {endless + "250 end"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "The server's reply runs to more than 100 lines");
-    EXPECT_EQ(peer.Commands.back(), "QUIT");  // of the second send
-
-    testing::FakeClock clock;
-    peer.BeforeEachLine = [&] { clock.AdvanceMs(1000); };  // 7 s allowed per wait
-    peer.Replies["MAIL"] = {
-        "250-a\n250-b\n250-c\n250-d\n250-e\n250-f\n250-g\n250-h\n250-i\n250 end"};
-    r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
-    EXPECT_EQ(r.ErrorText, "Operation timed out");
-    peer.Replies["GREETING"] = {"220-a\n220-b\n220-c\n220-d\n220-e\n220 end"};
-    EXPECT_TRUE(smtp.Send(m).Sent());
-}
-
-TEST_F(Smtp, PeerThatClosesIsNoticedWithText) {
-    peer.Replies["MAIL"] = {"<close>"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
-    EXPECT_EQ(r.ErrorText, "[10054] Connection reset by peer");
-}
-
-TEST_F(Smtp, PeerClosingInTheDataStream) {
-    peer.CloseAfterDataBytes = 100;
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
-    EXPECT_EQ(r.ErrorText, "[10054] Connection reset by peer");
 }
 
 TEST_F(Smtp, CancelDuringTheDataStream) {
