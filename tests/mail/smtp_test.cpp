@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "mail/mail_errors.h"
 #include "mail/smtp.h"
+#include "tests/mail/peer_rows.h"
 #include "tests/mail/scripted_transport.h"
 #include "tests/support/fake_clock.h"
 
@@ -11,8 +10,12 @@ namespace orv {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::connectionReset;
+using testing::defaultReplies;
+using testing::Reply;
 using testing::ScriptedTransport;
 using testing::SmtpReplies;
+using testing::timedOut;
 
 // What the client says after its greeting when the fixture's message goes through.
 const Lines afterHelo = {"MAIL FROM:<me@example.com>",
@@ -95,22 +98,17 @@ TEST_F(Smtp, EveryLineStartingWithADotIsStuffed) {
 }
 
 TEST_F(Smtp, ServerNamesItsOwnPort) {
-    struct Row {
-        std::string server;
-        std::uint16_t defaultPort;
-        std::uint16_t opened;
-    } const rows[] = {
-        {"mail.example.com:2525", 2526, 2525},
-        {"mail.example.com:0", 2526, 2526},  // no port: the default one
-        {"mail.example.com:smtp", 0, 0},     // left to the system's service table
-    };
-    for (const Row& row : rows) {
-        smtp.Server = row.server;
-        smtp.DefaultPort = row.defaultPort;
-        ASSERT_TRUE(smtp.Send(m).Sent()) << row.server;
-        EXPECT_EQ(peer.OpenedPort, row.opened) << row.server;
-        EXPECT_EQ(peer.OpenedHost, "mail.example.com") << row.server;
-    }
+    smtp.Server = "mail.example.com:2525";
+    ASSERT_TRUE(smtp.Send(m).Sent());
+    EXPECT_EQ(peer.OpenedPort, 2525);
+    smtp.Server = "mail.example.com:0";
+    ASSERT_TRUE(smtp.Send(m).Sent());
+    EXPECT_EQ(peer.OpenedPort, 2526);
+    smtp.Server = "mail.example.com:smtp";
+    smtp.DefaultPort = 0;  // left to the system's service table
+    ASSERT_TRUE(smtp.Send(m).Sent());
+    EXPECT_EQ(peer.OpenedPort, 0);
+    EXPECT_EQ(peer.OpenedHost, "mail.example.com");
 }
 
 TEST_F(Smtp, EmptyServerIsAConnectionFailure) {
@@ -137,22 +135,16 @@ TEST_F(Smtp, SendMessageWithoutMessageSaysSo) {
     }
 }
 
-// A peer that replies as scripted or fails on the wire; whatever happened,
-// the same client's next send to a well-behaved peer goes through.
-struct PeerRow {
-    std::string name;
-    SmtpReplies replies;
+// How the peer fails below its replies.
+struct WireFault {
     bool refuseConnection = false;
     std::int64_t closeAfterDataBytes = -1;
     std::uint32_t msPerLine = 0;  // a slow peer: time passing before each reply line
-    SendOutcome outcome = SendOutcome::Sent;
-    std::string text;               // the error's text, empty when sent
-    std::optional<Lines> commands;  // all the client said, where it matters
 };
 
-void PrintTo(const PeerRow& row, std::ostream* out) {
-    *out << row.name;
-}
+// A peer that replies as scripted or fails on the wire; whatever happened,
+// the same client's next send to a well-behaved peer goes through.
+using PeerRow = testing::PeerRow<WireFault>;
 
 class SmtpPeer : public Smtp, public ::testing::WithParamInterface<PeerRow> {};
 
@@ -160,99 +152,59 @@ TEST_P(SmtpPeer, EndsAsTheRowSaysAndTheNextSendWorks) {
     const PeerRow& row = GetParam();
     testing::FakeClock clock;
     peer.Replies = row.replies;
-    peer.RefuseConnection = row.refuseConnection;
-    peer.CloseAfterDataBytes = row.closeAfterDataBytes;
-    peer.BeforeEachLine = [&] { clock.AdvanceMs(row.msPerLine); };
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, row.outcome);
-    EXPECT_EQ(r.ErrorText, row.text);
-    if (row.commands) {
-        EXPECT_EQ(firstCommands, *row.commands);
-    }
+    peer.RefuseConnection = row.setup.refuseConnection;
+    peer.CloseAfterDataBytes = row.setup.closeAfterDataBytes;
+    peer.BeforeEachLine = [&] { clock.AdvanceMs(row.setup.msPerLine); };
+    testing::ExpectEnding(row, SendThenRecover(), firstCommands);
 }
 
-const std::string connectionReset = "[10054] Connection reset by peer";
-const std::string timedOut = "Operation timed out";
+using enum SendOutcome;
+const auto none = std::nullopt;
 
 const PeerRow peerRows[] = {
-    {.name = "RefusedConnection",
-     .refuseConnection = true,
-     .outcome = SendOutcome::ConnectFailed,
-     .text = "[10061] Connection refused",
-     .commands = Lines{}},
-    {.name = "NoGreetingTimesOut",
-     .replies = {{"GREETING", {"<silent>"}}},
-     .outcome = SendOutcome::ConnectFailed,
-     .text = timedOut},
-    {.name = "RefusingGreetingEndsWithQuit",
-     .replies = {{"GREETING", {"554 go away"}}},
-     .outcome = SendOutcome::Refused,
-     .text = "554 go away",
-     .commands = Lines{"QUIT"}},
-    {.name = "HeloWithoutTheNameIsTriedOnce",
-     .replies = {{"HELO", {"501 bad name", "250 fine"}}},
-     .commands = Then({"HELO testhost", "HELO"}, afterHelo)},
-    {.name = "HeloRefusedWithAndWithoutTheName",
-     .replies = {{"HELO", {"501 bad name", "502 still bad"}}},
-     .outcome = SendOutcome::Refused,
-     .text = "502 still bad"},
-    {.name = "ClosingReplyIsNotAnsweredWithAnotherHelo",
-     .replies = {{"HELO", {"421 shutting down\n<close>"}}},
-     .outcome = SendOutcome::Refused,
-     .text = "421 shutting down",
-     .commands = Lines{"HELO testhost", "QUIT"}},
-    {.name = "RefusedRecipientEndsTheSend",
-     .replies = {{"RCPT", {"250 ok", "550 no such user"}}},
-     .outcome = SendOutcome::Refused,
-     .text = "550 no such user",
-     .commands = Lines{"HELO testhost", "MAIL FROM:<me@example.com>", "RCPT TO:<to1@example.com>",
-                       "RCPT TO:<to2@example.com>", "QUIT"}},
-    {.name = "DataNeedsAnIntermediateReply",
-     .replies = {{"DATA", {"250 not what you think"}}},
-     .outcome = SendOutcome::Refused,
-     .text = "250 not what you think"},
-    {.name = "RefusalAfterTheEndMark",
-     .replies = {{".", {"451 try later"}}},
-     .outcome = SendOutcome::Refused,
-     .text = "451 try later"},
-    {.name = "FailedQuitAfterAcceptanceStillCountsAsSent", .replies = {{"QUIT", {"421 closing"}}}},
-    {.name = "SilentQuitAfterAcceptanceStillCountsAsSent", .replies = {{"QUIT", {"<silent>"}}}},
-    {.name = "MultiLineRepliesAreReadWhole",
-     .replies = {{"GREETING", {"220-first\n220-second\n220 last"}},
+    {"RefusedConnection", defaultReplies, ConnectFailed, "[10061] Connection refused", Lines{},
+     WireFault{.refuseConnection = true}},
+    {"NoGreetingTimesOut", Reply("GREETING", "<silent>"), ConnectFailed, timedOut},
+    {"RefusingGreetingEndsWithQuit", Reply("GREETING", "554 go away"), Refused, "554 go away",
+     Lines{"QUIT"}},
+    {"HeloWithoutTheNameIsTriedOnce", Reply("HELO", "501 bad name", "250 fine"), Sent, "",
+     Then({"HELO testhost", "HELO"}, afterHelo)},
+    {"HeloRefusedWithAndWithoutTheName", Reply("HELO", "501 bad name", "502 still bad"), Refused,
+     "502 still bad"},
+    {"ClosingReplyIsNotAnsweredWithAnotherHelo", Reply("HELO", "421 shutting down\n<close>"),
+     Refused, "421 shutting down", Lines{"HELO testhost", "QUIT"}},
+    {"RefusedRecipientEndsTheSend", Reply("RCPT", "250 ok", "550 no such user"), Refused,
+     "550 no such user",
+     Lines{"HELO testhost", "MAIL FROM:<me@example.com>", "RCPT TO:<to1@example.com>",
+           "RCPT TO:<to2@example.com>", "QUIT"}},
+    {"DataNeedsAnIntermediateReply", Reply("DATA", "250 not what you think"), Refused,
+     "250 not what you think"},
+    {"RefusalAfterTheEndMark", Reply(".", "451 try later"), Refused, "451 try later"},
+    {"FailedQuitAfterAcceptanceStillCountsAsSent", Reply("QUIT", "421 closing"), Sent},
+    {"SilentQuitAfterAcceptanceStillCountsAsSent", Reply("QUIT", "<silent>"), Sent},
+    {"MultiLineRepliesAreReadWhole",
+     SmtpReplies{{"GREETING", {"220-first\n220-second\n220 last"}},
                  {"HELO", {"250-a\n250"}},
                  {"MAIL", {"250-a\n251-other code\n250 done"}}},
-     .commands = Then({"HELO testhost"}, afterHelo)},
+     Sent, "", Then({"HELO testhost"}, afterHelo)},
     // Every line comes within its own wait; the reply as a whole must not
-    // hold the macro for ever.
-    {.name = "AReplyThatNeverEndsIsCutShort",
-     .replies = {{"MAIL", {Repeated("250-more\n", 1000) + "250 end"}}},
-     .outcome = SendOutcome::Refused,
-     .text = "The server's reply runs to more than 100 lines",
-     // The rest of the reply would stand where QUIT's reply belongs: the
-     // client hangs up without it.
-     .commands = Lines{"HELO testhost", "MAIL FROM:<me@example.com>"}},
-    {.name = "ASlowReplyIsTimedAsAWhole",  // 10 s of lines, 7 s allowed per wait
-     .replies = {{"MAIL", {Repeated("250-line\n", 9) + "250 end"}}},
-     .msPerLine = 1000,
-     .outcome = SendOutcome::Failed,
-     .text = timedOut},
-    {.name = "ASlowReplyWithinTheTimeOutIsWaitedFor",
-     .replies = {{"GREETING", {Repeated("220-line\n", 5) + "220 end"}}},
-     .msPerLine = 1000},
-    {.name = "PeerThatClosesIsNoticedWithText",
-     .replies = {{"MAIL", {"<close>"}}},
-     .outcome = SendOutcome::Failed,
-     .text = connectionReset},
-    {.name = "PeerClosingInTheDataStream",
-     .closeAfterDataBytes = 100,
-     .outcome = SendOutcome::Failed,
-     .text = connectionReset},
+    // hold the macro for ever. Cut short, the rest of the reply would stand
+    // where QUIT's reply belongs: the client hangs up without it.
+    {"AReplyThatNeverEndsIsCutShort", Reply("MAIL", Repeated("250-more\n", 1000) + "250 end"),
+     Refused, "The server's reply runs to more than 100 lines",
+     Lines{"HELO testhost", "MAIL FROM:<me@example.com>"}},
+    // 10 s of lines, 7 s allowed per wait.
+    {"ASlowReplyIsTimedAsAWhole", Reply("MAIL", Repeated("250-line\n", 9) + "250 end"), Failed,
+     timedOut, none, WireFault{.msPerLine = 1000}},
+    {"ASlowReplyWithinTheTimeOutIsWaitedFor",
+     Reply("GREETING", Repeated("220-line\n", 5) + "220 end"), Sent, "", none,
+     WireFault{.msPerLine = 1000}},
+    {"PeerThatClosesIsNoticedWithText", Reply("MAIL", "<close>"), Failed, connectionReset},
+    {"PeerClosingInTheDataStream", defaultReplies, Failed, connectionReset, none,
+     WireFault{.closeAfterDataBytes = 100}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rows, SmtpPeer, ::testing::ValuesIn(peerRows),
-                         [](const ::testing::TestParamInfo<PeerRow>& info) {
-                             return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Rows, SmtpPeer, ::testing::ValuesIn(peerRows), testing::RowName());
 
 TEST_F(Smtp, RefusedRecipientIsPassedOverWhenTheHandlerGoesOn) {
     std::vector<std::string> rejected;
