@@ -28,4 +28,10 @@ inline std::string NextScriptedReply(SmtpReplies& replies, const std::string& ve
     return it == defaults.end() ? "500 unknown" : it->second;
 }
 
+// The replies to one verb, in turn.
+template <typename... Texts>
+SmtpReplies Reply(const std::string& verb, const Texts&... texts) {
+    return {{verb, {std::string(texts)...}}};
+}
+
 }  // namespace orv::player::testing

@@ -2,6 +2,7 @@
 
 #include "mail/mail_errors.h"
 #include "mail/smtp.h"
+#include "tests/mail/peer_rows.h"
 #include "tests/mail/scripted_transport.h"
 #include "tests/support/fake_clock.h"
 
@@ -9,7 +10,33 @@ namespace orv::player {
 namespace {
 
 using Lines = std::vector<std::string>;
+using testing::connectionReset;
+using testing::defaultReplies;
+using testing::Reply;
 using testing::ScriptedTransport;
+using testing::SmtpReplies;
+using testing::timedOut;
+
+// What the client says after its greeting when the fixture's message goes through.
+const Lines afterHelo = {"MAIL FROM:<me@example.com>",
+                         "RCPT TO:<to1@example.com>",
+                         "RCPT TO:<to2@example.com>",
+                         "RCPT TO:<cc@example.com>",
+                         "RCPT TO:<bcc@example.com>",
+                         "DATA",
+                         ".",
+                         "QUIT"};
+
+Lines Then(Lines first, const Lines& rest) {
+    first.insert(first.end(), rest.begin(), rest.end());
+    return first;
+}
+
+std::string Repeated(const std::string& line, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += line;
+    return text;
+}
 
 class Smtp : public ::testing::Test {
   protected:
@@ -33,6 +60,7 @@ class Smtp : public ::testing::Test {
     // Sends and then checks that the next send on the same client works.
     SendResult SendThenRecover() {
         SendResult first = smtp.Send(m);
+        firstCommands = peer.Commands;
         EXPECT_FALSE(peer.Connected());
         peer.Replies.clear();
         peer.RefuseConnection = false;
@@ -45,15 +73,13 @@ class Smtp : public ::testing::Test {
     ScriptedTransport peer;
     TmsSMTP smtp{peer};
     TmsMessage m;
+    Lines firstCommands;  // what the client said in the first send of SendThenRecover
 };
 
 TEST_F(Smtp, DialogueInOrderWithEveryRecipient) {
     SendResult r = smtp.Send(m);
     ASSERT_TRUE(r.Sent()) << r.ErrorText;
-    EXPECT_EQ(peer.Commands,
-              (Lines{"HELO testhost", "MAIL FROM:<me@example.com>", "RCPT TO:<to1@example.com>",
-                     "RCPT TO:<to2@example.com>", "RCPT TO:<cc@example.com>",
-                     "RCPT TO:<bcc@example.com>", "DATA", ".", "QUIT"}));
+    EXPECT_EQ(peer.Commands, Then({"HELO testhost"}, afterHelo));
     EXPECT_EQ(peer.OpenedHost, "mail.example.com");
     EXPECT_EQ(peer.OpenedPort, 2526);  // the "SMTP Port" setting
     EXPECT_EQ(peer.TimeOut, 7);
@@ -109,52 +135,78 @@ TEST_F(Smtp, SendMessageWithoutMessageSaysSo) {
     }
 }
 
-TEST_F(Smtp, RefusedConnection) {
-    peer.RefuseConnection = true;
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::ConnectFailed);
-    EXPECT_EQ(r.ErrorText, "[10061] Connection refused");
+// How the peer fails below its replies.
+struct WireFault {
+    bool refuseConnection = false;
+    std::int64_t closeAfterDataBytes = -1;
+    std::uint32_t msPerLine = 0;  // a slow peer: time passing before each reply line
+};
+
+// A peer that replies as scripted or fails on the wire; whatever happened,
+// the same client's next send to a well-behaved peer goes through.
+using PeerRow = testing::PeerRow<WireFault>;
+
+class SmtpPeer : public Smtp, public ::testing::WithParamInterface<PeerRow> {};
+
+TEST_P(SmtpPeer, EndsAsTheRowSaysAndTheNextSendWorks) {
+    const PeerRow& row = GetParam();
+    orv::testing::FakeClock clock;
+    peer.Replies = row.replies;
+    peer.RefuseConnection = row.setup.refuseConnection;
+    peer.CloseAfterDataBytes = row.setup.closeAfterDataBytes;
+    peer.BeforeEachLine = [&] { clock.AdvanceMs(row.setup.msPerLine); };
+    testing::ExpectEnding(row, SendThenRecover(), firstCommands);
 }
 
-TEST_F(Smtp, NoGreetingTimesOut) {
-    peer.Replies["GREETING"] = {"<silent>"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::ConnectFailed);
-    EXPECT_EQ(r.ErrorText, "Operation timed out");
-}
+using enum SendOutcome;
+const auto none = std::nullopt;
 
-TEST_F(Smtp, RefusingGreetingEndsWithQuit) {
-    peer.Replies["GREETING"] = {"554 go away"};
-    SendResult r = smtp.Send(m);
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "554 go away");
-    EXPECT_EQ(peer.Commands, (Lines{"QUIT"}));
-    EXPECT_TRUE(SendThenRecover().Sent());
-}
+const PeerRow peerRows[] = {
+    {"RefusedConnection", defaultReplies, ConnectFailed, "[10061] Connection refused", Lines{},
+     WireFault{.refuseConnection = true}},
+    {"NoGreetingTimesOut", Reply("GREETING", "<silent>"), ConnectFailed, timedOut},
+    {"RefusingGreetingEndsWithQuit", Reply("GREETING", "554 go away"), Refused, "554 go away",
+     Lines{"QUIT"}},
+    {"HeloWithoutTheNameIsTriedOnce", Reply("HELO", "501 bad name", "250 fine"), Sent, "",
+     Then({"HELO testhost", "HELO"}, afterHelo)},
+    {"HeloRefusedWithAndWithoutTheName", Reply("HELO", "501 bad name", "502 still bad"), Refused,
+     "502 still bad"},
+    {"ClosingReplyIsNotAnsweredWithAnotherHelo", Reply("HELO", "421 shutting down\n<close>"),
+     Refused, "421 shutting down", Lines{"HELO testhost", "QUIT"}},
+    {"RefusedRecipientEndsTheSend", Reply("RCPT", "250 ok", "550 no such user"), Refused,
+     "550 no such user",
+     Lines{"HELO testhost", "MAIL FROM:<me@example.com>", "RCPT TO:<to1@example.com>",
+           "RCPT TO:<to2@example.com>", "QUIT"}},
+    {"DataNeedsAnIntermediateReply", Reply("DATA", "250 not what you think"), Refused,
+     "250 not what you think"},
+    {"RefusalAfterTheEndMark", Reply(".", "451 try later"), Refused, "451 try later"},
+    {"FailedQuitAfterAcceptanceStillCountsAsSent", Reply("QUIT", "421 closing"), Sent},
+    {"SilentQuitAfterAcceptanceStillCountsAsSent", Reply("QUIT", "<silent>"), Sent},
+    {"MultiLineRepliesAreReadWhole",
+     SmtpReplies{{"GREETING", {"220-first\n220-second\n220 last"}},
+                 {"HELO", {"250-a\n250"}},
+                 {"MAIL", {"250-a\n251-other code\n250 done"}}},
+     Sent, "", Then({"HELO testhost"}, afterHelo)},
+    // Every line comes within its own wait; the reply as a whole must not
+    // hold the macro for ever. Cut short, the rest of the reply would stand
+    // where QUIT's reply belongs: the client hangs up without it.
+    {"AReplyThatNeverEndsIsCutShort", Reply("MAIL", Repeated("250-more\n", 1000) + "250 end"),
+     Refused, "The server's reply runs to more than 100 lines",
+     Lines{"HELO testhost", "MAIL FROM:<me@example.com>"}},
+    // 10 s of lines, 7 s allowed per wait.
+    {"ASlowReplyIsTimedAsAWhole", Reply("MAIL", Repeated("250-line\n", 9) + "250 end"), Failed,
+     timedOut, none, WireFault{.msPerLine = 1000}},
+    {"ASlowReplyWithinTheTimeOutIsWaitedFor",
+     Reply("GREETING", Repeated("220-line\n", 5) + "220 end"), Sent, "", none,
+     WireFault{.msPerLine = 1000}},
+    {"PeerThatClosesIsNoticedWithText", Reply("MAIL", "<close>"), Failed, connectionReset},
+    {"PeerClosingInTheDataStream", defaultReplies, Failed, connectionReset, none,
+     WireFault{.closeAfterDataBytes = 100}},
+};
 
-TEST_F(Smtp, HeloWithoutTheNameIsTriedOnce) {
-    peer.Replies["HELO"] = {"501 bad name", "250 fine"};
-    ASSERT_TRUE(smtp.Send(m).Sent());
-    EXPECT_EQ(Lines(peer.Commands.begin(), peer.Commands.begin() + 3),
-              (Lines{"HELO testhost", "HELO", "MAIL FROM:<me@example.com>"}));
-    peer.Replies["HELO"] = {"501 bad name", "502 still bad"};
-    SendResult r = smtp.Send(m);
-    EXPECT_EQ(r.ErrorText, "502 still bad");
-}
+INSTANTIATE_TEST_SUITE_P(Rows, SmtpPeer, ::testing::ValuesIn(peerRows), testing::RowName());
 
-TEST_F(Smtp, ClosingReplyIsNotAnsweredWithAnotherHelo) {
-    peer.Replies["HELO"] = {"421 shutting down\n<close>"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "421 shutting down");
-}
-
-TEST_F(Smtp, RefusedRecipientEndsTheSendUnlessTheHandlerGoesOn) {
-    peer.Replies["RCPT"] = {"250 ok", "550 no such user"};
-    SendResult r = smtp.Send(m);
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "550 no such user");
-    EXPECT_EQ(peer.Commands.back(), "QUIT");
+TEST_F(Smtp, RefusedRecipientIsPassedOverWhenTheHandlerGoesOn) {
     std::vector<std::string> rejected;
     smtp.OnAddressRejected = [&](const std::string& address, const std::string& reply) {
         rejected.push_back(address + " " + reply);
@@ -163,70 +215,6 @@ TEST_F(Smtp, RefusedRecipientEndsTheSendUnlessTheHandlerGoesOn) {
     peer.Replies["RCPT"] = {"250 ok", "550 no such user"};
     EXPECT_TRUE(smtp.Send(m).Sent());
     EXPECT_EQ(rejected, (Lines{"to2@example.com 550 no such user"}));
-}
-
-TEST_F(Smtp, DataNeedsAnIntermediateReply) {
-    peer.Replies["DATA"] = {"250 not what you think"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.ErrorText, "250 not what you think");
-}
-
-TEST_F(Smtp, RefusalAfterTheEndMark) {
-    peer.Replies["."] = {"451 try later"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "451 try later");
-}
-
-TEST_F(Smtp, FailedQuitAfterAcceptanceStillCountsAsSent) {
-    peer.Replies["QUIT"] = {"421 closing"};
-    EXPECT_TRUE(SendThenRecover().Sent());
-    peer.Replies["QUIT"] = {"<silent>"};
-    EXPECT_TRUE(SendThenRecover().Sent());
-}
-
-TEST_F(Smtp, MultiLineRepliesAreReadWhole) {
-    peer.Replies["GREETING"] = {"220-first\n220-second\n220 last"};
-    peer.Replies["HELO"] = {"250-a\n250"};
-    peer.Replies["MAIL"] = {"250-a\n251-other code\n250 done"};
-    ASSERT_TRUE(smtp.Send(m).Sent());
-    EXPECT_EQ(peer.Commands[0], "HELO testhost");
-}
-
-// Every line comes within its own wait; the reply as a whole must not hold
-// the macro for ever.
-TEST_F(Smtp, AReplyThatNeverEndsIsCutShort) {
-    std::string endless;
-    for (int i = 0; i < 1000; ++i) endless += "250-more\n";
-    peer.Replies["MAIL"] = {endless + "250 end"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "The server's reply runs to more than 100 lines");
-    EXPECT_EQ(peer.Commands.back(), "QUIT");  // of the second send
-
-    orv::testing::FakeClock clock;
-    peer.BeforeEachLine = [&] { clock.AdvanceMs(1000); };  // 7 s allowed per wait
-    peer.Replies["MAIL"] = {
-        "250-a\n250-b\n250-c\n250-d\n250-e\n250-f\n250-g\n250-h\n250-i\n250 end"};
-    r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
-    EXPECT_EQ(r.ErrorText, "Operation timed out");
-    peer.Replies["GREETING"] = {"220-a\n220-b\n220-c\n220-d\n220-e\n220 end"};
-    EXPECT_TRUE(smtp.Send(m).Sent());
-}
-
-TEST_F(Smtp, PeerThatClosesIsNoticedWithText) {
-    peer.Replies["MAIL"] = {"<close>"};
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
-    EXPECT_EQ(r.ErrorText, "[10054] Connection reset by peer");
-}
-
-TEST_F(Smtp, PeerClosingInTheDataStream) {
-    peer.CloseAfterDataBytes = 100;
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
-    EXPECT_EQ(r.ErrorText, "[10054] Connection reset by peer");
 }
 
 TEST_F(Smtp, CancelDuringTheDataStream) {

@@ -45,6 +45,10 @@ HostPeer::HostPeer(const std::string& mode) : mode_(mode) {
     static int counter = 0;
     dir_ = ExeFolder() + "\\mail_peer_runs\\" + std::to_string(GetCurrentProcessId()) + "_" +
            std::to_string(++counter);
+    // Wine reuses process ids: a run that was killed leaves its folder, whose
+    // stale port file would send this run's mail to a closed port.
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
     std::filesystem::create_directories(dir_);
 }
 

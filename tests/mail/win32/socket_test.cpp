@@ -8,13 +8,19 @@
 #include "mail/smtp.h"
 #include "mail/win32/registry_content_types.h"
 #include "mail/win32/socket.h"
+#include "tests/mail/peer_rows.h"
 #include "tests/mail/win32/fault_peer.h"
 #include "tests/support/fake_clock.h"
 
 namespace orv::player {
 namespace {
 
+using testing::connectionReset;
+using testing::defaultReplies;
 using testing::FaultPeer;
+using testing::Reply;
+using testing::SmtpReplies;
+using testing::timedOut;
 using Lines = std::vector<std::string>;
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
@@ -50,6 +56,7 @@ class SocketFaults : public ::testing::Test {
         auto start = std::chrono::steady_clock::now();
         SendResult first = smtp.Send(m);
         seconds = SecondsSince(start);
+        firstCommands = peer.Commands();
         EXPECT_FALSE(smtp.Connected());
         peer.Reset();
         smtp.Server = "127.0.0.1:" + std::to_string(peer.Port());
@@ -64,6 +71,7 @@ class SocketFaults : public ::testing::Test {
     TmsSMTP smtp{socket};
     TmsMessage m;
     double seconds = 0;
+    Lines firstCommands;  // what the client said in the first send of SendThenRecover
 };
 
 TEST_F(SocketFaults, WholeDialogue) {
@@ -77,38 +85,12 @@ TEST_F(SocketFaults, WholeDialogue) {
         (Lines{"MAIL FROM:<me@example.com>", "RCPT TO:<you@example.com>", "DATA", ".", "QUIT"}));
 }
 
-TEST_F(SocketFaults, RefusedConnectionIsNoticedAtOnce) {
-    smtp.Server = "127.0.0.1:" + std::to_string(testing::ClosedPort());
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::ConnectFailed);
-    EXPECT_EQ(r.ErrorText, "[10061] Connection refused");
-    EXPECT_LT(seconds, noticedWithinSeconds);
-}
-
 TEST_F(SocketFaults, ConfiguredPortIsHonouredAndHostNamesResolve) {
     smtp.Server = "localhost";
     smtp.DefaultPort = static_cast<std::uint16_t>(peer.Port());
     SendResult r = smtp.Send(m);
     EXPECT_TRUE(r.Sent()) << r.ErrorText;
     EXPECT_EQ(socket.RemotePort(), peer.Port());
-}
-
-TEST_F(SocketFaults, NoGreetingTimesOut) {
-    peer.Script("GREETING", "<silent>");
-    smtp.SetTimeOut(1);
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::ConnectFailed);
-    EXPECT_EQ(r.ErrorText, "Operation timed out");
-    EXPECT_LT(seconds, noticedWithinSeconds);
-}
-
-TEST_F(SocketFaults, RefusingGreeting) {
-    peer.Script("GREETING", "554 no service here");
-    SendResult r = smtp.Send(m);
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "554 no service here");
-    EXPECT_EQ(peer.Commands(), Lines{"QUIT"});
-    SendThenRecover();
 }
 
 TEST_F(SocketFaults, HeloRefusedWithTheNameThenAccepted) {
@@ -118,61 +100,66 @@ TEST_F(SocketFaults, HeloRefusedWithTheNameThenAccepted) {
     EXPECT_EQ(peer.Commands()[1], "HELO");
 }
 
-TEST_F(SocketFaults, RefusedRecipient) {
-    m.Recipients.Add("other@example.com", "");
-    peer.Script("RCPT", "250 ok");
-    peer.Script("RCPT", "550 no such user");
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Refused);
-    EXPECT_EQ(r.ErrorText, "550 no such user");
-}
+// How the test sets the client and the peer up beyond the replies.
+struct Setup {
+    bool closedPort = false;  // nothing listens where the client connects
+    int timeOut = timeOutSeconds;
+    bool largeAttachment = false;
+    std::int64_t closeAfterDataBytes = -1;
+    std::string alsoTo;  // a second recipient
+};
 
-TEST_F(SocketFaults, RefusalAfterTheEndMark) {
-    peer.Script(".", "451 local error");
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.ErrorText, "451 local error");
-}
+// A peer that replies as scripted or fails on the wire; the client notices
+// long before its time-out, and its next send to a well-behaved peer works.
+using FaultRow = testing::PeerRow<Setup>;
 
-TEST_F(SocketFaults, QuitRefusedAfterAcceptance) {
-    peer.Script("QUIT", "421 closing anyway");
-    EXPECT_TRUE(SendThenRecover().Sent());
-}
+class SocketPeer : public SocketFaults, public ::testing::WithParamInterface<FaultRow> {};
 
-TEST_F(SocketFaults, MultiLineAndLfOnlyReplies) {
-    peer.Script("GREETING", "LF:220-first\n220-second\n220 last");
-    peer.Script("HELO", "LF:250-a\n250 b");
-    peer.Script("MAIL", "LF:250");
-    SendResult r = smtp.Send(m);
-    EXPECT_TRUE(r.Sent()) << r.ErrorText;
-}
-
-TEST_F(SocketFaults, StalledPeerTimesOut) {
-    peer.Script(".", "<silent>");
-    smtp.SetTimeOut(1);
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
-    EXPECT_EQ(r.ErrorText, "Operation timed out");
+TEST_P(SocketPeer, EndsAsTheRowSaysSoonAndTheNextSendWorks) {
+    const FaultRow& row = GetParam();
+    for (const auto& [verb, replies] : row.replies) {
+        for (const std::string& reply : replies) peer.Script(verb, reply);
+    }
+    if (row.setup.closedPort)
+        smtp.Server = "127.0.0.1:" + std::to_string(testing::ClosedPort());
+    smtp.SetTimeOut(row.setup.timeOut);
+    if (row.setup.largeAttachment)
+        AddLargeAttachment();
+    peer.CloseAfterDataBytes(row.setup.closeAfterDataBytes);
+    if (!row.setup.alsoTo.empty())
+        m.Recipients.Add(row.setup.alsoTo, "");
+    testing::ExpectEnding(row, SendThenRecover(), firstCommands);
     EXPECT_LT(seconds, noticedWithinSeconds);
 }
 
-TEST_F(SocketFaults, PeerClosingIsNoticedAtOnce) {
-    peer.Script("MAIL", "<close>");
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
-    EXPECT_EQ(r.ErrorText, "[10054] Connection reset by peer");
-    EXPECT_LT(seconds, noticedWithinSeconds);
-}
+using enum SendOutcome;
+const auto none = std::nullopt;
 
-TEST_F(SocketFaults, PeerClosingInTheDataStream) {
-    AddLargeAttachment();
-    peer.CloseAfterDataBytes(100000);
-    SendResult r = SendThenRecover();
-    EXPECT_EQ(r.Outcome, SendOutcome::Failed);
-    EXPECT_TRUE(r.ErrorText == "[10054] Connection reset by peer" ||
-                r.ErrorText == "[10053] Software caused connection abort")
-        << r.ErrorText;
-    EXPECT_LT(seconds, noticedWithinSeconds);
-}
+const FaultRow faultRows[] = {
+    {"RefusedConnectionIsNoticedAtOnce", defaultReplies, ConnectFailed,
+     "[10061] Connection refused", none, Setup{.closedPort = true}},
+    {"NoGreetingTimesOut", Reply("GREETING", "<silent>"), ConnectFailed, timedOut, none,
+     Setup{.timeOut = 1}},
+    {"RefusingGreeting", Reply("GREETING", "554 no service here"), Refused, "554 no service here",
+     Lines{"QUIT"}},
+    {"RefusedRecipient", Reply("RCPT", "250 ok", "550 no such user"), Refused, "550 no such user",
+     none, Setup{.alsoTo = "other@example.com"}},
+    {"RefusalAfterTheEndMark", Reply(".", "451 local error"), Refused, "451 local error"},
+    {"QuitRefusedAfterAcceptance", Reply("QUIT", "421 closing anyway"), Sent},
+    {"MultiLineAndLfOnlyReplies",
+     SmtpReplies{{"GREETING", {"LF:220-first\n220-second\n220 last"}},
+                 {"HELO", {"LF:250-a\n250 b"}},
+                 {"MAIL", {"LF:250"}}},
+     Sent},
+    {"StalledPeerTimesOut", Reply(".", "<silent>"), Failed, timedOut, none, Setup{.timeOut = 1}},
+    {"PeerClosingIsNoticedAtOnce", Reply("MAIL", "<close>"), Failed, connectionReset},
+    {"PeerClosingInTheDataStream", defaultReplies, Failed, connectionReset, none,
+     Setup{.largeAttachment = true, .closeAfterDataBytes = 100000},
+     "[10053] Software caused connection abort"},
+    {"OverlongReplyLineIsCutNotOverrun", Reply("MAIL", "250 " + std::string(5000, 'x')), Sent},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, SocketPeer, ::testing::ValuesIn(faultRows), testing::RowName());
 
 TEST_F(SocketFaults, CancelDuringTheDataStream) {
     AddLargeAttachment();
@@ -213,12 +200,6 @@ TEST_F(SocketFaults, CancelFromAMessageHandledInsideAWait) {
     EXPECT_EQ(r.Outcome, SendOutcome::Canceled);
     EXPECT_EQ(r.ErrorText, "Operation has been canceled");
     EXPECT_LT(seconds, noticedWithinSeconds);
-}
-
-TEST_F(SocketFaults, OverlongReplyLineIsCutNotOverrun) {
-    peer.Script("MAIL", "250 " + std::string(5000, 'x'));
-    SendResult r = smtp.Send(m);
-    EXPECT_TRUE(r.Sent()) << r.ErrorText;
 }
 
 TEST(Socket, ReadingBeforeOpeningSaysSo) {
