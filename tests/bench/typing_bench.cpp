@@ -42,7 +42,6 @@ void Key(BYTE vk, bool up) {
                 orv::InjectedInputTag);
 }
 
-
 // The same key events the interpreter sends for these characters, and the
 // same message pump after each one, without anything else.
 void BareLoop(const std::string& text) {
