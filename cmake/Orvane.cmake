@@ -20,12 +20,13 @@ if(WIN32)
 else()
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
-    # Our own code stays free of warnings: any warning fails the native build
-    # (and so CI). GoogleTest, built from its sources beside ours, is left to
-    # its own rules.
-    add_compile_options(
-        "$<$<PATH:IS_PREFIX,NORMALIZE,${ORVANE_ROOT},$<TARGET_PROPERTY:SOURCE_DIR>>:-Werror>")
 endif()
+
+# Our own code stays free of warnings: any warning fails the build of every
+# tree (and so CI). GoogleTest, built from its sources beside ours, and the
+# cross-built libjpeg are left to their own rules.
+add_compile_options(
+    "$<$<PATH:IS_PREFIX,NORMALIZE,${ORVANE_ROOT},$<TARGET_PROPERTY:SOURCE_DIR>>:-Werror>")
 
 # orvane_library(<name> <dir> [DEPS <targets>...])
 # A static library of every .cpp directly in <dir> (an interface library while

@@ -3,28 +3,10 @@
 #include <chrono>
 #include <ctime>
 
+#include "common/system_calls.h"
+
 namespace orv {
 namespace {
-
-std::tm LocalTime(std::time_t t) {
-    std::tm parts{};
-#ifdef _WIN32
-    localtime_s(&parts, &t);
-#else
-    localtime_r(&t, &parts);
-#endif
-    return parts;
-}
-
-std::tm UtcTime(std::time_t t) {
-    std::tm parts{};
-#ifdef _WIN32
-    gmtime_s(&parts, &t);
-#else
-    gmtime_r(&t, &parts);
-#endif
-    return parts;
-}
 
 Clock* installedClock = nullptr;
 
@@ -34,9 +16,9 @@ DateTime SystemClock::Now() const {
     auto now = std::chrono::system_clock::now();
     auto seconds = std::chrono::system_clock::to_time_t(now);
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()) % 1000;
-    std::tm t = LocalTime(seconds);
-    return EncodeDateTime(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min,
-                          t.tm_sec, static_cast<int>(ms.count()));
+    std::tm t = system_calls::LocalTime(seconds);
+    return EncodeDateTime(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec,
+                          static_cast<int>(ms.count()));
 }
 
 std::uint32_t SystemClock::TickCount() const {
@@ -47,8 +29,8 @@ std::uint32_t SystemClock::TickCount() const {
 
 int LocalUtcOffsetMinutes() {
     std::time_t t = std::time(nullptr);
-    std::tm local = LocalTime(t);
-    std::tm utc = UtcTime(t);
+    std::tm local = system_calls::LocalTime(t);
+    std::tm utc = system_calls::UtcTime(t);
     // The UTC clock read as if it were local time, against the true instant.
     utc.tm_isdst = local.tm_isdst;
     return static_cast<int>(std::difftime(std::mktime(&local), std::mktime(&utc)) / 60);
@@ -59,6 +41,8 @@ Clock& CurrentClock() {
     return installedClock ? *installedClock : system;
 }
 
-void SetCurrentClock(Clock* clock) { installedClock = clock; }
+void SetCurrentClock(Clock* clock) {
+    installedClock = clock;
+}
 
 }  // namespace orv

@@ -13,7 +13,7 @@
 
 #include "common/hook_table.h"
 #include "common/settings.h"
-#include "common/win32/hook_client.h"
+#include "hook/client/hook_client.h"
 #include "common/win32/kernel_objects.h"
 #include "common/network_lock.h"
 #include "common/win32/private_profile_store.h"

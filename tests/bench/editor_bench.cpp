@@ -12,8 +12,8 @@
 #include "common/message_boxes.h"
 #include "common/settings_store.h"
 #include "common/sync_record.h"
-#include "common/win32/hook_client.h"
 #include "editor/shell/win32/main_window.h"
+#include "hook/client/hook_client.h"
 #include "tests/bench/full_library.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "common/files.h"
 #include "common/macro_library.h"
 #include "common/message_boxes.h"
-#include "common/win32/hook_client.h"
+#include "hook/client/hook_client.h"
 #include "tests/bench/full_library.h"
 
 using namespace orv;

@@ -53,8 +53,9 @@ TEST(RasPhoneBook, EntriesAfterOneRetryWithTheRoomAskedFor) {
         EXPECT_EQ(ListPhoneBookEntries(std::ref(listing)), row.Expected);
         EXPECT_EQ(listing.RoomGiven.size(), row.Answers.size());
         EXPECT_EQ(listing.RoomGiven[0], 264u);
-        if (row.Answers.size() == 2)  // the room asked for, and a record to spare
+        if (row.Answers.size() == 2) {  // the room asked for, and a record to spare
             EXPECT_EQ(listing.RoomGiven[1], 3 * 264u);
+        }
     }
 }
 

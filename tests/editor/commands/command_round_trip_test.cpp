@@ -597,8 +597,9 @@ TEST(CommandRoundTrip, EveryDialogsCommandReadsBackAndComposesAgain) {
     for (const TokenForm& form : TokenTable()) {
         // Text files are inserted by the script editor, not by a dialog.
         if ((form.Use & TokenUse::Written) && form.Code != CommandCode::Text &&
-            form.Code != CommandCode::LoadTextFile)
+            form.Code != CommandCode::LoadTextFile) {
             EXPECT_TRUE(made.count(&form)) << form.Head << " is made by no row";
+        }
     }
 }
 

@@ -43,8 +43,9 @@ TEST(WizardDeclarationsTest, PanelsFitTheClientAndNameEachControlOnce) {
             EXPECT_TRUE(parents.count(c.Parent)) << "sub-panel declared after its controls";
             if (c.Kind == ControlKind::SubPanel)
                 parents.insert(c.Name);
-            if (!c.Name.empty())
+            if (!c.Name.empty()) {
                 EXPECT_TRUE(names.insert(c.Name).second) << "declared twice";
+            }
         }
     }
 }

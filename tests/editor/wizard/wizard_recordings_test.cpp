@@ -31,8 +31,9 @@ class SweepstakesTest : public ::testing::Test {
 
     std::string In(const char* name) const { return InFolder(folder.string(), name); }
     FinishOutcome Finish(const std::string& recording) {
-        if (!recording.empty())
+        if (!recording.empty()) {
             EXPECT_TRUE(ReplaceFileContents(env.CaptureFile(), recording));
+        }
         return FinishUp(18, BaseAnswers(), env);
     }
     std::string Script(const FinishOutcome& outcome) {

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <memory>
 
-#include "common/win32/hook_client.h"
+#include "hook/client/hook_client.h"
 
 int main(int argc, char** argv) {
     orv::OrnHookLibrary hooks;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "common/win32/hook_client.h"
+#include "hook/client/hook_client.h"
 #include "hook/ornhook.h"
 
 namespace orv {

@@ -14,7 +14,7 @@
 #include "common/settings.h"
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/shell_service.h"
-#include "common/win32/hook_client.h"
+#include "hook/client/hook_client.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/private_profile_store.h"
 #include "common/win32/ras_api.h"

@@ -35,8 +35,9 @@ TEST_F(WaitDialogTest, EachKindShowsItsPanelAtItsHeight) {
                       Row{f.WaitTime, 285, &f.Minutes}}) {
             r.kind.Click();
             EXPECT_EQ(f.ClientHeight(), r.height);
-            if (r.panel)
+            if (r.panel) {
                 EXPECT_TRUE(Shown(*r.panel));
+            }
             EXPECT_EQ(Shown(f.WaitMin), r.height != 244 && r.height != 285);
         }
         EXPECT_FALSE(Shown(f.WinTitle));

@@ -1,4 +1,4 @@
-#include "common/win32/hook_client.h"
+#include "hook/client/hook_client.h"
 
 #include "hook/ornhook.h"
 

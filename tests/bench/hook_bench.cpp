@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "common/hotkey_encoder.h"
-#include "common/win32/hook_client.h"
 #include "common/win32/window_numbers.h"
+#include "hook/client/hook_client.h"
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"

@@ -1,0 +1,45 @@
+#include "common/system_calls.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "common/files.h"
+
+namespace orv {
+namespace system_calls {
+
+const char PathSeparator = '/';
+
+bool RenameOver(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino)};
+}
+
+std::tm LocalTime(std::time_t t) {
+    std::tm parts{};
+    localtime_r(&t, &parts);
+    return parts;
+}
+
+std::tm UtcTime(std::time_t t) {
+    std::tm parts{};
+    gmtime_r(&t, &parts);
+    return parts;
+}
+
+}  // namespace system_calls
+
+bool FileReadOnly(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && !(info.st_mode & S_IWUSR);
+}
+
+}  // namespace orv

@@ -1,0 +1,32 @@
+// The calls of the files and the clock whose form differs by system: one
+// implementation per system (common/win32/base/, common/posix/), which also
+// holds FileReadOnly; the build picks the one of its system.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace orv::system_calls {
+
+// Between a folder and a name in a path.
+extern const char PathSeparator;
+
+// Puts from in to's place in one step, so to is never missing: POSIX rename
+// replaces; on Windows only MoveFileEx does.
+bool RenameOver(const std::string& from, const std::string& to);
+
+// Which file a path names, however it is spelt: its volume and file number.
+struct FileIdentity {
+    std::uint64_t Volume;
+    std::uint64_t File;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// The local and the UTC calendar time of t.
+std::tm LocalTime(std::time_t t);
+std::tm UtcTime(std::time_t t);
+
+}  // namespace orv::system_calls
