@@ -206,6 +206,17 @@ bool Target::Keys(const std::string& commands) {
     return Focus() && Xdotool(FocusCommand() + " " + commands);
 }
 
+bool Target::KeysGive(const std::string& keys, const std::string& expected) {
+    for (int press = 0; press < 2; ++press) {
+        Clear();
+        if (!Keys(keys))
+            return false;
+        if (WaitFor([&] { return Text() == expected; }, press == 0 ? 8000 : 20000))
+            return true;
+    }
+    return false;
+}
+
 void Target::Clear() {
     SetText("");
 }

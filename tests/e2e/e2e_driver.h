@@ -77,6 +77,12 @@ class Target {
     bool Focus();
     // The foreground window and the X focus, then the xdotool commands.
     bool Keys(const std::string& commands);
+    // Clears the window and sends keys that hold a modifier (a macro's hot
+    // key) until the window holds expected. Wine can handle the window's
+    // taking of the focus after the first keys and then set the held
+    // modifiers up, so the hook library and the window see plain keys: one
+    // try more is allowed for that.
+    bool KeysGive(const std::string& keys, const std::string& expected);
     HWND Window() const { return top_; }
 
   private:

@@ -92,17 +92,13 @@ TEST(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAga
     };
     toggle();
     ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 0; }));
-    // A plain key takes the target to the front first: under Wine the first
-    // keys after a focus change can lose a held Ctrl.
-    ASSERT_TRUE(target.Keys("key x"));
-    ASSERT_TRUE(WaitFor([&] { return target.Text() == "x"; })) << target.Text();
-    ASSERT_TRUE(target.Keys("key ctrl+q key x"));
-    EXPECT_TRUE(WaitFor([&] { return target.Text() == "xx"; })) << target.Text();
+    // Deactivated, the key reaches the window as it is, where Ctrl+Q types
+    // nothing.
+    EXPECT_TRUE(target.KeysGive("key ctrl+q key x", "x")) << target.Text();
 
     toggle();
     ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
-    ASSERT_TRUE(target.Keys("key ctrl+q"));
-    EXPECT_TRUE(WaitFor([&] { return target.Text() == "xxq"; })) << target.Text();
+    EXPECT_TRUE(target.KeysGive("key ctrl+q", "q")) << target.Text();
     ASSERT_TRUE(player.Stop());
     EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
 }
