@@ -88,7 +88,7 @@ TEST_F(Smtp, DialogueInOrderWithEveryRecipient) {
 }
 
 TEST_F(Smtp, EveryLineStartingWithADotIsStuffed) {
-    m.Body.push_back(std::string(65, 'q') + ".starts-a-piece" + std::string(200, 'w'));
+    m.Body.push_back(std::string(75, 'q') + ".starts-a-piece" + std::string(200, 'w'));
     ASSERT_TRUE(smtp.Send(m).Sent());
     EXPECT_NE(peer.Data.find("\r\nhello\r\n..\r\n..x\r\n...y\r\n"), std::string::npos);
     // The quoted-printable cut moved a dot to the start of a line as well.
