@@ -60,7 +60,9 @@ TEST(QuotedPrintable, CutsEncodedLinesAtSeventyFiveBeforeABlankNeverInAnEscape) 
         {std::string(76, 'a'), {std::string(76, 'a')}},
         {std::string(50, 'b') + " " + std::string(40, 'c'),
          {std::string(50, 'b') + "=", " " + std::string(40, 'c')}},
-        {std::string(74, 'a') + "\xE9" "b", {std::string(74, 'a') + "=", "=E9b"}},
+        {std::string(74, 'a') + "\xE9"
+                                "b",
+         {std::string(74, 'a') + "=", "=E9b"}},
         {std::string(60, '\xE9'), {e9(25) + "=", e9(25) + "=", e9(10)}},
         {std::string(75, 'a') + " ", {std::string(75, 'a') + "=", "=20"}},
     };

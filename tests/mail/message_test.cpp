@@ -329,10 +329,9 @@ TEST_F(Message, QuotedStringsAreNeverFolded) {
 TEST_F(Message, WhiteSpaceIsNeverFoldedOffAlone) {
     std::string tabbed = "Tabs";
     for (int i = 0; i < 110; ++i) tabbed += " \t";
-    for (std::string subject :
-         {"a" + std::string(254, ' '), "a b" + std::string(200, ' '),
-          std::string(100, 'w') + std::string(150, ' '), "a" + std::string(100, ' ') + "\t",
-          tabbed + "end"}) {
+    for (std::string subject : {"a" + std::string(254, ' '), "a b" + std::string(200, ' '),
+                                std::string(100, 'w') + std::string(150, ' '),
+                                "a" + std::string(100, ' ') + "\t", tabbed + "end"}) {
         m.Subject = subject;
         Lines lines = Encoded(m);
         std::string unfolded;
