@@ -10,6 +10,7 @@
 #include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/display.h"
 #include "common/win32/system_routines.h"
+#include "mail/email_prompt.h"
 #include "mail/win32/email_prompt.h"
 #include "mail/win32/email_status.h"
 #include "mail/win32/win32_mail_host.h"

@@ -507,9 +507,9 @@ TEST_F(RealServer, HostileInputArrivesAsWritten) {
          }},
         {"subject of blanks and tabs after a word",
          [](TmsMessage& m) {
-             m.Subject = "Tabs";
-             for (int i = 0; i < 110; ++i) m.Subject += " \t";
-             m.Subject += "end";
+             std::string subject = "Tabs";
+             for (int i = 0; i < 110; ++i) subject += " \t";
+             m.Subject = subject + "end";
          },
          [](const Arrival& a) {
              EXPECT_EQ(a.Find("HEADER", "Date").size(), 3u);
