@@ -1,6 +1,7 @@
 #include "player/schedule.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "common/clock.h"
 #include "common/hotkeys.h"
@@ -73,6 +74,15 @@ std::optional<std::int64_t> HourMomentPassed(const Scheduler::ScheduleEntry& row
     return moment;
 }
 
+// The row stands for the same macro at the same moments.
+bool SameSchedule(const Scheduler::ScheduleEntry& a, const Scheduler::ScheduleEntry& b) {
+    const auto moments = [](const Scheduler::ScheduleEntry& r) {
+        return std::tie(r.Macro, r.Kind, r.DayFlags, r.Year, r.Month, r.Day, r.MinutePastHour,
+                        r.Minutes, r.Weekday, r.TimeOfDayMs);
+    };
+    return moments(a) == moments(b);
+}
+
 }  // namespace
 
 Scheduler::Scheduler(const SettingsBlock& settings, HookTable& table, ScheduleHost& host)
@@ -83,6 +93,11 @@ Scheduler::Scheduler(const SettingsBlock& settings, HookTable& table, ScheduleHo
       idleTick_(CurrentClock().TickCount()) {}
 
 void Scheduler::CheckAndSetTime() {
+    // A rebuild of the same file keeps what still waits for a busy player.
+    std::vector<ScheduleEntry> before;
+    if (builtFrom_ == settings_.MacroFiles[0].str())
+        before = std::move(rows_);
+    builtFrom_ = settings_.MacroFiles[0].str();
     rows_.clear();
     bool idleExists = false;
     const std::int64_t now = NowMs();
@@ -119,6 +134,9 @@ void Scheduler::CheckAndSetTime() {
         } else if (kind == ScheduleKind::Hourly && row.MinutePastHour > 59) {
             continue;
         }
+        for (const ScheduleEntry& old : before)
+            if (old.PendingMs && SameSchedule(old, row))
+                row.PendingMs = old.PendingMs;
         rows_.push_back(row);
     }
     idleMacroExists_ = idleExists;

@@ -94,6 +94,7 @@ class Scheduler {
     HookTable& table_;
     ScheduleHost& host_;
     std::vector<ScheduleEntry> rows_;
+    std::string builtFrom_;  // the macro file the rows were built from
     bool idleMacroExists_ = false;
     std::int64_t previousMs_ = 0;
     std::uint32_t idleTick_ = 0;

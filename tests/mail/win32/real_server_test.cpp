@@ -527,7 +527,10 @@ TEST_F(RealServer, HostileInputArrivesAsWritten) {
                        std::string(300, '\xE9') + " x=y " + std::string(80, 'z') + "\r\n");
          }},
         {"registered type with an 8-bit parameter",
-         [&](TmsMessage&) { AttachFile("a.latin", "text"); },
+         [&](TmsMessage& m) {
+             m.Body = {"see file"};
+             AttachFile("a.latin", "text");
+         },
          [](const Arrival& a) {
              EXPECT_EQ(At(a.Find("PART", "1"), 2), "application/octet-stream");
          }},
