@@ -540,7 +540,7 @@ TEST(PlayerHandOver, ASecondStartIsNotHeldByAPlayerThatDoesNotAnswer) {
 // the second start waits for it and hands over, or says it never came.
 TEST(PlayerHandOver, ASecondStartWaitsForAWindowStillToComeAndSaysWhenItNeverDoes) {
     static std::string handedOver;
-    static UINT handOverMessage = RegisterWindowMessageA("Tavrol");
+    static UINT handOverMessage = RegisterWindowMessageA(player::HandOverMessageName);
     WNDCLASSA wc{};
     wc.lpfnWndProc = [](HWND w, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
         if (message == handOverMessage && lParam != 0)
