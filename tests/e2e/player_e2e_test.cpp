@@ -536,17 +536,21 @@ TEST(PlayerHandOver, ASecondStartIsNotHeldByAPlayerThatDoesNotAnswer) {
     DestroyWindow(mute);
 }
 
+// What a late player window was handed over.
+std::string handedOver;
+
+LRESULT CALLBACK LatePlayerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const UINT handOverMessage = RegisterWindowMessageA(player::HandOverMessageName);
+    if (message == handOverMessage && lParam != 0)
+        handedOver += static_cast<char>(lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 // This process poses as a first start whose window comes late, or never:
 // the second start waits for it and hands over, or says it never came.
 TEST(PlayerHandOver, ASecondStartWaitsForAWindowStillToComeAndSaysWhenItNeverDoes) {
-    static std::string handedOver;
-    static UINT handOverMessage = RegisterWindowMessageA(player::HandOverMessageName);
     WNDCLASSA wc{};
-    wc.lpfnWndProc = [](HWND w, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == handOverMessage && lParam != 0)
-            handedOver += static_cast<char>(lParam);
-        return DefWindowProcA(w, message, wParam, lParam);
-    };
+    wc.lpfnWndProc = LatePlayerProc;
     wc.lpszClassName = "LatePlayer";
     RegisterClassA(&wc);
     for (const bool windowComes : {true, false}) {
