@@ -54,12 +54,18 @@ bool PlayerCapture::AppendCaptureMacro() {
     record.ActivationCode = ActivationCode::None;
     table_.SetMacroCount(table_.MacroCount() + 1);
     // A failed append gives the count back and has been reported.
-    if (!library_.SaveMacroRecord(-1, record) ||
-        !library_.HoldMacroRecord(table_.MacroCount(), held_))
+    if (!library_.SaveMacroRecord(-1, record))
         return false;
     hooks_.HandOver(HookSection::NumKeys, table_);
     notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
     return true;
+}
+
+bool PlayerCapture::HoldCaptureMacro() {
+    if (library_.HoldMacroRecord(table_.MacroCount(), held_))
+        return true;
+    desk_.Notice(CaptureMessage::Caption, LibraryMessage::ReadFailed);
+    return false;
 }
 
 void PlayerCapture::StartACapture(bool browseMode) {
@@ -75,9 +81,10 @@ void PlayerCapture::StartACapture(bool browseMode) {
         lock_.ReleaseSyncFile(0);
         return;
     }
-    if (!AppendCaptureMacro()) {
+    const bool appended = AppendCaptureMacro();
+    if (!appended || !HoldCaptureMacro()) {
         file_.reset();
-        lock_.ReleaseSyncFile(0);
+        lock_.ReleaseSyncFile(appended ? 1 : 0);
         return;
     }
     const KeyCombination stopKey = CaptureStopKey(table_);

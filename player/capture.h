@@ -98,6 +98,8 @@ class PlayerCapture {
   private:
     bool Refused(bool browseMode);
     bool AppendCaptureMacro();
+    // The appended macro, held for the end; false after saying so.
+    bool HoldCaptureMacro();
     void HandOver(HookSection section);
     void End(bool askForName);
 
