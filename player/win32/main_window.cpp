@@ -418,6 +418,12 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 state_.AbortFlag = true;
             dialogs_.ClosePause(false);
             return 0;
+        case WM_ENDSESSION:
+            // Log-off and shut-down end the process without a close: the
+            // recording is saved the way a close saves it.
+            if (wParam)
+                capture_->EndAtClose();
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -563,6 +569,7 @@ void TMainWin::ActivateMe() {
 void TMainWin::FormClose() {
     if (closing_)
         return;
+    capture_->EndAtClose();
     if (HWND editor = FindEditor())
         PostMessageA(editor, WM_QUIT, 10, 0);
     closing_ = true;
