@@ -4,8 +4,11 @@
 // Run alone (no role in the environment) both parts skip.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "common/files.h"
 #include "common/hotkeys.h"
@@ -63,6 +66,19 @@ const std::vector<MacroRecord>& Shared() {
     return records;
 }
 
+// This machine's settings in network mode for the test's life; the other
+// end-to-end tests share the prefix.
+struct NetworkModeOn {
+    NetworkModeOn() {
+        WritePrivateProfileStringA("Network", "Network Mode", "Yes", "ORVAN.INI");
+        WritePrivateProfileStringA("Network", "Auto Sync", "No", "ORVAN.INI");
+    }
+    ~NetworkModeOn() {
+        WritePrivateProfileStringA("Network", "Network Mode", "No", "ORVAN.INI");
+        WritePrivateProfileStringA("Network", "Auto Sync", "Yes", "ORVAN.INI");
+    }
+};
+
 // Machine A removes ALPHA under the lock and counts it, takes the lock again
 // and dies holding it.
 TEST(TwoMachines, TheOtherMachineChangesTheLibraryAndDiesHoldingTheLock) {
@@ -97,8 +113,7 @@ TEST(TwoMachines, ATakeOverAfterTheOtherMachinesChangeActsOnNoMacroChosenBefore)
     std::vector<MacroRecord> records = Shared();
     for (MacroRecord& r : records) r.Enabled = 1;
     ASSERT_TRUE(ReplaceFileContents(library, Bytes(records)));
-    WritePrivateProfileStringA("Network", "Network Mode", "Yes", "ORVAN.INI");
-    WritePrivateProfileStringA("Network", "Auto Sync", "No", "ORVAN.INI");
+    NetworkModeOn networkMode;
     Player player;
     const HWND editor = player.StartWithEditor(library);
     ASSERT_NE(editor, nullptr);
@@ -121,8 +136,12 @@ TEST(TwoMachines, ATakeOverAfterTheOtherMachinesChangeActsOnNoMacroChosenBefore)
         [&] {
             activateBravo();
             HWND box = nullptr;
-            WaitFor([&] { return (box = FindWindowA(nullptr, "Error")) || (box = FindWindowA(nullptr, "Notice")); },
-                    5000);
+            WaitFor(
+                [&] {
+                    return (box = FindWindowA(nullptr, "Error")) ||
+                           (box = FindWindowA(nullptr, "Notice"));
+                },
+                5000);
             if (!box)
                 return false;
             text = BoxText(box);

@@ -436,11 +436,12 @@ TEST_F(LiveDataTest, EveryRoadLandsOnTheChosenMacroOrIsRefused) {
                 EXPECT_TRUE(final == after) << Names(after) << " / " << Names(final);
             } else {
                 EXPECT_FALSE(refused) << shown;
-                EXPECT_TRUE(road.landed(*this, w, after, final)) << Names(after) << " / " << Names(final);
+                EXPECT_TRUE(road.landed(*this, w, after, final))
+                    << Names(after) << " / " << Names(final);
             }
             // The other library is never written, but for the system macros of its load.
-            EXPECT_TRUE(ReadWholeFile(other).value_or("").substr(0, otherAfter.value_or("").size()) ==
-                        otherAfter.value_or(""));
+            EXPECT_TRUE(ReadWholeFile(other).value_or("").substr(
+                            0, otherAfter.value_or("").size()) == otherAfter.value_or(""));
             main.reset();
             agreeing.reset();
         }
