@@ -180,7 +180,7 @@ void CaptureRecording::Recapture() {
     }
     if (lock.FileInUse())
         return;
-    if (!main_.Editing().HoldRecord(n, held_)) {
+    if (!main_.HoldListed(n, held_)) {
         lock.ReleaseSyncFile(0);
         return;
     }
