@@ -367,7 +367,7 @@ std::vector<PanelDecl> Build() {
                 32);
         b.Memo("P14MyMemo", 4000, 170).Button("P14Keystrokes", "&Keystrokes");
         b.Beside(120).Button("P14Symbols", "&Symbols");
-        b.Column(100, 240, 60).Sub("KeystrokePanel", "Choose a Keystroke", 200).With(F::Hidden);
+        b.Column(100, 240, 70).Sub("KeystrokePanel", "Choose a Keystroke", 200).With(F::Hidden);
         b.List("P14KeyList", 130)
             .Button("P14Ok", "&Ok", 80)
             .Beside(90)

@@ -331,9 +331,12 @@ class WizardPictures {
         return "";
     }
 
-    // Back to the panel's first choices, re-arranged as by a click.
+    // Back to the panel's first choices: a box clicked back (its handler may
+    // reach beyond the panel), radios re-arranged as by a click.
     static void Restore(const std::vector<std::pair<TCheckable*, bool>>& start) {
         for (auto [box, checked] : start) {
+            if (!IsRadio(box) && box->Checked() != checked)
+                box->Click();
             if (box->Checked() != checked)
                 box->SetChecked(checked);
         }
