@@ -131,7 +131,9 @@ void PlayerCapture::CaptureEnded() {
         desk_.CompleteCapture(record, programName.empty() ? startProgram_ : programName);
     if (!named)
         record.ActivationCode = ActivationCode::None;
-    library_.SaveMacroRecord(macro_, record);
+    // A record that cannot be written has been said ("Saving of keystrokes
+    // failed."); the appended placeholder stays, so the change is counted.
+    static_cast<void>(library_.SaveMacroRecord(macro_, record));
     lock_.ReleaseSyncFile(1);
     // The new hot key or Cueword works at once.
     desk_.SetHotKeys();
