@@ -133,10 +133,9 @@ bool TMainWin::Start(const std::string& commandLine) {
         std::make_unique<RunShared>(*settings_, *hookData_, hooks_, editorNotices_, *library_);
     host_.Shared = shared_.get();
     loading_ = std::make_unique<LibraryLoading>(*library_, *settings_, *lock_, *this);
-    libraryCommands_ = std::make_unique<LibraryCommands>(LibraryParts{*library_, *settings_,
-                                                                      *hookData_, hooks_, *lock_,
-                                                                      editorNotices_, configs_,
-                                                                      *this, *loading_});
+    libraryCommands_ = std::make_unique<LibraryCommands>(
+        LibraryParts{*library_, *settings_, *hookData_, hooks_, *lock_, editorNotices_, configs_,
+                     *this, *loading_});
     host_.FamiliesSet[FamilyId::Library] = libraryCommands_.get();
     dispatch_ = std::make_unique<RunDispatch>(*settings_, *hookData_, *library_, *shared_,
                                               interpreter_, *this);

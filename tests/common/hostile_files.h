@@ -15,6 +15,9 @@
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/macro_library.h"
+#ifdef _WIN32
+#include "tests/support/win32/held_file.h"
+#endif
 
 namespace orv::testing {
 
@@ -53,9 +56,9 @@ inline void PutFile(const std::string& path, const std::string& bytes) {
 
 inline void SetReadOnly(const std::string& path, bool readOnly) {
     using std::filesystem::perms;
-    std::filesystem::permissions(path, perms::owner_write | perms::group_write | perms::others_write,
-                                 readOnly ? std::filesystem::perm_options::remove
-                                          : std::filesystem::perm_options::add);
+    std::filesystem::permissions(
+        path, perms::owner_write | perms::group_write | perms::others_write,
+        readOnly ? std::filesystem::perm_options::remove : std::filesystem::perm_options::add);
 }
 
 // What is at path, to compare before and after a road.
@@ -70,10 +73,12 @@ inline std::vector<HostileFile> HostileFiles() {
     return {
         {"a text file",
          [](const std::string& p) { PutFile(p, "These are my notes, not macros.\r\n"); },
-         LibraryMessage::NotWholeMacros, LibraryMessage::FragmentKept, LibraryMessage::NotWholeMacros},
+         LibraryMessage::NotWholeMacros, LibraryMessage::FragmentKept,
+         LibraryMessage::NotWholeMacros},
         {"a library cut short",
          [](const std::string& p) { PutFile(p, RecordsNamed(2) + std::string(3000, 'z')); },
-         LibraryMessage::NotWholeMacros, LibraryMessage::FragmentKept, LibraryMessage::NotWholeMacros},
+         LibraryMessage::NotWholeMacros, LibraryMessage::FragmentKept,
+         LibraryMessage::NotWholeMacros},
         {"a folder",
          [](const std::string& p) {
              std::filesystem::remove_all(p);
@@ -86,6 +91,12 @@ inline std::vector<HostileFile> HostileFiles() {
              SetReadOnly(p, true);
          },
          LibraryMessage::ReadOnlyIncomplete, LibraryMessage::ChangeFailed, nullptr},
+#ifdef _WIN32
+        // Only Windows keeps other programs out of a file held open.
+        {"a library held by another program",
+         [](const std::string& p) { PutFile(p, RecordsNamed(2)); }, LibraryMessage::OpenFailed,
+         LibraryMessage::ChangeFailed, "Unable to open import file.", HoldUnshared},
+#endif
     };
 }
 
@@ -114,6 +125,8 @@ void RunHostileTable(const std::vector<HostileFile>& rows, const std::vector<Lib
             row.Make(path);
             const std::string before = Snapshot(path);
             std::shared_ptr<void> held = row.Hold ? row.Hold(path) : nullptr;
+            if (row.Hold)
+                ASSERT_TRUE(held) << where;
             const std::size_t shown = boxes.Shown().size();
             const char* says = row.*road.Says;
             if (says)

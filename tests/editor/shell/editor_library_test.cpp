@@ -86,14 +86,14 @@ TEST_F(EditorLibraryTest, HostileFilesLeaveTheFileAndTheListAsTheyWere) {
          &orv::testing::HostileFile::ImportMessage},
     };
     std::vector<orv::testing::HostileFile> rows = orv::testing::HostileFiles();
-    orv::testing::RunHostileTable(
-        rows, roads, current, InFolder(folder, "OTHER.ORN"), boxes, [&](const std::string& where) {
-            EXPECT_EQ(LibraryPath(), current) << where;
-            EXPECT_EQ(table->MacroCount(), count) << where;
-            EXPECT_EQ(hooks->Master.MacroCount(), count) << where;
-            EXPECT_EQ(settings->Nickname[1], "One") << where;
-            EXPECT_TRUE(notices.Posted.empty()) << where;
-        });
+    orv::testing::RunHostileTable(rows, roads, current, InFolder(folder, "OTHER.ORN"), boxes,
+                                  [&](const std::string& where) {
+                                      EXPECT_EQ(LibraryPath(), current) << where;
+                                      EXPECT_EQ(table->MacroCount(), count) << where;
+                                      EXPECT_EQ(hooks->Master.MacroCount(), count) << where;
+                                      EXPECT_EQ(settings->Nickname[1], "One") << where;
+                                      EXPECT_TRUE(notices.Posted.empty()) << where;
+                                  });
 }
 
 }  // namespace
