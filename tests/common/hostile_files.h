@@ -125,8 +125,9 @@ void RunHostileTable(const std::vector<HostileFile>& rows, const std::vector<Lib
             row.Make(path);
             const std::string before = Snapshot(path);
             std::shared_ptr<void> held = row.Hold ? row.Hold(path) : nullptr;
-            if (row.Hold)
+            if (row.Hold) {
                 ASSERT_TRUE(held) << where;
+            }
             const std::size_t shown = boxes.Shown().size();
             const char* says = row.*road.Says;
             if (says)
