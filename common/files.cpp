@@ -31,6 +31,15 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFREG;
 }
 
+bool FolderExists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFDIR;
+}
+
+std::string FullPath(const std::string& path) {
+    return system_calls::FullPath(path);
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     const std::optional<system_calls::FileIdentity> first = system_calls::IdentityOf(a);
     return first && first == system_calls::IdentityOf(b);

@@ -19,6 +19,13 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // True when path names an existing file (not a folder).
 bool FileExists(const std::string& path);
 
+// True when path names an existing folder.
+bool FolderExists(const std::string& path);
+
+// path as the system finds it from the current folder: a relative name
+// becomes a full one; a full one stays as it is.
+std::string FullPath(const std::string& path);
+
 // True when path is an existing file marked read-only (by its attribute,
 // whoever asks: an administrator may be able to write it anyway).
 bool FileReadOnly(const std::string& path);

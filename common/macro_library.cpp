@@ -1,6 +1,7 @@
 #include "common/macro_library.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "common/clock.h"
@@ -54,6 +55,40 @@ bool WriteRecordAt(std::FILE* f, long long n, const MacroRecord& record) {
 
 bool CloseChecked(FilePtr& f) {
     return std::fclose(f.release()) == 0;
+}
+
+// The records of a library image of whole records, as many as the tables hold.
+std::vector<MacroRecord> RecordsOf(const std::string& image) {
+    const std::size_t count = std::min<std::size_t>(image.size() / RecordSize, MaxMacros);
+    std::vector<MacroRecord> records;
+    records.reserve(count);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(image.data());
+    for (std::size_t k = 0; k < count; ++k)
+        records.push_back(MacroRecord::Decode(
+            ConstRecordBytes<MacroRecord::Size>(bytes + k * RecordSize, MacroRecord::Size)));
+    return records;
+}
+
+// Which system macro (its place in SystemMacros) an entry is; -1 for none.
+// The action characters are the same for both programs.
+int SystemMacroOf(std::int16_t kind, std::string_view scope) {
+    if (kind != MacroKind::System || scope.empty())
+        return -1;
+    const auto& system = SystemMacros(LibraryOwner::Player);
+    for (std::size_t k = 0; k < system.size(); ++k)
+        if (scope[0] == system[k].action)
+            return static_cast<int>(k);
+    return -1;
+}
+
+bool HasEverySystemMacro(const std::vector<MacroRecord>& records) {
+    std::array<bool, 5> present{};
+    for (const MacroRecord& r : records) {
+        const int k = SystemMacroOf(r.MacroKind, r.ScopeText.str());
+        if (k >= 0)
+            present[static_cast<std::size_t>(k)] = true;
+    }
+    return std::ranges::all_of(present, [](bool p) { return p; });
 }
 
 // A record the tables can hold and the file has.
@@ -110,46 +145,52 @@ void MacroLibrary::FillEntry(int i, const MacroRecord& record, bool loading) {
 
 bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify) {
     notify = notify || owner_ == LibraryOwner::Player;
-    table_.SetMacroCount(0);
-    FilePtr f = OpenFile(fileName, "rb");
-    if (!f) {
-        if (FileExists(fileName)) {
-            // Never re-created or emptied: it may only be locked for a moment.
-            hooks_.HandOver(HookSection::NumKeys, table_);
-            Report(LibraryMessage::OpenFailed);
-            return false;
-        }
-        FilePtr created = OpenFile(fileName, "wb");
-        if (!created || !CloseChecked(created)) {
-            hooks_.HandOver(HookSection::NumKeys, table_);
-            Report(LibraryMessage::CreateFailed);
-            return false;
-        }
-        CreateSystemMacrosIn(fileName);
-        return true;
+    // Checked first: some systems open a folder as a file that reads nothing.
+    if (FolderExists(fileName)) {
+        Report(LibraryMessage::IsFolder);
+        return false;
     }
-    long long records = std::min<long long>(WholeRecords(f.get()), MaxMacros);
-    bool complete = records >= 0;
-    for (int i = 1; i <= records; ++i) {
-        MacroRecord record;
-        if (!ReadRecordAt(f.get(), i, record)) {
-            complete = false;
-            break;
-        }
+    std::optional<std::string> image = ReadWholeFile(fileName);
+    if (!image) {
+        if (!FileExists(fileName))
+            return CreateLibrary(fileName);
+        // Never re-created or emptied: it may only be locked for a moment.
+        Report(LibraryMessage::OpenFailed);
+        return false;
+    }
+    // A fragment is a copy cut short, or a file that is no library: system
+    // macros appended behind it would land inside it.
+    if (image->size() % RecordSize != 0) {
+        Report(LibraryMessage::NotWholeMacros);
+        return false;
+    }
+    std::vector<MacroRecord> records = RecordsOf(*image);
+    if (records.size() < MaxMacros && !HasEverySystemMacro(records) && FileReadOnly(fileName)) {
+        Report(LibraryMessage::ReadOnlyIncomplete);
+        return false;
+    }
+    table_.SetMacroCount(0);
+    for (int i = 1; i <= static_cast<int>(records.size()); ++i) {
         table_.SetMacroCount(i);
-        FillEntry(i, record, true);
+        FillEntry(i, records[static_cast<std::size_t>(i - 1)], true);
         if (notify)
             notices_.Post(NoticeCode::MacroEntryChanged, i);
     }
-    f.reset();
     hooks_.HandOver(HookSection::NumKeys, table_);
     if (notify)
         notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
-    if (!complete) {
-        // Appending system macros behind a gap would misnumber them.
-        Report(LibraryMessage::ReadFailed);
+    CreateSystemMacrosIn(fileName);
+    return true;
+}
+
+bool MacroLibrary::CreateLibrary(const std::string& fileName) {
+    // Appending never truncates a file that appeared meanwhile.
+    FilePtr created = OpenFile(fileName, "ab");
+    if (!created || !CloseChecked(created)) {
+        Report(LibraryMessage::CreateFailed);
         return false;
     }
+    table_.SetMacroCount(0);
     CreateSystemMacrosIn(fileName);
     return true;
 }
@@ -158,24 +199,16 @@ bool MacroLibrary::ReloadMacroFile(bool notify) {
     return LoadMacroFile(CurrentFile(), notify);
 }
 
-void MacroLibrary::CreateSystemMacros() {
-    CreateSystemMacrosIn(CurrentFile());
-}
-
 void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
     const auto& system = SystemMacros(owner_);
     std::array<bool, 5> present{};
     for (int i = 1; i <= table_.EntryCount(); ++i) {
         const MacroEntry entry = table_.Entry(i);
-        if (entry.Kind != MacroKind::System)
+        const int k = SystemMacroOf(entry.Kind, entry.ScopeText);
+        if (k < 0)
             continue;
-        const std::string& scope = entry.ScopeText;
-        for (std::size_t k = 0; k < system.size(); ++k) {
-            if (scope.empty() || scope[0] != system[k].action)
-                continue;
-            present[k] = true;
-            settings_.Nickname[i] = system[k].nickname;
-        }
+        present[static_cast<std::size_t>(k)] = true;
+        settings_.Nickname[i] = system[static_cast<std::size_t>(k)].nickname;
     }
     for (std::size_t k = 0; k < system.size(); ++k) {
         if (present[k])
@@ -216,19 +249,39 @@ bool MacroLibrary::SaveMacroRecord(int n, MacroRecord& record) {
     return SaveRecordTo(CurrentFile(), n, record);
 }
 
+FilePtr MacroLibrary::OpenForChange(const std::string& path, const char* failure,
+                                    long long& records) const {
+    // A read-only file is refused whoever asks: some may write it anyway.
+    FilePtr f = FileReadOnly(path) ? nullptr : OpenFile(path, "r+b");
+    const long long size = f ? FileSize(f.get()) : -1;
+    if (size < 0) {
+        Report(failure);
+        return nullptr;
+    }
+    if (size % RecordSize != 0) {
+        Report(LibraryMessage::FragmentKept);
+        return nullptr;
+    }
+    records = size / RecordSize;
+    return f;
+}
+
 bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& record) {
     const bool append = n == -1;
-    auto fail = [&](const char* text) {
-        // Gives back the number the caller raised, never below none.
+    // Gives back the number the caller raised, never below none.
+    auto giveBack = [&] {
         if (append)
             table_.SetMacroCount(std::max(table_.MacroCount() - 1, 0));
-        Report(text);
         return false;
     };
-    FilePtr f = OpenFile(path, "r+b");
+    auto fail = [&](const char* text) {
+        Report(text);
+        return giveBack();
+    };
+    long long records = 0;
+    FilePtr f = OpenForChange(path, LibraryMessage::SaveFailed, records);
     if (!f)
-        return fail(LibraryMessage::SaveFailed);
-    long long records = WholeRecords(f.get());
+        return giveBack();
     if (append) {
         n = table_.MacroCount();
         // The new record must land where its number says: right behind the
@@ -334,20 +387,18 @@ void DropMenuMember(std::span<std::uint8_t> image, int n) {
 bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
     std::string kept;
     {
-        FilePtr f = OpenFile(CurrentFile(), "rb");
-        if (!f) {
-            Report(LibraryMessage::ChangeFailed);
+        long long records = 0;
+        FilePtr f = OpenForChange(CurrentFile(), LibraryMessage::ChangeFailed, records);
+        if (!f)
             return false;
-        }
-        long long records = WholeRecords(f.get());
         if (!InFile(n, records)) {
             Report(LibraryMessage::NoSuchMacro);
             return false;
         }
         kept.resize(static_cast<std::size_t>((records - 1) * RecordSize));
         std::size_t before = static_cast<std::size_t>((n - 1) * RecordSize);
-        std::fseek(f.get(), 0, SEEK_SET);
-        bool read = std::fread(kept.data(), 1, before, f.get()) == before &&
+        bool read = std::fseek(f.get(), 0, SEEK_SET) == 0 &&
+                    std::fread(kept.data(), 1, before, f.get()) == before &&
                     std::fseek(f.get(), static_cast<long>(n * RecordSize), SEEK_SET) == 0 &&
                     std::fread(kept.data() + before, 1, kept.size() - before, f.get()) ==
                         kept.size() - before;
@@ -370,12 +421,11 @@ bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
 }
 
 bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
-    FilePtr f = OpenFile(CurrentFile(), "r+b");
-    if (!f) {
-        Report(LibraryMessage::ChangeFailed);
+    long long records = 0;
+    FilePtr f = OpenForChange(CurrentFile(), LibraryMessage::ChangeFailed, records);
+    if (!f)
         return false;
-    }
-    if (!InFile(n, WholeRecords(f.get()))) {
+    if (!InFile(n, records)) {
         Report(LibraryMessage::NoSuchMacro);
         return false;
     }

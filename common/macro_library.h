@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "common/files.h"
 #include "common/hook_library.h"
 #include "common/macro_record.h"
 #include "common/notices.h"
@@ -34,8 +35,19 @@ namespace LibraryMessage {
 inline constexpr const char* SaveFailed = "Saving of keystrokes failed.";
 inline constexpr const char* CreateFailed = "New file could not be created.";
 inline constexpr const char* OpenFailed =
-    "The macro file could not be opened.  It is left as it is; please check that it is not "
-    "in use and that you may read it.";
+    "The macro file could not be read.  It is left as it is, and the macros loaded before stay "
+    "in use; please check that it is not in use and that you may read it.";
+inline constexpr const char* NotWholeMacros =
+    "The file does not hold whole macros: it is cut short, or it is no macro file at all.  It is "
+    "left as it is, and the macros loaded before stay in use.";
+inline constexpr const char* IsFolder =
+    "That name is a folder, not a macro file.  The macros loaded before stay in use.";
+inline constexpr const char* ReadOnlyIncomplete =
+    "The macro file is read-only, so the system macros it lacks cannot be added.  It is left as "
+    "it is, and the macros loaded before stay in use.";
+inline constexpr const char* FragmentKept =
+    "The macro file does not hold whole macros: it is cut short.  It is left as it is, and "
+    "nothing was changed.";
 inline constexpr const char* ReadFailed = "The macro file could not be read completely.";
 inline constexpr const char* ChangeFailed = "The macro file could not be changed.";
 inline constexpr const char* NoSuchMacro = "That macro is no longer in the macro file.";
@@ -72,18 +84,21 @@ class MacroLibrary {
 
     // Loads the whole library into the tables and makes sure of the system
     // macros; a missing file is created. The player always tells the editor.
-    // False when the library could not be loaded (the tables are then empty).
-    bool LoadMacroFile(const std::string& fileName, bool notify);
-    bool ReloadMacroFile(bool notify);
+    // Only a file read whole as whole records replaces the tables: a folder,
+    // a file that cannot be read or is cut short (or is no library at all),
+    // and a read-only one that lacks system macros are said and left as they
+    // are, and the tables keep what was loaded before. False then.
+    [[nodiscard]] bool LoadMacroFile(const std::string& fileName, bool notify);
+    [[nodiscard]] bool ReloadMacroFile(bool notify);
 
     // Writes record n, which must be in the file, or appends it when n is -1
     // (the caller has raised the macro count, which becomes its number). Updates the tables, hands
     // the entry over and tells the other program. On failure nothing changes and an append gives
     // the count back.
-    bool SaveMacroRecord(int n, MacroRecord& record);
+    [[nodiscard]] bool SaveMacroRecord(int n, MacroRecord& record);
     // What every command that adds a macro does: refused at 500 macros,
     // otherwise the count is raised and the record appended.
-    bool AppendMacroRecord(MacroRecord& record);
+    [[nodiscard]] bool AppendMacroRecord(MacroRecord& record);
     // False, and out unchanged, when record n could not be read.
     bool ReadMacroRecord(int n, MacroRecord& out) const;
     // Record n of the current file, held for a change; false as ReadMacroRecord.
@@ -92,35 +107,39 @@ class MacroLibrary {
     // the same file is current and its record at that number is still the
     // one read; otherwise refuses with HeldMacroMoved. held then takes the
     // record written, so that a later save of the same hold finds it.
-    bool SaveHeldRecord(HeldMacro& held, MacroRecord& record);
+    [[nodiscard]] bool SaveHeldRecord(HeldMacro& held, MacroRecord& record);
     // Takes record n, which the other program wrote, into the tables again;
     // false, with nothing changed, when it cannot be read.
-    bool RefreshEntry(int n);
+    [[nodiscard]] bool RefreshEntry(int n);
     // Removes record n from the file; the caller reloads.
-    bool DeleteMacroRecord(int n);
+    [[nodiscard]] bool DeleteMacroRecord(int n);
     // The same, and every pop-up menu's member list loses n and renumbers the
     // members behind it, in one rewrite: a failure changes nothing.
-    bool DeleteMacroWithMenus(int n);
+    [[nodiscard]] bool DeleteMacroWithMenus(int n);
     // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord refuses.
-    bool DeleteHeldMacro(const HeldMacro& held);
+    [[nodiscard]] bool DeleteHeldMacro(const HeldMacro& held);
     // Whether the held macro's file is current and still has the record as
     // read at its number; says nothing.
     bool Holds(const HeldMacro& held) const;
     // The same, saying HeldMacroMoved when it does not.
     bool StillHeld(const HeldMacro& held) const;
     // Rewrites only the enabled flag of record n; the caller updates the tables.
-    bool SetMacroEnabled(int n, std::uint8_t enabled);
+    [[nodiscard]] bool SetMacroEnabled(int n, std::uint8_t enabled);
 
     // A hot-key code no loaded macro uses, searching down from start.
     int FindFreeHotKey(int start) const;
-    void CreateSystemMacros();
 
     // The icon a record shows, and whether its icon file is missing.
     IconChoice ResolveIcon(const MacroRecord& record, bool* fileMissing = nullptr) const;
 
   private:
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
+    // A library that does not exist yet, with the system macros.
+    bool CreateLibrary(const std::string& fileName);
     void CreateSystemMacrosIn(const std::string& path);
+    // The file opened for a change in place, with its number of records; null,
+    // said, when it is read-only, cannot be opened or is cut short.
+    FilePtr OpenForChange(const std::string& path, const char* failure, long long& records) const;
     bool SaveRecordTo(const std::string& path, int n, MacroRecord& record);
     void FillEntry(int i, const MacroRecord& record, bool loading);
     int FindFreeHotKeyBelow(int start, int entries) const;

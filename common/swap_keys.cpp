@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/files.h"
+#include "common/message_boxes.h"
 #include "common/side_files.h"
 
 namespace orv {
@@ -35,13 +36,12 @@ bool SwapsInUse(ConstSwapKeys table) {
 }
 
 SwapFileResult LoadSwapKeys(const std::string& fileName, SwapKeys table) {
-    FilePtr f = OpenFile(fileName, "rb");
-    if (!f)
+    const std::optional<std::string> bytes = ReadWholeFile(fileName);
+    if (!bytes)
         return SwapFileResult::NotOpened;
-    SwapKeyTable read;
-    if (std::fread(read.data(), 1, read.size(), f.get()) != read.size())
+    if (bytes->size() != table.size())
         return SwapFileResult::Damaged;
-    std::ranges::copy(read, table.begin());
+    std::ranges::copy(*bytes, table.begin());
     return SwapFileResult::Loaded;
 }
 
@@ -55,8 +55,25 @@ SwapFileResult GetSwapFile(const std::string& library, SwapKeys table) {
     if (FileExists(name))
         return LoadSwapKeys(name, table);
     InitSwapKeys(table);
-    SaveSwapKeys(name, table);
-    return SwapFileResult::Loaded;
+    return SaveSwapKeys(name, table) ? SwapFileResult::Loaded : SwapFileResult::NotCreated;
+}
+
+void TakeLibraryRemap(const std::string& library, std::string& sideFile, SwapKeys table) {
+    const std::string name = RemapFileName(library);
+    const bool reloaded = name == sideFile;
+    sideFile = name;
+    const SwapFileResult result = GetSwapFile(library, table);
+    if (result != SwapFileResult::Damaged && result != SwapFileResult::NotOpened)
+        return;
+    // Another library's remapping would type keys this one never asked for.
+    if (!reloaded)
+        InitSwapKeys(table);
+    std::string text = result == SwapFileResult::Damaged
+                           ? "The key remap file " + name + " is damaged"
+                           : "The key remap file " + name + " could not be read";
+    text += reloaded ? ", so the keys stay remapped as before." : ", so no keys are remapped.";
+    CurrentMessageBoxes().Show("Error", text + "  It is left as it is.",
+                               MsgStyle::Ok | MsgStyle::IconError);
 }
 
 }  // namespace orv

@@ -17,6 +17,9 @@ extern const char PathSeparator;
 // replaces; on Windows only MoveFileEx does.
 bool RenameOver(const std::string& from, const std::string& to);
 
+// path from the current folder: the system's full name of it.
+std::string FullPath(const std::string& path);
+
 // Which file a path names, however it is spelt: its volume and file number.
 struct FileIdentity {
     std::uint64_t Volume;

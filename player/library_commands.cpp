@@ -54,24 +54,15 @@ void LibraryCommands::Delete(PlayerHost& player, std::string_view nickname) {
         player.DoAMessage("Macro Delete Error", MacroInUseText("delete", nickname));
         return;
     }
-    const MacroEntry entry = parts_.Table.Entry(j);
-    const bool timed = entry.Activation == Timed;
-    const bool menu = entry.Kind == MacroKind::PopupMenu;
+    const bool menu = parts_.Table.Entry(j).Kind == MacroKind::PopupMenu;
     // The library tells of its own failure; nothing else has changed then.
     if (!parts_.Library.DeleteMacroWithMenus(j)) {
         lock.ReleaseSyncFile(0);
         return;
     }
-    LibraryDesk& desk = parts_.Desk;
-    if (menu)
-        desk.ClearMenuTaskIcon();
-    parts_.Library.ReloadMacroFile(true);
-    desk.GetSwapFile();
-    desk.SetHotKeys();
-    if (timed)
-        desk.CheckAndSetTime();
-    if (menu)
-        desk.DoMenuTaskIcon();
+    // The macro is gone from the file even where the file cannot be read back
+    // at once (the library says so): the change is counted and told alike.
+    static_cast<void>(parts_.Loading.ReloadMacroFile(menu));
     lock.ReleaseSyncFile(1);
     parts_.Editor.Post(PlayerNoticeCode::MacroDeleted, 0);
 }
@@ -106,18 +97,10 @@ void LibraryCommands::SetEnabled(PlayerHost& player, std::string_view nickname, 
 }
 
 void LibraryCommands::Swap(const std::string& fileName) {
-    parts_.Settings.MacroFiles[0] = fileName;
+    // Only a file that could be loaded becomes current, in the settings file too.
+    if (!parts_.Loading.UseMacroFile(fileName, true))
+        return;
     parts_.Ini.WriteCurrentFile();
-    // The new file's change counter is the one seen, before it is loaded.
-    if (parts_.Settings.NetworkMode)
-        parts_.Lock.SetUp();
-    LibraryDesk& desk = parts_.Desk;
-    desk.ClearMenuTaskIcon();
-    parts_.Library.LoadMacroFile(fileName, true);
-    desk.SetHotKeys();
-    desk.CheckAndSetTime();
-    desk.DoMenuTaskIcon();
-    desk.GetSwapFile();
     parts_.Editor.Post(PlayerNoticeCode::OtherLibrary, 0);
 }
 

@@ -13,19 +13,9 @@
 #include "common/notices.h"
 #include "common/settings.h"
 #include "player/command_context.h"
+#include "player/library_loading.h"
 
 namespace orv::player {
-
-// What the player's main window rebuilds after a change of the library.
-class LibraryDesk {
-  public:
-    virtual ~LibraryDesk() = default;
-    virtual void SetHotKeys() = 0;
-    virtual void GetSwapFile() = 0;
-    virtual void CheckAndSetTime() = 0;
-    virtual void ClearMenuTaskIcon() = 0;
-    virtual void DoMenuTaskIcon() = 0;
-};
 
 struct LibraryParts {
     MacroLibrary& Library;
@@ -36,6 +26,7 @@ struct LibraryParts {
     ProgramNotices& Editor;
     Configs& Ini;  // the settings file
     LibraryDesk& Desk;
+    LibraryLoading& Loading;
 };
 
 // "Cannot <verb> macro "<nickname>" because the macro file is in use by

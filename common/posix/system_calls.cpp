@@ -1,6 +1,7 @@
 #include "common/system_calls.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -13,6 +14,13 @@ const char PathSeparator = '/';
 
 bool RenameOver(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::string FullPath(const std::string& path) {
+    if (path.empty() || path.front() == '/')
+        return path;
+    char folder[4096];
+    return getcwd(folder, sizeof folder) ? std::string(folder) + "/" + path : path;
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {

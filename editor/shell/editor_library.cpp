@@ -44,13 +44,11 @@ bool EditorLibrary::AppendMacro(MacroRecord& record) {
 }
 
 bool EditorLibrary::SwitchLibrary(const std::string& fileName) {
-    const std::string oldName = settings_.MacroFiles[0].str();
+    // A file that is not loaded left the tables as they were.
+    if (!library_.LoadMacroFile(fileName, true))
+        return false;
     settings_.MacroFiles[0] = fileName;
-    if (library_.LoadMacroFile(fileName, true))
-        return true;
-    settings_.MacroFiles[0] = oldName;
-    library_.LoadMacroFile(oldName, true);
-    return false;
+    return true;
 }
 
 }  // namespace orv::editor

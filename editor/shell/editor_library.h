@@ -22,11 +22,11 @@ class EditorLibrary {
 
     // Appends record as the last macro; only once it is written does the new
     // count reach the hook library and the player.
-    bool AppendMacro(MacroRecord& record);
+    [[nodiscard]] bool AppendMacro(MacroRecord& record);
 
     // Makes fileName the current library. One that cannot be loaded is not
-    // kept: the old library is loaded back and "Current File" stays.
-    bool SwitchLibrary(const std::string& fileName);
+    // kept: the tables keep the old library and "Current File" stays.
+    [[nodiscard]] bool SwitchLibrary(const std::string& fileName);
 
   private:
     void TellUnreadable(int n) const;

@@ -5,6 +5,7 @@
 
 #include "common/files.h"
 #include "common/hotkeys.h"
+#include "common/macro_library.h"
 #include "common/message_boxes.h"
 #include "common/settings.h"
 #include "common/string_routines.h"
@@ -51,6 +52,12 @@ std::optional<RecordFile> ReadRecordFile(const ImportSource& source) {
     std::optional<std::string> bytes = ReadWholeFile(source.FileName);
     if (!bytes) {
         CurrentMessageBoxes().Show("Error", ImportMessage::OpenFailed,
+                                   MsgStyle::Ok | MsgStyle::IconError);
+        return std::nullopt;
+    }
+    // An own file is a library: one not of whole records is no library it can trust.
+    if (source.Kind == ImportKind::Own && bytes->size() % MacroRecord::Size != 0) {
+        CurrentMessageBoxes().Show("Error", LibraryMessage::NotWholeMacros,
                                    MsgStyle::Ok | MsgStyle::IconError);
         return std::nullopt;
     }

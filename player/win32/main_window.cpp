@@ -6,7 +6,6 @@
 #include <exception>
 #include <utility>
 
-#include "common/side_files.h"
 #include "common/string_routines.h"
 #include "common/swap_keys.h"
 #include "common/win32/message_pump.h"
@@ -133,8 +132,10 @@ bool TMainWin::Start(const std::string& commandLine) {
     shared_ =
         std::make_unique<RunShared>(*settings_, *hookData_, hooks_, editorNotices_, *library_);
     host_.Shared = shared_.get();
-    libraryCommands_ = std::make_unique<LibraryCommands>(LibraryParts{
-        *library_, *settings_, *hookData_, hooks_, *lock_, editorNotices_, configs_, *this});
+    loading_ = std::make_unique<LibraryLoading>(*library_, *settings_, *lock_, *this);
+    libraryCommands_ = std::make_unique<LibraryCommands>(
+        LibraryParts{*library_, *settings_, *hookData_, hooks_, *lock_, editorNotices_, configs_,
+                     *this, *loading_});
     host_.FamiliesSet[FamilyId::Library] = libraryCommands_.get();
     dispatch_ = std::make_unique<RunDispatch>(*settings_, *hookData_, *library_, *shared_,
                                               interpreter_, *this);
@@ -168,7 +169,9 @@ bool TMainWin::Start(const std::string& commandLine) {
 }
 
 bool TMainWin::FormCreate(const std::string& commandLine) {
-    library_->LoadMacroFile(settings_->MacroFiles[0].str(), true);
+    // A library that cannot be loaded is said by the library; the player runs
+    // without macros until a file is loaded.
+    static_cast<void>(library_->LoadMacroFile(settings_->MacroFiles[0].str(), true));
     handOverMessage_ = RegisterWindowMessageA(HandOverMessageName);
 
     OSVERSIONINFOA version{};
@@ -254,9 +257,9 @@ void TMainWin::ProcessCommandLine(const std::string& commandLine) {
             startupRequest_ = true;
         else if (effect.What == ParamEffect::Network)
             lock_->SetUp();
-        else if (effect.What == ParamEffect::File &&
-                 GetFileAttributesA(effect.Text.c_str()) != INVALID_FILE_ATTRIBUTES)
-            UseMacroFile(effect.Text);
+        else if (effect.What == ParamEffect::File)
+            // One that cannot be loaded is said, and "Current File" stays.
+            static_cast<void>(loading_->UseCommandLineFile(effect.Text));
     }
     configs_.WriteCurrentFile();
     configs_.WriteMiscSettings();
@@ -265,14 +268,14 @@ void TMainWin::ProcessCommandLine(const std::string& commandLine) {
         startupNickname_ = StartupNickname(commandLine);
 }
 
-void TMainWin::UseMacroFile(const std::string& fileName) {
-    settings_->MacroFiles[0] = fileName;
-    if (settings_->NetworkMode)
-        lock_->SetUp();
-    library_->LoadMacroFile(fileName, true);
-    SetHotKeys();
-    schedule_->CheckAndSetTime();
-    GetSwapFile();
+void TMainWin::UseEditorsFile() {
+    const std::string current = settings_->MacroFiles[0].str();
+    configs_.ReadCurrentFile();
+    const std::string chosen = settings_->MacroFiles[0].str();
+    settings_->MacroFiles[0] = current;
+    // One this player cannot read (locked for a moment) is said; the library
+    // loaded before stays.
+    static_cast<void>(loading_->UseMacroFile(chosen, true));
 }
 
 void TMainWin::SetHotKeys() {
@@ -282,8 +285,7 @@ void TMainWin::SetHotKeys() {
 void TMainWin::GetSwapFile() {
     if (!playerBlock_.View())
         return;
-    swapFile_ = RemapFileName(settings_->MacroFiles[0].str());
-    orv::GetSwapFile(settings_->MacroFiles[0].str(), SwapTable(playerBlock_));
+    TakeLibraryRemap(settings_->MacroFiles[0].str(), swapFile_, SwapTable(playerBlock_));
 }
 
 LRESULT CALLBACK TMainWin::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -446,14 +448,10 @@ void TMainWin::EditorCommand(int code, int argument) {
     HookTable& t = *hookData_;
     switch (code) {
         case NoticeCode::KeyRemapChanged:
-            if (playerBlock_.View())
-                LoadSwapKeys(swapFile_, SwapTable(playerBlock_));
+            GetSwapFile();
             break;
         case NoticeCode::LibraryReloaded:
-            configs_.ReadCurrentFile();
-            tray_.ClearMenuTaskIcon();
-            UseMacroFile(settings_->MacroFiles[0].str());
-            tray_.DoMenuTaskIcon();
+            UseEditorsFile();
             break;
         case NoticeCode::SchedulesChanged:
             schedule_->CheckAndSetTime();
@@ -514,7 +512,8 @@ void TMainWin::EditorCommand(int code, int argument) {
             break;
         }
         case NoticeCode::MacroRemoved:
-            ReloadMacroFile(argument > 0);
+            // A file that cannot be read back is said; the tables stay.
+            static_cast<void>(loading_->ReloadMacroFile(argument > 0));
             break;
         default:
             break;
@@ -700,18 +699,8 @@ void TMainWin::ReloadIfChanged() {
 }
 
 void TMainWin::ReloadShared() {
-    ReloadMacroFile(true);
-}
-
-void TMainWin::ReloadMacroFile(bool remakeMenuIcons) {
-    if (remakeMenuIcons)
-        tray_.ClearMenuTaskIcon();
-    library_->ReloadMacroFile(true);
-    GetSwapFile();
-    SetHotKeys();
-    schedule_->CheckAndSetTime();
-    if (remakeMenuIcons)
-        tray_.DoMenuTaskIcon();
+    // Another user's change that cannot be read is said; the tables stay.
+    static_cast<void>(loading_->ReloadMacroFile(true));
 }
 
 bool TMainWin::CanDoMenu() {

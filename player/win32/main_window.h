@@ -140,7 +140,6 @@ class TMainWin final : public PlayerDesk,
     bool FormCreate(const std::string& commandLine);
     void StartHookTable();
     void ProcessCommandLine(const std::string& commandLine);
-    void UseMacroFile(const std::string& fileName);
     // LibraryDesk
     void SetHotKeys() override;
     void GetSwapFile() override;
@@ -149,7 +148,8 @@ class TMainWin final : public PlayerDesk,
     void DoMenuTaskIcon() override { tray_.DoMenuTaskIcon(); }
     void EditorCommand(int code, int argument);
     void HookCommand(int action);
-    void ReloadMacroFile(bool remakeMenuIcons);
+    // The editor made another file current (its code 2).
+    void UseEditorsFile();
     void HandOverChar(LPARAM character);
     HWND FindEditor();
     HWND PauseWorkWindow() const;
@@ -180,6 +180,7 @@ class TMainWin final : public PlayerDesk,
     std::unique_ptr<Activation> activation_;
     ExclusiveSyncFileAccess syncFiles_;
     std::unique_ptr<NetworkLock> lock_;
+    std::unique_ptr<LibraryLoading> loading_;
     std::unique_ptr<LibraryCommands> libraryCommands_;
     Win32Windows windows_{nullptr, *hookData_, hooks_, editorNotices_};
     WindowCommands windowCommands_{windows_, interpreter_.Play()};

@@ -62,13 +62,13 @@ TEST_F(LibraryTest, MissingSystemMacroIsAppendedAndRenamedOnesShowTheirStandardN
 
 TEST_F(LibraryTest, FreeHotKeySearchWrapsBelowZero) {
     WriteLibrary({Ordinary("a", 2), Ordinary("b", 1), Ordinary("c", 0)});
-    library.ReloadMacroFile(false);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     EXPECT_EQ(library.FindFreeHotKey(2), 720);
     EXPECT_EQ(library.FindFreeHotKey(3), 3);
 }
 
 TEST_F(LibraryTest, SaveAppendDeleteEnableAndReload) {
-    library.ReloadMacroFile(false);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     for (const char* name : {"one", "two", "three"}) {
         MacroRecord r = Ordinary(name, 30000);
         r.CategoryId = 7;
@@ -151,7 +151,7 @@ TEST_F(LibraryTest, IconsAreBuiltInOrFilesOfTheIconsFolder) {
     menu.MacroKind = MacroKind::PopupMenu;
     menu.IconName = "gone.ico";
     WriteLibrary({withFile, missing, lower, menu});
-    library.ReloadMacroFile(false);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     EXPECT_EQ(settings->Icon[1].source, IconChoice::Source::File);
     EXPECT_EQ(settings->Icon[1].path, InFolder(InFolder(folder, "Icons"), "mail.ico"));
     EXPECT_EQ(settings->Icon[2].source, IconChoice::Source::Main);
@@ -165,11 +165,19 @@ TEST_F(LibraryTest, IconsAreBuiltInOrFilesOfTheIconsFolder) {
     EXPECT_EQ(FileRecords()[3].IconName, "MENU");
 }
 
-TEST_F(LibraryTest, FragmentsAndOverfullLibrariesAreReadWithinBounds) {
-    WriteLibrary({Ordinary("a", 1), Ordinary("b", 2)}, 100);
-    library.ReloadMacroFile(false);
-    EXPECT_EQ(table->MacroCount(), 7) << "the fragment is no record";
-    EXPECT_EQ(FileNicknames().size(), 7u) << "system macros replace the fragment";
+TEST_F(LibraryTest, AFragmentStopsEveryOperationAndOverfullLibrariesAreReadWithinBounds) {
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    WriteLibrary({Ordinary("a", 1), Ordinary("b", 2)}, 100);  // a copy cut short
+    const std::string cut = *ReadWholeFile(LibraryPath());
+    MacroRecord r = Ordinary("x", 30000);
+    boxes.Expect(LibraryMessage::NotWholeMacros);
+    EXPECT_FALSE(library.ReloadMacroFile(false));
+    for (int k = 0; k < 3; ++k) boxes.Expect(LibraryMessage::FragmentKept);
+    EXPECT_FALSE(library.DeleteMacroRecord(1));
+    EXPECT_FALSE(library.SetMacroEnabled(1, 0));
+    EXPECT_FALSE(library.SaveMacroRecord(1, r));
+    EXPECT_EQ(*ReadWholeFile(LibraryPath()), cut) << "no record lands in or drops the fragment";
+    EXPECT_EQ(table->MacroCount(), 5) << "the library loaded before";
 
     std::vector<MacroRecord> many(501, Ordinary("many", 30000));
     WriteLibrary(many);
@@ -180,7 +188,7 @@ TEST_F(LibraryTest, FragmentsAndOverfullLibrariesAreReadWithinBounds) {
 
 TEST_F(LibraryTest, AddingStopsAtFiveHundredMacros) {
     WriteLibrary(std::vector<MacroRecord>(499, Ordinary("x", 30000)));
-    library.ReloadMacroFile(false);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     EXPECT_EQ(table->MacroCount(), 500) << "one system macro fitted";
     MacroRecord r = Ordinary("one too many", 30000);
     boxes.Expect("Maximum number of Macros has been reached.  Add not allowed.");
@@ -191,7 +199,7 @@ TEST_F(LibraryTest, AddingStopsAtFiveHundredMacros) {
 }
 
 TEST_F(LibraryTest, FailedAppendLeavesTheCountAsItWas) {
-    library.ReloadMacroFile(false);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     std::filesystem::remove(LibraryPath());
     table->SetMacroCount(6);
     MacroRecord r = Ordinary("lost", 30000);
@@ -208,7 +216,7 @@ TEST_F(LibraryTest, FailedAppendLeavesTheCountAsItWas) {
 }
 
 TEST_F(LibraryTest, AppendWithAStaleCountIsRefused) {
-    library.ReloadMacroFile(false);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     WriteLibrary(std::vector<MacroRecord>(6, Ordinary("x", 30000)));  // grown elsewhere
     table->SetMacroCount(6);
     MacroRecord r = Ordinary("late", 30000);
@@ -219,7 +227,7 @@ TEST_F(LibraryTest, AppendWithAStaleCountIsRefused) {
 }
 
 TEST_F(LibraryTest, RecordNumbersOutsideTheFileAreRefused) {
-    library.ReloadMacroFile(false);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     MacroRecord r = Ordinary("x", 30000);
     boxes.Expect(LibraryMessage::NoSuchMacro);
     boxes.Expect(LibraryMessage::NoSuchMacro);
@@ -248,7 +256,7 @@ TEST_F(LibraryTest, RecordNumbersOutsideTheFileAreRefused) {
 // file while a dialog holds a macro: the hold's save lands on that macro or
 // nowhere.
 TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
-    library.ReloadMacroFile(false);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     for (const char* name : {"A", "B", "C"}) {
         MacroRecord r = Ordinary(name, 30000);
         ASSERT_TRUE(library.AppendMacroRecord(r));
@@ -300,7 +308,7 @@ TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
 
 // The player appends and names the new number before its count arrives.
 TEST_F(LibraryTest, ARecordAppendedElsewhereIsTakenIntoTheTables) {
-    library.ReloadMacroFile(false);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     std::vector<MacroRecord> records = FileRecords();
     records.push_back(Ordinary("appended by the player", 30000));
     WriteLibrary(records);

@@ -203,6 +203,32 @@ TEST_F(PlayerEndToEnd, TheEditorsReloadCommandBringsInTheChangedLibrary) {
     Press(target, "key ctrl+e", "qe");
 }
 
+// "/F" naming a file that is no library: said, left as it is, and the library
+// the player had stays current with its hot keys.
+TEST_F(PlayerEndToEnd, ACommandLineFileThatIsNoLibraryIsSaidAndLeftAlone) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string notes = std::string(temp) + "e2e_notes.txt";
+    const std::string text = "These are my notes, not macros.\r\n";
+    ASSERT_TRUE(ReplaceFileContents(notes, text));
+    StartWith({Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "q")}, "\"/F" + notes + "\"");
+    HWND box = nullptr;
+    std::string shown;
+    ASSERT_TRUE(WaitFor([&] {
+        box = FindWindowA("#32770", "Error");
+        return box && !(shown = BoxText(box)).empty();
+    }));
+    EXPECT_NE(shown.find("does not hold whole macros"), std::string::npos) << shown;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    Press(target, "key ctrl+q", "q");
+    EXPECT_EQ(ReadWholeFile(notes), text);
+    ASSERT_TRUE(player.Stop());
+    EXPECT_EQ(SettingOnDisk("Current File"), library);
+    std::filesystem::remove(notes);
+}
+
 TEST_F(PlayerEndToEnd, EscapeEndsARunningMacro) {
     StartWith({Macro("Slow", Code("Ctrl+Q"), MacroKind::Global, "s<DELAY:05.00>t")});
     Target target;

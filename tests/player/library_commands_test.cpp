@@ -6,6 +6,7 @@
 #include "common/settings_store.h"
 #include "common/side_files.h"
 #include "player/interpreter.h"
+#include "tests/common/hostile_files.h"
 #include "tests/common/library_fixture.h"
 #include "tests/player/recording_host.h"
 
@@ -88,7 +89,9 @@ class LibraryCommandsTest : public orv::testing::LibraryTest {
     PlainSyncFileAccess syncFiles;
     LockHost lockHost;
     NetworkLock lock{LibraryOwner::Player, *settings, syncFiles, lockHost, notices};
-    LibraryCommands commands{{library, *settings, *table, *hooks, lock, editor, configs, desk}};
+    LibraryLoading loading{library, *settings, lock, desk};
+    LibraryCommands commands{
+        {library, *settings, *table, *hooks, lock, editor, configs, desk, loading}};
     testing::RecordingHost player;
     RunState state;
     Interpreter interpreter{player, state};
@@ -109,13 +112,14 @@ TEST_F(LibraryCommandsTest, DeleteTakesTheRecordAndItsMenuEntriesAndCountsTheCha
     EXPECT_EQ(after[8].PopupMembers(), (std::vector<int>{4, 8}));
     EXPECT_EQ(table->MacroCount(), 14);
     EXPECT_EQ(settings->Nickname[3], "m4");
-    EXPECT_EQ(trace.Lines, (std::vector<std::string>{"swap file", "hot keys", "editor 21,0"}));
+    EXPECT_EQ(trace.Lines,
+              (std::vector<std::string>{"swap file", "hot keys", "schedule", "editor 21,0"}));
     EXPECT_EQ(Counter(), before + 1);
 
     trace.Lines.clear();
     Run("<MACDEL:m10>");  // a menu: its icons go and come back
     EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "swap file", "hot keys",
-                                                     "menus on", "editor 21,0"}));
+                                                     "schedule", "menus on", "editor 21,0"}));
 }
 
 TEST_F(LibraryCommandsTest, AFileInUseByAnotherUserChangesNothing) {
@@ -176,8 +180,55 @@ TEST_F(LibraryCommandsTest, SwapInNetworkModeTakesTheNewFilesCounterBeforeLoadin
     EXPECT_EQ(store.Read("Misc", "Current File", "", 255), other);
     EXPECT_EQ(lock.SyncStamp(), 41);
     EXPECT_EQ(table->MacroCount(), 5);  // a missing file becomes a new library
-    EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "hot keys", "schedule",
-                                                     "menus on", "swap file", "editor 3,0"}));
+    EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "swap file", "hot keys",
+                                                     "schedule", "menus on", "editor 3,0"}));
+}
+
+// Every road that loads a library, on files it must not take: the file stays
+// as it was, the player says so, and the library loaded before stays in use.
+TEST_F(LibraryCommandsTest, HostileFilesLeaveTheFileAndTheLibraryLoadedBefore) {
+    settings->NetworkMode = true;
+    TenMacros();
+    configs.WriteCurrentFile();
+    const std::string current = LibraryPath();
+    const std::string other = InFolder(folder, "OTHER.ORN");
+    const std::vector<orv::testing::LibraryRoad> roads = {
+        {"/F", false, [&](const std::string& p) { EXPECT_FALSE(loading.UseCommandLineFile(p)); }},
+        {"<SWAP: and the editor's switch", false,
+         [&](const std::string& p) { Run("<SWAP:" + p + ">"); }},
+        {"a reload (the editor's delete, the sync)", true,
+         [&](const std::string&) { EXPECT_FALSE(loading.ReloadMacroFile(true)); }},
+        {"<MACDEL:", true, [&](const std::string&) { Run("<MACDEL:m2>"); },
+         &orv::testing::HostileFile::ChangeMessage},
+    };
+    orv::testing::RunHostileTable(
+        orv::testing::HostileFiles(), roads, current, other, boxes, [&](const std::string& where) {
+            EXPECT_EQ(LibraryPath(), current) << where;
+            EXPECT_EQ(store.Read("Misc", "Current File", "", 255), current) << where;
+            EXPECT_EQ(lock.SyncStamp(), Counter()) << where << ": the current file's counter";
+            EXPECT_EQ(table->MacroCount(), 15) << where;
+            EXPECT_EQ(hooks->Master.MacroCount(), 15) << where;
+            EXPECT_EQ(settings->Nickname[2], "m2") << where;
+            EXPECT_EQ(hooks->Master.Entry(4).Activation, 10000) << where;
+            // Only the menu icons are made again, from the same tables.
+            for (const std::string& line : trace.Lines)
+                EXPECT_TRUE(line == "menus off" || line == "menus on") << where << ": " << line;
+            trace.Lines.clear();
+        });
+}
+
+// Started in one folder, found from another: "/F" keeps the file's full name.
+TEST_F(LibraryCommandsTest, ARelativeCommandLineNameIsKeptByItsFullName) {
+    TenMacros();
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    orv::testing::PutFile(InFolder(folder, "mine.ORN"), orv::testing::RecordsNamed(3));
+    const bool used = loading.UseCommandLineFile("mine.ORN");
+    EXPECT_TRUE(loading.UseCommandLineFile("no such file.ORN")) << "a missing file is ignored";
+    std::filesystem::current_path(started);
+    ASSERT_TRUE(used);
+    EXPECT_EQ(std::filesystem::path(LibraryPath()), std::filesystem::path(folder) / "mine.ORN");
+    EXPECT_EQ(settings->Nickname[3], "a3");
 }
 
 }  // namespace

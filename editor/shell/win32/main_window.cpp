@@ -112,7 +112,8 @@ TMainWin::TMainWin(EditorContext& context, EditorLaunchers launchers)
     // The library, its side files and the hook library's view of it.
     if (settings_.NetworkMode)
         lock_.SetUp();
-    context_.Library.LoadMacroFile(settings_.MacroFiles[0].str(), true);
+    // One that cannot be loaded has been said: the list starts empty.
+    static_cast<void>(context_.Library.LoadMacroFile(settings_.MacroFiles[0].str(), true));
     GetCatFile();
     GetSwapFile();
     RefreshEverythingFromHookLibrary(context_.Hooks, context_.Table);
@@ -600,7 +601,9 @@ void TMainWin::GetCatFile() {
 
 void TMainWin::GetSwapFile() {
     SwapKeyTable table;
-    orv::GetSwapFile(settings_.MacroFiles[0].str(), table);
+    // Only the side file's being there matters here: the player, which uses
+    // the table, says one it cannot use, and the remapper one it cannot save.
+    static_cast<void>(orv::GetSwapFile(settings_.MacroFiles[0].str(), table));
 }
 
 void TMainWin::CatListClick() {
@@ -621,7 +624,9 @@ void TMainWin::SetHotKeys() {
 }
 
 void TMainWin::ReloadShared() {
-    context_.Library.ReloadMacroFile(false);
+    // A file that cannot be read has been said; the list shown stays.
+    if (!context_.Library.ReloadMacroFile(false))
+        return;
     GetSwapFile();
     GetCatFile();
     FillList();
@@ -881,7 +886,14 @@ void TMainWin::PlayerNotify(int code, std::int32_t argument) {
             context_.Config.ReadCurrentFile();
             if (settings_.NetworkMode)
                 lock_.SetUp();
-            context_.Library.LoadMacroFile(settings_.MacroFiles[0].str(), false);
+            // One this editor cannot read has been said: it stays on its own
+            // library, whose name is kept with it.
+            if (!context_.Library.LoadMacroFile(settings_.MacroFiles[0].str(), false)) {
+                settings_.MacroFiles[0] = oldName;
+                if (settings_.NetworkMode)
+                    lock_.SetUp();
+                break;
+            }
             // A save that waited for this notice handed over the old library's keys.
             SetHotKeys();
             DoCaption();

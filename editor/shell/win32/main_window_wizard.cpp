@@ -162,7 +162,9 @@ void TMainWin::JoinPopupMenu(int menu, int number) {
     }
     members.push_back(number);
     record.SetPopupMembers(members);
-    context_.Library.SaveMacroRecord(menu, record);
+    // A menu that cannot be written has been said ("Saving of keystrokes
+    // failed."); the new macro is kept, outside the menu.
+    static_cast<void>(context_.Library.SaveMacroRecord(menu, record));
 }
 
 }  // namespace orv::editor

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "editor/shell/macro_import.h"
+#include "tests/common/hostile_files.h"
 #include "tests/common/library_fixture.h"
 
 namespace orv::editor {
@@ -66,6 +68,32 @@ TEST_F(EditorLibraryTest, ALibraryThatCannotBeLoadedDoesNotBecomeCurrent) {
     EXPECT_TRUE(editor.SwitchLibrary(other));
     EXPECT_EQ(LibraryPath(), other);
     EXPECT_EQ(table->MacroCount(), 5) << "a new library holds the system macros";
+}
+
+// Open and the recent files switch libraries; an import reads one. Neither
+// takes a file it must not, and the list shown stays as it was.
+TEST_F(EditorLibraryTest, HostileFilesLeaveTheFileAndTheListAsTheyWere) {
+    const std::string current = LibraryPath();
+    const int count = table->MacroCount();
+    const std::vector<orv::testing::LibraryRoad> roads = {
+        {"Open and the recent files", false,
+         [&](const std::string& p) { EXPECT_FALSE(editor.SwitchLibrary(p)); }},
+        {"Import of an own file", false,
+         [&](const std::string& p) {
+             std::optional<ImportSource> source = OpenImportSource(p);
+             EXPECT_TRUE(!source || source->Entries.size() == 2u);
+         },
+         &orv::testing::HostileFile::ImportMessage},
+    };
+    std::vector<orv::testing::HostileFile> rows = orv::testing::HostileFiles();
+    orv::testing::RunHostileTable(rows, roads, current, InFolder(folder, "OTHER.ORN"), boxes,
+                                  [&](const std::string& where) {
+                                      EXPECT_EQ(LibraryPath(), current) << where;
+                                      EXPECT_EQ(table->MacroCount(), count) << where;
+                                      EXPECT_EQ(hooks->Master.MacroCount(), count) << where;
+                                      EXPECT_EQ(settings->Nickname[1], "One") << where;
+                                      EXPECT_TRUE(notices.Posted.empty()) << where;
+                                  });
 }
 
 }  // namespace
