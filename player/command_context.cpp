@@ -1,6 +1,7 @@
 #include "player/command_context.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace orv::player {
 
@@ -41,6 +42,18 @@ FamilyId FamilyOf(const TokenForm& form) {
 Flow PerformFamilyCommand(const CommandFamilies& families, CommandContext& context) {
     CommandFamily* family = families[FamilyOf(context.Form())];
     return family ? family->Perform(context) : Flow::Next;
+}
+
+namespace {
+std::atomic<std::size_t> formsWithoutCase{0};
+}  // namespace
+
+void ReportFormWithoutCase(const TokenForm&) {
+    ++formsWithoutCase;
+}
+
+std::size_t FormsWithoutCase() {
+    return formsWithoutCase;
 }
 
 std::int64_t ReadInteger(std::string_view field) {

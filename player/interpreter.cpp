@@ -380,7 +380,7 @@ Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
             break;
         }
         default:
-            break;
+            ReportFormWithoutCase(form);
     }
     return Flow::Next;
 }

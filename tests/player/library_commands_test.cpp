@@ -8,6 +8,7 @@
 #include "player/interpreter.h"
 #include "tests/common/library_fixture.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -178,6 +179,23 @@ TEST_F(LibraryCommandsTest, SwapInNetworkModeTakesTheNewFilesCounterBeforeLoadin
     EXPECT_EQ(table->MacroCount(), 5);  // a missing file becomes a new library
     EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "hot keys", "schedule",
                                                      "menus on", "swap file", "editor 3,0"}));
+}
+
+TEST_F(LibraryCommandsTest, EveryCommandOfTheFamilyReachesTheLibrary) {
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Library,
+        [&](const std::string& token) {
+            TenMacros();
+            player.Trace.clear();
+            // The sample names macro "x": name one the command changes (m6 is
+            // the disabled one).
+            std::string named = token;
+            if (const std::size_t x = named.find("x>"); x != std::string::npos)
+                named.replace(x, 1, token.starts_with("<MACACT:") ? "m6" : "m2");
+            Run(named);
+        },
+        [&] { return !trace.Lines.empty() || !player.Notices().empty(); });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace
