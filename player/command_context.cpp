@@ -17,9 +17,10 @@ struct FormFamily {
     std::string_view Head;
     FamilyId Family;
 };
-// The forms that go elsewhere than their command: those that name no command,
-// and "<SSON>", which starts the screen saver where the other forms set it.
-constexpr FormFamily OwnFamilyForms[] = {
+// The forms that go to another family than their command's: those that name
+// no command, and "<SSON>", which starts the screen saver where the other
+// forms set it.
+constexpr FormFamily FormsOutsideTheirCommandsFamily[] = {
     {"<RIGHT MOUSE>", FamilyId::Interpreter},
     {"<MIDDLE MOUSE>", FamilyId::Interpreter},
     {"<DOHOOK>", FamilyId::Settings},
@@ -32,7 +33,7 @@ constexpr FormFamily OwnFamilyForms[] = {
 }  // namespace
 
 FamilyId FamilyOf(const TokenForm& form) {
-    for (const FormFamily& own : OwnFamilyForms) {
+    for (const FormFamily& own : FormsOutsideTheirCommandsFamily) {
         if (form.Head == own.Head)
             return own.Family;
     }

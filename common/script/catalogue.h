@@ -198,7 +198,7 @@ enum class FamilyId : std::uint8_t {
     Interpreter,
     PassedOver,
 };
-constexpr std::size_t HandedFamilyCount = static_cast<std::size_t>(FamilyId::Interpreter);
+constexpr std::size_t FamilyHandlerCount = static_cast<std::size_t>(FamilyId::Interpreter);
 
 struct CommandEntry {
     // Every row names all three.
