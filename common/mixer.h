@@ -151,7 +151,6 @@ class TMidiMixer {
     // Reads a slot afresh, for a system that may not report its changes.
     void Refresh(int slot);
     void SetActive(bool active);
-    std::int32_t MidiDeviceID() const { return midiDeviceId_; }
     void SetMidiDeviceID(std::int32_t id);
 
     // The system's notice that a control changed.

@@ -21,9 +21,6 @@ std::string TrimStr(std::string_view s);
 // Blanks prepended until the length reaches the width.
 std::string PadLeftStr(std::string_view s, std::size_t width);
 
-// n copies of c.
-std::string CharStr(char c, std::size_t n);
-
 // The last three characters replaced by ext ("ORVAN.ORN", "MAS" -> "ORVAN.MAS").
 std::string ChangeExt3(std::string_view name, std::string_view ext);
 

@@ -18,10 +18,6 @@ std::uint32_t PackTmsf(const CdPosition& position) {
            static_cast<std::uint32_t>(position.Frames) << 24;
 }
 
-std::uint32_t UnpackMsf(std::uint32_t packed) {
-    return (packed & 0xFF) * SecondsPerMinute + (packed >> 8 & 0xFF);
-}
-
 CdPosition StepPosition(const CdPosition& from, std::int64_t seconds,
                         std::span<const std::uint32_t> trackSeconds) {
     const auto count = static_cast<std::int64_t>(trackSeconds.size());

@@ -18,8 +18,6 @@ struct CdPosition {
 // Track in byte 0, minutes, seconds, frames in bytes 1 to 3.
 CdPosition UnpackTmsf(std::uint32_t packed);
 std::uint32_t PackTmsf(const CdPosition& position);
-// A length: minutes in byte 0, seconds in byte 1; as seconds.
-std::uint32_t UnpackMsf(std::uint32_t packed);
 
 // The position seconds later (earlier when negative): a step past a track's
 // end goes on into the following tracks, one before its start back into the

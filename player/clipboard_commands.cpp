@@ -105,7 +105,7 @@ Flow ClipboardCommands::Perform(CommandContext& context) {
             SaveText(context, name, form.Code == C::ClipboardAppendText);
             break;
         default:
-            break;
+            ReportFormWithoutCase(form);
     }
     return Flow::Next;
 }

@@ -1,6 +1,7 @@
 #include "player/command_context.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace orv::player {
 
@@ -16,9 +17,10 @@ struct FormFamily {
     std::string_view Head;
     FamilyId Family;
 };
-// The forms that go elsewhere than their command: those that name no command,
-// and "<SSON>", which starts the screen saver where the other forms set it.
-constexpr FormFamily OwnFamilyForms[] = {
+// The forms that go to another family than their command's: those that name
+// no command, and "<SSON>", which starts the screen saver where the other
+// forms set it.
+constexpr FormFamily FormsOutsideTheirCommandsFamily[] = {
     {"<RIGHT MOUSE>", FamilyId::Interpreter},
     {"<MIDDLE MOUSE>", FamilyId::Interpreter},
     {"<DOHOOK>", FamilyId::Settings},
@@ -31,7 +33,7 @@ constexpr FormFamily OwnFamilyForms[] = {
 }  // namespace
 
 FamilyId FamilyOf(const TokenForm& form) {
-    for (const FormFamily& own : OwnFamilyForms) {
+    for (const FormFamily& own : FormsOutsideTheirCommandsFamily) {
         if (form.Head == own.Head)
             return own.Family;
     }
@@ -41,6 +43,18 @@ FamilyId FamilyOf(const TokenForm& form) {
 Flow PerformFamilyCommand(const CommandFamilies& families, CommandContext& context) {
     CommandFamily* family = families[FamilyOf(context.Form())];
     return family ? family->Perform(context) : Flow::Next;
+}
+
+namespace {
+std::atomic<std::size_t> formsWithoutCase{0};
+}  // namespace
+
+void ReportFormWithoutCase(const TokenForm&) {
+    ++formsWithoutCase;
+}
+
+std::size_t FormsWithoutCase() {
+    return formsWithoutCase;
 }
 
 std::int64_t ReadInteger(std::string_view field) {

@@ -34,6 +34,12 @@ FamilyId FamilyOf(const TokenForm& form);
 // Hands the token to its family; one that is not supplied passes it over.
 Flow PerformFamilyCommand(const CommandFamilies& families, CommandContext& context);
 
+// A form that reaches a family's switch without a case of its own there: a
+// slip of the program, never of the script. The run passes it over; the count
+// lets the tests see every one.
+void ReportFormWithoutCase(const TokenForm& form);
+std::size_t FormsWithoutCase();
+
 // Whole numbers in fields: leading blanks, an optional sign, then the digits
 // up to the first other character; an empty field is 0. Saturates rather
 // than overflowing.

@@ -30,7 +30,7 @@ class CommandFamily {
 // The handler of each family the catalogue names; the interpreter and the
 // commands passed over have none.
 struct CommandFamilies {
-    std::array<CommandFamily*, HandedFamilyCount> Of{};
+    std::array<CommandFamily*, FamilyHandlerCount> Of{};
 
     CommandFamily*& operator[](FamilyId id) { return Of.at(static_cast<std::size_t>(id)); }
     CommandFamily* operator[](FamilyId id) const {

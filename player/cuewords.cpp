@@ -170,7 +170,7 @@ void Cuewords::RunCuewordMacro(const Candidate& picked, const std::string& prefi
     shared_.SetMacroInUse(true);
     if (settings_.CuewordRemove[i] != KeepTypedWord) {
         const std::size_t typedExtra = settings_.UseSuffix ? 1 : prefix.size();
-        dispatch_.Prepare([&] {
+        dispatch_.WhileStarting([&] {
             EraseTyped(picked.typedWord.size() + typedExtra);
             return true;
         });

@@ -61,7 +61,7 @@ Flow FileCommands::Perform(CommandContext& context) {
             host_.Explore(name);
             break;
         default:
-            break;
+            ReportFormWithoutCase(context.Form());
     }
     return Flow::Next;
 }

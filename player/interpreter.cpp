@@ -203,6 +203,101 @@ Flow Interpreter::MeasureEmail(Call& call, TokenMatch& match) {
     return Flow::SkipPass;
 }
 
+// One of the interpreter's own tokens, passed over already in its call.
+struct Interpreter::OwnToken {
+    Call& In;
+    const TokenMatch& Match;
+    std::string_view Text;  // from the "<" to the closing ">" inclusive
+
+    const TokenForm& Form() const { return *Match.Form; }
+    std::uint8_t Variant() const { return Form().Variant; }
+    std::string_view Field(TokenField field) const {
+        if (field.From >= Text.size())
+            return {};
+        return Text.substr(field.From, field.Width());
+    }
+    std::int64_t Integer(TokenField field) const { return ReadInteger(Field(field)); }
+    std::int64_t Integer() const { return Integer(ClosedField(Form())); }
+    std::optional<double> Decimal(TokenField field) const {
+        return FieldReal(Text, field.From, field.To);
+    }
+    std::optional<double> Decimal() const { return Decimal(ClosedField(Form())); }
+};
+
+Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
+    const TokenForm& form = *match.Form;
+    const OwnToken token{call, match, call.Text.substr(call.Position, match.Length)};
+    call.Advance(match.Length);
+    if (form.Code == C::ClipboardStartCopy)
+        return CopyBlock(call, match);
+    if (FamilyOf(form) != FamilyId::Interpreter)
+        return Family(call, match);
+
+    switch (form.Code) {
+        case C::Text:
+            return KeyToken(token);
+        case C::None:  // the right and middle button as keys
+            return ButtonAsKey(token);
+        case C::ControlKey:
+        case C::AltKey:
+        case C::ShiftKey:
+        case C::WinKey:
+            return HeldKey(token);
+        case C::MouseLeftButton:
+        case C::MouseRightButton:
+        case C::MouseMiddleButton:
+            return MouseButton(token);
+        case C::MouseWheel:
+            return Wheel(token);
+        case C::MouseMove:
+            return PointerMove(token);
+        case C::WaitTimeDelay:
+            return TimedPause(token);
+        case C::Delay:
+            return Delay(token);
+        case C::MacroPlaybackSpeed:
+            return PlaybackSpeed(token);
+        case C::KeystrokeSpeed:
+        case C::MouseSpeed:
+            return InputSpeed(token);
+        case C::WaitTimeElapse:
+            return ElapsedWait(token);
+        case C::RepeatCounter:
+            return Counter(token);
+        case C::RepeatPromptStart:
+            return Repeat(call, call.Position, playback_.Host().DoRepPrompt(), 1, 1);
+        case C::RepeatStart:
+            return RepeatStart(token);
+        case C::MacroRun:
+            return NestedText(token, playback_.Host().MacroScript(MacroNameOf(token)));
+        case C::EncryptedText:
+            return NestedText(token, CryptText(MacroNameOf(token), EncryptedTextKey, false));
+        case C::LoadTextFile:
+            return TextFile(token);
+        default:
+            ReportFormWithoutCase(form);
+            return Flow::Next;
+    }
+}
+
+// "<ALT:" and "<ALT4:" carry digits between head and ">"; the other keystroke
+// tokens name their key, Shift, Ctrl and Alt held for the next key only.
+Flow Interpreter::KeyToken(const OwnToken& token) {
+    const std::uint8_t key = token.Variant();
+    if (key == VKey::Shift || key == VKey::Control || key == VKey::Menu) {
+        HeldModifier(token.In, key);
+    } else if (key != 0) {
+        NamedKey(token.In, key);
+    } else {
+        RunState& state = playback_.State();
+        if (state.KeystrokeDelayOn)
+            playback_.KeyDelay(state.KeystrokeDelay);
+        const std::size_t head = token.Form().Head.size();
+        playback_.TypeAltNumber(token.Text.substr(head, token.Text.size() - head - 1));
+    }
+    return Flow::Next;
+}
+
 void Interpreter::NamedKey(Call& call, std::uint8_t virtualKey) {
     RunState& state = playback_.State();
     if (state.KeystrokeDelayOn)
@@ -222,167 +317,152 @@ void Interpreter::HeldModifier(Call& call, std::uint8_t virtualKey) {
     held = !release;
 }
 
-void Interpreter::Nested(const Call& call, std::string_view text) {
-    DoMacro(text, 1, 1, 1, false, call.Depth + 1);
+Flow Interpreter::ButtonAsKey(const OwnToken& token) {
+    playback_.PostVKey(token.Variant(), false);
+    playback_.PostVKey(token.Variant(), true);
+    playback_.ReleaseModifiers(token.In.Held);
+    return Flow::Next;
 }
 
-Flow Interpreter::Perform(Call& call, const TokenMatch& match) {
-    const TokenForm& form = *match.Form;
-    const std::uint8_t variant = form.Variant;
-    RunState& state = playback_.State();
-    PlayerHost& host = playback_.Host();
-    // Fields are counted from the "<" of the token.
-    const std::string_view token = call.Text.substr(call.Position, match.Length);
-    auto field = [&](std::size_t from, std::size_t to) {
-        return token.substr(std::min(from, token.size()), to + 1 - from);
-    };
-    auto decimal = [&](std::size_t from, std::size_t to) { return FieldReal(token, from, to); };
-    call.Advance(match.Length);
-    if (form.Code == C::ClipboardStartCopy)
-        return CopyBlock(call, match);
-    if (FamilyOf(form) != FamilyId::Interpreter)
-        return Family(call, match);
+Flow Interpreter::HeldKey(const OwnToken& token) {
+    const std::uint8_t variant = token.Variant();
+    playback_.PostVKey(HeldKeys[(variant - 1) / 2], variant % 2 == 0);
+    return Flow::Next;
+}
 
-    switch (form.Code) {
-        case C::Text:
-            if (variant == VKey::Shift || variant == VKey::Control || variant == VKey::Menu) {
-                HeldModifier(call, variant);
-            } else if (variant != 0) {
-                NamedKey(call, variant);
-            } else {  // "<ALT:" and "<ALT4:": the digits between head and ">"
-                if (state.KeystrokeDelayOn)
-                    playback_.KeyDelay(state.KeystrokeDelay);
-                playback_.TypeAltNumber(
-                    token.substr(form.Head.size(), match.Length - form.Head.size() - 1));
-            }
+Flow Interpreter::MouseButton(const OwnToken& token) {
+    const int choice = token.Variant() - 2;
+    const ButtonFlags& button = Buttons[choice / 4];
+    switch (choice % 4) {
+        case 0:
+        case 1:
+            playback_.MouseClicks(button.Down, button.Up, choice % 4 + 1);
             break;
-        case C::None:  // the right and middle button as keys
-            playback_.PostVKey(variant, false);
-            playback_.PostVKey(variant, true);
-            playback_.ReleaseModifiers(call.Held);
+        case 2:
+            playback_.MouseButton(button.Down);
             break;
-        case C::ControlKey:
-        case C::AltKey:
-        case C::ShiftKey:
-        case C::WinKey:
-            playback_.PostVKey(HeldKeys[(variant - 1) / 2], variant % 2 == 0);
-            break;
-        case C::MouseLeftButton:
-        case C::MouseRightButton:
-        case C::MouseMiddleButton: {
-            const ButtonFlags& button = Buttons[(variant - 2) / 4];
-            switch ((variant - 2) % 4) {
-                case 0:
-                case 1:
-                    playback_.MouseClicks(button.Down, button.Up, (variant - 2) % 4 + 1);
-                    break;
-                case 2:
-                    playback_.MouseButton(button.Down);
-                    break;
-                default:
-                    playback_.MouseButton(button.Up);
-            }
-            break;
-        }
-        case C::MouseWheel: {
-            const auto notches = static_cast<std::int32_t>(ReadInteger(field(5, 7)));
-            playback_.MouseWheel(form.Head == "<WFW:" ? notches : -notches);
-            break;
-        }
-        case C::MouseMove: {
-            if (form.Head == "<MMC>") {
-                playback_.MouseToCaret();
-                break;
-            }
-            ScreenPoint origin;
-            if (form.Head == "<MMP:")
-                origin = host.CursorPos();
-            if (form.Head == "<MMW:")
-                origin = host.ForegroundOrigin();
-            playback_.MouseMoveTo(origin.X + decimal(5, 9).value_or(0),
-                                  origin.Y + decimal(11, 15).value_or(0));
-            break;
-        }
-        case C::WaitTimeDelay:
-            playback_.TimedPauseFor(static_cast<double>(ReadInteger(field(8, 9))));
-            break;
-        case C::Delay:
-            if (form.Head == "<MSD:") {
-                playback_.KeyDelay(ReadInteger(field(5, 8)));
-            } else {
-                playback_.PauseFor(decimal(7, 11).value_or(0));
-            }
-            break;
-        case C::MacroPlaybackSpeed: {
-            const std::optional<double> speed = decimal(7, 11);
-            if (speed && *speed >= 0 && *speed <= MaxPlaybackSpeed)
-                state.PlaybackSpeed = *speed;
-            break;
-        }
-        case C::KeystrokeSpeed:
-        case C::MouseSpeed: {
-            const std::int64_t ms = ReadInteger(field(7, 10));
-            if (ms >= 0) {
-                const bool keys = form.Code == C::KeystrokeSpeed;
-                (keys ? state.KeystrokeDelay : state.MouseDelay) = static_cast<std::uint16_t>(ms);
-                (keys ? state.KeystrokeDelayOn : state.MouseDelayOn) = ms != 0;
-            }
-            break;
-        }
-        case C::WaitTimeElapse: {
-            const std::int64_t seconds = ReadInteger(field(10, 17));
-            playback_.WaitForTimer(seconds > 0 ? static_cast<std::uint64_t>(seconds) * 1000 : 0);
-            break;
-        }
-        case C::RepeatCounter: {
-            // Start and step come from 16-bit fields; the pass is at least 1.
-            const std::uint64_t value =
-                static_cast<std::uint64_t>(call.Start) +
-                static_cast<std::uint64_t>(call.Pass - 1) * static_cast<std::uint64_t>(call.Step);
-            Nested(call, ZeroPadded(value, variant));
-            break;
-        }
-        case C::RepeatPromptStart:
-            return Repeat(call, call.Position, host.DoRepPrompt(), 1, 1);
-        case C::RepeatStart:
-            if (form.Head == "<REPEAT:") {
-                return Repeat(call, call.Position,
-                              static_cast<std::uint16_t>(ReadInteger(token.substr(8, 4))), 1, 1);
-            }
-            return Repeat(call, call.Position,
-                          static_cast<std::uint16_t>(ReadInteger(token.substr(5, 4))),
-                          static_cast<std::uint16_t>(ReadInteger(token.substr(10, 6))),
-                          static_cast<std::uint16_t>(ReadInteger(token.substr(17, 6))));
-        case C::MacroRun:
-        case C::EncryptedText:
-        case C::LoadTextFile: {
-            const std::string name(match.Texts[0].substr(0, 255));
-            std::optional<std::string> text;
-            if (form.Code == C::MacroRun) {
-                text = host.MacroScript(name);
-            } else if (form.Code == C::EncryptedText) {
-                text = CryptText(name, EncryptedTextKey, false);
-            } else {
-                text = host.ReadTextFile(name, MaxTextFileBytes);
-                if (text && text->size() > MaxTextFileBytes) {
-                    playback_.EndRunNotice("Text File Error",
-                                           "The text file " + name + " is larger than " +
-                                               std::to_string(MaxTextFileBytes) +
-                                               " bytes and cannot be played. Macro will abort.");
-                    state.AbortFlag = true;
-                    break;
-                }
-                if (text && !text->empty() && text->back() == CtrlZ)
-                    text->pop_back();
-            }
-            if (text)
-                Nested(call, *text);
-            break;
-        }
         default:
-            break;
+            playback_.MouseButton(button.Up);
     }
     return Flow::Next;
+}
+
+Flow Interpreter::Wheel(const OwnToken& token) {
+    const auto notches = static_cast<std::int32_t>(token.Integer());
+    playback_.MouseWheel(token.Form().Head == "<WFW:" ? notches : -notches);
+    return Flow::Next;
+}
+
+// "<MMS:" moves to a point of the screen, "<MMW:" of the foreground window,
+// "<MMP:" by an offset from where the pointer stands; "<MMC>" to the caret.
+Flow Interpreter::PointerMove(const OwnToken& token) {
+    const std::string_view head = token.Form().Head;
+    if (head == "<MMC>") {
+        playback_.MouseToCaret();
+        return Flow::Next;
+    }
+    PlayerHost& host = playback_.Host();
+    ScreenPoint origin;
+    if (head == "<MMP:")
+        origin = host.CursorPos();
+    if (head == "<MMW:")
+        origin = host.ForegroundOrigin();
+    playback_.MouseMoveTo(origin.X + token.Decimal(PointField::X).value_or(0),
+                          origin.Y + token.Decimal(PointField::Y).value_or(0));
+    return Flow::Next;
+}
+
+Flow Interpreter::TimedPause(const OwnToken& token) {
+    playback_.TimedPauseFor(static_cast<double>(token.Integer()));
+    return Flow::Next;
+}
+
+Flow Interpreter::Delay(const OwnToken& token) {
+    if (token.Form().Head == "<MSD:") {
+        playback_.KeyDelay(token.Integer());
+    } else {
+        playback_.PauseFor(token.Decimal().value_or(0));
+    }
+    return Flow::Next;
+}
+
+Flow Interpreter::PlaybackSpeed(const OwnToken& token) {
+    const std::optional<double> speed = token.Decimal();
+    if (speed && *speed >= 0 && *speed <= MaxPlaybackSpeed)
+        playback_.State().PlaybackSpeed = *speed;
+    return Flow::Next;
+}
+
+Flow Interpreter::InputSpeed(const OwnToken& token) {
+    const std::int64_t ms = token.Integer();
+    if (ms < 0)
+        return Flow::Next;
+    RunState& state = playback_.State();
+    const bool keys = token.Form().Code == C::KeystrokeSpeed;
+    (keys ? state.KeystrokeDelay : state.MouseDelay) = static_cast<std::uint16_t>(ms);
+    (keys ? state.KeystrokeDelayOn : state.MouseDelayOn) = ms != 0;
+    return Flow::Next;
+}
+
+Flow Interpreter::ElapsedWait(const OwnToken& token) {
+    const std::int64_t seconds = token.Integer();
+    playback_.WaitForTimer(seconds > 0 ? static_cast<std::uint64_t>(seconds) * 1000 : 0);
+    return Flow::Next;
+}
+
+// The repeat counter types the pass's value; start and step come from 16-bit
+// fields and the pass is at least 1.
+Flow Interpreter::Counter(const OwnToken& token) {
+    const Call& call = token.In;
+    const std::uint64_t value =
+        static_cast<std::uint64_t>(call.Start) +
+        static_cast<std::uint64_t>(call.Pass - 1) * static_cast<std::uint64_t>(call.Step);
+    Nested(call, ZeroPadded(value, token.Variant()));
+    return Flow::Next;
+}
+
+// "<REPEAT:" holds the count alone; "<REP:" the counter's start and step too.
+Flow Interpreter::RepeatStart(const OwnToken& token) {
+    Call& call = token.In;
+    const auto field16 = [&](TokenField field) {
+        return static_cast<std::uint16_t>(token.Integer(field));
+    };
+    if (token.Form().Head == "<REPEAT:")
+        return Repeat(call, call.Position, static_cast<std::uint16_t>(token.Integer()), 1, 1);
+    return Repeat(call, call.Position, field16(RepeatField::Count), field16(RepeatField::Start),
+                  field16(RepeatField::Step));
+}
+
+std::string Interpreter::MacroNameOf(const OwnToken& token) {
+    return std::string(token.Match.Texts[0].substr(0, 255));
+}
+
+Flow Interpreter::NestedText(const OwnToken& token, const std::optional<std::string>& text) {
+    if (text)
+        Nested(token.In, *text);
+    return Flow::Next;
+}
+
+// A text file plays as a script without its last Ctrl+Z; one beyond the bound
+// ends the run.
+Flow Interpreter::TextFile(const OwnToken& token) {
+    const std::string name = MacroNameOf(token);
+    std::optional<std::string> text = playback_.Host().ReadTextFile(name, MaxTextFileBytes);
+    if (text && text->size() > MaxTextFileBytes) {
+        playback_.EndRunNotice("Text File Error",
+                               "The text file " + name + " is larger than " +
+                                   std::to_string(MaxTextFileBytes) +
+                                   " bytes and cannot be played. Macro will abort.");
+        playback_.State().AbortFlag = true;
+        return Flow::Next;
+    }
+    if (text && !text->empty() && text->back() == CtrlZ)
+        text->pop_back();
+    return NestedText(token, text);
+}
+
+void Interpreter::Nested(const Call& call, std::string_view text) {
+    DoMacro(text, 1, 1, 1, false, call.Depth + 1);
 }
 
 // The commands of the families: the token has been passed over already, so a

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "common/script/token_table.h"
@@ -42,12 +44,30 @@ class Interpreter {
 
   private:
     struct Call;
+    struct OwnToken;
 
     void DoMacro(std::string_view text, std::int32_t count, std::int32_t start, std::int32_t step,
                  bool restoreCapsLock, int depth);
     bool RunPass(Call& call);
     Flow Token(Call& call);
     Flow Perform(Call& call, const TokenMatch& match);
+    // The interpreter's own commands, one member each.
+    Flow KeyToken(const OwnToken& token);
+    Flow ButtonAsKey(const OwnToken& token);
+    Flow HeldKey(const OwnToken& token);
+    Flow MouseButton(const OwnToken& token);
+    Flow Wheel(const OwnToken& token);
+    Flow PointerMove(const OwnToken& token);
+    Flow TimedPause(const OwnToken& token);
+    Flow Delay(const OwnToken& token);
+    Flow PlaybackSpeed(const OwnToken& token);
+    Flow InputSpeed(const OwnToken& token);
+    Flow ElapsedWait(const OwnToken& token);
+    Flow Counter(const OwnToken& token);
+    Flow RepeatStart(const OwnToken& token);
+    Flow NestedText(const OwnToken& token, const std::optional<std::string>& text);
+    Flow TextFile(const OwnToken& token);
+    static std::string MacroNameOf(const OwnToken& token);
     Flow MeasureEmail(Call& call, TokenMatch& match);
     Flow Repeat(Call& call, std::size_t bodyStart, std::int32_t count, std::int32_t start,
                 std::int32_t step);

@@ -162,7 +162,7 @@ Flow MultimediaCommands::Mixer(CommandContext& context) {
                 ToggleMute(player, form.Code == C::AudioMuteToggle);
                 break;
             default:
-                break;
+                ReportFormWithoutCase(form);
         }
     } catch (const EMMError& error) {
         context.Play.EndRunNotice(MacroError, error.what());
@@ -219,7 +219,7 @@ Flow MultimediaCommands::Cd(CommandContext& context) {
                 error = Step(cd, -number);
                 break;
             default:
-                break;
+                ReportFormWithoutCase(context.Form());
         }
     }
     if (error == 0)
@@ -259,6 +259,7 @@ Flow MultimediaCommands::Perform(CommandContext& context) {
         case RecordKind::Video:
             return Video(context);
         default:
+            ReportFormWithoutCase(context.Form());
             return Flow::Next;
     }
 }

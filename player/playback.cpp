@@ -79,6 +79,11 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
         host_.CharEvent(c);
         return;
     }
+    // The layout's shift state: 1 Shift, 2 Ctrl, 4 Alt. Only the states a
+    // layout types characters with are pressed: Shift, Ctrl, Ctrl+Alt (AltGr)
+    // and all three. Shift with Ctrl or with Alt alone is the system's own
+    // key for switching the keyboard layout, so such a character goes with
+    // its key alone rather than switch the user's layout.
     const std::uint8_t shiftState = *key >> 8;
     if (shiftState == 1 || shiftState == 7) {
         PostVKey(VKey::Shift, false);

@@ -39,7 +39,7 @@ bool RunDispatch::CanStartRun(RunRequest request) {
     return !refusal && !Busy();
 }
 
-bool RunDispatch::Prepare(const std::function<bool()>& step) {
+bool RunDispatch::WhileStarting(const std::function<bool()>& step) {
     const RaisedFlag starting(starting_);
     return step();
 }
@@ -227,7 +227,7 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
             RunRecord(chosen, systemMenusOnly);
         return;
     }
-    if (!Prepare([this] { return desk_.WaitForModifiersUp(); }))
+    if (!WhileStarting([this] { return desk_.WaitForModifiersUp(); }))
         return;
     // In use, editor told, end marker and clear timer: the interpreter's one
     // entry does them all.

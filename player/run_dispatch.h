@@ -133,7 +133,7 @@ class RunDispatch {
     bool Play(int n, const MacroRecord& record, std::string_view script, RunOrigin origin);
     // Runs a run's preparation (a wait that handles messages) as a run under
     // way: nothing else starts meanwhile. Returns what the step returned.
-    bool Prepare(const std::function<bool()>& step);
+    bool WhileStarting(const std::function<bool()>& step);
 
     bool MenuShown = false;
     // "Capture Complete" or a capture's start prompt is on the screen: the

@@ -41,7 +41,7 @@ Flow SettingsCommands::Perform(CommandContext& context) {
             host_.SetSystemParameter(SystemParameter::SetBorder, setting);
             break;
         default:
-            break;
+            ReportFormWithoutCase(form);
     }
     return Flow::Next;
 }

@@ -345,8 +345,10 @@ Flow SystemCommands::Perform(CommandContext& context) {
         case C::PowerOff:
             LeaveWindows(ExitHost::Exit::PowerOff);
             break;
-        default:  // "<EMPTYBIN>": accepted and passed over
+        case C::None:  // "<EMPTYBIN>": accepted and passed over
             break;
+        default:
+            ReportFormWithoutCase(form);
     }
     return Flow::Next;
 }

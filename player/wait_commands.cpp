@@ -185,7 +185,7 @@ Flow WaitCommands::Perform(CommandContext& context) {
             WaitWhileBusy(play);
             break;
         default:
-            break;
+            ReportFormWithoutCase(context.Form());
     }
     return Flow::Next;
 }

@@ -237,7 +237,7 @@ Flow WindowCommands::Perform(CommandContext& context) {
             }
             break;
         default:
-            break;
+            ReportFormWithoutCase(context.Form());
     }
     return Flow::Next;
 }

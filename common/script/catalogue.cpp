@@ -1,9 +1,5 @@
 #include "common/script/catalogue.h"
 
-#include <algorithm>
-
-#include "common/string_routines.h"
-
 namespace orv {
 
 using R = RecordKind;
@@ -129,26 +125,6 @@ const std::array<CommandEntry, CommandCount + 1> CommandTable = {{
     {"Clipboard Save Graphic", R::Clipboard, F::Clipboard},
     {"Wait Time Delay", R::Delay, F::Interpreter},
 }};
-
-CommandCode FindCommandOfLine(std::string_view displayText) {
-    std::string trimmed = TrimStr(displayText);
-    for (int code = 1; code <= CommandCount; ++code) {
-        if (trimmed.starts_with(CommandTable[code].Name))
-            return CodeOf(code);
-    }
-    return CommandCode::None;
-}
-
-std::vector<std::pair<std::string_view, CommandCode>> OptionBoxItems() {
-    std::vector<std::pair<std::string_view, CommandCode>> items;
-    for (int code = 1; code <= CommandCount; ++code) {
-        items.emplace_back(CommandTable[code].Name, CodeOf(code));
-    }
-    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
-        return UpperAscii(a.first) < UpperAscii(b.first);
-    });
-    return items;
-}
 
 const FormatEntry* FindFormat(bool isDate, std::uint32_t number) {
     std::uint32_t count = isDate ? DateFormatCount : TimeFormatCount;

@@ -8,8 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace orv {
 
@@ -198,7 +196,7 @@ enum class FamilyId : std::uint8_t {
     Interpreter,
     PassedOver,
 };
-constexpr std::size_t HandedFamilyCount = static_cast<std::size_t>(FamilyId::Interpreter);
+constexpr std::size_t FamilyHandlerCount = static_cast<std::size_t>(FamilyId::Interpreter);
 
 struct CommandEntry {
     // Every row names all three.
@@ -223,13 +221,6 @@ inline RecordKind RecordKindOf(CommandCode code) {
     return CommandOf(code).Record;
 }
 
-// The command a display line begins with: the text trimmed of blanks, then
-// the first code whose name equals its beginning. None when no name fits.
-CommandCode FindCommandOfLine(std::string_view displayText);
-
-// The 117 names with their codes in the order the command list shows them
-// (alphabetical, without regard to case).
-std::vector<std::pair<std::string_view, CommandCode>> OptionBoxItems();
 
 struct FormatEntry {
     std::string_view Name;    // the token name, at most 15 characters

@@ -139,9 +139,9 @@ struct Writer {
         if (r.Kind == 1)
             return c.Head(code, 1).Result();
         return c.Head(code, 2)
-            .Digits(r.Top, 3)
+            .Digits(r.Top, PauseField::Top.Width())
             .Literal(",")
-            .Digits(r.Left, 3)
+            .Digits(r.Left, PauseField::Left.Width())
             .Limited(r.Message, PauseRec::MessageLimit, "message")
             .Close()
             .Result();
@@ -150,11 +150,11 @@ struct Writer {
         switch (code) {
             case C::RepeatStart:
                 return c.Head(code, 1)
-                    .Digits(r.Count, 4)
+                    .Digits(r.Count, RepeatField::Count.Width())
                     .Literal(":")
-                    .Digits(r.CounterStart, 6)
+                    .Digits(r.CounterStart, RepeatField::Start.Width())
                     .Literal(":")
-                    .Digits(r.CounterStep, 6)
+                    .Digits(r.CounterStep, RepeatField::Step.Width())
                     .Close()
                     .Result();
             case C::RepeatCounter:

@@ -98,7 +98,8 @@ class ScriptReader {
             case K::Pause:
                 if (variant == 1)
                     return PauseRec{1};
-                return PauseRec{2, Digits(token, 7, 9), Digits(token, 11, 13), text};
+                return PauseRec{2, Digits(token, PauseField::Top), Digits(token, PauseField::Left),
+                                text};
             case K::Repeat:
                 if (code == C::RepeatCounter)
                     return RepeatRec{4, int(variant), 1, 1};
@@ -106,8 +107,9 @@ class ScriptReader {
                     return RepeatRec{variant};
                 if (IsLegacyRepeat(form))
                     return RepeatRec{1, closed(), 1, 1};
-                return RepeatRec{1, Digits(token, 5, 8), Digits(token, 10, 15),
-                                 Digits(token, 17, 22)};
+                return RepeatRec{1, Digits(token, RepeatField::Count),
+                                 Digits(token, RepeatField::Start),
+                                 Digits(token, RepeatField::Step)};
             case K::Speed:
                 if (code == C::MacroPlaybackSpeed)
                     return SpeedRec{3, 0, Factor(token)};
@@ -218,6 +220,9 @@ class ScriptReader {
 
     int Digits(std::string_view token, std::size_t from, std::size_t to) {
         return Field(DigitsAt(token, from, to));
+    }
+    int Digits(std::string_view token, TokenField field) {
+        return Digits(token, field.From, field.To);
     }
     int Signed(std::string_view token, std::size_t from, std::size_t to) {
         return Field(SignedAt(token, from, to));

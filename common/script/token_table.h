@@ -58,6 +58,37 @@ struct TokenForm {
     std::uint8_t Use;
 };
 
+// A fixed number field of a token: its characters From..To, counted from the
+// "<". A closed token with a single field has it from the end of its head to
+// its ">"; the tokens with several fields name each one here, for the writer
+// and both readers alike.
+struct TokenField {
+    std::size_t From;
+    std::size_t To;
+    constexpr std::size_t Width() const { return To + 1 - From; }
+};
+// "<REP:cccc:ssssss:tttttt>": the count, the counter's start and its step.
+namespace RepeatField {
+constexpr TokenField Count{5, 8};
+constexpr TokenField Start{10, 15};
+constexpr TokenField Step{17, 22};
+}  // namespace RepeatField
+// "<PAUSE:ttt,lll" message ">": where the pause window stands.
+namespace PauseField {
+constexpr TokenField Top{7, 9};
+constexpr TokenField Left{11, 13};
+}  // namespace PauseField
+// "<MMS:xxxxx,yyyyy>" and the other pointer moves: the point.
+namespace PointField {
+constexpr TokenField X{5, 9};
+constexpr TokenField Y{11, 15};
+}  // namespace PointField
+
+// The single field of a closed token.
+constexpr TokenField ClosedField(const TokenForm& form) {
+    return {form.Head.size(), form.Offset - 1u};
+}
+
 struct TokenMatch {
     const TokenForm* Form = nullptr;
     std::size_t Length = 0;  // from the "<" to the closing ">" inclusive

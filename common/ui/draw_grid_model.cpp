@@ -165,41 +165,12 @@ void DrawGridModel::SetRowHeights(int row, int height) {
     Changed();
 }
 
-void DrawGridModel::SetGridLineWidth(int width) {
-    lineWidth_ = std::max(width, 0);
-    Changed();
-}
-
 void DrawGridModel::SetOptions(GridOptions options) {
     options_ = options;
     Changed();
 }
 
-void DrawGridModel::DeleteLine(GridAxis& axis, int index) {
-    CheckIndex(axis, index);
-    if (axis.Count == 1)
-        Fail(GridError::TooManyDeleted);
-    if (!axis.Extents.empty())
-        axis.Extents.erase(axis.Extents.begin() + index);
-    axis.SetCount(axis.Count - 1);
-}
-
-void DrawGridModel::DeleteColumn(int col) {
-    DeleteLine(cols_, col);
-    Changed();
-}
-
-void DrawGridModel::DeleteRow(int row) {
-    DeleteLine(rows_, row);
-    Changed();
-}
-
 // Current cell and scrolling -------------------------------------------------------
-
-void DrawGridModel::SetCol(int col) {
-    if (col != Col())
-        MoveCurrent(col, Row());
-}
 
 void DrawGridModel::SetRow(int row) {
     if (row != Row())

@@ -22,7 +22,6 @@ inline constexpr const char* IndexOutOfRange = "Grid index out of range";
 inline constexpr const char* FixedColsTooBig = "Fixed column count must be less than column count";
 inline constexpr const char* FixedRowsTooBig = "Fixed row count must be less than row count";
 inline constexpr const char* TooLarge = "Grid too large for operation";
-inline constexpr const char* TooManyDeleted = "Too many rows or columns deleted";
 }  // namespace GridError
 
 // The option bits, in their stored order.
@@ -130,14 +129,12 @@ class DrawGridModel {
     int RowHeights(int row) const { return rows_.Extent(row); }
     void SetRowHeights(int row, int height);
     int GridLineWidth() const { return lineWidth_; }
-    void SetGridLineWidth(int width);
     GridOptions Options() const { return options_; }
     void SetOptions(GridOptions options);
     bool DefaultDrawing = true;
 
     // The current cell; moving it asks OnSelectCell first.
     int Col() const { return cols_.Current; }
-    void SetCol(int col);
     int Row() const { return rows_.Current; }
     void SetRow(int row);
     // False when OnSelectCell refused the cell.
@@ -178,9 +175,6 @@ class DrawGridModel {
     bool KeyDown(GridKey key, bool shift, bool ctrl);
     void MouseWheel(bool down);
 
-    void DeleteColumn(int col);
-    void DeleteRow(int row);
-
     // A column's border was dragged to a new width, already set.
     std::function<void(int col, int newSize)> OnColumnSized;
     std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
@@ -197,11 +191,10 @@ class DrawGridModel {
     void SetFirst(GridAxis& axis, int first);
     void ScrollInView(GridAxis& axis);
     GridCoord TabTarget(bool backwards) const;
-    static void DeleteLine(GridAxis& axis, int index);
 
     GridAxis cols_{64};
     GridAxis rows_{24};
-    int lineWidth_ = 1;
+    static constexpr int lineWidth_ = 1;
     GridOptions options_ = GridOption::Default;
     int sizingCol_ = -1;
     int sizingLine_ = 0;

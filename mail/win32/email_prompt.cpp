@@ -68,16 +68,9 @@ void TDoTheEmail::LoadRecipients() {
 }
 
 void TDoTheEmail::AddAttachClick() {
-    FileDialogOptions options;
-    options.Title = "Select File For Attachment";
-    options.Filter =
-        "All Files (*.*)|*.*|Zip Files (*.ZIP)|*.ZIP|Text Files (*.TXT)|*.TXT|"
-        "Word Files (*.DOC)|*.DOC";
-    options.HideReadOnly = true;
-    options.FileMustExist = true;
     // The file dialog must be able to come over the form.
     SetStayOnTop(false);
-    std::optional<std::string> file = CurrentFileDialogs().Open(Handle(), options);
+    std::optional<std::string> file = AskAttachmentFile(Handle());
     SetStayOnTop(true);
     if (!file)
         return;

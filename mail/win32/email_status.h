@@ -21,7 +21,6 @@ class TEMailStatus final : public TForm {
     void Open(std::string_view caption, HWND owner = nullptr);
     // Drawn at once: the work that follows may keep the message queue waiting.
     void SetStatusText(std::string_view text);
-    std::string StatusText() const { return MyStatus.Text(); }
     // Close() of the form takes it down.
 
     TStatusBar MyStatus{*this, nullptr, {0, 0, 367, 34}};

@@ -36,8 +36,6 @@ TEST(StringRoutines, TrimPadCharAndExtension) {
     EXPECT_EQ(TrimStr("   "), "");
     EXPECT_EQ(PadLeftStr("ab", 4), "  ab");
     EXPECT_EQ(PadLeftStr("abcde", 4), "abcde");
-    EXPECT_EQ(CharStr('*', 3), "***");
-    EXPECT_EQ(CharStr('*', 0), "");
     EXPECT_EQ(ChangeExt3("ORVAN.ORN", "MAS"), "ORVAN.MAS");
     EXPECT_EQ(ChangeExt3("AB", "MAS"), "MAS");
     EXPECT_EQ(UpperAscii("a\xE9z"), "A\xE9Z");

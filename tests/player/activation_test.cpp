@@ -108,7 +108,7 @@ TEST_F(ActivationTest, AWindowRunsItsMacrosOnlyWhenThePlayerIsFreeAndTheWindowSt
     // The hot key's wait for its modifiers.
     desk.Foreground = ++window;
     host.Trace.clear();
-    dispatch.Prepare([&] {
+    dispatch.WhileStarting([&] {
         activation.WindowActivated(window);
         return true;
     });

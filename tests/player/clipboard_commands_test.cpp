@@ -8,6 +8,7 @@
 #include "player/interpreter.h"
 #include "tests/player/pictures.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 #include "tests/support/scratch_folder.h"
 
 namespace orv::player {
@@ -205,6 +206,22 @@ TEST_F(ClipboardCommandsTest, SavingAndAppendingTheText) {
     clipboard.Answer = In("chosen.txt");
     Run("<CLIPST::PROMPT:>");
     EXPECT_EQ(ReadWholeFile(In("chosen.txt")), "new\r\n");
+}
+
+TEST_F(ClipboardCommandsTest, EveryCommandOfTheFamilyReachesTheClipboard) {
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Clipboard,
+        [&](const std::string& token) {
+            clipboard.Clear();
+            clipboard.TextHeld = "held";
+            clipboard.Asked.clear();
+            host.Trace.clear();
+            Run(token);
+        },
+        [&] {
+            return clipboard.TextHeld != "held" || !clipboard.Asked.empty() || !host.Trace.empty();
+        });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace

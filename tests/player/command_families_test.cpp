@@ -70,8 +70,8 @@ TEST_F(CommandFamiliesTest, EndRunEndsEveryLevelWithoutAbortNoticeAndGivesCapsLo
 // the catalogue names, and that family only, or is played by the interpreter;
 // only remarks, end markers and the empty test hook are passed over.
 TEST_F(CommandFamiliesTest, EveryFormThePlayerReadsReachesItsFamily) {
-    std::array<FakeFamily, HandedFamilyCount> fakes;
-    for (std::size_t family = 0; family < HandedFamilyCount; ++family)
+    std::array<FakeFamily, FamilyHandlerCount> fakes;
+    for (std::size_t family = 0; family < FamilyHandlerCount; ++family)
         host.FamiliesSet.Of[family] = &fakes[family];
 
     std::size_t handled = 0;
@@ -86,7 +86,7 @@ TEST_F(CommandFamiliesTest, EveryFormThePlayerReadsReachesItsFamily) {
         for (FakeFamily& fake : fakes) fake.Tokens.clear();
         Run(token);
         const FamilyId family = FamilyOf(form);
-        for (std::size_t slot = 0; slot < HandedFamilyCount; ++slot) {
+        for (std::size_t slot = 0; slot < FamilyHandlerCount; ++slot) {
             const bool its = slot == static_cast<std::size_t>(family);
             EXPECT_EQ(fakes[slot].Tokens, its ? Tokens{token} : Tokens{}) << slot;
         }

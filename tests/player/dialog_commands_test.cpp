@@ -4,6 +4,7 @@
 
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -54,6 +55,17 @@ TEST_F(DialogCommandsTest, AbortInANestedPauseEndsEveryLevel) {
     // Caps Lock off at the start and back once; no abort notice.
     EXPECT_EQ(host.Typed(), "[20]ax[20]");
     EXPECT_TRUE(host.Notices().empty());
+}
+
+TEST_F(DialogCommandsTest, EveryCommandOfTheFamilyShowsItsWindow) {
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Dialogs,
+        [&](const std::string& token) {
+            pause.Shown.clear();
+            Run(token);
+        },
+        [&] { return !pause.Shown.empty(); });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "common/folder_path.h"
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -94,6 +95,18 @@ TEST_F(FileCommandsTest, AFileInTheWayIsToldByItsLevel) {
                                   "Create Folder Failed: Folder \"C:\\F\" could not be created."});
     EXPECT_EQ(files.Calls, std::vector<std::string>{"refused C:\\F"});
     EXPECT_EQ(host.Typed(), "next");
+}
+
+TEST_F(FileCommandsTest, EveryCommandOfTheFamilyReachesTheFiles) {
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Files,
+        [&](const std::string& token) {
+            files.Calls.clear();
+            host.Trace.clear();
+            Run(token);
+        },
+        [&] { return !files.Calls.empty() || !host.Notices().empty(); });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace

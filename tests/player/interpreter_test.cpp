@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/cipher.h"
 #include "player/date_time_text.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 #include "tests/support/fake_clock.h"
 
 namespace orv::player {
@@ -324,6 +327,42 @@ TEST_F(InterpreterTest, AMacroRunningItselfEndsWithANotice) {
     EXPECT_EQ(host.Typed(), std::string(Interpreter::MaxNesting, 'x'));
     ASSERT_EQ(host.Notices().size(), 1u);
     EXPECT_TRUE(host.Notices()[0].starts_with("Macro Nesting Error: "));
+}
+
+// The forms the interpreter plays itself: each one types, clicks, waits,
+// tells or changes a speed, with zeros in its fields or with ones.
+TEST_F(InterpreterTest, EveryFormItPlaysItselfActs) {
+    host.Macros["x"] = "m";
+    host.Files["x"] = "f";
+    host.PromptCount = 1;
+    bool acted = false;
+    const auto play = [&](std::string token) {
+        host.Trace.clear();
+        host.IdleMs = 0;
+        if (token.starts_with("<ETEXT:"))
+            token = "<ETEXT:" + EncryptText("m", EncryptedTextKey, 77) + ">";
+        Run(token);
+        const bool pointer = std::any_of(host.Trace.begin(), host.Trace.end(), [](auto& line) {
+            return line.starts_with("move ") || line.starts_with("wheel ");
+        });
+        acted = pointer || !host.Keys().empty() || !host.Notices().empty() || host.IdleMs > 0 ||
+                state.PlaybackSpeed != 1.0 || state.KeystrokeDelayOn || state.MouseDelayOn;
+    };
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Interpreter,
+        [&](const std::string& token) {
+            play(token);
+            if (acted)
+                return;
+            std::string ones = token;
+            for (std::size_t at = 1; at < ones.size() && ones[at] != 'x'; ++at) {
+                if (ones[at] == '0')
+                    ones[at] = '1';
+            }
+            play(ones);
+        },
+        [&] { return acted; });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "tests/common/hostile_files.h"
 #include "tests/common/library_fixture.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -229,6 +230,23 @@ TEST_F(LibraryCommandsTest, ARelativeCommandLineNameIsKeptByItsFullName) {
     ASSERT_TRUE(used);
     EXPECT_EQ(std::filesystem::path(LibraryPath()), std::filesystem::path(folder) / "mine.ORN");
     EXPECT_EQ(settings->Nickname[3], "a3");
+}
+
+TEST_F(LibraryCommandsTest, EveryCommandOfTheFamilyReachesTheLibrary) {
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Library,
+        [&](const std::string& token) {
+            TenMacros();
+            player.Trace.clear();
+            // The sample names macro "x": name one the command changes (m6 is
+            // the disabled one).
+            std::string named = token;
+            if (const std::size_t x = named.find("x>"); x != std::string::npos)
+                named.replace(x, 1, token.starts_with("<MACACT:") ? "m6" : "m2");
+            Run(named);
+        },
+        [&] { return !trace.Lines.empty() || !player.Notices().empty(); });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -56,6 +57,17 @@ TEST_F(MailCommandsTest, AnIncompleteTokenSendsNothing) {
     EXPECT_EQ(host.Notices().size(), 2u);
     EXPECT_EQ(host.Notices()[0],
               "E-Mail Error: The e-mail command is incomplete. This E-Mail attempt will abort.");
+}
+
+TEST_F(MailCommandsTest, EveryCommandOfTheFamilySends) {
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Mail,
+        [&](const std::string& token) {
+            sender.Sent.clear();
+            Run(token);
+        },
+        [&] { return !sender.Sent.empty(); });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace

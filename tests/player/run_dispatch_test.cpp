@@ -266,8 +266,9 @@ TEST_F(RunDispatchTest, RunsNobodyAskedForAreRefusedWithoutAWord) {
         EXPECT_TRUE(dispatch.CanStartRun(RunRequest::Unattended));
     }
     // ...and while a run prepares (the modifier wait, a Cueword's Backspaces).
-    EXPECT_TRUE(dispatch.Prepare([&] { return !dispatch.CanStartRun(RunRequest::Unattended); }));
-    EXPECT_TRUE(dispatch.Prepare([&] { return !dispatch.CanStartRun(); }));
+    EXPECT_TRUE(
+        dispatch.WhileStarting([&] { return !dispatch.CanStartRun(RunRequest::Unattended); }));
+    EXPECT_TRUE(dispatch.WhileStarting([&] { return !dispatch.CanStartRun(); }));
     EXPECT_TRUE(dispatch.CanStartRun());
     EXPECT_TRUE(desk.Notices.empty());
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/script/token_table.h"
+#include "player/command_context.h"
 
 namespace orv::player::testing {
 
@@ -34,6 +36,26 @@ inline std::string SampleToken(const TokenForm& form) {
             return token + "x><PASS:x>x>";
     }
     return token;
+}
+
+// Plays the sample token of every form the player hands to `family` and
+// returns those after which `acted` saw nothing, or that reached a default
+// branch: a form whose case is gone falls to its family's default, which
+// reports it and does nothing. `play` runs one token afresh (its fakes
+// cleared).
+template <class Play, class Acted>
+std::vector<std::string> FormsThatDidNothing(FamilyId family, Play play, Acted acted) {
+    std::vector<std::string> idle;
+    for (const TokenForm& form : TokenTable()) {
+        if (!(form.Use & TokenUse::Player) || FamilyOf(form) != family)
+            continue;
+        const std::string token = SampleToken(form);
+        const std::size_t reported = FormsWithoutCase();
+        play(token);
+        if (!acted() || FormsWithoutCase() != reported)
+            idle.push_back(token);
+    }
+    return idle;
 }
 
 }  // namespace orv::player::testing

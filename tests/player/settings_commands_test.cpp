@@ -4,6 +4,7 @@
 
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -44,6 +45,23 @@ TEST(SettingsCommandsTest, TokensSetTheirParameterForTheSession) {
         EXPECT_EQ(settings.Calls, c.calls);
         EXPECT_EQ(host.Typed(), "x");
     }
+}
+
+TEST(SettingsCommandsTest, EveryCommandOfTheFamilyReachesTheSystem) {
+    testing::RecordingHost host;
+    RunState state;
+    Interpreter interpreter{host, state};
+    FakeSettings settings;
+    SettingsCommands commands{settings};
+    host.FamiliesSet[FamilyId::Settings] = &commands;
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Settings,
+        [&](const std::string& token) {
+            settings.Calls.clear();
+            ASSERT_TRUE(interpreter.RunMacro(token, RunOrigin::Unattended));
+        },
+        [&] { return !settings.Calls.empty(); });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "common/string_routines.h"
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -350,6 +351,15 @@ TEST_F(SystemCommandsTest, LeavingWindows) {
     fake.Nt = false;
     Run("<POWEROFF>");
     EXPECT_EQ(fake.Calls, (Trace{"exit 3"}));
+}
+
+TEST_F(SystemCommandsTest, EveryCommandOfTheFamilyReachesTheSystem) {
+    fake.Drives = {"X:"};
+    fake.Active = std::vector<std::uintptr_t>{7};
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::System, [&](const std::string& token) { Run(token); },
+        [&] { return !fake.Calls.empty() || !host.Notices().empty(); });
+    EXPECT_EQ(idle, (std::vector<std::string>{"<EMPTYBIN>"}));  // accepted, does nothing
 }
 
 }  // namespace

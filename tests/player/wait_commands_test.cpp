@@ -5,6 +5,7 @@
 #include "player/interpreter.h"
 #include "tests/player/fake_wait_desk.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -134,6 +135,21 @@ TEST_F(WaitCommandsTest, KeyNumbers) {
     EXPECT_EQ(WaitKeyOf(53)->Name, "SHIFT");
     EXPECT_FALSE(WaitKeyOf(54));
     EXPECT_FALSE(WaitKeyOf(-1));
+}
+
+TEST_F(WaitCommandsTest, EveryCommandOfTheFamilyWaitsOnItsSignal) {
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Waits,
+        [&](const std::string& token) {
+            signals.Calls.clear();
+            host.Trace.clear();
+            state.AbortFlag = false;
+            // A wait without a limit ends by an abort, as the user ends it.
+            At(host.NowMs + TenHours, [this] { state.AbortFlag = true; });
+            Run(token);
+        },
+        [&] { return !signals.Calls.empty() || !host.Notices().empty(); });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace

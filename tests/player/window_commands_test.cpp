@@ -6,6 +6,7 @@
 
 #include "player/interpreter.h"
 #include "tests/player/recording_host.h"
+#include "tests/player/sample_token.h"
 
 namespace orv::player {
 namespace {
@@ -219,6 +220,22 @@ TEST_F(WindowCommandsTest, ActivateProgFindsTheProgramsTitledWindow) {
     EXPECT_TRUE(commands.ActivateProg("notepad"));
     EXPECT_EQ(desk.Calls, (Trace{"front Editor - notes.txt"}));
     EXPECT_FALSE(commands.ActivateProg("calc"));
+}
+
+TEST_F(WindowCommandsTest, EveryCommandOfTheFamilyReachesAWindow) {
+    // Sample tokens name the window "x".
+    desk.Windows[5] = {"x", 10};
+    desk.Processes = {{10, "x"}};
+    desk.ForegroundWindow = 5;
+    const auto idle = testing::FormsThatDidNothing(
+        FamilyId::Windows,
+        [&](const std::string& token) {
+            desk.Calls.clear();
+            host.Trace.clear();
+            Run(token);
+        },
+        [&] { return !desk.Calls.empty() || !host.Notices().empty(); });
+    EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
 
 }  // namespace

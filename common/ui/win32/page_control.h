@@ -20,7 +20,6 @@ class TAPageControl : public TControl {
     TAPageControl(TForm& form, TControl* parent, Bounds bounds);
     ~TAPageControl() override;
 
-    int PageCount() const { return static_cast<int>(pages_.size()); }
     TTabSheet& Pages(int index) const { return *pages_.at(index); }
     TTabSheet* ActivePage() const { return active_; }
     // By code: OnChange does not run.

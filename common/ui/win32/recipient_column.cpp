@@ -1,6 +1,7 @@
 #include "common/ui/win32/recipient_column.h"
 
 #include "common/script/email_command.h"
+#include "common/ui/win32/services.h"
 
 namespace orv {
 
@@ -58,6 +59,17 @@ void TRecipientColumn::SetUsable(bool usable) {
          std::initializer_list<TControl*>{&PersonLabel, &Person, &AddressLabel, &Address,
                                           &ListLabel, &List, &NameButton, &AddressButton})
         c->SetEnabled(usable);
+}
+
+std::optional<std::string> AskAttachmentFile(HWND owner) {
+    FileDialogOptions options;
+    options.Title = "Select File For Attachment";
+    options.Filter =
+        "All Files (*.*)|*.*|Zip Files (*.ZIP)|*.ZIP|Text Files (*.TXT)|*.TXT|"
+        "Word Files (*.DOC)|*.DOC";
+    options.HideReadOnly = true;
+    options.FileMustExist = true;
+    return CurrentFileDialogs().Open(owner, options);
 }
 
 }  // namespace orv

@@ -3,6 +3,7 @@
 // name or by address.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,5 +51,9 @@ class TRecipientColumn {
     // Everything but the heading.
     void SetUsable(bool usable);
 };
+
+// The file both e-mail forms attach: asked with one title and filter, a file
+// that exists; nothing when the user cancels.
+std::optional<std::string> AskAttachmentFile(HWND owner);
 
 }  // namespace orv

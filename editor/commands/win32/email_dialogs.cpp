@@ -190,14 +190,7 @@ void TDoTheEmail::BrowseButtonClick() {
 }
 
 void TDoTheEmail::AddAttachClick() {
-    FileDialogOptions options;
-    options.Title = "Select File For Attachment";
-    options.Filter =
-        "All Files (*.*)|*.*|Zip Files (*.ZIP)|*.ZIP|Text Files (*.TXT)|*.TXT|Word Files "
-        "(*.DOC)|*.DOC";
-    options.FileMustExist = true;
-    options.HideReadOnly = true;
-    if (std::optional<std::string> file = CurrentFileDialogs().Open(Handle(), options))
+    if (std::optional<std::string> file = AskAttachmentFile(Handle()))
         AttachBox.AddItem(*file);
 }
 

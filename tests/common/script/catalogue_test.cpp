@@ -47,22 +47,6 @@ TEST(Catalogue, EveryRowIsComplete) {
     EXPECT_EQ(passedOver, (std::set<CommandCode>{C::RepeatEnd, C::Remark, C::ClipboardEndCopy}));
 }
 
-TEST(Catalogue, LineCommandIsTheFirstNameThatFits) {
-    EXPECT_EQ(FindCommandOfLine("      Repeat End"), C::RepeatEnd);
-    // "Text" is tried first, so any line beginning with it is a Text line.
-    EXPECT_EQ(FindCommandOfLine("Text: Window Close"), C::Text);
-    EXPECT_EQ(FindCommandOfLine("Window Close - Current Win"), C::WindowClose);
-    EXPECT_EQ(FindCommandOfLine("Nothing known"), C::None);
-    EXPECT_EQ(FindCommandOfLine("CD-Rom Go To Track 5"), C::CdGoToTrack);
-}
-
-TEST(Catalogue, OptionBoxIsAlphabetical) {
-    auto items = OptionBoxItems();
-    ASSERT_EQ(items.size(), 117u);
-    EXPECT_EQ(items.front().first, "Activate or Launch");
-    EXPECT_EQ(items.back().first, "Windows Sizing Border");
-}
-
 TEST(TokenTable, NoHeadBeginsAnother) {
     auto table = TokenTable();
     for (const TokenForm& a : table) {
