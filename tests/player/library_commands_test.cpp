@@ -239,10 +239,13 @@ TEST_F(LibraryCommandsTest, EveryCommandOfTheFamilyReachesTheLibrary) {
             TenMacros();
             player.Trace.clear();
             // The sample names macro "x": name one the command changes (m6 is
-            // the disabled one).
+            // the disabled one), and a library of the test's folder.
             std::string named = token;
+            const std::string name = token.starts_with("<SWAP:")     ? InFolder(folder, "m2")
+                                     : token.starts_with("<MACACT:") ? "m6"
+                                                                     : "m2";
             if (const std::size_t x = named.find("x>"); x != std::string::npos)
-                named.replace(x, 1, token.starts_with("<MACACT:") ? "m6" : "m2");
+                named.replace(x, 1, name);
             Run(named);
         },
         [&] { return !trace.Lines.empty() || !player.Notices().empty(); });
