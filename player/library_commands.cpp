@@ -107,7 +107,7 @@ void LibraryCommands::SetEnabled(PlayerHost& player, std::string_view nickname, 
 
 void LibraryCommands::Swap(const std::string& fileName) {
     parts_.Settings.MacroFiles[0] = fileName;
-    parts_.Ini.WriteCurrentFile();
+    SettingsSaved(parts_.Ini.WriteCurrentFile());
     // The new file's change counter is the one seen, before it is loaded.
     if (parts_.Settings.NetworkMode)
         parts_.Lock.SetUp();

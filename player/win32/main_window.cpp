@@ -258,9 +258,9 @@ void TMainWin::ProcessCommandLine(const std::string& commandLine) {
                  GetFileAttributesA(effect.Text.c_str()) != INVALID_FILE_ATTRIBUTES)
             UseMacroFile(effect.Text);
     }
-    configs_.WriteCurrentFile();
-    configs_.WriteMiscSettings();
-    configs_.WriteNetworkSettings();
+    bool written = configs_.WriteCurrentFile();
+    written = configs_.WriteMiscSettings() && written;
+    SettingsSaved(configs_.WriteNetworkSettings() && written);
     if (startupRequest_)
         startupNickname_ = StartupNickname(commandLine);
 }
@@ -578,7 +578,7 @@ void TMainWin::FormClose() {
     tray_.HideAll();
     cbtBlock_.Close();
     playerBlock_.Close();
-    configs_.SaveConfig();
+    SettingsSaved(configs_.SaveConfig());
     if (oleInitialised_)
         OleUninitialize();
 }

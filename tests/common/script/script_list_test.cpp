@@ -86,7 +86,7 @@ TEST(LoadingFiles, ReplacesTheListUnindented) {
     ASSERT_TRUE(ReplaceFileContents(path, "<REP:0001:000001:000001>x<ENDREP>"));
     std::string loaded;
     std::vector<CommandLine> lines = ReadScript("<BEEP><BEEP>");
-    ASSERT_TRUE(LoadFile(path, loaded, lines));
+    ASSERT_TRUE(LoadFile(path, "", loaded, lines));
     EXPECT_EQ(loaded, "<REP:0001:000001:000001>x<ENDREP>");
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].Text, "Text: x");
@@ -100,7 +100,7 @@ TEST(LoadingFiles, UnreadableFileLeavesTheListAsItWas) {
     boxes.Expect("The file \"" + path + "\" could not be read.", MsgResult::Ok, "Error");
     std::string loaded = "before";
     std::vector<CommandLine> lines = ReadScript("<BEEP>");
-    EXPECT_FALSE(LoadFile(path, loaded, lines));
+    EXPECT_FALSE(LoadFile(path, "", loaded, lines));
     EXPECT_EQ(loaded, "before");
     EXPECT_EQ(lines.size(), 1u);
 }

@@ -234,7 +234,7 @@ TEST_F(ScriptEditorFormTest, ClosingKeepsTheGeometryAndTheInsertMethod) {
     EXPECT_EQ(settings.ScriptWidth, 640);
     EXPECT_EQ(settings.ScriptHeight, 480);
     EXPECT_EQ(settings.ScriptLeft, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
-    configs.WriteScriptPageSettings();
+    ASSERT_TRUE(configs.WriteScriptPageSettings());
     EXPECT_EQ(store.Raw("Script Page", "Width"), "640");
 }
 
