@@ -168,7 +168,8 @@ std::optional<std::string> ImportRefusal(const ImportEntry& entry, ImportKind ki
         (entry.Kind >= MacroKind::Global && entry.Kind <= MacroKind::Program) ||
         (entry.Kind == MacroKind::PopupMenu && kind == ImportKind::Own);
     if (!kindAccepted)
-        return name + ": its kind " + std::to_string(entry.Kind) + " is not one this file can give.";
+        return name + ": its kind " + std::to_string(entry.Kind) +
+               " is not one this file can give.";
     // No editor could save such a Cueword: a blank or a control character.
     if (entry.Activation == ActivationCode::Cueword &&
         !std::ranges::all_of(entry.Cueword, IsCuewordChar))

@@ -392,8 +392,9 @@ TEST_F(TextFileModeTest, WhatIsNoTextFileIsRefusedAndAFailedSaveKeepsTheFile) {
     settings.MacroFiles[0] = MakeFile("OPEN.ORN", "library");
     const std::string nul = MakeFile("nul.txt", std::string("<REM:a>\0b", 9));
     for (const auto& [file, message] :
-         {std::pair{nul, "The file \"" + ShortPath(nul) + "\" is not a text file.  Please choose a "
-                                                "different file."},
+         {std::pair{nul, "The file \"" + ShortPath(nul) +
+                             "\" is not a text file.  Please choose a "
+                             "different file."},
           std::pair{settings.MacroFiles[0].str(), std::string(LibraryAsTextMessage)}}) {
         Run("", [&](TDoScripting& f) {
             EnterMode(file);
