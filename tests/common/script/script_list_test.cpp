@@ -98,7 +98,7 @@ TEST(LoadingFiles, ReplacesTheListUnindented) {
 TEST(LoadingFiles, RefusedFilesLeaveTheListAsItWas) {
     ScriptedMessageBoxes boxes;
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    const std::string text = (folder / "orvane_nul.txt").string();
+    const std::string text = (folder / "orvane_zero.txt").string();
     const std::string library = (folder / "orvane_open.ORN").string();
     ASSERT_TRUE(ReplaceFileContents(text, std::string("before\0after", 12)));
     ASSERT_TRUE(ReplaceFileContents(library, "<BEEP>"));

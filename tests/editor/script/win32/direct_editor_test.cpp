@@ -343,7 +343,7 @@ TEST_F(DirectEditorTest, ExportRefusalsAreSaidAndKeepTheTarget) {
 TEST_F(DirectEditorTest, ImportTakesTextFilesWholeAndRefusesTheRest) {
     ScriptedFileDialogs files;
     settings.MacroFiles[0] = MakeFile("OPEN.ORN", "library");
-    const std::string nul = MakeFile("nul.txt", std::string("before\0after", 12));
+    const std::string nul = MakeFile("zero.txt", std::string("before\0after", 12));
     const struct Row {
         std::string File, Shown, Message;
     } rows[] = {

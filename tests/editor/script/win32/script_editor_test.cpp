@@ -390,7 +390,7 @@ TEST_F(TextFileModeTest, SavingTheFileReturnsToTheLineItCameFrom) {
 // that cannot be saved is said and kept, and its mode stays.
 TEST_F(TextFileModeTest, WhatIsNoTextFileIsRefusedAndAFailedSaveKeepsTheFile) {
     settings.MacroFiles[0] = MakeFile("OPEN.ORN", "library");
-    const std::string nul = MakeFile("nul.txt", std::string("<REM:a>\0b", 9));
+    const std::string nul = MakeFile("zero.txt", std::string("<REM:a>\0b", 9));
     for (const auto& [file, message] :
          {std::pair{nul, "The file \"" + ShortPath(nul) +
                              "\" is not a text file.  Please choose a "
