@@ -1,12 +1,21 @@
 #include "common/settings.h"
 
 #include <string_view>
+#include <type_traits>
 
 #include "common/files.h"
+#include "common/message_boxes.h"
 #include "common/string_routines.h"
 #include "common/whole_numbers.h"
 
 namespace orv {
+
+bool SettingsSaved(bool written) {
+    if (!written)
+        CurrentMessageBoxes().Show("Error", SettingsNotSavedMessage,
+                                   MsgStyle::Ok | MsgStyle::IconError);
+    return written;
+}
 
 std::string YesNo(bool value) {
     return value ? "Yes" : "No";
@@ -118,11 +127,16 @@ class IniWriter {
         Put(key, written);
     }
 
+    bool Written() const { return written_; }
+
   private:
-    // A refused write is not reported: the settings stay in force for this run.
-    void Put(const char* key, const std::string& value) { store_.Write(section_, key, value); }
+    // Every key is tried, so one refused value does not cost the others.
+    void Put(const char* key, const std::string& value) {
+        written_ = store_.Write(section_, key, value) && written_;
+    }
     SettingsStore& store_;
     const char* section_;
+    bool written_ = true;
 };
 
 template <class Io>
@@ -296,18 +310,22 @@ void ReadFont(SettingsStore& store, const char* section, FontSpec& font, const F
     AddFlagsToStyle(font, flags);
 }
 
-void WriteFont(SettingsStore& store, const char* section, FontSpec& font, const FontFlags& flags) {
+bool WriteFont(SettingsStore& store, const char* section, FontSpec& font, const FontFlags& flags) {
     FlagsFromStyle(font, flags);
     IniWriter io(store, section);
     FontFields(io, font, flags, "");
+    return io.Written();
 }
 
 }  // namespace
 
 template <class Io>
-void Configs::Section(const char* name, void (*fields)(Io&, SettingsBlock&)) {
+bool Configs::Section(const char* name, void (*fields)(Io&, SettingsBlock&)) {
     Io io(store_, name);
     fields(io, settings_);
+    if constexpr (std::is_same_v<Io, IniWriter>)
+        return io.Written();
+    return true;
 }
 
 void Configs::ReadMiscSettings() {
@@ -317,8 +335,8 @@ void Configs::ReadMiscSettings() {
     if (settings_.EMailLogPath.empty())
         settings_.EMailLogPath = InFolder(programDir_, "MAILLOG.TXT");
 }
-void Configs::WriteMiscSettings() {
-    Section<IniWriter>("Misc", MiscFields);
+bool Configs::WriteMiscSettings() {
+    return Section<IniWriter>("Misc", MiscFields);
 }
 
 void Configs::ReadCurrentFile() {
@@ -326,72 +344,72 @@ void Configs::ReadCurrentFile() {
     if (settings_.MacroFiles[0].empty())
         settings_.MacroFiles[0] = InFolder(programDir_, "ORVAN.ORN");
 }
-void Configs::WriteCurrentFile() {
-    Section<IniWriter>("Misc", CurrentFileFields);
+bool Configs::WriteCurrentFile() {
+    return Section<IniWriter>("Misc", CurrentFileFields);
 }
 
 void Configs::ReadCaptureSettings() {
     Section<IniReader>("Capture", CaptureFields);
 }
-void Configs::WriteCaptureSettings() {
-    Section<IniWriter>("Capture", CaptureFields);
+bool Configs::WriteCaptureSettings() {
+    return Section<IniWriter>("Capture", CaptureFields);
 }
 void Configs::ReadCuewordSettings() {
     Section<IniReader>("Cuewords", CuewordFields);
 }
-void Configs::WriteCuewordSettings() {
-    Section<IniWriter>("Cuewords", CuewordFields);
+bool Configs::WriteCuewordSettings() {
+    return Section<IniWriter>("Cuewords", CuewordFields);
 }
 void Configs::ReadMainWindowSettings() {
     Section<IniReader>("Main Window", MainWindowFields);
 }
-void Configs::WriteMainWindowSettings() {
-    Section<IniWriter>("Main Window", MainWindowFields);
+bool Configs::WriteMainWindowSettings() {
+    return Section<IniWriter>("Main Window", MainWindowFields);
 }
 void Configs::ReadScriptPageSettings() {
     Section<IniReader>("Script Page", ScriptPageFields);
 }
-void Configs::WriteScriptPageSettings() {
-    Section<IniWriter>("Script Page", ScriptPageFields);
+bool Configs::WriteScriptPageSettings() {
+    return Section<IniWriter>("Script Page", ScriptPageFields);
 }
 void Configs::ReadNetworkSettings() {
     Section<IniReader>("Network", NetworkFields);
 }
-void Configs::WriteNetworkSettings() {
-    Section<IniWriter>("Network", NetworkFields);
+bool Configs::WriteNetworkSettings() {
+    return Section<IniWriter>("Network", NetworkFields);
 }
 void Configs::ReadSchedulerSettings() {
     Section<IniReader>("Scheduler", SchedulerFields);
 }
-void Configs::WriteSchedulerSettings() {
-    Section<IniWriter>("Scheduler", SchedulerFields);
+bool Configs::WriteSchedulerSettings() {
+    return Section<IniWriter>("Scheduler", SchedulerFields);
 }
 void Configs::ReadEMailSettings() {
     Section<IniReader>("EMail", EMailFields);
 }
-void Configs::WriteEMailSettings() {
-    Section<IniWriter>("EMail", EMailFields);
+bool Configs::WriteEMailSettings() {
+    return Section<IniWriter>("EMail", EMailFields);
 }
 
 // The grid fonts are fresh when read, so their readers only add styles.
 void Configs::ReadGridTitleFont() {
     ReadFont(store_, "Grid Title Font", settings_.GridTitleFont, GridTitleFlags(settings_), "12");
 }
-void Configs::WriteGridTitleFont() {
-    WriteFont(store_, "Grid Title Font", settings_.GridTitleFont, GridTitleFlags(settings_));
+bool Configs::WriteGridTitleFont() {
+    return WriteFont(store_, "Grid Title Font", settings_.GridTitleFont, GridTitleFlags(settings_));
 }
 void Configs::ReadGridFont() {
     ReadFont(store_, "Grid Font", settings_.GridFont, GridFlags(settings_), "10");
 }
-void Configs::WriteGridFont() {
-    WriteFont(store_, "Grid Font", settings_.GridFont, GridFlags(settings_));
+bool Configs::WriteGridFont() {
+    return WriteFont(store_, "Grid Font", settings_.GridFont, GridFlags(settings_));
 }
 void Configs::ReadPrintListFont() {
     settings_.PrintListFont.Style = 0;
     ReadFont(store_, "Print List Font", settings_.PrintListFont, PrintListFlags(settings_), "10");
 }
-void Configs::WritePrintListFont() {
-    WriteFont(store_, "Print List Font", settings_.PrintListFont, PrintListFlags(settings_));
+bool Configs::WritePrintListFont() {
+    return WriteFont(store_, "Print List Font", settings_.PrintListFont, PrintListFlags(settings_));
 }
 
 void Configs::LoadConfig() {
@@ -409,19 +427,22 @@ void Configs::LoadConfig() {
     ReadEMailSettings();
 }
 
-void Configs::SaveConfig() {
-    WriteMiscSettings();
-    WriteCurrentFile();
-    WriteCaptureSettings();
-    WriteCuewordSettings();
-    WriteGridTitleFont();
-    WriteGridFont();
-    WriteMainWindowSettings();
-    WriteScriptPageSettings();
-    WriteNetworkSettings();
-    WritePrintListFont();
-    WriteSchedulerSettings();
-    WriteEMailSettings();
+bool Configs::SaveConfig() {
+    // Every section is tried, so one refused section does not cost the others.
+    bool written = true;
+    written = WriteMiscSettings() && written;
+    written = WriteCurrentFile() && written;
+    written = WriteCaptureSettings() && written;
+    written = WriteCuewordSettings() && written;
+    written = WriteGridTitleFont() && written;
+    written = WriteGridFont() && written;
+    written = WriteMainWindowSettings() && written;
+    written = WriteScriptPageSettings() && written;
+    written = WriteNetworkSettings() && written;
+    written = WritePrintListFont() && written;
+    written = WriteSchedulerSettings() && written;
+    written = WriteEMailSettings() && written;
+    return written;
 }
 
 }  // namespace orv

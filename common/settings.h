@@ -110,6 +110,13 @@ struct SettingsBlock {
 // The settings file of both programs.
 inline constexpr const char* SettingsFileName = "ORVAN.INI";
 
+// What a program says when the settings file refused a section: the change
+// holds in this program only until it ends.
+inline constexpr const char* SettingsNotSavedMessage =
+    "The settings could not be written to ORVAN.INI; the change was not saved.";
+// True when written; otherwise says SettingsNotSavedMessage first.
+bool SettingsSaved(bool written);
+
 // Value rules shared by every key.
 std::string YesNo(bool value);
 bool IsYes(std::string_view value);
@@ -128,36 +135,37 @@ class Configs {
         : store_(store), settings_(settings), programDir_(std::move(programDir)) {}
 
     void LoadConfig();
-    void SaveConfig();
+    // Every writer is false when the store refused a value of its section.
+    [[nodiscard]] bool SaveConfig();
 
     void ReadMiscSettings();
-    void WriteMiscSettings();
+    [[nodiscard]] bool WriteMiscSettings();
     void ReadCurrentFile();
-    void WriteCurrentFile();
+    [[nodiscard]] bool WriteCurrentFile();
     void ReadCaptureSettings();
-    void WriteCaptureSettings();
+    [[nodiscard]] bool WriteCaptureSettings();
     void ReadCuewordSettings();
-    void WriteCuewordSettings();
+    [[nodiscard]] bool WriteCuewordSettings();
     void ReadMainWindowSettings();
-    void WriteMainWindowSettings();
+    [[nodiscard]] bool WriteMainWindowSettings();
     void ReadScriptPageSettings();
-    void WriteScriptPageSettings();
+    [[nodiscard]] bool WriteScriptPageSettings();
     void ReadGridTitleFont();
-    void WriteGridTitleFont();
+    [[nodiscard]] bool WriteGridTitleFont();
     void ReadGridFont();
-    void WriteGridFont();
+    [[nodiscard]] bool WriteGridFont();
     void ReadPrintListFont();
-    void WritePrintListFont();
+    [[nodiscard]] bool WritePrintListFont();
     void ReadNetworkSettings();
-    void WriteNetworkSettings();
+    [[nodiscard]] bool WriteNetworkSettings();
     void ReadSchedulerSettings();
-    void WriteSchedulerSettings();
+    [[nodiscard]] bool WriteSchedulerSettings();
     void ReadEMailSettings();
-    void WriteEMailSettings();
+    [[nodiscard]] bool WriteEMailSettings();
 
   private:
     template <class Io>
-    void Section(const char* name, void (*fields)(Io&, SettingsBlock&));
+    bool Section(const char* name, void (*fields)(Io&, SettingsBlock&));
 
     SettingsStore& store_;
     SettingsBlock& settings_;

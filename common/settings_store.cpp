@@ -18,6 +18,8 @@ std::string MemorySettingsStore::Read(std::string_view section, std::string_view
 
 bool MemorySettingsStore::Write(std::string_view section, std::string_view key,
                                 std::string_view value) {
+    if (ReadOnly)
+        return false;
     values_[Slot(section, key)] = std::string(value);
     return true;
 }

@@ -28,6 +28,9 @@ class MemorySettingsStore final : public SettingsStore {
                      std::size_t maxChars) override;
     bool Write(std::string_view section, std::string_view key, std::string_view value) override;
 
+    // Refuses every write, as a read-only settings file does.
+    bool ReadOnly = false;
+
     bool Has(std::string_view section, std::string_view key) const;
     // The stored text as written, empty when missing.
     std::string Raw(std::string_view section, std::string_view key) const;

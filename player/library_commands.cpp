@@ -100,7 +100,7 @@ void LibraryCommands::Swap(const std::string& fileName) {
     // Only a file that could be loaded becomes current, in the settings file too.
     if (!parts_.Loading.UseMacroFile(fileName, true))
         return;
-    parts_.Ini.WriteCurrentFile();
+    SettingsSaved(parts_.Ini.WriteCurrentFile());
     parts_.Editor.Post(PlayerNoticeCode::OtherLibrary, 0);
 }
 

@@ -5,6 +5,7 @@
 #include "common/message_boxes.h"
 #include "common/script/reader.h"
 #include "common/files.h"
+#include "common/side_files.h"
 #include "common/string_routines.h"
 
 namespace orv {
@@ -48,13 +49,30 @@ void SetIndents(std::vector<CommandLine>& lines) {
     }
 }
 
-bool LoadFile(const std::string& path, std::string& loadedText, std::vector<CommandLine>& lines) {
+std::string NotTextMessage(const std::string& path) {
+    return "The file \"" + path + "\" is not a text file.  Please choose a different file.";
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path, std::string_view library) {
+    auto refuse = [](const std::string& text) {
+        CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+        return std::nullopt;
+    };
+    if (IsLibraryOrSideFile(path, library))
+        return refuse(LibraryAsTextMessage);
     std::optional<std::string> text = ReadWholeFile(path);
-    if (!text) {
-        CurrentMessageBoxes().Show("Error", "The file \"" + path + "\" could not be read.",
-                                   MsgStyle::Ok | MsgStyle::IconError);
+    if (!text)
+        return refuse("The file \"" + path + "\" could not be read.");
+    if (text->find('\0') != std::string::npos)
+        return refuse(NotTextMessage(path));
+    return text;
+}
+
+bool LoadFile(const std::string& path, std::string_view library, std::string& loadedText,
+              std::vector<CommandLine>& lines) {
+    std::optional<std::string> text = ReadTextFile(path, library);
+    if (!text)
         return false;
-    }
     loadedText = std::move(*text);
     lines.clear();
     BuildTheScript(loadedText, lines);

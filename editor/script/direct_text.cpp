@@ -2,6 +2,8 @@
 
 #include "common/files.h"
 #include "common/message_boxes.h"
+#include "common/script/script_list.h"
+#include "common/side_files.h"
 #include "common/string_routines.h"
 
 namespace orv::editor {
@@ -21,23 +23,11 @@ std::string TruncateQuestion() {
 
 }  // namespace
 
-std::string TabsToTokens(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == '\t')
-            out += "<TAB>";
-        else
-            out += c;
-    }
-    return out;
-}
-
 DirectUpdateOutcome DirectUpdate(const ScriptEditorFields& editor, std::string_view memoText,
                                  MacroDelivery into) {
     if (!ActivationNameAccepted(editor))
         return DirectUpdateOutcome::Refused;
-    std::string text = TabsToTokens(memoText);
+    std::string text(memoText);
     if (text.size() > MaxScriptLength) {
         if (!AskedYes(TruncateQuestion()))
             return DirectUpdateOutcome::Declined;
@@ -47,13 +37,10 @@ DirectUpdateOutcome DirectUpdate(const ScriptEditorFields& editor, std::string_v
     return DirectUpdateOutcome::Saved;
 }
 
-std::optional<std::string> ImportScriptText(const std::string& path) {
-    std::optional<std::string> contents = ReadWholeFile(path);
-    if (!contents) {
-        CurrentMessageBoxes().Show("Error", "The file \"" + path + "\" could not be read.",
-                                   MsgStyle::Ok | MsgStyle::IconError);
+std::optional<std::string> ImportScriptText(const std::string& path, std::string_view library) {
+    std::optional<std::string> contents = ReadTextFile(path, library);
+    if (!contents)
         return std::nullopt;
-    }
     std::string text = std::move(*contents);
     if (text.size() > MaxScriptLength) {
         if (!AskedYes(ImportTooLongQuestion))
@@ -63,6 +50,18 @@ std::optional<std::string> ImportScriptText(const std::string& path) {
     if (!text.empty() && text.back() == '\x1A')
         text.pop_back();
     return text;
+}
+
+bool ExportScriptText(const std::string& target, std::string_view text, std::string_view library) {
+    auto refuse = [](const std::string& message) {
+        CurrentMessageBoxes().Show("Error", message, MsgStyle::Ok | MsgStyle::IconError);
+        return false;
+    };
+    if (IsLibraryOrSideFile(target, library))
+        return refuse(LibraryAsTextMessage);
+    if (!ReplaceFileContents(target, text))
+        return refuse("The file \"" + target + "\" could not be written.");
+    return true;
 }
 
 }  // namespace orv::editor

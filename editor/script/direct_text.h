@@ -20,18 +20,21 @@ enum class DirectUpdateOutcome {
     Saved,     // the record is filled; the editor closes
 };
 
-// Tabs in the memo become the "<TAB>" token.
-std::string TabsToTokens(std::string_view text);
-
-// The update: the activation name checked, tabs made tokens, an over-long
-// script truncated only when the user agrees (asked before anything is
-// written), then the record filled and a new macro counted.
+// The update: the activation name checked, an over-long script truncated
+// only when the user agrees (asked before anything is written), then the
+// record filled and a new macro counted. The text goes in as it stands, a
+// literal tab too, so an untouched script is saved byte for byte.
 DirectUpdateOutcome DirectUpdate(const ScriptEditorFields& editor, std::string_view memoText,
                                  MacroDelivery into);
 
 // The text of a file to import: at most the script limit, asked first when
 // the file is longer, a final end-of-file character dropped. Nothing when the
-// user declined or the file could not be read (which is said).
-std::optional<std::string> ImportScriptText(const std::string& path);
+// user declined or the text file was refused (ReadTextFile, which says why).
+std::optional<std::string> ImportScriptText(const std::string& path, std::string_view library);
+
+// Replaces target by text; the open library and its side files are refused.
+// False when nothing was written, which is said.
+[[nodiscard]] bool ExportScriptText(const std::string& target, std::string_view text,
+                                    std::string_view library);
 
 }  // namespace orv::editor

@@ -7,6 +7,7 @@
 #include "common/hotkeys.h"
 #include "common/macro_library.h"
 #include "common/message_boxes.h"
+#include "common/script/writer.h"
 #include "common/settings.h"
 #include "common/string_routines.h"
 #include "editor/shell/foreign_records.h"
@@ -36,6 +37,7 @@ class RecordFile {
         : bytes_(std::move(bytes)), recordSize_(recordSize) {}
 
     int Count() const { return static_cast<int>(bytes_.size() / recordSize_); }
+    std::size_t FragmentBytes() const { return bytes_.size() % recordSize_; }
 
     template <std::size_t Size>
     ConstRecordBytes<Size> At(int position) const {
@@ -95,6 +97,25 @@ std::optional<ImportEntry> EntryAt(const RecordFile& file, ImportKind kind, int 
     return entry;
 }
 
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+bool AcceptedActivation(const ImportEntry& entry, ImportKind kind) {
+    switch (entry.Activation) {
+        case ActivationCode::Scheduled:
+        case ActivationCode::None:
+            return true;
+        case ActivationCode::WindowTitle:
+            return !entry.ScopeText.empty();
+        case ActivationCode::Cueword:
+            // A Cueword file's empty Cueword comes in without activation.
+            return !entry.Cueword.empty() || kind == ImportKind::Cueword;
+        default:
+            return IsHotKeyCode(entry.Activation);
+    }
+}
+
 // An own pop-up menu's members among the macros imported with it: number
 // before + the member's place among the chosen entries.
 std::optional<int> ImportedNumber(const ImportSource& source, const std::vector<int>& chosen,
@@ -145,6 +166,38 @@ std::optional<ImportKind> ImportKindOf(std::string_view fileName) {
     return std::nullopt;
 }
 
+std::optional<std::string> ImportRefusal(const ImportEntry& entry, ImportKind kind) {
+    const std::string name = "Record " + std::to_string(entry.Position + 1) + " " +
+                             Quoted(entry.Nickname.empty() ? entry.Cueword : entry.Nickname);
+    // Only an own file's menus name their members by macro number; a system
+    // macro is the library's own.
+    const bool kindAccepted =
+        (entry.Kind >= MacroKind::Global && entry.Kind <= MacroKind::Program) ||
+        (entry.Kind == MacroKind::PopupMenu && kind == ImportKind::Own);
+    if (!kindAccepted)
+        return name + ": its kind " + std::to_string(entry.Kind) +
+               " is not one this file can give.";
+    // No editor could save such a Cueword: a blank or a control character.
+    if (entry.Activation == ActivationCode::Cueword &&
+        !std::ranges::all_of(entry.Cueword, IsCuewordChar))
+        return name + ": its Cueword has characters a Cueword cannot have.";
+    if (!AcceptedActivation(entry, kind))
+        return name + ": its activation " + std::to_string(entry.Activation) +
+               " is not one this editor knows.";
+    return std::nullopt;
+}
+
+std::string LeftOutMessage(const std::vector<std::string>& refusals, std::size_t fragmentBytes) {
+    std::string text = "These parts of the import file are left out:\n";
+    for (const std::string& refusal : refusals) text += "\n" + refusal;
+    if (fragmentBytes > 0)
+        text += "\nThe last " + std::to_string(fragmentBytes) + " bytes: not a whole record.";
+    const std::size_t count = refusals.size() + (fragmentBytes > 0 ? 1 : 0);
+    text += "\n\n" + std::to_string(count) + (count == 1 ? " record" : " records") +
+            " of the file will not be imported.";
+    return text;
+}
+
 std::optional<ImportSource> OpenImportSource(const std::string& fileName) {
     std::optional<ImportKind> kind = ImportKindOf(fileName);
     if (!kind) {
@@ -156,9 +209,19 @@ std::optional<ImportSource> OpenImportSource(const std::string& fileName) {
     std::optional<RecordFile> file = ReadRecordFile(source);
     if (!file)
         return std::nullopt;
-    for (int position = 0; position < file->Count(); ++position)
-        if (std::optional<ImportEntry> entry = EntryAt(*file, *kind, position))
+    std::vector<std::string> refusals;
+    for (int position = 0; position < file->Count(); ++position) {
+        std::optional<ImportEntry> entry = EntryAt(*file, *kind, position);
+        if (!entry)
+            continue;
+        if (std::optional<std::string> refusal = ImportRefusal(*entry, *kind))
+            refusals.push_back(std::move(*refusal));
+        else
             source.Entries.push_back(std::move(*entry));
+    }
+    if (!refusals.empty() || file->FragmentBytes() > 0)
+        CurrentMessageBoxes().Show("Warning", LeftOutMessage(refusals, file->FragmentBytes()),
+                                   MsgStyle::Ok | MsgStyle::IconWarning);
     return source;
 }
 

@@ -46,8 +46,18 @@ struct ImportSource {
     std::vector<ImportEntry> Entries;
 };
 
+// Why the editor would not have made the listed record itself (a kind or an
+// activation outside their coding, a Cueword it would refuse), or nothing.
+std::optional<std::string> ImportRefusal(const ImportEntry& entry, ImportKind kind);
+
+// What is said of the records left out of the listing: each refused one
+// named with its reason, a last part that is not a whole record, and how
+// many records of the file that leaves out.
+std::string LeftOutMessage(const std::vector<std::string>& refusals, std::size_t fragmentBytes);
+
 // The listable records of the file; nothing (with its message) when the file
-// is of no known kind or cannot be read.
+// is of no known kind or cannot be read. Records refused (ImportRefusal) and
+// a last part that is not a whole record are left out and said.
 std::optional<ImportSource> OpenImportSource(const std::string& fileName);
 
 struct ImportChoice {

@@ -22,6 +22,11 @@ std::string RemapReplacementText(std::uint8_t entry) {
     return entry == 0 ? "None" : std::string(1, static_cast<char>(entry));
 }
 
+std::string RemapNotSavedQuestion(const std::string& sideFile) {
+    return "The key remapping could not be saved to \"" + sideFile +
+           "\".\n\nClose the Keyboard Remapper without saving it?";
+}
+
 PickerCell PickerCellOf(int character) {
     const int index = std::clamp(character - PickerFirstChar, 0, PickerColumns * PickerRows - 1);
     return {index / PickerColumns, index % PickerColumns};

@@ -19,6 +19,9 @@ RemapRange RemapGridRange(RemapGrid grid);
 // A replacement as its cell shows it: "None" for an entry of 0.
 std::string RemapReplacementText(std::uint8_t entry);
 
+// Asked when closing after a change the side file did not take.
+std::string RemapNotSavedQuestion(const std::string& sideFile);
+
 // The picker shows the characters 32..255, 28 to a row.
 constexpr int PickerColumns = 28;
 constexpr int PickerRows = 8;

@@ -41,11 +41,14 @@ void SaveFirstTimeSettings(const FirstTimeOutcome& setup, SettingsBlock& setting
     // A shared library needs its sync file set up before the next change,
     // and the update timer follows the new mode.
     lock.AfterNetworkConsiderations(oldNetworkMode, oldAutoSync);
-    configs.WriteCuewordSettings();
-    configs.WriteCaptureSettings();
-    configs.WriteNetworkSettings();
-    configs.WriteMiscSettings();
-    configs.WriteEMailSettings();
+    // Every section is tried, so one refused section does not cost the others.
+    bool written = configs.WriteCuewordSettings();
+    written = configs.WriteCaptureSettings() && written;
+    written = configs.WriteNetworkSettings() && written;
+    written = configs.WriteMiscSettings() && written;
+    written = configs.WriteEMailSettings() && written;
+    if (!SettingsSaved(written))
+        return;
     for (int code : {NoticeCode::CuewordSettingsChanged, NoticeCode::CaptureSettingsChanged,
                      NoticeCode::NetworkSettingsChanged, NoticeCode::EMailSettingsChanged,
                      NoticeCode::MiscSettingsChanged})

@@ -261,9 +261,9 @@ void TMainWin::ProcessCommandLine(const std::string& commandLine) {
             // One that cannot be loaded is said, and "Current File" stays.
             static_cast<void>(loading_->UseCommandLineFile(effect.Text));
     }
-    configs_.WriteCurrentFile();
-    configs_.WriteMiscSettings();
-    configs_.WriteNetworkSettings();
+    bool written = configs_.WriteCurrentFile();
+    written = configs_.WriteMiscSettings() && written;
+    SettingsSaved(configs_.WriteNetworkSettings() && written);
     if (startupRequest_)
         startupNickname_ = StartupNickname(commandLine);
 }
@@ -584,7 +584,7 @@ void TMainWin::FormClose() {
     tray_.HideAll();
     cbtBlock_.Close();
     playerBlock_.Close();
-    configs_.SaveConfig();
+    SettingsSaved(configs_.SaveConfig());
     if (oleInitialised_)
         OleUninitialize();
 }

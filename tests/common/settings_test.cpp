@@ -96,7 +96,7 @@ TEST(Settings, BooleansAreYesInAnyCaseAndWrittenAsYesOrNo) {
     EXPECT_FALSE(l.settings->ShowDate);
     EXPECT_FALSE(l.settings->StartEditor);
     EXPECT_TRUE(l.settings->SoundOff);
-    l.configs.WriteMiscSettings();
+    EXPECT_TRUE(l.configs.WriteMiscSettings());
     EXPECT_EQ(l.store.Raw("Misc", "Use Tray"), "Yes");
     EXPECT_EQ(l.store.Raw("Misc", "Show Date"), "No");
     EXPECT_EQ(l.store.Raw("Misc", "Start Editor"), "No");
@@ -132,7 +132,7 @@ TEST(Settings, CaseSensativeReadsYesAsExactCase) {
     l.Set("Cuewords", "Case Sensative", "Yes");
     l.configs.ReadCuewordSettings();
     EXPECT_EQ(l.settings->CaseSensitive, 2);
-    l.configs.WriteCuewordSettings();
+    EXPECT_TRUE(l.configs.WriteCuewordSettings());
     EXPECT_EQ(l.store.Raw("Cuewords", "Case Sensative"), "2");
 }
 
@@ -151,7 +151,7 @@ TEST(Settings, NumbersReadTheirLeadingDigits) {
     EXPECT_EQ(l.settings->TimerSeconds, 10);
     EXPECT_EQ(l.settings->SyncMinutes, 1) << "kept to 16 bits, not range-checked";
     EXPECT_EQ(l.settings->PrefixKeys, "ab");
-    l.configs.WriteMainWindowSettings();
+    EXPECT_TRUE(l.configs.WriteMainWindowSettings());
     EXPECT_EQ(l.store.Raw("Main Window", "Left"), "-4");
 
     EXPECT_EQ(ReadTimerSeconds("0"), 10);
@@ -176,7 +176,7 @@ TEST(Settings, FontStylesTravelThroughTheFlags) {
 
     // The font is the truth when writing: its style sets the flags.
     l.settings->GridFont.Style = FontStyle::Italic | FontStyle::Underline;
-    l.configs.WriteGridFont();
+    EXPECT_TRUE(l.configs.WriteGridFont());
     EXPECT_EQ(l.store.Raw("Grid Font", "Bold"), "No");
     EXPECT_EQ(l.store.Raw("Grid Font", "Italic"), "Yes");
     EXPECT_EQ(l.store.Raw("Grid Font", "Underline"), "Yes");
@@ -184,7 +184,7 @@ TEST(Settings, FontStylesTravelThroughTheFlags) {
     EXPECT_TRUE(l.settings->GridUnderline);
     l.settings->PrintListFont.Style = FontStyle::Bold | FontStyle::Strikeout;
     l.store.Write("Print List Font", "Underline", "kept");
-    l.configs.WritePrintListFont();
+    EXPECT_TRUE(l.configs.WritePrintListFont());
     EXPECT_EQ(l.store.Raw("Print List Font", "Bold"), "Yes");
     EXPECT_EQ(l.store.Raw("Print List Font", "Underline"), "kept");
     EXPECT_FALSE(l.store.Has("Print List Font", "Strikeout"));
@@ -223,7 +223,7 @@ void SetEveryField(SettingsBlock& s) {
 TEST(Settings, EverySectionSurvivesAWriteAndReadBack) {
     Loaded first;
     SetEveryField(*first.settings);
-    first.configs.SaveConfig();
+    EXPECT_TRUE(first.configs.SaveConfig());
 
     Loaded second;
     for (const auto& [slot, value] : first.store.Values())
@@ -236,7 +236,7 @@ TEST(Settings, EverySectionSurvivesAWriteAndReadBack) {
     EXPECT_EQ(second.settings->MacroFiles[5], "F:\\lib5.ORN");
 
     MemorySettingsStore again;
-    Configs(again, *second.settings, ProgramFolder).SaveConfig();
+    EXPECT_TRUE(Configs(again, *second.settings, ProgramFolder).SaveConfig());
     EXPECT_EQ(again.Values(), first.store.Values());
     EXPECT_EQ(first.store.Raw("Misc", "Last File 3"), "F:\\lib3.ORN");
     EXPECT_EQ(first.store.Raw("Network", "Sync Minutes"), "45");

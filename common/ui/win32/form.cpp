@@ -224,7 +224,7 @@ void TForm::Hide() {
 }
 
 void TForm::Close(int modalResult) {
-    if (!open_)
+    if (!open_ || !FormCloseQuery())
         return;
     modalResult_ = modalResult;
     Closing();

@@ -66,8 +66,8 @@ class TForm {
     void Show(HWND owner = nullptr, bool activate = true);
     // Hides a modeless form, keeping its window and values.
     void Hide();
-    // Ends the show with that result (a modeless form's window goes);
-    // FormClose runs first.
+    // Ends the show with that result (a modeless form's window goes) unless
+    // FormCloseQuery refuses; FormClose runs first.
     void Close(int modalResult = IDCANCEL);
     // From the show until Close.
     bool IsOpen() const { return open_; }
@@ -121,6 +121,9 @@ class TForm {
     // then goes to the control given to SetFocus here, else to the first
     // control that takes it.
     virtual void FormShow() {}
+    // Before Close ends the show: false keeps the form open. A form that goes
+    // without Close (a WM_QUIT, its owner gone) is not asked.
+    virtual bool FormCloseQuery() { return true; }
     // Whenever the form closes, however it is closed.
     virtual void FormClose() {}
     // The client area changed size, by the user or by code, once the form is

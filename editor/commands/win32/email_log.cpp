@@ -64,7 +64,9 @@ void TMyEmailOptions::OkButtonClick() {
     settings_.EMailAddress = SettingText(EmailAddress);
     settings_.AttachmentEncoding = std::max(Encoding.ItemIndex(), 0);
     settings_.KeepLog = KeepLog.Checked();
-    configs_.WriteEMailSettings();
+    // A change the file refused is not handed on: the dialog stays for Cancel.
+    if (!SettingsSaved(configs_.WriteEMailSettings()))
+        return;
     notices_.Post(NoticeCode::EMailSettingsChanged, 0);
     Close(IDOK);
 }

@@ -43,8 +43,8 @@ void TNetworkConsiderations::FormClose() {
 // already holds them.
 void TNetworkConsiderations::OKButtonClick() {
     Close(IDOK);
-    configs_.WriteNetworkSettings();
-    player_.Post(NoticeCode::NetworkSettingsChanged, 0);
+    if (SettingsSaved(configs_.WriteNetworkSettings()))
+        player_.Post(NoticeCode::NetworkSettingsChanged, 0);
 }
 
 }  // namespace orv::editor

@@ -253,17 +253,21 @@ void TModHotKeys::ImportClick() {
     std::optional<std::string> path = CurrentFileDialogs().Open(Handle(), options);
     if (!path)
         return;
-    if (std::optional<std::string> text = ImportScriptText(*path))
+    if (std::optional<std::string> text = ImportScriptText(*path, OpenLibrary()))
         NewFormat.SetText(*text);
 }
 
+// The system's dialog asks before an existing file is replaced; a refusal has
+// been said, and the editor stays as it is either way.
 void TModHotKeys::ExportClick() {
     FileDialogOptions options{"Save To Text File", "Text File (*.TXT)|*.TXT", "TXT"};
-    std::optional<std::string> path = CurrentFileDialogs().Save(Handle(), options);
-    if (!path || ReplaceFileContents(*path, NewFormat.Text()))
-        return;
-    CurrentMessageBoxes().Show("Error", "The file \"" + *path + "\" could not be written.",
-                               MsgStyle::Ok | MsgStyle::IconError);
+    options.OverwritePrompt = true;
+    if (std::optional<std::string> path = CurrentFileDialogs().Save(Handle(), options))
+        (void)ExportScriptText(*path, NewFormat.Text(), OpenLibrary());
+}
+
+std::string TModHotKeys::OpenLibrary() const {
+    return host_.Settings.MacroFiles[0].str();
 }
 
 }  // namespace orv::editor

@@ -81,6 +81,7 @@ class TModHotKeys : public TForm {
     void FormShow() override;
 
   private:
+    std::string OpenLibrary() const;
     void BuildCommandButtons();
     void ShowMacro();
     void ShowActivation();

@@ -470,7 +470,7 @@ bool TDoScripting::EnterTextFileMode(const std::string& typed, const std::string
         return false;
     }
     std::vector<CommandLine> fileLines;
-    if (!LoadFile(shortPath, loadedText_, fileLines))
+    if (!LoadFile(shortPath, host_.Settings.MacroFiles[0].str(), loadedText_, fileLines))
         return false;
     // Read back, the working file would merge adjacent Text lines: the lines
     // themselves come back on leaving the mode.
@@ -590,8 +590,8 @@ void TDoScripting::PrinterFontClick() {
         return;
     font->Style &= static_cast<std::uint8_t>(~(FontStyle::Underline | FontStyle::Strikeout));
     host_.Settings.PrintListFont = *font;
-    host_.Config.WritePrintListFont();
-    host_.Notices.Post(NoticeCode::PrintListFontChanged, 0);
+    if (SettingsSaved(host_.Config.WritePrintListFont()))
+        host_.Notices.Post(NoticeCode::PrintListFontChanged, 0);
 }
 
 }  // namespace orv::editor

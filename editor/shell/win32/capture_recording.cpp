@@ -291,8 +291,8 @@ std::shared_ptr<CaptureRecording> InstallCapture(TMainWin& main, EditorContext& 
     };
     launchers.CaptureDefaults = [&context] {
         TCaptureDefaults dialog(context.Settings, [&context] {
-            context.Config.WriteCaptureSettings();
-            context.Notices.Post(NoticeCode::CaptureSettingsChanged, 0);
+            if (SettingsSaved(context.Config.WriteCaptureSettings()))
+                context.Notices.Post(NoticeCode::CaptureSettingsChanged, 0);
         });
         dialog.ShowModal();
     };

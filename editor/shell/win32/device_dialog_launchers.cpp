@@ -11,8 +11,8 @@ void InstallDeviceDialogs(TMainWin& main, EditorContext& context) {
         dialog.AlarmMode = 1;
         if (dialog.ShowModal(main.Handle()) != IDOK)
             return;
-        context.Config.WriteSchedulerSettings();
-        context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
+        if (SettingsSaved(context.Config.WriteSchedulerSettings()))
+            context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
     };
 }
 

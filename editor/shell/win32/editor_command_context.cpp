@@ -27,8 +27,8 @@ CommandContext EditorCommandContext(TMainWin& main, EditorContext& context) {
     // A path the user mends there is written and the player told.
     commands.OpenPreferences = [&main, &context] {
         main.Launchers().Preferences();
-        context.Config.WriteMiscSettings();
-        context.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
+        if (SettingsSaved(context.Config.WriteMiscSettings()))
+            context.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
     };
     return commands;
 }

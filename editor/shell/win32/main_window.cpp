@@ -358,7 +358,7 @@ void TMainWin::FormClose() {
     settings_.MainHeight = g.Height;
     settings_.MainLeft = g.Left;
     settings_.MainTop = g.Top;
-    context_.Config.SaveConfig();
+    SettingsSaved(context_.Config.SaveConfig());
     PostQuitMessage(0);
 }
 
@@ -478,8 +478,8 @@ void TMainWin::MyGridColumnSized(int col, int width) {
     std::int32_t* widths[] = {&settings_.Col1Width, &settings_.Col2Width, &settings_.Col3Width};
     if (col >= 2 && col <= 4)
         *widths[col - 2] = width;
-    context_.Config.WriteMainWindowSettings();
-    context_.Notices.Post(NoticeCode::MainWindowSettingsChanged, 0);
+    if (SettingsSaved(context_.Config.WriteMainWindowSettings()))
+        context_.Notices.Post(NoticeCode::MainWindowSettingsChanged, 0);
 }
 
 void TMainWin::MyGridKeyPress(char& key) {
@@ -515,8 +515,8 @@ void TMainWin::HeaderSort(int col) {
     settings_.PrimarySort = *order;
     FillList();
     SelectMacro(selected);
-    context_.Config.WriteMiscSettings();
-    context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
+    if (SettingsSaved(context_.Config.WriteMiscSettings()))
+        context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
 }
 
 void TMainWin::AdjustGridSpacing() {
@@ -743,8 +743,8 @@ void TMainWin::SwitchTo(const std::string& fileName, bool postSchedules) {
     DoLastFiles(recent, oldName, fileName);
     for (std::size_t i = 0; i < 5; ++i) settings_.MacroFiles[i + 1] = recent[i];
     SetMenuLastFiles();
-    context_.Config.WriteCurrentFile();
-    context_.Config.WriteMiscSettings();
+    const bool current = context_.Config.WriteCurrentFile();
+    SettingsSaved(context_.Config.WriteMiscSettings() && current);
     context_.Notices.Post(NoticeCode::LibraryReloaded, 0);
     if (postSchedules)
         context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
@@ -793,8 +793,8 @@ void TMainWin::OpenSaveFile(int entry) {
 void TMainWin::ToggleSetting(TMenuItem& item, bool& setting) {
     setting = !setting;
     item.SetChecked(setting);
-    context_.Config.WriteMiscSettings();
-    context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
+    if (SettingsSaved(context_.Config.WriteMiscSettings()))
+        context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
 }
 
 void TMainWin::RestoreHooks(bool keyboard) {
@@ -812,8 +812,8 @@ void TMainWin::ChoosePrinterFont() {
         return;
     font->Style &= static_cast<std::uint8_t>(~(FontStyle::Underline | FontStyle::Strikeout));
     settings_.PrintListFont = *font;
-    context_.Config.WritePrintListFont();
-    context_.Notices.Post(NoticeCode::PrintListFontChanged, 0);
+    if (SettingsSaved(context_.Config.WritePrintListFont()))
+        context_.Notices.Post(NoticeCode::PrintListFontChanged, 0);
 }
 
 void TMainWin::ChooseNetwork() {
@@ -838,8 +838,8 @@ void TMainWin::ShowSortOrder() {
     TSortOrder dialog(settings_);
     if (dialog.ShowModal(Handle()) != IDOK)
         return;
-    context_.Config.WriteMiscSettings();
-    context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
+    if (SettingsSaved(context_.Config.WriteMiscSettings()))
+        context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
     const int selected = SelectedMacro();
     FillList();
     SelectMacro(selected);

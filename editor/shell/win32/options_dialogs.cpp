@@ -52,13 +52,15 @@ void TPreference::FormShow() {
 
 void TPreference::OkButtonClick() {
     settings_.UseTray = DoTray.Checked();
-    notices_.Post(NoticeCode::TrayIconShown, settings_.UseTray ? 1 : 0);
     settings_.AutoHooks = AutoHooks.Checked();
     settings_.SoundOff = SoundOff.Checked();
     settings_.StartEditor = StartEditor.Checked();
     settings_.EMailPath = TrimStr(EMailPath.Text());
     settings_.EMailLogPath = TrimStr(EMailLog.Text());
-    configs_.WriteMiscSettings();
+    // A change the file refused is not handed on: the dialog stays for Cancel.
+    if (!SettingsSaved(configs_.WriteMiscSettings()))
+        return;
+    notices_.Post(NoticeCode::TrayIconShown, settings_.UseTray ? 1 : 0);
     notices_.Post(NoticeCode::MiscSettingsChanged, 0);
     Close(IDOK);
 }
@@ -129,9 +131,11 @@ void TDoAppear::OkButtonClick() {
     settings_.GridFont = gridFont_;
     settings_.GridTitleFont = titleFont_;
     apply_(switched);
-    configs_.WriteMainWindowSettings();
-    configs_.WriteGridFont();
-    configs_.WriteGridTitleFont();
+    bool written = configs_.WriteMainWindowSettings();
+    written = configs_.WriteGridFont() && written;
+    written = configs_.WriteGridTitleFont() && written;
+    if (!SettingsSaved(written))
+        return;
     notices_.Post(NoticeCode::MainWindowSettingsChanged, 0);
     Close(IDOK);
 }
@@ -192,7 +196,8 @@ void TCuewordOptions::OkButtonClick() {
     settings_.PrefixKeys = TrimStr(PrefixKeys.Text());
     settings_.NoRemove = NoRemove.Checked();
     settings_.UsePunctuation = Punct.Checked();
-    configs_.WriteCuewordSettings();
+    if (!SettingsSaved(configs_.WriteCuewordSettings()))
+        return;
     notices_.Post(NoticeCode::CuewordSettingsChanged, 0);
     Close(IDOK);
 }
@@ -269,7 +274,8 @@ void TSystemKeys::OkButtonClick() {
         main_.SetHotKeys();
     }
     context_.Settings.SystemMenu = ShowIcon.Checked() ? 2 : ShowNick.Checked() ? 3 : 1;
-    context_.Config.WriteMiscSettings();
+    if (!SettingsSaved(context_.Config.WriteMiscSettings()))
+        return;
     context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
     Close(IDOK);
 }

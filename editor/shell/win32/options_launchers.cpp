@@ -22,8 +22,8 @@ void ShowTimerInterval(TMainWin& main, EditorContext& context) {
     dialog.DelayMode = 5;
     if (dialog.ShowModal(main.Handle()) != IDOK)
         return;
-    context.Config.WriteSchedulerSettings();
-    context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
+    if (SettingsSaved(context.Config.WriteSchedulerSettings()))
+        context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
 }
 
 }  // namespace

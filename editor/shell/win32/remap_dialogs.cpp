@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/message_boxes.h"
 #include "common/notices.h"
 #include "common/win32/kernel_objects.h"
 
@@ -98,11 +99,31 @@ void TDoSwapKeys::Pick(RemapGridControl& grid, int tableIndex) {
     InvalidateRect(grid.Handle(), nullptr, TRUE);
 }
 
-void TDoSwapKeys::FormClose() {
-    if (Changed != 1)
-        return;
-    SaveSwapKeysFromPlayer(sideFile_);
+bool TDoSwapKeys::SaveChanges() {
+    if (Changed != 1 || saved_)
+        return true;
+    if (!SaveSwapKeysFromPlayer(sideFile_))
+        return false;
+    saved_ = true;
     notices_.Post(NoticeCode::KeyRemapChanged, 0);
+    return true;
+}
+
+bool TDoSwapKeys::FormCloseQuery() {
+    if (SaveChanges())
+        return true;
+    if (CurrentMessageBoxes().Show("Error", RemapNotSavedQuestion(sideFile_),
+                                   MsgStyle::YesNo | MsgStyle::IconError) != MsgResult::Yes)
+        return false;
+    // The player keeps the table it plays now; nothing on disk changed.
+    Changed = 0;
+    return true;
+}
+
+// Closing without Close (the program ending) cannot stay open: it saves what
+// it can.
+void TDoSwapKeys::FormClose() {
+    (void)SaveChanges();
 }
 
 TDoSwapSpecial::TDoSwapSpecial()

@@ -1,7 +1,7 @@
 // The keyboard remapper: the live remap table of the running player shown in
 // four grids, a double click on a replacement picks another character, and
 // closing after a change saves the table beside the library and tells the
-// player to read it.
+// player to read it; a table not saved is not read back over the live one.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +21,7 @@ namespace orv::editor {
 
 // The player's live table saved as the library's side file. Only a table
 // actually read from the player is written: without the player nothing is.
-bool SaveSwapKeysFromPlayer(const std::string& sideFile);
+[[nodiscard]] bool SaveSwapKeysFromPlayer(const std::string& sideFile);
 
 // One of the remapper's grids: a row per key, its own character and the
 // replacement the player's table holds now.
@@ -58,10 +58,15 @@ class TDoSwapKeys : public TForm {
     void Pick(RemapGridControl& grid, int tableIndex);
 
   protected:
+    // A table that cannot be saved is said, and the dialog stays unless the
+    // user closes it without saving.
+    bool FormCloseQuery() override;
     void FormClose() override;
 
   private:
+    bool SaveChanges();
     std::string sideFile_;
+    bool saved_ = false;
     ProgramNotices& notices_;
 };
 

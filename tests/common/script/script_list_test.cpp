@@ -86,23 +86,41 @@ TEST(LoadingFiles, ReplacesTheListUnindented) {
     ASSERT_TRUE(ReplaceFileContents(path, "<REP:0001:000001:000001>x<ENDREP>"));
     std::string loaded;
     std::vector<CommandLine> lines = ReadScript("<BEEP><BEEP>");
-    ASSERT_TRUE(LoadFile(path, loaded, lines));
+    ASSERT_TRUE(LoadFile(path, "", loaded, lines));
     EXPECT_EQ(loaded, "<REP:0001:000001:000001>x<ENDREP>");
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].Text, "Text: x");
     std::filesystem::remove(path);
 }
 
-TEST(LoadingFiles, UnreadableFileLeavesTheListAsItWas) {
+// What no text file is (missing, holding a NUL, the open library or a side
+// file of it) is refused with its message, the list and the text kept.
+TEST(LoadingFiles, RefusedFilesLeaveTheListAsItWas) {
     ScriptedMessageBoxes boxes;
-    std::string path =
-        (std::filesystem::temp_directory_path() / "orvane_no_such_file.txt").string();
-    boxes.Expect("The file \"" + path + "\" could not be read.", MsgResult::Ok, "Error");
-    std::string loaded = "before";
-    std::vector<CommandLine> lines = ReadScript("<BEEP>");
-    EXPECT_FALSE(LoadFile(path, loaded, lines));
-    EXPECT_EQ(loaded, "before");
-    EXPECT_EQ(lines.size(), 1u);
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::string text = (folder / "orvane_zero.txt").string();
+    const std::string library = (folder / "orvane_open.ORN").string();
+    ASSERT_TRUE(ReplaceFileContents(text, std::string("before\0after", 12)));
+    ASSERT_TRUE(ReplaceFileContents(library, "<BEEP>"));
+    const std::string missing = (folder / "orvane_no_such_file.txt").string();
+    const struct Row {
+        std::string Path, Message;
+    } rows[] = {
+        {missing, "The file \"" + missing + "\" could not be read."},
+        {text, "The file \"" + text + "\" is not a text file.  Please choose a different file."},
+        {library, LibraryAsTextMessage},
+        {(folder / "orvane_open.OVS").string(), LibraryAsTextMessage},
+    };
+    for (const Row& row : rows) {
+        boxes.Expect(row.Message, MsgResult::Ok, "Error");
+        std::string loaded = "before";
+        std::vector<CommandLine> lines = ReadScript("<BEEP>");
+        EXPECT_FALSE(LoadFile(row.Path, library, loaded, lines)) << row.Path;
+        EXPECT_EQ(loaded, "before");
+        EXPECT_EQ(lines.size(), 1u);
+    }
+    std::filesystem::remove(text);
+    std::filesystem::remove(library);
 }
 
 }  // namespace

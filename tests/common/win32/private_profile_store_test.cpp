@@ -42,7 +42,7 @@ TEST_F(TestIniFile, SettingsSurviveTheFile) {
     settings->TimerSeconds = 45;
     settings->UseTray = true;
     settings->GridTitleFont.Style = FontStyle::Bold;
-    configs.SaveConfig();
+    ASSERT_TRUE(configs.SaveConfig());
 
     auto again = std::make_unique<SettingsBlock>();
     Configs(store, *again, "C:\\Orvane").LoadConfig();

@@ -69,14 +69,16 @@ TEST_F(DirectUpdateTest, LimitIsAskedBeforeAnythingIsWritten) {
     }
 }
 
-TEST_F(DirectUpdateTest, TruncationKeepsTokensWholeAndTabsBecomeTokens) {
+TEST_F(DirectUpdateTest, TruncationKeepsTokensWholeAndTabsStayAsTheyAre) {
     boxes.Expect(TruncateQuestion, MsgResult::Yes, "Warning");
     std::string text = std::string(4996, 'x') + "<ENTER>";
     ASSERT_EQ(Update(text), DirectUpdateOutcome::Saved);
     EXPECT_EQ(macro.ScriptText(), std::string(4996, 'x'));
 
-    ASSERT_EQ(Update("a\tb"), DirectUpdateOutcome::Saved);
-    EXPECT_EQ(macro.ScriptText(), "a<TAB>b");
+    // An untouched script at the limit with a tab is saved without a question.
+    text = "a\t" + std::string(4989, 'x') + "<ENTER>";
+    ASSERT_EQ(Update(text), DirectUpdateOutcome::Saved);
+    EXPECT_EQ(macro.ScriptText(), text);
 }
 
 TEST_F(DirectUpdateTest, ActivationNamesAreChecked) {
@@ -104,21 +106,21 @@ TEST(DirectImport, LongFilesAreAskedAndCutBeforeATokenAndEndOfFileIsDropped) {
         std::filesystem::temp_directory_path() / "orvane_direct_import.txt";
     ASSERT_TRUE(ReplaceFileContents(path.string(), std::string(6000, 'q')));
     boxes.Expect(ImportTooLongQuestion, MsgResult::No, "Warning");
-    EXPECT_FALSE(ImportScriptText(path.string()));
+    EXPECT_FALSE(ImportScriptText(path.string(), ""));
     boxes.Expect(ImportTooLongQuestion, MsgResult::Yes, "Warning");
-    EXPECT_EQ(ImportScriptText(path.string()), std::string(5000, 'q'));
+    EXPECT_EQ(ImportScriptText(path.string(), ""), std::string(5000, 'q'));
     // A token that the limit would cut in two is left out whole.
     const std::string head(4995, 'q');
     ASSERT_TRUE(ReplaceFileContents(path.string(), head + "<ENTER>tail"));
     boxes.Expect(ImportTooLongQuestion, MsgResult::Yes, "Warning");
-    EXPECT_EQ(ImportScriptText(path.string()), head);
+    EXPECT_EQ(ImportScriptText(path.string(), ""), head);
 
     ASSERT_TRUE(ReplaceFileContents(path.string(), "hello\x1A"));
-    EXPECT_EQ(ImportScriptText(path.string()), "hello");
+    EXPECT_EQ(ImportScriptText(path.string(), ""), "hello");
     std::filesystem::remove(path);
 
     boxes.Expect("The file \"" + path.string() + "\" could not be read.", MsgResult::Ok, "Error");
-    EXPECT_FALSE(ImportScriptText(path.string()));
+    EXPECT_FALSE(ImportScriptText(path.string(), ""));
 }
 
 }  // namespace

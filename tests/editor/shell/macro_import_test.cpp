@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "tests/editor/shell/memory_library.h"
@@ -103,6 +105,71 @@ TEST_F(OwnFileImport, ChoiceChecksBeforeImporting) {
 
     boxes.Expect(ImportMessage::NothingChosen, MsgResult::Ok, "Error");
     EXPECT_FALSE(CheckImportChoice(*source, {}, full).Proceed);
+}
+
+// A foreign record image: a short string at at, and the activation and kind
+// of a ".DR2" record.
+std::string ForeignRecord(std::size_t size, std::size_t nameAt, std::string_view name,
+                          std::uint16_t activation = 0, std::uint16_t kind = 0) {
+    std::string bytes(size, '\0');
+    bytes[nameAt] = static_cast<char>(name.size());
+    bytes.replace(nameAt + 1, name.size(), name);
+    if (size == 5141) {
+        for (auto [at, value] : {std::pair{82, activation}, std::pair{84, kind}}) {
+            bytes[static_cast<std::size_t>(at)] = static_cast<char>(value & 0xFF);
+            bytes[static_cast<std::size_t>(at) + 1] = static_cast<char>(value >> 8);
+        }
+    }
+    return bytes;
+}
+std::string Dravel(std::string_view name, std::uint16_t activation, std::uint16_t kind) {
+    return ForeignRecord(5141, 0, name, activation, kind);
+}
+std::string Cueword(std::string_view cueword) {
+    return ForeignRecord(3039, 3, cueword);
+}
+
+// Files with records the editor would not make itself: the good record of
+// each file is listed and imported, the rest is said and left out.
+TEST_F(OwnFileImport, RecordsTheEditorWouldRefuseAreLeftOutAndSaid) {
+    const std::string good = Dravel("Good", 30000, MacroKind::Global);
+    const struct Row {
+        std::string Name, Bytes, LeftOut;
+        std::size_t Listed;
+    } rows[] = {
+        {"a.dr2", good + Dravel("Sys", 262, MacroKind::System),
+         "Record 2 \"Sys\": its kind 5 is not one this file can give.", 1},
+        {"a.dr2", good + Dravel("Menu", 5, MacroKind::PopupMenu),
+         "Record 2 \"Menu\": its kind 4 is not one this file can give.", 1},
+        {"a.dr2", Dravel("Odd", 5, 9) + good,
+         "Record 1 \"Odd\": its kind 9 is not one this file can give.", 1},
+        {"a.dr2", good + Dravel("Far", 721, MacroKind::Global),
+         "Record 2 \"Far\": its activation 721 is not one this editor knows.", 1},
+        {"a.dr2", good + Dravel("Cue", ActivationCode::Cueword, MacroKind::Global),
+         "Record 2 \"Cue\": its activation 20000 is not one this editor knows.", 1},
+        {"a.cuw", Cueword("ok") + Cueword("a b"),
+         "Record 2 \"a b\": its Cueword has characters a Cueword cannot have.", 1},
+        {"a.cuw", Cueword("ok") + Cueword("ab\x01"),
+         "Record 2 \"ab\x01\": its Cueword has characters a Cueword cannot have.", 1},
+        {"a.dr2", good + good.substr(0, 3000), "The last 3000 bytes: not a whole record.", 1},
+        {"a.orn", std::string(100, 'x'), "The last 100 bytes: not a whole record.", 0},
+    };
+    for (const Row& row : rows) {
+        library.Records.assign(3, Macro("own", 30000));
+        const std::string path = folder / row.Name;
+        ASSERT_TRUE(ReplaceFileContents(path, row.Bytes));
+        boxes.Expect("These parts of the import file are left out:\n\n" + row.LeftOut +
+                         "\n\n1 record of the file will not be imported.",
+                     MsgResult::Ok, "Warning");
+        std::optional<ImportSource> source = OpenImportSource(path);
+        ASSERT_TRUE(source) << row.LeftOut;
+        ASSERT_EQ(source->Entries.size(), row.Listed) << row.LeftOut;
+        std::vector<int> all(row.Listed);
+        std::iota(all.begin(), all.end(), 0);
+        EXPECT_EQ(ImportChosen(*source, all, library, Now).Added, static_cast<int>(row.Listed));
+        EXPECT_EQ(library.Records.size(), 3 + row.Listed);
+        EXPECT_EQ(ReadWholeFile(path), row.Bytes);
+    }
 }
 
 TEST_F(OwnFileImport, KindsByTheFileNameEnding) {

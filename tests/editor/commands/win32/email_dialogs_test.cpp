@@ -205,7 +205,7 @@ TEST_F(EmailDialogsTest, OptionsStoreTheSectionAndTellThePlayer) {
     orv::testing::RecordedNotices notices;
     settings.SMTPHost = "mail.example";
     TMyEmailOptions d(settings, configs, notices);
-    driver.Expect<TMyEmailOptions>([this](TMyEmailOptions& f) {
+    driver.Expect<TMyEmailOptions>([&](TMyEmailOptions& f) {
         EXPECT_EQ(f.SMTPHost.Text(), "mail.example");
         EXPECT_EQ(f.SMTPPort.Text(), "25");
         EXPECT_EQ(f.SMTPPort.MaxLength(), 5);
@@ -214,6 +214,12 @@ TEST_F(EmailDialogsTest, OptionsStoreTheSectionAndTellThePlayer) {
         f.Buttons.OkButton.Click();
         EXPECT_TRUE(f.IsOpen() && f.SMTPPort.Focused());
         Enter(f, f.SMTPPort, "587");
+        // A settings file that refuses the section keeps the dialog, untold.
+        store.ReadOnly = true;
+        boxes.Expect(SettingsNotSavedMessage, MsgResult::Ok, "Error");
+        f.Buttons.OkButton.Click();
+        EXPECT_TRUE(f.IsOpen());
+        store.ReadOnly = false;
         Enter(f, f.EmailName, " Me ");
         f.Encoding.SetItemIndex(1);
         f.KeepLog.Click();

@@ -9,6 +9,7 @@
 #include "common/side_files.h"
 #include "common/sync_record.h"
 #include "common/win32/system_routines.h"
+#include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
@@ -112,6 +113,14 @@ TEST_F(NetworkConsiderationsTest, EscapeIsTheOkButtonAndTheCloseBoxStillStores) 
     EXPECT_FALSE(settings.NetworkMode);
     EXPECT_EQ(player.posted.size(), 1u);  // only OK writes and tells
     EXPECT_EQ(store.Raw("Network", "Network Mode"), "Yes");
+
+    // A section the settings file refuses is said, and the player not told.
+    store.ReadOnly = true;
+    orv::testing::ScriptedMessageBoxes boxes;
+    boxes.Expect(SettingsNotSavedMessage, MsgResult::Ok, "Error");
+    driver.Expect<TNetworkConsiderations>([](TNetworkConsiderations& f) { f.OKButton.Click(); });
+    dialog.ShowModal();
+    EXPECT_EQ(player.posted.size(), 1u);
 }
 
 }  // namespace

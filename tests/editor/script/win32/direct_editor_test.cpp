@@ -8,6 +8,7 @@
 
 #include "common/files.h"
 #include "common/script/reader.h"
+#include "common/script/script_list.h"
 #include "editor/commands/dialup_command.h"
 #include "editor/commands/encryption.h"
 #include "editor/commands/win32/date_time_dialog.h"
@@ -308,25 +309,58 @@ TEST_F(DirectEditorTest, AMissingIconIsSavedAsTheProgramsOwn) {
     EXPECT_EQ(table.MacroCount(), 3);  // an existing macro is not counted again
 }
 
-TEST_F(DirectEditorTest, ExportToAReadOnlyFileIsReportedAndKeepsIt) {
+// Export asks the system's dialog before replacing a file; a file it cannot
+// write, the open library and its side files are said and kept as they were.
+TEST_F(DirectEditorTest, ExportRefusalsAreSaidAndKeepTheTarget) {
     ScriptedFileDialogs files;
-    std::string path = MakeFile("locked.txt", "old contents");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    files.ExpectSave(path);
-    boxes.Expect("The file \"" + path + "\" could not be written.", MsgResult::Ok, "Error");
-    Run("new text", [&](TModHotKeys& f) {
-        f.ExportClick();
-        f.CancelButton.Click();
-    });
-    EXPECT_EQ(ReadWholeFile(path), "old contents");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string locked = MakeFile("locked.txt", "old contents");
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    settings.MacroFiles[0] = MakeFile("OPEN.ORN", "library");
+    const std::string side = MakeFile("OPEN.OVS", "side");
+    const struct Row {
+        std::string Target, Message;
+    } rows[] = {
+        {locked, "The file \"" + locked + "\" could not be written."},
+        {settings.MacroFiles[0].str(), LibraryAsTextMessage},
+        {side, LibraryAsTextMessage},
+    };
+    for (const Row& row : rows) {
+        const std::optional<std::string> before = ReadWholeFile(row.Target);
+        files.ExpectSave(row.Target);
+        boxes.Expect(row.Message, MsgResult::Ok, "Error");
+        Run("new text", [&](TModHotKeys& f) {
+            f.MenuExport.Click();
+            f.CancelButton.Click();
+        });
+        EXPECT_TRUE(files.Shown().back().OverwritePrompt);
+        EXPECT_EQ(ReadWholeFile(row.Target), before);
+    }
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
 
-    files.ExpectOpen(MakeFile("in.txt", "typed\x1A"));
-    Run("x", [&](TModHotKeys& f) {
-        f.ImportClick();
-        EXPECT_EQ(f.NewFormat.Text(), "typed");
-        f.CancelButton.Click();
-    });
+// Import takes a text file whole, less a final end-of-file mark; what is no
+// text file is refused and the script kept.
+TEST_F(DirectEditorTest, ImportTakesTextFilesWholeAndRefusesTheRest) {
+    ScriptedFileDialogs files;
+    settings.MacroFiles[0] = MakeFile("OPEN.ORN", "library");
+    const std::string nul = MakeFile("zero.txt", std::string("before\0after", 12));
+    const struct Row {
+        std::string File, Shown, Message;
+    } rows[] = {
+        {MakeFile("in.txt", "typed\x1A"), "typed", ""},
+        {nul, "x", "The file \"" + nul + "\" is not a text file.  Please choose a different file."},
+        {settings.MacroFiles[0].str(), "x", LibraryAsTextMessage},
+    };
+    for (const Row& row : rows) {
+        files.ExpectOpen(row.File);
+        if (!row.Message.empty())
+            boxes.Expect(row.Message, MsgResult::Ok, "Error");
+        Run("x", [&](TModHotKeys& f) {
+            f.MenuImport.Click();
+            EXPECT_EQ(f.NewFormat.Text(), row.Shown);
+            f.CancelButton.Click();
+        });
+    }
 }
 
 }  // namespace

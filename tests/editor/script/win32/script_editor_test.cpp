@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "common/hotkeys.h"
+#include "common/script/script_list.h"
 #include "common/script/writer.h"
 #include "editor/commands/win32/flow_dialogs.h"
 #include "editor/commands/win32/text_dialog.h"
@@ -234,7 +235,7 @@ TEST_F(ScriptEditorFormTest, ClosingKeepsTheGeometryAndTheInsertMethod) {
     EXPECT_EQ(settings.ScriptWidth, 640);
     EXPECT_EQ(settings.ScriptHeight, 480);
     EXPECT_EQ(settings.ScriptLeft, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
-    configs.WriteScriptPageSettings();
+    ASSERT_TRUE(configs.WriteScriptPageSettings());
     EXPECT_EQ(store.Raw("Script Page", "Width"), "640");
 }
 
@@ -383,6 +384,43 @@ TEST_F(TextFileModeTest, SavingTheFileReturnsToTheLineItCameFrom) {
     });
     EXPECT_EQ(ReadAll(file), "<REM:changed>");
     EXPECT_EQ(macro.ScriptText(), "<REM:x><TFILE:" + ShortPath(file) + "><REM:y>");
+}
+
+// No text file (a NUL in it, the open library) is edited as one; a text file
+// that cannot be saved is said and kept, and its mode stays.
+TEST_F(TextFileModeTest, WhatIsNoTextFileIsRefusedAndAFailedSaveKeepsTheFile) {
+    settings.MacroFiles[0] = MakeFile("OPEN.ORN", "library");
+    const std::string nul = MakeFile("zero.txt", std::string("<REM:a>\0b", 9));
+    for (const auto& [file, message] :
+         {std::pair{nul, "The file \"" + ShortPath(nul) +
+                             "\" is not a text file.  Please choose a "
+                             "different file."},
+          std::pair{settings.MacroFiles[0].str(), std::string(LibraryAsTextMessage)}}) {
+        Run("", [&](TDoScripting& f) {
+            EnterMode(file);
+            boxes.Expect(message, MsgResult::Ok, "Error");
+            AddNamed(f, "Load Text File");
+            EXPECT_EQ(f.EditingTextFile, 0);
+            f.CancelButton.Click();
+        });
+        EXPECT_EQ(ReadAll(file), file == nul ? std::string("<REM:a>\0b", 9) : "library");
+    }
+
+    const std::string locked = MakeFile("locked.txt", "<REM:in file>");
+    Run("", [&](TDoScripting& f) {
+        EnterMode(locked);
+        AddNamed(f, "Load Text File");
+        ASSERT_EQ(f.EditingTextFile, 1);
+        SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+        boxes.Expect("The file \"" + ShortPath(locked) + "\" could not be written.", MsgResult::Ok,
+                     "Error");
+        f.SaveButton.Click();
+        EXPECT_EQ(f.EditingTextFile, 1);
+        f.CancelButton.Click();
+        f.CancelButton.Click();
+    });
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadAll(locked), "<REM:in file>");
 }
 
 TEST_F(TextFileModeTest, AWorkingFileThatCannotBeWrittenKeepsNormalMode) {

@@ -28,7 +28,7 @@ TEST_F(DirectEditorLauncherTest, ModifyDirectlyRewritesTheSelectedMacro) {
     main.MenuEnterKey.Click();
     MacroRecord saved;
     ASSERT_TRUE(macros.ReadMacroRecord(2, saved));
-    EXPECT_EQ(saved.ScriptText(), "Regards<TAB><ENTER>");
+    EXPECT_EQ(saved.ScriptText(), "Regards\t<ENTER>");
     EXPECT_EQ(table.MacroCount(), before);
     EXPECT_EQ(player.Only({NoticeCode::MacroSaved}), (testing::Posts{{20, 2}}));
 }

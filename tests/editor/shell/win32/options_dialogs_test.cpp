@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/side_files.h"
 #include "common/swap_keys.h"
@@ -224,6 +225,29 @@ TEST(Remapper, APickedCharacterReachesTheBlockAndTheSideFile) {
     EXPECT_EQ(saved[0], 'A');
     EXPECT_EQ(player.posted, (Posts{{1, 0}}));
 
+    // A side file that takes nothing is said: No keeps the dialog open, Yes
+    // closes it with the file as it was and the player not told to read it.
+    SetFileAttributesA(sideFile.c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::optional<std::string> kept = ReadWholeFile(sideFile);
+    orv::testing::ScriptedMessageBoxes boxes;
+    for (int answer : {MsgResult::No, MsgResult::Yes})
+        boxes.Expect(RemapNotSavedQuestion(sideFile), answer, "Error");
+    driver.Expect<TDoSwapKeys>([](TDoSwapKeys& f) {
+        f.LowerGrid.MoveCurrent(1, 1);  // "b"
+        f.LowerGrid.OnDblClick();
+        f.OkButton.Click();
+        EXPECT_TRUE(f.IsOpen());
+        f.OkButton.Click();
+    });
+    driver.Expect<TDoSwapSpecial>([](TDoSwapSpecial& f) { f.OkButton.Click(); });
+    player.posted.clear();
+    TDoSwapKeys refused(sideFile, player);
+    refused.ShowModal();
+    EXPECT_EQ(refused.Changed, 0);
+    EXPECT_EQ(ReadWholeFile(sideFile), kept);
+    EXPECT_EQ(player.posted, Posts{});
+    SetFileAttributesA(sideFile.c_str(), FILE_ATTRIBUTE_NORMAL);
+
     // Without the block only the mutex opens: nothing read, nothing written.
     std::filesystem::remove(sideFile);
     block.CloseBlock();
@@ -363,6 +387,57 @@ TEST_F(OptionsTest, SettingsAppearanceAndCuewordsAreWrittenAndAnnounced) {
     w.MenuTimer.Click();
     EXPECT_EQ(store.Raw("Scheduler", "Timer Seconds"), "30");
     EXPECT_EQ(player.posted, (Posts{{14, 0}}));
+}
+
+// A settings file that takes nothing: each dialog says so, stays open for
+// Cancel where it can, and the player is told nothing.
+TEST_F(OptionsTest, ASettingsFileThatRefusesTheChangeIsSaidAndNothingAnnounced) {
+    TMainWin& w = OpenWithOptions();
+    ModalDriver driver;
+    auto staysOpen = [](TForm& f, TButton& ok, TButton& cancel) {
+        ok.Click();
+        EXPECT_TRUE(f.IsOpen()) << f.Name();
+        cancel.Click();
+    };
+    const struct Row {
+        TMenuItem TMainWin::*Menu;
+        std::function<void()> Drive;
+    } rows[] = {
+        {&TMainWin::MenuSettings,
+         [&] {
+             driver.Expect<TPreference>([&](TPreference& f) {
+                 f.DoHide.Click();
+                 staysOpen(f, f.OkButton, f.CancelButton);
+             });
+         }},
+        {&TMainWin::MenuAppear,
+         [&] {
+             driver.Expect<TDoAppear>(
+                 [&](TDoAppear& f) { staysOpen(f, f.OkButton, f.CancelButton); });
+         }},
+        {&TMainWin::MenuCuewords,
+         [&] {
+             driver.Expect<TCuewordOptions>(
+                 [&](TCuewordOptions& f) { staysOpen(f, f.OkButton, f.CancelButton); });
+         }},
+        {&TMainWin::MenuTimer,
+         [&] {
+             driver.Expect<TDoDelay>([](TDoDelay& f) {
+                 f.Seconds.SetText("30");
+                 f.Buttons.OkButton.Click();
+             });
+         }},
+    };
+    store.ReadOnly = true;
+    const auto before = store.Values();
+    for (const Row& row : rows) {
+        player.posted.clear();
+        row.Drive();
+        boxes.Expect(SettingsNotSavedMessage, MsgResult::Ok, "Error");
+        (w.*row.Menu).Click();
+        EXPECT_EQ(player.posted, Posts{});
+        EXPECT_EQ(store.Values(), before);
+    }
 }
 
 TEST_F(OptionsTest, CopyAndMoveChooseTheNewActivation) {
