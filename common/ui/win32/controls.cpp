@@ -431,12 +431,20 @@ std::vector<TRadioButton*> TRadioButton::Question() const {
     return question;
 }
 
-bool TRadioButton::IsTabStop() const {
-    const std::vector<TRadioButton*> question = Question();
+namespace {
+
+// A question's Tab stop: its checked radio, else its first.
+const TRadioButton* TabStopOf(const std::vector<TRadioButton*>& question) {
     for (const TRadioButton* radio : question)
         if (radio->Checked())
-            return radio == this;
-    return question.front() == this;
+            return radio;
+    return question.front();
+}
+
+}  // namespace
+
+bool TRadioButton::IsTabStop() const {
+    return TabStopOf(Question()) == this;
 }
 
 void TRadioButton::SetChecked(bool checked) {
@@ -451,11 +459,13 @@ void TRadioButton::SetChecked(bool checked) {
 void TRadioButton::ShowTabStops() const {
     // The system moves the Tab stop of a radio with its check, and would
     // leave a question none of whose radios is checked without one.
-    for (const TRadioButton* radio : Question()) {
+    const std::vector<TRadioButton*> question = Question();
+    const TRadioButton* stop = TabStopOf(question);
+    for (const TRadioButton* radio : question) {
         if (!radio->Handle())
             continue;
         LONG_PTR style = GetWindowLongPtrA(radio->Handle(), GWL_STYLE);
-        LONG_PTR wanted = radio->IsTabStop() ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP};
+        LONG_PTR wanted = radio == stop ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP};
         if (wanted != style)
             SetWindowLongPtrA(radio->Handle(), GWL_STYLE, wanted);
     }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/clock.h"
 #include "common/hotkeys.h"
 #include "common/side_files.h"
 #include "common/swap_keys.h"
