@@ -25,19 +25,37 @@ std::string CaptureFilePath(std::string_view programDir) {
     return InFolder(programDir, "TempCap.Txt");
 }
 
-std::string FirstFreeOverflowFile(std::string_view programDir) {
-    for (unsigned n = 0;; ++n) {
-        std::string path = InFolder(programDir, "OV" + std::to_string(n) + ".TXT");
+namespace {
+
+std::string FirstFreeNumbered(std::string_view programDir, std::string_view stem,
+                              std::string_view extension, unsigned first) {
+    for (unsigned n = first;; ++n) {
+        std::string path =
+            InFolder(programDir, std::string(stem) + std::to_string(n) + std::string(extension));
         if (!FileExists(path))
             return path;
     }
 }
 
-CapturedScript TakeCapturedScript(std::string_view programDir) {
-    CapturedScript result = ReadCapturedScript(programDir);
-    if (!result.Failed)
-        std::remove(CaptureFilePath(programDir).c_str());
-    return result;
+}  // namespace
+
+std::string FirstFreeOverflowFile(std::string_view programDir) {
+    return FirstFreeNumbered(programDir, "OV", ".TXT", 0);
+}
+
+std::string KeepCaptureFile(std::string_view programDir) {
+    const std::string capturePath = CaptureFilePath(programDir);
+    const std::string kept = FirstFreeNumbered(programDir, "TempCap", ".Txt", 1);
+    return std::rename(capturePath.c_str(), kept.c_str()) == 0 ? kept : capturePath;
+}
+
+std::string CaptureKeptMessage(std::string_view keptPath) {
+    return "The recording was not saved into its macro.  It is kept in the capture file " +
+           std::string(keptPath) + ".";
+}
+
+void RemoveCaptureFile(std::string_view programDir) {
+    std::remove(CaptureFilePath(programDir).c_str());
 }
 
 CapturedScript ReadCapturedScript(std::string_view programDir) {

@@ -22,6 +22,14 @@ std::string CaptureFilePath(std::string_view programDir);
 // The first "OV<n>.TXT" (n = 0, 1, ...) in the program folder not yet taken.
 std::string FirstFreeOverflowFile(std::string_view programDir);
 
+// The capture of a recording that could not be saved into its macro, moved
+// to the first free "TempCap<n>.Txt" (n = 1, 2, ...) so that no later start
+// empties it. Where the capture now is: the capture file itself when it could
+// not be moved.
+std::string KeepCaptureFile(std::string_view programDir);
+// What the user is told of a recording kept at keptPath.
+std::string CaptureKeptMessage(std::string_view keptPath);
+
 // A finished capture as a script. Failed: the capture file could not be read
 // or moved aside; it is then left where it is and the script is empty.
 struct CapturedScript {
@@ -31,9 +39,9 @@ struct CapturedScript {
 
 // Reads the capture file: up to CaptureScriptLimit bytes are the script; a
 // longer capture is copied to the first free overflow file and the script
-// loads it ("<TFILE:" + its path + ">"). The capture file stays.
+// loads it ("<TFILE:" + its path + ">"). The capture file stays until its
+// script is saved (RemoveCaptureFile).
 CapturedScript ReadCapturedScript(std::string_view programDir);
-// The same, and the capture file is removed once it is read.
-CapturedScript TakeCapturedScript(std::string_view programDir);
+void RemoveCaptureFile(std::string_view programDir);
 
 }  // namespace orv

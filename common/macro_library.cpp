@@ -266,14 +266,18 @@ bool MacroLibrary::HoldMacroRecord(int n, HeldMacro& held) const {
     return true;
 }
 
-bool MacroLibrary::StillHeld(const HeldMacro& held) const {
+bool MacroLibrary::Holds(const HeldMacro& held) const {
     MacroRecord now;
+    if (held.File != CurrentFile() || !ReadMacroRecord(held.Number, now))
+        return false;
     std::array<std::uint8_t, MacroRecord::Size> read, current;
     held.AsRead.Encode(read);
-    const bool same = held.File == CurrentFile() && ReadMacroRecord(held.Number, now);
-    if (same)
-        now.Encode(current);
-    if (same && read == current)
+    now.Encode(current);
+    return read == current;
+}
+
+bool MacroLibrary::StillHeld(const HeldMacro& held) const {
+    if (Holds(held))
         return true;
     Report(LibraryMessage::HeldMacroMoved);
     return false;

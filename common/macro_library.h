@@ -44,6 +44,10 @@ inline constexpr const char* LibraryFull =
 inline constexpr const char* HeldMacroMoved =
     "The macro was changed, moved or removed by another program while you worked on it, or "
     "another macro file was opened.  Your change was not saved.";
+// A macro chosen from a list that no longer shows the file as it is.
+inline constexpr const char* ListedMacroMoved =
+    "The macro was changed, moved or removed by another program since the list was shown, or "
+    "another macro file was opened.  Nothing was done; please choose it again.";
 }  // namespace LibraryMessage
 
 // A macro taken out for a change that outlives a modal loop or a recording:
@@ -99,6 +103,11 @@ class MacroLibrary {
     bool DeleteMacroWithMenus(int n);
     // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord refuses.
     bool DeleteHeldMacro(const HeldMacro& held);
+    // Whether the held macro's file is current and still has the record as
+    // read at its number; says nothing.
+    bool Holds(const HeldMacro& held) const;
+    // The same, saying HeldMacroMoved when it does not.
+    bool StillHeld(const HeldMacro& held) const;
     // Rewrites only the enabled flag of record n; the caller updates the tables.
     bool SetMacroEnabled(int n, std::uint8_t enabled);
 
@@ -113,8 +122,6 @@ class MacroLibrary {
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
     void CreateSystemMacrosIn(const std::string& path);
     bool SaveRecordTo(const std::string& path, int n, MacroRecord& record);
-    // Says HeldMacroMoved when it is not.
-    bool StillHeld(const HeldMacro& held) const;
     void FillEntry(int i, const MacroRecord& record, bool loading);
     int FindFreeHotKeyBelow(int start, int entries) const;
     void Report(const char* text) const;

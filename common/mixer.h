@@ -112,6 +112,10 @@ class RoutedMixerDriver final : public MixerDriver {
     std::uint32_t SetValues(const Control& control, std::uint32_t channels,
                             const std::array<std::int32_t, 2>& values) override;
 
+    // The endpoint the next Open routes through (the default output may have
+    // changed); only while closed.
+    void UseEndpoint(AudioEndpoint* endpoint) { endpoint_ = endpoint; }
+
   private:
     MixerDriver& mixer_;
     AudioEndpoint* endpoint_;

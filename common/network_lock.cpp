@@ -99,13 +99,7 @@ bool NetworkLock::FileInUse() {
             return true;
         }
         session.reset();
-        Tell(LockMessage::Changed, true);
-        syncStamp_ = record_.Counter;
-        host_.ReloadShared();
-        if (owner_ == LibraryOwner::Editor) {
-            notices_.Post(NoticeReloadLibrary, 0);
-            notices_.Post(NoticeRefreshList, 0);
-        }
+        ReloadChanged();
         return true;
     }
     if (IsOurs()) {
@@ -117,16 +111,29 @@ bool NetworkLock::FileInUse() {
         lastHeartbeat_ = record_.Heartbeat;
         heartbeatSeenAt_ = now;
     } else if (ElapsedMs(heartbeatSeenAt_, now) >= StaleAfterMs && Take(*session)) {
-        // The abandoned holder may have changed the library without raising
-        // the counter: start from what is on disk.
+        // The abandoned holder may have changed the library, counted or not,
+        // and whatever the caller chose was chosen from the library before:
+        // a reload like any other, after which the user chooses again. The
+        // lock is given back counted, so that every other program reloads
+        // what the holder may have left uncounted.
         session.reset();
-        syncStamp_ = record_.Counter;
-        host_.ReloadShared();
-        return false;
+        ReloadChanged();
+        ReleaseSyncFile(1);
+        return true;
     }
     session.reset();
     Tell(LockMessage::InUse);
     return true;
+}
+
+void NetworkLock::ReloadChanged() {
+    Tell(LockMessage::Changed, true);
+    syncStamp_ = record_.Counter;
+    host_.ReloadShared();
+    if (owner_ == LibraryOwner::Editor) {
+        notices_.Post(NoticeReloadLibrary, 0);
+        notices_.Post(NoticeRefreshList, 0);
+    }
 }
 
 bool NetworkLock::ReleaseSyncFile(int changed) {

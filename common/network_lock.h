@@ -60,7 +60,9 @@ class NetworkLock {
     void ReadSyncRecord();
 
     // False when this program may change the library (it now holds the lock,
-    // or network mode is off); true when it may not.
+    // or network mode is off); true when it may not, also after a reload of
+    // another program's change (a lock taken over from a dead holder
+    // included), since the caller chose from the library before it.
     bool FileInUse();
     // After a change (1) or a cancelled one (0). Only a lock that is still
     // this program's is freed; a change made under a lock that was taken over
@@ -85,6 +87,9 @@ class NetworkLock {
     Seen Refresh(SyncFileSession* session);
     bool Take(SyncFileSession& session);
     bool IsOurs() const;
+    // Another program changed the library: says so, reloads it and has the
+    // player reload it too.
+    void ReloadChanged();
     void Tell(const char* text, bool notice = false) const;
 
     LibraryOwner owner_;

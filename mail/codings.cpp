@@ -42,44 +42,52 @@ bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-constexpr std::size_t qpPiece = 65;
+// An encoded line holds at most 76 characters: 75 and the soft break "=".
+constexpr std::size_t qpLine = 76;
+constexpr std::size_t qpSoftLine = qpLine - 1;
 
-// One quoted-printable line: every control byte (DEL too), "=" and byte above 127 as
-// "=XX"; a blank at the very end also, since decoders drop trailing blanks.
-std::string QuotedPiece(std::string_view piece, bool softBreak) {
+// One source byte as quoted-printable: every control byte (DEL too), "=" and
+// byte above 127 as "=XX"; a blank that ends a line also, since decoders drop
+// trailing blanks.
+std::string QuotedByte(std::uint8_t c, bool endsLine) {
     static constexpr char hex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(piece.size() + 4);
-    for (std::size_t i = 0; i < piece.size(); ++i) {
-        auto c = static_cast<std::uint8_t>(piece[i]);
-        bool trailingBlank = c == ' ' && i + 1 == piece.size() && !softBreak;
-        if (c < 32 || c == '=' || c >= 127 || trailingBlank) {
-            out += '=';
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    if (softBreak)
-        out += '=';
-    return out;
+    if (c < 32 || c == '=' || c >= 127 || (c == ' ' && endsLine))
+        return {'=', hex[c >> 4], hex[c & 15]};
+    return std::string(1, static_cast<char>(c));
 }
 
+// Escaped first, then cut into lines of at most 76 characters, never inside
+// an escape; a cut falls before a blank where there is one.
 void AppendQuotedLine(std::string_view line, bool lastHasLineEnd, std::vector<std::string>& out) {
+    std::vector<std::string> bytes;
+    bytes.reserve(line.size());
+    for (std::size_t i = 0; i < line.size(); ++i)
+        bytes.push_back(
+            QuotedByte(static_cast<std::uint8_t>(line[i]), i + 1 == line.size() && lastHasLineEnd));
+    const auto joined = [&bytes](std::size_t from, std::size_t to) {
+        std::string piece;
+        for (std::size_t i = from; i < to; ++i) piece += bytes[i];
+        return piece;
+    };
+    std::size_t rest = joined(0, bytes.size()).size();
+    const std::size_t lastLimit = lastHasLineEnd ? qpLine : qpSoftLine;
     std::size_t start = 0;
-    while (line.size() - start > qpPiece) {
-        std::size_t end = start + qpPiece;
-        for (std::size_t k = start + qpPiece; k > start; --k) {
+    while (rest > lastLimit) {
+        std::size_t end = start, length = 0;
+        while (length + bytes[end].size() <= qpSoftLine) length += bytes[end++].size();
+        for (std::size_t k = end; k > start; --k) {
             if (line[k] == ' ') {
                 end = k;
                 break;
             }
         }
-        out.push_back(QuotedPiece(line.substr(start, end - start), true));
+        const std::string piece = joined(start, end);
+        out.push_back(piece + "=");
+        rest -= piece.size();
         start = end;
     }
-    out.push_back(QuotedPiece(line.substr(start), !lastHasLineEnd));
+    const std::string last = joined(start, bytes.size());
+    out.push_back(lastHasLineEnd ? last : last + "=");
 }
 
 // An encoded word holds at most 75 characters; one of 66 (18 of frame, 48 of

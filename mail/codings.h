@@ -58,7 +58,8 @@ std::string EncodeHeaderText(std::string_view text, const TextCharset& charset);
 
 // The quoted-printable lines of source. CR LF, CR and LF each end one line;
 // a last line without a line end is kept as such (a soft break marks it).
-// Lines are cut at 65 source characters, before a blank where there is one.
+// Each line is escaped, then cut into lines of at most 76 characters (75 and
+// the soft break), before a blank where there is one, never inside an escape.
 std::vector<std::string> QuotedPrintableLines(std::string_view source);
 
 // True when any byte is above 127.

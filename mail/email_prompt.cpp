@@ -8,14 +8,15 @@
 
 namespace orv::player {
 
-std::vector<std::string> OfferedRecipientLines(const std::optional<std::string>& fileText) {
-    std::vector<std::string> offered;
+OfferedRecipients OfferedRecipientLines(const std::optional<std::string>& fileText) {
+    OfferedRecipients offered;
     if (!fileText)
         return offered;
     for (std::string& line : SplitTextLines(*fileText)) {
-        line.resize(std::min(line.size(), RecipientLineLimit));
-        if (!HasListBreak(line))
-            offered.push_back(std::move(line));
+        if (line.size() > RecipientLineLimit)
+            offered.LongLinesLeftOut = true;
+        else if (!HasListBreak(line))
+            offered.Lines.push_back(std::move(line));
     }
     return offered;
 }

@@ -18,8 +18,15 @@ constexpr std::size_t RecipientLineLimit = 255;
 
 // The lines of the recipient file the prompt offers, in file order. A line
 // holding ";" or 0x01 would break the answer apart and is not offered; no
-// file offers nothing.
-std::vector<std::string> OfferedRecipientLines(const std::optional<std::string>& fileText);
+// file offers nothing. A line longer than RecipientLineLimit is not offered
+// either, as cut it could name another address; the prompt says so.
+struct OfferedRecipients {
+    std::vector<std::string> Lines;
+    bool LongLinesLeftOut = false;
+};
+OfferedRecipients OfferedRecipientLines(const std::optional<std::string>& fileText);
+inline constexpr char LongRecipientLinesText[] =
+    "Lines of the recipient list longer than 255 characters are not offered.";
 
 // One recipient list of the answer: the typed recipient (blanks trimmed) when
 // it has an address, then each selected line, each ended by ";", the whole

@@ -122,7 +122,7 @@ std::string CheckedContentType(std::string_view type) {
                  !UpperAscii(media).starts_with("MULTIPART/");
     for (char c : parameters) {
         auto b = static_cast<std::uint8_t>(c);
-        sound = sound && b >= 32 && b != 127;
+        sound = sound && b >= 32 && b < 127;
     }
     return sound ? std::string(type) : "application/octet-stream";
 }
@@ -281,7 +281,7 @@ std::vector<std::string> FoldHeaderLine(std::string_view line) {
     std::size_t colon = line.starts_with(' ') ? std::string_view::npos : line.find(':');
     while (line.size() > foldLength) {
         std::size_t from = lines.empty() && colon != std::string_view::npos ? colon + 1 : 0;
-        std::size_t text = line.find_first_not_of(' ', from);
+        std::size_t text = line.find_first_not_of(" \t", from);
         if (text == std::string_view::npos)
             break;
         // The last point within the length, else the first beyond it.

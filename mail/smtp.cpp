@@ -68,6 +68,13 @@ void TmsSMTP::Open() {
     transport_.Open(host, port);
 }
 
+std::string HeloDomain(std::string_view localHost, std::string_view localAddress) {
+    if (localHost.find('.') != std::string_view::npos || localAddress.empty())
+        return std::string(localHost);
+    const bool six = localAddress.find(':') != std::string_view::npos;
+    return (six ? "[IPv6:" : "[") + std::string(localAddress) + "]";
+}
+
 void TmsSMTP::Connect() {
     if (Connected())
         return;
@@ -79,7 +86,7 @@ void TmsSMTP::Login() {
     transport_.ConnectSocket();
     if (!Accepted(ReadReply(), 2))
         RaiseServerError();
-    transport_.SendLine("HELO " + transport_.LocalHost());
+    transport_.SendLine("HELO " + HeloDomain(transport_.LocalHost(), transport_.LocalAddress()));
     int code = ReadReply();
     if (Accepted(code, 2))
         return;

@@ -29,6 +29,9 @@ class LineTransport {
     virtual bool Connected() const = 0;
     // This computer's name, for HELO.
     virtual std::string LocalHost() const = 0;
+    // The connected socket's own address as text (dotted IPv4, or IPv6 text);
+    // empty when it is not known.
+    virtual std::string LocalAddress() const = 0;
     // One reply line without its line end; returns its code, or -1 when it has
     // none or when the peer closed before a whole line came.
     virtual int ReadLine(std::string& line) = 0;
@@ -48,6 +51,11 @@ class LineTransport {
 // The code of a reply line: its first three characters as a number, -1 when
 // they are not three digits.
 int ReplyCode(std::string_view line);
+
+// What HELO names: a name with a dot as it is; a bare computer name, which
+// servers may refuse, gives way to the address literal ("[192.0.2.7]",
+// "[IPv6:2001:db8::7]") where the address is known.
+std::string HeloDomain(std::string_view localHost, std::string_view localAddress);
 
 // The settings of the "EMail" section as the mail transport uses them.
 struct MailSettings {

@@ -44,19 +44,28 @@ bool PlayerCapture::Refused(bool browseMode) {
 }
 
 // The macro that receives the capture, appended as a new record (with the
-// defaults of any new record) until "Capture Complete" names it.
+// defaults of any new record) until "Capture Complete" names it. It has no
+// activation until then: a player ended meanwhile must not leave a Cueword
+// that rewrites "capture" wherever the user types it.
 bool PlayerCapture::AppendCaptureMacro() {
     MacroRecord record = NewMacroRecord(CurrentClock().Now());
     record.Nickname = "Capture";
     record.CuewordText = "capture";
+    record.ActivationCode = ActivationCode::None;
     table_.SetMacroCount(table_.MacroCount() + 1);
     // A failed append gives the count back and has been reported.
     if (!library_.SaveMacroRecord(-1, record))
         return false;
-    macro_ = table_.MacroCount();
     hooks_.HandOver(HookSection::NumKeys, table_);
     notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
     return true;
+}
+
+bool PlayerCapture::HoldCaptureMacro() {
+    if (library_.HoldMacroRecord(table_.MacroCount(), held_))
+        return true;
+    desk_.Notice(CaptureMessage::Caption, LibraryMessage::ReadFailed);
+    return false;
 }
 
 void PlayerCapture::StartACapture(bool browseMode) {
@@ -72,13 +81,14 @@ void PlayerCapture::StartACapture(bool browseMode) {
         lock_.ReleaseSyncFile(0);
         return;
     }
-    if (!AppendCaptureMacro()) {
+    const bool appended = AppendCaptureMacro();
+    if (!appended || !HoldCaptureMacro()) {
         file_.reset();
-        lock_.ReleaseSyncFile(0);
+        lock_.ReleaseSyncFile(appended ? 1 : 0);
         return;
     }
     const KeyCombination stopKey = CaptureStopKey(table_);
-    SetCaptureSection(table_, settings_, macro_, stopKey);
+    SetCaptureSection(table_, settings_, held_.Number, stopKey);
     HandOver(HookSection::Capture);
     startProgram_ = desk_.GetTopProgram();
     if (settings_.CaptureTime) {
@@ -110,6 +120,14 @@ bool PlayerCapture::CaptureChar(std::uint8_t character) {
 }
 
 void PlayerCapture::CaptureEnded() {
+    End(true);
+}
+
+void PlayerCapture::EndAtClose() {
+    End(false);
+}
+
+void PlayerCapture::End(bool askForName) {
     if (state_ != CaptureState::Running)
         return;
     state_ = CaptureState::Stopped;
@@ -117,26 +135,28 @@ void PlayerCapture::CaptureEnded() {
     desk_.ShowRecording(false);
     table_.SetU8(HookAt::CaptureRunning, 0);
     HandOver(HookSection::CaptureOn);
-    MacroRecord record;
-    library_.ReadMacroRecord(macro_, record);
-    record.Changed = CurrentClock().Now();
     file_.reset();
-    const CapturedScript script = TakeCapturedScript(programDir_);
+    MacroRecord record = held_.AsRead;
+    record.Changed = CurrentClock().Now();
+    // The capture file goes only once its script is in the macro.
+    const CapturedScript script = ReadCapturedScript(programDir_);
     if (script.Failed)
         desk_.Notice(CaptureMessage::Caption, CaptureMessage::CaptureLost);
     record.SetScriptText(script.ScriptText);
-    // Abandoned, the recording must not keep the placeholder Cueword: it
-    // would rewrite "capture" wherever the user types it.
-    const bool named =
-        desk_.CompleteCapture(record, programName.empty() ? startProgram_ : programName);
-    if (!named)
-        record.ActivationCode = ActivationCode::None;
-    library_.SaveMacroRecord(macro_, record);
-    lock_.ReleaseSyncFile(1);
+    const bool named = askForName && desk_.CompleteCapture(
+                                         record, programName.empty() ? startProgram_ : programName);
+    const bool saved = library_.SaveHeldRecord(held_, record);
+    lock_.ReleaseSyncFile(saved ? 1 : 0);
     // The new hot key or Cueword works at once.
     desk_.SetHotKeys();
     state_ = CaptureState::Idle;
-    if (!named)
+    if (!saved) {
+        desk_.Notice(CaptureMessage::Caption, CaptureKeptMessage(KeepCaptureFile(programDir_)));
+        return;
+    }
+    if (!script.Failed)
+        RemoveCaptureFile(programDir_);
+    if (askForName && !named)
         desk_.Notice(CaptureMessage::AbandonedCaption,
                      CaptureAbandonedNotice(record.Nickname.str()));
 }

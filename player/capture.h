@@ -83,16 +83,25 @@ class PlayerCapture {
     // is someone else's).
     bool CaptureChar(std::uint8_t character);
     // The stop key (WM_USER+4) or the recording icon: once per capture.
+    // The recording is saved only where its macro still is, as appended; a
+    // refused save keeps it in a capture file of its own and says which.
     void CaptureEnded();
+    // The player closes: a running capture ends as one whose "Capture
+    // Complete" was closed without Ok, with nothing asked or told but a
+    // failure.
+    void EndAtClose();
 
     CaptureState State() const { return state_; }
     // The macro being recorded; 0 while idle.
-    int Macro() const { return state_ == CaptureState::Idle ? 0 : macro_; }
+    int Macro() const { return state_ == CaptureState::Idle ? 0 : held_.Number; }
 
   private:
     bool Refused(bool browseMode);
     bool AppendCaptureMacro();
+    // The appended macro, held for the end; false after saying so.
+    bool HoldCaptureMacro();
     void HandOver(HookSection section);
+    void End(bool askForName);
 
     const SettingsBlock& settings_;
     HookTable& table_;
@@ -103,7 +112,7 @@ class PlayerCapture {
     CaptureDesk& desk_;
     std::string programDir_;
     CaptureState state_ = CaptureState::Idle;
-    int macro_ = 0;
+    HeldMacro held_;  // the placeholder as appended
     FilePtr file_;
     std::string startProgram_;
 };

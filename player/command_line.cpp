@@ -81,12 +81,20 @@ bool HasTraySwitch(const std::vector<std::string>& params) {
 }
 
 std::string NicknameAfterA(std::string_view commandLine) {
-    const std::string upper = UpperAscii(commandLine);
-    const std::size_t at = upper.find("/A");
-    if (at == std::string::npos)
-        return {};
-    std::string_view rest = std::string_view(upper).substr(at + 2);
-    return TrimStr(rest.substr(0, rest.find('/')));
+    // Read as parameters, so quotes around or inside "/A" group the name and
+    // never stay in it; the parameters after it carry an unquoted name's blanks.
+    std::string rest;
+    bool found = false;
+    for (const std::string& param : SplitParams(commandLine)) {
+        const std::string upper = UpperAscii(param);
+        if (found) {
+            rest += " " + upper;
+        } else if (Begins(upper, "/A")) {
+            rest = upper.substr(2);
+            found = true;
+        }
+    }
+    return TrimStr(std::string_view(rest).substr(0, rest.find('/')));
 }
 
 std::string StartupNickname(std::string_view commandLine) {

@@ -30,8 +30,11 @@ std::vector<std::string> SplitParams(std::string_view commandLine);
 // True when some parameter is "/S" exactly as typed (it turns the tray on).
 bool HasTraySwitch(const std::vector<std::string>& params);
 
-// The macro a command line names: the upper-cased text after its first "/A",
-// up to a further "/", trimmed; empty without "/A". Nicknames may hold blanks.
+// The macro a command line names: the upper-cased text after its first
+// parameter that begins with "/A", up to a further "/", trimmed; empty without
+// "/A". Nicknames may hold blanks, quoted ("/AMy Macro" in quotes, or /A
+// followed by the name in quotes) or not, where the parameters after the
+// switch are joined by one blank.
 std::string NicknameAfterA(std::string_view commandLine);
 // The start-up nickname: as above, at most 50 characters.
 std::string StartupNickname(std::string_view commandLine);

@@ -1,6 +1,7 @@
 #include "player/schedule.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "common/clock.h"
 #include "common/hotkeys.h"
@@ -44,28 +45,42 @@ bool OnItsDay(const Scheduler::ScheduleEntry& row, const DateTimeParts& date) {
     }
 }
 
-// A day-bound row's moment lies in (previous, now] on one of its days.
-bool DayMomentPassed(const Scheduler::ScheduleEntry& row, std::int64_t previous, std::int64_t now) {
+// The last of a day-bound row's moments in (previous, now] on one of its days.
+std::optional<std::int64_t> DayMomentPassed(const Scheduler::ScheduleEntry& row,
+                                            std::int64_t previous, std::int64_t now) {
     std::int64_t first = previous / DayMs;
     const std::int64_t last = now / DayMs;
     if (last - first > LongestGapDays)
         first = last - LongestGapDays;
+    std::optional<std::int64_t> passed;
     for (std::int64_t day = first; day <= last; ++day) {
         const std::int64_t moment = day * DayMs + row.TimeOfDayMs;
         if (moment > previous && moment <= now &&
             OnItsDay(row, DecodeDateTime(static_cast<DateTime>(day))))
-            return true;
+            passed = moment;
     }
-    return false;
+    return passed;
 }
 
-// The last moment at the row's minute past an hour, at or before now.
-bool HourMomentPassed(const Scheduler::ScheduleEntry& row, std::int64_t previous,
-                      std::int64_t now) {
+// The last moment at the row's minute past an hour, at or before now, when
+// it lies after previous.
+std::optional<std::int64_t> HourMomentPassed(const Scheduler::ScheduleEntry& row,
+                                             std::int64_t previous, std::int64_t now) {
     std::int64_t moment = now / HourMs * HourMs + row.MinutePastHour * MinuteMs;
     if (moment > now)
         moment -= HourMs;
-    return moment > previous;
+    if (moment <= previous)
+        return std::nullopt;
+    return moment;
+}
+
+// The row stands for the same macro at the same moments.
+bool SameSchedule(const Scheduler::ScheduleEntry& a, const Scheduler::ScheduleEntry& b) {
+    const auto moments = [](const Scheduler::ScheduleEntry& r) {
+        return std::tie(r.Macro, r.Kind, r.DayFlags, r.Year, r.Month, r.Day, r.MinutePastHour,
+                        r.Minutes, r.Weekday, r.TimeOfDayMs);
+    };
+    return moments(a) == moments(b);
 }
 
 }  // namespace
@@ -78,6 +93,11 @@ Scheduler::Scheduler(const SettingsBlock& settings, HookTable& table, ScheduleHo
       idleTick_(CurrentClock().TickCount()) {}
 
 void Scheduler::CheckAndSetTime() {
+    // A rebuild of the same file keeps what still waits for a busy player.
+    std::vector<ScheduleEntry> before;
+    if (builtFrom_ == settings_.MacroFiles[0].str())
+        before = std::move(rows_);
+    builtFrom_ = settings_.MacroFiles[0].str();
     rows_.clear();
     bool idleExists = false;
     const std::int64_t now = NowMs();
@@ -114,6 +134,9 @@ void Scheduler::CheckAndSetTime() {
         } else if (kind == ScheduleKind::Hourly && row.MinutePastHour > 59) {
             continue;
         }
+        for (const ScheduleEntry& old : before)
+            if (old.PendingMs && SameSchedule(old, row))
+                row.PendingMs = old.PendingMs;
         rows_.push_back(row);
     }
     idleMacroExists_ = idleExists;
@@ -145,14 +168,29 @@ void Scheduler::CheckOutTimerMacros() {
         return;
     const RaisedFlag ticking(ticking_);
     const std::int64_t now = NowMs();
-    // By index: a run handles messages, and the editor may rebuild the table.
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (Due(rows_[i], now))
-            RunScheduledMacro(ScheduleEntry(rows_[i]));
+    for (ScheduleEntry& row : rows_)
+        if (const std::optional<std::int64_t> moment = Due(row, now))
+            row.PendingMs = moment;
     previousMs_ = now;
+    // Looked up afresh after each run: a run handles messages, and the editor
+    // may rebuild the table meanwhile. A busy player keeps them all pending.
+    while (ScheduleEntry* row = FirstPending()) {
+        if (!host_.MayStartRun())
+            return;
+        row->PendingMs.reset();
+        RunScheduledMacro(ScheduleEntry(*row));
+    }
 }
 
-bool Scheduler::Due(ScheduleEntry& row, std::int64_t now) {
+Scheduler::ScheduleEntry* Scheduler::FirstPending() {
+    ScheduleEntry* first = nullptr;
+    for (ScheduleEntry& row : rows_)
+        if (row.PendingMs && (!first || *row.PendingMs < *first->PendingMs))
+            first = &row;
+    return first;
+}
+
+std::optional<std::int64_t> Scheduler::Due(ScheduleEntry& row, std::int64_t now) {
     switch (row.Kind) {
         case ScheduleKind::Once:
         case ScheduleKind::Daily:
@@ -166,22 +204,22 @@ bool Scheduler::Due(ScheduleEntry& row, std::int64_t now) {
             // grid again.
             const std::int64_t interval = row.Minutes * MinuteMs;
             if (interval == 0 || now - row.LastMs < interval)
-                return false;
+                return std::nullopt;
             row.LastMs += (now - row.LastMs) / interval * interval;
-            return true;
+            return row.LastMs;
         }
         case ScheduleKind::Idle:
             if (row.Done ||
                 static_cast<std::int64_t>(table_.U32(HookAt::IdleSeconds)) <= row.Minutes * 60)
-                return false;
+                return std::nullopt;
             row.Done = true;
             table_.SetU8(HookAt::IdleFired, 1);
             host_.PushIdle();
-            return true;
+            return now;
         case ScheduleKind::Startup:
             break;
     }
-    return false;
+    return std::nullopt;
 }
 
 bool Scheduler::Prepare(const MacroRecord& record) {
@@ -196,15 +234,19 @@ bool Scheduler::Prepare(const MacroRecord& record) {
 }
 
 void Scheduler::RunScheduledMacro(const ScheduleEntry& row) {
-    // Dropped, not queued: its next time will come.
     MacroRecord record;
-    if (!host_.MayStartRun() || !host_.ReadMacroRecord(row.Macro, record) || !Prepare(record))
+    if (!host_.ReadMacroRecord(row.Macro, record) || !Prepare(record))
         return;
     host_.RunUnattended(row.Macro, record);
 }
 
 void Scheduler::ClearScheduleDone() {
-    for (ScheduleEntry& row : rows_) row.Done = false;
+    for (ScheduleEntry& row : rows_) {
+        row.Done = false;
+        // An idle macro the busy player could not run: the idleness is over.
+        if (row.Kind == ScheduleKind::Idle)
+            row.PendingMs.reset();
+    }
     table_.SetU8(HookAt::IdleFired, 0);
     // The library zeroed its count at the input; a tick that read the count
     // just before may have pushed the old one back.

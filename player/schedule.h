@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,9 @@ class Scheduler {
         std::int64_t TimeOfDayMs = 0;
         std::int64_t LastMs = 0;  // every N minutes: the last firing
         bool Done = false;        // idle: fired since the last input
+        // Due while the player was busy: the moment it fell due, kept until
+        // the player is free; a later moment of the row takes its place.
+        std::optional<std::int64_t> PendingMs;
     };
 
     // The first tick looks back to now.
@@ -66,7 +70,8 @@ class Scheduler {
     const std::vector<ScheduleEntry>& Rows() const { return rows_; }
 
     // One tick of the timer: idle bookkeeping, then every row that came due
-    // since the previous tick is played.
+    // since the previous tick, or is still waiting for a busy player, is
+    // played in the order they fell due.
     void CheckOutTimerMacros();
     // Input after idleness: idle macros may fire again.
     void ClearScheduleDone();
@@ -75,8 +80,11 @@ class Scheduler {
     void DoStartUpMacros(bool startupRequest, std::string_view startupNickname);
 
   private:
-    bool Due(ScheduleEntry& row, std::int64_t now);
+    // The moment the row fell due since the previous tick, if it did.
+    std::optional<std::int64_t> Due(ScheduleEntry& row, std::int64_t now);
     void CountIdleTime();
+    // The pending row that fell due first; nullptr when none.
+    ScheduleEntry* FirstPending();
     void RunScheduledMacro(const ScheduleEntry& row);
     // Scope and alarm of a macro about to run; false when its window or
     // program is missing.
@@ -86,6 +94,7 @@ class Scheduler {
     HookTable& table_;
     ScheduleHost& host_;
     std::vector<ScheduleEntry> rows_;
+    std::string builtFrom_;  // the macro file the rows were built from
     bool idleMacroExists_ = false;
     std::int64_t previousMs_ = 0;
     std::uint32_t idleTick_ = 0;

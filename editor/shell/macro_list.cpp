@@ -81,14 +81,22 @@ SortKey KeyOf(const ListMacro& m, const SortSettings& sort) {
 
 }  // namespace
 
+ListMacro ListMacroOf(const SettingsBlock& settings, const HookTable& table, int n) {
+    const MacroEntry entry = table.Entry(n);
+    const auto i = static_cast<std::size_t>(std::clamp(n, 0, MaxMacros));
+    return {n,
+            entry.Activation,
+            entry.Kind,
+            entry.ScopeText,
+            settings.Nickname[i].str(),
+            settings.CuewordText[i].str(),
+            settings.CategoryId[i],
+            entry.Enabled};
+}
+
 std::vector<ListMacro> ListMacrosOf(const SettingsBlock& settings, const HookTable& table) {
     std::vector<ListMacro> macros;
-    for (int i = 1; i <= table.EntryCount(); ++i) {
-        MacroEntry entry = table.Entry(i);
-        macros.push_back({i, entry.Activation, entry.Kind, entry.ScopeText,
-                          settings.Nickname[i].str(), settings.CuewordText[i].str(),
-                          settings.CategoryId[i], entry.Enabled});
-    }
+    for (int i = 1; i <= table.EntryCount(); ++i) macros.push_back(ListMacroOf(settings, table, i));
     return macros;
 }
 

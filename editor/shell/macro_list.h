@@ -25,6 +25,8 @@ struct ListMacro {
     bool Enabled = false;
 };
 
+// Macro n as the editor's tables show it.
+ListMacro ListMacroOf(const SettingsBlock& settings, const HookTable& table, int n);
 // Macros 1..count from the editor's tables.
 std::vector<ListMacro> ListMacrosOf(const SettingsBlock& settings, const HookTable& table);
 

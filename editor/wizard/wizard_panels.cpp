@@ -13,7 +13,13 @@ using K = ControlKind;
 
 constexpr int AreaLeft = WizardLogoWidth + 6;
 constexpr int AreaWidth = WizardClientWidth - AreaLeft - 6;
-constexpr int FirstRow = 40;
+constexpr int HeadingTop = 10;
+// A heading's first line, and each line more of a heading that wraps.
+constexpr int HeadingHeight = 20;
+constexpr int LineHeight = 16;
+// A group box's frame and caption around the controls it holds.
+constexpr int GroupInset = 8;
+constexpr int GroupCaptionHeight = 20;
 
 struct Named {
     const char* Name;
@@ -23,33 +29,50 @@ struct Named {
 // Lays controls out top to bottom in the current column of a panel.
 class PanelBuilder {
   public:
-    PanelBuilder(int number, std::string heading) {
+    // A heading too long for one line of the area takes headingLines.
+    PanelBuilder(int number, std::string heading, int headingLines = 1)
+        : firstRow_(HeadingTop + HeadingHeight + LineHeight * (headingLines - 1) + 10) {
         panel_.Number = number;
         panel_.Heading = std::move(heading);
         if (!panel_.Heading.empty())
-            Put(K::Label, "", panel_.Heading, 20);
+            Put(K::Label, "", panel_.Heading, HeadingHeight + LineHeight * (headingLines - 1));
     }
 
-    // Controls from here on go into [left, left + width) of the area, from row y.
-    PanelBuilder& Column(int left, int width, int y = FirstRow) {
+    // Controls from here on go into [left, left + width) of the area, from row
+    // y (by default the first row under the heading).
+    PanelBuilder& Column(int left, int width, int y) {
         left_ = AreaLeft + left;
         width_ = width;
         y_ = y;
         return *this;
     }
+    PanelBuilder& Column(int left, int width) { return Column(left, width, firstRow_); }
     PanelBuilder& Row(int y) {
         y_ = y;
         return *this;
     }
-    // Controls from here on sit on this sub-panel (empty: on the panel).
+    // Controls from here on sit on this sub-panel (empty: on the panel), in
+    // the column the last group box was opened in.
     PanelBuilder& On(std::string parent) {
         parent_ = std::move(parent);
+        left_ = outerLeft_;
+        width_ = outerWidth_;
         return *this;
     }
+    // A sub-panel with a caption is a group box: its controls start under the
+    // caption, inside the frame.
     PanelBuilder& Sub(const std::string& name, const std::string& caption, int height) {
         Put(K::SubPanel, name, caption, height, 0, 0, 0);
-        y_ -= height - 16;  // its controls start under its caption
         parent_ = name;
+        outerLeft_ = left_;
+        outerWidth_ = width_;
+        if (caption.empty()) {
+            y_ -= height - LineHeight;
+        } else {
+            y_ -= height + 4 - GroupCaptionHeight;
+            left_ += GroupInset;
+            width_ -= 2 * GroupInset;
+        }
         return *this;
     }
     PanelBuilder& Label(const std::string& name, const std::string& caption, int height = 16) {
@@ -72,8 +95,8 @@ class PanelBuilder {
     PanelBuilder& Memo(const std::string& name, int maxLength, int height) {
         return Put(K::Memo, name, "", height, maxLength);
     }
-    PanelBuilder& Button(const std::string& name, const std::string& caption) {
-        return Put(K::Button, name, caption, 24, 0, 0, 110);
+    PanelBuilder& Button(const std::string& name, const std::string& caption, int width = 110) {
+        return Put(K::Button, name, caption, 24, 0, 0, width);
     }
     PanelBuilder& List(const std::string& name, int height, std::uint32_t flags = 0,
                        std::vector<std::string> items = {}) {
@@ -118,14 +141,16 @@ class PanelBuilder {
 
     PanelDecl panel_;
     std::string parent_;
-    int left_ = AreaLeft, width_ = AreaWidth, y_ = 10, besideLeft_ = 0;
+    int firstRow_;
+    int left_ = AreaLeft, width_ = AreaWidth, y_ = HeadingTop, besideLeft_ = 0;
+    int outerLeft_ = AreaLeft, outerWidth_ = AreaWidth;
 };
 
 // A panel that asks one question with a group of radio buttons, the first checked
 // unless told otherwise.
 PanelBuilder Choice(int number, const char* heading, std::initializer_list<Named> radios,
-                    int checked = 0) {
-    PanelBuilder b(number, heading);
+                    int checked = 0, int headingLines = 1) {
+    PanelBuilder b(number, heading, headingLines);
     b.Column(20, AreaWidth - 20);
     int i = 0;
     for (const Named& r : radios) b.Radio(r.Name, r.Caption, i++ == checked);
@@ -168,7 +193,7 @@ PanelBuilder Recipients(int number, const std::string& prefix, const std::string
         .Edit(name("Address"), 50);
     b.Label("", "Select from Recipient List")
         .List(name("AddressBox"), 110, F::OwnerDrawn | F::MultiSelect)
-        .Button(name("Modify"), "&Modify Recipient List");
+        .Button(name("Modify"), "&Modify Recipient List", 160);
     return b;
 }
 
@@ -243,13 +268,13 @@ PanelDecl Panel8() {
         .List("P8InstallBox", 100, F::Sorted | F::OwnerDrawn)
         .Radio("P8ProgPath", "&Enter the program EXE name (can be a partial match on the name)")
         .Edit("P8Path", 255, "", F::Disabled)
-        .Button("P8Browse", "&List Programs Running")
+        .Button("P8Browse", "&List Programs Running", 160)
         .With(F::Disabled);
     b.Column(40, 340, 60).Sub("P8ProgPanel", "Choose a Program", 200).With(F::Hidden);
     b.List("P8ProgBox", 130, F::Sorted)
-        .Button("P8Ok", "&Ok")
-        .Beside(120)
-        .Button("P8Cancel", "&Cancel");
+        .Button("P8Ok", "&Ok", 80)
+        .Beside(90)
+        .Button("P8Cancel", "&Cancel", 80);
     b.On("").Column(0, AreaWidth, 10).Sub("P8WindowPart", "", 290);
     b.Label("P8TitleLabel",
             "Enter the title of the window where you would like the macro to play back" + TitleTail,
@@ -338,12 +363,15 @@ std::vector<PanelDecl> Build() {
                     .Done());
     {
         PanelBuilder b(14, "Enter the text you want typed into your programs.");
-        b.Label("",
-                "Use Keystrokes to add keys such as Tab or F1, Symbols for special characters.");
+        b.Label("", "Use Keystrokes to add keys such as Tab or F1, Symbols for special characters.",
+                32);
         b.Memo("P14MyMemo", 4000, 170).Button("P14Keystrokes", "&Keystrokes");
         b.Beside(120).Button("P14Symbols", "&Symbols");
-        b.Column(100, 240, 60).Sub("KeystrokePanel", "Choose a Keystroke", 200).With(F::Hidden);
-        b.List("P14KeyList", 130).Button("P14Ok", "&Ok").Beside(120).Button("P14Cancel", "&Cancel");
+        b.Column(100, 240, 70).Sub("KeystrokePanel", "Choose a Keystroke", 200).With(F::Hidden);
+        b.List("P14KeyList", 130)
+            .Button("P14Ok", "&Ok", 80)
+            .Beside(90)
+            .Button("P14Cancel", "&Cancel", 80);
         p.push_back(b.Done());
     }
     p.push_back(PickOne(15, "Choose A Default Printer", "P15SettingBox").Done());
@@ -381,7 +409,8 @@ std::vector<PanelDecl> Build() {
         PanelBuilder b =
             PathEntry(23, "Path and Name of the Bitmap Graphic to use as the wallpaper", "P23Bit",
                       "P23Browse");
-        b.Label("", "Would you like the bitmap to be").Radio("P23Tiled", "&Tiled", true);
+        b.Column(0, 210, b.Y()).Label("", "Would you like the bitmap to be");
+        b.Radio("P23Tiled", "&Tiled", true);
         b.Radios({{"P23Stretch", "&Stretched"},
                   {"P23Centered", "&Centered"},
                   {"P23Positioned", "&Positioned"}});
@@ -455,7 +484,7 @@ std::vector<PanelDecl> Build() {
         PanelBuilder b = Choice(31,
                                 "Would you like to specify a default folder for the program before "
                                 "launching it?",
-                                {{"P31Yes", "&Yes"}, {"P31No", "&No"}}, 1);
+                                {{"P31Yes", "&Yes"}, {"P31No", "&No"}}, 1, 2);
         b.Label("P31FolderLabel", "Folder Name").With(F::Disabled);
         b.Edit("P31Path", 255, "", F::Disabled).Button("P31Browse", "B&rowse").With(F::Disabled);
         p.push_back(b.Done());
@@ -553,7 +582,7 @@ std::vector<PanelDecl> Build() {
                                    {"P44TrebleDown", "T&reble Down"},
                                    {"P44BassUp", "&Bass Up"},
                                    {"P44BassDown", "B&ass Down"}});
-        b.Column(0, AreaWidth, 190).Button("P44Test", "Test &Your System Sound Capabilities");
+        b.Column(0, AreaWidth, 190).Button("P44Test", "Test &Your System Sound Capabilities", 240);
         p.push_back(b.Done());
     }
     {
@@ -566,7 +595,7 @@ std::vector<PanelDecl> Build() {
                                    {"P45MIDILeft", "Balance &Left"},
                                    {"P45MIDIRight", "Balance &Right"},
                                    {"P45MIDICenter", "Balance &Center"}});
-        b.Column(0, AreaWidth, 150).Button("P45Test", "Test &Your System Sound Capabilities");
+        b.Column(0, AreaWidth, 150).Button("P45Test", "Test &Your System Sound Capabilities", 240);
         p.push_back(b.Done());
     }
     {
@@ -687,7 +716,8 @@ std::vector<PanelDecl> Build() {
                     .Done());
     {
         PanelBuilder b(58, "Macro Command");
-        b.Edit("P58Command", 0, "", F::ReadOnly).Button("P58Choose", "C&hoose Final Macro Command");
+        b.Edit("P58Command", 0, "", F::ReadOnly)
+            .Button("P58Choose", "C&hoose Final Macro Command", 200);
         p.push_back(b.Done());
     }
     {
@@ -721,8 +751,9 @@ std::vector<PanelDecl> Build() {
     {
         PanelBuilder b(62,
                        "The following is a list of the Window Titles of all active Windows on your "
-                       "computer.  Choose the one you would like to start your recording in.");
-        b.Row(60).List("P62ProgList", 180, F::Sorted);
+                       "computer.  Choose the one you would like to start your recording in.",
+                       3);
+        b.List("P62ProgList", 180, F::Sorted);
         b.Check("P62Specific", "&Make this macro specific to this program only");
         p.push_back(b.Done());
     }
@@ -795,7 +826,8 @@ std::vector<PanelDecl> Build() {
     {
         PanelBuilder b(70,
                        "Before we begin, here is a partial list of some of the things you can do "
-                       "with Orvane...");
+                       "with Orvane...",
+                       2);
         b.Column(0, 210, 60)
             .Label("P70Lab1",
                    "- Type text, addresses and signatures with a hot key\n"
@@ -838,12 +870,12 @@ std::vector<PanelDecl> Build() {
     {
         PanelBuilder b(74, "Default E-Mail Settings");
         b.Label("", "These are used by macros that send e-mail.", 32).Label("", "SMTP Server");
-        b.Edit("P74SMTPHost", 50)
-            .Edit("P74SMTPPort", SmtpPortDigits, "25")
-            .Label("", "(normally 25)");
-        b.Label("", "Your Default E-Mail Address")
-            .Edit("P74EmailName", 50)
-            .Edit("P74EmailAddress", 50);
+        b.Edit("P74SMTPHost", 50).Label("", "Port");
+        b.Edit("P74SMTPPort", SmtpPortDigits, "25", 0, 60)
+            .Beside(70)
+            .Label("", "(normally 25)", 22);
+        b.Label("", "Your Default E-Mail Address").Label("", "Name").Edit("P74EmailName", 50);
+        b.Label("", "E-Mail Address").Edit("P74EmailAddress", 50);
         p.push_back(b.Done());
     }
     {
@@ -861,7 +893,7 @@ std::vector<PanelDecl> Build() {
                    {{"P77NoAttach", "&No attachments"},
                     {"P77ChooseAttach", "&Choose attachments now"},
                     {"P77PromptAttach", "&Be prompted for attachments when the macro runs"}});
-        b.Label("", "Attachment List").List("P77AttachBox", 110);
+        b.Label("P77AttachLabel", "Attachment List").List("P77AttachBox", 110);
         b.Button("P77AddAttach", "&Add").Button("P77DeleteAttach", "&Delete");
         p.push_back(b.Done());
     }
@@ -882,7 +914,8 @@ std::vector<PanelDecl> Build() {
                   {"P83Clip", "Send the &clipboard"},
                   {"P83File", "Send a &text file"}});
         b.Edit("P83FileName", 255).Button("P83Browse", "B&rowse");
-        b.Column(214, 222).Label("", "Subject").Edit("P83Subject", 255).Label("", "Text");
+        b.Column(214, 222).Label("P83SubjectLabel", "Subject").Edit("P83Subject", 255);
+        b.Label("P83TextLabel", "Text");
         b.Memo("P83Memo", 0, 110).Check("P83Request", "Req&uest Return Receipt");
         p.push_back(b.Done());
     }

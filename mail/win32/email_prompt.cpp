@@ -56,7 +56,10 @@ void TDoTheEmail::FormShow() {
 }
 
 void TDoTheEmail::LoadRecipients() {
-    RecipientList = OfferedRecipientLines(ReadWholeFile(RecipientFile));
+    OfferedRecipients offered = OfferedRecipientLines(ReadWholeFile(RecipientFile));
+    RecipientList = std::move(offered.Lines);
+    if (offered.LongLinesLeftOut)
+        ShowError(LongRecipientLinesText);
     for (TRecipientColumn* column : {&To, &CC, &Blind}) {
         column->NameButton.SetChecked(true);
         column->List.ClearItems();

@@ -203,6 +203,19 @@ void TagSocket::Open(std::string_view host, std::uint16_t port) {
     }
 }
 
+std::string TagSocket::LocalAddress() const {
+    sockaddr_in address{};
+    int length = sizeof address;
+    if (!Connected() ||
+        winsock_.getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
+        address.sin_family != AF_INET)
+        return {};
+    // In network order: the first byte is the first number.
+    const auto* b = reinterpret_cast<const unsigned char*>(&address.sin_addr.s_addr);
+    return std::to_string(b[0]) + "." + std::to_string(b[1]) + "." + std::to_string(b[2]) + "." +
+           std::to_string(b[3]);
+}
+
 void TagSocket::ResolveHost(std::string_view host) {
     std::string name(host.substr(0, 127));
     remoteAddress_ = winsock_.inet_addr(name.c_str());

@@ -44,6 +44,7 @@ class TagSocket final : public LineTransport {
     void ConnectSocket() override;
     bool Connected() const override { return socket_ != INVALID_SOCKET; }
     std::string LocalHost() const override { return localHost_; }
+    std::string LocalAddress() const override;
     int ReadLine(std::string& line) override;
     bool PeerClosed() const override { return drained_; }
     void SendLine(std::string_view line) override;

@@ -74,6 +74,9 @@ SOCKET TagWinsock::socket(int family, int type, int protocol) {
 int TagWinsock::connect(SOCKET s, const sockaddr* address, int length) {
     return Proc<int(WINAPI*)(SOCKET, const sockaddr*, int)>("connect")(s, address, length);
 }
+int TagWinsock::getsockname(SOCKET s, sockaddr* address, int* length) {
+    return Proc<int(WINAPI*)(SOCKET, sockaddr*, int*)>("getsockname")(s, address, length);
+}
 int TagWinsock::recv(SOCKET s, char* buffer, int length, int flags) {
     return Proc<int(WINAPI*)(SOCKET, char*, int, int)>("recv")(s, buffer, length, flags);
 }

@@ -36,6 +36,7 @@ class TagWinsock {
     u_short ntohs(u_short value);
     SOCKET socket(int family, int type, int protocol);
     int connect(SOCKET s, const sockaddr* address, int length);
+    int getsockname(SOCKET s, sockaddr* address, int* length);
     int recv(SOCKET s, char* buffer, int length, int flags);
     int send(SOCKET s, const char* buffer, int length, int flags);
     int closesocket(SOCKET s);

@@ -418,6 +418,12 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 state_.AbortFlag = true;
             dialogs_.ClosePause(false);
             return 0;
+        case WM_ENDSESSION:
+            // Log-off and shut-down end the process without a close: the
+            // recording is saved the way a close saves it.
+            if (wParam)
+                capture_->EndAtClose();
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -563,6 +569,7 @@ void TMainWin::ActivateMe() {
 void TMainWin::FormClose() {
     if (closing_)
         return;
+    capture_->EndAtClose();
     if (HWND editor = FindEditor())
         PostMessageA(editor, WM_QUIT, 10, 0);
     closing_ = true;
@@ -737,13 +744,37 @@ void TMainWin::SetSyncTimer(bool on) {
         KillTimer(window_, SyncTimerId);
 }
 
-bool HandOverCommandLine(const std::string& commandLine) {
+namespace {
+
+// The running player's window; nullptr when it is not (yet) there.
+HWND RunningPlayerWindow() {
     SharedBlock block;
     if (!block.OpenForWriting(KernelName::PlayerHandleBlock, PlayerHandleBlockSize))
-        return false;
+        return nullptr;
     HWND player = WindowFromNumber(GetU32(std::span(block.View(), 4), 0));
-    if (!IsWindow(player))
-        return false;
+    return IsWindow(player) ? player : nullptr;
+}
+
+// A first start makes its marker well before its window: a second start close
+// behind it waits a while for that window, looking again now and then.
+HWND WaitForPlayerWindow() {
+    constexpr DWORD WaitMs = 5000, LookEveryMs = 50;
+    const DWORD started = GetTickCount();
+    for (;;) {
+        if (HWND player = RunningPlayerWindow())
+            return player;
+        if (GetTickCount() - started >= WaitMs)
+            return nullptr;
+        Sleep(LookEveryMs);
+    }
+}
+
+}  // namespace
+
+HandOverResult HandOverCommandLine(const std::string& commandLine) {
+    HWND player = WaitForPlayerWindow();
+    if (!player)
+        return HandOverResult::NoPlayerWindow;
     const UINT message = RegisterWindowMessageA(HandOverMessageName);
     auto send = [&](unsigned char c) {
         DWORD_PTR result = 0;
@@ -752,8 +783,8 @@ bool HandOverCommandLine(const std::string& commandLine) {
     };
     for (char c : commandLine)
         if (c != 0 && !send(static_cast<unsigned char>(c)))
-            return false;
-    return send(0);
+            return HandOverResult::NotAnswered;
+    return send(0) ? HandOverResult::HandedOver : HandOverResult::NotAnswered;
 }
 
 }  // namespace orv::player

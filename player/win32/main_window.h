@@ -75,6 +75,9 @@ namespace PlayerText {
 inline constexpr const char* Title = TrayText::Title;
 inline constexpr const char* NoticeCaption = "Notice";
 inline constexpr const char* BrowseMode = "Orvane Editor not available in Browse Mode.";
+inline constexpr const char* NoPlayerWindow =
+    "Orvane is starting, but its player did not appear within 5 seconds. "
+    "This start's command line has been ignored.";
 inline constexpr const char* HandOverTooLong =
     "Another start of Orvane handed over a command line longer than 32767 characters. "
     "It has been ignored.";
@@ -224,7 +227,8 @@ class TMainWin final : public PlayerDesk,
 
 // A second start: the running player's window gets the whole command line,
 // one character per sent message with a time-out, so a hung player cannot
-// hold the second start. False when no player window could be reached.
-bool HandOverCommandLine(const std::string& commandLine);
+// hold the second start. A player still starting is waited for a few seconds.
+enum class HandOverResult { HandedOver, NoPlayerWindow, NotAnswered };
+HandOverResult HandOverCommandLine(const std::string& commandLine);
 
 }  // namespace orv::player

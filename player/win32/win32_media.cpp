@@ -14,9 +14,15 @@ constexpr std::int32_t FirstMixerDevice = -2;
 }
 
 TMidiMixer& Win32Media::OpenMixer() {
+    // Asked again at every command: a headset plugged in or another default
+    // output chosen since the last one is the device the user now hears.
+    if (mixer_)
+        mixer_->Close();
+    else
+        driver_ = std::make_unique<RoutedMixerDriver>(winmm_, nullptr);
+    endpoint_ = OpenDefaultAudioEndpoint();
+    driver_->UseEndpoint(endpoint_.get());
     if (!mixer_) {
-        endpoint_ = OpenDefaultAudioEndpoint();
-        driver_ = std::make_unique<RoutedMixerDriver>(winmm_, endpoint_.get());
         mixer_ = std::make_unique<TMidiMixer>(*driver_);
         mixer_->SetMidiDeviceID(FirstMixerDevice);
     }

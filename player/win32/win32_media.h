@@ -1,6 +1,6 @@
 // The machine's side of the sound commands: the player's one mixer on the
-// system's output volume where there is one and mixer device 0, wave files
-// and the audio CD.
+// volume of the system's default output of the moment where there is one and
+// mixer device 0, wave files and the audio CD.
 #pragma once
 
 #include <memory>

@@ -34,25 +34,33 @@ class CaptureFileTest : public ::testing::Test {
 
 TEST_F(CaptureFileTest, UpToTheLimitTheCaptureIsTheScript) {
     WriteCapture(CaptureScriptLimit);
-    const CapturedScript script = TakeCapturedScript(folder.Path());
+    const CapturedScript script = ReadCapturedScript(folder.Path());
     EXPECT_FALSE(script.Failed);
     EXPECT_EQ(script.ScriptText, std::string(CaptureScriptLimit, 'a'));
-    EXPECT_FALSE(FileExists(CaptureFilePath(folder.Path())));
     EXPECT_FALSE(FileExists(In("OV0.TXT")));
 }
 
 TEST_F(CaptureFileTest, ALongerCaptureMovesToTheFirstFreeOverflowFile) {
     std::ofstream(In("OV0.TXT")) << "kept";
     WriteCapture(CaptureScriptLimit + 1);
-    const CapturedScript script = TakeCapturedScript(folder.Path());
+    const CapturedScript script = ReadCapturedScript(folder.Path());
     EXPECT_EQ(script.ScriptText, "<TFILE:" + In("OV1.TXT") + ">");
     EXPECT_EQ(ReadWholeFile(In("OV1.TXT")), std::string(CaptureScriptLimit + 1, 'a'));
     EXPECT_EQ(ReadWholeFile(In("OV0.TXT")), "kept");
+}
+
+// A recording its macro did not take moves out of the way of the next start.
+TEST_F(CaptureFileTest, AKeptCaptureMovesToTheFirstFreeNumberedCaptureFile) {
+    std::ofstream(In("TempCap1.Txt")) << "older";
+    WriteCapture(3);
+    EXPECT_EQ(KeepCaptureFile(folder.Path()), In("TempCap2.Txt"));
+    EXPECT_EQ(ReadWholeFile(In("TempCap2.Txt")), "aaa");
+    EXPECT_EQ(ReadWholeFile(In("TempCap1.Txt")), "older");
     EXPECT_FALSE(FileExists(CaptureFilePath(folder.Path())));
 }
 
 TEST_F(CaptureFileTest, AMissingCaptureFails) {
-    const CapturedScript script = TakeCapturedScript(folder.Path());
+    const CapturedScript script = ReadCapturedScript(folder.Path());
     EXPECT_TRUE(script.Failed);
     EXPECT_EQ(script.ScriptText, "");
 }

@@ -171,6 +171,26 @@ TEST(MixerTest, TheSpeakersGoThroughTheEndpointWhereThereIsOne) {
         EXPECT_FALSE(mixerDriver.IsOpen);
     }
 
+    // The default output changed between two commands (none, then a
+    // headset, then the speakers): each open routes through the one of now.
+    {
+        FakeMixerDriver mixerDriver;
+        FakeEndpoint headset, speakers;
+        RoutedMixerDriver driver{mixerDriver, nullptr};
+        TMidiMixer mixer{driver};
+        mixer.SetMidiDeviceID(-2);
+        mixer.SetValues(Master, 1, 1);
+        for (FakeEndpoint* now : {&headset, &speakers}) {
+            mixer.Close();
+            driver.UseEndpoint(now);
+            mixer.Open();
+            mixer.SetValues(Master, now == &headset ? 0 : 65535, now == &headset ? 65535 : 0);
+        }
+        EXPECT_EQ(headset.Levels, (std::vector<float>{0.0f, 1.0f}));
+        EXPECT_EQ(speakers.Levels, (std::vector<float>{1.0f, 0.0f}));
+        EXPECT_EQ(mixerDriver.Writes, std::vector<std::string>{"1:1,1"});
+    }
+
     // A level the system refuses is a mixer error.
     FakeMixerDriver mixerDriver;
     FakeEndpoint endpoint;

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "common/capture_text.h"
+#include "common/files.h"
 #include "common/hotkey_encoder.h"
 #include "common/hotkeys.h"
 #include "common/hook_table.h"
@@ -127,6 +128,34 @@ TEST_F(MenuCaptureEndToEnd, ARecordedMacroPlaysBackByItsCueword) {
     alpha.Clear();
     ASSERT_TRUE(alpha.Keys("type hh"));
     EXPECT_TRUE(WaitFor([&] { return alpha.Text() == "hello"; })) << "\"" << alpha.Text() << "\"";
+}
+
+// A player ended during its capture, closed or by the session's end (which
+// closes nothing), keeps the recording with no live Cueword.
+TEST_F(MenuCaptureEndToEnd, APlayerEndedDuringItsCaptureKeepsTheRecordingWithoutActivation) {
+    PlainCapture options;
+    for (bool sessionEnds : {false, true}) {
+        SCOPED_TRACE(sessionEnds ? "the session ends" : "the player closes");
+        StartWith({Macro("plain", ActivationCode::None, MacroKind::Global, "p")});
+        Target alpha;
+        ASSERT_TRUE(alpha.Start("Alpha Pad"));
+        ASSERT_TRUE(alpha.Keys("key " + XdoKey(CaptureKey)));
+        ASSERT_TRUE(WaitFor([] { return MasterByte(HookAt::CaptureRunning) == 1; }));
+        ASSERT_TRUE(alpha.Keys("type hi"));
+        ASSERT_TRUE(WaitFor([] { return ReadWholeFile(CaptureFilePath(ProgramDir())) == "hi"; }));
+        if (sessionEnds)
+            SendMessageA(player.Window(), WM_ENDSESSION, TRUE, 0);
+        else
+            EXPECT_TRUE(player.Stop());
+        const int placeholder =
+            static_cast<int>(ReadWholeFile(library).value_or("").size() / MacroRecord::Size);
+        const std::optional<MacroRecord> kept = LibraryRecord(library, placeholder);
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(kept->Nickname.str(), "Capture");
+        EXPECT_EQ(kept->ScriptText(), "hi");
+        EXPECT_EQ(kept->ActivationCode, ActivationCode::None);
+        EXPECT_TRUE(player.Stop());
+    }
 }
 
 }  // namespace

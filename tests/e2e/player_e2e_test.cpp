@@ -17,6 +17,7 @@
 #include "common/swap_keys.h"
 #include "common/sync_record.h"
 #include "player/run_dispatch.h"
+#include "player/win32/main_window.h"
 #include "player/win32/tray.h"
 #include "tests/e2e/e2e_driver.h"
 #include "tests/support/win32/wait_for.h"
@@ -533,6 +534,54 @@ TEST(PlayerHandOver, ASecondStartIsNotHeldByAPlayerThatDoesNotAnswer) {
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_EQ(PlayerWindows(), 0);
     DestroyWindow(mute);
+}
+
+// What a late player window was handed over.
+std::string handedOver;
+
+LRESULT CALLBACK LatePlayerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const UINT handOverMessage = RegisterWindowMessageA(player::HandOverMessageName);
+    if (message == handOverMessage && lParam != 0)
+        handedOver += static_cast<char>(lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// This process poses as a first start whose window comes late, or never:
+// the second start waits for it and hands over, or says it never came.
+TEST(PlayerHandOver, ASecondStartWaitsForAWindowStillToComeAndSaysWhenItNeverDoes) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = LatePlayerProc;
+    wc.lpszClassName = "LatePlayer";
+    RegisterClassA(&wc);
+    for (const bool windowComes : {true, false}) {
+        SCOPED_TRACE(windowComes ? "late window" : "no window");
+        handedOver.clear();
+        KernelHandle marker;
+        ASSERT_EQ(CreateRunningMarker(KernelName::PlayerMarker, marker), MarkerResult::Created);
+        Process second;
+        ASSERT_TRUE(second.Start(Beside("Tavrol.exe") + " \"/ALate One\""));
+        EXPECT_FALSE(second.WaitExit(1000)) << "the second start gave up at once";
+        SharedBlock block;
+        HWND late = nullptr;
+        if (windowComes) {
+            ASSERT_TRUE(block.Create(KernelName::PlayerHandleBlock, PlayerHandleBlockSize));
+            late = CreateWindowA("LatePlayer", "late player", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                 nullptr, nullptr);
+            PutU32(std::span(block.View(), 4), 0, WindowNumber(late));
+            EXPECT_TRUE(WaitFor([] { return handedOver.ends_with("\"/ALate One\""); }))
+                << handedOver;
+        } else {
+            HWND box = nullptr;
+            EXPECT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Notice")); }));
+            if (box) {
+                EXPECT_EQ(BoxText(box), player::PlayerText::NoPlayerWindow);
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            }
+        }
+        EXPECT_TRUE(second.WaitExit(8000));
+        if (late)
+            DestroyWindow(late);
+    }
 }
 
 // Not a fixture test: no player may run while the master table's name is

@@ -45,13 +45,29 @@ TEST(Uuencode, LinesCountTheirBytes) {
     EXPECT_EQ(UUEncodeLine("Cat"), "#0V%T");
 }
 
-TEST(QuotedPrintable, CutsAtSixtyFiveBeforeABlank) {
-    std::string letters(100, 'a');
-    EXPECT_EQ(QuotedPrintableLines(letters + "\r\n"),
-              (Lines{std::string(65, 'a') + "=", std::string(35, 'a')}));
-    std::string line = std::string(39, 'b') + " " + std::string(30, 'c');
-    EXPECT_EQ(QuotedPrintableLines(line + "\r\n"),
-              (Lines{std::string(39, 'b') + "=", " " + std::string(30, 'c')}));
+// No encoded line beyond 76 characters, the soft break included.
+TEST(QuotedPrintable, CutsEncodedLinesAtSeventyFiveBeforeABlankNeverInAnEscape) {
+    const auto e9 = [](int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i) out += "=E9";
+        return out;
+    };
+    struct Row {
+        std::string source;
+        Lines encoded;
+    } const rows[] = {
+        {std::string(100, 'a'), {std::string(75, 'a') + "=", std::string(25, 'a')}},
+        {std::string(76, 'a'), {std::string(76, 'a')}},
+        {std::string(50, 'b') + " " + std::string(40, 'c'),
+         {std::string(50, 'b') + "=", " " + std::string(40, 'c')}},
+        {std::string(74, 'a') + "\xE9"
+                                "b",
+         {std::string(74, 'a') + "=", "=E9b"}},
+        {std::string(60, '\xE9'), {e9(25) + "=", e9(25) + "=", e9(10)}},
+        {std::string(75, 'a') + " ", {std::string(75, 'a') + "=", "=20"}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(QuotedPrintableLines(row.source + "\r\n"), row.encoded) << row.source;
 }
 
 TEST(QuotedPrintable, EscapesControlsEqualsAndEightBit) {
@@ -72,8 +88,8 @@ TEST(QuotedPrintable, EveryKindOfLineEndEndsOneLine) {
 
 TEST(QuotedPrintable, HasNoLimitOnLineLength) {
     Lines lines = QuotedPrintableLines(std::string(30000, 'x') + "\n");
-    ASSERT_EQ(lines.size(), 462u);  // 461 pieces of 65 and one of 35
-    EXPECT_EQ(lines.back(), std::string(35, 'x'));
+    ASSERT_EQ(lines.size(), 400u);  // 399 pieces of 75 and their soft breaks, then 75
+    EXPECT_EQ(lines.back(), std::string(75, 'x'));
 }
 
 std::string Base64Decode(std::string_view text) {

@@ -8,10 +8,16 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(EmailPrompt, OffersOnlyLinesTheAnswerCanCarry) {
-    EXPECT_TRUE(OfferedRecipientLines(std::nullopt).empty());
-    EXPECT_EQ(OfferedRecipientLines("Ann|a@x\r\nb@x\r\nTwo|a@x;b@x\r\nC\x01|c@x\nDee|d@x"),
-              (Lines{"Ann|a@x", "b@x", "Dee|d@x"}));
-    EXPECT_EQ(OfferedRecipientLines(std::string(300, 'a')), Lines{std::string(255, 'a')});
+    EXPECT_TRUE(OfferedRecipientLines(std::nullopt).Lines.empty());
+    OfferedRecipients offered =
+        OfferedRecipientLines("Ann|a@x\r\nb@x\r\nTwo|a@x;b@x\r\nC\x01|c@x\nDee|d@x");
+    EXPECT_EQ(offered.Lines, (Lines{"Ann|a@x", "b@x", "Dee|d@x"}));
+    EXPECT_FALSE(offered.LongLinesLeftOut);
+    // Cut at 255 this line would go to alice@mail.example.
+    const std::string longLine = std::string(236, 'N') + "|alice@mail.example.org";
+    offered = OfferedRecipientLines(std::string(255, 'a') + "\n" + longLine + "\nb@x");
+    EXPECT_EQ(offered.Lines, (Lines{std::string(255, 'a'), "b@x"}));
+    EXPECT_TRUE(offered.LongLinesLeftOut);
 }
 
 TEST(EmailPrompt, RecipientAnswersEndEachItemAndTheList) {

@@ -266,11 +266,11 @@ TEST_F(Message, UuencodeBodyThatIsNoPlainTextIsQuoted) {
     m.Attachments.AddItem(Attachment("na\xEFve=1.bin", "="));
     Lines lines = Encoded(m);
     Lines tail(lines.begin() + 4, lines.end());
-    ASSERT_EQ(tail.size(), 29u);
+    ASSERT_EQ(tail.size(), 26u);
     EXPECT_EQ(Lines(tail.begin(), tail.begin() + 5),
               (Lines{"Mime-Version: 1.0", "Content-Type: text/plain; charset=\"windows-1252\"",
                      "Content-Transfer-Encoding: quoted-printable", "", "na=EFve"}));
-    EXPECT_EQ(tail[5], std::string(65, 'x') + "=");
+    EXPECT_EQ(tail[5], std::string(75, 'x') + "=");
     EXPECT_EQ(Lines(tail.end() - 5, tail.end()),
               (Lines{"", "begin 600 na=EFve=3D1.bin", "!/0", "`", "end"}));
     m.Body = {std::string(998, 'x'), "\x1B$B"};
@@ -324,11 +324,14 @@ TEST_F(Message, QuotedStringsAreNeverFolded) {
         lines.end());
 }
 
-// A continuation line of blanks only would end the header block for readers.
-TEST_F(Message, TrailingBlanksAreNeverFoldedOffAlone) {
-    for (std::string subject :
-         {"a" + std::string(254, ' '), "a b" + std::string(200, ' '),
-          std::string(100, 'w') + std::string(150, ' '), "a" + std::string(100, ' ') + "\t"}) {
+// A continuation line of blanks and tabs only would end the header block for
+// readers.
+TEST_F(Message, WhiteSpaceIsNeverFoldedOffAlone) {
+    std::string tabbed = "Tabs";
+    for (int i = 0; i < 110; ++i) tabbed += " \t";
+    for (std::string subject : {"a" + std::string(254, ' '), "a b" + std::string(200, ' '),
+                                std::string(100, 'w') + std::string(150, ' '),
+                                "a" + std::string(100, ' ') + "\t", tabbed + "end"}) {
         m.Subject = subject;
         Lines lines = Encoded(m);
         std::string unfolded;
@@ -357,6 +360,7 @@ TEST(ContentTypes, OnlyWellFormedTypesReachAPartHeader) {
         {"/plain", "application/octet-stream"},
         {"text plain/x", "application/octet-stream"},
         {"te\xE9xt/plain", "application/octet-stream"},
+        {"text/plain; name=caf\xE9", "application/octet-stream"},
         {"text/pl\"ain", "application/octet-stream"},
         {"multipart/mixed", "application/octet-stream"},
         {"", "application/octet-stream"},

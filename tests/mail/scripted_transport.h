@@ -32,6 +32,9 @@ class ScriptedTransport final : public LineTransport {
     std::uint16_t OpenedPort = 0;
     int TimeOut = 0;
     std::vector<int> Percentages;
+    // This computer as the client sees it.
+    std::string HostName = "testhost";
+    std::string HostAddress;
     // Runs as each reply line is read (a slow peer moves a clock here).
     std::function<void()> BeforeEachLine;
 
@@ -57,7 +60,8 @@ class ScriptedTransport final : public LineTransport {
     }
 
     bool Connected() const override { return connected_; }
-    std::string LocalHost() const override { return "testhost"; }
+    std::string LocalHost() const override { return HostName; }
+    std::string LocalAddress() const override { return HostAddress; }
     bool PeerClosed() const override { return peerClosed_; }
 
     int ReadLine(std::string& line) override {

@@ -88,7 +88,7 @@ TEST_F(Smtp, DialogueInOrderWithEveryRecipient) {
 }
 
 TEST_F(Smtp, EveryLineStartingWithADotIsStuffed) {
-    m.Body.push_back(std::string(65, 'q') + ".starts-a-piece" + std::string(200, 'w'));
+    m.Body.push_back(std::string(75, 'q') + ".starts-a-piece" + std::string(200, 'w'));
     ASSERT_TRUE(smtp.Send(m).Sent());
     EXPECT_NE(peer.Data.find("\r\nhello\r\n..\r\n..x\r\n...y\r\n"), std::string::npos);
     // The quoted-printable cut moved a dot to the start of a line as well.
@@ -140,6 +140,9 @@ struct WireFault {
     bool refuseConnection = false;
     std::int64_t closeAfterDataBytes = -1;
     std::uint32_t msPerLine = 0;  // a slow peer: time passing before each reply line
+    // This computer: a bare name and the connection's own address.
+    std::string hostName = "testhost";
+    std::string hostAddress;
 };
 
 // A peer that replies as scripted or fails on the wire; whatever happened,
@@ -155,6 +158,8 @@ TEST_P(SmtpPeer, EndsAsTheRowSaysAndTheNextSendWorks) {
     peer.RefuseConnection = row.setup.refuseConnection;
     peer.CloseAfterDataBytes = row.setup.closeAfterDataBytes;
     peer.BeforeEachLine = [&] { clock.AdvanceMs(row.setup.msPerLine); };
+    peer.HostName = row.setup.hostName;
+    peer.HostAddress = row.setup.hostAddress;
     testing::ExpectEnding(row, SendThenRecover(), firstCommands);
 }
 
@@ -171,6 +176,12 @@ const PeerRow peerRows[] = {
      Then({"HELO testhost", "HELO"}, afterHelo)},
     {"HeloRefusedWithAndWithoutTheName", Reply("HELO", "501 bad name", "502 still bad"), Refused,
      "502 still bad"},
+    {"BareNameGreetsWithTheAddressLiteral", defaultReplies, Sent, "",
+     Then({"HELO [192.0.2.7]"}, afterHelo), WireFault{.hostAddress = "192.0.2.7"}},
+    {"BareNameGreetsWithTheIPv6Literal", defaultReplies, Sent, "",
+     Then({"HELO [IPv6:2001:db8::7]"}, afterHelo), WireFault{.hostAddress = "2001:db8::7"}},
+    {"DottedNameStays", defaultReplies, Sent, "", Then({"HELO vm.example.org"}, afterHelo),
+     WireFault{.hostName = "vm.example.org", .hostAddress = "192.0.2.7"}},
     {"ClosingReplyIsNotAnsweredWithAnotherHelo", Reply("HELO", "421 shutting down\n<close>"),
      Refused, "421 shutting down", Lines{"HELO testhost", "QUIT"}},
     {"RefusedRecipientEndsTheSend", Reply("RCPT", "250 ok", "550 no such user"), Refused,

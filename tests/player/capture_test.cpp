@@ -83,7 +83,7 @@ TEST_F(CaptureTest, ACaptureBecomesANamedMacro) {
     const MacroRecord appended = Saved(n);
     EXPECT_EQ(appended.Nickname.str(), "Capture");
     EXPECT_EQ(appended.CuewordText.str(), "capture");
-    EXPECT_EQ(appended.ActivationCode, ActivationCode::Cueword);
+    EXPECT_EQ(appended.ActivationCode, ActivationCode::None) << "no Cueword while recording";
     EXPECT_EQ(appended.Year, 1998) << "a new record's defaults";
     EXPECT_EQ(desk.Events, (std::vector<std::string>{
                                "notice Start Capture: Orvane 99 macro capture will now start.\r\n"
@@ -181,6 +181,103 @@ TEST_F(CaptureTest, OnlyTheFirstEndCounts) {
     EXPECT_EQ(Saved(Count()).ActivationCode, ActivationCode::None);
     EXPECT_EQ(desk.Events.back(), "notice Notice: " + CaptureAbandonedNotice("Capture"));
     EXPECT_EQ(capture.State(), CaptureState::Idle);
+}
+
+TEST_F(CaptureTest, ThePlayerClosingEndsTheCaptureAsAbandoned) {
+    capture.StartACapture(false);
+    capture.CaptureChar('c');
+    desk.Events.clear();
+    capture.EndAtClose();
+    EXPECT_EQ(desk.Events, (std::vector<std::string>{"stopped", "hot keys"})) << "nothing asked";
+    EXPECT_EQ(Saved(Count()).ScriptText(), "c");
+    EXPECT_EQ(Saved(Count()).ActivationCode, ActivationCode::None);
+    EXPECT_EQ(capture.State(), CaptureState::Idle);
+    EXPECT_FALSE(FileExists(CaptureFile()));
+}
+
+// What the editor or a running macro does to the library while the player
+// records, and the player reloads: the recording lands on its own macro or
+// is refused, kept in a capture file of its own that no later start empties,
+// and every other record stays as it was.
+TEST_F(CaptureTest, ALibraryChangedWhileRecordingKeepsEveryOtherRecord) {
+    const std::string original = LibraryPath();
+    const std::string other = InFolder(folder, "OTHER.ORN");
+    struct Case {
+        const char* name;
+        std::function<void(std::vector<MacroRecord>&)> change;
+        bool lands;
+    };
+    const Case cases[] = {
+        {"a delete below and a new macro in its place",
+         [](std::vector<MacroRecord>& r) {
+             r.erase(r.begin());
+             r.push_back(Ordinary("NEW", 7));
+         },
+         false},
+        {"a delete below", [](std::vector<MacroRecord>& r) { r.erase(r.begin()); }, false},
+        {"an append behind", [](std::vector<MacroRecord>& r) { r.push_back(Ordinary("NEW", 7)); },
+         true},
+        {"an append behind, deleted again", [](std::vector<MacroRecord>&) {}, true},
+        {"another library opened", nullptr, false},
+    };
+    int kept = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteLibrary({Ordinary("first", 3),
+                      System('2', "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
+        ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
+        capture.StartACapture(false);
+        const int n = capture.Macro();
+        capture.CaptureChar('k');
+        if (c.change) {
+            std::vector<MacroRecord> records = FileRecords();
+            c.change(records);
+            WriteLibrary(records);
+            ASSERT_TRUE(library.ReloadMacroFile(false));
+        } else {
+            ASSERT_TRUE(ReplaceFileContents(other, *ReadWholeFile(LibraryPath())));
+            settings->MacroFiles[0] = other;
+            ASSERT_TRUE(library.LoadMacroFile(other, false));
+        }
+        const std::string before = *ReadWholeFile(LibraryPath());
+        const std::string originalBefore = *ReadWholeFile(original);
+        desk.Events.clear();
+        desk.Dialog = [](MacroRecord& record) {
+            ApplyCapComplete({.Nickname = "Mine", .Type = MacroType::Cueword, .Cueword = "hh"}, "",
+                             record);
+            return true;
+        };
+        const std::string keptFile =
+            InFolder(folder, "TempCap" + std::to_string(kept + 1) + ".Txt");
+        if (!c.lands)
+            boxes.Expect(LibraryMessage::HeldMacroMoved);
+        capture.CaptureEnded();
+        const std::string after = *ReadWholeFile(LibraryPath());
+        const auto recordAt = [](const std::string& bytes, int k) {
+            return bytes.substr(static_cast<std::size_t>(k - 1) * MacroRecord::Size,
+                                MacroRecord::Size);
+        };
+        if (c.lands) {
+            EXPECT_EQ(Saved(n).ScriptText(), "k");
+            EXPECT_EQ(Saved(n).ActivationCode, ActivationCode::Cueword);
+            ASSERT_EQ(after.size(), before.size());
+            for (int k = 1; k <= static_cast<int>(before.size() / MacroRecord::Size); ++k)
+                EXPECT_TRUE(k == n || recordAt(after, k) == recordAt(before, k)) << k;
+        } else {
+            EXPECT_EQ(after, before);
+            EXPECT_EQ(ReadWholeFile(original), originalBefore);
+            EXPECT_EQ(desk.Events.back(), "notice Error: " + CaptureKeptMessage(keptFile));
+            EXPECT_EQ(ReadWholeFile(keptFile), "k");
+            ++kept;
+        }
+        EXPECT_EQ(capture.State(), CaptureState::Idle);
+        settings->MacroFiles[0] = original;
+    }
+    capture.StartACapture(false);
+    ASSERT_EQ(capture.State(), CaptureState::Running);
+    for (int k = 1; k <= kept; ++k)
+        EXPECT_EQ(ReadWholeFile(InFolder(folder, "TempCap" + std::to_string(k) + ".Txt")), "k")
+            << "the next start leaves kept capture " << k;
 }
 
 TEST(CapComplete, KeyListLines) {

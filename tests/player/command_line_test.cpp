@@ -66,6 +66,11 @@ TEST(CommandLine, TheNicknameRunsFromAfterTheFirstSlashAToTheNextSlash) {
     EXPECT_EQ(StartupNickname("Tavrol.exe /EN /a  Spaced Out  "), "SPACED OUT");
     EXPECT_EQ(StartupNickname("Tavrol.exe /EN"), "");
     EXPECT_EQ(StartupNickname("Tavrol.exe /A" + std::string(60, 'x')), std::string(50, 'X'));
+    // What a shortcut writes: the quotes group the name and are not part of it.
+    EXPECT_EQ(StartupNickname("\"C:\\Program Files\\Tavrol.exe\" \"/AMy Macro\""), "MY MACRO");
+    EXPECT_EQ(StartupNickname("Tavrol.exe /A\"My Macro\" /EN"), "MY MACRO");
+    // A program path with forward slashes names nothing.
+    EXPECT_EQ(StartupNickname("C:/Apps/Tavrol.exe /EN"), "");
 }
 
 TEST(CommandLine, AHandOverArrivesWholeAndLeavesNothingBehind) {
@@ -78,8 +83,9 @@ TEST(CommandLine, AHandOverArrivesWholeAndLeavesNothingBehind) {
     // A start without "/A" names nothing, and its text is gone afterwards.
     for (char c : std::string("Tavrol.exe /EN")) buffer.Add(static_cast<unsigned char>(c));
     EXPECT_EQ(buffer.Take(), "");
-    for (char c : std::string("Tavrol.exe /AOther")) buffer.Add(static_cast<unsigned char>(c));
-    EXPECT_EQ(buffer.Take(), "OTHER");
+    for (char c : std::string("Tavrol.exe \"/AMy Other\""))
+        buffer.Add(static_cast<unsigned char>(c));
+    EXPECT_EQ(buffer.Take(), "MY OTHER");
 }
 
 TEST(CommandLine, AHandOverBeyondTheBoundIsDroppedWholeAndTheNextArrives) {

@@ -103,15 +103,11 @@ class PictureTaker final : public FormObserver {
     ~PictureTaker() override { SetFormObserver(previous_); }
 
     void FormShown(TForm& form) override {
-        RedrawWindow(form.Handle(), nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        Written = WriteBmp(TakePicture(form.Handle()), path_);
-        Faults = LayoutFaults(form.Handle());
+        Sound = WriteShownFormPicture(form.Handle(), path_);
         form.Close(IDCANCEL);
     }
 
-    bool Written = false;
-    std::vector<std::string> Faults;
+    bool Sound = false;
 
   private:
     std::string path_;
@@ -120,12 +116,20 @@ class PictureTaker final : public FormObserver {
 
 }  // namespace
 
+bool WriteShownFormPicture(HWND form, const std::string& path) {
+    RedrawWindow(form, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    bool written = WriteBmp(TakePicture(form), path);
+    std::vector<std::string> faults = LayoutFaults(form);
+    for (const std::string& fault : faults)
+        std::fprintf(stderr, "%s: %s\n", path.c_str(), fault.c_str());
+    return written && faults.empty();
+}
+
 bool WriteFormPicture(TForm& form, const std::string& path) {
     PictureTaker taker(path);
     form.ShowModal();
-    for (const std::string& fault : taker.Faults)
-        std::fprintf(stderr, "%s: %s\n", path.c_str(), fault.c_str());
-    return taker.Written && taker.Faults.empty();
+    return taker.Sound;
 }
 
 }  // namespace orv

@@ -1,6 +1,8 @@
 // Pictures of forms for review by eye.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace orv {
@@ -12,5 +14,9 @@ class TForm;
 // could not be taken or written, or when the shown form's layout has faults
 // (LayoutFaults), each of which is written to the error output.
 bool WriteFormPicture(TForm& form, const std::string& path);
+
+// The same for a form already on show, left as it is: for the states a form
+// passes through while it shows (a wizard's panels).
+bool WriteShownFormPicture(HWND form, const std::string& path);
 
 }  // namespace orv

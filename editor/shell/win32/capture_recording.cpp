@@ -1,7 +1,5 @@
 #include "editor/shell/win32/capture_recording.h"
 
-#include <cstdio>
-
 #include "common/capture_text.h"
 #include "common/clock.h"
 #include "common/hook_library.h"
@@ -182,7 +180,7 @@ void CaptureRecording::Recapture() {
     }
     if (lock.FileInUse())
         return;
-    if (!main_.Editing().HoldRecord(n, held_)) {
+    if (!main_.HoldListed(n, held_)) {
         lock.ReleaseSyncFile(0);
         return;
     }
@@ -234,8 +232,7 @@ void CaptureRecording::CaptureFinished(WPARAM macro) {
     ReleaseLock(saved);
     main_.SetRecording(false);
     if (!saved) {
-        Tell("The recording was not saved into its macro.  It is kept in the capture file " +
-             CaptureFilePath(context_.ProgramDir) + ".");
+        Tell(CaptureKeptMessage(KeepCaptureFile(context_.ProgramDir)));
         return;
     }
     CurrentMessageBoxes().Show("Capture",
@@ -264,7 +261,7 @@ bool CaptureRecording::SaveCapture(const std::string& topProgram, MacroRecord& r
     }
     if (!context_.Library.SaveHeldRecord(held_, record))
         return false;
-    std::remove(CaptureFilePath(context_.ProgramDir).c_str());
+    RemoveCaptureFile(context_.ProgramDir);
     main_.SetHotKeys();
     return true;
 }

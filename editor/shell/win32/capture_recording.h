@@ -40,8 +40,8 @@ class CaptureRecording {
     // WM_USER+3: a captured character while the recording runs.
     void CaptureChar(WPARAM macro, LPARAM character);
     // WM_USER+4: the end of the recording into macro; once only. It ends
-    // even when the macro cannot take the capture, which then stays in the
-    // capture file.
+    // even when the macro cannot take the capture, which is then kept in a
+    // capture file of its own.
     void CaptureFinished(WPARAM macro);
     // The end, for the editor's close and the tray icon.
     void EndRunning();

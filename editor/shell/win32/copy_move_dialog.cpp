@@ -43,9 +43,15 @@ void DoCopy(TMainWin& main, EditorContext& context) {
     }
     if (main.Lock().FileInUse())
         return;
-    MacroRecord copy;
-    bool made = main.Editing().ReadCurrentRecord(main.SelectedMacro(), copy) &&
-                ChooseActivation(copy, context, 0) && main.Editing().AppendMacro(copy);
+    // The copy is appended only to the library it was read from, and only
+    // while the macro copied is still where it was: the player's reloads wait
+    // for the dialog.
+    main.HoldMacros();
+    HeldMacro held;
+    bool made = main.HoldListed(main.SelectedMacro(), held);
+    MacroRecord copy = held.AsRead;
+    made = made && ChooseActivation(copy, context, 0) && context.Library.StillHeld(held) &&
+           main.Editing().AppendMacro(copy);
     if (made) {
         main.FillList();
         main.SelectMacro(context.Table.EntryCount());
@@ -54,12 +60,11 @@ void DoCopy(TMainWin& main, EditorContext& context) {
         main.SetHotKeys();
     }
     main.Lock().ReleaseSyncFile(made ? 1 : 0);
-    if (!made)
-        return;
-    if (copy.ActivationCode == ActivationCode::Scheduled)
+    if (made && copy.ActivationCode == ActivationCode::Scheduled)
         context.Notices.Post(NoticeCode::SchedulesChanged, 0);
-    if (copy.MacroKind == MacroKind::PopupMenu)
+    if (made && copy.MacroKind == MacroKind::PopupMenu)
         context.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+    main.ReleaseMacros();
 }
 
 void DoMove(TMainWin& main, EditorContext& context) {

@@ -21,6 +21,7 @@
 #include "common/win32/system_routines.h"
 #include "common/win32/window_notices.h"
 #include "editor/commands/win32/network_considerations.h"
+#include "editor/shell/held_list.h"
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/player_link.h"
 #include "editor/shell/recent_files.h"
@@ -639,7 +640,7 @@ bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
     if (lock_.FileInUse())
         return false;
     HeldMacro held;
-    if (!editing_.HoldRecord(n, held)) {
+    if (!HoldListed(n, held)) {
         lock_.ReleaseSyncFile(0);
         return false;
     }
@@ -660,6 +661,18 @@ bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
         context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
     ReleaseMacros();
     return saved;
+}
+
+bool TMainWin::HoldListed(int n, HeldMacro& held) {
+    if (!editing_.HoldRecord(n, held))
+        return false;
+    if (ShowsRecord(ListMacroOf(settings_, context_.Table, n), held.AsRead))
+        return true;
+    Tell(LibraryMessage::ListedMacroMoved);
+    // Chosen again, it is chosen from the file as it is.
+    if (!heldReloads_.Holding())
+        ReloadShared();
+    return false;
 }
 
 void TMainWin::HoldMacros() {
@@ -808,8 +821,10 @@ void TMainWin::ChooseNetwork() {
 void TMainWin::ShowQuickInfo() {
     if (!MacroSelected())
         return;
-    if (!editing_.ReadCurrentRecord(SelectedMacro(), current_))
+    HeldMacro held;
+    if (!HoldListed(SelectedMacro(), held))
         return;
+    current_ = held.AsRead;
     TQuickInfo info(current_, icons_, context_.ProgramDir);
     info.ShowModal(Handle());
 }

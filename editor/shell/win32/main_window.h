@@ -217,6 +217,11 @@ class TMainWin : public TForm, private NetworkLockHost {
     // schedule or pop-up menu change. True when the record was written.
     bool ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
 
+    // Macro n held for a change or a look, when the file still has there the
+    // macro the list shows; otherwise says why (and, unless reloads wait,
+    // shows the library anew) and holds nothing.
+    bool HoldListed(int n, HeldMacro& held);
+
     // While a dialog or a recording holds a macro the player's reloads wait;
     // the last release carries them out.
     void HoldMacros();
@@ -256,7 +261,7 @@ class TMainWin : public TForm, private NetworkLockHost {
     // number, or 0 when it was not added (which was said).
     int AppendMacro(const MacroRecord& record);
     // The macros of the rows that show one, top to bottom.
-    std::vector<int> ListedMacros() const;
+    std::vector<ListMacro> ListedMacros() const;
     // The system's mixer, for the speaker dialog's test and the wizard: made
     // on the first call, then the same one (main_window_mixer.cpp).
     TMidiMixer& OpenMixer();

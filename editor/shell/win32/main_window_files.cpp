@@ -1,5 +1,6 @@
 // The main window's commands that move macros in and out of files.
 #include <memory>
+#include <optional>
 
 #include "common/clock.h"
 #include "common/files.h"
@@ -7,6 +8,7 @@
 #include "common/ui/win32/pictures.h"
 #include "common/ui/win32/print_service.h"
 #include "common/ui/win32/services.h"
+#include "editor/shell/held_list.h"
 #include "editor/shell/macro_list_print.h"
 #include "editor/shell/schedule_text.h"
 #include "editor/shell/text_import.h"
@@ -19,21 +21,35 @@ namespace {
 
 // The open library as the import, export and listing see it: every macro
 // they add goes through the main window, which hands the new count over.
+// Given the macros a dialog lists, it reads only those, as they were read
+// when listed.
 class MainWindowLibrary final : public LibraryView {
   public:
-    MainWindowLibrary(TMainWin& main, EditorContext& context) : main_(main), context_(context) {}
+    MainWindowLibrary(TMainWin& main, EditorContext& context,
+                      const std::vector<ListMacro>* listed = nullptr)
+        : main_(main), context_(context) {
+        if (listed)
+            listed_.emplace(context.Library, *listed);
+    }
 
     std::string FileName() const override { return context_.Settings.MacroFiles[0].str(); }
     int MacroCount() const override { return context_.Table.EntryCount(); }
     bool Read(int n, MacroRecord& out) const override {
-        return context_.Library.ReadMacroRecord(n, out);
+        return listed_ ? listed_->Read(n, out) : context_.Library.ReadMacroRecord(n, out);
     }
     bool Append(MacroRecord& record) override { return main_.AppendMacro(record) > 0; }
 
   private:
     TMainWin& main_;
     EditorContext& context_;
+    std::optional<HeldList> listed_;
 };
+
+std::vector<int> NumbersOf(const std::vector<ListMacro>& macros) {
+    std::vector<int> numbers;
+    for (const ListMacro& m : macros) numbers.push_back(m.Number);
+    return numbers;
+}
 
 void ShowError(const char* text) {
     CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
@@ -69,11 +85,11 @@ int TMainWin::AppendMacro(const MacroRecord& record) {
     return editing_.AppendMacro(added) ? context_.Table.EntryCount() : 0;
 }
 
-std::vector<int> TMainWin::ListedMacros() const {
-    std::vector<int> macros;
+std::vector<ListMacro> TMainWin::ListedMacros() const {
+    std::vector<ListMacro> macros;
     for (int row = 1; row < list_.RowCount(); ++row)
         if (const ListMacro* macro = list_.RowMacro(row))
-            macros.push_back(macro->Number);
+            macros.push_back(*macro);
     return macros;
 }
 
@@ -125,16 +141,29 @@ void TMainWin::MenuImportClick() {
         context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
 }
 
+// The export and the listing write what was listed, or nothing: the player's
+// reloads wait for them, and a macro that moved in the file meanwhile is
+// refused.
 void TMainWin::MenuExportClick() {
-    MainWindowLibrary library(*this, context_);
-    TMyExport dialog(ListMacrosOf(settings_, context_.Table), library);
-    dialog.ShowModal(Handle());
+    const std::vector<ListMacro> listed = ListMacrosOf(settings_, context_.Table);
+    HoldMacros();
+    {
+        MainWindowLibrary library(*this, context_, &listed);
+        TMyExport dialog(listed, library);
+        dialog.ShowModal(Handle());
+    }
+    ReleaseMacros();
 }
 
 void TMainWin::OutputHotKeyList1Click() {
-    MainWindowLibrary library(*this, context_);
-    TDoOutput dialog(ListedMacros(), library, GetSched);
-    dialog.ShowModal(Handle());
+    const std::vector<ListMacro> listed = ListedMacros();
+    HoldMacros();
+    {
+        MainWindowLibrary library(*this, context_, &listed);
+        TDoOutput dialog(NumbersOf(listed), library, GetSched);
+        dialog.ShowModal(Handle());
+    }
+    ReleaseMacros();
 }
 
 void TMainWin::MenuPrintClick() {
@@ -147,8 +176,9 @@ void TMainWin::MenuPrintClick() {
     if (!choice)
         return;
     THourglass busy;
-    MainWindowLibrary library(*this, context_);
-    const std::optional<std::vector<PrintRow>> rows = ReadPrintRows(ListedMacros(), library);
+    const std::vector<ListMacro> listed = ListedMacros();
+    MainWindowLibrary library(*this, context_, &listed);
+    const std::optional<std::vector<PrintRow>> rows = ReadPrintRows(NumbersOf(listed), library);
     if (!rows)
         return;
     std::unique_ptr<PrintDocument> document = printer.BeginDoc(PrintJobTitle);

@@ -48,6 +48,10 @@ std::string AllCategoriesRefusal(const char* verb) {
 // ---- adding and changing a macro ----
 
 void TMainWin::DoAdd() {
+    // What the user would enter could not be saved: the recording holds the
+    // library's numbers, and a macro appended meanwhile would be refused.
+    if (RefusedWhileRecording())
+        return;
     if (context_.Table.EntryCount() >= MaxMacros) {
         Tell(LibraryFullMessage);
         return;
@@ -149,11 +153,11 @@ bool TMainWin::ListedInAMenu(int n) const {
 }
 
 void TMainWin::DoClear() {
-    const int n = SelectedMacro();
     if (RefusedWhileRecording() || lock_.FileInUse())
         return;
+    const int n = SelectedMacro();
     HeldMacro held;
-    if (!editing_.HoldRecord(n, held)) {
+    if (!HoldListed(n, held)) {
         lock_.ReleaseSyncFile(0);
         return;
     }
@@ -184,9 +188,14 @@ void TMainWin::DoClear() {
 }
 
 void TMainWin::DoActivate() {
-    const int n = SelectedMacro();
     if (lock_.FileInUse())
         return;
+    const int n = SelectedMacro();
+    HeldMacro held;
+    if (!HoldListed(n, held)) {
+        lock_.ReleaseSyncFile(0);
+        return;
+    }
     MacroEntry entry = context_.Table.Entry(n);
     entry.Enabled = !entry.Enabled;
     // The file first: a flag it refuses is shown and handed over nowhere.

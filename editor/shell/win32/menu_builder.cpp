@@ -122,7 +122,9 @@ void TDoBuildMenu::FormShow() {
 }
 
 void TDoBuildMenu::FillIt() {
-    model_.FillIt(ListMacrosOf(context_.Settings, context_.Table), shown_.Members);
+    std::vector<ListMacro> macros = ListMacrosOf(context_.Settings, context_.Table);
+    listed_.emplace(context_.Library, macros);
+    model_.FillIt(std::move(macros), shown_.Members);
     ShowLists();
 }
 
@@ -200,6 +202,11 @@ PopupMenuChoices TDoBuildMenu::Chosen() const {
 
 void TDoBuildMenu::OkButtonClick() {
     const PopupMenuChoices chosen = Chosen();
+    // Members are numbers: written only while each still names the macro listed.
+    if (!listed_->StillHeld(chosen.Members)) {
+        Close(IDCANCEL);
+        return;
+    }
     WritePopupMenu(chosen, !IsExisting, record_);
     MenuInTray = MenuInTrayAfter(!IsExisting, shown_, chosen);
     Saved = true;
@@ -245,7 +252,7 @@ void TDoBuildMenu::WireQuickInfo(TListBox& list, const std::vector<ListMacro>& l
 
 void TDoBuildMenu::ShowQuickInfo(int macroNumber) {
     MacroRecord macro;
-    if (!context_.Library.ReadMacroRecord(macroNumber, macro))
+    if (!listed_->Read(macroNumber, macro))
         return;
     CurrentMessageBoxes().Show("Quick Info", MenuQuickInfoText(macro),
                                MsgStyle::Ok | MsgStyle::IconInformation);

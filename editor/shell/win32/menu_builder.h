@@ -4,12 +4,14 @@
 // of its own. The caller saves the record.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/macro_record.h"
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/menus.h"
 #include "common/ui/win32/pictures.h"
+#include "editor/shell/held_list.h"
 #include "editor/shell/menu_builder_model.h"
 #include "editor/shell/win32/main_window.h"
 
@@ -31,7 +33,8 @@ struct PopupMenuEdit {
 // Shows the builder on record: a new menu (isExisting false, the record's
 // activation already chosen) or the menu the record holds. "&Ok" writes the
 // menu into record; Cancel and Exit leave it as it was. The macros offered
-// are those of the context's library.
+// are those of the context's library; a menu whose members no longer name
+// the macros offered is refused (Saved false).
 PopupMenuEdit EditPopupMenu(HWND owner, MacroRecord& record, bool isExisting,
                             const EditorContext& context);
 
@@ -116,6 +119,7 @@ class TDoBuildMenu : public TForm {
     MacroRecord& record_;
     const EditorContext& context_;
     MenuBuilderModel model_;
+    std::optional<HeldList> listed_;  // the macros offered, as read at the show
     PopupMenuChoices shown_;
     std::string iconName_ = MenuIconName;
     HICON icon_ = nullptr;  // loaded from a file, ours to destroy

@@ -81,11 +81,16 @@ bool TWizardLogo::ParentMessage(UINT message, WPARAM, LPARAM l, LRESULT& result)
     canvas.FillSystem(item->rcItem, COLOR_BTNFACE);
     FontSpec font;
     font.Name = "Arial";
-    font.Size = PointSize;
     font.Style = FontStyle::Bold;
     font.Color = RGB(0, 0, 255);
-    canvas.SetFont(font);
     int width = item->rcItem.right - item->rcItem.left;
+    // A word wider than the logo is drawn smaller, not into the panel beside.
+    constexpr int SmallestSize = 6;
+    for (font.Size = PointSize;; --font.Size) {
+        canvas.SetFont(font);
+        if (font.Size <= SmallestSize || canvas.TextWidth(Word) <= width - Scaled(8))
+            break;
+    }
     canvas.WriteText(item->rcItem.left + (width - canvas.TextWidth(Word)) / 2,
                      item->rcItem.top + Scaled(10), Word);
     result = TRUE;

@@ -118,6 +118,10 @@ class TQuickWiz final : public TForm, private SecondWindow {
     void BindHandlers(int panel);
     void Bind(const std::string& control, std::function<void()> handler);
     void SetShown(const std::string& control, bool shown);
+    // A chooser opens over its panel: its windows come first in the window
+    // order (a click on its lines lands in them), and the panel's controls it
+    // lies over step aside until it closes.
+    void SetChooserShown(const std::string& chooser, bool shown);
     void ChooseCommand();
     void ListRunningPrograms();
     void PickRunningProgram();
@@ -156,8 +160,9 @@ class TQuickWiz final : public TForm, private SecondWindow {
     // The sweepstakes kind's typing, recorded from panel 72 on.
     SweepstakesRecording recording_{host_};
     std::unique_ptr<IconChooser> icon_;
-    int mouseDownItem_ = -1;     // panel 50's line under the pressed left button
-    TControl* focus_ = nullptr;  // where the panel on show puts the focus, if it says
+    int mouseDownItem_ = -1;          // panel 50's line under the pressed left button
+    TControl* focus_ = nullptr;       // where the panel on show puts the focus, if it says
+    std::vector<TControl*> covered_;  // what the open chooser stepped aside
 };
 
 }  // namespace orv::editor

@@ -90,10 +90,13 @@ const std::vector<ChoiceRule>& ChoiceRules() {
          R::Enable,
          {"P67ActualSpeed", "P67HalfSpeed", "P67DoubleSpeed", "P67QuadSpeed"},
          {"P67DoTime"}},
-        {77, R::Show, {"P77AttachBox", "P77AddAttach", "P77DeleteAttach"}, {"P77ChooseAttach"}},
-        {83, R::Show, {"P83Memo"}, {"P83Now"}},
+        {77,
+         R::Show,
+         {"P77AttachLabel", "P77AttachBox", "P77AddAttach", "P77DeleteAttach"},
+         {"P77ChooseAttach"}},
+        {83, R::Show, {"P83TextLabel", "P83Memo"}, {"P83Now"}},
         {83, R::Show, {"P83FileName", "P83Browse"}, {"P83File"}},
-        {83, R::Show, {"P83Subject"}, {}, {"P83Prompt"}},
+        {83, R::Show, {"P83SubjectLabel", "P83Subject"}, {}, {"P83Prompt"}},
     };
     return rules;
 }
@@ -256,6 +259,41 @@ void TQuickWiz::SetShown(const std::string& name, bool shown) {
         control->SetVisible(shown);
 }
 
+void TQuickWiz::SetChooserShown(const std::string& name, bool shown) {
+    TControl& chooser = *Control(name);
+    if (chooser.Visible() == shown)
+        return;
+    if (!shown) {
+        chooser.SetVisible(false);
+        for (TControl* control : covered_) control->SetVisible(true);
+        covered_.clear();
+        return;
+    }
+    auto inChooser = [&](const TControl& control) {
+        for (const TControl* p = &control; p; p = p->Parent())
+            if (p == &chooser)
+                return true;
+        return false;
+    };
+    RECT over{}, place{}, common{};
+    GetWindowRect(chooser.Handle(), &over);
+    for (const std::unique_ptr<TControl>& control : panels_.at(CurrentPanel()).Controls) {
+        if (!control->Handle() || !control->Showing() || inChooser(*control))
+            continue;
+        GetWindowRect(control->Handle(), &place);
+        if (IntersectRect(&common, &place, &over)) {
+            control->SetVisible(false);
+            covered_.push_back(control.get());
+        }
+    }
+    chooser.SetVisible(true);
+    for (const std::unique_ptr<TControl>& control : panels_.at(CurrentPanel()).Controls) {
+        if (control->Handle() && inChooser(*control))
+            SetWindowPos(control->Handle(), HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
 void TQuickWiz::Bind(const std::string& name, std::function<void()> handler) {
     TControl* control = Control(name);
     if (auto* button = dynamic_cast<TButton*>(control))
@@ -296,17 +334,17 @@ void TQuickWiz::BindHandlers(int panel) {
         case 8:
             Bind("P8Browse", [this] { ListRunningPrograms(); });
             Bind("P8Ok", [this] { PickRunningProgram(); });
-            Bind("P8Cancel", [this] { SetShown("P8ProgPanel", false); });
+            Bind("P8Cancel", [this] { SetChooserShown("P8ProgPanel", false); });
             Control("P8ProgBox")->OnDblClick = [this] { PickRunningProgram(); };
             break;
         case 14:
             Bind("P14Keystrokes", [this] {
-                SetShown("KeystrokePanel", true);
+                SetChooserShown("KeystrokePanel", true);
                 Control("P14KeyList")->SetFocus();
             });
             Bind("P14Ok", [this] { InsertKeystroke(); });
             Bind("P14Symbols", [this] { InsertSymbol("P14MyMemo"); });
-            Bind("P14Cancel", [this] { SetShown("KeystrokePanel", false); });
+            Bind("P14Cancel", [this] { SetChooserShown("KeystrokePanel", false); });
             Control("P14KeyList")->OnDblClick = [this] { InsertKeystroke(); };
             break;
         case 10:
@@ -382,7 +420,7 @@ void TQuickWiz::ListRunningPrograms() {
     Pull();
     answers_.SetLines("P8ProgBox", Sorted(LinesOf(platform_.RunningPrograms())));
     Push();
-    SetShown("P8ProgPanel", true);
+    SetChooserShown("P8ProgPanel", true);
     Control("P8ProgBox")->SetFocus();
 }
 
@@ -394,7 +432,7 @@ void TQuickWiz::PickRunningProgram() {
         return;
     }
     Control("P8Path")->SetText(line->Text);
-    SetShown("P8ProgPanel", false);
+    SetChooserShown("P8ProgPanel", false);
 }
 
 void TQuickWiz::InsertKeystroke() {
@@ -405,7 +443,7 @@ void TQuickWiz::InsertKeystroke() {
     }
     if (InsertIntoMemo("P14MyMemo",
                        std::string(KeystrokeChoices()[static_cast<std::size_t>(chosen)].Token)))
-        SetShown("KeystrokePanel", false);
+        SetChooserShown("KeystrokePanel", false);
 }
 
 void TQuickWiz::InsertSymbol(const std::string& memo) {

@@ -15,7 +15,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Without a marker the player still runs.
     KernelHandle marker;
     if (CreateRunningMarker(KernelName::PlayerMarker, marker) == MarkerResult::AlreadyThere) {
-        HandOverCommandLine(commandLine);
+        // A player that stopped answering is left alone: the second start
+        // must not be held by it.
+        if (HandOverCommandLine(commandLine) == HandOverResult::NoPlayerWindow)
+            Win32MessageBoxes().Show(PlayerText::NoticeCaption, PlayerText::NoPlayerWindow,
+                                     MsgStyle::Ok | MsgStyle::IconWarning);
         return 0;
     }
 

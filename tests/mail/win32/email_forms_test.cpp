@@ -10,6 +10,7 @@
 #include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/display.h"
 #include "common/win32/system_routines.h"
+#include "mail/email_prompt.h"
 #include "mail/win32/email_prompt.h"
 #include "mail/win32/email_status.h"
 #include "mail/win32/win32_mail_host.h"
@@ -73,9 +74,11 @@ TEST_F(EmailPromptForm, WithoutARecipientFileTypedRecipientsStillWork) {
 }
 
 TEST_F(EmailPromptForm, ListedRecipientsKeepTheirSelectionByNameOrAddress) {
-    ASSERT_TRUE(ReplaceFileContents(
-        recipientFile, "Ann|ann@x.org\r\nbare@x.org\r\nTwo|a@x;b@x\r\nCarl|carl@x.org\r\n"));
+    ASSERT_TRUE(
+        ReplaceFileContents(recipientFile, "Ann|ann@x.org\r\nbare@x.org\r\nTwo|a@x;b@x\r\n" +
+                                               std::string(256, 'L') + "\r\nCarl|carl@x.org\r\n"));
     orv::testing::ScriptedMessageBoxes boxes;
+    boxes.Expect(LongRecipientLinesText, MsgResult::Ok, "Error");
     boxes.Expect("A recipient's name cannot hold \"|\": it separates the name from the address.",
                  MsgResult::Ok, "Error");
     boxes.Expect(MailAddressFault("bob@x.org (evil@y.org)") + ".", MsgResult::Ok, "Error");

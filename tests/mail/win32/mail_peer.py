@@ -109,10 +109,11 @@ def uudecode(folder, text, heads):
                                                  run.stderr.decode("latin-1").strip()))
 
 
-def report(folder, envelope):
+def report(folder, helo, envelope):
     content = envelope.original_content or envelope.content
     put(os.path.join(folder, "raw.eml"), content)
-    lines = ["FROM\t" + envelope.mail_from] + ["RCPT\t" + r for r in envelope.rcpt_tos]
+    lines = ["HELO\t" + helo, "FROM\t" + envelope.mail_from]
+    lines += ["RCPT\t" + r for r in envelope.rcpt_tos]
     put(os.path.join(folder, "envelope.txt"), "\n".join(lines) + "\n")
     msg = email.message_from_bytes(content, policy=email.policy.compat32)
     heads = []
@@ -149,13 +150,14 @@ class Handler:
         os.makedirs(folder, exist_ok=True)
         # Accepted first and looked at afterwards, as a server queues mail:
         # the client's time is its own, not that of the parsing.
-        asyncio.get_running_loop().run_in_executor(None, self.look_at, folder, envelope)
+        asyncio.get_running_loop().run_in_executor(None, self.look_at, folder,
+                                                   session.host_name or "", envelope)
         return "250 Message accepted"
 
     @staticmethod
-    def look_at(folder, envelope):
+    def look_at(folder, helo, envelope):
         try:
-            report(folder, envelope)
+            report(folder, helo, envelope)
         except Exception as error:
             put(os.path.join(folder, "failed.txt"), repr(error))
         put(os.path.join(folder, "done"), "")

@@ -28,6 +28,8 @@ class WindowsLikeTypes final : public ContentTypeSource {
     std::string ContentTypeOf(std::string_view ext) const override {
         if (ext == ".eml")
             return "message/rfc822";
+        if (ext == ".latin")  // a damaged registry value
+            return "text/plain; name=caf\xE9";
         return ext == ".txt" ? "text/plain" : "";
     }
 };
@@ -43,6 +45,7 @@ std::string RandomBytes(std::mt19937& random, std::size_t n) {
 struct Arrival {
     std::vector<Lines> records;  // tab-separated fields of report.txt
     Lines recipients;
+    std::string helo;  // the name the greeting gave
     std::string raw;
 
     Lines Find(const std::string& kind, const std::string& key) const {
@@ -141,6 +144,8 @@ class RealServer : public ::testing::Test {
         for (const std::string& line : Split(server.Read(folder + "envelope.txt"), '\n')) {
             if (line.starts_with("RCPT\t"))
                 a.recipients.push_back(line.substr(5));
+            else if (line.starts_with("HELO\t"))
+                a.helo = line.substr(5);
         }
         a.raw = server.Read(folder + "raw.eml");
         return a;
@@ -499,6 +504,41 @@ TEST_F(RealServer, HostileInputArrivesAsWritten) {
              EXPECT_EQ(a.Find("HEADER", "Date").size(), 3u);
              EXPECT_EQ(a.Find("HEADER", "Mime-Version").size(), 3u);
              EXPECT_EQ(At(a.Find("PART", "0"), 2), "text/plain");
+         }},
+        {"subject of blanks and tabs after a word",
+         [](TmsMessage& m) {
+             std::string subject = "Tabs";
+             for (int i = 0; i < 110; ++i) subject += " \t";
+             m.Subject = subject + "end";
+         },
+         [](const Arrival& a) {
+             EXPECT_EQ(a.Find("HEADER", "Date").size(), 3u);
+             EXPECT_EQ(a.Find("HEADER", "Mime-Version").size(), 3u);
+             EXPECT_EQ(At(a.Find("PART", "0"), 2), "text/plain");
+         }},
+        {"quoted-printable lines of at most 76",
+         [](TmsMessage& m) {
+             m.Body = {std::string(300, '\xE9') + " x=y " + std::string(80, 'z')};
+         },
+         [&](const Arrival& a) {
+             std::string body = a.raw.substr(a.raw.find("\r\n\r\n") + 4);
+             for (const std::string& line : Split(body, '\n')) EXPECT_LE(line.size(), 77u) << line;
+             EXPECT_EQ(server.Read(Folder() + "part0.bin"),
+                       std::string(300, '\xE9') + " x=y " + std::string(80, 'z') + "\r\n");
+         }},
+        {"registered type with an 8-bit parameter",
+         [&](TmsMessage& m) {
+             m.Body = {"see file"};
+             AttachFile("a.latin", "text");
+         },
+         [](const Arrival& a) {
+             EXPECT_EQ(At(a.Find("PART", "1"), 2), "application/octet-stream");
+         }},
+        {"greeting names a domain or the connection's address", [](TmsMessage&) {},
+         [](const Arrival& a) {
+             EXPECT_TRUE(a.helo == "[127.0.0.1]" ||
+                         (!a.helo.starts_with('[') && a.helo.find('.') != std::string::npos))
+                 << a.helo;
          }},
         {"long encoded names fold",
          [](TmsMessage& m) {

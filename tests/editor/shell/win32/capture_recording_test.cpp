@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "common/capture_text.h"
+#include "common/files.h"
 #include "editor/shell/win32/add_macro_dialog.h"
 #include "editor/shell/win32/macro_operations_install.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
@@ -148,8 +149,8 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     Notify(21, 0);
     EXPECT_EQ(table.EntryCount(), count) << "the reload waits for the end";
     boxes.Expect(LibraryMessage::HeldMacroMoved);
-    boxes.Expect("The recording was not saved into its macro.  It is kept in the capture file " +
-                 CaptureFile() + ".");
+    const std::string kept = InFolder(folder.Path(), "TempCap1.Txt");
+    boxes.Expect(CaptureKeptMessage(kept));
     Post(WM_USER + 4, 1);
     EXPECT_FALSE(recording->Running());
     EXPECT_FALSE(main->Recording());
@@ -157,7 +158,7 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);
     EXPECT_FALSE(recording->TrayIcon().Active());
     EXPECT_FALSE(main->Lock().Holding());
-    EXPECT_TRUE(std::filesystem::exists(CaptureFile())) << "the capture is not lost";
+    EXPECT_EQ(ReadWholeFile(kept), "x") << "the capture is kept out of the next start's way";
     EXPECT_NE(table.EntryCount(), count) << "the waiting reload came";
 }
 

@@ -4,15 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <set>
 
 #include "common/hotkeys.h"
+#include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/draw_grid.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/script/catalogue.h"
+#include "common/win32/system_routines.h"
 #include "editor/commands/win32/date_time_dialog.h"
 #include "editor/commands/win32/device_dialogs.h"
 #include "editor/commands/win32/dialup_dialog.h"
@@ -26,6 +29,7 @@
 #include "editor/script/win32/text_insert_dialog.h"
 #include "editor/wizard/win32/quick_wiz.h"
 #include "editor/wizard/wizard_kinds.h"
+#include "editor/wizard/wizard_navigator.h"
 #include "tests/editor/wizard/win32/test_wizard_host.h"
 #include "tests/editor/wizard/wizard_fixture.h"
 #include "tests/support/scratch_folder.h"
@@ -300,6 +304,211 @@ TEST_F(QuickWizTest, ACuewordAnEjectAndAnIconMenuAreMadeByClicks) {
     }
 }
 
+// The buttons that open a chooser over their panel, and the ones that close it.
+constexpr std::pair<const char*, const char*> Choosers[] = {{"P8Browse", "P8Cancel"},
+                                                            {"P14Keystrokes", "P14Cancel"}};
+
+// Pictures of the states a user brings the wizard's panels into, each under
+// the layout check. A state is pictured once: the same panel with the same
+// controls showing, under the same captions.
+class WizardPictures {
+  public:
+    WizardPictures(std::string folder, AnyBoxes& boxes, bool hasPopupMenus)
+        : folder_(std::move(folder)), boxes_(boxes), hasPopupMenus_(hasPopupMenus) {}
+
+    // The panel as it opens, after each of its shown radios and boxes is
+    // clicked, and with each chooser its states offer open; false when it
+    // opened as pictured before, as its choices then were too.
+    bool TakeStates(TQuickWiz& w) {
+        const PanelDecl& panel = *FindPanel(w.CurrentPanel());
+        if (!TakeWithChoosers(w, ""))
+            return false;
+        std::vector<std::pair<TCheckable*, bool>> start;
+        for (TCheckable* box : Choices(w, panel)) start.emplace_back(box, box->Checked());
+        for (auto [box, checked] : start) {
+            if (!box->Showing() || !box->Enabled() || (IsRadio(box) && checked))
+                continue;
+            box->Click();
+            TakeWithChoosers(w, NameOf(w, box));
+        }
+        Restore(start);
+        return true;
+    }
+
+    // Each kind's default road, and the roads one choice away from it.
+    void TakeRoads(TQuickWiz& w) {
+        do {
+            std::string arrived = StateOf(w);
+            TakeStates(w);
+            if (!branched_.insert(arrived).second)
+                continue;
+            const PanelDecl& panel = *FindPanel(w.CurrentPanel());
+            const std::vector<int> road = ShownPath(w.Kind, w.Answers(), hasPopupMenus_);
+            std::vector<std::pair<TCheckable*, bool>> start;
+            for (TCheckable* box : Choices(w, panel)) start.emplace_back(box, box->Checked());
+            for (auto [box, checked] : start) {
+                if ((IsRadio(box) && checked) || !box->Showing() || !box->Enabled())
+                    continue;
+                box->Click();
+                // A radio's road is taken one panel on at least (what it
+                // asks may follow the choice), a box's only where it turns;
+                // each until it goes on as the default one does.
+                auto onward = [&] {
+                    int at = w.CurrentPanel();
+                    return Onward(road, at) ==
+                           Onward(ShownPath(w.Kind, w.Answers(), hasPopupMenus_), at);
+                };
+                if (!IsRadio(box) && onward()) {
+                    Restore(start);
+                    continue;
+                }
+                while (Next(w)) {
+                    TakeStates(w);
+                    if (onward())
+                        break;
+                }
+                for (int guard = 0; w.CurrentPanel() != panel.Number && guard < 20; ++guard)
+                    w.BackButton.Click();
+                Restore(start);
+            }
+        } while (Next(w));
+    }
+
+    bool Pictured(int panel) const { return pictured_.count(panel) != 0; }
+
+  private:
+    // The panels of the road from this one on; none when it is not on it.
+    static std::vector<int> Onward(const std::vector<int>& road, int panel) {
+        auto from = std::find(road.begin(), road.end(), panel);
+        return from == road.end() ? std::vector<int>{} : std::vector<int>(from, road.end());
+    }
+
+    static bool IsRadio(TCheckable* box) { return dynamic_cast<TRadioButton*>(box) != nullptr; }
+
+    static std::vector<TCheckable*> Choices(TQuickWiz& w, const PanelDecl& panel) {
+        std::vector<TCheckable*> boxes;
+        for (const ControlDecl& c : panel.Controls) {
+            if (c.Kind == ControlKind::Radio || c.Kind == ControlKind::CheckBox)
+                boxes.push_back(w.ControlAs<TCheckable>(c.Name));
+        }
+        return boxes;
+    }
+
+    static std::string NameOf(TQuickWiz& w, TControl* control) {
+        for (const ControlDecl& c : FindPanel(w.CurrentPanel())->Controls) {
+            if (w.Control(c.Name) == control)
+                return c.Name;
+        }
+        return "";
+    }
+
+    // Back to the panel's first choices: a box clicked back (its handler may
+    // reach beyond the panel), radios re-arranged as by a click.
+    static void Restore(const std::vector<std::pair<TCheckable*, bool>>& start) {
+        for (auto [box, checked] : start) {
+            if (!IsRadio(box) && box->Checked() != checked)
+                box->Click();
+            if (box->Checked() != checked)
+                box->SetChecked(checked);
+        }
+        for (auto [box, checked] : start) {
+            if (checked && box->Showing() && box->Enabled() && IsRadio(box)) {
+                box->Click();
+                return;
+            }
+        }
+    }
+
+    // On to the next panel the way a user answers it; false on the last
+    // step, where Next starts a recording, or where the panel refuses.
+    bool Next(TQuickWiz& w) {
+        int panel = w.CurrentPanel();
+        if (w.NextButton.Text() == "&Finish" || panel == 72)
+            return false;
+        std::size_t boxes = boxes_.Shown.size();
+        AnswerShownControls(w, *FindPanel(panel));
+        w.NextButton.Click();
+        return boxes_.Shown.size() == boxes && w.CurrentPanel() != panel;
+    }
+
+    bool TakeWithChoosers(TQuickWiz& w, const std::string& state) {
+        if (!Take(w, state))
+            return false;
+        for (auto [opener, closer] : Choosers) {
+            TControl* button = w.Control(opener);
+            if (!button || !button->Showing() || !button->Enabled())
+                continue;
+            SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+            Take(w, state.empty() ? opener : state + "-" + opener);
+            SendMessageA(w.Control(closer)->Handle(), BM_CLICK, 0, 0);
+        }
+        return true;
+    }
+
+    // The panel, what of it shows and under which captions.
+    static std::string StateOf(TQuickWiz& w) {
+        const PanelDecl& panel = *FindPanel(w.CurrentPanel());
+        std::string state = std::to_string(panel.Number);
+        for (const ControlDecl& c : panel.Controls) {
+            TControl* control = w.Control(c.Name);
+            if (!control)
+                continue;
+            state += control->Showing() ? '+' : '-';
+            if (!dynamic_cast<TEdit*>(control) && !dynamic_cast<TItemsControl*>(control))
+                state += control->Text();
+        }
+        return state;
+    }
+
+    // False when the state was pictured before.
+    bool Take(TQuickWiz& w, const std::string& state) {
+        const PanelDecl& panel = *FindPanel(w.CurrentPanel());
+        if (!seen_.insert(StateOf(w)).second)
+            return false;
+        pictured_.insert(panel.Number);
+        std::string name = "TQuickWiz-" + std::to_string(panel.Number);
+        if (!state.empty())
+            name += "-" + state;
+        while (!names_.insert(name).second) name += "-" + std::to_string(w.Kind);
+        std::string path = folder_ + "\\" + name + ".bmp";
+        EXPECT_TRUE(WriteShownFormPicture(w.Handle(), path)) << path << " of kind " << w.Kind;
+        return true;
+    }
+
+    std::string folder_;
+    AnyBoxes& boxes_;
+    bool hasPopupMenus_;
+    std::set<std::string> seen_, names_;
+    std::set<int> pictured_;
+    std::set<std::string> branched_;  // states whose roads one choice away were taken
+};
+
+using FormPictures = QuickWizTest;
+
+TEST_F(FormPictures, EveryWizardPanelState) {
+    const char* wanted = std::getenv("ORVANE_FORM_PICTURES");
+    std::string folder = wanted && *wanted ? wanted : ProgramDir() + "\\form-pictures";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    host.Environment.ShortFile = [](const std::string& p) { return std::optional(p); };
+    host.Environment.FolderExists = [](const std::string&) { return true; };
+    AnyBoxes anyBoxes;
+    WizardPictures pictures(folder, anyBoxes, host.Environment.HasPopupMenus());
+    for (const KindDecl& kind : Kinds()) {
+        TQuickWiz wiz(host, platform, host.Commands, kind.Number);
+        driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+            pictures.TakeRoads(w);
+            w.Close();
+        });
+        wiz.ShowModal();
+    }
+    for (const PanelDecl& panel : Panels()) {
+        // Only a recording of the sweepstakes form leads past panel 72.
+        if (panel.Number != 73) {
+            EXPECT_TRUE(pictures.Pictured(panel.Number)) << panel.Number;
+        }
+    }
+}
+
 TEST_F(QuickWizTest, PanelsListTheSystemTheyRunOn) {
     std::vector<std::string> modes = platform.DisplayModes();
     DEVMODEA mode{};
@@ -365,6 +574,62 @@ TEST_F(QuickWizTest, KeystrokesAndSymbolsGoInAtTheCaretWithinTheLongestScript) {
         w.Close();
     });
     wiz.ShowModal();
+}
+
+// A left click where a list's line shows on the screen, given to the window
+// the system finds at that point, as a user's click is; that window.
+HWND ClickOnScreen(TListBox& list, int line) {
+    SendMessageA(list.Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(line), 0);
+    RECT item{};
+    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(line),
+                 reinterpret_cast<LPARAM>(&item));
+    POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(list.Handle(), &at);
+    HWND under = WindowFromPoint(at);
+    ScreenToClient(under, &at);
+    SendMessageA(under, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    SendMessageA(under, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    return under;
+}
+
+TEST_F(QuickWizTest, AClickOnAnOpenChoosersLineChoosesIt) {
+    host.Environment.Settings.BypassWizardScreen = true;
+    struct Row {
+        std::vector<std::pair<int, const char*>> Choices;  // clicked on the way, on its panel
+        int Panel;
+        const char *Opener, *List, *Line;  // no line: the first
+    };
+    const Row rows[] = {
+        {{}, 14, "P14Keystrokes", "P14KeyList", "Tab"},
+        {{{7, "P7SpecProg"}, {8, "P8ProgPath"}}, 8, "P8Browse", "P8ProgBox", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Opener);
+        TQuickWiz wiz(host, platform, host.Commands, 1);
+        driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+            auto walkTo = [&](int panel) {
+                for (int guard = 0; w.CurrentPanel() != panel && guard < 10; ++guard) {
+                    AnswerShownControls(w, *FindPanel(w.CurrentPanel()));
+                    w.NextButton.Click();
+                }
+            };
+            for (auto [panel, choice] : row.Choices) {
+                walkTo(panel);
+                static_cast<TCheckable*>(w.Control(choice))->Click();
+            }
+            walkTo(row.Panel);
+            ASSERT_EQ(w.CurrentPanel(), row.Panel);
+            static_cast<TButton*>(w.Control(row.Opener))->Click();
+            auto* list = w.ControlAs<TListBox>(row.List);
+            int line = 0;
+            while (row.Line && line < list->Count() && list->Item(line) != row.Line) ++line;
+            ASSERT_LT(line, list->Count());
+            EXPECT_EQ(ClickOnScreen(*list, line), list->Handle());
+            EXPECT_EQ(list->ItemIndex(), line);
+            w.Close();
+        });
+        wiz.ShowModal();
+    }
 }
 
 TEST_F(QuickWizTest, TheScopeFollowsTheHotKeyAndShowsOnlyThePartItAsksFor) {

@@ -1,0 +1,62 @@
+#include "editor/shell/held_list.h"
+
+#include <algorithm>
+
+#include "common/message_boxes.h"
+
+namespace orv::editor {
+
+namespace {
+
+void Tell(const char* text) {
+    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+}  // namespace
+
+bool ShowsRecord(const ListMacro& line, const MacroRecord& record) {
+    return line.Kind == record.MacroKind && line.Activation == record.ActivationCode &&
+           (line.Kind == MacroKind::System || line.Nickname == record.Nickname.str());
+}
+
+bool HoldAsListed(const MacroLibrary& library, const ListMacro& line, HeldMacro& held) {
+    HeldMacro read;
+    if (!library.HoldMacroRecord(line.Number, read) || !ShowsRecord(line, read.AsRead))
+        return false;
+    held = std::move(read);
+    return true;
+}
+
+HeldList::HeldList(const MacroLibrary& library, const std::vector<ListMacro>& listed)
+    : library_(library) {
+    for (const ListMacro& line : listed) {
+        HeldMacro held;
+        if (HoldAsListed(library, line, held))
+            held_.push_back(std::move(held));
+    }
+}
+
+const HeldMacro* HeldList::StillThere(int n) const {
+    auto found =
+        std::find_if(held_.begin(), held_.end(), [n](const HeldMacro& h) { return h.Number == n; });
+    return found != held_.end() && library_.Holds(*found) ? &*found : nullptr;
+}
+
+bool HeldList::Read(int n, MacroRecord& out) const {
+    const HeldMacro* held = StillThere(n);
+    if (!held) {
+        Tell(LibraryMessage::ListedMacroMoved);
+        return false;
+    }
+    out = held->AsRead;
+    return true;
+}
+
+bool HeldList::StillHeld(const std::vector<int>& numbers) const {
+    if (std::all_of(numbers.begin(), numbers.end(), [this](int n) { return StillThere(n); }))
+        return true;
+    Tell(LibraryMessage::HeldMacroMoved);
+    return false;
+}
+
+}  // namespace orv::editor

@@ -1,0 +1,44 @@
+// A macro chosen from a list is known by what the list showed of it and by
+// its record as read, never by its number alone: the library may move under
+// a list while it is shown (a running macro deletes, the player appends or
+// opens another file, another machine changes the shared file).
+#pragma once
+
+#include <vector>
+
+#include "common/macro_library.h"
+#include "editor/shell/macro_list.h"
+
+namespace orv::editor {
+
+// Whether record is the macro line shows: its kind, activation and (but for a
+// system macro, whose shown name is the program's own) its nickname.
+bool ShowsRecord(const ListMacro& line, const MacroRecord& record);
+
+// Record line.Number of the current file, held, only when it is the macro the
+// line shows; says nothing.
+bool HoldAsListed(const MacroLibrary& library, const ListMacro& line, HeldMacro& held);
+
+// The macros a dialog lists, held for its life: what it finally reads or
+// writes by number is the record as read when it was listed, and only while
+// the file still has it at that number.
+class HeldList {
+  public:
+    HeldList(const MacroLibrary& library, const std::vector<ListMacro>& listed);
+
+    // Macro n as read; false, after saying ListedMacroMoved, when it was not
+    // the listed macro or has moved since.
+    bool Read(int n, MacroRecord& out) const;
+    // Whether every one of numbers is still the macro listed; says
+    // HeldMacroMoved when one is not.
+    bool StillHeld(const std::vector<int>& numbers) const;
+
+  private:
+    // The hold of macro n while the file still has it there, or null.
+    const HeldMacro* StillThere(int n) const;
+
+    const MacroLibrary& library_;
+    std::vector<HeldMacro> held_;
+};
+
+}  // namespace orv::editor
