@@ -34,7 +34,11 @@ std::optional<ScheduleRefusal> CheckTimeOfDay(const ScheduleEntry& e) {
     return std::nullopt;
 }
 
-std::optional<ScheduleRefusal> CheckOnce(const ScheduleEntry& e, const DateTimeParts& today) {
+int Hour24(int hour12, bool pm) {
+    return hour12 % 12 + (pm ? 12 : 0);
+}
+
+std::optional<ScheduleRefusal> CheckOnce(const ScheduleEntry& e, const DateTimeParts& now) {
     if (auto refusal = CheckTimeOfDay(e))
         return refusal;
     std::optional<int> year = InRange(e.Year, 1000, 9999);
@@ -47,14 +51,18 @@ std::optional<ScheduleRefusal> CheckOnce(const ScheduleEntry& e, const DateTimeP
     if (!day)
         return ScheduleRefusal{"Invalid day of month specified.", ScheduleField::Day};
     const char* elapsed = "Specified date has already elapsed.";
-    if (*year != today.year) {
-        if (*year < today.year)
+    if (*year != now.year) {
+        if (*year < now.year)
             return ScheduleRefusal{elapsed, ScheduleField::Year};
-    } else if (month != today.month) {
-        if (month < today.month)
+    } else if (month != now.month) {
+        if (month < now.month)
             return ScheduleRefusal{elapsed, ScheduleField::Month};
-    } else if (*day < today.day) {
-        return ScheduleRefusal{elapsed, ScheduleField::Day};
+    } else if (*day != now.day) {
+        if (*day < now.day)
+            return ScheduleRefusal{elapsed, ScheduleField::Day};
+    } else if (Hour24(*InRange(e.Hour, 1, 12), e.Pm) * 60 + *InRange(e.Minute, 0, 59) <
+               now.hour * 60 + now.minute) {
+        return ScheduleRefusal{"Specified time has already elapsed.", ScheduleField::Hour};
     }
     return std::nullopt;
 }
@@ -71,10 +79,10 @@ int Number(const std::string& text) {
 
 }  // namespace
 
-std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& e, const DateTimeParts& today) {
+std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& e, const DateTimeParts& now) {
     switch (e.Kind) {
         case ScheduleKind::Once:
-            return CheckOnce(e, today);
+            return CheckOnce(e, now);
         case ScheduleKind::Hourly:
             return CheckMinutes(e, 59, "Invalid minutes specified.");
         case ScheduleKind::Daily:
@@ -96,9 +104,26 @@ std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& e, const DateT
     return std::nullopt;
 }
 
-std::optional<ScheduleRefusal> UpdateSchedule(const ScheduleEntry& entry,
-                                              const DateTimeParts& today, MacroRecord& macro) {
-    std::optional<ScheduleRefusal> refusal = CheckSchedule(entry, today);
+ScheduleEntry NextWholeHourOnce(DateTime now) {
+    const DateTimeParts parts = DecodeDateTime(now);
+    const DateTime midnight = EncodeDateTime(parts.year, parts.month, parts.day);
+    // Whole days decode exactly; the hour is counted, not added as a fraction.
+    const DateTimeParts day = DecodeDateTime(parts.hour < 23 ? midnight : midnight + 1);
+    const int hour = (parts.hour + 1) % 24;
+    ScheduleEntry e;
+    e.Kind = ScheduleKind::Once;
+    e.Hour = std::to_string(hour % 12 == 0 ? 12 : hour % 12);
+    e.Minute = "00";
+    e.Pm = hour >= 12;
+    e.Year = std::to_string(day.year);
+    e.MonthIndex = day.month - 1;
+    e.Day = std::to_string(day.day);
+    return e;
+}
+
+std::optional<ScheduleRefusal> UpdateSchedule(const ScheduleEntry& entry, const DateTimeParts& now,
+                                              MacroRecord& macro) {
+    std::optional<ScheduleRefusal> refusal = CheckSchedule(entry, now);
     if (!refusal)
         StoreSchedule(entry, macro);
     return refusal;

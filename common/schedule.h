@@ -35,18 +35,21 @@ struct ScheduleRefusal {
     ScheduleField Focus;
 };
 
-// The first value of the entry that may not be stored; today decides whether
-// a single run lies in the past (the time of day is not compared).
-std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& entry,
-                                             const DateTimeParts& today);
+// The first value of the entry that may not be stored; now decides whether
+// a single run lies in the past (to the minute: the current one still runs).
+std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& entry, const DateTimeParts& now);
+
+// A single run at the next whole hour after now, as its controls show it:
+// what a one-time schedule offers, a moment still ahead.
+ScheduleEntry NextWholeHourOnce(DateTime now);
 
 // Writes the schedule fields of a checked entry into the record.
 void StoreSchedule(const ScheduleEntry& entry, MacroRecord& macro);
 
 // Checks the entry and stores it only when it passes: a refused entry leaves
 // the record exactly as it was, since callers save whatever it holds.
-std::optional<ScheduleRefusal> UpdateSchedule(const ScheduleEntry& entry,
-                                              const DateTimeParts& today, MacroRecord& macro);
+std::optional<ScheduleRefusal> UpdateSchedule(const ScheduleEntry& entry, const DateTimeParts& now,
+                                              MacroRecord& macro);
 
 // The stored time of day of a timed macro in minutes after midnight (12 PM
 // is noon, 12 AM midnight); nothing for a damaged record (hour above 12,

@@ -141,6 +141,10 @@ bool InputDecider::WantsPointerPlace(ConstBytes table) {
            table[HookAt::CaptureMouse] != 0;
 }
 
+bool InputDecider::AsksForCombination(ConstBytes table) {
+    return table.size() >= HookTable::Size && SecondWindow(table) != 0;
+}
+
 InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std::uint8_t* swaps) {
     const std::uint16_t vk = TrackedKey(event.vk);
     const bool repeat = !event.up && down_[vk];
@@ -258,7 +262,10 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, Bytes table) {
     if (roles.mouse && !event.injectedByPlayer && table.size() >= HookTable::Size) {
         KeyCombination keys = Held();
         keys.mouse = event.button;
-        d = Confirmed(keys, false, table);
+        // A click beside the box that asks for a combination is the user
+        // leaving it: it goes on to what it was aimed at.
+        if (event.overFocus || SecondWindow(table) == 0)
+            d = Confirmed(keys, false, table);
         if (d.postCount == 0 && table[WaitClick] != 0)
             d.Add({PlayerWindow(table), HookMessage::ClickSeen, event.button});
         // A click may move the caret: the text typed before it stops counting.

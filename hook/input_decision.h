@@ -79,6 +79,9 @@ struct ButtonEvent {
     bool injectedByPlayer = false;
     std::uint32_t time = 0;
     PointerPlace place;  // filled only while a recording takes the mouse
+    // The pointer is over the window that has the focus: asked of the system
+    // only while a dialog asks for a combination.
+    bool overFocus = false;
 };
 
 // The pointer moved or the wheel turned.
@@ -173,6 +176,8 @@ class InputDecider {
     InputDecision OnPointerMoved(const PointerEvent& event, Bytes table);
     // A recording takes the mouse: the events need the pointer's place.
     static bool WantsPointerPlace(ConstBytes table);
+    // A dialog asks which combination to use: a press needs overFocus.
+    static bool AsksForCombination(ConstBytes table);
 
   private:
     KeyCombination Held() const;

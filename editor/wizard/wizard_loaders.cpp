@@ -4,6 +4,7 @@
 
 #include "common/hotkey_list.h"
 #include "common/macro_record.h"
+#include "common/schedule.h"
 #include "common/string_routines.h"
 
 namespace orv::editor {
@@ -175,11 +176,14 @@ std::span<const SpinBounds> SpinBoundsTable() {
     return Spins;
 }
 
-void LoadOnceDate(DateTime today, WizardAnswers& a) {
-    DateTimeParts date = DecodeDateTime(today);
-    a.Choose("OnceMonth", date.month - 1);
-    a.SetText("OnceDay", std::to_string(date.day));
-    a.SetText("OnceYear", std::to_string(date.year));
+void LoadOnceMoment(DateTime now, WizardAnswers& a) {
+    const ScheduleEntry once = NextWholeHourOnce(now);
+    a.Choose("OnceMonth", once.MonthIndex);
+    a.SetText("OnceDay", once.Day);
+    a.SetText("OnceYear", once.Year);
+    a.SetText("OnceTimeHour", once.Hour);
+    a.SetText("OnceTimeMin", once.Minute);
+    a.Choose("OnceTimePM", once.Pm ? 1 : 0);
 }
 
 void DisableOldShellChoices(WizardAnswers& a, bool browser4OrLater) {

@@ -77,8 +77,8 @@ struct Arranged {
 std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& answers,
                                   const WizardEnv& env);
 
-// Panel 3: a one-time schedule starts on today's date.
-void LoadOnceDate(DateTime today, WizardAnswers& answers);
+// Panel 3: a one-time schedule starts at the next whole hour.
+void LoadOnceMoment(DateTime now, WizardAnswers& answers);
 
 // Panels 25 and 47: the choices a shell older than the browser's version 4
 // cannot carry out are disabled.

@@ -136,6 +136,13 @@ PointerPlace PlaceOf(const MSLLHOOKSTRUCT& m) {
     return place;
 }
 
+// Whether a press lands in the box that has the focus: asked of the system
+// only while a dialog asks for a combination.
+bool OverFocus(const ButtonEvent& event, const MSLLHOOKSTRUCT& m) {
+    return event.button != 0 && !event.up && InputDecider::AsksForCombination(MasterTableImage()) &&
+           WindowFromPoint(m.pt) == FocusedWindow();
+}
+
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
@@ -143,6 +150,7 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
         event.injectedByPlayer = IsInjectedByPlayer(m->dwExtraInfo);
         event.time = m->time;
         event.place = PlaceOf(*m);
+        event.overFocus = OverFocus(event, *m);
         InputDecision d = event.button != 0 ? Input->decider.OnButton(event, MasterTableImage())
                                             : Input->decider.OnPointerMoved(
                                                   {event.injectedByPlayer, event.time, event.place},

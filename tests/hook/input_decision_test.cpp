@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/hook_table.h"
+#include "common/hotkey_encoder.h"
 
 namespace orv {
 namespace {
@@ -47,8 +48,11 @@ class HookDecisions : public ::testing::Test {
         EXPECT_FALSE(Key(modifier, true, tagged).swallow);
         return d;
     }
-    InputDecision Button(std::uint8_t b, bool up = false, bool tagged = false) {
-        return decider.OnButton({b, up, tagged}, table->Bytes);
+    InputDecision Button(std::uint8_t b, bool up = false, bool tagged = false,
+                         bool overFocus = false) {
+        return decider.OnButton(
+            {.button = b, .up = up, .injectedByPlayer = tagged, .overFocus = overFocus},
+            table->Bytes);
     }
 
     static void ExpectPost(const InputDecision& d, std::uint32_t window, std::uint32_t message,
@@ -129,8 +133,16 @@ TEST_F(HookDecisions, TheSecondWindowGetsEveryCombinationWithACode) {
     ExpectPost(Press(VirtualKey::Escape), Dialog, HookMessage::SecondWindowKey, 698);
     ExpectUntouched(Press(Q));
     ExpectUntouched(Press(VirtualKey::LeftShift));
+    // A click in the box is a combination; one beside it leaves the box.
+    ExpectPost(Button(2, false, false, true), Dialog, HookMessage::SecondWindowKey,
+               static_cast<std::uint32_t>(EncodeHotKey({.mouse = 2})));
+    EXPECT_TRUE(Button(2, true).swallow);
+    ExpectUntouched(Button(1));
+    ExpectUntouched(Button(1, true));
+    EXPECT_TRUE(InputDecider::AsksForCombination(table->Bytes));
 
     table->SetU8(HookAt::SecondWindowOn, 0);
+    EXPECT_FALSE(InputDecider::AsksForCombination(table->Bytes));
     ExpectPost(With(VirtualKey::LeftControl, Q), Player, HookMessage::HotKey, CtrlQ);
 }
 

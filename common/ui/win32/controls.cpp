@@ -423,23 +423,89 @@ void TCheckable::Notify(int code) {
         OnClick();
 }
 
-TRadioButton::TRadioButton(TForm& form, TControl* parent, Bounds bounds, std::string caption)
-    : TCheckable(form, parent, bounds, std::move(caption)) {
-    // The form numbers the control before this constructor runs; the group
-    // is that of the radio button declared just before under the same parent.
-    const auto& all = form.Controls();
-    TRadioButton* previous =
-        all.size() >= 2 ? dynamic_cast<TRadioButton*>(all[all.size() - 2]) : nullptr;
-    group_ = previous && previous->Parent() == parent ? previous->group_ : Id();
+std::vector<TRadioButton*> TRadioButton::Question() const {
+    std::vector<TRadioButton*> question;
+    for (TControl* c : Form().Controls())
+        if (auto* radio = dynamic_cast<TRadioButton*>(c); radio && radio->Parent() == Parent())
+            question.push_back(radio);
+    return question;
+}
+
+namespace {
+
+// A question's Tab stop: its checked radio, else its first.
+const TRadioButton* TabStopOf(const std::vector<TRadioButton*>& question) {
+    for (const TRadioButton* radio : question)
+        if (radio->Checked())
+            return radio;
+    return question.front();
+}
+
+}  // namespace
+
+bool TRadioButton::IsTabStop() const {
+    return TabStopOf(Question()) == this;
 }
 
 void TRadioButton::SetChecked(bool checked) {
     if (checked)
-        for (TControl* c : Form().Controls())
-            if (auto* other = dynamic_cast<TRadioButton*>(c);
-                other && other != this && other->group_ == group_)
+        for (TRadioButton* other : Question())
+            if (other != this)
                 other->StoreChecked(false);
     StoreChecked(checked);
+    ShowTabStops();
+}
+
+void TRadioButton::ShowTabStops() const {
+    // The system moves the Tab stop of a radio with its check, and would
+    // leave a question none of whose radios is checked without one.
+    const std::vector<TRadioButton*> question = Question();
+    const TRadioButton* stop = TabStopOf(question);
+    for (const TRadioButton* radio : question) {
+        if (!radio->Handle())
+            continue;
+        LONG_PTR style = GetWindowLongPtrA(radio->Handle(), GWL_STYLE);
+        LONG_PTR wanted = radio == stop ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP};
+        if (wanted != style)
+            SetWindowLongPtrA(radio->Handle(), GWL_STYLE, wanted);
+    }
+}
+
+void TRadioButton::Apply() {
+    TCheckable::Apply();
+    ShowTabStops();
+}
+
+void TRadioButton::Notify(int code) {
+    if (code == BN_CLICKED)
+        SetChecked(true);
+    TCheckable::Notify(code);
+}
+
+bool TRadioButton::WindowMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
+    if (message == WM_KEYDOWN && (w == VK_UP || w == VK_LEFT || w == VK_DOWN || w == VK_RIGHT)) {
+        MoveChoice(w == VK_UP || w == VK_LEFT ? -1 : 1);
+        result = 0;
+        return true;
+    }
+    return TCheckable::WindowMessage(message, w, l, result);
+}
+
+void TRadioButton::MoveChoice(int step) {
+    // To the next radio of the question the user can reach, round the end,
+    // choosing it as the system does for its own radio groups.
+    const std::vector<TRadioButton*> question = Question();
+    const int count = static_cast<int>(question.size());
+    const int at =
+        static_cast<int>(std::find(question.begin(), question.end(), this) - question.begin());
+    for (int i = 1; i < count; ++i) {
+        TRadioButton* next = question[static_cast<std::size_t>((at + step * i + count) % count)];
+        if (next->Handle() && IsWindowVisible(next->Handle()) && IsWindowEnabled(next->Handle())) {
+            next->SetFocus();
+            next->Click();
+            return;
+        }
+    }
 }
 
 // Edit boxes ---------------------------------------------------------------

@@ -267,21 +267,33 @@ class TCheckBox : public TCheckable {
     bool TakesFocus() const override { return true; }
 };
 
-// Radio buttons declared one after another under the same parent form one
-// group: checking one unchecks the others.
+// Radio buttons on the same parent control (the form itself for none) are
+// one question, whatever else stands between them: checking one unchecks the
+// others. A question is one Tab stop, at its checked radio (its first while
+// none is), and the arrow keys move the choice within it.
 class TRadioButton : public TCheckable {
   public:
-    TRadioButton(TForm& form, TControl* parent, Bounds bounds, std::string caption);
+    using TCheckable::TCheckable;
     void SetChecked(bool checked) override;
-    int Group() const { return group_; }
+    // The radios of its question in declaration order, itself among them.
+    std::vector<TRadioButton*> Question() const;
+    // Where the Tab key stops in its question.
+    bool IsTabStop() const;
 
   protected:
-    DWORD WindowStyle() const override { return BS_AUTORADIOBUTTON; }
+    // Checked by the form, not the system: the system would keep to
+    // neighbours in the window order.
+    DWORD WindowStyle() const override { return BS_RADIOBUTTON; }
     bool TakesFocus() const override { return true; }
     bool TogglesOnClick() const override { return false; }
+    UINT WantedKeys() const override { return DLGC_WANTARROWS; }
+    void Apply() override;
+    void Notify(int code) override;
+    bool WindowMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
 
   private:
-    int group_;
+    void MoveChoice(int step);
+    void ShowTabStops() const;
 };
 
 class TEdit : public TControl {

@@ -427,10 +427,11 @@ TButton* TForm::ButtonWithRole(ButtonRole role) const {
 }
 
 DWORD TForm::GroupStyle(const TControl* control) const {
-    // A radio group is one dialog group with one Tab stop; every other control
-    // is a group of its own, so arrow keys stay inside radio groups.
+    // Every control is a dialog group of its own: the radios of a question
+    // need not stand together, and they move the arrow keys' choice
+    // themselves. A question has one Tab stop.
     if (auto* radio = dynamic_cast<const TRadioButton*>(control))
-        return radio->Group() == radio->Id() ? WS_GROUP | WS_TABSTOP : 0;
+        return WS_GROUP | (radio->IsTabStop() ? WS_TABSTOP : 0);
     return WS_GROUP | (control->TakesFocus() ? WS_TABSTOP : 0);
 }
 

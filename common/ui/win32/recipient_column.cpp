@@ -1,5 +1,7 @@
 #include "common/ui/win32/recipient_column.h"
 
+#include <algorithm>
+
 #include "common/script/email_command.h"
 #include "common/ui/win32/services.h"
 
@@ -7,19 +9,21 @@ namespace orv {
 
 TRecipientColumn::TRecipientColumn(TForm& form, TControl* panel, int left, std::string heading,
                                    const RecipientColumnLayout& layout)
-    : Heading(form, panel, {left, layout.Top, layout.Width, 16}, std::move(heading)),
-      PersonLabel(form, panel, {left, layout.Top + 20, layout.Width, 16}, "Name"),
-      Person(form, panel, {left, layout.Top + 36, layout.Width, 21}),
-      AddressLabel(form, panel, {left, layout.Top + 62, layout.Width, 16}, "Address"),
-      Address(form, panel, {left, layout.Top + 78, layout.Width, 21}),
-      ListLabel(form, panel, {left, layout.Top + 106, layout.Width, 16},
-                "Select from Recipient List"),
-      List(form, panel, {left, layout.Top + 122, layout.Width, layout.ListHeight}, false, true),
-      NameButton(form, panel, {left, layout.ButtonsTop, layout.NameWidth, layout.ButtonHeight},
+    : Area(form, panel,
+           {left, 0, std::max(layout.Width, layout.AddressLeft + layout.AddressWidth),
+            layout.ButtonsTop + layout.ButtonHeight}),
+      Heading(form, &Area, {0, layout.Top, layout.Width, 16}, std::move(heading)),
+      PersonLabel(form, &Area, {0, layout.Top + 20, layout.Width, 16}, "Name"),
+      Person(form, &Area, {0, layout.Top + 36, layout.Width, 21}),
+      AddressLabel(form, &Area, {0, layout.Top + 62, layout.Width, 16}, "Address"),
+      Address(form, &Area, {0, layout.Top + 78, layout.Width, 21}),
+      ListLabel(form, &Area, {0, layout.Top + 106, layout.Width, 16}, "Select from Recipient List"),
+      List(form, &Area, {0, layout.Top + 122, layout.Width, layout.ListHeight}, false, true),
+      NameButton(form, &Area, {0, layout.ButtonsTop, layout.NameWidth, layout.ButtonHeight},
                  "Name"),
       AddressButton(
-          form, panel,
-          {left + layout.AddressLeft, layout.ButtonsTop, layout.AddressWidth, layout.ButtonHeight},
+          form, &Area,
+          {layout.AddressLeft, layout.ButtonsTop, layout.AddressWidth, layout.ButtonHeight},
           "Address") {
     List.SetClickToggles(true);
 }

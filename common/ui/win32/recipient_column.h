@@ -30,6 +30,8 @@ class TRecipientColumn {
     TRecipientColumn(TForm& form, TControl* panel, int left, std::string heading,
                      const RecipientColumnLayout& layout);
 
+    // Holds the column's controls: its two buttons are a question of their own.
+    TPanel Area;
     TLabel Heading;
     TLabel PersonLabel;
     TEdit Person;

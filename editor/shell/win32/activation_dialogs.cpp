@@ -109,8 +109,21 @@ void TDoSchedule::FormShow() {
         time->Pm.SetItemIndex(r.Pm == 1 ? 1 : 0);
     }
     const int kind = r.ScheduleKind >= 0 && r.ScheduleKind <= 7 ? r.ScheduleKind : 0;
+    if (kind != static_cast<int>(ScheduleKind::Once))
+        ShowOnce(NextWholeHourOnce(CurrentClock().Now()));
     Kinds[kind]->SetChecked(true);
     ShowPanelOf(static_cast<ScheduleKind>(kind));
+}
+
+// The record's date and time are no single run of its own: one chosen
+// anew starts at a moment still ahead.
+void TDoSchedule::ShowOnce(const ScheduleEntry& once) {
+    OnceMonth.SetItemIndex(once.MonthIndex);
+    OnceDay.SetText(once.Day);
+    OnceYear.SetText(once.Year);
+    OnceTime.Hour.SetText(once.Hour);
+    OnceTime.Minute.SetText(once.Minute);
+    OnceTime.Pm.SetItemIndex(once.Pm ? 1 : 0);
 }
 
 ScheduleKind TDoSchedule::ChosenKind() const {

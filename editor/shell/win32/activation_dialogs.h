@@ -95,6 +95,7 @@ class TDoSchedule : public TForm {
   private:
     static constexpr Bounds PanelBounds{130, 14, 300, 150};
     ScheduleKind ChosenKind() const;
+    void ShowOnce(const ScheduleEntry& once);
     void ShowPanelOf(ScheduleKind kind);
     TControl& FieldOf(ScheduleField field);
     // The time-of-day controls of a kind's panel, or null.

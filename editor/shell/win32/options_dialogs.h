@@ -100,18 +100,21 @@ class TCuewordOptions : public TForm {
     TGroupBox GlobalBox{
         *this, nullptr, {8, 8, 360, 122}, "Global Options--Applies to All Cuewords"};
     TCheckBox Solitary{*this, nullptr, {18, 28, 200, 18}, "Solitary &Usage"};
-    // The two radios one after the other: one group.
+    // Two questions: the prefix or suffix radios on the form, the case
+    // radios in their box.
     TRadioButton UsePrefix{*this, nullptr, {18, 50, 150, 18}, "Use &Prefix Keys"};
     TRadioButton UseSuffix{*this, nullptr, {18, 74, 150, 18}, "Use &Suffix Key"};
     TEdit PrefixKeys{*this, nullptr, {172, 48, 30, 21}};
     TCheckBox Punct{*this, nullptr, {18, 98, 300, 18}, "&Include Punctuation Chars"};
     TGroupBox DefaultsBox{
         *this, nullptr, {8, 138, 360, 110}, "Initial Default Values For New Cuewords"};
-    TRadioButton CaseMatch{
-        *this, nullptr, {18, 158, 340, 18}, "&Match Upper Case First Char Between Cueword &&Text"};
+    TRadioButton CaseMatch{*this,
+                           &DefaultsBox,
+                           {10, 20, 340, 18},
+                           "&Match Upper Case First Char Between Cueword &&Text"};
     TRadioButton CaseSense{
-        *this, nullptr, {18, 178, 340, 18}, "&Require Exact Upper/Lower Case Match on Cueword"};
-    TRadioButton CaseNone{*this, nullptr, {18, 198, 340, 18}, "&None"};
+        *this, &DefaultsBox, {10, 40, 340, 18}, "&Require Exact Upper/Lower Case Match on Cueword"};
+    TRadioButton CaseNone{*this, &DefaultsBox, {10, 60, 340, 18}, "&None"};
     TCheckBox NoRemove{*this, nullptr, {18, 222, 300, 18}, "&Do Not Remove Keystrokes Typed"};
     TButton OkButton{*this, nullptr, {110, 258, 75, 25}, "&Ok", ButtonRole::Default};
     TButton CancelButton{*this, nullptr, {195, 258, 75, 25}, "&Cancel", ButtonRole::Cancel};

@@ -148,7 +148,7 @@ void TQuickWiz::Load(int panel) {
     switch (panel) {
         case 3:
             a.SetLines("P3KeyList", LinesOf(HotKeyListLines(env_)));
-            LoadOnceDate(env_.Now(), a);
+            LoadOnceMoment(env_.Now(), a);
             break;
         case 6: {
             a.SetLines("P6DriveBox", LinesOf(platform_.Drives()));
@@ -407,12 +407,10 @@ void TQuickWiz::Browse(const std::string& button) {
         options.DefaultExt = row->DefaultExt;
         options.FileMustExist = true;
         chosen = CurrentFileDialogs().Open(Handle(), options);
+    } else if (row->Dialog == BrowseRow::Folder) {
+        chosen = CurrentFolderDialogs().Browse(Handle(), "Please choose a folder", {});
     } else {
-        chosen = CurrentFolderDialogs().Browse(Handle(),
-                                               row->Dialog == BrowseRow::Folder
-                                                   ? "Please choose a folder"
-                                                   : "Please choose a network drive",
-                                               {});
+        chosen = CurrentFolderDialogs().BrowseNetwork(Handle(), "Please choose a network drive");
     }
     if (chosen)
         Control(std::string(row->Target))->SetText(*chosen);

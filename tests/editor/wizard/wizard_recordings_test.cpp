@@ -2,6 +2,8 @@
 // and first-time setup.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -174,9 +176,16 @@ TEST(WizardLoadersTest, ListsTheLibraryAndTheSystem) {
     EXPECT_EQ(KeystrokeChoices().size(), 25u);
     EXPECT_EQ(CaptureSystemMacro(env)->Number, 1);
     WizardAnswers a = DefaultAnswers();
-    LoadOnceDate(EncodeDateTime(2026, 3, 7), a);
-    EXPECT_EQ(a.Index("OnceMonth"), 2);
-    EXPECT_EQ(a.Text("OnceDay") + "/" + a.Text("OnceYear"), "7/2026");
+    // A one-time run is offered at the next whole hour, into the next day too.
+    for (auto [now, month, shown] :
+         {std::tuple{EncodeDateTime(2026, 3, 7, 11, 10), 2, "7/2026 12:00 PM"},
+          std::tuple{EncodeDateTime(2026, 12, 31, 23, 30), 0, "1/2027 12:00 AM"}}) {
+        LoadOnceMoment(now, a);
+        EXPECT_EQ(a.Index("OnceMonth"), month);
+        EXPECT_EQ(a.Text("OnceDay") + "/" + a.Text("OnceYear") + " " + a.Text("OnceTimeHour") +
+                      ":" + a.Text("OnceTimeMin") + (a.Index("OnceTimePM") == 1 ? " PM" : " AM"),
+                  shown);
+    }
 }
 
 struct ArrangeRow {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/capture_section.h"
+#include "common/hotkey_encoder.h"
 #include "common/injected_input.h"
 #include "common/settings.h"
 #include "common/win32/kernel_objects.h"
@@ -256,6 +257,22 @@ TEST_F(HookInput, TheSecondWindowTakesEveryCombinationWhileItsFlagIsOn) {
     EXPECT_TRUE(player->posted.empty());
     EXPECT_FALSE(target->SawKey('Q'));
     EXPECT_FALSE(target->SawKey('W'));
+
+    // A click in the box that has the focus is a combination; one beside it
+    // goes on to where it was aimed.
+    RECT r;
+    GetWindowRect(target->edit, &r);
+    auto clickAt = [](LONG x, LONG y) {
+        return "mousemove " + std::to_string(x) + " " + std::to_string(y) + " click 1";
+    };
+    dialog->posted.clear();
+    Set(HookSection::Window2, HookAt::SecondWindowOn, 1);
+    Keys(clickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    Keys(clickAt(r.left + 5, r.bottom + 40));
+    Set(HookSection::Window2, HookAt::SecondWindowOn, 0);
+    EXPECT_EQ(dialog->Of(WM_USER + 1),
+              (std::vector<WPARAM>{static_cast<WPARAM>(EncodeHotKey({.mouse = 1}))}));
+    EXPECT_EQ(target->clicks, 0);
 }
 
 TEST_F(HookInput, EscapeAbortsAPlayingMacroUnlessItWaitsForAKey) {

@@ -6,6 +6,7 @@
 
 #include "common/hotkey_encoder.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/hot_key_box_clicks.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::player {
@@ -92,6 +93,10 @@ TEST_F(CapCompleteTest, APressedHotKeySelectsItsLine) {
         SendMessageA(f.Handle(), HotKeyPressedMessage, ctrlAltQ, 0);
         EXPECT_EQ(f.KeyList.ItemIndex(), ctrlAltQ);
         EXPECT_EQ(f.HotKeyEntry.Text(), KeyName(ctrlAltQ));
+        // The user's click on a button leaves the box and keeps the key.
+        orv::testing::ExpectClicksLeaveTheBox(f, f.HotKeyEntry, [&f] {
+            return f.HotKeyEntry.Text() + "|" + std::to_string(f.KeyList.ItemIndex());
+        });
         f.NickName.SetText("  Quick ");
         f.ProgramButton.Click();
         f.OkButton.Click();

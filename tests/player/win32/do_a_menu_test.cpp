@@ -144,10 +144,12 @@ TEST(FormPictures, MenuAndCaptureForms) {
     SettingsBlock settings;
     NoSecondWindow second;
     TCapComplete complete(record, "NOTEPAD.EXE", *table, settings, second);
-    for (TForm* form : std::initializer_list<TForm*>{&menu, &complete}) {
+    const std::initializer_list<TForm*> forms = {&menu, &complete};
+    for (TForm* form : forms) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
     }
+    orv::testing::ClickEachRadioOf(forms);
 }
 
 }  // namespace

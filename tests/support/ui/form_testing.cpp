@@ -128,6 +128,33 @@ void TypeText(TForm& form, std::string_view text) {
     Pump(form);
 }
 
+void ClickEachRadio(TForm& form, const std::function<void(TRadioButton&)>& readBack) {
+    // By place: a click may build controls.
+    for (std::size_t i = 0; i < form.Controls().size(); ++i) {
+        auto* radio = dynamic_cast<TRadioButton*>(form.Controls()[i]);
+        if (!radio || !radio->Handle() || !IsWindowVisible(radio->Handle()) ||
+            !IsWindowEnabled(radio->Handle()))
+            continue;
+        SCOPED_TRACE(form.Name() + ": " + radio->Text());
+        SendMessageA(radio->Handle(), BM_CLICK, 0, 0);
+        for (const TRadioButton* other : radio->Question())
+            EXPECT_EQ(other->Checked(), other == radio) << other->Text();
+        if (readBack)
+            readBack(*radio);
+    }
+}
+
+void ClickEachRadioOf(std::initializer_list<TForm*> forms) {
+    ModalDriver driver;
+    for (TForm* form : forms) {
+        driver.Expect<TForm>([](TForm& f) {
+            ClickEachRadio(f);
+            f.Close(IDCANCEL);
+        });
+        form->ShowModal();
+    }
+}
+
 ScriptedFileDialogs::ScriptedFileDialogs() : previous_(&CurrentFileDialogs()) {
     SetCurrentFileDialogs(this);
 }

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,6 +62,14 @@ void TypeText(TForm& form, std::string_view text);
 // A mouse message to the control at its client point, with keys and buttons
 // held as shift says.
 void MouseAt(TControl& control, UINT message, int x, int y, ShiftState shift = 0);
+
+// Each radio of the shown form that the user can reach, clicked as the user
+// does (BM_CLICK to it), radios a click shows included: then it alone of its
+// question is checked, which is what the form reads back, and readBack (the
+// form's own reading into its model, if it has one) must say so too.
+void ClickEachRadio(TForm& form, const std::function<void(TRadioButton&)>& readBack = {});
+// The same in every form of the list, each shown in turn.
+void ClickEachRadioOf(std::initializer_list<TForm*> forms);
 
 class ScriptedFileDialogs final : public FileDialogs {
   public:

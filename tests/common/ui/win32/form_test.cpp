@@ -227,33 +227,55 @@ TEST_F(FormTest, PanelsAndGroupsShowHideAndMoveTheirControlsTogether) {
     form.ShowModal();
 }
 
-TEST_F(FormTest, RadioGroupsAreSeparatedByOtherControls) {
-    class TTwoGroups : public TForm {
+TEST_F(FormTest, ARadiosQuestionIsItsParentWhateverStandsBetween) {
+    class TTwoQuestions : public TForm {
       public:
-        TTwoGroups() : TForm("TTwoGroups", "Groups", 200, 100) {}
+        TTwoQuestions() : TForm("TTwoQuestions", "Questions", 200, 120) {}
         TRadioButton A1{*this, nullptr, {8, 8, 80, 18}, "A1"};
-        TRadioButton A2{*this, nullptr, {8, 28, 80, 18}, "A2"};
-        TLabel Between{*this, nullptr, {8, 48, 80, 16}, "between"};
-        TRadioButton B1{*this, nullptr, {100, 8, 80, 18}, "B1"};
-        TRadioButton B2{*this, nullptr, {100, 28, 80, 18}, "B2"};
-    } groups;
-    groups.A1.SetChecked(true);
-    groups.B2.SetChecked(true);
-    groups.A2.SetChecked(true);
-    EXPECT_FALSE(groups.A1.Checked());
-    EXPECT_TRUE(groups.B2.Checked());
-    driver.Expect<TTwoGroups>([](TTwoGroups& f) {
-        f.B1.Click();  // the system's own unchecking keeps to the group as well
-        EXPECT_TRUE(f.A2.Checked());
-        EXPECT_FALSE(f.B2.Checked());
-        f.A1.SetChecked(true);
-        EXPECT_FALSE(f.A2.Checked());
+        TLabel Between{*this, nullptr, {8, 28, 80, 16}, "between"};
+        TEdit Box{*this, nullptr, {8, 46, 80, 21}};
+        TRadioButton A2{*this, nullptr, {8, 70, 80, 18}, "A2"};
+        TGroupBox Frame{*this, nullptr, {100, 0, 90, 70}, "B"};
+        TRadioButton B1{*this, &Frame, {8, 16, 70, 18}, "B1"};
+        TRadioButton B2{*this, &Frame, {8, 36, 70, 18}, "B2"};
+        TRadioButton A3{*this, nullptr, {100, 90, 80, 18}, "A3"};
+    } q;
+    q.A1.SetChecked(true);
+    q.B2.SetChecked(true);
+    q.A2.SetChecked(true);
+    EXPECT_FALSE(q.A1.Checked());
+    EXPECT_TRUE(q.B2.Checked());
+    driver.Expect<TTwoQuestions>([](TTwoQuestions& f) {
+        auto checked = [&] {
+            std::string on;
+            for (TRadioButton* r : {&f.A1, &f.A2, &f.A3, &f.B1, &f.B2})
+                on += r->Checked() ? r->Text() : "";
+            return on;
+        };
+        f.A1.Click();  // as the user's click: past the label and the box
+        EXPECT_EQ(checked(), "A1B2");
+        f.B1.Click();
+        EXPECT_EQ(checked(), "A1B1");
+        f.A3.Click();
+        EXPECT_EQ(checked(), "A3B1");
+        // One Tab stop a question, at its choice; the arrows move the choice.
+        f.Box.SetFocus();
+        PressKey(f, VK_TAB);
+        EXPECT_TRUE(f.B1.Focused());
+        PressKey(f, VK_TAB);
+        EXPECT_TRUE(f.A3.Focused());
+        PressKey(f, VK_DOWN);  // round the end
+        EXPECT_TRUE(f.A1.Focused());
+        EXPECT_EQ(checked(), "A1B1");
+        PressKey(f, VK_UP);
+        PressKey(f, VK_UP);
+        EXPECT_EQ(checked(), "A2B1");
         f.Close(IDOK);
     });
-    groups.ShowModal();
-    EXPECT_TRUE(groups.A1.Checked());
-    EXPECT_TRUE(groups.B1.Checked());
-    EXPECT_FALSE(groups.B2.Checked());
+    q.ShowModal();
+    EXPECT_TRUE(q.A2.Checked());
+    EXPECT_FALSE(q.A3.Checked());
+    EXPECT_TRUE(q.B1.Checked());
 }
 
 TEST_F(FormTest, EditLimitsChangeWhileShownAndStopOnlyTyping) {

@@ -28,6 +28,7 @@
 #include "editor/commands/win32/wait_dialog.h"
 #include "editor/commands/win32/window_dialogs.h"
 #include "tests/editor/commands/fake_device_lists.h"
+#include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
@@ -105,17 +106,19 @@ TEST(FormPictures, EveryCommandForm) {
     TMyEMailMess message;
     TMyEmailOptions emailOptions(settings, configs, notices);
     TMyEMailLog mailLog(settings);
-    for (TForm* form : std::initializer_list<TForm*>{
-             &delay,   &pause,    &repeat,    &speed,   &swap,    &remark,       &number,
-             &network, &active,   &sizeIt,    &control, &mouse,   &clipboard,    &keys,
-             &wait,    &dosFiles, &explore,   &nick,    &recycle, &reboot,       &system,
-             &box,     &encrypt,  &text,      &date,    &symbols, &search,       &sound,
-             &web,     &netConn,  &dialup,    &avi,     &cd,      &volume,       &printer,
-             &screen,  &email,    &addresses, &address, &message, &emailOptions, &mailLog}) {
+    const std::initializer_list<TForm*> forms = {
+        &delay,   &pause,    &repeat,    &speed,   &swap,    &remark,       &number,
+        &network, &active,   &sizeIt,    &control, &mouse,   &clipboard,    &keys,
+        &wait,    &dosFiles, &explore,   &nick,    &recycle, &reboot,       &system,
+        &box,     &encrypt,  &text,      &date,    &symbols, &search,       &sound,
+        &web,     &netConn,  &dialup,    &avi,     &cd,      &volume,       &printer,
+        &screen,  &email,    &addresses, &address, &message, &emailOptions, &mailLog};
+    for (TForm* form : forms) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
         EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
     }
+    orv::testing::ClickEachRadioOf(forms);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "editor/script/win32/palette.h"
 #include "editor/script/win32/text_insert_dialog.h"
 #include "tests/editor/script/win32/script_editor_fixture.h"
+#include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
@@ -24,10 +25,12 @@ TEST_F(FormPictures, EveryScriptEditorForm) {
     TDoTextInsert textInsert;
     textInsert.ScriptEditChoice = 1;
     TDoWizard palette(editor);
-    for (TForm* form : std::initializer_list<TForm*>{&editor, &textInsert, &palette}) {
+    const std::initializer_list<TForm*> forms = {&editor, &textInsert, &palette};
+    for (TForm* form : forms) {
         std::string path = pictures + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
     }
+    orv::testing::ClickEachRadioOf(forms);
 }
 
 }  // namespace

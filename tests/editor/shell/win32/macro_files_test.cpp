@@ -23,6 +23,7 @@
 #include "tests/editor/shell/memory_library.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/support/ui/recorded_printer.h"
+#include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
@@ -251,10 +252,12 @@ TEST(FormPictures, MacroFileForms) {
     TMyExport exporting({{1, 65, MacroKind::Global, "", "A MACRO", "", 0, true}}, library);
     TMyImport importing(library, {});
     TDoOutput output({}, library, GetSched);
-    for (TForm* form : std::initializer_list<TForm*>{&exporting, &importing, &output}) {
+    const std::initializer_list<TForm*> forms = {&exporting, &importing, &output};
+    for (TForm* form : forms) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
     }
+    orv::testing::ClickEachRadioOf(forms);
 }
 
 }  // namespace

@@ -205,6 +205,7 @@ TEST_F(MenuBuilderTest, FormPictures) {
     TDoBuildMenu builder(record, context);
     builder.IsExisting = true;
     EXPECT_TRUE(WriteFormPicture(builder, pictures + "\\TDoBuildMenu.bmp"));
+    orv::testing::ClickEachRadioOf({&builder});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/clock.h"
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/side_files.h"
@@ -18,12 +19,16 @@
 #include "editor/commands/win32/flow_dialogs.h"
 #include "editor/shell/win32/activation_dialogs.h"
 #include "editor/shell/win32/copy_move_dialog.h"
+#include "editor/shell/win32/add_macro_dialog.h"
 #include "editor/shell/win32/editor_dialogs.h"
+#include "editor/shell/win32/macro_operations_install.h"
 #include "editor/shell/win32/options_dialogs.h"
 #include "editor/shell/win32/options_launchers.h"
 #include "editor/shell/win32/remap_dialogs.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
+#include "tests/support/ui/hot_key_box_clicks.h"
 #include "tests/support/ui/scripted_dialogs.h"
+#include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
@@ -58,6 +63,9 @@ TEST(ScheduleDialog, CancelAfterARefusedUpdateKeepsTheRecord) {
         f.Kinds[1]->Click();
         EXPECT_TRUE(f.OncePanel.Visible());
         EXPECT_FALSE(f.DailyPanel.Visible());
+        // A single run chosen anew is offered at a moment still ahead.
+        EXPECT_FALSE(CheckSchedule(f.ReadEntry(), DecodeDateTime(CurrentClock().Now())));
+        EXPECT_EQ(f.OnceTime.Minute.Text(), "00");
         f.OnceTime.Hour.SetText("9");
         f.OnceYear.SetText("2100");
         f.OnceMonth.SetItemIndex(1);
@@ -303,6 +311,59 @@ TEST_F(OptionsTest, ANewSystemKeyReachesTheHookLibraryAndTheOldOneIsFreed) {
     EXPECT_EQ(player.Only({20}), (Posts{{20, capture}})) << "only the changed macro is rewritten";
 }
 
+// What a hot-key dialog has chosen: its box's key and the line of its list.
+std::function<std::string()> KeyAndLine(const THotKeyEntry& box, const TListBox& list) {
+    return [&box, &list] { return box.Text() + "|" + std::to_string(list.ItemIndex()); };
+}
+
+TEST_F(OptionsTest, AClickBesideAHotKeyBoxReachesItsButtonAndChoosesNoKey) {
+    TMainWin& w = OpenWithOptions();
+    InstallMacroOperations(w, context);
+    ModalDriver driver;
+    auto copyOrMove = [&] {
+        driver.Expect<TCopyOrMove>([](TCopyOrMove& f) {
+            orv::testing::ExpectClicksLeaveTheBox(f, f.HotKeyEntry,
+                                                  KeyAndLine(f.HotKeyEntry, f.KeyList));
+            f.Close();
+        });
+    };
+    struct Row {
+        const char* Name;
+        TMenuItem& Menu;
+        int Macro;
+        std::function<void()> Expect;
+    };
+    const Row rows[] = {
+        {"Add Macro", w.MenuAddHotKey, 1,
+         [&] {
+             driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
+                 orv::testing::ExpectClicksLeaveTheBox(f, f.HotKeyEntry,
+                                                       KeyAndLine(f.HotKeyEntry, f.KeyList));
+                 f.Close();
+             });
+         }},
+        {"Copy Hot Key", w.MenuCopyHot, 1, copyOrMove},
+        {"Change Macro Activation", w.MenuMoveHot, 1, copyOrMove},
+        {"system keys", w.MenuMoveHot, SystemMacro('5'),
+         [&] {
+             driver.Expect<TSystemKeys>([](TSystemKeys& f) {
+                 auto& box = *dynamic_cast<THotKeyEntry*>(f.FocusedControl());
+                 orv::testing::ExpectClicksLeaveTheBox(f, box, [&f] {
+                     return f.ActProg.Text() + f.StartCap.Text() + f.Resume.Text() +
+                            f.MenuTop.Text() + f.TermProg.Text();
+                 });
+                 f.Close();
+             });
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        row.Expect();
+        w.SelectMacro(row.Macro);
+        row.Menu.Click();
+    }
+}
+
 TEST_F(OptionsTest, TwoCommandsGivenOneKeyCannotBeSaved) {
     TMainWin& w = OpenWithOptions();
     boxes.Expect(SameSystemKeyMessage, MsgResult::Ok, "Error");
@@ -509,12 +570,14 @@ TEST(FormPictures, ActivationAndOptionsForms) {
     TCuewordOptions cuewords(settings, configs, notices);
     TDoSwapKeys remapper(folder + "\\X.OVS", notices);
     TDoSwapSpecial picker;
-    for (TForm* form :
-         std::initializer_list<TForm*>{&schedule, &scope, &programs, &cueword, &preference, &appear,
-                                       &cuewords, &remapper, &picker}) {
+    const std::initializer_list<TForm*> forms = {&schedule, &scope,      &programs,
+                                                 &cueword,  &preference, &appear,
+                                                 &cuewords, &remapper,   &picker};
+    for (TForm* form : forms) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
     }
+    orv::testing::ClickEachRadioOf(forms);
 }
 
 }  // namespace

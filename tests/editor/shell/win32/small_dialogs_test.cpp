@@ -189,11 +189,12 @@ TEST(FormPictures, EveryShellForm) {
     NoNotices notices;
     EditorLaunchers launchers;
     TAddNewHotKey add({record, table, hooks, notices, launchers, [] {}});
-    for (TForm* form :
-         std::initializer_list<TForm*>{&sort, &info, &category, &choose, &manual, &add}) {
+    const std::initializer_list<TForm*> forms = {&sort, &info, &category, &choose, &manual, &add};
+    for (TForm* form : forms) {
         std::string path = folder + "\\" + form->Name() + ".bmp";
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
     }
+    orv::testing::ClickEachRadioOf(forms);
 }
 
 }  // namespace

@@ -35,6 +35,7 @@
 #include "tests/support/scratch_folder.h"
 #include "tests/support/scripted_message_boxes.h"
 #include "tests/support/ui/form_testing.h"
+#include "tests/support/ui/hot_key_box_clicks.h"
 
 namespace orv::editor::testing {
 
@@ -53,6 +54,30 @@ std::string ThisProgram() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     return path;
+}
+
+// Each radio of the panel clicked as the user does: the model the form hands
+// its answers to names it alone of its question (the panel's radios on the
+// same part); then the panel's defaults are clicked back.
+void ClickEachRadioOnce(TQuickWiz& w, const PanelDecl& panel) {
+    std::vector<TControl*> defaults;
+    for (const ControlDecl& c : panel.Controls)
+        if (c.Kind == ControlKind::Radio && w.ControlAs<TCheckable>(c.Name)->Checked())
+            defaults.push_back(w.Control(c.Name));
+    ClickEachRadio(w, [&](TRadioButton& radio) {
+        const ControlDecl* clicked = nullptr;
+        for (const ControlDecl& c : panel.Controls)
+            if (w.Control(c.Name) == &radio)
+                clicked = &c;
+        ASSERT_NE(clicked, nullptr);
+        for (const ControlDecl& c : panel.Controls)
+            if (c.Kind == ControlKind::Radio && c.Parent == clicked->Parent) {
+                EXPECT_EQ(w.Answers().Checked(c.Name), &c == clicked) << c.Name;
+            }
+    });
+    for (TControl* radio : defaults)
+        if (radio->Showing() && radio->Enabled())
+            SendMessageA(radio->Handle(), BM_CLICK, 0, 0);
 }
 
 class QuickWizTest : public ::testing::Test {
@@ -207,6 +232,7 @@ TEST_F(QuickWizTest, EveryKindsDefaultRoadShowsItsPanelsDeclaredControls) {
                         EXPECT_EQ(edit->MaxLength(), c.MaxLength) << c.Name;
                     }
                 }
+                ClickEachRadioOnce(w, panel);
                 AnswerShownControls(w, panel);
                 w.NextButton.Click();
                 if (!anyBoxes.Shown.empty())
@@ -230,6 +256,51 @@ TEST_F(QuickWizTest, EveryKindsDefaultRoadShowsItsPanelsDeclaredControls) {
                 EXPECT_FALSE(wiz.PanelBuilt(panel.Number)) << panel.Number;
             }
         }
+    }
+}
+
+// Made with the mouse: the choices clicked on their radios, Next clicked,
+// and the text boxes answered as on every road.
+TEST_F(QuickWizTest, ACuewordAnEjectAndAnIconMenuAreMadeByClicks) {
+    host.Environment.ShortFile = [](const std::string& p) { return std::optional(p); };
+    struct Row {
+        int Kind;
+        std::vector<const char*> Clicked;
+        std::function<void(const MacroRecord&)> Check;
+    };
+    const Row rows[] = {
+        {5,
+         {"P2Cueword"},
+         [](const MacroRecord& r) { EXPECT_EQ(r.ActivationCode, ActivationCode::Cueword); }},
+        {15,
+         {"P42Eject"},
+         [](const MacroRecord& r) {
+             EXPECT_NE(r.ScriptText().find("<CDEJECT>"), std::string::npos);
+         }},
+        {25,
+         {"P51Icons"},
+         [](const MacroRecord& r) { EXPECT_EQ(r.CuewordText.str().substr(1, 1), "2"); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Kind);
+        AnyBoxes anyBoxes;
+        TQuickWiz wiz(host, platform, host.Commands, row.Kind);
+        driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
+            for (int guard = 0; w.IsOpen() && guard < 20 && anyBoxes.Shown.empty(); ++guard) {
+                const PanelDecl& panel = *FindPanel(w.CurrentPanel());
+                for (const char* name : row.Clicked)
+                    if (w.Control(name) && w.Control(name)->Showing())
+                        SendMessageA(w.Control(name)->Handle(), BM_CLICK, 0, 0);
+                AnswerShownControls(w, panel);
+                SendMessageA(w.NextButton.Handle(), BM_CLICK, 0, 0);
+            }
+            if (w.IsOpen())
+                w.Close();
+        });
+        wiz.ShowModal();
+        auto* made = wiz.Outcome ? std::get_if<MacroOutcome>(&*wiz.Outcome) : nullptr;
+        ASSERT_NE(made, nullptr) << (anyBoxes.Shown.empty() ? "" : anyBoxes.Shown.back());
+        row.Check(made->Record);
     }
 }
 
@@ -584,6 +655,11 @@ TEST_F(QuickWizTest, TheScopeFollowsTheHotKeyAndShowsOnlyThePartItAsksFor) {
         // A free key instead: global again, and the window part alone.
         w.BackButton.Click();
         w.ControlAs<TListBox>("P3KeyList")->SetItemIndex(100);
+        // The user's click on a button leaves the box and keeps the key.
+        ExpectClicksLeaveTheBox(w, *w.ControlAs<THotKeyEntry>("P3HotKeyEntry"), [&w] {
+            return w.Control("P3HotKeyEntry")->Text() + "|" +
+                   std::to_string(w.ControlAs<TListBox>("P3KeyList")->ItemIndex());
+        });
         w.NextButton.Click();
         ASSERT_EQ(w.CurrentPanel(), 7);
         EXPECT_TRUE(w.Control("P7Global")->Enabled());

@@ -147,6 +147,13 @@ TEST(WizardPanels, EachHandlersAnswerLandsInItsControl) {
              Press(w, "P49Browse");
              EXPECT_EQ(w.Control("P49Path")->Text(), "C:\\T.TXT");
          }},
+        {"network drive browsed from the network", 8, 6,
+         [&](TQuickWiz& w) {
+             folders.ExpectFolder("\\\\SERVER\\SHARE");
+             Press(w, "P6Browse");
+             EXPECT_EQ(w.Control("P6ProgPath")->Text(), "\\\\SERVER\\SHARE");
+             EXPECT_EQ(folders.NetworkBrowses, 1);
+         }},
         {"sound tests", 17, 43,
          [&](TQuickWiz& w) {
              for (const char* group : {"P43Audio", "P43MIDI"}) {
