@@ -22,6 +22,10 @@ function(orvane_ship)
     endforeach()
 endfunction()
 
+# Installing needs only the shipped programs (the target "shipped"), not the
+# whole tree with its tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Orvane)
 set(CPACK_PACKAGE_VENDOR "the Orvane developers")

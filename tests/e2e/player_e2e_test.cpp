@@ -129,6 +129,9 @@ TEST_F(PlayerEndToEnd, AWindowCommandActsOnlyOnceTheKeysBeforeItHaveArrived) {
 // window in front for 30 ms runs its macro (which hides it, wherever the
 // front has gone since).
 TEST_F(PlayerEndToEnd, AWindowInFrontForAMomentRunsItsWindowMacro) {
+    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version"))
+        GTEST_SKIP() << "Wine sends the hook library no notice of a new front window: it looks "
+                        "every 100 ms there";
     StartWith({Macro("Flash", ActivationCode::WindowTitle, MacroKind::Global, "<WHIDE:Flash Pad>",
                      "Flash")});
     Target flash;
