@@ -5,6 +5,18 @@
 
 set(ORVANE_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
 
+# The version as the programs show it: the patch level is a letter after the
+# minor number, so 1.6.1 is "1.6a" and 1.6.0 plain "1.6".
+set(ORVANE_VERSION_TEXT ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
+if(PROJECT_VERSION_PATCH GREATER 0)
+    if(PROJECT_VERSION_PATCH GREATER 26)
+        message(FATAL_ERROR "a patch level above 26 has no letter")
+    endif()
+    math(EXPR letter "96 + ${PROJECT_VERSION_PATCH}")
+    string(ASCII ${letter} letter)
+    string(APPEND ORVANE_VERSION_TEXT ${letter})
+endif()
+
 add_compile_options(-Wall -Wextra -Wno-missing-field-initializers)
 
 if(WIN32)
@@ -66,4 +78,19 @@ function(orvane_test name)
         set_tests_properties(${name} PROPERTIES ENVIRONMENT
             "WINEPREFIX=${ORVANE_WINE_PREFIX};ORVANE_WINDOWS_ARCH=${CMAKE_SYSTEM_PROCESSOR}")
     endif()
+endfunction()
+
+# orvane_version_resource(<target> <description>)
+# The program's version resource, from the one version of the project.
+function(orvane_version_resource target description)
+    get_target_property(type ${target} TYPE)
+    set(file_type VFT_APP)
+    if(type STREQUAL SHARED_LIBRARY)
+        set(file_type VFT_DLL)
+    endif()
+    set(file_name $<TARGET_FILE_NAME:${target}>)
+    configure_file(${ORVANE_ROOT}/cmake/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc.in @ONLY)
+    file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc
+        INPUT ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc.in)
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
 endfunction()

@@ -7,6 +7,8 @@ set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${triplet}-windres)
 set(ORVANE_DLLTOOL ${triplet}-dlltool)
+# Splits the debug information off the shipped files (cmake/Package.cmake).
+set(ORVANE_OBJCOPY ${triplet}-objcopy)
 set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -14,6 +14,24 @@ test_wine_prefix() { [ "$ORVANE_WINDOWS_ARCH" = x86_64 ] && echo "$build/winepre
 export WINEPREFIX
 WINEPREFIX=$(test_wine_prefix)
 
+# configure_and_build <folder> <target> [cmake options...]: a tree of the
+# build folder, configured (its log in <folder>.configure.log) and built.
+configure_and_build() {
+  local tree=$1 target=$2; shift 2
+  cmake -S "$root" -B "$build/$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$build/$tree.configure.log" 2>&1 ||
+    { cat "$build/$tree.configure.log"; return 1; }
+  cmake --build "$build/$tree" --target "$target" -j "$build_jobs"
+}
+
+# Windows a window manager would manage wait up to two seconds for it each
+# time they are hidden; where there is none, the prefix ($WINEPREFIX) has Wine
+# manage none.
+unmanaged_windows() {
+  grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  "$wine" --server -w
+}
+
 xvfb_pid=""
 
 # Starts Xvfb on the first free display number and a persistent wineserver.

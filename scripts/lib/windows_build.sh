@@ -5,6 +5,9 @@
 # Sourced by the scripts; expects $build.
 
 windows_arch_record="$build/windows-arch"
+# How many jobs a build runs at once: all the machine's cores unless
+# ORVANE_JOBS bounds them (on a shared machine, say).
+build_jobs=${ORVANE_JOBS:-$(nproc)}
 windows_arch_forced=${ORVANE_WINDOWS_ARCH:+yes}
 
 # Runs a 93-byte static i386 Linux program that only exits: a kernel without

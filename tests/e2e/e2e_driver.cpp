@@ -94,15 +94,15 @@ void Process::Kill() {
     process_ = nullptr;
 }
 
-std::string Beside(const std::string& program) {
-    return "\"" + ProgramDir() + "\\" + program + "\"";
+std::string Beside(const std::string& program, const std::string& folder) {
+    return "\"" + (folder.empty() ? ProgramDir() : folder) + "\\" + program + "\"";
 }
 
 bool Player::Start(const std::string& library, const std::string& extra) {
     // An editor started on a first use would open the setup wizard over the
     // windows the tests drive.
     WritePrivateProfileStringA("Misc", "First Use", "No", "ORVAN.INI");
-    if (!process_.Start(Beside("Tavrol.exe") + " \"/F" + library + "\" /EN /H " + extra))
+    if (!process_.Start(Beside("Tavrol.exe", folder_) + " \"/F" + library + "\" /EN /H " + extra))
         return false;
     // The window exists before the hooks; its message loop runs only after.
     return WaitFor([&] {

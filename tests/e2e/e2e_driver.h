@@ -41,11 +41,13 @@ class Process {
     HANDLE process_ = nullptr;
 };
 
-// A program beside the test program, with its command line.
-std::string Beside(const std::string& program);
+// A program beside the test program (or in folder), quoted for a command line.
+std::string Beside(const std::string& program, const std::string& folder = {});
 
 class Player {
   public:
+    // The player of that folder; the one beside the test program by default.
+    explicit Player(std::string folder = {}) : folder_(std::move(folder)) {}
     ~Player() { Stop(); }
     // Starts Tavrol.exe on the library (no editor, no tray) and waits until
     // its main window handles messages.
@@ -59,6 +61,7 @@ class Player {
     Process& Proc() { return process_; }
 
   private:
+    std::string folder_;
     Process process_;
     HWND window_ = nullptr;
 };

@@ -54,6 +54,11 @@ grep -q "The player opens the editor (Brindel.exe)" "$work/run.log" ||
   { echo "scripts/run does not say that the editor opens"; failed=1; }
 grep -q "first-time setup" "$work/run.log" ||
   { echo "scripts/run does not mention the first-time setup"; failed=1; }
+grep -qF "Macro library: $library" "$work/run.log" ||
+  { echo "scripts/run does not name the library /F gave"; failed=1; }
+# The display given has no window manager: Wine must wait for none.
+grep -q '"Managed"="N"' "$ORVANE_RUN_PREFIX/user.reg" ||
+  { echo "the run prefix has Wine manage its windows"; failed=1; }
 if [ $failed -ne 0 ]; then
   echo "--- scripts/run printed:"
   cat "$work/run.log"

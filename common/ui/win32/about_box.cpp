@@ -11,7 +11,7 @@ TAboutBox::TAboutBox(std::string caption) : TForm("TAboutBox", std::move(caption
 
 void TAboutBox::FormShow() {
     ProductName.SetText("Orvane Editor");
-    Version.SetText("Version 1.6a");
+    Version.SetText("Version " ORVANE_VERSION_TEXT);
     ProgramIcon.SetPicture({.Icon = LoadProgramIcon(OrvaneIcon::Program)});
 }
 

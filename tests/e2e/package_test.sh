@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Checks a zip scripts/package made, as a Windows user gets it: it unpacks into
+# one folder holding each shipped file, every program in it is a Windows
+# program of the zip's kind (PE32 for win32, PE32+ for win64) without debug
+# sections but with a link to its debug file; and where this machine runs the
+# zip's kind, the player started from the unpacked folder in a fresh Wine
+# prefix plays a hot key into a window (package_check.exe).
+#   scripts/with-display bash tests/e2e/package_test.sh <zip>
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${ORVANE_BUILD:-"$root/build"}
+source "$root/scripts/lib/environment.sh"
+zip=${1:?usage: package_test.sh <zip>}
+
+case "$zip" in
+  *-win32.zip) arch=i686 kind='PE32 executable' ;;
+  *-win64.zip) arch=x86_64 kind='PE32+ executable' ;;
+  *) echo "not a zip of scripts/package: $zip" >&2; exit 1 ;;
+esac
+tree=$(windows_tree "$arch")
+
+work=$(mktemp -d)
+finish() {
+  [ -d "$work/prefix" ] && WINEPREFIX="$work/prefix" "$wine" --server -k 2>/dev/null
+  rm -rf "$work"
+}
+trap finish EXIT
+
+unzip -q "$zip" -d "$work/unpacked" || { echo "cannot unpack $zip"; exit 1; }
+folder="$work/unpacked/$(basename "$zip" .zip)"
+[ -d "$folder" ] || { echo "the zip holds no folder $(basename "$folder")"; exit 1; }
+
+failed=0
+while read -r built; do
+  [ -f "$folder/$(basename "$built")" ] || { echo "missing from the zip: $(basename "$built")"; failed=1; }
+done <"$tree/shipped.txt"
+for program in "$folder"/*; do
+  case "${program,,}" in *.exe|*.dll) ;; *) continue ;; esac
+  name=$(basename "$program")
+  file "$program" | grep -q "$kind" || { echo "$name is not a $kind"; failed=1; }
+  sections=$("$arch-w64-mingw32-objdump" -h "$program")
+  grep -q ' \.debug_' <<<"$sections" && { echo "$name keeps debug sections"; failed=1; }
+  grep -q ' \.gnu_debuglink' <<<"$sections" || { echo "$name has no link to its debug file"; failed=1; }
+done
+[ $failed -eq 0 ] || exit 1
+echo "$(basename "$zip"): every program is a $kind, stripped, with a debug link."
+
+if [ "$arch" != "$ORVANE_WINDOWS_ARCH" ]; then
+  echo "This machine runs the $ORVANE_WINDOWS_ARCH build: the $(basename "$zip") programs are not started here."
+  exit 0
+fi
+[ -n "${DISPLAY:-}" ] || { echo "no display: run it under scripts/with-display" >&2; exit 1; }
+export WINEPREFIX="$work/prefix"
+mkdir -p "$WINEPREFIX"
+winearch=win32
+[ "$arch" = x86_64 ] && winearch=win64
+WINEARCH=$winearch "$wine" wineboot --init >/dev/null 2>&1
+"$wine" --server -w
+unmanaged_windows
+setxkbmap us
+"$wine" "$tree/bin/package_check.exe" "Z:${folder//\//\\}"
