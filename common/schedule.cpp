@@ -60,8 +60,11 @@ std::optional<ScheduleRefusal> CheckOnce(const ScheduleEntry& e, const DateTimeP
     } else if (*day != now.day) {
         if (*day < now.day)
             return ScheduleRefusal{elapsed, ScheduleField::Day};
-    } else if (Hour24(*InRange(e.Hour, 1, 12), e.Pm) * 60 + *InRange(e.Minute, 0, 59) <
-               now.hour * 60 + now.minute) {
+    } else if (const int chosen =
+                   Hour24(*InRange(e.Hour, 1, 12), e.Pm) * 60 + *InRange(e.Minute, 0, 59),
+               current = now.hour * 60 + now.minute;
+               chosen < current || (chosen == current && now.second + now.millisecond > 0)) {
+        // The run falls at the start of its minute: later in it, it is gone.
         return ScheduleRefusal{"Specified time has already elapsed.", ScheduleField::Hour};
     }
     return std::nullopt;

@@ -49,6 +49,8 @@ TEST(ScheduleUpdate, RefusalsNameTheFieldAndLeaveTheRecordAsItWas) {
     const DateTimeParts y2000 = Day(2000, 1, 1), today = Day(2026, 6, 15);
     DateTimeParts at2105 = today, at2106 = today;
     at2105.hour = at2106.hour = 21, at2105.minute = 5, at2106.minute = 6;
+    DateTimeParts at210530 = at2105;
+    at210530.second = 30;
     struct Case {
         ScheduleEntry entry;
         DateTimeParts today;
@@ -61,7 +63,8 @@ TEST(ScheduleUpdate, RefusalsNameTheFieldAndLeaveTheRecordAsItWas) {
         {Once("2100", 1, "29"), y2000, badDay, ScheduleField::Day},
         {Once("2026", 5, "15"), today, ""},
         {Once("2026", 5, "14"), today, elapsed, ScheduleField::Day},
-        {Once("2026", 5, "15"), at2105, ""},  // 9:05 PM: its minute still runs
+        {Once("2026", 5, "15"), at2105, ""},  // 9:05 PM on the dot: it still runs
+        {Once("2026", 5, "15"), at210530, "Specified time has already elapsed."},
         {Once("2026", 5, "15"), at2106, "Specified time has already elapsed."},
         {Once("2026", 4, "30"), today, elapsed, ScheduleField::Month},
         {Once("2025", 11, "31"), today, elapsed, ScheduleField::Year},
