@@ -8,6 +8,9 @@ windows_arch_record="$build/windows-arch"
 # How many jobs a build runs at once: all the machine's cores unless
 # ORVANE_JOBS bounds them (on a shared machine, say).
 build_jobs=${ORVANE_JOBS:-$(nproc)}
+# cmake would refuse a bad count only after setup, amid its usage text.
+[[ $build_jobs =~ ^[0-9]+$ ]] && ((10#$build_jobs > 0)) ||
+  { echo "ORVANE_JOBS must be a number of jobs above 0, not '$build_jobs'" >&2; exit 1; }
 windows_arch_forced=${ORVANE_WINDOWS_ARCH:+yes}
 
 # Runs a 93-byte static i386 Linux program that only exits: a kernel without

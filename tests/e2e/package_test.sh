@@ -2,7 +2,7 @@
 # Checks a zip scripts/package made, as a Windows user gets it: it unpacks into
 # one folder holding each shipped file, every program in it is a Windows
 # program of the zip's kind (PE32 for win32, PE32+ for win64) without debug
-# sections but with a link to its debug file; and where this machine runs the
+# sections or symbol table but with a link to its debug file; and where this machine runs the
 # zip's kind, the player started from the unpacked folder in a fresh Wine
 # prefix plays a hot key into a window (package_check.exe).
 #   scripts/with-display bash tests/e2e/package_test.sh <zip>
@@ -40,6 +40,7 @@ for program in "$folder"/*; do
   file "$program" | grep -q "$kind" || { echo "$name is not a $kind"; failed=1; }
   sections=$("$arch-w64-mingw32-objdump" -h "$program")
   grep -q ' \.debug_' <<<"$sections" && { echo "$name keeps debug sections"; failed=1; }
+  "$arch-w64-mingw32-objdump" -f "$program" | grep -q HAS_SYMS && { echo "$name keeps its symbol table"; failed=1; }
   grep -q ' \.gnu_debuglink' <<<"$sections" || { echo "$name has no link to its debug file"; failed=1; }
 done
 [ $failed -eq 0 ] || exit 1

@@ -13,7 +13,7 @@ timeout_seconds=${ORVANE_RUN_TEST_TIMEOUT:-300}
 work=$(mktemp -d)
 export ORVANE_RUN_PREFIX="$work/prefix"
 mkdir -p "$ORVANE_RUN_PREFIX"
-# The test's own library, not the one a user keeps in the build folder.
+# A library /F names that does not exist: the player passes over it.
 library="Z:${work//\//\\}\\RUN.ORN"
 
 setsid bash "$root/scripts/run" "/F$library" >"$work/run.log" 2>&1 &
@@ -54,8 +54,8 @@ grep -q "The player opens the editor (Brindel.exe)" "$work/run.log" ||
   { echo "scripts/run does not say that the editor opens"; failed=1; }
 grep -q "first-time setup" "$work/run.log" ||
   { echo "scripts/run does not mention the first-time setup"; failed=1; }
-grep -qF "Macro library: $library" "$work/run.log" ||
-  { echo "scripts/run does not name the library /F gave"; failed=1; }
+grep -qF "not $library, which /F names: there is no such file" "$work/run.log" ||
+  { echo "scripts/run does not say that the player passes over the missing library /F names"; failed=1; }
 # The display given has no window manager: Wine must wait for none.
 grep -q '"Managed"="N"' "$ORVANE_RUN_PREFIX/user.reg" ||
   { echo "the run prefix has Wine manage its windows"; failed=1; }
