@@ -15,7 +15,12 @@ void Tell(const char* text) {
 }  // namespace
 
 bool ShowsRecord(const ListMacro& line, const MacroRecord& record) {
+    // Every Cueword (or schedule, or window title) macro has one activation
+    // code: two macros of one nickname differ only in what else the line shows.
+    // The tables keep the scope text cut to the hooks' capacity.
     return line.Kind == record.MacroKind && line.Activation == record.ActivationCode &&
+           line.ScopeText == record.ScopeText.str().substr(0, HookScopeTextCapacity) &&
+           line.CuewordText == record.CuewordText.str() && line.CategoryId == record.CategoryId &&
            (line.Kind == MacroKind::System || line.Nickname == record.Nickname.str());
 }
 

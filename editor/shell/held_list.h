@@ -11,8 +11,9 @@
 
 namespace orv::editor {
 
-// Whether record is the macro line shows: its kind, activation and (but for a
-// system macro, whose shown name is the program's own) its nickname.
+// Whether record is the macro line shows: its kind, activation, scope,
+// Cueword, category and (but for a system macro, whose shown name is the
+// program's own) its nickname.
 bool ShowsRecord(const ListMacro& line, const MacroRecord& record);
 
 // Record line.Number of the current file, held, only when it is the macro the

@@ -67,16 +67,22 @@ const std::vector<MacroRecord>& Shared() {
 }
 
 // This machine's settings in network mode for the test's life; the other
-// end-to-end tests share the prefix.
+// end-to-end tests share the prefix. The shared library's folder is removed
+// afterwards, and a player that starts on a remembered library it cannot
+// create stops at the error: the remembered one is put back too.
 struct NetworkModeOn {
     NetworkModeOn() {
+        GetPrivateProfileStringA("Misc", "Current File", "", remembered.data(),
+                                 static_cast<DWORD>(remembered.size()), "ORVAN.INI");
         WritePrivateProfileStringA("Network", "Network Mode", "Yes", "ORVAN.INI");
         WritePrivateProfileStringA("Network", "Auto Sync", "No", "ORVAN.INI");
     }
     ~NetworkModeOn() {
         WritePrivateProfileStringA("Network", "Network Mode", "No", "ORVAN.INI");
         WritePrivateProfileStringA("Network", "Auto Sync", "Yes", "ORVAN.INI");
+        WritePrivateProfileStringA("Misc", "Current File", remembered.data(), "ORVAN.INI");
     }
+    std::array<char, MAX_PATH> remembered{};
 };
 
 // Machine A removes ALPHA under the lock and counts it, takes the lock again

@@ -238,6 +238,19 @@ const std::vector<Change>& Changes() {
              t.store.Write("Misc", "Current File", t.other);
              t.Notify(3, 0);
          }},
+        // The list still shows the chosen macro; its namesake of another
+        // Cueword (which alone tells them apart) now stands at its number.
+        {"a waiting reload, the chosen macro's namesake at its number",
+         false,
+         [](LiveDataTest& t) {
+             t.main->HoldMacros();
+             std::vector<MacroRecord> records = RecordsOf(ReadWholeFile(t.library).value_or(""));
+             records.at(static_cast<std::size_t>(LiveDataTest::NumberOf(t.Library(), Chosen) - 1))
+                 .CuewordText = "twin";
+             WriteLibrary(t.library, records);
+             t.Notify(21, 0);
+         },
+         {}},
         // Another machine removed a macro and counted it, then died holding
         // the lock; this editor saw its heartbeat a minute ago.
         {"another machine's counted change, then a stale lock",
@@ -380,15 +393,15 @@ const std::vector<Road>& Roads() {
 
 // Rows: the roads above; columns: the changes above.
 const std::vector<std::vector<Outcome>> Expected = {
-    /* quick info    */ {L, L, L, L, R},
-    /* export        */ {R, L, L, L, R},
-    /* listing       */ {R, R, L, L, R},
-    /* copy          */ {R, R, R, L, R},
-    /* script editor */ {R, L, L, L, R},
-    /* menu builder  */ {R, L, L, L, R},
-    /* new menu      */ {R, L, R, R, R},
-    /* remove        */ {R, L, L, L, R},
-    /* activation    */ {X, X, X, X, R},
+    /* quick info    */ {L, L, L, L, R, R},
+    /* export        */ {R, L, L, L, R, R},
+    /* listing       */ {R, R, L, L, R, R},
+    /* copy          */ {R, R, R, L, R, R},
+    /* script editor */ {R, L, L, L, R, R},
+    /* menu builder  */ {R, L, L, L, R, R},
+    /* new menu      */ {R, L, R, R, R, R},
+    /* remove        */ {R, L, L, L, R, R},
+    /* activation    */ {X, X, X, X, R, R},
 };
 
 TEST_F(LiveDataTest, EveryRoadLandsOnTheChosenMacroOrIsRefused) {
