@@ -31,6 +31,11 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFREG;
 }
 
+bool PathTaken(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     const std::optional<system_calls::FileIdentity> first = system_calls::IdentityOf(a);
     return first && first == system_calls::IdentityOf(b);
