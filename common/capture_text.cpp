@@ -32,7 +32,8 @@ std::string FirstFreeNumbered(std::string_view programDir, std::string_view stem
     for (unsigned n = first;; ++n) {
         std::string path =
             InFolder(programDir, std::string(stem) + std::to_string(n) + std::string(extension));
-        if (!FileExists(path))
+        // A folder of that name would take neither a copy nor a move.
+        if (!PathTaken(path))
             return path;
     }
 }

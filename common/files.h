@@ -18,6 +18,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // True when path names an existing file (not a folder).
 bool FileExists(const std::string& path);
+// True when anything (a file, a folder) is at path.
+bool PathTaken(const std::string& path);
 
 // True when path names an existing folder.
 bool FolderExists(const std::string& path);

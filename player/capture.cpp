@@ -146,7 +146,8 @@ void PlayerCapture::End(bool askForName) {
     const bool named = askForName && desk_.CompleteCapture(
                                          record, programName.empty() ? startProgram_ : programName);
     const bool saved = library_.SaveHeldRecord(held_, record);
-    lock_.ReleaseSyncFile(saved ? 1 : 0);
+    // The placeholder's append changed the file even when the save is refused.
+    lock_.ReleaseSyncFile(1);
     // The new hot key or Cueword works at once.
     desk_.SetHotKeys();
     state_ = CaptureState::Idle;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "common/capture_section.h"
@@ -52,9 +53,10 @@ TEST_F(CaptureFileTest, ALongerCaptureMovesToTheFirstFreeOverflowFile) {
 // A recording its macro did not take moves out of the way of the next start.
 TEST_F(CaptureFileTest, AKeptCaptureMovesToTheFirstFreeNumberedCaptureFile) {
     std::ofstream(In("TempCap1.Txt")) << "older";
+    std::filesystem::create_directory(In("TempCap2.Txt"));
     WriteCapture(3);
-    EXPECT_EQ(KeepCaptureFile(folder.Path()), In("TempCap2.Txt"));
-    EXPECT_EQ(ReadWholeFile(In("TempCap2.Txt")), "aaa");
+    EXPECT_EQ(KeepCaptureFile(folder.Path()), In("TempCap3.Txt"));
+    EXPECT_EQ(ReadWholeFile(In("TempCap3.Txt")), "aaa");
     EXPECT_EQ(ReadWholeFile(In("TempCap1.Txt")), "older");
     EXPECT_FALSE(FileExists(CaptureFilePath(folder.Path())));
 }

@@ -6,6 +6,7 @@
 
 #include "common/capture_text.h"
 #include "common/hotkey_encoder.h"
+#include "common/side_files.h"
 #include "common/sync_record.h"
 #include "tests/common/library_fixture.h"
 
@@ -198,9 +199,18 @@ TEST_F(CaptureTest, ThePlayerClosingEndsTheCaptureAsAbandoned) {
 // What the editor or a running macro does to the library while the player
 // records, and the player reloads: the recording lands on its own macro or
 // is refused, kept in a capture file of its own that no later start empties,
-// and every other record stays as it was.
+// and every other record stays as it was. Either way the placeholder's append
+// is counted for the other machines.
 TEST_F(CaptureTest, ALibraryChangedWhileRecordingKeepsEveryOtherRecord) {
     const std::string original = LibraryPath();
+    settings->NetworkMode = true;
+    const auto counter = [&] {
+        FilePtr f = OpenFile(SyncFileName(original), "rb");
+        std::array<std::uint8_t, SyncRecord::Size> image{};
+        if (!f || std::fread(image.data(), 1, image.size(), f.get()) != image.size())
+            return -1;
+        return static_cast<int>(SyncRecord::Decode(image).Counter);
+    };
     const std::string other = InFolder(folder, "OTHER.ORN");
     struct Case {
         const char* name;
@@ -226,6 +236,8 @@ TEST_F(CaptureTest, ALibraryChangedWhileRecordingKeepsEveryOtherRecord) {
         WriteLibrary({Ordinary("first", 3),
                       System('2', "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
         ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
+        lock.SetUp();
+        const int counted = counter();
         capture.StartACapture(false);
         const int n = capture.Macro();
         capture.CaptureChar('k');
@@ -271,6 +283,7 @@ TEST_F(CaptureTest, ALibraryChangedWhileRecordingKeepsEveryOtherRecord) {
             ++kept;
         }
         EXPECT_EQ(capture.State(), CaptureState::Idle);
+        EXPECT_EQ(counter(), counted + 1);
         settings->MacroFiles[0] = original;
     }
     capture.StartACapture(false);
