@@ -31,7 +31,6 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFREG;
 }
 
-<<<<<<< HEAD
 bool FolderExists(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFDIR;
@@ -39,11 +38,11 @@ bool FolderExists(const std::string& path) {
 
 std::string FullPath(const std::string& path) {
     return system_calls::FullPath(path);
-=======
+}
+
 bool PathTaken(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0;
->>>>>>> r-capture
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
