@@ -45,6 +45,14 @@ int LibraryCommands::FindMacro(std::string_view nickname) const {
     return 0;
 }
 
+bool LibraryCommands::TimedFrom(int first) const {
+    for (int i = first; i <= parts_.Table.EntryCount(); ++i) {
+        if (parts_.Table.Entry(i).Activation == Timed)
+            return true;
+    }
+    return false;
+}
+
 void LibraryCommands::Delete(PlayerHost& player, std::string_view nickname) {
     const int j = FindMacro(nickname);
     if (j == 0)
@@ -68,7 +76,9 @@ void LibraryCommands::Delete(PlayerHost& player, std::string_view nickname) {
     parts_.Library.ReloadMacroFile(true);
     desk.GetSwapFile();
     desk.SetHotKeys();
-    if (timed)
+    // The schedule knows its macros by number: the timed ones behind the
+    // deleted one moved down by one.
+    if (timed || TimedFrom(j))
         desk.CheckAndSetTime();
     if (menu)
         desk.DoMenuTaskIcon();

@@ -50,6 +50,8 @@ class LibraryCommands final : public CommandFamily {
   private:
     // The first macro with exactly this nickname; 0 when none has it.
     int FindMacro(std::string_view nickname) const;
+    // True when a macro from this number on is timed.
+    bool TimedFrom(int first) const;
     void Delete(PlayerHost& player, std::string_view nickname);
     void SetEnabled(PlayerHost& player, std::string_view nickname, bool enabled);
     void Swap(const std::string& fileName);
