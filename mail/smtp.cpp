@@ -21,6 +21,12 @@ bool EndsReply(std::string_view line, int code) {
     return ReplyCode(line) == code && (line.size() == 3 || line[3] != '-');
 }
 
+// Digits and dots: the server's address standing in for a computer name that
+// could not be read; HELO takes an address only as a literal.
+bool IsDottedAddress(std::string_view name) {
+    return !name.empty() && name.find_first_not_of("0123456789.") == std::string_view::npos;
+}
+
 }  // namespace
 
 int ReplyCode(std::string_view line) {
@@ -69,10 +75,14 @@ void TmsSMTP::Open() {
 }
 
 std::string HeloDomain(std::string_view localHost, std::string_view localAddress) {
-    if (localHost.find('.') != std::string_view::npos || localAddress.empty())
+    const bool address = IsDottedAddress(localHost);
+    if (localHost.find('.') != std::string_view::npos && !address)
         return std::string(localHost);
-    const bool six = localAddress.find(':') != std::string_view::npos;
-    return (six ? "[IPv6:" : "[") + std::string(localAddress) + "]";
+    if (!localAddress.empty()) {
+        const bool six = localAddress.find(':') != std::string_view::npos;
+        return (six ? "[IPv6:" : "[") + std::string(localAddress) + "]";
+    }
+    return address ? "[" + std::string(localHost) + "]" : std::string(localHost);
 }
 
 void TmsSMTP::Connect() {

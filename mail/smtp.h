@@ -54,7 +54,8 @@ int ReplyCode(std::string_view line);
 
 // What HELO names: a name with a dot as it is; a bare computer name, which
 // servers may refuse, gives way to the address literal ("[192.0.2.7]",
-// "[IPv6:2001:db8::7]") where the address is known.
+// "[IPv6:2001:db8::7]") where the address is known; so does a dotted address
+// in place of the name.
 std::string HeloDomain(std::string_view localHost, std::string_view localAddress);
 
 // The settings of the "EMail" section as the mail transport uses them.

@@ -74,10 +74,11 @@ std::optional<std::int64_t> HourMomentPassed(const Scheduler::ScheduleEntry& row
     return moment;
 }
 
-// The row stands for the same macro at the same moments.
+// The row stands for the same macro at the same moments, wherever a deleted
+// or moved macro put it in the file.
 bool SameSchedule(const Scheduler::ScheduleEntry& a, const Scheduler::ScheduleEntry& b) {
     const auto moments = [](const Scheduler::ScheduleEntry& r) {
-        return std::tie(r.Macro, r.Kind, r.DayFlags, r.Year, r.Month, r.Day, r.MinutePastHour,
+        return std::tie(r.Nickname, r.Kind, r.DayFlags, r.Year, r.Month, r.Day, r.MinutePastHour,
                         r.Minutes, r.Weekday, r.TimeOfDayMs);
     };
     return moments(a) == moments(b);
@@ -115,6 +116,7 @@ void Scheduler::CheckAndSetTime() {
             continue;
         ScheduleEntry row;
         row.Macro = i;
+        row.Nickname = record.Nickname.str();
         row.Kind = kind;
         row.DayFlags = record.DayFlags;
         row.Year = record.Year;

@@ -46,6 +46,7 @@ class Scheduler {
     // One enabled timed macro (any kind but start-up), as the tick tests it.
     struct ScheduleEntry {
         int Macro = 0;
+        std::string Nickname;  // the macro as read, through renumbering
         ScheduleKind Kind = ScheduleKind::Once;
         std::array<std::uint8_t, 7> DayFlags{};  // Monday .. Sunday
         int Year = 0, Month = 0, Day = 0;

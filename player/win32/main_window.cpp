@@ -744,14 +744,20 @@ HWND RunningPlayerWindow() {
     return IsWindow(player) ? player : nullptr;
 }
 
-// A first start makes its marker well before its window: a second start close
-// behind it waits a while for that window, looking again now and then.
-HWND WaitForPlayerWindow() {
-    constexpr DWORD WaitMs = 5000, LookEveryMs = 50;
+// A first start makes its marker well before its window, and its window
+// before its message loop runs: a second start close behind it waits a while
+// for a window that answers, looking again now and then. Seen tells whether
+// a window was there at all.
+HWND WaitForPlayerWindow(bool& seen) {
+    constexpr DWORD WaitMs = 5000, LookEveryMs = 50, AnswerMs = 200;
     const DWORD started = GetTickCount();
     for (;;) {
-        if (HWND player = RunningPlayerWindow())
-            return player;
+        if (HWND player = RunningPlayerWindow()) {
+            seen = true;
+            DWORD_PTR result = 0;
+            if (SendMessageTimeoutA(player, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, AnswerMs, &result))
+                return player;
+        }
         if (GetTickCount() - started >= WaitMs)
             return nullptr;
         Sleep(LookEveryMs);
@@ -761,9 +767,10 @@ HWND WaitForPlayerWindow() {
 }  // namespace
 
 HandOverResult HandOverCommandLine(const std::string& commandLine) {
-    HWND player = WaitForPlayerWindow();
+    bool seen = false;
+    HWND player = WaitForPlayerWindow(seen);
     if (!player)
-        return HandOverResult::NoPlayerWindow;
+        return seen ? HandOverResult::NotAnswered : HandOverResult::NoPlayerWindow;
     const UINT message = RegisterWindowMessageA(HandOverMessageName);
     auto send = [&](unsigned char c) {
         DWORD_PTR result = 0;

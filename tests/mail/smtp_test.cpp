@@ -182,6 +182,12 @@ const PeerRow peerRows[] = {
      Then({"HELO [IPv6:2001:db8::7]"}, afterHelo), WireFault{.hostAddress = "2001:db8::7"}},
     {"DottedNameStays", defaultReplies, Sent, "", Then({"HELO vm.example.org"}, afterHelo),
      WireFault{.hostName = "vm.example.org", .hostAddress = "192.0.2.7"}},
+    // No computer name: the server's address stands in for it.
+    {"AnAddressForTheNameGivesWayToTheOwnAddress", defaultReplies, Sent, "",
+     Then({"HELO [192.0.2.7]"}, afterHelo),
+     WireFault{.hostName = "192.0.2.9", .hostAddress = "192.0.2.7"}},
+    {"AnAddressForTheNameIsALiteral", defaultReplies, Sent, "",
+     Then({"HELO [192.0.2.9]"}, afterHelo), WireFault{.hostName = "192.0.2.9"}},
     {"ClosingReplyIsNotAnsweredWithAnotherHelo", Reply("HELO", "421 shutting down\n<close>"),
      Refused, "421 shutting down", Lines{"HELO testhost", "QUIT"}},
     {"RefusedRecipientEndsTheSend", Reply("RCPT", "250 ok", "550 no such user"), Refused,

@@ -118,7 +118,7 @@ TEST_F(LibraryCommandsTest, DeleteTakesTheRecordAndItsMenuEntriesAndCountsTheCha
     EXPECT_EQ(Counter(), before + 1);
 
     trace.Lines.clear();
-    Run("<MACDEL:m10>");  // a menu: its icons go and come back
+    Run("<MACDEL:m10>");  // a menu: its icons go and come back; no timed macro moved
     EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "swap file", "hot keys",
                                                      "schedule", "menus on", "editor 21,0"}));
 }

@@ -302,6 +302,25 @@ TEST_F(ScheduleTest, DueMacrosWaitForABusyPlayerAndScopedOnesNeedTheirWindowBefo
     EXPECT_EQ(host.Runs, std::vector<std::string>{"2026-01-05 01:00:13"});
 }
 
+// A macro deleted ahead of a waiting one moves it down: the wait follows the
+// macro, and the deleted one's wait goes with it.
+TEST_F(ScheduleTest, AWaitingRowFollowsItsMacroWhenAnotherIsDeleted) {
+    Timed(1, ScheduleKind::Hourly).MinutePastHour = 40;
+    host.Records[1].Nickname = "gone";
+    Timed(2, ScheduleKind::Hourly).MinutePastHour = 50;
+    host.Records[2].Nickname = "kept";
+    Build();
+    host.Busy = true;
+    TickFor(0.9);
+    host.Records[1] = host.Records[2];
+    host.Records.erase(2);
+    Load();
+    scheduler->CheckAndSetTime();
+    host.Busy = false;
+    TickFor(10.0 / 3600);
+    EXPECT_EQ(host.Log, std::vector<std::string>{"run 1 s2"});
+}
+
 TEST_F(ScheduleTest, ATickDuringAScheduledRunOnlyCountsIdleTime) {
     Timed(1, ScheduleKind::Hourly);
     Timed(2, ScheduleKind::Other).Minutes = 10;
