@@ -169,6 +169,12 @@ bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify) {
         Report(LibraryMessage::ReadOnlyIncomplete);
         return false;
     }
+    TakeRecords(records, notify);
+    CreateSystemMacrosIn(fileName);
+    return true;
+}
+
+void MacroLibrary::TakeRecords(const std::vector<MacroRecord>& records, bool notify) {
     table_.SetMacroCount(0);
     for (int i = 1; i <= static_cast<int>(records.size()); ++i) {
         table_.SetMacroCount(i);
@@ -179,8 +185,6 @@ bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify) {
     hooks_.HandOver(HookSection::NumKeys, table_);
     if (notify)
         notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
-    CreateSystemMacrosIn(fileName);
-    return true;
 }
 
 bool MacroLibrary::CreateLibrary(const std::string& fileName) {
@@ -413,6 +417,9 @@ bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
         Report(LibraryMessage::ChangeFailed);
         return false;
     }
+    // The tables follow the numbers at once: a hot key must never run the
+    // record behind the one gone, even where the file cannot be read back.
+    TakeRecords(RecordsOf(kept), false);
     return true;
 }
 
