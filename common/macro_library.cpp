@@ -57,6 +57,22 @@ bool CloseChecked(FilePtr& f) {
     return std::fclose(f.release()) == 0;
 }
 
+// The file's first bytes, as many as the tables can hold (whatever its size,
+// which is given back: a file named by mistake may be huge); null when it
+// cannot be read.
+std::optional<std::string> ReadLibraryImage(const std::string& path, long long& size) {
+    FilePtr f = OpenFile(path, "rb");
+    size = f ? FileSize(f.get()) : -1;
+    if (size < 0)
+        return std::nullopt;
+    std::string image(
+        static_cast<std::size_t>(std::min<long long>(size, 1LL * MaxMacros * RecordSize)), '\0');
+    if (std::fseek(f.get(), 0, SEEK_SET) != 0 ||
+        std::fread(image.data(), 1, image.size(), f.get()) != image.size())
+        return std::nullopt;
+    return image;
+}
+
 // The records of a library image of whole records, as many as the tables hold.
 std::vector<MacroRecord> RecordsOf(const std::string& image) {
     const std::size_t count = std::min<std::size_t>(image.size() / RecordSize, MaxMacros);
@@ -150,7 +166,8 @@ bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify) {
         Report(LibraryMessage::IsFolder);
         return false;
     }
-    std::optional<std::string> image = ReadWholeFile(fileName);
+    long long size = 0;
+    std::optional<std::string> image = ReadLibraryImage(fileName, size);
     if (!image) {
         if (!FileExists(fileName))
             return CreateLibrary(fileName);
@@ -160,7 +177,7 @@ bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify) {
     }
     // A fragment is a copy cut short, or a file that is no library: system
     // macros appended behind it would land inside it.
-    if (image->size() % RecordSize != 0) {
+    if (size % RecordSize != 0) {
         Report(LibraryMessage::NotWholeMacros);
         return false;
     }
@@ -169,6 +186,12 @@ bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify) {
         Report(LibraryMessage::ReadOnlyIncomplete);
         return false;
     }
+    TakeRecords(records, notify);
+    CreateSystemMacrosIn(fileName);
+    return true;
+}
+
+void MacroLibrary::TakeRecords(const std::vector<MacroRecord>& records, bool notify) {
     table_.SetMacroCount(0);
     for (int i = 1; i <= static_cast<int>(records.size()); ++i) {
         table_.SetMacroCount(i);
@@ -179,8 +202,6 @@ bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify) {
     hooks_.HandOver(HookSection::NumKeys, table_);
     if (notify)
         notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
-    CreateSystemMacrosIn(fileName);
-    return true;
 }
 
 bool MacroLibrary::CreateLibrary(const std::string& fileName) {
@@ -417,6 +438,9 @@ bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
         Report(LibraryMessage::ChangeFailed);
         return false;
     }
+    // The tables follow the numbers at once: a hot key must never run the
+    // record behind the one gone, even where the file cannot be read back.
+    TakeRecords(RecordsOf(kept), false);
     return true;
 }
 

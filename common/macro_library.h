@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "common/files.h"
 #include "common/hook_library.h"
@@ -111,7 +112,8 @@ class MacroLibrary {
     // Takes record n, which the other program wrote, into the tables again;
     // false, with nothing changed, when it cannot be read.
     [[nodiscard]] bool RefreshEntry(int n);
-    // Removes record n from the file; the caller reloads.
+    // Removes record n from the file and the tables (numbered as the file is
+    // now); the caller reloads.
     [[nodiscard]] bool DeleteMacroRecord(int n);
     // The same, and every pop-up menu's member list loses n and renumbers the
     // members behind it, in one rewrite: a failure changes nothing.
@@ -136,6 +138,8 @@ class MacroLibrary {
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
     // A library that does not exist yet, with the system macros.
     bool CreateLibrary(const std::string& fileName);
+    // The tables hold records, numbered from 1.
+    void TakeRecords(const std::vector<MacroRecord>& records, bool notify);
     void CreateSystemMacrosIn(const std::string& path);
     // The file opened for a change in place, with its number of records; null,
     // said, when it is read-only, cannot be opened or is cut short.

@@ -54,15 +54,16 @@ void LibraryCommands::Delete(PlayerHost& player, std::string_view nickname) {
         player.DoAMessage("Macro Delete Error", MacroInUseText("delete", nickname));
         return;
     }
-    const bool menu = parts_.Table.Entry(j).Kind == MacroKind::PopupMenu;
     // The library tells of its own failure; nothing else has changed then.
     if (!parts_.Library.DeleteMacroWithMenus(j)) {
         lock.ReleaseSyncFile(0);
         return;
     }
-    // The macro is gone from the file even where the file cannot be read back
-    // at once (the library says so): the change is counted and told alike.
-    static_cast<void>(parts_.Loading.ReloadMacroFile(menu));
+    // The macro is gone from the file and the tables even where the file
+    // cannot be read back at once (the library says so): the change is
+    // counted and told alike. Every menu icon is made anew: those behind the
+    // one gone have other numbers now.
+    static_cast<void>(parts_.Loading.ReloadAfterDelete(true));
     lock.ReleaseSyncFile(1);
     parts_.Editor.Post(PlayerNoticeCode::MacroDeleted, 0);
 }

@@ -10,7 +10,7 @@ bool LibraryLoading::UseMacroFile(const std::string& fileName, bool remakeMenus)
     // The new file's change counter is the one seen, before it is loaded.
     if (settings_.NetworkMode)
         lock_.SetUp();
-    if (Load(fileName, remakeMenus))
+    if (Load(fileName, remakeMenus, false))
         return true;
     settings_.MacroFiles[0] = before;
     if (settings_.NetworkMode)
@@ -19,7 +19,11 @@ bool LibraryLoading::UseMacroFile(const std::string& fileName, bool remakeMenus)
 }
 
 bool LibraryLoading::ReloadMacroFile(bool remakeMenus) {
-    return Load(settings_.MacroFiles[0].str(), remakeMenus);
+    return Load(settings_.MacroFiles[0].str(), remakeMenus, false);
+}
+
+bool LibraryLoading::ReloadAfterDelete(bool remakeMenus) {
+    return Load(settings_.MacroFiles[0].str(), remakeMenus, true);
 }
 
 bool LibraryLoading::UseCommandLineFile(const std::string& fileName) {
@@ -28,17 +32,17 @@ bool LibraryLoading::UseCommandLineFile(const std::string& fileName) {
     return UseMacroFile(FullPath(fileName), false);
 }
 
-bool LibraryLoading::Load(const std::string& fileName, bool remakeMenus) {
+bool LibraryLoading::Load(const std::string& fileName, bool remakeMenus, bool renumbered) {
     // No menu icon may name a macro while the numbers change.
     if (remakeMenus)
         desk_.ClearMenuTaskIcon();
     const bool loaded = library_.LoadMacroFile(fileName, true);
-    if (loaded) {
+    if (loaded)
         desk_.GetSwapFile();
+    if (loaded || renumbered) {
         desk_.SetHotKeys();
         desk_.CheckAndSetTime();
     }
-    // A failed load kept the tables the icons were made from.
     if (remakeMenus)
         desk_.DoMenuTaskIcon();
     return loaded;

@@ -34,13 +34,16 @@ class LibraryLoading {
     // menus' tray icons are made anew around the load.
     [[nodiscard]] bool UseMacroFile(const std::string& fileName, bool remakeMenus);
     [[nodiscard]] bool ReloadMacroFile(bool remakeMenus);
+    // The same after a delete here, which renumbered the tables already: what
+    // is built from them follows even when the file cannot be read back.
+    [[nodiscard]] bool ReloadAfterDelete(bool remakeMenus);
     // "/F": a name that is no file and no folder is ignored (true); an
     // existing one is used by its full name, so that another current folder
     // at the next start finds the same file.
     [[nodiscard]] bool UseCommandLineFile(const std::string& fileName);
 
   private:
-    bool Load(const std::string& fileName, bool remakeMenus);
+    bool Load(const std::string& fileName, bool remakeMenus, bool renumbered);
 
     MacroLibrary& library_;
     SettingsBlock& settings_;

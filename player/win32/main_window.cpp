@@ -512,8 +512,10 @@ void TMainWin::EditorCommand(int code, int argument) {
             break;
         }
         case NoticeCode::MacroRemoved:
-            // A file that cannot be read back is said; the tables stay.
-            static_cast<void>(loading_->ReloadMacroFile(argument > 0));
+            // A file that cannot be read back is said; the tables stay. Every
+            // menu icon is made anew: those behind the one gone have other
+            // numbers now.
+            static_cast<void>(loading_->ReloadMacroFile(true));
             break;
         default:
             break;

@@ -184,6 +184,12 @@ TEST_F(LibraryTest, AFragmentStopsEveryOperationAndOverfullLibrariesAreReadWithi
     ASSERT_TRUE(library.ReloadMacroFile(false));
     EXPECT_EQ(table->MacroCount(), 500);
     EXPECT_EQ(FileRecords().size(), 501u) << "no system macro beyond 500";
+    // Only what the tables hold is read, but a fragment however far behind is seen.
+    const std::string whole = *ReadWholeFile(LibraryPath());
+    ASSERT_TRUE(ReplaceFileContents(LibraryPath(), whole + "x"));
+    boxes.Expect(LibraryMessage::NotWholeMacros);
+    EXPECT_FALSE(library.ReloadMacroFile(false));
+    EXPECT_EQ(*ReadWholeFile(LibraryPath()), whole + "x");
 }
 
 TEST_F(LibraryTest, AddingStopsAtFiveHundredMacros) {

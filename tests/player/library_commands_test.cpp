@@ -25,8 +25,14 @@ class TraceDesk final : public LibraryDesk {
     void SetHotKeys() override { trace_.Lines.push_back("hot keys"); }
     void GetSwapFile() override { trace_.Lines.push_back("swap file"); }
     void CheckAndSetTime() override { trace_.Lines.push_back("schedule"); }
-    void ClearMenuTaskIcon() override { trace_.Lines.push_back("menus off"); }
+    void ClearMenuTaskIcon() override {
+        trace_.Lines.push_back("menus off");
+        if (OnMenusOff)
+            OnMenusOff();
+    }
     void DoMenuTaskIcon() override { trace_.Lines.push_back("menus on"); }
+    // Another program at the file between the change and the reload.
+    std::function<void()> OnMenusOff;
 
   private:
     Trace& trace_;
@@ -113,14 +119,37 @@ TEST_F(LibraryCommandsTest, DeleteTakesTheRecordAndItsMenuEntriesAndCountsTheCha
     EXPECT_EQ(after[8].PopupMembers(), (std::vector<int>{4, 8}));
     EXPECT_EQ(table->MacroCount(), 14);
     EXPECT_EQ(settings->Nickname[3], "m4");
-    EXPECT_EQ(trace.Lines,
-              (std::vector<std::string>{"swap file", "hot keys", "schedule", "editor 21,0"}));
+    // The menus' icons go and come back with their new numbers.
+    const std::vector<std::string> reloaded = {"menus off", "swap file", "hot keys",
+                                               "schedule",  "menus on",  "editor 21,0"};
+    EXPECT_EQ(trace.Lines, reloaded);
     EXPECT_EQ(Counter(), before + 1);
 
     trace.Lines.clear();
-    Run("<MACDEL:m10>");  // a menu: its icons go and come back; no timed macro moved
-    EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "swap file", "hot keys",
-                                                     "schedule", "menus on", "editor 21,0"}));
+    Run("<MACDEL:m10>");  // a menu: its own icon goes
+    EXPECT_EQ(trace.Lines, reloaded);
+}
+
+// The file cannot be read back after the delete: the hot keys still run the
+// macros they name, never the record behind the one gone.
+TEST_F(LibraryCommandsTest, ADeleteNotReadBackLeavesTablesNumberedAsTheFile) {
+    TenMacros();
+    desk.OnMenusOff = [&] {
+        FilePtr f = OpenFile(LibraryPath(), "ab");
+        ASSERT_TRUE(f && std::fputc('x', f.get()) != EOF);
+    };
+    boxes.Expect(LibraryMessage::NotWholeMacros);
+    Run("<MACDEL:m1>");
+    EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "hot keys", "schedule",
+                                                     "menus on", "editor 21,0"}));
+    ASSERT_EQ(table->MacroCount(), 14);
+    EXPECT_EQ(hooks->Master.MacroCount(), 14);
+    for (int k = 1; k <= 14; ++k) {
+        MacroRecord record;
+        ASSERT_TRUE(library.ReadMacroRecord(k, record)) << k;
+        EXPECT_EQ(settings->Nickname[k], record.Nickname.str()) << k;
+        EXPECT_EQ(hooks->Master.Entry(k), HookEntryOf(record)) << k;
+    }
 }
 
 TEST_F(LibraryCommandsTest, AFileInUseByAnotherUserChangesNothing) {

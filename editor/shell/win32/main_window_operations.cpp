@@ -173,6 +173,10 @@ void TMainWin::DoClear() {
     if (removed) {
         const int row = MyGrid.Row();
         ReloadShared();
+        // The delete numbered the tables as the file is now: the list and the
+        // hot keys follow them even where the file cannot be read back.
+        FillList();
+        SetHotKeys();
         if (list_.Empty()) {
             SetButtons(false);
         } else {
