@@ -406,19 +406,23 @@ TEST_F(OptionsTest, ASettingsFileThatRefusesTheChangeIsSaidAndNothingAnnounced) 
         {&TMainWin::MenuSettings,
          [&] {
              driver.Expect<TPreference>([&](TPreference& f) {
-                 f.DoHide.Click();
+                 f.StartEditor.Click();
                  staysOpen(f, f.OkButton, f.CancelButton);
              });
          }},
         {&TMainWin::MenuAppear,
          [&] {
-             driver.Expect<TDoAppear>(
-                 [&](TDoAppear& f) { staysOpen(f, f.OkButton, f.CancelButton); });
+             driver.Expect<TDoAppear>([&](TDoAppear& f) {
+                 f.Col1Wid.SetText("77");
+                 staysOpen(f, f.OkButton, f.CancelButton);
+             });
          }},
         {&TMainWin::MenuCuewords,
          [&] {
-             driver.Expect<TCuewordOptions>(
-                 [&](TCuewordOptions& f) { staysOpen(f, f.OkButton, f.CancelButton); });
+             driver.Expect<TCuewordOptions>([&](TCuewordOptions& f) {
+                 f.Solitary.Click();
+                 staysOpen(f, f.OkButton, f.CancelButton);
+             });
          }},
         {&TMainWin::MenuTimer,
          [&] {
@@ -428,6 +432,9 @@ TEST_F(OptionsTest, ASettingsFileThatRefusesTheChangeIsSaidAndNothingAnnounced) 
              });
          }},
     };
+    // Every value written first, so that a later full save shows what the
+    // program still holds.
+    ASSERT_TRUE(context.Config.SaveConfig());
     store.ReadOnly = true;
     const auto before = store.Values();
     for (const Row& row : rows) {
@@ -438,6 +445,10 @@ TEST_F(OptionsTest, ASettingsFileThatRefusesTheChangeIsSaidAndNothingAnnounced) 
         EXPECT_EQ(player.posted, Posts{});
         EXPECT_EQ(store.Values(), before);
     }
+    // What was cancelled is not stored by the save at the end either.
+    store.ReadOnly = false;
+    ASSERT_TRUE(context.Config.SaveConfig());
+    EXPECT_EQ(store.Values(), before);
 }
 
 TEST_F(OptionsTest, CopyAndMoveChooseTheNewActivation) {
