@@ -226,7 +226,8 @@ TEST(Remapper, APickedCharacterReachesTheBlockAndTheSideFile) {
     EXPECT_EQ(player.posted, (Posts{{1, 0}}));
 
     // A side file that takes nothing is said: No keeps the dialog open, Yes
-    // closes it with the file as it was and the player not told to read it.
+    // closes it with the file as it was, the player not told to read it and
+    // playing the table it had before.
     SetFileAttributesA(sideFile.c_str(), FILE_ATTRIBUTE_READONLY);
     const std::optional<std::string> kept = ReadWholeFile(sideFile);
     orv::testing::ScriptedMessageBoxes boxes;
@@ -239,11 +240,15 @@ TEST(Remapper, APickedCharacterReachesTheBlockAndTheSideFile) {
         EXPECT_TRUE(f.IsOpen());
         f.OkButton.Click();
     });
-    driver.Expect<TDoSwapSpecial>([](TDoSwapSpecial& f) { f.OkButton.Click(); });
+    driver.Expect<TDoSwapSpecial>([](TDoSwapSpecial& f) {
+        f.SymbolGrid.MoveCurrent(11, 2);  // "c"
+        f.OkButton.Click();
+    });
     player.posted.clear();
     TDoSwapKeys refused(sideFile, player);
     refused.ShowModal();
     EXPECT_EQ(refused.Changed, 0);
+    EXPECT_EQ(block.Entry(27), 'b');
     EXPECT_EQ(ReadWholeFile(sideFile), kept);
     EXPECT_EQ(player.posted, Posts{});
     SetFileAttributesA(sideFile.c_str(), FILE_ATTRIBUTE_NORMAL);
