@@ -17,6 +17,12 @@ bool SettingsSaved(bool written) {
     return written;
 }
 
+bool SavedOrTakenBack(SettingsBlock& settings, const SettingsBlock& before, bool written) {
+    if (!written)
+        settings = before;
+    return SettingsSaved(written);
+}
+
 std::string YesNo(bool value) {
     return value ? "Yes" : "No";
 }

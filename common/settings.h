@@ -116,6 +116,10 @@ inline constexpr const char* SettingsNotSavedMessage =
     "The settings could not be written to ORVAN.INI; the change was not saved.";
 // True when written; otherwise says SettingsNotSavedMessage first.
 bool SettingsSaved(bool written);
+// SettingsSaved, and when not written the settings are set back to before:
+// a dialog's Cancel then leaves the program as it was, and no later full save
+// stores a change the file refused.
+bool SavedOrTakenBack(SettingsBlock& settings, const SettingsBlock& before, bool written);
 
 // Value rules shared by every key.
 std::string YesNo(bool value);

@@ -191,7 +191,8 @@ std::string LeftOutMessage(const std::vector<std::string>& refusals, std::size_t
     std::string text = "These parts of the import file are left out:\n";
     for (const std::string& refusal : refusals) text += "\n" + refusal;
     if (fragmentBytes > 0)
-        text += "\nThe last " + std::to_string(fragmentBytes) + " bytes: not a whole record.";
+        text += "\nThe last " + std::to_string(fragmentBytes) +
+                (fragmentBytes == 1 ? " byte" : " bytes") + ": not a whole record.";
     const std::size_t count = refusals.size() + (fragmentBytes > 0 ? 1 : 0);
     text += "\n\n" + std::to_string(count) + (count == 1 ? " record" : " records") +
             " of the file will not be imported.";
@@ -277,13 +278,18 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
     if (!file)
         return outcome;
     const int numberBefore = library.MacroCount();
+    bool changed = false;
     for (int line : chosen) {
         if (library.MacroCount() >= MaxMacros)
             break;
         const ImportEntry& entry = source.Entries.at(static_cast<std::size_t>(line));
-        // The file may have shrunk since it was listed.
-        if (entry.Position >= file->Count())
+        // The file may have shrunk or been rewritten since it was listed: only
+        // the record as listed (and so as checked) comes in.
+        if (entry.Position >= file->Count() ||
+            EntryAt(*file, source.Kind, entry.Position) != entry) {
+            changed = true;
             continue;
+        }
         std::optional<MacroRecord> record =
             BuildRecord(source, *file, chosen, numberBefore, entry, now, outcome.TrayMenu);
         if (!record)
@@ -292,6 +298,9 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
             break;
         ++outcome.Added;
     }
+    if (changed)
+        CurrentMessageBoxes().Show("Error", ImportMessage::ChangedSinceListed,
+                                   MsgStyle::Ok | MsgStyle::IconError);
     return outcome;
 }
 

@@ -24,6 +24,9 @@ inline constexpr const char* NothingChosen =
     "No macros are flagged for import.  Click on the macros you wish to import.";
 inline constexpr const char* ContinueWithExclusions =
     "One or macro were flagged to be excluded from the import.  Continue import anyway?";
+inline constexpr const char* ChangedSinceListed =
+    "The import file changed after it was listed; the macros whose records changed were not "
+    "imported.";
 }  // namespace ImportMessage
 
 // The kind named by the file's last four characters in any case.
@@ -37,6 +40,7 @@ struct ImportEntry {
     std::string ScopeText;  // the first 20 characters
     std::string Cueword;
     int Position = 0;  // 0-based record position in the file
+    bool operator==(const ImportEntry&) const = default;
 };
 
 struct ImportSource {
@@ -80,7 +84,9 @@ struct ImportOutcome {
 
 // Appends the macros of the chosen entries (indexes into Entries, in list
 // order) while the library has room. A pop-up menu of an own file keeps the
-// members imported with it, renumbered to their new places.
+// members imported with it, renumbered to their new places. A record that is
+// no longer the one listed (another program rewrote the file meanwhile) is
+// left out and said.
 ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& chosen,
                            LibraryView& library, DateTime now);
 

@@ -9,9 +9,10 @@ void InstallDeviceDialogs(TMainWin& main, EditorContext& context) {
     main.Launchers().Alarm = [&main, &context] {
         TDoSound dialog(context.Settings);
         dialog.AlarmMode = 1;
+        const SettingsBlock before = context.Settings;
         if (dialog.ShowModal(main.Handle()) != IDOK)
             return;
-        if (SettingsSaved(context.Config.WriteSchedulerSettings()))
+        if (SavedOrTakenBack(context.Settings, before, context.Config.WriteSchedulerSettings()))
             context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
     };
 }

@@ -51,6 +51,7 @@ void TPreference::FormShow() {
 }
 
 void TPreference::OkButtonClick() {
+    const SettingsBlock before = settings_;
     settings_.UseTray = DoTray.Checked();
     settings_.AutoHooks = AutoHooks.Checked();
     settings_.SoundOff = SoundOff.Checked();
@@ -58,7 +59,7 @@ void TPreference::OkButtonClick() {
     settings_.EMailPath = TrimStr(EMailPath.Text());
     settings_.EMailLogPath = TrimStr(EMailLog.Text());
     // A change the file refused is not handed on: the dialog stays for Cancel.
-    if (!SettingsSaved(configs_.WriteMiscSettings()))
+    if (!SavedOrTakenBack(settings_, before, configs_.WriteMiscSettings()))
         return;
     notices_.Post(NoticeCode::TrayIconShown, settings_.UseTray ? 1 : 0);
     notices_.Post(NoticeCode::MiscSettingsChanged, 0);
@@ -121,6 +122,7 @@ void TDoAppear::OkButtonClick() {
     }
     const AppearanceValues& values = std::get<AppearanceValues>(checked);
     const bool switched = settings_.ShowCategory != ShowCats.Checked();
+    const SettingsBlock before = settings_;
     settings_.Col1Width = values.ColumnWidths[0];
     settings_.Col2Width = values.ColumnWidths[1];
     settings_.Col3Width = values.ColumnWidths[2];
@@ -134,8 +136,10 @@ void TDoAppear::OkButtonClick() {
     bool written = configs_.WriteMainWindowSettings();
     written = configs_.WriteGridFont() && written;
     written = configs_.WriteGridTitleFont() && written;
-    if (!SettingsSaved(written))
+    if (!SavedOrTakenBack(settings_, before, written)) {
+        apply_(switched);
         return;
+    }
     notices_.Post(NoticeCode::MainWindowSettingsChanged, 0);
     Close(IDOK);
 }
@@ -190,13 +194,14 @@ void TCuewordOptions::OkButtonClick() {
     // OK leaves the field: a prefix that leaving refuses is not stored.
     if (!PrefixKeysExit())
         return;
+    const SettingsBlock before = settings_;
     settings_.SolitaryUsage = Solitary.Checked();
     settings_.CaseSensitive = CaseOf(CaseMatch, CaseSense);
     settings_.UseSuffix = UseSuffix.Checked();
     settings_.PrefixKeys = TrimStr(PrefixKeys.Text());
     settings_.NoRemove = NoRemove.Checked();
     settings_.UsePunctuation = Punct.Checked();
-    if (!SettingsSaved(configs_.WriteCuewordSettings()))
+    if (!SavedOrTakenBack(settings_, before, configs_.WriteCuewordSettings()))
         return;
     notices_.Post(NoticeCode::CuewordSettingsChanged, 0);
     Close(IDOK);
@@ -273,8 +278,9 @@ void TSystemKeys::OkButtonClick() {
         main_.FillList();
         main_.SetHotKeys();
     }
+    const SettingsBlock before = context_.Settings;
     context_.Settings.SystemMenu = ShowIcon.Checked() ? 2 : ShowNick.Checked() ? 3 : 1;
-    if (!SettingsSaved(context_.Config.WriteMiscSettings()))
+    if (!SavedOrTakenBack(context_.Settings, before, context_.Config.WriteMiscSettings()))
         return;
     context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
     Close(IDOK);

@@ -20,9 +20,10 @@ void ShowTimerInterval(TMainWin& main, EditorContext& context) {
     CommandContext commands{context.Settings, {}};
     TDoDelay dialog(commands);
     dialog.DelayMode = 5;
+    const SettingsBlock before = context.Settings;
     if (dialog.ShowModal(main.Handle()) != IDOK)
         return;
-    if (SettingsSaved(context.Config.WriteSchedulerSettings()))
+    if (SavedOrTakenBack(context.Settings, before, context.Config.WriteSchedulerSettings()))
         context.Notices.Post(NoticeCode::SchedulerSettingsChanged, 0);
 }
 

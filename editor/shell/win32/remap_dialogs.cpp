@@ -99,6 +99,12 @@ void TDoSwapKeys::Pick(RemapGridControl& grid, int tableIndex) {
     InvalidateRect(grid.Handle(), nullptr, TRUE);
 }
 
+void TDoSwapKeys::FormShow() {
+    SwapKeyTable live;
+    if (ReadSwapTableFromPlayer(live))
+        opened_ = live;
+}
+
 bool TDoSwapKeys::SaveChanges() {
     if (Changed != 1 || saved_)
         return true;
@@ -115,7 +121,9 @@ bool TDoSwapKeys::FormCloseQuery() {
     if (CurrentMessageBoxes().Show("Error", RemapNotSavedQuestion(sideFile_),
                                    MsgStyle::YesNo | MsgStyle::IconError) != MsgResult::Yes)
         return false;
-    // The player keeps the table it plays now; nothing on disk changed.
+    // Nothing on disk changed; the picks leave the player too.
+    if (opened_)
+        (void)WriteSwapTableToPlayer(*opened_);
     Changed = 0;
     return true;
 }

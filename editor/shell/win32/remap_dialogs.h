@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/swap_keys.h"
@@ -58,8 +59,10 @@ class TDoSwapKeys : public TForm {
     void Pick(RemapGridControl& grid, int tableIndex);
 
   protected:
+    void FormShow() override;
     // A table that cannot be saved is said, and the dialog stays unless the
-    // user closes it without saving.
+    // user closes it without saving: the player then plays again the table
+    // it had when the dialog opened, the one the side file still holds.
     bool FormCloseQuery() override;
     void FormClose() override;
 
@@ -67,6 +70,7 @@ class TDoSwapKeys : public TForm {
     bool SaveChanges();
     std::string sideFile_;
     bool saved_ = false;
+    std::optional<SwapKeyTable> opened_;
     ProgramNotices& notices_;
 };
 

@@ -153,6 +153,7 @@ TEST_F(OwnFileImport, RecordsTheEditorWouldRefuseAreLeftOutAndSaid) {
          "Record 2 \"ab\x01\": its Cueword has characters a Cueword cannot have.", 1},
         {"a.dr2", good + good.substr(0, 3000), "The last 3000 bytes: not a whole record.", 1},
         {"a.orn", std::string(100, 'x'), "The last 100 bytes: not a whole record.", 0},
+        {"a.cuw", Cueword("abcdefghij") + "x", "The last 1 byte: not a whole record.", 1},
     };
     for (const Row& row : rows) {
         library.Records.assign(3, Macro("own", 30000));
@@ -170,6 +171,17 @@ TEST_F(OwnFileImport, RecordsTheEditorWouldRefuseAreLeftOutAndSaid) {
         EXPECT_EQ(library.Records.size(), 3 + row.Listed);
         EXPECT_EQ(ReadWholeFile(path), row.Bytes);
     }
+
+    // A record rewritten by another program after the listing is not taken.
+    const std::string path = folder / "b.dr2";
+    ASSERT_TRUE(ReplaceFileContents(path, good));
+    std::optional<ImportSource> source = OpenImportSource(path);
+    ASSERT_TRUE(source);
+    ASSERT_TRUE(ReplaceFileContents(path, Dravel("Good", 30000, MacroKind::System)));
+    library.Records.assign(3, Macro("own", 30000));
+    boxes.Expect(ImportMessage::ChangedSinceListed, MsgResult::Ok, "Error");
+    EXPECT_EQ(ImportChosen(*source, {0}, library, Now).Added, 0);
+    EXPECT_EQ(library.Records.size(), 3u);
 }
 
 TEST_F(OwnFileImport, KindsByTheFileNameEnding) {

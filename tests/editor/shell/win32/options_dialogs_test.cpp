@@ -234,7 +234,8 @@ TEST(Remapper, APickedCharacterReachesTheBlockAndTheSideFile) {
     EXPECT_EQ(player.posted, (Posts{{1, 0}}));
 
     // A side file that takes nothing is said: No keeps the dialog open, Yes
-    // closes it with the file as it was and the player not told to read it.
+    // closes it with the file as it was, the player not told to read it and
+    // playing the table it had before.
     SetFileAttributesA(sideFile.c_str(), FILE_ATTRIBUTE_READONLY);
     const std::optional<std::string> kept = ReadWholeFile(sideFile);
     orv::testing::ScriptedMessageBoxes boxes;
@@ -247,11 +248,15 @@ TEST(Remapper, APickedCharacterReachesTheBlockAndTheSideFile) {
         EXPECT_TRUE(f.IsOpen());
         f.OkButton.Click();
     });
-    driver.Expect<TDoSwapSpecial>([](TDoSwapSpecial& f) { f.OkButton.Click(); });
+    driver.Expect<TDoSwapSpecial>([](TDoSwapSpecial& f) {
+        f.SymbolGrid.MoveCurrent(11, 2);  // "c"
+        f.OkButton.Click();
+    });
     player.posted.clear();
     TDoSwapKeys refused(sideFile, player);
     refused.ShowModal();
     EXPECT_EQ(refused.Changed, 0);
+    EXPECT_EQ(block.Entry(27), 'b');
     EXPECT_EQ(ReadWholeFile(sideFile), kept);
     EXPECT_EQ(player.posted, Posts{});
     SetFileAttributesA(sideFile.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -467,19 +472,23 @@ TEST_F(OptionsTest, ASettingsFileThatRefusesTheChangeIsSaidAndNothingAnnounced) 
         {&TMainWin::MenuSettings,
          [&] {
              driver.Expect<TPreference>([&](TPreference& f) {
-                 f.DoHide.Click();
+                 f.StartEditor.Click();
                  staysOpen(f, f.OkButton, f.CancelButton);
              });
          }},
         {&TMainWin::MenuAppear,
          [&] {
-             driver.Expect<TDoAppear>(
-                 [&](TDoAppear& f) { staysOpen(f, f.OkButton, f.CancelButton); });
+             driver.Expect<TDoAppear>([&](TDoAppear& f) {
+                 f.Col1Wid.SetText("77");
+                 staysOpen(f, f.OkButton, f.CancelButton);
+             });
          }},
         {&TMainWin::MenuCuewords,
          [&] {
-             driver.Expect<TCuewordOptions>(
-                 [&](TCuewordOptions& f) { staysOpen(f, f.OkButton, f.CancelButton); });
+             driver.Expect<TCuewordOptions>([&](TCuewordOptions& f) {
+                 f.Solitary.Click();
+                 staysOpen(f, f.OkButton, f.CancelButton);
+             });
          }},
         {&TMainWin::MenuTimer,
          [&] {
@@ -489,6 +498,9 @@ TEST_F(OptionsTest, ASettingsFileThatRefusesTheChangeIsSaidAndNothingAnnounced) 
              });
          }},
     };
+    // Every value written first, so that a later full save shows what the
+    // program still holds.
+    ASSERT_TRUE(context.Config.SaveConfig());
     store.ReadOnly = true;
     const auto before = store.Values();
     for (const Row& row : rows) {
@@ -499,6 +511,10 @@ TEST_F(OptionsTest, ASettingsFileThatRefusesTheChangeIsSaidAndNothingAnnounced) 
         EXPECT_EQ(player.posted, Posts{});
         EXPECT_EQ(store.Values(), before);
     }
+    // What was cancelled is not stored by the save at the end either.
+    store.ReadOnly = false;
+    ASSERT_TRUE(context.Config.SaveConfig());
+    EXPECT_EQ(store.Values(), before);
 }
 
 TEST_F(OptionsTest, CopyAndMoveChooseTheNewActivation) {
