@@ -219,7 +219,7 @@ TEST_F(LibraryCommandsTest, SwapInNetworkModeTakesTheNewFilesCounterBeforeLoadin
 TEST_F(LibraryCommandsTest, HostileFilesLeaveTheFileAndTheLibraryLoadedBefore) {
     settings->NetworkMode = true;
     TenMacros();
-    configs.WriteCurrentFile();
+    ASSERT_TRUE(configs.WriteCurrentFile());
     const std::string current = LibraryPath();
     const std::string other = InFolder(folder, "OTHER.ORN");
     const std::vector<orv::testing::LibraryRoad> roads = {
