@@ -1,8 +1,6 @@
 // The window-activation watcher: a thread of its own that tells the player
 // which window came to the front and when the set of running programs
-// changed. It learns of both from the system's notices, out of context (it
-// waits for them on its own thread, so it never delays the input hooks), and
-// looks for itself only where they do not come.
+// changed. It polls, so it never delays the input hooks.
 #pragma once
 
 namespace orv {
