@@ -123,7 +123,8 @@ TEST_F(MenuCaptureEndToEnd, ARecordedMacroPlaysBackByItsCueword) {
     SendMessageA(Child(complete, "Button", "&Ok"), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return FindWindowA("#32770", "Capture Complete") == nullptr; }));
     EXPECT_EQ(MasterByte(HookAt::CaptureRunning), 0);
-    EXPECT_FALSE(std::filesystem::exists(CaptureFilePath(ProgramDir())));
+    // The capture file goes once the recording is saved, just after the form.
+    EXPECT_TRUE(WaitFor([] { return !std::filesystem::exists(CaptureFilePath(ProgramDir())); }));
 
     alpha.Clear();
     ASSERT_TRUE(alpha.Keys("type hh"));
