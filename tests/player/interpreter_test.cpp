@@ -277,11 +277,11 @@ TEST_F(InterpreterTest, MouseTokens) {
     host.Screen = {1000, 500};
     host.Cursor = {100, 100};
     host.Foreground = {300, 50};
-    Run("<LCLK><RDCLK><MUP><WFW:003><WBW:002><MMS:00000,00000><MMS:00999,00499>"
+    Run("<LCLK><RDCLK><MDN><MUP><WFW:003><WBW:002><MMS:00000,00000><MMS:00999,00499>"
         "<MMP:-0050,00010><MMW:00010,-0010><MMS:-0005,99999>");
     EXPECT_EQ(host.Trace,
               (Trace{"running", "mouse 2", "mouse 4", "mouse 8", "mouse 16", "mouse 8", "mouse 16",
-                     "mouse 64", "wheel 360", "wheel -240", "move 16,32", "move 65486,65437",
+                     "mouse 32", "mouse 64", "wheel 360", "wheel -240", "move 16,32", "move 65486,65437",
                      "move 3293,14450", "move 20332,5275", "move 16,65437", "stopped"}));
     host.Trace.clear();
     Run("<MMC>");

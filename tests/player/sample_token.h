@@ -39,10 +39,10 @@ inline std::string SampleToken(const TokenForm& form) {
 }
 
 // Plays the sample token of every form the player hands to `family` and
-// returns those after which `acted` saw nothing, or that reached a default
-// branch: a form whose case is gone falls to its family's default, which
-// reports it and does nothing. `play` runs one token afresh (its fakes
-// cleared).
+// returns those after which `acted` saw nothing, and those that reached a
+// default branch (marked so): a form whose case is gone falls to its
+// family's default, which reports it and does nothing. `play` runs one token
+// afresh (its fakes cleared).
 template <class Play, class Acted>
 std::vector<std::string> FormsThatDidNothing(FamilyId family, Play play, Acted acted) {
     std::vector<std::string> idle;
@@ -52,7 +52,9 @@ std::vector<std::string> FormsThatDidNothing(FamilyId family, Play play, Acted a
         const std::string token = SampleToken(form);
         const std::size_t reported = FormsWithoutCase();
         play(token);
-        if (!acted() || FormsWithoutCase() != reported)
+        if (FormsWithoutCase() != reported)
+            idle.push_back(token + " reached no case");
+        else if (!acted())
             idle.push_back(token);
     }
     return idle;
