@@ -1,7 +1,5 @@
 #include "player/library_loading.h"
 
-#include <algorithm>
-
 #include "common/files.h"
 #include "common/raised_flag.h"
 
@@ -15,6 +13,14 @@ bool LibraryLoading::UseMacroFile(const std::string& fileName, bool remakeMenus)
 }
 
 bool LibraryLoading::TakeFile(const std::string& fileName, bool remakeMenus) {
+    if (TryFile(fileName, remakeMenus))
+        return true;
+    if (settings_.NetworkMode)
+        lock_.SetUp();
+    return false;
+}
+
+bool LibraryLoading::TryFile(const std::string& fileName, bool remakeMenus) {
     const std::string before = settings_.MacroFiles[0].str();
     settings_.MacroFiles[0] = fileName;
     // The new file's change counter is the one seen, before it is loaded.
@@ -23,8 +29,6 @@ bool LibraryLoading::TakeFile(const std::string& fileName, bool remakeMenus) {
     if (Load(fileName, remakeMenus, false))
         return true;
     settings_.MacroFiles[0] = before;
-    if (settings_.NetworkMode)
-        lock_.SetUp();
     return false;
 }
 
@@ -44,15 +48,11 @@ bool LibraryLoading::Reload(bool remakeMenus, bool renumbered) {
 }
 
 bool LibraryLoading::LoadAtStart(const std::vector<std::string>& commandLineFiles) {
-    const auto named = std::find_if(
-        commandLineFiles.rbegin(), commandLineFiles.rend(),
-        [](const std::string& name) { return FileExists(name) || FolderExists(name); });
-    if (named != commandLineFiles.rend()) {
-        if (TakeFile(FullPath(*named), false))
+    for (auto name = commandLineFiles.rbegin(); name != commandLineFiles.rend(); ++name)
+        if ((FileExists(*name) || FolderExists(*name)) && TryFile(FullPath(*name), false))
             return true;
-    } else if (settings_.NetworkMode) {
+    if (settings_.NetworkMode)
         lock_.SetUp();
-    }
     return ReloadMacroFile(false);
 }
 

@@ -48,10 +48,10 @@ class LibraryLoading {
     // is built from them follows even when the file cannot be read back.
     [[nodiscard]] bool ReloadAfterDelete(bool remakeMenus);
     // The start: the library is the last of the files "/F" names that is
-    // there (a file or a folder), by its full name, so that another current
-    // folder at the next start finds the same file. Without one, or where it
-    // cannot be loaded, the remembered library (the current file) is loaded;
-    // it is neither opened nor locked when the other one is.
+    // there (a file or a folder) and can be loaded, by its full name, so that
+    // another current folder at the next start finds the same file; those
+    // before it are not opened. Without one the remembered library (the
+    // current file) is loaded; it is neither opened nor locked otherwise.
     [[nodiscard]] bool LoadAtStart(const std::vector<std::string>& commandLineFiles);
     // The editor made fileName current (the settings file names it already)
     // and pushed its hot keys. One this player refuses leaves both programs
@@ -63,7 +63,10 @@ class LibraryLoading {
     [[nodiscard]] bool RetryLoad();
 
   private:
+    // fileName made current once loaded; otherwise the name before is put
+    // back, with its lock (TakeFile) or without (TryFile).
     bool TakeFile(const std::string& fileName, bool remakeMenus);
+    bool TryFile(const std::string& fileName, bool remakeMenus);
     bool Reload(bool remakeMenus, bool renumbered);
     bool Load(const std::string& fileName, bool remakeMenus, bool renumbered,
               Refusal refusal = Refusal::Said);

@@ -302,7 +302,8 @@ TEST_F(LibraryCommandsTest, HostileFilesLeaveTheFileAndTheLibraryLoadedBefore) {
 }
 
 // Started in one folder, found from another: "/F" keeps the file's full name.
-// The remembered library is neither opened nor locked then.
+// The last one that loads is taken; the remembered library is neither opened
+// nor locked then.
 TEST_F(LibraryCommandsTest, TheCommandLineFileIsKeptByItsFullNameAndTheRememberedOneUntouched) {
     settings->NetworkMode = true;
     const std::string remembered = orv::testing::RecordsNamed(2);  // without system macros
@@ -310,7 +311,9 @@ TEST_F(LibraryCommandsTest, TheCommandLineFileIsKeptByItsFullNameAndTheRemembere
     const std::filesystem::path started = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     orv::testing::PutFile(InFolder(folder, "mine.ORN"), orv::testing::RecordsNamed(3));
-    const bool used = loading.LoadAtStart({"mine.ORN", "no such file.ORN"});
+    orv::testing::PutFile(InFolder(folder, "notes.txt"), "not macros");
+    boxes.Expect(LibraryMessage::NotWholeMacros);
+    const bool used = loading.LoadAtStart({"mine.ORN", "notes.txt", "no such file.ORN"});
     std::filesystem::current_path(started);
     ASSERT_TRUE(used);
     EXPECT_EQ(std::filesystem::path(LibraryPath()), std::filesystem::path(folder) / "mine.ORN");
