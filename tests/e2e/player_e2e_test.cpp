@@ -585,7 +585,8 @@ TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
              return said && refused && WaitFor([&] {
                         return MasterByte(HookAt::CodeUsed + ctrlE) == 1 &&
                                MasterByte(HookAt::CodeUsed + ctrlQ) == 0;
-                    }) && typed("key ctrl+e", "a");
+                    }) &&
+                    typed("key ctrl+e", "a");
          }},
         {0, 0, nothing, unchanged},
         {22, 0, nothing, unchanged},
