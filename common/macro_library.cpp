@@ -231,7 +231,6 @@ void MacroLibrary::LostSightOf(const std::string& file) {
 
 void MacroLibrary::TakeRecords(const std::vector<MacroRecord>& records, bool notify,
                                const std::string& file) {
-    notify = notify && !ownTablesOnly_;
     table_.SetMacroCount(0);
     for (int i = 1; i <= static_cast<int>(records.size()); ++i) {
         table_.SetMacroCount(i);

@@ -57,12 +57,12 @@ inline constexpr const char* LibraryFull =
 inline constexpr const char* HeldMacroMoved =
     "The macro was changed, moved or removed by another program while you worked on it, or "
     "another macro file was opened.  Your change was not saved.";
-// A macro chosen from a list that no longer shows the file as it is.
 // A change or run by number while the tables may no longer be numbered as
 // the file is.
 inline constexpr const char* TablesBehind =
     "The macro file has changed since it was last read, and it could not be read again, so "
     "the macros' places in it are not known.  Nothing was done; please try again in a moment.";
+// A macro chosen from a list that no longer shows the file as it is.
 inline constexpr const char* ListedMacroMoved =
     "The macro was changed, moved or removed by another program since the list was shown, or "
     "another macro file was opened.  Nothing was done; please choose it again.";

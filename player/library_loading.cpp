@@ -68,9 +68,9 @@ bool LibraryLoading::UseEditorsFile(const std::string& fileName) {
 }
 
 bool LibraryLoading::RetryLoad() {
-    const std::string& current = settings_.MacroFiles[0].str();
     if (loading_)
         return false;
+    const std::string& current = settings_.MacroFiles[0].str();
     return library_.TablesFollow(current) || Load(current, true, false, Refusal::Quiet);
 }
 
