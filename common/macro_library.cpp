@@ -8,6 +8,7 @@
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/message_boxes.h"
+#include "common/raised_flag.h"
 
 namespace orv {
 
@@ -107,6 +108,38 @@ bool HasEverySystemMacro(const std::vector<MacroRecord>& records) {
     return std::ranges::all_of(present, [](bool p) { return p; });
 }
 
+// The records of fileName read whole; none when it is not one to take, with
+// why (none: there is no such file).
+std::optional<std::vector<MacroRecord>> WholeLibrary(const std::string& fileName,
+                                                     const char*& refusal) {
+    refusal = nullptr;
+    // Checked first: some systems open a folder as a file that reads nothing.
+    if (FolderExists(fileName)) {
+        refusal = LibraryMessage::IsFolder;
+        return std::nullopt;
+    }
+    long long size = 0;
+    std::optional<std::string> image = ReadLibraryImage(fileName, size);
+    if (!image) {
+        // Never re-created or emptied: it may only be locked for a moment.
+        if (FileExists(fileName))
+            refusal = LibraryMessage::OpenFailed;
+        return std::nullopt;
+    }
+    // A fragment is a copy cut short, or a file that is no library: system
+    // macros appended behind it would land inside it.
+    if (size % RecordSize != 0) {
+        refusal = LibraryMessage::NotWholeMacros;
+        return std::nullopt;
+    }
+    std::vector<MacroRecord> records = RecordsOf(*image);
+    if (records.size() < MaxMacros && !HasEverySystemMacro(records) && FileReadOnly(fileName)) {
+        refusal = LibraryMessage::ReadOnlyIncomplete;
+        return std::nullopt;
+    }
+    return records;
+}
+
 // A record the tables can hold and the file has.
 bool InFile(int n, long long records) {
     return n >= 1 && n <= MaxMacros && n <= records;
@@ -119,12 +152,22 @@ const std::array<SystemMacro, 5>& SystemMacros(LibraryOwner owner) {
 }
 
 MacroEntry HookEntryOf(const MacroRecord& record) {
-    return {record.MacroKind, record.ScopeText.str(), record.Enabled != 0, record.ActivationCode,
-            record.ScopeMatch};
+    return {record.MacroKind, record.ScopeText.str().substr(0, HookScopeTextCapacity),
+            record.Enabled != 0, record.ActivationCode, record.ScopeMatch};
 }
 
 void MacroLibrary::Report(const char* text) const {
     CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+}
+
+void MacroLibrary::HandOver(HookSection section, int item) {
+    if (!ownTablesOnly_)
+        hooks_.HandOver(section, table_, item);
+}
+
+void MacroLibrary::Tell(int code, int argument) {
+    if (!ownTablesOnly_)
+        notices_.Post(code, argument);
 }
 
 IconChoice MacroLibrary::ResolveIcon(const MacroRecord& record, bool* fileMissing) const {
@@ -156,68 +199,68 @@ void MacroLibrary::FillEntry(int i, const MacroRecord& record, bool loading) {
         cueCase = static_cast<std::int16_t>(settings_.CaseSensitive);
     settings_.CuewordCase[i] = cueCase;
     settings_.CuewordRemove[i] = record.CuewordRemove;
-    hooks_.HandOver(HookSection::Item, table_, i);
+    HandOver(HookSection::Item, i);
 }
 
-bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify) {
+bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify, Refusal refusal) {
     notify = notify || owner_ == LibraryOwner::Player;
-    // Checked first: some systems open a folder as a file that reads nothing.
-    if (FolderExists(fileName)) {
-        Report(LibraryMessage::IsFolder);
+    const char* refused = nullptr;
+    std::optional<std::vector<MacroRecord>> records = WholeLibrary(fileName, refused);
+    if (!records && !refused)
+        return CreateLibrary(fileName, refusal);
+    if (!records) {
+        if (refusal == Refusal::Said)
+            Report(refused);
+        LostSightOf(fileName);
         return false;
     }
-    long long size = 0;
-    std::optional<std::string> image = ReadLibraryImage(fileName, size);
-    if (!image) {
-        if (!FileExists(fileName))
-            return CreateLibrary(fileName);
-        // Never re-created or emptied: it may only be locked for a moment.
-        Report(LibraryMessage::OpenFailed);
-        return false;
-    }
-    // A fragment is a copy cut short, or a file that is no library: system
-    // macros appended behind it would land inside it.
-    if (size % RecordSize != 0) {
-        Report(LibraryMessage::NotWholeMacros);
-        return false;
-    }
-    std::vector<MacroRecord> records = RecordsOf(*image);
-    if (records.size() < MaxMacros && !HasEverySystemMacro(records) && FileReadOnly(fileName)) {
-        Report(LibraryMessage::ReadOnlyIncomplete);
-        return false;
-    }
-    TakeRecords(records, notify);
+    TakeRecords(*records, notify, fileName);
     CreateSystemMacrosIn(fileName);
     return true;
 }
 
-void MacroLibrary::TakeRecords(const std::vector<MacroRecord>& records, bool notify) {
+bool MacroLibrary::LoadForThisProgram(const std::string& fileName) {
+    const RaisedFlag own(ownTablesOnly_);
+    return LoadMacroFile(fileName, false);
+}
+
+void MacroLibrary::LostSightOf(const std::string& file) {
+    if (file == tablesFrom_)
+        behind_ = true;
+}
+
+void MacroLibrary::TakeRecords(const std::vector<MacroRecord>& records, bool notify,
+                               const std::string& file) {
     table_.SetMacroCount(0);
     for (int i = 1; i <= static_cast<int>(records.size()); ++i) {
         table_.SetMacroCount(i);
         FillEntry(i, records[static_cast<std::size_t>(i - 1)], true);
         if (notify)
-            notices_.Post(NoticeCode::MacroEntryChanged, i);
+            Tell(NoticeCode::MacroEntryChanged, i);
     }
-    hooks_.HandOver(HookSection::NumKeys, table_);
+    HandOver(HookSection::NumKeys);
     if (notify)
-        notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+        Tell(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+    tablesFrom_ = file;
+    behind_ = false;
 }
 
-bool MacroLibrary::CreateLibrary(const std::string& fileName) {
+bool MacroLibrary::CreateLibrary(const std::string& fileName, Refusal refusal) {
     // Appending never truncates a file that appeared meanwhile.
     FilePtr created = OpenFile(fileName, "ab");
     if (!created || !CloseChecked(created)) {
-        Report(LibraryMessage::CreateFailed);
+        if (refusal == Refusal::Said)
+            Report(LibraryMessage::CreateFailed);
+        LostSightOf(fileName);
         return false;
     }
-    table_.SetMacroCount(0);
+    TakeRecords({}, false, fileName);
     CreateSystemMacrosIn(fileName);
     return true;
 }
 
-bool MacroLibrary::ReloadMacroFile(bool notify) {
-    return LoadMacroFile(CurrentFile(), notify);
+bool MacroLibrary::ReloadMacroFile(bool notify, Refusal refusal) {
+    return LoadMacroFile(CurrentFile(), notify, refusal);
 }
 
 void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
@@ -238,8 +281,8 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
         if (n >= MaxMacros)
             return;  // a full library keeps what it has
         table_.SetMacroCount(n + 1);
-        hooks_.HandOver(HookSection::NumKeys, table_);
-        notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+        HandOver(HookSection::NumKeys);
+        Tell(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
         MacroRecord record;
         record.Nickname = system[k].nickname;
         record.ScopeText = std::string(1, system[k].action);
@@ -249,8 +292,8 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
         record.Enabled = 1;
         record.Changed = CurrentClock().Now();
         if (!SaveRecordTo(path, -1, record)) {
-            hooks_.HandOver(HookSection::NumKeys, table_);
-            notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+            HandOver(HookSection::NumKeys);
+            Tell(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
             return;
         }
     }
@@ -271,16 +314,13 @@ bool MacroLibrary::SaveMacroRecord(int n, MacroRecord& record) {
 }
 
 FilePtr MacroLibrary::OpenForChange(const std::string& path, const char* failure,
-                                    long long& records) const {
+                                    long long& records) {
     // A read-only file is refused whoever asks: some may write it anyway.
     FilePtr f = FileReadOnly(path) ? nullptr : OpenFile(path, "r+b");
     const long long size = f ? FileSize(f.get()) : -1;
-    if (size < 0) {
-        Report(failure);
-        return nullptr;
-    }
-    if (size % RecordSize != 0) {
-        Report(LibraryMessage::FragmentKept);
+    if (size < 0 || size % RecordSize != 0) {
+        Report(size < 0 ? failure : LibraryMessage::FragmentKept);
+        LostSightOf(path);
         return nullptr;
     }
     records = size / RecordSize;
@@ -303,6 +343,8 @@ bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& rec
     FilePtr f = OpenForChange(path, LibraryMessage::SaveFailed, records);
     if (!f)
         return giveBack();
+    if (!append && !MayChangeByNumber(n))
+        return false;
     if (append) {
         n = table_.MacroCount();
         // The new record must land where its number says: right behind the
@@ -321,15 +363,31 @@ bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& rec
     if (!WriteRecordAt(f.get(), n, record) || !CloseChecked(f))
         return fail(LibraryMessage::SaveFailed);
     FillEntry(n, record, false);
-    notices_.Post(NoticeCode::MacroSaved, n);
+    Tell(NoticeCode::MacroSaved, n);
     return true;
 }
 
 bool MacroLibrary::ReadMacroRecord(int n, MacroRecord& out) const {
     FilePtr f = OpenFile(CurrentFile(), "rb");
-    if (!f || !InFile(n, WholeRecords(f.get())))
+    MacroRecord read;
+    if (!f || !InFile(n, WholeRecords(f.get())) || !ReadRecordAt(f.get(), n, read) ||
+        (behind_ && !Lists(n, read)))
         return false;
-    return ReadRecordAt(f.get(), n, out);
+    out = read;
+    return true;
+}
+
+bool MacroLibrary::Lists(int n, const MacroRecord& record) const {
+    return n >= 1 && n <= table_.EntryCount() && table_.Entry(n) == HookEntryOf(record) &&
+           settings_.Nickname[n].str() == record.Nickname.str();
+}
+
+bool MacroLibrary::MayChangeByNumber(int n) const {
+    MacroRecord listed;
+    if (!behind_ || ReadMacroRecord(n, listed))
+        return true;
+    Report(LibraryMessage::TablesBehind);
+    return false;
 }
 
 bool MacroLibrary::HoldMacroRecord(int n, HeldMacro& held) const {
@@ -410,7 +468,7 @@ bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
     {
         long long records = 0;
         FilePtr f = OpenForChange(CurrentFile(), LibraryMessage::ChangeFailed, records);
-        if (!f)
+        if (!f || !MayChangeByNumber(n))
             return false;
         if (!InFile(n, records)) {
             Report(LibraryMessage::NoSuchMacro);
@@ -440,14 +498,14 @@ bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
     }
     // The tables follow the numbers at once: a hot key must never run the
     // record behind the one gone, even where the file cannot be read back.
-    TakeRecords(RecordsOf(kept), false);
+    TakeRecords(RecordsOf(kept), false, CurrentFile());
     return true;
 }
 
 bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
     long long records = 0;
     FilePtr f = OpenForChange(CurrentFile(), LibraryMessage::ChangeFailed, records);
-    if (!f)
+    if (!f || !MayChangeByNumber(n))
         return false;
     if (!InFile(n, records)) {
         Report(LibraryMessage::NoSuchMacro);

@@ -57,6 +57,11 @@ inline constexpr const char* LibraryFull =
 inline constexpr const char* HeldMacroMoved =
     "The macro was changed, moved or removed by another program while you worked on it, or "
     "another macro file was opened.  Your change was not saved.";
+// A change or run by number while the tables may no longer be numbered as
+// the file is.
+inline constexpr const char* TablesBehind =
+    "The macro file has changed since it was last read, and it could not be read again, so "
+    "the macros' places in it are not known.  Nothing was done; please try again in a moment.";
 // A macro chosen from a list that no longer shows the file as it is.
 inline constexpr const char* ListedMacroMoved =
     "The macro was changed, moved or removed by another program since the list was shown, or "
@@ -71,6 +76,10 @@ struct HeldMacro {
     int Number = 0;
     MacroRecord AsRead;
 };
+
+// Whether a load says why it refused a file (a load tried again after one
+// that said it does not).
+enum class Refusal { Said, Quiet };
 
 class MacroLibrary {
   public:
@@ -89,8 +98,20 @@ class MacroLibrary {
     // a file that cannot be read or is cut short (or is no library at all),
     // and a read-only one that lacks system macros are said and left as they
     // are, and the tables keep what was loaded before. False then.
-    [[nodiscard]] bool LoadMacroFile(const std::string& fileName, bool notify);
-    [[nodiscard]] bool ReloadMacroFile(bool notify);
+    [[nodiscard]] bool LoadMacroFile(const std::string& fileName, bool notify,
+                                     Refusal refusal = Refusal::Said);
+    [[nodiscard]] bool ReloadMacroFile(bool notify, Refusal refusal = Refusal::Said);
+    // LoadMacroFile into this program's tables alone: the hook library and
+    // the other program are handed and told nothing, so that they keep what
+    // the player loaded until the player loads the file itself.
+    [[nodiscard]] bool LoadForThisProgram(const std::string& fileName);
+    // True when the tables hold file as it was last read whole.
+    bool TablesFollow(const std::string& file) const { return !behind_ && tablesFrom_ == file; }
+    // True when the file the tables were read from could not be read or
+    // changed since: it may have changed underneath them. A record is then
+    // read, written or removed by its number only where it is still the
+    // macro the tables list there.
+    bool TablesBehind() const { return behind_; }
 
     // Writes record n, which must be in the file, or appends it when n is -1
     // (the caller has raised the macro count, which becomes its number). Updates the tables, hands
@@ -100,7 +121,8 @@ class MacroLibrary {
     // What every command that adds a macro does: refused at 500 macros,
     // otherwise the count is raised and the record appended.
     [[nodiscard]] bool AppendMacroRecord(MacroRecord& record);
-    // False, and out unchanged, when record n could not be read.
+    // False, and out unchanged, when record n could not be read (or is not
+    // the macro listed there while the tables are behind).
     bool ReadMacroRecord(int n, MacroRecord& out) const;
     // Record n of the current file, held for a change; false as ReadMacroRecord.
     bool HoldMacroRecord(int n, HeldMacro& held) const;
@@ -137,13 +159,24 @@ class MacroLibrary {
   private:
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
     // A library that does not exist yet, with the system macros.
-    bool CreateLibrary(const std::string& fileName);
-    // The tables hold records, numbered from 1.
-    void TakeRecords(const std::vector<MacroRecord>& records, bool notify);
+    bool CreateLibrary(const std::string& fileName, Refusal refusal);
+    // The tables hold records, numbered from 1, as file has them.
+    void TakeRecords(const std::vector<MacroRecord>& records, bool notify, const std::string& file);
+    // The file the tables came from failed to read or open.
+    void LostSightOf(const std::string& file);
     void CreateSystemMacrosIn(const std::string& path);
     // The file opened for a change in place, with its number of records; null,
     // said, when it is read-only, cannot be opened or is cut short.
-    FilePtr OpenForChange(const std::string& path, const char* failure, long long& records) const;
+    FilePtr OpenForChange(const std::string& path, const char* failure, long long& records);
+    // False, said, when record n may not be changed by its number: the tables
+    // are behind and it is not the macro they list there.
+    bool MayChangeByNumber(int n) const;
+    // Whether record is the macro the tables list at n.
+    bool Lists(int n, const MacroRecord& record) const;
+    // The hook library and the other program hear of the tables unless only
+    // this program's own are loaded.
+    void HandOver(HookSection section, int item = 0);
+    void Tell(int code, int argument);
     bool SaveRecordTo(const std::string& path, int n, MacroRecord& record);
     void FillEntry(int i, const MacroRecord& record, bool loading);
     int FindFreeHotKeyBelow(int start, int entries) const;
@@ -156,6 +189,9 @@ class MacroLibrary {
     HookLibrary& hooks_;
     ProgramNotices& notices_;
     std::string programDir_;
+    std::string tablesFrom_;
+    bool behind_ = false;
+    bool ownTablesOnly_ = false;
 };
 
 }  // namespace orv

@@ -16,10 +16,12 @@ std::string RemapFileName(std::string_view library);
 // that would be the library's own name, "MAS" is appended after a dot.
 std::string SyncFileName(std::string_view library);
 
-// True when path names the library or one of its side files: both full
-// paths, compared without regard to case or to the kind of separator, and,
-// where the files exist, by their identity, so that no other name of them
-// (another drive mapping, a short name, a link) passes.
+// True when path names the library or one of its side files, there or not
+// yet: both taken as full paths from the current folder and compared without
+// regard to case or to the kind of separator, by the files' identity where
+// they exist, and otherwise by the name within the folder's identity, so that
+// no other name of them (relative, another drive mapping, a short name, a
+// link) passes.
 bool IsLibraryOrSideFile(std::string_view path, std::string_view library);
 
 }  // namespace orv

@@ -13,6 +13,14 @@ bool Begins(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
+std::vector<std::string> CommandLineFiles(const std::vector<std::string>& params) {
+    std::vector<std::string> files;
+    for (const std::string& param : params)
+        if (Begins(UpperAscii(param), "/F"))
+            files.push_back(param.substr(2));
+    return files;
+}
+
 ParamEffect ProcessParam(std::string_view param, SettingsBlock& settings) {
     const std::string upper = UpperAscii(param);
     // The first matching test decides, so "/S" alone is Auto Sync while "/SM"
@@ -23,8 +31,6 @@ ParamEffect ProcessParam(std::string_view param, SettingsBlock& settings) {
         settings.AutoSync = true;
         return {};
     }
-    if (Begins(upper, "/F"))
-        return {ParamEffect::File, std::string(param.substr(2))};
     if (Begins(upper, "/A"))
         return {ParamEffect::Startup, upper.substr(2, 50)};
     if (upper == "/N") {

@@ -14,14 +14,19 @@ namespace orv::player {
 
 // What a switch asks of the player beyond the settings it changes itself.
 struct ParamEffect {
-    enum Kind { None, Browse, File, Startup, Network };
+    enum Kind { None, Browse, Startup, Network };
     Kind What = None;
-    std::string Text;  // the file name of "/F", the nickname of "/A"
+    std::string Text;  // the nickname of "/A"
 };
 
 // One parameter: settings switches change settings; the others say what the
-// player has to do (load a file, run a macro at start, renew the sync state).
+// player has to do (run a macro at start, renew the sync state). "/F" is
+// CommandLineFiles' and does nothing here.
 ParamEffect ProcessParam(std::string_view param, SettingsBlock& settings);
+
+// The file names of the "/F" parameters, in order: the library is chosen
+// from them before any is opened.
+std::vector<std::string> CommandLineFiles(const std::vector<std::string>& params);
 
 // The parameters of a process command line without the program itself:
 // separated by blanks, double quotes group blanks into one parameter.

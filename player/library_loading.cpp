@@ -1,10 +1,26 @@
 #include "player/library_loading.h"
 
 #include "common/files.h"
+#include "common/raised_flag.h"
 
 namespace orv::player {
 
 bool LibraryLoading::UseMacroFile(const std::string& fileName, bool remakeMenus) {
+    const bool used = TakeFile(fileName, remakeMenus);
+    if (!used)
+        LoadAgainUnlessLoaded();
+    return used;
+}
+
+bool LibraryLoading::TakeFile(const std::string& fileName, bool remakeMenus) {
+    if (TryFile(fileName, remakeMenus))
+        return true;
+    if (settings_.NetworkMode)
+        lock_.SetUp();
+    return false;
+}
+
+bool LibraryLoading::TryFile(const std::string& fileName, bool remakeMenus) {
     const std::string before = settings_.MacroFiles[0].str();
     settings_.MacroFiles[0] = fileName;
     // The new file's change counter is the one seen, before it is loaded.
@@ -13,30 +29,63 @@ bool LibraryLoading::UseMacroFile(const std::string& fileName, bool remakeMenus)
     if (Load(fileName, remakeMenus, false))
         return true;
     settings_.MacroFiles[0] = before;
-    if (settings_.NetworkMode)
-        lock_.SetUp();
     return false;
 }
 
 bool LibraryLoading::ReloadMacroFile(bool remakeMenus) {
-    return Load(settings_.MacroFiles[0].str(), remakeMenus, false);
+    return Reload(remakeMenus, false);
 }
 
 bool LibraryLoading::ReloadAfterDelete(bool remakeMenus) {
-    return Load(settings_.MacroFiles[0].str(), remakeMenus, true);
+    return Reload(remakeMenus, true);
 }
 
-bool LibraryLoading::UseCommandLineFile(const std::string& fileName) {
-    if (!FileExists(fileName) && !FolderExists(fileName))
+bool LibraryLoading::Reload(bool remakeMenus, bool renumbered) {
+    const bool loaded = Load(settings_.MacroFiles[0].str(), remakeMenus, renumbered);
+    if (!loaded)
+        LoadAgainUnlessLoaded();
+    return loaded;
+}
+
+bool LibraryLoading::LoadAtStart(const std::vector<std::string>& commandLineFiles) {
+    for (auto name = commandLineFiles.rbegin(); name != commandLineFiles.rend(); ++name)
+        if ((FileExists(*name) || FolderExists(*name)) && TryFile(FullPath(*name), false))
+            return true;
+    if (settings_.NetworkMode)
+        lock_.SetUp();
+    return ReloadMacroFile(false);
+}
+
+bool LibraryLoading::UseEditorsFile(const std::string& fileName) {
+    if (TakeFile(fileName, true))
         return true;
-    return UseMacroFile(FullPath(fileName), false);
+    desk_.SetHotKeys();
+    SettingsSaved(ini_.WriteCurrentFile());
+    editor_.Post(PlayerNoticeCode::OtherLibrary, 0);
+    // The library the player has may be one it could not read either.
+    LoadAgainUnlessLoaded();
+    return false;
 }
 
-bool LibraryLoading::Load(const std::string& fileName, bool remakeMenus, bool renumbered) {
+bool LibraryLoading::RetryLoad() {
+    if (loading_)
+        return false;
+    const std::string& current = settings_.MacroFiles[0].str();
+    return library_.TablesFollow(current) || Load(current, true, false, Refusal::Quiet);
+}
+
+void LibraryLoading::LoadAgainUnlessLoaded() {
+    if (!library_.TablesFollow(settings_.MacroFiles[0].str()))
+        desk_.LoadAgainLater();
+}
+
+bool LibraryLoading::Load(const std::string& fileName, bool remakeMenus, bool renumbered,
+                          Refusal refusal) {
+    const RaisedFlag loading(loading_);
     // No menu icon may name a macro while the numbers change.
     if (remakeMenus)
         desk_.ClearMenuTaskIcon();
-    const bool loaded = library_.LoadMacroFile(fileName, true);
+    const bool loaded = library_.LoadMacroFile(fileName, true, refusal);
     if (loaded)
         desk_.GetSwapFile();
     if (loaded || renumbered) {

@@ -211,9 +211,13 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
     if (n <= 0)
         return;
     MacroRecord record;
-    // A record that cannot be read runs nothing: never what ran before.
-    if (!library_.ReadMacroRecord(n, record))
+    // A record that cannot be read runs nothing: never what ran before, nor
+    // what has the number now in a file the tables no longer follow.
+    if (!library_.ReadMacroRecord(n, record)) {
+        if (library_.TablesBehind())
+            desk_.Notice(RefusalMessage::Caption, LibraryMessage::TablesBehind);
         return;
+    }
     CurrentMacro = n;
     if (record.MacroKind == MacroKind::System) {
         const std::string scope = record.ScopeText.str();

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "common/raised_flag.h"
+
 namespace orv::player {
 
 struct RunState {
@@ -17,19 +19,6 @@ struct RunState {
     double PlaybackSpeed = 1.0;
     std::int32_t ScreenWidth = 1;
     std::int32_t ScreenHeight = 1;
-};
-
-// A flag of the player's state set for a scope, however the scope is left
-// (a step that handles messages may throw).
-class RaisedFlag {
-  public:
-    explicit RaisedFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    RaisedFlag(const RaisedFlag&) = delete;
-    RaisedFlag& operator=(const RaisedFlag&) = delete;
-    ~RaisedFlag() { flag_ = false; }
-
-  private:
-    bool& flag_;
 };
 
 }  // namespace orv::player

@@ -44,8 +44,10 @@ bool EditorLibrary::AppendMacro(MacroRecord& record) {
 }
 
 bool EditorLibrary::SwitchLibrary(const std::string& fileName) {
-    // A file that is not loaded left the tables as they were.
-    if (!library_.LoadMacroFile(fileName, true))
+    // A file that is not loaded left the tables as they were. The hook
+    // library gets the new file's macros from the player, which is told to
+    // load it and may refuse.
+    if (!library_.LoadForThisProgram(fileName))
         return false;
     settings_.MacroFiles[0] = fileName;
     return true;

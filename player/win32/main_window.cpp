@@ -23,7 +23,9 @@ constexpr UINT_PTR ClearTimerId = 1;
 constexpr UINT_PTR NetTimerId = 2;
 constexpr UINT_PTR SyncTimerId = 3;
 constexpr UINT_PTR HookTimerId = 4;
+constexpr UINT_PTR LoadTimerId = 5;
 constexpr UINT HookTimerMs = 5000;
+constexpr UINT LoadTimerMs = 5000;
 constexpr UINT NetTimerMs = 30000;
 constexpr UINT SyncTimerMs = 60000;
 constexpr UINT ClearTimerMs = 15000;
@@ -123,8 +125,6 @@ bool TMainWin::Start(const std::string& commandLine) {
     configs_.LoadConfig();
     lock_ = std::make_unique<NetworkLock>(LibraryOwner::Player, *settings_, syncFiles_, *this,
                                           editorNotices_);
-    if (settings_->NetworkMode)
-        lock_->SetUp();
     if (HasTraySwitch(SplitParams(commandLine)))
         settings_->UseTray = true;
     library_ = std::make_unique<MacroLibrary>(LibraryOwner::Player, *settings_, *hookData_, hooks_,
@@ -132,7 +132,8 @@ bool TMainWin::Start(const std::string& commandLine) {
     shared_ =
         std::make_unique<RunShared>(*settings_, *hookData_, hooks_, editorNotices_, *library_);
     host_.Shared = shared_.get();
-    loading_ = std::make_unique<LibraryLoading>(*library_, *settings_, *lock_, *this);
+    loading_ = std::make_unique<LibraryLoading>(*library_, *settings_, *lock_, *this, configs_,
+                                                editorNotices_);
     libraryCommands_ = std::make_unique<LibraryCommands>(
         LibraryParts{*library_, *settings_, *hookData_, hooks_, *lock_, editorNotices_, configs_,
                      *this, *loading_});
@@ -169,9 +170,9 @@ bool TMainWin::Start(const std::string& commandLine) {
 }
 
 bool TMainWin::FormCreate(const std::string& commandLine) {
-    // A library that cannot be loaded is said by the library; the player runs
-    // without macros until a file is loaded.
-    static_cast<void>(library_->LoadMacroFile(settings_->MacroFiles[0].str(), true));
+    // A library that cannot be loaded is said by the library and read again
+    // later; the player runs without macros until then.
+    static_cast<void>(loading_->LoadAtStart(CommandLineFiles(SplitParams(commandLine))));
     handOverMessage_ = RegisterWindowMessageA(HandOverMessageName);
 
     OSVERSIONINFOA version{};
@@ -257,9 +258,7 @@ void TMainWin::ProcessCommandLine(const std::string& commandLine) {
             startupRequest_ = true;
         else if (effect.What == ParamEffect::Network)
             lock_->SetUp();
-        else if (effect.What == ParamEffect::File)
-            // One that cannot be loaded is said, and "Current File" stays.
-            static_cast<void>(loading_->UseCommandLineFile(effect.Text));
+        // "/F" was taken at the start, before any library was opened.
     }
     bool written = configs_.WriteCurrentFile();
     written = configs_.WriteMiscSettings() && written;
@@ -274,8 +273,20 @@ void TMainWin::UseEditorsFile() {
     const std::string chosen = settings_->MacroFiles[0].str();
     settings_->MacroFiles[0] = current;
     // One this player cannot read (locked for a moment) is said; the library
-    // loaded before stays.
-    static_cast<void>(loading_->UseMacroFile(chosen, true));
+    // loaded before stays, for the editor too.
+    static_cast<void>(loading_->UseEditorsFile(chosen));
+}
+
+void TMainWin::LoadAgainLater() {
+    SetTimer(window_, LoadTimerId, LoadTimerMs, nullptr);
+}
+
+void TMainWin::LoadAgain() {
+    // Runs, menus, pauses and recordings hold macros by their numbers.
+    if (closing_ || state_.Running || !CanDoMenu())
+        return;
+    if (loading_->RetryLoad())
+        KillTimer(window_, LoadTimerId);
 }
 
 void TMainWin::SetHotKeys() {
@@ -399,6 +410,8 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 lock_->NetTimerTimer();
             } else if (wParam == SyncTimerId && !closing_) {
                 lock_->SyncTimerTimer();
+            } else if (wParam == LoadTimerId) {
+                LoadAgain();
             } else if (wParam == HookTimerId) {
                 KillTimer(window_, HookTimerId);
                 if (!closing_)

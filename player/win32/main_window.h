@@ -146,6 +146,9 @@ class TMainWin final : public PlayerDesk,
     void CheckAndSetTime() override { schedule_->CheckAndSetTime(); }
     void ClearMenuTaskIcon() override { tray_.ClearMenuTaskIcon(); }
     void DoMenuTaskIcon() override { tray_.DoMenuTaskIcon(); }
+    void LoadAgainLater() override;
+    // The timer's try at a library that could not be loaded.
+    void LoadAgain();
     void EditorCommand(int code, int argument);
     void HookCommand(int action);
     // The editor made another file current (its code 2).

@@ -111,11 +111,13 @@ struct LibraryRoad {
 
 // Runs every road on every row: the file stays as it was, the row's message
 // is shown (boxes expects it), and kept() checks the library loaded before.
-// The current library's bytes are put back after each road on it.
+// The current library's bytes are put back after each road on it, and then
+// restored() lets the program find them again.
 template <class Boxes>
 void RunHostileTable(const std::vector<HostileFile>& rows, const std::vector<LibraryRoad>& roads,
                      const std::string& current, const std::string& other, Boxes& boxes,
-                     const std::function<void(const std::string& where)>& kept) {
+                     const std::function<void(const std::string& where)>& kept,
+                     const std::function<void()>& restored = {}) {
     const std::string library = Snapshot(current);
     for (const HostileFile& row : rows) {
         for (const LibraryRoad& road : roads) {
@@ -142,6 +144,8 @@ void RunHostileTable(const std::vector<HostileFile>& rows, const std::vector<Lib
             std::filesystem::remove_all(path);
             if (road.OnCurrentFile)
                 PutFile(current, library);
+            if (restored)
+                restored();
         }
     }
 }

@@ -58,6 +58,20 @@ TEST_F(LibraryTest, MissingSystemMacroIsAppendedAndRenamedOnesShowTheirStandardN
     EXPECT_EQ(FileRecords().size(), 6u) << "nothing more to add";
     EXPECT_EQ(notices.Posted.size(), 7u);
     EXPECT_EQ(notices.Posted.back(), std::make_pair(6, 8));
+
+    // Loaded for this program alone, the hook library and the player hear of
+    // nothing, not even the system macros added: the player may refuse it.
+    notices.Posted.clear();
+    const auto master = std::make_unique<HookTable>(hooks->Master);
+    WriteLibrary({Ordinary("Other", 3)});
+    ASSERT_TRUE(library.LoadForThisProgram(LibraryPath()));
+    EXPECT_EQ(table->MacroCount(), 6);
+    EXPECT_EQ(FileRecords().size(), 6u);
+    EXPECT_TRUE(notices.Posted.empty());
+    EXPECT_EQ(hooks->Master.Bytes, master->Bytes);
+    MacroRecord changed = Ordinary("Other, changed", 3);
+    ASSERT_TRUE(library.SaveMacroRecord(1, changed)) << "what follows is told again";
+    EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{20, 1}}));
 }
 
 TEST_F(LibraryTest, FreeHotKeySearchWrapsBelowZero) {
@@ -178,6 +192,15 @@ TEST_F(LibraryTest, AFragmentStopsEveryOperationAndOverfullLibrariesAreReadWithi
     EXPECT_FALSE(library.SaveMacroRecord(1, r));
     EXPECT_EQ(*ReadWholeFile(LibraryPath()), cut) << "no record lands in or drops the fragment";
     EXPECT_EQ(table->MacroCount(), 5) << "the library loaded before";
+    // Whole again, not read since: the tables' numbers name other macros there.
+    WriteLibrary({Ordinary("a", 1), Ordinary("b", 2)});
+    const std::string moved = *ReadWholeFile(LibraryPath());
+    for (int k = 0; k < 3; ++k) boxes.Expect(LibraryMessage::TablesBehind);
+    EXPECT_FALSE(library.DeleteMacroRecord(1));
+    EXPECT_FALSE(library.SetMacroEnabled(1, 0));
+    EXPECT_FALSE(library.SaveMacroRecord(1, r));
+    EXPECT_FALSE(library.ReadMacroRecord(1, r));
+    EXPECT_EQ(*ReadWholeFile(LibraryPath()), moved);
 
     std::vector<MacroRecord> many(501, Ordinary("many", 30000));
     WriteLibrary(many);

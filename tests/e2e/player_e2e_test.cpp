@@ -20,6 +20,7 @@
 #include "player/win32/main_window.h"
 #include "player/win32/tray.h"
 #include "tests/e2e/e2e_driver.h"
+#include "tests/support/win32/held_file.h"
 #include "tests/support/win32/wait_for.h"
 #include "common/win32/window_numbers.h"
 #include "common/win32/system_routines.h"
@@ -27,6 +28,7 @@
 namespace orv::e2e {
 namespace {
 
+using testing::HoldUnshared;
 using testing::WaitFor;
 
 int Code(const std::string& name) {
@@ -463,6 +465,18 @@ TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
         return answered && now == before;
     };
 
+    // The box with this caption shows text; it is answered either way.
+    auto answered = [](const char* caption, const std::string& text) {
+        HWND box = nullptr;
+        const bool shown = WaitFor([&] { return (box = FindWindowA("#32770", caption)); });
+        const std::string said = shown ? BoxText(box) : std::string();
+        if (box)
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(said, text);
+        return said == text;
+    };
+    std::shared_ptr<void> held;
+
     struct Row {
         int code;
         int argument;
@@ -558,6 +572,21 @@ TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
              target.Clear();
              return handled() && HandOver(player.Window(), "Tavrol.exe /ARenamed") &&
                     WaitFor([&] { return target.Text() == "a"; }) && ended();
+         }},
+        // The delete is told while another program holds the file: the keys'
+        // old numbers run nothing the file may have moved, and the file is
+        // read again once it is let go.
+        {21, 0, [&] { return rewrite(ctrlE, "Alpha") && (held = HoldUnshared(library)); },
+         [&] {
+             const bool said = answered("Error", LibraryMessage::OpenFailed);
+             const bool refused =
+                 target.Keys("key ctrl+q") && answered("Warning", LibraryMessage::TablesBehind);
+             held.reset();
+             return said && refused && WaitFor([&] {
+                        return MasterByte(HookAt::CodeUsed + ctrlE) == 1 &&
+                               MasterByte(HookAt::CodeUsed + ctrlQ) == 0;
+                    }) &&
+                    typed("key ctrl+e", "a");
          }},
         {0, 0, nothing, unchanged},
         {22, 0, nothing, unchanged},

@@ -48,9 +48,10 @@ TEST(CommandLine, BrowseFileAndStartUpSwitchesAreReportedToThePlayer) {
     SettingsBlock s;
     EXPECT_EQ(ProcessParam("/ba", s).What, ParamEffect::Browse);
     EXPECT_EQ(ProcessParam("/BAD", s).What, ParamEffect::None);
-    const ParamEffect file = ProcessParam("/fC:\\Lib\\Mine.orn", s);
-    EXPECT_EQ(file.What, ParamEffect::File);
-    EXPECT_EQ(file.Text, "C:\\Lib\\Mine.orn");  // the name keeps its case
+    EXPECT_EQ(ProcessParam("/fC:\\Lib\\Mine.orn", s).What, ParamEffect::None);
+    // The names keep their case.
+    EXPECT_EQ(CommandLineFiles({"/fC:\\Lib\\Mine.orn", "/ba", "/FD:\\Other.ORN"}),
+              (std::vector<std::string>{"C:\\Lib\\Mine.orn", "D:\\Other.ORN"}));
     const ParamEffect start = ProcessParam("/aGreet", s);
     EXPECT_EQ(start.What, ParamEffect::Startup);
     EXPECT_EQ(start.Text, "GREET");

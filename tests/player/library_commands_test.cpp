@@ -31,6 +31,7 @@ class TraceDesk final : public LibraryDesk {
             OnMenusOff();
     }
     void DoMenuTaskIcon() override { trace_.Lines.push_back("menus on"); }
+    void LoadAgainLater() override { trace_.Lines.push_back("load again later"); }
     // Another program at the file between the change and the reload.
     std::function<void()> OnMenusOff;
 
@@ -96,7 +97,7 @@ class LibraryCommandsTest : public orv::testing::LibraryTest {
     PlainSyncFileAccess syncFiles;
     LockHost lockHost;
     NetworkLock lock{LibraryOwner::Player, *settings, syncFiles, lockHost, notices};
-    LibraryLoading loading{library, *settings, lock, desk};
+    LibraryLoading loading{library, *settings, lock, desk, configs, editor};
     LibraryCommands commands{
         {library, *settings, *table, *hooks, lock, editor, configs, desk, loading}};
     testing::RecordingHost player;
@@ -140,8 +141,9 @@ TEST_F(LibraryCommandsTest, ADeleteNotReadBackLeavesTablesNumberedAsTheFile) {
     };
     boxes.Expect(LibraryMessage::NotWholeMacros);
     Run("<MACDEL:m1>");
-    EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "hot keys", "schedule",
-                                                     "menus on", "editor 21,0"}));
+    EXPECT_EQ(trace.Lines,
+              (std::vector<std::string>{"menus off", "hot keys", "schedule", "menus on",
+                                        "load again later", "editor 21,0"}));
     ASSERT_EQ(table->MacroCount(), 14);
     EXPECT_EQ(hooks->Master.MacroCount(), 14);
     for (int k = 1; k <= 14; ++k) {
@@ -222,17 +224,54 @@ TEST_F(LibraryCommandsTest, HostileFilesLeaveTheFileAndTheLibraryLoadedBefore) {
     ASSERT_TRUE(configs.WriteCurrentFile());
     const std::string current = LibraryPath();
     const std::string other = InFolder(folder, "OTHER.ORN");
+    std::vector<orv::testing::HostileFile> rows = orv::testing::HostileFiles();
+#ifdef _WIN32
+    // The editor removed a macro, and the reload it asks for meets the file
+    // held: the tables keep the old numbers while the file has new ones.
+    const std::string loaded = *ReadWholeFile(current);
+    rows.push_back({"the library with a macro gone, held by another program",
+                    [loaded](const std::string& p) {
+                        orv::testing::PutFile(p, loaded.substr(0, MacroRecord::Size) +
+                                                     loaded.substr(2 * MacroRecord::Size));
+                    },
+                    LibraryMessage::OpenFailed, LibraryMessage::ChangeFailed, nullptr,
+                    orv::testing::HoldUnshared});
+#endif
+    const std::vector<std::string> rebuilt = {"swap file", "hot keys", "schedule"};
     const std::vector<orv::testing::LibraryRoad> roads = {
-        {"/F", false, [&](const std::string& p) { EXPECT_FALSE(loading.UseCommandLineFile(p)); }},
-        {"<SWAP: and the editor's switch", false,
-         [&](const std::string& p) { Run("<SWAP:" + p + ">"); }},
+        {"/F", false,
+         [&](const std::string& p) {
+             // The remembered library is loaded instead.
+             EXPECT_TRUE(loading.LoadAtStart({p, "no such file"}));
+             EXPECT_EQ(trace.Lines, rebuilt);
+             trace.Lines.clear();
+         }},
+        {"<SWAP:", false, [&](const std::string& p) { Run("<SWAP:" + p + ">"); }},
+        {"the editor's switch", false,
+         [&](const std::string& p) {
+             ASSERT_TRUE(store.Write("Misc", "Current File", p));
+             EXPECT_FALSE(loading.UseEditorsFile(p));
+             // Its hot keys go over the editor's, and it takes the library back.
+             EXPECT_EQ(trace.Lines, (std::vector<std::string>{"menus off", "menus on", "hot keys",
+                                                              "editor 3,0"}));
+             trace.Lines.clear();
+         }},
+        {"the start", true,
+         [&](const std::string&) {
+             EXPECT_FALSE(loading.LoadAtStart({}));
+             EXPECT_FALSE(loading.RetryLoad()) << "said once";
+         }},
         {"a reload (the editor's delete, the sync)", true,
-         [&](const std::string&) { EXPECT_FALSE(loading.ReloadMacroFile(true)); }},
+         [&](const std::string&) {
+             EXPECT_FALSE(loading.ReloadMacroFile(true));
+             EXPECT_FALSE(loading.RetryLoad()) << "said once";
+         }},
         {"<MACDEL:", true, [&](const std::string&) { Run("<MACDEL:m2>"); },
          &orv::testing::HostileFile::ChangeMessage},
     };
     orv::testing::RunHostileTable(
-        orv::testing::HostileFiles(), roads, current, other, boxes, [&](const std::string& where) {
+        rows, roads, current, other, boxes,
+        [&](const std::string& where) {
             EXPECT_EQ(LibraryPath(), current) << where;
             EXPECT_EQ(store.Read("Misc", "Current File", "", 255), current) << where;
             EXPECT_EQ(lock.SyncStamp(), Counter()) << where << ": the current file's counter";
@@ -240,25 +279,48 @@ TEST_F(LibraryCommandsTest, HostileFilesLeaveTheFileAndTheLibraryLoadedBefore) {
             EXPECT_EQ(hooks->Master.MacroCount(), 15) << where;
             EXPECT_EQ(settings->Nickname[2], "m2") << where;
             EXPECT_EQ(hooks->Master.Entry(4).Activation, 10000) << where;
+            // A macro is taken by its number only where the file still has it.
+            for (int k = 1; k <= 15; ++k) {
+                MacroRecord record;
+                if (library.ReadMacroRecord(k, record)) {
+                    EXPECT_EQ(record.Nickname.str(), settings->Nickname[k].str())
+                        << where << ": " << k;
+                }
+            }
             // Only the menu icons are made again, from the same tables.
             for (const std::string& line : trace.Lines)
-                EXPECT_TRUE(line == "menus off" || line == "menus on") << where << ": " << line;
+                EXPECT_TRUE(line == "menus off" || line == "menus on" || line == "load again later")
+                    << where << ": " << line;
+            trace.Lines.clear();
+        },
+        [&] {
+            // Whatever could not be read is read again once it can be.
+            EXPECT_TRUE(loading.RetryLoad());
+            EXPECT_TRUE(library.TablesFollow(current));
             trace.Lines.clear();
         });
 }
 
 // Started in one folder, found from another: "/F" keeps the file's full name.
-TEST_F(LibraryCommandsTest, ARelativeCommandLineNameIsKeptByItsFullName) {
-    TenMacros();
+// The last one that loads is taken; the remembered library is neither opened
+// nor locked then.
+TEST_F(LibraryCommandsTest, TheCommandLineFileIsKeptByItsFullNameAndTheRememberedOneUntouched) {
+    settings->NetworkMode = true;
+    const std::string remembered = orv::testing::RecordsNamed(2);  // without system macros
+    orv::testing::PutFile(LibraryPath(), remembered);
     const std::filesystem::path started = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     orv::testing::PutFile(InFolder(folder, "mine.ORN"), orv::testing::RecordsNamed(3));
-    const bool used = loading.UseCommandLineFile("mine.ORN");
-    EXPECT_TRUE(loading.UseCommandLineFile("no such file.ORN")) << "a missing file is ignored";
+    orv::testing::PutFile(InFolder(folder, "notes.txt"), "not macros");
+    boxes.Expect(LibraryMessage::NotWholeMacros);
+    const bool used = loading.LoadAtStart({"mine.ORN", "notes.txt", "no such file.ORN"});
     std::filesystem::current_path(started);
     ASSERT_TRUE(used);
     EXPECT_EQ(std::filesystem::path(LibraryPath()), std::filesystem::path(folder) / "mine.ORN");
     EXPECT_EQ(settings->Nickname[3], "a3");
+    EXPECT_EQ(ReadWholeFile(InFolder(folder, "ORVAN.ORN")), remembered);
+    EXPECT_FALSE(FileExists(InFolder(folder, "ORVAN.MAS")));
+    EXPECT_TRUE(FileExists(InFolder(folder, "mine.MAS")));
 }
 
 TEST_F(LibraryCommandsTest, EveryCommandOfTheFamilyReachesTheLibrary) {

@@ -226,6 +226,18 @@ TEST_F(RunDispatchTest, ARecordThatCannotBeReadRunsNothing) {
     WriteLibrary({Typing("First", 3, "one")});
     dispatch.HotKeyPressed(CtrlQ, 1);
     EXPECT_EQ(Typed(), "one|");
+    EXPECT_TRUE(desk.Notices.empty());
+
+    // The first macro was removed, and the reload met the file cut short: the
+    // keys still name the old numbers, which the file gave other macros.
+    WriteLibrary({Typing("Second", CtrlQ, "two"), Typing("Third", 5, "three")}, 1);
+    boxes.Expect(LibraryMessage::NotWholeMacros);
+    EXPECT_FALSE(library.ReloadMacroFile(false));
+    WriteLibrary({Typing("Second", CtrlQ, "two"), Typing("Third", 5, "three")});
+    for (std::uint32_t key : {3u, static_cast<std::uint32_t>(CtrlQ)})
+        dispatch.HotKeyPressed(key, 1);
+    EXPECT_EQ(Typed(), "one|");
+    EXPECT_EQ(desk.Notices, (std::vector<std::string>(2, LibraryMessage::TablesBehind)));
 }
 
 TEST_F(RunDispatchTest, AnOpenMenuOrACaptureRefusesWithANotice) {

@@ -4,6 +4,10 @@
 
 #include <filesystem>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "common/files.h"
 #include "common/side_files.h"
 #include "common/string_routines.h"
@@ -51,19 +55,32 @@ TEST_F(ExportTest, OpenLibraryAndItsSideFilesAreRefused) {
     // Other names of the same files: through "." and a second link.
     std::filesystem::create_hard_link(library.Path, folder / "ALIAS.ORN");
     ASSERT_TRUE(ReplaceFileContents(CategoryFileName(library.Path), "categories"));
+    // The remap and sync files are not there yet: only their folder is.
     const std::string inDot = InFolder(folder / ".", "ORVAN");
-    const std::vector<std::string> refused = {folder / "orvan.orn",
-                                              CategoryFileName(library.Path),
-                                              RemapFileName(library.Path),
-                                              SyncFileName(library.Path),
-                                              inDot + ".ORN",
-                                              inDot + ".OVC",
-                                              folder / "ALIAS.ORN"};
+    std::vector<std::string> refused = {folder / "orvan.orn",
+                                        CategoryFileName(library.Path),
+                                        RemapFileName(library.Path),
+                                        SyncFileName(library.Path),
+                                        inDot + ".ORN",
+                                        inDot + ".OVC",
+                                        inDot + ".OVS",
+                                        "orvan.ovs",
+                                        folder / "ALIAS.ORN"};
+#ifdef _WIN32
+    char shortFolder[MAX_PATH];
+    ASSERT_GT(GetShortPathNameA(folder.Path().c_str(), shortFolder, MAX_PATH), 0u);
+    ASSERT_NE(std::string(shortFolder), folder.Path());
+    refused.push_back(InFolder(shortFolder, "ORVAN.MAS"));
+#endif
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
     for (const std::string& name : refused) {
         SCOPED_TRACE(name);
         boxes.Expect(ExportMessage::OpenLibrary, MsgResult::Ok, "Error");
         EXPECT_FALSE(ExportMacros({1}, name, library));
+        EXPECT_FALSE(PathTaken(InFolder(folder.Path(), "ORVAN.OVS")));
     }
+    std::filesystem::current_path(started);
     EXPECT_EQ(ReadWholeFile(library.Path), LibraryBytes);
 }
 
