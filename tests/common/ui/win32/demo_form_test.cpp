@@ -238,20 +238,20 @@ TEST_F(DemoFormTest, ListsAreDrawnByTheFormToggleByClickAndEditInPlace) {
             EXPECT_TRUE(f.Lines.Selected(0));  // the other lines keep theirs
         }
 
-        f.Lines.InsertItem(1, "inserted", 7);
+        EXPECT_EQ(f.Lines.AddItem("added", 7), 4);
         f.Lines.ReplaceItem(0, "ALPHA");
-        f.Lines.DeleteItem(3);  // "gamma"
+        f.Lines.DeleteItem(2);  // "gamma"
         EXPECT_TRUE(f.Lines.Selected(0));
-        EXPECT_EQ(f.Lines.IndexOf("Inserted"), 1);
+        EXPECT_EQ(f.Lines.IndexOf("Added"), 3);
         EXPECT_EQ(f.Lines.IndexOf("gamma"), -1);
-        EXPECT_EQ(SendMessageA(f.Lines.Handle(), LB_GETITEMDATA, 1, 0), 7);
+        EXPECT_EQ(SendMessageA(f.Lines.Handle(), LB_GETITEMDATA, 3, 0), 7);
         f.Close(IDOK);
     });
     form.ShowModal();
     ASSERT_EQ(form.Lines.Count(), 4);
     EXPECT_EQ(form.Lines.Item(0), "ALPHA");
-    EXPECT_EQ(form.Lines.Item(3), "a line too long for its list");
-    EXPECT_EQ(form.Lines.Object(1), 7);
+    EXPECT_EQ(form.Lines.Item(2), "a line too long for its list");
+    EXPECT_EQ(form.Lines.Object(3), 7);
     EXPECT_TRUE(form.Lines.Selected(0));
 }
 
@@ -401,7 +401,8 @@ TEST(ModelessFormTest, ShowsHidesAndIsServedByEveryLoop) {
     EXPECT_EQ(r.left, 40);
     EXPECT_EQ(r.top, 30);
     EXPECT_TRUE(GetWindowLongPtrA(tool.Handle(), GWL_STYLE) & WS_THICKFRAME);
-    EXPECT_EQ(tool.Notes.SelText(), "two");
+    EXPECT_EQ(tool.Notes.SelStart(), 5);  // "two", selected before the show
+    EXPECT_EQ(tool.Notes.SelLength(), 3);
     EXPECT_EQ(tool.Notes.Lines(), (std::vector<std::string>{"one", "two"}));
 
     // Tab and key preview through the wait pump, as through any loop.
