@@ -358,7 +358,7 @@ bool MacroLibrary::StillHeld(const HeldMacro& held) const {
 }
 
 bool MacroLibrary::DeleteHeldMacro(const HeldMacro& held) {
-    return StillHeld(held) && RewriteWithout(held.Number, true);
+    return StillHeld(held) && DeleteMacroWithMenus(held.Number);
 }
 
 bool MacroLibrary::SaveHeldRecord(HeldMacro& held, MacroRecord& record) {
@@ -376,14 +376,6 @@ bool MacroLibrary::RefreshEntry(int n) {
         return false;
     FillEntry(n, record, false);
     return true;
-}
-
-bool MacroLibrary::DeleteMacroRecord(int n) {
-    return RewriteWithout(n, false);
-}
-
-bool MacroLibrary::DeleteMacroWithMenus(int n) {
-    return RewriteWithout(n, true);
 }
 
 namespace {
@@ -405,7 +397,7 @@ void DropMenuMember(std::span<std::uint8_t> image, int n) {
 
 }  // namespace
 
-bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
+bool MacroLibrary::DeleteMacroWithMenus(int n) {
     std::string kept;
     {
         long long records = 0;
@@ -428,11 +420,9 @@ bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
             return false;
         }
     }
-    if (fixMenus) {
-        auto* bytes = reinterpret_cast<std::uint8_t*>(kept.data());
-        for (std::size_t at = 0; at < kept.size(); at += RecordSize)
-            DropMenuMember({bytes + at, MacroRecord::Size}, n);
-    }
+    auto* bytes = reinterpret_cast<std::uint8_t*>(kept.data());
+    for (std::size_t at = 0; at < kept.size(); at += RecordSize)
+        DropMenuMember({bytes + at, MacroRecord::Size}, n);
     // The file is rewritten whole, so an interrupted delete leaves it as it was.
     if (!ReplaceFileContents(CurrentFile(), kept)) {
         Report(LibraryMessage::ChangeFailed);
@@ -462,10 +452,6 @@ bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
         return false;
     }
     return true;
-}
-
-int MacroLibrary::FindFreeHotKey(int start) const {
-    return FindFreeHotKeyBelow(start, table_.EntryCount());
 }
 
 int MacroLibrary::FindFreeHotKeyBelow(int start, int entries) const {

@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, AfterTheLastMacroIsRemovedTheNewLastRowIsSelected) {
     const int lastRow = w.List().RowCount() - 1;
     w.MyGrid.SetRow(lastRow);
     const int removed = w.SelectedMacro();
-    ASSERT_TRUE(macros.DeleteMacroRecord(removed));
+    ASSERT_TRUE(macros.DeleteMacroWithMenus(removed));
     ASSERT_TRUE(macros.ReloadMacroFile(false));
     Notify(4, removed);
     EXPECT_EQ(w.MyGrid.Row(), lastRow - 1);
