@@ -155,10 +155,6 @@ void TQuickWiz::SetSecondWindow(HWND window, bool on) {
     host_.SetSecWind(window, on);
 }
 
-void TQuickWiz::P3HotKeyEntryEnter() {
-    SetSecondWindow(Handle(), true);
-}
-
 void TQuickWiz::P3HotKeyEntryExit() {
     SetSecondWindow(Handle(), false);
 }
