@@ -7,14 +7,16 @@
 #include <stdexcept>
 
 #include "common/ui/win32/display.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/system_routines.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv {
 namespace {
+
+using orv::testing::WriteFormPicture;
 
 // A timer procedure is a stdcall function on 32-bit Windows: no lambda.
 void CALLBACK EndLoopWithRefusedCode(HWND, UINT, UINT_PTR, DWORD) {

@@ -11,7 +11,6 @@
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/side_files.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/print_service.h"
 #include "common/win32/system_routines.h"
 #include "editor/shell/export_library.h"
@@ -22,12 +21,14 @@
 #include "editor/shell/win32/macro_file_forms.h"
 #include "tests/editor/shell/memory_library.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/recorded_printer.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
 
+using orv::testing::WriteFormPicture;
 using orv::testing::ModalDriver;
 using testing::Macro;
 using testing::MouseAt;

@@ -15,18 +15,19 @@
 #include "common/side_files.h"
 #include "common/sync_record.h"
 #include "common/ui/win32/about_box.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/win32/editor_menu_ids.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/editor/shell/memory_library.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
 
+using orv::testing::WriteFormPicture;
 using orv::testing::ScriptedMessageBoxes;
 using testing::Macro;
 using testing::MouseAt;

@@ -10,14 +10,15 @@
 
 #include "common/files.h"
 #include "common/hotkeys.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
 
+using orv::testing::WriteFormPicture;
 using orv::testing::ModalDriver;
 using orv::testing::ScriptedFileDialogs;
 using testing::Macro;

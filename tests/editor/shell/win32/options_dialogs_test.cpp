@@ -12,7 +12,6 @@
 #include "common/hotkeys.h"
 #include "common/side_files.h"
 #include "common/swap_keys.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
@@ -26,6 +25,7 @@
 #include "editor/shell/win32/options_launchers.h"
 #include "editor/shell/win32/remap_dialogs.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/hot_key_box_clicks.h"
 #include "tests/support/ui/scripted_dialogs.h"
 #include "tests/support/ui/form_testing.h"
@@ -33,6 +33,7 @@
 namespace orv::editor {
 namespace {
 
+using orv::testing::WriteFormPicture;
 using orv::testing::ModalDriver;
 using testing::Posts;
 using testing::Pump;
