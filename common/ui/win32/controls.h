@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/settings.h"
+#include "common/font_spec.h"
 #include "common/ui/bounds.h"
 
 namespace orv {
