@@ -20,11 +20,11 @@ bool Contains(const std::string& text, const std::string& part) {
 }  // namespace
 
 bool RunDispatch::Busy() {
-    return starting_ || interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying);
+    return starting_ || interpreter_.Play().State().Running || table_.MacroPlaying();
 }
 
 bool RunDispatch::Capturing() const {
-    return table_.U8(HookAt::CaptureRunning) || CaptureDialogShown;
+    return table_.CaptureRunning() || CaptureDialogShown;
 }
 
 bool RunDispatch::CanStartRun(RunRequest request) {
@@ -106,7 +106,7 @@ void RunDispatch::ResumeOrRefuse(std::uint32_t code) {
 
 void RunDispatch::PauseShown() {
     paused_ = true;
-    inUseBeforePause_ = table_.U8(HookAt::MacroPlaying) != 0;
+    inUseBeforePause_ = table_.MacroPlaying();
     shared_.SetMacroInUse(false);
 }
 

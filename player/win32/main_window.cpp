@@ -225,23 +225,23 @@ void TMainWin::StartHookTable() {
     const auto self = WindowNumber(window_);
     // The table is fresh (all zero): only what is not zero is set before each
     // section goes over.
-    t.SetU8(HookAt::WindowsNT, ntFamily_ ? 1 : 0);
-    t.SetU8(HookAt::MouseSwapped, GetSystemMetrics(SM_SWAPBUTTON) ? 1 : 0);
+    t.SetWindowsNT(ntFamily_);
+    t.SetMouseSwapped(GetSystemMetrics(SM_SWAPBUTTON) != 0);
     hooks_.HandOver(HookSection::Capture, t);
     hooks_.HandOver(HookSection::Init, t);
     hooks_.HandOver(HookSection::Idle, t);
-    t.SetU32(HookAt::PlayerWindow, self);
+    t.SetPlayerWindow(self);
     hooks_.HandOver(HookSection::Window, t);
-    t.SetU32(HookAt::SecondWindow, self);
-    t.SetU32(HookAt::CaptureWindow, self);
+    t.SetSecondWindow(self, false);
+    t.SetCaptureWindow(self, false);
     hooks_.HandOver(HookSection::Window2, t);
     hooks_.HandOver(HookSection::Prog, t);
     hooks_.HandOver(HookSection::CaptureOn, t);
     hooks_.HandOver(HookSection::Waits, t);
     hooks_.HandOver(HookSection::Progs, t);
     SetHotKeys();
-    t.SetU32(HookAt::KeyboardHook, static_cast<std::uint32_t>(OrnHookKeyboard()));
-    t.SetU32(HookAt::MouseHook, static_cast<std::uint32_t>(OrnHookMouse()));
+    t.SetKeyboardHook(static_cast<std::uint32_t>(OrnHookKeyboard()));
+    t.SetMouseHook(static_cast<std::uint32_t>(OrnHookMouse()));
     hooks_.HandOver(HookSection::KeyHook, t);
     hooks_.HandOver(HookSection::MouseHook, t);
 }
@@ -527,15 +527,15 @@ void TMainWin::EditorCommand(int code, int argument) {
 void TMainWin::HookCommand(int action) {
     HookTable& t = *hookData_;
     if (action == 1) {
-        t.SetU32(HookAt::KeyboardHook, static_cast<std::uint32_t>(OrnHookKeyboard()));
+        t.SetKeyboardHook(static_cast<std::uint32_t>(OrnHookKeyboard()));
         hooks_.HandOver(HookSection::KeyHook, t);
     } else if (action == 2) {
-        OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::KeyboardHook)));
+        OrnUnHook(static_cast<std::int32_t>(t.KeyboardHook()));
     } else if (action == 3) {
-        t.SetU32(HookAt::MouseHook, static_cast<std::uint32_t>(OrnHookMouse()));
+        t.SetMouseHook(static_cast<std::uint32_t>(OrnHookMouse()));
         hooks_.HandOver(HookSection::MouseHook, t);
     } else if (action == 4) {
-        OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::MouseHook)));
+        OrnUnHook(static_cast<std::int32_t>(t.MouseHook()));
     }
 }
 
@@ -576,8 +576,8 @@ void TMainWin::FormClose() {
     closing_ = true;
     KillTimer(window_, ClearTimerId);
     HookTable& t = *hookData_;
-    OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::KeyboardHook)));
-    OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::MouseHook)));
+    OrnUnHook(static_cast<std::int32_t>(t.KeyboardHook()));
+    OrnUnHook(static_cast<std::int32_t>(t.MouseHook()));
     if (swapHookInstalled_ && playerBlock_.View())
         OrnUnHook(static_cast<std::int32_t>(GetU32(std::span(playerBlock_.View() + 4, 4), 0)));
     if (cbtBlock_.View())
@@ -706,7 +706,7 @@ void TMainWin::ReloadShared() {
 }
 
 bool TMainWin::CanDoMenu() {
-    return !hookData_->U8(HookAt::CaptureRunning) && !dispatch_->Paused() && !dispatch_->MenuShown;
+    return !hookData_->CaptureRunning() && !dispatch_->Paused() && !dispatch_->MenuShown;
 }
 
 void TMainWin::RunMenuIcon(int macro, int x) {
