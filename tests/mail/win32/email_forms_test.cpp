@@ -21,10 +21,10 @@
 namespace orv::player {
 namespace {
 
-using orv::testing::WriteFormPicture;
 using orv::testing::ModalDriver;
 using orv::testing::PressKey;
 using orv::testing::TypeText;
+using orv::testing::WriteFormPicture;
 using Lines = std::vector<std::string>;
 
 bool Topmost(HWND window) {

@@ -12,10 +12,10 @@
 namespace orv::player {
 namespace {
 
-using orv::testing::WriteFormPicture;
 using orv::testing::ModalDriver;
 using orv::testing::PressKey;
 using orv::testing::TypeText;
+using orv::testing::WriteFormPicture;
 
 std::vector<MenuEntry> Entries(int n) {
     std::vector<MenuEntry> entries;

@@ -28,8 +28,8 @@
 namespace orv::editor {
 namespace {
 
-using orv::testing::WriteFormPicture;
 using orv::testing::ModalDriver;
+using orv::testing::WriteFormPicture;
 using testing::Macro;
 using testing::MouseAt;
 using testing::Posts;

@@ -27,8 +27,8 @@
 namespace orv::editor {
 namespace {
 
-using orv::testing::WriteFormPicture;
 using orv::testing::ScriptedMessageBoxes;
+using orv::testing::WriteFormPicture;
 using testing::Macro;
 using testing::MouseAt;
 using testing::Posts;

@@ -18,9 +18,9 @@
 namespace orv::editor {
 namespace {
 
-using orv::testing::WriteFormPicture;
 using orv::testing::ModalDriver;
 using orv::testing::ScriptedFileDialogs;
+using orv::testing::WriteFormPicture;
 using testing::Macro;
 using testing::MouseAt;
 using testing::WriteLibrary;

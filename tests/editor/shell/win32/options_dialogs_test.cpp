@@ -33,8 +33,8 @@
 namespace orv::editor {
 namespace {
 
-using orv::testing::WriteFormPicture;
 using orv::testing::ModalDriver;
+using orv::testing::WriteFormPicture;
 using testing::Posts;
 using testing::Pump;
 

@@ -21,10 +21,10 @@
 namespace orv::editor {
 namespace {
 
-using orv::testing::WriteFormPicture;
 using orv::testing::ModalDriver;
 using orv::testing::PressKey;
 using orv::testing::ScriptedMessageBoxes;
+using orv::testing::WriteFormPicture;
 using testing::TempFolder;
 
 TEST(SortOrderDialog, ArrowsMoveLinesAndOkStoresTheOrders) {
