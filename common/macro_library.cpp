@@ -16,19 +16,21 @@ namespace {
 constexpr long long RecordSize = MacroRecord::Size;
 static_assert(HookMacroEntries == MaxMacros, "the hook library has an entry for every macro");
 
+using A = SystemMacroAction;
+
 const std::array<SystemMacro, 5> EditorSystemMacros = {{
-    {'5', "Terminate Orvane", 261},
-    {'1', "Run Orvane Editor", 262},
-    {'2', "Start / Stop Capture", 263},
-    {'3', "Resume Pause", 264},
-    {'4', "Menu of Macros for Top Most Window", 265},
+    {A::TerminatePlayer, "Terminate Orvane", 261},
+    {A::ActivateEditor, "Run Orvane Editor", 262},
+    {A::StartStopCapture, "Start / Stop Capture", 263},
+    {A::ResumePause, "Resume Pause", 264},
+    {A::MenuOfTopWindow, "Menu of Macros for Top Most Window", 265},
 }};
 const std::array<SystemMacro, 5> PlayerSystemMacros = {{
-    {'5', "Terminate Orvane", 261},
-    {'1', "Activate Orvane", 262},
-    {'2', "Start / Stop Capture", 263},
-    {'3', "Resume Pause", 264},
-    {'4', "Menu of Macros for Top Most Window", 265},
+    {A::TerminatePlayer, "Terminate Orvane", 261},
+    {A::ActivateEditor, "Activate Orvane", 262},
+    {A::StartStopCapture, "Start / Stop Capture", 263},
+    {A::ResumePause, "Resume Pause", 264},
+    {A::MenuOfTopWindow, "Menu of Macros for Top Most Window", 265},
 }};
 
 // Whole records in an open file; a trailing fragment is not a record.
@@ -86,13 +88,14 @@ std::vector<MacroRecord> RecordsOf(const std::string& image) {
 }
 
 // Which system macro (its place in SystemMacros) an entry is; -1 for none.
-// The action characters are the same for both programs.
+// The actions are the same for both programs.
 int SystemMacroOf(std::int16_t kind, std::string_view scope) {
-    if (kind != MacroKind::System || scope.empty())
+    const std::optional<SystemMacroAction> action = SystemMacroActionOf(scope);
+    if (kind != MacroKind::System || !action)
         return -1;
     const auto& system = SystemMacros(LibraryOwner::Player);
     for (std::size_t k = 0; k < system.size(); ++k)
-        if (scope[0] == system[k].action)
+        if (*action == system[k].action)
             return static_cast<int>(k);
     return -1;
 }
@@ -242,7 +245,7 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
         notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
         MacroRecord record;
         record.Nickname = system[k].nickname;
-        record.ScopeText = std::string(1, system[k].action);
+        record.ScopeText = ScopeTextOf(system[k].action);
         record.ActivationCode =
             static_cast<std::uint16_t>(FindFreeHotKeyBelow(system[k].firstHotKey, n));
         record.MacroKind = MacroKind::System;

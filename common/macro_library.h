@@ -13,6 +13,7 @@
 #include "common/macro_record.h"
 #include "common/notices.h"
 #include "common/settings.h"
+#include "common/system_macro_action.h"
 
 namespace orv {
 
@@ -21,7 +22,7 @@ namespace orv {
 enum class LibraryOwner { Editor, Player };
 
 struct SystemMacro {
-    char action;
+    SystemMacroAction action;
     const char* nickname;
     int firstHotKey;
 };

@@ -179,17 +179,17 @@ bool RunDispatch::RunSystemMacro(int code) {
         const MacroEntry entry = table_.Entry(i);
         if (entry.Kind != MacroKind::System || entry.Activation != code || !entry.Enabled)
             continue;
-        const std::string& scope = entry.ScopeText;
-        // Resume ('3') means something only during a pause.
-        if (!scope.empty() && scope[0] != '3')
-            SystemAction(scope[0]);
+        // Resume means something only during a pause.
+        const std::optional<SystemMacroAction> action = SystemMacroActionOf(entry.ScopeText);
+        if (action && *action != SystemMacroAction::ResumePause)
+            SystemAction(*action);
         return true;
     }
     return false;
 }
 
-void RunDispatch::SystemAction(char action) {
-    if (action != '2') {
+void RunDispatch::SystemAction(SystemMacroAction action) {
+    if (action != SystemMacroAction::StartStopCapture) {
         desk_.SystemAction(action);
         return;
     }
@@ -216,9 +216,9 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
         return;
     CurrentMacro = n;
     if (record.MacroKind == MacroKind::System) {
-        const std::string scope = record.ScopeText.str();
-        if (systemMenusOnly && !scope.empty() && scope[0] == '4')
-            desk_.SystemAction('4');
+        constexpr SystemMacroAction menu = SystemMacroAction::MenuOfTopWindow;
+        if (systemMenusOnly && SystemMacroActionOf(record.ScopeText.str()) == menu)
+            desk_.SystemAction(menu);
         return;
     }
     if (record.MacroKind == MacroKind::PopupMenu) {

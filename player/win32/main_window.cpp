@@ -658,15 +658,23 @@ bool TMainWin::ActivateProgram(std::string_view name) {
     return windowCommands_.ActivateProg(name);
 }
 
-void TMainWin::SystemAction(char action) {
-    if (action == '5')
-        PostMessageA(window_, WM_CLOSE, 0, 0);
-    else if (action == '1')
-        ActivateMe();
-    else if (action == '2')
-        capture_->StartACapture(browseMode_);
-    else if (action == '4')
-        MenuTopWindow();
+void TMainWin::SystemAction(SystemMacroAction action) {
+    switch (action) {
+        case SystemMacroAction::TerminatePlayer:
+            PostMessageA(window_, WM_CLOSE, 0, 0);
+            break;
+        case SystemMacroAction::ActivateEditor:
+            ActivateMe();
+            break;
+        case SystemMacroAction::StartStopCapture:
+            capture_->StartACapture(browseMode_);
+            break;
+        case SystemMacroAction::MenuOfTopWindow:
+            MenuTopWindow();
+            break;
+        case SystemMacroAction::ResumePause:
+            break;  // the dispatch resumes a pause itself
+    }
 }
 
 bool TMainWin::WaitForModifiersUp() {

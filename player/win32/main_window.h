@@ -112,7 +112,7 @@ class TMainWin final : public PlayerDesk,
     std::vector<std::string> RunningProgramNames() override;
     bool ActivateWindow(std::string_view titlePart) override;
     bool ActivateProgram(std::string_view name) override;
-    void SystemAction(char action) override;
+    void SystemAction(SystemMacroAction action) override;
     bool WaitForModifiersUp() override;
     void ReloadIfChanged() override;
 

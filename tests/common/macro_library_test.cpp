@@ -39,9 +39,11 @@ TEST_F(LibraryTest, NewLibraryGetsTheFiveSystemMacrosInOrder) {
 }
 
 TEST_F(LibraryTest, MissingSystemMacroIsAppendedAndRenamedOnesShowTheirStandardName) {
-    WriteLibrary({System('5', "Terminate Orvane", 261), System('1', "My editor key", 262),
-                  Ordinary("Greeting", 264), System('2', "Start / Stop Capture", 263),
-                  System('4', "Menu of Macros for Top Most Window", 265)});
+    using A = SystemMacroAction;
+    WriteLibrary({System(A::TerminatePlayer, "Terminate Orvane", 261),
+                  System(A::ActivateEditor, "My editor key", 262), Ordinary("Greeting", 264),
+                  System(A::StartStopCapture, "Start / Stop Capture", 263),
+                  System(A::MenuOfTopWindow, "Menu of Macros for Top Most Window", 265)});
     ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
     EXPECT_EQ(table->MacroCount(), 6);
     auto records = FileRecords();

@@ -49,8 +49,9 @@ class NoLockHost final : public NetworkLockHost {
 class CaptureTest : public orv::testing::LibraryTest {
   protected:
     CaptureTest() : LibraryTest(LibraryOwner::Player) {
-        WriteLibrary({Ordinary("first", 3),
-                      System('2', "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
+        WriteLibrary(
+            {Ordinary("first", 3), System(SystemMacroAction::StartStopCapture,
+                                          "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
         EXPECT_TRUE(library.LoadMacroFile(LibraryPath(), false));
         settings->CaptureTime = false;
         settings->CapturePrompt = false;
@@ -233,8 +234,9 @@ TEST_F(CaptureTest, ALibraryChangedWhileRecordingKeepsEveryOtherRecord) {
     int kept = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteLibrary({Ordinary("first", 3),
-                      System('2', "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
+        WriteLibrary(
+            {Ordinary("first", 3), System(SystemMacroAction::StartStopCapture,
+                                          "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
         ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
         lock.SetUp();
         const int counted = counter();

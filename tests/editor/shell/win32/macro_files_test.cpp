@@ -74,7 +74,7 @@ TEST_F(MacroFilesTest, TextImportStopsAtTheLimitAndTellsOtherMachines) {
     for (const SystemMacro& m : SystemMacros(LibraryOwner::Editor)) {
         records.push_back(
             Macro(m.nickname, static_cast<std::uint16_t>(m.firstHotKey), MacroKind::System));
-        records.back().ScopeText = std::string(1, m.action);
+        records.back().ScopeText = ScopeTextOf(m.action);
     }
     while (records.size() < 498) records.push_back(Macro("M", ActivationCode::None));
     WriteLibrary(library, records);

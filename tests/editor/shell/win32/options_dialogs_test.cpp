@@ -276,9 +276,10 @@ class OptionsTest : public testing::MainWindowFixture {
         InstallEditorDialogs(w, context);
         return w;
     }
-    int SystemMacro(char action) const {
+    int SystemMacro(SystemMacroAction action) const {
         for (int n = 1; n <= table.EntryCount(); ++n)
-            if (table.Entry(n).Kind == MacroKind::System && table.Entry(n).ScopeText[0] == action)
+            if (table.Entry(n).Kind == MacroKind::System &&
+                SystemMacroActionOf(table.Entry(n).ScopeText) == action)
                 return n;
         return 0;
     }
@@ -286,7 +287,7 @@ class OptionsTest : public testing::MainWindowFixture {
 
 TEST_F(OptionsTest, ANewSystemKeyReachesTheHookLibraryAndTheOldOneIsFreed) {
     TMainWin& w = OpenWithOptions();
-    const int capture = SystemMacro('2');
+    const int capture = SystemMacro(SystemMacroAction::StartStopCapture);
     ASSERT_GT(capture, 0);
     const int oldCode = table.Entry(capture).Activation, newCode = 100;
     w.SetHotKeys();  // the master as the player's load left it
@@ -350,7 +351,7 @@ TEST_F(OptionsTest, AClickBesideAHotKeyBoxReachesItsButtonAndChoosesNoKey) {
          }},
         {"Copy Hot Key", w.MenuCopyHot, 1, copyOrMove},
         {"Change Macro Activation", w.MenuMoveHot, 1, copyOrMove},
-        {"system keys", w.MenuMoveHot, SystemMacro('5'),
+        {"system keys", w.MenuMoveHot, SystemMacro(SystemMacroAction::TerminatePlayer),
          [&] {
              driver.Expect<TSystemKeys>([](TSystemKeys& f) {
                  auto& box = *dynamic_cast<THotKeyEntry*>(f.FocusedControl());
@@ -383,7 +384,7 @@ TEST_F(OptionsTest, TwoCommandsGivenOneKeyCannotBeSaved) {
         EXPECT_TRUE(f.IsOpen());
         f.CancelButton.Click();
     });
-    w.SelectMacro(SystemMacro('5'));
+    w.SelectMacro(SystemMacro(SystemMacroAction::TerminatePlayer));
     w.MenuMoveHot.Click();
     EXPECT_TRUE(player.Only({20, 15}).empty());
 }
