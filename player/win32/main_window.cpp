@@ -324,38 +324,38 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
-        case PlayerMsg::HotKey:
+        case ProgramMessage::HotKey:
             dispatch_->HotKeyPressed(static_cast<std::uint32_t>(wParam),
                                      static_cast<std::uint32_t>(lParam));
             return 0;
-        case PlayerMsg::CaptureChar:
+        case ProgramMessage::CaptureChar:
             // Only the player's own capture names the current macro.
             if (capture_->CaptureChar(static_cast<std::uint8_t>(lParam & 0xFF)))
                 dispatch_->CurrentMacro = static_cast<int>(wParam);
             return 0;
-        case PlayerMsg::CaptureEnded:
+        case ProgramMessage::CaptureEnded:
             capture_->CaptureEnded();
             return 0;
-        case PlayerMsg::Abort:
+        case ProgramMessage::Abort:
             state_.AbortFlag = true;
             return 0;
-        case PlayerMsg::CuewordChar:
+        case ProgramMessage::CuewordChar:
             if (!closing_)
                 cuewords_->CuewordChar(static_cast<std::uint32_t>(wParam),
                                        static_cast<std::uint8_t>(lParam & 0xFF));
             return 0;
-        case PlayerMsg::WindowActivated:
+        case ProgramMessage::WindowActivated:
             if (!closing_)
                 activation_->WindowActivated(static_cast<std::uint32_t>(wParam));
             return 0;
-        case PlayerMsg::ProgramsChanged:
+        case ProgramMessage::ProgramsChanged:
             if (!closing_)
                 activation_->SetRunningProgs();
             return 0;
-        case PlayerMsg::CapsLock:
+        case ProgramMessage::CapsLock:
             // A run reads Caps Lock from the system as it starts.
             return 0;
-        case PlayerMsg::RunByNickname: {
+        case ProgramMessage::RunByNickname: {
             // Taken whatever happens, so a refused request leaves nothing behind.
             const std::optional<std::string> nickname =
                 std::exchange(pendingNickname_, std::string());
@@ -365,27 +365,27 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 Notice(PlayerText::NoticeCaption, PlayerText::HandOverTooLong);
             return 0;
         }
-        case PlayerMsg::EditorCommand:
+        case ProgramMessage::Notice:
             EditorCommand(static_cast<int>(wParam), static_cast<int>(lParam));
             return 0;
-        case PlayerMsg::MacroEnded:
+        case ProgramMessage::MacroEnded:
             KillTimer(window_, ClearTimerId);
             dispatch_->MacroEnded();
             return 0;
-        case PlayerMsg::ClickSeen:
+        case ProgramMessage::ClickSeen:
             waitCommands_.Events.Click(static_cast<std::uint32_t>(wParam));
             return 0;
-        case PlayerMsg::KeySeen:
+        case ProgramMessage::KeySeen:
             waitCommands_.Events.LastKeySeen = static_cast<std::uint32_t>(wParam);
             return 0;
-        case PlayerMsg::WaitTextChar:
+        case ProgramMessage::WaitTextChar:
             waitCommands_.Events.WaitTextChar(static_cast<std::uint32_t>(wParam),
                                               static_cast<unsigned char>(lParam & 0xFF));
             return 0;
-        case PlayerMsg::ClearWaitFlag:
+        case ProgramMessage::InputProcessed:
             waitSignals_.ClearWaitFlag();
             return 0;
-        case PlayerMsg::ClearScheduleDone:
+        case ProgramMessage::IdleOver:
             schedule_->ClearScheduleDone();
             return 0;
         case WM_TIMER:
@@ -439,7 +439,7 @@ void TMainWin::HandOverChar(LPARAM character) {
     // The run comes from the player's own queue: the second start's sent
     // messages return at once and are never held by a macro.
     pendingNickname_ = handOver_.Take();
-    PostMessageA(window_, PlayerMsg::RunByNickname, 0, 0);
+    PostMessageA(window_, ProgramMessage::RunByNickname, 0, 0);
 }
 
 void TMainWin::EditorCommand(int code, int argument) {

@@ -136,11 +136,11 @@ void TQuickWiz::FormClose() {
 }
 
 bool TQuickWiz::UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
-    if (message == HotKeyPressedMessage)
+    if (message == ProgramMessage::SecondWindowKey)
         HotKeyPressed(static_cast<int>(w));
-    else if (message == CapturedCharMessage)
+    else if (message == ProgramMessage::CaptureChar)
         recording_.CaptureChar(l);
-    else if (message == CaptureEndedMessage)
+    else if (message == ProgramMessage::CaptureEnded)
         recording_.CaptureFinished();
     else
         return false;

@@ -266,12 +266,13 @@ TEST_F(DemoFormTest, TheHotKeyBoxTakesKeysOnlyWhileItHasTheFocus) {
         f.HotKey.SetFocus();
         ASSERT_EQ(second.Calls.size(), 1u);
         EXPECT_EQ(second.Calls[0], std::make_pair(f.Handle(), true));
-        SendMessageA(f.Handle(), HotKeyPressedMessage, 5, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, 5, 0);
         EXPECT_EQ(codes, std::vector<int>{5});
         PressKey(f, VK_TAB);
         ASSERT_EQ(second.Calls.size(), 2u);
         EXPECT_EQ(second.Calls[1], std::make_pair(f.Handle(), false));
-        SendMessageA(f.Handle(), HotKeyPressedMessage, 6, 0);  // off: the form's own message
+        // Off: the form's own message.
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, 6, 0);
         EXPECT_EQ(codes, std::vector<int>{5});
         f.HotKey.SetFocus();
         PressKey(f, VK_ESCAPE);
