@@ -2,6 +2,7 @@
 
 #include "common/macro_record.h"
 #include "common/settings.h"
+#include "common/system_macro_action.h"
 
 namespace orv {
 namespace {
@@ -24,8 +25,8 @@ void PutStopKey(HookTable& table, std::size_t mouseAt, std::size_t keyAt, std::s
 int CaptureSystemMacro(const HookTable& table) {
     for (int i = 1; i <= table.EntryCount(); ++i) {
         const MacroEntry entry = table.Entry(i);
-        if (entry.Kind == MacroKind::System && !entry.ScopeText.empty() &&
-            entry.ScopeText[0] == '2')
+        if (entry.Kind == MacroKind::System &&
+            SystemMacroActionOf(entry.ScopeText) == SystemMacroAction::StartStopCapture)
             return i;
     }
     return 0;

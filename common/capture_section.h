@@ -20,7 +20,7 @@ constexpr std::size_t Cleared771 = 771;
 constexpr std::size_t Cleared781 = 781;
 }  // namespace CaptureAt
 
-// The system macro that starts and stops a capture (kind 5, action '2'):
+// The system macro that starts and stops a capture:
 // its number, 0 when there is none.
 int CaptureSystemMacro(const HookTable& table);
 

@@ -31,10 +31,7 @@ void RefreshEverythingFromHookLibrary(HookLibrary& library, HookTable& own) {
 
 namespace {
 
-void SetWindow(HookTable& own, HookLibrary& library, ProgramNotices& notices, std::size_t at,
-               std::size_t onAt, std::uint32_t window, bool on) {
-    own.SetU32(at, window);
-    own.SetU8(onAt, on ? 1 : 0);
+void HandOverWindows(const HookTable& own, HookLibrary& library, ProgramNotices& notices) {
     library.HandOver(HookSection::Window2, own);
     notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::Window2));
 }
@@ -43,12 +40,14 @@ void SetWindow(HookTable& own, HookLibrary& library, ProgramNotices& notices, st
 
 void SetSecWind(HookTable& own, HookLibrary& library, ProgramNotices& notices, std::uint32_t window,
                 bool on) {
-    SetWindow(own, library, notices, HookAt::SecondWindow, HookAt::SecondWindowOn, window, on);
+    own.SetSecondWindow(window, on);
+    HandOverWindows(own, library, notices);
 }
 
 void SetCapWind(HookTable& own, HookLibrary& library, ProgramNotices& notices, std::uint32_t window,
                 bool on) {
-    SetWindow(own, library, notices, HookAt::CaptureWindow, HookAt::CaptureWindowOn, window, on);
+    own.SetCaptureWindow(window, on);
+    HandOverWindows(own, library, notices);
 }
 
 void UpNumKeys(const HookTable& own, HookLibrary& library, ProgramNotices& notices) {
@@ -63,7 +62,7 @@ void SetHotKeys(HookTable& table) {
         if (entry.Enabled && IsHotKeyCode(entry.Activation))
             table.SetU8(HookAt::CodeUsed + entry.Activation, 1);
     }
-    table.SetU8(HookAt::CuewordsExist, ThereAreCuewords(table) ? 1 : 0);
+    table.SetCuewordsExist(ThereAreCuewords(table));
 }
 
 bool ThereAreCuewords(const HookTable& table) {

@@ -99,16 +99,55 @@ struct MacroEntry {
     bool operator==(const MacroEntry&) const = default;
 };
 
+// The hook table's wait bytes, in their order from HookAt::WaitClick.
+enum class WaitByte : std::uint8_t { Click, Key, Text, InputProcessed };
+
 struct HookTable {
     static constexpr std::size_t Size = 19789;
     std::array<std::uint8_t, Size> Bytes{};
 
+    // Any field by its offset, for the code that lays out a whole section.
     std::uint8_t U8(std::size_t at) const { return Bytes[at]; }
     std::uint16_t U16(std::size_t at) const { return GetU16(Bytes, at); }
     std::uint32_t U32(std::size_t at) const { return GetU32(Bytes, at); }
     void SetU8(std::size_t at, std::uint8_t v) { Bytes[at] = v; }
     void SetU16(std::size_t at, std::uint16_t v) { PutU16(Bytes, at, v); }
     void SetU32(std::size_t at, std::uint32_t v) { PutU32(Bytes, at, v); }
+
+    // The fields the programs act on, by name. Windows and hooks are kept as
+    // 32-bit numbers, as the shared layout holds them.
+    bool CaptureRunning() const { return Bytes[HookAt::CaptureRunning] != 0; }
+    void SetCaptureRunning(bool on) { Bytes[HookAt::CaptureRunning] = on; }
+    bool MacroPlaying() const { return Bytes[HookAt::MacroPlaying] != 0; }
+    void SetMacroPlaying(bool on) { Bytes[HookAt::MacroPlaying] = on; }
+    bool CuewordsExist() const { return Bytes[HookAt::CuewordsExist] != 0; }
+    void SetCuewordsExist(bool on) { Bytes[HookAt::CuewordsExist] = on; }
+    bool IdleMacroExists() const { return Bytes[HookAt::IdleMacroExists] != 0; }
+    void SetIdleMacroExists(bool on) { Bytes[HookAt::IdleMacroExists] = on; }
+    bool IdleFired() const { return Bytes[HookAt::IdleFired] != 0; }
+    void SetIdleFired(bool on) { Bytes[HookAt::IdleFired] = on; }
+    std::uint32_t IdleSeconds() const { return U32(HookAt::IdleSeconds); }
+    void SetIdleSeconds(std::uint32_t seconds) { SetU32(HookAt::IdleSeconds, seconds); }
+    void SetWindowsNT(bool on) { Bytes[HookAt::WindowsNT] = on; }
+    void SetMouseSwapped(bool on) { Bytes[HookAt::MouseSwapped] = on; }
+    bool WaitByteSet(WaitByte which) const { return Bytes[WaitByteAt(which)] != 0; }
+    void SetWaitByte(WaitByte which, bool on) { Bytes[WaitByteAt(which)] = on; }
+    void SetPlayerWindow(std::uint32_t window) { SetU32(HookAt::PlayerWindow, window); }
+    // The window that takes the hot keys instead of the player (a hot-key
+    // box), while on.
+    void SetSecondWindow(std::uint32_t window, bool on) {
+        SetU32(HookAt::SecondWindow, window);
+        Bytes[HookAt::SecondWindowOn] = on;
+    }
+    // The window a recording's notices go to instead of the player, while on.
+    void SetCaptureWindow(std::uint32_t window, bool on) {
+        SetU32(HookAt::CaptureWindow, window);
+        Bytes[HookAt::CaptureWindowOn] = on;
+    }
+    std::uint32_t KeyboardHook() const { return U32(HookAt::KeyboardHook); }
+    void SetKeyboardHook(std::uint32_t hook) { SetU32(HookAt::KeyboardHook, hook); }
+    std::uint32_t MouseHook() const { return U32(HookAt::MouseHook); }
+    void SetMouseHook(std::uint32_t hook) { SetU32(HookAt::MouseHook, hook); }
 
     // The number of macros N; entries 1..N are valid.
     std::int32_t MacroCount() const { return GetI32(Bytes, HookAt::MacroCount); }
@@ -121,6 +160,11 @@ struct HookTable {
     // writes nothing, so no macro number reaches beyond the table.
     MacroEntry Entry(int i) const;
     void SetEntry(int i, const MacroEntry& entry);
+
+  private:
+    static std::size_t WaitByteAt(WaitByte which) {
+        return HookAt::WaitClick + static_cast<std::size_t>(which);
+    }
 };
 
 // One field of a section. A text field is a short string copied with at most

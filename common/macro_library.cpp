@@ -17,19 +17,21 @@ namespace {
 constexpr long long RecordSize = MacroRecord::Size;
 static_assert(HookMacroEntries == MaxMacros, "the hook library has an entry for every macro");
 
+using A = SystemMacroAction;
+
 const std::array<SystemMacro, 5> EditorSystemMacros = {{
-    {'5', "Terminate Orvane", 261},
-    {'1', "Run Orvane Editor", 262},
-    {'2', "Start / Stop Capture", 263},
-    {'3', "Resume Pause", 264},
-    {'4', "Menu of Macros for Top Most Window", 265},
+    {A::TerminatePlayer, "Terminate Orvane", 261},
+    {A::ActivateEditor, "Run Orvane Editor", 262},
+    {A::StartStopCapture, "Start / Stop Capture", 263},
+    {A::ResumePause, "Resume Pause", 264},
+    {A::MenuOfTopWindow, "Menu of Macros for Top Most Window", 265},
 }};
 const std::array<SystemMacro, 5> PlayerSystemMacros = {{
-    {'5', "Terminate Orvane", 261},
-    {'1', "Activate Orvane", 262},
-    {'2', "Start / Stop Capture", 263},
-    {'3', "Resume Pause", 264},
-    {'4', "Menu of Macros for Top Most Window", 265},
+    {A::TerminatePlayer, "Terminate Orvane", 261},
+    {A::ActivateEditor, "Activate Orvane", 262},
+    {A::StartStopCapture, "Start / Stop Capture", 263},
+    {A::ResumePause, "Resume Pause", 264},
+    {A::MenuOfTopWindow, "Menu of Macros for Top Most Window", 265},
 }};
 
 // Whole records in an open file; a trailing fragment is not a record.
@@ -87,13 +89,14 @@ std::vector<MacroRecord> RecordsOf(const std::string& image) {
 }
 
 // Which system macro (its place in SystemMacros) an entry is; -1 for none.
-// The action characters are the same for both programs.
+// The actions are the same for both programs.
 int SystemMacroOf(std::int16_t kind, std::string_view scope) {
-    if (kind != MacroKind::System || scope.empty())
+    const std::optional<SystemMacroAction> action = SystemMacroActionOf(scope);
+    if (kind != MacroKind::System || !action)
         return -1;
     const auto& system = SystemMacros(LibraryOwner::Player);
     for (std::size_t k = 0; k < system.size(); ++k)
-        if (scope[0] == system[k].action)
+        if (*action == system[k].action)
             return static_cast<int>(k);
     return -1;
 }
@@ -285,7 +288,7 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
         Tell(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
         MacroRecord record;
         record.Nickname = system[k].nickname;
-        record.ScopeText = std::string(1, system[k].action);
+        record.ScopeText = ScopeTextOf(system[k].action);
         record.ActivationCode =
             static_cast<std::uint16_t>(FindFreeHotKeyBelow(system[k].firstHotKey, n));
         record.MacroKind = MacroKind::System;
@@ -416,7 +419,7 @@ bool MacroLibrary::StillHeld(const HeldMacro& held) const {
 }
 
 bool MacroLibrary::DeleteHeldMacro(const HeldMacro& held) {
-    return StillHeld(held) && RewriteWithout(held.Number, true);
+    return StillHeld(held) && DeleteMacroWithMenus(held.Number);
 }
 
 bool MacroLibrary::SaveHeldRecord(HeldMacro& held, MacroRecord& record) {
@@ -434,14 +437,6 @@ bool MacroLibrary::RefreshEntry(int n) {
         return false;
     FillEntry(n, record, false);
     return true;
-}
-
-bool MacroLibrary::DeleteMacroRecord(int n) {
-    return RewriteWithout(n, false);
-}
-
-bool MacroLibrary::DeleteMacroWithMenus(int n) {
-    return RewriteWithout(n, true);
 }
 
 namespace {
@@ -463,7 +458,7 @@ void DropMenuMember(std::span<std::uint8_t> image, int n) {
 
 }  // namespace
 
-bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
+bool MacroLibrary::DeleteMacroWithMenus(int n) {
     std::string kept;
     {
         long long records = 0;
@@ -486,11 +481,9 @@ bool MacroLibrary::RewriteWithout(int n, bool fixMenus) {
             return false;
         }
     }
-    if (fixMenus) {
-        auto* bytes = reinterpret_cast<std::uint8_t*>(kept.data());
-        for (std::size_t at = 0; at < kept.size(); at += RecordSize)
-            DropMenuMember({bytes + at, MacroRecord::Size}, n);
-    }
+    auto* bytes = reinterpret_cast<std::uint8_t*>(kept.data());
+    for (std::size_t at = 0; at < kept.size(); at += RecordSize)
+        DropMenuMember({bytes + at, MacroRecord::Size}, n);
     // The file is rewritten whole, so an interrupted delete leaves it as it was.
     if (!ReplaceFileContents(CurrentFile(), kept)) {
         Report(LibraryMessage::ChangeFailed);
@@ -520,10 +513,6 @@ bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
         return false;
     }
     return true;
-}
-
-int MacroLibrary::FindFreeHotKey(int start) const {
-    return FindFreeHotKeyBelow(start, table_.EntryCount());
 }
 
 int MacroLibrary::FindFreeHotKeyBelow(int start, int entries) const {

@@ -13,6 +13,7 @@
 #include "common/macro_record.h"
 #include "common/notices.h"
 #include "common/settings.h"
+#include "common/system_macro_action.h"
 
 namespace orv {
 
@@ -21,7 +22,7 @@ namespace orv {
 enum class LibraryOwner { Editor, Player };
 
 struct SystemMacro {
-    char action;
+    SystemMacroAction action;
     const char* nickname;
     int firstHotKey;
 };
@@ -135,10 +136,9 @@ class MacroLibrary {
     // false, with nothing changed, when it cannot be read.
     [[nodiscard]] bool RefreshEntry(int n);
     // Removes record n from the file and the tables (numbered as the file is
-    // now); the caller reloads.
-    [[nodiscard]] bool DeleteMacroRecord(int n);
-    // The same, and every pop-up menu's member list loses n and renumbers the
-    // members behind it, in one rewrite: a failure changes nothing.
+    // now), and every pop-up menu's member list loses n and renumbers the
+    // members behind it, in one rewrite: a failure changes nothing. The
+    // caller reloads.
     [[nodiscard]] bool DeleteMacroWithMenus(int n);
     // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord refuses.
     [[nodiscard]] bool DeleteHeldMacro(const HeldMacro& held);
@@ -149,9 +149,6 @@ class MacroLibrary {
     bool StillHeld(const HeldMacro& held) const;
     // Rewrites only the enabled flag of record n; the caller updates the tables.
     [[nodiscard]] bool SetMacroEnabled(int n, std::uint8_t enabled);
-
-    // A hot-key code no loaded macro uses, searching down from start.
-    int FindFreeHotKey(int start) const;
 
     // The icon a record shows, and whether its icon file is missing.
     IconChoice ResolveIcon(const MacroRecord& record, bool* fileMissing = nullptr) const;
@@ -179,9 +176,9 @@ class MacroLibrary {
     void Tell(int code, int argument);
     bool SaveRecordTo(const std::string& path, int n, MacroRecord& record);
     void FillEntry(int i, const MacroRecord& record, bool loading);
+    // A hot-key code none of the first entries uses, searching down from start.
     int FindFreeHotKeyBelow(int start, int entries) const;
     void Report(const char* text) const;
-    bool RewriteWithout(int n, bool fixMenus);
 
     LibraryOwner owner_;
     SettingsBlock& settings_;

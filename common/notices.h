@@ -1,7 +1,7 @@
-// The notices one program posts to the other (WM_USER+11, a code and an
-// argument). Each program supplies the poster: the editor posts to the player
-// window it was started with, the player to the editor window while it knows
-// one; the shared operations only say what to tell.
+// The notices one program posts to the other (ProgramMessage::Notice, a code
+// and an argument). Each program supplies the poster: the editor posts to the
+// player window it was started with, the player to the editor window while it
+// knows one; the shared operations only say what to tell.
 #pragma once
 
 namespace orv {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/font_spec.h"
 #include "common/settings_store.h"
 #include "common/short_string.h"
 
@@ -16,22 +17,6 @@ constexpr int MaxMacros = 500;
 // Per-macro tables are indexed by macro number 1..500; entry 0 is unused.
 template <class T>
 using PerMacro = std::array<T, MaxMacros + 1>;
-
-namespace FontStyle {
-constexpr std::uint8_t Bold = 1;
-constexpr std::uint8_t Italic = 2;
-constexpr std::uint8_t Underline = 4;
-constexpr std::uint8_t Strikeout = 8;
-}  // namespace FontStyle
-
-// What the programs build their font objects from; the style is the truth,
-// the record's flags only carry it to and from the file.
-struct FontSpec {
-    std::int32_t Color = 0;
-    std::string Name = "Arial";
-    std::int32_t Size = 10;
-    std::uint8_t Style = 0;
-};
 
 // Which picture a macro shows: one of the two built-in icons, or an icon file.
 struct IconChoice {

@@ -16,8 +16,8 @@ namespace orv {
 
 struct KeyLayout;
 
-// Script text to post, one character per WM_USER+3, to the window that
-// records.
+// Script text to post, one character per ProgramMessage::CaptureChar, to the
+// window that records.
 struct CaptureText {
     static constexpr std::size_t Room = 128;
     std::uint32_t window = 0;

@@ -73,7 +73,7 @@ void ReportIdleOver(InputDecision& d, Bytes table) {
     if (table[HookAt::IdleMacroExists] == 0 || GetI32(table, HookAt::IdleSeconds) <= 0)
         return;
     PutI32(table, HookAt::IdleSeconds, 0);
-    d.Add({PlayerWindow(table), HookMessage::IdleOver});
+    d.Add({PlayerWindow(table), ProgramMessage::IdleOver});
 }
 
 }  // namespace
@@ -132,7 +132,7 @@ std::optional<CaptureText> InputDecider::StartCapture(bool injectedByPlayer, Byt
 InputDecision InputDecider::StopCapture(const CaptureText& capture) {
     InputDecision d;
     d.swallow = true;
-    d.Add({capture.window, HookMessage::CaptureEnded, capture.macro});
+    d.Add({capture.window, ProgramMessage::CaptureEnded, capture.macro});
     return d;
 }
 
@@ -181,7 +181,7 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
         if (!repeat)
             capsLock_ = !capsLock_;
         if (!repeat && roles.hotKeys && haveTable)
-            d.Add({PlayerWindow(table), HookMessage::CapsLock, capsLock_ ? 1u : 0u});
+            d.Add({PlayerWindow(table), ProgramMessage::CapsLock, capsLock_ ? 1u : 0u});
         if (haveTable && !event.injectedByPlayer)
             ReportIdleOver(d, table);
         return d;
@@ -267,7 +267,7 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, Bytes table) {
         if (event.overFocus || SecondWindow(table) == 0)
             d = Confirmed(keys, false, table);
         if (d.postCount == 0 && table[WaitClick] != 0)
-            d.Add({PlayerWindow(table), HookMessage::ClickSeen, event.button});
+            d.Add({PlayerWindow(table), ProgramMessage::ClickSeen, event.button});
         // A click may move the caret: the text typed before it stops counting.
         if (!d.swallow) {
             ReportToWait(d, 0, false, {.reset = true}, table);
@@ -312,9 +312,9 @@ InputDecision InputDecider::ClosingKey(ConstBytes table) const {
     if (player == 0)
         return {};
     if (table[WaitProcessed] != 0)
-        return Posting(player, HookMessage::InputProcessed);
+        return Posting(player, ProgramMessage::InputProcessed);
     if (table[HookAt::MacroPlaying] != 0)
-        return Posting(player, HookMessage::MacroEnded);
+        return Posting(player, ProgramMessage::MacroEnded);
     return {};
 }
 
@@ -326,7 +326,7 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
     if (std::uint32_t second = SecondWindow(table)) {
         // A dialog asks which combination to use: every one with a code.
         if (code != NoHotKey)
-            d = Posting(second, HookMessage::SecondWindowKey, static_cast<std::uint32_t>(code));
+            d = Posting(second, ProgramMessage::SecondWindowKey, static_cast<std::uint32_t>(code));
     } else if (player == 0) {
         return d;
     } else if (table[HookAt::MacroPlaying] != 0) {
@@ -334,7 +334,7 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
         // still never reaches a window, and Escape stops the run unless the
         // run waits for a key itself.
         if (keys.vk == VirtualKey::Escape && table[WaitKey] == 0)
-            d = Posting(player, HookMessage::Abort);
+            d = Posting(player, ProgramMessage::Abort);
         else
             d.swallow = CodeUsed(table, code);
     } else if (CodeUsed(table, code)) {
@@ -342,7 +342,7 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
         // and what is typed after it.
         d.swallow = true;
         ReportToCuewords(d, {.reset = true}, table);
-        d.Add({player, HookMessage::HotKey,
+        d.Add({player, ProgramMessage::HotKey,
                static_cast<std::uint32_t>(code) | (capsLock_ ? CapsLockOnBit : 0u), true});
     }
     if (repeat)
@@ -382,15 +382,16 @@ void InputDecider::ReportToWait(InputDecision& d, std::uint16_t vk, bool repeat,
     const std::uint32_t player = PlayerWindow(table);
     if (table[WaitKey] != 0) {
         if (vk != 0 && !repeat)
-            d.Add({player, HookMessage::KeySeen, vk});
+            d.Add({player, ProgramMessage::KeySeen, vk});
         return;
     }
     if (table[WaitText] == 0)
         return;
     if (typing.reset)
-        d.Add({player, HookMessage::WaitTextChar, TypedKind::Reset});
+        d.Add({player, ProgramMessage::WaitTextChar, TypedKind::Reset});
     if (typing.character != 0)
-        d.Add({player, HookMessage::WaitTextChar, TypedKind::Character, false, typing.character});
+        d.Add(
+            {player, ProgramMessage::WaitTextChar, TypedKind::Character, false, typing.character});
 }
 
 // Only while some macro has a Cueword and no run has the input: the
@@ -402,9 +403,9 @@ void InputDecider::ReportToCuewords(InputDecision& d, const Typing& typing,
         return;
     const std::uint32_t player = PlayerWindow(table);
     if (typing.reset)
-        d.Add({player, HookMessage::CuewordChar, TypedKind::Reset});
+        d.Add({player, ProgramMessage::CuewordChar, TypedKind::Reset});
     if (typing.character != 0)
-        d.Add({player, HookMessage::CuewordChar,
+        d.Add({player, ProgramMessage::CuewordChar,
                capsLock_ ? TypedKind::CapsLockCharacter : TypedKind::Character, false,
                typing.character});
 }

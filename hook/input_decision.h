@@ -17,33 +17,15 @@
 
 #include "common/bytes.h"
 #include "common/hotkeys.h"
+#include "common/program_messages.h"
 #include "common/swap_keys.h"
 #include "hook/capture_encoder.h"
 
 namespace orv {
 
-// The messages the library posts (WM_USER = 0x400).
-namespace HookMessage {
-constexpr std::uint32_t SecondWindowKey = 0x400 + 1;
-constexpr std::uint32_t HotKey = 0x400 + 2;
-constexpr std::uint32_t CaptureChar = 0x400 + 3;
-constexpr std::uint32_t CaptureEnded = 0x400 + 4;
-constexpr std::uint32_t Abort = 0x400 + 5;
-constexpr std::uint32_t CuewordChar = 0x400 + 6;
-constexpr std::uint32_t WindowActivated = 0x400 + 7;
-constexpr std::uint32_t CapsLock = 0x400 + 9;
-constexpr std::uint32_t MacroEnded = 0x400 + 12;
-constexpr std::uint32_t ProgramsChanged = 0x400 + 13;
-constexpr std::uint32_t ClickSeen = 0x400 + 14;
-constexpr std::uint32_t KeySeen = 0x400 + 15;
-constexpr std::uint32_t WaitTextChar = 0x400 + 16;
-constexpr std::uint32_t InputProcessed = 0x400 + 17;
-constexpr std::uint32_t IdleOver = 0x400 + 18;
-}  // namespace HookMessage
-
-// wParam of a typed-character report (WM_USER+6 and +16): a character, the
-// text typed so far no longer counts, or (WM_USER+6 only) a character typed
-// with Caps Lock on.
+// wParam of a typed-character report (CuewordChar and WaitTextChar): a
+// character, the text typed so far no longer counts, or (CuewordChar only) a
+// character typed with Caps Lock on.
 namespace TypedKind {
 constexpr std::uint32_t Character = 0;
 constexpr std::uint32_t Reset = 1;

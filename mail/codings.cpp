@@ -5,8 +5,6 @@
 #include <cstring>
 #include <utility>
 
-#include "mail/mail_errors.h"
-
 namespace orv::player {
 namespace {
 
@@ -181,22 +179,6 @@ std::string Base64EncodeString(std::string_view bytes, std::size_t maxLength) {
     if (out.size() > maxLength)
         out.resize(maxLength);
     return out;
-}
-
-unsigned Base64CharValue(char c) {
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<unsigned>(c - 'A');
-    if (c >= 'a' && c <= 'z')
-        return static_cast<unsigned>(c - 'a' + 26);
-    if (c >= '0' && c <= '9')
-        return static_cast<unsigned>(c - '0' + 52);
-    if (c == '+')
-        return 62;
-    if (c == '/')
-        return 63;
-    if (c == '=')
-        return 255;
-    throw EMessageParserError("Invalid Character");
 }
 
 std::string UUEncodeLine(std::string_view bytes) {

@@ -19,10 +19,6 @@ std::size_t Base64Encode(std::string_view bytes, char* out);
 // Base64 of bytes, "=" padded, cut at maxLength characters.
 std::string Base64EncodeString(std::string_view bytes, std::size_t maxLength = std::string::npos);
 
-// The value 0-63 of a base64 character; 255 for "=". Any other character
-// raises EMessageParserError "Invalid Character".
-unsigned Base64CharValue(char c);
-
 // One uuencoded line of up to 45 bytes: the count character, then the
 // unpadded groups ("M" and 60 characters for a full block).
 std::string UUEncodeLine(std::string_view bytes);

@@ -19,7 +19,6 @@ ORV_MAIL_ERROR(EServerError);
 ORV_MAIL_ERROR(ETimedOutError);
 ORV_MAIL_ERROR(ECanceledError);
 ORV_MAIL_ERROR(EMessageError);
-ORV_MAIL_ERROR(EMessageParserError);
 ORV_MAIL_ERROR(EWinsockDLLError);
 
 #undef ORV_MAIL_ERROR

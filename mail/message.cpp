@@ -739,13 +739,7 @@ std::string TmsMessage::ContentType() const {
             return "text/plain";
         return atts.size() == 1 ? CheckedContentType(atts[0].ContentType) : "multipart/mixed";
     }
-    if (!atts.empty())
-        return "multipart/mixed";
-    return storedContentType_.empty() ? "text/plain" : storedContentType_;
-}
-
-void TmsMessage::SetContentType(std::string_view type) {
-    storedContentType_ = Lower(type);
+    return atts.empty() ? "text/plain" : "multipart/mixed";
 }
 
 void TmsMessage::SetBodyText(std::string_view text) {
@@ -783,15 +777,6 @@ void TmsMessage::Encode(const LineWriter& writeLine, const MessageStamp& stamp,
     Encoder(*this, writeLine, stamp, yield).Encode();
 }
 
-void TmsMessage::EncodeToStream(std::ostream& out, const MessageStamp& stamp) const {
-    Encode(
-        [&out](std::string_view line) {
-            out.write(line.data(), static_cast<std::streamsize>(line.size()));
-            out.write("\r\n", 2);
-        },
-        stamp);
-}
-
 void TmsMessage::Clear() {
     Body.clear();
     Attachments.Clear();
@@ -800,7 +785,6 @@ void TmsMessage::Clear() {
     Subject = "";
     Encoding = TMsgEncoding::meMIME;
     CharSet = TCharSet::csUSASCII;
-    storedContentType_.clear();
     CC.Clear();
     BCC.Clear();
     Recipients.Clear();

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -137,7 +136,6 @@ class TmsMessage {
 
     // The type the message is written as (computed from the attachments).
     std::string ContentType() const;
-    void SetContentType(std::string_view type);
 
     // The body from one text; its line breaks (CR LF, CR or LF) split it.
     void SetBodyText(std::string_view text);
@@ -155,14 +153,8 @@ class TmsMessage {
     void Encode(const LineWriter& writeLine, const MessageStamp& stamp,
                 const std::function<void()>& yield = {}) const;
 
-    // The whole message text, each line ended by CR LF.
-    void EncodeToStream(std::ostream& out, const MessageStamp& stamp) const;
-
     // Empties everything but the priority.
     void Clear();
-
-  private:
-    std::string storedContentType_ = "text/plain";
 };
 
 }  // namespace orv::player

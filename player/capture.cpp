@@ -103,7 +103,7 @@ void PlayerCapture::StartACapture(bool browseMode) {
                                                   : std::string()));
     }
     desk_.ShowRecording(true);
-    table_.SetU8(HookAt::CaptureRunning, 1);
+    table_.SetCaptureRunning(true);
     HandOver(HookSection::CaptureOn);
 }
 
@@ -133,7 +133,7 @@ void PlayerCapture::End(bool askForName) {
     state_ = CaptureState::Stopped;
     const std::string programName = desk_.GetTopProgram();
     desk_.ShowRecording(false);
-    table_.SetU8(HookAt::CaptureRunning, 0);
+    table_.SetCaptureRunning(false);
     HandOver(HookSection::CaptureOn);
     file_.reset();
     MacroRecord record = held_.AsRead;

@@ -52,7 +52,7 @@ void CapitalizeFirst(std::string& text) {
 }  // namespace
 
 void Cuewords::CuewordChar(std::uint32_t kind, std::uint8_t ch) {
-    if (table_.EntryCount() == 0 || table_.U8(HookAt::CuewordsExist) == 0)
+    if (table_.EntryCount() == 0 || !table_.CuewordsExist())
         return;
     if (kind == ResetKind) {
         Forget();

@@ -6,6 +6,7 @@
 #include "common/macro_record.h"
 #include "common/settings.h"
 #include "common/string_routines.h"
+#include "common/system_macro_action.h"
 
 namespace orv::player {
 
@@ -79,7 +80,7 @@ bool ResumesPause(const HookTable& table, const PausedMacro& paused, std::uint16
     for (int i = 1; i <= table.EntryCount(); ++i) {
         const MacroEntry entry = table.Entry(i);
         if (entry.Kind == MacroKind::System && entry.Activation == code && entry.Enabled)
-            return !entry.ScopeText.empty() && entry.ScopeText[0] == '3';
+            return SystemMacroActionOf(entry.ScopeText) == SystemMacroAction::ResumePause;
     }
     return false;
 }

@@ -20,11 +20,11 @@ bool Contains(const std::string& text, const std::string& part) {
 }  // namespace
 
 bool RunDispatch::Busy() {
-    return starting_ || interpreter_.Play().State().Running || table_.U8(HookAt::MacroPlaying);
+    return starting_ || interpreter_.Play().State().Running || table_.MacroPlaying();
 }
 
 bool RunDispatch::Capturing() const {
-    return table_.U8(HookAt::CaptureRunning) || CaptureDialogShown;
+    return table_.CaptureRunning() || CaptureDialogShown;
 }
 
 bool RunDispatch::CanStartRun(RunRequest request) {
@@ -106,7 +106,7 @@ void RunDispatch::ResumeOrRefuse(std::uint32_t code) {
 
 void RunDispatch::PauseShown() {
     paused_ = true;
-    inUseBeforePause_ = table_.U8(HookAt::MacroPlaying) != 0;
+    inUseBeforePause_ = table_.MacroPlaying();
     shared_.SetMacroInUse(false);
 }
 
@@ -179,17 +179,17 @@ bool RunDispatch::RunSystemMacro(int code) {
         const MacroEntry entry = table_.Entry(i);
         if (entry.Kind != MacroKind::System || entry.Activation != code || !entry.Enabled)
             continue;
-        const std::string& scope = entry.ScopeText;
-        // Resume ('3') means something only during a pause.
-        if (!scope.empty() && scope[0] != '3')
-            SystemAction(scope[0]);
+        // Resume means something only during a pause.
+        const std::optional<SystemMacroAction> action = SystemMacroActionOf(entry.ScopeText);
+        if (action && *action != SystemMacroAction::ResumePause)
+            SystemAction(*action);
         return true;
     }
     return false;
 }
 
-void RunDispatch::SystemAction(char action) {
-    if (action != '2') {
+void RunDispatch::SystemAction(SystemMacroAction action) {
+    if (action != SystemMacroAction::StartStopCapture) {
         desk_.SystemAction(action);
         return;
     }
@@ -220,9 +220,9 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
     }
     CurrentMacro = n;
     if (record.MacroKind == MacroKind::System) {
-        const std::string scope = record.ScopeText.str();
-        if (systemMenusOnly && !scope.empty() && scope[0] == '4')
-            desk_.SystemAction('4');
+        constexpr SystemMacroAction menu = SystemMacroAction::MenuOfTopWindow;
+        if (systemMenusOnly && SystemMacroActionOf(record.ScopeText.str()) == menu)
+            desk_.SystemAction(menu);
         return;
     }
     if (record.MacroKind == MacroKind::PopupMenu) {

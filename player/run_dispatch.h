@@ -16,6 +16,7 @@
 #include "common/macro_library.h"
 #include "common/settings.h"
 #include "common/shared_routines.h"
+#include "common/system_macro_action.h"
 #include "player/interpreter.h"
 #include "player/run_shared.h"
 
@@ -62,9 +63,8 @@ class PlayerDesk {
     // was loaded, reloads it, so that the key is looked up in the fresh
     // tables.
     virtual void ReloadIfChanged() = 0;
-    // A system macro's action ('1' editor, '2' capture, '4' top-window menu,
-    // '5' end the player).
-    virtual void SystemAction(char action) = 0;
+    // A system macro's action (resuming a pause is the dispatch's own).
+    virtual void SystemAction(SystemMacroAction action) = 0;
     // Waits (a short while at most) until the user has let go of Ctrl, Alt,
     // Shift and Win, so that a macro started by a hot key does not type
     // under the hot key's own modifiers. Messages are handled meanwhile;
@@ -155,7 +155,7 @@ class RunDispatch {
     void ResumeOrRefuse(std::uint32_t code);
     int FindScopedMacro(int code);
     void RunRecord(int n, bool systemMenusOnly);
-    void SystemAction(char action);
+    void SystemAction(SystemMacroAction action);
 
     const SettingsBlock& settings_;
     HookTable& table_;

@@ -15,7 +15,7 @@ std::optional<std::string> RunShared::MacroScript(std::string_view nickname) con
 }
 
 void RunShared::SetMacroInUse(bool inUse) {
-    table_.SetU8(HookAt::MacroPlaying, inUse ? 1 : 0);
+    table_.SetMacroPlaying(inUse);
     hooks_.HandOver(HookSection::InUse, table_);
     notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::InUse));
 }

@@ -142,9 +142,9 @@ void Scheduler::CheckAndSetTime() {
         rows_.push_back(row);
     }
     idleMacroExists_ = idleExists;
-    table_.SetU8(HookAt::IdleMacroExists, idleExists ? 1 : 0);
+    table_.SetIdleMacroExists(idleExists);
     // Pushed every time: the library must count from zero with the table.
-    table_.SetU32(HookAt::IdleSeconds, 0);
+    table_.SetIdleSeconds(0);
     host_.PushIdle();
     idleTick_ = CurrentClock().TickCount();
     idleCarryMs_ = 0;
@@ -159,7 +159,7 @@ void Scheduler::CountIdleTime() {
     const std::uint32_t elapsed = tick - idleTick_ + idleCarryMs_;
     idleTick_ = tick;
     idleCarryMs_ = elapsed % 1000;
-    table_.SetU32(HookAt::IdleSeconds, table_.U32(HookAt::IdleSeconds) + elapsed / 1000);
+    table_.SetIdleSeconds(table_.IdleSeconds() + elapsed / 1000);
     host_.PushIdle();
 }
 
@@ -211,11 +211,10 @@ std::optional<std::int64_t> Scheduler::Due(ScheduleEntry& row, std::int64_t now)
             return row.LastMs;
         }
         case ScheduleKind::Idle:
-            if (row.Done ||
-                static_cast<std::int64_t>(table_.U32(HookAt::IdleSeconds)) <= row.Minutes * 60)
+            if (row.Done || static_cast<std::int64_t>(table_.IdleSeconds()) <= row.Minutes * 60)
                 return std::nullopt;
             row.Done = true;
-            table_.SetU8(HookAt::IdleFired, 1);
+            table_.SetIdleFired(true);
             host_.PushIdle();
             return now;
         case ScheduleKind::Startup:
@@ -249,10 +248,10 @@ void Scheduler::ClearScheduleDone() {
         if (row.Kind == ScheduleKind::Idle)
             row.PendingMs.reset();
     }
-    table_.SetU8(HookAt::IdleFired, 0);
+    table_.SetIdleFired(false);
     // The library zeroed its count at the input; a tick that read the count
     // just before may have pushed the old one back.
-    table_.SetU32(HookAt::IdleSeconds, 0);
+    table_.SetIdleSeconds(0);
     host_.PushIdle();
     idleTick_ = CurrentClock().TickCount();
     idleCarryMs_ = 0;

@@ -11,13 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/hook_table.h"
 #include "player/command_context.h"
 #include "player/window_commands.h"
 
 namespace orv::player {
-
-// The hook table's wait bytes, in their order.
-enum class WaitByte : std::uint8_t { Click, Key, Text, InputProcessed };
 
 class WaitSignals {
   public:

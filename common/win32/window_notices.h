@@ -1,4 +1,4 @@
-// Notices posted as WM_USER+11 to the other program's window.
+// Notices posted as ProgramMessage::Notice to the other program's window.
 #pragma once
 
 #include <windows.h>
@@ -6,10 +6,11 @@
 #include <functional>
 
 #include "common/notices.h"
+#include "common/program_messages.h"
 
 namespace orv {
 
-constexpr UINT WM_PROGRAM_NOTICE = WM_USER + 11;
+static_assert(ProgramMessage::User == WM_USER, "the messages are the system's user range");
 
 class WindowNotices final : public ProgramNotices {
   public:
@@ -19,7 +20,7 @@ class WindowNotices final : public ProgramNotices {
 
     void Post(int code, int argument) override {
         if (HWND w = target_())
-            PostMessageA(w, WM_PROGRAM_NOTICE, code, argument);
+            PostMessageA(w, ProgramMessage::Notice, code, argument);
     }
 
   private:

@@ -9,8 +9,7 @@ std::vector<KeyHolder> KeyHoldersOf(const HookTable& table) {
     std::vector<KeyHolder> holders;
     for (int n = 1; n <= table.EntryCount(); ++n) {
         const MacroEntry entry = table.Entry(n);
-        holders.push_back(
-            {n, entry.Kind, entry.Activation, entry.ScopeText.empty() ? '\0' : entry.ScopeText[0]});
+        holders.push_back({n, entry.Kind, entry.Activation, SystemMacroActionOf(entry.ScopeText)});
     }
     return holders;
 }
@@ -18,10 +17,8 @@ std::vector<KeyHolder> KeyHoldersOf(const HookTable& table) {
 SystemCommandKeys SystemKeysOf(std::span<const KeyHolder> macros) {
     SystemCommandKeys keys{};
     for (const KeyHolder& m : macros) {
-        const int command = m.Action - '1';
-        if (m.Kind != MacroKind::System || command < 0 || command >= 5)
-            continue;
-        keys[command] = {m.Macro, m.Activation, m.Activation};
+        if (m.Kind == MacroKind::System && m.Action)
+            keys[IndexOf(*m.Action)] = {m.Macro, m.Activation, m.Activation};
     }
     return keys;
 }

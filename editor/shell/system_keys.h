@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/hook_table.h"
+#include "common/system_macro_action.h"
 
 namespace orv::editor {
 
@@ -19,7 +20,7 @@ struct KeyHolder {
     int Macro = 0;
     std::int16_t Kind = 0;
     std::uint16_t Activation = 0;
-    char Action = 0;  // a system macro's command character, "1".."5"
+    std::optional<SystemMacroAction> Action;  // a system macro's only
 };
 
 // Every macro of the table, from its entries.
@@ -31,14 +32,14 @@ struct SystemCommandKey {
     std::uint16_t ShownCode = 0;
 };
 
-// Commands 1..5 at 0..4: the editor, capture, resume, top-window menu and
-// terminating the player.
-using SystemCommandKeys = std::array<SystemCommandKey, 5>;
+// The commands in the order of their actions: the editor, capture, resume,
+// top-window menu and terminating the player.
+using SystemCommandKeys = std::array<SystemCommandKey, SystemMacroActionCount>;
 
 constexpr const char* SameSystemKeyMessage =
     "The same hot key has been assigned to more than one system command.";
 
-// Each system macro's key, found by its command character.
+// Each system macro's key, found by its action.
 SystemCommandKeys SystemKeysOf(std::span<const KeyHolder> macros);
 
 // The refusal of a pressed code that a global, pop-up menu or system macro

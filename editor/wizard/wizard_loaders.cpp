@@ -6,6 +6,7 @@
 #include "common/macro_record.h"
 #include "common/schedule.h"
 #include "common/string_routines.h"
+#include "common/system_macro_action.h"
 
 namespace orv::editor {
 namespace {
@@ -334,7 +335,8 @@ std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& a,
 
 std::optional<LibraryEntry> CaptureSystemMacro(const WizardEnv& env) {
     for (const LibraryEntry& m : env.Library) {
-        if (m.Kind == MacroKind::System && m.ScopeText.starts_with('2'))
+        if (m.Kind == MacroKind::System &&
+            SystemMacroActionOf(m.ScopeText) == SystemMacroAction::StartStopCapture)
             return m;
     }
     return std::nullopt;

@@ -19,7 +19,7 @@ void PostDecision(const InputDecision& decision) {
     if (capture.window != 0) {
         HWND recorder = WindowFromNumber(capture.window);
         for (char c : capture.View())
-            PostMessageA(recorder, HookMessage::CaptureChar, capture.macro,
+            PostMessageA(recorder, ProgramMessage::CaptureChar, capture.macro,
                          static_cast<unsigned char>(c));
     }
     for (std::size_t i = 0; i < decision.postCount; ++i) {

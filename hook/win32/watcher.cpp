@@ -52,14 +52,14 @@ DWORD WINAPI WatcherMain(void* module) {
         HWND now = GetForegroundWindow();
         if (now && now != front) {
             front = now;
-            TellPlayer(HookMessage::WindowActivated, WindowNumber(now));
+            TellPlayer(ProgramMessage::WindowActivated, WindowNumber(now));
         }
         if (poll % PollsPerSnapshot != 0)
             continue;
         std::vector<DWORD> fresh = ProcessIds();
         if (fresh != processes) {
             processes.swap(fresh);
-            TellPlayer(HookMessage::ProgramsChanged, 0);
+            TellPlayer(ProgramMessage::ProgramsChanged, 0);
         }
     }
     // The thread holds the library loaded until it has left its code.

@@ -226,23 +226,23 @@ void TMainWin::StartHookTable() {
     const auto self = WindowNumber(window_);
     // The table is fresh (all zero): only what is not zero is set before each
     // section goes over.
-    t.SetU8(HookAt::WindowsNT, ntFamily_ ? 1 : 0);
-    t.SetU8(HookAt::MouseSwapped, GetSystemMetrics(SM_SWAPBUTTON) ? 1 : 0);
+    t.SetWindowsNT(ntFamily_);
+    t.SetMouseSwapped(GetSystemMetrics(SM_SWAPBUTTON) != 0);
     hooks_.HandOver(HookSection::Capture, t);
     hooks_.HandOver(HookSection::Init, t);
     hooks_.HandOver(HookSection::Idle, t);
-    t.SetU32(HookAt::PlayerWindow, self);
+    t.SetPlayerWindow(self);
     hooks_.HandOver(HookSection::Window, t);
-    t.SetU32(HookAt::SecondWindow, self);
-    t.SetU32(HookAt::CaptureWindow, self);
+    t.SetSecondWindow(self, false);
+    t.SetCaptureWindow(self, false);
     hooks_.HandOver(HookSection::Window2, t);
     hooks_.HandOver(HookSection::Prog, t);
     hooks_.HandOver(HookSection::CaptureOn, t);
     hooks_.HandOver(HookSection::Waits, t);
     hooks_.HandOver(HookSection::Progs, t);
     SetHotKeys();
-    t.SetU32(HookAt::KeyboardHook, static_cast<std::uint32_t>(OrnHookKeyboard()));
-    t.SetU32(HookAt::MouseHook, static_cast<std::uint32_t>(OrnHookMouse()));
+    t.SetKeyboardHook(static_cast<std::uint32_t>(OrnHookKeyboard()));
+    t.SetMouseHook(static_cast<std::uint32_t>(OrnHookMouse()));
     hooks_.HandOver(HookSection::KeyHook, t);
     hooks_.HandOver(HookSection::MouseHook, t);
 }
@@ -335,38 +335,38 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
-        case PlayerMsg::HotKey:
+        case ProgramMessage::HotKey:
             dispatch_->HotKeyPressed(static_cast<std::uint32_t>(wParam),
                                      static_cast<std::uint32_t>(lParam));
             return 0;
-        case PlayerMsg::CaptureChar:
+        case ProgramMessage::CaptureChar:
             // Only the player's own capture names the current macro.
             if (capture_->CaptureChar(static_cast<std::uint8_t>(lParam & 0xFF)))
                 dispatch_->CurrentMacro = static_cast<int>(wParam);
             return 0;
-        case PlayerMsg::CaptureEnded:
+        case ProgramMessage::CaptureEnded:
             capture_->CaptureEnded();
             return 0;
-        case PlayerMsg::Abort:
+        case ProgramMessage::Abort:
             state_.AbortFlag = true;
             return 0;
-        case PlayerMsg::CuewordChar:
+        case ProgramMessage::CuewordChar:
             if (!closing_)
                 cuewords_->CuewordChar(static_cast<std::uint32_t>(wParam),
                                        static_cast<std::uint8_t>(lParam & 0xFF));
             return 0;
-        case PlayerMsg::WindowActivated:
+        case ProgramMessage::WindowActivated:
             if (!closing_)
                 activation_->WindowActivated(static_cast<std::uint32_t>(wParam));
             return 0;
-        case PlayerMsg::ProgramsChanged:
+        case ProgramMessage::ProgramsChanged:
             if (!closing_)
                 activation_->SetRunningProgs();
             return 0;
-        case PlayerMsg::CapsLock:
+        case ProgramMessage::CapsLock:
             // A run reads Caps Lock from the system as it starts.
             return 0;
-        case PlayerMsg::RunByNickname: {
+        case ProgramMessage::RunByNickname: {
             // Taken whatever happens, so a refused request leaves nothing behind.
             const std::optional<std::string> nickname =
                 std::exchange(pendingNickname_, std::string());
@@ -376,27 +376,27 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 Notice(PlayerText::NoticeCaption, PlayerText::HandOverTooLong);
             return 0;
         }
-        case PlayerMsg::EditorCommand:
+        case ProgramMessage::Notice:
             EditorCommand(static_cast<int>(wParam), static_cast<int>(lParam));
             return 0;
-        case PlayerMsg::MacroEnded:
+        case ProgramMessage::MacroEnded:
             KillTimer(window_, ClearTimerId);
             dispatch_->MacroEnded();
             return 0;
-        case PlayerMsg::ClickSeen:
+        case ProgramMessage::ClickSeen:
             waitCommands_.Events.Click(static_cast<std::uint32_t>(wParam));
             return 0;
-        case PlayerMsg::KeySeen:
+        case ProgramMessage::KeySeen:
             waitCommands_.Events.LastKeySeen = static_cast<std::uint32_t>(wParam);
             return 0;
-        case PlayerMsg::WaitTextChar:
+        case ProgramMessage::WaitTextChar:
             waitCommands_.Events.WaitTextChar(static_cast<std::uint32_t>(wParam),
                                               static_cast<unsigned char>(lParam & 0xFF));
             return 0;
-        case PlayerMsg::ClearWaitFlag:
+        case ProgramMessage::InputProcessed:
             waitSignals_.ClearWaitFlag();
             return 0;
-        case PlayerMsg::ClearScheduleDone:
+        case ProgramMessage::IdleOver:
             schedule_->ClearScheduleDone();
             return 0;
         case WM_TIMER:
@@ -452,7 +452,7 @@ void TMainWin::HandOverChar(LPARAM character) {
     // The run comes from the player's own queue: the second start's sent
     // messages return at once and are never held by a macro.
     pendingNickname_ = handOver_.Take();
-    PostMessageA(window_, PlayerMsg::RunByNickname, 0, 0);
+    PostMessageA(window_, ProgramMessage::RunByNickname, 0, 0);
 }
 
 void TMainWin::EditorCommand(int code, int argument) {
@@ -540,15 +540,15 @@ void TMainWin::EditorCommand(int code, int argument) {
 void TMainWin::HookCommand(int action) {
     HookTable& t = *hookData_;
     if (action == 1) {
-        t.SetU32(HookAt::KeyboardHook, static_cast<std::uint32_t>(OrnHookKeyboard()));
+        t.SetKeyboardHook(static_cast<std::uint32_t>(OrnHookKeyboard()));
         hooks_.HandOver(HookSection::KeyHook, t);
     } else if (action == 2) {
-        OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::KeyboardHook)));
+        OrnUnHook(static_cast<std::int32_t>(t.KeyboardHook()));
     } else if (action == 3) {
-        t.SetU32(HookAt::MouseHook, static_cast<std::uint32_t>(OrnHookMouse()));
+        t.SetMouseHook(static_cast<std::uint32_t>(OrnHookMouse()));
         hooks_.HandOver(HookSection::MouseHook, t);
     } else if (action == 4) {
-        OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::MouseHook)));
+        OrnUnHook(static_cast<std::int32_t>(t.MouseHook()));
     }
 }
 
@@ -589,8 +589,8 @@ void TMainWin::FormClose() {
     closing_ = true;
     KillTimer(window_, ClearTimerId);
     HookTable& t = *hookData_;
-    OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::KeyboardHook)));
-    OrnUnHook(static_cast<std::int32_t>(t.U32(HookAt::MouseHook)));
+    OrnUnHook(static_cast<std::int32_t>(t.KeyboardHook()));
+    OrnUnHook(static_cast<std::int32_t>(t.MouseHook()));
     if (swapHookInstalled_ && playerBlock_.View())
         OrnUnHook(static_cast<std::int32_t>(GetU32(std::span(playerBlock_.View() + 4, 4), 0)));
     if (cbtBlock_.View())
@@ -671,15 +671,23 @@ bool TMainWin::ActivateProgram(std::string_view name) {
     return windowCommands_.ActivateProg(name);
 }
 
-void TMainWin::SystemAction(char action) {
-    if (action == '5')
-        PostMessageA(window_, WM_CLOSE, 0, 0);
-    else if (action == '1')
-        ActivateMe();
-    else if (action == '2')
-        capture_->StartACapture(browseMode_);
-    else if (action == '4')
-        MenuTopWindow();
+void TMainWin::SystemAction(SystemMacroAction action) {
+    switch (action) {
+        case SystemMacroAction::TerminatePlayer:
+            PostMessageA(window_, WM_CLOSE, 0, 0);
+            break;
+        case SystemMacroAction::ActivateEditor:
+            ActivateMe();
+            break;
+        case SystemMacroAction::StartStopCapture:
+            capture_->StartACapture(browseMode_);
+            break;
+        case SystemMacroAction::MenuOfTopWindow:
+            MenuTopWindow();
+            break;
+        case SystemMacroAction::ResumePause:
+            break;  // the dispatch resumes a pause itself
+    }
 }
 
 bool TMainWin::WaitForModifiersUp() {
@@ -719,7 +727,7 @@ void TMainWin::ReloadShared() {
 }
 
 bool TMainWin::CanDoMenu() {
-    return !hookData_->U8(HookAt::CaptureRunning) && !dispatch_->Paused() && !dispatch_->MenuShown;
+    return !hookData_->CaptureRunning() && !dispatch_->Paused() && !dispatch_->MenuShown;
 }
 
 void TMainWin::RunMenuIcon(int macro, int x) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/hook_table.h"
+#include "common/program_messages.h"
 #include "common/settings.h"
 #include "hook/client/hook_client.h"
 #include "common/win32/kernel_objects.h"
@@ -47,26 +48,6 @@
 #include "player/window_commands.h"
 
 namespace orv::player {
-
-// The messages of the main window.
-namespace PlayerMsg {
-constexpr UINT HotKey = WM_USER + 2;
-constexpr UINT CaptureChar = WM_USER + 3;
-constexpr UINT CaptureEnded = WM_USER + 4;
-constexpr UINT Abort = WM_USER + 5;
-constexpr UINT CuewordChar = WM_USER + 6;
-constexpr UINT WindowActivated = WM_USER + 7;
-constexpr UINT CapsLock = WM_USER + 9;
-constexpr UINT RunByNickname = WM_USER + 10;
-constexpr UINT EditorCommand = WM_USER + 11;
-constexpr UINT MacroEnded = WM_USER + 12;
-constexpr UINT ProgramsChanged = WM_USER + 13;
-constexpr UINT ClickSeen = WM_USER + 14;
-constexpr UINT KeySeen = WM_USER + 15;
-constexpr UINT WaitTextChar = WM_USER + 16;
-constexpr UINT ClearWaitFlag = WM_USER + 17;
-constexpr UINT ClearScheduleDone = WM_USER + 18;
-}  // namespace PlayerMsg
 
 // The registered message a second start hands its command line over with.
 inline constexpr const char* HandOverMessageName = "Tavrol";
@@ -112,7 +93,7 @@ class TMainWin final : public PlayerDesk,
     std::vector<std::string> RunningProgramNames() override;
     bool ActivateWindow(std::string_view titlePart) override;
     bool ActivateProgram(std::string_view name) override;
-    void SystemAction(char action) override;
+    void SystemAction(SystemMacroAction action) override;
     bool WaitForModifiersUp() override;
     void ReloadIfChanged() override;
 

@@ -13,12 +13,12 @@ constexpr UINT ProgTermTimerMs = 2000;
 }  // namespace
 
 void Win32WaitSignals::SetWaitByte(WaitByte which, bool on) {
-    table_.SetU8(HookAt::WaitClick + static_cast<std::size_t>(which), on ? 1 : 0);
+    table_.SetWaitByte(which, on);
     hooks_.HandOver(HookSection::Waits, table_);
 }
 
 bool Win32WaitSignals::WaitByteSet(WaitByte which) {
-    return table_.U8(HookAt::WaitClick + static_cast<std::size_t>(which)) != 0;
+    return table_.WaitByteSet(which);
 }
 
 WindowId Win32WaitSignals::ForegroundWindow() {

@@ -28,7 +28,7 @@ class Win32WaitSignals final : public WaitSignals {
     void SetProgTermTimer(bool on) override;
     void StartClearWaitTimer() override;
 
-    // WM_USER+17: the marker has passed all input played before it. The byte
+    // ProgramMessage::InputProcessed: the marker has passed all input played before it. The byte
     // goes to the hook library too, or it would take the run's end marker
     // for another answer.
     void ClearWaitFlag();

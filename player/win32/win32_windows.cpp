@@ -116,10 +116,7 @@ std::int64_t Win32Windows::ShellOpen(std::string_view file, std::string_view par
 }
 
 void Win32Windows::SetSecondWindow(WindowId window, bool on) {
-    table_.SetU32(HookAt::SecondWindow, window);
-    table_.SetU8(HookAt::SecondWindowOn, on ? 1 : 0);
-    hooks_.HandOver(HookSection::Window2, table_);
-    notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::Window2));
+    SetSecWind(table_, hooks_, notices_, window, on);
 }
 
 }  // namespace orv::player

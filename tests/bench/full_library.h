@@ -24,7 +24,7 @@ inline bool WriteFullLibrary(const std::string& path) {
         if (i > MaxMacros - 5) {
             const SystemMacro& s = system[i - (MaxMacros - 5) - 1];
             r.Nickname = s.nickname;
-            r.ScopeText = std::string(1, s.action);
+            r.ScopeText = ScopeTextOf(s.action);
             r.MacroKind = MacroKind::System;
             r.ActivationCode = static_cast<std::uint16_t>(s.firstHotKey);
         } else {

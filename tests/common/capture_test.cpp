@@ -9,6 +9,7 @@
 #include "common/hotkey_encoder.h"
 #include "common/macro_record.h"
 #include "common/settings.h"
+#include "common/system_macro_action.h"
 #include "tests/support/scratch_folder.h"
 
 namespace orv {
@@ -71,9 +72,11 @@ TEST_F(CaptureFileTest, AMissingCaptureFails) {
 HookTable WithCaptureMacro(std::uint16_t activation) {
     HookTable table;
     table.SetMacroCount(3);
-    table.SetEntry(1, {.Kind = MacroKind::System, .ScopeText = "1", .Activation = 5});
-    table.SetEntry(2, {.Kind = MacroKind::Global, .ScopeText = "2", .Activation = 6});
-    table.SetEntry(3, {.Kind = MacroKind::System, .ScopeText = "2", .Activation = activation});
+    const std::string editor = ScopeTextOf(SystemMacroAction::ActivateEditor);
+    const std::string capture = ScopeTextOf(SystemMacroAction::StartStopCapture);
+    table.SetEntry(1, {.Kind = MacroKind::System, .ScopeText = editor, .Activation = 5});
+    table.SetEntry(2, {.Kind = MacroKind::Global, .ScopeText = capture, .Activation = 6});
+    table.SetEntry(3, {.Kind = MacroKind::System, .ScopeText = capture, .Activation = activation});
     return table;
 }
 

@@ -44,10 +44,11 @@ class LibraryTest : public ::testing::Test {
         r.SetScriptText("text of " + name);
         return r;
     }
-    static MacroRecord System(char action, const std::string& name, std::uint16_t code) {
+    static MacroRecord System(SystemMacroAction action, const std::string& name,
+                              std::uint16_t code) {
         MacroRecord r = Ordinary(name, code);
         r.MacroKind = 5;
-        r.ScopeText = std::string(1, action);
+        r.ScopeText = ScopeTextOf(action);
         r.SetScriptText("");
         return r;
     }

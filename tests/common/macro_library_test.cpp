@@ -39,9 +39,11 @@ TEST_F(LibraryTest, NewLibraryGetsTheFiveSystemMacrosInOrder) {
 }
 
 TEST_F(LibraryTest, MissingSystemMacroIsAppendedAndRenamedOnesShowTheirStandardName) {
-    WriteLibrary({System('5', "Terminate Orvane", 261), System('1', "My editor key", 262),
-                  Ordinary("Greeting", 264), System('2', "Start / Stop Capture", 263),
-                  System('4', "Menu of Macros for Top Most Window", 265)});
+    using A = SystemMacroAction;
+    WriteLibrary({System(A::TerminatePlayer, "Terminate Orvane", 261),
+                  System(A::ActivateEditor, "My editor key", 262), Ordinary("Greeting", 264),
+                  System(A::StartStopCapture, "Start / Stop Capture", 263),
+                  System(A::MenuOfTopWindow, "Menu of Macros for Top Most Window", 265)});
     ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
     EXPECT_EQ(table->MacroCount(), 6);
     auto records = FileRecords();
@@ -74,11 +76,16 @@ TEST_F(LibraryTest, MissingSystemMacroIsAppendedAndRenamedOnesShowTheirStandardN
     EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{20, 1}}));
 }
 
-TEST_F(LibraryTest, FreeHotKeySearchWrapsBelowZero) {
-    WriteLibrary({Ordinary("a", 2), Ordinary("b", 1), Ordinary("c", 0)});
+TEST_F(LibraryTest, AMissingSystemMacrosHotKeySearchWrapsBelowZero) {
+    std::vector<MacroRecord> taken;
+    for (std::uint16_t code = 0; code <= 261; ++code) taken.push_back(Ordinary("taken", code));
+    WriteLibrary(taken);
     ASSERT_TRUE(library.ReloadMacroFile(false));
-    EXPECT_EQ(library.FindFreeHotKey(2), 720);
-    EXPECT_EQ(library.FindFreeHotKey(3), 3);
+    auto records = FileRecords();
+    ASSERT_EQ(records.size(), 267u);
+    EXPECT_EQ(records[262].Nickname, "Terminate Orvane");
+    EXPECT_EQ(records[262].ActivationCode, 720) << "0 to 261 are taken";
+    EXPECT_EQ(records[263].ActivationCode, 262) << "a free first choice is kept";
 }
 
 TEST_F(LibraryTest, SaveAppendDeleteEnableAndReload) {
@@ -111,7 +118,7 @@ TEST_F(LibraryTest, SaveAppendDeleteEnableAndReload) {
     EXPECT_EQ(FileRecords()[5].Enabled, 0);
     EXPECT_TRUE(table->Entry(6).Enabled) << "the caller updates the tables";
 
-    ASSERT_TRUE(library.DeleteMacroRecord(6));
+    ASSERT_TRUE(library.DeleteMacroWithMenus(6));
     auto names = FileNicknames();
     ASSERT_EQ(names.size(), 7u);
     EXPECT_EQ(names[5], "two, changed");
@@ -187,7 +194,7 @@ TEST_F(LibraryTest, AFragmentStopsEveryOperationAndOverfullLibrariesAreReadWithi
     boxes.Expect(LibraryMessage::NotWholeMacros);
     EXPECT_FALSE(library.ReloadMacroFile(false));
     for (int k = 0; k < 3; ++k) boxes.Expect(LibraryMessage::FragmentKept);
-    EXPECT_FALSE(library.DeleteMacroRecord(1));
+    EXPECT_FALSE(library.DeleteMacroWithMenus(1));
     EXPECT_FALSE(library.SetMacroEnabled(1, 0));
     EXPECT_FALSE(library.SaveMacroRecord(1, r));
     EXPECT_EQ(*ReadWholeFile(LibraryPath()), cut) << "no record lands in or drops the fragment";
@@ -264,8 +271,8 @@ TEST_F(LibraryTest, RecordNumbersOutsideTheFileAreRefused) {
     boxes.Expect("Saving of keystrokes failed.");
     boxes.Expect("Saving of keystrokes failed.");
     boxes.Expect("Saving of keystrokes failed.");
-    EXPECT_FALSE(library.DeleteMacroRecord(0));
-    EXPECT_FALSE(library.DeleteMacroRecord(6));
+    EXPECT_FALSE(library.DeleteMacroWithMenus(0));
+    EXPECT_FALSE(library.DeleteMacroWithMenus(6));
     EXPECT_FALSE(library.SetMacroEnabled(6, 1));
     EXPECT_FALSE(library.SaveMacroRecord(7, r));
     EXPECT_FALSE(library.SaveMacroRecord(6, r)) << "only an append adds a macro";
@@ -300,7 +307,7 @@ TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
 
     // A lower macro deleted: the held number now names "C".
     ASSERT_TRUE(library.HoldMacroRecord(7, held));
-    ASSERT_TRUE(library.DeleteMacroRecord(6));
+    ASSERT_TRUE(library.DeleteMacroWithMenus(6));
     boxes.Expect(LibraryMessage::HeldMacroMoved);
     EXPECT_FALSE(library.SaveHeldRecord(held, edited));
     boxes.Expect(LibraryMessage::HeldMacroMoved);
@@ -315,7 +322,7 @@ TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
     boxes.Expect(LibraryMessage::HeldMacroMoved);
     EXPECT_FALSE(library.SaveHeldRecord(held, edited));
     ASSERT_TRUE(library.HoldMacroRecord(7, held));
-    ASSERT_TRUE(library.DeleteMacroRecord(7));
+    ASSERT_TRUE(library.DeleteMacroWithMenus(7));
     boxes.Expect(LibraryMessage::HeldMacroMoved);
     EXPECT_FALSE(library.SaveHeldRecord(held, edited));
     EXPECT_EQ(FileNicknames().size(), 6u);

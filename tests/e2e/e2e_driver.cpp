@@ -206,7 +206,7 @@ bool Target::Keys(const std::string& commands) {
     return Focus() && Xdotool(FocusCommand() + " " + commands);
 }
 
-bool Target::KeysGive(const std::string& keys, const std::string& expected) {
+bool Target::SendKeysUntilText(const std::string& keys, const std::string& expected) {
     for (int press = 0; press < 2; ++press) {
         Clear();
         if (!Keys(keys))

@@ -85,7 +85,7 @@ class Target {
     // taking of the focus after the first keys and then set the held
     // modifiers up, so the hook library and the window see plain keys: one
     // try more is allowed for that.
-    bool KeysGive(const std::string& keys, const std::string& expected);
+    bool SendKeysUntilText(const std::string& keys, const std::string& expected);
     HWND Window() const { return top_; }
 
   private:

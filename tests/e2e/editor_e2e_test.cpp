@@ -94,11 +94,11 @@ TEST(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAga
     ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 0; }));
     // Deactivated, the key reaches the window as it is, where Ctrl+Q types
     // nothing.
-    EXPECT_TRUE(target.KeysGive("key ctrl+q key x", "x")) << target.Text();
+    EXPECT_TRUE(target.SendKeysUntilText("key ctrl+q key x", "x")) << target.Text();
 
     toggle();
     ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
-    EXPECT_TRUE(target.KeysGive("key ctrl+q", "q")) << target.Text();
+    EXPECT_TRUE(target.SendKeysUntilText("key ctrl+q", "q")) << target.Text();
     ASSERT_TRUE(player.Stop());
     EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
 }

@@ -75,7 +75,7 @@ TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
     EXPECT_EQ(saved->ScriptText(), "hi");
     EXPECT_EQ(saved->MacroKind, MacroKind::Global);
 
-    EXPECT_TRUE(target.KeysGive(CtrlQKeys, "hi")) << target.Text();
+    EXPECT_TRUE(target.SendKeysUntilText(CtrlQKeys, "hi")) << target.Text();
     EXPECT_TRUE(player.Stop());
 }
 

@@ -99,8 +99,8 @@ TEST(WizardEndToEnd, ATypeTextMacroMadeInTheWizardTypesItsTextByItsHotKey) {
 
     const std::size_t keyUsed = HookAt::CodeUsed + static_cast<std::size_t>(ctrlAltH);
     ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
-    EXPECT_TRUE(target.KeysGive("keydown ctrl keydown alt sleep 0.1 key h keyup alt keyup ctrl",
-                                "Hello wizard"))
+    EXPECT_TRUE(target.SendKeysUntilText(
+        "keydown ctrl keydown alt sleep 0.1 key h keyup alt keyup ctrl", "Hello wizard"))
         << target.Text();
     EXPECT_TRUE(player.Stop());
 }

@@ -87,7 +87,7 @@ class HookDecisions : public ::testing::Test {
 
 TEST_F(HookDecisions, ACombinationInUseGoesToThePlayerOnly) {
     InputDecision d = With(VirtualKey::LeftControl, Q);
-    ExpectPost(d, Player, HookMessage::HotKey, CtrlQ);
+    ExpectPost(d, Player, ProgramMessage::HotKey, CtrlQ);
     EXPECT_TRUE(d.posts[0].focusInLParam);
     EXPECT_FALSE(d.maskModifiers);
 
@@ -98,20 +98,20 @@ TEST_F(HookDecisions, ACombinationInUseGoesToThePlayerOnly) {
 
 TEST_F(HookDecisions, CapsLockOnIsAddedToTheCode) {
     Press(VirtualKey::Capital);
-    ExpectPost(With(VirtualKey::LeftControl, Q), Player, HookMessage::HotKey,
+    ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey,
                CtrlQ | CapsLockOnBit);
 }
 
 TEST_F(HookDecisions, AHeldHotKeyIsReportedOnce) {
     Key(VirtualKey::LeftControl);
-    ExpectPost(Key(Q), Player, HookMessage::HotKey, CtrlQ);
+    ExpectPost(Key(Q), Player, ProgramMessage::HotKey, CtrlQ);
     for (int repeat = 0; repeat < 3; ++repeat) {
         InputDecision d = Key(Q);
         EXPECT_TRUE(d.swallow);
         EXPECT_EQ(d.postCount, 0);
     }
     EXPECT_TRUE(Key(Q, true).swallow);
-    ExpectPost(Key(Q), Player, HookMessage::HotKey, CtrlQ);
+    ExpectPost(Key(Q), Player, ProgramMessage::HotKey, CtrlQ);
 }
 
 TEST_F(HookDecisions, ThePlayersOwnInputNeverCounts) {
@@ -128,13 +128,13 @@ TEST_F(HookDecisions, ThePlayersOwnInputNeverCounts) {
 TEST_F(HookDecisions, TheSecondWindowGetsEveryCombinationWithACode) {
     table->SetU8(HookAt::SecondWindowOn, 1);
     table->SetU32(HookAt::SecondWindow, Dialog);
-    ExpectPost(With(VirtualKey::LeftControl, Q), Dialog, HookMessage::SecondWindowKey, CtrlQ);
-    ExpectPost(With(VirtualKey::LeftControl, W), Dialog, HookMessage::SecondWindowKey, CtrlW);
-    ExpectPost(Press(VirtualKey::Escape), Dialog, HookMessage::SecondWindowKey, 698);
+    ExpectPost(With(VirtualKey::LeftControl, Q), Dialog, ProgramMessage::SecondWindowKey, CtrlQ);
+    ExpectPost(With(VirtualKey::LeftControl, W), Dialog, ProgramMessage::SecondWindowKey, CtrlW);
+    ExpectPost(Press(VirtualKey::Escape), Dialog, ProgramMessage::SecondWindowKey, 698);
     ExpectUntouched(Press(Q));
     ExpectUntouched(Press(VirtualKey::LeftShift));
     // A click in the box is a combination; one beside it leaves the box.
-    ExpectPost(Button(2, false, false, true), Dialog, HookMessage::SecondWindowKey,
+    ExpectPost(Button(2, false, false, true), Dialog, ProgramMessage::SecondWindowKey,
                static_cast<std::uint32_t>(EncodeHotKey({.mouse = 2})));
     EXPECT_TRUE(Button(2, true).swallow);
     ExpectUntouched(Button(1));
@@ -143,12 +143,12 @@ TEST_F(HookDecisions, TheSecondWindowGetsEveryCombinationWithACode) {
 
     table->SetU8(HookAt::SecondWindowOn, 0);
     EXPECT_FALSE(InputDecider::AsksForCombination(table->Bytes));
-    ExpectPost(With(VirtualKey::LeftControl, Q), Player, HookMessage::HotKey, CtrlQ);
+    ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey, CtrlQ);
 }
 
 TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
     table->SetU8(HookAt::MacroPlaying, 1);
-    ExpectPost(Press(VirtualKey::Escape), Player, HookMessage::Abort);
+    ExpectPost(Press(VirtualKey::Escape), Player, ProgramMessage::Abort);
     // The player takes no hot key during a run, and the key reaches no one.
     InputDecision hot = With(VirtualKey::LeftControl, Q);
     EXPECT_TRUE(hot.swallow);
@@ -159,7 +159,7 @@ TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
     table->SetU8(HookAt::WaitClick + 1, 1);
     InputDecision waited = Press(VirtualKey::Escape);
     EXPECT_FALSE(waited.swallow);
-    EXPECT_EQ(waited.posts[0].message, HookMessage::KeySeen);
+    EXPECT_EQ(waited.posts[0].message, ProgramMessage::KeySeen);
     EXPECT_EQ(waited.posts[0].wParam, VirtualKey::Escape);
     table->SetU8(HookAt::MacroPlaying, 0);
     table->SetU8(HookAt::WaitClick + 1, 0);
@@ -332,7 +332,7 @@ TEST_F(HookDecisions, CapsLockReportsTheStateItLeaves) {
     InputDecision on = Key(VirtualKey::Capital);
     EXPECT_FALSE(on.swallow);
     EXPECT_EQ(on.posts[0].window, Player);
-    EXPECT_EQ(on.posts[0].message, HookMessage::CapsLock);
+    EXPECT_EQ(on.posts[0].message, ProgramMessage::CapsLock);
     EXPECT_EQ(on.posts[0].wParam, 1u);
     EXPECT_EQ(Key(VirtualKey::Capital).postCount, 0) << "a repeat toggles nothing";
     Key(VirtualKey::Capital, true);
@@ -346,10 +346,10 @@ TEST_F(HookDecisions, TheClosingKeyEndsTheRun) {
     ExpectUntouched(Press(VirtualKey::Execute, true), "no run: nothing to end");
     table->SetU8(HookAt::MacroPlaying, 1);
     ExpectUntouched(Press(VirtualKey::Execute), "only the player's own press");
-    ExpectPost(Press(VirtualKey::Execute, true), Player, HookMessage::MacroEnded);
+    ExpectPost(Press(VirtualKey::Execute, true), Player, ProgramMessage::MacroEnded);
     // Inside a run, the same key marks the end of input the run waits on.
     table->SetU8(HookAt::WaitClick + 3, 1);
-    ExpectPost(Press(VirtualKey::Execute, true), Player, HookMessage::InputProcessed);
+    ExpectPost(Press(VirtualKey::Execute, true), Player, ProgramMessage::InputProcessed);
 }
 
 TEST_F(HookDecisions, AltOrWinOverASwallowedKeyIsMasked) {
@@ -361,7 +361,7 @@ TEST_F(HookDecisions, AltOrWinOverASwallowedKeyIsMasked) {
 
 TEST_F(HookDecisions, MouseButtonsWithModifiers) {
     Key(VirtualKey::LeftControl);
-    ExpectPost(Button(1), Player, HookMessage::HotKey, CtrlLMouse);
+    ExpectPost(Button(1), Player, ProgramMessage::HotKey, CtrlLMouse);
     EXPECT_TRUE(Button(1, true).swallow);
     ExpectUntouched(Button(2));
     ExpectUntouched(Button(2, true));
@@ -392,7 +392,7 @@ TEST_F(HookDecisions, ModifiersAreHeldUntilEitherSideIsReleased) {
     Key(VirtualKey::RightControl, true);
     ExpectUntouched(Press(Q));
     Key(VirtualKey::Control);
-    ExpectPost(Press(Q), Player, HookMessage::HotKey, CtrlQ);
+    ExpectPost(Press(Q), Player, ProgramMessage::HotKey, CtrlQ);
 }
 
 // The keyboard as the system has it, and how often it was asked.
@@ -420,7 +420,7 @@ TEST_F(HookDecisions, AModifierReleaseTheHooksNeverSawIsCorrectedBeforeAHotKey) 
     // hot key as it is.
     system.held.ctrl = true;
     system.capsLock = true;
-    ExpectPost(With(VirtualKey::LeftControl, Q), Player, HookMessage::HotKey,
+    ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey,
                CtrlQ | CapsLockOnBit);
     EXPECT_TRUE(decider.CapsLock());
 }
@@ -458,7 +458,7 @@ TEST_F(RemapDecisions, ARemappedCharacterIsTypedInstead) {
 
 TEST_F(RemapDecisions, HotKeysComeFirstAndNoTableNoRemap) {
     Remap('q', 'z');
-    ExpectPost(With(VirtualKey::LeftControl, Q), Player, HookMessage::HotKey, CtrlQ);
+    ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey, CtrlQ);
     EXPECT_EQ(Press(Q).typeInstead, 'z');
     ExpectUntouched(decider.OnKey({Q, false, false}, table->Bytes, nullptr));
 }

@@ -88,9 +88,9 @@ TEST_F(ActivationTest, AWindowRunsItsMacrosOnlyWhenThePlayerIsFreeAndTheWindowSt
     } cases[] = {
         {"free", [](bool) {}, "header"},
         {"a run in use (a hot key's, a Cueword's Backspaces)",
-         [&](bool on) { table->SetU8(HookAt::MacroPlaying, on ? 1 : 0); }, ""},
+         [&](bool on) { table->SetMacroPlaying(on); }, ""},
         {"a menu", [&](bool on) { dispatch.MenuShown = on; }, ""},
-        {"a capture", [&](bool on) { table->SetU8(HookAt::CaptureRunning, on ? 1 : 0); }, ""},
+        {"a capture", [&](bool on) { table->SetCaptureRunning(on); }, ""},
         {"a pause", [&](bool on) { on ? dispatch.PauseShown() : dispatch.PauseClosed(); }, ""},
         {"another window in front by now", [&](bool on) { desk.Foreground = on ? 1 : window; }, ""},
     };

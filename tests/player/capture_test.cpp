@@ -49,8 +49,9 @@ class NoLockHost final : public NetworkLockHost {
 class CaptureTest : public orv::testing::LibraryTest {
   protected:
     CaptureTest() : LibraryTest(LibraryOwner::Player) {
-        WriteLibrary({Ordinary("first", 3),
-                      System('2', "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
+        WriteLibrary(
+            {Ordinary("first", 3), System(SystemMacroAction::StartStopCapture,
+                                          "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
         EXPECT_TRUE(library.LoadMacroFile(LibraryPath(), false));
         settings->CaptureTime = false;
         settings->CapturePrompt = false;
@@ -78,7 +79,7 @@ TEST_F(CaptureTest, ACaptureBecomesANamedMacro) {
     EXPECT_EQ(capture.Macro(), n);
     EXPECT_EQ(Count(), n);
     EXPECT_EQ(hooks->Master.MacroCount(), n);
-    EXPECT_EQ(hooks->Master.U8(HookAt::CaptureRunning), 1);
+    EXPECT_TRUE(hooks->Master.CaptureRunning());
     EXPECT_EQ(hooks->Master.U16(HookAt::CaptureMacro), n);
     EXPECT_EQ(hooks->Master.U16(HookAt::StopKey), 'X');
     const MacroRecord appended = Saved(n);
@@ -109,7 +110,7 @@ TEST_F(CaptureTest, ACaptureBecomesANamedMacro) {
     EXPECT_EQ(named.Nickname.str(), "Greeting");
     EXPECT_EQ(named.ScriptText(), "<SPEED:00.50>hip");
     EXPECT_EQ(named.ActivationCode, ActivationCode::Cueword);
-    EXPECT_EQ(hooks->Master.U8(HookAt::CaptureRunning), 0);
+    EXPECT_FALSE(hooks->Master.CaptureRunning());
     EXPECT_EQ(capture.State(), CaptureState::Idle);
     EXPECT_FALSE(FileExists(CaptureFile()));
     EXPECT_FALSE(capture.CaptureChar('x')) << "idle: the message is not the player's";
@@ -153,7 +154,7 @@ TEST_F(CaptureTest, AFailedAppendStartsNothing) {
     capture.StartACapture(false);
     EXPECT_EQ(capture.State(), CaptureState::Idle);
     EXPECT_EQ(Count(), 2);
-    EXPECT_EQ(hooks->Master.U8(HookAt::CaptureRunning), 0);
+    EXPECT_FALSE(hooks->Master.CaptureRunning());
     EXPECT_TRUE(desk.Events.empty());
     settings->NetworkMode = true;
     lock.SetUp();
@@ -233,8 +234,9 @@ TEST_F(CaptureTest, ALibraryChangedWhileRecordingKeepsEveryOtherRecord) {
     int kept = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteLibrary({Ordinary("first", 3),
-                      System('2', "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
+        WriteLibrary(
+            {Ordinary("first", 3), System(SystemMacroAction::StartStopCapture,
+                                          "Start / Stop Capture", EncodeHotKey(CtrlAltShiftX))});
         ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
         lock.SetUp();
         const int counted = counter();

@@ -96,9 +96,9 @@ TEST_F(CuewordsTest, TheTypedWordIsErasedAndTheMacroTypedInItsPlace) {
         {"a letter typed after a refusal",
          {btw},
          [&] {
-             table->SetU8(HookAt::CaptureRunning, 1);
+             table->SetCaptureRunning(true);
              Type("btw");
-             table->SetU8(HookAt::CaptureRunning, 0);
+             table->SetCaptureRunning(false);
          },
          "x",
          0,

@@ -23,8 +23,8 @@ class FakeDesk final : public PlayerDesk {
         return Title.find(part) != std::string::npos || OtherWindow == part;
     }
     bool ActivateProgram(std::string_view) override { return false; }
-    void SystemAction(char action) override {
-        Actions += action;
+    void SystemAction(SystemMacroAction action) override {
+        Actions += static_cast<char>(action);
         if (OnAction)
             OnAction();
     }

@@ -61,7 +61,7 @@ TEST_F(RunDispatchTest, OnlyEnabledHotKeyMacrosMarkTheirCode) {
     Load({Ordinary("On", 3), off, cue, Ordinary("Timed", ActivationCode::Scheduled)});
     EXPECT_EQ(table->U8(HookAt::CodeUsed + 3), 1);
     EXPECT_EQ(table->U8(HookAt::CodeUsed + 5), 0);
-    EXPECT_EQ(table->U8(HookAt::CuewordsExist), 1);
+    EXPECT_TRUE(table->CuewordsExist());
     int marked = 0;
     for (int code = 0; code < HotKeyCount; ++code) marked += table->U8(HookAt::CodeUsed + code);
     // "On" and the five system macros.
@@ -119,9 +119,9 @@ TEST_F(RunDispatchTest, AHotKeyTypesItsMacroWithTheInUseProtocol) {
     EXPECT_EQ(host.Trace.front(), "in use");
     EXPECT_EQ(host.Trace.back(), "clear timer");
     EXPECT_EQ(dispatch.TargetWindow, 55u);
-    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 1);
+    EXPECT_TRUE(hooks->Master.MacroPlaying());
     dispatch.MacroEnded();
-    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 0);
+    EXPECT_FALSE(hooks->Master.MacroPlaying());
 }
 
 TEST_F(RunDispatchTest, AHotKeyDuringARunStartsNothingAndChangesNothing) {
@@ -187,7 +187,7 @@ TEST_F(RunDispatchTest, ARunThatThrowsEndsWholeAndTheNextMacroPlays) {
         return std::find(host.Trace.begin(), host.Trace.end(), line) - host.Trace.begin();
     };
     EXPECT_LT(at("in use off"), at("notice " + host.Notices()[0]));
-    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 0);
+    EXPECT_FALSE(hooks->Master.MacroPlaying());
 
     host.OnPump = nullptr;
     dispatch.HotKeyPressed(3, 1);
@@ -207,7 +207,7 @@ TEST_F(RunDispatchTest, WhileARunWaitsForTheModifiersNothingElseStartsAndACloseC
     desk.Closing = true;
     dispatch.HotKeyPressed(CtrlQ, 1);
     EXPECT_EQ(Typed(), "1|");
-    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 0);
+    EXPECT_FALSE(hooks->Master.MacroPlaying());
 }
 
 TEST_F(RunDispatchTest, EveryRunStartsWithTheAbortFlagCleared) {
@@ -245,9 +245,9 @@ TEST_F(RunDispatchTest, AnOpenMenuOrACaptureRefusesWithANotice) {
     dispatch.MenuShown = true;
     dispatch.HotKeyPressed(CtrlQ, 1);
     dispatch.MenuShown = false;
-    table->SetU8(HookAt::CaptureRunning, 1);
+    table->SetCaptureRunning(true);
     dispatch.RunMacroByNickname("Greet");
-    table->SetU8(HookAt::CaptureRunning, 0);
+    table->SetCaptureRunning(false);
     // Until "Capture Complete" has saved the new macro.
     dispatch.CaptureDialogShown = true;
     dispatch.HotKeyPressed(CtrlQ, 1);
@@ -264,10 +264,10 @@ TEST_F(RunDispatchTest, RunsNobodyAskedForAreRefusedWithoutAWord) {
         std::function<void(bool)> set;
     } cases[] = {
         {"a menu", [&](bool on) { dispatch.MenuShown = on; }},
-        {"a capture", [&](bool on) { table->SetU8(HookAt::CaptureRunning, on ? 1 : 0); }},
+        {"a capture", [&](bool on) { table->SetCaptureRunning(on); }},
         {"Capture Complete", [&](bool on) { dispatch.CaptureDialogShown = on; }},
         {"a pause", [&](bool on) { on ? dispatch.PauseShown() : dispatch.PauseClosed(); }},
-        {"a run in use", [&](bool on) { table->SetU8(HookAt::MacroPlaying, on ? 1 : 0); }},
+        {"a run in use", [&](bool on) { table->SetMacroPlaying(on); }},
         {"a run under way", [&](bool on) { state.Running = on; }},
     };
     for (const Case& c : cases) {
@@ -362,7 +362,7 @@ class KeysWhilePaused final : public PauseControl {
         : dispatch_(dispatch), desk_(desk), table_(table) {}
     bool ShowPauseWindow(ScreenPoint, std::string_view) override {
         dispatch_.PauseShown();
-        InUseWhilePaused = table_.U8(HookAt::MacroPlaying);
+        InUseWhilePaused = table_.MacroPlaying();
         const int before = desk_.Resumed;
         for (std::uint32_t key : Keys) dispatch_.HotKeyPressed(key, 99);
         dispatch_.PauseClosed();
@@ -412,7 +412,7 @@ TEST_F(RunDispatchTest, APausedRunResumesOnItsOwnKeyOrTheResumeMacroOnly) {
         // Not in use while paused, so the hook library reports the keys;
         // in use again until the end marker comes back.
         EXPECT_EQ(pause.InUseWhilePaused, 0);
-        EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 1);
+        EXPECT_TRUE(hooks->Master.MacroPlaying());
         dispatch.MacroEnded();
     }
 }

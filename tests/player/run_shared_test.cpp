@@ -40,9 +40,9 @@ TEST_F(RunSharedTest, AMacroWhoseRecordCannotBeReadRunsNothing) {
 
 TEST_F(RunSharedTest, TheInUseByteReachesTheHookLibraryAndTheEditor) {
     shared.SetMacroInUse(true);
-    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 1);
+    EXPECT_TRUE(hooks->Master.MacroPlaying());
     shared.SetMacroInUse(false);
-    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 0);
+    EXPECT_FALSE(hooks->Master.MacroPlaying());
     EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{6, 2}, {6, 2}}));
 }
 

@@ -103,7 +103,7 @@ class ScheduleTest : public ::testing::Test {
             scheduler->CheckOutTimerMacros();
         }
     }
-    std::uint32_t IdleSeconds() const { return table.U32(HookAt::IdleSeconds); }
+    std::uint32_t IdleSeconds() const { return table.IdleSeconds(); }
 
     // Three seconds past midnight: ticks never land on a whole minute.
     orv::testing::FakeClock clock{MondayStart + 3.0 / 86400};
@@ -257,15 +257,15 @@ TEST_F(ScheduleTest, EveryNMinutesCountsFromTheBuildAndSkipsMissedIntervals) {
 TEST_F(ScheduleTest, AnIdleMacroFiresOnceUntilInputAndCountsTheTimeThatReallyPassed) {
     Timed(1, ScheduleKind::Idle).Minutes = 5;
     Build();
-    EXPECT_EQ(table.U8(HookAt::IdleMacroExists), 1);
+    EXPECT_TRUE(table.IdleMacroExists());
     TickFor(0.5);
     EXPECT_EQ(host.Runs, std::vector<std::string>{"2026-01-05 00:05:13"});
-    EXPECT_EQ(table.U8(HookAt::IdleFired), 1);
+    EXPECT_TRUE(table.IdleFired());
 
     // Input: the library zeroed its count and said so.
     scheduler->ClearScheduleDone();
     EXPECT_EQ(IdleSeconds(), 0u);
-    EXPECT_EQ(table.U8(HookAt::IdleFired), 0);
+    EXPECT_FALSE(table.IdleFired());
     // Ticks 30 s apart, whatever the timer's setting says: the count follows
     // the clock, fractions carried over.
     TickFor(6.0 / 60, 30'000);

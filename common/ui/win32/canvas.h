@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/settings.h"
+#include "common/font_spec.h"
 
 namespace orv {
 

@@ -564,11 +564,6 @@ void TEdit::SetSelection(int start, int length) {
     Send(EM_SCROLLCARET);
 }
 
-std::string TEdit::SelText() const {
-    auto [start, end] = Selection();
-    return Text().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
-}
-
 void TEdit::CutToClipboard() {
     Send(WM_CUT);
 }
@@ -657,15 +652,6 @@ void TItemsControl::InsertIntoWindow(int index, const ListItem& item) {
     const Messages& m = ItemMessages();
     Send(m.insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.Text.c_str()));
     Send(m.setData, static_cast<WPARAM>(index), item.Object);
-}
-
-void TItemsControl::InsertItem(int index, std::string_view text, std::intptr_t object) {
-    index = std::clamp(index, 0, Count());
-    ListItem item{std::string(text), object, false};
-    InsertIntoWindow(index, item);
-    if (itemIndex_ >= index)
-        ++itemIndex_;
-    items_.insert(items_.begin() + index, std::move(item));
 }
 
 void TItemsControl::DeleteItem(int index) {
@@ -772,10 +758,6 @@ int TListBox::ItemAtPoint(int x, int y) const {
     auto answer = static_cast<DWORD>(Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y)));
     // The high word says the point lies outside every line.
     return HIWORD(answer) ? -1 : static_cast<int>(LOWORD(answer));
-}
-
-int TListBox::TopIndex() const {
-    return Handle() ? static_cast<int>(Send(LB_GETTOPINDEX)) : 0;
 }
 
 bool TListBox::ParentMessage(UINT message, WPARAM, LPARAM l, LRESULT& result) {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/settings.h"
+#include "common/font_spec.h"
 #include "common/ui/bounds.h"
 
 namespace orv {
@@ -310,7 +310,6 @@ class TEdit : public TControl {
     int SelStart() const;
     int SelLength() const;
     void SetSelection(int start, int length);
-    std::string SelText() const;
     // The Edit menu's operations on the selection, through the clipboard.
     void CutToClipboard();
     void CopyToClipboard();
@@ -359,8 +358,6 @@ class TItemsControl : public TControl {
     TItemsControl(TForm& form, TControl* parent, Bounds bounds, bool sorted);
     // The item's index (its sorted place in a sorted control).
     int AddItem(std::string_view text, std::intptr_t object = 0);
-    // At that place, whether sorted or not.
-    void InsertItem(int index, std::string_view text, std::intptr_t object = 0);
     void DeleteItem(int index);
     // A new text at the same place, keeping the item's object and selection.
     void ReplaceItem(int index, std::string_view text);
@@ -412,7 +409,6 @@ class TListBox : public TItemsControl {
     std::function<void(TCanvas& canvas, int index, const RECT& rect, bool selected)> OnDrawItem;
     // The line at a client point, -1 below the last.
     int ItemAtPoint(int x, int y) const;
-    int TopIndex() const;
 
   protected:
     const char* WindowClass() const override { return "LISTBOX"; }

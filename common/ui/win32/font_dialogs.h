@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "common/settings.h"
+#include "common/font_spec.h"
 
 namespace orv {
 

@@ -697,12 +697,6 @@ void TTimer::SetEnabled(bool enabled) {
         Stop();
 }
 
-void TTimer::SetInterval(unsigned milliseconds) {
-    interval_ = milliseconds;
-    if (enabled_)
-        Start();
-}
-
 void TTimer::Start() {
     if (form_.handle_ && enabled_ && interval_ > 0)
         SetTimer(form_.handle_, static_cast<UINT_PTR>(id_), interval_, nullptr);

@@ -93,7 +93,6 @@ class TForm {
     // Key presses reach FormKeyDown and FormKeyPress before the control.
     bool KeyPreview = false;
 
-    bool StayOnTop() const { return stayOnTop_; }
     void SetStayOnTop(bool stayOnTop);
     WindowState State() const;
     void SetWindowState(WindowState state);
@@ -239,8 +238,6 @@ class TTimer {
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
-    unsigned Interval() const { return interval_; }
-    void SetInterval(unsigned milliseconds);
     std::function<void()> OnTimer;
 
   private:

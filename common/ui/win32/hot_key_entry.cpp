@@ -26,7 +26,7 @@ bool THotKeyEntry::WindowMessage(UINT message, WPARAM w, LPARAM l, LRESULT& resu
 }
 
 bool THotKeyEntry::ParentMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) {
-    if (message != HotKeyPressedMessage || !on_)
+    if (message != ProgramMessage::SecondWindowKey || !on_)
         return false;
     if (OnHotKey)
         OnHotKey(static_cast<int>(w));

@@ -1,10 +1,12 @@
 // The box in which the user presses a hot key. While it has the focus the
-// hook library sends every pressed combination's code to its form (WM_USER+1)
+// hook library sends every pressed combination's code to its form
+// (ProgramMessage::SecondWindowKey)
 // instead of acting on it.
 #pragma once
 
 #include <functional>
 
+#include "common/program_messages.h"
 #include "common/ui/win32/controls.h"
 
 namespace orv {
@@ -15,8 +17,6 @@ class SecondWindow {
     virtual ~SecondWindow() = default;
     virtual void SetSecondWindow(HWND window, bool on) = 0;
 };
-
-constexpr UINT HotKeyPressedMessage = WM_USER + 1;
 
 // A read-only edit box: on at focus-in (with its form's window), off at
 // focus-out and whenever the form closes or hides.

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "common/settings.h"
+#include "common/font_spec.h"
 
 namespace orv {
 

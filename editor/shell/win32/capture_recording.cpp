@@ -151,7 +151,7 @@ bool CaptureRecording::Begin(const Plan& plan) {
     else
         MakeWindowActive(plan.StartWindow);
     trayIcon_.SetActive(true);
-    table.SetU8(HookAt::CaptureRunning, 1);
+    table.SetCaptureRunning(true);
     context_.Hooks.HandOver(HookSection::CaptureOn, table);
     context_.Notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::CaptureOn));
     running_ = true;
@@ -219,7 +219,7 @@ void CaptureRecording::CaptureFinished(WPARAM macro) {
     running_ = false;
     trayIcon_.SetActive(false);
     HookTable& table = context_.Table;
-    table.SetU8(HookAt::CaptureRunning, 0);
+    table.SetCaptureRunning(false);
     context_.Hooks.HandOver(HookSection::CaptureOn, table);
     context_.Notices.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::CaptureOn));
     SetCapWind(table, context_.Hooks, context_.Notices, WindowNumber(main_.Handle()), false);

@@ -848,15 +848,15 @@ void TMainWin::ShowSortOrder() {
 // ---- the player's notices ----
 
 bool TMainWin::UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
-    if (message == WM_USER + 3 && OnCaptureChar) {
+    if (message == ProgramMessage::CaptureChar && OnCaptureChar) {
         OnCaptureChar(w, l);
         return true;
     }
-    if (message == WM_USER + 4 && OnCaptureFinished) {
+    if (message == ProgramMessage::CaptureEnded && OnCaptureFinished) {
         OnCaptureFinished(w);
         return true;
     }
-    if (message != WM_PROGRAM_NOTICE)
+    if (message != ProgramMessage::Notice)
         return TForm::UserMessage(message, w, l, result);
     PlayerNotify(static_cast<int>(w), static_cast<std::int32_t>(l));
     result = 0;

@@ -208,8 +208,6 @@ class TMainWin : public TForm, private NetworkLockHost {
     const CategoryList& Categories() const { return categories_; }
     NetworkLock& Lock() { return lock_; }
     EditorLibrary& Editing() { return editing_; }
-    // The record the last ReadCurrentRecord read (the quick info shows it).
-    const MacroRecord& CurrentRecord() const { return current_; }
 
     // The common order of a change to macro n (later dialogs use it): lock,
     // hold, dialog, write where the held macro still is, refill, reselect,

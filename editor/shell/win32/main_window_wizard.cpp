@@ -62,7 +62,7 @@ class MainWindowWizardHost final : public WizardHost {
         context_.Hooks.HandOver(HookSection::Capture, context_.Table);
     }
     void UpCaptureOn(bool on) override {
-        context_.Table.SetU8(HookAt::CaptureRunning, on ? 1 : 0);
+        context_.Table.SetCaptureRunning(on);
         context_.Hooks.HandOver(HookSection::CaptureOn, context_.Table);
     }
     void ShowEditor(bool shown) override { ShowWindow(mainWindow_, shown ? SW_SHOW : SW_HIDE); }

@@ -22,7 +22,7 @@ bool Win32PlayerPort::IsWindow(std::uint32_t window) const {
 }
 
 void Win32PlayerPort::Post(std::uint32_t window, int code, std::int32_t argument) {
-    PostMessageA(WindowOf(window), WM_PROGRAM_NOTICE, static_cast<WPARAM>(code),
+    PostMessageA(WindowOf(window), ProgramMessage::Notice, static_cast<WPARAM>(code),
                  static_cast<LPARAM>(argument));
 }
 

@@ -136,11 +136,11 @@ void TQuickWiz::FormClose() {
 }
 
 bool TQuickWiz::UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
-    if (message == HotKeyPressedMessage)
+    if (message == ProgramMessage::SecondWindowKey)
         HotKeyPressed(static_cast<int>(w));
-    else if (message == CapturedCharMessage)
+    else if (message == ProgramMessage::CaptureChar)
         recording_.CaptureChar(l);
-    else if (message == CaptureEndedMessage)
+    else if (message == ProgramMessage::CaptureEnded)
         recording_.CaptureFinished();
     else
         return false;
@@ -153,10 +153,6 @@ void TQuickWiz::SetSecondWindow(HWND window, bool on) {
         return;
     secondWindowOn_ = on;
     host_.SetSecWind(window, on);
-}
-
-void TQuickWiz::P3HotKeyEntryEnter() {
-    SetSecondWindow(Handle(), true);
 }
 
 void TQuickWiz::P3HotKeyEntryExit() {

@@ -80,7 +80,6 @@ class TQuickWiz final : public TForm, private SecondWindow {
     void BackButtonClick();
     void NextButtonClick();
     void P1BypassClick();
-    void P3HotKeyEntryEnter();
     void P3HotKeyEntryExit();
 
   protected:

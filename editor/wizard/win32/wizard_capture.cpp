@@ -16,7 +16,7 @@ void Tell(const std::string& text) {
 
 // The form's program gone, killed or closed: the same end as its own notice.
 void CALLBACK FormProgramGone(PVOID wizard, BOOLEAN) {
-    PostMessageA(static_cast<HWND>(wizard), CaptureEndedMessage, 0, 0);
+    PostMessageA(static_cast<HWND>(wizard), ProgramMessage::CaptureEnded, 0, 0);
 }
 
 // The system lets only the foreground thread give the foreground away, so

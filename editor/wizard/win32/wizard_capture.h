@@ -1,7 +1,8 @@
 // The sweepstakes kind's recording: the practice form started beside the
 // editor, the wizard as the hook library's capture window while the user
 // types into that form, and the capture file the typing goes to. It ends once,
-// when the form says so (WM_USER+4) or its program exits, whichever is first.
+// when the form says so (its capture's end) or its program exits, whichever is
+// first.
 #pragma once
 
 #include <windows.h>
@@ -9,13 +10,12 @@
 #include <fstream>
 #include <string>
 
+#include "common/program_messages.h"
 #include "editor/wizard/win32/wizard_host.h"
 
 namespace orv::editor {
 
 inline constexpr const char* SweepstakesProgram = "KESTRAVO.EXE";
-inline constexpr UINT CapturedCharMessage = WM_USER + 3;
-inline constexpr UINT CaptureEndedMessage = WM_USER + 4;
 
 class SweepstakesRecording {
   public:
@@ -30,10 +30,10 @@ class SweepstakesRecording {
     bool Start(HWND wizard, const std::string& programDir);
     // Hides the wizard and the editor, so the user types into the form.
     void StepAside();
-    // WM_USER+3: one recorded character (NUL is none).
+    // ProgramMessage::CaptureChar: one recorded character (NUL is none).
     void CaptureChar(LPARAM character);
-    // WM_USER+4, or the form's program gone: capture off, the wizard back in
-    // front; later ends are ignored.
+    // ProgramMessage::CaptureEnded, or the form's program gone: capture off,
+    // the wizard back in front; later ends are ignored.
     void CaptureFinished();
     // The wizard closing: capture off, nothing brought back.
     void Stop();

@@ -18,9 +18,11 @@ class WizardHost {
     virtual WizardEnv Env() = 0;
     // The setting the opening panel's bypass box writes at once.
     virtual void SetBypass(bool bypass) = 0;
-    // The window the hook library sends pressed combinations to (WM_USER+1).
+    // The window the hook library sends pressed combinations to
+    // (ProgramMessage::SecondWindowKey).
     virtual void SetSecWind(HWND window, bool on) = 0;
-    // The window recorded characters go to (WM_USER+3, +4), and the recording.
+    // The window recorded characters and the recording's end go to
+    // (ProgramMessage::CaptureChar, CaptureEnded), and the recording.
     virtual void SetCapWind(HWND window, bool on) = 0;
     virtual void UpCapture(const CapturePlan& plan) = 0;
     virtual void UpCaptureOn(bool on) = 0;

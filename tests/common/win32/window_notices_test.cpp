@@ -14,7 +14,7 @@ namespace {
 struct NoticeWindow {
     static inline std::vector<std::pair<WPARAM, LPARAM>> received;
     static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == WM_PROGRAM_NOTICE)
+        if (msg == ProgramMessage::Notice)
             received.emplace_back(wParam, lParam);
         return DefWindowProcA(w, msg, wParam, lParam);
     }

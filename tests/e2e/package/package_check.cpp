@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
         return Fail("the player of " + folder + " did not come up");
     if (!target.Start("Package Pad"))
         return Fail("the target window did not come up");
-    if (!target.KeysGive("key ctrl+q", "h"))
+    if (!target.SendKeysUntilText("key ctrl+q", "h"))
         return Fail("Ctrl+Q gave \"" + target.Text() + "\", not the macro's \"h\"");
     if (!player.Stop())
         return Fail("the player did not end");

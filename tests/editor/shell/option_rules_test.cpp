@@ -151,12 +151,17 @@ TEST(OptionChecks, PrefixKeysAndAppearance) {
 
 TEST(SystemKeys, PressedKeysAndTheChoiceAreChecked) {
     const int ctrlQ = 81, free = 90;
+    using A = SystemMacroAction;
     const std::vector<KeyHolder> library = {
-        {1, MacroKind::System, 300, '1'},  {2, MacroKind::System, 301, '2'},
-        {3, MacroKind::System, 302, '3'},  {4, MacroKind::System, 303, '4'},
-        {5, MacroKind::System, 304, '5'},  {6, MacroKind::Global, ctrlQ, 0},
-        {7, MacroKind::PopupMenu, 100, 0}, {8, MacroKind::Window, 110, 0},
-        {9, MacroKind::Program, 120, 0},
+        {1, MacroKind::System, 300, A::ActivateEditor},
+        {2, MacroKind::System, 301, A::StartStopCapture},
+        {3, MacroKind::System, 302, A::ResumePause},
+        {4, MacroKind::System, 303, A::MenuOfTopWindow},
+        {5, MacroKind::System, 304, A::TerminatePlayer},
+        {6, MacroKind::Global, ctrlQ, {}},
+        {7, MacroKind::PopupMenu, 100, {}},
+        {8, MacroKind::Window, 110, {}},
+        {9, MacroKind::Program, 120, {}},
     };
     struct Case {
         int code;
@@ -189,9 +194,10 @@ TEST(CopyMove, ChoicesAreCheckedAgainstTheKeysOfGlobalsAndMenus) {
         "The Cueword name has invalid characters in it.  Valid characters are A - Z, a - z, "
         "0 - 9 and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +";
     const int globalKey = 81, menuKey = 82, systemKey = 261;
-    const std::vector<KeyHolder> library = {{1, MacroKind::Global, globalKey, 0},
-                                            {2, MacroKind::PopupMenu, menuKey, 0},
-                                            {3, MacroKind::System, systemKey, '5'}};
+    const std::vector<KeyHolder> library = {
+        {1, MacroKind::Global, globalKey, {}},
+        {2, MacroKind::PopupMenu, menuKey, {}},
+        {3, MacroKind::System, systemKey, SystemMacroAction::TerminatePlayer}};
     const auto hotKey = [](int code) { return ActivationChoice{NewActivation::HotKey, code, ""}; };
     const auto cueword = [](std::string text) {
         return ActivationChoice{NewActivation::Cueword, -1, std::move(text)};

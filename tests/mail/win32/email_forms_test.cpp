@@ -7,7 +7,6 @@
 
 #include "common/files.h"
 #include "common/script/email_command.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/display.h"
 #include "common/win32/system_routines.h"
 #include "mail/email_prompt.h"
@@ -16,6 +15,7 @@
 #include "mail/win32/win32_mail_host.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::player {
@@ -24,6 +24,7 @@ namespace {
 using orv::testing::ModalDriver;
 using orv::testing::PressKey;
 using orv::testing::TypeText;
+using orv::testing::WriteFormPicture;
 using Lines = std::vector<std::string>;
 
 bool Topmost(HWND window) {

@@ -90,7 +90,7 @@ TEST_F(CapCompleteTest, APressedHotKeySelectsItsLine) {
     Show([&](TCapComplete& f) {
         EXPECT_TRUE(second.On);
         EXPECT_EQ(second.Window, f.Handle());
-        SendMessageA(f.Handle(), HotKeyPressedMessage, ctrlAltQ, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, ctrlAltQ, 0);
         EXPECT_EQ(f.KeyList.ItemIndex(), ctrlAltQ);
         EXPECT_EQ(f.HotKeyEntry.Text(), KeyName(ctrlAltQ));
         // The user's click on a button leaves the box and keeps the key.
@@ -115,10 +115,10 @@ TEST_F(CapCompleteTest, OkRefusesWhatCannotWork) {
     const bool ok = Show([&](TCapComplete& f) {
         f.OkButton.Click();
         // Keys count only while the entry has the focus.
-        SendMessageA(f.Handle(), HotKeyPressedMessage, GlobalKey, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, GlobalKey, 0);
         EXPECT_EQ(f.HotKeyEntry.Text(), "");
         f.HotKeyEntry.SetFocus();
-        SendMessageA(f.Handle(), HotKeyPressedMessage, GlobalKey, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, GlobalKey, 0);
         f.OkButton.Click();
         f.UseCuewords.Click();
         f.CuewordName.SetText("   ");
@@ -143,7 +143,7 @@ TEST_F(CapCompleteTest, AKeyTheSystemMayUseIsAskedAbout) {
     boxes.Expect(question, MsgResult::No, CapCompleteText::WarningCaption);
     boxes.Expect(question, MsgResult::Yes, CapCompleteText::WarningCaption);
     Show([&](TCapComplete& f) {
-        SendMessageA(f.Handle(), HotKeyPressedMessage, systemKey, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, systemKey, 0);
         f.OkButton.Click();
         EXPECT_TRUE(f.IsOpen());
         f.OkButton.Click();

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "player/win32/forms/cap_complete.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::player {
@@ -15,6 +15,7 @@ namespace {
 using orv::testing::ModalDriver;
 using orv::testing::PressKey;
 using orv::testing::TypeText;
+using orv::testing::WriteFormPicture;
 
 std::vector<MenuEntry> Entries(int n) {
     std::vector<MenuEntry> entries;

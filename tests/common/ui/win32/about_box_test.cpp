@@ -4,14 +4,15 @@
 
 #include <cstdlib>
 
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/icons.h"
 #include "common/win32/system_routines.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv {
 namespace {
 
+using orv::testing::WriteFormPicture;
 using testing::ModalDriver;
 using testing::PressKey;
 

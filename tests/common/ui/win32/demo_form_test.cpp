@@ -7,14 +7,16 @@
 #include <stdexcept>
 
 #include "common/ui/win32/display.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/system_routines.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv {
 namespace {
+
+using orv::testing::WriteFormPicture;
 
 // A timer procedure is a stdcall function on 32-bit Windows: no lambda.
 void CALLBACK EndLoopWithRefusedCode(HWND, UINT, UINT_PTR, DWORD) {
@@ -238,20 +240,20 @@ TEST_F(DemoFormTest, ListsAreDrawnByTheFormToggleByClickAndEditInPlace) {
             EXPECT_TRUE(f.Lines.Selected(0));  // the other lines keep theirs
         }
 
-        f.Lines.InsertItem(1, "inserted", 7);
+        EXPECT_EQ(f.Lines.AddItem("added", 7), 4);
         f.Lines.ReplaceItem(0, "ALPHA");
-        f.Lines.DeleteItem(3);  // "gamma"
+        f.Lines.DeleteItem(2);  // "gamma"
         EXPECT_TRUE(f.Lines.Selected(0));
-        EXPECT_EQ(f.Lines.IndexOf("Inserted"), 1);
+        EXPECT_EQ(f.Lines.IndexOf("Added"), 3);
         EXPECT_EQ(f.Lines.IndexOf("gamma"), -1);
-        EXPECT_EQ(SendMessageA(f.Lines.Handle(), LB_GETITEMDATA, 1, 0), 7);
+        EXPECT_EQ(SendMessageA(f.Lines.Handle(), LB_GETITEMDATA, 3, 0), 7);
         f.Close(IDOK);
     });
     form.ShowModal();
     ASSERT_EQ(form.Lines.Count(), 4);
     EXPECT_EQ(form.Lines.Item(0), "ALPHA");
-    EXPECT_EQ(form.Lines.Item(3), "a line too long for its list");
-    EXPECT_EQ(form.Lines.Object(1), 7);
+    EXPECT_EQ(form.Lines.Item(2), "a line too long for its list");
+    EXPECT_EQ(form.Lines.Object(3), 7);
     EXPECT_TRUE(form.Lines.Selected(0));
 }
 
@@ -264,12 +266,13 @@ TEST_F(DemoFormTest, TheHotKeyBoxTakesKeysOnlyWhileItHasTheFocus) {
         f.HotKey.SetFocus();
         ASSERT_EQ(second.Calls.size(), 1u);
         EXPECT_EQ(second.Calls[0], std::make_pair(f.Handle(), true));
-        SendMessageA(f.Handle(), HotKeyPressedMessage, 5, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, 5, 0);
         EXPECT_EQ(codes, std::vector<int>{5});
         PressKey(f, VK_TAB);
         ASSERT_EQ(second.Calls.size(), 2u);
         EXPECT_EQ(second.Calls[1], std::make_pair(f.Handle(), false));
-        SendMessageA(f.Handle(), HotKeyPressedMessage, 6, 0);  // off: the form's own message
+        // Off: the form's own message.
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, 6, 0);
         EXPECT_EQ(codes, std::vector<int>{5});
         f.HotKey.SetFocus();
         PressKey(f, VK_ESCAPE);
@@ -401,7 +404,8 @@ TEST(ModelessFormTest, ShowsHidesAndIsServedByEveryLoop) {
     EXPECT_EQ(r.left, 40);
     EXPECT_EQ(r.top, 30);
     EXPECT_TRUE(GetWindowLongPtrA(tool.Handle(), GWL_STYLE) & WS_THICKFRAME);
-    EXPECT_EQ(tool.Notes.SelText(), "two");
+    EXPECT_EQ(tool.Notes.SelStart(), 5);  // "two", selected before the show
+    EXPECT_EQ(tool.Notes.SelLength(), 3);
     EXPECT_EQ(tool.Notes.Lines(), (std::vector<std::string>{"one", "two"}));
 
     // Tab and key preview through the wait pump, as through any loop.

@@ -11,16 +11,17 @@
 
 #include "common/ui/win32/draw_grid.h"
 #include "common/ui/win32/form.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/page_control.h"
 #include "common/win32/system_routines.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 #include "tests/support/win32/wait_for.h"
 
 namespace orv {
 namespace {
 
+using orv::testing::WriteFormPicture;
 using testing::ModalDriver;
 using testing::PressKey;
 using testing::PressMnemonic;

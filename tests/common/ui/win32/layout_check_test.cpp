@@ -1,4 +1,4 @@
-#include "common/ui/win32/layout_check.h"
+#include "tests/support/ui/layout_check.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 
 namespace orv {
 namespace {
+
+using orv::testing::LayoutFaults;
 
 // A form with the controls a row places on it, shown without activation.
 struct CheckedForm : TForm {

@@ -9,13 +9,15 @@
 #include <vector>
 
 #include "common/ui/win32/form.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv {
 namespace {
+
+using orv::testing::WriteFormPicture;
 
 class THelpForm : public TForm {
   public:

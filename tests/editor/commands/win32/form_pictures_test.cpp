@@ -8,7 +8,6 @@
 
 #include "common/settings_store.h"
 #include "common/sync_record.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "editor/commands/win32/date_time_dialog.h"
 #include "editor/commands/win32/device_dialogs.h"
@@ -28,10 +27,13 @@
 #include "editor/commands/win32/wait_dialog.h"
 #include "editor/commands/win32/window_dialogs.h"
 #include "tests/editor/commands/fake_device_lists.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
+
+using orv::testing::WriteFormPicture;
 
 struct QuietHost final : NetworkLockHost {
     void ReloadShared() override {}

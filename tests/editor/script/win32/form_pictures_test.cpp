@@ -5,16 +5,17 @@
 
 #include <cstdlib>
 
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "editor/script/win32/palette.h"
 #include "editor/script/win32/text_insert_dialog.h"
 #include "tests/editor/script/win32/script_editor_fixture.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
 
+using orv::testing::WriteFormPicture;
 using FormPictures = testing::ScriptEditorTest;
 
 TEST_F(FormPictures, EveryScriptEditorForm) {

@@ -11,7 +11,6 @@
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/side_files.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/print_service.h"
 #include "common/win32/system_routines.h"
 #include "editor/shell/export_library.h"
@@ -22,6 +21,7 @@
 #include "editor/shell/win32/macro_file_forms.h"
 #include "tests/editor/shell/memory_library.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/recorded_printer.h"
 #include "tests/support/ui/form_testing.h"
 
@@ -29,6 +29,7 @@ namespace orv::editor {
 namespace {
 
 using orv::testing::ModalDriver;
+using orv::testing::WriteFormPicture;
 using testing::Macro;
 using testing::MouseAt;
 using testing::Posts;
@@ -73,7 +74,7 @@ TEST_F(MacroFilesTest, TextImportStopsAtTheLimitAndTellsOtherMachines) {
     for (const SystemMacro& m : SystemMacros(LibraryOwner::Editor)) {
         records.push_back(
             Macro(m.nickname, static_cast<std::uint16_t>(m.firstHotKey), MacroKind::System));
-        records.back().ScopeText = std::string(1, m.action);
+        records.back().ScopeText = ScopeTextOf(m.action);
     }
     while (records.size() < 498) records.push_back(Macro("M", ActivationCode::None));
     WriteLibrary(library, records);

@@ -89,7 +89,7 @@ TEST_F(MacroOperationsTest, APopupMenuAddedAfterEditingAFiledMacroStartsAfresh) 
     const int count = table.EntryCount();
     player.posted.clear();
 
-    const int key = macros.FindFreeHotKey(300);
+    const int key = 300;  // none of the fixture's macros uses it
     ModalDriver driver;
     driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
         EXPECT_TRUE(f.HotKeyEntry.Focused());

@@ -15,19 +15,20 @@
 #include "common/side_files.h"
 #include "common/sync_record.h"
 #include "common/ui/win32/about_box.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/win32/editor_menu_ids.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/editor/shell/memory_library.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
 namespace {
 
 using orv::testing::ScriptedMessageBoxes;
+using orv::testing::WriteFormPicture;
 using testing::Macro;
 using testing::MouseAt;
 using testing::Posts;
@@ -135,7 +136,7 @@ TEST_F(MainWindowTest, AfterTheLastMacroIsRemovedTheNewLastRowIsSelected) {
     const int lastRow = w.List().RowCount() - 1;
     w.MyGrid.SetRow(lastRow);
     const int removed = w.SelectedMacro();
-    ASSERT_TRUE(macros.DeleteMacroRecord(removed));
+    ASSERT_TRUE(macros.DeleteMacroWithMenus(removed));
     ASSERT_TRUE(macros.ReloadMacroFile(false));
     Notify(4, removed);
     EXPECT_EQ(w.MyGrid.Row(), lastRow - 1);

@@ -10,9 +10,9 @@
 
 #include "common/files.h"
 #include "common/hotkeys.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 
 namespace orv::editor {
@@ -20,6 +20,7 @@ namespace {
 
 using orv::testing::ModalDriver;
 using orv::testing::ScriptedFileDialogs;
+using orv::testing::WriteFormPicture;
 using testing::Macro;
 using testing::MouseAt;
 using testing::WriteLibrary;

@@ -12,7 +12,6 @@
 #include "common/hotkeys.h"
 #include "common/side_files.h"
 #include "common/swap_keys.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
@@ -26,6 +25,7 @@
 #include "editor/shell/win32/options_launchers.h"
 #include "editor/shell/win32/remap_dialogs.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/hot_key_box_clicks.h"
 #include "tests/support/ui/scripted_dialogs.h"
 #include "tests/support/ui/form_testing.h"
@@ -34,6 +34,7 @@ namespace orv::editor {
 namespace {
 
 using orv::testing::ModalDriver;
+using orv::testing::WriteFormPicture;
 using testing::Posts;
 using testing::Pump;
 
@@ -275,9 +276,10 @@ class OptionsTest : public testing::MainWindowFixture {
         InstallEditorDialogs(w, context);
         return w;
     }
-    int SystemMacro(char action) const {
+    int SystemMacro(SystemMacroAction action) const {
         for (int n = 1; n <= table.EntryCount(); ++n)
-            if (table.Entry(n).Kind == MacroKind::System && table.Entry(n).ScopeText[0] == action)
+            if (table.Entry(n).Kind == MacroKind::System &&
+                SystemMacroActionOf(table.Entry(n).ScopeText) == action)
                 return n;
         return 0;
     }
@@ -285,7 +287,7 @@ class OptionsTest : public testing::MainWindowFixture {
 
 TEST_F(OptionsTest, ANewSystemKeyReachesTheHookLibraryAndTheOldOneIsFreed) {
     TMainWin& w = OpenWithOptions();
-    const int capture = SystemMacro('2');
+    const int capture = SystemMacro(SystemMacroAction::StartStopCapture);
     ASSERT_GT(capture, 0);
     const int oldCode = table.Entry(capture).Activation, newCode = 100;
     w.SetHotKeys();  // the master as the player's load left it
@@ -349,7 +351,7 @@ TEST_F(OptionsTest, AClickBesideAHotKeyBoxReachesItsButtonAndChoosesNoKey) {
          }},
         {"Copy Hot Key", w.MenuCopyHot, 1, copyOrMove},
         {"Change Macro Activation", w.MenuMoveHot, 1, copyOrMove},
-        {"system keys", w.MenuMoveHot, SystemMacro('5'),
+        {"system keys", w.MenuMoveHot, SystemMacro(SystemMacroAction::TerminatePlayer),
          [&] {
              driver.Expect<TSystemKeys>([](TSystemKeys& f) {
                  auto& box = *dynamic_cast<THotKeyEntry*>(f.FocusedControl());
@@ -382,7 +384,7 @@ TEST_F(OptionsTest, TwoCommandsGivenOneKeyCannotBeSaved) {
         EXPECT_TRUE(f.IsOpen());
         f.CancelButton.Click();
     });
-    w.SelectMacro(SystemMacro('5'));
+    w.SelectMacro(SystemMacro(SystemMacroAction::TerminatePlayer));
     w.MenuMoveHot.Click();
     EXPECT_TRUE(player.Only({20, 15}).empty());
 }

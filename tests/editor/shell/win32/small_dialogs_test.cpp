@@ -6,7 +6,6 @@
 #include <fstream>
 
 #include "common/hotkeys.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/win32/system_routines.h"
 #include "editor/shell/win32/add_macro_dialog.h"
 #include "editor/shell/win32/category_forms.h"
@@ -15,6 +14,7 @@
 #include "editor/shell/win32/user_manual.h"
 #include "tests/editor/shell/memory_library.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 #include "tests/support/ui/recorded_shell.h"
 
@@ -24,6 +24,7 @@ namespace {
 using orv::testing::ModalDriver;
 using orv::testing::PressKey;
 using orv::testing::ScriptedMessageBoxes;
+using orv::testing::WriteFormPicture;
 using testing::TempFolder;
 
 TEST(SortOrderDialog, ArrowsMoveLinesAndOkStoresTheOrders) {

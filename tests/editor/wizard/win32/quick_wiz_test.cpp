@@ -11,7 +11,6 @@
 #include <set>
 
 #include "common/hotkeys.h"
-#include "common/ui/win32/form_picture.h"
 #include "common/ui/win32/draw_grid.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/script/catalogue.h"
@@ -34,6 +33,7 @@
 #include "tests/editor/wizard/wizard_fixture.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/scripted_message_boxes.h"
+#include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/form_testing.h"
 #include "tests/support/ui/hot_key_box_clicks.h"
 

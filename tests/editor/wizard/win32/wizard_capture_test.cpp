@@ -90,9 +90,9 @@ TEST_F(SweepstakesTest, TheTypingUntilDoneBecomesTheScript) {
     driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
         Next(w, 2);
         StartRecording(w);
-        Post(w, CapturedCharMessage, 'a');
-        Post(w, CapturedCharMessage, 0);
-        Post(w, CapturedCharMessage, 'b');
+        Post(w, ProgramMessage::CaptureChar, 'a');
+        Post(w, ProgramMessage::CaptureChar, 0);
+        Post(w, ProgramMessage::CaptureChar, 'b');
         PostMessageA(PracticeForm(), WM_COMMAND, IDOK, 0);  // Done
         ExpectBack(w);
         EXPECT_EQ(ReadWholeFile(CaptureFilePath(programDir.Path())), "ab");
@@ -182,10 +182,10 @@ TEST_F(CaptureKindTest, FinishAppendsTheMacroThenRecordsIntoItsNumber) {
     EXPECT_EQ(w.SelectedMacro(), n);
     EXPECT_TRUE(w.Lock().Holding()) << "held through the recording";
 
-    Post(CapturedCharMessage, n, 'h');
-    Post(CapturedCharMessage, n, 'i');
+    Post(ProgramMessage::CaptureChar, n, 'h');
+    Post(ProgramMessage::CaptureChar, n, 'i');
     boxes.Expect("Orvane 99 capture is complete for " + KeyName(100) + ".");
-    Post(CaptureEndedMessage, n);
+    Post(ProgramMessage::CaptureEnded, n);
     EXPECT_FALSE(w.Lock().Holding());
     MacroRecord saved;
     ASSERT_TRUE(macros.ReadMacroRecord(n, saved));

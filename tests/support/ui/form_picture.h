@@ -6,8 +6,10 @@
 #include <string>
 
 namespace orv {
-
 class TForm;
+}
+
+namespace orv::testing {
 
 // Shows the form as it would appear, writes its picture to path as a 24-bit
 // BMP file and closes it again (as if cancelled). False when the picture
@@ -19,4 +21,4 @@ bool WriteFormPicture(TForm& form, const std::string& path);
 // passes through while it shows (a wizard's panels).
 bool WriteShownFormPicture(HWND form, const std::string& path);
 
-}  // namespace orv
+}  // namespace orv::testing

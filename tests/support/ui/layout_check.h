@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace orv {
+namespace orv::testing {
 
 // One line per fault, naming the control by its class and text. Checks the
 // form's visible controls: each caption of a label, button, check box, radio
@@ -17,4 +17,4 @@ namespace orv {
 // other; each lies inside its parent's client area.
 std::vector<std::string> LayoutFaults(HWND form);
 
-}  // namespace orv
+}  // namespace orv::testing

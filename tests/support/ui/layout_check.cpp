@@ -1,9 +1,9 @@
-#include "common/ui/win32/layout_check.h"
+#include "tests/support/ui/layout_check.h"
 
 #include <algorithm>
 #include <cstdio>
 
-namespace orv {
+namespace orv::testing {
 namespace {
 
 struct Control {
@@ -165,4 +165,4 @@ std::vector<std::string> LayoutFaults(HWND form) {
     return faults;
 }
 
-}  // namespace orv
+}  // namespace orv::testing

@@ -1,4 +1,4 @@
-#include "common/ui/win32/form_picture.h"
+#include "tests/support/ui/form_picture.h"
 
 #include <windows.h>
 
@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "common/ui/win32/form.h"
-#include "common/ui/win32/layout_check.h"
 #include "common/ui/win32/services.h"
+#include "tests/support/ui/layout_check.h"
 
-namespace orv {
+namespace orv::testing {
 namespace {
 
 struct Picture {
@@ -132,4 +132,4 @@ bool WriteFormPicture(TForm& form, const std::string& path) {
     return taker.Sound;
 }
 
-}  // namespace orv
+}  // namespace orv::testing
