@@ -203,7 +203,7 @@ TEST_F(LibraryTest, AFragmentStopsEveryOperationAndOverfullLibrariesAreReadWithi
     WriteLibrary({Ordinary("a", 1), Ordinary("b", 2)});
     const std::string moved = *ReadWholeFile(LibraryPath());
     for (int k = 0; k < 3; ++k) boxes.Expect(LibraryMessage::TablesBehind);
-    EXPECT_FALSE(library.DeleteMacroRecord(1));
+    EXPECT_FALSE(library.DeleteMacroWithMenus(1));
     EXPECT_FALSE(library.SetMacroEnabled(1, 0));
     EXPECT_FALSE(library.SaveMacroRecord(1, r));
     EXPECT_FALSE(library.ReadMacroRecord(1, r));
