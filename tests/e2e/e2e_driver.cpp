@@ -433,4 +433,27 @@ bool KeysTo(HWND window, const std::string& keys) {
     return Xdotool("windowfocus --sync " + std::to_string(xid) + " " + keys);
 }
 
+void EditorOnCtrlQMacro::SetUp() {
+    ASSERT_GE(ctrlQ_, 0);
+    library = WriteLibrary("EDITOROPS.ORN", {Macro("TYPE Q", ctrlQ_, MacroKind::Global, "q")});
+    ASSERT_TRUE(target.Start(TargetTitle));
+    ASSERT_NE(editor_ = player.StartWithEditor(library), nullptr);
+    ASSERT_NE(list_ = MacroListOf(editor_), nullptr);
+    ASSERT_TRUE(KeyInUse(true));
+}
+
+void EditorOnCtrlQMacro::TearDown() {
+    EXPECT_TRUE(player.Stop());
+    EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
+}
+
+void EditorOnCtrlQMacro::OnTheMacro(int menuItem) {
+    TypeIntoList(list_, "CTRL+Q");
+    PostMessageA(editor_, WM_COMMAND, static_cast<WPARAM>(menuItem), 0);
+}
+
+bool EditorOnCtrlQMacro::KeyInUse(bool used) {
+    return WaitFor([&] { return MasterByte(HookAt::CodeUsed + ctrlQ_) == (used ? 1 : 0); });
+}
+
 }  // namespace orv::e2e

@@ -3,6 +3,7 @@
 // player shares with the hook library.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -163,5 +164,30 @@ void SetTextOf(HWND window, const char* text);
 bool Click(HWND button);
 // Keys sent to a window with the X focus on it.
 bool KeysTo(HWND window, const std::string& keys);
+
+// The editor the player opened on a library of one global Ctrl+Q macro that
+// types "q", and a target window to type in. The player takes the editor
+// along when it ends.
+class EditorOnCtrlQMacro : public ::testing::Test {
+  protected:
+    // Not "Orvane Editor ...": the player takes such a window for its editor.
+    static constexpr const char* TargetTitle = "Orvane operations target";
+    void SetUp() override;
+    void TearDown() override;
+    // Chooses an item of the editor's menu for the macro, its row found by
+    // typing its key's name into the list.
+    void OnTheMacro(int menuItem);
+    // Waits until the hook library has the macro's key in use, or free.
+    bool KeyInUse(bool used);
+
+    std::string library;
+    Target target;
+    Player player;
+
+  private:
+    const int ctrlQ_ = HotKeyNamed("Ctrl+Q");
+    HWND editor_ = nullptr;
+    HWND list_ = nullptr;
+};
 
 }  // namespace orv::e2e

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <string>
 
-#include "common/hook_table.h"
 #include "common/win32/kernel_objects.h"
 #include "editor/shell/launch_guard.h"
 #include "editor/shell/win32/editor_menu_ids.h"
@@ -69,38 +68,18 @@ TEST(EditorStartUp, ThePlayerOpensTheEditorOnItsLibraryAndTakesItAlongWhenItEnds
     EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
 }
 
-TEST(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAgain) {
-    const int ctrlQ = HotKeyNamed("Ctrl+Q");
-    ASSERT_GE(ctrlQ, 0);
-    const std::string library =
-        WriteLibrary("EDITOROPS.ORN",
-                     {Macro("TYPE Q", static_cast<std::uint16_t>(ctrlQ), MacroKind::Global, "q")});
-    Target target;
-    ASSERT_TRUE(target.Start("Orvane operations target"));
-    Player player;
-    const HWND editor = player.StartWithEditor(library);
-    ASSERT_NE(editor, nullptr);
-    const HWND grid = MacroListOf(editor);
-    ASSERT_NE(grid, nullptr);
-    const std::size_t keyUsed = HookAt::CodeUsed + static_cast<std::size_t>(ctrlQ);
-    ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
+using EditorOperations = EditorOnCtrlQMacro;
 
-    // The macro's row found by typing its key's name into the list.
-    auto toggle = [&] {
-        TypeIntoList(grid, "CTRL+Q");
-        PostMessageA(editor, WM_COMMAND, editor::EditorMenuId::ActivateMacro, 0);
-    };
-    toggle();
-    ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 0; }));
+TEST_F(EditorOperations, AMacroDeactivatedInTheEditorNoLongerRunsUntilActivatedAgain) {
+    OnTheMacro(editor::EditorMenuId::ActivateMacro);
+    ASSERT_TRUE(KeyInUse(false));
     // Deactivated, the key reaches the window as it is, where Ctrl+Q types
     // nothing.
     EXPECT_TRUE(target.SendKeysUntilText("key ctrl+q key x", "x")) << target.Text();
 
-    toggle();
-    ASSERT_TRUE(WaitFor([&] { return MasterByte(keyUsed) == 1; }));
+    OnTheMacro(editor::EditorMenuId::ActivateMacro);
+    ASSERT_TRUE(KeyInUse(true));
     EXPECT_TRUE(target.SendKeysUntilText("key ctrl+q", "q")) << target.Text();
-    ASSERT_TRUE(player.Stop());
-    EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
 }
 
 }  // namespace

@@ -25,24 +25,10 @@ bool SetChecked(HWND box, bool checked) {
     return (SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) == checked;
 }
 
-TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
-    const int ctrlQ = HotKeyNamed("Ctrl+Q");
-    ASSERT_GE(ctrlQ, 0);
-    const std::string library = WriteLibrary(
-        "RECAPTUREE2E.ORN",
-        {Macro("TYPE OLD", static_cast<std::uint16_t>(ctrlQ), MacroKind::Global, "old")});
-    Target target;
-    ASSERT_TRUE(target.Start("Orvane recapture target"));
-    Player player;
-    const HWND editor = player.StartWithEditor(library);
-    ASSERT_NE(editor, nullptr);
-    const HWND grid = MacroListOf(editor);
-    ASSERT_NE(grid, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return MasterByte(HookAt::CodeUsed + ctrlQ) == 1; }));
+using RecaptureEndToEnd = EditorOnCtrlQMacro;
 
-    // The macro's row found by typing its key's name into the list.
-    TypeIntoList(grid, "CTRL+Q");
-    PostMessageA(editor, WM_COMMAND, editor::EditorMenuId::Recapture, 0);
+TEST_F(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
+    OnTheMacro(editor::EditorMenuId::Recapture);
     const HWND dialog = Shown("Capture Macro");
     ASSERT_NE(dialog, nullptr);
     EXPECT_NE(Child(dialog, "Static", "Or Press Ctrl+Q to end capture"), nullptr);
@@ -54,7 +40,7 @@ TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
     const std::vector<HWND> lists = Children(dialog, "ListBox");
     ASSERT_EQ(lists.size(), 1u);
     const LRESULT line = SendMessageA(lists[0], LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                      reinterpret_cast<LPARAM>("Orvane recapture target"));
+                                      reinterpret_cast<LPARAM>(TargetTitle));
     ASSERT_GT(line, 0);
     SendMessageA(lists[0], LB_SETCURSEL, static_cast<WPARAM>(line), 0);
     ASSERT_TRUE(Click(Child(dialog, "Button", "&Start Capture")));
@@ -76,7 +62,6 @@ TEST(RecaptureEndToEnd, ARecapturedHotKeyMacroTypesWhatWasRecorded) {
     EXPECT_EQ(saved->MacroKind, MacroKind::Global);
 
     EXPECT_TRUE(target.SendKeysUntilText(CtrlQKeys, "hi")) << target.Text();
-    EXPECT_TRUE(player.Stop());
 }
 
 }  // namespace
