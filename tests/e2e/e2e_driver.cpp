@@ -32,10 +32,14 @@ MacroRecord Macro(const std::string& nickname, std::uint16_t code, std::int16_t 
     return r;
 }
 
-std::string WriteLibrary(const std::string& name, const std::vector<MacroRecord>& records) {
+std::string TempPath(const std::string& name) {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
-    const std::string path = std::string(temp) + name;
+    return temp + name;
+}
+
+std::string WriteLibrary(const std::string& name, const std::vector<MacroRecord>& records) {
+    const std::string path = TempPath(name);
     std::string bytes(records.size() * MacroRecord::Size, '\0');
     for (std::size_t k = 0; k < records.size(); ++k)
         records[k].Encode(RecordBytes<MacroRecord::Size>(
@@ -416,10 +420,10 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-void SetTextOf(HWND window, const char* text) {
+bool SetTextOf(HWND window, const char* text) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, &result);
+    return SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text),
+                               SMTO_ABORTIFHUNG, 2000, &result) != 0;
 }
 
 bool Click(HWND button) {

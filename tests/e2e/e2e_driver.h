@@ -18,6 +18,8 @@ namespace orv::e2e {
 MacroRecord Macro(const std::string& nickname, std::uint16_t code, std::int16_t kind,
                   const std::string& script, const std::string& scope = "",
                   std::uint8_t scopeMatch = 1);
+// The full name of a file in the temporary folder.
+std::string TempPath(const std::string& name);
 // A library file of these records in the temporary folder; its full name.
 std::string WriteLibrary(const std::string& name, const std::vector<MacroRecord>& records);
 // Record n (from 1) of a library file, as the programs left it; none when
@@ -156,9 +158,10 @@ HWND Shown(const char* caption);
 std::vector<HWND> Children(HWND parent, const char* className);
 // A child of that class and text (a button by its caption); null for none.
 HWND Child(HWND parent, const char* className, const std::string& text);
-// A window's text, read and set across processes.
+// A window's text, read and set across processes; false when the window did
+// not take the text in time.
 std::string TextOf(HWND window);
-void SetTextOf(HWND window, const char* text);
+bool SetTextOf(HWND window, const char* text);
 // Clicks a button and waits until its window has handled the click; false
 // when that takes too long (a message box it opened, say).
 bool Click(HWND button);

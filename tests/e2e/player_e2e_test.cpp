@@ -32,11 +32,20 @@ using testing::HoldUnshared;
 using testing::WaitFor;
 
 int Code(const std::string& name) {
-    for (int code = 0; code < HotKeyCount; ++code)
-        if (KeyName(code) == name)
-            return code;
-    ADD_FAILURE() << "no hot key " << name;
-    return 0;
+    const int code = HotKeyNamed(name);
+    EXPECT_GE(code, 0) << "no hot key " << name;
+    return std::max(code, 0);
+}
+
+// A window of the test's own brought to the front: another program the user
+// was in.
+using OwnWindow = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
+OwnWindow ElsewhereInFront() {
+    OwnWindow window(CreateWindowA("STATIC", "Elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
+                                   100, 200, 100, nullptr, nullptr, nullptr, nullptr),
+                     &DestroyWindow);
+    SetForegroundWindow(window.get());
+    return window;
 }
 
 // A key of the settings file as it is on disk (the profile functions of this
@@ -139,15 +148,8 @@ TEST_F(PlayerEndToEnd, AWindowInFrontForAMomentRunsItsWindowMacro) {
                      "Flash")});
     Target flash;
     ASSERT_TRUE(flash.Start("Other Pad"));
-    DWORD_PTR result = 0;
-    ASSERT_TRUE(SendMessageTimeoutA(flash.Window(), WM_SETTEXT, 0,
-                                    reinterpret_cast<LPARAM>("Flash Pad"), SMTO_ABORTIFHUNG, 2000,
-                                    &result));
-    const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> elsewhere(
-        CreateWindowA("STATIC", "Elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 100, 200, 100,
-                      nullptr, nullptr, nullptr, nullptr),
-        &DestroyWindow);
-    SetForegroundWindow(elsewhere.get());
+    ASSERT_TRUE(SetTextOf(flash.Window(), "Flash Pad"));
+    const OwnWindow elsewhere = ElsewhereInFront();
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == elsewhere.get(); }));
 
     SetForegroundWindow(flash.Window());
@@ -169,16 +171,8 @@ TEST_F(PlayerEndToEnd, AWindowComingToTheFrontRunsTheMacroScopedToItsTitleOnce) 
     Target beta;
     ASSERT_TRUE(beta.Start("Second Pad"));
     ASSERT_TRUE(WaitFor([&] { return frontProgram() == "E2E_TARGET.EXE"; })) << frontProgram();
-    DWORD_PTR result = 0;
-    ASSERT_TRUE(SendMessageTimeoutA(beta.Window(), WM_SETTEXT, 0,
-                                    reinterpret_cast<LPARAM>("Beta Pad"), SMTO_ABORTIFHUNG, 2000,
-                                    &result));
-    // The user was in another program, this one.
-    const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> elsewhere(
-        CreateWindowA("STATIC", "Elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 100, 200, 100,
-                      nullptr, nullptr, nullptr, nullptr),
-        &DestroyWindow);
-    SetForegroundWindow(elsewhere.get());
+    ASSERT_TRUE(SetTextOf(beta.Window(), "Beta Pad"));
+    const OwnWindow elsewhere = ElsewhereInFront();
     ASSERT_TRUE(WaitFor([&] { return frontProgram() != "E2E_TARGET.EXE"; })) << frontProgram();
 
     ASSERT_TRUE(beta.Focus());
@@ -191,9 +185,7 @@ TEST_F(PlayerEndToEnd, AWindowComingToTheFrontRunsTheMacroScopedToItsTitleOnce) 
 }
 
 TEST_F(PlayerEndToEnd, AMacroPastesATextFileThroughTheClipboard) {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(sizeof folder, folder);
-    const std::string file = std::string(folder) + "e2e_paste.txt";
+    const std::string file = TempPath("e2e_paste.txt");
     ASSERT_TRUE(ReplaceFileContents(file, "pasted text"));
     StartWith({Macro("Paste", Code("Ctrl+Q"), MacroKind::Global, "<CLIPF:" + file + "><CLIPP>!")});
     Target target;
@@ -237,9 +229,7 @@ TEST_F(PlayerEndToEnd, TheEditorsReloadCommandBringsInTheChangedLibrary) {
 // "/F" naming a file that is no library: said, left as it is, and the library
 // the player had stays current with its hot keys.
 TEST_F(PlayerEndToEnd, ACommandLineFileThatIsNoLibraryIsSaidAndLeftAlone) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string notes = std::string(temp) + "e2e_notes.txt";
+    const std::string notes = TempPath("e2e_notes.txt");
     const std::string text = "These are my notes, not macros.\r\n";
     ASSERT_TRUE(ReplaceFileContents(notes, text));
     StartWith({Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "q")}, "\"/F" + notes + "\"");
@@ -278,9 +268,7 @@ TEST_F(PlayerEndToEnd, AMissingEditorIsReportedAndThePlayerRunsOn) {
     library =
         WriteLibrary("e2e_editor.ORN", {Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "m")});
     // A copy of the player in a folder of its own, where no editor lies beside it.
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::filesystem::path alone = std::filesystem::path(temp) / "e2e_no_editor";
+    const std::filesystem::path alone = TempPath("e2e_no_editor");
     std::filesystem::create_directories(alone);
     for (const char* file : {"Tavrol.exe", "ORNHOOK.dll"})
         std::filesystem::copy_file(std::filesystem::path(ProgramDir()) / file, alone / file,
