@@ -339,6 +339,15 @@ std::string BoxText(HWND box) {
     return text;
 }
 
+std::string AnswerBox(const char* caption) {
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = FindWindowA("#32770", caption)) != nullptr; }))
+        return {};
+    const std::string text = BoxText(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return text;
+}
+
 int HotKeyNamed(const std::string& name) {
     for (int code = 0; code < HotKeyCount; ++code)
         if (KeyName(code) == name)

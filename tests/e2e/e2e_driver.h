@@ -140,6 +140,9 @@ class FakeEditor {
 
 // The text of a message box, once it has one.
 std::string BoxText(HWND box);
+// Waits for the message box of that caption and answers it with OK; the text
+// it showed, empty when none came.
+std::string AnswerBox(const char* caption);
 
 // The hot key of that name ("Ctrl+Q"); -1 for none.
 int HotKeyNamed(const std::string& name);

@@ -233,14 +233,8 @@ TEST_F(PlayerEndToEnd, ACommandLineFileThatIsNoLibraryIsSaidAndLeftAlone) {
     const std::string text = "These are my notes, not macros.\r\n";
     ASSERT_TRUE(ReplaceFileContents(notes, text));
     StartWith({Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "q")}, "\"/F" + notes + "\"");
-    HWND box = nullptr;
-    std::string shown;
-    ASSERT_TRUE(WaitFor([&] {
-        box = FindWindowA("#32770", "Error");
-        return box && !(shown = BoxText(box)).empty();
-    }));
-    EXPECT_NE(shown.find("does not hold whole macros"), std::string::npos) << shown;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    const std::string shown = AnswerBox("Error");
+    ASSERT_NE(shown.find("does not hold whole macros"), std::string::npos) << shown;
     Target target;
     ASSERT_TRUE(target.Start("Pad"));
     Press(target, "key ctrl+q", "q");
@@ -275,15 +269,8 @@ TEST_F(PlayerEndToEnd, AMissingEditorIsReportedAndThePlayerRunsOn) {
                                    std::filesystem::copy_options::overwrite_existing);
     ASSERT_TRUE(player.Proc().Start("\"" + (alone / "Tavrol.exe").string() + "\" \"/F" + library +
                                     "\" /EY /H"));
-    HWND box = nullptr;
-    std::string text;
-    // The box exists a moment before its text does.
-    ASSERT_TRUE(WaitFor([&] {
-        box = FindWindowA("#32770", "Notice");
-        return box && !(text = BoxText(box)).empty();
-    }));
-    EXPECT_NE(text.find("brindel.exe is missing"), std::string::npos) << text;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    const std::string text = AnswerBox("Notice");
+    ASSERT_NE(text.find("brindel.exe is missing"), std::string::npos) << text;
     EXPECT_TRUE(
         WaitFor([] { return PlayerWindows() == 1 && FindWindowA("#32770", "Notice") == nullptr; }));
     ASSERT_TRUE(player.Stop());
@@ -455,11 +442,7 @@ TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
 
     // The box with this caption shows text; it is answered either way.
     auto answered = [](const char* caption, const std::string& text) {
-        HWND box = nullptr;
-        const bool shown = WaitFor([&] { return (box = FindWindowA("#32770", caption)); });
-        const std::string said = shown ? BoxText(box) : std::string();
-        if (box)
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        const std::string said = AnswerBox(caption);
         EXPECT_EQ(said, text);
         return said == text;
     };
@@ -504,13 +487,8 @@ TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
         {6, static_cast<int>(HookSection::CaptureOn),
          [&] { return SetMaster(HookAt::CaptureRunning, {1}); },
          [&] {
-             HWND box = nullptr;
-             const bool refused =
-                 HandOver(player.Window(), "Tavrol.exe /AAlpha") &&
-                 WaitFor([&] { return (box = FindWindowA("#32770", "Warning")); }) &&
-                 BoxText(box) == player::RefusalMessage::Recording;
-             if (box)
-                 PostMessageA(box, WM_COMMAND, IDOK, 0);
+             const bool refused = HandOver(player.Window(), "Tavrol.exe /AAlpha") &&
+                                  AnswerBox("Warning") == player::RefusalMessage::Recording;
              SetMaster(HookAt::CaptureRunning, {0});
              PostMessageA(player.Window(), WM_USER + 11, 6,
                           static_cast<int>(HookSection::CaptureOn));
@@ -656,12 +634,7 @@ TEST(PlayerHandOver, ASecondStartWaitsForAWindowStillToComeAndSaysWhenItNeverDoe
             EXPECT_TRUE(WaitFor([] { return handedOver.ends_with("\"/ALate One\""); }))
                 << handedOver;
         } else {
-            HWND box = nullptr;
-            EXPECT_TRUE(WaitFor([&] { return (box = FindWindowA("#32770", "Notice")); }));
-            if (box) {
-                EXPECT_EQ(BoxText(box), player::PlayerText::NoPlayerWindow);
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-            }
+            EXPECT_EQ(AnswerBox("Notice"), player::PlayerText::NoPlayerWindow);
         }
         EXPECT_TRUE(second.WaitExit(8000));
         if (late)
