@@ -337,9 +337,9 @@ class TMainWin : public TForm, private NetworkLockHost {
     // and the list shown as it is now, unless reloads wait (they come at the
     // release).
     void ShowLibraryAnew();
-    // The export, the listing and the printed list: read reads the macros
-    // listed through a HeldList while the player's reloads wait; a refused
-    // read shows the library anew afterwards.
+    // The road of the export, the listing and the printed list: read is given
+    // the macros listed, held as a HeldList, while the player's reloads wait;
+    // a refused read shows the library anew afterwards.
     void ReadListed(const std::vector<ListMacro>& listed,
                     const std::function<void(LibraryView&)>& read);
     // Helpers of the operations (main_window_operations.cpp).
