@@ -27,32 +27,51 @@ std::string CaptureFilePath(std::string_view programDir) {
 
 namespace {
 
-std::string FirstFreeNumbered(std::string_view programDir, std::string_view stem,
-                              std::string_view extension, unsigned first) {
-    for (unsigned n = first;; ++n) {
+// The first of stem<n>extension, n = first .. last, that nothing (not even a
+// folder, which would take neither a copy nor a move) has taken.
+std::optional<std::string> FirstFreeNumbered(std::string_view programDir, std::string_view stem,
+                                             std::string_view extension, unsigned first,
+                                             unsigned last) {
+    for (unsigned n = first; n <= last; ++n) {
         std::string path =
             InFolder(programDir, std::string(stem) + std::to_string(n) + std::string(extension));
-        // A folder of that name would take neither a copy nor a move.
         if (!PathTaken(path))
             return path;
     }
+    return std::nullopt;
+}
+
+// A file another program holds open is not moved; its copy is as good, and
+// the next start empties the original.
+bool MoveOrCopy(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) == 0)
+        return true;
+    const std::optional<std::string> contents = ReadWholeFile(from);
+    if (!contents || !ReplaceFileContents(to, *contents))
+        return false;
+    std::remove(from.c_str());
+    return true;
 }
 
 }  // namespace
 
-std::string FirstFreeOverflowFile(std::string_view programDir) {
-    return FirstFreeNumbered(programDir, "OV", ".TXT", 0);
+std::optional<std::string> FirstFreeOverflowFile(std::string_view programDir) {
+    return FirstFreeNumbered(programDir, "OV", ".TXT", 0, 9999);
 }
 
-std::string KeepCaptureFile(std::string_view programDir) {
-    const std::string capturePath = CaptureFilePath(programDir);
-    const std::string kept = FirstFreeNumbered(programDir, "TempCap", ".Txt", 1);
-    return std::rename(capturePath.c_str(), kept.c_str()) == 0 ? kept : capturePath;
+std::optional<std::string> KeepCaptureFile(std::string_view programDir) {
+    const std::optional<std::string> kept =
+        FirstFreeNumbered(programDir, "TempCap", ".Txt", 1, 100);
+    if (!kept || !MoveOrCopy(CaptureFilePath(programDir), *kept))
+        return std::nullopt;
+    return kept;
 }
 
-std::string CaptureKeptMessage(std::string_view keptPath) {
-    return "The recording was not saved into its macro.  It is kept in the capture file " +
-           std::string(keptPath) + ".";
+std::string CaptureKeptMessage(const std::optional<std::string>& kept) {
+    const std::string notSaved = "The recording was not saved into its macro.  ";
+    if (!kept)
+        return notSaved + "It could not be kept in a capture file of its own and is lost.";
+    return notSaved + "It is kept in the capture file " + *kept + ".";
 }
 
 void RemoveCaptureFile(std::string_view programDir) {
@@ -68,10 +87,10 @@ CapturedScript ReadCapturedScript(std::string_view programDir) {
     if (captured->size() <= CaptureScriptLimit) {
         result.ScriptText = *captured;
     } else {
-        const std::string overflow = FirstFreeOverflowFile(programDir);
-        if (!ReplaceFileContents(overflow, *captured))
+        const std::optional<std::string> overflow = FirstFreeOverflowFile(programDir);
+        if (!overflow || !ReplaceFileContents(*overflow, *captured))
             return {.Failed = true};
-        result.ScriptText = "<TFILE:" + overflow + ">";
+        result.ScriptText = "<TFILE:" + *overflow + ">";
     }
     return result;
 }

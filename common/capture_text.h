@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,19 +20,21 @@ std::string CaptureSpeedToken(int speed);
 // The capture file in the program folder, rewritten at each start.
 std::string CaptureFilePath(std::string_view programDir);
 
-// The first "OV<n>.TXT" (n = 0, 1, ...) in the program folder not yet taken.
-std::string FirstFreeOverflowFile(std::string_view programDir);
+// The first "OV<n>.TXT" (n = 0 .. 9,999) in the program folder not yet
+// taken; nothing when every one is.
+std::optional<std::string> FirstFreeOverflowFile(std::string_view programDir);
 
 // The capture of a recording that could not be saved into its macro, moved
-// to the first free "TempCap<n>.Txt" (n = 1, 2, ...) so that no later start
-// empties it. Where the capture now is: the capture file itself when it could
-// not be moved.
-std::string KeepCaptureFile(std::string_view programDir);
-// What the user is told of a recording kept at keptPath.
-std::string CaptureKeptMessage(std::string_view keptPath);
+// (or, where it cannot be moved, copied) to the first free "TempCap<n>.Txt"
+// (n = 1 .. 100) so that no later start empties it. Where the capture now
+// is; nothing when it could not be kept apart from the capture file.
+std::optional<std::string> KeepCaptureFile(std::string_view programDir);
+// What the user is told of a recording kept at kept, or lost.
+std::string CaptureKeptMessage(const std::optional<std::string>& kept);
 
 // A finished capture as a script. Failed: the capture file could not be read
-// or moved aside; it is then left where it is and the script is empty.
+// or copied to an overflow file; it is then left where it is and the script
+// is empty.
 struct CapturedScript {
     std::string ScriptText;
     bool Failed = false;

@@ -15,13 +15,15 @@ void Tell(const char* text) {
 }  // namespace
 
 bool ShowsRecord(const ListMacro& line, const MacroRecord& record) {
-    // Every Cueword (or schedule, or window title) macro has one activation
-    // code: two macros of one nickname differ only in what else the line shows.
     // The tables keep the scope text cut to the hooks' capacity.
-    return line.Kind == record.MacroKind && line.Activation == record.ActivationCode &&
-           line.ScopeText == record.ScopeText.str().substr(0, HookScopeTextCapacity) &&
-           line.CuewordText == record.CuewordText.str() && line.CategoryId == record.CategoryId &&
-           (line.Kind == MacroKind::System || line.Nickname == record.Nickname.str());
+    const ListMacro shown{.Number = line.Number,
+                          .Activation = record.ActivationCode,
+                          .Kind = record.MacroKind,
+                          .ScopeText = record.ScopeText.str().substr(0, HookScopeTextCapacity),
+                          .Nickname = record.Nickname.str(),
+                          .CuewordText = record.CuewordText.str(),
+                          .CategoryId = record.CategoryId};
+    return ShowsSameMacro(line, shown);
 }
 
 bool HoldAsListed(const MacroLibrary& library, const ListMacro& line, HeldMacro& held) {
@@ -50,6 +52,7 @@ const HeldMacro* HeldList::StillThere(int n) const {
 bool HeldList::Read(int n, MacroRecord& out) const {
     const HeldMacro* held = StillThere(n);
     if (!held) {
+        refused_ = true;
         Tell(LibraryMessage::ListedMacroMoved);
         return false;
     }
@@ -60,6 +63,7 @@ bool HeldList::Read(int n, MacroRecord& out) const {
 bool HeldList::StillHeld(const std::vector<int>& numbers) const {
     if (std::all_of(numbers.begin(), numbers.end(), [this](int n) { return StillThere(n); }))
         return true;
+    refused_ = true;
     Tell(LibraryMessage::HeldMacroMoved);
     return false;
 }

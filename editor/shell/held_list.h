@@ -11,9 +11,7 @@
 
 namespace orv::editor {
 
-// Whether record is the macro line shows: its kind, activation, scope,
-// Cueword, category and (but for a system macro, whose shown name is the
-// program's own) its nickname.
+// Whether record is the macro line shows (ShowsSameMacro).
 bool ShowsRecord(const ListMacro& line, const MacroRecord& record);
 
 // Record line.Number of the current file, held, only when it is the macro the
@@ -33,6 +31,9 @@ class HeldList {
     // Whether every one of numbers is still the macro listed; says
     // HeldMacroMoved when one is not.
     bool StillHeld(const std::vector<int>& numbers) const;
+    // Whether a read or a check has refused since the list was held: the
+    // caller shows the list anew, to be chosen from as the file is now.
+    bool Refused() const { return refused_; }
 
   private:
     // The hold of macro n while the file still has it there, or null.
@@ -40,6 +41,7 @@ class HeldList {
 
     const MacroLibrary& library_;
     std::vector<HeldMacro> held_;
+    mutable bool refused_ = false;
 };
 
 }  // namespace orv::editor

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <tuple>
 
 #include "common/hotkeys.h"
@@ -100,6 +101,14 @@ std::vector<ListMacro> ListMacrosOf(const SettingsBlock& settings, const HookTab
     return macros;
 }
 
+bool ShowsSameMacro(const ListMacro& a, const ListMacro& b) {
+    // Every Cueword (or schedule, or window title) macro has one activation
+    // code: two macros of one nickname differ only in what else the line shows.
+    return a.Kind == b.Kind && a.Activation == b.Activation && a.ScopeText == b.ScopeText &&
+           a.CuewordText == b.CuewordText && a.CategoryId == b.CategoryId &&
+           (a.Kind == MacroKind::System || a.Nickname == b.Nickname);
+}
+
 std::string ActivationText(const ListMacro& m) {
     return ActivationText(m.Activation, m.CuewordText, ActivationStyle::PickList);
 }
@@ -132,6 +141,20 @@ int MacroListModel::ReverseSort(int macroNumber) const {
         if (rows_[i].Number == macroNumber)
             return static_cast<int>(i) + 1;
     return -1;
+}
+
+int MacroListModel::RowShowing(const ListMacro& shown, int formerRow) const {
+    int nearest = -1;
+    for (int row = 1; row <= static_cast<int>(rows_.size()); ++row) {
+        const ListMacro& line = rows_[static_cast<std::size_t>(row - 1)];
+        if (!ShowsSameMacro(line, shown))
+            continue;
+        if (line.Number == shown.Number)
+            return row;
+        if (nearest < 0 || std::abs(row - formerRow) < std::abs(nearest - formerRow))
+            nearest = row;
+    }
+    return nearest > 0 ? nearest : NearestRow(formerRow);
 }
 
 int MacroListModel::DoSearchIt(std::string_view search) const {

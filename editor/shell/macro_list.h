@@ -2,6 +2,7 @@
 // in what order, the texts of a row, and the type-ahead search over them.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,6 +31,12 @@ ListMacro ListMacroOf(const SettingsBlock& settings, const HookTable& table, int
 // Macros 1..count from the editor's tables.
 std::vector<ListMacro> ListMacrosOf(const SettingsBlock& settings, const HookTable& table);
 
+// Whether two lines show the same macro: its kind, activation, scope,
+// Cueword, category and (but for a system macro, whose shown name is the
+// program's own) its nickname. Neither its number, which a delete before it
+// changes, nor whether it is enabled tells what the macro is.
+bool ShowsSameMacro(const ListMacro& a, const ListMacro& b);
+
 // The activation column: the hot key's name, "Timed Macro", the Cueword,
 // "None" or "Window Title"; empty for a code of no kind.
 std::string ActivationText(const ListMacro& macro);
@@ -48,6 +55,12 @@ class MacroListModel {
     const ListMacro* RowMacro(int row) const;
     // The first row that shows the macro, or -1.
     int ReverseSort(int macroNumber) const;
+    // The row nearest to row among the rows there are.
+    int NearestRow(int row) const { return std::clamp(row, 1, RowCount() - 1); }
+    // After a refill, the row that shows shown, the macro formerRow showed
+    // before: the row of that macro at its number, else the nearest row that
+    // shows that macro, else (it has gone) the nearest row.
+    int RowShowing(const ListMacro& shown, int formerRow) const;
     // The first row whose activation text, upper-cased, starts with search;
     // -1 for none or an empty search.
     int DoSearchIt(std::string_view search) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/capture_text.h"
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/schedule.h"
@@ -69,17 +70,18 @@ std::variant<std::string, WizardRefusal> SweepstakesScript(const WizardEnv& env)
     if (!contents)
         return *CannotRead(capture);
     if (static_cast<long long>(contents->size()) > InlineCaptureLimit) {
-        std::string overflow;
-        for (int n = 0;; ++n) {
-            overflow = InFolder(env.ProgramDir, "OV" + std::to_string(n) + ".TXT");
-            if (!FileExists(overflow))
-                break;
-        }
-        if (!ReplaceFileContents(overflow, *contents))
-            return WizardRefusal{"The recording could not be copied to \"" + overflow +
+        const std::optional<std::string> overflow = FirstFreeOverflowFile(env.ProgramDir);
+        if (!overflow)
+            return WizardRefusal{
+                "Every overflow file name (OV0.TXT to OV9999.TXT) is taken.  "
+                "The recording is kept in \"" +
+                    capture + "\".",
+                ""};
+        if (!ReplaceFileContents(*overflow, *contents))
+            return WizardRefusal{"The recording could not be copied to \"" + *overflow +
                                      "\".  It is kept in \"" + capture + "\".",
                                  ""};
-        text += ComposeCommand(CommandCode::LoadTextFile, StringRec{Str255(overflow)}).Text;
+        text += ComposeCommand(CommandCode::LoadTextFile, StringRec{Str255(*overflow)}).Text;
     } else {
         std::string inline_ =
             contents->substr(0, std::min<std::size_t>(contents->size(), MaxScriptLength));

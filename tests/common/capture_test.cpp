@@ -2,6 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "common/capture_section.h"
 #include "common/capture_text.h"
@@ -32,6 +36,7 @@ class CaptureFileTest : public ::testing::Test {
         std::ofstream(CaptureFilePath(folder.Path()), std::ios::binary) << std::string(bytes, 'a');
     }
     std::string In(const char* name) const { return InFolder(folder.Path(), name); }
+    std::ifstream reader;
 };
 
 TEST_F(CaptureFileTest, UpToTheLimitTheCaptureIsTheScript) {
@@ -51,15 +56,71 @@ TEST_F(CaptureFileTest, ALongerCaptureMovesToTheFirstFreeOverflowFile) {
     EXPECT_EQ(ReadWholeFile(In("OV0.TXT")), "kept");
 }
 
-// A recording its macro did not take moves out of the way of the next start.
+// A recording its macro did not take moves out of the way of the next start,
+// or is said to be lost; it is never said to be kept where the next start
+// empties it.
 TEST_F(CaptureFileTest, AKeptCaptureMovesToTheFirstFreeNumberedCaptureFile) {
-    std::ofstream(In("TempCap1.Txt")) << "older";
-    std::filesystem::create_directory(In("TempCap2.Txt"));
-    WriteCapture(3);
-    EXPECT_EQ(KeepCaptureFile(folder.Path()), In("TempCap3.Txt"));
-    EXPECT_EQ(ReadWholeFile(In("TempCap3.Txt")), "aaa");
-    EXPECT_EQ(ReadWholeFile(In("TempCap1.Txt")), "older");
-    EXPECT_FALSE(FileExists(CaptureFilePath(folder.Path())));
+    struct Row {
+        const char* name;
+        std::function<void()> before;
+        std::optional<std::string> kept;  // the name in the folder
+        bool moved = false;               // the capture file is gone
+    };
+    const std::vector<Row> rows = {
+        {"past the files and folders taken",
+         [this] {
+             std::ofstream(In("TempCap1.Txt")) << "older";
+             std::filesystem::create_directory(In("TempCap2.Txt"));
+             WriteCapture(3);
+         },
+         "TempCap3.Txt", true},
+        // Where another program holds it open it is not moved, but copied.
+        {"held open by a reader",
+         [this] {
+             WriteCapture(3);
+             reader.open(CaptureFilePath(folder.Path()), std::ios::binary);
+         },
+         "TempCap1.Txt"},
+        {"every name taken",
+         [this] {
+             for (int n = 1; n <= 100; ++n)
+                 std::ofstream(In(("TempCap" + std::to_string(n) + ".Txt").c_str())) << "older";
+             WriteCapture(3);
+         },
+         std::nullopt},
+        {"no capture file at all", [] {}, std::nullopt},
+    };
+    auto olderOnes = [this] {
+        int older = 0;
+        for (int n = 1; n <= 100; ++n)
+            older += ReadWholeFile(In(("TempCap" + std::to_string(n) + ".Txt").c_str())) == "older";
+        return older;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(folder.Path());
+        std::filesystem::create_directories(folder.Path());
+        row.before();
+        const int older = olderOnes();
+        const std::optional<std::string> capture = ReadWholeFile(CaptureFilePath(folder.Path()));
+        const std::optional<std::string> kept = KeepCaptureFile(folder.Path());
+        reader.close();
+        EXPECT_EQ(olderOnes(), older) << "no capture kept before is overwritten";
+        if (!row.kept) {
+            EXPECT_EQ(kept, std::nullopt);
+            EXPECT_EQ(ReadWholeFile(CaptureFilePath(folder.Path())), capture);
+            EXPECT_EQ(CaptureKeptMessage(kept),
+                      "The recording was not saved into its macro.  It could not be kept in a "
+                      "capture file of its own and is lost.");
+            continue;
+        }
+        EXPECT_EQ(kept, In(row.kept->c_str()));
+        EXPECT_EQ(ReadWholeFile(In(row.kept->c_str())), "aaa");
+        EXPECT_TRUE(!row.moved || !FileExists(CaptureFilePath(folder.Path())));
+        EXPECT_EQ(CaptureKeptMessage(kept),
+                  "The recording was not saved into its macro.  It is kept in the capture file " +
+                      In(row.kept->c_str()) + ".");
+    }
 }
 
 TEST_F(CaptureFileTest, AMissingCaptureFails) {

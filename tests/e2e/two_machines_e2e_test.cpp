@@ -132,8 +132,11 @@ TEST(TwoMachines, ATakeOverAfterTheOtherMachinesChangeActsOnNoMacroChosenBefore)
     const std::string afterA = ReadWholeFile(library).value_or("");
     ASSERT_EQ(afterA, beforeA.substr(MacroRecord::Size));
 
+    // Escape first: the search starts over from what was typed last time.
     auto activateBravo = [&] {
-        TypeIntoList(grid, "CTRL+B");
+        TypeIntoList(grid,
+                     "\x1b"
+                     "CTRL+B");
         PostMessageA(editor, WM_COMMAND, editor::EditorMenuId::ActivateMacro, 0);
     };
     // "In use" while the dead holder's heartbeat is younger than a minute.

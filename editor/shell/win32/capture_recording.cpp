@@ -229,7 +229,7 @@ void CaptureRecording::CaptureFinished(WPARAM macro) {
     MacroRecord record = held_.AsRead;
     const bool saved = SaveCapture(topProgram, record);
     BringEditorToFront();
-    ReleaseLock(saved);
+    ReleaseLock();
     main_.SetRecording(false);
     if (!saved) {
         Tell(CaptureKeptMessage(KeepCaptureFile(context_.ProgramDir)));
@@ -274,11 +274,13 @@ void CaptureRecording::BringEditorToFront() {
         main_.Show();
 }
 
-void CaptureRecording::ReleaseLock(bool changed) {
+void CaptureRecording::ReleaseLock() {
     if (!holdsLock_)
         return;
     holdsLock_ = false;
-    main_.Lock().ReleaseSyncFile(changed ? 1 : 0);
+    // Counted whether or not the capture landed: before the recording began,
+    // its macro was written under this lock (the choices kept, or appended).
+    main_.Lock().ReleaseSyncFile(1);
 }
 
 std::shared_ptr<CaptureRecording> InstallCapture(TMainWin& main, EditorContext& context) {

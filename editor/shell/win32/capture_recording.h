@@ -73,7 +73,8 @@ class CaptureRecording {
     // The capture as the held macro's script, saved where it still is.
     bool SaveCapture(const std::string& topProgram, MacroRecord& record);
     void BringEditorToFront();
-    void ReleaseLock(bool changed);
+    // The lock the recording held since it began, given back counted.
+    void ReleaseLock();
 
     TMainWin& main_;
     EditorContext& context_;

@@ -379,14 +379,19 @@ void TMainWin::DoCaption() {
 // ---- the list ----
 
 void TMainWin::FillList() {
+    // The selection stays on the macro it showed wherever the refill puts it
+    // (a reload renumbers the macros behind a deleted one); the next action
+    // is the user's choice, not the number the row had.
+    const int formerRow = MyGrid.Row();
+    const ListMacro* former = list_.RowMacro(formerRow);
+    const std::optional<ListMacro> shown = former ? std::optional(*former) : std::nullopt;
     list_.FillList(
         ListMacrosOf(settings_, context_.Table), categoryFilter_,
         {settings_.PrimarySort.str(), settings_.ActivationSort.str(), settings_.ScopeSort.str()});
     // The same count needs no new scroll bars, only the repaint below.
     if (MyGrid.RowCount() != list_.RowCount())
         MyGrid.SetRowCount(list_.RowCount());
-    if (MyGrid.Row() >= list_.RowCount())
-        MyGrid.SetRow(list_.RowCount() - 1);
+    MyGrid.SetRow(shown ? list_.RowShowing(*shown, formerRow) : list_.NearestRow(formerRow));
     if (!list_.Empty())
         CheckTimeItem(MyGrid.Row());
     Repaint(MyGrid);
@@ -674,10 +679,14 @@ bool TMainWin::HoldListed(int n, HeldMacro& held) {
     if (ShowsRecord(ListMacroOf(settings_, context_.Table, n), held.AsRead))
         return true;
     Tell(LibraryMessage::ListedMacroMoved);
+    ShowLibraryAnew();
+    return false;
+}
+
+void TMainWin::ShowLibraryAnew() {
     // Chosen again, it is chosen from the file as it is.
     if (!heldReloads_.Holding())
         ReloadShared();
-    return false;
 }
 
 void TMainWin::HoldMacros() {
@@ -908,18 +917,12 @@ void TMainWin::PlayerNotify(int code, std::int32_t argument) {
             GetCatFile();
             break;
         }
-        case PlayerNotifyAction::MacroGone: {
-            const int row = list_.ReverseSort(argument);
+        case PlayerNotifyAction::MacroGone:
             GetCatFile();
             FillList();
-            if (list_.Empty()) {
+            if (list_.Empty())
                 SetButtons(false);
-                break;
-            }
-            MyGrid.SetRow(std::clamp(row, 1, list_.RowCount() - 1));
-            CheckTimeItem(MyGrid.Row());
             break;
-        }
         case PlayerNotifyAction::RefreshSection:
             RefreshFromHookLibrary(context_.Hooks, context_.Table, argument);
             break;

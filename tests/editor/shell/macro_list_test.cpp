@@ -110,6 +110,68 @@ TEST(MacroListFill, FiltersByCategoryAndShowsOneBlankRowWhenEmpty) {
     EXPECT_EQ(list.RowMacro(4), nullptr);
 }
 
+// A refill after a reload: the row that shows the macro a row showed before,
+// whatever its number has become.
+TEST(MacroListFill, ARefillFindsTheRowOfTheMacroShownBefore) {
+    const ListMacro alpha = Macro(1, CtrlA, MacroKind::Global, "ALPHA");
+    const ListMacro bravo = Macro(2, ShiftF1, MacroKind::Global, "BRAVO");
+    const ListMacro twin = Macro(3, ActivationCode::None, MacroKind::Global, "TWIN");
+    struct Row {
+        const char* name;
+        std::vector<ListMacro> after;
+        ListMacro shown;
+        int formerRow;
+        int expected;
+    };
+    auto renumbered = [](ListMacro m, int number) {
+        m.Number = number;
+        return m;
+    };
+    auto disabled = [](ListMacro m) {
+        m.Enabled = false;
+        return m;
+    };
+    auto withCueword = [](ListMacro m, std::string cueword) {
+        m.CuewordText = std::move(cueword);
+        return m;
+    };
+    const std::vector<Row> rows = {
+        {"a macro before it deleted: found at its new number",
+         {renumbered(bravo, 1), renumbered(twin, 2)},
+         bravo,
+         2,
+         1},
+        {"deactivated, it is the same macro", {alpha, disabled(bravo)}, bravo, 2, 2},
+        {"of two alike, the one at its number",
+         {twin, renumbered(twin, 4), renumbered(twin, 5)},
+         renumbered(twin, 5),
+         1,
+         3},
+        {"of two alike, renumbered: the nearest to where it was",
+         {renumbered(twin, 1), renumbered(twin, 2), renumbered(twin, 3)},
+         renumbered(twin, 9),
+         3,
+         3},
+        {"its namesake of another Cueword is another macro",
+         {alpha, withCueword(bravo, "twin"), twin},
+         bravo,
+         3,
+         3},
+        {"gone: the nearest row", {alpha}, bravo, 2, 1},
+        {"gone, nothing left: the blank row", {}, bravo, 2, 1},
+        {"a system macro is known without its nickname",
+         {twin, Macro(6, CtrlA, MacroKind::System, "Another Name")},
+         Macro(7, CtrlA, MacroKind::System, "Its Name"),
+         2,
+         1},
+    };
+    for (const Row& row : rows) {
+        MacroListModel list;
+        list.FillList(row.after, 0, {});
+        EXPECT_EQ(list.RowShowing(row.shown, row.formerRow), row.expected) << row.name;
+    }
+}
+
 TEST(MacroListTexts, ActivationAndScopeColumns) {
     EXPECT_EQ(ActivationText(Macro(1, ShiftF1)), KeyName(ShiftF1));
     EXPECT_EQ(ActivationText(Macro(1, ActivationCode::Scheduled)), "Timed Macro");

@@ -68,7 +68,8 @@ TEST_F(SweepstakesTest, ALongerRecordingGoesToTheFirstFreeOverflowFile) {
 TEST_F(SweepstakesTest, ARecordingThatCannotBeReadOrCopiedIsKept) {
     FinishOutcome missing = Finish("");
     ASSERT_TRUE(std::holds_alternative<WizardRefusal>(missing));
-    std::filesystem::create_directory(In("OV0.TXT"));  // the overflow name cannot become a file
+    // The overflow file's temporary cannot be written.
+    std::filesystem::create_directory(In("OV0.TXT.$$$"));
     std::string longer(5000, 'c');
     FinishOutcome failed = Finish(longer);
     ASSERT_TRUE(std::holds_alternative<WizardRefusal>(failed));

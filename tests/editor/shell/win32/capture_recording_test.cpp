@@ -137,6 +137,7 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     settings.NetworkMode = true;
     Open();
     std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
+    const std::int32_t counted = main->Lock().Record().Counter;
     StartRecapture();
     ASSERT_TRUE(recording->Running());
     EXPECT_TRUE(main->Lock().Holding());
@@ -158,6 +159,8 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);
     EXPECT_FALSE(recording->TrayIcon().Active());
     EXPECT_FALSE(main->Lock().Holding());
+    EXPECT_EQ(main->Lock().Record().Counter, counted + 1)
+        << "the choices kept at the start changed the file: the others reload";
     EXPECT_EQ(ReadWholeFile(kept), "x") << "the capture is kept out of the next start's way";
     EXPECT_NE(table.EntryCount(), count) << "the waiting reload came";
 }

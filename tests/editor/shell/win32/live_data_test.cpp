@@ -15,6 +15,7 @@
 #include "common/files.h"
 #include "common/side_files.h"
 #include "common/sync_record.h"
+#include "editor/shell/held_list.h"
 #include "editor/shell/win32/add_macro_dialog.h"
 #include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/editor_dialogs.h"
@@ -152,6 +153,8 @@ class LiveDataTest : public testing::MainWindowFixture {
     std::optional<AgreeingBoxes> agreeing;
     // What the quick info showed as the nickname.
     std::string shownNickname;
+    // The macro the road was opened on.
+    std::string openedOn = Chosen;
 };
 
 // A change to the library from outside: what happens to the file before the
@@ -161,6 +164,8 @@ struct Change {
     bool network = false;
     std::function<void(LiveDataTest&)> beforeOpen;
     std::function<void(LiveDataTest&)> underneath;
+    // What ends the change once the road is done (a hold given back).
+    std::function<void(LiveDataTest&)> settle;
 };
 
 // Opens the road on the chosen macro, runs underneath while it waits, and
@@ -252,7 +257,8 @@ const std::vector<Change>& Changes() {
              WriteLibrary(t.library, records);
              t.Notify(21, 0);
          },
-         {}},
+         {},
+         [](LiveDataTest& t) { t.main->ReleaseMacros(); }},
         // Another machine removed a macro and counted it, then died holding
         // the lock; this editor saw its heartbeat a minute ago.
         {"another machine's counted change, then a stale lock",
@@ -347,7 +353,8 @@ const std::vector<Road>& Roads() {
          }},
         {"menu builder",
          [](LiveDataTest& t, TMainWin& w, const std::function<void()>& underneath) {
-             w.MyGrid.SetRow(t.RowOf("MENU"));
+             t.openedOn = "MENU";
+             w.MyGrid.SetRow(t.RowOf(t.openedOn));
              t.forms->On<TDoBuildMenu>([&](TDoBuildMenu& f) {
                  underneath();
                  AddChosenTo(f);
@@ -429,6 +436,7 @@ TEST_F(LiveDataTest, EveryRoadLandsOnTheChosenMacroOrIsRefused) {
             store.Write("Misc", "Current File", library);
             settings.NetworkMode = change.network;
             TMainWin& w = OpenOnChosen();
+            openedOn = Chosen;
             if (change.beforeOpen)
                 change.beforeOpen(*this);
             forms.emplace();
@@ -446,11 +454,23 @@ TEST_F(LiveDataTest, EveryRoadLandsOnTheChosenMacroOrIsRefused) {
             const Records final = Library();
             const bool refused = agreeing->Refused();
             forms.reset();
+            if (change.settle)
+                change.settle(*this);
             std::string shown;
             for (const std::string& text : agreeing->shown) shown += text + " | ";
             if (expected == R) {
                 EXPECT_TRUE(refused) << shown;
                 EXPECT_TRUE(final == after) << Names(after) << " / " << Names(final);
+                // The user chooses again from the list as the file is now, on
+                // the macro chosen before wherever it stands.
+                if (settings.MacroFiles[0].str() == library) {
+                    for (const ListMacro& line : w.ListedMacros()) {
+                        const auto at = static_cast<std::size_t>(line.Number - 1);
+                        EXPECT_TRUE(at < final.size() && ShowsRecord(line, Decoded(final[at])))
+                            << line.Nickname;
+                    }
+                    EXPECT_EQ(w.SelectedMacro(), NumberOf(final, openedOn));
+                }
             } else {
                 EXPECT_FALSE(refused) << shown;
                 EXPECT_TRUE(road.landed(*this, w, after, final))
