@@ -140,8 +140,10 @@ void PlayerCapture::End(bool askForName) {
     record.Changed = CurrentClock().Now();
     // The capture file goes only once its script is in the macro.
     const CapturedScript script = ReadCapturedScript(programDir_);
+    // What could not be read is moved aside too, or the next start empties it.
     if (script.Failed)
-        desk_.Notice(CaptureMessage::Caption, CaptureMessage::CaptureLost);
+        desk_.Notice(CaptureMessage::Caption, std::string(CaptureMessage::CaptureLost) + "  " +
+                                                  CaptureKeptMessage(KeepCaptureFile(programDir_)));
     record.SetScriptText(script.ScriptText);
     const bool named = askForName && desk_.CompleteCapture(
                                          record, programName.empty() ? startProgram_ : programName);
@@ -152,7 +154,8 @@ void PlayerCapture::End(bool askForName) {
     desk_.SetHotKeys();
     state_ = CaptureState::Idle;
     if (!saved) {
-        desk_.Notice(CaptureMessage::Caption, CaptureKeptMessage(KeepCaptureFile(programDir_)));
+        if (!script.Failed)
+            desk_.Notice(CaptureMessage::Caption, CaptureKeptMessage(KeepCaptureFile(programDir_)));
         return;
     }
     if (!script.Failed)
