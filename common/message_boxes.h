@@ -26,7 +26,7 @@ constexpr int No = 7;
 }  // namespace MsgResult
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // Shows text with caption and returns the button the user chose.
     virtual int Show(std::string_view caption, std::string_view text, unsigned style) = 0;
@@ -35,5 +35,8 @@ public:
 // The prompts of the running program: the system's unless a test set others.
 MessageBoxes& CurrentMessageBoxes();
 void SetCurrentMessageBoxes(MessageBoxes* boxes);
+
+// The "Error" box with its Ok, which every refusal and failure is told in.
+void ShowError(std::string_view text);
 
 }  // namespace orv

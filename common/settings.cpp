@@ -12,8 +12,7 @@ namespace orv {
 
 bool SettingsSaved(bool written) {
     if (!written)
-        CurrentMessageBoxes().Show("Error", SettingsNotSavedMessage,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(SettingsNotSavedMessage);
     return written;
 }
 

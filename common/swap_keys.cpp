@@ -72,8 +72,7 @@ void TakeLibraryRemap(const std::string& library, std::string& sideFile, SwapKey
                            ? "The key remap file " + name + " is damaged"
                            : "The key remap file " + name + " could not be read";
     text += reloaded ? ", so the keys stay remapped as before." : ", so no keys are remapped.";
-    CurrentMessageBoxes().Show("Error", text + "  It is left as it is.",
-                               MsgStyle::Ok | MsgStyle::IconError);
+    ShowError(text + "  It is left as it is.");
 }
 
 }  // namespace orv

@@ -55,7 +55,7 @@ std::string NotTextMessage(const std::string& path) {
 
 std::optional<std::string> ReadTextFile(const std::string& path, std::string_view library) {
     auto refuse = [](const std::string& text) {
-        CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(text);
         return std::nullopt;
     };
     if (IsLibraryOrSideFile(path, library))
@@ -81,8 +81,7 @@ bool LoadFile(const std::string& path, std::string_view library, std::string& lo
 
 std::optional<int> CopyLine(std::vector<CommandLine>& lines, std::optional<int> selected) {
     if (!selected || *selected < 0 || *selected >= static_cast<int>(lines.size())) {
-        CurrentMessageBoxes().Show("Error", "No script line selected.  Please select one.",
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError("No script line selected.  Please select one.");
         return std::nullopt;
     }
     int index = *selected;

@@ -11,10 +11,6 @@
 namespace orv {
 namespace {
 
-void ShowError(const std::string& text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 std::size_t TokenLengthAt(std::string_view text, std::size_t pos) {
     if (auto m = MatchToken(text, pos, TokenUse::Read))
         return m->Length;

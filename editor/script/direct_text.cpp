@@ -54,7 +54,7 @@ std::optional<std::string> ImportScriptText(const std::string& path, std::string
 
 bool ExportScriptText(const std::string& target, std::string_view text, std::string_view library) {
     auto refuse = [](const std::string& message) {
-        CurrentMessageBoxes().Show("Error", message, MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(message);
         return false;
     };
     if (IsLibraryOrSideFile(target, library))

@@ -31,9 +31,7 @@ bool EditorLibrary::HoldRecord(int n, HeldMacro& held) {
 void EditorLibrary::TellUnreadable(int n) const {
     long long records = RecordsIn(settings_.MacroFiles[0].str());
     bool gone = records >= 0 && (n < 1 || n > records);
-    CurrentMessageBoxes().Show("Error",
-                               gone ? LibraryMessage::NoSuchMacro : LibraryMessage::ReadFailed,
-                               MsgStyle::Ok | MsgStyle::IconError);
+    ShowError(gone ? LibraryMessage::NoSuchMacro : LibraryMessage::ReadFailed);
 }
 
 bool EditorLibrary::AppendMacro(MacroRecord& record) {

@@ -12,10 +12,6 @@ namespace orv::editor {
 
 namespace {
 
-void ShowError(const char* text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 // A member's number among the exported macros.
 std::optional<int> PositionAmong(const std::vector<int>& selected, int member) {
     auto found = std::ranges::find(selected, member);

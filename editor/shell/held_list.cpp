@@ -6,14 +6,6 @@
 
 namespace orv::editor {
 
-namespace {
-
-void Tell(const char* text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
-}  // namespace
-
 bool ShowsRecord(const ListMacro& line, const MacroRecord& record) {
     // The tables keep the scope text cut to the hooks' capacity.
     const ListMacro shown{.Number = line.Number,
@@ -53,7 +45,7 @@ bool HeldList::Read(int n, MacroRecord& out) const {
     const HeldMacro* held = StillThere(n);
     if (!held) {
         refused_ = true;
-        Tell(LibraryMessage::ListedMacroMoved);
+        ShowError(LibraryMessage::ListedMacroMoved);
         return false;
     }
     out = held->AsRead;
@@ -64,7 +56,7 @@ bool HeldList::StillHeld(const std::vector<int>& numbers) const {
     if (std::all_of(numbers.begin(), numbers.end(), [this](int n) { return StillThere(n); }))
         return true;
     refused_ = true;
-    Tell(LibraryMessage::HeldMacroMoved);
+    ShowError(LibraryMessage::HeldMacroMoved);
     return false;
 }
 

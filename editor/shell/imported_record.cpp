@@ -12,10 +12,6 @@ namespace {
 
 constexpr std::size_t MaxCuewordLength = 10;
 
-void ShowError(const std::string& text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }

@@ -11,10 +11,6 @@ namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
 
-void ShowError(const char* text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 std::string IconLine(const MacroRecord& record) {
     if (record.MacroKind == MacroKind::System)
         return "Icon: (None)";

@@ -54,8 +54,7 @@ std::optional<std::vector<PrintRow>> ReadPrintRows(const std::vector<int>& macro
     for (int n : macros) {
         MacroRecord record;
         if (!library.Read(n, record)) {
-            CurrentMessageBoxes().Show("Error", PrintMessage::ReadFailed,
-                                       MsgStyle::Ok | MsgStyle::IconError);
+            ShowError(PrintMessage::ReadFailed);
             return std::nullopt;
         }
         rows.push_back(PrintRowOf(record));

@@ -94,15 +94,13 @@ MacroRecord TextItemRecord(const TextItem& item, DateTime now) {
 int ImportTextItems(std::string_view contents, LibraryView& library, DateTime now) {
     std::optional<std::vector<TextItem>> items = ReadTextItems(contents);
     if (!items) {
-        CurrentMessageBoxes().Show("Error", TextImportMessage::WrongFormat,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(TextImportMessage::WrongFormat);
         return 0;
     }
     int added = 0;
     for (const TextItem& item : *items) {
         if (library.MacroCount() >= MaxMacros) {
-            CurrentMessageBoxes().Show("Error", LibraryMessage::LibraryFull,
-                                       MsgStyle::Ok | MsgStyle::IconError);
+            ShowError(LibraryMessage::LibraryFull);
             break;
         }
         MacroRecord record = TextItemRecord(item, now);

@@ -6,7 +6,7 @@ namespace orv {
 
 void ReportHandlerFailure(std::string_view what) noexcept {
     try {
-        CurrentMessageBoxes().Show("Error", what, MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(what);
     } catch (...) {
         // Nothing is left to tell the user with.
     }

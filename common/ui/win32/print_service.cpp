@@ -23,10 +23,6 @@ bool HasPrinters() {
     return needed > 0;
 }
 
-void ShowError(std::string_view text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 class Win32PrintDocument final : public PrintDocument {
   public:
     Win32PrintDocument(HDC dc, bool& printing) : dc_(dc), printing_(printing) { printing_ = true; }

@@ -9,10 +9,6 @@
 namespace orv::editor {
 namespace {
 
-void ShowError(const char* text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 bool FileExists(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -26,10 +26,6 @@ namespace {
 
 using C = CommandCode;
 
-void ShowError(std::string_view text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 // The "Commands" menu: its items and the command each adds.
 struct CommandMenuItem {
     const char* Caption;

@@ -11,10 +11,6 @@ namespace {
 
 constexpr int KeyLineHeight = 18;
 
-void Refuse(const char* text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 }  // namespace
 
 void EditorSecondWindow::SetSecondWindow(HWND window, bool on) {
@@ -132,7 +128,7 @@ bool TAddNewHotKey::Validate() {
     if (type == AddType::HotKey) {
         const int code = SelectedCode();
         if (code < 0) {
-            Refuse(AddMacroMessage::NoHotKey);
+            ShowError(AddMacroMessage::NoHotKey);
             return false;
         }
         return AcceptsWindowsKey(code);
@@ -141,7 +137,7 @@ bool TAddNewHotKey::Validate() {
         return true;
     const std::string name = TrimStr(CuewordName.Text());
     if (std::optional<const char*> refusal = NameRefusal(type, name)) {
-        Refuse(*refusal);
+        ShowError(*refusal);
         CuewordName.SetFocus();
         return false;
     }
@@ -190,16 +186,16 @@ void TAddNewHotKey::DoModify() {
         return;
     }
     if (!choices_.HasUserMacros) {
-        Refuse(AddMacroMessage::NoMacros);
+        ShowError(AddMacroMessage::NoMacros);
         return;
     }
     const int code = SelectedCode();
     if (code < 0) {
-        Refuse(AddMacroMessage::NoHotKey);
+        ShowError(AddMacroMessage::NoHotKey);
         return;
     }
     if (choices_.KeyTaken[static_cast<std::size_t>(code)]) {
-        Refuse(AddMacroMessage::KeyTaken);
+        ShowError(AddMacroMessage::KeyTaken);
         return;
     }
     if (!AcceptsWindowsKey(code))

@@ -20,10 +20,6 @@ constexpr const char* RecordingRunningMessage =
 constexpr const char* MenuNotRecordedMessage =
     "A pop-up menu lists macros and has no keystrokes to record.  Use Modify to change it.";
 
-void Tell(const std::string& text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 // The file name of the program that owns the foreground window.
 std::string GetTopProgram() {
     DWORD process = 0;
@@ -53,7 +49,7 @@ CaptureRecording::~CaptureRecording() {
 
 void CaptureRecording::Open(MacroHandOver& handOver) {
     if (running_) {
-        Tell(RecordingRunningMessage);
+        ShowError(RecordingRunningMessage);
         return;
     }
     const int stopMacro = CaptureSystemMacro(context_.Table);
@@ -112,7 +108,7 @@ bool CaptureRecording::KeepRecord(MacroHandOver& handOver) {
 
 bool CaptureRecording::RecordPlanned(const CapturePlan& plan) {
     if (running_) {
-        Tell(RecordingRunningMessage);
+        ShowError(RecordingRunningMessage);
         return false;
     }
     return OpenCaptureFile() && Begin({.Options = PlanOptions(plan),
@@ -128,8 +124,8 @@ bool CaptureRecording::OpenCaptureFile() {
     file_.open(CaptureFilePath(context_.ProgramDir), std::ios::binary | std::ios::trunc);
     if (file_)
         return true;
-    Tell("The capture file " + CaptureFilePath(context_.ProgramDir) +
-         " could not be created.  Nothing has been recorded.");
+    ShowError("The capture file " + CaptureFilePath(context_.ProgramDir) +
+              " could not be created.  Nothing has been recorded.");
     return false;
 }
 
@@ -175,7 +171,7 @@ void CaptureRecording::Recapture() {
         return;
     // A menu's record holds its members where a script would go.
     if (context_.Table.Entry(n).Kind == MacroKind::PopupMenu) {
-        Tell(MenuNotRecordedMessage);
+        ShowError(MenuNotRecordedMessage);
         return;
     }
     if (lock.FileInUse())
@@ -232,7 +228,7 @@ void CaptureRecording::CaptureFinished(WPARAM macro) {
     ReleaseLock();
     main_.SetRecording(false);
     if (!saved) {
-        Tell(CaptureKeptMessage(KeepCaptureFile(context_.ProgramDir)));
+        ShowError(CaptureKeptMessage(KeepCaptureFile(context_.ProgramDir)));
         return;
     }
     CurrentMessageBoxes().Show("Capture",

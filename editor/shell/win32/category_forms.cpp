@@ -6,14 +6,6 @@
 
 namespace orv::editor {
 
-namespace {
-
-void Refuse(const char* text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
-}  // namespace
-
 TDoCategory::TDoCategory() : TForm("TDoCategory", "Category Maintenance", 300, 100) {
     OkButton.OnClick = [this] { OkButtonClick(); };
     CancelButton.ModalResult = IDCANCEL;
@@ -27,7 +19,7 @@ void TDoCategory::FormShow() {
 void TDoCategory::OkButtonClick() {
     const std::string name = TrimStr(CatName.Text());
     if (name.empty()) {
-        Refuse(NoCategoryNameMessage);
+        ShowError(NoCategoryNameMessage);
         CatName.SetFocus();
         return;
     }
@@ -54,7 +46,7 @@ void TChooseCategory::FormShow() {
 void TChooseCategory::OkButtonClick() {
     const int index = CatList.ItemIndex();
     if (index < 0) {
-        Refuse(NoCategorySelectedMessage);
+        ShowError(NoCategorySelectedMessage);
         return;
     }
     Result = CatList.Item(index);

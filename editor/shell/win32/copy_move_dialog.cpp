@@ -38,7 +38,7 @@ bool ChooseActivation(MacroRecord& record, EditorContext& context, std::uint8_t 
 
 void DoCopy(TMainWin& main, EditorContext& context) {
     if (context.Table.EntryCount() >= MaxMacros) {
-        CurrentMessageBoxes().Show("Error", LibraryFullMessage, MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(LibraryFullMessage);
         return;
     }
     if (main.Lock().FileInUse())

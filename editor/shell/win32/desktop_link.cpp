@@ -9,18 +9,10 @@
 
 namespace orv::editor {
 
-namespace {
-
-void Refuse(const std::string& text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
-}  // namespace
-
 bool DoTheLink(const MacroRecord& macro, const std::string& programDir) {
     const std::string desktop = CurrentShell().SpecialFolder(ShellFolder::Desktop);
     if (desktop.empty() || !DirExists(desktop)) {
-        Refuse(NoDesktopFolderMessage);
+        ShowError(NoDesktopFolderMessage);
         return false;
     }
     const std::string nickname = macro.Nickname.str();
@@ -38,7 +30,7 @@ bool DoTheLink(const MacroRecord& macro, const std::string& programDir) {
                                    MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgResult::Yes)
         return false;
     if (!CurrentShell().CreateLink(path, link)) {
-        Refuse("The desktop icon \"" + path + "\" could not be written.");
+        ShowError("The desktop icon \"" + path + "\" could not be written.");
         return false;
     }
     CurrentMessageBoxes().Show("", DesktopLinkAdded, MsgStyle::Ok | MsgStyle::IconInformation);

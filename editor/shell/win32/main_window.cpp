@@ -48,10 +48,6 @@ constexpr const char* RecordingRunsMessage =
     "A macro is being recorded.  End the recording before opening another macro file or "
     "removing a macro.";
 
-void Tell(const char* text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 Picture SpeedGlyph(int index) {
     Picture p;
     p.Bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
@@ -146,7 +142,7 @@ void TMainWin::WireMenus() {
     MenuImportText.OnClick = [this] { launchers_.ImportText(); };
     OutputHotKeyList1.OnClick = [this] {
         if (list_.Empty())
-            Tell(EditorMessage::NoMacros);
+            ShowError(EditorMessage::NoMacros);
         else
             launchers_.OutputInformation();
     };
@@ -459,11 +455,11 @@ void TMainWin::MyPageChange() {
 
 bool TMainWin::MacroSelected() {
     if (list_.Empty()) {
-        Tell(EditorMessage::NoMacros);
+        ShowError(EditorMessage::NoMacros);
         return false;
     }
     if (SelectedMacro() == 0) {
-        Tell(EditorMessage::NoSelection);
+        ShowError(EditorMessage::NoSelection);
         return false;
     }
     return true;
@@ -678,7 +674,7 @@ bool TMainWin::HoldListed(int n, HeldMacro& held) {
         return false;
     if (ShowsRecord(ListMacroOf(settings_, context_.Table, n), held.AsRead))
         return true;
-    Tell(LibraryMessage::ListedMacroMoved);
+    ShowError(LibraryMessage::ListedMacroMoved);
     ShowLibraryAnew();
     return false;
 }
@@ -709,7 +705,7 @@ void TMainWin::SetRecording(bool running) {
 
 bool TMainWin::RefusedWhileRecording() const {
     if (recording_)
-        Tell(RecordingRunsMessage);
+        ShowError(RecordingRunsMessage);
     return recording_;
 }
 
@@ -768,7 +764,7 @@ void TMainWin::DoOpen() {
     if (!name)
         return;
     if (!IsMacroFileName(*name)) {
-        Tell(InvalidFileTypeMessage);
+        ShowError(InvalidFileTypeMessage);
         return;
     }
     SwitchTo(*name, true);
@@ -782,7 +778,7 @@ void TMainWin::DoNew() {
     if (!name)
         return;
     if (!IsMacroFileName(*name)) {
-        Tell(InvalidFileTypeMessage);
+        ShowError(InvalidFileTypeMessage);
         return;
     }
     SwitchTo(*name, false);
@@ -793,7 +789,7 @@ void TMainWin::OpenSaveFile(int entry) {
         return;
     const std::string name = settings_.MacroFiles[static_cast<std::size_t>(entry)].str();
     if (!FileExists(name)) {
-        Tell(EditorMessage::FileMissing);
+        ShowError(EditorMessage::FileMissing);
         return;
     }
     SwitchTo(name, false);

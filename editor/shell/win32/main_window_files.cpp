@@ -54,10 +54,6 @@ std::vector<int> NumbersOf(const std::vector<ListMacro>& macros) {
     return numbers;
 }
 
-void ShowError(const char* text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 // The printed list goes onto the printer's document.
 class DocumentCanvas final : public PrintCanvas {
   public:

@@ -30,10 +30,6 @@ constexpr const char* CategoryFileFailedMessage =
     "The category file could not be written; the categories are left as they were.";
 constexpr const char* CategoryGoneMessage = "That category was removed by another user meanwhile.";
 
-void Tell(const std::string& text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 bool Agreed(const char* caption, const std::string& question) {
     return CurrentMessageBoxes().Show(caption, question,
                                       MsgStyle::YesNo | MsgStyle::IconQuestion) == MsgResult::Yes;
@@ -53,7 +49,7 @@ void TMainWin::DoAdd() {
     if (RefusedWhileRecording())
         return;
     if (context_.Table.EntryCount() >= MaxMacros) {
-        Tell(LibraryFullMessage);
+        ShowError(LibraryFullMessage);
         return;
     }
     if (lock_.FileInUse())
@@ -228,7 +224,7 @@ void TMainWin::FileUnderCategory(int n, std::uint32_t id, bool sound) {
 
 void TMainWin::MenuAddCatClick() {
     if (categories_.Entries().size() <= 1) {
-        Tell(NoCategoriesMessage);
+        ShowError(NoCategoriesMessage);
         return;
     }
     TChooseCategory dialog(categories_);
@@ -257,7 +253,7 @@ bool TMainWin::ChangeCategories(const std::function<bool(CategoryList&)>& change
     const bool applied = change(categories_);
     const bool changed = applied && categories_.SaveCatFile(CategoryFileName(library));
     if (applied && !changed)
-        Tell(CategoryFileFailedMessage);
+        ShowError(CategoryFileFailedMessage);
     if (!changed)
         orv::GetCatFile(categories_, library);  // whatever the change did in memory
     lock_.ReleaseSyncFile(changed ? 1 : 0);
@@ -282,7 +278,7 @@ Category* TMainWin::CategoryOf(CategoryList& list, std::int32_t id) {
     for (Category& c : list.Entries())
         if (c.Id == id)
             return &c;
-    Tell(CategoryGoneMessage);
+    ShowError(CategoryGoneMessage);
     return nullptr;
 }
 
@@ -303,11 +299,11 @@ void TMainWin::CatNewClick() {
 void TMainWin::CatRenameClick() {
     const int index = CatList.ItemIndex();
     if (index < 0) {
-        Tell(NoCategorySelectedMessage);
+        ShowError(NoCategorySelectedMessage);
         return;
     }
     if (index == 0) {
-        Tell(AllCategoriesRefusal("rename"));
+        ShowError(AllCategoriesRefusal("rename"));
         return;
     }
     const auto id = static_cast<std::int32_t>(CatList.Object(index));
@@ -326,11 +322,11 @@ void TMainWin::CatRenameClick() {
 void TMainWin::CatRemoveClick() {
     const int index = CatList.ItemIndex();
     if (index < 0) {
-        Tell(NoCategorySelectedMessage);
+        ShowError(NoCategorySelectedMessage);
         return;
     }
     if (index == 0) {
-        Tell(AllCategoriesRefusal("remove"));
+        ShowError(AllCategoriesRefusal("remove"));
         return;
     }
     const std::string name = CatList.Item(index);
@@ -353,7 +349,7 @@ void TMainWin::MenuOnDesktopClick() {
     for (int i = 1; i <= context_.Table.EntryCount(); ++i)
         nicknames.push_back(settings_.Nickname[static_cast<std::size_t>(i)].str());
     if (std::optional<std::string> refusal = DesktopLinkRefusal(n, nicknames)) {
-        Tell(*refusal);
+        ShowError(*refusal);
         return;
     }
     if (editing_.ReadCurrentRecord(n, current_))

@@ -21,10 +21,6 @@ constexpr COLORREF ColumnLineColour = RGB(0x80, 0x80, 0x80);
 constexpr const char* NoMacroSelected = "No macro selected.  Please select one.";
 constexpr const char* IconNotOpened = "Icon could not be opened.";
 
-void Tell(const char* text) {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 // The left edges of the three columns of a line whose cell is width wide.
 struct ColumnEdges {
     explicit ColumnEdges(int width) : Unit(width / 7) {}
@@ -150,7 +146,7 @@ void TDoBuildMenu::EnableDisable() {
 
 void TDoBuildMenu::AddALine(MenuBuilderModel::Placement placement) {
     if (model_.AvailableIndex() < 0) {
-        Tell(NoMacroSelected);
+        ShowError(NoMacroSelected);
         return;
     }
     if (model_.Add(placement))
@@ -171,7 +167,7 @@ void TDoBuildMenu::InsertAfterClick() {
 
 void TDoBuildMenu::RemoveItClick() {
     if (!model_.Remove()) {
-        Tell(NoMacroSelected);
+        ShowError(NoMacroSelected);
         return;
     }
     ShowLists();
@@ -299,19 +295,19 @@ void TDoBuildMenu::MySpeedClick() {
     if (!chosen)
         return;
     if (!IsIconFileName(*chosen)) {
-        Tell("Invalid file type selected.");
+        ShowError("Invalid file type selected.");
         return;
     }
     using A = IconPlacement::Action;
     const IconPlacement placed = PlaceIcon(*chosen, IconsFolder());
     switch (placed.What) {
         case A::NoRoom:
-            Tell(IconNotOpened);
+            ShowError(IconNotOpened);
             return;
         case A::Copy:
             CreateDirectoryA(IconsFolder().c_str(), nullptr);
             if (!CopyFileA(chosen->c_str(), InFolder(IconsFolder(), placed.Name).c_str(), TRUE)) {
-                Tell(IconNotOpened);
+                ShowError(IconNotOpened);
                 return;
             }
             break;
@@ -326,7 +322,7 @@ void TDoBuildMenu::MySpeedClick() {
             break;
     }
     if (!LoadInIcon(placed.Name))
-        Tell(IconNotOpened);
+        ShowError(IconNotOpened);
 }
 
 void TDoBuildMenu::MySpeedMouseUp() {

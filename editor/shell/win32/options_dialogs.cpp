@@ -245,7 +245,7 @@ void TSystemKeys::HotKeyReported(int field, int code) {
     if (!IsHotKeyCode(code))
         return;
     if (auto refusal = HotKeyTakenRefusal(KeyHoldersOf(context_.Table), code)) {
-        CurrentMessageBoxes().Show("Error", *refusal, MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(*refusal);
         return;
     }
     keys_[field].Code = static_cast<std::uint16_t>(code);
@@ -254,8 +254,7 @@ void TSystemKeys::HotKeyReported(int field, int code) {
 
 void TSystemKeys::OkButtonClick() {
     if (SharesAKey(keys_)) {
-        CurrentMessageBoxes().Show("Error", SameSystemKeyMessage,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(SameSystemKeyMessage);
         return;
     }
     bool rewritten = false;
@@ -265,8 +264,7 @@ void TSystemKeys::OkButtonClick() {
             continue;
         // Another program may have removed a macro below it meanwhile.
         if (record.MacroKind != MacroKind::System) {
-            CurrentMessageBoxes().Show("Error", LibraryMessage::HeldMacroMoved,
-                                       MsgStyle::Ok | MsgStyle::IconError);
+            ShowError(LibraryMessage::HeldMacroMoved);
             continue;
         }
         record.ActivationCode = key.Code;

@@ -17,8 +17,7 @@ void TUserManual::OkButtonClick() {
     if (FileExists(path))
         CurrentShell().Open(Handle(), path, "");
     else
-        CurrentMessageBoxes().Show("Error", TutorialMissingMessage,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(TutorialMissingMessage);
     Close(IDOK);
 }
 
