@@ -194,6 +194,7 @@ class TMainWin : public TForm, private NetworkLockHost {
     WizardButtons WizButtons{*this, PageWiz};
 
     void FillList();
+    void RepaintList();
     // The list's fonts from the settings, and the row heights and column
     // widths that follow from them and from the layout settings.
     void AdjustGridSpacing();

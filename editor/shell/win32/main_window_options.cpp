@@ -1,4 +1,10 @@
-// The main window's side of the options dialogs.
+// The main window's side of the options: the appearance the options dialogs
+// set, the menu's settings, the hooks' restore, the printer's font and the
+// network considerations.
+#include "common/message_boxes.h"
+#include "common/ui/win32/font_dialogs.h"
+#include "editor/commands/win32/network_considerations.h"
+#include "editor/shell/main_menu_texts.h"
 #include "editor/shell/win32/main_window.h"
 
 namespace orv::editor {
@@ -18,8 +24,38 @@ void TMainWin::ApplyAppearance(bool categoriesSwitched) {
     Layout();
     if (categoriesSwitched && !categories)
         FillList();
-    if (MyGrid.Handle())
-        InvalidateRect(MyGrid.Handle(), nullptr, TRUE);
+    RepaintList();
+}
+
+void TMainWin::ToggleSetting(TMenuItem& item, bool& setting) {
+    setting = !setting;
+    item.SetChecked(setting);
+    if (SettingsSaved(context_.Config.WriteMiscSettings()))
+        context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
+}
+
+void TMainWin::RestoreHooks(bool keyboard) {
+    if (CurrentMessageBoxes().Show(HookRestoreCaption(keyboard), HookRestoreQuestion(keyboard),
+                                   MsgStyle::YesNo | MsgStyle::IconQuestion) != MsgResult::Yes)
+        return;
+    context_.Notices.Post(NoticeCode::HookChange, keyboard ? 2 : 4);
+    context_.Notices.Post(NoticeCode::HookChange, keyboard ? 1 : 3);
+}
+
+void TMainWin::ChoosePrinterFont() {
+    std::optional<FontSpec> font =
+        CurrentFontDialogs().Choose(Handle(), settings_.PrintListFont, true);
+    if (!font)
+        return;
+    font->Style &= static_cast<std::uint8_t>(~(FontStyle::Underline | FontStyle::Strikeout));
+    settings_.PrintListFont = *font;
+    if (SettingsSaved(context_.Config.WritePrintListFont()))
+        context_.Notices.Post(NoticeCode::PrintListFontChanged, 0);
+}
+
+void TMainWin::ChooseNetwork() {
+    TNetworkConsiderations dialog(settings_, context_.Config, lock_, context_.Notices);
+    dialog.ShowModal(Handle());
 }
 
 }  // namespace orv::editor

@@ -1,0 +1,223 @@
+// The library the main window shows: its hot keys, the network lock and the
+// holds that keep a macro what it was across a wait, and the file menu that
+// opens, makes and switches libraries.
+#include "common/message_boxes.h"
+#include "common/side_files.h"
+#include "common/swap_keys.h"
+#include "common/ui/win32/services.h"
+#include "editor/shell/held_list.h"
+#include "editor/shell/main_menu_texts.h"
+#include "editor/shell/recent_files.h"
+#include "editor/shell/win32/main_window.h"
+
+namespace orv::editor {
+
+namespace {
+
+constexpr const char* RecordingRunsMessage =
+    "A macro is being recorded.  End the recording before opening another macro file or "
+    "removing a macro.";
+
+FileDialogOptions MacroFileDialog(const char* title) {
+    FileDialogOptions o;
+    o.Title = title;
+    o.Filter = "Orvane (*.ORN)|*.ORN";
+    o.DefaultExt = "ORN";
+    o.HideReadOnly = true;
+    return o;
+}
+
+}  // namespace
+
+// ---- hot keys and the lock ----
+
+void TMainWin::SetHotKeys() {
+    PushHotKeys(context_.Table, context_.Hooks, context_.Notices);
+}
+
+void TMainWin::ReloadShared() {
+    // A file that cannot be read has been said; the list shown stays.
+    if (!context_.Library.ReloadMacroFile(false))
+        return;
+    GetSwapFile();
+    GetCatFile();
+    FillList();
+    SetHotKeys();
+}
+
+void TMainWin::SetNetTimer(bool on) {
+    netTimer_.SetEnabled(on);
+}
+
+void TMainWin::SetSyncTimer(bool on) {
+    syncTimer_.SetEnabled(on);
+}
+
+bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
+    if (lock_.FileInUse())
+        return false;
+    HeldMacro held;
+    if (!HoldListed(n, held)) {
+        lock_.ReleaseSyncFile(0);
+        return false;
+    }
+    current_ = held.AsRead;
+    const bool wasTimed = current_.ActivationCode == ActivationCode::Scheduled;
+    HoldMacros();
+    const ChangeOutcome outcome = dialog(current_);
+    const bool saved = outcome.Saved && context_.Library.SaveHeldRecord(held, current_);
+    if (saved) {
+        FillList();
+        SelectMacro(n);
+        SetHotKeys();
+    }
+    lock_.ReleaseSyncFile(saved ? 1 : 0);
+    if (saved && (wasTimed || current_.ActivationCode == ActivationCode::Scheduled))
+        context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
+    if (saved && outcome.PopupTrayChanged)
+        context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+    ReleaseMacros();
+    return saved;
+}
+
+bool TMainWin::HoldListed(int n, HeldMacro& held) {
+    if (!editing_.HoldRecord(n, held))
+        return false;
+    if (ShowsRecord(ListMacroOf(settings_, context_.Table, n), held.AsRead))
+        return true;
+    ShowError(LibraryMessage::ListedMacroMoved);
+    ShowLibraryAnew();
+    return false;
+}
+
+void TMainWin::ShowLibraryAnew() {
+    // Chosen again, it is chosen from the file as it is.
+    if (!heldReloads_.Holding())
+        ReloadShared();
+}
+
+void TMainWin::HoldMacros() {
+    heldReloads_.Hold();
+}
+
+void TMainWin::ReleaseMacros() {
+    for (const auto& [code, argument] : heldReloads_.Release()) PlayerNotify(code, argument);
+}
+
+void TMainWin::SetRecording(bool running) {
+    if (running == recording_)
+        return;
+    recording_ = running;
+    if (running)
+        HoldMacros();
+    else
+        ReleaseMacros();
+}
+
+bool TMainWin::RefusedWhileRecording() const {
+    if (recording_)
+        ShowError(RecordingRunsMessage);
+    return recording_;
+}
+
+// ---- side files ----
+
+void TMainWin::GetCatFile() {
+    orv::GetCatFile(categories_, settings_.MacroFiles[0].str());
+    ShowCategories(0);
+}
+
+void TMainWin::GetSwapFile() {
+    SwapKeyTable table;
+    // Only the side file's being there matters here: the player, which uses
+    // the table, says one it cannot use, and the remapper one it cannot save.
+    static_cast<void>(orv::GetSwapFile(settings_.MacroFiles[0].str(), table));
+}
+
+// ---- the file menu ----
+
+void TMainWin::SetMenuLastFiles() {
+    RecentFiles recent;
+    for (std::size_t i = 0; i < 5; ++i) recent[i] = settings_.MacroFiles[i + 1].str();
+    MenuExitSep.SetVisible(ShowsRecentSeparator(recent));
+    TMenuItem* items[] = {&MenuLastFile1, &MenuLastFile2, &MenuLastFile3, &MenuLastFile4,
+                          &MenuLastFile5};
+    for (std::size_t i = 0; i < 5; ++i) {
+        std::optional<std::string> caption = RecentFileCaption(recent, i);
+        items[i]->SetVisible(caption.has_value());
+        if (caption)
+            items[i]->SetCaption(*caption);
+    }
+}
+
+// Makes fileName the library shown and handed over, with its recent-file
+// entry; a library that cannot be loaded leaves everything as it was.
+void TMainWin::SwitchTo(const std::string& fileName, bool postSchedules) {
+    const std::string oldName = settings_.MacroFiles[0].str();
+    if (!editing_.SwitchLibrary(fileName)) {
+        if (settings_.NetworkMode)
+            lock_.SetUp();
+        return;
+    }
+    if (settings_.NetworkMode)
+        lock_.SetUp();
+    SetHotKeys();
+    DoCaption();
+    categoryFilter_ = 0;
+    FillList();
+    SetButtons(context_.Table.EntryCount() > 0);
+    GetSwapFile();
+    GetCatFile();
+    RecentFiles recent;
+    for (std::size_t i = 0; i < 5; ++i) recent[i] = settings_.MacroFiles[i + 1].str();
+    DoLastFiles(recent, oldName, fileName);
+    for (std::size_t i = 0; i < 5; ++i) settings_.MacroFiles[i + 1] = recent[i];
+    SetMenuLastFiles();
+    const bool current = context_.Config.WriteCurrentFile();
+    SettingsSaved(context_.Config.WriteMiscSettings() && current);
+    context_.Notices.Post(NoticeCode::LibraryReloaded, 0);
+    if (postSchedules)
+        context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
+    context_.Notices.Post(NoticeCode::MiscSettingsChanged, 0);
+}
+
+void TMainWin::DoOpen() {
+    if (RefusedWhileRecording())
+        return;
+    std::optional<std::string> name =
+        CurrentFileDialogs().Open(Handle(), MacroFileDialog("Open Orvane File"));
+    if (!name)
+        return;
+    if (!IsMacroFileName(*name)) {
+        ShowError(InvalidFileTypeMessage);
+        return;
+    }
+    SwitchTo(*name, true);
+}
+
+void TMainWin::DoNew() {
+    if (RefusedWhileRecording())
+        return;
+    std::optional<std::string> name =
+        CurrentFileDialogs().Save(Handle(), MacroFileDialog("New Orvane File"));
+    if (!name)
+        return;
+    if (!IsMacroFileName(*name)) {
+        ShowError(InvalidFileTypeMessage);
+        return;
+    }
+    SwitchTo(*name, false);
+}
+
+void TMainWin::OpenSaveFile(int entry) {
+    if (RefusedWhileRecording())
+        return;
+    const std::string name = settings_.MacroFiles[static_cast<std::size_t>(entry)].str();
+    if (!FileExists(name)) {
+        ShowError(EditorMessage::FileMissing);
+        return;
+    }
+    SwitchTo(name, false);
+}
+
+}  // namespace orv::editor
