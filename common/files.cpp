@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <string>
+
 #include "common/system_calls.h"
 
 namespace orv {
@@ -61,13 +63,30 @@ long long FileSize(std::FILE* f) {
     return size < 0 ? -1 : size;
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view contents) {
+namespace {
+
+// A temporary beside path, made anew: a file of that name already there, the
+// user's own or one kept by a failed rename, is never written or moved.
+FilePtr NewTemporaryBeside(const std::string& path, std::string& temporary) {
+    constexpr int Names = 10;
+    for (int k = 0; k < Names; ++k) {
+        temporary = path + (k == 0 ? std::string(".$$$") : ".$$" + std::to_string(k));
+        if (FilePtr f(system_calls::CreateNewFile(temporary)); f)
+            return f;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool ReplaceFileContents(const std::string& path, std::string_view contents,
+                         std::optional<std::string_view> onlyOver) {
     // Windows refuses to rename over a read-only file; not every system does.
     if (FileReadOnly(path))
         return false;
-    const std::string temporary = path + ".$$$";
+    std::string temporary;
     {
-        FilePtr f = OpenFile(temporary, "wb");
+        FilePtr f = NewTemporaryBeside(path, temporary);
         if (!f)
             return false;
         bool written = std::fwrite(contents.data(), 1, contents.size(), f.get()) == contents.size();
@@ -75,6 +94,11 @@ bool ReplaceFileContents(const std::string& path, std::string_view contents) {
             std::remove(temporary.c_str());
             return false;
         }
+    }
+    // Looked at last, so that as little time as can be is left for a change.
+    if (onlyOver && ReadWholeFile(path) != *onlyOver) {
+        std::remove(temporary.c_str());
+        return false;
     }
     // Should the rename fail, the temporary keeps the new contents.
     return system_calls::RenameOver(temporary, path);

@@ -37,8 +37,14 @@ bool FileReadOnly(const std::string& path);
 bool SameFile(const std::string& a, const std::string& b);
 
 // Writes contents to a temporary file beside path and renames it over path;
-// false (and path as it was) when any step fails or path is read-only.
-bool ReplaceFileContents(const std::string& path, std::string_view contents);
+// false (and path as it was) when any step fails or path is read-only. With
+// onlyOver, path is replaced only while it still holds exactly those bytes:
+// what another program wrote since they were read is not lost. The temporary
+// is a file made anew (never one that is there already): path with ".$$$"
+// added, or with ".$$1" to ".$$9" where that is taken. Should the final
+// rename fail, it keeps contents.
+bool ReplaceFileContents(const std::string& path, std::string_view contents,
+                         std::optional<std::string_view> onlyOver = std::nullopt);
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }

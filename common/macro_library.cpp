@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/clock.h"
@@ -60,20 +62,55 @@ bool CloseChecked(FilePtr& f) {
     return std::fclose(f.release()) == 0;
 }
 
-// The file's first bytes, as many as the tables can hold (whatever its size,
-// which is given back: a file named by mistake may be huge); null when it
-// cannot be read.
+// The first bytes of an open file of size bytes, as many as the tables can
+// hold (a file named by mistake may be huge); null when they cannot be read.
+std::optional<std::string> FirstBytesOf(std::FILE* f, long long size) {
+    std::string image(
+        static_cast<std::size_t>(std::min<long long>(size, 1LL * MaxMacros * RecordSize)), '\0');
+    if (std::fseek(f, 0, SEEK_SET) != 0 ||
+        std::fread(image.data(), 1, image.size(), f) != image.size())
+        return std::nullopt;
+    return image;
+}
+
+// FirstBytesOf the file at path, whatever its size, which is given back.
 std::optional<std::string> ReadLibraryImage(const std::string& path, long long& size) {
     FilePtr f = OpenFile(path, "rb");
     size = f ? FileSize(f.get()) : -1;
     if (size < 0)
         return std::nullopt;
-    std::string image(
-        static_cast<std::size_t>(std::min<long long>(size, 1LL * MaxMacros * RecordSize)), '\0');
-    if (std::fseek(f.get(), 0, SEEK_SET) != 0 ||
-        std::fread(image.data(), 1, image.size(), f.get()) != image.size())
-        return std::nullopt;
-    return image;
+    return FirstBytesOf(f.get(), size);
+}
+
+// Whether a record's bytes are coded as the programs write every record: a
+// known kind and activation, and every string's length within its field.
+// Nothing else is asked, for other writers leave other bytes as they were.
+bool CodedAsOurs(const std::uint8_t* record) {
+    const ConstRecordBytes<MacroRecord::Size> bytes(record, MacroRecord::Size);
+    const std::int16_t kind = GetI16(bytes, MacroRecord::MacroKindAt);
+    const std::uint16_t code = GetU16(bytes, MacroRecord::ActivationCodeAt);
+    const bool knownCode = IsHotKeyCode(code) || code == ActivationCode::Scheduled ||
+                           code == ActivationCode::Cueword || code == ActivationCode::WindowTitle ||
+                           code == ActivationCode::None;
+    constexpr std::pair<std::size_t, std::size_t> Strings[] = {
+        {MacroRecord::NicknameAt, decltype(MacroRecord::Nickname)::capacity},
+        {MacroRecord::ScopeTextAt, decltype(MacroRecord::ScopeText)::capacity},
+        {MacroRecord::CuewordTextAt, decltype(MacroRecord::CuewordText)::capacity},
+        {MacroRecord::IconNameAt, decltype(MacroRecord::IconName)::capacity},
+    };
+    return kind >= MacroKind::Global && kind <= MacroKind::System && knownCode &&
+           std::ranges::all_of(Strings, [&](const auto& s) { return bytes[s.first] <= s.second; });
+}
+
+// Whether bytes are whole records, each coded as ours.
+bool WholeMacros(std::string_view bytes) {
+    const auto* at = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    if (bytes.size() % RecordSize != 0)
+        return false;
+    for (std::size_t k = 0; k < bytes.size(); k += RecordSize)
+        if (!CodedAsOurs(at + k))
+            return false;
+    return true;
 }
 
 // The records of a library image of whole records, as many as the tables hold.
@@ -130,8 +167,10 @@ std::optional<std::vector<MacroRecord>> WholeLibrary(const std::string& fileName
         return std::nullopt;
     }
     // A fragment is a copy cut short, or a file that is no library: system
-    // macros appended behind it would land inside it.
-    if (size % RecordSize != 0) {
+    // macros appended behind it would land inside it. So is a record that is
+    // not coded as ours, whatever the size. An empty file holds nothing to
+    // lose: it becomes a new library.
+    if (size % RecordSize != 0 || !WholeMacros(*image)) {
         refusal = LibraryMessage::NotWholeMacros;
         return std::nullopt;
     }
@@ -206,9 +245,21 @@ void MacroLibrary::FillEntry(int i, const MacroRecord& record, bool loading) {
 }
 
 bool MacroLibrary::LoadMacroFile(const std::string& fileName, bool notify, Refusal refusal) {
+    return Load(fileName, notify, refusal, false);
+}
+
+bool MacroLibrary::ReloadMacroFile(bool notify, Refusal refusal) {
+    return Load(CurrentFile(), notify, refusal, true);
+}
+
+bool MacroLibrary::Load(const std::string& fileName, bool notify, Refusal refusal, bool reload) {
     notify = notify || owner_ == LibraryOwner::Player;
     const char* refused = nullptr;
     std::optional<std::vector<MacroRecord>> records = WholeLibrary(fileName, refused);
+    // The file the tables came from was moved or deleted by someone: a new
+    // library in its place would drop the macros loaded before.
+    if (!records && !refused && reload && fileName == tablesFrom_)
+        refused = LibraryMessage::Vanished;
     if (!records && !refused)
         return CreateLibrary(fileName, refusal);
     if (!records) {
@@ -260,10 +311,6 @@ bool MacroLibrary::CreateLibrary(const std::string& fileName, Refusal refusal) {
     TakeRecords({}, false, fileName);
     CreateSystemMacrosIn(fileName);
     return true;
-}
-
-bool MacroLibrary::ReloadMacroFile(bool notify, Refusal refusal) {
-    return LoadMacroFile(CurrentFile(), notify, refusal);
 }
 
 void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
@@ -321,7 +368,8 @@ FilePtr MacroLibrary::OpenForChange(const std::string& path, const char* failure
     // A read-only file is refused whoever asks: some may write it anyway.
     FilePtr f = FileReadOnly(path) ? nullptr : OpenFile(path, "r+b");
     const long long size = f ? FileSize(f.get()) : -1;
-    if (size < 0 || size % RecordSize != 0) {
+    std::optional<std::string> image = size < 0 ? std::nullopt : FirstBytesOf(f.get(), size);
+    if (!image || size % RecordSize != 0 || !WholeMacros(*image)) {
         Report(size < 0 ? failure : LibraryMessage::FragmentKept);
         LostSightOf(path);
         return nullptr;
@@ -459,7 +507,7 @@ void DropMenuMember(std::span<std::uint8_t> image, int n) {
 }  // namespace
 
 bool MacroLibrary::DeleteMacroWithMenus(int n) {
-    std::string kept;
+    std::string before;
     {
         long long records = 0;
         FilePtr f = OpenForChange(CurrentFile(), LibraryMessage::ChangeFailed, records);
@@ -469,23 +517,22 @@ bool MacroLibrary::DeleteMacroWithMenus(int n) {
             Report(LibraryMessage::NoSuchMacro);
             return false;
         }
-        kept.resize(static_cast<std::size_t>((records - 1) * RecordSize));
-        std::size_t before = static_cast<std::size_t>((n - 1) * RecordSize);
-        bool read = std::fseek(f.get(), 0, SEEK_SET) == 0 &&
-                    std::fread(kept.data(), 1, before, f.get()) == before &&
-                    std::fseek(f.get(), static_cast<long>(n * RecordSize), SEEK_SET) == 0 &&
-                    std::fread(kept.data() + before, 1, kept.size() - before, f.get()) ==
-                        kept.size() - before;
-        if (!read) {
+        before.resize(static_cast<std::size_t>(records * RecordSize));
+        if (std::fseek(f.get(), 0, SEEK_SET) != 0 ||
+            std::fread(before.data(), 1, before.size(), f.get()) != before.size()) {
             Report(LibraryMessage::ReadFailed);
             return false;
         }
     }
+    const std::size_t gone = static_cast<std::size_t>((n - 1) * RecordSize);
+    std::string kept = before.substr(0, gone) + before.substr(gone + RecordSize);
     auto* bytes = reinterpret_cast<std::uint8_t*>(kept.data());
     for (std::size_t at = 0; at < kept.size(); at += RecordSize)
         DropMenuMember({bytes + at, MacroRecord::Size}, n);
-    // The file is rewritten whole, so an interrupted delete leaves it as it was.
-    if (!ReplaceFileContents(CurrentFile(), kept)) {
+    // The file is rewritten whole, so an interrupted delete leaves it as it
+    // was; and only over the bytes read, so that a record another program
+    // wrote or appended since is never lost with them.
+    if (!ReplaceFileContents(CurrentFile(), kept, before)) {
         Report(LibraryMessage::ChangeFailed);
         return false;
     }

@@ -48,8 +48,11 @@ inline constexpr const char* ReadOnlyIncomplete =
     "The macro file is read-only, so the system macros it lacks cannot be added.  It is left as "
     "it is, and the macros loaded before stay in use.";
 inline constexpr const char* FragmentKept =
-    "The macro file does not hold whole macros: it is cut short.  It is left as it is, and "
-    "nothing was changed.";
+    "The macro file does not hold whole macros: it is cut short, or it is no macro file at all.  "
+    "It is left as it is, and nothing was changed.";
+inline constexpr const char* Vanished =
+    "The macro file is no longer there: it was moved or deleted.  Nothing was created in its "
+    "place, and the macros loaded before stay in use.";
 inline constexpr const char* ReadFailed = "The macro file could not be read completely.";
 inline constexpr const char* ChangeFailed = "The macro file could not be changed.";
 inline constexpr const char* NoSuchMacro = "That macro is no longer in the macro file.";
@@ -94,13 +97,16 @@ class MacroLibrary {
           programDir_(std::move(programDir)) {}
 
     // Loads the whole library into the tables and makes sure of the system
-    // macros; a missing file is created. The player always tells the editor.
-    // Only a file read whole as whole records replaces the tables: a folder,
-    // a file that cannot be read or is cut short (or is no library at all),
-    // and a read-only one that lacks system macros are said and left as they
-    // are, and the tables keep what was loaded before. False then.
+    // macros; a missing file is created (an empty one taken as new). The
+    // player always tells the editor. Only a file read whole as whole records
+    // coded as ours replaces the tables: a folder, a file that cannot be read
+    // or is cut short (or is no library at all), and a read-only one that
+    // lacks system macros are said and left as they are, and the tables keep
+    // what was loaded before. False then.
     [[nodiscard]] bool LoadMacroFile(const std::string& fileName, bool notify,
                                      Refusal refusal = Refusal::Said);
+    // LoadMacroFile of the current file, except that the file the tables were
+    // read from, gone since, is said (Vanished) and not created again.
     [[nodiscard]] bool ReloadMacroFile(bool notify, Refusal refusal = Refusal::Said);
     // LoadMacroFile into this program's tables alone: the hook library and
     // the other program are handed and told nothing, so that they keep what
@@ -155,6 +161,7 @@ class MacroLibrary {
 
   private:
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
+    bool Load(const std::string& fileName, bool notify, Refusal refusal, bool reload);
     // A library that does not exist yet, with the system macros.
     bool CreateLibrary(const std::string& fileName, Refusal refusal);
     // The tables hold records, numbered from 1, as file has them.
@@ -163,7 +170,8 @@ class MacroLibrary {
     void LostSightOf(const std::string& file);
     void CreateSystemMacrosIn(const std::string& path);
     // The file opened for a change in place, with its number of records; null,
-    // said, when it is read-only, cannot be opened or is cut short.
+    // said, when it is read-only, cannot be opened, is cut short or holds a
+    // record not coded as ours.
     FilePtr OpenForChange(const std::string& path, const char* failure, long long& records);
     // False, said, when record n may not be changed by its number: the tables
     // are behind and it is not the macro they list there.

@@ -22,7 +22,21 @@ std::int64_t ElapsedMs(DateTime from, DateTime to) {
 
 }  // namespace
 
-void NetworkLock::Tell(const char* text, bool notice) const {
+std::string LockMessage::NotALockMessage(const std::string& syncFile) {
+    return "The file \"" + syncFile +
+           "\" beside the macro file is not the lock of a shared macro file.  It is left as it "
+           "is, and the macro file cannot be changed in network mode until that file is moved "
+           "away.";
+}
+
+void NetworkLock::TellUnread(Seen seen, const char* unreadable) const {
+    if (seen == Seen::Foreign)
+        Tell(LockMessage::NotALockMessage(syncName_));
+    else
+        Tell(unreadable);
+}
+
+void NetworkLock::Tell(std::string_view text, bool notice) const {
     // The player gives up silently; only the editor has a user to tell.
     if (owner_ != LibraryOwner::Editor)
         return;
@@ -39,6 +53,8 @@ NetworkLock::Seen NetworkLock::Refresh(SyncFileSession* session) {
     switch (session->Read(read)) {
         case SyncFileSession::Contents::Unreadable:
             return Seen::Unreadable;
+        case SyncFileSession::Contents::Foreign:
+            return Seen::Foreign;
         case SyncFileSession::Contents::Empty:
             record_.Counter = 1;
             record_.State = SyncState::Free;
@@ -83,10 +99,11 @@ bool NetworkLock::FileInUse() {
     if (!settings_.NetworkMode)
         return false;
     auto session = files_.OpenExclusive(syncName_);
-    // A sync file that cannot be read may be another machine's lock.
-    if (Refresh(session.get()) == Seen::Unreadable) {
+    // A sync file that cannot be read may be another machine's lock; one
+    // that is no lock is not this program's to write.
+    if (const Seen seen = Refresh(session.get()); seen != Seen::Record) {
         session.reset();
-        Tell(LockMessage::InUse);
+        TellUnread(seen, LockMessage::InUse);
         return true;
     }
     const DateTime now = CurrentClock().Now();
@@ -141,9 +158,9 @@ bool NetworkLock::ReleaseSyncFile(int changed) {
         return true;
     host_.SetNetTimer(false);
     auto session = files_.OpenExclusive(syncName_);
-    if (Refresh(session.get()) == Seen::Unreadable) {
+    if (const Seen seen = Refresh(session.get()); seen != Seen::Record) {
         session.reset();
-        Tell(LockMessage::NotReleased);
+        TellUnread(seen, LockMessage::NotReleased);
         return false;
     }
     const bool ours = IsOurs();
@@ -175,7 +192,7 @@ bool NetworkLock::ReleaseSyncFile(int changed) {
 
 void NetworkLock::NetTimerTimer() {
     auto session = files_.OpenExclusive(syncName_);
-    if (Refresh(session.get()) == Seen::Unreadable)
+    if (Refresh(session.get()) != Seen::Record)
         return;  // next beat in 30 s
     if (!IsOurs()) {
         holding_ = false;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/macro_library.h"
 #include "common/notices.h"
@@ -28,6 +29,8 @@ inline constexpr const char* Lost =
 inline constexpr const char* NotReleased =
     "The lock of the macro file could not be released.  Other users can change the file again "
     "in one minute.";
+// The sync file is some other file: the lock cannot be taken or given back.
+std::string NotALockMessage(const std::string& syncFile);
 }  // namespace LockMessage
 
 // What the program around the lock does for it.
@@ -83,14 +86,17 @@ class NetworkLock {
     int SyncTick() const { return syncTick_; }
 
   private:
-    enum class Seen { Record, Unreadable };
+    enum class Seen { Record, Unreadable, Foreign };
     Seen Refresh(SyncFileSession* session);
     bool Take(SyncFileSession& session);
     bool IsOurs() const;
     // Another program changed the library: says so, reloads it and has the
     // player reload it too.
     void ReloadChanged();
-    void Tell(const char* text, bool notice = false) const;
+    void Tell(std::string_view text, bool notice = false) const;
+    // Says why the lock could not be read, as in use (unreadable: another
+    // machine may hold it) or as another file.
+    void TellUnread(Seen seen, const char* unreadable) const;
 
     LibraryOwner owner_;
     const SettingsBlock& settings_;

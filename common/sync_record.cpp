@@ -1,5 +1,7 @@
 #include "common/sync_record.h"
 
+#include <cmath>
+
 #include "common/files.h"
 
 namespace orv {
@@ -8,10 +10,16 @@ SyncFileSession::Contents SyncFileSession::Read(SyncRecord& record) {
     long long size = FileBytes();
     if (size == 0)
         return Contents::Empty;
+    if (size > 0 && size != static_cast<long long>(SyncRecord::Size))
+        return Contents::Foreign;
     Image image;
     if (size < 0 || !ReadFromStart(image))
         return Contents::Unreadable;
-    record = SyncRecord::Decode(image);
+    const SyncRecord read = SyncRecord::Decode(image);
+    if ((read.State != SyncState::InUse && read.State != SyncState::Free) ||
+        !std::isfinite(read.Heartbeat))
+        return Contents::Foreign;
+    record = read;
     return Contents::Record;
 }
 

@@ -41,7 +41,9 @@ struct SyncRecord {
 // The record is read and written here; a file access gives the raw file calls.
 class SyncFileSession {
   public:
-    enum class Contents { Record, Empty, Unreadable };
+    // Foreign: a file that is not one record as the programs write it (its
+    // size, its state); nothing may be written into it.
+    enum class Contents { Record, Empty, Unreadable, Foreign };
     virtual ~SyncFileSession() = default;
     Contents Read(SyncRecord& record);
     bool Write(const SyncRecord& record);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -16,6 +17,10 @@ extern const char PathSeparator;
 // Puts from in to's place in one step, so to is never missing: POSIX rename
 // replaces; on Windows only MoveFileEx does.
 bool RenameOver(const std::string& from, const std::string& to);
+
+// A file made at path for writing bytes, only where nothing is there yet (in
+// one step, so that nobody can make it meanwhile); null otherwise.
+std::FILE* CreateNewFile(const std::string& path);
 
 // path from the current folder: the system's full name of it.
 std::string FullPath(const std::string& path);

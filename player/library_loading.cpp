@@ -26,7 +26,7 @@ bool LibraryLoading::TryFile(const std::string& fileName, bool remakeMenus) {
     // The new file's change counter is the one seen, before it is loaded.
     if (settings_.NetworkMode)
         lock_.SetUp();
-    if (Load(fileName, remakeMenus, false))
+    if (Load(remakeMenus, false, [&] { return library_.LoadMacroFile(fileName, true); }))
         return true;
     settings_.MacroFiles[0] = before;
     return false;
@@ -41,7 +41,8 @@ bool LibraryLoading::ReloadAfterDelete(bool remakeMenus) {
 }
 
 bool LibraryLoading::Reload(bool remakeMenus, bool renumbered) {
-    const bool loaded = Load(settings_.MacroFiles[0].str(), remakeMenus, renumbered);
+    const bool loaded =
+        Load(remakeMenus, renumbered, [&] { return library_.ReloadMacroFile(true); });
     if (!loaded)
         LoadAgainUnlessLoaded();
     return loaded;
@@ -70,8 +71,8 @@ bool LibraryLoading::UseEditorsFile(const std::string& fileName) {
 bool LibraryLoading::RetryLoad() {
     if (loading_)
         return false;
-    const std::string& current = settings_.MacroFiles[0].str();
-    return library_.TablesFollow(current) || Load(current, true, false, Refusal::Quiet);
+    return library_.TablesFollow(settings_.MacroFiles[0].str()) ||
+           Load(true, false, [&] { return library_.ReloadMacroFile(true, Refusal::Quiet); });
 }
 
 void LibraryLoading::LoadAgainUnlessLoaded() {
@@ -79,13 +80,12 @@ void LibraryLoading::LoadAgainUnlessLoaded() {
         desk_.LoadAgainLater();
 }
 
-bool LibraryLoading::Load(const std::string& fileName, bool remakeMenus, bool renumbered,
-                          Refusal refusal) {
+bool LibraryLoading::Load(bool remakeMenus, bool renumbered, const std::function<bool()>& read) {
     const RaisedFlag loading(loading_);
     // No menu icon may name a macro while the numbers change.
     if (remakeMenus)
         desk_.ClearMenuTaskIcon();
-    const bool loaded = library_.LoadMacroFile(fileName, true, refusal);
+    const bool loaded = read();
     if (loaded)
         desk_.GetSwapFile();
     if (loaded || renumbered) {

@@ -3,9 +3,12 @@
 // again (a delete here or in the editor, another user's change). A file that
 // cannot be loaded leaves the library's name and everything built from the
 // library as they were; the library says why. Where the tables then do not
-// hold the current file as it is, it is read again later, quietly.
+// hold the current file as it is, it is read again later, quietly. Only a
+// file made current is created where it is missing; the current one read
+// again, gone, is said and waited for.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,8 +71,8 @@ class LibraryLoading {
     bool TakeFile(const std::string& fileName, bool remakeMenus);
     bool TryFile(const std::string& fileName, bool remakeMenus);
     bool Reload(bool remakeMenus, bool renumbered);
-    bool Load(const std::string& fileName, bool remakeMenus, bool renumbered,
-              Refusal refusal = Refusal::Said);
+    // read() loads the library (a file made current, or the current one again).
+    bool Load(bool remakeMenus, bool renumbered, const std::function<bool()>& read);
     // Where the tables do not hold the current file, it is read again later.
     void LoadAgainUnlessLoaded();
 

@@ -1,5 +1,6 @@
 #include "common/system_calls.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,16 @@ const char PathSeparator = '/';
 
 bool RenameOver(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::FILE* CreateNewFile(const std::string& path) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* f = fdopen(fd, "wb");
+    if (!f)
+        close(fd);
+    return f;
 }
 
 std::string FullPath(const std::string& path) {

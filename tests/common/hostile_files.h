@@ -30,6 +30,9 @@ struct HostileFile {
     const char* ImportMessage;  // what importing macros from it says (none: it can be)
     // Held by another program while the road runs, where a row needs it.
     std::function<std::shared_ptr<void>(const std::string& path)> Hold = {};
+    // Only the library the tables were read from can come to this (a road
+    // to another file meets it as a first load).
+    bool OnlyCurrent = false;
 };
 
 // Whole records named a1, a2, ... (no system macros).
@@ -91,12 +94,49 @@ inline std::vector<HostileFile> HostileFiles() {
              SetReadOnly(p, true);
          },
          LibraryMessage::ReadOnlyIncomplete, LibraryMessage::ChangeFailed, nullptr},
+        {"the library moved away since it was read",
+         [](const std::string& p) { std::filesystem::remove_all(p); },
+         LibraryMessage::Vanished,
+         LibraryMessage::ChangeFailed,
+         nullptr,
+         {},
+         true},
 #ifdef _WIN32
         // Only Windows keeps other programs out of a file held open.
         {"a library held by another program",
          [](const std::string& p) { PutFile(p, RecordsNamed(2)); }, LibraryMessage::OpenFailed,
          LibraryMessage::ChangeFailed, "Unable to open import file.", HoldUnshared},
 #endif
+    };
+}
+
+// Whole-sized files whose records are not coded as the programs write them,
+// so they are no library (a check on a record's bytes, as the road to it).
+inline std::vector<HostileFile> WholeSizedNonLibraries() {
+    auto row = [](const char* name, std::function<std::string()> bytes) {
+        return HostileFile{name, [bytes](const std::string& p) { PutFile(p, bytes()); },
+                           LibraryMessage::NotWholeMacros, LibraryMessage::FragmentKept, nullptr};
+    };
+    auto withByte = [](std::size_t at, std::uint8_t value) {
+        std::string bytes = RecordsNamed(2);
+        bytes[MacroRecord::Size + at] = static_cast<char>(value);
+        return bytes;
+    };
+    return {
+        row("a text file of one record's size",
+            [] { return std::string(MacroRecord::Size - 2, 't') + "\r\n"; }),
+        row("zeros of two records' size", [] { return std::string(2 * MacroRecord::Size, 0); }),
+        row("a record of kind 6", [=] { return withByte(MacroRecord::MacroKindAt, 6); }),
+        row("a record of activation 721",
+            [=] {
+                std::string bytes = withByte(MacroRecord::ActivationCodeAt, 721 & 0xFF);
+                bytes[MacroRecord::Size + MacroRecord::ActivationCodeAt + 1] = 721 >> 8;
+                return bytes;
+            }),
+        row("a nickname longer than its field",
+            [=] { return withByte(MacroRecord::NicknameAt, 51); }),
+        row("an icon name longer than its field",
+            [=] { return withByte(MacroRecord::IconNameAt, 13); }),
     };
 }
 
@@ -121,6 +161,8 @@ void RunHostileTable(const std::vector<HostileFile>& rows, const std::vector<Lib
     const std::string library = Snapshot(current);
     for (const HostileFile& row : rows) {
         for (const LibraryRoad& road : roads) {
+            if (row.OnlyCurrent && !road.OnCurrentFile)
+                continue;
             const std::string where = std::string(road.Name) + " on " + row.Name;
             SCOPED_TRACE(where);
             const std::string& path = road.OnCurrentFile ? current : other;
@@ -139,7 +181,7 @@ void RunHostileTable(const std::vector<HostileFile>& rows, const std::vector<Lib
             EXPECT_EQ(boxes.Shown().size(), shown + (says ? 1 : 0)) << where;
             EXPECT_EQ(Snapshot(path), before) << where;
             kept(where);
-            if (!FolderExists(path))
+            if (FileExists(path))
                 SetReadOnly(path, false);
             std::filesystem::remove_all(path);
             if (road.OnCurrentFile)

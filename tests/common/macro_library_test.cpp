@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 
+#include "tests/common/hostile_files.h"
 #include "tests/common/library_fixture.h"
 
 namespace orv {
@@ -142,15 +145,62 @@ TEST_F(LibraryTest, DeletingAMacroFixesEveryMenuInOneRewrite) {
     records[9] = menu("last menu", {5, 9});
     WriteLibrary(records);
 
-    // A rewrite that cannot be made changes nothing, and says so.
-    std::filesystem::create_directory(LibraryPath() + ".$$$");
-    boxes.Expect(LibraryMessage::ChangeFailed);
-    EXPECT_FALSE(library.DeleteMacroWithMenus(3));
-    EXPECT_EQ(FileRecords().size(), 10u);
-    EXPECT_EQ(FileRecords()[0].PopupMembers(), (std::vector<int>{2, 3, 7}));
-    std::filesystem::remove(LibraryPath() + ".$$$");
+    // Everything in the library's folder, name by name.
+    auto folderNow = [&] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            files[entry.path().filename().string()] = testing::Snapshot(entry.path().string());
+        return files;
+    };
+    auto temporary = [&](int k) {
+        return LibraryPath() + (k == 0 ? std::string(".$$$") : ".$$" + std::to_string(k));
+    };
+    const std::string read = *ReadWholeFile(LibraryPath());
+    // Rewrites that cannot be made change nothing, and say so: every file
+    // beside the library stays as it was, and no temporary is left.
+    const struct {
+        const char* Name;
+        std::function<void()> Prepare;
+        std::function<bool()> Rewrite;
+    } refused[] = {
+        {"every temporary name is taken, by files and a folder",
+         [&] {
+             std::filesystem::create_directory(temporary(0));
+             for (int k = 1; k < 10; ++k)
+                 testing::PutFile(temporary(k), "mine " + std::to_string(k));
+             boxes.Expect(LibraryMessage::ChangeFailed);
+         },
+         [&] { return library.DeleteMacroWithMenus(3); }},
+        // The rewrite of a delete that read the library before another
+        // program appended to it or rewrote a record.
+        {"a record appended since the library was read",
+         [&] { testing::PutFile(LibraryPath(), read + read.substr(0, MacroRecord::Size)); },
+         [&] { return ReplaceFileContents(LibraryPath(), "kept", read); }},
+        {"a record rewritten since the library was read",
+         [&] {
+             testing::PutFile(LibraryPath(),
+                              read.substr(MacroRecord::Size) + read.substr(0, MacroRecord::Size));
+         },
+         [&] { return ReplaceFileContents(LibraryPath(), "kept", read); }},
+    };
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.Name);
+        row.Prepare();
+        const auto before = folderNow();
+        EXPECT_FALSE(row.Rewrite());
+        EXPECT_EQ(folderNow(), before);
+        for (int k = 0; k < 10; ++k) std::filesystem::remove_all(temporary(k));
+        testing::PutFile(LibraryPath(), read);
+    }
 
+    // A file of the temporary's first name is another's: it stays.
+    testing::PutFile(temporary(0), "my own notes");
+    auto others = folderNow();
+    others.erase(std::filesystem::path(LibraryPath()).filename().string());
     ASSERT_TRUE(library.DeleteMacroWithMenus(3));
+    auto besides = folderNow();
+    besides.erase(std::filesystem::path(LibraryPath()).filename().string());
+    EXPECT_EQ(besides, others);
     const std::vector<MacroRecord> after = FileRecords();
     ASSERT_EQ(after.size(), 9u);
     EXPECT_EQ(after[2].Nickname, "m4");

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <memory>
 
 #include "common/files.h"
 #include "common/side_files.h"
+#include "tests/common/hostile_files.h"
 #include "tests/common/library_fixture.h"
 #include "tests/support/scratch_folder.h"
 
@@ -210,13 +213,65 @@ TEST_F(NetworkLockTest, PlayerDecidesTheSameWithoutMessages) {
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
-TEST_F(NetworkLockTest, UnreadableSyncFileCountsAsBusy) {
-    ASSERT_TRUE(ReplaceFileContents(SyncFileName(library), "12345"));
-    Program a(LibraryOwner::Editor, library);
-    a.lock.SetUp();
-    boxes.Expect(LockMessage::InUse);
-    EXPECT_TRUE(a.lock.FileInUse());
-    EXPECT_FALSE(a.host.netTimer);
+// A sync file that is no lock record as the programs write one is another's
+// file: nothing is written into it, and the library counts as in use. One
+// that cannot be read may be another machine's lock.
+TEST_F(NetworkLockTest, ASyncFileThatIsNoLockIsNeverWrittenAndCountsAsBusy) {
+    const std::string sync = SyncFileName(library);
+    const std::string notALock = LockMessage::NotALockMessage(sync);
+    auto image = [](const SyncRecord& record) {
+        std::array<std::uint8_t, SyncRecord::Size> bytes{};
+        record.Encode(bytes);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const struct {
+        const char* Name;
+        std::function<void()> Make;
+        const char* InUse;  // what taking the lock says (else notALock)
+        const char* NotReleased;
+    } rows[] = {
+        {"five bytes", [&] { testing::PutFile(sync, "12345"); }},
+        {"a user's text", [&] { testing::PutFile(sync, std::string(200, 'n') + "\n"); }},
+        {"a record with more behind it",
+         [&] {
+             testing::PutFile(sync, image({3, SyncState::Free, 0.0}) + "x");
+         }},
+        {"fourteen bytes of no lock state",
+         [&] {
+             testing::PutFile(sync, image({3, 7, 0.0}));
+         }},
+        {"fourteen bytes of no time",
+         [&] {
+             testing::PutFile(
+                 sync, image({3, SyncState::InUse, std::numeric_limits<double>::quiet_NaN()}));
+         }},
+        {"a folder",
+         [&] {
+             std::filesystem::remove_all(sync);
+             std::filesystem::create_directory(sync);
+         },
+         LockMessage::InUse, LockMessage::NotReleased},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        row.Make();
+        const std::string before = testing::Snapshot(sync);
+        const std::size_t shown = boxes.Shown().size();
+        Program editor(LibraryOwner::Editor, library), player(LibraryOwner::Player, library);
+        editor.lock.SetUp();
+        player.lock.SetUp();
+        boxes.Expect(row.InUse ? row.InUse : notALock);
+        EXPECT_TRUE(editor.lock.FileInUse());
+        boxes.Expect(row.NotReleased ? row.NotReleased : notALock);
+        EXPECT_FALSE(editor.lock.ReleaseSyncFile(1));
+        editor.lock.NetTimerTimer();
+        EXPECT_TRUE(player.lock.FileInUse()) << "the player decides the same, without a word";
+        EXPECT_FALSE(editor.host.netTimer);
+        EXPECT_EQ(editor.host.reloads, 0);
+        EXPECT_EQ(testing::Snapshot(sync), before);
+        EXPECT_EQ(boxes.Shown().size(), shown + 2);
+        std::filesystem::remove_all(sync);
+    }
 }
 
 TEST_F(NetworkLockTest, SyncTimerReloadsEveryConfiguredMinutes) {

@@ -225,6 +225,8 @@ TEST_F(LibraryCommandsTest, HostileFilesLeaveTheFileAndTheLibraryLoadedBefore) {
     const std::string current = LibraryPath();
     const std::string other = InFolder(folder, "OTHER.ORN");
     std::vector<orv::testing::HostileFile> rows = orv::testing::HostileFiles();
+    for (orv::testing::HostileFile& row : orv::testing::WholeSizedNonLibraries())
+        rows.push_back(std::move(row));
 #ifdef _WIN32
     // The editor removed a macro, and the reload it asks for meets the file
     // held: the tables keep the old numbers while the file has new ones.
@@ -267,6 +269,8 @@ TEST_F(LibraryCommandsTest, HostileFilesLeaveTheFileAndTheLibraryLoadedBefore) {
              EXPECT_FALSE(loading.RetryLoad()) << "said once";
          }},
         {"<MACDEL:", true, [&](const std::string&) { Run("<MACDEL:m2>"); },
+         &orv::testing::HostileFile::ChangeMessage},
+        {"<MACDEACT:", true, [&](const std::string&) { Run("<MACDEACT:m2>"); },
          &orv::testing::HostileFile::ChangeMessage},
     };
     orv::testing::RunHostileTable(
