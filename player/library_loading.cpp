@@ -22,11 +22,14 @@ bool LibraryLoading::TakeFile(const std::string& fileName, bool remakeMenus) {
 
 bool LibraryLoading::TryFile(const std::string& fileName, bool remakeMenus) {
     const std::string before = settings_.MacroFiles[0].str();
-    settings_.MacroFiles[0] = fileName;
+    // Kept by its full name: another current folder later (a <CHDIR:, the
+    // next start, the editor's own) finds the same file.
+    const std::string found = FullPath(fileName);
+    settings_.MacroFiles[0] = found;
     // The new file's change counter is the one seen, before it is loaded.
     if (settings_.NetworkMode)
         lock_.SetUp();
-    if (Load(remakeMenus, false, [&] { return library_.LoadMacroFile(fileName, true); }))
+    if (Load(remakeMenus, false, [&] { return library_.LoadMacroFile(found, true); }))
         return true;
     settings_.MacroFiles[0] = before;
     return false;
@@ -50,8 +53,11 @@ bool LibraryLoading::Reload(bool remakeMenus, bool renumbered) {
 
 bool LibraryLoading::LoadAtStart(const std::vector<std::string>& commandLineFiles) {
     for (auto name = commandLineFiles.rbegin(); name != commandLineFiles.rend(); ++name)
-        if ((FileExists(*name) || FolderExists(*name)) && TryFile(FullPath(*name), false))
+        if ((FileExists(*name) || FolderExists(*name)) && TryFile(*name, false))
             return true;
+    // A name remembered relative (an older settings file) is taken from the
+    // folder of this start, once, and kept full from then on.
+    settings_.MacroFiles[0] = FullPath(settings_.MacroFiles[0].str());
     if (settings_.NetworkMode)
         lock_.SetUp();
     return ReloadMacroFile(false);

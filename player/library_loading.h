@@ -43,8 +43,9 @@ class LibraryLoading {
           ini_(ini),
           editor_(editor) {}
 
-    // Makes fileName the current library once it is loaded; remakeMenus: the
-    // menus' tray icons are made anew around the load.
+    // Makes fileName the current library once it is loaded, by its full name
+    // from the current folder; remakeMenus: the menus' tray icons are made
+    // anew around the load.
     [[nodiscard]] bool UseMacroFile(const std::string& fileName, bool remakeMenus);
     [[nodiscard]] bool ReloadMacroFile(bool remakeMenus);
     // The same after a delete here, which renumbered the tables already: what
@@ -54,7 +55,8 @@ class LibraryLoading {
     // there (a file or a folder) and can be loaded, by its full name, so that
     // another current folder at the next start finds the same file; those
     // before it are not opened. Without one the remembered library (the
-    // current file) is loaded; it is neither opened nor locked otherwise.
+    // current file, by its full name) is loaded; it is neither opened nor
+    // locked otherwise.
     [[nodiscard]] bool LoadAtStart(const std::vector<std::string>& commandLineFiles);
     // The editor made fileName current (the settings file names it already)
     // and pushed its hot keys. One this player refuses leaves both programs

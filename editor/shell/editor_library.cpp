@@ -44,10 +44,12 @@ bool EditorLibrary::AppendMacro(MacroRecord& record) {
 bool EditorLibrary::SwitchLibrary(const std::string& fileName) {
     // A file that is not loaded left the tables as they were. The hook
     // library gets the new file's macros from the player, which is told to
-    // load it and may refuse.
-    if (!library_.LoadForThisProgram(fileName))
+    // load it and may refuse. The player and a later start find it by its
+    // full name, whatever their current folder.
+    const std::string found = FullPath(fileName);
+    if (!library_.LoadForThisProgram(found))
         return false;
-    settings_.MacroFiles[0] = fileName;
+    settings_.MacroFiles[0] = found;
     return true;
 }
 

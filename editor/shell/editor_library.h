@@ -24,8 +24,9 @@ class EditorLibrary {
     // count reach the hook library and the player.
     [[nodiscard]] bool AppendMacro(MacroRecord& record);
 
-    // Makes fileName the current library. One that cannot be loaded is not
-    // kept: the tables keep the old library and "Current File" stays.
+    // Makes fileName the current library, by its full name from the current
+    // folder. One that cannot be loaded is not kept: the tables keep the old
+    // library and "Current File" stays.
     [[nodiscard]] bool SwitchLibrary(const std::string& fileName);
 
   private:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/hotkeys.h"
 #include "common/message_boxes.h"
 #include "common/string_routines.h"
 #include "editor/shell/imported_record.h"
@@ -102,6 +103,32 @@ std::optional<std::string> RewriteLaunch(std::string_view text) {
     if (command.size() > MaxShortString)
         return std::nullopt;
     return command;
+}
+
+std::optional<std::string> DravelScheduleRefusal(const DravelMacroRecord& source,
+                                                 const DateTimeParts& now) {
+    if (source.ActivationCode != ActivationCode::Scheduled)
+        return std::nullopt;
+    if (source.ScheduleKind > static_cast<std::uint16_t>(ScheduleKind::Idle))
+        return "its schedule kind " + std::to_string(source.ScheduleKind) +
+               " is not one this editor knows.";
+    // The values as the dialog's controls show the record.
+    const std::array<std::uint8_t, 12>& bytes = source.ScheduleBytes;
+    ScheduleEntry entry;
+    entry.Kind = static_cast<ScheduleKind>(source.ScheduleKind);
+    entry.Hour = std::to_string(bytes[7]);
+    entry.Minute = std::to_string(bytes[8]);
+    entry.Pm = source.Pm == 1;
+    entry.Year = std::to_string(source.Year);
+    entry.MonthIndex = bytes[9] - 1;
+    entry.Day = std::to_string(bytes[10]);
+    entry.Minutes = std::to_string(entry.Kind == ScheduleKind::Hourly ? bytes[11] : source.Minutes);
+    if (std::optional<ScheduleRefusal> refusal = CheckSchedule(entry, now))
+        return "its schedule: " + refusal->Message;
+    // The dialog offers the seven days only.
+    if (entry.Kind == ScheduleKind::Weekly && (source.Weekday < 1 || source.Weekday > 7))
+        return "its schedule: Invalid day of week specified.";
+    return std::nullopt;
 }
 
 std::optional<MacroRecord> ImportedFromDravel(const DravelMacroRecord& source, DateTime now) {

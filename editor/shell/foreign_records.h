@@ -11,6 +11,7 @@
 #include "common/bytes.h"
 #include "common/date_time.h"
 #include "common/macro_record.h"
+#include "common/schedule.h"
 #include "common/short_string.h"
 
 namespace orv::editor {
@@ -65,6 +66,12 @@ struct CuewordImportRecord {
 // program, optionally "<PARAM>" and the folder to start in) as this system's
 // commands. Nothing when the command would be longer than 255 characters.
 std::optional<std::string> RewriteLaunch(std::string_view text);
+
+// Why the schedule dialog would not store the schedule of a timed ".DR2"
+// record (its kind outside the dialog's, a value it refuses), or nothing;
+// now decides whether a single run lies in the past.
+std::optional<std::string> DravelScheduleRefusal(const DravelMacroRecord& source,
+                                                 const DateTimeParts& now);
 
 // The macro of a ".DR2" record; nothing (with a message) when its launch
 // command cannot be written.

@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <string>
 
+#include "common/clock.h"
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/macro_library.h"
 #include "common/message_boxes.h"
-#include "common/script/writer.h"
 #include "common/settings.h"
 #include "common/string_routines.h"
+#include "editor/shell/add_macro_choices.h"
 #include "editor/shell/foreign_records.h"
 #include "editor/shell/popup_renumbering.h"
 
@@ -105,15 +106,44 @@ bool AcceptedActivation(const ImportEntry& entry, ImportKind kind) {
     switch (entry.Activation) {
         case ActivationCode::Scheduled:
         case ActivationCode::None:
-            return true;
         case ActivationCode::WindowTitle:
-            return !entry.ScopeText.empty();
+            return true;
         case ActivationCode::Cueword:
             // A Cueword file's empty Cueword comes in without activation.
             return !entry.Cueword.empty() || kind == ImportKind::Cueword;
         default:
             return IsHotKeyCode(entry.Activation);
     }
+}
+
+// The name the macro comes in with, refused as the editor's activation
+// dialogs refuse a typed one, so that any editor can save what is imported:
+// a window title of blanks only, a Cueword (as it is stored) of characters a
+// Cueword cannot have. A Cueword file's empty Cueword comes in without one.
+std::optional<const char*> NameRefusalOf(const ImportEntry& entry) {
+    if (entry.Activation == ActivationCode::WindowTitle)
+        return NameRefusal(AddType::WindowTitle, TrimStr(entry.ScopeText));
+    if (entry.Activation == ActivationCode::Cueword && !entry.Cueword.empty())
+        return NameRefusal(AddType::Cueword, entry.Cueword);
+    return std::nullopt;
+}
+
+std::string RecordName(const ImportEntry& entry) {
+    return "Record " + std::to_string(entry.Position + 1) + " " +
+           Quoted(entry.Nickname.empty() ? entry.Cueword : entry.Nickname);
+}
+
+// ImportRefusal, and for a ".DR2" record the schedule dialog's refusal.
+std::optional<std::string> RecordRefusal(const RecordFile& file, const ImportEntry& entry,
+                                         ImportKind kind, const DateTimeParts& now) {
+    if (std::optional<std::string> refusal = ImportRefusal(entry, kind))
+        return refusal;
+    if (kind != ImportKind::Dravel)
+        return std::nullopt;
+    if (std::optional<std::string> refusal = DravelScheduleRefusal(
+            DravelMacroRecord::Decode(file.At<DravelMacroRecord::Size>(entry.Position)), now))
+        return RecordName(entry) + ": " + *refusal;
+    return std::nullopt;
 }
 
 // An own pop-up menu's members among the macros imported with it: number
@@ -167,8 +197,7 @@ std::optional<ImportKind> ImportKindOf(std::string_view fileName) {
 }
 
 std::optional<std::string> ImportRefusal(const ImportEntry& entry, ImportKind kind) {
-    const std::string name = "Record " + std::to_string(entry.Position + 1) + " " +
-                             Quoted(entry.Nickname.empty() ? entry.Cueword : entry.Nickname);
+    const std::string name = RecordName(entry);
     // Only an own file's menus name their members by macro number; a system
     // macro is the library's own.
     const bool kindAccepted =
@@ -177,13 +206,11 @@ std::optional<std::string> ImportRefusal(const ImportEntry& entry, ImportKind ki
     if (!kindAccepted)
         return name + ": its kind " + std::to_string(entry.Kind) +
                " is not one this file can give.";
-    // No editor could save such a Cueword: a blank or a control character.
-    if (entry.Activation == ActivationCode::Cueword &&
-        !std::ranges::all_of(entry.Cueword, IsCuewordChar))
-        return name + ": its Cueword has characters a Cueword cannot have.";
     if (!AcceptedActivation(entry, kind))
         return name + ": its activation " + std::to_string(entry.Activation) +
                " is not one this editor knows.";
+    if (std::optional<const char*> refusal = NameRefusalOf(entry))
+        return name + ": " + *refusal;
     return std::nullopt;
 }
 
@@ -211,11 +238,12 @@ std::optional<ImportSource> OpenImportSource(const std::string& fileName) {
     if (!file)
         return std::nullopt;
     std::vector<std::string> refusals;
+    const DateTimeParts now = DecodeDateTime(CurrentClock().Now());
     for (int position = 0; position < file->Count(); ++position) {
         std::optional<ImportEntry> entry = EntryAt(*file, *kind, position);
         if (!entry)
             continue;
-        if (std::optional<std::string> refusal = ImportRefusal(*entry, *kind))
+        if (std::optional<std::string> refusal = RecordRefusal(*file, *entry, *kind, now))
             refusals.push_back(std::move(*refusal));
         else
             source.Entries.push_back(std::move(*entry));

@@ -51,7 +51,8 @@ struct ImportSource {
 };
 
 // Why the editor would not have made the listed record itself (a kind or an
-// activation outside their coding, a Cueword it would refuse), or nothing.
+// activation outside their coding, a Cueword or window title its activation
+// dialogs refuse), or nothing.
 std::optional<std::string> ImportRefusal(const ImportEntry& entry, ImportKind kind);
 
 // What is said of the records left out of the listing: each refused one
@@ -60,8 +61,9 @@ std::optional<std::string> ImportRefusal(const ImportEntry& entry, ImportKind ki
 std::string LeftOutMessage(const std::vector<std::string>& refusals, std::size_t fragmentBytes);
 
 // The listable records of the file; nothing (with its message) when the file
-// is of no known kind or cannot be read. Records refused (ImportRefusal) and
-// a last part that is not a whole record are left out and said.
+// is of no known kind or cannot be read. Records refused (ImportRefusal, and
+// a ".DR2" timed record whose schedule the schedule dialog refuses) and a
+// last part that is not a whole record are left out and said.
 std::optional<ImportSource> OpenImportSource(const std::string& fileName);
 
 struct ImportChoice {

@@ -27,6 +27,12 @@ std::string RemapNotSavedQuestion(const std::string& sideFile) {
            "\".\n\nClose the Keyboard Remapper without saving it?";
 }
 
+std::string RemapOtherLibraryMessage(const std::string& library) {
+    return "Orvane now plays another macro file than \"" + library +
+           "\".  Its key remapping was not changed; open the Keyboard Remapper again for the "
+           "current file.";
+}
+
 PickerCell PickerCellOf(int character) {
     const int index = std::clamp(character - PickerFirstChar, 0, PickerColumns * PickerRows - 1);
     return {index / PickerColumns, index % PickerColumns};

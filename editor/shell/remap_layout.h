@@ -21,6 +21,9 @@ std::string RemapReplacementText(std::uint8_t entry);
 
 // Asked when closing after a change the side file did not take.
 std::string RemapNotSavedQuestion(const std::string& sideFile);
+// Said when the player went over to another library while the remapper was
+// open for this one.
+std::string RemapOtherLibraryMessage(const std::string& library);
 
 // The picker shows the characters 32..255, 28 to a row.
 constexpr int PickerColumns = 28;

@@ -305,26 +305,56 @@ TEST_F(LibraryCommandsTest, HostileFilesLeaveTheFileAndTheLibraryLoadedBefore) {
         });
 }
 
-// Started in one folder, found from another: "/F" keeps the file's full name.
-// The last one that loads is taken; the remembered library is neither opened
-// nor locked then.
-TEST_F(LibraryCommandsTest, TheCommandLineFileIsKeptByItsFullNameAndTheRememberedOneUntouched) {
+// Started in one folder, found from another: every road that makes a file
+// current keeps its full name, in the settings file too where it writes it
+// (the editor wrote its own). "/F" takes the last one that loads; the
+// remembered library is neither opened nor locked then.
+TEST_F(LibraryCommandsTest, EveryRoadKeepsTheFileByItsFullName) {
     settings->NetworkMode = true;
     const std::string remembered = orv::testing::RecordsNamed(2);  // without system macros
-    orv::testing::PutFile(LibraryPath(), remembered);
+    const std::string mine = InFolder(folder, "mine.ORN");
+    const struct Road {
+        const char* Name;
+        std::function<void()> Take;
+        bool WritesSettings = true;
+    } roads[] = {
+        {"/F",
+         [&] {
+             orv::testing::PutFile(InFolder(folder, "notes.txt"), "not macros");
+             boxes.Expect(LibraryMessage::NotWholeMacros);
+             ASSERT_TRUE(loading.LoadAtStart({"mine.ORN", "notes.txt", "no such file.ORN"}));
+             EXPECT_EQ(ReadWholeFile(InFolder(folder, "ORVAN.ORN")), remembered);
+             EXPECT_FALSE(FileExists(InFolder(folder, "ORVAN.MAS")));
+             EXPECT_TRUE(FileExists(InFolder(folder, "mine.MAS")));
+             // The main window writes the settings file after the start.
+             ASSERT_TRUE(configs.WriteCurrentFile());
+         }},
+        {"<SWAP:", [&] { Run("<SWAP:mine.ORN>"); }},
+        {"the editor's switch", [&] { EXPECT_TRUE(loading.UseEditorsFile("mine.ORN")); }, false},
+        {"a name remembered relative, at the start",
+         [&] {
+             settings->MacroFiles[0] = "mine.ORN";
+             ASSERT_TRUE(loading.LoadAtStart({}));
+             ASSERT_TRUE(configs.WriteCurrentFile());
+         }},
+    };
     const std::filesystem::path started = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
-    orv::testing::PutFile(InFolder(folder, "mine.ORN"), orv::testing::RecordsNamed(3));
-    orv::testing::PutFile(InFolder(folder, "notes.txt"), "not macros");
-    boxes.Expect(LibraryMessage::NotWholeMacros);
-    const bool used = loading.LoadAtStart({"mine.ORN", "notes.txt", "no such file.ORN"});
-    std::filesystem::current_path(started);
-    ASSERT_TRUE(used);
-    EXPECT_EQ(std::filesystem::path(LibraryPath()), std::filesystem::path(folder) / "mine.ORN");
-    EXPECT_EQ(settings->Nickname[3], "a3");
-    EXPECT_EQ(ReadWholeFile(InFolder(folder, "ORVAN.ORN")), remembered);
-    EXPECT_FALSE(FileExists(InFolder(folder, "ORVAN.MAS")));
-    EXPECT_TRUE(FileExists(InFolder(folder, "mine.MAS")));
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.Name);
+        orv::testing::PutFile(LibraryPath(), remembered);
+        orv::testing::PutFile(mine, orv::testing::RecordsNamed(3));
+        ASSERT_TRUE(store.Write("Misc", "Current File", ""));
+        std::filesystem::current_path(folder);
+        road.Take();
+        std::filesystem::current_path(started);
+        EXPECT_EQ(std::filesystem::path(LibraryPath()), std::filesystem::path(mine));
+        if (road.WritesSettings) {
+            EXPECT_EQ(std::filesystem::path(store.Read("Misc", "Current File", "", 255)),
+                      std::filesystem::path(mine));
+        }
+        EXPECT_EQ(settings->Nickname[3], "a3");
+        settings->MacroFiles[0] = InFolder(folder, "ORVAN.ORN");
+    }
 }
 
 TEST_F(LibraryCommandsTest, EveryCommandOfTheFamilyReachesTheLibrary) {

@@ -1,6 +1,5 @@
 #include "editor/shell/win32/options_launchers.h"
 
-#include "common/side_files.h"
 #include "editor/commands/win32/flow_dialogs.h"
 #include "editor/shell/win32/options_dialogs.h"
 #include "editor/shell/win32/remap_dialogs.h"
@@ -11,7 +10,7 @@ namespace {
 void ShowRemapper(TMainWin& main, EditorContext& context) {
     if (main.Lock().FileInUse())
         return;
-    TDoSwapKeys dialog(RemapFileName(context.Settings.MacroFiles[0].str()), context.Notices);
+    TDoSwapKeys dialog(context.Settings, context.Notices);
     dialog.ShowModal(main.Handle());
     main.Lock().ReleaseSyncFile(dialog.Changed);
 }

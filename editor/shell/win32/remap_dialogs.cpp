@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "common/files.h"
 #include "common/message_boxes.h"
 #include "common/notices.h"
+#include "common/side_files.h"
 #include "common/win32/kernel_objects.h"
 
 namespace orv::editor {
@@ -66,9 +68,11 @@ void RemapGridControl::DrawCell(int col, int row, HDC dc, const RECT& rect, unsi
     canvas.WriteText(rect.left + 4, rect.top + 1, RemapReplacementText(live[index]));
 }
 
-TDoSwapKeys::TDoSwapKeys(std::string sideFile, ProgramNotices& notices)
+TDoSwapKeys::TDoSwapKeys(const SettingsBlock& settings, ProgramNotices& notices)
     : TForm("TDoSwapKeys", "Keyboard Remapper", 400, 330),
-      sideFile_(std::move(sideFile)),
+      settings_(settings),
+      library_(settings.MacroFiles[0].str()),
+      sideFile_(RemapFileName(library_)),
       notices_(notices) {
     HelpKeyword = "Keyboard Remapper";
     for (RemapGridControl* grid : {&UpperGrid, &LowerGrid, &PunctGrid, &NumericGrid})
@@ -77,9 +81,18 @@ TDoSwapKeys::TDoSwapKeys(std::string sideFile, ProgramNotices& notices)
     HelpButton.OnClick = [this] { ShowHelp(); };
 }
 
+bool TDoSwapKeys::OnItsLibrary() const {
+    const std::string& now = settings_.MacroFiles[0].str();
+    if (now == library_ || SameFile(now, library_))
+        return true;
+    CurrentMessageBoxes().Show("Error", RemapOtherLibraryMessage(library_),
+                               MsgStyle::Ok | MsgStyle::IconError);
+    return false;
+}
+
 void TDoSwapKeys::Pick(RemapGridControl& grid, int tableIndex) {
     SwapKeyTable live;
-    if (!ReadSwapTableFromPlayer(live))
+    if (!OnItsLibrary() || !ReadSwapTableFromPlayer(live))
         return;
     TDoSwapSpecial picker;
     picker.StartIndex = std::max(live[tableIndex] - PickerFirstChar, 0);
@@ -89,8 +102,9 @@ void TDoSwapKeys::Pick(RemapGridControl& grid, int tableIndex) {
     picker.CellRect = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
     if (picker.ShowModal(Handle()) != IDOK || picker.Chosen != 1)
         return;
-    // The table is read again: the player may have written it meanwhile.
-    if (!ReadSwapTableFromPlayer(live))
+    // The table is read again: the player may have written it meanwhile,
+    // or taken another library's.
+    if (!OnItsLibrary() || !ReadSwapTableFromPlayer(live))
         return;
     live[tableIndex] = picker.ChosenChar;
     if (!WriteSwapTableToPlayer(live))
@@ -108,6 +122,12 @@ void TDoSwapKeys::FormShow() {
 bool TDoSwapKeys::SaveChanges() {
     if (Changed != 1 || saved_)
         return true;
+    // The player's table is another library's now: the picks went with the
+    // table they were made in.
+    if (!OnItsLibrary()) {
+        Changed = 0;
+        return true;
+    }
     if (!SaveSwapKeysFromPlayer(sideFile_))
         return false;
     saved_ = true;
@@ -121,8 +141,9 @@ bool TDoSwapKeys::FormCloseQuery() {
     if (CurrentMessageBoxes().Show("Error", RemapNotSavedQuestion(sideFile_),
                                    MsgStyle::YesNo | MsgStyle::IconError) != MsgResult::Yes)
         return false;
-    // Nothing on disk changed; the picks leave the player too.
-    if (opened_)
+    // Nothing on disk changed; the picks leave the player too, unless it
+    // went over to another library meanwhile.
+    if (opened_ && OnItsLibrary())
         (void)WriteSwapTableToPlayer(*opened_);
     Changed = 0;
     return true;

@@ -2,12 +2,15 @@
 // four grids, a double click on a replacement picks another character, and
 // closing after a change saves the table beside the library and tells the
 // player to read it; a table not saved is not read back over the live one.
+// The table is the library's the dialog was opened for: once the player is
+// on another, nothing is picked, saved or put back.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "common/settings.h"
 #include "common/swap_keys.h"
 #include "common/ui/win32/canvas.h"
 #include "common/ui/win32/draw_grid.h"
@@ -38,10 +41,11 @@ class RemapGridControl : public TMyDrawGrid {
     RemapRange range_;
 };
 
-// "Keyboard Remapper".
+// "Keyboard Remapper" for the current library of settings, which follows
+// the library the player loads.
 class TDoSwapKeys : public TForm {
   public:
-    TDoSwapKeys(std::string sideFile, ProgramNotices& notices);
+    TDoSwapKeys(const SettingsBlock& settings, ProgramNotices& notices);
     std::uint8_t Changed = 0;
 
     TLabel UpperLabel{*this, nullptr, {8, 8, 90, 16}, "Upper Case"};
@@ -67,7 +71,12 @@ class TDoSwapKeys : public TForm {
     void FormClose() override;
 
   private:
+    // The player still plays the library the dialog was opened for; said
+    // when not.
+    bool OnItsLibrary() const;
     bool SaveChanges();
+    const SettingsBlock& settings_;
+    std::string library_;
     std::string sideFile_;
     bool saved_ = false;
     std::optional<SwapKeyTable> opened_;

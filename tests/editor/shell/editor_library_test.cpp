@@ -68,6 +68,15 @@ TEST_F(EditorLibraryTest, ALibraryThatCannotBeLoadedDoesNotBecomeCurrent) {
     EXPECT_TRUE(editor.SwitchLibrary(other));
     EXPECT_EQ(LibraryPath(), other);
     EXPECT_EQ(table->MacroCount(), 5) << "a new library holds the system macros";
+
+    // A name relative to the editor's folder is kept by its full name: the
+    // player, with a folder of its own, finds the same file.
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    const bool switched = editor.SwitchLibrary("MINE.ORN");
+    std::filesystem::current_path(started);
+    EXPECT_TRUE(switched);
+    EXPECT_EQ(std::filesystem::path(LibraryPath()), std::filesystem::path(folder) / "MINE.ORN");
 }
 
 // Open and the recent files switch libraries; an import reads one. Neither

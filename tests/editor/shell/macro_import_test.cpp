@@ -6,6 +6,8 @@
 
 #include "common/files.h"
 #include "common/hotkeys.h"
+#include "common/script/writer.h"
+#include "editor/shell/foreign_records.h"
 #include "tests/editor/shell/memory_library.h"
 #include "tests/support/scripted_message_boxes.h"
 
@@ -128,11 +130,34 @@ std::string Dravel(std::string_view name, std::uint16_t activation, std::uint16_
 std::string Cueword(std::string_view cueword) {
     return ForeignRecord(3039, 3, cueword);
 }
+// A ".DR2" window-title macro.
+std::string Titled(std::string_view name, std::string_view title) {
+    std::string bytes = Dravel(name, ActivationCode::WindowTitle, MacroKind::Global);
+    bytes[DravelMacroRecord::TitleAt] = static_cast<char>(title.size());
+    bytes.replace(DravelMacroRecord::TitleAt + 1, title.size(), title);
+    return bytes;
+}
+// A timed ".DR2" macro: its schedule kind, hour, minute, month, day, minutes
+// past the hour, then its weekday and year.
+std::string Timed(std::string_view name, std::uint16_t kind, std::array<int, 5> hmmdp,
+                  int weekday = 1, int year = 2026) {
+    std::string bytes = Dravel(name, ActivationCode::Scheduled, MacroKind::Global);
+    auto put = [&](std::size_t at, int value) { bytes[at] = static_cast<char>(value & 0xFF); };
+    put(DravelMacroRecord::ScheduleKindAt, kind);
+    for (std::size_t k = 0; k < hmmdp.size(); ++k)
+        put(DravelMacroRecord::ScheduleBytesAt + 7 + k, hmmdp[k]);
+    put(DravelMacroRecord::WeekdayAt, weekday);
+    put(DravelMacroRecord::YearAt, year);
+    put(DravelMacroRecord::YearAt + 1, year >> 8);
+    return bytes;
+}
 
-// Files with records the editor would not make itself: the good record of
-// each file is listed and imported, the rest is said and left out.
+// Files with records the editor would not make itself: the good records of
+// each file are listed and imported, the rest is said and left out.
 TEST_F(OwnFileImport, RecordsTheEditorWouldRefuseAreLeftOutAndSaid) {
     const std::string good = Dravel("Good", 30000, MacroKind::Global);
+    const std::string goodTimed = Timed("Daily", 3, {9, 30, 1, 1, 0});
+    const std::string badCueword = std::string(": ") + BadCuewordNameMessage;
     const struct Row {
         std::string Name, Bytes, LeftOut;
         std::size_t Listed;
@@ -147,10 +172,21 @@ TEST_F(OwnFileImport, RecordsTheEditorWouldRefuseAreLeftOutAndSaid) {
          "Record 2 \"Far\": its activation 721 is not one this editor knows.", 1},
         {"a.dr2", good + Dravel("Cue", ActivationCode::Cueword, MacroKind::Global),
          "Record 2 \"Cue\": its activation 20000 is not one this editor knows.", 1},
-        {"a.cuw", Cueword("ok") + Cueword("a b"),
-         "Record 2 \"a b\": its Cueword has characters a Cueword cannot have.", 1},
-        {"a.cuw", Cueword("ok") + Cueword("ab\x01"),
-         "Record 2 \"ab\x01\": its Cueword has characters a Cueword cannot have.", 1},
+        {"a.cuw", Cueword("ok") + Cueword("a b"), "Record 2 \"a b\"" + badCueword, 1},
+        {"a.cuw", Cueword("ok") + Cueword("ab\x01"), "Record 2 \"ab\x01\"" + badCueword, 1},
+        {"a.dr2", good + Titled("Blank", "   ") + Titled("Word", " Word "),
+         "Record 2 \"Blank\": No Window title has been entered.", 2},
+        {"a.dr2", good + goodTimed + Timed("Kind", 9, {9, 30, 1, 1, 0}),
+         "Record 3 \"Kind\": its schedule kind 9 is not one this editor knows.", 2},
+        {"a.dr2", goodTimed + Timed("Late", 3, {13, 0, 1, 1, 0}),
+         "Record 2 \"Late\": its schedule: Invalid hour specified.", 1},
+        {"a.dr2", goodTimed + Timed("Gone", 1, {9, 0, 1, 1, 0}, 1, 1999),
+         "Record 2 \"Gone\": its schedule: Specified date has already elapsed.", 1},
+        {"a.dr2", goodTimed + Timed("Idle", 7, {9, 0, 1, 1, 0}),
+         "Record 2 \"Idle\": its schedule: Invalid minutes specified.  Must be between 1 and 90.",
+         1},
+        {"a.dr2", goodTimed + Timed("Noday", 4, {9, 0, 1, 1, 0}, 0),
+         "Record 2 \"Noday\": its schedule: Invalid day of week specified.", 1},
         {"a.dr2", good + good.substr(0, 3000), "The last 3000 bytes: not a whole record.", 1},
         {"a.cuw", Cueword("abcdefghij") + "x", "The last 1 byte: not a whole record.", 1},
     };

@@ -68,8 +68,10 @@ TEST_F(SweepstakesTest, ALongerRecordingGoesToTheFirstFreeOverflowFile) {
 TEST_F(SweepstakesTest, ARecordingThatCannotBeReadOrCopiedIsKept) {
     FinishOutcome missing = Finish("");
     ASSERT_TRUE(std::holds_alternative<WizardRefusal>(missing));
-    // The overflow file's temporary cannot be written.
-    std::filesystem::create_directory(In("OV0.TXT.$$$"));
+    // None of the overflow file's temporaries can be made.
+    for (const char* temporary :
+         {".$$$", ".$$1", ".$$2", ".$$3", ".$$4", ".$$5", ".$$6", ".$$7", ".$$8", ".$$9"})
+        std::filesystem::create_directory(In("OV0.TXT") + temporary);
     std::string longer(5000, 'c');
     FinishOutcome failed = Finish(longer);
     ASSERT_TRUE(std::holds_alternative<WizardRefusal>(failed));

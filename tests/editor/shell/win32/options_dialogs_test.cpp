@@ -208,7 +208,10 @@ class PlayerBlock {
 
 TEST(Remapper, APickedCharacterReachesTheBlockAndTheSideFile) {
     testing::TempFolder folder;
-    const std::string sideFile = RemapFileName(folder / "ORVAN.ORN");
+    SettingsBlock settings;
+    settings.MacroFiles[0] = folder / "ORVAN.ORN";
+    ASSERT_TRUE(ReplaceFileContents(settings.MacroFiles[0].str(), ""));
+    const std::string sideFile = RemapFileName(settings.MacroFiles[0].str());
     testing::RecordingNotices player;
     PlayerBlock block;
     ModalDriver driver;
@@ -225,7 +228,7 @@ TEST(Remapper, APickedCharacterReachesTheBlockAndTheSideFile) {
         f.SymbolGrid.MoveCurrent(10, 2);  // "b"
         f.OkButton.Click();
     });
-    TDoSwapKeys remapper(sideFile, player);
+    TDoSwapKeys remapper(settings, player);
     remapper.ShowModal();
     EXPECT_EQ(block.Entry(26), 'b');
     SwapKeyTable saved{};
@@ -254,12 +257,54 @@ TEST(Remapper, APickedCharacterReachesTheBlockAndTheSideFile) {
         f.OkButton.Click();
     });
     player.posted.clear();
-    TDoSwapKeys refused(sideFile, player);
+    TDoSwapKeys refused(settings, player);
     refused.ShowModal();
     EXPECT_EQ(refused.Changed, 0);
     EXPECT_EQ(block.Entry(27), 'b');
     EXPECT_EQ(ReadWholeFile(sideFile), kept);
     EXPECT_EQ(player.posted, Posts{});
+
+    // The player goes over to another library while the dialog is open (a
+    // <SWAP: of a running macro), with the side file refused or not: Ok
+    // says so and writes nothing, neither the side file nor, closing without
+    // saving, the old table back into the player.
+    const std::string other = folder / "OTHER.ORN";
+    ASSERT_TRUE(ReplaceFileContents(other, ""));
+    SwapKeyTable others = IdentitySwapTable();
+    others[28] = 'z';  // "c"
+    for (const bool refusedFile : {true, false}) {
+        SCOPED_TRACE(refusedFile ? "the side file refused" : "the side file taken");
+        SetFileAttributesA(sideFile.c_str(),
+                           refusedFile ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+        settings.MacroFiles[0] = folder / "ORVAN.ORN";
+        const std::optional<std::string> before = ReadWholeFile(sideFile);
+        if (refusedFile)
+            boxes.Expect(RemapNotSavedQuestion(sideFile), MsgResult::No, "Error");
+        boxes.Expect(RemapOtherLibraryMessage(settings.MacroFiles[0].str()), MsgResult::Ok,
+                     "Error");
+        driver.Expect<TDoSwapKeys>([&](TDoSwapKeys& f) {
+            f.LowerGrid.MoveCurrent(1, 0);  // "a"
+            f.LowerGrid.OnDblClick();
+            if (refusedFile)
+                f.OkButton.Click();
+            settings.MacroFiles[0] = other;
+            ASSERT_TRUE(WriteSwapTableToPlayer(others));
+            f.OkButton.Click();
+            EXPECT_FALSE(f.IsOpen());
+        });
+        driver.Expect<TDoSwapSpecial>([](TDoSwapSpecial& f) {
+            f.SymbolGrid.MoveCurrent(12, 2);  // "d"
+            f.OkButton.Click();
+        });
+        player.posted.clear();
+        TDoSwapKeys switched(settings, player);
+        switched.ShowModal();
+        EXPECT_EQ(switched.Changed, 0);
+        EXPECT_EQ(block.Entry(28), 'z');
+        EXPECT_EQ(block.Entry(26), 'a');
+        EXPECT_EQ(ReadWholeFile(sideFile), before);
+        EXPECT_EQ(player.posted, Posts{});
+    }
     SetFileAttributesA(sideFile.c_str(), FILE_ATTRIBUTE_NORMAL);
 
     // Without the block only the mutex opens: nothing read, nothing written.
@@ -586,7 +631,8 @@ TEST(FormPictures, ActivationAndOptionsForms) {
     TPreference preference(settings, configs, notices);
     TDoAppear appear(settings, configs, notices, [](bool) {});
     TCuewordOptions cuewords(settings, configs, notices);
-    TDoSwapKeys remapper(folder + "\\X.OVS", notices);
+    settings.MacroFiles[0] = folder + "\\X.ORN";
+    TDoSwapKeys remapper(settings, notices);
     TDoSwapSpecial picker;
     const std::initializer_list<TForm*> forms = {&schedule, &scope,      &programs,
                                                  &cueword,  &preference, &appear,
