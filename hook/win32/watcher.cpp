@@ -15,21 +15,20 @@
 namespace orv {
 namespace {
 
-// Only where the system's notices cannot be hooked.
+// Until the system has told of a new front window, the front window is
+// looked at this often: Wine 8 tells of none.
 constexpr DWORD ForegroundPollMs = 100;
-// The running programs are listed at most once a second after a window came
-// or went; a program that never shows a window is seen by a look every ten
-// seconds.
-constexpr DWORD ProgramsAfterWindowsMs = 1000;
+// A program that comes to the front is listed by the player at once; the
+// ones that start or end behind it are seen by a look every ten seconds.
 constexpr DWORD ProgramsPollMs = 10000;
 constexpr DWORD StopWaitMs = 2000;
 
 HANDLE Thread = nullptr;
 HANDLE StopEvent = nullptr;
 
-// Touched on the watcher's thread only: the notices run there.
+// Touched on the watcher's thread only: the notice runs there.
 HWND Front = nullptr;
-bool WindowsCameOrWent = false;
+bool ForegroundNoticed = false;
 
 // The IDs of the running processes, sorted: a program that ended and one
 // that started in the same second change the set, not the count.
@@ -62,54 +61,44 @@ void LookAtFront() {
     }
 }
 
-void CALLBACK Noticed(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG, DWORD, DWORD) {
-    if (event == EVENT_OBJECT_CREATE || event == EVENT_OBJECT_DESTROY)
-        WindowsCameOrWent = WindowsCameOrWent || object == OBJID_WINDOW;
-    else
-        LookAtFront();
+void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+    ForegroundNoticed = true;
+    LookAtFront();
 }
 
-// Out of context: the system queues its notices to this thread, and nothing
-// is loaded into other processes.
-HWINEVENTHOOK Notice(DWORD event, DWORD lastEvent) {
-    return SetWinEventHook(event, lastEvent, nullptr, Noticed, 0, 0, WINEVENT_OUTOFCONTEXT);
-}
-
-// A new front window is told by the foreground notice, and by the focus
-// notice that comes with every activation: Wine 8 sends only the latter.
-struct Notices {
-    HWINEVENTHOOK foreground = Notice(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND);
-    HWINEVENTHOOK focus = Notice(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS);
-    HWINEVENTHOOK windows = Notice(EVENT_OBJECT_CREATE, EVENT_OBJECT_DESTROY);
-
-    Notices() = default;
-    Notices(const Notices&) = delete;
-    Notices& operator=(const Notices&) = delete;
-    ~Notices() {
-        for (HWINEVENTHOOK hook : {foreground, focus, windows})
-            if (hook)
-                UnhookWinEvent(hook);
+// Out of context: the system queues its notice to this thread, and nothing
+// is loaded into other processes. Windows made and destroyed are not asked
+// for: with that notice on, under Wine a Ctrl pressed just after the tray
+// menu was far more often read back from the system as released, and the hot
+// key it began went by as a plain key.
+class ForegroundNotice {
+  public:
+    ForegroundNotice()
+        : hook_(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                                ForegroundChanged, 0, 0, WINEVENT_OUTOFCONTEXT)) {}
+    ForegroundNotice(const ForegroundNotice&) = delete;
+    ForegroundNotice& operator=(const ForegroundNotice&) = delete;
+    ~ForegroundNotice() {
+        if (hook_)
+            UnhookWinEvent(hook_);
     }
-    bool TellFront() const { return foreground && focus; }
+
+  private:
+    HWINEVENTHOOK hook_;
 };
 
 // The running programs, told to the player when their set changed.
 class Programs {
   public:
-    explicit Programs(bool windowsNoticed) : windowsNoticed_(windowsNoticed) {}
-
     DWORD DueInMs() const {
-        const DWORD every =
-            !windowsNoticed_ || WindowsCameOrWent ? ProgramsAfterWindowsMs : ProgramsPollMs;
         const DWORD since = GetTickCount() - listedAt_;
-        return since >= every ? 0 : every - since;
+        return since >= ProgramsPollMs ? 0 : ProgramsPollMs - since;
     }
 
     void ListWhenDue() {
         if (DueInMs() != 0)
             return;
         listedAt_ = GetTickCount();
-        WindowsCameOrWent = false;
         std::vector<DWORD> fresh = ProcessIds();
         if (fresh == ids_)
             return;
@@ -118,7 +107,6 @@ class Programs {
     }
 
   private:
-    bool windowsNoticed_;
     std::vector<DWORD> ids_ = ProcessIds();
     DWORD listedAt_ = GetTickCount();
 };
@@ -133,13 +121,15 @@ bool WaitForNotices(DWORD timeoutMs) {
 }
 
 void Watch() {
-    const Notices notices;
+    const ForegroundNotice notice;
     Front = GetForegroundWindow();
-    Programs programs(notices.windows != nullptr);
-    const bool polling = !notices.TellFront();
-    while (WaitForNotices(polling ? std::min(ForegroundPollMs, programs.DueInMs())
-                                  : programs.DueInMs())) {
-        if (polling)
+    Programs programs;
+    const auto nextLookMs = [&] {
+        return ForegroundNoticed ? programs.DueInMs()
+                                 : std::min(ForegroundPollMs, programs.DueInMs());
+    };
+    while (WaitForNotices(nextLookMs())) {
+        if (!ForegroundNoticed)
             LookAtFront();
         programs.ListWhenDue();
     }

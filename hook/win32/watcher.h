@@ -1,7 +1,8 @@
 // The window-activation watcher: a thread of its own that tells the player
 // which window came to the front and when the set of running programs
-// changed. It sleeps until the system tells of a change, on a thread apart
-// from the input hooks so that it never delays them.
+// changed. It learns of a new front window from the system's notice where
+// one comes and by looking where none does, on a thread apart from the input
+// hooks so that it never delays them.
 #pragma once
 
 namespace orv {
