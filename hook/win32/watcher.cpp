@@ -19,8 +19,9 @@ namespace {
 // looked at this often: Wine 8 tells of none.
 constexpr DWORD ForegroundPollMs = 100;
 // A program that comes to the front is listed by the player at once; the
-// ones that start or end behind it are seen by a look every ten seconds.
-constexpr DWORD ProgramsPollMs = 10000;
+// ones that start or end behind it are seen by a look every two seconds
+// (under Wine each look takes a millisecond of the player's time).
+constexpr DWORD ProgramsPollMs = 2000;
 constexpr DWORD StopWaitMs = 2000;
 
 HANDLE Thread = nullptr;
