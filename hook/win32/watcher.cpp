@@ -32,7 +32,7 @@ HWND Front = nullptr;
 bool ForegroundNoticed = false;
 
 // The IDs of the running processes, sorted: a program that ended and one
-// that started in the same second change the set, not the count.
+// that started between two looks change the set, not the count.
 std::vector<DWORD> ProcessIds() {
     std::vector<DWORD> ids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
