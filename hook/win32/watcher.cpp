@@ -15,15 +15,24 @@
 namespace orv {
 namespace {
 
+// Until the system has told of a new front window, the front window is
+// looked at this often: Wine 8 tells of none.
 constexpr DWORD ForegroundPollMs = 100;
-constexpr int PollsPerSnapshot = 10;  // the running programs about every second
+// A program that comes to the front is listed by the player at once; the
+// ones that start or end behind it are seen by a look every two seconds
+// (under Wine each look takes a millisecond of the player's time).
+constexpr DWORD ProgramsPollMs = 2000;
 constexpr DWORD StopWaitMs = 2000;
 
 HANDLE Thread = nullptr;
 HANDLE StopEvent = nullptr;
 
+// Touched on the watcher's thread only: the notice runs there.
+HWND Front = nullptr;
+bool ForegroundNoticed = false;
+
 // The IDs of the running processes, sorted: a program that ended and one
-// that started in the same second change the set, not the count.
+// that started between two looks change the set, not the count.
 std::vector<DWORD> ProcessIds() {
     std::vector<DWORD> ids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -45,23 +54,90 @@ void TellPlayer(std::uint32_t message, std::uint32_t wParam) {
         PostMessageA(WindowFromNumber(player), message, wParam, 0);
 }
 
-DWORD WINAPI WatcherMain(void* module) {
-    HWND front = GetForegroundWindow();
-    std::vector<DWORD> processes = ProcessIds();
-    for (int poll = 1; WaitForSingleObject(StopEvent, ForegroundPollMs) == WAIT_TIMEOUT; ++poll) {
-        HWND now = GetForegroundWindow();
-        if (now && now != front) {
-            front = now;
-            TellPlayer(ProgramMessage::WindowActivated, WindowNumber(now));
-        }
-        if (poll % PollsPerSnapshot != 0)
-            continue;
-        std::vector<DWORD> fresh = ProcessIds();
-        if (fresh != processes) {
-            processes.swap(fresh);
-            TellPlayer(ProgramMessage::ProgramsChanged, 0);
-        }
+void LookAtFront() {
+    HWND now = GetForegroundWindow();
+    if (now && now != Front) {
+        Front = now;
+        TellPlayer(ProgramMessage::WindowActivated, WindowNumber(now));
     }
+}
+
+void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+    ForegroundNoticed = true;
+    LookAtFront();
+}
+
+// Out of context: the system queues its notice to this thread, and nothing
+// is loaded into other processes. Windows made and destroyed are not asked
+// for: with that notice on, under Wine a Ctrl pressed just after the tray
+// menu was far more often read back from the system as released, and the hot
+// key it began went by as a plain key.
+class ForegroundNotice {
+  public:
+    ForegroundNotice()
+        : hook_(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                                ForegroundChanged, 0, 0, WINEVENT_OUTOFCONTEXT)) {}
+    ForegroundNotice(const ForegroundNotice&) = delete;
+    ForegroundNotice& operator=(const ForegroundNotice&) = delete;
+    ~ForegroundNotice() {
+        if (hook_)
+            UnhookWinEvent(hook_);
+    }
+
+  private:
+    HWINEVENTHOOK hook_;
+};
+
+// The running programs, told to the player when their set changed.
+class Programs {
+  public:
+    DWORD DueInMs() const {
+        const DWORD since = GetTickCount() - listedAt_;
+        return since >= ProgramsPollMs ? 0 : ProgramsPollMs - since;
+    }
+
+    void ListWhenDue() {
+        if (DueInMs() != 0)
+            return;
+        listedAt_ = GetTickCount();
+        std::vector<DWORD> fresh = ProcessIds();
+        if (fresh == ids_)
+            return;
+        ids_.swap(fresh);
+        TellPlayer(ProgramMessage::ProgramsChanged, 0);
+    }
+
+  private:
+    std::vector<DWORD> ids_ = ProcessIds();
+    DWORD listedAt_ = GetTickCount();
+};
+
+// Runs the notices queued for this thread; false once the stop is asked for.
+bool WaitForNotices(DWORD timeoutMs) {
+    if (MsgWaitForMultipleObjects(1, &StopEvent, FALSE, timeoutMs, QS_ALLINPUT) == WAIT_OBJECT_0)
+        return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    return true;
+}
+
+void Watch() {
+    const ForegroundNotice notice;
+    Front = GetForegroundWindow();
+    Programs programs;
+    const auto nextLookMs = [&] {
+        return ForegroundNoticed ? programs.DueInMs()
+                                 : std::min(ForegroundPollMs, programs.DueInMs());
+    };
+    while (WaitForNotices(nextLookMs())) {
+        if (!ForegroundNoticed)
+            LookAtFront();
+        programs.ListWhenDue();
+    }
+}
+
+DWORD WINAPI WatcherMain(void* module) {
+    Watch();
     // The thread holds the library loaded until it has left its code.
     FreeLibraryAndExitThread(static_cast<HMODULE>(module), 0);
 }

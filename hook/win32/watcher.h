@@ -1,6 +1,8 @@
 // The window-activation watcher: a thread of its own that tells the player
 // which window came to the front and when the set of running programs
-// changed. It polls, so it never delays the input hooks.
+// changed. It learns of a new front window from the system's notice where
+// one comes and by looking where none does, on a thread apart from the input
+// hooks so that it never delays them.
 #pragma once
 
 namespace orv {
