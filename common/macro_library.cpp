@@ -419,13 +419,19 @@ bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& rec
 }
 
 bool MacroLibrary::ReadMacroRecord(int n, MacroRecord& out) const {
+    return ReadRecord(n, out) == RecordRead::Read;
+}
+
+MacroLibrary::RecordRead MacroLibrary::ReadRecord(int n, MacroRecord& out) const {
     FilePtr f = OpenFile(CurrentFile(), "rb");
+    if (!f)
+        return RecordRead::FileUnopened;
     MacroRecord read;
-    if (!f || !InFile(n, WholeRecords(f.get())) || !ReadRecordAt(f.get(), n, read) ||
+    if (!InFile(n, WholeRecords(f.get())) || !ReadRecordAt(f.get(), n, read) ||
         (behind_ && !Lists(n, read)))
-        return false;
+        return RecordRead::NotThere;
     out = read;
-    return true;
+    return RecordRead::Read;
 }
 
 bool MacroLibrary::Lists(int n, const MacroRecord& record) const {
@@ -449,29 +455,43 @@ bool MacroLibrary::HoldMacroRecord(int n, HeldMacro& held) const {
     return true;
 }
 
-bool MacroLibrary::Holds(const HeldMacro& held) const {
+MacroLibrary::RecordRead MacroLibrary::CheckHold(const HeldMacro& held) const {
     MacroRecord now;
-    if (held.File != CurrentFile() || !ReadMacroRecord(held.Number, now))
-        return false;
-    std::array<std::uint8_t, MacroRecord::Size> read, current;
-    held.AsRead.Encode(read);
+    if (held.File != CurrentFile())
+        return RecordRead::NotThere;
+    const RecordRead read = ReadRecord(held.Number, now);
+    if (read != RecordRead::Read)
+        return read;
+    std::array<std::uint8_t, MacroRecord::Size> asRead, current;
+    held.AsRead.Encode(asRead);
     now.Encode(current);
-    return read == current;
+    return asRead == current ? RecordRead::Read : RecordRead::NotThere;
 }
 
-bool MacroLibrary::StillHeld(const HeldMacro& held) const {
-    if (Holds(held))
-        return true;
+bool MacroLibrary::Holds(const HeldMacro& held) const {
+    return CheckHold(held) == RecordRead::Read;
+}
+
+bool MacroLibrary::StillHeld(const HeldMacro& held, const char* unopened) const {
+    switch (CheckHold(held)) {
+        case RecordRead::Read:
+            return true;
+        case RecordRead::FileUnopened:
+            Report(unopened);
+            return false;
+        case RecordRead::NotThere:
+            break;
+    }
     Report(LibraryMessage::HeldMacroMoved);
     return false;
 }
 
 bool MacroLibrary::DeleteHeldMacro(const HeldMacro& held) {
-    return StillHeld(held) && DeleteMacroWithMenus(held.Number);
+    return StillHeld(held, LibraryMessage::ChangeFailed) && DeleteMacroWithMenus(held.Number);
 }
 
 bool MacroLibrary::SaveHeldRecord(HeldMacro& held, MacroRecord& record) {
-    if (!StillHeld(held))
+    if (!StillHeld(held, LibraryMessage::SaveFailed))
         return false;
     if (!SaveMacroRecord(held.Number, record))
         return false;

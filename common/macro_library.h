@@ -135,8 +135,9 @@ class MacroLibrary {
     bool HoldMacroRecord(int n, HeldMacro& held) const;
     // Writes record over the held macro, as SaveMacroRecord does, only while
     // the same file is current and its record at that number is still the
-    // one read; otherwise refuses with HeldMacroMoved. held then takes the
-    // record written, so that a later save of the same hold finds it.
+    // one read; otherwise refuses with HeldMacroMoved (SaveFailed when the
+    // file cannot be opened to tell). held then takes the record written, so
+    // that a later save of the same hold finds it.
     [[nodiscard]] bool SaveHeldRecord(HeldMacro& held, MacroRecord& record);
     // Takes record n, which the other program wrote, into the tables again;
     // false, with nothing changed, when it cannot be read.
@@ -146,13 +147,16 @@ class MacroLibrary {
     // members behind it, in one rewrite: a failure changes nothing. The
     // caller reloads.
     [[nodiscard]] bool DeleteMacroWithMenus(int n);
-    // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord refuses.
+    // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord refuses
+    // (ChangeFailed when the file cannot be opened).
     [[nodiscard]] bool DeleteHeldMacro(const HeldMacro& held);
     // Whether the held macro's file is current and still has the record as
     // read at its number; says nothing.
     bool Holds(const HeldMacro& held) const;
-    // The same, saying HeldMacroMoved when it does not.
-    bool StillHeld(const HeldMacro& held) const;
+    // The same, saying HeldMacroMoved when it does not, or unopened when the
+    // file cannot be opened to tell (another program holds it): that is no
+    // change to the macro.
+    bool StillHeld(const HeldMacro& held, const char* unopened = LibraryMessage::SaveFailed) const;
     // Rewrites only the enabled flag of record n; the caller updates the tables.
     [[nodiscard]] bool SetMacroEnabled(int n, std::uint8_t enabled);
 
@@ -161,6 +165,11 @@ class MacroLibrary {
 
   private:
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
+    // What a read of record n of the current file found.
+    enum class RecordRead { Read, FileUnopened, NotThere };
+    RecordRead ReadRecord(int n, MacroRecord& out) const;
+    // Read while the held macro's file is current and has its record as read.
+    RecordRead CheckHold(const HeldMacro& held) const;
     bool Load(const std::string& fileName, bool notify, Refusal refusal, bool reload);
     // A library that does not exist yet, with the system macros.
     bool CreateLibrary(const std::string& fileName, Refusal refusal);

@@ -22,18 +22,18 @@ std::optional<int> PositionAmong(const std::vector<int>& selected, int member) {
 
 }  // namespace
 
-bool ExportMacros(const std::vector<int>& selected, const std::string& target,
-                  const LibraryView& library) {
+ListedWrite ExportMacros(const std::vector<int>& selected, const std::string& target,
+                         const LibraryView& library) {
     if (IsLibraryOrSideFile(target, library.FileName())) {
         ShowError(ExportMessage::OpenLibrary);
-        return false;
+        return ListedWrite::NotWritten;
     }
     std::string contents;
     for (int n : selected) {
         MacroRecord record;
         if (!library.Read(n, record)) {
             ShowError(ExportMessage::ReadFailed);
-            return false;
+            return ListedWrite::NotRead;
         }
         if (record.MacroKind == MacroKind::PopupMenu)
             RenumberPopupMembers(record, [&](int m) { return PositionAmong(selected, m); });
@@ -43,10 +43,10 @@ bool ExportMacros(const std::vector<int>& selected, const std::string& target,
     }
     if (!ReplaceFileContents(target, contents)) {
         ShowError(ExportMessage::CreateFailed);
-        return false;
+        return ListedWrite::NotWritten;
     }
     CurrentMessageBoxes().Show("ok", ExportMessage::Complete, MsgStyle::Ok);
-    return true;
+    return ListedWrite::Written;
 }
 
 }  // namespace orv::editor

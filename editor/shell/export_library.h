@@ -19,13 +19,24 @@ inline constexpr const char* OpenLibrary =
     "The open macro file and its side files cannot be export files.  Please choose a different "
     "file.";
 inline constexpr const char* ReadFailed =
-    "A chosen macro could not be read from the macro file.  Nothing was exported.";
+    "A chosen macro could not be read from the macro file, or it has changed since the list "
+    "was shown.  Nothing was exported.";
 }  // namespace ExportMessage
+
+// What writing macros a dialog listed to a file came to.
+enum class ListedWrite {
+    Written,
+    // A macro listed was not read (the list no longer shows the file as it
+    // is): the dialog closes, to be chosen from anew.
+    NotRead,
+    // The file was refused or not written: another may be chosen.
+    NotWritten,
+};
 
 // Writes the macros numbered in selected, in that order, to target (a full
 // path); a pop-up menu keeps the members exported with it, renumbered. Shows
-// what went wrong, or "Export Complete"; false leaves target as it was.
-bool ExportMacros(const std::vector<int>& selected, const std::string& target,
-                  const LibraryView& library);
+// what went wrong, or "Export Complete"; target stays as it was unless written.
+ListedWrite ExportMacros(const std::vector<int>& selected, const std::string& target,
+                         const LibraryView& library);
 
 }  // namespace orv::editor

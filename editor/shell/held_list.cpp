@@ -42,10 +42,16 @@ const HeldMacro* HeldList::StillThere(int n) const {
 }
 
 bool HeldList::Read(int n, MacroRecord& out) const {
+    if (ReadQuietly(n, out))
+        return true;
+    ShowError(LibraryMessage::ListedMacroMoved);
+    return false;
+}
+
+bool HeldList::ReadQuietly(int n, MacroRecord& out) const {
     const HeldMacro* held = StillThere(n);
     if (!held) {
         refused_ = true;
-        ShowError(LibraryMessage::ListedMacroMoved);
         return false;
     }
     out = held->AsRead;

@@ -28,6 +28,8 @@ class HeldList {
     // Macro n as read; false, after saying ListedMacroMoved, when it was not
     // the listed macro or has moved since.
     bool Read(int n, MacroRecord& out) const;
+    // The same, saying nothing: the caller says why in its own words.
+    bool ReadQuietly(int n, MacroRecord& out) const;
     // Whether every one of numbers is still the macro listed; says
     // HeldMacroMoved when one is not.
     bool StillHeld(const std::vector<int>& numbers) const;

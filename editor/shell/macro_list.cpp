@@ -143,18 +143,28 @@ int MacroListModel::ReverseSort(int macroNumber) const {
     return -1;
 }
 
-int MacroListModel::RowShowing(const ListMacro& shown, int formerRow) const {
-    int nearest = -1;
+int MacroListModel::RowShowing(const ListMacro& shown, int formerRow,
+                               const std::function<bool(const ListMacro& line)>& isShown) const {
+    auto nearer = [formerRow](int row, int than) {
+        return than < 0 || std::abs(row - formerRow) < std::abs(than - formerRow);
+    };
+    int itself = -1, atItsNumber = -1, nearestAlike = -1;
     for (int row = 1; row <= static_cast<int>(rows_.size()); ++row) {
         const ListMacro& line = rows_[static_cast<std::size_t>(row - 1)];
+        // Only a line alike can be the macro itself: the record is read for those alone.
         if (!ShowsSameMacro(line, shown))
             continue;
+        if (nearer(row, itself) && isShown(line))
+            itself = row;
         if (line.Number == shown.Number)
-            return row;
-        if (nearest < 0 || std::abs(row - formerRow) < std::abs(nearest - formerRow))
-            nearest = row;
+            atItsNumber = row;
+        if (nearer(row, nearestAlike))
+            nearestAlike = row;
     }
-    return nearest > 0 ? nearest : NearestRow(formerRow);
+    for (int row : {itself, atItsNumber, nearestAlike})
+        if (row > 0)
+            return row;
+    return NearestRow(formerRow);
 }
 
 int MacroListModel::DoSearchIt(std::string_view search) const {

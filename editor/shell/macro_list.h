@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,9 +59,12 @@ class MacroListModel {
     // The row nearest to row among the rows there are.
     int NearestRow(int row) const { return std::clamp(row, 1, RowCount() - 1); }
     // After a refill, the row that shows shown, the macro formerRow showed
-    // before: the row of that macro at its number, else the nearest row that
-    // shows that macro, else (it has gone) the nearest row.
-    int RowShowing(const ListMacro& shown, int formerRow) const;
+    // before. Two macros may show alike (a copy without an activation), so
+    // the nearest row whose macro isShown tells to be that very macro (its
+    // record as read) wins; else the row alike at its number, else the
+    // nearest row alike, else (it has gone) the nearest row.
+    int RowShowing(const ListMacro& shown, int formerRow,
+                   const std::function<bool(const ListMacro& line)>& isShown) const;
     // The first row whose activation text, upper-cased, starts with search;
     // -1 for none or an empty search.
     int DoSearchIt(std::string_view search) const;

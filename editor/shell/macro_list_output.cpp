@@ -50,12 +50,12 @@ std::string ListingOfMacro(const MacroRecord& record, const OutputChoices& choic
     return text;
 }
 
-bool WriteMacroListing(const std::string& target, const std::vector<int>& rows,
-                       const LibraryView& library, const OutputChoices& choices,
-                       const ScheduleDescription& schedule) {
+ListedWrite WriteMacroListing(const std::string& target, const std::vector<int>& rows,
+                              const LibraryView& library, const OutputChoices& choices,
+                              const ScheduleDescription& schedule) {
     if (IsLibraryOrSideFile(target, library.FileName())) {
         ShowError(OutputMessage::OpenLibrary);
-        return false;
+        return ListedWrite::NotWritten;
     }
     std::string contents;
     for (int n : rows) {
@@ -64,16 +64,16 @@ bool WriteMacroListing(const std::string& target, const std::vector<int>& rows,
         MacroRecord record;
         // A record that cannot be read would be listed with another's values.
         if (!library.Read(n, record)) {
-            ShowError(OutputMessage::CreateFailed);
-            return false;
+            ShowError(OutputMessage::ReadFailed);
+            return ListedWrite::NotRead;
         }
         contents += ListingOfMacro(record, choices, schedule);
     }
     if (!ReplaceFileContents(target, contents)) {
         ShowError(OutputMessage::CreateFailed);
-        return false;
+        return ListedWrite::NotWritten;
     }
-    return true;
+    return ListedWrite::Written;
 }
 
 }  // namespace orv::editor

@@ -8,6 +8,7 @@
 
 #include "common/macro_record.h"
 #include "common/macro_texts.h"
+#include "editor/shell/export_library.h"
 #include "editor/shell/library_view.h"
 
 namespace orv::editor {
@@ -16,6 +17,9 @@ namespace OutputMessage {
 inline constexpr const char* NothingChecked =
     "Nothing has been checked for printing.  Please Correct.";
 inline constexpr const char* CreateFailed = "Unable to create text file.";
+inline constexpr const char* ReadFailed =
+    "A macro of the list could not be read from the macro file, or it has changed since the "
+    "list was shown.  Nothing was written.";
 inline constexpr const char* OpenLibrary =
     "The open macro file and its side files cannot hold the macro list.  Please choose a "
     "different file.";
@@ -44,9 +48,10 @@ std::string ListingOfMacro(const MacroRecord& record, const OutputChoices& choic
 
 // Writes the listing of the macros numbered in rows (the list's rows in the
 // order shown; numbers naming no macro are passed over) to target, a full
-// path, whole or not at all. Shows what went wrong; false leaves target as it was.
-bool WriteMacroListing(const std::string& target, const std::vector<int>& rows,
-                       const LibraryView& library, const OutputChoices& choices,
-                       const ScheduleDescription& schedule);
+// path, whole or not at all. Shows what went wrong; target stays as it was
+// unless written.
+ListedWrite WriteMacroListing(const std::string& target, const std::vector<int>& rows,
+                              const LibraryView& library, const OutputChoices& choices,
+                              const ScheduleDescription& schedule);
 
 }  // namespace orv::editor

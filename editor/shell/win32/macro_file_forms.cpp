@@ -24,6 +24,14 @@ std::string FullPathOf(const std::string& name) {
     return length > 0 && length < MAX_PATH ? std::string(full, length) : name;
 }
 
+// A dialog that wrote its list closes; so does one whose list no longer shows
+// the file, for the main window to show it anew. Another file may be chosen
+// after any other failure.
+void CloseUnlessRetried(TForm& form, ListedWrite outcome) {
+    if (outcome != ListedWrite::NotWritten)
+        form.Close(outcome == ListedWrite::Written ? IDOK : IDCANCEL);
+}
+
 FileDialogOptions FileDialog(const char* title, const char* filter, const char* extension) {
     FileDialogOptions o;
     o.Title = title;
@@ -114,8 +122,7 @@ void TMyExport::SaveButtonClick() {
     std::optional<std::string> target = CurrentFileDialogs().Save(Handle(), options);
     if (!target)
         return;
-    if (ExportMacros(chosen, FullPathOf(*target), library_))
-        Close(IDOK);
+    CloseUnlessRetried(*this, ExportMacros(chosen, FullPathOf(*target), library_));
 }
 
 // ---- import ----
@@ -209,8 +216,8 @@ void TDoOutput::OkButtonClick() {
     std::optional<std::string> target = CurrentFileDialogs().Save(Handle(), options);
     if (!target)
         return;
-    if (WriteMacroListing(FullPathOf(*target), macros_, library_, choices, schedule_))
-        Close(IDOK);
+    CloseUnlessRetried(
+        *this, WriteMacroListing(FullPathOf(*target), macros_, library_, choices, schedule_));
 }
 
 }  // namespace orv::editor

@@ -317,6 +317,10 @@ class TMainWin : public TForm, private NetworkLockHost {
     void MyPageChange();
     void MyGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsigned state);
     void MyGridClick(int row);
+    // The macro of row as read from the file, for the next refill to find it
+    // among macros that show alike; none when the row shows no macro the
+    // file has there.
+    void RememberSelected(int row);
     void MyGridColumnSized(int col, int width);
     void MyGridKeyPress(char& key);
     void MyGridMouseUp(MouseButton button, int x, int y);
@@ -379,6 +383,7 @@ class TMainWin : public TForm, private NetworkLockHost {
     TFont disabledFont_;  // the grid font in italics, for disabled macros
     TFont titleFont_;
     MacroRecord current_;
+    std::optional<HeldMacro> selectedAsRead_;  // RememberSelected
     HeldReloads heldReloads_;
     bool recording_ = false;
     std::uint32_t categoryFilter_ = 0;

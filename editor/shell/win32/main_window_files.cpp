@@ -23,7 +23,8 @@ namespace {
 // The open library as the import, export and listing see it: every macro
 // they add goes through the main window, which hands the new count over.
 // Given the macros a dialog lists, it reads only those, as they were read
-// when listed.
+// when listed; like every view it says nothing of a read it refuses, so that
+// the reader's one message tells of it.
 class MainWindowLibrary final : public LibraryView {
   public:
     MainWindowLibrary(TMainWin& main, EditorContext& context,
@@ -36,7 +37,7 @@ class MainWindowLibrary final : public LibraryView {
     std::string FileName() const override { return context_.Settings.MacroFiles[0].str(); }
     int MacroCount() const override { return context_.Table.EntryCount(); }
     bool Read(int n, MacroRecord& out) const override {
-        return listed_ ? listed_->Read(n, out) : context_.Library.ReadMacroRecord(n, out);
+        return listed_ ? listed_->ReadQuietly(n, out) : context_.Library.ReadMacroRecord(n, out);
     }
     bool Append(MacroRecord& record) override { return main_.AppendMacro(record) > 0; }
     // Whether a read of the macros listed was refused.

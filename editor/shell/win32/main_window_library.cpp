@@ -168,9 +168,10 @@ void TMainWin::SwitchTo(const std::string& fileName, bool postSchedules) {
     SetButtons(context_.Table.EntryCount() > 0);
     GetSwapFile();
     GetCatFile();
+    // The recent files hold full names: the one stored, not the one given.
     RecentFiles recent;
     for (std::size_t i = 0; i < 5; ++i) recent[i] = settings_.MacroFiles[i + 1].str();
-    DoLastFiles(recent, oldName, fileName);
+    DoLastFiles(recent, oldName, settings_.MacroFiles[0].str());
     for (std::size_t i = 0; i < 5; ++i) settings_.MacroFiles[i + 1] = recent[i];
     SetMenuLastFiles();
     const bool current = context_.Config.WriteCurrentFile();

@@ -4,6 +4,7 @@
 
 #include "common/macro_texts.h"
 #include "common/message_boxes.h"
+#include "editor/shell/held_list.h"
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/win32/main_window.h"
 
@@ -30,10 +31,26 @@ void TMainWin::FillList() {
     // The same count needs no new scroll bars, only the repaint below.
     if (MyGrid.RowCount() != list_.RowCount())
         MyGrid.SetRowCount(list_.RowCount());
-    MyGrid.SetRow(shown ? list_.RowShowing(*shown, formerRow) : list_.NearestRow(formerRow));
+    // The very macro selected is known by its record as read.
+    auto isSelected = [this](const ListMacro& line) {
+        return selectedAsRead_ && context_.Library.Holds({selectedAsRead_->File, line.Number,
+                                                          selectedAsRead_->AsRead});
+    };
+    MyGrid.SetRow(shown ? list_.RowShowing(*shown, formerRow, isSelected)
+                        : list_.NearestRow(formerRow));
+    RememberSelected(MyGrid.Row());
     if (!list_.Empty())
         CheckTimeItem(MyGrid.Row());
     RepaintList();
+}
+
+void TMainWin::RememberSelected(int row) {
+    const ListMacro* macro = list_.RowMacro(row);
+    HeldMacro held;
+    if (macro && HoldAsListed(context_.Library, *macro, held))
+        selectedAsRead_ = std::move(held);
+    else
+        selectedAsRead_.reset();
 }
 
 int TMainWin::SelectedMacro() const {
@@ -45,6 +62,7 @@ void TMainWin::SelectMacro(int macroNumber) {
     int row = list_.ReverseSort(macroNumber);
     if (row > 0) {
         MyGrid.SetRow(row);
+        RememberSelected(row);
         CheckTimeItem(row);
     }
 }
@@ -109,6 +127,7 @@ bool TMainWin::MacroSelected() {
 }
 
 void TMainWin::MyGridClick(int row) {
+    RememberSelected(row);
     const ListMacro* macro = list_.RowMacro(row);
     if (list_.Empty() || !macro)
         return;

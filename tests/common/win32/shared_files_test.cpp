@@ -26,6 +26,10 @@ class Locked {
 
 TEST_F(LibraryTest, LibraryThatCannotBeOpenedIsReportedAndLeftAlone) {
     ASSERT_TRUE(library.ReloadMacroFile(false));
+    HeldMacro held;
+    ASSERT_TRUE(library.HoldMacroRecord(2, held));
+    MacroRecord edited = held.AsRead;
+    edited.Nickname = "EDITED";
     {
         Locked other(LibraryPath());
         ASSERT_TRUE(other.Held());
@@ -33,8 +37,16 @@ TEST_F(LibraryTest, LibraryThatCannotBeOpenedIsReportedAndLeftAlone) {
         EXPECT_FALSE(library.ReloadMacroFile(false));
         EXPECT_EQ(table->MacroCount(), 5) << "the macros loaded before stay";
         EXPECT_EQ(hooks->Master.MacroCount(), 5);
+        // A held macro's save or removal says the file was not opened, not
+        // that the macro was changed.
+        boxes.Expect(LibraryMessage::SaveFailed, MsgResult::Ok, "Error");
+        EXPECT_FALSE(library.SaveHeldRecord(held, edited));
+        boxes.Expect(LibraryMessage::ChangeFailed, MsgResult::Ok, "Error");
+        EXPECT_FALSE(library.DeleteHeldMacro(held));
     }
     EXPECT_EQ(FileRecords().size(), 5u) << "neither emptied nor created anew";
+    EXPECT_TRUE(library.SaveHeldRecord(held, edited)) << "the hold outlives the lock";
+    EXPECT_EQ(FileNicknames()[1], "EDITED");
 }
 
 TEST_F(LibraryTest, SyncFileIsOpenedForOneProgramAtATime) {

@@ -42,7 +42,7 @@ TEST_F(ExportTest, PopupMenuKeepsTheMembersExportedWithIt) {
     menu.SetPopupMembers({3, 7, 9});
     boxes.Expect(ExportMessage::Complete, MsgResult::Ok, "ok");
 
-    ASSERT_TRUE(ExportMacros({7, 9, 10}, target, library));
+    ASSERT_EQ(ExportMacros({7, 9, 10}, target, library), ListedWrite::Written);
 
     std::vector<MacroRecord> out = testing::RecordsOf(ReadWholeFile(target).value_or(""));
     ASSERT_EQ(out.size(), 3u);
@@ -77,7 +77,7 @@ TEST_F(ExportTest, OpenLibraryAndItsSideFilesAreRefused) {
     for (const std::string& name : refused) {
         SCOPED_TRACE(name);
         boxes.Expect(ExportMessage::OpenLibrary, MsgResult::Ok, "Error");
-        EXPECT_FALSE(ExportMacros({1}, name, library));
+        EXPECT_EQ(ExportMacros({1}, name, library), ListedWrite::NotWritten);
         EXPECT_FALSE(PathTaken(InFolder(folder.Path(), "ORVAN.OVS")));
     }
     std::filesystem::current_path(started);
@@ -88,11 +88,12 @@ TEST_F(ExportTest, FailureLeavesAnEarlierExportAsItWas) {
     ASSERT_TRUE(ReplaceFileContents(target, "earlier export"));
     library.Unreadable = {9};
     boxes.Expect(ExportMessage::ReadFailed, MsgResult::Ok, "Error");
-    EXPECT_FALSE(ExportMacros({7, 9}, target, library));
+    EXPECT_EQ(ExportMacros({7, 9}, target, library), ListedWrite::NotRead);
     EXPECT_EQ(ReadWholeFile(target), "earlier export");
 
     boxes.Expect(ExportMessage::CreateFailed, MsgResult::Ok, "Error");
-    EXPECT_FALSE(ExportMacros({7}, InFolder(folder / "missing", "OUT.ORN"), library));
+    EXPECT_EQ(ExportMacros({7}, InFolder(folder / "missing", "OUT.ORN"), library),
+              ListedWrite::NotWritten);
     EXPECT_EQ(ReadWholeFile(library.Path), LibraryBytes);
 }
 

@@ -114,23 +114,26 @@ class ListingFile : public ::testing::Test {
 
 TEST_F(ListingFile, ListsTheRowsShowingAMacroInTheirOrder) {
     // Row 0 stands for a blank row, 7 for a stale entry of a filtered list.
-    ASSERT_TRUE(WriteMacroListing(target, {2, 0, 1, 7}, library, names, Schedule));
+    ASSERT_EQ(WriteMacroListing(target, {2, 0, 1, 7}, library, names, Schedule),
+              ListedWrite::Written);
     EXPECT_EQ(ReadWholeFile(target), "Name: Second\r\n\r\nName: First\r\n\r\n");
 }
 
 TEST_F(ListingFile, FailuresAreReportedAndNothingIsReplaced) {
     ASSERT_TRUE(ReplaceFileContents(library.Path, "library"));
     boxes.Expect(OutputMessage::OpenLibrary, MsgResult::Ok, "Error");
-    EXPECT_FALSE(WriteMacroListing(folder / "orvan.ovc", {1}, library, names, Schedule));
+    EXPECT_EQ(WriteMacroListing(folder / "orvan.ovc", {1}, library, names, Schedule),
+              ListedWrite::NotWritten);
 
     boxes.Expect(OutputMessage::CreateFailed, MsgResult::Ok, "Error");
-    EXPECT_FALSE(
-        WriteMacroListing(InFolder(folder / "missing", "LIST.TXT"), {1}, library, names, Schedule));
+    EXPECT_EQ(
+        WriteMacroListing(InFolder(folder / "missing", "LIST.TXT"), {1}, library, names, Schedule),
+        ListedWrite::NotWritten);
 
     ASSERT_TRUE(ReplaceFileContents(target, "earlier list"));
     library.Unreadable = {2};
-    boxes.Expect(OutputMessage::CreateFailed, MsgResult::Ok, "Error");
-    EXPECT_FALSE(WriteMacroListing(target, {1, 2}, library, names, Schedule));
+    boxes.Expect(OutputMessage::ReadFailed, MsgResult::Ok, "Error");
+    EXPECT_EQ(WriteMacroListing(target, {1, 2}, library, names, Schedule), ListedWrite::NotRead);
     EXPECT_EQ(ReadWholeFile(target), "earlier list");
     EXPECT_EQ(ReadWholeFile(library.Path), "library");
 }

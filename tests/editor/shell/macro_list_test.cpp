@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/hotkeys.h"
 #include "common/macro_texts.h"
 #include "common/macro_record.h"
@@ -116,12 +118,16 @@ TEST(MacroListFill, ARefillFindsTheRowOfTheMacroShownBefore) {
     const ListMacro alpha = Macro(1, CtrlA, MacroKind::Global, "ALPHA");
     const ListMacro bravo = Macro(2, ShiftF1, MacroKind::Global, "BRAVO");
     const ListMacro twin = Macro(3, ActivationCode::None, MacroKind::Global, "TWIN");
+    const ListMacro dup = Macro(7, ActivationCode::None, MacroKind::Global, "DUP");
+    const ListMacro echo = Macro(9, ActivationCode::None, MacroKind::Global, "ECHO");
     struct Row {
         const char* name;
         std::vector<ListMacro> after;
         ListMacro shown;
         int formerRow;
         int expected;
+        // The numbers whose records are the very macro shown (as read before).
+        std::vector<int> itself = {};
     };
     auto renumbered = [](ListMacro m, int number) {
         m.Number = number;
@@ -164,11 +170,33 @@ TEST(MacroListFill, ARefillFindsTheRowOfTheMacroShownBefore) {
          Macro(7, CtrlA, MacroKind::System, "Its Name"),
          2,
          1},
+        // Two copies without an activation, of other scripts: ALPHA, DUP 7,
+        // DUP 8, ECHO; the first DUP shown, ALPHA deleted.
+        {"of two alike, a macro below deleted: the one whose record it is",
+         {renumbered(dup, 6), renumbered(dup, 7), renumbered(echo, 8)},
+         renumbered(dup, 7),
+         2,
+         1,
+         {6}},
+        {"of identical copies, the nearest to where it was",
+         {renumbered(dup, 6), renumbered(dup, 7), renumbered(echo, 8)},
+         renumbered(dup, 8),
+         3,
+         2,
+         {6, 7}},
+        {"its record gone: the one alike at its number",
+         {renumbered(dup, 6), renumbered(dup, 7), renumbered(echo, 8)},
+         renumbered(dup, 7),
+         1,
+         2},
     };
     for (const Row& row : rows) {
         MacroListModel list;
         list.FillList(row.after, 0, {});
-        EXPECT_EQ(list.RowShowing(row.shown, row.formerRow), row.expected) << row.name;
+        auto isShown = [&row](const ListMacro& line) {
+            return std::ranges::find(row.itself, line.Number) != row.itself.end();
+        };
+        EXPECT_EQ(list.RowShowing(row.shown, row.formerRow, isShown), row.expected) << row.name;
     }
 }
 

@@ -15,7 +15,9 @@
 #include "common/files.h"
 #include "common/side_files.h"
 #include "common/sync_record.h"
+#include "editor/shell/export_library.h"
 #include "editor/shell/held_list.h"
+#include "editor/shell/macro_list_output.h"
 #include "editor/shell/win32/add_macro_dialog.h"
 #include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/editor_dialogs.h"
@@ -68,12 +70,14 @@ class AgreeingBoxes final : public MessageBoxes {
             std::exchange(OnFirstQuestion, nullptr)();
         return question ? MsgResult::Yes : MsgResult::Ok;
     }
-    bool Refused() const {
-        return std::ranges::any_of(shown, [](const std::string& text) {
+    // How many of the texts tell of a refusal: one, when a road is refused.
+    std::size_t Refusals() const {
+        return static_cast<std::size_t>(std::ranges::count_if(shown, [](const std::string& text) {
             return text == LibraryMessage::HeldMacroMoved ||
                    text == LibraryMessage::ListedMacroMoved || text == LockMessage::Changed ||
-                   text == LibraryMessage::SaveFailed;
-        });
+                   text == LibraryMessage::SaveFailed || text == ExportMessage::ReadFailed ||
+                   text == OutputMessage::ReadFailed;
+        }));
     }
     std::vector<std::string> shown;
     std::function<void()> OnFirstQuestion;
@@ -151,6 +155,8 @@ class LiveDataTest : public testing::MainWindowFixture {
     std::string out = folder / "OUT.ORN";
     std::optional<RoadForms> forms;
     std::optional<AgreeingBoxes> agreeing;
+    // Whether the road's dialog stayed open after its last click.
+    bool leftOpen = false;
     // What the quick info showed as the nickname.
     std::string shownNickname;
     // The macro the road was opened on.
@@ -216,6 +222,23 @@ const std::vector<Change>& Changes() {
         {"a running macro deletes a macro below",
          false,
          {},
+         [](LiveDataTest& t) {
+             t.WriteWithout("ALPHA");
+             t.Notify(21, 0);
+         }},
+        // A copy of the chosen macro that shows alike (another script) right
+        // behind it: after the delete it stands at the chosen macro's number.
+        {"a running macro deletes a macro below, a look-alike behind the chosen one", false,
+         [](LiveDataTest& t) {
+             std::vector<MacroRecord> records = RecordsOf(ReadWholeFile(t.library).value_or(""));
+             const auto chosen =
+                 static_cast<std::size_t>(LiveDataTest::NumberOf(t.Library(), Chosen));
+             MacroRecord alike = records.at(chosen - 1);
+             alike.SetScriptText("another script");
+             records.insert(records.begin() + static_cast<std::ptrdiff_t>(chosen), alike);
+             WriteLibrary(t.library, records);
+             t.Notify(21, 0);
+         },
          [](LiveDataTest& t) {
              t.WriteWithout("ALPHA");
              t.Notify(21, 0);
@@ -304,6 +327,7 @@ const std::vector<Road>& Roads() {
                  f.ListBox1.SetSelected(f.ListBox1.IndexOf(Chosen), true);
                  t.files.ExpectSave(t.out);
                  f.SaveButton.Click();
+                 t.leftOpen = f.ModalResult() == 0;
              });
              w.MenuExport.Click();
          },
@@ -319,6 +343,7 @@ const std::vector<Road>& Roads() {
                  underneath();
                  t.files.ExpectSave(t.out);
                  f.OkButton.Click();
+                 t.leftOpen = f.ModalResult() == 0;
              });
              w.OutputHotKeyList1.Click();
          },
@@ -404,15 +429,15 @@ const std::vector<Road>& Roads() {
 
 // Rows: the roads above; columns: the changes above.
 const std::vector<std::vector<Outcome>> Expected = {
-    /* quick info    */ {L, L, L, L, R, R},
-    /* export        */ {R, L, L, L, R, R},
-    /* listing       */ {R, R, L, L, R, R},
-    /* copy          */ {R, R, R, L, R, R},
-    /* script editor */ {R, L, L, L, R, R},
-    /* menu builder  */ {R, L, L, L, R, R},
-    /* new menu      */ {R, L, R, R, R, R},
-    /* remove        */ {R, L, L, L, R, R},
-    /* activation    */ {X, X, X, X, R, R},
+    /* quick info    */ {L, L, L, L, L, R, R},
+    /* export        */ {R, R, L, L, L, R, R},
+    /* listing       */ {R, R, R, L, L, R, R},
+    /* copy          */ {R, R, R, R, L, R, R},
+    /* script editor */ {R, R, L, L, L, R, R},
+    /* menu builder  */ {R, R, L, L, L, R, R},
+    /* new menu      */ {R, R, L, R, R, R, R},
+    /* remove        */ {R, R, L, L, L, R, R},
+    /* activation    */ {X, X, X, X, X, R, R},
 };
 
 TEST_F(LiveDataTest, EveryRoadLandsOnTheChosenMacroOrIsRefused) {
@@ -437,6 +462,7 @@ TEST_F(LiveDataTest, EveryRoadLandsOnTheChosenMacroOrIsRefused) {
             settings.NetworkMode = change.network;
             TMainWin& w = OpenOnChosen();
             openedOn = Chosen;
+            leftOpen = false;
             if (change.beforeOpen)
                 change.beforeOpen(*this);
             forms.emplace();
@@ -452,14 +478,15 @@ TEST_F(LiveDataTest, EveryRoadLandsOnTheChosenMacroOrIsRefused) {
             if (after.empty())
                 after = Library();  // the road refused before it waited
             const Records final = Library();
-            const bool refused = agreeing->Refused();
+            const std::size_t refusals = agreeing->Refusals();
             forms.reset();
             if (change.settle)
                 change.settle(*this);
             std::string shown;
             for (const std::string& text : agreeing->shown) shown += text + " | ";
             if (expected == R) {
-                EXPECT_TRUE(refused) << shown;
+                EXPECT_EQ(refusals, 1u) << shown;
+                EXPECT_FALSE(leftOpen) << "a dialog refused closes, its list out of date";
                 EXPECT_TRUE(final == after) << Names(after) << " / " << Names(final);
                 // The user chooses again from the list as the file is now, on
                 // the macro chosen before wherever it stands.
@@ -472,7 +499,7 @@ TEST_F(LiveDataTest, EveryRoadLandsOnTheChosenMacroOrIsRefused) {
                     EXPECT_EQ(w.SelectedMacro(), NumberOf(final, openedOn));
                 }
             } else {
-                EXPECT_FALSE(refused) << shown;
+                EXPECT_EQ(refusals, 0u) << shown;
                 EXPECT_TRUE(road.landed(*this, w, after, final))
                     << Names(after) << " / " << Names(final);
             }

@@ -219,6 +219,17 @@ TEST_F(MainWindowTest, OpeningAFileInSmallLettersMakesItCurrentAndTellsThePlayer
     boxes.Expect("Invalid file type selected.");
     w.OpenFile1.Click();
     EXPECT_EQ(settings.MacroFiles[0].str(), other);
+
+    // A recent file opened by a name relative to the current folder leaves
+    // the recent files by its full name.
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    files.ExpectOpen("ORVAN.ORN");
+    w.OpenFile1.Click();
+    std::filesystem::current_path(started);
+    EXPECT_EQ(settings.MacroFiles[0].str(), library);
+    EXPECT_EQ(settings.MacroFiles[1].str(), other);
+    EXPECT_EQ(settings.MacroFiles[2].str(), "") << "no longer among the recent files";
 }
 
 TEST_F(MainWindowTest, ALibraryChangedElsewhereIsReloadedBeforeAChange) {
