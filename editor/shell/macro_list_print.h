@@ -18,7 +18,8 @@ inline constexpr const char* PrintJobTitle = "Orvane 99";
 namespace PrintMessage {
 inline constexpr const char* Busy = "Other print job currently in progress.";
 inline constexpr const char* ReadFailed =
-    "A macro of the list could not be read from the macro file.  Nothing was printed.";
+    "A macro of the list could not be read from the macro file, or it has changed since the "
+    "list was shown.  Nothing was printed.";
 }  // namespace PrintMessage
 
 // A page surface measured in its own pixels, its font already chosen.
