@@ -1,6 +1,6 @@
 // The player's own recording: the capture system macro starts it, the hook
-// library reports each recorded character (WM_USER+3) and the stop key
-// (WM_USER+4), and the new macro is named and given its activation in
+// library reports each recorded character (CaptureChar) and the stop key
+// (CaptureEnded), and the new macro is named and given its activation in
 // "Capture Complete".
 #pragma once
 
@@ -78,11 +78,11 @@ class PlayerCapture {
           programDir_(std::move(programDir)) {}
 
     void StartACapture(bool browseMode);
-    // A recorded character (WM_USER+3): written while this capture records;
+    // A recorded character (CaptureChar): written while this capture records;
     // 0 writes nothing. False when the player records nothing (the message
     // is someone else's).
     bool CaptureChar(std::uint8_t character);
-    // The stop key (WM_USER+4) or the recording icon: once per capture.
+    // The stop key (CaptureEnded) or the recording icon: once per capture.
     // The recording is saved only where its macro still is, as appended; a
     // refused save keeps it in a capture file of its own and says which.
     void CaptureEnded();

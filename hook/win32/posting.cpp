@@ -1,7 +1,9 @@
 #include "hook/win32/posting.h"
-#include "common/win32/window_numbers.h"
 
 #include <windows.h>
+
+#include "common/program_messages.h"
+#include "common/win32/window_numbers.h"
 
 namespace orv {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/hook_table.h"
+#include "common/program_messages.h"
 #include "common/win32/window_numbers.h"
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"

@@ -37,9 +37,9 @@ class CaptureRecording {
     // capture kind). True once it runs; the lock is then held until the end.
     bool RecordPlanned(const CapturePlan& plan);
 
-    // WM_USER+3: a captured character while the recording runs.
+    // ProgramMessage::CaptureChar: a captured character while the recording runs.
     void CaptureChar(WPARAM macro, LPARAM character);
-    // WM_USER+4: the end of the recording into macro; once only. It ends
+    // ProgramMessage::CaptureEnded: the end of the recording into macro; once only. It ends
     // even when the macro cannot take the capture, which is then kept in a
     // capture file of its own.
     void CaptureFinished(WPARAM macro);

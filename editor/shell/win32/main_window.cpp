@@ -1,27 +1,22 @@
 #include "editor/shell/win32/main_window.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string_view>
 #include <utility>
 
 #include "common/clock.h"
 #include "common/files.h"
 #include "common/hotkeys.h"
-#include "common/macro_texts.h"
 #include "common/message_boxes.h"
+#include "common/program_messages.h"
 #include "common/shared_routines.h"
-#include "common/side_files.h"
 #include "common/swap_keys.h"
 #include "common/ui/draw_grid_model.h"
 #include "common/ui/win32/about_box.h"
-#include "common/ui/win32/font_dialogs.h"
 #include "common/ui/win32/print_service.h"
 #include "common/ui/win32/services.h"
 #include "common/win32/system_routines.h"
 #include "common/win32/window_notices.h"
-#include "editor/commands/win32/network_considerations.h"
-#include "editor/shell/held_list.h"
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/player_link.h"
 #include "editor/shell/recent_files.h"

@@ -288,8 +288,8 @@ class TMainWin : public TForm, private NetworkLockHost {
     std::optional<FinishOutcome> RunQuickWiz(int kind);
     std::function<bool()> DialUpAvailable = RasLoaded;
 
-    // The hook library's reports of a recording (WM_USER+3 with the macro and
-    // a character, WM_USER+4 with the macro), for the recording that runs.
+    // The hook library's reports of a recording (CaptureChar with the macro and
+    // a character, CaptureEnded with the macro), for the recording that runs.
     std::function<void(WPARAM macro, LPARAM character)> OnCaptureChar;
     std::function<void(WPARAM macro)> OnCaptureFinished;
     // Ends the recording that runs, whatever macro the hook table names now.

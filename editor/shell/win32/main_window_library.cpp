@@ -1,6 +1,7 @@
 // The library the main window shows: its hot keys, the network lock and the
 // holds that keep a macro what it was across a wait, and the file menu that
 // opens, makes and switches libraries.
+#include "common/files.h"
 #include "common/message_boxes.h"
 #include "common/side_files.h"
 #include "common/swap_keys.h"

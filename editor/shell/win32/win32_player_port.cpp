@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "common/program_messages.h"
 #include "common/win32/window_notices.h"
 
 namespace orv::editor {
