@@ -137,6 +137,9 @@ inline std::vector<HostileFile> WholeSizedNonLibraries() {
             [=] { return withByte(MacroRecord::NicknameAt, 51); }),
         row("an icon name longer than its field",
             [=] { return withByte(MacroRecord::IconNameAt, 13); }),
+        // Behind the records the tables hold: a delete would move it into them.
+        row("a text record behind 500 macros",
+            [] { return RecordsNamed(MaxMacros) + std::string(MacroRecord::Size, 't'); }),
     };
 }
 
