@@ -285,10 +285,17 @@ bool MacroLibrary::Load(const std::string& fileName, bool notify, Refusal refusa
     notify = notify || owner_ == LibraryOwner::Player;
     const char* refused = nullptr;
     std::optional<std::vector<MacroRecord>> records = WholeLibrary(fileName, refused);
-    // The file the tables came from was moved or deleted by someone: a new
-    // library in its place would drop the macros loaded before.
-    if (!records && !refused && reload && fileName == tablesFrom_)
-        refused = LibraryMessage::Vanished;
+    // The file the tables came from was moved, deleted or emptied by someone
+    // (or is being written anew): a new library in its place would drop the
+    // macros loaded before.
+    if (reload && fileName == tablesFrom_) {
+        if (!records && !refused)
+            refused = LibraryMessage::Vanished;
+        if (records && records->empty()) {
+            refused = LibraryMessage::Emptied;
+            records.reset();
+        }
+    }
     if (!records && !refused)
         return CreateLibrary(fileName, refusal);
     if (!records) {

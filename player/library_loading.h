@@ -4,8 +4,9 @@
 // cannot be loaded leaves the library's name and everything built from the
 // library as they were; the library says why. Where the tables then do not
 // hold the current file as it is, it is read again later, quietly. Only a
-// file made current is created where it is missing; the current one read
-// again, gone, is said and waited for.
+// file made current is created where it is missing, or taken as a new
+// library where it is empty; the current one read again, gone or empty, is
+// said and waited for.
 #pragma once
 
 #include <functional>

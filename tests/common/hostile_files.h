@@ -101,6 +101,14 @@ inline std::vector<HostileFile> HostileFiles() {
          nullptr,
          {},
          true},
+        // Cut to nothing, or caught while another program writes it anew.
+        {"the library emptied since it was read",
+         [](const std::string& p) { PutFile(p, ""); },
+         LibraryMessage::Emptied,
+         LibraryMessage::NoSuchMacro,
+         nullptr,
+         {},
+         true},
 #ifdef _WIN32
         // Only Windows keeps other programs out of a file held open.
         {"a library held by another program",
