@@ -96,12 +96,13 @@ bool ReplaceFileContents(const std::string& path, std::string_view contents,
         }
     }
     // Looked at last, so that as little time as can be is left for a change.
-    if (onlyOver && ReadWholeFile(path) != *onlyOver) {
+    const bool replaced = (!onlyOver || ReadWholeFile(path) == *onlyOver) &&
+                          system_calls::RenameOver(temporary, path);
+    // The rename is one step: where it fails the old file is intact, and the
+    // temporary holds nothing anyone was told of (left, it would take a name).
+    if (!replaced)
         std::remove(temporary.c_str());
-        return false;
-    }
-    // Should the rename fail, the temporary keeps the new contents.
-    return system_calls::RenameOver(temporary, path);
+    return replaced;
 }
 
 }  // namespace orv

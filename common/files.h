@@ -41,8 +41,8 @@ bool SameFile(const std::string& a, const std::string& b);
 // onlyOver, path is replaced only while it still holds exactly those bytes:
 // what another program wrote since they were read is not lost. The temporary
 // is a file made anew (never one that is there already): path with ".$$$"
-// added, or with ".$$1" to ".$$9" where that is taken. Should the final
-// rename fail, it keeps contents.
+// added, or with ".$$1" to ".$$9" where that is taken; it is removed
+// whenever path is not replaced.
 bool ReplaceFileContents(const std::string& path, std::string_view contents,
                          std::optional<std::string_view> onlyOver = std::nullopt);
 

@@ -42,10 +42,16 @@ long long WholeRecords(std::FILE* f) {
     return size < 0 ? -1 : size / RecordSize;
 }
 
+using RecordImage = std::array<std::uint8_t, MacroRecord::Size>;
+
+bool ReadImageAt(std::FILE* f, long long n, RecordImage& image) {
+    return std::fseek(f, static_cast<long>((n - 1) * RecordSize), SEEK_SET) == 0 &&
+           std::fread(image.data(), 1, image.size(), f) == image.size();
+}
+
 bool ReadRecordAt(std::FILE* f, long long n, MacroRecord& out) {
-    std::array<std::uint8_t, MacroRecord::Size> image;
-    if (std::fseek(f, static_cast<long>((n - 1) * RecordSize), SEEK_SET) != 0 ||
-        std::fread(image.data(), 1, image.size(), f) != image.size())
+    RecordImage image;
+    if (!ReadImageAt(f, n, image))
         return false;
     out = MacroRecord::Decode(image);
     return true;
@@ -71,15 +77,6 @@ std::optional<std::string> FirstBytesOf(std::FILE* f, long long size) {
         std::fread(image.data(), 1, image.size(), f) != image.size())
         return std::nullopt;
     return image;
-}
-
-// FirstBytesOf the file at path, whatever its size, which is given back.
-std::optional<std::string> ReadLibraryImage(const std::string& path, long long& size) {
-    FilePtr f = OpenFile(path, "rb");
-    size = f ? FileSize(f.get()) : -1;
-    if (size < 0)
-        return std::nullopt;
-    return FirstBytesOf(f.get(), size);
 }
 
 // Whether a record's bytes are coded as the programs write every record: a
@@ -111,6 +108,38 @@ bool WholeMacros(std::string_view bytes) {
         if (!CodedAsOurs(at + k))
             return false;
     return true;
+}
+
+// Whether every record of an open file behind those the tables hold is coded
+// as ours. Read one at a time: a huge file costs no memory, and its first
+// record not ours ends the look.
+bool RecordsBehindAreOurs(std::FILE* f, long long records) {
+    RecordImage image;
+    for (long long n = MaxMacros + 1; n <= records; ++n)
+        if (!ReadImageAt(f, n, image) || !CodedAsOurs(image.data()))
+            return false;
+    return true;
+}
+
+// An open file as a library: its size (-1 when unknown), the records the
+// tables can hold (none when they cannot be read), and whether it is whole
+// records throughout, every one coded as ours, so that no change moves a
+// record never looked at into the tables' reach.
+struct LibraryImage {
+    long long Size = -1;
+    std::optional<std::string> First;
+    bool Ours = false;
+};
+
+LibraryImage ImageOf(std::FILE* f) {
+    LibraryImage image;
+    image.Size = f ? FileSize(f) : -1;
+    if (image.Size < 0)
+        return image;
+    image.First = FirstBytesOf(f, image.Size);
+    image.Ours = image.First && image.Size % RecordSize == 0 && WholeMacros(*image.First) &&
+                 RecordsBehindAreOurs(f, image.Size / RecordSize);
+    return image;
 }
 
 // The records of a library image of whole records, as many as the tables hold.
@@ -158,9 +187,9 @@ std::optional<std::vector<MacroRecord>> WholeLibrary(const std::string& fileName
         refusal = LibraryMessage::IsFolder;
         return std::nullopt;
     }
-    long long size = 0;
-    std::optional<std::string> image = ReadLibraryImage(fileName, size);
-    if (!image) {
+    FilePtr f = OpenFile(fileName, "rb");
+    const LibraryImage image = ImageOf(f.get());
+    if (!image.First) {
         // Never re-created or emptied: it may only be locked for a moment.
         if (FileExists(fileName))
             refusal = LibraryMessage::OpenFailed;
@@ -170,11 +199,11 @@ std::optional<std::vector<MacroRecord>> WholeLibrary(const std::string& fileName
     // macros appended behind it would land inside it. So is a record that is
     // not coded as ours, whatever the size. An empty file holds nothing to
     // lose: it becomes a new library.
-    if (size % RecordSize != 0 || !WholeMacros(*image)) {
+    if (!image.Ours) {
         refusal = LibraryMessage::NotWholeMacros;
         return std::nullopt;
     }
-    std::vector<MacroRecord> records = RecordsOf(*image);
+    std::vector<MacroRecord> records = RecordsOf(*image.First);
     if (records.size() < MaxMacros && !HasEverySystemMacro(records) && FileReadOnly(fileName)) {
         refusal = LibraryMessage::ReadOnlyIncomplete;
         return std::nullopt;
@@ -256,10 +285,17 @@ bool MacroLibrary::Load(const std::string& fileName, bool notify, Refusal refusa
     notify = notify || owner_ == LibraryOwner::Player;
     const char* refused = nullptr;
     std::optional<std::vector<MacroRecord>> records = WholeLibrary(fileName, refused);
-    // The file the tables came from was moved or deleted by someone: a new
-    // library in its place would drop the macros loaded before.
-    if (!records && !refused && reload && fileName == tablesFrom_)
-        refused = LibraryMessage::Vanished;
+    // The file the tables came from was moved, deleted or emptied by someone
+    // (or is being written anew): a new library in its place would drop the
+    // macros loaded before.
+    if (reload && fileName == tablesFrom_) {
+        if (!records && !refused)
+            refused = LibraryMessage::Vanished;
+        if (records && records->empty()) {
+            refused = LibraryMessage::Emptied;
+            records.reset();
+        }
+    }
     if (!records && !refused)
         return CreateLibrary(fileName, refusal);
     if (!records) {
@@ -367,14 +403,13 @@ FilePtr MacroLibrary::OpenForChange(const std::string& path, const char* failure
                                     long long& records) {
     // A read-only file is refused whoever asks: some may write it anyway.
     FilePtr f = FileReadOnly(path) ? nullptr : OpenFile(path, "r+b");
-    const long long size = f ? FileSize(f.get()) : -1;
-    std::optional<std::string> image = size < 0 ? std::nullopt : FirstBytesOf(f.get(), size);
-    if (!image || size % RecordSize != 0 || !WholeMacros(*image)) {
-        Report(size < 0 ? failure : LibraryMessage::FragmentKept);
+    const LibraryImage image = ImageOf(f.get());
+    if (!image.Ours) {
+        Report(image.Size < 0 ? failure : LibraryMessage::FragmentKept);
         LostSightOf(path);
         return nullptr;
     }
-    records = size / RecordSize;
+    records = image.Size / RecordSize;
     return f;
 }
 

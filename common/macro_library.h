@@ -53,6 +53,9 @@ inline constexpr const char* FragmentKept =
 inline constexpr const char* Vanished =
     "The macro file is no longer there: it was moved or deleted.  Nothing was created in its "
     "place, and the macros loaded before stay in use.";
+inline constexpr const char* Emptied =
+    "The macro file has become empty since it was read.  Nothing was written into it, and the "
+    "macros loaded before stay in use.";
 inline constexpr const char* ReadFailed = "The macro file could not be read completely.";
 inline constexpr const char* ChangeFailed = "The macro file could not be changed.";
 inline constexpr const char* NoSuchMacro = "That macro is no longer in the macro file.";
@@ -106,7 +109,8 @@ class MacroLibrary {
     [[nodiscard]] bool LoadMacroFile(const std::string& fileName, bool notify,
                                      Refusal refusal = Refusal::Said);
     // LoadMacroFile of the current file, except that the file the tables were
-    // read from, gone since, is said (Vanished) and not created again.
+    // read from, gone since, is said (Vanished) and not created again, and,
+    // empty since, is said (Emptied) and not taken as a new library.
     [[nodiscard]] bool ReloadMacroFile(bool notify, Refusal refusal = Refusal::Said);
     // LoadMacroFile into this program's tables alone: the hook library and
     // the other program are handed and told nothing, so that they keep what

@@ -22,6 +22,14 @@ bool SavedOrTakenBack(SettingsBlock& settings, const SettingsBlock& before, bool
     return SettingsSaved(written);
 }
 
+std::optional<std::string> LibraryNameToKeep(const std::string& fileName) {
+    std::string full = FullPath(fileName);
+    if (full.size() <= LibraryNameField::capacity)
+        return full;
+    ShowError(LibraryNameTooLongMessage);
+    return std::nullopt;
+}
+
 std::string YesNo(bool value) {
     return value ? "Yes" : "No";
 }
@@ -75,7 +83,7 @@ namespace {
 
 constexpr std::size_t FlagBuffer = 15;
 constexpr std::size_t NumberBuffer = 15;
-constexpr std::size_t PathBuffer = 250;
+constexpr std::size_t TextBuffer = 250;
 constexpr std::size_t FontBuffer = 150;
 
 // Reads each field of a section from the store...
@@ -96,6 +104,14 @@ class IniReader {
     template <class Field>
     void Text(const char* key, Field& field, const char* fallback, std::size_t buffer) {
         field = Get(key, fallback, buffer);
+    }
+    // A file's name comes back whole or not at all: cut, it would name another
+    // file. One longer than the field leaves it as it was.
+    template <class Field>
+    void Path(const char* key, Field& field, const char* fallback) {
+        const std::string name = Get(key, fallback, Field::capacity + 1);
+        if (name.size() <= Field::capacity)
+            field = name;
     }
     template <class Convert>
     void Special(const char* key, const char* fallback, std::size_t buffer, Convert read,
@@ -127,6 +143,10 @@ class IniWriter {
     void Text(const char* key, const Field& field, const char*, std::size_t) {
         Put(key, std::string(std::string_view(field)));
     }
+    template <class Field>
+    void Path(const char* key, const Field& field, const char*) {
+        Put(key, field.str());
+    }
     template <class Convert>
     void Special(const char* key, const char*, std::size_t, Convert, const std::string& written) {
         Put(key, written);
@@ -146,8 +166,8 @@ class IniWriter {
 
 template <class Io>
 void MiscFields(Io& io, SettingsBlock& s) {
-    io.Text("EMail Path", s.EMailPath, "", PathBuffer);
-    io.Text("EMail Log Path", s.EMailLogPath, "", PathBuffer);
+    io.Path("EMail Path", s.EMailPath, "");
+    io.Path("EMail Log Path", s.EMailLogPath, "");
     io.Int("System Menu", s.SystemMenu, "1");
     io.Bool("Bypass Wizard Screen", s.BypassWizardScreen, "No");
     io.Bool("Sort Header", s.SortHeader, "Yes");
@@ -169,12 +189,12 @@ void MiscFields(Io& io, SettingsBlock& s) {
     io.Bool("Disable Screen Saver", s.DisableScreenSaver, "Yes");
     io.Bool("First Use", s.FirstUse, "Yes");
     for (int i = 1; i <= 5; ++i)
-        io.Text(("Last File " + std::to_string(i)).c_str(), s.MacroFiles[i], "", 255);
+        io.Path(("Last File " + std::to_string(i)).c_str(), s.MacroFiles[i], "");
 }
 
 template <class Io>
 void CurrentFileFields(Io& io, SettingsBlock& s) {
-    io.Text("Current File", s.MacroFiles[0], "", PathBuffer);
+    io.Path("Current File", s.MacroFiles[0], "");
 }
 
 template <class Io>
@@ -201,7 +221,7 @@ void CuewordFields(Io& io, SettingsBlock& s) {
     io.Bool("No Remove", s.NoRemove, "No");
     io.Bool("Use Punctuation", s.UsePunctuation, "No");
     io.Bool("Use Suffix", s.UseSuffix, "No");
-    io.Text("Prefix Keys", s.PrefixKeys, "", PathBuffer);
+    io.Text("Prefix Keys", s.PrefixKeys, "", TextBuffer);
 }
 
 template <class Io>
@@ -239,7 +259,7 @@ template <class Io>
 void SchedulerFields(Io& io, SettingsBlock& s) {
     io.Bool("Use Wave File", s.UseWaveFile, "No");
     io.Bool("Wave File Wait", s.WaveFileWait, "No");
-    io.Text("Wave File", s.WaveFile, "", PathBuffer);
+    io.Path("Wave File", s.WaveFile, "");
     io.Special(
         "Timer Seconds", "10", NumberBuffer,
         [&](const std::string& v) { s.TimerSeconds = ReadTimerSeconds(v); },
@@ -248,9 +268,9 @@ void SchedulerFields(Io& io, SettingsBlock& s) {
 
 template <class Io>
 void EMailFields(Io& io, SettingsBlock& s) {
-    io.Text("SMTP Host", s.SMTPHost, "", PathBuffer);
-    io.Text("EMail Name", s.EMailName, "", PathBuffer);
-    io.Text("EMail Address", s.EMailAddress, "", PathBuffer);
+    io.Text("SMTP Host", s.SMTPHost, "", TextBuffer);
+    io.Text("EMail Name", s.EMailName, "", TextBuffer);
+    io.Text("EMail Address", s.EMailAddress, "", TextBuffer);
     io.Int("SMTP Port", s.SMTPPort, "25");
     io.Int("Attachment Encoding", s.AttachmentEncoding, "0");
     io.Bool("Keep Log", s.KeepLog, "No");

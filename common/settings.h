@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/font_spec.h"
@@ -26,6 +27,9 @@ struct IconChoice {
 
     friend bool operator==(const IconChoice&, const IconChoice&) = default;
 };
+
+// The field that keeps a macro library's name, by its full name.
+using LibraryNameField = ShortString<255>;
 
 struct SettingsBlock {
     std::int32_t LastDateFormat = 0;
@@ -51,7 +55,7 @@ struct SettingsBlock {
     ShortString<255> WaveFile;
     std::uint16_t TimerSeconds = 10;
     // Entry 0 is the open macro file, 1..5 the recently used ones.
-    std::array<ShortString<255>, 6> MacroFiles;
+    std::array<LibraryNameField, 6> MacroFiles;
     bool SortHeader = true;
     ShortString<3> PrimarySort = "123";
     ShortString<5> ActivationSort = "12345";
@@ -105,6 +109,17 @@ bool SettingsSaved(bool written);
 // a dialog's Cancel then leaves the program as it was, and no later full save
 // stores a change the file refused.
 bool SavedOrTakenBack(SettingsBlock& settings, const SettingsBlock& before, bool written);
+
+// What a program says of a library it will not make current because its full
+// name is longer than the settings keep: cut, it would name another file.
+inline constexpr const char* LibraryNameTooLongMessage =
+    "The macro file's name, with its folders, is longer than 255 characters, the most the "
+    "settings keep.  It was not opened or created, and the macros loaded before stay in use.";
+static_assert(LibraryNameField::capacity == 255, "the message names the field's length");
+// fileName by its full name from the current folder, as the current library
+// is kept; none, after saying LibraryNameTooLongMessage, when that is longer
+// than the field.
+std::optional<std::string> LibraryNameToKeep(const std::string& fileName);
 
 // Value rules shared by every key.
 std::string YesNo(bool value);

@@ -21,15 +21,17 @@ bool LibraryLoading::TakeFile(const std::string& fileName, bool remakeMenus) {
 }
 
 bool LibraryLoading::TryFile(const std::string& fileName, bool remakeMenus) {
-    const std::string before = settings_.MacroFiles[0].str();
     // Kept by its full name: another current folder later (a <CHDIR:, the
     // next start, the editor's own) finds the same file.
-    const std::string found = FullPath(fileName);
-    settings_.MacroFiles[0] = found;
+    const std::optional<std::string> found = LibraryNameToKeep(fileName);
+    if (!found)
+        return false;
+    const std::string before = settings_.MacroFiles[0].str();
+    settings_.MacroFiles[0] = *found;
     // The new file's change counter is the one seen, before it is loaded.
     if (settings_.NetworkMode)
         lock_.SetUp();
-    if (Load(remakeMenus, false, [&] { return library_.LoadMacroFile(found, true); }))
+    if (Load(remakeMenus, false, [&] { return library_.LoadMacroFile(*found, true); }))
         return true;
     settings_.MacroFiles[0] = before;
     return false;
@@ -57,7 +59,10 @@ bool LibraryLoading::LoadAtStart(const std::vector<std::string>& commandLineFile
             return true;
     // A name remembered relative (an older settings file) is taken from the
     // folder of this start, once, and kept full from then on.
-    settings_.MacroFiles[0] = FullPath(settings_.MacroFiles[0].str());
+    const std::optional<std::string> remembered = LibraryNameToKeep(settings_.MacroFiles[0].str());
+    if (!remembered)
+        return false;
+    settings_.MacroFiles[0] = *remembered;
     if (settings_.NetworkMode)
         lock_.SetUp();
     return ReloadMacroFile(false);

@@ -2,10 +2,12 @@
 // command line's "/F", "<SWAP:", the editor's switch) and the current one read
 // again (a delete here or in the editor, another user's change). A file that
 // cannot be loaded leaves the library's name and everything built from the
-// library as they were; the library says why. Where the tables then do not
-// hold the current file as it is, it is read again later, quietly. Only a
-// file made current is created where it is missing; the current one read
-// again, gone, is said and waited for.
+// library as they were; the library says why. So does one whose full name is
+// longer than the settings keep (LibraryNameToKeep): it is not even read.
+// Where the tables then do not hold the current file as it is, it is read
+// again later, quietly. Only a file made current is created where it is
+// missing, or taken as a new library where it is empty; the current one read
+// again, gone or empty, is said and waited for.
 #pragma once
 
 #include <functional>

@@ -46,10 +46,10 @@ bool EditorLibrary::SwitchLibrary(const std::string& fileName) {
     // library gets the new file's macros from the player, which is told to
     // load it and may refuse. The player and a later start find it by its
     // full name, whatever their current folder.
-    const std::string found = FullPath(fileName);
-    if (!library_.LoadForThisProgram(found))
+    const std::optional<std::string> found = LibraryNameToKeep(fileName);
+    if (!found || !library_.LoadForThisProgram(*found))
         return false;
-    settings_.MacroFiles[0] = found;
+    settings_.MacroFiles[0] = *found;
     return true;
 }
 

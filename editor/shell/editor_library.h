@@ -25,8 +25,9 @@ class EditorLibrary {
     [[nodiscard]] bool AppendMacro(MacroRecord& record);
 
     // Makes fileName the current library, by its full name from the current
-    // folder. One that cannot be loaded is not kept: the tables keep the old
-    // library and "Current File" stays.
+    // folder. One that cannot be loaded, or whose full name the settings
+    // cannot keep whole, is not kept: the tables keep the old library and
+    // "Current File" stays.
     [[nodiscard]] bool SwitchLibrary(const std::string& fileName);
 
   private:

@@ -101,6 +101,14 @@ inline std::vector<HostileFile> HostileFiles() {
          nullptr,
          {},
          true},
+        // Cut to nothing, or caught while another program writes it anew.
+        {"the library emptied since it was read",
+         [](const std::string& p) { PutFile(p, ""); },
+         LibraryMessage::Emptied,
+         LibraryMessage::NoSuchMacro,
+         nullptr,
+         {},
+         true},
 #ifdef _WIN32
         // Only Windows keeps other programs out of a file held open.
         {"a library held by another program",
@@ -137,6 +145,9 @@ inline std::vector<HostileFile> WholeSizedNonLibraries() {
             [=] { return withByte(MacroRecord::NicknameAt, 51); }),
         row("an icon name longer than its field",
             [=] { return withByte(MacroRecord::IconNameAt, 13); }),
+        // Behind the records the tables hold: a delete would move it into them.
+        row("a text record behind 500 macros",
+            [] { return RecordsNamed(MaxMacros) + std::string(MacroRecord::Size, 't'); }),
     };
 }
 

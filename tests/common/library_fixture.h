@@ -71,6 +71,13 @@ class LibraryTest : public ::testing::Test {
         return records;
     }
 
+    // A name relative to the folder whose full name is one character longer
+    // than the settings keep.
+    std::string NameOneTooLong() const {
+        const std::size_t inFolder = FullPath(InFolder(folder, "")).size();
+        return std::string(LibraryNameField::capacity + 1 - inFolder - 4, 'x') + ".ORN";
+    }
+
     std::vector<std::string> FileNicknames() const {
         std::vector<std::string> names;
         for (const MacroRecord& r : FileRecords()) names.push_back(r.Nickname.str());

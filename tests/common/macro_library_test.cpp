@@ -156,6 +156,7 @@ TEST_F(LibraryTest, DeletingAMacroFixesEveryMenuInOneRewrite) {
         return LibraryPath() + (k == 0 ? std::string(".$$$") : ".$$" + std::to_string(k));
     };
     const std::string read = *ReadWholeFile(LibraryPath());
+    std::shared_ptr<void> held;
     // Rewrites that cannot be made change nothing, and say so: every file
     // beside the library stays as it was, and no temporary is left.
     const struct {
@@ -182,6 +183,18 @@ TEST_F(LibraryTest, DeletingAMacroFixesEveryMenuInOneRewrite) {
                               read.substr(MacroRecord::Size) + read.substr(0, MacroRecord::Size));
          },
          [&] { return ReplaceFileContents(LibraryPath(), "kept", read); }},
+        // The one-step rename over the library fails.
+        {"the library's name taken by a folder",
+         [&] {
+             std::filesystem::remove(LibraryPath());
+             std::filesystem::create_directory(LibraryPath());
+         },
+         [&] { return ReplaceFileContents(LibraryPath(), "kept"); }},
+#ifdef _WIN32
+        {"the library held by another program",
+         [&] { held = testing::HoldUnshared(LibraryPath()); },
+         [&] { return ReplaceFileContents(LibraryPath(), "kept"); }},
+#endif
     };
     for (const auto& row : refused) {
         SCOPED_TRACE(row.Name);
@@ -189,6 +202,7 @@ TEST_F(LibraryTest, DeletingAMacroFixesEveryMenuInOneRewrite) {
         const auto before = folderNow();
         EXPECT_FALSE(row.Rewrite());
         EXPECT_EQ(folderNow(), before);
+        held.reset();
         for (int k = 0; k < 10; ++k) std::filesystem::remove_all(temporary(k));
         testing::PutFile(LibraryPath(), read);
     }

@@ -190,18 +190,23 @@ TEST(Settings, FontStylesTravelThroughTheFlags) {
     EXPECT_FALSE(l.store.Has("Print List Font", "Strikeout"));
 }
 
+// A file's name of length characters, told apart by its last letter.
+std::string NameOfLength(std::size_t length, char last) {
+    return "F:\\" + std::string(length - 8, 'd') + last + ".ORN";
+}
+
 // Every INI field set away from its default, so a field that is not written,
-// or not read back, shows in the second save.
+// or not read back, shows in the second save; names as long as their fields.
 void SetEveryField(SettingsBlock& s) {
     s.LastDateFormat = 12, s.LastTimeFormat = 7;
     s.SuppressZerosInDate = false, s.SuppressZerosInTime = false, s.ShowDate = true;
     s.UseTray = true, s.StartEditor = false, s.SoundOff = true, s.AutoHooks = true;
     s.DisableScreenSaver = false, s.FirstUse = false;
-    s.EMailPath = "D:\\mail\\list.txt", s.EMailLogPath = "D:\\mail\\log.txt";
+    s.EMailPath = NameOfLength(255, 'm'), s.EMailLogPath = "D:\\mail\\log.txt";
     s.KeepLog = true, s.NetworkMode = true, s.AutoSync = false, s.SyncMinutes = 45;
     s.BypassWizardScreen = true, s.UseWaveFile = true, s.WaveFileWait = true;
-    s.WaveFile = "ding.wav", s.TimerSeconds = 30;
-    for (int i = 0; i < 6; ++i) s.MacroFiles[i] = "F:\\lib" + std::to_string(i) + ".ORN";
+    s.WaveFile = NameOfLength(255, 'w'), s.TimerSeconds = 30;
+    for (int i = 0; i < 6; ++i) s.MacroFiles[i] = NameOfLength(255, static_cast<char>('0' + i));
     s.SortHeader = false, s.PrimarySort = "312", s.ActivationSort = "54321", s.ScopeSort = "21";
     s.PrintListFont = {8, "Courier New", 9, FontStyle::Bold | FontStyle::Italic};
     s.MainWidth = 800, s.MainHeight = 600, s.MainLeft = -10, s.MainTop = 20;
@@ -233,13 +238,35 @@ TEST(Settings, EverySectionSurvivesAWriteAndReadBack) {
     EXPECT_EQ(second.settings->PrintListFont.Style, FontStyle::Bold | FontStyle::Italic);
     EXPECT_EQ(second.settings->GridFont.Name, "Verdana");
     EXPECT_EQ(second.settings->PrefixKeys, "\xE9;");
-    EXPECT_EQ(second.settings->MacroFiles[5], "F:\\lib5.ORN");
+    EXPECT_EQ(second.settings->MacroFiles[0], NameOfLength(255, '0'));
+    EXPECT_EQ(second.settings->MacroFiles[5], NameOfLength(255, '5'));
 
     MemorySettingsStore again;
     EXPECT_TRUE(Configs(again, *second.settings, ProgramFolder).SaveConfig());
     EXPECT_EQ(again.Values(), first.store.Values());
-    EXPECT_EQ(first.store.Raw("Misc", "Last File 3"), "F:\\lib3.ORN");
+    EXPECT_EQ(first.store.Raw("Misc", "Last File 3"), NameOfLength(255, '3'));
     EXPECT_EQ(first.store.Raw("Network", "Sync Minutes"), "45");
+
+    // A name longer than its field is none of it, for cut it would name
+    // another file (one a program would create): the field keeps what it had.
+    const std::string tooLong = NameOfLength(256, 'x');
+    const struct {
+        const char* Section;
+        const char* Key;
+    } names[] = {{"Misc", "Current File"}, {"Misc", "Last File 1"},    {"Misc", "Last File 5"},
+                 {"Misc", "EMail Path"},   {"Misc", "EMail Log Path"}, {"Scheduler", "Wave File"}};
+    Loaded overlong;
+    for (const auto& name : names) overlong.Set(name.Section, name.Key, tooLong.c_str());
+    overlong.configs.LoadConfig();
+    const SettingsBlock& s = *overlong.settings;
+    EXPECT_EQ(s.MacroFiles[0], InFolder(ProgramFolder, "ORVAN.ORN"));
+    EXPECT_TRUE(s.MacroFiles[1].empty() && s.MacroFiles[5].empty());
+    EXPECT_EQ(s.EMailPath, InFolder(ProgramFolder, "ORVEMAIL.TXT"));
+    EXPECT_EQ(s.EMailLogPath, InFolder(ProgramFolder, "MAILLOG.TXT"));
+    EXPECT_TRUE(s.WaveFile.empty());
+    overlong.settings->MacroFiles[0] = NameOfLength(255, 'a');
+    overlong.configs.ReadCurrentFile();
+    EXPECT_EQ(s.MacroFiles[0], NameOfLength(255, 'a')) << "read again, the library stays";
 }
 
 }  // namespace

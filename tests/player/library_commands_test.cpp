@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+
 #include "common/files.h"
 #include "common/settings_store.h"
 #include "common/side_files.h"
@@ -354,6 +357,51 @@ TEST_F(LibraryCommandsTest, EveryRoadKeepsTheFileByItsFullName) {
         }
         EXPECT_EQ(settings->Nickname[3], "a3");
         settings->MacroFiles[0] = InFolder(folder, "ORVAN.ORN");
+    }
+
+    // A name whose full name is longer than the settings keep is refused on
+    // each road before it is read: said, and nothing stored, loaded, locked
+    // or created. "/F" goes on to the remembered library.
+    const std::string tooLong = NameOneTooLong();
+    const struct {
+        const char* Name;
+        std::function<void()> Take;
+    } refusing[] = {
+        {"/F", [&] { EXPECT_TRUE(loading.LoadAtStart({tooLong})); }},
+        {"<SWAP:", [&] { Run("<SWAP:" + tooLong + ">"); }},
+        {"the editor's switch", [&] { EXPECT_FALSE(loading.UseEditorsFile(tooLong)); }},
+        {"a name remembered relative, at the start",
+         [&] {
+             settings->MacroFiles[0] = tooLong;
+             EXPECT_FALSE(loading.LoadAtStart({}));
+             EXPECT_EQ(settings->MacroFiles[0], tooLong);
+             settings->MacroFiles[0] = InFolder(folder, "ORVAN.ORN");
+         }},
+    };
+    orv::testing::PutFile(LibraryPath(), remembered);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    lock.SetUp();
+    orv::testing::PutFile(InFolder(folder, tooLong), orv::testing::RecordsNamed(3));
+    ASSERT_TRUE(store.Write("Misc", "Current File", LibraryPath()));
+    const auto folderNow = [&] {
+        std::map<std::string, std::size_t> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            files[entry.path().filename().string()] =
+                std::hash<std::string>{}(*ReadWholeFile(entry.path().string()));
+        return files;
+    };
+    const auto before = folderNow();
+    for (const auto& road : refusing) {
+        SCOPED_TRACE(road.Name);
+        boxes.Expect(LibraryNameTooLongMessage);
+        std::filesystem::current_path(folder);
+        road.Take();
+        std::filesystem::current_path(started);
+        EXPECT_EQ(LibraryPath(), InFolder(folder, "ORVAN.ORN"));
+        EXPECT_EQ(store.Read("Misc", "Current File", "", 255), LibraryPath());
+        EXPECT_EQ(settings->Nickname[2], "a2");
+        EXPECT_EQ(settings->Nickname[3], "Terminate Orvane") << "the library loaded before";
+        EXPECT_EQ(folderNow(), before);
     }
 }
 

@@ -230,6 +230,9 @@ class TMainWin : public TForm, private NetworkLockHost {
     // no other library is opened and no macro removed.
     void SetRecording(bool running);
     bool Recording() const { return recording_; }
+    // True, after telling why, while a recording forbids renumbering the
+    // macros or changing the library.
+    bool RefusedWhileRecording() const;
 
     // The dialogs behind the menus and buttons; the program fills them in
     // after construction (InstallEditorDialogs), tests with their own.
@@ -336,8 +339,6 @@ class TMainWin : public TForm, private NetworkLockHost {
     void CatListClick();
     // A guard of every operation on the selected macro; false after telling why.
     bool MacroSelected();
-    // True, after telling why, while a recording forbids renumbering the macros.
-    bool RefusedWhileRecording() const;
     // After a refusal over a list older than the file: the library reloaded
     // and the list shown as it is now, unless reloads wait (they come at the
     // release).

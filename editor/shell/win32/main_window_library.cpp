@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* RecordingRunsMessage =
     "A macro is being recorded.  End the recording before opening another macro file or "
-    "removing a macro.";
+    "removing a macro, or using the Keyboard Remapper.";
 
 FileDialogOptions MacroFileDialog(const char* title) {
     FileDialogOptions o;

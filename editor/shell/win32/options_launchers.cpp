@@ -8,7 +8,9 @@ namespace orv::editor {
 namespace {
 
 void ShowRemapper(TMainWin& main, EditorContext& context) {
-    if (main.Lock().FileInUse())
+    // A recording holds the player's notice of another library, so the
+    // remapper would take the old one's side file for the new one's table.
+    if (main.RefusedWhileRecording() || main.Lock().FileInUse())
         return;
     TDoSwapKeys dialog(context.Settings, context.Notices);
     dialog.ShowModal(main.Handle());

@@ -57,12 +57,25 @@ TEST_F(EditorLibraryTest, TheCountIsHandedOverOnlyAfterTheAppend) {
 TEST_F(EditorLibraryTest, ALibraryThatCannotBeLoadedDoesNotBecomeCurrent) {
     const std::string old = LibraryPath();
     const int count = table->MacroCount();
-    boxes.Expect(LibraryMessage::CreateFailed);
-    EXPECT_FALSE(editor.SwitchLibrary(InFolder(folder, "missing\\folder/NEW.ORN")));
-    EXPECT_EQ(LibraryPath(), old);
-    EXPECT_EQ(table->MacroCount(), count);
-    EXPECT_EQ(hooks->Master.MacroCount(), count);
-    EXPECT_EQ(settings->Nickname[1], "One");
+    // A name too long for the settings is not even read: cut, it would be
+    // another file.
+    const std::string tooLong = InFolder(folder, NameOneTooLong());
+    orv::testing::PutFile(tooLong, orv::testing::RecordsNamed(2));
+    const struct {
+        std::string Name;
+        const char* Says;
+    } refused[] = {{InFolder(folder, "missing\\folder/NEW.ORN"), LibraryMessage::CreateFailed},
+                   {tooLong, LibraryNameTooLongMessage}};
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.Name);
+        boxes.Expect(row.Says);
+        EXPECT_FALSE(editor.SwitchLibrary(row.Name));
+        EXPECT_EQ(LibraryPath(), old);
+        EXPECT_EQ(table->MacroCount(), count);
+        EXPECT_EQ(hooks->Master.MacroCount(), count);
+        EXPECT_EQ(settings->Nickname[1], "One");
+    }
+    EXPECT_EQ(ReadWholeFile(tooLong), orv::testing::RecordsNamed(2)) << "no system macro added";
 
     const std::string other = InFolder(folder, "OTHER.ORN");
     EXPECT_TRUE(editor.SwitchLibrary(other));

@@ -10,6 +10,7 @@
 #include "common/files.h"
 #include "editor/shell/win32/add_macro_dialog.h"
 #include "editor/shell/win32/macro_operations_install.h"
+#include "editor/shell/win32/options_launchers.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
 namespace orv::editor {
@@ -61,14 +62,17 @@ TEST_F(CaptureRecordingTest, TheCharactersBecomeTheScriptAtTheOneEnd) {
     Post(WM_USER + 4, 2);
     Post(WM_USER + 4, 999);
     ASSERT_TRUE(recording->Running());
-    // Nor is another library opened or a macro removed meanwhile.
-    const char* refusal =
-        "A macro is being recorded.  End the recording before opening another macro file or "
-        "removing a macro.";
-    boxes.Expect(refusal);
-    main->OpenFile1.Click();
-    boxes.Expect(refusal);
-    main->NewFile1.Click();
+    // Nor is another library opened, or the remapper (which would take the
+    // library's side file) shown meanwhile.
+    InstallOptionsDialogs(*main, context);
+    for (TMenuItem* item : {&main->OpenFile1, &main->NewFile1, &main->MenuRemap}) {
+        SCOPED_TRACE(item->Caption());
+        orv::testing::ModalDriver noForm;
+        boxes.Expect(
+            "A macro is being recorded.  End the recording before opening another macro file or "
+            "removing a macro, or using the Keyboard Remapper.");
+        item->Click();
+    }
     EXPECT_EQ(settings.MacroFiles[0].str(), library);
     player.posted.clear();
 
@@ -146,7 +150,9 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
 
     Post(WM_USER + 3, 1, 'x');
     const int count = table.EntryCount();
-    std::ofstream(library, std::ios::binary | std::ios::trunc);  // the player removed them all
+    // The player removed the macro recorded.
+    const std::string before = *ReadWholeFile(library);
+    ASSERT_TRUE(ReplaceFileContents(library, before.substr(MacroRecord::Size)));
     Notify(21, 0);
     EXPECT_EQ(table.EntryCount(), count) << "the reload waits for the end";
     boxes.Expect(LibraryMessage::HeldMacroMoved);
