@@ -227,10 +227,6 @@ MacroEntry HookEntryOf(const MacroRecord& record) {
             record.Enabled != 0, record.ActivationCode, record.ScopeMatch};
 }
 
-void MacroLibrary::Report(const char* text) const {
-    CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
-}
-
 void MacroLibrary::HandOver(HookSection section, int item) {
     if (!ownTablesOnly_)
         hooks_.HandOver(section, table_, item);
@@ -300,7 +296,7 @@ bool MacroLibrary::Load(const std::string& fileName, bool notify, Refusal refusa
         return CreateLibrary(fileName, refusal);
     if (!records) {
         if (refusal == Refusal::Said)
-            Report(refused);
+            ShowError(refused);
         LostSightOf(fileName);
         return false;
     }
@@ -340,7 +336,7 @@ bool MacroLibrary::CreateLibrary(const std::string& fileName, Refusal refusal) {
     FilePtr created = OpenFile(fileName, "ab");
     if (!created || !CloseChecked(created)) {
         if (refusal == Refusal::Said)
-            Report(LibraryMessage::CreateFailed);
+            ShowError(LibraryMessage::CreateFailed);
         LostSightOf(fileName);
         return false;
     }
@@ -387,8 +383,7 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
 
 bool MacroLibrary::AppendMacroRecord(MacroRecord& record) {
     if (table_.MacroCount() >= MaxMacros) {
-        CurrentMessageBoxes().Show("Error", LibraryMessage::LibraryFull,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(LibraryMessage::LibraryFull);
         return false;
     }
     table_.SetMacroCount(table_.MacroCount() + 1);
@@ -405,7 +400,7 @@ FilePtr MacroLibrary::OpenForChange(const std::string& path, const char* failure
     FilePtr f = FileReadOnly(path) ? nullptr : OpenFile(path, "r+b");
     const LibraryImage image = ImageOf(f.get());
     if (!image.Ours) {
-        Report(image.Size < 0 ? failure : LibraryMessage::FragmentKept);
+        ShowError(image.Size < 0 ? failure : LibraryMessage::FragmentKept);
         LostSightOf(path);
         return nullptr;
     }
@@ -422,7 +417,7 @@ bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& rec
         return false;
     };
     auto fail = [&](const char* text) {
-        Report(text);
+        ShowError(text);
         return giveBack();
     };
     long long records = 0;
@@ -478,7 +473,7 @@ bool MacroLibrary::MayChangeByNumber(int n) const {
     MacroRecord listed;
     if (!behind_ || ReadMacroRecord(n, listed))
         return true;
-    Report(LibraryMessage::TablesBehind);
+    ShowError(LibraryMessage::TablesBehind);
     return false;
 }
 
@@ -512,12 +507,12 @@ bool MacroLibrary::StillHeld(const HeldMacro& held, const char* unopened) const 
         case RecordRead::Read:
             return true;
         case RecordRead::FileUnopened:
-            Report(unopened);
+            ShowError(unopened);
             return false;
         case RecordRead::NotThere:
             break;
     }
-    Report(LibraryMessage::HeldMacroMoved);
+    ShowError(LibraryMessage::HeldMacroMoved);
     return false;
 }
 
@@ -569,13 +564,13 @@ bool MacroLibrary::DeleteMacroWithMenus(int n) {
         if (!f || !MayChangeByNumber(n))
             return false;
         if (!InFile(n, records)) {
-            Report(LibraryMessage::NoSuchMacro);
+            ShowError(LibraryMessage::NoSuchMacro);
             return false;
         }
         before.resize(static_cast<std::size_t>(records * RecordSize));
         if (std::fseek(f.get(), 0, SEEK_SET) != 0 ||
             std::fread(before.data(), 1, before.size(), f.get()) != before.size()) {
-            Report(LibraryMessage::ReadFailed);
+            ShowError(LibraryMessage::ReadFailed);
             return false;
         }
     }
@@ -588,7 +583,7 @@ bool MacroLibrary::DeleteMacroWithMenus(int n) {
     // was; and only over the bytes read, so that a record another program
     // wrote or appended since is never lost with them.
     if (!ReplaceFileContents(CurrentFile(), kept, before)) {
-        Report(LibraryMessage::ChangeFailed);
+        ShowError(LibraryMessage::ChangeFailed);
         return false;
     }
     // The tables follow the numbers at once: a hot key must never run the
@@ -603,7 +598,7 @@ bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
     if (!f || !MayChangeByNumber(n))
         return false;
     if (!InFile(n, records)) {
-        Report(LibraryMessage::NoSuchMacro);
+        ShowError(LibraryMessage::NoSuchMacro);
         return false;
     }
     bool written =
@@ -611,7 +606,7 @@ bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
                    SEEK_SET) == 0 &&
         std::fputc(enabled, f.get()) != EOF;
     if (!CloseChecked(f) || !written) {
-        Report(LibraryMessage::ChangeFailed);
+        ShowError(LibraryMessage::ChangeFailed);
         return false;
     }
     return true;

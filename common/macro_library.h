@@ -199,7 +199,6 @@ class MacroLibrary {
     void FillEntry(int i, const MacroRecord& record, bool loading);
     // A hot-key code none of the first entries uses, searching down from start.
     int FindFreeHotKeyBelow(int start, int entries) const;
-    void Report(const char* text) const;
 
     LibraryOwner owner_;
     SettingsBlock& settings_;

@@ -43,7 +43,7 @@ void NetworkLock::Tell(std::string_view text, bool notice) const {
     if (notice)
         CurrentMessageBoxes().Show("Notice", text, MsgStyle::Ok | MsgStyle::IconInformation);
     else
-        CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(text);
 }
 
 NetworkLock::Seen NetworkLock::Refresh(SyncFileSession* session) {

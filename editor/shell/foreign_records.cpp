@@ -35,8 +35,7 @@ void StoreScript(MacroRecord& record, std::string_view text, bool clipboard,
     }
     const std::size_t room = MaxScriptLength - ClipStart.size() - ClipEnd.size();
     if (text.size() > room) {
-        CurrentMessageBoxes().Show("Error", TextTooLongMessage(text),
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(TextTooLongMessage(text));
         text = text.substr(0, room);
     }
     StoreImportedText(record, std::string(ClipStart) + std::string(text) + std::string(ClipEnd));

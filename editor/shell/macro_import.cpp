@@ -54,14 +54,12 @@ class RecordFile {
 std::optional<RecordFile> ReadRecordFile(const ImportSource& source) {
     std::optional<std::string> bytes = ReadWholeFile(source.FileName);
     if (!bytes) {
-        CurrentMessageBoxes().Show("Error", ImportMessage::OpenFailed,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(ImportMessage::OpenFailed);
         return std::nullopt;
     }
     // An own file is a library: one not of whole records is no library it can trust.
     if (source.Kind == ImportKind::Own && bytes->size() % MacroRecord::Size != 0) {
-        CurrentMessageBoxes().Show("Error", LibraryMessage::NotWholeMacros,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(LibraryMessage::NotWholeMacros);
         return std::nullopt;
     }
     return RecordFile(std::move(*bytes), RecordSize(source.Kind));
@@ -229,8 +227,7 @@ std::string LeftOutMessage(const std::vector<std::string>& refusals, std::size_t
 std::optional<ImportSource> OpenImportSource(const std::string& fileName) {
     std::optional<ImportKind> kind = ImportKindOf(fileName);
     if (!kind) {
-        CurrentMessageBoxes().Show("Error", ImportMessage::WrongType,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(ImportMessage::WrongType);
         return std::nullopt;
     }
     ImportSource source{fileName, *kind, {}};
@@ -279,8 +276,7 @@ ImportChoice CheckImportChoice(const ImportSource& source, const std::vector<int
             choice.Chosen.push_back(line);
     }
     if (choice.Chosen.empty()) {
-        CurrentMessageBoxes().Show("Error", ImportMessage::NothingChosen,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(ImportMessage::NothingChosen);
         return choice;
     }
     const int excess = static_cast<int>(activations.size() + choice.Chosen.size()) - MaxMacros;
@@ -327,8 +323,7 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
         ++outcome.Added;
     }
     if (changed)
-        CurrentMessageBoxes().Show("Error", ImportMessage::ChangedSinceListed,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(ImportMessage::ChangedSinceListed);
     return outcome;
 }
 

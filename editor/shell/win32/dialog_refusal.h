@@ -10,7 +10,7 @@
 namespace orv::editor {
 
 inline void RefuseAt(std::string_view message, TControl& control) {
-    CurrentMessageBoxes().Show("Error", message, MsgStyle::Ok | MsgStyle::IconError);
+    ShowError(message);
     control.SetFocus();
 }
 

@@ -113,8 +113,7 @@ void TMyExport::SaveButtonClick() {
     for (int line : ChosenLines())
         chosen.push_back(macros_.at(static_cast<std::size_t>(line)).Number);
     if (chosen.empty()) {
-        CurrentMessageBoxes().Show("Error", ExportMessage::NothingSelected,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(ExportMessage::NothingSelected);
         return;
     }
     FileDialogOptions options = FileDialog("Save Macro File", "Orvane File (*.ORN)|*.ORN", "ORN");
@@ -205,8 +204,7 @@ OutputChoices TDoOutput::Choices() const {
 void TDoOutput::OkButtonClick() {
     const OutputChoices choices = Choices();
     if (!choices.AnythingChosen()) {
-        CurrentMessageBoxes().Show("Error", OutputMessage::NothingChecked,
-                                   MsgStyle::Ok | MsgStyle::IconError);
+        ShowError(OutputMessage::NothingChecked);
         MacroKeys.SetFocus();
         return;
     }

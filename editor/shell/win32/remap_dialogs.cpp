@@ -85,8 +85,7 @@ bool TDoSwapKeys::OnItsLibrary() const {
     const std::string& now = settings_.MacroFiles[0].str();
     if (now == library_ || SameFile(now, library_))
         return true;
-    CurrentMessageBoxes().Show("Error", RemapOtherLibraryMessage(library_),
-                               MsgStyle::Ok | MsgStyle::IconError);
+    ShowError(RemapOtherLibraryMessage(library_));
     return false;
 }
 
