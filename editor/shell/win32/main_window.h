@@ -245,6 +245,8 @@ class TMainWin : public TForm, private NetworkLockHost {
     // The file menu's operations, also reached from the speed buttons.
     void DoOpen();
     void DoNew();
+    // Open (an existing file) or New: the library the file dialog names.
+    void SwitchToChosen(bool existing);
     void OpenSaveFile(int entry);
     void ShowQuickInfo();
     void ShowSortOrder();

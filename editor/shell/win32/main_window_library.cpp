@@ -184,31 +184,27 @@ void TMainWin::SwitchTo(const std::string& fileName, bool postSchedules) {
 }
 
 void TMainWin::DoOpen() {
-    if (RefusedWhileRecording())
-        return;
-    std::optional<std::string> name =
-        CurrentFileDialogs().Open(Handle(), MacroFileDialog("Open Orvane File"));
-    if (!name)
-        return;
-    if (!IsMacroFileName(*name)) {
-        ShowError(InvalidFileTypeMessage);
-        return;
-    }
-    SwitchTo(*name, true);
+    SwitchToChosen(true);
 }
 
 void TMainWin::DoNew() {
+    SwitchToChosen(false);
+}
+
+void TMainWin::SwitchToChosen(bool existing) {
     if (RefusedWhileRecording())
         return;
-    std::optional<std::string> name =
-        CurrentFileDialogs().Save(Handle(), MacroFileDialog("New Orvane File"));
+    const std::optional<std::string> name =
+        existing ? CurrentFileDialogs().Open(Handle(), MacroFileDialog("Open Orvane File"))
+                 : CurrentFileDialogs().Save(Handle(), MacroFileDialog("New Orvane File"));
     if (!name)
         return;
     if (!IsMacroFileName(*name)) {
         ShowError(InvalidFileTypeMessage);
         return;
     }
-    SwitchTo(*name, false);
+    // A new file has no timed macros to tell the player of.
+    SwitchTo(*name, existing);
 }
 
 void TMainWin::OpenSaveFile(int entry) {
