@@ -29,9 +29,27 @@ std::FILE* CreateNewFile(const std::string& path) {
 }
 
 std::string FullPath(const std::string& path) {
-    char full[MAX_PATH];
-    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-    return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+    // However long: a caller that limits names must see the whole full one,
+    // never the shorter relative name it came from. The ANSI call stops at
+    // MAX_PATH, so the name goes through the wide one.
+    const int wideLength = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    if (wideLength <= 1)
+        return path;
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), wideLength);
+    const DWORD fullLength = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (fullLength == 0)
+        return path;
+    std::wstring full(fullLength, L'\0');
+    const DWORD written = GetFullPathNameW(wide.c_str(), fullLength, full.data(), nullptr);
+    if (written == 0 || written >= fullLength)
+        return path;
+    const int narrowLength = WideCharToMultiByte(CP_ACP, 0, full.c_str(), static_cast<int>(written),
+                                                 nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(narrowLength), '\0');
+    WideCharToMultiByte(CP_ACP, 0, full.c_str(), static_cast<int>(written), narrow.data(),
+                        narrowLength, nullptr, nullptr);
+    return narrow;
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {

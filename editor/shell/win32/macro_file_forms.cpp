@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/clock.h"
+#include "common/files.h"
 #include "common/message_boxes.h"
 #include "common/ui/fit_text.h"
 #include "common/ui/win32/canvas.h"
@@ -15,14 +16,6 @@ namespace orv::editor {
 namespace {
 
 constexpr int PickLineHeight = 18;
-
-// The name as the system resolves it, so the open library is recognised
-// however the name was written.
-std::string FullPathOf(const std::string& name) {
-    char full[MAX_PATH];
-    const DWORD length = GetFullPathNameA(name.c_str(), MAX_PATH, full, nullptr);
-    return length > 0 && length < MAX_PATH ? std::string(full, length) : name;
-}
 
 // A dialog that wrote its list closes; so does one whose list no longer shows
 // the file, for the main window to show it anew. Another file may be chosen
@@ -121,7 +114,9 @@ void TMyExport::SaveButtonClick() {
     std::optional<std::string> target = CurrentFileDialogs().Save(Handle(), options);
     if (!target)
         return;
-    CloseUnlessRetried(*this, ExportMacros(chosen, FullPathOf(*target), library_));
+    // The name as the system resolves it, so the open library is recognised
+    // however the name was written.
+    CloseUnlessRetried(*this, ExportMacros(chosen, FullPath(*target), library_));
 }
 
 // ---- import ----
@@ -214,8 +209,8 @@ void TDoOutput::OkButtonClick() {
     std::optional<std::string> target = CurrentFileDialogs().Save(Handle(), options);
     if (!target)
         return;
-    CloseUnlessRetried(
-        *this, WriteMacroListing(FullPathOf(*target), macros_, library_, choices, schedule_));
+    CloseUnlessRetried(*this,
+                       WriteMacroListing(FullPath(*target), macros_, library_, choices, schedule_));
 }
 
 }  // namespace orv::editor
