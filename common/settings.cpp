@@ -286,7 +286,7 @@ struct FontFlags {
 };
 
 template <class Io>
-void FontFields(Io& io, FontSpec& font, const FontFlags& flags, const char* defaultSize) {
+void FontFields(Io& io, FontDescription& font, const FontFlags& flags, const char* defaultSize) {
     io.Int("Color", font.Color, "0", FontBuffer);
     io.Text("Font Name", font.Name, "Arial", FontBuffer);
     io.Int("Size", font.Size, defaultSize, FontBuffer);
@@ -298,7 +298,7 @@ void FontFields(Io& io, FontSpec& font, const FontFlags& flags, const char* defa
         io.Bool("Strikeout", *flags.strikeout, "No");
 }
 
-void AddFlagsToStyle(FontSpec& font, const FontFlags& flags) {
+void AddFlagsToStyle(FontDescription& font, const FontFlags& flags) {
     if (*flags.bold)
         font.Style |= FontStyle::Bold;
     if (*flags.italic)
@@ -309,7 +309,7 @@ void AddFlagsToStyle(FontSpec& font, const FontFlags& flags) {
         font.Style |= FontStyle::Strikeout;
 }
 
-void FlagsFromStyle(const FontSpec& font, const FontFlags& flags) {
+void FlagsFromStyle(const FontDescription& font, const FontFlags& flags) {
     *flags.bold = font.Style & FontStyle::Bold;
     *flags.italic = font.Style & FontStyle::Italic;
     if (flags.underline)
@@ -328,14 +328,15 @@ FontFlags PrintListFlags(SettingsBlock& s) {
     return {&s.PrintListBold, &s.PrintListItalic, nullptr, nullptr};
 }
 
-void ReadFont(SettingsStore& store, const char* section, FontSpec& font, const FontFlags& flags,
-              const char* defaultSize) {
+void ReadFont(SettingsStore& store, const char* section, FontDescription& font,
+              const FontFlags& flags, const char* defaultSize) {
     IniReader io(store, section);
     FontFields(io, font, flags, defaultSize);
     AddFlagsToStyle(font, flags);
 }
 
-bool WriteFont(SettingsStore& store, const char* section, FontSpec& font, const FontFlags& flags) {
+bool WriteFont(SettingsStore& store, const char* section, FontDescription& font,
+               const FontFlags& flags) {
     FlagsFromStyle(font, flags);
     IniWriter io(store, section);
     FontFields(io, font, flags, "");

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "common/font_spec.h"
+#include "common/font_description.h"
 #include "common/settings_store.h"
 #include "common/short_string.h"
 
@@ -60,7 +60,7 @@ struct SettingsBlock {
     ShortString<3> PrimarySort = "123";
     ShortString<5> ActivationSort = "12345";
     ShortString<5> ScopeSort = "12345";
-    FontSpec PrintListFont;
+    FontDescription PrintListFont;
     bool PrintListBold = false, PrintListItalic = false;
     std::int32_t MainWidth = 620, MainHeight = 460, MainLeft = 0, MainTop = 0;
     std::int32_t CategoryWidth = 155, Col1Width = 155, Col2Width = 239, Col3Width = 138;
@@ -74,10 +74,10 @@ struct SettingsBlock {
     PerMacro<std::uint32_t> CategoryId{};
     PerMacro<std::int16_t> CuewordCase{};
     PerMacro<std::int16_t> CuewordRemove{};
-    FontSpec GridTitleFont{0, "Arial", 12, 0};
+    FontDescription GridTitleFont{0, "Arial", 12, 0};
     bool GridTitleBold = false, GridTitleItalic = false;
     bool GridTitleUnderline = false, GridTitleStrikeout = false;
-    FontSpec GridFont;
+    FontDescription GridFont;
     bool GridBold = false, GridItalic = false, GridUnderline = false, GridStrikeout = false;
     bool CaptureDoubleAlt = true, CaptureKeys = true, CaptureMouse = true;
     bool CaptureTime = true, CapturePrompt = true;

@@ -5,7 +5,7 @@ namespace orv::player {
 TEMailStatus::TEMailStatus() : TForm("TEMailStatus", "Orvane E-Mail Send", 367, 34) {
     SetStayOnTop(true);
     // Arial of 13 pixels on a screen of 96 pixels to the inch.
-    MyStatus.SetFont(FontSpec{0, "Arial", 10, 0});
+    MyStatus.SetFont(FontDescription{0, "Arial", 10, 0});
 }
 
 void TEMailStatus::Open(std::string_view caption, HWND owner) {

@@ -14,7 +14,7 @@ int ScreenPixelsPerInch() {
     return perInch;
 }
 
-LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch) {
+LOGFONTA LogFontOf(const FontDescription& font, int pixelsPerInch) {
     LOGFONTA log{};
     log.lfHeight = -MulDiv(font.Size, pixelsPerInch, 72);
     log.lfWeight = font.Style & FontStyle::Bold ? FW_BOLD : FW_NORMAL;
@@ -26,14 +26,14 @@ LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch) {
     return log;
 }
 
-HFONT CreateFontFrom(const FontSpec& font) {
-    FontSpec scaled = font;
+HFONT CreateFontFrom(const FontDescription& font) {
+    FontDescription scaled = font;
     scaled.Size = Scaled(font.Size);
     const LOGFONTA log = LogFontOf(scaled, ScreenPixelsPerInch());
     return CreateFontIndirectA(&log);
 }
 
-TFont::TFont(const FontSpec& font)
+TFont::TFont(const FontDescription& font)
     : handle_(CreateFontFrom(font)), color_(static_cast<COLORREF>(font.Color)) {}
 
 TFont::~TFont() {
@@ -72,7 +72,7 @@ void TCanvas::Select(HFONT font) {
         oldFont_ = previous;
 }
 
-void TCanvas::SetFont(const FontSpec& font) {
+void TCanvas::SetFont(const FontDescription& font) {
     HFONT created = CreateFontFrom(font);
     Select(created);
     if (font_)

@@ -7,25 +7,25 @@
 #include <string>
 #include <string_view>
 
-#include "common/font_spec.h"
+#include "common/font_description.h"
 
 namespace orv {
 
 // The screen's pixels per inch, and the font at its point size on a device of
 // that many pixels per inch.
 int ScreenPixelsPerInch();
-LOGFONTA LogFontOf(const FontSpec& font, int pixelsPerInch);
+LOGFONTA LogFontOf(const FontDescription& font, int pixelsPerInch);
 
 // A font object for the description, at the display's pixels per inch and scale;
 // the caller deletes it.
-HFONT CreateFontFrom(const FontSpec& font);
+HFONT CreateFontFrom(const FontDescription& font);
 
 // A font object made once from a description and kept with its colour, for
 // drawing that would otherwise make it anew for every cell.
 class TFont {
   public:
     TFont() = default;
-    explicit TFont(const FontSpec& font);
+    explicit TFont(const FontDescription& font);
     ~TFont();
     TFont(TFont&& other) noexcept;
     TFont& operator=(TFont&& other) noexcept;
@@ -49,7 +49,7 @@ class TCanvas {
 
     HDC Handle() const { return dc_; }
     // Text from now on in this font and its colour.
-    void SetFont(const FontSpec& font);
+    void SetFont(const FontDescription& font);
     // The same with a font the caller keeps.
     void SetFont(const TFont& font);
     void SetTextColor(COLORREF color);

@@ -75,7 +75,7 @@ void TPanel::RealiseIfShowing() {
         realised_ = true;
 }
 
-void TControl::SetFont(const FontSpec& font) {
+void TControl::SetFont(const FontDescription& font) {
     if (font_)
         DeleteObject(font_);
     font_ = CreateFontFrom(font);

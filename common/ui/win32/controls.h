@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/font_spec.h"
+#include "common/font_description.h"
 #include "common/ui/bounds.h"
 
 namespace orv {
@@ -75,7 +75,7 @@ class TControl {
 
     // Its own font and colours instead of the form's; CLR_INVALID is the
     // system's colour.
-    void SetFont(const FontSpec& font);
+    void SetFont(const FontDescription& font);
     void SetColor(COLORREF background);
     void SetFontColor(COLORREF text);
 

@@ -11,7 +11,8 @@ FontDialogs* installedFontDialogs = nullptr;
 
 }  // namespace
 
-std::optional<FontSpec> Win32FontDialogs::Choose(HWND owner, const FontSpec& start, bool effects) {
+std::optional<FontDescription> Win32FontDialogs::Choose(HWND owner, const FontDescription& start,
+                                                        bool effects) {
     LOGFONTA log = LogFontOf(start, ScreenPixelsPerInch());
     CHOOSEFONTA choice{};
     choice.lStructSize = sizeof choice;
@@ -21,7 +22,7 @@ std::optional<FontSpec> Win32FontDialogs::Choose(HWND owner, const FontSpec& sta
     choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | (effects ? CF_EFFECTS : 0);
     if (!ChooseFontA(&choice))
         return std::nullopt;
-    FontSpec chosen = start;
+    FontDescription chosen = start;
     chosen.Name = log.lfFaceName;
     chosen.Size = choice.iPointSize / 10;
     chosen.Style = static_cast<std::uint8_t>((log.lfWeight >= FW_BOLD ? FontStyle::Bold : 0) |

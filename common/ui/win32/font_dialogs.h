@@ -1,12 +1,12 @@
 // The font dialog, a service a test replaces, and the one translation of a
-// FontSpec into the system's font description.
+// FontDescription into the system's font description.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
 
-#include "common/font_spec.h"
+#include "common/font_description.h"
 
 namespace orv {
 
@@ -15,12 +15,14 @@ class FontDialogs {
     virtual ~FontDialogs() = default;
     // The chosen font, or nothing when the user cancelled. With effects the
     // dialog offers colour, underline and strike-out as well.
-    virtual std::optional<FontSpec> Choose(HWND owner, const FontSpec& start, bool effects) = 0;
+    virtual std::optional<FontDescription> Choose(HWND owner, const FontDescription& start,
+                                                  bool effects) = 0;
 };
 
 class Win32FontDialogs final : public FontDialogs {
   public:
-    std::optional<FontSpec> Choose(HWND owner, const FontSpec& start, bool effects) override;
+    std::optional<FontDescription> Choose(HWND owner, const FontDescription& start,
+                                          bool effects) override;
 };
 
 FontDialogs& CurrentFontDialogs();

@@ -36,7 +36,7 @@ class Win32PrintDocument final : public PrintDocument {
     }
     int PageWidth() const override { return GetDeviceCaps(dc_, HORZRES); }
     int PageHeight() const override { return GetDeviceCaps(dc_, VERTRES); }
-    void SetFont(const FontSpec& font) override {
+    void SetFont(const FontDescription& font) override {
         LOGFONTA log = LogFontOf(font, GetDeviceCaps(dc_, LOGPIXELSY));
         HFONT made = CreateFontIndirectA(&log);
         SelectObject(dc_, made);

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "common/font_spec.h"
+#include "common/font_description.h"
 
 namespace orv {
 
@@ -23,7 +23,7 @@ class PrintDocument {
     virtual ~PrintDocument() = default;
     virtual int PageWidth() const = 0;
     virtual int PageHeight() const = 0;
-    virtual void SetFont(const FontSpec& font) = 0;
+    virtual void SetFont(const FontDescription& font) = 0;
     virtual int TextWidth(std::string_view text) = 0;
     virtual int TextHeight(std::string_view text) = 0;
     virtual void PrintText(int x, int y, std::string_view text) = 0;

@@ -580,7 +580,7 @@ void TDoScripting::PrintScript() {
 }
 
 void TDoScripting::PrinterFontClick() {
-    std::optional<FontSpec> font =
+    std::optional<FontDescription> font =
         CurrentFontDialogs().Choose(Handle(), host_.Settings.PrintListFont, true);
     if (!font)
         return;

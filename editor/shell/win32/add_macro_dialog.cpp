@@ -21,7 +21,7 @@ TAddNewHotKey::TAddNewHotKey(AddMacroEnv env)
     : TForm("TAddNewHotKey", "Add Macro", 392, 421),
       env_(std::move(env)),
       second_(env_.Table, env_.Hooks, env_.Notices) {
-    FontSpec bold;
+    FontDescription bold;
     bold.Size = 12;
     bold.Style = FontStyle::Bold;
     SetHotKeyLabel.SetFont(bold);

@@ -185,7 +185,7 @@ void TMainWin::HeaderSort(int col) {
 void TMainWin::AdjustGridSpacing() {
     constexpr std::string_view Sample = "ZZYyjkla";
     gridFont_ = TFont(settings_.GridFont);
-    FontSpec italic = settings_.GridFont;
+    FontDescription italic = settings_.GridFont;
     italic.Style |= FontStyle::Italic;
     disabledFont_ = TFont(italic);
     titleFont_ = TFont(settings_.GridTitleFont);

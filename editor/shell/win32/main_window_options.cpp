@@ -43,7 +43,7 @@ void TMainWin::RestoreHooks(bool keyboard) {
 }
 
 void TMainWin::ChoosePrinterFont() {
-    std::optional<FontSpec> font =
+    std::optional<FontDescription> font =
         CurrentFontDialogs().Choose(Handle(), settings_.PrintListFont, true);
     if (!font)
         return;

@@ -94,8 +94,8 @@ void TDoAppear::FormShow() {
     titleFont_ = settings_.GridTitleFont;
 }
 
-void TDoAppear::ChooseFont(FontSpec& font) {
-    std::optional<FontSpec> chosen = CurrentFontDialogs().Choose(Handle(), font, true);
+void TDoAppear::ChooseFont(FontDescription& font) {
+    std::optional<FontDescription> chosen = CurrentFontDialogs().Choose(Handle(), font, true);
     if (!chosen)
         return;
     chosen->Style &= static_cast<std::uint8_t>(

@@ -84,12 +84,12 @@ class TDoAppear : public TForm {
     void FormShow() override;
 
   private:
-    void ChooseFont(FontSpec& font);
+    void ChooseFont(FontDescription& font);
     SettingsBlock& settings_;
     Configs& configs_;
     ProgramNotices& notices_;
     std::function<void(bool)> apply_;
-    FontSpec gridFont_, titleFont_;  // chosen, stored by OK
+    FontDescription gridFont_, titleFont_;  // chosen, stored by OK
 };
 
 // The global "Cueword Options".

@@ -61,7 +61,7 @@ void RemapGridControl::DrawCell(int col, int row, HDC dc, const RECT& rect, unsi
     SwapKeyTable live;
     if (!ReadSwapTableFromPlayer(live))
         return;
-    FontSpec font;
+    FontDescription font;
     if (live[index] != 0)
         font.Style = FontStyle::Bold;
     canvas.SetFont(font);

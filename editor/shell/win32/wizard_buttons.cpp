@@ -13,7 +13,7 @@ namespace {
 constexpr int Columns = 4, Width = 146, Height = 50, StepX = 150, StepY = 52, Margin = 6;
 
 // The form's own font (that of its dialog template) at the glyph's size.
-const FontSpec GlyphFont{0, "MS Shell Dlg", 9, 0};
+const FontDescription GlyphFont{0, "MS Shell Dlg", 9, 0};
 
 void DrawKindPicture(HDC dc, int kind) {
     HBITMAP picture = static_cast<HBITMAP>(

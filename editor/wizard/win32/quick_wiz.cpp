@@ -79,7 +79,7 @@ bool TWizardLogo::ParentMessage(UINT message, WPARAM, LPARAM l, LRESULT& result)
     auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(l);
     TCanvas canvas(item->hDC);
     canvas.FillSystem(item->rcItem, COLOR_BTNFACE);
-    FontSpec font;
+    FontDescription font;
     font.Name = "Arial";
     font.Style = FontStyle::Bold;
     font.Color = RGB(0, 0, 255);

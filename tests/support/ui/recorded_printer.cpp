@@ -10,7 +10,7 @@ class RecordedDocument final : public PrintDocument {
     ~RecordedDocument() override { printer_.open_ = false; }
     int PageWidth() const override { return printer_.PageWidth; }
     int PageHeight() const override { return printer_.PageHeight; }
-    void SetFont(const FontSpec& font) override { Document().Fonts.push_back(font); }
+    void SetFont(const FontDescription& font) override { Document().Fonts.push_back(font); }
     int TextWidth(std::string_view text) override {
         return RecordedPrinter::CharWidth * static_cast<int>(text.size());
     }

@@ -21,7 +21,7 @@ struct PrintedText {
 struct PrintedDocument {
     std::string Title;
     std::vector<std::vector<PrintedText>> Pages{{}};
-    std::vector<FontSpec> Fonts;
+    std::vector<FontDescription> Fonts;
     bool Ended = false;
 };
 

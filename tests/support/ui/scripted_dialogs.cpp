@@ -10,7 +10,8 @@ ScriptedFontDialogs::~ScriptedFontDialogs() {
     SetCurrentFontDialogs(previous_);
 }
 
-std::optional<FontSpec> ScriptedFontDialogs::Choose(HWND, const FontSpec& start, bool effects) {
+std::optional<FontDescription> ScriptedFontDialogs::Choose(HWND, const FontDescription& start,
+                                                           bool effects) {
     Dialogs.push_back({start, effects});
     return answers_.Next();
 }

@@ -15,16 +15,17 @@ class ScriptedFontDialogs final : public FontDialogs {
   public:
     ScriptedFontDialogs();
     ~ScriptedFontDialogs() override;
-    void ExpectFont(std::optional<FontSpec> answer) { answers_.Add(std::move(answer)); }
-    std::optional<FontSpec> Choose(HWND owner, const FontSpec& start, bool effects) override;
+    void ExpectFont(std::optional<FontDescription> answer) { answers_.Add(std::move(answer)); }
+    std::optional<FontDescription> Choose(HWND owner, const FontDescription& start,
+                                          bool effects) override;
     struct Shown {
-        FontSpec Start;
+        FontDescription Start;
         bool Effects;
     };
     std::vector<Shown> Dialogs;
 
   private:
-    ScriptedAnswers<FontSpec> answers_{"font dialog"};
+    ScriptedAnswers<FontDescription> answers_{"font dialog"};
     FontDialogs* previous_;
 };
 

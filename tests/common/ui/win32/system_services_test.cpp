@@ -115,7 +115,7 @@ TEST(SystemServicesTest, ScriptedDialogsFailOnAnUnexpectedOrUnusedAnswer) {
     EXPECT_NONFATAL_FAILURE(
         {
             testing::ScriptedFontDialogs fonts;
-            CurrentFontDialogs().Choose(nullptr, FontSpec{}, true);
+            CurrentFontDialogs().Choose(nullptr, FontDescription{}, true);
         },
         "unexpected font dialog");
     EXPECT_NONFATAL_FAILURE(

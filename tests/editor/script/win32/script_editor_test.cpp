@@ -245,7 +245,7 @@ TEST_F(ScriptEditorFormTest, PrintingLaysTheScriptOutAndTheFontIsKept) {
     Run("<REP:0002:000001:000001><REM:a><ENDREP>", [&](TDoScripting& f) {
         printer.ExpectPrintDialog(2);
         f.MenuPrint.Click();
-        FontSpec chosen{0, "Courier New", 12, FontStyle::Bold | FontStyle::Underline};
+        FontDescription chosen{0, "Courier New", 12, FontStyle::Bold | FontStyle::Underline};
         fonts.ExpectFont(chosen);
         f.MenuPrinterFont.Click();
         printer.BusyElsewhere = true;

@@ -448,7 +448,7 @@ TEST_F(OptionsTest, SettingsAppearanceAndCuewordsAreWrittenAndAnnounced) {
     EXPECT_EQ(settings.EMailPath.str(), "C:\\mail.txt");
 
     orv::testing::ScriptedFontDialogs fonts;
-    fonts.ExpectFont(FontSpec{0, "Courier New", 11, FontStyle::Bold | FontStyle::Italic});
+    fonts.ExpectFont(FontDescription{0, "Courier New", 11, FontStyle::Bold | FontStyle::Italic});
     boxes.Expect("Category width must be at least 120.", MsgResult::Ok, "Error");
     driver.Expect<TDoAppear>([](TDoAppear& f) {
         f.GridFont.Click();

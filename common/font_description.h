@@ -15,7 +15,7 @@ constexpr std::uint8_t Strikeout = 8;
 
 // What the programs build their font objects from; the style is the truth,
 // the settings record's flags only carry it to and from the file.
-struct FontSpec {
+struct FontDescription {
     std::int32_t Color = 0;
     std::string Name = "Arial";
     std::int32_t Size = 10;
