@@ -516,6 +516,10 @@ bool MacroLibrary::StillHeld(const HeldMacro& held, const char* unopened) const 
     return false;
 }
 
+bool MacroLibrary::MayStillSave(const HeldMacro& held) const {
+    return CheckHold(held) != RecordRead::NotThere;
+}
+
 bool MacroLibrary::DeleteHeldMacro(const HeldMacro& held) {
     return StillHeld(held, LibraryMessage::ChangeFailed) && DeleteMacroWithMenus(held.Number);
 }

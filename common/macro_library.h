@@ -161,6 +161,10 @@ class MacroLibrary {
     // file cannot be opened to tell (another program holds it): that is no
     // change to the macro.
     bool StillHeld(const HeldMacro& held, const char* unopened = LibraryMessage::SaveFailed) const;
+    // Whether a refused save of held may land later: its file is still the
+    // current one and either cannot be opened now or still has the record
+    // as read. Says nothing.
+    bool MayStillSave(const HeldMacro& held) const;
     // Rewrites only the enabled flag of record n; the caller updates the tables.
     [[nodiscard]] bool SetMacroEnabled(int n, std::uint8_t enabled);
 

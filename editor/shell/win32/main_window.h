@@ -56,6 +56,9 @@ struct EditorContext {
 struct ChangeOutcome {
     bool Saved = false;
     bool PopupTrayChanged = false;  // post 5: a pop-up menu's tray state may differ
+    // The record holds what the user entered: a save the file refuses for a
+    // while brings the dialog back with it instead of dropping it.
+    bool UserEdits = false;
 };
 
 // The quick wizard menu: one item per kind, in the order of the kinds.

@@ -65,8 +65,15 @@ bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
     current_ = held.AsRead;
     const bool wasTimed = current_.ActivationCode == ActivationCode::Scheduled;
     HoldMacros();
-    const ChangeOutcome outcome = dialog(current_);
-    const bool saved = outcome.Saved && context_.Library.SaveHeldRecord(held, current_);
+    ChangeOutcome outcome = dialog(current_);
+    bool saved = outcome.Saved && context_.Library.SaveHeldRecord(held, current_);
+    // Refused by a file another program holds or has taken away, not by a
+    // macro that moved: the dialog comes back with the edits, to be saved
+    // once the file is free or given up with Cancel.
+    while (outcome.Saved && !saved && outcome.UserEdits && context_.Library.MayStillSave(held)) {
+        outcome = dialog(current_);
+        saved = outcome.Saved && context_.Library.SaveHeldRecord(held, current_);
+    }
     if (saved) {
         FillList();
         SelectMacro(n);

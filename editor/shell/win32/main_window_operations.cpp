@@ -109,7 +109,7 @@ void TMainWin::DoModify() {
     ChangeUnderLock(n, [&](MacroRecord& record) {
         MacroHandOver handOver = ExistingHandOver(n, record);
         editor(handOver);
-        return ChangeOutcome{handOver.Saved, popup && handOver.MenuInTray};
+        return ChangeOutcome{handOver.Saved, popup && handOver.MenuInTray, true};
     });
 }
 
@@ -128,7 +128,7 @@ void TMainWin::DoTheScript() {
     ChangeUnderLock(n, [&](MacroRecord& record) {
         MacroHandOver handOver = ExistingHandOver(n, record);
         launchers_.OpenScriptEditor(handOver);
-        return ChangeOutcome{handOver.Saved, false};
+        return ChangeOutcome{handOver.Saved, false, true};
     });
 }
 

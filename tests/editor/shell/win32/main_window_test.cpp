@@ -260,19 +260,46 @@ TEST_F(MainWindowTest, WhileADialogHoldsAMacroThePlayersChangesTouchNoOtherMacro
     for (int i = 1; i <= count; ++i) ASSERT_TRUE(macros.ReadMacroRecord(i, records[i - 1]));
 
     // A running macro deleted macro 1 (code 21): macro 2 has moved.
+    // The user's edits of a moved macro are not brought back: no save of
+    // them can land.
     boxes.Expect(LibraryMessage::HeldMacroMoved);
+    int shown = 0;
     EXPECT_FALSE(w.ChangeUnderLock(2, [&](MacroRecord& record) {
+        ++shown;
         WriteLibrary(library, {records.begin() + 1, records.end()});
         Notify(21, 0);
         EXPECT_EQ(table.EntryCount(), count) << "the reload waits for the dialog";
         record.Nickname = "EDITED";
-        return ChangeOutcome{true, false};
+        return ChangeOutcome{true, false, true};
     }));
+    EXPECT_EQ(shown, 1);
     EXPECT_EQ(table.EntryCount(), count - 1) << "and comes once it is closed";
     MacroRecord now;
     ASSERT_TRUE(macros.ReadMacroRecord(2, now));
     EXPECT_EQ(now.Nickname.str(), "MENU OF THINGS");
     EXPECT_EQ(RowOf("EDITED"), -1);
+
+    // Another program holds the library at the save: the dialog comes back
+    // with the user's edits, and they land once the file is free.
+    boxes.Expect(LibraryMessage::SaveFailed);
+    HANDLE held = INVALID_HANDLE_VALUE;
+    std::vector<std::string> shownWith;
+    EXPECT_TRUE(w.ChangeUnderLock(2, [&](MacroRecord& record) {
+        shownWith.push_back(record.ScriptText());
+        if (held == INVALID_HANDLE_VALUE) {
+            record.SetScriptText("kept edit");
+            held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+            EXPECT_NE(held, INVALID_HANDLE_VALUE);
+        } else {
+            CloseHandle(held);
+        }
+        return ChangeOutcome{true, false, true};
+    }));
+    ASSERT_EQ(shownWith.size(), 2u);
+    EXPECT_EQ(shownWith[1], "kept edit");
+    ASSERT_TRUE(macros.ReadMacroRecord(2, now));
+    EXPECT_EQ(now.ScriptText(), "kept edit");
 
     // A running macro loaded another library (code 3): the edit stays in its own.
     const std::string other = folder / "OTHER.ORN";
