@@ -516,8 +516,8 @@ bool MacroLibrary::StillHeld(const HeldMacro& held, const char* unopened) const 
     return false;
 }
 
-bool MacroLibrary::MayStillSave(const HeldMacro& held) const {
-    return CheckHold(held) != RecordRead::NotThere;
+bool MacroLibrary::CannotOpenNow(const HeldMacro& held) const {
+    return CheckHold(held) == RecordRead::FileUnopened;
 }
 
 bool MacroLibrary::DeleteHeldMacro(const HeldMacro& held) {

@@ -161,10 +161,10 @@ class MacroLibrary {
     // file cannot be opened to tell (another program holds it): that is no
     // change to the macro.
     bool StillHeld(const HeldMacro& held, const char* unopened = LibraryMessage::SaveFailed) const;
-    // Whether a refused save of held may land later: its file is still the
-    // current one and either cannot be opened now or still has the record
-    // as read. Says nothing.
-    bool MayStillSave(const HeldMacro& held) const;
+    // Whether held's file is still the current one but cannot be opened now
+    // (another program holds it, or it is away for a while): a save refused
+    // for that may land later. Says nothing.
+    bool CannotOpenNow(const HeldMacro& held) const;
     // Rewrites only the enabled flag of record n; the caller updates the tables.
     [[nodiscard]] bool SetMacroEnabled(int n, std::uint8_t enabled);
 

@@ -74,7 +74,7 @@ void DoMove(TMainWin& main, EditorContext& context) {
         return;
     }
     main.ChangeUnderLock(macro, [&context](MacroRecord& record) {
-        return ChangeOutcome{ChooseActivation(record, context, 1), false, true};
+        return ChangeOutcome{ChooseActivation(record, context, 1)};
     });
 }
 

@@ -56,8 +56,9 @@ struct EditorContext {
 struct ChangeOutcome {
     bool Saved = false;
     bool PopupTrayChanged = false;  // post 5: a pop-up menu's tray state may differ
-    // The record holds what the user entered: a save the file refuses for a
-    // while brings the dialog back with it instead of dropping it.
+    // The record holds what the user entered and the dialog shows it again
+    // when run anew: a save the file refuses for a while brings the dialog
+    // back with it instead of dropping it.
     bool UserEdits = false;
 };
 

@@ -67,12 +67,16 @@ bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
     HoldMacros();
     ChangeOutcome outcome = dialog(current_);
     bool saved = outcome.Saved && context_.Library.SaveHeldRecord(held, current_);
+    // A menu's tray change of an earlier showing is in the record saved.
+    bool trayChanged = outcome.PopupTrayChanged;
     // Refused by a file another program holds or has taken away, not by a
-    // macro that moved: the dialog comes back with the edits, to be saved
-    // once the file is free or given up with Cancel.
-    while (outcome.Saved && !saved && outcome.UserEdits && context_.Library.MayStillSave(held)) {
+    // macro that moved or a file that can never take it: the dialog comes
+    // back with the edits, to be saved once the file is free or given up
+    // with Cancel.
+    while (outcome.Saved && !saved && outcome.UserEdits && context_.Library.CannotOpenNow(held)) {
         outcome = dialog(current_);
         saved = outcome.Saved && context_.Library.SaveHeldRecord(held, current_);
+        trayChanged = trayChanged || outcome.PopupTrayChanged;
     }
     if (saved) {
         FillList();
@@ -82,7 +86,7 @@ bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
     lock_.ReleaseSyncFile(saved ? 1 : 0);
     if (saved && (wasTimed || current_.ActivationCode == ActivationCode::Scheduled))
         context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
-    if (saved && outcome.PopupTrayChanged)
+    if (saved && trayChanged)
         context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
     ReleaseMacros();
     return saved;

@@ -280,13 +280,16 @@ TEST_F(MainWindowTest, WhileADialogHoldsAMacroThePlayersChangesTouchNoOtherMacro
     EXPECT_EQ(RowOf("EDITED"), -1);
 
     // Another program holds the library at the save: the dialog comes back
-    // with the user's edits, and they land once the file is free.
+    // with the user's edits, and they land once the file is free, a menu's
+    // tray change of the first showing told to the player too.
     boxes.Expect(LibraryMessage::SaveFailed);
     HANDLE held = INVALID_HANDLE_VALUE;
     std::vector<std::string> shownWith;
+    player.posted.clear();
     EXPECT_TRUE(w.ChangeUnderLock(2, [&](MacroRecord& record) {
         shownWith.push_back(record.ScriptText());
-        if (held == INVALID_HANDLE_VALUE) {
+        const bool first = held == INVALID_HANDLE_VALUE;
+        if (first) {
             record.SetScriptText("kept edit");
             held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -294,12 +297,27 @@ TEST_F(MainWindowTest, WhileADialogHoldsAMacroThePlayersChangesTouchNoOtherMacro
         } else {
             CloseHandle(held);
         }
-        return ChangeOutcome{true, false, true};
+        return ChangeOutcome{true, first, true};
     }));
+    EXPECT_EQ(player.Only({NoticeCode::PopupMenusChanged}),
+              (Posts{{NoticeCode::PopupMenusChanged, 0}}));
     ASSERT_EQ(shownWith.size(), 2u);
     EXPECT_EQ(shownWith[1], "kept edit");
     ASSERT_TRUE(macros.ReadMacroRecord(2, now));
     EXPECT_EQ(now.ScriptText(), "kept edit");
+
+    // A read-only library will not take the save however often it is
+    // tried: the dialog is not brought back.
+    ASSERT_TRUE(SetFileAttributesA(library.c_str(), FILE_ATTRIBUTE_READONLY));
+    boxes.Expect(LibraryMessage::SaveFailed);
+    shown = 0;
+    EXPECT_FALSE(w.ChangeUnderLock(2, [&](MacroRecord& record) {
+        ++shown;
+        record.SetScriptText("never saved");
+        return ChangeOutcome{true, false, true};
+    }));
+    SetFileAttributesA(library.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(shown, 1);
 
     // A running macro loaded another library (code 3): the edit stays in its own.
     const std::string other = folder / "OTHER.ORN";
