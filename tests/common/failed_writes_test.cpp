@@ -124,5 +124,43 @@ TEST_F(FailedWritesTest, AWriteThatFailsAtAnyCallLeavesEveryFileAsItWas) {
     }
 }
 
+// The system's own writes (the C runtime's, under Wine the Windows one's)
+// against a disk that fills up: run with the file size limit that the
+// environment names, which stands in for the space left.
+TEST_F(FailedWritesTest, AFullDiskCostsNothing) {
+    const char* limitText = std::getenv("ORVANE_FILE_SIZE_LIMIT");
+    if (!limitText)
+        GTEST_SKIP() << "run with a file size limit (the full_disk_writes test)";
+    const long long limit = std::atoll(limitText);
+    // Whole macros up to within one record of the limit: the next append
+    // cannot fit.
+    const int fitting = static_cast<int>(limit / MacroRecord::Size);
+    WriteLibrary(std::vector<MacroRecord>(fitting, Ordinary("fits", 30000)));
+    boxes.Expect(LibraryMessage::SaveFailed);  // no room for the system macros either
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    ASSERT_EQ(table->MacroCount(), fitting);
+    const std::string library0 = *ReadWholeFile(LibraryPath());
+    MacroRecord changed = Ordinary("changed", 30000);
+    changed.SetScriptText(std::string(4500, 'c'));
+    boxes.Expect(LibraryMessage::SaveFailed);
+    EXPECT_FALSE(library.AppendMacroRecord(changed));
+    EXPECT_EQ(*ReadWholeFile(LibraryPath()), library0);
+    EXPECT_EQ(table->MacroCount(), fitting);
+    // What needs no more room still goes.
+    ASSERT_TRUE(library.SaveMacroRecord(2, changed));
+    EXPECT_EQ(FileNicknames()[1], "changed");
+
+    // A side file that no longer fits keeps its old contents.
+    const std::string categories = CategoryFileName(LibraryPath());
+    testing::PutFile(categories, "Mail\r\n7\r\n");
+    CategoryList list;
+    list.LoadCatFile(categories);
+    for (int id = 1; id * 30 < limit; ++id)
+        list.Add(std::string(30, static_cast<char>('a' + id % 26)), id + 10);
+    EXPECT_FALSE(list.SaveCatFile(categories));
+    EXPECT_EQ(*ReadWholeFile(categories), "Mail\r\n7\r\n");
+    EXPECT_EQ(FolderNow().size(), 2u) << "no temporary left";
+}
+
 }  // namespace
 }  // namespace orv
