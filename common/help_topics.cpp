@@ -16,7 +16,7 @@ constexpr std::array Topics{
     HelpTopic{"Cuewords", "cuewords.htm", "Cuewords", true},
     HelpTopic{"Triggers and Schedules", "triggers.htm", "Window triggers and schedules", true},
     HelpTopic{"Pop-up Menus", "popup_menus.htm", "Pop-up menus", true},
-    HelpTopic{"Script Language", "script_language.htm", "The script language", true},
+    HelpTopic{"Script Language", HelpScriptLanguagePage, "The script language", true},
     HelpTopic{"Macros and Settings", "files.htm", "Where macros and settings live", true},
     HelpTopic{"Network Library", "network_library.htm", "A library shared on the network", true},
 

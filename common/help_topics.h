@@ -13,6 +13,8 @@ namespace orv {
 constexpr std::string_view HelpFileName = "ORVHELP.CHM";
 constexpr std::string_view HelpContentsKeyword = "Contents";
 constexpr std::string_view HelpContentsPage = "contents.htm";
+// Made at build time from the command catalogue, like the contents page.
+constexpr std::string_view HelpScriptLanguagePage = "script_language.htm";
 
 struct HelpTopic {
     std::string_view Keyword;

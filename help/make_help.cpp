@@ -24,8 +24,6 @@ using namespace orv;
 
 namespace {
 
-constexpr std::string_view ScriptPage = "script_language.htm";
-
 std::string Escaped(std::string_view text) {
     std::string out;
     for (char c : text) {
@@ -241,7 +239,7 @@ std::optional<std::string> Read(const fs::path& file) {
 std::optional<std::string> PageOf(const HelpTopic& topic, const fs::path& written) {
     if (topic.Page == HelpContentsPage)
         return Framed(topic.Title, ContentsBody());
-    if (topic.Page == ScriptPage)
+    if (topic.Page == HelpScriptLanguagePage)
         return Framed(topic.Title, ScriptBody());
     std::optional<std::string> body = Read(written / topic.Page);
     if (!body) {
