@@ -368,10 +368,12 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case ProgramMessage::RunByNickname: {
             // Taken whatever happens, so a refused request leaves nothing behind.
-            const std::optional<std::string> nickname =
-                std::exchange(pendingNickname_, std::string());
-            if (nickname)
-                dispatch_->RunMacroByNickname(*nickname);
+            const std::optional<HandOverRequest> request =
+                std::exchange(pendingHandOver_, HandOverRequest());
+            if (request && request->OpenEditor)
+                ActivateMe();
+            else if (request)
+                dispatch_->RunMacroByNickname(request->Nickname);
             else
                 Notice(PlayerText::NoticeCaption, PlayerText::HandOverTooLong);
             return 0;
@@ -451,7 +453,7 @@ void TMainWin::HandOverChar(LPARAM character) {
         return;
     // The run comes from the player's own queue: the second start's sent
     // messages return at once and are never held by a macro.
-    pendingNickname_ = handOver_.Take();
+    pendingHandOver_ = handOver_.Take();
     PostMessageA(window_, ProgramMessage::RunByNickname, 0, 0);
 }
 
@@ -794,6 +796,11 @@ HandOverResult HandOverCommandLine(const std::string& commandLine) {
     HWND player = WaitForPlayerWindow(seen);
     if (!player)
         return seen ? HandOverResult::NotAnswered : HandOverResult::NoPlayerWindow;
+    // This start has the user's click behind it; the player, which may open
+    // the editor for it, may then bring a window to the front.
+    DWORD playerProcess = 0;
+    GetWindowThreadProcessId(player, &playerProcess);
+    AllowSetForegroundWindow(playerProcess);
     const UINT message = RegisterWindowMessageA(HandOverMessageName);
     auto send = [&](unsigned char c) {
         DWORD_PTR result = 0;

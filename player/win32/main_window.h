@@ -195,7 +195,7 @@ class TMainWin final : public PlayerDesk,
     UINT handOverMessage_ = 0;
     HandOverBuffer handOver_;
     // Nothing when the hand-over was too long and is dropped.
-    std::optional<std::string> pendingNickname_;
+    std::optional<HandOverRequest> pendingHandOver_;
     std::string swapFile_;
     // How deep the window procedure is nested (runs and modal loops handle
     // messages inside a message), and a close waiting for them to unwind.
