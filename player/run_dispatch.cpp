@@ -19,6 +19,11 @@ bool Contains(const std::string& text, const std::string& part) {
 
 }  // namespace
 
+std::string RefusalMessage::NoMacroNamed(std::string_view nickname) {
+    return "No macro in the macro file has the nickname \"" + std::string(nickname) +
+           "\".  Nothing was run.";
+}
+
 bool RunDispatch::Busy() {
     return starting_ || interpreter_.Play().State().Running || table_.MacroPlaying();
 }
@@ -218,6 +223,18 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
             desk_.Notice(RefusalMessage::Caption, LibraryMessage::TablesBehind);
         return;
     }
+    RunRead(n, record, systemMenusOnly);
+}
+
+void RunDispatch::RunChosen(const HeldMacro& chosen, bool systemMenusOnly) {
+    if (!library_.Holds(chosen)) {
+        desk_.Notice(RefusalMessage::Caption, LibraryMessage::ListedMacroMoved);
+        return;
+    }
+    RunRead(chosen.Number, chosen.AsRead, systemMenusOnly);
+}
+
+void RunDispatch::RunRead(int n, const MacroRecord& record, bool systemMenusOnly) {
     CurrentMacro = n;
     if (record.MacroKind == MacroKind::System) {
         constexpr SystemMacroAction menu = SystemMacroAction::MenuOfTopWindow;
@@ -226,9 +243,9 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
         return;
     }
     if (record.MacroKind == MacroKind::PopupMenu) {
-        const int chosen = ShowMenu([&] { return desk_.ChooseFromMenu(record); });
-        if (chosen != -1)
-            RunRecord(chosen, systemMenusOnly);
+        if (const std::optional<HeldMacro> chosen =
+                ShowMenu([&] { return desk_.ChooseFromMenu(record); }))
+            RunChosen(*chosen, systemMenusOnly);
         return;
     }
     if (!WhileStarting([this] { return desk_.WaitForModifiersUp(); }))
@@ -238,7 +255,8 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
     Play(n, record, record.ScriptText(), RunOrigin::User);
 }
 
-int RunDispatch::ShowMenu(const std::function<int()>& choose) {
+std::optional<HeldMacro> RunDispatch::ShowMenu(
+    const std::function<std::optional<HeldMacro>()>& choose) {
     const RaisedFlag shown(MenuShown);
     return choose();
 }
@@ -251,7 +269,11 @@ void RunDispatch::RunMacroByNickname(std::string_view nickname) {
     for (int i = 1; i <= table_.EntryCount() && !match; ++i)
         if (UpperAscii(settings_.Nickname[i].str()) == wanted)
             match = i;
-    if (!match || !CanStartRun())
+    if (!match) {
+        desk_.Notice(RefusalMessage::NoticeCaption, RefusalMessage::NoMacroNamed(nickname));
+        return;
+    }
+    if (!CanStartRun())
         return;
     RunMacroByIndex(match);
 }

@@ -281,13 +281,14 @@ void Scheduler::DoStartUpMacros(bool startupRequest, std::string_view startupNic
     MacroRecord record;
     if (startupRequest && !startupNickname.empty()) {
         const std::string wanted = UpperAscii(startupNickname);
-        for (int i = 1; i <= table_.EntryCount(); ++i) {
-            if (UpperAscii(settings_.Nickname[i].str()) != wanted)
-                continue;
-            if (host_.MayStartRun() && host_.ReadMacroRecord(i, record))
-                host_.RunUnattended(i, record);
-            break;
-        }
+        int match = 0;
+        for (int i = 1; i <= table_.EntryCount() && !match; ++i)
+            if (UpperAscii(settings_.Nickname[i].str()) == wanted)
+                match = i;
+        if (!match)
+            host_.NoMacroNamed(startupNickname);
+        else if (host_.MayStartRun() && host_.ReadMacroRecord(match, record))
+            host_.RunUnattended(match, record);
     }
     for (int i = 1; i <= table_.EntryCount(); ++i) {
         const MacroEntry entry = table_.Entry(i);

@@ -34,6 +34,8 @@ class ScheduleHost {
     // Plays macro n (its record as read) as the current macro, without the
     // in-use byte or the end marker; returns when the run ended.
     virtual void RunUnattended(int n, const MacroRecord& record) = 0;
+    // The start-up request named a macro the file does not have.
+    virtual void NoMacroNamed(std::string_view nickname) = 0;
     // The idle section of the hook table from and to the hook library.
     virtual void RefreshIdle() = 0;
     virtual void PushIdle() = 0;

@@ -101,7 +101,7 @@ class TMainWin final : public PlayerDesk,
     void ReloadShared() override;
     void SetNetTimer(bool on) override;
     void SetSyncTimer(bool on) override;
-    int ChooseFromMenu(const MacroRecord& menu) override;
+    std::optional<HeldMacro> ChooseFromMenu(const MacroRecord& menu) override;
     void ResumePause() override;
     void ForgetTyping() override;
 
@@ -141,7 +141,8 @@ class TMainWin final : public PlayerDesk,
     void Close();
     // The macro menus (main_window_menus.cpp).
     void MenuTopWindow();
-    int ShowMacroMenu(const std::vector<int>& macros, const MenuOptions& options);
+    std::optional<HeldMacro> ShowMacroMenu(const std::vector<int>& macros,
+                                           const MenuOptions& options);
     // The player's own recording (main_window_capture.cpp).
     void ShowRecording(bool on) override;
     bool CompleteCapture(MacroRecord& record, const std::string& programName) override;

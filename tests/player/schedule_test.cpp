@@ -54,6 +54,9 @@ class FakeScheduleHost final : public ScheduleHost {
         if (DuringRun)
             DuringRun();
     }
+    void NoMacroNamed(std::string_view nickname) override {
+        Log.push_back("no macro " + std::string(nickname));
+    }
     void RefreshIdle() override {}
     void PushIdle() override { ++IdlePushes; }
 
@@ -461,6 +464,11 @@ TEST_F(ScheduleTest, StartUpRunsTheNamedMacroFirstThenEveryStartUpMacroInFileOrd
     Build();
     scheduler->DoStartUpMacros(true, "mine");
     EXPECT_EQ(host.Log, (std::vector<std::string>{"run 2 s2", "wave alarm.wav", "run 1 s1",
+                                                  "window MISSING", "wave alarm.wav", "run 5 s5"}));
+    // A name no macro has is said; the start-up macros run all the same.
+    host.Log.clear();
+    scheduler->DoStartUpMacros(true, "Nobody");
+    EXPECT_EQ(host.Log, (std::vector<std::string>{"no macro Nobody", "wave alarm.wav", "run 1 s1",
                                                   "window MISSING", "wave alarm.wav", "run 5 s5"}));
     // Start-up macros are never rows of the table.
     EXPECT_EQ(scheduler->Rows().size(), 1u);
