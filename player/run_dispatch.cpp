@@ -68,6 +68,12 @@ bool RunDispatch::Play(int n, const MacroRecord& record, std::string_view script
 }
 
 void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
+    // "Terminate Orvane" ends the player whatever runs or waits: the close
+    // aborts the run first.
+    if (!(code & MacroNumberBit) && TerminatesPlayer(static_cast<int>(code & ~CapsLockBit))) {
+        desk_.SystemAction(SystemMacroAction::TerminatePlayer);
+        return;
+    }
     // The only key a paused run acts on: the one that resumes it.
     if (paused_) {
         ResumeOrRefuse(code);
@@ -179,18 +185,30 @@ int RunDispatch::GetMacro(int code) {
     return global;
 }
 
-bool RunDispatch::RunSystemMacro(int code) {
+int RunDispatch::SystemMacroOn(int code) const {
     for (int i = 1; i <= table_.EntryCount(); ++i) {
         const MacroEntry entry = table_.Entry(i);
-        if (entry.Kind != MacroKind::System || entry.Activation != code || !entry.Enabled)
-            continue;
-        // Resume means something only during a pause.
-        const std::optional<SystemMacroAction> action = SystemMacroActionOf(entry.ScopeText);
-        if (action && *action != SystemMacroAction::ResumePause)
-            SystemAction(*action);
-        return true;
+        if (entry.Kind == MacroKind::System && entry.Activation == code && entry.Enabled)
+            return i;
     }
-    return false;
+    return 0;
+}
+
+bool RunDispatch::TerminatesPlayer(int code) const {
+    const int n = SystemMacroOn(code);
+    return n &&
+           SystemMacroActionOf(table_.Entry(n).ScopeText) == SystemMacroAction::TerminatePlayer;
+}
+
+bool RunDispatch::RunSystemMacro(int code) {
+    const int n = SystemMacroOn(code);
+    if (!n)
+        return false;
+    // Resume means something only during a pause.
+    const std::optional<SystemMacroAction> action = SystemMacroActionOf(table_.Entry(n).ScopeText);
+    if (action && *action != SystemMacroAction::ResumePause)
+        SystemAction(*action);
+    return true;
 }
 
 void RunDispatch::SystemAction(SystemMacroAction action) {

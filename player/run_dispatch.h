@@ -162,6 +162,9 @@ class RunDispatch {
     bool Capturing() const;
     void ResumeOrRefuse(std::uint32_t code);
     int FindScopedMacro(int code);
+    // The enabled system macro on a hot-key code; 0 for none.
+    int SystemMacroOn(int code) const;
+    bool TerminatesPlayer(int code) const;
     void RunRecord(int n, bool systemMenusOnly);
     void RunRead(int n, const MacroRecord& record, bool systemMenusOnly);
     void SystemAction(SystemMacroAction action);

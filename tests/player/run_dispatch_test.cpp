@@ -152,6 +152,34 @@ TEST_F(RunDispatchTest, AHotKeyDuringARunStartsNothingAndChangesNothing) {
     EXPECT_EQ(Typed(), "ab|xy|");
 }
 
+// "Terminate Orvane" ends the player whatever runs: a run the user started,
+// an unattended one, a paused one. Other system macros wait for the run.
+TEST_F(RunDispatchTest, TheTerminateKeyEndsThePlayerDuringAnyRun) {
+    Load({Typing("Long", CtrlQ, "ab")});
+    // The five system macros follow: terminate, editor, capture, resume, menu.
+    const auto terminate = static_cast<std::uint32_t>(table->Entry(2).Activation),
+               editor = static_cast<std::uint32_t>(table->Entry(3).Activation);
+    std::vector<std::uint32_t> keys{terminate | CapsLockBit, editor};
+    host.OnPump = [&] {
+        if (keys.empty())
+            return;
+        const std::uint32_t key = keys.back();
+        keys.pop_back();
+        dispatch.HotKeyPressed(key, 99);
+    };
+    dispatch.HotKeyPressed(CtrlQ, 55);
+    dispatch.MacroEnded();
+    MacroRecord record;
+    ASSERT_TRUE(library.ReadMacroRecord(1, record));
+    keys = {terminate};
+    dispatch.Play(1, record, record.ScriptText(), RunOrigin::Unattended);
+    dispatch.PauseShown();
+    dispatch.HotKeyPressed(terminate, 99);
+    dispatch.PauseClosed();
+    EXPECT_EQ(desk.Actions, "555");
+    EXPECT_EQ(Typed(), "ab|ab");
+}
+
 TEST_F(RunDispatchTest, AKeyThatFindsTheLibraryChangedRunsFromTheFreshTables) {
     Load({Typing("Greet", 3, "hi")});
     // Another machine moved a macro onto the key; the key is not pressed
