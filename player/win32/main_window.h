@@ -174,7 +174,7 @@ class TMainWin final : public PlayerDesk,
     Win32WaitSignals waitSignals_{*hookData_, hooks_};
     WaitCommands waitCommands_{waitSignals_, windowCommands_};
     Win32Dialogs dialogs_;
-    Win32MailSender mailSender_{*settings_, dialogs_};
+    Win32MailSender mailSender_{*settings_, dialogs_, [this] { return state_.AbortFlag; }};
     MailCommands mailCommands_{mailSender_};
     DialogCommands dialogCommands_{dialogs_};
     std::unique_ptr<ScheduleLink> schedule_;
