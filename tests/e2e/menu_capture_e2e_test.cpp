@@ -58,6 +58,9 @@ TEST_F(MenuCaptureEndToEnd, AMenuByHotKeyTypesTheChosenEntry) {
         EXPECT_TRUE(WaitFor([&] { return alpha.Text() == typed; }))
             << keys << ": \"" << alpha.Text() << "\"";
         EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
+        // Chosen or cancelled, the keys go back to the window the menu was
+        // asked in, never to the player's hidden window.
+        EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == alpha.Window(); })) << keys;
     }
 }
 
