@@ -204,6 +204,11 @@ Scheduler::ScheduleEntry* Scheduler::FirstPending() {
 
 std::optional<std::int64_t> Scheduler::Due(ScheduleEntry& row, std::int64_t now,
                                            std::uint32_t tick) {
+    // A clock now more than a day behind the row's last moment was wrong
+    // then (set on by mistake; daylight saving moves an hour): the moments
+    // it ran ahead were never due, and the row takes up from now.
+    if (row.PassedMs - now > DayMs)
+        row.PassedMs = now;
     // Moments after the previous tick, and after the last one the row ran.
     const std::int64_t after = std::max(previousMs_, row.PassedMs);
     std::optional<std::int64_t> moment;

@@ -276,16 +276,21 @@ TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime
         const char* name;
         std::vector<Move> moves;
     };
-    constexpr std::size_t Timelines = 4;
+    constexpr std::size_t Timelines = 5;
     const Timeline timelines[Timelines] = {
         {"back 30 s", {{1.0, 0}, {0, -30'000}, {2.0 / 60, 0}}},
         {"back 1 h", {{1.5, 0}, {0, -HourMs}, {1.0, 0}}},
         {"forward 1 h", {{0.5, 0}, {0, HourMs}, {10.0 / 3600, 0}}},
         {"forward a day", {{1.5, 0}, {0, 24 * HourMs}, {10.0 / 3600, 0}}},
+        // A clock set a week on by mistake and put right: the moments it ran
+        // ahead were never due, and the rows take up from the right time.
+        {"a week on and back",
+         {{1.5, 0}, {0, 7 * 24 * HourMs}, {10.0 / 3600, 0}, {0, -7 * 24 * HourMs}, {1.0, 0}}},
     };
     using Runs = std::vector<std::string>;
     const Runs once{"2026-01-05 01:00:03"}, late{"2026-01-05 01:30:13"};
     const Runs onceAndNextDay{"2026-01-05 01:00:03", "2026-01-06 01:30:13"};
+    const Runs onceAndAWeekOn{"2026-01-05 01:00:03", "2026-01-12 01:30:13"};
     struct Row {
         const char* kind;
         std::function<void(MacroRecord&)> set;
@@ -301,20 +306,24 @@ TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime
     const Row rows[] = {
         {"once",
          at1Am(ScheduleKind::Once, [](MacroRecord& r) { r.Year = 2026, r.Month = 1, r.Day = 5; }),
-         {once, once, late, once}},
+         {once, once, late, once, once}},
         {"daily",
          at1Am(ScheduleKind::Daily, [](MacroRecord& r) { r.DayFlags.fill(1); }),
-         {once, once, late, onceAndNextDay}},
+         {once, once, late, onceAndNextDay, onceAndAWeekOn}},
         {"weekly",
          at1Am(ScheduleKind::Weekly, [](MacroRecord& r) { r.Weekday = 2; }),
-         {once, once, late, once}},
+         {once, once, late, once, onceAndAWeekOn}},
         {"monthly",
          at1Am(ScheduleKind::Monthly, [](MacroRecord& r) { r.Day = 5; }),
-         {once, once, late, once}},
+         {once, once, late, once, once}},
         // The 24 moments a day skipped: one run.
         {"hourly",
          [](MacroRecord& r) { Kind(r, ScheduleKind::Hourly); },
-         {once, once, late, onceAndNextDay}},
+         {once,
+          once,
+          late,
+          onceAndNextDay,
+          {"2026-01-05 01:00:03", "2026-01-12 01:30:13", "2026-01-05 02:00:03"}}},
         // Real time: after the clock went back an hour, its next run comes an
         // hour after the last, at the same reading of the clock.
         {"every hour",
@@ -322,13 +331,21 @@ TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime
              Kind(r, ScheduleKind::Other);
              r.Minutes = 60;
          },
-         {once, {"2026-01-05 01:00:03", "2026-01-05 01:00:03"}, {}, once}},
+         {once,
+          {"2026-01-05 01:00:03", "2026-01-05 01:00:03"},
+          {},
+          once,
+          {"2026-01-05 01:00:03", "2026-01-05 02:00:03"}}},
         {"idle half an hour",
          [](MacroRecord& r) {
              Kind(r, ScheduleKind::Idle);
              r.Minutes = 30;
          },
-         {{"2026-01-05 00:30:13"}, {"2026-01-05 00:30:13"}, late, {"2026-01-05 00:30:13"}}},
+         {{"2026-01-05 00:30:13"},
+          {"2026-01-05 00:30:13"},
+          late,
+          {"2026-01-05 00:30:13"},
+          {"2026-01-05 00:30:13"}}},
     };
     for (std::size_t t = 0; t < Timelines; ++t) {
         for (const Row& row : rows) {
