@@ -348,7 +348,10 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             capture_->CaptureEnded();
             return 0;
         case ProgramMessage::Abort:
-            state_.AbortFlag = true;
+            // Escape comes for runs without the in-use byte too: nothing
+            // runs, or a paused run (which only its window ends), keeps none.
+            if (state_.Running && !dispatch_->Paused())
+                state_.AbortFlag = true;
             return 0;
         case ProgramMessage::CuewordChar:
             if (!closing_)
@@ -514,18 +517,12 @@ void TMainWin::EditorCommand(int code, int argument) {
         case NoticeCode::MainWindowSettingsChanged:
             configs_.ReadMainWindowSettings();
             break;
-        case NoticeCode::MacroSaved: {
-            MacroRecord r;
-            if (argument < 1 || argument > MaxMacros || !library_->ReadMacroRecord(argument, r))
-                break;
-            settings_->Nickname[argument] = r.Nickname;
-            settings_->CuewordText[argument] = r.CuewordText;
-            settings_->CategoryId[argument] = r.CategoryId;
-            settings_->CuewordCase[argument] = r.CuewordCase;
-            settings_->CuewordRemove[argument] = r.CuewordRemove;
-            t.SetEntry(argument, HookEntryOf(r));
+        case NoticeCode::MacroSaved:
+            // The library's one road for an entry: its icon too, which the
+            // tray and the menus read. A record that cannot be read changes
+            // nothing.
+            static_cast<void>(library_->RefreshEntry(argument));
             break;
-        }
         case NoticeCode::MacroRemoved:
             // A file that cannot be read back is said; the tables stay. Every
             // menu icon is made anew: those behind the one gone have other

@@ -101,7 +101,7 @@ class TMainWin final : public PlayerDesk,
     void ReloadShared() override;
     void SetNetTimer(bool on) override;
     void SetSyncTimer(bool on) override;
-    int ChooseFromMenu(const MacroRecord& menu) override;
+    std::optional<HeldMacro> ChooseFromMenu(const MacroRecord& menu) override;
     void ResumePause() override;
     void ForgetTyping() override;
 
@@ -141,7 +141,8 @@ class TMainWin final : public PlayerDesk,
     void Close();
     // The macro menus (main_window_menus.cpp).
     void MenuTopWindow();
-    int ShowMacroMenu(const std::vector<int>& macros, const MenuOptions& options);
+    std::optional<HeldMacro> ShowMacroMenu(const std::vector<int>& macros,
+                                           const MenuOptions& options);
     // The player's own recording (main_window_capture.cpp).
     void ShowRecording(bool on) override;
     bool CompleteCapture(MacroRecord& record, const std::string& programName) override;
@@ -173,7 +174,7 @@ class TMainWin final : public PlayerDesk,
     Win32WaitSignals waitSignals_{*hookData_, hooks_};
     WaitCommands waitCommands_{waitSignals_, windowCommands_};
     Win32Dialogs dialogs_;
-    Win32MailSender mailSender_{*settings_, dialogs_};
+    Win32MailSender mailSender_{*settings_, dialogs_, [this] { return state_.AbortFlag; }};
     MailCommands mailCommands_{mailSender_};
     DialogCommands dialogCommands_{dialogs_};
     std::unique_ptr<ScheduleLink> schedule_;
