@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
+#include "common/string_routines.h"
 #include "player/interpreter.h"
+#include "player/launch_path.h"
 #include "tests/player/recording_host.h"
 #include "tests/player/sample_token.h"
 
@@ -407,6 +410,37 @@ TEST_F(WindowCommandsTest, NothingIsPlayedIntoAWindowRunningAsAdministrator) {
     Run("<ACTIVATE:Alpha Beta>ef");
     EXPECT_EQ(host.Typed(), "ef");
     EXPECT_TRUE(host.Notices().empty());
+}
+
+TEST(LaunchPathTest, AProgramOnlyThe64BitSystemFolderHasGoesThroughSysnative) {
+    // What a 32-bit program sees: System32 is SysWOW64, Sysnative the real
+    // one; names in any case.
+    std::set<std::string> seen;
+    for (const char* path : {
+        "C:\\Windows\\System32\\notepad.exe",     "C:\\Windows\\Sysnative\\notepad.exe",
+        "C:\\Windows\\Sysnative\\bash.exe",       "C:\\Windows\\Sysnative\\drivers\\x.exe",
+         "C:\\Windows\\Sysnative\\drivers\\etc\\hosts"})
+        seen.insert(UpperAscii(path));
+    const auto exists = [&](const std::string& path) { return seen.contains(UpperAscii(path)); };
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Windows\\System32\\bash.exe", "C:\\Windows\\Sysnative\\bash.exe"},
+        {"c:\\windows\\SYSTEM32\\BASH.EXE", "C:\\Windows\\Sysnative\\BASH.EXE"},
+        {"C:\\Windows\\System32\\drivers\\x.exe", "C:\\Windows\\Sysnative\\drivers\\x.exe"},
+        // Both folders have it: the program of our own width.
+        {"C:\\Windows\\System32\\notepad.exe", "C:\\Windows\\System32\\notepad.exe"},
+        // Neither has it: the shell says so for the path the user wrote.
+        {"C:\\Windows\\System32\\nosuch.exe", "C:\\Windows\\System32\\nosuch.exe"},
+        // A document goes to a program that may be 64-bit, which knows no
+        // Sysnative.
+        {"C:\\Windows\\System32\\drivers\\etc\\hosts", "C:\\Windows\\System32\\drivers\\etc\\hosts"},
+        {"C:\\Windows\\System32x\\bash.exe", "C:\\Windows\\System32x\\bash.exe"},
+        {"bash.exe", "bash.exe"},
+    };
+    for (const auto& [path, started] : cases) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(ThroughSysnative(path, "C:\\Windows", exists), started);
+        EXPECT_EQ(ThroughSysnative(path, "C:\\Windows\\", exists), started);
+    }
 }
 
 }  // namespace
