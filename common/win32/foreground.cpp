@@ -1,5 +1,7 @@
 #include "common/win32/foreground.h"
 
+#include <string_view>
+
 namespace orv {
 
 namespace {
@@ -11,6 +13,47 @@ bool InFront(HWND target) {
         if (front == target)
             return true;
     return false;
+}
+
+// Thread timers call back without a pointer of ours: the modal window is
+// looked for among the thread's windows, the dialog among them that takes
+// input (what it was shown over is disabled).
+BOOL CALLBACK FindModalWindow(HWND window, LPARAM found) {
+    char className[8] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string_view(className) != "#32770" || !IsWindowVisible(window) ||
+        !IsWindowEnabled(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK BringModalForward(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND modal = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindModalWindow, reinterpret_cast<LPARAM>(&modal));
+    if (!modal)
+        return;
+    KillTimer(nullptr, timer);
+    TransferForeground(modal);
+}
+
+// The window a user would switch to that is highest on the screen, of
+// another program: unowned, visible, not a tool window, not minimised.
+BOOL CALLBACK FindTopUserWindow(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    const auto extended = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
+    if (process == GetCurrentProcessId() || !IsWindowVisible(window) || IsIconic(window) ||
+        GetWindow(window, GW_OWNER) || (extended & WS_EX_TOOLWINDOW))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+HWND TopUserWindow() {
+    HWND found = nullptr;
+    EnumWindows(FindTopUserWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 }  // namespace
@@ -47,6 +90,19 @@ bool TransferForeground(HWND target) {
     if (withTarget && GetForegroundWindow() != target)
         SetForegroundWindow(target);
     return InFront(target);
+}
+
+void ShowWithKeyboard(const std::function<void()>& show) {
+    HWND before = GetForegroundWindow();
+    // Soon after the window is up: the modal loop dispatches the timer.
+    constexpr UINT LookMs = 10;
+    const UINT_PTR timer = SetTimer(nullptr, 0, LookMs, BringModalForward);
+    show();
+    if (timer)
+        KillTimer(nullptr, timer);
+    HWND back = before && IsWindow(before) && IsWindowVisible(before) ? before : TopUserWindow();
+    if (back)
+        TransferForeground(back);
 }
 
 void LetTakeForeground(HANDLE process) {

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace orv {
 
 // Restores the window when it is minimised and makes it the foreground
@@ -19,5 +21,13 @@ bool TransferForeground(HWND target);
 // A program we started may bring its first window forward itself, where the
 // system would otherwise keep ours (or the user's) in front.
 void LetTakeForeground(HANDLE process);
+
+// Runs show(), which shows a modal window of this thread (a notice), and
+// brings that window to the front with the keyboard once it is up: a window
+// on top without the keyboard would leave the user's next keys to the
+// program under it. Afterwards the keyboard goes back to the window that had
+// it, or, where that one has gone, to the window a user sees on top, never
+// staying with a hidden window of ours.
+void ShowWithKeyboard(const std::function<void()>& show);
 
 }  // namespace orv
