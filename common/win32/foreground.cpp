@@ -103,6 +103,9 @@ void ShowWithKeyboard(const std::function<void()>& show) {
     HWND back = before && IsWindow(before) && IsWindowVisible(before) ? before : TopUserWindow();
     if (back)
         TransferForeground(back);
+    else
+        // Nothing to give it to: the next program to ask takes it from us.
+        AllowSetForegroundWindow(ASFW_ANY);
 }
 
 void LetTakeForeground(HANDLE process) {

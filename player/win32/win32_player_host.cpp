@@ -122,7 +122,8 @@ void Win32PlayerHost::DoAMessage(std::string_view caption, std::string_view text
     // In front of the foreground window and staying there, with the keyboard:
     // the player has no window of its own to show it over.
     ShowWithKeyboard([&] {
-        CurrentMessageBoxes().Show(caption, text, MsgStyle::Ok | MsgStyle::IconWarning | MB_TOPMOST);
+        CurrentMessageBoxes().Show(caption, text,
+                                   MsgStyle::Ok | MsgStyle::IconWarning | MB_TOPMOST);
     });
 }
 

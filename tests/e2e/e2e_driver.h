@@ -76,6 +76,9 @@ class Target {
   public:
     ~Target();
     bool Start(const std::string& title);
+    // Starts the window and waits until it is there, nothing more: the
+    // system decides what has the keyboard.
+    bool StartAlone(const std::string& title);
     std::string Text() const;
     void Clear();
     // Makes the window the foreground one with the X focus; false when it

@@ -332,8 +332,9 @@ TEST_F(SwitchableWindowsTest, ScopesSeeTheWindowAUserSeesForTheForeground) {
 TEST_F(WindowCommandsTest, AWindowThatStaysBehindEndsTheRunBeforeAnythingIsTyped) {
     desk.ForegroundWindow = 4;
     desk.ForegroundLocked = true;
-    const std::string behind = "The window \"Alpha\" did not come to the front, so what the macro "
-                               "types next would go to another window. Macro will abort.";
+    const std::string behind =
+        "The window \"Alpha\" did not come to the front, so what the macro "
+        "types next would go to another window. Macro will abort.";
     struct Case {
         std::string script;
         std::string notice;
@@ -384,8 +385,7 @@ TEST_F(WindowCommandsTest, NothingIsPlayedIntoAWindowRunningAsAdministrator) {
         "be started as administrator to play into it. Macro will abort.";
     // Brought forward in the middle of a run.
     desk.OnFront = [&](WindowId window) {
-        host.ElevatedTitle =
-            window == 2 ? std::optional<std::string>("Alpha") : std::nullopt;
+        host.ElevatedTitle = window == 2 ? std::optional<std::string>("Alpha") : std::nullopt;
     };
     Run("ab<ACTIVATE:Alpha>cd<LCLK><ACTIVATE:Alpha Beta>ef");
     EXPECT_EQ(host.Typed(), "ab");
@@ -416,10 +416,10 @@ TEST(LaunchPathTest, AProgramOnlyThe64BitSystemFolderHasGoesThroughSysnative) {
     // What a 32-bit program sees: System32 is SysWOW64, Sysnative the real
     // one; names in any case.
     std::set<std::string> seen;
-    for (const char* path : {
-        "C:\\Windows\\System32\\notepad.exe",     "C:\\Windows\\Sysnative\\notepad.exe",
-        "C:\\Windows\\Sysnative\\bash.exe",       "C:\\Windows\\Sysnative\\drivers\\x.exe",
-         "C:\\Windows\\Sysnative\\drivers\\etc\\hosts"})
+    for (const char* path :
+         {"C:\\Windows\\System32\\notepad.exe", "C:\\Windows\\Sysnative\\notepad.exe",
+          "C:\\Windows\\Sysnative\\bash.exe", "C:\\Windows\\Sysnative\\drivers\\x.exe",
+          "C:\\Windows\\Sysnative\\drivers\\etc\\hosts"})
         seen.insert(UpperAscii(path));
     const auto exists = [&](const std::string& path) { return seen.contains(UpperAscii(path)); };
     const std::pair<std::string, std::string> cases[] = {
@@ -432,7 +432,8 @@ TEST(LaunchPathTest, AProgramOnlyThe64BitSystemFolderHasGoesThroughSysnative) {
         {"C:\\Windows\\System32\\nosuch.exe", "C:\\Windows\\System32\\nosuch.exe"},
         // A document goes to a program that may be 64-bit, which knows no
         // Sysnative.
-        {"C:\\Windows\\System32\\drivers\\etc\\hosts", "C:\\Windows\\System32\\drivers\\etc\\hosts"},
+        {"C:\\Windows\\System32\\drivers\\etc\\hosts",
+         "C:\\Windows\\System32\\drivers\\etc\\hosts"},
         {"C:\\Windows\\System32x\\bash.exe", "C:\\Windows\\System32x\\bash.exe"},
         {"bash.exe", "bash.exe"},
     };
