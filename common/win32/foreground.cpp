@@ -61,8 +61,6 @@ HWND TopUserWindow() {
 bool TransferForeground(HWND target) {
     if (!target || !IsWindow(target))
         return false;
-    if (IsIconic(target))
-        ShowWindow(target, SW_RESTORE);
     const DWORD own = GetCurrentThreadId();
     HWND foreground = GetForegroundWindow();
     const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : own;

@@ -11,8 +11,8 @@
 
 namespace orv {
 
-// Restores the window when it is minimised and makes it the foreground
-// window with the keyboard focus; true when it (or a window it owns) is the
+// Makes the window the foreground window with the keyboard focus (a
+// minimised one stays minimised); true when it (or a window it owns) is the
 // foreground window afterwards. The system refuses a bare request from a
 // program in the background, so the caller's input is attached to the
 // foreground window's thread and the target's for the time of the request.

@@ -96,7 +96,10 @@ std::uint32_t Win32Windows::FindProcess(std::string_view namePart) {
 }
 
 bool Win32Windows::BringToFront(WindowId window) {
-    return TransferForeground(WindowFromNumber(window));
+    HWND w = WindowFromNumber(window);
+    if (IsIconic(w))
+        ShowWindow(w, SW_RESTORE);
+    return TransferForeground(w);
 }
 
 void Win32Windows::PostQuit(WindowId window) {
