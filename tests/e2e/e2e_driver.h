@@ -76,8 +76,8 @@ class Target {
   public:
     ~Target();
     bool Start(const std::string& title);
-    // Starts the window and waits until it is there, nothing more: the
-    // system decides what has the keyboard.
+    // Starts the window, which only shows itself, and waits until it is
+    // there: the system decides what has the keyboard.
     bool StartAlone(const std::string& title);
     std::string Text() const;
     void Clear();
@@ -95,6 +95,7 @@ class Target {
     HWND Window() const { return top_; }
 
   private:
+    bool Launch(const std::string& options, const std::string& title);
     std::string FocusCommand() const;
     bool TakesKeys();
     void SetText(const char* text);
