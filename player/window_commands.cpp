@@ -141,6 +141,10 @@ bool WindowCommands::BringForward(WindowId window) {
     LastActivatedWindow = window;
     if (host_.BringToFront(window))
         return true;
+    // Outside a run (a scope's activation before its macro starts) nothing
+    // is pumped: a hot key handled meanwhile would start a run inside this one.
+    if (!play_.State().Running)
+        return InFront(window);
     return play_.WaitFor([&] { return InFront(window); }, ForegroundWaitMs) == WaitEnd::Done;
 }
 

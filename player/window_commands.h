@@ -139,7 +139,7 @@ class WindowCommands final : public CommandFamily {
     Activation Activate(std::string_view title);
     bool InFront(WindowId window);
     // The one road of every activation here: true once the window is in
-    // front, within ForegroundWaitMs.
+    // front, within ForegroundWaitMs during a run, at once outside one.
     bool BringForward(WindowId window);
     Flow EndRunUnlessInFront(Activation activation, std::string_view caption,
                              std::string_view title);

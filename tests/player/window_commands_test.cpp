@@ -357,9 +357,11 @@ TEST_F(WindowCommandsTest, AWindowThatStaysBehindEndsTheRunBeforeAnythingIsTyped
         // The window was given the command's own wait to come forward.
         EXPECT_GE(host.NowMs - start, WindowCommands::ForegroundWaitMs);
     }
-    EXPECT_FALSE(commands.ActivateProg("x"));
+    // A scope's activation before its run waits for nothing.
     desk.Processes = {{8, "ALPHA.EXE"}};
+    const std::uint64_t before = host.NowMs;
     EXPECT_FALSE(commands.ActivateProg("alpha"));
+    EXPECT_EQ(host.NowMs, before);
 
     // A launched program whose window appears but stays behind.
     desk.Calls.clear();
