@@ -128,8 +128,12 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
         const HWND focus = FocusedWindow();
         const auto vk = static_cast<std::uint16_t>(k->vkCode);
         const bool up = (k->flags & LLKHF_UP) != 0;
-        KeyEvent event{vk,      up, IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(focus),
-                       k->time, DialogLetter(vk, up, focus)};
+        KeyEvent event{vk,
+                       up,
+                       IsInjectedByPlayer(k->dwExtraInfo),
+                       WindowNumber(focus),
+                       k->time,
+                       DialogLetter(vk, up, focus)};
         InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
         ShowModifiersUp();
         CarryOut(d);

@@ -139,8 +139,8 @@ TEST_F(HookDecisions, TheSecondWindowGetsEveryCombinationWithACode) {
     ExpectUntouched(Press(VirtualKey::Return), "Enter");
     auto altWith = [this](std::uint16_t vk, bool dialogLetter) {
         Key(VirtualKey::LeftMenu);
-        InputDecision d = decider.OnKey({vk, false, false, Focus, 0, dialogLetter}, table->Bytes,
-                                        nullptr);
+        InputDecision d =
+            decider.OnKey({vk, false, false, Focus, 0, dialogLetter}, table->Bytes, nullptr);
         Key(vk, true);
         Key(VirtualKey::LeftMenu, true);
         return d;
