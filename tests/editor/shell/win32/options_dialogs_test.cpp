@@ -89,6 +89,23 @@ TEST(ScheduleDialog, CancelAfterARefusedUpdateKeepsTheRecord) {
     EXPECT_EQ(record.Minutes, 720);
 }
 
+TEST(ScheduleDialog, ANewMacrosScheduleOpensOnTheNextWholeHourAndIsTaken) {
+    // As the editor's own roads make it: a single run today at hour 0.
+    MacroRecord record = testing::Macro("NEW", ActivationCode::Scheduled);
+    record.ScheduleKind = static_cast<std::int16_t>(ScheduleKind::Once);
+    DefaultTimer(record, CurrentClock().Now());
+    ModalDriver driver;
+    driver.Expect<TDoSchedule>([](TDoSchedule& f) {
+        EXPECT_TRUE(f.OncePanel.Visible());
+        EXPECT_NE(f.OnceTime.Hour.Text(), "0");
+        EXPECT_EQ(f.OnceTime.Minute.Text(), "00");
+        f.UpdateButton.Click();
+        EXPECT_FALSE(f.IsOpen()) << "Update takes what the dialog opened on";
+    });
+    EXPECT_TRUE(EditSchedule(record));
+    EXPECT_TRUE(HoldsOnceTime(record));
+}
+
 TEST(ScopeDialog, AHighlightedLineTakenByYesIsWholeADoubleClickCutsIt) {
     const std::string title = "An Orvane test window with a long title";
     TForm other("TOther", title, 120, 40);
