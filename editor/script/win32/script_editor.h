@@ -145,6 +145,8 @@ class TDoScripting : public TForm {
   protected:
     void FormShow() override;
     void FormResize() override;
+    // Closing without a save asks before the user's edits are lost.
+    bool FormCloseQuery() override;
     void FormClose() override;
 
   private:
@@ -163,6 +165,8 @@ class TDoScripting : public TForm {
     void DoCaption();
     ScopeChoice Scope() const;
     ScriptEditorFields Fields() const;
+    // What the user edits here, to tell whether anything changed.
+    std::string EditedState() const;
     std::string PrintHeading() const;
     void LeaveTextFileMode();
     void ShowMacroControls(bool show);
@@ -178,6 +182,7 @@ class TDoScripting : public TForm {
     bool paletteAdding_ = false;
     std::vector<CommandLine> parkedLines_;
     std::string loadedText_;
+    std::string shownState_;
 };
 
 }  // namespace orv::editor

@@ -100,6 +100,8 @@ class TDoBuildMenu : public TForm {
 
   protected:
     void FormShow() override;
+    // Closing without Ok asks before the user's choices are lost.
+    bool FormCloseQuery() override;
 
   private:
     void FillIt();
@@ -121,6 +123,8 @@ class TDoBuildMenu : public TForm {
     MenuBuilderModel model_;
     std::optional<HeldList> listed_;  // the macros offered, as read at the show
     PopupMenuChoices shown_;
+    PopupMenuChoices opened_;  // as the controls showed it when the form opened
+    bool refused_ = false;     // Ok found the listed macros changed: nothing to keep
     std::string iconName_ = MenuIconName;
     HICON icon_ = nullptr;  // loaded from a file, ours to destroy
     int pressedLine_ = -1;
