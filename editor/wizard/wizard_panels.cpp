@@ -385,7 +385,7 @@ std::vector<PanelDecl> Build() {
     {
         PanelBuilder b = Choice(20, "Would you like the date to be",
                                 {{"P20Today", "T&oday's date"},
-                                 {"P20NextDay", "T&ommorrow's date"},
+                                 {"P20NextDay", "To&morrow's date"},
                                  {"P20Yest", "&Yesterday's date"},
                                  {"P20Future", "In the &Future"},
                                  {"P20Past", "In the &past"}});

@@ -42,6 +42,23 @@ using testing::Posts;
 using testing::RecordingNotices;
 using testing::WriteLibrary;
 
+TEST_F(MainWindowTest, TheFirstTimeSetupRunsOnceTheWindowShowsAndIsActive) {
+    settings.FirstUse = true;
+    main = std::make_unique<TMainWin>(context);
+    int runs = 0;
+    bool ownerUp = false;
+    main->Launchers().FirstTimeSetup = [&](bool) {
+        ++runs;
+        ownerUp = IsWindowVisible(main->Handle()) && GetActiveWindow() == main->Handle();
+    };
+    main->Show();
+    EXPECT_EQ(runs, 0) << "not before the window is there to own it";
+    EXPECT_TRUE(PumpUntil([&] { return runs > 0; }));
+    Pump(*main);
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(ownerUp);
+}
+
 TEST_F(MainWindowTest, AnUnreadableLibraryShowsABlankRowWithEveryActionOff) {
     HANDLE held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
