@@ -47,7 +47,7 @@ class TDoNetConn : public TCommandDialog {
     TCheckBox DispStatus{*this, nullptr, {8, 202, 300, 18}, "D&isplay Connection Status"};
     TCheckBox Current{*this, nullptr, {8, 230, 286, 18}, "List Current &Mapped Drives"};
     TListBox CurrList{*this, nullptr, {8, 252, 286, 84}, true};
-    TCheckBox Bootup{*this, nullptr, {306, 230, 286, 18}, "List Drives That Map on &Bootup"};
+    TCheckBox Bootup{*this, nullptr, {306, 230, 286, 18}, "&List Drives That Map on Bootup"};
     TListBox BootList{*this, nullptr, {306, 252, 286, 84}, true};
     TButtonRow Buttons{*this, 346, 8};
 

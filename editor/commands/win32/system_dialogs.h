@@ -55,7 +55,7 @@ class TDoSysControls : public TCommandDialog {
     TButton BrowseButton{*this, &WallPanel, {216, 16, 75, 25}, "&Browse"};
     TCheckBox Tile{*this, &WallPanel, {0, 46, 150, 18}, "&Tile Bitmap"};
     TRadioButton Center{*this, &WallPanel, {0, 70, 90, 18}, "&Center"};
-    TRadioButton Stretch{*this, &WallPanel, {96, 70, 90, 18}, "&Stretch"};
+    TRadioButton Stretch{*this, &WallPanel, {96, 70, 90, 18}, "Stretc&h"};
     TRadioButton Position{*this, &WallPanel, {192, 70, 90, 18}, "&Position"};
     TLabel PositionNote{*this,
                         &WallPanel,

@@ -84,7 +84,7 @@ class TDoScripting : public TForm {
     TButton Properties{*this, &TopPanel, {516, 0, 76, 25}, "Properties"};
     TRadioButton GlobalRadio{*this, &TopPanel, {8, 28, 76, 18}, "&Global"};
     TRadioButton WindowRadio{*this, &TopPanel, {88, 28, 76, 18}, "&Window"};
-    TRadioButton ProgramRadio{*this, &TopPanel, {168, 28, 80, 18}, "&Program"};
+    TRadioButton ProgramRadio{*this, &TopPanel, {168, 28, 80, 18}, "P&rogram"};
     TButton SelectButton{*this, &TopPanel, {252, 24, 60, 24}, "Select"};
     TLabel Banner{*this, nullptr, {4, 16, 590, 16}};
 
@@ -102,7 +102,7 @@ class TDoScripting : public TForm {
     TButton CopyButton{*this, nullptr, {546, 170, 52, 25}, "Cop&y"};
     TButton DeleteButton{*this, nullptr, {546, 200, 52, 25}, "De&lete"};
     TButton SaveButton{*this, nullptr, {546, 280, 52, 25}, "Sa&ve"};
-    TButton HelpButton{*this, nullptr, {546, 310, 52, 25}, "&Help"};
+    TButton HelpButton{*this, nullptr, {546, 310, 52, 25}, "Help"};
     TButton CancelButton{*this, nullptr, {546, 340, 52, 25}, "&Cancel", ButtonRole::Cancel};
 
     // The lines and their selection.
