@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, TheFirstTimeSetupRunsOnceTheWindowShowsAndIsActive) {
     };
     main->Show();
     EXPECT_EQ(runs, 0) << "not before the window is there to own it";
-    EXPECT_TRUE(PumpUntil([&] { return runs > 0; }));
+    EXPECT_TRUE(testing::PumpUntil([&] { return runs > 0; }));
     Pump(*main);
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(ownerUp);
