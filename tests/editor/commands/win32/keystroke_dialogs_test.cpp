@@ -140,12 +140,19 @@ TEST_F(KeystrokeDialogsTest, TheLimitRefusesAnInsertAndCutsTheUpdate) {
     EXPECT_EQ(d.TextBuffer, "<F1>" + std::string(4995, 'x'));
 }
 
-TEST_F(KeystrokeDialogsTest, EscapeInTheMemoClosesWithoutUpdate) {
+TEST_F(KeystrokeDialogsTest, EscapeInTheMemoClosesWithoutUpdateAskingOnlyAfterTyping) {
     TModText d(context);
     d.NewFormat.SetText("keep");
+    driver.Expect<TModText>([](TModText& f) { PressKey(f, VK_ESCAPE); });
+    EXPECT_EQ(d.ShowModal(), IDCANCEL);
+    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
     driver.Expect<TModText>([](TModText& f) {
         EXPECT_TRUE(f.NewFormat.Focused());
         TypeText(f, "more");
+        PressKey(f, VK_ESCAPE);
+        ASSERT_TRUE(f.IsOpen()) << "No keeps what was typed";
+        EXPECT_NE(f.NewFormat.Text().find("more"), std::string::npos);
         PressKey(f, VK_ESCAPE);
     });
     EXPECT_EQ(d.ShowModal(), IDCANCEL);

@@ -220,6 +220,22 @@ TEST_F(ScriptEditorFormTest, AnIconFromElsewhereIsCopiedIntoANewIconsFolder) {
     EXPECT_EQ(macro.IconName.str(), "FACE.ICO");
 }
 
+TEST_F(ScriptEditorFormTest, EscapeAsksOnlyAfterAChangeAndKeepsTheRecord) {
+    const std::string script = "<BEEP>";
+    EXPECT_EQ(Run(script, [](TDoScripting& f) { PressKey(f, VK_ESCAPE); }), IDCANCEL);
+    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
+    Run(script, [](TDoScripting& f) {
+        f.SelectLine(0);
+        f.DeleteButton.Click();
+        PressKey(f, VK_ESCAPE);
+        ASSERT_TRUE(f.IsOpen());
+        EXPECT_EQ(f.Script.Count(), 0) << "the edit is still there";
+        f.CancelButton.Click();
+    });
+    EXPECT_EQ(macro.ScriptText(), script);
+}
+
 TEST_F(ScriptEditorFormTest, ClosingKeepsTheGeometryAndTheInsertMethod) {
     settings.ScriptWidth = 640;
     settings.ScriptHeight = 480;
