@@ -163,7 +163,7 @@ TEST_F(KeystrokeDialogsTest, EscapeInTheMemoClosesWithoutUpdateAskingOnlyAfterTy
 
 TEST_F(KeystrokeDialogsTest, ClipboardKeysActOnTheFocusedEditAndPasteOnce) {
     TModText d(context);
-    driver.Expect<TModText>([](TModText& f) {
+    driver.Expect<TModText>([this](TModText& f) {
         PutOnClipboard("XY", f.Handle());
         f.NewFormat.SetText("ab");
         f.NewFormat.SetSelection(1, 0);
@@ -176,6 +176,7 @@ TEST_F(KeystrokeDialogsTest, ClipboardKeysActOnTheFocusedEditAndPasteOnce) {
         f.NewFormat.SetSelection(0, 1);
         Choose(f, f.Keys.MenuDelete);
         EXPECT_EQ(f.NewFormat.Text(), "b");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     EXPECT_EQ(d.ShowModal(), IDCANCEL);
@@ -212,6 +213,7 @@ TEST_F(KeystrokeDialogsTest, FindFindAgainAndReplaceByTheirKeys) {
         boxes.Expect("\"q\"was not found.", MsgResult::Ok, "Warning");
         PressKey(f, 'S', CtrlDown);
         EXPECT_EQ(f.NewFormat.Text(), "a--cA--Ca--c");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     driver.Expect<TDoSearch>(answer("ABC", "", true));
@@ -269,13 +271,14 @@ TEST_F(KeystrokeDialogsTest, SymbolsComeFromTheGridOrAnAltKeypadSequence) {
 
 TEST_F(KeystrokeDialogsTest, SymbolsButtonInsertsTheChosenCharacter) {
     TModText d(context);
-    driver.Expect<TModText>([](TModText& f) {
+    driver.Expect<TModText>([this](TModText& f) {
         f.NewFormat.SetText("ab");
         f.NewFormat.SetSelection(1, 0);
         f.Keys.Symbols.Click();
         EXPECT_EQ(f.NewFormat.Text(),
                   "a\x80"
                   "b");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     driver.Expect<TDoSpecial>([](TDoSpecial& s) {

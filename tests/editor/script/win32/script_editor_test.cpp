@@ -35,6 +35,9 @@ std::string ReadAll(const std::string& path) {
 }
 
 TEST_F(ScriptEditorFormTest, SaveFillsTheRecordAndANewMacroIsCountedOnce) {
+    host.SelectScope = [](const std::string&, std::uint8_t, bool) {
+        return std::optional<ScopeSelection>({"Notepad", 1});
+    };
     EXPECT_EQ(Run(
                   "<REM:a>",
                   [&](TDoScripting& f) {
@@ -52,10 +55,17 @@ TEST_F(ScriptEditorFormTest, SaveFillsTheRecordAndANewMacroIsCountedOnce) {
                       EXPECT_EQ(f.Caption(), "Macro Scripting Editor  (Window Title: )");
                       AddNamed(f, "Repeat Prompt Start");
                       AddNamed(f, "Repeat End");
+                      // A window scope names its window before it is saved.
+                      boxes.Expect("No window title has been entered.  Please correct.",
+                                   MsgResult::Ok, "Error");
+                      f.SaveButton.Click();
+                      ASSERT_TRUE(f.IsOpen());
+                      f.SelectButton.Click();
                       f.SaveButton.Click();
                   },
                   false),
               IDOK);
+    EXPECT_EQ(macro.ScopeText.str(), "Notepad");
     EXPECT_EQ(macro.ScriptText(), "<PROMPTREP><ENDREP>");
     EXPECT_EQ(macro.Nickname.str(), "Greeting");
     EXPECT_EQ(macro.MacroKind, MacroKind::Window);
