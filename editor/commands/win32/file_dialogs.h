@@ -108,7 +108,7 @@ class TDoRecycle : public TCommandDialog {
     TRadioButton FindComp{*this, &Commands, {10, 256, 240, 18}, "&Find Computers"};
     TRadioButton FindFiles{*this, &Commands, {10, 276, 240, 18}, "F&ind Files"};
     TRadioButton RunProg{*this, &Commands, {10, 296, 240, 18}, "Run &Programs"};
-    TRadioButton ControlPanel{*this, &Commands, {270, 40, 240, 18}, "C&ontrol Panel"};
+    TRadioButton ControlPanel{*this, &Commands, {270, 40, 240, 18}, "Contro&l Panel"};
     TRadioButton Desktop{*this, &Commands, {270, 60, 240, 18}, "D&esktop Folder"};
     TRadioButton DeskProgs{*this, &Commands, {270, 80, 240, 18}, "Desktop Pro&grams"};
     TRadioButton Favorites{*this, &Commands, {270, 100, 240, 18}, "Fa&vorites"};

@@ -18,7 +18,7 @@ class TDoReboot : public TCommandDialog {
     TRadioButton Logoff{*this, &Commands, {10, 20, 220, 18}, "&Logoff"};
     TRadioButton Reboot{*this, &Commands, {10, 42, 220, 18}, "&Reboot"};
     TRadioButton ShutDown{*this, &Commands, {10, 64, 220, 18}, "&Shut Down"};
-    TRadioButton PowerOff{*this, &Commands, {10, 86, 220, 18}, "S&hut Down && Power Off"};
+    TRadioButton PowerOff{*this, &Commands, {10, 86, 220, 18}, "Shut Down && Po&wer Off"};
     TButtonRow Buttons{*this, 124, 8};
 
     void LoadInput(const RebootInput& input);
