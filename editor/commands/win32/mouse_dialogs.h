@@ -28,7 +28,7 @@ class TDoMouse : public TCommandDialog {
     TRadioButton RightClick{*this, &Commands, {10, 118, 168, 18}, "&Right Button Click"};
     TRadioButton RightDblClick{*this, &Commands, {10, 138, 168, 18}, "R&ight Button Double Click"};
     TRadioButton RightDown{*this, &Commands, {10, 158, 168, 18}, "Ri&ght Button Down"};
-    TRadioButton RightUp{*this, &Commands, {10, 178, 168, 18}, "Right Butto&n Up"};
+    TRadioButton RightUp{*this, &Commands, {10, 178, 168, 18}, "Right Button Up"};
     TRadioButton MiddleClick{*this, &Commands, {10, 198, 168, 18}, "&Middle Button Click"};
     TRadioButton MiddleDblClick{
         *this, &Commands, {10, 218, 168, 18}, "Mi&ddle Button Double Click"};

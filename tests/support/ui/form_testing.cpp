@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/message_boxes.h"
+
 namespace orv::testing {
 namespace {
 
@@ -147,7 +149,27 @@ void ClickEachRadio(TForm& form, const std::function<void(TRadioButton&)>& readB
     }
 }
 
+namespace {
+
+// An editor asks before the changes the clicks made go: they may. Every other
+// prompt is the test's own.
+class ChangesGo final : public MessageBoxes {
+  public:
+    ChangesGo() : previous_(CurrentMessageBoxes()) { SetCurrentMessageBoxes(this); }
+    ~ChangesGo() override { SetCurrentMessageBoxes(&previous_); }
+    int Show(std::string_view caption, std::string_view text, unsigned style) override {
+        return text == DiscardChangesQuestion ? MsgResult::Yes
+                                              : previous_.Show(caption, text, style);
+    }
+
+  private:
+    MessageBoxes& previous_;
+};
+
+}  // namespace
+
 void ClickEachRadioOf(std::initializer_list<TForm*> forms) {
+    ChangesGo changesGo;
     ModalDriver driver;
     for (TForm* form : forms) {
         driver.Expect<TForm>([](TForm& f) {
