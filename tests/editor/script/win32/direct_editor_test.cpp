@@ -370,6 +370,7 @@ TEST_F(DirectEditorTest, ImportTakesTextFilesWholeAndRefusesTheRest) {
         Run("x", [&](TModHotKeys& f) {
             f.MenuImport.Click();
             EXPECT_EQ(f.NewFormat.Text(), row.Shown);
+            boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
             f.CancelButton.Click();
         });
     }

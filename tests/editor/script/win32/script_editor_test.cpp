@@ -159,6 +159,7 @@ TEST_F(ScriptEditorFormTest, ABadCuewordNameIsFocusedAndTheRecordKept) {
                       f.SaveButton.Click();
                       EXPECT_TRUE(f.IsOpen());
                       EXPECT_TRUE(f.CueName.Focused());
+                      boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
                       f.CancelButton.Click();
                   }),
               IDCANCEL);
@@ -192,6 +193,7 @@ TEST_F(ScriptEditorFormTest, AnUntouchedScriptSavesByteForByteAndARefusedLineIsS
                       f.SaveButton.Click();
                       EXPECT_TRUE(f.IsOpen());
                       EXPECT_EQ(f.Script.ItemIndex(), 0);
+                      boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
                       f.CancelButton.Click();
                   }),
               IDCANCEL);
@@ -348,6 +350,7 @@ TEST_F(TextFileModeTest, CancelBringsTheMacrosOwnLinesBackExactly) {
         EXPECT_EQ(f.EditingTextFile, 0);
         EXPECT_EQ(Texts(f), threeLines);
         EXPECT_EQ(f.Model().Selected(), 1);
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     EXPECT_EQ(ReadAll(file), "<REM:in file>");
@@ -374,6 +377,7 @@ TEST_F(TextFileModeTest, NotepadOpensTheShortPathAndTheMenuOffersNoScriptEditing
             if (item->Caption() == "&Insert a Text File")
                 item->Click();
         EXPECT_EQ(Texts(f), (std::vector<std::string>{"Load Text File: keys.txtx"}));
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     EXPECT_EQ(shell.Openings, (std::vector<orv::testing::RecordedShell::Opened>{
@@ -461,6 +465,7 @@ TEST_F(TextFileModeTest, AWorkingFileThatCannotBeWrittenKeepsNormalMode) {
         AddNamed(f, "Load Text File");
         EXPECT_EQ(f.EditingTextFile, 0);
         EXPECT_EQ(Texts(f), threeLines);
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
 }

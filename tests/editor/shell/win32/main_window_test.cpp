@@ -402,10 +402,10 @@ TEST_F(MainWindowTest, MenuItemsKeepTheirIdsAndLaterPartsTellTheyAreNotThere) {
     EXPECT_EQ(player.posted, (Posts{{15, 0}}));
 
     // The wizard page closes the macro page's menu items.
-    w.MyPage.DialogChar('Q');
+    w.MyPage.DialogChar('W');
     Pump(w);
     EXPECT_FALSE(w.MenuSort.Enabled());
-    w.MyPage.DialogChar('A');
+    w.MyPage.DialogChar('R');
     Pump(w);
     EXPECT_TRUE(w.MenuSort.Enabled());
 }
