@@ -28,6 +28,8 @@ class WizardSetupTest : public MainWindowFixture {
         main = std::make_unique<TMainWin>(context);
         InstallQuickWizards(*main);
         main->Show();
+        // A first start's setup runs once the window shows.
+        Pump(*main);
         driver.reset();
         Pump(*main);
         driver.emplace();
