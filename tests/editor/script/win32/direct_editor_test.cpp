@@ -370,7 +370,8 @@ TEST_F(DirectEditorTest, ImportTakesTextFilesWholeAndRefusesTheRest) {
         Run("x", [&](TModHotKeys& f) {
             f.MenuImport.Click();
             EXPECT_EQ(f.NewFormat.Text(), row.Shown);
-            boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
+            if (row.Shown != "x")  // an import changed the text
+                boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
             f.CancelButton.Click();
         });
     }
