@@ -116,7 +116,7 @@ void PlayerTray::MenuChoice(UINT command) {
         case MenuAbout:
             if (!aboutShowing_) {
                 aboutShowing_ = true;
-                TAboutBox about(TrayText::Title);
+                TAboutBox about("Orvane Player");
                 about.ShowModal(owner_);
                 aboutShowing_ = false;
             }
