@@ -67,19 +67,7 @@ start_virtual_display() {
       return 0
     fi
     kill "$xvfb_pid" 2>/dev/null
-    # Wine's own fonts (fonts-wine: Marlett for the title-bar buttons, Tahoma for
-# dialogs) into the prefix's Fonts folder: this Wine looks for them in a data
-# folder Debian does not install them to, but loads every font of
-# C:\windows\Fonts. Links, so a newer fonts-wine is used at once.
-wine_fonts_into_prefix() {
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
-  [ -d "$fonts" ] || return 0
-  for font in /usr/share/wine/fonts/*.ttf; do
-    [ -e "$font" ] && ln -sf "$font" "$fonts/"
-  done
-}
-
-xvfb_pid=""
+    xvfb_pid=""
   done
   echo "no free display for Xvfb" >&2
   return 1
@@ -99,17 +87,5 @@ end_display() {
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
   fi
-  # Wine's own fonts (fonts-wine: Marlett for the title-bar buttons, Tahoma for
-# dialogs) into the prefix's Fonts folder: this Wine looks for them in a data
-# folder Debian does not install them to, but loads every font of
-# C:\windows\Fonts. Links, so a newer fonts-wine is used at once.
-wine_fonts_into_prefix() {
-  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
-  [ -d "$fonts" ] || return 0
-  for font in /usr/share/wine/fonts/*.ttf; do
-    [ -e "$font" ] && ln -sf "$font" "$fonts/"
-  done
-}
-
-xvfb_pid=""
+  xvfb_pid=""
 }
