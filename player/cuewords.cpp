@@ -164,10 +164,11 @@ void Cuewords::RunCuewordMacro(const Candidate& picked, const std::string& prefi
     // reports it queued before, and anything else that would start a run,
     // are refused while they are pumped.
     // With it the hook library also takes Escape for this run's abort: the
-    // user who stops the erase gets no macro text.
+    // user who stops the erase gets no macro text. The keys the user types
+    // on meanwhile wait in the hook library and come after the text.
     RunState& state = interpreter_.Play().State();
     state.AbortFlag = false;
-    shared_.SetMacroInUse(true);
+    shared_.SetMacroInUseHoldingTyping();
     if (settings_.CuewordRemove[i] != KeepTypedWord) {
         const std::size_t typedExtra = settings_.UseSuffix ? 1 : prefix.size();
         dispatch_.WhileStarting([&] {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/clock.h"
+#include "common/extended_keys.h"
 #include "player/date_time_text.h"
 
 namespace orv::player {
@@ -27,7 +28,7 @@ std::uint64_t ToWaitMs(double ms) {
 
 void Playback::PostVKey(std::uint8_t virtualKey, bool up) {
     keyDown_[virtualKey] = !up;
-    host_.KeyEvent(virtualKey, up);
+    host_.KeyEvent(virtualKey, up, IsExtendedKey(virtualKey));
 }
 
 void Playback::TakeRunHold(bool inUse) {

@@ -36,12 +36,15 @@ class PlayerHost {
   public:
     virtual ~PlayerHost() = default;
 
-    // Input. Every event carries the player's injected-input tag.
-    virtual void KeyEvent(std::uint8_t virtualKey, bool up) = 0;
+    // Input. Every event carries the player's injected-input tag; an
+    // extended key carries the extended mark too.
+    virtual void KeyEvent(std::uint8_t virtualKey, bool up, bool extended) = 0;
     virtual void MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
                             std::int32_t data) = 0;
-    // The key of a character in the current keyboard layout: virtual key in
-    // the low byte, shift state (1 Shift, 2 Ctrl, 4 Alt) in the high byte.
+    // The key of a character in the keyboard layout of the window that
+    // receives it: virtual key in the low byte, shift state (1 Shift, 2 Ctrl,
+    // 4 Alt) in the high byte. None also for a dead key, which would merge
+    // with the next character.
     virtual std::optional<std::uint16_t> KeyForChar(unsigned char c) = 0;
     // Types a character that the layout has no key for as the character
     // itself, not as a key.

@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <array>
+#include <span>
 
 #include "common/injected_input.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/window_numbers.h"
 #include "hook/input_decision.h"
+#include "hook/win32/layout_learning.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
 #include "hook/win32/system_key_state.h"
@@ -33,6 +35,7 @@ struct InputThread {
     HANDLE swapMapping = nullptr;
     const std::uint8_t* swaps = nullptr;  // the remap table in the player's block
     std::array<wchar_t, 256> wide{};      // each ANSI character as typed
+    LearnedLayouts layouts;
     HANDLE modifiersUp = nullptr;         // KernelName::ModifiersUp
     bool modifiersUpShown = false;
 };
@@ -62,6 +65,25 @@ void Type(WORD vk, wchar_t character) {
     SendInput(2, input, sizeof(INPUT));
 }
 
+// The user's keys held back, as they came, marked so that these hooks let
+// them pass.
+void Replay(std::span<const HeldKey> keys) {
+    std::array<INPUT, 128> input{};
+    std::size_t n = 0;
+    for (const HeldKey& key : keys) {
+        if (n == input.size())
+            break;
+        INPUT& in = input[n++];
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key.vk;
+        in.ki.wScan = key.scanCode;
+        in.ki.dwFlags = (key.up ? KEYEVENTF_KEYUP : 0) | (key.extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        in.ki.dwExtraInfo = InjectedInputTag;
+    }
+    if (n > 0)
+        SendInput(static_cast<UINT>(n), input.data(), sizeof(INPUT));
+}
+
 // The injections come last: the system may run these hooks again for them
 // before SendInput returns, and the decision is complete by then.
 void CarryOut(const InputDecision& d) {
@@ -70,6 +92,8 @@ void CarryOut(const InputDecision& d) {
         Type(VirtualKey::Unassigned, 0);
     if (d.typeInstead != 0)
         Type(0, Input->wide[d.typeInstead]);
+    if (d.replayHeld)
+        Replay(Input->decider.TakeHeldKeys());
 }
 
 // The player, waiting to start a hot key's macro until the user lets go of
@@ -87,11 +111,22 @@ void ShowModifiersUp() {
         ResetEvent(Input->modifiersUp);
 }
 
+void FollowFocusedLayout() {
+    const HKL before = Input->layouts.Current();
+    const KeyLayout& layout = Input->layouts.Focused();
+    if (Input->layouts.Current() != before)
+        Input->decider.layout = layout;
+}
+
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
-                       IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(FocusedWindow()), k->time};
+                       IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(FocusedWindow()), k->time,
+                       static_cast<std::uint32_t>(k->scanCode), (k->flags & LLKHF_EXTENDED) != 0};
+        // Keys are read as the window they go to reads them.
+        if (!event.injectedByPlayer)
+            FollowFocusedLayout();
         InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
         ShowModifiersUp();
         CarryOut(d);
@@ -272,29 +307,16 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
-// What each key types under the current layout, and each ANSI character as
-// a character to type: looked up here once, never inside a hook.
+// Each ANSI character as a character to type, and the keys as the focused
+// window reads them: looked up here once, and again only for a new layout.
 void LearnKeyboard() {
-    KeyLayout& layout = Input->decider.layout;
-    for (int c = 0x20; c <= 0x7E; ++c) {
-        const SHORT scan = VkKeyScanA(static_cast<CHAR>(c));
-        if (scan == -1)
-            continue;
-        const BYTE vk = LOBYTE(scan);
-        const BYTE shift = HIBYTE(scan);
-        auto& slot = shift == 0 ? layout.plain[vk] : layout.shifted[vk];
-        if ((shift == 0 || shift == 1) && slot == 0)
-            slot = static_cast<std::uint8_t>(c);
-    }
-    if (const UINT decimal = MapVirtualKeyA(VK_DECIMAL, MAPVK_VK_TO_CHAR);
-        decimal > 0x20 && decimal < 0x7F)
-        layout.keypadDecimal = static_cast<std::uint8_t>(decimal);
     for (int c = 1; c < 256; ++c) {
         const CHAR ansi = static_cast<CHAR>(c);
         if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &Input->wide[c], 1) != 1)
             Input->wide[c] = static_cast<wchar_t>(c);
     }
-    Input->decider.SetCapsLock((GetKeyState(VK_CAPITAL) & 1) != 0);
+    FollowFocusedLayout();
+    Input->decider.SetCapsLock(Input->keyState.CapsLockOn());
 }
 
 DWORD WINAPI InputThreadMain(void* ready) {

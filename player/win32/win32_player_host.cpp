@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "common/win32/focused_keyboard.h"
 #include "common/win32/message_pump.h"
 #include "common/injected_input.h"
 #include "common/message_boxes.h"
@@ -12,9 +13,11 @@ Win32PlayerHost::~Win32PlayerHost() {
     CloseWaitTimer();
 }
 
-void Win32PlayerHost::KeyEvent(std::uint8_t virtualKey, bool up) {
-    keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)),
-                up ? KEYEVENTF_KEYUP : 0, InjectedInputTag);
+void Win32PlayerHost::KeyEvent(std::uint8_t virtualKey, bool up, bool extended) {
+    const UINT scan = MapVirtualKeyExA(virtualKey, MAPVK_VK_TO_VSC, FocusedKeyboardLayout());
+    keybd_event(virtualKey, static_cast<BYTE>(scan),
+                (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0),
+                InjectedInputTag);
 }
 
 void Win32PlayerHost::MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
@@ -23,10 +26,41 @@ void Win32PlayerHost::MouseEvent(std::uint32_t flags, std::int32_t x, std::int32
                 InjectedInputTag);
 }
 
+namespace {
+
+// The key, pressed in that shift state, only puts an accent over the next
+// character. Asked so that the layout's state is left as it was: bit 2 keeps
+// it on Windows 10 1607 and later; before, the Space asked next takes the
+// accent away again.
+bool IsDeadKey(BYTE vk, BYTE shiftState, HKL layout) {
+    BYTE keys[256] = {};
+    if (shiftState & 1)
+        keys[VK_SHIFT] = 0x80;
+    if (shiftState & 2)
+        keys[VK_CONTROL] = 0x80;
+    if (shiftState & 4)
+        keys[VK_MENU] = 0x80;
+    constexpr UINT KeepKeyboardState = 4;
+    WCHAR out[8];
+    if (ToUnicodeEx(vk, MapVirtualKeyExA(vk, MAPVK_VK_TO_VSC, layout), keys, out, 8,
+                    KeepKeyboardState, layout) >= 0)
+        return false;
+    const BYTE none[256] = {};
+    ToUnicodeEx(VK_SPACE, MapVirtualKeyExA(VK_SPACE, MAPVK_VK_TO_VSC, layout), none, out, 8,
+                KeepKeyboardState, layout);
+    return true;
+}
+
+}  // namespace
+
 std::optional<std::uint16_t> Win32PlayerHost::KeyForChar(unsigned char c) {
-    const SHORT key = VkKeyScanA(static_cast<CHAR>(c));
+    const HKL layout = FocusedKeyboardLayout();
+    const SHORT key = VkKeyScanExA(static_cast<CHAR>(c), layout);
     // No key: both bytes are -1.
     if (LOBYTE(key) == 0xFF && HIBYTE(key) == 0xFF)
+        return std::nullopt;
+    // A dead key's character goes as the character itself, alone.
+    if (IsDeadKey(LOBYTE(key), HIBYTE(key), layout))
         return std::nullopt;
     return static_cast<std::uint16_t>(key);
 }
@@ -146,9 +180,7 @@ std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path,
 }
 
 bool Win32PlayerHost::CapsLockOn() {
-    // The player's window never has the keyboard focus: its thread's key
-    // state follows the desktop's.
-    return (GetKeyState(VK_CAPITAL) & 1) != 0;
+    return FocusedCapsLockOn();
 }
 
 void Win32PlayerHost::MarkMacroInUse(bool inUse) {

@@ -34,7 +34,7 @@ char CharOfKey(int vk, bool shift) {
 
 }  // namespace
 
-void RecordingHost::KeyEvent(std::uint8_t virtualKey, bool up) {
+void RecordingHost::KeyEvent(std::uint8_t virtualKey, bool up, bool /*extended*/) {
     Trace.push_back((up ? "u" : "d") + std::to_string(virtualKey));
 }
 

@@ -14,7 +14,7 @@ namespace orv::player::testing {
 
 class RecordingHost final : public PlayerHost {
   public:
-    void KeyEvent(std::uint8_t virtualKey, bool up) override;
+    void KeyEvent(std::uint8_t virtualKey, bool up, bool extended) override;
     void MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
                     std::int32_t data) override;
     std::optional<std::uint16_t> KeyForChar(unsigned char c) override;
