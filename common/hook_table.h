@@ -124,9 +124,12 @@ struct HookTable {
     bool MacroPlaying() const { return Bytes[HookAt::MacroPlaying] != 0; }
     // A run taking the byte keeps a Cueword's hold on the user's keys.
     void SetMacroPlaying(bool on) {
-        Bytes[HookAt::MacroPlaying] = on ? std::max<std::uint8_t>(Bytes[HookAt::MacroPlaying], 1) : 0;
+        Bytes[HookAt::MacroPlaying] =
+            on ? std::max<std::uint8_t>(Bytes[HookAt::MacroPlaying], 1) : 0;
     }
-    void SetMacroPlayingHoldingTyping() { Bytes[HookAt::MacroPlaying] = HookAt::PlayingHoldsTyping; }
+    void SetMacroPlayingHoldingTyping() {
+        Bytes[HookAt::MacroPlaying] = HookAt::PlayingHoldsTyping;
+    }
     bool CuewordsExist() const { return Bytes[HookAt::CuewordsExist] != 0; }
     void SetCuewordsExist(bool on) { Bytes[HookAt::CuewordsExist] = on; }
     bool IdleMacroExists() const { return Bytes[HookAt::IdleMacroExists] != 0; }

@@ -180,8 +180,9 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
     if (!d.swallow && roles.remap && !event.injectedByPlayer)
         d = Remap(vk, swaps);
     // What reaches the window types there, once.
-    const KeyCharacters typed =
-        !event.injectedByPlayer && (!d.swallow || d.typeInstead != 0) ? CharactersOf(vk) : KeyCharacters{};
+    const KeyCharacters typed = !event.injectedByPlayer && (!d.swallow || d.typeInstead != 0)
+                                    ? CharactersOf(vk)
+                                    : KeyCharacters{};
     // The user's own keys only: the macro's typing never ends its waits, nor
     // is it taken for a Cueword.
     if (roles.hotKeys && haveTable && !event.injectedByPlayer && d.postCount == 0) {
@@ -440,7 +441,8 @@ KeyCharacters InputDecider::CharactersOf(std::uint16_t vk) {
     const KeyCombination held = Held();
     if (held.ctrl || held.alt || held.win)
         return {};
-    return deadKeys_.Press(layout, vk, {.shift = shift, .altGr = AltGrHeld(), .capsLock = capsLock_});
+    return deadKeys_.Press(layout, vk,
+                           {.shift = shift, .altGr = AltGrHeld(), .capsLock = capsLock_});
 }
 
 bool InputDecider::HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d) {
@@ -453,13 +455,15 @@ bool InputDecider::HoldTyping(const KeyEvent& event, ConstBytes table, InputDeci
         return false;
     }
     const bool waitsForInput = table[WaitClick] != 0 || table[WaitKey] != 0 || table[WaitText] != 0;
-    const bool holding = table[HookAt::MacroPlaying] == HookAt::PlayingHoldsTyping && !waitsForInput;
+    const bool holding =
+        table[HookAt::MacroPlaying] == HookAt::PlayingHoldsTyping && !waitsForInput;
     if (!holding)
         holdOver_ = false;
     const std::uint16_t key = event.vk & 0xFF;
     // Escape still stops the run; Caps Lock is the player's to follow.
-    const bool passes = key == VirtualKey::Escape || key == VirtualKey::Capital;
-    const bool holdNow = holding && !holdOver_ && !passes;
+    if (key == VirtualKey::Escape || key == VirtualKey::Capital)
+        return false;
+    const bool holdNow = holding && !holdOver_;
     // A release whose press went through goes through: nothing stays down.
     if ((!holdNow && heldCount_ == 0) || (event.up && !heldDown_[key]))
         return false;

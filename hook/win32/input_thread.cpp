@@ -36,7 +36,7 @@ struct InputThread {
     const std::uint8_t* swaps = nullptr;  // the remap table in the player's block
     std::array<wchar_t, 256> wide{};      // each ANSI character as typed
     LearnedLayouts layouts;
-    HANDLE modifiersUp = nullptr;         // KernelName::ModifiersUp
+    HANDLE modifiersUp = nullptr;  // KernelName::ModifiersUp
     bool modifiersUpShown = false;
 };
 
@@ -121,9 +121,13 @@ void FollowFocusedLayout() {
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
-                       IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(FocusedWindow()), k->time,
-                       static_cast<std::uint32_t>(k->scanCode), (k->flags & LLKHF_EXTENDED) != 0};
+        KeyEvent event{static_cast<std::uint16_t>(k->vkCode),
+                       (k->flags & LLKHF_UP) != 0,
+                       IsInjectedByPlayer(k->dwExtraInfo),
+                       WindowNumber(FocusedWindow()),
+                       k->time,
+                       static_cast<std::uint32_t>(k->scanCode),
+                       (k->flags & LLKHF_EXTENDED) != 0};
         // Keys are read as the window they go to reads them.
         if (!event.injectedByPlayer)
             FollowFocusedLayout();
