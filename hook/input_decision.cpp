@@ -124,6 +124,8 @@ bool InputDecider::AsksForCombination(ConstBytes table) {
 InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std::uint8_t* swaps) {
     FollowAltGr(event);
     const std::uint16_t vk = TrackedKey(event.vk);
+    if (IsModifier(vk) && !event.injectedByPlayer)
+        userModifiers_[vk] = !event.up;
     const bool repeat = !event.up && down_[vk];
     down_[vk] = !event.up;
     std::optional<CaptureText> capture = StartCapture(event.injectedByPlayer, table);

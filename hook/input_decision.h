@@ -152,11 +152,9 @@ class InputDecider {
     bool CapsLock() const { return capsLock_; }
     // The keys held back, for typing them again; the hold forgets them.
     std::span<const HeldKey> TakeHeldKeys();
-    // Ctrl, Alt, Shift or Win is down as far as these hooks saw.
-    bool AnyModifierHeld() const {
-        return down_[VirtualKey::Control] || down_[VirtualKey::Menu] || down_[VirtualKey::Shift] ||
-               down_[VirtualKey::LeftWin];
-    }
+    // The user holds Ctrl, Alt, Shift or Win as far as these hooks saw; the
+    // player's own presses and releases do not count.
+    bool AnyModifierHeld() const { return userModifiers_.any(); }
 
     // table: the master HookTable (anything shorter counts as absent);
     // swaps: the remap table, or null when there is none to apply.
@@ -210,6 +208,7 @@ class InputDecider {
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;
     bool capsLock_ = false;
+    std::bitset<256> userModifiers_;
     bool altGrControl_ = false;  // the left Ctrl down is the system's, for AltGr
     bool rightAlt_ = false;
     DeadKeyComposer deadKeys_;

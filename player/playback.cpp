@@ -77,7 +77,9 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     }
     const std::optional<std::uint16_t> key = host_.KeyForChar(c);
     if (!key) {
+        const std::uint8_t lifted = LiftUserModifiers(0);
         host_.CharEvent(c);
+        PutBackUserModifiers(lifted);
         return;
     }
     // The layout's shift state: 1 Shift, 2 Ctrl, 4 Alt. Only the states a
@@ -86,6 +88,7 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     // key for switching the keyboard layout, so such a character goes with
     // its key alone rather than switch the user's layout.
     const std::uint8_t shiftState = *key >> 8;
+    const std::uint8_t lifted = LiftUserModifiers(shiftState & 7);
     if (shiftState == 1 || shiftState == 7) {
         PostVKey(VKey::Shift, false);
         held.Shift = true;
@@ -102,9 +105,53 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     PostVKey(virtualKey, false);
     PostVKey(virtualKey, true);
     ReleaseModifiers(held);
+    PutBackUserModifiers(lifted);
+}
+
+namespace {
+
+struct ModifierKey {
+    std::uint8_t bit;
+    std::uint8_t vk;
+};
+constexpr ModifierKey ModifierKeys[] = {{ModifierBit::Shift, VKey::Shift},
+                                        {ModifierBit::Ctrl, VKey::Control},
+                                        {ModifierBit::Alt, VKey::Menu},
+                                        {ModifierBit::Win, VKey::LeftWin}};
+
+}  // namespace
+
+std::uint8_t Playback::LiftUserModifiers(std::uint8_t needed) {
+    std::uint8_t own = 0;
+    for (const ModifierKey& m : ModifierKeys)
+        if (keyDown_[m.vk])
+            own |= m.bit;
+    const std::uint8_t lifted = host_.ModifiersDown() & ~own & ~needed;
+    if (lifted == 0)
+        return 0;
+    // A key between Alt or Win and its release keeps the menus shut.
+    if (lifted & (ModifierBit::Alt | ModifierBit::Win)) {
+        host_.KeyEvent(VKey::Unassigned, false, false);
+        host_.KeyEvent(VKey::Unassigned, true, false);
+    }
+    // Not the run's own presses: ReleaseEverything never lets them go.
+    for (const ModifierKey& m : ModifierKeys)
+        if (lifted & m.bit)
+            host_.KeyEvent(m.vk, true, IsExtendedKey(m.vk));
+    return lifted;
+}
+
+void Playback::PutBackUserModifiers(std::uint8_t lifted) {
+    if (lifted == 0)
+        return;
+    const std::uint8_t held = host_.ModifiersStillHeld(lifted);
+    for (const ModifierKey& m : ModifierKeys)
+        if (held & m.bit)
+            host_.KeyEvent(m.vk, false, IsExtendedKey(m.vk));
 }
 
 void Playback::TypeAltNumber(std::string_view digits) {
+    const std::uint8_t lifted = LiftUserModifiers(0);
     PostVKey(VKey::Menu, false);
     for (char d : digits) {
         if (d < '0' || d > '9')
@@ -114,6 +161,7 @@ void Playback::TypeAltNumber(std::string_view digits) {
         PostVKey(pad, true);
     }
     PostVKey(VKey::Menu, true);
+    PutBackUserModifiers(lifted);
 }
 
 void Playback::ReleaseModifiers(HeldModifiers& held) {

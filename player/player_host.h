@@ -19,6 +19,11 @@ struct ScreenPoint {
     bool operator==(const ScreenPoint&) const = default;
 };
 
+// Modifiers as bits: Shift, Ctrl and Alt as a layout's shift state has them.
+namespace ModifierBit {
+constexpr std::uint8_t Shift = 1, Ctrl = 2, Alt = 4, Win = 8;
+}
+
 // Mouse event flags, the system's own values.
 namespace MouseFlag {
 constexpr std::uint32_t Move = 0x0001;
@@ -82,6 +87,11 @@ class PlayerHost {
 
     // Caps Lock as it is now.
     virtual bool CapsLockOn() = 0;
+    // The modifiers down now, the player's own presses among them, as bits
+    // of ModifierBit; and of those the player let go for a keystroke, the
+    // ones the user still holds on the keyboard.
+    virtual std::uint8_t ModifiersDown() { return 0; }
+    virtual std::uint8_t ModifiersStillHeld(std::uint8_t lifted) { return lifted; }
 
     // The run's outward signs: the in-use byte handed to the hook library and
     // the editor told; the tray icon's running picture; the timer that clears

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "common/win32/focused_keyboard.h"
+#include "common/win32/kernel_objects.h"
 #include "common/win32/message_pump.h"
 #include "common/injected_input.h"
 #include "common/message_boxes.h"
@@ -181,6 +182,22 @@ std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path,
 
 bool Win32PlayerHost::CapsLockOn() {
     return FocusedCapsLockOn();
+}
+
+std::uint8_t Win32PlayerHost::ModifiersDown() {
+    auto down = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
+    return (down(VK_SHIFT) ? ModifierBit::Shift : 0) | (down(VK_CONTROL) ? ModifierBit::Ctrl : 0) |
+           (down(VK_MENU) ? ModifierBit::Alt : 0) |
+           (down(VK_LWIN) || down(VK_RWIN) ? ModifierBit::Win : 0);
+}
+
+std::uint8_t Win32PlayerHost::ModifiersStillHeld(std::uint8_t lifted) {
+    // The system's key state shows the player's release; the hook library
+    // sees the keyboard itself and says when the user let go of them all.
+    static const HANDLE hookSawThemUp = CreateEventA(nullptr, TRUE, FALSE, KernelName::ModifiersUp);
+    if (hookSawThemUp && WaitForSingleObject(hookSawThemUp, 0) == WAIT_OBJECT_0)
+        return 0;
+    return lifted;
 }
 
 void Win32PlayerHost::MarkMacroInUse(bool inUse) {

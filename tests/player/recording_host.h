@@ -33,6 +33,11 @@ class RecordingHost final : public PlayerHost {
     std::optional<std::string> MacroScript(std::string_view nickname) override;
     std::optional<std::string> ReadTextFile(std::string_view path, std::size_t maxBytes) override;
     bool CapsLockOn() override { return CapsLock; }
+    // The user's modifiers (ModifierBit) stay held unless a test lets go.
+    std::uint8_t ModifiersDown() override { return UserModifiers | injectedModifiers_; }
+    std::uint8_t ModifiersStillHeld(std::uint8_t lifted) override {
+        return lifted & UserModifiers & ~LetGoMeanwhile;
+    }
     void MarkMacroInUse(bool inUse) override {
         Trace.push_back(inUse ? "in use" : "in use off");
         if (OnMarkInUse)
@@ -68,6 +73,8 @@ class RecordingHost final : public PlayerHost {
     std::optional<ScreenPoint> Caret;
     std::uint16_t PromptCount = 0;
     bool CapsLock = false;
+    std::uint8_t UserModifiers = 0;
+    std::uint8_t LetGoMeanwhile = 0;
     std::map<std::string, std::string> Macros;
     std::map<std::string, std::string> Files;
     // What the player's shared state does when a run marks itself in use.
@@ -77,6 +84,9 @@ class RecordingHost final : public PlayerHost {
     // Runs as a notice shows.
     std::function<void()> OnNotice;
     CommandFamilies FamiliesSet;
+
+  private:
+    std::uint8_t injectedModifiers_ = 0;  // as the events left them
 };
 
 }  // namespace orv::player::testing
