@@ -18,6 +18,7 @@
 #include <span>
 
 #include "common/bytes.h"
+#include "common/hook_table.h"
 #include "common/hotkeys.h"
 #include "common/program_messages.h"
 #include "common/swap_keys.h"
@@ -152,6 +153,11 @@ class InputDecider {
     bool CapsLock() const { return capsLock_; }
     // The keys held back, for typing them again; the hold forgets them.
     std::span<const HeldKey> TakeHeldKeys();
+    // Keys are held back and the run that held them has ended.
+    bool HoldOver(ConstBytes table) const {
+        return heldCount_ > 0 && table.size() >= HookTable::Size &&
+               table[HookAt::MacroPlaying] != HookAt::PlayingHoldsTyping;
+    }
     // The user holds Ctrl, Alt, Shift or Win as far as these hooks saw; the
     // player's own presses and releases do not count.
     bool AnyModifierHeld() const { return userModifiers_.any(); }

@@ -20,6 +20,7 @@ namespace {
 
 constexpr UINT WM_INSTALL_HOOK = WM_APP + 1;  // wParam the role; answers the handle
 constexpr UINT WM_REMOVE_HOOK = WM_APP + 2;   // wParam the handle; answers 1 or 0
+constexpr UINT WM_IN_USE_CHANGED = WM_APP + 3;
 constexpr UINT CallerWaitMs = 5000;
 constexpr int RoleCount = 4;
 constexpr const char* ControlClass = "OrnHookInputThread";
@@ -306,6 +307,10 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return Install(static_cast<HookRole>(wParam & 3));
         case WM_REMOVE_HOOK:
             return Remove(static_cast<std::int32_t>(wParam)) ? 1 : 0;
+        case WM_IN_USE_CHANGED:
+            if (Input->decider.HoldOver(MasterTableImage()))
+                Replay(Input->decider.TakeHeldKeys());
+            return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -373,6 +378,12 @@ LRESULT AskInputThread(UINT message, WPARAM wParam) {
 
 std::int32_t InstallHook(HookRole role) {
     return static_cast<std::int32_t>(AskInputThread(WM_INSTALL_HOOK, static_cast<WPARAM>(role)));
+}
+
+void InUseHandedOver() {
+    // Only where the input thread runs: the player's process.
+    if (Control)
+        PostMessageA(Control, WM_IN_USE_CHANGED, 0, 0);
 }
 
 bool RemoveHook(std::int32_t handle) {
