@@ -181,7 +181,12 @@ std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path,
 }
 
 bool Win32PlayerHost::CapsLockOn() {
-    return FocusedCapsLockOn();
+    // The player's thread never has the keyboard focus, and on Windows its
+    // key state follows only its own messages: the hook library's word,
+    // once it has given one, is the keyboard's.
+    if (capsLockSeen_)
+        return *capsLockSeen_;
+    return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 
 std::uint8_t Win32PlayerHost::ModifiersDown() {
