@@ -213,6 +213,20 @@ TEST_F(PlayerEndToEnd, DuringARunHotKeysStartNothingAndTheInUseByteIsGivenBack) 
     Press(target, "key ctrl+e", "sto");
 }
 
+// Keys the user holds while a macro types (its hot key pressed again out of
+// impatience, Shift held) never change the macro's characters.
+TEST_F(PlayerEndToEnd, KeysTheUserHoldsNeverMixIntoTheMacrosText) {
+    const std::string text =
+        "abcd<DELAY:00.40>efgh<DELAY:00.40>1234<DELAY:00.40>5678<DELAY:00.40>90";
+    StartWith({Macro("Long", Code("Ctrl+Q"), MacroKind::Global, text)});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    Press(target, "key ctrl+q sleep 0.3 keydown ctrl key q sleep 2 keyup ctrl",
+          "abcdefgh1234567890");
+    target.Clear();
+    Press(target, "key ctrl+q sleep 0.3 keydown shift sleep 2 keyup shift", "abcdefgh1234567890");
+}
+
 TEST_F(PlayerEndToEnd, TheEditorsReloadCommandBringsInTheChangedLibrary) {
     StartWith({Macro("Mine", Code("Ctrl+Q"), MacroKind::Global, "q")});
     Target target;
