@@ -429,9 +429,10 @@ InputDecision InputDecider::Remap(std::uint16_t vk, const std::uint8_t* swaps) c
 void InputDecider::FollowAltGr(const KeyEvent& event) {
     if (event.injectedByPlayer)
         return;
-    if (event.vk == VirtualKey::LeftControl)
+    const std::uint16_t vk = TrackedKey(event.vk);
+    if (vk == VirtualKey::Control && (event.up || event.vk == VirtualKey::LeftControl))
         altGrControl_ = !event.up && event.scanCode == AltGrControlScanCode;
-    else if (event.vk == VirtualKey::RightMenu)
+    else if (vk == VirtualKey::Menu && (event.up || event.vk == VirtualKey::RightMenu))
         rightAlt_ = !event.up;
 }
 

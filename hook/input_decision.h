@@ -177,7 +177,10 @@ class InputDecider {
   private:
     KeyCombination Held() const;
     // The fake left Ctrl and the right Alt of AltGr are both down.
-    bool AltGrHeld() const { return altGrControl_ && rightAlt_; }
+    // A release of either side, or of the key with no side, ends it.
+    bool AltGrHeld() const {
+        return altGrControl_ && rightAlt_ && down_[VirtualKey::Control] && down_[VirtualKey::Menu];
+    }
     void FollowAltGr(const KeyEvent& event);
     // What the key types in the focused window, dead keys composed; only
     // for a key that reaches it.

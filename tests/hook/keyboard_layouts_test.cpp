@@ -303,8 +303,25 @@ TEST_P(LayoutDecisions, RealCtrlAltChordsStillFire) {
     Typist::Press(VirtualKey::LeftControl, chord, LeftControlScan);
     Typist::Press(VirtualKey::LeftMenu, chord, LeftAltScan);
     Typist::Press('E', chord);
+    Typist::Release('E', chord);
+    Typist::Release(VirtualKey::LeftMenu, chord, LeftAltScan);
+    Typist::Release(VirtualKey::LeftControl, chord, LeftControlScan);
     Play(chord);
     EXPECT_EQ(hotKeys, 2);
+    // AltGr let go as keys with no side (as some systems report the
+    // releases) leaves nothing behind either.
+    chord.clear();
+    Typist::Press(VirtualKey::LeftControl, chord, AltGrControlScanCode);
+    Typist::Press(VirtualKey::RightMenu, chord, LeftAltScan);
+    Typist::Press('Q', chord);
+    Typist::Release('Q', chord);
+    Typist::Release(VirtualKey::Control, chord);
+    Typist::Release(VirtualKey::Menu, chord);
+    Typist::Press(VirtualKey::LeftControl, chord, LeftControlScan);
+    Typist::Press(VirtualKey::LeftMenu, chord, LeftAltScan);
+    Typist::Press('Q', chord);
+    Play(chord);
+    EXPECT_EQ(hotKeys, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keyboards, LayoutDecisions, ::testing::ValuesIn(Layouts),
