@@ -97,8 +97,10 @@ int main() {
             Held = Replayed = 0;
             AfterMarker = false;
             if (!target.Keys("key --delay " + std::to_string(1000 / keysPerSecond) + " " + keys) ||
-                !WaitForText(target, expected))
+                !WaitForText(target, expected)) {
                 ++misplaced;
+                std::printf("  \"%s\"\n", target.Text().c_str());
+            }
             held += Held;
             replayed += Replayed;
         }
