@@ -413,9 +413,11 @@ InputDecision InputDecider::Remap(std::uint16_t vk, const std::uint8_t* swaps) c
     const KeyCombination held = Held();
     if (!swaps || held.ctrl || held.alt || held.win)
         return d;
-    const std::uint8_t typed = layout.Character(vk, held.shift, capsLock_);
+    // What the key types with AltGr if held; a dead key types nothing yet.
+    const KeyShifts shifts{.shift = held.shift, .altGr = AltGrHeld(), .capsLock = capsLock_};
+    const std::uint8_t typed = layout.Character(vk, shifts);
     const int at = swapIndex_[typed];
-    if (typed == 0 || at < 0)
+    if (typed == 0 || at < 0 || layout.IsDead(vk, shifts))
         return d;
     // 0 is "not remapped", so a table nobody has filled yet types as before.
     const std::uint8_t instead = swaps[at];

@@ -503,6 +503,26 @@ TEST_F(RemapDecisions, ARemappedCharacterIsTypedInstead) {
     EXPECT_EQ(With(VirtualKey::LeftShift, A).typeInstead, 'b');
 }
 
+// With AltGr the key types another character, and a dead key none yet.
+TEST_F(RemapDecisions, AltGrAndDeadKeysRemapWhatTheyType) {
+    decider.layout.altGr[Q] = '@';
+    decider.layout.plain[W] = '^';
+    decider.layout.deadKeys[0][W] = true;
+    Remap('q', 'z');
+    Remap('@', 'x');
+    Remap('^', 'y');
+    decider.OnKey({.vk = VirtualKey::LeftControl, .scanCode = AltGrControlScanCode}, table->Bytes,
+                  swaps->data());
+    decider.OnKey({.vk = VirtualKey::RightMenu, .extended = true}, table->Bytes, swaps->data());
+    EXPECT_EQ(Press(Q).typeInstead, 'x');
+    decider.OnKey({.vk = VirtualKey::LeftControl, .up = true, .scanCode = AltGrControlScanCode},
+                  table->Bytes, swaps->data());
+    decider.OnKey({.vk = VirtualKey::RightMenu, .up = true, .extended = true}, table->Bytes,
+                  swaps->data());
+    EXPECT_EQ(Press(Q).typeInstead, 'z');
+    ExpectUntouched(Press(W), "a dead key waits for its letter");
+}
+
 TEST_F(RemapDecisions, HotKeysComeFirstAndNoTableNoRemap) {
     Remap('q', 'z');
     ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey, CtrlQ);
