@@ -37,6 +37,11 @@ bool IsCaretKey(std::uint16_t vk) {
            vk == VirtualKey::Delete;
 }
 
+// The keypad's digits and signs, which the layout tables leave out.
+bool IsKeypadKey(std::uint16_t vk) {
+    return vk >= 0x60 && vk <= 0x6F;
+}
+
 bool CodeUsed(ConstBytes t, int code) {
     return code != NoHotKey && t[HookAt::CodeUsed + code] != 0;
 }
@@ -364,7 +369,8 @@ InputDecider::Typing InputDecider::TypingOf(std::uint16_t vk, bool focusChanged,
             break;
         default:
             t.accent = typed.accent;
-            t.character = typed.character;
+            t.character =
+                IsKeypadKey(vk) ? layout.Typed(vk, held.shift, capsLock_) : typed.character;
             // Escape, a function key, Clear: the typing was broken off. The
             // lock keys and a dead key's waiting accent change nothing typed.
             t.reset = t.reset || (t.character == 0 && !typed.dead && !IsLockKey(vk));
@@ -439,15 +445,11 @@ void InputDecider::FollowAltGr(const KeyEvent& event) {
 }
 
 KeyCharacters InputDecider::CharactersOf(std::uint16_t vk) {
-    constexpr std::uint16_t Keypad0 = 0x60, KeypadDivide = 0x6F;
-    const bool shift = down_[VirtualKey::Shift];
-    if (vk >= Keypad0 && vk <= KeypadDivide)
-        return {.character = layout.Typed(vk, shift, capsLock_)};
     const KeyCombination held = Held();
     if (held.ctrl || held.alt || held.win)
         return {};
     return deadKeys_.Press(layout, vk,
-                           {.shift = shift, .altGr = AltGrHeld(), .capsLock = capsLock_});
+                           {.shift = held.shift, .altGr = AltGrHeld(), .capsLock = capsLock_});
 }
 
 bool InputDecider::HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d) {
