@@ -471,18 +471,35 @@ bool InputDecider::HoldTyping(const KeyEvent& event, ConstBytes table, InputDeci
     if (key == VirtualKey::Escape || key == VirtualKey::Capital)
         return false;
     const bool holdNow = holding && !holdOver_;
+    if (holdNow && !event.up && !IsModifier(TrackedKey(event.vk))) {
+        KeyCombination keys = Held();
+        keys.vk = TrackedKey(event.vk);
+        // A combination in use is kept from the windows as in any run, not
+        // typed later; Alt or Win held back with it goes up around a key
+        // nobody uses, so no menu opens.
+        if (CodeUsed(table, EncodeHotKey(keys))) {
+            if (keys.alt || keys.win)
+                HoldBack({VirtualKey::Unassigned}, {VirtualKey::Unassigned, 0, false, true});
+            return false;
+        }
+    }
     // A release whose press went through goes through: nothing stays down.
     if ((!holdNow && heldCount_ == 0) || (event.up && !heldDown_[key]))
         return false;
-    if (heldCount_ < MaxHeldKeys) {
-        heldKeys_[heldCount_++] = {event.vk, static_cast<std::uint16_t>(event.scanCode),
-                                   event.extended, event.up};
-        heldDown_[key] = !event.up;
-    }
+    HoldBack({event.vk, static_cast<std::uint16_t>(event.scanCode), event.extended, event.up});
     d.swallow = true;
     // The first key after the hold, or one with no room left, sends them all.
     d.replayHeld = !holdNow || heldCount_ == MaxHeldKeys;
     return true;
+}
+
+void InputDecider::HoldBack(std::initializer_list<HeldKey> keys) {
+    for (const HeldKey& k : keys) {
+        if (heldCount_ == MaxHeldKeys)
+            return;
+        heldKeys_[heldCount_++] = k;
+        heldDown_[k.vk & 0xFF] = !k.up;
+    }
 }
 
 std::span<const HeldKey> InputDecider::TakeHeldKeys() {

@@ -14,6 +14,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 
@@ -188,6 +189,7 @@ class InputDecider {
     // While a Cueword's text is typed the user's keys wait: true when this
     // one is held back (or ends the hold and is typed after the others).
     bool HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d);
+    void HoldBack(std::initializer_list<HeldKey> keys);
     InputDecision Confirmed(KeyCombination keys, bool repeat, ConstBytes table);
     InputDecision ClosingKey(ConstBytes table) const;
     InputDecision Combination(const KeyCombination& keys, bool repeat, ConstBytes table) const;

@@ -207,6 +207,17 @@ TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
     EXPECT_TRUE(next.replayHeld);
     EXPECT_EQ(held(), "d65 u65 ");
 
+    // A hot key in use is kept from the windows, not typed later; Alt held
+    // back with it goes up around a key nobody uses.
+    table->SetU8(HookAt::MacroPlaying, 0);
+    ExpectUntouched(Press(Q));
+    table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
+    EXPECT_TRUE(Key(VirtualKey::LeftMenu).swallow);
+    EXPECT_TRUE(Press(Q).swallow);
+    EXPECT_TRUE(Key(VirtualKey::LeftMenu, true).swallow);
+    EXPECT_TRUE(Key(VirtualKey::Execute, false, true).replayHeld);
+    EXPECT_EQ(held(), "d164 d232 u232 u164 ");
+
     // A Cueword macro that waits for the user's keys gets them.
     table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
     table->SetU8(HookAt::WaitClick + 2, 1);
