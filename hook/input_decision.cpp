@@ -295,6 +295,7 @@ InputDecision InputDecider::Confirmed(KeyCombination keys, bool repeat, ConstByt
     down_[VirtualKey::Menu] = real.alt;
     down_[VirtualKey::Shift] = real.shift;
     down_[VirtualKey::LeftWin] = real.win;
+    userModifiers_ &= down_;
     capsLock_ = realKeys->CapsLockOn();
     keys.ctrl = real.ctrl;
     keys.alt = real.alt;
