@@ -225,6 +225,9 @@ TEST_F(PlayerEndToEnd, KeysTheUserHoldsNeverMixIntoTheMacrosText) {
           "abcdefgh1234567890");
     target.Clear();
     Press(target, "key ctrl+q sleep 0.3 keydown shift sleep 2 keyup shift", "abcdefgh1234567890");
+    // Nothing the player let go and put back stays down after the user.
+    for (int vk : {VK_SHIFT, VK_CONTROL, VK_MENU})
+        EXPECT_TRUE(WaitFor([&] { return (GetAsyncKeyState(vk) & 0x8000) == 0; })) << vk;
 }
 
 TEST_F(PlayerEndToEnd, TheEditorsReloadCommandBringsInTheChangedLibrary) {
