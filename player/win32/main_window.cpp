@@ -364,7 +364,7 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 activation_->SetRunningProgs();
             return 0;
         case ProgramMessage::CapsLock:
-            host_.CapsLockSeen(wParam != 0);
+            // A run reads Caps Lock from the system as it starts.
             return 0;
         case ProgramMessage::RunByNickname: {
             // Taken whatever happens, so a refused request leaves nothing behind.

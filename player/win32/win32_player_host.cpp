@@ -181,11 +181,8 @@ std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path,
 }
 
 bool Win32PlayerHost::CapsLockOn() {
-    // The player's thread never has the keyboard focus, and on Windows its
-    // key state follows only its own messages: the hook library's word,
-    // once it has given one, is the keyboard's.
-    if (capsLockSeen_)
-        return *capsLockSeen_;
+    // The player's window never has the keyboard focus: its thread's key
+    // state follows the desktop's.
     return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 

@@ -45,8 +45,6 @@ class Win32PlayerHost final : public PlayerHost {
     void ShowRunning(bool running) override;
     void StartClearTimer() override;
     CommandFamilies Families() override { return FamiliesSet; }
-    // Caps Lock as the hook library saw it switched, by anyone.
-    void CapsLockSeen(bool on) { capsLockSeen_ = on; }
 
     // What the player's main window supplies: the shared state, the tray
     // icon and the run-time dialogs. Unset ones do nothing (a macro looked up
@@ -64,7 +62,6 @@ class Win32PlayerHost final : public PlayerHost {
     DWORD lastTick_ = 0;
     std::uint64_t elapsedMs_ = 0;
     bool ticking_ = false;
-    std::optional<bool> capsLockSeen_;
 };
 
 }  // namespace orv::player
