@@ -480,14 +480,16 @@ bool InputDecider::HoldTyping(const KeyEvent& event, ConstBytes table, InputDeci
         // nobody uses, so no menu opens.
         if (CodeUsed(table, EncodeHotKey(keys))) {
             if (keys.alt || keys.win)
-                HoldBack({VirtualKey::Unassigned}, {VirtualKey::Unassigned, 0, false, true});
+                HoldBack({HeldKey{.vk = VirtualKey::Unassigned},
+                          HeldKey{.vk = VirtualKey::Unassigned, .up = true}});
             return false;
         }
     }
     // A release whose press went through goes through: nothing stays down.
     if ((!holdNow && heldCount_ == 0) || (event.up && !heldDown_[key]))
         return false;
-    HoldBack({event.vk, static_cast<std::uint16_t>(event.scanCode), event.extended, event.up});
+    HoldBack(
+        {HeldKey{event.vk, static_cast<std::uint16_t>(event.scanCode), event.extended, event.up}});
     d.swallow = true;
     // The first key after the hold, or one with no room left, sends them all.
     d.replayHeld = !holdNow || heldCount_ == MaxHeldKeys;

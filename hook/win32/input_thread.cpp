@@ -6,6 +6,7 @@
 #include <span>
 
 #include "common/injected_input.h"
+#include "common/win32/focused_keyboard.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/window_numbers.h"
 #include "hook/input_decision.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr UINT WM_INSTALL_HOOK = WM_APP + 1;  // wParam the role; answers the handle
 constexpr UINT WM_REMOVE_HOOK = WM_APP + 2;   // wParam the handle; answers 1 or 0
 constexpr UINT WM_IN_USE_CHANGED = WM_APP + 3;
+constexpr UINT WM_LEARN_LAYOUT = WM_APP + 4;  // lParam the layout
 constexpr UINT CallerWaitMs = 5000;
 constexpr int RoleCount = 4;
 constexpr const char* ControlClass = "OrnHookInputThread";
@@ -37,6 +39,8 @@ struct InputThread {
     const std::uint8_t* swaps = nullptr;  // the remap table in the player's block
     std::array<wchar_t, 256> wide{};      // each ANSI character as typed
     LearnedLayouts layouts;
+    HKL layout = nullptr;  // the one the decider reads keys with
+    HKL layoutAsked = nullptr;
     HANDLE modifiersUp = nullptr;  // KernelName::ModifiersUp
     bool modifiersUpShown = false;
 };
@@ -112,11 +116,29 @@ void ShowModifiersUp() {
         ResetEvent(Input->modifiersUp);
 }
 
+void UseLayout(HKL handle, const KeyLayout& layout) {
+    Input->layout = handle;
+    Input->decider.layout = layout;
+}
+
+// A layout not learned yet is learned between events, not inside one: the
+// system gives a hook procedure only so long. Until then keys are read with
+// the layout before.
 void FollowFocusedLayout() {
-    const HKL before = Input->layouts.Current();
-    const KeyLayout& layout = Input->layouts.Focused();
-    if (Input->layouts.Current() != before)
-        Input->decider.layout = layout;
+    const HKL focused = FocusedKeyboardLayout();
+    if (focused == Input->layout)
+        return;
+    if (const KeyLayout* known = Input->layouts.Find(focused))
+        return UseLayout(focused, *known);
+    if (focused != Input->layoutAsked && Control)
+        PostMessageA(Control, WM_LEARN_LAYOUT, 0, reinterpret_cast<LPARAM>(focused));
+    Input->layoutAsked = focused;
+}
+
+void LearnAskedLayout(HKL handle) {
+    if (!Input->layouts.Find(handle))
+        UseLayout(handle, Input->layouts.Learn(handle));
+    Input->layoutAsked = nullptr;
 }
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
@@ -307,6 +329,9 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return Install(static_cast<HookRole>(wParam & 3));
         case WM_REMOVE_HOOK:
             return Remove(static_cast<std::int32_t>(wParam)) ? 1 : 0;
+        case WM_LEARN_LAYOUT:
+            LearnAskedLayout(reinterpret_cast<HKL>(lParam));
+            return 0;
         case WM_IN_USE_CHANGED:
             if (Input->decider.HoldOver(MasterTableImage()))
                 Replay(Input->decider.TakeHeldKeys());
@@ -324,7 +349,8 @@ void LearnKeyboard() {
         if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &Input->wide[c], 1) != 1)
             Input->wide[c] = static_cast<wchar_t>(c);
     }
-    FollowFocusedLayout();
+    const HKL focused = FocusedKeyboardLayout();
+    UseLayout(focused, Input->layouts.Learn(focused));
     Input->decider.SetCapsLock(Input->keyState.CapsLockOn());
 }
 

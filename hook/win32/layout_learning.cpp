@@ -1,7 +1,5 @@
 #include "hook/win32/layout_learning.h"
 
-#include "common/win32/focused_keyboard.h"
-
 namespace orv {
 namespace {
 
@@ -136,23 +134,19 @@ void LearnLayout(HKL handle, KeyLayout& layout) {
         layout.keypadDecimal = static_cast<std::uint8_t>(decimal);
 }
 
-const KeyLayout& LearnedLayouts::Focused() {
-    const HKL handle = FocusedKeyboardLayout();
-    if (currentLayout_ && handle == current_)
-        return *currentLayout_;
-    current_ = handle;
-    for (const Entry& e : entries_) {
-        if (e.handle == handle && e.handle) {
-            currentLayout_ = &e.layout;
-            return *currentLayout_;
-        }
-    }
+const KeyLayout* LearnedLayouts::Find(HKL handle) const {
+    for (const Entry& e : entries_)
+        if (e.handle && e.handle == handle)
+            return &e.layout;
+    return nullptr;
+}
+
+const KeyLayout& LearnedLayouts::Learn(HKL handle) {
     Entry& slot = entries_[next_];
     next_ = (next_ + 1) % Room;
     slot.handle = handle;
     LearnLayout(handle, slot.layout);
-    currentLayout_ = &slot.layout;
-    return *currentLayout_;
+    return slot.layout;
 }
 
 }  // namespace orv

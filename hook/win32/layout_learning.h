@@ -16,9 +16,10 @@ void LearnLayout(HKL handle, KeyLayout& layout);
 // The layouts learned so far, the focused window's looked up at each key.
 class LearnedLayouts {
   public:
-    // The layout of the window that has the focus; learned when new.
-    const KeyLayout& Focused();
-    HKL Current() const { return current_; }
+    // The learned layout of handle; none while it is not learned.
+    const KeyLayout* Find(HKL handle) const;
+    // Learns handle's layout, in place of the one learned longest ago.
+    const KeyLayout& Learn(HKL handle);
 
   private:
     struct Entry {
@@ -28,8 +29,6 @@ class LearnedLayouts {
     static constexpr std::size_t Room = 4;
     std::array<Entry, Room> entries_{};
     std::size_t next_ = 0;
-    HKL current_ = nullptr;
-    const KeyLayout* currentLayout_ = nullptr;
 };
 
 }  // namespace orv

@@ -189,6 +189,7 @@ TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
     // The macro's own keys pass; its closing marker sends the held ones.
     ExpectUntouched(Press(Q, true));
     EXPECT_TRUE(Key(VirtualKey::Execute, false, true).replayHeld);
+    Key(VirtualKey::Execute, true, true);
     EXPECT_EQ(held(), "d65 u65 d87 u87 d37e ");
     // Keys after the marker go straight on, the key up left held goes after it.
     ExpectUntouched(Press(Q));
