@@ -4,6 +4,7 @@
 // section. The layout is a shared-memory format.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -34,6 +35,8 @@ constexpr std::size_t StopCtrl = 767;  // then Alt, Shift, Win
 constexpr std::size_t SecondStopGiven = 772;
 constexpr std::size_t RecordWindowSize = 782;
 constexpr std::size_t MacroPlaying = 783;
+// 783 while a Cueword's text is typed: in use, and the user's keys wait.
+constexpr std::uint8_t PlayingHoldsTyping = 2;
 constexpr std::size_t CaptureKeys = 785;
 constexpr std::size_t CaptureMouse = 786;
 constexpr std::size_t CaptureClicksOnly = 787;
@@ -119,7 +122,14 @@ struct HookTable {
     bool CaptureRunning() const { return Bytes[HookAt::CaptureRunning] != 0; }
     void SetCaptureRunning(bool on) { Bytes[HookAt::CaptureRunning] = on; }
     bool MacroPlaying() const { return Bytes[HookAt::MacroPlaying] != 0; }
-    void SetMacroPlaying(bool on) { Bytes[HookAt::MacroPlaying] = on; }
+    // A run taking the byte keeps a Cueword's hold on the user's keys.
+    void SetMacroPlaying(bool on) {
+        Bytes[HookAt::MacroPlaying] =
+            on ? std::max<std::uint8_t>(Bytes[HookAt::MacroPlaying], 1) : 0;
+    }
+    void SetMacroPlayingHoldingTyping() {
+        Bytes[HookAt::MacroPlaying] = HookAt::PlayingHoldsTyping;
+    }
     bool CuewordsExist() const { return Bytes[HookAt::CuewordsExist] != 0; }
     void SetCuewordsExist(bool on) { Bytes[HookAt::CuewordsExist] = on; }
     bool IdleMacroExists() const { return Bytes[HookAt::IdleMacroExists] != 0; }

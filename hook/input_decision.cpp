@@ -3,6 +3,8 @@
 #include "common/hook_table.h"
 #include "common/hotkey_encoder.h"
 
+#include <algorithm>
+
 namespace orv {
 namespace {
 
@@ -33,6 +35,11 @@ bool IsLockKey(std::uint16_t vk) {
 bool IsCaretKey(std::uint16_t vk) {
     return (vk >= VirtualKey::PageUp && vk <= VirtualKey::PageUp + 7) || vk == VirtualKey::Insert ||
            vk == VirtualKey::Delete;
+}
+
+// The keypad's digits and signs, which the layout tables leave out.
+bool IsKeypadKey(std::uint16_t vk) {
+    return vk >= 0x60 && vk <= 0x6F;
 }
 
 bool CodeUsed(ConstBytes t, int code) {
@@ -78,34 +85,6 @@ void ReportIdleOver(InputDecision& d, Bytes table) {
 
 }  // namespace
 
-std::uint8_t KeyLayout::Character(std::uint16_t vk, bool shift, bool capsLock) const {
-    if (vk >= 256)
-        return 0;
-    if (capsLock && vk >= 'A' && vk <= 'Z')
-        shift = !shift;
-    return shift ? shifted[vk] : plain[vk];
-}
-
-std::uint8_t KeyLayout::Typed(std::uint16_t vk, bool shift, bool capsLock) const {
-    constexpr std::uint16_t Keypad0 = 0x60, Keypad9 = 0x69;
-    if (vk >= Keypad0 && vk <= Keypad9)
-        return static_cast<std::uint8_t>('0' + vk - Keypad0);
-    switch (vk) {
-        case 0x6A:
-            return '*';
-        case 0x6B:
-            return '+';
-        case 0x6D:
-            return '-';
-        case 0x6E:
-            return keypadDecimal;
-        case 0x6F:
-            return '/';
-        default:
-            return Character(vk, shift, capsLock);
-    }
-}
-
 InputDecider::InputDecider() {
     swapIndex_.fill(-1);
     const SwapKeyTable& identity = IdentitySwapTable();
@@ -114,9 +93,11 @@ InputDecider::InputDecider() {
 }
 
 KeyCombination InputDecider::Held() const {
+    // AltGr types characters: it is neither Ctrl nor Alt.
+    const bool altGr = AltGrHeld();
     KeyCombination k;
-    k.ctrl = down_[VirtualKey::Control];
-    k.alt = down_[VirtualKey::Menu];
+    k.ctrl = down_[VirtualKey::Control] && !altGr;
+    k.alt = down_[VirtualKey::Menu] && !altGr;
     k.shift = down_[VirtualKey::Shift];
     k.win = down_[VirtualKey::LeftWin];
     return k;
@@ -162,11 +143,16 @@ bool InputDecider::LeavesTheBox(const KeyCombination& keys, bool dialogLetter) {
 }
 
 InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std::uint8_t* swaps) {
+    FollowAltGr(event);
     const std::uint16_t vk = TrackedKey(event.vk);
+    if (IsModifier(vk) && !event.injectedByPlayer)
+        userModifiers_[vk] = !event.up;
     const bool repeat = !event.up && down_[vk];
     down_[vk] = !event.up;
     std::optional<CaptureText> capture = StartCapture(event.injectedByPlayer, table);
     InputDecision d;
+    if (HoldTyping(event, table, d))
+        return d;
     if (event.up) {
         d.swallow = swallowedKeys_[vk];
         swallowedKeys_[vk] = false;
@@ -177,7 +163,7 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
         return d;
     }
     if (!repeat && !event.injectedByPlayer)
-        altAlone_ = vk == VirtualKey::Menu;
+        altAlone_ = vk == VirtualKey::Menu && !AltGrHeld();
     const bool haveTable = table.size() >= HookTable::Size;
     if (capture && !repeat) {
         KeyCombination keys = Held();
@@ -192,6 +178,8 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
     const bool focusChanged = !repeat && focus_ && *focus_ != event.focus;
     if (!repeat)
         focus_ = event.focus;
+    if (focusChanged)
+        deadKeys_.Forget();
     if (vk == VirtualKey::Capital) {
         // The player's own Caps Lock presses count too: it follows the state.
         if (!repeat)
@@ -203,24 +191,29 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
         return d;
     }
     if (roles.hotKeys && haveTable) {
-        if (!event.injectedByPlayer) {
+        if (!event.injectedByPlayer && !AltGrHeld()) {
             KeyCombination keys = Held();
             keys.vk = vk;
             if (SecondWindow(table) == 0 || !LeavesTheBox(keys, event.dialogLetter))
                 d = Confirmed(keys, repeat, table);
         } else if (vk == VirtualKey::Execute && !repeat) {
             d = ClosingKey(table);
+            d.replayHeld = heldCount_ > 0;
         }
     }
     if (!d.swallow && roles.remap && !event.injectedByPlayer)
         d = Remap(vk, swaps);
+    // What reaches the window types there, once.
+    const KeyCharacters typed = !event.injectedByPlayer && (!d.swallow || d.typeInstead != 0)
+                                    ? CharactersOf(vk)
+                                    : KeyCharacters{};
     // The user's own keys only: the macro's typing never ends its waits, nor
     // is it taken for a Cueword.
     if (roles.hotKeys && haveTable && !event.injectedByPlayer && d.postCount == 0) {
         // A swallowed key types nothing; a remapped one types its replacement.
         Typing typing{.reset = focusChanged};
         if (!d.swallow || d.typeInstead != 0)
-            typing = TypingOf(vk, focusChanged);
+            typing = TypingOf(vk, focusChanged, typed);
         if (d.typeInstead != 0)
             typing.character = d.typeInstead;
         ReportToWait(d, vk, repeat, typing, table);
@@ -238,9 +231,14 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
     // as its replacement.
     if (capture && (!d.swallow || d.typeInstead != 0)) {
         const KeyCombination held = Held();
-        const std::uint8_t character =
-            d.typeInstead != 0 ? d.typeInstead : layout.Character(vk, held.shift, capsLock_);
-        capture_.Key(*capture, table, vk, held, character, layout, event.time);
+        if (d.typeInstead != 0) {
+            capture_.Key(*capture, table, vk, held, d.typeInstead, layout, event.time);
+        } else if (!typed.dead) {
+            // A dead key is written with the character it goes over.
+            if (typed.accent != 0)
+                capture_.Key(*capture, table, vk, held, typed.accent, layout, event.time);
+            capture_.Key(*capture, table, vk, held, typed.character, layout, event.time);
+        }
         d.capture = *capture;
     }
     return d;
@@ -319,6 +317,7 @@ InputDecision InputDecider::Confirmed(KeyCombination keys, bool repeat, ConstByt
     down_[VirtualKey::Menu] = real.alt;
     down_[VirtualKey::Shift] = real.shift;
     down_[VirtualKey::LeftWin] = real.win;
+    userModifiers_ &= down_;
     capsLock_ = realKeys->CapsLockOn();
     keys.ctrl = real.ctrl;
     keys.alt = real.alt;
@@ -374,7 +373,8 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
     return d;
 }
 
-InputDecider::Typing InputDecider::TypingOf(std::uint16_t vk, bool focusChanged) const {
+InputDecider::Typing InputDecider::TypingOf(std::uint16_t vk, bool focusChanged,
+                                            const KeyCharacters& typed) const {
     // Text typed elsewhere is not the text before the caret.
     Typing t{.reset = focusChanged};
     if (IsModifier(vk))
@@ -392,10 +392,12 @@ InputDecider::Typing InputDecider::TypingOf(std::uint16_t vk, bool focusChanged)
             t.character = static_cast<std::uint8_t>(vk);
             break;
         default:
-            t.character = layout.Typed(vk, held.shift, capsLock_);
+            t.accent = typed.accent;
+            t.character =
+                IsKeypadKey(vk) ? layout.Typed(vk, held.shift, capsLock_) : typed.character;
             // Escape, a function key, Clear: the typing was broken off. The
-            // lock keys change nothing typed.
-            t.reset = t.reset || (t.character == 0 && !IsLockKey(vk));
+            // lock keys and a dead key's waiting accent change nothing typed.
+            t.reset = t.reset || (t.character == 0 && !typed.dead && !IsLockKey(vk));
     }
     return t;
 }
@@ -412,6 +414,8 @@ void InputDecider::ReportToWait(InputDecision& d, std::uint16_t vk, bool repeat,
         return;
     if (typing.reset)
         d.Add({player, ProgramMessage::WaitTextChar, TypedKind::Reset});
+    if (typing.accent != 0)
+        d.Add({player, ProgramMessage::WaitTextChar, TypedKind::Character, false, typing.accent});
     if (typing.character != 0)
         d.Add(
             {player, ProgramMessage::WaitTextChar, TypedKind::Character, false, typing.character});
@@ -427,10 +431,11 @@ void InputDecider::ReportToCuewords(InputDecision& d, const Typing& typing,
     const std::uint32_t player = PlayerWindow(table);
     if (typing.reset)
         d.Add({player, ProgramMessage::CuewordChar, TypedKind::Reset});
+    const std::uint32_t kind = capsLock_ ? TypedKind::CapsLockCharacter : TypedKind::Character;
+    if (typing.accent != 0)
+        d.Add({player, ProgramMessage::CuewordChar, kind, false, typing.accent});
     if (typing.character != 0)
-        d.Add({player, ProgramMessage::CuewordChar,
-               capsLock_ ? TypedKind::CapsLockCharacter : TypedKind::Character, false,
-               typing.character});
+        d.Add({player, ProgramMessage::CuewordChar, kind, false, typing.character});
 }
 
 InputDecision InputDecider::Remap(std::uint16_t vk, const std::uint8_t* swaps) const {
@@ -438,9 +443,11 @@ InputDecision InputDecider::Remap(std::uint16_t vk, const std::uint8_t* swaps) c
     const KeyCombination held = Held();
     if (!swaps || held.ctrl || held.alt || held.win)
         return d;
-    const std::uint8_t typed = layout.Character(vk, held.shift, capsLock_);
+    // What the key types with AltGr if held; a dead key types nothing yet.
+    const KeyShifts shifts{.shift = held.shift, .altGr = AltGrHeld(), .capsLock = capsLock_};
+    const std::uint8_t typed = layout.Character(vk, shifts);
     const int at = swapIndex_[typed];
-    if (typed == 0 || at < 0)
+    if (typed == 0 || at < 0 || layout.IsDead(vk, shifts))
         return d;
     // 0 is "not remapped", so a table nobody has filled yet types as before.
     const std::uint8_t instead = swaps[at];
@@ -449,6 +456,84 @@ InputDecision InputDecider::Remap(std::uint16_t vk, const std::uint8_t* swaps) c
         d.typeInstead = instead;
     }
     return d;
+}
+
+void InputDecider::FollowAltGr(const KeyEvent& event) {
+    if (event.injectedByPlayer)
+        return;
+    const std::uint16_t vk = TrackedKey(event.vk);
+    if (vk == VirtualKey::Control && (event.up || event.vk == VirtualKey::LeftControl))
+        altGrControl_ = !event.up && event.scanCode == AltGrControlScanCode;
+    else if (vk == VirtualKey::Menu && (event.up || event.vk == VirtualKey::RightMenu))
+        rightAlt_ = !event.up;
+}
+
+KeyCharacters InputDecider::CharactersOf(std::uint16_t vk) {
+    const KeyCombination held = Held();
+    if (held.ctrl || held.alt || held.win)
+        return {};
+    return deadKeys_.Press(layout, vk,
+                           {.shift = held.shift, .altGr = AltGrHeld(), .capsLock = capsLock_});
+}
+
+bool InputDecider::HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d) {
+    if (!roles.hotKeys || table.size() < HookTable::Size)
+        return false;
+    if (event.injectedByPlayer) {
+        // The run's closing marker: everything it typed is through.
+        if (event.vk == VirtualKey::Execute)
+            holdOver_ = true;
+        return false;
+    }
+    const bool waitsForInput = table[WaitClick] != 0 || table[WaitKey] != 0 || table[WaitText] != 0;
+    const bool holding =
+        table[HookAt::MacroPlaying] == HookAt::PlayingHoldsTyping && !waitsForInput;
+    if (!holding)
+        holdOver_ = false;
+    const std::uint16_t key = event.vk & 0xFF;
+    // Escape still stops the run; Caps Lock is the player's to follow.
+    if (key == VirtualKey::Escape || key == VirtualKey::Capital)
+        return false;
+    const bool holdNow = holding && !holdOver_;
+    if (holdNow && !event.up && !IsModifier(TrackedKey(event.vk))) {
+        KeyCombination keys = Held();
+        keys.vk = TrackedKey(event.vk);
+        // A combination in use is kept from the windows as in any run, not
+        // typed later; Alt or Win held back with it goes up around a key
+        // nobody uses, so no menu opens.
+        if (CodeUsed(table, EncodeHotKey(keys))) {
+            if (keys.alt || keys.win)
+                HoldBack({HeldKey{.vk = VirtualKey::Unassigned},
+                          HeldKey{.vk = VirtualKey::Unassigned, .up = true}});
+            return false;
+        }
+    }
+    // A release whose press went through goes through: nothing stays down.
+    if ((!holdNow && heldCount_ == 0) || (event.up && !heldDown_[key]))
+        return false;
+    HoldBack(
+        {HeldKey{event.vk, static_cast<std::uint16_t>(event.scanCode), event.extended, event.up}});
+    d.swallow = true;
+    // The first key after the hold, or one with no room left, sends them all.
+    d.replayHeld = !holdNow || heldCount_ == MaxHeldKeys;
+    return true;
+}
+
+void InputDecider::HoldBack(std::initializer_list<HeldKey> keys) {
+    for (const HeldKey& k : keys) {
+        if (heldCount_ == MaxHeldKeys)
+            return;
+        heldKeys_[heldCount_++] = k;
+        heldDown_[k.vk & 0xFF] = !k.up;
+    }
+}
+
+std::span<const HeldKey> InputDecider::TakeHeldKeys() {
+    const std::size_t count = heldCount_;
+    std::copy_n(heldKeys_.begin(), count, replaying_.begin());
+    heldCount_ = 0;
+    heldDown_.reset();
+    return {replaying_.data(), count};
 }
 
 }  // namespace orv

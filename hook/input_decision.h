@@ -5,21 +5,26 @@
 // never blocks, allocates or touches a file; the Win32 hook procedures only
 // translate events in and carry out the decision.
 //
-// Keys the library cannot tell apart: left and right Ctrl, Alt, Shift and Win;
-// AltGr, which the system delivers as Ctrl+Alt; Enter and the keypad's Enter;
+// Keys the library cannot tell apart: left and right Ctrl, Alt, Shift and Win
+// (AltGr, which the system delivers as a left Ctrl of its own making and the
+// right Alt, is told apart); Enter and the keypad's Enter;
 // the keypad's navigation keys with Num Lock off and the keys they stand for.
 #pragma once
 
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
+#include <span>
 
 #include "common/bytes.h"
+#include "common/hook_table.h"
 #include "common/hotkeys.h"
 #include "common/program_messages.h"
 #include "common/swap_keys.h"
 #include "hook/capture_encoder.h"
+#include "hook/key_layout.h"
 
 namespace orv {
 
@@ -56,6 +61,21 @@ struct KeyEvent {
     // The key is one of the "&" letters of the focused window's dialog: asked
     // of the system only while a dialog asks for a combination.
     bool dialogLetter = false;
+    std::uint32_t scanCode = 0;
+    bool extended = false;
+};
+
+// The scan code of the left Ctrl the system presses with the right Alt of a
+// layout with AltGr.
+constexpr std::uint32_t AltGrControlScanCode = 0x21D;
+
+// A key the user typed while a Cueword's text was typed, typed again after
+// it as it came.
+struct HeldKey {
+    std::uint16_t vk = 0;
+    std::uint16_t scanCode = 0;
+    bool extended = false;
+    bool up = false;
 };
 
 struct ButtonEvent {
@@ -97,26 +117,15 @@ struct InputDecision {
     std::uint8_t typeInstead = 0;  // the remapped character to type, 0 none
     // What a recording makes of the event; posted before the posts above.
     CaptureText capture;
+    // The keys held back while a Cueword's text was typed are typed now,
+    // after the posts.
+    bool replayHeld = false;
 
     // A post naming no window is dropped.
     void Add(const HookPost& post) {
         if (post.window != 0 && postCount < MaxPosts)
             posts[postCount++] = post;
     }
-};
-
-// The character each key types, without and with Shift, as the keyboard
-// layout says; 0 where the key types none.
-struct KeyLayout {
-    std::array<std::uint8_t, 256> plain{};
-    std::array<std::uint8_t, 256> shifted{};
-    std::uint8_t keypadDecimal = '.';  // the layout's decimal sign on the keypad
-
-    std::uint8_t Character(std::uint16_t vk, bool shift, bool capsLock) const;
-    // As Character, with the keypad's digits and signs: the system sends
-    // their keys only with Num Lock on, and with it off the same keys arrive
-    // as caret keys and Clear.
-    std::uint8_t Typed(std::uint16_t vk, bool shift, bool capsLock) const;
 };
 
 // The keyboard as the system sees it, not as the hooks saw it go by.
@@ -146,11 +155,16 @@ class InputDecider {
     const RealKeyState* realKeys = nullptr;
     void SetCapsLock(bool on) { capsLock_ = on; }
     bool CapsLock() const { return capsLock_; }
-    // Ctrl, Alt, Shift or Win is down as far as these hooks saw.
-    bool AnyModifierHeld() const {
-        return down_[VirtualKey::Control] || down_[VirtualKey::Menu] || down_[VirtualKey::Shift] ||
-               down_[VirtualKey::LeftWin];
+    // The keys held back, for typing them again; the hold forgets them.
+    std::span<const HeldKey> TakeHeldKeys();
+    // Keys are held back and the run that held them has ended.
+    bool HoldOver(ConstBytes table) const {
+        return heldCount_ > 0 && table.size() >= HookTable::Size &&
+               table[HookAt::MacroPlaying] != HookAt::PlayingHoldsTyping;
     }
+    // The user holds Ctrl, Alt, Shift or Win as far as these hooks saw; the
+    // player's own presses and releases do not count.
+    bool AnyModifierHeld() const { return userModifiers_.any(); }
 
     // table: the master HookTable (anything shorter counts as absent);
     // swaps: the remap table, or null when there is none to apply.
@@ -171,6 +185,19 @@ class InputDecider {
 
   private:
     KeyCombination Held() const;
+    // The fake left Ctrl and the right Alt of AltGr are both down.
+    // A release of either side, or of the key with no side, ends it.
+    bool AltGrHeld() const {
+        return altGrControl_ && rightAlt_ && down_[VirtualKey::Control] && down_[VirtualKey::Menu];
+    }
+    void FollowAltGr(const KeyEvent& event);
+    // What the key types in the focused window, dead keys composed; only
+    // for a key that reaches it.
+    KeyCharacters CharactersOf(std::uint16_t vk);
+    // While a Cueword's text is typed the user's keys wait: true when this
+    // one is held back (or ends the hold and is typed after the others).
+    bool HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d);
+    void HoldBack(std::initializer_list<HeldKey> keys);
     InputDecision Confirmed(KeyCombination keys, bool repeat, ConstBytes table);
     InputDecision ClosingKey(ConstBytes table) const;
     InputDecision Combination(const KeyCombination& keys, bool repeat, ConstBytes table) const;
@@ -179,9 +206,10 @@ class InputDecider {
     // window, a shortcut, a caret move), and the character it adds, if any.
     struct Typing {
         bool reset = false;
+        std::uint8_t accent = 0;  // a dead key's accent typed before the character
         std::uint8_t character = 0;
     };
-    Typing TypingOf(std::uint16_t vk, bool focusChanged) const;
+    Typing TypingOf(std::uint16_t vk, bool focusChanged, const KeyCharacters& typed) const;
     // What a macro waiting for a key or for typed text is told of a key.
     void ReportToWait(InputDecision& d, std::uint16_t vk, bool repeat, const Typing& typing,
                       ConstBytes table) const;
@@ -199,6 +227,17 @@ class InputDecider {
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;
     bool capsLock_ = false;
+    std::bitset<256> userModifiers_;
+    bool altGrControl_ = false;  // the left Ctrl down is the system's, for AltGr
+    bool rightAlt_ = false;
+    DeadKeyComposer deadKeys_;
+    static constexpr std::size_t MaxHeldKeys = 128;
+    std::array<HeldKey, MaxHeldKeys> heldKeys_{};
+    std::size_t heldCount_ = 0;
+    std::bitset<256> heldDown_;  // keys whose press was held back
+    std::array<HeldKey, MaxHeldKeys> replaying_{};
+    // The run's closing marker came: its text is all typed.
+    bool holdOver_ = false;
     // The focus at the last key; none before the first.
     std::optional<std::uint32_t> focus_;
     // Position of each character in the remap table, or -1.

@@ -157,17 +157,21 @@ void Cuewords::RunCuewordMacro(const Candidate& picked, const std::string& prefi
     const int i = picked.macro;
     MacroRecord record;
     buffer_.clear();
-    // A record that cannot be read runs nothing, and erases nothing.
-    if (!library_.ReadMacroRecord(i, record))
-        return;
     // In use first: the hook library then reports none of the Backspaces;
     // reports it queued before, and anything else that would start a run,
     // are refused while they are pumped.
     // With it the hook library also takes Escape for this run's abort: the
-    // user who stops the erase gets no macro text.
+    // user who stops the erase gets no macro text. The keys the user types
+    // on from here wait in the hook library and come after the text, so it
+    // is set before anything that takes time.
+    shared_.SetMacroInUseHoldingTyping();
+    // A record that cannot be read runs nothing, and erases nothing.
+    if (!library_.ReadMacroRecord(i, record)) {
+        shared_.SetMacroInUse(false);
+        return;
+    }
     RunState& state = interpreter_.Play().State();
     state.AbortFlag = false;
-    shared_.SetMacroInUse(true);
     if (settings_.CuewordRemove[i] != KeepTypedWord) {
         const std::size_t typedExtra = settings_.UseSuffix ? 1 : prefix.size();
         dispatch_.WhileStarting([&] {

@@ -306,9 +306,11 @@ void Interpreter::NamedKey(Call& call, std::uint8_t virtualKey) {
     RunState& state = playback_.State();
     if (state.KeystrokeDelayOn)
         playback_.KeyDelay(state.KeystrokeDelay);
+    const std::uint8_t lifted = playback_.LiftUserModifiers(0);
     playback_.PostVKey(virtualKey, false);
     playback_.PostVKey(virtualKey, true);
     playback_.ReleaseModifiers(call.Held);
+    playback_.PutBackUserModifiers(lifted);
 }
 
 void Interpreter::HeldModifier(Call& call, std::uint8_t virtualKey) {

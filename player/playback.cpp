@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/clock.h"
+#include "common/extended_keys.h"
 #include "player/date_time_text.h"
 
 namespace orv::player {
@@ -27,7 +28,7 @@ std::uint64_t ToWaitMs(double ms) {
 
 void Playback::SendKey(std::uint8_t virtualKey, bool up) {
     keyDown_[virtualKey] = !up;
-    host_.KeyEvent(virtualKey, up);
+    host_.KeyEvent(virtualKey, up, IsExtendedKey(virtualKey));
 }
 
 void Playback::PostVKey(std::uint8_t virtualKey, bool up) {
@@ -104,7 +105,9 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     }
     const std::optional<std::uint16_t> key = host_.KeyForChar(c);
     if (!key) {
+        const std::uint8_t lifted = LiftUserModifiers(0);
         host_.CharEvent(c);
+        PutBackUserModifiers(lifted);
         return;
     }
     // The layout's shift state: 1 Shift, 2 Ctrl, 4 Alt. Only the states a
@@ -113,6 +116,7 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     // key for switching the keyboard layout, so such a character goes with
     // its key alone rather than switch the user's layout.
     const std::uint8_t shiftState = *key >> 8;
+    const std::uint8_t lifted = LiftUserModifiers(shiftState & 7);
     if (shiftState == 1 || shiftState == 7) {
         PostVKey(VKey::Shift, false);
         held.Shift = true;
@@ -129,9 +133,53 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     PostVKey(virtualKey, false);
     PostVKey(virtualKey, true);
     ReleaseModifiers(held);
+    PutBackUserModifiers(lifted);
+}
+
+namespace {
+
+struct ModifierKey {
+    std::uint8_t bit;
+    std::uint8_t vk;
+};
+constexpr ModifierKey ModifierKeys[] = {{ModifierBit::Shift, VKey::Shift},
+                                        {ModifierBit::Ctrl, VKey::Control},
+                                        {ModifierBit::Alt, VKey::Menu},
+                                        {ModifierBit::Win, VKey::LeftWin}};
+
+}  // namespace
+
+std::uint8_t Playback::LiftUserModifiers(std::uint8_t needed) {
+    std::uint8_t own = 0;
+    for (const ModifierKey& m : ModifierKeys)
+        if (keyDown_[m.vk])
+            own |= m.bit;
+    const std::uint8_t lifted = host_.ModifiersDown() & ~own & ~needed;
+    if (lifted == 0)
+        return 0;
+    // A key between Alt or Win and its release keeps the menus shut.
+    if (lifted & (ModifierBit::Alt | ModifierBit::Win)) {
+        host_.KeyEvent(VKey::Unassigned, false, false);
+        host_.KeyEvent(VKey::Unassigned, true, false);
+    }
+    // Not the run's own presses: ReleaseEverything never lets them go.
+    for (const ModifierKey& m : ModifierKeys)
+        if (lifted & m.bit)
+            host_.KeyEvent(m.vk, true, IsExtendedKey(m.vk));
+    return lifted;
+}
+
+void Playback::PutBackUserModifiers(std::uint8_t lifted) {
+    if (lifted == 0)
+        return;
+    const std::uint8_t held = host_.ModifiersStillHeld(lifted);
+    for (const ModifierKey& m : ModifierKeys)
+        if (held & m.bit)
+            host_.KeyEvent(m.vk, false, IsExtendedKey(m.vk));
 }
 
 void Playback::TypeAltNumber(std::string_view digits) {
+    const std::uint8_t lifted = LiftUserModifiers(0);
     PostVKey(VKey::Menu, false);
     for (char d : digits) {
         if (d < '0' || d > '9')
@@ -141,6 +189,7 @@ void Playback::TypeAltNumber(std::string_view digits) {
         PostVKey(pad, true);
     }
     PostVKey(VKey::Menu, true);
+    PutBackUserModifiers(lifted);
 }
 
 void Playback::ReleaseModifiers(HeldModifiers& held) {

@@ -24,6 +24,8 @@ constexpr std::uint8_t Menu = 18;
 constexpr std::uint8_t Capital = 20;
 constexpr std::uint8_t Execute = 43;
 constexpr std::uint8_t LeftWin = 91;
+// Assigned to nothing: typed so that letting go of Alt or Win opens no menu.
+constexpr std::uint8_t Unassigned = 0xE8;
 constexpr std::uint8_t Numpad0 = 0x60;
 }  // namespace VKey
 
@@ -53,6 +55,11 @@ class Playback {
     void TypeChar(unsigned char c, HeldModifiers& held);
     void TypeAltNumber(std::string_view digits);
     void ReleaseModifiers(HeldModifiers& held);
+    // The user's own modifiers a keystroke does not need (ModifierBit) are
+    // let go for it, so that the macro's characters arrive as written, and
+    // put back after it while the user still holds them.
+    std::uint8_t LiftUserModifiers(std::uint8_t needed);
+    void PutBackUserModifiers(std::uint8_t lifted);
     // Everything this run pressed and did not release: keys and buttons.
     void ReleaseEverything();
 

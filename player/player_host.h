@@ -19,6 +19,11 @@ struct ScreenPoint {
     bool operator==(const ScreenPoint&) const = default;
 };
 
+// Modifiers as bits: Shift, Ctrl and Alt as a layout's shift state has them.
+namespace ModifierBit {
+constexpr std::uint8_t Shift = 1, Ctrl = 2, Alt = 4, Win = 8;
+}
+
 // Mouse event flags, the system's own values.
 namespace MouseFlag {
 constexpr std::uint32_t Move = 0x0001;
@@ -36,12 +41,15 @@ class PlayerHost {
   public:
     virtual ~PlayerHost() = default;
 
-    // Input. Every event carries the player's injected-input tag.
-    virtual void KeyEvent(std::uint8_t virtualKey, bool up) = 0;
+    // Input. Every event carries the player's injected-input tag; an
+    // extended key carries the extended mark too.
+    virtual void KeyEvent(std::uint8_t virtualKey, bool up, bool extended) = 0;
     virtual void MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
                             std::int32_t data) = 0;
-    // The key of a character in the current keyboard layout: virtual key in
-    // the low byte, shift state (1 Shift, 2 Ctrl, 4 Alt) in the high byte.
+    // The key of a character in the keyboard layout of the window that
+    // receives it: virtual key in the low byte, shift state (1 Shift, 2 Ctrl,
+    // 4 Alt) in the high byte. None also for a dead key, which would merge
+    // with the next character.
     virtual std::optional<std::uint16_t> KeyForChar(unsigned char c) = 0;
     // Types a character that the layout has no key for as the character
     // itself, not as a key.
@@ -84,6 +92,11 @@ class PlayerHost {
 
     // Caps Lock as it is now.
     virtual bool CapsLockOn() = 0;
+    // The modifiers down now, the player's own presses among them, as bits
+    // of ModifierBit; and of those the player let go for a keystroke, the
+    // ones the user still holds on the keyboard.
+    virtual std::uint8_t ModifiersDown() { return 0; }
+    virtual std::uint8_t ModifiersStillHeld(std::uint8_t lifted) { return lifted; }
 
     // The run's outward signs: the in-use byte handed to the hook library and
     // the editor told; the tray icon's running picture; the timer that clears

@@ -16,6 +16,15 @@ std::optional<std::string> RunShared::MacroScript(std::string_view nickname) con
 
 void RunShared::SetMacroInUse(bool inUse) {
     table_.SetMacroPlaying(inUse);
+    HandOverInUse();
+}
+
+void RunShared::SetMacroInUseHoldingTyping() {
+    table_.SetMacroPlayingHoldingTyping();
+    HandOverInUse();
+}
+
+void RunShared::HandOverInUse() {
     hooks_.HandOver(HookSection::InUse, table_);
     notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::InUse));
 }

@@ -26,8 +26,13 @@ class RunShared {
     // A macro is playing (or no longer): the byte is handed to the hook
     // library, which then reports no hot keys, and the editor is told.
     void SetMacroInUse(bool inUse);
+    // In use for a Cueword's text: the hook library also holds the keys the
+    // user types until the text is typed, and types them after it.
+    void SetMacroInUseHoldingTyping();
 
   private:
+    void HandOverInUse();
+
     const SettingsBlock& settings_;
     HookTable& table_;
     HookLibrary& hooks_;

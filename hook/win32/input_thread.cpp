@@ -3,11 +3,14 @@
 #include <windows.h>
 
 #include <array>
+#include <span>
 
 #include "common/injected_input.h"
+#include "common/win32/focused_keyboard.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/window_numbers.h"
 #include "hook/input_decision.h"
+#include "hook/win32/layout_learning.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
 #include "hook/win32/system_key_state.h"
@@ -18,6 +21,8 @@ namespace {
 
 constexpr UINT WM_INSTALL_HOOK = WM_APP + 1;  // wParam the role; answers the handle
 constexpr UINT WM_REMOVE_HOOK = WM_APP + 2;   // wParam the handle; answers 1 or 0
+constexpr UINT WM_IN_USE_CHANGED = WM_APP + 3;
+constexpr UINT WM_LEARN_LAYOUT = WM_APP + 4;  // lParam the layout
 constexpr UINT CallerWaitMs = 5000;
 constexpr int RoleCount = 4;
 constexpr const char* ControlClass = "OrnHookInputThread";
@@ -33,7 +38,10 @@ struct InputThread {
     HANDLE swapMapping = nullptr;
     const std::uint8_t* swaps = nullptr;  // the remap table in the player's block
     std::array<wchar_t, 256> wide{};      // each ANSI character as typed
-    HANDLE modifiersUp = nullptr;         // KernelName::ModifiersUp
+    LearnedLayouts layouts;
+    HKL layout = nullptr;  // the one the decider reads keys with
+    HKL layoutAsked = nullptr;
+    HANDLE modifiersUp = nullptr;  // KernelName::ModifiersUp
     bool modifiersUpShown = false;
 };
 
@@ -62,6 +70,25 @@ void Type(WORD vk, wchar_t character) {
     SendInput(2, input, sizeof(INPUT));
 }
 
+// The user's keys held back, as they came, marked so that these hooks let
+// them pass.
+void Replay(std::span<const HeldKey> keys) {
+    std::array<INPUT, 128> input{};
+    std::size_t n = 0;
+    for (const HeldKey& key : keys) {
+        if (n == input.size())
+            break;
+        INPUT& in = input[n++];
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key.vk;
+        in.ki.wScan = key.scanCode;
+        in.ki.dwFlags = (key.up ? KEYEVENTF_KEYUP : 0) | (key.extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        in.ki.dwExtraInfo = InjectedInputTag;
+    }
+    if (n > 0)
+        SendInput(static_cast<UINT>(n), input.data(), sizeof(INPUT));
+}
+
 // The injections come last: the system may run these hooks again for them
 // before SendInput returns, and the decision is complete by then.
 void CarryOut(const InputDecision& d) {
@@ -70,6 +97,8 @@ void CarryOut(const InputDecision& d) {
         Type(VirtualKey::Unassigned, 0);
     if (d.typeInstead != 0)
         Type(0, Input->wide[d.typeInstead]);
+    if (d.replayHeld)
+        Replay(Input->decider.TakeHeldKeys());
 }
 
 // The player, waiting to start a hot key's macro until the user lets go of
@@ -122,6 +151,31 @@ bool DialogLetter(std::uint16_t vk, bool up, HWND focus) {
     return search.found;
 }
 
+void UseLayout(HKL handle, const KeyLayout& layout) {
+    Input->layout = handle;
+    Input->decider.layout = layout;
+}
+
+// A layout not learned yet is learned between events, not inside one: the
+// system gives a hook procedure only so long. Until then keys are read with
+// the layout before.
+void FollowFocusedLayout() {
+    const HKL focused = FocusedKeyboardLayout();
+    if (focused == Input->layout)
+        return;
+    if (const KeyLayout* known = Input->layouts.Find(focused))
+        return UseLayout(focused, *known);
+    if (focused != Input->layoutAsked && Control)
+        PostMessageA(Control, WM_LEARN_LAYOUT, 0, reinterpret_cast<LPARAM>(focused));
+    Input->layoutAsked = focused;
+}
+
+void LearnAskedLayout(HKL handle) {
+    if (!Input->layouts.Find(handle))
+        UseLayout(handle, Input->layouts.Learn(handle));
+    Input->layoutAsked = nullptr;
+}
+
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
@@ -133,7 +187,12 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
                        IsInjectedByPlayer(k->dwExtraInfo),
                        WindowNumber(focus),
                        k->time,
-                       DialogLetter(vk, up, focus)};
+                       DialogLetter(vk, up, focus),
+                       static_cast<std::uint32_t>(k->scanCode),
+                       (k->flags & LLKHF_EXTENDED) != 0};
+        // Keys are read as the window they go to reads them.
+        if (!event.injectedByPlayer)
+            FollowFocusedLayout();
         InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
         ShowModifiersUp();
         CarryOut(d);
@@ -309,34 +368,29 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return Install(static_cast<HookRole>(wParam & 3));
         case WM_REMOVE_HOOK:
             return Remove(static_cast<std::int32_t>(wParam)) ? 1 : 0;
+        case WM_LEARN_LAYOUT:
+            LearnAskedLayout(reinterpret_cast<HKL>(lParam));
+            return 0;
+        case WM_IN_USE_CHANGED:
+            if (Input->decider.HoldOver(MasterTableImage()))
+                Replay(Input->decider.TakeHeldKeys());
+            return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
-// What each key types under the current layout, and each ANSI character as
-// a character to type: looked up here once, never inside a hook.
+// Each ANSI character as a character to type, and the keys as the focused
+// window reads them: looked up here once, and again only for a new layout.
 void LearnKeyboard() {
-    KeyLayout& layout = Input->decider.layout;
-    for (int c = 0x20; c <= 0x7E; ++c) {
-        const SHORT scan = VkKeyScanA(static_cast<CHAR>(c));
-        if (scan == -1)
-            continue;
-        const BYTE vk = LOBYTE(scan);
-        const BYTE shift = HIBYTE(scan);
-        auto& slot = shift == 0 ? layout.plain[vk] : layout.shifted[vk];
-        if ((shift == 0 || shift == 1) && slot == 0)
-            slot = static_cast<std::uint8_t>(c);
-    }
-    if (const UINT decimal = MapVirtualKeyA(VK_DECIMAL, MAPVK_VK_TO_CHAR);
-        decimal > 0x20 && decimal < 0x7F)
-        layout.keypadDecimal = static_cast<std::uint8_t>(decimal);
     for (int c = 1; c < 256; ++c) {
         const CHAR ansi = static_cast<CHAR>(c);
         if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &Input->wide[c], 1) != 1)
             Input->wide[c] = static_cast<wchar_t>(c);
     }
-    Input->decider.SetCapsLock((GetKeyState(VK_CAPITAL) & 1) != 0);
+    const HKL focused = FocusedKeyboardLayout();
+    UseLayout(focused, Input->layouts.Learn(focused));
+    Input->decider.SetCapsLock(Input->keyState.CapsLockOn());
 }
 
 DWORD WINAPI InputThreadMain(void* ready) {
@@ -389,6 +443,12 @@ LRESULT AskInputThread(UINT message, WPARAM wParam) {
 
 std::int32_t InstallHook(HookRole role) {
     return static_cast<std::int32_t>(AskInputThread(WM_INSTALL_HOOK, static_cast<WPARAM>(role)));
+}
+
+void InUseHandedOver() {
+    // Only where the input thread runs: the player's process.
+    if (Control)
+        PostMessageA(Control, WM_IN_USE_CHANGED, 0, 0);
 }
 
 bool RemoveHook(std::int32_t handle) {

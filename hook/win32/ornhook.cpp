@@ -50,7 +50,9 @@ std::int32_t __stdcall OrnUpCaptureOn(const std::uint8_t* t) {
     return HandOver(t, HookSection::CaptureOn);
 }
 std::int32_t __stdcall OrnUpInUse(const std::uint8_t* t) {
-    return HandOver(t, HookSection::InUse);
+    const std::int32_t done = HandOver(t, HookSection::InUse);
+    orv::InUseHandedOver();
+    return done;
 }
 std::int32_t __stdcall OrnUpKeyHook(const std::uint8_t* t) {
     return HandOver(t, HookSection::KeyHook);

@@ -2,8 +2,10 @@
 
 #include <fstream>
 
+#include "common/win32/focused_keyboard.h"
 #include "common/win32/foreground.h"
 #include "common/win32/integrity.h"
+#include "common/win32/kernel_objects.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/process_names.h"
 #include "common/injected_input.h"
@@ -15,9 +17,11 @@ Win32PlayerHost::~Win32PlayerHost() {
     CloseWaitTimer();
 }
 
-void Win32PlayerHost::KeyEvent(std::uint8_t virtualKey, bool up) {
-    keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)),
-                up ? KEYEVENTF_KEYUP : 0, InjectedInputTag);
+void Win32PlayerHost::KeyEvent(std::uint8_t virtualKey, bool up, bool extended) {
+    const UINT scan = MapVirtualKeyExA(virtualKey, MAPVK_VK_TO_VSC, FocusedKeyboardLayout());
+    keybd_event(virtualKey, static_cast<BYTE>(scan),
+                (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0),
+                InjectedInputTag);
 }
 
 void Win32PlayerHost::MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
@@ -26,10 +30,41 @@ void Win32PlayerHost::MouseEvent(std::uint32_t flags, std::int32_t x, std::int32
                 InjectedInputTag);
 }
 
+namespace {
+
+// The key, pressed in that shift state, only puts an accent over the next
+// character. Asked so that the layout's state is left as it was: bit 2 keeps
+// it on Windows 10 1607 and later; before, the Space asked next takes the
+// accent away again.
+bool IsDeadKey(BYTE vk, BYTE shiftState, HKL layout) {
+    BYTE keys[256] = {};
+    if (shiftState & 1)
+        keys[VK_SHIFT] = 0x80;
+    if (shiftState & 2)
+        keys[VK_CONTROL] = 0x80;
+    if (shiftState & 4)
+        keys[VK_MENU] = 0x80;
+    constexpr UINT KeepKeyboardState = 4;
+    WCHAR out[8];
+    if (ToUnicodeEx(vk, MapVirtualKeyExA(vk, MAPVK_VK_TO_VSC, layout), keys, out, 8,
+                    KeepKeyboardState, layout) >= 0)
+        return false;
+    const BYTE none[256] = {};
+    ToUnicodeEx(VK_SPACE, MapVirtualKeyExA(VK_SPACE, MAPVK_VK_TO_VSC, layout), none, out, 8,
+                KeepKeyboardState, layout);
+    return true;
+}
+
+}  // namespace
+
 std::optional<std::uint16_t> Win32PlayerHost::KeyForChar(unsigned char c) {
-    const SHORT key = VkKeyScanA(static_cast<CHAR>(c));
+    const HKL layout = FocusedKeyboardLayout();
+    const SHORT key = VkKeyScanExA(static_cast<CHAR>(c), layout);
     // No key: both bytes are -1.
     if (LOBYTE(key) == 0xFF && HIBYTE(key) == 0xFF)
+        return std::nullopt;
+    // A dead key's character goes as the character itself, alone.
+    if (IsDeadKey(LOBYTE(key), HIBYTE(key), layout))
         return std::nullopt;
     return static_cast<std::uint16_t>(key);
 }
@@ -154,6 +189,22 @@ bool Win32PlayerHost::CapsLockOn() {
     // The player's window never has the keyboard focus: its thread's key
     // state follows the desktop's.
     return (GetKeyState(VK_CAPITAL) & 1) != 0;
+}
+
+std::uint8_t Win32PlayerHost::ModifiersDown() {
+    auto down = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
+    return (down(VK_SHIFT) ? ModifierBit::Shift : 0) | (down(VK_CONTROL) ? ModifierBit::Ctrl : 0) |
+           (down(VK_MENU) ? ModifierBit::Alt : 0) |
+           (down(VK_LWIN) || down(VK_RWIN) ? ModifierBit::Win : 0);
+}
+
+std::uint8_t Win32PlayerHost::ModifiersStillHeld(std::uint8_t lifted) {
+    // The system's key state shows the player's release; the hook library
+    // sees the keyboard itself and says when the user let go of them all.
+    static const HANDLE hookSawThemUp = CreateEventA(nullptr, TRUE, FALSE, KernelName::ModifiersUp);
+    if (hookSawThemUp && WaitForSingleObject(hookSawThemUp, 0) == WAIT_OBJECT_0)
+        return 0;
+    return lifted;
 }
 
 void Win32PlayerHost::MarkMacroInUse(bool inUse) {

@@ -20,7 +20,7 @@ class Win32PlayerHost final : public PlayerHost {
 
     ~Win32PlayerHost() override;
 
-    void KeyEvent(std::uint8_t virtualKey, bool up) override;
+    void KeyEvent(std::uint8_t virtualKey, bool up, bool extended) override;
     void MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
                     std::int32_t data) override;
     std::optional<std::uint16_t> KeyForChar(unsigned char c) override;
@@ -40,6 +40,8 @@ class Win32PlayerHost final : public PlayerHost {
     std::optional<std::string> ReadTextFile(std::string_view path, std::size_t maxBytes) override;
     std::optional<std::string> ElevatedForeground() override;
     bool CapsLockOn() override;
+    std::uint8_t ModifiersDown() override;
+    std::uint8_t ModifiersStillHeld(std::uint8_t lifted) override;
     void MarkMacroInUse(bool inUse) override;
     void ShowRunning(bool running) override;
     void StartClearTimer() override;

@@ -32,8 +32,10 @@ class CuewordsEndToEnd : public ::testing::Test {
         ASSERT_FALSE(library.empty());
         ASSERT_TRUE(player.Start(library)) << "the player did not come up";
     }
-    void Type(Target& target, const std::string& keys, const std::string& expected) {
-        ASSERT_TRUE(target.Keys("key --delay 40 " + keys)) << "xdotool could not be started";
+    void Type(Target& target, const std::string& keys, const std::string& expected,
+              int delayMs = 40) {
+        ASSERT_TRUE(target.Keys("key --delay " + std::to_string(delayMs) + " " + keys))
+            << "xdotool could not be started";
         EXPECT_TRUE(WaitFor([&] { return target.Text() == expected; }))
             << "after " << keys << ": \"" << target.Text() << "\"";
         EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
@@ -62,6 +64,21 @@ TEST_F(CuewordsEndToEnd, WithASuffixTheCuewordStandsAloneAndTheSuffixFollows) {
     Type(target, "x b t w space", "xbtw ");
     target.Clear();
     Type(target, "b t w space", "by the way ");
+}
+
+// The keys typed on while the text replaces the Cueword wait and come after
+// it, at the speeds people type.
+TEST_F(CuewordsEndToEnd, KeysTypedOnComeAfterTheText) {
+    UseSuffix(false);
+    StartWith({CuewordMacro("brb", "be right back")});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    for (int keysPerSecond : {5, 10, 20}) {
+        SCOPED_TRACE(std::to_string(keysPerSecond) + " keys a second");
+        target.Clear();
+        Type(target, "s e e space b r b space s o o n period", "see be right back soon.",
+             1000 / keysPerSecond);
+    }
 }
 
 }  // namespace

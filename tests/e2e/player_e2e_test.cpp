@@ -688,5 +688,24 @@ TEST(PlayerStartUp, AMasterTableThatCannotBeCreatedIsReportedAndThePlayerEnds) {
     CloseHandle(squatter);
 }
 
+// Keys the user holds while a macro types (its hot key pressed again out of
+// impatience, Shift held) never change the macro's characters.
+TEST_F(PlayerEndToEnd, KeysTheUserHoldsNeverMixIntoTheMacrosText) {
+    const std::string text =
+        "abcd<DELAY:00.40>efgh<DELAY:00.40>1234<DELAY:00.40>5678<DELAY:00.40>90";
+    StartWith({Macro("Long", Code("Ctrl+Q"), MacroKind::Global, text)});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    // The closing "x" comes once the user has let go: nothing is left held
+    // for the next test.
+    Press(target, "key ctrl+q sleep 0.3 keydown ctrl key q sleep 2 keyup ctrl key x",
+          "abcdefgh1234567890x");
+    target.Clear();
+    Press(target, "key ctrl+q sleep 0.3 keydown shift sleep 2 keyup shift key x",
+          "abcdefgh1234567890x");
+    for (int vk : {VK_SHIFT, VK_CONTROL, VK_MENU})
+        EXPECT_TRUE(WaitFor([&] { return (GetAsyncKeyState(vk) & 0x8000) == 0; })) << vk;
+}
+
 }  // namespace
 }  // namespace orv::e2e

@@ -195,6 +195,65 @@ TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
     EXPECT_EQ(unattended.posts[0].message, ProgramMessage::Abort);
 }
 
+// Keys typed while a Cueword's text is typed wait, and come after it once,
+// in their order; Escape still stops the run.
+TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
+    auto held = [&] {
+        std::string keys;
+        for (const HeldKey& k : decider.TakeHeldKeys())
+            keys += (k.up ? "u" : "d") + std::to_string(k.vk) + (k.extended ? "e " : " ");
+        return keys;
+    };
+    // A Shift pressed before the hold goes up through it: nothing stays down.
+    EXPECT_FALSE(Key(VirtualKey::LeftShift).swallow);
+    table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
+    EXPECT_FALSE(Key(VirtualKey::LeftShift, true).swallow);
+    for (std::uint16_t vk : {A, W}) {
+        InputDecision d = Press(vk);
+        EXPECT_TRUE(d.swallow);
+        EXPECT_FALSE(d.replayHeld);
+    }
+    EXPECT_TRUE(decider.OnKey({.vk = 0x25, .extended = true}, table->Bytes, nullptr).swallow);
+    ExpectPost(Press(VirtualKey::Escape), Player, ProgramMessage::Abort);
+    // The macro's own keys pass; its closing marker sends the held ones.
+    ExpectUntouched(Press(Q, true));
+    EXPECT_TRUE(Key(VirtualKey::Execute, false, true).replayHeld);
+    Key(VirtualKey::Execute, true, true);
+    EXPECT_EQ(held(), "d65 u65 d87 u87 d37e ");
+    // Keys after the marker go straight on, the key up left held goes after it.
+    ExpectUntouched(Press(Q));
+    InputDecision late = Key(0x25, true);
+    EXPECT_FALSE(late.swallow);
+
+    // A run that ends without its marker: the next key sends the held ones
+    // and itself after them.
+    table->SetU8(HookAt::MacroPlaying, 0);
+    ExpectUntouched(Press(Q));
+    table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
+    EXPECT_TRUE(Key(A).swallow);
+    table->SetU8(HookAt::MacroPlaying, 0);
+    InputDecision next = Key(A, true);
+    EXPECT_TRUE(next.swallow);
+    EXPECT_TRUE(next.replayHeld);
+    EXPECT_EQ(held(), "d65 u65 ");
+
+    // A hot key in use is kept from the windows, not typed later; Alt held
+    // back with it goes up around a key nobody uses.
+    table->SetU8(HookAt::MacroPlaying, 0);
+    ExpectUntouched(Press(Q));
+    table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
+    EXPECT_TRUE(Key(VirtualKey::LeftMenu).swallow);
+    EXPECT_TRUE(Press(Q).swallow);
+    EXPECT_TRUE(Key(VirtualKey::LeftMenu, true).swallow);
+    EXPECT_TRUE(Key(VirtualKey::Execute, false, true).replayHeld);
+    EXPECT_EQ(held(), "d164 d232 u232 u164 ");
+
+    // A Cueword macro that waits for the user's keys gets them.
+    table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
+    table->SetU8(HookAt::WaitClick + 2, 1);
+    EXPECT_FALSE(Press(A).swallow);
+}
+
 TEST_F(HookDecisions, WaitsHearOfTheUsersClicksKeysAndTextWhileTheirByteIsSet) {
     constexpr std::uint16_t F1 = 112;
     table->SetU8(HookAt::MacroPlaying, 1);
@@ -484,6 +543,26 @@ TEST_F(RemapDecisions, ARemappedCharacterIsTypedInstead) {
     Press(VirtualKey::Capital);
     ExpectUntouched(Press(A), "with Caps Lock the key types 'A'");
     EXPECT_EQ(With(VirtualKey::LeftShift, A).typeInstead, 'b');
+}
+
+// With AltGr the key types another character, and a dead key none yet.
+TEST_F(RemapDecisions, AltGrAndDeadKeysRemapWhatTheyType) {
+    decider.layout.altGr[Q] = '@';
+    decider.layout.plain[W] = '^';
+    decider.layout.deadKeys[0][W] = true;
+    Remap('q', 'z');
+    Remap('@', 'x');
+    Remap('^', 'y');
+    decider.OnKey({.vk = VirtualKey::LeftControl, .scanCode = AltGrControlScanCode}, table->Bytes,
+                  swaps->data());
+    decider.OnKey({.vk = VirtualKey::RightMenu, .extended = true}, table->Bytes, swaps->data());
+    EXPECT_EQ(Press(Q).typeInstead, 'x');
+    decider.OnKey({.vk = VirtualKey::LeftControl, .up = true, .scanCode = AltGrControlScanCode},
+                  table->Bytes, swaps->data());
+    decider.OnKey({.vk = VirtualKey::RightMenu, .up = true, .extended = true}, table->Bytes,
+                  swaps->data());
+    EXPECT_EQ(Press(Q).typeInstead, 'z');
+    ExpectUntouched(Press(W), "a dead key waits for its letter");
 }
 
 TEST_F(RemapDecisions, HotKeysComeFirstAndNoTableNoRemap) {

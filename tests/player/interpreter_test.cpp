@@ -118,6 +118,11 @@ TEST_F(InterpreterTest, HeldModifiersApplyToTheNextKeyOnly) {
     host.Trace.clear();
     Run("<ALT><ALT>");
     EXPECT_EQ(host.Keys(), (Trace{"d18", "u18"}));
+    // The user's own Ctrl goes for each key, the macro's Shift stays.
+    host.Trace.clear();
+    host.UserModifiers = ModifierBit::Ctrl;
+    Run("<SHIFT><HOME>");
+    EXPECT_EQ(host.Keys(), (Trace{"d16", "u17", "d36", "u36", "u16", "d17"}));
 }
 
 // "<ALT>" toggles Alt, "<ALT:" and "<ALT4:" type a code on the keypad.
@@ -279,10 +284,10 @@ TEST_F(InterpreterTest, MouseTokens) {
     host.Foreground = {300, 50};
     Run("<LCLK><RDCLK><MDN><MUP><WFW:003><WBW:002><MMS:00000,00000><MMS:00999,00499>"
         "<MMP:-0050,00010><MMW:00010,-0010><MMS:-0005,99999>");
-    EXPECT_EQ(host.Trace,
-              (Trace{"running", "mouse 2", "mouse 4", "mouse 8", "mouse 16", "mouse 8", "mouse 16",
-                     "mouse 32", "mouse 64", "wheel 360", "wheel -240", "move 16,32", "move 65486,65437",
-                     "move 3293,14450", "move 20332,5275", "move 16,65437", "stopped"}));
+    EXPECT_EQ(host.Trace, (Trace{"running", "mouse 2", "mouse 4", "mouse 8", "mouse 16", "mouse 8",
+                                 "mouse 16", "mouse 32", "mouse 64", "wheel 360", "wheel -240",
+                                 "move 16,32", "move 65486,65437", "move 3293,14450",
+                                 "move 20332,5275", "move 16,65437", "stopped"}));
     host.Trace.clear();
     Run("<MMC>");
     EXPECT_EQ(host.Notices(),

@@ -53,6 +53,37 @@ TEST_F(PlaybackTest, ScreenSizeIsNeverZero) {
     EXPECT_EQ(host.Trace.back(), "move 16384,16384");
 }
 
+// Modifiers the user holds (a hot key pressed again, Shift held while the
+// macro types) never mix into the macro's characters: each keystroke goes
+// without them, and they are back after it while the user still holds them.
+TEST_F(PlaybackTest, TheUsersModifiersAreLetGoForEachKeystroke) {
+    struct Case {
+        std::uint8_t user;
+        const char* text;
+        std::vector<std::string> trace;
+        std::uint8_t letGo = 0;  // during the keystroke
+    };
+    const Case cases[] = {
+        {ModifierBit::Ctrl, "a", {"u17", "d65", "u65", "d17"}},
+        // Shift the character needs stays; Ctrl goes for it.
+        {ModifierBit::Ctrl | ModifierBit::Shift, "A", {"u17", "d16", "d65", "u65", "u16", "d17"}},
+        {ModifierBit::Shift, "A", {"d16", "d65", "u65", "u16"}},
+        // Letting go of Alt alone would open the window's menu.
+        {ModifierBit::Alt, "1", {"d232", "u232", "u18", "d49", "u49", "d18"}},
+        // One the user let go of meanwhile stays up.
+        {ModifierBit::Ctrl, "a", {"u17", "d65", "u65"}, ModifierBit::Ctrl},
+    };
+    for (const Case& c : cases) {
+        testing::RecordingHost user;
+        Playback typing{user, state};
+        user.UserModifiers = c.user;
+        user.LetGoMeanwhile = c.letGo;
+        HeldModifiers held;
+        typing.TypeText(c.text, held);
+        EXPECT_EQ(user.Trace, c.trace) << c.text;
+    }
+}
+
 TEST_F(PlaybackTest, ReleasingEverythingLeavesNothingDownAndIsIdempotent) {
     HeldModifiers held;
     playback.TypeChar('A', held);  // releases its own Shift

@@ -34,7 +34,12 @@ char CharOfKey(int vk, bool shift) {
 
 }  // namespace
 
-void RecordingHost::KeyEvent(std::uint8_t virtualKey, bool up) {
+void RecordingHost::KeyEvent(std::uint8_t virtualKey, bool up, bool /*extended*/) {
+    const std::uint8_t bit = virtualKey == 16   ? ModifierBit::Shift
+                             : virtualKey == 17 ? ModifierBit::Ctrl
+                             : virtualKey == 18 ? ModifierBit::Alt
+                                                : 0;
+    injectedModifiers_ = up ? injectedModifiers_ & ~bit : injectedModifiers_ | bit;
     Trace.push_back((up ? "u" : "d") + std::to_string(virtualKey));
 }
 

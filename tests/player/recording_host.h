@@ -14,7 +14,7 @@ namespace orv::player::testing {
 
 class RecordingHost final : public PlayerHost {
   public:
-    void KeyEvent(std::uint8_t virtualKey, bool up) override;
+    void KeyEvent(std::uint8_t virtualKey, bool up, bool extended) override;
     void MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
                     std::int32_t data) override;
     std::optional<std::uint16_t> KeyForChar(unsigned char c) override;
@@ -34,6 +34,11 @@ class RecordingHost final : public PlayerHost {
     std::optional<std::string> ReadTextFile(std::string_view path, std::size_t maxBytes) override;
     std::optional<std::string> ElevatedForeground() override { return ElevatedTitle; }
     bool CapsLockOn() override { return CapsLock; }
+    // The user's modifiers (ModifierBit) stay held unless a test lets go.
+    std::uint8_t ModifiersDown() override { return UserModifiers | injectedModifiers_; }
+    std::uint8_t ModifiersStillHeld(std::uint8_t lifted) override {
+        return lifted & UserModifiers & ~LetGoMeanwhile;
+    }
     void MarkMacroInUse(bool inUse) override {
         Trace.push_back(inUse ? "in use" : "in use off");
         if (OnMarkInUse)
@@ -71,6 +76,8 @@ class RecordingHost final : public PlayerHost {
     bool CapsLock = false;
     // The title of an administrator's window in front.
     std::optional<std::string> ElevatedTitle;
+    std::uint8_t UserModifiers = 0;
+    std::uint8_t LetGoMeanwhile = 0;
     std::map<std::string, std::string> Macros;
     std::map<std::string, std::string> Files;
     // What the player's shared state does when a run marks itself in use.
@@ -80,6 +87,9 @@ class RecordingHost final : public PlayerHost {
     // Runs as a notice shows.
     std::function<void()> OnNotice;
     CommandFamilies FamiliesSet;
+
+  private:
+    std::uint8_t injectedModifiers_ = 0;  // as the events left them
 };
 
 }  // namespace orv::player::testing

@@ -299,6 +299,39 @@ TEST_F(HookInput, EscapeAbortsAPlayingMacroUnlessItWaitsForAKey) {
     EXPECT_EQ(player->Of(WM_USER + 5).size(), 1u);
 }
 
+// AltGr as Windows delivers it: a left Ctrl of the system's making (its own
+// scan code), then the right Alt. With it Q is "@" on a German keyboard, a
+// character, though Ctrl+Alt+Q is a hot key in use; a real Ctrl+Alt+Q is
+// still one.
+// AltGr as Windows delivers it: a left Ctrl of the system's making (its own
+// scan code), then the right Alt. With it Q is "@" on a German keyboard, a
+// character, though Ctrl+Alt+Q is a hot key in use; a real Ctrl+Alt+Q is
+// still one.
+TEST_F(HookInput, AltGrTypesItsCharacterNotACtrlAltHotKey) {
+    Set(HookSection::Keys, HookAt::CodeUsed + EncodeHotKey({.vk = 'Q', .alt = true, .ctrl = true}),
+        1);
+    Keys("");
+    auto key = [](WORD vk, WORD scan, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.wScan = scan;
+        in.ki.dwFlags = flags;
+        SendInput(1, &in, sizeof in);
+    };
+    key(VK_LCONTROL, 0x21D, 0);
+    key(VK_RMENU, 0x38, KEYEVENTF_EXTENDEDKEY);
+    key('Q', 0x10, 0);
+    key('Q', 0x10, KEYEVENTF_KEYUP);
+    key(VK_LCONTROL, 0x21D, KEYEVENTF_KEYUP);
+    key(VK_RMENU, 0x38, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
+    ASSERT_TRUE(WaitFor([&] { return target->SawKey('Q'); })) << "the character never arrived";
+    EXPECT_TRUE(player->Of(WM_USER + 2).empty());
+
+    Keys("key ctrl+alt+q");
+    EXPECT_EQ(player->Of(WM_USER + 2).size(), 1u);
+}
+
 TEST_F(HookInput, CapsLockIsReportedEachTime) {
     Keys("key Caps_Lock Caps_Lock");
     ASSERT_TRUE(WaitFor([&] { return player->Of(WM_USER + 9).size() >= 2; }));

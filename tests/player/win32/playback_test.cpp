@@ -2,7 +2,9 @@
 // X keyboard layout is US for these tests (set before they start).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "common/injected_input.h"
 #include "player/interpreter.h"
@@ -23,6 +25,20 @@ bool ctrlDownAtAbort = false;
 void CALLBACK AbortTheRun(HWND, UINT, UINT_PTR, DWORD) {
     ctrlDownAtAbort = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
     abortingRun->AbortFlag = true;
+}
+
+// What a low-level hook of the test's own sees of the player's keys.
+struct SeenKey {
+    DWORD vk = 0, scanCode = 0;
+    bool extended = false;
+};
+std::vector<SeenKey> seenKeys;
+
+LRESULT CALLBACK SeeKey(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (code == HC_ACTION && IsInjectedByPlayer(k->dwExtraInfo) && !(k->flags & LLKHF_UP))
+        seenKeys.push_back({k->vkCode, k->scanCode, (k->flags & LLKHF_EXTENDED) != 0});
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 class PlaybackTest : public ::testing::Test {
@@ -105,6 +121,29 @@ TEST_F(PlaybackTest, NoModifierStaysDownAfterATrailingModifierOrAnAbort) {
     EXPECT_TRUE(WaitFor(NoModifierDown));
     KillTimer(nullptr, timer);
     EXPECT_EQ(target.Text().find("never"), std::string::npos);
+}
+
+TEST_F(PlaybackTest, ExtendedKeysArriveMarkedWithTheirScanCodes) {
+    seenKeys.clear();
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, SeeKey, GetModuleHandleA(nullptr), 0);
+    ASSERT_NE(hook, nullptr);
+    Play(
+        "ab<HOME><END><LEFT ARROW><RIGHT ARROW><UP ARROW><DOWN ARROW><PAGE UP><PAGE DOWN>"
+        "<INSERT><INSERT><DELETE><KEYP/><NUMLOCK><NUMLOCK>x");
+    const std::vector<DWORD> extended = {VK_HOME,   VK_END,    VK_LEFT,   VK_RIGHT,
+                                         VK_UP,     VK_DOWN,   VK_PRIOR,  VK_NEXT,
+                                         VK_INSERT, VK_DELETE, VK_DIVIDE, VK_NUMLOCK};
+    EXPECT_TRUE(WaitFor([&] { return !seenKeys.empty() && seenKeys.back().vk == 'X'; }))
+        << seenKeys.size() << " keys seen";
+    UnhookWindowsHookEx(hook);
+    int extendedSeen = 0;
+    for (const SeenKey& k : seenKeys) {
+        const bool shouldBe = std::find(extended.begin(), extended.end(), k.vk) != extended.end();
+        EXPECT_EQ(k.extended, shouldBe) << "key " << k.vk;
+        EXPECT_NE(k.scanCode, 0u) << "key " << k.vk;
+        extendedSeen += shouldBe;
+    }
+    EXPECT_EQ(extendedSeen, 14);
 }
 
 TEST_F(PlaybackTest, MouseMovesLandOnTheIntendedPixel) {
