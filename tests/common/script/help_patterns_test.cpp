@@ -43,8 +43,9 @@ TEST(HelpPatterns, EveryPatternFilledInIsItsToken) {
         std::vector<CommandLine> lines = ReadScript(token);
         ASSERT_EQ(lines.size(), 1u);
         EXPECT_EQ(lines[0].Code, form.Code == CommandCode::Text ? CommandCode::Text : form.Code);
-        if (form.Use & TokenUse::Written)
+        if (form.Use & TokenUse::Written) {
             EXPECT_EQ(ComposeCommand(lines[0].Code, lines[0].Record).Text, token);
+        }
     }
 }
 
