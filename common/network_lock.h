@@ -15,7 +15,7 @@
 namespace orv {
 
 namespace LockMessage {
-inline constexpr const char* InUse = "Macro File in use by another user.  Please try again later.";
+inline constexpr const char* InUse = LibraryMessage::FileInUse;
 // The lock is this program's own: only a recording keeps it past a dialog.
 inline constexpr const char* HeldHere =
     "A macro is being recorded, and the macro file stays locked until the recording ends.  "

@@ -236,6 +236,8 @@ void TQuickWiz::Finish() {
         Refuse(*refusal);
         return;
     }
+    if (!host_.Keep(outcome))
+        return;
     Outcome = std::move(outcome);
     Close(IDOK);
 }
