@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "editor/shell/held_list.h"
 #include "editor/shell/macro_import.h"
 #include "tests/common/hostile_files.h"
 #include "tests/common/library_fixture.h"
@@ -119,6 +120,48 @@ TEST_F(EditorLibraryTest, HostileFilesLeaveTheFileAndTheListAsTheyWere) {
                                       EXPECT_EQ(settings->Nickname[1], "One") << where;
                                       EXPECT_TRUE(notices.Posted.empty()) << where;
                                   });
+}
+
+// Another machine removed one macro, added one and changed one since this
+// editor's list was filled: a look at a row finds the row's macro wherever it
+// went, by its record, or finds it gone.
+TEST_F(EditorLibraryTest, ARowsMacroIsRefoundByItsRecordAfterTheFileMoved) {
+    const ListMacro two = ListMacroOf(*settings, *table, 2);
+    HeldMacro selected;
+    ASSERT_TRUE(library.HoldMacroRecord(2, selected));
+    const ListMacro one = ListMacroOf(*settings, *table, 1);
+    std::vector<MacroRecord> records = FileRecords();
+    records.erase(records.begin());                    // "One" removed: "Two" is now 1
+    records.push_back(Ordinary("Added", 14));
+    records.back().SetScriptText("elsewhere");
+    WriteLibrary(records);
+
+    const struct {
+        const char* name;
+        ListMacro line;
+        std::optional<HeldMacro> asRead;
+        std::optional<int> found;
+    } rows[] = {
+        {"moved down by a delete", two, selected, 1},
+        {"moved, chosen before any read", two, std::nullopt, 1},
+        {"removed", one, std::nullopt, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::optional<HeldMacro> found = RefindListed(library, row.line, row.asRead);
+        ASSERT_EQ(found.has_value(), row.found.has_value());
+        if (found) {
+            EXPECT_EQ(found->Number, *row.found);
+            EXPECT_EQ(found->AsRead.Nickname, "Two");
+        }
+    }
+
+    // Changed in place since it was read: the row's macro as it is now.
+    records[0].SetScriptText("changed by the other machine");
+    WriteLibrary(records);
+    const std::optional<HeldMacro> changed = RefindListed(library, two, selected);
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(changed->AsRead.ScriptText(), "changed by the other machine");
 }
 
 }  // namespace
