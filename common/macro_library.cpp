@@ -402,6 +402,7 @@ const char* LibraryStatusMessage(LibraryStatus status, LibraryWrite write) {
             return LibraryMessage::LibraryFull;
         case LibraryStatus::NotOurs:
             return LibraryMessage::FragmentKept;
+        case LibraryStatus::Away:
         case LibraryStatus::Failed:
             return adds ? LibraryMessage::SaveFailed : LibraryMessage::ChangeFailed;
     }
@@ -440,11 +441,13 @@ FilePtr MacroLibrary::OpenForChange(const std::string& path, long long& records,
     FilePtr f = readOnly ? nullptr : OpenFile(path, "r+b");
     const LibraryImage image = ImageOf(f.get());
     if (!image.Ours) {
-        // One that is not read-only but does not open is held by another
-        // program, or away for a while: the same write may land later.
-        status = image.Size >= 0 ? LibraryStatus::NotOurs
-                 : readOnly      ? LibraryStatus::Failed
-                                 : LibraryStatus::FileBusy;
+        // One that is there, not read-only, but does not open is held by
+        // another program; one not there may be away for a while.
+        status = image.Size >= 0        ? LibraryStatus::NotOurs
+                 : readOnly             ? LibraryStatus::Failed
+                 : FolderExists(path)   ? LibraryStatus::Failed
+                 : !FileExists(path)    ? LibraryStatus::Away
+                                        : LibraryStatus::FileBusy;
         LostSightOf(path);
         return nullptr;
     }
@@ -558,7 +561,7 @@ LibraryStatus MacroLibrary::HoldStatus(const HeldMacro& held) const {
         case RecordRead::Read:
             return LibraryStatus::Done;
         case RecordRead::FileUnopened:
-            return LibraryStatus::FileBusy;
+            return FileExists(held.File) ? LibraryStatus::FileBusy : LibraryStatus::Away;
         case RecordRead::NotThere:
             break;
     }

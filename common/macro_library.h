@@ -93,9 +93,12 @@ enum class LibraryStatus {
     // The tables may no longer be numbered as the file is, and the macro
     // they list there is not there: nothing is written by that number.
     Behind,
-    // The file cannot be opened now (another program holds it, or it is away
-    // for a while): the same write may land later.
+    // The file is there but cannot be opened now (another program holds it):
+    // the same write may land later.
     FileBusy,
+    // The file is not there now (moved away, its drive gone): the same write
+    // may land once it is back.
+    Away,
     // The file is not whole records coded as ours.
     NotOurs,
     // An append to a library of 500 macros.
@@ -103,6 +106,12 @@ enum class LibraryStatus {
     // Read-only, full, or a write that failed: the file is as it was.
     Failed,
 };
+
+// Whether the same write may land later: a dialog comes back with the user's
+// entries instead of dropping them.
+inline bool MayLandLater(LibraryStatus status) {
+    return status == LibraryStatus::FileBusy || status == LibraryStatus::Away;
+}
 
 // Which write a status answers.
 enum class LibraryWrite { Save, Append, Delete, Enable };

@@ -126,7 +126,7 @@ const Road Roads[] = {
      {"lock", "hold", "unlock+1", Tell, "release"}, true},
     {"save over a macro moved meanwhile", Act::Save, Meanwhile::MacroMoved, LibraryStatus::Moved,
      Moved, {"lock", "hold", "unlock+0", "release"}, false},
-    {"save while the file is away", Act::Save, Meanwhile::FileGone, LibraryStatus::FileBusy,
+    {"save while the file is away", Act::Save, Meanwhile::FileGone, LibraryStatus::Away,
      LibraryMessage::SaveFailed, {"lock", "hold", "unlock+0", "release"}, false},
     {"append", Act::Append, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
      {"lock", "hold", "unlock+1", Tell, "release"}, true},
@@ -139,8 +139,8 @@ const Road Roads[] = {
      Moved, {"lock", "hold", "unlock+0", "release"}, false},
     {"enable", Act::Enable, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
      {"lock", "hold", "unlock+1", Tell, "release"}, true},
-    {"enable while the file is away", Act::Enable, Meanwhile::FileGone, LibraryStatus::FileBusy,
-     LibraryMessage::FileInUse, {"lock", "hold", "unlock+0", "release"}, false},
+    {"enable while the file is away", Act::Enable, Meanwhile::FileGone, LibraryStatus::Away,
+     LibraryMessage::ChangeFailed, {"lock", "hold", "unlock+0", "release"}, false},
     {"a side file written", Act::Count, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
      {"lock", "hold", "unlock+1", Tell, "release"}, false},
     {"cancelled", Act::Cancel, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
@@ -282,6 +282,21 @@ TEST_F(LibraryChangeAloneTest, WithoutNetworkModeAChangeHoldsAndTellsButLocksNot
     }
     EXPECT_EQ(log, (Log{"hold", Tell, "release"}));
     EXPECT_TRUE(syncFiles.Files.empty());
+}
+
+// A file another user holds is said as in use, not as a macro moved; a save
+// of it says what a save always said, and its dialog comes back.
+TEST(LibraryStatusMessages, AFileHeldElsewhereIsInUseNotMoved) {
+    EXPECT_STREQ(LibraryStatusMessage(LibraryStatus::FileBusy, LibraryWrite::Enable),
+                 LockMessage::InUse);
+    EXPECT_STREQ(LibraryStatusMessage(LibraryStatus::FileBusy, LibraryWrite::Delete),
+                 LockMessage::InUse);
+    EXPECT_STREQ(LibraryStatusMessage(LibraryStatus::FileBusy, LibraryWrite::Save),
+                 LibraryMessage::SaveFailed);
+    EXPECT_TRUE(MayLandLater(LibraryStatus::FileBusy));
+    EXPECT_TRUE(MayLandLater(LibraryStatus::Away));
+    EXPECT_FALSE(MayLandLater(LibraryStatus::Moved));
+    EXPECT_FALSE(MayLandLater(LibraryStatus::Failed));
 }
 
 // The one road: no program source gives the lock back by hand.

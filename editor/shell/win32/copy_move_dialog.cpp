@@ -50,12 +50,14 @@ void DoCopy(TMainWin& main, EditorContext& context) {
     MacroRecord copy = change.Held().AsRead;
     // A file busy for a while brings the dialog back, to be saved once it is
     // free or given up.
-    LibraryStatus status = LibraryStatus::FileBusy;
-    while (status == LibraryStatus::FileBusy && ChooseActivation(copy, context, 0)) {
+    LibraryStatus status = LibraryStatus::Done;
+    do {
+        if (!ChooseActivation(copy, context, 0))
+            return;
         status = change.CheckHeld(LibraryWrite::Save);
         if (status == LibraryStatus::Done)
             status = main.AppendMacro(change, copy);
-    }
+    } while (MayLandLater(status));
     if (status != LibraryStatus::Done)
         return;
     main.FillList();

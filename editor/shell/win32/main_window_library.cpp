@@ -73,7 +73,7 @@ bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
         trayChanged = trayChanged || outcome.PopupTrayChanged;
         if (outcome.Saved)
             status = change.Save(current_);
-    } while (outcome.Saved && status == LibraryStatus::FileBusy && outcome.UserEdits);
+    } while (outcome.Saved && MayLandLater(status) && outcome.UserEdits);
     if (!change.Changed())
         return false;
     FillList();

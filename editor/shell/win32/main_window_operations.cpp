@@ -67,7 +67,7 @@ void TMainWin::DoAdd() {
     } else {
         // A file busy for a while brings the editor back with the user's
         // entries, to be saved once it is free or given up.
-        while (dialog.Saved && change.Append(current_) == LibraryStatus::FileBusy &&
+        while (dialog.Saved && MayLandLater(change.Append(current_)) &&
                dialog.ShowEditorAgain()) {
         }
         if (change.Changed())

@@ -128,7 +128,7 @@ void TMainWin::DoQuickWiz(int kind) {
     std::optional<FinishOutcome> outcome =
         RunQuickWiz(kind, [&](FinishOutcome& finished) {
             MacroRecord* record = NewMacroOf(finished);
-            return !record || AppendMacro(change, *record) != LibraryStatus::FileBusy;
+            return !record || !MayLandLater(AppendMacro(change, *record));
         });
     if (!change.Changed())
         return;
