@@ -85,10 +85,7 @@ std::vector<std::uint16_t> ActivationsOf(const HookTable& table) {
 }  // namespace
 
 LibraryStatus TMainWin::AppendMacro(LibraryChange& change, MacroRecord& record) {
-    const LibraryStatus status = change.Append(record);
-    if (status == LibraryStatus::Done)
-        UpNumKeys(context_.Table, context_.Hooks, context_.Notices);
-    return status;
+    return editing_.AppendMacro(change, record);
 }
 
 std::vector<ListMacro> TMainWin::ListedMacros() const {

@@ -67,11 +67,9 @@ void TMainWin::DoAdd() {
     } else {
         // A file busy for a while brings the editor back with the user's
         // entries, to be saved once it is free or given up.
-        while (dialog.Saved && MayLandLater(change.Append(current_)) &&
+        while (dialog.Saved && MayLandLater(AppendMacro(change, current_)) &&
                dialog.ShowEditorAgain()) {
         }
-        if (change.Changed())
-            UpNumKeys(context_.Table, context_.Hooks, context_.Notices);
     }
     if (!change.Changed())
         return;

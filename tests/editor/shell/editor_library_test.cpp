@@ -20,6 +20,23 @@ class EditorLibraryTest : public LibraryTest {
         notices.Posted.clear();
     }
     EditorLibrary editor{library, *settings, *table, *hooks, notices};
+    // A change of this program alone: no lock, no reloads to hold.
+    struct NoReloads final : ReloadHolds {
+        void HoldReloads() override {}
+        void ReleaseReloads() override {}
+    } reloads;
+    struct NoHost final : NetworkLockHost {
+        void ReloadShared() override {}
+        void SetNetTimer(bool) override {}
+        void SetSyncTimer(bool) override {}
+    } host;
+    PlainSyncFileAccess syncFiles;
+    NetworkLock lock{LibraryOwner::Editor, *settings, syncFiles, host, notices};
+    LibraryStatus Append(MacroRecord& record) {
+        LibraryChange change(lock, library, reloads, notices);
+        EXPECT_TRUE(change.Begin());
+        return editor.AppendMacro(change, record);
+    }
 };
 
 TEST_F(EditorLibraryTest, AFailedReadSaysWhyAndLeavesTheBufferAlone) {
@@ -40,7 +57,7 @@ TEST_F(EditorLibraryTest, AFailedReadSaysWhyAndLeavesTheBufferAlone) {
 TEST_F(EditorLibraryTest, TheCountIsHandedOverOnlyAfterTheAppend) {
     const int count = table->MacroCount();
     MacroRecord added = Ordinary("Three", 13);
-    ASSERT_TRUE(editor.AppendMacro(added));
+    ASSERT_EQ(Append(added), LibraryStatus::Done);
     EXPECT_EQ(table->MacroCount(), count + 1);
     EXPECT_EQ(hooks->Master.MacroCount(), count + 1);
     EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{20, count + 1}, {6, 8}}));
@@ -49,7 +66,7 @@ TEST_F(EditorLibraryTest, TheCountIsHandedOverOnlyAfterTheAppend) {
     notices.Posted.clear();
     std::filesystem::remove(LibraryPath());
     boxes.Expect(LibraryMessage::SaveFailed);
-    EXPECT_FALSE(editor.AppendMacro(added));
+    EXPECT_EQ(Append(added), LibraryStatus::Away);
     EXPECT_EQ(table->MacroCount(), count + 1);
     EXPECT_EQ(hooks->Master.MacroCount(), count + 1);
     EXPECT_TRUE(notices.Posted.empty());
