@@ -443,11 +443,11 @@ FilePtr MacroLibrary::OpenForChange(const std::string& path, long long& records,
     if (!image.Ours) {
         // One that is there, not read-only, but does not open is held by
         // another program; one not there may be away for a while.
-        status = image.Size >= 0        ? LibraryStatus::NotOurs
-                 : readOnly             ? LibraryStatus::Failed
-                 : FolderExists(path)   ? LibraryStatus::Failed
-                 : !FileExists(path)    ? LibraryStatus::Away
-                                        : LibraryStatus::FileBusy;
+        status = image.Size >= 0      ? LibraryStatus::NotOurs
+                 : readOnly           ? LibraryStatus::Failed
+                 : FolderExists(path) ? LibraryStatus::Failed
+                 : !FileExists(path)  ? LibraryStatus::Away
+                                      : LibraryStatus::FileBusy;
         LostSightOf(path);
         return nullptr;
     }

@@ -75,7 +75,8 @@ inline constexpr const char* ListedMacroMoved =
     "another macro file was opened.  Nothing was done; please choose it again.";
 // The file is there but cannot be opened for a change now: another program
 // (another machine, a backup) holds it.
-inline constexpr const char* FileInUse = "Macro File in use by another user.  Please try again later.";
+inline constexpr const char* FileInUse =
+    "Macro File in use by another user.  Please try again later.";
 // A new macro meant for the library it was begun on, another being current.
 inline constexpr const char* LibraryChanged =
     "Another macro file was opened while you worked on the macro, so it was not added to it.";

@@ -105,15 +105,22 @@ class LoggedNotices final : public ProgramNotices {
 // How a road's change ends, after BeginOn held macro 6 ("A") as chosen.
 enum class Act { Save, Append, Delete, Enable, Count, Cancel, KeepLock };
 // What happens to the world before it acts.
-enum class Meanwhile { Nothing, MacroMoved, FileGone, OtherLibrary, LockedElsewhere, ChooserRefuses };
+enum class Meanwhile {
+    Nothing,
+    MacroMoved,
+    FileGone,
+    OtherLibrary,
+    LockedElsewhere,
+    ChooserRefuses
+};
 
 struct Road {
     const char* name;
     Act act;
     Meanwhile meanwhile;
-    LibraryStatus status;   // of the write, where there is one
-    const char* said;       // the one message, or null
-    Log log;                // from the change's start to its end
+    LibraryStatus status;  // of the write, where there is one
+    const char* said;      // the one message, or null
+    Log log;               // from the change's start to its end
     bool fileChanged;
 };
 
@@ -122,35 +129,104 @@ constexpr int Told = NoticeCode::SchedulesChanged;
 const std::string Tell = "tell " + std::to_string(Told) + ",0";
 
 const Road Roads[] = {
-    {"save", Act::Save, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
-     {"lock", "hold", "unlock+1", Tell, "release"}, true},
-    {"save over a macro moved meanwhile", Act::Save, Meanwhile::MacroMoved, LibraryStatus::Moved,
-     Moved, {"lock", "hold", "unlock+0", "release"}, false},
-    {"save while the file is away", Act::Save, Meanwhile::FileGone, LibraryStatus::Away,
-     LibraryMessage::SaveFailed, {"lock", "hold", "unlock+0", "release"}, false},
-    {"append", Act::Append, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
-     {"lock", "hold", "unlock+1", Tell, "release"}, true},
-    {"append after another library was opened", Act::Append, Meanwhile::OtherLibrary,
-     LibraryStatus::Moved, LibraryMessage::LibraryChanged,
-     {"lock", "hold", "unlock+0", "release"}, false},
-    {"delete", Act::Delete, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
-     {"lock", "hold", "unlock+1", Tell, "release"}, true},
-    {"delete of a macro moved meanwhile", Act::Delete, Meanwhile::MacroMoved, LibraryStatus::Moved,
-     Moved, {"lock", "hold", "unlock+0", "release"}, false},
-    {"enable", Act::Enable, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
-     {"lock", "hold", "unlock+1", Tell, "release"}, true},
-    {"enable while the file is away", Act::Enable, Meanwhile::FileGone, LibraryStatus::Away,
-     LibraryMessage::ChangeFailed, {"lock", "hold", "unlock+0", "release"}, false},
-    {"a side file written", Act::Count, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
-     {"lock", "hold", "unlock+1", Tell, "release"}, false},
-    {"cancelled", Act::Cancel, Meanwhile::Nothing, LibraryStatus::Done, nullptr,
-     {"lock", "hold", "unlock+0", "release"}, false},
-    {"a recording keeps the lock", Act::KeepLock, Meanwhile::Nothing, LibraryStatus::Done,
-     nullptr, {"lock", "hold", Tell, "release", "unlock+1"}, true},
-    {"the lock held by another user", Act::Save, Meanwhile::LockedElsewhere,
-     LibraryStatus::Done, LockMessage::InUse, {}, false},
-    {"the chosen macro refused", Act::Save, Meanwhile::ChooserRefuses, LibraryStatus::Done,
-     LibraryMessage::ListedMacroMoved, {"lock", "unlock+0"}, false},
+    {"save",
+     Act::Save,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     true},
+    {"save over a macro moved meanwhile",
+     Act::Save,
+     Meanwhile::MacroMoved,
+     LibraryStatus::Moved,
+     Moved,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"save while the file is away",
+     Act::Save,
+     Meanwhile::FileGone,
+     LibraryStatus::Away,
+     LibraryMessage::SaveFailed,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"append",
+     Act::Append,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     true},
+    {"append after another library was opened",
+     Act::Append,
+     Meanwhile::OtherLibrary,
+     LibraryStatus::Moved,
+     LibraryMessage::LibraryChanged,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"delete",
+     Act::Delete,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     true},
+    {"delete of a macro moved meanwhile",
+     Act::Delete,
+     Meanwhile::MacroMoved,
+     LibraryStatus::Moved,
+     Moved,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"enable",
+     Act::Enable,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     true},
+    {"enable while the file is away",
+     Act::Enable,
+     Meanwhile::FileGone,
+     LibraryStatus::Away,
+     LibraryMessage::ChangeFailed,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"a side file written",
+     Act::Count,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     false},
+    {"cancelled",
+     Act::Cancel,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"a recording keeps the lock",
+     Act::KeepLock,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", Tell, "release", "unlock+1"},
+     true},
+    {"the lock held by another user",
+     Act::Save,
+     Meanwhile::LockedElsewhere,
+     LibraryStatus::Done,
+     LockMessage::InUse,
+     {},
+     false},
+    {"the chosen macro refused",
+     Act::Save,
+     Meanwhile::ChooserRefuses,
+     LibraryStatus::Done,
+     LibraryMessage::ListedMacroMoved,
+     {"lock", "unlock+0"},
+     false},
 };
 
 class LibraryChangeTest : public testing::LibraryTest {
@@ -314,8 +390,7 @@ TEST(LibraryChangeRoad, NoSourceReleasesTheLockOutsideIt) {
     std::vector<std::string> found;
     for (const char* folder : {"common", "editor", "player", "mail", "hook"}) {
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root / folder)) {
-            const std::string relative =
-                entry.path().lexically_relative(root).generic_string();
+            const std::string relative = entry.path().lexically_relative(root).generic_string();
             if (!entry.is_regular_file() || allowed.contains(relative))
                 continue;
             std::ifstream in(entry.path(), std::ios::binary);

@@ -174,8 +174,7 @@ void TCopyOrMove::OkButtonClick() {
     // The schedule is chosen on a copy: its Cancel leaves the record as it
     // was and this dialog open.
     MacroRecord chosen = record_;
-    if (choice.Kind == NewActivation::Timed &&
-        chosen.ActivationCode != ActivationCode::Scheduled)
+    if (choice.Kind == NewActivation::Timed && chosen.ActivationCode != ActivationCode::Scheduled)
         DefaultTimer(chosen, CurrentClock().Now());
     StoreActivationChoice(choice, chosen);
     if (choice.Kind == NewActivation::Timed && !EditSchedule(chosen))

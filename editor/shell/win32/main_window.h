@@ -307,8 +307,8 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     // shown and what it finished with; whether dial-up networking is there.
     void DoFirstTime();
     // keep: what Finish made is kept (false: the wizard stays open).
-    std::optional<FinishOutcome> RunQuickWiz(
-        int kind, const std::function<bool(FinishOutcome&)>& keep = {});
+    std::optional<FinishOutcome> RunQuickWiz(int kind,
+                                             const std::function<bool(FinishOutcome&)>& keep = {});
     std::function<bool()> DialUpAvailable = RasLoaded;
 
     // The hook library's reports of a recording (CaptureChar with the macro and

@@ -101,8 +101,7 @@ void TMainWin::MenuImportTextClick() {
     if (!change.Begin())
         return;
     if (CurrentMessageBoxes().Show("Notice", TextImportMessage::Confirm,
-                                   MsgStyle::OkCancel | MsgStyle::IconInformation) !=
-        MsgResult::Ok)
+                                   MsgStyle::OkCancel | MsgStyle::IconInformation) != MsgResult::Ok)
         return;
     FileDialogOptions options;
     options.Title = "Text File Import";

@@ -125,11 +125,10 @@ void TMainWin::DoQuickWiz(int kind) {
         return;
     // Appended at Finish: a file busy for a while keeps the wizard on its
     // last panel with the user's answers.
-    std::optional<FinishOutcome> outcome =
-        RunQuickWiz(kind, [&](FinishOutcome& finished) {
-            MacroRecord* record = NewMacroOf(finished);
-            return !record || !MayLandLater(AppendMacro(change, *record));
-        });
+    std::optional<FinishOutcome> outcome = RunQuickWiz(kind, [&](FinishOutcome& finished) {
+        MacroRecord* record = NewMacroOf(finished);
+        return !record || !MayLandLater(AppendMacro(change, *record));
+    });
     if (!change.Changed())
         return;
     const int number = context_.Table.EntryCount();

@@ -148,7 +148,7 @@ TEST_F(EditorLibraryTest, ARowsMacroIsRefoundByItsRecordAfterTheFileMoved) {
     ASSERT_TRUE(library.HoldMacroRecord(2, selected));
     const ListMacro one = ListMacroOf(*settings, *table, 1);
     std::vector<MacroRecord> records = FileRecords();
-    records.erase(records.begin());                    // "One" removed: "Two" is now 1
+    records.erase(records.begin());  // "One" removed: "Two" is now 1
     records.push_back(Ordinary("Added", 14));
     records.back().SetScriptText("elsewhere");
     WriteLibrary(records);

@@ -75,9 +75,8 @@ class AgreeingBoxes final : public MessageBoxes {
         return static_cast<std::size_t>(std::ranges::count_if(shown, [](const std::string& text) {
             return text == LibraryMessage::HeldMacroMoved ||
                    text == LibraryMessage::ListedMacroMoved || text == LockMessage::Changed ||
-                   text == LockMessage::TakenOver ||
-                   text == LibraryMessage::SaveFailed || text == ExportMessage::ReadFailed ||
-                   text == OutputMessage::ReadFailed;
+                   text == LockMessage::TakenOver || text == LibraryMessage::SaveFailed ||
+                   text == ExportMessage::ReadFailed || text == OutputMessage::ReadFailed;
         }));
     }
     std::vector<std::string> shown;

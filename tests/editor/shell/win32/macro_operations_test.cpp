@@ -563,7 +563,8 @@ TEST_F(MacroOperationsTest, AnAddRefusedByAHeldLibraryComesBackWithTheEntriesAnd
     });
     w.MenuAddHotKey.Click();
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1], std::pair<std::string, bool>("typed by the user", true))
+    using Shown = std::pair<std::string, bool>;
+    EXPECT_EQ(shown[1], Shown("typed by the user", true))
         << "shown again as the user left it, not afresh";
     const std::vector<MacroRecord> records = RecordsOf(FileBytes(library));
     ASSERT_EQ(records.size(), count + 1);
