@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <ctime>
 #include <string>
 
 #include "common/system_calls.h"
@@ -56,6 +57,11 @@ FilePtr OpenFile(const std::string& path, const char* mode) {
     return FilePtr(std::fopen(path.c_str(), mode));
 }
 
+long long SizeOfFile(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 ? static_cast<long long>(info.st_size) : -1;
+}
+
 long long FileSize(std::FILE* f) {
     if (std::fseek(f, 0, SEEK_END) != 0)
         return -1;
@@ -63,14 +69,60 @@ long long FileSize(std::FILE* f) {
     return size < 0 ? -1 : size;
 }
 
+bool FileWrites::WriteAt(std::FILE* f, long long at, std::string_view bytes) {
+    return bytes.empty() || system_calls::WriteAt(f, at, bytes.data(), bytes.size());
+}
+
+bool FileWrites::CutTo(std::FILE* f, long long size) {
+    return system_calls::CutTo(f, size);
+}
+
+bool FileWrites::Close(std::FILE* f) {
+    const bool flushed = std::fflush(f) == 0 && !std::ferror(f);
+    return std::fclose(f) == 0 && flushed;
+}
+
 namespace {
 
+FileWrites systemWrites;
+FileWrites* currentWrites = &systemWrites;
+
+bool SeekTo(std::FILE* f, long long at) {
+    return std::fseek(f, static_cast<long>(at), SEEK_SET) == 0;
+}
+
+// Whether path holds bytes at at.
+bool Holds(const std::string& path, long long at, std::string_view bytes) {
+    FilePtr f = OpenFile(path, "rb");
+    std::string read(bytes.size(), '\0');
+    return f && SeekTo(f.get(), at) &&
+           std::fread(read.data(), 1, read.size(), f.get()) == read.size() && read == bytes;
+}
+
+// Gives path back what a change found there, as far as the system lets it.
+void Undo(const std::string& path, const InPlaceChange& change) {
+    FileWrites& writes = CurrentFileWrites();
+    FilePtr f = OpenFile(path, "r+b");
+    if (!f)
+        return;
+    (void)writes.WriteAt(f.get(), change.At, change.Old);
+    (void)writes.CutTo(f.get(), change.OldSize);
+    (void)writes.Close(f.release());
+}
+
+// Seconds since path was last written; none when it cannot be told.
+std::optional<double> SecondsSinceWritten(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return std::difftime(std::time(nullptr), info.st_mtime);
+}
+
 // A temporary beside path, made anew: a file of that name already there, the
-// user's own or one kept by a failed rename, is never written or moved.
+// user's own or one kept by a failed rewrite, is never written or moved.
 FilePtr NewTemporaryBeside(const std::string& path, std::string& temporary) {
-    constexpr int Names = 10;
-    for (int k = 0; k < Names; ++k) {
-        temporary = path + (k == 0 ? std::string(".$$$") : ".$$" + std::to_string(k));
+    for (const std::string& name : TemporaryNames(path)) {
+        temporary = name;
         if (FilePtr f(system_calls::CreateNewFile(temporary)); f)
             return f;
     }
@@ -79,6 +131,52 @@ FilePtr NewTemporaryBeside(const std::string& path, std::string& temporary) {
 
 }  // namespace
 
+FileWrites& CurrentFileWrites() {
+    return *currentWrites;
+}
+
+void SetFileWrites(FileWrites* writes) {
+    currentWrites = writes ? writes : &systemWrites;
+}
+
+bool ChangeInPlace(FilePtr f, const std::string& path, const InPlaceChange& change) {
+    FileWrites& writes = CurrentFileWrites();
+    const bool written = writes.WriteAt(f.get(), change.At, change.Bytes);
+    const bool closed = writes.Close(f.release());
+    if (!written || !closed || !Holds(path, change.At, change.Bytes)) {
+        Undo(path, change);
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> TemporaryNames(const std::string& path) {
+    // Ten short names first, as rewrites have always used; a hundred in all,
+    // so that leftovers of rewrites cut off never block the next one.
+    constexpr int Names = 100;
+    std::vector<std::string> names;
+    names.reserve(Names);
+    names.push_back(path + ".$$$");
+    for (int k = 1; k < Names; ++k)
+        names.push_back(path + (k < 10 ? ".$$" : ".$") + std::to_string(k));
+    return names;
+}
+
+void RemoveLeftoverTemporaries(const std::string& path,
+                               const std::function<bool(std::string_view)>& isOurs) {
+    // A rewrite under way writes its temporary within moments; one left a
+    // minute is one whose program was cut off.
+    constexpr double StaleAfterSeconds = 60;
+    for (const std::string& name : TemporaryNames(path)) {
+        const std::optional<double> age = SecondsSinceWritten(name);
+        if (!age || *age < StaleAfterSeconds || !FileExists(name))
+            continue;
+        const std::optional<std::string> bytes = ReadWholeFile(name);
+        if (bytes && isOurs(*bytes))
+            std::remove(name.c_str());
+    }
+}
+
 bool ReplaceFileContents(const std::string& path, std::string_view contents,
                          std::optional<std::string_view> onlyOver) {
     // Windows refuses to rename over a read-only file; not every system does.
@@ -86,11 +184,16 @@ bool ReplaceFileContents(const std::string& path, std::string_view contents,
         return false;
     std::string temporary;
     {
+        FileWrites& writes = CurrentFileWrites();
         FilePtr f = NewTemporaryBeside(path, temporary);
         if (!f)
             return false;
-        bool written = std::fwrite(contents.data(), 1, contents.size(), f.get()) == contents.size();
-        if (std::fclose(f.release()) != 0 || !written) {
+        const bool written = writes.WriteAt(f.get(), 0, contents);
+        const bool closed = writes.Close(f.release());
+        // The size is asked of the file itself: a close may report success
+        // for bytes the disk never took.
+        if (!written || !closed || !Holds(temporary, 0, contents) ||
+            SizeOfFile(temporary) != static_cast<long long>(contents.size())) {
             std::remove(temporary.c_str());
             return false;
         }

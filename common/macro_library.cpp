@@ -57,15 +57,8 @@ bool ReadRecordAt(std::FILE* f, long long n, MacroRecord& out) {
     return true;
 }
 
-bool WriteRecordAt(std::FILE* f, long long n, const MacroRecord& record) {
-    std::array<std::uint8_t, MacroRecord::Size> image;
-    record.Encode(image);
-    return std::fseek(f, static_cast<long>((n - 1) * RecordSize), SEEK_SET) == 0 &&
-           std::fwrite(image.data(), 1, image.size(), f) == image.size();
-}
-
-bool CloseChecked(FilePtr& f) {
-    return std::fclose(f.release()) == 0;
+std::string_view BytesOf(const RecordImage& image) {
+    return {reinterpret_cast<const char*>(image.data()), image.size()};
 }
 
 // The first bytes of an open file of size bytes, as many as the tables can
@@ -82,53 +75,76 @@ std::optional<std::string> FirstBytesOf(std::FILE* f, long long size) {
 // Whether a record's bytes are coded as the programs write every record: a
 // known kind and activation, and every string's length within its field.
 // Nothing else is asked, for other writers leave other bytes as they were.
-bool CodedAsOurs(const std::uint8_t* record) {
+// Of a record's first length bytes alone (a write cut off) what they hold.
+bool CodedAsOurs(const std::uint8_t* record, std::size_t length = MacroRecord::Size) {
     const ConstRecordBytes<MacroRecord::Size> bytes(record, MacroRecord::Size);
-    const std::int16_t kind = GetI16(bytes, MacroRecord::MacroKindAt);
-    const std::uint16_t code = GetU16(bytes, MacroRecord::ActivationCodeAt);
-    const bool knownCode = IsHotKeyCode(code) || code == ActivationCode::Scheduled ||
-                           code == ActivationCode::Cueword || code == ActivationCode::WindowTitle ||
-                           code == ActivationCode::None;
+    auto holds = [&](std::size_t at, std::size_t width) { return at + width <= length; };
     constexpr std::pair<std::size_t, std::size_t> Strings[] = {
         {MacroRecord::NicknameAt, decltype(MacroRecord::Nickname)::capacity},
         {MacroRecord::ScopeTextAt, decltype(MacroRecord::ScopeText)::capacity},
         {MacroRecord::CuewordTextAt, decltype(MacroRecord::CuewordText)::capacity},
         {MacroRecord::IconNameAt, decltype(MacroRecord::IconName)::capacity},
     };
-    return kind >= MacroKind::Global && kind <= MacroKind::System && knownCode &&
-           std::ranges::all_of(Strings, [&](const auto& s) { return bytes[s.first] <= s.second; });
+    if (!std::ranges::all_of(Strings, [&](const auto& s) {
+            return !holds(s.first, 1) || bytes[s.first] <= s.second;
+        }))
+        return false;
+    if (holds(MacroRecord::ActivationCodeAt, 2)) {
+        const std::uint16_t code = GetU16(bytes, MacroRecord::ActivationCodeAt);
+        if (!IsHotKeyCode(code) && code != ActivationCode::Scheduled &&
+            code != ActivationCode::Cueword && code != ActivationCode::WindowTitle &&
+            code != ActivationCode::None)
+            return false;
+    }
+    if (!holds(MacroRecord::MacroKindAt, 2))
+        return true;
+    const std::int16_t kind = GetI16(bytes, MacroRecord::MacroKindAt);
+    return kind >= MacroKind::Global && kind <= MacroKind::System;
 }
 
-// Whether bytes are whole records, each coded as ours.
+// Whether bytes are whole records, each coded as ours, and at most a trailing
+// fragment of one, as far as it goes: what an append cut off leaves. A
+// fragment alone is no library.
 bool WholeMacros(std::string_view bytes) {
     const auto* at = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    if (bytes.size() % RecordSize != 0)
+    const std::size_t whole = bytes.size() - bytes.size() % RecordSize;
+    if (whole == 0 && !bytes.empty())
         return false;
-    for (std::size_t k = 0; k < bytes.size(); k += RecordSize)
+    for (std::size_t k = 0; k < whole; k += RecordSize)
         if (!CodedAsOurs(at + k))
             return false;
-    return true;
+    return whole == bytes.size() || CodedAsOurs(at + whole, bytes.size() - whole);
 }
 
 // Whether every record of an open file behind those the tables hold is coded
 // as ours. Read one at a time: a huge file costs no memory, and its first
 // record not ours ends the look.
-bool RecordsBehindAreOurs(std::FILE* f, long long records) {
+bool RecordsBehindAreOurs(std::FILE* f, long long size) {
     RecordImage image;
+    const long long records = size / RecordSize;
     for (long long n = MaxMacros + 1; n <= records; ++n)
         if (!ReadImageAt(f, n, image) || !CodedAsOurs(image.data()))
             return false;
-    return true;
+    const long long fragment = size % RecordSize;
+    if (records < MaxMacros || fragment == 0)
+        return true;
+    return std::fseek(f, static_cast<long>(records * RecordSize), SEEK_SET) == 0 &&
+           std::fread(image.data(), 1, static_cast<std::size_t>(fragment), f) ==
+               static_cast<std::size_t>(fragment) &&
+           CodedAsOurs(image.data(), static_cast<std::size_t>(fragment));
 }
 
 // An open file as a library: its size (-1 when unknown), the records the
 // tables can hold (none when they cannot be read), and whether it is whole
 // records throughout, every one coded as ours, so that no change moves a
-// record never looked at into the tables' reach.
+// record never looked at into the tables' reach; behind them at most the
+// start of one more, which a write cut off left.
 struct LibraryImage {
     long long Size = -1;
     std::optional<std::string> First;
     bool Ours = false;
+    long long Records() const { return Size / RecordSize; }
+    bool Fragment() const { return Size % RecordSize != 0; }
 };
 
 LibraryImage ImageOf(std::FILE* f) {
@@ -137,8 +153,7 @@ LibraryImage ImageOf(std::FILE* f) {
     if (image.Size < 0)
         return image;
     image.First = FirstBytesOf(f, image.Size);
-    image.Ours = image.First && image.Size % RecordSize == 0 && WholeMacros(*image.First) &&
-                 RecordsBehindAreOurs(f, image.Size / RecordSize);
+    image.Ours = image.First && WholeMacros(*image.First) && RecordsBehindAreOurs(f, image.Size);
     return image;
 }
 
@@ -178,10 +193,12 @@ bool HasEverySystemMacro(const std::vector<MacroRecord>& records) {
 }
 
 // The records of fileName read whole; none when it is not one to take, with
-// why (none: there is no such file).
+// why (none: there is no such file). fragment tells of a write cut off behind
+// them.
 std::optional<std::vector<MacroRecord>> WholeLibrary(const std::string& fileName,
-                                                     const char*& refusal) {
+                                                     const char*& refusal, bool& fragment) {
     refusal = nullptr;
+    fragment = false;
     // Checked first: some systems open a folder as a file that reads nothing.
     if (FolderExists(fileName)) {
         refusal = LibraryMessage::IsFolder;
@@ -195,10 +212,10 @@ std::optional<std::vector<MacroRecord>> WholeLibrary(const std::string& fileName
             refusal = LibraryMessage::OpenFailed;
         return std::nullopt;
     }
-    // A fragment is a copy cut short, or a file that is no library: system
-    // macros appended behind it would land inside it. So is a record that is
-    // not coded as ours, whatever the size. An empty file holds nothing to
-    // lose: it becomes a new library.
+    // A record not coded as ours, whatever the size, is a file that is no
+    // library. The start of one record behind whole ones is what a write cut
+    // off leaves: the whole ones are the user's macros. An empty file holds
+    // nothing to lose: it becomes a new library.
     if (!image.Ours) {
         refusal = LibraryMessage::NotWholeMacros;
         return std::nullopt;
@@ -208,6 +225,7 @@ std::optional<std::vector<MacroRecord>> WholeLibrary(const std::string& fileName
         refusal = LibraryMessage::ReadOnlyIncomplete;
         return std::nullopt;
     }
+    fragment = image.Fragment();
     return records;
 }
 
@@ -280,7 +298,8 @@ bool MacroLibrary::ReloadMacroFile(bool notify, Refusal refusal) {
 bool MacroLibrary::Load(const std::string& fileName, bool notify, Refusal refusal, bool reload) {
     notify = notify || owner_ == LibraryOwner::Player;
     const char* refused = nullptr;
-    std::optional<std::vector<MacroRecord>> records = WholeLibrary(fileName, refused);
+    bool fragment = false;
+    std::optional<std::vector<MacroRecord>> records = WholeLibrary(fileName, refused, fragment);
     // The file the tables came from was moved, deleted or emptied by someone
     // (or is being written anew): a new library in its place would drop the
     // macros loaded before.
@@ -301,7 +320,12 @@ bool MacroLibrary::Load(const std::string& fileName, bool notify, Refusal refusa
         return false;
     }
     TakeRecords(*records, notify, fileName);
-    CreateSystemMacrosIn(fileName);
+    // Nothing is written behind a fragment: the user's next macro added
+    // covers it, the next removed drops it.
+    if (!fragment)
+        CreateSystemMacrosIn(fileName);
+    else if (refusal == Refusal::Said)
+        ShowError(LibraryMessage::FragmentBehind);
     return true;
 }
 
@@ -334,7 +358,7 @@ void MacroLibrary::TakeRecords(const std::vector<MacroRecord>& records, bool not
 bool MacroLibrary::CreateLibrary(const std::string& fileName, Refusal refusal) {
     // Appending never truncates a file that appeared meanwhile.
     FilePtr created = OpenFile(fileName, "ab");
-    if (!created || !CloseChecked(created)) {
+    if (!created || !CurrentFileWrites().Close(created.release())) {
         if (refusal == Refusal::Said)
             ShowError(LibraryMessage::CreateFailed);
         LostSightOf(fileName);
@@ -434,7 +458,7 @@ bool MacroLibrary::SaveMacroRecord(int n, MacroRecord& record) {
     return SayLibraryStatus(SaveRecordTo(CurrentFile(), n, record), LibraryWrite::Save);
 }
 
-FilePtr MacroLibrary::OpenForChange(const std::string& path, long long& records,
+FilePtr MacroLibrary::OpenForChange(const std::string& path, long long& records, long long& size,
                                     LibraryStatus& status) {
     // A read-only file is refused whoever asks: some may write it anyway.
     const bool readOnly = FileReadOnly(path);
@@ -451,7 +475,8 @@ FilePtr MacroLibrary::OpenForChange(const std::string& path, long long& records,
         LostSightOf(path);
         return nullptr;
     }
-    records = image.Size / RecordSize;
+    records = image.Records();
+    size = image.Size;
     status = LibraryStatus::Done;
     return f;
 }
@@ -482,9 +507,9 @@ LibraryStatus MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRe
             table_.SetMacroCount(std::max(table_.MacroCount() - 1, 0));
         return status;
     };
-    long long records = 0;
+    long long records = 0, size = 0;
     LibraryStatus opened = LibraryStatus::Done;
-    FilePtr f = OpenForChange(path, records, opened);
+    FilePtr f = OpenForChange(path, records, size, opened);
     if (!f)
         return fail(opened);
     if (append) {
@@ -503,7 +528,18 @@ LibraryStatus MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRe
     ResolveIcon(record, &iconMissing);
     if (iconMissing)
         record.IconName = record.MacroKind == MacroKind::PopupMenu ? "MENU" : "MAIN";
-    if (!WriteRecordAt(f.get(), n, record) || !CloseChecked(f))
+    // What is there now (a fragment where an append lands), to be given back
+    // where the write fails.
+    RecordImage old{}, image;
+    const std::size_t oldLength =
+        static_cast<std::size_t>(std::min<long long>(RecordSize, size - (n - 1) * RecordSize));
+    if (std::fseek(f.get(), static_cast<long>((n - 1) * RecordSize), SEEK_SET) != 0 ||
+        std::fread(old.data(), 1, oldLength, f.get()) != oldLength)
+        return fail(LibraryStatus::Failed);
+    record.Encode(image);
+    const InPlaceChange change{(n - 1) * RecordSize, BytesOf(image),
+                               BytesOf(old).substr(0, oldLength), size};
+    if (!ChangeInPlace(std::move(f), path, change))
         return fail(LibraryStatus::Failed);
     FillEntry(n, record, false);
     Tell(NoticeCode::MacroSaved, n);
@@ -612,22 +648,25 @@ bool MacroLibrary::DeleteMacroWithMenus(int n) {
 
 LibraryStatus MacroLibrary::DeleteRecord(int n, const HeldMacro* held) {
     std::string before;
+    long long records = 0;
     {
-        long long records = 0;
+        long long size = 0;
         LibraryStatus opened = LibraryStatus::Done;
-        FilePtr f = OpenForChange(CurrentFile(), records, opened);
+        FilePtr f = OpenForChange(CurrentFile(), records, size, opened);
         if (!f)
             return opened;
         if (const LibraryStatus may = MayChange(f.get(), n, records, held);
             may != LibraryStatus::Done)
             return may;
-        before.resize(static_cast<std::size_t>(records * RecordSize));
+        before.resize(static_cast<std::size_t>(size));
         if (std::fseek(f.get(), 0, SEEK_SET) != 0 ||
             std::fread(before.data(), 1, before.size(), f.get()) != before.size())
             return LibraryStatus::Failed;
     }
     const std::size_t gone = static_cast<std::size_t>((n - 1) * RecordSize);
-    std::string kept = before.substr(0, gone) + before.substr(gone + RecordSize);
+    // A fragment behind the records is dropped with the rewrite.
+    std::string kept =
+        before.substr(0, gone) + before.substr(gone + RecordSize, (records - n) * RecordSize);
     auto* bytes = reinterpret_cast<std::uint8_t*>(kept.data());
     for (std::size_t at = 0; at < kept.size(); at += RecordSize)
         DropMenuMember({bytes + at, MacroRecord::Size}, n);
@@ -636,6 +675,11 @@ LibraryStatus MacroLibrary::DeleteRecord(int n, const HeldMacro* held) {
     // wrote or appended since is never lost with them.
     if (!ReplaceFileContents(CurrentFile(), kept, before))
         return LibraryStatus::Failed;
+    // Copies of the library that rewrites cut off left beside it go, so
+    // that they never take every name a temporary may have.
+    RemoveLeftoverTemporaries(CurrentFile(), [](std::string_view leftover) {
+        return leftover.empty() || WholeMacros(leftover);
+    });
     // The tables follow the numbers at once: a hot key must never run the
     // record behind the one gone, even where the file cannot be read back.
     TakeRecords(RecordsOf(kept), false, CurrentFile());
@@ -654,18 +698,19 @@ LibraryStatus MacroLibrary::SetHeldEnabled(HeldMacro& held, std::uint8_t enabled
 }
 
 LibraryStatus MacroLibrary::WriteEnabled(int n, std::uint8_t enabled, const HeldMacro* held) {
-    long long records = 0;
+    long long records = 0, size = 0;
     LibraryStatus opened = LibraryStatus::Done;
-    FilePtr f = OpenForChange(CurrentFile(), records, opened);
+    FilePtr f = OpenForChange(CurrentFile(), records, size, opened);
     if (!f)
         return opened;
     if (const LibraryStatus may = MayChange(f.get(), n, records, held); may != LibraryStatus::Done)
         return may;
-    bool written =
-        std::fseek(f.get(), static_cast<long>((n - 1) * RecordSize + MacroRecord::EnabledAt),
-                   SEEK_SET) == 0 &&
-        std::fputc(enabled, f.get()) != EOF;
-    if (!CloseChecked(f) || !written)
+    const long long at = (n - 1) * RecordSize + MacroRecord::EnabledAt;
+    char old = 0;
+    const char now = static_cast<char>(enabled);
+    if (std::fseek(f.get(), static_cast<long>(at), SEEK_SET) != 0 ||
+        std::fread(&old, 1, 1, f.get()) != 1 ||
+        !ChangeInPlace(std::move(f), CurrentFile(), {at, {&now, 1}, {&old, 1}, size}))
         return LibraryStatus::Failed;
     return LibraryStatus::Done;
 }

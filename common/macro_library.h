@@ -50,6 +50,11 @@ inline constexpr const char* ReadOnlyIncomplete =
 inline constexpr const char* FragmentKept =
     "The macro file does not hold whole macros: it is cut short, or it is no macro file at all.  "
     "It is left as it is, and nothing was changed.";
+// A library whose last write was cut off: its whole macros are loaded.
+inline constexpr const char* FragmentBehind =
+    "The end of the macro file is the start of a macro whose saving was cut off.  The whole "
+    "macros before it are in use; the unfinished one is dropped when a macro is next added or "
+    "removed.";
 inline constexpr const char* Vanished =
     "The macro file is no longer there: it was moved or deleted.  Nothing was created in its "
     "place, and the macros loaded before stay in use.";
@@ -237,13 +242,16 @@ class MacroLibrary {
     // The file the tables came from failed to read or open.
     void LostSightOf(const std::string& file);
     void CreateSystemMacrosIn(const std::string& path);
-    // The file opened for a change in place, with its number of records; null,
-    // with why in status, when it is read-only, cannot be opened, is cut
-    // short or holds a record not coded as ours.
-    FilePtr OpenForChange(const std::string& path, long long& records, LibraryStatus& status);
+    // The file opened for a change in place, with its number of whole records
+    // and its size (a trailing fragment of a write cut off counts in the size
+    // alone); null, with why in status, when it is read-only, cannot be
+    // opened, or holds bytes not coded as ours.
+    FilePtr OpenForChange(const std::string& path, long long& records, long long& size,
+                          LibraryStatus& status);
     // Behind when record n may not be changed by its number: the tables are
-    // behind and it is not the macro they list there; with held, Moved when
-    // the open file f has not the record held at n.
+    // behind and it is not the macro they list there; Gone when the file has
+    // no record n; with held, Moved when the open file f has not the record
+    // held at n.
     LibraryStatus MayChange(std::FILE* f, int n, long long records, const HeldMacro* held) const;
     // Whether record is the macro the tables list at n.
     bool Lists(int n, const MacroRecord& record) const;

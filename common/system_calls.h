@@ -22,6 +22,14 @@ bool RenameOver(const std::string& from, const std::string& to);
 // one step, so that nobody can make it meanwhile); null otherwise.
 std::FILE* CreateNewFile(const std::string& path);
 
+// size bytes at offset at of the file, handed to the system in one call
+// (past the C library's buffer, which would split them and may hold another
+// position); false unless all of them were taken.
+bool WriteAt(std::FILE* f, long long at, const void* data, std::size_t size);
+
+// The file cut (or grown) to size bytes.
+bool CutTo(std::FILE* f, long long size);
+
 // path from the current folder: the system's full name of it.
 std::string FullPath(const std::string& path);
 

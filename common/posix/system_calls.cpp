@@ -27,6 +27,15 @@ std::FILE* CreateNewFile(const std::string& path) {
     return f;
 }
 
+bool WriteAt(std::FILE* f, long long at, const void* data, std::size_t size) {
+    return std::fflush(f) == 0 &&
+           pwrite(fileno(f), data, size, static_cast<off_t>(at)) == static_cast<ssize_t>(size);
+}
+
+bool CutTo(std::FILE* f, long long size) {
+    return std::fflush(f) == 0 && ftruncate(fileno(f), static_cast<off_t>(size)) == 0;
+}
+
 std::string FullPath(const std::string& path) {
     if (path.empty() || path.front() == '/')
         return path;

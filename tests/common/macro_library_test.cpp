@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -164,14 +165,6 @@ TEST_F(LibraryTest, DeletingAMacroFixesEveryMenuInOneRewrite) {
         std::function<void()> Prepare;
         std::function<bool()> Rewrite;
     } refused[] = {
-        {"every temporary name is taken, by files and a folder",
-         [&] {
-             std::filesystem::create_directory(temporary(0));
-             for (int k = 1; k < 10; ++k)
-                 testing::PutFile(temporary(k), "mine " + std::to_string(k));
-             boxes.Expect(LibraryMessage::ChangeFailed);
-         },
-         [&] { return library.DeleteMacroWithMenus(3); }},
         // The rewrite of a delete that read the library before another
         // program appended to it or rewrote a record.
         {"a record appended since the library was read",
@@ -207,9 +200,23 @@ TEST_F(LibraryTest, DeletingAMacroFixesEveryMenuInOneRewrite) {
         testing::PutFile(LibraryPath(), read);
     }
 
-    // A file of the temporary's first name is another's: it stays.
-    testing::PutFile(temporary(0), "my own notes");
+    // Files of the temporaries' first names are another's: they stay, and
+    // the rewrite takes a name still free. So do copies of the library that
+    // rewrites cut off just now (one may be under way); those left for a
+    // minute go, and never block a rewrite.
+    std::filesystem::create_directory(temporary(0));
+    const auto longAgo = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
+    for (int k = 1; k < 10; ++k) {
+        // Whole copies and copies cut short; the user's files left as long.
+        testing::PutFile(temporary(k), k < 5    ? "mine " + std::to_string(k)
+                                       : k % 2 ? read
+                                               : read.substr(0, 2 * MacroRecord::Size + 4096));
+        if (k != 5)
+            std::filesystem::last_write_time(temporary(k), longAgo);
+    }
     auto others = folderNow();
+    for (int k = 6; k < 10; ++k)
+        others.erase(std::filesystem::path(temporary(k)).filename().string());
     others.erase(std::filesystem::path(LibraryPath()).filename().string());
     ASSERT_TRUE(library.DeleteMacroWithMenus(3));
     auto besides = folderNow();
@@ -284,6 +291,39 @@ TEST_F(LibraryTest, AFragmentStopsEveryOperationAndOverfullLibrariesAreReadWithi
     boxes.Expect(LibraryMessage::NotWholeMacros);
     EXPECT_FALSE(library.ReloadMacroFile(false));
     EXPECT_EQ(*ReadWholeFile(LibraryPath()), whole + "x");
+}
+
+TEST_F(LibraryTest, AWriteCutOffLeavesTheWholeMacrosInUse) {
+    // Whole macros without the system ones, then the start of one whose
+    // saving was cut off: loaded, said, and nothing written behind it.
+    WriteLibrary({Ordinary("a", 1), Ordinary("b", 2)});
+    const std::string whole = *ReadWholeFile(LibraryPath());
+    const std::string cutOff = whole + testing::RecordsNamed(1).substr(0, 4096);
+    testing::PutFile(LibraryPath(), cutOff);
+    boxes.Expect(LibraryMessage::FragmentBehind);
+    ASSERT_TRUE(library.LoadMacroFile(LibraryPath(), false));
+    EXPECT_EQ(table->MacroCount(), 2);
+    EXPECT_EQ(*ReadWholeFile(LibraryPath()), cutOff);
+    // Changes in place keep it; the next macro added lands over it.
+    ASSERT_TRUE(library.SetMacroEnabled(2, 0));
+    MacroRecord added = Ordinary("c", 3);
+    ASSERT_TRUE(library.AppendMacroRecord(added));
+    EXPECT_EQ(FileNicknames(), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(ReadWholeFile(LibraryPath())->size(), 3 * MacroRecord::Size);
+    // The next removed drops it.
+    testing::PutFile(LibraryPath(), cutOff);
+    boxes.Expect(LibraryMessage::FragmentBehind);
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    ASSERT_TRUE(library.DeleteMacroWithMenus(1));
+    EXPECT_EQ(*ReadWholeFile(LibraryPath()), whole.substr(MacroRecord::Size));
+    // A fragment alone, or one not coded as a record begins, is no library.
+    for (const std::string& bytes : {testing::RecordsNamed(1).substr(0, 4096),
+                                     whole + std::string(200, 'z')}) {
+        testing::PutFile(LibraryPath(), bytes);
+        boxes.Expect(LibraryMessage::NotWholeMacros);
+        EXPECT_FALSE(library.LoadMacroFile(LibraryPath(), false));
+        EXPECT_EQ(*ReadWholeFile(LibraryPath()), bytes);
+    }
 }
 
 TEST_F(LibraryTest, AddingStopsAtFiveHundredMacros) {

@@ -28,6 +28,17 @@ std::FILE* CreateNewFile(const std::string& path) {
     return f;
 }
 
+bool WriteAt(std::FILE* f, long long at, const void* data, std::size_t size) {
+    // Binary descriptors hand the whole count to one WriteFile.
+    const int fd = _fileno(f);
+    return std::fflush(f) == 0 && _lseeki64(fd, at, SEEK_SET) == at &&
+           _write(fd, data, static_cast<unsigned>(size)) == static_cast<int>(size);
+}
+
+bool CutTo(std::FILE* f, long long size) {
+    return std::fflush(f) == 0 && _chsize(_fileno(f), static_cast<long>(size)) == 0;
+}
+
 std::string FullPath(const std::string& path) {
     // However long: a caller that limits names must see the whole full one,
     // never the shorter relative name it came from. The ANSI call stops at

@@ -69,9 +69,8 @@ TEST_F(SweepstakesTest, ARecordingThatCannotBeReadOrCopiedIsKept) {
     FinishOutcome missing = Finish("");
     ASSERT_TRUE(std::holds_alternative<WizardRefusal>(missing));
     // None of the overflow file's temporaries can be made.
-    for (const char* temporary :
-         {".$$$", ".$$1", ".$$2", ".$$3", ".$$4", ".$$5", ".$$6", ".$$7", ".$$8", ".$$9"})
-        std::filesystem::create_directory(In("OV0.TXT") + temporary);
+    for (const std::string& temporary : TemporaryNames(In("OV0.TXT")))
+        std::filesystem::create_directory(temporary);
     std::string longer(5000, 'c');
     FinishOutcome failed = Finish(longer);
     ASSERT_TRUE(std::holds_alternative<WizardRefusal>(failed));

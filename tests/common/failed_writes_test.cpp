@@ -1,0 +1,166 @@
+// Every road that writes the library or a side file, failing at each of its
+// write calls in turn: the files are afterwards byte for byte as before (or
+// wholly the new ones), the failure is said, and no temporary is left.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "common/categories.h"
+#include "common/side_files.h"
+#include "common/swap_keys.h"
+#include "tests/common/hostile_files.h"
+#include "tests/common/library_fixture.h"
+#include "tests/support/failing_file_writes.h"
+
+namespace orv {
+namespace {
+
+using testing::FailingFileWrites;
+using Fault = FailingFileWrites::Fault;
+
+class FailedWritesTest : public testing::LibraryTest {
+  protected:
+    // Everything in the library's folder, name by name.
+    std::map<std::string, std::string> FolderNow() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            files[entry.path().filename().string()] = testing::Snapshot(entry.path().string());
+        return files;
+    }
+
+    // Ten macros, a menu among them, and both side files, loaded afresh.
+    void PutLibrary(const std::string& behind = {}) {
+        std::vector<MacroRecord> records;
+        for (int i = 1; i <= 10; ++i) records.push_back(Ordinary("m" + std::to_string(i), 30000));
+        records[0].MacroKind = MacroKind::PopupMenu;
+        records[0].SetPopupMembers({2, 3, 7});
+        WriteLibrary(records);
+        if (!behind.empty())
+            testing::PutFile(LibraryPath(), *ReadWholeFile(LibraryPath()) + behind);
+        testing::PutFile(CategoryFileName(LibraryPath()), "Mail\r\n7\r\nWeb\r\n3\r\n");
+        SwapKeyTable keys = IdentitySwapTable();
+        std::swap(keys[0], keys[1]);
+        ASSERT_TRUE(SaveSwapKeys(RemapFileName(LibraryPath()), keys));
+        if (!behind.empty())
+            boxes.Expect(LibraryMessage::FragmentBehind);
+        ASSERT_TRUE(library.ReloadMacroFile(false));
+    }
+
+    struct Road {
+        const char* Name;
+        std::function<bool()> Write;
+        const char* Failure;  // what the road says of a failure (none: its caller does)
+        std::string Behind = {};  // bytes behind the library's records
+    };
+
+    std::vector<Road> Roads() {
+        MacroRecord changed = Ordinary("changed", 30000);
+        changed.SetScriptText(std::string(4500, 'c'));  // more than one C library buffer
+        return {
+            {"an append", [=, this]() mutable { return library.AppendMacroRecord(changed); },
+             LibraryMessage::SaveFailed},
+            {"an append over the start of a record cut off",
+             [=, this]() mutable { return library.AppendMacroRecord(changed); },
+             LibraryMessage::SaveFailed, testing::RecordsNamed(1).substr(0, 2000)},
+            {"a record rewritten in place",
+             [=, this]() mutable { return library.SaveMacroRecord(4, changed); },
+             LibraryMessage::SaveFailed},
+            {"a record rewritten in place before a fragment",
+             [=, this]() mutable { return library.SaveMacroRecord(4, changed); },
+             LibraryMessage::SaveFailed, testing::RecordsNamed(1).substr(0, MacroRecord::Size - 1)},
+            {"a macro disabled", [this] { return library.SetMacroEnabled(4, 0); },
+             LibraryMessage::ChangeFailed},
+            {"a macro removed, the menus with it",
+             [this] { return library.DeleteMacroWithMenus(3); }, LibraryMessage::ChangeFailed},
+            {"the categories",
+             [this] {
+                 CategoryList list;
+                 list.LoadCatFile(CategoryFileName(LibraryPath()));
+                 list.Add("Games", 9);
+                 return list.SaveCatFile(CategoryFileName(LibraryPath()));
+             },
+             nullptr},
+            {"the key remap table",
+             [this] { return SaveSwapKeys(RemapFileName(LibraryPath()), IdentitySwapTable()); },
+             nullptr},
+        };
+    }
+};
+
+TEST_F(FailedWritesTest, AWriteThatFailsAtAnyCallLeavesEveryFileAsItWas) {
+    const std::pair<const char*, Fault> faults[] = {
+        {"the disk full", Fault::DiskFull},
+        {"a write that says all went", Fault::WriteSaysDone},
+        {"a close that fails", Fault::CloseFails},
+    };
+    for (const Road& road : Roads()) {
+        for (const auto& [faultName, fault] : faults) {
+            int calls = 0;
+            {
+                PutLibrary(road.Behind);
+                FailingFileWrites counted(fault, 0);
+                ASSERT_TRUE(road.Write()) << road.Name;
+                calls = counted.Calls();
+            }
+            ASSERT_GT(calls, 0) << road.Name;
+            for (int call = 1; call <= calls; ++call) {
+                SCOPED_TRACE(std::string(road.Name) + ", " + faultName + " at call " +
+                             std::to_string(call));
+                PutLibrary(road.Behind);
+                const auto before = FolderNow();
+                const int count = table->MacroCount();
+                FailingFileWrites writes(fault, call);
+                if (road.Failure)
+                    boxes.Expect(road.Failure);
+                EXPECT_FALSE(road.Write());
+                EXPECT_EQ(FolderNow(), before);
+                EXPECT_EQ(table->MacroCount(), count);
+            }
+        }
+    }
+}
+
+// The system's own writes (the C runtime's, under Wine the Windows one's)
+// against a disk that fills up: run with the file size limit that the
+// environment names, which stands in for the space left.
+TEST_F(FailedWritesTest, AFullDiskCostsNothing) {
+    const char* limitText = std::getenv("ORVANE_FILE_SIZE_LIMIT");
+    if (!limitText)
+        GTEST_SKIP() << "run with a file size limit (the full_disk_writes test)";
+    const long long limit = std::atoll(limitText);
+    // Whole macros up to within one record of the limit: the next append
+    // cannot fit.
+    const int fitting = static_cast<int>(limit / MacroRecord::Size);
+    WriteLibrary(std::vector<MacroRecord>(fitting, Ordinary("fits", 30000)));
+    boxes.Expect(LibraryMessage::SaveFailed);  // no room for the system macros either
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    ASSERT_EQ(table->MacroCount(), fitting);
+    const std::string library0 = *ReadWholeFile(LibraryPath());
+    MacroRecord changed = Ordinary("changed", 30000);
+    changed.SetScriptText(std::string(4500, 'c'));
+    boxes.Expect(LibraryMessage::SaveFailed);
+    EXPECT_FALSE(library.AppendMacroRecord(changed));
+    EXPECT_EQ(*ReadWholeFile(LibraryPath()), library0);
+    EXPECT_EQ(table->MacroCount(), fitting);
+    // What needs no more room still goes.
+    ASSERT_TRUE(library.SaveMacroRecord(2, changed));
+    EXPECT_EQ(FileNicknames()[1], "changed");
+
+    // A side file that no longer fits keeps its old contents.
+    const std::string categories = CategoryFileName(LibraryPath());
+    testing::PutFile(categories, "Mail\r\n7\r\n");
+    CategoryList list;
+    list.LoadCatFile(categories);
+    for (int id = 1; id * 30 < limit; ++id)
+        list.Add(std::string(30, static_cast<char>('a' + id % 26)), id + 10);
+    EXPECT_FALSE(list.SaveCatFile(categories));
+    EXPECT_EQ(*ReadWholeFile(categories), "Mail\r\n7\r\n");
+    EXPECT_EQ(FolderNow().size(), 2u) << "no temporary left";
+}
+
+}  // namespace
+}  // namespace orv
