@@ -153,7 +153,7 @@ void TAddNewHotKey::HandOver(const EditorLaunchers::HandOver& editor, MacroHandO
     handOver.MacroNumber = MacroNumber;
     handOver.IsExisting = false;
     handOver.Saved = false;
-    handOver.Change = &env_.Change;
+    handOver.Change = env_.Change;
     const bool recording = &editor == &env_.Launchers.OpenCapture;
     lastEditor_ = recording ? nullptr : &editor;
     lastHandOver_.reset();

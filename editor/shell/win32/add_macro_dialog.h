@@ -36,7 +36,9 @@ struct AddMacroEnv {
     ProgramNotices& Notices;
     EditorLaunchers& Launchers;
     std::function<void()> RefillList;  // the main window's list
-    LibraryChange& Change;             // the change the new macro is made under
+    // The change the new macro is made under; the editors it opens write
+    // through it.
+    LibraryChange* Change = nullptr;
 };
 
 class TAddNewHotKey : public TForm {

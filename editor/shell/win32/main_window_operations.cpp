@@ -59,7 +59,7 @@ void TMainWin::DoAdd() {
         return;
     current_ = NewMacroRecord(settings_, CurrentClock().Now());
     TAddNewHotKey dialog({current_, context_.Table, context_.Hooks, context_.Notices, launchers_,
-                          [this] { FillList(); }, change});
+                          [this] { FillList(); }, &change});
     dialog.MacroNumber = context_.Table.EntryCount() + 1;
     dialog.ShowModal(Handle());
     if (dialog.Saved && dialog.Appended) {
