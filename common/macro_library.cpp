@@ -440,16 +440,30 @@ bool SayLibraryStatus(LibraryStatus status, LibraryWrite write) {
 }
 
 bool MacroLibrary::AppendMacroRecord(MacroRecord& record) {
-    return SayLibraryStatus(AppendRecordTo(CurrentFile(), record), LibraryWrite::Append);
+    if (table_.MacroCount() >= MaxMacros)
+        return SayLibraryStatus(LibraryStatus::Full, LibraryWrite::Append);
+    table_.SetMacroCount(table_.MacroCount() + 1);
+    return SayLibraryStatus(SaveRecordTo(CurrentFile(), -1, record), LibraryWrite::Append);
 }
 
 LibraryStatus MacroLibrary::AppendRecordTo(const std::string& file, MacroRecord& record) {
     if (file != CurrentFile())
         return LibraryStatus::Moved;
-    if (table_.MacroCount() >= MaxMacros)
+    // While the other program's reloads wait, the tables may count other
+    // macros than the file has: the new one goes behind the file's last
+    // record, the number the other program gives it too, and the reload that
+    // waits renumbers the tables. The write checks the count in its own open.
+    const int count = table_.MacroCount();
+    FilePtr f = OpenFile(file, "rb");
+    const long long records = f ? WholeRecords(f.get()) : count;
+    f.reset();
+    if (records >= MaxMacros)
         return LibraryStatus::Full;
-    table_.SetMacroCount(table_.MacroCount() + 1);
-    return SaveRecordTo(file, -1, record);
+    table_.SetMacroCount(static_cast<int>(records) + 1);
+    const LibraryStatus status = SaveRecordTo(file, -1, record);
+    if (status != LibraryStatus::Done)
+        table_.SetMacroCount(count);
+    return status;
 }
 
 bool MacroLibrary::SaveMacroRecord(int n, MacroRecord& record) {

@@ -186,8 +186,9 @@ class MacroLibrary {
     // What every command that adds a macro does: refused at 500 macros,
     // otherwise the count is raised and the record appended. Said.
     [[nodiscard]] bool AppendMacroRecord(MacroRecord& record);
-    // The same, only into file, which must still be the current library;
-    // says nothing.
+    // The same, only into file, which must still be the current library, and
+    // behind the last record the file has whatever the tables count (they
+    // may wait for a reload); says nothing.
     [[nodiscard]] LibraryStatus AppendRecordTo(const std::string& file, MacroRecord& record);
     // False, and out unchanged, when record n could not be read (or is not
     // the macro listed there while the tables are behind).

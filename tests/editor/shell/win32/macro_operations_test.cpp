@@ -270,10 +270,11 @@ TEST_F(MacroOperationsTest, OnAFileThatCannotBeWrittenRemovalAndActivationChange
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Select("TYPE NAME");
     const std::string caption = w.MenuActivate.Caption();
+    // Said as a file in use, not as a macro moved or a failed disk.
     boxes.Expect(RemoveQuestion(65, ""), MsgResult::Yes, "Delete");
-    boxes.Expect(LibraryMessage::ChangeFailed);
+    boxes.Expect(LibraryMessage::FileInUse);
     w.MenuClearHot.Click();
-    boxes.Expect(LibraryMessage::ChangeFailed);
+    boxes.Expect(LibraryMessage::FileInUse);
     w.MenuActivate.Click();
     CloseHandle(held);
     EXPECT_TRUE(FileBytes(library) == bytes);
@@ -601,6 +602,7 @@ TEST_F(MacroOperationsTest, AMacroAddedAcrossASwapLandsInTheLibraryItWasBegunOn)
 // Add To Category holds the macro selected before its dialog: one removed
 // meanwhile is said, and no other macro is filed in its place.
 TEST_F(MacroOperationsTest, AddToCategoryOfAMacroRemovedMeanwhileFilesNothing) {
+    settings.ShowCategory = true;
     TMainWin& w = OpenWithOperations();
     NewCategory("Work");
     Select("TYPE NAME");
