@@ -87,27 +87,24 @@ namespace {
 FileWrites systemWrites;
 FileWrites* currentWrites = &systemWrites;
 
-bool SeekTo(std::FILE* f, long long at) {
-    return std::fseek(f, static_cast<long>(at), SEEK_SET) == 0;
-}
-
-// Whether path holds bytes at at.
-bool Holds(const std::string& path, long long at, std::string_view bytes) {
-    FilePtr f = OpenFile(path, "rb");
+// Whether the open file holds bytes at at, as the system has it.
+bool HoldsAt(std::FILE* f, long long at, std::string_view bytes) {
     std::string read(bytes.size(), '\0');
-    return f && SeekTo(f.get(), at) &&
-           std::fread(read.data(), 1, read.size(), f.get()) == read.size() && read == bytes;
+    return bytes.empty() || (system_calls::ReadAt(f, at, read.data(), read.size()) && read == bytes);
 }
 
-// Gives path back what a change found there, as far as the system lets it.
-void Undo(const std::string& path, const InPlaceChange& change) {
+// Gives the file back what a change found there, through the handle the
+// change was made by, while its bytes are locked: the old bytes, and the old
+// size where the change grew the file (no more than its own bytes reach: a
+// program that grew it further keeps what it wrote). A file is never grown
+// here.
+void Undo(std::FILE* f, const InPlaceChange& change) {
     FileWrites& writes = CurrentFileWrites();
-    FilePtr f = OpenFile(path, "r+b");
-    if (!f)
-        return;
-    (void)writes.WriteAt(f.get(), change.At, change.Old);
-    (void)writes.CutTo(f.get(), change.OldSize);
-    (void)writes.Close(f.release());
+    (void)writes.WriteAt(f, change.At, change.Old);
+    const long long end = change.At + static_cast<long long>(change.Bytes.size());
+    const long long size = system_calls::SizeNow(f);
+    if (size > change.OldSize && size <= end)
+        (void)writes.CutTo(f, change.OldSize);
 }
 
 // Seconds since path was last written; none when it cannot be told.
@@ -139,15 +136,25 @@ void SetFileWrites(FileWrites* writes) {
     currentWrites = writes ? writes : &systemWrites;
 }
 
-bool ChangeInPlace(FilePtr f, const std::string& path, const InPlaceChange& change) {
+bool ChangeInPlace(FilePtr f, const InPlaceChange& change) {
     FileWrites& writes = CurrentFileWrites();
-    const bool written = writes.WriteAt(f.get(), change.At, change.Bytes);
-    const bool closed = writes.Close(f.release());
-    if (!written || !closed || !Holds(path, change.At, change.Bytes)) {
-        Undo(path, change);
+    // The other programs' changes of these bytes (an append of their own at
+    // the same end) are refused until this one is made and read back.
+    const std::size_t length = change.Bytes.size();
+    if (!system_calls::LockRange(f.get(), change.At, length))
         return false;
-    }
-    return true;
+    // A program that changed the size since the file was read would lose
+    // what it wrote under these bytes.
+    const bool sized = system_calls::SizeNow(f.get()) == change.OldSize;
+    const bool made = sized && writes.WriteAt(f.get(), change.At, change.Bytes) &&
+                      HoldsAt(f.get(), change.At, change.Bytes);
+    if (sized && !made)
+        Undo(f.get(), change);
+    system_calls::UnlockRange(f.get(), change.At, length);
+    // Read back from the system through the handle that wrote them: nothing
+    // of the change waits in a buffer for the close.
+    (void)writes.Close(f.release());
+    return made;
 }
 
 std::vector<std::string> TemporaryNames(const std::string& path) {
@@ -188,11 +195,12 @@ bool ReplaceFileContents(const std::string& path, std::string_view contents,
         FilePtr f = NewTemporaryBeside(path, temporary);
         if (!f)
             return false;
-        const bool written = writes.WriteAt(f.get(), 0, contents);
+        const bool written =
+            writes.WriteAt(f.get(), 0, contents) && HoldsAt(f.get(), 0, contents);
         const bool closed = writes.Close(f.release());
         // The size is asked of the file itself: a close may report success
         // for bytes the disk never took.
-        if (!written || !closed || !Holds(temporary, 0, contents) ||
+        if (!written || !closed ||
             SizeOfFile(temporary) != static_cast<long long>(contents.size())) {
             std::remove(temporary.c_str());
             return false;

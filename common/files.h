@@ -99,10 +99,10 @@ struct InPlaceChange {
     long long OldSize = 0;
 };
 
-// Makes change in f (opened "r+b" on path), closes f and reads the bytes back:
-// true only when the file holds them. Otherwise the file is given back what
-// it held, cut to its old size, and false: a failed write never leaves a part
-// of a record behind.
-bool ChangeInPlace(FilePtr f, const std::string& path, const InPlaceChange& change);
+// Makes change in f (opened "r+b", still OldSize bytes long) and reads the
+// bytes back before closing it: true only when the file holds them.
+// Otherwise the file is given back what it held, cut to its old size, and
+// false: a failed write never leaves a part of a record behind.
+bool ChangeInPlace(FilePtr f, const InPlaceChange& change);
 
 }  // namespace orv

@@ -321,11 +321,12 @@ bool MacroLibrary::Load(const std::string& fileName, bool notify, Refusal refusa
     }
     TakeRecords(*records, notify, fileName);
     // Nothing is written behind a fragment: the user's next macro added
-    // covers it, the next removed drops it.
-    if (!fragment)
-        CreateSystemMacrosIn(fileName);
-    else if (refusal == Refusal::Said)
+    // covers it, the next removed drops it. Said once for the file, not at
+    // every reload of it.
+    CreateSystemMacrosIn(fileName, !fragment);
+    if (fragment && refusal == Refusal::Said && fragmentSaidFor_ != fileName)
         ShowError(LibraryMessage::FragmentBehind);
+    fragmentSaidFor_ = fragment ? fileName : std::string();
     return true;
 }
 
@@ -365,11 +366,11 @@ bool MacroLibrary::CreateLibrary(const std::string& fileName, Refusal refusal) {
         return false;
     }
     TakeRecords({}, false, fileName);
-    CreateSystemMacrosIn(fileName);
+    CreateSystemMacrosIn(fileName, true);
     return true;
 }
 
-void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
+void MacroLibrary::CreateSystemMacrosIn(const std::string& path, bool appendMissing) {
     const auto& system = SystemMacros(owner_);
     std::array<bool, 5> present{};
     for (int i = 1; i <= table_.EntryCount(); ++i) {
@@ -380,7 +381,7 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path) {
         present[static_cast<std::size_t>(k)] = true;
         settings_.Nickname[i] = system[static_cast<std::size_t>(k)].nickname;
     }
-    for (std::size_t k = 0; k < system.size(); ++k) {
+    for (std::size_t k = 0; k < system.size() && appendMissing; ++k) {
         if (present[k])
             continue;
         int n = table_.EntryCount();
@@ -553,8 +554,10 @@ LibraryStatus MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRe
     record.Encode(image);
     const InPlaceChange change{(n - 1) * RecordSize, BytesOf(image),
                                BytesOf(old).substr(0, oldLength), size};
-    if (!ChangeInPlace(std::move(f), path, change))
+    if (!ChangeInPlace(std::move(f), change))
         return fail(LibraryStatus::Failed);
+    if (append)
+        fragmentSaidFor_.clear();  // covered: one cut off again is said anew
     FillEntry(n, record, false);
     Tell(NoticeCode::MacroSaved, n);
     return LibraryStatus::Done;
@@ -684,16 +687,18 @@ LibraryStatus MacroLibrary::DeleteRecord(int n, const HeldMacro* held) {
     auto* bytes = reinterpret_cast<std::uint8_t*>(kept.data());
     for (std::size_t at = 0; at < kept.size(); at += RecordSize)
         DropMenuMember({bytes + at, MacroRecord::Size}, n);
+    // Copies of the library that rewrites cut off left beside it go first,
+    // so that they never take every name a temporary may have. Only whole
+    // records are such a copy: a user's copy with a note behind it stays.
+    RemoveLeftoverTemporaries(CurrentFile(), [](std::string_view leftover) {
+        return !leftover.empty() && leftover.size() % RecordSize == 0 && WholeMacros(leftover);
+    });
     // The file is rewritten whole, so an interrupted delete leaves it as it
     // was; and only over the bytes read, so that a record another program
     // wrote or appended since is never lost with them.
     if (!ReplaceFileContents(CurrentFile(), kept, before))
         return LibraryStatus::Failed;
-    // Copies of the library that rewrites cut off left beside it go, so
-    // that they never take every name a temporary may have.
-    RemoveLeftoverTemporaries(CurrentFile(), [](std::string_view leftover) {
-        return leftover.empty() || WholeMacros(leftover);
-    });
+    fragmentSaidFor_.clear();
     // The tables follow the numbers at once: a hot key must never run the
     // record behind the one gone, even where the file cannot be read back.
     TakeRecords(RecordsOf(kept), false, CurrentFile());
@@ -724,7 +729,7 @@ LibraryStatus MacroLibrary::WriteEnabled(int n, std::uint8_t enabled, const Held
     const char now = static_cast<char>(enabled);
     if (std::fseek(f.get(), static_cast<long>(at), SEEK_SET) != 0 ||
         std::fread(&old, 1, 1, f.get()) != 1 ||
-        !ChangeInPlace(std::move(f), CurrentFile(), {at, {&now, 1}, {&old, 1}, size}))
+        !ChangeInPlace(std::move(f), {at, {&now, 1}, {&old, 1}, size}))
         return LibraryStatus::Failed;
     return LibraryStatus::Done;
 }

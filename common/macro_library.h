@@ -242,7 +242,9 @@ class MacroLibrary {
     void TakeRecords(const std::vector<MacroRecord>& records, bool notify, const std::string& file);
     // The file the tables came from failed to read or open.
     void LostSightOf(const std::string& file);
-    void CreateSystemMacrosIn(const std::string& path);
+    // Gives the system macros in the tables this program's names and, with
+    // appendMissing, appends those the file lacks.
+    void CreateSystemMacrosIn(const std::string& path, bool appendMissing);
     // The file opened for a change in place, with its number of whole records
     // and its size (a trailing fragment of a write cut off counts in the size
     // alone); null, with why in status, when it is read-only, cannot be
@@ -276,6 +278,8 @@ class MacroLibrary {
     std::string programDir_;
     std::string tablesFrom_;
     bool behind_ = false;
+    // The file whose trailing fragment was last said.
+    std::string fragmentSaidFor_;
     bool ownTablesOnly_ = false;
 };
 

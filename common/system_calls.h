@@ -18,14 +18,27 @@ extern const char PathSeparator;
 // replaces; on Windows only MoveFileEx does.
 bool RenameOver(const std::string& from, const std::string& to);
 
-// A file made at path for writing bytes, only where nothing is there yet (in
-// one step, so that nobody can make it meanwhile); null otherwise.
+// A file made at path for writing bytes (and reading them back), only where
+// nothing is there yet (in one step, so that nobody can make it meanwhile);
+// null otherwise.
 std::FILE* CreateNewFile(const std::string& path);
 
 // size bytes at offset at of the file, handed to the system in one call
 // (past the C library's buffer, which would split them and may hold another
 // position); false unless all of them were taken.
 bool WriteAt(std::FILE* f, long long at, const void* data, std::size_t size);
+
+// size bytes from offset at of the file, read from the system (never from
+// the C library's buffer, which a WriteAt passes by).
+bool ReadAt(std::FILE* f, long long at, void* data, std::size_t size);
+
+// The size of an open file as the system has it now; -1 when unknown.
+long long SizeNow(std::FILE* f);
+
+// Keeps the other programs' changes out of size bytes from offset at (past
+// the end too) until Unlocked; false when another holds some of them.
+bool LockRange(std::FILE* f, long long at, std::size_t size);
+void UnlockRange(std::FILE* f, long long at, std::size_t size);
 
 // The file cut (or grown) to size bytes.
 bool CutTo(std::FILE* f, long long size);

@@ -208,6 +208,11 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
             typing.character = d.typeInstead;
         ReportToWait(d, vk, repeat, typing, table);
         ReportToCuewords(d, typing, table);
+        // A run without the in-use byte (timed, start-up, a window's) stops
+        // on Escape too: the key goes on to its window, and the player drops
+        // the abort when nothing runs.
+        if (vk == VirtualKey::Escape && !repeat && !d.swallow && table[WaitKey] == 0)
+            d.Add({PlayerWindow(table), ProgramMessage::Abort, 0, false});
     }
     if (haveTable && !event.injectedByPlayer)
         ReportIdleOver(d, table);
@@ -330,13 +335,14 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
     } else if (player == 0) {
         return d;
     } else if (table[HookAt::MacroPlaying] != 0) {
-        // The player takes no hot key during a run; a combination in use
-        // still never reaches a window, and Escape stops the run unless the
-        // run waits for a key itself.
+        // A combination in use never reaches a window during a run; the
+        // player starts nothing else meanwhile but hears it ("Terminate
+        // Orvane" ends it even then). Escape stops the run unless the run
+        // waits for a key itself.
         if (keys.vk == VirtualKey::Escape && table[WaitKey] == 0)
             d = Posting(player, ProgramMessage::Abort);
-        else
-            d.swallow = CodeUsed(table, code);
+        else if (CodeUsed(table, code))
+            d = Posting(player, ProgramMessage::HotKey, static_cast<std::uint32_t>(code));
     } else if (CodeUsed(table, code)) {
         // The macro's text will stand between the word typed before the key
         // and what is typed after it.

@@ -165,6 +165,10 @@ void ReportFailure(MailCommandHost& host, const SendResult& result) {
                 host.DoAMessage(errorCaption, Aborting(result.ErrorText + "."));
             }
             break;
+        case SendOutcome::Canceled:
+            // The user (or the program's end) stopped it: the run's own end
+            // says so, once.
+            break;
         default:
             host.DoAMessage(errorCaption,
                             Aborting("The message could not be sent: " + result.ErrorText + "."));

@@ -132,9 +132,9 @@ void TmsSMTP::Disconnect() {
 
 int TmsSMTP::ReadReply() {
     int code = transport_.ReadLine(LastReply);
-    if (code < 0 && LastReply.empty() && transport_.PeerClosed()) {
-        // The server went away without a word: say so rather than leave an
-        // empty reply as the error's text.
+    if (code < 0 && transport_.PeerClosed()) {
+        // The server went away without a whole reply: say so at once, as a
+        // closed connection, rather than an empty or broken reply's text.
         transport_.Close();
         throw ESocketError(SocketErrorText(WsaConnReset));
     }

@@ -117,13 +117,13 @@ bool HandOverBuffer::Add(unsigned char c) {
     return true;
 }
 
-std::optional<std::string> HandOverBuffer::Take() {
-    std::optional<std::string> nickname;
+std::optional<HandOverRequest> HandOverBuffer::Take() {
+    std::optional<HandOverRequest> request;
     if (!tooLong_)
-        nickname = NicknameAfterA(text_);
+        request = HandOverRequest{SplitParams(text_).empty(), NicknameAfterA(text_)};
     text_.clear();
     tooLong_ = false;
-    return nickname;
+    return request;
 }
 
 }  // namespace orv::player

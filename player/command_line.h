@@ -44,6 +44,15 @@ std::string NicknameAfterA(std::string_view commandLine);
 // The start-up nickname: as above, at most 50 characters.
 std::string StartupNickname(std::string_view commandLine);
 
+// What a second start asks of the running player: a start without
+// parameters (a double click on the program or its shortcut) wants the
+// editor back; any other runs the macro its "/A" names, if any.
+struct HandOverRequest {
+    bool OpenEditor = false;
+    std::string Nickname;
+    bool operator==(const HandOverRequest&) const = default;
+};
+
 // The text a second start hands over, one character per message, ended by a
 // 0. Any process can send it, so it is held to the longest command line the
 // system gives a program.
@@ -53,10 +62,10 @@ class HandOverBuffer {
 
     // False when c ended the text (Take then gives the nickname).
     bool Add(unsigned char c);
-    // The nickname the finished text names (empty when none), or nothing
-    // when the text was longer than MaxLength and is dropped. The buffer is
-    // empty afterwards, so nothing is left for the next hand-over.
-    std::optional<std::string> Take();
+    // What the finished text asks, or nothing when the text was longer than
+    // MaxLength and is dropped. The buffer is empty afterwards, so nothing is
+    // left for the next hand-over.
+    std::optional<HandOverRequest> Take();
 
   private:
     std::string text_;

@@ -19,6 +19,11 @@ bool Contains(const std::string& text, const std::string& part) {
 
 }  // namespace
 
+std::string RefusalMessage::NoMacroNamed(std::string_view nickname) {
+    return "No macro in the macro file has the nickname \"" + std::string(nickname) +
+           "\".  Nothing was run.";
+}
+
 bool RunDispatch::Busy() {
     return starting_ || interpreter_.Play().State().Running || table_.MacroPlaying();
 }
@@ -63,6 +68,12 @@ bool RunDispatch::Play(int n, const MacroRecord& record, std::string_view script
 }
 
 void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
+    // "Terminate Orvane" ends the player whatever runs or waits: the close
+    // aborts the run first.
+    if (!(code & MacroNumberBit) && TerminatesPlayer(static_cast<int>(code & ~CapsLockBit))) {
+        desk_.SystemAction(SystemMacroAction::TerminatePlayer);
+        return;
+    }
     // The only key a paused run acts on: the one that resumes it.
     if (paused_) {
         ResumeOrRefuse(code);
@@ -174,18 +185,30 @@ int RunDispatch::GetMacro(int code) {
     return global;
 }
 
-bool RunDispatch::RunSystemMacro(int code) {
+int RunDispatch::SystemMacroOn(int code) const {
     for (int i = 1; i <= table_.EntryCount(); ++i) {
         const MacroEntry entry = table_.Entry(i);
-        if (entry.Kind != MacroKind::System || entry.Activation != code || !entry.Enabled)
-            continue;
-        // Resume means something only during a pause.
-        const std::optional<SystemMacroAction> action = SystemMacroActionOf(entry.ScopeText);
-        if (action && *action != SystemMacroAction::ResumePause)
-            SystemAction(*action);
-        return true;
+        if (entry.Kind == MacroKind::System && entry.Activation == code && entry.Enabled)
+            return i;
     }
-    return false;
+    return 0;
+}
+
+bool RunDispatch::TerminatesPlayer(int code) const {
+    const int n = SystemMacroOn(code);
+    return n &&
+           SystemMacroActionOf(table_.Entry(n).ScopeText) == SystemMacroAction::TerminatePlayer;
+}
+
+bool RunDispatch::RunSystemMacro(int code) {
+    const int n = SystemMacroOn(code);
+    if (!n)
+        return false;
+    // Resume means something only during a pause.
+    const std::optional<SystemMacroAction> action = SystemMacroActionOf(table_.Entry(n).ScopeText);
+    if (action && *action != SystemMacroAction::ResumePause)
+        SystemAction(*action);
+    return true;
 }
 
 void RunDispatch::SystemAction(SystemMacroAction action) {
@@ -218,6 +241,18 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
             desk_.Notice(RefusalMessage::Caption, LibraryMessage::TablesBehind);
         return;
     }
+    RunRead(n, record, systemMenusOnly);
+}
+
+void RunDispatch::RunChosen(const HeldMacro& chosen, bool systemMenusOnly) {
+    if (!library_.Holds(chosen)) {
+        desk_.Notice(RefusalMessage::Caption, LibraryMessage::ListedMacroMoved);
+        return;
+    }
+    RunRead(chosen.Number, chosen.AsRead, systemMenusOnly);
+}
+
+void RunDispatch::RunRead(int n, const MacroRecord& record, bool systemMenusOnly) {
     CurrentMacro = n;
     if (record.MacroKind == MacroKind::System) {
         constexpr SystemMacroAction menu = SystemMacroAction::MenuOfTopWindow;
@@ -226,9 +261,9 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
         return;
     }
     if (record.MacroKind == MacroKind::PopupMenu) {
-        const int chosen = ShowMenu([&] { return desk_.ChooseFromMenu(record); });
-        if (chosen != -1)
-            RunRecord(chosen, systemMenusOnly);
+        if (const std::optional<HeldMacro> chosen =
+                ShowMenu([&] { return desk_.ChooseFromMenu(record); }))
+            RunChosen(*chosen, systemMenusOnly);
         return;
     }
     if (!WhileStarting([this] { return desk_.WaitForModifiersUp(); }))
@@ -238,7 +273,8 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
     Play(n, record, record.ScriptText(), RunOrigin::User);
 }
 
-int RunDispatch::ShowMenu(const std::function<int()>& choose) {
+std::optional<HeldMacro> RunDispatch::ShowMenu(
+    const std::function<std::optional<HeldMacro>()>& choose) {
     const RaisedFlag shown(MenuShown);
     return choose();
 }
@@ -251,7 +287,11 @@ void RunDispatch::RunMacroByNickname(std::string_view nickname) {
     for (int i = 1; i <= table_.EntryCount() && !match; ++i)
         if (UpperAscii(settings_.Nickname[i].str()) == wanted)
             match = i;
-    if (!match || !CanStartRun())
+    if (!match) {
+        desk_.Notice(RefusalMessage::NoticeCaption, RefusalMessage::NoMacroNamed(nickname));
+        return;
+    }
+    if (!CanStartRun())
         return;
     RunMacroByIndex(match);
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,9 @@ inline constexpr const char* Recording =
 inline constexpr const char* Paused =
     "A current playback macro is in the middle of a PAUSE. Another macro cannot be executed "
     "until the PAUSE is either cancelled or resumed.";
+inline constexpr const char* NoticeCaption = "Notice";
+// A run asked for by a nickname ("/A") no macro has.
+std::string NoMacroNamed(std::string_view nickname);
 }  // namespace RefusalMessage
 
 // Hot-key messages carry these bits beside the code.
@@ -71,9 +75,9 @@ class PlayerDesk {
     // false when one of them was a request to close the player: the run
     // does not start then.
     virtual bool WaitForModifiersUp() = 0;
-    // The pop-up menu of a menu macro: the chosen macro number, -1 when
-    // cancelled.
-    virtual int ChooseFromMenu(const MacroRecord& menu) = 0;
+    // The pop-up menu of a menu macro: the chosen macro, held as the menu
+    // showed it; nothing when cancelled.
+    virtual std::optional<HeldMacro> ChooseFromMenu(const MacroRecord& menu) = 0;
     // Closes the pause window as its Resume button would.
     virtual void ResumePause() = 0;
     // The text typed before a run no longer counts (the Cueword and the
@@ -110,6 +114,10 @@ class RunDispatch {
     // True when a system macro has this code (its action is then done).
     bool RunSystemMacro(int code);
     void RunHotKeyMacro(int n);
+    // The macro chosen in a menu, which handled messages while it showed: it
+    // runs only while the file still has it where the menu read it, else
+    // the user is told to choose again.
+    void RunChosen(const HeldMacro& chosen, bool systemMenusOnly = false);
     // The run requested by a second start or a start-up switch.
     void RunMacroByNickname(std::string_view nickname);
     void RunMacroByIndex(int n);
@@ -146,7 +154,7 @@ class RunDispatch {
     // was asked for otherwise (it then opens centred).
     int TrayMenuX = -1;
     // A menu on the screen: the flag is set while it shows, however it ends.
-    int ShowMenu(const std::function<int()>& choose);
+    std::optional<HeldMacro> ShowMenu(const std::function<std::optional<HeldMacro>()>& choose);
 
   private:
     // A run is under way or about to start: nothing else may start.
@@ -154,7 +162,11 @@ class RunDispatch {
     bool Capturing() const;
     void ResumeOrRefuse(std::uint32_t code);
     int FindScopedMacro(int code);
+    // The enabled system macro on a hot-key code; 0 for none.
+    int SystemMacroOn(int code) const;
+    bool TerminatesPlayer(int code) const;
     void RunRecord(int n, bool systemMenusOnly);
+    void RunRead(int n, const MacroRecord& record, bool systemMenusOnly);
     void SystemAction(SystemMacroAction action);
 
     const SettingsBlock& settings_;

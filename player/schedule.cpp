@@ -1,5 +1,6 @@
 #include "player/schedule.h"
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -102,6 +103,7 @@ void Scheduler::CheckAndSetTime() {
     rows_.clear();
     bool idleExists = false;
     const std::int64_t now = NowMs();
+    const std::uint32_t tick = CurrentClock().TickCount();
     for (int i = 1; i <= table_.EntryCount(); ++i) {
         const MacroEntry entry = table_.Entry(i);
         MacroRecord record;
@@ -125,7 +127,8 @@ void Scheduler::CheckAndSetTime() {
         row.MinutePastHour = record.MinutePastHour;
         row.Minutes = record.Minutes;
         row.Weekday = record.Weekday;
-        row.LastMs = now;
+        row.PassedMs = now;
+        row.LastTick = tick;
         // A damaged record (its time or minute out of range) never fires.
         if (kind == ScheduleKind::Once || kind == ScheduleKind::Daily ||
             kind == ScheduleKind::Weekly || kind == ScheduleKind::Monthly) {
@@ -136,9 +139,15 @@ void Scheduler::CheckAndSetTime() {
         } else if (kind == ScheduleKind::Hourly && row.MinutePastHour > 59) {
             continue;
         }
-        for (const ScheduleEntry& old : before)
-            if (old.PendingMs && SameSchedule(old, row))
+        // The same row again keeps its wait and what it already ran (a
+        // clock set back before the rebuild must not bring those again).
+        for (const ScheduleEntry& old : before) {
+            if (!SameSchedule(old, row))
+                continue;
+            if (old.PendingMs)
                 row.PendingMs = old.PendingMs;
+            row.PassedMs = std::max(row.PassedMs, old.PassedMs);
+        }
         rows_.push_back(row);
     }
     idleMacroExists_ = idleExists;
@@ -170,8 +179,9 @@ void Scheduler::CheckOutTimerMacros() {
         return;
     const RaisedFlag ticking(ticking_);
     const std::int64_t now = NowMs();
+    const std::uint32_t tick = CurrentClock().TickCount();
     for (ScheduleEntry& row : rows_)
-        if (const std::optional<std::int64_t> moment = Due(row, now))
+        if (const std::optional<std::int64_t> moment = Due(row, now, tick))
             row.PendingMs = moment;
     previousMs_ = now;
     // Looked up afresh after each run: a run handles messages, and the editor
@@ -192,23 +202,36 @@ Scheduler::ScheduleEntry* Scheduler::FirstPending() {
     return first;
 }
 
-std::optional<std::int64_t> Scheduler::Due(ScheduleEntry& row, std::int64_t now) {
+std::optional<std::int64_t> Scheduler::Due(ScheduleEntry& row, std::int64_t now,
+                                           std::uint32_t tick) {
+    // A clock now more than a day behind the row's last moment was wrong
+    // then (set on by mistake; daylight saving moves an hour): the moments
+    // it ran ahead were never due, and the row takes up from now.
+    if (row.PassedMs - now > DayMs)
+        row.PassedMs = now;
+    // Moments after the previous tick, and after the last one the row ran.
+    const std::int64_t after = std::max(previousMs_, row.PassedMs);
+    std::optional<std::int64_t> moment;
     switch (row.Kind) {
         case ScheduleKind::Once:
         case ScheduleKind::Daily:
         case ScheduleKind::Weekly:
         case ScheduleKind::Monthly:
-            return DayMomentPassed(row, previousMs_, now);
+            moment = DayMomentPassed(row, after, now);
+            break;
         case ScheduleKind::Hourly:
-            return HourMomentPassed(row, previousMs_, now);
+            moment = HourMomentPassed(row, after, now);
+            break;
         case ScheduleKind::Other: {
             // Missed intervals are skipped, not made up: one run, then on the
-            // grid again.
+            // grid again. The tick count wraps; the difference does not.
             const std::int64_t interval = row.Minutes * MinuteMs;
-            if (interval == 0 || now - row.LastMs < interval)
+            const std::uint32_t elapsed = tick - row.LastTick;
+            if (interval == 0 || elapsed < interval)
                 return std::nullopt;
-            row.LastMs += (now - row.LastMs) / interval * interval;
-            return row.LastMs;
+            const std::int64_t late = elapsed % interval;
+            row.LastTick = static_cast<std::uint32_t>(tick - late);
+            return now - late;
         }
         case ScheduleKind::Idle:
             if (row.Done || static_cast<std::int64_t>(table_.IdleSeconds()) <= row.Minutes * 60)
@@ -220,7 +243,9 @@ std::optional<std::int64_t> Scheduler::Due(ScheduleEntry& row, std::int64_t now)
         case ScheduleKind::Startup:
             break;
     }
-    return std::nullopt;
+    if (moment)
+        row.PassedMs = *moment;
+    return moment;
 }
 
 bool Scheduler::Prepare(const MacroRecord& record) {
@@ -261,13 +286,14 @@ void Scheduler::DoStartUpMacros(bool startupRequest, std::string_view startupNic
     MacroRecord record;
     if (startupRequest && !startupNickname.empty()) {
         const std::string wanted = UpperAscii(startupNickname);
-        for (int i = 1; i <= table_.EntryCount(); ++i) {
-            if (UpperAscii(settings_.Nickname[i].str()) != wanted)
-                continue;
-            if (host_.MayStartRun() && host_.ReadMacroRecord(i, record))
-                host_.RunUnattended(i, record);
-            break;
-        }
+        int match = 0;
+        for (int i = 1; i <= table_.EntryCount() && !match; ++i)
+            if (UpperAscii(settings_.Nickname[i].str()) == wanted)
+                match = i;
+        if (!match)
+            host_.NoMacroNamed(startupNickname);
+        else if (host_.MayStartRun() && host_.ReadMacroRecord(match, record))
+            host_.RunUnattended(match, record);
     }
     for (int i = 1; i <= table_.EntryCount(); ++i) {
         const MacroEntry entry = table_.Entry(i);

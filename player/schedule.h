@@ -34,6 +34,8 @@ class ScheduleHost {
     // Plays macro n (its record as read) as the current macro, without the
     // in-use byte or the end marker; returns when the run ended.
     virtual void RunUnattended(int n, const MacroRecord& record) = 0;
+    // The start-up request named a macro the file does not have.
+    virtual void NoMacroNamed(std::string_view nickname) = 0;
     // The idle section of the hook table from and to the hook library.
     virtual void RefreshIdle() = 0;
     virtual void PushIdle() = 0;
@@ -54,8 +56,13 @@ class Scheduler {
         int Minutes = 0;  // the interval, or the idle minutes
         int Weekday = 0;  // 1 Sunday .. 7 Saturday
         std::int64_t TimeOfDayMs = 0;
-        std::int64_t LastMs = 0;  // every N minutes: the last firing
-        bool Done = false;        // idle: fired since the last input
+        // The wall-clock moment the row last fell due (at first, when it was
+        // built): a clock set back never brings a moment at or before it again.
+        std::int64_t PassedMs = 0;
+        // Every N minutes: the tick count of the last firing on the row's
+        // grid, so an interval is real time whatever the wall clock does.
+        std::uint32_t LastTick = 0;
+        bool Done = false;  // idle: fired since the last input
         // Due while the player was busy: the moment it fell due, kept until
         // the player is free; a later moment of the row takes its place.
         std::optional<std::int64_t> PendingMs;
@@ -72,7 +79,9 @@ class Scheduler {
 
     // One tick of the timer: idle bookkeeping, then every row that came due
     // since the previous tick, or is still waiting for a busy player, is
-    // played in the order they fell due.
+    // played in the order they fell due. However far the clock jumped
+    // forward (a machine asleep, a clock set on), a row runs once for the
+    // moments it skipped; set back, it runs no moment it already ran.
     void CheckOutTimerMacros();
     // Input after idleness: idle macros may fire again.
     void ClearScheduleDone();
@@ -82,7 +91,7 @@ class Scheduler {
 
   private:
     // The moment the row fell due since the previous tick, if it did.
-    std::optional<std::int64_t> Due(ScheduleEntry& row, std::int64_t now);
+    std::optional<std::int64_t> Due(ScheduleEntry& row, std::int64_t now, std::uint32_t tick);
     void CountIdleTime();
     // The pending row that fell due first; nullptr when none.
     ScheduleEntry* FirstPending();

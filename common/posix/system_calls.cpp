@@ -18,10 +18,10 @@ bool RenameOver(const std::string& from, const std::string& to) {
 }
 
 std::FILE* CreateNewFile(const std::string& path) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666);
     if (fd < 0)
         return nullptr;
-    std::FILE* f = fdopen(fd, "wb");
+    std::FILE* f = fdopen(fd, "w+b");
     if (!f)
         close(fd);
     return f;
@@ -30,6 +30,36 @@ std::FILE* CreateNewFile(const std::string& path) {
 bool WriteAt(std::FILE* f, long long at, const void* data, std::size_t size) {
     return std::fflush(f) == 0 &&
            pwrite(fileno(f), data, size, static_cast<off_t>(at)) == static_cast<ssize_t>(size);
+}
+
+bool ReadAt(std::FILE* f, long long at, void* data, std::size_t size) {
+    return pread(fileno(f), data, size, static_cast<off_t>(at)) == static_cast<ssize_t>(size);
+}
+
+long long SizeNow(std::FILE* f) {
+    struct stat info;
+    return fstat(fileno(f), &info) == 0 ? static_cast<long long>(info.st_size) : -1;
+}
+
+namespace {
+
+bool SetLock(std::FILE* f, short type, long long at, std::size_t size) {
+    struct flock range {};
+    range.l_type = type;
+    range.l_whence = SEEK_SET;
+    range.l_start = static_cast<off_t>(at);
+    range.l_len = static_cast<off_t>(size);
+    return fcntl(fileno(f), F_SETLK, &range) == 0;
+}
+
+}  // namespace
+
+bool LockRange(std::FILE* f, long long at, std::size_t size) {
+    return SetLock(f, F_WRLCK, at, size);
+}
+
+void UnlockRange(std::FILE* f, long long at, std::size_t size) {
+    (void)SetLock(f, F_UNLCK, at, size);
 }
 
 bool CutTo(std::FILE* f, long long size) {

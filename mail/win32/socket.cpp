@@ -115,8 +115,8 @@ bool TTimeCounter::Expired() {
 
 void TagSocket::PumpMessages() {
     lastPump_ = CurrentClock().TickCount();
-    // A program that is ending cancels the transfer.
-    if (!PumpPendingMessages())
+    // A program that is ending cancels the transfer, as does the user's abort.
+    if (!PumpPendingMessages() || (cancelAsked_ && cancelAsked_()))
         flags_.canceled = true;
 }
 
@@ -324,6 +324,12 @@ int TagSocket::ReadLine(std::string& line) {
         int error = winsock_.WSAGetLastError();
         if (error != WSAEWOULDBLOCK)
             RaiseSocketError(error);
+        // The peer closed and nothing is left to read: that is the end now,
+        // not at the time-out.
+        if (flags_.closedByPeer) {
+            drained_ = true;
+            break;
+        }
         // Nothing there yet: wait for data, the peer's close or an error rather
         // than ask again and again.
         WaitUntil([this] { return flags_.dataReady || flags_.closedByPeer || flags_.error; });

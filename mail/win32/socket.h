@@ -4,6 +4,8 @@
 // the time-out ends it.
 #pragma once
 
+#include <functional>
+
 #include "mail/smtp.h"
 #include "mail/win32/winsock.h"
 
@@ -52,6 +54,9 @@ class TagSocket final : public LineTransport {
     void Close() override;
     void Cancel() override;
     void ProcessMessages() override;
+    // Asked after the messages of every wait are handled: true cancels the
+    // transfer as Cancel does (the user stopped the run the mail belongs to).
+    void CancelWhen(std::function<bool()> asked) { cancelAsked_ = std::move(asked); }
 
     // The port the last Open resolved, in host order.
     std::uint16_t RemotePort() const { return remotePort_; }
@@ -99,6 +104,7 @@ class TagSocket final : public LineTransport {
     int lastError_ = 0;
     bool drained_ = false;
     std::uint32_t lastPump_ = 0;
+    std::function<bool()> cancelAsked_;
     char lookup_[MAXGETHOSTSTRUCT] = {};
 };
 

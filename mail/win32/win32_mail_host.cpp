@@ -16,6 +16,7 @@ TextCharset SystemTextCharset() {
 }
 
 Win32MailHost::Win32MailHost(MailDesk desk) : desk_(std::move(desk)) {
+    socket_.CancelWhen(desk_.Aborted);
     SetCurrentTextCharset(SystemTextCharset());
 }
 

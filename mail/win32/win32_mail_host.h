@@ -29,6 +29,9 @@ struct MailDesk {
     std::function<void(HWND window)> BringToFront;
     // The recipient file the prompt offers.
     std::function<std::string()> RecipientFile;
+    // The user asked to stop the run that sends: the SMTP dialogue is
+    // cancelled at its next wait. May be empty.
+    std::function<bool()> Aborted;
 };
 
 // The character set of the system's code page, in which Windows hands the

@@ -348,7 +348,10 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             capture_->CaptureEnded();
             return 0;
         case ProgramMessage::Abort:
-            state_.AbortFlag = true;
+            // Escape comes for runs without the in-use byte too: nothing
+            // runs, or a paused run (which only its window ends), keeps none.
+            if (state_.Running && !dispatch_->Paused())
+                state_.AbortFlag = true;
             return 0;
         case ProgramMessage::CuewordChar:
             if (!closing_)
@@ -368,10 +371,12 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case ProgramMessage::RunByNickname: {
             // Taken whatever happens, so a refused request leaves nothing behind.
-            const std::optional<std::string> nickname =
-                std::exchange(pendingNickname_, std::string());
-            if (nickname)
-                dispatch_->RunMacroByNickname(*nickname);
+            const std::optional<HandOverRequest> request =
+                std::exchange(pendingHandOver_, HandOverRequest());
+            if (request && request->OpenEditor)
+                ActivateMe();
+            else if (request)
+                dispatch_->RunMacroByNickname(request->Nickname);
             else
                 Notice(PlayerText::NoticeCaption, PlayerText::HandOverTooLong);
             return 0;
@@ -451,7 +456,7 @@ void TMainWin::HandOverChar(LPARAM character) {
         return;
     // The run comes from the player's own queue: the second start's sent
     // messages return at once and are never held by a macro.
-    pendingNickname_ = handOver_.Take();
+    pendingHandOver_ = handOver_.Take();
     PostMessageA(window_, ProgramMessage::RunByNickname, 0, 0);
 }
 
@@ -512,18 +517,12 @@ void TMainWin::EditorCommand(int code, int argument) {
         case NoticeCode::MainWindowSettingsChanged:
             configs_.ReadMainWindowSettings();
             break;
-        case NoticeCode::MacroSaved: {
-            MacroRecord r;
-            if (argument < 1 || argument > MaxMacros || !library_->ReadMacroRecord(argument, r))
-                break;
-            settings_->Nickname[argument] = r.Nickname;
-            settings_->CuewordText[argument] = r.CuewordText;
-            settings_->CategoryId[argument] = r.CategoryId;
-            settings_->CuewordCase[argument] = r.CuewordCase;
-            settings_->CuewordRemove[argument] = r.CuewordRemove;
-            t.SetEntry(argument, HookEntryOf(r));
+        case NoticeCode::MacroSaved:
+            // The library's one road for an entry: its icon too, which the
+            // tray and the menus read. A record that cannot be read changes
+            // nothing.
+            static_cast<void>(library_->RefreshEntry(argument));
             break;
-        }
         case NoticeCode::MacroRemoved:
             // A file that cannot be read back is said; the tables stay. Every
             // menu icon is made anew: those behind the one gone have other
@@ -794,6 +793,11 @@ HandOverResult HandOverCommandLine(const std::string& commandLine) {
     HWND player = WaitForPlayerWindow(seen);
     if (!player)
         return seen ? HandOverResult::NotAnswered : HandOverResult::NoPlayerWindow;
+    // This start has the user's click behind it; the player, which may open
+    // the editor for it, may then bring a window to the front.
+    DWORD playerProcess = 0;
+    GetWindowThreadProcessId(player, &playerProcess);
+    AllowSetForegroundWindow(playerProcess);
     const UINT message = RegisterWindowMessageA(HandOverMessageName);
     auto send = [&](unsigned char c) {
         DWORD_PTR result = 0;

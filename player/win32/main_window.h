@@ -101,7 +101,7 @@ class TMainWin final : public PlayerDesk,
     void ReloadShared() override;
     void SetNetTimer(bool on) override;
     void SetSyncTimer(bool on) override;
-    int ChooseFromMenu(const MacroRecord& menu) override;
+    std::optional<HeldMacro> ChooseFromMenu(const MacroRecord& menu) override;
     void ResumePause() override;
     void ForgetTyping() override;
 
@@ -141,7 +141,8 @@ class TMainWin final : public PlayerDesk,
     void Close();
     // The macro menus (main_window_menus.cpp).
     void MenuTopWindow();
-    int ShowMacroMenu(const std::vector<int>& macros, const MenuOptions& options);
+    std::optional<HeldMacro> ShowMacroMenu(const std::vector<int>& macros,
+                                           const MenuOptions& options);
     // The player's own recording (main_window_capture.cpp).
     void ShowRecording(bool on) override;
     bool CompleteCapture(MacroRecord& record, const std::string& programName) override;
@@ -173,7 +174,7 @@ class TMainWin final : public PlayerDesk,
     Win32WaitSignals waitSignals_{*hookData_, hooks_};
     WaitCommands waitCommands_{waitSignals_, windowCommands_};
     Win32Dialogs dialogs_;
-    Win32MailSender mailSender_{*settings_, dialogs_};
+    Win32MailSender mailSender_{*settings_, dialogs_, [this] { return state_.AbortFlag; }};
     MailCommands mailCommands_{mailSender_};
     DialogCommands dialogCommands_{dialogs_};
     std::unique_ptr<ScheduleLink> schedule_;
@@ -195,7 +196,7 @@ class TMainWin final : public PlayerDesk,
     UINT handOverMessage_ = 0;
     HandOverBuffer handOver_;
     // Nothing when the hand-over was too long and is dropped.
-    std::optional<std::string> pendingNickname_;
+    std::optional<HandOverRequest> pendingHandOver_;
     std::string swapFile_;
     // How deep the window procedure is nested (runs and modal loops handle
     // messages inside a message), and a close waiting for them to unwind.

@@ -42,35 +42,45 @@ class MenuPictures {
 
 }  // namespace
 
-int TMainWin::ChooseFromMenu(const MacroRecord& menu) {
+std::optional<HeldMacro> TMainWin::ChooseFromMenu(const MacroRecord& menu) {
     return ShowMacroMenu(MenuEntries(menu, hookData_->EntryCount()),
                          ReadMenuOptions(menu.CuewordText.str()));
 }
 
-int TMainWin::ShowMacroMenu(const std::vector<int>& macros, const MenuOptions& options) {
+std::optional<HeldMacro> TMainWin::ShowMacroMenu(const std::vector<int>& macros,
+                                                 const MenuOptions& options) {
     MenuPictures pictures;
     std::vector<MenuEntry> entries;
+    // What each entry showed: the menu handles messages, and a reload may
+    // renumber the library before the choice runs.
+    std::vector<HeldMacro> shown;
     for (int n : macros) {
-        MacroRecord r;
+        HeldMacro held;
         // An entry whose record cannot be read is left out, never shown as
         // whatever was read before.
-        if (!library_->ReadMacroRecord(n, r))
+        if (!library_->HoldMacroRecord(n, held))
             continue;
+        const MacroRecord& r = held.AsRead;
         entries.push_back(
             {n,
              MenuEntryName(r.Nickname.str(), r.ActivationCode, r.CuewordText.str()),
              ScopeText(r.MacroKind, hookData_->Entry(n).ScopeText, ScopeWording::Menu),
              r.ScriptText(),
              {nullptr, pictures.Of(settings_->Icon[n], r.MacroKind, options.IconSize)}});
+        shown.push_back(std::move(held));
     }
     const HWND target = GetAncestor(WindowFromNumber(dispatch_->TargetWindow), GA_ROOT);
     TDoAMenu menu(std::move(entries), options, dispatch_->TrayMenuX);
     menu.ShowModal(window_);
     // The chosen macro types into the window it was asked for, not into
-    // whatever the system brought forward when the menu went.
-    if (menu.Answer != -1 && target && IsWindow(target))
+    // whatever the system brought forward when the menu went; a menu
+    // cancelled leaves the keys where they were, never on the hidden window.
+    if (target && IsWindow(target))
         TransferForeground(target);
-    return menu.Answer;
+    for (HeldMacro& held : shown)
+        if (held.Number == menu.Answer)
+            return std::move(held);
+    return std::nullopt;
 }
 
 void TMainWin::MenuTopWindow() {
@@ -86,9 +96,9 @@ void TMainWin::MenuTopWindow() {
     options.Mode = mode >= 1 && mode <= 3 ? static_cast<MenuMode>(mode) : MenuMode::NameAndScope;
     options.IconSize = TopWindowIconSize;
     dispatch_->TargetWindow = foreground;
-    const int chosen = dispatch_->ShowMenu([&] { return ShowMacroMenu(entries, options); });
-    if (chosen != -1)
-        dispatch_->RunHotKeyMacro(chosen);
+    if (const std::optional<HeldMacro> chosen =
+            dispatch_->ShowMenu([&] { return ShowMacroMenu(entries, options); }))
+        dispatch_->RunChosen(*chosen);
 }
 
 }  // namespace orv::player

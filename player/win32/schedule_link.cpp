@@ -88,6 +88,10 @@ void ScheduleLink::RunUnattended(int n, const MacroRecord& record) {
     dispatch_.Play(n, record, record.ScriptText(), RunOrigin::Unattended);
 }
 
+void ScheduleLink::NoMacroNamed(std::string_view nickname) {
+    desk_.Notice(RefusalMessage::NoticeCaption, RefusalMessage::NoMacroNamed(nickname));
+}
+
 void ScheduleLink::RefreshIdle() {
     RefreshFromHookLibrary(hooks_, table_, static_cast<int>(HookSection::Idle));
 }

@@ -40,6 +40,7 @@ class ScheduleLink final : public ScheduleHost {
     bool ActivateProg(std::string_view name) override;
     void DoWave(const std::string& file, bool wait) override;
     void RunUnattended(int n, const MacroRecord& record) override;
+    void NoMacroNamed(std::string_view nickname) override;
     void RefreshIdle() override;
     void PushIdle() override;
 

@@ -4,7 +4,8 @@
 
 namespace orv::player {
 
-Win32MailSender::Win32MailSender(const SettingsBlock& settings, Win32Dialogs& dialogs)
+Win32MailSender::Win32MailSender(const SettingsBlock& settings, Win32Dialogs& dialogs,
+                                 std::function<bool()> aborted)
     : settings_(settings),
       host_(MailDesk{
           [&dialogs](std::string_view caption, std::string_view text) {
@@ -16,6 +17,7 @@ Win32MailSender::Win32MailSender(const SettingsBlock& settings, Win32Dialogs& di
           [&dialogs](TForm& form) { return dialogs.ShowInFront(form); },
           [](HWND window) { TransferForeground(window); },
           [&settings] { return settings.EMailPath.str(); },
+          std::move(aborted),
       }) {
     SetCurrentContentTypes(&contentTypes_);
 }

@@ -13,7 +13,9 @@ namespace orv::player {
 
 class Win32MailSender final : public MailSender {
   public:
-    Win32MailSender(const SettingsBlock& settings, Win32Dialogs& dialogs);
+    // aborted: the user stopped the run; a send under way is cancelled.
+    Win32MailSender(const SettingsBlock& settings, Win32Dialogs& dialogs,
+                    std::function<bool()> aborted);
     ~Win32MailSender() override;
     Win32MailSender(const Win32MailSender&) = delete;
     Win32MailSender& operator=(const Win32MailSender&) = delete;

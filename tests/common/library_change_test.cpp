@@ -377,10 +377,10 @@ TEST(LibraryStatusMessages, AFileHeldElsewhereIsInUseNotMoved) {
 
 // The one road: no program source gives the lock back by hand.
 TEST(LibraryChangeRoad, NoSourceReleasesTheLockOutsideIt) {
-#ifndef ORVANE_SOURCE_ROOT
+#ifndef ORVANE_SOURCE_DIR
     GTEST_SKIP() << "built without the source folder";
 #else
-    const std::filesystem::path root(ORVANE_SOURCE_ROOT);
+    const std::filesystem::path root(ORVANE_SOURCE_DIR);
     if (!std::filesystem::is_directory(root / "editor"))
         GTEST_SKIP() << "the source folder is not reachable from here";
     // The lock's own file, the road, and the player's roads, which go next.

@@ -348,6 +348,13 @@ std::string AnswerBox(const char* caption) {
     return text;
 }
 
+std::string XdoKey(int code) {
+    const KeyCombination k = DecipherKey(code);
+    std::string keys =
+        std::string(k.ctrl ? "ctrl+" : "") + (k.alt ? "alt+" : "") + (k.shift ? "shift+" : "");
+    return keys + static_cast<char>(k.vk - 'A' + 'a');
+}
+
 int HotKeyNamed(const std::string& name) {
     for (int code = 0; code < HotKeyCount; ++code)
         if (KeyName(code) == name)

@@ -146,6 +146,8 @@ std::string AnswerBox(const char* caption);
 
 // The hot key of that name ("Ctrl+Q"); -1 for none.
 int HotKeyNamed(const std::string& name);
+// A hot key as xdotool names it (letter keys).
+std::string XdoKey(int code);
 
 // The editor's main window while it shows.
 HWND EditorWindow();

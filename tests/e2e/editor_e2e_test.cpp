@@ -51,6 +51,38 @@ TEST(EditorStartUp, ASecondEditorEndsQuietlyAndTheFirstShowsTheList) {
     EXPECT_TRUE(editor.WaitExit(10000));
 }
 
+BOOL CALLBACK CountVisibleEditor(HWND w, LPARAM count) {
+    char caption[64] = {};
+    GetWindowTextA(w, caption, sizeof caption);
+    if (IsWindowVisible(w) && std::string(caption).starts_with("Orvane Editor ("))
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// A double click on Tavrol.exe while it runs without a window in sight: the
+// user wants the editor back, as the tray's "Open Editor" gives it.
+TEST(EditorStartUp, ASecondStartWithoutParametersOpensTheEditor) {
+    const std::string library =
+        WriteLibrary("EDITORBACK.ORN", {Macro("TYPE HELLO", 65, MacroKind::Global, "hello")});
+    Player player;
+    ASSERT_TRUE(player.Start(library));
+    EXPECT_EQ(EditorWindow(), nullptr);
+    Process second;
+    ASSERT_TRUE(second.Start(Beside("Tavrol.exe")));
+    EXPECT_TRUE(second.WaitExit(10000));
+    HWND editor = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) != nullptr; }));
+    // Again, with the editor open: the same editor, no second one.
+    ASSERT_TRUE(second.Start(Beside("Tavrol.exe")));
+    EXPECT_TRUE(second.WaitExit(10000));
+    int editors = 0;
+    EnumWindows(CountVisibleEditor, reinterpret_cast<LPARAM>(&editors));
+    EXPECT_EQ(editors, 1);
+    EXPECT_EQ(EditorWindow(), editor);
+    ASSERT_TRUE(player.Stop());
+    EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
+}
+
 TEST(EditorStartUp, ThePlayerOpensTheEditorOnItsLibraryAndTakesItAlongWhenItEnds) {
     const std::string library =
         WriteLibrary("EDITORE2E.ORN", {Macro("TYPE HELLO", 65, MacroKind::Global, "hello")});

@@ -10,6 +10,7 @@
 #include "common/hotkeys.h"
 #include "common/mail_log_index.h"
 #include "tests/e2e/e2e_driver.h"
+#include "tests/mail/win32/fault_peer.h"
 #include "tests/mail/win32/host_peer.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/win32/wait_for.h"
@@ -99,6 +100,37 @@ TEST_F(MailEndToEnd, AHotKeySendsTheMacrosMessageAndTheMacroGoesOn) {
     EXPECT_EQ(index[0].Length, static_cast<std::int32_t>(log.size()));
     EXPECT_TRUE(index[0].HasAttachments);
 
+    EXPECT_TRUE(player.Stop()) << "the player did not end";
+}
+
+// A server that does not answer MAIL (a slow one) holds the send until the
+// time-out; Escape hangs up at once: nothing more is said to the server,
+// nothing is logged, and the run ends there.
+TEST_F(MailEndToEnd, EscapeDuringASlowSendHangsUpAndNothingIsLogged) {
+    player::testing::FaultPeer slow;
+    slow.Script("MAIL", "<silent>");
+    WriteSetting("EMail", "SMTP Port", std::to_string(slow.Port()));
+    const std::string script =
+        "<EMAIL:RNR1TOBob|bob@example.org;\x01"
+        "CC\x01"
+        "BL\x01S1Line one\x01\x01"
+        "A1>after";
+    const std::string library = WriteLibrary(
+        "e2e_mail.ORN", {Macro("Mail", HotKeyNamed("Ctrl+Q"), MacroKind::Global, script)});
+    ASSERT_TRUE(player.Start(library)) << "the player did not come up";
+    Target target;
+    ASSERT_TRUE(target.Start("Mail Pad"));
+    ASSERT_TRUE(target.Keys("key ctrl+q"));
+    ASSERT_TRUE(WaitFor([&] {
+        const std::vector<std::string> said = slow.Commands();
+        return !said.empty() && said.back().starts_with("MAIL");
+    }));
+    ASSERT_TRUE(target.Keys("key Escape"));
+    EXPECT_NE(AnswerBox("Macro Abort").find("aborted"), std::string::npos);
+    EXPECT_EQ(slow.Commands().back(), "MAIL FROM:<tester@example.com>");
+    EXPECT_EQ(target.Text(), "");
+    EXPECT_FALSE(std::filesystem::exists(logPath));
+    EXPECT_EQ(FindWindowA(nullptr, "Orvane E-Mail Send"), nullptr);
     EXPECT_TRUE(player.Stop()) << "the player did not end";
 }
 

@@ -10,6 +10,8 @@
 #include "common/hotkey_encoder.h"
 #include "common/hotkeys.h"
 #include "common/hook_table.h"
+#include "common/notices.h"
+#include "common/program_messages.h"
 #include "common/win32/system_routines.h"
 #include "tests/e2e/e2e_driver.h"
 #include "tests/support/win32/wait_for.h"
@@ -22,14 +24,6 @@ using testing::WaitFor;
 // The player's default system macros: capture, and the top-window menu.
 constexpr int CaptureKey = 263, TopWindowMenuKey = 265;
 const std::uint16_t CtrlM = static_cast<std::uint16_t>(EncodeHotKey({.vk = 'M', .ctrl = true}));
-
-// A hot key as xdotool names it (letter keys).
-std::string XdoKey(int code) {
-    const KeyCombination k = DecipherKey(code);
-    std::string keys =
-        std::string(k.ctrl ? "ctrl+" : "") + (k.alt ? "alt+" : "") + (k.shift ? "shift+" : "");
-    return keys + static_cast<char>(k.vk - 'A' + 'a');
-}
 
 class MenuCaptureEndToEnd : public ::testing::Test {
   protected:
@@ -64,7 +58,52 @@ TEST_F(MenuCaptureEndToEnd, AMenuByHotKeyTypesTheChosenEntry) {
         EXPECT_TRUE(WaitFor([&] { return alpha.Text() == typed; }))
             << keys << ": \"" << alpha.Text() << "\"";
         EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
+        // Chosen or cancelled, the keys go back to the window the menu was
+        // asked in, never to the player's hidden window.
+        EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == alpha.Window(); })) << keys;
     }
+}
+
+// The editor removes a macro above the menu's entries while the menu shows
+// (the file rewritten, its notice handled inside the menu's loop): the entry
+// chosen has another number now, and the macro that took its old one must not
+// run. Once shown anew, the menu runs the macro chosen.
+TEST_F(MenuCaptureEndToEnd, AMenuChoiceTheLibraryRenumberedMeanwhileRunsNothingAndSaysSo) {
+    const auto menuOf = [](std::vector<int> members) {
+        MacroRecord menu = Macro("Letters", CtrlM, MacroKind::PopupMenu, "");
+        menu.CuewordText = "N30";
+        menu.SetPopupMembers(members);
+        return menu;
+    };
+    const MacroRecord alpha = Macro("Alpha", ActivationCode::None, MacroKind::Global, "a"),
+                      bravo = Macro("Bravo", ActivationCode::None, MacroKind::Global, "b"),
+                      charlie = Macro("Charlie", ActivationCode::None, MacroKind::Global, "c");
+    StartWith({Macro("Above", ActivationCode::None, MacroKind::Global, "x"), alpha, bravo, charlie,
+               menuOf({2, 3, 4})});
+    Target pad;
+    ASSERT_TRUE(pad.Start("Alpha Pad"));
+    ASSERT_TRUE(pad.Keys("key ctrl+m"));
+    HWND shown = Shown("Choose A Macro");
+    ASSERT_NE(shown, nullptr);
+    ASSERT_FALSE(WriteLibrary("e2e_menus.ORN", {alpha, bravo, charlie, menuOf({1, 2, 3})}).empty());
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(player.Window(), ProgramMessage::Notice,
+                                    NoticeCode::MacroRemoved, 0, SMTO_ABORTIFHUNG, 5000, &result));
+    // Bravo, the second entry.
+    ASSERT_TRUE(KeysTo(shown, "key 1"));
+    const std::string said = AnswerBox("Warning");
+    EXPECT_NE(said.find("since the list was shown"), std::string::npos) << said;
+    EXPECT_TRUE(WaitFor([] {
+        return !FindWindowA("#32770", "Choose A Macro") && !FindWindowA("#32770", "Warning");
+    }));
+    EXPECT_EQ(pad.Text(), "");
+
+    ASSERT_TRUE(pad.Keys("key ctrl+m"));
+    shown = Shown("Choose A Macro");
+    ASSERT_NE(shown, nullptr);
+    ASSERT_TRUE(KeysTo(shown, "key 1"));
+    EXPECT_TRUE(WaitFor([&] { return pad.Text() == "b"; })) << "\"" << pad.Text() << "\"";
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
 }
 
 TEST_F(MenuCaptureEndToEnd, TheTopWindowMenuListsTheMacrosOfTheFrontWindow) {

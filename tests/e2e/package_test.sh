@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks a zip scripts/package made, as a Windows user gets it: it unpacks into
-# one folder holding each shipped file, every program in it is a Windows
+# one folder holding each shipped file, the help file (a page for every help
+# keyword), the tutorial and README.TXT, every program in it is a Windows
 # program of the zip's kind (PE32 for win32, PE32+ for win64) without debug
 # sections or symbol table but with a link to its debug file; and where this machine runs the
 # zip's kind, the player started from the unpacked folder in a fresh Wine
@@ -30,7 +31,38 @@ unzip -q "$zip" -d "$work/unpacked" || { echo "cannot unpack $zip"; exit 1; }
 folder="$work/unpacked/$(basename "$zip" .zip)"
 [ -d "$folder" ] || { echo "the zip holds no folder $(basename "$folder")"; exit 1; }
 
+# --- What a user reads: the help file, the tutorial, README.TXT ----------------
+# Each is in the folder; the help file, read back, holds a page for every
+# keyword the programs open it at (<tree>/help/topics.txt, written with it from
+# the programs' topic table) and the script language's page for every command.
+check_user_documents() {
+  local document ok=0 pages page keyword
+  for document in ORVHELP.CHM OVTUT.PDF README.TXT; do
+    [ -s "$folder/$document" ] || { echo "missing from the zip: $document"; ok=1; }
+  done
+  [ $ok -eq 0 ] || return 1
+  head -c 5 "$folder/OVTUT.PDF" | grep -q '%PDF-' || { echo "OVTUT.PDF is no PDF document"; ok=1; }
+  grep -q $'\r$' "$folder/README.TXT" || { echo "README.TXT has no Windows line ends"; ok=1; }
+  for keyword in Tavrol.exe ORVAN.ORN ORVAN.INI Unblock Ctrl+Alt+Shift+W Ctrl+Alt+Shift+V administrator; do
+    grep -q "$keyword" "$folder/README.TXT" || { echo "README.TXT does not mention $keyword"; ok=1; }
+  done
+  pages="$work/help-pages"
+  extract_chmLib "$folder/ORVHELP.CHM" "$pages" >/dev/null 2>&1 ||
+    { echo "ORVHELP.CHM cannot be read back"; return 1; }
+  while IFS=$'\t' read -r page keyword; do
+    grep -qi '<h1>' "$pages/$page" 2>/dev/null ||
+      { echo "ORVHELP.CHM has no page $page for the keyword \"$keyword\""; ok=1; }
+  done <"$tree/help/topics.txt"
+  grep -q '<td>117</td>' "$pages/script_language.htm" 2>/dev/null ||
+    { echo "ORVHELP.CHM's script language page does not list every command"; ok=1; }
+  [ $ok -eq 0 ] && echo "The zip holds the help file with a page for each of" \
+    "$(wc -l <"$tree/help/topics.txt") keywords, the tutorial and README.TXT."
+  return $ok
+}
+# --- end of the user's documents ----------------------------------------------
+
 failed=0
+check_user_documents || failed=1
 while read -r built; do
   [ -f "$folder/$(basename "$built")" ] || { echo "missing from the zip: $(basename "$built")"; failed=1; }
 done <"$tree/shipped.txt"

@@ -303,9 +303,12 @@ TEST_F(PlayerEndToEnd, ASecondStartRunsTheNamedMacroInTheRunningPlayerAndEnds) {
     EXPECT_TRUE(player.Proc().Running());
     EXPECT_EQ(PlayerWindows(), 1);
 
-    // A start naming no macro leaves nothing behind for the next one.
+    // A start naming no macro says so, and leaves nothing behind for the next one.
     ASSERT_TRUE(second.Start(Beside("Tavrol.exe") + " /A No Such Macro"));
     ASSERT_TRUE(second.WaitExit(10000));
+    const std::string said = AnswerBox("Notice");
+    EXPECT_NE(said.find("\"NO SUCH MACRO\""), std::string::npos) << said;
+    EXPECT_TRUE(WaitFor([] { return FindWindowA("#32770", "Notice") == nullptr; }));
     ASSERT_TRUE(second.Start(Beside("Tavrol.exe") + " /aother"));
     ASSERT_TRUE(second.WaitExit(10000));
     EXPECT_TRUE(WaitFor([&] { return target.Text() == "mineother"; })) << target.Text();

@@ -75,6 +75,33 @@ TEST_F(ScheduleEndToEnd, TheStartUpMacroRunsFirstThenTheStartUpScheduledOnes) {
     EXPECT_TRUE(WaitFor([&] { return target.Text() == "mines"; })) << target.Text();
 }
 
+// A start-up run that holds Shift and waits for a window that never comes:
+// Escape ends it, and so does "Terminate Orvane" (the player with it); no
+// key the run held stays down.
+TEST_F(ScheduleEndToEnd, AStartUpRunWaitingForEverEndsOnEscapeAndOnTheTerminateKey) {
+    constexpr int TerminateKey = 261;
+    const auto shiftDown = [] { return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0; };
+    StartWith({TimedMacro("stuck", ScheduleKind::Startup,
+                          "<SHFD><WAITWIN:000:No Window Is Called So>x")});
+    for (bool terminate : {false, true}) {
+        SCOPED_TRACE(terminate ? "Terminate Orvane" : "Escape");
+        if (terminate) {
+            ASSERT_TRUE(target.Focus());
+            ASSERT_TRUE(player.Start(library));
+        }
+        ASSERT_TRUE(WaitFor(shiftDown)) << "the run holds Shift";
+        // The run ends first, as a close during a run does, and says so.
+        ASSERT_TRUE(target.Keys(terminate ? "key " + XdoKey(TerminateKey) : "key Escape"));
+        EXPECT_NE(AnswerBox("Macro Abort").find("aborted"), std::string::npos);
+        if (terminate) {
+            EXPECT_TRUE(player.Proc().WaitExit(10'000)) << "the player did not end";
+        }
+        EXPECT_TRUE(WaitFor([&] { return !shiftDown(); })) << "Shift left down";
+        EXPECT_EQ(target.Text(), "");
+        EXPECT_TRUE(player.Stop());
+    }
+}
+
 TEST_F(ScheduleEndToEnd, AOnceOnlyMacroTypesAtItsMinute) {
     WritePrivateProfileStringA("Scheduler", "Timer Seconds", "1", "ORVAN.INI");
     // The next whole minute, or the one after when it is too close.

@@ -149,10 +149,9 @@ TEST_F(HookDecisions, TheSecondWindowGetsEveryCombinationWithACode) {
 TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
     table->SetU8(HookAt::MacroPlaying, 1);
     ExpectPost(Press(VirtualKey::Escape), Player, ProgramMessage::Abort);
-    // The player takes no hot key during a run, and the key reaches no one.
-    InputDecision hot = With(VirtualKey::LeftControl, Q);
-    EXPECT_TRUE(hot.swallow);
-    EXPECT_EQ(hot.postCount, 0);
+    // A hot key reaches no window: the player hears it, to start nothing but
+    // a close; a combination not in use passes.
+    ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey, CtrlQ);
     ExpectUntouched(With(VirtualKey::LeftControl, W));
 
     // A run waiting for a key is told of Escape instead, and the key goes on.
@@ -163,7 +162,12 @@ TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
     EXPECT_EQ(waited.posts[0].wParam, VirtualKey::Escape);
     table->SetU8(HookAt::MacroPlaying, 0);
     table->SetU8(HookAt::WaitClick + 1, 0);
-    ExpectUntouched(Press(VirtualKey::Escape));
+    // A run without the in-use byte (a timed one) is told too; the key goes on.
+    InputDecision unattended = Press(VirtualKey::Escape);
+    EXPECT_FALSE(unattended.swallow);
+    ASSERT_EQ(unattended.postCount, 1);
+    EXPECT_EQ(unattended.posts[0].window, Player);
+    EXPECT_EQ(unattended.posts[0].message, ProgramMessage::Abort);
 }
 
 TEST_F(HookDecisions, WaitsHearOfTheUsersClicksKeysAndTextWhileTheirByteIsSet) {
@@ -250,7 +254,8 @@ TEST_F(HookDecisions, TypingIsReportedToTheCuewordBufferWhileNoRunHasTheInput) {
          [&] { return typed(0x65) + " " + typed(0x6E) + " " + typed(0x6B); },
          "6:0:53 6:0:46 6:0:43"},
         {"keypad 5 with Num Lock off (Clear)", [&] { return typed(0x0C); }, "6:1:0"},
-        {"Escape", [&] { return typed(VirtualKey::Escape); }, "6:1:0"},
+        // A run without the in-use byte hears it too.
+        {"Escape", [&] { return typed(VirtualKey::Escape); }, "6:1:0 5:0:0"},
         {"a function key", [&] { return typed(0x70); }, "6:1:0"},
         {"Num Lock", [&] { return post(Press(VirtualKey::NumLock)); }, "-"},
         {"Ctrl+X", [&] { return post(With(VirtualKey::LeftControl, X)); }, "6:1:0"},

@@ -115,6 +115,16 @@ TEST_F(SendMail, FailedSendsAreReportedAndTheMacroGoesOn) {
          "message Error: The message could not be sent: 550 no such user." + aborts},
         {"silent after connecting", [](RecordingHost& h) { h.Peer.Replies["DATA"] = {"<silent>"}; },
          "message Error: The message could not be sent: Operation timed out." + aborts},
+        // The user stopped the run while the server answered MAIL: the
+        // run's end says so, the send says nothing of its own.
+        {"cancelled before the server took it",
+         [](RecordingHost& h) {
+             h.Peer.BeforeEachLine = [&h, lines = 0]() mutable {
+                 if (++lines == 3)
+                     h.Peer.Cancel();
+             };
+         },
+         "close"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,7 +133,7 @@ TEST_F(SendMail, FailedSendsAreReportedAndTheMacroGoesOn) {
         EXPECT_TRUE(Send(fixedToBob + "A1>"));
         ASSERT_FALSE(host.Seen.empty());
         EXPECT_EQ(host.Seen.back(), c.shown);
-        if (host.Winsock) {
+        if (host.Winsock && c.shown != "close") {
             EXPECT_EQ(host.Seen[host.Seen.size() - 2], "close");
         }
         EXPECT_FALSE(host.Peer.Connected());

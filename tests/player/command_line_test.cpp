@@ -74,19 +74,31 @@ TEST(CommandLine, TheNicknameRunsFromAfterTheFirstSlashAToTheNextSlash) {
     EXPECT_EQ(StartupNickname("C:/Apps/Tavrol.exe /EN"), "");
 }
 
-TEST(CommandLine, AHandOverArrivesWholeAndLeavesNothingBehind) {
-    HandOverBuffer buffer;
-    const std::string line = "\"C:\\" + std::string(300, 'd') + "\\Tavrol.exe\" /A Long One /N";
+std::optional<HandOverRequest> HandOver(HandOverBuffer& buffer, const std::string& line) {
     for (char c : line) EXPECT_TRUE(buffer.Add(static_cast<unsigned char>(c)));
     EXPECT_FALSE(buffer.Add(0));
+    return buffer.Take();
+}
+
+TEST(CommandLine, AHandOverArrivesWholeAndLeavesNothingBehind) {
+    HandOverBuffer buffer;
     // Beyond 255 characters the nickname still arrives.
-    EXPECT_EQ(buffer.Take(), "LONG ONE");
+    EXPECT_EQ(HandOver(buffer, "\"C:\\" + std::string(300, 'd') + "\\Tavrol.exe\" /A Long One /N"),
+              (HandOverRequest{false, "LONG ONE"}));
     // A start without "/A" names nothing, and its text is gone afterwards.
-    for (char c : std::string("Tavrol.exe /EN")) buffer.Add(static_cast<unsigned char>(c));
-    EXPECT_EQ(buffer.Take(), "");
-    for (char c : std::string("Tavrol.exe \"/AMy Other\""))
-        buffer.Add(static_cast<unsigned char>(c));
-    EXPECT_EQ(buffer.Take(), "MY OTHER");
+    EXPECT_EQ(HandOver(buffer, "Tavrol.exe /EN"), (HandOverRequest{false, ""}));
+    EXPECT_EQ(HandOver(buffer, "Tavrol.exe \"/AMy Other\""), (HandOverRequest{false, "MY OTHER"}));
+}
+
+// A double click on the program or its shortcut hands over the program alone:
+// the user wants the editor back. Any switch keeps the hand-over as it was.
+TEST(CommandLine, AStartWithoutParametersAsksForTheEditor) {
+    HandOverBuffer buffer;
+    for (const std::string line :
+         {"Tavrol.exe", "\"C:\\Program Files\\Orvane\\Tavrol.exe\" ", "C:\\Orvane\\TAVROL.EXE\t"})
+        EXPECT_EQ(HandOver(buffer, line), (HandOverRequest{true, ""})) << line;
+    for (const std::string line : {"Tavrol.exe /EN", "Tavrol.exe \"\"", "Tavrol.exe /AMacro"})
+        EXPECT_FALSE(HandOver(buffer, line)->OpenEditor) << line;
 }
 
 TEST(CommandLine, AHandOverBeyondTheBoundIsDroppedWholeAndTheNextArrives) {
@@ -94,8 +106,7 @@ TEST(CommandLine, AHandOverBeyondTheBoundIsDroppedWholeAndTheNextArrives) {
     const std::string flood = "Tavrol.exe /AFlood" + std::string(HandOverBuffer::MaxLength, 'x');
     for (char c : flood) EXPECT_TRUE(buffer.Add(static_cast<unsigned char>(c)));
     EXPECT_EQ(buffer.Take(), std::nullopt);
-    for (char c : std::string("Tavrol.exe /AOther")) buffer.Add(static_cast<unsigned char>(c));
-    EXPECT_EQ(buffer.Take(), "OTHER");
+    EXPECT_EQ(HandOver(buffer, "Tavrol.exe /AOther"), (HandOverRequest{false, "OTHER"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,11 @@ class FakeDesk final : public PlayerDesk {
             OnReload();
         Changed = false;
     }
-    int ChooseFromMenu(const MacroRecord&) override { return MenuAnswer; }
+    std::optional<HeldMacro> ChooseFromMenu(const MacroRecord&) override {
+        if (DuringMenu)
+            DuringMenu();
+        return MenuAnswer;
+    }
     void ResumePause() override { ++Resumed; }
     void ForgetTyping() override {
         ++Forgotten;
@@ -51,11 +56,14 @@ class FakeDesk final : public PlayerDesk {
     std::vector<std::string> Notices, Activated, Running;
     std::string Actions;
     std::function<void()> OnAction;
-    int MenuAnswer = -1, Resumed = 0, Forgotten = 0;
+    // The macro chosen in a menu, held as shown; nothing: cancelled.
+    std::optional<HeldMacro> MenuAnswer;
+    int Resumed = 0, Forgotten = 0;
     bool Changed = false, Closing = false;
     // What the desk does on a reload, messages it handles while it waits for
     // the modifiers to be let go, and the buffers it empties as a run starts.
-    std::function<void()> OnReload, OnWait, OnForget;
+    // What happens while a menu shows (its modal loop handles messages).
+    std::function<void()> OnReload, OnWait, OnForget, DuringMenu;
 };
 
 }  // namespace orv::player::testing

@@ -45,6 +45,12 @@ class RunDispatchTest : public orv::testing::LibraryTest {
         return r;
     }
     std::string Typed() const { return host.TypedMarkingEnds(); }
+    // Macro n as a menu shows it.
+    std::optional<HeldMacro> Shown(int n) const {
+        HeldMacro held;
+        EXPECT_TRUE(library.HoldMacroRecord(n, held));
+        return held;
+    }
 
     testing::RecordingHost host;
     RunState state;
@@ -144,6 +150,34 @@ TEST_F(RunDispatchTest, AHotKeyDuringARunStartsNothingAndChangesNothing) {
     dispatch.MacroEnded();
     dispatch.HotKeyPressed(3, 99);
     EXPECT_EQ(Typed(), "ab|xy|");
+}
+
+// "Terminate Orvane" ends the player whatever runs: a run the user started,
+// an unattended one, a paused one. Other system macros wait for the run.
+TEST_F(RunDispatchTest, TheTerminateKeyEndsThePlayerDuringAnyRun) {
+    Load({Typing("Long", CtrlQ, "ab")});
+    // The five system macros follow: terminate, editor, capture, resume, menu.
+    const auto terminate = static_cast<std::uint32_t>(table->Entry(2).Activation),
+               editor = static_cast<std::uint32_t>(table->Entry(3).Activation);
+    std::vector<std::uint32_t> keys{terminate | CapsLockBit, editor};
+    host.OnPump = [&] {
+        if (keys.empty())
+            return;
+        const std::uint32_t key = keys.back();
+        keys.pop_back();
+        dispatch.HotKeyPressed(key, 99);
+    };
+    dispatch.HotKeyPressed(CtrlQ, 55);
+    dispatch.MacroEnded();
+    MacroRecord record;
+    ASSERT_TRUE(library.ReadMacroRecord(1, record));
+    keys = {terminate};
+    dispatch.Play(1, record, record.ScriptText(), RunOrigin::Unattended);
+    dispatch.PauseShown();
+    dispatch.HotKeyPressed(terminate, 99);
+    dispatch.PauseClosed();
+    EXPECT_EQ(desk.Actions, "555");
+    EXPECT_EQ(Typed(), "ab|ab");
 }
 
 TEST_F(RunDispatchTest, AKeyThatFindsTheLibraryChangedRunsFromTheFreshTables) {
@@ -291,7 +325,7 @@ TEST_F(RunDispatchTest, EveryRunNamesItsMacroAndForgetsTheTypingAroundIt) {
     menu.SetPopupMembers({4});
     Load({Typing("Hot", CtrlQ, "h"), Typing("Named", ActivationCode::None, "n"), menu,
           Typing("Member", ActivationCode::None, "m")});
-    desk.MenuAnswer = 4;
+    desk.MenuAnswer = Shown(4);
     struct Case {
         std::function<void()> start;
         const char* running;
@@ -340,9 +374,49 @@ TEST_F(RunDispatchTest, AMenuRunsTheChosenMacroAndNothingWhenCancelled) {
     dispatch.HotKeyPressed(CtrlQ, 1);
     EXPECT_EQ(Typed(), "");
     EXPECT_FALSE(dispatch.MenuShown);
-    desk.MenuAnswer = 2;
+    desk.MenuAnswer = Shown(2);
     dispatch.HotKeyPressed(CtrlQ, 1);
     EXPECT_EQ(Typed(), "m|");
+}
+
+// The menu's modal loop handles messages: a reload may renumber the library
+// under it. The macro chosen runs where it still is, never the one that took
+// its number.
+TEST_F(RunDispatchTest, AMenuChoiceRenumberedWhileTheMenuShowedRunsNothingAndSaysSo) {
+    MacroRecord menu = Ordinary("Menu", CtrlQ);
+    menu.MacroKind = MacroKind::PopupMenu;
+    menu.SetPopupMembers({3, 4});
+    const MacroRecord above = Typing("Above", ActivationCode::None, "x"),
+                      alpha = Typing("Alpha", ActivationCode::None, "a"),
+                      bravo = Typing("Bravo", ActivationCode::None, "b"),
+                      charlie = Typing("Charlie", ActivationCode::None, "c");
+    struct Case {
+        const char* change;
+        std::vector<MacroRecord> records;  // the file while the menu shows
+        const char* typed;
+    } const cases[] = {
+        {"nothing", {menu, above, alpha, bravo, charlie}, "b|"},
+        {"another macro saved", {menu, above, alpha, bravo, Typing("Other", 7, "o")}, "b|"},
+        {"a macro above removed", {menu, alpha, bravo, charlie}, ""},
+        {"the macro chosen changed", {menu, above, alpha, Typing("Bravo", 7, "B"), charlie}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        Load({menu, above, alpha, bravo, charlie});
+        const std::string before = Typed();
+        desk.Notices.clear();
+        desk.MenuAnswer = Shown(4);
+        desk.DuringMenu = [&] {
+            WriteLibrary(c.records);
+            ASSERT_TRUE(library.ReloadMacroFile(false));
+        };
+        dispatch.HotKeyPressed(CtrlQ, 1);
+        dispatch.MacroEnded();
+        EXPECT_EQ(Typed(), before + c.typed);
+        EXPECT_EQ(desk.Notices, *c.typed
+                                    ? std::vector<std::string>{}
+                                    : std::vector<std::string>{LibraryMessage::ListedMacroMoved});
+    }
 }
 
 TEST_F(RunDispatchTest, NicknamesMatchWithoutRegardToCaseAndEmptyNamesNothing) {
@@ -350,8 +424,13 @@ TEST_F(RunDispatchTest, NicknamesMatchWithoutRegardToCaseAndEmptyNamesNothing) {
     Load({unnamed, Typing("My Macro", CtrlQ, "mine")});
     dispatch.RunMacroByNickname("");
     EXPECT_EQ(Typed(), "");
+    EXPECT_TRUE(desk.Notices.empty()) << "no \"/A\" at all";
     dispatch.RunMacroByNickname("MY MACRO");
     EXPECT_EQ(Typed(), "mine|");
+    dispatch.MacroEnded();
+    dispatch.RunMacroByNickname("NOBODY");
+    EXPECT_EQ(Typed(), "mine|");
+    EXPECT_EQ(desk.Notices, std::vector<std::string>{RefusalMessage::NoMacroNamed("NOBODY")});
 }
 
 // The pause window as the main window shows it: the keys pressed while it

@@ -54,6 +54,9 @@ class FakeScheduleHost final : public ScheduleHost {
         if (DuringRun)
             DuringRun();
     }
+    void NoMacroNamed(std::string_view nickname) override {
+        Log.push_back("no macro " + std::string(nickname));
+    }
     void RefreshIdle() override {}
     void PushIdle() override { ++IdlePushes; }
 
@@ -96,10 +99,11 @@ class ScheduleTest : public ::testing::Test {
         return *scheduler;
     }
     // Ticks every stepMs for so long.
-    void TickFor(double hours, std::uint32_t stepMs = 10'000) {
+    void TickFor(double hours, std::uint32_t stepMs = 10'000) { TickFor(clock, hours, stepMs); }
+    void TickFor(orv::testing::FakeClock& on, double hours, std::uint32_t stepMs = 10'000) {
         const auto ticks = static_cast<long>(std::llround(hours * 3'600'000 / stepMs));
         for (long i = 0; i < ticks; ++i) {
-            clock.AdvanceMs(stepMs);
+            on.AdvanceMs(stepMs);
             scheduler->CheckOutTimerMacros();
         }
     }
@@ -151,9 +155,13 @@ TEST_P(DayBoundTest, FiresOnceAtTheFirstTickAtOrAfterEachMomentOnItsDays) {
     EXPECT_EQ(host.Runs, GetParam().runs);
 }
 
+void Kind(MacroRecord& r, ScheduleKind kind) {
+    r.ScheduleKind = static_cast<std::int16_t>(kind);
+}
+
 template <ScheduleKind K>
 void Kind(MacroRecord& r) {
-    r.ScheduleKind = static_cast<std::int16_t>(K);
+    Kind(r, K);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -252,6 +260,118 @@ TEST_F(ScheduleTest, EveryNMinutesCountsFromTheBuildAndSkipsMissedIntervals) {
     TickFor(0.25);
     EXPECT_EQ(host.Runs, (std::vector<std::string>{"2026-01-05 00:15:03", "2026-01-05 00:30:03",
                                                    "2026-01-05 01:20:03", "2026-01-05 01:30:03"}));
+}
+
+// The wall clock moves under the rows (set back, set on, a machine asleep):
+// no moment runs twice, skipped moments run once, intervals and idle time
+// keep real time. Every row is due at 01:00 on Monday the 5th.
+TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime) {
+    constexpr std::int64_t HourMs = 3'600'000;
+    // Ticks for so many hours, or the wall clock moved by jumpMs.
+    struct Move {
+        double hours;
+        std::int64_t jumpMs;
+    };
+    struct Timeline {
+        const char* name;
+        std::vector<Move> moves;
+    };
+    constexpr std::size_t Timelines = 5;
+    const Timeline timelines[Timelines] = {
+        {"back 30 s", {{1.0, 0}, {0, -30'000}, {2.0 / 60, 0}}},
+        {"back 1 h", {{1.5, 0}, {0, -HourMs}, {1.0, 0}}},
+        {"forward 1 h", {{0.5, 0}, {0, HourMs}, {10.0 / 3600, 0}}},
+        {"forward a day", {{1.5, 0}, {0, 24 * HourMs}, {10.0 / 3600, 0}}},
+        // A clock set a week on by mistake and put right: the moments it ran
+        // ahead were never due, and the rows take up from the right time.
+        {"a week on and back",
+         {{1.5, 0}, {0, 7 * 24 * HourMs}, {10.0 / 3600, 0}, {0, -7 * 24 * HourMs}, {1.0, 0}}},
+    };
+    using Runs = std::vector<std::string>;
+    const Runs once{"2026-01-05 01:00:03"}, late{"2026-01-05 01:30:13"};
+    const Runs onceAndNextDay{"2026-01-05 01:00:03", "2026-01-06 01:30:13"};
+    const Runs onceAndAWeekOn{"2026-01-05 01:00:03", "2026-01-12 01:30:13"};
+    struct Row {
+        const char* kind;
+        std::function<void(MacroRecord&)> set;
+        Runs runs[Timelines];
+    };
+    const auto at1Am = [](ScheduleKind kind, auto more) {
+        return [=](MacroRecord& r) {
+            Kind(r, kind);
+            r.Hour = 1;
+            more(r);
+        };
+    };
+    const Row rows[] = {
+        {"once",
+         at1Am(ScheduleKind::Once, [](MacroRecord& r) { r.Year = 2026, r.Month = 1, r.Day = 5; }),
+         {once, once, late, once, once}},
+        {"daily",
+         at1Am(ScheduleKind::Daily, [](MacroRecord& r) { r.DayFlags.fill(1); }),
+         {once, once, late, onceAndNextDay, onceAndAWeekOn}},
+        {"weekly",
+         at1Am(ScheduleKind::Weekly, [](MacroRecord& r) { r.Weekday = 2; }),
+         {once, once, late, once, onceAndAWeekOn}},
+        {"monthly",
+         at1Am(ScheduleKind::Monthly, [](MacroRecord& r) { r.Day = 5; }),
+         {once, once, late, once, once}},
+        // The 24 moments a day skipped: one run.
+        {"hourly",
+         [](MacroRecord& r) { Kind(r, ScheduleKind::Hourly); },
+         {once,
+          once,
+          late,
+          onceAndNextDay,
+          {"2026-01-05 01:00:03", "2026-01-12 01:30:13", "2026-01-05 02:00:03"}}},
+        // Real time: after the clock went back an hour, its next run comes an
+        // hour after the last, at the same reading of the clock.
+        {"every hour",
+         [](MacroRecord& r) {
+             Kind(r, ScheduleKind::Other);
+             r.Minutes = 60;
+         },
+         {once,
+          {"2026-01-05 01:00:03", "2026-01-05 01:00:03"},
+          {},
+          once,
+          {"2026-01-05 01:00:03", "2026-01-05 02:00:03"}}},
+        {"idle half an hour",
+         [](MacroRecord& r) {
+             Kind(r, ScheduleKind::Idle);
+             r.Minutes = 30;
+         },
+         {{"2026-01-05 00:30:13"},
+          {"2026-01-05 00:30:13"},
+          late,
+          {"2026-01-05 00:30:13"},
+          {"2026-01-05 00:30:13"}}},
+    };
+    for (std::size_t t = 0; t < Timelines; ++t) {
+        for (const Row& row : rows) {
+            orv::testing::FakeClock fresh{MondayStart + 3.0 / 86400};
+            host.Records.clear();
+            host.Runs.clear();
+            row.set(Timed(1, ScheduleKind::Daily));
+            Build();
+            for (const Move& move : timelines[t].moves) {
+                fresh.SetWallByMs(move.jumpMs);
+                TickFor(fresh, move.hours);
+            }
+            EXPECT_EQ(host.Runs, row.runs[t]) << row.kind << ", " << timelines[t].name;
+        }
+    }
+}
+
+// The clock set back half a minute after an every-minute run: the next run
+// is a minute of real time later, not a minute and a half.
+TEST_F(ScheduleTest, AnIntervalCountsRealTimeWhenTheClockIsSetBack) {
+    Timed(1, ScheduleKind::Other).Minutes = 1;
+    Build();
+    TickFor(1.0 / 60);
+    clock.SetWallByMs(-30'000);
+    TickFor(1.0 / 60);
+    EXPECT_EQ(host.Runs, (std::vector<std::string>{"2026-01-05 00:01:03", "2026-01-05 00:01:33"}));
 }
 
 TEST_F(ScheduleTest, AnIdleMacroFiresOnceUntilInputAndCountsTheTimeThatReallyPassed) {
@@ -361,6 +481,11 @@ TEST_F(ScheduleTest, StartUpRunsTheNamedMacroFirstThenEveryStartUpMacroInFileOrd
     Build();
     scheduler->DoStartUpMacros(true, "mine");
     EXPECT_EQ(host.Log, (std::vector<std::string>{"run 2 s2", "wave alarm.wav", "run 1 s1",
+                                                  "window MISSING", "wave alarm.wav", "run 5 s5"}));
+    // A name no macro has is said; the start-up macros run all the same.
+    host.Log.clear();
+    scheduler->DoStartUpMacros(true, "Nobody");
+    EXPECT_EQ(host.Log, (std::vector<std::string>{"no macro Nobody", "wave alarm.wav", "run 1 s1",
                                                   "window MISSING", "wave alarm.wav", "run 5 s5"}));
     // Start-up macros are never rows of the table.
     EXPECT_EQ(scheduler->Rows().size(), 1u);

@@ -6,7 +6,7 @@
 namespace orv::testing {
 
 class FakeClock final : public Clock {
-public:
+  public:
     explicit FakeClock(DateTime start = EncodeDateTime(2026, 1, 5, 9, 0, 0))
         : now_(start), previous_(&CurrentClock()) {
         SetCurrentClock(this);
@@ -20,8 +20,10 @@ public:
         ticks_ += ms;
         now_ += ms / 86400000.0;
     }
+    // The wall clock set on (or back, negative) while the tick count runs on.
+    void SetWallByMs(std::int64_t ms) { now_ += static_cast<double>(ms) / 86400000.0; }
 
-private:
+  private:
     DateTime now_;
     std::uint32_t ticks_ = 1000;
     Clock* previous_;

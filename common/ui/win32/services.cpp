@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/help_topics.h"
 #include "common/message_boxes.h"
 #include "common/win32/system_routines.h"
 
@@ -49,29 +50,49 @@ std::optional<std::string> RunFileDialog(HWND owner, const FileDialogOptions& op
     return std::string(file);
 }
 
-void OpenHelp(HWND owner, UINT command, ULONG_PTR data) {
-    std::string file = ProgramDir() + "\\ORVHELP.HLP";
+// HtmlHelpA of the system's HTML Help library, loaded when help is first
+// asked for so a program that never shows help never loads it.
+using HtmlHelpCall = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+constexpr UINT HhDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+
+HtmlHelpCall HtmlHelpEntry() {
+    static HtmlHelpCall entry = [] {
+        HMODULE library = LoadLibraryA("hhctrl.ocx");
+        return library ? reinterpret_cast<HtmlHelpCall>(
+                             reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")))
+                       : nullptr;
+    }();
+    return entry;
+}
+
+void OpenHelp(std::string_view keyword) {
+    std::string file = ProgramDir() + "\\" + std::string(HelpFileName);
     if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
         CurrentMessageBoxes().Show("Notice", "The help file " + file + " could not be found.",
                                    MsgStyle::Ok | MsgStyle::IconInformation);
         return;
     }
-    WinHelpA(owner, file.c_str(), command, data);
+    HtmlHelpCall htmlHelp = HtmlHelpEntry();
+    // Owned by the desktop, so the help window stays open after the dialog
+    // that asked for it closes.
+    if (!htmlHelp ||
+        !htmlHelp(GetDesktopWindow(), HelpAddress(file, keyword).c_str(), HhDisplayTopic, 0))
+        CurrentMessageBoxes().Show("Notice", "The help file " + file + " could not be shown.",
+                                   MsgStyle::Ok | MsgStyle::IconInformation);
 }
 
 }  // namespace
 
-void WinHelpService::ShowHelp(HWND owner, std::string_view keyword) {
-    std::string key(keyword);
-    OpenHelp(owner, HELP_KEY, reinterpret_cast<ULONG_PTR>(key.c_str()));
+void HtmlHelpService::ShowHelp(HWND, std::string_view keyword) {
+    OpenHelp(keyword);
 }
 
-void WinHelpService::ShowContents(HWND owner) {
-    OpenHelp(owner, HELP_CONTENTS, 0);
+void HtmlHelpService::ShowContents(HWND) {
+    OpenHelp(HelpContentsKeyword);
 }
 
 HelpService& CurrentHelp() {
-    static WinHelpService system;
+    static HtmlHelpService system;
     return installedHelp ? *installedHelp : system;
 }
 

@@ -21,9 +21,10 @@ class HelpService {
     virtual void ShowContents(HWND owner) = 0;
 };
 
-// WinHelp on ORVHELP.HLP in the program folder. The help file ships apart
-// from the programs; a missing one is reported instead of handed to WinHelp.
-class WinHelpService final : public HelpService {
+// The compiled HTML help file ORVHELP.CHM in the program folder, shown by the
+// system's HTML Help viewer at the keyword's page (common/help_topics.h); a
+// keyword without a page shows the contents, a missing file is reported.
+class HtmlHelpService final : public HelpService {
   public:
     void ShowHelp(HWND owner, std::string_view keyword) override;
     void ShowContents(HWND owner) override;

@@ -19,10 +19,10 @@ bool RenameOver(const std::string& from, const std::string& to) {
 
 std::FILE* CreateNewFile(const std::string& path) {
     const int fd =
-        _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+        _open(path.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
     if (fd < 0)
         return nullptr;
-    std::FILE* f = _fdopen(fd, "wb");
+    std::FILE* f = _fdopen(fd, "w+b");
     if (!f)
         _close(fd);
     return f;
@@ -33,6 +33,43 @@ bool WriteAt(std::FILE* f, long long at, const void* data, std::size_t size) {
     const int fd = _fileno(f);
     return std::fflush(f) == 0 && _lseeki64(fd, at, SEEK_SET) == at &&
            _write(fd, data, static_cast<unsigned>(size)) == static_cast<int>(size);
+}
+
+bool ReadAt(std::FILE* f, long long at, void* data, std::size_t size) {
+    const int fd = _fileno(f);
+    return _lseeki64(fd, at, SEEK_SET) == at &&
+           _read(fd, data, static_cast<unsigned>(size)) == static_cast<int>(size);
+}
+
+long long SizeNow(std::FILE* f) {
+    struct _stati64 info;
+    return _fstati64(_fileno(f), &info) == 0 ? static_cast<long long>(info.st_size) : -1;
+}
+
+namespace {
+
+OVERLAPPED At(long long at) {
+    OVERLAPPED where{};
+    where.Offset = static_cast<DWORD>(at);
+    where.OffsetHigh = static_cast<DWORD>(static_cast<unsigned long long>(at) >> 32);
+    return where;
+}
+
+HANDLE HandleOf(std::FILE* f) {
+    return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(f)));
+}
+
+}  // namespace
+
+bool LockRange(std::FILE* f, long long at, std::size_t size) {
+    OVERLAPPED where = At(at);
+    return LockFileEx(HandleOf(f), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
+                      static_cast<DWORD>(size), 0, &where) != 0;
+}
+
+void UnlockRange(std::FILE* f, long long at, std::size_t size) {
+    OVERLAPPED where = At(at);
+    UnlockFileEx(HandleOf(f), 0, static_cast<DWORD>(size), 0, &where);
 }
 
 bool CutTo(std::FILE* f, long long size) {

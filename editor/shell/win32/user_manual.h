@@ -18,10 +18,13 @@ class TUserManual : public TForm {
     TLabel Notice1{*this,
                    nullptr,
                    {12, 12, 376, 48},
-                   "The Tutorial / User Guide is a PDF document.  Reading it needs a PDF reader, "
-                   "which is free to have from the maker of the PDF format."};
-    TLabel Notice2{
-        *this, nullptr, {12, 66, 376, 32}, "The tutorial can also be read on the Orvane web site."};
+                   "The Tutorial / User Guide is a PDF document: reading it needs a PDF reader "
+                   "(a web browser of today opens it too)."};
+    TLabel Notice2{*this,
+                   nullptr,
+                   {12, 66, 376, 32},
+                   "It is OVTUT.PDF in the program folder, beside Tavrol.exe; the Help menu's "
+                   "Contents tell more."};
     TButton OkButton{*this, nullptr, {118, 108, 75, 25}, "&Ok", ButtonRole::Default};
     TButton CancelButton{*this, nullptr, {207, 108, 75, 25}, "&Cancel", ButtonRole::Cancel};
 

@@ -156,6 +156,10 @@ const FaultRow faultRows[] = {
     {"PeerClosingInTheDataStream", defaultReplies, Failed, connectionReset, none,
      Setup{.largeAttachment = true, .closeAfterDataBytes = 100000},
      "[10053] Software caused connection abort"},
+    // A message the socket takes whole before the close is seen: the close
+    // is said when the end mark's reply should come, not at the time-out.
+    {"PeerClosingInASmallMessagesData", defaultReplies, Failed, connectionReset, none,
+     Setup{.closeAfterDataBytes = 100}, "[10053] Software caused connection abort"},
     {"OverlongReplyLineIsCutNotOverrun", Reply("MAIL", "250 " + std::string(5000, 'x')), Sent},
 };
 
@@ -200,6 +204,31 @@ TEST_F(SocketFaults, CancelFromAMessageHandledInsideAWait) {
     EXPECT_EQ(r.Outcome, SendOutcome::Canceled);
     EXPECT_EQ(r.ErrorText, "Operation has been canceled");
     EXPECT_LT(seconds, noticedWithinSeconds);
+}
+
+bool abortAsked = false;
+void CALLBACK AbortOnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    abortAsked = true;
+}
+
+// The user's abort (Escape) comes as a message the wait handles: a server
+// that answers slowly is hung up on at once, and nothing more is said to it.
+TEST_F(SocketFaults, TheUsersAbortCancelsASlowDialogue) {
+    peer.Script("MAIL", "<silent>");
+    abortAsked = false;
+    socket.CancelWhen([] { return abortAsked; });
+    SetTimer(nullptr, 0, 300, AbortOnTimer);
+    const auto start = std::chrono::steady_clock::now();
+    SendResult r = smtp.Send(m);
+    EXPECT_LT(SecondsSince(start), noticedWithinSeconds);
+    EXPECT_EQ(r.Outcome, SendOutcome::Canceled);
+    EXPECT_FALSE(smtp.Connected());
+    const Lines said = peer.Commands();
+    ASSERT_FALSE(said.empty());
+    EXPECT_EQ(said.back(), "MAIL FROM:<me@example.com>");
+    abortAsked = false;
+    EXPECT_TRUE(smtp.Send(m).Sent()) << "the next run's send";
 }
 
 TEST(Socket, ReadingBeforeOpeningSaysSo) {

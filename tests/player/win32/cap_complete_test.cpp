@@ -53,6 +53,7 @@ class CapCompleteTest : public ::testing::Test {
 };
 
 TEST_F(CapCompleteTest, TheLayoutFollowsTheMacroType) {
+    orv::testing::RecordedHelp help;
     const bool ok = Show([](TCapComplete& f) {
         EXPECT_EQ(f.Caption(), "Capture Complete");
         EXPECT_TRUE(f.UseHotKey.Checked());
@@ -76,8 +77,10 @@ TEST_F(CapCompleteTest, TheLayoutFollowsTheMacroType) {
             EXPECT_EQ(f.HotKeyEntry.Visible(), c.hotKeys);
             EXPECT_EQ(f.CuewordName.Visible(), c.cueword);
         }
+        f.HelpButton.Click();
         f.Close();
     });
+    EXPECT_EQ(help.Keywords, std::vector<std::string>{"Capture Complete"});
     // Closed otherwise: the record as before, and the player is told so (it
     // then saves the recording with no activation).
     EXPECT_FALSE(ok);

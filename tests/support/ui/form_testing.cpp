@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/help_topics.h"
+
 namespace orv::testing {
 namespace {
 
@@ -206,6 +208,8 @@ RecordedHelp::~RecordedHelp() {
 
 void RecordedHelp::ShowHelp(HWND, std::string_view keyword) {
     Keywords.emplace_back(keyword);
+    if (!FindHelpTopic(keyword))
+        ADD_FAILURE() << "the help file has no page for the keyword \"" << keyword << "\"";
 }
 
 }  // namespace orv::testing

@@ -95,7 +95,8 @@ class ScriptedFileDialogs final : public FileDialogs {
     FileDialogs* previous_;
 };
 
-// Keeps the keywords help was asked for instead of opening help.
+// Keeps the keywords help was asked for instead of opening help; a keyword
+// the help file has no page for fails the test.
 class RecordedHelp final : public HelpService {
   public:
     RecordedHelp();

@@ -43,11 +43,11 @@ TEST(HelpTest, TheHelpButtonAsksForTheFormsKeyword) {
 }
 
 TEST(HelpTest, AMissingHelpFileIsReportedNotOpened) {
-    std::string file = ProgramDir() + "\\ORVHELP.HLP";
+    std::string file = ProgramDir() + "\\ORVHELP.CHM";
     ASSERT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES);
     testing::ScriptedMessageBoxes boxes;
     boxes.Expect("The help file " + file + " could not be found.", MsgResult::Ok, "Notice");
-    WinHelpService help;
+    HtmlHelpService help;
     help.ShowHelp(nullptr, "Set Delays");
 }
 

@@ -32,6 +32,22 @@ class PaletteTest : public testing::ScriptEditorTest {
     }
 };
 
+TEST_F(PaletteTest, TheEditorsHelpButtonAndMenuAndThePalettesAskForTheirKeywords) {
+    orv::testing::RecordedHelp help;
+    Run("<REM:a>", [&](TDoScripting& f) {
+        f.HelpButton.Click();
+        f.MenuHelpItem.Click();
+        driver.Expect<TDoWizard>([](TDoWizard& w) {
+            w.HelpButton.Click();
+            w.ExitButton.Click();
+        });
+        f.WizardButton.Click();
+        f.CancelButton.Click();
+    });
+    EXPECT_EQ(help.Keywords,
+              (std::vector<std::string>{"Scripting Editor", "Scripting Editor", "Command Wizard"}));
+}
+
 TEST_F(PaletteTest, AddsAtTheEndAsComposedAndAsksWhetherToGoOn) {
     // Inside an open repeat, so an indented line would show it; Insert
     // Method "before" and a selected first line must not move the new ones.

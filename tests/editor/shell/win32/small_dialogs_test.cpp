@@ -7,9 +7,13 @@
 
 #include "common/hotkeys.h"
 #include "common/win32/system_routines.h"
+#include "editor/shell/win32/activation_dialogs.h"
 #include "editor/shell/win32/add_macro_dialog.h"
+#include "editor/shell/win32/capture_forms.h"
 #include "editor/shell/win32/category_forms.h"
+#include "editor/shell/win32/macro_file_forms.h"
 #include "editor/shell/win32/quick_info_form.h"
+#include "editor/shell/win32/remap_dialogs.h"
 #include "editor/shell/win32/sort_order_form.h"
 #include "editor/shell/win32/user_manual.h"
 #include "tests/editor/shell/memory_library.h"
@@ -170,6 +174,45 @@ TEST(UserManualDialog, OkOpensTheTutorialOrSaysItIsMissing) {
     manual.ShowModal();
     ASSERT_EQ(shell.Openings.size(), 1u);
     EXPECT_EQ(shell.Openings[0].File, folder / "OVTUT.PDF");
+}
+
+template <class F>
+void ClickHelp(ModalDriver& driver) {
+    driver.Expect<F>([](F& f) {
+        f.HelpButton.Click();
+        f.Close(IDCANCEL);
+    });
+}
+
+// The recorded help also fails the test for a keyword the help file has no
+// page for.
+TEST(HelpButtons, EachShellFormAsksForItsOwnKeyword) {
+    orv::testing::RecordedHelp help;
+    ModalDriver driver;
+    SettingsBlock settings;
+    NoNotices notices;
+    testing::MemoryLibrary library;
+    TSortOrder sort(settings);
+    TCaptureDefaults defaults(settings, [] {});
+    TDoSpecWind title, program;
+    program.TitleMode = 0;
+    TDoSwapKeys remapper(settings, notices);
+    TMyExport exporting({{1, 65, MacroKind::Global, "", "A MACRO", "", 0, true}}, library);
+    TMyImport importing(library, {});
+    ClickHelp<TSortOrder>(driver);
+    ClickHelp<TCaptureDefaults>(driver);
+    ClickHelp<TDoSpecWind>(driver);
+    ClickHelp<TDoSpecWind>(driver);
+    ClickHelp<TDoSwapKeys>(driver);
+    ClickHelp<TMyExport>(driver);
+    ClickHelp<TMyImport>(driver);
+    for (TForm* form : std::initializer_list<TForm*>{&sort, &defaults, &title, &program, &remapper,
+                                                     &exporting, &importing})
+        form->ShowModal();
+    EXPECT_EQ(help.Keywords,
+              (std::vector<std::string>{"Sort Order", "Capture Defaults", "Set Window Title",
+                                        "Set Program Name", "Keyboard Remapper", "Export Macros",
+                                        "Import Macros"}));
 }
 
 TEST(FormPictures, EveryShellForm) {
