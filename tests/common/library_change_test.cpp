@@ -332,8 +332,9 @@ TEST_F(LibraryChangeTest, EveryEndReleasesInOrderAndSaysItsOneMessage) {
         if (road.act == Act::KeepLock)
             LibraryChange::ReleaseKeptLock(lock);
         EXPECT_EQ(log, road.log);
-        if (!road.fileChanged && road.meanwhile == Meanwhile::Nothing)
+        if (!road.fileChanged && road.meanwhile == Meanwhile::Nothing) {
             EXPECT_EQ(FileBytes(), before);
+        }
         EXPECT_EQ(boxes.Shown().size() - shown, road.said ? 1u : 0u) << "one message, or none";
     }
 }
