@@ -36,4 +36,10 @@ void ShowError(std::string_view text) {
     CurrentMessageBoxes().Show("Error", text, MsgStyle::Ok | MsgStyle::IconError);
 }
 
+bool ChangesMayGo(bool changed) {
+    return !changed ||
+           CurrentMessageBoxes().Show("Warning", DiscardChangesQuestion,
+                                      MsgStyle::YesNo | MsgStyle::IconWarning) == MsgResult::Yes;
+}
+
 }  // namespace orv

@@ -39,4 +39,10 @@ void SetCurrentMessageBoxes(MessageBoxes* boxes);
 // The "Error" box with its Ok, which every refusal and failure is told in.
 void ShowError(std::string_view text);
 
+inline constexpr std::string_view DiscardChangesQuestion =
+    "The changes you have made have not been saved.  Do you want to discard them?";
+// Whether an editor closing without a save may go: at once when nothing was
+// changed, else when the user agrees to discard the changes.
+bool ChangesMayGo(bool changed);
+
 }  // namespace orv

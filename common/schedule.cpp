@@ -177,6 +177,11 @@ std::optional<int> ScheduledMinuteOfDay(const MacroRecord& macro) {
     return (macro.Pm ? hour12 + 12 : hour12) * 60 + macro.Minute;
 }
 
+bool HoldsOnceTime(const MacroRecord& macro) {
+    return macro.ScheduleKind == static_cast<int>(ScheduleKind::Once) && macro.Hour >= 1 &&
+           macro.Hour <= 12 && macro.Minute <= 59;
+}
+
 void DefaultTimer(MacroRecord& macro, DateTime now) {
     DateTimeParts today = DecodeDateTime(now);
     macro.Year = static_cast<std::uint16_t>(today.year);

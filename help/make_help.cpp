@@ -6,6 +6,7 @@
 // The script language page is made from the command catalogue and the token
 // table, so it always tells what the programs read.
 //   make_help <folder of the written pages> <output folder>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -18,6 +19,7 @@
 #include "common/help_topics.h"
 #include "common/script/catalogue.h"
 #include "common/script/token_table.h"
+#include "help/token_patterns.h"
 
 namespace fs = std::filesystem;
 using namespace orv;
@@ -79,47 +81,35 @@ std::string ContentsBody() {
     return body.str();
 }
 
-// A token form written out with what its parts stand for: "n" for each
-// character of its fixed fields, the names of its free parts.
+// The pattern of a form; a form whose fields the patterns do not know stops
+// the build, so the page never shows a token the programs would not read.
 std::string Pattern(const TokenForm& form) {
-    std::string fixed;
-    if (form.Shape != TokenShape::Exact && form.Offset > form.Head.size())
-        fixed.assign(form.Offset - form.Head.size() - (form.Shape == TokenShape::Closed), 'n');
-    std::string head(form.Head);
-    switch (form.Shape) {
-        case TokenShape::Exact:
-            return head;
-        case TokenShape::Closed:
-            return head + fixed + ">";
-        case TokenShape::FreeText:
-            return head + fixed + "text>";
-        case TokenShape::Program:
-            return head + fixed + "program[<PARAM>parameters]>";
-        case TokenShape::TitleProgram:
-            return head + fixed + "title<LAUNCH:program[<PARAM>parameters]>";
-        case TokenShape::Network:
-            return head + "[P][S]:<NAME:user><PASS:password>resource>";
-        case TokenShape::Disconnect:
-            return head + "[P][F][S]:resource>";
-        case TokenShape::Credentials:
-            return head + "user><PASS:password>entry>";
-        case TokenShape::TextBox:
-            return head + "heading>body>";
+    std::optional<std::string> pattern = TokenPattern(form);
+    if (!pattern) {
+        std::cerr << "make_help: no field layout for the token " << form.Head << "\n";
+        std::exit(1);
     }
-    return head;
+    return *pattern;
 }
 
+// Each form of a command a line: its pattern and what its fields mean, the
+// meaning left out where it repeats the line before.
 void CommandRows(std::ostream& body) {
-    body << "<table>\n<tr><th>No.</th><th>Command</th><th>Token</th></tr>\n";
+    body << "<table>\n<tr><th>No.</th><th>Command</th><th>Token and its fields</th></tr>\n";
     for (int number = 1; number <= CommandCount; ++number) {
         CommandCode code = CodeOf(number);
         std::string forms;
+        std::string_view told;
         for (const TokenForm& form : TokenTable()) {
             if (form.Code != code || code == CommandCode::Text || !(form.Use & TokenUse::Editor))
                 continue;
             if (!forms.empty())
                 forms += "<br>";
             forms += "<code>" + Escaped(Pattern(form)) + "</code>";
+            std::string_view meaning = TokenFieldMeaning(form);
+            if (!meaning.empty() && meaning != told)
+                forms += " &mdash; " + Escaped(meaning);
+            told = meaning;
             if (!(form.Use & TokenUse::Written))
                 forms += " (an older form, still read)";
         }
@@ -142,7 +132,7 @@ void KeystrokeRows(std::ostream& body) {
     for (const TokenForm& form : TokenTable())
         if (form.Code == CommandCode::Text && form.Shape == TokenShape::Closed)
             body << "<code>" << Escaped(Pattern(form)) << "</code> ";
-    body << "(the digits of the code).</p>\n";
+    body << "(<code>c</code>: the digits of the code).</p>\n";
 }
 
 template <std::size_t N>
@@ -161,8 +151,10 @@ std::string ScriptBody() {
             "angle brackets. The scripting editor writes the tokens for you, one dialog a command; "
             "the direct editor and text files take them as written here. Text that merely begins "
             "like a token is typed as text.</p>\n"
-            "<p>In the patterns below each <code>n</code> stands for one character of a field "
-            "of fixed width (digits, and the separators the dialog writes between them); "
+            "<p>In the patterns below each lower-case letter before the first free part stands "
+            "for one digit of a field of fixed width, written with its leading zeros; the "
+            "signs between them (<code>:</code>, <code>,</code>, <code>.</code>) are written as "
+            "they stand; after each pattern stands what its letters mean. "
             "<code>text</code>, <code>title</code>, <code>program</code> and the other words "
             "stand for free text, which ends at the next <code>&gt;</code>; letters in square "
             "brackets are options, each written or left out.</p>\n"
@@ -211,7 +203,8 @@ std::string Project() {
     project << "[OPTIONS]\nCompatibility=1.1 or later\nCompiled file=" << HelpFileName
             << "\nContents file=ORVHELP.hhc\nIndex file=ORVHELP.hhk\nDefault topic="
             << HelpContentsPage
-            << "\nDisplay compile progress=No\nLanguage=0x409 English (United States)\n"
+            << "\nDisplay compile progress=No\nFull-text search=Yes\n"
+               "Language=0x409 English (United States)\n"
                "Title=Orvane Help\n\n[FILES]\nhelp.css\n";
     for (const HelpTopic& topic : HelpTopics()) project << topic.Page << "\n";
     return project.str();

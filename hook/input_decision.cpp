@@ -145,6 +145,22 @@ bool InputDecider::AsksForCombination(ConstBytes table) {
     return table.size() >= HookTable::Size && SecondWindow(table) != 0;
 }
 
+bool InputDecider::LeavesTheBox(const KeyCombination& keys, bool dialogLetter) {
+    if (keys.ctrl || keys.win)
+        return false;
+    if (keys.alt)
+        return dialogLetter && !keys.shift;
+    switch (keys.vk) {
+        case VirtualKey::Tab:
+            return true;
+        case VirtualKey::Escape:
+        case VirtualKey::Return:
+            return !keys.shift;
+        default:
+            return false;
+    }
+}
+
 InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std::uint8_t* swaps) {
     const std::uint16_t vk = TrackedKey(event.vk);
     const bool repeat = !event.up && down_[vk];
@@ -190,7 +206,8 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
         if (!event.injectedByPlayer) {
             KeyCombination keys = Held();
             keys.vk = vk;
-            d = Confirmed(keys, repeat, table);
+            if (SecondWindow(table) == 0 || !LeavesTheBox(keys, event.dialogLetter))
+                d = Confirmed(keys, repeat, table);
         } else if (vk == VirtualKey::Execute && !repeat) {
             d = ClosingKey(table);
         }

@@ -53,6 +53,9 @@ struct KeyEvent {
     // has it).
     std::uint32_t focus = 0;
     std::uint32_t time = 0;  // the event's time stamp in milliseconds
+    // The key is one of the "&" letters of the focused window's dialog: asked
+    // of the system only while a dialog asks for a combination.
+    bool dialogLetter = false;
 };
 
 struct ButtonEvent {
@@ -160,6 +163,11 @@ class InputDecider {
     static bool WantsPointerPlace(ConstBytes table);
     // A dialog asks which combination to use: a press needs overFocus.
     static bool AsksForCombination(ConstBytes table);
+    // The keys with which the user leaves a box that asks for a combination,
+    // as from the system's own hot-key control: Escape, Tab and Shift+Tab,
+    // Enter, and Alt with a letter of the box's own dialog. They go on to
+    // the dialog; the dialog's key list still offers them.
+    static bool LeavesTheBox(const KeyCombination& keys, bool dialogLetter);
 
   private:
     KeyCombination Held() const;

@@ -117,10 +117,22 @@ bool HandOverBuffer::Add(unsigned char c) {
     return true;
 }
 
+namespace {
+
+// A shortcut's empty or blank quotes ("") ask for nothing.
+bool AllBlank(const std::vector<std::string>& params) {
+    for (const std::string& p : params)
+        if (p.find_first_not_of(" \t") != std::string::npos)
+            return false;
+    return true;
+}
+
+}  // namespace
+
 std::optional<HandOverRequest> HandOverBuffer::Take() {
     std::optional<HandOverRequest> request;
     if (!tooLong_)
-        request = HandOverRequest{SplitParams(text_).empty(), NicknameAfterA(text_)};
+        request = HandOverRequest{AllBlank(SplitParams(text_)), NicknameAfterA(text_)};
     text_.clear();
     tooLong_ = false;
     return request;

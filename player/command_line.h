@@ -45,7 +45,7 @@ std::string NicknameAfterA(std::string_view commandLine);
 std::string StartupNickname(std::string_view commandLine);
 
 // What a second start asks of the running player: a start without
-// parameters (a double click on the program or its shortcut) wants the
+// parameters, or with blank ones only (a double click on the program or its shortcut) wants the
 // editor back; any other runs the macro its "/A" names, if any.
 struct HandOverRequest {
     bool OpenEditor = false;

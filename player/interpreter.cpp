@@ -137,6 +137,10 @@ void Interpreter::DoMacro(std::string_view text, std::int32_t count, std::int32_
 bool Interpreter::RunPass(Call& call) {
     RunState& state = playback_.State();
     while (call.Position < call.Length() && !endRun_) {
+        if (playback_.Refused()) {
+            endRun_ = true;
+            return false;
+        }
         if (state.AbortFlag) {
             playback_.EndRunNotice("Macro Abort", "Orvane 99 macro has been aborted.");
             return false;

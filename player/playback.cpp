@@ -25,20 +25,46 @@ std::uint64_t ToWaitMs(double ms) {
 
 }  // namespace
 
-void Playback::PostVKey(std::uint8_t virtualKey, bool up) {
+void Playback::SendKey(std::uint8_t virtualKey, bool up) {
     keyDown_[virtualKey] = !up;
     host_.KeyEvent(virtualKey, up);
 }
 
+void Playback::PostVKey(std::uint8_t virtualKey, bool up) {
+    // A key already down is always let go; after a refusal, no other.
+    if (up ? !refused_ || keyDown_[virtualKey] : MayPlay())
+        SendKey(virtualKey, up);
+}
+
+std::string PlaybackText::Elevated(std::string_view title) {
+    return "The window \"" + std::string(title) +
+           "\" runs as administrator. Orvane must be started as administrator to play into "
+           "it. Macro will abort.";
+}
+
+bool Playback::MayPlay() {
+    if (refused_)
+        return false;
+    if (!state_.Running)
+        return true;
+    const std::optional<std::string> title = host_.ElevatedForeground();
+    if (!title)
+        return true;
+    refused_ = true;
+    EndRunNotice(PlaybackText::ElevatedCaption, PlaybackText::Elevated(*title));
+    return false;
+}
+
 void Playback::TakeRunHold(bool inUse) {
     inUse_ = inUse;
+    refused_ = false;
     if (inUse_)
         host_.MarkMacroInUse(true);
     capsGivenBack_ = false;
     state_.CapsLockWasOn = host_.CapsLockOn();
     if (state_.CapsLockWasOn) {
-        PostVKey(VKey::Capital, false);
-        PostVKey(VKey::Capital, true);
+        SendKey(VKey::Capital, false);
+        SendKey(VKey::Capital, true);
     }
 }
 
@@ -46,8 +72,8 @@ void Playback::GiveBackCapsLock() {
     if (!state_.CapsLockWasOn || capsGivenBack_)
         return;
     capsGivenBack_ = true;
-    PostVKey(VKey::Capital, false);
-    PostVKey(VKey::Capital, true);
+    SendKey(VKey::Capital, false);
+    SendKey(VKey::Capital, true);
 }
 
 void Playback::EndRunThen(const std::function<void()>& notice) {
@@ -65,6 +91,8 @@ void Playback::EndRunNotice(std::string_view caption, std::string_view text) {
 }
 
 void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
+    if (!MayPlay())
+        return;
     if (state_.KeystrokeDelayOn)
         KeyDelay(state_.KeystrokeDelay);
     if (c >= 128) {
@@ -202,8 +230,12 @@ void Playback::SendButton(std::uint32_t flag) {
     constexpr std::uint32_t downFlags =
         MouseFlag::LeftDown | MouseFlag::RightDown | MouseFlag::MiddleDown;
     if (flag & downFlags) {
+        if (!MayPlay())
+            return;
         buttonsDown_ |= flag;
     } else {
+        if (refused_ && !(buttonsDown_ & (flag >> 1)))
+            return;
         buttonsDown_ &= ~(flag >> 1);
     }
     host_.MouseEvent(flag, 0, 0, 0);
@@ -224,7 +256,8 @@ void Playback::MouseClicks(std::uint32_t downFlag, std::uint32_t upFlag, int cli
 
 void Playback::MouseWheel(std::int32_t notches) {
     MouseDelay();
-    host_.MouseEvent(MouseFlag::Wheel, 0, 0, notches * 120);
+    if (MayPlay())
+        host_.MouseEvent(MouseFlag::Wheel, 0, 0, notches * 120);
 }
 
 // The system maps an absolute coordinate a to pixel a x extent / 65536
@@ -239,6 +272,8 @@ std::int32_t Playback::AbsoluteCoordinate(double pixel, std::int32_t extent) con
 
 void Playback::MouseMoveTo(double x, double y) {
     MouseDelay();
+    if (!MayPlay())
+        return;
     host_.MouseEvent(MouseFlag::Absolute | MouseFlag::Move,
                      AbsoluteCoordinate(x, state_.ScreenWidth),
                      AbsoluteCoordinate(y, state_.ScreenHeight), 0);

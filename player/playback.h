@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "player/player_host.h"
@@ -35,6 +36,11 @@ struct HeldModifiers {
 };
 
 enum class WaitEnd { Done, TimedOut, Aborted };
+
+namespace PlaybackText {
+inline constexpr std::string_view ElevatedCaption = "Window Runs as Administrator";
+std::string Elevated(std::string_view title);
+}  // namespace PlaybackText
 
 class Playback {
   public:
@@ -65,6 +71,11 @@ class Playback {
     // then ends the run.
     void EndRunThen(const std::function<void()>& notice);
     void EndRunNotice(std::string_view caption, std::string_view text);
+    // The system drops input into a window of a higher integrity level (one
+    // run as administrator) without an error: before a run presses anything,
+    // such a window in front ends it with a notice. True once that happened;
+    // the run then ends.
+    bool Refused() const { return refused_; }
 
     // Waits of n x speed milliseconds (nothing at speed 0), pumping messages.
     void KeyDelay(std::int64_t ms);
@@ -94,6 +105,8 @@ class Playback {
 
   private:
     void Wait(std::uint64_t ms) { WaitFor({}, ms); }
+    void SendKey(std::uint8_t virtualKey, bool up);
+    bool MayPlay();
     void MouseDelay();
     void SendButton(std::uint32_t flag);
     std::int32_t AbsoluteCoordinate(double pixel, std::int32_t extent) const;
@@ -105,6 +118,7 @@ class Playback {
     bool capsGivenBack_ = false;
     // The in-use byte is set for this run and not yet given back.
     bool inUse_ = false;
+    bool refused_ = false;
 };
 
 }  // namespace orv::player

@@ -77,6 +77,11 @@ class PlayerHost {
     virtual std::optional<std::string> ReadTextFile(std::string_view path,
                                                     std::size_t maxBytes) = 0;
 
+    // The title of the foreground window when its program runs at a higher
+    // integrity level than ours (as administrator), where our input is
+    // dropped; none otherwise.
+    virtual std::optional<std::string> ElevatedForeground() = 0;
+
     // Caps Lock as it is now.
     virtual bool CapsLockOn() = 0;
 

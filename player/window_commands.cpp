@@ -42,6 +42,9 @@ constexpr LaunchForm LaunchForms[] = {
     {"<LAUNCHNO2:", 11, 13, true, false}, {"<LAUNCHYES2:", 12, 14, true, true},
 };
 
+// Owner chains are short; a longer one is a loop the system let through.
+constexpr int MaxOwnerDepth = 16;
+
 bool Launched(std::int64_t result) {
     // Read as a signed number: a negative one counts as success too.
     return result > 32 || result < 0;
@@ -54,6 +57,12 @@ std::string WindowText::TitleNotFound(std::string_view title) {
            "\" could not be found on your computer. Macro will abort.";
 }
 
+std::string WindowText::NotInFront(std::string_view title) {
+    return "The window \"" + std::string(title) +
+           "\" did not come to the front, so what the macro types next would go to another "
+           "window. Macro will abort.";
+}
+
 std::string WindowText::LaunchError(std::string_view program, std::int64_t result) {
     std::string reason = "of an unknown Error #" + std::to_string(result) + ".";
     for (const auto& [code, text] : LaunchReasons)
@@ -63,33 +72,91 @@ std::string WindowText::LaunchError(std::string_view program, std::int64_t resul
            " Macro will abort.";
 }
 
+WindowId WindowCommands::ShownOf(WindowId root) {
+    WindowId shown = root;
+    for (int step = 0; step < MaxOwnerDepth; ++step) {
+        const WindowId popup = host_.Look(shown).LastActivePopup;
+        if (!popup || popup == shown || !host_.Look(popup).Visible)
+            break;
+        shown = popup;
+    }
+    return shown;
+}
+
+bool WindowCommands::UserCanSwitchTo(WindowId window) {
+    if (!window)
+        return false;
+    const WindowLook look = host_.Look(window);
+    if (!look.Visible || look.Cloaked || look.ToolWindow)
+        return false;
+    const WindowId root = look.RootOwner ? look.RootOwner : window;
+    // An unowned window has its taskbar button whatever it owns; an owned one
+    // counts where its tree shows it, or where its owner is hidden and shows
+    // nothing (a program whose main window hangs from a hidden one).
+    return root == window || ShownOf(root) == window || !host_.Look(root).Visible;
+}
+
+WindowId WindowCommands::UserWindowOf(WindowId window) {
+    if (!window || UserCanSwitchTo(window))
+        return window;
+    const WindowLook look = host_.Look(window);
+    const WindowId root = look.RootOwner ? look.RootOwner : window;
+    for (WindowId seen : {ShownOf(root), root})
+        if (UserCanSwitchTo(seen))
+            return seen;
+    return 0;
+}
+
+WindowId WindowCommands::FindSwitchable(const std::function<bool(const std::string&)>& fits) {
+    for (WindowId window : host_.TopLevelWindows()) {
+        const std::string text = host_.Title(window);
+        if (!text.empty() && fits(UpperAscii(text)) && UserCanSwitchTo(window))
+            return window;
+    }
+    return 0;
+}
+
 WindowId WindowCommands::GetWinHandle(std::string_view title) {
     WindowId found = host_.FindExactTitle(title);
-    if (!found) {
+    if (!UserCanSwitchTo(found)) {
+        // The system's exact match may be a hidden window of the same title.
         const std::string wanted = UpperAscii(CutShort(title));
-        for (WindowId window : host_.TopLevelWindows()) {
-            const std::string text = host_.Title(window);
-            if (!text.empty() && UpperAscii(text).find(wanted) != std::string::npos) {
-                found = window;
-                break;
-            }
-        }
+        found = FindSwitchable([&](const std::string& text) { return text == wanted; });
+        if (!found)
+            found = FindSwitchable(
+                [&](const std::string& text) { return text.find(wanted) != std::string::npos; });
     }
     if (found)
         TargetWindow = found;
     return found;
 }
 
-void WindowCommands::BringForward(WindowId window) {
-    host_.BringToFront(window);
+bool WindowCommands::InFront(WindowId window) {
+    const WindowId front = host_.Foreground();
+    // A popup of the window may come forward in its place.
+    return front == window || (front && host_.Look(front).RootOwner == window);
+}
+
+bool WindowCommands::BringForward(WindowId window) {
     LastActivatedWindow = window;
+    if (host_.BringToFront(window))
+        return true;
+    // Outside a run (a scope's activation before its macro starts) nothing
+    // is pumped: a hot key handled meanwhile would start a run inside this one.
+    if (!play_.State().Running)
+        return InFront(window);
+    return play_.WaitFor([&] { return InFront(window); }, ForegroundWaitMs) == WaitEnd::Done;
+}
+
+WindowCommands::Activation WindowCommands::Activate(std::string_view title) {
+    const WindowId window = GetWinHandle(title);
+    if (!window)
+        return Activation::NotFound;
+    return BringForward(window) ? Activation::InFront : Activation::StayedBehind;
 }
 
 bool WindowCommands::ActivateIt(std::string_view title) {
-    const WindowId window = GetWinHandle(title);
-    if (window)
-        BringForward(window);
-    return window != 0;
+    return Activate(title) == Activation::InFront;
 }
 
 bool WindowCommands::WaitToActivate(std::string_view title, double seconds) {
@@ -102,12 +169,21 @@ bool WindowCommands::ActivateProg(std::string_view name) {
     if (!process)
         return false;
     for (WindowId window : host_.TopLevelWindows()) {
-        if (host_.ProcessOf(window) == process && !host_.Title(window).empty()) {
-            BringForward(window);
-            return true;
-        }
+        if (host_.ProcessOf(window) == process && !host_.Title(window).empty() &&
+            UserCanSwitchTo(window))
+            return BringForward(window);
     }
     return false;
+}
+
+Flow WindowCommands::EndRunUnlessInFront(Activation activation, std::string_view caption,
+                                         std::string_view title) {
+    if (activation == Activation::InFront)
+        return Flow::Next;
+    play_.EndRunNotice(caption, activation == Activation::StayedBehind
+                                    ? WindowText::NotInFront(title)
+                                    : WindowText::TitleNotFound(title));
+    return Flow::EndRun;
 }
 
 bool WindowCommands::LaunchProgram(std::string_view command, double pauseSeconds,
@@ -126,7 +202,9 @@ bool WindowCommands::LaunchProgram(std::string_view command, double pauseSeconds
         if (!WaitToActivate(LaunchTitle, timeoutSeconds)) {
             // An abort during the wait needs no notice of its own.
             if (!play_.State().AbortFlag)
-                play_.EndRunNotice("Launch Failed", WindowText::TitleNotFound(LaunchTitle));
+                play_.EndRunNotice("Launch Failed", GetWinHandle(LaunchTitle)
+                                                        ? WindowText::NotInFront(LaunchTitle)
+                                                        : WindowText::TitleNotFound(LaunchTitle));
             return false;
         }
     }
@@ -171,8 +249,12 @@ Flow WindowCommands::Launch(const CommandContext& context) {
     const double wait = form->WaitAt ? number(form->WaitAt) : LaunchWaitSeconds;
     if (form->Titled) {
         const std::string_view title = match.Texts[0];
-        if (form->ActivateFirst && ActivateIt(title))
-            return Flow::Next;
+        if (form->ActivateFirst) {
+            // A window there that stays behind is not started a second time.
+            const Activation activation = Activate(title);
+            if (activation != Activation::NotFound)
+                return EndRunUnlessInFront(activation, "Launch Failed", title);
+        }
         LaunchTitle = std::string(title.substr(0, LaunchTitleLength));
     }
     return LaunchProgram(command, number(form->DelayAt), wait, form->Titled) ? Flow::Next
@@ -191,10 +273,7 @@ Flow WindowCommands::Perform(CommandContext& context) {
         return Flow::Next;
     switch (context.Form().Code) {
         case C::WindowActivate:
-            if (ActivateIt(title))
-                return Flow::Next;
-            play_.EndRunNotice("Activate Command Failed", WindowText::TitleNotFound(title));
-            return Flow::EndRun;
+            return EndRunUnlessInFront(Activate(title), "Activate Command Failed", title);
         case C::ProgramLaunch:
         case C::LaunchAndActivate:
         case C::ActivateOrLaunch:

@@ -24,6 +24,18 @@ constexpr std::uint16_t Close = 0xF060;
 constexpr std::uint16_t Restore = 0xF120;
 }  // namespace SysCommand
 
+// What the system says of a top-level window that decides whether a user can
+// switch to it.
+struct WindowLook {
+    bool Visible = false;
+    // Visible but not drawn: a frame of an app that is suspended or on
+    // another virtual desktop.
+    bool Cloaked = false;
+    bool ToolWindow = false;
+    WindowId RootOwner = 0;        // the end of its owner chain; itself when unowned
+    WindowId LastActivePopup = 0;  // of the windows it owns; itself when none
+};
+
 class WindowHost {
   public:
     virtual ~WindowHost() = default;
@@ -32,14 +44,16 @@ class WindowHost {
     // Every top-level window, in the system's order.
     virtual std::vector<WindowId> TopLevelWindows() = 0;
     virtual std::string Title(WindowId window) = 0;
+    virtual WindowLook Look(WindowId window) = 0;
     virtual WindowId Foreground() = 0;
     virtual std::uint32_t ProcessOf(WindowId window) = 0;
     // The first running process whose upper-cased file name holds the
     // (upper-cased) part; 0 for none.
     virtual std::uint32_t FindProcess(std::string_view namePart) = 0;
     // Restores the window when it is minimised and makes it the foreground
-    // window with the keyboard focus (the foreground transfer).
-    virtual void BringToFront(WindowId window) = 0;
+    // window with the keyboard focus (the foreground transfer); false when
+    // the system kept another window in front.
+    virtual bool BringToFront(WindowId window) = 0;
     virtual void PostQuit(WindowId window) = 0;
     virtual void Show(WindowId window, bool visible) = 0;
     virtual void Resize(WindowId window, std::int32_t width, std::int32_t height) = 0;
@@ -59,6 +73,8 @@ namespace WindowText {
 std::string TitleNotFound(std::string_view title);
 // The launch error for a shell result of 0 to 32.
 std::string LaunchError(std::string_view program, std::int64_t result);
+// A window that was found but stayed behind another.
+std::string NotInFront(std::string_view title);
 }  // namespace WindowText
 
 class WindowCommands final : public CommandFamily {
@@ -71,9 +87,14 @@ class WindowCommands final : public CommandFamily {
 
     Flow Perform(CommandContext& context) override;
 
-    // The window whose title is exactly this, else the first whose title
-    // holds it without regard to case; it becomes TargetWindow. 0: none.
+    // How long a window brought forward may take to be the foreground.
+    static constexpr std::uint64_t ForegroundWaitMs = 1000;
+
+    // Of the windows a user can switch to (UserCanSwitchTo): the one whose
+    // title is exactly this, else the first whose title holds it without
+    // regard to case; it becomes TargetWindow. 0: none.
     WindowId GetWinHandle(std::string_view title);
+    // Found and in front; a window found that stayed behind is no success.
     bool ActivateIt(std::string_view title);
     bool WaitToActivate(std::string_view title, double seconds);
     // program["<PARAM>"parameters]: started, then (activate) its window
@@ -84,6 +105,16 @@ class WindowCommands final : public CommandFamily {
     void SendSysCommand(std::uint16_t code, std::string_view title);
     bool ActivateProg(std::string_view name);
     void SetSecWind(WindowId window, bool on) { host_.SetSecondWindow(window, on); }
+
+    // A window Alt+Tab would offer: visible, not cloaked, not a tool window,
+    // and the one its owner tree shows (see ShownOf). Hidden windows every
+    // program owns ("Default IME", broadcast and DDE windows) and owned
+    // helpers listed above their owner are none.
+    bool UserCanSwitchTo(WindowId window);
+    // The window a user sees for this one: itself, else the one its owner
+    // tree shows; 0 when a user can switch to neither (the taskbar, a hidden
+    // window). What triggers and scopes compare.
+    WindowId UserWindowOf(WindowId window);
 
     // Waits until the input the run played so far has been handed to the
     // window it went to (none outside a run). Every command here changes or
@@ -97,9 +128,21 @@ class WindowCommands final : public CommandFamily {
     std::string LaunchTitle;
 
   private:
+    enum class Activation { NotFound, StayedBehind, InFront };
+
     // A title field: empty names nothing, "\"CURRENT\"" the foreground window.
     WindowId TitledWindow(std::string_view title);
-    void BringForward(WindowId window);
+    // Of an owner tree, from its root down the last active popups while they
+    // are visible: the window Alt+Tab shows for the tree.
+    WindowId ShownOf(WindowId root);
+    WindowId FindSwitchable(const std::function<bool(const std::string&)>& fits);
+    Activation Activate(std::string_view title);
+    bool InFront(WindowId window);
+    // The one road of every activation here: true once the window is in
+    // front, within ForegroundWaitMs during a run, at once outside one.
+    bool BringForward(WindowId window);
+    Flow EndRunUnlessInFront(Activation activation, std::string_view caption,
+                             std::string_view title);
     Flow Launch(const CommandContext& context);
 
     WindowHost& host_;

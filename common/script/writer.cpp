@@ -84,17 +84,23 @@ bool WriteOrReport(const std::string& path, std::string_view text) {
     return false;
 }
 
-// The writer's own save says so and cuts; the direct editor asks first.
-std::string CutWithNotice(std::string text) {
-    if (text.size() <= MaxScriptLength)
-        return text;
+std::string TruncateQuestion() {
     std::string limit = TrimStr(NumToSepText(0, 0, MaxScriptLength));
-    ShowError("\"The size of the macro exceeds the " + limit +
-              " character limit.  The macro will be truncated to " + limit + " characters.");
-    return CutScript(text);
+    return "The size of the macro exceeds the " + limit +
+           " character limit.  The macro will be truncated to " + limit +
+           " characters. Would you like to exit and have the macro truncated?";
 }
 
 }  // namespace
+
+std::optional<std::string> CutIfAgreed(std::string text) {
+    if (text.size() <= MaxScriptLength)
+        return text;
+    if (CurrentMessageBoxes().Show("Warning", TruncateQuestion(),
+                                   MsgStyle::YesNo | MsgStyle::IconWarning) != MsgResult::Yes)
+        return std::nullopt;
+    return CutScript(text);
+}
 
 bool ActivationNameAccepted(const ScriptEditorFields& editor) {
     std::string name = TrimStr(editor.CuewordName);
@@ -113,6 +119,17 @@ bool ActivationNameAccepted(const ScriptEditorFields& editor) {
         return false;
     }
     return true;
+}
+
+bool ScopeNamed(const ScriptEditorFields& editor, const MacroRecord& macro) {
+    // A window-title activation names its window in the box itself.
+    if (editor.ActKind == 7 || editor.Scope == ScopeChoice::Global ||
+        !TrimStr(macro.ScopeText.str()).empty())
+        return true;
+    ShowError(editor.Scope == ScopeChoice::Specific
+                  ? "No window title has been entered.  Please correct."
+                  : "No program name has been entered.  Please correct.");
+    return false;
 }
 
 void StoreInMacro(const ScriptEditorFields& editor, std::string_view text, MacroDelivery& into) {
@@ -197,6 +214,8 @@ SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLin
         result.FocusName = true;
         return result;
     }
+    if (!textFileSave && !park && !ScopeNamed(editor, into.Macro))
+        return result;
     ScriptTextResult script = ComposeScript(lines);
     if (!script.Ok()) {
         ShowError(script.Error);
@@ -213,7 +232,10 @@ SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLin
             result.Outcome = SaveOutcome::TextFileWritten;
         return result;
     }
-    StoreInMacro(editor, CutWithNotice(std::move(script.Text)), into);
+    std::optional<std::string> text = CutIfAgreed(std::move(script.Text));
+    if (!text)
+        return result;
+    StoreInMacro(editor, *text, into);
     result.Outcome = SaveOutcome::Saved;
     return result;
 }

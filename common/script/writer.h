@@ -49,6 +49,10 @@ std::string UnfinishedTextProblem(std::string_view text);
 // is left out whole.
 std::string CutScript(std::string_view text, std::size_t limit = MaxScriptLength);
 
+// A script over the limit is cut only when the user agrees, asked as both
+// script editors ask; none when the user keeps it (nothing is lost).
+std::optional<std::string> CutIfAgreed(std::string text);
+
 // What the writer reads of the script editor.
 enum class ScopeChoice { Global, Specific, Program };
 struct ScriptEditorFields {
@@ -73,7 +77,7 @@ struct MacroDelivery {
 };
 
 enum class SaveOutcome {
-    Refused,          // a message was shown; nothing was written or changed
+    Refused,          // a message was shown or a question declined; nothing changed
     Parked,           // the script is in the working file; the text file may be loaded
     TextFileWritten,  // the text file was written; the parked script is to be reloaded
     Saved,            // the macro record is filled; the editor closes
@@ -82,6 +86,9 @@ enum class SaveOutcome {
 // The activation name checks both script editors make before a save; false
 // after the message saying what is wrong.
 bool ActivationNameAccepted(const ScriptEditorFields& editor);
+// A Window or Program scope needs the window title or program it is for;
+// false after the message saying so.
+bool ScopeNamed(const ScriptEditorFields& editor, const MacroRecord& macro);
 
 // Fills the macro record with the editor's fields and a script of at most
 // MaxScriptLength characters; a new macro is counted and enabled.

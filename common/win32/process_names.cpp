@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <string_view>
+
 #include "common/string_routines.h"
 
 namespace orv {
@@ -28,7 +30,33 @@ void ForEachProcess(Visit visit) {
     CloseHandle(snapshot);
 }
 
+struct HostedApp {
+    DWORD Frame = 0;
+    DWORD App = 0;
+};
+
+BOOL CALLBACK FindHostedApp(HWND child, LPARAM found) {
+    auto& app = *reinterpret_cast<HostedApp*>(found);
+    DWORD process = 0;
+    GetWindowThreadProcessId(child, &process);
+    if (process == 0 || process == app.Frame)
+        return TRUE;
+    app.App = process;
+    return FALSE;
+}
+
 }  // namespace
+
+std::uint32_t ProcessOfWindow(HWND window) {
+    HostedApp app;
+    if (!window || !GetWindowThreadProcessId(window, &app.Frame))
+        return 0;
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string_view(className) == "ApplicationFrameWindow")
+        EnumChildWindows(window, FindHostedApp, reinterpret_cast<LPARAM>(&app));
+    return app.App ? app.App : app.Frame;
+}
 
 std::vector<ProcessName> RunningProcessNames() {
     std::vector<ProcessName> names;

@@ -3,6 +3,8 @@
 // list the hook library is given.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,6 +23,11 @@ std::vector<ProcessName> RunningProcessNames();
 // The file name of a process's program as the system gives it (not
 // upper-cased, without its folder); empty when the process is not running.
 std::string ProgramOfProcess(std::uint32_t processId);
+
+// The process of a window as the user sees it: the frame that hosts a UWP
+// app (Calculator, Settings) is a window of the frame host, but it belongs
+// to the app whose window it holds. 0 when the window is gone.
+std::uint32_t ProcessOfWindow(HWND window);
 
 // The first running process whose name holds the part (compared
 // upper-cased); 0 for none.

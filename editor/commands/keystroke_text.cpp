@@ -89,7 +89,7 @@ std::string ReplacedMessage(std::string_view find, int count) {
 }
 
 const std::array<KeyButton, KeyButtonCount> KeyButtons = {{
-    {"S&hift", "<SHIFT>"},
+    {"Shift", "<SHIFT>"},
     {"C&trl", "<CTRL>"},
     {"Alt", "<ALT>"},
     {"E&sc", "<ESC>"},

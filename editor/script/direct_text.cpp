@@ -14,26 +14,16 @@ bool AskedYes(std::string_view text) {
            MsgResult::Yes;
 }
 
-std::string TruncateQuestion() {
-    std::string limit = TrimStr(NumToSepText(0, 0, MaxScriptLength));
-    return "The size of the macro exceeds the " + limit +
-           " character limit.  The macro will be truncated to " + limit +
-           " characters. Would you like to exit and have the macro truncated?";
-}
-
 }  // namespace
 
 DirectUpdateOutcome DirectUpdate(const ScriptEditorFields& editor, std::string_view memoText,
                                  MacroDelivery into) {
-    if (!ActivationNameAccepted(editor))
+    if (!ActivationNameAccepted(editor) || !ScopeNamed(editor, into.Macro))
         return DirectUpdateOutcome::Refused;
-    std::string text(memoText);
-    if (text.size() > MaxScriptLength) {
-        if (!AskedYes(TruncateQuestion()))
-            return DirectUpdateOutcome::Declined;
-        text = CutScript(text);
-    }
-    StoreInMacro(editor, text, into);
+    std::optional<std::string> text = CutIfAgreed(std::string(memoText));
+    if (!text)
+        return DirectUpdateOutcome::Declined;
+    StoreInMacro(editor, *text, into);
     return DirectUpdateOutcome::Saved;
 }
 

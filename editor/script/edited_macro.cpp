@@ -22,4 +22,12 @@ void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind) {
     macro.CuewordRemove = removeSetting;
 }
 
+std::string EditedState(const ScriptEditorFields& fields, const std::vector<std::string>& script) {
+    // A NUL stands in no field, so no two different values join the same.
+    std::string state = fields.NickName + '\0' + fields.CuewordName + '\0' + fields.IconChoice +
+                        '\0' + std::to_string(static_cast<int>(fields.Scope));
+    for (const std::string& part : script) state += '\0' + part;
+    return state;
+}
+
 }  // namespace orv::editor

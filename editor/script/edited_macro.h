@@ -1,6 +1,9 @@
 // What both script editors do to the record they are given before showing it.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "editor/script/editor_host.h"
 
 namespace orv::editor {
@@ -14,5 +17,9 @@ inline constexpr int WindowTitleLength =
 // window-title macro), with the default schedule and the settings' Cueword
 // options.
 void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind);
+
+// What the user has made of the macro in either editor, as one value: the
+// fields and the script's text or lines. Two differ when anything changed.
+std::string EditedState(const ScriptEditorFields& fields, const std::vector<std::string>& script);
 
 }  // namespace orv::editor

@@ -152,7 +152,7 @@ std::optional<int> ImportedNumber(const ImportSource& source, const std::vector<
         if (source.Entries[static_cast<std::size_t>(chosen[k])].Position + 1 != member)
             continue;
         int number = numberBefore + static_cast<int>(k) + 1;
-        return number < MaxMacros ? std::optional(number) : std::nullopt;
+        return number <= MaxMacros ? std::optional(number) : std::nullopt;
     }
     return std::nullopt;
 }

@@ -77,6 +77,8 @@ struct PopupMenuChoices {
     int IconSize = 0;  // an index of MenuIconSizes
     std::string IconName = MenuIconName;
     std::vector<int> Members;
+
+    friend bool operator==(const PopupMenuChoices&, const PopupMenuChoices&) = default;
 };
 
 // The menu stored in a record; an unknown display reads as nickname and

@@ -297,9 +297,9 @@ std::vector<PanelDecl> Build() {
         PanelBuilder b(2, "Choose a method to activate the macro");
         b.Radio("P2HotKey", "&Hot Key", true)
             .Label("", "Press a key combination to run the macro.");
-        b.Radio("P2Cueword", "&Cueword").Label("", "Type a short word to run the macro.");
+        b.Radio("P2Cueword", "C&ueword").Label("", "Type a short word to run the macro.");
         b.Radio("P2Timed", "&Timed Schedule").Label("", "Run the macro at set times.");
-        b.Radio("P2None", "&None").Label("", "Run the macro from a menu or another macro.");
+        b.Radio("P2None", "N&one").Label("", "Run the macro from a menu or another macro.");
         b.Radio("P2Title", "&Window Title Appears").Label("", "Run the macro when a window opens.");
         p.push_back(b.Done());
     }
@@ -385,7 +385,7 @@ std::vector<PanelDecl> Build() {
     {
         PanelBuilder b = Choice(20, "Would you like the date to be",
                                 {{"P20Today", "T&oday's date"},
-                                 {"P20NextDay", "T&ommorrow's date"},
+                                 {"P20NextDay", "To&morrow's date"},
                                  {"P20Yest", "&Yesterday's date"},
                                  {"P20Future", "In the &Future"},
                                  {"P20Past", "In the &past"}});

@@ -87,11 +87,53 @@ void ShowModifiersUp() {
         ResetEvent(Input->modifiersUp);
 }
 
+struct LetterSearch {
+    wchar_t letter;
+    bool found = false;
+};
+
+// A control the dialog manager would choose by its "&" letter: shown,
+// enabled, with the letter after a single "&". The text is read from the
+// window itself, never asked of its thread, which may be busy.
+BOOL CALLBACK FindLetter(HWND control, LPARAM search) {
+    auto& s = *reinterpret_cast<LetterSearch*>(search);
+    if (!IsWindowVisible(control) || !IsWindowEnabled(control))
+        return TRUE;
+    std::array<wchar_t, 256> text{};
+    const int length = InternalGetWindowText(control, text.data(), static_cast<int>(text.size()));
+    for (int i = 0; i + 1 < length; ++i) {
+        if (text[i] != L'&')
+            continue;
+        ++i;
+        if (text[i] == s.letter || (text[i] >= L'a' && text[i] <= L'z' && text[i] - 32 == s.letter))
+            s.found = true;
+    }
+    return s.found ? FALSE : TRUE;
+}
+
+// Whether the key is one of the "&" letters of the dialog that holds the
+// focus: asked of the system only while a dialog asks for a combination.
+bool DialogLetter(std::uint16_t vk, bool up, HWND focus) {
+    const bool letter = (vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9');
+    if (up || !letter || !focus || !InputDecider::AsksForCombination(MasterTableImage()))
+        return false;
+    LetterSearch search{static_cast<wchar_t>(vk)};
+    EnumChildWindows(GetAncestor(focus, GA_ROOT), FindLetter, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
-                       IsInjectedByPlayer(k->dwExtraInfo), WindowNumber(FocusedWindow()), k->time};
+        const HWND focus = FocusedWindow();
+        const auto vk = static_cast<std::uint16_t>(k->vkCode);
+        const bool up = (k->flags & LLKHF_UP) != 0;
+        KeyEvent event{vk,
+                       up,
+                       IsInjectedByPlayer(k->dwExtraInfo),
+                       WindowNumber(focus),
+                       k->time,
+                       DialogLetter(vk, up, focus)};
         InputDecision d = Input->decider.OnKey(event, MasterTableImage(), Input->swaps);
         ShowModifiersUp();
         CarryOut(d);

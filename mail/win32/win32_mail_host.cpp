@@ -51,7 +51,6 @@ std::optional<EmailPromptAnswers> Win32MailHost::GetTheEMail(int mode) {
     TDoTheEmail prompt;
     prompt.Mode = mode;
     prompt.RecipientFile = desk_.RecipientFile ? desk_.RecipientFile() : "";
-    prompt.BringToFront = desk_.BringToFront;
     if (desk_.ShowModal)
         desk_.ShowModal(prompt);
     else

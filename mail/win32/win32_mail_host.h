@@ -26,7 +26,6 @@ struct MailDesk {
     std::function<void(std::string_view caption, std::string_view text)> MyMessage;
     // Shows a prompt modally in the way of the player's run-time dialogs.
     std::function<int(TForm& form)> ShowModal;
-    std::function<void(HWND window)> BringToFront;
     // The recipient file the prompt offers.
     std::function<std::string()> RecipientFile;
     // The user asked to stop the run that sends: the SMTP dialogue is

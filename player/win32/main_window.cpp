@@ -8,6 +8,7 @@
 
 #include "common/string_routines.h"
 #include "common/swap_keys.h"
+#include "common/win32/foreground.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/icons.h"
 #include "common/win32/process_names.h"
@@ -360,7 +361,8 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case ProgramMessage::WindowActivated:
             if (!closing_)
-                activation_->WindowActivated(static_cast<std::uint32_t>(wParam));
+                activation_->WindowActivated(
+                    windowCommands_.UserWindowOf(static_cast<std::uint32_t>(wParam)));
             return 0;
         case ProgramMessage::ProgramsChanged:
             if (!closing_)
@@ -566,7 +568,9 @@ void TMainWin::ActivateMe() {
         return;
     }
     if (HWND editor = FindEditor()) {
-        SetForegroundWindow(editor);
+        // From the background (the hot key reached us through the hook) a
+        // bare request would only flash the editor's taskbar button.
+        TransferForeground(editor);
         return;
     }
     const std::string editorPath = programDir_ + "\\brindel.exe";
@@ -636,7 +640,9 @@ std::uint32_t TMainWin::ForegroundWindow() {
     // key was pressed in stands for it.
     if (!w && dispatch_->TargetWindow)
         w = GetAncestor(WindowFromNumber(dispatch_->TargetWindow), GA_ROOT);
-    return WindowNumber(w);
+    // Scopes are judged on the window a user sees: a palette or a hidden
+    // helper in front stands for the window it belongs to.
+    return windowCommands_.UserWindowOf(WindowNumber(w));
 }
 
 std::string TMainWin::WindowTitle(std::uint32_t window) {
@@ -650,10 +656,8 @@ std::string TMainWin::GetTopProgram() {
 }
 
 std::string TMainWin::ProgramOfWindow(std::uint32_t window) {
-    DWORD pid = 0;
-    if (!window || !GetWindowThreadProcessId(WindowFromNumber(window), &pid))
-        return {};
-    return ProgramOfProcess(pid);
+    const std::uint32_t process = window ? ProcessOfWindow(WindowFromNumber(window)) : 0;
+    return process ? ProgramOfProcess(process) : std::string();
 }
 
 std::vector<std::string> TMainWin::RunningProgramNames() {

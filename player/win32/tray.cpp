@@ -5,6 +5,7 @@
 #include "common/ui/win32/about_box.h"
 #include "common/ui/win32/services.h"
 #include "common/ui/win32/shell_service.h"
+#include "common/win32/foreground.h"
 #include "common/win32/icons.h"
 #include "common/win32/system_routines.h"
 
@@ -72,7 +73,7 @@ void PlayerTray::MainRightClick(int x, int y) {
     }
     if (!host_.CanDoMenu())
         return;
-    SetForegroundWindow(owner_);
+    TransferForeground(owner_);
     MyPopUp(x, y);
 }
 
@@ -115,7 +116,7 @@ void PlayerTray::MenuChoice(UINT command) {
         case MenuAbout:
             if (!aboutShowing_) {
                 aboutShowing_ = true;
-                TAboutBox about(TrayText::Title);
+                TAboutBox about("Orvane Player");
                 about.ShowModal(owner_);
                 aboutShowing_ = false;
             }

@@ -29,10 +29,8 @@ int Win32Dialogs::ShowInFront(TForm& form) {
     if (SettleInput)
         SettleInput();
     // The macro goes on typing where it typed before the dialog came up.
-    HWND previous = GetForegroundWindow();
-    const int result = form.ShowModal(Owner);
-    if (previous && IsWindow(previous))
-        TransferForeground(previous);
+    int result = 0;
+    ShowWithKeyboard([&] { result = form.ShowModal(Owner); });
     return result;
 }
 

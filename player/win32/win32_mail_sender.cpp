@@ -1,7 +1,5 @@
 #include "player/win32/win32_mail_sender.h"
 
-#include "player/win32/win32_windows.h"
-
 namespace orv::player {
 
 Win32MailSender::Win32MailSender(const SettingsBlock& settings, Win32Dialogs& dialogs,
@@ -15,7 +13,6 @@ Win32MailSender::Win32MailSender(const SettingsBlock& settings, Win32Dialogs& di
               dialogs.MyMessage(caption, text);
           },
           [&dialogs](TForm& form) { return dialogs.ShowInFront(form); },
-          [](HWND window) { TransferForeground(window); },
           [&settings] { return settings.EMailPath.str(); },
           std::move(aborted),
       }) {

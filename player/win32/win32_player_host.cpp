@@ -2,7 +2,10 @@
 
 #include <fstream>
 
+#include "common/win32/foreground.h"
+#include "common/win32/integrity.h"
 #include "common/win32/message_pump.h"
+#include "common/win32/process_names.h"
 #include "common/injected_input.h"
 #include "common/message_boxes.h"
 
@@ -116,10 +119,12 @@ void Win32PlayerHost::DoAMessage(std::string_view caption, std::string_view text
         OnMessage(caption, text);
         return;
     }
-    // In front of the foreground window and staying there: the player has no
-    // window of its own to show it over.
-    CurrentMessageBoxes().Show(
-        caption, text, MsgStyle::Ok | MsgStyle::IconWarning | MB_TOPMOST | MB_SETFOREGROUND);
+    // In front of the foreground window and staying there, with the keyboard:
+    // the player has no window of its own to show it over.
+    ShowWithKeyboard([&] {
+        CurrentMessageBoxes().Show(caption, text,
+                                   MsgStyle::Ok | MsgStyle::IconWarning | MB_TOPMOST);
+    });
 }
 
 std::uint16_t Win32PlayerHost::DoRepPrompt() {
@@ -164,6 +169,21 @@ void Win32PlayerHost::ShowRunning(bool running) {
 void Win32PlayerHost::StartClearTimer() {
     if (OnStartClearTimer)
         OnStartClearTimer();
+}
+
+// Asked again only when another window comes to the front: the check opens
+// the window's process.
+std::optional<std::string> Win32PlayerHost::ElevatedForeground() {
+    HWND front = GetForegroundWindow();
+    if (front != elevationAsked_) {
+        elevationAsked_ = front;
+        elevated_ = front && RunsAboveUs(ProcessOfWindow(front));
+    }
+    if (!elevated_)
+        return std::nullopt;
+    char title[256] = {};
+    GetWindowTextA(front, title, sizeof title);
+    return std::string(title);
 }
 
 }  // namespace orv::player

@@ -38,6 +38,7 @@ class Win32PlayerHost final : public PlayerHost {
     std::uint16_t DoRepPrompt() override;
     std::optional<std::string> MacroScript(std::string_view nickname) override;
     std::optional<std::string> ReadTextFile(std::string_view path, std::size_t maxBytes) override;
+    std::optional<std::string> ElevatedForeground() override;
     bool CapsLockOn() override;
     void MarkMacroInUse(bool inUse) override;
     void ShowRunning(bool running) override;
@@ -60,6 +61,8 @@ class Win32PlayerHost final : public PlayerHost {
     DWORD lastTick_ = 0;
     std::uint64_t elapsedMs_ = 0;
     bool ticking_ = false;
+    HWND elevationAsked_ = nullptr;
+    bool elevated_ = false;
 };
 
 }  // namespace orv::player

@@ -4,6 +4,7 @@
 
 #include "common/win32/process_names.h"
 #include "common/win32/window_numbers.h"
+#include "player/launch_path.h"
 
 namespace orv::player {
 
@@ -17,36 +18,42 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     return TRUE;
 }
 
-}  // namespace
-
-void TransferForeground(HWND target) {
-    const DWORD own = GetCurrentThreadId();
-    HWND foreground = GetForegroundWindow();
-    const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : own;
-    const DWORD targetThread = GetWindowThreadProcessId(target, nullptr);
-    const bool withForeground =
-        foregroundThread != own && AttachThreadInput(own, foregroundThread, TRUE);
-    // While the player's own window is in front (a dialog of its own has just
-    // closed) it may hand the foreground on as it is; a target joined to its
-    // input would take the foreground away with it when they part again.
-    const bool withTarget = withForeground && targetThread != own &&
-                            targetThread != foregroundThread &&
-                            AttachThreadInput(targetThread, own, TRUE);
-    SetForegroundWindow(target);
-    BringWindowToTop(target);
-    // A control inside the window keeps its focus.
-    HWND focus = GetFocus();
-    if (focus != target && !IsChild(target, focus))
-        SetFocus(target);
-    if (withTarget)
-        AttachThreadInput(targetThread, own, FALSE);
-    if (withForeground)
-        AttachThreadInput(own, foregroundThread, FALSE);
-    // Parting can leave the foreground with the input the target has left
-    // (Wine does so): no window then takes the keys that follow.
-    if (withTarget && GetForegroundWindow() != target)
-        SetForegroundWindow(target);
+// Windows 8 and later hide the frames of suspended apps and of other virtual
+// desktops by cloaking them: visible to every other test. Asked of the
+// desktop window manager where it answers (loaded at run time: Windows 7
+// knows no cloaking, Wine may have no such library).
+bool IsCloaked(HWND window) {
+    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+    constexpr DWORD CloakedAttribute = 14;  // DWMWA_CLOAKED
+    static const auto getAttribute = [] {
+        HMODULE dwm = LoadLibraryA("dwmapi.dll");
+        return dwm ? reinterpret_cast<GetAttribute>(
+                         reinterpret_cast<void*>(GetProcAddress(dwm, "DwmGetWindowAttribute")))
+                   : nullptr;
+    }();
+    DWORD cloaked = 0;
+    return getAttribute &&
+           SUCCEEDED(getAttribute(window, CloakedAttribute, &cloaked, sizeof cloaked)) &&
+           cloaked != 0;
 }
+
+// A 32-bit player on 64-bit Windows sees SysWOW64 where a path names
+// System32; a program only the 64-bit System32 has is started through
+// Sysnative.
+std::string PathToStart(std::string_view file) {
+    BOOL wow64 = FALSE;
+    if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64)
+        return std::string(file);
+    char windows[MAX_PATH] = {};
+    const UINT length = GetSystemWindowsDirectoryA(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return std::string(file);
+    return ThroughSysnative(file, windows, [](const std::string& path) {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    });
+}
+
+}  // namespace
 
 WindowId Win32Windows::FindExactTitle(std::string_view title) {
     return WindowNumber(FindWindowA(nullptr, std::string(title).c_str()));
@@ -64,25 +71,35 @@ std::string Win32Windows::Title(WindowId window) {
     return title;
 }
 
+WindowLook Win32Windows::Look(WindowId window) {
+    HWND w = WindowFromNumber(window);
+    const auto extended = static_cast<DWORD>(GetWindowLongPtrA(w, GWL_EXSTYLE));
+    WindowLook look;
+    look.Visible = IsWindowVisible(w) != 0;
+    look.Cloaked = look.Visible && IsCloaked(w);
+    look.ToolWindow = (extended & WS_EX_TOOLWINDOW) != 0;
+    look.RootOwner = WindowNumber(GetAncestor(w, GA_ROOTOWNER));
+    look.LastActivePopup = WindowNumber(GetLastActivePopup(w));
+    return look;
+}
+
 WindowId Win32Windows::Foreground() {
     return WindowNumber(GetForegroundWindow());
 }
 
 std::uint32_t Win32Windows::ProcessOf(WindowId window) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(WindowFromNumber(window), &process);
-    return process;
+    return ProcessOfWindow(WindowFromNumber(window));
 }
 
 std::uint32_t Win32Windows::FindProcess(std::string_view namePart) {
     return FindProcessByName(namePart);
 }
 
-void Win32Windows::BringToFront(WindowId window) {
+bool Win32Windows::BringToFront(WindowId window) {
     HWND w = WindowFromNumber(window);
     if (IsIconic(w))
         ShowWindow(w, SW_RESTORE);
-    TransferForeground(w);
+    return TransferForeground(w);
 }
 
 void Win32Windows::PostQuit(WindowId window) {
@@ -110,9 +127,29 @@ void Win32Windows::SendSysCommand(WindowId window, std::uint16_t code) {
 }
 
 std::int64_t Win32Windows::ShellOpen(std::string_view file, std::string_view parameters) {
-    const HINSTANCE result = ShellExecuteA(owner_, "open", std::string(file).c_str(),
-                                           std::string(parameters).c_str(), "", SW_SHOWNORMAL);
-    return static_cast<std::int64_t>(reinterpret_cast<INT_PTR>(result));
+    const std::string path = PathToStart(file);
+    const std::string arguments(parameters);
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    // The process, where one starts, so that it may bring its window forward.
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.hwnd = owner_;
+    info.lpVerb = "open";
+    info.lpFile = path.c_str();
+    info.lpParameters = arguments.c_str();
+    info.lpDirectory = "";
+    info.nShow = SW_SHOWNORMAL;
+    const bool started = ShellExecuteExA(&info) != 0;
+    if (info.hProcess) {
+        LetTakeForeground(info.hProcess);
+        CloseHandle(info.hProcess);
+    }
+    // Above 32 for success, the shell's error number up to 32 otherwise, as
+    // the plain call answers.
+    const auto result = static_cast<std::int64_t>(reinterpret_cast<INT_PTR>(info.hInstApp));
+    if (started)
+        return result > 32 ? result : 33;
+    return result >= 0 && result <= 32 ? result : 0;
 }
 
 void Win32Windows::SetSecondWindow(WindowId window, bool on) {

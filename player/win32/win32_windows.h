@@ -1,20 +1,16 @@
 // The window commands' desktop: real top-level windows, the shell and the
-// process list; and the foreground transfer every run-time window uses.
+// process list. Windows come forward through TransferForeground
+// (common/win32/foreground.h), the road every run-time window uses too.
 #pragma once
 
 #include <windows.h>
 
 #include "common/hook_library.h"
 #include "common/notices.h"
+#include "common/win32/foreground.h"
 #include "player/window_commands.h"
 
 namespace orv::player {
-
-// Makes the window the foreground window with the keyboard focus. The
-// system refuses a bare request from a program in the background, so the
-// player's input is attached to the foreground window's thread and the
-// target's for the time of the request.
-void TransferForeground(HWND target);
 
 class Win32Windows final : public WindowHost {
   public:
@@ -26,10 +22,11 @@ class Win32Windows final : public WindowHost {
     WindowId FindExactTitle(std::string_view title) override;
     std::vector<WindowId> TopLevelWindows() override;
     std::string Title(WindowId window) override;
+    WindowLook Look(WindowId window) override;
     WindowId Foreground() override;
     std::uint32_t ProcessOf(WindowId window) override;
     std::uint32_t FindProcess(std::string_view namePart) override;
-    void BringToFront(WindowId window) override;
+    bool BringToFront(WindowId window) override;
     void PostQuit(WindowId window) override;
     void Show(WindowId window, bool visible) override;
     void Resize(WindowId window, std::int32_t width, std::int32_t height) override;

@@ -32,11 +32,25 @@ unmanaged_windows() {
   "$wine" --server -w
 }
 
+# Wine's own fonts (fonts-wine: Marlett for the title-bar buttons, Tahoma for
+# dialogs) into the prefix's Fonts folder: this Wine looks for them in a data
+# folder Debian does not install them to, but loads every font of
+# C:\windows\Fonts. Links, so a newer fonts-wine is used at once.
+wine_fonts_into_prefix() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+  [ -d "$fonts" ] || return 0
+  for font in /usr/share/wine/fonts/*.ttf; do
+    [ -e "$font" ] && ln -sf "$font" "$fonts/"
+  done
+}
+
 xvfb_pid=""
 
-# Starts Xvfb on the first free display number and a persistent wineserver.
+# Starts Xvfb on the first free display number and a wineserver that stays
+# when its last program ends: for good (the tests'), or that many seconds.
+#   start_virtual_display [seconds]
 start_virtual_display() {
-  local n
+  local n persistence=${1:-}
   for n in $(seq 90 199); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -47,7 +61,7 @@ start_virtual_display() {
     done
     if [ -e "/tmp/.X11-unix/X$n" ]; then
       export DISPLAY=":$n"
-      "$wine" --server -p
+      "$wine" --server "-p$persistence"
       # Wine's services and desktop start once, here, not inside a test.
       "$wine" cmd /c exit >/dev/null 2>&1
       return 0
@@ -59,9 +73,16 @@ start_virtual_display() {
   return 1
 }
 
+# Ends every program of the prefix, its wineserver and the display.
 stop_virtual_display() {
   "$wine" --server -k 2>/dev/null
   "$wine" --server -w 2>/dev/null
+  end_display
+}
+
+# Ends the display alone: the windows on it end with it, the prefix's other
+# programs and its wineserver go on.
+end_display() {
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null

@@ -43,7 +43,7 @@ TEST(HelpTopics, KeywordsAndPagesAreEachTakenOnce) {
     EXPECT_EQ(HelpTopics().front().Page, HelpContentsPage);
 }
 
-#ifdef ORVANE_SOURCE_DIR
+#ifdef ORVANE_SOURCE_ROOT
 namespace fs = std::filesystem;
 
 std::string ReadText(const fs::path& file) {
@@ -103,7 +103,7 @@ std::set<std::string> KeywordsInSources() {
     std::set<std::string> keywords;
     for (const char* area : {"common", "editor", "player", "mail"}) {
         for (const auto& entry :
-             fs::recursive_directory_iterator(fs::path(ORVANE_SOURCE_DIR) / area)) {
+             fs::recursive_directory_iterator(fs::path(ORVANE_SOURCE_ROOT) / area)) {
             if (entry.path().extension() != ".cpp")
                 continue;
             const std::string code = ReadText(entry.path());
@@ -140,7 +140,7 @@ TEST(HelpTopics, EveryKeywordTheProgramsUseHasAPage) {
 }
 
 TEST(HelpTopics, EveryPageIsWrittenOrMadeByTheGenerator) {
-    const fs::path written = fs::path(ORVANE_SOURCE_DIR) / "help" / "pages";
+    const fs::path written = fs::path(ORVANE_SOURCE_ROOT) / "help" / "pages";
     for (const HelpTopic& topic : HelpTopics()) {
         if (topic.Page == HelpContentsPage || topic.Page == HelpScriptLanguagePage)
             continue;

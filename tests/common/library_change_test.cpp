@@ -378,10 +378,10 @@ TEST(LibraryStatusMessages, AFileHeldElsewhereIsInUseNotMoved) {
 
 // The one road: no program source gives the lock back by hand.
 TEST(LibraryChangeRoad, NoSourceReleasesTheLockOutsideIt) {
-#ifndef ORVANE_SOURCE_DIR
+#ifndef ORVANE_SOURCE_ROOT
     GTEST_SKIP() << "built without the source folder";
 #else
-    const std::filesystem::path root(ORVANE_SOURCE_DIR);
+    const std::filesystem::path root(ORVANE_SOURCE_ROOT);
     if (!std::filesystem::is_directory(root / "editor"))
         GTEST_SKIP() << "the source folder is not reachable from here";
     // The lock's own file, the road, and the player's roads, which go next.

@@ -151,14 +151,21 @@ Target::~Target() {
 }
 
 bool Target::Start(const std::string& title) {
-    if (!process_.Start(Beside("e2e_target.exe") + " " + title))
+    return Launch("", title) && TakesKeys();
+}
+
+bool Target::StartAlone(const std::string& title) {
+    return Launch("/shown ", title);
+}
+
+bool Target::Launch(const std::string& options, const std::string& title) {
+    if (!process_.Start(Beside("e2e_target.exe") + " " + options + title))
         return false;
     return WaitFor([&] {
-               top_ = FindWindowA("OrvE2ETarget", title.c_str());
-               edit_ = top_ ? FindWindowExA(top_, nullptr, "EDIT", nullptr) : nullptr;
-               return edit_ != nullptr;
-           }) &&
-           TakesKeys();
+        top_ = FindWindowA("OrvE2ETarget", title.c_str());
+        edit_ = top_ ? FindWindowExA(top_, nullptr, "EDIT", nullptr) : nullptr;
+        return edit_ != nullptr;
+    });
 }
 
 bool Target::TakesKeys() {

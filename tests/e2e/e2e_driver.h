@@ -76,6 +76,9 @@ class Target {
   public:
     ~Target();
     bool Start(const std::string& title);
+    // Starts the window, which only shows itself, and waits until it is
+    // there: the system decides what has the keyboard.
+    bool StartAlone(const std::string& title);
     std::string Text() const;
     void Clear();
     // Makes the window the foreground one with the X focus; false when it
@@ -92,6 +95,7 @@ class Target {
     HWND Window() const { return top_; }
 
   private:
+    bool Launch(const std::string& options, const std::string& title);
     std::string FocusCommand() const;
     bool TakesKeys();
     void SetText(const char* text);

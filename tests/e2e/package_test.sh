@@ -53,8 +53,23 @@ check_user_documents() {
     grep -qi '<h1>' "$pages/$page" 2>/dev/null ||
       { echo "ORVHELP.CHM has no page $page for the keyword \"$keyword\""; ok=1; }
   done <"$tree/help/topics.txt"
-  grep -q '<td>117</td>' "$pages/script_language.htm" 2>/dev/null ||
-    { echo "ORVHELP.CHM's script language page does not list every command"; ok=1; }
+  # Every command has its row with a token or a word on where it is written;
+  # a token's fields show their real widths and separators (the native test
+  # HelpPatterns reads every pattern back as its token).
+  local number
+  for number in $(seq 1 117); do
+    grep -Eq "<tr><td>$number</td><td>[^<]+</td><td>(<code>&lt;|the text itself|a format token)" \
+      "$pages/script_language.htm" 2>/dev/null ||
+      { echo "ORVHELP.CHM's script language page has no token for command $number"; ok=1; }
+  done
+  for pattern in '&lt;DELAY:ss.hh&gt;' '&lt;REP:cccc:ssssss:tttttt&gt;' '&lt;MMS:xxxxx,yyyyy&gt;'; do
+    grep -qF "$pattern" "$pages/script_language.htm" 2>/dev/null ||
+      { echo "ORVHELP.CHM's script language page does not show $pattern"; ok=1; }
+  done
+  # The contents, the index and the full-text search of the viewer.
+  for part in ORVHELP.hhc ORVHELP.hhk '$FIftiMain'; do
+    [ -s "$pages/$part" ] || { echo "ORVHELP.CHM has no $part"; ok=1; }
+  done
   [ $ok -eq 0 ] && echo "The zip holds the help file with a page for each of" \
     "$(wc -l <"$tree/help/topics.txt") keywords, the tutorial and README.TXT."
   return $ok

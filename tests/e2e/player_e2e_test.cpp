@@ -126,6 +126,28 @@ TEST_F(PlayerEndToEnd, TheKeysAfterAnActivationGoToTheWindowItBroughtForward) {
     EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
 }
 
+// A notice that ends a run whose window has gone leaves the keyboard with no
+// hidden window of the player: a window that opens next takes the keys the
+// user types, without a click.
+TEST_F(PlayerEndToEnd, AfterANoticeEndsARunAPlainKeyGoesToTheWindowThatOpensNext) {
+    StartWith({Macro("Gone", Code("Ctrl+Q"), MacroKind::Global,
+                     "<WCLS:\"CURRENT\"><ACTIVATE:Closing Target>x")});
+    Target closing;
+    ASSERT_TRUE(closing.Start("Closing Target"));
+    ASSERT_TRUE(closing.Keys("key ctrl+q")) << "xdotool could not be started";
+    const std::string text = AnswerBox("Activate Command Failed");
+    EXPECT_NE(text.find("\"Closing Target\""), std::string::npos) << text;
+    EXPECT_TRUE(WaitFor([] {
+        return MasterByte(HookAt::MacroPlaying) == 0 &&
+               FindWindowA("#32770", "Activate Command Failed") == nullptr;
+    }));
+    Target next;
+    ASSERT_TRUE(next.StartAlone("Next Target"));
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == next.Window(); }));
+    ASSERT_TRUE(Xdotool("key a")) << "xdotool could not be started";
+    EXPECT_TRUE(WaitFor([&] { return next.Text() == "a"; })) << "\"" << next.Text() << "\"";
+}
+
 // A window command waits for the keys typed before it: hidden, the window
 // would lose the focus and the keys still on their way.
 TEST_F(PlayerEndToEnd, AWindowCommandActsOnlyOnceTheKeysBeforeItHaveArrived) {

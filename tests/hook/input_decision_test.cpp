@@ -130,8 +130,28 @@ TEST_F(HookDecisions, TheSecondWindowGetsEveryCombinationWithACode) {
     table->SetU32(HookAt::SecondWindow, Dialog);
     ExpectPost(With(VirtualKey::LeftControl, Q), Dialog, ProgramMessage::SecondWindowKey, CtrlQ);
     ExpectPost(With(VirtualKey::LeftControl, W), Dialog, ProgramMessage::SecondWindowKey, CtrlW);
-    ExpectPost(Press(VirtualKey::Escape), Dialog, ProgramMessage::SecondWindowKey, 698);
     ExpectUntouched(Press(Q));
+    // The keys that leave the box go on to the dialog; their neighbours are
+    // combinations like any other.
+    ExpectUntouched(Press(VirtualKey::Escape), "Escape");
+    ExpectUntouched(Press(VirtualKey::Tab), "Tab");
+    ExpectUntouched(With(VirtualKey::LeftShift, VirtualKey::Tab), "Shift+Tab");
+    ExpectUntouched(Press(VirtualKey::Return), "Enter");
+    auto altWith = [this](std::uint16_t vk, bool dialogLetter) {
+        Key(VirtualKey::LeftMenu);
+        InputDecision d =
+            decider.OnKey({vk, false, false, Focus, 0, dialogLetter}, table->Bytes, nullptr);
+        Key(vk, true);
+        Key(VirtualKey::LeftMenu, true);
+        return d;
+    };
+    ExpectUntouched(altWith(Q, true), "Alt and the dialog's letter");
+    ExpectPost(altWith(Q, false), Dialog, ProgramMessage::SecondWindowKey, AltQ);
+    EXPECT_TRUE(With(VirtualKey::LeftControl, VirtualKey::Tab).swallow);
+    EXPECT_TRUE(With(VirtualKey::LeftControl, VirtualKey::Return).swallow);
+    ExpectUntouched(decider.OnKey({Q, false, false, Focus, 0, true}, table->Bytes, nullptr),
+                    "a letter alone");
+    Key(Q, true);
     ExpectUntouched(Press(VirtualKey::LeftShift));
     // A click in the box is a combination; one beside it leaves the box.
     ExpectPost(Button(2, false, false, true), Dialog, ProgramMessage::SecondWindowKey,
@@ -144,6 +164,7 @@ TEST_F(HookDecisions, TheSecondWindowGetsEveryCombinationWithACode) {
     table->SetU8(HookAt::SecondWindowOn, 0);
     EXPECT_FALSE(InputDecider::AsksForCombination(table->Bytes));
     ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey, CtrlQ);
+    ExpectPost(altWith(Q, true), Player, ProgramMessage::HotKey, AltQ);
 }
 
 TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {

@@ -91,13 +91,15 @@ TEST(CommandLine, AHandOverArrivesWholeAndLeavesNothingBehind) {
 }
 
 // A double click on the program or its shortcut hands over the program alone:
-// the user wants the editor back. Any switch keeps the hand-over as it was.
+// the user wants the editor back, as do blank parameters. Any switch keeps the hand-over as it was.
 TEST(CommandLine, AStartWithoutParametersAsksForTheEditor) {
     HandOverBuffer buffer;
     for (const std::string line :
-         {"Tavrol.exe", "\"C:\\Program Files\\Orvane\\Tavrol.exe\" ", "C:\\Orvane\\TAVROL.EXE\t"})
+         {"Tavrol.exe", "\"C:\\Program Files\\Orvane\\Tavrol.exe\" ", "C:\\Orvane\\TAVROL.EXE\t",
+          // A shortcut's empty or blank arguments carry nothing either.
+          "Tavrol.exe \"\"", "Tavrol.exe \" \"", "Tavrol.exe \"\" \"\t\""})
         EXPECT_EQ(HandOver(buffer, line), (HandOverRequest{true, ""})) << line;
-    for (const std::string line : {"Tavrol.exe /EN", "Tavrol.exe \"\"", "Tavrol.exe /AMacro"})
+    for (const std::string line : {"Tavrol.exe /EN", "Tavrol.exe \"\" /EN", "Tavrol.exe /AMacro"})
         EXPECT_FALSE(HandOver(buffer, line)->OpenEditor) << line;
 }
 

@@ -47,10 +47,11 @@ class NoWindows final : public WindowHost {
     WindowId FindExactTitle(std::string_view) override { return 0; }
     std::vector<WindowId> TopLevelWindows() override { return {}; }
     std::string Title(WindowId) override { return {}; }
+    WindowLook Look(WindowId) override { return {}; }
     WindowId Foreground() override { return 0; }
     std::uint32_t ProcessOf(WindowId) override { return 0; }
     std::uint32_t FindProcess(std::string_view) override { return 0; }
-    void BringToFront(WindowId) override {}
+    bool BringToFront(WindowId) override { return false; }
     void PostQuit(WindowId) override {}
     void Show(WindowId, bool) override {}
     void Resize(WindowId, std::int32_t, std::int32_t) override {}

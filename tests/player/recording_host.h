@@ -32,6 +32,7 @@ class RecordingHost final : public PlayerHost {
     std::uint16_t DoRepPrompt() override { return PromptCount; }
     std::optional<std::string> MacroScript(std::string_view nickname) override;
     std::optional<std::string> ReadTextFile(std::string_view path, std::size_t maxBytes) override;
+    std::optional<std::string> ElevatedForeground() override { return ElevatedTitle; }
     bool CapsLockOn() override { return CapsLock; }
     void MarkMacroInUse(bool inUse) override {
         Trace.push_back(inUse ? "in use" : "in use off");
@@ -68,6 +69,8 @@ class RecordingHost final : public PlayerHost {
     std::optional<ScreenPoint> Caret;
     std::uint16_t PromptCount = 0;
     bool CapsLock = false;
+    // The title of an administrator's window in front.
+    std::optional<std::string> ElevatedTitle;
     std::map<std::string, std::string> Macros;
     std::map<std::string, std::string> Files;
     // What the player's shared state does when a run marks itself in use.

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
+#include "common/string_routines.h"
 #include "player/interpreter.h"
+#include "player/launch_path.h"
 #include "tests/player/recording_host.h"
 #include "tests/player/sample_token.h"
 
@@ -15,12 +18,15 @@ using testing::RecordingHost;
 using Trace = std::vector<std::string>;
 
 // A desktop of titled windows, in the system's order, that notes every
-// change made to them.
+// change made to them. A window is visible and unowned unless its look says
+// otherwise; one brought to the front is the foreground window unless the
+// foreground is locked.
 class FakeWindows final : public WindowHost {
   public:
     struct Window {
         std::string Title;
         std::uint32_t Process = 0;
+        WindowLook Seen{.Visible = true};
     };
 
     WindowId FindExactTitle(std::string_view title) override {
@@ -35,6 +41,15 @@ class FakeWindows final : public WindowHost {
         return ids;
     }
     std::string Title(WindowId window) override { return Windows[window].Title; }
+    WindowLook Look(WindowId window) override {
+        const auto found = Windows.find(window);
+        WindowLook look = found == Windows.end() ? WindowLook{} : found->second.Seen;
+        if (!look.RootOwner)
+            look.RootOwner = window;
+        if (!look.LastActivePopup)
+            look.LastActivePopup = window;
+        return look;
+    }
     WindowId Foreground() override { return ForegroundWindow; }
     std::uint32_t ProcessOf(WindowId window) override { return Windows[window].Process; }
     std::uint32_t FindProcess(std::string_view namePart) override {
@@ -43,7 +58,14 @@ class FakeWindows final : public WindowHost {
                 return id;
         return 0;
     }
-    void BringToFront(WindowId window) override { Log("front", window); }
+    bool BringToFront(WindowId window) override {
+        Log("front", window);
+        if (OnFront)
+            OnFront(window);
+        if (!ForegroundLocked)
+            ForegroundWindow = window;
+        return ForegroundWindow == window;
+    }
     void PostQuit(WindowId window) override { Log("quit", window); }
     void Show(WindowId window, bool visible) override { Log(visible ? "show" : "hide", window); }
     void Resize(WindowId window, std::int32_t w, std::int32_t h) override {
@@ -72,8 +94,11 @@ class FakeWindows final : public WindowHost {
     std::map<WindowId, Window> Windows;
     std::map<std::uint32_t, std::string> Processes;
     WindowId ForegroundWindow = 0;
+    // The system refuses to hand the foreground on (the foreground lock).
+    bool ForegroundLocked = false;
     std::int64_t ShellResult = 42;
     std::function<void()> OnOpen;
+    std::function<void(WindowId)> OnFront;
     Trace Calls;
 };
 
@@ -236,6 +261,189 @@ TEST_F(WindowCommandsTest, EveryCommandOfTheFamilyReachesAWindow) {
         },
         [&] { return !desk.Calls.empty() || !host.Notices().empty(); });
     EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
+}
+
+// A program's windows as Windows lists them: its hidden, cloaked, tool and
+// owned windows above the one a user sees.
+class SwitchableWindowsTest : public WindowCommandsTest {
+  protected:
+    SwitchableWindowsTest() {
+        constexpr WindowId main = 16;
+        desk.Windows = {
+            {10, {"Default IME", 9, {}}},
+            {11, {"Notes", 9, {}}},  // hidden, and the system's exact match
+            {12, {"Notes - Palette", 9, {.Visible = true, .ToolWindow = true, .RootOwner = main}}},
+            {13, {"Notes", 9, {.Visible = true, .Cloaked = true}}},
+            {14, {"Notes options", 9, {.Visible = true, .RootOwner = main}}},
+            {15, {"", 9, {.Visible = true}}},
+            {main, {"Notes", 9}},
+            {20, {"Other", 4}},
+        };
+        desk.Processes = {{9, "NOTES.EXE"}, {4, "OTHER.EXE"}};
+        desk.ForegroundWindow = 20;
+    }
+};
+
+TEST_F(SwitchableWindowsTest, ActivationTitleSearchAndProgramsPickTheWindowAUserSees) {
+    for (const char* script : {"<ACTIVATE:Notes>x", "<ACTIVATE:NOTES>x", "<ACTIVATE:ote>x"}) {
+        SCOPED_TRACE(script);
+        desk.ForegroundWindow = 20;
+        host.Trace.clear();
+        Run(script);
+        EXPECT_EQ(desk.ForegroundWindow, 16u);
+        EXPECT_EQ(commands.TargetWindow, 16u);
+        EXPECT_EQ(host.Typed(), "x");
+    }
+    // What only hidden, tool or owned helper windows hold is no window.
+    for (const char* title : {"Default IME", "Palette", "options"}) {
+        SCOPED_TRACE(title);
+        EXPECT_EQ(commands.GetWinHandle(title), 0u);
+    }
+    // The trigger's road: the program's first window a user can switch to.
+    desk.ForegroundWindow = 20;
+    EXPECT_TRUE(commands.ActivateProg("notes"));
+    EXPECT_EQ(desk.ForegroundWindow, 16u);
+    // A modal dialog the main window shows is what Alt+Tab offers for both.
+    desk.Windows[17] = {"Save As", 9, {.Visible = true, .RootOwner = 16}};
+    desk.Windows[16].Seen.LastActivePopup = 17;
+    EXPECT_EQ(commands.GetWinHandle("Save As"), 17u);
+    EXPECT_EQ(commands.GetWinHandle("Notes"), 16u);
+}
+
+TEST_F(SwitchableWindowsTest, ScopesSeeTheWindowAUserSeesForTheForeground) {
+    desk.Windows[30] = {"Tray", 5, {.Visible = true, .ToolWindow = true}};
+    desk.Windows[31] = {"Hidden owner", 6, {}};
+    desk.Windows[32] = {"Main of hidden", 6, {.Visible = true, .RootOwner = 31}};
+    const std::pair<WindowId, WindowId> cases[] = {
+        {16, 16},  // a window a user can switch to is itself
+        {12, 16},  // the palette stands for the window it belongs to
+        {14, 16},  // an owned window not shown for its tree
+        {30, 0},   // a tool window of nobody is nobody's scope
+        {10, 0},   // a hidden window
+        {32, 32},  // a window whose owner is hidden is the one a user sees
+        {0, 0},
+    };
+    for (const auto& [window, seen] : cases) {
+        SCOPED_TRACE(window);
+        EXPECT_EQ(commands.UserWindowOf(window), seen);
+    }
+}
+
+TEST_F(WindowCommandsTest, AWindowThatStaysBehindEndsTheRunBeforeAnythingIsTyped) {
+    desk.ForegroundWindow = 4;
+    desk.ForegroundLocked = true;
+    const std::string behind =
+        "The window \"Alpha\" did not come to the front, so what the macro "
+        "types next would go to another window. Macro will abort.";
+    struct Case {
+        std::string script;
+        std::string notice;
+        Trace calls;
+    };
+    const Case cases[] = {
+        {"ab<ACTIVATE:Alpha>cd", "Activate Command Failed: " + behind, {"front Alpha"}},
+        // Found but behind: the program is not started a second time.
+        {"ab<LAUNCHYES:01Alpha<LAUNCH:alpha.exe>cd", "Launch Failed: " + behind, {"front Alpha"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        desk.Calls.clear();
+        host.Trace.clear();
+        const std::uint64_t start = host.NowMs;
+        Run(c.script);
+        EXPECT_EQ(host.Typed(), "ab");
+        EXPECT_EQ(host.Notices(), Trace{c.notice});
+        EXPECT_EQ(desk.Calls, c.calls);
+        // The window was given the command's own wait to come forward.
+        EXPECT_GE(host.NowMs - start, WindowCommands::ForegroundWaitMs);
+    }
+    // A scope's activation before its run waits for nothing.
+    desk.Processes = {{8, "ALPHA.EXE"}};
+    const std::uint64_t before = host.NowMs;
+    EXPECT_FALSE(commands.ActivateProg("alpha"));
+    EXPECT_EQ(host.NowMs, before);
+
+    // A launched program whose window appears but stays behind.
+    desk.Calls.clear();
+    host.Trace.clear();
+    Run("<LAUNCHNO2:0002Alpha<LAUNCH:alpha.exe>cd");
+    EXPECT_EQ(host.Notices(), Trace{"Launch Failed: " + behind});
+    EXPECT_EQ(host.Typed(), "");
+
+    // A window that comes forward a moment late is in time.
+    host.Trace.clear();
+    host.OnPump = [&, until = host.NowMs + 400] {
+        if (host.NowMs > until)
+            desk.ForegroundWindow = 2;
+    };
+    Run("<ACTIVATE:Alpha>cd");
+    EXPECT_EQ(host.Typed(), "cd");
+    EXPECT_TRUE(host.Notices().empty());
+}
+
+TEST_F(WindowCommandsTest, NothingIsPlayedIntoAWindowRunningAsAdministrator) {
+    const std::string notice =
+        "Window Runs as Administrator: The window \"Alpha\" runs as administrator. Orvane must "
+        "be started as administrator to play into it. Macro will abort.";
+    // Brought forward in the middle of a run.
+    desk.OnFront = [&](WindowId window) {
+        host.ElevatedTitle = window == 2 ? std::optional<std::string>("Alpha") : std::nullopt;
+    };
+    Run("ab<ACTIVATE:Alpha>cd<LCLK><ACTIVATE:Alpha Beta>ef");
+    EXPECT_EQ(host.Typed(), "ab");
+    EXPECT_EQ(host.Notices(), Trace{notice});
+    EXPECT_EQ(desk.Calls, Trace{"front Alpha"});
+    EXPECT_TRUE(host.StillDown().empty());
+
+    // In front as the run starts: the notice, no key, no click.
+    for (const char* script : {"cd", "<LCLK>", "<ALTD>c<ALTU>"}) {
+        SCOPED_TRACE(script);
+        host.Trace.clear();
+        desk.Calls.clear();
+        host.ElevatedTitle = "Alpha";
+        Run(script);
+        EXPECT_EQ(host.Keys(), std::vector<std::string>{});
+        EXPECT_EQ(host.Notices(), Trace{notice});
+    }
+    // A run that brings another window forward before it types is no
+    // business of the window it started in.
+    host.Trace.clear();
+    host.ElevatedTitle = "Alpha";
+    Run("<ACTIVATE:Alpha Beta>ef");
+    EXPECT_EQ(host.Typed(), "ef");
+    EXPECT_TRUE(host.Notices().empty());
+}
+
+TEST(LaunchPathTest, AProgramOnlyThe64BitSystemFolderHasGoesThroughSysnative) {
+    // What a 32-bit program sees: System32 is SysWOW64, Sysnative the real
+    // one; names in any case.
+    std::set<std::string> seen;
+    for (const char* path :
+         {"C:\\Windows\\System32\\notepad.exe", "C:\\Windows\\Sysnative\\notepad.exe",
+          "C:\\Windows\\Sysnative\\bash.exe", "C:\\Windows\\Sysnative\\drivers\\x.exe",
+          "C:\\Windows\\Sysnative\\drivers\\etc\\hosts"})
+        seen.insert(UpperAscii(path));
+    const auto exists = [&](const std::string& path) { return seen.contains(UpperAscii(path)); };
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Windows\\System32\\bash.exe", "C:\\Windows\\Sysnative\\bash.exe"},
+        {"c:\\windows\\SYSTEM32\\BASH.EXE", "C:\\Windows\\Sysnative\\BASH.EXE"},
+        {"C:\\Windows\\System32\\drivers\\x.exe", "C:\\Windows\\Sysnative\\drivers\\x.exe"},
+        // Both folders have it: the program of our own width.
+        {"C:\\Windows\\System32\\notepad.exe", "C:\\Windows\\System32\\notepad.exe"},
+        // Neither has it: the shell says so for the path the user wrote.
+        {"C:\\Windows\\System32\\nosuch.exe", "C:\\Windows\\System32\\nosuch.exe"},
+        // A document goes to a program that may be 64-bit, which knows no
+        // Sysnative.
+        {"C:\\Windows\\System32\\drivers\\etc\\hosts",
+         "C:\\Windows\\System32\\drivers\\etc\\hosts"},
+        {"C:\\Windows\\System32x\\bash.exe", "C:\\Windows\\System32x\\bash.exe"},
+        {"bash.exe", "bash.exe"},
+    };
+    for (const auto& [path, started] : cases) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(ThroughSysnative(path, "C:\\Windows", exists), started);
+        EXPECT_EQ(ThroughSysnative(path, "C:\\Windows\\", exists), started);
+    }
 }
 
 }  // namespace

@@ -10,8 +10,9 @@ namespace orv {
 
 class TAboutBox final : public TForm {
   public:
-    // The editor captions it "About", the player "Orvane 99".
-    explicit TAboutBox(std::string caption);
+    // program: the name of the program that shows it ("Orvane Editor",
+    // "Orvane Player").
+    explicit TAboutBox(std::string program);
 
     TImage ProgramIcon{*this, nullptr, {12, 12, 32, 32}};
     TLabel ProductName{*this, nullptr, {56, 12, 200, 16}};
@@ -21,6 +22,9 @@ class TAboutBox final : public TForm {
 
   protected:
     void FormShow() override;
+
+  private:
+    std::string program_;
 };
 
 }  // namespace orv

@@ -10,6 +10,7 @@
 #include "common/ui/win32/menus.h"
 #include "common/ui/win32/page_control.h"
 #include "common/ui/win32/services.h"
+#include "common/win32/foreground.h"
 #include "common/win32/message_pump.h"
 
 namespace orv {
@@ -213,7 +214,7 @@ void TForm::Show(HWND owner, bool activate) {
         return;
     }
     ShowWindow(handle_, ShowCommand(state_));
-    SetForegroundWindow(handle_);
+    TransferForeground(handle_);
 }
 
 void TForm::Hide() {

@@ -1,5 +1,7 @@
 #include "common/ui/win32/front_form.h"
 
+#include "common/win32/foreground.h"
+
 namespace orv {
 
 namespace {
@@ -28,10 +30,7 @@ void TFrontForm::FormActivate() {
 bool TFrontForm::UserMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
     if (message != BringForwardMessage)
         return false;
-    if (BringToFront)
-        BringToFront(Handle());
-    else
-        SetForegroundWindow(Handle());
+    TransferForeground(Handle());
     result = 0;
     return true;
 }

@@ -3,7 +3,6 @@
 // visible window (the player's run-time dialogs, the e-mail prompt).
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "common/ui/win32/form.h"
@@ -13,10 +12,6 @@ namespace orv {
 class TFrontForm : public TForm {
   public:
     TFrontForm(std::string name, std::string caption, int clientWidth, int clientHeight);
-
-    // How the form is made the foreground window; without one it only asks
-    // to be (the player hands the foreground over across threads).
-    std::function<void(HWND)> BringToFront;
 
   protected:
     void FormShow() override;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/win32/foreground.h"
+
 namespace orv {
 
 TMenuItem::TMenuItem(TForm& form, HMENU menu) : form_(form), menu_(menu) {}
@@ -157,7 +159,9 @@ void TPopupMenu::Popup(int screenX, int screenY) {
     HWND owner = Form().Handle();
     if (!owner)
         return;
-    SetForegroundWindow(owner);
+    // The menu closes when the user clicks elsewhere only while its owner
+    // is the foreground window.
+    TransferForeground(owner);
     auto chosen =
         static_cast<int>(TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
                                         screenX, screenY, 0, owner, nullptr));

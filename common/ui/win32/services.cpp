@@ -65,8 +65,8 @@ HtmlHelpCall HtmlHelpEntry() {
     return entry;
 }
 
-void OpenHelp(std::string_view keyword) {
-    std::string file = ProgramDir() + "\\" + std::string(HelpFileName);
+void OpenHelp(const std::string& folder, std::string_view keyword) {
+    std::string file = folder + "\\" + std::string(HelpFileName);
     if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
         CurrentMessageBoxes().Show("Notice", "The help file " + file + " could not be found.",
                                    MsgStyle::Ok | MsgStyle::IconInformation);
@@ -83,12 +83,16 @@ void OpenHelp(std::string_view keyword) {
 
 }  // namespace
 
+HtmlHelpService::HtmlHelpService() : folder_(ProgramDir()) {}
+
+HtmlHelpService::HtmlHelpService(std::string folder) : folder_(std::move(folder)) {}
+
 void HtmlHelpService::ShowHelp(HWND, std::string_view keyword) {
-    OpenHelp(keyword);
+    OpenHelp(folder_, keyword);
 }
 
 void HtmlHelpService::ShowContents(HWND) {
-    OpenHelp(HelpContentsKeyword);
+    OpenHelp(folder_, HelpContentsKeyword);
 }
 
 HelpService& CurrentHelp() {

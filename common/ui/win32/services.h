@@ -21,13 +21,19 @@ class HelpService {
     virtual void ShowContents(HWND owner) = 0;
 };
 
-// The compiled HTML help file ORVHELP.CHM in the program folder, shown by the
-// system's HTML Help viewer at the keyword's page (common/help_topics.h); a
-// keyword without a page shows the contents, a missing file is reported.
+// The compiled HTML help file ORVHELP.CHM in the program folder (or the
+// folder given), shown by the system's HTML Help viewer at the keyword's page
+// (common/help_topics.h); a keyword without a page shows the contents, a
+// missing file is reported.
 class HtmlHelpService final : public HelpService {
   public:
+    HtmlHelpService();
+    explicit HtmlHelpService(std::string folder);
     void ShowHelp(HWND owner, std::string_view keyword) override;
     void ShowContents(HWND owner) override;
+
+  private:
+    std::string folder_;
 };
 
 HelpService& CurrentHelp();

@@ -20,7 +20,7 @@ class TDoDialup : public TCommandDialog {
     std::string DialPassword;  // scrambled
 
     TGroupBox Commands{*this, nullptr, {8, 8, 300, 64}, "Commands"};
-    TRadioButton Hang{*this, &Commands, {10, 20, 280, 18}, "&Hang Up"};
+    TRadioButton Hang{*this, &Commands, {10, 20, 280, 18}, "Hang &Up"};
     TRadioButton Dial{*this, &Commands, {10, 42, 280, 18}, "&Dial a Phone Book Entry"};
     TPanel Panel3{*this, nullptr, {8, 80, 300, 170}};
     TLabel PhoneLabel{*this, &Panel3, {0, 0, 200, 16}, "Phone Book Entries"};

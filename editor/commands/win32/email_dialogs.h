@@ -42,7 +42,7 @@ class TDoTheEmail : public TCommandDialog {
 
     TTabSheet TextPage{Pages, "&Subject && Text"};
     TRadioButton FixedText{*this, &TextPage, {8, 10, 200, 18}, "Send &Fixed Text"};
-    TRadioButton PromptText{*this, &TextPage, {8, 32, 200, 18}, "&Prompt For Subject && Text"};
+    TRadioButton PromptText{*this, &TextPage, {8, 32, 200, 18}, "Prompt For Sub&ject && Text"};
     TRadioButton ClipText{*this, &TextPage, {8, 54, 200, 18}, "S&end Text From Clipboard"};
     TRadioButton FileText{*this, &TextPage, {8, 76, 200, 18}, "Send &Text From File"};
     TCheckBox Request{*this, &TextPage, {8, 110, 200, 18}, "Req&uest Return Receipt"};
@@ -55,13 +55,13 @@ class TDoTheEmail : public TCommandDialog {
     TButton BrowseButton{*this, &TextPage, {489, 70, 75, 25}, "&Browse"};
 
     TTabSheet AttachPage{Pages, "&Attachments"};
-    TRadioButton NoAttach{*this, &AttachPage, {8, 10, 200, 18}, "No Attach&ment"};
-    TRadioButton ChooseAttach{*this, &AttachPage, {8, 32, 200, 18}, "Choose Attachment &Now"};
-    TRadioButton PromptAttach{*this, &AttachPage, {8, 54, 200, 18}, "&Prompt For Attachment"};
+    TRadioButton NoAttach{*this, &AttachPage, {8, 10, 200, 18}, "No Atta&chment"};
+    TRadioButton ChooseAttach{*this, &AttachPage, {8, 32, 200, 18}, "Choose Attachment N&ow"};
+    TRadioButton PromptAttach{*this, &AttachPage, {8, 54, 200, 18}, "Prompt For Attac&hment"};
     TLabel AttachLabel{*this, &AttachPage, {220, 10, 200, 16}, "Attachment List"};
     TListBox AttachBox{*this, &AttachPage, {220, 26, 344, 246}};
     TButton AddAttach{*this, &AttachPage, {220, 280, 75, 25}, "A&dd"};
-    TButton DeleteAttach{*this, &AttachPage, {303, 280, 75, 25}, "&Delete"};
+    TButton DeleteAttach{*this, &AttachPage, {303, 280, 75, 25}, "De&lete"};
 
     TButtonRow Buttons{*this, 360, 8};
 

@@ -76,7 +76,7 @@ class TDoNick : public TCommandDialog {
     TRadioButton Run{*this, &Commands, {10, 20, 160, 18}, "&Run A Macro"};
     TRadioButton Delete{*this, &Commands, {10, 42, 160, 18}, "&Delete A Macro"};
     TRadioButton ACtivate{*this, &Commands, {10, 64, 160, 18}, "&Activate A Macro"};
-    TRadioButton Deactivate{*this, &Commands, {10, 86, 160, 18}, "&Deactivate A Macro"};
+    TRadioButton Deactivate{*this, &Commands, {10, 86, 160, 18}, "Deac&tivate A Macro"};
     TButtonRow Buttons{*this, 252, 8};
 
     void LoadInput(const NickInput& input);
@@ -108,9 +108,9 @@ class TDoRecycle : public TCommandDialog {
     TRadioButton FindComp{*this, &Commands, {10, 256, 240, 18}, "&Find Computers"};
     TRadioButton FindFiles{*this, &Commands, {10, 276, 240, 18}, "F&ind Files"};
     TRadioButton RunProg{*this, &Commands, {10, 296, 240, 18}, "Run &Programs"};
-    TRadioButton ControlPanel{*this, &Commands, {270, 40, 240, 18}, "C&ontrol Panel"};
+    TRadioButton ControlPanel{*this, &Commands, {270, 40, 240, 18}, "Contro&l Panel"};
     TRadioButton Desktop{*this, &Commands, {270, 60, 240, 18}, "D&esktop Folder"};
-    TRadioButton DeskProgs{*this, &Commands, {270, 80, 240, 18}, "D&esktop Programs"};
+    TRadioButton DeskProgs{*this, &Commands, {270, 80, 240, 18}, "Desktop Pro&grams"};
     TRadioButton Favorites{*this, &Commands, {270, 100, 240, 18}, "Fa&vorites"};
     TRadioButton Fonts{*this, &Commands, {270, 120, 240, 18}, "Fo&nts"};
     TRadioButton MyComp{*this, &Commands, {270, 140, 240, 18}, "M&y Computer"};

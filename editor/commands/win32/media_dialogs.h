@@ -49,7 +49,7 @@ class TDoCDRom : public TCommandDialog {
     TRadioButton CDStep{*this, &Commands, {10, 152, 180, 18}, "S&tep"};
     TRadioButton CDBack{*this, &Commands, {10, 174, 180, 18}, "&Back"};
     TRadioButton CDEject{*this, &Commands, {10, 196, 180, 18}, "&Eject"};
-    TRadioButton CDClose{*this, &Commands, {10, 218, 180, 18}, "Close CD &Tray"};
+    TRadioButton CDClose{*this, &Commands, {10, 218, 180, 18}, "Close CD Tra&y"};
     TPanel Panel3{*this, nullptr, {216, 8, 120, 44}};
     TLabel TheLabel{*this, &Panel3, {0, 0, 110, 16}};
     TEdit Track{*this, &Panel3, {0, 18, 40, 21}};

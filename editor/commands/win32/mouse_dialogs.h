@@ -28,7 +28,7 @@ class TDoMouse : public TCommandDialog {
     TRadioButton RightClick{*this, &Commands, {10, 118, 168, 18}, "&Right Button Click"};
     TRadioButton RightDblClick{*this, &Commands, {10, 138, 168, 18}, "R&ight Button Double Click"};
     TRadioButton RightDown{*this, &Commands, {10, 158, 168, 18}, "Ri&ght Button Down"};
-    TRadioButton RightUp{*this, &Commands, {10, 178, 168, 18}, "Rig&ht Button Up"};
+    TRadioButton RightUp{*this, &Commands, {10, 178, 168, 18}, "Right Button Up"};
     TRadioButton MiddleClick{*this, &Commands, {10, 198, 168, 18}, "&Middle Button Click"};
     TRadioButton MiddleDblClick{
         *this, &Commands, {10, 218, 168, 18}, "Mi&ddle Button Double Click"};
@@ -116,12 +116,12 @@ class TDoKeyUpDown : public TCommandDialog {
     TDoKeyUpDown();
 
     TGroupBox Options{*this, nullptr, {8, 8, 236, 190}, "Options"};
-    TRadioButton CtrlDown{*this, &Options, {10, 20, 216, 18}, "C&ontrol Key Down"};
+    TRadioButton CtrlDown{*this, &Options, {10, 20, 216, 18}, "Con&trol Key Down"};
     TRadioButton CtrlUp{*this, &Options, {10, 40, 216, 18}, "Co&ntrol Key Up"};
     TRadioButton AltDown{*this, &Options, {10, 60, 216, 18}, "&Alt Key Down"};
     TRadioButton AltUp{*this, &Options, {10, 80, 216, 18}, "A&lt Key Up"};
     TRadioButton ShiftDown{*this, &Options, {10, 100, 216, 18}, "&Shift Key Down"};
-    TRadioButton ShiftUp{*this, &Options, {10, 120, 216, 18}, "S&hift Key Up"};
+    TRadioButton ShiftUp{*this, &Options, {10, 120, 216, 18}, "Shi&ft Key Up"};
     TRadioButton WinDown{*this, &Options, {10, 140, 216, 18}, "&Win Key Down"};
     TRadioButton WinUp{*this, &Options, {10, 160, 216, 18}, "W&in Key Up"};
     TButtonRow Buttons{*this, 206, 8};

@@ -26,7 +26,7 @@ class TDoNetConn : public TCommandDialog {
     std::string DriveText;
 
     TGroupBox Commands{*this, nullptr, {8, 8, 200, 88}, "Commands"};
-    TRadioButton DoCon{*this, &Commands, {10, 20, 180, 18}, "C&onnect Drive"};
+    TRadioButton DoCon{*this, &Commands, {10, 20, 180, 18}, "Co&nnect Drive"};
     TRadioButton DoDisCon{*this, &Commands, {10, 42, 180, 18}, "&Disconnect Drive"};
     TRadioButton DoToggle{*this, &Commands, {10, 64, 180, 18}, "&Toggle Connection"};
     TLabel ConnectLabel{*this, nullptr, {216, 10, 70, 16}, "Connect"};
@@ -45,9 +45,9 @@ class TDoNetConn : public TCommandDialog {
     TLabel LogPassLabel{*this, &LogonPanel, {216, 26, 100, 16}, "Logon Password"};
     TEdit LogPass{*this, &LogonPanel, {216, 44, 200, 21}};
     TCheckBox DispStatus{*this, nullptr, {8, 202, 300, 18}, "D&isplay Connection Status"};
-    TCheckBox Current{*this, nullptr, {8, 230, 286, 18}, "List Current &Mapped Drives"};
+    TCheckBox Current{*this, nullptr, {8, 230, 286, 18}, "List Current Ma&pped Drives"};
     TListBox CurrList{*this, nullptr, {8, 252, 286, 84}, true};
-    TCheckBox Bootup{*this, nullptr, {306, 230, 286, 18}, "List Drives That Map on &Bootup"};
+    TCheckBox Bootup{*this, nullptr, {306, 230, 286, 18}, "&List Drives That Map on Bootup"};
     TListBox BootList{*this, nullptr, {306, 252, 286, 84}, true};
     TButtonRow Buttons{*this, 346, 8};
 

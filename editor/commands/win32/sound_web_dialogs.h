@@ -23,7 +23,7 @@ class TDoSound : public TCommandDialog {
     TRadioButton Beep{*this, nullptr, {8, 8, 150, 18}, "&Beep"};
     TRadioButton WaveFile{*this, nullptr, {8, 30, 150, 18}, "&Wave File"};
     TEdit ProgPath{*this, nullptr, {8, 56, 300, 21}};
-    TButton Browse{*this, nullptr, {314, 54, 75, 25}, "&Browse"};
+    TButton Browse{*this, nullptr, {314, 54, 75, 25}, "B&rowse"};
     TCheckBox WaitFor{*this, nullptr, {8, 86, 280, 18}, "Wait for wave file to &finish"};
     TButton Test{*this, nullptr, {314, 82, 75, 25}, "&Test"};
     TButtonRow Buttons{*this, 118, 8};

@@ -18,7 +18,7 @@ class TDoReboot : public TCommandDialog {
     TRadioButton Logoff{*this, &Commands, {10, 20, 220, 18}, "&Logoff"};
     TRadioButton Reboot{*this, &Commands, {10, 42, 220, 18}, "&Reboot"};
     TRadioButton ShutDown{*this, &Commands, {10, 64, 220, 18}, "&Shut Down"};
-    TRadioButton PowerOff{*this, &Commands, {10, 86, 220, 18}, "S&hut Down && Power Off"};
+    TRadioButton PowerOff{*this, &Commands, {10, 86, 220, 18}, "Shut Down && Po&wer Off"};
     TButtonRow Buttons{*this, 124, 8};
 
     void LoadInput(const RebootInput& input);
@@ -55,7 +55,7 @@ class TDoSysControls : public TCommandDialog {
     TButton BrowseButton{*this, &WallPanel, {216, 16, 75, 25}, "&Browse"};
     TCheckBox Tile{*this, &WallPanel, {0, 46, 150, 18}, "&Tile Bitmap"};
     TRadioButton Center{*this, &WallPanel, {0, 70, 90, 18}, "&Center"};
-    TRadioButton Stretch{*this, &WallPanel, {96, 70, 90, 18}, "&Stretch"};
+    TRadioButton Stretch{*this, &WallPanel, {96, 70, 90, 18}, "Stretc&h"};
     TRadioButton Position{*this, &WallPanel, {192, 70, 90, 18}, "&Position"};
     TLabel PositionNote{*this,
                         &WallPanel,

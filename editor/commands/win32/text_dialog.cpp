@@ -1,5 +1,7 @@
 #include "editor/commands/win32/text_dialog.h"
 
+#include "common/message_boxes.h"
+
 namespace orv::editor {
 
 TModText::TModText(CommandContext& context)
@@ -23,6 +25,11 @@ void TModText::FormShow() {
     Updated = 0;
     Keys.FormShow();
     NewFormat.SetFocus();
+    shownText_ = NewFormat.Text();
+}
+
+bool TModText::FormCloseQuery() {
+    return Confirmed() || ChangesMayGo(NewFormat.Text() != shownText_);
 }
 
 void TModText::OkButtonClick() {

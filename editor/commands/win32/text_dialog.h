@@ -38,8 +38,13 @@ class TModText : public TCommandDialog {
 
   protected:
     void FormShow() override;
+    // Closing without Update asks before typed text is lost.
+    bool FormCloseQuery() override;
     // Update.
     void OkButtonClick() override;
+
+  private:
+    std::string shownText_;
 };
 
 }  // namespace orv::editor

@@ -118,7 +118,7 @@ class TDoSystemCommand : public TCommandDialog {
     TRadioButton DoMinimize{*this, &Commands, {12, 42, 250, 18}, "M&inimize Window"};
     TRadioButton DoRestore{*this, &Commands, {12, 64, 250, 18}, "&Restore Window"};
     TRadioButton DoClose{*this, &Commands, {12, 86, 250, 18}, "C&lose Window"};
-    TRadioButton DoHide{*this, &Commands, {12, 108, 250, 18}, "&Hide Window"};
+    TRadioButton DoHide{*this, &Commands, {12, 108, 250, 18}, "Hi&de Window"};
     TRadioButton DoShow{*this, &Commands, {12, 130, 250, 18}, "&Show Window (unhide)"};
     TRadioButton DoShutDown{*this, &Commands, {12, 152, 250, 18}, "Shut Down &Program"};
     TWindowGroup Window{*this, 190, "(Can be partial title)"};

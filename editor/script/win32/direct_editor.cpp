@@ -124,6 +124,15 @@ void TModHotKeys::FormShow() {
     NickName.SetFocus();
     ShowActivation();
     DoCaption();
+    shownState_ = EditedState();
+}
+
+std::string TModHotKeys::EditedState() const {
+    return editor::EditedState(Fields(), {NewFormat.Text()});
+}
+
+bool TModHotKeys::FormCloseQuery() {
+    return Saved == 1 || ChangesMayGo(EditedState() != shownState_);
 }
 
 void TModHotKeys::ShowMacro() {

@@ -79,8 +79,12 @@ class TModHotKeys : public TForm {
 
   protected:
     void FormShow() override;
+    // Closing without Update asks before the user's edits are lost.
+    bool FormCloseQuery() override;
 
   private:
+    // What the user edits here, to tell whether anything changed.
+    std::string EditedState() const;
     std::string OpenLibrary() const;
     void BuildCommandButtons();
     void ShowMacro();
@@ -91,6 +95,7 @@ class TModHotKeys : public TForm {
 
     EditorHost& host_;
     IconChooser icons_;
+    std::string shownState_;
 };
 
 }  // namespace orv::editor

@@ -166,6 +166,19 @@ void TDoScripting::FormShow() {
     ShowLines();
     DoCaption();
     SetInsertMethod(s.InsertMethod);
+    shownState_ = EditedState();
+}
+
+std::string TDoScripting::EditedState() const {
+    // In text-file mode the macro's own lines wait parked.
+    const std::vector<CommandLine>& lines = EditingTextFile == 1 ? parkedLines_ : model_.Lines();
+    std::vector<std::string> script;
+    for (const CommandLine& line : lines) script.push_back(line.Source + '\0' + line.Text);
+    return editor::EditedState(Fields(), script);
+}
+
+bool TDoScripting::FormCloseQuery() {
+    return Saved == 1 || ChangesMayGo(EditedState() != shownState_);
 }
 
 void TDoScripting::ShowMacro() {

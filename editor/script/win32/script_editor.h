@@ -84,7 +84,7 @@ class TDoScripting : public TForm {
     TButton Properties{*this, &TopPanel, {516, 0, 76, 25}, "Properties"};
     TRadioButton GlobalRadio{*this, &TopPanel, {8, 28, 76, 18}, "&Global"};
     TRadioButton WindowRadio{*this, &TopPanel, {88, 28, 76, 18}, "&Window"};
-    TRadioButton ProgramRadio{*this, &TopPanel, {168, 28, 80, 18}, "&Program"};
+    TRadioButton ProgramRadio{*this, &TopPanel, {168, 28, 80, 18}, "P&rogram"};
     TButton SelectButton{*this, &TopPanel, {252, 24, 60, 24}, "Select"};
     TLabel Banner{*this, nullptr, {4, 16, 590, 16}};
 
@@ -102,7 +102,7 @@ class TDoScripting : public TForm {
     TButton CopyButton{*this, nullptr, {546, 170, 52, 25}, "Cop&y"};
     TButton DeleteButton{*this, nullptr, {546, 200, 52, 25}, "De&lete"};
     TButton SaveButton{*this, nullptr, {546, 280, 52, 25}, "Sa&ve"};
-    TButton HelpButton{*this, nullptr, {546, 310, 52, 25}, "&Help"};
+    TButton HelpButton{*this, nullptr, {546, 310, 52, 25}, "Help"};
     TButton CancelButton{*this, nullptr, {546, 340, 52, 25}, "&Cancel", ButtonRole::Cancel};
 
     // The lines and their selection.
@@ -145,6 +145,8 @@ class TDoScripting : public TForm {
   protected:
     void FormShow() override;
     void FormResize() override;
+    // Closing without a save asks before the user's edits are lost.
+    bool FormCloseQuery() override;
     void FormClose() override;
 
   private:
@@ -163,6 +165,8 @@ class TDoScripting : public TForm {
     void DoCaption();
     ScopeChoice Scope() const;
     ScriptEditorFields Fields() const;
+    // What the user edits here, to tell whether anything changed.
+    std::string EditedState() const;
     std::string PrintHeading() const;
     void LeaveTextFileMode();
     void ShowMacroControls(bool show);
@@ -178,6 +182,7 @@ class TDoScripting : public TForm {
     bool paletteAdding_ = false;
     std::vector<CommandLine> parkedLines_;
     std::string loadedText_;
+    std::string shownState_;
 };
 
 }  // namespace orv::editor

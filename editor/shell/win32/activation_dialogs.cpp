@@ -109,7 +109,7 @@ void TDoSchedule::FormShow() {
         time->Pm.SetItemIndex(r.Pm == 1 ? 1 : 0);
     }
     const int kind = r.ScheduleKind >= 0 && r.ScheduleKind <= 7 ? r.ScheduleKind : 0;
-    if (kind != static_cast<int>(ScheduleKind::Once))
+    if (!HoldsOnceTime(r))
         ShowOnce(NextWholeHourOnce(CurrentClock().Now()));
     Kinds[kind]->SetChecked(true);
     ShowPanelOf(static_cast<ScheduleKind>(kind));

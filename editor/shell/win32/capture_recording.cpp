@@ -4,6 +4,7 @@
 #include "common/clock.h"
 #include "common/hook_library.h"
 #include "common/message_boxes.h"
+#include "common/win32/foreground.h"
 #include "common/win32/icons.h"
 #include "common/win32/process_names.h"
 #include "common/win32/window_numbers.h"
@@ -165,8 +166,7 @@ void CaptureRecording::MakeWindowActive(const std::string& title) {
     HWND window = FindWindowA(nullptr, title.c_str());
     if (!window)
         return;
-    SetActiveWindow(window);
-    SetForegroundWindow(window);
+    TransferForeground(window);
 }
 
 void CaptureRecording::Recapture() {
@@ -265,7 +265,7 @@ bool CaptureRecording::SaveCapture(const std::string& topProgram, MacroRecord& r
 }
 
 void CaptureRecording::BringEditorToFront() {
-    SetForegroundWindow(main_.Handle());
+    TransferForeground(main_.Handle());
     if (main_.State() == WindowState::Minimized)
         main_.SetWindowState(WindowState::Normal);
     if (!IsWindowVisible(main_.Handle()))

@@ -22,7 +22,7 @@ class TCopyOrMove : public TForm, private SecondWindow {
     std::uint8_t ChangeMode = 0;  // 1 move, 0 copy
     std::uint8_t Done = 0;
 
-    TRadioButton HotKeyRadio{*this, nullptr, {8, 8, 150, 18}, "&Hot Key"};
+    TRadioButton HotKeyRadio{*this, nullptr, {8, 8, 150, 18}, "Hot &Key"};
     TRadioButton CuewordRadio{*this, nullptr, {8, 28, 150, 18}, "C&ueword"};
     TRadioButton TimedRadio{*this, nullptr, {8, 48, 150, 18}, "&Timed Macro"};
     TRadioButton TitleRadio{*this, nullptr, {180, 8, 150, 18}, "&Window Title"};

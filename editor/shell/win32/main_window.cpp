@@ -32,6 +32,8 @@ namespace orv::editor {
 namespace {
 
 constexpr int SpeedTop = 35;  // the grid's top under the speed panel
+// Posted at the first show: the first-time setup runs once the window is up.
+constexpr UINT FirstUseSetupMessage = WM_APP + 0x40;
 constexpr int LetterWidth = 161;
 
 Picture SpeedGlyph(int index) {
@@ -181,7 +183,7 @@ void TMainWin::WireMenus() {
         manual.ShowModal(Handle());
     };
     MenuAbout.OnClick = [this] {
-        TAboutBox about("About");
+        TAboutBox about("Orvane Editor");
         about.ShowModal(Handle());
     };
 }
@@ -271,8 +273,10 @@ void TMainWin::FormShow() {
     FillList();
     if (!firstShowDone_) {
         firstShowDone_ = true;
+        // Once the window shows and is active: the setup it owns can then
+        // always be found again.
         if (settings_.FirstUse)
-            launchers_.FirstTimeSetup(true);
+            PostMessageA(Handle(), FirstUseSetupMessage, 0, 0);
     }
 }
 
@@ -398,6 +402,10 @@ bool TMainWin::UserMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
 }
 
 bool TMainWin::FormMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
+    if (message == FirstUseSetupMessage) {
+        launchers_.FirstTimeSetup(true);
+        return true;
+    }
     if (message == WM_SYSCOMMAND &&
         RefuseScreenSaverCommand(w, ScreenSaverRefused(settings_, context_.Table), result))
         return true;

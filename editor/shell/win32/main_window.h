@@ -154,8 +154,8 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
 
     // The pages.
     TAPageControl MyPage{*this, nullptr, {2, 2, 616, 396}};
-    TTabSheet PageMacro{MyPage, "M&acros"};
-    TTabSheet PageWiz{MyPage, "&Quick Wizards"};
+    TTabSheet PageMacro{MyPage, "Mac&ros"};
+    TTabSheet PageWiz{MyPage, "Quick &Wizards"};
 
     TPanel SpeedPanel{*this, &PageMacro, {0, 0, 616, 33}};
     TSpeedButton AddSpeed{*this, &SpeedPanel, SpeedBounds(0), {}, "Add Macro"};

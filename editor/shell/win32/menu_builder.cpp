@@ -99,6 +99,7 @@ TDoBuildMenu::~TDoBuildMenu() {
 void TDoBuildMenu::FormShow() {
     MenuInTray = false;
     Saved = false;
+    refused_ = false;
     const std::uint16_t code = record_.ActivationCode;
     HotKeyLabel.SetText(IsHotKeyCode(code) ? KeyName(code) : std::string());
     if (IsExisting)
@@ -115,6 +116,11 @@ void TDoBuildMenu::FormShow() {
     if (shown_.IconName == MenuIconName || !LoadInIcon(shown_.IconName))
         LoadInMenuIcon();
     FillIt();
+    opened_ = Chosen();
+}
+
+bool TDoBuildMenu::FormCloseQuery() {
+    return Saved || refused_ || ChangesMayGo(Chosen() != opened_);
 }
 
 void TDoBuildMenu::FillIt() {
@@ -200,6 +206,7 @@ void TDoBuildMenu::OkButtonClick() {
     const PopupMenuChoices chosen = Chosen();
     // Members are numbers: written only while each still names the macro listed.
     if (!listed_->StillHeld(chosen.Members)) {
+        refused_ = true;
         Close(IDCANCEL);
         return;
     }

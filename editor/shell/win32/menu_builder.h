@@ -74,9 +74,9 @@ class TDoBuildMenu : public TForm {
     TLabel IconLabel{*this, nullptr, {8, 342, 40, 16}, "Icon"};
     TSpeedButton MySpeed{*this, nullptr, {52, 334, 32, 32}, {}, "Menu Icon"};
     TGroupBox ShowGroup{*this, nullptr, {220, 306, 230, 86}, "What To Show On Popup Menu"};
-    TRadioButton ShowNick{*this, &ShowGroup, {10, 18, 210, 18}, "&Nickname and Scope"};
-    TRadioButton ShowText{*this, &ShowGroup, {10, 40, 210, 18}, "&First Part of Macro"};
-    TRadioButton ShowIcon{*this, &ShowGroup, {10, 62, 210, 18}, "&Icons"};
+    TRadioButton ShowNick{*this, &ShowGroup, {10, 18, 210, 18}, "Nic&kname and Scope"};
+    TRadioButton ShowText{*this, &ShowGroup, {10, 40, 210, 18}, "First Part of &Macro"};
+    TRadioButton ShowIcon{*this, &ShowGroup, {10, 62, 210, 18}, "Icon&s"};
     TLabel SizeLabel{*this, nullptr, {464, 312, 80, 16}, "Icon Size"};
     TComboBox IconSize{*this, nullptr, {464, 330, 100, 21}};
 
@@ -100,6 +100,8 @@ class TDoBuildMenu : public TForm {
 
   protected:
     void FormShow() override;
+    // Closing without Ok asks before the user's choices are lost.
+    bool FormCloseQuery() override;
 
   private:
     void FillIt();
@@ -121,6 +123,8 @@ class TDoBuildMenu : public TForm {
     MenuBuilderModel model_;
     std::optional<HeldList> listed_;  // the macros offered, as read at the show
     PopupMenuChoices shown_;
+    PopupMenuChoices opened_;  // as the controls showed it when the form opened
+    bool refused_ = false;     // Ok found the listed macros changed: nothing to keep
     std::string iconName_ = MenuIconName;
     HICON icon_ = nullptr;  // loaded from a file, ours to destroy
     int pressedLine_ = -1;

@@ -31,7 +31,7 @@ class TPreference : public TForm {
     TGroupBox PlayerBox{*this, nullptr, {8, 8, 340, 66}, "Orvane Player"};
     TRadioButton DoTray{*this, nullptr, {18, 28, 300, 18}, "Show In &System Tray"};
     TRadioButton DoHide{*this, nullptr, {18, 48, 300, 18}, "Completely &Hide"};
-    TCheckBox StartEditor{*this, nullptr, {8, 82, 340, 18}, "St&art Editor on startup of Orvane"};
+    TCheckBox StartEditor{*this, nullptr, {8, 82, 340, 18}, "Start &Editor on startup of Orvane"};
     TCheckBox SoundOff{*this, nullptr, {8, 102, 340, 18}, "&Turn off sound effects"};
     TCheckBox AutoHooks{*this, nullptr, {8, 122, 340, 18}, "&Auto Restore Keyboard Hooks"};
     TLabel EMailPathLabel{
@@ -67,8 +67,8 @@ class TDoAppear : public TForm {
     TGroupBox ButtonsBox{*this, nullptr, {8, 56, 170, 62}, "Buttons"};
     TRadioButton SpeedButtons{*this, nullptr, {18, 74, 150, 18}, "&Speed Buttons"};
     TRadioButton LetterButtons{*this, nullptr, {18, 94, 150, 18}, "&Lettered Buttons"};
-    TCheckBox ShowIcons{*this, nullptr, {190, 62, 150, 18}, "&Show Icons"};
-    TCheckBox ShowCats{*this, nullptr, {190, 84, 150, 18}, "&Show Categories"};
+    TCheckBox ShowIcons{*this, nullptr, {190, 62, 150, 18}, "Show &Icons"};
+    TCheckBox ShowCats{*this, nullptr, {190, 84, 150, 18}, "Show C&ategories"};
     TLabel CatWidLabel{*this, nullptr, {190, 108, 100, 16}, "Category Width"};
     TEdit CatWid{*this, nullptr, {290, 104, 44, 21}};
     TButton GridFont{*this, nullptr, {8, 132, 120, 25}, "&Grid Font"};

@@ -5,6 +5,7 @@
 #include "common/capture_text.h"
 #include "common/files.h"
 #include "common/message_boxes.h"
+#include "common/win32/foreground.h"
 #include "editor/wizard/wizard_capture.h"
 
 namespace orv::editor {
@@ -17,18 +18,6 @@ void Tell(const std::string& text) {
 // The form's program gone, killed or closed: the same end as its own notice.
 void CALLBACK FormProgramGone(PVOID wizard, BOOLEAN) {
     PostMessageA(static_cast<HWND>(wizard), ProgramMessage::CaptureEnded, 0, 0);
-}
-
-// The system lets only the foreground thread give the foreground away, so
-// the wizard borrows that thread's input state for the moment it takes it.
-void TakeForeground(HWND window) {
-    HWND foreground = GetForegroundWindow();
-    const DWORD theirs = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
-    const DWORD ours = GetCurrentThreadId();
-    const bool attached = theirs != 0 && theirs != ours && AttachThreadInput(ours, theirs, TRUE);
-    SetForegroundWindow(window);
-    if (attached)
-        AttachThreadInput(ours, theirs, FALSE);
 }
 
 }  // namespace
@@ -104,7 +93,7 @@ void SweepstakesRecording::CaptureFinished() {
     CaptureOff();
     host_.ShowEditor(true);
     ShowWindow(wizard_, SW_SHOW);
-    TakeForeground(wizard_);
+    TransferForeground(wizard_);
 }
 
 void SweepstakesRecording::Stop() {

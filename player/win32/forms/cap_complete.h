@@ -26,7 +26,7 @@ class TCapComplete final : public TRunTimeDialog {
     TLabel NickNameLabel{*this, nullptr, {8, 50, 70, 16}, "NickName"};
     TEdit NickName{*this, nullptr, {84, 46, 301, 21}};
     TGroupBox TypeBox{*this, nullptr, {8, 72, 185, 78}, "Macro Type"};
-    TRadioButton UseHotKey{*this, &TypeBox, {10, 16, 165, 18}, "&Hot Keys"};
+    TRadioButton UseHotKey{*this, &TypeBox, {10, 16, 165, 18}, "Hot &Keys"};
     TRadioButton UseCuewords{*this, &TypeBox, {10, 35, 165, 18}, "&Cuewords"};
     TRadioButton RadioButton1{*this, &TypeBox, {10, 54, 165, 18}, "&None (use later)"};
     TGroupBox ScopeBox{*this, nullptr, {200, 72, 185, 78}, "Scope"};

@@ -73,8 +73,10 @@ void TDoAMenu::LayOut() {
     Script2.SetBounds({308, 20, 292, layout.Script2Height});
     for (int k = 0; k < n && lists; ++k)
         (k < MenuRowsLeft ? Script : Script2).AddItem("", entries_[k].Macro);
-    MessageLabel.SetBounds({4, layout.AbortTop + 3, layout.ClientWidth - 80, 16});
-    AbortButton.SetBounds({layout.ClientWidth - 72, layout.AbortTop, 68, 19});
+    // The message takes all the row beside Cancel: one list leaves it little.
+    constexpr int AbortWidth = 54;
+    MessageLabel.SetBounds({4, layout.AbortTop + 3, layout.ClientWidth - AbortWidth - 12, 16});
+    AbortButton.SetBounds({layout.ClientWidth - AbortWidth - 4, layout.AbortTop, AbortWidth, 19});
     SetClientSize(layout.ClientWidth, layout.ClientHeight);
 }
 

@@ -19,8 +19,8 @@ using testing::FakeClock;
 using testing::ScriptedMessageBoxes;
 
 const std::string TooLong =
-    "\"The size of the macro exceeds the 5,000 character limit.  The macro will be truncated "
-    "to 5,000 characters.";
+    "The size of the macro exceeds the 5,000 character limit.  The macro will be truncated "
+    "to 5,000 characters. Would you like to exit and have the macro truncated?";
 
 class ScriptWriter : public ::testing::Test {
   protected:
@@ -123,6 +123,21 @@ TEST_F(ScriptWriter, ActivationNamesAreChecked) {
     editor.CuewordName = "";
     boxes.Expect("No Window title has been entered.", MsgResult::Ok, "Error");
     EXPECT_EQ(Save(ReadScript("x")).Outcome, SaveOutcome::Refused);
+
+    // A window or program scope names its window or program.
+    editor.ActKind = 1;
+    macro.ScopeText = "  ";
+    for (auto [scope, message] :
+         {std::pair{ScopeChoice::Specific, "No window title has been entered.  Please correct."},
+          std::pair{ScopeChoice::Program, "No program name has been entered.  Please correct."}}) {
+        editor.Scope = scope;
+        boxes.Expect(message, MsgResult::Ok, "Error");
+        EXPECT_EQ(Save(ReadScript("x")).Outcome, SaveOutcome::Refused) << message;
+    }
+    EXPECT_EQ(macro.ScriptText(), "");
+    EXPECT_EQ(Save(ReadScript("x"), true).Outcome, SaveOutcome::Parked) << "parking asks nothing";
+    macro.ScopeText = "NOTEPAD.EXE";
+    EXPECT_EQ(Save(ReadScript("x")).Outcome, SaveOutcome::Saved);
 }
 
 // "x<REM:" then a beep would be saved as "x<REM:<BEEP>": a remark, and the
@@ -176,23 +191,29 @@ TEST_F(ScriptWriter, IndentedLinesAreWrittenWithoutTheirBlanks) {
     EXPECT_EQ(macro.ScriptText(), script);
 }
 
-TEST_F(ScriptWriter, LimitCutsWithAMessageAndNeverSplitsAToken) {
+TEST_F(ScriptWriter, LimitCutsOnlyWhenTheUserAgreesAndNeverSplitsAToken) {
     auto saved = [&](const std::string& script) {
         Save(ReadScript(script));
         return macro.ScriptText();
     };
     EXPECT_EQ(saved(std::string(5000, 'a')).size(), 5000u);
 
-    boxes.Expect(TooLong, MsgResult::Ok, "Error");
+    boxes.Expect(TooLong, MsgResult::Yes, "Warning");
     EXPECT_EQ(saved(std::string(5001, 'a')), std::string(5000, 'a'));
 
-    boxes.Expect(TooLong, MsgResult::Ok, "Error");
+    boxes.Expect(TooLong, MsgResult::Yes, "Warning");
     std::string head(4995, 'a');
     EXPECT_EQ(saved(head + "<BEEP>"), head);
 
     // A keystroke token inside a text line counts as a token too.
-    boxes.Expect(TooLong, MsgResult::Ok, "Error");
+    boxes.Expect(TooLong, MsgResult::Yes, "Warning");
     EXPECT_EQ(saved(std::string(4996, 'a') + "<ENTER>b"), std::string(4996, 'a'));
+
+    // No keeps the form open with everything in it, and the record as it was.
+    macro.SetScriptText("before");
+    boxes.Expect(TooLong, MsgResult::No, "Warning");
+    EXPECT_EQ(Save(ReadScript(std::string(5001, 'a'))).Outcome, SaveOutcome::Refused);
+    EXPECT_EQ(macro.ScriptText(), "before");
 }
 
 TEST(ScriptCut, CutsBeforeTheLastIncompleteToken) {

@@ -2,6 +2,8 @@
 // the command line, holding an edit control that keeps the focus.
 #include <windows.h>
 
+#include <cstring>
+
 namespace {
 
 HWND edit = nullptr;
@@ -22,7 +24,13 @@ LRESULT CALLBACK TargetProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
+// "/shown <title>": the window is shown and asks for nothing more, as most
+// programs do; the system decides whether it comes to the front.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR title, int) {
+    const char shownOnly[] = "/shown ";
+    const bool asksForFront = strncmp(title, shownOnly, sizeof shownOnly - 1) != 0;
+    if (!asksForFront)
+        title += sizeof shownOnly - 1;
     WNDCLASSA wc{};
     wc.lpfnWndProc = TargetProc;
     wc.hInstance = instance;
@@ -32,7 +40,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR title, int) {
                              200, nullptr, nullptr, instance, nullptr);
     edit = CreateWindowA("EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
                          380, 160, top, nullptr, instance, nullptr);
-    SetForegroundWindow(top);
+    if (asksForFront)
+        SetForegroundWindow(top);
     SetFocus(edit);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -59,7 +59,7 @@ TEST_F(OwnFileImport, SystemMacrosAreNotListedButKeepPositions) {
     EXPECT_EQ(library.Records[11].Nickname, "A");
 }
 
-TEST_F(OwnFileImport, StopsWhenTheLibraryIsFullAndDropsMembersPastIt) {
+TEST_F(OwnFileImport, StopsWhenTheLibraryIsFullAndKeepsMembersUpToItsLastNumber) {
     MacroRecord menu = Macro("Menu", 5, MacroKind::PopupMenu);
     menu.SetPopupMembers({1, 2, 3});
     std::string path =
@@ -72,8 +72,10 @@ TEST_F(OwnFileImport, StopsWhenTheLibraryIsFullAndDropsMembersPastIt) {
 
     EXPECT_EQ(outcome.Added, 3);
     EXPECT_FALSE(outcome.TrayMenu);
-    // A became 499; B became 500, past what a menu keeps; C was not imported.
-    EXPECT_EQ(library.Records[497].PopupMembers(), (std::vector<int>{499}));
+    // A became 499 and B 500, the last number there is; C was not imported.
+    ASSERT_EQ(library.Records.size(), 500u);
+    EXPECT_EQ(library.Records[499].Nickname, "B");
+    EXPECT_EQ(library.Records[497].PopupMembers(), (std::vector<int>{499, 500}));
 }
 
 TEST_F(OwnFileImport, ChoiceChecksBeforeImporting) {

@@ -105,6 +105,22 @@ TEST(ScheduleUpdate, RefusalsNameTheFieldAndLeaveTheRecordAsItWas) {
     }
 }
 
+TEST(ScheduleShown, OnlyASingleRunOfTheRecordsOwnIsShownAsItStands) {
+    struct Row {
+        int Kind, Hour, Minute;
+        bool Holds;
+    } rows[] = {{1, 7, 5, true},   {1, 12, 59, true}, {1, 0, 0, false},
+                {1, 13, 0, false}, {1, 7, 60, false}, {3, 7, 5, false}};
+    for (const Row& row : rows) {
+        MacroRecord macro;
+        macro.ScheduleKind = static_cast<std::int16_t>(row.Kind);
+        macro.Hour = static_cast<std::uint8_t>(row.Hour);
+        macro.Minute = static_cast<std::uint8_t>(row.Minute);
+        EXPECT_EQ(HoldsOnceTime(macro), row.Holds)
+            << row.Kind << " " << row.Hour << ":" << row.Minute;
+    }
+}
+
 TEST(OptionChecks, PrefixKeysAndAppearance) {
     const std::string typing =
         "The Prefix Keys has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 "

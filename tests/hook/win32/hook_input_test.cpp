@@ -29,7 +29,7 @@ namespace {
 
 using testing::WaitFor;
 
-constexpr int CtrlQ = 16, CtrlW = 22, AltQ = 64, Escape = 698, CtrlLMouse = 701;
+constexpr int CtrlQ = 16, CtrlW = 22, AltQ = 64, CtrlLMouse = 701;
 
 struct Posted {
     UINT message;
@@ -249,14 +249,17 @@ TEST_F(HookInput, ThePlayersTaggedKeysNeverPost) {
 
 TEST_F(HookInput, TheSecondWindowTakesEveryCombinationWhileItsFlagIsOn) {
     Set(HookSection::Window2, HookAt::SecondWindowOn, 1);
-    Keys("key ctrl+q ctrl+w Escape");
+    // Escape leaves the box: it goes on to the window, as F2 does not.
+    Keys("key ctrl+q ctrl+w Escape F2");
     Set(HookSection::Window2, HookAt::SecondWindowOn, 0);
     ASSERT_TRUE(WaitFor([&] { return dialog->posted.size() >= 3; }));
-    EXPECT_EQ(dialog->Of(WM_USER + 1),
-              (std::vector<WPARAM>{CtrlQ, CtrlW, static_cast<WPARAM>(Escape)}));
+    const auto f2 = static_cast<WPARAM>(EncodeHotKey({.vk = VK_F2}));
+    EXPECT_EQ(dialog->Of(WM_USER + 1), (std::vector<WPARAM>{CtrlQ, CtrlW, f2}));
     EXPECT_TRUE(player->posted.empty());
     EXPECT_FALSE(target->SawKey('Q'));
     EXPECT_FALSE(target->SawKey('W'));
+    EXPECT_TRUE(target->SawKey(VK_ESCAPE));
+    EXPECT_FALSE(target->SawKey(VK_F2));
 
     // A click in the box that has the focus is a combination; one beside it
     // goes on to where it was aimed.

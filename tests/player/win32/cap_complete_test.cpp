@@ -111,6 +111,18 @@ TEST_F(CapCompleteTest, APressedHotKeySelectsItsLine) {
     EXPECT_FALSE(second.On) << "off again once the dialog has gone";
 }
 
+TEST_F(CapCompleteTest, TheUsersKeysLeaveTheBox) {
+    const MacroRecord before = record;
+    const bool ok = Show([&](TCapComplete& f) {
+        orv::testing::ExpectKeysLeaveTheBox(f, f.HotKeyEntry, [&f] {
+            return f.HotKeyEntry.Text() + "|" + std::to_string(f.KeyList.ItemIndex());
+        });
+        f.Close();
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(record.ActivationCode, before.ActivationCode);
+}
+
 TEST_F(CapCompleteTest, OkRefusesWhatCannotWork) {
     boxes.Expect(CapCompleteText::NoHotKey, MsgResult::Ok, CapCompleteText::ErrorCaption);
     boxes.Expect(CapCompleteText::GlobalTaken, MsgResult::Ok, CapCompleteText::ErrorCaption);

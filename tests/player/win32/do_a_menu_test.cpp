@@ -140,6 +140,9 @@ TEST(FormPictures, MenuAndCaptureForms) {
     std::string folder = wanted && *wanted ? wanted : ProgramDir() + "\\form-pictures";
     CreateDirectoryA(folder.c_str(), nullptr);
     TDoAMenu menu(Entries(20), Mode(MenuMode::NameAndScope), -1);
+    // One list leaves the message the least room.
+    TDoAMenu oneList(Entries(5), Mode(MenuMode::NameAndScope), -1);
+    EXPECT_TRUE(WriteFormPicture(oneList, folder + "\\TDoAMenu-one-list.bmp"));
     MacroRecord record;
     auto table = std::make_unique<HookTable>();
     SettingsBlock settings;

@@ -125,7 +125,8 @@ TEST_F(TrayTest, TheMainIconsMenuListsItsItemsInOrderAndRunsTheChosenOne) {
 
     orv::testing::ModalDriver driver;
     driver.Expect<TAboutBox>([&](TAboutBox& about) {
-        EXPECT_EQ(about.Caption(), "Orvane 99");
+        EXPECT_EQ(about.Caption(), "About");
+        EXPECT_EQ(about.ProductName.Text(), "Orvane Player");
         // The menu again while the box shows: no second box.
         RightClickAndChoose({{WM_CHAR, 'a'}});
         about.Close(IDOK);

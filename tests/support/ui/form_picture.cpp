@@ -104,6 +104,10 @@ class PictureTaker final : public FormObserver {
 
     void FormShown(TForm& form) override {
         Sound = WriteShownFormPicture(form.Handle(), path_);
+        for (const std::string& fault : MnemonicFaults(form.Handle())) {
+            std::fprintf(stderr, "%s: %s\n", path_.c_str(), fault.c_str());
+            Sound = false;
+        }
         form.Close(IDCANCEL);
     }
 

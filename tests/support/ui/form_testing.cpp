@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/help_topics.h"
+#include "common/message_boxes.h"
 
 namespace orv::testing {
 namespace {
@@ -105,6 +106,9 @@ void ModalDriver::FormShown(TForm& form) {
             ADD_FAILURE() << "form left open by the test: " << form.Name();
     }
     form.Close(IDCANCEL);
+    // One that asks first (its question failed the test) goes all the same.
+    if (form.IsOpen() && form.IsModal())
+        EndDialog(form.Handle(), IDCANCEL);
 }
 
 void PressKey(TForm& form, unsigned virtualKey, ShiftState shift) {
@@ -146,7 +150,27 @@ void ClickEachRadio(TForm& form, const std::function<void(TRadioButton&)>& readB
     }
 }
 
+namespace {
+
+// An editor asks before the changes the clicks made go: they may. Every other
+// prompt is the test's own.
+class ChangesGo final : public MessageBoxes {
+  public:
+    ChangesGo() : previous_(CurrentMessageBoxes()) { SetCurrentMessageBoxes(this); }
+    ~ChangesGo() override { SetCurrentMessageBoxes(&previous_); }
+    int Show(std::string_view caption, std::string_view text, unsigned style) override {
+        return text == DiscardChangesQuestion ? MsgResult::Yes
+                                              : previous_.Show(caption, text, style);
+    }
+
+  private:
+    MessageBoxes& previous_;
+};
+
+}  // namespace
+
 void ClickEachRadioOf(std::initializer_list<TForm*> forms) {
+    ChangesGo changesGo;
     ModalDriver driver;
     for (TForm* form : forms) {
         driver.Expect<TForm>([](TForm& f) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
 #include <utility>
 
@@ -51,17 +52,34 @@ bool ClickAsUser(const TControl& control) {
                             " " + std::to_string((r.top + r.bottom) / 2) + " click 1");
 }
 
-}  // namespace
+// Keys typed into the form as the user types them (xdotool's names).
+bool KeysAsUser(const TForm& form, const std::string& keys) {
+    const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(form.Handle(), "__wine_x11_whole_window"));
+    return StartHostProgram("/usr/bin/xdotool windowfocus --sync " + std::to_string(xid) + " key " +
+                            keys);
+}
 
-void ExpectClicksLeaveTheBox(TForm& form, THotKeyEntry& box,
-                             const std::function<std::string()>& chosen) {
-    AskingHooks hooks(form.Handle());
-    ASSERT_TRUE(hooks.Installed());
+// The letter after a single "&" in a caption, or 0.
+char Mnemonic(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i)
+        if (caption[i] == '&' && caption[++i] != '&')
+            return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i])));
+    return 0;
+}
+
+// With the focus in the box, reach(button) on each button of the form that
+// shows, is enabled and is picked: each must run its click once and leave
+// chosen() as it was. The buttons' own handlers are held back meanwhile, so
+// the form stays as it is.
+void ExpectEachButtonReached(TForm& form, THotKeyEntry& box,
+                             const std::function<std::string()>& chosen,
+                             const std::function<bool(TButton&)>& picked,
+                             const std::function<bool(TButton&)>& reach) {
     const std::string before = chosen();
     int tried = 0;
     for (TControl* control : form.Controls()) {
         auto* button = dynamic_cast<TButton*>(control);
-        if (!button || !button->Showing() || !button->Enabled())
+        if (!button || !button->Showing() || !button->Enabled() || !picked(*button))
             continue;
         SCOPED_TRACE(button->Text());
         ++tried;
@@ -70,15 +88,70 @@ void ExpectClicksLeaveTheBox(TForm& form, THotKeyEntry& box,
         const int modalResult = std::exchange(button->ModalResult, 0);
         box.SetFocus();
         EXPECT_TRUE(box.Focused() && box.On());
-        EXPECT_TRUE(ClickAsUser(*button));
-        EXPECT_TRUE(PumpUntil([&] { return clicks > 0; }, 20000))
-            << "the click never reached the button";
+        EXPECT_TRUE(reach(*button));
+        EXPECT_TRUE(PumpUntil([&] { return clicks > 0; }, 20000)) << "it never reached the button";
         button->OnClick = std::move(onClick);
         button->ModalResult = modalResult;
         EXPECT_EQ(clicks, 1);
         EXPECT_EQ(chosen(), before);
     }
     EXPECT_GT(tried, 0);
+}
+
+}  // namespace
+
+void ExpectClicksLeaveTheBox(TForm& form, THotKeyEntry& box,
+                             const std::function<std::string()>& chosen) {
+    AskingHooks hooks(form.Handle());
+    ASSERT_TRUE(hooks.Installed());
+    ExpectEachButtonReached(
+        form, box, chosen, [](TButton&) { return true; },
+        [](TButton& button) { return ClickAsUser(button); });
+}
+
+void ExpectKeysLeaveTheBox(TForm& form, THotKeyEntry& box,
+                           const std::function<std::string()>& chosen) {
+    AskingHooks hooks(form.Handle());
+    ASSERT_TRUE(hooks.Installed());
+    // The box is listening: a combination typed into it is chosen.
+    box.SetFocus();
+    const std::string unchosen = chosen();
+    EXPECT_TRUE(KeysAsUser(form, "ctrl+shift+F11"));
+    EXPECT_TRUE(PumpUntil([&] { return chosen() != unchosen; }, 20000))
+        << "a combination typed into the box never reached it";
+    const std::string before = chosen();
+    for (const char* keys : {"Tab", "shift+Tab"}) {
+        SCOPED_TRACE(keys);
+        box.SetFocus();
+        EXPECT_TRUE(KeysAsUser(form, keys));
+        EXPECT_TRUE(PumpUntil([&] { return !box.Focused(); }, 20000)) << "the focus stayed";
+        EXPECT_EQ(chosen(), before);
+    }
+    ExpectEachButtonReached(
+        form, box, chosen, [](TButton& button) { return Mnemonic(button.Text()) != 0; },
+        [&form](TButton& button) {
+            return KeysAsUser(form, std::string("alt+") + Mnemonic(button.Text()));
+        });
+    ExpectEachButtonReached(
+        form, box, chosen, [](TButton& button) { return button.Role() == ButtonRole::Default; },
+        [&form](TButton&) { return KeysAsUser(form, "Return"); });
+    // Escape is the form's: it presses Cancel, where the form has one.
+    bool cancels = false;
+    for (TControl* control : form.Controls())
+        if (auto* button = dynamic_cast<TButton*>(control))
+            cancels = cancels || button->Role() == ButtonRole::Cancel;
+    box.SetFocus();
+    EXPECT_TRUE(KeysAsUser(form, "Escape"));
+    if (cancels) {
+        EXPECT_TRUE(PumpUntil([&] { return !form.IsOpen(); }, 20000))
+            << "Escape left the form open";
+        EXPECT_EQ(form.ModalResult(), IDCANCEL);
+    } else {
+        // Nothing to wait for: a key the box took would have been chosen by now.
+        EXPECT_TRUE(KeysAsUser(form, "Tab"));
+        EXPECT_TRUE(PumpUntil([&] { return !box.Focused(); }, 20000));
+    }
+    EXPECT_EQ(chosen(), before);
 }
 
 }  // namespace orv::testing

@@ -1,6 +1,6 @@
 // A hot-key box under the user's real mouse: the hook library's hooks in
 // place as the player keeps them, the box's form asking for a combination,
-// and each click sent through the X server as the user's are.
+// and each click and key sent through the X server as the user's are.
 #pragma once
 
 #include <functional>
@@ -17,5 +17,13 @@ namespace orv::testing {
 // meanwhile, so the form stays as it is.
 void ExpectClicksLeaveTheBox(TForm& form, THotKeyEntry& box,
                              const std::function<std::string()>& chosen);
+
+// The same with the user's keys: a combination typed into the box is chosen;
+// then Tab and Shift+Tab leave the box, Alt with each button's "&" letter
+// and Enter (the default button) reach their buttons, and Escape closes the
+// form as cancelled (where it has a Cancel button), each leaving the
+// combination chosen as it was.
+void ExpectKeysLeaveTheBox(TForm& form, THotKeyEntry& box,
+                           const std::function<std::string()>& chosen);
 
 }  // namespace orv::testing

@@ -1,6 +1,9 @@
 #include "tests/support/ui/layout_check.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <utility>
 #include <cstdio>
 
 namespace orv::testing {
@@ -27,7 +30,8 @@ std::string TextOf(HWND window) {
 std::string Corners(const RECT& r) {
     char text[64];
     std::snprintf(text, sizeof text, " (%ld,%ld)-(%ld,%ld)", static_cast<long>(r.left),
-                  static_cast<long>(r.top), static_cast<long>(r.right), static_cast<long>(r.bottom));
+                  static_cast<long>(r.top), static_cast<long>(r.right),
+                  static_cast<long>(r.bottom));
     return text;
 }
 
@@ -162,6 +166,50 @@ std::vector<std::string> LayoutFaults(HWND form) {
                                  NameOf(controls[j].Window) + Corners(b));
         }
     }
+    return faults;
+}
+
+namespace {
+
+// The letter after a single "&", upper-cased, or 0.
+char MnemonicOf(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i)
+        if (caption[i] == '&' && caption[++i] != '&')
+            return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i])));
+    return 0;
+}
+
+// A control whose caption the dialog manager reads for its "&" letter.
+bool ChosenByLetter(HWND window) {
+    const std::string name = ClassOf(window);
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    if (_stricmp(name.c_str(), "Static") == 0)
+        return (style & SS_NOPREFIX) == 0;
+    return _stricmp(name.c_str(), "Button") == 0;
+}
+
+}  // namespace
+
+std::vector<std::string> MnemonicFaults(HWND form) {
+    std::vector<std::pair<char, std::string>> letters;  // letter, what carries it
+    std::vector<Control> controls;
+    EnumChildWindows(form, CollectVisible, reinterpret_cast<LPARAM>(&controls));
+    for (const Control& c : controls)
+        if (ChosenByLetter(c.Window))
+            letters.emplace_back(MnemonicOf(TextOf(c.Window)), NameOf(c.Window));
+    if (HMENU bar = GetMenu(form)) {
+        for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+            char text[256] = {};
+            GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            letters.emplace_back(MnemonicOf(text), std::string("menu \"") + text + "\"");
+        }
+    }
+    std::vector<std::string> faults;
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        for (std::size_t j = i + 1; j < letters.size(); ++j)
+            if (letters[i].first != 0 && letters[i].first == letters[j].first)
+                faults.push_back(letters[i].second + " and " + letters[j].second +
+                                 " share the letter " + letters[i].first);
     return faults;
 }
 

@@ -17,4 +17,9 @@ namespace orv::testing {
 // other; each lies inside its parent's client area.
 std::vector<std::string> LayoutFaults(HWND form);
 
+// One line per "&" letter that two of the form's visible captions (labels,
+// buttons, check boxes, radio buttons, group boxes) or menu bar titles share:
+// Alt and that letter reaches only one of them.
+std::vector<std::string> MnemonicFaults(HWND form);
+
 }  // namespace orv::testing

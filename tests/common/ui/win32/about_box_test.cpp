@@ -24,12 +24,12 @@ TEST(ProgramIcons, EveryIconOfTheResourceFileLoadsAtBothSizes) {
     }
 }
 
-TEST(AboutBoxTest, ShowsTheProductUnderTheCallersCaptionAndEnterCloses) {
-    TAboutBox about("Orvane 99");
+TEST(AboutBoxTest, ShowsTheCallingProgramAndEnterCloses) {
+    TAboutBox about("Orvane Player");
     ModalDriver driver;
     driver.Expect<TAboutBox>([](TAboutBox& shown) {
-        EXPECT_EQ(shown.Caption(), "Orvane 99");
-        EXPECT_EQ(shown.ProductName.Text(), "Orvane Editor");
+        EXPECT_EQ(shown.Caption(), "About");
+        EXPECT_EQ(shown.ProductName.Text(), "Orvane Player");
         EXPECT_EQ(shown.Version.Text(), "Version 1.6a");
         PressKey(shown, VK_RETURN);
     });
@@ -40,7 +40,7 @@ TEST(FormPictures, AboutBox) {
     const char* wanted = std::getenv("ORVANE_FORM_PICTURES");
     std::string folder = wanted && *wanted ? wanted : ProgramDir() + "\\form-pictures";
     CreateDirectoryA(folder.c_str(), nullptr);
-    TAboutBox about("About");
+    TAboutBox about("Orvane Editor");
     EXPECT_TRUE(WriteFormPicture(about, folder + "\\TAboutBox.bmp"));
 }
 

@@ -13,6 +13,7 @@ namespace orv {
 namespace {
 
 using orv::testing::LayoutFaults;
+using orv::testing::MnemonicFaults;
 
 // A form with the controls a row places on it, shown without activation.
 struct CheckedForm : TForm {
@@ -32,7 +33,7 @@ void Add(CheckedForm& form, Args&&... args) {
     form.Controls.push_back(std::make_unique<Control>(form, std::forward<Args>(args)...));
 }
 
-TEST(LayoutFaults, FindsCutCaptionsOverlapsAndControlsOutside) {
+TEST(LayoutFaults, FindsCutCaptionsOverlapsControlsOutsideAndSharedLetters) {
     const std::string wide = "A caption far too long for this button";
     const Row rows[] = {
         {"sound",
@@ -72,6 +73,13 @@ TEST(LayoutFaults, FindsCutCaptionsOverlapsAndControlsOutside) {
              Add<TButton>(f, nullptr, Bounds{250, 8, 80, 25}, "Far");
          },
          {"lies outside #32770 \"Check\""}},
+        {"shared letter",
+         [](CheckedForm& f) {
+             Add<TButton>(f, nullptr, Bounds{8, 8, 80, 25}, "&Save");
+             Add<TLabel>(f, nullptr, Bounds{8, 40, 80, 16}, "&size");
+             Add<TButton>(f, nullptr, Bounds{8, 64, 120, 25}, "&& S && Chi&ps");
+         },
+         {"Static \"&size\" share the letter S"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -79,6 +87,7 @@ TEST(LayoutFaults, FindsCutCaptionsOverlapsAndControlsOutside) {
         row.Place(form);
         form.Show(nullptr, false);
         std::vector<std::string> faults = LayoutFaults(form.Handle());
+        for (std::string& fault : MnemonicFaults(form.Handle())) faults.push_back(fault);
         form.Close(IDCANCEL);
         ASSERT_EQ(faults.size(), row.Faults.size()) << (faults.empty() ? "" : faults[0]);
         for (std::size_t i = 0; i < faults.size(); ++i)

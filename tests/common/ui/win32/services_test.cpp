@@ -42,12 +42,15 @@ TEST(HelpTest, TheHelpButtonAsksForTheFormsKeyword) {
     EXPECT_EQ(help.Keywords, std::vector<std::string>{"Set Delays"});
 }
 
+// The build puts the help file beside the test programs: this one looks in a
+// program folder of its own, which has none.
 TEST(HelpTest, AMissingHelpFileIsReportedNotOpened) {
-    std::string file = ProgramDir() + "\\ORVHELP.CHM";
+    std::string folder = ProgramDir() + "\\no help here";
+    std::string file = folder + "\\ORVHELP.CHM";
     ASSERT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES);
     testing::ScriptedMessageBoxes boxes;
     boxes.Expect("The help file " + file + " could not be found.", MsgResult::Ok, "Notice");
-    HtmlHelpService help;
+    HtmlHelpService help(folder);
     help.ShowHelp(nullptr, "Set Delays");
 }
 

@@ -72,9 +72,10 @@ TEST(SystemServicesTest, MissingFilesAndPrintersAreReportedNotWaitedFor) {
     EXPECT_FALSE(Win32SoundService().Play(missing));
 
     testing::ScriptedMessageBoxes boxes;
-    boxes.Expect("The help file " + ProgramDir() + "\\ORVHELP.CHM could not be found.",
-                 MsgResult::Ok, "Notice");
-    HtmlHelpService().ShowContents(nullptr);
+    std::string helpless = ProgramDir() + "\\no help here";
+    boxes.Expect("The help file " + helpless + "\\ORVHELP.CHM could not be found.", MsgResult::Ok,
+                 "Notice");
+    HtmlHelpService(helpless).ShowContents(nullptr);
 
     DWORD needed = 0, count = 0;
     EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,

@@ -140,12 +140,19 @@ TEST_F(KeystrokeDialogsTest, TheLimitRefusesAnInsertAndCutsTheUpdate) {
     EXPECT_EQ(d.TextBuffer, "<F1>" + std::string(4995, 'x'));
 }
 
-TEST_F(KeystrokeDialogsTest, EscapeInTheMemoClosesWithoutUpdate) {
+TEST_F(KeystrokeDialogsTest, EscapeInTheMemoClosesWithoutUpdateAskingOnlyAfterTyping) {
     TModText d(context);
     d.NewFormat.SetText("keep");
+    driver.Expect<TModText>([](TModText& f) { PressKey(f, VK_ESCAPE); });
+    EXPECT_EQ(d.ShowModal(), IDCANCEL);
+    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
     driver.Expect<TModText>([](TModText& f) {
         EXPECT_TRUE(f.NewFormat.Focused());
         TypeText(f, "more");
+        PressKey(f, VK_ESCAPE);
+        ASSERT_TRUE(f.IsOpen()) << "No keeps what was typed";
+        EXPECT_NE(f.NewFormat.Text().find("more"), std::string::npos);
         PressKey(f, VK_ESCAPE);
     });
     EXPECT_EQ(d.ShowModal(), IDCANCEL);
@@ -156,7 +163,7 @@ TEST_F(KeystrokeDialogsTest, EscapeInTheMemoClosesWithoutUpdate) {
 
 TEST_F(KeystrokeDialogsTest, ClipboardKeysActOnTheFocusedEditAndPasteOnce) {
     TModText d(context);
-    driver.Expect<TModText>([](TModText& f) {
+    driver.Expect<TModText>([this](TModText& f) {
         PutOnClipboard("XY", f.Handle());
         f.NewFormat.SetText("ab");
         f.NewFormat.SetSelection(1, 0);
@@ -169,6 +176,7 @@ TEST_F(KeystrokeDialogsTest, ClipboardKeysActOnTheFocusedEditAndPasteOnce) {
         f.NewFormat.SetSelection(0, 1);
         Choose(f, f.Keys.MenuDelete);
         EXPECT_EQ(f.NewFormat.Text(), "b");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     EXPECT_EQ(d.ShowModal(), IDCANCEL);
@@ -205,6 +213,7 @@ TEST_F(KeystrokeDialogsTest, FindFindAgainAndReplaceByTheirKeys) {
         boxes.Expect("\"q\"was not found.", MsgResult::Ok, "Warning");
         PressKey(f, 'S', CtrlDown);
         EXPECT_EQ(f.NewFormat.Text(), "a--cA--Ca--c");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     driver.Expect<TDoSearch>(answer("ABC", "", true));
@@ -262,13 +271,14 @@ TEST_F(KeystrokeDialogsTest, SymbolsComeFromTheGridOrAnAltKeypadSequence) {
 
 TEST_F(KeystrokeDialogsTest, SymbolsButtonInsertsTheChosenCharacter) {
     TModText d(context);
-    driver.Expect<TModText>([](TModText& f) {
+    driver.Expect<TModText>([this](TModText& f) {
         f.NewFormat.SetText("ab");
         f.NewFormat.SetSelection(1, 0);
         f.Keys.Symbols.Click();
         EXPECT_EQ(f.NewFormat.Text(),
                   "a\x80"
                   "b");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     driver.Expect<TDoSpecial>([](TDoSpecial& s) {

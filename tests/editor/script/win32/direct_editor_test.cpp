@@ -271,15 +271,27 @@ TEST_F(DirectEditorTest, LoadTextOffersNoScriptEditor) {
         });
 }
 
-TEST_F(DirectEditorTest, LeavingWithoutUpdateKeepsTheRecord) {
+TEST_F(DirectEditorTest, LeavingWithoutUpdateAsksOnlyAfterAChangeAndKeepsTheRecord) {
     for (bool escape : {false, true}) {
-        Run("keep", [&](TModHotKeys& f) {
-            f.NewFormat.SetText("changed");
-            f.NickName.SetText("other");
+        SCOPED_TRACE(escape ? "Escape" : "Cancel");
+        auto leave = [escape](TModHotKeys& f) {
             if (escape)
                 PressKey(f, VK_ESCAPE);
             else
                 f.CancelButton.Click();
+        };
+        // Unchanged: it closes at once.
+        Run("keep", [&](TModHotKeys& f) { leave(f); });
+        // Changed: No keeps the editor with the edits, Yes lets them go.
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
+        Run("keep", [&](TModHotKeys& f) {
+            f.NewFormat.SetText("changed");
+            f.NickName.SetText("other");
+            leave(f);
+            EXPECT_TRUE(f.IsOpen());
+            EXPECT_EQ(f.NewFormat.Text(), "changed");
+            leave(f);
         });
         EXPECT_EQ(saved, 0);
         EXPECT_EQ(macro.ScriptText(), "keep");
@@ -358,6 +370,8 @@ TEST_F(DirectEditorTest, ImportTakesTextFilesWholeAndRefusesTheRest) {
         Run("x", [&](TModHotKeys& f) {
             f.MenuImport.Click();
             EXPECT_EQ(f.NewFormat.Text(), row.Shown);
+            if (row.Shown != "x")  // an import changed the text
+                boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
             f.CancelButton.Click();
         });
     }

@@ -77,6 +77,7 @@ TEST_F(PaletteTest, AddsAtTheEndAsComposedAndAsksWhetherToGoOn) {
                   (std::vector<std::string>{"Repeat Start: 2 Times, Starting at 1 Stepping by 1",
                                             "   Remark: a", "Remark: b", "Remark: c"}));
         EXPECT_EQ(f.Model().Selected(), 0);
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
 }

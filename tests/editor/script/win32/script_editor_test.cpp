@@ -35,6 +35,9 @@ std::string ReadAll(const std::string& path) {
 }
 
 TEST_F(ScriptEditorFormTest, SaveFillsTheRecordAndANewMacroIsCountedOnce) {
+    host.SelectScope = [](const std::string&, std::uint8_t, bool) {
+        return std::optional<ScopeSelection>({"Notepad", 1});
+    };
     EXPECT_EQ(Run(
                   "<REM:a>",
                   [&](TDoScripting& f) {
@@ -52,10 +55,17 @@ TEST_F(ScriptEditorFormTest, SaveFillsTheRecordAndANewMacroIsCountedOnce) {
                       EXPECT_EQ(f.Caption(), "Macro Scripting Editor  (Window Title: )");
                       AddNamed(f, "Repeat Prompt Start");
                       AddNamed(f, "Repeat End");
+                      // A window scope names its window before it is saved.
+                      boxes.Expect("No window title has been entered.  Please correct.",
+                                   MsgResult::Ok, "Error");
+                      f.SaveButton.Click();
+                      ASSERT_TRUE(f.IsOpen());
+                      f.SelectButton.Click();
                       f.SaveButton.Click();
                   },
                   false),
               IDOK);
+    EXPECT_EQ(macro.ScopeText.str(), "Notepad");
     EXPECT_EQ(macro.ScriptText(), "<PROMPTREP><ENDREP>");
     EXPECT_EQ(macro.Nickname.str(), "Greeting");
     EXPECT_EQ(macro.MacroKind, MacroKind::Window);
@@ -149,6 +159,7 @@ TEST_F(ScriptEditorFormTest, ABadCuewordNameIsFocusedAndTheRecordKept) {
                       f.SaveButton.Click();
                       EXPECT_TRUE(f.IsOpen());
                       EXPECT_TRUE(f.CueName.Focused());
+                      boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
                       f.CancelButton.Click();
                   }),
               IDCANCEL);
@@ -182,6 +193,7 @@ TEST_F(ScriptEditorFormTest, AnUntouchedScriptSavesByteForByteAndARefusedLineIsS
                       f.SaveButton.Click();
                       EXPECT_TRUE(f.IsOpen());
                       EXPECT_EQ(f.Script.ItemIndex(), 0);
+                      boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
                       f.CancelButton.Click();
                   }),
               IDCANCEL);
@@ -218,6 +230,22 @@ TEST_F(ScriptEditorFormTest, AnIconFromElsewhereIsCopiedIntoANewIconsFolder) {
     EXPECT_TRUE(std::filesystem::exists(icons + "\\FACE.ICO"));
     EXPECT_EQ(files.Shown().at(0).InitialDir, icons);
     EXPECT_EQ(macro.IconName.str(), "FACE.ICO");
+}
+
+TEST_F(ScriptEditorFormTest, EscapeAsksOnlyAfterAChangeAndKeepsTheRecord) {
+    const std::string script = "<BEEP>";
+    EXPECT_EQ(Run(script, [](TDoScripting& f) { PressKey(f, VK_ESCAPE); }), IDCANCEL);
+    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
+    Run(script, [](TDoScripting& f) {
+        f.SelectLine(0);
+        f.DeleteButton.Click();
+        PressKey(f, VK_ESCAPE);
+        ASSERT_TRUE(f.IsOpen());
+        EXPECT_EQ(f.Script.Count(), 0) << "the edit is still there";
+        f.CancelButton.Click();
+    });
+    EXPECT_EQ(macro.ScriptText(), script);
 }
 
 TEST_F(ScriptEditorFormTest, ClosingKeepsTheGeometryAndTheInsertMethod) {
@@ -322,6 +350,7 @@ TEST_F(TextFileModeTest, CancelBringsTheMacrosOwnLinesBackExactly) {
         EXPECT_EQ(f.EditingTextFile, 0);
         EXPECT_EQ(Texts(f), threeLines);
         EXPECT_EQ(f.Model().Selected(), 1);
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     EXPECT_EQ(ReadAll(file), "<REM:in file>");
@@ -348,6 +377,7 @@ TEST_F(TextFileModeTest, NotepadOpensTheShortPathAndTheMenuOffersNoScriptEditing
             if (item->Caption() == "&Insert a Text File")
                 item->Click();
         EXPECT_EQ(Texts(f), (std::vector<std::string>{"Load Text File: keys.txtx"}));
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     EXPECT_EQ(shell.Openings, (std::vector<orv::testing::RecordedShell::Opened>{
@@ -435,6 +465,7 @@ TEST_F(TextFileModeTest, AWorkingFileThatCannotBeWrittenKeepsNormalMode) {
         AddNamed(f, "Load Text File");
         EXPECT_EQ(f.EditingTextFile, 0);
         EXPECT_EQ(Texts(f), threeLines);
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
 }

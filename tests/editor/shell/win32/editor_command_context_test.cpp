@@ -77,6 +77,7 @@ TEST_F(EditorCommandContextTest, TheScriptEditorReachesTheShellsDialogs) {
         f.OptionBox.SetItemIndex(f.OptionBox.IndexOf("Wait Program Terminate"));
         f.AddButton.Click();
         EXPECT_EQ(f.Model().Count(), 0);
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     w.MenuScripting.Click();

@@ -42,6 +42,23 @@ using testing::Posts;
 using testing::RecordingNotices;
 using testing::WriteLibrary;
 
+TEST_F(MainWindowTest, TheFirstTimeSetupRunsOnceTheWindowShowsAndIsActive) {
+    settings.FirstUse = true;
+    main = std::make_unique<TMainWin>(context);
+    int runs = 0;
+    bool ownerUp = false;
+    main->Launchers().FirstTimeSetup = [&](bool) {
+        ++runs;
+        ownerUp = IsWindowVisible(main->Handle()) && GetActiveWindow() == main->Handle();
+    };
+    main->Show();
+    EXPECT_EQ(runs, 0) << "not before the window is there to own it";
+    EXPECT_TRUE(testing::PumpUntil([&] { return runs > 0; }));
+    Pump(*main);
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(ownerUp);
+}
+
 TEST_F(MainWindowTest, AnUnreadableLibraryShowsABlankRowWithEveryActionOff) {
     HANDLE held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -385,10 +402,10 @@ TEST_F(MainWindowTest, MenuItemsKeepTheirIdsAndLaterPartsTellTheyAreNotThere) {
     EXPECT_EQ(player.posted, (Posts{{15, 0}}));
 
     // The wizard page closes the macro page's menu items.
-    w.MyPage.DialogChar('Q');
+    w.MyPage.DialogChar('W');
     Pump(w);
     EXPECT_FALSE(w.MenuSort.Enabled());
-    w.MyPage.DialogChar('A');
+    w.MyPage.DialogChar('R');
     Pump(w);
     EXPECT_TRUE(w.MenuSort.Enabled());
 }

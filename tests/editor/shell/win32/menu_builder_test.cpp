@@ -23,6 +23,7 @@ using orv::testing::ScriptedFileDialogs;
 using orv::testing::WriteFormPicture;
 using testing::Macro;
 using testing::MouseAt;
+using testing::PressKey;
 using testing::WriteLibrary;
 
 // A 16 x 16 icon of 32-bit colour with its AND mask.
@@ -174,6 +175,11 @@ TEST_F(MenuBuilderTest, AnIconOfA14CharacterNameIsCopiedUnder12AndShownNextTime)
         boxes.Expect("Reset icon to program default?", MsgResult::Yes);
         MouseAt(f.MySpeed, WM_RBUTTONUP, 5, 5);
         EXPECT_EQ(f.IconName(), "MENU");
+        // A change is not lost to one Escape: No keeps the builder open.
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+        PressKey(f, VK_ESCAPE);
+        ASSERT_TRUE(f.IsOpen());
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
     });
     EXPECT_FALSE(Edit(record, true).Saved);

@@ -89,6 +89,23 @@ TEST(ScheduleDialog, CancelAfterARefusedUpdateKeepsTheRecord) {
     EXPECT_EQ(record.Minutes, 720);
 }
 
+TEST(ScheduleDialog, ANewMacrosScheduleOpensOnTheNextWholeHourAndIsTaken) {
+    // As the editor's own roads make it: a single run today at hour 0.
+    MacroRecord record = testing::Macro("NEW", ActivationCode::Scheduled);
+    record.ScheduleKind = static_cast<std::int16_t>(ScheduleKind::Once);
+    DefaultTimer(record, CurrentClock().Now());
+    ModalDriver driver;
+    driver.Expect<TDoSchedule>([](TDoSchedule& f) {
+        EXPECT_TRUE(f.OncePanel.Visible());
+        EXPECT_NE(f.OnceTime.Hour.Text(), "0");
+        EXPECT_EQ(f.OnceTime.Minute.Text(), "00");
+        f.UpdateButton.Click();
+        EXPECT_FALSE(f.IsOpen()) << "Update takes what the dialog opened on";
+    });
+    EXPECT_TRUE(EditSchedule(record));
+    EXPECT_TRUE(HoldsOnceTime(record));
+}
+
 TEST(ScopeDialog, AHighlightedLineTakenByYesIsWholeADoubleClickCutsIt) {
     const std::string title = "An Orvane test window with a long title";
     TForm other("TOther", title, 120, 40);
@@ -368,15 +385,21 @@ std::function<std::string()> KeyAndLine(const THotKeyEntry& box, const TListBox&
     return [&box, &list] { return box.Text() + "|" + std::to_string(list.ItemIndex()); };
 }
 
-TEST_F(OptionsTest, AClickBesideAHotKeyBoxReachesItsButtonAndChoosesNoKey) {
+// The user's clicks and keys leave the box for the dialog; Escape, last,
+// closes it.
+void LeaveTheBox(TForm& form, THotKeyEntry& box, const std::function<std::string()>& chosen) {
+    orv::testing::ExpectClicksLeaveTheBox(form, box, chosen);
+    orv::testing::ExpectKeysLeaveTheBox(form, box, chosen);
+    form.Close();
+}
+
+TEST_F(OptionsTest, TheUsersClicksAndKeysLeaveAHotKeyBoxForItsDialogAndChooseNoKey) {
     TMainWin& w = OpenWithOptions();
     InstallMacroOperations(w, context);
     ModalDriver driver;
     auto copyOrMove = [&] {
         driver.Expect<TCopyOrMove>([](TCopyOrMove& f) {
-            orv::testing::ExpectClicksLeaveTheBox(f, f.HotKeyEntry,
-                                                  KeyAndLine(f.HotKeyEntry, f.KeyList));
-            f.Close();
+            LeaveTheBox(f, f.HotKeyEntry, KeyAndLine(f.HotKeyEntry, f.KeyList));
         });
     };
     struct Row {
@@ -389,9 +412,7 @@ TEST_F(OptionsTest, AClickBesideAHotKeyBoxReachesItsButtonAndChoosesNoKey) {
         {"Add Macro", w.MenuAddHotKey, 1,
          [&] {
              driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
-                 orv::testing::ExpectClicksLeaveTheBox(f, f.HotKeyEntry,
-                                                       KeyAndLine(f.HotKeyEntry, f.KeyList));
-                 f.Close();
+                 LeaveTheBox(f, f.HotKeyEntry, KeyAndLine(f.HotKeyEntry, f.KeyList));
              });
          }},
         {"Copy Hot Key", w.MenuCopyHot, 1, copyOrMove},
@@ -400,11 +421,10 @@ TEST_F(OptionsTest, AClickBesideAHotKeyBoxReachesItsButtonAndChoosesNoKey) {
          [&] {
              driver.Expect<TSystemKeys>([](TSystemKeys& f) {
                  auto& box = *dynamic_cast<THotKeyEntry*>(f.FocusedControl());
-                 orv::testing::ExpectClicksLeaveTheBox(f, box, [&f] {
+                 LeaveTheBox(f, box, [&f] {
                      return f.ActProg.Text() + f.StartCap.Text() + f.Resume.Text() +
                             f.MenuTop.Text() + f.TermProg.Text();
                  });
-                 f.Close();
              });
          }},
     };

@@ -677,7 +677,14 @@ TEST_F(QuickWizTest, TheScopeFollowsTheHotKeyAndShowsOnlyThePartItAsksFor) {
         w.BackButton.Click();
         w.NextButton.Click();
         EXPECT_TRUE(w.Control("P8Path")->Focused());
-        w.Close();
+        // The user's keys leave the box too; Escape closes the wizard.
+        w.BackButton.Click();
+        w.BackButton.Click();
+        ASSERT_EQ(w.CurrentPanel(), 3);
+        ExpectKeysLeaveTheBox(w, *w.ControlAs<THotKeyEntry>("P3HotKeyEntry"), [&w] {
+            return w.Control("P3HotKeyEntry")->Text() + "|" +
+                   std::to_string(w.ControlAs<TListBox>("P3KeyList")->ItemIndex());
+        });
     });
     wiz.ShowModal();
 }
