@@ -398,7 +398,7 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path, bool appendMiss
         record.MacroKind = MacroKind::System;
         record.Enabled = 1;
         record.Changed = CurrentClock().Now();
-        if (!SaveRecordTo(path, -1, record)) {
+        if (!SayLibraryStatus(SaveRecordTo(path, -1, record), LibraryWrite::Append)) {
             HandOver(HookSection::NumKeys);
             Tell(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
             return;
@@ -406,62 +406,138 @@ void MacroLibrary::CreateSystemMacrosIn(const std::string& path, bool appendMiss
     }
 }
 
-bool MacroLibrary::AppendMacroRecord(MacroRecord& record) {
-    if (table_.MacroCount() >= MaxMacros) {
-        ShowError(LibraryMessage::LibraryFull);
-        return false;
+const char* LibraryStatusMessage(LibraryStatus status, LibraryWrite write) {
+    const bool adds = write == LibraryWrite::Save || write == LibraryWrite::Append;
+    switch (status) {
+        case LibraryStatus::Done:
+            return nullptr;
+        case LibraryStatus::Moved:
+            return write == LibraryWrite::Append ? LibraryMessage::LibraryChanged
+                                                 : LibraryMessage::HeldMacroMoved;
+        case LibraryStatus::Gone:
+            return LibraryMessage::NoSuchMacro;
+        case LibraryStatus::Behind:
+            return LibraryMessage::TablesBehind;
+        case LibraryStatus::FileBusy:
+            // A save says what it always said of a file that does not open
+            // (its dialog comes back with the user's entries); a delete or a
+            // flag, that another user has it.
+            return adds ? LibraryMessage::SaveFailed : LibraryMessage::FileInUse;
+        case LibraryStatus::Full:
+            return LibraryMessage::LibraryFull;
+        case LibraryStatus::NotOurs:
+            return LibraryMessage::FragmentKept;
+        case LibraryStatus::Away:
+        case LibraryStatus::Failed:
+            return adds ? LibraryMessage::SaveFailed : LibraryMessage::ChangeFailed;
     }
+    return LibraryMessage::ChangeFailed;
+}
+
+bool SayLibraryStatus(LibraryStatus status, LibraryWrite write) {
+    if (const char* text = LibraryStatusMessage(status, write))
+        ShowError(text);
+    return status == LibraryStatus::Done;
+}
+
+bool MacroLibrary::AppendMacroRecord(MacroRecord& record) {
+    if (table_.MacroCount() >= MaxMacros)
+        return SayLibraryStatus(LibraryStatus::Full, LibraryWrite::Append);
     table_.SetMacroCount(table_.MacroCount() + 1);
-    return SaveMacroRecord(-1, record);
+    return SayLibraryStatus(SaveRecordTo(CurrentFile(), -1, record), LibraryWrite::Append);
+}
+
+LibraryStatus MacroLibrary::AppendRecordTo(const std::string& file, MacroRecord& record) {
+    if (file != CurrentFile())
+        return LibraryStatus::Moved;
+    // While the other program's reloads wait, the tables may count other
+    // macros than the file has: the new one goes behind the file's last
+    // record, the number the other program gives it too, and the reload that
+    // waits renumbers the tables. The write checks the count in its own open.
+    const int count = table_.MacroCount();
+    FilePtr f = OpenFile(file, "rb");
+    const long long records = f ? WholeRecords(f.get()) : count;
+    f.reset();
+    if (records >= MaxMacros)
+        return LibraryStatus::Full;
+    table_.SetMacroCount(static_cast<int>(records) + 1);
+    const LibraryStatus status = SaveRecordTo(file, -1, record);
+    if (status != LibraryStatus::Done)
+        table_.SetMacroCount(count);
+    return status;
 }
 
 bool MacroLibrary::SaveMacroRecord(int n, MacroRecord& record) {
-    return SaveRecordTo(CurrentFile(), n, record);
+    if (n == -1)
+        return SayLibraryStatus(SaveRecordTo(CurrentFile(), n, record), LibraryWrite::Append);
+    return SayLibraryStatus(SaveRecordTo(CurrentFile(), n, record), LibraryWrite::Save);
 }
 
-FilePtr MacroLibrary::OpenForChange(const std::string& path, const char* failure,
-                                    long long& records, long long& size) {
+FilePtr MacroLibrary::OpenForChange(const std::string& path, long long& records, long long& size,
+                                    LibraryStatus& status) {
     // A read-only file is refused whoever asks: some may write it anyway.
-    FilePtr f = FileReadOnly(path) ? nullptr : OpenFile(path, "r+b");
+    const bool readOnly = FileReadOnly(path);
+    FilePtr f = readOnly ? nullptr : OpenFile(path, "r+b");
     const LibraryImage image = ImageOf(f.get());
     if (!image.Ours) {
-        ShowError(image.Size < 0 ? failure : LibraryMessage::FragmentKept);
+        // One that is there, not read-only, but does not open is held by
+        // another program; one not there may be away for a while.
+        status = image.Size >= 0      ? LibraryStatus::NotOurs
+                 : readOnly           ? LibraryStatus::Failed
+                 : FolderExists(path) ? LibraryStatus::Failed
+                 : !FileExists(path)  ? LibraryStatus::Away
+                                      : LibraryStatus::FileBusy;
         LostSightOf(path);
         return nullptr;
     }
     records = image.Records();
     size = image.Size;
+    status = LibraryStatus::Done;
     return f;
 }
 
-bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& record) {
+LibraryStatus MacroLibrary::MayChange(std::FILE* f, int n, long long records,
+                                      const HeldMacro* held) const {
+    if (held) {
+        MacroRecord now;
+        if (held->File != CurrentFile() || !InFile(n, records) || !ReadRecordAt(f, n, now))
+            return LibraryStatus::Moved;
+        RecordImage asRead, current;
+        held->AsRead.Encode(asRead);
+        now.Encode(current);
+        return asRead == current ? LibraryStatus::Done : LibraryStatus::Moved;
+    }
+    MacroRecord listed;
+    if (behind_ && !(InFile(n, records) && ReadRecordAt(f, n, listed) && Lists(n, listed)))
+        return LibraryStatus::Behind;
+    return InFile(n, records) ? LibraryStatus::Done : LibraryStatus::Gone;
+}
+
+LibraryStatus MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& record,
+                                         const HeldMacro* held) {
     const bool append = n == -1;
     // Gives back the number the caller raised, never below none.
-    auto giveBack = [&] {
+    auto fail = [&](LibraryStatus status) {
         if (append)
             table_.SetMacroCount(std::max(table_.MacroCount() - 1, 0));
-        return false;
-    };
-    auto fail = [&](const char* text) {
-        ShowError(text);
-        return giveBack();
+        return status;
     };
     long long records = 0, size = 0;
-    FilePtr f = OpenForChange(path, LibraryMessage::SaveFailed, records, size);
+    LibraryStatus opened = LibraryStatus::Done;
+    FilePtr f = OpenForChange(path, records, size, opened);
     if (!f)
-        return giveBack();
-    if (!append && !MayChangeByNumber(n))
-        return false;
+        return fail(opened);
     if (append) {
         n = table_.MacroCount();
         // The new record must land where its number says: right behind the
         // last one, which the count only matches when it is up to date.
         if (n < 1 || n > MaxMacros || n - 1 != records)
-            return fail(LibraryMessage::SaveFailed);
-    } else if (!InFile(n, records)) {
+            return fail(LibraryStatus::Failed);
+    } else if (const LibraryStatus may = MayChange(f.get(), n, records, held);
+               may != LibraryStatus::Done) {
         // Only an append adds a record: a number behind the last one would
         // be a macro nobody counted.
-        return fail(LibraryMessage::SaveFailed);
+        return may == LibraryStatus::Gone ? LibraryStatus::Failed : may;
     }
     bool iconMissing = false;
     ResolveIcon(record, &iconMissing);
@@ -474,17 +550,17 @@ bool MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& rec
         static_cast<std::size_t>(std::min<long long>(RecordSize, size - (n - 1) * RecordSize));
     if (std::fseek(f.get(), static_cast<long>((n - 1) * RecordSize), SEEK_SET) != 0 ||
         std::fread(old.data(), 1, oldLength, f.get()) != oldLength)
-        return fail(LibraryMessage::SaveFailed);
+        return fail(LibraryStatus::Failed);
     record.Encode(image);
     const InPlaceChange change{(n - 1) * RecordSize, BytesOf(image),
                                BytesOf(old).substr(0, oldLength), size};
     if (!ChangeInPlace(std::move(f), change))
-        return fail(LibraryMessage::SaveFailed);
+        return fail(LibraryStatus::Failed);
     if (append)
         fragmentSaidFor_.clear();  // covered: one cut off again is said anew
     FillEntry(n, record, false);
     Tell(NoticeCode::MacroSaved, n);
-    return true;
+    return LibraryStatus::Done;
 }
 
 bool MacroLibrary::ReadMacroRecord(int n, MacroRecord& out) const {
@@ -506,14 +582,6 @@ MacroLibrary::RecordRead MacroLibrary::ReadRecord(int n, MacroRecord& out) const
 bool MacroLibrary::Lists(int n, const MacroRecord& record) const {
     return n >= 1 && n <= table_.EntryCount() && table_.Entry(n) == HookEntryOf(record) &&
            settings_.Nickname[n].str() == record.Nickname.str();
-}
-
-bool MacroLibrary::MayChangeByNumber(int n) const {
-    MacroRecord listed;
-    if (!behind_ || ReadMacroRecord(n, listed))
-        return true;
-    ShowError(LibraryMessage::TablesBehind);
-    return false;
 }
 
 bool MacroLibrary::HoldMacroRecord(int n, HeldMacro& held) const {
@@ -541,35 +609,27 @@ bool MacroLibrary::Holds(const HeldMacro& held) const {
     return CheckHold(held) == RecordRead::Read;
 }
 
-bool MacroLibrary::StillHeld(const HeldMacro& held, const char* unopened) const {
+LibraryStatus MacroLibrary::HoldStatus(const HeldMacro& held) const {
     switch (CheckHold(held)) {
         case RecordRead::Read:
-            return true;
+            return LibraryStatus::Done;
         case RecordRead::FileUnopened:
-            ShowError(unopened);
-            return false;
+            return FileExists(held.File) ? LibraryStatus::FileBusy : LibraryStatus::Away;
         case RecordRead::NotThere:
             break;
     }
-    ShowError(LibraryMessage::HeldMacroMoved);
-    return false;
+    return LibraryStatus::Moved;
 }
 
-bool MacroLibrary::CannotOpenNow(const HeldMacro& held) const {
-    return CheckHold(held) == RecordRead::FileUnopened;
+LibraryStatus MacroLibrary::DeleteHeldMacro(const HeldMacro& held) {
+    return DeleteRecord(held.Number, &held);
 }
 
-bool MacroLibrary::DeleteHeldMacro(const HeldMacro& held) {
-    return StillHeld(held, LibraryMessage::ChangeFailed) && DeleteMacroWithMenus(held.Number);
-}
-
-bool MacroLibrary::SaveHeldRecord(HeldMacro& held, MacroRecord& record) {
-    if (!StillHeld(held, LibraryMessage::SaveFailed))
-        return false;
-    if (!SaveMacroRecord(held.Number, record))
-        return false;
-    held.AsRead = record;
-    return true;
+LibraryStatus MacroLibrary::SaveHeldRecord(HeldMacro& held, MacroRecord& record) {
+    const LibraryStatus status = SaveRecordTo(CurrentFile(), held.Number, record, &held);
+    if (status == LibraryStatus::Done)
+        held.AsRead = record;
+    return status;
 }
 
 bool MacroLibrary::RefreshEntry(int n) {
@@ -600,28 +660,30 @@ void DropMenuMember(std::span<std::uint8_t> image, int n) {
 }  // namespace
 
 bool MacroLibrary::DeleteMacroWithMenus(int n) {
+    return SayLibraryStatus(DeleteRecord(n, nullptr), LibraryWrite::Delete);
+}
+
+LibraryStatus MacroLibrary::DeleteRecord(int n, const HeldMacro* held) {
     std::string before;
     long long records = 0;
     {
         long long size = 0;
-        FilePtr f = OpenForChange(CurrentFile(), LibraryMessage::ChangeFailed, records, size);
-        if (!f || !MayChangeByNumber(n))
-            return false;
-        if (!InFile(n, records)) {
-            ShowError(LibraryMessage::NoSuchMacro);
-            return false;
-        }
+        LibraryStatus opened = LibraryStatus::Done;
+        FilePtr f = OpenForChange(CurrentFile(), records, size, opened);
+        if (!f)
+            return opened;
+        if (const LibraryStatus may = MayChange(f.get(), n, records, held);
+            may != LibraryStatus::Done)
+            return may;
         before.resize(static_cast<std::size_t>(size));
         if (std::fseek(f.get(), 0, SEEK_SET) != 0 ||
-            std::fread(before.data(), 1, before.size(), f.get()) != before.size()) {
-            ShowError(LibraryMessage::ReadFailed);
-            return false;
-        }
+            std::fread(before.data(), 1, before.size(), f.get()) != before.size())
+            return LibraryStatus::Failed;
     }
     const std::size_t gone = static_cast<std::size_t>((n - 1) * RecordSize);
     // A fragment behind the records is dropped with the rewrite.
-    std::string kept = before.substr(0, gone) +
-                       before.substr(gone + RecordSize, (records - n) * RecordSize);
+    std::string kept =
+        before.substr(0, gone) + before.substr(gone + RecordSize, (records - n) * RecordSize);
     auto* bytes = reinterpret_cast<std::uint8_t*>(kept.data());
     for (std::size_t at = 0; at < kept.size(); at += RecordSize)
         DropMenuMember({bytes + at, MacroRecord::Size}, n);
@@ -634,36 +696,42 @@ bool MacroLibrary::DeleteMacroWithMenus(int n) {
     // The file is rewritten whole, so an interrupted delete leaves it as it
     // was; and only over the bytes read, so that a record another program
     // wrote or appended since is never lost with them.
-    if (!ReplaceFileContents(CurrentFile(), kept, before)) {
-        ShowError(LibraryMessage::ChangeFailed);
-        return false;
-    }
+    if (!ReplaceFileContents(CurrentFile(), kept, before))
+        return LibraryStatus::Failed;
     fragmentSaidFor_.clear();
     // The tables follow the numbers at once: a hot key must never run the
     // record behind the one gone, even where the file cannot be read back.
     TakeRecords(RecordsOf(kept), false, CurrentFile());
-    return true;
+    return LibraryStatus::Done;
 }
 
 bool MacroLibrary::SetMacroEnabled(int n, std::uint8_t enabled) {
+    return SayLibraryStatus(WriteEnabled(n, enabled, nullptr), LibraryWrite::Enable);
+}
+
+LibraryStatus MacroLibrary::SetHeldEnabled(HeldMacro& held, std::uint8_t enabled) {
+    const LibraryStatus status = WriteEnabled(held.Number, enabled, &held);
+    if (status == LibraryStatus::Done)
+        held.AsRead.Enabled = enabled;
+    return status;
+}
+
+LibraryStatus MacroLibrary::WriteEnabled(int n, std::uint8_t enabled, const HeldMacro* held) {
     long long records = 0, size = 0;
-    FilePtr f = OpenForChange(CurrentFile(), LibraryMessage::ChangeFailed, records, size);
-    if (!f || !MayChangeByNumber(n))
-        return false;
-    if (!InFile(n, records)) {
-        ShowError(LibraryMessage::NoSuchMacro);
-        return false;
-    }
+    LibraryStatus opened = LibraryStatus::Done;
+    FilePtr f = OpenForChange(CurrentFile(), records, size, opened);
+    if (!f)
+        return opened;
+    if (const LibraryStatus may = MayChange(f.get(), n, records, held); may != LibraryStatus::Done)
+        return may;
     const long long at = (n - 1) * RecordSize + MacroRecord::EnabledAt;
     char old = 0;
     const char now = static_cast<char>(enabled);
     if (std::fseek(f.get(), static_cast<long>(at), SEEK_SET) != 0 ||
         std::fread(&old, 1, 1, f.get()) != 1 ||
-        !ChangeInPlace(std::move(f), {at, {&now, 1}, {&old, 1}, size})) {
-        ShowError(LibraryMessage::ChangeFailed);
-        return false;
-    }
-    return true;
+        !ChangeInPlace(std::move(f), {at, {&now, 1}, {&old, 1}, size}))
+        return LibraryStatus::Failed;
+    return LibraryStatus::Done;
 }
 
 int MacroLibrary::FindFreeHotKeyBelow(int start, int entries) const {

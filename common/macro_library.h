@@ -78,7 +78,54 @@ inline constexpr const char* TablesBehind =
 inline constexpr const char* ListedMacroMoved =
     "The macro was changed, moved or removed by another program since the list was shown, or "
     "another macro file was opened.  Nothing was done; please choose it again.";
+// The file is there but cannot be opened for a change now: another program
+// (another machine, a backup) holds it.
+inline constexpr const char* FileInUse =
+    "Macro File in use by another user.  Please try again later.";
+// A new macro meant for the library it was begun on, another being current.
+inline constexpr const char* LibraryChanged =
+    "Another macro file was opened while you worked on the macro, so it was not added to it.";
 }  // namespace LibraryMessage
+
+// What a write into the library came to: the caller acts on it, and
+// LibraryStatusMessage says it.
+enum class LibraryStatus {
+    Done,
+    // The held macro is no longer the record read at its number, or the
+    // library it was read from is no longer the current one.
+    Moved,
+    // The macro is no longer in the file.
+    Gone,
+    // The tables may no longer be numbered as the file is, and the macro
+    // they list there is not there: nothing is written by that number.
+    Behind,
+    // The file is there but cannot be opened now (another program holds it):
+    // the same write may land later.
+    FileBusy,
+    // The file is not there now (moved away, its drive gone): the same write
+    // may land once it is back.
+    Away,
+    // The file is not whole records coded as ours.
+    NotOurs,
+    // An append to a library of 500 macros.
+    Full,
+    // Read-only, full, or a write that failed: the file is as it was.
+    Failed,
+};
+
+// Whether the same write may land later: a dialog comes back with the user's
+// entries instead of dropping them.
+inline bool MayLandLater(LibraryStatus status) {
+    return status == LibraryStatus::FileBusy || status == LibraryStatus::Away;
+}
+
+// Which write a status answers.
+enum class LibraryWrite { Save, Append, Delete, Enable };
+
+// The message of a status for a write; null for Done.
+const char* LibraryStatusMessage(LibraryStatus status, LibraryWrite write);
+// Shows the message of status (nothing for Done); true for Done.
+bool SayLibraryStatus(LibraryStatus status, LibraryWrite write);
 
 // A macro taken out for a change that outlives a modal loop or a recording:
 // the file it came from, its number there and the record as read. It is
@@ -121,6 +168,8 @@ class MacroLibrary {
     // the other program are handed and told nothing, so that they keep what
     // the player loaded until the player loads the file itself.
     [[nodiscard]] bool LoadForThisProgram(const std::string& fileName);
+    // The current library's file.
+    const std::string& FileName() const { return CurrentFile(); }
     // True when the tables hold file as it was last read whole.
     bool TablesFollow(const std::string& file) const { return !behind_ && tablesFrom_ == file; }
     // True when the file the tables were read from could not be read or
@@ -131,12 +180,16 @@ class MacroLibrary {
 
     // Writes record n, which must be in the file, or appends it when n is -1
     // (the caller has raised the macro count, which becomes its number). Updates the tables, hands
-    // the entry over and tells the other program. On failure nothing changes and an append gives
-    // the count back.
+    // the entry over and tells the other program. On failure nothing changes, an append gives
+    // the count back, and the failure is said.
     [[nodiscard]] bool SaveMacroRecord(int n, MacroRecord& record);
     // What every command that adds a macro does: refused at 500 macros,
-    // otherwise the count is raised and the record appended.
+    // otherwise the count is raised and the record appended. Said.
     [[nodiscard]] bool AppendMacroRecord(MacroRecord& record);
+    // The same, only into file, which must still be the current library, and
+    // behind the last record the file has whatever the tables count (they
+    // may wait for a reload); says nothing.
+    [[nodiscard]] LibraryStatus AppendRecordTo(const std::string& file, MacroRecord& record);
     // False, and out unchanged, when record n could not be read (or is not
     // the macro listed there while the tables are behind).
     bool ReadMacroRecord(int n, MacroRecord& out) const;
@@ -144,34 +197,33 @@ class MacroLibrary {
     bool HoldMacroRecord(int n, HeldMacro& held) const;
     // Writes record over the held macro, as SaveMacroRecord does, only while
     // the same file is current and its record at that number is still the
-    // one read; otherwise refuses with HeldMacroMoved (SaveFailed when the
-    // file cannot be opened to tell). held then takes the record written, so
-    // that a later save of the same hold finds it.
-    [[nodiscard]] bool SaveHeldRecord(HeldMacro& held, MacroRecord& record);
+    // one read (Moved otherwise), checked in the one open that writes. held
+    // then takes the record written, so that a later save of the same hold
+    // finds it. Says nothing.
+    [[nodiscard]] LibraryStatus SaveHeldRecord(HeldMacro& held, MacroRecord& record);
     // Takes record n, which the other program wrote, into the tables again;
     // false, with nothing changed, when it cannot be read.
     [[nodiscard]] bool RefreshEntry(int n);
     // Removes record n from the file and the tables (numbered as the file is
     // now), and every pop-up menu's member list loses n and renumbers the
-    // members behind it, in one rewrite: a failure changes nothing. The
-    // caller reloads.
+    // members behind it, in one rewrite: a failure changes nothing and is
+    // said. The caller reloads.
     [[nodiscard]] bool DeleteMacroWithMenus(int n);
-    // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord refuses
-    // (ChangeFailed when the file cannot be opened).
-    [[nodiscard]] bool DeleteHeldMacro(const HeldMacro& held);
+    // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord
+    // refuses; says nothing.
+    [[nodiscard]] LibraryStatus DeleteHeldMacro(const HeldMacro& held);
     // Whether the held macro's file is current and still has the record as
     // read at its number; says nothing.
     bool Holds(const HeldMacro& held) const;
-    // The same, saying HeldMacroMoved when it does not, or unopened when the
-    // file cannot be opened to tell (another program holds it): that is no
-    // change to the macro.
-    bool StillHeld(const HeldMacro& held, const char* unopened = LibraryMessage::SaveFailed) const;
-    // Whether held's file is still the current one but cannot be opened now
-    // (another program holds it, or it is away for a while): a save refused
-    // for that may land later. Says nothing.
-    bool CannotOpenNow(const HeldMacro& held) const;
-    // Rewrites only the enabled flag of record n; the caller updates the tables.
+    // The same as a status: Done, Moved, or FileBusy when the file cannot be
+    // opened to tell.
+    LibraryStatus HoldStatus(const HeldMacro& held) const;
+    // Rewrites only the enabled flag of record n; the caller updates the
+    // tables. Said.
     [[nodiscard]] bool SetMacroEnabled(int n, std::uint8_t enabled);
+    // The same of a held macro, refused as SaveHeldRecord refuses; held takes
+    // the flag written. Says nothing.
+    [[nodiscard]] LibraryStatus SetHeldEnabled(HeldMacro& held, std::uint8_t enabled);
 
     // The icon a record shows, and whether its icon file is missing.
     IconChoice ResolveIcon(const MacroRecord& record, bool* fileMissing = nullptr) const;
@@ -195,20 +247,25 @@ class MacroLibrary {
     void CreateSystemMacrosIn(const std::string& path, bool appendMissing);
     // The file opened for a change in place, with its number of whole records
     // and its size (a trailing fragment of a write cut off counts in the size
-    // alone); null, said, when it is read-only, cannot be opened, or holds
-    // bytes not coded as ours.
-    FilePtr OpenForChange(const std::string& path, const char* failure, long long& records,
-                          long long& size);
-    // False, said, when record n may not be changed by its number: the tables
-    // are behind and it is not the macro they list there.
-    bool MayChangeByNumber(int n) const;
+    // alone); null, with why in status, when it is read-only, cannot be
+    // opened, or holds bytes not coded as ours.
+    FilePtr OpenForChange(const std::string& path, long long& records, long long& size,
+                          LibraryStatus& status);
+    // Behind when record n may not be changed by its number: the tables are
+    // behind and it is not the macro they list there; Gone when the file has
+    // no record n; with held, Moved when the open file f has not the record
+    // held at n.
+    LibraryStatus MayChange(std::FILE* f, int n, long long records, const HeldMacro* held) const;
     // Whether record is the macro the tables list at n.
     bool Lists(int n, const MacroRecord& record) const;
     // The hook library and the other program hear of the tables unless only
     // this program's own are loaded.
     void HandOver(HookSection section, int item = 0);
     void Tell(int code, int argument);
-    bool SaveRecordTo(const std::string& path, int n, MacroRecord& record);
+    LibraryStatus SaveRecordTo(const std::string& path, int n, MacroRecord& record,
+                               const HeldMacro* held = nullptr);
+    LibraryStatus DeleteRecord(int n, const HeldMacro* held);
+    LibraryStatus WriteEnabled(int n, std::uint8_t enabled, const HeldMacro* held);
     void FillEntry(int i, const MacroRecord& record, bool loading);
     // A hot-key code none of the first entries uses, searching down from start.
     int FindFreeHotKeyBelow(int start, int entries) const;

@@ -134,7 +134,7 @@ bool NetworkLock::FileInUse() {
         // lock is given back counted, so that every other program reloads
         // what the holder may have left uncounted.
         session.reset();
-        ReloadChanged();
+        ReloadChanged(LockMessage::TakenOver);
         ReleaseSyncFile(1);
         return true;
     }
@@ -143,8 +143,8 @@ bool NetworkLock::FileInUse() {
     return true;
 }
 
-void NetworkLock::ReloadChanged() {
-    Tell(LockMessage::Changed, true);
+void NetworkLock::ReloadChanged(const char* text) {
+    Tell(text, true);
     syncStamp_ = record_.Counter;
     host_.ReloadShared();
     if (owner_ == LibraryOwner::Editor) {

@@ -15,7 +15,7 @@
 namespace orv {
 
 namespace LockMessage {
-inline constexpr const char* InUse = "Macro File in use by another user.  Please try again later.";
+inline constexpr const char* InUse = LibraryMessage::FileInUse;
 // The lock is this program's own: only a recording keeps it past a dialog.
 inline constexpr const char* HeldHere =
     "A macro is being recorded, and the macro file stays locked until the recording ends.  "
@@ -23,6 +23,12 @@ inline constexpr const char* HeldHere =
 inline constexpr const char* Changed =
     "Macro File has changed by another user.  Changed macro file will be reloaded after "
     "clicking \"ok\".";
+// A lock whose holder stopped answering was taken over: nobody is known to
+// have changed the file, but the holder may have; it is reloaded all the same.
+inline constexpr const char* TakenOver =
+    "The macro file was locked by a user whose program stopped answering, and the lock has "
+    "been taken over.  The macro file will be reloaded after clicking \"ok\"; please choose "
+    "again.";
 inline constexpr const char* Lost =
     "The lock of the macro file was taken over by another user while you were changing it.  "
     "Your change was saved, and other users will reload the macro file.";
@@ -90,9 +96,9 @@ class NetworkLock {
     Seen Refresh(SyncFileSession* session);
     bool Take(SyncFileSession& session);
     bool IsOurs() const;
-    // Another program changed the library: says so, reloads it and has the
-    // player reload it too.
-    void ReloadChanged();
+    // Another program changed the library (or a dead holder's lock was taken
+    // over): says so, reloads it and has the player reload it too.
+    void ReloadChanged(const char* text = LockMessage::Changed);
     void Tell(std::string_view text, bool notice = false) const;
     // Says why the lock could not be read, as in use (unreadable: another
     // machine may hold it) or as another file.

@@ -147,7 +147,7 @@ void PlayerCapture::End(bool askForName) {
     record.SetScriptText(script.ScriptText);
     const bool named = askForName && desk_.CompleteCapture(
                                          record, programName.empty() ? startProgram_ : programName);
-    const bool saved = library_.SaveHeldRecord(held_, record);
+    const bool saved = SayLibraryStatus(library_.SaveHeldRecord(held_, record), LibraryWrite::Save);
     // The placeholder's append changed the file even when the save is refused.
     lock_.ReleaseSyncFile(1);
     // The new hot key or Cueword works at once.

@@ -34,11 +34,11 @@ void EditorLibrary::TellUnreadable(int n) const {
     ShowError(gone ? LibraryMessage::NoSuchMacro : LibraryMessage::ReadFailed);
 }
 
-bool EditorLibrary::AppendMacro(MacroRecord& record) {
-    if (!library_.AppendMacroRecord(record))
-        return false;
-    UpNumKeys(table_, hooks_, notices_);
-    return true;
+LibraryStatus EditorLibrary::AppendMacro(LibraryChange& change, MacroRecord& record) {
+    const LibraryStatus status = change.Append(record);
+    if (status == LibraryStatus::Done)
+        UpNumKeys(table_, hooks_, notices_);
+    return status;
 }
 
 bool EditorLibrary::SwitchLibrary(const std::string& fileName) {

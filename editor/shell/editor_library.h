@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/library_change.h"
 #include "common/macro_library.h"
 
 namespace orv::editor {
@@ -20,9 +21,10 @@ class EditorLibrary {
     // The same, held for a change that outlives a modal loop.
     bool HoldRecord(int n, HeldMacro& held);
 
-    // Appends record as the last macro; only once it is written does the new
-    // count reach the hook library and the player.
-    [[nodiscard]] bool AppendMacro(MacroRecord& record);
+    // Appends record, through change, as the last macro of the library the
+    // change began on; only once it is written does the new count reach the
+    // hook library and the player. A failure is said.
+    [[nodiscard]] LibraryStatus AppendMacro(LibraryChange& change, MacroRecord& record);
 
     // Makes fileName the current library, by its full name from the current
     // folder. One that cannot be loaded, or whose full name the settings

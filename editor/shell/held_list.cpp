@@ -1,10 +1,22 @@
 #include "editor/shell/held_list.h"
 
 #include <algorithm>
+#include <array>
 
 #include "common/message_boxes.h"
 
 namespace orv::editor {
+
+namespace {
+
+bool SameRecord(const MacroRecord& a, const MacroRecord& b) {
+    std::array<std::uint8_t, MacroRecord::Size> x, y;
+    a.Encode(x);
+    b.Encode(y);
+    return x == y;
+}
+
+}  // namespace
 
 bool ShowsRecord(const ListMacro& line, const MacroRecord& record) {
     // The tables keep the scope text cut to the hooks' capacity.
@@ -24,6 +36,26 @@ bool HoldAsListed(const MacroLibrary& library, const ListMacro& line, HeldMacro&
         return false;
     held = std::move(read);
     return true;
+}
+
+std::optional<HeldMacro> RefindListed(const MacroLibrary& library, const ListMacro& line,
+                                      const std::optional<HeldMacro>& asRead) {
+    if (asRead && library.Holds(*asRead))
+        return asRead;
+    std::vector<HeldMacro> same, showing;
+    HeldMacro read;
+    for (int n = 1; n <= MaxMacros && library.HoldMacroRecord(n, read); ++n) {
+        if (asRead && SameRecord(read.AsRead, asRead->AsRead))
+            same.push_back(read);
+        else if (ShowsRecord(line, read.AsRead))
+            showing.push_back(read);
+    }
+    // Only one candidate is the row's macro; two alike could be either.
+    if (same.size() == 1)
+        return same.front();
+    if (same.empty() && showing.size() == 1)
+        return showing.front();
+    return std::nullopt;
 }
 
 HeldList::HeldList(const MacroLibrary& library, const std::vector<ListMacro>& listed)

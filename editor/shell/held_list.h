@@ -4,6 +4,7 @@
 // opens another file, another machine changes the shared file).
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "common/macro_library.h"
@@ -17,6 +18,13 @@ bool ShowsRecord(const ListMacro& line, const MacroRecord& record);
 // Record line.Number of the current file, held, only when it is the macro the
 // line shows; says nothing.
 bool HoldAsListed(const MacroLibrary& library, const ListMacro& line, HeldMacro& held);
+
+// The macro a row shows, re-found in the current file however the file has
+// moved since the list was filled: where asRead (the record read when the
+// row was chosen) is now, else the one record that shows as the row does;
+// none when the file no longer has it. A look only: nothing is written.
+std::optional<HeldMacro> RefindListed(const MacroLibrary& library, const ListMacro& line,
+                                      const std::optional<HeldMacro>& asRead);
 
 // The macros a dialog lists, held for its life: what it finally reads or
 // writes by number is the record as read when it was listed, and only while

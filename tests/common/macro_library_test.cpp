@@ -413,17 +413,18 @@ TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
 
     HeldMacro held;
     ASSERT_TRUE(library.HoldMacroRecord(7, held));
-    ASSERT_TRUE(library.SaveHeldRecord(held, edited));
-    ASSERT_TRUE(library.SaveHeldRecord(held, edited)) << "the hold follows its own save";
+    ASSERT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Done);
+    ASSERT_EQ(library.SetHeldEnabled(held, 0), LibraryStatus::Done);
+    ASSERT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Done)
+        << "the hold follows its own save and flag";
     EXPECT_EQ(FileNicknames()[6], "B edited");
 
     // A lower macro deleted: the held number now names "C".
     ASSERT_TRUE(library.HoldMacroRecord(7, held));
     ASSERT_TRUE(library.DeleteMacroWithMenus(6));
-    boxes.Expect(LibraryMessage::HeldMacroMoved);
-    EXPECT_FALSE(library.SaveHeldRecord(held, edited));
-    boxes.Expect(LibraryMessage::HeldMacroMoved);
-    EXPECT_FALSE(library.DeleteHeldMacro(held));
+    EXPECT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Moved);
+    EXPECT_EQ(library.DeleteHeldMacro(held), LibraryStatus::Moved);
+    EXPECT_EQ(library.SetHeldEnabled(held, 0), LibraryStatus::Moved);
     EXPECT_EQ(FileNicknames().back(), "C");
     EXPECT_EQ(FileNicknames().size(), 7u);
 
@@ -431,12 +432,10 @@ TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
     ASSERT_TRUE(library.HoldMacroRecord(7, held));
     MacroRecord other = Ordinary("C by another", 1);
     ASSERT_TRUE(library.SaveMacroRecord(7, other));
-    boxes.Expect(LibraryMessage::HeldMacroMoved);
-    EXPECT_FALSE(library.SaveHeldRecord(held, edited));
+    EXPECT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Moved);
     ASSERT_TRUE(library.HoldMacroRecord(7, held));
     ASSERT_TRUE(library.DeleteMacroWithMenus(7));
-    boxes.Expect(LibraryMessage::HeldMacroMoved);
-    EXPECT_FALSE(library.SaveHeldRecord(held, edited));
+    EXPECT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Moved);
     EXPECT_EQ(FileNicknames().size(), 6u);
 
     // Another library made current: its macro of that number stays.
@@ -446,11 +445,10 @@ TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
     ASSERT_TRUE(library.ReloadMacroFile(false));
     MacroRecord own = Ordinary("own of B", 2);
     ASSERT_TRUE(library.AppendMacroRecord(own));
-    boxes.Expect(LibraryMessage::HeldMacroMoved);
-    EXPECT_FALSE(library.SaveHeldRecord(held, edited));
+    EXPECT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Moved);
     EXPECT_EQ(FileNicknames()[5], "own of B");
     settings->MacroFiles[0] = first;
-    EXPECT_TRUE(library.DeleteHeldMacro(held));
+    EXPECT_EQ(library.DeleteHeldMacro(held), LibraryStatus::Done);
     EXPECT_EQ(FileNicknames(), EditorSystemNames);
 }
 

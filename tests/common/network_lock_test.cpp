@@ -121,8 +121,9 @@ TEST_F(NetworkLockTest, SecondHolderWaitsForTheReleaseOrAStillHeartbeat) {
     clock.AdvanceMs(1000);
     // Taken over after a minute: whatever the user chose was chosen from the
     // library before, which the dead holder may have changed. A reload, given
-    // back counted (so the others reload too), and the user chooses again.
-    boxes.Expect(LockMessage::Changed, MsgResult::Ok, "Notice");
+    // back counted (so the others reload too), and the user chooses again;
+    // nobody is said to have changed the file.
+    boxes.Expect(LockMessage::TakenOver, MsgResult::Ok, "Notice");
     EXPECT_TRUE(b.lock.FileInUse());
     EXPECT_EQ(b.host.reloads, 1);
     EXPECT_EQ(b.notices.Posted, (std::vector<std::pair<int, int>>{{2, 0}, {3, 0}}));
@@ -155,7 +156,8 @@ TEST_F(NetworkLockTest, ChangeUnderALostLockIsReportedAndCounted) {
     boxes.Expect(LockMessage::InUse);
     ASSERT_TRUE(b.lock.FileInUse());
     clock.AdvanceMs(60000);
-    boxes.Expect(LockMessage::Changed);
+    // Nobody is known to have changed the file: the take-over is said as such.
+    boxes.Expect(LockMessage::TakenOver);
     ASSERT_TRUE(b.lock.FileInUse());
     ASSERT_FALSE(b.lock.FileInUse());
 

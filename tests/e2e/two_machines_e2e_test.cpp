@@ -156,7 +156,7 @@ TEST(TwoMachines, ATakeOverAfterTheOtherMachinesChangeActsOnNoMacroChosenBefore)
             text = BoxText(box);
             PostMessageA(box, WM_COMMAND, IDOK, 0);
             WaitFor([&] { return !IsWindow(box); }, 5000);
-            return text == LockMessage::Changed;
+            return text == LockMessage::TakenOver;
         },
         120000))
         << text;

@@ -153,6 +153,12 @@ void TAddNewHotKey::HandOver(const EditorLaunchers::HandOver& editor, MacroHandO
     handOver.MacroNumber = MacroNumber;
     handOver.IsExisting = false;
     handOver.Saved = false;
+    handOver.Change = env_.Change;
+    const bool recording = &editor == &env_.Launchers.OpenCapture;
+    lastEditor_ = recording ? nullptr : &editor;
+    lastHandOver_.reset();
+    if (!recording)
+        lastHandOver_.emplace(handOver);
     editor(handOver);
     Saved = handOver.Saved;
     MenuInTray = handOver.MenuInTray;
@@ -160,6 +166,20 @@ void TAddNewHotKey::HandOver(const EditorLaunchers::HandOver& editor, MacroHandO
     Appended = handOver.Appended;
     env_.RefillList();
     Close(IDOK);
+}
+
+bool TAddNewHotKey::ShowEditorAgain() {
+    if (!lastEditor_ || !lastHandOver_)
+        return false;
+    // The record holds what the user entered: the editor shows it as a
+    // macro's own, not afresh.
+    MacroHandOver handOver = *lastHandOver_;
+    handOver.IsExisting = true;
+    handOver.Saved = false;
+    (*lastEditor_)(handOver);
+    Saved = handOver.Saved;
+    MenuInTray = MenuInTray || handOver.MenuInTray;
+    return true;
 }
 
 void TAddNewHotKey::HandToEditor(const EditorLaunchers::HandOver& editor) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "common/hook_library.h"
 #include "common/ui/win32/form.h"
@@ -35,6 +36,9 @@ struct AddMacroEnv {
     ProgramNotices& Notices;
     EditorLaunchers& Launchers;
     std::function<void()> RefillList;  // the main window's list
+    // The change the new macro is made under; the editors it opens write
+    // through it.
+    LibraryChange* Change = nullptr;
 };
 
 class TAddNewHotKey : public TForm {
@@ -74,6 +78,11 @@ class TAddNewHotKey : public TForm {
     bool KeepsLock = false;  // a recording started and holds the lock until it ends
     bool Appended = false;   // the recording appended the macro already
 
+    // The editor the user made the macro with, shown again with what the
+    // user entered (the save of it was refused for a while); false when the
+    // macro was not made in one (a recording).
+    bool ShowEditorAgain();
+
     void DisableEnable();
     void HotKeyReported(int code);
     void KeyListClick();
@@ -97,6 +106,9 @@ class TAddNewHotKey : public TForm {
     void KeyListDrawItem(TCanvas& canvas, int index, const RECT& rect, bool selected) const;
 
     HotKeyChoices choices_;
+    // The editor last handed the macro, and how: ShowEditorAgain.
+    const EditorLaunchers::HandOver* lastEditor_ = nullptr;
+    std::optional<MacroHandOver> lastHandOver_;
 };
 
 }  // namespace orv::editor

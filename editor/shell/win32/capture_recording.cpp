@@ -96,11 +96,16 @@ void CaptureRecording::TakeChoice(const TCaptureKeys& dialog, MacroRecord& recor
 
 bool CaptureRecording::KeepRecord(MacroHandOver& handOver) {
     // The nickname and scope chosen are kept even if the recording is lost.
-    if (handOver.IsExisting)
-        return handOver.Saved = context_.Library.SaveHeldRecord(held_, handOver.Record);
+    if (!handOver.Change)
+        return false;
+    if (handOver.IsExisting) {
+        handOver.Saved = handOver.Change->Save(handOver.Record) == LibraryStatus::Done;
+        held_ = handOver.Change->Held();
+        return handOver.Saved;
+    }
     // A new macro is appended before the recording starts, so that its end
     // always has a record to land in.
-    if (!main_.Editing().AppendMacro(handOver.Record))
+    if (main_.AppendMacro(*handOver.Change, handOver.Record) != LibraryStatus::Done)
         return false;
     handOver.MacroNumber = context_.Table.EntryCount();
     handOver.Saved = handOver.Appended = true;
@@ -166,7 +171,6 @@ void CaptureRecording::MakeWindowActive(const std::string& title) {
 
 void CaptureRecording::Recapture() {
     const int n = main_.SelectedMacro();
-    NetworkLock& lock = main_.Lock();
     if (n == 0)
         return;
     // A menu's record holds its members where a script would go.
@@ -174,12 +178,10 @@ void CaptureRecording::Recapture() {
         ShowError(MenuNotRecordedMessage);
         return;
     }
-    if (lock.FileInUse())
+    LibraryChange change = main_.NewChange();
+    if (!change.BeginOn(n, main_.Listed()))
         return;
-    if (!main_.HoldListed(n, held_)) {
-        lock.ReleaseSyncFile(0);
-        return;
-    }
+    held_ = change.Held();
     MacroRecord record = held_.AsRead;
     MacroHandOver handOver{record};
     handOver.Owner = main_.Handle();
@@ -189,15 +191,14 @@ void CaptureRecording::Recapture() {
     handOver.HotKeyLabel = ActivationName(record);
     handOver.ScopeLocked =
         record.MacroKind != MacroKind::Global && SharesGlobalHotKey(context_.Table, n);
-    main_.HoldMacros();
+    handOver.Change = &change;
     Open(handOver);
-    if (!handOver.KeepsLock)
-        lock.ReleaseSyncFile(handOver.Saved ? 1 : 0);
+    if (handOver.KeepsLock)
+        change.KeepLock();
     if (handOver.Saved) {
         main_.FillList();
         main_.SelectMacro(n);
     }
-    main_.ReleaseMacros();
 }
 
 void CaptureRecording::CaptureChar(WPARAM, LPARAM character) {
@@ -255,7 +256,8 @@ bool CaptureRecording::SaveCapture(const std::string& topProgram, MacroRecord& r
         record.ScopeText = topProgram.substr(0, 30);
         record.ScopeMatch = 1;
     }
-    if (!context_.Library.SaveHeldRecord(held_, record))
+    // Under the lock the recording kept.
+    if (!SayLibraryStatus(context_.Library.SaveHeldRecord(held_, record), LibraryWrite::Save))
         return false;
     RemoveCaptureFile(context_.ProgramDir);
     main_.SetHotKeys();
@@ -274,9 +276,7 @@ void CaptureRecording::ReleaseLock() {
     if (!holdsLock_)
         return;
     holdsLock_ = false;
-    // Counted whether or not the capture landed: before the recording began,
-    // its macro was written under this lock (the choices kept, or appended).
-    main_.Lock().ReleaseSyncFile(1);
+    LibraryChange::ReleaseKeptLock(main_.Lock());
 }
 
 std::shared_ptr<CaptureRecording> InstallCapture(TMainWin& main, EditorContext& context) {

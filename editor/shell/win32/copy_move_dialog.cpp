@@ -41,30 +41,34 @@ void DoCopy(TMainWin& main, EditorContext& context) {
         ShowError(LibraryFullMessage);
         return;
     }
-    if (main.Lock().FileInUse())
-        return;
     // The copy is appended only to the library it was read from, and only
     // while the macro copied is still where it was: the player's reloads wait
     // for the dialog.
-    main.HoldMacros();
-    HeldMacro held;
-    bool made = main.HoldListed(main.SelectedMacro(), held);
-    MacroRecord copy = held.AsRead;
-    made = made && ChooseActivation(copy, context, 0) && context.Library.StillHeld(held) &&
-           main.Editing().AppendMacro(copy);
-    if (made) {
-        main.FillList();
-        main.SelectMacro(context.Table.EntryCount());
-        main.SetButtons(true);
-        main.CheckTimeItem(main.MyGrid.Row());
-        main.SetHotKeys();
-    }
-    main.Lock().ReleaseSyncFile(made ? 1 : 0);
-    if (made && copy.ActivationCode == ActivationCode::Scheduled)
-        context.Notices.Post(NoticeCode::SchedulesChanged, 0);
-    if (made && copy.MacroKind == MacroKind::PopupMenu)
-        context.Notices.Post(NoticeCode::PopupMenusChanged, 0);
-    main.ReleaseMacros();
+    LibraryChange change = main.NewChange();
+    if (!change.BeginOn(main.SelectedMacro(), main.Listed()))
+        return;
+    MacroRecord copy = change.Held().AsRead;
+    // A file busy for a while brings the dialog back, to be saved once it is
+    // free or given up.
+    LibraryStatus status = LibraryStatus::Done;
+    do {
+        if (!ChooseActivation(copy, context, 0))
+            return;
+        status = change.CheckHeld(LibraryWrite::Save);
+        if (status == LibraryStatus::Done)
+            status = main.AppendMacro(change, copy);
+    } while (MayLandLater(status));
+    if (status != LibraryStatus::Done)
+        return;
+    main.FillList();
+    main.SelectMacro(context.Table.EntryCount());
+    main.SetButtons(true);
+    main.CheckTimeItem(main.MyGrid.Row());
+    main.SetHotKeys();
+    if (copy.ActivationCode == ActivationCode::Scheduled)
+        change.Tell(NoticeCode::SchedulesChanged);
+    if (copy.MacroKind == MacroKind::PopupMenu)
+        change.Tell(NoticeCode::PopupMenusChanged);
 }
 
 void DoMove(TMainWin& main, EditorContext& context) {
@@ -167,14 +171,15 @@ void TCopyOrMove::OkButtonClick() {
     }
     if (choice.Kind == NewActivation::HotKey && !CheckBad(choice.Code))
         return;
-    if (choice.Kind == NewActivation::Timed) {
-        if (record_.ActivationCode != ActivationCode::Scheduled)
-            DefaultTimer(record_, CurrentClock().Now());
-        StoreActivationChoice(choice, record_);
-        EditSchedule(record_);
-    } else {
-        StoreActivationChoice(choice, record_);
-    }
+    // The schedule is chosen on a copy: its Cancel leaves the record as it
+    // was and this dialog open.
+    MacroRecord chosen = record_;
+    if (choice.Kind == NewActivation::Timed && chosen.ActivationCode != ActivationCode::Scheduled)
+        DefaultTimer(chosen, CurrentClock().Now());
+    StoreActivationChoice(choice, chosen);
+    if (choice.Kind == NewActivation::Timed && !EditSchedule(chosen))
+        return;
+    record_ = chosen;
     Done = 1;
     Close(IDOK);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "common/library_change.h"
 #include "common/macro_record.h"
 
 namespace orv::editor {
@@ -36,6 +37,8 @@ struct MacroHandOver {
     bool ScopeLocked = false;  // a global macro holds the hot key: no global scope
     std::string HotKeyLabel;   // the key's name, "Cueword: " and the Cueword, or a title
     bool SharedKey = false;    // another global, menu or system macro has the same hot key
+    // The change the hand-over is made under: the editor's writes go through it.
+    LibraryChange* Change = nullptr;
     // Results.
     bool Saved = false;
     bool MenuInTray = false;  // the pop-up menu's tray icon may have changed

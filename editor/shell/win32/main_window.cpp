@@ -17,6 +17,7 @@
 #include "common/ui/win32/services.h"
 #include "common/win32/system_routines.h"
 #include "common/win32/window_notices.h"
+#include "editor/shell/held_list.h"
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/player_link.h"
 #include "editor/shell/recent_files.h"
@@ -357,10 +358,16 @@ void TMainWin::DoCaption() {
 void TMainWin::ShowQuickInfo() {
     if (!MacroSelected())
         return;
-    HeldMacro held;
-    if (!HoldListed(SelectedMacro(), held))
+    // The row's macro wherever the file now has it: a look needs no lock,
+    // and the list may be older than the file.
+    const std::optional<HeldMacro> found =
+        RefindListed(context_.Library, *list_.RowMacro(MyGrid.Row()), selectedAsRead_);
+    if (!found) {
+        ShowError(LibraryMessage::NoSuchMacro);
+        ShowLibraryAnew();
         return;
-    current_ = held.AsRead;
+    }
+    current_ = found->AsRead;
     TQuickInfo info(current_, icons_, context_.ProgramDir);
     info.ShowModal(Handle());
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/categories.h"
+#include "common/library_change.h"
 #include "common/macro_library.h"
 #include "common/mixer.h"
 #include "common/network_lock.h"
@@ -74,7 +75,7 @@ class WizardMenu {
     std::vector<std::pair<int, std::unique_ptr<TMenuItem>>> items_;
 };
 
-class TMainWin : public TForm, private NetworkLockHost {
+class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
   public:
     TMainWin(EditorContext& context, EditorLaunchers launchers = {});
     ~TMainWin() override;
@@ -215,10 +216,20 @@ class TMainWin : public TForm, private NetworkLockHost {
     NetworkLock& Lock() { return lock_; }
     EditorLibrary& Editing() { return editing_; }
 
-    // The common order of a change to macro n (later dialogs use it): lock,
-    // hold, dialog, write where the held macro still is, refill, reselect,
-    // hot keys, release (changed = saved), then tell the player of a
-    // schedule or pop-up menu change. True when the record was written.
+    // A change to the library through the one road: lock, hold, act,
+    // release counted, notices, reloads released.
+    LibraryChange NewChange() {
+        return LibraryChange(lock_, context_.Library, *this, context_.Notices);
+    }
+    // How a change finds the macro of a row: HoldListed.
+    LibraryChange::Chooser Listed() {
+        return [this](int n, HeldMacro& held) { return HoldListed(n, held); };
+    }
+
+    // A dialog's change to macro n: the dialog, its save where the held
+    // macro still is (the dialog back with the user's edits while the file
+    // is busy), refill, reselect, hot keys, then the change's release and
+    // notices. True when the record was written.
     bool ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
 
     // Macro n held for a change or a look, when the file still has there the
@@ -266,9 +277,10 @@ class TMainWin : public TForm, private NetworkLockHost {
     void DoQuickWiz(int kind);
     // Adds macro number to the pop-up menu macro menu, when it has room.
     void JoinPopupMenu(int menu, int number);
-    // Appends record as the last macro and hands the new count over; its
-    // number, or 0 when it was not added (which was said).
-    int AppendMacro(const MacroRecord& record);
+    // Appends record, through change, as the last macro of the library the
+    // change began on, and hands the new count over once it is written; its
+    // number is then the count. A failure is said.
+    LibraryStatus AppendMacro(LibraryChange& change, MacroRecord& record);
     // The macros of the rows that show one, top to bottom.
     std::vector<ListMacro> ListedMacros() const;
     // The system's mixer, for the speaker dialog's test and the wizard: made
@@ -294,7 +306,9 @@ class TMainWin : public TForm, private NetworkLockHost {
     // macro chosen (main_window_first_time.cpp); the form of a quick wizard
     // shown and what it finished with; whether dial-up networking is there.
     void DoFirstTime();
-    std::optional<FinishOutcome> RunQuickWiz(int kind);
+    // keep: what Finish made is kept (false: the wizard stays open).
+    std::optional<FinishOutcome> RunQuickWiz(int kind,
+                                             const std::function<bool(FinishOutcome&)>& keep = {});
     std::function<bool()> DialUpAvailable = RasLoaded;
 
     // The hook library's reports of a recording (CaptureChar with the macro and
@@ -357,7 +371,8 @@ class TMainWin : public TForm, private NetworkLockHost {
     // Helpers of the operations (main_window_operations.cpp).
     MacroHandOver ExistingHandOver(int n, MacroRecord& record);
     bool ListedInAMenu(int n) const;
-    void FileUnderCategory(int n, std::uint32_t id, bool sound);
+    // The held macro filed under category id, with the change it is held by.
+    void FileUnderCategory(LibraryChange& change, std::uint32_t id, bool sound);
     // A change to the categories, made under the lock to the category file as
     // it is now, and written; false (the file as it was) when refused, when
     // change says no or when the file cannot be written.
@@ -372,6 +387,9 @@ class TMainWin : public TForm, private NetworkLockHost {
     void ReloadShared() override;
     void SetNetTimer(bool on) override;
     void SetSyncTimer(bool on) override;
+    // ReloadHolds
+    void HoldReloads() override { HoldMacros(); }
+    void ReleaseReloads() override { ReleaseMacros(); }
 
     EditorContext& context_;
     SettingsBlock& settings_;

@@ -27,9 +27,9 @@ namespace {
 // the reader's one message tells of it.
 class MainWindowLibrary final : public LibraryView {
   public:
-    MainWindowLibrary(TMainWin& main, EditorContext& context,
+    MainWindowLibrary(TMainWin& main, EditorContext& context, LibraryChange* change,
                       const std::vector<ListMacro>* listed = nullptr)
-        : main_(main), context_(context) {
+        : main_(main), context_(context), change_(change) {
         if (listed)
             listed_.emplace(context.Library, *listed);
     }
@@ -39,13 +39,17 @@ class MainWindowLibrary final : public LibraryView {
     bool Read(int n, MacroRecord& out) const override {
         return listed_ ? listed_->ReadQuietly(n, out) : context_.Library.ReadMacroRecord(n, out);
     }
-    bool Append(MacroRecord& record) override { return main_.AppendMacro(record) > 0; }
+    // Only a view made for a change appends.
+    bool Append(MacroRecord& record) override {
+        return change_ && main_.AppendMacro(*change_, record) == LibraryStatus::Done;
+    }
     // Whether a read of the macros listed was refused.
     bool Refused() const { return listed_ && listed_->Refused(); }
 
   private:
     TMainWin& main_;
     EditorContext& context_;
+    LibraryChange* change_;
     std::optional<HeldList> listed_;
 };
 
@@ -80,9 +84,8 @@ std::vector<std::uint16_t> ActivationsOf(const HookTable& table) {
 
 }  // namespace
 
-int TMainWin::AppendMacro(const MacroRecord& record) {
-    MacroRecord added = record;
-    return editing_.AppendMacro(added) ? context_.Table.EntryCount() : 0;
+LibraryStatus TMainWin::AppendMacro(LibraryChange& change, MacroRecord& record) {
+    return editing_.AppendMacro(change, record);
 }
 
 std::vector<ListMacro> TMainWin::ListedMacros() const {
@@ -94,14 +97,12 @@ std::vector<ListMacro> TMainWin::ListedMacros() const {
 }
 
 void TMainWin::MenuImportTextClick() {
-    if (lock_.FileInUse())
+    LibraryChange change = NewChange();
+    if (!change.Begin())
         return;
     if (CurrentMessageBoxes().Show("Notice", TextImportMessage::Confirm,
-                                   MsgStyle::OkCancel | MsgStyle::IconInformation) !=
-        MsgResult::Ok) {
-        lock_.ReleaseSyncFile(0);
+                                   MsgStyle::OkCancel | MsgStyle::IconInformation) != MsgResult::Ok)
         return;
-    }
     FileDialogOptions options;
     options.Title = "Text File Import";
     options.Filter = "Text File (*.TXT)|*.TXT";
@@ -110,35 +111,30 @@ void TMainWin::MenuImportTextClick() {
     const std::optional<std::string> contents = name ? ReadWholeFile(*name) : std::nullopt;
     if (name && !contents)
         ShowError(ImportMessage::OpenFailed);
-    if (!contents) {
-        lock_.ReleaseSyncFile(0);
+    if (!contents)
         return;
-    }
-    int added = 0;
-    {
-        THourglass busy;
-        MainWindowLibrary library(*this, context_);
-        added = ImportTextItems(*contents, library, CurrentClock().Now());
-        FillList();
-        SetHotKeys();
-    }
-    // Other machines reload only when told of a change, the limit's stop included.
-    lock_.ReleaseSyncFile(added > 0 ? 1 : 0);
+    THourglass busy;
+    MainWindowLibrary library(*this, context_, &change);
+    // Other machines reload only when told of a change, the limit's stop
+    // included: each append counts.
+    ImportTextItems(*contents, library, CurrentClock().Now());
+    FillList();
+    SetHotKeys();
 }
 
 void TMainWin::MenuImportClick() {
-    if (lock_.FileInUse())
+    LibraryChange change = NewChange();
+    if (!change.Begin())
         return;
-    MainWindowLibrary library(*this, context_);
+    MainWindowLibrary library(*this, context_, &change);
     TMyImport dialog(library, ActivationsOf(context_.Table));
     dialog.ShowModal(Handle());
     if (dialog.Added > 0) {
         FillList();
         SetHotKeys();
     }
-    lock_.ReleaseSyncFile(dialog.Added > 0 ? 1 : 0);
     if (dialog.TrayMenu)
-        context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+        change.Tell(NoticeCode::PopupMenusChanged);
 }
 
 void TMainWin::ReadListed(const std::vector<ListMacro>& listed,
@@ -146,7 +142,7 @@ void TMainWin::ReadListed(const std::vector<ListMacro>& listed,
     bool refused = false;
     HoldMacros();
     {
-        MainWindowLibrary library(*this, context_, &listed);
+        MainWindowLibrary library(*this, context_, nullptr, &listed);
         read(library);
         refused = library.Refused();
     }

@@ -55,41 +55,35 @@ void TMainWin::SetSyncTimer(bool on) {
 }
 
 bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
-    if (lock_.FileInUse())
+    LibraryChange change = NewChange();
+    if (!change.BeginOn(n, Listed()))
         return false;
-    HeldMacro held;
-    if (!HoldListed(n, held)) {
-        lock_.ReleaseSyncFile(0);
-        return false;
-    }
-    current_ = held.AsRead;
+    current_ = change.Held().AsRead;
     const bool wasTimed = current_.ActivationCode == ActivationCode::Scheduled;
-    HoldMacros();
-    ChangeOutcome outcome = dialog(current_);
-    bool saved = outcome.Saved && context_.Library.SaveHeldRecord(held, current_);
     // A menu's tray change of an earlier showing is in the record saved.
-    bool trayChanged = outcome.PopupTrayChanged;
+    bool trayChanged = false;
+    ChangeOutcome outcome;
+    LibraryStatus status = LibraryStatus::Done;
     // Refused by a file another program holds or has taken away, not by a
     // macro that moved or a file that can never take it: the dialog comes
     // back with the edits, to be saved once the file is free or given up
     // with Cancel.
-    while (outcome.Saved && !saved && outcome.UserEdits && context_.Library.CannotOpenNow(held)) {
+    do {
         outcome = dialog(current_);
-        saved = outcome.Saved && context_.Library.SaveHeldRecord(held, current_);
         trayChanged = trayChanged || outcome.PopupTrayChanged;
-    }
-    if (saved) {
-        FillList();
-        SelectMacro(n);
-        SetHotKeys();
-    }
-    lock_.ReleaseSyncFile(saved ? 1 : 0);
-    if (saved && (wasTimed || current_.ActivationCode == ActivationCode::Scheduled))
-        context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
-    if (saved && trayChanged)
-        context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
-    ReleaseMacros();
-    return saved;
+        if (outcome.Saved)
+            status = change.Save(current_);
+    } while (outcome.Saved && MayLandLater(status) && outcome.UserEdits);
+    if (!change.Changed())
+        return false;
+    FillList();
+    SelectMacro(n);
+    SetHotKeys();
+    if (wasTimed || current_.ActivationCode == ActivationCode::Scheduled)
+        change.Tell(NoticeCode::SchedulesChanged);
+    if (trayChanged)
+        change.Tell(NoticeCode::PopupMenusChanged);
+    return true;
 }
 
 bool TMainWin::HoldListed(int n, HeldMacro& held) {

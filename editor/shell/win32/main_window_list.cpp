@@ -38,7 +38,10 @@ void TMainWin::FillList() {
     };
     MyGrid.SetRow(shown ? list_.RowShowing(*shown, formerRow, isSelected)
                         : list_.NearestRow(formerRow));
-    RememberSelected(MyGrid.Row());
+    // While a reload waits the tables are not numbered as the file is: the
+    // macro remembered stays the one read before, for the reload to find.
+    if (!heldReloads_.Waiting())
+        RememberSelected(MyGrid.Row());
     if (!list_.Empty())
         CheckTimeItem(MyGrid.Row());
     RepaintList();

@@ -52,29 +52,38 @@ void TMainWin::DoAdd() {
         ShowError(LibraryFullMessage);
         return;
     }
-    if (lock_.FileInUse())
+    // The macro goes to the library it was begun on, whose hot keys the
+    // dialog checked: the player's reloads wait for it.
+    LibraryChange change = NewChange();
+    if (!change.Begin())
         return;
     current_ = NewMacroRecord(settings_, CurrentClock().Now());
     TAddNewHotKey dialog({current_, context_.Table, context_.Hooks, context_.Notices, launchers_,
-                          [this] { FillList(); }});
+                          [this] { FillList(); }, &change});
     dialog.MacroNumber = context_.Table.EntryCount() + 1;
     dialog.ShowModal(Handle());
-    const bool made = dialog.Saved && (dialog.Appended || editing_.AppendMacro(current_));
-    if (made) {
-        FillList();
-        SetButtons(true);
-        SelectMacro(context_.Table.EntryCount());
-        SetHotKeys();
+    if (dialog.Saved && dialog.Appended) {
+        change.Count();
+    } else {
+        // A file busy for a while brings the editor back with the user's
+        // entries, to be saved once it is free or given up.
+        while (dialog.Saved && MayLandLater(AppendMacro(change, current_)) &&
+               dialog.ShowEditorAgain()) {
+        }
     }
-    // A recording started from the dialog holds the lock until it ends.
-    if (!(made && dialog.KeepsLock))
-        lock_.ReleaseSyncFile(made ? 1 : 0);
-    if (!made)
+    if (!change.Changed())
         return;
+    FillList();
+    SetButtons(true);
+    SelectMacro(context_.Table.EntryCount());
+    SetHotKeys();
+    // A recording started from the dialog holds the lock until it ends.
+    if (dialog.KeepsLock)
+        change.KeepLock();
     if (current_.ActivationCode == ActivationCode::Scheduled)
-        context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
+        change.Tell(NoticeCode::SchedulesChanged);
     if (dialog.MenuInTray)
-        context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+        change.Tell(NoticeCode::PopupMenusChanged);
 }
 
 MacroHandOver TMainWin::ExistingHandOver(int n, MacroRecord& record) {
@@ -149,56 +158,42 @@ bool TMainWin::ListedInAMenu(int n) const {
 }
 
 void TMainWin::DoClear() {
-    if (RefusedWhileRecording() || lock_.FileInUse())
+    if (RefusedWhileRecording())
         return;
-    const int n = SelectedMacro();
-    HeldMacro held;
-    if (!HoldListed(n, held)) {
-        lock_.ReleaseSyncFile(0);
+    LibraryChange change = NewChange();
+    if (!change.BeginOn(SelectedMacro(), Listed()))
         return;
-    }
-    current_ = held.AsRead;
+    const int n = change.Held().Number;
+    current_ = change.Held().AsRead;
     const std::uint16_t activation = current_.ActivationCode;
     const std::string cueword = current_.CuewordText.str();
-    HoldMacros();
     const bool asked =
         Agreed("Delete", RemoveQuestion(activation, cueword)) &&
         (!ListedInAMenu(n) || Agreed("Delete", MenuMemberQuestion(activation, cueword)));
     // The record and every menu's members go in one rewrite of the file.
-    const bool removed = asked && context_.Library.DeleteHeldMacro(held);
-    if (removed) {
-        ReloadShared();
-        // The delete numbered the tables as the file is now: the list and the
-        // hot keys follow them even where the file cannot be read back. The
-        // selection goes to the nearest row.
-        FillList();
-        SetHotKeys();
-        if (list_.Empty())
-            SetButtons(false);
-    }
-    lock_.ReleaseSyncFile(removed ? 1 : 0);
-    if (removed)
-        context_.Notices.Post(NoticeCode::MacroRemoved,
-                              current_.MacroKind == MacroKind::PopupMenu ? 1 : 0);
-    ReleaseMacros();
+    if (!asked || change.Delete() != LibraryStatus::Done)
+        return;
+    ReloadShared();
+    // The delete numbered the tables as the file is now: the list and the
+    // hot keys follow them even where the file cannot be read back. The
+    // selection goes to the nearest row.
+    FillList();
+    SetHotKeys();
+    if (list_.Empty())
+        SetButtons(false);
+    change.Tell(NoticeCode::MacroRemoved, current_.MacroKind == MacroKind::PopupMenu ? 1 : 0);
 }
 
 void TMainWin::DoActivate() {
-    if (lock_.FileInUse())
+    LibraryChange change = NewChange();
+    if (!change.BeginOn(SelectedMacro(), Listed()))
         return;
-    const int n = SelectedMacro();
-    HeldMacro held;
-    if (!HoldListed(n, held)) {
-        lock_.ReleaseSyncFile(0);
-        return;
-    }
+    const int n = change.Held().Number;
     MacroEntry entry = context_.Table.Entry(n);
-    entry.Enabled = !entry.Enabled;
-    // The file first: a flag it refuses is shown and handed over nowhere.
-    if (!context_.Library.SetMacroEnabled(n, entry.Enabled ? 1 : 0)) {
-        lock_.ReleaseSyncFile(0);
+    entry.Enabled = change.Held().AsRead.Enabled == 0;
+    // The file first: a flag it refuses is said and handed over nowhere.
+    if (change.SetEnabled(entry.Enabled) != LibraryStatus::Done)
         return;
-    }
     context_.Table.SetEntry(n, entry);
     actions_.ShowEnabledState(entry.Enabled);
     ApplyActions();
@@ -208,17 +203,22 @@ void TMainWin::DoActivate() {
     if (entry.Activation == ActivationCode::Scheduled)
         context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
     SetHotKeys();
-    lock_.ReleaseSyncFile(1);
 }
 
 // ---- categories ----
 
-void TMainWin::FileUnderCategory(int n, std::uint32_t id, bool sound) {
-    const bool filed = ChangeUnderLock(n, [id](MacroRecord& record) {
-        record.CategoryId = id;
-        return ChangeOutcome{true, false};
-    });
-    if (filed && sound && !settings_.SoundOff)
+void TMainWin::FileUnderCategory(LibraryChange& change, std::uint32_t id, bool sound) {
+    MacroRecord record = change.Held().AsRead;
+    record.CategoryId = id;
+    if (change.Save(record) != LibraryStatus::Done)
+        return;
+    current_ = record;
+    FillList();
+    SelectMacro(change.Held().Number);
+    SetHotKeys();
+    if (record.ActivationCode == ActivationCode::Scheduled)
+        change.Tell(NoticeCode::SchedulesChanged);
+    if (sound && !settings_.SoundOff)
         CurrentSound().Play(InFolder(context_.ProgramDir, "FLOOP.WAV"));
 }
 
@@ -227,10 +227,15 @@ void TMainWin::MenuAddCatClick() {
         ShowError(NoCategoriesMessage);
         return;
     }
+    // The macro is the one selected when the user chose the command: held
+    // before the dialog, and filed only where it still is.
+    LibraryChange change = NewChange();
+    if (!change.BeginOn(SelectedMacro(), Listed()))
+        return;
     TChooseCategory dialog(categories_);
     if (dialog.ShowModal(Handle()) != IDOK)
         return;
-    FileUnderCategory(SelectedMacro(), static_cast<std::uint32_t>(dialog.ResultId), false);
+    FileUnderCategory(change, static_cast<std::uint32_t>(dialog.ResultId), false);
 }
 
 bool TMainWin::CatListDragOver(TControl& source, int x, int y) const {
@@ -241,11 +246,14 @@ void TMainWin::CatListDragDrop(const DropPoint& drop) {
     const int n = SelectedMacro();
     if (drop.Source != &MyGrid || drop.Item < 0 || n == 0)
         return;
-    FileUnderCategory(n, static_cast<std::uint32_t>(CatList.Object(drop.Item)), true);
+    LibraryChange change = NewChange();
+    if (change.BeginOn(n, Listed()))
+        FileUnderCategory(change, static_cast<std::uint32_t>(CatList.Object(drop.Item)), true);
 }
 
 bool TMainWin::ChangeCategories(const std::function<bool(CategoryList&)>& change) {
-    if (lock_.FileInUse())
+    LibraryChange locked = NewChange();
+    if (!locked.Begin())
         return false;
     // Another editor's categories first, so that neither change is lost.
     const std::string& library = settings_.MacroFiles[0].str();
@@ -254,9 +262,11 @@ bool TMainWin::ChangeCategories(const std::function<bool(CategoryList&)>& change
     const bool changed = applied && categories_.SaveCatFile(CategoryFileName(library));
     if (applied && !changed)
         ShowError(CategoryFileFailedMessage);
-    if (!changed)
+    if (changed)
+        locked.Count();
+    else
         orv::GetCatFile(categories_, library);  // whatever the change did in memory
-    lock_.ReleaseSyncFile(changed ? 1 : 0);
+    locked.Finish();
     ShowCategories(categoryFilter_);
     FillList();
     return changed;

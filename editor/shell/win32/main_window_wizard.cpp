@@ -66,6 +66,9 @@ class MainWindowWizardHost final : public WizardHost {
         context_.Hooks.HandOver(HookSection::CaptureOn, context_.Table);
     }
     void ShowEditor(bool shown) override { ShowWindow(mainWindow_, shown ? SW_SHOW : SW_HIDE); }
+    bool Keep(FinishOutcome& outcome) override { return !OnFinish || OnFinish(outcome); }
+
+    std::function<bool(FinishOutcome&)> OnFinish;
 
   private:
     // Window handles cross the hook library's block as 32-bit numbers.
@@ -76,28 +79,23 @@ class MainWindowWizardHost final : public WizardHost {
     HWND mainWindow_;
 };
 
-// The capture kind: the macro is appended first, so the recording has a
-// record to end in; the lock stays held until that end, or is released here
-// when the recording does not start.
-void RecordIntoNewMacro(TMainWin& main, CaptureOutcome& capture) {
-    const int number = main.AppendMacro(capture.Record);
-    if (number > 0) {
-        main.FillList();
-        main.SelectMacro(number);
-        main.SetHotKeys();
-        capture.Plan.MacroNumber = number;
-        if (main.Launchers().RecordPlanned(capture.Plan))
-            return;
-    }
-    main.Lock().ReleaseSyncFile(number > 0 ? 1 : 0);
+// The new macro of what the wizard finished with, for its kinds that make one.
+MacroRecord* NewMacroOf(FinishOutcome& outcome) {
+    if (auto* made = std::get_if<MacroOutcome>(&outcome))
+        return &made->Record;
+    if (auto* capture = std::get_if<CaptureOutcome>(&outcome))
+        return &capture->Record;
+    return nullptr;
 }
 
 }  // namespace
 
-std::optional<FinishOutcome> TMainWin::RunQuickWiz(int kind) {
+std::optional<FinishOutcome> TMainWin::RunQuickWiz(
+    int kind, const std::function<bool(FinishOutcome&)>& keep) {
     // The Start Menu is scanned once per run of the editor.
     static WizardPlatform platform;
     MainWindowWizardHost host(context_, Handle());
+    host.OnFinish = keep;
     // The single-command kind's dialogs see the editor as the script editor's do.
     CommandContext commands = EditorCommandContext(*this, context_);
     TQuickWiz wiz(host, platform, commands, kind);
@@ -119,34 +117,43 @@ void TMainWin::DoQuickWiz(int kind) {
         CurrentMessageBoxes().Show("Error", TooManyMacrosMessage, MsgStyle::Ok);
         return;
     }
-    if (lock_.FileInUse())
+    // The wizard's lists show the library as it was when it opened, and its
+    // macro goes there: the player's reloads wait until it is appended, and
+    // a menu chosen then is joined only if none came.
+    LibraryChange change = NewChange();
+    if (!change.Begin())
         return;
-    // The wizard's lists show the library as it was when it opened: the
-    // player's reloads wait, and a menu chosen then is joined only if none came.
-    HoldMacros();
-    std::optional<FinishOutcome> outcome = RunQuickWiz(kind);
-    const bool libraryMoved = heldReloads_.Waiting();
-    ReleaseMacros();
-    if (auto* capture = outcome ? std::get_if<CaptureOutcome>(&*outcome) : nullptr) {
-        RecordIntoNewMacro(*this, *capture);
+    // Appended at Finish: a file busy for a while keeps the wizard on its
+    // last panel with the user's answers.
+    std::optional<FinishOutcome> outcome = RunQuickWiz(kind, [&](FinishOutcome& finished) {
+        MacroRecord* record = NewMacroOf(finished);
+        return !record || !MayLandLater(AppendMacro(change, *record));
+    });
+    if (!change.Changed())
+        return;
+    const int number = context_.Table.EntryCount();
+    FillList();
+    SelectMacro(number);
+    SetHotKeys();
+    if (auto* capture = std::get_if<CaptureOutcome>(&*outcome)) {
+        // The recording ends in the macro appended; it keeps the lock until
+        // that end, and the lock is released here when it does not start.
+        capture->Plan.MacroNumber = number;
+        if (launchers_.RecordPlanned(capture->Plan))
+            change.KeepLock();
         return;
     }
-    auto* made = outcome ? std::get_if<MacroOutcome>(&*outcome) : nullptr;
-    int number = made ? AppendMacro(made->Record) : 0;
-    if (number > 0) {
-        if (made->AddToMenu > 0 && libraryMoved)
-            CurrentMessageBoxes().Show("Notice", MenuMovedMessage, MsgStyle::Ok);
-        else if (made->AddToMenu > 0)
-            JoinPopupMenu(made->AddToMenu, number);
-        FillList();
-        SelectMacro(number);
-        SetHotKeys();
-    }
-    lock_.ReleaseSyncFile(number > 0 ? 1 : 0);
-    if (number > 0 && made->Record.ActivationCode == ActivationCode::Scheduled)
-        context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
-    if (number > 0 && made->TrayMenu)
-        context_.Notices.Post(NoticeCode::PopupMenusChanged, 0);
+    auto& made = std::get<MacroOutcome>(*outcome);
+    if (made.AddToMenu > 0 && heldReloads_.Waiting())
+        CurrentMessageBoxes().Show("Notice", MenuMovedMessage, MsgStyle::Ok);
+    else if (made.AddToMenu > 0)
+        JoinPopupMenu(made.AddToMenu, number);
+    FillList();
+    SelectMacro(number);
+    if (made.Record.ActivationCode == ActivationCode::Scheduled)
+        change.Tell(NoticeCode::SchedulesChanged);
+    if (made.TrayMenu)
+        change.Tell(NoticeCode::PopupMenusChanged);
 }
 
 void TMainWin::JoinPopupMenu(int menu, int number) {

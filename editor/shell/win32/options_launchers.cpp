@@ -10,11 +10,15 @@ namespace {
 void ShowRemapper(TMainWin& main, EditorContext& context) {
     // A recording holds the player's notice of another library, so the
     // remapper would take the old one's side file for the new one's table.
-    if (main.RefusedWhileRecording() || main.Lock().FileInUse())
+    if (main.RefusedWhileRecording())
+        return;
+    LibraryChange change = main.NewChange();
+    if (!change.Begin())
         return;
     TDoSwapKeys dialog(context.Settings, context.Notices);
     dialog.ShowModal(main.Handle());
-    main.Lock().ReleaseSyncFile(dialog.Changed);
+    if (dialog.Changed)
+        change.Count();
 }
 
 void ShowTimerInterval(TMainWin& main, EditorContext& context) {
@@ -31,15 +35,15 @@ void ShowTimerInterval(TMainWin& main, EditorContext& context) {
 }  // namespace
 
 void ShowSystemKeys(TMainWin& main, EditorContext& context, int focusedField) {
-    if (main.Lock().FileInUse())
+    // The dialog knows the system macros by number until it is closed: the
+    // player's reloads wait.
+    LibraryChange change = main.NewChange();
+    if (!change.Begin())
         return;
-    // The dialog knows the system macros by number until it is closed.
-    main.HoldMacros();
     TSystemKeys dialog(main, context);
     dialog.FocusedField = focusedField;
-    const bool saved = dialog.ShowModal(main.Handle()) == IDOK;
-    main.Lock().ReleaseSyncFile(saved ? 1 : 0);
-    main.ReleaseMacros();
+    if (dialog.ShowModal(main.Handle()) == IDOK)
+        change.Count();
 }
 
 void InstallOptionsDialogs(TMainWin& main, EditorContext& context) {

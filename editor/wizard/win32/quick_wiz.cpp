@@ -236,6 +236,12 @@ void TQuickWiz::Finish() {
         Refuse(*refusal);
         return;
     }
+    Conclude(std::move(outcome));
+}
+
+void TQuickWiz::Conclude(FinishOutcome outcome) {
+    if (!host_.Keep(outcome))
+        return;
     Outcome = std::move(outcome);
     Close(IDOK);
 }

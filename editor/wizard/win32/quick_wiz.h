@@ -53,6 +53,9 @@ class TQuickWiz final : public TForm, private SecondWindow {
     // when the wizard was cancelled.
     std::optional<FinishOutcome> Outcome;
     bool Finished() const { return Outcome.has_value(); }
+    // What Finish made, handed to the host to keep and the wizard closed; one
+    // the host cannot keep for now leaves the wizard open where it is.
+    void Conclude(FinishOutcome outcome);
 
     TWizardLogo Logo{*this, nullptr, {0, 0, WizardLogoWidth, WizardClientHeight - 40}};
     TPanel SequencePanel{*this, nullptr, {0, WizardClientHeight - 40, WizardClientWidth, 40}};

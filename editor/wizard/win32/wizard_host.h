@@ -8,6 +8,7 @@
 
 #include "editor/wizard/wizard_capture.h"
 #include "editor/wizard/wizard_env.h"
+#include "editor/wizard/wizard_finish.h"
 
 namespace orv::editor {
 
@@ -29,6 +30,10 @@ class WizardHost {
     // The editor's windows out of the way while the user records elsewhere,
     // and back in front afterwards.
     virtual void ShowEditor(bool shown) = 0;
+    // What Finish made, kept (a new macro saved); false when it could not be
+    // kept for now (which was said): the wizard stays on its last panel with
+    // the user's answers, to finish again or cancel.
+    virtual bool Keep(FinishOutcome&) { return true; }
 };
 
 }  // namespace orv::editor

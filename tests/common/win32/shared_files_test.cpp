@@ -37,15 +37,18 @@ TEST_F(LibraryTest, LibraryThatCannotBeOpenedIsReportedAndLeftAlone) {
         EXPECT_FALSE(library.ReloadMacroFile(false));
         EXPECT_EQ(table->MacroCount(), 5) << "the macros loaded before stay";
         EXPECT_EQ(hooks->Master.MacroCount(), 5);
-        // A held macro's save or removal says the file was not opened, not
-        // that the macro was changed.
-        boxes.Expect(LibraryMessage::SaveFailed, MsgResult::Ok, "Error");
-        EXPECT_FALSE(library.SaveHeldRecord(held, edited));
-        boxes.Expect(LibraryMessage::ChangeFailed, MsgResult::Ok, "Error");
-        EXPECT_FALSE(library.DeleteHeldMacro(held));
+        // A held macro's save, removal or flag answers that the file is
+        // busy, not that the macro was changed; the removal and the flag say
+        // it is in use.
+        EXPECT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::FileBusy);
+        EXPECT_EQ(library.DeleteHeldMacro(held), LibraryStatus::FileBusy);
+        EXPECT_EQ(library.SetHeldEnabled(held, 0), LibraryStatus::FileBusy);
+        boxes.Expect(LibraryMessage::FileInUse, MsgResult::Ok, "Error");
+        EXPECT_FALSE(library.SetMacroEnabled(2, 0));
     }
     EXPECT_EQ(FileRecords().size(), 5u) << "neither emptied nor created anew";
-    EXPECT_TRUE(library.SaveHeldRecord(held, edited)) << "the hold outlives the lock";
+    EXPECT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Done)
+        << "the hold outlives the lock";
     EXPECT_EQ(FileNicknames()[1], "EDITED");
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "editor/shell/held_list.h"
 #include "editor/shell/macro_import.h"
 #include "tests/common/hostile_files.h"
 #include "tests/common/library_fixture.h"
@@ -19,6 +20,23 @@ class EditorLibraryTest : public LibraryTest {
         notices.Posted.clear();
     }
     EditorLibrary editor{library, *settings, *table, *hooks, notices};
+    // A change of this program alone: no lock, no reloads to hold.
+    struct NoReloads final : ReloadHolds {
+        void HoldReloads() override {}
+        void ReleaseReloads() override {}
+    } reloads;
+    struct NoHost final : NetworkLockHost {
+        void ReloadShared() override {}
+        void SetNetTimer(bool) override {}
+        void SetSyncTimer(bool) override {}
+    } host;
+    PlainSyncFileAccess syncFiles;
+    NetworkLock lock{LibraryOwner::Editor, *settings, syncFiles, host, notices};
+    LibraryStatus Append(MacroRecord& record) {
+        LibraryChange change(lock, library, reloads, notices);
+        EXPECT_TRUE(change.Begin());
+        return editor.AppendMacro(change, record);
+    }
 };
 
 TEST_F(EditorLibraryTest, AFailedReadSaysWhyAndLeavesTheBufferAlone) {
@@ -39,7 +57,7 @@ TEST_F(EditorLibraryTest, AFailedReadSaysWhyAndLeavesTheBufferAlone) {
 TEST_F(EditorLibraryTest, TheCountIsHandedOverOnlyAfterTheAppend) {
     const int count = table->MacroCount();
     MacroRecord added = Ordinary("Three", 13);
-    ASSERT_TRUE(editor.AppendMacro(added));
+    ASSERT_EQ(Append(added), LibraryStatus::Done);
     EXPECT_EQ(table->MacroCount(), count + 1);
     EXPECT_EQ(hooks->Master.MacroCount(), count + 1);
     EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{20, count + 1}, {6, 8}}));
@@ -48,7 +66,7 @@ TEST_F(EditorLibraryTest, TheCountIsHandedOverOnlyAfterTheAppend) {
     notices.Posted.clear();
     std::filesystem::remove(LibraryPath());
     boxes.Expect(LibraryMessage::SaveFailed);
-    EXPECT_FALSE(editor.AppendMacro(added));
+    EXPECT_EQ(Append(added), LibraryStatus::Away);
     EXPECT_EQ(table->MacroCount(), count + 1);
     EXPECT_EQ(hooks->Master.MacroCount(), count + 1);
     EXPECT_TRUE(notices.Posted.empty());
@@ -119,6 +137,48 @@ TEST_F(EditorLibraryTest, HostileFilesLeaveTheFileAndTheListAsTheyWere) {
                                       EXPECT_EQ(settings->Nickname[1], "One") << where;
                                       EXPECT_TRUE(notices.Posted.empty()) << where;
                                   });
+}
+
+// Another machine removed one macro, added one and changed one since this
+// editor's list was filled: a look at a row finds the row's macro wherever it
+// went, by its record, or finds it gone.
+TEST_F(EditorLibraryTest, ARowsMacroIsRefoundByItsRecordAfterTheFileMoved) {
+    const ListMacro two = ListMacroOf(*settings, *table, 2);
+    HeldMacro selected;
+    ASSERT_TRUE(library.HoldMacroRecord(2, selected));
+    const ListMacro one = ListMacroOf(*settings, *table, 1);
+    std::vector<MacroRecord> records = FileRecords();
+    records.erase(records.begin());  // "One" removed: "Two" is now 1
+    records.push_back(Ordinary("Added", 14));
+    records.back().SetScriptText("elsewhere");
+    WriteLibrary(records);
+
+    const struct {
+        const char* name;
+        ListMacro line;
+        std::optional<HeldMacro> asRead;
+        std::optional<int> found;
+    } rows[] = {
+        {"moved down by a delete", two, selected, 1},
+        {"moved, chosen before any read", two, std::nullopt, 1},
+        {"removed", one, std::nullopt, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::optional<HeldMacro> found = RefindListed(library, row.line, row.asRead);
+        ASSERT_EQ(found.has_value(), row.found.has_value());
+        if (found) {
+            EXPECT_EQ(found->Number, *row.found);
+            EXPECT_EQ(found->AsRead.Nickname, "Two");
+        }
+    }
+
+    // Changed in place since it was read: the row's macro as it is now.
+    records[0].SetScriptText("changed by the other machine");
+    WriteLibrary(records);
+    const std::optional<HeldMacro> changed = RefindListed(library, two, selected);
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(changed->AsRead.ScriptText(), "changed by the other machine");
 }
 
 }  // namespace

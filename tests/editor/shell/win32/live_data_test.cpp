@@ -75,6 +75,7 @@ class AgreeingBoxes final : public MessageBoxes {
         return static_cast<std::size_t>(std::ranges::count_if(shown, [](const std::string& text) {
             return text == LibraryMessage::HeldMacroMoved ||
                    text == LibraryMessage::ListedMacroMoved || text == LockMessage::Changed ||
+                   text == LockMessage::TakenOver || text == LibraryMessage::NoSuchMacro ||
                    text == LibraryMessage::SaveFailed || text == ExportMessage::ReadFailed ||
                    text == OutputMessage::ReadFailed;
         }));
@@ -429,13 +430,16 @@ const std::vector<Road>& Roads() {
 
 // Rows: the roads above; columns: the changes above.
 const std::vector<std::vector<Outcome>> Expected = {
-    /* quick info    */ {L, L, L, L, L, R, R},
+    // A look needs no lock: the row's macro is found where it now is.
+    /* quick info    */ {L, L, L, L, L, R, L},
     /* export        */ {R, R, L, L, L, R, R},
     /* listing       */ {R, R, R, L, L, R, R},
-    /* copy          */ {R, R, R, R, L, R, R},
+    // A new macro goes behind the file's last record of the library it was
+    // begun on, whatever the tables count while the reloads wait.
+    /* copy          */ {R, R, L, L, L, R, R},
     /* script editor */ {R, R, L, L, L, R, R},
     /* menu builder  */ {R, R, L, L, L, R, R},
-    /* new menu      */ {R, R, L, R, R, R, R},
+    /* new menu      */ {R, R, L, L, L, R, R},
     /* remove        */ {R, R, L, L, L, R, R},
     /* activation    */ {X, X, X, X, X, R, R},
 };

@@ -21,7 +21,10 @@
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/win32/add_macro_dialog.h"
 #include "editor/shell/win32/category_forms.h"
+#include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/desktop_link.h"
+#include "editor/shell/win32/activation_dialogs.h"
+#include "editor/shell/win32/editor_dialogs.h"
 #include "editor/shell/win32/macro_operations_install.h"
 #include "editor/shell/win32/menu_builder.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
@@ -267,10 +270,11 @@ TEST_F(MacroOperationsTest, OnAFileThatCannotBeWrittenRemovalAndActivationChange
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Select("TYPE NAME");
     const std::string caption = w.MenuActivate.Caption();
+    // Said as a file in use, not as a macro moved or a failed disk.
     boxes.Expect(RemoveQuestion(65, ""), MsgResult::Yes, "Delete");
-    boxes.Expect(LibraryMessage::ChangeFailed);
+    boxes.Expect(LibraryMessage::FileInUse);
     w.MenuClearHot.Click();
-    boxes.Expect(LibraryMessage::ChangeFailed);
+    boxes.Expect(LibraryMessage::FileInUse);
     w.MenuActivate.Click();
     CloseHandle(held);
     EXPECT_TRUE(FileBytes(library) == bytes);
@@ -507,6 +511,115 @@ TEST_F(MacroOperationsTest, ADesktopLinkRunsTheMacroThroughThePlayer) {
     boxes.Expect(*DesktopLinkRefusal(2, std::vector<std::string>{"Mine", "a/b"}));
     w.MenuOnDesktop.Click();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(desktop), {}), 1);
+}
+
+// Cancel in "Set Schedule" changes nothing: Change Activation keeps the
+// activation it had, Copy appends nothing, and the dialog comes back.
+TEST_F(MacroOperationsTest, CancelInTheScheduleLeavesTheFileAsItWasFromChangeAndCopy) {
+    TMainWin& w = Open();
+    InstallEditorDialogs(w, context);
+    const std::string before = FileBytes(library);
+    for (TMenuItem* menu : {&w.MenuMoveHot, &w.MenuCopyHot}) {
+        SCOPED_TRACE(menu == &w.MenuMoveHot ? "Change Activation" : "Copy");
+        Select("TYPE NAME");
+        ModalDriver driver;
+        driver.Expect<TCopyOrMove>([](TCopyOrMove& f) {
+            f.TimedRadio.Click();
+            f.OkButton.Click();
+            EXPECT_TRUE(f.IsOpen()) << "back to the choice, nothing chosen";
+            f.CancelButton.Click();
+        });
+        driver.Expect<TDoSchedule>([](TDoSchedule& f) { f.CancelButton.Click(); });
+        menu->Click();
+        EXPECT_EQ(FileBytes(library), before);
+        EXPECT_EQ(player.Only({NoticeCode::SchedulesChanged}), Posts{});
+    }
+}
+
+// Add Macro while another program holds the library: the editor the user
+// typed into comes back with it, and the macro lands once the file is free.
+TEST_F(MacroOperationsTest, AnAddRefusedByAHeldLibraryComesBackWithTheEntriesAndLandsOnceFree) {
+    TMainWin& w = OpenWithOperations();
+    const std::size_t count = RecordsOf(FileBytes(library)).size();
+    HANDLE held = INVALID_HANDLE_VALUE;
+    std::vector<std::pair<std::string, bool>> shown;
+    w.Launchers().OpenDirectEditor = [&](MacroHandOver& handOver) {
+        shown.emplace_back(handOver.Record.ScriptText(), handOver.IsExisting);
+        if (held == INVALID_HANDLE_VALUE) {
+            handOver.Record.Nickname = "ENTERED";
+            handOver.Record.SetScriptText("typed by the user");
+            held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+            EXPECT_NE(held, INVALID_HANDLE_VALUE);
+        } else {
+            CloseHandle(held);
+        }
+        handOver.Saved = true;
+    };
+    boxes.Expect(LibraryMessage::SaveFailed);
+    ModalDriver driver;
+    driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
+        f.UseBuilding.Click();
+        f.EnterKeyButton.Click();
+    });
+    w.MenuAddHotKey.Click();
+    ASSERT_EQ(shown.size(), 2u);
+    using Shown = std::pair<std::string, bool>;
+    EXPECT_EQ(shown[1], Shown("typed by the user", true))
+        << "shown again as the user left it, not afresh";
+    const std::vector<MacroRecord> records = RecordsOf(FileBytes(library));
+    ASSERT_EQ(records.size(), count + 1);
+    EXPECT_EQ(records.back().Nickname.str(), "ENTERED");
+    EXPECT_EQ(records.back().ScriptText(), "typed by the user");
+    EXPECT_FALSE(w.Lock().Holding());
+}
+
+// A running macro swaps the library while Add Macro is open: the new macro
+// goes to the library it was begun on, whose hot keys the dialog offered.
+TEST_F(MacroOperationsTest, AMacroAddedAcrossASwapLandsInTheLibraryItWasBegunOn) {
+    TMainWin& w = OpenWithOperations();
+    const std::string other = folder / "OTHER.ORN";
+    WriteLibrary(other, {Macro("OTHER ONE", 66)});
+    w.Launchers().OpenDirectEditor = [&](MacroHandOver& handOver) {
+        store.Write("Misc", "Current File", other);
+        Notify(3, 0);
+        EXPECT_EQ(settings.MacroFiles[0].str(), library) << "the swap waits for the add";
+        handOver.Record.Nickname = "BEGUN ON THE FIRST";
+        handOver.Saved = true;
+    };
+    ModalDriver driver;
+    driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
+        f.UseBuilding.Click();
+        f.EnterKeyButton.Click();
+    });
+    w.MenuAddHotKey.Click();
+    EXPECT_EQ(RecordsOf(FileBytes(library)).back().Nickname.str(), "BEGUN ON THE FIRST");
+    for (const MacroRecord& r : RecordsOf(FileBytes(other)))
+        EXPECT_NE(r.Nickname.str(), "BEGUN ON THE FIRST");
+    EXPECT_EQ(settings.MacroFiles[0].str(), other) << "and the swap comes after it";
+}
+
+// Add To Category holds the macro selected before its dialog: one removed
+// meanwhile is said, and no other macro is filed in its place.
+TEST_F(MacroOperationsTest, AddToCategoryOfAMacroRemovedMeanwhileFilesNothing) {
+    settings.ShowCategory = true;
+    TMainWin& w = OpenWithOperations();
+    NewCategory("Work");
+    Select("TYPE NAME");
+    std::vector<MacroRecord> records = RecordsOf(FileBytes(library));
+    records.erase(records.begin());
+    ModalDriver driver;
+    driver.Expect<TChooseCategory>([&](TChooseCategory& f) {
+        // A running macro removes it.
+        WriteLibrary(library, records);
+        Notify(21, 0);
+        f.OkButton.Click();
+    });
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    w.MenuAddCat.Click();
+    for (const MacroRecord& r : RecordsOf(FileBytes(library)))
+        EXPECT_EQ(r.CategoryId, 0u) << r.Nickname.str();
+    EXPECT_EQ(RowOf("TYPE NAME"), -1) << "the list shows the file as it is now";
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 // told to the player.
 #include <gtest/gtest.h>
 
-#include "common/notices.h"
 #include <optional>
+
+#include "common/files.h"
+#include "common/notices.h"
 
 #include "common/win32/ras_api.h"
 #include "editor/commands/win32/wait_dialog.h"
@@ -95,6 +97,68 @@ TEST_F(MainWindowWizardTest, TheSingleCommandsDialogsSeeTheEditor) {
     });
     w.Launchers().QuickWizard(27);
     EXPECT_TRUE(player.posted.empty());
+}
+
+// Through the timed kind to its last panel, the nickname typed; no menu.
+void ToTheLastPanel(TQuickWiz& wiz) {
+    static_cast<TCheckable*>(wiz.Control("P2Timed"))->Click();
+    wiz.NextButton.Click();  // 2 -> 3, the daily schedule
+    wiz.NextButton.Click();  // 3 -> 9
+    wiz.NextButton.Click();  // 9 -> 10
+    ASSERT_EQ(wiz.CurrentPanel(), 10);
+    wiz.Control("P10Nick")->SetText("Restart");
+}
+
+std::vector<MacroRecord> FileRecords(const std::string& path) {
+    return RecordsOf(ReadWholeFile(path).value_or(""));
+}
+
+// Another program holds the library at Finish: the wizard stays on its last
+// panel with the user's answers, and its macro lands once the file is free.
+TEST_F(MainWindowWizardTest, AFinishRefusedByAHeldLibraryKeepsTheWizardOnItsLastPanel) {
+    TMainWin& w = OpenWithWizard();
+    const std::size_t count = FileRecords(library).size();
+    boxes.Expect(LibraryMessage::SaveFailed);
+    driver->Expect<TQuickWiz>([&](TQuickWiz& wiz) {
+        wiz.NextButton.Click();  // 1 -> 11
+        wiz.NextButton.Click();  // 11 -> 2
+        ToTheLastPanel(wiz);
+        HANDLE held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        wiz.NextButton.Click();
+        EXPECT_TRUE(wiz.IsOpen());
+        EXPECT_EQ(wiz.CurrentPanel(), 10);
+        EXPECT_EQ(wiz.Control("P10Nick")->Text(), "Restart");
+        CloseHandle(held);
+        wiz.NextButton.Click();
+    });
+    w.Launchers().QuickWizard(9);
+    const std::vector<MacroRecord> records = FileRecords(library);
+    ASSERT_EQ(records.size(), count + 1);
+    EXPECT_EQ(records.back().Nickname, "Restart");
+    EXPECT_FALSE(w.Lock().Holding());
+}
+
+// A running macro swaps the library while the wizard is open: its macro goes
+// to the library it was begun on, and the swap comes after it.
+TEST_F(MainWindowWizardTest, AWizardsMacroLandsInTheLibraryItWasBegunOnAcrossASwap) {
+    TMainWin& w = OpenWithWizard();
+    const std::string other = folder / "OTHER.ORN";
+    WriteLibrary(other, {Macro("OTHER ONE", 66)});
+    driver->Expect<TQuickWiz>([&](TQuickWiz& wiz) {
+        wiz.NextButton.Click();  // 1 -> 11
+        wiz.NextButton.Click();  // 11 -> 2
+        ToTheLastPanel(wiz);
+        store.Write("Misc", "Current File", other);
+        Notify(3, 0);
+        EXPECT_EQ(settings.MacroFiles[0].str(), library) << "the swap waits for the wizard";
+        wiz.NextButton.Click();
+    });
+    w.Launchers().QuickWizard(9);
+    EXPECT_EQ(FileRecords(library).back().Nickname, "Restart");
+    for (const MacroRecord& r : FileRecords(other)) EXPECT_NE(r.Nickname, "Restart");
+    EXPECT_EQ(settings.MacroFiles[0].str(), other);
 }
 
 }  // namespace

@@ -209,8 +209,7 @@ TEST_F(CaptureKindTest, AMacroMadeWhileThePlayerChangedTheLibraryJoinsNoMovedMen
                 WriteLibrary(library, {records.begin() + 1, records.end()});
                 Notify(21, 0);
             }
-            wiz.Outcome = MacroOutcome{Macro(nickname, ActivationCode::None), menu, false};
-            wiz.Close(IDOK);
+            wiz.Conclude(MacroOutcome{Macro(nickname, ActivationCode::None), menu, false});
         });
         w.Launchers().QuickWizard(1);
     };

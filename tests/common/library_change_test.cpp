@@ -1,0 +1,409 @@
+// Every road that changes the library, through the one LibraryChange, over a
+// real library file and a sync file kept in memory: what each end of the road
+// leaves in the file, what the lock counted, and the order of the release,
+// the notices and the reloads.
+#include "common/library_change.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "common/message_boxes.h"
+#include "common/side_files.h"
+#include "tests/common/library_fixture.h"
+
+namespace orv {
+namespace {
+
+using Log = std::vector<std::string>;
+
+// Sync files in memory; every write of one is logged as the lock taken or
+// given back with its count.
+class MemorySyncFiles final : public SyncFileAccess {
+  public:
+    explicit MemorySyncFiles(Log& log) : log_(log) {}
+
+    std::unique_ptr<SyncFileSession> OpenExclusive(const std::string& name) override {
+        return Busy ? nullptr : std::make_unique<Session>(*this, Files[name]);
+    }
+
+    std::map<std::string, std::string> Files;
+    bool Busy = false;
+
+  private:
+    class Session final : public SyncFileSession {
+      public:
+        Session(MemorySyncFiles& owner, std::string& bytes) : owner_(owner), bytes_(bytes) {}
+
+      protected:
+        long long FileBytes() override { return static_cast<long long>(bytes_.size()); }
+        bool ReadFromStart(Image& image) override {
+            if (bytes_.size() < image.size())
+                return false;
+            std::copy_n(bytes_.begin(), image.size(), image.begin());
+            return true;
+        }
+        bool WriteAtStartAndFlush(const Image& image) override {
+            SyncRecord before{};
+            const bool had = bytes_.size() == image.size();
+            if (had)
+                before = SyncRecord::Decode(Current());
+            bytes_.assign(image.begin(), image.end());
+            const SyncRecord after = SyncRecord::Decode(image);
+            if (had && after.State == SyncState::InUse && before.State != SyncState::InUse)
+                owner_.log_.push_back("lock");
+            else if (had && after.State == SyncState::Free && before.State == SyncState::InUse)
+                owner_.log_.push_back("unlock+" + std::to_string(after.Counter - before.Counter));
+            return true;
+        }
+
+      private:
+        Image Current() const {
+            Image image{};
+            std::copy_n(bytes_.begin(), image.size(), image.begin());
+            return image;
+        }
+        MemorySyncFiles& owner_;
+        std::string& bytes_;
+    };
+
+    Log& log_;
+};
+
+struct QuietHost final : NetworkLockHost {
+    void ReloadShared() override {}
+    void SetNetTimer(bool) override {}
+    void SetSyncTimer(bool) override {}
+};
+
+class LoggedReloads final : public ReloadHolds {
+  public:
+    explicit LoggedReloads(Log& log) : log_(log) {}
+    void HoldReloads() override { log_.push_back("hold"); }
+    void ReleaseReloads() override { log_.push_back("release"); }
+
+  private:
+    Log& log_;
+};
+
+class LoggedNotices final : public ProgramNotices {
+  public:
+    explicit LoggedNotices(Log& log) : log_(log) {}
+    void Post(int code, int argument) override {
+        log_.push_back("tell " + std::to_string(code) + "," + std::to_string(argument));
+    }
+
+  private:
+    Log& log_;
+};
+
+// How a road's change ends, after BeginOn held macro 6 ("A") as chosen.
+enum class Act { Save, Append, Delete, Enable, Count, Cancel, KeepLock };
+// What happens to the world before it acts.
+enum class Meanwhile {
+    Nothing,
+    MacroMoved,
+    FileGone,
+    OtherLibrary,
+    LockedElsewhere,
+    ChooserRefuses
+};
+
+struct Road {
+    const char* name;
+    Act act;
+    Meanwhile meanwhile;
+    LibraryStatus status;  // of the write, where there is one
+    const char* said;      // the one message, or null
+    Log log;               // from the change's start to its end
+    bool fileChanged;
+};
+
+const char* const Moved = LibraryMessage::HeldMacroMoved;
+constexpr int Told = NoticeCode::SchedulesChanged;
+const std::string Tell = "tell " + std::to_string(Told) + ",0";
+
+const Road Roads[] = {
+    {"save",
+     Act::Save,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     true},
+    {"save over a macro moved meanwhile",
+     Act::Save,
+     Meanwhile::MacroMoved,
+     LibraryStatus::Moved,
+     Moved,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"save while the file is away",
+     Act::Save,
+     Meanwhile::FileGone,
+     LibraryStatus::Away,
+     LibraryMessage::SaveFailed,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"append",
+     Act::Append,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     true},
+    {"append after another library was opened",
+     Act::Append,
+     Meanwhile::OtherLibrary,
+     LibraryStatus::Moved,
+     LibraryMessage::LibraryChanged,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"delete",
+     Act::Delete,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     true},
+    {"delete of a macro moved meanwhile",
+     Act::Delete,
+     Meanwhile::MacroMoved,
+     LibraryStatus::Moved,
+     Moved,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"enable",
+     Act::Enable,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     true},
+    {"enable while the file is away",
+     Act::Enable,
+     Meanwhile::FileGone,
+     LibraryStatus::Away,
+     LibraryMessage::ChangeFailed,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"a side file written",
+     Act::Count,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+1", Tell, "release"},
+     false},
+    {"cancelled",
+     Act::Cancel,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"a recording keeps the lock",
+     Act::KeepLock,
+     Meanwhile::Nothing,
+     LibraryStatus::Done,
+     nullptr,
+     {"lock", "hold", Tell, "release", "unlock+1"},
+     true},
+    {"the lock held by another user",
+     Act::Save,
+     Meanwhile::LockedElsewhere,
+     LibraryStatus::Done,
+     LockMessage::InUse,
+     {},
+     false},
+    {"the chosen macro refused",
+     Act::Save,
+     Meanwhile::ChooserRefuses,
+     LibraryStatus::Done,
+     LibraryMessage::ListedMacroMoved,
+     {"lock", "unlock+0"},
+     false},
+};
+
+class LibraryChangeTest : public testing::LibraryTest {
+  protected:
+    std::string FileBytes() const {
+        std::ifstream in(LibraryPath(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+
+    static LibraryStatus Do(LibraryChange& change, Act act) {
+        MacroRecord record = change.Held().AsRead;
+        record.Nickname = "A changed";
+        switch (act) {
+            case Act::Save:
+                return change.Save(record);
+            case Act::Append:
+                return change.Append(record);
+            case Act::Delete:
+                return change.Delete();
+            case Act::Enable:
+                return change.SetEnabled(false);
+            case Act::Count:
+                change.Count();
+                return LibraryStatus::Done;
+            case Act::KeepLock:
+                change.KeepLock();
+                return change.Save(record);
+            case Act::Cancel:
+                return LibraryStatus::Done;
+        }
+        return LibraryStatus::Failed;
+    }
+
+    // The world changed between the choice and the write.
+    void Happen(Meanwhile meanwhile) {
+        if (meanwhile == Meanwhile::MacroMoved) {
+            MacroRecord other = Ordinary("B", 30000);
+            ASSERT_TRUE(library.SaveMacroRecord(6, other));
+        } else if (meanwhile == Meanwhile::FileGone) {
+            std::filesystem::rename(LibraryPath(), LibraryPath() + ".away");
+        } else if (meanwhile == Meanwhile::OtherLibrary) {
+            settings->MacroFiles[0] = InFolder(folder, "OTHER.ORN");
+        }
+    }
+    void Afterwards(Meanwhile meanwhile) {
+        if (meanwhile == Meanwhile::FileGone)
+            std::filesystem::rename(LibraryPath() + ".away", LibraryPath());
+        if (meanwhile == Meanwhile::OtherLibrary)
+            settings->MacroFiles[0] = InFolder(folder, "ORVAN.ORN");
+    }
+};
+
+TEST_F(LibraryChangeTest, EveryEndReleasesInOrderAndSaysItsOneMessage) {
+    settings->NetworkMode = true;
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    MacroRecord a = Ordinary("A", 30000);
+    ASSERT_TRUE(library.AppendMacroRecord(a));
+    const std::vector<MacroRecord> start = FileRecords();
+    for (const Road& road : Roads) {
+        SCOPED_TRACE(road.name);
+        WriteLibrary(start);
+        ASSERT_TRUE(library.ReloadMacroFile(false));
+        Log log;
+        MemorySyncFiles syncFiles{log};
+        QuietHost host;
+        LoggedNotices told{log};
+        NetworkLock lock{LibraryOwner::Editor, *settings, syncFiles, host, told};
+        LoggedReloads reloads{log};
+        lock.SetUp();
+        NetworkLock other{LibraryOwner::Player, *settings, syncFiles, host, told};
+        if (road.meanwhile == Meanwhile::LockedElsewhere) {
+            other.SetUp();
+            ASSERT_FALSE(other.FileInUse());
+            log.clear();
+        }
+        if (road.said)
+            boxes.Expect(road.said);
+        const std::size_t shown = boxes.Shown().size();
+        const std::string before = FileBytes();
+        {
+            LibraryChange change(lock, library, reloads, told);
+            const bool begun = change.BeginOn(6, [&](int n, HeldMacro& held) {
+                if (road.meanwhile == Meanwhile::ChooserRefuses) {
+                    ShowError(LibraryMessage::ListedMacroMoved);
+                    return false;
+                }
+                return library.HoldMacroRecord(n, held);
+            });
+            if (begun)
+                Happen(road.meanwhile);
+            // The file as the road's write found it.
+            const std::string moved =
+                road.meanwhile == Meanwhile::MacroMoved ? FileBytes() : before;
+            if (begun) {
+                EXPECT_EQ(Do(change, road.act), road.status);
+                change.Tell(Told);
+            }
+            Afterwards(road.meanwhile);
+            EXPECT_EQ(FileBytes() != moved, road.fileChanged);
+        }
+        if (road.act == Act::KeepLock)
+            LibraryChange::ReleaseKeptLock(lock);
+        EXPECT_EQ(log, road.log);
+        if (!road.fileChanged && road.meanwhile == Meanwhile::Nothing) {
+            EXPECT_EQ(FileBytes(), before);
+        }
+        EXPECT_EQ(boxes.Shown().size() - shown, road.said ? 1u : 0u) << "one message, or none";
+    }
+}
+
+// A network-mode-off library changes the same way, with no sync file written.
+class LibraryChangeAloneTest : public testing::LibraryTest {};
+
+TEST_F(LibraryChangeAloneTest, WithoutNetworkModeAChangeHoldsAndTellsButLocksNothing) {
+    Log log;
+    MemorySyncFiles syncFiles{log};
+    QuietHost host;
+    LoggedNotices told{log};
+    NetworkLock lock{LibraryOwner::Editor, *settings, syncFiles, host, told};
+    LoggedReloads reloads{log};
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    {
+        LibraryChange change(lock, library, reloads, told);
+        ASSERT_TRUE(change.Begin());
+        MacroRecord added = Ordinary("new", 30000);
+        ASSERT_EQ(change.Append(added), LibraryStatus::Done);
+        change.Tell(Told);
+    }
+    EXPECT_EQ(log, (Log{"hold", Tell, "release"}));
+    EXPECT_TRUE(syncFiles.Files.empty());
+}
+
+// A file another user holds is said as in use, not as a macro moved; a save
+// of it says what a save always said, and its dialog comes back.
+TEST(LibraryStatusMessages, AFileHeldElsewhereIsInUseNotMoved) {
+    EXPECT_STREQ(LibraryStatusMessage(LibraryStatus::FileBusy, LibraryWrite::Enable),
+                 LockMessage::InUse);
+    EXPECT_STREQ(LibraryStatusMessage(LibraryStatus::FileBusy, LibraryWrite::Delete),
+                 LockMessage::InUse);
+    EXPECT_STREQ(LibraryStatusMessage(LibraryStatus::FileBusy, LibraryWrite::Save),
+                 LibraryMessage::SaveFailed);
+    EXPECT_TRUE(MayLandLater(LibraryStatus::FileBusy));
+    EXPECT_TRUE(MayLandLater(LibraryStatus::Away));
+    EXPECT_FALSE(MayLandLater(LibraryStatus::Moved));
+    EXPECT_FALSE(MayLandLater(LibraryStatus::Failed));
+}
+
+// The one road: no program source gives the lock back by hand.
+TEST(LibraryChangeRoad, NoSourceReleasesTheLockOutsideIt) {
+#ifndef ORVANE_SOURCE_ROOT
+    GTEST_SKIP() << "built without the source folder";
+#else
+    const std::filesystem::path root(ORVANE_SOURCE_ROOT);
+    if (!std::filesystem::is_directory(root / "editor"))
+        GTEST_SKIP() << "the source folder is not reachable from here";
+    // The lock's own file, the road, and the player's roads, which go next.
+    const std::set<std::string> allowed = {"common/network_lock.cpp", "common/network_lock.h",
+                                           "common/library_change.cpp",
+                                           "player/library_commands.cpp", "player/capture.cpp"};
+    std::vector<std::string> found;
+    for (const char* folder : {"common", "editor", "player", "mail", "hook"}) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root / folder)) {
+            const std::string relative = entry.path().lexically_relative(root).generic_string();
+            if (!entry.is_regular_file() || allowed.contains(relative))
+                continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            std::ostringstream text;
+            text << in.rdbuf();
+            if (text.str().find("ReleaseSyncFile(") != std::string::npos)
+                found.push_back(relative);
+        }
+    }
+    EXPECT_EQ(found, std::vector<std::string>{});
+#endif
+}
+
+}  // namespace
+}  // namespace orv
