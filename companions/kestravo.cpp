@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/win32/foreground.h"
+
 namespace {
 
 constexpr char WindowClass[] = "OrvaneSweepstakesForm";
@@ -78,7 +80,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                 CW_USEDEFAULT, 340, 150, nullptr, nullptr, instance, nullptr);
     ShowWindow(form, show);
-    SetForegroundWindow(form);
+    orv::TransferForeground(form);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         // Tab between the boxes and Enter for Done, as on a web form.

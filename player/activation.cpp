@@ -17,7 +17,8 @@ void Activation::WindowActivated(std::uint32_t window) {
     const std::string program = UpperAscii(desk_.ProgramOfWindow(window));
     PutShortString(table_.Bytes, HookAt::ForegroundProgram, ForegroundProgramCapacity, program);
     hooks_.HandOver(HookSection::Prog, table_);
-    const bool own = program == PlayerProgram;
+    // No window, or none a user sees, is nobody's activation either.
+    const bool own = !window || program == PlayerProgram;
     // One of the player's own windows (a notice, a menu, the pause window)
     // handing the front back is no new activation of the window before it.
     const bool again = !own && window == lastForeignFront_;

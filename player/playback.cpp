@@ -28,7 +28,22 @@ std::uint64_t ToWaitMs(double ms) {
 
 void Playback::SendKey(std::uint8_t virtualKey, bool up) {
     keyDown_[virtualKey] = !up;
+    playedSinceSettled_ = true;
     host_.KeyEvent(virtualKey, up, IsExtendedKey(virtualKey));
+}
+
+bool Playback::HasInputToSettle() {
+    // Input into a window run as administrator never reaches the hooks, the
+    // marker neither: there is nothing it could wait for.
+    return playedSinceSettled_ && !refused_ && !(state_.Running && host_.ElevatedForeground());
+}
+
+void Playback::PlaySettleMarker(std::uint8_t virtualKey) {
+    // The hook library takes the marker: it is no input into the window in
+    // front, so a window run as administrator does not refuse it.
+    SendKey(virtualKey, false);
+    SendKey(virtualKey, true);
+    playedSinceSettled_ = false;
 }
 
 void Playback::PostVKey(std::uint8_t virtualKey, bool up) {
@@ -49,8 +64,10 @@ bool Playback::MayPlay() {
     if (!state_.Running)
         return true;
     const std::optional<std::string> title = host_.ElevatedForeground();
-    if (!title)
+    if (!title) {
+        playedSinceSettled_ = true;
         return true;
+    }
     refused_ = true;
     EndRunNotice(PlaybackText::ElevatedCaption, PlaybackText::Elevated(*title));
     return false;
@@ -59,6 +76,7 @@ bool Playback::MayPlay() {
 void Playback::TakeRunHold(bool inUse) {
     inUse_ = inUse;
     refused_ = false;
+    playedSinceSettled_ = false;
     if (inUse_)
         host_.MarkMacroInUse(true);
     capsGivenBack_ = false;

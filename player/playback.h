@@ -83,6 +83,11 @@ class Playback {
     // such a window in front ends it with a notice. True once that happened;
     // the run then ends.
     bool Refused() const { return refused_; }
+    // Something was played since the run began or was last settled, and its
+    // arrival can be waited for.
+    bool HasInputToSettle();
+    // The marker whose arrival at the hooks says all input before it has.
+    void PlaySettleMarker(std::uint8_t virtualKey);
 
     // Waits of n x speed milliseconds (nothing at speed 0), pumping messages.
     void KeyDelay(std::int64_t ms);
@@ -126,6 +131,7 @@ class Playback {
     // The in-use byte is set for this run and not yet given back.
     bool inUse_ = false;
     bool refused_ = false;
+    bool playedSinceSettled_ = false;
 };
 
 }  // namespace orv::player

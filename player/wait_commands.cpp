@@ -74,18 +74,20 @@ void WaitCommands::TimedWait(Playback& play, std::int64_t minutes,
                     : std::nullopt;
     if (play.WaitFor(done, limit) != WaitEnd::TimedOut)
         return;
+    timedOut_ = true;
     play.EndRunNotice(caption, std::string(what) + " within the specified time of " +
                                    std::to_string(minutes) + " minutes.  Macro will abort.");
     play.State().AbortFlag = true;
 }
 
 void WaitCommands::WaitWhileBusy(Playback& play) {
+    if (!play.HasInputToSettle())
+        return;
     HeldWaitByte held(signals_, WaitByte::InputProcessed);
     play.PauseForNoSpeed(MarkerDelaySeconds);
     // The hook library answers the marker once it has passed all input
     // played before it; the clear-wait timer bounds the wait.
-    play.PostVKey(MarkerKey, false);
-    play.PostVKey(MarkerKey, true);
+    play.PlaySettleMarker(MarkerKey);
     signals_.StartClearWaitTimer();
     play.WaitFor([&] { return !signals_.WaitByteSet(WaitByte::InputProcessed); }, std::nullopt);
 }
@@ -97,10 +99,13 @@ Flow WaitCommands::Perform(CommandContext& context) {
         return ReadInteger(context.Field(from, from + 2));
     };
     const C code = context.Form().Code;
+    timedOut_ = false;
     // A wait that watches the foreground window starts once the keys played
     // before it have arrived: a window they open or close is then in place.
     if (code == C::WaitForWindowTitle || code == C::WaitWindowLoseFocus)
         WaitWhileBusy(play);
+    if (play.Refused())
+        return Flow::EndRun;
     switch (code) {
         case C::WaitForWindowTitle: {
             const std::int64_t limit = minutes(9);
@@ -187,7 +192,8 @@ Flow WaitCommands::Perform(CommandContext& context) {
         default:
             ReportFormWithoutCase(context.Form());
     }
-    return Flow::Next;
+    // The time-out's notice was the run's last word: no abort notice after it.
+    return timedOut_ ? Flow::EndRun : Flow::Next;
 }
 
 }  // namespace orv::player

@@ -78,6 +78,8 @@ class WaitCommands final : public CommandFamily {
     // notice, then the abort) or the run is aborted.
     void TimedWait(Playback& play, std::int64_t minutes, const std::function<bool()>& done,
                    std::string_view caption, std::string_view what);
+    // The command's wait ended with its time-out notice.
+    bool timedOut_ = false;
 
     WaitSignals& signals_;
     WindowCommands& windows_;

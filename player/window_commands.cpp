@@ -120,21 +120,18 @@ WindowId WindowCommands::GetWinHandle(std::string_view title) {
     WindowId found = host_.FindExactTitle(title);
     if (!UserCanSwitchTo(found)) {
         // The system's exact match may be a hidden window of the same title.
+        const bool titledExactly = found != 0;
         const std::string wanted = UpperAscii(CutShort(title));
         found = FindSwitchable([&](const std::string& text) { return text == wanted; });
-        if (!found)
+        // A title a window has exactly names that window, even one the user
+        // cannot see: never another window whose title holds it.
+        if (!found && !titledExactly)
             found = FindSwitchable(
                 [&](const std::string& text) { return text.find(wanted) != std::string::npos; });
     }
     if (found)
         TargetWindow = found;
     return found;
-}
-
-bool WindowCommands::InFront(WindowId window) {
-    const WindowId front = host_.Foreground();
-    // A popup of the window may come forward in its place.
-    return front == window || (front && host_.Look(front).RootOwner == window);
 }
 
 bool WindowCommands::BringForward(WindowId window) {
@@ -144,8 +141,8 @@ bool WindowCommands::BringForward(WindowId window) {
     // Outside a run (a scope's activation before its macro starts) nothing
     // is pumped: a hot key handled meanwhile would start a run inside this one.
     if (!play_.State().Running)
-        return InFront(window);
-    return play_.WaitFor([&] { return InFront(window); }, ForegroundWaitMs) == WaitEnd::Done;
+        return host_.InFront(window);
+    return play_.WaitFor([&] { return host_.InFront(window); }, ForegroundWaitMs) == WaitEnd::Done;
 }
 
 WindowCommands::Activation WindowCommands::Activate(std::string_view title) {
@@ -268,7 +265,10 @@ Flow WindowCommands::Perform(CommandContext& context) {
     };
     if (SettleInput)
         SettleInput();
-    // An abort that came while the keys arrived: the window is left alone.
+    // An abort that came while the keys arrived: the window is left alone;
+    // a run refused has said so and acts on nothing more.
+    if (play_.Refused())
+        return Flow::EndRun;
     if (play_.State().AbortFlag)
         return Flow::Next;
     switch (context.Form().Code) {

@@ -54,6 +54,9 @@ class WindowHost {
     // window with the keyboard focus (the foreground transfer); false when
     // the system kept another window in front.
     virtual bool BringToFront(WindowId window) = 0;
+    // The window, or a window it owns (a dialog it shows), is the foreground
+    // window and not minimised: the one rule of "in front".
+    virtual bool InFront(WindowId window) = 0;
     virtual void PostQuit(WindowId window) = 0;
     virtual void Show(WindowId window, bool visible) = 0;
     virtual void Resize(WindowId window, std::int32_t width, std::int32_t height) = 0;
@@ -137,7 +140,6 @@ class WindowCommands final : public CommandFamily {
     WindowId ShownOf(WindowId root);
     WindowId FindSwitchable(const std::function<bool(const std::string&)>& fits);
     Activation Activate(std::string_view title);
-    bool InFront(WindowId window);
     // The one road of every activation here: true once the window is in
     // front, within ForegroundWaitMs during a run, at once outside one.
     bool BringForward(WindowId window);

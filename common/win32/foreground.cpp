@@ -6,15 +6,6 @@ namespace orv {
 
 namespace {
 
-// The target, or a window it owns (a dialog it shows), is in front.
-bool InFront(HWND target) {
-    HWND front = GetForegroundWindow();
-    for (int depth = 0; front && depth < 16; ++depth, front = GetWindow(front, GW_OWNER))
-        if (front == target)
-            return true;
-    return false;
-}
-
 // Thread timers call back without a pointer of ours: the modal window is
 // looked for among the thread's windows, the dialog among them that takes
 // input (what it was shown over is disabled).
@@ -38,13 +29,14 @@ void CALLBACK BringModalForward(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 // The window a user would switch to that is highest on the screen, of
-// another program: unowned, visible, not a tool window, not minimised.
+// another program: unowned, visible, not cloaked, not a tool window, not
+// minimised.
 BOOL CALLBACK FindTopUserWindow(HWND window, LPARAM found) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     const auto extended = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
     if (process == GetCurrentProcessId() || !IsWindowVisible(window) || IsIconic(window) ||
-        GetWindow(window, GW_OWNER) || (extended & WS_EX_TOOLWINDOW))
+        IsCloaked(window) || GetWindow(window, GW_OWNER) || (extended & WS_EX_TOOLWINDOW))
         return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
@@ -57,6 +49,36 @@ HWND TopUserWindow() {
 }
 
 }  // namespace
+
+// Windows 8 and later hide the frames of suspended apps and of other virtual
+// desktops by cloaking them: visible to every other test. Asked of the
+// desktop window manager where it answers (loaded at run time: Windows 7
+// knows no cloaking, Wine may have no such library).
+bool IsCloaked(HWND window) {
+    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+    constexpr DWORD CloakedAttribute = 14;  // DWMWA_CLOAKED
+    static const auto getAttribute = [] {
+        HMODULE dwm = LoadLibraryA("dwmapi.dll");
+        return dwm ? reinterpret_cast<GetAttribute>(
+                         reinterpret_cast<void*>(GetProcAddress(dwm, "DwmGetWindowAttribute")))
+                   : nullptr;
+    }();
+    DWORD cloaked = 0;
+    return getAttribute &&
+           SUCCEEDED(getAttribute(window, CloakedAttribute, &cloaked, sizeof cloaked)) &&
+           cloaked != 0;
+}
+
+bool IsInFront(HWND target) {
+    // A minimised window in front takes no typing.
+    if (!target || IsIconic(target))
+        return false;
+    HWND front = GetForegroundWindow();
+    for (int depth = 0; front && depth < 16; ++depth, front = GetWindow(front, GW_OWNER))
+        if (front == target)
+            return true;
+    return false;
+}
 
 bool TransferForeground(HWND target) {
     if (!target || !IsWindow(target))
@@ -87,7 +109,7 @@ bool TransferForeground(HWND target) {
     // (Wine does so): no window then takes the keys that follow.
     if (withTarget && GetForegroundWindow() != target)
         SetForegroundWindow(target);
-    return InFront(target);
+    return IsInFront(target);
 }
 
 void ShowWithKeyboard(const std::function<void()>& show) {
@@ -98,7 +120,9 @@ void ShowWithKeyboard(const std::function<void()>& show) {
     show();
     if (timer)
         KillTimer(nullptr, timer);
-    HWND back = before && IsWindow(before) && IsWindowVisible(before) ? before : TopUserWindow();
+    HWND back = before && IsWindow(before) && IsWindowVisible(before) && !IsIconic(before)
+                    ? before
+                    : TopUserWindow();
     if (back)
         TransferForeground(back);
     else
@@ -107,8 +131,12 @@ void ShowWithKeyboard(const std::function<void()>& show) {
 }
 
 void LetTakeForeground(HANDLE process) {
-    if (const DWORD id = process ? GetProcessId(process) : 0)
-        AllowSetForegroundWindow(id);
+    LetProcessTakeForeground(process ? GetProcessId(process) : 0);
+}
+
+void LetProcessTakeForeground(DWORD process) {
+    if (process)
+        AllowSetForegroundWindow(process);
 }
 
 }  // namespace orv

@@ -360,9 +360,13 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                                        static_cast<std::uint8_t>(lParam & 0xFF));
             return 0;
         case ProgramMessage::WindowActivated:
-            if (!closing_)
-                activation_->WindowActivated(
-                    windowCommands_.UserWindowOf(static_cast<std::uint32_t>(wParam)));
+            if (!closing_) {
+                // The player's own hidden window and its menu have no window
+                // a user switches to: they stand for themselves, as its own.
+                const auto window = static_cast<std::uint32_t>(wParam);
+                const std::uint32_t seen = windowCommands_.UserWindowOf(window);
+                activation_->WindowActivated(seen ? seen : window);
+            }
             return 0;
         case ProgramMessage::ProgramsChanged:
             if (!closing_)
@@ -801,7 +805,7 @@ HandOverResult HandOverCommandLine(const std::string& commandLine) {
     // the editor for it, may then bring a window to the front.
     DWORD playerProcess = 0;
     GetWindowThreadProcessId(player, &playerProcess);
-    AllowSetForegroundWindow(playerProcess);
+    LetProcessTakeForeground(playerProcess);
     const UINT message = RegisterWindowMessageA(HandOverMessageName);
     auto send = [&](unsigned char c) {
         DWORD_PTR result = 0;

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "common/win32/foreground.h"
 #include "common/win32/process_names.h"
 #include "common/win32/window_numbers.h"
 #include "player/launch_path.h"
@@ -16,25 +17,6 @@ constexpr UINT SysCommandTimeoutMs = 5000;
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     reinterpret_cast<std::vector<WindowId>*>(list)->push_back(WindowNumber(window));
     return TRUE;
-}
-
-// Windows 8 and later hide the frames of suspended apps and of other virtual
-// desktops by cloaking them: visible to every other test. Asked of the
-// desktop window manager where it answers (loaded at run time: Windows 7
-// knows no cloaking, Wine may have no such library).
-bool IsCloaked(HWND window) {
-    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
-    constexpr DWORD CloakedAttribute = 14;  // DWMWA_CLOAKED
-    static const auto getAttribute = [] {
-        HMODULE dwm = LoadLibraryA("dwmapi.dll");
-        return dwm ? reinterpret_cast<GetAttribute>(
-                         reinterpret_cast<void*>(GetProcAddress(dwm, "DwmGetWindowAttribute")))
-                   : nullptr;
-    }();
-    DWORD cloaked = 0;
-    return getAttribute &&
-           SUCCEEDED(getAttribute(window, CloakedAttribute, &cloaked, sizeof cloaked)) &&
-           cloaked != 0;
 }
 
 // A 32-bit player on 64-bit Windows sees SysWOW64 where a path names
@@ -93,6 +75,10 @@ std::uint32_t Win32Windows::ProcessOf(WindowId window) {
 
 std::uint32_t Win32Windows::FindProcess(std::string_view namePart) {
     return FindProcessByName(namePart);
+}
+
+bool Win32Windows::InFront(WindowId window) {
+    return IsInFront(WindowFromNumber(window));
 }
 
 bool Win32Windows::BringToFront(WindowId window) {

@@ -27,6 +27,7 @@ class Win32Windows final : public WindowHost {
     std::uint32_t ProcessOf(WindowId window) override;
     std::uint32_t FindProcess(std::string_view namePart) override;
     bool BringToFront(WindowId window) override;
+    bool InFront(WindowId window) override;
     void PostQuit(WindowId window) override;
     void Show(WindowId window, bool visible) override;
     void Resize(WindowId window, std::int32_t width, std::int32_t height) override;

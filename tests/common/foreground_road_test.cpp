@@ -26,13 +26,16 @@ std::string TextOf(const fs::path& file) {
 TEST(ForegroundRoad, OnlyTheOneRoadAsksTheSystemForTheForeground) {
     const fs::path root = ORVANE_SOURCE_ROOT;
     const fs::path road = fs::path("common") / "win32" / "foreground.cpp";
-    // Asking by the call, or by a message box's own flag.
-    const std::string requests[] = {"SetForegroundWindow", "MB_SETFOREGROUND"};
+    // Asking by the call, by a message box's own flag, or by the calls that
+    // raise, activate or let another program take the foreground.
+    const std::string requests[] = {"SetForegroundWindow",      "MB_SETFOREGROUND",
+                                    "AllowSetForegroundWindow", "BringWindowToTop",
+                                    "SetActiveWindow",          "SwitchToThisWindow"};
     std::vector<std::string> elsewhere;
     bool roadAsks = false;
     // The programs we ship; the tests and the stand-ins for other makers'
     // programs bring their own windows forward as any program may.
-    for (const char* folder : {"common", "player", "editor", "hook", "mail"}) {
+    for (const char* folder : {"common", "player", "editor", "hook", "mail", "companions"}) {
         ASSERT_TRUE(fs::is_directory(root / folder)) << (root / folder);
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root / folder)) {
             const fs::path file = entry.path();

@@ -133,6 +133,15 @@ TEST_F(ActivationTest, ThePlayersOwnWindowHandingTheFrontBackIsNoNewActivation) 
     front(63, "calc.exe", "Calculator");
     front(60, "notepad.exe", "Untitled - Notepad");
     EXPECT_EQ(host.Typed(), "headerheader");
+    // The macro menu (a tool window) and the hidden main window have no
+    // window a user switches to: each stands for itself, the player's own.
+    front(64, "tavrol.exe", "Choose A Macro");
+    EXPECT_EQ(GetShortString(hooks->Master.Bytes, HookAt::ForegroundProgram, 250), "TAVROL.EXE");
+    front(65, "tavrol.exe", "");
+    // No window at all in between is no other program's either.
+    front(0, "", "");
+    front(60, "notepad.exe", "Untitled - Notepad");
+    EXPECT_EQ(host.Typed(), "headerheader");
 }
 
 TEST_F(ActivationTest, TheRunningProgramsAreListedAndAChangeOfTheirNumberRestoresTheHooks) {

@@ -52,6 +52,7 @@ class NoWindows final : public WindowHost {
     std::uint32_t ProcessOf(WindowId) override { return 0; }
     std::uint32_t FindProcess(std::string_view) override { return 0; }
     bool BringToFront(WindowId) override { return false; }
+    bool InFront(WindowId) override { return false; }
     void PostQuit(WindowId) override {}
     void Show(WindowId, bool) override {}
     void Resize(WindowId, std::int32_t, std::int32_t) override {}

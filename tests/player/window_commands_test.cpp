@@ -7,7 +7,9 @@
 
 #include "common/string_routines.h"
 #include "player/interpreter.h"
+#include "player/wait_commands.h"
 #include "player/launch_path.h"
+#include "tests/player/fake_wait_desk.h"
 #include "tests/player/recording_host.h"
 #include "tests/player/sample_token.h"
 
@@ -27,6 +29,8 @@ class FakeWindows final : public WindowHost {
         std::string Title;
         std::uint32_t Process = 0;
         WindowLook Seen{.Visible = true};
+        // The window's own owner; its root owner where only that is given.
+        WindowId Owner = 0;
     };
 
     WindowId FindExactTitle(std::string_view title) override {
@@ -65,6 +69,19 @@ class FakeWindows final : public WindowHost {
         if (!ForegroundLocked)
             ForegroundWindow = window;
         return ForegroundWindow == window;
+    }
+    // The system's rule: the window or one down its owner chain is in front.
+    bool InFront(WindowId window) override {
+        WindowId front = ForegroundWindow;
+        for (int depth = 0; front && depth < 16; ++depth) {
+            if (front == window)
+                return true;
+            const Window& seen = Windows[front];
+            front = seen.Owner                     ? seen.Owner
+                    : seen.Seen.RootOwner != front ? seen.Seen.RootOwner
+                                                   : 0;
+        }
+        return false;
     }
     void PostQuit(WindowId window) override { Log("quit", window); }
     void Show(WindowId window, bool visible) override { Log(visible ? "show" : "hide", window); }
@@ -299,6 +316,12 @@ TEST_F(SwitchableWindowsTest, ActivationTitleSearchAndProgramsPickTheWindowAUser
         SCOPED_TRACE(title);
         EXPECT_EQ(commands.GetWinHandle(title), 0u);
     }
+    // A title a cloaked window has exactly names that window, never another
+    // whose title holds it.
+    desk.Windows[40] = {"Settings", 3, {.Visible = true, .Cloaked = true}};
+    desk.Windows[41] = {"settings.ini - Notes", 9};
+    EXPECT_EQ(commands.GetWinHandle("Settings"), 0u);
+    EXPECT_EQ(commands.GetWinHandle("settings.ini"), 41u);
     // The trigger's road: the program's first window a user can switch to.
     desk.ForegroundWindow = 20;
     EXPECT_TRUE(commands.ActivateProg("notes"));
@@ -308,6 +331,17 @@ TEST_F(SwitchableWindowsTest, ActivationTitleSearchAndProgramsPickTheWindowAUser
     desk.Windows[16].Seen.LastActivePopup = 17;
     EXPECT_EQ(commands.GetWinHandle("Save As"), 17u);
     EXPECT_EQ(commands.GetWinHandle("Notes"), 16u);
+    // A main window that hangs from a hidden one is in front when the dialog
+    // it shows comes forward in its place: its owner, not its root owner.
+    desk.Windows[31] = {"", 6, {}};
+    desk.Windows[32] = {"Main of hidden", 6, {.Visible = true, .RootOwner = 31}};
+    desk.Windows[33] = {"Save", 6, {.Visible = true, .RootOwner = 31}, 32};
+    desk.ForegroundLocked = true;
+    desk.OnFront = [&](WindowId) { desk.ForegroundWindow = 33; };
+    host.Trace.clear();
+    Run("<ACTIVATE:Main of hidden>x");
+    EXPECT_EQ(host.Typed(), "x");
+    EXPECT_TRUE(host.Notices().empty());
 }
 
 TEST_F(SwitchableWindowsTest, ScopesSeeTheWindowAUserSeesForTheForeground) {
@@ -385,33 +419,60 @@ TEST_F(WindowCommandsTest, NothingIsPlayedIntoAWindowRunningAsAdministrator) {
     const std::string notice =
         "Window Runs as Administrator: The window \"Alpha\" runs as administrator. Orvane must "
         "be started as administrator to play into it. Macro will abort.";
+    // The player's wiring: window commands and notices settle the keys
+    // played before them first.
+    testing::FakeSignals signals;
+    WaitCommands waits{signals, commands};
+    const auto settle = [&] {
+        if (state.Running && !state.AbortFlag)
+            waits.WaitWhileBusy(interpreter.Play());
+    };
+    commands.SettleInput = settle;
+    host.OnNotice = settle;
     // Brought forward in the middle of a run.
     desk.OnFront = [&](WindowId window) {
         host.ElevatedTitle = window == 2 ? std::optional<std::string>("Alpha") : std::nullopt;
     };
     Run("ab<ACTIVATE:Alpha>cd<LCLK><ACTIVATE:Alpha Beta>ef");
-    EXPECT_EQ(host.Typed(), "ab");
+    EXPECT_EQ(host.Typed(), "ab[43]");
     EXPECT_EQ(host.Notices(), Trace{notice});
     EXPECT_EQ(desk.Calls, Trace{"front Alpha"});
     EXPECT_TRUE(host.StillDown().empty());
+    // Only the keys played into the window before are waited for: the
+    // notice of the refused run shows at once.
+    EXPECT_EQ(std::count(signals.Calls.begin(), signals.Calls.end(), "clear wait timer"), 1);
 
-    // In front as the run starts: the notice, no key, no click.
-    for (const char* script : {"cd", "<LCLK>", "<ALTD>c<ALTU>"}) {
+    // In front as the run starts: the notice, no key, no click, and no window
+    // command after it.
+    for (const char* script : {"cd", "<LCLK>", "<ALTD>c<ALTU>", "c<ACTIVATE:Alpha Beta>ef",
+                               "c<WMIN:Alpha Beta>", "c<LAUNCH:notepad.exe>"}) {
         SCOPED_TRACE(script);
         host.Trace.clear();
         desk.Calls.clear();
+        signals.Calls.clear();
         host.ElevatedTitle = "Alpha";
         Run(script);
         EXPECT_EQ(host.Keys(), std::vector<std::string>{});
         EXPECT_EQ(host.Notices(), Trace{notice});
+        EXPECT_EQ(desk.Calls, Trace{});
+        EXPECT_EQ(signals.Calls, Trace{});
     }
-    // A run that brings another window forward before it types is no
-    // business of the window it started in.
-    host.Trace.clear();
-    host.ElevatedTitle = "Alpha";
-    Run("<ACTIVATE:Alpha Beta>ef");
-    EXPECT_EQ(host.Typed(), "ef");
-    EXPECT_TRUE(host.Notices().empty());
+    // A run that brings another window forward, or starts a program, before
+    // it types is no business of the window it started in; nothing it
+    // played is there to settle.
+    desk.OnOpen = [&] { host.ElevatedTitle.reset(); };
+    for (const char* script : {"<ACTIVATE:Alpha Beta>ef", "<LAUNCH:notepad.exe>ef"}) {
+        SCOPED_TRACE(script);
+        host.Trace.clear();
+        desk.Calls.clear();
+        signals.Calls.clear();
+        host.ElevatedTitle = "Alpha";
+        Run(script);
+        EXPECT_EQ(host.Typed(), "ef");
+        EXPECT_TRUE(host.Notices().empty());
+        EXPECT_EQ(desk.Calls.size(), 1u);
+        EXPECT_EQ(signals.Calls, Trace{});
+    }
 }
 
 TEST(LaunchPathTest, AProgramOnlyThe64BitSystemFolderHasGoesThroughSysnative) {
@@ -421,7 +482,8 @@ TEST(LaunchPathTest, AProgramOnlyThe64BitSystemFolderHasGoesThroughSysnative) {
     for (const char* path :
          {"C:\\Windows\\System32\\notepad.exe", "C:\\Windows\\Sysnative\\notepad.exe",
           "C:\\Windows\\Sysnative\\bash.exe", "C:\\Windows\\Sysnative\\drivers\\x.exe",
-          "C:\\Windows\\Sysnative\\drivers\\etc\\hosts"})
+          "C:\\Windows\\Sysnative\\drivers\\etc\\hosts", "C:\\Windows\\Sysnative\\x.bat",
+          "C:\\Windows\\Sysnative\\y.cmd", "C:\\Windows\\Sysnative\\gpedit.msc"})
         seen.insert(UpperAscii(path));
     const auto exists = [&](const std::string& path) { return seen.contains(UpperAscii(path)); };
     const std::pair<std::string, std::string> cases[] = {
@@ -437,6 +499,20 @@ TEST(LaunchPathTest, AProgramOnlyThe64BitSystemFolderHasGoesThroughSysnative) {
         {"C:\\Windows\\System32\\drivers\\etc\\hosts",
          "C:\\Windows\\System32\\drivers\\etc\\hosts"},
         {"C:\\Windows\\System32x\\bash.exe", "C:\\Windows\\System32x\\bash.exe"},
+        // However the path is written: quoted, either slash, the folder's
+        // variable, doubled separators, "." and "..".
+        {"\"C:\\Windows\\System32\\bash.exe\" ", "C:\\Windows\\Sysnative\\bash.exe"},
+        {"C:/Windows/System32/bash.exe", "C:\\Windows\\Sysnative\\bash.exe"},
+        {"%SystemRoot%\\System32\\bash.exe", "C:\\Windows\\Sysnative\\bash.exe"},
+        {"%windir%\\System32\\bash.exe", "C:\\Windows\\Sysnative\\bash.exe"},
+        {"C:\\Windows\\System32\\\\bash.exe", "C:\\Windows\\Sysnative\\bash.exe"},
+        {"C:\\Windows\\System32\\..\\System32\\.\\bash.exe", "C:\\Windows\\Sysnative\\bash.exe"},
+        {"C:\\Windows\\System32\\..\\bash.exe", "C:\\Windows\\System32\\..\\bash.exe"},
+        // The command processor's scripts are programs too; a console is a
+        // document.
+        {"C:\\Windows\\System32\\x.bat", "C:\\Windows\\Sysnative\\x.bat"},
+        {"C:\\Windows\\System32\\y.CMD", "C:\\Windows\\Sysnative\\y.CMD"},
+        {"C:\\Windows\\System32\\gpedit.msc", "C:\\Windows\\System32\\gpedit.msc"},
         {"bash.exe", "bash.exe"},
     };
     for (const auto& [path, started] : cases) {
