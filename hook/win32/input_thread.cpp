@@ -7,6 +7,7 @@
 #include "common/injected_input.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/window_numbers.h"
+#include "hook/hook_watch.h"
 #include "hook/input_decision.h"
 #include "hook/win32/master_table.h"
 #include "hook/win32/posting.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr UINT WM_INSTALL_HOOK = WM_APP + 1;  // wParam the role; answers the handle
 constexpr UINT WM_REMOVE_HOOK = WM_APP + 2;   // wParam the handle; answers 1 or 0
+constexpr UINT_PTR HookWatchTimer = 1;
 constexpr UINT CallerWaitMs = 5000;
 constexpr int RoleCount = 4;
 constexpr const char* ControlClass = "OrnHookInputThread";
@@ -35,6 +37,7 @@ struct InputThread {
     std::array<wchar_t, 256> wide{};      // each ANSI character as typed
     HANDLE modifiersUp = nullptr;         // KernelName::ModifiersUp
     bool modifiersUpShown = false;
+    HookWatch watch;
 };
 
 InputThread* Input = nullptr;
@@ -88,6 +91,7 @@ void ShowModifiersUp() {
 }
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    Input->watch.Seen(GetTickCount());
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         KeyEvent event{static_cast<std::uint16_t>(k->vkCode), (k->flags & LLKHF_UP) != 0,
@@ -144,6 +148,7 @@ bool OverFocus(const ButtonEvent& event, const MSLLHOOKSTRUCT& m) {
 }
 
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    Input->watch.Seen(GetTickCount());
     if (code == HC_ACTION) {
         const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         ButtonEvent event = ButtonOf(wParam);
@@ -162,11 +167,18 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Installed anew, so that it runs before any hook installed since.
+// Installed anew, so that it runs before any hook installed since; the old
+// one goes only once the new one is in place, so no input passes unhooked
+// (and none reaches both: both run on this thread, which is busy here). A
+// failed install keeps the old one.
 void Reinstall(HHOOK& hook, int kind, HOOKPROC proc) {
+    HHOOK installed = SetWindowsHookExA(kind, proc, ThisModule(), 0);
+    if (!installed && hook)
+        return;
     if (hook)
         UnhookWindowsHookEx(hook);
-    hook = SetWindowsHookExA(kind, proc, ThisModule(), 0);
+    hook = installed;
+    Input->watch.Seen(GetTickCount());
 }
 
 void Uninstall(HHOOK& hook) {
@@ -261,8 +273,25 @@ bool Remove(std::int32_t handle) {
     return true;
 }
 
+// Hooks the system removed without a word are installed again, quietly.
+void WatchHooks() {
+    if (!Input->keyboard && !Input->mouse)
+        return;
+    LASTINPUTINFO last{sizeof last, 0};
+    if (!GetLastInputInfo(&last) || !Input->watch.HooksLost(last.dwTime, GetTickCount()))
+        return;
+    if (Input->keyboard)
+        Reinstall(Input->keyboard, WH_KEYBOARD_LL, KeyboardProc);
+    if (Input->mouse)
+        Reinstall(Input->mouse, WH_MOUSE_LL, MouseProc);
+}
+
 LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
+        case WM_TIMER:
+            if (wParam == HookWatchTimer)
+                WatchHooks();
+            return 0;
         case WM_INSTALL_HOOK:
             return Install(static_cast<HookRole>(wParam & 3));
         case WM_REMOVE_HOOK:
@@ -313,6 +342,7 @@ DWORD WINAPI InputThreadMain(void* ready) {
     SetEvent(static_cast<HANDLE>(ready));
     if (!Control)
         return 1;
+    SetTimer(Control, HookWatchTimer, HookWatch::CheckIntervalMs, nullptr);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;
