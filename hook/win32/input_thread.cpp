@@ -124,12 +124,31 @@ ButtonEvent ButtonOf(WPARAM message) {
     }
 }
 
-// The pointer and the foreground window's frame: asked of the system only
-// while a recording takes the mouse.
+// Windows 8.1 and later hand a system-DPI-aware program logical coordinates
+// on a monitor whose DPI differs from the system's; the conversion, with the
+// transform of this thread's own window, is looked up, since Windows 7 and 8
+// lack it (there the two spaces agree for a program that is DPI aware).
+class SystemScreenSpace final : public ScreenSpace {
+  public:
+    void FromPhysical(std::int32_t& x, std::int32_t& y) const override {
+        using Convert = BOOL(WINAPI*)(HWND, POINT*);
+        static const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
+        POINT point{x, y};
+        if (convert && Control && convert(Control, &point)) {
+            x = point.x;
+            y = point.y;
+        }
+    }
+};
+
+// The pointer and the foreground window's frame, in the program's
+// coordinates: asked of the system only while a recording takes the mouse.
 PointerPlace PlaceOf(const MSLLHOOKSTRUCT& m) {
-    PointerPlace place{m.pt.x, m.pt.y};
     if (!InputDecider::WantsPointerPlace(MasterTableImage()))
-        return place;
+        return {m.pt.x, m.pt.y};
+    static const SystemScreenSpace space;
+    PointerPlace place = PlaceOfHookPoint(m.pt.x, m.pt.y, space);
     RECT frame{};
     if (HWND front = GetForegroundWindow(); front && GetWindowRect(front, &frame)) {
         place.windowLeft = frame.left;

@@ -1,5 +1,6 @@
-// Screen size and display scale, read once when first asked for. Every form
-// centres itself with the one and scales its pixel layout by the other.
+// Screen size and display scale (the system's DPI over 96), read once when
+// first asked for. Every form centres itself with the one and scales its
+// pixel layout by the other; fonts, given in points, grow with the DPI alone.
 #pragma once
 
 namespace orv {
@@ -11,6 +12,7 @@ struct DisplayMetrics {
 };
 
 const DisplayMetrics& Display();
+// For tests: another scale than the system's.
 void SetDisplayScale(double scale);
 
 // A layout length in pixels at the current scale.
