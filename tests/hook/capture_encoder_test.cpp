@@ -282,6 +282,7 @@ TEST_F(CaptureDecisions, AClickOnAScaledMonitorIsRecordedWhereTheProgramPlaysIt)
         settings.CaptureTime = false;
         settings.RelativeTo = relativeTo;
         settings.CaptureClicksOnly = true;
+        settings.CaptureWindowSize = false;
         SetCaptureSection(*table, settings, CapturedMacro, StopKey);
         text.clear();
         Click(1, at);

@@ -5,9 +5,9 @@ what the programs promise (docs/windows-rules.md):
   windows_rules.py <program>...           one line per fault; exit 1 on any
   windows_rules.py --imports <program>    its imports, one "dll!function" a line
 
-Each program must be a GUI program (PE32 or PE32+) that imports only from
-DLLs a clean Windows 7 has, and none of the functions below that Windows 7
-lacks; each .exe must carry its manifest (resource 24, id 1): Common Controls
+Each .exe must be a GUI program; each program, .exe or .dll, must import
+only from DLLs a clean Windows 7 has, and none of the functions below that
+Windows 7 lacks; each .exe must carry its manifest (resource 24, id 1): Common Controls
 6.0, system DPI awareness, Windows 7 to 11 as supported systems, and no
 execution level (which would switch off the virtualized writes of ORVAN.INI).
 Read from the files' own headers, so nothing here needs Windows or Wine.
@@ -187,7 +187,9 @@ def faults_of(path):
     except (OSError, ValueError, struct.error) as error:
         return [str(error)]
     faults = []
-    if image.subsystem != IMAGE_SUBSYSTEM_WINDOWS_GUI:
+    program = path.lower().endswith('.exe')
+    # A DLL's subsystem is its loader's, never read.
+    if program and image.subsystem != IMAGE_SUBSYSTEM_WINDOWS_GUI:
         faults.append(f'is no GUI program (subsystem {image.subsystem})')
     for dll in sorted({dll for dll, _ in imports} - WINDOWS7_DLLS):
         faults.append(f'imports from {dll}, which a clean Windows 7 lacks')
@@ -195,7 +197,7 @@ def faults_of(path):
         since = NOT_ON_WINDOWS7.get(dll, {}).get(function)
         if since:
             faults.append(f'imports {dll}!{function}, which came with Windows {since}')
-    if path.lower().endswith('.exe'):
+    if program:
         faults += manifest_faults(image.resource(RT_MANIFEST, 1))
     return faults
 
