@@ -38,4 +38,13 @@ int Scaled(int pixels) {
     return static_cast<int>(std::lround(pixels * Metrics().Scale));
 }
 
+int Unscaled(int pixels) {
+    return static_cast<int>(std::lround(pixels / Metrics().Scale));
+}
+
+PixelBox ScaledBox(int left, int top, int width, int height) {
+    const int x = Scaled(left), y = Scaled(top);
+    return {x, y, Scaled(left + width) - x, Scaled(top + height) - y};
+}
+
 }  // namespace orv

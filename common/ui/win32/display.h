@@ -15,7 +15,16 @@ const DisplayMetrics& Display();
 // For tests: another scale than the system's.
 void SetDisplayScale(double scale);
 
-// A layout length in pixels at the current scale.
+// A layout length in pixels at the current scale, and back.
 int Scaled(int pixels);
+int Unscaled(int pixels);
+
+// A control's box of the layout in pixels: its edges scaled rather than its
+// size, so controls that meet in the layout meet on the screen too, never
+// overlapping by a rounded pixel.
+struct PixelBox {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+PixelBox ScaledBox(int left, int top, int width, int height);
 
 }  // namespace orv

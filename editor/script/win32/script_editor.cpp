@@ -9,6 +9,7 @@
 #include "common/script/script_list.h"
 #include "common/string_routines.h"
 #include "common/ui/form_geometry.h"
+#include "common/ui/win32/display.h"
 #include "common/ui/win32/font_dialogs.h"
 #include "common/ui/win32/print_service.h"
 #include "common/win32/ras_api.h"
@@ -151,8 +152,9 @@ void TDoScripting::BuildCommandMenu() {
 void TDoScripting::FormShow() {
     DoScripting = this;
     SettingsBlock& s = host_.Settings;
-    ScreenRect centred = Centred(s.ScriptWidth, s.ScriptHeight, GetSystemMetrics(SM_CXSCREEN),
-                                 GetSystemMetrics(SM_CYSCREEN));
+    // In the layout's pixels, as the restored geometry is.
+    ScreenRect centred = Centred(s.ScriptWidth, s.ScriptHeight, Unscaled(Display().ScreenWidth),
+                                 Unscaled(Display().ScreenHeight));
     SetRestoredGeometry(centred);
     OptionBox.ClearItems();
     for (int code = 1; code <= CommandCount; ++code)
