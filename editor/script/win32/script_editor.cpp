@@ -288,7 +288,9 @@ void TDoScripting::FormResize() {
     int w = ClientWidth(), h = ClientHeight();
     int listHeight = std::max(40, h - 72);
     OptionBox.SetBounds({8, 68, 158, listHeight});
-    int scriptWidth = std::max(40, w - 313);
+    // Two narrower than the list's share (w - 313), which would run one
+    // pixel under the Edit, Copy and Delete column at w - 60.
+    int scriptWidth = std::max(40, w - 315);
     Script.SetBounds({254, 68, scriptWidth, listHeight});
     ScriptTitle.SetBounds({254, 52, scriptWidth, 16});
     Banner.SetBounds({4, 16, std::max(0, w - 8), 16});
