@@ -132,8 +132,9 @@ class SystemScreenSpace final : public ScreenSpace {
   public:
     void FromPhysical(std::int32_t& x, std::int32_t& y) const override {
         using Convert = BOOL(WINAPI*)(HWND, POINT*);
-        static const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
+        static const auto convert =
+            reinterpret_cast<Convert>(reinterpret_cast<void*>(GetProcAddress(
+                GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
         POINT point{x, y};
         if (convert && Control && convert(Control, &point)) {
             x = point.x;

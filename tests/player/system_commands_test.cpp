@@ -351,8 +351,7 @@ TEST_F(SystemCommandsTest, LeavingWindows) {
     fake.PrivilegeGranted = false;
     Run("<SHUTDOWN>");
     EXPECT_EQ(fake.Calls, (Trace{"privilege on"}));  // no request without the privilege
-    EXPECT_EQ(host.Notices(),
-              (Trace{"Notice: Windows did not accept the request to shut down."}));
+    EXPECT_EQ(host.Notices(), (Trace{"Notice: Windows did not accept the request to shut down."}));
     Run("<LOGOFF>");
     EXPECT_EQ(fake.Calls, (Trace{"exit 0"}));
     fake.Nt = false;

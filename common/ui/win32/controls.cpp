@@ -829,6 +829,14 @@ void TListBox::Capture() {
 void TComboBox::SetDropDownRows(int rows) {
     dropRows_ = rows;
     SetBounds(GetBounds());
+    Send(CB_SETMINVISIBLE, static_cast<WPARAM>(rows));
+}
+
+// Common Controls 6.0 drops the list to its own count of rows (30 unless
+// told), whatever the window's height: it is told.
+void TComboBox::Apply() {
+    TItemsControl::Apply();
+    Send(CB_SETMINVISIBLE, static_cast<WPARAM>(dropRows_));
 }
 
 // The dropped list lies below the box inside the window's height: its rows at

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-
 #include "common/message_boxes.h"
 #include "common/ui/win32/display.h"
 #include "common/ui/win32/handler_guard.h"
