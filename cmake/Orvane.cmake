@@ -20,7 +20,9 @@ endif()
 add_compile_options(-Wall -Wextra -Wno-missing-field-initializers)
 
 if(WIN32)
-    add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
+    # Windows 7 is the oldest system the programs run on (the thread library
+    # alone imports calls of Vista); tests/e2e/package_test.sh checks it.
+    add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0600 NOMINMAX STRICT)
     add_link_options(-static -static-libgcc -static-libstdc++)
     # Each architecture has its own test prefix (scripts/lib/environment.sh).
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -75,6 +77,8 @@ function(orvane_test name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} orvane_test_support GTest::gtest GTest::gtest_main)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     if(WIN32)
+        # Tested with the controls and the DPI awareness the programs ship with.
+        target_link_libraries(${name} PRIVATE orvane_manifest)
         set_tests_properties(${name} PROPERTIES ENVIRONMENT
             "WINEPREFIX=${ORVANE_WINE_PREFIX};ORVANE_WINDOWS_ARCH=${CMAKE_SYSTEM_PROCESSOR}")
     endif()

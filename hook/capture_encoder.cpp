@@ -265,4 +265,9 @@ void CaptureEncoder::Moved(CaptureText& out, ConstBytes t, const PointerPlace& p
     Move(out, t, place);
 }
 
+PointerPlace PlaceOfHookPoint(std::int32_t x, std::int32_t y, const ScreenSpace& space) {
+    space.FromPhysical(x, y);
+    return {.x = x, .y = y};
+}
+
 }  // namespace orv

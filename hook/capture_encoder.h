@@ -30,13 +30,30 @@ struct CaptureText {
     void Append(std::string_view piece);
 };
 
-// Where the pointer is, and the foreground window's frame, at a mouse event
-// (screen pixels).
+// Where the pointer is, and the foreground window's frame, at a mouse event,
+// in the program's own screen coordinates: those of window frames, of the
+// cursor and of the mouse events the player sends.
 struct PointerPlace {
     std::int32_t x = 0, y = 0;
     std::int32_t windowLeft = 0, windowTop = 0;
     std::int32_t windowWidth = 0, windowHeight = 0;
 };
+
+// The low-level mouse hook gives the pointer in physical pixels, while the
+// program's coordinates are logical wherever Windows scales them for it (a
+// monitor whose DPI is not the system's). Recorded in the one space and
+// played in the other, a click would land elsewhere: every hook point goes
+// through this first.
+class ScreenSpace {
+  public:
+    virtual ~ScreenSpace() = default;
+    // A physical point in the program's coordinates.
+    virtual void FromPhysical(std::int32_t& x, std::int32_t& y) const = 0;
+};
+
+// The place of a mouse event whose hook point is (x, y); the frame is added
+// by the caller, read in the program's coordinates.
+PointerPlace PlaceOfHookPoint(std::int32_t x, std::int32_t y, const ScreenSpace& space);
 
 class CaptureEncoder {
   public:

@@ -86,6 +86,7 @@ bool Interpreter::RunMacro(std::string_view script, RunOrigin origin) {
     // given back once.
     playback_.ReleaseEverything();
     playback_.GiveBackCapsLock();
+    playback_.EndFineTimer();
     state.Running = false;
     host.ShowRunning(false);
     if (!failure.empty()) {

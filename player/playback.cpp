@@ -237,6 +237,10 @@ void Playback::ReleaseEverything() {
 }
 
 WaitEnd Playback::WaitFor(const std::function<bool()>& done, std::optional<std::uint64_t> limitMs) {
+    if (!fineTimer_) {
+        host_.FineTimer(true);
+        fineTimer_ = true;
+    }
     const std::uint64_t start = host_.MonotonicMs();
     for (;;) {
         host_.PumpMessages();
@@ -251,6 +255,12 @@ WaitEnd Playback::WaitFor(const std::function<bool()>& done, std::optional<std::
             limitMs ? std::min<std::uint64_t>(*limitMs - elapsed, WaitSliceMs) : WaitSliceMs;
         host_.Idle(static_cast<std::uint32_t>(slice));
     }
+}
+
+void Playback::EndFineTimer() {
+    if (fineTimer_)
+        host_.FineTimer(false);
+    fineTimer_ = false;
 }
 
 void Playback::KeyDelay(std::int64_t ms) {

@@ -100,6 +100,8 @@ class Playback {
     // holds, the limit has passed (none: no limit) or the run is aborted;
     // messages are handled throughout, on a clock that never goes back.
     WaitEnd WaitFor(const std::function<bool()>& done, std::optional<std::uint64_t> limitMs);
+    // Gives back the fine timer the run's first wait asked for; at the run's end.
+    void EndFineTimer();
     void TimedPauseFor(double seconds);
 
     void GetSystemSize();
@@ -128,6 +130,7 @@ class Playback {
     std::array<bool, 256> keyDown_{};
     std::uint32_t buttonsDown_ = 0;
     bool capsGivenBack_ = false;
+    bool fineTimer_ = false;
     // The in-use byte is set for this run and not yet given back.
     bool inUse_ = false;
     bool refused_ = false;

@@ -72,6 +72,11 @@ class PlayerHost {
     virtual void Idle(std::uint32_t ms) = 0;
     virtual void OpenWaitTimer() = 0;
     virtual void CloseWaitTimer() = 0;
+    // Asks for (on) or gives back (off) waits timed to the millisecond: the
+    // system's default tick is 15.6 ms, and since Windows 10 2004 another
+    // program's request no longer shortens ours. Asked once by a run that
+    // waits, given back when the run ends.
+    virtual void FineTimer(bool on) = 0;
 
     // The player's notice window.
     virtual void DoAMessage(std::string_view caption, std::string_view text) = 0;

@@ -86,16 +86,10 @@ int ShellSpecialFolder(int command) {
     return ExploredFolders[static_cast<std::size_t>(command - FirstExploreCommand)];
 }
 
-std::string PrinterDeviceValue(std::string_view printer, const PrinterHost::Device& device,
-                               std::string_view devicesEntry) {
-    const std::size_t comma = devicesEntry.find(',');
-    std::string driver = device.Driver;
-    std::string port = device.Port;
-    if (driver.empty())
-        driver = devicesEntry.substr(0, comma);
-    if (port.empty() && comma != std::string_view::npos)
-        port = devicesEntry.substr(comma + 1);
-    return std::string(printer) + "," + driver + "," + port;
+std::string SystemText::ExitRefused(ExitHost::Exit how) {
+    constexpr std::string_view actions[] = {"log off", "restart", "shut down", "power off"};
+    return "Windows did not accept the request to " +
+           std::string(actions[static_cast<std::size_t>(how)]) + ".";
 }
 
 void SystemCommands::Notice(std::string_view caption, std::string_view text) {
@@ -203,11 +197,8 @@ void SystemCommands::SetDefaultPrinter(std::string_view name) {
     for (const std::string& printer : printers.PrinterNames()) {
         if (printer != name)
             continue;
-        const PrinterHost::Device device = printers.DeviceOf(printer);
-        const std::string entry = device.Driver.empty() || device.Port.empty()
-                                      ? printers.ProfileValue("Devices", printer)
-                                      : std::string();
-        printers.SetDefaultDevice(PrinterDeviceValue(printer, device, entry));
+        if (!printers.SetDefault(printer))
+            Notice(ExecutionError, SystemText::PrinterRefused);
         return;
     }
     Notice(ExecutionError, "The specified Default Printer does not exist on this computer.");
@@ -239,14 +230,14 @@ void SystemCommands::ShellCommand(int command) {
 
 void SystemCommands::LeaveWindows(ExitHost::Exit how) {
     ExitHost& exits = hosts_.Exits;
-    if (how == ExitHost::Exit::LogOff || !exits.NtFamily()) {
-        exits.LeaveWindows(how);
-        return;
-    }
-    if (!exits.SetShutdownPrivilege(true))
-        return;
-    exits.LeaveWindows(how);
-    exits.SetShutdownPrivilege(false);
+    const bool needsPrivilege = how != ExitHost::Exit::LogOff && exits.NtFamily();
+    // Without the privilege the request would be refused: it is not made.
+    const bool privileged = needsPrivilege && exits.SetShutdownPrivilege(true);
+    const bool accepted = (privileged || !needsPrivilege) && exits.LeaveWindows(how);
+    if (privileged)
+        exits.SetShutdownPrivilege(false);
+    if (!accepted)
+        Notice("Notice", SystemText::ExitRefused(how));
 }
 
 Flow SystemCommands::Network(const CommandContext& context) {

@@ -65,17 +65,11 @@ class DisplayHost {
 class PrinterHost {
   public:
     virtual ~PrinterHost() = default;
-    struct Device {
-        std::string Driver;
-        std::string Port;
-    };
     // The printers of the printing service, in its order.
     virtual std::vector<std::string> PrinterNames() = 0;
-    virtual Device DeviceOf(std::string_view printer) = 0;
-    // The WIN.INI value of key in section (empty when missing).
-    virtual std::string ProfileValue(std::string_view section, std::string_view key) = 0;
-    // Writes WIN.INI's [windows] "device" and tells every window.
-    virtual void SetDefaultDevice(std::string_view value) = 0;
+    // Makes the printer the user's default (the system keeps WIN.INI's
+    // [windows] "device" with it and tells every window); false when refused.
+    virtual bool SetDefault(std::string_view printer) = 0;
 };
 
 // The desktop itself: wallpaper, screen saver, beep, window arrangement.
@@ -117,7 +111,8 @@ class ExitHost {
     // Enables or disables "SeShutdownPrivilege" for the player; true when
     // every privilege asked for was adjusted.
     virtual bool SetShutdownPrivilege(bool enable) = 0;
-    virtual void LeaveWindows(Exit how) = 0;
+    // Asks the system to end the session; false when it refused at once.
+    virtual bool LeaveWindows(Exit how) = 0;
 };
 
 struct SystemHosts {
@@ -136,6 +131,9 @@ namespace SystemText {
 std::string MapResult(std::uint32_t result);
 std::string UnmapResult(std::uint32_t result);
 inline constexpr std::string_view RasMissing = RasMissingText;
+inline constexpr std::string_view PrinterRefused = "The Default Printer could not be changed.";
+// Windows refused to end the session that way.
+std::string ExitRefused(ExitHost::Exit how);
 std::string DialFailed(std::string_view entry, std::uint32_t error, std::string_view text);
 // The shell command's name in its error caption.
 std::string_view ShellCommandName(int command);
@@ -147,11 +145,6 @@ inline constexpr std::string_view ShellMissing =
 
 // The shell's special-folder number that "<EXP..>" command 12..25 explores.
 int ShellSpecialFolder(int command);
-
-// The WIN.INI "device" value of a printer: device, driver and port, the
-// latter two from its [Devices] entry when the printer gives none.
-std::string PrinterDeviceValue(std::string_view printer, const PrinterHost::Device& device,
-                               std::string_view devicesEntry);
 
 class SystemCommands final : public CommandFamily {
   public:

@@ -1,7 +1,5 @@
 #include "common/win32/system_routines.h"
 
-#include <shellapi.h>
-
 #include "common/shared_routines.h"
 #include "common/string_routines.h"
 #include "common/win32/registry.h"
@@ -39,9 +37,31 @@ bool IsBrowser4OrLater() {
     return version && IsBrowserVersion4OrLater(*version);
 }
 
-void LaunchMouseLocator(HWND owner) {
-    std::string program = ProgramDir() + "\\LOKARI.EXE";
-    ShellExecuteA(owner, "open", program.c_str(), "QOR", "", SW_SHOWNORMAL);
+HANDLE StartCompanionProcess(const std::string& program, const std::string& arguments) {
+    // The program's own name first, quoted, as every C runtime reads argv[0];
+    // the buffer is writable, as CreateProcessA requires.
+    std::string commandLine = "\"" + program + "\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &started))
+        return nullptr;
+    CloseHandle(started.hThread);
+    return started.hProcess;
+}
+
+bool StartCompanion(const std::string& program, const std::string& arguments) {
+    HANDLE process = StartCompanionProcess(program, arguments);
+    if (process)
+        CloseHandle(process);
+    return process != nullptr;
+}
+
+void LaunchMouseLocator() {
+    static_cast<void>(StartCompanion(ProgramDir() + "\\LOKARI.EXE", "QOR"));
 }
 
 namespace {

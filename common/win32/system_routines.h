@@ -29,8 +29,16 @@ bool IsBrowser4OrLater();
 std::string SystemDateText(const DateTimeParts& when);
 std::string SystemTimeText(const DateTimeParts& when);
 
+// Starts one of our own programs (full path) with its arguments: through
+// CreateProcess, not the shell, whose zone check would ask the user about
+// every start of a program unpacked from a downloaded zip. The process handle
+// (closed by the caller), or null when it did not start.
+HANDLE StartCompanionProcess(const std::string& program, const std::string& arguments);
+// The same without the handle: whether it started.
+[[nodiscard]] bool StartCompanion(const std::string& program, const std::string& arguments);
+
 // Starts the mouse locator beside the program; a missing one is not reported.
-void LaunchMouseLocator(HWND owner);
+void LaunchMouseLocator();
 
 // The names of the local and connected printers, in the system's order.
 std::vector<std::string> InstalledPrinterNames();

@@ -9,6 +9,7 @@
 #include "common/win32/focused_keyboard.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/window_numbers.h"
+#include "hook/hook_watch.h"
 #include "hook/input_decision.h"
 #include "hook/win32/layout_learning.h"
 #include "hook/win32/master_table.h"
@@ -23,6 +24,7 @@ constexpr UINT WM_INSTALL_HOOK = WM_APP + 1;  // wParam the role; answers the ha
 constexpr UINT WM_REMOVE_HOOK = WM_APP + 2;   // wParam the handle; answers 1 or 0
 constexpr UINT WM_IN_USE_CHANGED = WM_APP + 3;
 constexpr UINT WM_LEARN_LAYOUT = WM_APP + 4;  // lParam the layout
+constexpr UINT_PTR HookWatchTimer = 1;
 constexpr UINT CallerWaitMs = 5000;
 constexpr int RoleCount = 4;
 constexpr const char* ControlClass = "OrnHookInputThread";
@@ -43,6 +45,7 @@ struct InputThread {
     HKL layoutAsked = nullptr;
     HANDLE modifiersUp = nullptr;  // KernelName::ModifiersUp
     bool modifiersUpShown = false;
+    HookWatch watch;
 };
 
 InputThread* Input = nullptr;
@@ -177,6 +180,7 @@ void LearnAskedLayout(HKL handle) {
 }
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    Input->watch.Seen(GetTickCount());
     if (code == HC_ACTION) {
         const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         const HWND focus = FocusedWindow();
@@ -221,12 +225,32 @@ ButtonEvent ButtonOf(WPARAM message) {
     }
 }
 
-// The pointer and the foreground window's frame: asked of the system only
-// while a recording takes the mouse.
+// Windows 8.1 and later hand a system-DPI-aware program logical coordinates
+// on a monitor whose DPI differs from the system's; the conversion, with the
+// transform of this thread's own window, is looked up, since Windows 7 and 8
+// lack it (there the two spaces agree for a program that is DPI aware).
+class SystemScreenSpace final : public ScreenSpace {
+  public:
+    void FromPhysical(std::int32_t& x, std::int32_t& y) const override {
+        using Convert = BOOL(WINAPI*)(HWND, POINT*);
+        static const auto convert =
+            reinterpret_cast<Convert>(reinterpret_cast<void*>(GetProcAddress(
+                GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
+        POINT point{x, y};
+        if (convert && Control && convert(Control, &point)) {
+            x = point.x;
+            y = point.y;
+        }
+    }
+};
+
+// The pointer and the foreground window's frame, in the program's
+// coordinates: asked of the system only while a recording takes the mouse.
 PointerPlace PlaceOf(const MSLLHOOKSTRUCT& m) {
-    PointerPlace place{m.pt.x, m.pt.y};
     if (!InputDecider::WantsPointerPlace(MasterTableImage()))
-        return place;
+        return {m.pt.x, m.pt.y};
+    static const SystemScreenSpace space;
+    PointerPlace place = PlaceOfHookPoint(m.pt.x, m.pt.y, space);
     RECT frame{};
     if (HWND front = GetForegroundWindow(); front && GetWindowRect(front, &frame)) {
         place.windowLeft = frame.left;
@@ -245,6 +269,7 @@ bool OverFocus(const ButtonEvent& event, const MSLLHOOKSTRUCT& m) {
 }
 
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    Input->watch.Seen(GetTickCount());
     if (code == HC_ACTION) {
         const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         ButtonEvent event = ButtonOf(wParam);
@@ -263,11 +288,18 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Installed anew, so that it runs before any hook installed since.
+// Installed anew, so that it runs before any hook installed since; the old
+// one goes only once the new one is in place, so no input passes unhooked
+// (and none reaches both: both run on this thread, which is busy here). A
+// failed install keeps the old one.
 void Reinstall(HHOOK& hook, int kind, HOOKPROC proc) {
+    HHOOK installed = SetWindowsHookExA(kind, proc, ThisModule(), 0);
+    if (!installed && hook)
+        return;
     if (hook)
         UnhookWindowsHookEx(hook);
-    hook = SetWindowsHookExA(kind, proc, ThisModule(), 0);
+    hook = installed;
+    Input->watch.Seen(GetTickCount());
 }
 
 void Uninstall(HHOOK& hook) {
@@ -362,8 +394,25 @@ bool Remove(std::int32_t handle) {
     return true;
 }
 
+// Hooks the system removed without a word are installed again, quietly.
+void WatchHooks() {
+    if (!Input->keyboard && !Input->mouse)
+        return;
+    LASTINPUTINFO last{sizeof last, 0};
+    if (!GetLastInputInfo(&last) || !Input->watch.HooksLost(last.dwTime, GetTickCount()))
+        return;
+    if (Input->keyboard)
+        Reinstall(Input->keyboard, WH_KEYBOARD_LL, KeyboardProc);
+    if (Input->mouse)
+        Reinstall(Input->mouse, WH_MOUSE_LL, MouseProc);
+}
+
 LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
+        case WM_TIMER:
+            if (wParam == HookWatchTimer)
+                WatchHooks();
+            return 0;
         case WM_INSTALL_HOOK:
             return Install(static_cast<HookRole>(wParam & 3));
         case WM_REMOVE_HOOK:
@@ -409,6 +458,7 @@ DWORD WINAPI InputThreadMain(void* ready) {
     SetEvent(static_cast<HANDLE>(ready));
     if (!Control)
         return 1;
+    SetTimer(Control, HookWatchTimer, HookWatch::CheckIntervalMs, nullptr);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;

@@ -1,7 +1,6 @@
 #include "player/win32/main_window.h"
 
 #include <ole2.h>
-#include <shellapi.h>
 
 #include <exception>
 #include <utility>
@@ -584,7 +583,7 @@ void TMainWin::ActivateMe() {
         return;
     }
     const std::string params = "-PEJ /RH" + std::to_string(WindowNumber(window_));
-    ShellExecuteA(nullptr, "open", editorPath.c_str(), params.c_str(), "", SW_SHOWNORMAL);
+    static_cast<void>(StartCompanion(editorPath, params));
 }
 
 void TMainWin::FormClose() {

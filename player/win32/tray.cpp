@@ -108,7 +108,7 @@ void PlayerTray::MenuChoice(UINT command) {
             host_.ReinstallHooks();
             break;
         case MenuLaunch:
-            LaunchMouseLocator(owner_);
+            LaunchMouseLocator();
             break;
         case PopHelp:
             CurrentHelp().ShowContents(owner_);

@@ -1,5 +1,7 @@
 #include "player/win32/win32_player_host.h"
 
+#include <mmsystem.h>
+
 #include <fstream>
 
 #include "common/win32/focused_keyboard.h"
@@ -15,6 +17,7 @@ namespace orv::player {
 
 Win32PlayerHost::~Win32PlayerHost() {
     CloseWaitTimer();
+    FineTimer(false);
 }
 
 void Win32PlayerHost::KeyEvent(std::uint8_t virtualKey, bool up, bool extended) {
@@ -118,13 +121,19 @@ bool Win32PlayerHost::MovePointerToCaret() {
 }
 
 std::uint64_t Win32PlayerHost::MonotonicMs() {
-    // The tick count wraps after 49 days; its differences do not.
-    const DWORD now = GetTickCount();
-    if (ticking_)
-        elapsedMs_ += static_cast<DWORD>(now - lastTick_);
-    ticking_ = true;
-    lastTick_ = now;
-    return elapsedMs_;
+    // The performance counter, not the tick count: the tick moves in steps of
+    // 15.6 ms on Windows, longer than the shortest delays a macro asks for.
+    // It never goes back and cannot fail on Windows XP and later.
+    static const LONGLONG perSecond = [] {
+        LARGE_INTEGER frequency{};
+        QueryPerformanceFrequency(&frequency);
+        return frequency.QuadPart;
+    }();
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    const auto count = static_cast<std::uint64_t>(now.QuadPart);
+    const auto frequency = static_cast<std::uint64_t>(perSecond);
+    return count / frequency * 1000 + count % frequency * 1000 / frequency;
 }
 
 void Win32PlayerHost::PumpMessages() {
@@ -135,6 +144,18 @@ void Win32PlayerHost::PumpMessages() {
 void Win32PlayerHost::Idle(std::uint32_t ms) {
     MsgWaitForMultipleObjects(waitTimer_ ? 1 : 0, waitTimer_ ? &waitTimer_ : nullptr, FALSE, ms,
                               QS_ALLINPUT);
+}
+
+void Win32PlayerHost::FineTimer(bool on) {
+    if (on == fineTimer_)
+        return;
+    // Each begin has its end with the same period, as the system requires.
+    if (on) {
+        fineTimer_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+    } else {
+        timeEndPeriod(1);
+        fineTimer_ = false;
+    }
 }
 
 void Win32PlayerHost::OpenWaitTimer() {

@@ -34,6 +34,7 @@ class Win32PlayerHost final : public PlayerHost {
     void Idle(std::uint32_t ms) override;
     void OpenWaitTimer() override;
     void CloseWaitTimer() override;
+    void FineTimer(bool on) override;
     void DoAMessage(std::string_view caption, std::string_view text) override;
     std::uint16_t DoRepPrompt() override;
     std::optional<std::string> MacroScript(std::string_view nickname) override;
@@ -60,9 +61,7 @@ class Win32PlayerHost final : public PlayerHost {
 
   private:
     HANDLE waitTimer_ = nullptr;
-    DWORD lastTick_ = 0;
-    std::uint64_t elapsedMs_ = 0;
-    bool ticking_ = false;
+    bool fineTimer_ = false;  // holds a timeBeginPeriod(1)
     HWND elevationAsked_ = nullptr;
     bool elevated_ = false;
 };

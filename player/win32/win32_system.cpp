@@ -105,40 +105,10 @@ std::vector<std::string> Win32Printers::PrinterNames() {
     return InstalledPrinterNames();
 }
 
-PrinterHost::Device Win32Printers::DeviceOf(std::string_view printer) {
-    // The spooler names no driver of its own: that part, and the port when
-    // the printer has none, comes from WIN.INI's [Devices].
-    Device device;
-    HANDLE handle = nullptr;
-    std::string name = Text(printer);
-    if (!OpenPrinterA(name.data(), &handle, nullptr))
-        return device;
-    DWORD needed = 0;
-    GetPrinterA(handle, 5, nullptr, 0, &needed);
-    if (needed > 0) {
-        std::vector<DWORD_PTR> buffer(needed / sizeof(DWORD_PTR) + 1);
-        if (GetPrinterA(handle, 5, reinterpret_cast<BYTE*>(buffer.data()), needed, &needed)) {
-            const auto* info = reinterpret_cast<const PRINTER_INFO_5A*>(buffer.data());
-            if (info->pPortName)
-                device.Port = info->pPortName;
-        }
-    }
-    ClosePrinter(handle);
-    return device;
-}
-
-std::string Win32Printers::ProfileValue(std::string_view section, std::string_view key) {
-    char value[1024] = {};
-    GetProfileStringA(Text(section).c_str(), Text(key).c_str(), "", value, sizeof value);
-    return value;
-}
-
-void Win32Printers::SetDefaultDevice(std::string_view value) {
-    constexpr UINT TimeoutMs = 1000;
-    WriteProfileStringA("windows", "device", Text(value).c_str());
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>("windows"),
-                        SMTO_NORMAL, TimeoutMs, &ignored);
+bool Win32Printers::SetDefault(std::string_view printer) {
+    // The supported road: it writes the user's default where the system keeps
+    // it and tells every window (WIN.INI alone, Windows 10 may override).
+    return SetDefaultPrinterA(Text(printer).c_str()) != FALSE;
 }
 
 void Win32Desktop::WriteDesktopValue(std::string_view name, std::string_view value) {
@@ -154,7 +124,9 @@ void Win32Desktop::WriteDesktopValue(std::string_view name, std::string_view val
 
 void Win32Desktop::ApplyWallpaper(std::string_view file) {
     std::string path = Text(file);
-    SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_SENDWININICHANGE);
+    // Kept in the user's profile, or it is gone at the next sign-in.
+    SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(),
+                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
 bool Win32Desktop::ScreenSaverActive() {
@@ -265,22 +237,11 @@ bool Win32Exits::SetShutdownPrivilege(bool enable) {
     return AdjustPrivilege("SeShutdownPrivilege", enable);
 }
 
-void Win32Exits::LeaveWindows(Exit how) {
-    // The user's programs are asked, never forced, to close.
-    switch (how) {
-        case Exit::LogOff:
-            ExitWindowsEx(EWX_LOGOFF, 0);
-            break;
-        case Exit::Reboot:
-            ExitWindowsEx(EWX_REBOOT, 0);
-            break;
-        case Exit::ShutDown:
-            ExitWindowsEx(EWX_SHUTDOWN, 0);
-            break;
-        case Exit::PowerOff:
-            ExitWindowsEx(EWX_POWEROFF, 0);
-            break;
-    }
+bool Win32Exits::LeaveWindows(Exit how) {
+    // The user's programs are asked, never forced, to close. A true answer
+    // means only that the request was made: the session may still refuse.
+    constexpr UINT flags[] = {EWX_LOGOFF, EWX_REBOOT, EWX_SHUTDOWN, EWX_POWEROFF};
+    return ExitWindowsEx(flags[static_cast<std::size_t>(how)], 0) != FALSE;
 }
 
 }  // namespace orv::player

@@ -28,9 +28,7 @@ class Win32Display final : public DisplayHost {
 class Win32Printers final : public PrinterHost {
   public:
     std::vector<std::string> PrinterNames() override;
-    Device DeviceOf(std::string_view printer) override;
-    std::string ProfileValue(std::string_view section, std::string_view key) override;
-    void SetDefaultDevice(std::string_view value) override;
+    bool SetDefault(std::string_view printer) override;
 };
 
 class Win32Desktop final : public DesktopHost {
@@ -61,7 +59,7 @@ class Win32Exits final : public ExitHost {
   public:
     bool NtFamily() override { return Nt; }
     bool SetShutdownPrivilege(bool enable) override;
-    void LeaveWindows(Exit how) override;
+    bool LeaveWindows(Exit how) override;
 
     bool Nt = true;
 };

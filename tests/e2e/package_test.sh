@@ -3,7 +3,8 @@
 # one folder holding each shipped file, the help file (a page for every help
 # keyword), the tutorial and README.TXT, every program in it is a Windows
 # program of the zip's kind (PE32 for win32, PE32+ for win64) without debug
-# sections or symbol table but with a link to its debug file; and where this machine runs the
+# sections or symbol table but with a link to its debug file, fit for a clean
+# Windows 7 and carrying its manifest; and where this machine runs the
 # zip's kind, the player started from the unpacked folder in a fresh Wine
 # prefix plays a hot key into a window (package_check.exe).
 #   scripts/with-display bash tests/e2e/package_test.sh <zip>
@@ -90,8 +91,19 @@ for program in "$folder"/*; do
   "$arch-w64-mingw32-objdump" -f "$program" | grep -q HAS_SYMS && { echo "$name keeps its symbol table"; failed=1; }
   grep -q ' \.gnu_debuglink' <<<"$sections" || { echo "$name has no link to its debug file"; failed=1; }
 done
+# What a clean Windows 7 to 11 needs of them (tests/e2e/package/windows_rules.py):
+# GUI programs, imports Windows 7 has, each program's manifest. The check
+# itself must refuse a program without one (the test target has none).
+rules="$root/tests/e2e/package/windows_rules.py"
+python3 "$rules" "$folder"/*.[eEdD][xXlL][eElL] || failed=1
+python3 "$rules" "$tree/bin/e2e_target.exe" >/dev/null &&
+  { echo "windows_rules.py passes a program without a manifest"; failed=1; }
+# A run's short delays hold a 1 ms timer period.
+python3 "$rules" --imports "$folder/Tavrol.exe" | grep -qix 'winmm.dll!timeBeginPeriod' ||
+  { echo "Tavrol.exe does not ask for the 1 ms timer period"; failed=1; }
 [ $failed -eq 0 ] || exit 1
-echo "$(basename "$zip"): every program is a $kind, stripped, with a debug link."
+echo "$(basename "$zip"): every program is a $kind, stripped, with a debug link," \
+  "for Windows 7 to 11 and with its manifest."
 
 if [ "$arch" != "$ORVANE_WINDOWS_ARCH" ]; then
   echo "This machine runs the $ORVANE_WINDOWS_ARCH build: the $(basename "$zip") programs are not started here."

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "common/capture_section.h"
 #include "common/hook_table.h"
@@ -255,6 +256,37 @@ TEST_F(CaptureDecisions, ClicksAreWrittenWhereTheyHappen) {
         next.x += 10;
         Click(1, next);
         EXPECT_EQ(text, c.text);
+    }
+}
+
+TEST_F(CaptureDecisions, AClickOnAScaledMonitorIsRecordedWhereTheProgramPlaysIt) {
+    // Windows scales the monitor by 1.5 for the program: the hook's point is
+    // physical, the window's frame (as the program reads it) logical. The
+    // player plays "<MMS:x,y>" at pixel (x, y) of its own, logical, screen.
+    struct ScaledByOneAndAHalf final : ScreenSpace {
+        void FromPhysical(std::int32_t& x, std::int32_t& y) const override {
+            x = x * 2 / 3;
+            y = y * 2 / 3;
+        }
+    } space;
+    PointerPlace at = PlaceOfHookPoint(1500, 900, space);
+    at.windowLeft = 100;
+    at.windowTop = 50;
+    at.windowWidth = 640;
+    at.windowHeight = 480;
+    const std::pair<int, const char*> cases[] = {{1, "<MMS:01000,00600><LCLK>"},
+                                                 {2, "<MMW:00900,00550><LCLK>"}};
+    for (auto [relativeTo, expected] : cases) {
+        SettingsBlock settings;
+        settings.CaptureMouse = true;
+        settings.CaptureTime = false;
+        settings.RelativeTo = relativeTo;
+        settings.CaptureClicksOnly = true;
+        settings.CaptureWindowSize = false;
+        SetCaptureSection(*table, settings, CapturedMacro, StopKey);
+        text.clear();
+        Click(1, at);
+        EXPECT_EQ(text, expected);
     }
 }
 

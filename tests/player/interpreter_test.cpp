@@ -227,6 +227,17 @@ TEST_F(InterpreterTest, TheTimedWaitWaitsOnTheNamedTimer) {
     EXPECT_EQ(host.Trace,
               (Trace{"running", "timer open", "timer close", "d190", "u190", "stopped"}));
 }
+TEST_F(InterpreterTest, ARunThatWaitsHoldsTheFineTimerUntilItEnds) {
+    int heldWhileWaiting = 0;
+    host.OnPump = [&] { heldWhileWaiting = std::max(heldWhileWaiting, host.FineTimerHeld); };
+    Run("a<WAITTIME:00000002>b<WAITTIME:00000001>c");
+    EXPECT_EQ(heldWhileWaiting, 1);
+    EXPECT_EQ(host.FineTimerAsks, 1);  // once a run, however many waits
+    EXPECT_EQ(host.FineTimerHeld, 0);
+    Run("abc");
+    EXPECT_EQ(host.FineTimerAsks, 1);  // a run that never waits never asks
+}
+
 TEST_F(InterpreterTest, WaitsAreAbortable) {
     host.OnPump = [&] {
         if (host.NowMs > 10000)

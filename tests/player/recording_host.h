@@ -28,6 +28,10 @@ class RecordingHost final : public PlayerHost {
     void Idle(std::uint32_t ms) override;
     void OpenWaitTimer() override { Trace.push_back("timer open"); }
     void CloseWaitTimer() override { Trace.push_back("timer close"); }
+    void FineTimer(bool on) override {
+        FineTimerHeld += on ? 1 : -1;
+        FineTimerAsks += on ? 1 : 0;
+    }
     void DoAMessage(std::string_view caption, std::string_view text) override;
     std::uint16_t DoRepPrompt() override { return PromptCount; }
     std::optional<std::string> MacroScript(std::string_view nickname) override;
@@ -68,6 +72,8 @@ class RecordingHost final : public PlayerHost {
     std::vector<std::string> Trace;
     std::uint64_t NowMs = 5000;
     std::uint64_t IdleMs = 0;  // how long the player has waited in all
+    int FineTimerHeld = 0;     // asks not given back
+    int FineTimerAsks = 0;
     ScreenPoint Screen{1280, 1024};
     ScreenPoint Cursor{0, 0};
     ScreenPoint Foreground{0, 0};

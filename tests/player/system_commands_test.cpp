@@ -69,11 +69,10 @@ class FakeSystem final : public NetworkHost,
     }
 
     std::vector<std::string> PrinterNames() override { return {"hp laserjet", "HP LaserJet"}; }
-    Device DeviceOf(std::string_view printer) override { return Devices[S(printer)]; }
-    std::string ProfileValue(std::string_view section, std::string_view key) override {
-        return section == "Devices" && key == "HP LaserJet" ? "winspool,LPT1:" : "";
+    bool SetDefault(std::string_view printer) override {
+        Log("default " + S(printer));
+        return PrinterAccepted;
     }
-    void SetDefaultDevice(std::string_view value) override { Log("device " + S(value)); }
 
     void WriteDesktopValue(std::string_view name, std::string_view value) override {
         Log(S(name) + "=" + S(value));
@@ -95,7 +94,10 @@ class FakeSystem final : public NetworkHost,
         Log(enable ? "privilege on" : "privilege off");
         return PrivilegeGranted;
     }
-    void LeaveWindows(Exit how) override { Log("exit " + std::to_string(int(how))); }
+    bool LeaveWindows(Exit how) override {
+        Log("exit " + std::to_string(int(how)));
+        return ExitAccepted;
+    }
 
     bool ShowPauseWindow(ScreenPoint, std::string_view) override { return true; }
     void MyMessage(std::string_view caption, std::string_view text) override {
@@ -118,7 +120,8 @@ class FakeSystem final : public NetworkHost,
     std::uint32_t ModeCount = 3;
     std::int32_t TestResult = 0;
     std::int32_t ChangeResult = 0;
-    std::map<std::string, Device> Devices;
+    bool PrinterAccepted = true;
+    bool ExitAccepted = true;
     bool SaverActive = true;
     bool ShellAvailable = true;
     Result ShellResult;
@@ -288,17 +291,18 @@ TEST_F(SystemCommandsTest, DisplayMode) {
 }
 
 TEST_F(SystemCommandsTest, DefaultPrinterMatchesItsNameExactly) {
-    // The driver and port the printer leaves out come from its [Devices] entry.
     Run("<DEFPRT:HP LaserJet>");
-    EXPECT_EQ(fake.Calls, (Trace{"device HP LaserJet,winspool,LPT1:"}));
-    fake.Devices["hp laserjet"] = {"drv", "FILE:"};
+    EXPECT_EQ(fake.Calls, (Trace{"default HP LaserJet"}));
     Run("<DEFPRT:hp laserjet>");
-    EXPECT_EQ(fake.Calls, (Trace{"device hp laserjet,drv,FILE:"}));
+    EXPECT_EQ(fake.Calls, (Trace{"default hp laserjet"}));
     Run("<DEFPRT:Hp Laserjet>");
     EXPECT_TRUE(fake.Calls.empty());
     EXPECT_EQ(host.Notices(), (Trace{"Macro Execution Error: The specified Default Printer does "
                                      "not exist on this computer."}));
-    EXPECT_EQ(PrinterDeviceValue("P", {}, "drv"), "P,drv,");
+    fake.PrinterAccepted = false;
+    Run("<DEFPRT:HP LaserJet>");
+    EXPECT_EQ(host.Notices(),
+              (Trace{"Macro Execution Error: " + std::string(SystemText::PrinterRefused)}));
 }
 
 TEST_F(SystemCommandsTest, WallpaperStyles) {
@@ -343,14 +347,23 @@ TEST_F(SystemCommandsTest, DesktopAndShell) {
 TEST_F(SystemCommandsTest, LeavingWindows) {
     Run("<REBOOT>");
     EXPECT_EQ(fake.Calls, (Trace{"privilege on", "exit 1", "privilege off"}));
+    EXPECT_TRUE(host.Notices().empty());
     fake.PrivilegeGranted = false;
     Run("<SHUTDOWN>");
     EXPECT_EQ(fake.Calls, (Trace{"privilege on"}));  // no request without the privilege
+    EXPECT_EQ(host.Notices(), (Trace{"Notice: Windows did not accept the request to shut down."}));
     Run("<LOGOFF>");
     EXPECT_EQ(fake.Calls, (Trace{"exit 0"}));
     fake.Nt = false;
     Run("<POWEROFF>");
     EXPECT_EQ(fake.Calls, (Trace{"exit 3"}));
+    // A request the system refuses is said too, the privilege given back.
+    fake.Nt = true;
+    fake.PrivilegeGranted = true;
+    fake.ExitAccepted = false;
+    Run("<REBOOT>");
+    EXPECT_EQ(fake.Calls, (Trace{"privilege on", "exit 1", "privilege off"}));
+    EXPECT_EQ(host.Notices(), (Trace{"Notice: Windows did not accept the request to restart."}));
 }
 
 TEST_F(SystemCommandsTest, EveryCommandOfTheFamilyReachesTheSystem) {

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "common/ui/fit_text.h"
-#include "common/ui/win32/display.h"
 
 namespace orv {
 
@@ -27,9 +26,8 @@ LOGFONTA LogFontOf(const FontDescription& font, int pixelsPerInch) {
 }
 
 HFONT CreateFontFrom(const FontDescription& font) {
-    FontDescription scaled = font;
-    scaled.Size = Scaled(font.Size);
-    const LOGFONTA log = LogFontOf(scaled, ScreenPixelsPerInch());
+    // Points at the screen's DPI: scaled as the layout is, and not again.
+    const LOGFONTA log = LogFontOf(font, ScreenPixelsPerInch());
     return CreateFontIndirectA(&log);
 }
 

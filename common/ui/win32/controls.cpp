@@ -319,10 +319,11 @@ void TControl::Create(HWND dialog, HFONT font, DWORD groupStyle) {
     // filled while showing repaints for every line, and under Wine every
     // message through the subclass costs property look-ups.
     DWORD style = WS_CHILD | WindowStyle() | groupStyle | (enabled_ ? 0 : WS_DISABLED);
-    handle_ = CreateWindowExA(
-        WindowExStyle(), WindowClass(), text_.c_str(), style, Scaled(o.x), Scaled(o.y),
-        Scaled(bounds_.Width), Scaled(bounds_.Height) + ExtraHeight(), dialog,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(nullptr), nullptr);
+    const PixelBox box = ScaledBox(o.x, o.y, bounds_.Width, bounds_.Height);
+    handle_ = CreateWindowExA(WindowExStyle(), WindowClass(), text_.c_str(), style, box.Left,
+                              box.Top, box.Width, box.Height + ExtraHeight(), dialog,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                              GetModuleHandleA(nullptr), nullptr);
     if (!handle_)
         return;
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_ : font), FALSE);
@@ -345,8 +346,9 @@ void TControl::Place() {
     if (!handle_)
         return;
     POINT o = Origin();
-    SetWindowPos(handle_, nullptr, Scaled(o.x), Scaled(o.y), Scaled(bounds_.Width),
-                 Scaled(bounds_.Height) + ExtraHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelBox box = ScaledBox(o.x, o.y, bounds_.Width, bounds_.Height);
+    SetWindowPos(handle_, nullptr, box.Left, box.Top, box.Width, box.Height + ExtraHeight(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TControl::ShowState() {
@@ -827,6 +829,14 @@ void TListBox::Capture() {
 void TComboBox::SetDropDownRows(int rows) {
     dropRows_ = rows;
     SetBounds(GetBounds());
+    Send(CB_SETMINVISIBLE, static_cast<WPARAM>(rows));
+}
+
+// Common Controls 6.0 drops the list to its own count of rows (30 unless
+// told), whatever the window's height: it is told.
+void TComboBox::Apply() {
+    TItemsControl::Apply();
+    Send(CB_SETMINVISIBLE, static_cast<WPARAM>(dropRows_));
 }
 
 // The dropped list lies below the box inside the window's height: its rows at

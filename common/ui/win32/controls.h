@@ -440,6 +440,7 @@ class TComboBox : public TItemsControl {
     int ExtraHeight() const override;
     void Notify(int code) override;
     const Messages& ItemMessages() const override;
+    void Apply() override;
 
   private:
     int dropRows_ = 12;

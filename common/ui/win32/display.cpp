@@ -7,9 +7,20 @@
 namespace orv {
 namespace {
 
+// The layouts are drawn for 96 dots per inch (100 %); the fonts, given in
+// points, grow with the screen's DPI by themselves, so the geometry follows.
+// The programs declare system DPI awareness: this is the system's DPI.
+double SystemScale() {
+    HDC screen = GetDC(nullptr);
+    const int perInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return perInch > 0 ? perInch / 96.0 : 1.0;
+}
+
 DisplayMetrics& Metrics() {
     static DisplayMetrics metrics{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                  1.0};
+                                  SystemScale()};
     return metrics;
 }
 
@@ -25,6 +36,15 @@ void SetDisplayScale(double scale) {
 
 int Scaled(int pixels) {
     return static_cast<int>(std::lround(pixels * Metrics().Scale));
+}
+
+int Unscaled(int pixels) {
+    return static_cast<int>(std::lround(pixels / Metrics().Scale));
+}
+
+PixelBox ScaledBox(int left, int top, int width, int height) {
+    const int x = Scaled(left), y = Scaled(top);
+    return {x, y, Scaled(left + width) - x, Scaled(top + height) - y};
 }
 
 }  // namespace orv

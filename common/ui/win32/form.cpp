@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cmath>
-
 #include "common/message_boxes.h"
 #include "common/ui/win32/display.h"
 #include "common/ui/win32/handler_guard.h"
@@ -52,10 +50,6 @@ int ShowCommand(WindowState state) {
         default:
             return SW_SHOWNORMAL;
     }
-}
-
-int Unscaled(int pixels) {
-    return static_cast<int>(std::lround(pixels / Display().Scale));
 }
 
 }  // namespace
@@ -296,7 +290,8 @@ ScreenRect TForm::Geometry() const {
     placement.length = sizeof placement;
     GetWindowPlacement(handle_, &placement);
     const RECT& r = placement.rcNormalPosition;
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    return {Unscaled(r.left), Unscaled(r.top), Unscaled(r.right - r.left),
+            Unscaled(r.bottom - r.top)};
 }
 
 RECT TForm::FrameFor(int clientWidth, int clientHeight) const {
@@ -317,7 +312,9 @@ void TForm::Place() {
     const DisplayMetrics& d = Display();
     ScreenRect at;
     if (Position == FormPosition::Restored) {
-        at = KeptOnScreen(restored_, d.ScreenWidth, d.ScreenHeight);
+        const ScreenRect r = restored_;
+        at = KeptOnScreen({Scaled(r.Left), Scaled(r.Top), Scaled(r.Width), Scaled(r.Height)},
+                          d.ScreenWidth, d.ScreenHeight);
     } else {
         ApplySize();
         RECT r{};

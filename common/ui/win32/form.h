@@ -97,7 +97,9 @@ class TForm {
     WindowState State() const;
     void SetWindowState(WindowState state);
     // The window rectangle a Restored position shows at, and the one to save
-    // (that of the normal state, even while minimised or maximised).
+    // (that of the normal state, even while minimised or maximised): in the
+    // layout's pixels, as the settings keep it, so a window keeps its size
+    // against its contents on a screen of any scale.
     void SetRestoredGeometry(ScreenRect window);
     ScreenRect Geometry() const;
 

@@ -62,7 +62,7 @@ void TDoMouse::EnableDisable() {
 }
 
 void TDoMouse::LaunchClick() {
-    LaunchMouseLocator(Handle());
+    LaunchMouseLocator();
 }
 
 void TDoMouse::FormShow() {

@@ -9,6 +9,7 @@
 #include "common/script/script_list.h"
 #include "common/string_routines.h"
 #include "common/ui/form_geometry.h"
+#include "common/ui/win32/display.h"
 #include "common/ui/win32/font_dialogs.h"
 #include "common/ui/win32/print_service.h"
 #include "common/win32/ras_api.h"
@@ -151,8 +152,9 @@ void TDoScripting::BuildCommandMenu() {
 void TDoScripting::FormShow() {
     DoScripting = this;
     SettingsBlock& s = host_.Settings;
-    ScreenRect centred = Centred(s.ScriptWidth, s.ScriptHeight, GetSystemMetrics(SM_CXSCREEN),
-                                 GetSystemMetrics(SM_CYSCREEN));
+    // In the layout's pixels, as the restored geometry is.
+    ScreenRect centred = Centred(s.ScriptWidth, s.ScriptHeight, Unscaled(Display().ScreenWidth),
+                                 Unscaled(Display().ScreenHeight));
     SetRestoredGeometry(centred);
     OptionBox.ClearItems();
     for (int code = 1; code <= CommandCount; ++code)
@@ -299,7 +301,9 @@ void TDoScripting::FormResize() {
     int w = ClientWidth(), h = ClientHeight();
     int listHeight = std::max(40, h - 72);
     OptionBox.SetBounds({8, 68, 158, listHeight});
-    int scriptWidth = std::max(40, w - 313);
+    // Two narrower than the list's share (w - 313), which would run one
+    // pixel under the Edit, Copy and Delete column at w - 60.
+    int scriptWidth = std::max(40, w - 315);
     Script.SetBounds({254, 68, scriptWidth, listHeight});
     ScriptTitle.SetBounds({254, 52, scriptWidth, 16});
     Banner.SetBounds({4, 16, std::max(0, w - 8), 16});

@@ -173,7 +173,7 @@ void TMainWin::WireMenus() {
     };
 
     MenuRemap.OnClick = [this] { launchers_.Remap(); };
-    MenuMouseLoc.OnClick = [this] { LaunchMouseLocator(Handle()); };
+    MenuMouseLoc.OnClick = [] { LaunchMouseLocator(); };
     MenuKeyHooks.OnClick = [this] { RestoreHooks(true); };
     MenuMouseHooks.OnClick = [this] { RestoreHooks(false); };
 

@@ -6,6 +6,7 @@
 #include "common/files.h"
 #include "common/message_boxes.h"
 #include "common/win32/foreground.h"
+#include "common/win32/system_routines.h"
 #include "editor/wizard/wizard_capture.h"
 
 namespace orv::editor {
@@ -55,18 +56,8 @@ bool SweepstakesRecording::Launch(HWND wizard, const std::string& programDir) {
     const std::string parameters =
         "QOT " +
         std::to_string(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(wizard)));
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    info.hwnd = wizard;
-    info.lpVerb = "open";
-    info.lpFile = program.c_str();
-    info.lpParameters = parameters.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExA(&info))
-        return false;
-    process_ = info.hProcess;
-    return true;
+    process_ = StartCompanionProcess(program, parameters);
+    return process_ != nullptr;
 }
 
 void SweepstakesRecording::WatchExit() {

@@ -98,7 +98,7 @@ HWND FindLocator() { return FindWindowA("OrvaneMouseLocator", nullptr); }
 
 TEST(SystemRoutines, MouseLocatorStartsBesideTheProgram) {
     ASSERT_EQ(FindLocator(), nullptr);
-    LaunchMouseLocator(nullptr);
+    LaunchMouseLocator();
     ASSERT_TRUE(testing::WaitFor([] { return FindLocator() != nullptr; }));
     PostMessageA(FindLocator(), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(testing::WaitFor([] { return FindLocator() == nullptr; }));
@@ -110,7 +110,7 @@ TEST(SystemRoutines, MissingMouseLocatorIsNotAnError) {
     DeleteFileA(parked.c_str());  // left by an interrupted run
     // A locator started by an earlier test may still be on its way out.
     ASSERT_TRUE(testing::WaitFor([&] { return MoveFileA(program.c_str(), parked.c_str()); }));
-    LaunchMouseLocator(nullptr);
+    LaunchMouseLocator();
     MoveFileA(parked.c_str(), program.c_str());
     EXPECT_EQ(FindLocator(), nullptr);
 }

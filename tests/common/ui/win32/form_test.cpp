@@ -180,7 +180,8 @@ TEST_F(FormTest, FocusCanBeChosenAtTheShow) {
 
 TEST_F(FormTest, ShowsCentredAndScaled) {
     struct ScaleBack {
-        ~ScaleBack() { SetDisplayScale(1.0); }
+        double system = Display().Scale;
+        ~ScaleBack() { SetDisplayScale(system); }
     } restore;
     for (double scale : {1.0, 1.5}) {
         SetDisplayScale(scale);
