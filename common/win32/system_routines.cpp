@@ -2,6 +2,7 @@
 
 #include "common/shared_routines.h"
 #include "common/string_routines.h"
+#include "common/win32/foreground.h"
 #include "common/win32/registry.h"
 
 namespace orv {
@@ -50,6 +51,10 @@ HANDLE StartCompanionProcess(const std::string& program, const std::string& argu
                         nullptr, &startup, &started))
         return nullptr;
     CloseHandle(started.hThread);
+    // Our own windows, the editor's above all, are what the user asked for:
+    // the system lets a program started in the background come forward only
+    // when its starter allows it.
+    LetTakeForeground(started.hProcess);
     return started.hProcess;
 }
 
