@@ -163,6 +163,8 @@ class InputDecider {
 
   private:
     KeyCombination Held() const;
+    // The modifiers the user holds: those a run holds down are the player's.
+    KeyCombination UserHeld() const;
     InputDecision Confirmed(KeyCombination keys, bool repeat, ConstBytes table);
     InputDecision ClosingKey(ConstBytes table) const;
     InputDecision Combination(const KeyCombination& keys, bool repeat, ConstBytes table) const;
@@ -191,6 +193,7 @@ class InputDecider {
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;
     bool capsLock_ = false;
+    std::bitset<256> userModifiers_;
     // The focus at the last key; none before the first.
     std::optional<std::uint32_t> focus_;
     // Position of each character in the remap table, or -1.
