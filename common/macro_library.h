@@ -78,6 +78,10 @@ inline constexpr const char* TablesBehind =
 inline constexpr const char* ListedMacroMoved =
     "The macro was changed, moved or removed by another program since the list was shown, or "
     "another macro file was opened.  Nothing was done; please choose it again.";
+// The same, while the file cannot be opened to tell (another program holds it).
+inline constexpr const char* ListedFileUnread =
+    "The macro file could not be read to find the macro chosen (another program may be using "
+    "it).  Nothing was done; please choose it again in a moment.";
 }  // namespace LibraryMessage
 
 // A macro taken out for a change that outlives a modal loop or a recording:
@@ -159,8 +163,13 @@ class MacroLibrary {
     // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord refuses
     // (ChangeFailed when the file cannot be opened).
     [[nodiscard]] bool DeleteHeldMacro(const HeldMacro& held);
-    // Whether the held macro's file is current and still has the record as
-    // read at its number; says nothing.
+    // What a read of a record of the current file found.
+    enum class RecordRead { Read, FileUnopened, NotThere };
+    // Read while the held macro's file is current and has its record as read
+    // at its number; FileUnopened when the file cannot be opened to tell.
+    // Says nothing.
+    RecordRead CheckHold(const HeldMacro& held) const;
+    // CheckHold found it Read.
     bool Holds(const HeldMacro& held) const;
     // The same, saying HeldMacroMoved when it does not, or unopened when the
     // file cannot be opened to tell (another program holds it): that is no
@@ -178,11 +187,7 @@ class MacroLibrary {
 
   private:
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
-    // What a read of record n of the current file found.
-    enum class RecordRead { Read, FileUnopened, NotThere };
     RecordRead ReadRecord(int n, MacroRecord& out) const;
-    // Read while the held macro's file is current and has its record as read.
-    RecordRead CheckHold(const HeldMacro& held) const;
     bool Load(const std::string& fileName, bool notify, Refusal refusal, bool reload);
     // A library that does not exist yet, with the system macros.
     bool CreateLibrary(const std::string& fileName, Refusal refusal);
