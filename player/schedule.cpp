@@ -157,8 +157,7 @@ std::vector<Scheduler::ScheduleEntry> Scheduler::RowsBefore() {
 // its wait for a busy player, its interval, the moments it ran. A file loaded
 // again after another keeps only the moments: the rest waited for a library
 // that was gone.
-void Scheduler::CarryOver(std::vector<ScheduleEntry>& before, bool sameLoad, std::int64_t now,
-                          std::int64_t offset) {
+void Scheduler::CarryOver(std::vector<ScheduleEntry>& before, bool sameLoad) {
     std::vector<bool> taken(before.size()), carried(rows_.size());
     for (int likeness = 0; likeness < Likenesses; ++likeness)
         for (std::size_t r = 0; r < rows_.size(); ++r)
@@ -174,7 +173,6 @@ void Scheduler::CarryOver(std::vector<ScheduleEntry>& before, bool sameLoad, std
                 } else {
                     for (const ScheduleEntry::Passed& moment : before[o].PassedMoments)
                         AddPassed(row.PassedMoments, moment);
-                    AddPassed(row.PassedMoments, {now, offset});
                 }
             }
 }
@@ -224,7 +222,7 @@ void Scheduler::CheckAndSetTime() {
         }
         rows_.push_back(row);
     }
-    CarryOver(before, sameLoad, now, offset);
+    CarryOver(before, sameLoad);
     idleMacroExists_ = idleExists;
     table_.SetIdleMacroExists(idleExists);
     // Pushed every time: the library must count from zero with the table.

@@ -79,7 +79,8 @@ class Scheduler {
     // The first tick looks back to now.
     Scheduler(const SettingsBlock& settings, HookTable& table, ScheduleHost& host);
 
-    // Rebuilds the table from the macro file; the tick counts from now.
+    // Rebuilds the table from the macro file; new rows count from now, the
+    // rows it had keep what they ran and wait for.
     void CheckAndSetTime();
     // Rows exist: the tick timer should run.
     bool HasRows() const { return !rows_.empty(); }
@@ -106,8 +107,7 @@ class Scheduler {
     // The earlier rows of the library being loaded (the rows of one switched
     // away are kept for its return).
     std::vector<ScheduleEntry> RowsBefore();
-    void CarryOver(std::vector<ScheduleEntry>& before, bool sameLoad, std::int64_t now,
-                   std::int64_t offset);
+    void CarryOver(std::vector<ScheduleEntry>& before, bool sameLoad);
     void CountIdleTime();
     // The pending row that fell due first; nullptr when none.
     ScheduleEntry* FirstPending();
