@@ -418,13 +418,15 @@ TEST_F(RunDispatchTest, AMenuChoiceRenumberedWhileTheMenuShowedRunsNothingAndSay
         desk.DuringMenu = [&] {
             WriteLibrary(c.records);
             ASSERT_TRUE(library.ReloadMacroFile(false));
-            if (c.unopened)
+            if (c.unopened) {
                 ASSERT_EQ(std::rename(LibraryPath().c_str(), away.c_str()), 0);
+            }
         };
         dispatch.HotKeyPressed(CtrlQ, 1);
         dispatch.MacroEnded();
-        if (c.unopened)
+        if (c.unopened) {
             ASSERT_EQ(std::rename(away.c_str(), LibraryPath().c_str()), 0);
+        }
         EXPECT_EQ(Typed(), before + c.typed);
         EXPECT_EQ(desk.Notices,
                   *c.typed ? std::vector<std::string>{} : std::vector<std::string>{c.notice});
