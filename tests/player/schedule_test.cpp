@@ -287,7 +287,7 @@ TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime
         const char* name;
         std::vector<Move> moves;
     };
-    std::vector<Move> savedEvery5Minutes(30, Move{5.0 / 60, 0, Reload::Saved});
+    const std::vector<Move> savedEvery5Minutes(30, Move{5.0 / 60, 0, Reload::Saved});
     constexpr std::size_t Timelines = 11;
     const Timeline timelines[Timelines] = {
         {"back 30 s", {{1.0, 0}, {0, -30'000}, {2.0 / 60, 0}}},
