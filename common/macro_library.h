@@ -85,6 +85,10 @@ inline constexpr const char* FileInUse =
 // A new macro meant for the library it was begun on, another being current.
 inline constexpr const char* LibraryChanged =
     "Another macro file was opened while you worked on the macro, so it was not added to it.";
+// The same, while the file cannot be opened to tell (another program holds it).
+inline constexpr const char* ListedFileUnread =
+    "The macro file could not be read to find the macro chosen (another program may be using "
+    "it).  Nothing was done; please choose it again in a moment.";
 }  // namespace LibraryMessage
 
 // What a write into the library came to: the caller acts on it, and
@@ -230,11 +234,7 @@ class MacroLibrary {
 
   private:
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
-    // What a read of record n of the current file found.
-    enum class RecordRead { Read, FileUnopened, NotThere };
     RecordRead ReadRecord(int n, MacroRecord& out) const;
-    // Read while the held macro's file is current and has its record as read.
-    RecordRead CheckHold(const HeldMacro& held) const;
     bool Load(const std::string& fileName, bool notify, Refusal refusal, bool reload);
     // A library that does not exist yet, with the system macros.
     bool CreateLibrary(const std::string& fileName, Refusal refusal);

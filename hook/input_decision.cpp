@@ -42,6 +42,11 @@ bool IsKeypadKey(std::uint16_t vk) {
     return vk >= 0x60 && vk <= 0x6F;
 }
 
+// Escape stops a run, unless the run waits for a key itself.
+bool StopsRun(std::uint16_t vk, ConstBytes t) {
+    return vk == VirtualKey::Escape && t[WaitKey] == 0;
+}
+
 bool CodeUsed(ConstBytes t, int code) {
     return code != NoHotKey && t[HookAt::CodeUsed + code] != 0;
 }
@@ -100,6 +105,15 @@ KeyCombination InputDecider::Held() const {
     k.alt = down_[VirtualKey::Menu] && !altGr;
     k.shift = down_[VirtualKey::Shift];
     k.win = down_[VirtualKey::LeftWin];
+    return k;
+}
+
+KeyCombination InputDecider::UserHeld() const {
+    KeyCombination k = Held();
+    k.ctrl = k.ctrl && userModifiers_[VirtualKey::Control];
+    k.alt = k.alt && userModifiers_[VirtualKey::Menu];
+    k.shift = k.shift && userModifiers_[VirtualKey::Shift];
+    k.win = k.win && userModifiers_[VirtualKey::LeftWin];
     return k;
 }
 
@@ -192,7 +206,7 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
     }
     if (roles.hotKeys && haveTable) {
         if (!event.injectedByPlayer && !AltGrHeld()) {
-            KeyCombination keys = Held();
+            KeyCombination keys = UserHeld();
             keys.vk = vk;
             if (SecondWindow(table) == 0 || !LeavesTheBox(keys, event.dialogLetter))
                 d = Confirmed(keys, repeat, table);
@@ -221,7 +235,7 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
         // A run without the in-use byte (timed, start-up, a window's) stops
         // on Escape too: the key goes on to its window, and the player drops
         // the abort when nothing runs.
-        if (vk == VirtualKey::Escape && !repeat && !d.swallow && table[WaitKey] == 0)
+        if (!repeat && !d.swallow && StopsRun(vk, table))
             d.Add({PlayerWindow(table), ProgramMessage::Abort, 0, false});
     }
     if (haveTable && !event.injectedByPlayer)
@@ -280,7 +294,7 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, Bytes table) {
         }
     }
     if (roles.mouse && !event.injectedByPlayer && table.size() >= HookTable::Size) {
-        KeyCombination keys = Held();
+        KeyCombination keys = UserHeld();
         keys.mouse = event.button;
         // A click beside the box that asks for a combination is the user
         // leaving it: it goes on to what it was aimed at.
@@ -319,10 +333,11 @@ InputDecision InputDecider::Confirmed(KeyCombination keys, bool repeat, ConstByt
     down_[VirtualKey::LeftWin] = real.win;
     userModifiers_ &= down_;
     capsLock_ = realKeys->CapsLockOn();
-    keys.ctrl = real.ctrl;
-    keys.alt = real.alt;
-    keys.shift = real.shift;
-    keys.win = real.win;
+    const KeyCombination user = UserHeld();
+    keys.ctrl = user.ctrl;
+    keys.alt = user.alt;
+    keys.shift = user.shift;
+    keys.win = user.win;
     return Combination(keys, repeat, table);
 }
 
@@ -355,14 +370,19 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
         // player starts nothing else meanwhile but hears it ("Terminate
         // Orvane" ends it even then). Escape stops the run unless the run
         // waits for a key itself.
-        if (keys.vk == VirtualKey::Escape && table[WaitKey] == 0)
+        if (StopsRun(keys.vk, table))
             d = Posting(player, ProgramMessage::Abort);
         else if (CodeUsed(table, code))
             d = Posting(player, ProgramMessage::HotKey, static_cast<std::uint32_t>(code));
     } else if (CodeUsed(table, code)) {
+        d.swallow = true;
+        // A run without the in-use byte stops on Escape all the same. The
+        // abort goes first: with nothing running the player drops it, then
+        // starts the key's macro; during a run it drops the hot key.
+        if (StopsRun(keys.vk, table))
+            d.Add({player, ProgramMessage::Abort, 0, false});
         // The macro's text will stand between the word typed before the key
         // and what is typed after it.
-        d.swallow = true;
         ReportToCuewords(d, {.reset = true}, table);
         d.Add({player, ProgramMessage::HotKey,
                static_cast<std::uint32_t>(code) | (capsLock_ ? CapsLockOnBit : 0u), true});

@@ -198,6 +198,8 @@ class InputDecider {
     // one is held back (or ends the hold and is typed after the others).
     bool HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d);
     void HoldBack(std::initializer_list<HeldKey> keys);
+    // The modifiers the user holds: those a run holds down are the player's.
+    KeyCombination UserHeld() const;
     InputDecision Confirmed(KeyCombination keys, bool repeat, ConstBytes table);
     InputDecision ClosingKey(ConstBytes table) const;
     InputDecision Combination(const KeyCombination& keys, bool repeat, ConstBytes table) const;

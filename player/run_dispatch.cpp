@@ -245,11 +245,18 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
 }
 
 void RunDispatch::RunChosen(const HeldMacro& chosen, bool systemMenusOnly) {
-    if (!library_.Holds(chosen)) {
-        desk_.Notice(RefusalMessage::Caption, LibraryMessage::ListedMacroMoved);
-        return;
+    switch (library_.HoldStatus(chosen)) {
+        case LibraryStatus::Done:
+            RunRead(chosen.Number, chosen.AsRead, systemMenusOnly);
+            return;
+        // A file another program holds for a moment is no change to the macro.
+        case LibraryStatus::FileBusy:
+            desk_.Notice(RefusalMessage::Caption, LibraryMessage::ListedFileUnread);
+            return;
+        default:
+            desk_.Notice(RefusalMessage::Caption, LibraryMessage::ListedMacroMoved);
+            return;
     }
-    RunRead(chosen.Number, chosen.AsRead, systemMenusOnly);
 }
 
 void RunDispatch::RunRead(int n, const MacroRecord& record, bool systemMenusOnly) {

@@ -15,6 +15,12 @@ namespace {
 constexpr std::int64_t MinuteMs = 60'000;
 constexpr std::int64_t HourMs = 60 * MinuteMs;
 constexpr std::int64_t DayMs = 24 * HourMs;
+// Clock offsets this close are one setting of the clock: the wall clock and
+// the tick count drift apart a little.
+constexpr std::int64_t SameSettingMs = MinuteMs;
+// Passed moments a row keeps: a clock set wrong and right again leaves one
+// for each setting.
+constexpr std::size_t MostPassedMoments = 8;
 // A clock that jumped further than this (a machine asleep for a year) is
 // looked at only for its last year.
 constexpr std::int64_t LongestGapDays = 366;
@@ -75,14 +81,44 @@ std::optional<std::int64_t> HourMomentPassed(const Scheduler::ScheduleEntry& row
     return moment;
 }
 
-// The row stands for the same macro at the same moments, wherever a deleted
-// or moved macro put it in the file.
+// The same moments: a row of the same file with them is the same row,
+// whatever its nickname or number now.
 bool SameSchedule(const Scheduler::ScheduleEntry& a, const Scheduler::ScheduleEntry& b) {
     const auto moments = [](const Scheduler::ScheduleEntry& r) {
-        return std::tie(r.Nickname, r.Kind, r.DayFlags, r.Year, r.Month, r.Day, r.MinutePastHour,
-                        r.Minutes, r.Weekday, r.TimeOfDayMs);
+        return std::tie(r.Kind, r.DayFlags, r.Year, r.Month, r.Day, r.MinutePastHour, r.Minutes,
+                        r.Weekday, r.TimeOfDayMs);
     };
     return moments(a) == moments(b);
+}
+
+// Which earlier row a new one is, most alike first: the same macro at the
+// same number, the macro moved, the macro renamed.
+bool SameRow(int likeness, const Scheduler::ScheduleEntry& old,
+             const Scheduler::ScheduleEntry& row) {
+    if (!SameSchedule(old, row))
+        return false;
+    switch (likeness) {
+        case 0:
+            return old.Nickname == row.Nickname && old.Macro == row.Macro;
+        case 1:
+            return old.Nickname == row.Nickname;
+        default:
+            return true;
+    }
+}
+constexpr int Likenesses = 3;
+
+// A moment passed on a clock set at least as far on, and no earlier than
+// this one, says nothing more.
+void AddPassed(std::vector<Scheduler::ScheduleEntry::Passed>& moments,
+               Scheduler::ScheduleEntry::Passed passed) {
+    std::erase_if(moments, [&](const Scheduler::ScheduleEntry::Passed& earlier) {
+        return earlier.MomentMs <= passed.MomentMs &&
+               earlier.OffsetMs >= passed.OffsetMs - SameSettingMs;
+    });
+    if (moments.size() == MostPassedMoments)
+        moments.erase(moments.begin());
+    moments.push_back(passed);
 }
 
 }  // namespace
@@ -92,18 +128,63 @@ Scheduler::Scheduler(const SettingsBlock& settings, HookTable& table, ScheduleHo
       table_(table),
       host_(host),
       previousMs_(NowMs()),
-      idleTick_(CurrentClock().TickCount()) {}
+      idleTick_(CurrentClock().TickCount()),
+      lastTick_(idleTick_) {}
+
+std::int64_t Scheduler::ClockOffsetMs(std::int64_t now, std::uint32_t tick) {
+    elapsedMs_ += static_cast<std::uint32_t>(tick - lastTick_);
+    lastTick_ = tick;
+    return now - elapsedMs_;
+}
+
+std::vector<Scheduler::ScheduleEntry> Scheduler::RowsBefore() {
+    const std::string file = settings_.MacroFiles[0].str();
+    if (file == builtFrom_)
+        return std::move(rows_);
+    if (!rows_.empty())
+        earlierRows_[builtFrom_] = std::move(rows_);
+    builtFrom_ = file;
+    const auto found = earlierRows_.find(file);
+    if (found == earlierRows_.end())
+        return {};
+    std::vector<ScheduleEntry> before = std::move(found->second);
+    earlierRows_.erase(found);
+    return before;
+}
+
+// Each earlier row goes to one new row at most, so twins (a copied macro)
+// keep their own. A rebuild of the file loaded carries the row over whole:
+// its wait for a busy player, its interval, the moments it ran. A file loaded
+// again after another keeps only the moments: the rest waited for a library
+// that was gone.
+void Scheduler::CarryOver(std::vector<ScheduleEntry>& before, bool sameLoad) {
+    std::vector<bool> taken(before.size()), carried(rows_.size());
+    for (int likeness = 0; likeness < Likenesses; ++likeness)
+        for (std::size_t r = 0; r < rows_.size(); ++r)
+            for (std::size_t o = 0; o < before.size() && !carried[r]; ++o) {
+                if (taken[o] || !SameRow(likeness, before[o], rows_[r]))
+                    continue;
+                taken[o] = carried[r] = true;
+                ScheduleEntry& row = rows_[r];
+                if (sameLoad) {
+                    row.PendingMs = before[o].PendingMs;
+                    row.LastTick = before[o].LastTick;
+                    row.PassedMoments = std::move(before[o].PassedMoments);
+                } else {
+                    for (const ScheduleEntry::Passed& moment : before[o].PassedMoments)
+                        AddPassed(row.PassedMoments, moment);
+                }
+            }
+}
 
 void Scheduler::CheckAndSetTime() {
-    // A rebuild of the same file keeps what still waits for a busy player.
-    std::vector<ScheduleEntry> before;
-    if (builtFrom_ == settings_.MacroFiles[0].str())
-        before = std::move(rows_);
-    builtFrom_ = settings_.MacroFiles[0].str();
+    const bool sameLoad = builtFrom_ == settings_.MacroFiles[0].str();
+    std::vector<ScheduleEntry> before = RowsBefore();
     rows_.clear();
     bool idleExists = false;
     const std::int64_t now = NowMs();
     const std::uint32_t tick = CurrentClock().TickCount();
+    const std::int64_t offset = ClockOffsetMs(now, tick);
     for (int i = 1; i <= table_.EntryCount(); ++i) {
         const MacroEntry entry = table_.Entry(i);
         MacroRecord record;
@@ -127,7 +208,7 @@ void Scheduler::CheckAndSetTime() {
         row.MinutePastHour = record.MinutePastHour;
         row.Minutes = record.Minutes;
         row.Weekday = record.Weekday;
-        row.PassedMs = now;
+        row.PassedMoments = {{now, offset}};
         row.LastTick = tick;
         // A damaged record (its time or minute out of range) never fires.
         if (kind == ScheduleKind::Once || kind == ScheduleKind::Daily ||
@@ -139,17 +220,9 @@ void Scheduler::CheckAndSetTime() {
         } else if (kind == ScheduleKind::Hourly && row.MinutePastHour > 59) {
             continue;
         }
-        // The same row again keeps its wait and what it already ran (a
-        // clock set back before the rebuild must not bring those again).
-        for (const ScheduleEntry& old : before) {
-            if (!SameSchedule(old, row))
-                continue;
-            if (old.PendingMs)
-                row.PendingMs = old.PendingMs;
-            row.PassedMs = std::max(row.PassedMs, old.PassedMs);
-        }
         rows_.push_back(row);
     }
+    CarryOver(before, sameLoad);
     idleMacroExists_ = idleExists;
     table_.SetIdleMacroExists(idleExists);
     // Pushed every time: the library must count from zero with the table.
@@ -180,8 +253,9 @@ void Scheduler::CheckOutTimerMacros() {
     const RaisedFlag ticking(ticking_);
     const std::int64_t now = NowMs();
     const std::uint32_t tick = CurrentClock().TickCount();
+    const std::int64_t offset = ClockOffsetMs(now, tick);
     for (ScheduleEntry& row : rows_)
-        if (const std::optional<std::int64_t> moment = Due(row, now, tick))
+        if (const std::optional<std::int64_t> moment = Due(row, now, tick, offset))
             row.PendingMs = moment;
     previousMs_ = now;
     // Looked up afresh after each run: a run handles messages, and the editor
@@ -202,15 +276,17 @@ Scheduler::ScheduleEntry* Scheduler::FirstPending() {
     return first;
 }
 
-std::optional<std::int64_t> Scheduler::Due(ScheduleEntry& row, std::int64_t now,
-                                           std::uint32_t tick) {
-    // A clock now more than a day behind the row's last moment was wrong
-    // then (set on by mistake; daylight saving moves an hour): the moments
-    // it ran ahead were never due, and the row takes up from now.
-    if (row.PassedMs - now > DayMs)
-        row.PassedMs = now;
-    // Moments after the previous tick, and after the last one the row ran.
-    const std::int64_t after = std::max(previousMs_, row.PassedMs);
+std::optional<std::int64_t> Scheduler::Due(ScheduleEntry& row, std::int64_t now, std::uint32_t tick,
+                                           std::int64_t offset) {
+    // Moments after the previous tick, and after those the row passed. A
+    // clock now set more than a day behind the one that passed a moment
+    // (daylight saving moves an hour) shows that one was wrong (set on by
+    // mistake): the moments it ran ahead were never due, and the row takes
+    // up from now; set right again, they are done again.
+    std::int64_t after = previousMs_;
+    for (const ScheduleEntry::Passed& passed : row.PassedMoments)
+        if (offset >= passed.OffsetMs - DayMs)
+            after = std::max(after, passed.MomentMs);
     std::optional<std::int64_t> moment;
     switch (row.Kind) {
         case ScheduleKind::Once:
@@ -244,7 +320,7 @@ std::optional<std::int64_t> Scheduler::Due(ScheduleEntry& row, std::int64_t now,
             break;
     }
     if (moment)
-        row.PassedMs = *moment;
+        AddPassed(row.PassedMoments, {*moment, offset});
     return moment;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,9 +57,16 @@ class Scheduler {
         int Minutes = 0;  // the interval, or the idle minutes
         int Weekday = 0;  // 1 Sunday .. 7 Saturday
         std::int64_t TimeOfDayMs = 0;
-        // The wall-clock moment the row last fell due (at first, when it was
-        // built): a clock set back never brings a moment at or before it again.
-        std::int64_t PassedMs = 0;
+        // A moment the row fell due (at first, when it was built), and the
+        // wall clock's lead over the real time then.
+        struct Passed {
+            std::int64_t MomentMs = 0;
+            std::int64_t OffsetMs = 0;
+        };
+        // The moments at and before which the row never runs again while the
+        // clock is not set more than a day behind the one that passed them;
+        // a few, as a clock put wrong and right again leaves them.
+        std::vector<Passed> PassedMoments;
         // Every N minutes: the tick count of the last firing on the row's
         // grid, so an interval is real time whatever the wall clock does.
         std::uint32_t LastTick = 0;
@@ -71,7 +79,8 @@ class Scheduler {
     // The first tick looks back to now.
     Scheduler(const SettingsBlock& settings, HookTable& table, ScheduleHost& host);
 
-    // Rebuilds the table from the macro file; the tick counts from now.
+    // Rebuilds the table from the macro file; new rows count from now, the
+    // rows it had keep what they ran and wait for.
     void CheckAndSetTime();
     // Rows exist: the tick timer should run.
     bool HasRows() const { return !rows_.empty(); }
@@ -91,7 +100,14 @@ class Scheduler {
 
   private:
     // The moment the row fell due since the previous tick, if it did.
-    std::optional<std::int64_t> Due(ScheduleEntry& row, std::int64_t now, std::uint32_t tick);
+    std::optional<std::int64_t> Due(ScheduleEntry& row, std::int64_t now, std::uint32_t tick,
+                                    std::int64_t offset);
+    // The wall clock's lead over the tick count, which never goes back.
+    std::int64_t ClockOffsetMs(std::int64_t now, std::uint32_t tick);
+    // The earlier rows of the library being loaded (the rows of one switched
+    // away are kept for its return).
+    std::vector<ScheduleEntry> RowsBefore();
+    void CarryOver(std::vector<ScheduleEntry>& before, bool sameLoad);
     void CountIdleTime();
     // The pending row that fell due first; nullptr when none.
     ScheduleEntry* FirstPending();
@@ -105,11 +121,17 @@ class Scheduler {
     ScheduleHost& host_;
     std::vector<ScheduleEntry> rows_;
     std::string builtFrom_;  // the macro file the rows were built from
+    // The rows of the files loaded before, by file: a library switched away
+    // and back keeps the moments its rows ran.
+    std::map<std::string, std::vector<ScheduleEntry>> earlierRows_;
     bool idleMacroExists_ = false;
     std::int64_t previousMs_ = 0;
     std::uint32_t idleTick_ = 0;
     std::uint32_t idleCarryMs_ = 0;
     bool ticking_ = false;
+    // The tick count, widened so that its wrap is no jump of the clock.
+    std::uint32_t lastTick_ = 0;
+    std::int64_t elapsedMs_ = 0;
 };
 
 }  // namespace orv::player

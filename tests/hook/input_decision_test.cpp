@@ -193,6 +193,20 @@ TEST_F(HookDecisions, EscapeAbortsARunThatWaitsForNoKey) {
     ASSERT_EQ(unattended.postCount, 1);
     EXPECT_EQ(unattended.posts[0].window, Player);
     EXPECT_EQ(unattended.posts[0].message, ProgramMessage::Abort);
+
+    // Plain Escape a macro's hot key: every run stops on it all the same.
+    // Without the in-use byte the abort comes before the hot key, which the
+    // player starts only when nothing runs.
+    constexpr int PlainEscape = 698;
+    table->SetU8(HookAt::CodeUsed + PlainEscape, 1);
+    const std::string abort = std::to_string(ProgramMessage::Abort - 0x400) + ":0:0";
+    const std::string hotKey = std::to_string(ProgramMessage::HotKey - 0x400) + ":698:0";
+    for (const std::uint8_t inUse : {0, 1}) {
+        table->SetU8(HookAt::MacroPlaying, inUse);
+        InputDecision d = Press(VirtualKey::Escape);
+        EXPECT_TRUE(d.swallow);
+        EXPECT_EQ(post(d), inUse ? abort : abort + " " + hotKey);
+    }
 }
 
 // Keys typed while a Cueword's text is typed wait, and come after it once,
@@ -512,6 +526,20 @@ TEST_F(HookDecisions, AModifierReleaseTheHooksNeverSawIsCorrectedBeforeAHotKey) 
     ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey,
                CtrlQ | CapsLockOnBit);
     EXPECT_TRUE(decider.CapsLock());
+
+    // A run holds Shift (as the system says too): the user's Ctrl+Q is
+    // still Ctrl+Q, during a run with or without the in-use byte.
+    system.capsLock = false;
+    Key(VirtualKey::LeftShift, false, true);
+    system.held.shift = true;
+    for (const std::uint8_t inUse : {0, 1}) {
+        table->SetU8(HookAt::MacroPlaying, inUse);
+        ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey, CtrlQ);
+        Key(VirtualKey::LeftControl);
+        ExpectPost(Button(1), Player, ProgramMessage::HotKey, CtrlLMouse);
+        Button(1, true);
+        Key(VirtualKey::LeftControl, true);
+    }
 }
 
 class RemapDecisions : public HookDecisions {

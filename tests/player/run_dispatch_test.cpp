@@ -1,6 +1,7 @@
 #include "player/run_dispatch.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <stdexcept>
 
@@ -390,15 +391,23 @@ TEST_F(RunDispatchTest, AMenuChoiceRenumberedWhileTheMenuShowedRunsNothingAndSay
                       alpha = Typing("Alpha", ActivationCode::None, "a"),
                       bravo = Typing("Bravo", ActivationCode::None, "b"),
                       charlie = Typing("Charlie", ActivationCode::None, "c");
+    const std::string away = LibraryPath() + ".away";
     struct Case {
         const char* change;
         std::vector<MacroRecord> records;  // the file while the menu shows
         const char* typed;
+        const char* notice = LibraryMessage::ListedMacroMoved;
+        bool unopened = false;  // the file cannot be opened as the menu closes
     } const cases[] = {
         {"nothing", {menu, above, alpha, bravo, charlie}, "b|"},
         {"another macro saved", {menu, above, alpha, bravo, Typing("Other", 7, "o")}, "b|"},
         {"a macro above removed", {menu, alpha, bravo, charlie}, ""},
         {"the macro chosen changed", {menu, above, alpha, Typing("Bravo", 7, "B"), charlie}, ""},
+        {"the file away for a moment",
+         {menu, above, alpha, bravo, charlie},
+         "",
+         LibraryMessage::ListedFileUnread,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.change);
@@ -409,13 +418,18 @@ TEST_F(RunDispatchTest, AMenuChoiceRenumberedWhileTheMenuShowedRunsNothingAndSay
         desk.DuringMenu = [&] {
             WriteLibrary(c.records);
             ASSERT_TRUE(library.ReloadMacroFile(false));
+            if (c.unopened) {
+                ASSERT_EQ(std::rename(LibraryPath().c_str(), away.c_str()), 0);
+            }
         };
         dispatch.HotKeyPressed(CtrlQ, 1);
         dispatch.MacroEnded();
+        if (c.unopened) {
+            ASSERT_EQ(std::rename(away.c_str(), LibraryPath().c_str()), 0);
+        }
         EXPECT_EQ(Typed(), before + c.typed);
-        EXPECT_EQ(desk.Notices, *c.typed
-                                    ? std::vector<std::string>{}
-                                    : std::vector<std::string>{LibraryMessage::ListedMacroMoved});
+        EXPECT_EQ(desk.Notices,
+                  *c.typed ? std::vector<std::string>{} : std::vector<std::string>{c.notice});
     }
 }
 

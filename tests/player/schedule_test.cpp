@@ -262,21 +262,33 @@ TEST_F(ScheduleTest, EveryNMinutesCountsFromTheBuildAndSkipsMissedIntervals) {
                                                    "2026-01-05 01:20:03", "2026-01-05 01:30:03"}));
 }
 
-// The wall clock moves under the rows (set back, set on, a machine asleep):
-// no moment runs twice, skipped moments run once, intervals and idle time
-// keep real time. Every row is due at 01:00 on Monday the 5th.
+// The wall clock moves under the rows (set back, set on, a machine asleep),
+// also while the library is loaded again: no moment runs twice, skipped
+// moments run once, intervals and idle time keep real time. Every row is due
+// at 01:00 on Monday the 5th.
 TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime) {
     constexpr std::int64_t HourMs = 3'600'000;
-    // Ticks for so many hours, or the wall clock moved by jumpMs.
+    constexpr std::int64_t DayMs = 24 * HourMs;
+    // After the wall clock moved: the library loaded again.
+    enum class Reload {
+        None,
+        Saved,           // the editor saved another macro
+        Renamed,         // the row's macro got another nickname
+        AnotherAndBack,  // another library loaded, then this one again
+    };
+    // The wall clock moved by jumpMs, the library reloaded, then ticks for
+    // so many hours.
     struct Move {
         double hours;
         std::int64_t jumpMs;
+        Reload reload = Reload::None;
     };
     struct Timeline {
         const char* name;
         std::vector<Move> moves;
     };
-    constexpr std::size_t Timelines = 5;
+    const std::vector<Move> savedEvery5Minutes(30, Move{5.0 / 60, 0, Reload::Saved});
+    constexpr std::size_t Timelines = 11;
     const Timeline timelines[Timelines] = {
         {"back 30 s", {{1.0, 0}, {0, -30'000}, {2.0 / 60, 0}}},
         {"back 1 h", {{1.5, 0}, {0, -HourMs}, {1.0, 0}}},
@@ -286,11 +298,25 @@ TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime
         // ahead were never due, and the rows take up from the right time.
         {"a week on and back",
          {{1.5, 0}, {0, 7 * 24 * HourMs}, {10.0 / 3600, 0}, {0, -7 * 24 * HourMs}, {1.0, 0}}},
+        // Put wrong for a few minutes and right again: what ran stays done.
+        {"two days back and right",
+         {{1.5, 0}, {0, -2 * DayMs}, {5.0 / 60, 0}, {0, 2 * DayMs}, {1.0, 0}}},
+        {"25 h back and right",
+         {{1.5, 0}, {0, -25 * HourMs}, {5.0 / 60, 0}, {0, 25 * HourMs}, {1.0, 0}}},
+        // The wrong clock passes 01:00 too: both settings keep their moment.
+        {"49 h back for an hour and right",
+         {{1.5, 0}, {0, -49 * HourMs}, {1.0, 0}, {0, 49 * HourMs}, {1.0, 0}}},
+        // The repeated hour when daylight saving ends, the library loaded again in it.
+        {"back 1 h, renamed", {{1.5, 0}, {1.0, -HourMs, Reload::Renamed}}},
+        {"back 1 h, another library and back", {{1.5, 0}, {1.0, -HourMs, Reload::AnotherAndBack}}},
+        {"saved every 5 minutes", savedEvery5Minutes},
     };
     using Runs = std::vector<std::string>;
     const Runs once{"2026-01-05 01:00:03"}, late{"2026-01-05 01:30:13"};
     const Runs onceAndNextDay{"2026-01-05 01:00:03", "2026-01-06 01:30:13"};
     const Runs onceAndAWeekOn{"2026-01-05 01:00:03", "2026-01-12 01:30:13"};
+    const Runs onceAnHourApart{"2026-01-05 01:00:03", "2026-01-05 02:00:03"};
+    const Runs idleOnce{"2026-01-05 00:30:13"};
     struct Row {
         const char* kind;
         std::function<void(MacroRecord&)> set;
@@ -306,16 +332,26 @@ TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime
     const Row rows[] = {
         {"once",
          at1Am(ScheduleKind::Once, [](MacroRecord& r) { r.Year = 2026, r.Month = 1, r.Day = 5; }),
-         {once, once, late, once, once}},
+         {once, once, late, once, once, once, once, once, once, once, once}},
         {"daily",
          at1Am(ScheduleKind::Daily, [](MacroRecord& r) { r.DayFlags.fill(1); }),
-         {once, once, late, onceAndNextDay, onceAndAWeekOn}},
+         {once,
+          once,
+          late,
+          onceAndNextDay,
+          onceAndAWeekOn,
+          once,
+          once,
+          {"2026-01-05 01:00:03", "2026-01-03 01:00:03"},
+          once,
+          once,
+          once}},
         {"weekly",
          at1Am(ScheduleKind::Weekly, [](MacroRecord& r) { r.Weekday = 2; }),
-         {once, once, late, once, onceAndAWeekOn}},
+         {once, once, late, once, onceAndAWeekOn, once, once, once, once, once, once}},
         {"monthly",
          at1Am(ScheduleKind::Monthly, [](MacroRecord& r) { r.Day = 5; }),
-         {once, once, late, once, once}},
+         {once, once, late, once, once, once, once, once, once, once, once}},
         // The 24 moments a day skipped: one run.
         {"hourly",
          [](MacroRecord& r) { Kind(r, ScheduleKind::Hourly); },
@@ -323,7 +359,14 @@ TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime
           once,
           late,
           onceAndNextDay,
-          {"2026-01-05 01:00:03", "2026-01-12 01:30:13", "2026-01-05 02:00:03"}}},
+          {"2026-01-05 01:00:03", "2026-01-12 01:30:13", "2026-01-05 02:00:03"},
+          onceAnHourApart,
+          onceAnHourApart,
+          {"2026-01-05 01:00:03", "2026-01-03 01:00:03", "2026-01-05 02:30:13",
+           "2026-01-05 03:00:03"},
+          once,
+          once,
+          onceAnHourApart}},
         // Real time: after the clock went back an hour, its next run comes an
         // hour after the last, at the same reading of the clock.
         {"every hour",
@@ -335,27 +378,59 @@ TEST_F(ScheduleTest, AClockThatMovesRunsNoMomentTwiceAndKeepsIntervalsOnRealTime
           {"2026-01-05 01:00:03", "2026-01-05 01:00:03"},
           {},
           once,
-          {"2026-01-05 01:00:03", "2026-01-05 02:00:03"}}},
+          onceAnHourApart,
+          onceAnHourApart,
+          onceAnHourApart,
+          {"2026-01-05 01:00:03", "2026-01-03 01:00:03", "2026-01-05 03:00:03"},
+          {"2026-01-05 01:00:03", "2026-01-05 01:00:03"},
+          // Loaded afresh: an hour from the load.
+          {"2026-01-05 01:00:03", "2026-01-05 01:30:03"},
+          onceAnHourApart}},
         {"idle half an hour",
          [](MacroRecord& r) {
              Kind(r, ScheduleKind::Idle);
              r.Minutes = 30;
          },
-         {{"2026-01-05 00:30:13"},
-          {"2026-01-05 00:30:13"},
+         {idleOnce,
+          idleOnce,
           late,
-          {"2026-01-05 00:30:13"},
-          {"2026-01-05 00:30:13"}}},
+          idleOnce,
+          idleOnce,
+          idleOnce,
+          idleOnce,
+          idleOnce,
+          // A load counts idle time from zero.
+          {"2026-01-05 00:30:13", "2026-01-05 01:00:13"},
+          {"2026-01-05 00:30:13", "2026-01-05 01:00:13"},
+          {}}},
+    };
+    const auto loadAgain = [this](Reload reload) {
+        if (reload == Reload::Renamed)
+            host.Records[1].Nickname = "renamed";
+        if (reload == Reload::AnotherAndBack) {
+            const std::map<int, MacroRecord> records = std::exchange(host.Records, {});
+            settings.MacroFiles[0] = "B.MAC";
+            Load();
+            scheduler->CheckAndSetTime();
+            settings.MacroFiles[0] = "A.MAC";
+            host.Records = records;
+        }
+        if (reload != Reload::None) {
+            Load();
+            scheduler->CheckAndSetTime();
+        }
     };
     for (std::size_t t = 0; t < Timelines; ++t) {
         for (const Row& row : rows) {
             orv::testing::FakeClock fresh{MondayStart + 3.0 / 86400};
             host.Records.clear();
             host.Runs.clear();
+            settings.MacroFiles[0] = "A.MAC";
             row.set(Timed(1, ScheduleKind::Daily));
             Build();
             for (const Move& move : timelines[t].moves) {
                 fresh.SetWallByMs(move.jumpMs);
+                loadAgain(move.reload);
                 TickFor(fresh, move.hours);
             }
             EXPECT_EQ(host.Runs, row.runs[t]) << row.kind << ", " << timelines[t].name;
@@ -423,8 +498,9 @@ TEST_F(ScheduleTest, DueMacrosWaitForABusyPlayerAndScopedOnesNeedTheirWindowBefo
 }
 
 // A macro deleted ahead of a waiting one moves it down: the wait follows the
-// macro, and the deleted one's wait goes with it.
-TEST_F(ScheduleTest, AWaitingRowFollowsItsMacroWhenAnotherIsDeleted) {
+// macro, and the deleted one's wait goes with it. Twins (a copied macro: the
+// same nickname and moments) keep their own wait through a rebuild.
+TEST_F(ScheduleTest, AWaitingRowFollowsItsOwnMacroThroughARebuild) {
     Timed(1, ScheduleKind::Hourly).MinutePastHour = 40;
     host.Records[1].Nickname = "gone";
     Timed(2, ScheduleKind::Hourly).MinutePastHour = 50;
@@ -439,6 +515,21 @@ TEST_F(ScheduleTest, AWaitingRowFollowsItsMacroWhenAnotherIsDeleted) {
     host.Busy = false;
     TickFor(10.0 / 3600);
     EXPECT_EQ(host.Log, std::vector<std::string>{"run 1 s2"});
+
+    host.Log.clear();
+    for (int n : {1, 2}) {
+        Timed(n, ScheduleKind::Hourly).MinutePastHour = 0;
+        host.Records[n].Nickname = "Backup";
+    }
+    Load();
+    scheduler->CheckAndSetTime();
+    // The editor saves during the first twin's run.
+    host.DuringRun = [this] {
+        host.DuringRun = nullptr;
+        scheduler->CheckAndSetTime();
+    };
+    TickFor(0.2);
+    EXPECT_EQ(host.Log, (std::vector<std::string>{"run 1 s1", "run 2 s2"}));
 }
 
 TEST_F(ScheduleTest, ATickDuringAScheduledRunOnlyCountsIdleTime) {
