@@ -234,7 +234,11 @@ class MacroLibrary {
 
   private:
     const std::string& CurrentFile() const { return settings_.MacroFiles[0].str(); }
+    // What a read of record n of the current file found.
+    enum class RecordRead { Read, FileUnopened, NotThere };
     RecordRead ReadRecord(int n, MacroRecord& out) const;
+    // Read while the held macro's file is current and has its record as read.
+    RecordRead CheckHold(const HeldMacro& held) const;
     bool Load(const std::string& fileName, bool notify, Refusal refusal, bool reload);
     // A library that does not exist yet, with the system macros.
     bool CreateLibrary(const std::string& fileName, Refusal refusal);

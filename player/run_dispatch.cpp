@@ -245,18 +245,13 @@ void RunDispatch::RunRecord(int n, bool systemMenusOnly) {
 }
 
 void RunDispatch::RunChosen(const HeldMacro& chosen, bool systemMenusOnly) {
-    switch (library_.HoldStatus(chosen)) {
-        case LibraryStatus::Done:
-            RunRead(chosen.Number, chosen.AsRead, systemMenusOnly);
-            return;
-        // A file another program holds for a moment is no change to the macro.
-        case LibraryStatus::FileBusy:
-            desk_.Notice(RefusalMessage::Caption, LibraryMessage::ListedFileUnread);
-            return;
-        default:
-            desk_.Notice(RefusalMessage::Caption, LibraryMessage::ListedMacroMoved);
-            return;
-    }
+    const LibraryStatus status = library_.HoldStatus(chosen);
+    if (status == LibraryStatus::Done)
+        return RunRead(chosen.Number, chosen.AsRead, systemMenusOnly);
+    // A file another program holds, or away for a moment, is no change to
+    // the macro.
+    desk_.Notice(RefusalMessage::Caption, MayLandLater(status) ? LibraryMessage::ListedFileUnread
+                                                                : LibraryMessage::ListedMacroMoved);
 }
 
 void RunDispatch::RunRead(int n, const MacroRecord& record, bool systemMenusOnly) {
