@@ -128,7 +128,7 @@ void TModHotKeys::FormShow() {
 }
 
 std::string TModHotKeys::EditedState() const {
-    return editor::EditedState(Fields(), {NewFormat.Text()});
+    return editor::EditedState(Fields(), {NewFormat.Text()}, host_.Macro());
 }
 
 bool TModHotKeys::FormCloseQuery() {
