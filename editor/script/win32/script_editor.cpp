@@ -149,6 +149,7 @@ void TDoScripting::BuildCommandMenu() {
 // ---- showing ----
 
 void TDoScripting::FormShow() {
+    opened_ = host_.Macro();
     DoScripting = this;
     SettingsBlock& s = host_.Settings;
     ScreenRect centred = Centred(s.ScriptWidth, s.ScriptHeight, GetSystemMetrics(SM_CXSCREEN),
@@ -190,7 +191,13 @@ bool TDoScripting::TextFileEdited() const {
 }
 
 bool TDoScripting::FormCloseQuery() {
-    return Saved == 1 || ChangesMayGo(EditedState() != shownState_ || TextFileEdited());
+    if (Saved == 1)
+        return true;
+    if (!ChangesMayGo(EditedState() != shownState_ || TextFileEdited()))
+        return false;
+    // Nothing cancelled stays behind, the dialogs' writes into the record included.
+    host_.Macro() = opened_;
+    return true;
 }
 
 void TDoScripting::ShowMacro() {

@@ -186,6 +186,8 @@ class TDoScripting : public TForm {
     std::string loadedText_;
     std::vector<std::string> loadedFileLines_;
     std::string shownState_;
+    // The record as given, for a close without a save to leave behind.
+    MacroRecord opened_;
 };
 
 }  // namespace orv::editor

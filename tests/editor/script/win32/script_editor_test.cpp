@@ -270,6 +270,9 @@ TEST_F(ScriptEditorFormTest, EscapeAsksOnlyAfterAChangeAndKeepsTheRecord) {
         macro.MacroKind = change.Kind;
         macro.ScopeText = change.Kind == MacroKind::Window ? "Alpha" : "";
         macro.CuewordText = "cue";
+        macro.CuewordRemove = 1;
+        macro.Hour = 0;
+        const std::string scope = macro.ScopeText.str();
         boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
         boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         Run(script, [&](TDoScripting& f) {
@@ -279,6 +282,9 @@ TEST_F(ScriptEditorFormTest, EscapeAsksOnlyAfterAChangeAndKeepsTheRecord) {
             f.CancelButton.Click();
         });
         EXPECT_EQ(macro.ScriptText(), script);
+        EXPECT_EQ(macro.ScopeText.str(), scope) << "the record kept a cancelled choice";
+        EXPECT_EQ(macro.Hour, 0);
+        EXPECT_EQ(macro.CuewordRemove, 1);
     }
 }
 
