@@ -5,9 +5,9 @@
 // open behind and the keys that go to the wrong program.
 #include <gtest/gtest.h>
 
+#include "common/files.h"
+
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,13 +15,6 @@ namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string TextOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 TEST(ForegroundRoad, OnlyTheOneRoadAsksTheSystemForTheForeground) {
     const fs::path root = ORVANE_SOURCE_ROOT;
@@ -41,7 +34,7 @@ TEST(ForegroundRoad, OnlyTheOneRoadAsksTheSystemForTheForeground) {
             const fs::path file = entry.path();
             if (file.extension() != ".cpp" && file.extension() != ".h")
                 continue;
-            const std::string text = TextOf(file);
+            const std::string text = ReadWholeFile(file.string()).value_or("");
             const fs::path relative = fs::relative(file, root);
             for (const std::string& request : requests) {
                 if (text.find(request) == std::string::npos)

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "common/files.h"
+
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -45,13 +45,6 @@ TEST(HelpTopics, KeywordsAndPagesAreEachTakenOnce) {
 
 #ifdef ORVANE_SOURCE_ROOT
 namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The string literals of a piece of source.
 std::vector<std::string> Literals(std::string_view code) {
@@ -106,7 +99,7 @@ std::set<std::string> KeywordsInSources() {
              fs::recursive_directory_iterator(fs::path(ORVANE_SOURCE_ROOT) / area)) {
             if (entry.path().extension() != ".cpp")
                 continue;
-            const std::string code = ReadText(entry.path());
+            const std::string code = ReadWholeFile(entry.path().string()).value_or("");
             std::string_view view(code);
             for (std::size_t at = view.find("HelpKeyword = "); at != std::string_view::npos;
                  at = view.find("HelpKeyword = ", at + 1))
