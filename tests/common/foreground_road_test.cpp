@@ -5,11 +5,11 @@
 // open behind and the keys that go to the wrong program.
 #include <gtest/gtest.h>
 
-#include "common/files.h"
-
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "common/files.h"
 
 namespace orv {
 namespace {

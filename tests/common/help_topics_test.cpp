@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "common/files.h"
-
 #include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "common/files.h"
 
 namespace orv {
 namespace {
