@@ -60,7 +60,7 @@ class TDoTheEmail final : public TFrontForm {
     TLabel AttachLabel{*this, &AttachPanel, {8, 32, 200, 16}, "Attachment List"};
     TListBox AttachBox{*this, &AttachPanel, {8, 48, 370, 230}};
     TButton AddAttach{*this, &AttachPanel, {392, 48, 80, 25}, "A&dd"};
-    TButton DeleteAttach{*this, &AttachPanel, {392, 80, 80, 25}, "&Delete"};
+    TButton DeleteAttach{*this, &AttachPanel, {392, 80, 80, 25}, "De&lete"};
 
     TButton OkButton{*this, nullptr, {300, 292, 80, 25}, "&Continue", ButtonRole::Default};
     TButton CancelButton{*this, nullptr, {392, 292, 80, 25}, "&Abort Macro", ButtonRole::Cancel};

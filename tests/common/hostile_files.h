@@ -113,7 +113,7 @@ inline std::vector<HostileFile> HostileFiles() {
         // Only Windows keeps other programs out of a file held open.
         {"a library held by another program",
          [](const std::string& p) { PutFile(p, RecordsNamed(2)); }, LibraryMessage::OpenFailed,
-         LibraryMessage::ChangeFailed, "Unable to open import file.", HoldUnshared},
+         LibraryMessage::FileInUse, "Unable to open import file.", HoldUnshared},
 #endif
     };
 }

@@ -239,7 +239,7 @@ TEST_F(LibraryCommandsTest, HostileFilesLeaveTheFileAndTheLibraryLoadedBefore) {
                         orv::testing::PutFile(p, loaded.substr(0, MacroRecord::Size) +
                                                      loaded.substr(2 * MacroRecord::Size));
                     },
-                    LibraryMessage::OpenFailed, LibraryMessage::ChangeFailed, nullptr,
+                    LibraryMessage::OpenFailed, LibraryMessage::FileInUse, nullptr,
                     orv::testing::HoldUnshared});
 #endif
     const std::vector<std::string> rebuilt = {"swap file", "hot keys", "schedule"};
