@@ -118,7 +118,6 @@ void TModHotKeys::BuildCommandButtons() {
 }
 
 void TModHotKeys::FormShow() {
-    opened_ = host_.Macro();
     Keys.FormShow();
     ShowMacro();
     NickName.SetMaxLength(50);
@@ -129,17 +128,11 @@ void TModHotKeys::FormShow() {
 }
 
 std::string TModHotKeys::EditedState() const {
-    return editor::EditedState(Fields(), {NewFormat.Text()}, host_.Macro());
+    return editor::EditedState(Fields(), {NewFormat.Text()});
 }
 
 bool TModHotKeys::FormCloseQuery() {
-    if (Saved == 1)
-        return true;
-    if (!ChangesMayGo(EditedState() != shownState_))
-        return false;
-    // Nothing cancelled stays behind, the dialogs' writes into the record included.
-    host_.Macro() = opened_;
-    return true;
+    return Saved == 1 || ChangesMayGo(EditedState() != shownState_);
 }
 
 void TModHotKeys::ShowMacro() {
