@@ -255,7 +255,9 @@ TEST_F(HookInput, TheSecondWindowTakesEveryCombinationWhileItsFlagIsOn) {
     ASSERT_TRUE(WaitFor([&] { return dialog->posted.size() >= 3; }));
     const auto f2 = static_cast<WPARAM>(EncodeHotKey({.vk = VK_F2}));
     EXPECT_EQ(dialog->Of(WM_USER + 1), (std::vector<WPARAM>{CtrlQ, CtrlW, f2}));
-    EXPECT_TRUE(player->posted.empty());
+    // The player hears of Escape as of any without a run's in-use byte: an
+    // abort, for a run that may be playing unattended; nothing else.
+    EXPECT_EQ(player->posted.size(), player->Of(WM_USER + 5).size());
     EXPECT_FALSE(target->SawKey('Q'));
     EXPECT_FALSE(target->SawKey('W'));
     EXPECT_TRUE(target->SawKey(VK_ESCAPE));
