@@ -194,6 +194,30 @@ bool Xdotool(const std::string& arguments) {
     return testing::StartHostProgram("/usr/bin/xdotool " + arguments);
 }
 
+KeyboardWatch::KeyboardWatch(HOOKPROC watch) : watch_(watch) {
+    ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    WaitForSingleObject(ready_, 5000);
+}
+
+KeyboardWatch::~KeyboardWatch() {
+    PostThreadMessageA(GetThreadId(thread_), WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+}
+
+DWORD WINAPI KeyboardWatch::Run(void* self) {
+    auto* watch = static_cast<KeyboardWatch*>(self);
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, watch->watch_, GetModuleHandleA(nullptr), 0);
+    SetEvent(watch->ready_);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    if (hook)
+        UnhookWindowsHookEx(hook);
+    return 0;
+}
+
 std::string Target::FocusCommand() const {
     const auto xid = reinterpret_cast<UINT_PTR>(GetPropA(top_, "__wine_x11_whole_window"));
     return "windowfocus --sync " + std::to_string(xid);

@@ -117,6 +117,24 @@ std::uint32_t MasterU32(std::size_t at);
 // Writes bytes into the master table as a hand-over of the editor would.
 bool SetMaster(std::size_t at, const std::vector<std::uint8_t>& bytes);
 
+// A low-level keyboard hook of the test's own on a thread of its own, from
+// construction to destruction. Installed after the player's hook, it is
+// called before it.
+class KeyboardWatch {
+  public:
+    explicit KeyboardWatch(HOOKPROC watch);
+    KeyboardWatch(const KeyboardWatch&) = delete;
+    KeyboardWatch& operator=(const KeyboardWatch&) = delete;
+    ~KeyboardWatch();
+
+  private:
+    static DWORD WINAPI Run(void* self);
+
+    HOOKPROC watch_;
+    HANDLE ready_ = nullptr;
+    HANDLE thread_ = nullptr;
+};
+
 // Hands a command line over to the running player as a second start does.
 bool HandOver(HWND player, const std::string& commandLine);
 

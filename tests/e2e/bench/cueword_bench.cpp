@@ -42,14 +42,6 @@ LRESULT CALLBACK CountKeys(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-DWORD WINAPI HookThread(void* ready) {
-    SetWindowsHookExA(WH_KEYBOARD_LL, CountKeys, GetModuleHandleA(nullptr), 0);
-    SetEvent(static_cast<HANDLE>(ready));
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-    return 0;
-}
-
 bool WaitForText(Target& target, const std::string& expected) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < 5000) {
@@ -82,10 +74,7 @@ int main() {
         std::fprintf(stderr, "no master table\n");
         return 1;
     }
-    // Installed after the player's hook, so called before it.
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE hookThread = CreateThread(nullptr, 0, HookThread, ready, 0, nullptr);
-    WaitForSingleObject(ready, 5000);
+    const KeyboardWatch watch(CountKeys);
     const std::string keys = "s e e space b r b space s o o n period";
     const std::string expected = "see be right back soon.";
     constexpr int Rounds = 5;
@@ -111,10 +100,6 @@ int main() {
             keysPerSecond, Rounds, static_cast<double>(held) / Rounds,
             static_cast<double>(replayed) / Rounds, misplaced);
     }
-    PostThreadMessageA(GetThreadId(hookThread), WM_QUIT, 0, 0);
-    WaitForSingleObject(hookThread, 5000);
-    CloseHandle(hookThread);
-    CloseHandle(ready);
     player.Stop();
     return failed == 0 ? 0 : 1;
 }

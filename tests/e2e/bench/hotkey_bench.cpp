@@ -53,14 +53,6 @@ LRESULT CALLBACK SeeKeys(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-DWORD WINAPI HookThread(void* ready) {
-    SetWindowsHookExA(WH_KEYBOARD_LL, SeeKeys, GetModuleHandleA(nullptr), 0);
-    SetEvent(static_cast<HANDLE>(ready));
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-    return 0;
-}
-
 // The player's in-use byte, read in place.
 class InUseByte {
   public:
@@ -141,9 +133,7 @@ int main() {
         std::fprintf(stderr, "the player or the target did not come up\n");
         return 1;
     }
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE hookThread = CreateThread(nullptr, 0, HookThread, ready, 0, nullptr);
-    WaitForSingleObject(ready, 5000);
+    const KeyboardWatch watch(SeeKeys);
     const InUseByte inUse;
     constexpr int Rounds = 40;
     std::vector<Times> plainRounds, hotKeyRounds;
@@ -182,10 +172,6 @@ int main() {
         MedianOf(hotKeyRounds, &Times::run, &Times::key),
         MedianOf(hotKeyRounds, &Times::run, &Times::released),
         MedianOf(hotKeyRounds, &Times::text, &Times::run));
-    PostThreadMessageA(GetThreadId(hookThread), WM_QUIT, 0, 0);
-    WaitForSingleObject(hookThread, 5000);
-    CloseHandle(hookThread);
-    CloseHandle(ready);
     player.Stop();
     return 0;
 }
