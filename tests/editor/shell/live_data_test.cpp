@@ -167,26 +167,19 @@ const Change Changes[] = {
      {}},
 };
 
-// How a road reaches the chosen macro once the change is made; whether it
-// landed, given the library once changed (after) and as the road left it.
+// How a road reaches the chosen macro once the change is made: a look, or a
+// write through the one road; whether it landed, given the library once
+// changed (after) and as the road left it (final).
+using Landed = bool (*)(const Images& after, const Images& final);
 struct Road {
     const char* name;
-    std::function<bool(LiveDataTable&, const std::function<void()>& underneath)> run;
-    std::function<bool(LiveDataTable&, const Images& after, const Images& final)> landed;
+    std::function<bool(LiveDataTable&, const std::function<void()>& underneath)> look;
+    std::function<LibraryStatus(LibraryChange&, MacroRecord& edited)> write;
+    Landed landed;
 };
 
-bool SameBut(const Images& after, const Images& final, int changed) {
-    if (after.size() != final.size())
-        return false;
-    for (std::size_t i = 0; i < after.size(); ++i)
-        if (static_cast<int>(i) + 1 != changed && after[i] != final[i])
-            return false;
-    return true;
-}
-
-// A write through the one road, on the macro held as the list shows it.
-bool Write(LiveDataTable& t, const std::function<void()>& underneath,
-           const std::function<LibraryStatus(LibraryChange&)>& write) {
+// A write on the macro held as the list shows it.
+bool Write(LiveDataTable& t, const Road& road, const std::function<void()>& underneath) {
     LibraryChange change(t.lock, t.library, t.reloads, t.notices);
     const bool begun = change.BeginOn(t.line.Number, [&](int, HeldMacro& held) {
         if (HoldAsListed(t.library, t.line, held))
@@ -197,20 +190,41 @@ bool Write(LiveDataTable& t, const std::function<void()>& underneath,
     if (!begun)
         return false;
     underneath();
-    return write(change) == LibraryStatus::Done;
+    MacroRecord edited = change.Held().AsRead;
+    edited.Nickname = "EDITED";
+    return road.write(change, edited) == LibraryStatus::Done;
 }
 
+int NumberOf(const Images& images, const std::string& nickname) {
+    return LiveDataTable::NumberOf(images, nickname);
+}
+// The records as the change left them but for the chosen one, which passes.
+bool ChosenBecame(const Images& after, const Images& final, bool (*passes)(const MacroRecord&)) {
+    const auto chosen = static_cast<std::size_t>(NumberOf(after, Chosen) - 1);
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (i != chosen && (i >= final.size() || after[i] != final[i]))
+            return false;
+    return final.size() == after.size() && passes(LiveDataTable::Decoded(final[chosen]));
+}
+bool Unchanged(const Images& after, const Images& final) {
+    return after == final;
+}
+bool Edited(const Images& after, const Images& final) {
+    return ChosenBecame(after, final, [](const MacroRecord& r) { return r.Nickname == "EDITED"; });
+}
+bool Disabled(const Images& after, const Images& final) {
+    return ChosenBecame(after, final, [](const MacroRecord& r) { return r.Enabled == 0; });
+}
 // The library once changed, with the edited macro behind it.
-bool Appended(LiveDataTable&, const Images& after, const Images& final) {
+bool Appended(const Images& after, const Images& final) {
     return final.size() == after.size() + 1 &&
            std::equal(after.begin(), after.end(), final.begin()) &&
-           LiveDataTable::Decoded(final.back()).Nickname.str() == "EDITED";
+           LiveDataTable::Decoded(final.back()).Nickname == "EDITED";
 }
-
-MacroRecord Edited(LibraryChange& change) {
-    MacroRecord record = change.Held().AsRead;
-    record.Nickname = "EDITED";
-    return record;
+bool Removed(const Images& after, const Images& final) {
+    Images without = after;
+    without.erase(without.begin() + (NumberOf(after, Chosen) - 1));
+    return final == without;
 }
 
 const Road Roads[] = {
@@ -222,18 +236,20 @@ const Road Roads[] = {
              asRead = held;
          underneath();
          const std::optional<HeldMacro> found = RefindListed(t.library, t.line, asRead);
-         return found && found->AsRead.Nickname.str() == Chosen;
+         return found && found->AsRead.Nickname == Chosen;
      },
-     [](LiveDataTable&, const Images& after, const Images& final) { return after == final; }},
+     {},
+     Unchanged},
     // A dialog of the listed macros, reading the chosen one at its end.
     {"one of a held list",
      [](LiveDataTable& t, const std::function<void()>& underneath) {
          const HeldList held(t.library, t.listed);
          underneath();
          MacroRecord out;
-         return held.Read(t.line.Number, out) && out.Nickname.str() == Chosen;
+         return held.Read(t.line.Number, out) && out.Nickname == Chosen;
      },
-     [](LiveDataTable&, const Images& after, const Images& final) { return after == final; }},
+     {},
+     Unchanged},
     // A dialog that reads every listed macro.
     {"all of a held list",
      [](LiveDataTable& t, const std::function<void()>& underneath) {
@@ -243,56 +259,22 @@ const Road Roads[] = {
          for (const ListMacro& m : t.listed) numbers.push_back(m.Number);
          return held.StillHeld(numbers);
      },
-     [](LiveDataTable&, const Images& after, const Images& final) { return after == final; }},
-    {"save",
-     [](LiveDataTable& t, const std::function<void()>& underneath) {
-         return Write(t, underneath, [](LibraryChange& c) {
-             MacroRecord record = Edited(c);
-             return c.Save(record);
-         });
-     },
-     [](LiveDataTable& t, const Images& after, const Images& final) {
-         const int chosen = t.NumberOf(after, Chosen);
-         return SameBut(after, final, chosen) && t.NumberOf(final, "EDITED") == chosen;
-     }},
+     {},
+     Unchanged},
+    {"save", {}, [](LibraryChange& c, MacroRecord& r) { return c.Save(r); }, Edited},
     // A new macro goes behind the file's last record of the library it was
     // begun on, whatever the tables count.
-    {"append",
-     [](LiveDataTable& t, const std::function<void()>& underneath) {
-         return Write(t, underneath, [](LibraryChange& c) {
-             MacroRecord record = Edited(c);
-             return c.Append(record);
-         });
-     },
-     Appended},
+    {"append", {}, [](LibraryChange& c, MacroRecord& r) { return c.Append(r); }, Appended},
     // A copy: appended only while the macro copied is still where it was.
     {"copy",
-     [](LiveDataTable& t, const std::function<void()>& underneath) {
-         return Write(t, underneath, [](LibraryChange& c) {
-             MacroRecord record = Edited(c);
-             const LibraryStatus held = c.CheckHeld(LibraryWrite::Save);
-             return held == LibraryStatus::Done ? c.Append(record) : held;
-         });
+     {},
+     [](LibraryChange& c, MacroRecord& r) {
+         const LibraryStatus held = c.CheckHeld(LibraryWrite::Save);
+         return held == LibraryStatus::Done ? c.Append(r) : held;
      },
      Appended},
-    {"delete",
-     [](LiveDataTable& t, const std::function<void()>& underneath) {
-         return Write(t, underneath, [](LibraryChange& c) { return c.Delete(); });
-     },
-     [](LiveDataTable& t, const Images& after, const Images& final) {
-         Images without = after;
-         without.erase(without.begin() + (t.NumberOf(after, Chosen) - 1));
-         return final == without;
-     }},
-    {"enable",
-     [](LiveDataTable& t, const std::function<void()>& underneath) {
-         return Write(t, underneath, [](LibraryChange& c) { return c.SetEnabled(false); });
-     },
-     [](LiveDataTable& t, const Images& after, const Images& final) {
-         const int chosen = t.NumberOf(after, Chosen);
-         return SameBut(after, final, chosen) &&
-                LiveDataTable::Decoded(final[static_cast<std::size_t>(chosen - 1)]).Enabled == 0;
-     }},
+    {"delete", {}, [](LibraryChange& c, MacroRecord&) { return c.Delete(); }, Removed},
+    {"enable", {}, [](LibraryChange& c, MacroRecord&) { return c.SetEnabled(false); }, Disabled},
 };
 
 // A cell: the road lands (L), is refused saying nothing (Q), or says why; X:
@@ -334,17 +316,19 @@ TEST_F(LiveDataTable, EveryRoadLandsOnTheChosenMacroOrIsRefusedWithItsMessage) {
             if (said && *said)
                 boxes.Expect(said);
             Images after;
-            const bool landed = road.run(*this, [&] {
+            const auto underneath = [&] {
                 if (change.underneath)
                     change.underneath(*this);
                 after = Library();
-            });
+            };
+            const bool landed =
+                road.look ? road.look(*this, underneath) : Write(*this, road, underneath);
             if (after.empty())
                 after = Library();  // refused before it waited
             const Images final = Library();
             EXPECT_EQ(landed, said == L);
             if (said == L) {
-                EXPECT_TRUE(road.landed(*this, after, final));
+                EXPECT_TRUE(road.landed(after, final));
                 EXPECT_EQ(boxes.Shown().size(), shown);
             } else {
                 EXPECT_TRUE(final == after) << "a refused road writes nothing";
