@@ -3,10 +3,14 @@
 // lock), and each way a road reaches the chosen macro afterwards. The road
 // lands on the macro the user chose, or is refused with its one message and
 // writes nothing; every other record stays as it was, to the byte. The window
-// test (win32/live_data_test.cpp) checks that the window's roads come here.
+// test (win32/live_data_test.cpp) checks that the window's roads come here; a
+// file another program holds open is the Windows tests' (nothing holds a file
+// shut here).
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <filesystem>
 #include <functional>
 #include <string>
