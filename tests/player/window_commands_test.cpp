@@ -131,6 +131,12 @@ class WindowCommandsTest : public ::testing::Test {
     void Run(std::string_view script) {
         ASSERT_TRUE(interpreter.RunMacro(script, RunOrigin::Unattended));
     }
+    // Run with what earlier runs did to the desk and the host forgotten.
+    void RunAfresh(std::string_view script) {
+        desk.Calls.clear();
+        host.Trace.clear();
+        Run(script);
+    }
 
     RecordingHost host;
     RunState state;
@@ -150,18 +156,14 @@ TEST_F(WindowCommandsTest, EveryWindowCommandWaitsForTheKeysPlayedBeforeIt) {
                                    "<WPOS:0030,0040Beta>", "<LAUNCH:notepad.exe>"};
     for (const std::string& script : scripts) {
         SCOPED_TRACE(script);
-        desk.Calls.clear();
-        host.Trace.clear();
-        Run("bye" + script + "x");
+        RunAfresh("bye" + script + "x");
         ASSERT_GE(desk.Calls.size(), 2u);
         EXPECT_EQ(desk.Calls[0], "settle");
         EXPECT_EQ(typedBeforeSettle, "bye");
     }
     // Escape pressed while the keys were on their way: the close never comes.
     commands.SettleInput = [&] { state.AbortFlag = true; };
-    desk.Calls.clear();
-    host.Trace.clear();
-    Run("bye<WCLS:notes>x");
+    RunAfresh("bye<WCLS:notes>x");
     EXPECT_EQ(desk.Calls, Trace{});
     EXPECT_EQ(host.Typed(), "bye");
     EXPECT_EQ(host.Notices(), Trace{"Macro Abort: Orvane 99 macro has been aborted."});
@@ -189,10 +191,8 @@ TEST_F(WindowCommandsTest, TitleCommands) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);
-        desk.Calls.clear();
-        host.Trace.clear();
         desk.ForegroundWindow = 2;
-        Run(c.script);
+        RunAfresh(c.script);
         EXPECT_EQ(desk.Calls, c.calls);
         EXPECT_EQ(host.Typed(), c.typed);
         EXPECT_TRUE(host.Notices().empty());
@@ -241,16 +241,12 @@ TEST_F(WindowCommandsTest, LaunchAndActivateWaitsForItsTitle) {
     // The pause of one second after the window came.
     EXPECT_GE(host.NowMs, 9000u);
 
-    desk.Calls.clear();
-    host.Trace.clear();
-    Run("<LAUNCHYES:01Alpha<LAUNCH:alpha.exe>y");  // there already: nothing starts
+    RunAfresh("<LAUNCHYES:01Alpha<LAUNCH:alpha.exe>y");  // there already: nothing starts
     EXPECT_EQ(desk.Calls, (Trace{"front Alpha"}));
 
-    desk.Calls.clear();
-    host.Trace.clear();
     host.OnPump = {};
     desk.OnOpen = {};
-    Run("<LAUNCHNO2:0001Never<LAUNCH:never.exe>z");
+    RunAfresh("<LAUNCHNO2:0001Never<LAUNCH:never.exe>z");
     EXPECT_EQ(host.Typed(), "");
     EXPECT_EQ(host.Notices(),
               (Trace{"Launch Failed: Specified window title of \"Never\" could not be found on "
@@ -270,12 +266,7 @@ TEST_F(WindowCommandsTest, EveryCommandOfTheFamilyReachesAWindow) {
     desk.Processes = {{10, "x"}};
     desk.ForegroundWindow = 5;
     const auto idle = testing::FormsThatDidNothing(
-        FamilyId::Windows,
-        [&](const std::string& token) {
-            desk.Calls.clear();
-            host.Trace.clear();
-            Run(token);
-        },
+        FamilyId::Windows, [&](const std::string& token) { RunAfresh(token); },
         [&] { return !desk.Calls.empty() || !host.Notices().empty(); });
     EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
 }
@@ -381,10 +372,8 @@ TEST_F(WindowCommandsTest, AWindowThatStaysBehindEndsTheRunBeforeAnythingIsTyped
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);
-        desk.Calls.clear();
-        host.Trace.clear();
         const std::uint64_t start = host.NowMs;
-        Run(c.script);
+        RunAfresh(c.script);
         EXPECT_EQ(host.Typed(), "ab");
         EXPECT_EQ(host.Notices(), Trace{c.notice});
         EXPECT_EQ(desk.Calls, c.calls);
@@ -398,9 +387,7 @@ TEST_F(WindowCommandsTest, AWindowThatStaysBehindEndsTheRunBeforeAnythingIsTyped
     EXPECT_EQ(host.NowMs, before);
 
     // A launched program whose window appears but stays behind.
-    desk.Calls.clear();
-    host.Trace.clear();
-    Run("<LAUNCHNO2:0002Alpha<LAUNCH:alpha.exe>cd");
+    RunAfresh("<LAUNCHNO2:0002Alpha<LAUNCH:alpha.exe>cd");
     EXPECT_EQ(host.Notices(), Trace{"Launch Failed: " + behind});
     EXPECT_EQ(host.Typed(), "");
 
@@ -443,34 +430,32 @@ TEST_F(WindowCommandsTest, NothingIsPlayedIntoAWindowRunningAsAdministrator) {
     EXPECT_EQ(std::count(signals.Calls.begin(), signals.Calls.end(), "clear wait timer"), 1);
 
     // In front as the run starts: the notice, no key, no click, and no window
-    // command after it.
-    for (const char* script : {"cd", "<LCLK>", "<ALTD>c<ALTU>", "c<ACTIVATE:Alpha Beta>ef",
-                               "c<WMIN:Alpha Beta>", "c<LAUNCH:notepad.exe>"}) {
-        SCOPED_TRACE(script);
-        host.Trace.clear();
-        desk.Calls.clear();
-        signals.Calls.clear();
-        host.ElevatedTitle = "Alpha";
-        Run(script);
-        EXPECT_EQ(host.Keys(), std::vector<std::string>{});
-        EXPECT_EQ(host.Notices(), Trace{notice});
-        EXPECT_EQ(desk.Calls, Trace{});
-        EXPECT_EQ(signals.Calls, Trace{});
-    }
-    // A run that brings another window forward, or starts a program, before
-    // it types is no business of the window it started in; nothing it
-    // played is there to settle.
+    // command after it. A run that brings another window forward, or starts
+    // a program, before it types is no business of the window it started
+    // in; nothing it played is there to settle.
     desk.OnOpen = [&] { host.ElevatedTitle.reset(); };
-    for (const char* script : {"<ACTIVATE:Alpha Beta>ef", "<LAUNCH:notepad.exe>ef"}) {
+    const std::pair<const char*, bool> starts[] = {
+        {"cd", true},
+        {"<LCLK>", true},
+        {"<ALTD>c<ALTU>", true},
+        {"c<ACTIVATE:Alpha Beta>ef", true},
+        {"c<WMIN:Alpha Beta>", true},
+        {"c<LAUNCH:notepad.exe>", true},
+        {"<ACTIVATE:Alpha Beta>ef", false},
+        {"<LAUNCH:notepad.exe>ef", false},
+    };
+    for (const auto& [script, refused] : starts) {
         SCOPED_TRACE(script);
-        host.Trace.clear();
-        desk.Calls.clear();
         signals.Calls.clear();
         host.ElevatedTitle = "Alpha";
-        Run(script);
-        EXPECT_EQ(host.Typed(), "ef");
-        EXPECT_TRUE(host.Notices().empty());
-        EXPECT_EQ(desk.Calls.size(), 1u);
+        RunAfresh(script);
+        if (refused) {
+            EXPECT_EQ(host.Keys(), std::vector<std::string>{});
+        } else {
+            EXPECT_EQ(host.Typed(), "ef");
+        }
+        EXPECT_EQ(host.Notices(), refused ? Trace{notice} : Trace{});
+        EXPECT_EQ(desk.Calls.size(), refused ? 0u : 1u);
         EXPECT_EQ(signals.Calls, Trace{});
     }
 }

@@ -71,6 +71,15 @@ class MacroOperationsTest : public testing::MainWindowFixture {
         });
         main->CatNew.Click();
     }
+    // Add Macro, the new macro entered in the direct editor.
+    void AddByTheDirectEditor() {
+        ModalDriver driver;
+        driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
+            f.UseBuilding.Click();
+            f.EnterKeyButton.Click();
+        });
+        main->MenuAddHotKey.Click();
+    }
     // The posts but those of the hot-key box's second window.
     Posts PostsBesideTheSecondWindow() const {
         Posts kept;
@@ -325,6 +334,22 @@ TEST_F(MacroOperationsTest, AddingIsRefusedAtTheLimitBeforeTheLockAndWhileAnothe
     other.ReleaseSyncFile(0);
 }
 
+// A real drag of the macro of the grid's row (by its nickname's cell) onto
+// line of the category list.
+void DragOntoCategory(TMainWin& w, int row, int line) {
+    const auto cell = w.MyGrid.CellRect(3, row);
+    const int x = (cell.Left + cell.Right) / 2, y = (cell.Top + cell.Bottom) / 2;
+    RECT item{};
+    SendMessageA(w.CatList.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(line),
+                 reinterpret_cast<LPARAM>(&item));
+    POINT target{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    MapWindowPoints(w.CatList.Handle(), w.MyGrid.Handle(), &target, 1);
+    MouseAt(w.MyGrid, WM_LBUTTONDOWN, x, y, LeftButtonDown);
+    MouseAt(w.MyGrid, WM_MOUSEMOVE, x, y + 20, LeftButtonDown);
+    MouseAt(w.MyGrid, WM_MOUSEMOVE, target.x, target.y, LeftButtonDown);
+    MouseAt(w.MyGrid, WM_LBUTTONUP, target.x, target.y);
+}
+
 TEST_F(MacroOperationsTest, ARealDragOfARowOntoACategoryFilesItWithTheSound) {
     settings.ShowCategory = true;
     {
@@ -338,33 +363,15 @@ TEST_F(MacroOperationsTest, ARealDragOfARowOntoACategoryFilesItWithTheSound) {
     ASSERT_EQ(w.CatList.Item(2), "Work");
     w.MyGrid.SetRow(2);
     const int macro = w.SelectedMacro();
-    const auto cell = w.MyGrid.CellRect(3, 2);
-    const int x = (cell.Left + cell.Right) / 2, y = (cell.Top + cell.Bottom) / 2;
-    RECT line{};
-    SendMessageA(w.CatList.Handle(), LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&line));
-    POINT target{(line.left + line.right) / 2, (line.top + line.bottom) / 2};
-    MapWindowPoints(w.CatList.Handle(), w.MyGrid.Handle(), &target, 1);
-
-    MouseAt(w.MyGrid, WM_LBUTTONDOWN, x, y, LeftButtonDown);
-    MouseAt(w.MyGrid, WM_MOUSEMOVE, x, y + 20, LeftButtonDown);
-    MouseAt(w.MyGrid, WM_MOUSEMOVE, target.x, target.y, LeftButtonDown);
-    MouseAt(w.MyGrid, WM_LBUTTONUP, target.x, target.y);
-
+    DragOntoCategory(w, 2, 2);
     EXPECT_EQ(RecordsOf(FileBytes(library))[static_cast<std::size_t>(macro - 1)].CategoryId, 3u);
     EXPECT_EQ(settings.CategoryId[static_cast<std::size_t>(macro)], 3u);
     EXPECT_EQ(sound.Played, std::vector<std::string>{folder / "FLOOP.WAV"});
 
     // "Sound Off" files it quietly; the head entry files it under none.
     settings.SoundOff = true;
-    SendMessageA(w.CatList.Handle(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&line));
-    target = {(line.left + line.right) / 2, (line.top + line.bottom) / 2};
-    MapWindowPoints(w.CatList.Handle(), w.MyGrid.Handle(), &target, 1);
     w.MyGrid.SetRow(RowOf(settings.Nickname[static_cast<std::size_t>(macro)].str()));
-    const auto again = w.MyGrid.CellRect(3, w.MyGrid.Row());
-    MouseAt(w.MyGrid, WM_LBUTTONDOWN, x, (again.Top + again.Bottom) / 2, LeftButtonDown);
-    MouseAt(w.MyGrid, WM_MOUSEMOVE, x, (again.Top + again.Bottom) / 2 + 20, LeftButtonDown);
-    MouseAt(w.MyGrid, WM_MOUSEMOVE, target.x, target.y, LeftButtonDown);
-    MouseAt(w.MyGrid, WM_LBUTTONUP, target.x, target.y);
+    DragOntoCategory(w, w.MyGrid.Row(), 0);
     EXPECT_EQ(settings.CategoryId[static_cast<std::size_t>(macro)], 0u);
     EXPECT_EQ(sound.Played.size(), 1u);
 }
@@ -557,12 +564,7 @@ TEST_F(MacroOperationsTest, AnAddRefusedByAHeldLibraryComesBackWithTheEntriesAnd
         handOver.Saved = true;
     };
     boxes.Expect(LibraryMessage::SaveFailed);
-    ModalDriver driver;
-    driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
-        f.UseBuilding.Click();
-        f.EnterKeyButton.Click();
-    });
-    w.MenuAddHotKey.Click();
+    AddByTheDirectEditor();
     ASSERT_EQ(shown.size(), 2u);
     using Shown = std::pair<std::string, bool>;
     EXPECT_EQ(shown[1], Shown("typed by the user", true))
@@ -587,12 +589,7 @@ TEST_F(MacroOperationsTest, AMacroAddedAcrossASwapLandsInTheLibraryItWasBegunOn)
         handOver.Record.Nickname = "BEGUN ON THE FIRST";
         handOver.Saved = true;
     };
-    ModalDriver driver;
-    driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
-        f.UseBuilding.Click();
-        f.EnterKeyButton.Click();
-    });
-    w.MenuAddHotKey.Click();
+    AddByTheDirectEditor();
     EXPECT_EQ(RecordsOf(FileBytes(library)).back().Nickname.str(), "BEGUN ON THE FIRST");
     for (const MacroRecord& r : RecordsOf(FileBytes(other)))
         EXPECT_NE(r.Nickname.str(), "BEGUN ON THE FIRST");
