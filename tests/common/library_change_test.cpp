@@ -103,15 +103,17 @@ class LoggedNotices final : public ProgramNotices {
 };
 
 // How a road's change ends, after BeginOn held macro 6 ("A") as chosen.
-enum class Act { Save, Append, Delete, Enable, Count, Cancel, KeepLock };
+enum class Act { Save, Append, Delete, Enable, Count, Cancel, KeepLock, Check };
 // What happens to the world before it acts.
 enum class Meanwhile {
     Nothing,
     MacroMoved,
     FileGone,
-    OtherLibrary,
+    OtherLibrary,  // one not there
+    FolderForFile,
     LockedElsewhere,
-    ChooserRefuses
+    ChooserRefuses,
+    ProgramRefuses  // a recording runs
 };
 
 struct Road {
@@ -125,6 +127,7 @@ struct Road {
 };
 
 const char* const Moved = LibraryMessage::HeldMacroMoved;
+constexpr const char* RecordingRuns = "A recording runs.";
 constexpr int Told = NoticeCode::SchedulesChanged;
 const std::string Tell = "tell " + std::to_string(Told) + ",0";
 
@@ -164,6 +167,27 @@ const Road Roads[] = {
      LibraryMessage::LibraryChanged,
      {"lock", "hold", "unlock+0", "release"},
      false},
+    {"save after a library not there was opened",
+     Act::Save,
+     Meanwhile::OtherLibrary,
+     LibraryStatus::Moved,
+     Moved,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"a check while a folder stands for the file",
+     Act::Check,
+     Meanwhile::FolderForFile,
+     LibraryStatus::Failed,
+     LibraryMessage::SaveFailed,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
+    {"delete after a library not there was opened",
+     Act::Delete,
+     Meanwhile::OtherLibrary,
+     LibraryStatus::Moved,
+     Moved,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
     {"delete",
      Act::Delete,
      Meanwhile::Nothing,
@@ -192,6 +216,13 @@ const Road Roads[] = {
      LibraryMessage::ChangeFailed,
      {"lock", "hold", "unlock+0", "release"},
      false},
+    {"enable after a library not there was opened",
+     Act::Enable,
+     Meanwhile::OtherLibrary,
+     LibraryStatus::Moved,
+     Moved,
+     {"lock", "hold", "unlock+0", "release"},
+     false},
     {"a side file written",
      Act::Count,
      Meanwhile::Nothing,
@@ -218,6 +249,13 @@ const Road Roads[] = {
      Meanwhile::LockedElsewhere,
      LibraryStatus::Done,
      LockMessage::InUse,
+     {},
+     false},
+    {"refused while the program takes no change",
+     Act::Save,
+     Meanwhile::ProgramRefuses,
+     LibraryStatus::Done,
+     RecordingRuns,
      {},
      false},
     {"the chosen macro refused",
@@ -258,6 +296,8 @@ class LibraryChangeTest : public testing::LibraryTest {
                 return change.Save(record);
             case Act::Cancel:
                 return LibraryStatus::Done;
+            case Act::Check:
+                return change.CheckHeld(LibraryWrite::Save);
         }
         return LibraryStatus::Failed;
     }
@@ -271,6 +311,9 @@ class LibraryChangeTest : public testing::LibraryTest {
             std::filesystem::rename(LibraryPath(), LibraryPath() + ".away");
         } else if (meanwhile == Meanwhile::OtherLibrary) {
             settings->MacroFiles[0] = InFolder(folder, "OTHER.ORN");
+        } else if (meanwhile == Meanwhile::FolderForFile) {
+            std::filesystem::rename(LibraryPath(), LibraryPath() + ".away");
+            std::filesystem::create_directory(LibraryPath());
         }
     }
     void Afterwards(Meanwhile meanwhile) {
@@ -278,6 +321,10 @@ class LibraryChangeTest : public testing::LibraryTest {
             std::filesystem::rename(LibraryPath() + ".away", LibraryPath());
         if (meanwhile == Meanwhile::OtherLibrary)
             settings->MacroFiles[0] = InFolder(folder, "ORVAN.ORN");
+        if (meanwhile == Meanwhile::FolderForFile) {
+            std::filesystem::remove(LibraryPath());
+            std::filesystem::rename(LibraryPath() + ".away", LibraryPath());
+        }
     }
 };
 
@@ -309,7 +356,11 @@ TEST_F(LibraryChangeTest, EveryEndReleasesInOrderAndSaysItsOneMessage) {
         const std::size_t shown = boxes.Shown().size();
         const std::string before = FileBytes();
         {
-            LibraryChange change(lock, library, reloads, told);
+            LibraryChange change(lock, library, reloads, told, [&] {
+                if (road.meanwhile == Meanwhile::ProgramRefuses)
+                    ShowError(RecordingRuns);
+                return road.meanwhile == Meanwhile::ProgramRefuses;
+            });
             const bool begun = change.BeginOn(6, [&](int n, HeldMacro& held) {
                 if (road.meanwhile == Meanwhile::ChooserRefuses) {
                     ShowError(LibraryMessage::ListedMacroMoved);

@@ -217,9 +217,12 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     EditorLibrary& Editing() { return editing_; }
 
     // A change to the library through the one road: lock, hold, act,
-    // release counted, notices, reloads released.
+    // release counted, notices, reloads released. None begins while a
+    // recording runs: it holds the library's numbers, and a change meanwhile
+    // would be refused or renumber the macro it ends in.
     LibraryChange NewChange() {
-        return LibraryChange(lock_, context_.Library, *this, context_.Notices);
+        return LibraryChange(lock_, context_.Library, *this, context_.Notices,
+                             [this] { return RefusedWhileRecording(); });
     }
     // How a change finds the macro of a row: HoldListed.
     LibraryChange::Chooser Listed() {
@@ -280,7 +283,7 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     // Appends record, through change, as the last macro of the library the
     // change began on, and hands the new count over once it is written; its
     // number is then the count. A failure is said.
-    LibraryStatus AppendMacro(LibraryChange& change, MacroRecord& record);
+    LibraryStatus AppendMacro(LibraryChange& change, MacroRecord& record, int at = 0);
     // The macros of the rows that show one, top to bottom.
     std::vector<ListMacro> ListedMacros() const;
     // The system's mixer, for the speaker dialog's test and the wizard: made

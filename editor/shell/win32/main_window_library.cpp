@@ -16,8 +16,8 @@ namespace orv::editor {
 namespace {
 
 constexpr const char* RecordingRunsMessage =
-    "A macro is being recorded.  End the recording before opening another macro file or "
-    "removing a macro, or using the Keyboard Remapper.";
+    "A macro is being recorded.  End the recording before changing the macros, opening another "
+    "macro file or using the Keyboard Remapper.";
 
 FileDialogOptions MacroFileDialog(const char* title) {
     FileDialogOptions o;

@@ -44,10 +44,6 @@ std::string AllCategoriesRefusal(const char* verb) {
 // ---- adding and changing a macro ----
 
 void TMainWin::DoAdd() {
-    // What the user would enter could not be saved: the recording holds the
-    // library's numbers, and a macro appended meanwhile would be refused.
-    if (RefusedWhileRecording())
-        return;
     if (context_.Table.EntryCount() >= MaxMacros) {
         ShowError(LibraryFullMessage);
         return;
@@ -158,8 +154,6 @@ bool TMainWin::ListedInAMenu(int n) const {
 }
 
 void TMainWin::DoClear() {
-    if (RefusedWhileRecording())
-        return;
     LibraryChange change = NewChange();
     if (!change.BeginOn(SelectedMacro(), Listed()))
         return;

@@ -8,10 +8,9 @@ namespace orv::editor {
 namespace {
 
 void ShowRemapper(TMainWin& main, EditorContext& context) {
-    // A recording holds the player's notice of another library, so the
-    // remapper would take the old one's side file for the new one's table.
-    if (main.RefusedWhileRecording())
-        return;
+    // Refused while a recording runs: it holds the player's notice of another
+    // library, so the remapper would take the old one's side file for the new
+    // one's table.
     LibraryChange change = main.NewChange();
     if (!change.Begin())
         return;
@@ -40,10 +39,9 @@ void ShowSystemKeys(TMainWin& main, EditorContext& context, int focusedField) {
     LibraryChange change = main.NewChange();
     if (!change.Begin())
         return;
-    TSystemKeys dialog(main, context);
+    TSystemKeys dialog(main, context, change);
     dialog.FocusedField = focusedField;
-    if (dialog.ShowModal(main.Handle()) == IDOK)
-        change.Count();
+    dialog.ShowModal(main.Handle());
 }
 
 void InstallOptionsDialogs(TMainWin& main, EditorContext& context) {

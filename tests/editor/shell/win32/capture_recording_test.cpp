@@ -62,15 +62,19 @@ TEST_F(CaptureRecordingTest, TheCharactersBecomeTheScriptAtTheOneEnd) {
     Post(WM_USER + 4, 2);
     Post(WM_USER + 4, 999);
     ASSERT_TRUE(recording->Running());
-    // Nor is another library opened, or the remapper (which would take the
-    // library's side file) shown meanwhile.
+    // Nor is another library opened, the remapper (which would take the
+    // library's side file) shown, or any macro changed meanwhile: each road
+    // is refused before its dialog.
     InstallOptionsDialogs(*main, context);
-    for (TMenuItem* item : {&main->OpenFile1, &main->NewFile1, &main->MenuRemap}) {
+    for (TMenuItem* item :
+         {&main->OpenFile1, &main->NewFile1, &main->MenuRemap, &main->MenuAddHotKey,
+          &main->MenuEnterKey, &main->MenuScripting, &main->MenuCopyHot, &main->MenuMoveHot,
+          &main->MenuClearHot, &main->MenuActivate, &main->MenuImport, &main->MenuImportText}) {
         SCOPED_TRACE(item->Caption());
         orv::testing::ModalDriver noForm;
         boxes.Expect(
-            "A macro is being recorded.  End the recording before opening another macro file or "
-            "removing a macro, or using the Keyboard Remapper.");
+            "A macro is being recorded.  End the recording before changing the macros, opening "
+            "another macro file or using the Keyboard Remapper.");
         item->Click();
     }
     EXPECT_EQ(settings.MacroFiles[0].str(), library);

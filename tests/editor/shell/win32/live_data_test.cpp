@@ -76,8 +76,8 @@ class AgreeingBoxes final : public MessageBoxes {
             return text == LibraryMessage::HeldMacroMoved ||
                    text == LibraryMessage::ListedMacroMoved || text == LockMessage::Changed ||
                    text == LockMessage::TakenOver || text == LibraryMessage::NoSuchMacro ||
-                   text == LibraryMessage::SaveFailed || text == ExportMessage::ReadFailed ||
-                   text == OutputMessage::ReadFailed;
+                   text == LibraryMessage::SaveFailed || text == MenuMembersMovedMessage ||
+                   text == ExportMessage::ReadFailed || text == OutputMessage::ReadFailed;
         }));
     }
     std::vector<std::string> shown;
