@@ -44,7 +44,7 @@ void DoCopy(TMainWin& main, EditorContext& context) {
     // The copy is appended only to the library it was read from, and only
     // while the macro copied is still where it was: the player's reloads wait
     // for the dialog.
-    LibraryChange change = main.NewChange();
+    LibraryChange change = main.Roads().NewChange();
     if (!change.BeginOn(main.SelectedMacro(), main.Listed()))
         return;
     MacroRecord copy = change.Held().AsRead;

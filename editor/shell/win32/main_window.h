@@ -27,6 +27,7 @@
 #include "common/win32/winmm_mixer_driver.h"
 #include "editor/shell/editor_library.h"
 #include "editor/shell/launch_guard.h"
+#include "editor/shell/library_roads.h"
 #include "editor/shell/library_view.h"
 #include "editor/shell/macro_actions.h"
 #include "editor/shell/macro_list.h"
@@ -75,7 +76,7 @@ class WizardMenu {
     std::vector<std::pair<int, std::unique_ptr<TMenuItem>>> items_;
 };
 
-class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
+class TMainWin : public TForm, private NetworkLockHost {
   public:
     TMainWin(EditorContext& context, EditorLaunchers launchers = {});
     ~TMainWin() override;
@@ -213,17 +214,13 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     const MacroListModel& List() const { return list_; }
     const MacroActions& Actions() const { return actions_; }
     const CategoryList& Categories() const { return categories_; }
-    NetworkLock& Lock() { return lock_; }
+    NetworkLock& Lock() { return roads_.Lock(); }
+    // The one road into the library, its holds and the recording's guard.
+    LibraryRoads& Roads() { return roads_; }
     EditorLibrary& Editing() { return editing_; }
 
-    // A change to the library through the one road: lock, hold, act,
-    // release counted, notices, reloads released. None begins while a
-    // recording runs: it holds the library's numbers, and a change meanwhile
-    // would be refused or renumber the macro it ends in.
-    LibraryChange NewChange() {
-        return LibraryChange(lock_, context_.Library, *this, context_.Notices,
-                             [this] { return RefusedWhileRecording(); });
-    }
+    // Roads().NewChange(), for the recording's road.
+    LibraryChange NewChange() { return roads_.NewChange(); }
     // How a change finds the macro of a row: HoldListed.
     LibraryChange::Chooser Listed() {
         return [this](int n, HeldMacro& held) { return HoldListed(n, held); };
@@ -240,17 +237,8 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     // shows the library anew) and holds nothing.
     bool HoldListed(int n, HeldMacro& held);
 
-    // While a dialog or a recording holds a macro the player's reloads wait;
-    // the last release carries them out.
-    void HoldMacros();
-    void ReleaseMacros();
-    // This editor's recording starts (a hold) or ends (its release). Meanwhile
-    // no other library is opened and no macro removed.
-    void SetRecording(bool running);
-    bool Recording() const { return recording_; }
-    // True, after telling why, while a recording forbids renumbering the
-    // macros or changing the library.
-    bool RefusedWhileRecording() const;
+    // This editor's recording starts or ends (Roads().SetRecording).
+    void SetRecording(bool running) { roads_.SetRecording(running); }
 
     // The dialogs behind the menus and buttons; the program fills them in
     // after construction (InstallEditorDialogs), tests with their own.
@@ -390,15 +378,12 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     void ReloadShared() override;
     void SetNetTimer(bool on) override;
     void SetSyncTimer(bool on) override;
-    // ReloadHolds
-    void HoldReloads() override { HoldMacros(); }
-    void ReleaseReloads() override { ReleaseMacros(); }
 
     EditorContext& context_;
     SettingsBlock& settings_;
     EditorLaunchers launchers_;
     StartState startShow_;
-    NetworkLock lock_;
+    LibraryRoads roads_;
     EditorLibrary editing_;
     MacroIcons icons_;
     TTimer netTimer_{*this, 30000};
@@ -412,8 +397,6 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     TFont titleFont_;
     MacroRecord current_;
     std::optional<HeldMacro> selectedAsRead_;  // RememberSelected
-    HeldReloads heldReloads_;
-    bool recording_ = false;
     std::uint32_t categoryFilter_ = 0;
     int rightPressRow_ = -1;
     bool firstShowDone_ = false;

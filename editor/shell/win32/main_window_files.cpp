@@ -101,7 +101,7 @@ std::vector<ListMacro> TMainWin::ListedMacros() const {
 }
 
 void TMainWin::MenuImportTextClick() {
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.Begin())
         return;
     if (CurrentMessageBoxes().Show("Notice", TextImportMessage::Confirm,
@@ -127,7 +127,7 @@ void TMainWin::MenuImportTextClick() {
 }
 
 void TMainWin::MenuImportClick() {
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.Begin())
         return;
     MainWindowLibrary library(*this, context_, &change);
@@ -144,13 +144,13 @@ void TMainWin::MenuImportClick() {
 void TMainWin::ReadListed(const std::vector<ListMacro>& listed,
                           const std::function<void(LibraryView&)>& read) {
     bool refused = false;
-    HoldMacros();
+    roads_.HoldMacros();
     {
         MainWindowLibrary library(*this, context_, nullptr, &listed);
         read(library);
         refused = library.Refused();
     }
-    ReleaseMacros();
+    roads_.ReleaseMacros();
     if (refused)
         ShowLibraryAnew();
 }

@@ -50,7 +50,7 @@ void TMainWin::DoAdd() {
     }
     // The macro goes to the library it was begun on, whose hot keys the
     // dialog checked: the player's reloads wait for it.
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.Begin())
         return;
     current_ = NewMacroRecord(settings_, CurrentClock().Now());
@@ -154,7 +154,7 @@ bool TMainWin::ListedInAMenu(int n) const {
 }
 
 void TMainWin::DoClear() {
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.BeginOn(SelectedMacro(), Listed()))
         return;
     const int n = change.Held().Number;
@@ -179,7 +179,7 @@ void TMainWin::DoClear() {
 }
 
 void TMainWin::DoActivate() {
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.BeginOn(SelectedMacro(), Listed()))
         return;
     const int n = change.Held().Number;
@@ -223,7 +223,7 @@ void TMainWin::MenuAddCatClick() {
     }
     // The macro is the one selected when the user chose the command: held
     // before the dialog, and filed only where it still is.
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.BeginOn(SelectedMacro(), Listed()))
         return;
     TChooseCategory dialog(categories_);
@@ -240,13 +240,13 @@ void TMainWin::CatListDragDrop(const DropPoint& drop) {
     const int n = SelectedMacro();
     if (drop.Source != &MyGrid || drop.Item < 0 || n == 0)
         return;
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (change.BeginOn(n, Listed()))
         FileUnderCategory(change, static_cast<std::uint32_t>(CatList.Object(drop.Item)), true);
 }
 
 bool TMainWin::ChangeCategories(const std::function<bool(CategoryList&)>& change) {
-    LibraryChange locked = NewChange();
+    LibraryChange locked = roads_.NewChange();
     if (!locked.Begin())
         return false;
     // Another editor's categories first, so that neither change is lost.

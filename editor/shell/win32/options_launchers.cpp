@@ -11,7 +11,7 @@ void ShowRemapper(TMainWin& main, EditorContext& context) {
     // Refused while a recording runs: it holds the player's notice of another
     // library, so the remapper would take the old one's side file for the new
     // one's table.
-    LibraryChange change = main.NewChange();
+    LibraryChange change = main.Roads().NewChange();
     if (!change.Begin())
         return;
     TDoSwapKeys dialog(context.Settings, context.Notices);
@@ -36,7 +36,7 @@ void ShowTimerInterval(TMainWin& main, EditorContext& context) {
 void ShowSystemKeys(TMainWin& main, EditorContext& context, int focusedField) {
     // The dialog knows the system macros by number until it is closed: the
     // player's reloads wait.
-    LibraryChange change = main.NewChange();
+    LibraryChange change = main.Roads().NewChange();
     if (!change.Begin())
         return;
     TSystemKeys dialog(main, context, change);
