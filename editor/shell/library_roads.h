@@ -1,7 +1,8 @@
-// The editor's one road into its library: the network lock, the holds on the
-// player's reloads while a macro is known across a wait, and the recording
-// that forbids every change while it runs. Each change begins here
-// (NewChange); the reloads that waited are carried out at the last release.
+// The editor's one road into its library: the network lock, the macro chosen
+// from the list held as it shows, the holds on the player's reloads while a
+// macro is known across a wait, and the recording that forbids every change
+// while it runs. Each change begins here (NewChange); the reloads that waited
+// are carried out at the last release.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 
 #include "common/library_change.h"
 #include "common/network_lock.h"
+#include "editor/shell/editor_library.h"
 #include "editor/shell/player_link.h"
 
 namespace orv::editor {
@@ -23,10 +25,16 @@ class LibraryRoads final : private ReloadHolds {
     // A player's notice that waited, carried out at the last release.
     using CarryOut = std::function<void(int code, std::int32_t argument)>;
 
-    LibraryRoads(const SettingsBlock& settings, SyncFileAccess& syncFiles, NetworkLockHost& host,
-                 MacroLibrary& library, ProgramNotices& notices, CarryOut carryOut)
+    // The list shows the tables' macros; host reloads the library anew.
+    LibraryRoads(const SettingsBlock& settings, const HookTable& table, SyncFileAccess& syncFiles,
+                 NetworkLockHost& host, MacroLibrary& library, EditorLibrary& editing,
+                 ProgramNotices& notices, CarryOut carryOut)
         : lock_(LibraryOwner::Editor, settings, syncFiles, host, notices),
+          settings_(settings),
+          table_(table),
+          host_(host),
           library_(library),
+          editing_(editing),
           notices_(notices),
           carryOut_(std::move(carryOut)) {}
 
@@ -40,6 +48,18 @@ class LibraryRoads final : private ReloadHolds {
         return LibraryChange(lock_, library_, *this, notices_,
                              [this] { return RefusedWhileRecording(); });
     }
+
+    // Macro n held for a change or a look, when the file still has there the
+    // macro the list shows; otherwise says why (and, unless reloads wait,
+    // shows the library anew) and holds nothing.
+    bool HoldListed(int n, HeldMacro& held);
+    // How a change finds the macro of a row: HoldListed.
+    LibraryChange::Chooser Listed() {
+        return [this](int n, HeldMacro& held) { return HoldListed(n, held); };
+    }
+    // After a refusal over a list older than the file: the library reloaded
+    // and shown as it is now, unless reloads wait (they come at the release).
+    void ShowLibraryAnew();
 
     // While a dialog or a recording holds a macro the player's reloads wait;
     // the last release carries them out.
@@ -62,7 +82,11 @@ class LibraryRoads final : private ReloadHolds {
     void ReleaseReloads() override { ReleaseMacros(); }
 
     NetworkLock lock_;
+    const SettingsBlock& settings_;
+    const HookTable& table_;
+    NetworkLockHost& host_;
     MacroLibrary& library_;
+    EditorLibrary& editing_;
     ProgramNotices& notices_;
     CarryOut carryOut_;
     HeldReloads reloads_;

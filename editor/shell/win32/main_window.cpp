@@ -73,9 +73,10 @@ TMainWin::TMainWin(EditorContext& context, EditorLaunchers launchers)
       settings_(context.Settings),
       launchers_(std::move(launchers)),
       startShow_(context.StartShow),
-      roads_(context.Settings, context.SyncFiles, *this, context.Library, context.Notices,
-             [this](int code, std::int32_t argument) { PlayerNotify(code, argument); }),
-      editing_(context.Library, context.Settings, context.Table, context.Hooks, context.Notices) {
+      editing_(context.Library, context.Settings, context.Table, context.Hooks, context.Notices),
+      roads_(context.Settings, context.Table, context.SyncFiles, *this, context.Library, editing_,
+             context.Notices,
+             [this](int code, std::int32_t argument) { PlayerNotify(code, argument); }) {
     BorderStyle = FormBorder::Sizeable;
     MinClientWidth = 400;
     MinClientHeight = 250;
@@ -365,7 +366,7 @@ void TMainWin::ShowQuickInfo() {
         RefindListed(context_.Library, *list_.RowMacro(MyGrid.Row()), selectedAsRead_);
     if (!found) {
         ShowError(LibraryMessage::NoSuchMacro);
-        ShowLibraryAnew();
+        roads_.ShowLibraryAnew();
         return;
     }
     current_ = found->AsRead;

@@ -221,21 +221,14 @@ class TMainWin : public TForm, private NetworkLockHost {
 
     // Roads().NewChange(), for the recording's road.
     LibraryChange NewChange() { return roads_.NewChange(); }
-    // How a change finds the macro of a row: HoldListed.
-    LibraryChange::Chooser Listed() {
-        return [this](int n, HeldMacro& held) { return HoldListed(n, held); };
-    }
+    // Roads().Listed(), for the recording's road.
+    LibraryChange::Chooser Listed() { return roads_.Listed(); }
 
     // A dialog's change to macro n: the dialog, its save where the held
     // macro still is (the dialog back with the user's edits while the file
     // is busy), refill, reselect, hot keys, then the change's release and
     // notices. True when the record was written.
     bool ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
-
-    // Macro n held for a change or a look, when the file still has there the
-    // macro the list shows; otherwise says why (and, unless reloads wait,
-    // shows the library anew) and holds nothing.
-    bool HoldListed(int n, HeldMacro& held);
 
     // This editor's recording starts or ends (Roads().SetRecording).
     void SetRecording(bool running) { roads_.SetRecording(running); }
@@ -350,10 +343,6 @@ class TMainWin : public TForm, private NetworkLockHost {
     void CatListClick();
     // A guard of every operation on the selected macro; false after telling why.
     bool MacroSelected();
-    // After a refusal over a list older than the file: the library reloaded
-    // and the list shown as it is now, unless reloads wait (they come at the
-    // release).
-    void ShowLibraryAnew();
     // The road of the export, the listing and the printed list: read is given
     // the macros listed, held as a HeldList, while the player's reloads wait;
     // a refused read shows the library anew afterwards.
@@ -383,8 +372,8 @@ class TMainWin : public TForm, private NetworkLockHost {
     SettingsBlock& settings_;
     EditorLaunchers launchers_;
     StartState startShow_;
-    LibraryRoads roads_;
     EditorLibrary editing_;
+    LibraryRoads roads_;
     MacroIcons icons_;
     TTimer netTimer_{*this, 30000};
     TTimer syncTimer_{*this, 60000};

@@ -152,7 +152,7 @@ void TMainWin::ReadListed(const std::vector<ListMacro>& listed,
     }
     roads_.ReleaseMacros();
     if (refused)
-        ShowLibraryAnew();
+        roads_.ShowLibraryAnew();
 }
 
 // The export and the listing write what was listed, or nothing: a macro that

@@ -52,7 +52,7 @@ void TMainWin::SetSyncTimer(bool on) {
 
 bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
     LibraryChange change = roads_.NewChange();
-    if (!change.BeginOn(n, Listed()))
+    if (!change.BeginOn(n, roads_.Listed()))
         return false;
     current_ = change.Held().AsRead;
     const bool wasTimed = current_.ActivationCode == ActivationCode::Scheduled;
@@ -80,22 +80,6 @@ bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
     if (trayChanged)
         change.Tell(NoticeCode::PopupMenusChanged);
     return true;
-}
-
-bool TMainWin::HoldListed(int n, HeldMacro& held) {
-    if (!editing_.HoldRecord(n, held))
-        return false;
-    if (ShowsRecord(ListMacroOf(settings_, context_.Table, n), held.AsRead))
-        return true;
-    ShowError(LibraryMessage::ListedMacroMoved);
-    ShowLibraryAnew();
-    return false;
-}
-
-void TMainWin::ShowLibraryAnew() {
-    // Chosen again, it is chosen from the file as it is.
-    if (!roads_.Holding())
-        ReloadShared();
 }
 
 // ---- side files ----

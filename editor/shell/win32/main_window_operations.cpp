@@ -155,7 +155,7 @@ bool TMainWin::ListedInAMenu(int n) const {
 
 void TMainWin::DoClear() {
     LibraryChange change = roads_.NewChange();
-    if (!change.BeginOn(SelectedMacro(), Listed()))
+    if (!change.BeginOn(SelectedMacro(), roads_.Listed()))
         return;
     const int n = change.Held().Number;
     current_ = change.Held().AsRead;
@@ -180,7 +180,7 @@ void TMainWin::DoClear() {
 
 void TMainWin::DoActivate() {
     LibraryChange change = roads_.NewChange();
-    if (!change.BeginOn(SelectedMacro(), Listed()))
+    if (!change.BeginOn(SelectedMacro(), roads_.Listed()))
         return;
     const int n = change.Held().Number;
     MacroEntry entry = context_.Table.Entry(n);
@@ -224,7 +224,7 @@ void TMainWin::MenuAddCatClick() {
     // The macro is the one selected when the user chose the command: held
     // before the dialog, and filed only where it still is.
     LibraryChange change = roads_.NewChange();
-    if (!change.BeginOn(SelectedMacro(), Listed()))
+    if (!change.BeginOn(SelectedMacro(), roads_.Listed()))
         return;
     TChooseCategory dialog(categories_);
     if (dialog.ShowModal(Handle()) != IDOK)
@@ -241,7 +241,7 @@ void TMainWin::CatListDragDrop(const DropPoint& drop) {
     if (drop.Source != &MyGrid || drop.Item < 0 || n == 0)
         return;
     LibraryChange change = roads_.NewChange();
-    if (change.BeginOn(n, Listed()))
+    if (change.BeginOn(n, roads_.Listed()))
         FileUnderCategory(change, static_cast<std::uint32_t>(CatList.Object(drop.Item)), true);
 }
 

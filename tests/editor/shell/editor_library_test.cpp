@@ -213,7 +213,7 @@ TEST_F(EditorLibraryTest, TheRoadsHoldNoticesAndARecordingRefusesChanges) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         std::vector<int> carried;
-        LibraryRoads roads(*settings, syncFiles, host, library, notices,
+        LibraryRoads roads(*settings, *table, syncFiles, host, library, editor, notices,
                            [&](int code, std::int32_t) { carried.push_back(code); });
         for (const Step& step : row.before) step(roads);
         if (row.refused)
