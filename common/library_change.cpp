@@ -2,8 +2,12 @@
 
 namespace orv {
 
+bool LibraryChange::Refused() {
+    return (refused_ && refused_()) || lock_.FileInUse();
+}
+
 bool LibraryChange::Begin() {
-    if (lock_.FileInUse())
+    if (Refused())
         return false;
     locked_ = true;
     file_ = library_.FileName();
@@ -13,7 +17,7 @@ bool LibraryChange::Begin() {
 }
 
 bool LibraryChange::BeginOn(int n, const Chooser& chosen) {
-    if (lock_.FileInUse())
+    if (Refused())
         return false;
     locked_ = true;
     // Chosen before the reloads wait: a refusal shows the library anew at once.
@@ -33,12 +37,12 @@ LibraryStatus LibraryChange::Said(LibraryStatus status, LibraryWrite write) {
     return status;
 }
 
-LibraryStatus LibraryChange::Save(MacroRecord& record) {
-    return Said(library_.SaveHeldRecord(held_, record), LibraryWrite::Save);
+LibraryStatus LibraryChange::SaveOver(HeldMacro& held, MacroRecord& record) {
+    return Said(library_.SaveHeldRecord(held, record), LibraryWrite::Save);
 }
 
-LibraryStatus LibraryChange::Append(MacroRecord& record) {
-    return Said(library_.AppendRecordTo(file_, record), LibraryWrite::Append);
+LibraryStatus LibraryChange::Append(MacroRecord& record, int at) {
+    return Said(library_.AppendRecordTo(file_, record, at), LibraryWrite::Append);
 }
 
 LibraryStatus LibraryChange::Delete() {

@@ -31,16 +31,24 @@ class LibraryChange {
     // How the caller finds the macro the user chose, as the user saw it: it
     // holds it, or says why not and holds nothing.
     using Chooser = std::function<bool(int n, HeldMacro& held)>;
+    // True, after saying why, while the program takes no change at all (a
+    // recording runs): every road is refused before it takes anything.
+    using Guard = std::function<bool()>;
 
     LibraryChange(NetworkLock& lock, MacroLibrary& library, ReloadHolds& reloads,
-                  ProgramNotices& notices)
-        : lock_(lock), library_(library), reloads_(reloads), notices_(notices) {}
+                  ProgramNotices& notices, Guard refused = {})
+        : lock_(lock),
+          library_(library),
+          reloads_(reloads),
+          notices_(notices),
+          refused_(std::move(refused)) {}
     ~LibraryChange() { Finish(); }
     LibraryChange(const LibraryChange&) = delete;
     LibraryChange& operator=(const LibraryChange&) = delete;
 
     // The lock taken and the reloads held, for a change to the library as it
-    // is now (appends, side files). False, said, when it may not be changed.
+    // is now (appends, side files). False, said, when it may not be changed
+    // (refused, or locked by another user).
     [[nodiscard]] bool Begin();
     // The lock taken, macro n held as chosen, then the reloads held. False,
     // with nothing held and the lock given back, when either is refused.
@@ -53,10 +61,15 @@ class LibraryChange {
 
     // The writes, each said when it fails (LibraryStatusMessage).
     // record over the held macro.
-    LibraryStatus Save(MacroRecord& record);
+    LibraryStatus Save(MacroRecord& record) { return SaveOver(held_, record); }
+    // record over another macro held for this change (a dialog that edits
+    // several), only where it still is; held takes the record written.
+    LibraryStatus SaveOver(HeldMacro& held, MacroRecord& record);
     // record as a new last macro of the library begun on; its number is then
-    // the macro count.
-    LibraryStatus Append(MacroRecord& record);
+    // the macro count. With at, only as macro number at.
+    LibraryStatus Append(MacroRecord& record, int at = 0);
+    // The number an append gets now, from the file begun on.
+    int NextNumber() const { return library_.NextAppendNumber(file_); }
     // The held macro removed, with every pop-up menu's members.
     LibraryStatus Delete();
     // The held macro's enabled flag.
@@ -81,12 +94,15 @@ class LibraryChange {
     void Finish();
 
   private:
+    // Whether the change may not begin, said.
+    bool Refused();
     LibraryStatus Said(LibraryStatus status, LibraryWrite write);
 
     NetworkLock& lock_;
     MacroLibrary& library_;
     ReloadHolds& reloads_;
     ProgramNotices& notices_;
+    Guard refused_;
     HeldMacro held_;
     std::string file_;
     std::vector<std::pair<int, int>> tells_;

@@ -447,7 +447,12 @@ bool MacroLibrary::AppendMacroRecord(MacroRecord& record) {
     return SayLibraryStatus(SaveRecordTo(CurrentFile(), -1, record), LibraryWrite::Append);
 }
 
-LibraryStatus MacroLibrary::AppendRecordTo(const std::string& file, MacroRecord& record) {
+int MacroLibrary::NextAppendNumber(const std::string& file) const {
+    FilePtr f = OpenFile(file, "rb");
+    return static_cast<int>(f ? WholeRecords(f.get()) : table_.MacroCount()) + 1;
+}
+
+LibraryStatus MacroLibrary::AppendRecordTo(const std::string& file, MacroRecord& record, int at) {
     if (file != CurrentFile())
         return LibraryStatus::Moved;
     // While the other program's reloads wait, the tables may count other
@@ -455,12 +460,12 @@ LibraryStatus MacroLibrary::AppendRecordTo(const std::string& file, MacroRecord&
     // record, the number the other program gives it too, and the reload that
     // waits renumbers the tables. The write checks the count in its own open.
     const int count = table_.MacroCount();
-    FilePtr f = OpenFile(file, "rb");
-    const long long records = f ? WholeRecords(f.get()) : count;
-    f.reset();
-    if (records >= MaxMacros)
+    const int number = NextAppendNumber(file);
+    if (number > MaxMacros)
         return LibraryStatus::Full;
-    table_.SetMacroCount(static_cast<int>(records) + 1);
+    if (at > 0 && number != at)
+        return LibraryStatus::Behind;
+    table_.SetMacroCount(number);
     const LibraryStatus status = SaveRecordTo(file, -1, record);
     if (status != LibraryStatus::Done)
         table_.SetMacroCount(count);
@@ -473,6 +478,19 @@ bool MacroLibrary::SaveMacroRecord(int n, MacroRecord& record) {
     return SayLibraryStatus(SaveRecordTo(CurrentFile(), n, record), LibraryWrite::Save);
 }
 
+namespace {
+
+// Why path, which did not open, cannot be changed now. One that is there, not
+// read-only, but does not open is held by another program; one not there may
+// be away for a while; a folder is no library at all.
+LibraryStatus UnopenedStatus(const std::string& path, bool readOnly) {
+    return readOnly || FolderExists(path) ? LibraryStatus::Failed
+           : !FileExists(path)            ? LibraryStatus::Away
+                                          : LibraryStatus::FileBusy;
+}
+
+}  // namespace
+
 FilePtr MacroLibrary::OpenForChange(const std::string& path, long long& records, long long& size,
                                     LibraryStatus& status) {
     // A read-only file is refused whoever asks: some may write it anyway.
@@ -480,13 +498,7 @@ FilePtr MacroLibrary::OpenForChange(const std::string& path, long long& records,
     FilePtr f = readOnly ? nullptr : OpenFile(path, "r+b");
     const LibraryImage image = ImageOf(f.get());
     if (!image.Ours) {
-        // One that is there, not read-only, but does not open is held by
-        // another program; one not there may be away for a while.
-        status = image.Size >= 0      ? LibraryStatus::NotOurs
-                 : readOnly           ? LibraryStatus::Failed
-                 : FolderExists(path) ? LibraryStatus::Failed
-                 : !FileExists(path)  ? LibraryStatus::Away
-                                      : LibraryStatus::FileBusy;
+        status = image.Size >= 0 ? LibraryStatus::NotOurs : UnopenedStatus(path, readOnly);
         LostSightOf(path);
         return nullptr;
     }
@@ -500,7 +512,7 @@ LibraryStatus MacroLibrary::MayChange(std::FILE* f, int n, long long records,
                                       const HeldMacro* held) const {
     if (held) {
         MacroRecord now;
-        if (held->File != CurrentFile() || !InFile(n, records) || !ReadRecordAt(f, n, now))
+        if (!InFile(n, records) || !ReadRecordAt(f, n, now))
             return LibraryStatus::Moved;
         RecordImage asRead, current;
         held->AsRead.Encode(asRead);
@@ -522,6 +534,8 @@ LibraryStatus MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRe
             table_.SetMacroCount(std::max(table_.MacroCount() - 1, 0));
         return status;
     };
+    if (HeldElsewhere(held, path))
+        return LibraryStatus::Moved;
     long long records = 0, size = 0;
     LibraryStatus opened = LibraryStatus::Done;
     FilePtr f = OpenForChange(path, records, size, opened);
@@ -568,7 +582,8 @@ bool MacroLibrary::ReadMacroRecord(int n, MacroRecord& out) const {
 }
 
 MacroLibrary::RecordRead MacroLibrary::ReadRecord(int n, MacroRecord& out) const {
-    FilePtr f = OpenFile(CurrentFile(), "rb");
+    // Some systems open a folder as an empty file: it is no file to read.
+    FilePtr f = FolderExists(CurrentFile()) ? nullptr : OpenFile(CurrentFile(), "rb");
     if (!f)
         return RecordRead::FileUnopened;
     MacroRecord read;
@@ -614,7 +629,7 @@ LibraryStatus MacroLibrary::HoldStatus(const HeldMacro& held) const {
         case RecordRead::Read:
             return LibraryStatus::Done;
         case RecordRead::FileUnopened:
-            return FileExists(held.File) ? LibraryStatus::FileBusy : LibraryStatus::Away;
+            return UnopenedStatus(held.File, false);
         case RecordRead::NotThere:
             break;
     }
@@ -664,6 +679,8 @@ bool MacroLibrary::DeleteMacroWithMenus(int n) {
 }
 
 LibraryStatus MacroLibrary::DeleteRecord(int n, const HeldMacro* held) {
+    if (HeldElsewhere(held, CurrentFile()))
+        return LibraryStatus::Moved;
     std::string before;
     long long records = 0;
     {
@@ -717,6 +734,8 @@ LibraryStatus MacroLibrary::SetHeldEnabled(HeldMacro& held, std::uint8_t enabled
 }
 
 LibraryStatus MacroLibrary::WriteEnabled(int n, std::uint8_t enabled, const HeldMacro* held) {
+    if (HeldElsewhere(held, CurrentFile()))
+        return LibraryStatus::Moved;
     long long records = 0, size = 0;
     LibraryStatus opened = LibraryStatus::Done;
     FilePtr f = OpenForChange(CurrentFile(), records, size, opened);

@@ -192,8 +192,13 @@ class MacroLibrary {
     [[nodiscard]] bool AppendMacroRecord(MacroRecord& record);
     // The same, only into file, which must still be the current library, and
     // behind the last record the file has whatever the tables count (they
-    // may wait for a reload); says nothing.
-    [[nodiscard]] LibraryStatus AppendRecordTo(const std::string& file, MacroRecord& record);
+    // may wait for a reload); with at, only as macro number at (Behind when
+    // the file would number it otherwise). Says nothing.
+    [[nodiscard]] LibraryStatus AppendRecordTo(const std::string& file, MacroRecord& record,
+                                               int at = 0);
+    // The number an append to file gets now: one behind its last whole
+    // record (behind the tables' count when it cannot be read).
+    int NextAppendNumber(const std::string& file) const;
     // False, and out unchanged, when record n could not be read (or is not
     // the macro listed there while the tables are behind).
     bool ReadMacroRecord(int n, MacroRecord& out) const;
@@ -255,10 +260,15 @@ class MacroLibrary {
     // opened, or holds bytes not coded as ours.
     FilePtr OpenForChange(const std::string& path, long long& records, long long& size,
                           LibraryStatus& status);
+    // Whether the held macro was read from another file than path: it is not
+    // there, whatever path holds now (missing, busy or a folder).
+    static bool HeldElsewhere(const HeldMacro* held, const std::string& path) {
+        return held && held->File != path;
+    }
     // Behind when record n may not be changed by its number: the tables are
     // behind and it is not the macro they list there; Gone when the file has
     // no record n; with held, Moved when the open file f has not the record
-    // held at n.
+    // held at n (the held file being path's).
     LibraryStatus MayChange(std::FILE* f, int n, long long records, const HeldMacro* held) const;
     // Whether record is the macro the tables list at n.
     bool Lists(int n, const MacroRecord& record) const;

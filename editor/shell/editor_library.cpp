@@ -34,8 +34,8 @@ void EditorLibrary::TellUnreadable(int n) const {
     ShowError(gone ? LibraryMessage::NoSuchMacro : LibraryMessage::ReadFailed);
 }
 
-LibraryStatus EditorLibrary::AppendMacro(LibraryChange& change, MacroRecord& record) {
-    const LibraryStatus status = change.Append(record);
+LibraryStatus EditorLibrary::AppendMacro(LibraryChange& change, MacroRecord& record, int at) {
+    const LibraryStatus status = change.Append(record, at);
     if (status == LibraryStatus::Done)
         UpNumKeys(table_, hooks_, notices_);
     return status;

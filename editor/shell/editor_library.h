@@ -23,8 +23,9 @@ class EditorLibrary {
 
     // Appends record, through change, as the last macro of the library the
     // change began on; only once it is written does the new count reach the
-    // hook library and the player. A failure is said.
-    [[nodiscard]] LibraryStatus AppendMacro(LibraryChange& change, MacroRecord& record);
+    // hook library and the player. With at, only as macro number at. A
+    // failure is said.
+    [[nodiscard]] LibraryStatus AppendMacro(LibraryChange& change, MacroRecord& record, int at = 0);
 
     // Makes fileName the current library, by its full name from the current
     // folder. One that cannot be loaded, or whose full name the settings

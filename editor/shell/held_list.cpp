@@ -90,12 +90,4 @@ bool HeldList::ReadQuietly(int n, MacroRecord& out) const {
     return true;
 }
 
-bool HeldList::StillHeld(const std::vector<int>& numbers) const {
-    if (std::all_of(numbers.begin(), numbers.end(), [this](int n) { return StillThere(n); }))
-        return true;
-    refused_ = true;
-    ShowError(LibraryMessage::HeldMacroMoved);
-    return false;
-}
-
 }  // namespace orv::editor

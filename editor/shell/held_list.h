@@ -38,9 +38,8 @@ class HeldList {
     bool Read(int n, MacroRecord& out) const;
     // The same, saying nothing: the caller says why in its own words.
     bool ReadQuietly(int n, MacroRecord& out) const;
-    // Whether every one of numbers is still the macro listed; says
-    // HeldMacroMoved when one is not.
-    bool StillHeld(const std::vector<int>& numbers) const;
+    // Whether macro n is still the macro listed; says nothing.
+    bool Holds(int n) const { return StillThere(n) != nullptr; }
     // Whether a read or a check has refused since the list was held: the
     // caller shows the list anew, to be chosen from as the file is now.
     bool Refused() const { return refused_; }

@@ -20,6 +20,11 @@ class LibraryView {
     // Appends the record as the next macro; false (reported) when it was not
     // written, the 500-macro limit included.
     virtual bool Append(MacroRecord& record) = 0;
+    // The number the next append gets: one behind the file's last macro.
+    virtual int NextNumber() const = 0;
+    // Append, only as macro number at: refused (said) when the file would
+    // number it otherwise.
+    virtual bool AppendAs(MacroRecord& record, int at) = 0;
 };
 
 // The editor's open library.
@@ -32,6 +37,11 @@ class OpenLibraryView final : public LibraryView {
     int MacroCount() const override { return table_.EntryCount(); }
     bool Read(int n, MacroRecord& out) const override { return library_.ReadMacroRecord(n, out); }
     bool Append(MacroRecord& record) override { return library_.AppendMacroRecord(record); }
+    int NextNumber() const override { return library_.NextAppendNumber(FileName()); }
+    bool AppendAs(MacroRecord& record, int at) override {
+        return SayLibraryStatus(library_.AppendRecordTo(FileName(), record, at),
+                                LibraryWrite::Append);
+    }
 
   private:
     MacroLibrary& library_;

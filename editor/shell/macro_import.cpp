@@ -144,22 +144,14 @@ std::optional<std::string> RecordRefusal(const RecordFile& file, const ImportEnt
     return std::nullopt;
 }
 
-// An own pop-up menu's members among the macros imported with it: number
-// before + the member's place among the chosen entries.
-std::optional<int> ImportedNumber(const ImportSource& source, const std::vector<int>& chosen,
-                                  int numberBefore, int member) {
-    for (std::size_t k = 0; k < chosen.size(); ++k) {
-        if (source.Entries[static_cast<std::size_t>(chosen[k])].Position + 1 != member)
-            continue;
-        int number = numberBefore + static_cast<int>(k) + 1;
-        return number <= MaxMacros ? std::optional(number) : std::nullopt;
-    }
-    return std::nullopt;
-}
+// A record to come in, at its place in the import file.
+struct ComingRecord {
+    int Position = 0;
+    MacroRecord Record;
+};
 
 std::optional<MacroRecord> BuildRecord(const ImportSource& source, const RecordFile& file,
-                                       const std::vector<int>& chosen, int numberBefore,
-                                       const ImportEntry& entry, DateTime now, bool& trayMenu) {
+                                       const ImportEntry& entry, DateTime now) {
     switch (source.Kind) {
         case ImportKind::Dravel:
             return ImportedFromDravel(
@@ -169,15 +161,37 @@ std::optional<MacroRecord> BuildRecord(const ImportSource& source, const RecordF
                 CuewordImportRecord::Decode(file.At<CuewordImportRecord::Size>(entry.Position)),
                 now);
         default:
-            break;
+            return MacroRecord::Decode(file.At<MacroRecord::Size>(entry.Position));
     }
-    MacroRecord record = MacroRecord::Decode(file.At<MacroRecord::Size>(entry.Position));
-    if (record.MacroKind == MacroKind::PopupMenu) {
-        trayMenu = trayMenu || record.CuewordText.str().starts_with('Y');
-        RenumberPopupMembers(
-            record, [&](int m) { return ImportedNumber(source, chosen, numberBefore, m); });
+}
+
+// The records of the chosen entries, in list order, that are still the ones
+// listed (and so checked): the file may have shrunk or been rewritten since.
+std::vector<ComingRecord> ComingRecords(const ImportSource& source, const RecordFile& file,
+                                        const std::vector<int>& chosen, DateTime now,
+                                        bool& changed) {
+    std::vector<ComingRecord> coming;
+    for (int line : chosen) {
+        const ImportEntry& entry = source.Entries.at(static_cast<std::size_t>(line));
+        if (entry.Position >= file.Count() || EntryAt(file, source.Kind, entry.Position) != entry) {
+            changed = true;
+            continue;
+        }
+        if (std::optional<MacroRecord> record = BuildRecord(source, file, entry, now))
+            coming.push_back({entry.Position, std::move(*record)});
     }
-    return record;
+    return coming;
+}
+
+// An own pop-up menu keeps the members that come in with it, numbered as
+// they will land: the first coming record at first, the others after it.
+void NumberMembers(MacroRecord& menu, const std::vector<ComingRecord>& coming, int first) {
+    RenumberPopupMembers(menu, [&](int member) -> std::optional<int> {
+        for (std::size_t k = 0; k < coming.size(); ++k)
+            if (coming[k].Position + 1 == member)
+                return first + static_cast<int>(k);
+        return std::nullopt;
+    });
 }
 
 }  // namespace
@@ -301,24 +315,27 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
     std::optional<RecordFile> file = ReadRecordFile(source);
     if (!file)
         return outcome;
-    const int numberBefore = library.MacroCount();
     bool changed = false;
-    for (int line : chosen) {
-        if (library.MacroCount() >= MaxMacros)
-            break;
-        const ImportEntry& entry = source.Entries.at(static_cast<std::size_t>(line));
-        // The file may have shrunk or been rewritten since it was listed: only
-        // the record as listed (and so as checked) comes in.
-        if (entry.Position >= file->Count() ||
-            EntryAt(*file, source.Kind, entry.Position) != entry) {
-            changed = true;
-            continue;
+    std::vector<ComingRecord> coming = ComingRecords(source, *file, chosen, now, changed);
+    // One numbering, the library file's: the records land behind its last
+    // macro, in turn, as far as it has room.
+    const int first = library.NextNumber();
+    coming.resize(
+        std::min(coming.size(), static_cast<std::size_t>(std::max(MaxMacros - first + 1, 0))));
+    for (std::size_t k = 0; k < coming.size(); ++k) {
+        const int number = first + static_cast<int>(k);
+        MacroRecord& record = coming[k].Record;
+        if (source.Kind == ImportKind::Own && record.MacroKind == MacroKind::PopupMenu) {
+            outcome.TrayMenu = outcome.TrayMenu || record.CuewordText.str().starts_with('Y');
+            NumberMembers(record, coming, first);
         }
-        std::optional<MacroRecord> record =
-            BuildRecord(source, *file, chosen, numberBefore, entry, now, outcome.TrayMenu);
-        if (!record)
-            continue;
-        if (!library.Append(*record))
+        // Another program added or removed macros meanwhile: the menus'
+        // numbers would name others.
+        if (library.NextNumber() != number) {
+            ShowError(ImportMessage::LibraryChangedDuring);
+            break;
+        }
+        if (!library.AppendAs(record, number))
             break;
         ++outcome.Added;
     }

@@ -27,6 +27,9 @@ inline constexpr const char* ContinueWithExclusions =
 inline constexpr const char* ChangedSinceListed =
     "The import file changed after it was listed; the macros whose records changed were not "
     "imported.";
+inline constexpr const char* LibraryChangedDuring =
+    "Another program added or removed macros in the macro file during the import; the macros "
+    "not yet imported were left out.";
 }  // namespace ImportMessage
 
 // The kind named by the file's last four characters in any case.
@@ -86,9 +89,10 @@ struct ImportOutcome {
 
 // Appends the macros of the chosen entries (indexes into Entries, in list
 // order) while the library has room. A pop-up menu of an own file keeps the
-// members imported with it, renumbered to their new places. A record that is
-// no longer the one listed (another program rewrote the file meanwhile) is
-// left out and said.
+// members imported with it, renumbered to the places the library file gives
+// them. A record that is no longer the one listed (another program rewrote
+// the file meanwhile) is left out and said; so are the rest when the library
+// file no longer numbers them so.
 ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& chosen,
                            LibraryView& library, DateTime now);
 

@@ -103,15 +103,17 @@ class LoggedNotices final : public ProgramNotices {
 };
 
 // How a road's change ends, after BeginOn held macro 6 ("A") as chosen.
-enum class Act { Save, Append, Delete, Enable, Count, Cancel, KeepLock };
+enum class Act { Save, Append, Delete, Enable, Count, Cancel, KeepLock, Check };
 // What happens to the world before it acts.
 enum class Meanwhile {
     Nothing,
     MacroMoved,
     FileGone,
-    OtherLibrary,
+    OtherLibrary,  // one not there
+    FolderForFile,
     LockedElsewhere,
-    ChooserRefuses
+    ChooserRefuses,
+    ProgramRefuses  // a recording runs
 };
 
 struct Road {
@@ -125,6 +127,7 @@ struct Road {
 };
 
 const char* const Moved = LibraryMessage::HeldMacroMoved;
+constexpr const char* RecordingRuns = "A recording runs.";
 constexpr int Told = NoticeCode::SchedulesChanged;
 constexpr LibraryStatus Done = LibraryStatus::Done;
 using enum Act;
@@ -143,6 +146,14 @@ const Road Roads[] = {
     {"delete of a macro moved meanwhile", Delete, MacroMoved, LibraryStatus::Moved, Moved,
      "lock hold unlock+0 release", false},
     {"enable", Enable, Nothing, Done, nullptr, "lock hold unlock+1 told release", true},
+    {"save after a library not there was opened", Save, OtherLibrary, LibraryStatus::Moved, Moved,
+     "lock hold unlock+0 release", false},
+    {"a check while a folder stands for the file", Check, FolderForFile, LibraryStatus::Failed,
+     LibraryMessage::SaveFailed, "lock hold unlock+0 release", false},
+    {"delete after a library not there was opened", Delete, OtherLibrary, LibraryStatus::Moved,
+     Moved, "lock hold unlock+0 release", false},
+    {"enable after a library not there was opened", Enable, OtherLibrary, LibraryStatus::Moved,
+     Moved, "lock hold unlock+0 release", false},
     {"enable while the file is away", Enable, FileGone, LibraryStatus::Away,
      LibraryMessage::ChangeFailed, "lock hold unlock+0 release", false},
     {"a side file written", Count, Nothing, Done, nullptr, "lock hold unlock+1 told release",
@@ -151,6 +162,8 @@ const Road Roads[] = {
     {"a recording keeps the lock", KeepLock, Nothing, Done, nullptr,
      "lock hold told release unlock+1", true},
     {"the lock held by another user", Save, LockedElsewhere, Done, LockMessage::InUse, "", false},
+    {"refused while the program takes no change", Save, ProgramRefuses, Done, RecordingRuns, "",
+     false},
     {"the chosen macro refused", Save, ChooserRefuses, Done, LibraryMessage::ListedMacroMoved,
      "lock unlock+0", false},
 };
@@ -193,6 +206,8 @@ class LibraryChangeTest : public testing::LibraryTest {
                 return change.Save(record);
             case Act::Cancel:
                 return LibraryStatus::Done;
+            case Act::Check:
+                return change.CheckHeld(LibraryWrite::Save);
         }
         return LibraryStatus::Failed;
     }
@@ -206,6 +221,9 @@ class LibraryChangeTest : public testing::LibraryTest {
             std::filesystem::rename(LibraryPath(), LibraryPath() + ".away");
         } else if (meanwhile == Meanwhile::OtherLibrary) {
             settings->MacroFiles[0] = InFolder(folder, "OTHER.ORN");
+        } else if (meanwhile == Meanwhile::FolderForFile) {
+            std::filesystem::rename(LibraryPath(), LibraryPath() + ".away");
+            std::filesystem::create_directory(LibraryPath());
         }
     }
     void Afterwards(Meanwhile meanwhile) {
@@ -213,6 +231,10 @@ class LibraryChangeTest : public testing::LibraryTest {
             std::filesystem::rename(LibraryPath() + ".away", LibraryPath());
         if (meanwhile == Meanwhile::OtherLibrary)
             settings->MacroFiles[0] = InFolder(folder, "ORVAN.ORN");
+        if (meanwhile == Meanwhile::FolderForFile) {
+            std::filesystem::remove(LibraryPath());
+            std::filesystem::rename(LibraryPath() + ".away", LibraryPath());
+        }
     }
 };
 
@@ -244,7 +266,11 @@ TEST_F(LibraryChangeTest, EveryEndReleasesInOrderAndSaysItsOneMessage) {
         const std::size_t shown = boxes.Shown().size();
         const std::string before = FileBytes();
         {
-            LibraryChange change(lock, library, reloads, told);
+            LibraryChange change(lock, library, reloads, told, [&] {
+                if (road.meanwhile == Meanwhile::ProgramRefuses)
+                    ShowError(RecordingRuns);
+                return road.meanwhile == Meanwhile::ProgramRefuses;
+            });
             const bool begun = change.BeginOn(6, [&](int n, HeldMacro& held) {
                 if (road.meanwhile == Meanwhile::ChooserRefuses) {
                     ShowError(LibraryMessage::ListedMacroMoved);

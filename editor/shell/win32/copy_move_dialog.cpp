@@ -44,8 +44,8 @@ void DoCopy(TMainWin& main, EditorContext& context) {
     // The copy is appended only to the library it was read from, and only
     // while the macro copied is still where it was: the player's reloads wait
     // for the dialog.
-    LibraryChange change = main.NewChange();
-    if (!change.BeginOn(main.SelectedMacro(), main.Listed()))
+    LibraryChange change = main.Roads().NewChange();
+    if (!change.BeginOn(main.SelectedMacro(), main.Roads().Listed()))
         return;
     MacroRecord copy = change.Held().AsRead;
     // A file busy for a while brings the dialog back, to be saved once it is

@@ -73,20 +73,22 @@ TMainWin::TMainWin(EditorContext& context, EditorLaunchers launchers)
       settings_(context.Settings),
       launchers_(std::move(launchers)),
       startShow_(context.StartShow),
-      lock_(LibraryOwner::Editor, context.Settings, context.SyncFiles, *this, context.Notices),
-      editing_(context.Library, context.Settings, context.Table, context.Hooks, context.Notices) {
+      editing_(context.Library, context.Settings, context.Table, context.Hooks, context.Notices),
+      roads_(context.Settings, context.Table, context.SyncFiles, *this, context.Library, editing_,
+             context.Notices,
+             [this](int code, std::int32_t argument) { PlayerNotify(code, argument); }) {
     BorderStyle = FormBorder::Sizeable;
     MinClientWidth = 400;
     MinClientHeight = 250;
-    netTimer_.OnTimer = [this] { lock_.NetTimerTimer(); };
-    syncTimer_.OnTimer = [this] { lock_.SyncTimerTimer(); };
+    netTimer_.OnTimer = [this] { roads_.Lock().NetTimerTimer(); };
+    syncTimer_.OnTimer = [this] { roads_.Lock().SyncTimerTimer(); };
     WireMenus();
     WireButtons();
     WireGrid();
 
     // The library, its side files and the hook library's view of it.
     if (settings_.NetworkMode)
-        lock_.SetUp();
+        roads_.Lock().SetUp();
     // One that cannot be loaded has been said: the list starts empty.
     static_cast<void>(context_.Library.LoadMacroFile(settings_.MacroFiles[0].str(), true));
     GetCatFile();
@@ -103,7 +105,7 @@ TMainWin::TMainWin(EditorContext& context, EditorLaunchers launchers)
     }
     SpeedPanel.SetVisible(settings_.UseSpeed);
     LetterPanel.SetVisible(!settings_.UseSpeed);
-    lock_.StartTimers();
+    roads_.Lock().StartTimers();
     FillList();
     SetButtons(context_.Table.EntryCount() > 0);
 }
@@ -328,7 +330,7 @@ void TMainWin::FormClose() {
     closing_ = true;
     // A recording left running would keep the hook library capturing after
     // the editor has gone.
-    if (recording_ && OnEndRecording)
+    if (roads_.Recording() && OnEndRecording)
         OnEndRecording();
     const ScreenRect g = Geometry();
     settings_.MainWidth = g.Width;
@@ -364,7 +366,7 @@ void TMainWin::ShowQuickInfo() {
         RefindListed(context_.Library, *list_.RowMacro(MyGrid.Row()), selectedAsRead_);
     if (!found) {
         ShowError(LibraryMessage::NoSuchMacro);
-        ShowLibraryAnew();
+        roads_.ShowLibraryAnew();
         return;
     }
     current_ = found->AsRead;
@@ -413,7 +415,7 @@ bool TMainWin::FormMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
 }
 
 void TMainWin::PlayerNotify(int code, std::int32_t argument) {
-    if (heldReloads_.Defer(code, argument))
+    if (roads_.Defer(code, argument))
         return;
     switch (DecidePlayerNotify(code, argument)) {
         case PlayerNotifyAction::RepaintList:
@@ -427,13 +429,13 @@ void TMainWin::PlayerNotify(int code, std::int32_t argument) {
             const std::string oldName = settings_.MacroFiles[0].str();
             context_.Config.ReadCurrentFile();
             if (settings_.NetworkMode)
-                lock_.SetUp();
+                roads_.Lock().SetUp();
             // One this editor cannot read has been said: it stays on its own
             // library, whose name is kept with it.
             if (!context_.Library.LoadMacroFile(settings_.MacroFiles[0].str(), false)) {
                 settings_.MacroFiles[0] = oldName;
                 if (settings_.NetworkMode)
-                    lock_.SetUp();
+                    roads_.Lock().SetUp();
                 break;
             }
             // A save that waited for this notice handed over the old library's keys.

@@ -27,6 +27,7 @@
 #include "common/win32/winmm_mixer_driver.h"
 #include "editor/shell/editor_library.h"
 #include "editor/shell/launch_guard.h"
+#include "editor/shell/library_roads.h"
 #include "editor/shell/library_view.h"
 #include "editor/shell/macro_actions.h"
 #include "editor/shell/macro_list.h"
@@ -75,7 +76,7 @@ class WizardMenu {
     std::vector<std::pair<int, std::unique_ptr<TMenuItem>>> items_;
 };
 
-class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
+class TMainWin : public TForm, private NetworkLockHost {
   public:
     TMainWin(EditorContext& context, EditorLaunchers launchers = {});
     ~TMainWin() override;
@@ -213,18 +214,15 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     const MacroListModel& List() const { return list_; }
     const MacroActions& Actions() const { return actions_; }
     const CategoryList& Categories() const { return categories_; }
-    NetworkLock& Lock() { return lock_; }
+    NetworkLock& Lock() { return roads_.Lock(); }
+    // The one road into the library, its holds and the recording's guard.
+    LibraryRoads& Roads() { return roads_; }
     EditorLibrary& Editing() { return editing_; }
 
-    // A change to the library through the one road: lock, hold, act,
-    // release counted, notices, reloads released.
-    LibraryChange NewChange() {
-        return LibraryChange(lock_, context_.Library, *this, context_.Notices);
-    }
-    // How a change finds the macro of a row: HoldListed.
-    LibraryChange::Chooser Listed() {
-        return [this](int n, HeldMacro& held) { return HoldListed(n, held); };
-    }
+    // Roads().NewChange(), for the recording's road.
+    LibraryChange NewChange() { return roads_.NewChange(); }
+    // Roads().Listed(), for the recording's road.
+    LibraryChange::Chooser Listed() { return roads_.Listed(); }
 
     // A dialog's change to macro n: the dialog, its save where the held
     // macro still is (the dialog back with the user's edits while the file
@@ -232,22 +230,8 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     // notices. True when the record was written.
     bool ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
 
-    // Macro n held for a change or a look, when the file still has there the
-    // macro the list shows; otherwise says why (and, unless reloads wait,
-    // shows the library anew) and holds nothing.
-    bool HoldListed(int n, HeldMacro& held);
-
-    // While a dialog or a recording holds a macro the player's reloads wait;
-    // the last release carries them out.
-    void HoldMacros();
-    void ReleaseMacros();
-    // This editor's recording starts (a hold) or ends (its release). Meanwhile
-    // no other library is opened and no macro removed.
-    void SetRecording(bool running);
-    bool Recording() const { return recording_; }
-    // True, after telling why, while a recording forbids renumbering the
-    // macros or changing the library.
-    bool RefusedWhileRecording() const;
+    // This editor's recording starts or ends (Roads().SetRecording).
+    void SetRecording(bool running) { roads_.SetRecording(running); }
 
     // The dialogs behind the menus and buttons; the program fills them in
     // after construction (InstallEditorDialogs), tests with their own.
@@ -280,7 +264,7 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     // Appends record, through change, as the last macro of the library the
     // change began on, and hands the new count over once it is written; its
     // number is then the count. A failure is said.
-    LibraryStatus AppendMacro(LibraryChange& change, MacroRecord& record);
+    LibraryStatus AppendMacro(LibraryChange& change, MacroRecord& record, int at = 0);
     // The macros of the rows that show one, top to bottom.
     std::vector<ListMacro> ListedMacros() const;
     // The system's mixer, for the speaker dialog's test and the wizard: made
@@ -359,10 +343,6 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     void CatListClick();
     // A guard of every operation on the selected macro; false after telling why.
     bool MacroSelected();
-    // After a refusal over a list older than the file: the library reloaded
-    // and the list shown as it is now, unless reloads wait (they come at the
-    // release).
-    void ShowLibraryAnew();
     // The road of the export, the listing and the printed list: read is given
     // the macros listed, held as a HeldList, while the player's reloads wait;
     // a refused read shows the library anew afterwards.
@@ -387,16 +367,13 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     void ReloadShared() override;
     void SetNetTimer(bool on) override;
     void SetSyncTimer(bool on) override;
-    // ReloadHolds
-    void HoldReloads() override { HoldMacros(); }
-    void ReleaseReloads() override { ReleaseMacros(); }
 
     EditorContext& context_;
     SettingsBlock& settings_;
     EditorLaunchers launchers_;
     StartState startShow_;
-    NetworkLock lock_;
     EditorLibrary editing_;
+    LibraryRoads roads_;
     MacroIcons icons_;
     TTimer netTimer_{*this, 30000};
     TTimer syncTimer_{*this, 60000};
@@ -409,8 +386,6 @@ class TMainWin : public TForm, private NetworkLockHost, private ReloadHolds {
     TFont titleFont_;
     MacroRecord current_;
     std::optional<HeldMacro> selectedAsRead_;  // RememberSelected
-    HeldReloads heldReloads_;
-    bool recording_ = false;
     std::uint32_t categoryFilter_ = 0;
     int rightPressRow_ = -1;
     bool firstShowDone_ = false;

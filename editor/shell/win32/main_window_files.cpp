@@ -40,8 +40,12 @@ class MainWindowLibrary final : public LibraryView {
         return listed_ ? listed_->ReadQuietly(n, out) : context_.Library.ReadMacroRecord(n, out);
     }
     // Only a view made for a change appends.
-    bool Append(MacroRecord& record) override {
-        return change_ && main_.AppendMacro(*change_, record) == LibraryStatus::Done;
+    bool Append(MacroRecord& record) override { return AppendAs(record, 0); }
+    int NextNumber() const override {
+        return change_ ? change_->NextNumber() : context_.Library.NextAppendNumber(FileName());
+    }
+    bool AppendAs(MacroRecord& record, int at) override {
+        return change_ && main_.AppendMacro(*change_, record, at) == LibraryStatus::Done;
     }
     // Whether a read of the macros listed was refused.
     bool Refused() const { return listed_ && listed_->Refused(); }
@@ -84,8 +88,8 @@ std::vector<std::uint16_t> ActivationsOf(const HookTable& table) {
 
 }  // namespace
 
-LibraryStatus TMainWin::AppendMacro(LibraryChange& change, MacroRecord& record) {
-    return editing_.AppendMacro(change, record);
+LibraryStatus TMainWin::AppendMacro(LibraryChange& change, MacroRecord& record, int at) {
+    return editing_.AppendMacro(change, record, at);
 }
 
 std::vector<ListMacro> TMainWin::ListedMacros() const {
@@ -97,7 +101,7 @@ std::vector<ListMacro> TMainWin::ListedMacros() const {
 }
 
 void TMainWin::MenuImportTextClick() {
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.Begin())
         return;
     if (CurrentMessageBoxes().Show("Notice", TextImportMessage::Confirm,
@@ -123,7 +127,7 @@ void TMainWin::MenuImportTextClick() {
 }
 
 void TMainWin::MenuImportClick() {
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.Begin())
         return;
     MainWindowLibrary library(*this, context_, &change);
@@ -140,15 +144,15 @@ void TMainWin::MenuImportClick() {
 void TMainWin::ReadListed(const std::vector<ListMacro>& listed,
                           const std::function<void(LibraryView&)>& read) {
     bool refused = false;
-    HoldMacros();
+    roads_.HoldMacros();
     {
         MainWindowLibrary library(*this, context_, nullptr, &listed);
         read(library);
         refused = library.Refused();
     }
-    ReleaseMacros();
+    roads_.ReleaseMacros();
     if (refused)
-        ShowLibraryAnew();
+        roads_.ShowLibraryAnew();
 }
 
 // The export and the listing write what was listed, or nothing: a macro that

@@ -13,7 +13,7 @@ void TMainWin::DoFirstTime() {
     auto* setup = outcome ? std::get_if<FirstTimeOutcome>(&*outcome) : nullptr;
     if (!setup)
         return;
-    SaveFirstTimeSettings(*setup, settings_, context_.Config, lock_, context_.Notices);
+    SaveFirstTimeSettings(*setup, settings_, context_.Config, roads_.Lock(), context_.Notices);
     for (const StarterMacro& starter : StarterMacros()) {
         if (!(setup->Choices.*starter.Chosen))
             continue;

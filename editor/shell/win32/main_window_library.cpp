@@ -15,10 +15,6 @@ namespace orv::editor {
 
 namespace {
 
-constexpr const char* RecordingRunsMessage =
-    "A macro is being recorded.  End the recording before opening another macro file or "
-    "removing a macro, or using the Keyboard Remapper.";
-
 FileDialogOptions MacroFileDialog(const char* title) {
     FileDialogOptions o;
     o.Title = title;
@@ -55,8 +51,8 @@ void TMainWin::SetSyncTimer(bool on) {
 }
 
 bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
-    LibraryChange change = NewChange();
-    if (!change.BeginOn(n, Listed()))
+    LibraryChange change = roads_.NewChange();
+    if (!change.BeginOn(n, roads_.Listed()))
         return false;
     current_ = change.Held().AsRead;
     const bool wasTimed = current_.ActivationCode == ActivationCode::Scheduled;
@@ -84,46 +80,6 @@ bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
     if (trayChanged)
         change.Tell(NoticeCode::PopupMenusChanged);
     return true;
-}
-
-bool TMainWin::HoldListed(int n, HeldMacro& held) {
-    if (!editing_.HoldRecord(n, held))
-        return false;
-    if (ShowsRecord(ListMacroOf(settings_, context_.Table, n), held.AsRead))
-        return true;
-    ShowError(LibraryMessage::ListedMacroMoved);
-    ShowLibraryAnew();
-    return false;
-}
-
-void TMainWin::ShowLibraryAnew() {
-    // Chosen again, it is chosen from the file as it is.
-    if (!heldReloads_.Holding())
-        ReloadShared();
-}
-
-void TMainWin::HoldMacros() {
-    heldReloads_.Hold();
-}
-
-void TMainWin::ReleaseMacros() {
-    for (const auto& [code, argument] : heldReloads_.Release()) PlayerNotify(code, argument);
-}
-
-void TMainWin::SetRecording(bool running) {
-    if (running == recording_)
-        return;
-    recording_ = running;
-    if (running)
-        HoldMacros();
-    else
-        ReleaseMacros();
-}
-
-bool TMainWin::RefusedWhileRecording() const {
-    if (recording_)
-        ShowError(RecordingRunsMessage);
-    return recording_;
 }
 
 // ---- side files ----
@@ -162,11 +118,11 @@ void TMainWin::SwitchTo(const std::string& fileName, bool postSchedules) {
     const std::string oldName = settings_.MacroFiles[0].str();
     if (!editing_.SwitchLibrary(fileName)) {
         if (settings_.NetworkMode)
-            lock_.SetUp();
+            roads_.Lock().SetUp();
         return;
     }
     if (settings_.NetworkMode)
-        lock_.SetUp();
+        roads_.Lock().SetUp();
     SetHotKeys();
     DoCaption();
     categoryFilter_ = 0;
@@ -197,7 +153,7 @@ void TMainWin::DoNew() {
 }
 
 void TMainWin::SwitchToChosen(bool existing) {
-    if (RefusedWhileRecording())
+    if (roads_.RefusedWhileRecording())
         return;
     const std::optional<std::string> name =
         existing ? CurrentFileDialogs().Open(Handle(), MacroFileDialog("Open Orvane File"))
@@ -213,7 +169,7 @@ void TMainWin::SwitchToChosen(bool existing) {
 }
 
 void TMainWin::OpenSaveFile(int entry) {
-    if (RefusedWhileRecording())
+    if (roads_.RefusedWhileRecording())
         return;
     const std::string name = settings_.MacroFiles[static_cast<std::size_t>(entry)].str();
     if (!FileExists(name)) {

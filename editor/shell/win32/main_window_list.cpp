@@ -40,7 +40,7 @@ void TMainWin::FillList() {
                         : list_.NearestRow(formerRow));
     // While a reload waits the tables are not numbered as the file is: the
     // macro remembered stays the one read before, for the reload to find.
-    if (!heldReloads_.Waiting())
+    if (!roads_.Waiting())
         RememberSelected(MyGrid.Row());
     if (!list_.Empty())
         CheckTimeItem(MyGrid.Row());

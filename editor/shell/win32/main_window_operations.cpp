@@ -44,17 +44,13 @@ std::string AllCategoriesRefusal(const char* verb) {
 // ---- adding and changing a macro ----
 
 void TMainWin::DoAdd() {
-    // What the user would enter could not be saved: the recording holds the
-    // library's numbers, and a macro appended meanwhile would be refused.
-    if (RefusedWhileRecording())
-        return;
     if (context_.Table.EntryCount() >= MaxMacros) {
         ShowError(LibraryFullMessage);
         return;
     }
     // The macro goes to the library it was begun on, whose hot keys the
     // dialog checked: the player's reloads wait for it.
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.Begin())
         return;
     current_ = NewMacroRecord(settings_, CurrentClock().Now());
@@ -158,10 +154,8 @@ bool TMainWin::ListedInAMenu(int n) const {
 }
 
 void TMainWin::DoClear() {
-    if (RefusedWhileRecording())
-        return;
-    LibraryChange change = NewChange();
-    if (!change.BeginOn(SelectedMacro(), Listed()))
+    LibraryChange change = roads_.NewChange();
+    if (!change.BeginOn(SelectedMacro(), roads_.Listed()))
         return;
     const int n = change.Held().Number;
     current_ = change.Held().AsRead;
@@ -185,8 +179,8 @@ void TMainWin::DoClear() {
 }
 
 void TMainWin::DoActivate() {
-    LibraryChange change = NewChange();
-    if (!change.BeginOn(SelectedMacro(), Listed()))
+    LibraryChange change = roads_.NewChange();
+    if (!change.BeginOn(SelectedMacro(), roads_.Listed()))
         return;
     const int n = change.Held().Number;
     MacroEntry entry = context_.Table.Entry(n);
@@ -229,8 +223,8 @@ void TMainWin::MenuAddCatClick() {
     }
     // The macro is the one selected when the user chose the command: held
     // before the dialog, and filed only where it still is.
-    LibraryChange change = NewChange();
-    if (!change.BeginOn(SelectedMacro(), Listed()))
+    LibraryChange change = roads_.NewChange();
+    if (!change.BeginOn(SelectedMacro(), roads_.Listed()))
         return;
     TChooseCategory dialog(categories_);
     if (dialog.ShowModal(Handle()) != IDOK)
@@ -246,13 +240,13 @@ void TMainWin::CatListDragDrop(const DropPoint& drop) {
     const int n = SelectedMacro();
     if (drop.Source != &MyGrid || drop.Item < 0 || n == 0)
         return;
-    LibraryChange change = NewChange();
-    if (change.BeginOn(n, Listed()))
+    LibraryChange change = roads_.NewChange();
+    if (change.BeginOn(n, roads_.Listed()))
         FileUnderCategory(change, static_cast<std::uint32_t>(CatList.Object(drop.Item)), true);
 }
 
 bool TMainWin::ChangeCategories(const std::function<bool(CategoryList&)>& change) {
-    LibraryChange locked = NewChange();
+    LibraryChange locked = roads_.NewChange();
     if (!locked.Begin())
         return false;
     // Another editor's categories first, so that neither change is lost.

@@ -54,7 +54,7 @@ void TMainWin::ChoosePrinterFont() {
 }
 
 void TMainWin::ChooseNetwork() {
-    TNetworkConsiderations dialog(settings_, context_.Config, lock_, context_.Notices);
+    TNetworkConsiderations dialog(settings_, context_.Config, roads_.Lock(), context_.Notices);
     dialog.ShowModal(Handle());
 }
 

@@ -120,7 +120,7 @@ void TMainWin::DoQuickWiz(int kind) {
     // The wizard's lists show the library as it was when it opened, and its
     // macro goes there: the player's reloads wait until it is appended, and
     // a menu chosen then is joined only if none came.
-    LibraryChange change = NewChange();
+    LibraryChange change = roads_.NewChange();
     if (!change.Begin())
         return;
     // Appended at Finish: a file busy for a while keeps the wizard on its
@@ -144,7 +144,7 @@ void TMainWin::DoQuickWiz(int kind) {
         return;
     }
     auto& made = std::get<MacroOutcome>(*outcome);
-    if (made.AddToMenu > 0 && heldReloads_.Waiting())
+    if (made.AddToMenu > 0 && roads_.Waiting())
         CurrentMessageBoxes().Show("Notice", MenuMovedMessage, MsgStyle::Ok);
     else if (made.AddToMenu > 0)
         JoinPopupMenu(made.AddToMenu, number);

@@ -99,7 +99,6 @@ TDoBuildMenu::~TDoBuildMenu() {
 void TDoBuildMenu::FormShow() {
     MenuInTray = false;
     Saved = false;
-    refused_ = false;
     const std::uint16_t code = record_.ActivationCode;
     HotKeyLabel.SetText(IsHotKeyCode(code) ? KeyName(code) : std::string());
     if (IsExisting)
@@ -120,13 +119,21 @@ void TDoBuildMenu::FormShow() {
 }
 
 bool TDoBuildMenu::FormCloseQuery() {
-    return Saved || refused_ || ChangesMayGo(Chosen() != opened_);
+    return Saved || ChangesMayGo(Chosen() != opened_);
 }
 
 void TDoBuildMenu::FillIt() {
-    std::vector<ListMacro> macros = ListMacrosOf(context_.Settings, context_.Table);
-    listed_.emplace(context_.Library, macros);
-    model_.FillIt(std::move(macros), shown_.Members);
+    offered_ = ListMacrosOf(context_.Settings, context_.Table);
+    listed_.emplace(context_.Library, offered_);
+    model_.FillIt(offered_, shown_.Members);
+    ShowLists();
+}
+
+void TDoBuildMenu::DropMoved() {
+    std::erase_if(offered_, [this](const ListMacro& line) { return !listed_->Holds(line.Number); });
+    std::vector<int> members = model_.Members();
+    std::erase_if(members, [this](int n) { return !listed_->Holds(n); });
+    model_.FillIt(offered_, members);
     ShowLists();
 }
 
@@ -204,10 +211,11 @@ PopupMenuChoices TDoBuildMenu::Chosen() const {
 
 void TDoBuildMenu::OkButtonClick() {
     const PopupMenuChoices chosen = Chosen();
-    // Members are numbers: written only while each still names the macro listed.
-    if (!listed_->StillHeld(chosen.Members)) {
-        refused_ = true;
-        Close(IDCANCEL);
+    // Members are numbers: written only while each still names the macro
+    // listed. The rest of the menu stays, to be saved with Ok again.
+    if (!std::ranges::all_of(chosen.Members, [this](int n) { return listed_->Holds(n); })) {
+        DropMoved();
+        ShowError(MenuMembersMovedMessage);
         return;
     }
     WritePopupMenu(chosen, !IsExisting, record_);

@@ -17,6 +17,11 @@
 
 namespace orv::editor {
 
+inline constexpr const char* MenuMembersMovedMessage =
+    "Macros of the menu were changed, moved or removed by another program while you built it, "
+    "so they were taken out of it, and the menu was not saved yet.  Check it and choose Ok "
+    "again.";
+
 // The column titles over one of the builder's lists, where its lines put
 // the columns: the activation at 0, the nickname at 3/7, the scope at 5/7.
 struct MenuColumnTitles {
@@ -105,6 +110,9 @@ class TDoBuildMenu : public TForm {
 
   private:
     void FillIt();
+    // The lists without the macros that moved since they were listed: the
+    // rest of what the user built stays.
+    void DropMoved();
     void AddALine(MenuBuilderModel::Placement placement);
     void ShowLists();
     void DrawLine(const std::vector<ListMacro>& lines, TCanvas& canvas, int index, const RECT& rect,
@@ -121,10 +129,10 @@ class TDoBuildMenu : public TForm {
     MacroRecord& record_;
     const EditorContext& context_;
     MenuBuilderModel model_;
+    std::vector<ListMacro> offered_;  // the lines listed, members included
     std::optional<HeldList> listed_;  // the macros offered, as read at the show
     PopupMenuChoices shown_;
     PopupMenuChoices opened_;  // as the controls showed it when the form opened
-    bool refused_ = false;     // Ok found the listed macros changed: nothing to keep
     std::string iconName_ = MenuIconName;
     HICON icon_ = nullptr;  // loaded from a file, ours to destroy
     int pressedLine_ = -1;

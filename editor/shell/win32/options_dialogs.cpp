@@ -1,5 +1,6 @@
 #include "editor/shell/win32/options_dialogs.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "common/hook_library.h"
@@ -209,8 +210,11 @@ void TCuewordOptions::OkButtonClick() {
 
 // ---- system hot keys ----
 
-TSystemKeys::TSystemKeys(TMainWin& main, EditorContext& context)
-    : TForm("TSystemKeys", "System Hot Keys", 416, 348), main_(main), context_(context) {
+TSystemKeys::TSystemKeys(TMainWin& main, EditorContext& context, LibraryChange& change)
+    : TForm("TSystemKeys", "System Hot Keys", 416, 348),
+      main_(main),
+      context_(context),
+      change_(change) {
     HelpKeyword = "SYSTEM Hot Keys";
     for (int i = 0; i < 5; ++i) {
         Bounds field = FieldBounds(i);
@@ -235,6 +239,11 @@ void TSystemKeys::SetSecondWindow(HWND window, bool on) {
 
 void TSystemKeys::FormShow() {
     keys_ = SystemKeysOf(KeyHoldersOf(context_.Table));
+    // Held as listed: OK writes each only where it still is.
+    held_.clear();
+    for (const SystemCommandKey& key : keys_)
+        if (HeldMacro held; key.Macro && context_.Library.HoldMacroRecord(key.Macro, held))
+            held_.push_back(std::move(held));
     for (int i = 0; i < 5; ++i) Field(i).SetText(keys_[i].Macro ? KeyName(keys_[i].Code) : "");
     const std::int32_t menu = context_.Settings.SystemMenu;
     (menu == 2 ? ShowIcon : menu == 3 ? ShowNick : ShowText).SetChecked(true);
@@ -259,16 +268,16 @@ void TSystemKeys::OkButtonClick() {
     }
     bool rewritten = false;
     for (const SystemCommandKey& key : ChangedSystemKeys(keys_)) {
-        MacroRecord record;
-        if (!main_.Editing().ReadCurrentRecord(key.Macro, record))
-            continue;
-        // Another program may have removed a macro below it meanwhile.
-        if (record.MacroKind != MacroKind::System) {
-            ShowError(LibraryMessage::HeldMacroMoved);
+        auto held = std::ranges::find(held_, key.Macro, &HeldMacro::Number);
+        // One not read at the show, or no system macro then, is not written
+        // by its number alone.
+        if (held == held_.end() || held->AsRead.MacroKind != MacroKind::System) {
+            ShowError(LibraryMessage::ListedMacroMoved);
             continue;
         }
+        MacroRecord record = held->AsRead;
         record.ActivationCode = key.Code;
-        rewritten |= context_.Library.SaveMacroRecord(key.Macro, record);
+        rewritten |= change_.SaveOver(*held, record) == LibraryStatus::Done;
     }
     // The hook library and the list must know the new keys at once, not at
     // the next load.

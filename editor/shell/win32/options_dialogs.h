@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/library_change.h"
 #include "common/settings.h"
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/hot_key_entry.h"
@@ -138,7 +139,8 @@ class TCuewordOptions : public TForm {
 // top-window menu shows its macros.
 class TSystemKeys : public TForm, private SecondWindow {
   public:
-    TSystemKeys(TMainWin& main, EditorContext& context);
+    // Its macros are written through change, only where they still are.
+    TSystemKeys(TMainWin& main, EditorContext& context, LibraryChange& change);
     // The field focused at the show: 1 Activate Editor .. 5 Terminate Program.
     int FocusedField = 1;
 
@@ -170,7 +172,10 @@ class TSystemKeys : public TForm, private SecondWindow {
     THotKeyEntry& Field(int index);
     TMainWin& main_;
     EditorContext& context_;
+    LibraryChange& change_;
     SystemCommandKeys keys_{};
+    // The commands' macros as read at the show.
+    std::vector<HeldMacro> held_;
 };
 
 }  // namespace orv::editor

@@ -8,11 +8,10 @@ namespace orv::editor {
 namespace {
 
 void ShowRemapper(TMainWin& main, EditorContext& context) {
-    // A recording holds the player's notice of another library, so the
-    // remapper would take the old one's side file for the new one's table.
-    if (main.RefusedWhileRecording())
-        return;
-    LibraryChange change = main.NewChange();
+    // Refused while a recording runs: it holds the player's notice of another
+    // library, so the remapper would take the old one's side file for the new
+    // one's table.
+    LibraryChange change = main.Roads().NewChange();
     if (!change.Begin())
         return;
     TDoSwapKeys dialog(context.Settings, context.Notices);
@@ -37,13 +36,12 @@ void ShowTimerInterval(TMainWin& main, EditorContext& context) {
 void ShowSystemKeys(TMainWin& main, EditorContext& context, int focusedField) {
     // The dialog knows the system macros by number until it is closed: the
     // player's reloads wait.
-    LibraryChange change = main.NewChange();
+    LibraryChange change = main.Roads().NewChange();
     if (!change.Begin())
         return;
-    TSystemKeys dialog(main, context);
+    TSystemKeys dialog(main, context, change);
     dialog.FocusedField = focusedField;
-    if (dialog.ShowModal(main.Handle()) == IDOK)
-        change.Count();
+    dialog.ShowModal(main.Handle());
 }
 
 void InstallOptionsDialogs(TMainWin& main, EditorContext& context) {

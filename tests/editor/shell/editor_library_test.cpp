@@ -1,8 +1,11 @@
 #include "editor/shell/editor_library.h"
 
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 #include "editor/shell/held_list.h"
+#include "editor/shell/library_roads.h"
 #include "editor/shell/macro_import.h"
 #include "tests/common/hostile_files.h"
 #include "tests/common/library_fixture.h"
@@ -179,6 +182,48 @@ TEST_F(EditorLibraryTest, ARowsMacroIsRefoundByItsRecordAfterTheFileMoved) {
     const std::optional<HeldMacro> changed = RefindListed(library, two, selected);
     ASSERT_TRUE(changed);
     EXPECT_EQ(changed->AsRead.ScriptText(), "changed by the other machine");
+}
+
+// The player's notices wait while a macro is held or a recording runs, and
+// are carried out at the last release; a recording refuses every change.
+TEST_F(EditorLibraryTest, TheRoadsHoldNoticesAndARecordingRefusesChanges) {
+    using Step = std::function<void(LibraryRoads&)>;
+    const Step hold = [](LibraryRoads& r) { r.HoldMacros(); };
+    const Step release = [](LibraryRoads& r) { r.ReleaseMacros(); };
+    const Step record = [](LibraryRoads& r) { r.SetRecording(true); };
+    const Step stop = [](LibraryRoads& r) { r.SetRecording(false); };
+    const Step change = [](LibraryRoads& r) {
+        LibraryChange c = r.NewChange();
+        if (c.Begin())
+            c.Count();
+    };
+    const struct Row {
+        const char* what;
+        std::vector<Step> before, after;  // around a notice of the player
+        bool waits;
+        std::vector<int> carried;  // after the steps
+        bool refused;
+    } rows[] = {
+        {"nothing held", {}, {}, false, {21}, false},
+        {"held twice, released once", {hold, hold}, {release}, true, {}, false},
+        {"held twice, released twice", {hold, hold}, {release, release}, true, {21}, false},
+        {"a recording runs", {record}, {change}, true, {}, true},
+        {"a recording ended", {record}, {stop, change}, true, {21}, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::vector<int> carried;
+        LibraryRoads roads(*settings, *table, syncFiles, host, library, editor, notices,
+                           [&](int code, std::int32_t) { carried.push_back(code); });
+        for (const Step& step : row.before) step(roads);
+        if (row.refused)
+            boxes.Expect(RecordingRunsMessage);
+        if (!roads.Defer(21, 0))
+            carried.push_back(21);
+        EXPECT_EQ(roads.Waiting(), row.waits);
+        for (const Step& step : row.after) step(roads);
+        EXPECT_EQ(carried, row.carried);
+    }
 }
 
 }  // namespace

@@ -259,9 +259,8 @@ const Road Roads[] = {
      [](LiveDataTable& t, const std::function<void()>& underneath) {
          const HeldList held(t.library, t.listed);
          underneath();
-         std::vector<int> numbers;
-         for (const ListMacro& m : t.listed) numbers.push_back(m.Number);
-         return held.StillHeld(numbers);
+         return std::all_of(t.listed.begin(), t.listed.end(),
+                            [&](const ListMacro& m) { return held.Holds(m.Number); });
      },
      {},
      Unchanged},
@@ -295,7 +294,7 @@ constexpr const char* Taken = LockMessage::TakenOver;
 const char* const Expected[][std::size(Changes)] = {
     /* look      */ {L, L, L, L, Q, Q, X},
     /* one held  */ {Listed, Listed, L, L, Listed, Listed, X},
-    /* all held  */ {Moved, Moved, Moved, L, Moved, Moved, X},
+    /* all held  */ {Q, Q, Q, L, Q, Q, X},
     /* save      */ {Moved, Moved, L, L, Moved, Listed, Taken},
     /* append    */ {L, L, L, L, Other, Listed, Taken},
     /* copy      */ {Moved, Moved, L, L, Moved, Listed, Taken},

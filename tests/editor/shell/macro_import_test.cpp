@@ -78,6 +78,58 @@ TEST_F(OwnFileImport, StopsWhenTheLibraryIsFullAndKeepsMembersUpToItsLastNumber)
     EXPECT_EQ(library.Records[497].PopupMembers(), (std::vector<int>{499, 500}));
 }
 
+// A menu's members are numbered as the library file numbers the records
+// that land, whatever the tables count, a record left out, or another
+// program's append on the way.
+TEST_F(OwnFileImport, MenuMembersTakeTheNumbersTheFileGivesThem) {
+    const struct Row {
+        const char* what;
+        std::optional<int> tablesCount;
+        bool rewriteA;                // A changes in the import file after listing
+        std::size_t interloperAfter;  // 0: none
+        int added;
+        std::vector<int> members;
+        const char* said;
+    } rows[] = {
+        {"in step", {}, false, 0, 3, {12, 13}, nullptr},
+        {"tables behind the file", 8, false, 0, 3, {12, 13}, nullptr},
+        {"A left out", {}, true, 0, 2, {12}, ImportMessage::ChangedSinceListed},
+        {"another append on the way",
+         {},
+         false,
+         11,
+         1,
+         {12, 13},
+         ImportMessage::LibraryChangedDuring},
+    };
+    for (const Row& row : rows) {
+        MacroRecord menu = Macro("Menu", 5, MacroKind::PopupMenu);
+        menu.SetPopupMembers({1, 2});
+        const std::string path = OwnFile("other.orn", {Macro("A", 1), Macro("B", 2), menu});
+        std::optional<ImportSource> source = OpenImportSource(path);
+        ASSERT_TRUE(source);
+        if (row.rewriteA)
+            OwnFile("other.orn", {Macro("A2", 1), Macro("B", 2), menu});
+        library.Records.assign(10, Macro("own", 30000));
+        library.Counted = row.tablesCount;
+        if (row.interloperAfter > 0) {
+            library.Interloper = Macro("other", 30000);
+            library.InterloperAfter = row.interloperAfter;
+        }
+        if (row.said)
+            boxes.Expect(row.said, MsgResult::Ok, "Error");
+
+        const ImportOutcome outcome = ImportChosen(*source, {2, 0, 1}, library, Now);
+
+        EXPECT_EQ(outcome.Added, row.added) << row.what;
+        ASSERT_GE(library.Records.size(), 11u) << row.what;
+        EXPECT_EQ(library.Records[10].PopupMembers(), row.members) << row.what;
+        EXPECT_EQ(library.Records.size(),
+                  10u + static_cast<std::size_t>(row.added) + (row.interloperAfter > 0 ? 1u : 0u))
+            << row.what;
+    }
+}
+
 TEST_F(OwnFileImport, ChoiceChecksBeforeImporting) {
     std::string path =
         OwnFile("other.orn", {Macro("A", 1), Macro("B", 2), Macro("Window B", 2, MacroKind::Window),

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/files.h"
@@ -16,9 +18,9 @@ namespace orv::editor::testing {
 class MemoryLibrary final : public LibraryView {
   public:
     std::string FileName() const override { return Path; }
-    int MacroCount() const override { return static_cast<int>(Records.size()); }
+    int MacroCount() const override { return Counted.value_or(static_cast<int>(Records.size())); }
     bool Read(int n, MacroRecord& out) const override {
-        if (n < 1 || n > MacroCount() || Unreadable.contains(n))
+        if (n < 1 || n > static_cast<int>(Records.size()) || Unreadable.contains(n))
             return false;
         out = Records[static_cast<std::size_t>(n - 1)];
         return true;
@@ -27,10 +29,24 @@ class MemoryLibrary final : public LibraryView {
         Records.push_back(record);
         return true;
     }
+    int NextNumber() const override {
+        if (Interloper && Records.size() == InterloperAfter)
+            Records.push_back(*std::exchange(
+                Interloper, std::nullopt));  // another program's append, seen first here
+        return static_cast<int>(Records.size()) + 1;
+    }
+    bool AppendAs(MacroRecord& record, int at) override {
+        return at == NextNumber() && Append(record);
+    }
 
     std::string Path;
-    std::vector<MacroRecord> Records;
+    mutable std::vector<MacroRecord> Records;
     std::set<int> Unreadable;
+    // What the tables count while a reload waits, when not the records.
+    std::optional<int> Counted;
+    // A macro another program appends once the library holds InterloperAfter.
+    mutable std::optional<MacroRecord> Interloper;
+    std::size_t InterloperAfter = 0;
 };
 
 inline MacroRecord Macro(const std::string& nickname, std::uint16_t activation,

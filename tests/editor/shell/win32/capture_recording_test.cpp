@@ -9,6 +9,8 @@
 #include "common/capture_text.h"
 #include "common/files.h"
 #include "editor/shell/win32/add_macro_dialog.h"
+#include "editor/shell/win32/copy_move_dialog.h"
+#include "editor/shell/win32/macro_file_dialogs.h"
 #include "editor/shell/win32/macro_operations_install.h"
 #include "editor/shell/win32/options_launchers.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
@@ -62,15 +64,22 @@ TEST_F(CaptureRecordingTest, TheCharactersBecomeTheScriptAtTheOneEnd) {
     Post(WM_USER + 4, 2);
     Post(WM_USER + 4, 999);
     ASSERT_TRUE(recording->Running());
-    // Nor is another library opened, or the remapper (which would take the
-    // library's side file) shown meanwhile.
+    // Nor is another library opened, the remapper (which would take the
+    // library's side file) shown, or any macro changed meanwhile: each road
+    // is refused before its dialog.
     InstallOptionsDialogs(*main, context);
-    for (TMenuItem* item : {&main->OpenFile1, &main->NewFile1, &main->MenuRemap}) {
+    InstallMacroOperations(*main, context);
+    InstallMacroFileDialogs(*main);
+    InstallCopyMove(*main, context);
+    for (TMenuItem* item :
+         {&main->OpenFile1, &main->NewFile1, &main->MenuRemap, &main->MenuAddHotKey,
+          &main->MenuEnterKey, &main->MenuScripting, &main->MenuCopyHot, &main->MenuMoveHot,
+          &main->MenuClearHot, &main->MenuActivate, &main->MenuImport, &main->MenuImportText}) {
         SCOPED_TRACE(item->Caption());
         orv::testing::ModalDriver noForm;
         boxes.Expect(
-            "A macro is being recorded.  End the recording before opening another macro file or "
-            "removing a macro, or using the Keyboard Remapper.");
+            "A macro is being recorded.  End the recording before changing the macros, opening "
+            "another macro file or using the Keyboard Remapper.");
         item->Click();
     }
     EXPECT_EQ(settings.MacroFiles[0].str(), library);
@@ -145,7 +154,7 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     StartRecapture();
     ASSERT_TRUE(recording->Running());
     EXPECT_TRUE(main->Lock().Holding());
-    boxes.Expect(LockMessage::HeldHere);
+    boxes.Expect(RecordingRunsMessage);
     EXPECT_FALSE(main->ChangeUnderLock(2, [](MacroRecord&) { return ChangeOutcome{true}; }));
 
     Post(WM_USER + 3, 1, 'x');
@@ -160,7 +169,7 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     boxes.Expect(CaptureKeptMessage(kept));
     Post(WM_USER + 4, 1);
     EXPECT_FALSE(recording->Running());
-    EXPECT_FALSE(main->Recording());
+    EXPECT_FALSE(main->Roads().Recording());
     EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 0);
     EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);
     EXPECT_FALSE(recording->TrayIcon().Active());
@@ -192,7 +201,7 @@ TEST_F(CaptureRecordingTest, AddingACaptureToALibraryThatCannotBeWrittenStartsNo
     main->MenuAddHotKey.Click();
     CloseHandle(reader);
     EXPECT_FALSE(recording->Running());
-    EXPECT_FALSE(main->Recording());
+    EXPECT_FALSE(main->Roads().Recording());
     EXPECT_EQ(table.MacroCount(), count);
     EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 0);
     EXPECT_EQ(hooks.Master.U8(HookAt::CaptureWindowOn), 0);

@@ -76,8 +76,8 @@ class AgreeingBoxes final : public MessageBoxes {
             return text == LibraryMessage::HeldMacroMoved ||
                    text == LibraryMessage::ListedMacroMoved || text == LockMessage::Changed ||
                    text == LockMessage::TakenOver || text == LibraryMessage::NoSuchMacro ||
-                   text == LibraryMessage::SaveFailed || text == ExportMessage::ReadFailed ||
-                   text == OutputMessage::ReadFailed;
+                   text == LibraryMessage::SaveFailed || text == MenuMembersMovedMessage ||
+                   text == ExportMessage::ReadFailed || text == OutputMessage::ReadFailed;
         }));
     }
     std::vector<std::string> shown;
@@ -278,7 +278,7 @@ const std::vector<Change>& Changes() {
         {"a waiting reload, the chosen macro's namesake at its number",
          false,
          [](LiveDataTest& t) {
-             t.main->HoldMacros();
+             t.main->Roads().HoldMacros();
              std::vector<MacroRecord> records = RecordsOf(ReadWholeFile(t.library).value_or(""));
              records.at(static_cast<std::size_t>(LiveDataTest::NumberOf(t.Library(), Chosen) - 1))
                  .CuewordText = "twin";
@@ -286,7 +286,7 @@ const std::vector<Change>& Changes() {
              t.Notify(21, 0);
          },
          {},
-         [](LiveDataTest& t) { t.main->ReleaseMacros(); }},
+         [](LiveDataTest& t) { t.main->Roads().ReleaseMacros(); }},
         // Another machine removed a macro and counted it, then died holding
         // the lock; this editor saw its heartbeat a minute ago.
         {"another machine's counted change, then a stale lock",

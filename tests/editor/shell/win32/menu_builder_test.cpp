@@ -145,6 +145,32 @@ TEST_F(MenuBuilderTest, AnExistingMenuDropsAGoneMemberAndItsGoneIconAndLeavesThe
     EXPECT_EQ(record.CuewordText.str(), "N21");
 }
 
+// Ok after a member changed in the file: the menu stays with the rest of
+// what the user built, said, and saves with Ok again.
+TEST_F(MenuBuilderTest, AMemberChangedMeanwhileLeavesTheMenuBuiltButIt) {
+    WriteLibrary(library, {Macro("TYPE NAME", 65), Macro("SECOND", 66), Macro("THIRD", 67)});
+    Open();
+    ModalDriver driver;
+    MacroRecord record = Macro("", 88);
+    driver.Expect<TDoBuildMenu>([&](TDoBuildMenu& f) {
+        for (const char* name : {"TYPE NAME", "SECOND"}) {
+            Choose(f.OptionBox, name);
+            f.AddButton.Click();
+        }
+        f.NickName.SetText("Tools");
+        WriteLibrary(library, {Macro("TYPE NAME", 65), Macro("OTHER", 66), Macro("THIRD", 67)});
+        boxes.Expect(MenuMembersMovedMessage);
+        f.OkButton.Click();
+        EXPECT_EQ(f.Lists().Members(), (std::vector<int>{1}));
+        EXPECT_EQ(f.OptionBox.IndexOf("SECOND"), -1);
+        EXPECT_EQ(f.NickName.Text(), "Tools");
+        f.OkButton.Click();
+    });
+    EXPECT_TRUE(Edit(record, false).Saved);
+    EXPECT_EQ(record.PopupMembers(), (std::vector<int>{1}));
+    EXPECT_EQ(record.Nickname.str(), "Tools");
+}
+
 TEST_F(MenuBuilderTest, AnIconOfA14CharacterNameIsCopiedUnder12AndShownNextTime) {
     std::filesystem::create_directories(folder / "pics");
     const std::string chosen = folder / "pics\\SMILEYFACE.ICO";

@@ -454,6 +454,32 @@ TEST_F(OptionsTest, TwoCommandsGivenOneKeyCannotBeSaved) {
     EXPECT_TRUE(player.Only({20, 15}).empty());
 }
 
+// A system macro rewritten by another program while the dialog is open keeps
+// that program's record: nothing is written over it, and nothing is told.
+TEST_F(OptionsTest, ASystemMacroChangedMeanwhileIsNotWritten) {
+    TMainWin& w = OpenWithOptions();
+    const int capture = SystemMacro(SystemMacroAction::StartStopCapture);
+    ASSERT_GT(capture, 0);
+    MacroRecord other;
+    ModalDriver driver;
+    driver.Expect<TSystemKeys>([&](TSystemKeys& f) {
+        ASSERT_TRUE(macros.ReadMacroRecord(capture, other));
+        other.Nickname = "ELSEWHERE";
+        ASSERT_TRUE(macros.SaveMacroRecord(capture, other));
+        player.posted.clear();
+        f.StartCap.SetFocus();
+        SendMessageA(f.Handle(), WM_USER + 1, 100, 0);
+        boxes.Expect(LibraryMessage::HeldMacroMoved);
+        f.OkButton.Click();
+    });
+    w.SelectMacro(capture);
+    w.MenuMoveHot.Click();
+    MacroRecord stored;
+    ASSERT_TRUE(macros.ReadMacroRecord(capture, stored));
+    EXPECT_EQ(stored.ActivationCode, other.ActivationCode);
+    EXPECT_TRUE(player.Only({20}).empty());
+}
+
 TEST_F(OptionsTest, SettingsAppearanceAndCuewordsAreWrittenAndAnnounced) {
     TMainWin& w = OpenWithOptions();
     ModalDriver driver;
