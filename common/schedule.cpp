@@ -177,9 +177,12 @@ std::optional<int> ScheduledMinuteOfDay(const MacroRecord& macro) {
     return (macro.Pm ? hour12 + 12 : hour12) * 60 + macro.Minute;
 }
 
+bool HoldsTimeOfDay(const MacroRecord& macro) {
+    return macro.Hour >= 1 && macro.Hour <= 12 && macro.Minute <= 59;
+}
+
 bool HoldsOnceTime(const MacroRecord& macro) {
-    return macro.ScheduleKind == static_cast<int>(ScheduleKind::Once) && macro.Hour >= 1 &&
-           macro.Hour <= 12 && macro.Minute <= 59;
+    return macro.ScheduleKind == static_cast<int>(ScheduleKind::Once) && HoldsTimeOfDay(macro);
 }
 
 void DefaultTimer(MacroRecord& macro, DateTime now) {

@@ -43,8 +43,12 @@ std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& entry, const D
 // what a one-time schedule offers, a moment still ahead.
 ScheduleEntry NextWholeHourOnce(DateTime now);
 
-// The record holds a single run of its own to show: of that kind, at an hour
-// and minute a 12-hour clock shows. A new macro's schedule (hour 0) holds none.
+// The record holds a time of day of its own to show: an hour and minute a
+// 12-hour clock shows. A new macro's schedule (hour 0) holds none.
+bool HoldsTimeOfDay(const MacroRecord& macro);
+
+// The record holds a single run of its own to show: of that kind, at a time
+// of day of its own.
 bool HoldsOnceTime(const MacroRecord& macro);
 
 // Writes the schedule fields of a checked entry into the record.

@@ -1,5 +1,8 @@
 #include "editor/script/edited_macro.h"
 
+#include <array>
+#include <cstdint>
+
 namespace orv::editor {
 
 void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind) {
@@ -22,10 +25,15 @@ void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind) {
     macro.CuewordRemove = removeSetting;
 }
 
-std::string EditedState(const ScriptEditorFields& fields, const std::vector<std::string>& script) {
-    // A NUL stands in no field, so no two different values join the same.
-    std::string state = fields.NickName + '\0' + fields.CuewordName + '\0' + fields.IconChoice +
-                        '\0' + std::to_string(static_cast<int>(fields.Scope));
+std::string EditedState(const ScriptEditorFields& fields, const std::vector<std::string>& script,
+                        const MacroRecord& macro) {
+    // The record's stored bytes lead at a fixed size; after them a NUL stands
+    // in no field, so no two different values join the same.
+    std::array<std::uint8_t, MacroRecord::Size> record{};
+    macro.Encode(record);
+    std::string state(record.begin(), record.end());
+    state += fields.NickName + '\0' + fields.CuewordName + '\0' + fields.IconChoice + '\0' +
+             std::to_string(static_cast<int>(fields.Scope));
     for (const std::string& part : script) state += '\0' + part;
     return state;
 }

@@ -19,7 +19,9 @@ inline constexpr int WindowTitleLength =
 void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind);
 
 // What the user has made of the macro in either editor, as one value: the
-// fields and the script's text or lines. Two differ when anything changed.
-std::string EditedState(const ScriptEditorFields& fields, const std::vector<std::string>& script);
+// fields, the script's text or lines, and the record as its dialogs (window or
+// program, schedule, Cueword options) left it. Two differ when anything changed.
+std::string EditedState(const ScriptEditorFields& fields, const std::vector<std::string>& script,
+                        const MacroRecord& macro);
 
 }  // namespace orv::editor

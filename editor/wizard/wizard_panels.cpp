@@ -210,11 +210,11 @@ void ScheduleParts(PanelBuilder& b) {
     b.Column(8, 120, 58)
         .Radios({{"Once", "&Once"}, {"Hourly", "&Hourly"}})
         .Radio("Daily", "&Daily", true);
-    b.Radios({{"Weekly", "&Weekly"},
-              {"Monthly", "&Monthly"},
+    b.Radios({{"Weekly", "Wee&kly"},
+              {"Monthly", "Month&ly"},
               {"Other", "Oth&er"},
-              {"Startup", "&At Startup"},
-              {"Idle", "&Time Out"}});
+              {"Startup", "At Startu&p"},
+              {"Idle", "T&ime Out"}});
     auto time = [&](const char* hour, const char* minute, const char* pm) {
         b.Label("", "Start Macro At").Edit(hour, 2, "12", 0, 40).Beside(50);
         b.Edit(minute, 2, "00", 0, 40);
@@ -232,8 +232,8 @@ void ScheduleParts(PanelBuilder& b) {
     b.On("Sched1Panel").Column(140, 280, 58).Sub("DailyPanel", "", 230);
     time("DailyHour", "DailyMin", "DailyPM");
     b.Check("Monday", "&Mon").Check("Tuesday", "&Tue").Check("Wednesday", "&Wed");
-    b.Check("Thursday", "Th&u").Check("Friday", "&Fri").Check("Saturday", "&Sat");
-    b.Check("Sunday", "Su&n");
+    b.Check("Thursday", "Th&u").Check("Friday", "&Fri").Check("Saturday", "S&at");
+    b.Check("Sunday", "&Sun");
     b.On("Sched1Panel").Column(140, 280, 58).Sub("WeeklyPanel", "", 230);
     time("WeeklyHour", "WeeklyMin", "WeeklyPM");
     b.Label("", "every")
@@ -274,7 +274,7 @@ PanelDecl Panel8() {
     b.List("P8ProgBox", 130, F::Sorted)
         .Button("P8Ok", "&Ok", 80)
         .Beside(90)
-        .Button("P8Cancel", "&Cancel", 80);
+        .Button("P8Cancel", "C&ancel", 80);
     b.On("").Column(0, AreaWidth, 10).Sub("P8WindowPart", "", 290);
     b.Label("P8TitleLabel",
             "Enter the title of the window where you would like the macro to play back" + TitleTail,
@@ -330,7 +330,7 @@ std::vector<PanelDecl> Build() {
     p.push_back(Panel8());
     {
         PanelBuilder b(9, "Would you like to add this macro to a popup menu?");
-        b.Radio("P9AddYes", "&Yes").Radio("P9AddNo", "&No", true);
+        b.Radio("P9AddYes", "&Yes").Radio("P9AddNo", "N&o", true);
         b.Label("P9PopupLabel", "Defined Popup Menus").List("P9PopupList", 150);
         p.push_back(b.Done());
     }
@@ -371,7 +371,7 @@ std::vector<PanelDecl> Build() {
         b.List("P14KeyList", 130)
             .Button("P14Ok", "&Ok", 80)
             .Beside(90)
-            .Button("P14Cancel", "&Cancel", 80);
+            .Button("P14Cancel", "C&ancel", 80);
         p.push_back(b.Done());
     }
     p.push_back(PickOne(15, "Choose A Default Printer", "P15SettingBox").Done());
@@ -412,7 +412,7 @@ std::vector<PanelDecl> Build() {
         b.Column(0, 210, b.Y()).Label("", "Would you like the bitmap to be");
         b.Radio("P23Tiled", "&Tiled", true);
         b.Radios({{"P23Stretch", "&Stretched"},
-                  {"P23Centered", "&Centered"},
+                  {"P23Centered", "C&entered"},
                   {"P23Positioned", "&Positioned"}});
         b.Column(220, 200, 130).Sub("ScreenPosPanel", "Screen Position", 110).With(F::Hidden);
         b.Label("", "Top").Edit("P23Top", 4, "1").Label("", "Left").Edit("P23Left", 4, "1");
@@ -437,8 +437,8 @@ std::vector<PanelDecl> Build() {
         PanelBuilder b(26, "Enter the text for your reminder");
         b.Memo("P26MyMemo", 4000, 110).Button("Button1", "&Symbols");
         int y = b.Y();
-        b.Column(0, 150, y).Label("", "Notify with").Radio("P26Beep", "&Beep", true);
-        b.Radios({{"P26Wave", "&Wave file"}, {"P26NoSound", "&No sound"}});
+        b.Column(0, 150, y).Label("", "Notify with").Radio("P26Beep", "B&eep", true);
+        b.Radios({{"P26Wave", "&Wave file"}, {"P26NoSound", "N&o sound"}});
         b.Column(154, AreaWidth - 154, y + 20).Edit("P26ProgPath", 255, "", F::Disabled);
         b.Button("P26Browse", "B&rowse").With(F::Disabled);
         b.Column(0, AreaWidth, y + 88)
@@ -477,14 +477,14 @@ std::vector<PanelDecl> Build() {
                {{"P30LaunchOnly", "&Launch a Program"},
                 {"P30LaunchAct", "L&aunch a Program and Activate It"},
                 {"P30OpenDoc", "&Open a Document"},
-                {"P30Act", "&Activate a Program (Window)"},
+                {"P30Act", "Acti&vate a Program (Window)"},
                 {"P30ActLaunch", "Ac&tivate a Program If Is Running; Otherwise, Launch It"}})
             .Done());
     {
         PanelBuilder b = Choice(31,
                                 "Would you like to specify a default folder for the program before "
                                 "launching it?",
-                                {{"P31Yes", "&Yes"}, {"P31No", "&No"}}, 1, 2);
+                                {{"P31Yes", "&Yes"}, {"P31No", "N&o"}}, 1, 2);
         b.Label("P31FolderLabel", "Folder Name").With(F::Disabled);
         b.Edit("P31Path", 255, "", F::Disabled).Button("P31Browse", "B&rowse").With(F::Disabled);
         p.push_back(b.Done());
@@ -532,7 +532,7 @@ std::vector<PanelDecl> Build() {
                        {{"P38Max", "&Maximize a window"},
                         {"P38Min", "M&inimize a window"},
                         {"P38Restore", "&Restore a window"},
-                        {"P38Close", "&Close a window"}})
+                        {"P38Close", "C&lose a window"}})
                     .Done());
     {
         PanelBuilder b(39, "");
@@ -556,7 +556,7 @@ std::vector<PanelDecl> Build() {
                                 {{"P42Play", "&Play CD"},
                                  {"P42Stop", "&Stop CD"},
                                  {"P42Pause", "P&ause CD"},
-                                 {"P42Next", "Go to &Next Track on CD"},
+                                 {"P42Next", "Go to Ne&xt Track on CD"},
                                  {"P42Prev", "Go to P&revious Track on CD"},
                                  {"P42GoTo", "&Go To Track"}});
         b.Edit("P42Track", 2, "1")
@@ -577,10 +577,10 @@ std::vector<PanelDecl> Build() {
         b.Radio("P44AudioMute", "Toggle Audio &Mute", true);
         b.Radio("P44AudioLeft", "Balance &Left");
         b.Column(214, 210).Radios({{"P44AudioRight", "Balance &Right"},
-                                   {"P44AudioCenter", "Balance &Center"},
+                                   {"P44AudioCenter", "Balance C&enter"},
                                    {"P44TrebleUp", "&Treble Up"},
-                                   {"P44TrebleDown", "T&reble Down"},
-                                   {"P44BassUp", "&Bass Up"},
+                                   {"P44TrebleDown", "Treble Do&wn"},
+                                   {"P44BassUp", "Ba&ss Up"},
                                    {"P44BassDown", "B&ass Down"}});
         b.Column(0, AreaWidth, 190).Button("P44Test", "Test &Your System Sound Capabilities", 240);
         p.push_back(b.Done());
@@ -594,7 +594,7 @@ std::vector<PanelDecl> Build() {
         b.Column(214, 210).Radios({{"P45MIDIMute", "Toggle MIDI &Mute"},
                                    {"P45MIDILeft", "Balance &Left"},
                                    {"P45MIDIRight", "Balance &Right"},
-                                   {"P45MIDICenter", "Balance &Center"}});
+                                   {"P45MIDICenter", "Balance C&enter"}});
         b.Column(0, AreaWidth, 150).Button("P45Test", "Test &Your System Sound Capabilities", 240);
         p.push_back(b.Done());
     }
@@ -607,7 +607,7 @@ std::vector<PanelDecl> Build() {
     }
     {
         PanelBuilder b = Choice(47, "Would you like to",
-                                {{"P47Cascade", "&Cascade all windows"},
+                                {{"P47Cascade", "C&ascade all windows"},
                                  {"P47Vertical", "Tile all windows &vertically"},
                                  {"P47Horizontal", "Tile all windows &horizontally"},
                                  {"P47Minimize", "&Minimize all windows"},
@@ -621,8 +621,8 @@ std::vector<PanelDecl> Build() {
     p.push_back(Choice(48, "Would you like to",
                        {{"P48ChangeDir", "C&hange the current folder"},
                         {"P48CreateFolder", "C&reate a folder"},
-                        {"P48CopyFile", "&Copy a file"},
-                        {"P48RenameFile", "Re&name a file"},
+                        {"P48CopyFile", "C&opy a file"},
+                        {"P48RenameFile", "R&ename a file"},
                         {"P48DeleteFile", "&Delete a file"}})
                     .Done());
     {
@@ -652,14 +652,14 @@ std::vector<PanelDecl> Build() {
         b.Radio("P51Icons", "&Icons").Label("", "The menu shows each macro's icon.");
         b.Combo("P51IconSize", {"16 x 16", "24 x 24", "32 x 32", "48 x 48", "64 x 64"}, 100);
         b.With(F::Disabled);
-        b.Radio("P51Nick", "&Nickname and Scope")
+        b.Radio("P51Nick", "Nickname and &Scope")
             .Label("", "The menu shows each macro's nickname.");
         p.push_back(b.Done());
     }
     {
         PanelBuilder b(52, "Would you like to be able to activate this menu from the system tray?");
         b.Label("", "An icon in the system tray opens the menu when clicked.", 32);
-        b.Radio("P52Yes", "&Yes", true).Radio("P52No", "&No");
+        b.Radio("P52Yes", "&Yes", true).Radio("P52No", "N&o");
         p.push_back(b.Done());
     }
     p.push_back(Choice(53, "What type of macro command would you like?",
@@ -673,7 +673,7 @@ std::vector<PanelDecl> Build() {
                         {"P54Mouse", "&Mouse"},
                         {"P54Date", "&Date"},
                         {"P54Time", "T&ime"},
-                        {"P54Clip", "&Clipboard"},
+                        {"P54Clip", "C&lipboard"},
                         {"P54Alt", "&Alt, Ctrl, Shift and Win keys"},
                         {"P54Rem", "&Remark"},
                         {"P54File", "Text &file"},
@@ -681,7 +681,7 @@ std::vector<PanelDecl> Build() {
                     .Done());
     {
         PanelBuilder b(55, "Choose a macro command");
-        b.Column(0, 210).Radio("P55Network", "&Network drive", true);
+        b.Column(0, 210).Radio("P55Network", "Net&work drive", true);
         b.Radios({{"P55Dialup", "&Dial-up"},
                   {"P55Audio", "&Audio CD"},
                   {"P55Speaker", "&Sound volume"},
@@ -712,7 +712,7 @@ std::vector<PanelDecl> Build() {
                         {"P57Wait", "&Wait for"},
                         {"P57Speed", "&Speed"},
                         {"P57Delay", "&Delay"},
-                        {"P57Box", "Text &box"}})
+                        {"P57Box", "&Text box"}})
                     .Done());
     {
         PanelBuilder b(58, "Macro Command");
@@ -722,19 +722,19 @@ std::vector<PanelDecl> Build() {
     }
     {
         PanelBuilder b = Choice(59, "Do you wish to capture keystrokes?",
-                                {{"P59Yes", "&Yes"}, {"P59No", "&No"}});
-        b.Check("P59AltKey", "&You plan to capture the ALT key by invoking a menu");
+                                {{"P59Yes", "&Yes"}, {"P59No", "N&o"}});
+        b.Check("P59AltKey", "You &plan to capture the ALT key by invoking a menu");
         p.push_back(b.Done());
     }
     {
         PanelBuilder b = Choice(60, "Do you wish to capture the mouse movements and clicks?",
-                                {{"P60Yes", "&Yes"}, {"P60No", "&No"}});
+                                {{"P60Yes", "&Yes"}, {"P60No", "N&o"}});
         b.Sub("P60Pan1", "Capture mouse movements relative to", 90)
             .Radio("P60Screen", "&Screen", true);
         b.Radios({{"P60Window", "&Top Most Window"}, {"P60Position", "&Last Mouse Position"}});
         b.On("").Sub("P60Pan2", "Mouse Movement Frequency", 70);
         b.Radio("P60CapAll", "Capture &all mouse movements", true);
-        b.Radio("P60CapOnly", "Capture mouse &clicks only");
+        b.Radio("P60CapOnly", "Capture mouse cl&icks only");
         p.push_back(b.Done());
     }
     {
@@ -743,7 +743,7 @@ std::vector<PanelDecl> Build() {
         b.Radio("P61Fast", "As &fast as possible", true);
         b.Radios({{"P61Same", "At the &same speed as recorded"},
                   {"P61Two", "&Two times faster"},
-                  {"P61Four", "&Four times faster"},
+                  {"P61Four", "F&our times faster"},
                   {"P61Ten", "T&en times faster"},
                   {"P61Half", "At &half speed"}});
         p.push_back(b.Done());
@@ -767,7 +767,7 @@ std::vector<PanelDecl> Build() {
         PanelBuilder b(64, "");
         b.Column(0, 170, 10).Label("", "Available Macros").List("P64AvailBox", 260, F::Sorted);
         b.Column(174, 110, 40).Button("P64AddButton", "&Add >>");
-        b.Button("P64InsertBefore", "Insert &Before").Button("P64InsertAfter", "Insert &After");
+        b.Button("P64InsertBefore", "Insert B&efore").Button("P64InsertAfter", "Insert Af&ter");
         b.Button("P64DoUp", "Move &Up")
             .Button("P64DoDown", "Move &Down")
             .Button("P64DoDelete", "&Remove");
@@ -785,7 +785,7 @@ std::vector<PanelDecl> Build() {
         PanelBuilder b(66, "Cueword Settings");
         b.Label("", "A Cueword is a short word that runs a macro when you type it.", 32);
         b.Check("P66UsePrefix", "Use &Prefix Keys").Edit("P66PrefixKeys", 2);
-        b.Check("P66CaseSense", "Case &Sensitive").Check("P66Solitary", "&Solitary Usage");
+        b.Check("P66CaseSense", "Case &Sensitive").Check("P66Solitary", "Solitary &Usage");
         p.push_back(b.Done());
     }
     {
@@ -795,7 +795,7 @@ std::vector<PanelDecl> Build() {
         int y = b.Y();
         b.Column(20, 190, y).Radio("P67ToScreen", "&Screen", true);
         b.Radios({{"P67ToWindow", "&Window"}, {"P67ToPosition", "&Position"}});
-        b.Check("P67ClicksOnly", "Only Capture Mouse &Clicks");
+        b.Check("P67ClicksOnly", "Only Capture Mouse C&licks");
         b.Column(214, 210, y - 24).Check("P67DoTime", "Captur&e At").Sub("P67SpeedPart", "", 100);
         b.Radio("P67ActualSpeed", "&Actual Speed", true);
         b.Radios({{"P67HalfSpeed", "&Half Speed"},
@@ -818,7 +818,7 @@ std::vector<PanelDecl> Build() {
             .Check("P69Dial", "D&ial-up")
             .Check("P69Net", "Network dri&ve toggle");
         b.Check("P69Logoff", "&Log off");
-        b.Column(214, 210).Check("P69CD", "Play audio &CD").Check("P69Mute", "Toggle &mute");
+        b.Column(214, 210).Check("P69CD", "Play a&udio CD").Check("P69Mute", "Toggle &mute");
         b.Check("P69Print", "Default &printer").Check("P69Pause", "P&ause audio CD");
         b.Check("P69SendEMail", "&Send e-mail");
         p.push_back(b.Done());
@@ -882,7 +882,7 @@ std::vector<PanelDecl> Build() {
         PanelBuilder b =
             Choice(75, "Would you like to",
                    {{"P75Now", "&Enter Your E-Mail Recipients Now"},
-                    {"P75Prompt", "&Be Prompted For E-Mail Recipients When The Macro Runs"}});
+                    {"P75Prompt", "Be &Prompted For E-Mail Recipients When The Macro Runs"}});
         b.Check("P75cc", "Copy Messages (cc)").Check("P75Blind", "Blind Copy Messages (Blind cc)");
         p.push_back(b.Done());
     }
@@ -890,18 +890,18 @@ std::vector<PanelDecl> Build() {
     {
         PanelBuilder b =
             Choice(77, "E-Mail Attachments",
-                   {{"P77NoAttach", "&No attachments"},
-                    {"P77ChooseAttach", "&Choose attachments now"},
-                    {"P77PromptAttach", "&Be prompted for attachments when the macro runs"}});
+                   {{"P77NoAttach", "N&o attachments"},
+                    {"P77ChooseAttach", "C&hoose attachments now"},
+                    {"P77PromptAttach", "Be &prompted for attachments when the macro runs"}});
         b.Label("P77AttachLabel", "Attachment List").List("P77AttachBox", 110);
         b.Button("P77AddAttach", "&Add").Button("P77DeleteAttach", "&Delete");
         p.push_back(b.Done());
     }
     p.push_back(
         Choice(78, "E-Mail Connection To The Internet",
-               {{"P78Connected", "I am always &connected to the Internet"},
+               {{"P78Connected", "I am &always connected to the Internet"},
                 {"P78RAS", "I want to invoke &Dial-Up Networking prior to sending my E-Mail"},
-                {"P78None", "I do &not need to connect"}})
+                {"P78None", "I do n&ot need to connect"}})
             .Done());
     p.push_back(Recipients(81, "P81", "\"CC\" Recipients (Carbon Copy)").Done());
     p.push_back(Recipients(82, "P82", "\"Blind CC\" Recipients (Blind Carbon Copy)").Done());
@@ -911,7 +911,7 @@ std::vector<PanelDecl> Build() {
             .Label("", "Would you like to")
             .Radio("P83Now", "&Enter the message now", true);
         b.Radios({{"P83Prompt", "Be &prompted for the message"},
-                  {"P83Clip", "Send the &clipboard"},
+                  {"P83Clip", "Send the c&lipboard"},
                   {"P83File", "Send a &text file"}});
         b.Edit("P83FileName", 255).Button("P83Browse", "B&rowse");
         b.Column(214, 222).Label("P83SubjectLabel", "Subject").Edit("P83Subject", 255);

@@ -118,6 +118,7 @@ void TModHotKeys::BuildCommandButtons() {
 }
 
 void TModHotKeys::FormShow() {
+    opened_ = host_.Macro();
     Keys.FormShow();
     ShowMacro();
     NickName.SetMaxLength(50);
@@ -128,11 +129,17 @@ void TModHotKeys::FormShow() {
 }
 
 std::string TModHotKeys::EditedState() const {
-    return editor::EditedState(Fields(), {NewFormat.Text()});
+    return editor::EditedState(Fields(), {NewFormat.Text()}, host_.Macro());
 }
 
 bool TModHotKeys::FormCloseQuery() {
-    return Saved == 1 || ChangesMayGo(EditedState() != shownState_);
+    if (Saved == 1)
+        return true;
+    if (!ChangesMayGo(EditedState() != shownState_))
+        return false;
+    // Nothing cancelled stays behind, the dialogs' writes into the record included.
+    host_.Macro() = opened_;
+    return true;
 }
 
 void TModHotKeys::ShowMacro() {

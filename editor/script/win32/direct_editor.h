@@ -96,6 +96,8 @@ class TModHotKeys : public TForm {
     EditorHost& host_;
     IconChooser icons_;
     std::string shownState_;
+    // The record as given, for a close without a save to leave behind.
+    MacroRecord opened_;
 };
 
 }  // namespace orv::editor

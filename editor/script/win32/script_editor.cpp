@@ -150,6 +150,7 @@ void TDoScripting::BuildCommandMenu() {
 // ---- showing ----
 
 void TDoScripting::FormShow() {
+    opened_ = host_.Macro();
     DoScripting = this;
     SettingsBlock& s = host_.Settings;
     // In the layout's pixels, as the restored geometry is.
@@ -171,16 +172,34 @@ void TDoScripting::FormShow() {
     shownState_ = EditedState();
 }
 
+namespace {
+
+std::vector<std::string> LineStates(const std::vector<CommandLine>& lines) {
+    std::vector<std::string> states;
+    for (const CommandLine& line : lines) states.push_back(line.Source + '\0' + line.Text);
+    return states;
+}
+
+}  // namespace
+
 std::string TDoScripting::EditedState() const {
     // In text-file mode the macro's own lines wait parked.
     const std::vector<CommandLine>& lines = EditingTextFile == 1 ? parkedLines_ : model_.Lines();
-    std::vector<std::string> script;
-    for (const CommandLine& line : lines) script.push_back(line.Source + '\0' + line.Text);
-    return editor::EditedState(Fields(), script);
+    return editor::EditedState(Fields(), LineStates(lines), host_.Macro());
+}
+
+bool TDoScripting::TextFileEdited() const {
+    return EditingTextFile == 1 && LineStates(model_.Lines()) != loadedFileLines_;
 }
 
 bool TDoScripting::FormCloseQuery() {
-    return Saved == 1 || ChangesMayGo(EditedState() != shownState_);
+    if (Saved == 1)
+        return true;
+    if (!ChangesMayGo(EditedState() != shownState_ || TextFileEdited()))
+        return false;
+    // Nothing cancelled stays behind, the dialogs' writes into the record included.
+    host_.Macro() = opened_;
+    return true;
 }
 
 void TDoScripting::ShowMacro() {
@@ -489,6 +508,7 @@ bool TDoScripting::EnterTextFileMode(const std::string& typed, const std::string
     // themselves come back on leaving the mode.
     parkedLines_ = model_.Lines();
     model_.SetLines(std::move(fileLines));
+    loadedFileLines_ = LineStates(model_.Lines());
     EditingTextFile = 1;
     TextFilePath = shortPath;
     TextFileEntry = typed;
@@ -556,9 +576,10 @@ void TDoScripting::ShowRefusal(const SaveResult& result) {
 }
 
 void TDoScripting::CancelClick() {
-    if (EditingTextFile == 1)
-        LeaveTextFileMode();
-    else
+    if (EditingTextFile == 1) {
+        if (ChangesMayGo(TextFileEdited()))
+            LeaveTextFileMode();
+    } else
         Close(IDCANCEL);
 }
 

@@ -167,6 +167,8 @@ class TDoScripting : public TForm {
     ScriptEditorFields Fields() const;
     // What the user edits here, to tell whether anything changed.
     std::string EditedState() const;
+    // Whether the text file's lines differ from how they were loaded.
+    bool TextFileEdited() const;
     std::string PrintHeading() const;
     void LeaveTextFileMode();
     void ShowMacroControls(bool show);
@@ -182,7 +184,10 @@ class TDoScripting : public TForm {
     bool paletteAdding_ = false;
     std::vector<CommandLine> parkedLines_;
     std::string loadedText_;
+    std::vector<std::string> loadedFileLines_;
     std::string shownState_;
+    // The record as given, for a close without a save to leave behind.
+    MacroRecord opened_;
 };
 
 }  // namespace orv::editor

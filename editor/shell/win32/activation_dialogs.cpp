@@ -75,6 +75,12 @@ TimeOfDayControls::TimeOfDayControls(TForm& form, TControl* panel, int left, int
     Pm.AddItem("PM");
 }
 
+void TimeOfDayControls::Show(const std::string& hour, const std::string& minute, bool pm) {
+    Hour.SetText(hour);
+    Minute.SetText(minute);
+    Pm.SetItemIndex(pm ? 1 : 0);
+}
+
 TDoSchedule::TDoSchedule(MacroRecord& record)
     : TForm("TDoSchedule", "Set Schedule", 440, 210), record_(record) {
     for (int k = 0; k < 8; ++k) {
@@ -103,14 +109,19 @@ void TDoSchedule::FormShow() {
     HourlyMinutes.SetText(std::to_string(r.MinutePastHour));
     OtherMinutes.SetText(std::to_string(r.Minutes));
     IdleMinutes.SetText(std::to_string(r.Minutes));
+    // Without a time of the record's own, every kind offers the next whole
+    // hour, a time its Update takes.
+    const ScheduleEntry next = NextWholeHourOnce(CurrentClock().Now());
+    const bool ownTime = HoldsTimeOfDay(r);
     for (TimeOfDayControls* time : {&OnceTime, &DailyTime, &WeeklyTime, &MonthlyTime}) {
-        time->Hour.SetText(std::to_string(r.Hour));
-        time->Minute.SetText(TwoDigits(r.Minute));
-        time->Pm.SetItemIndex(r.Pm == 1 ? 1 : 0);
+        if (ownTime)
+            time->Show(std::to_string(r.Hour), TwoDigits(r.Minute), r.Pm == 1);
+        else
+            time->Show(next.Hour, next.Minute, next.Pm);
     }
     const int kind = r.ScheduleKind >= 0 && r.ScheduleKind <= 7 ? r.ScheduleKind : 0;
     if (!HoldsOnceTime(r))
-        ShowOnce(NextWholeHourOnce(CurrentClock().Now()));
+        ShowOnce(next);
     Kinds[kind]->SetChecked(true);
     ShowPanelOf(static_cast<ScheduleKind>(kind));
 }
@@ -121,9 +132,7 @@ void TDoSchedule::ShowOnce(const ScheduleEntry& once) {
     OnceMonth.SetItemIndex(once.MonthIndex);
     OnceDay.SetText(once.Day);
     OnceYear.SetText(once.Year);
-    OnceTime.Hour.SetText(once.Hour);
-    OnceTime.Minute.SetText(once.Minute);
-    OnceTime.Pm.SetItemIndex(once.Pm ? 1 : 0);
+    OnceTime.Show(once.Hour, once.Minute, once.Pm);
 }
 
 ScheduleKind TDoSchedule::ChosenKind() const {

@@ -19,6 +19,7 @@ namespace orv::editor {
 // Hour, minute and AM/PM of one schedule panel.
 struct TimeOfDayControls {
     TimeOfDayControls(TForm& form, TControl* panel, int left, int top);
+    void Show(const std::string& hour, const std::string& minute, bool pm);
     TEdit Hour;
     TLabel Colon;
     TEdit Minute;

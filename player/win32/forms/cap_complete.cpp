@@ -23,6 +23,7 @@ TCapComplete::TCapComplete(MacroRecord& record, std::string programName, const H
       table_(table),
       settings_(settings) {
     HelpKeyword = "Capture Complete";
+    KeyPreview = true;
     NickName.SetMaxLength(NicknameLength);
     CuewordName.SetMaxLength(CuewordLength);
     KeyList.SetOwnerDraw(Scaled(KeyListItemHeight));
@@ -51,6 +52,15 @@ void TCapComplete::FormShow() {
     ProgramButton.SetChecked(!settings_.CaptureGlobal);
     ShowType();
     HotKeyEntry.SetFocus();
+}
+
+void TCapComplete::FormKeyDown(WORD& key, ShiftState) {
+    // No Cancel button to press: Escape leaves as the close box does, the
+    // recording then kept with no activation.
+    if (key != VK_ESCAPE)
+        return;
+    key = 0;
+    Close(IDCANCEL);
 }
 
 MacroType TCapComplete::Type() const {

@@ -51,6 +51,7 @@ class TCapComplete final : public TRunTimeDialog {
 
   protected:
     void FormShow() override;
+    void FormKeyDown(WORD& key, ShiftState shift) override;
 
   private:
     MacroType Type() const;

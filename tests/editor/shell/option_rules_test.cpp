@@ -105,18 +105,21 @@ TEST(ScheduleUpdate, RefusalsNameTheFieldAndLeaveTheRecordAsItWas) {
     }
 }
 
-TEST(ScheduleShown, OnlyASingleRunOfTheRecordsOwnIsShownAsItStands) {
+TEST(ScheduleShown, OnlyATimeOfTheRecordsOwnIsShownAsItStands) {
     struct Row {
         int Kind, Hour, Minute;
-        bool Holds;
-    } rows[] = {{1, 7, 5, true},   {1, 12, 59, true}, {1, 0, 0, false},
-                {1, 13, 0, false}, {1, 7, 60, false}, {3, 7, 5, false}};
+        bool HoldsOnce, HoldsTime;
+    } rows[] = {{1, 7, 5, true, true},    {1, 12, 59, true, true},  {1, 0, 0, false, false},
+                {1, 13, 0, false, false}, {1, 7, 60, false, false}, {3, 7, 5, false, true},
+                {3, 0, 0, false, false},  {4, 0, 30, false, false}, {5, 12, 0, false, true}};
     for (const Row& row : rows) {
         MacroRecord macro;
         macro.ScheduleKind = static_cast<std::int16_t>(row.Kind);
         macro.Hour = static_cast<std::uint8_t>(row.Hour);
         macro.Minute = static_cast<std::uint8_t>(row.Minute);
-        EXPECT_EQ(HoldsOnceTime(macro), row.Holds)
+        EXPECT_EQ(HoldsOnceTime(macro), row.HoldsOnce)
+            << row.Kind << " " << row.Hour << ":" << row.Minute;
+        EXPECT_EQ(HoldsTimeOfDay(macro), row.HoldsTime)
             << row.Kind << " " << row.Hour << ":" << row.Minute;
     }
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "common/ui/win32/form.h"
@@ -104,10 +106,6 @@ class PictureTaker final : public FormObserver {
 
     void FormShown(TForm& form) override {
         Sound = WriteShownFormPicture(form.Handle(), path_);
-        for (const std::string& fault : MnemonicFaults(form.Handle())) {
-            std::fprintf(stderr, "%s: %s\n", path_.c_str(), fault.c_str());
-            Sound = false;
-        }
         form.Close(IDCANCEL);
     }
 
@@ -125,6 +123,7 @@ bool WriteShownFormPicture(HWND form, const std::string& path) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     bool written = WriteBmp(TakePicture(form), path);
     std::vector<std::string> faults = LayoutFaults(form);
+    for (std::string& fault : MnemonicFaults(form)) faults.push_back(std::move(fault));
     for (const std::string& fault : faults)
         std::fprintf(stderr, "%s: %s\n", path.c_str(), fault.c_str());
     return written && faults.empty();

@@ -19,8 +19,8 @@ namespace orv::testing {
 bool WriteFormPicture(TForm& form, const std::string& path);
 
 // The same for a form already on show, left as it is: for the states a form
-// passes through while it shows (a wizard's panels), whose "&" letters are
-// not checked yet.
+// passes through while it shows (a wizard's panels), each checked as the
+// user sees it.
 bool WriteShownFormPicture(HWND form, const std::string& path);
 
 }  // namespace orv::testing

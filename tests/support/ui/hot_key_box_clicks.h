@@ -21,8 +21,7 @@ void ExpectClicksLeaveTheBox(TForm& form, THotKeyEntry& box,
 // The same with the user's keys: a combination typed into the box is chosen;
 // then Tab and Shift+Tab leave the box, Alt with each button's "&" letter
 // and Enter (the default button) reach their buttons, and Escape closes the
-// form as cancelled (where it has a Cancel button), each leaving the
-// combination chosen as it was.
+// form as cancelled, each leaving the combination chosen as it was.
 void ExpectKeysLeaveTheBox(TForm& form, THotKeyEntry& box,
                            const std::function<std::string()>& chosen);
 

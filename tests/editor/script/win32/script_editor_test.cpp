@@ -235,17 +235,57 @@ TEST_F(ScriptEditorFormTest, AnIconFromElsewhereIsCopiedIntoANewIconsFolder) {
 TEST_F(ScriptEditorFormTest, EscapeAsksOnlyAfterAChangeAndKeepsTheRecord) {
     const std::string script = "<BEEP>";
     EXPECT_EQ(Run(script, [](TDoScripting& f) { PressKey(f, VK_ESCAPE); }), IDCANCEL);
-    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
-    boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
-    Run(script, [](TDoScripting& f) {
-        f.SelectLine(0);
-        f.DeleteButton.Click();
-        PressKey(f, VK_ESCAPE);
-        ASSERT_TRUE(f.IsOpen());
-        EXPECT_EQ(f.Script.Count(), 0) << "the edit is still there";
-        f.CancelButton.Click();
-    });
-    EXPECT_EQ(macro.ScriptText(), script);
+    // The dialogs behind the buttons change the record itself.
+    host.SelectScope = [](const std::string&, std::uint8_t, bool) {
+        return std::optional<ScopeSelection>({"Beta", 1});
+    };
+    host.EditSchedule = [](MacroRecord& m) {
+        m.Hour = 7;
+        m.Minute = 30;
+    };
+    host.EditCuewordOptions = [](MacroRecord& m) {
+        m.CuewordRemove = m.CuewordRemove == 1 ? 2 : 1;
+    };
+    struct Change {
+        const char* What;
+        int ActKind;
+        std::int16_t Kind;
+        std::function<void(TDoScripting&)> Make;
+    };
+    const Change changes[] = {
+        {"a line deleted", 1, MacroKind::Global,
+         [](TDoScripting& f) {
+             f.SelectLine(0);
+             f.DeleteButton.Click();
+         }},
+        {"the window chosen anew", 1, MacroKind::Window,
+         [](TDoScripting& f) { f.SelectButton.Click(); }},
+        {"the schedule set", 2, MacroKind::Global, [](TDoScripting& f) { f.SetSchedule.Click(); }},
+        {"the Cueword options set", 3, MacroKind::Global,
+         [](TDoScripting& f) { f.Properties.Click(); }},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.What);
+        ActKind = change.ActKind;
+        macro.MacroKind = change.Kind;
+        macro.ScopeText = change.Kind == MacroKind::Window ? "Alpha" : "";
+        macro.CuewordText = "cue";
+        macro.CuewordRemove = 1;
+        macro.Hour = 0;
+        const std::string scope = macro.ScopeText.str();
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
+        Run(script, [&](TDoScripting& f) {
+            change.Make(f);
+            PressKey(f, VK_ESCAPE);
+            ASSERT_TRUE(f.IsOpen()) << "thrown away without a question";
+            f.CancelButton.Click();
+        });
+        EXPECT_EQ(macro.ScriptText(), script);
+        EXPECT_EQ(macro.ScopeText.str(), scope) << "the record kept a cancelled choice";
+        EXPECT_EQ(macro.Hour, 0);
+        EXPECT_EQ(macro.CuewordRemove, 1);
+    }
 }
 
 TEST_F(ScriptEditorFormTest, ClosingKeepsTheGeometryAndTheInsertMethod) {
@@ -345,6 +385,18 @@ TEST_F(TextFileModeTest, CancelBringsTheMacrosOwnLinesBackExactly) {
         });
         AddNamed(f, "Load Text File");
         EXPECT_EQ(Texts(f), (std::vector<std::string>{"Remark: in file"}));
+        // The file's lines edited: Escape and the close box ask; No keeps the
+        // mode and the edit, Yes leaves the mode with the file as it was.
+        f.SelectLine(0);
+        f.DeleteButton.Click();
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+        PressKey(f, VK_ESCAPE);
+        EXPECT_EQ(f.EditingTextFile, 1);
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+        SendMessageA(f.Handle(), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(f.IsOpen());
+        EXPECT_EQ(f.Script.Count(), 0);
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
         f.CancelButton.Click();
         EXPECT_TRUE(f.IsOpen());
         EXPECT_EQ(f.EditingTextFile, 0);

@@ -90,20 +90,32 @@ TEST(ScheduleDialog, CancelAfterARefusedUpdateKeepsTheRecord) {
 }
 
 TEST(ScheduleDialog, ANewMacrosScheduleOpensOnTheNextWholeHourAndIsTaken) {
-    // As the editor's own roads make it: a single run today at hour 0.
-    MacroRecord record = testing::Macro("NEW", ActivationCode::Scheduled);
-    record.ScheduleKind = static_cast<std::int16_t>(ScheduleKind::Once);
-    DefaultTimer(record, CurrentClock().Now());
-    ModalDriver driver;
-    driver.Expect<TDoSchedule>([](TDoSchedule& f) {
-        EXPECT_TRUE(f.OncePanel.Visible());
-        EXPECT_NE(f.OnceTime.Hour.Text(), "0");
-        EXPECT_EQ(f.OnceTime.Minute.Text(), "00");
-        f.UpdateButton.Click();
-        EXPECT_FALSE(f.IsOpen()) << "Update takes what the dialog opened on";
-    });
-    EXPECT_TRUE(EditSchedule(record));
-    EXPECT_TRUE(HoldsOnceTime(record));
+    // Every kind with a time of day, chosen on a record as the editor's own
+    // roads make it: a single run today at hour 0.
+    for (ScheduleKind kind :
+         {ScheduleKind::Once, ScheduleKind::Daily, ScheduleKind::Weekly, ScheduleKind::Monthly}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        MacroRecord record = testing::Macro("NEW", ActivationCode::Scheduled);
+        record.ScheduleKind = static_cast<std::int16_t>(ScheduleKind::Once);
+        DefaultTimer(record, CurrentClock().Now());
+        ModalDriver driver;
+        driver.Expect<TDoSchedule>([kind](TDoSchedule& f) {
+            EXPECT_TRUE(f.OncePanel.Visible());
+            f.Kinds[static_cast<int>(kind)]->Click();
+            if (kind == ScheduleKind::Daily)
+                f.DayBoxes[1]->Click();
+            for (TimeOfDayControls* time :
+                 {&f.OnceTime, &f.DailyTime, &f.WeeklyTime, &f.MonthlyTime}) {
+                EXPECT_NE(time->Hour.Text(), "0");
+                EXPECT_EQ(time->Minute.Text(), "00");
+            }
+            f.UpdateButton.Click();
+            EXPECT_FALSE(f.IsOpen()) << "Update takes what the dialog opened on";
+        });
+        EXPECT_TRUE(EditSchedule(record));
+        EXPECT_EQ(record.ScheduleKind, static_cast<int>(kind));
+        EXPECT_TRUE(HoldsTimeOfDay(record));
+    }
 }
 
 TEST(ScopeDialog, AHighlightedLineTakenByYesIsWholeADoubleClickCutsIt) {
