@@ -26,6 +26,14 @@ class ReloadHolds {
     virtual void ReleaseReloads() = 0;
 };
 
+// For a program whose reloads never wait (the player: nothing it shows
+// outlives a reload of the library).
+class NoReloadHolds final : public ReloadHolds {
+  public:
+    void HoldReloads() override {}
+    void ReleaseReloads() override {}
+};
+
 class LibraryChange {
   public:
     // How the caller finds the macro the user chose, as the user saw it: it
