@@ -417,6 +417,7 @@ TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
     ASSERT_TRUE(library.HoldMacroRecord(7, held));
     ASSERT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Done);
     ASSERT_EQ(library.SetHeldEnabled(held, 0), LibraryStatus::Done);
+    EXPECT_FALSE(hooks->Master.Entry(7).Enabled) << "the entry follows the flag written";
     ASSERT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Done)
         << "the hold follows its own save and flag";
     EXPECT_EQ(FileNicknames()[6], "B edited");
