@@ -26,8 +26,9 @@ class ReloadHolds {
     virtual void ReleaseReloads() = 0;
 };
 
-// For a program whose reloads never wait (the player: nothing it shows
-// outlives a reload of the library).
+// For a program whose reloads never wait: the player writes at once or over
+// a macro it holds (a capture's), and what its menus show is found again by
+// its record before it runs.
 class NoReloadHolds final : public ReloadHolds {
   public:
     void HoldReloads() override {}
