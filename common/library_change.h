@@ -26,6 +26,15 @@ class ReloadHolds {
     virtual void ReleaseReloads() = 0;
 };
 
+// For a program whose reloads never wait: the player writes at once or over
+// a macro it holds (a capture's), and what its menus show is found again by
+// its record before it runs.
+class NoReloadHolds final : public ReloadHolds {
+  public:
+    void HoldReloads() override {}
+    void ReleaseReloads() override {}
+};
+
 class LibraryChange {
   public:
     // How the caller finds the macro the user chose, as the user saw it: it

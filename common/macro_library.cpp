@@ -743,13 +743,17 @@ LibraryStatus MacroLibrary::WriteEnabled(int n, std::uint8_t enabled, const Held
         return opened;
     if (const LibraryStatus may = MayChange(f.get(), n, records, held); may != LibraryStatus::Done)
         return may;
-    const long long at = (n - 1) * RecordSize + MacroRecord::EnabledAt;
-    char old = 0;
-    const char now = static_cast<char>(enabled);
-    if (std::fseek(f.get(), static_cast<long>(at), SEEK_SET) != 0 ||
-        std::fread(&old, 1, 1, f.get()) != 1 ||
-        !ChangeInPlace(std::move(f), {at, {&now, 1}, {&old, 1}, size}))
+    // The record as the file has it, so that the tables take it whole.
+    MacroRecord written;
+    if (!ReadRecordAt(f.get(), n, written))
         return LibraryStatus::Failed;
+    const long long at = (n - 1) * RecordSize + MacroRecord::EnabledAt;
+    const char old = static_cast<char>(written.Enabled);
+    const char now = static_cast<char>(enabled);
+    if (!ChangeInPlace(std::move(f), {at, {&now, 1}, {&old, 1}, size}))
+        return LibraryStatus::Failed;
+    written.Enabled = enabled;
+    FillEntry(n, written, false);
     return LibraryStatus::Done;
 }
 

@@ -227,8 +227,8 @@ class MacroLibrary {
     // The same as a status: Done, Moved, or FileBusy when the file cannot be
     // opened to tell.
     LibraryStatus HoldStatus(const HeldMacro& held) const;
-    // Rewrites only the enabled flag of record n; the caller updates the
-    // tables. Said.
+    // Rewrites only the enabled flag of record n; the tables take the record
+    // as written and hand its entry over. Said.
     [[nodiscard]] bool SetMacroEnabled(int n, std::uint8_t enabled);
     // The same of a held macro, refused as SaveHeldRecord refuses; held takes
     // the flag written. Says nothing.
@@ -280,6 +280,9 @@ class MacroLibrary {
                                const HeldMacro* held = nullptr);
     LibraryStatus DeleteRecord(int n, const HeldMacro* held);
     LibraryStatus WriteEnabled(int n, std::uint8_t enabled, const HeldMacro* held);
+    // A macro's entry changed: its settings row and its hook-table entry
+    // from the record, handed to the hook library. The one road for an
+    // entry, whoever wrote the record.
     void FillEntry(int i, const MacroRecord& record, bool loading);
     // A hot-key code none of the first entries uses, searching down from start.
     int FindFreeHotKeyBelow(int start, int entries) const;

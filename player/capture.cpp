@@ -47,17 +47,20 @@ bool PlayerCapture::Refused(bool browseMode) {
 // defaults of any new record) until "Capture Complete" names it. It has no
 // activation until then: a player ended meanwhile must not leave a Cueword
 // that rewrites "capture" wherever the user types it.
-bool PlayerCapture::AppendCaptureMacro() {
+bool PlayerCapture::AppendCaptureMacro(LibraryChange& change) {
     MacroRecord record = NewMacroRecord(CurrentClock().Now());
     record.Nickname = "Capture";
     record.CuewordText = "capture";
     record.ActivationCode = ActivationCode::None;
+    // Only behind the macros the tables count: the player has no reload
+    // waiting to number a record someone else appended meanwhile. A failed
+    // append gives the count back and has been reported.
     table_.SetMacroCount(table_.MacroCount() + 1);
-    // A failed append gives the count back and has been reported.
     if (!library_.SaveMacroRecord(-1, record))
         return false;
+    change.Count();
     hooks_.HandOver(HookSection::NumKeys, table_);
-    notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
+    change.Tell(NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys));
     return true;
 }
 
@@ -71,22 +74,23 @@ bool PlayerCapture::HoldCaptureMacro() {
 void PlayerCapture::StartACapture(bool browseMode) {
     if (Refused(browseMode))
         return;
-    // Held from here to the end of the capture; someone else's ends the
-    // start without a word (the lock has said why).
-    if (lock_.FileInUse())
+    // The lock is held from here to the end of the capture; someone else's
+    // ends the start without a word (the lock has said why).
+    LibraryChange change(lock_, library_, noHolds_, notices_);
+    if (!change.Begin())
         return;
     file_ = OpenFile(CaptureFilePath(programDir_), "wb");
     if (!file_) {
         desk_.Notice(CaptureMessage::Caption, CaptureMessage::NoCaptureFile);
-        lock_.ReleaseSyncFile(0);
         return;
     }
-    const bool appended = AppendCaptureMacro();
-    if (!appended || !HoldCaptureMacro()) {
+    if (!AppendCaptureMacro(change) || !HoldCaptureMacro()) {
         file_.reset();
-        lock_.ReleaseSyncFile(appended ? 1 : 0);
         return;
     }
+    // The editor hears of the new macro now, not after the start prompt.
+    change.KeepLock();
+    change.Finish();
     const KeyCombination stopKey = CaptureStopKey(table_);
     SetCaptureSection(table_, settings_, held_.Number, stopKey);
     HandOver(HookSection::Capture);
@@ -149,7 +153,7 @@ void PlayerCapture::End(bool askForName) {
                                          record, programName.empty() ? startProgram_ : programName);
     const bool saved = SayLibraryStatus(library_.SaveHeldRecord(held_, record), LibraryWrite::Save);
     // The placeholder's append changed the file even when the save is refused.
-    lock_.ReleaseSyncFile(1);
+    LibraryChange::ReleaseKeptLock(lock_);
     // The new hot key or Cueword works at once.
     desk_.SetHotKeys();
     state_ = CaptureState::Idle;

@@ -13,6 +13,7 @@
 #include "common/hook_library.h"
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
+#include "common/library_change.h"
 #include "common/macro_library.h"
 #include "common/network_lock.h"
 #include "common/notices.h"
@@ -97,7 +98,7 @@ class PlayerCapture {
 
   private:
     bool Refused(bool browseMode);
-    bool AppendCaptureMacro();
+    bool AppendCaptureMacro(LibraryChange& change);
     // The appended macro, held for the end; false after saying so.
     bool HoldCaptureMacro();
     void HandOver(HookSection section);
@@ -109,6 +110,7 @@ class PlayerCapture {
     MacroLibrary& library_;
     NetworkLock& lock_;
     ProgramNotices& notices_;
+    NoReloadHolds noHolds_;
     CaptureDesk& desk_;
     std::string programDir_;
     CaptureState state_ = CaptureState::Idle;

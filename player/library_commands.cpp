@@ -27,9 +27,7 @@ Flow LibraryCommands::Perform(CommandContext& context) {
     }
     // A free lock is let go at once: in network mode this reloads a library
     // another user changed, before the nickname is looked up.
-    NetworkLock& lock = parts_.Lock;
-    if (!lock.FileInUse())
-        lock.ReleaseSyncFile(0);
+    static_cast<void>(NewChange().Begin());
     if (code == C::MacroDelete)
         Delete(player, text);
     else
@@ -45,56 +43,51 @@ int LibraryCommands::FindMacro(std::string_view nickname) const {
     return 0;
 }
 
+LibraryChange LibraryCommands::NewChange() {
+    return LibraryChange(parts_.Lock, parts_.Library, noHolds_, parts_.Editor);
+}
+
 void LibraryCommands::Delete(PlayerHost& player, std::string_view nickname) {
     const int j = FindMacro(nickname);
     if (j == 0)
         return;
-    NetworkLock& lock = parts_.Lock;
-    if (lock.FileInUse()) {
+    LibraryChange change = NewChange();
+    if (!change.Begin()) {
         player.DoAMessage("Macro Delete Error", MacroInUseText("delete", nickname));
         return;
     }
     // The library tells of its own failure; nothing else has changed then.
-    if (!parts_.Library.DeleteMacroWithMenus(j)) {
-        lock.ReleaseSyncFile(0);
+    if (!parts_.Library.DeleteMacroWithMenus(j))
         return;
-    }
     // The macro is gone from the file and the tables even where the file
     // cannot be read back at once (the library says so): the change is
     // counted and told alike. Every menu icon is made anew: those behind the
     // one gone have other numbers now.
+    change.Count();
     static_cast<void>(parts_.Loading.ReloadAfterDelete(true));
-    lock.ReleaseSyncFile(1);
-    parts_.Editor.Post(PlayerNoticeCode::MacroDeleted, 0);
+    change.Tell(PlayerNoticeCode::MacroDeleted);
 }
 
 void LibraryCommands::SetEnabled(PlayerHost& player, std::string_view nickname, bool enabled) {
     const int j = FindMacro(nickname);
-    if (j == 0)
+    if (j == 0 || parts_.Table.Entry(j).Enabled == enabled)
         return;
-    MacroEntry entry = parts_.Table.Entry(j);
-    if (entry.Enabled == enabled)
-        return;
-    NetworkLock& lock = parts_.Lock;
-    if (lock.FileInUse()) {
+    LibraryChange change = NewChange();
+    if (!change.Begin()) {
         player.DoAMessage(enabled ? "Macro Activate Error" : "Macro Deactivate Error",
                           MacroInUseText(enabled ? "activate" : "deactivate", nickname));
         return;
     }
-    // The record first: a refused write leaves the tables as the file is.
-    if (!parts_.Library.SetMacroEnabled(j, enabled ? 1 : 0)) {
-        lock.ReleaseSyncFile(0);
+    // The record first: a refused write leaves the tables as the file is;
+    // one written, the library's tables and the hook library take it.
+    if (!parts_.Library.SetMacroEnabled(j, enabled ? 1 : 0))
         return;
-    }
-    entry.Enabled = enabled;
-    parts_.Table.SetEntry(j, entry);
-    parts_.Hooks.HandOver(HookSection::Item, parts_.Table, j);
-    parts_.Editor.Post(NoticeCode::MacroEntryChanged, j);
-    if (entry.Activation == Timed)
+    change.Count();
+    change.Tell(NoticeCode::MacroEntryChanged, j);
+    if (parts_.Table.Entry(j).Activation == Timed)
         parts_.Desk.CheckAndSetTime();
     parts_.Desk.SetHotKeys();
-    parts_.Editor.Post(PlayerNoticeCode::RepaintList, 0);
-    lock.ReleaseSyncFile(1);
+    change.Tell(PlayerNoticeCode::RepaintList);
 }
 
 void LibraryCommands::Swap(const std::string& fileName) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/hook_library.h"
+#include "common/library_change.h"
 #include "common/macro_library.h"
 #include "common/network_lock.h"
 #include "common/notices.h"
@@ -21,7 +21,6 @@ struct LibraryParts {
     MacroLibrary& Library;
     SettingsBlock& Settings;
     HookTable& Table;
-    HookLibrary& Hooks;
     NetworkLock& Lock;
     ProgramNotices& Editor;
     Configs& Ini;  // the settings file
@@ -39,6 +38,8 @@ class LibraryCommands final : public CommandFamily {
     Flow Perform(CommandContext& context) override;
 
   private:
+    // A change of the library through the one road.
+    LibraryChange NewChange();
     // The first macro with exactly this nickname; 0 when none has it.
     int FindMacro(std::string_view nickname) const;
     void Delete(PlayerHost& player, std::string_view nickname);
@@ -46,6 +47,7 @@ class LibraryCommands final : public CommandFamily {
     void Swap(const std::string& fileName);
 
     LibraryParts parts_;
+    NoReloadHolds noHolds_;
 };
 
 }  // namespace orv::player

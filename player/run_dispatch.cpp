@@ -67,48 +67,55 @@ bool RunDispatch::Play(int n, const MacroRecord& record, std::string_view script
     return true;
 }
 
-void RunDispatch::HotKeyPressed(std::uint32_t code, std::uint32_t window) {
+void RunDispatch::HotKeyPressed(std::uint32_t message, std::uint32_t window) {
+    // The run takes Caps Lock as it is when it starts.
+    const bool capsLock = (message & CapsLockBit) != 0;
+    const int code = static_cast<int>(message & ~CapsLockBit);
     // "Terminate Orvane" ends the player whatever runs or waits: the close
     // aborts the run first.
-    if (!(code & MacroNumberBit) && TerminatesPlayer(static_cast<int>(code & ~CapsLockBit))) {
+    if (TerminatesPlayer(code)) {
         desk_.SystemAction(SystemMacroAction::TerminatePlayer);
         return;
     }
     // The only key a paused run acts on: the one that resumes it.
     if (paused_) {
-        ResumeOrRefuse(code);
+        ResumeOrRefuse(code, capsLock);
         return;
     }
     // A key that arrives while a macro plays (the run pumps messages) must
     // neither start a second run nor disturb the state of the first.
     if (!CanStartRun())
         return;
-    if (code & MacroNumberBit) {
-        RunHotKeyMacro(static_cast<int>(code & 0x0FFF));
-        return;
-    }
     // A menu opened by a key or a nickname opens centred.
     TrayMenuX = -1;
-    // The run takes Caps Lock as it is when it starts.
-    code &= ~CapsLockBit;
     TargetWindow = window;
     // The key itself is looked up in the fresh tables: pressed again, it
     // would read as the auto-repeat of a key the user still holds.
     desk_.ReloadIfChanged();
-    if (RunSystemMacro(static_cast<int>(code)))
+    if (RunSystemMacro(code))
         return;
-    RunHotKeyMacro(GetMacro(static_cast<int>(code)));
+    RunHotKeyMacro(code);
 }
 
-void RunDispatch::ResumeOrRefuse(std::uint32_t code) {
-    const auto key = static_cast<std::uint16_t>(code & ~CapsLockBit);
-    if ((code & MacroNumberBit) || !ResumesPause(table_, PausedMacro{running_.Activation}, key)) {
+void RunDispatch::ListedMacroChosen(int n, std::uint32_t window) {
+    if (paused_) {
+        desk_.Notice(RefusalMessage::Caption, RefusalMessage::Paused);
+        return;
+    }
+    if (!CanStartRun())
+        return;
+    TargetWindow = window;
+    RunRecord(n, false);
+}
+
+void RunDispatch::ResumeOrRefuse(int code, bool capsLock) {
+    if (!ResumesPause(table_, PausedMacro{running_.Activation}, static_cast<std::uint16_t>(code))) {
         desk_.Notice(RefusalMessage::Caption, RefusalMessage::Paused);
         return;
     }
     // The hook library switched Caps Lock off for the key; the run types on
     // as it did before the pause.
-    if (code & CapsLockBit) {
+    if (capsLock) {
         interpreter_.Play().PostVKey(VKey::Capital, false);
         interpreter_.Play().PostVKey(VKey::Capital, true);
     }
@@ -128,61 +135,64 @@ void RunDispatch::PauseClosed() {
     shared_.SetMacroInUse(inUseBeforePause_);
 }
 
-int RunDispatch::FindScopedMacro(int code) {
-    const std::uint32_t foreground = desk_.ForegroundWindow();
-    if (!foreground)
-        return 0;
-    const std::string title = UpperAscii(desk_.WindowTitle(foreground));
-    // The pause window is nobody's scope.
-    if (Contains(title, "PAUSE ("))
-        return 0;
-    std::string program;
-    bool programKnown = false;
-    for (int i = 1; i <= table_.EntryCount(); ++i) {
-        const MacroEntry entry = table_.Entry(i);
+MacroChoice ChooseMacro(const HookTable& table, int code, const FrontWindow& front) {
+    const std::string title = UpperAscii(front.Title);
+    const std::string program = UpperAscii(front.Program);
+    const bool scopesInFront = front.Window != 0 && !Contains(title, "PAUSE (");
+    MacroChoice choice;
+    for (int i = 1; i <= table.EntryCount(); ++i) {
+        const MacroEntry entry = table.Entry(i);
         if (entry.Activation != code || !entry.Enabled)
             continue;
+        const std::int16_t kind = entry.Kind;
+        if (kind == MacroKind::Global || kind == MacroKind::PopupMenu ||
+            kind == MacroKind::System) {
+            choice.Global = i;
+            continue;
+        }
+        if (kind != MacroKind::Window && kind != MacroKind::Program)
+            continue;
         const std::string scope = UpperAscii(entry.ScopeText);
-        bool match = false;
-        if (entry.Kind == MacroKind::Window) {
-            match = Contains(title, scope);
-        } else if (entry.Kind == MacroKind::Program) {
-            if (!programKnown) {
-                program = UpperAscii(desk_.GetTopProgram());
-                programKnown = true;
-            }
-            match = Contains(program, scope);
-        }
-        if (match) {
-            TargetWindow = foreground;
-            return i;
-        }
+        if (!choice.InFront && scopesInFront &&
+            Contains(kind == MacroKind::Window ? title : program, scope))
+            choice.InFront = i;
+        // Scope match 0: "if running", brought forward wherever it is.
+        if (entry.ScopeMatch == 0)
+            choice.Elsewhere.push_back(i);
     }
-    return 0;
+    return choice;
 }
 
-int RunDispatch::GetMacro(int code) {
-    if (int scoped = FindScopedMacro(code))
-        return scoped;
-    code &= ~static_cast<int>(CapsLockBit);
-    int global = 0;
-    for (int i = 1; i <= table_.EntryCount(); ++i) {
-        const MacroEntry entry = table_.Entry(i);
-        if (entry.Activation != code)
-            continue;
-        const std::int16_t kind = entry.Kind;
-        if (!entry.Enabled)
-            continue;
-        if (kind == MacroKind::Global || kind == MacroKind::PopupMenu || kind == MacroKind::System)
-            global = i;  // the last one in file order
-        else if (kind == MacroKind::Window && entry.ScopeMatch == 0 &&
-                 desk_.ActivateWindow(UpperAscii(entry.ScopeText)))
-            return i;
-        else if (kind == MacroKind::Program && entry.ScopeMatch == 0 &&
-                 desk_.ActivateProgram(UpperAscii(entry.ScopeText)))
-            return i;
+FrontWindow RunDispatch::Front() {
+    FrontWindow front{desk_.ForegroundWindow(), {}, {}};
+    if (front.Window) {
+        front.Title = desk_.WindowTitle(front.Window);
+        front.Program = desk_.GetTopProgram();
     }
-    return global;
+    return front;
+}
+
+bool RunDispatch::BringForward(const MacroEntry& scope) {
+    const std::string name = UpperAscii(scope.ScopeText);
+    return scope.Kind == MacroKind::Window ? desk_.ActivateWindow(name)
+                                           : desk_.ActivateProgram(name);
+}
+
+void RunDispatch::RunHotKeyMacro(int code) {
+    const FrontWindow front = Front();
+    const MacroChoice choice = ChooseMacro(table_, code, front);
+    if (choice.InFront) {
+        TargetWindow = front.Window;
+        RunRecord(choice.InFront, false);
+        return;
+    }
+    for (int n : choice.Elsewhere) {
+        if (BringForward(table_.Entry(n))) {
+            RunRecord(n, false);
+            return;
+        }
+    }
+    RunRecord(choice.Global, false);
 }
 
 int RunDispatch::SystemMacroOn(int code) const {
@@ -222,10 +232,6 @@ void RunDispatch::SystemAction(SystemMacroAction action) {
     desk_.SystemAction(action);
 }
 
-void RunDispatch::RunHotKeyMacro(int n) {
-    RunRecord(n, false);
-}
-
 void RunDispatch::RunMacroByIndex(int n) {
     RunRecord(n, true);
 }
@@ -251,7 +257,7 @@ void RunDispatch::RunChosen(const HeldMacro& chosen, bool systemMenusOnly) {
     // A file another program holds, or away for a moment, is no change to
     // the macro.
     desk_.Notice(RefusalMessage::Caption, MayLandLater(status) ? LibraryMessage::ListedFileUnread
-                                                                : LibraryMessage::ListedMacroMoved);
+                                                               : LibraryMessage::ListedMacroMoved);
 }
 
 void RunDispatch::RunRead(int n, const MacroRecord& record, bool systemMenusOnly) {

@@ -39,9 +39,32 @@ inline constexpr const char* NoticeCaption = "Notice";
 std::string NoMacroNamed(std::string_view nickname);
 }  // namespace RefusalMessage
 
-// Hot-key messages carry these bits beside the code.
+// A hot-key message carries this bit beside the code when the hook library
+// switched Caps Lock off for the key.
 constexpr std::uint32_t CapsLockBit = 0x8000;
-constexpr std::uint32_t MacroNumberBit = 0x4000;
+
+// The window in front when a hot key is looked up: its title and its
+// program's file name as the system gives them. Window 0: none.
+struct FrontWindow {
+    std::uint32_t Window = 0;
+    std::string Title;
+    std::string Program;
+};
+
+// The enabled macros a hot-key code means, in the order they are tried.
+struct MacroChoice {
+    // The first window or program scope the window in front fits: it runs
+    // there. The pause window is nobody's scope.
+    int InFront = 0;
+    // The scopes that bring their window or program forward, in file order:
+    // the first that comes forward runs.
+    std::vector<int> Elsewhere;
+    // The last global, menu or system macro in file order: it runs where no
+    // scope does.
+    int Global = 0;
+    bool operator==(const MacroChoice&) const = default;
+};
+MacroChoice ChooseMacro(const HookTable& table, int code, const FrontWindow& front);
 
 // What the dispatch asks of the desktop and of the rest of the player.
 class PlayerDesk {
@@ -106,14 +129,12 @@ class RunDispatch {
           interpreter_(interpreter),
           desk_(desk) {}
 
-    // A hot key (or, with MacroNumberBit, a macro number) from the hook
-    // library; window had the focus at the key press.
-    void HotKeyPressed(std::uint32_t code, std::uint32_t window);
-    // The macro a hot-key code means now; 0 for none.
-    int GetMacro(int code);
-    // True when a system macro has this code (its action is then done).
-    bool RunSystemMacro(int code);
-    void RunHotKeyMacro(int n);
+    // A hot key from the hook library (with CapsLockBit where it switched
+    // Caps Lock off); window had the focus at the key press.
+    void HotKeyPressed(std::uint32_t message, std::uint32_t window);
+    // A macro the user chose from a list of the player's (a menu's tray
+    // icon), to run in window.
+    void ListedMacroChosen(int n, std::uint32_t window);
     // The macro chosen in a menu, which handled messages while it showed: it
     // runs only while the file still has it where the menu read it, else
     // the user is told to choose again.
@@ -160,8 +181,14 @@ class RunDispatch {
     // A run is under way or about to start: nothing else may start.
     bool Busy();
     bool Capturing() const;
-    void ResumeOrRefuse(std::uint32_t code);
-    int FindScopedMacro(int code);
+    void ResumeOrRefuse(int code, bool capsLock);
+    // True when a system macro has this code (its action is then done).
+    bool RunSystemMacro(int code);
+    FrontWindow Front();
+    // The one place a hot key's macro is chosen, its window brought forward
+    // and the macro run.
+    void RunHotKeyMacro(int code);
+    bool BringForward(const MacroEntry& scope);
     // The enabled system macro on a hot-key code; 0 for none.
     int SystemMacroOn(int code) const;
     bool TerminatesPlayer(int code) const;

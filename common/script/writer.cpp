@@ -132,13 +132,9 @@ bool ScopeNamed(const ScriptEditorFields& editor, const MacroRecord& macro) {
     return false;
 }
 
-void StoreInMacro(const ScriptEditorFields& editor, std::string_view text, MacroDelivery& into) {
-    MacroRecord& macro = into.Macro;
-    if (!editor.IsExisting) {
-        into.Table.SetMacroCount(into.Table.MacroCount() + 1);
-        UpNumKeys(into.Table, into.Library, into.Notices);
+void StoreInMacro(const ScriptEditorFields& editor, std::string_view text, MacroRecord& macro) {
+    if (!editor.IsExisting)
         macro.Enabled = 1;
-    }
     macro.Changed = CurrentClock().Now();
     macro.Nickname = editor.NickName;
     macro.IconName = editor.IconChoice;
@@ -207,14 +203,14 @@ std::string CutScript(std::string_view text, std::size_t limit) {
 }
 
 SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLine>& lines,
-                  bool park, std::string_view programDir, MacroDelivery into) {
+                  bool park, std::string_view programDir, MacroRecord& macro) {
     SaveResult result;
     bool textFileSave = editor.EditingTextFile && !park;
     if (!textFileSave && !ActivationNameAccepted(editor)) {
         result.FocusName = true;
         return result;
     }
-    if (!textFileSave && !park && !ScopeNamed(editor, into.Macro))
+    if (!textFileSave && !park && !ScopeNamed(editor, macro))
         return result;
     ScriptTextResult script = ComposeScript(lines);
     if (!script.Ok()) {
@@ -235,7 +231,7 @@ SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLin
     std::optional<std::string> text = CutIfAgreed(std::move(script.Text));
     if (!text)
         return result;
-    StoreInMacro(editor, *text, into);
+    StoreInMacro(editor, *text, macro);
     result.Outcome = SaveOutcome::Saved;
     return result;
 }

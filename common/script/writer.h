@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "common/hook_library.h"
 #include "common/macro_record.h"
 #include "common/script/records.h"
 
@@ -66,16 +65,6 @@ struct ScriptEditorFields {
     std::string CuewordName;  // the window title when ActKind is 7
 };
 
-// Where a normal save delivers: the editor shell's current macro record, and
-// for a new macro the editor's table, whose macro count it raises and hands to
-// the hook library.
-struct MacroDelivery {
-    MacroRecord& Macro;
-    HookTable& Table;
-    HookLibrary& Library;
-    ProgramNotices& Notices;
-};
-
 enum class SaveOutcome {
     Refused,          // a message was shown or a question declined; nothing changed
     Parked,           // the script is in the working file; the text file may be loaded
@@ -91,8 +80,9 @@ bool ActivationNameAccepted(const ScriptEditorFields& editor);
 bool ScopeNamed(const ScriptEditorFields& editor, const MacroRecord& macro);
 
 // Fills the macro record with the editor's fields and a script of at most
-// MaxScriptLength characters; a new macro is counted and enabled.
-void StoreInMacro(const ScriptEditorFields& editor, std::string_view text, MacroDelivery& into);
+// MaxScriptLength characters; a new macro is enabled. Only the record: the
+// append that writes a new macro counts it.
+void StoreInMacro(const ScriptEditorFields& editor, std::string_view text, MacroRecord& macro);
 
 struct SaveResult {
     SaveOutcome Outcome = SaveOutcome::Refused;
@@ -100,9 +90,10 @@ struct SaveResult {
     std::optional<std::size_t> FailedLine;  // the script line that cannot be saved
 };
 
-// The save of the script editor. park asks for the script to go into the
-// working file in the program folder.
+// The save of the script editor into macro, the editor shell's current
+// record. park asks for the script to go into the working file in the program
+// folder.
 SaveResult SaveIt(const ScriptEditorFields& editor, const std::vector<CommandLine>& lines,
-                  bool park, std::string_view programDir, MacroDelivery into);
+                  bool park, std::string_view programDir, MacroRecord& macro);
 
 }  // namespace orv

@@ -17,13 +17,13 @@ bool AskedYes(std::string_view text) {
 }  // namespace
 
 DirectUpdateOutcome DirectUpdate(const ScriptEditorFields& editor, std::string_view memoText,
-                                 MacroDelivery into) {
-    if (!ActivationNameAccepted(editor) || !ScopeNamed(editor, into.Macro))
+                                 MacroRecord& macro) {
+    if (!ActivationNameAccepted(editor) || !ScopeNamed(editor, macro))
         return DirectUpdateOutcome::Refused;
     std::optional<std::string> text = CutIfAgreed(std::string(memoText));
     if (!text)
         return DirectUpdateOutcome::Declined;
-    StoreInMacro(editor, *text, into);
+    StoreInMacro(editor, *text, macro);
     return DirectUpdateOutcome::Saved;
 }
 

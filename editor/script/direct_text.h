@@ -22,10 +22,10 @@ enum class DirectUpdateOutcome {
 
 // The update: the activation name checked, an over-long script truncated
 // only when the user agrees (asked before anything is written), then the
-// record filled and a new macro counted. The text goes in as it stands, a
+// record filled (a new macro enabled). The text goes in as it stands, a
 // literal tab too, so an untouched script is saved byte for byte.
 DirectUpdateOutcome DirectUpdate(const ScriptEditorFields& editor, std::string_view memoText,
-                                 MacroDelivery into);
+                                 MacroRecord& macro);
 
 // The text of a file to import: at most the script limit, asked first when
 // the file is longer, a final end-of-file character dropped. Nothing when the

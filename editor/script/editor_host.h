@@ -23,8 +23,8 @@ struct ScopeSelection {
 };
 
 struct EditorHost {
-    // Where a save goes; Delivery.Macro is the current record.
-    MacroDelivery Delivery;
+    // The current record, where a save goes.
+    MacroRecord& Edited;
     SettingsBlock& Settings;
     Configs& Config;
     CommandContext& Commands;
@@ -45,7 +45,7 @@ struct EditorHost {
     // The per-macro Cueword options dialog (TShortOptions).
     std::function<void(MacroRecord&)> EditCuewordOptions;
 
-    MacroRecord& Macro() const { return Delivery.Macro; }
+    MacroRecord& Macro() const { return Edited; }
 };
 
 }  // namespace orv::editor

@@ -12,15 +12,21 @@
 
 namespace orv::editor {
 
+// What a planned recording takes unless its answers say otherwise:
+// keystrokes alone, without their timing.
+inline constexpr CaptureOptions KeystrokesOnly{.DoubleAlt = false,
+                                               .Keys = true,
+                                               .Mouse = false,
+                                               .Time = false,
+                                               .ClicksOnly = true,
+                                               .WindowSize = false,
+                                               .RelativeTo = 1};
+
 struct CapturePlan {
     int MacroNumber = 0;  // the number the recorded macro will have
-    bool Keys = true;
-    bool Mouse = false;
-    int RelativeTo = 1;  // 1 screen, 2 window, 3 last position
-    bool ClicksOnly = true;
-    bool Time = false;
-    bool WindowSize = false;
-    bool DoubleAlt = false;
+    // Their Global, Prompt and Speed are the settings' defaults: a plan
+    // neither asks nor names a speed the capture dialog's way.
+    CaptureOptions Options = KeystrokesOnly;
     std::optional<KeyCombination> StopKey;    // none: all zeros
     std::optional<KeyCombination> SecondKey;  // the recorded macro's own hot key
     int Speed = 0;                            // the main window's capture speed; 0 leaves it
@@ -28,9 +34,6 @@ struct CapturePlan {
     bool ProgramSpecific = false;
     std::string StartWindow;  // the title of the window to record in
 };
-
-// The options of the plan as the editor's recordings take them.
-CaptureOptions PlanOptions(const CapturePlan& plan);
 
 // Writes every field of the capture section, so nothing of an earlier
 // recording is left behind.

@@ -103,19 +103,20 @@ FinishOutcome Capture(const WizardAnswers& a, const WizardEnv& env) {
     r.ActivationCode = static_cast<std::uint16_t>(a.Index("P3KeyList"));
     CapturePlan& p = out.Plan;
     p.MacroNumber = static_cast<int>(env.Library.size()) + 1;
-    p.Keys = a.Checked("P59Yes");
-    p.Mouse = a.Checked("P60Yes");
-    p.RelativeTo = a.Checked("P60Screen") ? 1 : a.Checked("P60Window") ? 2 : 3;
-    p.ClicksOnly = a.Checked("P60CapOnly");
-    p.Time = !a.Checked("P61Fast");
-    p.DoubleAlt = a.Checked("P59AltKey");
+    CaptureOptions& o = p.Options;
+    o.Keys = a.Checked("P59Yes");
+    o.Mouse = a.Checked("P60Yes");
+    o.RelativeTo = a.Checked("P60Screen") ? 1 : a.Checked("P60Window") ? 2 : 3;
+    o.ClicksOnly = a.Checked("P60CapOnly");
+    o.Time = !a.Checked("P61Fast");
+    o.DoubleAlt = a.Checked("P59AltKey");
     constexpr const char* speeds[] = {"P61Same", "P61Half", "P61Two", "P61Four", "P61Ten"};
     constexpr const char* tokens[] = {"<SPEED:00001>", "<SPEED:00002>", "<SPEED:00.50>",
                                       "<SPEED:00.25>", "<SPEED:00.10>"};
     for (int i = 0; i < 5; ++i) {
         if (a.Checked(speeds[i])) {
             p.Speed = i + 1;
-            if (p.Time)
+            if (o.Time)
                 p.SpeedToken = tokens[i];
         }
     }

@@ -134,9 +134,8 @@ bool TMainWin::Start(const std::string& commandLine) {
     host_.Shared = shared_.get();
     loading_ = std::make_unique<LibraryLoading>(*library_, *settings_, *lock_, *this, configs_,
                                                 editorNotices_);
-    libraryCommands_ = std::make_unique<LibraryCommands>(
-        LibraryParts{*library_, *settings_, *hookData_, hooks_, *lock_, editorNotices_, configs_,
-                     *this, *loading_});
+    libraryCommands_ = std::make_unique<LibraryCommands>(LibraryParts{
+        *library_, *settings_, *hookData_, *lock_, editorNotices_, configs_, *this, *loading_});
     host_.FamiliesSet[FamilyId::Library] = libraryCommands_.get();
     dispatch_ = std::make_unique<RunDispatch>(*settings_, *hookData_, *library_, *shared_,
                                               interpreter_, *this);
@@ -737,10 +736,8 @@ bool TMainWin::CanDoMenu() {
 }
 
 void TMainWin::RunMenuIcon(int macro, int x) {
-    dispatch_->TargetWindow = activation_->LastTitledWindow;
     dispatch_->TrayMenuX = x;
-    dispatch_->HotKeyPressed(static_cast<std::uint32_t>(macro) | MacroNumberBit,
-                             activation_->LastTitledWindow);
+    dispatch_->ListedMacroChosen(macro, activation_->LastTitledWindow);
     dispatch_->TrayMenuX = -1;
 }
 

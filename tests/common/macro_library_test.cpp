@@ -120,7 +120,9 @@ TEST_F(LibraryTest, SaveAppendDeleteEnableAndReload) {
 
     ASSERT_TRUE(library.SetMacroEnabled(6, 0));
     EXPECT_EQ(FileRecords()[5].Enabled, 0);
-    EXPECT_TRUE(table->Entry(6).Enabled) << "the caller updates the tables";
+    // The tables follow the flag written, and the hook library has it.
+    EXPECT_FALSE(table->Entry(6).Enabled);
+    EXPECT_FALSE(hooks->Master.Entry(6).Enabled);
 
     ASSERT_TRUE(library.DeleteMacroWithMenus(6));
     auto names = FileNicknames();
@@ -325,8 +327,8 @@ TEST_F(LibraryTest, AWriteCutOffLeavesTheWholeMacrosInUse) {
     ASSERT_TRUE(library.DeleteMacroWithMenus(1));
     EXPECT_EQ(*ReadWholeFile(LibraryPath()), whole.substr(MacroRecord::Size));
     // A fragment alone, or one not coded as a record begins, is no library.
-    for (const std::string& bytes : {testing::RecordsNamed(1).substr(0, 4096),
-                                     whole + std::string(200, 'z')}) {
+    for (const std::string& bytes :
+         {testing::RecordsNamed(1).substr(0, 4096), whole + std::string(200, 'z')}) {
         testing::PutFile(LibraryPath(), bytes);
         boxes.Expect(LibraryMessage::NotWholeMacros);
         EXPECT_FALSE(library.LoadMacroFile(LibraryPath(), false));
@@ -415,6 +417,7 @@ TEST_F(LibraryTest, AHeldMacroIsWrittenOnlyWhereItStillIs) {
     ASSERT_TRUE(library.HoldMacroRecord(7, held));
     ASSERT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Done);
     ASSERT_EQ(library.SetHeldEnabled(held, 0), LibraryStatus::Done);
+    EXPECT_FALSE(hooks->Master.Entry(7).Enabled) << "the entry follows the flag written";
     ASSERT_EQ(library.SaveHeldRecord(held, edited), LibraryStatus::Done)
         << "the hold follows its own save and flag";
     EXPECT_EQ(FileNicknames()[6], "B edited");

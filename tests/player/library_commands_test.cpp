@@ -101,8 +101,7 @@ class LibraryCommandsTest : public orv::testing::LibraryTest {
     LockHost lockHost;
     NetworkLock lock{LibraryOwner::Player, *settings, syncFiles, lockHost, notices};
     LibraryLoading loading{library, *settings, lock, desk, configs, editor};
-    LibraryCommands commands{
-        {library, *settings, *table, *hooks, lock, editor, configs, desk, loading}};
+    LibraryCommands commands{{library, *settings, *table, lock, editor, configs, desk, loading}};
     testing::RecordingHost player;
     RunState state;
     Interpreter interpreter{player, state};
@@ -189,8 +188,9 @@ TEST_F(LibraryCommandsTest, EnablingWritesTheRecordFirstThenTellsEveryone) {
     EXPECT_EQ(FileRecords()[3].Enabled, 0);
     EXPECT_FALSE(table->Entry(4).Enabled);
     EXPECT_FALSE(hooks->Master.Entry(4).Enabled);
+    // The editor hears of it once the lock is given back.
     EXPECT_EQ(trace.Lines,
-              (std::vector<std::string>{"editor 8,4", "schedule", "hot keys", "editor 1,0"}));
+              (std::vector<std::string>{"schedule", "hot keys", "editor 8,4", "editor 1,0"}));
 
     // A record that cannot be written leaves the tables as the file is.
     std::string bytes = *ReadWholeFile(LibraryPath());

@@ -75,48 +75,89 @@ TEST_F(RunDispatchTest, OnlyEnabledHotKeyMacrosMarkTheirCode) {
     EXPECT_EQ(marked, 6);
 }
 
-TEST_F(RunDispatchTest, AWindowOrProgramScopeBeatsTheGlobalMacroOnTheSameKey) {
-    Load({Scoped("first global", MacroKind::Global, ""),
-          Scoped("late global", MacroKind::Global, ""), Scoped("pad", MacroKind::Window, "notepad"),
-          Scoped("calc", MacroKind::Window, "Calc")});
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 3);
-    desk.Title = "Calculator";
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 4);
-    // No scope fits: the last global macro in file order.
-    desk.Title = "Other";
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
-    // The pause window is nobody's scope.
-    desk.Title = "Pause (Calc)";
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
-
-    Load({Scoped("global", MacroKind::Global, ""), Scoped("prog", MacroKind::Program, "notepad")});
-    desk.Title = "Other";
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
-    desk.Program = "WRITE.EXE";
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 1);
-
-    // A disabled macro later in the file never takes the key from an enabled one.
-    MacroRecord disabled = Scoped("disabled", MacroKind::Global, "");
-    disabled.Enabled = 0;
-    Load({Scoped("enabled", MacroKind::Global, ""), disabled});
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 1);
+// Which macros a hot key means, from the table and the window in front
+// alone: a scope the window in front fits, else the "if running" scopes to
+// bring forward in file order, else the last global macro.
+TEST(ChooseMacro, AScopeInFrontBeatsOneBroughtForwardWhichBeatsTheLastGlobal) {
+    struct Entry {
+        std::int16_t Kind;
+        const char* Scope;
+        bool Enabled = true;
+        std::uint8_t Match = 1;
+        std::uint16_t Code = CtrlQ;
+    };
+    constexpr std::int16_t G = MacroKind::Global, W = MacroKind::Window, P = MacroKind::Program,
+                           M = MacroKind::PopupMenu, S = MacroKind::System;
+    const FrontWindow pad{7, "Untitled - Notepad", "notepad.exe"},
+        calc{7, "Calculator", "calc.exe"}, other{7, "Other", "write.exe"},
+        pause{7, "Pause (Calc)", "tavrol.exe"}, none{0, "Calculator", "calc.exe"};
+    struct Row {
+        const char* name;
+        std::vector<Entry> entries;
+        FrontWindow front;
+        MacroChoice choice;
+    };
+    const Row rows[] = {
+        {"the window in front fits",
+         {{G, ""}, {G, ""}, {W, "notepad"}, {W, "Calc"}},
+         pad,
+         {3, {}, 2}},
+        {"the first that fits, case aside", {{W, "calc"}, {W, "CALC"}}, calc, {1, {}, 0}},
+        {"no scope fits: the last global", {{G, ""}, {G, ""}, {W, "notepad"}}, other, {0, {}, 2}},
+        {"menus and system macros are global", {{G, ""}, {M, ""}, {S, ""}}, other, {0, {}, 3}},
+        {"the pause window is nobody's scope", {{G, ""}, {W, "Calc"}}, pause, {0, {}, 1}},
+        {"no window in front", {{G, ""}, {W, "Calc"}}, none, {0, {}, 1}},
+        {"a program scope reads the program", {{G, ""}, {P, "notepad"}}, pad, {2, {}, 1}},
+        {"not the title", {{P, "Calc"}}, {7, "calc.exe", "write.exe"}, {0, {}, 0}},
+        {"if running: brought forward in file order",
+         {{W, "Inbox", true, 0}, {G, ""}, {P, "mail", true, 0}},
+         other,
+         {0, {1, 3}, 2}},
+        {"if running and in front", {{W, "Calc", true, 0}}, calc, {1, {1}, 0}},
+        {"disabled macros take nothing",
+         {{G, ""}, {G, "", false}, {W, "Calc", false}, {W, "Inbox", false, 0}},
+         calc,
+         {0, {}, 1}},
+        {"other codes take nothing",
+         {{G, "", true, 1, 3}, {W, "Calc", true, 0, 3}},
+         calc,
+         {0, {}, 0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        HookTable table;
+        table.SetMacroCount(static_cast<int>(row.entries.size()));
+        int i = 0;
+        for (const Entry& e : row.entries)
+            table.SetEntry(++i, {e.Kind, e.Scope, e.Enabled, e.Code, e.Match});
+        EXPECT_EQ(ChooseMacro(table, CtrlQ, row.front), row.choice);
+    }
 }
 
+// The one place that runs a hot key's macro brings an "if running" scope
+// forward first, and falls back on the global macro where none comes.
 TEST_F(RunDispatchTest, IfRunningScopesBringTheirWindowForward) {
-    Load({Scoped("global", MacroKind::Global, ""), Scoped("mail", MacroKind::Window, "Inbox", 0)});
+    Load({Typing("global", CtrlQ, "g"), Scoped("mail", MacroKind::Window, "Inbox", 0)});
     desk.Title = "Other";
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 1);
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    dispatch.MacroEnded();
+    EXPECT_EQ(Typed(), "g|");
     desk.OtherWindow = "INBOX";
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 2);
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    dispatch.MacroEnded();
+    EXPECT_EQ(Typed(), "g|mail|");
     EXPECT_EQ(desk.Activated.back(), "INBOX");
+    EXPECT_EQ(dispatch.TargetWindow, 1u) << "the key's window, not the one brought forward";
 
-    // Disabled, it brings nothing forward and runs nothing.
-    MacroRecord disabled = Scoped("mail", MacroKind::Window, "Inbox", 0);
-    disabled.Enabled = 0;
-    Load({Scoped("global", MacroKind::Global, ""), disabled});
+    // In front already: it runs there, in the window in front.
+    desk.Foreground = 9;
+    desk.Title = "Inbox - Mail";
     desk.Activated.clear();
-    EXPECT_EQ(dispatch.GetMacro(CtrlQ), 1);
+    dispatch.HotKeyPressed(CtrlQ, 1);
+    dispatch.MacroEnded();
+    EXPECT_EQ(Typed(), "g|mail|mail|");
     EXPECT_TRUE(desk.Activated.empty());
+    EXPECT_EQ(dispatch.TargetWindow, 9u);
 }
 
 TEST_F(RunDispatchTest, AHotKeyTypesItsMacroWithTheInUseProtocol) {
@@ -203,9 +244,9 @@ TEST_F(RunDispatchTest, EveryRunTakesCapsLockAsItIsWhenItStarts) {
     dispatch.RunMacroByNickname("Greet");
     dispatch.MacroEnded();
     EXPECT_EQ(Typed(), "[20]hi[20]|hi|");
-    // ...and a direct macro number takes it as it is too.
+    // ...and a macro chosen from a list takes it as it is too.
     host.CapsLock = true;
-    dispatch.HotKeyPressed(MacroNumberBit | 1, 1);
+    dispatch.ListedMacroChosen(1, 1);
     EXPECT_EQ(Typed(), "[20]hi[20]|hi|[20]hi[20]|");
 }
 
@@ -447,6 +488,10 @@ TEST_F(RunDispatchTest, NicknamesMatchWithoutRegardToCaseAndEmptyNamesNothing) {
     EXPECT_EQ(desk.Notices, std::vector<std::string>{RefusalMessage::NoMacroNamed("NOBODY")});
 }
 
+// Beside a key pressed while paused: the macro of that number chosen from a
+// list instead.
+constexpr std::uint32_t Listed = 0x10000;
+
 // The pause window as the main window shows it: the keys pressed while it
 // is open, then Resume when one of them resumed the run.
 class KeysWhilePaused final : public PauseControl {
@@ -457,7 +502,12 @@ class KeysWhilePaused final : public PauseControl {
         dispatch_.PauseShown();
         InUseWhilePaused = table_.MacroPlaying();
         const int before = desk_.Resumed;
-        for (std::uint32_t key : Keys) dispatch_.HotKeyPressed(key, 99);
+        for (std::uint32_t key : Keys) {
+            if (key & Listed)
+                dispatch_.ListedMacroChosen(static_cast<int>(key & ~Listed), 99);
+            else
+                dispatch_.HotKeyPressed(key, 99);
+        }
         dispatch_.PauseClosed();
         return desk_.Resumed > before;
     }
@@ -490,7 +540,7 @@ TEST_F(RunDispatchTest, APausedRunResumesOnItsOwnKeyOrTheResumeMacroOnly) {
         {{CtrlQ | CapsLockBit}, "a[20]b|", 0},
         {{ResumeMacroKey}, "ab|", 0},
         // Never resumed: the pause window's Abort ends the run.
-        {{3 | MacroNumberBit, 3}, "a|", 2},
+        {{3 | Listed, 3}, "a|", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

@@ -250,7 +250,7 @@ void TModHotKeys::CommandClick(CommandCode code) {
 }
 
 void TModHotKeys::UpdateButtonClick() {
-    switch (DirectUpdate(Fields(), NewFormat.Text(), host_.Delivery)) {
+    switch (DirectUpdate(Fields(), NewFormat.Text(), host_.Edited)) {
         case DirectUpdateOutcome::Refused:
             CuewordName.SetFocus();
             break;

@@ -496,7 +496,7 @@ bool TDoScripting::MyTextInsert(bool fresh, bool restoring, bool allowScriptEdit
 }
 
 bool TDoScripting::EnterTextFileMode(const std::string& typed, const std::string& shortPath) {
-    SaveResult parked = SaveIt(Fields(), model_.Lines(), true, host_.ProgramDir, host_.Delivery);
+    SaveResult parked = SaveIt(Fields(), model_.Lines(), true, host_.ProgramDir, host_.Edited);
     if (parked.Outcome != SaveOutcome::Parked) {
         ShowRefusal(parked);
         return false;
@@ -550,7 +550,7 @@ ScriptEditorFields TDoScripting::Fields() const {
 }
 
 void TDoScripting::SaveClick() {
-    SaveResult result = SaveIt(Fields(), model_.Lines(), false, host_.ProgramDir, host_.Delivery);
+    SaveResult result = SaveIt(Fields(), model_.Lines(), false, host_.ProgramDir, host_.Edited);
     switch (result.Outcome) {
         case SaveOutcome::Refused:
             ShowRefusal(result);

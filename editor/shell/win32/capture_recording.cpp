@@ -117,7 +117,7 @@ bool CaptureRecording::RecordPlanned(const CapturePlan& plan) {
         ShowError(RecordingRunningMessage);
         return false;
     }
-    return OpenCaptureFile() && Begin({.Options = PlanOptions(plan),
+    return OpenCaptureFile() && Begin({.Options = plan.Options,
                                        .MacroNumber = plan.MacroNumber,
                                        .SecondKey = plan.SecondKey,
                                        .SpeedToken = plan.SpeedToken,

@@ -182,20 +182,18 @@ void TMainWin::DoActivate() {
     LibraryChange change = roads_.NewChange();
     if (!change.BeginOn(SelectedMacro(), roads_.Listed()))
         return;
-    const int n = change.Held().Number;
-    MacroEntry entry = context_.Table.Entry(n);
-    entry.Enabled = change.Held().AsRead.Enabled == 0;
-    // The file first: a flag it refuses is said and handed over nowhere.
-    if (change.SetEnabled(entry.Enabled) != LibraryStatus::Done)
+    const HeldMacro& held = change.Held();
+    const bool enabled = held.AsRead.Enabled == 0;
+    // The file first: a flag it refuses is said, and the tables keep theirs.
+    // One written, the library's tables and the hook library take it.
+    if (change.SetEnabled(enabled) != LibraryStatus::Done)
         return;
-    context_.Table.SetEntry(n, entry);
-    actions_.ShowEnabledState(entry.Enabled);
+    actions_.ShowEnabledState(enabled);
     ApplyActions();
     FillList();
-    context_.Hooks.HandOver(HookSection::Item, context_.Table, n);
-    context_.Notices.Post(NoticeCode::MacroEntryChanged, n);
-    if (entry.Activation == ActivationCode::Scheduled)
-        context_.Notices.Post(NoticeCode::SchedulesChanged, 0);
+    change.Tell(NoticeCode::MacroEntryChanged, held.Number);
+    if (held.AsRead.ActivationCode == ActivationCode::Scheduled)
+        change.Tell(NoticeCode::SchedulesChanged);
     SetHotKeys();
 }
 

@@ -1,7 +1,5 @@
 #include "editor/shell/win32/script_editor_launcher.h"
 
-#include <memory>
-
 #include "common/clock.h"
 #include "common/schedule.h"
 #include "editor/script/win32/palette.h"
@@ -24,16 +22,10 @@ std::optional<ScopeSelection> SelectScope(const std::string& name, std::uint8_t 
 
 // Everything a script editor asks of the shell, for one run.
 struct ScriptEditorRun {
-    ScriptEditorRun(TMainWin& main, EditorContext& context, MacroRecord& record, HookTable& table,
-                    HookLibrary& hooks, ProgramNotices& notices)
+    ScriptEditorRun(TMainWin& main, EditorContext& context, MacroRecord& record)
         : commands{EditorCommandContext(main, context)},
-          host{MacroDelivery{record, table, hooks, notices},
-               context.Settings,
-               context.Config,
-               commands,
-               context.Notices,
-               context.ProgramDir,
-               commands.RasLoaded} {
+          host{record,          context.Settings,   context.Config,    commands,
+               context.Notices, context.ProgramDir, commands.RasLoaded} {
         host.DefaultTimer = [](MacroRecord& macro) { DefaultTimer(macro, CurrentClock().Now()); };
         host.SelectScope = SelectScope;
         host.EditSchedule = [](MacroRecord& macro) { EditSchedule(macro); };
@@ -56,19 +48,9 @@ bool ShowScriptEditor(EditorHost& host, int actKind, bool existing, bool scopeLo
 void EditOnHandOver(TMainWin& main, EditorContext& context, MacroHandOver& handOver,
                     const ShowEditor& show) {
     const bool scopeLocked = handOver.ScopeLocked || handOver.SharedKey;
-    if (handOver.IsExisting) {
-        ScriptEditorRun run(main, context, handOver.Record, context.Table, context.Hooks,
-                            context.Notices);
-        handOver.Saved = show(run.host, handOver.ActKind, true, scopeLocked);
-        return;
-    }
-    // The save of a new macro counts it in the table it is given: a scratch
-    // one, as the caller's append counts it.
-    auto scratch = std::make_unique<HookTable>(context.Table);
-    MemoryHookLibrary noHooks;
-    NoNotices nobody;
-    ScriptEditorRun run(main, context, handOver.Record, *scratch, noHooks, nobody);
-    handOver.Saved = show(run.host, handOver.ActKind, false, scopeLocked);
+    // A new macro is counted by the caller's append, once it is written.
+    ScriptEditorRun run(main, context, handOver.Record);
+    handOver.Saved = show(run.host, handOver.ActKind, handOver.IsExisting, scopeLocked);
 }
 
 void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver) {

@@ -7,7 +7,6 @@
 #include "common/files.h"
 #include "common/script/script_list.h"
 #include "common/script/writer.h"
-#include "common/hook_library.h"
 #include "tests/support/fake_clock.h"
 #include "tests/support/scripted_message_boxes.h"
 
@@ -32,28 +31,19 @@ class ScriptWriter : public ::testing::Test {
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         parkPath = InFolder(folder.string(), "TAVROL.TMP");
-        table.SetMacroCount(7);
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
     SaveResult Save(const std::vector<CommandLine>& lines, bool park = false) {
         return SaveIt(editor, lines, park, programDir.empty() ? folder.string() : programDir,
-                      {macro, table, library, notices});
+                      macro);
     }
-
-    struct RecordedNotices final : ProgramNotices {
-        void Post(int code, int argument) override { posted.emplace_back(code, argument); }
-        std::vector<std::pair<int, int>> posted;
-    };
 
     std::filesystem::path folder;
     std::string parkPath;
     std::string programDir;
     ScriptEditorFields editor;
     MacroRecord macro;
-    HookTable table;
-    MemoryHookLibrary library;
-    RecordedNotices notices;
     ScriptedMessageBoxes boxes;
     FakeClock clock;
 };
@@ -77,13 +67,8 @@ TEST_F(ScriptWriter, NormalSaveFillsTheMacroFields) {
     EXPECT_EQ(macro.TextLength, 99);  // not the writer's field
     EXPECT_EQ(macro.ScriptText(), "Hello<ENTER><BEEP>");
     EXPECT_EQ(macro.Changed, clock.Now());
-    // A new macro is counted, handed to the hook library and enabled.
+    // A new macro is enabled; the append that writes it counts it.
     EXPECT_EQ(macro.Enabled, 1);
-    EXPECT_EQ(table.MacroCount(), 8);
-    EXPECT_EQ(library.Master.MacroCount(), 8);
-    EXPECT_EQ(notices.posted,
-              (std::vector<std::pair<int, int>>{
-                  {NoticeCode::SectionChanged, static_cast<int>(HookSection::NumKeys)}}));
 }
 
 TEST_F(ScriptWriter, WindowTitleActivationKeepsItsTitle) {
@@ -95,8 +80,6 @@ TEST_F(ScriptWriter, WindowTitleActivationKeepsItsTitle) {
     macro.SetScriptText("old script");
     SaveResult r = Save({});
     ASSERT_EQ(r.Outcome, SaveOutcome::Saved);
-    EXPECT_EQ(table.MacroCount(), 7);
-    EXPECT_TRUE(notices.posted.empty());
     EXPECT_EQ(macro.ScopeText, std::string(30, 'w'));
     EXPECT_EQ(macro.CuewordText, "");
     EXPECT_EQ(macro.MacroKind, MacroKind::Window);

@@ -96,7 +96,7 @@ TEST(CaptureKindTest, PlansTheRecordingFromTheAnswers) {
     EXPECT_EQ(out.Record.ScriptText(), "");
     const CapturePlan& p = out.Plan;
     EXPECT_EQ(p.MacroNumber, 5);
-    EXPECT_EQ(p.RelativeTo, 2);
+    EXPECT_EQ(p.Options.RelativeTo, 2);
     EXPECT_EQ(p.Speed, 2);
     EXPECT_EQ(p.SpeedToken, "<SPEED:00002>");
     EXPECT_EQ(p.StopKey, DecipherKey(600));

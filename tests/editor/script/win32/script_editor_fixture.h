@@ -33,7 +33,6 @@ class ScriptEditorTest : public ::testing::Test {
         macro.ActivationCode = 65;
         macro.MacroKind = MacroKind::Global;
         macro.IconName = "MAIN";
-        table.SetMacroCount(3);
     }
 
     // Shows the editor on the macro with that script; step drives it and
@@ -87,18 +86,10 @@ class ScriptEditorTest : public ::testing::Test {
     SettingsBlock settings;
     MemorySettingsStore store;
     Configs configs{store, settings, folder.Path()};
-    HookTable table;
-    MemoryHookLibrary hooks;
     KeptNotices notices;
     MacroRecord macro;
     CommandContext commands{settings, {}, true, {}};
-    EditorHost host{MacroDelivery{macro, table, hooks, notices},
-                    settings,
-                    configs,
-                    commands,
-                    notices,
-                    folder.Path(),
-                    true};
+    EditorHost host{macro, settings, configs, commands, notices, folder.Path(), true};
     int ActKind = 1;
     // The Wizard button's palette; none leaves the button disabled.
     std::function<void(TDoScripting&)> Palette;
