@@ -99,7 +99,7 @@ class ScriptEditorTest : public ::testing::Test {
                     notices,
                     folder.Path(),
                     true};
-    int ActKind = 1;
+    ActivationKind ActKind = ActivationKind::HotKey;
     // The Wizard button's palette; none leaves the button disabled.
     std::function<void(TDoScripting&)> Palette;
     ModalDriver driver;

@@ -139,7 +139,8 @@ TEST_F(MacroOperationsTest, TheEditorsOfAMacroAreToldItsActivationAndWhatTheyCha
                  {Macro("TYPE NAME", 65), scoped, Macro("TIMED", ActivationCode::Scheduled)});
     TMainWin& w = OpenWithOperations();
     struct Told {
-        int Number, ActKind;
+        int Number;
+        ActivationKind ActKind;
         bool Existing, Shared;
         std::string Label;
     };
@@ -160,11 +161,11 @@ TEST_F(MacroOperationsTest, TheEditorsOfAMacroAreToldItsActivationAndWhatTheyCha
     w.MenuEnterKey.Click();
     ASSERT_EQ(told.size(), 2u);
     EXPECT_EQ(told[0].Number, 2);
-    EXPECT_EQ(told[0].ActKind, 1);
+    EXPECT_EQ(told[0].ActKind, ActivationKind::HotKey);
     EXPECT_TRUE(told[0].Existing);
     EXPECT_TRUE(told[0].Shared);
     EXPECT_EQ(told[0].Label, KeyName(65));
-    EXPECT_EQ(told[1].ActKind, 2);
+    EXPECT_EQ(told[1].ActKind, ActivationKind::Timed);
     EXPECT_FALSE(told[1].Shared);
     const std::vector<MacroRecord> stored = RecordsOf(FileBytes(library));
     EXPECT_EQ(stored[1].Nickname.str(), "CHANGED");
