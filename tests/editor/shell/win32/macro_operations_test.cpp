@@ -11,6 +11,7 @@
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/network_lock.h"
+#include "common/program_messages.h"
 #include "common/script/writer.h"
 #include "common/side_files.h"
 #include "common/string_routines.h"
@@ -101,7 +102,7 @@ TEST_F(MacroOperationsTest, APopupMenuAddedAfterEditingAFiledMacroStartsAfresh) 
         EXPECT_FALSE(f.ScriptButton.Enabled());
         EXPECT_EQ(f.ClientHeight(), 419);
         f.HotKeyEntry.SetFocus();
-        PostMessageA(f.Handle(), WM_USER + 1, key, 0);
+        PostMessageA(f.Handle(), ProgramMessage::SecondWindowKey, key, 0);
         Pump(f);
         EXPECT_EQ(f.HotKeyEntry.Text(), KeyName(key));
         f.EnterKeyButton.Click();
@@ -185,14 +186,14 @@ TEST_F(MacroOperationsTest, TheAddDialogAsksAboutWindowsKeysAndIgnoresCodesOffIt
     ModalDriver driver;
     driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
         EXPECT_EQ(table.U8(secondOn), 1);
-        PostMessageA(f.Handle(), WM_USER + 1, 571, 0);
+        PostMessageA(f.Handle(), ProgramMessage::SecondWindowKey, 571, 0);
         Pump(f);
         EXPECT_EQ(f.HotKeyEntry.Text(), "Win+R");
         boxes.Expect(WindowsHotKeyQuestion(571), MsgResult::No, "Warning");
         f.ScriptButton.Click();
         EXPECT_TRUE(f.IsOpen());
 
-        PostMessageA(f.Handle(), WM_USER + 1, HotKeyCount, 0);
+        PostMessageA(f.Handle(), ProgramMessage::SecondWindowKey, HotKeyCount, 0);
         Pump(f);
         EXPECT_EQ(f.HotKeyEntry.Text(), "Win+R");
         EXPECT_EQ(f.KeyList.ItemIndex(), 571);
