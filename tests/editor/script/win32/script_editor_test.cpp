@@ -99,7 +99,7 @@ TEST_F(ScriptEditorFormTest, TheTopPanelFollowsTheActivationKind) {
             EXPECT_EQ(IsWindowVisible(f.HotKeyLabel.Handle()) != 0, c.HotKey);
             EXPECT_EQ(f.WindowRadio.Enabled(), c.ScopeRadios);
             EXPECT_EQ(f.ProgramRadio.Enabled(), c.ScopeRadios);
-            if (c.Kind == 7) {
+            if (c.Kind == ActivationKind::WindowTitle) {
                 EXPECT_EQ(f.CueName.Text(), "A window title of twenty-odd");
             }
             EXPECT_FALSE(f.WizardButton.Enabled());
