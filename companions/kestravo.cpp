@@ -1,19 +1,19 @@
 // Stand-in for the sweepstakes practice form that the quick wizard starts
 // with "QOT <window>": the user types a name and an e-mail address as the
 // sweepstakes form will ask for them, while the wizard records. When the form
-// goes (Done or closed) it posts WM_USER+4 to the wizard's window, which ends
-// the recording.
+// goes (Done or closed) it posts the end of a recording to the wizard's window,
+// which ends the recording there.
 #include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
 
+#include "common/program_messages.h"
 #include "common/win32/foreground.h"
 
 namespace {
 
 constexpr char WindowClass[] = "OrvaneSweepstakesForm";
-constexpr UINT RecordingEnded = WM_USER + 4;
 
 HWND wizard = nullptr;
 
@@ -58,7 +58,7 @@ LRESULT CALLBACK FormProc(HWND form, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             if (wizard)
-                PostMessageA(wizard, RecordingEnded, 0, 0);
+                PostMessageA(wizard, orv::ProgramMessage::CaptureEnded, 0, 0);
             PostQuitMessage(0);
             return 0;
     }

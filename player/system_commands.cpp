@@ -292,13 +292,11 @@ Flow SystemCommands::Perform(CommandContext& context) {
                 SetWallpaper(text, form.Variant, 0, 0);
                 break;
             }
-            // x in characters 1-4 of the text, y in 6-9, the file from 10 on.
-            const auto part = [&](std::size_t from, std::size_t count) {
-                return from < text.size() ? text.substr(from, count) : std::string_view{};
+            const auto place = [&](TokenField field) {
+                return static_cast<std::int32_t>(ReadInteger(context.Field(field.From, field.To)));
             };
-            SetWallpaper(part(9, std::string_view::npos), 3,
-                         static_cast<std::int32_t>(ReadInteger(part(0, 4))),
-                         static_cast<std::int32_t>(ReadInteger(part(5, 4))));
+            SetWallpaper(PlacedWallpaperFile(form, text), 3, place(WallpaperField::X),
+                         place(WallpaperField::Y));
             break;
         }
         case C::ScreenSaver:  // "<SSON>"

@@ -310,7 +310,9 @@ struct Writer {
             case C::Wallpaper:
                 c.Head(code, r.Style);
                 if (r.Style == 3)
-                    c.Digits(r.X, 4).Literal(",").Digits(r.Y, 4);
+                    c.Digits(r.X, WallpaperField::X.Width())
+                        .Literal(",")
+                        .Digits(r.Y, WallpaperField::Y.Width());
                 return c.Free(r.Bitmap, "", "file name").Close().Result();
             default:
                 return c.Head(code, OnlyVariant()).Digits(r.Value, 2).Close().Result();

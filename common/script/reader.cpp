@@ -193,8 +193,9 @@ class ScriptReader {
                     return SystemRec{variant, "", closed()};
                 if (variant != 3)
                     return SystemRec{6, text, 0, 0, 0, variant};
-                std::string_view file = text.size() > 9 ? text.substr(9) : "";
-                return SystemRec{6, file, 0, Digits(text, 0, 3), Digits(text, 5, 8), 3};
+                const int x = Digits(token, WallpaperField::X);
+                const int y = Digits(token, WallpaperField::Y);
+                return SystemRec{6, PlacedWallpaperFile(form, text), 0, x, y, 3};
             }
             case K::Volume:
                 return VolumeRec{variant};

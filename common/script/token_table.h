@@ -83,10 +83,24 @@ namespace PointField {
 constexpr TokenField X{5, 9};
 constexpr TokenField Y{11, 15};
 }  // namespace PointField
+// "<WALLP:xxxx,yyyy" file ">": a wallpaper placed at a point; the file runs
+// from FileFrom to the ">".
+namespace WallpaperField {
+constexpr TokenField X{7, 10};
+constexpr TokenField Y{12, 15};
+constexpr std::size_t FileFrom = 16;
+}  // namespace WallpaperField
 
 // The single field of a closed token.
 constexpr TokenField ClosedField(const TokenForm& form) {
     return {form.Head.size(), form.Offset - 1u};
+}
+
+// The file of a placed wallpaper, from the token's free text (which starts at
+// the form's offset).
+constexpr std::string_view PlacedWallpaperFile(const TokenForm& form, std::string_view text) {
+    const std::size_t at = WallpaperField::FileFrom - form.Offset;
+    return at < text.size() ? text.substr(at) : std::string_view{};
 }
 
 struct TokenMatch {

@@ -104,7 +104,7 @@ std::optional<std::string> CutIfAgreed(std::string text) {
 
 bool ActivationNameAccepted(const ScriptEditorFields& editor) {
     std::string name = TrimStr(editor.CuewordName);
-    if (editor.ActKind == 3) {
+    if (editor.ActKind == ActivationKind::Cueword) {
         if (name.empty()) {
             ShowError("No Cueword name was entered.");
             return false;
@@ -114,7 +114,7 @@ bool ActivationNameAccepted(const ScriptEditorFields& editor) {
             return false;
         }
     }
-    if (editor.ActKind == 7 && name.empty()) {
+    if (editor.ActKind == ActivationKind::WindowTitle && name.empty()) {
         ShowError("No Window title has been entered.");
         return false;
     }
@@ -123,7 +123,7 @@ bool ActivationNameAccepted(const ScriptEditorFields& editor) {
 
 bool ScopeNamed(const ScriptEditorFields& editor, const MacroRecord& macro) {
     // A window-title activation names its window in the box itself.
-    if (editor.ActKind == 7 || editor.Scope == ScopeChoice::Global ||
+    if (editor.ActKind == ActivationKind::WindowTitle || editor.Scope == ScopeChoice::Global ||
         !TrimStr(macro.ScopeText.str()).empty())
         return true;
     ShowError(editor.Scope == ScopeChoice::Specific
@@ -142,8 +142,8 @@ void StoreInMacro(const ScriptEditorFields& editor, std::string_view text, Macro
                       : editor.Scope == ScopeChoice::Specific ? MacroKind::Window
                                                               : MacroKind::Program;
     std::string name = TrimStr(editor.CuewordName);
-    macro.CuewordText = editor.ActKind == 3 ? name : "";
-    if (editor.ActKind == 7)
+    macro.CuewordText = editor.ActKind == ActivationKind::Cueword ? name : "";
+    if (editor.ActKind == ActivationKind::WindowTitle)
         macro.ScopeText = name;
     macro.SetScriptText(text);
 }

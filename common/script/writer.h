@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/activation_kind.h"
 #include "common/macro_record.h"
 #include "common/script/records.h"
 
@@ -55,14 +56,14 @@ std::optional<std::string> CutIfAgreed(std::string text);
 // What the writer reads of the script editor.
 enum class ScopeChoice { Global, Specific, Program };
 struct ScriptEditorFields {
-    int ActKind = 1;  // 1 hot key, 2 timed, 3 Cueword, 6 none, 7 window title
+    ActivationKind ActKind = ActivationKind::HotKey;
     bool IsExisting = false;
     bool EditingTextFile = false;
     std::string TextFilePath;
     std::string NickName;
     std::string IconChoice;
     ScopeChoice Scope = ScopeChoice::Global;
-    std::string CuewordName;  // the window title when ActKind is 7
+    std::string CuewordName;  // the window title for a window-title macro
 };
 
 enum class SaveOutcome {

@@ -5,7 +5,7 @@
 
 namespace orv::editor {
 
-void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind) {
+void PrepareMacroForEditing(EditorHost& host, bool existing, ActivationKind actKind) {
     MacroRecord& macro = host.Macro();
     const auto caseSetting = static_cast<std::int16_t>(host.Settings.CaseSensitive);
     const std::int16_t removeSetting = host.Settings.NoRemove ? 2 : 1;
@@ -16,7 +16,7 @@ void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind) {
             macro.CuewordRemove = removeSetting;
         return;
     }
-    if (actKind != 7)
+    if (actKind != ActivationKind::WindowTitle)
         macro.ScopeText = "";
     macro.ScopeMatch = 1;
     if (host.DefaultTimer)

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/activation_kind.h"
 #include "editor/script/editor_host.h"
 
 namespace orv::editor {
@@ -16,7 +17,7 @@ inline constexpr int WindowTitleLength =
 // they are out of range; a new one starts global (its scope kept only for a
 // window-title macro), with the default schedule and the settings' Cueword
 // options.
-void PrepareMacroForEditing(EditorHost& host, bool existing, int actKind);
+void PrepareMacroForEditing(EditorHost& host, bool existing, ActivationKind actKind);
 
 // What the user has made of the macro in either editor, as one value: the
 // fields, the script's text or lines, and the record as its dialogs (window or

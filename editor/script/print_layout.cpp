@@ -5,16 +5,17 @@
 
 namespace orv::editor {
 
-std::string ScriptPrintHeading(const std::string& nickname, int actKind, const std::string& cueword,
-                               const std::string& scopeText, const std::string& hotKeyName) {
+std::string ScriptPrintHeading(const std::string& nickname, ActivationKind actKind,
+                               const std::string& cueword, const std::string& scopeText,
+                               const std::string& hotKeyName) {
     switch (actKind) {
-        case 1:
+        case ActivationKind::HotKey:
             return nickname + "  (" + hotKeyName + ")";
-        case 2:
+        case ActivationKind::Timed:
             return nickname + "  (Timed Macro)";
-        case 3:
+        case ActivationKind::Cueword:
             return nickname + "  (Cueword:" + cueword + ")";
-        case 7:
+        case ActivationKind::WindowTitle:
             return nickname + "  (Window Title: " + scopeText + ")";
         default:
             return nickname;

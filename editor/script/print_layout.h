@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/activation_kind.h"
 #include "common/ui/fit_text.h"
 
 namespace orv::editor {
@@ -31,8 +32,9 @@ struct PrintPage {
 inline constexpr std::string_view LineHeightSample = "ABCDEZahyjklgwqrstyp";
 
 // The macro's heading: its nickname and what activates it.
-std::string ScriptPrintHeading(const std::string& nickname, int actKind, const std::string& cueword,
-                               const std::string& scopeText, const std::string& hotKeyName);
+std::string ScriptPrintHeading(const std::string& nickname, ActivationKind actKind,
+                               const std::string& cueword, const std::string& scopeText,
+                               const std::string& hotKeyName);
 
 // The pages of copies of the script: "Orvane Script for " + heading on row 0,
 // the lines from row 2 on.

@@ -59,19 +59,19 @@ std::pair<std::string, std::string> KeyListColumns(std::string_view line) {
 ChosenActivation ActivationFor(AddType type, int code, const HotKeyChoices& choices) {
     switch (type) {
         case AddType::None:
-            return {6, ActivationCode::None, false};
+            return {ActivationKind::None, ActivationCode::None, false};
         case AddType::WindowTitle:
-            return {7, ActivationCode::WindowTitle, false};
+            return {ActivationKind::WindowTitle, ActivationCode::WindowTitle, false};
         case AddType::Timed:
-            return {2, ActivationCode::Scheduled, false};
+            return {ActivationKind::Timed, ActivationCode::Scheduled, false};
         case AddType::Cueword:
-            return {3, ActivationCode::Cueword, false};
+            return {ActivationKind::Cueword, ActivationCode::Cueword, false};
         case AddType::HotKey:
         case AddType::Popup:
             break;
     }
     const bool taken = IsHotKeyCode(code) && choices.KeyTaken[static_cast<std::size_t>(code)];
-    return {1, static_cast<std::uint16_t>(code), taken};
+    return {ActivationKind::HotKey, static_cast<std::uint16_t>(code), taken};
 }
 
 std::optional<const char*> NameRefusal(AddType type, std::string_view trimmedName) {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/activation_kind.h"
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
 
@@ -49,7 +50,7 @@ std::pair<std::string, std::string> KeyListColumns(std::string_view line);
 
 // The editor that makes the script is told the activation chosen.
 struct ChosenActivation {
-    int ActKind;  // 1 hot key, 2 timed, 3 Cueword, 6 none, 7 window title
+    ActivationKind ActKind;
     std::uint16_t ActivationCode;
     bool ScopeLocked;  // the hot key is a global one's: the macro cannot be global
 };

@@ -17,18 +17,18 @@ MacroRecord NewMacroRecord(const SettingsBlock& settings, DateTime now) {
     return r;
 }
 
-int ActKindOf(std::uint16_t activation) {
+ActivationKind ActKindOf(std::uint16_t activation) {
     switch (activation) {
         case ActivationCode::Scheduled:
-            return 2;
+            return ActivationKind::Timed;
         case ActivationCode::Cueword:
-            return 3;
+            return ActivationKind::Cueword;
         case ActivationCode::None:
-            return 6;
+            return ActivationKind::None;
         case ActivationCode::WindowTitle:
-            return 7;
+            return ActivationKind::WindowTitle;
         default:
-            return 1;
+            return ActivationKind::HotKey;
     }
 }
 

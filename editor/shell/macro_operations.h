@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/activation_kind.h"
 #include "common/categories.h"
 #include "common/date_time.h"
 #include "common/hook_table.h"
@@ -25,7 +26,7 @@ MacroRecord NewMacroRecord(const SettingsBlock& settings, DateTime now);
 
 // The editors' activation kind of a stored activation code: 1 hot key,
 // 2 timed, 3 Cueword, 6 none, 7 window title.
-int ActKindOf(std::uint16_t activation);
+ActivationKind ActKindOf(std::uint16_t activation);
 
 // Macro n has a hot key that another global, pop-up menu or system macro
 // also has: the editors then keep it from being global.

@@ -298,9 +298,9 @@ ScheduleControls ScheduleAnswers(const WizardAnswers& a) {
 }
 
 Activation ActivationOf(int kind, const WizardAnswers& a) {
-    if (kind == 10)
+    if (kind == WizardKind::Reminder)
         return Activation::Timed;
-    if (kind == CaptureKind || kind == 25)
+    if (kind == WizardKind::Capture || kind == WizardKind::PopupMenu)
         return Activation::HotKey;
     constexpr const char* radios[] = {"P2HotKey", "P2Cueword", "P2Timed", "P2None", "P2Title"};
     for (int i = 0; i < 5; ++i) {
@@ -320,7 +320,7 @@ CheckOutcome Panel3(int kind, const WizardAnswers& a, const WizardEnv& env) {
             return WizardRefusal{"A hot key has not been selected. Please select one.",
                                  "P3KeyList"};
         if (HotKeyUsed(env)[static_cast<std::size_t>(code)]) {
-            if (kind == CaptureKind || kind == 25)
+            if (kind == WizardKind::Capture || kind == WizardKind::PopupMenu)
                 return WizardRefusal{
                     "A Global Macro already exists for this Hot Key combination. "
                     "Popup Menus can only be assigned on a global basis.",
@@ -352,7 +352,7 @@ std::optional<WizardRefusal> NamedCheck(int panel, int kind, const WizardAnswers
     switch (panel) {
         case 10:
             // A reminder that deletes itself finds itself by its nickname.
-            if (kind == 10 && a.Checked("P26Delete")) {
+            if (kind == WizardKind::Reminder && a.Checked("P26Delete")) {
                 std::string nick = a.Trimmed("P10Nick");
                 if (nick.empty())
                     return Refuse(

@@ -164,9 +164,9 @@ std::optional<HotKeyWarning> WarnWindowsHotKey(int code) {
 
 FinishOutcome FinishUp(int kind, const WizardAnswers& a, const WizardEnv& env,
                        bool windowsKeyAccepted) {
-    if (kind == FirstTimeKind)
+    if (kind == WizardKind::FirstTime)
         return FirstTime(a);
-    if (kind == CaptureKind)
+    if (kind == WizardKind::Capture)
         return Capture(a, env);
     std::vector<int> path = ShownPath(kind, a, env.HasPopupMenus());
     MacroOutcome out;
@@ -197,7 +197,7 @@ FinishOutcome FinishUp(int kind, const WizardAnswers& a, const WizardEnv& env,
             r.ActivationCode = ActivationCode::WindowTitle;
             break;
     }
-    if (kind == 25) {
+    if (kind == WizardKind::PopupMenu) {
         PopupMenu(out, a);
     } else {
         SetScope(r, a, path);
@@ -205,7 +205,7 @@ FinishOutcome FinishUp(int kind, const WizardAnswers& a, const WizardEnv& env,
             r.ScopeText = a.Trimmed("P37Title");
         if (Shown(path, 9) && a.Checked("P9AddYes"))
             out.AddToMenu = a.ChosenLine("P9PopupList").value_or(ListLine{}).Number;
-        if (kind == 18) {
+        if (kind == WizardKind::Sweepstakes) {
             auto script = SweepstakesScript(env);
             if (auto* refused = std::get_if<WizardRefusal>(&script))
                 return *refused;

@@ -9,9 +9,49 @@
 
 namespace orv::editor {
 
+// The kinds by name; the number is the kind's row, as the wizard's buttons and
+// callers give it.
+enum class WizardKind : int {
+    TypeText = 1,
+    Paste = 2,
+    Symbol = 3,
+    Launch = 4,
+    WebSite = 5,
+    DateOrTime = 6,
+    Capture = 7,
+    NetworkConnections = 8,
+    RebootOrLogoff = 9,
+    Reminder = 10,
+    FileManagement = 11,
+    DialUp = 12,
+    DisplayResolution = 13,
+    DefaultPrinter = 14,
+    AudioCd = 15,
+    VideoClip = 16,
+    SoundsAndVolume = 17,
+    Sweepstakes = 18,
+    Wallpaper = 19,
+    WindowSize = 20,
+    MaximizeMinimize = 21,
+    ExplorerFolder = 22,
+    DesktopGoodies = 23,
+    ScreenSaver = 24,
+    PopupMenu = 25,
+    FromOtherMacros = 26,
+    SingleCommand = 27,
+    FirstTime = 28,
+    EMail = 29,
+};
+
 constexpr int WizardKindCount = 29;
-constexpr int FirstTimeKind = 28;
-constexpr int CaptureKind = 7;
+static_assert(static_cast<int>(WizardKind::EMail) == WizardKindCount);
+
+constexpr int Number(WizardKind kind) {
+    return static_cast<int>(kind);
+}
+constexpr bool operator==(int number, WizardKind kind) {
+    return number == Number(kind);
+}
 
 struct KindDecl {
     int Number = 0;

@@ -7,6 +7,7 @@
 #include "common/schedule.h"
 #include "common/string_routines.h"
 #include "common/system_macro_action.h"
+#include "editor/wizard/wizard_kinds.h"
 
 namespace orv::editor {
 namespace {
@@ -227,7 +228,7 @@ std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& a,
                 {"P8ProgPart", {}, program}, {"P8WindowPart", {}, !program}, {box, {}, {}, true}};
         }
         case 10:
-            if (kind == 25)
+            if (kind == WizardKind::PopupMenu)
                 return {{"P10IconLabel",
                          "If you have chosen to place an icon in the system tray for this menu, "
                          "then this will be the icon shown there.",
@@ -280,7 +281,7 @@ std::vector<Arranged> Arrangement(int panel, int kind, const WizardAnswers& a,
                     {"P29ConnLabel", disconnect ? "Disconnect Options" : "Connect Options", {}}};
         }
         case 33:
-            if (kind == 20)
+            if (kind == WizardKind::WindowSize)
                 return {{"P33TitleLabel",
                          "Enter the title of the window of the program you wish to move or resize. "
                          "The \"title\" is what appears in the blue caption bar at the top of a "

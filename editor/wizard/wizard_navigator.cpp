@@ -83,7 +83,7 @@ bool HasLoader(int panel) {
 }
 
 void WizardNavigator::Start(bool bypass) {
-    step_ = bypass && kind_ != FirstTimeKind ? 2 : 1;
+    step_ = bypass && kind_ != WizardKind::FirstTime ? 2 : 1;
     Move(+1);
 }
 

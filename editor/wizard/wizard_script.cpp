@@ -13,6 +13,7 @@
 #include "editor/commands/dialup_command.h"
 #include "editor/commands/email_commands.h"
 #include "editor/commands/network_command.h"
+#include "editor/wizard/wizard_kinds.h"
 #include "editor/wizard/wizard_navigator.h"
 
 namespace orv::editor {
@@ -447,92 +448,92 @@ void EMail(Context& c) {
 
 void Compose(int kind, Context& c) {
     const WizardAnswers& a = c.a;
-    switch (kind) {
-        case 1:
+    switch (static_cast<WizardKind>(kind)) {
+        case WizardKind::TypeText:
             c.s.Typed(a.Text("P14MyMemo"), "P14MyMemo");
             break;
-        case 2:
+        case WizardKind::Paste:
             PasteText(c);
             break;
-        case 3:
+        case WizardKind::Symbol:
             c.s.Literal(std::string(1, static_cast<char>(128 + a.SymbolIndex)));
             break;
-        case 4:
+        case WizardKind::Launch:
             LaunchOrActivate(c);
             break;
-        case 5:
+        case WizardKind::WebSite:
             c.s.Token(a.Checked("P21Web") ? C::WebSite : C::WebFtp, StringOf(a.Trimmed("P22URL")),
                       "P22URL");
             break;
-        case 6:
+        case WizardKind::DateOrTime:
             DateOrTime(c);
             break;
-        case 8:
+        case WizardKind::NetworkConnections:
             NetworkDrive(c);
             break;
-        case 9: {
+        case WizardKind::RebootOrLogoff: {
             constexpr CommandCode codes[] = {C::Logoff, C::Reboot, C::ShutDown, C::PowerOff};
             c.s.Token(codes[FirstChecked(a, {"P11Logoff", "P11Reboot", "P11Shut", "P11Power"})]);
             break;
         }
-        case 10:
+        case WizardKind::Reminder:
             Reminder(c);
             break;
-        case 11:
+        case WizardKind::FileManagement:
             Files(c);
             break;
-        case 12:
+        case WizardKind::DialUp:
             if (a.Checked("P27Hang"))
                 c.s.Token(C::DialUpNetworking, DialUpRec{2, {}, {}, {}}, "");
             else
                 DialUp(c);
             break;
-        case 13:
+        case WizardKind::DisplayResolution:
             c.s.Token(C::DefaultDisplaySize, DisplaySizeRec{a.Index("P16SettingBox")},
                       "P16SettingBox");
             break;
-        case 14:
+        case WizardKind::DefaultPrinter:
             c.s.Token(C::DefaultPrinter,
                       StringOf(a.ChosenLine("P15SettingBox").value_or(ListLine{}).Text),
                       "P15SettingBox");
             break;
-        case 15:
+        case WizardKind::AudioCd:
             AudioCd(c);
             break;
-        case 16: {
+        case WizardKind::VideoClip: {
             std::uint32_t mode = a.Checked("P24Immed") ? 1 : a.Checked("P24Exit") ? 2 : 3;
             c.s.Token(C::VideoClipPlay, VideoRec{Str255(a.Trimmed("P24Path")), mode}, "P24Path");
             break;
         }
-        case 17:
+        case WizardKind::SoundsAndVolume:
             SoundsAndVolume(c);
             break;
-        case 19:
+        case WizardKind::Wallpaper:
             Wallpaper(c);
             break;
-        case 20:
+        case WizardKind::WindowSize:
             WindowSize(c);
             break;
-        case 21:
+        case WizardKind::MaximizeMinimize:
             MaximizeMinimize(c);
             break;
-        case 22:
+        case WizardKind::ExplorerFolder:
             ExplorerFolder(c);
             break;
-        case 23:
+        case WizardKind::DesktopGoodies:
             DesktopGoodies(c);
             break;
-        case 24:
+        case WizardKind::ScreenSaver:
             ScreenSaver(c);
             break;
-        case 26:
+        case WizardKind::FromOtherMacros:
             for (const ListLine& line : a.Lines("P64NewBox"))
                 c.s.Token(C::MacroRun, MacroRefRec{1, Str255(line.Text)}, "P64NewBox");
             break;
-        case 27:
+        case WizardKind::SingleCommand:
             c.s.Literal(a.CommandText);
             break;
-        case 29:
+        case WizardKind::EMail:
             EMail(c);
             break;
         default:
@@ -543,18 +544,18 @@ void Compose(int kind, Context& c) {
 }  // namespace
 
 std::string MainTextControl(int kind) {
-    switch (kind) {
-        case 1:
+    switch (static_cast<WizardKind>(kind)) {
+        case WizardKind::TypeText:
             return "P14MyMemo";
-        case 2:
+        case WizardKind::Paste:
             return "P12MyMemo";
-        case 10:
+        case WizardKind::Reminder:
             return "P26MyMemo";
-        case 26:
+        case WizardKind::FromOtherMacros:
             return "P64NewBox";
-        case 27:
+        case WizardKind::SingleCommand:
             return "P58Choose";
-        case 29:
+        case WizardKind::EMail:
             return "P83Memo";
         default:
             return "P10Nick";

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/files.h"
+#include "common/program_messages.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
 #include "common/hook_table.h"
@@ -337,7 +338,7 @@ bool FakeEditor::Got(Notice notice) const {
 
 LRESULT CALLBACK FakeEditor::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<FakeEditor*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_USER + 11 && self) {
+    if (message == ProgramMessage::Notice && self) {
         self->Notices.push_back({wParam, lParam});
         return 0;
     }

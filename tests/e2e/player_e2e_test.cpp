@@ -12,6 +12,7 @@
 #include "common/files.h"
 #include "common/hook_table.h"
 #include "common/hotkeys.h"
+#include "common/program_messages.h"
 #include "common/win32/kernel_objects.h"
 #include "common/side_files.h"
 #include "common/swap_keys.h"
@@ -244,7 +245,7 @@ TEST_F(PlayerEndToEnd, TheEditorsReloadCommandBringsInTheChangedLibrary) {
     ASSERT_EQ(
         WriteLibrary("e2e_player.ORN", {Macro("Mine", Code("Ctrl+E"), MacroKind::Global, "e")}),
         library);
-    PostMessageA(player.Window(), WM_USER + 11, 21, 0);
+    PostMessageA(player.Window(), ProgramMessage::Notice, 21, 0);
     Press(target, "key ctrl+e", "qe");
 }
 
@@ -411,7 +412,7 @@ TEST_F(PlayerEndToEnd, TheScreenSaverIsHeldOffOnlyWhileAnEnabledTimedMacroWaits)
     EXPECT_EQ(ScreenSaver(), -1);
 }
 
-// Every command the editor sends (WM_USER+11, codes 1 to 21, and codes
+// Every command the editor sends (the Notice message, codes 1 to 21, and codes
 // beyond them) to a running player, in order, each with what it must do.
 TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
     const std::uint16_t ctrlQ = Code("Ctrl+Q"), ctrlE = Code("Ctrl+E"), ctrlW = Code("Ctrl+W");
@@ -515,7 +516,7 @@ TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
              const bool refused = HandOver(player.Window(), "Tavrol.exe /AAlpha") &&
                                   AnswerBox("Warning") == player::RefusalMessage::Recording;
              SetMaster(HookAt::CaptureRunning, {0});
-             PostMessageA(player.Window(), WM_USER + 11, 6,
+             PostMessageA(player.Window(), ProgramMessage::Notice, 6,
                           static_cast<int>(HookSection::CaptureOn));
              return refused && handled();
          }},
@@ -550,7 +551,7 @@ TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
          [&] {
              const bool followed = handled() && ScreenSaver() != -1;
              WritePrivateProfileStringA("Misc", "Disable Screen Saver", "Yes", "ORVAN.INI");
-             PostMessageA(player.Window(), WM_USER + 11, 15, 0);
+             PostMessageA(player.Window(), ProgramMessage::Notice, 15, 0);
              return followed && handled() && ScreenSaver() == -1;
          }},
         {16, 0, nothing, unchanged},
@@ -587,7 +588,7 @@ TEST_F(PlayerEndToEnd, EachEditorCommandDoesWhatItsCodeSays) {
         SCOPED_TRACE("command " + std::to_string(row.code) + ", " + std::to_string(row.argument));
         before = MasterTable();
         ASSERT_TRUE(row.prepare());
-        PostMessageA(player.Window(), WM_USER + 11, row.code, row.argument);
+        PostMessageA(player.Window(), ProgramMessage::Notice, row.code, row.argument);
         EXPECT_TRUE(row.check());
     }
 }

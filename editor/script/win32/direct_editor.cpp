@@ -169,7 +169,8 @@ void TModHotKeys::ShowMacro() {
 
 void TModHotKeys::ShowActivation() {
     const MacroRecord& macro = host_.Macro();
-    bool timed = ActKind == 2, cueword = ActKind == 3, window = ActKind == 7;
+    bool timed = ActKind == ActivationKind::Timed, cueword = ActKind == ActivationKind::Cueword,
+         window = ActKind == ActivationKind::WindowTitle;
     auto showIf = [](TControl& control, bool shown) {
         control.SetVisible(shown);
         control.SetEnabled(shown);
@@ -195,7 +196,8 @@ void TModHotKeys::ShowActivation() {
 void TModHotKeys::DoCaption() {
     ScopeChoice scope = Fields().Scope;
     SetCaption(ScriptEditorCaption(scope, host_.Macro().ScopeText.str(), "Modify Hot Key"));
-    ChooseWinProg.SetEnabled(ActKind != 7 && scope != ScopeChoice::Global);
+    ChooseWinProg.SetEnabled(ActKind != ActivationKind::WindowTitle &&
+                             scope != ScopeChoice::Global);
 }
 
 void TModHotKeys::ScopeClick() {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <string>
 
+#include "common/activation_kind.h"
 #include "common/script/records.h"
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/menus.h"
@@ -34,7 +35,7 @@ class TModHotKeys : public TForm {
     // Set by the caller before the show.
     std::uint8_t IsExisting = 0;
     std::uint8_t ScopeLocked = 0;
-    std::int32_t ActKind = 1;  // 1 hot key, 2 timed, 3 Cueword, 6 none, 7 window title
+    ActivationKind ActKind = ActivationKind::HotKey;
     // Read by the caller: 1 after Update filled the record.
     std::uint8_t Saved = 0;
 

@@ -229,7 +229,8 @@ void TDoScripting::ShowMacro() {
 
 void TDoScripting::ShowTopPanel() {
     const MacroRecord& macro = host_.Macro();
-    bool timed = ActKind == 2, cueword = ActKind == 3, window = ActKind == 7, none = ActKind == 6;
+    bool timed = ActKind == ActivationKind::Timed, cueword = ActKind == ActivationKind::Cueword,
+         window = ActKind == ActivationKind::WindowTitle, none = ActKind == ActivationKind::None;
     bool hotKey = !timed && !cueword && !window && !none;
     auto showIf = [](TControl& control, bool shown) {
         control.SetVisible(shown);
@@ -301,7 +302,7 @@ void TDoScripting::DoCaption() {
 }
 
 void TDoScripting::ScopeClick() {
-    SelectButton.SetEnabled(!GlobalRadio.Checked() && ActKind != 7);
+    SelectButton.SetEnabled(!GlobalRadio.Checked() && ActKind != ActivationKind::WindowTitle);
     DoCaption();
 }
 

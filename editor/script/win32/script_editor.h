@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/activation_kind.h"
 #include "common/ui/win32/form.h"
 #include "common/ui/win32/menus.h"
 #include "common/ui/win32/pictures.h"
@@ -45,7 +46,7 @@ class TDoScripting : public TForm {
     // Set by the caller before the show.
     std::uint8_t IsExisting = 0;
     std::uint8_t ScopeLocked = 0;
-    std::int32_t ActKind = 1;  // 1 hot key, 2 timed, 3 Cueword, 6 none, 7 window title
+    ActivationKind ActKind = ActivationKind::HotKey;
     // Read by the caller after the form closed.
     std::uint8_t Saved = 0;
     // 1 when the last command dialog was confirmed.

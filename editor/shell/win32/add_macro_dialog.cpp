@@ -190,7 +190,7 @@ void TAddNewHotKey::HandToEditor(const EditorLaunchers::HandOver& editor) {
     handOver.ActKind = chosen.ActKind;
     handOver.ActivationCode = chosen.ActivationCode;
     handOver.ScopeLocked = chosen.ScopeLocked;
-    if (chosen.ActKind == 1)
+    if (chosen.ActKind == ActivationKind::HotKey)
         handOver.HotKeyLabel = KeyName(chosen.ActivationCode);
     env_.Current.ActivationCode = chosen.ActivationCode;
     HandOver(editor, handOver);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "common/activation_kind.h"
 #include "common/library_change.h"
 #include "common/macro_record.h"
 
@@ -31,7 +32,7 @@ struct MacroHandOver {
     MacroRecord& Record;
     HWND Owner = nullptr;
     int MacroNumber = 0;  // the number the macro has, or will have once appended
-    int ActKind = 1;      // 1 hot key, 2 timed, 3 Cueword, 6 none, 7 window title
+    ActivationKind ActKind = ActivationKind::HotKey;
     bool IsExisting = false;
     std::uint16_t ActivationCode = 0;
     bool ScopeLocked = false;  // a global macro holds the hot key: no global scope

@@ -9,7 +9,7 @@
 namespace orv::editor {
 
 void TMainWin::DoFirstTime() {
-    std::optional<FinishOutcome> outcome = RunQuickWiz(FirstTimeKind);
+    std::optional<FinishOutcome> outcome = RunQuickWiz(Number(WizardKind::FirstTime));
     auto* setup = outcome ? std::get_if<FirstTimeOutcome>(&*outcome) : nullptr;
     if (!setup)
         return;

@@ -90,13 +90,13 @@ MacroHandOver TMainWin::ExistingHandOver(int n, MacroRecord& record) {
     handOver.ActivationCode = record.ActivationCode;
     handOver.ActKind = ActKindOf(record.ActivationCode);
     switch (handOver.ActKind) {
-        case 1:
+        case ActivationKind::HotKey:
             handOver.HotKeyLabel = KeyName(record.ActivationCode);
             break;
-        case 3:
+        case ActivationKind::Cueword:
             handOver.HotKeyLabel = record.CuewordText.str();
             break;
-        case 7:
+        case ActivationKind::WindowTitle:
             handOver.HotKeyLabel = record.ScopeText.str();
             break;
         default:

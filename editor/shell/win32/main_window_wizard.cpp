@@ -19,7 +19,6 @@
 namespace orv::editor {
 namespace {
 
-constexpr int DialUpKind = 12;
 constexpr const char* TooManyMacrosMessage =
     "Maximum number of hot keys has been reached.  A macro cannot be added.";
 
@@ -105,11 +104,11 @@ std::optional<FinishOutcome> TMainWin::RunQuickWiz(
 
 void TMainWin::DoQuickWiz(int kind) {
     // The settings kind has no button of its own: the first-time setup runs it.
-    if (kind == FirstTimeKind) {
+    if (kind == WizardKind::FirstTime) {
         DoFirstTime();
         return;
     }
-    if (kind == DialUpKind && !DialUpAvailable()) {
+    if (kind == WizardKind::DialUp && !DialUpAvailable()) {
         RasMissingMessage();
         return;
     }

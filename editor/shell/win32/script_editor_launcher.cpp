@@ -37,7 +37,7 @@ struct ScriptEditorRun {
 };
 
 // The script editor with its command palette behind "Wizard".
-bool ShowScriptEditor(EditorHost& host, int actKind, bool existing, bool scopeLocked) {
+bool ShowScriptEditor(EditorHost& host, ActivationKind actKind, bool existing, bool scopeLocked) {
     TDoScripting form(host);
     form.Palette = OpenPalette;
     return ShowEditorOn(form, actKind, existing, scopeLocked);

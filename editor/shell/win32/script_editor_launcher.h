@@ -11,11 +11,11 @@ namespace orv::editor {
 
 // Shows an editor on the host of one run; true when it saved into the record.
 using ShowEditor =
-    std::function<bool(EditorHost& host, int actKind, bool existing, bool scopeLocked)>;
+    std::function<bool(EditorHost& host, ActivationKind actKind, bool existing, bool scopeLocked)>;
 
 // Either script editor form, shown modal; true when it saved.
 template <class Editor>
-bool ShowEditorOn(Editor& form, int actKind, bool existing, bool scopeLocked) {
+bool ShowEditorOn(Editor& form, ActivationKind actKind, bool existing, bool scopeLocked) {
     form.IsExisting = existing ? 1 : 0;
     form.ScopeLocked = scopeLocked ? 1 : 0;
     form.ActKind = actKind;
@@ -25,7 +25,7 @@ bool ShowEditorOn(Editor& form, int actKind, bool existing, bool scopeLocked) {
 
 // Either script editor form, made on the host and shown modal.
 template <class Editor>
-bool ShowEditorForm(EditorHost& host, int actKind, bool existing, bool scopeLocked) {
+bool ShowEditorForm(EditorHost& host, ActivationKind actKind, bool existing, bool scopeLocked) {
     Editor form(host);
     return ShowEditorOn(form, actKind, existing, scopeLocked);
 }

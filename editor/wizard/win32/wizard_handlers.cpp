@@ -18,6 +18,7 @@
 #include "editor/wizard/win32/quick_wiz.h"
 #include "editor/wizard/win32/wizard_commands.h"
 #include "editor/wizard/wizard_checks.h"
+#include "editor/wizard/wizard_kinds.h"
 #include "editor/wizard/wizard_lists.h"
 #include "editor/wizard/wizard_loaders.h"
 
@@ -166,7 +167,7 @@ void TQuickWiz::Load(int panel) {
             a.SetLines("P9PopupList", PopupMenuLines(env_));
             break;
         case 10:
-            if (Kind == 10)
+            if (Kind == WizardKind::Reminder)
                 a.SetText("P10Nick", ReminderNickname(a.Text("P26MyMemo")));
             break;
         case 14: {

@@ -11,6 +11,7 @@
 #include "editor/commands/win32/email_dialogs.h"
 #include "editor/shell/menu_builder_model.h"
 #include "editor/wizard/win32/quick_wiz.h"
+#include "editor/wizard/wizard_kinds.h"
 #include "editor/wizard/wizard_lists.h"
 
 namespace orv::editor {
@@ -71,8 +72,9 @@ void TQuickWiz::BindMenuMembers() {
 
 void TQuickWiz::ShowMacroIcon() {
     // A pop-up menu shows the menu's icon until the user picks one.
-    icon_ = std::make_unique<IconChooser>(*ControlAs<TSpeedButton>("P10MySpeed"), env_.ProgramDir,
-                                          Kind == 25 ? OrvaneIcon::Menu : OrvaneIcon::Loaded);
+    icon_ = std::make_unique<IconChooser>(
+        *ControlAs<TSpeedButton>("P10MySpeed"), env_.ProgramDir,
+        Kind == WizardKind::PopupMenu ? OrvaneIcon::Menu : OrvaneIcon::Loaded);
     icon_->Restore(answers_.MacroIcon);
 }
 

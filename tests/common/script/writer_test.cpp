@@ -50,7 +50,7 @@ class ScriptWriter : public ::testing::Test {
 
 TEST_F(ScriptWriter, NormalSaveFillsTheMacroFields) {
     editor.IsExisting = false;
-    editor.ActKind = 3;
+    editor.ActKind = ActivationKind::Cueword;
     editor.CuewordName = "  brb-later!  ";
     editor.NickName = std::string(60, 'n');
     editor.IconChoice = "SOMEICON.ICO.EXTRA";
@@ -73,7 +73,7 @@ TEST_F(ScriptWriter, NormalSaveFillsTheMacroFields) {
 
 TEST_F(ScriptWriter, WindowTitleActivationKeepsItsTitle) {
     editor.IsExisting = true;
-    editor.ActKind = 7;
+    editor.ActKind = ActivationKind::WindowTitle;
     editor.CuewordName = " " + std::string(40, 'w');
     editor.Scope = ScopeChoice::Specific;
     macro.CuewordText = "old";
@@ -87,7 +87,7 @@ TEST_F(ScriptWriter, WindowTitleActivationKeepsItsTitle) {
 }
 
 TEST_F(ScriptWriter, ActivationNamesAreChecked) {
-    editor.ActKind = 3;
+    editor.ActKind = ActivationKind::Cueword;
     editor.CuewordName = "   ";
     boxes.Expect("No Cueword name was entered.", MsgResult::Ok, "Error");
     SaveResult r = Save(ReadScript("x"));
@@ -102,13 +102,13 @@ TEST_F(ScriptWriter, ActivationNamesAreChecked) {
         boxes.Expect(invalid, MsgResult::Ok, "Error");
         EXPECT_EQ(Save(ReadScript("x")).Outcome, SaveOutcome::Refused) << name;
     }
-    editor.ActKind = 7;
+    editor.ActKind = ActivationKind::WindowTitle;
     editor.CuewordName = "";
     boxes.Expect("No Window title has been entered.", MsgResult::Ok, "Error");
     EXPECT_EQ(Save(ReadScript("x")).Outcome, SaveOutcome::Refused);
 
     // A window or program scope names its window or program.
-    editor.ActKind = 1;
+    editor.ActKind = ActivationKind::HotKey;
     macro.ScopeText = "  ";
     for (auto [scope, message] :
          {std::pair{ScopeChoice::Specific, "No window title has been entered.  Please correct."},
@@ -238,7 +238,7 @@ TEST_F(ScriptWriter, FailedParkingStopsTheOperation) {
 
 TEST_F(ScriptWriter, TextFileModeWritesTheFileWithoutChecks) {
     editor.EditingTextFile = true;
-    editor.ActKind = 3;  // an empty Cueword name does not matter here
+    editor.ActKind = ActivationKind::Cueword;  // an empty Cueword name does not matter here
     editor.TextFilePath = (folder / "notes.txt").string();
     ASSERT_TRUE(ReplaceFileContents(editor.TextFilePath, "old"));
     std::string long_text(6000, 'z');  // text files have no limit

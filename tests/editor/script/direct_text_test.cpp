@@ -75,7 +75,7 @@ TEST_F(DirectUpdateTest, TruncationKeepsTokensWholeAndTabsStayAsTheyAre) {
 
 TEST_F(DirectUpdateTest, ActivationNamesAreChecked) {
     editor.IsExisting = true;
-    editor.ActKind = 3;
+    editor.ActKind = ActivationKind::Cueword;
     editor.CuewordName = "a b";
     boxes.Expect(BadCuewordNameMessage, MsgResult::Ok, "Error");
     EXPECT_EQ(Update("x"), DirectUpdateOutcome::Refused);
@@ -85,7 +85,7 @@ TEST_F(DirectUpdateTest, ActivationNamesAreChecked) {
     EXPECT_EQ(Update("x"), DirectUpdateOutcome::Saved);
     EXPECT_EQ(macro.CuewordText, "ab-c");
 
-    editor.ActKind = 7;
+    editor.ActKind = ActivationKind::WindowTitle;
     editor.CuewordName = " ";
     boxes.Expect("No Window title has been entered.", MsgResult::Ok, "Error");
     EXPECT_EQ(Update("y"), DirectUpdateOutcome::Refused);

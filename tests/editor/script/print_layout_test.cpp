@@ -64,11 +64,13 @@ TEST(PrintLayoutTest, LineHeightIsTheSampleHeightAndATenth) {
 }
 
 TEST(PrintLayoutTest, HeadingNamesTheActivation) {
-    EXPECT_EQ(ScriptPrintHeading("N", 1, "c", "w", "Ctrl+A"), "N  (Ctrl+A)");
-    EXPECT_EQ(ScriptPrintHeading("N", 2, "c", "w", "k"), "N  (Timed Macro)");
-    EXPECT_EQ(ScriptPrintHeading("N", 3, "sig", "w", "k"), "N  (Cueword:sig)");
-    EXPECT_EQ(ScriptPrintHeading("N", 7, "c", "Notepad", "k"), "N  (Window Title: Notepad)");
-    EXPECT_EQ(ScriptPrintHeading("N", 6, "c", "w", "k"), "N");
+    EXPECT_EQ(ScriptPrintHeading("N", ActivationKind::HotKey, "c", "w", "Ctrl+A"), "N  (Ctrl+A)");
+    EXPECT_EQ(ScriptPrintHeading("N", ActivationKind::Timed, "c", "w", "k"), "N  (Timed Macro)");
+    EXPECT_EQ(ScriptPrintHeading("N", ActivationKind::Cueword, "sig", "w", "k"),
+              "N  (Cueword:sig)");
+    EXPECT_EQ(ScriptPrintHeading("N", ActivationKind::WindowTitle, "c", "Notepad", "k"),
+              "N  (Window Title: Notepad)");
+    EXPECT_EQ(ScriptPrintHeading("N", ActivationKind::None, "c", "w", "k"), "N");
 }
 
 }  // namespace

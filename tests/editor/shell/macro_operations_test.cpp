@@ -60,21 +60,24 @@ TEST(AddMacroChoices, EachTypeLaysOutTheDialogAndTellsTheEditorItsActivation) {
         std::string nameCaption;
         bool capture, script;
         std::string enter;
-        int height, actKind;
+        int height;
+        ActivationKind actKind;
         std::uint16_t code;
     };
     const Case cases[] = {
-        {AddType::HotKey, true, false, "", true, true, "&Enter Directly", 419, 1, 70},
-        {AddType::Cueword, false, true, "Cueword Name", true, true, "&Enter Directly", 180, 3,
-         ActivationCode::Cueword},
-        {AddType::Timed, false, false, "", false, true, "&Enter Directly", 149, 2,
-         ActivationCode::Scheduled},
-        {AddType::None, false, false, "", false, true, "&Enter Directly", 149, 6,
+        {AddType::HotKey, true, false, "", true, true, "&Enter Directly", 419,
+         ActivationKind::HotKey, 70},
+        {AddType::Cueword, false, true, "Cueword Name", true, true, "&Enter Directly", 180,
+         ActivationKind::Cueword, ActivationCode::Cueword},
+        {AddType::Timed, false, false, "", false, true, "&Enter Directly", 149,
+         ActivationKind::Timed, ActivationCode::Scheduled},
+        {AddType::None, false, false, "", false, true, "&Enter Directly", 149, ActivationKind::None,
          ActivationCode::None},
-        {AddType::Popup, true, false, "", false, false, "Build Menu", 419, 1, 70},
+        {AddType::Popup, true, false, "", false, false, "Build Menu", 419, ActivationKind::HotKey,
+         70},
         // Recording gives no window title activation, so it is not offered.
-        {AddType::WindowTitle, false, true, "Window Title", false, true, "&Enter Directly", 180, 7,
-         ActivationCode::WindowTitle},
+        {AddType::WindowTitle, false, true, "Window Title", false, true, "&Enter Directly", 180,
+         ActivationKind::WindowTitle, ActivationCode::WindowTitle},
     };
     const HotKeyChoices choices = HotKeyChoicesOf(TableOf({}));
     for (const Case& c : cases) {
@@ -187,11 +190,11 @@ TEST(MacroOperations, ADesktopLinkNeedsANicknameOfItsOwnThatCanNameAFile) {
 }
 
 TEST(MacroOperations, TheEditorsAreToldTheKindAndWhetherAGlobalKeyIsShared) {
-    EXPECT_EQ(ActKindOf(65), 1);
-    EXPECT_EQ(ActKindOf(ActivationCode::Scheduled), 2);
-    EXPECT_EQ(ActKindOf(ActivationCode::Cueword), 3);
-    EXPECT_EQ(ActKindOf(ActivationCode::None), 6);
-    EXPECT_EQ(ActKindOf(ActivationCode::WindowTitle), 7);
+    EXPECT_EQ(ActKindOf(65), ActivationKind::HotKey);
+    EXPECT_EQ(ActKindOf(ActivationCode::Scheduled), ActivationKind::Timed);
+    EXPECT_EQ(ActKindOf(ActivationCode::Cueword), ActivationKind::Cueword);
+    EXPECT_EQ(ActKindOf(ActivationCode::None), ActivationKind::None);
+    EXPECT_EQ(ActKindOf(ActivationCode::WindowTitle), ActivationKind::WindowTitle);
     const HookTable table = TableOf({Entry(65, MacroKind::Window), Entry(65, MacroKind::Global),
                                      Entry(66, MacroKind::Window), Entry(66, MacroKind::Program),
                                      Entry(ActivationCode::Cueword, MacroKind::Global),

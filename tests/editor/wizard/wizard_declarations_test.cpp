@@ -2,6 +2,8 @@
 
 #include <set>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "editor/wizard/wizard_checks.h"
 #include "editor/wizard/wizard_kinds.h"
@@ -14,7 +16,18 @@ namespace {
 
 TEST(WizardDeclarationsTest, KindsShowDeclaredPanelsAndNeverSkipTheirEnds) {
     ASSERT_EQ(Kinds().size(), 29u);
-    EXPECT_EQ(WizardCaption(20), "Quick Wizard: Change Window Size Or Position");
+    // The kinds the code names are the rows of that name.
+    const std::pair<WizardKind, std::string> named[] = {
+        {WizardKind::Capture, "Capture A Macro"},
+        {WizardKind::Reminder, "Create A Reminder"},
+        {WizardKind::DialUp, "Dialup Networking"},
+        {WizardKind::Sweepstakes, "Enter On-Line Sweepstakes"},
+        {WizardKind::WindowSize, "Change Window Size Or Position"},
+        {WizardKind::PopupMenu, "Create Popup Menu"},
+        {WizardKind::FirstTime, "Set Up The Program For The First Time"},
+    };
+    for (const auto& [kind, caption] : named)
+        EXPECT_EQ(WizardCaption(Number(kind)), "Quick Wizard: " + caption);
     EXPECT_EQ(ExamplesText(22).substr(0, 47),
               "\xBBGo directly to a specified folder in Explorer\n");
     for (const KindDecl& kind : Kinds()) {

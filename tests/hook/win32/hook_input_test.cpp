@@ -14,6 +14,7 @@
 #include "common/capture_section.h"
 #include "common/hotkey_encoder.h"
 #include "common/injected_input.h"
+#include "common/program_messages.h"
 #include "common/settings.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
@@ -226,7 +227,7 @@ TEST_F(HookInput, AHotKeyInUseReachesThePlayerAndNoOneElse) {
     Keys("key ctrl+q ctrl+w");
     ASSERT_TRUE(WaitFor([&] { return !player->posted.empty(); }));
     ASSERT_EQ(player->posted.size(), 1u);
-    EXPECT_EQ(player->posted[0].message, WM_USER + 2);
+    EXPECT_EQ(player->posted[0].message, ProgramMessage::HotKey);
     EXPECT_EQ(player->posted[0].wParam, static_cast<WPARAM>(CtrlQ));
     EXPECT_EQ(player->posted[0].lParam, reinterpret_cast<LPARAM>(target->edit));
     EXPECT_FALSE(target->SawKey('Q')) << "the hot key reached the edit control";
@@ -254,10 +255,10 @@ TEST_F(HookInput, TheSecondWindowTakesEveryCombinationWhileItsFlagIsOn) {
     Set(HookSection::Window2, HookAt::SecondWindowOn, 0);
     ASSERT_TRUE(WaitFor([&] { return dialog->posted.size() >= 3; }));
     const auto f2 = static_cast<WPARAM>(EncodeHotKey({.vk = VK_F2}));
-    EXPECT_EQ(dialog->Of(WM_USER + 1), (std::vector<WPARAM>{CtrlQ, CtrlW, f2}));
+    EXPECT_EQ(dialog->Of(ProgramMessage::SecondWindowKey), (std::vector<WPARAM>{CtrlQ, CtrlW, f2}));
     // The player hears of Escape as of any without a run's in-use byte: an
     // abort, for a run that may be playing unattended; nothing else.
-    EXPECT_EQ(player->posted.size(), player->Of(WM_USER + 5).size());
+    EXPECT_EQ(player->posted.size(), player->Of(ProgramMessage::Abort).size());
     EXPECT_FALSE(target->SawKey('Q'));
     EXPECT_FALSE(target->SawKey('W'));
     EXPECT_TRUE(target->SawKey(VK_ESCAPE));
@@ -275,7 +276,7 @@ TEST_F(HookInput, TheSecondWindowTakesEveryCombinationWhileItsFlagIsOn) {
     Keys(clickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2));
     Keys(clickAt(r.left + 5, r.bottom + 40));
     Set(HookSection::Window2, HookAt::SecondWindowOn, 0);
-    EXPECT_EQ(dialog->Of(WM_USER + 1),
+    EXPECT_EQ(dialog->Of(ProgramMessage::SecondWindowKey),
               (std::vector<WPARAM>{static_cast<WPARAM>(EncodeHotKey({.mouse = 1}))}));
     EXPECT_EQ(target->clicks, 0);
 }
@@ -283,9 +284,9 @@ TEST_F(HookInput, TheSecondWindowTakesEveryCombinationWhileItsFlagIsOn) {
 TEST_F(HookInput, EscapeAbortsAPlayingMacroUnlessItWaitsForAKey) {
     Set(HookSection::InUse, HookAt::MacroPlaying, 1);
     Keys("key Escape ctrl+q");
-    EXPECT_EQ(player->Of(WM_USER + 5).size(), 1u);
+    EXPECT_EQ(player->Of(ProgramMessage::Abort).size(), 1u);
     // Heard, not acted on: only "Terminate Orvane" acts during a run.
-    EXPECT_EQ(player->Of(WM_USER + 2), (std::vector<WPARAM>{CtrlQ}));
+    EXPECT_EQ(player->Of(ProgramMessage::HotKey), (std::vector<WPARAM>{CtrlQ}));
     EXPECT_FALSE(target->SawKey(VK_ESCAPE));
 
     player->posted.clear();
@@ -293,12 +294,12 @@ TEST_F(HookInput, EscapeAbortsAPlayingMacroUnlessItWaitsForAKey) {
     Keys("key Escape");
     Set(HookSection::Waits, HookAt::WaitClick + 1, 0);
     Set(HookSection::InUse, HookAt::MacroPlaying, 0);
-    EXPECT_TRUE(player->Of(WM_USER + 5).empty());
+    EXPECT_TRUE(player->Of(ProgramMessage::Abort).empty());
     EXPECT_TRUE(target->SawKey(VK_ESCAPE));
 
     // A run without the in-use byte hears Escape too; the window still gets it.
     Keys("key Escape");
-    EXPECT_EQ(player->Of(WM_USER + 5).size(), 1u);
+    EXPECT_EQ(player->Of(ProgramMessage::Abort).size(), 1u);
 }
 
 // AltGr as Windows delivers it: a left Ctrl of the system's making (its own
@@ -328,16 +329,16 @@ TEST_F(HookInput, AltGrTypesItsCharacterNotACtrlAltHotKey) {
     key(VK_LCONTROL, 0x21D, KEYEVENTF_KEYUP);
     key(VK_RMENU, 0x38, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
     ASSERT_TRUE(WaitFor([&] { return target->SawKey('Q'); })) << "the character never arrived";
-    EXPECT_TRUE(player->Of(WM_USER + 2).empty());
+    EXPECT_TRUE(player->Of(ProgramMessage::HotKey).empty());
 
     Keys("key ctrl+alt+q");
-    EXPECT_EQ(player->Of(WM_USER + 2).size(), 1u);
+    EXPECT_EQ(player->Of(ProgramMessage::HotKey).size(), 1u);
 }
 
 TEST_F(HookInput, CapsLockIsReportedEachTime) {
     Keys("key Caps_Lock Caps_Lock");
-    ASSERT_TRUE(WaitFor([&] { return player->Of(WM_USER + 9).size() >= 2; }));
-    std::vector<WPARAM> states = player->Of(WM_USER + 9);
+    ASSERT_TRUE(WaitFor([&] { return player->Of(ProgramMessage::CapsLock).size() >= 2; }));
+    std::vector<WPARAM> states = player->Of(ProgramMessage::CapsLock);
     ASSERT_EQ(states.size(), 2u);
     EXPECT_NE(states[0] != 0, states[1] != 0);
     EXPECT_EQ(states[1] != 0, (GetKeyState(VK_CAPITAL) & 1) != 0);
@@ -362,7 +363,7 @@ TEST_F(HookInput, KeysTheHooksNeverSawGoByAreReadFromTheSystemBeforeAHotKey) {
     EXPECT_TRUE(player->posted.empty());
     // ...and a real one carries Caps Lock as it is; then Caps Lock goes back.
     Keys("key ctrl+q Caps_Lock", capsBit ? "x" : "X");
-    EXPECT_EQ(player->Of(WM_USER + 2), (std::vector<WPARAM>{CtrlQ | capsBit}));
+    EXPECT_EQ(player->Of(ProgramMessage::HotKey), (std::vector<WPARAM>{CtrlQ | capsBit}));
 }
 
 TEST_F(HookInput, ThePlayersClosingKeyEndsTheRun) {
@@ -372,7 +373,7 @@ TEST_F(HookInput, ThePlayersClosingKeyEndsTheRun) {
     Set(HookSection::InUse, HookAt::MacroPlaying, 1);
     TypeTagged(VK_EXECUTE, false);
     TypeTagged(VK_EXECUTE, true);
-    EXPECT_TRUE(WaitFor([&] { return player->Of(WM_USER + 12).size() == 1; }));
+    EXPECT_TRUE(WaitFor([&] { return player->Of(ProgramMessage::MacroEnded).size() == 1; }));
     Set(HookSection::InUse, HookAt::MacroPlaying, 0);
 }
 
@@ -394,7 +395,7 @@ TEST_F(HookInput, AnAltHotKeyLeavesNoMenuOpen) {
     const UINT_PTR timer = SetTimer(target->top, 1, 500, LeaveMenu);
     Keys("key alt+q");
     KillTimer(target->top, timer);
-    EXPECT_EQ(player->Of(WM_USER + 2), (std::vector<WPARAM>{AltQ}));
+    EXPECT_EQ(player->Of(ProgramMessage::HotKey), (std::vector<WPARAM>{AltQ}));
     EXPECT_FALSE(MenuWasOpen) << "the lone Alt release opened the menu bar";
 }
 
@@ -404,7 +405,7 @@ TEST_F(HookInput, AMouseButtonWithModifiers) {
     const std::string at = "mousemove " + std::to_string((r.left + r.right) / 2) + " " +
                            std::to_string((r.top + r.bottom) / 2);
     Keys(at + " keydown ctrl click 1 keyup ctrl");
-    EXPECT_EQ(player->Of(WM_USER + 2), (std::vector<WPARAM>{CtrlLMouse}));
+    EXPECT_EQ(player->Of(ProgramMessage::HotKey), (std::vector<WPARAM>{CtrlLMouse}));
     EXPECT_EQ(target->clicks, 0);
     player->posted.clear();
     Keys(at + " click 1");
@@ -432,8 +433,9 @@ TEST_F(HookInput, TypingReachesTheCuewordBuffer) {
     // The keypad's signs type; Escape types nothing and starts afresh.
     Keys("key a B 1 KP_Add Escape c", "aB1+cx");
     ASSERT_TRUE(WaitFor([&] {
-        return player->Typed(WM_USER + 6).find("0:a 0:B 0:1 0:+ 1: 0:c 0:x ") != std::string::npos;
-    })) << player->Typed(WM_USER + 6);
+        return player->Typed(ProgramMessage::CuewordChar).find("0:a 0:B 0:1 0:+ 1: 0:c 0:x ") !=
+               std::string::npos;
+    })) << player->Typed(ProgramMessage::CuewordChar);
 }
 
 // The player, waiting for the user to let go of a hot key's modifiers, is
@@ -470,19 +472,19 @@ TEST_F(HookInput, ARecordingSpellsTheKeysUntilTheStopKey) {
     Set(HookSection::CaptureOn, HookAt::CaptureRunning, 1);
     Keys("key shift+h i Return ctrl+alt+shift+x", "Hix");
     Set(HookSection::CaptureOn, HookAt::CaptureRunning, 0);
-    ASSERT_TRUE(WaitFor([&] { return !player->Of(WM_USER + 4).empty(); }));
+    ASSERT_TRUE(WaitFor([&] { return !player->Of(ProgramMessage::CaptureEnded).empty(); }));
     std::string spelled;
     for (const Posted& p : player->posted) {
-        if (p.message == WM_USER + 4)
+        if (p.message == ProgramMessage::CaptureEnded)
             break;
-        if (p.message == WM_USER + 3) {
+        if (p.message == ProgramMessage::CaptureChar) {
             EXPECT_EQ(p.wParam, 9u);
             spelled += static_cast<char>(p.lParam);
         }
     }
     EXPECT_EQ(spelled, "Hi<ENTER>");
-    EXPECT_EQ(player->Of(WM_USER + 4), (std::vector<WPARAM>{9}));
-    EXPECT_TRUE(player->Of(WM_USER + 2).empty()) << "the stop key is no hot key";
+    EXPECT_EQ(player->Of(ProgramMessage::CaptureEnded), (std::vector<WPARAM>{9}));
+    EXPECT_TRUE(player->Of(ProgramMessage::HotKey).empty()) << "the stop key is no hot key";
 }
 
 // The watcher tells the player of the window that came to the front and of
@@ -500,20 +502,22 @@ TEST_F(HookInput, TheWatcherReportsTheFrontWindowAndTheRunningPrograms) {
     player->posted.clear();
     SetForegroundWindow(other);
     ASSERT_TRUE(Xdotool(other, "key b"));
-    ASSERT_TRUE(WaitFor([&] { return player->Typed(WM_USER + 6) == "1: 0:b "; }))
-        << player->Typed(WM_USER + 6);
+    ASSERT_TRUE(WaitFor([&] { return player->Typed(ProgramMessage::CuewordChar) == "1: 0:b "; }))
+        << player->Typed(ProgramMessage::CuewordChar);
     EXPECT_TRUE(WaitFor([&] {
-        const std::vector<WPARAM> front = player->Of(WM_USER + 7);
+        const std::vector<WPARAM> front = player->Of(ProgramMessage::WindowActivated);
         return !front.empty() && front.back() == WindowNumber(other);
     }));
 
     player->posted.clear();
     HANDLE peer = testing::StartProcess("\"" + ProgramDir() + "\\ornhook_peer.exe\" stay 3000");
     ASSERT_TRUE(peer);
-    EXPECT_TRUE(WaitFor([&] { return player->Of(WM_USER + 13).size() >= 1; })) << "its start";
+    EXPECT_TRUE(WaitFor([&] { return player->Of(ProgramMessage::ProgramsChanged).size() >= 1; }))
+        << "its start";
     EXPECT_EQ(WaitForSingleObject(peer, 20000), WAIT_OBJECT_0);
     CloseHandle(peer);
-    EXPECT_TRUE(WaitFor([&] { return player->Of(WM_USER + 13).size() >= 2; })) << "its end";
+    EXPECT_TRUE(WaitFor([&] { return player->Of(ProgramMessage::ProgramsChanged).size() >= 2; }))
+        << "its end";
     EXPECT_EQ(OrnUnHook(watcher), 1);
     DestroyWindow(other);
 }
@@ -530,7 +534,7 @@ TEST_F(HookInput, UnhookingRestoresNormalInput) {
     EXPECT_NE(keyboard, old);
     EXPECT_EQ(OrnUnHook(old), 0);
     Keys("key ctrl+q");
-    EXPECT_EQ(player->Of(WM_USER + 2), (std::vector<WPARAM>{CtrlQ}));
+    EXPECT_EQ(player->Of(ProgramMessage::HotKey), (std::vector<WPARAM>{CtrlQ}));
 }
 
 }  // namespace

@@ -374,6 +374,8 @@ TEST_F(FormTest, NestedFormsAreDrivenFromInsideTheOuterLoop) {
 }
 
 TEST_F(FormTest, UserMessagesReachTheForm) {
+    // A bare number of the user range: the forms layer knows none of the
+    // programs' messages and must pass on any it is not told of.
     driver.Expect<TSampleForm>([](TSampleForm& f) {
         EXPECT_EQ(SendMessageA(f.Handle(), WM_USER + 11, 6, 0), 7);
         f.CancelButton.Click();

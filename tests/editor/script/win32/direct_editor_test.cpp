@@ -300,7 +300,7 @@ TEST_F(DirectEditorTest, LeavingWithoutUpdateAsksOnlyAfterAChangeAndKeepsTheReco
 }
 
 TEST_F(DirectEditorTest, AWindowTitleActivationIsShownAndSavedWhole) {
-    ActKind = 7;
+    ActKind = ActivationKind::WindowTitle;
     macro.ScopeText = "A window title of twenty-odd";
     Run("x", [&](TModHotKeys& f) {
         EXPECT_EQ(f.CuewordName.Text(), "A window title of twenty-odd");

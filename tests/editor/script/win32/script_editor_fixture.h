@@ -90,7 +90,7 @@ class ScriptEditorTest : public ::testing::Test {
     MacroRecord macro;
     CommandContext commands{settings, {}, true, {}};
     EditorHost host{macro, settings, configs, commands, notices, folder.Path(), true};
-    int ActKind = 1;
+    ActivationKind ActKind = ActivationKind::HotKey;
     // The Wizard button's palette; none leaves the button disabled.
     std::function<void(TDoScripting&)> Palette;
     ModalDriver driver;

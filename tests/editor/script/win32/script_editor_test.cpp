@@ -75,20 +75,20 @@ TEST_F(ScriptEditorFormTest, SaveFillsTheRecordAndANewMacroIsCountedOnce) {
 
 TEST_F(ScriptEditorFormTest, TheTopPanelFollowsTheActivationKind) {
     struct Case {
-        int Kind;
+        ActivationKind Kind;
         const char* Label;
         bool Schedule, Properties, NameBox, HotKey, ScopeRadios;
     };
     const Case cases[] = {
-        {1, "Hot Key", false, false, false, true, true},
-        {2, "Timed Macros", true, false, false, false, true},
-        {3, "Cueword", false, true, true, false, true},
-        {6, "None", false, false, false, false, true},
-        {7, "Window Title", false, false, true, false, false},
+        {ActivationKind::HotKey, "Hot Key", false, false, false, true, true},
+        {ActivationKind::Timed, "Timed Macros", true, false, false, false, true},
+        {ActivationKind::Cueword, "Cueword", false, true, true, false, true},
+        {ActivationKind::None, "None", false, false, false, false, true},
+        {ActivationKind::WindowTitle, "Window Title", false, false, true, false, false},
     };
     macro.ScopeText = "A window title of twenty-odd";
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.Kind);
+        SCOPED_TRACE(c.Label);
         ActKind = c.Kind;
         Run("<REM:a>", [&](TDoScripting& f) {
             EXPECT_EQ(f.ActLabel.Text(), c.Label);
@@ -98,7 +98,7 @@ TEST_F(ScriptEditorFormTest, TheTopPanelFollowsTheActivationKind) {
             EXPECT_EQ(IsWindowVisible(f.HotKeyLabel.Handle()) != 0, c.HotKey);
             EXPECT_EQ(f.WindowRadio.Enabled(), c.ScopeRadios);
             EXPECT_EQ(f.ProgramRadio.Enabled(), c.ScopeRadios);
-            if (c.Kind == 7) {
+            if (c.Kind == ActivationKind::WindowTitle) {
                 EXPECT_EQ(f.CueName.Text(), "A window title of twenty-odd");
             }
             EXPECT_FALSE(f.WizardButton.Enabled());
@@ -139,7 +139,7 @@ TEST_F(ScriptEditorFormTest, ALockedScopeAndTheScopeDialogSetTheCaption) {
 }
 
 TEST_F(ScriptEditorFormTest, ABadCuewordNameIsFocusedAndTheRecordKept) {
-    ActKind = 3;
+    ActKind = ActivationKind::Cueword;
     macro.CuewordText = "sig";
     macro.CuewordCase = 1;
     macro.CuewordRemove = 1;

@@ -8,6 +8,7 @@
 
 #include "common/capture_text.h"
 #include "common/files.h"
+#include "common/program_messages.h"
 #include "editor/shell/win32/add_macro_dialog.h"
 #include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/macro_file_dialogs.h"
@@ -56,13 +57,13 @@ TEST_F(CaptureRecordingTest, TheCharactersBecomeTheScriptAtTheOneEnd) {
     EXPECT_TRUE(recording->TrayIcon().Active());
     EXPECT_EQ(recording->TrayIcon().ToolTip(), "Macro Is Recording");
 
-    Post(WM_USER + 3, 1, 'a');
-    Post(WM_USER + 3, 1, 0x100);  // no character in its low byte
-    Post(WM_USER + 3, 1, 'b');
+    Post(ProgramMessage::CaptureChar, 1, 'a');
+    Post(ProgramMessage::CaptureChar, 1, 0x100);  // no character in its low byte
+    Post(ProgramMessage::CaptureChar, 1, 'b');
     // Ends naming another macro are no end of this recording.
-    Post(WM_USER + 4, 0);
-    Post(WM_USER + 4, 2);
-    Post(WM_USER + 4, 999);
+    Post(ProgramMessage::CaptureEnded, 0);
+    Post(ProgramMessage::CaptureEnded, 2);
+    Post(ProgramMessage::CaptureEnded, 999);
     ASSERT_TRUE(recording->Running());
     // Nor is another library opened, the remapper (which would take the
     // library's side file) shown, or any macro changed meanwhile: each road
@@ -87,7 +88,7 @@ TEST_F(CaptureRecordingTest, TheCharactersBecomeTheScriptAtTheOneEnd) {
 
     boxes.Expect("Orvane 99 capture is complete for " + KeyName(65) + ".", MsgResult::Ok,
                  "Capture");
-    Post(WM_USER + 4, 1);
+    Post(ProgramMessage::CaptureEnded, 1);
     MacroRecord saved;
     ASSERT_TRUE(macros.ReadMacroRecord(1, saved));
     EXPECT_EQ(saved.ScriptText(), "ab");
@@ -100,8 +101,8 @@ TEST_F(CaptureRecordingTest, TheCharactersBecomeTheScriptAtTheOneEnd) {
 
     // A second end, and characters after it, change nothing.
     player.posted.clear();
-    Post(WM_USER + 3, 1, 'c');
-    Post(WM_USER + 4, 1);
+    Post(ProgramMessage::CaptureChar, 1, 'c');
+    Post(ProgramMessage::CaptureEnded, 1);
     EXPECT_TRUE(player.posted.empty());
     ASSERT_TRUE(macros.ReadMacroRecord(1, saved));
     EXPECT_EQ(saved.ScriptText(), "ab");
@@ -132,9 +133,9 @@ TEST_F(CaptureRecordingTest, ANewCuewordMacroIsAddedAndKeepsTheLockUntilTheEnd) 
     EXPECT_EQ(hooks.Master.U8(HookAt::SecondStopGiven), 0);
     EXPECT_TRUE(main->Lock().Holding()) << "held through the recording";
 
-    Post(WM_USER + 3, static_cast<WPARAM>(n), 'h');
+    Post(ProgramMessage::CaptureChar, static_cast<WPARAM>(n), 'h');
     boxes.Expect("Orvane 99 capture is complete for Cueword: hi.");
-    Post(WM_USER + 4, static_cast<WPARAM>(n));
+    Post(ProgramMessage::CaptureEnded, static_cast<WPARAM>(n));
     EXPECT_FALSE(main->Lock().Holding());
     MacroRecord saved;
     ASSERT_TRUE(macros.ReadMacroRecord(n, saved));
@@ -157,7 +158,7 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     boxes.Expect(RecordingRunsMessage);
     EXPECT_FALSE(main->ChangeUnderLock(2, [](MacroRecord&) { return ChangeOutcome{true}; }));
 
-    Post(WM_USER + 3, 1, 'x');
+    Post(ProgramMessage::CaptureChar, 1, 'x');
     const int count = table.EntryCount();
     // The player removed the macro recorded.
     const std::string before = *ReadWholeFile(library);
@@ -167,7 +168,7 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     boxes.Expect(LibraryMessage::HeldMacroMoved);
     const std::string kept = InFolder(folder.Path(), "TempCap1.Txt");
     boxes.Expect(CaptureKeptMessage(kept));
-    Post(WM_USER + 4, 1);
+    Post(ProgramMessage::CaptureEnded, 1);
     EXPECT_FALSE(recording->Running());
     EXPECT_FALSE(main->Roads().Recording());
     EXPECT_EQ(hooks.Master.U8(HookAt::CaptureRunning), 0);
@@ -227,7 +228,7 @@ TEST_F(CaptureRecordingTest, ClosingTheEditorEndsItsRecording) {
     Open();
     std::shared_ptr<CaptureRecording> recording = InstallCapture(*main, context);
     StartRecapture();
-    Post(WM_USER + 3, 1, 'z');
+    Post(ProgramMessage::CaptureChar, 1, 'z');
     hooks.Master.SetU16(HookAt::CaptureMacro, 4);
     Notify(NoticeCode::SectionChanged, static_cast<int>(HookSection::Capture));
     boxes.Expect("Orvane 99 capture is complete for " + KeyName(65) + ".");

@@ -11,6 +11,7 @@
 #include "common/files.h"
 #include "common/hotkeys.h"
 #include "common/network_lock.h"
+#include "common/program_messages.h"
 #include "common/script/writer.h"
 #include "common/side_files.h"
 #include "common/string_routines.h"
@@ -110,7 +111,7 @@ TEST_F(MacroOperationsTest, APopupMenuAddedAfterEditingAFiledMacroStartsAfresh) 
         EXPECT_FALSE(f.ScriptButton.Enabled());
         EXPECT_EQ(f.ClientHeight(), 419);
         f.HotKeyEntry.SetFocus();
-        PostMessageA(f.Handle(), WM_USER + 1, key, 0);
+        PostMessageA(f.Handle(), ProgramMessage::SecondWindowKey, key, 0);
         Pump(f);
         EXPECT_EQ(f.HotKeyEntry.Text(), KeyName(key));
         f.EnterKeyButton.Click();
@@ -148,7 +149,8 @@ TEST_F(MacroOperationsTest, TheEditorsOfAMacroAreToldItsActivationAndWhatTheyCha
                  {Macro("TYPE NAME", 65), scoped, Macro("TIMED", ActivationCode::Scheduled)});
     TMainWin& w = OpenWithOperations();
     struct Told {
-        int Number, ActKind;
+        int Number;
+        ActivationKind ActKind;
         bool Existing, Shared;
         std::string Label;
     };
@@ -169,11 +171,11 @@ TEST_F(MacroOperationsTest, TheEditorsOfAMacroAreToldItsActivationAndWhatTheyCha
     w.MenuEnterKey.Click();
     ASSERT_EQ(told.size(), 2u);
     EXPECT_EQ(told[0].Number, 2);
-    EXPECT_EQ(told[0].ActKind, 1);
+    EXPECT_EQ(told[0].ActKind, ActivationKind::HotKey);
     EXPECT_TRUE(told[0].Existing);
     EXPECT_TRUE(told[0].Shared);
     EXPECT_EQ(told[0].Label, KeyName(65));
-    EXPECT_EQ(told[1].ActKind, 2);
+    EXPECT_EQ(told[1].ActKind, ActivationKind::Timed);
     EXPECT_FALSE(told[1].Shared);
     const std::vector<MacroRecord> stored = RecordsOf(FileBytes(library));
     EXPECT_EQ(stored[1].Nickname.str(), "CHANGED");
@@ -193,14 +195,14 @@ TEST_F(MacroOperationsTest, TheAddDialogAsksAboutWindowsKeysAndIgnoresCodesOffIt
     ModalDriver driver;
     driver.Expect<TAddNewHotKey>([&](TAddNewHotKey& f) {
         EXPECT_EQ(table.U8(secondOn), 1);
-        PostMessageA(f.Handle(), WM_USER + 1, 571, 0);
+        PostMessageA(f.Handle(), ProgramMessage::SecondWindowKey, 571, 0);
         Pump(f);
         EXPECT_EQ(f.HotKeyEntry.Text(), "Win+R");
         boxes.Expect(WindowsHotKeyQuestion(571), MsgResult::No, "Warning");
         f.ScriptButton.Click();
         EXPECT_TRUE(f.IsOpen());
 
-        PostMessageA(f.Handle(), WM_USER + 1, HotKeyCount, 0);
+        PostMessageA(f.Handle(), ProgramMessage::SecondWindowKey, HotKeyCount, 0);
         Pump(f);
         EXPECT_EQ(f.HotKeyEntry.Text(), "Win+R");
         EXPECT_EQ(f.KeyList.ItemIndex(), 571);

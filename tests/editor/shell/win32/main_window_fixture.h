@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/hotkeys.h"
+#include "common/program_messages.h"
 #include "common/settings_store.h"
 #include "common/sync_record.h"
 #include "editor/shell/win32/main_window.h"
@@ -66,7 +67,7 @@ class MainWindowFixture : public ::testing::Test {
         return *main;
     }
     void Notify(int code, int argument) {
-        PostMessageA(main->Handle(), WM_USER + 11, static_cast<WPARAM>(code), argument);
+        PostMessageA(main->Handle(), ProgramMessage::Notice, static_cast<WPARAM>(code), argument);
         Pump(*main);
     }
     int RowOf(const std::string& nickname) const {

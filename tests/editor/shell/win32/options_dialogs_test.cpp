@@ -10,6 +10,7 @@
 #include "common/clock.h"
 #include "common/files.h"
 #include "common/hotkeys.h"
+#include "common/program_messages.h"
 #include "common/side_files.h"
 #include "common/swap_keys.h"
 #include "common/ui/win32/shell_service.h"
@@ -374,8 +375,8 @@ TEST_F(OptionsTest, ANewSystemKeyReachesTheHookLibraryAndTheOldOneIsFreed) {
     ModalDriver driver;
     driver.Expect<TSystemKeys>([&](TSystemKeys& f) {
         EXPECT_TRUE(f.StartCap.Focused()) << "the moved macro's field";
-        SendMessageA(f.Handle(), WM_USER + 1, static_cast<WPARAM>(oldCode), 0);
-        SendMessageA(f.Handle(), WM_USER + 1, newCode, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, static_cast<WPARAM>(oldCode), 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, newCode, 0);
         EXPECT_EQ(f.StartCap.Text(), KeyName(newCode));
         f.ShowNick.Click();
         f.OkButton.Click();
@@ -454,9 +455,9 @@ TEST_F(OptionsTest, TwoCommandsGivenOneKeyCannotBeSaved) {
     ModalDriver driver;
     driver.Expect<TSystemKeys>([&](TSystemKeys& f) {
         f.Resume.SetFocus();
-        SendMessageA(f.Handle(), WM_USER + 1, 100, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, 100, 0);
         f.MenuTop.SetFocus();
-        SendMessageA(f.Handle(), WM_USER + 1, 100, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, 100, 0);
         f.OkButton.Click();
         EXPECT_TRUE(f.IsOpen());
         f.CancelButton.Click();
@@ -650,7 +651,7 @@ TEST_F(OptionsTest, CopyAndMoveChooseTheNewActivation) {
         MsgResult::Ok, "Error");
     driver.Expect<TCopyOrMove>([](TCopyOrMove& f) {
         EXPECT_EQ(f.Caption(), "Change Macro Activation");
-        SendMessageA(f.Handle(), WM_USER + 1, 65, 0);
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, 65, 0);
         EXPECT_EQ(f.KeyList.ItemIndex(), 65);
         f.OkButton.Click();
         EXPECT_TRUE(f.IsOpen());

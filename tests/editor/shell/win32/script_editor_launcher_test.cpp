@@ -21,7 +21,7 @@ TEST_F(ScriptEditorLauncherTest, TheScriptCommandRewritesTheSelectedMacro) {
     main.SelectMacro(2);
     orv::testing::ModalDriver driver;
     driver.Expect<TDoScripting>([](TDoScripting& f) {
-        EXPECT_EQ(f.ActKind, 3);
+        EXPECT_EQ(f.ActKind, ActivationKind::Cueword);
         EXPECT_EQ(f.CueName.Text(), "sig");
         EXPECT_EQ(f.NickName.Text(), "SIGNATURE");
         f.OptionBox.SetItemIndex(f.OptionBox.IndexOf("Repeat End"));
@@ -50,7 +50,7 @@ TEST_F(ScriptEditorLauncherTest, ANewMacrosScriptIsAppendedAndCountedOnce) {
         main.MenuAddHotKey.Click();
     };
     addWithoutActivation([](TDoScripting& f) {
-        EXPECT_EQ(f.ActKind, 6);
+        EXPECT_EQ(f.ActKind, ActivationKind::None);
         EXPECT_EQ(f.ActLabel.Text(), "None");
         f.NickName.SetText("FRESH");
         f.OptionBox.SetItemIndex(f.OptionBox.IndexOf("Repeat Prompt Start"));

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "common/hotkeys.h"
+#include "common/program_messages.h"
 #include "common/ui/win32/draw_grid.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/script/catalogue.h"
@@ -128,9 +129,9 @@ TEST_F(QuickWizTest, TheWebKindByKeysMakesTheModelsMacro) {
         PressKey(w, VK_RETURN);
         EXPECT_EQ(host.SecondWindow, w.Handle());
         auto* keys = w.ControlAs<TListBox>("P3KeyList");
-        SendMessageA(w.Handle(), WM_USER + 1, HotKeyCount, 0);
+        SendMessageA(w.Handle(), ProgramMessage::SecondWindowKey, HotKeyCount, 0);
         EXPECT_EQ(keys->ItemIndex(), -1);
-        SendMessageA(w.Handle(), WM_USER + 1, code, 0);
+        SendMessageA(w.Handle(), ProgramMessage::SecondWindowKey, code, 0);
         EXPECT_EQ(keys->ItemIndex(), code);
         EXPECT_EQ(w.Control("P3HotKeyEntry")->Text(), KeyName(code));
         PressKey(w, VK_RETURN);

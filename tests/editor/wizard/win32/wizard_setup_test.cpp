@@ -51,7 +51,7 @@ class WizardSetupTest : public MainWindowFixture {
     // panels' own steps run when each panel shows.
     void ExpectSetup(std::map<int, std::function<void(TQuickWiz&)>> onPanel) {
         driver->Expect<TQuickWiz>([onPanel](TQuickWiz& wiz) {
-            ASSERT_EQ(wiz.Kind, FirstTimeKind);
+            ASSERT_EQ(wiz.Kind, Number(WizardKind::FirstTime));
             for (int panel = wiz.CurrentPanel();; panel = wiz.CurrentPanel()) {
                 if (onPanel.count(panel))
                     onPanel.at(panel)(wiz);
