@@ -247,20 +247,21 @@ TEST_F(ScriptEditorFormTest, EscapeAsksOnlyAfterAChangeAndKeepsTheRecord) {
     };
     struct Change {
         const char* What;
-        int ActKind;
+        ActivationKind ActKind;
         std::int16_t Kind;
         std::function<void(TDoScripting&)> Make;
     };
     const Change changes[] = {
-        {"a line deleted", 1, MacroKind::Global,
+        {"a line deleted", ActivationKind::HotKey, MacroKind::Global,
          [](TDoScripting& f) {
              f.SelectLine(0);
              f.DeleteButton.Click();
          }},
-        {"the window chosen anew", 1, MacroKind::Window,
+        {"the window chosen anew", ActivationKind::HotKey, MacroKind::Window,
          [](TDoScripting& f) { f.SelectButton.Click(); }},
-        {"the schedule set", 2, MacroKind::Global, [](TDoScripting& f) { f.SetSchedule.Click(); }},
-        {"the Cueword options set", 3, MacroKind::Global,
+        {"the schedule set", ActivationKind::Timed, MacroKind::Global,
+         [](TDoScripting& f) { f.SetSchedule.Click(); }},
+        {"the Cueword options set", ActivationKind::Cueword, MacroKind::Global,
          [](TDoScripting& f) { f.Properties.Click(); }},
     };
     for (const Change& change : changes) {

@@ -693,10 +693,10 @@ TEST_F(QuickWizTest, TheScopeFollowsTheHotKeyAndShowsOnlyThePartItAsksFor) {
 TEST_F(QuickWizTest, AnOldShellGraysTheDesktopChoicesAndHidesTheSpecialFolders) {
     host.Environment.Settings.BypassWizardScreen = true;
     host.Commands.Browser4OrLater = false;
-    for (int kind : {22, 23}) {
-        TQuickWiz wiz(host, platform, host.Commands, kind);
+    for (WizardKind kind : {WizardKind::ExplorerFolder, WizardKind::DesktopGoodies}) {
+        TQuickWiz wiz(host, platform, host.Commands, Number(kind));
         driver.Expect<TQuickWiz>([&](TQuickWiz& w) {
-            if (kind == 22) {
+            if (kind == WizardKind::ExplorerFolder) {
                 EXPECT_FALSE(w.Control("P25Special")->Showing());
                 EXPECT_FALSE(w.Control("P25SpecList")->Showing());
             } else {
