@@ -152,6 +152,12 @@ struct HookRoles {
 
 class InputDecider {
   public:
+    // A hold remembers this many keys; the key that finds no room takes the
+    // one place more and sends them all, and the hold gives up: later keys go
+    // straight on, after them.
+    static constexpr std::size_t MaxHeldKeys = 128;
+    static constexpr std::size_t HeldKeyRoom = MaxHeldKeys + 1;
+
     InputDecider();
 
     HookRoles roles;
@@ -255,14 +261,10 @@ class InputDecider {
     std::array<HeldKey, ModifierKeys.size()> userPresses_{};
     bool rightAlt_ = false;
     DeadKeyComposer deadKeys_;
-    // A hold remembers this many keys; the key that finds no room takes the
-    // one place more and sends them all, and the hold gives up: later keys go
-    // straight on, after them.
-    static constexpr std::size_t MaxHeldKeys = 128;
-    std::array<HeldKey, MaxHeldKeys + 1> heldKeys_{};
+    std::array<HeldKey, HeldKeyRoom> heldKeys_{};
     std::size_t heldCount_ = 0;
     std::bitset<256> heldDown_;  // keys whose press was held back
-    std::array<HeldKey, MaxHeldKeys + 1> replaying_{};
+    std::array<HeldKey, HeldKeyRoom> replaying_{};
     bool holdGaveUp_ = false;
     // The run's closing marker came: its input is all through.
     bool runEnded_ = false;
