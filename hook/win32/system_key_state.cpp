@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "common/win32/focused_keyboard.h"
+
 namespace orv {
 
 KeyCombination SystemKeyState::HeldModifiers() const {
@@ -15,9 +17,7 @@ KeyCombination SystemKeyState::HeldModifiers() const {
 }
 
 bool SystemKeyState::CapsLockOn() const {
-    // The input thread has no window with the focus: its key state follows
-    // the desktop's.
-    return (GetKeyState(VK_CAPITAL) & 1) != 0;
+    return SystemCapsLockOn();
 }
 
 }  // namespace orv

@@ -208,9 +208,7 @@ std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path,
 }
 
 bool Win32PlayerHost::CapsLockOn() {
-    // The player's window never has the keyboard focus: its thread's key
-    // state follows the desktop's.
-    return (GetKeyState(VK_CAPITAL) & 1) != 0;
+    return SystemCapsLockOn();
 }
 
 ModifierKeySet Win32PlayerHost::ModifierKeysDown() {
