@@ -72,9 +72,6 @@ struct KeyEvent {
 // layout with AltGr.
 constexpr std::uint32_t AltGrControlScanCode = 0x21D;
 
-// The mark the hook library puts on the keys it types again ("ORVR").
-constexpr std::uint32_t ReplayedInputTag = 0x5256524Fu;
-
 // A key the user typed while a Cueword's text was typed, typed again after
 // it as it came.
 struct HeldKey {

@@ -222,7 +222,7 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
                        DialogLetter(vk, up, focus),
                        static_cast<std::uint32_t>(k->scanCode),
                        (k->flags & LLKHF_EXTENDED) != 0,
-                       static_cast<std::uint32_t>(k->dwExtraInfo) == ReplayedInputTag};
+                       IsReplayedByHook(k->dwExtraInfo)};
         // Keys are read as the window they go to reads them.
         if (!event.injectedByPlayer)
             FollowFocusedLayout();
