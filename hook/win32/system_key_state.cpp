@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "common/win32/focused_keyboard.h"
-
 namespace orv {
 
 KeyCombination SystemKeyState::HeldModifiers() const {
@@ -17,7 +15,9 @@ KeyCombination SystemKeyState::HeldModifiers() const {
 }
 
 bool SystemKeyState::CapsLockOn() const {
-    return SystemCapsLockOn();
+    // The input thread has no window with the focus: its key state follows
+    // the desktop's.
+    return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 
 }  // namespace orv

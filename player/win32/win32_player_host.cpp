@@ -208,7 +208,9 @@ std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path,
 }
 
 bool Win32PlayerHost::CapsLockOn() {
-    return SystemCapsLockOn();
+    // The player's window never has the keyboard focus: its thread's key
+    // state follows the desktop's.
+    return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 
 ModifierKeySet Win32PlayerHost::ModifierKeysDown() {
