@@ -123,21 +123,6 @@ TEST_F(PlaybackTest, NoModifierStaysDownAfterATrailingModifierOrAnAbort) {
     EXPECT_EQ(target.Text().find("never"), std::string::npos);
 }
 
-// A modifier the user holds while a macro types is let go for each
-// keystroke and put back as the very key: the right Shift, not the left.
-TEST_F(PlaybackTest, TheUsersRightShiftStaysOutOfTheTextAndIsPutBackAsItself) {
-    auto down = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
-    keybd_event(VK_RSHIFT, static_cast<BYTE>(MapVirtualKeyA(VK_RSHIFT, MAPVK_VK_TO_VSC)), 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return down(VK_RSHIFT); }));
-    Play("abc");
-    EXPECT_TRUE(EditHolds(target, "abc"));
-    EXPECT_TRUE(down(VK_RSHIFT));
-    EXPECT_FALSE(down(VK_LSHIFT)) << "the left Shift put back would stay down";
-    keybd_event(VK_RSHIFT, static_cast<BYTE>(MapVirtualKeyA(VK_RSHIFT, MAPVK_VK_TO_VSC)),
-                KEYEVENTF_KEYUP, 0);
-    EXPECT_TRUE(WaitFor(NoModifierDown));
-}
-
 TEST_F(PlaybackTest, ExtendedKeysArriveMarkedWithTheirScanCodes) {
     seenKeys.clear();
     HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, SeeKey, GetModuleHandleA(nullptr), 0);
