@@ -89,13 +89,14 @@ std::uint8_t SidedKey(std::uint16_t vk) {
     }
 }
 
-ModifierKeySet BothSides(std::uint8_t left, std::uint8_t right) {
+// A modifier's two keys as a set.
+constexpr ModifierKeySet BothSides(std::uint8_t left, std::uint8_t right) {
     return ModifierKeyBit(left) | ModifierKeyBit(right);
 }
-const ModifierKeySet ShiftKeys = BothSides(VirtualKey::LeftShift, VirtualKey::RightShift);
-const ModifierKeySet CtrlKeys = BothSides(VirtualKey::LeftControl, VirtualKey::RightControl);
-const ModifierKeySet AltKeys = BothSides(VirtualKey::LeftMenu, VirtualKey::RightMenu);
-const ModifierKeySet WinKeys = BothSides(VirtualKey::LeftWin, VirtualKey::RightWin);
+constexpr ModifierKeySet ShiftKeys = BothSides(VirtualKey::LeftShift, VirtualKey::RightShift);
+constexpr ModifierKeySet CtrlKeys = BothSides(VirtualKey::LeftControl, VirtualKey::RightControl);
+constexpr ModifierKeySet AltKeys = BothSides(VirtualKey::LeftMenu, VirtualKey::RightMenu);
+constexpr ModifierKeySet WinKeys = BothSides(VirtualKey::LeftWin, VirtualKey::RightWin);
 
 InputDecision Posting(std::uint32_t window, std::uint32_t message, std::uint32_t wParam = 0,
                       bool focus = false) {
