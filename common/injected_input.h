@@ -14,4 +14,13 @@ constexpr bool IsInjectedByPlayer(std::uintptr_t extraInfo) {
     return static_cast<std::uint32_t>(extraInfo) == InjectedInputTag;
 }
 
+// The mark on the user's keys the hook library held back while a Cueword's
+// text was typed and types again after it ("ORVR"): they count as the
+// user's own.
+constexpr std::uint32_t ReplayedInputTag = 0x5256524Fu;
+
+constexpr bool IsReplayedByHook(std::uintptr_t extraInfo) {
+    return static_cast<std::uint32_t>(extraInfo) == ReplayedInputTag;
+}
+
 }  // namespace orv

@@ -21,9 +21,10 @@ std::uint32_t SecondWindow(ConstBytes t) {
     return t[HookAt::SecondWindowOn] != 0 ? GetU32(t, HookAt::SecondWindow) : 0;
 }
 
+// The tracked modifiers, the Ctrl of AltGr among them.
 bool IsModifier(std::uint16_t vk) {
     return vk == VirtualKey::Shift || vk == VirtualKey::Control || vk == VirtualKey::Menu ||
-           vk == VirtualKey::LeftWin;
+           vk == VirtualKey::LeftWin || vk == VirtualKey::LeftControl;
 }
 
 bool IsLockKey(std::uint16_t vk) {
@@ -52,9 +53,12 @@ bool CodeUsed(ConstBytes t, int code) {
 }
 
 // Left and right modifier keys count as one, so a press of one side and a
-// release of the other never leave a modifier held in this picture.
-std::uint16_t TrackedKey(std::uint16_t vk) {
-    switch (vk) {
+// release of the other never leave a modifier held in this picture. The left
+// Ctrl the system presses for AltGr is no Ctrl: it has a place of its own.
+std::uint16_t TrackedKey(const KeyEvent& event) {
+    if (event.vk == VirtualKey::LeftControl && event.scanCode == AltGrControlScanCode)
+        return VirtualKey::LeftControl;
+    switch (event.vk) {
         case VirtualKey::LeftShift:
         case VirtualKey::RightShift:
             return VirtualKey::Shift;
@@ -67,9 +71,32 @@ std::uint16_t TrackedKey(std::uint16_t vk) {
         case VirtualKey::RightWin:
             return VirtualKey::LeftWin;
         default:
-            return vk & 0xFF;
+            return event.vk & 0xFF;
     }
 }
+
+// A modifier key left and right apart; the key with no side is the left one.
+std::uint8_t SidedKey(std::uint16_t vk) {
+    switch (vk) {
+        case VirtualKey::Shift:
+            return VirtualKey::LeftShift;
+        case VirtualKey::Control:
+            return VirtualKey::LeftControl;
+        case VirtualKey::Menu:
+            return VirtualKey::LeftMenu;
+        default:
+            return static_cast<std::uint8_t>(vk);
+    }
+}
+
+// A modifier's two keys as a set.
+constexpr ModifierKeySet BothSides(std::uint8_t left, std::uint8_t right) {
+    return ModifierKeyBit(left) | ModifierKeyBit(right);
+}
+constexpr ModifierKeySet ShiftKeys = BothSides(VirtualKey::LeftShift, VirtualKey::RightShift);
+constexpr ModifierKeySet CtrlKeys = BothSides(VirtualKey::LeftControl, VirtualKey::RightControl);
+constexpr ModifierKeySet AltKeys = BothSides(VirtualKey::LeftMenu, VirtualKey::RightMenu);
+constexpr ModifierKeySet WinKeys = BothSides(VirtualKey::LeftWin, VirtualKey::RightWin);
 
 InputDecision Posting(std::uint32_t window, std::uint32_t message, std::uint32_t wParam = 0,
                       bool focus = false) {
@@ -110,11 +137,29 @@ KeyCombination InputDecider::Held() const {
 
 KeyCombination InputDecider::UserHeld() const {
     KeyCombination k = Held();
-    k.ctrl = k.ctrl && userModifiers_[VirtualKey::Control];
-    k.alt = k.alt && userModifiers_[VirtualKey::Menu];
-    k.shift = k.shift && userModifiers_[VirtualKey::Shift];
-    k.win = k.win && userModifiers_[VirtualKey::LeftWin];
+    k.ctrl = k.ctrl && (userKeys_ & CtrlKeys) != 0;
+    k.alt = k.alt && (userKeys_ & AltKeys) != 0;
+    k.shift = k.shift && (userKeys_ & ShiftKeys) != 0;
+    k.win = k.win && (userKeys_ & WinKeys) != 0;
     return k;
+}
+
+void InputDecider::FollowUserModifier(const KeyEvent& event) {
+    if (event.injectedByPlayer)
+        return;
+    const std::uint8_t vk = SidedKey(event.vk);
+    for (std::size_t i = 0; i < ModifierKeys.size(); ++i) {
+        if (ModifierKeys[i] != vk)
+            continue;
+        const auto bit = static_cast<ModifierKeySet>(1u << i);
+        userKeys_ = event.up ? userKeys_ & ~bit : userKeys_ | bit;
+        if (!event.up)
+            userPresses_[i] = {vk, static_cast<std::uint16_t>(event.scanCode), event.extended};
+    }
+}
+
+bool InputDecider::Playing(ConstBytes table) const {
+    return table[HookAt::MacroPlaying] != 0 && !runEnded_;
 }
 
 std::optional<CaptureText> InputDecider::StartCapture(bool injectedByPlayer, Bytes table) {
@@ -157,10 +202,10 @@ bool InputDecider::LeavesTheBox(const KeyCombination& keys, bool dialogLetter) {
 }
 
 InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std::uint8_t* swaps) {
+    FollowRun(table);
     FollowAltGr(event);
-    const std::uint16_t vk = TrackedKey(event.vk);
-    if (IsModifier(vk) && !event.injectedByPlayer)
-        userModifiers_[vk] = !event.up;
+    FollowUserModifier(event);
+    const std::uint16_t vk = TrackedKey(event);
     const bool repeat = !event.up && down_[vk];
     down_[vk] = !event.up;
     std::optional<CaptureText> capture = StartCapture(event.injectedByPlayer, table);
@@ -205,14 +250,18 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
         return d;
     }
     if (roles.hotKeys && haveTable) {
-        if (!event.injectedByPlayer && !AltGrHeld()) {
+        if (!event.injectedByPlayer) {
             KeyCombination keys = UserHeld();
             keys.vk = vk;
-            if (SecondWindow(table) == 0 || !LeavesTheBox(keys, event.dialogLetter))
+            if (!AltGrHeld() &&
+                (SecondWindow(table) == 0 || !LeavesTheBox(keys, event.dialogLetter)))
                 d = Confirmed(keys, repeat, table);
         } else if (vk == VirtualKey::Execute && !repeat) {
+            // The run's last marker: the keys held back go after its input.
+            const bool runEnds = table[WaitProcessed] == 0 && table[HookAt::MacroPlaying] != 0;
             d = ClosingKey(table);
-            d.replayHeld = heldCount_ > 0;
+            runEnded_ = runEnded_ || runEnds;
+            d.replayHeld = runEnds && heldCount_ > 0;
         }
     }
     if (!d.swallow && roles.remap && !event.injectedByPlayer)
@@ -273,6 +322,7 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, Bytes table) {
     InputDecision d;
     if (event.button < 1 || event.button > 3)
         return d;
+    FollowRun(table);
     std::optional<CaptureText> capture = StartCapture(event.injectedByPlayer, table);
     if (event.up) {
         d.swallow = swallowedButtons_[event.button];
@@ -331,7 +381,11 @@ InputDecision InputDecider::Confirmed(KeyCombination keys, bool repeat, ConstByt
     down_[VirtualKey::Menu] = real.alt;
     down_[VirtualKey::Shift] = real.shift;
     down_[VirtualKey::LeftWin] = real.win;
-    userModifiers_ &= down_;
+    const std::pair<bool, ModifierKeySet> sides[] = {
+        {real.ctrl, CtrlKeys}, {real.alt, AltKeys}, {real.shift, ShiftKeys}, {real.win, WinKeys}};
+    for (auto [down, keys] : sides)
+        if (!down)
+            userKeys_ &= static_cast<ModifierKeySet>(~keys);
     capsLock_ = realKeys->CapsLockOn();
     const KeyCombination user = UserHeld();
     keys.ctrl = user.ctrl;
@@ -365,7 +419,7 @@ InputDecision InputDecider::Combination(const KeyCombination& keys, bool repeat,
             d = Posting(second, ProgramMessage::SecondWindowKey, static_cast<std::uint32_t>(code));
     } else if (player == 0) {
         return d;
-    } else if (table[HookAt::MacroPlaying] != 0) {
+    } else if (Playing(table)) {
         // A combination in use never reaches a window during a run; the
         // player starts nothing else meanwhile but hears it ("Terminate
         // Orvane" ends it even then). Escape stops the run unless the run
@@ -445,7 +499,7 @@ void InputDecider::ReportToWait(InputDecision& d, std::uint16_t vk, bool repeat,
 // player's own Backspaces and text never come back as typing.
 void InputDecider::ReportToCuewords(InputDecision& d, const Typing& typing,
                                     ConstBytes table) const {
-    if (table[HookAt::CuewordsExist] == 0 || table[HookAt::MacroPlaying] != 0 ||
+    if (table[HookAt::CuewordsExist] == 0 || Playing(table) ||
         GetI32(table, HookAt::MacroCount) <= 0)
         return;
     const std::uint32_t player = PlayerWindow(table);
@@ -481,11 +535,17 @@ InputDecision InputDecider::Remap(std::uint16_t vk, const std::uint8_t* swaps) c
 void InputDecider::FollowAltGr(const KeyEvent& event) {
     if (event.injectedByPlayer)
         return;
-    const std::uint16_t vk = TrackedKey(event.vk);
-    if (vk == VirtualKey::Control && (event.up || event.vk == VirtualKey::LeftControl))
-        altGrControl_ = !event.up && event.scanCode == AltGrControlScanCode;
-    else if (vk == VirtualKey::Menu && (event.up || event.vk == VirtualKey::RightMenu))
+    const std::uint16_t vk = TrackedKey(event);
+    if (vk == VirtualKey::Menu && (event.up || event.vk == VirtualKey::RightMenu))
         rightAlt_ = !event.up;
+    // The left Ctrl let go, or the Ctrl with no side: AltGr's is up too.
+    if (event.up && (event.vk == VirtualKey::LeftControl || event.vk == VirtualKey::Control))
+        down_[VirtualKey::LeftControl] = false;
+}
+
+void InputDecider::FollowRun(ConstBytes table) {
+    if (table.size() >= HookTable::Size && table[HookAt::MacroPlaying] == 0)
+        InUseHandedOver();
 }
 
 KeyCharacters InputDecider::CharactersOf(std::uint16_t vk) {
@@ -497,54 +557,43 @@ KeyCharacters InputDecider::CharactersOf(std::uint16_t vk) {
 }
 
 bool InputDecider::HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d) {
-    if (!roles.hotKeys || table.size() < HookTable::Size)
+    if (!roles.hotKeys || table.size() < HookTable::Size || event.injectedByPlayer ||
+        event.replayed)
         return false;
-    if (event.injectedByPlayer) {
-        // The run's closing marker: everything it typed is through.
-        if (event.vk == VirtualKey::Execute)
-            holdOver_ = true;
-        return false;
-    }
     const bool waitsForInput = table[WaitClick] != 0 || table[WaitKey] != 0 || table[WaitText] != 0;
-    const bool holding =
-        table[HookAt::MacroPlaying] == HookAt::PlayingHoldsTyping && !waitsForInput;
-    if (!holding)
-        holdOver_ = false;
+    const bool holding = table[HookAt::MacroPlaying] == HookAt::PlayingHoldsTyping &&
+                         Playing(table) && !waitsForInput && !holdGaveUp_;
     const std::uint16_t key = event.vk & 0xFF;
-    // Escape still stops the run; Caps Lock is the player's to follow.
-    if (key == VirtualKey::Escape || key == VirtualKey::Capital)
+    // Escape still stops the run.
+    if (key == VirtualKey::Escape || (!holding && heldCount_ == 0))
         return false;
-    const bool holdNow = holding && !holdOver_;
-    if (holdNow && !event.up && !IsModifier(TrackedKey(event.vk))) {
-        KeyCombination keys = Held();
-        keys.vk = TrackedKey(event.vk);
-        // A combination in use is kept from the windows as in any run, not
-        // typed later; Alt or Win held back with it goes up around a key
-        // nobody uses, so no menu opens.
-        if (CodeUsed(table, EncodeHotKey(keys))) {
-            if (keys.alt || keys.win)
-                HoldBack({HeldKey{.vk = VirtualKey::Unassigned},
-                          HeldKey{.vk = VirtualKey::Unassigned, .up = true}});
-            return false;
-        }
-    }
-    // A release whose press went through goes through: nothing stays down.
-    if ((!holdNow && heldCount_ == 0) || (event.up && !heldDown_[key]))
+    // A release whose press went through goes through, so that nothing stays
+    // down; a modifier's waits behind the keys held before it, which it
+    // changed.
+    if (event.up && !heldDown_[key] && (heldCount_ == 0 || !IsModifier(TrackedKey(event))))
         return false;
-    HoldBack(
-        {HeldKey{event.vk, static_cast<std::uint16_t>(event.scanCode), event.extended, event.up}});
+    if (heldCount_ == 0)
+        HoldModifiersHeldNow(event);
+    // Room for this one is certain: the first key takes at most nine places,
+    // each later one one, and the one past MaxHeldKeys sends them all.
+    heldKeys_[heldCount_++] = {event.vk, static_cast<std::uint16_t>(event.scanCode), event.extended,
+                               event.up};
+    heldDown_[key] = !event.up;
     d.swallow = true;
-    // The first key after the hold, or one with no room left, sends them all.
-    d.replayHeld = !holdNow || heldCount_ == MaxHeldKeys;
+    if (heldCount_ > MaxHeldKeys)
+        holdGaveUp_ = true;
+    // The first key after the hold, or the one that found no room, sends them
+    // all, itself last.
+    d.replayHeld = !holding || holdGaveUp_;
     return true;
 }
 
-void InputDecider::HoldBack(std::initializer_list<HeldKey> keys) {
-    for (const HeldKey& k : keys) {
-        if (heldCount_ == MaxHeldKeys)
-            return;
-        heldKeys_[heldCount_++] = k;
-        heldDown_[k.vk & 0xFF] = !k.up;
+void InputDecider::HoldModifiersHeldNow(const KeyEvent& first) {
+    for (std::size_t i = 0; i < ModifierKeys.size(); ++i) {
+        if ((userKeys_ & (1u << i)) == 0 || ModifierKeys[i] == SidedKey(first.vk))
+            continue;
+        heldKeys_[heldCount_++] = userPresses_[i];
+        heldDown_[ModifierKeys[i]] = true;
     }
 }
 

@@ -5,16 +5,15 @@
 // never blocks, allocates or touches a file; the Win32 hook procedures only
 // translate events in and carry out the decision.
 //
-// Keys the library cannot tell apart: left and right Ctrl, Alt, Shift and Win
-// (AltGr, which the system delivers as a left Ctrl of its own making and the
-// right Alt, is told apart); Enter and the keypad's Enter;
+// Keys the library cannot tell apart in a combination: left and right Ctrl,
+// Alt, Shift and Win (AltGr, which the system delivers as a left Ctrl of its
+// own making and the right Alt, is told apart); Enter and the keypad's Enter;
 // the keypad's navigation keys with Num Lock off and the keys they stand for.
 #pragma once
 
 #include <array>
 #include <bitset>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <span>
 
@@ -24,6 +23,7 @@
 #include "common/program_messages.h"
 #include "common/swap_keys.h"
 #include "hook/capture_encoder.h"
+#include "common/modifier_keys.h"
 #include "hook/key_layout.h"
 
 namespace orv {
@@ -63,6 +63,9 @@ struct KeyEvent {
     bool dialogLetter = false;
     std::uint32_t scanCode = 0;
     bool extended = false;
+    // A key held back while a Cueword's text was typed, typed again now: the
+    // user's own key, which is never held again.
+    bool replayed = false;
 };
 
 // The scan code of the left Ctrl the system presses with the right Alt of a
@@ -146,6 +149,12 @@ struct HookRoles {
 
 class InputDecider {
   public:
+    // A hold remembers this many keys; the key that finds no room takes the
+    // one place more and sends them all, and the hold gives up: later keys go
+    // straight on, after them.
+    static constexpr std::size_t MaxHeldKeys = 128;
+    static constexpr std::size_t HeldKeyRoom = MaxHeldKeys + 1;
+
     InputDecider();
 
     HookRoles roles;
@@ -157,14 +166,19 @@ class InputDecider {
     bool CapsLock() const { return capsLock_; }
     // The keys held back, for typing them again; the hold forgets them.
     std::span<const HeldKey> TakeHeldKeys();
-    // Keys are held back and the run that held them has ended.
+    // Keys are held back and the run that held them has ended without its
+    // closing marker.
     bool HoldOver(ConstBytes table) const {
         return heldCount_ > 0 && table.size() >= HookTable::Size &&
                table[HookAt::MacroPlaying] != HookAt::PlayingHoldsTyping;
     }
     // The user holds Ctrl, Alt, Shift or Win as far as these hooks saw; the
     // player's own presses and releases do not count.
-    bool AnyModifierHeld() const { return userModifiers_.any(); }
+    bool AnyModifierHeld() const { return UserModifierKeys() != 0; }
+    // Which of the modifier keys (left and right apart) the user holds.
+    ModifierKeySet UserModifierKeys() const { return userKeys_; }
+    // The in-use byte was handed over: a run may have ended or begun.
+    void InUseHandedOver() { runEnded_ = holdGaveUp_ = false; }
 
     // table: the master HookTable (anything shorter counts as absent);
     // swaps: the remap table, or null when there is none to apply.
@@ -185,19 +199,29 @@ class InputDecider {
 
   private:
     KeyCombination Held() const;
-    // The fake left Ctrl and the right Alt of AltGr are both down.
-    // A release of either side, or of the key with no side, ends it.
+    // The system's left Ctrl and the right Alt of AltGr are both down. A
+    // release of either Alt, or of the Alt with no side, ends it; a right
+    // Ctrl pressed and let go meanwhile does not.
     bool AltGrHeld() const {
-        return altGrControl_ && rightAlt_ && down_[VirtualKey::Control] && down_[VirtualKey::Menu];
+        return down_[VirtualKey::LeftControl] && rightAlt_ && down_[VirtualKey::Menu];
     }
     void FollowAltGr(const KeyEvent& event);
+    // The user's own press or release of a modifier key, left and right apart.
+    void FollowUserModifier(const KeyEvent& event);
+    // A run has the input: its in-use byte is set and its closing marker has
+    // not passed.
+    bool Playing(ConstBytes table) const;
+    // No run has the input any more: whatever the last one left is over.
+    void FollowRun(ConstBytes table);
     // What the key types in the focused window, dead keys composed; only
     // for a key that reaches it.
     KeyCharacters CharactersOf(std::uint16_t vk);
     // While a Cueword's text is typed the user's keys wait: true when this
     // one is held back (or ends the hold and is typed after the others).
     bool HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d);
-    void HoldBack(std::initializer_list<HeldKey> keys);
+    // The first key held: the modifier keys the user holds already go first,
+    // so that the keys after them type what they typed.
+    void HoldModifiersHeldNow(const KeyEvent& first);
     // The modifiers the user holds: those a run holds down are the player's.
     KeyCombination UserHeld() const;
     InputDecision Confirmed(KeyCombination keys, bool repeat, ConstBytes table);
@@ -229,17 +253,18 @@ class InputDecider {
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;
     bool capsLock_ = false;
-    std::bitset<256> userModifiers_;
-    bool altGrControl_ = false;  // the left Ctrl down is the system's, for AltGr
+    ModifierKeySet userKeys_ = 0;
+    // Each modifier key's last press by the user, in the order of ModifierKeys.
+    std::array<HeldKey, ModifierKeys.size()> userPresses_{};
     bool rightAlt_ = false;
     DeadKeyComposer deadKeys_;
-    static constexpr std::size_t MaxHeldKeys = 128;
-    std::array<HeldKey, MaxHeldKeys> heldKeys_{};
+    std::array<HeldKey, HeldKeyRoom> heldKeys_{};
     std::size_t heldCount_ = 0;
     std::bitset<256> heldDown_;  // keys whose press was held back
-    std::array<HeldKey, MaxHeldKeys> replaying_{};
-    // The run's closing marker came: its text is all typed.
-    bool holdOver_ = false;
+    std::array<HeldKey, HeldKeyRoom> replaying_{};
+    bool holdGaveUp_ = false;
+    // The run's closing marker came: its input is all through.
+    bool runEnded_ = false;
     // The focus at the last key; none before the first.
     std::optional<std::uint32_t> focus_;
     // Position of each character in the remap table, or -1.

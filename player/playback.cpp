@@ -123,7 +123,7 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     }
     const std::optional<std::uint16_t> key = host_.KeyForChar(c);
     if (!key) {
-        const std::uint8_t lifted = LiftUserModifiers(0);
+        const ModifierKeySet lifted = LiftUserModifiers(0);
         host_.CharEvent(c);
         PutBackUserModifiers(lifted);
         return;
@@ -134,7 +134,7 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
     // key for switching the keyboard layout, so such a character goes with
     // its key alone rather than switch the user's layout.
     const std::uint8_t shiftState = *key >> 8;
-    const std::uint8_t lifted = LiftUserModifiers(shiftState & 7);
+    const ModifierKeySet lifted = LiftUserModifiers(shiftState & 7);
     if (shiftState == 1 || shiftState == 7) {
         PostVKey(VKey::Shift, false);
         held.Shift = true;
@@ -156,48 +156,70 @@ void Playback::TypeChar(unsigned char c, HeldModifiers& held) {
 
 namespace {
 
-struct ModifierKey {
-    std::uint8_t bit;
-    std::uint8_t vk;
-};
-constexpr ModifierKey ModifierKeys[] = {{ModifierBit::Shift, VKey::Shift},
-                                        {ModifierBit::Ctrl, VKey::Control},
-                                        {ModifierBit::Alt, VKey::Menu},
-                                        {ModifierBit::Win, VKey::LeftWin}};
+// Which modifier of a layout's shift state a key is (ModifierBit), whichever
+// side; 0 for any other key.
+std::uint8_t ModifierOf(int vk) {
+    switch (vk) {
+        case VKey::Shift:
+        case VKey::LeftShift:
+        case VKey::RightShift:
+            return ModifierBit::Shift;
+        case VKey::Control:
+        case VKey::LeftControl:
+        case VKey::RightControl:
+            return ModifierBit::Ctrl;
+        case VKey::Menu:
+        case VKey::LeftMenu:
+        case VKey::RightMenu:
+            return ModifierBit::Alt;
+        case VKey::LeftWin:
+        case VKey::RightWin:
+            return ModifierBit::Win;
+        default:
+            return 0;
+    }
+}
 
 }  // namespace
 
-std::uint8_t Playback::LiftUserModifiers(std::uint8_t needed) {
-    std::uint8_t own = 0;
-    for (const ModifierKey& m : ModifierKeys)
-        if (keyDown_[m.vk])
-            own |= m.bit;
-    const std::uint8_t lifted = host_.ModifiersDown() & ~own & ~needed;
+ModifierKeySet Playback::LiftUserModifiers(std::uint8_t needed) {
+    std::uint8_t keep = needed;
+    for (int vk = 0; vk < 256; ++vk)
+        if (keyDown_[vk])
+            keep |= ModifierOf(vk);
+    const ModifierKeySet down = host_.ModifierKeysDown();
+    ModifierKeySet lifted = 0;
+    for (std::uint8_t vk : ModifierKeys)
+        if ((down & ModifierKeyBit(vk)) && !(ModifierOf(vk) & keep))
+            lifted |= ModifierKeyBit(vk);
     if (lifted == 0)
         return 0;
     // A key between Alt or Win and its release keeps the menus shut.
-    if (lifted & (ModifierBit::Alt | ModifierBit::Win)) {
+    if (std::ranges::any_of(ModifierKeys, [&](std::uint8_t vk) {
+            return (lifted & ModifierKeyBit(vk)) &&
+                   (ModifierOf(vk) & (ModifierBit::Alt | ModifierBit::Win));
+        })) {
         host_.KeyEvent(VKey::Unassigned, false, false);
         host_.KeyEvent(VKey::Unassigned, true, false);
     }
     // Not the run's own presses: ReleaseEverything never lets them go.
-    for (const ModifierKey& m : ModifierKeys)
-        if (lifted & m.bit)
-            host_.KeyEvent(m.vk, true, IsExtendedKey(m.vk));
+    for (std::uint8_t vk : ModifierKeys)
+        if (lifted & ModifierKeyBit(vk))
+            host_.KeyEvent(vk, true, IsExtendedKey(vk));
     return lifted;
 }
 
-void Playback::PutBackUserModifiers(std::uint8_t lifted) {
+void Playback::PutBackUserModifiers(ModifierKeySet lifted) {
     if (lifted == 0)
         return;
-    const std::uint8_t held = host_.ModifiersStillHeld(lifted);
-    for (const ModifierKey& m : ModifierKeys)
-        if (held & m.bit)
-            host_.KeyEvent(m.vk, false, IsExtendedKey(m.vk));
+    const ModifierKeySet held = host_.ModifierKeysStillHeld(lifted);
+    for (std::uint8_t vk : ModifierKeys)
+        if (held & ModifierKeyBit(vk))
+            host_.KeyEvent(vk, false, IsExtendedKey(vk));
 }
 
 void Playback::TypeAltNumber(std::string_view digits) {
-    const std::uint8_t lifted = LiftUserModifiers(0);
+    const ModifierKeySet lifted = LiftUserModifiers(0);
     PostVKey(VKey::Menu, false);
     for (char d : digits) {
         if (d < '0' || d > '9')

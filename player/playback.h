@@ -24,6 +24,9 @@ constexpr std::uint8_t Menu = 18;
 constexpr std::uint8_t Capital = 20;
 constexpr std::uint8_t Execute = 43;
 constexpr std::uint8_t LeftWin = 91;
+constexpr std::uint8_t RightWin = 92;
+constexpr std::uint8_t LeftShift = 0xA0, RightShift = 0xA1, LeftControl = 0xA2, RightControl = 0xA3,
+                       LeftMenu = 0xA4, RightMenu = 0xA5;
 // Assigned to nothing: typed so that letting go of Alt or Win opens no menu.
 constexpr std::uint8_t Unassigned = 0xE8;
 constexpr std::uint8_t Numpad0 = 0x60;
@@ -55,11 +58,12 @@ class Playback {
     void TypeChar(unsigned char c, HeldModifiers& held);
     void TypeAltNumber(std::string_view digits);
     void ReleaseModifiers(HeldModifiers& held);
-    // The user's own modifiers a keystroke does not need (ModifierBit) are
-    // let go for it, so that the macro's characters arrive as written, and
-    // put back after it while the user still holds them.
-    std::uint8_t LiftUserModifiers(std::uint8_t needed);
-    void PutBackUserModifiers(std::uint8_t lifted);
+    // The user's own modifier keys a keystroke does not need (ModifierBit)
+    // are let go for it, so that the macro's characters arrive as written,
+    // and put back after it, each as the very key, while the user still
+    // holds it.
+    ModifierKeySet LiftUserModifiers(std::uint8_t needed);
+    void PutBackUserModifiers(ModifierKeySet lifted);
     // Everything this run pressed and did not release: keys and buttons.
     void ReleaseEverything();
 

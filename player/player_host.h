@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/modifier_keys.h"
 #include "player/command_families.h"
 
 namespace orv::player {
@@ -97,11 +98,11 @@ class PlayerHost {
 
     // Caps Lock as it is now.
     virtual bool CapsLockOn() = 0;
-    // The modifiers down now, the player's own presses among them, as bits
-    // of ModifierBit; and of those the player let go for a keystroke, the
-    // ones the user still holds on the keyboard.
-    virtual std::uint8_t ModifiersDown() { return 0; }
-    virtual std::uint8_t ModifiersStillHeld(std::uint8_t lifted) { return lifted; }
+    // The modifier keys down now, left and right apart, the player's own
+    // presses among them; and of those the player let go for a keystroke,
+    // the ones the user still holds on the keyboard.
+    virtual ModifierKeySet ModifierKeysDown() { return 0; }
+    virtual ModifierKeySet ModifierKeysStillHeld(ModifierKeySet lifted) { return lifted; }
 
     // The run's outward signs: the in-use byte handed to the hook library and
     // the editor told; the tray icon's running picture; the timer that clears

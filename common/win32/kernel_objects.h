@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace orv {
 
@@ -24,6 +25,12 @@ inline constexpr const char* WaitTimer = "TavrolWaitTimer";
 // Signalled while the keyboard hook is in place and has seen every modifier
 // go up (a manual-reset event).
 inline constexpr const char* ModifiersUp = "TavrolModifiersUp";
+// The same for one modifier key (a key code of ModifierKeys): the user let go
+// of it.
+inline std::string ModifierKeyUp(std::uint8_t vk) {
+    constexpr char hex[] = "0123456789ABCDEF";
+    return std::string(ModifiersUp) + hex[vk >> 4] + hex[vk & 15];
+}
 }  // namespace KernelName
 
 constexpr DWORD PlayerHandleBlockSize = 104;

@@ -45,6 +45,8 @@ struct InputThread {
     HKL layoutAsked = nullptr;
     HANDLE modifiersUp = nullptr;  // KernelName::ModifiersUp
     bool modifiersUpShown = false;
+    std::array<HANDLE, ModifierKeys.size()> keyUp{};  // KernelName::ModifierKeyUp
+    ModifierKeySet keysUpShown = 0;
     HookWatch watch;
 };
 
@@ -73,10 +75,10 @@ void Type(WORD vk, wchar_t character) {
     SendInput(2, input, sizeof(INPUT));
 }
 
-// The user's keys held back, as they came, marked so that these hooks let
-// them pass.
+// The user's keys held back, as they came, marked so that these hooks take
+// them for the user's own and never hold them again.
 void Replay(std::span<const HeldKey> keys) {
-    std::array<INPUT, 128> input{};
+    std::array<INPUT, InputDecider::HeldKeyRoom> input{};
     std::size_t n = 0;
     for (const HeldKey& key : keys) {
         if (n == input.size())
@@ -86,7 +88,7 @@ void Replay(std::span<const HeldKey> keys) {
         in.ki.wVk = key.vk;
         in.ki.wScan = key.scanCode;
         in.ki.dwFlags = (key.up ? KEYEVENTF_KEYUP : 0) | (key.extended ? KEYEVENTF_EXTENDEDKEY : 0);
-        in.ki.dwExtraInfo = InjectedInputTag;
+        in.ki.dwExtraInfo = ReplayedInputTag;
     }
     if (n > 0)
         SendInput(static_cast<UINT>(n), input.data(), sizeof(INPUT));
@@ -104,19 +106,33 @@ void CarryOut(const InputDecision& d) {
         Replay(Input->decider.TakeHeldKeys());
 }
 
+void Show(HANDLE event, bool on) {
+    if (!event)
+        return;
+    if (on)
+        SetEvent(event);
+    else
+        ResetEvent(event);
+}
+
 // The player, waiting to start a hot key's macro until the user lets go of
 // the modifiers, wakes at the release itself rather than at its next look at
-// the keyboard. Only a change is told; without the keyboard hook nothing is
-// known, and the player looks for itself.
+// the keyboard; typing, it puts back each modifier key it let go of only
+// while the user still holds it. Only a change is told; without the keyboard
+// hook nothing is known, and the player looks for itself.
 void ShowModifiersUp() {
-    const bool up = Input->keyboard && !Input->decider.AnyModifierHeld();
-    if (up == Input->modifiersUpShown || !Input->modifiersUp)
-        return;
-    Input->modifiersUpShown = up;
-    if (up)
-        SetEvent(Input->modifiersUp);
-    else
-        ResetEvent(Input->modifiersUp);
+    const ModifierKeySet up =
+        Input->keyboard ? static_cast<ModifierKeySet>(~Input->decider.UserModifierKeys()) : 0;
+    for (std::size_t i = 0; i < ModifierKeys.size(); ++i) {
+        const auto bit = static_cast<ModifierKeySet>(1u << i);
+        if ((up ^ Input->keysUpShown) & bit)
+            Show(Input->keyUp[i], (up & bit) != 0);
+    }
+    Input->keysUpShown = up;
+    const bool allUp = Input->keyboard && !Input->decider.AnyModifierHeld();
+    if (allUp != Input->modifiersUpShown)
+        Show(Input->modifiersUp, allUp);
+    Input->modifiersUpShown = allUp;
 }
 
 struct LetterSearch {
@@ -124,12 +140,24 @@ struct LetterSearch {
     bool found = false;
 };
 
+// Only a label's or a button's caption has "&" letters; an edit box's text is
+// what the user typed. Class and style are the window's own, never asked of
+// its thread.
+bool CaptionHasLetters(HWND control) {
+    std::array<char, 32> name{};
+    if (GetClassNameA(control, name.data(), static_cast<int>(name.size())) == 0)
+        return false;
+    if (lstrcmpiA(name.data(), "Static") == 0)
+        return (GetWindowLongPtrA(control, GWL_STYLE) & SS_NOPREFIX) == 0;
+    return lstrcmpiA(name.data(), "Button") == 0;
+}
+
 // A control the dialog manager would choose by its "&" letter: shown,
-// enabled, with the letter after a single "&". The text is read from the
-// window itself, never asked of its thread, which may be busy.
+// enabled, a label or button with the letter after a single "&". The text is
+// read from the window itself, never asked of its thread, which may be busy.
 BOOL CALLBACK FindLetter(HWND control, LPARAM search) {
     auto& s = *reinterpret_cast<LetterSearch*>(search);
-    if (!IsWindowVisible(control) || !IsWindowEnabled(control))
+    if (!IsWindowVisible(control) || !IsWindowEnabled(control) || !CaptionHasLetters(control))
         return TRUE;
     std::array<wchar_t, 256> text{};
     const int length = InternalGetWindowText(control, text.data(), static_cast<int>(text.size()));
@@ -193,7 +221,8 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
                        k->time,
                        DialogLetter(vk, up, focus),
                        static_cast<std::uint32_t>(k->scanCode),
-                       (k->flags & LLKHF_EXTENDED) != 0};
+                       (k->flags & LLKHF_EXTENDED) != 0,
+                       IsReplayedByHook(k->dwExtraInfo)};
         // Keys are read as the window they go to reads them.
         if (!event.injectedByPlayer)
             FollowFocusedLayout();
@@ -421,6 +450,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             LearnAskedLayout(reinterpret_cast<HKL>(lParam));
             return 0;
         case WM_IN_USE_CHANGED:
+            Input->decider.InUseHandedOver();
             if (Input->decider.HoldOver(MasterTableImage()))
                 Replay(Input->decider.TakeHeldKeys());
             return 0;
@@ -447,6 +477,9 @@ DWORD WINAPI InputThreadMain(void* ready) {
     Input = &state;
     state.decider.realKeys = &state.keyState;
     state.modifiersUp = CreateEventA(nullptr, TRUE, FALSE, KernelName::ModifiersUp);
+    for (std::size_t i = 0; i < ModifierKeys.size(); ++i)
+        state.keyUp[i] =
+            CreateEventA(nullptr, TRUE, FALSE, KernelName::ModifierKeyUp(ModifierKeys[i]).c_str());
     LearnKeyboard();
     WNDCLASSA wc{};
     wc.lpfnWndProc = ControlProc;

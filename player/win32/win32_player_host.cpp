@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include <array>
 #include <fstream>
 
 #include "common/win32/focused_keyboard.h"
@@ -212,20 +213,29 @@ bool Win32PlayerHost::CapsLockOn() {
     return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 
-std::uint8_t Win32PlayerHost::ModifiersDown() {
-    auto down = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
-    return (down(VK_SHIFT) ? ModifierBit::Shift : 0) | (down(VK_CONTROL) ? ModifierBit::Ctrl : 0) |
-           (down(VK_MENU) ? ModifierBit::Alt : 0) |
-           (down(VK_LWIN) || down(VK_RWIN) ? ModifierBit::Win : 0);
+ModifierKeySet Win32PlayerHost::ModifierKeysDown() {
+    ModifierKeySet down = 0;
+    for (std::uint8_t vk : ModifierKeys)
+        if (GetAsyncKeyState(vk) & 0x8000)
+            down |= ModifierKeyBit(vk);
+    return down;
 }
 
-std::uint8_t Win32PlayerHost::ModifiersStillHeld(std::uint8_t lifted) {
+ModifierKeySet Win32PlayerHost::ModifierKeysStillHeld(ModifierKeySet lifted) {
     // The system's key state shows the player's release; the hook library
-    // sees the keyboard itself and says when the user let go of them all.
-    static const HANDLE hookSawThemUp = CreateEventA(nullptr, TRUE, FALSE, KernelName::ModifiersUp);
-    if (hookSawThemUp && WaitForSingleObject(hookSawThemUp, 0) == WAIT_OBJECT_0)
-        return 0;
-    return lifted;
+    // sees the keyboard itself and says, key by key, when the user let go.
+    static const std::array<HANDLE, ModifierKeys.size()> hookSawItUp = [] {
+        std::array<HANDLE, ModifierKeys.size()> events{};
+        for (std::size_t i = 0; i < ModifierKeys.size(); ++i)
+            events[i] = CreateEventA(nullptr, TRUE, FALSE,
+                                     KernelName::ModifierKeyUp(ModifierKeys[i]).c_str());
+        return events;
+    }();
+    ModifierKeySet held = lifted;
+    for (std::size_t i = 0; i < ModifierKeys.size(); ++i)
+        if (hookSawItUp[i] && WaitForSingleObject(hookSawItUp[i], 0) == WAIT_OBJECT_0)
+            held &= static_cast<ModifierKeySet>(~(1u << i));
+    return held;
 }
 
 void Win32PlayerHost::MarkMacroInUse(bool inUse) {

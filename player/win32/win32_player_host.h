@@ -41,8 +41,8 @@ class Win32PlayerHost final : public PlayerHost {
     std::optional<std::string> ReadTextFile(std::string_view path, std::size_t maxBytes) override;
     std::optional<std::string> ElevatedForeground() override;
     bool CapsLockOn() override;
-    std::uint8_t ModifiersDown() override;
-    std::uint8_t ModifiersStillHeld(std::uint8_t lifted) override;
+    ModifierKeySet ModifierKeysDown() override;
+    ModifierKeySet ModifierKeysStillHeld(ModifierKeySet lifted) override;
     void MarkMacroInUse(bool inUse) override;
     void ShowRunning(bool running) override;
     void StartClearTimer() override;

@@ -73,6 +73,66 @@ class HookDecisions : public ::testing::Test {
         }
         return all.empty() ? "-" : all;
     }
+    // The keys held back, as the hook types them again: "d65 u65".
+    std::string TakeHeld() {
+        std::string keys;
+        for (const HeldKey& k : decider.TakeHeldKeys())
+            keys += std::string(keys.empty() ? "" : " ") + (k.up ? "u" : "d") +
+                    std::to_string(k.vk) + (k.scanCode == AltGrControlScanCode ? "g" : "");
+        return keys;
+    }
+    // Plays a script of events and tells what became of each.
+    //   hold, run, free: the in-use byte at 2 (a Cueword's text), 1, 0;
+    //   end, mid: the player's closing marker, and its marker for input
+    //   processed inside a run;
+    //   d65, u65: the user presses or lets go of a key ("g": the left Ctrl
+    //   AltGr presses); r65, R65: the hook types a held key again;
+    //   mods?: whether the user holds a modifier, as the hook tells it.
+    // Each key answers its name, "/s" when swallowed, "=" and its posts, and
+    // "> " and the held keys when it sends them.
+    std::string Play(std::string_view script) {
+        std::string out;
+        for (std::size_t at = 0; at < script.size();) {
+            std::size_t space = script.find(' ', at);
+            if (space == std::string_view::npos)
+                space = script.size();
+            const std::string token(script.substr(at, space - at));
+            at = space + 1;
+            if (token == "hold" || token == "run" || token == "free") {
+                table->SetU8(HookAt::MacroPlaying,
+                             token == "hold" ? HookAt::PlayingHoldsTyping : token == "run");
+                decider.InUseHandedOver();
+                continue;
+            }
+            out += (out.empty() ? "" : " ") + token;
+            if (token == "mods?") {
+                out += decider.AnyModifierHeld() ? "yes" : "no";
+                continue;
+            }
+            KeyEvent e{.focus = Focus};
+            if (token == "end" || token == "mid") {
+                table->SetU8(HookAt::WaitClick + 3, token == "mid");
+                e = {.vk = VirtualKey::Execute, .injectedByPlayer = true, .focus = Focus};
+            } else {
+                e.up = token[0] == 'u' || token[0] == 'R';
+                e.replayed = token[0] == 'r' || token[0] == 'R';
+                e.vk = static_cast<std::uint16_t>(std::stoi(token.substr(1)));
+                e.scanCode = token.back() == 'g' ? AltGrControlScanCode : 0;
+            }
+            const InputDecision d = decider.OnKey(e, table->Bytes, nullptr);
+            if (e.injectedByPlayer) {
+                e.up = true;
+                decider.OnKey(e, table->Bytes, nullptr);
+                table->SetU8(HookAt::WaitClick + 3, 0);
+            } else {
+                out += std::string(d.swallow ? "/s" : "") + (d.postCount ? "=" + post(d) : "");
+            }
+            if (d.replayHeld)
+                out += " > " + TakeHeld();
+        }
+        return out;
+    }
+
     static void ExpectUntouched(const InputDecision& d, const char* why = "") {
         SCOPED_TRACE(why);
         EXPECT_FALSE(d.swallow);
@@ -251,8 +311,7 @@ TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
     EXPECT_TRUE(next.replayHeld);
     EXPECT_EQ(held(), "d65 u65 ");
 
-    // A hot key in use is kept from the windows, not typed later; Alt held
-    // back with it goes up around a key nobody uses.
+    // A hot key in use waits whole, never to come back as a bare Alt.
     table->SetU8(HookAt::MacroPlaying, 0);
     ExpectUntouched(Press(Q));
     table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
@@ -260,12 +319,95 @@ TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
     EXPECT_TRUE(Press(Q).swallow);
     EXPECT_TRUE(Key(VirtualKey::LeftMenu, true).swallow);
     EXPECT_TRUE(Key(VirtualKey::Execute, false, true).replayHeld);
-    EXPECT_EQ(held(), "d164 d232 u232 u164 ");
+    Key(VirtualKey::Execute, true, true);
+    EXPECT_EQ(held(), "d164 d81 u81 u164 ");
 
     // A Cueword macro that waits for the user's keys gets them.
     table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
     table->SetU8(HookAt::WaitClick + 2, 1);
     EXPECT_FALSE(Press(A).swallow);
+    table->SetU8(HookAt::WaitClick + 2, 0);
+    table->SetU8(HookAt::MacroPlaying, 0);
+
+    // What is typed again types what was typed, in its order, once.
+    std::string full = "hold", fullSeen, fullHeld;
+    for (int i = 0; i < 64; ++i) {
+        full += " d65 u65";
+        fullSeen += " d65/s u65/s";
+        fullHeld += " d65 u65";
+    }
+    std::string edge = "hold", edgeSeen, edgeHeld;
+    for (int i = 0; i < 63; ++i) {
+        edge += " d65 u65";
+        edgeSeen += " d65/s u65/s";
+        edgeHeld += " d65 u65";
+    }
+    struct Row {
+        const char* what;
+        std::string script, seen;
+        bool cuewords = false;
+    } rows[] = {
+        {"Shift held before the hold and let go in it goes up after the letter it shifted",
+         "d160 hold d65 u160 u65 end", "d160 d65/s u160/s u65/s end > d160 d65 u160 u65"},
+        {"a modifier let go while nothing waits goes up at once", "d160 hold u160 d65 u65 end",
+         "d160 u160 d65/s u65/s end > d65 u65"},
+        {"Caps Lock waits behind the letters typed before it", "hold d65 u65 d20 u20 d66 u66 end",
+         "d65/s u65/s d20/s u20/s d66/s u66/s end > d65 u65 d20 u20 d66 u66"},
+        {"AltGr held before the hold goes first, as the system pressed it",
+         "d162g d165 hold d81 u81 u165 u162g end",
+         "d162g d165 d81/s u81/s u165/s u162g/s end > d162g d165 d81 u81 u165 u162g"},
+        {"a hot key waits whole and is a hot key when typed again, once",
+         "hold d162 d81 u81 u162 end r162 r81 R81 R162",
+         "d162/s d81/s u81/s u162/s end > d162 d81 u81 u162 r162 r81/s=2:16:0 R81/s R162"},
+        {"keys typed again count for the next Cueword, and their modifiers as held",
+         "hold d160 d66 u66 end r160 r66 R66 mods? u160 R160 mods?",
+         "d160/s d66/s u66/s end > d160 d66 u66 r160 r66=6:0:66 R66 mods?yes u160 R160 mods?no",
+         true},
+        {"a marker for input processed inside the run holds on", "hold d65 mid u65 end",
+         "d65/s mid u65/s end > d65 u65"},
+        {"a run that ends without its marker: the next key sends them, itself last",
+         "hold d65 free u65 d66", "d65/s u65/s > d65 u65 d66"},
+        {"the key past the room sends them all, itself last; later keys go straight on",
+         full + " d66 u66 d67 end",
+         fullSeen.substr(1) + " d66/s >" + fullHeld + " d66 u66 d67 end"},
+        {"Alt pressed as the room runs out comes back with its key, and goes up",
+         edge + " d164 d81 u81 r164 r81 R81 u164 end",
+         edgeSeen.substr(1) + " d164/s d81/s u81/s >" + edgeHeld +
+             " d164 d81 u81 r164 r81/s=2:64:0 R81/s u164 end"},
+    };
+    for (const Row& row : rows) {
+        table->SetU8(HookAt::CuewordsExist, row.cuewords);
+        table->SetMacroCount(row.cuewords ? 3 : 0);
+        EXPECT_EQ(Play(row.script), row.seen) << row.what;
+        Play("free");
+        decider.SetCapsLock(false);
+    }
+}
+
+// AltGr is the system's left Ctrl with the right Alt: a character, whatever
+// other Ctrl comes and goes around it; a real Ctrl+Alt chord is a hot key.
+TEST_F(HookDecisions, AltGrChordsTypeWhateverCtrlComesAndGoesAroundThem) {
+    const int ctrlAltQ = EncodeHotKey({.vk = Q, .alt = true, .ctrl = true});
+    table->SetU8(HookAt::CodeUsed + ctrlAltQ, 1);
+    const std::string fires = "=2:" + std::to_string(ctrlAltQ) + ":0";
+    struct Row {
+        const char* what;
+        const char* script;
+        std::string seen;
+    } rows[] = {
+        {"a right Ctrl pressed and let go inside AltGr", "d162g d165 d163 u163 d81 u81 u165 u162g",
+         "d162g d165 d163 u163 d81 u81 u165 u162g"},
+        {"AltGr repeating, then a real Ctrl+Alt+Q",
+         "d162g d165 d162g d165 d81 d162g d165 d81 u81 u165 u162g d162 d164 d81 u81 u164 u162",
+         "d162g d165 d162g d165 d81 d162g d165 d81 u81 u165 u162g d162 d164 d81/s" + fires +
+             " u81/s u164 u162"},
+        {"a right Ctrl held through AltGr, then Q without AltGr",
+         "d163 d162g d165 d81 u81 u165 u162g d81 u81 u163",
+         "d163 d162g d165 d81 u81 u165 u162g d81/s=2:16:0 u81/s u163"},
+        {"AltGr let go as keys with no side: a right Alt alone is Alt again",
+         "d162g d165 u17 u18 d165 d81 u81 u165", "d162g d165 u17 u18 d165 d81/s=2:64:0 u81/s u165"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(Play(row.script), row.seen) << row.what;
 }
 
 TEST_F(HookDecisions, WaitsHearOfTheUsersClicksKeysAndTextWhileTheirByteIsSet) {

@@ -120,9 +120,9 @@ TEST_F(InterpreterTest, HeldModifiersApplyToTheNextKeyOnly) {
     EXPECT_EQ(host.Keys(), (Trace{"d18", "u18"}));
     // The user's own Ctrl goes for each key, the macro's Shift stays.
     host.Trace.clear();
-    host.UserModifiers = ModifierBit::Ctrl;
+    host.UserModifiers = ModifierKeyBit(VKey::LeftControl);
     Run("<SHIFT><HOME>");
-    EXPECT_EQ(host.Keys(), (Trace{"d16", "u17", "d36", "u36", "u16", "d17"}));
+    EXPECT_EQ(host.Keys(), (Trace{"d16", "u162", "d36", "u36", "u16", "d162"}));
 }
 
 // "<ALT>" toggles Alt, "<ALT:" and "<ALT4:" type a code on the keypad.

@@ -55,23 +55,37 @@ TEST_F(PlaybackTest, ScreenSizeIsNeverZero) {
 
 // Modifiers the user holds (a hot key pressed again, Shift held while the
 // macro types) never mix into the macro's characters: each keystroke goes
-// without them, and they are back after it while the user still holds them.
+// without them, and they are back after it, each as the very key (left or
+// right, AltGr's two), while the user still holds it.
 TEST_F(PlaybackTest, TheUsersModifiersAreLetGoForEachKeystroke) {
+    constexpr ModifierKeySet LeftCtrl = ModifierKeyBit(VKey::LeftControl),
+                             RightCtrl = ModifierKeyBit(VKey::RightControl),
+                             LeftShift = ModifierKeyBit(VKey::LeftShift),
+                             RightShift = ModifierKeyBit(VKey::RightShift),
+                             LeftAlt = ModifierKeyBit(VKey::LeftMenu),
+                             AltGr = LeftCtrl | ModifierKeyBit(VKey::RightMenu);
     struct Case {
-        std::uint8_t user;
+        ModifierKeySet user;
         const char* text;
         std::vector<std::string> trace;
-        std::uint8_t letGo = 0;  // during the keystroke
+        ModifierKeySet letGo = 0;  // during the keystroke
     };
     const Case cases[] = {
-        {ModifierBit::Ctrl, "a", {"u17", "d65", "u65", "d17"}},
+        {LeftCtrl, "a", {"u162", "d65", "u65", "d162"}},
         // Shift the character needs stays; Ctrl goes for it.
-        {ModifierBit::Ctrl | ModifierBit::Shift, "A", {"u17", "d16", "d65", "u65", "u16", "d17"}},
-        {ModifierBit::Shift, "A", {"d16", "d65", "u65", "u16"}},
+        {LeftCtrl | LeftShift, "A", {"u162", "d16", "d65", "u65", "u16", "d162"}},
+        {LeftShift, "A", {"d16", "d65", "u65", "u16"}},
+        {RightShift, "a", {"u161", "d65", "u65", "d161"}},
+        {RightCtrl | LeftShift, "A", {"u163", "d16", "d65", "u65", "u16", "d163"}},
         // Letting go of Alt alone would open the window's menu.
-        {ModifierBit::Alt, "1", {"d232", "u232", "u18", "d49", "u49", "d18"}},
-        // One the user let go of meanwhile stays up.
-        {ModifierBit::Ctrl, "a", {"u17", "d65", "u65"}, ModifierBit::Ctrl},
+        {LeftAlt, "1", {"d232", "u232", "u164", "d49", "u49", "d164"}},
+        {AltGr, "a", {"d232", "u232", "u162", "u165", "d65", "u65", "d162", "d165"}},
+        // One the user let go of meanwhile stays up; the other side comes back.
+        {LeftCtrl, "a", {"u162", "d65", "u65"}, LeftCtrl},
+        {LeftCtrl | RightCtrl,
+         "ab",
+         {"u162", "u163", "d65", "u65", "d162", "u162", "d66", "u66", "d162"},
+         RightCtrl},
     };
     for (const Case& c : cases) {
         testing::RecordingHost user;

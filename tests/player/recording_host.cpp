@@ -35,11 +35,13 @@ char CharOfKey(int vk, bool shift) {
 }  // namespace
 
 void RecordingHost::KeyEvent(std::uint8_t virtualKey, bool up, bool /*extended*/) {
-    const std::uint8_t bit = virtualKey == 16   ? ModifierBit::Shift
-                             : virtualKey == 17 ? ModifierBit::Ctrl
-                             : virtualKey == 18 ? ModifierBit::Alt
-                                                : 0;
-    injectedModifiers_ = up ? injectedModifiers_ & ~bit : injectedModifiers_ | bit;
+    // A modifier with no side is the left one, as the system has it.
+    const ModifierKeySet bit = ModifierKeyBit(virtualKey == 16   ? 0xA0
+                                              : virtualKey == 17 ? 0xA2
+                                              : virtualKey == 18 ? 0xA4
+                                                                 : virtualKey);
+    injectedDown_ = up ? injectedDown_ & ~bit : injectedDown_ | bit;
+    injectedUp_ = up ? injectedUp_ | (bit & UserModifiers) : injectedUp_ & ~bit;
     Trace.push_back((up ? "u" : "d") + std::to_string(virtualKey));
 }
 

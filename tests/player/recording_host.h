@@ -38,9 +38,12 @@ class RecordingHost final : public PlayerHost {
     std::optional<std::string> ReadTextFile(std::string_view path, std::size_t maxBytes) override;
     std::optional<std::string> ElevatedForeground() override { return ElevatedTitle; }
     bool CapsLockOn() override { return CapsLock; }
-    // The user's modifiers (ModifierBit) stay held unless a test lets go.
-    std::uint8_t ModifiersDown() override { return UserModifiers | injectedModifiers_; }
-    std::uint8_t ModifiersStillHeld(std::uint8_t lifted) override {
+    // The system's key state: the user's modifier keys as the player's
+    // events last left each; the user holds them unless a test lets go.
+    ModifierKeySet ModifierKeysDown() override {
+        return (UserModifiers & ~injectedUp_) | injectedDown_;
+    }
+    ModifierKeySet ModifierKeysStillHeld(ModifierKeySet lifted) override {
         return lifted & UserModifiers & ~LetGoMeanwhile;
     }
     void MarkMacroInUse(bool inUse) override {
@@ -82,8 +85,8 @@ class RecordingHost final : public PlayerHost {
     bool CapsLock = false;
     // The title of an administrator's window in front.
     std::optional<std::string> ElevatedTitle;
-    std::uint8_t UserModifiers = 0;
-    std::uint8_t LetGoMeanwhile = 0;
+    ModifierKeySet UserModifiers = 0;
+    ModifierKeySet LetGoMeanwhile = 0;
     std::map<std::string, std::string> Macros;
     std::map<std::string, std::string> Files;
     // What the player's shared state does when a run marks itself in use.
@@ -95,7 +98,10 @@ class RecordingHost final : public PlayerHost {
     CommandFamilies FamiliesSet;
 
   private:
-    std::uint8_t injectedModifiers_ = 0;  // as the events left them
+    // The modifier keys the player's events left down, and the user's ones
+    // they let go of.
+    ModifierKeySet injectedDown_ = 0;
+    ModifierKeySet injectedUp_ = 0;
 };
 
 }  // namespace orv::player::testing

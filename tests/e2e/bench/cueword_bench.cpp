@@ -2,8 +2,8 @@
 // typed at several speeds into the target, the Cueword "brb" standing for
 // "be right back". A keyboard hook of the bench's own, called before the
 // player's, counts the user's keys that came while the player held them back
-// (the in-use byte says so) and the player's keys typed after its run's
-// closing marker, which are the held ones played again. Prints per speed how
+// (the in-use byte says so) and the held ones the hook library types again,
+// with their own mark. Prints per speed how
 // many were held and replayed and how many rounds came out misplaced.
 #include <windows.h>
 
@@ -24,19 +24,16 @@ using namespace orv::e2e;
 
 const volatile std::uint8_t* MasterView = nullptr;
 std::atomic<int> Held{0}, Replayed{0};
-std::atomic<bool> AfterMarker{false};
 
 LRESULT CALLBACK CountKeys(int code, WPARAM wParam, LPARAM lParam) {
     const auto* k = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     if (code == HC_ACTION && !(k->flags & LLKHF_UP)) {
-        if (!orv::IsInjectedByPlayer(k->dwExtraInfo)) {
+        if (orv::IsReplayedByHook(k->dwExtraInfo)) {
+            ++Replayed;
+        } else if (!orv::IsInjectedByPlayer(k->dwExtraInfo)) {
             if (MasterView &&
                 MasterView[orv::HookAt::MacroPlaying] == orv::HookAt::PlayingHoldsTyping)
                 ++Held;
-        } else if (k->vkCode == VK_EXECUTE) {
-            AfterMarker = true;
-        } else if (AfterMarker) {
-            ++Replayed;
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -84,7 +81,6 @@ int main() {
         for (int round = 0; round < Rounds; ++round) {
             target.Clear();
             Held = Replayed = 0;
-            AfterMarker = false;
             if (!target.Keys("key --delay " + std::to_string(1000 / keysPerSecond) + " " + keys) ||
                 !WaitForText(target, expected)) {
                 ++misplaced;

@@ -446,11 +446,24 @@ TEST_F(HookInput, TheLastModifierReleaseIsSignalled) {
     const auto signalled = [&] { return WaitForSingleObject(up, 0) == WAIT_OBJECT_0; };
     SetForegroundWindow(target->top);
     SetFocus(target->edit);
+    // Each modifier key on its own too, for the player that let go of it.
+    const HANDLE leftShiftUp =
+        OpenEventA(SYNCHRONIZE, FALSE, KernelName::ModifierKeyUp(VK_LSHIFT).c_str());
+    const HANDLE leftCtrlUp =
+        OpenEventA(SYNCHRONIZE, FALSE, KernelName::ModifierKeyUp(VK_LCONTROL).c_str());
+    ASSERT_NE(leftShiftUp, nullptr);
+    ASSERT_NE(leftCtrlUp, nullptr);
+    const auto set = [](HANDLE event) { return WaitForSingleObject(event, 0) == WAIT_OBJECT_0; };
     ASSERT_TRUE(Xdotool(target->top, "keydown ctrl keydown shift keyup ctrl key w"));
     ASSERT_TRUE(WaitFor([&] { return target->SawKey('W'); }));
     EXPECT_FALSE(signalled()) << "Shift is still down";
+    EXPECT_FALSE(set(leftShiftUp));
+    EXPECT_TRUE(set(leftCtrlUp));
     ASSERT_TRUE(Xdotool(target->top, "keyup shift"));
     EXPECT_TRUE(WaitFor(signalled));
+    EXPECT_TRUE(set(leftShiftUp));
+    CloseHandle(leftShiftUp);
+    CloseHandle(leftCtrlUp);
     ASSERT_EQ(OrnUnHook(keyboard), 1);
     ASSERT_EQ(OrnUnHook(mouse), 1);
     EXPECT_FALSE(signalled());
