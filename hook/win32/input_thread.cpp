@@ -335,6 +335,7 @@ void Uninstall(HHOOK& hook) {
     if (hook)
         UnhookWindowsHookEx(hook);
     hook = nullptr;
+    Input->decider.ForgetCapsLockSeen();
 }
 
 void OpenSwapTable() {
@@ -430,6 +431,7 @@ void WatchHooks() {
     LASTINPUTINFO last{sizeof last, 0};
     if (!GetLastInputInfo(&last) || !Input->watch.HooksLost(last.dwTime, GetTickCount()))
         return;
+    Input->decider.ForgetCapsLockSeen();
     if (Input->keyboard)
         Reinstall(Input->keyboard, WH_KEYBOARD_LL, KeyboardProc);
     if (Input->mouse)

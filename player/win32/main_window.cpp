@@ -335,6 +335,7 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
         case ProgramMessage::HotKey:
+            host_.FollowHookCapsLock((wParam & CapsLockBit) != 0);
             dispatch_->HotKeyPressed(static_cast<std::uint32_t>(wParam),
                                      static_cast<std::uint32_t>(lParam));
             return 0;
@@ -371,7 +372,7 @@ LRESULT TMainWin::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                 activation_->SetRunningProgs();
             return 0;
         case ProgramMessage::CapsLock:
-            // A run reads Caps Lock from the system as it starts.
+            host_.FollowHookCapsLock(wParam != 0);
             return 0;
         case ProgramMessage::RunByNickname: {
             // Taken whatever happens, so a refused request leaves nothing behind.
@@ -542,6 +543,8 @@ void TMainWin::EditorCommand(int code, int argument) {
 // it, 3 and 4 the same for the mouse hook.
 void TMainWin::HookCommand(int action) {
     HookTable& t = *hookData_;
+    if (action == 1 || action == 2)
+        host_.FollowHookCapsLock(std::nullopt);
     if (action == 1) {
         t.SetKeyboardHook(static_cast<std::uint32_t>(OrnHookKeyboard()));
         hooks_.HandOver(HookSection::KeyHook, t);

@@ -208,8 +208,10 @@ std::optional<std::string> Win32PlayerHost::ReadTextFile(std::string_view path,
 }
 
 bool Win32PlayerHost::CapsLockOn() {
-    // The player's window never has the keyboard focus: its thread's key
-    // state follows the desktop's.
+    // This thread never has the keyboard focus, and its key state follows
+    // only the key messages it reads: the hooks' word comes first.
+    if (hookCapsLock_)
+        return *hookCapsLock_;
     return (GetKeyState(VK_CAPITAL) & 1) != 0;
 }
 

@@ -58,8 +58,12 @@ class Win32PlayerHost final : public PlayerHost {
     // The message window; unset: a topmost message box.
     std::function<void(std::string_view caption, std::string_view text)> OnMessage;
     CommandFamilies FamiliesSet;
+    // What the hooks last said of Caps Lock (they follow every switch they
+    // see); none while they may not see keys.
+    void FollowHookCapsLock(std::optional<bool> on) { hookCapsLock_ = on; }
 
   private:
+    std::optional<bool> hookCapsLock_;
     HANDLE waitTimer_ = nullptr;
     bool fineTimer_ = false;  // holds a timeBeginPeriod(1)
     HWND elevationAsked_ = nullptr;
