@@ -70,14 +70,18 @@ TEST(EditorStartUp, ASecondStartWithoutParametersOpensTheEditor) {
     Process second;
     ASSERT_TRUE(second.Start(Beside("Tavrol.exe")));
     EXPECT_TRUE(second.WaitExit(10000));
+    auto visibleEditors = [] {
+        int editors = 0;
+        EnumWindows(CountVisibleEditor, reinterpret_cast<LPARAM>(&editors));
+        return editors;
+    };
+    // Shown with its library's name in the caption, not only created.
     HWND editor = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (editor = EditorWindow()) && visibleEditors() == 1; }));
     // Again, with the editor open: the same editor, no second one.
     ASSERT_TRUE(second.Start(Beside("Tavrol.exe")));
     EXPECT_TRUE(second.WaitExit(10000));
-    int editors = 0;
-    EnumWindows(CountVisibleEditor, reinterpret_cast<LPARAM>(&editors));
-    EXPECT_EQ(editors, 1);
+    EXPECT_EQ(visibleEditors(), 1);
     EXPECT_EQ(EditorWindow(), editor);
     ASSERT_TRUE(player.Stop());
     EXPECT_TRUE(WaitFor([] { return EditorWindow() == nullptr; }));
