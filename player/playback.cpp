@@ -237,7 +237,11 @@ void Playback::ReleaseEverything() {
 }
 
 WaitEnd Playback::WaitFor(const std::function<bool()>& done, std::optional<std::uint64_t> limitMs) {
-    if (!fineTimer_) {
+    // The fine period costs the whole system power: held across timed waits
+    // only, given back while a wait has no end.
+    if (!limitMs)
+        EndFineTimer();
+    else if (!fineTimer_) {
         host_.FineTimer(true);
         fineTimer_ = true;
     }

@@ -225,19 +225,35 @@ ButtonEvent ButtonOf(WPARAM message) {
     }
 }
 
+// Calls of user32 that Windows 7 lacks, looked up once.
+template <typename Call>
+Call User32Call(const char* name) {
+    return reinterpret_cast<Call>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
+
+// The window under a point of the mouse hook, which is physical; where the
+// lookup of a physical point is missing, the two spaces agree.
+HWND WindowUnder(POINT physical) {
+    using Lookup = HWND(WINAPI*)(POINT);
+    static const auto lookup = User32Call<Lookup>("WindowFromPhysicalPoint");
+    return lookup ? lookup(physical) : WindowFromPoint(physical);
+}
+
 // Windows 8.1 and later hand a system-DPI-aware program logical coordinates
-// on a monitor whose DPI differs from the system's; the conversion, with the
-// transform of this thread's own window, is looked up, since Windows 7 and 8
-// lack it (there the two spaces agree for a program that is DPI aware).
+// on a monitor whose DPI differs from the system's. The conversion takes a
+// window the point is on (it fails for any other), so the window under the
+// point; where it is missing (Windows 7 and 8, whose DPI aware programs see
+// one space) or fails, the point is kept.
 class SystemScreenSpace final : public ScreenSpace {
   public:
     void FromPhysical(std::int32_t& x, std::int32_t& y) const override {
         using Convert = BOOL(WINAPI*)(HWND, POINT*);
         static const auto convert =
-            reinterpret_cast<Convert>(reinterpret_cast<void*>(GetProcAddress(
-                GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
+            User32Call<Convert>("PhysicalToLogicalPointForPerMonitorDPI");
         POINT point{x, y};
-        if (convert && Control && convert(Control, &point)) {
+        HWND under = convert ? WindowUnder(point) : nullptr;
+        if (under && convert(under, &point)) {
             x = point.x;
             y = point.y;
         }
@@ -265,7 +281,7 @@ PointerPlace PlaceOf(const MSLLHOOKSTRUCT& m) {
 // only while a dialog asks for a combination.
 bool OverFocus(const ButtonEvent& event, const MSLLHOOKSTRUCT& m) {
     return event.button != 0 && !event.up && InputDecider::AsksForCombination(MasterTableImage()) &&
-           WindowFromPoint(m.pt) == FocusedWindow();
+           WindowUnder(m.pt) == FocusedWindow();
 }
 
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
@@ -394,12 +410,25 @@ bool Remove(std::int32_t handle) {
     return true;
 }
 
+// The system's key input, from every keyboard and in the background, for the
+// hook watch: the system's own last-input clock moves with the mouse too,
+// which the keyboard hook alone does not see.
+void HearKeyInput(HWND window) {
+    RAWINPUTDEVICE keyboard{};
+    keyboard.usUsagePage = 0x01;  // generic desktop controls
+    keyboard.usUsage = 0x06;      // keyboard
+    keyboard.dwFlags = RIDEV_INPUTSINK;
+    keyboard.hwndTarget = window;
+    RegisterRawInputDevices(&keyboard, 1, sizeof keyboard);
+}
+
 // Hooks the system removed without a word are installed again, quietly.
 void WatchHooks() {
     if (!Input->keyboard && !Input->mouse)
         return;
     LASTINPUTINFO last{sizeof last, 0};
-    if (!GetLastInputInfo(&last) || !Input->watch.HooksLost(last.dwTime, GetTickCount()))
+    const HookedInput hooked = Input->mouse ? HookedInput::KeysAndMouse : HookedInput::Keys;
+    if (!GetLastInputInfo(&last) || !Input->watch.HooksLost(hooked, last.dwTime, GetTickCount()))
         return;
     if (Input->keyboard)
         Reinstall(Input->keyboard, WH_KEYBOARD_LL, KeyboardProc);
@@ -413,6 +442,11 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             if (wParam == HookWatchTimer)
                 WatchHooks();
             return 0;
+        case WM_INPUT:
+            // Key input as the system had it, whether or not the keyboard
+            // hook sees it; stamped with the input's own time.
+            Input->watch.KeyInput(static_cast<std::uint32_t>(GetMessageTime()));
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_INSTALL_HOOK:
             return Install(static_cast<HookRole>(wParam & 3));
         case WM_REMOVE_HOOK:
@@ -459,6 +493,7 @@ DWORD WINAPI InputThreadMain(void* ready) {
     if (!Control)
         return 1;
     SetTimer(Control, HookWatchTimer, HookWatch::CheckIntervalMs, nullptr);
+    HearKeyInput(Control);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;

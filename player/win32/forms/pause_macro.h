@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,7 @@ struct PauseWindowContent {
     std::string Nickname;
     std::string Caption;
     std::string Message;  // empty: none
-    ScreenPoint TopLeft;
+    std::optional<ScreenPoint> TopLeft;  // none: centred
 };
 
 class TPauseMacro final : public TRunTimeDialog {
