@@ -234,29 +234,37 @@ Call User32Call(const char* name) {
 
 // The window under a point of the mouse hook, which is physical; where the
 // lookup of a physical point is missing, the two spaces agree.
-HWND WindowUnder(POINT physical) {
+HWND WindowAt(POINT physical) {
     using Lookup = HWND(WINAPI*)(POINT);
     static const auto lookup = User32Call<Lookup>("WindowFromPhysicalPoint");
     return lookup ? lookup(physical) : WindowFromPoint(physical);
 }
 
 // Windows 8.1 and later hand a system-DPI-aware program logical coordinates
-// on a monitor whose DPI differs from the system's. The conversion takes a
-// window the point is on (it fails for any other), so the window under the
-// point; where it is missing (Windows 7 and 8, whose DPI aware programs see
-// one space) or fails, the point is kept.
-class SystemScreenSpace final : public ScreenSpace {
-  public:
-    void FromPhysical(std::int32_t& x, std::int32_t& y) const override {
-        using Convert = BOOL(WINAPI*)(HWND, POINT*);
-        static const auto convert =
-            User32Call<Convert>("PhysicalToLogicalPointForPerMonitorDPI");
+// on a monitor whose DPI differs from the system's. The conversion is
+// looked up: Windows 7 and 8 lack it (their DPI aware programs see one
+// space), and the point is kept.
+using PhysicalToLogical = BOOL(WINAPI*)(HWND, POINT*);
+
+PhysicalToLogical PhysicalToLogicalCall() {
+    static const auto convert =
+        User32Call<PhysicalToLogical>("PhysicalToLogicalPointForPerMonitorDPI");
+    return convert;
+}
+
+class SystemScreenSpace final : public WindowScreenSpace {
+  protected:
+    std::uintptr_t WindowUnder(std::int32_t x, std::int32_t y) const override {
+        return PhysicalToLogicalCall() ? reinterpret_cast<std::uintptr_t>(WindowAt(POINT{x, y}))
+                                       : 0;
+    }
+    bool Convert(std::uintptr_t window, std::int32_t& x, std::int32_t& y) const override {
         POINT point{x, y};
-        HWND under = convert ? WindowUnder(point) : nullptr;
-        if (under && convert(under, &point)) {
-            x = point.x;
-            y = point.y;
-        }
+        if (!PhysicalToLogicalCall()(reinterpret_cast<HWND>(window), &point))
+            return false;
+        x = point.x;
+        y = point.y;
+        return true;
     }
 };
 
@@ -281,7 +289,7 @@ PointerPlace PlaceOf(const MSLLHOOKSTRUCT& m) {
 // only while a dialog asks for a combination.
 bool OverFocus(const ButtonEvent& event, const MSLLHOOKSTRUCT& m) {
     return event.button != 0 && !event.up && InputDecider::AsksForCombination(MasterTableImage()) &&
-           WindowUnder(m.pt) == FocusedWindow();
+           WindowAt(m.pt) == FocusedWindow();
 }
 
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {

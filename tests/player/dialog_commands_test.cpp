@@ -14,9 +14,9 @@ class FakePause final : public PauseControl {
     explicit FakePause(const testing::RecordingHost& host) : host_(host) {}
     bool ShowPauseWindow(std::optional<ScreenPoint> topLeft, std::string_view message) override {
         FineTimerHeld.push_back(host_.FineTimerHeld);
-        Shown.push_back((topLeft ? std::to_string(topLeft->X) + "," + std::to_string(topLeft->Y)
-                                 : "centred") +
-                        " " + std::string(message));
+        Shown.push_back(
+            (topLeft ? std::to_string(topLeft->X) + "," + std::to_string(topLeft->Y) : "centred") +
+            " " + std::string(message));
         return Resume;
     }
     void MyMessage(std::string_view caption, std::string_view text) override {

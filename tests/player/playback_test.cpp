@@ -65,14 +65,14 @@ TEST_F(PlaybackTest, AbsoluteMovesReachEveryMonitor) {
         std::int32_t absolute;
     };
     const Case cases[] = {
-        {0, 0, 1280, 12},            // the primary screen's first pixel
-        {1279, 0, 1280, 65497},      // and its last
-        {5000, 0, 1280, 65497},      // beyond it: held at the edge
-        {-1920, -1920, 3200, 5},     // a monitor left of the primary: its first pixel
-        {-1, -1920, 3200, 39306},    // its last, beside the primary's first
-        {0, -1920, 3200, 39326},     // the primary's first
-        {-5000, -1920, 3200, 5},     // off the left monitor: its edge
-        {10.9, 0, 0, 16384},         // no screen at all: one pixel
+        {0, 0, 1280, 12},          // the primary screen's first pixel
+        {1279, 0, 1280, 65497},    // and its last
+        {5000, 0, 1280, 65497},    // beyond it: held at the edge
+        {-1920, -1920, 3200, 5},   // a monitor left of the primary: its first pixel
+        {-1, -1920, 3200, 39306},  // its last, beside the primary's first
+        {0, -1920, 3200, 39326},   // the primary's first
+        {-5000, -1920, 3200, 5},   // off the left monitor: its edge
+        {10.9, 0, 0, 16384},       // no screen at all: one pixel
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.pixel << " on " << c.start << "+" << c.extent);

@@ -313,8 +313,7 @@ void TForm::Place() {
     ScreenRect at;
     if (Position == FormPosition::Restored) {
         const ScreenRect r = restored_;
-        at = KeptOnScreen({Scaled(r.Left), Scaled(r.Top), Scaled(r.Width), Scaled(r.Height)},
-                          area);
+        at = KeptOnScreen({Scaled(r.Left), Scaled(r.Top), Scaled(r.Width), Scaled(r.Height)}, area);
     } else {
         ApplySize();
         RECT r{};

@@ -154,9 +154,9 @@ void TDoScripting::FormShow() {
     SettingsBlock& s = host_.Settings;
     // In the layout's pixels, as the restored geometry is.
     const ScreenRect area = WorkArea();
-    ScreenRect centred =
-        Centred(s.ScriptWidth, s.ScriptHeight,
-                {Unscaled(area.Left), Unscaled(area.Top), Unscaled(area.Width), Unscaled(area.Height)});
+    ScreenRect centred = Centred(
+        s.ScriptWidth, s.ScriptHeight,
+        {Unscaled(area.Left), Unscaled(area.Top), Unscaled(area.Width), Unscaled(area.Height)});
     SetRestoredGeometry(centred);
     OptionBox.ClearItems();
     for (int code = 1; code <= CommandCount; ++code)

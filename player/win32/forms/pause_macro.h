@@ -25,7 +25,7 @@ class TCentredLabel final : public TLabel {
 struct PauseWindowContent {
     std::string Nickname;
     std::string Caption;
-    std::string Message;  // empty: none
+    std::string Message;                 // empty: none
     std::optional<ScreenPoint> TopLeft;  // none: centred
 };
 
