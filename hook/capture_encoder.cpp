@@ -265,6 +265,15 @@ void CaptureEncoder::Moved(CaptureText& out, ConstBytes t, const PointerPlace& p
     Move(out, t, place);
 }
 
+void WindowScreenSpace::FromPhysical(std::int32_t& x, std::int32_t& y) const {
+    const std::uintptr_t window = WindowUnder(x, y);
+    std::int32_t logicalX = x, logicalY = y;
+    if (window && Convert(window, logicalX, logicalY)) {
+        x = logicalX;
+        y = logicalY;
+    }
+}
+
 PointerPlace PlaceOfHookPoint(std::int32_t x, std::int32_t y, const ScreenSpace& space) {
     space.FromPhysical(x, y);
     return {.x = x, .y = y};

@@ -51,6 +51,20 @@ class ScreenSpace {
     virtual void FromPhysical(std::int32_t& x, std::int32_t& y) const = 0;
 };
 
+// The system's conversion takes a window the point is on and fails for any
+// other: it is made with the window under the point. Where there is none,
+// or the conversion fails, the point is kept as it is.
+class WindowScreenSpace : public ScreenSpace {
+  public:
+    void FromPhysical(std::int32_t& x, std::int32_t& y) const final;
+
+  protected:
+    // The window under a physical point, 0 for none.
+    virtual std::uintptr_t WindowUnder(std::int32_t x, std::int32_t y) const = 0;
+    // The system's conversion of the point with the window; false when it fails.
+    virtual bool Convert(std::uintptr_t window, std::int32_t& x, std::int32_t& y) const = 0;
+};
+
 // The place of a mouse event whose hook point is (x, y); the frame is added
 // by the caller, read in the program's coordinates.
 PointerPlace PlaceOfHookPoint(std::int32_t x, std::int32_t y, const ScreenSpace& space);

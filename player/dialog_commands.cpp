@@ -14,14 +14,15 @@ Flow DialogCommands::Perform(CommandContext& context) {
     }
     if (context.Form().Code != C::Pause)
         return Flow::Next;
-    const RunState& state = context.Play.State();
-    const ScreenPoint screen{state.ScreenWidth, state.ScreenHeight};
     bool resumed = false;
+    context.Play.EndFineTimer();  // a pause may last for hours
     if (context.Form().Head == "<PAUSE>") {
-        resumed = pause_.ShowPauseWindow(CentredPause(screen), {});
+        resumed = pause_.ShowPauseWindow(std::nullopt, {});
     } else {
         const auto top = static_cast<std::int32_t>(ReadInteger(context.Field(7, 9)));
         const auto left = static_cast<std::int32_t>(ReadInteger(context.Field(11, 13)));
+        const RunState& state = context.Play.State();
+        const ScreenPoint screen{state.ScreenWidth, state.ScreenHeight};
         resumed =
             pause_.ShowPauseWindow(PlacedPause(top, left, match.Texts[0], screen), match.Texts[0]);
     }

@@ -3,6 +3,7 @@
 // (`PauseControl`); the geometry is computed here.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "player/command_context.h"
@@ -13,9 +14,11 @@ namespace orv::player {
 class PauseControl {
   public:
     virtual ~PauseControl() = default;
-    // The pause window at this top-left corner with the message (empty: none);
-    // true when the user resumes, false for Abort or a closed window.
-    virtual bool ShowPauseWindow(ScreenPoint topLeft, std::string_view message) = 0;
+    // The pause window at this top-left corner (none: centred) with the
+    // message (empty: none), kept on the screen at the size the screen's
+    // scale gives it; true when the user resumes, false for Abort or a closed
+    // window.
+    virtual bool ShowPauseWindow(std::optional<ScreenPoint> topLeft, std::string_view message) = 0;
     // The scrolling text box.
     virtual void MyMessage(std::string_view caption, std::string_view text) = 0;
 };

@@ -29,11 +29,6 @@ PauseLayout LayOutPause(std::string_view message) {
     return layout;
 }
 
-ScreenPoint CentredPause(ScreenPoint screen) {
-    // X is the left, Y the top.
-    return {(screen.X - PauseLayout::Width) / 2, (screen.Y - PauseLayout::BaseHeight) / 2};
-}
-
 ScreenPoint PlacedPause(std::int32_t top, std::int32_t left, std::string_view message,
                         ScreenPoint screen) {
     return {std::min(left, screen.X - PauseLayout::Width),

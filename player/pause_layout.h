@@ -25,9 +25,9 @@ struct PauseLayout {
 // The window grows by a line of 19 pixels for every 30 characters begun.
 PauseLayout LayOutPause(std::string_view message);
 
-// "<PAUSE>": centred on the screen. "<PAUSE:": the token's top and left,
-// held so that the whole window stays on the screen.
-ScreenPoint CentredPause(ScreenPoint screen);
+// "<PAUSE:": the token's top and left, held so that the whole window stays
+// on the screen ("<PAUSE>" is centred by the window itself, which knows its
+// size on the screen).
 ScreenPoint PlacedPause(std::int32_t top, std::int32_t left, std::string_view message,
                         ScreenPoint screen);
 

@@ -258,8 +258,23 @@ void Playback::ReleaseEverything() {
     }
 }
 
+// The system maps an absolute coordinate a to pixel a x extent / 65536
+// (rounded or truncated, depending on the system); aiming at a quarter into
+// the pixel lands on that pixel under either rule, at both edges too.
+std::int32_t AbsoluteMouseCoordinate(double pixel, std::int32_t start, std::int32_t extent) {
+    const double length = std::max(extent, 1);
+    const double whole = std::trunc(pixel) - start;
+    const double clamped = std::clamp(whole, 0.0, length - 1);
+    const double absolute = std::floor((4.0 * clamped + 1.0) * 65536.0 / (4.0 * length));
+    return static_cast<std::int32_t>(std::min(absolute, 65535.0));
+}
+
 WaitEnd Playback::WaitFor(const std::function<bool()>& done, std::optional<std::uint64_t> limitMs) {
-    if (!fineTimer_) {
+    // The fine period costs the whole system power: held across timed waits
+    // only, given back while a wait has no end.
+    if (!limitMs)
+        EndFineTimer();
+    else if (!fineTimer_) {
         host_.FineTimer(true);
         fineTimer_ = true;
     }
@@ -359,23 +374,14 @@ void Playback::MouseWheel(std::int32_t notches) {
         host_.MouseEvent(MouseFlag::Wheel, 0, 0, notches * 120);
 }
 
-// The system maps an absolute coordinate a to pixel a x extent / 65536
-// (rounded or truncated, depending on the system); aiming at a quarter into
-// the pixel lands on that pixel under either rule, at both edges too.
-std::int32_t Playback::AbsoluteCoordinate(double pixel, std::int32_t extent) const {
-    const double whole = std::trunc(pixel);
-    const double clamped = std::clamp(whole, 0.0, static_cast<double>(extent - 1));
-    const double absolute = std::floor((4.0 * clamped + 1.0) * 65536.0 / (4.0 * extent));
-    return static_cast<std::int32_t>(std::min(absolute, 65535.0));
-}
-
 void Playback::MouseMoveTo(double x, double y) {
     MouseDelay();
     if (!MayPlay())
         return;
-    host_.MouseEvent(MouseFlag::Absolute | MouseFlag::Move,
-                     AbsoluteCoordinate(x, state_.ScreenWidth),
-                     AbsoluteCoordinate(y, state_.ScreenHeight), 0);
+    const VirtualScreenArea screen = host_.VirtualScreen();
+    host_.MouseEvent(MouseFlag::Absolute | MouseFlag::VirtualDesk | MouseFlag::Move,
+                     AbsoluteMouseCoordinate(x, screen.Left, screen.Width),
+                     AbsoluteMouseCoordinate(y, screen.Top, screen.Height), 0);
 }
 
 void Playback::MouseToCaret() {

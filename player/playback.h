@@ -47,6 +47,11 @@ inline constexpr std::string_view ElevatedCaption = "Window Runs as Administrato
 std::string Elevated(std::string_view title);
 }  // namespace PlaybackText
 
+// A pixel of one axis of the virtual screen (its first pixel start, its
+// length extent) as the normalized coordinate, 0 to 65535, of an absolute
+// mouse move over it; a pixel off it is held at its nearest edge.
+std::int32_t AbsoluteMouseCoordinate(double pixel, std::int32_t start, std::int32_t extent);
+
 class Playback {
   public:
     Playback(PlayerHost& host, RunState& state) : host_(host), state_(state) {}
@@ -127,7 +132,6 @@ class Playback {
     bool MayPlay();
     void MouseDelay();
     void SendButton(std::uint32_t flag);
-    std::int32_t AbsoluteCoordinate(double pixel, std::int32_t extent) const;
 
     PlayerHost& host_;
     RunState& state_;

@@ -20,6 +20,15 @@ struct ScreenPoint {
     bool operator==(const ScreenPoint&) const = default;
 };
 
+// The rectangle around every monitor, in the primary screen's coordinates
+// (negative left of and above it).
+struct VirtualScreenArea {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+};
+
 // Modifiers as bits: Shift, Ctrl and Alt as a layout's shift state has them.
 namespace ModifierBit {
 constexpr std::uint8_t Shift = 1, Ctrl = 2, Alt = 4, Win = 8;
@@ -35,6 +44,7 @@ constexpr std::uint32_t RightUp = 0x0010;
 constexpr std::uint32_t MiddleDown = 0x0020;
 constexpr std::uint32_t MiddleUp = 0x0040;
 constexpr std::uint32_t Wheel = 0x0800;
+constexpr std::uint32_t VirtualDesk = 0x4000;  // absolute over every monitor, not the primary
 constexpr std::uint32_t Absolute = 0x8000;
 }  // namespace MouseFlag
 
@@ -58,6 +68,7 @@ class PlayerHost {
 
     // Screen and pointer.
     virtual ScreenPoint ScreenSize() = 0;
+    virtual VirtualScreenArea VirtualScreen() = 0;
     virtual ScreenPoint CursorPos() = 0;
     virtual ScreenPoint ForegroundOrigin() = 0;
     // Puts the pointer on the focused window's caret; false when the caret

@@ -12,12 +12,18 @@ struct ScreenRect {
     friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 
-// A window rectangle saved at an earlier run, moved (and, when larger than
-// the screen, shrunk) so that all of it lies on a screen of that size: a
-// window restored after the display became smaller is never out of reach.
-ScreenRect KeptOnScreen(ScreenRect window, int screenWidth, int screenHeight);
+// The area is where windows go: the work area, the screen less the taskbar.
 
-// The top-left corner that centres a window of that size on the screen.
-ScreenRect Centred(int width, int height, int screenWidth, int screenHeight);
+// A window rectangle saved at an earlier run, moved (and, when larger than
+// the area, shrunk) so that all of it lies on the area: a window restored
+// after the display became smaller is never out of reach.
+ScreenRect KeptOnScreen(ScreenRect window, ScreenRect area);
+
+// A window placed by its program, moved onto the area at its size; one
+// larger than the area shows its top left corner, the caption.
+ScreenRect MovedOnto(ScreenRect window, ScreenRect area);
+
+// The top-left corner that centres a window of that size on the area.
+ScreenRect Centred(int width, int height, ScreenRect area);
 
 }  // namespace orv

@@ -254,22 +254,46 @@ ButtonEvent ButtonOf(WPARAM message) {
     }
 }
 
+// Calls of user32 that Windows 7 lacks, looked up once.
+template <typename Call>
+Call User32Call(const char* name) {
+    return reinterpret_cast<Call>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
+
+// The window under a point of the mouse hook, which is physical; where the
+// lookup of a physical point is missing, the two spaces agree.
+HWND WindowAt(POINT physical) {
+    using Lookup = HWND(WINAPI*)(POINT);
+    static const auto lookup = User32Call<Lookup>("WindowFromPhysicalPoint");
+    return lookup ? lookup(physical) : WindowFromPoint(physical);
+}
+
 // Windows 8.1 and later hand a system-DPI-aware program logical coordinates
-// on a monitor whose DPI differs from the system's; the conversion, with the
-// transform of this thread's own window, is looked up, since Windows 7 and 8
-// lack it (there the two spaces agree for a program that is DPI aware).
-class SystemScreenSpace final : public ScreenSpace {
-  public:
-    void FromPhysical(std::int32_t& x, std::int32_t& y) const override {
-        using Convert = BOOL(WINAPI*)(HWND, POINT*);
-        static const auto convert =
-            reinterpret_cast<Convert>(reinterpret_cast<void*>(GetProcAddress(
-                GetModuleHandleA("user32.dll"), "PhysicalToLogicalPointForPerMonitorDPI")));
+// on a monitor whose DPI differs from the system's. The conversion is
+// looked up: Windows 7 and 8 lack it (their DPI aware programs see one
+// space), and the point is kept.
+using PhysicalToLogical = BOOL(WINAPI*)(HWND, POINT*);
+
+PhysicalToLogical PhysicalToLogicalCall() {
+    static const auto convert =
+        User32Call<PhysicalToLogical>("PhysicalToLogicalPointForPerMonitorDPI");
+    return convert;
+}
+
+class SystemScreenSpace final : public WindowScreenSpace {
+  protected:
+    std::uintptr_t WindowUnder(std::int32_t x, std::int32_t y) const override {
+        return PhysicalToLogicalCall() ? reinterpret_cast<std::uintptr_t>(WindowAt(POINT{x, y}))
+                                       : 0;
+    }
+    bool Convert(std::uintptr_t window, std::int32_t& x, std::int32_t& y) const override {
         POINT point{x, y};
-        if (convert && Control && convert(Control, &point)) {
-            x = point.x;
-            y = point.y;
-        }
+        if (!PhysicalToLogicalCall()(reinterpret_cast<HWND>(window), &point))
+            return false;
+        x = point.x;
+        y = point.y;
+        return true;
     }
 };
 
@@ -294,7 +318,7 @@ PointerPlace PlaceOf(const MSLLHOOKSTRUCT& m) {
 // only while a dialog asks for a combination.
 bool OverFocus(const ButtonEvent& event, const MSLLHOOKSTRUCT& m) {
     return event.button != 0 && !event.up && InputDecider::AsksForCombination(MasterTableImage()) &&
-           WindowFromPoint(m.pt) == FocusedWindow();
+           WindowAt(m.pt) == FocusedWindow();
 }
 
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
@@ -424,12 +448,25 @@ bool Remove(std::int32_t handle) {
     return true;
 }
 
+// The system's key input, from every keyboard and in the background, for the
+// hook watch: the system's own last-input clock moves with the mouse too,
+// which the keyboard hook alone does not see.
+void HearKeyInput(HWND window) {
+    RAWINPUTDEVICE keyboard{};
+    keyboard.usUsagePage = 0x01;  // generic desktop controls
+    keyboard.usUsage = 0x06;      // keyboard
+    keyboard.dwFlags = RIDEV_INPUTSINK;
+    keyboard.hwndTarget = window;
+    RegisterRawInputDevices(&keyboard, 1, sizeof keyboard);
+}
+
 // Hooks the system removed without a word are installed again, quietly.
 void WatchHooks() {
     if (!Input->keyboard && !Input->mouse)
         return;
     LASTINPUTINFO last{sizeof last, 0};
-    if (!GetLastInputInfo(&last) || !Input->watch.HooksLost(last.dwTime, GetTickCount()))
+    const HookedInput hooked = Input->mouse ? HookedInput::KeysAndMouse : HookedInput::Keys;
+    if (!GetLastInputInfo(&last) || !Input->watch.HooksLost(hooked, last.dwTime, GetTickCount()))
         return;
     Input->decider.ForgetCapsLockSeen();
     if (Input->keyboard)
@@ -444,6 +481,11 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             if (wParam == HookWatchTimer)
                 WatchHooks();
             return 0;
+        case WM_INPUT:
+            // Key input as the system had it, whether or not the keyboard
+            // hook sees it; stamped with the input's own time.
+            Input->watch.KeyInput(static_cast<std::uint32_t>(GetMessageTime()));
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_INSTALL_HOOK:
             return Install(static_cast<HookRole>(wParam & 3));
         case WM_REMOVE_HOOK:
@@ -494,6 +536,7 @@ DWORD WINAPI InputThreadMain(void* ready) {
     if (!Control)
         return 1;
     SetTimer(Control, HookWatchTimer, HookWatch::CheckIntervalMs, nullptr);
+    HearKeyInput(Control);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;

@@ -34,7 +34,7 @@ int Win32Dialogs::ShowInFront(TForm& form) {
     return result;
 }
 
-bool Win32Dialogs::ShowPauseWindow(ScreenPoint topLeft, std::string_view message) {
+bool Win32Dialogs::ShowPauseWindow(std::optional<ScreenPoint> topLeft, std::string_view message) {
     const RunningMacro running = Dispatch ? Dispatch->Running() : RunningMacro{};
     TPauseMacro form(
         {running.Nickname, PauseCaption(running.Activation), std::string(message), topLeft},

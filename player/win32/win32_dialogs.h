@@ -20,7 +20,7 @@ class TPauseMacro;
 
 class Win32Dialogs final : public PauseControl {
   public:
-    bool ShowPauseWindow(ScreenPoint topLeft, std::string_view message) override;
+    bool ShowPauseWindow(std::optional<ScreenPoint> topLeft, std::string_view message) override;
     void MyMessage(std::string_view caption, std::string_view text) override;
     void DoAMessage(std::string_view caption, std::string_view text);
     std::uint16_t DoRepPrompt();

@@ -92,6 +92,11 @@ ScreenPoint Win32PlayerHost::ScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+VirtualScreenArea Win32PlayerHost::VirtualScreen() {
+    return {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+            GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 ScreenPoint Win32PlayerHost::CursorPos() {
     POINT p{};
     GetCursorPos(&p);
@@ -147,11 +152,33 @@ void Win32PlayerHost::Idle(std::uint32_t ms) {
                               QS_ALLINPUT);
 }
 
+namespace {
+
+// Windows 11 ignores the period a process asks for while none of its
+// windows is seen, as the player's mostly are not, unless the process opts
+// out; looked up, since Windows 7 lacks the call and earlier systems refuse
+// the flag (they honour the period anyway).
+void KeepTimerResolutionWhileHidden() {
+    using SetInformation = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, LPVOID, DWORD);
+    const auto set = reinterpret_cast<SetInformation>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetProcessInformation")));
+    if (!set)
+        return;
+    PROCESS_POWER_THROTTLING_STATE state{};
+    state.Version = PROCESS_POWER_THROTTLING_CURRENT_VERSION;
+    state.ControlMask = PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION;
+    state.StateMask = 0;  // controlled and off: the period is honoured
+    set(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof state);
+}
+
+}  // namespace
+
 void Win32PlayerHost::FineTimer(bool on) {
     if (on == fineTimer_)
         return;
     // Each begin has its end with the same period, as the system requires.
     if (on) {
+        KeepTimerResolutionWhileHidden();
         fineTimer_ = timeBeginPeriod(1) == TIMERR_NOERROR;
     } else {
         timeEndPeriod(1);

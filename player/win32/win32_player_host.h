@@ -26,6 +26,7 @@ class Win32PlayerHost final : public PlayerHost {
     std::optional<std::uint16_t> KeyForChar(unsigned char c) override;
     void CharEvent(unsigned char c) override;
     ScreenPoint ScreenSize() override;
+    VirtualScreenArea VirtualScreen() override;
     ScreenPoint CursorPos() override;
     ScreenPoint ForegroundOrigin() override;
     bool MovePointerToCaret() override;

@@ -44,6 +44,17 @@ wine_fonts_into_prefix() {
   done
 }
 
+# The tests' screen rests at 96 DPI (100 %); a DPI test killed midway
+# (tests/support/ui/forms_at_dpi.sh) leaves its own in the prefix.
+screen_at_96_dpi() {
+  local set
+  set=$(awk '/^\[/ { desktop = ($0 ~ /^\[Control Panel\\\\Desktop\]/) }
+             desktop && /^"LogPixels"=/' "$WINEPREFIX/user.reg" 2>/dev/null)
+  [ -z "$set" ] || [ "$set" = '"LogPixels"=dword:00000060' ] && return 0
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+  "$wine" --server -w
+}
+
 xvfb_pid=""
 
 # Starts Xvfb on the first free display number and a wineserver that stays

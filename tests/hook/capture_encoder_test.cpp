@@ -259,6 +259,49 @@ TEST_F(CaptureDecisions, ClicksAreWrittenWhereTheyHappen) {
     }
 }
 
+// A fake of the system's conversion as Microsoft states it: it converts a
+// point only with a window the point is on (here 1.5 times scaled), and fails
+// with any other, such as the hook thread's own message-only window.
+TEST(WindowScreenSpace, APointIsConvertedWithTheWindowUnderItOrKept) {
+    struct Desk final : WindowScreenSpace {
+        std::uintptr_t under = 0;   // the window under every point; 0: none
+        std::uintptr_t scaled = 7;  // the one window the point is on
+        bool fails = false;         // the conversion fails all the same
+      protected:
+        std::uintptr_t WindowUnder(std::int32_t, std::int32_t) const override { return under; }
+        bool Convert(std::uintptr_t window, std::int32_t& x, std::int32_t& y) const override {
+            const std::int32_t physicalX = x;
+            x = -1;  // what a failed conversion may leave behind
+            if (window != scaled || fails)
+                return false;
+            x = physicalX * 2 / 3;
+            y = y * 2 / 3;
+            return true;
+        }
+    };
+    struct Case {
+        const char* what;
+        std::uintptr_t under;
+        bool fails;
+        std::int32_t x, y;
+    };
+    const Case cases[] = {
+        {"the window under the point", 7, false, 1000, 600},
+        {"no window under the point", 0, false, 1500, 900},
+        {"another window than the one the point is on", 3, false, 1500, 900},
+        {"a failed conversion", 7, true, 1500, 900},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Desk desk;
+        desk.under = c.under;
+        desk.fails = c.fails;
+        const PointerPlace at = PlaceOfHookPoint(1500, 900, desk);
+        EXPECT_EQ(at.x, c.x);
+        EXPECT_EQ(at.y, c.y);
+    }
+}
+
 TEST_F(CaptureDecisions, AClickOnAScaledMonitorIsRecordedWhereTheProgramPlaysIt) {
     // Windows scales the monitor by 1.5 for the program: the hook's point is
     // physical, the window's frame (as the program reads it) logical. The

@@ -11,9 +11,12 @@ namespace {
 
 class FakePause final : public PauseControl {
   public:
-    bool ShowPauseWindow(ScreenPoint topLeft, std::string_view message) override {
-        Shown.push_back(std::to_string(topLeft.X) + "," + std::to_string(topLeft.Y) + " " +
-                        std::string(message));
+    explicit FakePause(const testing::RecordingHost& host) : host_(host) {}
+    bool ShowPauseWindow(std::optional<ScreenPoint> topLeft, std::string_view message) override {
+        FineTimerHeld.push_back(host_.FineTimerHeld);
+        Shown.push_back(
+            (topLeft ? std::to_string(topLeft->X) + "," + std::to_string(topLeft->Y) : "centred") +
+            " " + std::string(message));
         return Resume;
     }
     void MyMessage(std::string_view caption, std::string_view text) override {
@@ -21,6 +24,10 @@ class FakePause final : public PauseControl {
     }
     bool Resume = true;
     std::vector<std::string> Shown;
+    std::vector<int> FineTimerHeld;  // the run's fine timer as each pause showed
+
+  private:
+    const testing::RecordingHost& host_;
 };
 
 class DialogCommandsTest : public ::testing::Test {
@@ -36,7 +43,7 @@ class DialogCommandsTest : public ::testing::Test {
     testing::RecordingHost host;
     RunState state;
     Interpreter interpreter{host, state};
-    FakePause pause;
+    FakePause pause{host};
     DialogCommands dialogs{pause};
 };
 
@@ -44,7 +51,15 @@ TEST_F(DialogCommandsTest, PausesAtTheirPlaceAndResume) {
     Run("a<PAUSE>b<PAUSE:999,050Look here>c<TBOX:<HEAD:Title>some text>d");
     EXPECT_EQ(host.Typed(), "abcd");
     EXPECT_EQ(pause.Shown,
-              (std::vector<std::string>{"288,253 ", "50,487 Look here", "Title|some text"}));
+              (std::vector<std::string>{"centred ", "50,487 Look here", "Title|some text"}));
+}
+
+// A pause may last for hours: the fine timer a wait before it asked for is
+// given back while it shows.
+TEST_F(DialogCommandsTest, APauseGivesTheFineTimerBack) {
+    Run("a<WAITTIME:00000001>b<PAUSE>c<WAITTIME:00000001>d<PAUSE>e");
+    EXPECT_EQ(pause.FineTimerHeld, (std::vector<int>{0, 0}));
+    EXPECT_EQ(host.FineTimerHeld, 0);
 }
 
 TEST_F(DialogCommandsTest, AbortInANestedPauseEndsEveryLevel) {

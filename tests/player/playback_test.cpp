@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/player/recording_host.h"
 
 namespace orv::player {
@@ -51,6 +53,41 @@ TEST_F(PlaybackTest, ScreenSizeIsNeverZero) {
     EXPECT_EQ(state.ScreenHeight, 1);
     playback.MouseMoveTo(10, 10);
     EXPECT_EQ(host.Trace.back(), "move 16384,16384");
+}
+
+// Absolute moves map onto the rectangle around every monitor: a pixel of a
+// monitor left of or above the primary one is reachable; each lands on its
+// own pixel whether the system rounds or truncates a x extent / 65536.
+TEST_F(PlaybackTest, AbsoluteMovesReachEveryMonitor) {
+    struct Case {
+        double pixel;
+        std::int32_t start, extent;
+        std::int32_t absolute;
+    };
+    const Case cases[] = {
+        {0, 0, 1280, 12},          // the primary screen's first pixel
+        {1279, 0, 1280, 65497},    // and its last
+        {5000, 0, 1280, 65497},    // beyond it: held at the edge
+        {-1920, -1920, 3200, 5},   // a monitor left of the primary: its first pixel
+        {-1, -1920, 3200, 39306},  // its last, beside the primary's first
+        {0, -1920, 3200, 39326},   // the primary's first
+        {-5000, -1920, 3200, 5},   // off the left monitor: its edge
+        {10.9, 0, 0, 16384},       // no screen at all: one pixel
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.pixel << " on " << c.start << "+" << c.extent);
+        const std::int32_t a = AbsoluteMouseCoordinate(c.pixel, c.start, c.extent);
+        EXPECT_EQ(a, c.absolute);
+        const std::int32_t length = std::max(c.extent, 1);
+        const std::int32_t pixel =
+            std::clamp(static_cast<std::int32_t>(c.pixel), c.start, c.start + length - 1);
+        EXPECT_EQ(c.start + a * length / 65536, pixel) << "truncated";
+        EXPECT_EQ(c.start + (a * length + 32768) / 65536, pixel) << "rounded";
+    }
+    host.Monitors = VirtualScreenArea{-1920, 0, 3200, 1024};
+    playback.MouseMoveTo(-1, 10);
+    EXPECT_EQ(host.Trace.back(), "move 39306,656");
+    EXPECT_EQ(host.MoveFlags, MouseFlag::Absolute | MouseFlag::VirtualDesk | MouseFlag::Move);
 }
 
 // Modifiers the user holds (a hot key pressed again, Shift held while the

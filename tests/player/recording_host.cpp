@@ -48,6 +48,7 @@ void RecordingHost::KeyEvent(std::uint8_t virtualKey, bool up, bool /*extended*/
 void RecordingHost::MouseEvent(std::uint32_t flags, std::int32_t x, std::int32_t y,
                                std::int32_t data) {
     if (flags & MouseFlag::Move) {
+        MoveFlags = flags;
         Trace.push_back("move " + std::to_string(x) + "," + std::to_string(y));
     } else if (flags == MouseFlag::Wheel) {
         Trace.push_back("wheel " + std::to_string(data));

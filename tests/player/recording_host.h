@@ -20,6 +20,9 @@ class RecordingHost final : public PlayerHost {
     std::optional<std::uint16_t> KeyForChar(unsigned char c) override;
     void CharEvent(unsigned char c) override { Trace.push_back(std::string("char ") + char(c)); }
     ScreenPoint ScreenSize() override { return Screen; }
+    VirtualScreenArea VirtualScreen() override {
+        return Monitors.value_or(VirtualScreenArea{0, 0, Screen.X, Screen.Y});
+    }
     ScreenPoint CursorPos() override { return Cursor; }
     ScreenPoint ForegroundOrigin() override { return Foreground; }
     bool MovePointerToCaret() override;
@@ -78,6 +81,8 @@ class RecordingHost final : public PlayerHost {
     int FineTimerHeld = 0;     // asks not given back
     int FineTimerAsks = 0;
     ScreenPoint Screen{1280, 1024};
+    std::optional<VirtualScreenArea> Monitors;  // none: the screen alone
+    std::uint32_t MoveFlags = 0;                // of the last move
     ScreenPoint Cursor{0, 0};
     ScreenPoint Foreground{0, 0};
     std::optional<ScreenPoint> Caret;

@@ -498,7 +498,7 @@ class KeysWhilePaused final : public PauseControl {
   public:
     KeysWhilePaused(RunDispatch& dispatch, FakeDesk& desk, const HookTable& table)
         : dispatch_(dispatch), desk_(desk), table_(table) {}
-    bool ShowPauseWindow(ScreenPoint, std::string_view) override {
+    bool ShowPauseWindow(std::optional<ScreenPoint>, std::string_view) override {
         dispatch_.PauseShown();
         InUseWhilePaused = table_.MacroPlaying();
         const int before = desk_.Resumed;

@@ -99,7 +99,7 @@ class FakeSystem final : public NetworkHost,
         return ExitAccepted;
     }
 
-    bool ShowPauseWindow(ScreenPoint, std::string_view) override { return true; }
+    bool ShowPauseWindow(std::optional<ScreenPoint>, std::string_view) override { return true; }
     void MyMessage(std::string_view caption, std::string_view text) override {
         Log("text box " + S(caption) + ": " + S(text));
         if (OnTextBox)

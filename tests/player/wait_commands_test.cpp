@@ -111,6 +111,24 @@ TEST_F(WaitCommandsTest, TimeOutsShowTheirNoticeAndAbort) {
     }
 }
 
+// A wait with no limit can last for hours: the fine timer the timed wait
+// before it asked for is given back meanwhile, and asked for again after.
+TEST_F(WaitCommandsTest, AWaitWithNoLimitGivesTheFineTimerBack) {
+    const std::uint64_t clickAt = host.NowMs + TenHours;
+    int heldWhileUnlimited = -1;
+    host.OnPump = [&] {
+        if (signals.Bytes[0])
+            heldWhileUnlimited = std::max(heldWhileUnlimited, host.FineTimerHeld);
+        if (host.NowMs >= clickAt && signals.Bytes[0])
+            waits.Events.Click(1);
+    };
+    Run("a<WAITTIME:00000001>b<WAITLM:000>c<WAITTIME:00000001>d");
+    EXPECT_EQ(host.Typed(), "abcd");
+    EXPECT_EQ(heldWhileUnlimited, 0);
+    EXPECT_EQ(host.FineTimerAsks, 2);
+    EXPECT_EQ(host.FineTimerHeld, 0);
+}
+
 TEST_F(WaitCommandsTest, AnAbortEndsAWaitAndGivesItsByteBack) {
     At(host.NowMs + 5000, [this] { state.AbortFlag = true; });
     Run("<WAITKEY:000:48>x");

@@ -30,6 +30,13 @@ const DisplayMetrics& Display() {
     return Metrics();
 }
 
+ScreenRect WorkArea() {
+    RECT area{};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+        return {0, 0, Metrics().ScreenWidth, Metrics().ScreenHeight};
+    return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
 void SetDisplayScale(double scale) {
     Metrics().Scale = scale > 0 ? scale : 1.0;
 }

@@ -3,6 +3,8 @@
 // pixel layout by the other; fonts, given in points, grow with the DPI alone.
 #pragma once
 
+#include "common/ui/form_geometry.h"
+
 namespace orv {
 
 struct DisplayMetrics {
@@ -12,6 +14,8 @@ struct DisplayMetrics {
 };
 
 const DisplayMetrics& Display();
+// The primary screen less its taskbar, asked afresh: the taskbar moves.
+ScreenRect WorkArea();
 // For tests: another scale than the system's.
 void SetDisplayScale(double scale);
 

@@ -309,21 +309,19 @@ void TForm::ApplySize() {
 }
 
 void TForm::Place() {
-    const DisplayMetrics& d = Display();
+    const ScreenRect area = WorkArea();
     ScreenRect at;
     if (Position == FormPosition::Restored) {
         const ScreenRect r = restored_;
-        at = KeptOnScreen({Scaled(r.Left), Scaled(r.Top), Scaled(r.Width), Scaled(r.Height)},
-                          d.ScreenWidth, d.ScreenHeight);
+        at = KeptOnScreen({Scaled(r.Left), Scaled(r.Top), Scaled(r.Width), Scaled(r.Height)}, area);
     } else {
         ApplySize();
         RECT r{};
         GetWindowRect(handle_, &r);
         int width = r.right - r.left;
         int height = r.bottom - r.top;
-        at = Position == FormPosition::Designed
-                 ? ScreenRect{Left, Top, width, height}
-                 : Centred(width, height, d.ScreenWidth, d.ScreenHeight);
+        at = Position == FormPosition::Designed ? MovedOnto({Left, Top, width, height}, area)
+                                                : Centred(width, height, area);
     }
     SetWindowPos(handle_, nullptr, at.Left, at.Top, at.Width, at.Height,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -153,6 +153,9 @@ class TForm {
     // WM_GETMINMAXINFO, WM_SYSCOMMAND, WM_CTLCOLOR..., registered messages);
     // true when handled, with the result.
     virtual bool FormMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
+    // The window's frame, in pixels, around a client area of that layout
+    // size (once the window exists).
+    RECT FrameFor(int clientWidth, int clientHeight) const;
 
   private:
     friend class TControl;
@@ -181,7 +184,6 @@ class TForm {
     DWORD FrameStyle() const;
     DWORD FrameExStyle() const;
     std::vector<WORD> Template(bool visible) const;
-    RECT FrameFor(int clientWidth, int clientHeight) const;
     bool PreTranslate(MSG& msg);
 
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l);

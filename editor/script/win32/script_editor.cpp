@@ -154,8 +154,10 @@ void TDoScripting::FormShow() {
     DoScripting = this;
     SettingsBlock& s = host_.Settings;
     // In the layout's pixels, as the restored geometry is.
-    ScreenRect centred = Centred(s.ScriptWidth, s.ScriptHeight, Unscaled(Display().ScreenWidth),
-                                 Unscaled(Display().ScreenHeight));
+    const ScreenRect area = WorkArea();
+    ScreenRect centred = Centred(
+        s.ScriptWidth, s.ScriptHeight,
+        {Unscaled(area.Left), Unscaled(area.Top), Unscaled(area.Width), Unscaled(area.Height)});
     SetRestoredGeometry(centred);
     OptionBox.ClearItems();
     for (int code = 1; code <= CommandCount; ++code)

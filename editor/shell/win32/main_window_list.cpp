@@ -4,6 +4,7 @@
 
 #include "common/macro_texts.h"
 #include "common/message_boxes.h"
+#include "common/ui/win32/display.h"
 #include "editor/shell/held_list.h"
 #include "editor/shell/main_menu_texts.h"
 #include "editor/shell/win32/main_window.h"
@@ -143,7 +144,7 @@ void TMainWin::MyGridClick(int row) {
 void TMainWin::MyGridColumnSized(int col, int width) {
     std::int32_t* widths[] = {&settings_.Col1Width, &settings_.Col2Width, &settings_.Col3Width};
     if (col >= 2 && col <= 4)
-        *widths[col - 2] = width;
+        *widths[col - 2] = Unscaled(width);  // the settings keep pixels at 96 DPI
     if (SettingsSaved(context_.Config.WriteMainWindowSettings()))
         context_.Notices.Post(NoticeCode::MainWindowSettingsChanged, 0);
 }
@@ -209,9 +210,9 @@ void TMainWin::AdjustGridSpacing() {
     MyGrid.SetRowHeights(0, headerHeight);
     MyGrid.SetColWidths(0, numberWidth);
     MyGrid.SetColWidths(1, settings_.ShowIcons ? rowHeight : 0);
-    MyGrid.SetColWidths(2, settings_.Col1Width);
-    MyGrid.SetColWidths(3, settings_.Col2Width);
-    MyGrid.SetColWidths(4, settings_.Col3Width);
+    MyGrid.SetColWidths(2, Scaled(settings_.Col1Width));
+    MyGrid.SetColWidths(3, Scaled(settings_.Col2Width));
+    MyGrid.SetColWidths(4, Scaled(settings_.Col3Width));
 }
 
 void TMainWin::MyGridDrawCell(int col, int row, HDC dc, const RECT& rect, unsigned state) {

@@ -6,6 +6,7 @@
 #include "common/message_boxes.h"
 #include "common/notices.h"
 #include "common/side_files.h"
+#include "common/ui/win32/display.h"
 #include "common/win32/kernel_objects.h"
 
 namespace orv::editor {
@@ -36,9 +37,9 @@ bool SaveSwapKeysFromPlayer(const std::string& sideFile) {
 RemapGridControl::RemapGridControl(TForm& form, Bounds bounds, RemapGrid grid)
     : TMyDrawGrid(form, nullptr, bounds), range_(RemapGridRange(grid)) {
     PrepareGrid(*this, 2, range_.Count);
-    SetDefaultRowHeight(18);
-    SetColWidths(0, 20);
-    SetColWidths(1, bounds.Width - 44);
+    SetDefaultRowHeight(Scaled(18));
+    SetColWidths(0, Scaled(20));
+    SetColWidths(1, Scaled(bounds.Width - 44));
     OnDrawCell = [this](int col, int row, HDC dc, const RECT& rect, unsigned state) {
         DrawCell(col, row, dc, rect, state);
     };
@@ -157,8 +158,10 @@ void TDoSwapKeys::FormClose() {
 TDoSwapSpecial::TDoSwapSpecial()
     : TForm("TDoSwapSpecial", "Select Character", PickerColumns * 19 + 20, 204) {
     PrepareGrid(SymbolGrid, PickerColumns, PickerRows);
-    SymbolGrid.SetDefaultColWidth(CellSize - 1);
-    SymbolGrid.SetDefaultRowHeight(CellSize - 1);
+    // The cells share the grid's scaled width evenly, a line between each.
+    const int cell = Scaled(CellSize * PickerColumns) / PickerColumns - 1;
+    SymbolGrid.SetDefaultColWidth(cell);
+    SymbolGrid.SetDefaultRowHeight(cell);
     SymbolGrid.OnDrawCell = [this](int col, int row, HDC dc, const RECT& rect, unsigned state) {
         SymbolGridDrawCell(col, row, dc, rect, state);
     };
@@ -170,12 +173,14 @@ TDoSwapSpecial::TDoSwapSpecial()
 void TDoSwapSpecial::FormShow() {
     const PickerCell start = PickerCellOf(StartIndex + PickerFirstChar);
     SymbolGrid.MoveCurrent(start.Col, start.Row);
-    // Beside the cell clicked when the picker fits below it, else centred.
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const int height = ClientHeight() + GetSystemMetrics(SM_CYCAPTION) + 8;
-    if (CellRect.bottom > 0 && CellRect.bottom + height <= screenHeight + 40) {
+    // Below the cell clicked and centred across when the picker's frame fits
+    // on the work area there, else centred.
+    const RECT frame = FrameFor(ClientWidth(), ClientHeight());
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const ScreenRect area = WorkArea();
+    if (CellRect.bottom > 0 && CellRect.bottom + height <= area.Top + area.Height) {
         Position = FormPosition::Designed;
-        Left = std::max<int>((GetSystemMetrics(SM_CXSCREEN) - ClientWidth()) / 2, 0);
+        Left = Centred(width, height, area).Left;
         Top = CellRect.bottom;
     }
 }

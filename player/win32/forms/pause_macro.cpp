@@ -11,9 +11,11 @@ TPauseMacro::TPauseMacro(const PauseWindowContent& content, std::function<HWND()
     const PauseLayout layout = LayOutPause(content.Message);
     SetCaption(content.Caption);
     SetClientSize(PauseLayout::Width, layout.Height);
-    Position = FormPosition::Designed;
-    Left = content.TopLeft.X;
-    Top = content.TopLeft.Y;
+    if (content.TopLeft) {
+        Position = FormPosition::Designed;
+        Left = content.TopLeft->X;
+        Top = content.TopLeft->Y;
+    }
     MacroTitleLabel.SetText(content.Nickname);
     MacroTitleLabel.SetFontColor(RGB(255, 0, 0));
     MessageLabel.SetText(content.Message);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,8 @@ class TCentredLabel final : public TLabel {
 struct PauseWindowContent {
     std::string Nickname;
     std::string Caption;
-    std::string Message;  // empty: none
-    ScreenPoint TopLeft;
+    std::string Message;                 // empty: none
+    std::optional<ScreenPoint> TopLeft;  // none: centred
 };
 
 class TPauseMacro final : public TRunTimeDialog {

@@ -55,6 +55,10 @@ ASM_V1 = '{urn:schemas-microsoft-com:asm.v1}'
 ASM_V3 = '{urn:schemas-microsoft-com:asm.v3}'
 COMPATIBILITY = '{urn:schemas-microsoft-com:compatibility.v1}'
 WINDOWS_SETTINGS = '{http://schemas.microsoft.com/SMI/2005/WindowsSettings}'
+COMMON_CONTROLS_6 = {
+    'type': 'win32', 'name': 'Microsoft.Windows.Common-Controls', 'version': '6.0.0.0',
+    'processorArchitecture': '*', 'publicKeyToken': '6595b64144ccf1df',
+}
 SUPPORTED_OS = {
     '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}': 'Windows 7',
     '{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}': 'Windows 8',
@@ -160,13 +164,25 @@ def manifest_faults(manifest):
     faults = []
     if assembly.tag != ASM_V1 + 'assembly':
         faults.append('its manifest is no assembly')
-    controls = [identity for identity in assembly.iter(ASM_V1 + 'assemblyIdentity')
-                if identity.get('name') == 'Microsoft.Windows.Common-Controls']
-    if not any(identity.get('version') == '6.0.0.0' for identity in controls):
-        faults.append('its manifest does not ask for Common Controls 6.0')
-    dpi = assembly.findall(f'{ASM_V3}application/{ASM_V3}windowsSettings/{WINDOWS_SETTINGS}dpiAware')
+    if assembly.get('manifestVersion') != '1.0':
+        faults.append('its manifest has no manifestVersion="1.0"')
+    # Only a dependency names an assembly to load, and only this identity
+    # is the Common Controls 6.0 Windows has (another token: no start).
+    controls = [identity.attrib for identity in assembly.findall(
+        f'{ASM_V1}dependency/{ASM_V1}dependentAssembly/{ASM_V1}assemblyIdentity')
+        if identity.get('name') == 'Microsoft.Windows.Common-Controls']
+    if len(controls) != 1 or any(controls[0].get(key) != value
+                                 for key, value in COMMON_CONTROLS_6.items()):
+        faults.append('its manifest does not ask for Common Controls 6.0 as Windows names it')
+    settings = f'{ASM_V3}application/{ASM_V3}windowsSettings/'
+    dpi = assembly.findall(f'{settings}{WINDOWS_SETTINGS}dpiAware')
     if [element.text.strip().lower() for element in dpi if element.text] != ['true']:
         faults.append('its manifest does not declare system DPI awareness')
+    # Windows 10 1607 and later read dpiAwareness first and ignore dpiAware.
+    if any(element.tag.split('}')[-1] == 'dpiAwareness'
+           for element in assembly.iterfind(f'{settings}*')):
+        faults.append('its manifest has a dpiAwareness, which Windows 10 reads instead of '
+                      'dpiAware')
     declared = {element.get('Id', '').lower() for element in
                 assembly.iter(COMPATIBILITY + 'supportedOS')}
     for guid, system in SUPPORTED_OS.items():

@@ -95,7 +95,7 @@ TEST_F(RunTimeDialogsTest, ThePauseWindowIsPlacedAndSizedForItsMessage) {
         EXPECT_EQ(r.top, 30);
         f.ResumeButton.Click();
     });
-    EXPECT_TRUE(dialogs.ShowPauseWindow({40, 30}, message));
+    EXPECT_TRUE(dialogs.ShowPauseWindow(ScreenPoint{40, 30}, message));
 
     driver.Expect<TPauseMacro>([](TPauseMacro& f) {
         EXPECT_FALSE(f.MessageLabel.Visible());
@@ -103,13 +103,35 @@ TEST_F(RunTimeDialogsTest, ThePauseWindowIsPlacedAndSizedForItsMessage) {
         EXPECT_EQ(f.ResumeButton.GetBounds().Top, 42);
         f.AbortButton.Click();
     });
-    EXPECT_FALSE(dialogs.ShowPauseWindow({40, 30}, ""));
+    EXPECT_FALSE(dialogs.ShowPauseWindow(ScreenPoint{40, 30}, ""));
     // Closing the window aborts; the resume key closes it as resumed.
     driver.Expect<TPauseMacro>(
         [](TPauseMacro& f) { SendMessageA(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); });
-    EXPECT_FALSE(dialogs.ShowPauseWindow({40, 30}, ""));
+    EXPECT_FALSE(dialogs.ShowPauseWindow(ScreenPoint{40, 30}, ""));
     driver.Expect<TPauseMacro>([&](TPauseMacro&) { dialogs.ClosePause(true); });
-    EXPECT_TRUE(dialogs.ShowPauseWindow({40, 30}, ""));
+    EXPECT_TRUE(dialogs.ShowPauseWindow(ScreenPoint{40, 30}, ""));
+}
+
+// At the screen's scale (forms_at_dpi.sh runs this at 120 and 144 DPI too):
+// a pause asked for beyond the corner stays on the work area, and "<PAUSE>"
+// is centred on it at the size it is shown.
+TEST_F(RunTimeDialogsTest, FormPicture) {
+    RECT area{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    RECT frame{};
+    auto readFrame = [&](TPauseMacro& f) {
+        GetWindowRect(f.Handle(), &frame);
+        f.ResumeButton.Click();
+    };
+    driver.Expect<TPauseMacro>(readFrame);
+    dialogs.ShowPauseWindow(ScreenPoint{area.right - 100, area.bottom - 50}, "a message");
+    EXPECT_LE(frame.right, area.right);
+    EXPECT_LE(frame.bottom, area.bottom) << "the buttons' row is off the work area";
+
+    driver.Expect<TPauseMacro>(readFrame);
+    dialogs.ShowPauseWindow(std::nullopt, "");
+    EXPECT_NEAR((frame.left + frame.right) / 2, (area.left + area.right) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, (area.top + area.bottom) / 2, 1);
 }
 
 }  // namespace

@@ -3,8 +3,11 @@
 # the screen at <dpi> dots per inch (120 is 125 %, 144 is 150 %), so each
 # form's layout is checked (LayoutFaults) as a user of a scaled screen sees
 # it. Wine takes the DPI from LogPixels under HKCU\Control Panel\Desktop when
-# a program starts; the value goes back as it was, whatever happens.
-#   forms_at_dpi.sh <dpi> <tests.exe>...    (WINEPREFIX and DISPLAY set)
+# a program starts. The prefix rests at 96 DPI, whatever the DPI found (a run
+# killed midway, by a time-out, leaves its own): set back to it when the run
+# ends; without programs, that alone (ctest's clean-up after these tests;
+# scripts/setup does the same before every run).
+#   forms_at_dpi.sh <dpi> [<tests.exe>...]    (WINEPREFIX and DISPLAY set)
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 wine="$root/scripts/wine"
@@ -12,16 +15,9 @@ dpi=${1:?usage: forms_at_dpi.sh <dpi> <tests.exe>...}
 shift
 key='HKCU\Control Panel\Desktop'
 
-before=$("$wine" reg query "$key" /v LogPixels 2>/dev/null | grep -o '0x[0-9a-fA-F]*')
-restore() {
-  if [ -n "$before" ]; then
-    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d $((before)) /f >/dev/null 2>&1
-  else
-    "$wine" reg delete "$key" /v LogPixels /f >/dev/null 2>&1
-  fi
-}
-trap restore EXIT
-"$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 ||
+screen_at() { "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+trap 'screen_at 96' EXIT
+screen_at "$dpi" ||
   { echo "cannot set the DPI to $dpi"; exit 1; }
 
 status=0

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "common/clock.h"
@@ -13,6 +14,7 @@
 #include "common/program_messages.h"
 #include "common/side_files.h"
 #include "common/swap_keys.h"
+#include "common/ui/win32/services.h"
 #include "common/ui/win32/shell_service.h"
 #include "common/win32/kernel_objects.h"
 #include "common/win32/system_routines.h"
@@ -701,6 +703,62 @@ TEST(FormPictures, ActivationAndOptionsForms) {
         EXPECT_TRUE(WriteFormPicture(*form, path)) << path;
     }
     orv::testing::ClickEachRadioOf(forms);
+}
+
+// The character picker and the Keyboard Remapper as a user of a scaled
+// screen sees them (forms_at_dpi.sh runs this at 120 and 144 DPI): every
+// character fits its cell, every column is in sight, and a picker opened
+// below a cell near the bottom stays on the work area, centred across.
+struct ReadAtShow final : FormObserver {
+    std::function<void(TForm&)> Read;
+    void FormShown(TForm& form) override {
+        Read(form);
+        form.Close(IDCANCEL);
+    }
+};
+
+int FontHeightOf(HWND control) {
+    HDC dc = GetDC(control);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
+void ExpectCharactersFit(const TMyDrawGrid& grid, int columns, const char* name) {
+    EXPECT_GE(grid.DefaultRowHeight(), FontHeightOf(grid.Handle())) << name << ": characters cut";
+    EXPECT_EQ(grid.VisibleColCount(), columns) << name;
+}
+
+TEST(GridsAndPickerAtTheScreensScale, FormPicture) {
+    RECT area{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    RECT frame{};
+    ReadAtShow reader;
+    reader.Read = [&](TForm& form) {
+        GetWindowRect(form.Handle(), &frame);
+        if (auto* picker = dynamic_cast<TDoSwapSpecial*>(&form))
+            ExpectCharactersFit(picker->SymbolGrid, PickerColumns, "picker");
+        if (auto* remapper = dynamic_cast<TDoSwapKeys*>(&form)) {
+            ExpectCharactersFit(remapper->LowerGrid, 2, "remapper");
+            ExpectCharactersFit(remapper->PunctGrid, 2, "remapper");
+        }
+    };
+    FormObserver* before = CurrentFormObserver();
+    SetFormObserver(&reader);
+    TDoSwapSpecial picker;
+    // Room below the cell for the picker's size at 96 DPI only.
+    picker.CellRect = {300, area.bottom - 270, 320, area.bottom - 250};
+    picker.ShowModal();
+    EXPECT_LE(frame.bottom, area.bottom) << "the picker runs below the work area";
+    EXPECT_NEAR((frame.left + frame.right) / 2, (area.left + area.right) / 2, 1);
+
+    SettingsBlock settings;
+    NoNotices notices;
+    TDoSwapKeys remapper(settings, notices);
+    remapper.ShowModal();
+    SetFormObserver(before);
 }
 
 }  // namespace
