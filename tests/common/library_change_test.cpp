@@ -323,8 +323,9 @@ TEST_F(LibraryChangeAloneTest, WithoutNetworkModeAChangeHoldsAndTellsButLocksNot
     EXPECT_TRUE(syncFiles.Files.empty());
 }
 
-// Every activation kind's record read and written back through the one road, unchanged or its flag
-// turned off and on, leaves the file as it was, to the byte.
+// Every activation kind's record read and written back through the one road,
+// unchanged or its flag turned off and on, leaves the file as it was, to the
+// byte.
 TEST_F(LibraryChangeAloneTest, EveryKindWrittenBackAsReadKeepsTheFileToTheByte) {
     Log log;
     MemorySyncFiles syncFiles{log};

@@ -295,10 +295,10 @@ TEST_F(CaptureTest, ALibraryChangedWhileRecordingKeepsEveryOtherRecord) {
             << "the next start leaves kept capture " << k;
 }
 
-// The editor opens another library while the player
-// records in network mode (the player takes the editor's file, and its lock
-// follows the new file). The lock the capture kept is on the library it began
-// on: its end gives that one back, and leaves the new one's as it was.
+// The editor opens another library while the player records in network
+// mode (the player takes the editor's file, and its lock follows the new
+// file). The lock the capture kept is on the library it began on: its end
+// gives that one back, and leaves the new one's as it was.
 TEST_F(CaptureTest, ALibraryOpenedDuringACaptureGivesBackTheLockItKept) {
     settings->NetworkMode = true;
     const std::string original = LibraryPath();

@@ -592,10 +592,10 @@ TEST_F(RunDispatchTest, APauseBelongsToTheMacroThatRunsNotToTheLastHotKeyMacro) 
     EXPECT_EQ(desk.Notices, std::vector<std::string>{RefusalMessage::Paused});
 }
 
-// A macro chosen from the tray while a run is going starts
-// nothing and leaves the run's window alone; once the run is over it runs in
-// the window it was chosen for. A hot key for a Caps-Lock-free code finds a
-// scoped macro by the code without the bit.
+// A macro chosen from the tray while a run is going starts nothing and
+// leaves the run's window alone; once the run is over it runs in the window
+// it was chosen for. A hot key for a Caps-Lock-free code finds a scoped
+// macro by the code without the bit.
 TEST_F(RunDispatchTest, AListedMacroDuringARunLeavesTheRunsWindow) {
     Load({Typing("Long", CtrlQ, "ab"), Typing("Other", 3, "xy"),
           Scoped("calc", MacroKind::Window, "Calc")});
