@@ -184,8 +184,8 @@ class MacroLibrary {
     bool TablesBehind() const { return behind_; }
 
     // Writes record n, which must be in the file as the macro the tables list
-    // there (MayChange), or appends it when n is -1
-    // (the caller has raised the macro count, which becomes its number). Updates the tables, hands
+    // there (MayChange), or appends it when n is -1 (the caller has raised
+    // the macro count, which becomes its number). Updates the tables, hands
     // the entry over and tells the other program. On failure nothing changes, an append gives
     // the count back, and the failure is said.
     [[nodiscard]] bool SaveMacroRecord(int n, MacroRecord& record);
@@ -216,9 +216,9 @@ class MacroLibrary {
     // false, with nothing changed, when it cannot be read.
     [[nodiscard]] bool RefreshEntry(int n);
     // Removes record n, refused as SaveMacroRecord refuses, from the file and
-    // the tables (numbered as the file is now), and every pop-up menu's member list loses n and
-    // renumbers the members behind it, in one rewrite: a failure changes nothing and is said. The
-    // caller reloads.
+    // the tables (numbered as the file is now), and every pop-up menu's
+    // member list loses n and renumbers the members behind it, in one
+    // rewrite: a failure changes nothing and is said. The caller reloads.
     [[nodiscard]] bool DeleteMacroWithMenus(int n);
     // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord
     // refuses; says nothing.
