@@ -62,11 +62,13 @@ LibraryStatus LibraryChange::CheckHeld(LibraryWrite write) {
 void LibraryChange::ReleaseKeptLock(NetworkLock& lock) {
     // Counted whatever the recording came to: its macro was written under
     // this lock before it began.
-    static_cast<void>(lock.ReleaseSyncFile(1));
+    static_cast<void>(lock.ReleaseKeptLock(1));
 }
 
 void LibraryChange::Finish() {
-    if (locked_ && !keepLock_)
+    if (locked_ && keepLock_)
+        lock_.KeepLock();
+    else if (locked_)
         static_cast<void>(lock_.ReleaseSyncFile(changed_ ? 1 : 0));
     locked_ = false;
     if (changed_)

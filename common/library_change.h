@@ -95,7 +95,8 @@ class LibraryChange {
     void Tell(int code, int argument = 0) { tells_.emplace_back(code, argument); }
 
     // The lock outlives the change: a recording started under it gives it
-    // back, counted, with ReleaseKeptLock when it ends.
+    // back, counted, with ReleaseKeptLock when it ends, on the library it
+    // was taken on, whichever is current by then.
     void KeepLock() { keepLock_ = true; }
     static void ReleaseKeptLock(NetworkLock& lock);
 

@@ -272,15 +272,16 @@ IconChoice MacroLibrary::ResolveIcon(const MacroRecord& record, bool* fileMissin
             {}};
 }
 
-void MacroLibrary::FillEntry(int i, const MacroRecord& record, bool loading) {
+void MacroLibrary::FillEntry(int i, const MacroRecord& record) {
     settings_.Icon[i] = ResolveIcon(record);
     table_.SetEntry(i, HookEntryOf(record));
     settings_.CategoryId[i] = record.CategoryId;
     settings_.Nickname[i] = record.Nickname;
     settings_.CuewordText[i] = record.CuewordText;
     std::int16_t cueCase = record.CuewordCase;
-    // The player falls back on the general rule for a record without its own.
-    if (loading && owner_ == LibraryOwner::Player && (cueCase < 1 || cueCase > 3))
+    // The player falls back on the general rule for a record without its own,
+    // whichever road brought the record.
+    if (owner_ == LibraryOwner::Player && (cueCase < 1 || cueCase > 3))
         cueCase = static_cast<std::int16_t>(settings_.CaseSensitive);
     settings_.CuewordCase[i] = cueCase;
     settings_.CuewordRemove[i] = record.CuewordRemove;
@@ -345,7 +346,7 @@ void MacroLibrary::TakeRecords(const std::vector<MacroRecord>& records, bool not
     table_.SetMacroCount(0);
     for (int i = 1; i <= static_cast<int>(records.size()); ++i) {
         table_.SetMacroCount(i);
-        FillEntry(i, records[static_cast<std::size_t>(i - 1)], true);
+        FillEntry(i, records[static_cast<std::size_t>(i - 1)]);
         if (notify)
             Tell(NoticeCode::MacroEntryChanged, i);
     }
@@ -519,10 +520,15 @@ LibraryStatus MacroLibrary::MayChange(std::FILE* f, int n, long long records,
         now.Encode(current);
         return asRead == current ? LibraryStatus::Done : LibraryStatus::Moved;
     }
+    // By its number only where the file still has there the macro the tables
+    // list: a change the other program made and has not told yet renumbers
+    // the file under them.
     MacroRecord listed;
-    if (behind_ && !(InFile(n, records) && ReadRecordAt(f, n, listed) && Lists(n, listed)))
+    if (InFile(n, records) && ReadRecordAt(f, n, listed) && Lists(n, listed))
+        return LibraryStatus::Done;
+    if (behind_)
         return LibraryStatus::Behind;
-    return InFile(n, records) ? LibraryStatus::Done : LibraryStatus::Gone;
+    return InFile(n, records) ? LibraryStatus::Moved : LibraryStatus::Gone;
 }
 
 LibraryStatus MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRecord& record,
@@ -572,7 +578,7 @@ LibraryStatus MacroLibrary::SaveRecordTo(const std::string& path, int n, MacroRe
         return fail(LibraryStatus::Failed);
     if (append)
         fragmentSaidFor_.clear();  // covered: one cut off again is said anew
-    FillEntry(n, record, false);
+    FillEntry(n, record);
     Tell(NoticeCode::MacroSaved, n);
     return LibraryStatus::Done;
 }
@@ -651,7 +657,7 @@ bool MacroLibrary::RefreshEntry(int n) {
     MacroRecord record;
     if (n < 1 || n > MaxMacros || !ReadMacroRecord(n, record))
         return false;
-    FillEntry(n, record, false);
+    FillEntry(n, record);
     return true;
 }
 
@@ -753,7 +759,7 @@ LibraryStatus MacroLibrary::WriteEnabled(int n, std::uint8_t enabled, const Held
     if (!ChangeInPlace(std::move(f), {at, {&now, 1}, {&old, 1}, size}))
         return LibraryStatus::Failed;
     written.Enabled = enabled;
-    FillEntry(n, written, false);
+    FillEntry(n, written);
     return LibraryStatus::Done;
 }
 

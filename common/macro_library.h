@@ -96,7 +96,8 @@ inline constexpr const char* ListedFileUnread =
 enum class LibraryStatus {
     Done,
     // The held macro is no longer the record read at its number, or the
-    // library it was read from is no longer the current one.
+    // library it was read from is no longer the current one; by number, the
+    // record there is not the macro the tables list.
     Moved,
     // The macro is no longer in the file.
     Gone,
@@ -182,8 +183,9 @@ class MacroLibrary {
     // macro the tables list there.
     bool TablesBehind() const { return behind_; }
 
-    // Writes record n, which must be in the file, or appends it when n is -1
-    // (the caller has raised the macro count, which becomes its number). Updates the tables, hands
+    // Writes record n, which must be in the file as the macro the tables list
+    // there (MayChange), or appends it when n is -1 (the caller has raised
+    // the macro count, which becomes its number). Updates the tables, hands
     // the entry over and tells the other program. On failure nothing changes, an append gives
     // the count back, and the failure is said.
     [[nodiscard]] bool SaveMacroRecord(int n, MacroRecord& record);
@@ -213,10 +215,10 @@ class MacroLibrary {
     // Takes record n, which the other program wrote, into the tables again;
     // false, with nothing changed, when it cannot be read.
     [[nodiscard]] bool RefreshEntry(int n);
-    // Removes record n from the file and the tables (numbered as the file is
-    // now), and every pop-up menu's member list loses n and renumbers the
-    // members behind it, in one rewrite: a failure changes nothing and is
-    // said. The caller reloads.
+    // Removes record n, refused as SaveMacroRecord refuses, from the file and
+    // the tables (numbered as the file is now), and every pop-up menu's
+    // member list loses n and renumbers the members behind it, in one
+    // rewrite: a failure changes nothing and is said. The caller reloads.
     [[nodiscard]] bool DeleteMacroWithMenus(int n);
     // DeleteMacroWithMenus of a held macro, refused as SaveHeldRecord
     // refuses; says nothing.
@@ -227,8 +229,9 @@ class MacroLibrary {
     // The same as a status: Done, Moved, or FileBusy when the file cannot be
     // opened to tell.
     LibraryStatus HoldStatus(const HeldMacro& held) const;
-    // Rewrites only the enabled flag of record n; the tables take the record
-    // as written and hand its entry over. Said.
+    // Rewrites only the enabled flag of record n, refused as SaveMacroRecord
+    // refuses; the tables take the record as written and hand its entry
+    // over. Said.
     [[nodiscard]] bool SetMacroEnabled(int n, std::uint8_t enabled);
     // The same of a held macro, refused as SaveHeldRecord refuses; held takes
     // the flag written. Says nothing.
@@ -265,10 +268,10 @@ class MacroLibrary {
     static bool HeldElsewhere(const HeldMacro* held, const std::string& path) {
         return held && held->File != path;
     }
-    // Behind when record n may not be changed by its number: the tables are
-    // behind and it is not the macro they list there; Gone when the file has
-    // no record n; with held, Moved when the open file f has not the record
-    // held at n (the held file being path's).
+    // Whether record n of the open file f may be changed: without held, only
+    // where it is the macro the tables list at n (Behind while the tables are
+    // behind, Gone when the file has no record n, Moved otherwise); with held,
+    // Moved when f has not the record held at n (the held file being path's).
     LibraryStatus MayChange(std::FILE* f, int n, long long records, const HeldMacro* held) const;
     // Whether record is the macro the tables list at n.
     bool Lists(int n, const MacroRecord& record) const;
@@ -283,7 +286,7 @@ class MacroLibrary {
     // A macro's entry changed: its settings row and its hook-table entry
     // from the record, handed to the hook library. The one road for an
     // entry, whoever wrote the record.
-    void FillEntry(int i, const MacroRecord& record, bool loading);
+    void FillEntry(int i, const MacroRecord& record);
     // A hot-key code none of the first entries uses, searching down from start.
     int FindFreeHotKeyBelow(int start, int entries) const;
 

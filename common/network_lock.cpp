@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/clock.h"
 #include "common/message_boxes.h"
@@ -68,6 +69,8 @@ NetworkLock::Seen NetworkLock::Refresh(SyncFileSession* session) {
 }
 
 void NetworkLock::SetUp() {
+    if (!kept_.empty() && kept_ == syncName_)
+        keptHeartbeat_ = ourHeartbeat_;
     syncName_ = SyncFileName(settings_.MacroFiles[0].str());
     ReadSyncRecord();
     syncStamp_ = record_.Counter;
@@ -165,29 +168,70 @@ bool NetworkLock::ReleaseSyncFile(int changed) {
     }
     const bool ours = IsOurs();
     holding_ = false;
+    SyncRecord released = record_;
+    const Release done = WriteReleased(*session, released, ours, changed);
+    if (done == Release::Written) {
+        // The count is this program's own only when nobody else counted since
+        // it last looked; otherwise the next look reloads.
+        if (record_.Counter == syncStamp_)
+            syncStamp_ = released.Counter;
+        record_ = released;
+    }
+    session.reset();
+    return Said(done, ours);
+}
+
+NetworkLock::Release NetworkLock::WriteReleased(SyncFileSession& session, SyncRecord& record,
+                                                bool ours, int changed) {
     if (!ours && changed == 0)
-        return true;  // taken over meanwhile, and nothing to tell the others
+        return Release::Nothing;  // taken over meanwhile, and nothing to tell the others
     // A lock taken over meanwhile stays the new holder's; a change made under
     // it is still counted, within this session, so that the others reload.
-    SyncRecord released = record_;
-    released.Counter += changed;
+    record.Counter += changed;
     if (ours)
-        released.State = SyncState::Free;
-    if (!session->Write(released)) {
-        session.reset();
+        record.State = SyncState::Free;
+    return session.Write(record) ? Release::Written : Release::Failed;
+}
+
+bool NetworkLock::Said(Release done, bool ours) const {
+    if (done == Release::Failed)
         Tell(LockMessage::NotReleased);
+    else if (done == Release::Written && !ours)
+        Tell(LockMessage::Lost);
+    return done == Release::Nothing || (done == Release::Written && ours);
+}
+
+void NetworkLock::KeepLock() {
+    kept_ = syncName_;
+}
+
+bool NetworkLock::ReleaseKeptLock(int changed) {
+    const std::string kept = std::exchange(kept_, {});
+    if (kept.empty() || kept == syncName_)
+        return ReleaseSyncFile(changed);
+    return ReleaseLeft(kept, changed);
+}
+
+bool NetworkLock::ReleaseLeft(const std::string& syncName, int changed) {
+    if (!settings_.NetworkMode)
+        return true;
+    // The current file's record, stamp and heartbeat are another file's: only
+    // the kept file is read and written.
+    auto session = files_.OpenExclusive(syncName);
+    SyncRecord read;
+    const auto contents = session ? session->Read(read) : SyncFileSession::Contents::Unreadable;
+    if (contents != SyncFileSession::Contents::Record) {
+        session.reset();
+        if (contents == SyncFileSession::Contents::Foreign)
+            Tell(LockMessage::NotALockMessage(syncName));
+        else
+            Tell(LockMessage::NotReleased);
         return false;
     }
-    // The count is this program's own only when nobody else counted since it
-    // last looked; otherwise the next look reloads.
-    if (record_.Counter == syncStamp_)
-        syncStamp_ = released.Counter;
-    record_ = released;
-    if (ours)
-        return true;
+    const bool ours = read.State == SyncState::InUse && read.Heartbeat == keptHeartbeat_;
+    const Release done = WriteReleased(*session, read, ours, changed);
     session.reset();
-    Tell(LockMessage::Lost);
-    return false;
+    return Said(done, ours);
 }
 
 void NetworkLock::NetTimerTimer() {

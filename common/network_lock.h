@@ -77,6 +77,11 @@ class NetworkLock {
     // this program's is freed; a change made under a lock that was taken over
     // meanwhile is counted all the same and reported (false).
     bool ReleaseSyncFile(int changed);
+    // The lock held now outlives the change that took it (a recording's): it
+    // is given back with ReleaseKeptLock on the sync file it was taken on,
+    // whichever library the lock is set up for by then.
+    void KeepLock();
+    bool ReleaseKeptLock(int changed);
 
     void NetTimerTimer();
     void SyncTimerTimer();
@@ -103,6 +108,15 @@ class NetworkLock {
     // Says why the lock could not be read, as in use (unreadable: another
     // machine may hold it) or as another file.
     void TellUnread(Seen seen, const char* unreadable) const;
+    enum class Release { Nothing, Written, Failed };
+    // record, read in session, given back (freed when ours) and counted.
+    static Release WriteReleased(SyncFileSession& session, SyncRecord& record, bool ours,
+                                 int changed);
+    // Says a release that failed or found the lock taken over; true when
+    // neither (the session closed first: the message waits for the user).
+    // ReleaseSyncFile of a kept lock on a sync file the lock has left.
+    bool ReleaseLeft(const std::string& syncName, int changed);
+    bool Said(Release done, bool ours) const;
 
     LibraryOwner owner_;
     const SettingsBlock& settings_;
@@ -119,6 +133,10 @@ class NetworkLock {
     // mark of ownership the record format has room for.
     DateTime ourHeartbeat_ = 0;
     bool holding_ = false;
+    // The sync file of a kept lock, and the heartbeat last written on it
+    // before the lock was set up for another file.
+    std::string kept_;
+    DateTime keptHeartbeat_ = 0;
     int syncTick_ = 0;
 };
 

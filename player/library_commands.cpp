@@ -57,6 +57,8 @@ void LibraryCommands::Delete(PlayerHost& player, std::string_view nickname) {
         return;
     }
     // The library tells of its own failure; nothing else has changed then.
+    // It removes j only where the file still has the macro the tables list
+    // there: the editor may have renumbered the file, its notice not here yet.
     if (!parts_.Library.DeleteMacroWithMenus(j))
         return;
     // The macro is gone from the file and the tables even where the file
@@ -78,8 +80,9 @@ void LibraryCommands::SetEnabled(PlayerHost& player, std::string_view nickname, 
                           MacroInUseText(enabled ? "activate" : "deactivate", nickname));
         return;
     }
-    // The record first: a refused write leaves the tables as the file is;
-    // one written, the library's tables and the hook library take it.
+    // The record first, where it is still the macro listed at j: a refused
+    // write leaves the tables as the file is; one written, the library's
+    // tables and the hook library take it.
     if (!parts_.Library.SetMacroEnabled(j, enabled ? 1 : 0))
         return;
     change.Count();

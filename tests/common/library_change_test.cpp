@@ -13,6 +13,7 @@
 #include <set>
 #include <sstream>
 
+#include "common/hotkeys.h"
 #include "common/message_boxes.h"
 #include "common/side_files.h"
 #include "tests/common/library_fixture.h"
@@ -320,6 +321,57 @@ TEST_F(LibraryChangeAloneTest, WithoutNetworkModeAChangeHoldsAndTellsButLocksNot
     }
     EXPECT_EQ(log, LogOf("hold told release"));
     EXPECT_TRUE(syncFiles.Files.empty());
+}
+
+// Every activation kind's record read and written back through the one road,
+// unchanged or its flag turned off and on, leaves the file as it was, to the
+// byte.
+TEST_F(LibraryChangeAloneTest, EveryKindWrittenBackAsReadKeepsTheFileToTheByte) {
+    Log log;
+    MemorySyncFiles syncFiles{log};
+    QuietHost host;
+    LoggedNotices told{log};
+    NetworkLock lock{LibraryOwner::Editor, *settings, syncFiles, host, told};
+    LoggedReloads reloads{log};
+    MacroRecord hotKey = Ordinary("hot", 65);
+    MacroRecord timed = Ordinary("timed", ActivationCode::Scheduled);
+    MacroRecord cue = Ordinary("cue", ActivationCode::Cueword);
+    cue.CuewordText = "cw";
+    cue.CuewordCase = 0;
+    MacroRecord title = Ordinary("title", ActivationCode::WindowTitle);
+    title.ScopeText = "Calculator";
+    title.MacroKind = MacroKind::Window;
+    MacroRecord none = Ordinary("none", ActivationCode::None);
+    none.Enabled = 0;
+    MacroRecord menu = Ordinary("menu", 66);
+    menu.MacroKind = MacroKind::PopupMenu;
+    menu.SetPopupMembers({1, 3});
+    WriteLibrary({hotKey, timed, cue, title, none, menu});
+    ASSERT_TRUE(library.ReloadMacroFile(false));
+    const auto bytes = [&] {
+        std::ifstream in(LibraryPath(), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    };
+    const std::string before = bytes();
+    const auto chosen = [&](int n, HeldMacro& held) { return library.HoldMacroRecord(n, held); };
+    for (int n = 1; n <= 6; ++n) {
+        SCOPED_TRACE(n);
+        {
+            LibraryChange change(lock, library, reloads, told);
+            ASSERT_TRUE(change.BeginOn(n, chosen));
+            MacroRecord same = change.Held().AsRead;
+            EXPECT_EQ(change.Save(same), LibraryStatus::Done);
+        }
+        EXPECT_EQ(bytes(), before) << "saved as read";
+        for (int turn = 0; turn < 2; ++turn) {
+            LibraryChange change(lock, library, reloads, told);
+            ASSERT_TRUE(change.BeginOn(n, chosen));
+            EXPECT_EQ(change.SetEnabled(change.Held().AsRead.Enabled == 0), LibraryStatus::Done);
+        }
+        EXPECT_EQ(bytes(), before) << "turned over and back";
+    }
 }
 
 // A file another user holds is said as in use, not as a macro moved; a save

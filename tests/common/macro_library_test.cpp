@@ -227,12 +227,15 @@ TEST_F(LibraryTest, DeletingAMacroFixesEveryMenuInOneRewrite) {
     for (std::size_t k = 8; k < names.size(); ++k)
         others.erase(std::filesystem::path(names[k]).filename().string());
     others.erase(std::filesystem::path(LibraryPath()).filename().string());
+    // A delete by number takes the macro the tables list there (the system
+    // macros come behind the ten).
+    ASSERT_TRUE(library.ReloadMacroFile(false));
     ASSERT_TRUE(library.DeleteMacroWithMenus(3));
     auto besides = folderNow();
     besides.erase(std::filesystem::path(LibraryPath()).filename().string());
     EXPECT_EQ(besides, others);
     const std::vector<MacroRecord> after = FileRecords();
-    ASSERT_EQ(after.size(), 9u);
+    ASSERT_EQ(after.size(), 14u);
     EXPECT_EQ(after[2].Nickname, "m4");
     EXPECT_EQ(after[0].PopupMembers(), (std::vector<int>{2, 6}));
     EXPECT_EQ(after[8].PopupMembers(), (std::vector<int>{4, 8}));
@@ -490,8 +493,15 @@ TEST_F(PlayerLibraryTest, PlayerNamesItsSystemMacroAndFillsMissingCaseRules) {
     EXPECT_EQ(FileRecords()[2].Nickname, "Activate Orvane");
     EXPECT_EQ(notices.Posted.front(), std::make_pair(8, 1)) << "the player always tells";
 
+    // Every road that fills the entry falls back alike: a save, a flag
+    // written, a record the editor saved.
     ASSERT_TRUE(library.SaveMacroRecord(1, noCase));
-    EXPECT_EQ(settings->CuewordCase[1], 0) << "a save takes the rule as stored";
+    EXPECT_EQ(settings->CuewordCase[1], 2) << "a save";
+    ASSERT_TRUE(library.SetMacroEnabled(1, 0));
+    EXPECT_EQ(settings->CuewordCase[1], 2) << "a flag";
+    ASSERT_TRUE(library.RefreshEntry(1));
+    EXPECT_EQ(settings->CuewordCase[1], 2) << "the editor's save";
+    EXPECT_EQ(FileRecords()[0].CuewordCase, 0) << "the file still keeps 0";
 }
 
 }  // namespace

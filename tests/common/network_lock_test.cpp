@@ -44,8 +44,9 @@ struct Program {
 
 class NetworkLockTest : public ::testing::Test {
   protected:
-    SyncRecord OnDisk() const {
-        FilePtr f = OpenFile(SyncFileName(library), "rb");
+    SyncRecord OnDisk() const { return OnDisk(library); }
+    SyncRecord OnDisk(const std::string& of) const {
+        FilePtr f = OpenFile(SyncFileName(of), "rb");
         std::array<std::uint8_t, SyncRecord::Size> image{};
         if (!f || std::fread(image.data(), 1, image.size(), f.get()) != image.size())
             ADD_FAILURE() << "no sync record";
@@ -144,6 +145,44 @@ TEST_F(NetworkLockTest, SecondHolderWaitsForTheReleaseOrAStillHeartbeat) {
     EXPECT_EQ(OnDisk().State, SyncState::Free);
     EXPECT_EQ(OnDisk().Counter, 3);
     EXPECT_EQ(b.lock.SyncStamp(), 3);
+}
+
+// A lock kept past its change (a recording's) goes back on the sync file it
+// was taken on, also once the lock is set up for another library, whose lock
+// and counter stay as they were; taken over meanwhile, the change is still
+// counted there and said lost.
+TEST_F(NetworkLockTest, AKeptLockGoesBackOnTheFileItWasTakenOn) {
+    const std::string other = InFolder(folder, "OTHER.ORN");
+    Program a(LibraryOwner::Editor, library), b(LibraryOwner::Editor, library);
+    const auto keepAndLeave = [&] {
+        a.settings->MacroFiles[0] = library;
+        a.lock.SetUp();
+        ASSERT_FALSE(a.lock.FileInUse());
+        a.lock.KeepLock();
+        a.settings->MacroFiles[0] = other;
+        a.lock.SetUp();
+    };
+    b.lock.SetUp();
+    keepAndLeave();
+    const SyncRecord otherBefore = OnDisk(other);
+    EXPECT_TRUE(a.lock.ReleaseKeptLock(1));
+    EXPECT_EQ(OnDisk().State, SyncState::Free);
+    EXPECT_EQ(OnDisk().Counter, 2);
+    EXPECT_EQ(OnDisk(other), otherBefore);
+    EXPECT_EQ(a.lock.SyncStamp(), otherBefore.Counter);
+
+    keepAndLeave();
+    boxes.Expect(LockMessage::InUse);
+    ASSERT_TRUE(b.lock.FileInUse());
+    clock.AdvanceMs(60000);
+    boxes.Expect(LockMessage::TakenOver);
+    ASSERT_TRUE(b.lock.FileInUse());
+    ASSERT_FALSE(b.lock.FileInUse());
+    boxes.Expect(LockMessage::Lost);
+    EXPECT_FALSE(a.lock.ReleaseKeptLock(1));
+    EXPECT_EQ(OnDisk().Counter, 4);
+    EXPECT_EQ(OnDisk().State, SyncState::InUse) << "still the new holder's";
+    EXPECT_EQ(OnDisk(other), otherBefore);
 }
 
 // A holder whose lock was taken over while it changed the library: its change

@@ -295,6 +295,39 @@ TEST_F(CaptureTest, ALibraryChangedWhileRecordingKeepsEveryOtherRecord) {
             << "the next start leaves kept capture " << k;
 }
 
+// The editor opens another library while the player records in network
+// mode (the player takes the editor's file, and its lock follows the new
+// file). The lock the capture kept is on the library it began on: its end
+// gives that one back, and leaves the new one's as it was.
+TEST_F(CaptureTest, ALibraryOpenedDuringACaptureGivesBackTheLockItKept) {
+    settings->NetworkMode = true;
+    const std::string original = LibraryPath();
+    const std::string other = InFolder(folder, "OTHER.ORN");
+    const auto sync = [&](const std::string& library) {
+        FilePtr f = OpenFile(SyncFileName(library), "rb");
+        std::array<std::uint8_t, SyncRecord::Size> image{};
+        if (!f || std::fread(image.data(), 1, image.size(), f.get()) != image.size())
+            return SyncRecord{};
+        return SyncRecord::Decode(image);
+    };
+    lock.SetUp();
+    capture.StartACapture(false);
+    ASSERT_EQ(capture.State(), CaptureState::Running);
+    ASSERT_EQ(sync(original).State, SyncState::InUse);
+    // The editor's file, as the player takes it (the lock set up anew first).
+    ASSERT_TRUE(ReplaceFileContents(other, *ReadWholeFile(original)));
+    settings->MacroFiles[0] = other;
+    lock.SetUp();
+    ASSERT_TRUE(library.LoadMacroFile(other, false));
+    const SyncRecord otherBefore = sync(other);
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    capture.CaptureEnded();
+    EXPECT_EQ(capture.State(), CaptureState::Idle);
+    EXPECT_EQ(sync(original).State, SyncState::Free)
+        << "the library the capture began on stays locked by nobody alive";
+    EXPECT_EQ(sync(other).Counter, otherBefore.Counter) << "nothing was written to the new one";
+}
+
 TEST(CapComplete, KeyListLines) {
     EXPECT_EQ(KeyListLine(3, 0), KeyName(3) + "  (Not in Use)");
     EXPECT_EQ(KeyListLine(3, 1), KeyName(3) + "  (1 macro in use)");

@@ -8,6 +8,7 @@
 #include "common/files.h"
 #include "common/settings_store.h"
 #include "common/side_files.h"
+#include "common/sync_record.h"
 #include "player/interpreter.h"
 #include "tests/common/hostile_files.h"
 #include "tests/common/library_fixture.h"
@@ -84,13 +85,15 @@ class LibraryCommandsTest : public orv::testing::LibraryTest {
     void Run(const std::string& script) {
         ASSERT_TRUE(interpreter.RunMacro(script, RunOrigin::Unattended));
     }
-    std::int32_t Counter() const {
+    // The library's sync record as the file has it; counter -1 when unread.
+    SyncRecord Sync() const {
         FilePtr f = OpenFile(SyncFileName(LibraryPath()), "rb");
         std::array<std::uint8_t, SyncRecord::Size> image{};
         if (!f || std::fread(image.data(), 1, image.size(), f.get()) != image.size())
-            return -1;
-        return SyncRecord::Decode(image).Counter;
+            return {-1, 0, 0.0};
+        return SyncRecord::Decode(image);
     }
+    std::int32_t Counter() const { return Sync().Counter; }
 
     Trace trace;
     TraceDesk desk{trace};
@@ -423,6 +426,68 @@ TEST_F(LibraryCommandsTest, EveryCommandOfTheFamilyReachesTheLibrary) {
         },
         [&] { return !trace.Lines.empty() || !player.Notices().empty(); });
     EXPECT_TRUE(idle.empty()) << ::testing::PrintToString(idle);
+}
+
+// The editor removed a macro below and its notice has not reached the player
+// yet (it waits behind the run). The command names m3 by its nickname: it may
+// change m3 or nothing, never the macro that now stands at m3's old number;
+// refused, it says so.
+TEST_F(LibraryCommandsTest, ACommandBeforeTheEditorsNoticeChangesOnlyTheNamedMacro) {
+    TenMacros();
+    std::vector<MacroRecord> records = FileRecords();
+    records.erase(records.begin());  // the editor deleted m1 (a menu)
+    WriteLibrary(records);
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    Run("<MACDEACT:m3>");
+    const std::vector<MacroRecord> after = FileRecords();
+    ASSERT_EQ(after.size(), records.size());
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        SCOPED_TRACE(after[i].Nickname.str());
+        EXPECT_EQ(after[i].Enabled,
+                  after[i].Nickname == "m3" ? after[i].Enabled : records[i].Enabled)
+            << "another macro's flag was written";
+    }
+    // The same for a delete, on its own.
+    TenMacros();
+    WriteLibrary(records);
+    boxes.Expect(LibraryMessage::HeldMacroMoved);
+    Run("<MACDEL:m5>");
+    const std::vector<std::string> names = FileNicknames();
+    EXPECT_NE(std::find(names.begin(), names.end(), "m6"), names.end())
+        << "m6 stood where m5 stood in the player's tables, and is gone: "
+        << ::testing::PrintToString(names);
+}
+
+// In network mode every end of the player's commands gives the lock back,
+// counted only when the file changed.
+TEST_F(LibraryCommandsTest, EveryEndOfACommandGivesTheLockBackCountedByItsWrite) {
+    settings->NetworkMode = true;
+    const struct {
+        const char* script;
+        int counted;
+        const char* said;
+    } rows[] = {
+        {"<MACDEL:nobody>", 0, nullptr},
+        {"<MACACT:m2>", 0, nullptr},
+        {"<MACDEACT:m2>", 1, nullptr},
+        {"<MACDEL:m3>", 1, nullptr},
+        {"<MACDEACT:m10>", 0, LibraryMessage::NoSuchMacro},
+        {"<MACDEL:m10>", 0, LibraryMessage::NoSuchMacro},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
+        TenMacros();
+        if (row.said) {
+            std::string bytes = *ReadWholeFile(LibraryPath());
+            ASSERT_TRUE(ReplaceFileContents(LibraryPath(), bytes.substr(0, 9 * MacroRecord::Size)));
+            boxes.Expect(row.said);
+        }
+        const std::int32_t before = Counter();
+        Run(row.script);
+        EXPECT_EQ(Counter(), before + row.counted);
+        EXPECT_EQ(Sync().State, SyncState::Free);
+        EXPECT_FALSE(lock.Holding());
+    }
 }
 
 }  // namespace

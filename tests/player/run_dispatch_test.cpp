@@ -592,5 +592,45 @@ TEST_F(RunDispatchTest, APauseBelongsToTheMacroThatRunsNotToTheLastHotKeyMacro) 
     EXPECT_EQ(desk.Notices, std::vector<std::string>{RefusalMessage::Paused});
 }
 
+// A macro chosen from the tray while a run is going starts nothing and
+// leaves the run's window alone; once the run is over it runs in the window
+// it was chosen for. A hot key for a Caps-Lock-free code finds a scoped
+// macro by the code without the bit.
+TEST_F(RunDispatchTest, AListedMacroDuringARunLeavesTheRunsWindow) {
+    Load({Typing("Long", CtrlQ, "ab"), Typing("Other", 3, "xy"),
+          Scoped("calc", MacroKind::Window, "Calc")});
+    bool chosen = false;
+    host.OnPump = [&] {
+        if (chosen)
+            return;
+        chosen = true;
+        dispatch.ListedMacroChosen(2, 77);
+    };
+    dispatch.HotKeyPressed(CtrlQ, 55);
+    EXPECT_EQ(Typed(), "ab|");
+    EXPECT_EQ(dispatch.TargetWindow, 55u);
+    dispatch.MacroEnded();
+    dispatch.ListedMacroChosen(2, 77);
+    dispatch.MacroEnded();
+    EXPECT_EQ(Typed(), "ab|xy|");
+    EXPECT_EQ(dispatch.TargetWindow, 77u);
+
+    desk.Foreground = 9;
+    desk.Title = "Calc";
+    host.CapsLock = true;
+    dispatch.HotKeyPressed(CtrlQ | CapsLockBit, 1);
+    dispatch.MacroEnded();
+    EXPECT_EQ(Typed(), "ab|xy|[20]calc[20]|");
+    EXPECT_EQ(dispatch.TargetWindow, 9u);
+    // The scope's window closed meanwhile: the global macro, in the key's
+    // window.
+    desk.Foreground = 0;
+    host.CapsLock = false;
+    dispatch.HotKeyPressed(CtrlQ, 5);
+    dispatch.MacroEnded();
+    EXPECT_EQ(Typed(), "ab|xy|[20]calc[20]|ab|");
+    EXPECT_EQ(dispatch.TargetWindow, 5u);
+}
+
 }  // namespace
 }  // namespace orv::player

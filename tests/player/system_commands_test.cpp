@@ -305,20 +305,33 @@ TEST_F(SystemCommandsTest, DefaultPrinterMatchesItsNameExactly) {
               (Trace{"Macro Execution Error: " + std::string(SystemText::PrinterRefused)}));
 }
 
+// A placed token reads its free text's characters 1-4 as x, 6-9 as y and 10
+// on as the file, short and malformed ones too.
 TEST_F(SystemCommandsTest, WallpaperStyles) {
     const auto values = [](std::string tile, std::string style, std::string x, std::string y,
                            std::string file) {
         return Trace{"Wallpaper=" + file,     "TileWallpaper=" + tile, "WallpaperStyle=" + style,
                      "WallpaperOriginX=" + x, "WallpaperOriginY=" + y, "apply " + file};
     };
-    Run("<WALLT:C:\\a.bmp>");
-    EXPECT_EQ(fake.Calls, values("1", "0", "0", "0", "C:\\a.bmp"));
-    Run("<WALLC:C:\\a.bmp>");
-    EXPECT_EQ(fake.Calls, values("0", "0", "0", "0", "C:\\a.bmp"));
-    Run("<WALLS:C:\\a.bmp>");
-    EXPECT_EQ(fake.Calls, values("0", "2", "0", "0", "C:\\a.bmp"));
-    Run("<WALLP:0120,0045C:\\b.bmp>");
-    EXPECT_EQ(fake.Calls, values("0", "0", "120", "45", "C:\\b.bmp"));
+    const struct {
+        const char* Token;
+        Trace Calls;
+    } rows[] = {
+        {"<WALLT:C:\\a.bmp>", values("1", "0", "0", "0", "C:\\a.bmp")},
+        {"<WALLC:C:\\a.bmp>", values("0", "0", "0", "0", "C:\\a.bmp")},
+        {"<WALLS:C:\\a.bmp>", values("0", "2", "0", "0", "C:\\a.bmp")},
+        {"<WALLP:0120,0045C:\\b.bmp>", values("0", "0", "120", "45", "C:\\b.bmp")},
+        {"<WALLP:12>", values("0", "0", "12", "0", "")},
+        {"<WALLP:0120,45>", values("0", "0", "120", "45", "")},
+        {"<WALLP:0120,0045>", values("0", "0", "120", "45", "")},
+        {"<WALLP:0120,0045x>", values("0", "0", "120", "45", "x")},
+        {"<WALLP:12,0045C:\\b.bmp>", values("0", "0", "12", "45", "\\b.bmp")},
+        {"<WALLP:-012,+045f>", values("0", "0", "-12", "45", "f")},
+    };
+    for (const auto& row : rows) {
+        Run(row.Token);
+        EXPECT_EQ(fake.Calls, row.Calls) << row.Token;
+    }
 }
 
 TEST_F(SystemCommandsTest, DesktopAndShell) {

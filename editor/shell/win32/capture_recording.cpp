@@ -16,8 +16,6 @@ namespace orv::editor {
 namespace {
 
 constexpr const char* RecordingTip = "Macro Is Recording";
-constexpr const char* RecordingRunningMessage =
-    "A macro is being recorded.  End the recording before starting another one.";
 constexpr const char* MenuNotRecordedMessage =
     "A pop-up menu lists macros and has no keystrokes to record.  Use Modify to change it.";
 
@@ -49,10 +47,6 @@ CaptureRecording::~CaptureRecording() {
 }
 
 void CaptureRecording::Open(MacroHandOver& handOver) {
-    if (running_) {
-        ShowError(RecordingRunningMessage);
-        return;
-    }
     const int stopMacro = CaptureSystemMacro(context_.Table);
     const std::string stopName =
         stopMacro == 0 ? std::string() : KeyName(context_.Table.Entry(stopMacro).Activation);
@@ -113,10 +107,6 @@ bool CaptureRecording::KeepRecord(MacroHandOver& handOver) {
 }
 
 bool CaptureRecording::RecordPlanned(const CapturePlan& plan) {
-    if (running_) {
-        ShowError(RecordingRunningMessage);
-        return false;
-    }
     return OpenCaptureFile() && Begin({.Options = plan.Options,
                                        .MacroNumber = plan.MacroNumber,
                                        .SecondKey = plan.SecondKey,

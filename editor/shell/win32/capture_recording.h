@@ -27,7 +27,9 @@ class CaptureRecording {
 
     // "Capture Macro" for the handed-over record, and the recording the user
     // chose. A new macro is Saved when it starts (the caller appends it at
-    // once); KeepsLock then says the lock stays held until the end.
+    // once); KeepsLock then says the lock stays held until the end. Every
+    // road here began its change through the library's one road, whose guard
+    // refuses while a recording runs: none starts over another.
     void Open(MacroHandOver& handOver);
     // Records the selected macro again: lock, read, dialog, write; the lock
     // stays held until the end.
