@@ -241,10 +241,8 @@ InputDecision InputDecider::OnKey(const KeyEvent& event, Bytes table, const std:
         deadKeys_.Forget();
     if (vk == VirtualKey::Capital) {
         // The player's own Caps Lock presses count too: it follows the state.
-        if (!repeat) {
+        if (!repeat)
             capsLock_ = !capsLock_;
-            capsLockSeen_ = true;
-        }
         if (!repeat && roles.hotKeys && haveTable)
             d.Add({PlayerWindow(table), ProgramMessage::CapsLock, capsLock_ ? 1u : 0u});
         if (haveTable && !event.injectedByPlayer)
@@ -388,8 +386,7 @@ InputDecision InputDecider::Confirmed(KeyCombination keys, bool repeat, ConstByt
     for (auto [down, keys] : sides)
         if (!down)
             userKeys_ &= static_cast<ModifierKeySet>(~keys);
-    if (!capsLockSeen_)
-        capsLock_ = realKeys->CapsLockOn();
+    capsLock_ = realKeys->CapsLockOn();
     const KeyCombination user = UserHeld();
     keys.ctrl = user.ctrl;
     keys.alt = user.alt;

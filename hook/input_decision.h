@@ -163,9 +163,6 @@ class InputDecider {
     // is trusted.
     const RealKeyState* realKeys = nullptr;
     void SetCapsLock(bool on) { capsLock_ = on; }
-    // Keys may have passed unhooked: Caps Lock is taken from the system again
-    // until the hooks see it switched themselves.
-    void ForgetCapsLockSeen() { capsLockSeen_ = false; }
     bool CapsLock() const { return capsLock_; }
     // The keys held back, for typing them again; the hold forgets them.
     std::span<const HeldKey> TakeHeldKeys();
@@ -256,10 +253,6 @@ class InputDecider {
     std::bitset<256> swallowedKeys_;
     std::bitset<4> swallowedButtons_;
     bool capsLock_ = false;
-    // The system's answer is a guess on Windows (a thread's key state follows
-    // only the key messages it reads, and no thread of ours has the focus);
-    // a switch the hooks saw is known.
-    bool capsLockSeen_ = false;
     ModifierKeySet userKeys_ = 0;
     // Each modifier key's last press by the user, in the order of ModifierKeys.
     std::array<HeldKey, ModifierKeys.size()> userPresses_{};

@@ -359,7 +359,6 @@ void Uninstall(HHOOK& hook) {
     if (hook)
         UnhookWindowsHookEx(hook);
     hook = nullptr;
-    Input->decider.ForgetCapsLockSeen();
 }
 
 void OpenSwapTable() {
@@ -468,7 +467,6 @@ void WatchHooks() {
     const HookedInput hooked = Input->mouse ? HookedInput::KeysAndMouse : HookedInput::Keys;
     if (!GetLastInputInfo(&last) || !Input->watch.HooksLost(hooked, last.dwTime, GetTickCount()))
         return;
-    Input->decider.ForgetCapsLockSeen();
     if (Input->keyboard)
         Reinstall(Input->keyboard, WH_KEYBOARD_LL, KeyboardProc);
     if (Input->mouse)

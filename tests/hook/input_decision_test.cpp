@@ -668,15 +668,6 @@ TEST_F(HookDecisions, AModifierReleaseTheHooksNeverSawIsCorrectedBeforeAHotKey) 
     ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey,
                CtrlQ | CapsLockOnBit);
     EXPECT_TRUE(decider.CapsLock());
-    // Once the hooks saw Caps Lock switched, the system's answer (stale on a
-    // thread without the focus) no longer overrides it, until keys may have
-    // passed unhooked again.
-    Key(VirtualKey::Capital);
-    Key(VirtualKey::Capital, true);
-    ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey, CtrlQ);
-    decider.ForgetCapsLockSeen();
-    ExpectPost(With(VirtualKey::LeftControl, Q), Player, ProgramMessage::HotKey,
-               CtrlQ | CapsLockOnBit);
 
     // A run holds Shift (as the system says too): the user's Ctrl+Q is
     // still Ctrl+Q, during a run with or without the in-use byte.
