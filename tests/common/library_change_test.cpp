@@ -103,6 +103,18 @@ class LoggedNotices final : public ProgramNotices {
     Log& log_;
 };
 
+// The editor's side of a change: its lock, reloads and notices, all logged.
+struct EditorRig {
+    explicit EditorRig(const SettingsBlock& settings)
+        : lock{LibraryOwner::Editor, settings, syncFiles, host, told} {}
+    Log log;
+    MemorySyncFiles syncFiles{log};
+    QuietHost host;
+    LoggedNotices told{log};
+    NetworkLock lock;
+    LoggedReloads reloads{log};
+};
+
 // How a road's change ends, after BeginOn held macro 6 ("A") as chosen.
 enum class Act { Save, Append, Delete, Enable, Count, Cancel, KeepLock, Check };
 // What happens to the world before it acts.
@@ -249,12 +261,8 @@ TEST_F(LibraryChangeTest, EveryEndReleasesInOrderAndSaysItsOneMessage) {
         SCOPED_TRACE(road.name);
         WriteLibrary(start);
         ASSERT_TRUE(library.ReloadMacroFile(false));
-        Log log;
-        MemorySyncFiles syncFiles{log};
-        QuietHost host;
-        LoggedNotices told{log};
-        NetworkLock lock{LibraryOwner::Editor, *settings, syncFiles, host, told};
-        LoggedReloads reloads{log};
+        EditorRig rig{*settings};
+        auto& [log, syncFiles, host, told, lock, reloads] = rig;
         lock.SetUp();
         NetworkLock other{LibraryOwner::Player, *settings, syncFiles, host, told};
         if (road.meanwhile == Meanwhile::LockedElsewhere) {
@@ -305,12 +313,8 @@ TEST_F(LibraryChangeTest, EveryEndReleasesInOrderAndSaysItsOneMessage) {
 class LibraryChangeAloneTest : public testing::LibraryTest {};
 
 TEST_F(LibraryChangeAloneTest, WithoutNetworkModeAChangeHoldsAndTellsButLocksNothing) {
-    Log log;
-    MemorySyncFiles syncFiles{log};
-    QuietHost host;
-    LoggedNotices told{log};
-    NetworkLock lock{LibraryOwner::Editor, *settings, syncFiles, host, told};
-    LoggedReloads reloads{log};
+    EditorRig rig{*settings};
+    auto& [log, syncFiles, host, told, lock, reloads] = rig;
     ASSERT_TRUE(library.ReloadMacroFile(false));
     {
         LibraryChange change(lock, library, reloads, told);
@@ -327,12 +331,8 @@ TEST_F(LibraryChangeAloneTest, WithoutNetworkModeAChangeHoldsAndTellsButLocksNot
 // unchanged or its flag turned off and on, leaves the file as it was, to the
 // byte.
 TEST_F(LibraryChangeAloneTest, EveryKindWrittenBackAsReadKeepsTheFileToTheByte) {
-    Log log;
-    MemorySyncFiles syncFiles{log};
-    QuietHost host;
-    LoggedNotices told{log};
-    NetworkLock lock{LibraryOwner::Editor, *settings, syncFiles, host, told};
-    LoggedReloads reloads{log};
+    EditorRig rig{*settings};
+    auto& [log, syncFiles, host, told, lock, reloads] = rig;
     MacroRecord hotKey = Ordinary("hot", 65);
     MacroRecord timed = Ordinary("timed", ActivationCode::Scheduled);
     MacroRecord cue = Ordinary("cue", ActivationCode::Cueword);
