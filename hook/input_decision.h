@@ -219,6 +219,8 @@ class InputDecider {
     // While a Cueword's text is typed the user's keys wait: true when this
     // one is held back (or ends the hold and is typed after the others).
     bool HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d);
+    // A hot key the player acts on even while a run has the input.
+    bool ActsDuringRun(const KeyEvent& event, ConstBytes table) const;
     // The first key held: the modifier keys the user holds already go first,
     // so that the keys after them type what they typed.
     void HoldModifiersHeldNow(const KeyEvent& first);
@@ -254,6 +256,8 @@ class InputDecider {
     std::bitset<4> swallowedButtons_;
     bool capsLock_ = false;
     ModifierKeySet userKeys_ = 0;
+    // The user's modifier keys the player has lifted and not yet put back.
+    ModifierKeySet liftedByPlayer_ = 0;
     // Each modifier key's last press by the user, in the order of ModifierKeys.
     std::array<HeldKey, ModifierKeys.size()> userPresses_{};
     bool rightAlt_ = false;
