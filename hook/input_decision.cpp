@@ -339,6 +339,15 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, Bytes table) {
         }
         return d;
     }
+    // A press while keys are held waits behind them: they go first, where
+    // they were typed, and the press again after them. Its release follows.
+    if (!event.injectedByPlayer && !event.replayed && heldCount_ > 0) {
+        d.swallow = true;
+        d.replayHeld = true;
+        d.replayButton = event.button;
+        swallowedButtons_[event.button] = false;
+        return d;
+    }
     if (!event.injectedByPlayer)
         altAlone_ = false;
     if (capture) {

@@ -90,6 +90,8 @@ struct ButtonEvent {
     // The pointer is over the window that has the focus: asked of the system
     // only while a dialog asks for a combination.
     bool overFocus = false;
+    // A press that waited behind the held keys, pressed again after them.
+    bool replayed = false;
 };
 
 // The pointer moved or the wheel turned.
@@ -123,6 +125,9 @@ struct InputDecision {
     // The keys held back while a Cueword's text was typed are typed now,
     // after the posts.
     bool replayHeld = false;
+    // The user's button press (1 left, 2 right, 3 middle) that came while keys
+    // were held: pressed again after them, 0 none.
+    std::uint8_t replayButton = 0;
 
     // A post naming no window is dropped.
     void Add(const HookPost& post) {

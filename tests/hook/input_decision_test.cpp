@@ -324,6 +324,22 @@ TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
     Key(VirtualKey::Execute, true, true);
     EXPECT_EQ(held(), "d164 d81 u81 u164 ");
 
+    // A click waits behind the keys typed before it: they go first, then the
+    // press again, which is not held; its release goes on.
+    table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
+    decider.InUseHandedOver();
+    EXPECT_TRUE(Press(A).swallow);
+    InputDecision click = Button(1);
+    EXPECT_TRUE(click.swallow);
+    EXPECT_TRUE(click.replayHeld);
+    EXPECT_EQ(click.replayButton, 1);
+    EXPECT_EQ(held(), "d65 u65 ");
+    EXPECT_FALSE(decider.OnButton({.button = 1, .replayed = true}, table->Bytes).swallow);
+    EXPECT_FALSE(Button(1, true).swallow);
+    EXPECT_FALSE(Button(2).swallow) << "no key waits: a click goes on";
+    Button(2, true);
+    table->SetU8(HookAt::MacroPlaying, 0);
+
     // A Cueword macro that waits for the user's keys gets them.
     table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
     table->SetU8(HookAt::WaitClick + 2, 1);
