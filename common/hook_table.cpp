@@ -57,8 +57,7 @@ constexpr std::size_t FieldEnd(const HookField& f) {
 constexpr bool FieldsInside() {
     for (auto section : Sections)
         for (const HookField& f : section)
-            if (FieldEnd(f) > HookTable::Size)
-                return false;
+            if (FieldEnd(f) > HookTable::Size) return false;
     return true;
 }
 static_assert(FieldsInside(), "every section field lies inside the table");
