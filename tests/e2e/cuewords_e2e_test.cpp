@@ -116,6 +116,22 @@ TEST_F(CuewordsEndToEnd, KeysTypedOnStayInTheWindowTheyWereTypedIn) {
     EXPECT_TRUE(WaitFor([&] { return first.Text() == "one more"; })) << first.Text();
 }
 
+// A click during a Cueword's text: the keys typed before it land where they
+// were typed, the rest of the text where the click put the caret.
+TEST_F(CuewordsEndToEnd, AClickComesAfterTheKeysTypedBeforeIt) {
+    UseSuffix(false);
+    StartWith({CuewordMacro("lng", "abcd<DELAY:00.60>efgh")});
+    Target target;
+    ASSERT_TRUE(target.Start("Pad"));
+    RECT edit{};
+    ASSERT_TRUE(GetWindowRect(FindWindowExA(target.Window(), nullptr, "Edit", nullptr), &edit));
+    ASSERT_TRUE(target.Keys("key --delay 50 l n g z sleep 0.35 mousemove " +
+                            std::to_string(edit.left + 3) + " " + std::to_string(edit.top + 3) +
+                            " click 1"));
+    EXPECT_TRUE(WaitFor([] { return MasterByte(HookAt::MacroPlaying) == 0; }));
+    EXPECT_TRUE(WaitFor([&] { return target.Text() == "efghabcdz"; })) << target.Text();
+}
+
 // Shift still held from the Cueword's last letter and let go while the text
 // is typed: the player lifts it per keystroke and puts it back only while
 // the user holds it; nothing stays down and the text is unshifted.
