@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/macro_record.h"
+#include "common/system_macro_action.h"
+
 namespace orv {
 
 namespace {
@@ -118,6 +121,23 @@ bool ToHookSection(int number, HookSection& section) {
         return false;
     section = static_cast<HookSection>(number);
     return true;
+}
+
+bool TerminatesPlayer(ConstBytes table, int code) {
+    if (table.size() < HookTable::Size)
+        return false;
+    const int count = std::clamp(GetI32(table, HookAt::MacroCount), 0, HookMacroEntries);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k) {
+        const std::size_t scope = HookAt::ScopeTexts + 21 * k;
+        const std::string_view scopeText(reinterpret_cast<const char*>(&table[scope + 1]),
+                                         std::min<std::size_t>(table[scope], 1));
+        if (GetI16(table, HookAt::Kinds + 2 * k) == MacroKind::System &&
+            GetU16(table, HookAt::Activations + 2 * k) == code &&
+            table[HookAt::EnabledFlags + k] != 0 &&
+            SystemMacroActionOf(scopeText) == SystemMacroAction::TerminatePlayer)
+            return true;
+    }
+    return false;
 }
 
 }  // namespace orv

@@ -199,4 +199,9 @@ void CopySection(ConstBytes from, Bytes to, HookSection section, int item = 0);
 // A section number as the messages carry it; false above 14 or below 0.
 bool ToHookSection(int number, HookSection& section);
 
+// The combination's code ends the player: an enabled system macro on it
+// terminates. Read in place, with no allocation, so the hook library can ask
+// it of a key.
+bool TerminatesPlayer(ConstBytes table, int code);
+
 }  // namespace orv

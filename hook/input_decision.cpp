@@ -145,13 +145,19 @@ KeyCombination InputDecider::UserHeld() const {
 }
 
 void InputDecider::FollowUserModifier(const KeyEvent& event) {
-    if (event.injectedByPlayer)
-        return;
     const std::uint8_t vk = SidedKey(event.vk);
     for (std::size_t i = 0; i < ModifierKeys.size(); ++i) {
         if (ModifierKeys[i] != vk)
             continue;
         const auto bit = static_cast<ModifierKeySet>(1u << i);
+        if (event.injectedByPlayer) {
+            // The player lifts a key the user holds for a keystroke, and
+            // puts it back after it.
+            liftedByPlayer_ =
+                event.up && (userKeys_ & bit) ? liftedByPlayer_ | bit : liftedByPlayer_ & ~bit;
+            continue;
+        }
+        liftedByPlayer_ &= static_cast<ModifierKeySet>(~bit);
         userKeys_ = event.up ? userKeys_ & ~bit : userKeys_ | bit;
         if (!event.up)
             userPresses_[i] = {vk, static_cast<std::uint16_t>(event.scanCode), event.extended};
@@ -333,6 +339,15 @@ InputDecision InputDecider::OnButton(const ButtonEvent& event, Bytes table) {
         }
         return d;
     }
+    // A press while keys are held waits behind them: they go first, where
+    // they were typed, and the press again after them. Its release follows.
+    if (!event.injectedByPlayer && !event.replayed && heldCount_ > 0) {
+        d.swallow = true;
+        d.replayHeld = true;
+        d.replayButton = event.button;
+        swallowedButtons_[event.button] = false;
+        return d;
+    }
     if (!event.injectedByPlayer)
         altAlone_ = false;
     if (capture) {
@@ -383,9 +398,10 @@ InputDecision InputDecider::Confirmed(KeyCombination keys, bool repeat, ConstByt
     down_[VirtualKey::LeftWin] = real.win;
     const std::pair<bool, ModifierKeySet> sides[] = {
         {real.ctrl, CtrlKeys}, {real.alt, AltKeys}, {real.shift, ShiftKeys}, {real.win, WinKeys}};
+    // A key the player lifted is up for the system, not let go by the user.
     for (auto [down, keys] : sides)
         if (!down)
-            userKeys_ &= static_cast<ModifierKeySet>(~keys);
+            userKeys_ &= static_cast<ModifierKeySet>(~(keys & ~liftedByPlayer_));
     capsLock_ = realKeys->CapsLockOn();
     const KeyCombination user = UserHeld();
     keys.ctrl = user.ctrl;
@@ -564,8 +580,10 @@ bool InputDecider::HoldTyping(const KeyEvent& event, ConstBytes table, InputDeci
     const bool holding = table[HookAt::MacroPlaying] == HookAt::PlayingHoldsTyping &&
                          Playing(table) && !waitsForInput && !holdGaveUp_;
     const std::uint16_t key = event.vk & 0xFF;
-    // Escape still stops the run.
-    if (key == VirtualKey::Escape || (!holding && heldCount_ == 0))
+    // Escape still stops the run, and a hot key the player acts on during a
+    // run reaches it at once.
+    if (key == VirtualKey::Escape || (!holding && heldCount_ == 0) ||
+        (holding && !event.up && ActsDuringRun(event, table)))
         return false;
     // A release whose press went through goes through, so that nothing stays
     // down; a modifier's waits behind the keys held before it, which it
@@ -586,6 +604,12 @@ bool InputDecider::HoldTyping(const KeyEvent& event, ConstBytes table, InputDeci
     // all, itself last.
     d.replayHeld = !holding || holdGaveUp_;
     return true;
+}
+
+bool InputDecider::ActsDuringRun(const KeyEvent& event, ConstBytes table) const {
+    KeyCombination keys = UserHeld();
+    keys.vk = TrackedKey(event);
+    return TerminatesPlayer(table, EncodeHotKey(keys));
 }
 
 void InputDecider::HoldModifiersHeldNow(const KeyEvent& first) {

@@ -90,6 +90,8 @@ struct ButtonEvent {
     // The pointer is over the window that has the focus: asked of the system
     // only while a dialog asks for a combination.
     bool overFocus = false;
+    // A press that waited behind the held keys, pressed again after them.
+    bool replayed = false;
 };
 
 // The pointer moved or the wheel turned.
@@ -123,6 +125,9 @@ struct InputDecision {
     // The keys held back while a Cueword's text was typed are typed now,
     // after the posts.
     bool replayHeld = false;
+    // The user's button press (1 left, 2 right, 3 middle) that came while keys
+    // were held: pressed again after them, 0 none.
+    std::uint8_t replayButton = 0;
 
     // A post naming no window is dropped.
     void Add(const HookPost& post) {
@@ -219,6 +224,8 @@ class InputDecider {
     // While a Cueword's text is typed the user's keys wait: true when this
     // one is held back (or ends the hold and is typed after the others).
     bool HoldTyping(const KeyEvent& event, ConstBytes table, InputDecision& d);
+    // A hot key the player acts on even while a run has the input.
+    bool ActsDuringRun(const KeyEvent& event, ConstBytes table) const;
     // The first key held: the modifier keys the user holds already go first,
     // so that the keys after them type what they typed.
     void HoldModifiersHeldNow(const KeyEvent& first);
@@ -254,6 +261,8 @@ class InputDecider {
     std::bitset<4> swallowedButtons_;
     bool capsLock_ = false;
     ModifierKeySet userKeys_ = 0;
+    // The user's modifier keys the player has lifted and not yet put back.
+    ModifierKeySet liftedByPlayer_ = 0;
     // Each modifier key's last press by the user, in the order of ModifierKeys.
     std::array<HeldKey, ModifierKeys.size()> userPresses_{};
     bool rightAlt_ = false;

@@ -73,7 +73,7 @@ void RunDispatch::HotKeyPressed(std::uint32_t message, std::uint32_t window) {
     const int code = static_cast<int>(message & ~CapsLockBit);
     // "Terminate Orvane" ends the player whatever runs or waits: the close
     // aborts the run first.
-    if (TerminatesPlayer(code)) {
+    if (orv::TerminatesPlayer(table_.Bytes, code)) {
         desk_.SystemAction(SystemMacroAction::TerminatePlayer);
         return;
     }
@@ -124,15 +124,19 @@ void RunDispatch::ResumeOrRefuse(int code, bool capsLock) {
 
 void RunDispatch::PauseShown() {
     paused_ = true;
-    inUseBeforePause_ = table_.MacroPlaying();
+    inUseBeforePause_ = table_.U8(HookAt::MacroPlaying);
     shared_.SetMacroInUse(false);
 }
 
 void RunDispatch::PauseClosed() {
     paused_ = false;
     // A run without the in-use byte (scheduled, at start-up) must not be left
-    // with it: the hook library would report no hot key any more.
-    shared_.SetMacroInUse(inUseBeforePause_);
+    // with it: the hook library would report no hot key any more. A
+    // Cueword's text holds the user's keys again for its rest.
+    if (inUseBeforePause_ == HookAt::PlayingHoldsTyping)
+        shared_.SetMacroInUseHoldingTyping();
+    else
+        shared_.SetMacroInUse(inUseBeforePause_ != 0);
 }
 
 MacroChoice ChooseMacro(const HookTable& table, int code, const FrontWindow& front) {
@@ -202,12 +206,6 @@ int RunDispatch::SystemMacroOn(int code) const {
             return i;
     }
     return 0;
-}
-
-bool RunDispatch::TerminatesPlayer(int code) const {
-    const int n = SystemMacroOn(code);
-    return n &&
-           SystemMacroActionOf(table_.Entry(n).ScopeText) == SystemMacroAction::TerminatePlayer;
 }
 
 bool RunDispatch::RunSystemMacro(int code) {

@@ -191,7 +191,6 @@ class RunDispatch {
     bool BringForward(const MacroEntry& scope);
     // The enabled system macro on a hot-key code; 0 for none.
     int SystemMacroOn(int code) const;
-    bool TerminatesPlayer(int code) const;
     void RunRecord(int n, bool systemMenusOnly);
     void RunRead(int n, const MacroRecord& record, bool systemMenusOnly);
     void SystemAction(SystemMacroAction action);
@@ -205,7 +204,7 @@ class RunDispatch {
     bool starting_ = false;
     RunningMacro running_;
     bool paused_ = false;
-    bool inUseBeforePause_ = false;
+    std::uint8_t inUseBeforePause_ = 0;
 };
 
 }  // namespace orv::player

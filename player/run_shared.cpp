@@ -24,6 +24,13 @@ void RunShared::SetMacroInUseHoldingTyping() {
     HandOverInUse();
 }
 
+void RunShared::EndTypingHold() {
+    if (table_.U8(HookAt::MacroPlaying) != HookAt::PlayingHoldsTyping)
+        return;
+    table_.SetU8(HookAt::MacroPlaying, 1);
+    HandOverInUse();
+}
+
 void RunShared::HandOverInUse() {
     hooks_.HandOver(HookSection::InUse, table_);
     notices_.Post(NoticeCode::SectionChanged, static_cast<int>(HookSection::InUse));

@@ -29,6 +29,10 @@ class RunShared {
     // In use for a Cueword's text: the hook library also holds the keys the
     // user types until the text is typed, and types them after it.
     void SetMacroInUseHoldingTyping();
+    // The run leaves its place (a dialog waits for the user, another window
+    // comes forward): the keys held so far are typed now, where the run has
+    // typed, and the user's keys go straight on for the rest of it.
+    void EndTypingHold();
 
   private:
     void HandOverInUse();

@@ -75,13 +75,14 @@ void Type(WORD vk, wchar_t character) {
     SendInput(2, input, sizeof(INPUT));
 }
 
-// The user's keys held back, as they came, marked so that these hooks take
-// them for the user's own and never hold them again.
-void Replay(std::span<const HeldKey> keys) {
-    std::array<INPUT, InputDecider::HeldKeyRoom> input{};
+// The user's keys held back, as they came, then the button press that waited
+// behind them, marked so that these hooks take them for the user's own and
+// never hold them again.
+void Replay(std::span<const HeldKey> keys, std::uint8_t button) {
+    std::array<INPUT, InputDecider::HeldKeyRoom + 1> input{};
     std::size_t n = 0;
     for (const HeldKey& key : keys) {
-        if (n == input.size())
+        if (n == InputDecider::HeldKeyRoom)
             break;
         INPUT& in = input[n++];
         in.type = INPUT_KEYBOARD;
@@ -89,6 +90,15 @@ void Replay(std::span<const HeldKey> keys) {
         in.ki.wScan = key.scanCode;
         in.ki.dwFlags = (key.up ? KEYEVENTF_KEYUP : 0) | (key.extended ? KEYEVENTF_EXTENDEDKEY : 0);
         in.ki.dwExtraInfo = ReplayedInputTag;
+    }
+    if (button >= 1 && button <= 3) {
+        // Where the pointer is: the press it stands for was there a moment ago.
+        constexpr DWORD presses[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN,
+                                     MOUSEEVENTF_MIDDLEDOWN};
+        INPUT& in = input[n++];
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = presses[button - 1];
+        in.mi.dwExtraInfo = ReplayedInputTag;
     }
     if (n > 0)
         SendInput(static_cast<UINT>(n), input.data(), sizeof(INPUT));
@@ -103,7 +113,7 @@ void CarryOut(const InputDecision& d) {
     if (d.typeInstead != 0)
         Type(0, Input->wide[d.typeInstead]);
     if (d.replayHeld)
-        Replay(Input->decider.TakeHeldKeys());
+        Replay(Input->decider.TakeHeldKeys(), d.replayButton);
 }
 
 void Show(HANDLE event, bool on) {
@@ -327,6 +337,7 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
         const auto* m = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         ButtonEvent event = ButtonOf(wParam);
         event.injectedByPlayer = IsInjectedByPlayer(m->dwExtraInfo);
+        event.replayed = IsReplayedByHook(m->dwExtraInfo);
         event.time = m->time;
         event.place = PlaceOf(*m);
         event.overFocus = OverFocus(event, *m);
@@ -494,7 +505,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         case WM_IN_USE_CHANGED:
             Input->decider.InUseHandedOver();
             if (Input->decider.HoldOver(MasterTableImage()))
-                Replay(Input->decider.TakeHeldKeys());
+                Replay(Input->decider.TakeHeldKeys(), 0);
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
@@ -572,9 +583,12 @@ std::int32_t InstallHook(HookRole role) {
 }
 
 void InUseHandedOver() {
-    // Only where the input thread runs: the player's process.
+    // Only where the input thread runs: the player's process. Answered before
+    // the hand-over returns, so that the keys a hold gives back are typed
+    // ahead of whatever the run does next.
+    DWORD_PTR answer = 0;
     if (Control)
-        PostMessageA(Control, WM_IN_USE_CHANGED, 0, 0);
+        SendMessageTimeoutA(Control, WM_IN_USE_CHANGED, 0, 0, SMTO_NORMAL, CallerWaitMs, &answer);
 }
 
 bool RemoveHook(std::int32_t handle) {

@@ -99,10 +99,13 @@ TMainWin::TMainWin() {
     };
     dialogs_.WorkWindow = [this] { return PauseWorkWindow(); };
     // Dialogs and window commands let the keys played before them arrive
-    // first. Outside a run the player has typed nothing; an aborted run stops.
+    // first, and the user's keys a Cueword's text held after those. Outside a
+    // run the player has typed nothing; an aborted run stops.
     const auto settleInput = [this] {
-        if (state_.Running && !state_.AbortFlag)
-            waitCommands_.WaitWhileBusy(interpreter_.Play());
+        if (!state_.Running || state_.AbortFlag)
+            return;
+        shared_->EndTypingHold();
+        waitCommands_.WaitWhileBusy(interpreter_.Play());
     };
     dialogs_.SettleInput = settleInput;
     windowCommands_.SettleInput = settleInput;

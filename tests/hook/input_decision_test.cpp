@@ -9,6 +9,8 @@
 
 #include "common/hook_table.h"
 #include "common/hotkey_encoder.h"
+#include "common/macro_record.h"
+#include "common/system_macro_action.h"
 
 namespace orv {
 namespace {
@@ -322,6 +324,22 @@ TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
     Key(VirtualKey::Execute, true, true);
     EXPECT_EQ(held(), "d164 d81 u81 u164 ");
 
+    // A click waits behind the keys typed before it: they go first, then the
+    // press again, which is not held; its release goes on.
+    table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
+    decider.InUseHandedOver();
+    EXPECT_TRUE(Press(A).swallow);
+    InputDecision click = Button(1);
+    EXPECT_TRUE(click.swallow);
+    EXPECT_TRUE(click.replayHeld);
+    EXPECT_EQ(click.replayButton, 1);
+    EXPECT_EQ(held(), "d65 u65 ");
+    EXPECT_FALSE(decider.OnButton({.button = 1, .replayed = true}, table->Bytes).swallow);
+    EXPECT_FALSE(Button(1, true).swallow);
+    EXPECT_FALSE(Button(2).swallow) << "no key waits: a click goes on";
+    Button(2, true);
+    table->SetU8(HookAt::MacroPlaying, 0);
+
     // A Cueword macro that waits for the user's keys gets them.
     table->SetU8(HookAt::MacroPlaying, HookAt::PlayingHoldsTyping);
     table->SetU8(HookAt::WaitClick + 2, 1);
@@ -336,6 +354,13 @@ TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
         fullSeen += " d65/s u65/s";
         fullHeld += " d65 u65";
     }
+    // Ctrl+W ends the player.
+    const int terminate = EncodeHotKey({.vk = W, .ctrl = true});
+    table->SetU8(HookAt::CodeUsed + terminate, 1);
+    table->SetEntry(1, {.Kind = MacroKind::System,
+                        .ScopeText = ScopeTextOf(SystemMacroAction::TerminatePlayer),
+                        .Enabled = true,
+                        .Activation = static_cast<std::uint16_t>(terminate)});
     std::string edge = "hold", edgeSeen, edgeHeld;
     for (int i = 0; i < 63; ++i) {
         edge += " d65 u65";
@@ -365,6 +390,10 @@ TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
          true},
         {"a marker for input processed inside the run holds on", "hold d65 mid u65 end",
          "d65/s mid u65/s end > d65 u65"},
+        {"the key that ends the player reaches it at once; its Ctrl waits with the typing",
+         "hold d65 u65 d162 d87 u87 u162 end",
+         "d65/s u65/s d162/s d87/s=2:" + std::to_string(terminate) +
+             ":0 u87/s u162/s end > d65 u65 d162 u162"},
         {"a run that ends without its marker: the next key sends them, itself last",
          "hold d65 free u65 d66", "d65/s u65/s > d65 u65 d66"},
         {"the key past the room sends them all, itself last; later keys go straight on",
@@ -377,7 +406,7 @@ TEST_F(HookDecisions, KeysTypedDuringACuewordsTextAreHeldAndReplayedAfterIt) {
     };
     for (const Row& row : rows) {
         table->SetU8(HookAt::CuewordsExist, row.cuewords);
-        table->SetMacroCount(row.cuewords ? 3 : 0);
+        table->SetMacroCount(row.cuewords ? 3 : 1);
         EXPECT_EQ(Play(row.script), row.seen) << row.what;
         Play("free");
         decider.SetCapsLock(false);
@@ -682,6 +711,23 @@ TEST_F(HookDecisions, AModifierReleaseTheHooksNeverSawIsCorrectedBeforeAHotKey) 
         Button(1, true);
         Key(VirtualKey::LeftControl, true);
     }
+
+    // The player lifts the user's Ctrl for a keystroke: a key that acts in
+    // that gap finds Ctrl up in the system, though the user holds it still,
+    // and the player puts it back.
+    Key(VirtualKey::LeftShift, true, true);
+    system.held.shift = false;
+    table->SetU8(HookAt::MacroPlaying, 1);
+    Key(VirtualKey::LeftControl);
+    Key(VirtualKey::LeftControl, true, true);
+    system.held.ctrl = false;
+    ExpectPost(Press(VirtualKey::Escape), Player, ProgramMessage::Abort);
+    EXPECT_EQ(decider.UserModifierKeys(), ModifierKeyBit(VirtualKey::LeftControl));
+    Key(VirtualKey::LeftControl, false, true);
+    system.held.ctrl = true;
+    table->SetU8(HookAt::MacroPlaying, 0);
+    ExpectPost(Press(Q), Player, ProgramMessage::HotKey, CtrlQ);
+    Key(VirtualKey::LeftControl, true);
 }
 
 class RemapDecisions : public HookDecisions {

@@ -558,6 +558,13 @@ TEST_F(RunDispatchTest, APausedRunResumesOnItsOwnKeyOrTheResumeMacroOnly) {
         EXPECT_TRUE(hooks->Master.MacroPlaying());
         dispatch.MacroEnded();
     }
+    // A pause in a Cueword's text: the rest of the text holds the user's
+    // keys again.
+    table->SetMacroPlayingHoldingTyping();
+    dispatch.PauseShown();
+    dispatch.PauseClosed();
+    EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), HookAt::PlayingHoldsTyping);
+    dispatch.MacroEnded();
 }
 
 TEST_F(RunDispatchTest, AMenuOrASystemMacroStartedUnattendedTypesNothing) {

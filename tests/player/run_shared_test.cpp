@@ -44,6 +44,22 @@ TEST_F(RunSharedTest, TheInUseByteReachesTheHookLibraryAndTheEditor) {
     shared.SetMacroInUse(false);
     EXPECT_FALSE(hooks->Master.MacroPlaying());
     EXPECT_EQ(notices.Posted, (std::vector<std::pair<int, int>>{{6, 2}, {6, 2}}));
+
+    // A Cueword's hold ends for the rest of its run, handed over; a run that
+    // holds nothing, or none, is left as it is.
+    const std::pair<std::uint8_t, std::uint8_t> ends[] = {
+        {HookAt::PlayingHoldsTyping, 1}, {1, 1}, {0, 0}};
+    for (auto [before, after] : ends) {
+        notices.Posted.clear();
+        table->SetU8(HookAt::MacroPlaying, before);
+        shared.EndTypingHold();
+        EXPECT_EQ(table->U8(HookAt::MacroPlaying), after);
+        const bool ended = before == HookAt::PlayingHoldsTyping;
+        EXPECT_EQ(notices.Posted.size(), ended ? 1u : 0u) << int{before};
+        if (ended)
+            EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 1);
+    }
+    shared.SetMacroInUse(false);
 }
 
 }  // namespace
