@@ -56,8 +56,9 @@ TEST_F(RunSharedTest, TheInUseByteReachesTheHookLibraryAndTheEditor) {
         EXPECT_EQ(table->U8(HookAt::MacroPlaying), after);
         const bool ended = before == HookAt::PlayingHoldsTyping;
         EXPECT_EQ(notices.Posted.size(), ended ? 1u : 0u) << int{before};
-        if (ended)
+        if (ended) {
             EXPECT_EQ(hooks->Master.U8(HookAt::MacroPlaying), 1);
+        }
     }
     shared.SetMacroInUse(false);
 }
