@@ -27,6 +27,7 @@
 #include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/desktop_link.h"
 #include "editor/shell/win32/activation_dialogs.h"
+#include "editor/script/win32/direct_editor.h"
 #include "editor/shell/win32/editor_dialogs.h"
 #include "editor/shell/win32/macro_operations_install.h"
 #include "editor/shell/win32/menu_builder.h"
@@ -619,6 +620,41 @@ TEST_F(MacroOperationsTest, AnAddRefusedByAHeldLibraryComesBackWithTheEntriesAnd
     EXPECT_EQ(records.back().Nickname.str(), "ENTERED");
     EXPECT_EQ(records.back().ScriptText(), "typed by the user");
     EXPECT_FALSE(w.Lock().Holding());
+}
+
+// The editor back after that refusal holds a macro no file holds: one
+// Escape there asks before dropping it.
+TEST_F(MacroOperationsTest, EscapeInTheEditorBackAfterAHeldLibraryAsksBeforeDroppingTheMacro) {
+    TMainWin& w = OpenWithOperations();
+    InstallEditorDialogs(w, context);
+    const std::size_t count = RecordsOf(FileBytes(library)).size();
+    HANDLE held = INVALID_HANDLE_VALUE;
+    ModalDriver driver;
+    driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
+        f.UseBuilding.Click();
+        f.EnterKeyButton.Click();
+    });
+    driver.Expect<TModHotKeys>([&](TModHotKeys& f) {
+        f.NickName.SetText("ENTERED");
+        f.NewFormat.SetText("typed by the user");
+        held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        f.UpdateButton.Click();
+    });
+    boxes.Expect(LibraryMessage::SaveFailed);
+    driver.Expect<TModHotKeys>([&](TModHotKeys& f) {
+        CloseHandle(held);
+        EXPECT_EQ(f.NewFormat.Text(), "typed by the user");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+        PressKey(f, VK_ESCAPE);
+        ASSERT_TRUE(f.IsOpen()) << "one Escape dropped the macro the user typed";
+        f.UpdateButton.Click();
+    });
+    w.MenuAddHotKey.Click();
+    const std::vector<MacroRecord> records = RecordsOf(FileBytes(library));
+    ASSERT_EQ(records.size(), count + 1);
+    EXPECT_EQ(records.back().ScriptText(), "typed by the user");
 }
 
 // A running macro swaps the library while Add Macro is open: the new macro
