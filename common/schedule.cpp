@@ -6,7 +6,7 @@
 namespace orv {
 namespace {
 
-constexpr int MonthDays[12] = {31, 28, 31, 30, 31, 31, 30, 31, 30, 31, 30, 31};
+constexpr int MonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Gregorian: a century year is a leap year only when divisible by 400, so a
 // run set for 29 February 2100 is refused instead of never coming.
@@ -121,6 +121,7 @@ ScheduleEntry NextWholeHourOnce(DateTime now) {
     e.Year = std::to_string(day.year);
     e.MonthIndex = day.month - 1;
     e.Day = std::to_string(day.day);
+    e.WeekdayIndex = day.dayOfWeek - 1;
     return e;
 }
 

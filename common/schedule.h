@@ -40,7 +40,8 @@ struct ScheduleRefusal {
 std::optional<ScheduleRefusal> CheckSchedule(const ScheduleEntry& entry, const DateTimeParts& now);
 
 // A single run at the next whole hour after now, as its controls show it:
-// what a one-time schedule offers, a moment still ahead.
+// what a one-time schedule offers, a moment still ahead; its weekday is that
+// of the same date (past 23:00, tomorrow's).
 ScheduleEntry NextWholeHourOnce(DateTime now);
 
 // The record holds a time of day of its own to show: an hour and minute a

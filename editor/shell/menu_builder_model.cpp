@@ -27,10 +27,11 @@ bool Valid(int index, std::size_t size) {
 void MenuBuilderModel::FillIt(std::vector<ListMacro> macros, const std::vector<int>& members) {
     inMenu_.clear();
     available_.clear();
-    const int count = static_cast<int>(macros.size());
+    // By number, not position: the lines offered may lack macros that moved.
     for (int member : members)
-        if (member >= 1 && member <= count)
-            inMenu_.push_back(macros[static_cast<std::size_t>(member - 1)]);
+        if (auto found = std::ranges::find(macros, member, &ListMacro::Number);
+            found != macros.end())
+            inMenu_.push_back(*found);
     for (ListMacro& macro : macros) {
         const bool listed = std::ranges::any_of(
             inMenu_, [&](const ListMacro& m) { return m.Number == macro.Number; });

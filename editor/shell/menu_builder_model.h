@@ -23,8 +23,9 @@ class MenuBuilderModel {
   public:
     enum class Placement { AtEnd, Before, After };
 
-    // FillIt: members that are no longer macros (numbers above the count) are
-    // dropped; system macros and members are not available.
+    // FillIt: members not among the macros offered (numbers above the count,
+    // or macros moved since) are dropped; system macros and members are not
+    // available.
     void FillIt(std::vector<ListMacro> macros, const std::vector<int>& members);
 
     const std::vector<ListMacro>& Available() const { return available_; }

@@ -135,7 +135,7 @@ std::string TModHotKeys::EditedState() const {
 bool TModHotKeys::FormCloseQuery() {
     if (Saved == 1)
         return true;
-    if (!ChangesMayGo(EditedState() != shownState_))
+    if (!ChangesMayGo(HoldsUnsavedEdits || EditedState() != shownState_))
         return false;
     // Nothing cancelled stays behind, the dialogs' writes into the record included.
     host_.Macro() = opened_;

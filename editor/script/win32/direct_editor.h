@@ -36,6 +36,9 @@ class TModHotKeys : public TForm {
     std::uint8_t IsExisting = 0;
     std::uint8_t ScopeLocked = 0;
     ActivationKind ActKind = ActivationKind::HotKey;
+    // The record holds edits no file holds yet (the editor is back after a
+    // save the file refused): closing without saving asks even unchanged.
+    bool HoldsUnsavedEdits = false;
     // Read by the caller: 1 after Update filled the record.
     std::uint8_t Saved = 0;
 

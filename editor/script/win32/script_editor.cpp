@@ -197,7 +197,7 @@ bool TDoScripting::TextFileEdited() const {
 bool TDoScripting::FormCloseQuery() {
     if (Saved == 1)
         return true;
-    if (!ChangesMayGo(EditedState() != shownState_ || TextFileEdited()))
+    if (!ChangesMayGo(HoldsUnsavedEdits || EditedState() != shownState_ || TextFileEdited()))
         return false;
     // Nothing cancelled stays behind, the dialogs' writes into the record included.
     host_.Macro() = opened_;

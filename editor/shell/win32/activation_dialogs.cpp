@@ -119,6 +119,12 @@ void TDoSchedule::FormShow() {
         else
             time->Show(next.Hour, next.Minute, next.Pm);
     }
+    if (!ownTime) {
+        // The next whole hour after 23:00 is tomorrow's: today's weekday or
+        // day at that hour would first come a week or a month away.
+        WeeklyDayOfWeek.SetItemIndex(next.WeekdayIndex);
+        MonthlyDay.SetText(next.Day);
+    }
     const int kind = r.ScheduleKind >= 0 && r.ScheduleKind <= 7 ? r.ScheduleKind : 0;
     if (!HoldsOnceTime(r))
         ShowOnce(next);

@@ -175,6 +175,7 @@ bool TAddNewHotKey::ShowEditorAgain() {
     // macro's own, not afresh.
     MacroHandOver handOver = *lastHandOver_;
     handOver.IsExisting = true;
+    handOver.HoldsUnsavedEdits = true;
     handOver.Saved = false;
     (*lastEditor_)(handOver);
     Saved = handOver.Saved;

@@ -29,10 +29,14 @@ int SystemField(const HookTable& table, int macro) {
     return field >= 1 && field <= 5 ? field : 1;
 }
 
-bool ChooseActivation(MacroRecord& record, EditorContext& context, std::uint8_t changeMode) {
+// choice: the one to show again, if any; the one taken, after Ok.
+bool ChooseActivation(MacroRecord& record, EditorContext& context, std::uint8_t changeMode,
+                      std::optional<ActivationChoice>& choice) {
     TCopyOrMove dialog(record, context);
     dialog.ChangeMode = changeMode;
+    dialog.Choice = choice;
     dialog.ShowModal();
+    choice = dialog.Choice;
     return dialog.Done == 1;
 }
 
@@ -48,11 +52,12 @@ void DoCopy(TMainWin& main, EditorContext& context) {
     if (!change.BeginOn(main.SelectedMacro(), main.Roads().Listed()))
         return;
     MacroRecord copy = change.Held().AsRead;
-    // A file busy for a while brings the dialog back, to be saved once it is
-    // free or given up.
+    // A file busy for a while brings the dialog back with the user's choice,
+    // to be saved once it is free or given up.
+    std::optional<ActivationChoice> choice;
     LibraryStatus status = LibraryStatus::Done;
     do {
-        if (!ChooseActivation(copy, context, 0))
+        if (!ChooseActivation(copy, context, 0, choice))
             return;
         status = change.CheckHeld(LibraryWrite::Save);
         if (status == LibraryStatus::Done)
@@ -77,8 +82,9 @@ void DoMove(TMainWin& main, EditorContext& context) {
         ShowSystemKeys(main, context, SystemField(context.Table, macro));
         return;
     }
-    main.ChangeUnderLock(macro, [&context](MacroRecord& record) {
-        return ChangeOutcome{ChooseActivation(record, context, 1)};
+    std::optional<ActivationChoice> choice;
+    main.ChangeUnderLock(macro, [&context, &choice](MacroRecord& record) {
+        return ChangeOutcome{ChooseActivation(record, context, 1, choice), false, true};
     });
 }
 
@@ -104,9 +110,32 @@ void TCopyOrMove::FormShow() {
     KeyList.ClearItems();
     for (const std::string& line : HotKeyListLines(HotKeyUsers(context_.Table)).Lines)
         KeyList.AddItem(line);
-    HotKeyRadio.SetChecked(true);
+    ShowChoice(Choice.value_or(ActivationChoice{}));
+}
+
+TRadioButton& TCopyOrMove::RadioOf(NewActivation kind) {
+    switch (kind) {
+        case NewActivation::Cueword:
+            return CuewordRadio;
+        case NewActivation::Timed:
+            return TimedRadio;
+        case NewActivation::WindowTitle:
+            return TitleRadio;
+        case NewActivation::None:
+            return NoneRadio;
+        case NewActivation::HotKey:
+            break;
+    }
+    return HotKeyRadio;
+}
+
+void TCopyOrMove::ShowChoice(const ActivationChoice& choice) {
+    RadioOf(choice.Kind).SetChecked(true);
+    HotKeyReported(choice.Code);
+    CuewordEntry.SetText(choice.Text);
     EnableDisable();
-    HotKeyEntry.SetFocus();
+    if (choice.Kind == NewActivation::HotKey)
+        HotKeyEntry.SetFocus();
 }
 
 void TCopyOrMove::SetSecondWindow(HWND window, bool on) {
@@ -180,6 +209,7 @@ void TCopyOrMove::OkButtonClick() {
     if (choice.Kind == NewActivation::Timed && !EditSchedule(chosen))
         return;
     record_ = chosen;
+    Choice = choice;
     Done = 1;
     Close(IDOK);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "common/macro_record.h"
@@ -21,6 +22,9 @@ class TCopyOrMove : public TForm, private SecondWindow {
     TCopyOrMove(MacroRecord& record, EditorContext& context);
     std::uint8_t ChangeMode = 0;  // 1 move, 0 copy
     std::uint8_t Done = 0;
+    // In: a choice to show again (the dialog back after a save the file
+    // refused), else a fresh one; out: the choice Ok took.
+    std::optional<ActivationChoice> Choice;
 
     TRadioButton HotKeyRadio{*this, nullptr, {8, 8, 150, 18}, "Hot &Key"};
     TRadioButton CuewordRadio{*this, nullptr, {8, 28, 150, 18}, "C&ueword"};
@@ -46,6 +50,8 @@ class TCopyOrMove : public TForm, private SecondWindow {
   private:
     void SetSecondWindow(HWND window, bool on) override;
     NewActivation Chosen() const;
+    TRadioButton& RadioOf(NewActivation kind);
+    void ShowChoice(const ActivationChoice& choice);
     // False when the user declines a key the system may use itself.
     bool CheckBad(int code) const;
     MacroRecord& record_;

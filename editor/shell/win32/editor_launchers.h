@@ -38,6 +38,9 @@ struct MacroHandOver {
     bool ScopeLocked = false;  // a global macro holds the hot key: no global scope
     std::string HotKeyLabel;   // the key's name, "Cueword: " and the Cueword, or a title
     bool SharedKey = false;    // another global, menu or system macro has the same hot key
+    // The record holds edits no file holds yet: the editor is back after a
+    // save the file refused, and closing it without saving asks first.
+    bool HoldsUnsavedEdits = false;
     // The change the hand-over is made under: the editor's writes go through it.
     LibraryChange* Change = nullptr;
     // Results.

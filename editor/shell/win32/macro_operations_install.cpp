@@ -15,7 +15,8 @@ void InstallMacroOperations(TMainWin& main, EditorContext& context) {
     launchers.OnDesktop = [&main] { main.MenuOnDesktopClick(); };
     launchers.BuildMenu = [&context](MacroHandOver& handOver) {
         const PopupMenuEdit edit =
-            EditPopupMenu(handOver.Owner, handOver.Record, handOver.IsExisting, context);
+            EditPopupMenu(handOver.Owner, handOver.Record, handOver.IsExisting,
+                          handOver.HoldsUnsavedEdits, context);
         handOver.Saved = edit.Saved;
         handOver.MenuInTray = edit.MenuInTray;
     };

@@ -227,7 +227,11 @@ class TMainWin : public TForm, private NetworkLockHost {
     // A dialog's change to macro n: the dialog, its save where the held
     // macro still is (the dialog back with the user's edits while the file
     // is busy), refill, reselect, hot keys, then the change's release and
-    // notices. True when the record was written.
+    // notices. True when the record was written. The dialog is told when the
+    // record it gets holds edits no file holds yet (it is back after a save
+    // the file refused).
+    bool ChangeUnderLock(
+        int n, const std::function<ChangeOutcome(MacroRecord&, bool unsavedEdits)>& dialog);
     bool ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog);
 
     // This editor's recording starts or ends (Roads().SetRecording).
@@ -349,7 +353,7 @@ class TMainWin : public TForm, private NetworkLockHost {
     void ReadListed(const std::vector<ListMacro>& listed,
                     const std::function<void(LibraryView&)>& read);
     // Helpers of the operations (main_window_operations.cpp).
-    MacroHandOver ExistingHandOver(int n, MacroRecord& record);
+    MacroHandOver ExistingHandOver(int n, MacroRecord& record, bool unsavedEdits);
     bool ListedInAMenu(int n) const;
     // The held macro filed under category id, with the change it is held by.
     void FileUnderCategory(LibraryChange& change, std::uint32_t id, bool sound);

@@ -51,6 +51,11 @@ void TMainWin::SetSyncTimer(bool on) {
 }
 
 bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRecord&)>& dialog) {
+    return ChangeUnderLock(n, [&dialog](MacroRecord& record, bool) { return dialog(record); });
+}
+
+bool TMainWin::ChangeUnderLock(
+    int n, const std::function<ChangeOutcome(MacroRecord&, bool unsavedEdits)>& dialog) {
     LibraryChange change = roads_.NewChange();
     if (!change.BeginOn(n, roads_.Listed()))
         return false;
@@ -64,11 +69,13 @@ bool TMainWin::ChangeUnderLock(int n, const std::function<ChangeOutcome(MacroRec
     // macro that moved or a file that can never take it: the dialog comes
     // back with the edits, to be saved once the file is free or given up
     // with Cancel.
+    bool unsavedEdits = false;
     do {
-        outcome = dialog(current_);
+        outcome = dialog(current_, unsavedEdits);
         trayChanged = trayChanged || outcome.PopupTrayChanged;
         if (outcome.Saved)
             status = change.Save(current_);
+        unsavedEdits = true;
     } while (outcome.Saved && MayLandLater(status) && outcome.UserEdits);
     if (!change.Changed())
         return false;

@@ -82,8 +82,9 @@ void TMainWin::DoAdd() {
         change.Tell(NoticeCode::PopupMenusChanged);
 }
 
-MacroHandOver TMainWin::ExistingHandOver(int n, MacroRecord& record) {
+MacroHandOver TMainWin::ExistingHandOver(int n, MacroRecord& record, bool unsavedEdits) {
     MacroHandOver handOver{record};
+    handOver.HoldsUnsavedEdits = unsavedEdits;
     handOver.Owner = Handle();
     handOver.MacroNumber = n;
     handOver.IsExisting = true;
@@ -111,8 +112,8 @@ void TMainWin::DoModify() {
     const bool popup = context_.Table.Entry(n).Kind == MacroKind::PopupMenu;
     const EditorLaunchers::HandOver& editor =
         popup ? launchers_.BuildMenu : launchers_.OpenDirectEditor;
-    ChangeUnderLock(n, [&](MacroRecord& record) {
-        MacroHandOver handOver = ExistingHandOver(n, record);
+    ChangeUnderLock(n, [&](MacroRecord& record, bool unsavedEdits) {
+        MacroHandOver handOver = ExistingHandOver(n, record, unsavedEdits);
         editor(handOver);
         return ChangeOutcome{handOver.Saved, popup && handOver.MenuInTray, true};
     });
@@ -130,8 +131,8 @@ void TMainWin::DoTheScript() {
         default:
             break;
     }
-    ChangeUnderLock(n, [&](MacroRecord& record) {
-        MacroHandOver handOver = ExistingHandOver(n, record);
+    ChangeUnderLock(n, [&](MacroRecord& record, bool unsavedEdits) {
+        MacroHandOver handOver = ExistingHandOver(n, record, unsavedEdits);
         launchers_.OpenScriptEditor(handOver);
         return ChangeOutcome{handOver.Saved, false, true};
     });

@@ -43,9 +43,10 @@ MenuColumnTitles::MenuColumnTitles(TForm& form, Bounds list)
       Scope(form, nullptr, TitleBounds(list, 5, 2), "Scope") {}
 
 PopupMenuEdit EditPopupMenu(HWND owner, MacroRecord& record, bool isExisting,
-                            const EditorContext& context) {
+                            bool holdsUnsavedEdits, const EditorContext& context) {
     TDoBuildMenu builder(record, context);
     builder.IsExisting = isExisting;
+    builder.HoldsUnsavedEdits = holdsUnsavedEdits;
     builder.ShowModal(owner);
     return {builder.Saved, builder.MenuInTray};
 }
@@ -119,7 +120,7 @@ void TDoBuildMenu::FormShow() {
 }
 
 bool TDoBuildMenu::FormCloseQuery() {
-    return Saved || ChangesMayGo(Chosen() != opened_);
+    return Saved || ChangesMayGo(HoldsUnsavedEdits || Chosen() != opened_);
 }
 
 void TDoBuildMenu::FillIt() {

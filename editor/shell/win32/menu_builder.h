@@ -41,7 +41,7 @@ struct PopupMenuEdit {
 // are those of the context's library; a menu whose members no longer name
 // the macros offered is refused (Saved false).
 PopupMenuEdit EditPopupMenu(HWND owner, MacroRecord& record, bool isExisting,
-                            const EditorContext& context);
+                            bool holdsUnsavedEdits, const EditorContext& context);
 
 class TDoBuildMenu : public TForm {
   public:
@@ -50,6 +50,9 @@ class TDoBuildMenu : public TForm {
 
     // Set by the caller before the show; read after it.
     bool IsExisting = false;
+    // The record holds edits no file holds yet (the builder is back after a
+    // save the file refused): closing without Ok asks even unchanged.
+    bool HoldsUnsavedEdits = false;
     bool Saved = false;
     bool MenuInTray = false;
 

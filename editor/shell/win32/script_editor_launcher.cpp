@@ -37,20 +37,19 @@ struct ScriptEditorRun {
 };
 
 // The script editor with its command palette behind "Wizard".
-bool ShowScriptEditor(EditorHost& host, ActivationKind actKind, bool existing, bool scopeLocked) {
+bool ShowScriptEditor(EditorHost& host, const MacroHandOver& handOver) {
     TDoScripting form(host);
     form.Palette = OpenPalette;
-    return ShowEditorOn(form, actKind, existing, scopeLocked);
+    return ShowEditorOn(form, handOver);
 }
 
 }  // namespace
 
 void EditOnHandOver(TMainWin& main, EditorContext& context, MacroHandOver& handOver,
                     const ShowEditor& show) {
-    const bool scopeLocked = handOver.ScopeLocked || handOver.SharedKey;
     // A new macro is counted by the caller's append, once it is written.
     ScriptEditorRun run(main, context, handOver.Record);
-    handOver.Saved = show(run.host, handOver.ActKind, handOver.IsExisting, scopeLocked);
+    handOver.Saved = show(run.host, handOver);
 }
 
 void EditScript(TMainWin& main, EditorContext& context, MacroHandOver& handOver) {

@@ -10,24 +10,24 @@
 namespace orv::editor {
 
 // Shows an editor on the host of one run; true when it saved into the record.
-using ShowEditor =
-    std::function<bool(EditorHost& host, ActivationKind actKind, bool existing, bool scopeLocked)>;
+using ShowEditor = std::function<bool(EditorHost& host, const MacroHandOver& handOver)>;
 
 // Either script editor form, shown modal; true when it saved.
 template <class Editor>
-bool ShowEditorOn(Editor& form, ActivationKind actKind, bool existing, bool scopeLocked) {
-    form.IsExisting = existing ? 1 : 0;
-    form.ScopeLocked = scopeLocked ? 1 : 0;
-    form.ActKind = actKind;
+bool ShowEditorOn(Editor& form, const MacroHandOver& handOver) {
+    form.IsExisting = handOver.IsExisting ? 1 : 0;
+    form.ScopeLocked = handOver.ScopeLocked || handOver.SharedKey ? 1 : 0;
+    form.ActKind = handOver.ActKind;
+    form.HoldsUnsavedEdits = handOver.HoldsUnsavedEdits;
     form.ShowModal();
     return form.Saved == 1;
 }
 
 // Either script editor form, made on the host and shown modal.
 template <class Editor>
-bool ShowEditorForm(EditorHost& host, ActivationKind actKind, bool existing, bool scopeLocked) {
+bool ShowEditorForm(EditorHost& host, const MacroHandOver& handOver) {
     Editor form(host);
-    return ShowEditorOn(form, actKind, existing, scopeLocked);
+    return ShowEditorOn(form, handOver);
 }
 
 // One run of an editor of the handed-over record: the host the shell gives

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 
@@ -37,6 +38,7 @@ TEST(MenuBuilder, PlacingRemovingAndMovingMembers) {
         std::function<void(MenuBuilderModel&)> act;
         std::vector<int> members, available;
         int menuIndex, availableIndex;
+        std::vector<int> notOffered = {};  // macros moved away since they were listed
     };
     auto add = [](Placement p) { return [p](MenuBuilderModel& m) { EXPECT_TRUE(m.Add(p)); }; };
     auto remove = [](MenuBuilderModel& m) { EXPECT_TRUE(m.Remove()); };
@@ -69,11 +71,35 @@ TEST(MenuBuilder, PlacingRemovingAndMovingMembers) {
         {"down", {4, 2, 6}, 0, -1, down, {2, 4, 6}, {1, 3}, 1, -1},
         {"member 7 of 6 dropped", {7, 3, 0}, -1, -1, none, {3}, {1, 2, 4, 6}, -1, -1},
         {"a listed system macro stays", {5}, -1, -1, none, {5}, {1, 2, 3, 4, 6}, -1, -1},
+        {"members stay the macros chosen when one before them is no longer offered",
+         {1, 2, 3},
+         -1,
+         -1,
+         none,
+         {1, 3},
+         {4, 6},
+         -1,
+         -1,
+         {2}},
+        {"a member no longer offered is dropped wherever it stands",
+         {6, 4, 2},
+         -1,
+         -1,
+         none,
+         {6, 2},
+         {1, 3},
+         -1,
+         -1,
+         {4}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        std::vector<ListMacro> offered = Macros(6);
+        std::erase_if(offered, [&](const ListMacro& m) {
+            return std::ranges::find(c.notOffered, m.Number) != c.notOffered.end();
+        });
         MenuBuilderModel model;
-        model.FillIt(Macros(6), c.stored);
+        model.FillIt(offered, c.stored);
         model.SelectInMenu(c.menuLine);
         model.SelectAvailable(c.availableLine);
         c.act(model);

@@ -62,6 +62,11 @@ TEST(ScheduleUpdate, RefusalsNameTheFieldAndLeaveTheRecordAsItWas) {
         {Once("2001", 1, "29"), y2000, badDay, ScheduleField::Day},
         {Once("2100", 1, "29"), y2000, badDay, ScheduleField::Day},
         {Once("2026", 5, "15"), today, ""},
+        {Once("2026", 5, "30"), today, ""},
+        {Once("2026", 5, "31"), today, badDay, ScheduleField::Day},  // June has 30 days
+        {Once("2026", 6, "31"), today, ""},                          // July 31
+        {Once("2026", 7, "31"), today, ""},
+        {Once("2026", 8, "31"), today, badDay, ScheduleField::Day},
         {Once("2026", 5, "14"), today, elapsed, ScheduleField::Day},
         {Once("2026", 5, "15"), at2105, ""},  // 9:05 PM on the dot: it still runs
         {Once("2026", 5, "15"), at210530, "Specified time has already elapsed."},
@@ -121,6 +126,45 @@ TEST(ScheduleShown, OnlyATimeOfTheRecordsOwnIsShownAsItStands) {
             << row.Kind << " " << row.Hour << ":" << row.Minute;
         EXPECT_EQ(HoldsTimeOfDay(macro), row.HoldsTime)
             << row.Kind << " " << row.Hour << ":" << row.Minute;
+    }
+}
+
+// The single run a new timed macro is offered: the next whole hour, taken
+// by its own Update, on the date (and weekday) that hour falls on.
+TEST(ScheduleOffered, TheNextWholeHourAcrossDayMonthAndYearEnds) {
+    const struct Row {
+        const char* what;
+        DateTime now;
+        const char* hour;
+        bool pm;
+        int year, monthIndex;
+        const char* day;
+        int weekdayIndex;  // 0 Sunday
+    } rows[] = {
+        {"23:30 on the last of December", EncodeDateTime(2026, 12, 31, 23, 30), "12", false, 2027,
+         0, "1", 5},
+        {"23:00 sharp on 28 February", EncodeDateTime(2027, 2, 28, 23, 0), "12", false, 2027, 2,
+         "1", 1},
+        {"23:59:59.999 on 28 February of a leap year", EncodeDateTime(2028, 2, 28, 23, 59, 59, 999),
+         "12", false, 2028, 1, "29", 2},
+        {"11:59 AM", EncodeDateTime(2026, 6, 30, 11, 59), "12", true, 2026, 5, "30", 2},
+        {"midnight sharp", EncodeDateTime(2026, 7, 1, 0, 0), "1", false, 2026, 6, "1", 3},
+        {"22:59:59.999 on 31 July", EncodeDateTime(2026, 7, 31, 22, 59, 59, 999), "11", true, 2026,
+         6, "31", 5},
+        {"23:30 on 31 July", EncodeDateTime(2026, 7, 31, 23, 30), "12", false, 2026, 7, "1", 6},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const ScheduleEntry e = NextWholeHourOnce(row.now);
+        EXPECT_EQ(e.Hour, row.hour);
+        EXPECT_EQ(e.Minute, "00");
+        EXPECT_EQ(e.Pm, row.pm);
+        EXPECT_EQ(e.Year, std::to_string(row.year));
+        EXPECT_EQ(e.MonthIndex, row.monthIndex);
+        EXPECT_EQ(e.Day, row.day);
+        EXPECT_EQ(e.WeekdayIndex, row.weekdayIndex);
+        const std::optional<ScheduleRefusal> refusal = CheckSchedule(e, DecodeDateTime(row.now));
+        EXPECT_FALSE(refusal) << refusal->Message;
     }
 }
 

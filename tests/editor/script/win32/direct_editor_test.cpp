@@ -293,6 +293,16 @@ TEST_F(DirectEditorTest, LeavingWithoutUpdateAsksOnlyAfterAChangeAndKeepsTheReco
             EXPECT_EQ(f.NewFormat.Text(), "changed");
             leave(f);
         });
+        // Back after a save the file refused, untouched since: the record
+        // holds edits no file holds, so it asks all the same.
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
+        Run("keep", [&](TModHotKeys& f) {
+            f.HoldsUnsavedEdits = true;
+            leave(f);
+            EXPECT_TRUE(f.IsOpen());
+            leave(f);
+        });
         EXPECT_EQ(saved, 0);
         EXPECT_EQ(macro.ScriptText(), "keep");
         EXPECT_EQ(macro.Nickname.str(), "TYPING");

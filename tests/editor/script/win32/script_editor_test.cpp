@@ -263,6 +263,8 @@ TEST_F(ScriptEditorFormTest, EscapeAsksOnlyAfterAChangeAndKeepsTheRecord) {
          [](TDoScripting& f) { f.SetSchedule.Click(); }},
         {"the Cueword options set", ActivationKind::Cueword, MacroKind::Global,
          [](TDoScripting& f) { f.Properties.Click(); }},
+        {"back after a save the file refused, untouched since", ActivationKind::HotKey,
+         MacroKind::Global, [](TDoScripting& f) { f.HoldsUnsavedEdits = true; }},
     };
     for (const Change& change : changes) {
         SCOPED_TRACE(change.What);

@@ -2,11 +2,13 @@
 // menus with the dialogs they open, on a library of the test's own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <tuple>
 
 #include "common/files.h"
 #include "common/hotkeys.h"
@@ -25,6 +27,7 @@
 #include "editor/shell/win32/copy_move_dialog.h"
 #include "editor/shell/win32/desktop_link.h"
 #include "editor/shell/win32/activation_dialogs.h"
+#include "editor/script/win32/direct_editor.h"
 #include "editor/shell/win32/editor_dialogs.h"
 #include "editor/shell/win32/macro_operations_install.h"
 #include "editor/shell/win32/menu_builder.h"
@@ -545,15 +548,56 @@ TEST_F(MacroOperationsTest, CancelInTheScheduleLeavesTheFileAsItWasFromChangeAnd
     }
 }
 
+// Change Activation and Copy while another program holds the library for a
+// moment: the dialog comes back with the choice the user made (a Cueword,
+// typed), and it lands once the file is free.
+TEST_F(MacroOperationsTest, ChangeAndCopyOnAHeldLibraryComeBackWithTheChoiceMade) {
+    TMainWin& w = Open();
+    InstallEditorDialogs(w, context);
+    for (TMenuItem* menu : {&w.MenuMoveHot, &w.MenuCopyHot}) {
+        const std::string cueword = menu == &w.MenuMoveHot ? "sig1" : "sig2";
+        SCOPED_TRACE(cueword);
+        Select("TYPE NAME");
+        HANDLE held = INVALID_HANDLE_VALUE;
+        boxes.Expect(LibraryMessage::SaveFailed);
+        ModalDriver driver;
+        driver.Expect<TCopyOrMove>([&](TCopyOrMove& f) {
+            f.CuewordRadio.Click();
+            f.CuewordEntry.SetText(cueword);
+            held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+            ASSERT_NE(held, INVALID_HANDLE_VALUE);
+            f.OkButton.Click();
+        });
+        driver.Expect<TCopyOrMove>([&](TCopyOrMove& f) {
+            CloseHandle(held);
+            EXPECT_TRUE(f.CuewordRadio.Checked());
+            EXPECT_FALSE(f.HotKeyRadio.Checked());
+            EXPECT_EQ(f.CuewordEntry.Text(), cueword);
+            f.OkButton.Click();
+        });
+        menu->Click();
+        const std::vector<MacroRecord> records = RecordsOf(FileBytes(library));
+        EXPECT_EQ(std::ranges::count_if(records,
+                                        [&](const MacroRecord& r) {
+                                            return r.ActivationCode == ActivationCode::Cueword &&
+                                                   r.CuewordText.str() == cueword;
+                                        }),
+                  1);
+    }
+}
+
 // Add Macro while another program holds the library: the editor the user
 // typed into comes back with it, and the macro lands once the file is free.
 TEST_F(MacroOperationsTest, AnAddRefusedByAHeldLibraryComesBackWithTheEntriesAndLandsOnceFree) {
     TMainWin& w = OpenWithOperations();
     const std::size_t count = RecordsOf(FileBytes(library)).size();
     HANDLE held = INVALID_HANDLE_VALUE;
-    std::vector<std::pair<std::string, bool>> shown;
+    using Shown = std::tuple<std::string, bool, bool>;
+    std::vector<Shown> shown;
     w.Launchers().OpenDirectEditor = [&](MacroHandOver& handOver) {
-        shown.emplace_back(handOver.Record.ScriptText(), handOver.IsExisting);
+        shown.emplace_back(handOver.Record.ScriptText(), handOver.IsExisting,
+                           handOver.HoldsUnsavedEdits);
         if (held == INVALID_HANDLE_VALUE) {
             handOver.Record.Nickname = "ENTERED";
             handOver.Record.SetScriptText("typed by the user");
@@ -568,14 +612,49 @@ TEST_F(MacroOperationsTest, AnAddRefusedByAHeldLibraryComesBackWithTheEntriesAnd
     boxes.Expect(LibraryMessage::SaveFailed);
     AddByTheDirectEditor();
     ASSERT_EQ(shown.size(), 2u);
-    using Shown = std::pair<std::string, bool>;
-    EXPECT_EQ(shown[1], Shown("typed by the user", true))
-        << "shown again as the user left it, not afresh";
+    EXPECT_FALSE(std::get<2>(shown[0]));
+    EXPECT_EQ(shown[1], Shown("typed by the user", true, true))
+        << "shown again as the user left it, not afresh, and not taken as unchanged";
     const std::vector<MacroRecord> records = RecordsOf(FileBytes(library));
     ASSERT_EQ(records.size(), count + 1);
     EXPECT_EQ(records.back().Nickname.str(), "ENTERED");
     EXPECT_EQ(records.back().ScriptText(), "typed by the user");
     EXPECT_FALSE(w.Lock().Holding());
+}
+
+// The editor back after that refusal holds a macro no file holds: one
+// Escape there asks before dropping it.
+TEST_F(MacroOperationsTest, EscapeInTheEditorBackAfterAHeldLibraryAsksBeforeDroppingTheMacro) {
+    TMainWin& w = OpenWithOperations();
+    InstallEditorDialogs(w, context);
+    const std::size_t count = RecordsOf(FileBytes(library)).size();
+    HANDLE held = INVALID_HANDLE_VALUE;
+    ModalDriver driver;
+    driver.Expect<TAddNewHotKey>([](TAddNewHotKey& f) {
+        f.UseBuilding.Click();
+        f.EnterKeyButton.Click();
+    });
+    driver.Expect<TModHotKeys>([&](TModHotKeys& f) {
+        f.NickName.SetText("ENTERED");
+        f.NewFormat.SetText("typed by the user");
+        held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        f.UpdateButton.Click();
+    });
+    boxes.Expect(LibraryMessage::SaveFailed);
+    driver.Expect<TModHotKeys>([&](TModHotKeys& f) {
+        CloseHandle(held);
+        EXPECT_EQ(f.NewFormat.Text(), "typed by the user");
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+        PressKey(f, VK_ESCAPE);
+        ASSERT_TRUE(f.IsOpen()) << "one Escape dropped the macro the user typed";
+        f.UpdateButton.Click();
+    });
+    w.MenuAddHotKey.Click();
+    const std::vector<MacroRecord> records = RecordsOf(FileBytes(library));
+    ASSERT_EQ(records.size(), count + 1);
+    EXPECT_EQ(records.back().ScriptText(), "typed by the user");
 }
 
 // A running macro swaps the library while Add Macro is open: the new macro

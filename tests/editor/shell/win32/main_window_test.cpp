@@ -304,9 +304,11 @@ TEST_F(MainWindowTest, WhileADialogHoldsAMacroThePlayersChangesTouchNoOtherMacro
     boxes.Expect(LibraryMessage::SaveFailed);
     HANDLE held = INVALID_HANDLE_VALUE;
     std::vector<std::string> shownWith;
+    std::vector<bool> unsavedShown;
     player.posted.clear();
-    EXPECT_TRUE(w.ChangeUnderLock(2, [&](MacroRecord& record) {
+    EXPECT_TRUE(w.ChangeUnderLock(2, [&](MacroRecord& record, bool unsavedEdits) {
         shownWith.push_back(record.ScriptText());
+        unsavedShown.push_back(unsavedEdits);
         const bool first = held == INVALID_HANDLE_VALUE;
         if (first) {
             record.SetScriptText("kept edit");
@@ -322,6 +324,8 @@ TEST_F(MainWindowTest, WhileADialogHoldsAMacroThePlayersChangesTouchNoOtherMacro
               (Posts{{NoticeCode::PopupMenusChanged, 0}}));
     ASSERT_EQ(shownWith.size(), 2u);
     EXPECT_EQ(shownWith[1], "kept edit");
+    EXPECT_EQ(unsavedShown, (std::vector<bool>{false, true}))
+        << "the dialog back with edits no file holds is told so";
     ASSERT_TRUE(macros.ReadMacroRecord(2, now));
     EXPECT_EQ(now.ScriptText(), "kept edit");
 

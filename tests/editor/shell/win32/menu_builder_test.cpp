@@ -57,8 +57,8 @@ void Choose(TListBox& list, const std::string& nickname) {
 
 class MenuBuilderTest : public testing::MainWindowFixture {
   protected:
-    PopupMenuEdit Edit(MacroRecord& record, bool isExisting) {
-        return EditPopupMenu(main->Handle(), record, isExisting, context);
+    PopupMenuEdit Edit(MacroRecord& record, bool isExisting, bool holdsUnsavedEdits = false) {
+        return EditPopupMenu(main->Handle(), record, isExisting, holdsUnsavedEdits, context);
     }
     MacroRecord Stored(int n) {
         MacroRecord record;
@@ -146,28 +146,33 @@ TEST_F(MenuBuilderTest, AnExistingMenuDropsAGoneMemberAndItsGoneIconAndLeavesThe
 }
 
 // Ok after a member changed in the file: the menu stays with the rest of
-// what the user built, said, and saves with Ok again.
+// what the user built (the members after it the macros chosen), said, and
+// saves with Ok again.
 TEST_F(MenuBuilderTest, AMemberChangedMeanwhileLeavesTheMenuBuiltButIt) {
-    WriteLibrary(library, {Macro("TYPE NAME", 65), Macro("SECOND", 66), Macro("THIRD", 67)});
+    WriteLibrary(library, {Macro("TYPE NAME", 65), Macro("SECOND", 66), Macro("THIRD", 67),
+                           Macro("FOURTH", 68)});
     Open();
     ModalDriver driver;
     MacroRecord record = Macro("", 88);
     driver.Expect<TDoBuildMenu>([&](TDoBuildMenu& f) {
-        for (const char* name : {"TYPE NAME", "SECOND"}) {
+        for (const char* name : {"TYPE NAME", "SECOND", "THIRD"}) {
             Choose(f.OptionBox, name);
             f.AddButton.Click();
         }
         f.NickName.SetText("Tools");
-        WriteLibrary(library, {Macro("TYPE NAME", 65), Macro("OTHER", 66), Macro("THIRD", 67)});
+        WriteLibrary(library, {Macro("TYPE NAME", 65), Macro("OTHER", 66), Macro("THIRD", 67),
+                               Macro("FOURTH", 68)});
         boxes.Expect(MenuMembersMovedMessage);
         f.OkButton.Click();
-        EXPECT_EQ(f.Lists().Members(), (std::vector<int>{1}));
+        EXPECT_EQ(f.Lists().Members(), (std::vector<int>{1, 3}));
         EXPECT_EQ(f.OptionBox.IndexOf("SECOND"), -1);
+        EXPECT_GE(f.Script.IndexOf("THIRD"), 0);
+        EXPECT_EQ(f.Script.IndexOf("FOURTH"), -1);
         EXPECT_EQ(f.NickName.Text(), "Tools");
         f.OkButton.Click();
     });
     EXPECT_TRUE(Edit(record, false).Saved);
-    EXPECT_EQ(record.PopupMembers(), (std::vector<int>{1}));
+    EXPECT_EQ(record.PopupMembers(), (std::vector<int>{1, 3}));
     EXPECT_EQ(record.Nickname.str(), "Tools");
 }
 
@@ -209,6 +214,17 @@ TEST_F(MenuBuilderTest, AnIconOfA14CharacterNameIsCopiedUnder12AndShownNextTime)
         f.CancelButton.Click();
     });
     EXPECT_FALSE(Edit(record, true).Saved);
+
+    // Back after a save the file refused, untouched since: the record holds
+    // edits no file holds, so Escape asks all the same.
+    driver.Expect<TDoBuildMenu>([&](TDoBuildMenu& f) {
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::No, "Warning");
+        PressKey(f, VK_ESCAPE);
+        ASSERT_TRUE(f.IsOpen());
+        boxes.Expect(std::string(DiscardChangesQuestion), MsgResult::Yes, "Warning");
+        f.CancelButton.Click();
+    });
+    EXPECT_FALSE(Edit(record, true, true).Saved);
 }
 
 TEST_F(MenuBuilderTest, TheWizardPageHasAPictureButtonPerKindThatCallsItsWizard) {

@@ -30,6 +30,7 @@
 #include "tests/editor/shell/win32/main_window_fixture.h"
 #include "tests/support/ui/form_picture.h"
 #include "tests/support/ui/hot_key_box_clicks.h"
+#include "tests/support/fake_clock.h"
 #include "tests/support/ui/scripted_dialogs.h"
 #include "tests/support/ui/form_testing.h"
 
@@ -94,16 +95,29 @@ TEST(ScheduleDialog, CancelAfterARefusedUpdateKeepsTheRecord) {
 
 TEST(ScheduleDialog, ANewMacrosScheduleOpensOnTheNextWholeHourAndIsTaken) {
     // Every kind with a time of day, chosen on a record as the editor's own
-    // roads make it: a single run today at hour 0.
-    for (ScheduleKind kind :
-         {ScheduleKind::Once, ScheduleKind::Daily, ScheduleKind::Weekly, ScheduleKind::Monthly}) {
-        SCOPED_TRACE(static_cast<int>(kind));
+    // roads make it: a single run today at hour 0. Now, and late: at 23:30
+    // on Friday 31 July, whose next whole hour is Saturday 1 August.
+    const ScheduleKind kinds[] = {ScheduleKind::Once, ScheduleKind::Daily, ScheduleKind::Weekly,
+                                  ScheduleKind::Monthly};
+    for (int row = 0; row < 8; ++row) {
+        const ScheduleKind kind = kinds[row % 4];
+        const bool late = row >= 4;
+        SCOPED_TRACE(static_cast<int>(kind) + (late ? 100 : 0));
+        std::optional<orv::testing::FakeClock> clock;
+        if (late)
+            clock.emplace(EncodeDateTime(2026, 7, 31, 23, 30));
         MacroRecord record = testing::Macro("NEW", ActivationCode::Scheduled);
         record.ScheduleKind = static_cast<std::int16_t>(ScheduleKind::Once);
         DefaultTimer(record, CurrentClock().Now());
         ModalDriver driver;
-        driver.Expect<TDoSchedule>([kind](TDoSchedule& f) {
+        driver.Expect<TDoSchedule>([kind, late](TDoSchedule& f) {
             EXPECT_TRUE(f.OncePanel.Visible());
+            if (late) {
+                EXPECT_EQ(f.OnceDay.Text(), "1");
+                EXPECT_EQ(f.OnceMonth.ItemIndex(), 7);
+                EXPECT_EQ(f.WeeklyDayOfWeek.ItemIndex(), 6) << "Saturday, not Friday a week away";
+                EXPECT_EQ(f.MonthlyDay.Text(), "1") << "the 1st, not the 31st a month away";
+            }
             f.Kinds[static_cast<int>(kind)]->Click();
             if (kind == ScheduleKind::Daily)
                 f.DayBoxes[1]->Click();
