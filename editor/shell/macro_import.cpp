@@ -317,6 +317,10 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
         return outcome;
     bool changed = false;
     std::vector<ComingRecord> coming = ComingRecords(source, *file, chosen, now, changed);
+    // Menus land behind the macros they name: an import cut short on the way
+    // leaves no menu naming a number not yet ours.
+    std::ranges::stable_partition(
+        coming, [](const ComingRecord& c) { return c.Record.MacroKind != MacroKind::PopupMenu; });
     // One numbering, the library file's: the records land behind its last
     // macro, in turn, as far as it has room.
     const int first = library.NextNumber();
