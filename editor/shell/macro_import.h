@@ -32,6 +32,10 @@ inline constexpr const char* LibraryChangedDuring =
     "not yet imported were left out.";
 }  // namespace ImportMessage
 
+// Says that an imported macro is left out: a macro of the library, or one
+// this import already took, has its global hot key.
+void SayImportKeyTaken(std::uint16_t code);
+
 // The kind named by the file's last four characters in any case.
 std::optional<ImportKind> ImportKindOf(std::string_view fileName);
 
@@ -75,8 +79,8 @@ struct ImportChoice {
 };
 
 // The checks before an import: a chosen global or pop-up macro whose hot key
-// a macro of the library (activations, in file order) already has is
-// deselected with a warning per holder; the lines past the library's room are
+// a macro of the library (activations, in file order) or a chosen line above
+// it already has is deselected with a warning per holder; the lines past the library's room are
 // named; the user confirms any exclusion.
 ImportChoice CheckImportChoice(const ImportSource& source, const std::vector<int>& chosen,
                                const std::vector<std::uint16_t>& activations);

@@ -1,10 +1,13 @@
 #include "editor/shell/text_import.h"
 
+#include <algorithm>
+
 #include "common/hotkeys.h"
 #include "common/message_boxes.h"
 #include "common/settings.h"
 #include "common/string_routines.h"
 #include "editor/shell/imported_record.h"
+#include "editor/shell/macro_import.h"
 
 namespace orv::editor {
 
@@ -39,6 +42,19 @@ class LineReader {
 
 bool IsHeader(std::string_view line) {
     return line.starts_with(ItemHeader);
+}
+
+// The hot keys the macros of the library file hold for the whole system.
+std::vector<std::uint16_t> SystemWideKeys(const LibraryView& library) {
+    std::vector<std::uint16_t> keys;
+    MacroRecord record;
+    for (int n = 1; n < library.NextNumber(); ++n)
+        if (library.Read(n, record) &&
+            (record.MacroKind == MacroKind::Global || record.MacroKind == MacroKind::PopupMenu ||
+             record.MacroKind == MacroKind::System) &&
+            IsHotKeyCode(record.ActivationCode))
+            keys.push_back(record.ActivationCode);
+    return keys;
 }
 
 std::optional<int> HotKeyNamed(std::string_view keys) {
@@ -98,15 +114,24 @@ int ImportTextItems(std::string_view contents, LibraryView& library, DateTime no
         return 0;
     }
     int added = 0;
+    // The file's keys and those this import adds: one global macro a key.
+    std::vector<std::uint16_t> taken = SystemWideKeys(library);
     for (const TextItem& item : *items) {
         if (library.MacroCount() >= MaxMacros) {
             ShowError(LibraryMessage::LibraryFull);
             break;
         }
         MacroRecord record = TextItemRecord(item, now);
+        const bool holdsKey = IsHotKeyCode(record.ActivationCode);
+        if (holdsKey && std::ranges::find(taken, record.ActivationCode) != taken.end()) {
+            SayImportKeyTaken(record.ActivationCode);
+            continue;
+        }
         if (!library.Append(record))
             break;
         ++added;
+        if (holdsKey)
+            taken.push_back(record.ActivationCode);
     }
     return added;
 }

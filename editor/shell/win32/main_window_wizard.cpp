@@ -146,7 +146,7 @@ void TMainWin::DoQuickWiz(int kind) {
     if (made.AddToMenu > 0 && roads_.Waiting())
         CurrentMessageBoxes().Show("Notice", MenuMovedMessage, MsgStyle::Ok);
     else if (made.AddToMenu > 0)
-        JoinPopupMenu(made.AddToMenu, number);
+        JoinPopupMenu(change, made.AddToMenu, number);
     FillList();
     SelectMacro(number);
     if (made.Record.ActivationCode == ActivationCode::Scheduled)
@@ -155,10 +155,18 @@ void TMainWin::DoQuickWiz(int kind) {
         change.Tell(NoticeCode::PopupMenusChanged);
 }
 
-void TMainWin::JoinPopupMenu(int menu, int number) {
-    MacroRecord record;
-    if (!editing_.ReadCurrentRecord(menu, record))
+// The menu is held as the list shows it and written through the change: a
+// menu that is no longer there, or no longer a menu, is not written by its
+// number.
+void TMainWin::JoinPopupMenu(LibraryChange& change, int menu, int number) {
+    HeldMacro held;
+    if (!roads_.HoldListed(menu, held))
         return;
+    MacroRecord record = held.AsRead;
+    if (record.MacroKind != MacroKind::PopupMenu) {
+        CurrentMessageBoxes().Show("Notice", MenuMovedMessage, MsgStyle::Ok);
+        return;
+    }
     std::vector<int> members = record.PopupMembers();
     if (static_cast<int>(members.size()) >= MaxMenuMembers) {
         // Filled since the wizard looked: the macro is kept, outside the menu.
@@ -168,9 +176,9 @@ void TMainWin::JoinPopupMenu(int menu, int number) {
     }
     members.push_back(number);
     record.SetPopupMembers(members);
-    // A menu that cannot be written has been said ("Saving of keystrokes
-    // failed."); the new macro is kept, outside the menu.
-    static_cast<void>(context_.Library.SaveMacroRecord(menu, record));
+    // A menu that cannot be written is said; the new macro is kept, outside
+    // the menu.
+    static_cast<void>(change.SaveOver(held, record));
 }
 
 }  // namespace orv::editor

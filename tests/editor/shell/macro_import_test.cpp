@@ -170,9 +170,27 @@ TEST_F(OwnFileImport, ChoiceChecksBeforeImporting) {
     library.Records.assign(498, Macro("own", 30000));
     EXPECT_EQ(ImportChosen(*source, choice.Chosen, library, Now).Added, 2);
     EXPECT_EQ(library.Records.back().Nickname, "B");
+    // The file already full while the tables count 498: nothing comes in, and
+    // the user is told why.
+    library.Counted = 498;
+    boxes.Expect(LibraryMessage::LibraryFull, MsgResult::Ok, "Error");
+    EXPECT_EQ(ImportChosen(*source, choice.Chosen, library, Now).Added, 0);
+    EXPECT_EQ(library.Records.size(), 500u);
+    library.Counted.reset();
 
     boxes.Expect(ImportMessage::NothingChosen, MsgResult::Ok, "Error");
     EXPECT_FALSE(CheckImportChoice(*source, {}, full).Proceed);
+
+    // Two chosen global lines on one key: the later one is left out.
+    source = OpenImportSource(OwnFile(
+        "two.orn", {Macro("First", 7), Macro("Second", 7), Macro("Window", 7, MacroKind::Window)}));
+    ASSERT_TRUE(source);
+    boxes.Expect(
+        "A Global Hot Key for " + KeyName(7) + " already exists.  This macro will not be imported.",
+        MsgResult::Ok, "Warning");
+    boxes.Expect(ImportMessage::ContinueWithExclusions, MsgResult::Yes, "Warning");
+    choice = CheckImportChoice(*source, {0, 1, 2}, {30000});
+    EXPECT_EQ(choice.Chosen, (std::vector<int>{0, 2}));
 }
 
 // A foreign record image: a short string at at, and the activation and kind

@@ -158,9 +158,12 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     EXPECT_TRUE(main->Lock().Holding());
     boxes.Expect(RecordingRunsMessage);
     EXPECT_FALSE(main->ChangeUnderLock(2, [](MacroRecord&) { return ChangeOutcome{true}; }));
-    // Nor is network mode switched under the recording's lock.
+    // Nor is network mode switched under the recording's lock, nor a
+    // category's name asked for a change that cannot begin.
     boxes.Expect(RecordingRunsMessage);
     main->MenuNetwork.Click();
+    boxes.Expect(RecordingRunsMessage);
+    main->CatNew.Click();
     boxes.Expect(RecordingRunsMessage);
     main->DoQuickWiz(Number(WizardKind::FirstTime));
 
