@@ -329,11 +329,6 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
         return outcome;
     bool changed = false;
     std::vector<ComingRecord> coming = ComingRecords(source, *file, chosen, now, changed);
-    // Menus land behind the macros they name: an import cut short on the way
-    // leaves no menu naming a number not yet ours.
-    std::stable_partition(coming.begin(), coming.end(), [](const ComingRecord& c) {
-        return c.Record.MacroKind != MacroKind::PopupMenu;
-    });
     // One numbering, the library file's: the records land behind its last
     // macro, in turn, as far as it has room.
     const int first = library.NextNumber();
@@ -345,6 +340,11 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
     if (room < std::min(coming.size(), foreseen))
         ShowError(LibraryMessage::LibraryFull);
     coming.resize(std::min(coming.size(), room));
+    // Of those, the menus land behind the macros they name: an import cut
+    // short on the way leaves no menu naming a number not yet ours.
+    std::stable_partition(coming.begin(), coming.end(), [](const ComingRecord& c) {
+        return c.Record.MacroKind != MacroKind::PopupMenu;
+    });
     for (std::size_t k = 0; k < coming.size(); ++k) {
         const int number = first + static_cast<int>(k);
         MacroRecord& record = coming[k].Record;

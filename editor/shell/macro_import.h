@@ -92,7 +92,7 @@ struct ImportOutcome {
 };
 
 // Appends the macros of the chosen entries (indexes into Entries, in list
-// order, pop-up menus last) while the library has room. A pop-up menu of an
+// order) while the library has room, the pop-up menus among them last. A pop-up menu of an
 // own file keeps the members imported with it, renumbered to the places the
 // library file gives them. A record that is no longer the one listed (another program rewrote
 // the file meanwhile) is left out and said; so are the rest when the library

@@ -48,7 +48,8 @@ bool IsHeader(std::string_view line) {
 std::vector<std::uint16_t> SystemWideKeys(const LibraryView& library) {
     std::vector<std::uint16_t> keys;
     MacroRecord record;
-    for (int n = 1; n < library.NextNumber(); ++n)
+    const int next = library.NextNumber();
+    for (int n = 1; n < next; ++n)
         if (library.Read(n, record) &&
             (record.MacroKind == MacroKind::Global || record.MacroKind == MacroKind::PopupMenu ||
              record.MacroKind == MacroKind::System) &&

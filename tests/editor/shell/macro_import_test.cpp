@@ -49,14 +49,14 @@ TEST_F(OwnFileImport, SystemMacrosAreNotListedButKeepPositions) {
     EXPECT_EQ(source->Entries[0].Nickname, "A");
     EXPECT_EQ(source->Entries[0].Position, 1);
     EXPECT_EQ(source->Entries[2].Position, 4);
-    // Its members A (record 2) and B (record 4) come in as 12 and 13, the menu
-    // itself (record 5), chosen first, as 11.
+    // Its members A (record 2) and B (record 4) come in as 11 and 12, the menu
+    // itself (record 5), chosen first, behind them as 13.
     ImportOutcome outcome = ImportChosen(*source, {2, 0, 1}, library, Now);
     EXPECT_EQ(outcome.Added, 3);
     EXPECT_TRUE(outcome.TrayMenu);
     ASSERT_EQ(library.Records.size(), 13u);
-    EXPECT_EQ(library.Records[10].PopupMembers(), (std::vector<int>{12, 13, 11}));
-    EXPECT_EQ(library.Records[11].Nickname, "A");
+    EXPECT_EQ(library.Records[12].PopupMembers(), (std::vector<int>{11, 12, 13}));
+    EXPECT_EQ(library.Records[10].Nickname, "A");
 }
 
 TEST_F(OwnFileImport, StopsWhenTheLibraryIsFullAndKeepsMembersUpToItsLastNumber) {
@@ -72,10 +72,11 @@ TEST_F(OwnFileImport, StopsWhenTheLibraryIsFullAndKeepsMembersUpToItsLastNumber)
 
     EXPECT_EQ(outcome.Added, 3);
     EXPECT_FALSE(outcome.TrayMenu);
-    // A became 499 and B 500, the last number there is; C was not imported.
+    // The first three chosen come in: A became 498 and B 499, the menu behind
+    // them 500, the last number there is; C was not imported.
     ASSERT_EQ(library.Records.size(), 500u);
-    EXPECT_EQ(library.Records[499].Nickname, "B");
-    EXPECT_EQ(library.Records[497].PopupMembers(), (std::vector<int>{499, 500}));
+    EXPECT_EQ(library.Records[498].Nickname, "B");
+    EXPECT_EQ(library.Records[499].PopupMembers(), (std::vector<int>{498, 499}));
 }
 
 // A menu's members are numbered as the library file numbers the records
