@@ -124,7 +124,14 @@ void TMainWin::DoQuickWiz(int kind) {
         return;
     // Appended at Finish: a file busy for a while keeps the wizard on its
     // last panel with the user's answers.
+    // The menu to join, held at Finish as the wizard listed it: the append
+    // may reload the list.
+    HeldMacro menu;
+    bool menuAsListed = false;
     std::optional<FinishOutcome> outcome = RunQuickWiz(kind, [&](FinishOutcome& finished) {
+        if (auto* made = std::get_if<MacroOutcome>(&finished); made && made->AddToMenu > 0)
+            menuAsListed = roads_.HoldsAsListed(made->AddToMenu, menu) &&
+                           menu.AsRead.MacroKind == MacroKind::PopupMenu;
         MacroRecord* record = NewMacroOf(finished);
         return !record || !MayLandLater(AppendMacro(change, *record));
     });
@@ -143,10 +150,10 @@ void TMainWin::DoQuickWiz(int kind) {
         return;
     }
     auto& made = std::get<MacroOutcome>(*outcome);
-    if (made.AddToMenu > 0 && roads_.Waiting())
+    if (made.AddToMenu > 0 && (roads_.Waiting() || !menuAsListed))
         CurrentMessageBoxes().Show("Notice", MenuMovedMessage, MsgStyle::Ok);
     else if (made.AddToMenu > 0)
-        JoinPopupMenu(change, made.AddToMenu, number);
+        JoinPopupMenu(change, menu, number);
     FillList();
     SelectMacro(number);
     if (made.Record.ActivationCode == ActivationCode::Scheduled)
@@ -155,18 +162,9 @@ void TMainWin::DoQuickWiz(int kind) {
         change.Tell(NoticeCode::PopupMenusChanged);
 }
 
-// The menu is held as the list shows it and written through the change: a
-// menu that is no longer there, or no longer a menu, is not written by its
-// number.
-void TMainWin::JoinPopupMenu(LibraryChange& change, int menu, int number) {
-    HeldMacro held;
-    if (!roads_.HoldListed(menu, held))
-        return;
-    MacroRecord record = held.AsRead;
-    if (record.MacroKind != MacroKind::PopupMenu) {
-        CurrentMessageBoxes().Show("Notice", MenuMovedMessage, MsgStyle::Ok);
-        return;
-    }
+// Written through the change only where the file still has the menu as held.
+void TMainWin::JoinPopupMenu(LibraryChange& change, HeldMacro& menu, int number) {
+    MacroRecord record = menu.AsRead;
     std::vector<int> members = record.PopupMembers();
     if (static_cast<int>(members.size()) >= MaxMenuMembers) {
         // Filled since the wizard looked: the macro is kept, outside the menu.
@@ -178,7 +176,7 @@ void TMainWin::JoinPopupMenu(LibraryChange& change, int menu, int number) {
     record.SetPopupMembers(members);
     // A menu that cannot be written is said; the new macro is kept, outside
     // the menu.
-    static_cast<void>(change.SaveOver(held, record));
+    static_cast<void>(change.SaveOver(menu, record));
 }
 
 }  // namespace orv::editor

@@ -163,7 +163,7 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     boxes.Expect(RecordingRunsMessage);
     main->MenuNetwork.Click();
     boxes.Expect(RecordingRunsMessage);
-    main->CatNew.Click();
+    main->CatNewClick();
     boxes.Expect(RecordingRunsMessage);
     main->DoQuickWiz(Number(WizardKind::FirstTime));
 

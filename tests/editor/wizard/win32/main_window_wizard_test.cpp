@@ -13,6 +13,7 @@
 #include "editor/commands/win32/wait_dialog.h"
 #include "editor/shell/win32/quick_wizard_launchers.h"
 #include "editor/wizard/win32/quick_wiz.h"
+#include "editor/wizard/wizard_checks.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
 namespace orv::editor::testing {
@@ -91,7 +92,7 @@ TEST_F(MainWindowWizardTest, AMenuRewrittenMeanwhileIsNotJoined) {
         ASSERT_TRUE(macros.ReadMacroRecord(3, other));
         other.Nickname = "ELSEWHERE";
         ASSERT_TRUE(macros.SaveMacroRecord(3, other));
-        boxes.Expect(LibraryMessage::ListedMacroMoved);
+        boxes.Expect(MenuMovedMessage);
     });
     ASSERT_EQ(table.EntryCount(), count + 1);
     MacroRecord menu;
