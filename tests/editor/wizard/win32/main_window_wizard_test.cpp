@@ -89,9 +89,10 @@ TEST_F(MainWindowWizardTest, AMenuRewrittenMeanwhileIsNotJoined) {
     const int count = table.EntryCount();
     MacroRecord other;
     MakeTimedMacroForTheFirstMenu([&] {
-        ASSERT_TRUE(macros.ReadMacroRecord(3, other));
-        other.Nickname = "ELSEWHERE";
-        ASSERT_TRUE(macros.SaveMacroRecord(3, other));
+        std::vector<MacroRecord> records = RecordsOf(*ReadWholeFile(library));
+        records[2].Nickname = "ELSEWHERE";
+        other = records[2];
+        WriteLibrary(library, records);  // by the other program, unannounced
         boxes.Expect(MenuMovedMessage);
     });
     ASSERT_EQ(table.EntryCount(), count + 1);
