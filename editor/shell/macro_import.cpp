@@ -265,6 +265,19 @@ std::optional<ImportSource> OpenImportSource(const std::string& fileName) {
     return source;
 }
 
+std::vector<std::uint16_t> SystemWideKeysOf(const LibraryView& library) {
+    std::vector<std::uint16_t> keys;
+    MacroRecord record;
+    const int next = library.NextNumber();
+    for (int n = 1; n < next; ++n)
+        if (library.Read(n, record) &&
+            (record.MacroKind == MacroKind::Global || record.MacroKind == MacroKind::PopupMenu ||
+             record.MacroKind == MacroKind::System) &&
+            IsHotKeyCode(record.ActivationCode))
+            keys.push_back(record.ActivationCode);
+    return keys;
+}
+
 void SayImportKeyTaken(std::uint16_t code) {
     CurrentMessageBoxes().Show("Warning",
                                "A Global Hot Key for " + KeyName(code) +
@@ -329,6 +342,18 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
         return outcome;
     bool changed = false;
     std::vector<ComingRecord> coming = ComingRecords(source, *file, chosen, now, changed);
+    // The choice was checked against the tables; another program may have
+    // put a global macro on one of its keys since.
+    const std::vector<std::uint16_t> taken = SystemWideKeysOf(library);
+    std::erase_if(coming, [&](const ComingRecord& c) {
+        const std::uint16_t code = c.Record.ActivationCode;
+        const bool clashes = (c.Record.MacroKind == MacroKind::Global ||
+                              c.Record.MacroKind == MacroKind::PopupMenu) &&
+                             IsHotKeyCode(code) && std::ranges::find(taken, code) != taken.end();
+        if (clashes)
+            SayImportKeyTaken(code);
+        return clashes;
+    });
     // One numbering, the library file's: the records land behind its last
     // macro, in turn, as far as it has room.
     const int first = library.NextNumber();

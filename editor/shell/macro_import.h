@@ -32,6 +32,10 @@ inline constexpr const char* LibraryChangedDuring =
     "not yet imported were left out.";
 }  // namespace ImportMessage
 
+// The hot keys the macros of the library file hold for the whole system
+// (global, pop-up menu and system macros').
+std::vector<std::uint16_t> SystemWideKeysOf(const LibraryView& library);
+
 // Says that an imported macro is left out: a macro of the library, or one
 // this import already took, has its global hot key.
 void SayImportKeyTaken(std::uint16_t code);
@@ -95,7 +99,8 @@ struct ImportOutcome {
 // order) while the library has room, the pop-up menus among them last. A pop-up menu of an
 // own file keeps the members imported with it, renumbered to the places the
 // library file gives them. A record that is no longer the one listed (another program rewrote
-// the file meanwhile) is left out and said; so are the rest when the library
+// the file meanwhile) is left out and said; so is a global or pop-up macro
+// on a hot key the library file holds by now, and the rest when the library
 // file no longer numbers them so.
 ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& chosen,
                            LibraryView& library, DateTime now);

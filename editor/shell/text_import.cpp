@@ -44,20 +44,6 @@ bool IsHeader(std::string_view line) {
     return line.starts_with(ItemHeader);
 }
 
-// The hot keys the macros of the library file hold for the whole system.
-std::vector<std::uint16_t> SystemWideKeys(const LibraryView& library) {
-    std::vector<std::uint16_t> keys;
-    MacroRecord record;
-    const int next = library.NextNumber();
-    for (int n = 1; n < next; ++n)
-        if (library.Read(n, record) &&
-            (record.MacroKind == MacroKind::Global || record.MacroKind == MacroKind::PopupMenu ||
-             record.MacroKind == MacroKind::System) &&
-            IsHotKeyCode(record.ActivationCode))
-            keys.push_back(record.ActivationCode);
-    return keys;
-}
-
 std::optional<int> HotKeyNamed(std::string_view keys) {
     const std::string wanted = UpperAscii(keys);
     for (int code = 0; code < HotKeyCount; ++code)
@@ -116,7 +102,7 @@ int ImportTextItems(std::string_view contents, LibraryView& library, DateTime no
     }
     int added = 0;
     // The file's keys and those this import adds: one global macro a key.
-    std::vector<std::uint16_t> taken = SystemWideKeys(library);
+    std::vector<std::uint16_t> taken = SystemWideKeysOf(library);
     for (const TextItem& item : *items) {
         if (library.MacroCount() >= MaxMacros) {
             ShowError(LibraryMessage::LibraryFull);

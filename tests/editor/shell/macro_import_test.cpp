@@ -192,6 +192,16 @@ TEST_F(OwnFileImport, ChoiceChecksBeforeImporting) {
     boxes.Expect(ImportMessage::ContinueWithExclusions, MsgResult::Yes, "Warning");
     choice = CheckImportChoice(*source, {0, 1, 2}, {30000});
     EXPECT_EQ(choice.Chosen, (std::vector<int>{0, 2}));
+
+    // Another program put a global macro on that key after the check: the
+    // import leaves the global one out, and says so.
+    library.Records.assign(3, Macro("own", 30000));
+    library.Records.push_back(Macro("meanwhile", 7));
+    boxes.Expect(
+        "A Global Hot Key for " + KeyName(7) + " already exists.  This macro will not be imported.",
+        MsgResult::Ok, "Warning");
+    EXPECT_EQ(ImportChosen(*source, choice.Chosen, library, Now).Added, 1);
+    EXPECT_EQ(library.Records.back().Nickname, "Window");
 }
 
 // A foreign record image: a short string at at, and the activation and kind
