@@ -173,6 +173,7 @@ TEST_F(OwnFileImport, ChoiceChecksBeforeImporting) {
     EXPECT_EQ(library.Records.back().Nickname, "B");
     // The file already full while the tables count 498: nothing comes in, and
     // the user is told why.
+    library.Records.assign(500, Macro("own", 30000));
     library.Counted = 498;
     boxes.Expect(LibraryMessage::LibraryFull, MsgResult::Ok, "Error");
     EXPECT_EQ(ImportChosen(*source, choice.Chosen, library, Now).Added, 0);
