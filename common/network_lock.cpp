@@ -157,7 +157,9 @@ void NetworkLock::ReloadChanged(const char* text) {
 }
 
 bool NetworkLock::ReleaseSyncFile(int changed) {
-    if (!settings_.NetworkMode)
+    // A lock taken is given back even when network mode was turned off
+    // meanwhile: the other machines would stay locked out.
+    if (!settings_.NetworkMode && !holding_)
         return true;
     host_.SetNetTimer(false);
     auto session = files_.OpenExclusive(syncName_);

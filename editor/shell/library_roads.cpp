@@ -6,6 +6,11 @@
 
 namespace orv::editor {
 
+bool LibraryRoads::HoldsAsListed(int n, HeldMacro& held) {
+    return editing_.HoldRecord(n, held) &&
+           ShowsRecord(ListMacroOf(settings_, table_, n), held.AsRead);
+}
+
 bool LibraryRoads::HoldListed(int n, HeldMacro& held) {
     if (!editing_.HoldRecord(n, held))
         return false;

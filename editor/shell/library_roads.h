@@ -53,6 +53,9 @@ class LibraryRoads final : private ReloadHolds {
     // macro the list shows; otherwise says why (and, unless reloads wait,
     // shows the library anew) and holds nothing.
     bool HoldListed(int n, HeldMacro& held);
+    // The same, but a file that no longer has there what the list shows is
+    // left to the caller to say (an unreadable one is said).
+    bool HoldsAsListed(int n, HeldMacro& held);
     // How a change finds the macro of a row: HoldListed.
     LibraryChange::Chooser Listed() {
         return [this](int n, HeldMacro& held) { return HoldListed(n, held); };

@@ -265,29 +265,54 @@ std::optional<ImportSource> OpenImportSource(const std::string& fileName) {
     return source;
 }
 
+std::vector<std::uint16_t> SystemWideKeysOf(const LibraryView& library) {
+    std::vector<std::uint16_t> keys;
+    MacroRecord record;
+    const int next = library.NextNumber();
+    for (int n = 1; n < next; ++n)
+        if (library.Read(n, record) &&
+            (record.MacroKind == MacroKind::Global || record.MacroKind == MacroKind::PopupMenu ||
+             record.MacroKind == MacroKind::System) &&
+            IsHotKeyCode(record.ActivationCode))
+            keys.push_back(record.ActivationCode);
+    return keys;
+}
+
+void SayImportKeyTaken(std::uint16_t code) {
+    CurrentMessageBoxes().Show("Warning",
+                               "A Global Hot Key for " + KeyName(code) +
+                                   " already exists.  This macro will not be imported.",
+                               MsgStyle::Ok | MsgStyle::IconWarning);
+}
+
 ImportChoice CheckImportChoice(const ImportSource& source, const std::vector<int>& chosen,
                                const std::vector<std::uint16_t>& activations) {
     ImportChoice choice;
     bool exclusions = false;
+    // The library's keys, then those of the lines chosen above: two global
+    // macros on one key would never both run.
+    std::vector<std::uint16_t> taken = activations;
     for (int line : chosen) {
         const ImportEntry& entry = source.Entries.at(static_cast<std::size_t>(line));
         bool clashes = false;
-        if ((entry.Kind == MacroKind::Global || entry.Kind == MacroKind::PopupMenu) &&
-            IsHotKeyCode(entry.Activation)) {
-            for (std::uint16_t held : activations) {
+        const bool holdsKey =
+            (entry.Kind == MacroKind::Global || entry.Kind == MacroKind::PopupMenu) &&
+            IsHotKeyCode(entry.Activation);
+        if (holdsKey) {
+            for (std::uint16_t held : taken) {
                 if (held != entry.Activation)
                     continue;
-                CurrentMessageBoxes().Show("Warning",
-                                           "A Global Hot Key for " + KeyName(entry.Activation) +
-                                               " already exists.  This macro will not be imported.",
-                                           MsgStyle::Ok | MsgStyle::IconWarning);
+                SayImportKeyTaken(entry.Activation);
                 clashes = true;
             }
         }
-        if (clashes)
+        if (clashes) {
             exclusions = true;
-        else
-            choice.Chosen.push_back(line);
+            continue;
+        }
+        choice.Chosen.push_back(line);
+        if (holdsKey)
+            taken.push_back(entry.Activation);
     }
     if (choice.Chosen.empty()) {
         ShowError(ImportMessage::NothingChosen);
@@ -317,11 +342,34 @@ ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& c
         return outcome;
     bool changed = false;
     std::vector<ComingRecord> coming = ComingRecords(source, *file, chosen, now, changed);
+    // The choice was checked against the tables; another program may have
+    // put a global macro on one of its keys since.
+    const std::vector<std::uint16_t> taken = SystemWideKeysOf(library);
+    std::erase_if(coming, [&](const ComingRecord& c) {
+        const std::uint16_t code = c.Record.ActivationCode;
+        const bool clashes = (c.Record.MacroKind == MacroKind::Global ||
+                              c.Record.MacroKind == MacroKind::PopupMenu) &&
+                             IsHotKeyCode(code) && std::ranges::find(taken, code) != taken.end();
+        if (clashes)
+            SayImportKeyTaken(code);
+        return clashes;
+    });
     // One numbering, the library file's: the records land behind its last
     // macro, in turn, as far as it has room.
     const int first = library.NextNumber();
-    coming.resize(
-        std::min(coming.size(), static_cast<std::size_t>(std::max(MaxMacros - first + 1, 0))));
+    const std::size_t room = static_cast<std::size_t>(std::max(MaxMacros - first + 1, 0));
+    // The choice was checked against the tables' count; a file fuller than
+    // they count (another program's appends) takes fewer than was said.
+    const std::size_t foreseen =
+        static_cast<std::size_t>(std::max(MaxMacros - library.MacroCount(), 0));
+    if (room < std::min(coming.size(), foreseen))
+        ShowError(LibraryMessage::LibraryFull);
+    coming.resize(std::min(coming.size(), room));
+    // Of those, the menus land behind the macros they name: an import cut
+    // short on the way leaves no menu naming a number not yet ours.
+    std::stable_partition(coming.begin(), coming.end(), [](const ComingRecord& c) {
+        return c.Record.MacroKind != MacroKind::PopupMenu;
+    });
     for (std::size_t k = 0; k < coming.size(); ++k) {
         const int number = first + static_cast<int>(k);
         MacroRecord& record = coming[k].Record;

@@ -32,6 +32,14 @@ inline constexpr const char* LibraryChangedDuring =
     "not yet imported were left out.";
 }  // namespace ImportMessage
 
+// The hot keys the macros of the library file hold for the whole system
+// (global, pop-up menu and system macros').
+std::vector<std::uint16_t> SystemWideKeysOf(const LibraryView& library);
+
+// Says that an imported macro is left out: a macro of the library, or one
+// this import already took, has its global hot key.
+void SayImportKeyTaken(std::uint16_t code);
+
 // The kind named by the file's last four characters in any case.
 std::optional<ImportKind> ImportKindOf(std::string_view fileName);
 
@@ -75,8 +83,8 @@ struct ImportChoice {
 };
 
 // The checks before an import: a chosen global or pop-up macro whose hot key
-// a macro of the library (activations, in file order) already has is
-// deselected with a warning per holder; the lines past the library's room are
+// a macro of the library (activations, in file order) or a chosen line above
+// it already has is deselected with a warning per holder; the lines past the library's room are
 // named; the user confirms any exclusion.
 ImportChoice CheckImportChoice(const ImportSource& source, const std::vector<int>& chosen,
                                const std::vector<std::uint16_t>& activations);
@@ -88,10 +96,11 @@ struct ImportOutcome {
 };
 
 // Appends the macros of the chosen entries (indexes into Entries, in list
-// order) while the library has room. A pop-up menu of an own file keeps the
-// members imported with it, renumbered to the places the library file gives
-// them. A record that is no longer the one listed (another program rewrote
-// the file meanwhile) is left out and said; so are the rest when the library
+// order) while the library has room, the pop-up menus among them last. A pop-up menu of an
+// own file keeps the members imported with it, renumbered to the places the
+// library file gives them. A record that is no longer the one listed (another program rewrote
+// the file meanwhile) is left out and said; so is a global or pop-up macro
+// on a hot key the library file holds by now, and the rest when the library
 // file no longer numbers them so.
 ImportOutcome ImportChosen(const ImportSource& source, const std::vector<int>& chosen,
                            LibraryView& library, DateTime now);

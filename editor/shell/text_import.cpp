@@ -1,10 +1,13 @@
 #include "editor/shell/text_import.h"
 
+#include <algorithm>
+
 #include "common/hotkeys.h"
 #include "common/message_boxes.h"
 #include "common/settings.h"
 #include "common/string_routines.h"
 #include "editor/shell/imported_record.h"
+#include "editor/shell/macro_import.h"
 
 namespace orv::editor {
 
@@ -98,15 +101,24 @@ int ImportTextItems(std::string_view contents, LibraryView& library, DateTime no
         return 0;
     }
     int added = 0;
+    // The file's keys and those this import adds: one global macro a key.
+    std::vector<std::uint16_t> taken = SystemWideKeysOf(library);
     for (const TextItem& item : *items) {
         if (library.MacroCount() >= MaxMacros) {
             ShowError(LibraryMessage::LibraryFull);
             break;
         }
         MacroRecord record = TextItemRecord(item, now);
+        const bool holdsKey = IsHotKeyCode(record.ActivationCode);
+        if (holdsKey && std::ranges::find(taken, record.ActivationCode) != taken.end()) {
+            SayImportKeyTaken(record.ActivationCode);
+            continue;
+        }
         if (!library.Append(record))
             break;
         ++added;
+        if (holdsKey)
+            taken.push_back(record.ActivationCode);
     }
     return added;
 }

@@ -43,7 +43,9 @@ std::optional<std::vector<TextItem>> ReadTextItems(std::string_view contents);
 MacroRecord TextItemRecord(const TextItem& item, DateTime now);
 
 // Reads the whole file first, so a file of the wrong format adds nothing, then
-// appends one macro per item until the library is full. The number added (the
+// appends one macro per item until the library is full; an item on a hot key
+// that a macro of the library file or an earlier item holds is left out and
+// said. The number added (the
 // caller tells other machines of a change only when it is above 0).
 int ImportTextItems(std::string_view contents, LibraryView& library, DateTime now);
 

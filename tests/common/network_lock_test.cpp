@@ -370,6 +370,17 @@ TEST_F(NetworkLockTest, NetworkDialogStoresAndSetsUp) {
     s.SyncMinutes = 10;
     a.lock.AfterNetworkConsiderations(true, false);
     EXPECT_FALSE(a.host.syncTimer) << "no updates of a library nobody else changes";
+
+    // Network mode turned off while a change (a recording) keeps the lock:
+    // the lock is still given back, or the other machines stay locked out.
+    s.NetworkMode = true;
+    a.lock.AfterNetworkConsiderations(false, false);
+    ASSERT_FALSE(a.lock.FileInUse());
+    s.NetworkMode = false;
+    a.lock.AfterNetworkConsiderations(true, false);
+    EXPECT_TRUE(a.lock.ReleaseSyncFile(1));
+    EXPECT_EQ(OnDisk().State, SyncState::Free);
+    EXPECT_FALSE(a.host.netTimer) << "no heartbeat for a lock given back";
 }
 
 }  // namespace

@@ -29,19 +29,16 @@ void TNetworkConsiderations::FormShow() {
     NetworkOption.SetChecked(shown.NetworkOption);
     AutoSync.SetChecked(shown.AutoSync);
     Minutes.SetText(shown.Minutes);
-    oldNetworkMode_ = settings_.NetworkMode;
-    oldAutoSync_ = settings_.AutoSync;
     NetworkOptionClick();
 }
 
-void TNetworkConsiderations::FormClose() {
-    NetworkConsiderationsStore(settings_, Fields());
-    lock_.AfterNetworkConsiderations(oldNetworkMode_, oldAutoSync_);
-}
-
-// The choices are stored as the dialog closes, so the section written here
-// already holds them.
+// Only Ok changes anything: the close box leaves the settings in use, the
+// settings file and the player agreeing, as before.
 void TNetworkConsiderations::OKButtonClick() {
+    const bool oldNetworkMode = settings_.NetworkMode;
+    const bool oldAutoSync = settings_.AutoSync;
+    NetworkConsiderationsStore(settings_, Fields());
+    lock_.AfterNetworkConsiderations(oldNetworkMode, oldAutoSync);
     Close(IDOK);
     if (SettingsSaved(configs_.WriteNetworkSettings()))
         player_.Post(NoticeCode::NetworkSettingsChanged, 0);

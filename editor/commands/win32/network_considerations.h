@@ -1,7 +1,7 @@
 // The network options: file locking of a shared macro file, and automatic
-// synchronisation with its interval. Whatever way the dialog closes, the
-// choices go into the settings and the lock follows them; OK also writes the
-// "Network" section and tells the player.
+// synchronisation with its interval. Only OK puts the choices into the
+// settings, has the lock follow them, writes the "Network" section and tells
+// the player; the close box changes nothing.
 #pragma once
 
 #include "common/network_lock.h"
@@ -28,7 +28,6 @@ class TNetworkConsiderations : public TForm {
 
   protected:
     void FormShow() override;
-    void FormClose() override;
 
   private:
     NetworkConsiderationsFields Fields() const;
@@ -37,8 +36,6 @@ class TNetworkConsiderations : public TForm {
     Configs& configs_;
     NetworkLock& lock_;
     ProgramNotices& player_;
-    bool oldNetworkMode_ = false;
-    bool oldAutoSync_ = false;
 };
 
 }  // namespace orv::editor

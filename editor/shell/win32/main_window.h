@@ -264,7 +264,7 @@ class TMainWin : public TForm, private NetworkLockHost {
     // The quick wizard of a kind, and its new macro saved (main_window_wizard.cpp).
     void DoQuickWiz(int kind);
     // Adds macro number to the pop-up menu macro menu, when it has room.
-    void JoinPopupMenu(int menu, int number);
+    void JoinPopupMenu(LibraryChange& change, HeldMacro& menu, int number);
     // Appends record, through change, as the last macro of the library the
     // change began on, and hands the new count over once it is written; its
     // number is then the count. A failure is said.

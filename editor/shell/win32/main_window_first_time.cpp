@@ -9,6 +9,9 @@
 namespace orv::editor {
 
 void TMainWin::DoFirstTime() {
+    // Refused before the wizard, so no answer the user gives is lost.
+    if (roads_.RefusedWhileRecording())
+        return;
     std::optional<FinishOutcome> outcome = RunQuickWiz(Number(WizardKind::FirstTime));
     auto* setup = outcome ? std::get_if<FirstTimeOutcome>(&*outcome) : nullptr;
     if (!setup)

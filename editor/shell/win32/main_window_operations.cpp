@@ -3,6 +3,9 @@
 // file, the editor's tables, the hook library and the player in step, and a
 // failure on the way changes none of them.
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "common/clock.h"
@@ -37,6 +40,16 @@ bool Agreed(const char* caption, const std::string& question) {
 
 std::string AllCategoriesRefusal(const char* verb) {
     return std::string("Cannot ") + verb + " the \"All Categories\" category.";
+}
+
+// The name typed for a category, asked once the change has begun: a refusal
+// (a recording, another user's lock) comes before the user types anything.
+std::optional<std::string> AskCategoryName(HWND owner, std::string shown) {
+    TDoCategory dialog;
+    dialog.Result = std::move(shown);
+    if (dialog.ShowModal(owner) != IDOK || dialog.Result.empty())
+        return std::nullopt;
+    return dialog.Result;
 }
 
 }  // namespace
@@ -286,15 +299,14 @@ Category* TMainWin::CategoryOf(CategoryList& list, std::int32_t id) {
 }
 
 void TMainWin::CatNewClick() {
-    TDoCategory dialog;
-    dialog.Result.clear();
-    if (dialog.ShowModal(Handle()) != IDOK || dialog.Result.empty())
-        return;
     ChangeCategories([&](CategoryList& list) {
+        const std::optional<std::string> name = AskCategoryName(Handle(), "");
+        if (!name)
+            return false;
         std::vector<std::uint32_t> filed;
         for (int i = 1; i <= context_.Table.EntryCount(); ++i)
             filed.push_back(settings_.CategoryId[static_cast<std::size_t>(i)]);
-        list.Add(dialog.Result, NextCategoryId(list, filed));
+        list.Add(*name, NextCategoryId(list, filed));
         return true;
     });
 }
@@ -310,14 +322,14 @@ void TMainWin::CatRenameClick() {
         return;
     }
     const auto id = static_cast<std::int32_t>(CatList.Object(index));
-    TDoCategory dialog;
-    dialog.Result = CatList.Item(index);
-    if (dialog.ShowModal(Handle()) != IDOK || dialog.Result.empty())
-        return;
+    const std::string shown = CatList.Item(index);
     ChangeCategories([&](CategoryList& list) {
+        const std::optional<std::string> name = AskCategoryName(Handle(), shown);
+        if (!name)
+            return false;
         Category* category = CategoryOf(list, id);
         if (category)
-            category->Name = dialog.Result;
+            category->Name = *name;
         return category != nullptr;
     });
 }

@@ -53,7 +53,10 @@ void TMainWin::ChoosePrinterFont() {
         context_.Notices.Post(NoticeCode::PrintListFontChanged, 0);
 }
 
+// Turning network mode off or on under a recording's lock would strand it.
 void TMainWin::ChooseNetwork() {
+    if (roads_.RefusedWhileRecording())
+        return;
     TNetworkConsiderations dialog(settings_, context_.Config, roads_.Lock(), context_.Notices);
     dialog.ShowModal(Handle());
 }

@@ -124,7 +124,14 @@ void TMainWin::DoQuickWiz(int kind) {
         return;
     // Appended at Finish: a file busy for a while keeps the wizard on its
     // last panel with the user's answers.
+    // The menu to join, held at Finish as the wizard listed it: the append
+    // may reload the list.
+    HeldMacro menu;
+    bool menuAsListed = false;
     std::optional<FinishOutcome> outcome = RunQuickWiz(kind, [&](FinishOutcome& finished) {
+        if (auto* made = std::get_if<MacroOutcome>(&finished); made && made->AddToMenu > 0)
+            menuAsListed = roads_.HoldsAsListed(made->AddToMenu, menu) &&
+                           menu.AsRead.MacroKind == MacroKind::PopupMenu;
         MacroRecord* record = NewMacroOf(finished);
         return !record || !MayLandLater(AppendMacro(change, *record));
     });
@@ -143,10 +150,10 @@ void TMainWin::DoQuickWiz(int kind) {
         return;
     }
     auto& made = std::get<MacroOutcome>(*outcome);
-    if (made.AddToMenu > 0 && roads_.Waiting())
+    if (made.AddToMenu > 0 && (roads_.Waiting() || !menuAsListed))
         CurrentMessageBoxes().Show("Notice", MenuMovedMessage, MsgStyle::Ok);
     else if (made.AddToMenu > 0)
-        JoinPopupMenu(made.AddToMenu, number);
+        JoinPopupMenu(change, menu, number);
     FillList();
     SelectMacro(number);
     if (made.Record.ActivationCode == ActivationCode::Scheduled)
@@ -155,10 +162,9 @@ void TMainWin::DoQuickWiz(int kind) {
         change.Tell(NoticeCode::PopupMenusChanged);
 }
 
-void TMainWin::JoinPopupMenu(int menu, int number) {
-    MacroRecord record;
-    if (!editing_.ReadCurrentRecord(menu, record))
-        return;
+// Written through the change only where the file still has the menu as held.
+void TMainWin::JoinPopupMenu(LibraryChange& change, HeldMacro& menu, int number) {
+    MacroRecord record = menu.AsRead;
     std::vector<int> members = record.PopupMembers();
     if (static_cast<int>(members.size()) >= MaxMenuMembers) {
         // Filled since the wizard looked: the macro is kept, outside the menu.
@@ -168,9 +174,9 @@ void TMainWin::JoinPopupMenu(int menu, int number) {
     }
     members.push_back(number);
     record.SetPopupMembers(members);
-    // A menu that cannot be written has been said ("Saving of keystrokes
-    // failed."); the new macro is kept, outside the menu.
-    static_cast<void>(context_.Library.SaveMacroRecord(menu, record));
+    // A menu that cannot be written is said; the new macro is kept, outside
+    // the menu.
+    static_cast<void>(change.SaveOver(menu, record));
 }
 
 }  // namespace orv::editor

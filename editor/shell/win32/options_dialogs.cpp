@@ -267,6 +267,7 @@ void TSystemKeys::OkButtonClick() {
         return;
     }
     bool rewritten = false;
+    bool mayLandLater = false;
     for (const SystemCommandKey& key : ChangedSystemKeys(keys_)) {
         auto held = std::ranges::find(held_, key.Macro, &HeldMacro::Number);
         // One not read at the show, or no system macro then, is not written
@@ -277,7 +278,14 @@ void TSystemKeys::OkButtonClick() {
         }
         MacroRecord record = held->AsRead;
         record.ActivationCode = key.Code;
-        rewritten |= change_.SaveOver(*held, record) == LibraryStatus::Done;
+        if (const LibraryStatus status = change_.SaveOver(*held, record);
+            status != LibraryStatus::Done) {
+            mayLandLater |= MayLandLater(status);
+            continue;
+        }
+        rewritten = true;
+        // Written: another Ok does not write it again.
+        std::ranges::find(keys_, key.Macro, &SystemCommandKey::Macro)->ShownCode = key.Code;
     }
     // The hook library and the list must know the new keys at once, not at
     // the next load.
@@ -285,6 +293,11 @@ void TSystemKeys::OkButtonClick() {
         main_.FillList();
         main_.SetHotKeys();
     }
+    // A write that may land later (said) keeps the dialog with the keys
+    // chosen, to be saved once the file is free; nothing else is written
+    // meanwhile.
+    if (mayLandLater)
+        return;
     const SettingsBlock before = context_.Settings;
     context_.Settings.SystemMenu = ShowIcon.Checked() ? 2 : ShowNick.Checked() ? 3 : 1;
     if (!SavedOrTakenBack(context_.Settings, before, context_.Config.WriteMiscSettings()))

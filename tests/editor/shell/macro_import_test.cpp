@@ -49,14 +49,14 @@ TEST_F(OwnFileImport, SystemMacrosAreNotListedButKeepPositions) {
     EXPECT_EQ(source->Entries[0].Nickname, "A");
     EXPECT_EQ(source->Entries[0].Position, 1);
     EXPECT_EQ(source->Entries[2].Position, 4);
-    // Its members A (record 2) and B (record 4) come in as 12 and 13, the menu
-    // itself (record 5), chosen first, as 11.
+    // Its members A (record 2) and B (record 4) come in as 11 and 12, the menu
+    // itself (record 5), chosen first, behind them as 13.
     ImportOutcome outcome = ImportChosen(*source, {2, 0, 1}, library, Now);
     EXPECT_EQ(outcome.Added, 3);
     EXPECT_TRUE(outcome.TrayMenu);
     ASSERT_EQ(library.Records.size(), 13u);
-    EXPECT_EQ(library.Records[10].PopupMembers(), (std::vector<int>{12, 13, 11}));
-    EXPECT_EQ(library.Records[11].Nickname, "A");
+    EXPECT_EQ(library.Records[12].PopupMembers(), (std::vector<int>{11, 12, 13}));
+    EXPECT_EQ(library.Records[10].Nickname, "A");
 }
 
 TEST_F(OwnFileImport, StopsWhenTheLibraryIsFullAndKeepsMembersUpToItsLastNumber) {
@@ -72,10 +72,11 @@ TEST_F(OwnFileImport, StopsWhenTheLibraryIsFullAndKeepsMembersUpToItsLastNumber)
 
     EXPECT_EQ(outcome.Added, 3);
     EXPECT_FALSE(outcome.TrayMenu);
-    // A became 499 and B 500, the last number there is; C was not imported.
+    // The first three chosen come in: A became 498 and B 499, the menu behind
+    // them 500, the last number there is; C was not imported.
     ASSERT_EQ(library.Records.size(), 500u);
-    EXPECT_EQ(library.Records[499].Nickname, "B");
-    EXPECT_EQ(library.Records[497].PopupMembers(), (std::vector<int>{499, 500}));
+    EXPECT_EQ(library.Records[498].Nickname, "B");
+    EXPECT_EQ(library.Records[499].PopupMembers(), (std::vector<int>{498, 499}));
 }
 
 // A menu's members are numbered as the library file numbers the records
@@ -88,18 +89,27 @@ TEST_F(OwnFileImport, MenuMembersTakeTheNumbersTheFileGivesThem) {
         bool rewriteA;                // A changes in the import file after listing
         std::size_t interloperAfter;  // 0: none
         int added;
-        std::vector<int> members;
+        std::optional<std::vector<int>> members;  // none: no menu written
         const char* said;
     } rows[] = {
-        {"in step", {}, false, 0, 3, {12, 13}, nullptr},
-        {"tables behind the file", 8, false, 0, 3, {12, 13}, nullptr},
-        {"A left out", {}, true, 0, 2, {12}, ImportMessage::ChangedSinceListed},
-        {"another append on the way",
+        {"in step", {}, false, 0, 3, std::vector{11, 12}, nullptr},
+        {"tables behind the file", 8, false, 0, 3, std::vector{11, 12}, nullptr},
+        {"A left out", {}, true, 0, 2, std::vector{11}, ImportMessage::ChangedSinceListed},
+        // The members land first: a menu is never written naming the other
+        // program's macro.
+        {"another append between the members",
          {},
          false,
          11,
          1,
-         {12, 13},
+         {},
+         ImportMessage::LibraryChangedDuring},
+        {"another append before the menu",
+         {},
+         false,
+         12,
+         2,
+         {},
          ImportMessage::LibraryChangedDuring},
     };
     for (const Row& row : rows) {
@@ -122,8 +132,11 @@ TEST_F(OwnFileImport, MenuMembersTakeTheNumbersTheFileGivesThem) {
         const ImportOutcome outcome = ImportChosen(*source, {2, 0, 1}, library, Now);
 
         EXPECT_EQ(outcome.Added, row.added) << row.what;
-        ASSERT_GE(library.Records.size(), 11u) << row.what;
-        EXPECT_EQ(library.Records[10].PopupMembers(), row.members) << row.what;
+        std::optional<std::vector<int>> members;
+        for (const MacroRecord& r : library.Records)
+            if (r.MacroKind == MacroKind::PopupMenu)
+                members = r.PopupMembers();
+        EXPECT_EQ(members, row.members) << row.what;
         EXPECT_EQ(library.Records.size(),
                   10u + static_cast<std::size_t>(row.added) + (row.interloperAfter > 0 ? 1u : 0u))
             << row.what;
@@ -158,9 +171,38 @@ TEST_F(OwnFileImport, ChoiceChecksBeforeImporting) {
     library.Records.assign(498, Macro("own", 30000));
     EXPECT_EQ(ImportChosen(*source, choice.Chosen, library, Now).Added, 2);
     EXPECT_EQ(library.Records.back().Nickname, "B");
+    // The file already full while the tables count 498: nothing comes in, and
+    // the user is told why.
+    library.Records.assign(500, Macro("own", 30000));
+    library.Counted = 498;
+    boxes.Expect(LibraryMessage::LibraryFull, MsgResult::Ok, "Error");
+    EXPECT_EQ(ImportChosen(*source, choice.Chosen, library, Now).Added, 0);
+    EXPECT_EQ(library.Records.size(), 500u);
+    library.Counted.reset();
 
     boxes.Expect(ImportMessage::NothingChosen, MsgResult::Ok, "Error");
     EXPECT_FALSE(CheckImportChoice(*source, {}, full).Proceed);
+
+    // Two chosen global lines on one key: the later one is left out.
+    source = OpenImportSource(OwnFile(
+        "two.orn", {Macro("First", 7), Macro("Second", 7), Macro("Window", 7, MacroKind::Window)}));
+    ASSERT_TRUE(source);
+    boxes.Expect(
+        "A Global Hot Key for " + KeyName(7) + " already exists.  This macro will not be imported.",
+        MsgResult::Ok, "Warning");
+    boxes.Expect(ImportMessage::ContinueWithExclusions, MsgResult::Yes, "Warning");
+    choice = CheckImportChoice(*source, {0, 1, 2}, {30000});
+    EXPECT_EQ(choice.Chosen, (std::vector<int>{0, 2}));
+
+    // Another program put a global macro on that key after the check: the
+    // import leaves the global one out, and says so.
+    library.Records.assign(3, Macro("own", 30000));
+    library.Records.push_back(Macro("meanwhile", 7));
+    boxes.Expect(
+        "A Global Hot Key for " + KeyName(7) + " already exists.  This macro will not be imported.",
+        MsgResult::Ok, "Warning");
+    EXPECT_EQ(ImportChosen(*source, choice.Chosen, library, Now).Added, 1);
+    EXPECT_EQ(library.Records.back().Nickname, "Window");
 }
 
 // A foreign record image: a short string at at, and the activation and kind

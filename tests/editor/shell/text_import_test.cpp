@@ -33,7 +33,13 @@ struct ItemCase {
     std::string File;
     std::vector<Made> Macros;
     std::vector<std::string> Messages;
+    std::vector<std::string> Warnings = {};
+    std::vector<MacroRecord> Library = {};  // the library file before
 };
+
+std::string KeyTaken(const std::string& key) {
+    return "A Global Hot Key for " + key + " already exists.  This macro will not be imported.";
+}
 
 const std::string LongLine = std::string(5000, 'a') + "bcX";
 
@@ -75,6 +81,13 @@ const std::vector<ItemCase> ItemCases = {
      {},
      {TextImportMessage::WrongFormat}},
     {"an empty file adds nothing", "", {}, {TextImportMessage::WrongFormat}},
+    {"a hot key the library or an earlier item holds is left out",
+     "<ITEM NAME>ctrl+a\r\nSecond\r\nx\r\n<ITEM NAME>ctrl+b\r\nB\r\ny\r\n"
+     "<ITEM NAME>Ctrl+B\r\nThird\r\nz\r\n",
+     {{CodeNamed("Ctrl+B"), "", "B", "y"}},
+     {},
+     {KeyTaken("Ctrl+A"), KeyTaken("Ctrl+B")},
+     {testing::Macro("mine", static_cast<std::uint16_t>(CodeNamed("Ctrl+A")))}},
 };
 
 TEST(TextImport, ItemsBecomeMacros) {
@@ -82,11 +95,13 @@ TEST(TextImport, ItemsBecomeMacros) {
         SCOPED_TRACE(c.Name);
         ScriptedMessageBoxes boxes;
         for (const std::string& m : c.Messages) boxes.Expect(m, MsgResult::Ok, "Error");
+        for (const std::string& m : c.Warnings) boxes.Expect(m, MsgResult::Ok, "Warning");
         testing::MemoryLibrary library;
+        library.Records = c.Library;
         EXPECT_EQ(ImportTextItems(c.File, library, Now), static_cast<int>(c.Macros.size()));
-        ASSERT_EQ(library.Records.size(), c.Macros.size());
+        ASSERT_EQ(library.Records.size(), c.Library.size() + c.Macros.size());
         for (std::size_t k = 0; k < c.Macros.size(); ++k) {
-            const MacroRecord& r = library.Records[k];
+            const MacroRecord& r = library.Records[c.Library.size() + k];
             EXPECT_EQ(r.ActivationCode, c.Macros[k].Activation);
             EXPECT_EQ(r.CuewordText, c.Macros[k].Cueword);
             EXPECT_EQ(r.Nickname, c.Macros[k].Nickname);

@@ -96,7 +96,7 @@ TEST_F(NetworkConsiderationsTest, ZeroMinutesSwitchAutomaticSyncOff) {
     EXPECT_EQ(host.syncTimer, std::vector<bool>{false});
 }
 
-TEST_F(NetworkConsiderationsTest, EscapeIsTheOkButtonAndTheCloseBoxStillStores) {
+TEST_F(NetworkConsiderationsTest, EscapeIsTheOkButtonAndTheCloseBoxChangesNothing) {
     driver.Expect<TNetworkConsiderations>([](TNetworkConsiderations& f) {
         f.NetworkOption.Click();
         PressKey(f, VK_ESCAPE);
@@ -109,8 +109,10 @@ TEST_F(NetworkConsiderationsTest, EscapeIsTheOkButtonAndTheCloseBoxStillStores) 
         f.NetworkOption.Click();
         SendMessageA(f.Handle(), WM_CLOSE, 0, 0);
     });
+    const std::vector<bool> timers = host.syncTimer;
     EXPECT_EQ(dialog.ShowModal(), IDCANCEL);
-    EXPECT_FALSE(settings.NetworkMode);
+    EXPECT_TRUE(settings.NetworkMode) << "the settings in use agree with the file";
+    EXPECT_EQ(host.syncTimer, timers) << "the lock follows no choice";
     EXPECT_EQ(player.posted.size(), 1u);  // only OK writes and tells
     EXPECT_EQ(store.Raw("Network", "Network Mode"), "Yes");
 

@@ -14,6 +14,7 @@
 #include "editor/shell/win32/macro_file_dialogs.h"
 #include "editor/shell/win32/macro_operations_install.h"
 #include "editor/shell/win32/options_launchers.h"
+#include "editor/wizard/wizard_kinds.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
 namespace orv::editor {
@@ -157,6 +158,14 @@ TEST_F(CaptureRecordingTest, AMacroThatCannotTakeTheCaptureStillEndsTheRecording
     EXPECT_TRUE(main->Lock().Holding());
     boxes.Expect(RecordingRunsMessage);
     EXPECT_FALSE(main->ChangeUnderLock(2, [](MacroRecord&) { return ChangeOutcome{true}; }));
+    // Nor is network mode switched under the recording's lock, nor a
+    // category's name asked for a change that cannot begin.
+    boxes.Expect(RecordingRunsMessage);
+    main->MenuNetwork.Click();
+    boxes.Expect(RecordingRunsMessage);
+    main->CatNewClick();
+    boxes.Expect(RecordingRunsMessage);
+    main->DoQuickWiz(Number(WizardKind::FirstTime));
 
     Post(ProgramMessage::CaptureChar, 1, 'x');
     const int count = table.EntryCount();

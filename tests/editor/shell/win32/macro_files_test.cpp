@@ -168,8 +168,9 @@ TEST_F(MacroFilesTest, ImportWarnsOfATakenHotKeyAndTellsOfATrayMenu) {
 
     ASSERT_EQ(table.EntryCount(), before + 2);
     MacroRecord imported;
-    ASSERT_TRUE(macros.ReadMacroRecord(before + 1, imported));
-    EXPECT_EQ(imported.PopupMembers(), (std::vector<int>{before + 2}));
+    // The member lands first, its menu behind it.
+    ASSERT_TRUE(macros.ReadMacroRecord(before + 2, imported));
+    EXPECT_EQ(imported.PopupMembers(), (std::vector<int>{before + 1}));
     EXPECT_GE(RowOf("MEMBER"), 1);
     EXPECT_EQ(player.Only({5}), (Posts{{5, 0}}));
     EXPECT_EQ(files.Shown().back().Filter,

@@ -465,6 +465,40 @@ TEST_F(OptionsTest, TheUsersClicksAndKeysLeaveAHotKeyBoxForItsDialogAndChooseNoK
     }
 }
 
+// A library held for a moment by another program as the user presses Ok: the
+// failure is said, and the dialog stays with the key chosen, saved by the
+// next Ok once the file is free.
+TEST_F(OptionsTest, SystemKeysOnAHeldLibraryStayWithTheKeyChosen) {
+    TMainWin& w = OpenWithOptions();
+    const int capture = SystemMacro(SystemMacroAction::StartStopCapture);
+    ASSERT_GT(capture, 0);
+    const int newCode = 100;
+    const std::int32_t menu = settings.SystemMenu;
+    boxes.Expect(LibraryMessage::SaveFailed);
+    ModalDriver driver;
+    driver.Expect<TSystemKeys>([&](TSystemKeys& f) {
+        f.StartCap.SetFocus();
+        SendMessageA(f.Handle(), ProgramMessage::SecondWindowKey, newCode, 0);
+        f.ShowNick.Click();
+        HANDLE held = CreateFileA(library.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        f.OkButton.Click();
+        CloseHandle(held);
+        ASSERT_TRUE(f.IsOpen());
+        EXPECT_EQ(f.StartCap.Text(), KeyName(newCode));
+        EXPECT_EQ(settings.SystemMenu, menu) << "nothing written while the key waits";
+        EXPECT_TRUE(player.Only({15}).empty());
+        f.OkButton.Click();
+    });
+    w.SelectMacro(capture);
+    w.MenuMoveHot.Click();
+    MacroRecord stored;
+    ASSERT_TRUE(macros.ReadMacroRecord(capture, stored));
+    EXPECT_EQ(stored.ActivationCode, newCode);
+    EXPECT_EQ(settings.SystemMenu, 3);
+}
+
 TEST_F(OptionsTest, TwoCommandsGivenOneKeyCannotBeSaved) {
     TMainWin& w = OpenWithOptions();
     boxes.Expect(SameSystemKeyMessage, MsgResult::Ok, "Error");

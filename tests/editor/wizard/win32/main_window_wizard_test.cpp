@@ -3,6 +3,7 @@
 // told to the player.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 #include "common/files.h"
@@ -12,6 +13,7 @@
 #include "editor/commands/win32/wait_dialog.h"
 #include "editor/shell/win32/quick_wizard_launchers.h"
 #include "editor/wizard/win32/quick_wiz.h"
+#include "editor/wizard/wizard_checks.h"
 #include "tests/editor/shell/win32/main_window_fixture.h"
 
 namespace orv::editor::testing {
@@ -26,6 +28,28 @@ class MainWindowWizardTest : public MainWindowFixture {
         InstallQuickWizards(w);
         driver.emplace();
         return w;
+    }
+    // A timed macro "Restart" made in the wizard, to join the first pop-up
+    // menu listed; atFinish runs as the user presses the last Next.
+    void MakeTimedMacroForTheFirstMenu(const std::function<void()>& atFinish = [] {}) {
+        driver->Expect<TQuickWiz>([&](TQuickWiz& wiz) {
+            auto click = [&](const char* name) {
+                static_cast<TCheckable*>(wiz.Control(name))->Click();
+            };
+            wiz.NextButton.Click();  // 1 -> 11
+            wiz.NextButton.Click();  // 11 -> 2
+            click("P2Timed");
+            wiz.NextButton.Click();  // 2 -> 3, the daily schedule
+            wiz.NextButton.Click();  // 3 -> 9: no scope for a timed macro
+            ASSERT_EQ(wiz.CurrentPanel(), 9);
+            click("P9AddYes");
+            wiz.ControlAs<TListBox>("P9PopupList")->SetItemIndex(0);
+            wiz.NextButton.Click();
+            wiz.Control("P10Nick")->SetText("Restart");
+            atFinish();
+            wiz.NextButton.Click();
+        });
+        main->Launchers().QuickWizard(9);
     }
     std::optional<ModalDriver> driver;
 };
@@ -43,24 +67,8 @@ TEST_F(MainWindowWizardTest, AFullLibraryIsRefusedBeforeTheWizardOpens) {
 
 TEST_F(MainWindowWizardTest, ATimedMacroJoinsItsMenuIsListedAndToldToThePlayer) {
     TMainWin& w = OpenWithWizard();
-    driver->Expect<TQuickWiz>([](TQuickWiz& wiz) {
-        auto click = [&](const char* name) {
-            static_cast<TCheckable*>(wiz.Control(name))->Click();
-        };
-        wiz.NextButton.Click();  // 1 -> 11
-        wiz.NextButton.Click();  // 11 -> 2
-        click("P2Timed");
-        wiz.NextButton.Click();  // 2 -> 3, the daily schedule
-        wiz.NextButton.Click();  // 3 -> 9: no scope for a timed macro
-        ASSERT_EQ(wiz.CurrentPanel(), 9);
-        click("P9AddYes");
-        wiz.ControlAs<TListBox>("P9PopupList")->SetItemIndex(0);
-        wiz.NextButton.Click();
-        wiz.Control("P10Nick")->SetText("Restart");
-        wiz.NextButton.Click();
-    });
     const int count = table.EntryCount();
-    w.Launchers().QuickWizard(9);
+    MakeTimedMacroForTheFirstMenu();
 
     ASSERT_EQ(table.EntryCount(), count + 1);
     MacroRecord made, menu;
@@ -72,6 +80,26 @@ TEST_F(MainWindowWizardTest, ATimedMacroJoinsItsMenuIsListedAndToldToThePlayer) 
     EXPECT_EQ(w.SelectedMacro(), count + 1);
     EXPECT_EQ(player.Only({NoticeCode::SchedulesChanged, NoticeCode::PopupMenusChanged}),
               (Posts{{NoticeCode::SchedulesChanged, 0}}));
+}
+
+// The menu chosen was rewritten by another program before Finish: the macro
+// is kept, and that program's record is not written over by its number.
+TEST_F(MainWindowWizardTest, AMenuRewrittenMeanwhileIsNotJoined) {
+    OpenWithWizard();
+    const int count = table.EntryCount();
+    MacroRecord other;
+    MakeTimedMacroForTheFirstMenu([&] {
+        std::vector<MacroRecord> records = RecordsOf(*ReadWholeFile(library));
+        records[2].Nickname = "ELSEWHERE";
+        other = records[2];
+        WriteLibrary(library, records);  // by the other program, unannounced
+        boxes.Expect(MenuMovedMessage);
+    });
+    ASSERT_EQ(table.EntryCount(), count + 1);
+    MacroRecord menu;
+    ASSERT_TRUE(macros.ReadMacroRecord(3, menu));
+    EXPECT_EQ(menu.Nickname, "ELSEWHERE");
+    EXPECT_EQ(menu.PopupMembers(), other.PopupMembers());
 }
 
 TEST_F(MainWindowWizardTest, TheSingleCommandsDialogsSeeTheEditor) {
